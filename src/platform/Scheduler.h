@@ -1,0 +1,34 @@
+#pragma once
+// Scheduler and clock: everything timed in the application goes through this
+// port, so that tests can run timed behaviour on a virtual clock.
+
+#include <QDateTime>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class Scheduler {
+public:
+    using Task = std::function<void()>;
+    using TimerId = std::uint64_t; // 0 is never a valid id
+
+    virtual ~Scheduler() = default;
+
+    // Monotonic seconds since an arbitrary origin (animation, timeouts).
+    virtual double now() const = 0;
+    // Wall-clock time (persisted timestamps such as the last update check).
+    virtual QDateTime wallClock() const = 0;
+
+    // Run on the main queue on a later turn of the loop.
+    virtual TimerId post(Task task) = 0;
+    // Run once on the main queue after `seconds`.
+    virtual TimerId postAfter(double seconds, Task task) = 0;
+    // Run every `seconds` until cancelled.
+    virtual TimerId repeating(double seconds, Task task) = 0;
+    // Cancel a pending post or a repeating timer; unknown ids are ignored.
+    virtual void cancel(TimerId id) = 0;
+
+    // The process-wide scheduler (the Qt one unless a test installed another).
+    static Scheduler& shared();
+    static void setShared(std::shared_ptr<Scheduler> scheduler);
+};

@@ -1,0 +1,3 @@
+// Temporary: replaced by the file-backed store.
+#include "platform/sim/MemoryDefaultsStore.h"
+std::shared_ptr<DefaultsStore> makeDefaultFileStore() { return std::make_shared<MemoryDefaultsStore>(); }

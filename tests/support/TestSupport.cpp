@@ -1,0 +1,47 @@
+#include "support/TestSupport.h"
+
+#include "platform/Log.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+QTemporaryDir* g_root = nullptr;
+}
+
+QString TestSupport::tempRoot()
+{
+    return g_root ? g_root->path() : QDir::tempPath();
+}
+
+void TestSupport::isolateEnvironment()
+{
+    g_root = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/kelvaro-test-XXXXXX"));
+    const QString root = g_root->path();
+    for (const char* sub : { "home", "config", "data", "cache", "runtime" })
+        QDir(root).mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("HOME", (root + QStringLiteral("/home")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_CACHE_HOME", (root + QStringLiteral("/cache")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (root + QStringLiteral("/runtime")).toUtf8());
+}
+
+TestSupport::SimEnvironment::SimEnvironment()
+    : m_scheduler(std::make_shared<VirtualScheduler>())
+    , m_defaults(std::make_shared<MemoryDefaultsStore>())
+    , m_log(std::make_shared<QStringList>())
+{
+    Scheduler::setShared(m_scheduler);
+    DefaultsStore::setShared(m_defaults);
+    auto log = m_log;
+    Log::setSink([log](const QString& line) { log->append(line); });
+}
+
+TestSupport::SimEnvironment::~SimEnvironment()
+{
+    Log::setSink({});
+    Scheduler::setShared(nullptr);
+    DefaultsStore::setShared(nullptr);
+}

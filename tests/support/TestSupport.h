@@ -1,0 +1,33 @@
+#pragma once
+// Shared test fixtures: sim backends installed as the process-wide services.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "platform/sim/MemoryDefaultsStore.h"
+#include "platform/sim/VirtualScheduler.h"
+
+namespace TestSupport {
+// Points HOME and the XDG folders at a fresh temporary folder, so no test
+// touches the developer's own files. Called once by the test main.
+void isolateEnvironment();
+QString tempRoot();
+
+// Installs a fresh virtual scheduler and in-memory defaults as the shared
+// services, and captures log lines. Undone when the guard goes away.
+class SimEnvironment {
+public:
+    SimEnvironment();
+    ~SimEnvironment();
+    VirtualScheduler& scheduler() { return *m_scheduler; }
+    MemoryDefaultsStore& defaults() { return *m_defaults; }
+    const QStringList& logLines() const { return *m_log; }
+    void clearLog() { m_log->clear(); }
+
+private:
+    std::shared_ptr<VirtualScheduler> m_scheduler;
+    std::shared_ptr<MemoryDefaultsStore> m_defaults;
+    std::shared_ptr<QStringList> m_log;
+};
+}
