@@ -1,0 +1,223 @@
+"""Shared helpers for the end-to-end tests.
+
+Every test_*.py here runs inside scripts/test-session, which provides DISPLAY,
+a session bus, openbox (4 desktops, no key bindings), a compositor, a tray and
+fresh HOME/XDG folders. These helpers start the real binaries, inject input
+with XTest (through xdotool) and read back what a user would see (EWMH
+properties through xprop, screenshots through ImageMagick's import).
+Standard library only.
+"""
+import json
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+BUILD = os.environ.get("KELVARO_BUILD_DIR", os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+SOURCE = os.environ.get("KELVARO_SOURCE_DIR", os.path.join(os.path.dirname(__file__), "..", ".."))
+ARTEFACTS = os.path.join(BUILD, "e2e-artefacts")
+
+_failures = []
+_passes = 0
+
+
+def binary(name):
+    """Path of a built program: 'kelvaro' or an e2e helper like 'kelvaro-test-client'."""
+    if name == "kelvaro":
+        return os.path.join(BUILD, "kelvaro")
+    return os.path.join(BUILD, "e2e", name)
+
+
+def check(condition, message):
+    """Records one assertion; the test exits non-zero at finish() if any failed."""
+    global _passes
+    if condition:
+        _passes += 1
+        print("ok   - " + message, flush=True)
+    else:
+        _failures.append(message)
+        print("FAIL - " + message, flush=True)
+    return condition
+
+
+def finish():
+    print("%d passed, %d failed" % (_passes, len(_failures)), flush=True)
+    sys.exit(1 if _failures else 0)
+
+
+def wait_until(predicate, timeout=5.0, interval=0.02):
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= end:
+            return value
+        time.sleep(interval)
+
+
+def run(*args, check_rc=False, timeout=10):
+    p = subprocess.run(list(args), capture_output=True, text=True, timeout=timeout)
+    if check_rc and p.returncode != 0:
+        raise RuntimeError("%s failed: %s" % (" ".join(args), p.stderr))
+    return p
+
+
+class Process:
+    """A started program with its output captured to a log file."""
+
+    def __init__(self, args, name=None, env=None, wait_ready=False, ready_timeout=10):
+        os.makedirs(ARTEFACTS, exist_ok=True)
+        self.name = name or os.path.basename(args[0])
+        self.log_path = os.path.join(ARTEFACTS, "%s-%d.log" % (self.name, int(time.time() * 1000) % 10**8))
+        self.log = open(self.log_path, "w")
+        full_env = dict(os.environ)
+        if env:
+            full_env.update(env)
+        self.proc = subprocess.Popen(args, stdout=subprocess.PIPE if wait_ready else self.log,
+                                     stderr=self.log, env=full_env, text=True)
+        if wait_ready:
+            end = time.monotonic() + ready_timeout
+            ready = False
+            while time.monotonic() < end:
+                line = self.proc.stdout.readline()
+                if not line:
+                    break
+                self.log.write(line)
+                self.log.flush()
+                if line.strip() == "ready":
+                    ready = True
+                    break
+            if not ready:
+                raise RuntimeError("%s did not become ready" % self.name)
+
+    @property
+    def pid(self):
+        return self.proc.pid
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def stop(self, timeout=5):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(timeout)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        self.log.close()
+        return self.proc.returncode
+
+    def log_text(self):
+        self.log.flush()
+        with open(self.log_path, errors="replace") as f:
+            return f.read()
+
+
+# --- X11 -----------------------------------------------------------------
+
+def xprop_root(prop):
+    return run("xprop", "-root", prop).stdout
+
+
+def root_cardinal(prop):
+    m = re.search(r"=\s*(\d+)", xprop_root(prop))
+    return int(m.group(1)) if m else None
+
+
+def active_window():
+    m = re.search(r"window id # (0x[0-9a-f]+)", xprop_root("_NET_ACTIVE_WINDOW"))
+    return int(m.group(1), 16) if m else 0
+
+
+def current_desktop():
+    return root_cardinal("_NET_CURRENT_DESKTOP")
+
+
+def client_list():
+    out = xprop_root("_NET_CLIENT_LIST")
+    return [int(x, 16) for x in re.findall(r"0x[0-9a-f]+", out)]
+
+
+def window_prop(wid, prop):
+    return run("xprop", "-id", hex(wid), prop).stdout
+
+
+def window_title(wid):
+    m = re.search(r'= "(.*)"', window_prop(wid, "_NET_WM_NAME"))
+    return m.group(1) if m else ""
+
+
+def window_pid(wid):
+    m = re.search(r"=\s*(\d+)", window_prop(wid, "_NET_WM_PID"))
+    return int(m.group(1)) if m else None
+
+
+def find_window(title, timeout=5):
+    def look():
+        for w in client_list():
+            if window_title(w) == title:
+                return w
+        return 0
+    return wait_until(look, timeout)
+
+
+def key(combo, delay_ms=0):
+    """Presses and releases a combination with XTest, e.g. 'ctrl+shift+a'."""
+    run("xdotool", "key", "--clearmodifiers", "--delay", str(delay_ms), combo) if False else \
+        run("xdotool", "key", "--delay", str(delay_ms), combo)
+
+
+def key_down(k):
+    run("xdotool", "keydown", k)
+
+
+def key_up(k):
+    run("xdotool", "keyup", k)
+
+
+def type_text(text):
+    run("xdotool", "type", "--delay", "5", text)
+
+
+def move_pointer(x, y):
+    run("xdotool", "mousemove", str(x), str(y))
+
+
+def activate(wid):
+    run("xdotool", "windowactivate", "--sync", str(wid))
+
+
+def screenshot(name):
+    """Saves the whole screen as build/e2e-artefacts/<name>.png and returns the path."""
+    os.makedirs(ARTEFACTS, exist_ok=True)
+    path = os.path.join(ARTEFACTS, name + ".png")
+    run("import", "-window", "root", path, timeout=20)
+    return path
+
+
+def pixel(path, x, y):
+    """(r, g, b) of one pixel of a PNG, through ImageMagick."""
+    out = run("convert", path, "-format", "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]",
+              "info:" if False else "-crop", "1x1+%d+%d" % (x, y), "info:").stdout
+    try:
+        r, g, b = (int(v) for v in out.strip().split(","))
+        return r, g, b
+    except ValueError:
+        return None
+
+
+def write_defaults(values):
+    """Seeds the defaults file before kelvaro starts: {key: value} with JSON types.
+
+    The store's own file format is typed; the application reads this seed file
+    path from KELVARO_DEFAULTS_SEED when the store is created, if the helper that
+    owns the store supports it. Kept here so tests share one way to do it."""
+    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "seed.json")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        json.dump(values, f)
+    return path
