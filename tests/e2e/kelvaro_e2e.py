@@ -167,8 +167,7 @@ def find_window(title, timeout=5):
 
 def key(combo, delay_ms=0):
     """Presses and releases a combination with XTest, e.g. 'ctrl+shift+a'."""
-    run("xdotool", "key", "--clearmodifiers", "--delay", str(delay_ms), combo) if False else \
-        run("xdotool", "key", "--delay", str(delay_ms), combo)
+    run("xdotool", "key", "--delay", str(delay_ms), combo)
 
 
 def key_down(k):
@@ -201,23 +200,10 @@ def screenshot(name):
 
 def pixel(path, x, y):
     """(r, g, b) of one pixel of a PNG, through ImageMagick."""
-    out = run("convert", path, "-format", "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]",
-              "info:" if False else "-crop", "1x1+%d+%d" % (x, y), "info:").stdout
+    out = run("convert", path, "-crop", "1x1+%d+%d" % (x, y), "-format",
+              "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]", "info:").stdout
     try:
         r, g, b = (int(v) for v in out.strip().split(","))
         return r, g, b
     except ValueError:
         return None
-
-
-def write_defaults(values):
-    """Seeds the defaults file before kelvaro starts: {key: value} with JSON types.
-
-    The store's own file format is typed; the application reads this seed file
-    path from KELVARO_DEFAULTS_SEED when the store is created, if the helper that
-    owns the store supports it. Kept here so tests share one way to do it."""
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "seed.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w") as f:
-        json.dump(values, f)
-    return path
