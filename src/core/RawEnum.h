@@ -1,0 +1,16 @@
+#pragma once
+// String-valued enumerations: the raw value is the stored form.
+// Every such enum E provides
+//   QString rawValue(E)                                  (free function, overloaded)
+//   template <> std::optional<E> fromRawValue<E>(const QString&)  (exact, case-sensitive)
+//   template <> QList<E> allCases<E>()                   (declaration order)
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+template <typename E>
+std::optional<E> fromRawValue(const QString& raw);
+
+template <typename E>
+QList<E> allCases();

@@ -1,0 +1,20 @@
+#pragma once
+// The application's light or dark appearance.
+
+#include <memory>
+
+enum class AppearanceMode;
+
+class Appearance {
+public:
+    virtual ~Appearance() = default;
+
+    // Light, dark, or follow the desktop (system).
+    virtual void apply(AppearanceMode mode) = 0;
+    // Whether the application currently looks dark (after the last apply).
+    virtual bool isDark() const = 0;
+
+    // The process-wide appearance (the Qt palette one unless a test installed another).
+    static Appearance& shared();
+    static void setShared(std::shared_ptr<Appearance> appearance);
+};
