@@ -4,12 +4,16 @@
 // translated to X11 key codes and masks only at the platform boundary.
 
 #include <QChar>
+#include <QHash>
+#include <QSet>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
+#include <unordered_map>
 
 namespace Modifier {
 constexpr std::uint64_t Shift = 0x20000;   // ⇧  (Shift)
@@ -47,16 +51,32 @@ struct Hotkey {
 
     static std::optional<Hotkey> fromDisplayString(const QString& text);
 
-    // JSON: {"keyCode":…, "rawModifiers":…} in that key order.
+    // JSON: {"keyCode":…, "rawModifiers":…} in that key order. Decoding
+    // requires both keys, an integer key code in 0…65535 and an unsigned
+    // integer for the modifiers (kept unmasked); other keys are ignored. On
+    // failure the reason goes to *error when given.
     QByteArray toJson() const;
-    static std::optional<Hotkey> fromJson(const QByteArray& json);
+    static std::optional<Hotkey> fromJson(const QByteArray& json, QString* error = nullptr);
     QJsonObject toJsonObject() const;
-    static std::optional<Hotkey> fromJsonObject(const QJsonObject& object);
+    static std::optional<Hotkey> fromJsonObject(const QJsonObject& object, QString* error = nullptr);
+    nlohmann::ordered_json toJsonValue() const;
+    static std::optional<Hotkey> fromJsonValue(const nlohmann::json& value, QString* error = nullptr);
+    static std::optional<Hotkey> fromJsonValue(const nlohmann::ordered_json& value, QString* error = nullptr);
 
-    // Layout lookups (any thread).
+    // Tables.
+    static const QHash<std::uint16_t, QString>& specialKeyLabels();
+    static const QHash<std::uint16_t, QString>& spokenKeyNames(); // English; localized when spoken
+    static const QSet<std::uint16_t>& functionKeyCodes();
+    static const std::unordered_map<Hotkey, QString>& systemReservedShortcuts(); // English descriptions
+
+    // Layout lookups (any thread). The layout is read once into a cache and
+    // read again after the keyboard layout changes (KeyboardLayout::generation()).
     static std::optional<QString> layoutCharacter(std::uint16_t keyCode);
-    static std::optional<std::uint16_t> keyCode(const QString& label);
+    // The key code whose special label or layout character `label` is.
+    static std::optional<std::uint16_t> keyCodeForLabel(const QString& label);
     static void primeLayoutCache();
+    // Drops the cached layout; the next lookup reads it again.
+    static void invalidateLayoutCache();
 };
 
 template <>

@@ -1,0 +1,34 @@
+#pragma once
+// Imported icons and site icons: PNG files in $XDG_DATA_HOME/Kelvaro/CustomIcons
+// whose whole file name is the icon name stored in a record. Any icon text
+// that begins with "custom_icon_" names such a file; any other icon text is
+// a symbol name.
+
+#include <QString>
+#include <QUuid>
+#include <optional>
+
+class CustomIcons {
+public:
+    static const QString prefix;        // "custom_icon_"
+    static const QString faviconPrefix; // "custom_icon_favicon_"
+
+    // $XDG_DATA_HOME/Kelvaro/CustomIcons (not created here).
+    static QString folderPath();
+
+    // Whether an icon text names a custom icon file (by its prefix).
+    static bool isCustomIconName(const QString& icon);
+    // Whether a stored icon name may be opened as a file in the folder:
+    // "custom_icon_" followed by letters, digits, ".", "_" or "-" only (so
+    // never a path), without "..".
+    static bool isSafeName(const QString& icon);
+    // The file of a safe custom icon name; nothing for any other text.
+    static std::optional<QString> filePath(const QString& icon);
+
+    // "custom_icon_" + the id's upper-case UUID text + ".png" (52 characters).
+    static QString importedIconName(const QUuid& id = QUuid::createUuid());
+    // "custom_icon_favicon_" + the host with every "." as "_" + ".png".
+    static QString faviconName(const QString& host);
+
+    CustomIcons() = delete;
+};
