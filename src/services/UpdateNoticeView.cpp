@@ -1,0 +1,320 @@
+#include "services/UpdateNoticeView.h"
+
+#include "core/AppSettings.h"
+#include "services/UpdateChecker.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <QtMath>
+
+namespace {
+constexpr int kSymbolSize = 40;
+constexpr int kNotesMaxHeight = 84;
+constexpr int kContentMargin = 28;
+constexpr int kButtonMargin = 24;
+constexpr int kButtonBottom = 20;
+
+QString tr_(const QString& english)
+{
+    return AppSettings::shared().localized(english);
+}
+
+// The light-weight line symbols of this window, drawn at any resolution.
+QPixmap paintSymbol(const QString& name, const QColor& tint, qreal dpr)
+{
+    QPixmap pm(QSize(kSymbolSize, kSymbolSize) * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = kSymbolSize;
+    QPen pen(tint, s / 22.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const QRectF circle(s * 0.08, s * 0.08, s * 0.84, s * 0.84);
+
+    if (name == QLatin1String("arrow.down.circle")) {
+        p.drawEllipse(circle);
+        p.drawLine(QPointF(s / 2, s * 0.27), QPointF(s / 2, s * 0.70));
+        QPainterPath head;
+        head.moveTo(s * 0.33, s * 0.54);
+        head.lineTo(s / 2, s * 0.71);
+        head.lineTo(s * 0.67, s * 0.54);
+        p.drawPath(head);
+    } else if (name == QLatin1String("exclamationmark.triangle")) {
+        QPainterPath tri;
+        tri.moveTo(s / 2, s * 0.10);
+        tri.lineTo(s * 0.94, s * 0.88);
+        tri.lineTo(s * 0.06, s * 0.88);
+        tri.closeSubpath();
+        p.drawPath(tri);
+        p.drawLine(QPointF(s / 2, s * 0.38), QPointF(s / 2, s * 0.64));
+        p.setBrush(tint);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(s / 2, s * 0.76), s / 30.0 + 0.8, s / 30.0 + 0.8);
+    } else if (name == QLatin1String("arrow.triangle.2.circlepath")) {
+        const QRectF ring(s * 0.16, s * 0.16, s * 0.68, s * 0.68);
+        // Two arcs chasing each other, each with an arrowhead at its end.
+        for (int half = 0; half < 2; ++half) {
+            const qreal start = half == 0 ? 20.0 : 200.0; // degrees, counter-clockwise
+            const qreal span = 140.0;
+            QPainterPath arc;
+            arc.arcMoveTo(ring, start);
+            arc.arcTo(ring, start, span);
+            p.drawPath(arc);
+            const qreal end = qDegreesToRadians(start + span);
+            const QPointF tip(ring.center().x() + ring.width() / 2 * qCos(end), ring.center().y() - ring.height() / 2 * qSin(end));
+            // Tangent in the direction of travel (counter-clockwise on screen).
+            const QPointF dir(-qSin(end), -qCos(end));
+            const QPointF normal(-dir.y(), dir.x());
+            const qreal a = s * 0.11;
+            QPainterPath headPath;
+            headPath.moveTo(tip - dir * a + normal * a * 0.8);
+            headPath.lineTo(tip + dir * a * 0.3);
+            headPath.lineTo(tip - dir * a - normal * a * 0.8);
+            p.drawPath(headPath);
+        }
+    } else { // "checkmark.circle"
+        p.drawEllipse(circle);
+        QPainterPath check;
+        check.moveTo(s * 0.31, s * 0.52);
+        check.lineTo(s * 0.44, s * 0.65);
+        check.lineTo(s * 0.70, s * 0.36);
+        p.drawPath(check);
+    }
+    return pm;
+}
+
+QFont scaledFont(const QFont& base, qreal factor, QFont::Weight weight)
+{
+    QFont f = base;
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * factor);
+    else
+        f.setPixelSize(qRound(f.pixelSize() * factor));
+    f.setWeight(weight);
+    return f;
+}
+}
+
+UpdateNoticeView::UpdateNoticeView(UpdateChecker& checker, std::function<void()> onClose, QWidget* parent)
+    : QWidget(parent)
+    , m_checker(checker)
+    , m_onClose(std::move(onClose))
+{
+    setFixedSize(windowSize());
+    const QFont headlineFont = scaledFont(font(), 1.15, QFont::DemiBold);
+    const QFont calloutFont = scaledFont(font(), 0.92, QFont::Normal);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addStretch(1);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(kContentMargin, 0, kContentMargin, 0);
+    content->setSpacing(10);
+    m_symbol = new QLabel(this);
+    m_symbol->setAlignment(Qt::AlignCenter);
+    m_symbol->setFixedSize(kSymbolSize, kSymbolSize);
+    content->addWidget(m_symbol, 0, Qt::AlignHCenter);
+
+    m_headline = new QLabel(this);
+    m_headline->setTextFormat(Qt::PlainText);
+    m_headline->setAlignment(Qt::AlignCenter);
+    m_headline->setWordWrap(true);
+    m_headline->setFont(headlineFont);
+    content->addWidget(m_headline);
+
+    m_detail = new QLabel(this);
+    m_detail->setTextFormat(Qt::PlainText);
+    m_detail->setAlignment(Qt::AlignCenter);
+    m_detail->setWordWrap(true);
+    m_detail->setFont(calloutFont);
+    m_detail->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QPalette secondary = m_detail->palette();
+    QColor dim = secondary.color(QPalette::WindowText);
+    dim.setAlphaF(0.6);
+    secondary.setColor(QPalette::WindowText, dim);
+    m_detail->setPalette(secondary);
+    content->addWidget(m_detail);
+
+    m_notesArea = new QScrollArea(this);
+    m_notesArea->setFrameShape(QFrame::NoFrame);
+    m_notesArea->setWidgetResizable(true);
+    m_notesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_notesArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_notesArea->setMaximumHeight(kNotesMaxHeight);
+    m_notes = new QLabel;
+    m_notes->setTextFormat(Qt::PlainText);
+    m_notes->setWordWrap(true);
+    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_notes->setFont(calloutFont);
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notesArea->setWidget(m_notes);
+    content->addWidget(m_notesArea);
+    root->addLayout(content);
+
+    root->addStretch(1);
+
+    // Button row: one of two sets, by outcome.
+    auto* rows = new QHBoxLayout;
+    rows->setContentsMargins(kButtonMargin, 0, kButtonMargin, kButtonBottom);
+    rows->setSpacing(0);
+    m_availableRow = new QWidget(this);
+    auto* available = new QHBoxLayout(m_availableRow);
+    available->setContentsMargins(0, 0, 0, 0);
+    available->setSpacing(10);
+    m_skip = new QPushButton(m_availableRow);
+    m_skip->setFlat(true);
+    m_skip->setFont(calloutFont);
+    m_skip->setPalette(secondary);
+    m_skip->setCursor(Qt::PointingHandCursor);
+    m_later = new QPushButton(m_availableRow);
+    m_download = new QPushButton(m_availableRow);
+    available->addWidget(m_skip);
+    available->addSpacerItem(new QSpacerItem(8, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    available->addWidget(m_later);
+    available->addWidget(m_download);
+
+    m_otherRow = new QWidget(this);
+    auto* other = new QHBoxLayout(m_otherRow);
+    other->setContentsMargins(0, 0, 0, 0);
+    other->setSpacing(10);
+    m_ok = new QPushButton(m_otherRow);
+    other->addSpacerItem(new QSpacerItem(8, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    other->addWidget(m_ok);
+    rows->addWidget(m_availableRow);
+    rows->addWidget(m_otherRow);
+    root->addLayout(rows);
+
+    // Return presses the default button whatever has the focus; the host
+    // window need not be a dialog.
+    for (QPushButton* b : { m_skip, m_later, m_download, m_ok })
+        b->setAutoDefault(false);
+    m_download->setDefault(true);
+    m_ok->setDefault(true);
+    for (int key : { int(Qt::Key_Return), int(Qt::Key_Enter) }) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, &UpdateNoticeView::pressDefault);
+    }
+
+    auto closeAfter = [this](std::function<void()> action) {
+        return [this, action] {
+            if (action)
+                action();
+            if (m_onClose)
+                m_onClose();
+        };
+    };
+    connect(m_skip, &QPushButton::clicked, this, closeAfter([this] {
+        if (m_checker.outcome().kind == UpdateChecker::Outcome::Available)
+            m_checker.skip(m_checker.outcome().manifest);
+    }));
+    connect(m_later, &QPushButton::clicked, this, closeAfter({}));
+    connect(m_download, &QPushButton::clicked, this, closeAfter([this] {
+        if (m_checker.outcome().kind == UpdateChecker::Outcome::Available)
+            m_checker.download(m_checker.outcome().manifest);
+    }));
+    connect(m_ok, &QPushButton::clicked, this, closeAfter({}));
+
+    connect(&m_checker, &UpdateChecker::outcomeChanged, this, &UpdateNoticeView::render);
+    connect(&AppSettings::shared(), &AppSettings::languageChanged, this, &UpdateNoticeView::render);
+    render();
+}
+
+QString UpdateNoticeView::windowTitle()
+{
+    return tr_(QStringLiteral("Software Update"));
+}
+
+QPushButton* UpdateNoticeView::defaultButton() const
+{
+    QPushButton* b = m_checker.outcome().kind == UpdateChecker::Outcome::Available ? m_download : m_ok;
+    return b->isEnabled() ? b : nullptr;
+}
+
+void UpdateNoticeView::pressDefault()
+{
+    if (QPushButton* b = defaultButton())
+        b->click();
+}
+
+void UpdateNoticeView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::PaletteChange)
+        render();
+    QWidget::changeEvent(event);
+}
+
+void UpdateNoticeView::render()
+{
+    using Kind = UpdateChecker::Outcome::Kind;
+    const UpdateChecker::Outcome& o = m_checker.outcome();
+    const QColor green(52, 199, 89);
+    QColor tint = green;
+    QString headline;
+    QString detail;
+    switch (o.kind) {
+    case Kind::Available:
+        m_symbolName = QStringLiteral("arrow.down.circle");
+        tint = palette().color(QPalette::Highlight);
+        headline = tr_(QStringLiteral("A new version is available"));
+        detail = tr_(QStringLiteral("Kelvaro %1 is ready. You have %2."))
+                     .arg(o.manifest.version, UpdateChecker::currentVersion());
+        break;
+    case Kind::Failed:
+        m_symbolName = QStringLiteral("exclamationmark.triangle");
+        tint = QColor(255, 149, 0);
+        headline = tr_(QStringLiteral("Couldn't check for updates"));
+        detail = tr_(o.message);
+        break;
+    case Kind::Checking:
+        m_symbolName = QStringLiteral("arrow.triangle.2.circlepath");
+        headline = tr_(QStringLiteral("Checking for updates\u2026"));
+        break;
+    case Kind::UpToDate:
+        m_symbolName = QStringLiteral("checkmark.circle");
+        headline = tr_(QStringLiteral("You're up to date"));
+        detail = tr_(QStringLiteral("Kelvaro %1 is the latest version.")).arg(UpdateChecker::currentVersion());
+        break;
+    case Kind::Idle:
+        m_symbolName = QStringLiteral("checkmark.circle");
+        headline = tr_(QStringLiteral("You're up to date"));
+        break;
+    }
+
+    m_symbol->setPixmap(paintSymbol(m_symbolName, tint, devicePixelRatioF()));
+    m_headline->setText(headline);
+    m_detail->setText(detail);
+    m_detail->setVisible(!detail.isEmpty());
+
+    const bool available = o.kind == Kind::Available;
+    const bool showNotes = available && o.manifest.notes && !o.manifest.notes->isEmpty();
+    m_notesArea->setVisible(showNotes);
+    m_notes->setText(showNotes ? *o.manifest.notes : QString());
+    if (showNotes) {
+        // As tall as the notes need, never more than the box.
+        const int width = windowSize().width() - 2 * kContentMargin - m_notesArea->verticalScrollBar()->sizeHint().width();
+        m_notesArea->setFixedHeight(qMin(kNotesMaxHeight, m_notes->heightForWidth(width)));
+        m_notesArea->verticalScrollBar()->setValue(0);
+    }
+
+    m_skip->setText(tr_(QStringLiteral("Skip This Version")));
+    m_later->setText(tr_(QStringLiteral("Later")));
+    m_download->setText(tr_(QStringLiteral("Download")));
+    m_ok->setText(tr_(QStringLiteral("OK")));
+    m_ok->setEnabled(o.kind != Kind::Checking);
+    m_availableRow->setVisible(available);
+    m_otherRow->setVisible(!available);
+    setLocale(AppSettings::shared().resolvedLocale());
+}
