@@ -1,0 +1,25 @@
+#pragma once
+// Bundle identifiers to installed applications. An application's "URL" is
+// the file of its desktop entry.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+#include <optional>
+
+#include "switcher/RunningApp.h"
+
+namespace LauncherApps {
+// The application's information: every key of its desktop entry, plus
+// "CFBundleIdentifier", "CFBundleName" (its Name) and "CFBundleDisplayName"
+// (its Name in the system's language, when the entry has one for it).
+std::optional<QVariantMap> infoDictionary(const QString& url);
+// "CFBundleDisplayName", else "CFBundleName", else the file name without its
+// extension; `fallback` when the chosen name is empty.
+QString displayName(const QString& url, const QString& fallback);
+// The installed application with that identifier, as a ring entry.
+std::optional<RunningApp> resolve(const QString& bundleIdentifier);
+// resolve() of each identifier, keeping the installed ones in the given order.
+QList<RunningApp> resolved(const QStringList& bundleIdentifiers);
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Application identity on Linux: which installed application (desktop entry)
+// a window belongs to, and its bundle identifier, the application's
+// reverse-DNS id used everywhere else in the system.
+//
+// A window's desktop entry is found from its _GTK_APPLICATION_ID, then its
+// WM_CLASS against the entries' StartupWMClass and file names, then its
+// process's executable against the entries' Exec. The entry's id (its file
+// name without ".desktop") is the bundle identifier when it is reverse-DNS;
+// otherwise the alias table maps well-known desktop ids to the reverse-DNS ids
+// the rest of the system knows; any other entry keeps its own id. A window
+// without a desktop entry gets its WM_CLASS class name. The mapping is used the
+// other way round to find the entry (and so the launch command) of a bundle
+// identifier.
+
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct DesktopEntry {
+    QString id;   // file name without ".desktop"; subfolders joined with '-'
+    QString path; // the file
+    QMap<QString, QString> keys; // the [Desktop Entry] group, values unescaped
+
+    QString value(const QString& key) const { return keys.value(key); }
+    bool has(const QString& key) const { return keys.contains(key); }
+    // Name in the system's language (Name[ll_CC], Name[ll], then Name); nothing without a Name.
+    std::optional<QString> localizedName() const;
+};
+
+class ApplicationIdentity {
+public:
+    struct WindowFacts {
+        QString gtkApplicationId;
+        QString wmInstance;
+        QString wmClass;
+        QString executable;  // the process's executable file
+        QString commandName; // the process's argv[0]
+    };
+
+    // Entries from $XDG_DATA_HOME/applications and each $XDG_DATA_DIRS/applications,
+    // the earlier folder winning; re-read when one of the folders changes.
+    static ApplicationIdentity& shared();
+
+    QList<DesktopEntry> entries() const;
+    std::optional<DesktopEntry> entry(const QString& desktopId) const;
+    // Reads one desktop entry file; nothing when it is not a usable application entry.
+    static std::optional<DesktopEntry> readEntry(const QString& path, const QString& id = QString());
+
+    std::optional<DesktopEntry> entryForWindow(const WindowFacts& facts) const;
+    // The bundle identifier of a window: its entry's, else its WM_CLASS class
+    // name (else the instance name); empty when nothing is known.
+    QString bundleIdentifier(const WindowFacts& facts) const;
+    static QString bundleIdentifier(const DesktopEntry& entry);
+    // The installed application of a bundle identifier.
+    std::optional<DesktopEntry> entryForBundleIdentifier(const QString& bundleIdentifier) const;
+
+    static bool isReverseDNS(const QString& id);
+    // Desktop id -> bundle identifier, in lookup order.
+    static const QList<QPair<QString, QString>>& aliases();
+    // The program and arguments of an Exec line, field codes expanded or removed.
+    static QStringList execArguments(const DesktopEntry& entry);
+    // The icon file for an Icon value (an absolute path or a theme icon name),
+    // the largest one found in the icon themes; empty when none.
+    static QString iconFile(const QString& icon);
+
+    // Forget everything read so far (tests that install entries call this).
+    void reload();
+    // Re-reads the folders when they changed; the number grows with every re-read,
+    // so callers can tell when their own caches of identities are stale.
+    quint64 generation() const;
+
+private:
+    ApplicationIdentity() = default;
+    void refreshIfNeeded() const;
+
+    struct Index {
+        QList<DesktopEntry> entries;
+        QHash<QString, int> byId;
+        QHash<QString, int> byIdLower;
+        QHash<QString, int> byWMClassLower;
+        QHash<QString, int> byProgram; // Exec's program file name
+        QHash<QString, qint64> folderStamps;
+        bool valid = false;
+    };
+    mutable quint64 m_generation = 0;
+    mutable Index m_index;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// The workspace: running applications, the installed applications, launching,
+// icons, opening addresses and the system beep.
+//
+// On X11 an application is the group of managed client windows that share one
+// bundle identifier (see ApplicationIdentity); its `pid` is the process id of
+// the first of its processes, the key the window ports use for the whole group.
+
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <memory>
+#include <optional>
+
+enum class ActivationPolicy {
+    Regular,    // has ordinary windows: shown in the switcher
+    Accessory,  // only panels, utility or dialog windows
+    Prohibited, // no windows at all (background process)
+};
+
+struct RunningApplication {
+    qint32 pid = 0;
+    QString bundleIdentifier; // empty when the process has none
+    QString localizedName;    // empty when unknown
+    QIcon icon;               // null when none
+    ActivationPolicy activationPolicy = ActivationPolicy::Regular;
+    QString bundleURL;        // the desktop entry file, empty when none
+};
+
+class Workspace {
+public:
+    virtual ~Workspace() = default;
+
+    // Running applications in a stable order (the order they were first seen).
+    virtual QList<RunningApplication> runningApplications() const = 0;
+    // Process id of the frontmost (active) application, if any.
+    virtual std::optional<qint32> frontmostApplicationPID() const = 0;
+    // Asks the running application `pid` to come forward; with `allWindows`
+    // all of its windows come forward, otherwise its front window only.
+    // False when it cannot (it quit, or it has no window to activate).
+    virtual bool activateApplication(qint32 pid, bool allWindows) = 0;
+    // The installed application (its desktop entry file) for a bundle identifier.
+    virtual std::optional<QString> urlForApplication(const QString& bundleIdentifier) const = 0;
+    // Starts the application at `url`, detached. False when it could not be started.
+    virtual bool openApplication(const QString& url) = 0;
+    // The icon of the application at `url` (its desktop entry).
+    virtual QIcon iconForFile(const QString& url) const = 0;
+    virtual bool openURL(const QUrl& url) = 0;
+    virtual void beep() = 0;
+
+    // The process-wide workspace (the X11 one unless a test installed another).
+    static Workspace& shared();
+    static void setShared(std::shared_ptr<Workspace> workspace);
+};

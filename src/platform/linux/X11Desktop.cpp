@@ -1,0 +1,811 @@
+#include "platform/linux/X11Desktop.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+
+#include "platform/Log.h"
+#include "platform/Scheduler.h"
+
+namespace {
+
+constexpr quint32 kAllDesktops = 0xFFFFFFFF;
+constexpr double kSnapshotLifetime = 0.05;
+constexpr int kSourcePager = 2; // EWMH source indication of a pager
+
+template <typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <typename T>
+Reply<T> reply(T* r)
+{
+    return Reply<T>(r, &std::free);
+}
+
+const char* const kAtomNames[] = {
+    "UTF8_STRING", "_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW", "_NET_CURRENT_DESKTOP",
+    "_NET_NUMBER_OF_DESKTOPS", "_NET_SUPPORTING_WM_CHECK", "_NET_WM_PID", "_GTK_APPLICATION_ID", "_NET_WM_NAME",
+    "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_DIALOG",
+    "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_TOOLBAR", "_NET_WM_WINDOW_TYPE_MENU",
+    "_NET_WM_WINDOW_TYPE_DOCK", "_NET_WM_WINDOW_TYPE_DESKTOP", "_NET_WM_WINDOW_TYPE_SPLASH",
+    "_NET_WM_WINDOW_TYPE_NOTIFICATION", "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", "_NET_WM_WINDOW_TYPE_POPUP_MENU",
+    "_NET_WM_WINDOW_TYPE_TOOLTIP", "_NET_WM_WINDOW_TYPE_COMBO", "_NET_WM_WINDOW_TYPE_DND", "_NET_WM_STATE",
+    "_NET_WM_STATE_HIDDEN", "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_ABOVE", "_NET_WM_DESKTOP",
+    "_NET_FRAME_EXTENTS", "_NET_WM_WINDOW_OPACITY", "_NET_WM_ICON", "_NET_RESTACK_WINDOW", "WM_CHANGE_STATE",
+};
+
+xcb_get_property_cookie_t getProperty(xcb_connection_t* c, quint32 window, quint32 property, quint32 type,
+                                      quint32 length = 1024)
+{
+    return xcb_get_property(c, 0, window, property, type, 0, length);
+}
+
+QList<quint32> cardinals(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
+{
+    QList<quint32> out;
+    auto r = reply(xcb_get_property_reply(c, cookie, nullptr));
+    if (!r || r->format != 32)
+        return out;
+    const auto* data = static_cast<const quint32*>(xcb_get_property_value(r.get()));
+    const int n = xcb_get_property_value_length(r.get()) / 4;
+    out.reserve(n);
+    for (int i = 0; i < n; ++i)
+        out << data[i];
+    return out;
+}
+
+std::optional<QByteArray> bytes(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
+{
+    auto r = reply(xcb_get_property_reply(c, cookie, nullptr));
+    if (!r || r->format != 8 || r->type == XCB_ATOM_NONE)
+        return std::nullopt;
+    return QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())),
+                      xcb_get_property_value_length(r.get()));
+}
+
+QPair<QString, QString> processFacts(qint32 pid)
+{
+    if (pid <= 0)
+        return {};
+    const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
+    QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    QString argv0;
+    if (cmdline.open(QIODevice::ReadOnly))
+        argv0 = QString::fromLocal8Bit(cmdline.read(4096).split('\0').value(0));
+    return {exe, argv0};
+}
+
+} // namespace
+
+std::shared_ptr<void> makeX11Desktop(Workspace** workspace, WindowElements** elements, WindowList** list,
+                                     Spaces** spaces)
+{
+    auto desktop = std::make_shared<X11Desktop>();
+    *workspace = desktop.get();
+    *elements = desktop.get();
+    *list = desktop.get();
+    *spaces = desktop.get();
+    return desktop;
+}
+
+X11Desktop::X11Desktop()
+{
+    int screenNumber = 0;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty()) {
+        logOnce(QStringLiteral("Kelvaro: no X display; applications and windows cannot be listed"));
+        return;
+    }
+    xcb_connection_t* c = xcb_connect(display.constData(), &screenNumber);
+    if (!c || xcb_connection_has_error(c)) {
+        if (c)
+            xcb_disconnect(c);
+        logOnce(QStringLiteral("Kelvaro: cannot connect to the X display %1; applications and windows cannot be listed")
+                    .arg(QString::fromLocal8Bit(display)));
+        return;
+    }
+    m_conn = c;
+    m_displayName = QString::fromLocal8Bit(display);
+    auto it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screenNumber && it.rem; ++i)
+        xcb_screen_next(&it);
+    m_root = it.data->root;
+    QList<xcb_intern_atom_cookie_t> cookies;
+    for (const char* name : kAtomNames)
+        cookies << xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name);
+    int i = 0;
+    for (const char* name : kAtomNames) {
+        auto r = reply(xcb_intern_atom_reply(c, cookies[i++], nullptr));
+        m_atoms.insert(QByteArray(name), r ? r->atom : 0);
+    }
+}
+
+X11Desktop::~X11Desktop()
+{
+    if (m_conn)
+        xcb_disconnect(m_conn);
+}
+
+void X11Desktop::logOnce(const QString& line) const
+{
+    if (m_logged.contains(line))
+        return;
+    m_logged.insert(line);
+    Log::write(line);
+}
+
+// ---- Reading ---------------------------------------------------------------------
+
+const X11Desktop::Snapshot& X11Desktop::snapshot() const
+{
+    const double now = Scheduler::shared().now();
+    if (!m_snapshotValid || now - m_snapshotTime > kSnapshotLifetime || now < m_snapshotTime) {
+        readSnapshot();
+        m_snapshotValid = true;
+        m_snapshotTime = now;
+    }
+    return m_snapshot;
+}
+
+void X11Desktop::readSnapshot() const
+{
+    m_snapshot = Snapshot();
+    if (!m_conn)
+        return;
+    xcb_connection_t* c = m_conn;
+    if (xcb_connection_has_error(c)) {
+        logOnce(QStringLiteral("Kelvaro: the connection to the X display was lost"));
+        return;
+    }
+    auto stackingCookie = getProperty(c, m_root, atom("_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW, 16384);
+    auto activeCookie = getProperty(c, m_root, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
+    auto currentCookie = getProperty(c, m_root, atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
+    auto countCookie = getProperty(c, m_root, atom("_NET_NUMBER_OF_DESKTOPS"), XCB_ATOM_CARDINAL);
+    auto checkCookie = getProperty(c, m_root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    auto rootGeometryCookie = xcb_get_geometry(c, m_root);
+
+    const QList<quint32> stacking = cardinals(c, stackingCookie); // bottom to top
+    const QList<quint32> active = cardinals(c, activeCookie);
+    const QList<quint32> current = cardinals(c, currentCookie);
+    const QList<quint32> count = cardinals(c, countCookie);
+    Snapshot& s = m_snapshot;
+    s.haveWindowManager = !cardinals(c, checkCookie).isEmpty();
+    s.active = active.value(0, 0);
+    if (!current.isEmpty())
+        s.currentDesktop = current.first();
+    s.desktopCount = count.value(0, 0);
+    if (auto g = reply(xcb_get_geometry_reply(c, rootGeometryCookie, nullptr)))
+        s.rootHeight = g->height;
+    if (!s.haveWindowManager)
+        logOnce(QStringLiteral("Kelvaro: no EWMH window manager runs; windows and desktops cannot be listed"));
+
+    // Properties a client keeps for its life are read once per window.
+    const quint64 generation = ApplicationIdentity::shared().generation();
+    struct FixedCookies {
+        xcb_get_property_cookie_t pid, wmClass, gtk, type, transient;
+    };
+    QHash<quint32, FixedCookies> fixedCookies;
+    QSet<quint32> live;
+    for (quint32 id : stacking) {
+        live.insert(id);
+        if (m_fixed.contains(id))
+            continue;
+        fixedCookies.insert(id, FixedCookies {getProperty(c, id, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL),
+                                              getProperty(c, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING),
+                                              getProperty(c, id, atom("_GTK_APPLICATION_ID"), XCB_ATOM_ANY),
+                                              getProperty(c, id, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32),
+                                              getProperty(c, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW)});
+    }
+    struct LiveCookies {
+        xcb_get_property_cookie_t netName, name, state, desktop, extents, opacity;
+        xcb_get_geometry_cookie_t geometry;
+        xcb_translate_coordinates_cookie_t position;
+    };
+    QList<LiveCookies> liveCookies;
+    for (quint32 id : stacking) {
+        liveCookies << LiveCookies {getProperty(c, id, atom("_NET_WM_NAME"), atom("UTF8_STRING")),
+                                    getProperty(c, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY),
+                                    getProperty(c, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 64),
+                                    getProperty(c, id, atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL),
+                                    getProperty(c, id, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL),
+                                    getProperty(c, id, atom("_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL),
+                                    xcb_get_geometry(c, id),
+                                    xcb_translate_coordinates(c, id, m_root, 0, 0)};
+    }
+
+    for (auto it = fixedCookies.cbegin(); it != fixedCookies.cend(); ++it) {
+        Fixed f;
+        f.pid = qint32(cardinals(c, it->pid).value(0, 0));
+        if (const auto wmClass = bytes(c, it->wmClass)) {
+            const QList<QByteArray> parts = wmClass->split('\0');
+            f.wmInstance = QString::fromLocal8Bit(parts.value(0));
+            f.wmClass = QString::fromLocal8Bit(parts.value(1));
+        }
+        f.gtkApplicationId = QString::fromUtf8(bytes(c, it->gtk).value_or(QByteArray()));
+        const QList<quint32> types = cardinals(c, it->type);
+        const bool transient = !cardinals(c, it->transient).isEmpty();
+        f.type = transient ? Type::Dialog : Type::Normal;
+        for (quint32 t : types) { // the first type this code knows wins
+            if (t == atom("_NET_WM_WINDOW_TYPE_NORMAL")) f.type = Type::Normal;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_DIALOG")) f.type = Type::Dialog;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_UTILITY") || t == atom("_NET_WM_WINDOW_TYPE_TOOLBAR")
+                     || t == atom("_NET_WM_WINDOW_TYPE_MENU")) f.type = Type::Utility;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_DOCK")) f.type = Type::Dock;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_DESKTOP")) f.type = Type::Desktop;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_SPLASH")) f.type = Type::Splash;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_NOTIFICATION")) f.type = Type::Notification;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_DROPDOWN_MENU") || t == atom("_NET_WM_WINDOW_TYPE_POPUP_MENU")
+                     || t == atom("_NET_WM_WINDOW_TYPE_TOOLTIP") || t == atom("_NET_WM_WINDOW_TYPE_COMBO")
+                     || t == atom("_NET_WM_WINDOW_TYPE_DND")) f.type = Type::Other;
+            else continue;
+            break;
+        }
+        m_fixed.insert(it.key(), f);
+    }
+    for (auto it = m_fixed.begin(); it != m_fixed.end();) {
+        if (!live.contains(it.key()))
+            it = m_fixed.erase(it);
+        else
+            ++it;
+    }
+
+    // Identity: re-resolved when the installed desktop entries changed.
+    for (quint32 id : stacking) {
+        Fixed& f = m_fixed[id];
+        if (f.identityGeneration == generation && generation != 0)
+            continue;
+        if (!m_processes.contains(f.pid))
+            m_processes.insert(f.pid, processFacts(f.pid));
+        const auto process = m_processes.value(f.pid);
+        const ApplicationIdentity::WindowFacts facts {f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
+                                                      process.second};
+        f.entry = ApplicationIdentity::shared().entryForWindow(facts);
+        f.bundleIdentifier = f.entry ? ApplicationIdentity::bundleIdentifier(*f.entry)
+                                     : (!f.wmClass.isEmpty() ? f.wmClass : f.wmInstance);
+        f.identityGeneration = generation;
+    }
+
+    const quint32 hiddenAtom = atom("_NET_WM_STATE_HIDDEN");
+    const quint32 fullAtom = atom("_NET_WM_STATE_FULLSCREEN");
+    const quint32 aboveAtom = atom("_NET_WM_STATE_ABOVE");
+    for (qsizetype i = stacking.size() - 1; i >= 0; --i) { // front to back
+        const quint32 id = stacking[i];
+        const LiveCookies& k = liveCookies[i];
+        Client cl;
+        cl.id = id;
+        cl.fixed = m_fixed.value(id);
+        cl.title = QString::fromUtf8(bytes(c, k.netName).value_or(QByteArray()));
+        const auto legacyName = bytes(c, k.name);
+        if (cl.title.isEmpty() && legacyName)
+            cl.title = QString::fromLatin1(*legacyName);
+        for (quint32 state : cardinals(c, k.state)) {
+            cl.hidden = cl.hidden || state == hiddenAtom;
+            cl.fullScreen = cl.fullScreen || state == fullAtom;
+            cl.above = cl.above || state == aboveAtom;
+        }
+        const QList<quint32> desktop = cardinals(c, k.desktop);
+        if (!desktop.isEmpty())
+            cl.desktop = desktop.first();
+        const QList<quint32> extents = cardinals(c, k.extents); // left, right, top, bottom
+        const double left = extents.value(0), right = extents.value(1), top = extents.value(2),
+                     bottom = extents.value(3);
+        const QList<quint32> opacity = cardinals(c, k.opacity);
+        if (!opacity.isEmpty())
+            cl.opacity = double(opacity.first()) / double(0xFFFFFFFFu);
+        auto geometry = reply(xcb_get_geometry_reply(c, k.geometry, nullptr));
+        auto position = reply(xcb_translate_coordinates_reply(c, k.position, nullptr));
+        if (!geometry || !position)
+            continue; // the window went away meanwhile
+        cl.frame = QRectF(position->dst_x - left, position->dst_y - top, geometry->width + left + right,
+                          geometry->height + top + bottom);
+        s.clients << cl;
+    }
+
+    // Group into applications, in the order first seen (oldest client first).
+    QHash<QString, int> appIndex;
+    QHash<QString, QList<int>> members;
+    QStringList keysInMapOrder;
+    for (qsizetype i = s.clients.size() - 1; i >= 0; --i) { // back to front approximates mapping order
+        const Client& cl = s.clients[i];
+        if (cl.fixed.type == Type::Dock || cl.fixed.type == Type::Desktop)
+            continue;
+        const QString key = cl.fixed.bundleIdentifier.isEmpty() ? QStringLiteral("#window%1").arg(cl.id)
+                                                                : cl.fixed.bundleIdentifier;
+        if (!members.contains(key))
+            keysInMapOrder << key;
+        members[key].prepend(int(i));
+    }
+    for (const QString& key : std::as_const(keysInMapOrder)) {
+        if (!m_appOrder.contains(key))
+            m_appOrder << key;
+    }
+    QStringList order;
+    for (const QString& key : std::as_const(m_appOrder)) {
+        if (members.contains(key))
+            order << key;
+    }
+    m_appOrder = order;
+    for (const QString& key : std::as_const(order)) {
+        App a;
+        a.bundleIdentifier = key.startsWith(QLatin1Char('#')) ? QString() : key;
+        a.clients = members.value(key);
+        qint32 pid = 0;
+        for (int idx : std::as_const(a.clients)) {
+            const qint32 p = s.clients[idx].fixed.pid;
+            if (p > 0 && (pid <= 0 || p < pid))
+                pid = p;
+        }
+        // A group without any process id is still told apart from every process.
+        a.pid = pid > 0 ? pid : -qint32(s.clients[a.clients.first()].id & 0x3FFFFFFF) - 1;
+        for (int idx : std::as_const(a.clients))
+            s.clients[idx].appPID = a.pid;
+        appIndex.insert(key, int(s.apps.size()));
+        s.apps << a;
+    }
+}
+
+const X11Desktop::Client* X11Desktop::client(quint32 id) const
+{
+    for (const Client& cl : snapshot().clients) {
+        if (cl.id == id)
+            return &cl;
+    }
+    return nullptr;
+}
+
+const X11Desktop::App* X11Desktop::app(qint32 pid) const
+{
+    for (const App& a : snapshot().apps) {
+        if (a.pid == pid)
+            return &a;
+    }
+    return nullptr;
+}
+
+QIcon X11Desktop::windowIcon(quint32 id) const
+{
+    const auto cached = m_windowIcons.constFind(id);
+    if (cached != m_windowIcons.cend())
+        return *cached;
+    QIcon icon;
+    auto r = reply(xcb_get_property_reply(
+        m_conn, getProperty(m_conn, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 4 * 1024 * 1024), nullptr));
+    if (r && r->format == 32) {
+        const auto* data = static_cast<const quint32*>(xcb_get_property_value(r.get()));
+        const qint64 n = xcb_get_property_value_length(r.get()) / 4;
+        qint64 i = 0;
+        while (i + 2 <= n) {
+            const quint32 w = data[i], h = data[i + 1];
+            if (w == 0 || h == 0 || w > 1024 || h > 1024 || i + 2 + qint64(w) * h > n)
+                break; // malformed: keep what was read so far
+            QImage image(int(w), int(h), QImage::Format_ARGB32);
+            for (quint32 y = 0; y < h; ++y) {
+                auto* line = reinterpret_cast<quint32*>(image.scanLine(int(y)));
+                for (quint32 x = 0; x < w; ++x)
+                    line[x] = data[i + 2 + y * w + x];
+            }
+            icon.addPixmap(QPixmap::fromImage(image));
+            i += 2 + qint64(w) * h;
+        }
+    }
+    m_windowIcons.insert(id, icon);
+    return icon;
+}
+
+QIcon X11Desktop::appIcon(const App& a) const
+{
+    const Snapshot& s = m_snapshot;
+    for (int idx : a.clients) {
+        const Client& cl = s.clients[idx];
+        if (!cl.fixed.entry)
+            continue;
+        const QString file = ApplicationIdentity::iconFile(cl.fixed.entry->value(QStringLiteral("Icon")));
+        if (file.isEmpty())
+            break;
+        auto it = m_entryIcons.find(file);
+        if (it == m_entryIcons.end())
+            it = m_entryIcons.insert(file, QIcon(file));
+        return *it;
+    }
+    for (int idx : a.clients) {
+        const QIcon icon = windowIcon(s.clients[idx].id);
+        if (!icon.isNull())
+            return icon;
+    }
+    return {};
+}
+
+// ---- Workspace -------------------------------------------------------------------
+
+QList<RunningApplication> X11Desktop::runningApplications() const
+{
+    QList<RunningApplication> out;
+    const Snapshot& s = snapshot();
+    const qint32 self = qint32(::getpid());
+    for (const App& a : s.apps) {
+        RunningApplication r;
+        r.pid = a.pid;
+        r.bundleIdentifier = a.bundleIdentifier;
+        const Client& front = s.clients[a.clients.first()];
+        if (front.fixed.entry)
+            r.localizedName = front.fixed.entry->localizedName().value_or(QString());
+        if (r.localizedName.isEmpty())
+            r.localizedName = !front.fixed.wmClass.isEmpty() ? front.fixed.wmClass : front.title;
+        r.bundleURL = front.fixed.entry ? front.fixed.entry->path : QString();
+        bool regular = false, any = false;
+        for (int idx : a.clients) {
+            const Type t = s.clients[idx].fixed.type;
+            regular = regular || t == Type::Normal;
+            any = any || t == Type::Dialog || t == Type::Utility;
+        }
+        r.activationPolicy = regular ? ActivationPolicy::Regular
+            : any                    ? ActivationPolicy::Accessory
+                                     : ActivationPolicy::Prohibited;
+        for (int idx : a.clients) {
+            if (s.clients[idx].fixed.pid == self)
+                r.activationPolicy = ActivationPolicy::Accessory; // this application's own panels
+        }
+        r.icon = appIcon(a);
+        out << r;
+    }
+    return out;
+}
+
+std::optional<qint32> X11Desktop::frontmostApplicationPID() const
+{
+    const Snapshot& s = snapshot();
+    if (s.active == 0)
+        return std::nullopt;
+    for (const Client& cl : s.clients) {
+        if (cl.id == s.active && cl.appPID != 0)
+            return cl.appPID;
+    }
+    return std::nullopt;
+}
+
+bool X11Desktop::activateApplication(qint32 pid, bool allWindows)
+{
+    const App* a = app(pid);
+    if (!a || !m_snapshot.haveWindowManager)
+        return false;
+    const Snapshot& s = m_snapshot;
+    // The front window: the frontmost one not minimised, else the frontmost.
+    const Client* front = nullptr;
+    for (int idx : a->clients) {
+        const Client& cl = s.clients[idx];
+        if (cl.fixed.type == Type::Dock || cl.fixed.type == Type::Desktop)
+            continue;
+        if (!front || (front->hidden && !cl.hidden))
+            front = &cl;
+        if (!front->hidden)
+            break;
+    }
+    if (!front)
+        return false;
+    const quint32 target = front->id;
+    QList<quint32> others;
+    if (allWindows) {
+        for (qsizetype i = a->clients.size() - 1; i >= 0; --i) { // back to front keeps their order
+            const Client& cl = s.clients[a->clients[i]];
+            if (cl.id != target && !cl.hidden && cl.desktop == front->desktop)
+                others << cl.id;
+        }
+    }
+    for (quint32 id : std::as_const(others))
+        restackAbove(id);
+    activateWindow(target);
+    return true;
+}
+
+std::optional<QString> X11Desktop::urlForApplication(const QString& bundleIdentifier) const
+{
+    const auto entry = ApplicationIdentity::shared().entryForBundleIdentifier(bundleIdentifier);
+    if (!entry)
+        return std::nullopt;
+    return entry->path;
+}
+
+bool X11Desktop::openApplication(const QString& url)
+{
+    const auto entry = ApplicationIdentity::readEntry(url);
+    if (!entry) {
+        Log::write(QStringLiteral("Kelvaro: %1 is not an application entry").arg(url));
+        return false;
+    }
+    QStringList args = ApplicationIdentity::execArguments(*entry);
+    if (args.isEmpty()) {
+        Log::write(QStringLiteral("Kelvaro: %1 has no command to run").arg(url));
+        return false;
+    }
+    QString program = args.takeFirst();
+    if (!program.contains(QLatin1Char('/')))
+        program = QStandardPaths::findExecutable(program);
+    if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
+        Log::write(QStringLiteral("Kelvaro: the program of %1 cannot be found").arg(url));
+        return false;
+    }
+    QString directory = entry->value(QStringLiteral("Path"));
+    if (directory.isEmpty() || !QFileInfo(directory).isDir())
+        directory = QDir::homePath();
+    return QProcess::startDetached(program, args, directory);
+}
+
+QIcon X11Desktop::iconForFile(const QString& url) const
+{
+    const auto entry = ApplicationIdentity::readEntry(url);
+    if (!entry)
+        return {};
+    const QString file = ApplicationIdentity::iconFile(entry->value(QStringLiteral("Icon")));
+    return file.isEmpty() ? QIcon() : QIcon(file);
+}
+
+bool X11Desktop::openURL(const QUrl& url)
+{
+    if (!url.isValid())
+        return false;
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
+}
+
+void X11Desktop::beep()
+{
+    if (!m_conn)
+        return;
+    xcb_bell(m_conn, 0);
+    roundTrip();
+}
+
+// ---- Requests ----------------------------------------------------------------------
+
+void X11Desktop::roundTrip() const
+{
+    if (m_conn)
+        std::free(xcb_get_input_focus_reply(m_conn, xcb_get_input_focus(m_conn), nullptr));
+}
+
+void X11Desktop::clientMessage(quint32 window, quint32 type, std::initializer_list<quint32> data, bool toRoot)
+{
+    if (!m_conn)
+        return;
+    xcb_client_message_event_t ev {};
+    ev.response_type = XCB_CLIENT_MESSAGE;
+    ev.format = 32;
+    ev.window = window;
+    ev.type = type;
+    int i = 0;
+    for (quint32 d : data)
+        ev.data.data32[i++] = d;
+    xcb_send_event(m_conn, 0, toRoot ? m_root : window,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&ev));
+    roundTrip(); // flushing alone loses requests when the connection closes soon after
+    invalidate();
+}
+
+void X11Desktop::activateWindow(quint32 id)
+{
+    clientMessage(id, atom("_NET_ACTIVE_WINDOW"), {kSourcePager, XCB_CURRENT_TIME, 0});
+}
+
+void X11Desktop::restackAbove(quint32 id)
+{
+    clientMessage(id, atom("_NET_RESTACK_WINDOW"), {kSourcePager, XCB_NONE, XCB_STACK_MODE_ABOVE});
+}
+
+// ---- Window elements -----------------------------------------------------------------
+
+std::optional<QVariant> X11Desktop::attribute(const WindowElement& element, const QString& name) const
+{
+    if (element.kind == WindowElement::Kind::Application) {
+        const App* a = app(element.pid);
+        if (!a)
+            return std::nullopt;
+        const Snapshot& s = m_snapshot;
+        auto elementOf = [&](const Client& cl) {
+            return QVariant::fromValue(WindowElement {WindowElement::Kind::Window, a->pid, cl.id});
+        };
+        if (name == QLatin1String("AXWindows")) {
+            QVariantList list;
+            for (int idx : a->clients)
+                list << elementOf(s.clients[idx]);
+            return list;
+        }
+        if (name == QLatin1String("AXFocusedWindow")) {
+            for (int idx : a->clients) {
+                if (s.clients[idx].id == s.active)
+                    return elementOf(s.clients[idx]);
+            }
+            return std::nullopt;
+        }
+        if (name == QLatin1String("AXMainWindow")) {
+            // The frontmost ordinary window that is not minimised.
+            for (int idx : a->clients) {
+                const Client& cl = s.clients[idx];
+                if (cl.fixed.type == Type::Normal && !cl.hidden)
+                    return elementOf(cl);
+            }
+            return std::nullopt;
+        }
+        return std::nullopt;
+    }
+    const Client* cl = client(quint32(element.handle));
+    if (!cl)
+        return std::nullopt;
+    if (name == QLatin1String("AXRole"))
+        return QStringLiteral("AXWindow");
+    if (name == QLatin1String("AXSubrole")) {
+        switch (cl->fixed.type) {
+        case Type::Normal: return QStringLiteral("AXStandardWindow");
+        case Type::Dialog: return QStringLiteral("AXSystemDialog");
+        case Type::Utility: return QStringLiteral("AXFloatingWindow");
+        default: return QStringLiteral("AXSystemFloatingWindow");
+        }
+    }
+    if (name == QLatin1String("AXTitle"))
+        return cl->title;
+    if (name == QLatin1String("AXMinimized"))
+        return cl->hidden;
+    if (name == QLatin1String("AXFullScreen"))
+        return cl->fullScreen;
+    if (name == QLatin1String("AXSize"))
+        return cl->frame.size();
+    if (name == QLatin1String("AXFocused"))
+        return cl->id == m_snapshot.active;
+    if (name == QLatin1String("AXMain")) {
+        const quint32 id = cl->id;
+        const auto main = attribute(WindowElement::application(cl->appPID), QStringLiteral("AXMainWindow"));
+        return main && main->value<WindowElement>().handle == id;
+    }
+    return std::nullopt;
+}
+
+bool X11Desktop::setAttribute(const WindowElement& element, const QString& name, const QVariant& value)
+{
+    if (!m_conn)
+        return false;
+    if (element.kind == WindowElement::Kind::Application) {
+        if (value.userType() != qMetaTypeId<WindowElement>())
+            return false;
+        const quint32 id = quint32(value.value<WindowElement>().handle);
+        const Client* cl = client(id);
+        if (!cl || cl->appPID != element.pid)
+            return false;
+        if (name == QLatin1String("AXMainWindow")) {
+            restackAbove(id);
+            return true;
+        }
+        if (name == QLatin1String("AXFocusedWindow")) {
+            activateWindow(id);
+            return true;
+        }
+        return false;
+    }
+    const Client* cl = client(quint32(element.handle));
+    if (!cl)
+        return false;
+    const quint32 id = cl->id;
+    if (name == QLatin1String("AXMinimized")) {
+        if (value.toBool() == cl->hidden)
+            return true;
+        if (value.toBool()) {
+            clientMessage(id, atom("WM_CHANGE_STATE"), {3 /* IconicState */});
+        } else {
+            xcb_map_window(m_conn, id); // a client maps its window to leave the iconic state
+            roundTrip();
+            invalidate();
+        }
+        return true;
+    }
+    if (name == QLatin1String("AXMain") && value.toBool()) {
+        restackAbove(id);
+        return true;
+    }
+    if (name == QLatin1String("AXFocused") && value.toBool()) {
+        activateWindow(id);
+        return true;
+    }
+    return false;
+}
+
+bool X11Desktop::performAction(const WindowElement& element, const QString& action)
+{
+    if (action != QLatin1String("AXRaise") || element.kind != WindowElement::Kind::Window)
+        return false;
+    if (!client(quint32(element.handle)))
+        return false;
+    restackAbove(quint32(element.handle));
+    return true;
+}
+
+std::optional<quint32> X11Desktop::windowNumber(const WindowElement& element) const
+{
+    if (element.kind != WindowElement::Kind::Window || element.handle == 0 || element.handle > 0xFFFFFFFFu)
+        return std::nullopt;
+    return quint32(element.handle);
+}
+
+// ---- Window list ---------------------------------------------------------------------
+
+std::optional<QList<WindowListEntry>> X11Desktop::windows() const
+{
+    const Snapshot& s = snapshot();
+    if (!m_conn || !s.haveWindowManager)
+        return std::nullopt;
+    QList<WindowListEntry> out;
+    out.reserve(s.clients.size());
+    for (const Client& cl : s.clients) {
+        if (cl.fixed.type == Type::Desktop)
+            continue;
+        int layer = 0;
+        if (cl.fixed.type == Type::Dock)
+            layer = 20;
+        else if (cl.fixed.type == Type::Notification)
+            layer = 23;
+        else if (cl.above || cl.fixed.type == Type::Utility || cl.fixed.type == Type::Splash)
+            layer = 3;
+        const bool onCurrent = cl.desktop && (*cl.desktop == kAllDesktops || cl.desktop == s.currentDesktop);
+        const QRectF upward(cl.frame.x(), s.rootHeight - cl.frame.y() - cl.frame.height(), cl.frame.width(),
+                            cl.frame.height());
+        out << WindowListEntry {cl.id, cl.appPID, cl.title, upward, layer, cl.opacity, !cl.hidden && onCurrent};
+    }
+    return out;
+}
+
+// ---- Spaces --------------------------------------------------------------------------
+
+std::optional<QList<quint64>> X11Desktop::spacesForWindow(quint32 windowNumber) const
+{
+    const Client* cl = client(windowNumber);
+    if (!cl || !cl->desktop)
+        return std::nullopt;
+    if (*cl->desktop == kAllDesktops) {
+        if (!m_snapshot.currentDesktop)
+            return std::nullopt;
+        return QList<quint64> {*m_snapshot.currentDesktop};
+    }
+    return QList<quint64> {*cl->desktop};
+}
+
+std::optional<quint64> X11Desktop::activeSpace() const
+{
+    const auto current = snapshot().currentDesktop;
+    if (!current)
+        return std::nullopt;
+    return *current;
+}
+
+std::optional<QString> X11Desktop::displayForSpace(quint64 space) const
+{
+    const Snapshot& s = snapshot();
+    if (!m_conn || space >= s.desktopCount)
+        return std::nullopt;
+    return m_displayName;
+}
+
+void X11Desktop::setCurrentSpace(const QString&, quint64 space)
+{
+    clientMessage(m_root, atom("_NET_CURRENT_DESKTOP"), {quint32(space), XCB_CURRENT_TIME});
+}
+
+std::optional<int> X11Desktop::setFrontProcess(qint32 pid, quint32 windowNumber)
+{
+    if (!m_conn || !snapshot().haveWindowManager)
+        return std::nullopt;
+    const Client* cl = client(windowNumber);
+    if (!cl || cl->appPID != pid)
+        return -600; // no such process with that window
+    activateWindow(windowNumber);
+    return 0;
+}

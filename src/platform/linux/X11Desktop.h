@@ -1,0 +1,127 @@
+#pragma once
+// The workspace, window elements, window list and Spaces of an X11 session
+// with an EWMH window manager, read from the root window's client list.
+//
+// Applications are the managed client windows grouped by bundle identifier
+// (ApplicationIdentity); an application's pid is the smallest process id among
+// its windows and stands for the whole group in the window ports. Window
+// elements are client windows; their window number is the X window id. Spaces
+// are desktops (_NET_WM_DESKTOP, _NET_CURRENT_DESKTOP); the one X screen is the
+// one display. Every client message is followed by a round trip.
+//
+// What is read is kept as one snapshot for at most 50 ms, and dropped after
+// every request that changes something.
+
+#include <QHash>
+#include <QIcon>
+#include <QList>
+#include <QRectF>
+#include <QStringList>
+
+#include "platform/ApplicationIdentity.h"
+#include "platform/Spaces.h"
+#include "platform/WindowElements.h"
+#include "platform/WindowList.h"
+#include "platform/Workspace.h"
+
+struct xcb_connection_t;
+
+class X11Desktop final : public Workspace, public WindowElements, public WindowList, public Spaces {
+public:
+    // Opens its own connection to $DISPLAY.
+    X11Desktop();
+    ~X11Desktop() override;
+
+    bool isConnected() const { return m_conn != nullptr; }
+    // Drops the snapshot: the next question reads the display again.
+    void invalidate() { m_snapshotValid = false; }
+
+    // Workspace
+    QList<RunningApplication> runningApplications() const override;
+    std::optional<qint32> frontmostApplicationPID() const override;
+    bool activateApplication(qint32 pid, bool allWindows) override;
+    std::optional<QString> urlForApplication(const QString& bundleIdentifier) const override;
+    bool openApplication(const QString& url) override;
+    QIcon iconForFile(const QString& url) const override;
+    bool openURL(const QUrl& url) override;
+    void beep() override;
+
+    // WindowElements
+    std::optional<QVariant> attribute(const WindowElement& element, const QString& name) const override;
+    bool setAttribute(const WindowElement& element, const QString& name, const QVariant& value) override;
+    bool performAction(const WindowElement& element, const QString& action) override;
+    std::optional<quint32> windowNumber(const WindowElement& element) const override;
+
+    // WindowList
+    std::optional<QList<WindowListEntry>> windows() const override;
+
+    // Spaces
+    std::optional<QList<quint64>> spacesForWindow(quint32 windowNumber) const override;
+    std::optional<quint64> activeSpace() const override;
+    std::optional<QString> displayForSpace(quint64 space) const override;
+    void setCurrentSpace(const QString& display, quint64 space) override;
+    std::optional<int> setFrontProcess(qint32 pid, quint32 windowNumber) override;
+
+private:
+    enum class Type { Normal, Dialog, Utility, Dock, Desktop, Splash, Notification, Other };
+    struct Fixed { // properties a client keeps for its life
+        qint32 pid = 0;
+        QString wmInstance, wmClass, gtkApplicationId;
+        Type type = Type::Normal;
+        QString bundleIdentifier;
+        std::optional<DesktopEntry> entry;
+        quint64 identityGeneration = 0;
+    };
+    struct Client {
+        quint32 id = 0;
+        Fixed fixed;
+        qint32 appPID = 0; // the group's pid
+        QString title;
+        bool hidden = false, fullScreen = false, above = false;
+        std::optional<quint32> desktop; // 0xFFFFFFFF: every desktop
+        QRectF frame;                   // X coordinates (y down)
+        double opacity = 1.0;
+    };
+    struct App {
+        qint32 pid = 0;
+        QString bundleIdentifier;
+        QList<int> clients; // indexes into Snapshot::clients, front to back
+    };
+    struct Snapshot {
+        QList<Client> clients; // front to back
+        QList<App> apps;       // stable order
+        quint32 active = 0;
+        std::optional<quint32> currentDesktop;
+        quint32 desktopCount = 0;
+        double rootHeight = 0;
+        bool haveWindowManager = false;
+    };
+
+    const Snapshot& snapshot() const;
+    void readSnapshot() const;
+    const Client* client(quint32 id) const;
+    const App* app(qint32 pid) const;
+    QIcon appIcon(const App& app) const;
+    QIcon windowIcon(quint32 id) const;
+    void clientMessage(quint32 window, quint32 type, std::initializer_list<quint32> data, bool toRoot = true);
+    void roundTrip() const;
+    void activateWindow(quint32 id);
+    void restackAbove(quint32 id);
+    void logOnce(const QString& line) const;
+
+    xcb_connection_t* m_conn = nullptr;
+    quint32 m_root = 0;
+    QString m_displayName;
+    QHash<QByteArray, quint32> m_atoms;
+    quint32 atom(const char* name) const { return m_atoms.value(QByteArray(name)); }
+
+    mutable Snapshot m_snapshot;
+    mutable bool m_snapshotValid = false;
+    mutable double m_snapshotTime = 0;
+    mutable QHash<quint32, Fixed> m_fixed;
+    mutable QStringList m_appOrder; // group keys in the order first seen
+    mutable QHash<QString, QIcon> m_entryIcons;
+    mutable QHash<quint32, QIcon> m_windowIcons;
+    mutable QHash<qint32, QPair<QString, QString>> m_processes; // pid -> executable, argv[0]
+    mutable QSet<QString> m_logged;
+};

@@ -1,0 +1,61 @@
+#include "switcher/AppActivator.h"
+
+#include "platform/Log.h"
+#include "platform/Workspace.h"
+#include "switcher/AppWindows.h"
+#include "switcher/RunningApp.h"
+#include "switcher/SpaceFocus.h"
+
+namespace {
+std::optional<RunningApplication> runningApplication(const QString& bundleIdentifier)
+{
+    if (bundleIdentifier.isEmpty())
+        return std::nullopt;
+    for (const auto& app : Workspace::shared().runningApplications()) {
+        if (app.bundleIdentifier == bundleIdentifier)
+            return app;
+    }
+    return std::nullopt;
+}
+}
+
+bool AppActivator::activateProcess(const QString& bundleIdentifier, const QString& name)
+{
+    Workspace& workspace = Workspace::shared();
+    QString url;
+    if (const auto app = runningApplication(bundleIdentifier)) {
+        if (workspace.activateApplication(app->pid, true))
+            return true;
+        url = app->bundleURL;
+    }
+    if (url.isEmpty())
+        url = workspace.urlForApplication(bundleIdentifier).value_or(QString());
+    // A launch that fails (no such program, exec error) is known at once here:
+    // it is not reported as a success.
+    if (url.isEmpty() || !workspace.openApplication(url)) {
+        Log::write(QStringLiteral("Kelvaro: could not activate ") + name);
+        return false;
+    }
+    return true;
+}
+
+bool AppActivator::activate(const QString& bundleIdentifier, const QString& name)
+{
+    if (const auto app = runningApplication(bundleIdentifier)) {
+        if (const auto windowID = AppWindows::frontWindowID(app->pid)) {
+            const auto outcome = SpaceFocus::activateSpace(*windowID);
+            const bool fronted = SpaceFocus::makeFront(app->pid, *windowID);
+            if (outcome != SpaceFocus::SpaceOutcome::alreadyActive) {
+                const bool activated = Workspace::shared().activateApplication(app->pid, false);
+                if (fronted || activated)
+                    return true;
+            }
+        }
+    }
+    return activateProcess(bundleIdentifier, name);
+}
+
+bool AppActivator::activate(const RunningApp& app)
+{
+    return activate(app.bundleIdentifier, app.name);
+}

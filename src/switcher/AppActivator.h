@@ -1,0 +1,17 @@
+#pragma once
+// The one way an application is committed from any ring.
+
+#include <QString>
+
+struct RunningApp;
+
+class AppActivator {
+public:
+    // Activates the running application with all its windows, or launches it.
+    // False when no such application can be found or its launch failed at once.
+    static bool activateProcess(const QString& bundleIdentifier, const QString& name);
+    // Brings the application's front window forward on its Space, with
+    // activateProcess as the fallback.
+    static bool activate(const QString& bundleIdentifier, const QString& name);
+    static bool activate(const RunningApp& app);
+};
