@@ -1,0 +1,31 @@
+#pragma once
+// The general clipboard (on X11 the CLIPBOARD selection, not PRIMARY).
+// `changeCount()` grows by one for every change of the clipboard's content,
+// whether this process made it or another one did, so a caller can tell
+// whether anything was copied since it last looked.
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class Clipboard : public QObject {
+    Q_OBJECT
+public:
+    ~Clipboard() override = default;
+
+    // Plain text now on the clipboard (empty when it holds none).
+    virtual QString text() const = 0;
+    // Replaces the whole content with `text` as plain text. `concealed` marks
+    // it as a secret, so clipboard managers that honour the hint keep no copy.
+    virtual void setText(const QString& text, bool concealed = false) = 0;
+    // Empties the clipboard.
+    virtual void clear() = 0;
+    virtual std::uint64_t changeCount() const = 0;
+
+    static Clipboard& shared();
+    static void setShared(std::shared_ptr<Clipboard> clipboard);
+
+Q_SIGNALS:
+    void changed();
+};
