@@ -38,7 +38,8 @@ std::optional<int> WindowArcGeometry::index(double pointerAngle, double centre) 
         rel += RingAngles::twoPi;
     if (rel >= RingAngles::twoPi)
         rel -= RingAngles::twoPi;
-    if (std::isnan(rel) || rel > s)
+    // A pointer exactly on the arc's end is still on it; allow for rounding.
+    if (std::isnan(rel) || rel > s + 1e-12)
         return std::nullopt;
     double shifted = rel - hitShift;
     if (shifted <= 0.0)

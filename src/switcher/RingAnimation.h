@@ -1,0 +1,137 @@
+#pragma once
+// The animation curves of the rings and the engine that plays them.
+//
+// A RingAnimation describes a curve: a spring (response, damping fraction),
+// or a timing curve (ease-out, ease-in-out, ease-in, linear) of a fixed
+// duration, optionally delayed. An AnimatedValue is one animated number
+// (a radius, an angle, an opacity); AnimationEngine::shared() ticks every
+// animating value from one Scheduler timer at the display's frame rate, and
+// only while something animates. Time comes from Scheduler::shared()->now(),
+// so tests play animations on virtual time.
+
+#include "platform/Scheduler.h"
+
+#include <QObject>
+#include <vector>
+
+struct RingAnimation {
+    enum class Kind { spring, easeOut, easeInOut, easeIn, linear };
+
+    Kind kind = Kind::linear;
+    double response = 0.0;        // spring: period of the undamped oscillation (s)
+    double dampingFraction = 1.0; // spring: 1 = critically damped, < 1 overshoots
+    double blendDuration = 0.0;   // spring: kept for completeness; always 0 in the rings
+    double duration = 0.0;        // timing curves (s)
+    double delay = 0.0;           // start delay (s)
+
+    static RingAnimation spring(double response, double dampingFraction, double blendDuration = 0.0);
+    static RingAnimation easeOut(double duration);
+    static RingAnimation easeInOut(double duration);
+    static RingAnimation easeIn(double duration);
+    static RingAnimation linear(double duration);
+    RingAnimation delayed(double seconds) const;
+
+    bool isSpring() const { return kind == Kind::spring; }
+    bool operator==(const RingAnimation&) const = default;
+
+    // Timing curves: progress 0..1 after `t` seconds (delay not included).
+    double progress(double t) const;
+    // Time from the start (delay not included) until the curve rests: the
+    // duration of a timing curve; for a spring moving one unit from rest, the
+    // time after which it stays within 0.1 % of the distance.
+    double settlingDuration() const;
+};
+
+// The damped oscillator x'' + 2 zeta w x' + w^2 x = 0 with w = 2 pi / response
+// and zeta = damping fraction: x is the remaining offset from the target.
+struct SpringSolution {
+    double x0 = 0.0;
+    double v0 = 0.0;
+    double omega = 0.0;
+    double zeta = 1.0;
+
+    SpringSolution(double response, double dampingFraction, double initialOffset, double initialVelocity);
+    double offset(double t) const;
+    double velocity(double t) const;
+    // Time after which |offset| stays below `epsilon` (an upper bound of the envelope).
+    double settleTime(double epsilon) const;
+};
+
+// Evaluates a cubic Bezier timing function (x1, y1, x2, y2) at x in [0, 1].
+double cubicBezierTiming(double x1, double y1, double x2, double y2, double x);
+
+class AnimatedValue {
+public:
+    explicit AnimatedValue(double initial = 0.0);
+    ~AnimatedValue();
+    AnimatedValue(const AnimatedValue&) = delete;
+    AnimatedValue& operator=(const AnimatedValue&) = delete;
+
+    // The value and its velocity (units per second) now.
+    double value() const;
+    double velocity() const;
+    // Where the value is heading (the last target set).
+    double target() const { return m_target; }
+    // True while some motion has not come to rest at the current time.
+    bool isAnimating() const;
+
+    // Jump to `v` at once; any animation in flight stops.
+    void setValue(double v);
+    // Animate to `target` with `animation`, starting from the current value
+    // and velocity. A spring without delay absorbs every motion in flight; a
+    // timing curve or a delayed spring is added on top of it, so the value
+    // and its speed stay continuous when a new target arrives mid-flight.
+    // Setting the target it already heads to does nothing.
+    void animateTo(double target, const RingAnimation& animation);
+    // Stop where the value is now.
+    void cancel();
+
+private:
+    friend class AnimationEngine;
+    struct Segment {
+        RingAnimation animation;
+        double start = 0.0;     // scheduler time when the segment was added
+        double offset0 = 0.0;   // remaining offset from the target at the start
+        double velocity0 = 0.0; // springs: velocity of that offset at the start
+        double restTime = 0.0;  // time after `start` (delay included) when it rests
+    };
+    double offsetAt(const Segment& s, double now) const;
+    double velocityAt(const Segment& s, double now) const;
+    // Drops finished segments; returns true while still animating.
+    bool prune(double now);
+
+    double m_target = 0.0;
+    std::vector<Segment> m_segments;
+};
+
+class AnimationEngine : public QObject {
+    Q_OBJECT
+public:
+    static AnimationEngine& shared();
+
+    // Seconds between ticks; the display's refresh interval unless set.
+    double frameInterval() const;
+    void setFrameInterval(double seconds);
+    bool isTicking() const { return m_timer != 0; }
+    std::size_t animatingCount() const { return m_values.size(); }
+
+    // Runs one tick now (also what the timer calls).
+    void tick();
+
+Q_SIGNALS:
+    // After every tick in which something moved: views repaint.
+    void frame();
+
+private:
+    friend class AnimatedValue;
+    AnimationEngine() = default;
+    void add(AnimatedValue* value);
+    void remove(AnimatedValue* value);
+    void ensureTimer();
+    void stopTimer();
+
+    std::vector<AnimatedValue*> m_values;
+    Scheduler::TimerId m_timer = 0;
+    Scheduler* m_timerScheduler = nullptr;
+    double m_frameInterval = 0.0;
+};

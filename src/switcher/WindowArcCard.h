@@ -1,0 +1,59 @@
+#pragma once
+// One card of the outer arc: a slab of glass shaped as a segment of the wide
+// annulus 196..330 about the stage centre, shaded where the previous card
+// overlaps it, tinted with the accent colour when selected, turned 11 degrees
+// in depth about its own radial centre line, and labelled with an optional
+// symbol, the title and an optional hint.
+
+#include "switcher/RingGlass.h"
+#include "switcher/RingShapes.h"
+#include "switcher/WindowArcGeometry.h"
+
+#include <QIcon>
+#include <QString>
+#include <QTransform>
+#include <utility>
+#include <vector>
+
+class QPainter;
+
+class WindowArcSegmentView {
+public:
+    static constexpr double baseInnerRadius = 196.0;
+    static constexpr double baseOuterRadius = 330.0;
+    static constexpr double tiltAngle = 0.1919862177193762; // 11 deg
+    static constexpr double perspective = 0.55;
+    static constexpr double stageSize = 700.0;
+
+    QString title;
+    QIcon icon;     // shown above the title when not null
+    QString hint;   // a small second line when not empty
+    bool isSelected = false;
+    int index = 0;
+    int total = 0;
+    double arcCenterAngle = 0.0; // arc angle (0 at 12 o'clock, clockwise)
+    double radialGapInner = 0.0;
+
+    WindowArcGeometry geometry() const { return WindowArcGeometry(total); }
+    double fullSegmentAngle() const { return geometry().step() + WindowArcGeometry::overlap; }
+    double baseStartAngle() const { return geometry().startAngle(index, arcCenterAngle); } // drawing angle
+    double centerAngle() const { return baseStartAngle() + fullSegmentAngle() / 2.0; }
+    double radialGapOuter() const { return isSelected ? 2.0 : 11.0; }
+    double adjustedInnerRadius() const { return baseInnerRadius + radialGapInner; }
+    double adjustedOuterRadius() const { return baseOuterRadius - radialGapOuter(); }
+    double midRadius() const { return (adjustedInnerRadius() + adjustedOuterRadius()) / 2.0; }
+    // step x mid radius - 14, clamped to 52...96.
+    double labelWidth() const;
+    // How far this card is pushed towards the viewer before it turns.
+    double zAnchor() const;
+
+    EnhancedTaperedSegmentShape shape() const;
+    // The overlap shade as (location along the card, colour) stops; a single
+    // clear stop for the first card.
+    std::vector<std::pair<double, QColor>> seamShadeStops() const;
+    // The turn in depth, about the stage centre `stageCentre`.
+    QTransform depthTransform(QPointF stageCentre) const;
+
+    // Draws the card on a stage centred on `stageCentre`.
+    void paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+};
