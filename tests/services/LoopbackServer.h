@@ -58,3 +58,7 @@ private:
     QMap<QTcpSocket*, QByteArray> m_buffers;
     QList<QPair<QPointer<QTcpSocket>, Response>> m_held;
 };
+
+#include <ostream>
+// Readable test failures for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

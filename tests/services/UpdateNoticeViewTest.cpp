@@ -1,6 +1,7 @@
 #include "LoopbackServer.h"
 #include "support/TestSupport.h"
 
+#include "core/AppSettings.h"
 #include "services/BuildConfig.h"
 #include "services/UpdateChecker.h"
 #include "services/UpdateNoticeView.h"
@@ -56,10 +57,11 @@ protected:
             break;
         }
         server.respondWith(r);
+        const int before = int(server.requests().size());
         bool done = false;
         checker.check(manual, [&] { done = true; });
         if (o.kind == Outcome::Checking) {
-            ASSERT_TRUE(server.waitForRequests(1));
+            ASSERT_TRUE(server.waitForRequests(before + 1));
         } else {
             ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
         }
@@ -214,4 +216,30 @@ TEST_F(UpdateNoticeViewTest, ButtonsActOnTheCheckerThenClose)
     view.okButton()->click();
     EXPECT_EQ(closes, 5);
     EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(UpdateNoticeViewTest, TextsFollowTheInterfaceLanguageAndFailuresAreLocalizedWhereShown)
+{
+    if (QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("services_*.qm") }).size() != 17)
+        GTEST_SKIP() << "the compiled translations are not embedded under :/i18n";
+    reach(Outcome::failed({}));
+    UpdateNoticeView view(checker, {});
+    EXPECT_EQ(view.detailLabel()->text(), QStringLiteral("Couldn't reach the update server."));
+
+    AppSettings::shared().setLanguage(AppLanguage::german);
+    EXPECT_EQ(view.headlineLabel()->text(), QStringLiteral("Suche nach Updates fehlgeschlagen"));
+    EXPECT_EQ(view.detailLabel()->text(), QStringLiteral("Der Update-Server ist nicht erreichbar."));
+    EXPECT_EQ(view.okButton()->text(), QStringLiteral("OK"));
+    EXPECT_EQ(UpdateNoticeView::windowTitle(), QStringLiteral("Softwareaktualisierung"));
+    reach(Outcome::upToDate());
+    EXPECT_EQ(view.detailLabel()->text(), QStringLiteral("Kelvaro 1.0.0 ist die neueste Version."));
+    savePng(view, "up-to-date-de");
+
+    // The failure message travels in English and is translated where shown.
+    AppSettings::shared().setLanguage(AppLanguage::japanese);
+    BuildConfig::setUpdateFeedUrl(QString());
+    checker.check(true);
+    EXPECT_EQ(view.detailLabel()->text(), QStringLiteral("アップデートの配信元が設定されていません。"));
+    savePng(view, "failed-ja");
+    AppSettings::shared().setLanguage(AppLanguage::system);
 }
