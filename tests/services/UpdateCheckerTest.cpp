@@ -215,6 +215,11 @@ TEST_F(UpdateCheckerTest, EveryRowOfTheOutcomeTableOverHttp)
         EXPECT_EQ(storedLastCheck(), sim.scheduler().wallClock().toString(Qt::ISODateWithMs));
         ASSERT_TRUE(checker.lastCheck());
         EXPECT_EQ(*checker.lastCheck(), sim.scheduler().wallClock());
+        if (QByteArray(row.name).startsWith("oversized")) {
+            // Refused for its size, not merely cut short into bad JSON.
+            EXPECT_TRUE(sim.logLines().filter(QStringLiteral("larger than 262144 bytes")).size() == 1);
+        }
+        sim.clearLog();
     }
     // The feed is asked for without a cache, with a GET.
     ASSERT_FALSE(server.requests().isEmpty());
