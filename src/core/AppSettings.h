@@ -10,6 +10,7 @@
 #include "core/HotkeyRole.h"
 #include "core/LauncherGroup.h"
 #include "core/RawEnum.h"
+#include "platform/DefaultsStore.h"
 
 #include <QHash>
 #include <QList>
@@ -19,13 +20,13 @@
 #include <QRectF>
 #include <QString>
 #include <QUuid>
+#include <QVariant>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-class DefaultsStore;
 class QTranslator;
 
 // ---- Setting enums ---------------------------------------------------------
@@ -177,9 +178,6 @@ public:
     std::uint64_t groupHoldModifiers(const QUuid& groupId) const;
     void setGroupHoldModifiers(const QUuid& groupId, std::uint64_t flags);
 
-    // Defaults key under which an unreadable "launcherGroups" value is kept.
-    static QString launcherGroupsBackupKey();
-
 Q_SIGNALS:
     void switcherHotkeyChanged();
     void launcherHotkeyChanged();
@@ -211,6 +209,7 @@ private:
     static std::optional<Hotkey> loadHotkey(const DefaultsStore& d, const QString& key, const Hotkey& fallback);
     static std::uint64_t loadHold(const DefaultsStore& d, const QString& key, std::uint64_t fallback);
     QList<LauncherGroup> loadLauncherGroups();
+    QString roleTitle(HotkeyRole role) const;
     const std::vector<QTranslator*>& translators(const QString& code) const;
 
     QPointer<DefaultsStore> m_defaults;

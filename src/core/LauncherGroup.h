@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUuid>
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 struct LauncherGroup {
@@ -47,4 +48,6 @@ struct LauncherGroup {
     static QByteArray encodeList(const QList<LauncherGroup>& groups);
     // The whole array, or nothing when it (or any element) does not decode.
     static std::optional<QList<LauncherGroup>> decodeList(const QByteArray& json, QString* error = nullptr);
+    // One parsed JSON element (for reading a stored list element by element).
+    static std::optional<LauncherGroup> fromJsonValue(const nlohmann::json& value, QString* error = nullptr);
 };

@@ -1,0 +1,99 @@
+// Start at login through an XDG autostart entry:
+// $XDG_CONFIG_HOME/autostart/kelvaro.desktop.
+
+#include "platform/LoginItem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+QString autostartPath()
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || !QDir::isAbsolutePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/autostart/kelvaro.desktop");
+}
+
+// One Exec argument, quoted by the desktop-entry rules and then escaped as a string value.
+QString execArgument(const QString& arg)
+{
+    QString quoted;
+    for (QChar c : arg) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
+    quoted.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    quoted.replace(QLatin1String("%"), QLatin1String("%%"));
+    return quoted;
+}
+
+class XdgLoginItem final : public LoginItem {
+public:
+    bool isEnabled() const override
+    {
+        QFile file(autostartPath());
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return false;
+        bool inMainGroup = false;
+        QTextStream in(&file);
+        while (!in.atEnd()) {
+            const QString line = in.readLine().trimmed();
+            if (line.startsWith(QLatin1Char('['))) {
+                inMainGroup = line == QLatin1String("[Desktop Entry]");
+                continue;
+            }
+            if (!inMainGroup)
+                continue;
+            const qsizetype eq = line.indexOf(QLatin1Char('='));
+            if (eq < 0)
+                continue;
+            if (line.left(eq).trimmed() == QLatin1String("Hidden") && line.mid(eq + 1).trimmed() == QLatin1String("true"))
+                return false;
+        }
+        return true;
+    }
+
+    std::optional<QString> registerItem() override
+    {
+        const QString path = autostartPath();
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return QStringLiteral("could not create %1").arg(QFileInfo(path).absolutePath());
+        QString program = QCoreApplication::applicationFilePath();
+        if (program.isEmpty())
+            program = QStringLiteral("kelvaro");
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+            return file.errorString();
+        const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                             "Type=Application\n"
+                                             "Name=Kelvaro\n"
+                                             "Exec=%1\n"
+                                             "Terminal=false\n"
+                                             "X-GNOME-Autostart-enabled=true\n")
+                                  .arg(execArgument(program));
+        file.write(entry.toUtf8());
+        if (!file.commit())
+            return file.errorString();
+        return std::nullopt;
+    }
+
+    std::optional<QString> unregisterItem() override
+    {
+        QFile file(autostartPath());
+        if (!file.exists())
+            return std::nullopt;
+        if (!file.remove())
+            return file.errorString();
+        return std::nullopt;
+    }
+};
+}
+
+std::shared_ptr<LoginItem> makeDefaultLoginItem() { return std::make_shared<XdgLoginItem>(); }

@@ -1,0 +1,296 @@
+#include "core/AppSettings.h"
+#include "core/StoredListRecovery.h"
+#include "platform/Log.h"
+#include "platform/sim/SimAppearance.h"
+#include "platform/sim/SimLoginItem.h"
+#include "platform/sim/SimScreens.h"
+#include "support/TestSupport.h"
+
+#include <QSignalSpy>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+constexpr std::uint64_t kShiftCmd = Modifier::Shift | Modifier::Command;
+
+class AppSettingsTest : public ::testing::Test {
+protected:
+    AppSettingsTest()
+    {
+        LoginItem::setShared(login);
+        Appearance::setShared(appearance);
+        Screens::setShared(screens);
+    }
+    ~AppSettingsTest() override
+    {
+        LoginItem::setShared(nullptr);
+        Appearance::setShared(nullptr);
+        Screens::setShared(nullptr);
+    }
+    MemoryDefaultsStore& store() { return env.defaults(); }
+    std::unique_ptr<AppSettings> load()
+    {
+        auto s = std::make_unique<AppSettings>(store());
+        store().resetWriteCount();
+        return s;
+    }
+
+    TestSupport::SimEnvironment env;
+    std::shared_ptr<SimLoginItem> login = std::make_shared<SimLoginItem>();
+    std::shared_ptr<SimAppearance> appearance = std::make_shared<SimAppearance>();
+    std::shared_ptr<SimScreens> screens = std::make_shared<SimScreens>();
+};
+}
+
+TEST_F(AppSettingsTest, EmptyDefaultsGiveEveryDefaultAndWriteNothing)
+{
+    AppSettings s(store());
+    EXPECT_EQ(store().writeCount(), 0);
+    EXPECT_TRUE(store().keys().isEmpty());
+    EXPECT_EQ(s.switcherHotkey(), Hotkey(0, kShiftCmd));
+    EXPECT_EQ(s.launcherHotkey(), Hotkey(1, kShiftCmd));
+    EXPECT_EQ(s.passwordHotkey(), Hotkey(35, kShiftCmd));
+    EXPECT_EQ(s.capturedTabsHotkey(), Hotkey(2, kShiftCmd));
+    for (HotkeyRole role : allCases<HotkeyRole>())
+        EXPECT_EQ(s.holdModifiers(role), 0x120000u) << rawValue(role).toStdString();
+    EXPECT_EQ(s.activationMode(), ActivationMode::holdModifier);
+    EXPECT_TRUE(s.showOnMouseScreen());
+    EXPECT_EQ(s.ringPlacement(), RingPlacement::screenCentre);
+    EXPECT_FALSE(s.hasCompletedOnboarding());
+    EXPECT_TRUE(s.showLaunchMessage());
+    EXPECT_TRUE(s.launcherGroups().isEmpty());
+    EXPECT_EQ(s.language(), AppLanguage::system);
+    EXPECT_EQ(s.ringScale(), 1.0);
+    EXPECT_EQ(s.animationSpeed(), 1.0);
+    EXPECT_TRUE(s.enable3DEffects());
+    EXPECT_EQ(s.appearance(), AppearanceMode::system);
+    EXPECT_FALSE(s.launchAtLogin());
+    EXPECT_TRUE(appearance->applied.isEmpty());
+    EXPECT_TRUE(login->calls.isEmpty());
+}
+
+TEST_F(AppSettingsTest, StoredValuesOfTheWrongShapeFallBackPerKey)
+{
+    store().setValue(QStringLiteral("switcherHotkey"), QStringLiteral("unassigned"));
+    store().setValue(QStringLiteral("launcherHotkey"), QStringLiteral("something else"));
+    store().setValue(QStringLiteral("passwordHotkey"), QByteArray("{\"keyCode\":3}"));
+    store().setValue(QStringLiteral("capturedTabsHotkey"), qint64(5));
+    store().setValue(QStringLiteral("launcherHoldModifiers"), QStringLiteral("0x100000"));
+    store().setValue(QStringLiteral("passwordHoldModifiers"), quint64(0x1E0000 | 0x100 | 0x1));
+    store().setValue(QStringLiteral("capturedTabsHoldModifiers"), qint64(-1));
+    store().setValue(QStringLiteral("activationMode"), QStringLiteral("Toggle"));
+    store().setValue(QStringLiteral("ringPlacement"), QStringLiteral("pointer"));
+    store().setValue(QStringLiteral("showOnMouseScreen"), QStringLiteral("false"));
+    store().setValue(QStringLiteral("hasCompletedOnboarding"), QStringLiteral("YES"));
+    store().setValue(QStringLiteral("enable3DEffects"), false);
+    store().setValue(QStringLiteral("appearance"), QStringLiteral("Dark"));
+    store().setValue(QStringLiteral("appLanguage"), QStringLiteral("nb"));
+    store().setValue(QStringLiteral("showLaunchMessage"), qint64(0));
+    auto s = load();
+    EXPECT_FALSE(s->switcherHotkey());
+    EXPECT_EQ(s->switcherHoldModifiers(), 0u);
+    EXPECT_EQ(s->launcherHotkey(), AppSettings::defaultLauncherHotkey);
+    EXPECT_EQ(s->launcherHoldModifiers(), kShiftCmd); // string ignored: the hotkey's modifiers
+    EXPECT_EQ(s->passwordHotkey(), AppSettings::defaultPasswordHotkey);
+    EXPECT_EQ(s->passwordHoldModifiers(), 0x1E0000u); // only modifier bits survive
+    EXPECT_EQ(s->capturedTabsHotkey(), AppSettings::defaultCapturedTabsHotkey);
+    EXPECT_EQ(s->capturedTabsHoldModifiers(), kShiftCmd);
+    EXPECT_EQ(s->activationMode(), ActivationMode::holdModifier);
+    EXPECT_EQ(s->ringPlacement(), RingPlacement::pointer);
+    EXPECT_TRUE(s->showOnMouseScreen());
+    EXPECT_TRUE(s->hasCompletedOnboarding());
+    EXPECT_FALSE(s->enable3DEffects());
+    EXPECT_EQ(s->appearance(), AppearanceMode::system);
+    EXPECT_EQ(s->language(), AppLanguage::norwegian);
+    EXPECT_TRUE(s->showLaunchMessage());
+    EXPECT_EQ(store().writeCount(), 0);
+}
+
+TEST_F(AppSettingsTest, ScaleAndSpeedOutsideTheirRangeLoadAsOne)
+{
+    const double bad[] = { 0.0, -2.0, std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN() };
+    for (double value : bad) {
+        store().setValue(QStringLiteral("ringScale"), value);
+        store().setValue(QStringLiteral("animationSpeed"), value);
+        env.clearLog();
+        auto s = load();
+        EXPECT_EQ(s->ringScale(), 1.0) << value;
+        EXPECT_EQ(s->animationSpeed(), 1.0) << value;
+        EXPECT_EQ(env.logLines().size(), 2);
+        EXPECT_EQ(store().value(QStringLiteral("ringScale"))->typeId(), QMetaType::Double); // not repaired on disk
+    }
+    store().setValue(QStringLiteral("ringScale"), qint64(2));
+    store().setValue(QStringLiteral("animationSpeed"), 0.3);
+    auto s = load();
+    EXPECT_EQ(s->ringScale(), 2.0);
+    EXPECT_EQ(s->animationSpeed(), 0.3);
+    store().setValue(QStringLiteral("ringScale"), QStringLiteral("1.5"));
+    EXPECT_EQ(load()->ringScale(), 1.0);
+}
+
+TEST_F(AppSettingsTest, SettersWriteTheirKeysAndRunFollowUps)
+{
+    auto s = load();
+    QSignalSpy scaleSpy(s.get(), &AppSettings::ringScaleChanged);
+    s->setSwitcherHotkey(std::nullopt);
+    EXPECT_EQ(store().value(QStringLiteral("switcherHotkey"))->toString(), QStringLiteral("unassigned"));
+    EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->typeId(), QMetaType::ULongLong);
+    EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->toULongLong(), 0u);
+    s->setLauncherHotkey(Hotkey(40, Modifier::Command));
+    EXPECT_EQ(store().value(QStringLiteral("launcherHotkey"))->toByteArray(),
+              QByteArray("{\"keyCode\":40,\"rawModifiers\":1048576}"));
+    s->setLauncherHoldModifiers(0xFFFFFFFF); // written as given
+    EXPECT_EQ(store().value(QStringLiteral("launcherHoldModifiers"))->toULongLong(), 0xFFFFFFFFu);
+    s->setRingScale(1.5);
+    s->setRingScale(1.5);
+    EXPECT_EQ(scaleSpy.count(), 2); // announced on every assignment
+    EXPECT_EQ(store().value(QStringLiteral("ringScale"))->toDouble(), 1.5);
+    s->setActivationMode(ActivationMode::toggle);
+    s->setRingPlacement(RingPlacement::pointer);
+    s->setShowLaunchMessage(false);
+    EXPECT_EQ(store().value(QStringLiteral("activationMode"))->toString(), QStringLiteral("toggle"));
+    EXPECT_EQ(store().value(QStringLiteral("ringPlacement"))->toString(), QStringLiteral("pointer"));
+    EXPECT_EQ(store().value(QStringLiteral("showLaunchMessage"))->typeId(), QMetaType::Bool);
+
+    s->setAppearance(AppearanceMode::dark);
+    EXPECT_EQ(store().value(QStringLiteral("appearance"))->toString(), QStringLiteral("dark"));
+    EXPECT_EQ(appearance->applied, QList<AppearanceMode> { AppearanceMode::dark });
+    EXPECT_TRUE(appearance->isDark());
+
+    s->setLanguage(AppLanguage::german);
+    EXPECT_EQ(store().value(QStringLiteral("appLanguage"))->toString(), QStringLiteral("de"));
+    EXPECT_EQ(store().value(QStringLiteral("AppleLanguages"))->toList(), QVariantList { QStringLiteral("de") });
+    s->setLanguage(AppLanguage::system);
+    EXPECT_EQ(store().value(QStringLiteral("appLanguage"))->toString(), QStringLiteral("system"));
+    EXPECT_FALSE(store().contains(QStringLiteral("AppleLanguages")));
+}
+
+TEST_F(AppSettingsTest, LoginItemFollowsTheSettingAndFailuresAreUndone)
+{
+    auto s = load();
+    s->setLaunchAtLogin(true);
+    EXPECT_TRUE(login->enabled);
+    s->setLaunchAtLogin(true); // already in agreement: no second registration
+    EXPECT_EQ(login->calls, QStringList { QStringLiteral("register") });
+    EXPECT_FALSE(store().contains(QStringLiteral("launchAtLogin")));
+
+    login->failure = QStringLiteral("permission denied");
+    s->setLaunchAtLogin(false);
+    EXPECT_TRUE(s->launchAtLogin()); // brought back in line with the real status
+    EXPECT_EQ(env.logLines(), QStringList { QStringLiteral("Kelvaro: could not update login item — permission denied") });
+
+    login->failure.reset();
+    auto reloaded = load();
+    EXPECT_TRUE(reloaded->launchAtLogin());
+}
+
+TEST_F(AppSettingsTest, HoldSetFollowsTheRoleHotkey)
+{
+    auto s = load();
+    s->setSwitcherHotkey(Hotkey(49, Modifier::Option)); // ⇧⌘ -> ⌥Space: nothing in common
+    EXPECT_EQ(s->switcherHoldModifiers(), 0u);
+    s->setSwitcherHotkey(Hotkey(0, kShiftCmd)); // empty takes all the new modifiers
+    EXPECT_EQ(s->switcherHoldModifiers(), kShiftCmd);
+    s->setSwitcherHotkey(Hotkey(40, Modifier::Command)); // ⇧⌘ and ⌘K gives ⌘
+    EXPECT_EQ(s->switcherHoldModifiers(), Modifier::Command);
+    s->setHotkey(std::nullopt, HotkeyRole::switcher);
+    EXPECT_EQ(s->switcherHoldModifiers(), 0u);
+    s->resetHotkey(HotkeyRole::switcher);
+    EXPECT_EQ(s->switcherHotkey(), AppSettings::defaultSwitcherHotkey);
+    EXPECT_EQ(s->switcherHoldModifiers(), kShiftCmd);
+    EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->toULongLong(), kShiftCmd);
+
+    // The binding routes through the same follow-up; other roles keep theirs.
+    s->setPasswordHoldModifiers(Modifier::Shift);
+    s->binding(HotkeyRole::passwords).set(Hotkey(35, Modifier::Command | Modifier::Option));
+    EXPECT_EQ(s->passwordHoldModifiers(), 0u);
+    EXPECT_EQ(s->binding(HotkeyRole::passwords).get(), Hotkey(35, Modifier::Command | Modifier::Option));
+    EXPECT_EQ(s->launcherHoldModifiers(), kShiftCmd);
+}
+
+TEST_F(AppSettingsTest, WarningsComeInTheirOrder)
+{
+    auto s = load();
+    s->setLanguage(AppLanguage::english);
+    EXPECT_EQ(s->warning(std::nullopt, HotkeyRole::passwords),
+              QStringLiteral("No shortcut assigned — the Saved Passwords can't be opened from the keyboard."));
+    // Not valid wins over a conflict with another role on the same combination.
+    s->setLauncherHotkey(Hotkey(0, Modifier::Shift));
+    EXPECT_EQ(s->warning(Hotkey(0, Modifier::Shift), HotkeyRole::switcher),
+              QStringLiteral("Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing."));
+    s->resetHotkey(HotkeyRole::launcher);
+    EXPECT_EQ(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::switcher),
+              QStringLiteral("Already used by Shortcut Launcher. Pick a different combination."));
+    EXPECT_FALSE(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::launcher)); // its own hotkey
+    // Conflicts are the role hotkeys only; launcher groups are not consulted.
+    const QUuid id = s->addLauncherGroup(QStringLiteral("Work"));
+    EXPECT_EQ(s->groupHotkey(id), Hotkey(17, kShiftCmd));
+    EXPECT_FALSE(s->warning(Hotkey(17, kShiftCmd), HotkeyRole::switcher));
+
+    const Hotkey probe(49, Modifier::Command);
+    if (probe.systemConflictDescription()) {
+        const QString desktop = *s->warning(probe, HotkeyRole::switcher);
+        EXPECT_TRUE(desktop.contains(*probe.systemConflictDescription()));
+        s->setCapturedTabsHotkey(probe); // another role on it: that message wins
+        EXPECT_EQ(s->warning(probe, HotkeyRole::switcher),
+                  QStringLiteral("Already used by Saved Tabs. Pick a different combination."));
+    }
+}
+
+TEST_F(AppSettingsTest, LocalizedFollowsTheChosenLanguage)
+{
+    auto s = load();
+    s->setLanguage(AppLanguage::german);
+    EXPECT_EQ(s->resolvedLocale().language(), QLocale::German);
+    EXPECT_EQ(s->localized(QStringLiteral("App Switcher")), QStringLiteral("App-Umschalter"));
+    EXPECT_EQ(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::switcher),
+              QStringLiteral("Bereits von Kurzbefehl-Starter verwendet. Wähle eine andere Kombination."));
+    EXPECT_EQ(s->localized(QStringLiteral("A text nobody translated")), QStringLiteral("A text nobody translated"));
+    s->setLanguage(AppLanguage::japanese);
+    EXPECT_EQ(s->localized(QStringLiteral("Dark")), QStringLiteral("ダーク"));
+}
+
+TEST_F(AppSettingsTest, RingFrameByPlacementAndDisplay)
+{
+    auto s = load();
+    screens->addScreen(QRectF(0, 0, 1440, 900), QStringLiteral("main"));
+    screens->addScreen(QRectF(1440, 0, 400, 300), QStringLiteral("narrow"));
+    screens->pointerLocation = QPointF(10, 450);
+
+    s->setRingPlacement(RingPlacement::pointer);
+    EXPECT_EQ(s->ringFrame(700), QRectF(0, 100, 700, 700));
+    s->setRingPlacement(RingPlacement::screenCentre);
+    EXPECT_EQ(s->ringFrame(700), QRectF(370, 100, 700, 700));
+
+    // On a display smaller than the ring its right and top edges meet the display's.
+    screens->pointerLocation = QPointF(1500, 10);
+    s->setRingPlacement(RingPlacement::pointer);
+    EXPECT_EQ(s->ringFrame(700), QRectF(1840 - 700, 300 - 700, 700, 700));
+    // Right/top edges belong to the next display; off every display: the main one.
+    screens->pointerLocation = QPointF(1440, 0);
+    EXPECT_EQ(s->ringFrame(100), QRectF(1440, 0, 100, 100));
+    screens->pointerLocation = QPointF(1440, 300);
+    EXPECT_EQ(s->ringFrame(100), QRectF(1340, 250, 100, 100));
+    screens->pointerLocation = QPointF(5000, 5000);
+    EXPECT_EQ(s->ringFrame(100), QRectF(1340, 800, 100, 100));
+    s->setShowOnMouseScreen(false);
+    screens->pointerLocation = QPointF(1500, 10);
+    EXPECT_EQ(s->ringFrame(100), QRectF(1340, 0, 100, 100));
+
+    screens->list.clear();
+    EXPECT_EQ(s->ringFrame(700), QRectF(0, 0, 700, 700));
+}
+
+TEST_F(AppSettingsTest, SharedStoreReloadsWhenTheDefaultsChange)
+{
+    AppSettings& shared = AppSettings::shared();
+    store().setValue(QStringLiteral("ringScale"), 1.75);
+    {
+        TestSupport::SimEnvironment other;
+        other.defaults().setValue(QStringLiteral("ringScale"), 0.5);
+        EXPECT_EQ(&AppSettings::shared(), &shared);
+        EXPECT_EQ(AppSettings::shared().ringScale(), 0.5);
+    }
+}

@@ -1,0 +1,213 @@
+#include "core/AppSettings.h"
+#include "platform/Log.h"
+#include "platform/linux/FileDefaultsStore.h"
+#include "platform/sim/SimLoginItem.h"
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+class FileDefaultsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("kelvaro/defaults.json"));
+        Log::setSink([this](const QString& line) { m_log.append(line); });
+    }
+    void TearDown() override { Log::setSink({}); }
+
+    QStringList asideFiles() const
+    {
+        return QDir(m_dir.filePath(QStringLiteral("kelvaro")))
+            .entryList({ QStringLiteral("defaults.json.corrupt-*") }, QDir::Files);
+    }
+    void writeRaw(const QByteArray& bytes)
+    {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("kelvaro")));
+        QFile f(m_path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    QStringList m_log;
+};
+}
+
+TEST_F(FileDefaultsStoreTest, EveryTypeRoundTripsExactlyThroughTheFile)
+{
+    const QVariantMap nested { { QStringLiteral("n"), QVariant(qint64(-5)) },
+                               { QStringLiteral("s"), QStringLiteral("ünï") } };
+    {
+        FileDefaultsStore store(m_path);
+        store.setValue(QStringLiteral("b"), true);
+        store.setValue(QStringLiteral("i"), QVariant(std::numeric_limits<qint64>::min()));
+        store.setValue(QStringLiteral("u"), QVariant(std::numeric_limits<quint64>::max()));
+        store.setValue(QStringLiteral("d"), 0.1 + 0.2);
+        store.setValue(QStringLiteral("inf"), std::numeric_limits<double>::infinity());
+        store.setValue(QStringLiteral("nan"), std::numeric_limits<double>::quiet_NaN());
+        store.setValue(QStringLiteral("s"), QStringLiteral("unassigned"));
+        store.setValue(QStringLiteral("data"), QByteArray("\x00\xff{\"keyCode\":0}", 16));
+        store.setValue(QStringLiteral("a"), QVariantList { QStringLiteral("de"), QVariant(quint64(7)), nested });
+        store.setValue(QStringLiteral("m"), nested);
+        store.setValue(QStringLiteral("gone"), 1.0);
+        store.remove(QStringLiteral("gone"));
+    }
+    FileDefaultsStore reread(m_path);
+    EXPECT_EQ(reread.value(QStringLiteral("b"))->typeId(), QMetaType::Bool);
+    EXPECT_EQ(reread.value(QStringLiteral("i"))->typeId(), QMetaType::LongLong);
+    EXPECT_EQ(reread.value(QStringLiteral("i"))->toLongLong(), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(reread.value(QStringLiteral("u"))->typeId(), QMetaType::ULongLong);
+    EXPECT_EQ(reread.value(QStringLiteral("u"))->toULongLong(), std::numeric_limits<quint64>::max());
+    EXPECT_EQ(reread.value(QStringLiteral("d"))->typeId(), QMetaType::Double);
+    EXPECT_EQ(reread.value(QStringLiteral("d"))->toDouble(), 0.1 + 0.2);
+    EXPECT_TRUE(std::isinf(reread.value(QStringLiteral("inf"))->toDouble()));
+    EXPECT_TRUE(std::isnan(reread.value(QStringLiteral("nan"))->toDouble()));
+    EXPECT_EQ(reread.value(QStringLiteral("s"))->typeId(), QMetaType::QString);
+    EXPECT_EQ(reread.value(QStringLiteral("data"))->typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(reread.value(QStringLiteral("data"))->toByteArray(), QByteArray("\x00\xff{\"keyCode\":0}", 16));
+    const QVariantList a = reread.value(QStringLiteral("a"))->toList();
+    ASSERT_EQ(a.size(), 3);
+    EXPECT_EQ(a[1].typeId(), QMetaType::ULongLong);
+    EXPECT_EQ(a[2].toMap(), nested);
+    EXPECT_EQ(reread.value(QStringLiteral("m"))->toMap(), nested);
+    EXPECT_FALSE(reread.contains(QStringLiteral("gone")));
+    EXPECT_TRUE(m_log.isEmpty()) << m_log.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(FileDefaultsStoreTest, ChangeIsOnDiskWhenTheSetterReturns)
+{
+    FileDefaultsStore writer(m_path);
+    writer.setValue(QStringLiteral("ringScale"), 1.5);
+    FileDefaultsStore reader(m_path); // a second process starting now
+    ASSERT_TRUE(reader.contains(QStringLiteral("ringScale")));
+    EXPECT_EQ(reader.value(QStringLiteral("ringScale"))->toDouble(), 1.5);
+    EXPECT_FALSE(QFile::exists(m_path + QStringLiteral(".lock"))); // lock released
+}
+
+TEST_F(FileDefaultsStoreTest, UnreadableFileIsKeptAsideAndNeverOverwritten)
+{
+    for (const QByteArray& bad : { QByteArray("{\"values\": {\"a\": "), QByteArray("[1,2]"), QByteArray("  \n") }) {
+        writeRaw(bad);
+        m_log.clear();
+        const int before = int(asideFiles().size());
+        FileDefaultsStore store(m_path);
+        EXPECT_TRUE(store.keys().isEmpty());
+        const QStringList aside = asideFiles();
+        ASSERT_EQ(aside.size(), before + 1) << bad.toStdString();
+        ASSERT_EQ(m_log.size(), 1);
+        EXPECT_TRUE(m_log[0].startsWith(QStringLiteral("Kelvaro: ")));
+        EXPECT_TRUE(m_log[0].contains(QStringLiteral(".corrupt-")));
+        store.setValue(QStringLiteral("k"), true); // the fresh file does not touch the kept one
+    }
+    // All three damaged files are still there, byte for byte.
+    QStringList contents;
+    for (const QString& name : asideFiles()) {
+        QFile f(m_dir.filePath(QStringLiteral("kelvaro/") + name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        contents.append(QString::fromUtf8(f.readAll()));
+    }
+    EXPECT_EQ(contents.size(), 3);
+    EXPECT_TRUE(contents.contains(QStringLiteral("[1,2]")));
+}
+
+TEST_F(FileDefaultsStoreTest, EntriesThisBuildCannotReadSurviveRewrites)
+{
+    writeRaw(R"({"version":1,"values":{"good":{"type":"bool","value":true},
+                "odd":{"type":"future-type","value":[1]},
+                "bad":{"type":"integer","value":"x"}}})");
+    FileDefaultsStore store(m_path);
+    EXPECT_TRUE(store.value(QStringLiteral("good"))->toBool());
+    EXPECT_FALSE(store.contains(QStringLiteral("odd")));
+    EXPECT_EQ(m_log.size(), 2);
+    store.setValue(QStringLiteral("other"), QStringLiteral("x"));
+    QFile f(m_path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_TRUE(text.contains("future-type"));
+    EXPECT_TRUE(text.contains("\"bad\""));
+    EXPECT_TRUE(asideFiles().isEmpty());
+}
+
+TEST_F(FileDefaultsStoreTest, TwoStoresOnOneFileLoseNothing)
+{
+    FileDefaultsStore a(m_path);
+    FileDefaultsStore b(m_path);
+    for (int i = 0; i < 20; ++i) {
+        a.setValue(QStringLiteral("a%1").arg(i), qint64(i));
+        b.setValue(QStringLiteral("b%1").arg(i), qint64(i));
+    }
+    b.remove(QStringLiteral("a0")); // removes another store's key on disk
+    FileDefaultsStore c(m_path);
+    EXPECT_EQ(c.keys().size(), 39);
+    EXPECT_FALSE(c.contains(QStringLiteral("a0")));
+    EXPECT_TRUE(c.contains(QStringLiteral("a19")));
+    EXPECT_TRUE(c.contains(QStringLiteral("b19")));
+}
+
+// Runs as a child process of ConcurrentProcessesLoseNothing.
+TEST(FileDefaultsChild, Writer)
+{
+    const QString path = qEnvironmentVariable("KELVARO_CHILD_DEFAULTS");
+    if (path.isEmpty())
+        GTEST_SKIP() << "only runs as a child writer";
+    const QString prefix = qEnvironmentVariable("KELVARO_CHILD_PREFIX");
+    FileDefaultsStore store(path);
+    for (int i = 0; i < 40; ++i)
+        store.setValue(prefix + QString::number(i), qint64(i));
+}
+
+TEST_F(FileDefaultsStoreTest, ConcurrentProcessesLoseNothing)
+{
+    QList<QProcess*> children;
+    for (const char* prefix : { "p", "q", "r" }) {
+        auto* child = new QProcess;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KELVARO_CHILD_DEFAULTS"), m_path);
+        env.insert(QStringLiteral("KELVARO_CHILD_PREFIX"), QString::fromLatin1(prefix));
+        child->setProcessEnvironment(env);
+        child->start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.Writer") });
+        children.append(child);
+    }
+    for (QProcess* child : children) {
+        ASSERT_TRUE(child->waitForFinished(60000));
+        EXPECT_EQ(child->exitCode(), 0) << child->readAllStandardError().toStdString();
+        delete child;
+    }
+    FileDefaultsStore result(m_path);
+    EXPECT_EQ(result.keys().size(), 120);
+    EXPECT_TRUE(asideFiles().isEmpty());
+}
+
+TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
+{
+    auto login = std::make_shared<SimLoginItem>();
+    LoginItem::setShared(login);
+    {
+        FileDefaultsStore store(m_path);
+        AppSettings settings(store);
+        settings.setSwitcherHotkey(std::nullopt);
+        settings.setPasswordHotkey(Hotkey(12, Modifier::Control | Modifier::Option));
+        settings.setPasswordHoldModifiers(Modifier::Option);
+        settings.setRingScale(1.25);
+    }
+    FileDefaultsStore store(m_path);
+    EXPECT_EQ(store.value(QStringLiteral("switcherHotkey"))->toString(), QStringLiteral("unassigned"));
+    AppSettings settings(store);
+    EXPECT_FALSE(settings.switcherHotkey().has_value());
+    EXPECT_EQ(settings.switcherHoldModifiers(), 0u);
+    EXPECT_EQ(settings.passwordHotkey(), Hotkey(12, Modifier::Control | Modifier::Option));
+    EXPECT_EQ(settings.passwordHoldModifiers(), Modifier::Option);
+    EXPECT_EQ(settings.launcherHotkey(), AppSettings::defaultLauncherHotkey);
+    EXPECT_EQ(settings.ringScale(), 1.25);
+    LoginItem::setShared(nullptr);
+}
