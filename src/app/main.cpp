@@ -1,9 +1,6 @@
-#include <QApplication>
+#include "app/KelvaroApp.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelvaro"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    return 0;
+    return KelvaroApp::main(argc, argv);
 }

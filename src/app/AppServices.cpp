@@ -1,0 +1,38 @@
+#include "app/AppServices.h"
+
+#include "input/KeyTapSuspension.h"
+#include "services/Telemetry.h"
+#include "services/UpdateChecker.h"
+#include "services/UpdateNoticeView.h"
+
+#include <QJsonObject>
+
+AppServices& AppServices::shared()
+{
+    static AppServices services;
+    return services;
+}
+
+void AppServices::installDefaults()
+{
+    AppServices& s = shared();
+
+    s.telemetryPrepare = [] {
+        Telemetry::setKeyTapSuspender([](bool suspended) { KeyTapSuspension::setTapEnabled(!suspended); });
+        Telemetry::shared();
+    };
+    s.telemetrySend = [](const QString& event, const QVariantMap& properties) {
+        Telemetry::shared().send(event, QJsonObject::fromVariantMap(properties));
+    };
+    s.telemetryShowNoticeIfNeeded = [] { Telemetry::shared().showNoticeIfNeeded(); };
+
+    s.startUpdateChecks = [](std::function<void(bool)> onAvailable) {
+        UpdateChecker::shared().startUpdateChecks(std::move(onAvailable));
+    };
+    s.stopUpdateChecks = [] { UpdateChecker::shared().stopUpdateChecks(); };
+    s.checkForUpdatesManually = [] { UpdateChecker::shared().check(true); };
+    s.updateAvailable = [] { return UpdateChecker::shared().outcome().kind == UpdateChecker::Outcome::Available; };
+    s.makeUpdateNoticeView = [](std::function<void()> onClose) -> QWidget* {
+        return new UpdateNoticeView(UpdateChecker::shared(), std::move(onClose));
+    };
+}

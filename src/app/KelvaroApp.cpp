@@ -1,0 +1,190 @@
+#include "app/KelvaroApp.h"
+
+#include "app/AppDelegate.h"
+#include "app/AppServices.h"
+#include "app/SingleInstance.h"
+#include "app/UnixSignals.h"
+#include "core/AppSettings.h"
+#include "core/SymbolIcons.h"
+#include "platform/Log.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(app);
+}
+
+KelvaroApp::KelvaroApp(std::unique_ptr<AppDelegate> delegate, QObject* parent)
+    : QObject(parent)
+    , m_settings(AppSettings::shared())
+    , m_delegate(delegate ? std::move(delegate) : std::make_unique<AppDelegate>())
+{
+    initResources();
+    buildMenu();
+    connect(&m_settings, &AppSettings::languageChanged, this, &KelvaroApp::relabel);
+    connect(&m_settings, &AppSettings::switcherHotkeyChanged, this, &KelvaroApp::relabel);
+    connect(&m_settings, &AppSettings::launchAtLoginChanged, this, &KelvaroApp::syncChecks);
+    connect(&m_settings, &AppSettings::showLaunchMessageChanged, this, &KelvaroApp::syncChecks);
+}
+
+KelvaroApp::~KelvaroApp()
+{
+    hide();
+    delete m_tray;
+}
+
+void KelvaroApp::buildMenu()
+{
+    m_menu = std::make_unique<QMenu>();
+    auto add = [&](const char* symbol) {
+        auto* action = m_menu->addAction(SymbolIcons::icon(QString::fromLatin1(symbol)), QString());
+        m_items.append(action);
+        return action;
+    };
+    auto divider = [&] { m_items.append(m_menu->addSeparator()); };
+
+    // Every action fetches the delegate when it runs.
+    m_showSwitcher = add("rectangle.2.swap");
+    connect(m_showSwitcher, &QAction::triggered, this, [this] { delegate().showCircularSwitcher(); });
+    m_showLauncher = add("bolt.circle");
+    connect(m_showLauncher, &QAction::triggered, this, [this] { delegate().showShortcutRingSwitcher(); });
+    divider();
+    m_launchAtLogin = add("power");
+    m_launchAtLogin->setCheckable(true);
+    connect(m_launchAtLogin, &QAction::triggered, this, [this](bool on) { m_settings.setLaunchAtLogin(on); });
+    m_showLaunchMessage = add("bell");
+    m_showLaunchMessage->setCheckable(true);
+    connect(m_showLaunchMessage, &QAction::triggered, this,
+            [this](bool on) { m_settings.setShowLaunchMessage(on); });
+    divider();
+    m_settingsItem = add("gearshape");
+    m_settingsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(m_settingsItem, &QAction::triggered, this, [this] { delegate().openSettings(); });
+    m_help = add("questionmark.circle");
+    m_help->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Question));
+    connect(m_help, &QAction::triggered, this, [this] { delegate().showHelp(); });
+    m_checkForUpdates = add("arrow.down.circle");
+    connect(m_checkForUpdates, &QAction::triggered, this, [this] { delegate().checkForUpdates(); });
+    divider();
+    m_quit = add("arrow.right.square");
+    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_quit, &QAction::triggered, this, [] { QCoreApplication::quit(); });
+
+    for (QAction* a : m_items)
+        a->setShortcutContext(Qt::WidgetShortcut); // active only while the menu is open
+    relabel();
+    syncChecks();
+}
+
+QList<QAction*> KelvaroApp::menuItems() const
+{
+    return m_items;
+}
+
+void KelvaroApp::relabel()
+{
+    const auto t = [this](const char* english) { return m_settings.localized(QString::fromUtf8(english)); };
+    m_showSwitcher->setText(t("Show App Switcher"));
+    m_showLauncher->setText(t("Show Shortcut Launcher"));
+    m_launchAtLogin->setText(t("Start at Login"));
+    m_showLaunchMessage->setText(t("Show Message at Launch"));
+    m_settingsItem->setText(t("Settings"));
+    m_help->setText(t("Kelvaro Help"));
+    m_checkForUpdates->setText(t("Check for Updates…"));
+    m_quit->setText(t("Quit Kelvaro"));
+    const auto key = shortcut(m_settings.switcherHotkey());
+    m_showSwitcher->setShortcut(key.value_or(QKeySequence()));
+    m_menu->setTitle(t("Kelvaro"));
+    if (m_tray)
+        m_tray->setToolTip(t("Kelvaro"));
+}
+
+void KelvaroApp::syncChecks()
+{
+    m_launchAtLogin->setChecked(m_settings.launchAtLogin());
+    m_showLaunchMessage->setChecked(m_settings.showLaunchMessage());
+}
+
+std::optional<QKeySequence> KelvaroApp::shortcut(const std::optional<Hotkey>& hotkey)
+{
+    if (!hotkey)
+        return std::nullopt;
+    const auto character = hotkey->menuEquivalent();
+    if (!character)
+        return std::nullopt;
+    const QChar c = character->toUpper();
+    Qt::Key key;
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        key = Qt::Key(Qt::Key_A + (c.unicode() - 'A'));
+    else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        key = Qt::Key(Qt::Key_0 + (c.unicode() - '0'));
+    else if (c.isLetterOrNumber())
+        key = Qt::Key(c.unicode()); // a letter of another script: Qt keys use its upper-case code
+    else
+        return std::nullopt;
+    Qt::KeyboardModifiers mods;
+    if (hotkey->rawModifiers & Modifier::Command)
+        mods |= Qt::ControlModifier;
+    if (hotkey->rawModifiers & Modifier::Shift)
+        mods |= Qt::ShiftModifier;
+    if (hotkey->rawModifiers & Modifier::Option)
+        mods |= Qt::AltModifier;
+    if (hotkey->rawModifiers & Modifier::Control)
+        mods |= Qt::MetaModifier;
+    return QKeySequence(QKeyCombination(mods, key));
+}
+
+void KelvaroApp::show()
+{
+    if (!m_tray) {
+        m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/MenuBarIcon.svg")));
+        m_tray->setContextMenu(m_menu.get());
+        m_tray->setToolTip(m_settings.localized(QStringLiteral("Kelvaro")));
+        // A left click opens the same menu as a right click.
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger)
+                m_menu->popup(QCursor::pos());
+        });
+    }
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        Log::write(QStringLiteral("Kelvaro: no system tray is running; the menu appears once a tray starts"));
+    m_tray->show();
+}
+
+void KelvaroApp::hide()
+{
+    if (m_tray)
+        m_tray->hide();
+}
+
+int KelvaroApp::main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kelvaro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kelvaro"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (!instance.claim())
+        return 0; // the running instance was asked to reopen
+
+    UnixSignals::quitOnTermination();
+    AppServices::installDefaults();
+    KelvaroApp scene;
+    AppDelegate& delegate = scene.delegate();
+    QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate,
+                     [&delegate] { delegate.applicationShouldHandleReopen(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &scene, [&scene, &delegate] {
+        delegate.applicationWillTerminate();
+        scene.hide();
+    });
+    scene.show();
+    QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });
+    return app.exec();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The application scene: the settings store, the application delegate and
+// the tray icon ("MenuBarIcon") with its menu of eleven items. Labels follow
+// the interface language, the two check items follow their settings both
+// ways, and "Show App Switcher" shows the switcher hotkey as its shortcut.
+
+#include "core/Hotkey.h"
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class AppDelegate;
+class AppSettings;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+class KelvaroApp : public QObject {
+    Q_OBJECT
+public:
+    // Takes `delegate` (tests pass their own); makes one when none is given.
+    explicit KelvaroApp(std::unique_ptr<AppDelegate> delegate = nullptr, QObject* parent = nullptr);
+    ~KelvaroApp() override;
+
+    AppDelegate& delegate() const { return *m_delegate; }
+    QMenu* menu() const { return m_menu.get(); }
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    // The eleven entries in order, dividers included.
+    QList<QAction*> menuItems() const;
+
+    // Shows the tray icon (when a tray exists) and keeps it there.
+    void show();
+    void hide();
+
+    // The menu shortcut for a hotkey: its key's letter or digit on the current
+    // layout with its modifiers (⌘ Ctrl, ⇧ Shift, ⌥ Alt, ⌃ Meta); nothing for
+    // no hotkey or a key that types neither.
+    static std::optional<QKeySequence> shortcut(const std::optional<Hotkey>& hotkey);
+
+    // The process: single instance, signals, the scene and the event loop.
+    static int main(int argc, char** argv);
+
+private:
+    void buildMenu();
+    void relabel();
+    void syncChecks();
+
+    AppSettings& m_settings;
+    std::unique_ptr<AppDelegate> m_delegate;
+    std::unique_ptr<QMenu> m_menu;
+    QSystemTrayIcon* m_tray = nullptr;
+    QAction* m_showSwitcher = nullptr;
+    QAction* m_showLauncher = nullptr;
+    QAction* m_launchAtLogin = nullptr;
+    QAction* m_showLaunchMessage = nullptr;
+    QAction* m_settingsItem = nullptr;
+    QAction* m_help = nullptr;
+    QAction* m_checkForUpdates = nullptr;
+    QAction* m_quit = nullptr;
+    QList<QAction*> m_items;
+};

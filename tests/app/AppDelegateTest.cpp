@@ -1,0 +1,262 @@
+#include "input/RecordingDelegate.h"
+
+#include "app/AppServices.h"
+#include "core/AppSettings.h"
+#include "platform/sim/SimKeyTap.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+// Records every service call in order; every view is a plain label.
+class AppDelegateLifecycle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tap = std::make_shared<SimKeyTap>();
+        KeyTap::setShared(tap);
+        saved = AppServices::shared();
+        AppServices& s = AppServices::shared();
+        s = AppServices {};
+        s.telemetryPrepare = [this] {
+            trace << QStringLiteral("telemetry");
+            if (!env.defaults().contains(QStringLiteral("telemetryEnabled")))
+                env.defaults().setValue(QStringLiteral("telemetryEnabled"), true);
+        };
+        s.telemetrySend = [this](const QString& e, const QVariantMap&) { trace << QStringLiteral("send:") + e; };
+        s.telemetryShowNoticeIfNeeded = [this] { trace << QStringLiteral("notice"); };
+        s.startUpdateChecks = [this](std::function<void(bool)> onAvailable) {
+            trace << QStringLiteral("updates");
+            updateFound = std::move(onAvailable);
+        };
+        s.updateAvailable = [this] { return available; };
+        s.makeSettingsView = [this] { trace << QStringLiteral("settings"); return new QLabel(QStringLiteral("settings")); };
+        s.makeHelpView = [this] { trace << QStringLiteral("help"); return new QLabel(QStringLiteral("help")); };
+        s.makeOnboardingView = [this](std::function<void(bool)> onFinish) {
+            trace << QStringLiteral("onboarding");
+            finishOnboarding = std::move(onFinish);
+            return new QLabel(QStringLiteral("welcome"));
+        };
+        s.makeUpdateNoticeView = [this](std::function<void()> onClose) {
+            trace << QStringLiteral("update");
+            closeUpdate = std::move(onClose);
+            return new QLabel(QStringLiteral("update"));
+        };
+        s.menuBarItemFrame = [this]() -> std::optional<QRect> {
+            ++framePolls;
+            return itemFrame;
+        };
+        s.makeLaunchPopoverView = [this](int, std::function<void()>, std::function<void()>) {
+            trace << QStringLiteral("popover");
+            return new QLabel(QStringLiteral("running"));
+        };
+        AppSettings::shared().setLanguage(AppLanguage::system);
+        delegate = std::make_unique<RecordingDelegate>();
+    }
+    void TearDown() override
+    {
+        delegate.reset();
+        AppServices::shared() = saved;
+        KeyTap::setShared(nullptr);
+    }
+    AppSettings& settings() { return AppSettings::shared(); }
+    void closeWindow(QWidget* w)
+    {
+        ASSERT_TRUE(w);
+        w->close();
+        env.scheduler().runPending();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    TestSupport::SimEnvironment env;
+    std::shared_ptr<SimKeyTap> tap;
+    AppServices saved;
+    std::unique_ptr<RecordingDelegate> delegate;
+    QStringList trace;
+    std::function<void(bool)> updateFound;
+    std::function<void(bool)> finishOnboarding;
+    std::function<void()> closeUpdate;
+    bool available = false;
+    std::optional<QRect> itemFrame;
+    int framePolls = 0;
+};
+}
+
+TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding)
+{
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
+    delegate->applicationDidFinishLaunching();
+    EXPECT_EQ(trace, (QStringList { QStringLiteral("telemetry"), QStringLiteral("send:app_launched"),
+                                    QStringLiteral("updates"), QStringLiteral("onboarding") }));
+    EXPECT_TRUE(delegate->keyTap());
+    EXPECT_TRUE(delegate->onboardingWindow());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
+    EXPECT_FALSE(delegate->launchPopoverWindow());
+    EXPECT_EQ(framePolls, 0);
+
+    // The telemetry notice comes 1.5 s after launch, not before.
+    env.scheduler().advance(1.4);
+    EXPECT_FALSE(trace.contains(QStringLiteral("notice")));
+    env.scheduler().advance(0.1);
+    EXPECT_TRUE(trace.contains(QStringLiteral("notice")));
+
+    // Finishing the wizard with the settings choice: onboarding done, settings open.
+    ASSERT_TRUE(finishOnboarding);
+    finishOnboarding(true);
+    EXPECT_TRUE(settings().hasCompletedOnboarding());
+    EXPECT_FALSE(delegate->onboardingWindow());
+    EXPECT_TRUE(delegate->settingsWindow());
+    EXPECT_FALSE(delegate->launchPopoverWindow());
+    delegate->applicationWillTerminate();
+    EXPECT_FALSE(delegate->keyTap());
+}
+
+TEST_F(AppDelegateLifecycle, LaterLaunchShowsTheNoticeAndHonoursTelemetryOff)
+{
+    settings().setHasCompletedOnboarding(true);
+    env.defaults().setValue(QStringLiteral("telemetryEnabled"), false);
+    delegate->applicationDidFinishLaunching();
+    EXPECT_EQ(trace, (QStringList { QStringLiteral("telemetry"), QStringLiteral("updates") }));
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+    EXPECT_FALSE(delegate->onboardingWindow());
+
+    // The tray item is not found: polled every 0.15 s, then the notice appears
+    // without an anchor at the 8 s deadline.
+    EXPECT_FALSE(delegate->launchPopoverWindow());
+    env.scheduler().advance(7.9);
+    EXPECT_FALSE(delegate->launchPopoverWindow());
+    EXPECT_GE(framePolls, 50);
+    env.scheduler().advance(0.2);
+    EXPECT_TRUE(delegate->launchPopoverWindow());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory); // borderless
+    const int polls = framePolls;
+    env.scheduler().advance(5);
+    EXPECT_EQ(polls, framePolls);
+    delegate->hideLaunchPopover();
+    EXPECT_FALSE(delegate->launchPopoverWindow());
+}
+
+TEST_F(AppDelegateLifecycle, NoticeOffMeansNoPolling)
+{
+    settings().setHasCompletedOnboarding(true);
+    settings().setShowLaunchMessage(false);
+    delegate->applicationDidFinishLaunching();
+    env.scheduler().advance(10);
+    EXPECT_EQ(framePolls, 0);
+    EXPECT_FALSE(delegate->launchPopoverWindow());
+}
+
+TEST_F(AppDelegateLifecycle, LaunchNoticeHangsBelowItsAnchorInsideTheVisibleFrame)
+{
+    const QRect visible(0, 30, 1280, 994);
+    const QSize size = AppDelegate::launchPopoverSize;
+    // Near the right edge: shifted left to end 8 points from it.
+    EXPECT_EQ(AppDelegate::position(size, QRect(1250, 0, 22, 30), visible), QPoint(1280 - 400 - 8, 32));
+    // Near the left edge: kept 8 points in.
+    EXPECT_EQ(AppDelegate::position(size, QRect(0, 0, 22, 30), visible), QPoint(8, 32));
+    // Centred on an item in the middle.
+    EXPECT_EQ(AppDelegate::position(size, QRect(600, 0, 40, 30), visible), QPoint(420, 32));
+    // No anchor: the top-right corner of the visible frame.
+    EXPECT_EQ(AppDelegate::position(size, std::nullopt, visible), QPoint(1280 - 400 - 12, 38));
+}
+
+TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastCloses)
+{
+    settings().setHasCompletedOnboarding(true);
+    settings().setShowLaunchMessage(false);
+    delegate->applicationDidFinishLaunching();
+    ASSERT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+
+    delegate->openSettings();
+    delegate->showHelp();
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
+    EXPECT_EQ(delegate->settingsWindow()->size(), AppDelegate::settingsWindowSize);
+    QWidget* const firstSettings = delegate->settingsWindow();
+    delegate->openSettings(); // shown again, not made again
+    EXPECT_EQ(delegate->settingsWindow(), firstSettings);
+    EXPECT_EQ(trace.count(QStringLiteral("settings")), 1);
+
+    closeWindow(delegate->settingsWindow());
+    EXPECT_FALSE(delegate->settingsWindow());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular); // help still open
+    closeWindow(delegate->helpWindow());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+
+    // Closed windows are made anew.
+    delegate->openSettings();
+    EXPECT_EQ(trace.count(QStringLiteral("settings")), 2);
+    closeWindow(delegate->settingsWindow());
+
+    // A view that does not exist yet: nothing is shown and the policy stays.
+    AppServices::shared().makeHelpView = nullptr;
+    delegate->showHelp();
+    EXPECT_FALSE(delegate->helpWindow());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+}
+
+TEST_F(AppDelegateLifecycle, ReopenOpensSettingsOrTheUnfinishedOnboarding)
+{
+    EXPECT_TRUE(delegate->applicationShouldHandleReopen());
+    EXPECT_TRUE(delegate->onboardingWindow());
+    EXPECT_FALSE(delegate->settingsWindow());
+
+    settings().setHasCompletedOnboarding(true);
+    // The onboarding window is still open: it is shown again.
+    EXPECT_TRUE(delegate->applicationShouldHandleReopen());
+    EXPECT_FALSE(delegate->settingsWindow());
+    EXPECT_EQ(trace.count(QStringLiteral("onboarding")), 1);
+
+    closeWindow(delegate->onboardingWindow());
+    EXPECT_TRUE(delegate->applicationShouldHandleReopen());
+    EXPECT_TRUE(delegate->settingsWindow());
+}
+
+TEST_F(AppDelegateLifecycle, LanguageChangeRetitlesOpenWindowsButNotTheUpdateNotice)
+{
+    delegate->applicationDidFinishLaunching();
+    delegate->openSettings();
+    delegate->showHelp();
+    available = true;
+    delegate->showUpdateNotice(true, true);
+    ASSERT_TRUE(delegate->updateWindow());
+    const QString updateTitle = delegate->updateWindow()->windowTitle();
+    EXPECT_EQ(delegate->settingsWindow()->windowTitle(), QStringLiteral("Kelvaro Settings"));
+
+    settings().setLanguage(AppLanguage::german);
+    EXPECT_EQ(delegate->settingsWindow()->windowTitle(), QStringLiteral("Kelvaro-Einstellungen"));
+    EXPECT_EQ(delegate->helpWindow()->windowTitle(), QStringLiteral("Kelvaro-Hilfe"));
+    EXPECT_EQ(delegate->onboardingWindow()->windowTitle(), QStringLiteral("Willkommen bei Kelvaro"));
+    EXPECT_EQ(delegate->updateWindow()->windowTitle(), updateTitle);
+    settings().setLanguage(AppLanguage::system);
+}
+
+TEST_F(AppDelegateLifecycle, UpdateNoticeAppearsOnlyForAnAvailableUpdate)
+{
+    settings().setHasCompletedOnboarding(true);
+    settings().setShowLaunchMessage(false);
+    delegate->applicationDidFinishLaunching();
+    ASSERT_TRUE(updateFound);
+
+    updateFound(false); // nothing available: silent
+    EXPECT_FALSE(delegate->updateWindow());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+
+    available = true;
+    updateFound(false); // a scheduled check: shown without taking the focus
+    ASSERT_TRUE(delegate->updateWindow());
+    EXPECT_TRUE(delegate->updateWindow()->isVisible());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
+    ASSERT_TRUE(closeUpdate);
+    closeUpdate();
+    env.scheduler().runPending();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(delegate->updateWindow());
+    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+
+    // The manual check shows the window whatever the outcome.
+    available = false;
+    delegate->checkForUpdates();
+    EXPECT_TRUE(delegate->updateWindow());
+}

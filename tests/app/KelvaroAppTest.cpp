@@ -1,0 +1,199 @@
+#include "input/RecordingDelegate.h"
+
+#include "app/KelvaroApp.h"
+#include "app/SingleInstance.h"
+#include "core/AppSettings.h"
+#include "core/SymbolIcons.h"
+#include "platform/sim/SimKeyTap.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMenu>
+#include <QRawFont>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+class TrayMenu : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        KeyTap::setShared(std::make_shared<SimKeyTap>());
+        AppSettings::shared().setLanguage(AppLanguage::system);
+        auto d = std::make_unique<RecordingDelegate>();
+        delegate = d.get();
+        app = std::make_unique<KelvaroApp>(std::move(d));
+    }
+    void TearDown() override
+    {
+        app.reset();
+        KeyTap::setShared(nullptr);
+    }
+    QStringList labels() const
+    {
+        QStringList out;
+        for (QAction* a : app->menuItems())
+            out << (a->isSeparator() ? QStringLiteral("—") : a->text());
+        return out;
+    }
+
+    TestSupport::SimEnvironment env;
+    RecordingDelegate* delegate = nullptr;
+    std::unique_ptr<KelvaroApp> app;
+};
+}
+
+TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
+{
+    EXPECT_EQ(labels(), (QStringList { QStringLiteral("Show App Switcher"), QStringLiteral("Show Shortcut Launcher"),
+                                       QStringLiteral("—"), QStringLiteral("Start at Login"),
+                                       QStringLiteral("Show Message at Launch"), QStringLiteral("—"),
+                                       QStringLiteral("Settings"), QStringLiteral("Kelvaro Help"),
+                                       QStringLiteral("Check for Updates…"), QStringLiteral("—"),
+                                       QStringLiteral("Quit Kelvaro") }));
+    const auto items = app->menuItems();
+    EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    EXPECT_TRUE(items[1]->shortcut().isEmpty()); // never one, though ⇧⌘S types a letter
+    EXPECT_EQ(items[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    EXPECT_EQ(items[10]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    for (int i : { 0, 1, 3, 4, 6, 7, 8, 10 })
+        EXPECT_FALSE(items[i]->icon().isNull()) << i;
+
+    items[0]->trigger();
+    items[1]->trigger();
+    EXPECT_EQ(delegate->calls, (QStringList { QStringLiteral("showCircularSwitcher"),
+                                              QStringLiteral("showShortcutRingSwitcher") }));
+}
+
+TEST_F(TrayMenu, SwitcherShortcutFollowsTheHotkey)
+{
+    auto& settings = AppSettings::shared();
+    settings.setSwitcherHotkey(Hotkey(18, Modifier::Control | Modifier::Option)); // ⌃⌥1
+    EXPECT_EQ(app->menuItems()[0]->shortcut(), QKeySequence(Qt::META | Qt::ALT | Qt::Key_1));
+    settings.setSwitcherHotkey(Hotkey(49, Modifier::Command)); // Space types no letter or digit
+    EXPECT_TRUE(app->menuItems()[0]->shortcut().isEmpty());
+    settings.setSwitcherHotkey(std::nullopt);
+    EXPECT_TRUE(app->menuItems()[0]->shortcut().isEmpty());
+    EXPECT_EQ(labels().size(), 11);
+    EXPECT_FALSE(KelvaroApp::shortcut(Hotkey(122, Modifier::Command))); // F1
+}
+
+TEST_F(TrayMenu, CheckItemsAreBoundBothWaysAndLabelsFollowTheLanguage)
+{
+    auto& settings = AppSettings::shared();
+    QAction* message = app->menuItems()[4];
+    EXPECT_TRUE(message->isChecked()); // "Show Message at Launch" defaults on
+    message->trigger();
+    EXPECT_FALSE(settings.showLaunchMessage());
+    EXPECT_EQ(env.defaults().value(QStringLiteral("showLaunchMessage")), QVariant(false));
+    settings.setShowLaunchMessage(true);
+    EXPECT_TRUE(message->isChecked());
+
+    QAction* login = app->menuItems()[3];
+    login->trigger();
+    EXPECT_EQ(settings.launchAtLogin(), login->isChecked());
+    settings.setLaunchAtLogin(false);
+    EXPECT_FALSE(login->isChecked());
+
+    settings.setLanguage(AppLanguage::german);
+    EXPECT_EQ(app->menuItems()[0]->text(), QStringLiteral("App-Umschalter anzeigen"));
+    EXPECT_EQ(app->menuItems()[10]->text(), QStringLiteral("Kelvaro beenden"));
+    settings.setLanguage(AppLanguage::system);
+    EXPECT_EQ(app->menuItems()[10]->text(), QStringLiteral("Quit Kelvaro"));
+}
+
+TEST(SymbolIcons, TableGlyphsExistInTheFontAndUnknownNamesStayVisible)
+{
+    ASSERT_TRUE(SymbolIcons::fontAvailable());
+    QRawFont raw(QString::fromLatin1(SymbolIcons::fontPath), 24);
+    ASSERT_TRUE(raw.isValid());
+    for (const QString& name : SymbolIcons::knownSymbols()) {
+        EXPECT_TRUE(raw.supportsCharacter(uint(SymbolIcons::codepoint(name)))) << name.toStdString();
+    }
+    ASSERT_TRUE(raw.supportsCharacter(uint(SymbolIcons::fallbackCodepoint)));
+
+    // Every name of the icon picker's catalogue and of the tray menu is known.
+    const QStringList catalogue = QStringLiteral(
+        "command option control shift capslock escape return delete.left delete.right space keyboard "
+        "keyboard.chevron.compact.down arrow.up arrow.down arrow.left arrow.right arrow.up.left arrow.up.right "
+        "arrow.down.left arrow.down.right arrow.clockwise arrow.counterclockwise arrow.uturn.left arrow.uturn.right "
+        "arrow.triangle.2.circlepath arrow.up.arrow.down chevron.left chevron.right doc doc.text doc.on.doc "
+        "doc.on.clipboard doc.badge.plus folder folder.badge.plus tray tray.full trash archivebox pencil "
+        "pencil.circle square.and.pencil highlighter scissors textformat bold italic underline text.alignleft "
+        "text.aligncenter list.bullet list.number checklist magnifyingglass text.magnifyingglass macwindow "
+        "sidebar.left sidebar.right rectangle.split.2x1 rectangle.split.3x1 square.grid.2x2 square.grid.3x3 "
+        "menubar.rectangle arrow.up.left.and.arrow.down.right arrow.down.right.and.arrow.up.left "
+        "plus.magnifyingglass minus.magnifyingglass eye eye.slash terminal chevron.left.forwardslash.chevron.right "
+        "curlybraces hammer wrench.and.screwdriver ladybug cpu memorychip externaldrive internaldrive server.rack "
+        "network link globe safari envelope paperplane bubble.left bubble.left.and.bubble.right phone video at "
+        "bell bell.slash play pause stop forward backward forward.end backward.end speaker.wave.2 speaker.slash "
+        "music.note camera photo photo.on.rectangle film mic mic.slash waveform gear gearshape slider.horizontal.3 "
+        "switch.2 power lock lock.open key shield wifi battery.100 bolt clock calendar timer alarm moon sun.max "
+        "star star.fill heart flag bookmark tag pin paperclip checkmark checkmark.circle xmark xmark.circle plus "
+        "minus questionmark.circle exclamationmark.triangle info.circle ellipsis.circle circle square app sparkles "
+        "wand.and.stars person person.2 person.crop.circle house building.2 cart creditcard bag gift map location "
+        "airplane car rectangle.2.swap bolt.circle arrow.down.circle arrow.right.square key.fill")
+                                      .split(QLatin1Char(' '));
+    EXPECT_GE(catalogue.size(), 169);
+    for (const QString& name : catalogue)
+        EXPECT_TRUE(SymbolIcons::contains(name)) << name.toStdString();
+
+    EXPECT_FALSE(SymbolIcons::contains(QStringLiteral("no.such.symbol")));
+    EXPECT_EQ(SymbolIcons::codepoint(QStringLiteral("no.such.symbol")), SymbolIcons::fallbackCodepoint);
+    EXPECT_EQ(SymbolIcons::materialName(QStringLiteral("gearshape")), QStringLiteral("settings"));
+
+    // Drawn glyphs have ink, the fallback included, and differ from each other.
+    auto ink = [](const QString& name) {
+        const QImage img = SymbolIcons::pixmap(name, 32, Qt::black).toImage();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += qAlpha(img.pixel(x, y)) > 128;
+        return std::make_pair(n, img);
+    };
+    const auto gear = ink(QStringLiteral("gearshape"));
+    const auto unknown = ink(QStringLiteral("no.such.symbol"));
+    EXPECT_GT(gear.first, 40);
+    EXPECT_GT(unknown.first, 40);
+    EXPECT_NE(gear.second, unknown.second);
+    EXPECT_FALSE(SymbolIcons::icon(QStringLiteral("bell")).pixmap(16, 16).isNull());
+}
+
+TEST(SingleInstance, SecondLaunchAsksTheFirstToReopenAndGivesWay)
+{
+    QTemporaryDir dir;
+    SingleInstance first(dir.path());
+    ASSERT_TRUE(first.claim());
+    int reopens = 0;
+    QObject::connect(&first, &SingleInstance::reopenRequested, [&] { ++reopens; });
+
+    // The second copy blocks while it waits for the answer: run it beside the loop.
+    std::atomic<int> secondResult { -1 };
+    std::thread second([&] {
+        SingleInstance other(dir.path());
+        secondResult = other.claim() ? 1 : 0;
+    });
+    while (secondResult < 0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    second.join();
+    EXPECT_EQ(secondResult, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reopens, 1);
+    EXPECT_TRUE(first.isPrimary());
+}
+
+TEST(SingleInstance, LockLeftByADeadCopyIsTakenOver)
+{
+    QTemporaryDir dir;
+    // A lock file naming a process that no longer exists, and its socket file.
+    QFile lock(dir.path() + QStringLiteral("/kelvaro.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("999999\nkelvaro\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    SingleInstance copy(dir.path());
+    EXPECT_TRUE(copy.claim());
+}
