@@ -4,8 +4,8 @@
 // the ring's outer arc. Reading never writes and never fails: an absent or
 // unreadable stored list reads as empty.
 //
-// Releasing and delivering a secret is the vault's own business; the shortcut
-// runner reaches it through PasswordDelivery (vault/PasswordDelivery.h).
+// Releasing and delivering a secret is the vault's own business; it plugs into
+// the shortcut runner with ShortcutRunner::setPasswordRoute().
 
 #include "core/AppShortcut.h"
 #include "vault/PasswordEntry.h"

@@ -1,0 +1,118 @@
+// kelvaro-keys-probe: runs shortcut items through the real backends (XTest
+// keys, the CLIPBOARD selection, the desktop's URL handler) for the
+// end-to-end tests.
+//
+// Usage:
+//   kelvaro-keys-probe keys <combination>
+//       Parses a combination text such as "⌘A" or "B" and sends it to the
+//       focused window. Prints "sent key=<virtual key code> mods=<modifier bits>"
+//       or "unparsed" (exit status 1).
+//   kelvaro-keys-probe run [--shortcut <text>] [--snippet <text>] [--url <address>]
+//                          [--tab <address>] [--hold-ms <n>]
+//       Runs one item as a committed ring would: a tab item with --tab,
+//       otherwise a plain item of the given parts. Prints "done", then keeps
+//       serving the clipboard for --hold-ms milliseconds (default 0) and exits.
+//   kelvaro-keys-probe held
+//       Prints the modifier keys held now as "held=<X key codes, comma-separated>".
+// Log lines ("Kelvaro: …") go to stderr.
+
+#include "app/ShortcutRunner.h"
+#include "core/AppShortcut.h"
+#include "platform/SyntheticKeys.h"
+
+#include <QGuiApplication>
+#include <QTimer>
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+int usage()
+{
+    std::fprintf(stderr, "usage: kelvaro-keys-probe keys <combination> | run [--shortcut t] [--snippet t] [--url u] [--tab u] [--hold-ms n] | held\n");
+    return 2;
+}
+
+int printHeld()
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        return 1;
+    auto* map = xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr);
+    auto* keys = xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr);
+    QStringList held;
+    if (map && keys) {
+        const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(map);
+        for (int i = 0; i < 8 * map->keycodes_per_modifier; ++i) {
+            const xcb_keycode_t k = codes[i];
+            if (k && (keys->keys[k / 8] & (1 << (k % 8))) && !held.contains(QString::number(k)))
+                held << QString::number(k);
+        }
+    }
+    std::free(map);
+    std::free(keys);
+    xcb_disconnect(c);
+    std::printf("held=%s\n", qPrintable(held.join(QLatin1Char(','))));
+    return 0;
+}
+}
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+
+    if (args[0] == QLatin1String("held"))
+        return printHeld();
+
+    if (args[0] == QLatin1String("keys")) {
+        if (args.size() != 2)
+            return usage();
+        const auto parsed = ShortcutRunner::parseShortcut(args[1]);
+        if (!parsed) {
+            std::printf("unparsed\n");
+            return 1;
+        }
+        ShortcutRunner::sendKeyEvent(parsed->keyCode, parsed->modifiers);
+        std::printf("sent key=%u mods=%llu\n", unsigned(parsed->keyCode), static_cast<unsigned long long>(parsed->modifiers));
+        return 0;
+    }
+
+    if (args[0] != QLatin1String("run"))
+        return usage();
+    QString shortcut;
+    std::optional<QString> snippet, url, tab;
+    int holdMs = 0;
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        const QString& key = args[i];
+        const QString& value = args[i + 1];
+        if (key == QLatin1String("--shortcut"))
+            shortcut = value;
+        else if (key == QLatin1String("--snippet"))
+            snippet = value;
+        else if (key == QLatin1String("--url"))
+            url = value;
+        else if (key == QLatin1String("--tab"))
+            tab = value;
+        else if (key == QLatin1String("--hold-ms"))
+            holdMs = value.toInt();
+        else
+            return usage();
+    }
+    const AppShortcut item = tab
+        ? AppShortcut(QStringLiteral("tab"), QStringLiteral("globe"), *tab, AppShortcut::tabsMarker)
+        : AppShortcut(QStringLiteral("probe"), QStringLiteral("star"), shortcut, QStringLiteral("org.kelvaro.probe"), snippet, url);
+    // Run from the event loop, as the delegate's deferred step does.
+    QTimer::singleShot(0, &app, [&] {
+        ShortcutRunner::executeShortcut(item);
+        std::printf("done\n");
+        std::fflush(stdout);
+        QTimer::singleShot(holdMs, &app, &QCoreApplication::quit);
+    });
+    return app.exec();
+}
