@@ -1,0 +1,155 @@
+// The tab-listing script on Linux: the Chromium-family browsers keep the
+// state of their open windows in session command logs inside their profile
+// folders; replaying the newest log of each profile answers what the script
+// would have read from the browser. Browsers without a Linux build never
+// answer.
+
+#include "platform/BrowserScripting.h"
+#include "platform/Log.h"
+#include "platform/linux/SnssSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+QString configHome()
+{
+    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(xdg)))
+        return QString::fromLocal8Bit(xdg);
+    return QDir::homePath() + QStringLiteral("/.config");
+}
+
+// Where each browser of the supported list keeps its profiles, relative to
+// the user's configuration folder.
+QString profileRoot(const QString& bundleIdentifier)
+{
+    static const QHash<QString, QString> folders {
+        { QStringLiteral("com.google.Chrome"), QStringLiteral("google-chrome") },
+        { QStringLiteral("com.brave.Browser"), QStringLiteral("BraveSoftware/Brave-Browser") },
+        { QStringLiteral("com.microsoft.edgemac"), QStringLiteral("microsoft-edge") },
+        { QStringLiteral("com.vivaldi.Vivaldi"), QStringLiteral("vivaldi") },
+        { QStringLiteral("com.operasoftware.Opera"), QStringLiteral("opera") },
+        { QStringLiteral("org.chromium.Chromium"), QStringLiteral("chromium") },
+    };
+    const auto it = folders.constFind(bundleIdentifier);
+    return it == folders.constEnd() ? QString() : configHome() + QLatin1Char('/') + *it;
+}
+
+// "Default" first, then "Profile 1", "Profile 2", … by number.
+QStringList profiles(const QDir& root)
+{
+    QStringList result;
+    if (root.exists(QStringLiteral("Default")))
+        result << root.filePath(QStringLiteral("Default"));
+    static const QRegularExpression numbered(QStringLiteral("^Profile (\\d+)$"));
+    QList<std::pair<int, QString>> others;
+    for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const auto m = numbered.match(name);
+        if (m.hasMatch())
+            others.append({ m.captured(1).toInt(), root.filePath(name) });
+    }
+    std::sort(others.begin(), others.end());
+    for (const auto& p : others)
+        result << p.second;
+    return result;
+}
+
+// The log the browser is writing now: the newest "Sessions/Session_<time>",
+// else the older layout's "Current Session".
+QString currentLog(const QString& profile)
+{
+    const QDir sessions(profile + QStringLiteral("/Sessions"));
+    QString best;
+    qulonglong bestStamp = 0;
+    for (const QString& name : sessions.entryList({ QStringLiteral("Session_*") }, QDir::Files)) {
+        bool ok = false;
+        const qulonglong stamp = name.mid(8).toULongLong(&ok);
+        if (ok && (best.isEmpty() || stamp > bestStamp)) {
+            best = sessions.filePath(name);
+            bestStamp = stamp;
+        }
+    }
+    if (!best.isEmpty())
+        return best;
+    const QString legacy = profile + QStringLiteral("/Current Session");
+    return QFileInfo::exists(legacy) ? legacy : QString();
+}
+
+bool readable(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isReadable() && (!info.isDir() || info.isExecutable());
+}
+
+class SessionFileBrowserScripting final : public BrowserScripting {
+public:
+    Outcome run(const QString& bundleIdentifier, const QString& source) override
+    {
+        // Only the capture script, addressed to this browser, is understood.
+        const QString expectedHead = QStringLiteral("tell application id \"%1\"\n").arg(bundleIdentifier);
+        if (!source.startsWith(expectedHead) || !source.contains(QStringLiteral("return {titleList, urlList}")))
+            return Outcome::notCompiled();
+        const QString rootPath = profileRoot(bundleIdentifier);
+        if (rootPath.isEmpty())
+            return Outcome::notCompiled(); // no Linux build of this browser
+
+        QVariantList titles, urls;
+        const QDir root(rootPath);
+        if (!root.exists())
+            return Outcome::success(QVariantList { titles, urls }); // never ran: no windows
+        if (!readable(rootPath))
+            return refused(rootPath);
+        for (const QString& profile : profiles(root)) {
+            if (!readable(profile) || (QFileInfo::exists(profile + QStringLiteral("/Sessions")) && !readable(profile + QStringLiteral("/Sessions"))))
+                return refused(profile);
+            const QString log = currentLog(profile);
+            if (log.isEmpty())
+                continue;
+            QFile file(log);
+            if (!file.open(QIODevice::ReadOnly)) {
+                if (file.error() == QFileDevice::OpenError && !QFileInfo(log).isReadable())
+                    return refused(log);
+                return Outcome::error(std::nullopt, QStringLiteral("Could not open %1: %2").arg(log, file.errorString()));
+            }
+            // Session logs are small; a log larger than this is not one.
+            constexpr qint64 maxLogSize = 64ll * 1024 * 1024;
+            if (file.size() > maxLogSize) {
+                Log::write(QStringLiteral("Kelvaro: session log too large, skipped: %1").arg(log));
+                continue;
+            }
+            QString why;
+            const auto windows = SnssSession::read(file.readAll(), &why);
+            if (!windows) {
+                Log::write(QStringLiteral("Kelvaro: could not read session log %1: %2").arg(log, why));
+                continue;
+            }
+            for (const SnssWindow& w : *windows) {
+                for (const SnssTab& t : w.tabs) {
+                    titles.append(t.title);
+                    urls.append(t.url);
+                }
+            }
+        }
+        return Outcome::success(QVariantList { titles, urls });
+    }
+
+private:
+    static Outcome refused(const QString& path)
+    {
+        Log::write(QStringLiteral("Kelvaro: no permission to read %1").arg(path));
+        return Outcome::error(automationRefused);
+    }
+};
+
+} // namespace
+
+std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting()
+{
+    return std::make_shared<SessionFileBrowserScripting>();
+}

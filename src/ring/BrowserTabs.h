@@ -1,0 +1,83 @@
+#pragma once
+// The open tabs of the supported browsers: which browsers are running, the
+// generated tab-listing script for each, and the tabs it answers.
+
+#include <QList>
+#include <QString>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+struct Browser {
+    enum class Family { chromium, safari };
+
+    QString id;   // bundle identifier
+    QString name; // display name, stored in every captured tab
+    Family family = Family::chromium;
+
+    bool operator==(const Browser&) const = default;
+
+    // The tab property the script reads as the title.
+    QString titleProperty() const;
+
+    // True when a running application has this bundle identifier (exact).
+    bool isRunning() const;
+
+    // The eight supported browsers, in capture order.
+    static const QList<Browser>& all();
+    // `all()` filtered by isRunning, in the same order.
+    static QList<Browser> running();
+};
+
+class BrowserTabs {
+public:
+    BrowserTabs() = delete;
+
+    struct Tab {
+        QString title;
+        QString url;
+        std::optional<QString> iconFile;
+        std::optional<QString> browser;
+
+        bool operator==(const Tab&) const = default;
+        const QString& id() const { return url; }
+
+        // {"title","url"[,"iconFile"][,"browser"]} in that order.
+        nlohmann::ordered_json toJson() const;
+        // Nothing when a required key is missing or a value has the wrong type.
+        static std::optional<Tab> fromJson(const nlohmann::json& json);
+    };
+
+    struct CaptureError {
+        enum class Kind { permissionDenied, failed, noneRunning };
+        Kind kind = Kind::failed;
+        // permissionDenied: the browser's name. failed: the browser whose tabs
+        // could not be read, when the message is the generic one.
+        QString browserName;
+        // failed: the browser's own message; none stands for the localized
+        // "Could not read …'s tabs." text.
+        std::optional<QString> message;
+
+        static CaptureError permissionDenied(const QString& name) { return { Kind::permissionDenied, name, std::nullopt }; }
+        static CaptureError failed(const QString& message) { return { Kind::failed, QString(), message }; }
+        static CaptureError couldNotRead(const QString& name) { return { Kind::failed, name, std::nullopt }; }
+        static CaptureError noneRunning() { return { Kind::noneRunning, QString(), std::nullopt }; }
+
+        bool operator==(const CaptureError&) const = default;
+        // Localized at the time it is asked for (main thread).
+        QString errorDescription() const;
+    };
+
+    // Either tabs or an error.
+    struct CaptureResult {
+        QList<Tab> tabs;
+        std::optional<CaptureError> error;
+        bool ok() const { return !error.has_value(); }
+    };
+
+    // The script sent to `browser`: thirteen lines joined by line feeds.
+    static QString captureScript(const Browser& browser);
+
+    // Both block while the browsers answer: never on the main thread.
+    static CaptureResult capture(const Browser& browser);
+    static CaptureResult captureAll();
+};

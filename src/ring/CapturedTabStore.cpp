@@ -1,0 +1,240 @@
+#include "ring/CapturedTabStore.h"
+
+#include "core/AppSettings.h"
+#include "core/AppShortcut.h"
+#include "core/CustomIcons.h"
+#include "core/StoredListRecovery.h"
+#include "platform/DefaultsStore.h"
+#include "platform/Log.h"
+#include "platform/Scheduler.h"
+
+#include <QLocale>
+#include <QTimeZone>
+
+const QString CapturedTabStore::sessionsKey = QStringLiteral("capturedTabSessions");
+const QString CapturedTabStore::activeSessionKey = QStringLiteral("capturedTabsActiveSession");
+const QString CapturedTabStore::legacyTabsKey = QStringLiteral("capturedChromeTabs");
+const QString CapturedTabStore::tabsMarker = QStringLiteral("com.morvanix.kelvaro.tabs");
+
+namespace {
+
+const QDateTime& referenceDate()
+{
+    static const QDateTime date(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
+    return date;
+}
+
+// A stored tab's icon name must name a file inside the icon folder.
+BrowserTabs::Tab sanitized(BrowserTabs::Tab tab)
+{
+    if (tab.iconFile && !(CustomIcons::isSafeName(*tab.iconFile) && tab.iconFile->endsWith(QLatin1String(".png")))) {
+        Log::write(QStringLiteral("Kelvaro: ignoring stored tab icon name '%1'").arg(*tab.iconFile));
+        tab.iconFile.reset();
+    }
+    return tab;
+}
+
+QString uuidText(const QUuid& id)
+{
+    return AppShortcut::uuidText(id);
+}
+
+QList<CapturedSession> migrateLegacyTabs()
+{
+    DefaultsStore& defaults = DefaultsStore::shared();
+    const auto legacy = defaults.value(CapturedTabStore::legacyTabsKey);
+    if (!legacy || legacy->typeId() != QMetaType::QByteArray)
+        return {};
+    const QByteArray data = legacy->toByteArray();
+    const auto json = nlohmann::json::parse(data.constData(), data.constData() + data.size(), nullptr, false);
+    if (json.is_discarded() || !json.is_array() || json.empty())
+        return {};
+    QList<BrowserTabs::Tab> tabs;
+    for (const auto& element : json) {
+        auto tab = BrowserTabs::Tab::fromJson(element);
+        if (!tab)
+            return {}; // the legacy list decodes as a whole or not at all
+        tabs.append(sanitized(*tab));
+    }
+
+    CapturedSession session;
+    session.id = QUuid::createUuid();
+    session.name = AppSettings::shared().localized(QStringLiteral("Saved earlier"));
+    session.capturedAt = CapturedSession::referenceSeconds(Scheduler::shared().wallClock());
+    session.tabs = tabs;
+    const QList<CapturedSession> list { session };
+    CapturedTabStore::setSessions(list);
+    CapturedTabStore::setActiveID(session.id);
+    defaults.remove(CapturedTabStore::legacyTabsKey);
+    return list;
+}
+
+} // namespace
+
+// ---- CapturedSession ----------------------------------------------------------
+
+QDateTime CapturedSession::capturedDate() const
+{
+    return referenceDate().addMSecs(qint64(std::llround(capturedAt * 1000.0)));
+}
+
+double CapturedSession::referenceSeconds(const QDateTime& date)
+{
+    return double(referenceDate().msecsTo(date)) / 1000.0;
+}
+
+nlohmann::ordered_json CapturedSession::toJson() const
+{
+    nlohmann::ordered_json j;
+    j["id"] = uuidText(id).toStdString();
+    j["name"] = name.toStdString();
+    j["capturedAt"] = capturedAt;
+    auto list = nlohmann::ordered_json::array();
+    for (const auto& tab : tabs)
+        list.push_back(tab.toJson());
+    j["tabs"] = std::move(list);
+    return j;
+}
+
+std::optional<CapturedSession> CapturedSession::fromJson(const nlohmann::json& json)
+{
+    if (!json.is_object())
+        return std::nullopt;
+    const auto id = json.find("id");
+    const auto name = json.find("name");
+    const auto at = json.find("capturedAt");
+    const auto tabs = json.find("tabs");
+    if (id == json.end() || !id->is_string() || name == json.end() || !name->is_string()
+        || at == json.end() || !at->is_number() || tabs == json.end() || !tabs->is_array())
+        return std::nullopt;
+    const auto uuid = AppShortcut::uuidFromText(QString::fromStdString(id->get<std::string>()));
+    if (!uuid)
+        return std::nullopt;
+    CapturedSession session;
+    session.id = *uuid;
+    session.name = QString::fromStdString(name->get<std::string>());
+    session.capturedAt = at->get<double>();
+    if (!std::isfinite(session.capturedAt))
+        return std::nullopt;
+    for (const auto& element : *tabs) {
+        auto tab = BrowserTabs::Tab::fromJson(element);
+        if (!tab)
+            return std::nullopt;
+        session.tabs.append(sanitized(*tab));
+    }
+    return session;
+}
+
+// ---- The store ----------------------------------------------------------------
+
+QList<CapturedSession> CapturedTabStore::sessions()
+{
+    // Every session that decodes is kept; anything unreadable is kept aside
+    // under a backup key before a later write can replace it.
+    const auto loaded = StoredListRecovery::loadArray<CapturedSession>(sessionsKey, DefaultsStore::shared(),
+        QStringLiteral("tab session"), [](const nlohmann::json& json, QString* error) {
+            auto session = CapturedSession::fromJson(json);
+            if (!session && error)
+                *error = QStringLiteral("missing or malformed field");
+            return session;
+        });
+    if (!loaded.items.isEmpty() || (!loaded.unreadable && loaded.skipped == 0 && DefaultsStore::shared().contains(sessionsKey)))
+        return loaded.items;
+    return migrateLegacyTabs();
+}
+
+void CapturedTabStore::setSessions(const QList<CapturedSession>& list)
+{
+    auto json = nlohmann::ordered_json::array();
+    for (const auto& session : list)
+        json.push_back(session.toJson());
+    std::string text;
+    try {
+        text = json.dump();
+    } catch (const nlohmann::json::exception& e) {
+        Log::write(QStringLiteral("Kelvaro: could not encode tab sessions: %1").arg(QString::fromUtf8(e.what())));
+        return;
+    }
+    DefaultsStore::shared().setValue(sessionsKey, QByteArray::fromStdString(text));
+}
+
+std::optional<QUuid> CapturedTabStore::activeID()
+{
+    const auto stored = DefaultsStore::shared().value(activeSessionKey);
+    if (!stored || stored->typeId() != QMetaType::QString)
+        return std::nullopt;
+    return AppShortcut::uuidFromText(stored->toString());
+}
+
+void CapturedTabStore::setActiveID(const std::optional<QUuid>& id)
+{
+    if (id)
+        DefaultsStore::shared().setValue(activeSessionKey, uuidText(*id));
+    else
+        DefaultsStore::shared().remove(activeSessionKey);
+}
+
+std::optional<CapturedSession> CapturedTabStore::active()
+{
+    const QList<CapturedSession> list = sessions();
+    if (list.isEmpty())
+        return std::nullopt;
+    if (const auto id = activeID()) {
+        for (const auto& session : list) {
+            if (session.id == *id)
+                return session;
+        }
+    }
+    return list.last();
+}
+
+CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs)
+{
+    const QDateTime now = Scheduler::shared().wallClock();
+    CapturedSession session;
+    session.id = QUuid::createUuid();
+    session.name = QLocale().toString(now.toLocalTime(), QStringLiteral("d MMM, HH:mm"));
+    session.capturedAt = CapturedSession::referenceSeconds(now);
+    session.tabs = tabs;
+    QList<CapturedSession> list = sessions();
+    list.append(session);
+    setSessions(list);
+    setActiveID(session.id);
+    return session;
+}
+
+void CapturedTabStore::update(const CapturedSession& session)
+{
+    QList<CapturedSession> list = sessions();
+    for (auto& existing : list) {
+        if (existing.id == session.id) {
+            existing = session;
+            setSessions(list);
+            return;
+        }
+    }
+}
+
+void CapturedTabStore::remove(const QUuid& id)
+{
+    QList<CapturedSession> list = sessions();
+    list.removeIf([&](const CapturedSession& s) { return s.id == id; });
+    setSessions(list);
+    const auto current = activeID();
+    if (!current || *current != id)
+        return;
+    setActiveID(list.isEmpty() ? std::nullopt : std::optional<QUuid>(list.last().id));
+}
+
+QList<AppShortcut> CapturedTabStore::ringItems()
+{
+    QList<AppShortcut> items;
+    const auto session = active();
+    if (!session)
+        return items;
+    for (const auto& tab : session->tabs) {
+        items.append(AppShortcut(tab.title, tab.iconFile.value_or(QStringLiteral("safari")), tab.url, tabsMarker,
+                                 std::nullopt, std::nullopt));
+    }
+    return items;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Saved tab sessions: named, dated lists of captured browser tabs, kept in
+// the defaults database, with the choice of the session the tabs ring shows.
+
+#include "ring/BrowserTabs.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QUuid>
+#include <optional>
+
+struct AppShortcut;
+
+struct CapturedSession {
+    QUuid id;
+    QString name;
+    // Seconds since 1 January 2001 00:00:00 UTC, as stored.
+    double capturedAt = 0.0;
+    QList<BrowserTabs::Tab> tabs;
+
+    bool operator==(const CapturedSession&) const = default;
+
+    QDateTime capturedDate() const;
+    static double referenceSeconds(const QDateTime& date);
+
+    // {"id","name","capturedAt","tabs"}; all four are required when reading.
+    nlohmann::ordered_json toJson() const;
+    static std::optional<CapturedSession> fromJson(const nlohmann::json& json);
+};
+
+class CapturedTabStore {
+public:
+    CapturedTabStore() = delete;
+
+    static const QString sessionsKey;      // "capturedTabSessions"
+    static const QString activeSessionKey; // "capturedTabsActiveSession"
+    static const QString legacyTabsKey;    // "capturedChromeTabs"
+    static const QString tabsMarker;       // bundle identifier of tab ring items
+
+    // Reading decodes the stored list (keeping every session that decodes)
+    // or migrates the legacy tab list; writing stores the whole list.
+    static QList<CapturedSession> sessions();
+    static void setSessions(const QList<CapturedSession>& sessions);
+
+    static std::optional<QUuid> activeID();
+    static void setActiveID(const std::optional<QUuid>& id);
+    // The session the tabs ring shows: the active one, else the last.
+    static std::optional<CapturedSession> active();
+
+    static CapturedSession add(const QList<BrowserTabs::Tab>& tabs);
+    static void update(const CapturedSession& session);
+    static void remove(const QUuid& id); // the "delete" operation
+
+    // One item per tab of the active session, each with a fresh id.
+    static QList<AppShortcut> ringItems();
+};

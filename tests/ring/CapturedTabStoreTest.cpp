@@ -1,0 +1,180 @@
+#include "support/TestSupport.h"
+
+#include "core/AppShortcut.h"
+#include "core/StoredListRecovery.h"
+#include "ring/CapturedTabStore.h"
+
+#include <QLocale>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+BrowserTabs::Tab tab(const QString& host, std::optional<QString> icon = std::nullopt)
+{
+    return { host.toUpper(), QStringLiteral("https://%1/").arg(host), std::move(icon), QStringLiteral("Chrome") };
+}
+
+QByteArray tabsJson(int n)
+{
+    auto list = nlohmann::ordered_json::array();
+    for (int i = 0; i < n; ++i)
+        list.push_back(tab(QStringLiteral("t%1.example").arg(i)).toJson());
+    return QByteArray::fromStdString(list.dump());
+}
+
+class CapturedTabStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("TZ", "UTC");
+        tzset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+    TestSupport::SimEnvironment env;
+};
+
+TEST_F(CapturedTabStoreTest, LegacyListMigratesOnceIntoAnActiveSession)
+{
+    env.defaults().setValue(CapturedTabStore::legacyTabsKey, tabsJson(5));
+    const auto sessions = CapturedTabStore::sessions();
+    ASSERT_EQ(sessions.size(), 1);
+    EXPECT_EQ(sessions[0].name, QStringLiteral("Saved earlier"));
+    EXPECT_EQ(sessions[0].tabs.size(), 5);
+    EXPECT_FALSE(env.defaults().contains(CapturedTabStore::legacyTabsKey));
+    EXPECT_EQ(CapturedTabStore::activeID(), sessions[0].id);
+    EXPECT_EQ(CapturedTabStore::sessions(), sessions); // stored, not migrated again
+}
+
+TEST_F(CapturedTabStoreTest, EmptyOrBrokenLegacyListChangesNothing)
+{
+    env.defaults().setValue(CapturedTabStore::legacyTabsKey, QByteArray("[]"));
+    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
+    EXPECT_TRUE(env.defaults().contains(CapturedTabStore::legacyTabsKey));
+    env.defaults().setValue(CapturedTabStore::legacyTabsKey, QByteArray("[{\"title\":1}]"));
+    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
+    EXPECT_FALSE(env.defaults().contains(CapturedTabStore::sessionsKey));
+
+    // An empty stored session list does not migrate.
+    env.defaults().setValue(CapturedTabStore::legacyTabsKey, tabsJson(2));
+    env.defaults().setValue(CapturedTabStore::sessionsKey, QByteArray("[]"));
+    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
+    EXPECT_TRUE(env.defaults().contains(CapturedTabStore::legacyTabsKey));
+}
+
+TEST_F(CapturedTabStoreTest, AddNamesByDateAndBecomesActive)
+{
+    // The virtual wall clock starts at 1 January 2026 12:00 UTC.
+    env.scheduler().shiftWallClock(double(env.scheduler().wallClock().secsTo(QDateTime(QDate(2026, 3, 3), QTime(9, 5), QTimeZone::utc()))));
+    const auto session = CapturedTabStore::add({ tab(QStringLiteral("a.example")) });
+    EXPECT_EQ(session.name, QStringLiteral("3 Mar, 09:05"));
+    EXPECT_EQ(CapturedTabStore::activeID(), session.id);
+    EXPECT_EQ(env.defaults().value(CapturedTabStore::activeSessionKey)->toString(), session.id.toString(QUuid::WithoutBraces).toUpper());
+    EXPECT_EQ(session.capturedDate(), env.scheduler().wallClock());
+
+    const QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
+    EXPECT_TRUE(stored.startsWith("[{\"id\":\"")) << stored.constData();
+    EXPECT_TRUE(stored.contains("\",\"name\":\"3 Mar, 09:05\",\"capturedAt\":794221500")) << stored.constData();
+    EXPECT_EQ(CapturedTabStore::sessions(), QList<CapturedSession> { session });
+}
+
+TEST_F(CapturedTabStoreTest, DeleteMovesTheActiveSessionAndActiveFallsBack)
+{
+    const auto a = CapturedTabStore::add({ tab(QStringLiteral("a.example")) });
+    const auto b = CapturedTabStore::add({ tab(QStringLiteral("b.example")) });
+    const auto c = CapturedTabStore::add({});
+    CapturedTabStore::setActiveID(b.id);
+
+    CapturedTabStore::remove(a.id);
+    EXPECT_EQ(CapturedTabStore::activeID(), b.id);
+    CapturedTabStore::remove(b.id);
+    EXPECT_EQ(CapturedTabStore::activeID(), c.id);
+
+    // A stale or malformed active id falls back to the last session without rewriting it.
+    env.defaults().setValue(CapturedTabStore::activeSessionKey, QStringLiteral("not-a-uuid"));
+    EXPECT_EQ(CapturedTabStore::active()->id, c.id);
+    CapturedTabStore::remove(QUuid::createUuid()); // unknown: rewrites the list, leaves the key
+    EXPECT_EQ(env.defaults().value(CapturedTabStore::activeSessionKey)->toString(), QStringLiteral("not-a-uuid"));
+
+    CapturedTabStore::setActiveID(c.id);
+    CapturedTabStore::remove(c.id);
+    EXPECT_FALSE(env.defaults().contains(CapturedTabStore::activeSessionKey));
+    EXPECT_FALSE(CapturedTabStore::active());
+}
+
+TEST_F(CapturedTabStoreTest, UpdateReplacesInPlaceAndIgnoresUnknownIds)
+{
+    auto first = CapturedTabStore::add({ tab(QStringLiteral("a.example")), tab(QStringLiteral("b.example")) });
+    const auto second = CapturedTabStore::add({});
+    first.name = QStringLiteral("Renamed");
+    first.tabs.removeFirst();
+    CapturedTabStore::update(first);
+    EXPECT_EQ(CapturedTabStore::sessions(), (QList<CapturedSession> { first, second }));
+    EXPECT_EQ(CapturedTabStore::activeID(), second.id);
+
+    CapturedSession stranger = first;
+    stranger.id = QUuid::createUuid();
+    CapturedTabStore::update(stranger);
+    EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
+}
+
+TEST_F(CapturedTabStoreTest, RingItemsCarryTabsWithFreshIds)
+{
+    EXPECT_TRUE(CapturedTabStore::ringItems().isEmpty());
+    CapturedTabStore::add({ tab(QStringLiteral("a.b.c"), QStringLiteral("custom_icon_favicon_a_b_c.png")), tab(QStringLiteral("plain.example")) });
+    const auto items = CapturedTabStore::ringItems();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].icon, QStringLiteral("custom_icon_favicon_a_b_c.png"));
+    EXPECT_EQ(items[0].shortcut, QStringLiteral("https://a.b.c/"));
+    EXPECT_EQ(items[0].name, QStringLiteral("A.B.C"));
+    EXPECT_EQ(items[0].bundleIdentifier, QStringLiteral("com.morvanix.kelvaro.tabs"));
+    EXPECT_FALSE(items[0].textSnippet);
+    EXPECT_FALSE(items[0].url);
+    EXPECT_EQ(items[1].icon, QStringLiteral("safari"));
+    EXPECT_NE(CapturedTabStore::ringItems()[0].id, items[0].id);
+
+    CapturedTabStore::add({});
+    EXPECT_TRUE(CapturedTabStore::ringItems().isEmpty()); // the newest (active) session has no tabs
+}
+
+TEST_F(CapturedTabStoreTest, OneBadSessionKeepsTheOthersAndTheStoredValueIsBackedUp)
+{
+    const auto good = CapturedTabStore::add({ tab(QStringLiteral("a.example")) });
+    QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
+    stored.chop(1);
+    stored += ",{\"id\":\"6F1B0C57-0000-4000-8000-000000000001\",\"name\":\"no date\",\"tabs\":[]}]";
+    env.defaults().setValue(CapturedTabStore::sessionsKey, stored);
+
+    EXPECT_EQ(CapturedTabStore::sessions(), QList<CapturedSession> { good });
+    CapturedTabStore::add({ tab(QStringLiteral("b.example")) });
+    EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
+    const QStringList backups = StoredListRecovery::backupKeys(CapturedTabStore::sessionsKey, env.defaults());
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(env.defaults().value(backups[0])->toByteArray(), stored);
+
+    // Garbage is kept aside too before anything replaces it.
+    env.defaults().setValue(CapturedTabStore::sessionsKey, QByteArray("{not json"));
+    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
+    CapturedTabStore::add({});
+    EXPECT_EQ(StoredListRecovery::backupKeys(CapturedTabStore::sessionsKey, env.defaults()).size(), 2);
+}
+
+TEST_F(CapturedTabStoreTest, StoredIconNamesThatCouldEscapeTheFolderAreDropped)
+{
+    const auto session = CapturedTabStore::add({ tab(QStringLiteral("a.example"), QStringLiteral("custom_icon_favicon_a.png")) });
+    QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
+    for (const char* bad : { "../../.ssh/id_rsa", "custom_icon_/etc/passwd.png", "custom_icon_x.svg", "/tmp/x.png" }) {
+        QByteArray edited = stored;
+        edited.replace("custom_icon_favicon_a.png", bad);
+        env.defaults().setValue(CapturedTabStore::sessionsKey, edited);
+        const auto read = CapturedTabStore::sessions();
+        ASSERT_EQ(read.size(), 1) << bad;
+        EXPECT_FALSE(read[0].tabs[0].iconFile) << bad;
+        EXPECT_EQ(CapturedTabStore::ringItems()[0].icon, QStringLiteral("safari"));
+    }
+}
+
+} // namespace

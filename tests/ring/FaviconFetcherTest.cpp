@@ -1,0 +1,197 @@
+#include "support/TestSupport.h"
+
+#include "core/CustomIcons.h"
+#include "platform/FaviconService.h"
+#include "platform/sim/SimFaviconService.h"
+#include "ring/FaviconFetcher.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+QByteArray pngBytes(QColor colour = Qt::red)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(colour);
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return data;
+}
+
+BrowserTabs::Tab tab(const QString& url)
+{
+    return { QStringLiteral("t"), url, std::nullopt, QStringLiteral("Chrome") };
+}
+
+// Runs attachIcons on a background thread, as its callers do, while the main
+// loop keeps serving.
+QList<BrowserTabs::Tab> attachOffMainThread(const QList<BrowserTabs::Tab>& tabs)
+{
+    QList<BrowserTabs::Tab> result;
+    std::atomic<bool> done { false };
+    std::thread worker([&] {
+        result = FaviconFetcher::attachIcons(tabs);
+        done = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    worker.join();
+    return result;
+}
+
+class FaviconFetcherTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir(CustomIcons::folderPath()).removeRecursively();
+        service = std::make_shared<SimFaviconService>();
+        FaviconService::setShared(service);
+        FaviconFetcher::setServiceBase(QUrl(QStringLiteral("https://icons.example")));
+    }
+    void TearDown() override
+    {
+        FaviconService::setShared(nullptr);
+        QDir(CustomIcons::folderPath()).removeRecursively();
+    }
+    static QString iconUrl(const QString& host) { return QStringLiteral("https://icons.example/s2/favicons?sz=64&domain=") + host; }
+
+    TestSupport::SimEnvironment env;
+    std::shared_ptr<SimFaviconService> service;
+};
+
+TEST_F(FaviconFetcherTest, DownloadsOncePerHostAndNamesTheFileAfterIt)
+{
+    service->setReply(iconUrl(QStringLiteral("a.b.c")), pngBytes());
+    const auto tabs = FaviconFetcher::attachIcons({ tab(QStringLiteral("https://a.b.c/x")), tab(QStringLiteral("https://a.b.c/y")),
+        tab(QStringLiteral("about:blank")) });
+    ASSERT_EQ(tabs.size(), 3);
+    EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_a_b_c.png"));
+    EXPECT_EQ(tabs[1].iconFile, tabs[0].iconFile);
+    EXPECT_FALSE(tabs[2].iconFile);
+    EXPECT_EQ(tabs[0].url, QStringLiteral("https://a.b.c/x"));
+    EXPECT_EQ(service->requests().size(), 1);
+    QFile file(CustomIcons::folderPath() + QStringLiteral("/custom_icon_favicon_a_b_c.png"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), pngBytes());
+}
+
+TEST_F(FaviconFetcherTest, AFileOnDiskIsReusedWithoutARequest)
+{
+    QDir().mkpath(CustomIcons::folderPath());
+    QFile f(CustomIcons::folderPath() + QStringLiteral("/custom_icon_favicon_docs_example_org.png"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(pngBytes());
+    f.close();
+    QList<BrowserTabs::Tab> ten;
+    for (int i = 0; i < 10; ++i)
+        ten << tab(QStringLiteral("https://docs.example.org/page%1").arg(i));
+    for (const auto& t : FaviconFetcher::attachIcons(ten))
+        EXPECT_EQ(t.iconFile, QStringLiteral("custom_icon_favicon_docs_example_org.png"));
+    EXPECT_TRUE(service->requests().isEmpty());
+}
+
+TEST_F(FaviconFetcherTest, FailuresAreNotCachedAndNotStored)
+{
+    service->setReply(iconUrl(QStringLiteral("text.example")), QByteArray("<html>not an icon</html>"));
+    auto keep = tab(QStringLiteral("https://gone.example/"));
+    keep.iconFile = QStringLiteral("custom_icon_favicon_old.png");
+    const auto tabs = FaviconFetcher::attachIcons({ tab(QStringLiteral("https://gone.example/a")), keep,
+        tab(QStringLiteral("https://text.example/")) });
+    EXPECT_FALSE(tabs[0].iconFile);
+    EXPECT_EQ(tabs[1].iconFile, QStringLiteral("custom_icon_favicon_old.png")); // kept as it was
+    EXPECT_FALSE(tabs[2].iconFile);
+    EXPECT_EQ(service->requests().size(), 3); // the second tab of gone.example asked again
+    EXPECT_TRUE(QDir(CustomIcons::folderPath()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(FaviconFetcherTest, HostsThatCannotSafelyNameAFileAreSkipped)
+{
+    const QList<BrowserTabs::Tab> hostile {
+        tab(QStringLiteral("https://b\u00fccher.example/")),  // IDN in Unicode form
+        tab(QStringLiteral("https://[::1]/")),
+        tab(QStringLiteral("https://exa%2Fmple.com/")),
+        tab(QStringLiteral("https://user@/path")),
+        tab(QStringLiteral("not a url at all")),
+    };
+    for (const auto& t : FaviconFetcher::attachIcons(hostile))
+        EXPECT_FALSE(t.iconFile) << t.url.toStdString();
+    for (const QUrl& u : service->requests())
+        EXPECT_FALSE(u.toString().contains(QStringLiteral("%2F"))) << u.toString().toStdString();
+    EXPECT_FALSE(FaviconFetcher::fileName(QStringLiteral("../../etc")));
+    EXPECT_FALSE(FaviconFetcher::fileName(QStringLiteral("a/b")));
+    EXPECT_EQ(FaviconFetcher::fileName(QStringLiteral("xn--bcher-kva.example")), QStringLiteral("custom_icon_favicon_xn--bcher-kva_example.png"));
+
+    // The ASCII form of an IDN is fine.
+    service->setReply(iconUrl(QStringLiteral("xn--bcher-kva.example")), pngBytes());
+    EXPECT_EQ(FaviconFetcher::attachIcons({ tab(QStringLiteral("https://xn--bcher-kva.example/")) })[0].iconFile,
+        QStringLiteral("custom_icon_favicon_xn--bcher-kva_example.png"));
+}
+
+// A one-shot HTTP server on the loopback interface.
+class IconServer : public QObject {
+public:
+    IconServer()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = m_server.nextPendingConnection()) {
+                connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                    m_buffer += s->readAll();
+                    if (!m_buffer.contains("\r\n\r\n"))
+                        return;
+                    paths << m_buffer.split(' ').value(1);
+                    m_buffer.clear();
+                    const QByteArray body = reply(paths.last());
+                    s->write("HTTP/1.1 " + QByteArray(body.isEmpty() ? "404 Not Found" : "200 OK") + "\r\nContent-Type: image/png\r\nConnection: close\r\n\r\n");
+                    s->write(body);
+                    s->disconnectFromHost();
+                });
+            }
+        });
+    }
+    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort())); }
+    std::function<QByteArray(const QByteArray&)> reply;
+    QList<QByteArray> paths;
+
+private:
+    QTcpServer m_server;
+    QByteArray m_buffer;
+};
+
+TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
+{
+    FaviconService::setShared(nullptr); // the network one
+    IconServer server;
+    server.reply = [](const QByteArray& path) -> QByteArray {
+        if (path.endsWith("domain=good.example"))
+            return pngBytes(Qt::blue);
+        if (path.endsWith("domain=huge.example")) // a valid image, but over 256 KiB
+            return pngBytes(Qt::green) + QByteArray(300 * 1024, '\0');
+        return {};
+    };
+    FaviconFetcher::setServiceBase(server.base());
+    const auto tabs = attachOffMainThread({ tab(QStringLiteral("https://good.example/")), tab(QStringLiteral("https://huge.example/")),
+        tab(QStringLiteral("https://missing.example/")) });
+    ASSERT_EQ(server.paths.size(), 3);
+    EXPECT_EQ(server.paths[0], QByteArray("/s2/favicons?sz=64&domain=good.example"));
+    EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_good_example.png"));
+    EXPECT_FALSE(tabs[1].iconFile);
+    EXPECT_FALSE(tabs[2].iconFile);
+    EXPECT_EQ(QDir(CustomIcons::folderPath()).entryList(QDir::Files), QStringList { QStringLiteral("custom_icon_favicon_good_example.png") });
+}
+
+} // namespace

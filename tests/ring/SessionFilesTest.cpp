@@ -1,0 +1,242 @@
+// Tab capture from browser session logs written here, in the browser's own
+// command-log format.
+
+#include "support/TestSupport.h"
+
+#include "platform/BrowserScripting.h"
+#include "platform/linux/SnssSession.h"
+#include "platform/sim/SimDesktop.h"
+#include "ring/BrowserTabs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+// Writes a session command log.
+class LogWriter {
+public:
+    explicit LogWriter(qint32 version = 3)
+    {
+        m_data.append("SNSS", 4);
+        int32(m_data, version);
+    }
+    LogWriter& tabWindow(qint32 window, qint32 tab) { return command(SnssSession::SetTabWindow, { window, tab }); }
+    LogWriter& tabIndex(qint32 tab, qint32 index) { return command(SnssSession::SetTabIndexInWindow, { tab, index }); }
+    LogWriter& selected(qint32 tab, qint32 index) { return command(SnssSession::SetSelectedNavigationIndex, { tab, index }); }
+    LogWriter& tabClosed(qint32 tab) { return command(SnssSession::TabClosed, { tab, 0, 0, 0 }); }
+    LogWriter& windowClosed(qint32 window) { return command(SnssSession::WindowClosed, { window, 0, 0, 0 }); }
+    LogWriter& prunedFromBack(qint32 tab, qint32 keep) { return command(SnssSession::TabNavigationPathPrunedFromBack, { tab, keep }); }
+    LogWriter& prunedFromFront(qint32 tab, qint32 count) { return command(SnssSession::TabNavigationPathPrunedFromFront, { tab, count }); }
+    LogWriter& unknown() { return command(14, { 1, 2, 3, 4, 5 }); } // window bounds and the like
+    LogWriter& navigation(qint32 tab, qint32 index, const QString& url, const QString& title)
+    {
+        QByteArray pickle;
+        int32(pickle, tab);
+        int32(pickle, index);
+        const QByteArray u = url.toUtf8();
+        int32(pickle, qint32(u.size()));
+        pickle.append(u);
+        pad(pickle);
+        int32(pickle, qint32(title.size()));
+        for (QChar c : title) {
+            char b[2];
+            qToLittleEndian<quint16>(c.unicode(), b);
+            pickle.append(b, 2);
+        }
+        pad(pickle);
+        int32(pickle, 0); // page state and the rest follow in real logs
+        int32(pickle, 1);
+        QByteArray payload;
+        int32(payload, qint32(pickle.size()));
+        payload.append(pickle);
+        return raw(SnssSession::UpdateTabNavigation, payload);
+    }
+    QByteArray data() const { return m_data; }
+
+private:
+    static void int32(QByteArray& out, qint32 v)
+    {
+        char b[4];
+        qToLittleEndian<qint32>(v, b);
+        out.append(b, 4);
+    }
+    static void pad(QByteArray& out)
+    {
+        while (out.size() % 4)
+            out.append('\0');
+    }
+    LogWriter& command(quint8 id, std::initializer_list<qint32> fields)
+    {
+        QByteArray payload;
+        for (qint32 f : fields)
+            int32(payload, f);
+        return raw(id, payload);
+    }
+    LogWriter& raw(quint8 id, const QByteArray& payload)
+    {
+        char size[2];
+        qToLittleEndian<quint16>(quint16(payload.size() + 1), size);
+        m_data.append(size, 2);
+        m_data.append(char(id));
+        m_data.append(payload);
+        return *this;
+    }
+    QByteArray m_data;
+};
+
+// Two windows; window 1 has three tabs (one moved, one closed, one with a
+// history and a back navigation), window 2 two tabs; window 3 was closed.
+QByteArray typicalLog()
+{
+    LogWriter w;
+    w.tabWindow(1, 10).tabIndex(10, 0).navigation(10, 0, QStringLiteral("https://first.example/"), QStringLiteral("First"));
+    w.unknown();
+    w.tabWindow(1, 11).tabIndex(11, 1).navigation(11, 0, QStringLiteral("https://closed.example/"), QStringLiteral("Closed"));
+    w.tabWindow(1, 12).tabIndex(12, 2);
+    w.navigation(12, 0, QStringLiteral("https://old.example/"), QStringLiteral("Old page"));
+    w.navigation(12, 1, QStringLiteral("https://new.example/"), QStringLiteral("New page"));
+    w.navigation(12, 2, QStringLiteral("https://newer.example/"), QStringLiteral("Newer page"));
+    w.selected(12, 1); // went back once
+    w.tabWindow(2, 20).tabIndex(20, 1).navigation(20, 0, QStringLiteral("https://second-b.example/"), QStringLiteral("Zweite \u00fc"));
+    w.tabWindow(2, 21).tabIndex(21, 0).navigation(21, 0, QStringLiteral("chrome://newtab/"), QStringLiteral("New Tab"));
+    w.tabWindow(3, 30).tabIndex(30, 0).navigation(30, 0, QStringLiteral("https://gone.example/"), QStringLiteral("Gone"));
+    w.tabClosed(11);
+    w.tabIndex(12, 1); // moved into the closed tab's place
+    w.windowClosed(3);
+    return w.data();
+}
+
+TEST(SnssSession, ReplaysWindowsTabsAndNavigations)
+{
+    const auto windows = SnssSession::read(typicalLog());
+    ASSERT_TRUE(windows);
+    ASSERT_EQ(windows->size(), 2);
+    const auto& one = windows->at(0).tabs;
+    ASSERT_EQ(one.size(), 2);
+    EXPECT_EQ(one[0].url, QStringLiteral("https://first.example/"));
+    EXPECT_EQ(one[1].url, QStringLiteral("https://new.example/"));
+    EXPECT_EQ(one[1].title, QStringLiteral("New page"));
+    const auto& two = windows->at(1).tabs;
+    ASSERT_EQ(two.size(), 2);
+    EXPECT_EQ(two[0].url, QStringLiteral("chrome://newtab/")); // visual order, not creation order
+    EXPECT_EQ(two[1].title, QStringLiteral("Zweite \u00fc"));
+}
+
+TEST(SnssSession, PruningTruncationAndBadHeaders)
+{
+    LogWriter w(1);
+    w.tabWindow(5, 1);
+    for (int i = 0; i < 4; ++i)
+        w.navigation(1, i, QStringLiteral("https://p%1.example/").arg(i), QStringLiteral("P%1").arg(i));
+    w.selected(1, 3).prunedFromFront(1, 2); // p2, p3 left as 0, 1; selection 1
+    auto windows = SnssSession::read(w.data());
+    ASSERT_TRUE(windows);
+    EXPECT_EQ(windows->at(0).tabs.at(0).url, QStringLiteral("https://p3.example/"));
+    w.prunedFromBack(1, 1); // only p2 left; stale selection falls back to it
+    windows = SnssSession::read(w.data());
+    EXPECT_EQ(windows->at(0).tabs.at(0).url, QStringLiteral("https://p2.example/"));
+
+    // A log cut in the middle of a command keeps what came before.
+    QByteArray cut = typicalLog();
+    cut.append(LogWriter().navigation(10, 1, QStringLiteral("https://late.example/"), QStringLiteral("Late")).data().mid(8, 20));
+    windows = SnssSession::read(cut);
+    ASSERT_TRUE(windows);
+    EXPECT_EQ(windows->at(0).tabs.at(0).url, QStringLiteral("https://first.example/"));
+
+    // Hostile lengths inside a navigation are rejected, not followed.
+    QByteArray hostile = LogWriter().tabWindow(1, 1).navigation(1, 0, QStringLiteral("https://h/"), QStringLiteral("H")).data();
+    qToLittleEndian<qint32>(0x7ffffff0, hostile.data() + hostile.indexOf("https://h/") - 4);
+    windows = SnssSession::read(hostile);
+    ASSERT_TRUE(windows);
+    EXPECT_TRUE(windows->isEmpty());
+
+    QString why;
+    EXPECT_FALSE(SnssSession::read(QByteArray("SNSS\x02\0\0\0", 8), &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(SnssSession::read(QByteArray("PK\x03\x04 not a log")));
+    EXPECT_FALSE(SnssSession::read(QByteArray()));
+}
+
+class SessionFileCapture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BrowserScripting::setShared(nullptr); // the real session-file backend
+        desktop = SimDesktop::install();
+        desktop->addApp(100, QStringLiteral("com.google.Chrome"), QStringLiteral("Google Chrome"));
+        root = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/google-chrome");
+        QDir(root).removeRecursively();
+    }
+    void TearDown() override
+    {
+        QFile::setPermissions(root + QStringLiteral("/Default"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir(root).removeRecursively();
+    }
+    void write(const QString& relative, const QByteArray& data)
+    {
+        const QString path = root + QLatin1Char('/') + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    static Browser chrome() { return Browser::all().at(1); }
+
+    TestSupport::SimEnvironment env;
+    std::shared_ptr<SimDesktop> desktop;
+    QString root;
+};
+
+TEST_F(SessionFileCapture, NewestLogOfEachProfileGivesTheTabsInOrder)
+{
+    // An older log of the same profile must not be read.
+    write(QStringLiteral("Default/Sessions/Session_13350000000000000"),
+        LogWriter().tabWindow(1, 1).navigation(1, 0, QStringLiteral("https://stale.example/"), QStringLiteral("Stale")).data());
+    write(QStringLiteral("Default/Sessions/Session_13360000000000000"), typicalLog());
+    write(QStringLiteral("Profile 2/Current Session"),
+        LogWriter().tabWindow(7, 70).navigation(70, 0, QStringLiteral("http://work.example/"), QString()).data());
+
+    const auto r = BrowserTabs::capture(chrome());
+    ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
+    QStringList urls, titles;
+    for (const auto& t : r.tabs) {
+        urls << t.url;
+        titles << t.title;
+        EXPECT_EQ(t.browser, QStringLiteral("Chrome"));
+    }
+    EXPECT_EQ(urls, (QStringList { QStringLiteral("https://first.example/"), QStringLiteral("https://new.example/"),
+                        QStringLiteral("https://second-b.example/"), QStringLiteral("http://work.example/") }));
+    EXPECT_EQ(titles.last(), QStringLiteral("http://work.example/"));
+}
+
+TEST_F(SessionFileCapture, MissingProfileIsNoTabsAndUnreadableProfileIsPermission)
+{
+    auto r = BrowserTabs::capture(chrome());
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.tabs.isEmpty());
+
+    write(QStringLiteral("Default/Sessions/Session_1"), typicalLog());
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    QFile::setPermissions(root + QStringLiteral("/Default"), QFileDevice::WriteOwner);
+    r = BrowserTabs::capture(chrome());
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.error->kind, BrowserTabs::CaptureError::Kind::permissionDenied);
+    EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("Chrome")));
+    EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("profile folder")));
+}
+
+TEST_F(SessionFileCapture, BrowsersWithoutLinuxBuildAndForeignScriptsFail)
+{
+    desktop->addApp(101, QStringLiteral("com.apple.Safari"), QStringLiteral("Safari"));
+    const auto r = BrowserTabs::capture(Browser::all().at(0));
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.error->errorDescription(), QStringLiteral("Could not read Safari's tabs."));
+    EXPECT_FALSE(BrowserScripting::shared()->run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\"")).compiled);
+}
+
+} // namespace
