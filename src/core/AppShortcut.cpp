@@ -43,8 +43,8 @@ QString AppShortcut::uuidText(const QUuid& id)
 
 std::optional<QUuid> AppShortcut::uuidFromText(const QString& text)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}$"));
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(
+        QStringLiteral("[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}")));
     if (!form.match(text).hasMatch())
         return std::nullopt;
     return QUuid::fromString(text);

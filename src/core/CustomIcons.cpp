@@ -22,7 +22,7 @@ bool CustomIcons::isCustomIconName(const QString& icon)
 
 bool CustomIcons::isSafeName(const QString& icon)
 {
-    static const QRegularExpression form(QStringLiteral("^custom_icon_[A-Za-z0-9._-]+$"));
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(QStringLiteral("custom_icon_[A-Za-z0-9._-]+")));
     return form.match(icon).hasMatch() && !icon.contains(QStringLiteral(".."));
 }
 

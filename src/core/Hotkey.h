@@ -57,6 +57,7 @@ struct Hotkey {
     // failure the reason goes to *error when given.
     QByteArray toJson() const;
     static std::optional<Hotkey> fromJson(const QByteArray& json, QString* error = nullptr);
+    // Qt's JSON numbers are doubles: modifiers above 2^53 do not survive this form.
     QJsonObject toJsonObject() const;
     static std::optional<Hotkey> fromJsonObject(const QJsonObject& object, QString* error = nullptr);
     nlohmann::ordered_json toJsonValue() const;

@@ -1,0 +1,276 @@
+// Hotkey labels, parsing, validity and JSON on the in-memory US layout.
+
+#include "core/AppSettings.h"
+#include "core/Hotkey.h"
+#include "core/HotkeyRecordingSession.h"
+#include "platform/sim/SimKeyboardLayout.h"
+#include "support/TestSupport.h"
+
+#include <QJsonObject>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+namespace {
+constexpr std::uint64_t ShiftCmd = Modifier::Shift | Modifier::Command;
+
+class HotkeyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        layout = std::make_shared<SimKeyboardLayout>();
+        KeyboardLayout::setShared(layout);
+        AppSettings::shared().setLanguage(AppLanguage::english); // whatever the machine's locale
+    }
+    void TearDown() override { KeyboardLayout::setShared(nullptr); }
+
+    TestSupport::SimEnvironment env;
+    std::shared_ptr<SimKeyboardLayout> layout;
+};
+}
+
+TEST_F(HotkeyTest, DisplayAndSpokenForms)
+{
+    const Hotkey shiftCmdA(0, ShiftCmd);
+    EXPECT_EQ(shiftCmdA.id(), QStringLiteral("1179648-0"));
+    EXPECT_EQ(shiftCmdA.displayTokens(), (QStringList { QStringLiteral("⇧"), QStringLiteral("⌘"), QStringLiteral("A") }));
+    EXPECT_EQ(shiftCmdA.displayString(), QStringLiteral("⇧⌘A"));
+
+    const Hotkey all(49, Modifier::Mask);
+    EXPECT_EQ(all.displayTokens(), (QStringList { QStringLiteral("⌃"), QStringLiteral("⌥"), QStringLiteral("⇧"),
+                                       QStringLiteral("⌘"), QStringLiteral("Space") }));
+    EXPECT_EQ(all.accessibilityLabel(), QStringLiteral("Control Option Shift Command Space"));
+
+    // Keypad Enter has a label but no spoken name.
+    EXPECT_EQ(Hotkey(76, Modifier::Command).keyLabel(), QStringLiteral("⌤"));
+    EXPECT_EQ(Hotkey(76, Modifier::Command).accessibilityLabel(), QStringLiteral("Command ⌤"));
+    EXPECT_EQ(Hotkey(123, 0).accessibilityLabel(), QStringLiteral("Left Arrow"));
+    EXPECT_EQ(Hotkey(109, 0).keyLabel(), QStringLiteral("F10"));
+    EXPECT_EQ(Hotkey(90, 0).keyLabel(), QStringLiteral("F20"));
+
+    // No special label and no layout character.
+    EXPECT_EQ(Hotkey(200, 0).keyLabel(), QStringLiteral("Key 200"));
+    EXPECT_EQ(Hotkey(71, 0).keyLabel(), QStringLiteral("Key 71"));
+    EXPECT_EQ(Hotkey(200, 0).displayTokens().size(), 1);
+}
+
+TEST_F(HotkeyTest, ValidityAndReservedCombinations)
+{
+    EXPECT_FALSE(Hotkey(0, Modifier::Shift).isValid());
+    EXPECT_FALSE(Hotkey(0, 0).isValid());
+    EXPECT_TRUE(Hotkey(0, Modifier::Option).isValid());
+    EXPECT_TRUE(Hotkey(0, Modifier::Control).isValid());
+    EXPECT_TRUE(Hotkey(96, 0).isValid());
+    EXPECT_TRUE(Hotkey(96, Modifier::Shift).isValid());
+    EXPECT_FALSE(Hotkey(36, Modifier::Shift).isValid());
+
+    EXPECT_EQ(Hotkey(49, Modifier::Command).systemConflictDescription(), QStringLiteral("Spotlight"));
+    EXPECT_FALSE(Hotkey(49, Modifier::Option | Modifier::Command).systemConflictDescription());
+    EXPECT_FALSE(Hotkey(49, ShiftCmd).systemConflictDescription());
+    EXPECT_EQ(Hotkey(12, Modifier::Control | Modifier::Command).systemConflictDescription(), QStringLiteral("Lock screen"));
+    EXPECT_EQ(Hotkey(12, Modifier::Command).systemConflictDescription(), QStringLiteral("Quit"));
+    EXPECT_EQ(Hotkey(125, Modifier::Control).systemConflictDescription(), QStringLiteral("Application windows"));
+    EXPECT_EQ(Hotkey::systemReservedShortcuts().size(), 12u);
+    // Decoded values keep stray bits; they no longer equal the reserved entry.
+    Hotkey stray(49, Modifier::Command);
+    stray.rawModifiers |= 0x10000;
+    EXPECT_FALSE(stray.systemConflictDescription());
+}
+
+TEST_F(HotkeyTest, KeyCodeForLabel)
+{
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("  Space  ")), 49);
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("\tF5")), 96);
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("↩")), 36);
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("a")), 0);
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("A")), 0);
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QString::fromUtf16(u"\u00A0Z\u2003")), 6); // other spaces are trimmed too
+    EXPECT_FALSE(Hotkey::keyCodeForLabel(QString()));
+    EXPECT_FALSE(Hotkey::keyCodeForLabel(QStringLiteral("   ")));
+    EXPECT_FALSE(Hotkey::keyCodeForLabel(QStringLiteral("space")));
+    EXPECT_FALSE(Hotkey::keyCodeForLabel(QStringLiteral("f5")));
+    EXPECT_FALSE(Hotkey::keyCodeForLabel(QStringLiteral("A\n"))); // line breaks are not trimmed
+    EXPECT_FALSE(Hotkey::keyCodeForLabel(QStringLiteral("Key 200")));
+    // The top-row digit wins over the keypad digit that types the same.
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("1")), 18);
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("*")), 67);
+}
+
+TEST_F(HotkeyTest, MenuEquivalent)
+{
+    EXPECT_EQ(Hotkey(0, Modifier::Command).menuEquivalent(), QChar(u'a'));
+    EXPECT_EQ(Hotkey(18, Modifier::Command).menuEquivalent(), QChar(u'1'));
+    for (std::uint16_t code : { 49, 36, 96, 43, 200 })
+        EXPECT_FALSE(Hotkey(code, Modifier::Command).menuEquivalent()) << code;
+}
+
+TEST_F(HotkeyTest, ParsesDisplayStrings)
+{
+    auto parsed = Hotkey::fromDisplayString(QStringLiteral("⇧⌘A"));
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(*parsed, Hotkey(0, 0x120000));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Space")), Hotkey(49, 0x100000));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("A⌘")), Hotkey(0, Modifier::Command));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘ ⌘ a ")), Hotkey(0, Modifier::Command));
+    EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘")));
+    EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘Key 200")));
+    EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘AB")));
+
+    // Every key survives its own display text; keypad digits come back as
+    // the top-row digit that types the same.
+    for (std::uint16_t code = 0; code < 128; ++code) {
+        const Hotkey original(code, Modifier::Control | Modifier::Shift);
+        const auto back = Hotkey::fromDisplayString(original.displayString());
+        if (original.keyLabel().startsWith(QStringLiteral("Key "))) {
+            EXPECT_FALSE(back) << code;
+            continue;
+        }
+        ASSERT_TRUE(back) << code;
+        EXPECT_EQ(back->rawModifiers, original.rawModifiers) << code;
+        EXPECT_EQ(back->keyLabel(), original.keyLabel()) << code;
+    }
+}
+
+TEST_F(HotkeyTest, ModifierMaskAndMatching)
+{
+    const std::uint64_t capsLock = 0x10000;
+    const std::uint64_t function = 0x800000;
+    const Hotkey h(0, ShiftCmd | capsLock | function);
+    EXPECT_EQ(h.rawModifiers, ShiftCmd);
+    EXPECT_TRUE(h.matches(0, ShiftCmd | capsLock));
+    EXPECT_FALSE(h.matches(0, ShiftCmd | Modifier::Option));
+    EXPECT_FALSE(h.matches(1, ShiftCmd));
+    EXPECT_FALSE(h.matches(0, Modifier::Command));
+}
+
+TEST_F(HotkeyTest, JsonForms)
+{
+    EXPECT_EQ(Hotkey(0, ShiftCmd).toJson(), QByteArrayLiteral("{\"keyCode\":0,\"rawModifiers\":1179648}"));
+    EXPECT_EQ(Hotkey(0, ShiftCmd).toJsonValue().dump(), std::string("{\"keyCode\":0,\"rawModifiers\":1179648}"));
+
+    QString error;
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":0}"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("rawModifiers")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"rawModifiers\":0}")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":65536,\"rawModifiers\":0}")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":-1,\"rawModifiers\":0}")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":\"0\",\"rawModifiers\":0}")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":true,\"rawModifiers\":0}")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":1.5,\"rawModifiers\":0}")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":0,\"rawModifiers\":-5}")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("[0,1179648]")));
+    EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":0,")));
+
+    // Unknown keys are ignored; the stored bits are kept unmasked.
+    const auto decoded = Hotkey::fromJson(QByteArrayLiteral("{\"extra\":[1],\"rawModifiers\":1245184,\"keyCode\":65535}"));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->keyCode, 65535);
+    EXPECT_EQ(decoded->rawModifiers, 1245184u);
+
+    Hotkey huge;
+    huge.keyCode = 7;
+    huge.rawModifiers = 18446744073709551615ull;
+    EXPECT_EQ(Hotkey::fromJson(huge.toJson()), huge);
+    Hotkey wide;
+    wide.keyCode = 7;
+    wide.rawModifiers = 0x10000000120000ull;
+    EXPECT_EQ(Hotkey::fromJsonObject(wide.toJsonObject()), wide);
+    EXPECT_EQ(Hotkey::fromJsonObject(Hotkey(53, Modifier::Option).toJsonObject()), Hotkey(53, Modifier::Option));
+    EXPECT_FALSE(Hotkey::fromJsonObject(QJsonObject { { QStringLiteral("keyCode"), 3 } }));
+}
+
+TEST_F(HotkeyTest, WithoutAnyLayout)
+{
+    layout->setAvailable(false);
+    EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Key 0"));
+    EXPECT_FALSE(Hotkey(0, Modifier::Command).menuEquivalent());
+    EXPECT_FALSE(Hotkey::keyCodeForLabel(QStringLiteral("A")));
+    EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("F5")), 96);
+    EXPECT_EQ(Hotkey(49, 0).keyLabel(), QStringLiteral("Space"));
+}
+
+TEST_F(HotkeyTest, FollowsLayoutChanges)
+{
+    Hotkey::primeLayoutCache();
+    EXPECT_EQ(Hotkey(6, Modifier::Command).keyLabel(), QStringLiteral("Z"));
+
+    // The user switches to a layout with Y and Z swapped: labels and parsing
+    // follow at once instead of sending the key of the old layout.
+    auto swapped = SimKeyboardLayout::usAnsi();
+    swapped[6] = QStringLiteral("y");
+    swapped[16] = QStringLiteral("z");
+    layout->setLayout(QStringLiteral("swapped"), swapped);
+    EXPECT_EQ(Hotkey(6, Modifier::Command).keyLabel(), QStringLiteral("Y"));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Z")), Hotkey(16, Modifier::Command));
+
+    // Another backend installed: read again as well.
+    KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
+    EXPECT_EQ(Hotkey(6, Modifier::Command).keyLabel(), QStringLiteral("Z"));
+
+    // A layout that was missing and appears later is picked up.
+    auto late = std::make_shared<SimKeyboardLayout>();
+    late->setAvailable(false);
+    KeyboardLayout::setShared(late);
+    EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Key 0"));
+    late->setAvailable(true);
+    EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("A"));
+}
+
+TEST_F(HotkeyTest, SpokenWordsAndDescriptionsFollowTheInterfaceLanguage)
+{
+    AppSettings::shared().setLanguage(AppLanguage::german);
+    EXPECT_EQ(Hotkey(12, Modifier::Command).systemConflictDescription(), QStringLiteral("Beenden"));
+    EXPECT_EQ(Hotkey(49, Modifier::Command | Modifier::Shift).accessibilityLabel(), QStringLiteral("Umschalt Befehl Leertaste"));
+    // Labels are not words: they stay as they are.
+    EXPECT_EQ(Hotkey(76, Modifier::Command).accessibilityLabel(), QStringLiteral("Befehl ⌤"));
+    AppSettings::shared().setLanguage(AppLanguage::japanese);
+    EXPECT_EQ(Hotkey(126, Modifier::Control).systemConflictDescription(), QStringLiteral("Mission Control"));
+    EXPECT_EQ(Hotkey(123, 0).accessibilityLabel(), QStringLiteral("左矢印"));
+    AppSettings::shared().setLanguage(AppLanguage::english);
+    EXPECT_EQ(Hotkey(12, Modifier::Command).systemConflictDescription(), QStringLiteral("Quit"));
+}
+
+TEST_F(HotkeyTest, LookupsFromOtherThreadsWhileTheLayoutChanges)
+{
+    Hotkey::primeLayoutCache();
+    std::atomic<bool> stop { false };
+    std::atomic<int> bad { 0 };
+    std::vector<std::thread> readers;
+    for (int i = 0; i < 3; ++i) {
+        readers.emplace_back([&] {
+            while (!stop) {
+                const QString label = Hotkey(6, 0).keyLabel();
+                if (label != QStringLiteral("Z") && label != QStringLiteral("Y"))
+                    ++bad;
+                if (!Hotkey::keyCodeForLabel(QStringLiteral("q")))
+                    ++bad;
+            }
+        });
+    }
+    auto swapped = SimKeyboardLayout::usAnsi();
+    swapped[6] = QStringLiteral("y");
+    for (int i = 0; i < 200; ++i)
+        layout->setLayout(QStringLiteral("x"), i % 2 ? swapped : SimKeyboardLayout::usAnsi());
+    stop = true;
+    for (auto& t : readers)
+        t.join();
+    EXPECT_EQ(bad.load(), 0);
+}
+
+TEST(HotkeyRecordingSessionTest, CountsRecordersAndNeverGoesBelowZero)
+{
+    ASSERT_EQ(HotkeyRecordingSession::activeCount(), 0);
+    HotkeyRecordingSession::recordingEnded();
+    EXPECT_EQ(HotkeyRecordingSession::activeCount(), 0);
+    HotkeyRecordingSession::recordingStarted();
+    HotkeyRecordingSession::recordingStarted();
+    EXPECT_EQ(HotkeyRecordingSession::activeCount(), 2);
+    HotkeyRecordingSession::recordingEnded();
+    HotkeyRecordingSession::recordingEnded();
+    HotkeyRecordingSession::recordingEnded();
+    EXPECT_EQ(HotkeyRecordingSession::activeCount(), 0);
+    HotkeyRecordingSession::recordingStarted();
+    EXPECT_EQ(HotkeyRecordingSession::activeCount(), 1);
+    HotkeyRecordingSession::recordingEnded();
+}
