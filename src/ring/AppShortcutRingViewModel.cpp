@@ -163,7 +163,7 @@ void AppShortcutRingViewModel::turnPage(int delta)
     if (c < 2)
         return;
     // Wraps for any step: back from the first page shows the last.
-    setPageIndex(((m_pageIndex + delta) % c + c) % c);
+    setPageIndex(int(((qint64(m_pageIndex) + delta) % c + c) % c));
     setShortcuts(page(m_pageIndex, m_allPagedItems));
     setSelectedIndex(0);
     refreshArcForSelection();

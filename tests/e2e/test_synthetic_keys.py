@@ -9,6 +9,7 @@ the desktop's URL handler.
 """
 import os
 import stat
+import subprocess
 import time
 
 import kelvaro_e2e as k
@@ -113,6 +114,23 @@ def main():
         opened = k.wait_until(lambda: len(read(record)) >= 2 and read(record), timeout=5)
         k.check(sorted(opened or []) == ["https://example.org/from-link", "https://example.org/from-tab"],
                 "links and tabs reach the URL handler: %r" % opened)
+
+        # Every change of the clipboard is counted once, ours and another client's.
+        p = k.Process([k.binary("kelvaro-keys-probe"), "clipboard", "mine", "1500"], name="probe-clipboard")
+        try:
+            k.wait_until(lambda: "count=" in p.log_text(), timeout=5)
+            # -quiet keeps xclip in the foreground, serving the selection until stopped.
+            other = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            other.stdin.write(b"theirs")
+            other.stdin.close()
+            p.proc.wait(10)
+            other.terminate()
+            other.wait(5)
+            counts = [l for l in p.log_text().splitlines() if l.startswith("count=")]
+            k.check(counts == ["count=1 text=mine", "count=2 text=theirs"], "clipboard changes are counted: %r" % counts)
+        finally:
+            p.stop()
 
         out = probe("run", "--shortcut", "⌘")
         k.check("Kelvaro: could not parse shortcut '⌘'" in out.stderr, "a modifiers-only combination is logged")

@@ -12,12 +12,17 @@
 //       Runs one item as a committed ring would: a tab item with --tab,
 //       otherwise a plain item of the given parts. Prints "done", then keeps
 //       serving the clipboard for --hold-ms milliseconds (default 0) and exits.
+//   kelvaro-keys-probe clipboard <text> <wait-ms>
+//       Copies <text>, prints "count=<changes> text=<clipboard text>", waits
+//       <wait-ms> milliseconds while another client may copy something, then
+//       prints the same line again and exits.
 //   kelvaro-keys-probe held
 //       Prints the modifier keys held now as "held=<X key codes, comma-separated>".
 // Log lines ("Kelvaro: …") go to stderr.
 
 #include "app/ShortcutRunner.h"
 #include "core/AppShortcut.h"
+#include "platform/Clipboard.h"
 #include "platform/SyntheticKeys.h"
 
 #include <QGuiApplication>
@@ -32,7 +37,7 @@
 namespace {
 int usage()
 {
-    std::fprintf(stderr, "usage: kelvaro-keys-probe keys <combination> | run [--shortcut t] [--snippet t] [--url u] [--tab u] [--hold-ms n] | held\n");
+    std::fprintf(stderr, "usage: kelvaro-keys-probe keys <combination> | run [--shortcut t] [--snippet t] [--url u] [--tab u] [--hold-ms n] | clipboard <text> <wait-ms> | held\n");
     return 2;
 }
 
@@ -81,6 +86,25 @@ int main(int argc, char** argv)
         ShortcutRunner::sendKeyEvent(parsed->keyCode, parsed->modifiers);
         std::printf("sent key=%u mods=%llu\n", unsigned(parsed->keyCode), static_cast<unsigned long long>(parsed->modifiers));
         return 0;
+    }
+
+    if (args[0] == QLatin1String("clipboard")) {
+        if (args.size() != 3)
+            return usage();
+        auto report = [] {
+            std::printf("count=%llu text=%s\n", static_cast<unsigned long long>(Clipboard::shared().changeCount()),
+                qPrintable(Clipboard::shared().text()));
+            std::fflush(stdout);
+        };
+        QTimer::singleShot(0, &app, [&] {
+            Clipboard::shared().setText(args[1]);
+            report();
+            QTimer::singleShot(args[2].toInt(), &app, [&] {
+                report();
+                QCoreApplication::quit();
+            });
+        });
+        return app.exec();
     }
 
     if (args[0] != QLatin1String("run"))
