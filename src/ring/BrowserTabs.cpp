@@ -4,14 +4,30 @@
 #include "platform/BrowserScripting.h"
 #include "platform/Workspace.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 QString Browser::titleProperty() const
 {
     return family == Family::safari ? QStringLiteral("name") : QStringLiteral("title");
 }
 
+namespace {
+// The workspace belongs to the main thread; captures run on background threads.
+QList<RunningApplication> runningApplications()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread())
+        return Workspace::shared().runningApplications();
+    QList<RunningApplication> result;
+    QMetaObject::invokeMethod(app, [&] { result = Workspace::shared().runningApplications(); }, Qt::BlockingQueuedConnection);
+    return result;
+}
+}
+
 bool Browser::isRunning() const
 {
-    for (const RunningApplication& app : Workspace::shared().runningApplications()) {
+    for (const RunningApplication& app : runningApplications()) {
         if (!app.bundleIdentifier.isEmpty() && app.bundleIdentifier == id)
             return true;
     }

@@ -4,7 +4,11 @@
 #include "platform/sim/SimDesktop.h"
 #include "ring/BrowserTabs.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -151,6 +155,26 @@ TEST_F(BrowserTabsTest, ResultHandlingFiltersSchemesAndFillsTitles)
         EXPECT_TRUE(none.ok());
         EXPECT_TRUE(none.tabs.isEmpty());
     }
+}
+
+TEST_F(BrowserTabsTest, CaptureRunsOnABackgroundThreadWhileTheMainLoopServesTheWorkspace)
+{
+    run(20, "com.vivaldi.Vivaldi", "Vivaldi");
+    scripting->setTabs(QStringLiteral("com.vivaldi.Vivaldi"), { QStringLiteral("V") }, { QStringLiteral("https://v.example/") });
+    std::atomic<bool> done { false };
+    BrowserTabs::CaptureResult result;
+    std::thread worker([&] {
+        result = BrowserTabs::captureAll();
+        done = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    worker.join();
+    ASSERT_TRUE(result.ok());
+    ASSERT_EQ(result.tabs.size(), 1);
+    EXPECT_EQ(result.tabs[0].browser, QStringLiteral("Vivaldi"));
 }
 
 TEST_F(BrowserTabsTest, TabJsonWritesOptionalKeysOnlyWhenSet)
