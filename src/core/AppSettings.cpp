@@ -354,6 +354,10 @@ QList<LauncherGroup> AppSettings::loadLauncherGroups()
 
 void AppSettings::persist(const QString& key, const std::optional<QVariant>& value)
 {
+    if (!m_defaults) {
+        Log::write(QStringLiteral("Kelvaro: no defaults database; \"%1\" was not saved").arg(key));
+        return;
+    }
     if (value)
         m_defaults->setValue(key, *value);
     else
@@ -363,13 +367,13 @@ void AppSettings::persist(const QString& key, const std::optional<QVariant>& val
 void AppSettings::persistHotkey(const std::optional<Hotkey>& hotkey, const QString& key)
 {
     if (!hotkey) {
-        m_defaults->setValue(key, kUnassigned);
+        persist(key, kUnassigned);
         return;
     }
     const QByteArray json = hotkey->toJson();
     if (json.isEmpty())
         return; // nothing written; the old value stays
-    m_defaults->setValue(key, json);
+    persist(key, json);
 }
 
 // ---- Setters -------------------------------------------------------------------------
@@ -523,9 +527,9 @@ void AppSettings::applyLaunchAtLogin()
 void AppSettings::applyLanguage()
 {
     if (const auto code = localeIdentifier(m_language))
-        m_defaults->setValue(kAppleLanguages, QVariantList { *code });
+        persist(kAppleLanguages, QVariantList { *code });
     else
-        m_defaults->remove(kAppleLanguages);
+        persist(kAppleLanguages, std::nullopt);
 }
 
 QLocale AppSettings::resolvedLocale() const

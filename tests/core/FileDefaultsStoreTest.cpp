@@ -211,3 +211,20 @@ TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
     EXPECT_EQ(settings.ringScale(), 1.25);
     LoginItem::setShared(nullptr);
 }
+
+TEST_F(FileDefaultsStoreTest, AFileThatCannotBeOpenedIsNeverReplaced)
+{
+    writeRaw(R"({"version":1,"values":{"keep":{"type":"bool","value":true}}})");
+    QFile::setPermissions(m_path, QFileDevice::WriteOwner);
+    QFile probe(m_path);
+    if (probe.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "permissions are not enforced for this user";
+    FileDefaultsStore store(m_path);
+    store.setValue(QStringLiteral("new"), true);
+    EXPECT_TRUE(store.value(QStringLiteral("new"))->toBool());
+    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    FileDefaultsStore reread(m_path);
+    EXPECT_TRUE(reread.contains(QStringLiteral("keep")));
+    EXPECT_FALSE(reread.contains(QStringLiteral("new")));
+    EXPECT_TRUE(asideFiles().isEmpty());
+}

@@ -35,9 +35,18 @@ FileDefaultsStore::FileDefaultsStore(QString path)
     if (!lock.tryLock(kLockTimeoutMs))
         Log::write(QStringLiteral("Kelvaro: could not lock %1.lock; reading the defaults without it").arg(m_path));
     QString reason;
-    if (readFile(m_contents, &reason) == ReadResult::unreadable) {
+    switch (readFile(m_contents, &reason)) {
+    case ReadResult::unreadable:
         m_contents = {};
         setAside(reason);
+        break;
+    case ReadResult::inaccessible:
+        Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); starting with empty settings and leaving the file alone")
+                       .arg(m_path, reason));
+        break;
+    case ReadResult::ok:
+    case ReadResult::missing:
+        break;
     }
 }
 
@@ -101,6 +110,17 @@ void FileDefaultsStore::change(const QString& key, const std::optional<QVariant>
         setAside(reason);
         merged = m_contents;
         break;
+    case ReadResult::inaccessible:
+        // A file we cannot read must not be replaced by what little we know:
+        // the change lives in memory only.
+        Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); \"%3\" is kept until Kelvaro quits but not saved")
+                       .arg(m_path, reason, key));
+        if (value)
+            m_contents.values.insert(key, *value);
+        else
+            m_contents.values.remove(key);
+        Q_EMIT changed(key);
+        return;
     }
 
     const std::string stdKey = toStd(key);
@@ -135,9 +155,9 @@ FileDefaultsStore::ReadResult FileDefaultsStore::readFile(Contents& into, QStrin
     if (!file.exists())
         return ReadResult::missing;
     if (!file.open(QIODevice::ReadOnly)) {
-        // Not a damaged file: do not move it, just work without it.
-        Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1: %2").arg(m_path, file.errorString()));
-        return ReadResult::missing;
+        // Not a damaged file: leave it alone and never write over it.
+        *reason = file.errorString();
+        return ReadResult::inaccessible;
     }
     if (file.size() > kMaxFileSize) {
         *reason = QStringLiteral("file of %1 bytes is too large").arg(file.size());

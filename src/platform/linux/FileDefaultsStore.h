@@ -36,7 +36,7 @@ private:
         QMap<QString, QVariant> values;
         std::map<std::string, nlohmann::json> opaque; // entries this build cannot read, kept as they are
     };
-    enum class ReadResult { ok, missing, unreadable };
+    enum class ReadResult { ok, missing, unreadable, inaccessible };
 
     ReadResult readFile(Contents& into, QString* reason) const;
     void setAside(const QString& reason);

@@ -114,12 +114,11 @@ public:
 private:
     void watchPortal()
     {
-        if (m_watching)
+        if (m_watching || !QDBusConnection::sessionBus().isConnected())
             return;
-        m_watching = true;
-        QDBusConnection::sessionBus().connect(kPortalService, kPortalPath, kPortalSettings,
+        m_watching = QDBusConnection::sessionBus().connect(kPortalService, kPortalPath, kPortalSettings,
                                               QStringLiteral("SettingChanged"), this,
-                                              SLOT(settingChanged(QString, QString, QDBusVariant)));
+                                              SLOT(settingChanged(QString,QString,QDBusVariant)));
     }
 
     AppearanceMode m_mode = AppearanceMode::system;
