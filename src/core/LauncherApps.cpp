@@ -17,7 +17,7 @@ std::optional<QVariantMap> LauncherApps::infoDictionary(const QString& url)
     info.insert(QStringLiteral("CFBundleIdentifier"), ApplicationIdentity::bundleIdentifier(*entry));
     if (entry->has(QStringLiteral("Name")))
         info.insert(QStringLiteral("CFBundleName"), entry->value(QStringLiteral("Name")));
-    const QString locale = QLocale::system().name();
+    const QString locale = QLocale().name();
     for (const QString& key : {QStringLiteral("Name[%1]").arg(locale),
                                QStringLiteral("Name[%1]").arg(locale.section(QLatin1Char('_'), 0, 0))}) {
         if (entry->has(key)) {

@@ -99,7 +99,7 @@ qint64 folderStamp(const QString& folder)
 
 std::optional<QString> DesktopEntry::localizedName() const
 {
-    const QString locale = QLocale::system().name(); // "de_DE"
+    const QString locale = QLocale().name(); // "de_DE"
     const QString language = locale.section(QLatin1Char('_'), 0, 0);
     for (const QString& key : {QStringLiteral("Name[%1]").arg(locale), QStringLiteral("Name[%1]").arg(language),
                                QStringLiteral("Name")}) {
