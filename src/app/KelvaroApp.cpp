@@ -148,8 +148,9 @@ void KelvaroApp::show()
         m_tray->setToolTip(m_settings.localized(QStringLiteral("Kelvaro")));
         // A left click opens the same menu as a right click.
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            // After the click has been handled, so its release cannot close the menu at once.
             if (reason == QSystemTrayIcon::Trigger)
-                m_menu->popup(QCursor::pos());
+                QTimer::singleShot(0, m_menu.get(), [this] { m_menu->popup(QCursor::pos()); });
         });
     }
     if (!QSystemTrayIcon::isSystemTrayAvailable())
