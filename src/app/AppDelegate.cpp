@@ -402,6 +402,7 @@ void AppDelegate::observeScreenLock()
         return;
     m_screenLockObserver = std::make_unique<ScreenLockObserver>();
     connect(m_screenLockObserver.get(), &ScreenLockObserver::locked, this, [this] {
+        Log::write(QStringLiteral("Kelvaro: the screen locked; saved passwords need a new presence check"));
         if (services().resetPresenceContext)
             services().resetPresenceContext();
     });

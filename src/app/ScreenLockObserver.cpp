@@ -1,7 +1,10 @@
 #include "app/ScreenLockObserver.h"
 
 #include <QDBusConnection>
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 
 ScreenLockObserver::ScreenLockObserver(QObject* parent)
     : QObject(parent)
@@ -16,7 +19,16 @@ ScreenLockObserver::ScreenLockObserver(QObject* parent)
     }
     auto system = QDBusConnection::systemBus();
     if (system.isConnected()) {
-        m_listening |= system.connect(QStringLiteral("org.freedesktop.login1"), QString(),
+        // Only this process's own session; any session when logind cannot say which.
+        QString sessionPath;
+        QDBusMessage ask = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("GetSessionByPID"));
+        ask << quint32(QCoreApplication::applicationPid());
+        const QDBusMessage reply = system.call(ask, QDBus::Block, 500);
+        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+            sessionPath = qvariant_cast<QDBusObjectPath>(reply.arguments().first()).path();
+        m_listening |= system.connect(QStringLiteral("org.freedesktop.login1"), sessionPath,
                                       QStringLiteral("org.freedesktop.login1.Session"), QStringLiteral("Lock"),
                                       this, SLOT(sessionLocked()));
     }

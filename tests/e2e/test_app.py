@@ -106,6 +106,12 @@ def main():
         check(wait_until(lambda: (89, 0) in pressed_keys(log_path)), "typing goes on after holding the hotkey")
         check((65, ctrl_shift) not in pressed_keys(log_path), "a held hotkey's repeats never reach the field")
 
+        # Locking the screen reaches the running copy over the session bus.
+        run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
+            "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
+        check(wait_until(lambda: "Kelvaro: the screen locked" in app.log_text()),
+              "a screen lock on the session bus is noticed")
+
         # A second launch hands over to the running copy and exits.
         second = Process([binary("kelvaro")], name="kelvaro-second")
         try:
