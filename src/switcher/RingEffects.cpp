@@ -1,5 +1,6 @@
 #include "switcher/RingEffects.h"
 
+#include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 #include <array>
@@ -143,4 +144,35 @@ QImage RingEffects::blurred(const QImage& image, double radius)
         work = work.scaled(image.width(), image.height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     work.setDevicePixelRatio(dpr);
     return work;
+}
+
+double RingEffects::blurLayerScale(double radius, double devicePixelRatio)
+{
+    const double dpr = devicePixelRatio > 0.0 ? devicePixelRatio : 1.0;
+    const double sigmaPx = std::max(0.0, radius) * dpr;
+    return dpr / std::clamp(sigmaPx / 2.5, 1.0, 8.0);
+}
+
+const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale, const std::function<void(QPainter&)>& draw)
+{
+    const double scale = std::clamp(deviceScale, 0.05, 8.0);
+    if (m_valid && key == m_key && size == m_size && scale == m_scale)
+        return m_image;
+    QImage img(std::max(1, int(std::ceil(size.width() * scale))), std::max(1, int(std::ceil(size.height() * scale))),
+               QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
+    img.fill(Qt::transparent);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        if (draw)
+            draw(p);
+    }
+    m_image = std::move(img);
+    m_key = key;
+    m_size = size;
+    m_scale = scale;
+    m_valid = true;
+    return m_image;
 }

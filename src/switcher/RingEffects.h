@@ -6,6 +6,9 @@
 #include <QSizeF>
 #include <QTransform>
 #include <QVector3D>
+#include <functional>
+
+class QPainter;
 
 struct RingEffects {
     // A turn in depth of a flat view, seen in perspective, as a 2D projective
@@ -23,4 +26,26 @@ struct RingEffects {
     static QImage blurred(const QImage& image, double radius);
     // In place, at full resolution (small images such as shadows).
     static void boxBlur(QImage& image, double sigmaPixels);
+    // Device pixels per point at which a layer about to be blurred by
+    // `radius` points loses nothing visible: a wide blur needs few pixels.
+    static double blurLayerScale(double radius, double devicePixelRatio);
+};
+
+// One drawn layer kept between frames: redrawn only when its key or its
+// resolution changes. Painting a ring's paths costs far more than copying an
+// image of them, so everything that does not move is drawn from a layer.
+class RingLayerCache {
+public:
+    // The layer of `size` points at `deviceScale` pixels per point for `key`;
+    // `draw` paints it (in points, origin at the top left) when it is missing.
+    const QImage& layer(quint64 key, QSizeF size, double deviceScale, const std::function<void(QPainter&)>& draw);
+    bool isValid() const { return m_valid; }
+    void clear() { m_valid = false; m_image = QImage(); }
+
+private:
+    quint64 m_key = 0;
+    QSizeF m_size;
+    double m_scale = 0.0;
+    bool m_valid = false;
+    QImage m_image;
 };

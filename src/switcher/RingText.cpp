@@ -138,7 +138,9 @@ QImage RingText::render(const Stack& stack, double deviceScale)
         shadow.fill(Qt::transparent);
         {
             QPainter sp(&shadow);
-            sp.drawImage(QPointF(stack.shadowOffset.x() * scale, stack.shadowOffset.y() * scale), img);
+            QImage raw = img; // in device pixels, like the shadow
+            raw.setDevicePixelRatio(1.0);
+            sp.drawImage(QPointF(stack.shadowOffset.x() * scale, stack.shadowOffset.y() * scale), raw);
             sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
             sp.fillRect(shadow.rect(), stack.shadow);
         }
