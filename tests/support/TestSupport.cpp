@@ -1,6 +1,10 @@
 #include "support/TestSupport.h"
 
 #include "platform/Log.h"
+#include "platform/sim/SimAppearance.h"
+#include "platform/sim/SimDisplayPreferences.h"
+#include "platform/sim/SimKeyboardLayout.h"
+#include "platform/sim/SimLoginItem.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -35,6 +39,10 @@ TestSupport::SimEnvironment::SimEnvironment()
 {
     Scheduler::setShared(m_scheduler);
     DefaultsStore::setShared(m_defaults);
+    KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
+    DisplayPreferences::setShared(std::make_shared<SimDisplayPreferences>());
+    Appearance::setShared(std::make_shared<SimAppearance>());
+    LoginItem::setShared(std::make_shared<SimLoginItem>());
     auto log = m_log;
     Log::setSink([log](const QString& line) { log->append(line); });
 }
@@ -42,6 +50,10 @@ TestSupport::SimEnvironment::SimEnvironment()
 TestSupport::SimEnvironment::~SimEnvironment()
 {
     Log::setSink({});
+    LoginItem::setShared(nullptr);
+    Appearance::setShared(nullptr);
+    DisplayPreferences::setShared(nullptr);
+    KeyboardLayout::setShared(nullptr);
     Scheduler::setShared(nullptr);
     DefaultsStore::setShared(nullptr);
 }

@@ -14,8 +14,9 @@ namespace TestSupport {
 void isolateEnvironment();
 QString tempRoot();
 
-// Installs a fresh virtual scheduler and in-memory defaults as the shared
-// services, and captures log lines. Undone when the guard goes away.
+// Installs a fresh virtual scheduler, in-memory defaults and the simulated
+// keyboard layout (US), display preferences, appearance and login item as the
+// shared services, and captures log lines. Undone when the guard goes away.
 class SimEnvironment {
 public:
     SimEnvironment();
