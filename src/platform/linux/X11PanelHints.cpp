@@ -1,0 +1,104 @@
+#include "platform/linux/X11PanelHints.h"
+
+#include <QGuiApplication>
+#include <QList>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+#include <xcb/xcb_icccm.h>
+
+namespace {
+xcb_atom_t internAtom(xcb_connection_t* c, const char* name)
+{
+    xcb_intern_atom_reply_t* reply
+        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(std::strlen(name)), name), nullptr);
+    if (!reply)
+        return XCB_ATOM_NONE;
+    const xcb_atom_t atom = reply->atom;
+    std::free(reply);
+    return atom;
+}
+
+QList<xcb_atom_t> atomList(xcb_connection_t* c, quint32 window, xcb_atom_t property)
+{
+    QList<xcb_atom_t> atoms;
+    xcb_get_property_reply_t* reply
+        = xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_ATOM, 0, 1024), nullptr);
+    if (!reply)
+        return atoms;
+    if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+        const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+        const int n = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
+        for (int i = 0; i < n; ++i)
+            atoms.append(data[i]);
+    }
+    std::free(reply);
+    return atoms;
+}
+
+void setAtoms(xcb_connection_t* c, quint32 window, xcb_atom_t property, const QList<xcb_atom_t>& atoms)
+{
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_ATOM, 32, quint32(atoms.size()),
+                        atoms.constData());
+}
+}
+
+xcb_connection_t* X11PanelHints::qtConnection()
+{
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+bool X11PanelHints::apply(xcb_connection_t* c, quint32 window)
+{
+    if (!c || !window)
+        return false;
+
+    // Input hint off, keeping whatever else Qt put into WM_HINTS.
+    xcb_icccm_wm_hints_t hints;
+    std::memset(&hints, 0, sizeof(hints));
+    xcb_icccm_get_wm_hints_reply(c, xcb_icccm_get_wm_hints(c, window), &hints, nullptr);
+    xcb_icccm_wm_hints_set_input(&hints, 0);
+    xcb_icccm_set_wm_hints(c, window, &hints);
+
+    // WM_PROTOCOLS without WM_TAKE_FOCUS: with it, a window manager may still
+    // offer the focus on a click.
+    const xcb_atom_t protocols = internAtom(c, "WM_PROTOCOLS");
+    const xcb_atom_t takeFocus = internAtom(c, "WM_TAKE_FOCUS");
+    QList<xcb_atom_t> kept = atomList(c, window, protocols);
+    kept.removeAll(takeFocus);
+    setAtoms(c, window, protocols, kept);
+
+    setAtoms(c, window, internAtom(c, "_NET_WM_WINDOW_TYPE"), { internAtom(c, "_NET_WM_WINDOW_TYPE_NOTIFICATION") });
+
+    const xcb_atom_t stateAtom = internAtom(c, "_NET_WM_STATE");
+    QList<xcb_atom_t> states = atomList(c, window, stateAtom);
+    for (const char* name : { "_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR",
+                              "_NET_WM_STATE_SKIP_PAGER" }) {
+        const xcb_atom_t a = internAtom(c, name);
+        if (a != XCB_ATOM_NONE && !states.contains(a))
+            states.append(a);
+    }
+    setAtoms(c, window, stateAtom, states);
+
+    const quint32 allDesktops = 0xFFFFFFFFu;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, internAtom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, 32, 1,
+                        &allDesktops);
+    xcb_flush(c);
+    return true;
+}
+
+bool X11PanelHints::refusesFocus(xcb_connection_t* c, quint32 window)
+{
+    if (!c || !window)
+        return false;
+    xcb_icccm_wm_hints_t hints;
+    std::memset(&hints, 0, sizeof(hints));
+    if (!xcb_icccm_get_wm_hints_reply(c, xcb_icccm_get_wm_hints(c, window), &hints, nullptr))
+        return false;
+    const bool inputOff = (hints.flags & XCB_ICCCM_WM_HINT_INPUT) && !hints.input;
+    const bool noTakeFocus = !atomList(c, window, internAtom(c, "WM_PROTOCOLS")).contains(internAtom(c, "WM_TAKE_FOCUS"));
+    return inputOff && noTakeFocus;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Window-manager hints of a floating panel that must never take the keyboard
+// focus: the frontmost application keeps typing while the panel is up, yet
+// the panel still receives pointer clicks.
+//
+// On the panel's X window (made but not yet mapped) they set:
+//  - WM_HINTS input = false and WM_PROTOCOLS without WM_TAKE_FOCUS (the ICCCM
+//    "no input" model: the window manager never hands it the focus);
+//  - _NET_WM_WINDOW_TYPE notification (floating, undecorated, not focused on
+//    map, not part of window cycling);
+//  - _NET_WM_STATE above, sticky, skip-taskbar and skip-pager;
+//  - _NET_WM_DESKTOP 0xFFFFFFFF (every desktop).
+// EWMH window managers drop _NET_WM_STATE and _NET_WM_DESKTOP when a window
+// is withdrawn, so the panel applies the hints again before every map.
+
+#include <QtGlobal>
+
+struct xcb_connection_t;
+
+class X11PanelHints {
+public:
+    // The connection of the running Qt application, or null when Qt does not
+    // run on X11 (offscreen tests, Wayland).
+    static xcb_connection_t* qtConnection();
+
+    // Applies every hint above to `window`; false when there is no X connection.
+    static bool apply(xcb_connection_t* connection, quint32 window);
+
+    // For checks: whether `window` currently carries the "no input" model
+    // (input hint false, no WM_TAKE_FOCUS).
+    static bool refusesFocus(xcb_connection_t* connection, quint32 window);
+
+    X11PanelHints() = delete;
+};

@@ -1,0 +1,61 @@
+#pragma once
+// The floating window a ring is shown in: frameless, translucent, above every
+// other window, on every desktop, left out of taskbars and pagers, and never
+// given the keyboard focus (the application in front keeps typing while a
+// ring is up), yet it receives pointer clicks. Made once by its owner and kept
+// for the life of the process; each showing sets its frame and content and
+// orders it front, each hide orders it out.
+//
+// Frames are global screen rectangles with y growing upward (the rings'
+// convention), converted to Qt's coordinates with Screens::shared().
+
+#include <QPointer>
+#include <QRectF>
+#include <QWidget>
+
+class RingPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit RingPanel(QWidget* parent = nullptr);
+    ~RingPanel() override;
+
+    // The one child, filling the panel. The panel owns it; a new content (or
+    // null) replaces the old one, which is deleted on a later turn (it may be
+    // the widget whose event is being handled).
+    void setContent(QWidget* content);
+    QWidget* content() const { return m_content; }
+
+    // Places the panel over `frame` (global, y up).
+    void setFrameYUp(const QRectF& frame);
+    QRectF frameYUp() const { return m_frameYUp; }
+
+    // Shows the panel above everything without activating it.
+    void orderFront();
+    // Hides it (the content stays until replaced).
+    void orderOut();
+    bool isPanelVisible() const { return m_ordered && isVisible(); }
+
+    // How many times the panel was ordered front and out (for checks).
+    int orderFrontCount() const { return m_frontCount; }
+    int orderOutCount() const { return m_outCount; }
+
+    // Whether the window system was told that the panel takes no focus
+    // (false where there is no X11 window, e.g. offscreen).
+    bool hasNoFocusHints() const { return m_hintsApplied; }
+
+Q_SIGNALS:
+    void panelVisibilityChanged(bool visible);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyWindowSystemHints();
+
+    QPointer<QWidget> m_content;
+    QRectF m_frameYUp;
+    bool m_ordered = false;
+    bool m_hintsApplied = false;
+    int m_frontCount = 0;
+    int m_outCount = 0;
+};
