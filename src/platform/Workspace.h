@@ -3,8 +3,11 @@
 // icons, opening addresses and the system beep.
 //
 // On X11 an application is the group of managed client windows that share one
-// bundle identifier (see ApplicationIdentity); its `pid` is the process id of
-// the first of its processes, the key the window ports use for the whole group.
+// bundle identifier (see ApplicationIdentity). Its `pid` is the key the window
+// ports use for the whole group: the smallest process id among its windows,
+// unless another application of the same process already has that key, in
+// which case it is a negative number of its own. `processID` is always the
+// real process (0 when unknown).
 
 #include <QIcon>
 #include <QList>
@@ -13,19 +16,20 @@
 #include <memory>
 #include <optional>
 
-enum class ActivationPolicy {
-    Regular,    // has ordinary windows: shown in the switcher
-    Accessory,  // only panels, utility or dialog windows
-    Prohibited, // no windows at all (background process)
-};
-
 struct RunningApplication {
+    enum class ActivationPolicy {
+        Regular,    // has ordinary windows: shown in the switcher
+        Accessory,  // only panels, utility or dialog windows
+        Prohibited, // no windows at all (background process)
+    };
+
     qint32 pid = 0;
     QString bundleIdentifier; // empty when the process has none
     QString localizedName;    // empty when unknown
     QIcon icon;               // null when none
     ActivationPolicy activationPolicy = ActivationPolicy::Regular;
     QString bundleURL;        // the desktop entry file, empty when none
+    qint32 processID = 0;     // the real process id; 0 when unknown
 };
 
 class Workspace {

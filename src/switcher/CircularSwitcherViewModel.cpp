@@ -92,7 +92,7 @@ void CircularSwitcherViewModel::loadRunningApps()
     QList<RunningApp> apps;
     for (const RunningApplication& app : workspace.runningApplications()) {
         if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty() || app.icon.isNull()
-            || app.activationPolicy != ActivationPolicy::Regular)
+            || app.activationPolicy != RunningApplication::ActivationPolicy::Regular)
             continue;
         apps << RunningApp {app.localizedName, RunningApp::thumbnail(app.icon, 64), app.bundleIdentifier,
                             frontmost && *frontmost == app.pid};

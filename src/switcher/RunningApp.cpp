@@ -1,5 +1,6 @@
 #include "switcher/RunningApp.h"
 
+#include <QCache>
 #include <QPainter>
 #include <cmath>
 
@@ -36,5 +37,12 @@ QImage RunningApp::thumbnail(const QIcon& icon, double side)
     const int pixels = pixelsFor(side);
     if (icon.isNull() || pixels <= 0)
         return {};
-    return thumbnail(icon.pixmap(QSize(pixels, pixels), 1.0).toImage(), side);
+    // Every showing of a ring redraws the same icons: keep the last few hundred.
+    static QCache<QPair<qint64, int>, QImage> cache(256);
+    const QPair<qint64, int> key(icon.cacheKey(), pixels);
+    if (const QImage* hit = cache.object(key))
+        return *hit;
+    const QImage image = thumbnail(icon.pixmap(QSize(pixels, pixels), 1.0).toImage(), side);
+    cache.insert(key, new QImage(image));
+    return image;
 }

@@ -34,7 +34,7 @@ protected:
 TEST_F(SwitcherViewModelTest, LoadingKeepsRegularCompleteApplicationsInWorkspaceOrder)
 {
     desktop->addApp(1, QStringLiteral("org.example.Zed"), QStringLiteral("Zed"));
-    desktop->addApp(2, QStringLiteral("org.example.Helper"), QStringLiteral("Helper")).policy = ActivationPolicy::Accessory;
+    desktop->addApp(2, QStringLiteral("org.example.Helper"), QStringLiteral("Helper")).policy = RunningApplication::ActivationPolicy::Accessory;
     desktop->addApp(3, QString(), QStringLiteral("No id"));
     desktop->addApp(4, QStringLiteral("org.example.NoName"), QString());
     desktop->addApp(5, QStringLiteral("org.example.NoIcon"), QStringLiteral("No icon")).icon = QIcon();

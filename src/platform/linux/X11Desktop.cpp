@@ -316,6 +316,7 @@ void X11Desktop::readSnapshot() const
 
     // Group into applications, in the order first seen (oldest client first).
     QHash<QString, int> appIndex;
+    QSet<qint32> usedPIDs;
     QHash<QString, QList<int>> members;
     QStringList keysInMapOrder;
     for (qsizetype i = s.clients.size() - 1; i >= 0; --i) { // back to front approximates mapping order
@@ -348,8 +349,12 @@ void X11Desktop::readSnapshot() const
             if (p > 0 && (pid <= 0 || p < pid))
                 pid = p;
         }
-        // A group without any process id is still told apart from every process.
-        a.pid = pid > 0 ? pid : -qint32(s.clients[a.clients.first()].id & 0x3FFFFFFF) - 1;
+        a.processID = pid;
+        // One process may show several applications: each keeps a key of its own.
+        if (pid <= 0 || usedPIDs.contains(pid))
+            pid = -qint32(s.clients[a.clients.first()].id & 0x3FFFFFFF) - 1;
+        usedPIDs.insert(pid);
+        a.pid = pid;
         for (int idx : std::as_const(a.clients))
             s.clients[idx].appPID = a.pid;
         appIndex.insert(key, int(s.apps.size()));
@@ -438,6 +443,7 @@ QList<RunningApplication> X11Desktop::runningApplications() const
     for (const App& a : s.apps) {
         RunningApplication r;
         r.pid = a.pid;
+        r.processID = a.processID;
         r.bundleIdentifier = a.bundleIdentifier;
         const Client& front = s.clients[a.clients.first()];
         if (front.fixed.entry)
@@ -451,13 +457,11 @@ QList<RunningApplication> X11Desktop::runningApplications() const
             regular = regular || t == Type::Normal;
             any = any || t == Type::Dialog || t == Type::Utility;
         }
-        r.activationPolicy = regular ? ActivationPolicy::Regular
-            : any                    ? ActivationPolicy::Accessory
-                                     : ActivationPolicy::Prohibited;
-        for (int idx : a.clients) {
-            if (s.clients[idx].fixed.pid == self)
-                r.activationPolicy = ActivationPolicy::Accessory; // this application's own panels
-        }
+        r.activationPolicy = regular ? RunningApplication::ActivationPolicy::Regular
+            : any                    ? RunningApplication::ActivationPolicy::Accessory
+                                     : RunningApplication::ActivationPolicy::Prohibited;
+        if (a.processID == self)
+            r.activationPolicy = RunningApplication::ActivationPolicy::Accessory; // this application's own panels
         r.icon = appIcon(a);
         out << r;
     }

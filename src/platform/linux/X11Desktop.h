@@ -83,7 +83,8 @@ private:
         double opacity = 1.0;
     };
     struct App {
-        qint32 pid = 0;
+        qint32 pid = 0;       // the key of the group
+        qint32 processID = 0; // its real process
         QString bundleIdentifier;
         QList<int> clients; // indexes into Snapshot::clients, front to back
     };

@@ -74,7 +74,7 @@ QList<RunningApplication> SimDesktop::runningApplications() const
 {
     QList<RunningApplication> out;
     for (const App& a : apps)
-        out << RunningApplication {a.pid, a.bundleIdentifier, a.name, a.icon, a.policy, a.bundleURL};
+        out << RunningApplication {a.pid, a.bundleIdentifier, a.name, a.icon, a.policy, a.bundleURL, a.pid};
     return out;
 }
 

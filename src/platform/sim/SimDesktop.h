@@ -26,7 +26,7 @@ public:
         QString bundleIdentifier;
         QString name;
         QIcon icon;
-        ActivationPolicy policy = ActivationPolicy::Regular;
+        RunningApplication::ActivationPolicy policy = RunningApplication::ActivationPolicy::Regular;
         QString bundleURL;
         bool activationSucceeds = true;
         bool elementsReadable = true; // false: the process refuses every element request

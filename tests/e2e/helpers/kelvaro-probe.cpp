@@ -61,12 +61,12 @@ QJsonArray windowsJson(const QList<AppWindow>& windows)
     return out;
 }
 
-QString policyName(ActivationPolicy p)
+QString policyName(RunningApplication::ActivationPolicy p)
 {
     switch (p) {
-    case ActivationPolicy::Regular: return QStringLiteral("regular");
-    case ActivationPolicy::Accessory: return QStringLiteral("accessory");
-    case ActivationPolicy::Prohibited: return QStringLiteral("prohibited");
+    case RunningApplication::ActivationPolicy::Regular: return QStringLiteral("regular");
+    case RunningApplication::ActivationPolicy::Accessory: return QStringLiteral("accessory");
+    case RunningApplication::ActivationPolicy::Prohibited: return QStringLiteral("prohibited");
     }
     return {};
 }

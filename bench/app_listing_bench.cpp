@@ -1,0 +1,171 @@
+// What every showing of the switcher costs: listing the running applications
+// (with their 64-point icons) and the windows of the selected one, with 20
+// applications and 60 windows open. The in-memory desktop measures the
+// switcher's own work; the X11 variant (when $DISPLAY is set) reads a real
+// display from scratch each time, from windows made by a child process.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include "platform/linux/X11Desktop.h"
+#include "platform/sim/MemoryDefaultsStore.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimScreens.h"
+#include "switcher/AppWindows.h"
+#include "switcher/CircularSwitcherViewModel.h"
+
+namespace {
+
+constexpr int kApps = 20;
+constexpr int kWindowsPerApp = 3;
+
+void installScreens()
+{
+    auto screens = std::make_shared<SimScreens>();
+    screens->addScreen(QRectF(0, 0, 1920, 1080));
+    Screens::setShared(screens);
+}
+
+void BM_ShowingSim(benchmark::State& state)
+{
+    auto desktop = SimDesktop::install();
+    installScreens();
+    for (int a = 0; a < kApps; ++a) {
+        auto& app = desktop->addApp(100 + a, QStringLiteral("org.example.App%1").arg(a), QStringLiteral("App %1").arg(a));
+        app.icon = SimDesktop::solidIcon(QColor::fromHsv(a * 17, 200, 200));
+        for (int w = 0; w < kWindowsPerApp; ++w)
+            desktop->addWindow(100 + a, quint32(1000 + a * 10 + w), QStringLiteral("Document %1").arg(w));
+    }
+    desktop->frontmostPID = 110;
+    CircularSwitcherViewModel model;
+    for (auto _ : state) {
+        model.snapHidden();
+        model.loadRunningApps();
+        benchmark::DoNotOptimize(model.windows().size());
+        model.finishHide();
+    }
+    if (model.segmentCount() != 0)
+        state.SkipWithError("model not cleared");
+}
+BENCHMARK(BM_ShowingSim)->Unit(benchmark::kMillisecond);
+
+// A child process that maps 60 windows of 20 applications, each with a small icon.
+pid_t startWindowMaker()
+{
+    int ready[2];
+    if (pipe(ready) != 0)
+        return -1;
+    const pid_t pid = fork();
+    if (pid != 0) {
+        close(ready[1]);
+        char c = 0;
+        const bool ok = read(ready[0], &c, 1) == 1;
+        close(ready[0]);
+        return ok ? pid : -1;
+    }
+    close(ready[0]);
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        _exit(1);
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    auto atom = [c](const char* name) {
+        auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(r);
+        return a;
+    };
+    const xcb_atom_t utf8 = atom("UTF8_STRING"), netName = atom("_NET_WM_NAME"), netPid = atom("_NET_WM_PID"),
+                     gtkId = atom("_GTK_APPLICATION_ID"), icon = atom("_NET_WM_ICON");
+    std::vector<uint32_t> iconData(2 + 16 * 16, 0xFF3366CC);
+    iconData[0] = iconData[1] = 16;
+    const uint32_t self = uint32_t(getpid());
+    for (int a = 0; a < kApps; ++a) {
+        const QByteArray id = QStringLiteral("org.kelvaro.Bench%1").arg(a).toUtf8();
+        const QByteArray wmClass = id + '\0' + id + '\0';
+        for (int w = 0; w < kWindowsPerApp; ++w) {
+            const xcb_window_t win = xcb_generate_id(c);
+            xcb_create_window(c, XCB_COPY_FROM_PARENT, win, screen->root, int16_t(20 * a), int16_t(20 * w), 400, 300, 0,
+                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+            const QByteArray title = QStringLiteral("Bench %1 window %2").arg(a).arg(w).toUtf8();
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netName, utf8, 8, uint32_t(title.size()), title.constData());
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                                uint32_t(wmClass.size()), wmClass.constData());
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, gtkId, utf8, 8, uint32_t(id.size()), id.constData());
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netPid, XCB_ATOM_CARDINAL, 32, 1, &self);
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, icon, XCB_ATOM_CARDINAL, 32, uint32_t(iconData.size()),
+                                iconData.data());
+            xcb_map_window(c, win);
+        }
+    }
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    const char c1 = 1;
+    (void)!write(ready[1], &c1, 1);
+    for (;;)
+        pause();
+}
+
+void BM_ShowingX11(benchmark::State& state)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("no X display");
+        return;
+    }
+    const pid_t maker = startWindowMaker();
+    if (maker <= 0) {
+        state.SkipWithError("could not make the windows");
+        return;
+    }
+    auto desktop = std::make_shared<X11Desktop>();
+    Workspace::setShared(desktop);
+    WindowElements::setShared(desktop);
+    WindowList::setShared(desktop);
+    Spaces::setShared(desktop);
+    installScreens();
+    // Wait until the window manager manages all of them.
+    int apps = 0;
+    for (int i = 0; i < 500 && apps < kApps; ++i) {
+        desktop->invalidate();
+        apps = 0;
+        for (const auto& app : desktop->runningApplications())
+            apps += app.bundleIdentifier.startsWith(QLatin1String("org.kelvaro.Bench")) ? 1 : 0;
+        usleep(10000);
+    }
+    CircularSwitcherViewModel model;
+    qsizetype windows = 0;
+    for (auto _ : state) {
+        desktop->invalidate(); // read the display afresh, as a new showing does
+        model.snapHidden();
+        model.loadRunningApps();
+        model.setSelectedIndex(model.segmentCount() / 2);
+        model.refreshWindowsForSelection();
+        windows = model.windows().size();
+        model.finishHide();
+    }
+    state.counters["apps"] = apps;
+    state.counters["arc"] = double(windows);
+    kill(maker, SIGTERM);
+    waitpid(maker, nullptr, 0);
+    if (apps < kApps || windows != kWindowsPerApp)
+        state.SkipWithError(QStringLiteral("listed %1 applications, %2 windows on the arc").arg(apps).arg(windows).toStdString().c_str());
+}
+BENCHMARK(BM_ShowingX11)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

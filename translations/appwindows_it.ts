@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Finestra %1</translation>
+    </message>
+</context>
+</TS>
