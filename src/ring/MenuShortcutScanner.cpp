@@ -290,8 +290,9 @@ MenuShortcutScanner::ScanResult MenuShortcutScanner::scan(const QString& bundleI
 
     const std::optional<qint32> pid = onMainBlocking([&]() -> std::optional<qint32> {
         for (const RunningApplication& app : Workspace::shared().runningApplications()) {
+            // The accessibility bus knows processes, not the window ports' keys.
             if (app.bundleIdentifier == bundleIdentifier)
-                return app.pid;
+                return app.processID > 0 ? app.processID : app.pid;
         }
         return std::nullopt;
     });
