@@ -1,0 +1,1045 @@
+#include "switcher/CircularSwitcherView.h"
+
+#include "core/AppSettings.h"
+#include "platform/DisplayPreferences.h"
+#include "platform/Scheduler.h"
+#include "switcher/AppActivator.h"
+#include "switcher/CentreAppIcon.h"
+#include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/RingMotion.h"
+#include "switcher/WindowArcCard.h"
+#include "switcher/WindowArcGeometry.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QDirIterator>
+#include <QLinearGradient>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTranslator>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+constexpr double pi = std::numbers::pi;
+constexpr double twoPi = 2.0 * std::numbers::pi;
+
+double mix(double hidden, double settled, double progress) { return hidden + (settled - hidden) * progress; }
+double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double degreesOf(double radians) { return radians * 180.0 / pi; }
+
+// The system blue of the light and dark appearance.
+QColor systemBlue(bool dark) { return dark ? QColor(10, 132, 255) : QColor(0, 122, 255); }
+
+QColor withAlpha(QColor c, double alpha)
+{
+    c.setAlphaF(float(clamp01(alpha)));
+    return c;
+}
+
+QColor mixColour(const QColor& a, const QColor& b, double t)
+{
+    t = clamp01(t);
+    return QColor::fromRgbF(float(mix(a.redF(), b.redF(), t)), float(mix(a.greenF(), b.greenF(), t)),
+                            float(mix(a.blueF(), b.blueF(), t)), float(mix(a.alphaF(), b.alphaF(), t)));
+}
+
+// ---- Texts in the system's own language -------------------------------------------
+
+// Translations of this area for the language the system runs in (not the
+// interface language chosen in the settings).
+QString systemLocalized(const QString& english)
+{
+    static const QStringList codes {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("et"),
+                                    QStringLiteral("fi"), QStringLiteral("fr"), QStringLiteral("it"), QStringLiteral("ja"),
+                                    QStringLiteral("ka"), QStringLiteral("ko"), QStringLiteral("nb"), QStringLiteral("nl"),
+                                    QStringLiteral("pl"), QStringLiteral("sk"), QStringLiteral("sl"), QStringLiteral("sq"),
+                                    QStringLiteral("sv")};
+    static QHash<QString, std::shared_ptr<QTranslator>> loaded;
+    QString code = QStringLiteral("en");
+    for (const QString& ui : QLocale::system().uiLanguages()) {
+        QString c = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (c == QLatin1String("no") || c == QLatin1String("nn"))
+            c = QStringLiteral("nb");
+        if (codes.contains(c)) {
+            code = c;
+            break;
+        }
+    }
+    auto it = loaded.find(code);
+    if (it == loaded.end()) {
+        std::shared_ptr<QTranslator> translator;
+        QDirIterator found(QStringLiteral(":/i18n"), {QStringLiteral("switcher_") + code + QStringLiteral(".qm")},
+                           QDir::Files, QDirIterator::Subdirectories);
+        if (found.hasNext()) {
+            auto t = std::make_shared<QTranslator>();
+            if (t->load(found.next()))
+                translator = t;
+        }
+        it = loaded.insert(code, translator);
+    }
+    if (*it) {
+        const QString text = (*it)->translate("Kelvaro", english.toUtf8().constData());
+        if (!text.isEmpty())
+            return text;
+    }
+    return english;
+}
+
+// ---- Announcements ------------------------------------------------------------------
+
+QPointer<QObject>& announcementElement()
+{
+    static QPointer<QObject> element;
+    return element;
+}
+QString g_lastAnnouncement;
+int g_announcementCount = 0;
+
+// ---- The accessible element ------------------------------------------------------------
+
+// The whole ring is one element that hides its children: label, value, hint.
+class CircularSwitcherAccessible final : public QAccessibleWidget {
+public:
+    explicit CircularSwitcherAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* view = static_cast<const CircularSwitcherView*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return CircularSwitcherView::accessibilityLabel();
+        case QAccessible::Value:
+        case QAccessible::Description:
+            return view->accessibilityValue();
+        case QAccessible::Help:
+            return CircularSwitcherView::accessibilityHint();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+QAccessibleInterface* switcherAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("CircularSwitcherView") && object && object->isWidgetType())
+        return new CircularSwitcherAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+}
+
+// ---- RadialSegmentView --------------------------------------------------------------------
+
+double RadialSegmentView::fullSegmentAngle() const { return twoPi / double(std::max(totalApps, 1)); }
+
+double RadialSegmentView::baseStartAngle() const { return fullSegmentAngle() * double(index) - pi / 2.0; }
+
+EnhancedTaperedSegmentShape RadialSegmentView::shape() const
+{
+    EnhancedTaperedSegmentShape s;
+    s.outerStartAngle = outerStartAngle();
+    s.outerEndAngle = outerEndAngle();
+    s.innerStartAngle = innerStartAngle();
+    s.innerEndAngle = innerEndAngle();
+    s.outerRadialGap = radialGapOuter;
+    s.innerRadialGap = radialGapInner;
+    s.baseInnerRadius = bandInnerRadius;
+    s.baseOuterRadius = bandOuterRadius;
+    return s;
+}
+
+QPainterPath RadialSegmentView::path(QPointF centre) const
+{
+    const double h = frameSide / 2.0;
+    return shape().path(QRectF(centre.x() - h, centre.y() - h, frameSide, frameSide));
+}
+
+QPointF RadialSegmentView::iconCentre(QPointF centre) const
+{
+    const double a = centerAngle(), r = iconRadius();
+    return {centre.x() + r * std::cos(a), centre.y() + r * std::sin(a)};
+}
+
+QRectF RadialSegmentView::iconRect(QPointF centre) const
+{
+    const double side = isSelected ? selectedIconSide : iconSide;
+    const QPointF c = iconCentre(centre);
+    return {c.x() - side / 2.0, c.y() - side / 2.0, side, side};
+}
+
+bool RadialSegmentView::contains(QPointF p, QPointF centre) const
+{
+    if (path(centre).contains(p))
+        return true;
+    const double grow = isSelected ? selectedIconScale : 1.0;
+    const QRectF r = iconRect(centre);
+    const QPointF c = r.center();
+    const QRectF scaled(c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow,
+                        r.height() * grow);
+    return scaled.contains(p);
+}
+
+void RadialSegmentView::paintShape(QPainter& painter, const QPainterPath& path, QRectF frame, double selection, bool dark)
+{
+    const QColor blue = systemBlue(dark);
+    const QColor white(255, 255, 255);
+    QLinearGradient fill(frame.topLeft(), frame.bottomRight());
+    fill.setColorAt(0.0, mixColour(withAlpha(white, 0.15), withAlpha(blue, 0.4), selection));
+    fill.setColorAt(1.0, mixColour(withAlpha(white, 0.05), withAlpha(blue, 0.2), selection));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawPath(path);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(withAlpha(blue, mix(0.2, 0.6, selection)), mix(1.0, 2.0, selection)));
+    painter.drawPath(path);
+    painter.restore();
+}
+
+void RadialSegmentView::paint(QPainter& painter, QPointF centre, bool dark) const
+{
+    const double h = frameSide / 2.0;
+    const QRectF frame(centre.x() - h, centre.y() - h, frameSide, frameSide);
+    paintShape(painter, path(centre), frame, isSelected ? 1.0 : 0.0, dark);
+    if (app.icon.isNull())
+        return;
+    const QRectF r = iconRect(centre);
+    const double grow = isSelected ? selectedIconScale : 1.0;
+    const QPointF c = r.center();
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow,
+                             r.height() * grow),
+                      app.icon);
+    painter.restore();
+}
+
+// ---- Animated state ------------------------------------------------------------------------
+
+struct CircularSwitcherView::WedgeState {
+    RunningApp app;
+    AnimatedValue presence {0.0}; // scale, sweep, opacity and icon blur
+    AnimatedValue spin {0.0};     // the icon's turn
+    AnimatedValue selection {0.0};
+    mutable RingLayerCache shapeLayer;
+    mutable QImage blurredIcon;
+    mutable double blurredRadius = -1.0;
+};
+
+struct CircularSwitcherView::CardState {
+    AppWindow window;
+    AnimatedValue selection {0.0};
+};
+
+struct CircularSwitcherView::Fan {
+    std::vector<std::unique_ptr<CardState>> cards;
+    double frozenAngle = 0.0; // a fan fading out stays where it was
+
+    bool sameWindows(const QList<AppWindow>& windows) const
+    {
+        if (windows.size() != qsizetype(cards.size()))
+            return false;
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            if (windows[i].id != cards[size_t(i)]->window.id)
+                return false;
+        }
+        return true;
+    }
+};
+
+// ---- CircularSwitcherView ----------------------------------------------------------------------
+
+CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent)
+    : QWidget(parent), m_model(viewModel), m_fan(std::make_unique<Fan>()), m_centreIcon(new TiltingCenterAppIcon(this))
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(switcherAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    setAttribute(Qt::WA_NoSystemBackground, true);
+    setAutoFillBackground(false);
+    setFocusPolicy(Qt::NoFocus);
+    setObjectName(QStringLiteral("CircularSwitcherView"));
+    if (!announcementElement())
+        announcementElement() = this;
+
+    connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
+        if (isVisible())
+            update();
+    });
+    connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(); });
+    connect(&AppSettings::shared(), &AppSettings::ringScaleChanged, this, [this] { update(); });
+
+    if (!m_model)
+        return;
+    CircularSwitcherViewModel* m = m_model;
+    connect(m, &CircularSwitcherViewModel::appearSessionChanged, this, &CircularSwitcherView::onAppearSession);
+    connect(m, &CircularSwitcherViewModel::runningAppsChanged, this, &CircularSwitcherView::onRunningApps);
+    connect(m, &CircularSwitcherViewModel::isVisibleChanged, this, &CircularSwitcherView::onVisibility);
+    connect(m, &CircularSwitcherViewModel::selectedIndexChanged, this, &CircularSwitcherView::onSelection);
+    connect(m, &CircularSwitcherViewModel::selectedWindowIndexChanged, this, &CircularSwitcherView::onSelection);
+    connect(m, &CircularSwitcherViewModel::windowsChanged, this, &CircularSwitcherView::onWindows);
+    connect(m, &CircularSwitcherViewModel::pointerSelectionEnabledChanged, this, &CircularSwitcherView::onWindows);
+    connect(m, &CircularSwitcherViewModel::ringCenterChanged, this, [this] {
+        if (m_model)
+            m_centreIcon->setRingCenter(m_model->ringCenter());
+    });
+    connect(m->pointer(), &RingPointer::locationChanged, this, [this] {
+        if (m_model)
+            m_centreIcon->setPointer(m_model->pointer()->location());
+    });
+    m_session = m->appearSession();
+    m_centreIcon->setRingCenter(m->ringCenter());
+    syncAll(false);
+    scheduleAccessibilityCheck();
+}
+
+CircularSwitcherView::~CircularSwitcherView() = default;
+
+QSize CircularSwitcherView::sizeHint() const
+{
+    const int side = int(std::lround(stageSize * AppSettings::shared().ringScale()));
+    return {side, side};
+}
+
+bool CircularSwitcherView::reduceMotion() const { return DisplayPreferences::shared().reduceMotion(); }
+
+QIcon CircularSwitcherView::iconFor(const RunningApp& app) const
+{
+    // One QIcon per application image, so the centre icon's renders are cached.
+    const QString key = app.bundleIdentifier + u'|' + QString::number(app.icon.cacheKey());
+    auto it = m_icons.find(key);
+    if (it == m_icons.end()) {
+        if (m_icons.size() > 64)
+            m_icons.clear();
+        it = m_icons.insert(key, app.icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(app.icon)));
+    }
+    return *it;
+}
+
+double CircularSwitcherView::selectedAppAngle() const
+{
+    const int n = m_model ? int(m_model->runningApps().size()) : 0;
+    return (twoPi / double(std::max(n, 1))) * (double(m_selectedIndex) + 0.5);
+}
+
+// ---- Following the model ----------------------------------------------------------------
+
+void CircularSwitcherView::onAppearSession()
+{
+    if (!m_model)
+        return;
+    // A new tree: everything starts from the model's state without animation,
+    // and the first description of the new showing is not announced.
+    m_session = m_model->appearSession();
+    m_publishedValue.reset();
+    m_oldFan.reset();
+    syncAll(false);
+    scheduleAccessibilityCheck();
+}
+
+void CircularSwitcherView::syncAll(bool animated)
+{
+    if (!m_model)
+        return;
+    m_visible = m_model->isVisible();
+    m_selectedIndex = m_model->selectedIndex();
+    m_selectedWindow = m_model->selectedWindowIndex();
+    const bool rm = reduceMotion();
+    m_ring.setValue(m_visible ? 1.0 : 0.0);
+    m_band.setRadii(RingMotion::bandInnerRadius(m_visible, rm), RingMotion::bandOuterRadius(m_visible, rm));
+    onRunningApps();
+    for (auto& w : m_wedges) {
+        w->presence.setValue(m_visible ? 1.0 : 0.0);
+        w->spin.setValue(m_visible ? 1.0 : 0.0);
+    }
+    syncWedgeSelection(false);
+    m_fanAngle.setValue(selectedAppAngle());
+    syncFan(animated);
+    m_centreSwap.setValue(1.0);
+    m_previousCentreIcon = QIcon();
+    ++m_revision;
+    update();
+}
+
+void CircularSwitcherView::onRunningApps()
+{
+    if (!m_model)
+        return;
+    const QList<RunningApp>& apps = m_model->runningApps();
+    std::vector<std::unique_ptr<WedgeState>> next;
+    next.reserve(size_t(apps.size()));
+    for (const RunningApp& app : apps) {
+        auto found = std::find_if(m_wedges.begin(), m_wedges.end(),
+                                  [&](const auto& w) { return w && w->app.bundleIdentifier == app.bundleIdentifier; });
+        std::unique_ptr<WedgeState> state;
+        if (found != m_wedges.end()) {
+            state = std::move(*found);
+            if (state->app.icon.cacheKey() != app.icon.cacheKey()) {
+                state->blurredIcon = QImage();
+                state->blurredRadius = -1.0;
+            }
+        } else {
+            // A wedge that joins takes the ring's present pose.
+            state = std::make_unique<WedgeState>();
+            state->presence.setValue(m_visible ? 1.0 : 0.0);
+            state->spin.setValue(m_visible ? 1.0 : 0.0);
+        }
+        state->app = app;
+        next.push_back(std::move(state));
+    }
+    m_wedges = std::move(next);
+    m_selectedIndex = m_model->selectedIndex();
+    syncWedgeSelection(false);
+    // The centre shows the highlighted application.
+    const auto highlighted = m_model->highlightedApp();
+    const QIcon icon = highlighted ? iconFor(*highlighted) : QIcon();
+    if (icon.cacheKey() != m_centreIcon->view().icon.cacheKey())
+        m_centreIcon->setIcon(icon);
+    ++m_revision;
+    scheduleAccessibilityCheck();
+    update();
+}
+
+void CircularSwitcherView::onVisibility()
+{
+    if (!m_model)
+        return;
+    const bool visible = m_model->isVisible();
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    const bool rm = reduceMotion();
+    if (m_model->animationsDisabled()) {
+        syncAll(false);
+        return;
+    }
+    const RingAnimation ringMotion = visible ? RingMotion::entry(rm) : RingMotion::exit(rm);
+    const RingAnimation bandMotion = visible ? RingMotion::bandEntry(rm) : RingMotion::exit(rm);
+    m_ring.animateTo(visible ? 1.0 : 0.0, ringMotion);
+    m_band.setRadii(RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm), bandMotion);
+    for (size_t i = 0; i < m_wedges.size(); ++i) {
+        m_wedges[i]->presence.animateTo(visible ? 1.0 : 0.0, RingMotion::segmentVisibility(int(i), visible, rm));
+        m_wedges[i]->spin.animateTo(visible ? 1.0 : 0.0, RingMotion::iconSpinVisibility(int(i), visible, rm));
+    }
+    scheduleAccessibilityCheck();
+    update();
+}
+
+void CircularSwitcherView::onSelection()
+{
+    if (!m_model)
+        return;
+    const bool animated = !m_model->animationsDisabled();
+    const bool indexChanged = m_model->selectedIndex() != m_selectedIndex;
+    m_selectedIndex = m_model->selectedIndex();
+    m_selectedWindow = m_model->selectedWindowIndex();
+    // The wedges animate changes of the selected application; a window taking
+    // the selection only changes their look.
+    syncWedgeSelection(animated && indexChanged);
+    if (indexChanged) {
+        const bool rm = reduceMotion();
+        // The fan turns the short way round to the newly selected application.
+        double target = selectedAppAngle();
+        const double now = m_fanAngle.value();
+        target += twoPi * std::round((now - target) / twoPi);
+        if (animated && !m_fan->cards.empty())
+            m_fanAngle.animateTo(target, RingMotion::selection(rm));
+        else
+            m_fanAngle.setValue(target);
+        // The centre icon cross-fades to the new application.
+        const auto highlighted = m_model->highlightedApp();
+        const QIcon icon = highlighted ? iconFor(*highlighted) : QIcon();
+        if (icon.cacheKey() != m_centreIcon->view().icon.cacheKey()) {
+            m_previousCentreIcon = m_centreIcon->view().icon;
+            m_centreIcon->setIcon(icon);
+            if (animated && !m_previousCentreIcon.isNull()) {
+                m_centreSwap.setValue(0.0);
+                m_centreSwap.animateTo(1.0, RingMotion::selection(rm));
+            } else {
+                m_centreSwap.setValue(1.0);
+                m_previousCentreIcon = QIcon();
+            }
+        }
+    }
+    // Cards follow the selected window with the selection curve.
+    const bool rm = reduceMotion();
+    for (size_t j = 0; j < m_fan->cards.size(); ++j) {
+        const double target = m_selectedWindow && *m_selectedWindow == int(j) ? 1.0 : 0.0;
+        if (animated)
+            m_fan->cards[j]->selection.animateTo(target, RingMotion::selection(rm));
+        else
+            m_fan->cards[j]->selection.setValue(target);
+    }
+    ++m_revision;
+    scheduleAccessibilityCheck();
+    update();
+}
+
+void CircularSwitcherView::syncWedgeSelection(bool animated)
+{
+    const bool rm = reduceMotion();
+    for (size_t i = 0; i < m_wedges.size(); ++i) {
+        const double target = (int(i) == m_selectedIndex && !m_selectedWindow) ? 1.0 : 0.0;
+        if (animated)
+            m_wedges[i]->selection.animateTo(target, RingMotion::selection(rm));
+        else
+            m_wedges[i]->selection.setValue(target);
+    }
+}
+
+void CircularSwitcherView::onWindows()
+{
+    if (!m_model)
+        return;
+    syncFan(!m_model->animationsDisabled());
+    ++m_revision;
+    scheduleAccessibilityCheck();
+    update();
+}
+
+void CircularSwitcherView::syncFan(bool animated)
+{
+    if (!m_model)
+        return;
+    const QList<AppWindow> shown = m_model->pointerSelectionEnabled() ? m_model->windows() : QList<AppWindow>();
+    if (m_fan->sameWindows(shown)) {
+        for (qsizetype j = 0; j < shown.size(); ++j)
+            m_fan->cards[size_t(j)]->window = shown[j];
+        return;
+    }
+    const bool wasEmpty = m_fan->cards.empty();
+    auto fan = std::make_unique<Fan>();
+    for (qsizetype j = 0; j < shown.size(); ++j) {
+        auto card = std::make_unique<CardState>();
+        card->window = shown[j];
+        card->selection.setValue(m_selectedWindow && *m_selectedWindow == int(j) ? 1.0 : 0.0);
+        fan->cards.push_back(std::move(card));
+    }
+    if (wasEmpty || !animated) {
+        // A fan that appears stands at its application at once.
+        double target = selectedAppAngle();
+        target += twoPi * std::round((m_fanAngle.value() - target) / twoPi);
+        m_fanAngle.setValue(target);
+    }
+    if (animated && !(wasEmpty && shown.isEmpty())) {
+        m_fan->frozenAngle = m_fanAngle.value();
+        m_oldFan = wasEmpty ? nullptr : std::move(m_fan);
+        m_fanSwap.setValue(0.0);
+        m_fanSwap.animateTo(1.0, RingMotion::content(reduceMotion()));
+    } else {
+        m_oldFan.reset();
+        m_fanSwap.setValue(1.0);
+    }
+    m_fan = std::move(fan);
+}
+
+// ---- Accessibility ------------------------------------------------------------------------
+
+QString CircularSwitcherView::accessibilityLabel() { return AppSettings::shared().localized(QStringLiteral("App Switcher")); }
+
+QString CircularSwitcherView::accessibilityHint()
+{
+    return AppSettings::shared().localized(QStringLiteral("Arrow keys choose, Return switches, Escape dismisses."));
+}
+
+QString CircularSwitcherView::accessibilityDescription() const
+{
+    AppSettings& settings = AppSettings::shared();
+    if (!m_model)
+        return settings.localized(QStringLiteral("No apps"));
+    const auto app = m_model->highlightedApp();
+    if (!app)
+        return settings.localized(QStringLiteral("No apps"));
+    const QList<AppWindow>& windows = m_model->windows();
+    if (const auto w = m_model->selectedWindowIndex(); w && *w >= 0 && *w < windows.size()) {
+        const QLocale system = QLocale::system();
+        // One pass over the placeholders: names and titles may contain "%1".
+        return systemLocalized(QStringLiteral("%1, window %2 of %3: %4"))
+            .arg(app->name, system.toString(*w + 1), system.toString(int(windows.size())), windows[*w].title);
+    }
+    const QList<RunningApp>& apps = m_model->runningApps();
+    int position = 1;
+    for (qsizetype i = 0; i < apps.size(); ++i) {
+        if (apps[i].bundleIdentifier == app->bundleIdentifier) {
+            position = int(i) + 1;
+            break;
+        }
+    }
+    const QLocale locale = settings.resolvedLocale();
+    return settings.localized(QStringLiteral("%1, %2 of %3"))
+        .arg(app->name, locale.toString(position), locale.toString(int(apps.size())));
+}
+
+void CircularSwitcherView::scheduleAccessibilityCheck()
+{
+    // Several model signals make up one change (a new selection and its
+    // windows): the description is read once they have all arrived.
+    if (m_accessibilityCheckPending)
+        return;
+    m_accessibilityCheckPending = true;
+    QPointer<CircularSwitcherView> self(this);
+    Scheduler::shared().post([self] {
+        if (self)
+            self->publishAccessibility();
+    });
+}
+
+void CircularSwitcherView::publishAccessibility()
+{
+    m_accessibilityCheckPending = false;
+    const QString description = accessibilityDescription();
+    if (!m_publishedValue) {
+        // The first value of a showing's tree is not announced.
+        m_publishedValue = description;
+        return;
+    }
+    if (*m_publishedValue == description)
+        return;
+    m_publishedValue = description;
+    // Only what the user sees changing is spoken: not the list emptied after a hide.
+    if (m_model && m_model->isVisible())
+        announce(description, this);
+}
+
+void CircularSwitcherView::announce(const QString& message, QObject* element)
+{
+    if (message.isEmpty())
+        return;
+    g_lastAnnouncement = message;
+    ++g_announcementCount;
+    if (element)
+        announcementElement() = element;
+    QObject* target = announcementElement();
+    if (!target)
+        return;
+    QAccessibleValueChangeEvent value(target, message);
+    QAccessible::updateAccessibility(&value);
+    QAccessibleEvent description(target, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
+}
+
+QString CircularSwitcherView::lastAnnouncement() { return g_lastAnnouncement; }
+int CircularSwitcherView::announcementCount() { return g_announcementCount; }
+
+// ---- Clicks --------------------------------------------------------------------------------
+
+QPointF CircularSwitcherView::stagePoint(QPointF widgetPoint) const
+{
+    const double side = std::min(width(), height());
+    const double scale = side > 0 ? side / stageSize : 1.0;
+    const QPointF mid(width() / 2.0, height() / 2.0);
+    return (widgetPoint - mid) / scale + QPointF(stageSize / 2.0, stageSize / 2.0);
+}
+
+CircularSwitcherView::Hit CircularSwitcherView::hitTest(QPointF widgetPoint) const
+{
+    if (!m_model || !m_model->isVisible())
+        return {};
+    const QPointF q = stagePoint(widgetPoint);
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const QRectF stage(0, 0, stageSize, stageSize);
+
+    // Cards lie above the wedges: the selected one on top, then each card above the next.
+    const QList<AppWindow>& windows = m_model->windows();
+    if (m_model->pointerSelectionEnabled() && !windows.isEmpty()) {
+        std::vector<int> order;
+        const auto sel = m_model->selectedWindowIndex();
+        if (sel && *sel >= 0 && *sel < windows.size())
+            order.push_back(*sel);
+        for (int j = 0; j < int(windows.size()); ++j) {
+            if (!(sel && *sel == j))
+                order.push_back(j);
+        }
+        for (int j : order) {
+            WindowArcSegmentView card;
+            card.index = j;
+            card.total = int(windows.size());
+            card.isSelected = sel && *sel == j;
+            card.arcCenterAngle = selectedAppAngle();
+            card.radialGapInner = 9.0;
+            const QPainterPath path = card.depthTransform(c).map(card.shape().path(stage));
+            if (path.contains(q))
+                return {Hit::Kind::card, j};
+        }
+    }
+    const int n = int(m_model->runningApps().size());
+    std::vector<int> order;
+    if (m_selectedIndex >= 0 && m_selectedIndex < n && !m_model->isPointingAtWindow())
+        order.push_back(m_selectedIndex);
+    for (int i = n - 1; i >= 0; --i) {
+        if (order.empty() || order.front() != i)
+            order.push_back(i);
+    }
+    for (int i : order) {
+        if (segment(i).contains(q, c))
+            return {Hit::Kind::wedge, i};
+    }
+    return {};
+}
+
+RadialSegmentView CircularSwitcherView::segment(int index) const
+{
+    RadialSegmentView s;
+    if (m_model && index >= 0 && index < m_model->runningApps().size())
+        s.app = m_model->runningApps()[index];
+    s.index = index;
+    s.totalApps = m_model ? int(m_model->runningApps().size()) : 0;
+    s.isSelected = index == m_selectedIndex && !m_selectedWindow;
+    s.isVisible = m_visible;
+    s.reduceMotion = reduceMotion();
+    s.radialGapOuter = 6.0;
+    s.radialGapInner = 4.0;
+    s.desiredVisualGap = 8.0;
+    return s;
+}
+
+void CircularSwitcherView::clickWedge(int index)
+{
+    if (!m_model || index < 0 || index >= m_model->runningApps().size())
+        return;
+    const RunningApp app = m_model->runningApps()[index];
+    const QUuid session = m_model->appearSession();
+    // The wedge takes the selection (and the windows shown are its own), so
+    // whatever commits now commits this application.
+    m_model->setSelectedWindowIndex(std::nullopt);
+    m_model->setSelectedIndex(index);
+    m_model->refreshWindowsForSelection();
+    QPointer<CircularSwitcherView> self(this);
+    Scheduler::shared().postAfter(clickActionDelay, [self, index, app, session] {
+        // Nothing of a showing that has since ended (Escape, another click's
+        // hide, a new showing) may commit.
+        if (!self || !self->m_model || self->m_model->appearSession() != session || !self->m_model->isVisible())
+            return;
+        if (self->onCommitRequest) {
+            self->onCommitRequest(index, std::nullopt);
+            return;
+        }
+        AppActivator::activate(app);
+        self->m_model->hide();
+    });
+}
+
+void CircularSwitcherView::clickCard(int index)
+{
+    if (!m_model || index < 0 || index >= m_model->windows().size())
+        return;
+    const QUuid session = m_model->appearSession();
+    const int appIndex = m_model->selectedIndex();
+    m_model->setSelectedWindowIndex(index);
+    QPointer<CircularSwitcherView> self(this);
+    Scheduler::shared().postAfter(clickActionDelay, [self, index, appIndex, session] {
+        if (!self || !self->m_model || self->m_model->appearSession() != session || !self->m_model->isVisible())
+            return;
+        if (self->onCommitRequest) {
+            self->onCommitRequest(appIndex, index);
+            return;
+        }
+        self->m_model->activateSelected();
+    });
+}
+
+void CircularSwitcherView::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton ? hitTest(event->position()) : Hit {};
+    event->accept();
+}
+
+void CircularSwitcherView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const Hit pressed = m_pressed;
+    m_pressed = {};
+    event->accept();
+    if (event->button() != Qt::LeftButton || pressed.kind == Hit::Kind::none || hitTest(event->position()) != pressed)
+        return;
+    if (pressed.kind == Hit::Kind::wedge)
+        clickWedge(pressed.index);
+    else
+        clickCard(pressed.index);
+}
+
+// ---- State for checks ------------------------------------------------------------------------
+
+double CircularSwitcherView::ringPresence() const { return m_ring.value(); }
+
+double CircularSwitcherView::wedgePresence(int index) const
+{
+    return index >= 0 && size_t(index) < m_wedges.size() ? m_wedges[size_t(index)]->presence.value() : 0.0;
+}
+
+double CircularSwitcherView::wedgeSelection(int index) const
+{
+    return index >= 0 && size_t(index) < m_wedges.size() ? m_wedges[size_t(index)]->selection.value() : 0.0;
+}
+
+double CircularSwitcherView::bandInnerRadius() const { return m_band.innerRadius(); }
+double CircularSwitcherView::bandOuterRadius() const { return m_band.outerRadius(); }
+double CircularSwitcherView::fanAngle() const { return m_fanAngle.value(); }
+bool CircularSwitcherView::isFanShown() const { return !m_fan->cards.empty(); }
+
+bool CircularSwitcherView::isAnimating() const
+{
+    if (m_ring.isAnimating() || m_band.isAnimating() || m_fanSwap.isAnimating() || m_fanAngle.isAnimating()
+        || m_centreSwap.isAnimating())
+        return true;
+    for (const auto& w : m_wedges) {
+        if (w->presence.isAnimating() || w->spin.isAnimating() || w->selection.isAnimating())
+            return true;
+    }
+    for (const auto& c : m_fan->cards) {
+        if (c->selection.isAnimating())
+            return true;
+    }
+    return false;
+}
+
+bool CircularSwitcherView::isAtRest() const { return !isAnimating() && m_visible && m_ring.value() == 1.0; }
+
+// ---- Drawing -----------------------------------------------------------------------------------
+
+void CircularSwitcherView::paintEvent(QPaintEvent*)
+{
+    if (!m_model)
+        return;
+    const double ring = m_ring.value();
+    if (ring <= 0.001 && !isAnimating())
+        return; // hidden: the panel stays clear
+    const bool rm = reduceMotion();
+    const RingPalette palette = RingPalette::current();
+    const double side = std::min(width(), height());
+    const double scale = side > 0 ? side / stageSize : 1.0;
+    const double dpr = devicePixelRatioF();
+    const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), ring);
+    const double blur = std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), ring));
+
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.translate(width() / 2.0, height() / 2.0);
+    p.scale(scale, scale);
+    p.rotate(degreesOf(spin));
+    p.translate(-stageSize / 2.0, -stageSize / 2.0);
+
+    if (blur > 0.25) {
+        // The whole ring blurred: drawn at the resolution the blur leaves, then softened.
+        const double layerScale = RingEffects::blurLayerScale(blur, dpr * scale);
+        const int px = int(std::ceil(stageSize * layerScale));
+        QImage layer(px, px, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        {
+            QPainter lp(&layer);
+            lp.setRenderHint(QPainter::Antialiasing, true);
+            lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            lp.scale(layerScale, layerScale);
+            paintStage(lp, palette, layerScale);
+        }
+        RingEffects::boxBlur(layer, blur * layerScale);
+        p.drawImage(QRectF(0, 0, stageSize, stageSize), layer);
+        return;
+    }
+    paintStage(p, palette, dpr * scale);
+}
+
+void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, double deviceScale) const
+{
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    if (isAtRest()) {
+        // At rest only the centre icon moves (it follows the pointer): the
+        // band, the wedges and the cards come from one layer.
+        const quint64 key = (m_revision << 8) ^ (palette.dark ? 1u : 0u) ^ (palette.reduceTransparency ? 2u : 0u)
+            ^ (quint64(palette.accent.rgba()) << 32);
+        const QImage& layer = m_restLayer.layer(key, QSizeF(stageSize, stageSize),
+                                                deviceScale, [&](QPainter& lp) {
+                                                    lp.setRenderHint(QPainter::Antialiasing, true);
+                                                    lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                                                    m_band.paint(lp, c, palette);
+                                                    paintWedges(lp, palette, deviceScale);
+                                                    paintFan(lp, *m_fan, 1.0, palette);
+                                                });
+        p.drawImage(QRectF(0, 0, stageSize, stageSize), layer);
+        paintCentre(p);
+        return;
+    }
+    const double ringOpacity = clamp01(m_ring.value());
+    // 1a. The band fades with the ring while its radii follow their own spring.
+    if (ringOpacity > 0.0) {
+        p.save();
+        p.setOpacity(ringOpacity);
+        m_band.paint(p, c, palette);
+        p.restore();
+    }
+    // 1b. The wedges.
+    paintWedges(p, palette, deviceScale);
+    // 1c. The window fan, cross-faded when its list changes.
+    const double swap = clamp01(m_fanSwap.value());
+    if (m_oldFan && swap < 1.0)
+        paintFan(p, *m_oldFan, ringOpacity * (1.0 - swap), palette);
+    paintFan(p, *m_fan, ringOpacity * swap, palette);
+    // 1d. The centre icon.
+    paintCentre(p);
+}
+
+void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const
+{
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const int n = int(m_wedges.size());
+    if (n == 0)
+        return;
+    const bool rm = reduceMotion();
+    const double h = RadialSegmentView::frameSide / 2.0;
+    const QRectF frame(c.x() - h, c.y() - h, RadialSegmentView::frameSide, RadialSegmentView::frameSide);
+
+    // z-order: by index, the selected wedge on top.
+    std::vector<int> order;
+    for (int i = 0; i < n; ++i) {
+        if (m_wedges[size_t(i)]->selection.value() < 0.5)
+            order.push_back(i);
+    }
+    for (int i = 0; i < n; ++i) {
+        if (m_wedges[size_t(i)]->selection.value() >= 0.5)
+            order.push_back(i);
+    }
+
+    for (int i : order) {
+        const WedgeState& w = *m_wedges[size_t(i)];
+        const double presence = w.presence.value();
+        const double opacity = clamp01(presence);
+        if (opacity <= 0.0)
+            continue;
+        const double sel = w.selection.value();
+        RadialSegmentView seg = segment(i);
+        seg.app = w.app;
+
+        p.save();
+        p.setOpacity(p.opacity() * opacity);
+        const double wedgeScale = mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), presence);
+        const double sweep = mix(RingMotion::segmentSweep(false, rm), RingMotion::segmentSweep(true, rm), presence);
+        p.translate(c);
+        p.rotate(degreesOf(sweep));
+        p.scale(wedgeScale, wedgeScale);
+        p.translate(-c);
+
+        // The wedge, from its own layer while its look stays the same.
+        const QPainterPath path = seg.path(c);
+        const QRectF box = path.boundingRect().adjusted(-2, -2, 2, 2);
+        const double quantized = std::round(clamp01(sel) * 32.0) / 32.0;
+        const double sharp = std::max(1.0, std::ceil(deviceScale * std::max(wedgeScale, 0.5) * 2.0) / 2.0);
+        const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8)
+            | (quint64(i) << 20);
+        const QImage& layer = w.shapeLayer.layer(key, box.size(), sharp, [&](QPainter& lp) {
+            lp.translate(-box.topLeft());
+            RadialSegmentView::paintShape(lp, path, frame, quantized, palette.dark);
+        });
+        p.drawImage(box, layer);
+
+        // The icon: 48 points, 64 and grown by a tenth when selected, blurred
+        // and turned back while the ring opens.
+        if (!w.app.icon.isNull()) {
+            const double iconSide = mix(RadialSegmentView::iconSide, RadialSegmentView::selectedIconSide, clamp01(sel))
+                * mix(1.0, RadialSegmentView::selectedIconScale, clamp01(sel));
+            const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm), presence));
+            const double turn = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
+            QImage image = w.app.icon;
+            if (blur > 0.25) {
+                const double r = std::round(blur * 2.0) / 2.0;
+                if (r != w.blurredRadius || w.blurredIcon.isNull()) {
+                    // Room for the blur to spread beyond the icon's edge.
+                    const double dpr = std::max(1.0, w.app.icon.devicePixelRatio());
+                    const int pad = int(std::ceil(r * 2.0 * dpr));
+                    QImage padded(w.app.icon.width() + 2 * pad, w.app.icon.height() + 2 * pad,
+                                  QImage::Format_ARGB32_Premultiplied);
+                    padded.fill(Qt::transparent);
+                    {
+                        QPainter ip(&padded);
+                        ip.drawImage(QPoint(pad, pad), w.app.icon.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+                    }
+                    padded.setDevicePixelRatio(dpr);
+                    w.blurredIcon = RingEffects::blurred(padded, r);
+                    w.blurredRadius = r;
+                }
+                image = w.blurredIcon;
+            }
+            const QPointF at = seg.iconCentre(c);
+            // The drawn square grows with the padding of a blurred image.
+            const double grow = double(image.width()) / double(std::max(1, w.app.icon.width()));
+            const double drawn = iconSide * grow;
+            p.translate(at);
+            p.rotate(degreesOf(turn));
+            p.drawImage(QRectF(-drawn / 2.0, -drawn / 2.0, drawn, drawn * double(image.height()) / double(std::max(1, image.width()))),
+                        image);
+        }
+        p.restore();
+    }
+}
+
+void CircularSwitcherView::paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const
+{
+    if (fan.cards.empty() || opacity <= 0.001)
+        return;
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const int total = int(fan.cards.size());
+    const double angle = &fan == m_fan.get() ? m_fanAngle.value() : fan.frozenAngle;
+    const auto cardView = [&](int j, bool selected) {
+        WindowArcSegmentView v;
+        v.title = fan.cards[size_t(j)]->window.title;
+        v.isSelected = selected;
+        v.index = j;
+        v.total = total;
+        v.arcCenterAngle = angle;
+        v.radialGapInner = 9.0;
+        return v;
+    };
+    // Earlier cards above later ones; the selected card above all.
+    std::vector<int> order;
+    for (int j = total - 1; j >= 0; --j) {
+        if (fan.cards[size_t(j)]->selection.value() < 0.5)
+            order.push_back(j);
+    }
+    for (int j = total - 1; j >= 0; --j) {
+        if (fan.cards[size_t(j)]->selection.value() >= 0.5)
+            order.push_back(j);
+    }
+    p.save();
+    const double base = p.opacity() * clamp01(opacity);
+    for (int j : order) {
+        const double sel = clamp01(fan.cards[size_t(j)]->selection.value());
+        if (sel < 1.0) {
+            p.setOpacity(base * (sel > 0.0 ? 1.0 - sel : 1.0));
+            cardView(j, false).paint(p, c, palette);
+        }
+        if (sel > 0.0) {
+            p.setOpacity(base * sel);
+            cardView(j, true).paint(p, c, palette);
+        }
+    }
+    p.restore();
+}
+
+void CircularSwitcherView::paintCentre(QPainter& p) const
+{
+    if (!m_model || !m_model->highlightedApp())
+        return;
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const double opacity = clamp01(m_ring.value());
+    if (opacity <= 0.0)
+        return;
+    const double swap = clamp01(m_centreSwap.value());
+    p.save();
+    if (!m_previousCentreIcon.isNull() && swap < 1.0) {
+        p.setOpacity(opacity * (1.0 - swap));
+        CenterAppIconView::paint(p, c, m_previousCentreIcon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
+    }
+    p.setOpacity(opacity * swap);
+    m_centreIcon->paint(p, c);
+    p.restore();
+}

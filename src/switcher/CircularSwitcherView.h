@@ -1,0 +1,206 @@
+#pragma once
+// The app switcher ring: a glass band, one tapered wedge per application with
+// its icon, the selected application's windows fanned out as cards beyond the
+// ring, and the selected application's icon tilting in the centre.
+//
+// The view is pure presentation over CircularSwitcherViewModel: it follows the
+// model's signals, animates its layers between the hidden and the settled
+// pose, and writes to the model only when a wedge or a card is clicked. It is
+// one accessibility element (label, value, hint); every change of the value
+// during a showing is announced. The stage is 700 points square, scaled by
+// the ring scale about its centre.
+
+#include <QHash>
+#include <QIcon>
+#include <QPointer>
+#include <QUuid>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "switcher/AppWindow.h"
+#include "switcher/RingAnimation.h"
+#include "switcher/RingEffects.h"
+#include "switcher/RingGlass.h"
+#include "switcher/RingShapes.h"
+#include "switcher/RunningApp.h"
+
+class CircularSwitcherViewModel;
+class TiltingCenterAppIcon;
+
+// One application's wedge: an EnhancedTaperedSegmentShape filling the band,
+// separated from its neighbours by the same number of points at the inner and
+// the outer edge, with the application's icon in its middle. Angles are
+// drawing angles in radians (0 at 3 o'clock, clockwise on screen); wedge 0
+// starts at 12 o'clock.
+struct RadialSegmentView {
+    RunningApp app;
+    bool isSelected = false;
+    int index = 0;
+    int totalApps = 1;
+    bool isVisible = true;
+    bool reduceMotion = false;
+    double bandInnerRadius = 60.0;
+    double bandOuterRadius = 190.0;
+    double radialGapOuter = 6.0;
+    double radialGapInner = 4.0;
+    double desiredVisualGap = 8.0;
+
+    static constexpr double frameSide = 380.0; // the band's outer diameter
+    static constexpr double selectedIconSide = 64.0;
+    static constexpr double iconSide = 48.0;
+    static constexpr double selectedIconScale = 1.1;
+
+    double adjustedInnerRadius() const { return bandInnerRadius + radialGapInner; }
+    double adjustedOuterRadius() const { return bandOuterRadius - radialGapOuter; }
+    double fullSegmentAngle() const;
+    double baseStartAngle() const;
+    double innerGapAngle() const { return desiredVisualGap / adjustedInnerRadius() / 2.0; }
+    double outerGapAngle() const { return desiredVisualGap / adjustedOuterRadius() / 2.0; }
+    double innerStartAngle() const { return baseStartAngle() + innerGapAngle(); }
+    double innerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - innerGapAngle(); }
+    double outerStartAngle() const { return baseStartAngle() + outerGapAngle(); }
+    double outerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - outerGapAngle(); }
+    double centerAngle() const { return baseStartAngle() + fullSegmentAngle() / 2.0; }
+    // Distance of the icon's centre from the ring centre: the middle of the wedge.
+    double iconRadius() const { return (adjustedInnerRadius() + adjustedOuterRadius()) / 2.0; }
+
+    EnhancedTaperedSegmentShape shape() const;
+    // The wedge's outline on a stage centred on `centre`.
+    QPainterPath path(QPointF centre) const;
+    QPointF iconCentre(QPointF centre) const;
+    // The icon's square (unscaled side: 64 selected, 48 otherwise).
+    QRectF iconRect(QPointF centre) const;
+    // Whether a click at `p` lands on the wedge or its icon.
+    bool contains(QPointF p, QPointF centre) const;
+
+    // The wedge's fill and stroke; `selection` runs from 0 (plain) to 1
+    // (selected), so the look can move between the two.
+    static void paintShape(QPainter& painter, const QPainterPath& path, QRectF frame, double selection, bool dark);
+    // Fill, stroke and icon, settled, with isSelected's look.
+    void paint(QPainter& painter, QPointF centre, bool dark) const;
+};
+
+class CircularSwitcherView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double stageSize = 700.0;
+
+    explicit CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent = nullptr);
+    ~CircularSwitcherView() override;
+
+    CircularSwitcherViewModel* viewModel() const { return m_model; }
+
+    // ---- Accessibility ----
+    static QString accessibilityLabel(); // "App Switcher", localized
+    static QString accessibilityHint();  // localized
+    // The spoken state computed from the model now.
+    QString accessibilityDescription() const;
+    // The value published to assistive technology (the description as of the
+    // last settled change).
+    QString accessibilityValue() const { return m_publishedValue.value_or(QString()); }
+
+    // The one announcement of every ring: a non-empty text is sent to
+    // assistive technology as a value change of `element` (the ring's
+    // accessible element; when null, the ring view that announced last).
+    static void announce(const QString& message, QObject* element = nullptr);
+    // The last text announced and how many announcements were made (checks).
+    static QString lastAnnouncement();
+    static int announcementCount();
+
+    // ---- Clicks ----
+    // Set by the panel: a click commits through the delegate (wedge: the
+    // application's index and no window; card: the selected application's
+    // index and the card's index). Without it, the click runs the model's
+    // own action.
+    std::function<void(int index, std::optional<int> windowIndex)> onCommitRequest;
+
+    struct Hit {
+        enum class Kind { none, wedge, card };
+        Kind kind = Kind::none;
+        int index = -1;
+        bool operator==(const Hit&) const = default;
+    };
+    // What a click at `widgetPoint` lands on, with the settled layout.
+    Hit hitTest(QPointF widgetPoint) const;
+    // A widget point in stage points (the stage is 700 x 700, centre 350, 350).
+    QPointF stagePoint(QPointF widgetPoint) const;
+    // The click actions (also used by the mouse handlers).
+    void clickWedge(int index);
+    void clickCard(int index);
+    static constexpr double clickActionDelay = 0.1;
+
+    // ---- The animated state, for checks ----
+    // 0 hidden ... 1 settled: the ring as a whole, and wedge i.
+    double ringPresence() const;
+    double wedgePresence(int index) const;
+    double wedgeSelection(int index) const;
+    double bandInnerRadius() const;
+    double bandOuterRadius() const;
+    // Arc angle the window fan is centred on now.
+    double fanAngle() const;
+    bool isFanShown() const;
+    bool isAnimating() const;
+    // The wedges of the current list.
+    RadialSegmentView segment(int index) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct WedgeState;
+    struct CardState;
+    struct Fan;
+
+    void onAppearSession();
+    void onRunningApps();
+    void onVisibility();
+    void onSelection();
+    void onWindows();
+    void syncAll(bool animated);
+    void syncWedgeSelection(bool animated);
+    void syncFan(bool animated);
+    void scheduleAccessibilityCheck();
+    void publishAccessibility();
+    bool reduceMotion() const;
+    QIcon iconFor(const RunningApp& app) const;
+    double selectedAppAngle() const;
+
+    void paintStage(QPainter& p, const RingPalette& palette, double deviceScale) const;
+    void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
+    void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
+    void paintCentre(QPainter& p) const;
+    bool isAtRest() const;
+
+    QPointer<CircularSwitcherViewModel> m_model;
+    QUuid m_session;
+    bool m_visible = false;
+    int m_selectedIndex = 0;
+    std::optional<int> m_selectedWindow;
+
+    AnimatedValue m_ring {0.0};
+    RingBand m_band;
+    std::vector<std::unique_ptr<WedgeState>> m_wedges;
+    std::unique_ptr<Fan> m_fan;
+    std::unique_ptr<Fan> m_oldFan;
+    AnimatedValue m_fanSwap {1.0};
+    AnimatedValue m_fanAngle {0.0};
+    TiltingCenterAppIcon* m_centreIcon = nullptr;
+    QIcon m_previousCentreIcon;
+    AnimatedValue m_centreSwap {1.0};
+    mutable QHash<QString, QIcon> m_icons;
+
+    quint64 m_revision = 0;
+    mutable RingLayerCache m_restLayer;
+    mutable RingLayerCache m_fanLayer;
+
+    Hit m_pressed;
+    std::optional<QString> m_publishedValue;
+    bool m_accessibilityCheckPending = false;
+    bool m_repaintPending = false;
+};

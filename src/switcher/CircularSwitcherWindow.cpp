@@ -1,0 +1,144 @@
+#include "switcher/CircularSwitcherWindow.h"
+
+#include "core/AppSettings.h"
+#include "platform/DisplayPreferences.h"
+#include "platform/Scheduler.h"
+#include "switcher/AppActivator.h"
+#include "switcher/CircularSwitcherView.h"
+#include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/RingMotion.h"
+#include "switcher/RingPanel.h"
+
+#include <QPointer>
+
+namespace {
+QRectF switcherFrame()
+{
+    const AppSettings& settings = AppSettings::shared();
+    return settings.ringFrame(CircularSwitcherView::stageSize * settings.ringScale());
+}
+}
+
+CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
+    : QObject(parent)
+{
+    m_panel = new RingPanel();
+    m_panel->setWindowTitle(QStringLiteral("Kelvaro App Switcher"));
+    m_frame = switcherFrame();
+    m_panel->setFrameYUp(m_frame);
+
+    m_viewModel = new CircularSwitcherViewModel(this);
+    m_view = new CircularSwitcherView(m_viewModel);
+    m_panel->setContent(m_view);
+
+    QPointer<CircularSwitcherWindow> self(this);
+    m_viewModel->onHide = [self] {
+        if (self)
+            self->hideSwitcher(true);
+    };
+    m_viewModel->onAppSelected = [self](const RunningApp& app) {
+        if (!self)
+            return;
+        // The ring starts leaving before the desktop switch and activation.
+        self->hideSwitcher(true);
+        AppActivator::activate(app);
+    };
+    m_view->onCommitRequest = [self](int index, std::optional<int> windowIndex) {
+        if (!self)
+            return;
+        if (self->onCommitRequest) {
+            self->onCommitRequest(index, windowIndex);
+            return;
+        }
+        // No delegate: the model's own action for what was clicked.
+        CircularSwitcherViewModel* model = self->m_viewModel;
+        if (windowIndex) {
+            model->activateSelected();
+        } else if (index >= 0 && index < model->runningApps().size()) {
+            const RunningApp app = model->runningApps()[index];
+            AppActivator::activate(app);
+            model->hide();
+        }
+    };
+}
+
+CircularSwitcherWindow::~CircularSwitcherWindow()
+{
+    if (m_viewModel) {
+        m_viewModel->onHide = nullptr;
+        m_viewModel->onAppSelected = nullptr;
+    }
+    delete m_panel;
+}
+
+QWidget* CircularSwitcherWindow::panel() const { return m_panel; }
+
+bool CircularSwitcherWindow::isSwitcherVisible() const { return m_panel && m_panel->isPanelVisible(); }
+
+void CircularSwitcherWindow::showSwitcher(std::optional<QList<RunningApp>> apps)
+{
+    const quint64 generation = ++m_revealGeneration;
+    ++m_hideGeneration; // the end of an exit still pending does nothing now
+    m_viewModel->snapHidden();
+
+    // The ring scale may have changed since the last showing.
+    m_frame = switcherFrame();
+    m_viewModel->setRingCenter(m_frame.center());
+    m_panel->setFrameYUp(m_frame);
+
+    if (apps)
+        m_viewModel->loadGroup(*apps);
+    else
+        m_viewModel->loadRunningApps();
+
+    m_panel->orderFront();
+    m_isExiting = false;
+
+    QPointer<CircularSwitcherWindow> self(this);
+    Scheduler::shared().post([self, generation] {
+        if (!self || self->m_revealGeneration != generation || !self->isSwitcherVisible())
+            return;
+        self->m_viewModel->reveal();
+    });
+}
+
+void CircularSwitcherWindow::hideSwitcher(bool animated)
+{
+    ++m_revealGeneration; // a reveal still pending is cancelled
+    if (animated) {
+        if (m_isExiting)
+            return; // an exit is already running
+        if (m_viewModel->isVisible()) {
+            const quint64 generation = ++m_hideGeneration;
+            m_isExiting = true;
+            Q_EMIT hidingStarted();
+            const bool reduceMotion = DisplayPreferences::shared().reduceMotion();
+            // The view animates the change of isVisible with the exit curve.
+            m_viewModel->beginExit();
+            QPointer<CircularSwitcherWindow> self(this);
+            Scheduler::shared().postAfter(RingMotion::exitDuration(reduceMotion), [self, generation] {
+                if (self && self->m_hideGeneration == generation)
+                    self->finishHide();
+            });
+            return;
+        }
+    }
+    // At once.
+    ++m_hideGeneration;
+    const bool wasShowing = isSwitcherVisible() || m_isExiting;
+    m_isExiting = false;
+    if (wasShowing)
+        Q_EMIT hidingStarted();
+    m_viewModel->snapHidden();
+    finishHide();
+}
+
+void CircularSwitcherWindow::finishHide()
+{
+    m_isExiting = false;
+    m_viewModel->finishHide();
+    m_panel->orderOut();
+    Q_EMIT hidden();
+    if (onHidden)
+        onHidden();
+}
