@@ -97,6 +97,17 @@ QPointer<QObject>& announcementElement()
 }
 QString g_lastAnnouncement;
 int g_announcementCount = 0;
+std::function<void(QAccessibleEvent*)>& eventObserver()
+{
+    static std::function<void(QAccessibleEvent*)> observer;
+    return observer;
+}
+void post(QAccessibleEvent* event)
+{
+    if (eventObserver())
+        eventObserver()(event);
+    QAccessible::updateAccessibility(event);
+}
 
 // ---- The accessible element ------------------------------------------------------------
 
@@ -624,9 +635,14 @@ void CircularSwitcherView::announce(const QString& message, QObject* element)
     if (!target)
         return;
     QAccessibleValueChangeEvent value(target, message);
-    QAccessible::updateAccessibility(&value);
+    post(&value);
     QAccessibleEvent description(target, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&description);
+    post(&description);
+}
+
+void CircularSwitcherView::setAccessibilityEventObserver(std::function<void(QAccessibleEvent*)> observer)
+{
+    eventObserver() = std::move(observer);
 }
 
 QString CircularSwitcherView::lastAnnouncement() { return g_lastAnnouncement; }
@@ -809,6 +825,12 @@ bool CircularSwitcherView::isAtRest() const { return !isAnimating() && m_visible
 
 void CircularSwitcherView::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
+    paintRing(painter);
+}
+
+void CircularSwitcherView::paintRing(QPainter& p) const
+{
     if (!m_model)
         return;
     const double ring = m_ring.value();
@@ -818,11 +840,11 @@ void CircularSwitcherView::paintEvent(QPaintEvent*)
     const RingPalette palette = RingPalette::current();
     const double side = std::min(width(), height());
     const double scale = side > 0 ? side / stageSize : 1.0;
-    const double dpr = devicePixelRatioF();
+    const double dpr = p.device() ? p.device()->devicePixelRatioF() : devicePixelRatioF();
     const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), ring);
     const double blur = std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), ring));
 
-    QPainter p(this);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.translate(width() / 2.0, height() / 2.0);
@@ -845,9 +867,10 @@ void CircularSwitcherView::paintEvent(QPaintEvent*)
         }
         RingEffects::boxBlur(layer, blur * layerScale);
         p.drawImage(QRectF(0, 0, stageSize, stageSize), layer);
-        return;
+    } else {
+        paintStage(p, palette, dpr * scale);
     }
-    paintStage(p, palette, dpr * scale);
+    p.restore();
 }
 
 void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, double deviceScale) const

@@ -27,6 +27,7 @@
 #include "switcher/RunningApp.h"
 
 class CircularSwitcherViewModel;
+class QAccessibleEvent;
 class TiltingCenterAppIcon;
 
 // One application's wedge: an EnhancedTaperedSegmentShape filling the band,
@@ -108,6 +109,9 @@ public:
     // The last text announced and how many announcements were made (checks).
     static QString lastAnnouncement();
     static int announcementCount();
+    // Sees every event posted for an announcement, whether or not assistive
+    // technology is listening (checks; null removes it).
+    static void setAccessibilityEventObserver(std::function<void(QAccessibleEvent*)> observer);
 
     // ---- Clicks ----
     // Set by the panel: a click commits through the delegate (wedge: the
@@ -146,6 +150,9 @@ public:
     RadialSegmentView segment(int index) const;
 
     QSize sizeHint() const override;
+    // Draws the view as it looks now, the view's top-left at the painter's
+    // origin, at the resolution of the painter's device.
+    void paintRing(QPainter& painter) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

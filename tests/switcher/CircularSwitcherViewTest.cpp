@@ -1,0 +1,366 @@
+// The switcher ring view: what a click lands on, the poses while opening and
+// closing, the deferred click actions, and the accessible value.
+
+#include "SwitcherFixture.h"
+
+#include <QAccessible>
+#include <QMouseEvent>
+#include <cmath>
+
+#include "platform/DisplayPreferences.h"
+#include "platform/sim/SimDisplayPreferences.h"
+#include "switcher/CircularSwitcherView.h"
+#include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/CircularSwitcherWindow.h"
+#include "switcher/RingMotion.h"
+
+namespace {
+// A stage point at `radius` points from the centre at an arc angle in degrees
+// (0 at 12 o'clock, clockwise), for a view of `side` points.
+QPointF polar(double radius, double arcDegrees, double side = 700.0)
+{
+    const double a = arcDegrees * M_PI / 180.0;
+    const double s = side / 700.0;
+    return {side / 2.0 + s * radius * std::sin(a), side / 2.0 - s * radius * std::cos(a)};
+}
+
+QList<QPair<QAccessible::Event, QString>> g_seen;
+void recordEvent(QAccessibleEvent* event)
+{
+    if (!qobject_cast<CircularSwitcherView*>(event->object()))
+        return;
+    QString value;
+    if (event->type() == QAccessible::ValueChanged)
+        value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+    g_seen.append({event->type(), value});
+}
+}
+
+class SwitcherViewTest : public SwitcherFixture {
+protected:
+    void SetUp() override
+    {
+        SwitcherFixture::SetUp();
+        prefs = std::make_shared<SimDisplayPreferences>();
+        DisplayPreferences::setShared(prefs);
+        screens->pointerLocation = QPointF(700, 450);
+        for (int i = 1; i <= 4; ++i)
+            desktop->addApp(i, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("App %1").arg(i));
+        for (int n = 1; n <= 3; ++n)
+            desktop->addWindow(2, 200 + n, QStringLiteral("Doc %1").arg(n));
+        desktop->frontmostPID = 1;
+        window = std::make_unique<CircularSwitcherWindow>();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        DisplayPreferences::setShared(nullptr);
+        SwitcherFixture::TearDown();
+    }
+    CircularSwitcherViewModel& model() { return *window->viewModel(); }
+    CircularSwitcherView& view() { return *window->view(); }
+    void showSettled(std::optional<QList<RunningApp>> apps = std::nullopt)
+    {
+        window->showSwitcher(apps);
+        env.scheduler().advance(2.0);
+        ASSERT_TRUE(model().isVisible());
+        ASSERT_FALSE(view().isAnimating());
+    }
+    // Selects App 2 with its three windows fanned out, as the pointer does.
+    void fanOutSecondApp()
+    {
+        const QPointF c = model().ringCenter();
+        model().updatePointer(c + QPointF(120, 0)); // 3 o'clock: wedge 1 of 4
+        env.scheduler().advance(2.0);
+        ASSERT_EQ(model().selectedIndex(), 1);
+        ASSERT_EQ(model().windows().size(), 3);
+        ASSERT_TRUE(view().isFanShown());
+    }
+    void click(QPointF at)
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, at, view().mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view().mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(&view(), &press);
+        QCoreApplication::sendEvent(&view(), &release);
+    }
+
+    std::shared_ptr<SimDisplayPreferences> prefs;
+    std::unique_ptr<CircularSwitcherWindow> window;
+};
+
+TEST_F(SwitcherViewTest, WedgeHitTestingFollowsTheTaperedShapes)
+{
+    using Kind = CircularSwitcherView::Hit::Kind;
+    // Hidden: nothing takes a click.
+    window->showSwitcher(std::nullopt);
+    EXPECT_EQ(view().hitTest(polar(124, 45)).kind, Kind::none);
+    env.scheduler().advance(2.0);
+
+    // Four wedges clockwise from 12 o'clock; the middle of each, near both edges.
+    for (int i = 0; i < 4; ++i) {
+        for (double r : {70.0, 124.0, 180.0}) {
+            const auto hit = view().hitTest(polar(r, 90.0 * i + 45.0));
+            EXPECT_EQ(hit.kind, Kind::wedge) << i << " at " << r;
+            EXPECT_EQ(hit.index, i) << " at " << r;
+        }
+    }
+    // The centre, the 8-point gaps on the seams and beyond the band: nothing.
+    EXPECT_EQ(view().hitTest(polar(0, 0)).kind, Kind::none);
+    EXPECT_EQ(view().hitTest(polar(40, 30)).kind, Kind::none);
+    EXPECT_EQ(view().hitTest(polar(150, 0)).kind, Kind::none);
+    EXPECT_EQ(view().hitTest(polar(150, 90)).kind, Kind::none);
+    EXPECT_EQ(view().hitTest(polar(200, 45)).kind, Kind::none);
+    // Just inside the gap's edge the wedge takes the click again.
+    EXPECT_EQ(view().hitTest(polar(150, 90 + 3.0)).index, 1);
+
+    // One application: the whole circle but the seam at 12 o'clock.
+    window->hideSwitcher(false);
+    showSettled(QList<RunningApp> {RunningApp {QStringLiteral("Solo"), QImage(), QStringLiteral("org.example.Solo"), false}});
+    for (double a : {10.0, 90.0, 180.0, 270.0, 350.0})
+        EXPECT_EQ(view().hitTest(polar(124, a)).kind, Kind::wedge) << a;
+    EXPECT_EQ(view().hitTest(polar(124, 0)).kind, Kind::none);
+
+    // At ring scale 1.5 the view is 1050 points and the stage scales with it.
+    window->hideSwitcher(false);
+    AppSettings::shared().setRingScale(1.5);
+    showSettled();
+    ASSERT_EQ(view().width(), 1050);
+    EXPECT_EQ(view().hitTest(polar(124, 135, 1050)).index, 1);
+    EXPECT_EQ(view().hitTest(polar(124, 225, 1050)).index, 2);
+    EXPECT_EQ(view().hitTest(polar(200, 225, 1050)).kind, Kind::none);
+}
+
+TEST_F(SwitcherViewTest, CardsTakeClicksOnlyWhileTheFanIsShown)
+{
+    using Kind = CircularSwitcherView::Hit::Kind;
+    showSettled();
+    // Before the pointer has armed, the fan is not drawn and takes nothing.
+    model().setSelectedIndex(1);
+    model().refreshWindowsForSelection();
+    EXPECT_EQ(model().windows().size(), 3);
+    EXPECT_FALSE(view().isFanShown());
+    EXPECT_EQ(view().hitTest(polar(265, 135)).kind, Kind::none);
+
+    fanOutSecondApp();
+    // Three cards centred on App 2's wedge (arc 135 degrees), first card counter-clockwise.
+    const double step = 21.0 - 5.5 / 3.0;
+    const double first = 135.0 - (3 * 21.0 - 5.5) / 2.0;
+    for (int j = 0; j < 3; ++j) {
+        const auto hit = view().hitTest(polar(265, first + step * (j + 0.5)));
+        EXPECT_EQ(hit.kind, Kind::card) << j;
+        EXPECT_EQ(hit.index, j);
+    }
+    EXPECT_EQ(view().hitTest(polar(265, 135 + 60)).kind, Kind::none);
+    EXPECT_EQ(view().hitTest(polar(124, 135)).index, 1); // the wedge below still answers
+}
+
+TEST_F(SwitcherViewTest, OpeningRunsFromTheHiddenPoseAndANewShowingSnapsBack)
+{
+    window->showSwitcher(std::nullopt);
+    // Hidden pose: collapsed band, nothing visible.
+    EXPECT_EQ(view().ringPresence(), 0.0);
+    EXPECT_EQ(view().bandInnerRadius(), 92.0);
+    EXPECT_EQ(view().bandOuterRadius(), 168.0);
+    env.scheduler().runPending();
+    EXPECT_TRUE(view().isAnimating());
+    env.scheduler().advance(0.05);
+    // The wedges open one after another.
+    EXPECT_GT(view().wedgePresence(0), view().wedgePresence(3));
+    env.scheduler().advance(2.0);
+    EXPECT_FALSE(view().isAnimating());
+    EXPECT_NEAR(view().ringPresence(), 1.0, 1e-6);
+    EXPECT_NEAR(view().bandInnerRadius(), 60.0, 1e-6);
+    EXPECT_NEAR(view().bandOuterRadius(), 190.0, 1e-6);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(view().wedgePresence(i), 1.0, 1e-6);
+    EXPECT_NEAR(view().wedgeSelection(0), 1.0, 1e-6);
+
+    // Closing animates back; a showing during the exit starts hidden, without animation.
+    window->hideSwitcher(true);
+    env.scheduler().advance(0.1);
+    EXPECT_TRUE(view().isAnimating());
+    const double midExit = view().ringPresence();
+    EXPECT_GT(midExit, 0.0);
+    EXPECT_LT(midExit, 1.0);
+    window->showSwitcher(std::nullopt);
+    EXPECT_EQ(view().ringPresence(), 0.0);
+    EXPECT_EQ(view().wedgePresence(0), 0.0);
+    EXPECT_EQ(view().bandInnerRadius(), 92.0);
+    EXPECT_FALSE(view().isAnimating());
+    env.scheduler().advance(2.0);
+    EXPECT_NEAR(view().ringPresence(), 1.0, 1e-6);
+}
+
+TEST_F(SwitcherViewTest, ReduceMotionOnlyFades)
+{
+    prefs->setReduceMotion(true);
+    window->showSwitcher(std::nullopt);
+    EXPECT_EQ(view().bandInnerRadius(), 60.0);
+    EXPECT_EQ(view().bandOuterRadius(), 190.0);
+    env.scheduler().runPending();
+    env.scheduler().advance(0.06);
+    // Every wedge fades together, with the plain fade.
+    EXPECT_GT(view().ringPresence(), 0.0);
+    EXPECT_LT(view().ringPresence(), 1.0);
+    EXPECT_NEAR(view().wedgePresence(0), view().wedgePresence(3), 1e-9);
+    EXPECT_EQ(view().bandInnerRadius(), 60.0);
+    env.scheduler().advance(0.1);
+    EXPECT_FALSE(view().isAnimating());
+}
+
+TEST_F(SwitcherViewTest, SelectionMovesTheFanTheShortWayAndPointingAtACardUnselectsTheWedge)
+{
+    showSettled();
+    fanOutSecondApp();
+    EXPECT_NEAR(view().fanAngle(), 3 * M_PI / 4, 1e-6);
+    // The pointer on a card: the card takes the look, no wedge shows as selected.
+    model().updatePointer(model().ringCenter() + QPointF(190, -190));
+    ASSERT_TRUE(model().selectedWindowIndex().has_value());
+    EXPECT_EQ(view().wedgeSelection(1), 0.0);
+    model().updatePointer(model().ringCenter() + QPointF(120, 0));
+    env.scheduler().advance(1.0);
+    EXPECT_NEAR(view().wedgeSelection(1), 1.0, 1e-6);
+
+    // From the last wedge to the first the fan turns through 12 o'clock, not all the way round.
+    QList<RunningApp> group;
+    for (int i = 0; i < 4; ++i)
+        group.append(RunningApp {QStringLiteral("W%1").arg(i), QImage(), QStringLiteral("org.example.W%1").arg(i), false});
+    model().setSelectedIndex(3);
+    env.scheduler().advance(1.0);
+    const double from = view().fanAngle();
+    model().setSelectedIndex(0);
+    env.scheduler().advance(1.0);
+    const double to = view().fanAngle();
+    EXPECT_NEAR(std::abs(to - from), M_PI / 2, 1e-6);
+}
+
+TEST_F(SwitcherViewTest, ClicksActAfterATenthOfASecondThroughTheOwner)
+{
+    showSettled();
+    QList<std::pair<int, std::optional<int>>> requests;
+    window->onCommitRequest = [&](int index, std::optional<int> w) { requests.append({index, w}); };
+
+    // A wedge click selects at once and asks for the commit 0.1 s later.
+    click(polar(124, 225));
+    EXPECT_EQ(model().selectedIndex(), 2);
+    env.scheduler().advance(0.09);
+    EXPECT_TRUE(requests.isEmpty());
+    env.scheduler().advance(0.02);
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].first, 2);
+    EXPECT_FALSE(requests[0].second.has_value());
+    EXPECT_TRUE(window->isSwitcherVisible()); // the owner decides what happens next
+
+    // A card click passes the application and the card.
+    fanOutSecondApp();
+    requests.clear();
+    view().clickCard(2);
+    EXPECT_EQ(model().selectedWindowIndex(), 2);
+    env.scheduler().advance(0.11);
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].first, 1);
+    EXPECT_EQ(requests[0].second, 2);
+
+    // Escape within the delay ends the showing: the click does nothing.
+    requests.clear();
+    click(polar(124, 45));
+    window->hideSwitcher(true);
+    env.scheduler().advance(0.2);
+    EXPECT_TRUE(requests.isEmpty());
+
+    // A new showing within the delay: the old click does nothing either.
+    env.scheduler().advance(1.0);
+    showSettled();
+    view().clickWedge(3);
+    window->showSwitcher(std::nullopt);
+    env.scheduler().advance(0.2);
+    EXPECT_TRUE(requests.isEmpty());
+}
+
+TEST_F(SwitcherViewTest, WithoutAnOwnerAClickActivatesOnceAndHides)
+{
+    showSettled();
+    desktop->calls.clear();
+    click(polar(124, 135)); // App 2
+    click(polar(124, 135)); // a second click within the delay
+    env.scheduler().advance(0.11);
+    EXPECT_EQ(countCalls(QStringLiteral("activate 2")), 1)
+        << desktop->calls.join(u'\n').toStdString();
+    EXPECT_TRUE(window->isExiting());
+    env.scheduler().advance(1.0);
+    EXPECT_FALSE(window->isSwitcherVisible());
+}
+
+TEST_F(SwitcherViewTest, AccessibleValueSpeaksTheSelectionAndAnnouncesChangesOnly)
+{
+    CircularSwitcherView::setAccessibilityEventObserver(recordEvent);
+    g_seen.clear();
+    const int before = CircularSwitcherView::announcementCount();
+
+    window->showSwitcher(std::nullopt);
+    env.scheduler().advance(2.0);
+    EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 1, 1 of 4"));
+    EXPECT_EQ(CircularSwitcherView::announcementCount(), before); // the first value is not announced
+
+    model().selectNext();
+    env.scheduler().advance(0.05);
+    EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 2, 2 of 4"));
+    EXPECT_EQ(CircularSwitcherView::announcementCount(), before + 1);
+    EXPECT_EQ(CircularSwitcherView::lastAnnouncement(), QStringLiteral("App 2, 2 of 4"));
+
+    model().updatePointer(model().ringCenter() + QPointF(120, 0));
+    model().updatePointer(model().ringCenter() + QPointF(190, -190));
+    env.scheduler().advance(0.05);
+    ASSERT_TRUE(model().selectedWindowIndex().has_value());
+    const int w = *model().selectedWindowIndex();
+    EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 2, window %1 of 3: Doc %1").arg(w + 1));
+    EXPECT_EQ(CircularSwitcherView::announcementCount(), before + 2);
+
+    // An out-of-range window falls back to the application, with its position.
+    model().setSelectedWindowIndex(7);
+    EXPECT_EQ(view().accessibilityDescription(), QStringLiteral("App 2, 2 of 4"));
+
+    // Hiding empties the list: not spoken. A new showing's first value is not either.
+    const int shown = CircularSwitcherView::announcementCount();
+    window->hideSwitcher(true);
+    env.scheduler().advance(1.0);
+    EXPECT_EQ(view().accessibilityDescription(), QStringLiteral("No apps"));
+    window->showSwitcher(std::nullopt);
+    env.scheduler().advance(2.0);
+    EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 1, 1 of 4"));
+    EXPECT_EQ(CircularSwitcherView::announcementCount(), shown);
+
+    // The element: one node with label, value and hint; announcements reach assistive technology.
+    QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&view());
+    ASSERT_NE(element, nullptr);
+    EXPECT_EQ(element->text(QAccessible::Name), QStringLiteral("App Switcher"));
+    EXPECT_EQ(element->text(QAccessible::Value), QStringLiteral("App 1, 1 of 4"));
+    EXPECT_EQ(element->text(QAccessible::Help), QStringLiteral("Arrow keys choose, Return switches, Escape dismisses."));
+    EXPECT_EQ(element->childCount(), 0);
+    // One value change per announcement, on the ring's element.
+    QStringList values;
+    for (const auto& [type, value] : g_seen) {
+        if (type == QAccessible::ValueChanged)
+            values << value;
+    }
+    ASSERT_EQ(values.size(), 2);
+    EXPECT_EQ(values[0], QStringLiteral("App 2, 2 of 4"));
+
+    // An empty text is never announced.
+    const int count = CircularSwitcherView::announcementCount();
+    CircularSwitcherView::announce(QString());
+    EXPECT_EQ(CircularSwitcherView::announcementCount(), count);
+    CircularSwitcherView::setAccessibilityEventObserver(nullptr);
+}
+
+TEST_F(SwitcherViewTest, DescriptionsFollowTheInterfaceLanguage)
+{
+    AppSettings::shared().setLanguage(AppLanguage::german);
+    window->showSwitcher(std::nullopt);
+    env.scheduler().advance(2.0);
+    EXPECT_EQ(CircularSwitcherView::accessibilityLabel(), QStringLiteral("App-Umschalter"));
+    EXPECT_EQ(view().accessibilityDescription(), QStringLiteral("App 1, 1 von 4"));
+    window->hideSwitcher(false);
+    EXPECT_EQ(view().accessibilityDescription(), QStringLiteral("Keine Apps"));
+    AppSettings::shared().setLanguage(AppLanguage::system);
+}
