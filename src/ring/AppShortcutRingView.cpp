@@ -1,0 +1,738 @@
+#include "ring/AppShortcutRingView.h"
+
+#include "core/AppSettings.h"
+#include "platform/DisplayPreferences.h"
+#include "platform/Scheduler.h"
+#include "ring/AppShortcutRingViewModel.h"
+#include "switcher/RingAnnounce.h"
+#include "switcher/RingMotion.h"
+#include "switcher/WindowArcGeometry.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QTranslator>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double stageHalf = AppShortcutRingView::stageSize / 2.0;
+const QPointF stageCentre(stageHalf, stageHalf);
+
+double mix(double hidden, double settled, double progress) { return hidden + (settled - hidden) * progress; }
+double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double toDegrees(double radians) { return radians * 180.0 / RingAngles::pi; }
+
+// Texts that follow the system's own language rather than the interface
+// language chosen in the settings.
+QString localizedForSystem(const QString& english)
+{
+    static QHash<QString, std::vector<QTranslator*>> loaded;
+    const QString code = QLocale::system().name().section(u'_', 0, 0);
+    auto it = loaded.find(code);
+    if (it == loaded.end()) {
+        std::vector<QTranslator*> list;
+        QStringList files;
+        QDirIterator found(QStringLiteral(":/i18n"), { QStringLiteral("*_") + code + QStringLiteral(".qm") }, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (found.hasNext())
+            files.append(found.next());
+        files.sort();
+        for (const QString& f : files) {
+            auto* t = new QTranslator;
+            if (t->load(f))
+                list.push_back(t);
+            else
+                delete t;
+        }
+        it = loaded.insert(code, std::move(list));
+    }
+    const QByteArray source = english.toUtf8();
+    for (QTranslator* t : *it) {
+        const QString text = t->translate("Kelvaro", source.constData());
+        if (!text.isEmpty())
+            return text;
+    }
+    return english;
+}
+
+class AppShortcutRingAccessible : public QAccessibleWidget {
+public:
+    explicit AppShortcutRingAccessible(QWidget* w)
+        : QAccessibleWidget(w, QAccessible::Dial, AppShortcutRingView::accessibilityLabel())
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* view = static_cast<const AppShortcutRingView*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return AppShortcutRingView::accessibilityLabel();
+        case QAccessible::Value:
+        case QAccessible::Description:
+            return view->accessibilityDescription();
+        case QAccessible::Help:
+            return AppShortcutRingView::accessibilityHint();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+    // One element: the wedges are not separate children.
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+QAccessibleInterface* ringAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("AppShortcutRingView") && object && object->isWidgetType())
+        return new AppShortcutRingAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+}
+
+AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(ringAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+
+    setAttribute(Qt::WA_NoSystemBackground, true);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    setAutoFillBackground(false);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(accessibilityLabel());
+    const int side = int(std::lround(stageSize * ringScale()));
+    resize(side, side);
+
+    connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] { update(); });
+    connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(); });
+    connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, [this] {
+        ++m_contentVersion;
+        update();
+    });
+
+    if (model) {
+        using M = AppShortcutRingViewModel;
+        connect(model, &M::isVisibleChanged, this, &AppShortcutRingView::onVisibilityChanged);
+        connect(model, &M::appearSessionChanged, this, &AppShortcutRingView::onSessionChanged);
+        connect(model, &M::selectedIndexChanged, this, &AppShortcutRingView::onSelectionChanged);
+        connect(model, &M::shortcutsChanged, this, [this] {
+            rebuildWedges();
+            onPageChanged();
+        });
+        connect(model, &M::pageIndexChanged, this, &AppShortcutRingView::onPageChanged);
+        connect(model, &M::pageCountChanged, this, &AppShortcutRingView::onPageChanged);
+        connect(model, &M::arcVariantsChanged, this, &AppShortcutRingView::onArcChanged);
+        connect(model, &M::selectedArcIndexChanged, this, &AppShortcutRingView::onArcChanged);
+        connect(model, &M::pointerSelectionEnabledChanged, this, &AppShortcutRingView::onArcChanged);
+        connect(model, &M::currentAppChanged, this, &AppShortcutRingView::onCurrentAppChanged);
+        connect(model, &M::ringCenterChanged, this, [this] {
+            if (m_model)
+                m_centreIcon.setRingCenter(m_model->ringCenter());
+        });
+        connect(&model->pointer(), &RingPointer::locationChanged, this, [this] {
+            if (m_model)
+                m_centreIcon.setPointer(m_model->pointer().location());
+        });
+        m_centreIcon.setRingCenter(model->ringCenter());
+        onCurrentAppChanged();
+    }
+    snapToModel();
+    m_description = accessibilityDescription();
+    m_descriptionPending = false;
+}
+
+AppShortcutRingView::~AppShortcutRingView() = default;
+
+// ---- texts -----------------------------------------------------------------------
+
+QString AppShortcutRingView::accessibilityLabel()
+{
+    return AppSettings::shared().localized(QStringLiteral("Shortcut Launcher"));
+}
+
+QString AppShortcutRingView::accessibilityHint()
+{
+    return AppSettings::shared().localized(QStringLiteral("Arrow keys choose, Return runs the shortcut, Escape dismisses."));
+}
+
+QString AppShortcutRingView::accessibilityDescription() const
+{
+    if (!m_model)
+        return AppSettings::shared().localized(QStringLiteral("No shortcuts"));
+    const auto& items = m_model->shortcuts();
+    const int i = m_model->selectedIndex();
+    if (i < 0 || i >= items.size())
+        return AppSettings::shared().localized(QStringLiteral("No shortcuts"));
+    const QLocale system = QLocale::system();
+    return localizedForSystem(QStringLiteral("%1, %2 of %3"))
+        .arg(items[i].name, system.toString(i + 1), system.toString(int(items.size())));
+}
+
+QString AppShortcutRingView::cardTitle(int index) const
+{
+    if (!m_model || index < 0 || index >= m_model->arcVariants().size())
+        return {};
+    const QString& label = m_model->arcVariants()[index].label;
+    if (!label.isEmpty())
+        return label;
+    return AppSettings::shared()
+        .localized(QStringLiteral("Password %1"))
+        .arg(AppSettings::shared().resolvedLocale().toString(index + 1));
+}
+
+// ---- state -----------------------------------------------------------------------
+
+bool AppShortcutRingView::reduceMotion() const { return DisplayPreferences::shared().reduceMotion(); }
+
+double AppShortcutRingView::ringScale() const
+{
+    const double s = AppSettings::shared().ringScale();
+    return std::isfinite(s) && s > 0.0 ? s : 1.0;
+}
+
+bool AppShortcutRingView::showsCardArc() const
+{
+    return m_model && m_model->pointerSelectionEnabled() && !m_model->arcVariants().isEmpty();
+}
+
+bool AppShortcutRingView::showsPageDots() const { return m_model && m_model->pageCount() > 1; }
+
+double AppShortcutRingView::selectedEntryAngle() const
+{
+    if (!m_model)
+        return 0.0;
+    const int n = std::max<int>(1, int(m_model->shortcuts().size()));
+    return (RingAngles::twoPi / double(n)) * (double(m_model->selectedIndex()) + 0.5);
+}
+
+bool AppShortcutRingView::wedgesResting() const
+{
+    for (const auto& w : m_wedges) {
+        if (w->visibility.isAnimating() || w->spin.isAnimating() || w->selected.isAnimating())
+            return false;
+    }
+    return true;
+}
+
+bool AppShortcutRingView::isAnimating() const
+{
+    return m_ring.isAnimating() || m_band.isAnimating() || !wedgesResting() || m_arcAngle.isAnimating()
+        || m_arcContent.isAnimating() || m_dotPosition.isAnimating() || m_centreIcon.isAnimating();
+}
+
+void AppShortcutRingView::rebuildWedges()
+{
+    const int n = m_model ? int(m_model->shortcuts().size()) : 0;
+    const double v = m_model && m_model->isVisible() ? 1.0 : 0.0;
+    const int selected = m_model ? m_model->selectedIndex() : -1;
+    m_wedges.clear();
+    for (int i = 0; i < n; ++i) {
+        auto w = std::make_unique<WedgeMotion>();
+        w->visibility.setValue(v);
+        w->spin.setValue(v);
+        w->selected.setValue(i == selected ? 1.0 : 0.0);
+        m_wedges.push_back(std::move(w));
+    }
+    m_wedgeLayers.assign(size_t(n), RingLayerCache());
+}
+
+void AppShortcutRingView::snapToModel()
+{
+    const bool visible = m_model && m_model->isVisible();
+    const bool rm = reduceMotion();
+    m_ring.setValue(visible ? 1.0 : 0.0);
+    m_band.setRadii(RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm));
+    rebuildWedges();
+    m_arcAngle.setValue(selectedEntryAngle());
+    m_arcContent.setValue(1.0);
+    m_dotPosition.setValue(m_model ? m_model->pageIndex() : 0);
+    m_arcWasShown = showsCardArc();
+    m_arcIds.clear();
+    if (m_model) {
+        for (const auto& v : m_model->arcVariants())
+            m_arcIds.append(v.id);
+    }
+    ++m_contentVersion;
+    update();
+}
+
+void AppShortcutRingView::onSessionChanged()
+{
+    // A new appearance: everything starts again from the hidden pose, and the
+    // first spoken value of the new showing is not announced.
+    snapToModel();
+    m_description = accessibilityDescription();
+    m_descriptionPending = false;
+}
+
+void AppShortcutRingView::onVisibilityChanged()
+{
+    if (!m_model)
+        return;
+    if (m_model->animationsDisabled()) {
+        snapToModel();
+        return;
+    }
+    const bool visible = m_model->isVisible();
+    const bool rm = reduceMotion();
+    const double target = visible ? 1.0 : 0.0;
+    const RingAnimation ringMotion = visible ? RingMotion::entry(rm) : RingMotion::exit(rm);
+    const RingAnimation bandMotion = visible ? RingMotion::bandEntry(rm) : RingMotion::exit(rm);
+    m_ring.animateTo(target, ringMotion);
+    m_band.setRadii(RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm), bandMotion);
+    for (size_t i = 0; i < m_wedges.size(); ++i) {
+        m_wedges[i]->visibility.animateTo(target, RingMotion::segmentVisibility(int(i), visible, rm));
+        m_wedges[i]->spin.animateTo(target, RingMotion::iconSpinVisibility(int(i), visible, rm));
+    }
+    ++m_contentVersion;
+    update();
+}
+
+void AppShortcutRingView::onSelectionChanged()
+{
+    if (!m_model)
+        return;
+    const int selected = m_model->selectedIndex();
+    const bool jump = m_model->animationsDisabled();
+    const RingAnimation motion = RingMotion::selection(reduceMotion());
+    for (size_t i = 0; i < m_wedges.size(); ++i) {
+        const double target = int(i) == selected ? 1.0 : 0.0;
+        if (jump)
+            m_wedges[i]->selected.setValue(target);
+        else
+            m_wedges[i]->selected.animateTo(target, motion);
+    }
+    // The card arc swings to the newly selected wedge.
+    if (showsCardArc() && !jump)
+        m_arcAngle.animateTo(selectedEntryAngle(), motion);
+    else
+        m_arcAngle.setValue(selectedEntryAngle());
+    ++m_contentVersion;
+    refreshDescription(true);
+    update();
+}
+
+void AppShortcutRingView::onArcChanged()
+{
+    if (!m_model)
+        return;
+    const bool shown = showsCardArc();
+    QList<QUuid> ids;
+    for (const auto& v : m_model->arcVariants())
+        ids.append(v.id);
+    if (shown && !m_arcWasShown) {
+        m_arcAngle.setValue(selectedEntryAngle());
+        m_arcContent.setValue(1.0);
+    } else if (shown && ids != m_arcIds && !m_model->animationsDisabled()) {
+        m_arcContent.setValue(0.0);
+        m_arcContent.animateTo(1.0, RingMotion::content(reduceMotion()));
+    }
+    m_arcWasShown = shown;
+    m_arcIds = ids;
+    ++m_contentVersion;
+    update();
+}
+
+void AppShortcutRingView::onPageChanged()
+{
+    if (!m_model)
+        return;
+    if (int(m_wedges.size()) != m_model->shortcuts().size())
+        rebuildWedges();
+    if (m_model->animationsDisabled())
+        m_dotPosition.setValue(m_model->pageIndex());
+    else
+        m_dotPosition.animateTo(m_model->pageIndex(), RingAnimation::spring(0.18, 0.85));
+    m_arcAngle.setValue(selectedEntryAngle());
+    ++m_contentVersion;
+    refreshDescription(true);
+    update();
+}
+
+void AppShortcutRingView::onCurrentAppChanged()
+{
+    QIcon icon;
+    if (m_model && m_model->currentApp() && !m_model->currentApp()->icon.isNull())
+        icon = QIcon(QPixmap::fromImage(m_model->currentApp()->icon));
+    m_centreIcon.setIcon(icon);
+    update();
+}
+
+void AppShortcutRingView::refreshDescription(bool announceChange)
+{
+    // A page turn publishes the page, its items and the selection one after
+    // another; the spoken value is taken once they have all arrived.
+    if (announceChange) {
+        if (m_descriptionPending)
+            return;
+        m_descriptionPending = true;
+        QPointer<AppShortcutRingView> self(this);
+        Scheduler::shared().post([self] {
+            if (!self)
+                return;
+            self->m_descriptionPending = false;
+            self->takeDescription(true);
+        });
+        return;
+    }
+    takeDescription(false);
+}
+
+void AppShortcutRingView::takeDescription(bool announce)
+{
+    const QString d = accessibilityDescription();
+    if (d == m_description)
+        return;
+    m_description = d;
+    if (!announce)
+        return;
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, d);
+        QAccessible::updateAccessibility(&event);
+    }
+    RingAnnounce::announce(this, d);
+}
+
+// ---- pieces ----------------------------------------------------------------------
+
+ShortcutRadialSegmentView AppShortcutRingView::segment(int index) const
+{
+    ShortcutRadialSegmentView s;
+    if (m_model && index >= 0 && index < m_model->shortcuts().size())
+        s.shortcut = m_model->shortcuts()[index];
+    s.isSelected = m_model && m_model->selectedIndex() == index;
+    s.index = index;
+    s.totalShortcuts = m_model ? std::max<int>(1, int(m_model->shortcuts().size())) : 1;
+    s.isVisible = m_model && m_model->isVisible();
+    s.reduceMotion = reduceMotion();
+    s.bandInnerRadius = RingMotion::settledInnerRadius;
+    s.bandOuterRadius = RingMotion::settledOuterRadius;
+    return s;
+}
+
+WindowArcSegmentView AppShortcutRingView::card(int index) const
+{
+    WindowArcSegmentView c;
+    const auto& variants = m_model->arcVariants();
+    c.title = cardTitle(index);
+    c.hint = variants[index].hint;
+    c.isSelected = m_model->selectedArcIndex() && *m_model->selectedArcIndex() == index;
+    c.icon = variants[index].icon.isEmpty()
+        ? QIcon()
+        : RingItemIcons::icon(variants[index].icon, 13.0, 13.0,
+                              c.isSelected ? m_palette.primaryText() : m_palette.secondaryText());
+    c.index = index;
+    c.total = int(variants.size());
+    c.arcCenterAngle = m_arcAngle.value();
+    c.radialGapInner = 9.0;
+    return c;
+}
+
+// ---- hit testing and clicks ---------------------------------------------------------
+
+QPointF AppShortcutRingView::toStage(QPointF widgetPoint) const
+{
+    const double s = ringScale();
+    return { (widgetPoint.x() - width() / 2.0) / s + stageHalf, (widgetPoint.y() - height() / 2.0) / s + stageHalf };
+}
+
+AppShortcutRingView::Hit AppShortcutRingView::hitTest(QPointF widgetPoint) const
+{
+    if (!m_model || !m_model->isVisible())
+        return {};
+    const QPointF p = toStage(widgetPoint);
+    if (QLineF(stageCentre, p).length() > stageHalf)
+        return {}; // outside the ring's circle
+    if (showsCardArc()) {
+        const int n = int(m_model->arcVariants().size());
+        std::vector<int> order;
+        if (const auto sel = m_model->selectedArcIndex(); sel && *sel >= 0 && *sel < n)
+            order.push_back(*sel);
+        for (int j = 0; j < n; ++j) {
+            if (order.empty() || order.front() != j)
+                order.push_back(j);
+        }
+        const QRectF stage(0, 0, stageSize, stageSize);
+        for (int j : order) {
+            const WindowArcSegmentView c = card(j);
+            if (c.depthTransform(stageCentre).map(c.shape().path(stage)).contains(p))
+                return { Hit::Kind::card, j };
+        }
+    }
+    const int n = int(m_model->shortcuts().size());
+    for (int i = 0; i < n; ++i) {
+        if (segment(i).path(stageCentre).contains(p))
+            return { Hit::Kind::wedge, i };
+    }
+    return {};
+}
+
+void AppShortcutRingView::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton ? hitTest(event->position()) : Hit {};
+    event->accept();
+}
+
+void AppShortcutRingView::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const Hit pressed = m_pressed;
+    m_pressed = {};
+    if (event->button() != Qt::LeftButton || pressed.kind == Hit::Kind::none || hitTest(event->position()) != pressed
+        || !m_model)
+        return;
+    if (pressed.kind == Hit::Kind::wedge) {
+        // Only the highlight moves; the owner runs whatever is selected when it commits.
+        m_model->setSelectedIndex(pressed.index);
+        return;
+    }
+    m_model->setSelectedArcIndex(pressed.index);
+    QPointer<AppShortcutRingViewModel> model = m_model;
+    Scheduler::shared().postAfter(0.1, [model] {
+        if (model)
+            model->hide();
+    });
+}
+
+// ---- painting ----------------------------------------------------------------------
+
+void AppShortcutRingView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    renderFrame(p);
+}
+
+void AppShortcutRingView::renderFrame(QPainter& p)
+{
+    if (!m_model)
+        return;
+    m_palette = RingPalette::current();
+    const double progress = m_ring.value();
+    if (progress <= 0.0 && !m_ring.isAnimating())
+        return; // hidden: every layer is transparent
+    const double scale = ringScale();
+    const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const bool rm = reduceMotion();
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.translate(width() / 2.0, height() / 2.0);
+    p.scale(scale, scale);
+    p.translate(-stageHalf, -stageHalf);
+
+    const double blur = mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), clamp01(progress));
+    const double deviceScale = dpr * scale;
+    const double sigmaPx = blur * deviceScale;
+    if (sigmaPx >= 0.6) {
+        // The whole ring blurred. It is drawn at a fraction of the resolution
+        // (at least half, more the wider the blur) and scaled back up
+        // smoothly, which itself softens by about a pixel; what remains of the
+        // blur is done on the small layer.
+        const double factor = std::clamp(sigmaPx / 1.5, 2.0, 12.0);
+        const double layerScale = deviceScale / factor;
+        const int px = int(std::ceil(stageSize * layerScale));
+        QImage layer(px, px, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        {
+            QPainter lp(&layer);
+            lp.setRenderHint(QPainter::Antialiasing, true);
+            lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            lp.scale(layerScale, layerScale);
+            paintStage(lp, layerScale);
+        }
+        const double sigmaLayer = sigmaPx / factor;
+        if (sigmaLayer >= 0.8)
+            RingEffects::boxBlur(layer, sigmaLayer);
+        p.drawImage(QRectF(0, 0, stageSize, stageSize), layer);
+    } else {
+        paintStage(p, deviceScale);
+    }
+    p.restore();
+}
+
+void AppShortcutRingView::paintStage(QPainter& p, double deviceScale)
+{
+    const bool rm = reduceMotion();
+    const double progress = m_ring.value();
+    p.save();
+    QPainterPath circle;
+    circle.addEllipse(stageCentre, stageHalf, stageHalf);
+    p.setClipPath(circle, Qt::IntersectClip);
+    const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), progress);
+    if (std::abs(spin) > 1e-6) {
+        p.translate(stageCentre);
+        p.rotate(toDegrees(spin));
+        p.translate(-stageCentre);
+    }
+    const bool atRest = !m_ring.isAnimating() && progress >= 1.0 && !m_band.isAnimating() && wedgesResting()
+        && !m_arcAngle.isAnimating() && !m_arcContent.isAnimating();
+    if (atRest) {
+        const quint64 key = (m_contentVersion << 34) ^ (quint64(m_palette.accent.rgba()) << 2)
+            ^ (m_palette.dark ? 1u : 0u) ^ (m_palette.reduceTransparency ? 2u : 0u);
+        p.drawImage(QRectF(0, 0, stageSize, stageSize),
+                    m_restLayer.layer(key, QSizeF(stageSize, stageSize), deviceScale,
+                                      [this](QPainter& lp) { paintRestingContent(lp); }));
+    } else {
+        paintMoving(p, deviceScale);
+    }
+    paintCentre(p, m_palette);
+    p.restore();
+}
+
+void AppShortcutRingView::paintRestingContent(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    m_band.paint(p, stageCentre, m_palette);
+    const int n = int(m_wedges.size());
+    const int selected = m_model->selectedIndex();
+    const auto draw = [&](int i) {
+        const ShortcutRadialSegmentView s = segment(i);
+        s.paintWedge(p, stageCentre, m_palette, i == selected ? 1.0 : 0.0);
+        RingText::draw(p, s.labelCentre(stageCentre), s.labelStack(), i == selected ? 1.06 : 1.0);
+    };
+    for (int i = 0; i < n; ++i) {
+        if (i != selected)
+            draw(i);
+    }
+    if (selected >= 0 && selected < n)
+        draw(selected);
+    if (showsCardArc())
+        paintArc(p, m_palette);
+}
+
+void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
+{
+    const bool rm = reduceMotion();
+    const double progress = clamp01(m_ring.value());
+
+    // Band: its radii follow their own spring, its opacity the ring's curve.
+    if (progress > 0.0) {
+        p.save();
+        p.setOpacity(p.opacity() * progress);
+        m_band.paint(p, stageCentre, m_palette);
+        p.restore();
+    }
+
+    // Wedges: the selected one on top.
+    const int n = int(m_wedges.size());
+    const int selected = m_model->selectedIndex();
+    std::vector<int> order;
+    for (int i = 0; i < n; ++i) {
+        if (i != selected)
+            order.push_back(i);
+    }
+    if (selected >= 0 && selected < n)
+        order.push_back(selected);
+
+    const double sharp = std::max(1.0, std::ceil(deviceScale * 2.0) / 2.0);
+    for (int i : order) {
+        const WedgeMotion& w = *m_wedges[size_t(i)];
+        const double v = w.visibility.value();
+        const double opacity = clamp01(v);
+        if (opacity <= 0.0)
+            continue;
+        const ShortcutRadialSegmentView s = segment(i);
+        const double scale = mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), v);
+        const double sweep = mix(RingMotion::segmentSweep(false, rm), RingMotion::segmentSweep(true, rm), v);
+        p.save();
+        p.setOpacity(p.opacity() * opacity);
+        p.translate(stageCentre);
+        p.rotate(toDegrees(sweep));
+        p.scale(scale, scale);
+        p.translate(-stageCentre);
+
+        // The wedge itself, from its own layer unless its selection is moving.
+        const double sel = clamp01(w.selected.value());
+        if (w.selected.isAnimating()) {
+            s.paintWedge(p, stageCentre, m_palette, sel);
+        } else {
+            const QRectF box = s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1);
+            const quint64 key = (quint64(n) << 40) ^ (quint64(sel > 0.5) << 36) ^ (quint64(m_palette.accent.rgba()) << 2)
+                ^ (m_palette.dark ? 1u : 0u);
+            p.drawImage(box, m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {
+                lp.setRenderHint(QPainter::Antialiasing, true);
+                lp.translate(-box.topLeft());
+                s.paintWedge(lp, stageCentre, m_palette, sel > 0.5 ? 1.0 : 0.0);
+            }));
+        }
+
+        // The label: blurred on the segment curve, turned on the icon curve.
+        const double iconBlur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm), v));
+        const double spin = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
+        const double labelScale = 1.0 + 0.06 * sel;
+        const QPointF at = s.labelCentre(stageCentre);
+        const RingText::Stack stack = s.labelStack();
+        if (iconBlur < 0.05 && std::abs(spin) < 1e-4) {
+            RingText::draw(p, at, stack, labelScale);
+        } else {
+            const double layerScale
+                = std::max(0.25, std::round(RingEffects::blurLayerScale(std::max(iconBlur, 0.5), sharp) * 4.0) / 4.0);
+            const QImage label = RingText::render(stack, layerScale);
+            const QImage soft = iconBlur >= 0.05 ? RingEffects::blurred(label, iconBlur) : label;
+            const QSizeF size(label.width() / layerScale * labelScale, label.height() / layerScale * labelScale);
+            p.translate(at);
+            p.rotate(toDegrees(spin));
+            p.drawImage(QRectF(QPointF(-size.width() / 2.0, -size.height() / 2.0), size), soft);
+        }
+        p.restore();
+    }
+
+    if (showsCardArc()) {
+        const double arcOpacity = progress * clamp01(m_arcContent.value());
+        if (arcOpacity > 0.0) {
+            p.save();
+            p.setOpacity(p.opacity() * arcOpacity);
+            paintArc(p, m_palette);
+            p.restore();
+        }
+    }
+}
+
+void AppShortcutRingView::paintArc(QPainter& p, const RingPalette& palette) const
+{
+    const int n = int(m_model->arcVariants().size());
+    const std::optional<int> sel = m_model->selectedArcIndex();
+    // Earlier cards lie above later ones; the selected card above all.
+    for (int j = n - 1; j >= 0; --j) {
+        if (!sel || *sel != j)
+            card(j).paint(p, stageCentre, palette);
+    }
+    if (sel && *sel >= 0 && *sel < n)
+        card(*sel).paint(p, stageCentre, palette);
+}
+
+void AppShortcutRingView::paintCentre(QPainter& p, const RingPalette& palette)
+{
+    const double opacity = clamp01(m_ring.value());
+    if (opacity <= 0.0)
+        return;
+    if (m_model->pageCount() > 1) {
+        RingPageDots dots;
+        dots.current = m_model->pageIndex();
+        dots.total = m_model->pageCount();
+        dots.isDark = palette.dark;
+        dots.paint(p, stageCentre, m_dotPosition.value(), opacity);
+        return;
+    }
+    if (m_model->currentApp() && !m_centreIcon.view().icon.isNull()) {
+        p.save();
+        p.setOpacity(p.opacity() * opacity);
+        m_centreIcon.paint(p, stageCentre);
+        p.restore();
+    }
+}

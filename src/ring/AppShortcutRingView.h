@@ -1,0 +1,132 @@
+#pragma once
+// The drawing of a shortcut-like ring (an application's shortcuts, saved tabs
+// or vault accounts) over its view model: the glass band, one wedge per item
+// of the page shown, an outer arc of password cards beside the selected
+// account once the pointer is armed, and in the centre the page dots (more
+// than one page) or the icon of the application whose items are shown.
+//
+// Pure presentation: it follows the model's signals and writes to the model
+// only on clicks (a wedge selects; a card selects and asks the model to hide
+// 0.1 s later). Every pose change plays the rings' animations on the shared
+// AnimationEngine (Scheduler time); a new appearance session of the model
+// snaps everything back to the hidden pose. The whole ring is one
+// accessibility element whose value speaks the selection; every change of it
+// is announced.
+//
+// The stage is 700 points square, drawn scaled by AppSettings' ringScale
+// about the widget's centre (the owner sizes the widget to 700 x ringScale).
+
+#include "ring/ShortcutSegmentView.h"
+#include "switcher/CentreAppIcon.h"
+#include "switcher/RingAnimation.h"
+#include "switcher/RingEffects.h"
+#include "switcher/RingShapes.h"
+#include "switcher/WindowArcCard.h"
+
+#include <QPointer>
+#include <QUuid>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ring/AppShortcutRingViewModel.h"
+
+class AppShortcutRingView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double stageSize = 700.0;
+
+    AppShortcutRingView(AppShortcutRingViewModel* model, QWidget* parent = nullptr);
+    ~AppShortcutRingView() override;
+
+    AppShortcutRingViewModel* viewModel() const { return m_model; }
+
+    // The spoken state: "<name>, <position> of <count>" or "No shortcuts".
+    QString accessibilityDescription() const;
+    static QString accessibilityLabel();
+    static QString accessibilityHint();
+
+    // What a point of the widget hits (topmost first: cards, then wedges).
+    struct Hit {
+        enum class Kind { none, wedge, card };
+        Kind kind = Kind::none;
+        int index = -1;
+        bool operator==(const Hit&) const = default;
+    };
+    Hit hitTest(QPointF widgetPoint) const;
+
+    // The title of arc card `index` ("Password 3" when its label is empty).
+    QString cardTitle(int index) const;
+    // Whether the card arc is part of the drawing now.
+    bool showsCardArc() const;
+    // Whether the centre shows the page dots (else the application icon).
+    bool showsPageDots() const;
+    // True while any pose or selection is still moving.
+    bool isAnimating() const;
+
+    // Draws one frame of the ring as it stands now, with the painter's origin
+    // at the widget's top-left corner (what paintEvent draws).
+    void renderFrame(QPainter& painter);
+
+    // Widget point <-> stage point (700-point stage, no turn).
+    QPointF toStage(QPointF widgetPoint) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct WedgeMotion {
+        AnimatedValue visibility;  // 0 hidden pose ... 1 settled (segment spring)
+        AnimatedValue spin;        // the label's turn (icon spring)
+        AnimatedValue selected;    // 0 plain ... 1 selected look
+    };
+
+    void rebuildWedges();
+    void onVisibilityChanged();
+    void onSelectionChanged();
+    void onArcChanged();
+    void onPageChanged();
+    void onSessionChanged();
+    void onCurrentAppChanged();
+    void snapToModel();
+    // Takes up a changed spoken value; announced on the next turn when asked.
+    void refreshDescription(bool announceChange);
+    void takeDescription(bool announce);
+    bool reduceMotion() const;
+    double ringScale() const;
+
+    ShortcutRadialSegmentView segment(int index) const;
+    WindowArcSegmentView card(int index) const;
+    double selectedEntryAngle() const;
+    bool wedgesResting() const;
+
+    void paintStage(QPainter& p, double deviceScale);
+    void paintMoving(QPainter& p, double deviceScale);
+    void paintRestingContent(QPainter& p);
+    void paintArc(QPainter& p, const RingPalette& palette) const;
+    void paintCentre(QPainter& p, const RingPalette& palette);
+
+    QPointer<AppShortcutRingViewModel> m_model;
+    RingPalette m_palette;
+
+    AnimatedValue m_ring;          // whole-ring visibility (ring curve)
+    RingBand m_band;
+    std::vector<std::unique_ptr<WedgeMotion>> m_wedges;
+    AnimatedValue m_arcAngle;      // arc angle the card arc is centred on
+    AnimatedValue m_arcContent;    // fades a new set of cards in
+    AnimatedValue m_dotPosition;   // the page the dots show
+    TiltingCenterAppIcon m_centreIcon;
+    bool m_arcWasShown = false;
+    QList<QUuid> m_arcIds;
+
+    RingLayerCache m_restLayer;
+    std::vector<RingLayerCache> m_wedgeLayers;
+    quint64 m_contentVersion = 1;
+
+    QString m_description;
+    bool m_descriptionPending = false;
+    Hit m_pressed;
+};
