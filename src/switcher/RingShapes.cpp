@@ -52,11 +52,14 @@ QPainterPath RingShape::path(const QRectF& rect) const
     p.setFillRule(Qt::WindingFill);
     p.moveTo(c.x() + outer, c.y());
     arc(p, c, outer, 0.0, 2.0 * std::numbers::pi);
-    if (inner > 0.0) {
-        p.lineTo(c.x() + inner, c.y());
-        arc(p, c, inner, 2.0 * std::numbers::pi, 0.0);
-    }
     p.closeSubpath();
+    if (inner > 0.0) {
+        // The hole is its own subpath, wound the other way: joining the two
+        // circles with a line would show as a seam wherever the band is stroked.
+        p.moveTo(c.x() + inner, c.y());
+        arc(p, c, inner, 2.0 * std::numbers::pi, 0.0);
+        p.closeSubpath();
+    }
     return p;
 }
 
