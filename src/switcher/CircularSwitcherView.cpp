@@ -16,6 +16,8 @@
 #include <QLinearGradient>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainterPath>
+#include <QVector3D>
 #include <QPainter>
 #include <QTranslator>
 #include <algorithm>
@@ -1060,9 +1062,86 @@ void CircularSwitcherView::paintCentre(QPainter& p) const
     p.save();
     if (!m_previousCentreIcon.isNull() && swap < 1.0) {
         p.setOpacity(opacity * (1.0 - swap));
-        CenterAppIconView::paint(p, c, m_previousCentreIcon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
+        paintCentreIcon(p, m_previousCentreIcon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
     }
     p.setOpacity(opacity * swap);
-    m_centreIcon->paint(p, c);
+    paintCentreIcon(p, m_centreIcon->view().icon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
+    p.restore();
+}
+
+void CircularSwitcherView::paintCentreIcon(QPainter& p, const QIcon& icon, double rotationX, double rotationY) const
+{
+    // The centre icon as CenterAppIconView draws it (a rounded 48-point tile
+    // grown by 1.05, turned in depth, with a broad and a close shadow), but
+    // with the shadows cast by the flat tile and blurred once per icon: the
+    // pointer turns the icon every frame, and blurring afresh each time costs
+    // more than a whole frame at device-pixel ratio 2.
+    if (icon.isNull())
+        return;
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const QTransform& t = p.worldTransform();
+    const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const double scale = std::clamp(std::ceil(std::sqrt(std::abs(t.determinant())) * dpr * 2.0) / 2.0, 0.5, 8.0);
+    const double side = CenterAppIconView::iconSide;
+    const double tile = side * 1.05;
+
+    CentreImages* images = nullptr;
+    for (CentreImages& candidate : m_centreImages) {
+        if (candidate.iconKey == icon.cacheKey() && candidate.scale == scale)
+            images = &candidate;
+    }
+    if (!images) {
+        // Replace the entry not used for the other icon of a cross-fade.
+        images = m_centreImages[0].iconKey == m_centreIcon->view().icon.cacheKey() && icon.cacheKey() != m_centreImages[0].iconKey
+            ? &m_centreImages[1]
+            : &m_centreImages[0];
+        images->iconKey = icon.cacheKey();
+        images->scale = scale;
+        const int px = int(std::ceil(tile * scale));
+        QImage flat(px, px, QImage::Format_ARGB32_Premultiplied);
+        flat.fill(Qt::transparent);
+        {
+            QPainter fp(&flat);
+            fp.setRenderHint(QPainter::Antialiasing, true);
+            fp.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            fp.scale(scale * 1.05, scale * 1.05);
+            QPainterPath clip;
+            clip.addRoundedRect(QRectF(0, 0, side, side), 10, 10);
+            fp.setClipPath(clip);
+            icon.paint(&fp, QRect(0, 0, int(side), int(side)));
+        }
+        images->icon = flat;
+        images->padding = 30.0;
+        const auto shadow = [&](double opacity, double radius) {
+            const int pad = int(std::ceil(images->padding * scale));
+            QImage s(flat.width() + 2 * pad, flat.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
+            s.fill(Qt::transparent);
+            {
+                QPainter sp(&s);
+                sp.drawImage(QPoint(pad, pad), flat);
+                sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+                sp.fillRect(s.rect(), QColor::fromRgbF(0, 0, 0, float(opacity)));
+            }
+            RingEffects::boxBlur(s, radius * scale / 2.0);
+            return s;
+        };
+        images->broadShadow = shadow(0.2, 26.0);
+        images->closeShadow = shadow(0.13, 7.0);
+    }
+
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const double shadowSide = tile + 2.0 * images->padding;
+    const auto drawShadow = [&](const QImage& img, QPointF offset) {
+        p.drawImage(QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide), img);
+    };
+    drawShadow(images->broadShadow, CenterAppIconView::broadShadowOffset(rotationX, rotationY));
+    drawShadow(images->closeShadow, CenterAppIconView::closeShadowOffset(rotationX, rotationY));
+    constexpr double degree = pi / 180.0;
+    const QTransform turnX = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * degree, QVector3D(1, 0, 0), 0.0, 1.0);
+    const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * degree, QVector3D(0, 1, 0), 0.0, 1.0);
+    p.setTransform(turnX * turnY, true);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.drawImage(QRectF(c.x() - tile / 2.0, c.y() - tile / 2.0, tile, tile), images->icon);
     p.restore();
 }

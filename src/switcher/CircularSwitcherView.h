@@ -182,6 +182,7 @@ private:
     void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
+    void paintCentreIcon(QPainter& p, const QIcon& icon, double rotationX, double rotationY) const;
     bool isAtRest() const;
 
     QPointer<CircularSwitcherViewModel> m_model;
@@ -201,6 +202,14 @@ private:
     QIcon m_previousCentreIcon;
     AnimatedValue m_centreSwap {1.0};
     mutable QHash<QString, QIcon> m_icons;
+    // The centre icon's flat image and its two shadows, per icon and resolution.
+    struct CentreImages {
+        qint64 iconKey = 0;
+        double scale = 0.0;
+        QImage icon, broadShadow, closeShadow;
+        double padding = 0.0; // points around the icon in the shadow images
+    };
+    mutable CentreImages m_centreImages[2];
 
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;

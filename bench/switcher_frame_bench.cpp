@@ -1,0 +1,168 @@
+// One full frame of the real switcher view (nine applications with icons, the
+// selected one's three windows fanned out, the tilting centre icon), painted
+// as the panel paints it, at device-pixel ratios 1 and 2:
+//  - at rest with the pointer still;
+//  - at rest with the pointer moving (the centre icon turns every frame);
+//  - the whole opening, frame by frame at 60 Hz until it settles (time per frame);
+//  - the selection moving to the next application (time per frame while it animates).
+// Time runs on a virtual clock, so only drawing is measured.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <cmath>
+
+#include "core/AppSettings.h"
+#include "platform/DefaultsStore.h"
+#include "platform/sim/MemoryDefaultsStore.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimScreens.h"
+#include "platform/sim/VirtualScheduler.h"
+#include "switcher/CircularSwitcherView.h"
+#include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/CircularSwitcherWindow.h"
+
+namespace {
+QIcon appIcon(int i)
+{
+    QImage img(256, 256, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 256);
+    g.setColorAt(0, QColor::fromHsv((i * 47) % 360, 120, 255));
+    g.setColorAt(1, QColor::fromHsv((i * 47 + 25) % 360, 230, 200));
+    p.setBrush(g);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(16, 16, 224, 224), 52, 52);
+    return QIcon(QPixmap::fromImage(img));
+}
+
+struct Stage {
+    std::shared_ptr<VirtualScheduler> scheduler = std::make_shared<VirtualScheduler>();
+    std::shared_ptr<SimDesktop> desktop;
+    std::shared_ptr<SimScreens> screens = std::make_shared<SimScreens>();
+    std::unique_ptr<CircularSwitcherWindow> window;
+
+    Stage()
+    {
+        Scheduler::setShared(scheduler);
+        DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+        desktop = SimDesktop::install();
+        screens->addScreen(QRectF(0, 0, 1920, 1080));
+        screens->pointerLocation = QPointF(960, 540);
+        Screens::setShared(screens);
+        for (int i = 0; i < 9; ++i)
+            desktop->addApp(i + 1, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("Application %1").arg(i)).icon = appIcon(i);
+        for (int n = 1; n <= 3; ++n)
+            desktop->addWindow(2, 200 + n, QStringLiteral("Document window number %1").arg(n));
+        window = std::make_unique<CircularSwitcherWindow>();
+    }
+    CircularSwitcherViewModel& model() { return *window->viewModel(); }
+
+    // Shows the ring and lets it settle with the second application's windows out.
+    void showSettled()
+    {
+        window->showSwitcher(std::nullopt);
+        scheduler->advance(2.0);
+        const double a = 60.0 * M_PI / 180.0;
+        model().updatePointer(model().ringCenter() + QPointF(130 * std::sin(a), 130 * std::cos(a)));
+        scheduler->advance(2.0);
+    }
+    void paint(QImage& target)
+    {
+        target.fill(Qt::transparent);
+        QPainter p(&target);
+        window->view()->paintRing(p);
+    }
+};
+
+QImage target(double dpr)
+{
+    QImage img(int(700 * dpr), int(700 * dpr), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(dpr);
+    return img;
+}
+
+void BM_SwitcherFrameAtRest(benchmark::State& state)
+{
+    Stage stage;
+    stage.showSettled();
+    QImage img = target(double(state.range(0)));
+    for (auto _ : state) {
+        stage.paint(img);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+
+void BM_SwitcherFramePointerMoving(benchmark::State& state)
+{
+    Stage stage;
+    stage.showSettled();
+    QImage img = target(double(state.range(0)));
+    int step = 0;
+    for (auto _ : state) {
+        // A new pointer position every frame: the centre icon turns to a new pose.
+        const double a = (60.0 + double(step++ % 360) * 0.7) * M_PI / 180.0;
+        stage.model().pointer()->setLocation(stage.model().ringCenter() + QPointF(130 * std::sin(a), 130 * std::cos(a)));
+        stage.scheduler->advance(1.0 / 60.0);
+        stage.paint(img);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+
+void BM_SwitcherOpeningPerFrame(benchmark::State& state)
+{
+    Stage stage;
+    QImage img = target(double(state.range(0)));
+    std::int64_t frames = 0;
+    for (auto _ : state) {
+        stage.window->showSwitcher(std::nullopt);
+        stage.scheduler->runPending();
+        do {
+            stage.scheduler->advance(1.0 / 60.0);
+            stage.paint(img);
+            ++frames;
+        } while (stage.window->view()->isAnimating());
+        benchmark::DoNotOptimize(img.constBits());
+    }
+    state.counters["frames"] = benchmark::Counter(double(frames), benchmark::Counter::kAvgIterations);
+}
+
+void BM_SwitcherSelectionPerFrame(benchmark::State& state)
+{
+    Stage stage;
+    stage.showSettled();
+    QImage img = target(double(state.range(0)));
+    std::int64_t frames = 0;
+    for (auto _ : state) {
+        stage.model().selectNext();
+        do {
+            stage.scheduler->advance(1.0 / 60.0);
+            stage.paint(img);
+            ++frames;
+        } while (stage.window->view()->isAnimating());
+        benchmark::DoNotOptimize(img.constBits());
+    }
+    state.counters["frames"] = benchmark::Counter(double(frames), benchmark::Counter::kAvgIterations);
+}
+}
+
+BENCHMARK(BM_SwitcherFrameAtRest)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitcherFramePointerMoving)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitcherOpeningPerFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitcherSelectionPerFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
