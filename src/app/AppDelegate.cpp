@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include "app/RingLocalPointerMonitor.h"
 #include "app/ScreenLockObserver.h"
 #include "core/AppSettings.h"
 #include "core/HotkeyRecordingSession.h"
@@ -7,6 +8,10 @@
 #include "input/KeyTapSuspension.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
+#include "platform/PointerMonitor.h"
+#include "ring/AppShortcutRingViewModel.h"
+#include "switcher/CircularSwitcherWindow.h"
+#include "switcher/RingPanel.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -76,6 +81,7 @@ AppDelegate::~AppDelegate()
         Scheduler::shared().cancel(m_permissionRetryTimer);
     m_keyTap.reset();
     m_globalMonitor.reset();
+    tearDownRings();
     if (qApp)
         qApp->removeEventFilter(this);
     for (QWidget* w : { m_settingsWindow.data(), m_onboardingWindow.data(), m_helpWindow.data(),

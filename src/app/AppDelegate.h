@@ -11,6 +11,7 @@
 
 #include "app/AppServices.h"
 #include "core/Hotkey.h"
+#include "core/HotkeyRole.h"
 #include "core/LauncherGroup.h"
 #include "platform/KeyTap.h"
 #include "platform/Scheduler.h"
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <QUuid>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -26,7 +28,14 @@
 #include <vector>
 
 class AppSettings;
+class AppShortcutRingViewModel;
+class CircularSwitcherWindow;
 class HotkeyEventTap;
+class PointerMonitorSession;
+class RingLocalPointerMonitor;
+class RingPanel;
+struct AppShortcut;
+struct RunningApp;
 class ScreenLockObserver;
 class QWidget;
 
@@ -113,27 +122,68 @@ public:
     bool hasGlobalMonitor() const { return m_globalMonitor != nullptr; }
     bool isWaitingForPermission() const { return m_permissionRetryTimer != 0; }
 
-    // ---- Ring control (overridden by the ring control) --------------------------
-    virtual bool isSwitcherVisible() const { return false; }
-    virtual bool hasSwitcher() const { return false; }
-    virtual bool isLauncherRingVisible() const { return false; }
+    // ---- Ring control (AppDelegateRings.cpp) -------------------------------------
+    // Two families share the screen, one at a time: the app switcher (which
+    // also shows launcher groups) and the shortcut-like rings (an
+    // application's shortcuts, saved tabs, passwords) in one panel. A showing
+    // commits at most once, by a modifier release (hold mode), the hotkey
+    // again (toggle mode), Return or Enter, or a click; any hide that is not a
+    // commit (Escape, a click's own hide, another ring opening) ends the
+    // showing, so nothing of it commits afterwards. A hotkey acts on the ring
+    // it opened; pressed while another ring shows, it opens its own.
+    // Virtual so that dispatch tests can record the calls instead.
+    virtual bool isSwitcherVisible() const;
+    virtual bool hasSwitcher() const;
+    virtual bool isLauncherRingVisible() const;
     bool isRingVisible() const { return isSwitcherVisible() || isLauncherRingVisible(); }
 
-    virtual void showCircularSwitcher() { }
-    virtual void showShortcutRingSwitcher() { }
-    virtual void triggerSwitcher() { }
-    virtual void triggerLauncher() { }
-    virtual void showCapturedTabsRing() { }
-    virtual void showPasswordRing() { }
-    virtual void showLauncherGroup(const LauncherGroup&) { }
-    virtual void handleModifiersChanged(std::uint64_t) { }
-    virtual void commitVisibleRing() { }
-    virtual void moveLauncherSelection(int) { }
-    virtual void switcherSelectNext() { }
-    virtual void switcherSelectPrevious() { }
-    virtual void hideSwitcher(bool) { }
-    virtual void hideLauncherRing(bool) { }
-    virtual void stopMouseTracking() { }
+    virtual void showCircularSwitcher();
+    virtual void showShortcutRingSwitcher();
+    virtual void triggerSwitcher();
+    virtual void triggerLauncher();
+    // The tabs and password hotkeys: steps or commits their own ring when it
+    // shows, else opens it.
+    virtual void showCapturedTabsRing();
+    virtual void showPasswordRing();
+    // The group's hotkey: steps or commits the switcher when it shows this
+    // group, else opens the switcher on the group.
+    virtual void showLauncherGroup(const LauncherGroup& group);
+    virtual void handleModifiersChanged(std::uint64_t flags);
+    virtual void commitVisibleRing();
+    virtual void moveLauncherSelection(int delta);
+    virtual void switcherSelectNext();
+    virtual void switcherSelectPrevious();
+    virtual void hideSwitcher(bool animated);
+    virtual void hideLauncherRing(bool animated);
+    virtual void stopMouseTracking();
+
+    void selectAndActivateCurrentApp();
+    void selectAndExecuteCurrentShortcut();
+    void releaseLauncherRing();
+    void startMouseTracking();
+    void stopMouseTrackingIfIdle();
+    void forwardMousePosition();
+    // `deltaY` up positive; points when `precise`, else wheel notches.
+    void forwardScroll(double deltaY, bool precise);
+
+    // ---- Ring state (for the tray menu, tests and the benchmarks) ----
+    CircularSwitcherWindow* circularSwitcher() const { return m_circularSwitcher.get(); }
+    RingPanel* shortcutRingWindow() const { return m_shortcutRingWindow.get(); }
+    AppShortcutRingViewModel* shortcutRingViewModel() const;
+    bool isMouseTracking() const { return m_mouseMonitor || m_localMonitor; }
+    double scrollAccumulator() const { return m_scrollAccumulator; }
+    bool switcherHasCommitted() const { return m_switcherHasCommitted; }
+    std::optional<std::uint64_t> switcherSessionHold() const { return m_switcherSessionHold; }
+    quint64 launcherRevealGeneration() const { return m_launcherRevealGeneration; }
+    quint64 launcherHideGeneration() const { return m_launcherHideGeneration; }
+    bool launcherIsExiting() const { return m_launcherIsExiting; }
+    bool launcherHasCommitted() const { return m_launcherHasCommitted; }
+    HotkeyRole shortcutRingHoldRole() const { return m_shortcutRingHoldRole; }
+    // The shortcut ring's commit runs the item this long after the hide starts.
+    static constexpr double executeDelay = 0.05;
+    // Scroll needed for one page turn: points of a precise device, wheel notches.
+    static constexpr double preciseScrollThreshold = 28.0;
+    static constexpr double wheelScrollThreshold = 1.0;
 
 Q_SIGNALS:
     void activationPolicyChanged();
@@ -170,5 +220,34 @@ private:
     ActivationPolicy m_activationPolicy = ActivationPolicy::regular;
     int m_suspensionDepth = 0;
     std::unique_ptr<ScreenLockObserver> m_screenLockObserver;
+
+    // Ring control (AppDelegateRings.cpp).
+    void makeCircularSwitcher();
+    void showShortcutLikeRing(const RunningApp& centre, const QList<AppShortcut>& items, HotkeyRole role);
+    // The showing of `role`'s ring can still take a step or a commit.
+    bool isLauncherShowingLive(HotkeyRole role) const;
+    bool isSwitcherShowingLive() const;
+    void stepOrCommitSwitcher();
+    void stepOrCommitLauncher();
+    void switcherClickCommit(int index, std::optional<int> windowIndex);
+    void ringsChangedOutsideKeyHandler();
+    void tearDownRings();
+
+    std::unique_ptr<CircularSwitcherWindow> m_circularSwitcher;
+    std::unique_ptr<RingPanel> m_shortcutRingWindow;
+    QPointer<AppShortcutRingViewModel> m_shortcutRingViewModel;
+    std::unique_ptr<PointerMonitorSession> m_mouseMonitor;
+    std::unique_ptr<RingLocalPointerMonitor> m_localMonitor;
+    double m_scrollAccumulator = 0;
+    bool m_switcherHasCommitted = false;
+    std::optional<std::uint64_t> m_switcherSessionHold;
+    std::optional<QUuid> m_switcherSessionGroup; // the group the switcher shows, if any
+    quint64 m_launcherRevealGeneration = 0;
+    quint64 m_launcherHideGeneration = 0;
+    bool m_launcherIsExiting = false;
+    bool m_launcherHasCommitted = false;
+    HotkeyRole m_shortcutRingHoldRole = HotkeyRole::launcher;
+    int m_keyHandlerDepth = 0;
+
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -1,0 +1,522 @@
+// Ring control of the delegate, end to end through the sim key tap: hotkeys,
+// modifier releases, Return, Escape, clicks and the pointer feed against the
+// real switcher panel and shortcut ring panel (offscreen).
+
+#include "app/AppDelegate.h"
+#include "app/ShortcutRunner.h"
+#include "core/AppSettings.h"
+#include "core/ShortcutStorage.h"
+#include "platform/Clipboard.h"
+#include "platform/PointerMonitor.h"
+#include "platform/SyntheticKeys.h"
+#include "platform/sim/MemoryClipboard.h"
+#include "platform/sim/RecordingSyntheticKeys.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimDisplayPreferences.h"
+#include "platform/sim/SimKeyTap.h"
+#include "platform/sim/SimPointerMonitor.h"
+#include "platform/sim/SimScreens.h"
+#include "ring/AppShortcutRingViewModel.h"
+#include "support/TestSupport.h"
+#include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/CircularSwitcherWindow.h"
+#include "switcher/RingPanel.h"
+#include "vault/PasswordEntry.h"
+#include "vault/PasswordVault.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr std::uint64_t Shift = Modifier::Shift;
+constexpr std::uint64_t Cmd = Modifier::Command;
+constexpr std::uint64_t Opt = Modifier::Option;
+constexpr std::uint16_t KeyA = 0, KeyS = 1, KeyD = 2, KeyP = 35, Key1 = 18, Key2 = 19;
+constexpr std::uint16_t Return = 36, Escape = 53, Down = 125;
+
+class RingControl : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        desktop = SimDesktop::install();
+        desktop->addApp(10, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
+        desktop->addApp(20, QStringLiteral("org.example.Mail"), QStringLiteral("Mail"));
+        desktop->addApp(30, QStringLiteral("org.example.Web"), QStringLiteral("Web"));
+        desktop->frontmostPID = 10;
+        screens = std::make_shared<SimScreens>();
+        screens->list.append(ScreenInfo {QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0});
+        screens->pointerLocation = QPointF(720, 450);
+        Screens::setShared(screens);
+        prefs = std::make_shared<SimDisplayPreferences>();
+        DisplayPreferences::setShared(prefs);
+        pointer = std::make_shared<SimPointerMonitor>();
+        PointerMonitor::setShared(pointer);
+        keys = std::make_shared<RecordingSyntheticKeys>();
+        SyntheticKeys::setShared(keys);
+        clipboard = std::make_shared<MemoryClipboard>();
+        Clipboard::setShared(clipboard);
+        tap = std::make_shared<SimKeyTap>();
+        KeyTap::setShared(tap);
+
+        AppSettings& s = AppSettings::shared();
+        s.setRingScale(1.0);
+        s.setActivationMode(ActivationMode::holdModifier);
+        s.setLauncherGroups({});
+        for (HotkeyRole role : allCases<HotkeyRole>()) {
+            s.resetHotkey(role);
+            s.setHoldModifiers(Shift | Cmd, role);
+        }
+        ShortcutStorage::resetShared();
+
+        delegate = std::make_unique<AppDelegate>();
+        delegate->startEventMonitoring();
+        ASSERT_TRUE(delegate->keyTap());
+    }
+    void TearDown() override
+    {
+        delegate.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ShortcutStorage::resetShared();
+        for (auto reset : {+[] { KeyTap::setShared(nullptr); }, +[] { PointerMonitor::setShared(nullptr); },
+                           +[] { Screens::setShared(nullptr); }, +[] { DisplayPreferences::setShared(nullptr); },
+                           +[] { SyntheticKeys::setShared(nullptr); }, +[] { Clipboard::setShared(nullptr); }})
+            reset();
+    }
+
+    // Holds `flags`, then presses `key` with them.
+    bool chord(std::uint16_t key, std::uint64_t flags)
+    {
+        tap->changeFlags(flags);
+        return tap->press(key, flags);
+    }
+    void release(std::uint64_t stillHeld = 0) { tap->changeFlags(stillHeld); }
+    void turn() { env.scheduler().runPending(); }
+    void settle() { env.scheduler().advance(2.0); }
+
+    int activations(qint32 pid) const { return desktop->calls.count(QStringLiteral("activate %1 all").arg(pid)); }
+    int allActivations() const
+    {
+        int n = 0;
+        for (const QString& c : desktop->calls)
+            n += c.startsWith(QStringLiteral("activate ")) ? 1 : 0;
+        return n;
+    }
+    CircularSwitcherViewModel* switcherModel() const { return delegate->circularSwitcher()->viewModel(); }
+
+    void saveShortcuts(const QString& bundle, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Item %1").arg(i), QStringLiteral("star"),
+                                                              QString(), bundle, QStringLiteral("snippet %1").arg(i)));
+    }
+    void savePasswords(int count)
+    {
+        QList<PasswordEntry> entries;
+        for (int i = 0; i < count; ++i) {
+            PasswordEntry e;
+            e.label = QStringLiteral("Account %1").arg(i);
+            e.variants << PasswordVariant {};
+            entries << e;
+        }
+        env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList(entries));
+    }
+
+    TestSupport::SimEnvironment env;
+    std::shared_ptr<SimDesktop> desktop;
+    std::shared_ptr<SimScreens> screens;
+    std::shared_ptr<SimDisplayPreferences> prefs;
+    std::shared_ptr<SimPointerMonitor> pointer;
+    std::shared_ptr<RecordingSyntheticKeys> keys;
+    std::shared_ptr<MemoryClipboard> clipboard;
+    std::shared_ptr<SimKeyTap> tap;
+    std::unique_ptr<AppDelegate> delegate;
+    QStringList released;
+};
+
+// ---- The switcher -------------------------------------------------------------------------------
+
+TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
+{
+    EXPECT_TRUE(chord(KeyA, Shift | Cmd));
+    ASSERT_TRUE(delegate->isSwitcherVisible());
+    turn();
+    EXPECT_TRUE(switcherModel()->isVisible());
+    EXPECT_EQ(switcherModel()->selectedIndex(), 0); // the active application
+    EXPECT_TRUE(delegate->isMouseTracking());
+    EXPECT_EQ(pointer->liveMonitors(), 1);
+
+    EXPECT_TRUE(tap->press(KeyA, Shift | Cmd));
+    EXPECT_EQ(switcherModel()->selectedIndex(), 1);
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+
+    release(Cmd); // ⇧ up
+    EXPECT_EQ(activations(20), 1);
+    release(0); // ⌘ up as well
+    EXPECT_TRUE(tap->press(Return, 0)); // the panel is still exiting
+    settle();
+    EXPECT_EQ(allActivations(), 1);
+    EXPECT_FALSE(delegate->isSwitcherVisible());
+    EXPECT_FALSE(delegate->isMouseTracking());
+    EXPECT_EQ(pointer->liveMonitors(), 0);
+    // Ring keys are no longer taken once the ring is gone.
+    EXPECT_FALSE(tap->press(Return, 0));
+}
+
+TEST_F(RingControl, ToggleModeCommitsOnTheSecondPressAndIgnoresReleases)
+{
+    AppSettings::shared().setActivationMode(ActivationMode::toggle);
+    chord(KeyA, Shift | Cmd);
+    turn();
+    release(0);
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_EQ(allActivations(), 0);
+    tap->press(Down, 0);
+    chord(KeyA, Shift | Cmd);
+    EXPECT_EQ(activations(20), 1);
+    release(0);
+    settle();
+    EXPECT_EQ(allActivations(), 1);
+    EXPECT_FALSE(delegate->isSwitcherVisible());
+}
+
+TEST_F(RingControl, EscapeEndsTheShowingSoLaterReleasesAndReturnCommitNothing)
+{
+    chord(KeyA, Shift | Cmd);
+    turn();
+    tap->press(KeyA, Shift | Cmd);
+    EXPECT_TRUE(tap->press(Escape, Shift | Cmd));
+    // The exit animation keeps the panel on screen for a moment.
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    release(Cmd);
+    release(0);
+    tap->press(Return, 0);
+    settle();
+    EXPECT_EQ(allActivations(), 0);
+    EXPECT_FALSE(delegate->isSwitcherVisible());
+}
+
+TEST_F(RingControl, EscapeDuringTheRevealHidesAtOnceAndCancelsTheReveal)
+{
+    chord(KeyA, Shift | Cmd);
+    tap->press(Escape, Shift | Cmd); // before the reveal's turn
+    EXPECT_FALSE(delegate->isSwitcherVisible());
+    turn();
+    EXPECT_FALSE(switcherModel()->isVisible());
+    release(0);
+    EXPECT_EQ(allActivations(), 0);
+}
+
+TEST_F(RingControl, AShowDuringAnExitIsNotEndedByThatExit)
+{
+    chord(KeyA, Shift | Cmd);
+    turn();
+    tap->press(Escape, Shift | Cmd);
+    // Opened again while the first showing's exit still runs.
+    tap->press(KeyA, Shift | Cmd);
+    turn();
+    settle(); // the old exit's end comes and must do nothing
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(switcherModel()->isVisible());
+    EXPECT_TRUE(delegate->isMouseTracking());
+    release(Cmd);
+    EXPECT_EQ(activations(10), 1);
+
+    // The same for the shortcut ring: a new showing during an exit survives it.
+    saveShortcuts(QStringLiteral("org.example.Editor"), 3);
+    chord(KeyS, Shift | Cmd);
+    turn();
+    tap->press(Escape, Shift | Cmd);
+    EXPECT_TRUE(delegate->launcherIsExiting());
+    const quint64 hides = delegate->launcherHideGeneration();
+    tap->press(KeyS, Shift | Cmd);
+    EXPECT_GT(delegate->launcherHideGeneration(), hides);
+    turn();
+    settle();
+    ASSERT_TRUE(delegate->shortcutRingViewModel());
+    EXPECT_TRUE(delegate->shortcutRingViewModel()->isVisible());
+    EXPECT_TRUE(delegate->isLauncherRingVisible());
+}
+
+TEST_F(RingControl, AClickCommitsThroughTheSameOnceOnlyPath)
+{
+    chord(KeyA, Shift | Cmd);
+    turn();
+    // The view asks 0.1 s after a click on the third wedge.
+    delegate->circularSwitcher()->onCommitRequest(2, std::nullopt);
+    EXPECT_EQ(activations(30), 1);
+    release(Cmd);
+    tap->press(Return, Cmd);
+    delegate->circularSwitcher()->onCommitRequest(1, std::nullopt);
+    settle();
+    EXPECT_EQ(allActivations(), 1);
+
+    // A release first: the click's late request commits nothing more.
+    chord(KeyA, Shift | Cmd);
+    turn();
+    release(Shift);
+    delegate->circularSwitcher()->onCommitRequest(0, std::nullopt);
+    settle();
+    EXPECT_EQ(allActivations(), 2);
+    EXPECT_EQ(activations(10), 0);
+}
+
+TEST_F(RingControl, LauncherGroupsUseTheirOwnHoldSet)
+{
+    desktop->apps.removeLast(); // Web is installed but not running
+    LauncherGroup onlyCommand(QStringLiteral("Work"),
+                              {QStringLiteral("org.example.Web"), QStringLiteral("org.example.Gone"),
+                               QStringLiteral("org.example.Mail")},
+                              Hotkey(Key1, Opt | Cmd), Cmd);
+    LauncherGroup disjoint(QStringLiteral("Play"), {QStringLiteral("org.example.Mail")}, Hotkey(Key2, Opt | Cmd),
+                           Shift);
+    AppSettings::shared().setLauncherGroups({onlyCommand, disjoint});
+
+    chord(Key1, Opt | Cmd);
+    turn();
+    ASSERT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_EQ(delegate->switcherSessionHold(), Cmd);
+    ASSERT_EQ(switcherModel()->runningApps().size(), 2); // the missing one left out, order kept
+    EXPECT_EQ(switcherModel()->runningApps()[0].bundleIdentifier, QStringLiteral("org.example.Web"));
+    release(Cmd); // ⌥ up: not in the hold set
+    EXPECT_EQ(allActivations(), 0);
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    // The group's hotkey again steps its own ring.
+    tap->press(Key1, Opt | Cmd);
+    EXPECT_EQ(switcherModel()->selectedIndex(), 1);
+    release(0); // ⌘ up
+    EXPECT_EQ(activations(20), 1);
+    settle();
+
+    // No shared modifier: every modifier of the hotkey commits.
+    chord(Key2, Opt | Cmd);
+    turn();
+    EXPECT_EQ(delegate->switcherSessionHold(), Opt | Cmd);
+    release(Cmd);
+    EXPECT_EQ(activations(20), 2);
+    settle();
+}
+
+TEST_F(RingControl, AGroupWithoutInstalledAppsLogsAndShowsNothing)
+{
+    LauncherGroup gone(QStringLiteral("Old"), {QStringLiteral("org.example.Gone")}, Hotkey(Key1, Opt | Cmd), Cmd);
+    delegate->showLauncherGroup(gone);
+    EXPECT_FALSE(delegate->hasSwitcher() && delegate->isSwitcherVisible());
+    EXPECT_TRUE(env.logLines().contains(QStringLiteral("Kelvaro: launcher group 'Old' has no apps that still exist.")));
+    EXPECT_EQ(desktop->beeps, 0);
+}
+
+TEST_F(RingControl, PointerArmsAfterTenPointsAndSelectsOutsideTheDeadZone)
+{
+    chord(KeyA, Shift | Cmd);
+    turn();
+    const QPointF c = switcherModel()->ringCenter();
+    // Within 10 points of where the ring opened: not armed, nothing selected.
+    screens->pointerLocation = QPointF(c.x() + 6, c.y());
+    pointer->move();
+    EXPECT_FALSE(switcherModel()->pointerSelectionEnabled());
+    EXPECT_EQ(switcherModel()->mousePosition(), screens->pointerLocation);
+    // Armed, but inside the dead zone (60 points): the selection stays.
+    screens->pointerLocation = QPointF(c.x() - 40, c.y());
+    pointer->move();
+    EXPECT_TRUE(switcherModel()->pointerSelectionEnabled());
+    EXPECT_EQ(switcherModel()->selectedIndex(), 0);
+    // Below the centre (y up): the middle wedge of three (2π/3 .. 4π/3).
+    screens->pointerLocation = QPointF(c.x(), c.y() - 120);
+    pointer->move();
+    EXPECT_EQ(switcherModel()->selectedIndex(), 1);
+    // A press anywhere also feeds the position.
+    screens->pointerLocation = QPointF(c.x() - 120, c.y() + 10);
+    pointer->send({PointerEvent::Type::LeftMouseDown, 0, false});
+    EXPECT_EQ(switcherModel()->selectedIndex(), 2);
+    release(Cmd);
+    EXPECT_EQ(activations(30), 1);
+}
+
+// ---- The shortcut-like rings ------------------------------------------------------------------------
+
+TEST_F(RingControl, ReturnThenReleaseRunsTheChosenItemOnce)
+{
+    saveShortcuts(QStringLiteral("org.example.Editor"), 3);
+    ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Nothing"), QStringLiteral("star"), QString(),
+                                                      QStringLiteral("org.example.Editor")));
+    chord(KeyS, Shift | Cmd);
+    turn();
+    AppShortcutRingViewModel* model = delegate->shortcutRingViewModel();
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->shortcuts().size(), 3); // the item with nothing to run is left out
+    EXPECT_TRUE(model->isVisible());
+    ASSERT_TRUE(model->currentApp());
+    EXPECT_EQ(model->currentApp()->bundleIdentifier, QStringLiteral("org.example.Editor"));
+    EXPECT_TRUE(model->currentApp()->isActive);
+    EXPECT_EQ(model->ringCenter(), delegate->shortcutRingWindow()->frameYUp().center());
+
+    tap->press(KeyS, Shift | Cmd); // steps in hold mode
+    tap->press(Down, Shift | Cmd);
+    EXPECT_EQ(model->selectedIndex(), 2);
+    tap->press(Down, Shift | Cmd); // wraps within the page
+    EXPECT_EQ(model->selectedIndex(), 0);
+    tap->press(KeyS, Shift | Cmd);
+    EXPECT_TRUE(tap->press(Return, Shift | Cmd));
+    release(Cmd);
+    release(0);
+    EXPECT_EQ(clipboard->changeCount(), 0); // runs 0.05 s after the commit
+    env.scheduler().advance(0.05);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("snippet 1"));
+    settle();
+    EXPECT_EQ(clipboard->changeCount(), 1);
+    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    EXPECT_FALSE(delegate->shortcutRingViewModel());
+    EXPECT_FALSE(delegate->isMouseTracking());
+}
+
+TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
+{
+    saveShortcuts(QStringLiteral("org.example.Editor"), 2);
+    chord(KeyS, Shift | Cmd);
+    turn();
+    tap->press(Escape, Shift | Cmd);
+    EXPECT_TRUE(delegate->isLauncherRingVisible()); // exiting
+    release(0);
+    tap->press(Return, 0);
+    settle();
+    EXPECT_EQ(clipboard->changeCount(), 0);
+
+    // The model's own hide (a card click) runs nothing and ends the showing.
+    chord(KeyS, Shift | Cmd);
+    turn();
+    delegate->shortcutRingViewModel()->hide();
+    release(0);
+    settle();
+    EXPECT_EQ(clipboard->changeCount(), 0);
+    EXPECT_FALSE(delegate->isLauncherRingVisible());
+}
+
+TEST_F(RingControl, AFrontmostAppWithoutShortcutsBeepsAndLogs)
+{
+    chord(KeyS, Shift | Cmd);
+    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    EXPECT_EQ(desktop->beeps, 1);
+    EXPECT_TRUE(env.logLines().contains(
+        QStringLiteral("Kelvaro: no shortcuts saved for Editor — add some in Settings under Apps.")));
+    // No frontmost application: nothing at all.
+    desktop->frontmostPID.reset();
+    chord(KeyS, Shift | Cmd);
+    EXPECT_EQ(desktop->beeps, 1);
+    // Empty tabs and password rings beep without a log line.
+    env.clearLog();
+    chord(KeyD, Shift | Cmd);
+    chord(KeyP, Shift | Cmd);
+    EXPECT_EQ(desktop->beeps, 3);
+    EXPECT_TRUE(env.logLines().isEmpty());
+    EXPECT_FALSE(delegate->isRingVisible());
+}
+
+TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
+{
+    saveShortcuts(QStringLiteral("org.example.Editor"), 25);
+    chord(KeyS, Shift | Cmd);
+    turn();
+    AppShortcutRingViewModel* model = delegate->shortcutRingViewModel();
+    ASSERT_EQ(model->pageCount(), 3);
+    pointer->wheel(-1); // towards the user: forward
+    EXPECT_EQ(model->pageIndex(), 1);
+    EXPECT_EQ(model->shortcuts().size(), 10);
+    pointer->wheel(-1);
+    EXPECT_EQ(model->pageIndex(), 2);
+    EXPECT_EQ(model->shortcuts().size(), 5);
+    pointer->wheel(1); // back
+    EXPECT_EQ(model->pageIndex(), 1);
+    for (int i = 0; i < 9; ++i)
+        pointer->swipe(3);
+    EXPECT_EQ(model->pageIndex(), 1);
+    EXPECT_DOUBLE_EQ(delegate->scrollAccumulator(), 27);
+    pointer->swipe(1);
+    EXPECT_EQ(model->pageIndex(), 0);
+    EXPECT_DOUBLE_EQ(delegate->scrollAccumulator(), 0);
+    // Arrows wrap within the page shown; they never turn it.
+    tap->press(126, Shift | Cmd); // Up
+    EXPECT_EQ(model->selectedIndex(), 9);
+    EXPECT_EQ(model->pageIndex(), 0);
+    tap->press(Escape, Shift | Cmd);
+    settle();
+
+    // One page: scrolls neither turn nor accumulate.
+    ShortcutStorage::shared().removeApp(QStringLiteral("org.example.Editor"));
+    saveShortcuts(QStringLiteral("org.example.Editor"), 4);
+    chord(KeyS, Shift | Cmd);
+    turn();
+    pointer->swipe(20);
+    EXPECT_EQ(delegate->scrollAccumulator(), 0);
+    EXPECT_EQ(delegate->shortcutRingViewModel()->pageIndex(), 0);
+}
+
+TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
+{
+    saveShortcuts(QStringLiteral("org.example.Editor"), 3);
+    savePasswords(3);
+    ShortcutRunner::setPasswordRoute([this](const AppShortcut& item, const AppShortcutRingViewModel*) {
+        released << item.name;
+    });
+    // The launcher hotkey over the password ring opens the shortcut ring; it
+    // never releases a password.
+    chord(KeyP, Shift | Cmd);
+    turn();
+    EXPECT_EQ(delegate->shortcutRingHoldRole(), HotkeyRole::passwords);
+    EXPECT_EQ(delegate->shortcutRingViewModel()->currentApp()->bundleIdentifier, AppShortcut::passwordMarker);
+    tap->press(KeyS, Shift | Cmd);
+    EXPECT_EQ(delegate->shortcutRingHoldRole(), HotkeyRole::launcher);
+    EXPECT_EQ(delegate->shortcutRingViewModel()->currentApp()->bundleIdentifier, QStringLiteral("org.example.Editor"));
+    // The password hotkey again, in hold mode, over its own ring: a step.
+    tap->press(KeyP, Shift | Cmd);
+    turn();
+    tap->press(KeyP, Shift | Cmd);
+    EXPECT_EQ(delegate->shortcutRingViewModel()->selectedIndex(), 1);
+    // The switcher hotkey over a shortcut ring opens the switcher, closing the ring at once.
+    tap->press(KeyA, Shift | Cmd);
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    release(0);
+    settle();
+    EXPECT_EQ(activations(10), 1);
+    EXPECT_TRUE(released.isEmpty());
+
+    // Toggle mode: the second press of the password hotkey commits its own ring.
+    AppSettings::shared().setActivationMode(ActivationMode::toggle);
+    chord(KeyP, Shift | Cmd);
+    turn();
+    release(0);
+    tap->changeFlags(Shift | Cmd);
+    tap->press(Down, Shift | Cmd);
+    tap->press(KeyP, Shift | Cmd);
+    EXPECT_TRUE(delegate->launcherIsExiting());
+    settle();
+    EXPECT_EQ(released, QStringList {QStringLiteral("Account 1")});
+    // … and the launcher hotkey over the password ring opens the shortcut ring.
+    chord(KeyP, Shift | Cmd);
+    turn();
+    tap->press(KeyS, Shift | Cmd);
+    settle();
+    EXPECT_EQ(released.size(), 1);
+    EXPECT_EQ(delegate->shortcutRingHoldRole(), HotkeyRole::launcher);
+    ShortcutRunner::setPasswordRoute({});
+}
+
+TEST_F(RingControl, OpeningOneFamilyClosesTheOtherAtOnce)
+{
+    saveShortcuts(QStringLiteral("org.example.Editor"), 2);
+    chord(KeyA, Shift | Cmd);
+    turn();
+    tap->press(KeyS, Shift | Cmd);
+    EXPECT_FALSE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(delegate->isLauncherRingVisible());
+    tap->press(KeyA, Shift | Cmd);
+    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    EXPECT_FALSE(delegate->shortcutRingViewModel());
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    // The closed ring's pending reveal and run do nothing.
+    release(0);
+    settle();
+    EXPECT_EQ(clipboard->changeCount(), 0);
+    EXPECT_EQ(allActivations(), 1);
+}
+}
