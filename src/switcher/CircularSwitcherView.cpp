@@ -821,7 +821,28 @@ bool CircularSwitcherView::isAnimating() const
     return false;
 }
 
-bool CircularSwitcherView::isAtRest() const { return !isAnimating() && m_visible && m_ring.value() == 1.0; }
+bool CircularSwitcherView::isAtRest() const
+{
+    // Springs take a while to come to rest after the last visible movement:
+    // once everything is within a fraction of a pixel of its target, the ring
+    // is drawn from its rest layer.
+    if (!m_visible)
+        return false;
+    const auto near = [](const AnimatedValue& v, double tolerance) { return std::abs(v.value() - v.target()) <= tolerance; };
+    if (!near(m_ring, 0.002) || !near(m_fanSwap, 0.002) || !near(m_fanAngle, 0.0005) || !near(m_centreSwap, 0.01)
+        || std::abs(m_band.innerRadius() - RingMotion::settledInnerRadius) > 0.2
+        || std::abs(m_band.outerRadius() - RingMotion::settledOuterRadius) > 0.2)
+        return false;
+    for (const auto& w : m_wedges) {
+        if (!near(w->presence, 0.002) || !near(w->spin, 0.002) || !near(w->selection, 0.005))
+            return false;
+    }
+    for (const auto& c : m_fan->cards) {
+        if (!near(c->selection, 0.005))
+            return false;
+    }
+    return true;
+}
 
 // ---- Drawing -----------------------------------------------------------------------------------
 
@@ -854,21 +875,28 @@ void CircularSwitcherView::paintRing(QPainter& p) const
     p.rotate(degreesOf(spin));
     p.translate(-stageSize / 2.0, -stageSize / 2.0);
 
-    if (blur > 0.25) {
-        // The whole ring blurred: drawn at the resolution the blur leaves, then softened.
-        const double layerScale = RingEffects::blurLayerScale(blur, dpr * scale);
+    if (blur > 1.0) {
+        // The whole ring blurred: drawn at the resolution the blur leaves, at
+        // most half a pixel per point (the blur and the smooth enlargement take
+        // away anything finer, and blurring a full-resolution layer costs more
+        // than a frame), in quarter steps so the layers cached for one
+        // resolution serve the next frames too, then softened. A blur of a
+        // point or less is left out.
+        const double layerScale
+            = std::clamp(std::round(RingEffects::blurLayerScale(blur, dpr * scale) * 4.0) / 4.0, 0.25, 0.5);
         const int px = int(std::ceil(stageSize * layerScale));
-        QImage layer(px, px, QImage::Format_ARGB32_Premultiplied);
-        layer.fill(Qt::transparent);
+        if (m_blurLayer.width() != px || m_blurLayer.height() != px)
+            m_blurLayer = QImage(px, px, QImage::Format_ARGB32_Premultiplied);
+        m_blurLayer.fill(Qt::transparent);
         {
-            QPainter lp(&layer);
+            QPainter lp(&m_blurLayer);
             lp.setRenderHint(QPainter::Antialiasing, true);
             lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
             lp.scale(layerScale, layerScale);
             paintStage(lp, palette, layerScale);
         }
-        RingEffects::boxBlur(layer, blur * layerScale);
-        p.drawImage(QRectF(0, 0, stageSize, stageSize), layer);
+        RingEffects::boxBlur(m_blurLayer, blur * layerScale);
+        p.drawImage(QRectF(0, 0, stageSize, stageSize), m_blurLayer);
     } else {
         paintStage(p, palette, dpr * scale);
     }
@@ -949,16 +977,22 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
         p.setOpacity(p.opacity() * opacity);
         const double wedgeScale = mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), presence);
         const double sweep = mix(RingMotion::segmentSweep(false, rm), RingMotion::segmentSweep(true, rm), presence);
-        p.translate(c);
-        p.rotate(degreesOf(sweep));
-        p.scale(wedgeScale, wedgeScale);
-        p.translate(-c);
+        // A turn or scale too small to see is left out: the layer is then
+        // copied instead of resampled.
+        if (std::abs(wedgeScale - 1.0) > 0.001 || std::abs(sweep) > 0.0005) {
+            p.translate(c);
+            p.rotate(degreesOf(sweep));
+            p.scale(wedgeScale, wedgeScale);
+            p.translate(-c);
+        }
 
         // The wedge, from its own layer while its look stays the same.
         const QPainterPath path = seg.path(c);
         const QRectF box = path.boundingRect().adjusted(-2, -2, 2, 2);
         const double quantized = std::round(clamp01(sel) * 32.0) / 32.0;
-        const double sharp = std::max(1.0, std::ceil(deviceScale * std::max(wedgeScale, 0.5) * 2.0) / 2.0);
+        // The layer's resolution follows the device, not the wedge's scale
+        // (which only springs around 1), so it is drawn once per look.
+        const double sharp = std::max(0.25, std::round(deviceScale * 4.0) / 4.0);
         const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8)
             | (quint64(i) << 20);
         const QImage& layer = w.shapeLayer.layer(key, box.size(), sharp, [&](QPainter& lp) {
@@ -975,7 +1009,7 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
             const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm), presence));
             const double turn = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
             QImage image = w.app.icon;
-            if (blur > 0.25) {
+            if (blur >= 1.0) { // a finer blur cannot be seen on a moving icon
                 const double r = std::round(blur * 2.0) / 2.0;
                 if (r != w.blurredRadius || w.blurredIcon.isNull()) {
                     // Room for the blur to spread beyond the icon's edge.
@@ -999,7 +1033,8 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
             const double grow = double(image.width()) / double(std::max(1, w.app.icon.width()));
             const double drawn = iconSide * grow;
             p.translate(at);
-            p.rotate(degreesOf(turn));
+            if (std::abs(turn) > 0.0005)
+                p.rotate(degreesOf(turn));
             p.drawImage(QRectF(-drawn / 2.0, -drawn / 2.0, drawn, drawn * double(image.height()) / double(std::max(1, image.width()))),
                         image);
         }
