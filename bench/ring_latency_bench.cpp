@@ -1,0 +1,201 @@
+// Time from an XTest press of a ring hotkey to the first frame of the ring
+// painted and flushed to the X server with the ring revealed, for the app
+// switcher and for a shortcut ring of 25 items (three pages); then whether
+// the process is idle (no wakeups) once the ring has hidden again.
+//
+// Needs an X display with XTEST and a window manager, e.g.
+//   scripts/test-session build/bench/ring_latency_bench
+// It starts the project's test client (build/e2e/kelvaro-test-client) as the
+// frontmost application. Run by hand; not part of the test suite.
+
+#include "app/AppDelegate.h"
+#include "core/AppSettings.h"
+#include "core/ShortcutStorage.h"
+#include "platform/DefaultsStore.h"
+#include "platform/KeyCodes.h"
+#include "platform/sim/MemoryDefaultsStore.h"
+#include "ring/AppShortcutRingViewModel.h"
+#include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/CircularSwitcherWindow.h"
+#include "switcher/RingPanel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+constexpr int showings = 50;
+constexpr const char* bundle = "org.kelvaro.BenchTarget";
+
+void fake(xcb_connection_t* c, std::uint8_t type, std::uint16_t virtualKey)
+{
+    xcb_test_fake_input(c, type, xcb_keycode_t(*KeyCodes::xKeycode(virtualKey)), XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+// Runs the event loop until `done` or `seconds` pass; false on time-out.
+bool spin(const std::function<bool()>& done, double seconds)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.nsecsElapsed() / 1e9 > seconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Notes when a ring panel has painted and flushed a frame with the ring revealed.
+class FrameWatch final : public QObject {
+public:
+    std::function<bool()> revealed;
+    double paintedAt = -1;
+    QElapsedTimer* clock = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::UpdateRequest || m_inside || !revealed || !revealed())
+            return false;
+        m_inside = true;
+        QCoreApplication::sendEvent(watched, event); // paints and flushes now
+        m_inside = false;
+        if (paintedAt < 0 && clock)
+            paintedAt = clock->nsecsElapsed() / 1e6;
+        return true;
+    }
+
+private:
+    bool m_inside = false;
+};
+
+void report(const char* what, std::vector<double> ms)
+{
+    if (ms.empty()) {
+        std::printf("%s: no samples\n", what);
+        return;
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s: %zu showings, median %.2f ms, p99 %.2f ms, max %.2f ms\n", what, ms.size(), ms[ms.size() / 2],
+                ms[std::min(ms.size() - 1, std::size_t(ms.size() * 0.99))], ms.back());
+}
+
+long voluntarySwitches()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("voluntary_ctxt_switches:"))
+            return line.mid(24).trimmed().toLong();
+    }
+    return -1;
+}
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::printf("ring_latency_bench: skipped, no X display (run it inside scripts/test-session)\n");
+        return 0;
+    }
+    QApplication app(argc, argv);
+    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+    AppSettings::shared().setActivationMode(ActivationMode::holdModifier);
+    ShortcutStorage::resetShared();
+    for (int i = 0; i < 25; ++i)
+        ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Item %1").arg(i + 1), QStringLiteral("star"),
+                                                          QStringLiteral("⌘%1").arg(i % 10), QString::fromLatin1(bundle)));
+
+    const QString client = QCoreApplication::applicationDirPath() + QStringLiteral("/../e2e/kelvaro-test-client");
+    QProcess target;
+    target.start(client, {QStringLiteral("--app-id"), QString::fromLatin1(bundle), QStringLiteral("--title"),
+                          QStringLiteral("Bench target")});
+    if (!target.waitForReadyRead(10000)) {
+        std::printf("ring_latency_bench: the test client did not start (%s)\n", qPrintable(client));
+        return 1;
+    }
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
+                                                  QStringLiteral("--name"), QStringLiteral("^Bench target$"),
+                                                  QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+
+    AppDelegate delegate;
+    delegate.startEventMonitoring();
+    if (!delegate.keyTap()) {
+        std::printf("ring_latency_bench: no key tap (XTEST, XInput2 and XKB are needed)\n");
+        return 1;
+    }
+    xcb_connection_t* injector = xcb_connect(nullptr, nullptr);
+    constexpr std::uint16_t keyA = 0, keyS = 1, escape = 53, ctrl = 55, shift = 56;
+    QElapsedTimer clock;
+    FrameWatch watch;
+    watch.clock = &clock;
+
+    auto measure = [&](std::uint16_t hotkey, const std::function<QWidget*()>& panel,
+                       const std::function<bool()>& revealed, const std::function<bool()>& visible) {
+        std::vector<double> samples;
+        watch.revealed = revealed;
+        for (int i = 0; i < showings; ++i) {
+            fake(injector, XCB_KEY_PRESS, ctrl);
+            fake(injector, XCB_KEY_PRESS, shift);
+            spin([] { return false; }, 0.02);
+            watch.paintedAt = -1;
+            clock.start();
+            fake(injector, XCB_KEY_PRESS, hotkey);
+            if (spin([&] { return panel() != nullptr; }, 2.0))
+                panel()->installEventFilter(&watch);
+            if (spin([&] { return watch.paintedAt >= 0; }, 2.0))
+                samples.push_back(watch.paintedAt);
+            fake(injector, XCB_KEY_PRESS, escape);
+            fake(injector, XCB_KEY_RELEASE, escape);
+            fake(injector, XCB_KEY_RELEASE, hotkey);
+            fake(injector, XCB_KEY_RELEASE, shift);
+            fake(injector, XCB_KEY_RELEASE, ctrl);
+            spin([&] { return !visible(); }, 2.0);
+            spin([] { return false; }, 0.05);
+        }
+        return samples;
+    };
+
+    report("switcher, hotkey to first revealed frame",
+           measure(keyA, [&]() -> QWidget* { return delegate.circularSwitcher() ? delegate.circularSwitcher()->panel() : nullptr; },
+                   [&] { return delegate.circularSwitcher() && delegate.circularSwitcher()->viewModel()->isVisible(); },
+                   [&] { return delegate.isSwitcherVisible(); }));
+    report("shortcut ring of 25 items, hotkey to first revealed frame",
+           measure(keyS, [&]() -> QWidget* { return delegate.shortcutRingWindow(); },
+                   [&] { return delegate.shortcutRingViewModel() && delegate.shortcutRingViewModel()->isVisible(); },
+                   [&] { return delegate.isLauncherRingVisible(); }));
+
+    // At rest: let everything settle, then count how often the process wakes.
+    spin([] { return false; }, 1.5);
+    const long before = voluntarySwitches();
+    QThread::msleep(0);
+    spin([] { return false; }, 0.0);
+    QTimer stop;
+    stop.setSingleShot(true);
+    bool over = false;
+    QObject::connect(&stop, &QTimer::timeout, [&] { over = true; });
+    stop.start(2000);
+    while (!over)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const long after = voluntarySwitches();
+    std::printf("at rest after hiding: %ld voluntary context switches in 2 s (the measuring timer itself accounts for 1-2)\n",
+                after - before);
+
+    xcb_disconnect(injector);
+    target.terminate();
+    target.waitForFinished(3000);
+    return 0;
+}

@@ -1,0 +1,222 @@
+"""The app switcher as a user meets it: windows of three applications on two
+desktops, Ctrl+Shift+A held opens the ring over the focused window without
+taking the focus, A again moves the selection, releasing Ctrl activates the
+chosen application (switching desktops when needed), a window card raises
+that very window, and Escape followed by the release leaves everything as it
+was. Screenshots of the ring in light and dark appearance are saved."""
+import json
+import math
+import os
+import re
+import time
+
+import kelvaro_e2e as k
+
+TEST_CLIENT = "kelvaro-test-client"
+
+
+def write_defaults(appearance="light"):
+    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
+              "showLaunchMessage": {"type": "bool", "value": False},
+              "telemetryEnabled": {"type": "bool", "value": False},
+              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
+              "activationMode": {"type": "string", "value": "holdModifier"},
+              "ringPlacement": {"type": "string", "value": "screenCentre"},
+              "appearance": {"type": "string", "value": appearance}}
+    with open(path, "w") as f:
+        json.dump({"version": 1, "values": values}, f)
+
+
+def ring_window():
+    """(window id, x, y, width, height) of the mapped switcher panel, or None."""
+    for line in k.run("xwininfo", "-root", "-tree").stdout.splitlines():
+        m = re.search(r'(0x[0-9a-f]+) "Kelvaro App Switcher[^"]*": \("kelvaro" "kelvaro"\)\s+(\d+)x(\d+)'
+                      r'[+-]-?\d+[+-]-?\d+\s+\+(-?\d+)\+(-?\d+)', line)
+        if m:
+            wid = int(m.group(1), 16)
+            if "IsViewable" in k.run("xwininfo", "-id", hex(wid)).stdout:
+                return wid, int(m.group(4)), int(m.group(5)), int(m.group(2)), int(m.group(3))
+    return None
+
+
+def input_focus():
+    out = k.run("xdotool", "getwindowfocus").stdout.strip()
+    return int(out) if out.isdigit() else 0
+
+
+def point(centre, arc_degrees, radius):
+    """Screen point (y down) at an arc angle (0 at 12 o'clock, clockwise) and radius."""
+    a = math.radians(arc_degrees)
+    return int(round(centre[0] + radius * math.sin(a))), int(round(centre[1] - radius * math.cos(a)))
+
+
+def differs(a, b, by=24):
+    return a is not None and b is not None and sum(abs(x - y) for x, y in zip(a, b)) >= by
+
+
+def hold_open():
+    k.key_down("ctrl")
+    k.key_down("shift")
+    k.key("a")
+    if not k.wait_until(ring_window, timeout=3):
+        return None
+    time.sleep(0.3)  # mapped; let the window manager settle its place
+    return ring_window()
+
+
+def highlighted(shot, centre):
+    """Index of the wedge (of three) drawn in the accent colour, or None."""
+    found = []
+    for i in range(3):
+        px = k.pixel(shot, *point(centre, 120 * i + 60 + 25, 150))
+        if px and px[2] - px[0] > 40:
+            found.append(i)
+    return found[0] if len(found) == 1 else None
+
+
+def release_all():
+    k.key_up("ctrl")
+    k.key_up("shift")
+
+
+def main():
+    write_defaults()
+    clients = [
+        k.Process([k.binary(TEST_CLIENT), "--app-id", "org.example.Alpha", "--title", "Alpha", "--desktop", "0"],
+                  name="alpha", wait_ready=True),
+        k.Process([k.binary(TEST_CLIENT), "--app-id", "org.example.Beta", "--title", "Beta One", "--desktop", "1",
+                   "--title", "Beta Two", "--desktop", "1"], name="beta", wait_ready=True),
+        k.Process([k.binary(TEST_CLIENT), "--app-id", "org.example.Gamma", "--title", "Gamma", "--desktop", "0"],
+                  name="gamma", wait_ready=True),
+    ]
+    alpha = k.find_window("Alpha")
+    beta = [k.find_window("Beta One"), k.find_window("Beta Two")]
+    gamma = k.find_window("Gamma")
+    k.check(alpha and all(beta) and gamma, "three applications with four windows are mapped")
+    app = k.Process([k.binary("kelvaro")])
+    try:
+        time.sleep(1.0)
+        k.activate(alpha)
+        k.check(k.wait_until(lambda: k.active_window() == alpha), "Alpha is the active window")
+        k.move_pointer(640, 512)
+        background = k.screenshot("switcher-before")
+
+        ring = hold_open()
+        k.check(ring is not None, "holding Ctrl+Shift+A maps the ring window")
+        if not ring:
+            return
+        _, rx, ry, rw, rh = ring
+        centre = (rx + rw // 2, ry + rh // 2)
+        k.check(abs(rw - 700) <= 1 and abs(rh - 700) <= 1, "the ring window is 700 x 700 at scale 1 (%dx%d)" % (rw, rh))
+        k.check(abs(centre[0] - 640) <= 2 and abs(centre[1] - 512) <= 2,
+                "the ring sits at the display's centre (%d, %d)" % centre)
+        time.sleep(0.6)  # the entry animation settles
+        shot = k.screenshot("switcher-open-light")
+        k.check(k.active_window() == alpha, "the focus stays with Alpha while the ring is up")
+        k.check(input_focus() != ring[0], "the ring window never has the keyboard focus")
+
+        # Three wedges, the active application's drawn in the accent colour.
+        angles = [120 * i + 60 + 25 for i in range(3)]
+        band = [k.pixel(shot, *point(centre, a, 150)) for a in angles]
+        empty = [k.pixel(background, *point(centre, a, 150)) for a in angles]
+        k.check(all(differs(b, e, 10) for b, e in zip(band, empty)),
+                "the band and its wedges are drawn over the desktop: %r vs %r" % (band, empty))
+        first = highlighted(shot, centre)
+        k.check(first is not None, "exactly one wedge is highlighted: %r" % band)
+        outside = k.pixel(shot, *point(centre, 45, 340))
+        k.check(not differs(outside, k.pixel(background, *point(centre, 45, 340)), 12),
+                "outside the ring the panel is clear: %r" % (outside,))
+
+        k.key("a")  # Ctrl+Shift still held: the next application
+        time.sleep(0.5)
+        moved = k.screenshot("switcher-moved")
+        second = highlighted(moved, centre)
+        k.check(first is not None and second == (first + 1) % 3,
+                "pressing A again moves the highlight one wedge on (%r -> %r)" % (first, second))
+        k.check(k.active_window() == alpha, "stepping leaves the focus alone")
+
+        k.key_up("ctrl")
+        chosen = k.wait_until(lambda: k.active_window() if k.active_window() != alpha else 0, timeout=3)
+        k.check(chosen in beta + [gamma], "releasing Ctrl activates the next application (%s)" % hex(chosen or 0))
+        if chosen in beta:
+            k.check(k.wait_until(lambda: k.current_desktop() == 1), "and switches to its desktop")
+        k.key_up("shift")
+        k.check(k.wait_until(lambda: ring_window() is None, timeout=3), "the ring window goes away")
+        # Wedge order: Alpha's, then the one after; Beta's is whichever Beta got.
+        beta_wedge = (first + 1) % 3 if chosen in beta else (first + 2) % 3 if first is not None else 1
+
+        # A window card: back on Alpha, point at Beta's wedge, then at its second card.
+        k.activate(alpha)
+        k.wait_until(lambda: k.active_window() == alpha and k.current_desktop() == 0)
+        k.move_pointer(640, 512)
+        ring = hold_open()
+        k.check(ring is not None, "the ring opens again")
+        wedge_angle = 120 * beta_wedge + 60
+        for r in (40, 150):
+            k.move_pointer(*point(centre, wedge_angle, r))
+            time.sleep(0.15)
+        k.move_pointer(*point(centre, wedge_angle + 12, 250))
+        time.sleep(0.5)
+        k.screenshot("switcher-cards")
+        k.key_up("ctrl")
+        raised = k.wait_until(lambda: k.active_window() if k.active_window() in beta else 0, timeout=3)
+        k.check(raised in beta, "releasing over a card raises one of Beta's windows (%s)" % hex(raised or 0))
+        k.check(k.wait_until(lambda: k.current_desktop() == 1), "the desktop switches to the card's window")
+        k.key_up("shift")
+        k.wait_until(lambda: ring_window() is None, timeout=3)
+
+        # Escape, then the release: nothing changes.
+        k.activate(gamma)
+        k.wait_until(lambda: k.active_window() == gamma and k.current_desktop() == 0)
+        k.move_pointer(640, 512)
+        ring = hold_open()
+        time.sleep(0.3)
+        k.key("a")
+        k.key("Escape")
+        time.sleep(0.05)
+        release_all()
+        time.sleep(0.8)
+        k.check(k.active_window() == gamma and k.current_desktop() == 0,
+                "Escape then the release leave the active window unchanged (%s)" % hex(k.active_window()))
+        k.check(ring_window() is None, "Escape closes the ring")
+
+        # Return commits as well; the release afterwards does nothing more.
+        ring = hold_open()
+        time.sleep(0.3)
+        k.key("Return")
+        k.check(k.wait_until(lambda: ring_window() is None, timeout=3), "Return closes the ring")
+        release_all()
+        k.check(k.active_window() == gamma, "Return committed the selected (active) application")
+    finally:
+        release_all()
+        app.stop()
+
+    # The same ring in dark appearance.
+    write_defaults("dark")
+    app = k.Process([k.binary("kelvaro")], name="kelvaro-dark")
+    try:
+        time.sleep(1.0)
+        k.activate(alpha)
+        k.move_pointer(640, 512)
+        ring = hold_open()
+        k.check(ring is not None, "the ring opens in dark appearance")
+        time.sleep(0.6)
+        dark = k.screenshot("switcher-open-dark")
+        light = os.path.join(k.ARTEFACTS, "switcher-open-light.png")
+        probe = point((640, 512), 120 * ((highlighted(dark, (640, 512)) or 0) + 1) + 85, 150)
+        k.check(differs(k.pixel(dark, *probe), k.pixel(light, *probe), 30),
+                "dark appearance draws the band differently: %r vs %r" % (k.pixel(dark, *probe), k.pixel(light, *probe)))
+        k.key("Escape")
+        release_all()
+    finally:
+        release_all()
+        app.stop()
+        for c in clients:
+            c.stop()
+    k.finish()
+
+
+if __name__ == "__main__":
+    main()
