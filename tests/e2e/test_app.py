@@ -32,7 +32,9 @@ def tray_icon():
     for line in tree.splitlines():
         m = re.search(r'(0x[0-9a-f]+) "[^"]*": \("kelvaro" "kelvaro"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)',
                       line)
-        if m:
+        # Only tray-sized windows: the ring panels are kelvaro's windows too, and
+        # one may still be fading out when the tray is looked at.
+        if m and int(m.group(2)) <= 64 and int(m.group(3)) <= 64:
             wid = int(m.group(1), 16)
             info = run("xwininfo", "-id", hex(wid)).stdout
             if "IsViewable" in info:
