@@ -194,8 +194,9 @@ QWidget* AppDelegate::makeTitledWindow(WindowKind kind, QWidget* content)
     case WindowKind::onboarding:
         size = onboardingWindowSize;
         window->setWindowTitle(settings.localized(QStringLiteral("Welcome to Kelvaro")));
-        window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        // Titled and closable only: without the customize hint the window
+        // manager keeps its default minimise and maximise buttons.
+        window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
         break;
     case WindowKind::help:
         size = helpWindowSize;
@@ -205,8 +206,9 @@ QWidget* AppDelegate::makeTitledWindow(WindowKind kind, QWidget* content)
     case WindowKind::update:
         size = updateWindowSize;
         window->setWindowTitle(settings.localized(QStringLiteral("Software Update")));
-        window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        // Titled and closable only: without the customize hint the window
+        // manager keeps its default minimise and maximise buttons.
+        window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
         break;
     }
     if (resizable)
@@ -396,9 +398,13 @@ void AppDelegate::startUpdateChecks()
         return;
     m_updateChecksStarted = true;
     std::weak_ptr<bool> alive = m_alive;
-    services().startUpdateChecks([this, alive](bool atLaunch) {
+    // Neither automatic check takes the keyboard focus: at launch (often at
+    // login) the user is already typing into another window, and keys meant
+    // for it must not land in the update notice. The window only asks for
+    // attention; "Check for Updates…" is the one path that brings it forward.
+    services().startUpdateChecks([this, alive](bool) {
         if (alive.lock())
-            showUpdateNotice(true, atLaunch);
+            showUpdateNotice(true, false);
     });
 }
 
