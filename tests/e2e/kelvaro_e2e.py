@@ -165,6 +165,36 @@ def find_window(title, timeout=5):
     return wait_until(look, timeout)
 
 
+def tray_icon():
+    """(window id, x, y, width, height) of kelvaro's icon embedded in the tray, or None."""
+    tree = run("xwininfo", "-root", "-tree").stdout
+    for line in tree.splitlines():
+        m = re.search(r'(0x[0-9a-f]+) "[^"]*": \("kelvaro" "kelvaro"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)',
+                      line)
+        # Only tray-sized windows: the ring panels are kelvaro's windows too, and
+        # one may still be fading out when the tray is looked at.
+        if m and int(m.group(2)) <= 64 and int(m.group(3)) <= 64:
+            wid = int(m.group(1), 16)
+            info = run("xwininfo", "-id", hex(wid)).stdout
+            if "IsViewable" in info:
+                return wid, int(m.group(4)), int(m.group(5)), int(m.group(2)), int(m.group(3))
+    return None
+
+
+def open_tray_menu_item(steps_from_bottom):
+    """Right-clicks the tray icon and picks a menu item by walking up from the bottom
+    (1 = the last item). Returns False when there is no tray icon."""
+    icon = wait_until(tray_icon, timeout=5)
+    if not icon:
+        return False
+    _, x, y, w, h = icon
+    move_pointer(x + w // 2, y + h // 2)
+    run("xdotool", "click", "3")
+    time.sleep(0.5)
+    run("xdotool", "key", *(["Up"] * steps_from_bottom), "Return")
+    return True
+
+
 def key(combo, delay_ms=0):
     """Presses and releases a combination with XTest, e.g. 'ctrl+shift+a'."""
     run("xdotool", "key", "--delay", str(delay_ms), combo)

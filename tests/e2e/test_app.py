@@ -9,7 +9,7 @@ import re
 import signal
 import time
 
-from kelvaro_e2e import (ARTEFACTS, Process, activate, active_window, binary, check, find_window, finish, key,
+from kelvaro_e2e import (ARTEFACTS, tray_icon, Process, activate, active_window, binary, check, find_window, finish, key,
                          move_pointer, run, wait_until)
 
 
@@ -24,22 +24,6 @@ def write_defaults():
               "telemetryNoticeShownBuild": {"type": "integer", "value": 1}}
     with open(path, "w") as f:
         json.dump({"version": 1, "values": values}, f)
-
-
-def tray_icon():
-    """(window id, x, y, width, height) of kelvaro's icon embedded in the tray, or None."""
-    tree = run("xwininfo", "-root", "-tree").stdout
-    for line in tree.splitlines():
-        m = re.search(r'(0x[0-9a-f]+) "[^"]*": \("kelvaro" "kelvaro"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)',
-                      line)
-        # Only tray-sized windows: the ring panels are kelvaro's windows too, and
-        # one may still be fading out when the tray is looked at.
-        if m and int(m.group(2)) <= 64 and int(m.group(3)) <= 64:
-            wid = int(m.group(1), 16)
-            info = run("xwininfo", "-id", hex(wid)).stdout
-            if "IsViewable" in info:
-                return wid, int(m.group(4)), int(m.group(5)), int(m.group(2)), int(m.group(3))
-    return None
 
 
 def text_log(path):

@@ -1,13 +1,14 @@
 """The update window at launch: kelvaro pointed at a loopback feed that
 offers a newer build shows "Software Update" without taking the focus from
-the window the user is working in."""
+the window the user is working in. Then "Check for Updates…" from the tray
+menu checks again and brings the window forward with the live outcome."""
 import http.server
 import json
 import os
 import re
 import threading
 
-from kelvaro_e2e import (Process, activate, active_window, binary, check, client_list, find_window, finish,
+from kelvaro_e2e import (Process, activate, open_tray_menu_item, active_window, binary, check, client_list, find_window, finish,
                          run, screenshot, wait_until, window_title)
 
 FEED = {"build": 999, "version": "9.9", "url": "https://kelvaro.example/download",
@@ -69,6 +70,20 @@ def main():
             check(wait_until(lambda: active_window() == keeper, timeout=1.0) and active_window() == keeper,
                   "the active window keeps the focus")
             screenshot("update-at-launch")
+
+            # Close it, then ask again from the tray menu ("Check for Updates…" is
+            # the item above "Quit Kelvaro"); the feed now says we are up to date.
+            run("wmctrl", "-i", "-c", hex(window))
+            check(wait_until(lambda: window not in client_list()), "the update window closes")
+            FEED["build"] = 1
+            check(open_tray_menu_item(2), "the tray menu opens")
+            again = wait_until(lambda: next((w for w in client_list()
+                                             if window_title(w).startswith("Software Update")), 0), timeout=10)
+            check(again, "Check for Updates… shows the update window")
+            check(wait_until(lambda: len(requests) == 2), "the menu's check asks the feed again (%r)" % requests)
+            check(again and wait_until(lambda: active_window() == again, timeout=3),
+                  "the window asked for from the menu takes the focus")
+            screenshot("update-checked-from-menu")
         check(app.alive(), "kelvaro keeps running")
     finally:
         app.stop()
