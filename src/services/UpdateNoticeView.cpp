@@ -1,19 +1,18 @@
 #include "services/UpdateNoticeView.h"
 
 #include "core/AppSettings.h"
+#include "core/SymbolIcons.h"
 #include "services/UpdateChecker.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <QtMath>
 
 namespace {
 constexpr int kSymbolSize = 40;
@@ -25,72 +24,6 @@ constexpr int kButtonBottom = 20;
 QString tr_(const QString& english)
 {
     return AppSettings::shared().localized(english);
-}
-
-// The light-weight line symbols of this window, drawn at any resolution.
-QPixmap paintSymbol(const QString& name, const QColor& tint, qreal dpr)
-{
-    QPixmap pm(QSize(kSymbolSize, kSymbolSize) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = kSymbolSize;
-    QPen pen(tint, s / 22.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    const QRectF circle(s * 0.08, s * 0.08, s * 0.84, s * 0.84);
-
-    if (name == QLatin1String("arrow.down.circle")) {
-        p.drawEllipse(circle);
-        p.drawLine(QPointF(s / 2, s * 0.27), QPointF(s / 2, s * 0.70));
-        QPainterPath head;
-        head.moveTo(s * 0.33, s * 0.54);
-        head.lineTo(s / 2, s * 0.71);
-        head.lineTo(s * 0.67, s * 0.54);
-        p.drawPath(head);
-    } else if (name == QLatin1String("exclamationmark.triangle")) {
-        QPainterPath tri;
-        tri.moveTo(s / 2, s * 0.10);
-        tri.lineTo(s * 0.94, s * 0.88);
-        tri.lineTo(s * 0.06, s * 0.88);
-        tri.closeSubpath();
-        p.drawPath(tri);
-        p.drawLine(QPointF(s / 2, s * 0.38), QPointF(s / 2, s * 0.64));
-        p.setBrush(tint);
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPointF(s / 2, s * 0.76), s / 30.0 + 0.8, s / 30.0 + 0.8);
-    } else if (name == QLatin1String("arrow.triangle.2.circlepath")) {
-        const QRectF ring(s * 0.16, s * 0.16, s * 0.68, s * 0.68);
-        // Two arcs chasing each other, each with an arrowhead at its end.
-        for (int half = 0; half < 2; ++half) {
-            const qreal start = half == 0 ? 20.0 : 200.0; // degrees, counter-clockwise
-            const qreal span = 140.0;
-            QPainterPath arc;
-            arc.arcMoveTo(ring, start);
-            arc.arcTo(ring, start, span);
-            p.drawPath(arc);
-            const qreal end = qDegreesToRadians(start + span);
-            const QPointF tip(ring.center().x() + ring.width() / 2 * qCos(end), ring.center().y() - ring.height() / 2 * qSin(end));
-            // Tangent in the direction of travel (counter-clockwise on screen).
-            const QPointF dir(-qSin(end), -qCos(end));
-            const QPointF normal(-dir.y(), dir.x());
-            const qreal a = s * 0.11;
-            QPainterPath headPath;
-            headPath.moveTo(tip - dir * a + normal * a * 0.8);
-            headPath.lineTo(tip + dir * a * 0.3);
-            headPath.lineTo(tip - dir * a - normal * a * 0.8);
-            p.drawPath(headPath);
-        }
-    } else { // "checkmark.circle"
-        p.drawEllipse(circle);
-        QPainterPath check;
-        check.moveTo(s * 0.31, s * 0.52);
-        check.lineTo(s * 0.44, s * 0.65);
-        check.lineTo(s * 0.70, s * 0.36);
-        p.drawPath(check);
-    }
-    return pm;
 }
 
 QFont scaledFont(const QFont& base, qreal factor, QFont::Weight weight)
@@ -293,7 +226,7 @@ void UpdateNoticeView::render()
         break;
     }
 
-    m_symbol->setPixmap(paintSymbol(m_symbolName, tint, devicePixelRatioF()));
+    m_symbol->setPixmap(SymbolIcons::pixmap(m_symbolName, kSymbolSize, tint, devicePixelRatioF()));
     m_headline->setText(headline);
     m_detail->setText(detail);
     m_detail->setVisible(!detail.isEmpty());
