@@ -247,6 +247,7 @@ void AppShortcutRingView::rebuildWedges()
         m_wedges.push_back(std::move(w));
     }
     m_wedgeLayers.assign(size_t(n), RingLayerCache());
+    m_labelBlurs.assign(size_t(n), RingBlurCache());
 }
 
 void AppShortcutRingView::snapToModel()
@@ -536,28 +537,13 @@ void AppShortcutRingView::renderFrame(QPainter& p)
 
     const double blur = mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), clamp01(progress));
     const double deviceScale = dpr * scale;
-    const double sigmaPx = blur * deviceScale;
-    if (sigmaPx >= 0.6) {
-        // The whole ring blurred. It is drawn at a fraction of the resolution
-        // (at least half, more the wider the blur) and scaled back up
-        // smoothly, which itself softens by about a pixel; what remains of the
-        // blur is done on the small layer.
-        const double factor = std::clamp(sigmaPx / 1.5, 2.0, 12.0);
-        const double layerScale = deviceScale / factor;
-        const int px = int(std::ceil(stageSize * layerScale));
-        QImage layer(px, px, QImage::Format_ARGB32_Premultiplied);
-        layer.fill(Qt::transparent);
-        {
-            QPainter lp(&layer);
-            lp.setRenderHint(QPainter::Antialiasing, true);
-            lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            lp.scale(layerScale, layerScale);
-            paintStage(lp, layerScale);
-        }
-        const double sigmaLayer = sigmaPx / factor;
-        if (sigmaLayer >= 0.8)
-            RingEffects::boxBlur(layer, sigmaLayer);
-        p.drawImage(QRectF(0, 0, stageSize, stageSize), layer);
+    if (RingBlurLayer::isWanted(blur)) {
+        // The whole ring blurred, drawn small and enlarged. Without the card
+        // arc only the band's square holds anything.
+        const double reach = RingMotion::bandCanvasSize / 2.0 + 8.0;
+        const QRectF content = showsCardArc() ? QRectF(0, 0, stageSize, stageSize)
+                                              : QRectF(stageHalf - reach, stageHalf - reach, 2.0 * reach, 2.0 * reach);
+        m_blurLayer.draw(p, content, blur, deviceScale, [this](QPainter& lp, double layerScale) { paintStage(lp, layerScale); });
     } else {
         paintStage(p, deviceScale);
     }
@@ -569,11 +555,15 @@ void AppShortcutRingView::paintStage(QPainter& p, double deviceScale)
     const bool rm = reduceMotion();
     const double progress = m_ring.value();
     p.save();
-    QPainterPath circle;
-    circle.addEllipse(stageCentre, stageHalf, stageHalf);
-    p.setClipPath(circle, Qt::IntersectClip);
+    if (showsCardArc()) {
+        // Only the card arc reaches the edge of the ring's circle.
+        QPainterPath circle;
+        circle.addEllipse(stageCentre, stageHalf, stageHalf);
+        p.setClipPath(circle, Qt::IntersectClip);
+    }
     const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), progress);
-    if (std::abs(spin) > 1e-6) {
+    // A turn too small to see is left out: images are then copied, not resampled.
+    if (std::abs(spin) > 0.0005) {
         p.translate(stageCentre);
         p.rotate(toDegrees(spin));
         p.translate(-stageCentre);
@@ -683,7 +673,7 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
             const double layerScale
                 = std::max(0.25, std::round(RingEffects::blurLayerScale(std::max(iconBlur, 0.5), sharp) * 4.0) / 4.0);
             const QImage label = RingText::render(stack, layerScale);
-            const QImage soft = iconBlur >= 0.05 ? RingEffects::blurred(label, iconBlur) : label;
+            const QImage& soft = m_labelBlurs[size_t(i)].blurred(label, iconBlur, false);
             const QSizeF size(label.width() / layerScale * labelScale, label.height() / layerScale * labelScale);
             p.translate(at);
             p.rotate(toDegrees(spin));

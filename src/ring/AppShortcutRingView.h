@@ -123,7 +123,9 @@ private:
     QList<QUuid> m_arcIds;
 
     RingLayerCache m_restLayer;
+    RingBlurLayer m_blurLayer;
     std::vector<RingLayerCache> m_wedgeLayers;
+    std::vector<RingBlurCache> m_labelBlurs; // each label's blur while the ring opens
     quint64 m_contentVersion = 1;
 
     QString m_description;

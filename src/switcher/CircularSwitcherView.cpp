@@ -242,8 +242,7 @@ struct CircularSwitcherView::WedgeState {
     AnimatedValue spin {0.0};     // the icon's turn
     AnimatedValue selection {0.0};
     mutable RingLayerCache shapeLayer;
-    mutable QImage blurredIcon;
-    mutable double blurredRadius = -1.0;
+    mutable RingBlurCache iconBlur;
 };
 
 struct CircularSwitcherView::CardState {
@@ -398,10 +397,8 @@ void CircularSwitcherView::onRunningApps()
         std::unique_ptr<WedgeState> state;
         if (found != m_wedges.end()) {
             state = std::move(*found);
-            if (state->app.icon.cacheKey() != app.icon.cacheKey()) {
-                state->blurredIcon = QImage();
-                state->blurredRadius = -1.0;
-            }
+            if (state->app.icon.cacheKey() != app.icon.cacheKey())
+                state->iconBlur.clear();
         } else {
             // A wedge that joins takes the ring's present pose.
             state = std::make_unique<WedgeState>();
@@ -872,32 +869,31 @@ void CircularSwitcherView::paintRing(QPainter& p) const
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.translate(width() / 2.0, height() / 2.0);
     p.scale(scale, scale);
-    p.rotate(degreesOf(spin));
     p.translate(-stageSize / 2.0, -stageSize / 2.0);
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const auto turn = [&](QPainter& q) {
+        // A turn too small to see is left out: images are then copied, not resampled.
+        if (std::abs(spin) <= 0.0005)
+            return;
+        q.translate(c);
+        q.rotate(degreesOf(spin));
+        q.translate(-c);
+    };
 
-    if (blur > 1.0) {
-        // The whole ring blurred: drawn at the resolution the blur leaves, at
-        // most half a pixel per point (the blur and the smooth enlargement take
-        // away anything finer, and blurring a full-resolution layer costs more
-        // than a frame), in quarter steps so the layers cached for one
-        // resolution serve the next frames too, then softened. A blur of a
-        // point or less is left out.
-        const double layerScale
-            = std::clamp(std::round(RingEffects::blurLayerScale(blur, dpr * scale) * 4.0) / 4.0, 0.25, 0.5);
-        const int px = int(std::ceil(stageSize * layerScale));
-        if (m_blurLayer.width() != px || m_blurLayer.height() != px)
-            m_blurLayer = QImage(px, px, QImage::Format_ARGB32_Premultiplied);
-        m_blurLayer.fill(Qt::transparent);
-        {
-            QPainter lp(&m_blurLayer);
-            lp.setRenderHint(QPainter::Antialiasing, true);
-            lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            lp.scale(layerScale, layerScale);
+    if (RingBlurLayer::isWanted(blur)) {
+        // The whole ring blurred, turned inside the small layer so that the
+        // enlargement is a plain scaling. Without cards only the band's
+        // square holds anything.
+        const bool cards = !m_fan->cards.empty() || (m_oldFan && !m_oldFan->cards.empty());
+        const double reach = RingMotion::bandCanvasSize / 2.0 + 8.0;
+        const QRectF content = cards ? QRectF(0, 0, stageSize, stageSize)
+                                     : QRectF(c.x() - reach, c.y() - reach, 2.0 * reach, 2.0 * reach);
+        m_blurLayer.draw(p, content, blur, dpr * scale, [&](QPainter& lp, double layerScale) {
+            turn(lp);
             paintStage(lp, palette, layerScale);
-        }
-        RingEffects::boxBlur(m_blurLayer, blur * layerScale);
-        p.drawImage(QRectF(0, 0, stageSize, stageSize), m_blurLayer);
+        });
     } else {
+        turn(p);
         paintStage(p, palette, dpr * scale);
     }
     p.restore();
@@ -999,7 +995,10 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
             lp.translate(-box.topLeft());
             RadialSegmentView::paintShape(lp, path, frame, quantized, palette.dark);
         });
-        p.drawImage(box, layer);
+        if (p.worldTransform().isScaling() || p.worldTransform().isRotating())
+            RingEffects::drawImageInBands(p, box, layer);
+        else
+            p.drawImage(box, layer);
 
         // The icon: 48 points, 64 and grown by a tenth when selected, blurred
         // and turned back while the ring opens.
@@ -1008,35 +1007,21 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
                 * mix(1.0, RadialSegmentView::selectedIconScale, clamp01(sel));
             const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm), presence));
             const double turn = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
-            QImage image = w.app.icon;
-            if (blur >= 1.0) { // a finer blur cannot be seen on a moving icon
-                const double r = std::round(blur * 2.0) / 2.0;
-                if (r != w.blurredRadius || w.blurredIcon.isNull()) {
-                    // Room for the blur to spread beyond the icon's edge.
-                    const double dpr = std::max(1.0, w.app.icon.devicePixelRatio());
-                    const int pad = int(std::ceil(r * 2.0 * dpr));
-                    QImage padded(w.app.icon.width() + 2 * pad, w.app.icon.height() + 2 * pad,
-                                  QImage::Format_ARGB32_Premultiplied);
-                    padded.fill(Qt::transparent);
-                    {
-                        QPainter ip(&padded);
-                        ip.drawImage(QPoint(pad, pad), w.app.icon.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-                    }
-                    padded.setDevicePixelRatio(dpr);
-                    w.blurredIcon = RingEffects::blurred(padded, r);
-                    w.blurredRadius = r;
-                }
-                image = w.blurredIcon;
-            }
+            // A finer blur than a point cannot be seen on a moving icon. The
+            // blur works on no more pixels than the icon is drawn with.
+            const int drawnWidth = int(std::ceil(RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale
+                                                 * deviceScale)) + 1;
+            const QImage image = blur >= 1.0 ? w.iconBlur.blurred(w.app.icon, blur, true, drawnWidth) : w.app.icon;
             const QPointF at = seg.iconCentre(c);
             // The drawn square grows with the padding of a blurred image.
-            const double grow = double(image.width()) / double(std::max(1, w.app.icon.width()));
+            const double grow = image.deviceIndependentSize().width() / std::max(1e-9, w.app.icon.deviceIndependentSize().width());
             const double drawn = iconSide * grow;
             p.translate(at);
             if (std::abs(turn) > 0.0005)
                 p.rotate(degreesOf(turn));
-            p.drawImage(QRectF(-drawn / 2.0, -drawn / 2.0, drawn, drawn * double(image.height()) / double(std::max(1, image.width()))),
-                        image);
+            RingEffects::drawImageInBands(
+                p, QRectF(-drawn / 2.0, -drawn / 2.0, drawn, drawn * double(image.height()) / double(std::max(1, image.width()))),
+                image);
         }
         p.restore();
     }

@@ -213,7 +213,7 @@ private:
 
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;
-    mutable QImage m_blurLayer; // reused while the ring opens blurred
+    mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
 
     Hit m_pressed;
     std::optional<QString> m_publishedValue;

@@ -47,35 +47,58 @@ QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, Q
 }
 
 namespace {
-// One horizontal box pass of radius r over premultiplied ARGB rows (src -> dst).
-void boxPassH(const quint32* src, quint32* dst, int w, int h, int stride, int r)
+// Box passes over premultiplied ARGB pixels, four 8-bit channels each. A
+// window of 2r + 1 pixels is averaged (edge pixels repeat beyond the image)
+// and the average rounded down. The division is a single-precision
+// multiplication, exact here: half a step added to the sum keeps a whole
+// quotient from falling just short of itself, and no fraction a window of
+// bytes can leave comes within rounding distance of the next whole number.
+struct BoxWindow {
+    int r = 0;
+    float inverse = 1.0f;
+    explicit BoxWindow(int radius) : r(radius), inverse(1.0f / float(2 * radius + 1)) {}
+};
+
+// One box pass down the columns (src -> dst, w x h pixels, tightly packed):
+// a running sum per channel of every column moves down a row at a time, so
+// every inner loop runs along a row and is vectorised.
+void boxPassColumns(const quint8* src, quint8* dst, int w, int h, const BoxWindow& box, std::vector<quint32>& sums)
 {
-    const int win = 2 * r + 1;
+    const int r = box.r;
+    const size_t rowBytes = size_t(w) * 4;
+    sums.assign(rowBytes, 0);
+    quint32* sum = sums.data();
+    for (int i = -r; i <= r; ++i) {
+        const quint8* row = src + size_t(std::clamp(i, 0, h - 1)) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            sum[k] += row[k];
+    }
+    const float inverse = box.inverse;
     for (int y = 0; y < h; ++y) {
-        const quint32* in = src + y * stride;
-        quint32* out = dst + y * stride;
-        int sa = 0, sr = 0, sg = 0, sb = 0;
-        const auto add = [&](quint32 p, int sign) {
-            sa += sign * int(p >> 24);
-            sr += sign * int((p >> 16) & 0xff);
-            sg += sign * int((p >> 8) & 0xff);
-            sb += sign * int(p & 0xff);
-        };
-        for (int i = -r; i <= r; ++i)
-            add(in[std::clamp(i, 0, w - 1)], 1);
-        for (int x = 0; x < w; ++x) {
-            out[x] = (quint32(sa / win) << 24) | (quint32(sr / win) << 16) | (quint32(sg / win) << 8) | quint32(sb / win);
-            add(in[std::min(x + r + 1, w - 1)], 1);
-            add(in[std::max(x - r, 0)], -1);
-        }
+        quint8* out = dst + size_t(y) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            out[k] = quint8(int((float(sum[k]) + 0.5f) * inverse));
+        const quint8* add = src + size_t(std::min(y + r + 1, h - 1)) * rowBytes;
+        const quint8* sub = src + size_t(std::max(y - r, 0)) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            sum[k] += quint32(add[k]) - quint32(sub[k]);
     }
 }
 
+// Pixels of a w x h image (tightly packed) into the h x w image of its
+// columns, in tiles that stay in the cache.
 void transpose(const quint32* src, quint32* dst, int w, int h)
 {
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            dst[x * h + y] = src[y * w + x];
+    constexpr int tile = 16;
+    for (int y0 = 0; y0 < h; y0 += tile) {
+        const int y1 = std::min(y0 + tile, h);
+        for (int x0 = 0; x0 < w; x0 += tile) {
+            const int x1 = std::min(x0 + tile, w);
+            for (int y = y0; y < y1; ++y)
+                for (int x = x0; x < x1; ++x)
+                    dst[size_t(x) * size_t(h) + size_t(y)] = src[size_t(y) * size_t(w) + size_t(x)];
+        }
+    }
 }
 
 // Box radii of three passes approximating a Gaussian of `sigma`.
@@ -102,27 +125,33 @@ void RingEffects::boxBlur(QImage& image, double sigma)
     if (image.format() != QImage::Format_ARGB32_Premultiplied)
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = image.width(), h = image.height();
-    std::vector<quint32> a(size_t(w) * size_t(h)), b(a.size());
+    const size_t rowBytes = size_t(w) * 4;
+    // Working copies without the image's row padding, reused between calls
+    // (rings are drawn on the GUI thread; each thread has its own).
+    static thread_local std::vector<quint32> a, b, sums;
+    a.resize(size_t(w) * size_t(h));
+    b.resize(a.size());
     for (int y = 0; y < h; ++y)
         std::copy_n(reinterpret_cast<const quint32*>(image.constScanLine(y)), w, a.data() + size_t(y) * size_t(w));
     const auto radii = boxRadii(sigma);
-    for (int r : radii) { // horizontal passes
-        if (r > 0) {
-            boxPassH(a.data(), b.data(), w, h, w, r);
-            std::swap(a, b);
+    const auto passes = [&](int width, int height) {
+        for (int r : radii) {
+            if (r > 0) {
+                boxPassColumns(reinterpret_cast<const quint8*>(a.data()), reinterpret_cast<quint8*>(b.data()), width,
+                               height, BoxWindow(r), sums);
+                std::swap(a, b);
+            }
         }
-    }
+    };
+    // Along the rows first (as columns of the turned image), then down the columns.
     transpose(a.data(), b.data(), w, h);
     std::swap(a, b);
-    for (int r : radii) { // vertical passes, on the transposed image
-        if (r > 0) {
-            boxPassH(a.data(), b.data(), h, w, h, r);
-            std::swap(a, b);
-        }
-    }
+    passes(h, w);
     transpose(a.data(), b.data(), h, w);
+    std::swap(a, b);
+    passes(w, h);
     for (int y = 0; y < h; ++y)
-        std::copy_n(b.data() + size_t(y) * size_t(w), w, reinterpret_cast<quint32*>(image.scanLine(y)));
+        std::copy_n(reinterpret_cast<const quint8*>(a.data()) + size_t(y) * rowBytes, rowBytes, image.scanLine(y));
 }
 
 QImage RingEffects::blurred(const QImage& image, double radius)
@@ -144,6 +173,31 @@ QImage RingEffects::blurred(const QImage& image, double radius)
         work = work.scaled(image.width(), image.height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     work.setDevicePixelRatio(dpr);
     return work;
+}
+
+void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
+{
+    // The world transform leaves out the device's pixel ratio: bands are
+    // counted in device pixels and placed on whole ones.
+    const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
+    const QTransform world = painter.worldTransform();
+    const QRectF device = world.mapRect(target);
+    if (bandRows <= 0 || device.height() * dpr <= double(bandRows) + 32.0) {
+        painter.drawImage(target, image);
+        return;
+    }
+    // An axis-aligned clip rectangle is cheap, and the rasterizer only
+    // visits the rows inside it.
+    const int top = int(std::floor(device.top() * dpr)), bottom = int(std::ceil(device.bottom() * dpr));
+    const double left = std::floor(device.left() * dpr) / dpr - 1.0, width = std::ceil(device.width() * dpr) / dpr + 2.0;
+    for (int y = top; y < bottom; y += bandRows) {
+        painter.save();
+        painter.resetTransform();
+        painter.setClipRect(QRectF(left, double(y) / dpr, width, double(std::min(bandRows, bottom - y)) / dpr), Qt::IntersectClip);
+        painter.setTransform(world);
+        painter.drawImage(target, image);
+        painter.restore();
+    }
 }
 
 double RingEffects::blurLayerScale(double radius, double devicePixelRatio)
@@ -176,3 +230,83 @@ const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale
     m_valid = true;
     return m_image;
 }
+
+double RingBlurLayer::layerScale(double blurPoints, double deviceScale)
+{
+    return std::clamp(std::round(RingEffects::blurLayerScale(blurPoints, deviceScale) * 4.0) / 4.0, 0.25, 0.5);
+}
+
+void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPoints, double deviceScale,
+                         const std::function<void(QPainter&, double)>& paint)
+{
+    const double scale = layerScale(blurPoints, deviceScale);
+    // Three standard deviations hold all of the blur that shows; the layer
+    // starts and ends on whole layer pixels so nothing is resampled twice.
+    const double spread = 3.0 * std::max(0.0, blurPoints) + 1.0 / scale;
+    const QRectF area = content.adjusted(-spread, -spread, spread, spread);
+    const double left = std::floor(area.left() * scale), top = std::floor(area.top() * scale);
+    const int w = std::max(1, int(std::ceil(area.right() * scale) - left));
+    const int h = std::max(1, int(std::ceil(area.bottom() * scale) - top));
+    if (m_image.width() != w || m_image.height() != h)
+        m_image = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+    m_image.fill(Qt::transparent);
+    {
+        QPainter lp(&m_image);
+        lp.setRenderHint(QPainter::Antialiasing, true);
+        lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        lp.scale(scale, scale);
+        lp.translate(-left / scale, -top / scale);
+        paint(lp, scale);
+    }
+    RingEffects::boxBlur(m_image, blurPoints * scale);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(left / scale, top / scale, double(w) / scale, double(h) / scale), m_image);
+    painter.restore();
+}
+
+const QImage& RingBlurCache::blurred(const QImage& image, double radius, bool pad, int maxWidth)
+{
+    const double r = quantized(radius);
+    if (r < 0.5 || image.isNull()) {
+        m_sourceImage = image;
+        return m_sourceImage;
+    }
+    if (r == m_radius && pad == m_padded && maxWidth == m_maxWidth && image.cacheKey() == m_source && !m_image.isNull())
+        return m_image;
+    QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (maxWidth > 0 && source.width() > maxWidth) {
+        // Blurring pixels that are never shown costs more than the blur itself.
+        const double ratio = source.devicePixelRatio() * double(maxWidth) / double(source.width());
+        source = source.scaledToWidth(maxWidth, Qt::SmoothTransformation);
+        source.setDevicePixelRatio(ratio);
+    }
+    if (pad) {
+        const double dpr = source.devicePixelRatio();
+        const int margin = int(std::ceil(r * 2.0 * dpr));
+        QImage padded(source.width() + 2 * margin, source.height() + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+        padded.fill(Qt::transparent);
+        {
+            QPainter p(&padded);
+            source.setDevicePixelRatio(1.0); // pixel for pixel
+            p.drawImage(QPoint(margin, margin), source);
+        }
+        padded.setDevicePixelRatio(dpr);
+        source = padded;
+    }
+    m_image = RingEffects::blurred(source, r);
+    m_radius = r;
+    m_padded = pad;
+    m_maxWidth = maxWidth;
+    m_source = image.cacheKey();
+    return m_image;
+}
+
+void RingBlurCache::clear()
+{
+    m_source = 0;
+    m_radius = -1.0;
+    m_image = QImage();
+    m_sourceImage = QImage();
+}
+

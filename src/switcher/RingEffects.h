@@ -3,9 +3,12 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QTransform>
 #include <QVector3D>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 class QPainter;
@@ -29,6 +32,14 @@ struct RingEffects {
     // Device pixels per point at which a layer about to be blurred by
     // `radius` points loses nothing visible: a wide blur needs few pixels.
     static double blurLayerScale(double radius, double devicePixelRatio);
+
+    // painter.drawImage(target, image), for an image drawn turned or
+    // scaled: in bands of at most `bandRows` device rows. Qt's raster engine
+    // hands every draw taller than about a hundred rows to its thread pool
+    // in pieces and waits for them; for the middle-sized images a moving
+    // ring draws by the dozen, waking those threads costs more than the
+    // drawing (and far more on a busy machine).
+    static void drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows = 64);
 };
 
 // One drawn layer kept between frames: redrawn only when its key or its
@@ -49,3 +60,53 @@ private:
     bool m_valid = false;
     QImage m_image;
 };
+
+// The whole ring drawn blurred while it opens or closes: painted into a
+// layer at the resolution the blur leaves (at most half a pixel per point,
+// in quarter steps, so the layers cached for one resolution serve the next
+// frames too), softened with a box blur and drawn back enlarged. Only the
+// part of the stage that holds something (plus the blur's spread) is
+// painted, blurred and drawn. The layer's memory is kept between frames.
+class RingBlurLayer {
+public:
+    // A blur of a point or less is left out: it cannot be seen on a moving ring.
+    static constexpr double threshold = 1.0;
+    static bool isWanted(double blurPoints) { return blurPoints > threshold; }
+    // Device pixels per point of the layer for a blur at a device scale.
+    static double layerScale(double blurPoints, double deviceScale);
+
+    // Draws `paint` (in stage points; the second argument is the layer's
+    // pixels per point) blurred by `blurPoints` into `painter`, whose
+    // coordinates are stage points. `content` bounds what `paint` draws.
+    void draw(QPainter& painter, const QRectF& content, double blurPoints, double deviceScale,
+              const std::function<void(QPainter&, double)>& paint);
+
+private:
+    QImage m_image;
+};
+
+// A blurred copy of one image, kept while the image and the blur (in steps
+// of half a point) stay the same: an opening ring asks for a slightly wider
+// or narrower blur every frame, and most frames land on the step before.
+class RingBlurCache {
+public:
+    // The blur actually applied for `radius` points.
+    static double quantized(double radius) { return std::max(0.0, std::round(radius * 2.0) / 2.0); }
+    // `image` blurred by quantized(`radius`) points (a point being a pixel
+    // of the image over its pixel ratio); with `pad`, on a canvas grown by
+    // twice the blur on every side so it can spread beyond the edge. With
+    // `maxWidth`, an image wider than that many pixels is first reduced to
+    // it (its size in points stays). A blur under half a point returns the
+    // image itself.
+    const QImage& blurred(const QImage& image, double radius, bool pad, int maxWidth = 0);
+    void clear();
+
+private:
+    qint64 m_source = 0;
+    double m_radius = -1.0;
+    bool m_padded = false;
+    int m_maxWidth = 0;
+    QImage m_image;
+    QImage m_sourceImage;
+};
+

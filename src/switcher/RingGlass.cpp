@@ -10,6 +10,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <vector>
 
 RingPalette RingPalette::current()
@@ -95,6 +96,29 @@ void RingGlass::paint(QPainter& painter, const RingPalette& palette) const
         painter.drawPath(shape);
     }
     painter.restore();
+}
+
+QColor RingGlass::fillColour(const RingPalette& palette) const
+{
+    const Look look = transparencyPreference(palette.reduceTransparency, palette.dark);
+    const QColor glass = look.state == State::inactive ? look.layerBackground : materialColour(material, palette.dark, emphasized);
+    if (!(scrimOpacity > 0.0))
+        return glass;
+    QColor scrim = windowBackgroundColor(palette.dark);
+    scrim.setAlphaF(float(std::min(scrimOpacity, 1.0)));
+    return RingGlass::over(scrim, glass);
+}
+
+QColor RingGlass::over(const QColor& top, const QColor& bottom)
+{
+    // Source-over in premultiplied terms, returned unpremultiplied.
+    const double ta = top.alphaF(), ba = bottom.alphaF();
+    const double a = ta + ba * (1.0 - ta);
+    if (a <= 0.0)
+        return QColor(Qt::transparent);
+    const auto channel = [&](double t, double b) { return float(std::clamp((t * ta + b * ba * (1.0 - ta)) / a, 0.0, 1.0)); };
+    return QColor::fromRgbF(channel(top.redF(), bottom.redF()), channel(top.greenF(), bottom.greenF()),
+                            channel(top.blueF(), bottom.blueF()), float(a));
 }
 
 void RingGlass::paintBandGlass(QPainter& painter, const QPainterPath& bandShape, const RingPalette& palette)

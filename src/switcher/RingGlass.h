@@ -55,6 +55,10 @@ public:
 
     // The glass (material or opaque fill) and then the scrim, both inside `shape`.
     void paint(QPainter& painter, const RingPalette& palette) const;
+    // `top` laid over `bottom` (source over).
+    static QColor over(const QColor& top, const QColor& bottom);
+    // The one colour `paint` leaves inside the shape (the scrim laid over the glass).
+    QColor fillColour(const RingPalette& palette) const;
 
     // The band's backdrop: under-window material, within-window blending, a
     // disc of the band canvas cut to `bandShape`, no scrim.

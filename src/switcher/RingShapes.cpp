@@ -143,15 +143,20 @@ void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, doub
     const QRectF canvas(centre.x() - side / 2.0, centre.y() - side / 2.0, side, side);
     const QPainterPath band = RingShape { inner, outer }.path(canvas);
 
+    // The glass with the faint white gradient over it, as one fill: a
+    // gradient laid over a flat colour is again a gradient between the two
+    // stops laid over it.
+    const QColor glass = RingGlass(band, RingGlass::Material::underWindowBackground, false, 0.0,
+                                   RingGlass::BlendingMode::withinWindow)
+                             .fillColour(palette);
+    QLinearGradient fill(canvas.topLeft(), canvas.bottomRight());
+    fill.setColorAt(0.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.15f), glass));
+    fill.setColorAt(1.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.05f), glass));
+
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    RingGlass::paintBandGlass(painter, band, palette);
-
-    QLinearGradient tint(canvas.topLeft(), canvas.bottomRight());
-    tint.setColorAt(0.0, QColor::fromRgbF(1, 1, 1, 0.15f));
-    tint.setColorAt(1.0, QColor::fromRgbF(1, 1, 1, 0.05f));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(tint);
+    painter.setBrush(fill);
     painter.drawPath(band);
 
     painter.setBrush(Qt::NoBrush);
@@ -162,16 +167,29 @@ void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, doub
 
 void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palette) const
 {
-    const double inner = innerRadius(), outer = outerRadius();
-    // While the radii spring, every frame differs: draw directly.
-    if (isAnimating()) {
-        paintDirect(painter, centre, inner, outer, palette);
-        return;
-    }
     // Resolution of the cache: device pixels per point under the painter's transform.
     const QTransform& t = painter.worldTransform();
     const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const double scale = std::max(0.25, std::round(std::sqrt(std::abs(t.determinant())) * dpr * 4.0) / 4.0);
+    double inner = innerRadius(), outer = outerRadius();
+    if (isAnimating()) {
+        // While the radii spring they move in steps of half a device pixel.
+        // A step that holds for two frames (the spring slowing down or
+        // swinging back) is drawn into the cache; a band still on the move
+        // is drawn directly rather than cached for one frame.
+        const double step = 0.5 / scale;
+        inner = std::round(inner / step) * step;
+        outer = std::round(outer / step) * step;
+        const CacheKey key { inner, outer, scale, palette };
+        if (!(key == m_cacheKey) || m_cache.isNull()) {
+            const bool holding = key == m_lastKey;
+            m_lastKey = key;
+            if (!holding) {
+                paintDirect(painter, centre, inner, outer, palette);
+                return;
+            }
+        }
+    }
     const CacheKey key { inner, outer, scale, palette };
     const double side = RingMotion::bandCanvasSize;
     if (!(key == m_cacheKey) || m_cache.isNull()) {

@@ -87,5 +87,6 @@ private:
         bool operator==(const CacheKey&) const = default;
     };
     mutable CacheKey m_cacheKey;
+    mutable CacheKey m_lastKey; // the step drawn last while springing
     mutable QImage m_cache;
 };
