@@ -33,6 +33,8 @@ struct RingFrameSample {
     mutable RingLayerCache restLayer;             // band, wedges and cards at rest
     mutable RingLayerCache arcLayer;              // the card arc (it only fades while opening)
     mutable std::vector<RingLayerCache> wedgeLayers = std::vector<RingLayerCache>(wedgeCount);
+    mutable std::vector<RingBlurCache> labelBlurs = std::vector<RingBlurCache>(wedgeCount); // labels while opening
+    mutable RingBlurLayer blurLayer;                // the whole ring while opening
 
     explicit RingFrameSample(bool dark = false)
     {
@@ -73,23 +75,21 @@ struct RingFrameSample {
             return;
         }
         const double blur = RingMotion::wheelBlur(false, false) * (1.0 - entry);
-        // The whole ring blurred: draw it at the resolution the blur leaves, then blur that.
-        const double scale = RingEffects::blurLayerScale(blur, dpr);
-        QImage layer(int(std::ceil(stage * scale)), int(std::ceil(stage * scale)), QImage::Format_ARGB32_Premultiplied);
-        layer.fill(Qt::transparent);
-        {
-            QPainter lp(&layer);
-            lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            lp.scale(scale, scale);
-            paintContent(lp, entry);
-            CenterAppIconView::paint(lp, c, icons[size_t(selectedWedge)], 6.0, -9.0);
-        }
-        if (blur > 0.05)
-            RingEffects::boxBlur(layer, blur * scale);
         p.save();
         p.setOpacity(entry);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(QRectF(0, 0, stage, stage), layer);
+        if (RingBlurLayer::isWanted(blur)) {
+            // The whole ring blurred: drawn at the resolution the blur leaves, then blurred.
+            QRectF content(c.x() - 208, c.y() - 208, 416, 416); // the band's square
+            for (int j = 0; j < cardCount; ++j)
+                content |= card(j).bounds(c);
+            blurLayer.draw(p, content, blur, dpr, [&](QPainter& lp, double) {
+                paintContent(lp, entry);
+                CenterAppIconView::paint(lp, c, icons[size_t(selectedWedge)], 6.0, -9.0);
+            });
+        } else {
+            paintContent(p, entry);
+            CenterAppIconView::paint(p, c, icons[size_t(selectedWedge)], 6.0, -9.0);
+        }
         p.restore();
     }
 
@@ -184,7 +184,7 @@ struct RingFrameSample {
             const double iconBlur = mix(RingMotion::iconBlur(false, false), 0.0);
             const double labelScale = std::max(0.25, std::round(RingEffects::blurLayerScale(std::max(iconBlur, 1.0 - entry), sharp) * 4.0) / 4.0);
             const QImage label = RingText::render(wedgeLabel(i), labelScale);
-            const QImage soft = RingEffects::blurred(label, iconBlur);
+            const QImage& soft = labelBlurs[size_t(i)].blurred(label, iconBlur, false);
             const QPointF at = wedgeLabelCentre(i);
             p.translate(at);
             p.rotate(mix(-24.0, 0.0));

@@ -538,11 +538,14 @@ void AppShortcutRingView::renderFrame(QPainter& p)
     const double blur = mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), clamp01(progress));
     const double deviceScale = dpr * scale;
     if (RingBlurLayer::isWanted(blur)) {
-        // The whole ring blurred, drawn small and enlarged. Without the card
-        // arc only the band's square holds anything.
+        // The whole ring blurred, drawn small and enlarged. Only the band's
+        // square and the card arc hold anything.
         const double reach = RingMotion::bandCanvasSize / 2.0 + 8.0;
-        const QRectF content = showsCardArc() ? QRectF(0, 0, stageSize, stageSize)
-                                              : QRectF(stageHalf - reach, stageHalf - reach, 2.0 * reach, 2.0 * reach);
+        QRectF content(stageHalf - reach, stageHalf - reach, 2.0 * reach, 2.0 * reach);
+        if (showsCardArc()) {
+            for (int j = 0; j < int(m_model->arcVariants().size()); ++j)
+                content |= card(j).bounds(stageCentre);
+        }
         m_blurLayer.draw(p, content, blur, deviceScale, [this](QPainter& lp, double layerScale) { paintStage(lp, layerScale); });
     } else {
         paintStage(p, deviceScale);

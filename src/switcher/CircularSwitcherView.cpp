@@ -882,12 +882,26 @@ void CircularSwitcherView::paintRing(QPainter& p) const
 
     if (RingBlurLayer::isWanted(blur)) {
         // The whole ring blurred, turned inside the small layer so that the
-        // enlargement is a plain scaling. Without cards only the band's
-        // square holds anything.
-        const bool cards = !m_fan->cards.empty() || (m_oldFan && !m_oldFan->cards.empty());
+        // enlargement is a plain scaling. Only the band's square and the
+        // cards hold anything.
         const double reach = RingMotion::bandCanvasSize / 2.0 + 8.0;
-        const QRectF content = cards ? QRectF(0, 0, stageSize, stageSize)
-                                     : QRectF(c.x() - reach, c.y() - reach, 2.0 * reach, 2.0 * reach);
+        QRectF content(c.x() - reach, c.y() - reach, 2.0 * reach, 2.0 * reach);
+        for (const Fan* fan : {m_fan.get(), m_oldFan.get()}) {
+            if (!fan)
+                continue;
+            const double angle = fan == m_fan.get() ? m_fanAngle.value() : fan->frozenAngle;
+            for (size_t j = 0; j < fan->cards.size(); ++j) {
+                for (bool selected : {false, true}) {
+                    WindowArcSegmentView v;
+                    v.isSelected = selected;
+                    v.index = int(j);
+                    v.total = int(fan->cards.size());
+                    v.arcCenterAngle = angle;
+                    v.radialGapInner = 9.0;
+                    content |= v.bounds(c);
+                }
+            }
+        }
         m_blurLayer.draw(p, content, blur, dpr * scale, [&](QPainter& lp, double layerScale) {
             turn(lp);
             paintStage(lp, palette, layerScale);

@@ -54,6 +54,12 @@ QTransform WindowArcSegmentView::depthTransform(QPointF stageCentre) const
                                    QVector3D(float(std::cos(c)), float(std::sin(c)), 0.0f), zAnchor(), perspective);
 }
 
+QRectF WindowArcSegmentView::bounds(QPointF stageCentre) const
+{
+    const QRectF stage(stageCentre.x() - stageSize / 2.0, stageCentre.y() - stageSize / 2.0, stageSize, stageSize);
+    return depthTransform(stageCentre).map(shape().path(stage)).boundingRect().adjusted(-2, -2, 2, 2);
+}
+
 void WindowArcSegmentView::paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const
 {
     const QRectF stage(stageCentre.x() - stageSize / 2.0, stageCentre.y() - stageSize / 2.0, stageSize, stageSize);

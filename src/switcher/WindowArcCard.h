@@ -54,6 +54,8 @@ public:
     // The turn in depth, about the stage centre `stageCentre`.
     QTransform depthTransform(QPointF stageCentre) const;
 
+    // What the card covers once turned, on a stage centred on `stageCentre`.
+    QRectF bounds(QPointF stageCentre) const;
     // Draws the card on a stage centred on `stageCentre`.
     void paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
 };
