@@ -13,6 +13,7 @@
 #include "core/ShortcutStorage.h"
 #include "platform/DefaultsStore.h"
 #include "platform/KeyCodes.h"
+#include "platform/LatencyTrace.h"
 #include "platform/sim/MemoryDefaultsStore.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -25,6 +26,7 @@
 #include <QProcess>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -32,6 +34,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -67,6 +71,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::Expose && watched->isWindowType()) {
+            LatencyTrace::mark("window exposed");
+            return false;
+        }
+        if (event->type() == QEvent::Paint)
+            LatencyTrace::mark(revealed && revealed() ? "paint (revealed)" : "paint (not revealed)");
         if (event->type() != QEvent::UpdateRequest || m_inside || !revealed || !revealed())
             return false;
         m_inside = true;
@@ -80,6 +90,25 @@ protected:
 private:
     bool m_inside = false;
 };
+
+// Each stage's time after the key press, over every showing that reached it.
+using Stages = std::map<std::string, std::vector<double>>;
+
+void reportStages(const Stages& stages)
+{
+    std::vector<std::pair<double, std::string>> order;
+    for (auto [name, ms] : stages) {
+        std::sort(ms.begin(), ms.end());
+        order.push_back({ ms[ms.size() / 2], name });
+    }
+    std::sort(order.begin(), order.end());
+    for (const auto& [median, name] : order) {
+        std::vector<double> ms = stages.at(name);
+        std::sort(ms.begin(), ms.end());
+        std::printf("    %-28s median %6.2f ms, p99 %6.2f ms (%zu)\n", name.c_str(), median,
+                    ms[std::min(ms.size() - 1, std::size_t(ms.size() * 0.99))], ms.size());
+    }
+}
 
 void report(const char* what, std::vector<double> ms)
 {
@@ -111,6 +140,7 @@ int main(int argc, char** argv)
         std::printf("ring_latency_bench: skipped, no X display (run it inside scripts/test-session)\n");
         return 0;
     }
+    qputenv("KELVARO_LATENCY_TRACE", "1");
     QApplication app(argc, argv);
     DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
     AppSettings::shared().setActivationMode(ActivationMode::holdModifier);
@@ -143,21 +173,36 @@ int main(int argc, char** argv)
     FrameWatch watch;
     watch.clock = &clock;
 
+    Stages stages;
     auto measure = [&](std::uint16_t hotkey, const std::function<QWidget*()>& panel,
                        const std::function<bool()>& revealed, const std::function<bool()>& visible) {
         std::vector<double> samples;
+        stages.clear();
         watch.revealed = revealed;
         for (int i = 0; i < showings; ++i) {
             fake(injector, XCB_KEY_PRESS, ctrl);
             fake(injector, XCB_KEY_PRESS, shift);
             spin([] { return false; }, 0.02);
             watch.paintedAt = -1;
+            LatencyTrace::take();
             clock.start();
+            const qint64 pressedAt = LatencyTrace::now();
             fake(injector, XCB_KEY_PRESS, hotkey);
-            if (spin([&] { return panel() != nullptr; }, 2.0))
+            if (spin([&] { return panel() != nullptr; }, 2.0)) {
                 panel()->installEventFilter(&watch);
+                if (panel()->windowHandle())
+                    panel()->windowHandle()->installEventFilter(&watch);
+                if (QWidget* content = panel()->findChild<QWidget*>())
+                    content->installEventFilter(&watch);
+            }
             if (spin([&] { return watch.paintedAt >= 0; }, 2.0))
                 samples.push_back(watch.paintedAt);
+            // The first time each stage was reached in this showing.
+            std::map<std::string, double> first;
+            for (const LatencyTrace::Mark& m : LatencyTrace::take())
+                first.emplace(m.stage, double(m.nsecs - pressedAt) / 1e6);
+            for (const auto& [name, ms] : first)
+                stages[name].push_back(ms);
             fake(injector, XCB_KEY_PRESS, escape);
             fake(injector, XCB_KEY_RELEASE, escape);
             fake(injector, XCB_KEY_RELEASE, hotkey);
@@ -169,11 +214,15 @@ int main(int argc, char** argv)
         return samples;
     };
 
-    report("switcher, hotkey to first revealed frame",
+    auto measured = [&](const char* what, std::vector<double> ms) {
+        report(what, std::move(ms));
+        reportStages(stages);
+    };
+    measured("switcher, hotkey to first revealed frame",
            measure(keyA, [&]() -> QWidget* { return delegate.circularSwitcher() ? delegate.circularSwitcher()->panel() : nullptr; },
                    [&] { return delegate.circularSwitcher() && delegate.circularSwitcher()->viewModel()->isVisible(); },
                    [&] { return delegate.isSwitcherVisible(); }));
-    report("shortcut ring of 25 items, hotkey to first revealed frame",
+    measured("shortcut ring of 25 items, hotkey to first revealed frame",
            measure(keyS, [&]() -> QWidget* { return delegate.shortcutRingWindow(); },
                    [&] { return delegate.shortcutRingViewModel() && delegate.shortcutRingViewModel()->isVisible(); },
                    [&] { return delegate.isLauncherRingVisible(); }));

@@ -7,6 +7,7 @@
 #include "input/HotkeyEventTap.h"
 #include "input/KeyTapSuspension.h"
 #include "platform/DefaultsStore.h"
+#include "platform/LatencyTrace.h"
 #include "platform/Log.h"
 #include "platform/PointerMonitor.h"
 #include "ring/AppShortcutRingViewModel.h"
@@ -17,6 +18,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -584,6 +586,7 @@ bool AppDelegate::handleTapped(const KeyTapEvent& event)
         else
             swallow = handleKeyDown(event.keyCode, modifiers);
     }
+    LatencyTrace::mark("key down handled");
     // What the handler did may have shown or hidden a ring.
     updateKeyGrabs();
     return swallow;
@@ -602,6 +605,9 @@ void AppDelegate::handle(const KeyTapEvent& event)
 
 bool AppDelegate::handleKeyDown(std::uint16_t keyCode, std::uint64_t modifiers)
 {
+    // Rings opened from here check the held modifiers once they show.
+    ++m_keyHandlerDepth;
+    const auto leave = qScopeGuard([this] { --m_keyHandlerDepth; });
     modifiers &= Modifier::Mask;
     const bool ringVisible = isRingVisible();
     if (HotkeyRecordingSession::activeCount() >= 1 && !ringVisible)

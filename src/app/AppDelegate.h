@@ -231,6 +231,11 @@ private:
     void stepOrCommitLauncher();
     void switcherClickCommit(int index, std::optional<int> windowIndex);
     void ringsChangedOutsideKeyHandler();
+    // Hold mode, for a ring a key press opened: on the next turn, asks which
+    // modifiers are still held and treats a missing one as released (a
+    // release during the grab that showed the ring is never reported as an
+    // event). Rings opened otherwise (the tray menu) are not held open by keys.
+    void checkHeldModifiersSoon();
     void tearDownRings();
 
     std::unique_ptr<CircularSwitcherWindow> m_circularSwitcher;
@@ -248,6 +253,7 @@ private:
     bool m_launcherHasCommitted = false;
     HotkeyRole m_shortcutRingHoldRole = HotkeyRole::launcher;
     int m_keyHandlerDepth = 0;
+    quint64 m_ringShowings = 0; // every showing of either ring
 
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

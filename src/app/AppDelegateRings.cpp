@@ -15,7 +15,9 @@
 #include "core/AppShortcut.h"
 #include "core/LauncherApps.h"
 #include "core/ShortcutStorage.h"
+#include "input/HotkeyEventTap.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/LatencyTrace.h"
 #include "platform/Log.h"
 #include "platform/PointerMonitor.h"
 #include "platform/Screens.h"
@@ -151,7 +153,10 @@ void AppDelegate::showCircularSwitcher()
     // After showing: the panel reports the hide of the previous showing.
     m_switcherHasCommitted = false;
     startMouseTracking();
+    LatencyTrace::mark("pointer feed started");
     ringsChangedOutsideKeyHandler();
+    LatencyTrace::mark("key grabs updated");
+    checkHeldModifiersSoon();
 }
 
 void AppDelegate::showLauncherGroup(const LauncherGroup& group)
@@ -185,6 +190,7 @@ void AppDelegate::showLauncherGroup(const LauncherGroup& group)
     m_switcherHasCommitted = false;
     startMouseTracking();
     ringsChangedOutsideKeyHandler();
+    checkHeldModifiersSoon();
 }
 
 void AppDelegate::hideSwitcher(bool animated)
@@ -295,6 +301,7 @@ void AppDelegate::showPasswordRing()
 
 void AppDelegate::showShortcutLikeRing(const RunningApp& centre, const QList<AppShortcut>& items, HotkeyRole role)
 {
+    LatencyTrace::mark("ring items listed");
     if (m_circularSwitcher)
         hideSwitcher(false);
 
@@ -323,8 +330,10 @@ void AppDelegate::showShortcutLikeRing(const RunningApp& centre, const QList<App
     const QRectF frame = settings.ringFrame(AppShortcutRingView::stageSize * settings.ringScale());
     m_shortcutRingWindow->setFrameYUp(frame);
     model->setRingCenter(frame.center());
+    LatencyTrace::mark("ring view made");
 
     m_shortcutRingWindow->orderFront();
+    LatencyTrace::mark("ring ordered front");
     startMouseTracking();
     m_launcherIsExiting = false;
     m_launcherHasCommitted = false;
@@ -333,9 +342,11 @@ void AppDelegate::showShortcutLikeRing(const RunningApp& centre, const QList<App
     Scheduler::shared().post([this, alive, generation] {
         if (!alive.lock() || generation != m_launcherRevealGeneration || !isLauncherRingVisible())
             return;
+        LatencyTrace::mark("ring reveal");
         if (m_shortcutRingViewModel)
             m_shortcutRingViewModel->reveal();
     });
+    checkHeldModifiersSoon();
 }
 
 void AppDelegate::moveLauncherSelection(int delta)
@@ -435,6 +446,24 @@ void AppDelegate::handleModifiersChanged(std::uint64_t flags)
         if (hold != 0 && (hold & ~flags) != 0)
             selectAndExecuteCurrentShortcut();
     }
+}
+
+void AppDelegate::checkHeldModifiersSoon()
+{
+    const quint64 showing = ++m_ringShowings;
+    if (!holdMode() || m_keyHandlerDepth == 0)
+        return;
+    std::weak_ptr<bool> alive = m_alive;
+    // Queued after the reveal, so a commit finds the ring revealed.
+    Scheduler::shared().post([this, alive, showing] {
+        if (!alive.lock() || showing != m_ringShowings || !m_keyTap)
+            return;
+        if (!isSwitcherShowingLive() && !(m_shortcutRingViewModel && isLauncherShowingLive(m_shortcutRingHoldRole)))
+            return;
+        if (const auto held = m_keyTap->currentModifiers())
+            handleModifiersChanged(*held);
+        updateKeyGrabs();
+    });
 }
 
 void AppDelegate::commitVisibleRing()

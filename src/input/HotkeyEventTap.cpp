@@ -39,6 +39,13 @@ bool HotkeyEventTap::isEnabled() const
     return m_session && m_session->isEnabled();
 }
 
+std::optional<std::uint64_t> HotkeyEventTap::currentModifiers()
+{
+    if (!m_session)
+        return std::nullopt;
+    return m_session->currentModifiers();
+}
+
 void HotkeyEventTap::setGrabs(const std::vector<KeyGrab>& combinations)
 {
     if (combinations == m_grabs)

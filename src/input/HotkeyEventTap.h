@@ -32,6 +32,10 @@ public:
     void setGrabs(const std::vector<KeyGrab>& combinations);
     const std::vector<KeyGrab>& grabs() const { return m_grabs; }
 
+    // The modifiers held right now, asked of the system (see KeyTapSession);
+    // nothing without a running tap or when the system cannot tell.
+    std::optional<std::uint64_t> currentModifiers();
+
 private:
     Handler m_handler;
     MonitorHandler m_fallback;

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct KeyTapEvent {
@@ -51,6 +52,11 @@ public:
     virtual bool isEnabled() const = 0;
     // The combinations the handler may swallow. Replaces the previous set.
     virtual void setGrabs(const std::vector<KeyGrab>& combinations) = 0;
+    // The modifiers held right now (Modifier::Mask bits), asked of the system
+    // rather than taken from the events seen: a modifier released while a
+    // grab was being taken may never arrive as an event. Nothing when it
+    // cannot be asked.
+    virtual std::optional<std::uint64_t> currentModifiers() = 0;
 };
 
 // A watcher that sees key-downs and modifier changes but cannot swallow them.

@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/LatencyTrace.h"
 #include "platform/Scheduler.h"
 #include "switcher/AppActivator.h"
 #include "switcher/CircularSwitcherView.h"
@@ -90,14 +91,17 @@ void CircularSwitcherWindow::showSwitcher(std::optional<QList<RunningApp>> apps)
         m_viewModel->loadGroup(*apps);
     else
         m_viewModel->loadRunningApps();
+    LatencyTrace::mark("switcher listed");
 
     m_panel->orderFront();
+    LatencyTrace::mark("switcher ordered front");
     m_isExiting = false;
 
     QPointer<CircularSwitcherWindow> self(this);
     Scheduler::shared().post([self, generation] {
         if (!self || self->m_revealGeneration != generation || !self->isSwitcherVisible())
             return;
+        LatencyTrace::mark("switcher reveal");
         self->m_viewModel->reveal();
     });
 }

@@ -1,5 +1,6 @@
 #include "switcher/RingPanel.h"
 
+#include "platform/LatencyTrace.h"
 #include "platform/Log.h"
 #include "platform/Screens.h"
 #include "platform/linux/X11PanelHints.h"
@@ -67,8 +68,10 @@ void RingPanel::orderFront()
     }
     // The window manager forgets the state and desktop of a withdrawn window.
     applyWindowSystemHints();
+    LatencyTrace::mark("panel hints set");
     m_ordered = true;
     show();
+    LatencyTrace::mark("panel shown");
     raise();
     Q_EMIT panelVisibilityChanged(true);
 }

@@ -162,6 +162,86 @@ TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
     EXPECT_FALSE(tap->press(Return, 0));
 }
 
+// A modifier let go while the hotkey's grab was being taken never arrives as
+// an event: the delegate asks for the held modifiers once the ring shows.
+TEST_F(RingControl, ModifiersLetGoBeforeTheRingShowedCommitOnceItShows)
+{
+    // The switcher: both modifiers already up, unseen.
+    chord(KeyA, Shift | Cmd);
+    tap->setLiveFlags(0);
+    ASSERT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_EQ(allActivations(), 0); // not before the ring is revealed
+    turn();
+    EXPECT_EQ(activations(10), 1);
+    release(0); // a late event of the same release commits nothing more
+    settle();
+    EXPECT_EQ(allActivations(), 1);
+    EXPECT_FALSE(delegate->isSwitcherVisible());
+
+    // Still held: the ring stays and a real release commits as before.
+    const int queries = tap->liveQueries();
+    chord(KeyA, Shift | Cmd);
+    turn();
+    EXPECT_EQ(tap->liveQueries(), queries + 1);
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_EQ(allActivations(), 1);
+    tap->press(KeyA, Shift | Cmd);
+    release(Shift);
+    EXPECT_EQ(activations(20), 1);
+    release(0);
+    settle();
+
+    // The shortcut ring: ⇧ up, ⌘ still held, runs the selected item once.
+    desktop->frontmostPID = 10;
+    saveShortcuts(QStringLiteral("org.example.Editor"), 2);
+    chord(KeyS, Shift | Cmd);
+    ASSERT_TRUE(delegate->isLauncherRingVisible());
+    tap->setLiveFlags(Cmd);
+    turn();
+    env.scheduler().advance(0.05);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("snippet 0"));
+    release(0);
+    settle();
+    EXPECT_EQ(clipboard->changeCount(), 1);
+    EXPECT_FALSE(delegate->isLauncherRingVisible());
+}
+
+TEST_F(RingControl, TheHeldModifierCheckLeavesOtherShowingsAlone)
+{
+    // Opened from the tray menu, nothing held: the ring waits for a choice.
+    delegate->showCircularSwitcher();
+    turn();
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_EQ(tap->liveQueries(), 0);
+    delegate->hideSwitcher(false);
+
+    // The system cannot tell: nothing is assumed released.
+    chord(KeyA, Shift | Cmd);
+    tap->setLiveFlags(std::nullopt);
+    turn();
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_EQ(allActivations(), 0);
+    tap->press(Escape, Shift | Cmd);
+    release(0);
+    settle();
+
+    // Escape before the check: the ended showing commits nothing.
+    chord(KeyA, Shift | Cmd);
+    tap->press(Escape, Shift | Cmd);
+    tap->setLiveFlags(0);
+    turn();
+    settle();
+    EXPECT_EQ(allActivations(), 0);
+
+    // Toggle mode ignores releases altogether.
+    AppSettings::shared().setActivationMode(ActivationMode::toggle);
+    chord(KeyA, Shift | Cmd);
+    tap->setLiveFlags(0);
+    turn();
+    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_EQ(allActivations(), 0);
+}
+
 TEST_F(RingControl, ToggleModeCommitsOnTheSecondPressAndIgnoresReleases)
 {
     AppSettings::shared().setActivationMode(ActivationMode::toggle);

@@ -189,6 +189,16 @@ def main():
         k.check(k.wait_until(lambda: ring_window() is None, timeout=3), "Return closes the ring")
         release_all()
         k.check(k.active_window() == gamma, "Return committed the selected (active) application")
+
+        # A quick flick: the hotkey, A again and both releases in one burst,
+        # faster than the ring's grab can report the releases. The ring must
+        # still commit, activate the next application and go away.
+        k.run("xdotool", "keydown", "ctrl", "keydown", "shift", "key", "a", "key", "a", "keyup", "ctrl",
+              "keyup", "shift")
+        flicked = k.wait_until(lambda: k.active_window() if k.active_window() != gamma else 0, timeout=3)
+        k.check(flicked in beta + [alpha], "a quick press and release activates the next application (%s)"
+                % hex(flicked or 0))
+        k.check(k.wait_until(lambda: ring_window() is None, timeout=3), "and the ring goes away")
     finally:
         release_all()
         app.stop()

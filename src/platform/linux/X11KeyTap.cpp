@@ -18,6 +18,7 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/KeyTap.h"
+#include "platform/LatencyTrace.h"
 #include "platform/Log.h"
 
 #include <QObject>
@@ -221,11 +222,43 @@ public:
     {
         if (combinations == m_wanted)
             return;
-        ungrabAll();
+        if (!m_enabled) {
+            m_wanted = combinations;
+            return;
+        }
+        // Only the difference goes to the server: showing a ring adds its
+        // navigation keys on the way from the hotkey to the first frame.
+        auto contains = [](const std::vector<KeyGrab>& list, const KeyGrab& g) {
+            return std::find(list.begin(), list.end(), g) != list.end();
+        };
+        std::vector<KeyGrab> added;
+        for (const KeyGrab& g : combinations) {
+            if (!contains(m_wanted, g))
+                added.push_back(g);
+        }
+        for (const KeyGrab& g : m_wanted) {
+            if (contains(combinations, g))
+                continue;
+            if (contains(m_grabbed, g))
+                ungrab(g);
+            m_grabbed.erase(std::remove(m_grabbed.begin(), m_grabbed.end(), g), m_grabbed.end());
+            m_heldElsewhere.erase(std::remove(m_heldElsewhere.begin(), m_heldElsewhere.end(), g),
+                                  m_heldElsewhere.end());
+        }
         m_wanted = combinations;
-        if (m_enabled)
-            grabAll();
+        grab(added);
         queueDrain();
+    }
+
+    std::optional<std::uint64_t> currentModifiers() override
+    {
+        Reply<xcb_xkb_get_state_reply_t> state(
+            xcb_xkb_get_state_reply(m_c, xcb_xkb_get_state(m_c, XCB_XKB_ID_USE_CORE_KBD), nullptr), &std::free);
+        // The reply may have pulled events into xcb's queue.
+        queueDrain();
+        if (!state)
+            return std::nullopt;
+        return m_masks.fromX(state->mods);
     }
 
     // Reads and handles every event that has arrived.
@@ -256,12 +289,26 @@ private:
 
     void grabAll()
     {
+        m_grabbed.clear();
+        m_heldElsewhere.clear();
+        grab(m_wanted);
+    }
+
+    // Takes `combinations` (not yet taken), adding them to m_grabbed or,
+    // when another client holds them, to m_heldElsewhere.
+    void grab(const std::vector<KeyGrab>& combinations)
+    {
+        if (combinations.empty()) {
+            xcb_flush(m_c);
+            return;
+        }
         struct Pending {
             KeyGrab grab;
             xcb_void_cookie_t cookie;
         };
         std::vector<Pending> pending;
-        for (const KeyGrab& g : m_wanted) {
+        std::vector<KeyGrab> failed;
+        for (const KeyGrab& g : combinations) {
             const auto key = KeyCodes::xKeycode(g.keyCode);
             if (!key) {
                 Log::write(QStringLiteral("Kelvaro: key code %1 has no key on this keyboard; its hotkey cannot work")
@@ -279,13 +326,11 @@ private:
                                                             xcb_keycode_t(*key), XCB_GRAB_MODE_ASYNC,
                                                             XCB_GRAB_MODE_SYNC) });
         }
-        m_grabbed.clear();
-        m_heldElsewhere.clear();
         for (const auto& p : pending) {
             if (xcb_generic_error_t* error = xcb_request_check(m_c, p.cookie)) {
-                const bool isNew = std::find(m_heldElsewhere.begin(), m_heldElsewhere.end(), p.grab)
-                    == m_heldElsewhere.end();
+                const bool isNew = std::find(failed.begin(), failed.end(), p.grab) == failed.end();
                 if (isNew) {
+                    failed.push_back(p.grab);
                     m_heldElsewhere.push_back(p.grab);
                     const QString combination = p.grab.anyModifiers
                         ? QStringLiteral("key code %1").arg(p.grab.keyCode)
@@ -301,14 +346,15 @@ private:
                 std::free(error);
             }
         }
-        for (const KeyGrab& g : m_wanted) {
-            if (std::find(m_heldElsewhere.begin(), m_heldElsewhere.end(), g) == m_heldElsewhere.end())
+        for (const KeyGrab& g : combinations) {
+            if (std::find(failed.begin(), failed.end(), g) == failed.end())
                 m_grabbed.push_back(g);
         }
         // A grab that failed for one lock combination was partly taken: undo
         // those so the other client gets every press of it.
-        for (const KeyGrab& g : m_heldElsewhere)
+        for (const KeyGrab& g : failed)
             ungrab(g);
+        xcb_flush(m_c);
     }
 
     void ungrab(const KeyGrab& g)
@@ -362,6 +408,7 @@ private:
 
     void handleGrabbedPress(xcb_key_press_event_t* press)
     {
+        LatencyTrace::mark("key press read");
         const bool repeat = !m_grabbedDown.insert(press->detail).second;
         bool swallow = false;
         if (m_enabled && m_handler) {
@@ -374,6 +421,7 @@ private:
         // focused window as if nothing had grabbed it.
         xcb_allow_events(m_c, swallow ? XCB_ALLOW_ASYNC_KEYBOARD : XCB_ALLOW_REPLAY_KEYBOARD, press->time);
         xcb_flush(m_c);
+        LatencyTrace::mark("key press handled");
     }
 
     void handleRaw(xcb_input_raw_key_press_event_t* raw)

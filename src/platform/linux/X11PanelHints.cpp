@@ -1,6 +1,7 @@
 #include "platform/linux/X11PanelHints.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QList>
 #include <cstdlib>
 #include <cstring>
@@ -8,22 +9,39 @@
 #include <xcb/xcb_icccm.h>
 
 namespace {
+// Atoms do not change for the life of a connection: each name costs one
+// round trip once (panels are shown on the way from a hotkey to its ring).
 xcb_atom_t internAtom(xcb_connection_t* c, const char* name)
 {
+    static xcb_connection_t* cachedFor = nullptr;
+    static QHash<QByteArray, xcb_atom_t> cache;
+    if (cachedFor != c) {
+        cache.clear();
+        cachedFor = c;
+    }
+    const QByteArray key(name);
+    if (const auto it = cache.constFind(key); it != cache.cend())
+        return *it;
     xcb_intern_atom_reply_t* reply
         = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(std::strlen(name)), name), nullptr);
     if (!reply)
         return XCB_ATOM_NONE;
     const xcb_atom_t atom = reply->atom;
     std::free(reply);
+    if (atom != XCB_ATOM_NONE)
+        cache.insert(key, atom);
     return atom;
 }
 
-QList<xcb_atom_t> atomList(xcb_connection_t* c, quint32 window, xcb_atom_t property)
+xcb_get_property_cookie_t askAtomList(xcb_connection_t* c, quint32 window, xcb_atom_t property)
+{
+    return xcb_get_property(c, 0, window, property, XCB_ATOM_ATOM, 0, 1024);
+}
+
+QList<xcb_atom_t> atomList(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
 {
     QList<xcb_atom_t> atoms;
-    xcb_get_property_reply_t* reply
-        = xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_ATOM, 0, 1024), nullptr);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     if (!reply)
         return atoms;
     if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
@@ -56,25 +74,30 @@ bool X11PanelHints::apply(xcb_connection_t* c, quint32 window)
     if (!c || !window)
         return false;
 
+    const xcb_atom_t protocols = internAtom(c, "WM_PROTOCOLS");
+    const xcb_atom_t takeFocus = internAtom(c, "WM_TAKE_FOCUS");
+    const xcb_atom_t stateAtom = internAtom(c, "_NET_WM_STATE");
+    // The three reads go out together: one round trip.
+    const auto hintsCookie = xcb_icccm_get_wm_hints(c, window);
+    const auto protocolsCookie = askAtomList(c, window, protocols);
+    const auto stateCookie = askAtomList(c, window, stateAtom);
+
     // Input hint off, keeping whatever else Qt put into WM_HINTS.
     xcb_icccm_wm_hints_t hints;
     std::memset(&hints, 0, sizeof(hints));
-    xcb_icccm_get_wm_hints_reply(c, xcb_icccm_get_wm_hints(c, window), &hints, nullptr);
+    xcb_icccm_get_wm_hints_reply(c, hintsCookie, &hints, nullptr);
     xcb_icccm_wm_hints_set_input(&hints, 0);
     xcb_icccm_set_wm_hints(c, window, &hints);
 
     // WM_PROTOCOLS without WM_TAKE_FOCUS: with it, a window manager may still
     // offer the focus on a click.
-    const xcb_atom_t protocols = internAtom(c, "WM_PROTOCOLS");
-    const xcb_atom_t takeFocus = internAtom(c, "WM_TAKE_FOCUS");
-    QList<xcb_atom_t> kept = atomList(c, window, protocols);
+    QList<xcb_atom_t> kept = atomList(c, protocolsCookie);
     kept.removeAll(takeFocus);
     setAtoms(c, window, protocols, kept);
 
     setAtoms(c, window, internAtom(c, "_NET_WM_WINDOW_TYPE"), { internAtom(c, "_NET_WM_WINDOW_TYPE_NOTIFICATION") });
 
-    const xcb_atom_t stateAtom = internAtom(c, "_NET_WM_STATE");
-    QList<xcb_atom_t> states = atomList(c, window, stateAtom);
+    QList<xcb_atom_t> states = atomList(c, stateCookie);
     for (const char* name : { "_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR",
                               "_NET_WM_STATE_SKIP_PAGER" }) {
         const xcb_atom_t a = internAtom(c, name);
@@ -99,6 +122,7 @@ bool X11PanelHints::refusesFocus(xcb_connection_t* c, quint32 window)
     if (!xcb_icccm_get_wm_hints_reply(c, xcb_icccm_get_wm_hints(c, window), &hints, nullptr))
         return false;
     const bool inputOff = (hints.flags & XCB_ICCCM_WM_HINT_INPUT) && !hints.input;
-    const bool noTakeFocus = !atomList(c, window, internAtom(c, "WM_PROTOCOLS")).contains(internAtom(c, "WM_TAKE_FOCUS"));
+    const bool noTakeFocus = !atomList(c, askAtomList(c, window, internAtom(c, "WM_PROTOCOLS")))
+                                  .contains(internAtom(c, "WM_TAKE_FOCUS"));
     return inputOff && noTakeFocus;
 }

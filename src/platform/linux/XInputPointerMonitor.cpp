@@ -144,11 +144,15 @@ private:
                                    | XCB_INPUT_XI_EVENT_MASK_HIERARCHY)
                    : 0u };
         xcb_input_xi_select_events(m_c, m_root, 1, &raw.head);
-        // The round trip makes sure the selection is in place before the
-        // caller goes on (and, when turned off, that nothing more arrives).
+        if (on) {
+            // No round trip: this runs while a ring opens, and the server is
+            // busy mapping it. The ring reads the pointer itself when it shows.
+            xcb_flush(m_c);
+            return;
+        }
+        // The round trip makes sure nothing more arrives once turned off.
         free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
-        if (!on)
-            m_axes.clear();
+        m_axes.clear();
         drain();
     }
 

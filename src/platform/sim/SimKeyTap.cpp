@@ -18,6 +18,13 @@ public:
     void setEnabled(bool on) override { enabled = on; }
     bool isEnabled() const override { return enabled; }
     void setGrabs(const std::vector<KeyGrab>& combinations) override { grabs = combinations; }
+    std::optional<std::uint64_t> currentModifiers() override
+    {
+        ++owner.m_liveQueries;
+        if (!owner.m_liveFlags)
+            return std::nullopt;
+        return *owner.m_liveFlags & Modifier::Mask;
+    }
 
     SimKeyTap& owner;
     Handler handler;
@@ -68,6 +75,7 @@ bool SimKeyTap::grabbedElsewhere(std::uint16_t keyCode, std::uint64_t flags) con
 bool SimKeyTap::press(std::uint16_t keyCode, std::uint64_t flags, bool isAutoRepeat)
 {
     flags &= Modifier::Mask;
+    m_liveFlags = flags;
     const KeyTapEvent event { KeyTapEvent::Type::KeyDown, keyCode, flags, isAutoRepeat };
     bool swallowed = false;
     if (m_tap && m_tap->enabled) {
@@ -90,6 +98,7 @@ bool SimKeyTap::press(std::uint16_t keyCode, std::uint64_t flags, bool isAutoRep
 
 void SimKeyTap::changeFlags(std::uint64_t flags)
 {
+    m_liveFlags = flags & Modifier::Mask;
     const KeyTapEvent event { KeyTapEvent::Type::FlagsChanged, 0, flags & Modifier::Mask, false };
     if (m_tap && m_tap->enabled && m_tap->handler)
         m_tap->handler(event);

@@ -31,8 +31,13 @@ public:
 
     // A key press (flags are modifier bits). Answers whether it was swallowed.
     bool press(std::uint16_t keyCode, std::uint64_t flags = 0, bool isAutoRepeat = false);
-    // The modifiers now held changed.
+    // The modifiers now held changed (also what currentModifiers() reports).
     void changeFlags(std::uint64_t flags);
+    // The modifiers held, as a live query sees them, without any event: a
+    // release the tap never saw. Nothing makes the query fail.
+    void setLiveFlags(std::optional<std::uint64_t> flags) { m_liveFlags = flags; }
+    std::optional<std::uint64_t> liveFlags() const { return m_liveFlags; }
+    int liveQueries() const { return m_liveQueries; }
 
     const QList<Delivered>& delivered() const { return m_delivered; }
     void clearDelivered() { m_delivered.clear(); }
@@ -54,5 +59,7 @@ private:
     Tap* m_tap = nullptr;
     Monitor* m_monitor = nullptr;
     int m_tapsCreated = 0;
+    std::optional<std::uint64_t> m_liveFlags = 0;
+    int m_liveQueries = 0;
     QList<Delivered> m_delivered;
 };
