@@ -9,15 +9,12 @@
 #include "switcher/WindowArcGeometry.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QDirIterator>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 
@@ -28,85 +25,22 @@ const QPointF stageCentre(stageHalf, stageHalf);
 double mix(double hidden, double settled, double progress) { return hidden + (settled - hidden) * progress; }
 double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 double toDegrees(double radians) { return radians * 180.0 / RingAngles::pi; }
-
-// Texts that follow the system's own language rather than the interface
-// language chosen in the settings.
-QString localizedForSystem(const QString& english)
-{
-    static QHash<QString, std::vector<QTranslator*>> loaded;
-    const QString code = QLocale::system().name().section(u'_', 0, 0);
-    auto it = loaded.find(code);
-    if (it == loaded.end()) {
-        std::vector<QTranslator*> list;
-        QStringList files;
-        QDirIterator found(QStringLiteral(":/i18n"), { QStringLiteral("*_") + code + QStringLiteral(".qm") }, QDir::Files,
-                           QDirIterator::Subdirectories);
-        while (found.hasNext())
-            files.append(found.next());
-        files.sort();
-        for (const QString& f : files) {
-            auto* t = new QTranslator;
-            if (t->load(f))
-                list.push_back(t);
-            else
-                delete t;
-        }
-        it = loaded.insert(code, std::move(list));
-    }
-    const QByteArray source = english.toUtf8();
-    for (QTranslator* t : *it) {
-        const QString text = t->translate("Kelvaro", source.constData());
-        if (!text.isEmpty())
-            return text;
-    }
-    return english;
-}
-
-class AppShortcutRingAccessible : public QAccessibleWidget {
-public:
-    explicit AppShortcutRingAccessible(QWidget* w)
-        : QAccessibleWidget(w, QAccessible::Dial, AppShortcutRingView::accessibilityLabel())
-    {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        const auto* view = static_cast<const AppShortcutRingView*>(widget());
-        switch (t) {
-        case QAccessible::Name:
-            return AppShortcutRingView::accessibilityLabel();
-        case QAccessible::Value:
-        case QAccessible::Description:
-            return view->accessibilityDescription();
-        case QAccessible::Help:
-            return AppShortcutRingView::accessibilityHint();
-        default:
-            return QAccessibleWidget::text(t);
-        }
-    }
-    // One element: the wedges are not separate children.
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-};
-
-QAccessibleInterface* ringAccessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("AppShortcutRingView") && object && object->isWidgetType())
-        return new AppShortcutRingAccessible(static_cast<QWidget*>(object));
-    return nullptr;
-}
 }
 
 AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(ringAccessibleFactory);
+    static const bool registered = [] {
+        RingElement::registerView(QStringLiteral("AppShortcutRingView"), QAccessible::Dial, [](QWidget* w) {
+            const auto* view = static_cast<const AppShortcutRingView*>(w);
+            return RingElement::Texts {&AppShortcutRingView::accessibilityLabel,
+                                       [view] { return view->accessibilityDescription(); },
+                                       &AppShortcutRingView::accessibilityHint};
+        });
         return true;
     }();
-    (void)factoryInstalled;
+    (void)registered;
 
     setAttribute(Qt::WA_NoSystemBackground, true);
     setAttribute(Qt::WA_TranslucentBackground, true);
@@ -177,7 +111,7 @@ QString AppShortcutRingView::accessibilityDescription() const
     if (i < 0 || i >= items.size())
         return AppSettings::shared().localized(QStringLiteral("No shortcuts"));
     const QLocale system = QLocale::system();
-    return localizedForSystem(QStringLiteral("%1, %2 of %3"))
+    return RingElement::systemLocalized(QStringLiteral("%1, %2 of %3"), QStringLiteral("ringview"))
         .arg(items[i].name, system.toString(i + 1), system.toString(int(items.size())));
 }
 

@@ -20,6 +20,7 @@
 #include "switcher/CentreAppIcon.h"
 #include "switcher/RingAnimation.h"
 #include "switcher/RingEffects.h"
+#include "switcher/RingElement.h"
 #include "switcher/RingShapes.h"
 #include "switcher/WindowArcCard.h"
 
@@ -48,12 +49,7 @@ public:
     static QString accessibilityHint();
 
     // What a point of the widget hits (topmost first: cards, then wedges).
-    struct Hit {
-        enum class Kind { none, wedge, card };
-        Kind kind = Kind::none;
-        int index = -1;
-        bool operator==(const Hit&) const = default;
-    };
+    using Hit = RingHit;
     Hit hitTest(QPointF widgetPoint) const;
 
     // The title of arc card `index` ("Password 3" when its label is empty).

@@ -19,16 +19,6 @@
 
 // ---- wedge -------------------------------------------------------------------
 
-double ShortcutRadialSegmentView::fullSegmentAngle() const
-{
-    return RingAngles::twoPi / double(std::max(1, totalShortcuts));
-}
-
-double ShortcutRadialSegmentView::baseStartAngle() const
-{
-    return fullSegmentAngle() * double(index) - RingAngles::pi / 2.0;
-}
-
 std::optional<QString> ShortcutRadialSegmentView::subtitle() const
 {
     if (shortcut.shortcut.isEmpty())
@@ -41,31 +31,6 @@ std::optional<QString> ShortcutRadialSegmentView::subtitle() const
     QString host = url.host();
     host.remove(QStringLiteral("www."));
     return host;
-}
-
-EnhancedTaperedSegmentShape ShortcutRadialSegmentView::shape() const
-{
-    EnhancedTaperedSegmentShape s;
-    s.outerStartAngle = outerStartAngle();
-    s.outerEndAngle = outerEndAngle();
-    s.innerStartAngle = innerStartAngle();
-    s.innerEndAngle = innerEndAngle();
-    s.outerRadialGap = radialGapOuter;
-    s.innerRadialGap = radialGapInner;
-    s.baseInnerRadius = bandInnerRadius;
-    s.baseOuterRadius = bandOuterRadius;
-    return s;
-}
-
-QPainterPath ShortcutRadialSegmentView::path(QPointF centre) const
-{
-    return shape().path(QRectF(centre.x() - frameSide / 2.0, centre.y() - frameSide / 2.0, frameSide, frameSide));
-}
-
-QPointF ShortcutRadialSegmentView::labelCentre(QPointF centre) const
-{
-    const double r = (adjustedInnerRadius() + adjustedOuterRadius()) / 2.0;
-    return { centre.x() + r * std::cos(centerAngle()), centre.y() + r * std::sin(centerAngle()) };
 }
 
 void ShortcutRadialSegmentView::paintWedge(QPainter& p, QPointF centre, const RingPalette& palette,

@@ -18,44 +18,21 @@
 #include <QString>
 #include <optional>
 
-class ShortcutRadialSegmentView {
+class ShortcutRadialSegmentView : public RingWedgeGeometry<ShortcutRadialSegmentView> {
 public:
-    static constexpr double frameSide = 380.0;
     static constexpr double labelWidth = 104.0;
 
     AppShortcut shortcut { QString(), QString(), QString(), QString() };
-    bool isSelected = false;
-    int index = 0;
     int totalShortcuts = 1;
-    bool isVisible = true;
-    bool reduceMotion = false;
-    double bandInnerRadius = 60.0;
-    double bandOuterRadius = 190.0;
-    double radialGapOuter = 6.0;
-    double radialGapInner = 4.0;
-    double desiredVisualGap = 8.0;
 
-    double fullSegmentAngle() const;
-    double baseStartAngle() const;
-    double centerAngle() const { return baseStartAngle() + fullSegmentAngle() / 2.0; }
-    double adjustedOuterRadius() const { return bandOuterRadius - radialGapOuter; }
-    double adjustedInnerRadius() const { return bandInnerRadius + radialGapInner; }
-    double outerGapAngle() const { return desiredVisualGap / adjustedOuterRadius(); }
-    double innerGapAngle() const { return desiredVisualGap / adjustedInnerRadius(); }
-    double outerStartAngle() const { return baseStartAngle() + outerGapAngle() / 2.0; }
-    double outerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - outerGapAngle() / 2.0; }
-    double innerStartAngle() const { return baseStartAngle() + innerGapAngle() / 2.0; }
-    double innerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - innerGapAngle() / 2.0; }
+    int wedgeCount() const { return totalShortcuts; }
 
     // The key combination; for a saved tab the site's host without "www.";
     // nothing when there is nothing to show.
     std::optional<QString> subtitle() const;
 
-    EnhancedTaperedSegmentShape shape() const;
-    // The wedge outline on a stage centred on `centre`.
-    QPainterPath path(QPointF centre) const;
     // Where the label's centre sits: mid-radius on the wedge's centre line.
-    QPointF labelCentre(QPointF centre) const;
+    QPointF labelCentre(QPointF centre) const { return midPoint(centre); }
 
     // The wedge's fill and edge; `selectedAmount` blends from the plain look
     // (0) to the selected one (1) while the selection animates.

@@ -74,20 +74,7 @@ QImage CenterAppIconView::render(const QIcon& icon, double rotationX, double rot
     // Room for the 120-point frame and the broad shadow (radius 26) around it.
     const double side = frameSide + 2.0 * 40.0;
     const int px = int(std::ceil(side * scale));
-    QImage icon48(int(std::ceil(iconSide * 1.05 * scale)), int(std::ceil(iconSide * 1.05 * scale)), QImage::Format_ARGB32_Premultiplied);
-    icon48.fill(Qt::transparent);
-    {
-        // The flattened icon: fitted into 48 x 48, clipped to a rounded square of radius 10, scaled 1.05.
-        QPainter p(&icon48);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.scale(scale * 1.05, scale * 1.05);
-        QPainterPath clip;
-        clip.addRoundedRect(QRectF(0, 0, iconSide, iconSide), 10, 10);
-        p.setClipPath(clip);
-        if (!icon.isNull())
-            icon.paint(&p, QRect(0, 0, int(iconSide), int(iconSide)));
-    }
+    QImage icon48 = CentreIconPainter::flatTile(icon, scale);
     icon48.setDevicePixelRatio(scale);
 
     // Everything below in device pixels; the result carries the scale.
@@ -187,5 +174,81 @@ void TiltingCenterAppIcon::retarget()
 
 void TiltingCenterAppIcon::paint(QPainter& painter, QPointF centre) const
 {
-    CenterAppIconView::paint(painter, centre, m_view.icon, rotationX(), rotationY());
+    m_painter.paint(painter, centre, m_view.icon, rotationX(), rotationY());
+}
+
+// ---- CentreIconPainter ---------------------------------------------------------------
+
+QImage CentreIconPainter::flatTile(const QIcon& icon, double scale)
+{
+    const double side = CenterAppIconView::iconSide;
+    const int px = int(std::ceil(side * 1.05 * scale));
+    QImage tile(px, px, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    if (icon.isNull())
+        return tile;
+    QPainter p(&tile);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.scale(scale * 1.05, scale * 1.05);
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(0, 0, side, side), 10, 10);
+    p.setClipPath(clip);
+    icon.paint(&p, QRect(0, 0, int(side), int(side)));
+    return tile;
+}
+
+void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double rotationX, double rotationY)
+{
+    if (icon.isNull())
+        return;
+    const QTransform& t = p.worldTransform();
+    const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const double scale = std::clamp(std::ceil(std::sqrt(std::abs(t.determinant())) * dpr * 2.0) / 2.0, 0.5, 8.0);
+    const double side = CenterAppIconView::iconSide;
+    const double tile = side * 1.05;
+
+    Images* images = nullptr;
+    for (Images& candidate : m_images) {
+        if (candidate.iconKey == icon.cacheKey() && candidate.scale == scale)
+            images = &candidate;
+    }
+    if (!images) {
+        // The entry used longest ago makes way.
+        images = m_images[0].lastUse <= m_images[1].lastUse ? &m_images[0] : &m_images[1];
+        images->iconKey = icon.cacheKey();
+        images->scale = scale;
+        images->icon = flatTile(icon, scale);
+        const auto shadow = [&](double opacity, double radius) {
+            const int pad = int(std::ceil(shadowPadding * scale));
+            QImage s(images->icon.width() + 2 * pad, images->icon.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
+            s.fill(Qt::transparent);
+            {
+                QPainter sp(&s);
+                sp.drawImage(QPoint(pad, pad), images->icon);
+                sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+                sp.fillRect(s.rect(), QColor::fromRgbF(0, 0, 0, float(opacity)));
+            }
+            RingEffects::boxBlur(s, radius * scale / 2.0);
+            return s;
+        };
+        images->broadShadow = shadow(0.2, 26.0);
+        images->closeShadow = shadow(0.13, 7.0);
+    }
+    images->lastUse = ++m_uses;
+
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const double shadowSide = tile + 2.0 * shadowPadding;
+    const auto drawShadow = [&](const QImage& img, QPointF offset) {
+        p.drawImage(QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide), img);
+    };
+    drawShadow(images->broadShadow, CenterAppIconView::broadShadowOffset(rotationX, rotationY));
+    drawShadow(images->closeShadow, CenterAppIconView::closeShadowOffset(rotationX, rotationY));
+    const QTransform turnX = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
+    const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
+    p.setTransform(turnX * turnY, true);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.drawImage(QRectF(c.x() - tile / 2.0, c.y() - tile / 2.0, tile, tile), images->icon);
+    p.restore();
 }

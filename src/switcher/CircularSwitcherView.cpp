@@ -6,20 +6,17 @@
 #include "switcher/AppActivator.h"
 #include "switcher/CentreAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/RingElement.h"
 #include "switcher/RingMotion.h"
 #include "switcher/WindowArcCard.h"
 #include "switcher/WindowArcGeometry.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
-#include <QDirIterator>
 #include <QLinearGradient>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainterPath>
-#include <QVector3D>
 #include <QPainter>
-#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -48,48 +45,6 @@ QColor mixColour(const QColor& a, const QColor& b, double t)
                             float(mix(a.blueF(), b.blueF(), t)), float(mix(a.alphaF(), b.alphaF(), t)));
 }
 
-// ---- Texts in the system's own language -------------------------------------------
-
-// Translations of this area for the language the system runs in (not the
-// interface language chosen in the settings).
-QString systemLocalized(const QString& english)
-{
-    static const QStringList codes {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("et"),
-                                    QStringLiteral("fi"), QStringLiteral("fr"), QStringLiteral("it"), QStringLiteral("ja"),
-                                    QStringLiteral("ka"), QStringLiteral("ko"), QStringLiteral("nb"), QStringLiteral("nl"),
-                                    QStringLiteral("pl"), QStringLiteral("sk"), QStringLiteral("sl"), QStringLiteral("sq"),
-                                    QStringLiteral("sv")};
-    static QHash<QString, std::shared_ptr<QTranslator>> loaded;
-    QString code = QStringLiteral("en");
-    for (const QString& ui : QLocale::system().uiLanguages()) {
-        QString c = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (c == QLatin1String("no") || c == QLatin1String("nn"))
-            c = QStringLiteral("nb");
-        if (codes.contains(c)) {
-            code = c;
-            break;
-        }
-    }
-    auto it = loaded.find(code);
-    if (it == loaded.end()) {
-        std::shared_ptr<QTranslator> translator;
-        QDirIterator found(QStringLiteral(":/i18n"), {QStringLiteral("switcher_") + code + QStringLiteral(".qm")},
-                           QDir::Files, QDirIterator::Subdirectories);
-        if (found.hasNext()) {
-            auto t = std::make_shared<QTranslator>();
-            if (t->load(found.next()))
-                translator = t;
-        }
-        it = loaded.insert(code, translator);
-    }
-    if (*it) {
-        const QString text = (*it)->translate("Kelvaro", english.toUtf8().constData());
-        if (!text.isEmpty())
-            return text;
-    }
-    return english;
-}
-
 // ---- Announcements ------------------------------------------------------------------
 
 QPointer<QObject>& announcementElement()
@@ -111,73 +66,9 @@ void post(QAccessibleEvent* event)
     QAccessible::updateAccessibility(event);
 }
 
-// ---- The accessible element ------------------------------------------------------------
-
-// The whole ring is one element that hides its children: label, value, hint.
-class CircularSwitcherAccessible final : public QAccessibleWidget {
-public:
-    explicit CircularSwitcherAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Grouping) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        const auto* view = static_cast<const CircularSwitcherView*>(widget());
-        switch (t) {
-        case QAccessible::Name:
-            return CircularSwitcherView::accessibilityLabel();
-        case QAccessible::Value:
-        case QAccessible::Description:
-            return view->accessibilityValue();
-        case QAccessible::Help:
-            return CircularSwitcherView::accessibilityHint();
-        default:
-            return QAccessibleWidget::text(t);
-        }
-    }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-};
-
-QAccessibleInterface* switcherAccessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("CircularSwitcherView") && object && object->isWidgetType())
-        return new CircularSwitcherAccessible(static_cast<QWidget*>(object));
-    return nullptr;
-}
 }
 
 // ---- RadialSegmentView --------------------------------------------------------------------
-
-double RadialSegmentView::fullSegmentAngle() const { return twoPi / double(std::max(totalApps, 1)); }
-
-double RadialSegmentView::baseStartAngle() const { return fullSegmentAngle() * double(index) - pi / 2.0; }
-
-EnhancedTaperedSegmentShape RadialSegmentView::shape() const
-{
-    EnhancedTaperedSegmentShape s;
-    s.outerStartAngle = outerStartAngle();
-    s.outerEndAngle = outerEndAngle();
-    s.innerStartAngle = innerStartAngle();
-    s.innerEndAngle = innerEndAngle();
-    s.outerRadialGap = radialGapOuter;
-    s.innerRadialGap = radialGapInner;
-    s.baseInnerRadius = bandInnerRadius;
-    s.baseOuterRadius = bandOuterRadius;
-    return s;
-}
-
-QPainterPath RadialSegmentView::path(QPointF centre) const
-{
-    const double h = frameSide / 2.0;
-    return shape().path(QRectF(centre.x() - h, centre.y() - h, frameSide, frameSide));
-}
-
-QPointF RadialSegmentView::iconCentre(QPointF centre) const
-{
-    const double a = centerAngle(), r = iconRadius();
-    return {centre.x() + r * std::cos(a), centre.y() + r * std::sin(a)};
-}
 
 QRectF RadialSegmentView::iconRect(QPointF centre) const
 {
@@ -271,11 +162,16 @@ struct CircularSwitcherView::Fan {
 CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent)
     : QWidget(parent), m_model(viewModel), m_fan(std::make_unique<Fan>()), m_centreIcon(new TiltingCenterAppIcon(this))
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(switcherAccessibleFactory);
+    static const bool registered = [] {
+        RingElement::registerView(QStringLiteral("CircularSwitcherView"), QAccessible::Grouping, [](QWidget* w) {
+            const auto* view = static_cast<const CircularSwitcherView*>(w);
+            return RingElement::Texts {&CircularSwitcherView::accessibilityLabel,
+                                       [view] { return view->accessibilityValue(); },
+                                       &CircularSwitcherView::accessibilityHint};
+        });
         return true;
     }();
-    (void)factoryInstalled;
+    (void)registered;
 
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_NoSystemBackground, true);
@@ -575,7 +471,7 @@ QString CircularSwitcherView::accessibilityDescription() const
     if (const auto w = m_model->selectedWindowIndex(); w && *w >= 0 && *w < windows.size()) {
         const QLocale system = QLocale::system();
         // One pass over the placeholders: names and titles may contain "%1".
-        return systemLocalized(QStringLiteral("%1, window %2 of %3: %4"))
+        return RingElement::systemLocalized(QStringLiteral("%1, window %2 of %3: %4"), QStringLiteral("switcher"))
             .arg(app->name, system.toString(*w + 1), system.toString(int(windows.size())), windows[*w].title);
     }
     const QList<RunningApp>& apps = m_model->runningApps();
@@ -1096,86 +992,9 @@ void CircularSwitcherView::paintCentre(QPainter& p) const
     p.save();
     if (!m_previousCentreIcon.isNull() && swap < 1.0) {
         p.setOpacity(opacity * (1.0 - swap));
-        paintCentreIcon(p, m_previousCentreIcon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
+        m_centrePainter.paint(p, c, m_previousCentreIcon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
     }
     p.setOpacity(opacity * swap);
-    paintCentreIcon(p, m_centreIcon->view().icon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
-    p.restore();
-}
-
-void CircularSwitcherView::paintCentreIcon(QPainter& p, const QIcon& icon, double rotationX, double rotationY) const
-{
-    // The centre icon as CenterAppIconView draws it (a rounded 48-point tile
-    // grown by 1.05, turned in depth, with a broad and a close shadow), but
-    // with the shadows cast by the flat tile and blurred once per icon: the
-    // pointer turns the icon every frame, and blurring afresh each time costs
-    // more than a whole frame at device-pixel ratio 2.
-    if (icon.isNull())
-        return;
-    const QPointF c(stageSize / 2.0, stageSize / 2.0);
-    const QTransform& t = p.worldTransform();
-    const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const double scale = std::clamp(std::ceil(std::sqrt(std::abs(t.determinant())) * dpr * 2.0) / 2.0, 0.5, 8.0);
-    const double side = CenterAppIconView::iconSide;
-    const double tile = side * 1.05;
-
-    CentreImages* images = nullptr;
-    for (CentreImages& candidate : m_centreImages) {
-        if (candidate.iconKey == icon.cacheKey() && candidate.scale == scale)
-            images = &candidate;
-    }
-    if (!images) {
-        // Replace the entry not used for the other icon of a cross-fade.
-        images = m_centreImages[0].iconKey == m_centreIcon->view().icon.cacheKey() && icon.cacheKey() != m_centreImages[0].iconKey
-            ? &m_centreImages[1]
-            : &m_centreImages[0];
-        images->iconKey = icon.cacheKey();
-        images->scale = scale;
-        const int px = int(std::ceil(tile * scale));
-        QImage flat(px, px, QImage::Format_ARGB32_Premultiplied);
-        flat.fill(Qt::transparent);
-        {
-            QPainter fp(&flat);
-            fp.setRenderHint(QPainter::Antialiasing, true);
-            fp.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            fp.scale(scale * 1.05, scale * 1.05);
-            QPainterPath clip;
-            clip.addRoundedRect(QRectF(0, 0, side, side), 10, 10);
-            fp.setClipPath(clip);
-            icon.paint(&fp, QRect(0, 0, int(side), int(side)));
-        }
-        images->icon = flat;
-        images->padding = 30.0;
-        const auto shadow = [&](double opacity, double radius) {
-            const int pad = int(std::ceil(images->padding * scale));
-            QImage s(flat.width() + 2 * pad, flat.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
-            s.fill(Qt::transparent);
-            {
-                QPainter sp(&s);
-                sp.drawImage(QPoint(pad, pad), flat);
-                sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
-                sp.fillRect(s.rect(), QColor::fromRgbF(0, 0, 0, float(opacity)));
-            }
-            RingEffects::boxBlur(s, radius * scale / 2.0);
-            return s;
-        };
-        images->broadShadow = shadow(0.2, 26.0);
-        images->closeShadow = shadow(0.13, 7.0);
-    }
-
-    p.save();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const double shadowSide = tile + 2.0 * images->padding;
-    const auto drawShadow = [&](const QImage& img, QPointF offset) {
-        p.drawImage(QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide), img);
-    };
-    drawShadow(images->broadShadow, CenterAppIconView::broadShadowOffset(rotationX, rotationY));
-    drawShadow(images->closeShadow, CenterAppIconView::closeShadowOffset(rotationX, rotationY));
-    constexpr double degree = pi / 180.0;
-    const QTransform turnX = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * degree, QVector3D(1, 0, 0), 0.0, 1.0);
-    const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * degree, QVector3D(0, 1, 0), 0.0, 1.0);
-    p.setTransform(turnX * turnY, true);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.drawImage(QRectF(c.x() - tile / 2.0, c.y() - tile / 2.0, tile, tile), images->icon);
+    m_centrePainter.paint(p, c, m_centreIcon->view().icon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
     p.restore();
 }

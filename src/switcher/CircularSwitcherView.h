@@ -20,57 +20,34 @@
 #include <optional>
 
 #include "switcher/AppWindow.h"
+#include "switcher/CentreAppIcon.h"
 #include "switcher/RingAnimation.h"
 #include "switcher/RingEffects.h"
+#include "switcher/RingElement.h"
 #include "switcher/RingGlass.h"
 #include "switcher/RingShapes.h"
 #include "switcher/RunningApp.h"
 
 class CircularSwitcherViewModel;
 class QAccessibleEvent;
-class TiltingCenterAppIcon;
 
 // One application's wedge: an EnhancedTaperedSegmentShape filling the band,
 // separated from its neighbours by the same number of points at the inner and
 // the outer edge, with the application's icon in its middle. Angles are
 // drawing angles in radians (0 at 3 o'clock, clockwise on screen); wedge 0
 // starts at 12 o'clock.
-struct RadialSegmentView {
+struct RadialSegmentView : RingWedgeGeometry<RadialSegmentView> {
     RunningApp app;
-    bool isSelected = false;
-    int index = 0;
     int totalApps = 1;
-    bool isVisible = true;
-    bool reduceMotion = false;
-    double bandInnerRadius = 60.0;
-    double bandOuterRadius = 190.0;
-    double radialGapOuter = 6.0;
-    double radialGapInner = 4.0;
-    double desiredVisualGap = 8.0;
 
-    static constexpr double frameSide = 380.0; // the band's outer diameter
     static constexpr double selectedIconSide = 64.0;
     static constexpr double iconSide = 48.0;
     static constexpr double selectedIconScale = 1.1;
 
-    double adjustedInnerRadius() const { return bandInnerRadius + radialGapInner; }
-    double adjustedOuterRadius() const { return bandOuterRadius - radialGapOuter; }
-    double fullSegmentAngle() const;
-    double baseStartAngle() const;
-    double innerGapAngle() const { return desiredVisualGap / adjustedInnerRadius() / 2.0; }
-    double outerGapAngle() const { return desiredVisualGap / adjustedOuterRadius() / 2.0; }
-    double innerStartAngle() const { return baseStartAngle() + innerGapAngle(); }
-    double innerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - innerGapAngle(); }
-    double outerStartAngle() const { return baseStartAngle() + outerGapAngle(); }
-    double outerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - outerGapAngle(); }
-    double centerAngle() const { return baseStartAngle() + fullSegmentAngle() / 2.0; }
+    int wedgeCount() const { return totalApps; }
     // Distance of the icon's centre from the ring centre: the middle of the wedge.
-    double iconRadius() const { return (adjustedInnerRadius() + adjustedOuterRadius()) / 2.0; }
-
-    EnhancedTaperedSegmentShape shape() const;
-    // The wedge's outline on a stage centred on `centre`.
-    QPainterPath path(QPointF centre) const;
-    QPointF iconCentre(QPointF centre) const;
+    double iconRadius() const { return midRadius(); }
+    QPointF iconCentre(QPointF centre) const { return midPoint(centre); }
     // The icon's square (unscaled side: 64 selected, 48 otherwise).
     QRectF iconRect(QPointF centre) const;
     // Whether a click at `p` lands on the wedge or its icon.
@@ -120,12 +97,7 @@ public:
     // own action.
     std::function<void(int index, std::optional<int> windowIndex)> onCommitRequest;
 
-    struct Hit {
-        enum class Kind { none, wedge, card };
-        Kind kind = Kind::none;
-        int index = -1;
-        bool operator==(const Hit&) const = default;
-    };
+    using Hit = RingHit;
     // What a click at `widgetPoint` lands on, with the settled layout.
     Hit hitTest(QPointF widgetPoint) const;
     // A widget point in stage points (the stage is 700 x 700, centre 350, 350).
@@ -182,7 +154,6 @@ private:
     void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
-    void paintCentreIcon(QPainter& p, const QIcon& icon, double rotationX, double rotationY) const;
     bool isAtRest() const;
 
     QPointer<CircularSwitcherViewModel> m_model;
@@ -202,14 +173,8 @@ private:
     QIcon m_previousCentreIcon;
     AnimatedValue m_centreSwap {1.0};
     mutable QHash<QString, QIcon> m_icons;
-    // The centre icon's flat image and its two shadows, per icon and resolution.
-    struct CentreImages {
-        qint64 iconKey = 0;
-        double scale = 0.0;
-        QImage icon, broadShadow, closeShadow;
-        double padding = 0.0; // points around the icon in the shadow images
-    };
-    mutable CentreImages m_centreImages[2];
+    // The centre icons of a cross-fade, each blurred once.
+    mutable CentreIconPainter m_centrePainter;
 
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;

@@ -12,6 +12,9 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QRectF>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <optional>
 
 // A plain annulus (the band).
@@ -57,6 +60,63 @@ struct EnhancedTaperedSegmentShape {
     // by `visualGap` points of arc length at both edges (so it tapers).
     static EnhancedTaperedSegmentShape wedge(int index, int total, double bandInnerRadius, double bandOuterRadius,
                                              double radialGapOuter, double radialGapInner, double visualGap);
+};
+
+// One of a ring's equal wedges filling the band: wedge `index` of the
+// wedge type's count, the first starting at 12 o'clock, separated from its
+// neighbours by the same number of points of arc at the inner and the outer
+// edge (so it tapers), inset from the band's edges by radial gaps. Drawn on
+// a `frameSide`-point square centred on the ring centre. `Wedge` supplies
+// `wedgeCount()`, the number of wedges in the ring (at least one is used).
+template <class Wedge>
+struct RingWedgeGeometry {
+    static constexpr double frameSide = 380.0; // the band's outer diameter
+
+    bool isSelected = false;
+    int index = 0;
+    bool isVisible = true;
+    bool reduceMotion = false;
+    double bandInnerRadius = 60.0;
+    double bandOuterRadius = 190.0;
+    double radialGapOuter = 6.0;
+    double radialGapInner = 4.0;
+    double desiredVisualGap = 8.0;
+
+    double adjustedInnerRadius() const { return bandInnerRadius + radialGapInner; }
+    double adjustedOuterRadius() const { return bandOuterRadius - radialGapOuter; }
+    double fullSegmentAngle() const
+    {
+        return 2.0 * std::numbers::pi / double(std::max(static_cast<const Wedge&>(*this).wedgeCount(), 1));
+    }
+    double baseStartAngle() const { return fullSegmentAngle() * double(index) - std::numbers::pi / 2.0; }
+    // Half the gap between neighbours, as an angle at either edge.
+    double innerGapAngle() const { return desiredVisualGap / adjustedInnerRadius() / 2.0; }
+    double outerGapAngle() const { return desiredVisualGap / adjustedOuterRadius() / 2.0; }
+    double innerStartAngle() const { return baseStartAngle() + innerGapAngle(); }
+    double innerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - innerGapAngle(); }
+    double outerStartAngle() const { return baseStartAngle() + outerGapAngle(); }
+    double outerEndAngle() const { return baseStartAngle() + fullSegmentAngle() - outerGapAngle(); }
+    double centerAngle() const { return baseStartAngle() + fullSegmentAngle() / 2.0; }
+    // Halfway between the wedge's inner and outer edge.
+    double midRadius() const { return (adjustedInnerRadius() + adjustedOuterRadius()) / 2.0; }
+
+    EnhancedTaperedSegmentShape shape() const
+    {
+        return EnhancedTaperedSegmentShape::wedge(index, static_cast<const Wedge&>(*this).wedgeCount(), bandInnerRadius,
+                                                  bandOuterRadius, radialGapOuter, radialGapInner, desiredVisualGap);
+    }
+    // The wedge's outline on a stage centred on `centre`.
+    QPainterPath path(QPointF centre) const
+    {
+        const double h = frameSide / 2.0;
+        return shape().path(QRectF(centre.x() - h, centre.y() - h, frameSide, frameSide));
+    }
+    // The wedge's middle (mid radius on its centre line) on a stage centred on `centre`.
+    QPointF midPoint(QPointF centre) const
+    {
+        const double a = centerAngle(), r = midRadius();
+        return {centre.x() + r * std::cos(a), centre.y() + r * std::sin(a)};
+    }
 };
 
 // The translucent annulus behind the segments: glass cut to a ring, a faint
