@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <cmath>
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 namespace {
@@ -418,6 +419,16 @@ TEST_F(RingViewTest, SpokenValueFollowsTheSelectionOnThePageShown)
     AppShortcutRingView ev(&empty);
     EXPECT_EQ(ev.accessibilityDescription(), QStringLiteral("No shortcuts"));
     EXPECT_EQ(AppShortcutRingView::accessibilityLabel(), QStringLiteral("Shortcut Launcher"));
+
+    // The whole ring is one element of its own kind; its value is the spoken selection now.
+    QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&v);
+    ASSERT_NE(element, nullptr);
+    EXPECT_EQ(element->role(), QAccessible::Dial);
+    EXPECT_EQ(element->text(QAccessible::Name), QStringLiteral("Shortcut Launcher"));
+    EXPECT_EQ(element->text(QAccessible::Value), QStringLiteral("Item 21, 1 of 1"));
+    EXPECT_EQ(element->text(QAccessible::Help), AppShortcutRingView::accessibilityHint());
+    EXPECT_EQ(element->childCount(), 0);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&ev)->text(QAccessible::Value), QStringLiteral("No shortcuts"));
 }
 
 // ---- poses -----------------------------------------------------------------------------

@@ -1,4 +1,8 @@
 #include "switcher/RingEffects.h"
+#include "switcher/RingMotion.h"
+#include "switcher/RingShapes.h"
+
+#include "support/TestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -121,4 +125,141 @@ TEST(RingEffectsTest, BoxBlurKeepsFlatAreasAndSpreadsAnEdge)
     QImage same = img.copy();
     RingEffects::boxBlur(same, 0.4);
     EXPECT_EQ(same, img);
+}
+
+namespace {
+QImage square(int side, QColor colour, double dpr = 1.0)
+{
+    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
+    img.fill(colour);
+    img.setDevicePixelRatio(dpr);
+    return img;
+}
+
+QImage clearCanvas(int side, double dpr)
+{
+    QImage img(int(side * dpr), int(side * dpr), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(dpr);
+    img.fill(Qt::transparent);
+    return img;
+}
+}
+
+TEST(RingEffectsTest, BlurCacheReusesAHalfPointStepAndNeverServesAnotherImage)
+{
+    RingBlurCache cache;
+    const QImage red = square(40, Qt::red), blue = square(40, Qt::blue);
+    // Under half a point: the image itself.
+    EXPECT_EQ(cache.blurred(red, 0.2, false).cacheKey(), red.cacheKey());
+
+    const qint64 first = cache.blurred(red, 2.1, false).cacheKey();
+    EXPECT_EQ(cache.blurred(red, 2.2, false).cacheKey(), first); // the same step
+    EXPECT_NE(cache.blurred(red, 2.9, false).cacheKey(), first); // the next one
+    // Another image at the same blur is blurred afresh, not served stale.
+    const QImage& fromBlue = cache.blurred(blue, 2.9, false);
+    EXPECT_EQ(QColor(fromBlue.pixel(20, 20)), QColor(Qt::blue));
+}
+
+TEST(RingEffectsTest, PaddedBlurKeepsTheImagesSizeInPointsWhenReduced)
+{
+    // A 256-pixel icon drawn at 48 points: reduced to what is drawn, the blur
+    // and its margin stay the same in the icon's own points.
+    RingBlurCache full, reduced;
+    const QImage icon = square(256, QColor(200, 40, 90));
+    const QImage& a = full.blurred(icon, 4.0, true);
+    const QImage& b = reduced.blurred(icon, 4.0, true, 64);
+    EXPECT_NEAR(a.deviceIndependentSize().width(), 256.0 + 4 * 4.0, 1.0);
+    EXPECT_NEAR(b.deviceIndependentSize().width(), a.deviceIndependentSize().width(), 2.0);
+    EXPECT_LE(b.width(), 64 + 8);
+    // The margin is clear at its edge, the middle is the icon's colour.
+    EXPECT_EQ(qAlpha(b.pixel(0, b.height() / 2)), 0);
+    EXPECT_EQ(QColor(b.pixel(b.width() / 2, b.height() / 2)), QColor(200, 40, 90));
+}
+
+TEST(RingEffectsTest, BlurredLayerSoftensWithinTheContentAndItsSpread)
+{
+    for (double dpr : {1.0, 2.0}) {
+        QImage target = clearCanvas(300, dpr);
+        RingBlurLayer layer;
+        {
+            QPainter p(&target);
+            layer.draw(p, QRectF(100, 100, 100, 100), 6.0, dpr,
+                       [](QPainter& lp, double) { lp.fillRect(QRectF(120, 120, 60, 60), Qt::black); });
+        }
+        const auto alphaAt = [&](double x, double y) { return qAlpha(target.pixel(int(x * dpr), int(y * dpr))); };
+        EXPECT_GT(alphaAt(150, 150), 240) << dpr;       // the middle stays dark
+        EXPECT_GT(alphaAt(117, 150), 20) << dpr;        // spread beyond the edge
+        EXPECT_LT(alphaAt(121, 150), 200) << dpr;       // and the edge itself softened
+        EXPECT_EQ(alphaAt(20, 20), 0) << dpr;           // far outside: untouched
+        EXPECT_EQ(alphaAt(280, 150), 0) << dpr;
+    }
+    EXPECT_DOUBLE_EQ(RingBlurLayer::layerScale(16.0, 2.0), 0.25);
+    EXPECT_DOUBLE_EQ(RingBlurLayer::layerScale(1.5, 2.0), 0.5);
+    EXPECT_FALSE(RingBlurLayer::isWanted(1.0));
+    EXPECT_TRUE(RingBlurLayer::isWanted(1.2));
+}
+
+TEST(RingEffectsTest, BandedDrawingMatchesOneDraw)
+{
+    // A turned, scaled image tall enough to be split into bands lands on the
+    // same pixels as one draw: no seams, nothing lost at the bands' edges.
+    QImage image(300, 300, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(30, 160, 90, 200));
+        p.drawEllipse(QRectF(10, 10, 280, 280));
+    }
+    for (double dpr : {1.0, 2.0}) {
+        QImage one = clearCanvas(400, dpr), banded = clearCanvas(400, dpr);
+        const auto draw = [&](QImage& target, bool inBands) {
+            QPainter p(&target);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.translate(200, 200);
+            p.rotate(7.5);
+            p.scale(0.93, 0.93);
+            p.translate(-200, -200);
+            if (inBands)
+                RingEffects::drawImageInBands(p, QRectF(50, 50, 300, 300), image);
+            else
+                p.drawImage(QRectF(50, 50, 300, 300), image);
+        };
+        draw(one, false);
+        draw(banded, true);
+        EXPECT_LE(largestDifference(one, banded), 1) << dpr;
+    }
+}
+
+TEST(RingEffectsTest, SpringingBandIsDrawnAtItsRadiiNowNotFromAStaleCache)
+{
+    TestSupport::SimEnvironment env;
+    AnimationEngine::shared().setFrameInterval(0.0);
+    const RingPalette palette;
+    RingBand band(RingMotion::bandInnerRadius(false, false), RingMotion::bandOuterRadius(false, false));
+    band.setRadii(RingMotion::settledInnerRadius, RingMotion::settledOuterRadius, RingAnimation::spring(0.48, 0.38));
+    const auto frame = [&](double dpr) {
+        QImage img = clearCanvas(420, dpr);
+        QPainter p(&img);
+        band.paint(p, QPointF(210, 210), palette);
+        return img;
+    };
+    const auto direct = [&](double dpr) {
+        // The radii the band stands at, in its half-device-pixel steps.
+        const double step = 0.5 / dpr;
+        QImage img = clearCanvas(420, dpr);
+        QPainter p(&img);
+        RingBand::paintDirect(p, QPointF(210, 210), std::round(band.innerRadius() / step) * step,
+                              std::round(band.outerRadius() / step) * step, palette);
+        return img;
+    };
+    for (double dpr : {1.0, 2.0}) {
+        for (int i = 0; i < 36; ++i) {
+            // Fast at first, then slowing down: every frame matches the
+            // radii of its moment, whether drawn directly or cached.
+            env.scheduler().advance(i < 12 ? 1.0 / 60.0 : 1.0 / 600.0);
+            ASSERT_TRUE(band.isAnimating());
+            EXPECT_LE(largestDifference(frame(dpr), direct(dpr)), 2) << "frame " << i << " dpr " << dpr;
+        }
+    }
 }
