@@ -11,21 +11,48 @@
 #include <cmath>
 
 namespace {
-QCache<QString, QImage>& cache()
+// Everything a rendered stack depends on, compared field by field (a key
+// built as text costs more than a frame's worth of label drawing).
+struct StackKey {
+    struct LineKey {
+        QString text;
+        QFont font;
+        QRgb colour = 0;
+        int maxLines = 1;
+        int elide = 0;
+        bool operator==(const LineKey&) const = default;
+    };
+    double scale = 0.0, width = 0.0, spacing = 0.0;
+    qint64 icon = 0;
+    QSizeF iconSize;
+    QRgb shadow = 0;
+    double shadowRadius = 0.0;
+    QPointF shadowOffset;
+    std::vector<LineKey> lines;
+    bool operator==(const StackKey&) const = default;
+};
+
+size_t qHash(const StackKey& k, size_t seed = 0)
 {
-    static QCache<QString, QImage> c(48 * 1024 * 1024); // cost: bytes
+    seed = qHashMulti(seed, k.scale, k.width, k.icon, k.shadow);
+    for (const auto& l : k.lines)
+        seed = qHashMulti(seed, l.text, l.font.pixelSize(), l.colour);
+    return seed;
+}
+
+QCache<StackKey, QImage>& cache()
+{
+    static QCache<StackKey, QImage> c(48 * 1024 * 1024); // cost: bytes
     return c;
 }
 
-QString keyOf(const RingText::Stack& s, double scale)
+StackKey keyOf(const RingText::Stack& s, double scale)
 {
-    QString k = QString::number(scale) + u'|' + QString::number(s.width) + u'|' + QString::number(s.spacing) + u'|'
-        + QString::number(s.icon.isNull() ? 0 : s.icon.cacheKey()) + u'|' + QString::number(s.iconSize.width()) + u'x'
-        + QString::number(s.iconSize.height()) + u'|' + QString::number(s.shadow.rgba()) + u'|'
-        + QString::number(s.shadowRadius) + u'|' + QString::number(s.shadowOffset.x()) + u',' + QString::number(s.shadowOffset.y());
+    StackKey k {scale, s.width, s.spacing, s.icon.isNull() ? 0 : s.icon.cacheKey(), s.iconSize, s.shadow.rgba(),
+                s.shadowRadius, s.shadowOffset, {}};
+    k.lines.reserve(s.lines.size());
     for (const auto& l : s.lines)
-        k += u'\x1f' + l.text + u'\x1e' + l.font.key() + u'\x1e' + QString::number(l.colour.rgba()) + u'\x1e'
-            + QString::number(l.maxLines) + u'\x1e' + QString::number(int(l.elide));
+        k.lines.push_back({l.text, l.font, l.colour.rgba(), l.maxLines, int(l.elide)});
     return k;
 }
 
@@ -78,7 +105,7 @@ QFont RingText::systemFont(double pixelSize, QFont::Weight weight)
 QImage RingText::render(const Stack& stack, double deviceScale)
 {
     const double scale = std::clamp(deviceScale, 0.25, 8.0);
-    const QString key = keyOf(stack, scale);
+    const StackKey key = keyOf(stack, scale);
     if (const QImage* hit = cache().object(key))
         return *hit;
 
