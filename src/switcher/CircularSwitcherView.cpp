@@ -134,6 +134,23 @@ struct CircularSwitcherView::WedgeState {
     AnimatedValue selection {0.0};
     mutable RingLayerCache shapeLayer;
     mutable RingBlurCache iconBlur;
+    mutable QImage sizedIcon; // the icon reduced to about the pixels it is drawn with
+    mutable int sizedWidth = 0;
+    mutable qint64 sizedSource = 0;
+
+    // The icon at most `width` pixels wide, its size in points kept.
+    const QImage& iconAtWidth(int width) const
+    {
+        if (app.icon.isNull() || width <= 0 || app.icon.width() <= width)
+            return app.icon;
+        if (width != sizedWidth || app.icon.cacheKey() != sizedSource) {
+            sizedIcon = app.icon.scaledToWidth(width, Qt::SmoothTransformation);
+            sizedIcon.setDevicePixelRatio(app.icon.devicePixelRatio() * double(width) / double(app.icon.width()));
+            sizedWidth = width;
+            sizedSource = app.icon.cacheKey();
+        }
+        return sizedIcon;
+    }
 };
 
 struct CircularSwitcherView::CardState {
@@ -921,7 +938,11 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
             // blur works on no more pixels than the icon is drawn with.
             const int drawnWidth = int(std::ceil(RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale
                                                  * deviceScale)) + 1;
-            const QImage image = blur >= 1.0 ? w.iconBlur.blurred(w.app.icon, blur, true, drawnWidth) : w.app.icon;
+            // Sharp, the icon is reduced once to the pixels it covers (in steps
+            // of 8, as its size moves with the selection) rather than
+            // resampled from its full size every frame.
+            const int sharpWidth = int(std::ceil(iconSide * deviceScale / 8.0)) * 8;
+            const QImage image = blur >= 1.0 ? w.iconBlur.blurred(w.app.icon, blur, true, drawnWidth) : w.iconAtWidth(sharpWidth);
             const QPointF at = seg.iconCentre(c);
             // The drawn square grows with the padding of a blurred image.
             const double grow = image.deviceIndependentSize().width() / std::max(1e-9, w.app.icon.deviceIndependentSize().width());

@@ -86,12 +86,16 @@ private:
 };
 
 // A blurred copy of one image, kept while the image and the blur (in steps
-// of half a point) stay the same: an opening ring asks for a slightly wider
-// or narrower blur every frame, and most frames land on the step before.
+// of half a point, whole points from four points on) stay the same: an
+// opening ring asks for a slightly wider or narrower blur every frame, and
+// most frames land on the step before.
 class RingBlurCache {
 public:
     // The blur actually applied for `radius` points.
-    static double quantized(double radius) { return std::max(0.0, std::round(radius * 2.0) / 2.0); }
+    static double quantized(double radius)
+    {
+        return radius < 4.0 ? std::max(0.0, std::round(radius * 2.0) / 2.0) : std::round(radius);
+    }
     // `image` blurred by quantized(`radius`) points (a point being a pixel
     // of the image over its pixel ratio); with `pad`, on a canvas grown by
     // twice the blur on every side so it can spread beyond the edge. With
