@@ -35,6 +35,7 @@ struct RingFrameSample {
     mutable std::vector<RingLayerCache> wedgeLayers = std::vector<RingLayerCache>(wedgeCount);
     mutable std::vector<RingBlurCache> labelBlurs = std::vector<RingBlurCache>(wedgeCount); // labels while opening
     mutable RingBlurLayer blurLayer;                // the whole ring while opening
+    mutable WindowArcCardCache cards;               // card slabs, turned to where they stand
 
     explicit RingFrameSample(bool dark = false)
     {
@@ -202,9 +203,9 @@ struct RingFrameSample {
         const QPointF c(stage / 2.0, stage / 2.0);
         for (int j = cardCount - 1; j >= 0; --j) {
             if (j != selectedCard)
-                card(j).paint(p, c, palette);
+                cards.paint(p, card(j), c, palette);
         }
-        card(selectedCard).paint(p, c, palette);
+        cards.paint(p, card(selectedCard), c, palette);
     }
 
     WindowArcSegmentView card(int j) const

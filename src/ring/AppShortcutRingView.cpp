@@ -630,17 +630,17 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
     }
 }
 
-void AppShortcutRingView::paintArc(QPainter& p, const RingPalette& palette) const
+void AppShortcutRingView::paintArc(QPainter& p, const RingPalette& palette)
 {
     const int n = int(m_model->arcVariants().size());
     const std::optional<int> sel = m_model->selectedArcIndex();
     // Earlier cards lie above later ones; the selected card above all.
     for (int j = n - 1; j >= 0; --j) {
         if (!sel || *sel != j)
-            card(j).paint(p, stageCentre, palette);
+            m_cards.paint(p, card(j), stageCentre, palette);
     }
     if (sel && *sel >= 0 && *sel < n)
-        card(*sel).paint(p, stageCentre, palette);
+        m_cards.paint(p, card(*sel), stageCentre, palette);
 }
 
 void AppShortcutRingView::paintCentre(QPainter& p, const RingPalette& palette)

@@ -102,7 +102,7 @@ private:
     void paintStage(QPainter& p, double deviceScale);
     void paintMoving(QPainter& p, double deviceScale);
     void paintRestingContent(QPainter& p);
-    void paintArc(QPainter& p, const RingPalette& palette) const;
+    void paintArc(QPainter& p, const RingPalette& palette);
     void paintCentre(QPainter& p, const RingPalette& palette);
 
     QPointer<AppShortcutRingViewModel> m_model;
@@ -120,6 +120,7 @@ private:
 
     RingLayerCache m_restLayer;
     RingBlurLayer m_blurLayer;
+    WindowArcCardCache m_cards; // the password cards' slabs
     std::vector<RingLayerCache> m_wedgeLayers;
     std::vector<RingBlurCache> m_labelBlurs; // each label's blur while the ring opens
     quint64 m_contentVersion = 1;

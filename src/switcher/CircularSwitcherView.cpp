@@ -991,11 +991,11 @@ void CircularSwitcherView::paintFan(QPainter& p, const Fan& fan, double opacity,
         const double sel = clamp01(fan.cards[size_t(j)]->selection.value());
         if (sel < 1.0) {
             p.setOpacity(base * (sel > 0.0 ? 1.0 - sel : 1.0));
-            cardView(j, false).paint(p, c, palette);
+            m_cards.paint(p, cardView(j, false), c, palette);
         }
         if (sel > 0.0) {
             p.setOpacity(base * sel);
-            cardView(j, true).paint(p, c, palette);
+            m_cards.paint(p, cardView(j, true), c, palette);
         }
     }
     p.restore();

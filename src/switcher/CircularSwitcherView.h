@@ -27,6 +27,7 @@
 #include "switcher/RingGlass.h"
 #include "switcher/RingShapes.h"
 #include "switcher/RunningApp.h"
+#include "switcher/WindowArcCard.h"
 
 class CircularSwitcherViewModel;
 class QAccessibleEvent;
@@ -179,6 +180,7 @@ private:
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
+    mutable WindowArcCardCache m_cards;
 
     Hit m_pressed;
     std::optional<QString> m_publishedValue;

@@ -62,6 +62,12 @@ QRectF WindowArcSegmentView::bounds(QPointF stageCentre) const
 
 void WindowArcSegmentView::paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const
 {
+    paintSlab(painter, stageCentre, palette);
+    paintLabel(painter, stageCentre, palette);
+}
+
+void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const
+{
     const QRectF stage(stageCentre.x() - stageSize / 2.0, stageCentre.y() - stageSize / 2.0, stageSize, stageSize);
     const EnhancedTaperedSegmentShape outline = shape();
     const QPainterPath path = outline.path(stage);
@@ -97,8 +103,15 @@ void WindowArcSegmentView::paint(QPainter& painter, QPointF stageCentre, const R
         painter.setBrush(tint);
         painter.drawPath(path);
     }
+    painter.restore();
+}
 
-    // 4. The label, centred on the card's middle.
+void WindowArcSegmentView::paintLabel(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const
+{
+    // The label, centred on the card's middle, in the card's plane.
+    painter.save();
+    painter.setTransform(depthTransform(stageCentre), true);
+    painter.setRenderHint(QPainter::Antialiasing, true);
     RingText::CardLabel label;
     label.title = title;
     label.icon = icon;
@@ -109,4 +122,56 @@ void WindowArcSegmentView::paint(QPainter& painter, QPointF stageCentre, const R
     const QPointF at(stageCentre.x() + midRadius() * std::cos(c), stageCentre.y() + midRadius() * std::sin(c));
     RingText::drawCardLabel(painter, at, label, isSelected ? 1.07 : 1.0, palette);
     painter.restore();
+}
+
+// ---- WindowArcCardCache ------------------------------------------------------------
+
+void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCentre,
+                               const RingPalette& palette)
+{
+    // Device pixels per point, in quarter steps.
+    const QTransform& t = painter.worldTransform();
+    const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const double scale = std::max(0.25, std::round(std::sqrt(std::abs(t.determinant())) * dpr * 4.0) / 4.0);
+    const quint64 key = quint64(std::clamp(card.index, 0, 255)) | quint64(std::clamp(card.total, 0, 255)) << 8
+        | quint64(card.isSelected ? 1 : 0) << 16 | quint64(std::lround(card.radialGapInner * 4.0) & 0xfff) << 17
+        | quint64(std::lround(scale * 4.0) & 0xff) << 29 | quint64(palette.dark ? 1 : 0) << 37
+        | quint64(palette.reduceTransparency ? 1 : 0) << 38 | quint64(palette.accent.rgb() & 0xffffff) << 39;
+    auto it = std::find_if(m_slabs.begin(), m_slabs.end(), [&](const Slab& s) { return s.key == key; });
+    if (it == m_slabs.end()) {
+        if (m_slabs.size() >= 24)
+            m_slabs.erase(m_slabs.begin());
+        Slab slab;
+        slab.key = key;
+        slab.angle = card.centerAngle();
+        // On whole device pixels, so a card standing where it was drawn is copied pixel for pixel.
+        const QRectF b = card.bounds(stageCentre);
+        const double left = std::floor(b.left() * scale) / scale, top = std::floor(b.top() * scale) / scale;
+        const int w = int(std::ceil((b.right() - left) * scale)), h = int(std::ceil((b.bottom() - top) * scale));
+        slab.box = QRectF(left, top, double(w) / scale, double(h) / scale);
+        slab.image = QImage(std::max(1, w), std::max(1, h), QImage::Format_ARGB32_Premultiplied);
+        slab.image.fill(Qt::transparent);
+        {
+            QPainter p(&slab.image);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.scale(scale, scale);
+            p.translate(-left, -top);
+            card.paintSlab(p, stageCentre, palette);
+        }
+        m_slabs.push_back(std::move(slab));
+        it = m_slabs.end() - 1;
+    }
+    const double turn = card.centerAngle() - it->angle;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (std::abs(turn) > 1e-6) {
+        painter.translate(stageCentre);
+        painter.rotate(turn * 180.0 / std::numbers::pi);
+        painter.translate(-stageCentre);
+        RingEffects::drawImageInBands(painter, it->box, it->image);
+    } else {
+        painter.drawImage(it->box, it->image);
+    }
+    painter.restore();
+    card.paintLabel(painter, stageCentre, palette);
 }

@@ -58,4 +58,29 @@ public:
     QRectF bounds(QPointF stageCentre) const;
     // Draws the card on a stage centred on `stageCentre`.
     void paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+    // The two parts of the drawing: the slab (glass, seam shade, accent
+    // tint) and the label on it.
+    void paintSlab(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+    void paintLabel(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+};
+
+// Cards drawn as a moving ring draws them every frame. A card's slab looks
+// the same at every arc angle, only turned about the stage centre (the turn
+// in depth is about the card's own radial line, and the perspective is
+// centred on the stage), so each slab is drawn once per look and resolution
+// and afterwards turned to where the card stands; the label is drawn on it
+// each time, so it stays upright.
+class WindowArcCardCache {
+public:
+    void paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCentre, const RingPalette& palette);
+    void clear() { m_slabs.clear(); }
+
+private:
+    struct Slab {
+        quint64 key = 0;
+        double angle = 0.0;  // the card's centre angle when drawn
+        QRectF box;          // where the image goes at that angle
+        QImage image;
+    };
+    std::vector<Slab> m_slabs;
 };

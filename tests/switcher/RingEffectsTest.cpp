@@ -1,6 +1,7 @@
 #include "switcher/RingEffects.h"
 #include "switcher/RingMotion.h"
 #include "switcher/RingShapes.h"
+#include "switcher/WindowArcCard.h"
 
 #include "support/TestSupport.h"
 
@@ -260,6 +261,64 @@ TEST(RingEffectsTest, SpringingBandIsDrawnAtItsRadiiNowNotFromAStaleCache)
             env.scheduler().advance(i < 12 ? 1.0 / 60.0 : 1.0 / 600.0);
             ASSERT_TRUE(band.isAnimating());
             EXPECT_LE(largestDifference(frame(dpr), direct(dpr)), 2) << "frame " << i << " dpr " << dpr;
+        }
+    }
+}
+
+namespace {
+// Pixels `b` covers, and how many of them differ from `a` by more than `tolerance`.
+std::pair<int, int> coveredAndOff(const QImage& a, const QImage& b, int tolerance)
+{
+    int covered = 0, off = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* pa = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* pb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            covered += qAlpha(pb[x]) > 0 ? 1 : 0;
+            off += std::max({std::abs(qAlpha(pa[x]) - qAlpha(pb[x])), std::abs(qRed(pa[x]) - qRed(pb[x])),
+                             std::abs(qGreen(pa[x]) - qGreen(pb[x])), std::abs(qBlue(pa[x]) - qBlue(pb[x]))})
+                    > tolerance
+                ? 1
+                : 0;
+        }
+    }
+    return {covered, off};
+}
+}
+
+TEST(RingEffectsTest, CachedCardSlabTurnedToANewAngleLooksLikeTheCardDrawnThere)
+{
+    const RingPalette palette;
+    const QPointF c(350, 350);
+    for (double dpr : {1.0, 2.0}) {
+        WindowArcCardCache cache;
+        WindowArcSegmentView card;
+        card.title = QStringLiteral("Quarterly report");
+        card.index = 2;
+        card.total = 5;
+        card.isSelected = true;
+        card.radialGapInner = 9.0;
+        const auto drawn = [&](double arcAngle, bool cached) {
+            card.arcCenterAngle = arcAngle;
+            QImage img = clearCanvas(700, dpr);
+            QPainter p(&img);
+            if (cached)
+                cache.paint(p, card, c, palette);
+            else
+                card.paint(p, c, palette);
+            return img;
+        };
+        // Where the slab was drawn it is copied as it is (a few edge pixels
+        // aside, where the curves are flattened a little differently);
+        // turned a third of the way round and more, only edge pixels differ
+        // from drawing the card there.
+        const auto [coveredHere, offHere] = coveredAndOff(drawn(0.4, true), drawn(0.4, false), 16);
+        EXPECT_GT(coveredHere, 2000 * dpr * dpr);
+        EXPECT_LE(offHere, coveredHere / 500) << dpr;
+        for (double angle : {1.3, 4.0}) {
+            const auto [covered, off] = coveredAndOff(drawn(angle, true), drawn(angle, false), 48);
+            EXPECT_NEAR(covered, coveredHere, coveredHere / 50) << "angle " << angle << " dpr " << dpr;
+            EXPECT_LT(off, covered / 50) << "angle " << angle << " dpr " << dpr;
         }
     }
 }
