@@ -31,16 +31,7 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
     : QWidget(parent)
     , m_model(model)
 {
-    static const bool registered = [] {
-        RingElement::registerView(QStringLiteral("AppShortcutRingView"), QAccessible::Dial, [](QWidget* w) {
-            const auto* view = static_cast<const AppShortcutRingView*>(w);
-            return RingElement::Texts {&AppShortcutRingView::accessibilityLabel,
-                                       [view] { return view->accessibilityDescription(); },
-                                       &AppShortcutRingView::accessibilityHint};
-        });
-        return true;
-    }();
-    (void)registered;
+    RingElement::registerView<AppShortcutRingView>(QAccessible::Dial, &AppShortcutRingView::accessibilityDescription);
 
     setAttribute(Qt::WA_NoSystemBackground, true);
     setAttribute(Qt::WA_TranslucentBackground, true);

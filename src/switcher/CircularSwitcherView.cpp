@@ -179,16 +179,7 @@ struct CircularSwitcherView::Fan {
 CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent)
     : QWidget(parent), m_model(viewModel), m_fan(std::make_unique<Fan>()), m_centreIcon(new TiltingCenterAppIcon(this))
 {
-    static const bool registered = [] {
-        RingElement::registerView(QStringLiteral("CircularSwitcherView"), QAccessible::Grouping, [](QWidget* w) {
-            const auto* view = static_cast<const CircularSwitcherView*>(w);
-            return RingElement::Texts {&CircularSwitcherView::accessibilityLabel,
-                                       [view] { return view->accessibilityValue(); },
-                                       &CircularSwitcherView::accessibilityHint};
-        });
-        return true;
-    }();
-    (void)registered;
+    RingElement::registerView<CircularSwitcherView>(QAccessible::Grouping, &CircularSwitcherView::accessibilityValue);
 
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_NoSystemBackground, true);

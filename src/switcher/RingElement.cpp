@@ -75,6 +75,8 @@ void RingElement::registerView(const QString& className, QAccessible::Role role,
     registrations().insert(className, Registration {role, std::move(texts)});
 }
 
+bool RingElement::isRegistered(const QString& className) { return registrations().contains(className); }
+
 QString RingElement::systemLocalized(const QString& english, const QString& area)
 {
     static const QStringList codes {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("et"),
