@@ -186,7 +186,8 @@ void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, cons
     const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
     const QTransform world = painter.worldTransform();
     const QRectF device = world.mapRect(target);
-    if (bandRows <= 0 || device.height() * dpr <= double(bandRows) + 32.0) {
+    // Under a clip path every band would intersect with it: drawn at once.
+    if (bandRows <= 0 || device.height() * dpr <= double(bandRows) + 32.0 || painter.hasClipping()) {
         painter.drawImage(target, image);
         return;
     }

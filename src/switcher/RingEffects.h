@@ -38,7 +38,7 @@ struct RingEffects {
     // hands every draw taller than about a hundred rows to its thread pool
     // in pieces and waits for them; for the middle-sized images a moving
     // ring draws by the dozen, waking those threads costs more than the
-    // drawing (and far more on a busy machine).
+    // drawing (and far more on a busy machine). A clipped painter draws at once.
     static void drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows = 64);
 };
 
