@@ -300,9 +300,15 @@ void AnimatedValue::animateTo(double target, const RingAnimation& animation)
     if (target == m_target)
         return;
     const double now = schedulerNow();
+    // A motion that starts from rest has its clock started one frame interval
+    // back: a frame is on screen about an interval after it is computed, so
+    // the first frame painted after this call already shows a frame of motion
+    // instead of the resting pose. A motion taking over one in flight starts
+    // now, so the value and its speed stay continuous.
+    const bool fromRest = !isAnimating();
     Segment seg;
     seg.animation = animation;
-    seg.start = now;
+    seg.start = fromRest ? now - AnimationEngine::shared().frameInterval() : now;
     const bool absorb = animation.isSpring() && !(animation.delay > 0.0);
     if (absorb) {
         const double current = value();
@@ -361,7 +367,7 @@ double AnimationEngine::frameInterval() const
 void AnimationEngine::setFrameInterval(double seconds)
 {
     m_frameInterval = std::isfinite(seconds) && seconds > 0.0 ? seconds : 0.0;
-    if (m_timer != 0) {
+    if (isTicking()) {
         stopTimer();
         ensureTimer();
     }
@@ -384,17 +390,32 @@ void AnimationEngine::remove(AnimatedValue* value)
 void AnimationEngine::ensureTimer()
 {
     Scheduler* current = &Scheduler::shared();
-    if (m_timer != 0 && m_timerScheduler == current)
+    if ((m_timer != 0 || m_firstTick != 0) && m_timerScheduler == current)
         return;
     // A timer of a scheduler that has since been replaced (tests) is gone with it.
-    m_timer = current->repeating(frameInterval(), [this] { tick(); });
+    // Going from idle to running: the first tick comes on the next turn of the
+    // loop rather than a whole interval later, and the frame timer counts its
+    // intervals from there.
+    m_timer = 0;
     m_timerScheduler = current;
+    m_firstTick = current->post([this, current] {
+        m_firstTick = 0;
+        if (m_timerScheduler != current)
+            return;
+        m_timer = current->repeating(frameInterval(), [this] { tick(); });
+        tick();
+    });
 }
 
 void AnimationEngine::stopTimer()
 {
-    if (m_timer != 0 && m_timerScheduler == &Scheduler::shared())
-        Scheduler::shared().cancel(m_timer);
+    if (m_timerScheduler == &Scheduler::shared()) {
+        if (m_firstTick != 0)
+            Scheduler::shared().cancel(m_firstTick);
+        if (m_timer != 0)
+            Scheduler::shared().cancel(m_timer);
+    }
+    m_firstTick = 0;
     m_timer = 0;
     m_timerScheduler = nullptr;
 }

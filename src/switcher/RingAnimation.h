@@ -6,8 +6,11 @@
 // duration, optionally delayed. An AnimatedValue is one animated number
 // (a radius, an angle, an opacity); AnimationEngine::shared() ticks every
 // animating value from one Scheduler timer at the display's frame rate, and
-// only while something animates. Time comes from Scheduler::shared()->now(),
-// so tests play animations on virtual time.
+// only while something animates: the first tick on the next turn of the loop
+// after it goes from idle to running, then one every frame interval. A motion
+// that starts from rest is dated one frame interval back, so the first frame
+// painted after it starts already shows one frame of motion. Time comes from
+// Scheduler::shared()->now(), so tests play animations on virtual time.
 
 #include "platform/Scheduler.h"
 
@@ -78,7 +81,8 @@ public:
     // Jump to `v` at once; any animation in flight stops.
     void setValue(double v);
     // Animate to `target` with `animation`, starting from the current value
-    // and velocity. A spring without delay absorbs every motion in flight; a
+    // and velocity. From rest, the animation's clock (its delay included)
+    // starts one engine frame interval before now. A spring without delay absorbs every motion in flight; a
     // timing curve or a delayed spring is added on top of it, so the value
     // and its speed stay continuous when a new target arrives mid-flight.
     // Setting the target it already heads to does nothing.
@@ -112,7 +116,7 @@ public:
     // Seconds between ticks; the display's refresh interval unless set.
     double frameInterval() const;
     void setFrameInterval(double seconds);
-    bool isTicking() const { return m_timer != 0; }
+    bool isTicking() const { return m_timer != 0 || m_firstTick != 0; }
     std::size_t animatingCount() const { return m_values.size(); }
 
     // Runs one tick now (also what the timer calls).
@@ -131,7 +135,8 @@ private:
     void stopTimer();
 
     std::vector<AnimatedValue*> m_values;
-    Scheduler::TimerId m_timer = 0;
+    Scheduler::TimerId m_timer = 0;     // the repeating frame timer
+    Scheduler::TimerId m_firstTick = 0; // the tick posted when going from idle to running
     Scheduler* m_timerScheduler = nullptr;
     double m_frameInterval = 0.0;
 };

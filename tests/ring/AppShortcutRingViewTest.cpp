@@ -498,7 +498,8 @@ TEST_F(RingViewTest, ReduceMotionOnlyFades)
     settle();
     const QImage rest = render(v);
     m.beginExit();
-    env.scheduler().advance(0.06); // half of the 0.12 s fade
+    // Half of the 0.12 s fade: its clock started one frame interval back (from rest).
+    env.scheduler().advance(0.06 - AnimationEngine::shared().frameInterval());
     const QImage half = render(v);
     // Same geometry, fainter: no collapse, turn or blur spreads it.
     int compared = 0;

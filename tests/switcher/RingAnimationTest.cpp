@@ -19,6 +19,8 @@ protected:
     ~RingAnimationTest() override { DisplayPreferences::setShared(nullptr); }
 
     VirtualScheduler& clock() { return env.scheduler(); }
+    // A motion from rest starts this far back, so its first frame shows motion.
+    double lead() const { return AnimationEngine::shared().frameInterval(); }
 
     TestSupport::SimEnvironment env;
     std::shared_ptr<SimDisplayPreferences> prefs = std::make_shared<SimDisplayPreferences>();
@@ -40,7 +42,7 @@ TEST_F(RingAnimationTest, UnderdampedSpringsOvershootAsTheOscillatorDoes)
         double peak = 0.0, peakTime = 0.0, maxError = 0.0;
         for (int i = 0; i < 300; ++i) {
             clock().advance(1.0 / 600.0);
-            const double t = (i + 1) / 600.0;
+            const double t = (i + 1) / 600.0 + lead();
             maxError = std::max(maxError, std::abs(v.value() - 100.0 * stepResponse(response, zeta, t)));
             if (v.value() > peak) {
                 peak = v.value();
@@ -103,7 +105,7 @@ TEST_F(RingAnimationTest, TimingCurvesAndDelay)
 
     AnimatedValue v(0.0);
     v.animateTo(1.0, RingAnimation::easeOut(0.3).delayed(0.2));
-    clock().advance(0.19);
+    clock().advance(0.19 - lead()); // 0.19 s on the animation's clock
     EXPECT_DOUBLE_EQ(v.value(), 0.0);
     clock().advance(0.16); // 0.15 s into the curve
     EXPECT_NEAR(v.value(), cubicBezierTiming(0, 0, 0.58, 1, 0.5), 1e-9);
@@ -146,7 +148,7 @@ TEST_F(RingAnimationTest, CancelAndJumpStopWhereTold)
 {
     AnimatedValue v(0.0);
     v.animateTo(10.0, RingAnimation::linear(1.0));
-    clock().advance(0.25);
+    clock().advance(0.25 - lead());
     v.cancel();
     EXPECT_NEAR(v.value(), 2.5, 1e-9);
     EXPECT_FALSE(v.isAnimating());
@@ -159,7 +161,7 @@ TEST_F(RingAnimationTest, CancelAndJumpStopWhereTold)
     EXPECT_FALSE(v.isAnimating());
     // Asking again for the target it already heads to restarts nothing.
     v.animateTo(9.0, RingAnimation::linear(1.0));
-    clock().advance(0.5);
+    clock().advance(0.5 - lead());
     v.animateTo(9.0, RingAnimation::linear(1.0));
     EXPECT_NEAR(v.value(), 6.0, 1e-9);
     // Non-finite targets are refused.
@@ -180,12 +182,18 @@ TEST_F(RingAnimationTest, EngineTicksAtTheFrameRateOnlyWhileAnimating)
         b.animateTo(1.0, RingAnimation::easeInOut(0.2));
         EXPECT_TRUE(engine.isTicking());
         EXPECT_EQ(clock().pendingCount(), 1u); // one timer for both
+        // From idle, the first frame comes on the next turn of the loop, not an interval later...
+        clock().runPending();
+        EXPECT_EQ(frames.count(), 1);
+        EXPECT_EQ(clock().pendingCount(), 1u);
+        // ...then one every interval (at 1/120 ... 12/120 s).
         clock().advance(0.1 + 1e-9);
-        EXPECT_EQ(frames.count(), 12);
+        EXPECT_EQ(frames.count(), 13);
         EXPECT_EQ(engine.animatingCount(), 1u);
         clock().advance(0.2);
         EXPECT_FALSE(engine.isTicking());
         EXPECT_EQ(clock().pendingCount(), 0u);
+        // b rests after 0.2 s on its clock, which started one interval back: 23/120 s.
         EXPECT_EQ(frames.count(), 24);
         // A value destroyed mid-flight leaves the engine.
         a.animateTo(5.0, RingAnimation::linear(1.0));
@@ -195,11 +203,49 @@ TEST_F(RingAnimationTest, EngineTicksAtTheFrameRateOnlyWhileAnimating)
     EXPECT_EQ(clock().pendingCount(), 0u);
 }
 
+TEST_F(RingAnimationTest, MotionFromRestShowsAFrameOfProgressOnItsFirstFrame)
+{
+    prefs->setFrameRate(60.0);
+    AnimationEngine& engine = AnimationEngine::shared();
+    QSignalSpy frames(&engine, &AnimationEngine::frame);
+    const RingAnimation entry = RingMotion::entry(false, 1.0);
+    AnimatedValue presence(0.0);
+    presence.animateTo(1.0, entry);
+    // The first frame, painted before any time passes, already shows one frame of the spring.
+    clock().runPending();
+    ASSERT_EQ(frames.count(), 1);
+    const SpringSolution spring(entry.response, entry.dampingFraction, -1.0, 0.0);
+    EXPECT_NEAR(presence.value(), 1.0 + spring.offset(1.0 / 60.0), 1e-12);
+    EXPECT_GT(presence.value(), 0.03);
+    EXPECT_GT(presence.velocity(), 0.0);
+    // A delayed motion from rest keeps its delay on that same clock: a cascade stays in step.
+    AnimatedValue late(0.0);
+    late.animateTo(1.0, RingAnimation::linear(0.1).delayed(0.05));
+    clock().advance(0.05 - 1.0 / 60.0);
+    EXPECT_DOUBLE_EQ(late.value(), 0.0);
+    clock().advance(0.01);
+    EXPECT_NEAR(late.value(), 0.1, 1e-9);
+
+    // Retargeting in flight is not dated back: the value does not jump.
+    const double before = presence.value();
+    presence.animateTo(0.0, RingMotion::exit(false, 1.0));
+    EXPECT_NEAR(presence.value(), before, 1e-12);
+    clock().advance(5.0);
+    EXPECT_FALSE(engine.isTicking());
+
+    // Once at rest, the next motion is dated back again, and the engine restarts at once.
+    const int framesAtRest = frames.count();
+    presence.animateTo(1.0, RingAnimation::linear(0.5));
+    EXPECT_NEAR(presence.value(), (1.0 / 60.0) / 0.5, 1e-9);
+    clock().runPending();
+    EXPECT_EQ(frames.count(), framesAtRest + 1);
+}
+
 TEST_F(RingAnimationTest, ReduceMotionFadeIsTheOnlyCurve)
 {
     AnimatedValue opacity(0.0);
     opacity.animateTo(1.0, RingMotion::entry(true, 0.25));
-    clock().advance(0.06);
+    clock().advance(0.06 - lead());
     EXPECT_NEAR(opacity.value(), 0.5, 1e-9); // ease-in-out midpoint
     clock().advance(0.061);
     EXPECT_FALSE(opacity.isAnimating());
