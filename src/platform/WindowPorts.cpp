@@ -46,6 +46,17 @@ void ensureReal()
 }
 }
 
+std::optional<RunningApplication> Workspace::runningApplication(const QString& bundleIdentifier) const
+{
+    if (bundleIdentifier.isEmpty())
+        return std::nullopt;
+    for (const auto& app : runningApplications()) {
+        if (app.bundleIdentifier == bundleIdentifier)
+            return app;
+    }
+    return std::nullopt;
+}
+
 Workspace& Workspace::shared()
 {
     if (!ports().workspace)

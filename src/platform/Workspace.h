@@ -53,6 +53,10 @@ public:
     virtual bool openURL(const QUrl& url) = 0;
     virtual void beep() = 0;
 
+    // The running application with this bundle identifier, if any (the first
+    // in the stable order); nothing for an empty identifier.
+    std::optional<RunningApplication> runningApplication(const QString& bundleIdentifier) const;
+
     // The process-wide workspace (the X11 one unless a test installed another).
     static Workspace& shared();
     static void setShared(std::shared_ptr<Workspace> workspace);

@@ -1,5 +1,7 @@
 #include "services/BuildConfig.h"
 
+#include <QRegularExpression>
+
 #include "BuildInfo.h"
 
 #include <QSysInfo>
@@ -59,3 +61,13 @@ void BuildConfig::setAnalyticsHost(std::optional<QString> v) { overrides().analy
 void BuildConfig::setUpdateFeedUrl(std::optional<QString> v) { overrides().feedUrl = std::move(v); }
 void BuildConfig::setSystemVersion(std::optional<QString> v) { overrides().systemVersion = std::move(v); }
 void BuildConfig::resetOverrides() { overrides() = Overrides {}; }
+
+std::optional<qint64> BuildConfig::parseInteger(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 v = (text.startsWith(QLatin1Char('+')) ? text.mid(1) : text).toLongLong(&ok);
+    return ok ? std::optional<qint64>(v) : std::nullopt;
+}

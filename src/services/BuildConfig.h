@@ -17,6 +17,9 @@ struct BuildConfig {
     static QString version();
     // "CFBundleVersion": the build number as configured (normally decimal digits).
     static QString buildNumber();
+    // A decimal integer with an optional leading sign and nothing else, as
+    // build numbers and stored builds are read; nothing otherwise.
+    static std::optional<qint64> parseInteger(const QString& text);
     // The analytics project key; empty means nothing is ever sent.
     static QString analyticsKey();
     // The analytics host as configured (may be empty: the caller's default applies).

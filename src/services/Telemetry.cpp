@@ -67,16 +67,6 @@ bool runMessageBox(const Telemetry::Notice& notice)
     return box.clickedButton() == turnOff;
 }
 
-// A decimal integer with an optional sign, or nothing.
-std::optional<qint64> parseInteger(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!pattern.match(text).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const qint64 v = (text.startsWith(QLatin1Char('+')) ? text.mid(1) : text).toLongLong(&ok);
-    return ok ? std::optional<qint64>(v) : std::nullopt;
-}
 }
 
 QString Telemetry::eventName(Event e)
@@ -192,7 +182,7 @@ bool Telemetry::needsNotice() const
     if (!v)
         return true;
     if (v->typeId() == QMetaType::QString)
-        return parseInteger(v->toString().trimmed()).value_or(0) == 0;
+        return BuildConfig::parseInteger(v->toString().trimmed()).value_or(0) == 0;
     bool ok = false;
     const qint64 n = v->toLongLong(&ok);
     return !ok || n == 0;
@@ -200,7 +190,7 @@ bool Telemetry::needsNotice() const
 
 void Telemetry::markNoticeShown()
 {
-    const qint64 build = parseInteger(BuildConfig::buildNumber()).value_or(0);
+    const qint64 build = BuildConfig::parseInteger(BuildConfig::buildNumber()).value_or(0);
     DefaultsStore::shared().setValue(kNoticeKey, std::max<qint64>(build, 1));
 }
 

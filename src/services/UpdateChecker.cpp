@@ -25,17 +25,6 @@ std::function<void(const QUrl&)>& urlOpener()
     return opener;
 }
 
-// A decimal integer with an optional leading sign, nothing else.
-std::optional<qint64> parseInteger(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!pattern.match(text).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const qint64 v = (text.startsWith(QLatin1Char('+')) ? text.mid(1) : text).toLongLong(&ok);
-    return ok ? std::optional<qint64>(v) : std::nullopt;
-}
-
 // The lenient integer reading of a defaults value: numbers as they are,
 // strings when they are integers, everything else 0.
 qint64 readInteger(const QString& key)
@@ -53,7 +42,7 @@ qint64 readInteger(const QString& key)
     case QMetaType::Double:
         return static_cast<qint64>(v->toDouble());
     case QMetaType::QString:
-        return parseInteger(v->toString().trimmed()).value_or(0);
+        return BuildConfig::parseInteger(v->toString().trimmed()).value_or(0);
     default:
         return 0;
     }
@@ -65,7 +54,7 @@ std::array<qint64, 3> versionTriple(const QString& text)
     std::array<qint64, 3> out { 0, 0, 0 };
     const QStringList pieces = text.split(QLatin1Char('.'), Qt::SkipEmptyParts);
     for (int i = 0; i < 3 && i < pieces.size(); ++i)
-        out[static_cast<std::size_t>(i)] = parseInteger(pieces[i]).value_or(0);
+        out[static_cast<std::size_t>(i)] = BuildConfig::parseInteger(pieces[i]).value_or(0);
     return out;
 }
 }
@@ -311,7 +300,7 @@ void UpdateChecker::stopUpdateChecks()
 
 qint64 UpdateChecker::currentBuild()
 {
-    return parseInteger(BuildConfig::buildNumber()).value_or(0);
+    return BuildConfig::parseInteger(BuildConfig::buildNumber()).value_or(0);
 }
 
 QString UpdateChecker::currentVersion()

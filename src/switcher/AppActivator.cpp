@@ -6,24 +6,11 @@
 #include "switcher/RunningApp.h"
 #include "switcher/SpaceFocus.h"
 
-namespace {
-std::optional<RunningApplication> runningApplication(const QString& bundleIdentifier)
-{
-    if (bundleIdentifier.isEmpty())
-        return std::nullopt;
-    for (const auto& app : Workspace::shared().runningApplications()) {
-        if (app.bundleIdentifier == bundleIdentifier)
-            return app;
-    }
-    return std::nullopt;
-}
-}
-
 bool AppActivator::activateProcess(const QString& bundleIdentifier, const QString& name)
 {
     Workspace& workspace = Workspace::shared();
     QString url;
-    if (const auto app = runningApplication(bundleIdentifier)) {
+    if (const auto app = workspace.runningApplication(bundleIdentifier)) {
         if (workspace.activateApplication(app->pid, true))
             return true;
         url = app->bundleURL;
@@ -41,7 +28,7 @@ bool AppActivator::activateProcess(const QString& bundleIdentifier, const QStrin
 
 bool AppActivator::activate(const QString& bundleIdentifier, const QString& name)
 {
-    if (const auto app = runningApplication(bundleIdentifier)) {
+    if (const auto app = Workspace::shared().runningApplication(bundleIdentifier)) {
         if (const auto windowID = AppWindows::frontWindowID(app->pid)) {
             const auto outcome = SpaceFocus::activateSpace(*windowID);
             const bool fronted = SpaceFocus::makeFront(app->pid, *windowID);

@@ -16,17 +16,6 @@ const QString kAXWindows = QStringLiteral("AXWindows");
 const QString kAXFocusedWindow = QStringLiteral("AXFocusedWindow");
 const QString kAXMainWindow = QStringLiteral("AXMainWindow");
 
-std::optional<RunningApplication> runningApplication(const QString& bundleIdentifier)
-{
-    if (bundleIdentifier.isEmpty())
-        return std::nullopt;
-    for (const auto& app : Workspace::shared().runningApplications()) {
-        if (app.bundleIdentifier == bundleIdentifier)
-            return app;
-    }
-    return std::nullopt;
-}
-
 std::optional<WindowElement> elementValue(const std::optional<QVariant>& v)
 {
     if (v && v->canConvert<WindowElement>() && v->userType() == qMetaTypeId<WindowElement>())
@@ -238,7 +227,7 @@ QString AppWindows::stableID(const QString& bundle, std::optional<quint32> cgID,
 QList<AppWindow> AppWindows::windows(const QString& bundleIdentifier, const QString& appName)
 {
     QList<AppWindow> result;
-    const auto app = runningApplication(bundleIdentifier);
+    const auto app = Workspace::shared().runningApplication(bundleIdentifier);
     if (!app)
         return result;
     const qint32 pid = app->pid;
@@ -315,7 +304,7 @@ void AppWindows::raise(const AppWindow& window)
 {
     // A raise still retrying from an earlier commit would fight this one over the focus.
     cancelPendingRetry();
-    const auto app = runningApplication(window.bundleIdentifier);
+    const auto app = Workspace::shared().runningApplication(window.bundleIdentifier);
     if (!app) {
         AppActivator::activateProcess(window.bundleIdentifier, window.appName);
         return;
