@@ -2,7 +2,7 @@
 // the band and the centre icon on a 700-point stage), at rest and part way
 // into the opening (blurred), at device-pixel ratios 1 and 2.
 
-#include "RingFrameSample.h"
+#include "ringkit/RingFrameSample.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -20,7 +20,7 @@
 #include "ring/AppShortcutRingViewModel.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
-#include "switcher/RingPanel.h"
+#include "ringkit/RingPanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -12,7 +12,7 @@
 #include "platform/PointerMonitor.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
-#include "switcher/RingPanel.h"
+#include "ringkit/RingPanel.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -13,7 +13,7 @@
 #include "app/ShortcutRunner.h"
 #include "core/AppSettings.h"
 #include "core/AppShortcut.h"
-#include "core/LauncherApps.h"
+#include "switcher/LauncherApps.h"
 #include "core/ShortcutStorage.h"
 #include "input/HotkeyEventTap.h"
 #include "platform/DisplayPreferences.h"
@@ -26,9 +26,9 @@
 #include "ring/CapturedTabStore.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
-#include "switcher/RingMotion.h"
-#include "switcher/RingPanel.h"
-#include "switcher/RunningApp.h"
+#include "ringkit/RingMotion.h"
+#include "ringkit/RingPanel.h"
+#include "ringkit/RunningApp.h"
 #include "vault/PasswordVault.h"
 
 #include <QApplication>

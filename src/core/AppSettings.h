@@ -10,6 +10,7 @@
 #include "core/HotkeyRole.h"
 #include "core/LauncherGroup.h"
 #include "core/RawEnum.h"
+#include "platform/Appearance.h"
 #include "platform/DefaultsStore.h"
 
 #include <QHash>
@@ -47,7 +48,6 @@ QString title(RingPlacement placement);
 QString explanation(RingPlacement placement);
 QString symbolName(RingPlacement placement); // "cursorarrow", "rectangle.center.inset.filled"
 
-enum class AppearanceMode { system, light, dark };
 QString rawValue(AppearanceMode mode); // "system", "light", "dark"
 template <> std::optional<AppearanceMode> fromRawValue<AppearanceMode>(const QString& raw);
 template <> QList<AppearanceMode> allCases<AppearanceMode>();

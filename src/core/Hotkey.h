@@ -3,6 +3,8 @@
 // Key codes and modifier bits are the stored form everywhere; they are
 // translated to X11 key codes and masks only at the platform boundary.
 
+#include "platform/KeyModifiers.h"
+
 #include <QChar>
 #include <QHash>
 #include <QSet>
@@ -15,13 +17,6 @@
 #include <optional>
 #include <unordered_map>
 
-namespace Modifier {
-constexpr std::uint64_t Shift = 0x20000;   // ⇧  (Shift)
-constexpr std::uint64_t Control = 0x40000; // ⌃  (Super on Linux)
-constexpr std::uint64_t Option = 0x80000;  // ⌥  (Alt on Linux)
-constexpr std::uint64_t Command = 0x100000; // ⌘ (Ctrl on Linux)
-constexpr std::uint64_t Mask = 0x1E0000;
-}
 
 struct Hotkey {
     std::uint16_t keyCode = 0;

@@ -3,7 +3,8 @@
 
 #include <memory>
 
-enum class AppearanceMode;
+// Light, dark, or following the desktop. Stored as "system", "light", "dark".
+enum class AppearanceMode { system, light, dark };
 
 class Appearance {
 public:

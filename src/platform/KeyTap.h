@@ -9,7 +9,7 @@
 // go to the focused window as if there were no tap. Modifier changes always
 // reach the handler and are never swallowed.
 
-#include "core/Hotkey.h"
+#include "platform/KeyModifiers.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,7 +23,7 @@ struct KeyTapEvent {
         FlagsChanged = 12,
     };
     Type type = Type::KeyDown;
-    std::uint16_t keyCode = 0; // virtual key code (core/Hotkey.h)
+    std::uint16_t keyCode = 0; // virtual key code (platform/KeyCodes.h)
     std::uint64_t flags = 0; // modifier bits, already reduced to Modifier::Mask
     bool isAutoRepeat = false;
 };
@@ -39,7 +39,9 @@ struct KeyGrab {
     {
         return code == keyCode && (anyModifiers || (flags & Modifier::Mask) == modifiers);
     }
-    static KeyGrab of(const Hotkey& h) { return { h.keyCode, h.rawModifiers & Modifier::Mask, false }; }
+    // A stored combination (anything with keyCode and rawModifiers).
+    template <class Combination>
+    static KeyGrab of(const Combination& h) { return { h.keyCode, h.rawModifiers & Modifier::Mask, false }; }
     static KeyGrab anyModifiersOf(std::uint16_t code) { return { code, 0, true }; }
 };
 

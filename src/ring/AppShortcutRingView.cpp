@@ -4,9 +4,9 @@
 #include "platform/DisplayPreferences.h"
 #include "platform/Scheduler.h"
 #include "ring/AppShortcutRingViewModel.h"
-#include "switcher/RingAnnounce.h"
-#include "switcher/RingMotion.h"
-#include "switcher/WindowArcGeometry.h"
+#include "ringkit/RingAnnounce.h"
+#include "ringkit/RingMotion.h"
+#include "ringkit/WindowArcGeometry.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

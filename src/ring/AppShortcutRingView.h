@@ -17,12 +17,12 @@
 // about the widget's centre (the owner sizes the widget to 700 x ringScale).
 
 #include "ring/ShortcutSegmentView.h"
-#include "switcher/CentreAppIcon.h"
-#include "switcher/RingAnimation.h"
-#include "switcher/RingEffects.h"
-#include "switcher/RingElement.h"
-#include "switcher/RingShapes.h"
-#include "switcher/WindowArcCard.h"
+#include "ringkit/CentreAppIcon.h"
+#include "ringkit/RingAnimation.h"
+#include "ringkit/RingEffects.h"
+#include "ringkit/RingElement.h"
+#include "ringkit/RingShapes.h"
+#include "ringkit/WindowArcCard.h"
 
 #include <QPointer>
 #include <QUuid>

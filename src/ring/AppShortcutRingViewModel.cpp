@@ -2,7 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/Screens.h"
-#include "switcher/WindowArcGeometry.h"
+#include "ringkit/WindowArcGeometry.h"
 #include "vault/PasswordVault.h"
 
 #include <algorithm>

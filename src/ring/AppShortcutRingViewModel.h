@@ -12,8 +12,8 @@
 // Main thread only.
 
 #include "core/AppShortcut.h"
-#include "switcher/RingPointer.h"
-#include "switcher/RunningApp.h"
+#include "ringkit/RingPointer.h"
+#include "ringkit/RunningApp.h"
 #include "vault/PasswordEntry.h"
 
 #include <QHash>

@@ -4,8 +4,8 @@
 #include "core/CustomIcons.h"
 #include "core/SymbolIcons.h"
 #include "platform/Log.h"
-#include "switcher/RingEffects.h"
-#include "switcher/WindowArcGeometry.h"
+#include "ringkit/RingEffects.h"
+#include "ringkit/WindowArcGeometry.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -8,9 +8,9 @@
 // the wedge draws on a 380 x 380 frame centred on the ring centre.
 
 #include "core/AppShortcut.h"
-#include "switcher/RingGlass.h"
-#include "switcher/RingShapes.h"
-#include "switcher/RingText.h"
+#include "ringkit/RingGlass.h"
+#include "ringkit/RingShapes.h"
+#include "ringkit/RingText.h"
 
 #include <QIcon>
 #include <QPointF>

@@ -3,7 +3,7 @@
 #include "platform/Log.h"
 #include "platform/Workspace.h"
 #include "switcher/AppWindows.h"
-#include "switcher/RunningApp.h"
+#include "ringkit/RunningApp.h"
 #include "switcher/SpaceFocus.h"
 
 bool AppActivator::activateProcess(const QString& bundleIdentifier, const QString& name)

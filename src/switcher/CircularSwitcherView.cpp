@@ -4,12 +4,12 @@
 #include "platform/DisplayPreferences.h"
 #include "platform/Scheduler.h"
 #include "switcher/AppActivator.h"
-#include "switcher/CentreAppIcon.h"
+#include "ringkit/CentreAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
-#include "switcher/RingElement.h"
-#include "switcher/RingMotion.h"
-#include "switcher/WindowArcCard.h"
-#include "switcher/WindowArcGeometry.h"
+#include "ringkit/RingElement.h"
+#include "ringkit/RingMotion.h"
+#include "ringkit/WindowArcCard.h"
+#include "ringkit/WindowArcGeometry.h"
 
 #include <QAccessible>
 #include <QLinearGradient>

@@ -20,14 +20,14 @@
 #include <optional>
 
 #include "switcher/AppWindow.h"
-#include "switcher/CentreAppIcon.h"
-#include "switcher/RingAnimation.h"
-#include "switcher/RingEffects.h"
-#include "switcher/RingElement.h"
-#include "switcher/RingGlass.h"
-#include "switcher/RingShapes.h"
-#include "switcher/RunningApp.h"
-#include "switcher/WindowArcCard.h"
+#include "ringkit/CentreAppIcon.h"
+#include "ringkit/RingAnimation.h"
+#include "ringkit/RingEffects.h"
+#include "ringkit/RingElement.h"
+#include "ringkit/RingGlass.h"
+#include "ringkit/RingShapes.h"
+#include "ringkit/RunningApp.h"
+#include "ringkit/WindowArcCard.h"
 
 class CircularSwitcherViewModel;
 class QAccessibleEvent;

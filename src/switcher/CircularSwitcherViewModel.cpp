@@ -10,7 +10,7 @@
 #include "platform/Workspace.h"
 #include "switcher/AppActivator.h"
 #include "switcher/AppWindows.h"
-#include "switcher/WindowArcGeometry.h"
+#include "ringkit/WindowArcGeometry.h"
 
 namespace {
 constexpr double twoPi = 2.0 * std::numbers::pi;

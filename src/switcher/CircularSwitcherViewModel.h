@@ -12,8 +12,8 @@
 #include <optional>
 
 #include "switcher/AppWindow.h"
-#include "switcher/RingPointer.h"
-#include "switcher/RunningApp.h"
+#include "ringkit/RingPointer.h"
+#include "ringkit/RunningApp.h"
 
 class CircularSwitcherViewModel : public QObject {
     Q_OBJECT

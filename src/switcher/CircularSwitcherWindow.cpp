@@ -7,8 +7,8 @@
 #include "switcher/AppActivator.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
-#include "switcher/RingMotion.h"
-#include "switcher/RingPanel.h"
+#include "ringkit/RingMotion.h"
+#include "ringkit/RingPanel.h"
 
 #include <QPointer>
 

@@ -18,7 +18,7 @@
 #include <functional>
 #include <optional>
 
-#include "switcher/RunningApp.h"
+#include "ringkit/RunningApp.h"
 
 class CircularSwitcherView;
 class CircularSwitcherViewModel;

@@ -20,7 +20,7 @@
 #include "support/TestSupport.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
-#include "switcher/RingPanel.h"
+#include "ringkit/RingPanel.h"
 #include "vault/PasswordEntry.h"
 #include "vault/PasswordVault.h"
 

@@ -4,7 +4,7 @@
 #include "core/AppSettings.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "platform/sim/SimScreens.h"
-#include "switcher/WindowArcGeometry.h"
+#include "ringkit/WindowArcGeometry.h"
 #include "support/TestSupport.h"
 #include "vault/PasswordVault.h"
 

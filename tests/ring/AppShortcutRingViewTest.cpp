@@ -9,9 +9,9 @@
 #include "platform/sim/SimScreens.h"
 #include "ring/AppShortcutRingView.h"
 #include "ring/AppShortcutRingViewModel.h"
-#include "switcher/RingAnnounce.h"
-#include "switcher/RingMotion.h"
-#include "switcher/WindowArcGeometry.h"
+#include "ringkit/RingAnnounce.h"
+#include "ringkit/RingMotion.h"
+#include "ringkit/WindowArcGeometry.h"
 #include "support/TestSupport.h"
 #include "vault/PasswordVault.h"
 

@@ -1,7 +1,7 @@
 #include "SwitcherFixture.h"
 
 #include "switcher/AppActivator.h"
-#include "switcher/RunningApp.h"
+#include "ringkit/RunningApp.h"
 
 namespace {
 const QString kBundle = QStringLiteral("org.example.Mail");

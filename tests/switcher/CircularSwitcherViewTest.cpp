@@ -12,7 +12,7 @@
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
-#include "switcher/RingMotion.h"
+#include "ringkit/RingMotion.h"
 
 namespace {
 // A stage point at `radius` points from the centre at an arc angle in degrees

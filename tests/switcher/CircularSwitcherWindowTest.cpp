@@ -11,7 +11,7 @@
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
-#include "switcher/RingMotion.h"
+#include "ringkit/RingMotion.h"
 
 class SwitcherPanelTest : public SwitcherFixture {
 protected:

@@ -3,7 +3,6 @@
 // (org.freedesktop.appearance color-scheme: 1 dark, 2 light, 0 no preference)
 // and follows its changes; without a portal it is light.
 
-#include "core/AppSettings.h"
 #include "platform/Appearance.h"
 #include "platform/Log.h"
 

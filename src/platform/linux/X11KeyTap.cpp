@@ -46,6 +46,20 @@ template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 constexpr xcb_keysym_t XK_Num_Lock = 0xff7f;
+
+// A grab as the log names it: "Ctrl+Shift+key code 0", modifiers in the
+// order Linux desktops write them.
+QString describe(const KeyGrab& grab)
+{
+    QString text;
+    if (!grab.anyModifiers) {
+        for (const auto& [bit, name] : { std::pair {Modifier::Command, "Ctrl+"}, std::pair {Modifier::Option, "Alt+"},
+                                         std::pair {Modifier::Shift, "Shift+"}, std::pair {Modifier::Control, "Super+"} })
+            if (grab.modifiers & bit)
+                text += QLatin1String(name);
+    }
+    return text + QStringLiteral("key code %1").arg(grab.keyCode);
+}
 constexpr xcb_keysym_t XK_Alt_L = 0xffe9;
 constexpr xcb_keysym_t XK_Super_L = 0xffeb;
 constexpr std::uint8_t BadAccess = 10;
@@ -332,9 +346,7 @@ private:
                 if (isNew) {
                     failed.push_back(p.grab);
                     m_heldElsewhere.push_back(p.grab);
-                    const QString combination = p.grab.anyModifiers
-                        ? QStringLiteral("key code %1").arg(p.grab.keyCode)
-                        : Hotkey(p.grab.keyCode, p.grab.modifiers).displayString();
+                    const QString combination = describe(p.grab);
                     Log::write(error->error_code == BadAccess
                                    ? QStringLiteral("Kelvaro: %1 is already taken by another program; it is "
                                                     "watched but also reaches the focused window")

@@ -10,7 +10,7 @@
 
 #include "platform/SyntheticKeys.h"
 
-#include "core/Hotkey.h"
+#include "platform/KeyModifiers.h"
 #include "platform/KeyCodes.h"
 #include "platform/Log.h"
 

@@ -1,5 +1,4 @@
 #pragma once
-#include "core/AppSettings.h"
 #include "platform/Appearance.h"
 
 #include <QList>

@@ -17,7 +17,7 @@
 #include "platform/Screens.h"
 #include "ring/AppShortcutRingView.h"
 #include "ring/AppShortcutRingViewModel.h"
-#include "switcher/RingPanel.h"
+#include "ringkit/RingPanel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -21,7 +21,7 @@
 
 #include <cstdio>
 
-#include "core/LauncherApps.h"
+#include "switcher/LauncherApps.h"
 #include "platform/Workspace.h"
 #include "switcher/AppActivator.h"
 #include "switcher/AppWindows.h"

@@ -1,0 +1,317 @@
+#include "ringkit/RingEffects.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ,
+                                   double perspective)
+{
+    const double len = axis.length();
+    if (len <= 0.0 || !std::isfinite(angle))
+        return {};
+    const double ux = axis.x() / len, uy = axis.y() / len, uz = axis.z() / len;
+    const double c = std::cos(angle), s = std::sin(angle), t = 1.0 - c;
+    // Rodrigues' rotation matrix.
+    const double m[3][3] = {
+        { t * ux * ux + c, t * ux * uy - s * uz, t * ux * uz + s * uy },
+        { t * ux * uy + s * uz, t * uy * uy + c, t * uy * uz - s * ux },
+        { t * ux * uz - s * uy, t * uy * uz + s * ux, t * uz * uz + c },
+    };
+    const double side = std::max(frame.width(), frame.height());
+    const double eye = perspective > 0.0 && side > 0.0 ? side / perspective : 0.0;
+
+    const double hw = std::max(frame.width(), 1.0) / 2.0, hh = std::max(frame.height(), 1.0) / 2.0;
+    const std::array<QPointF, 4> corners = { QPointF(-hw, -hh), QPointF(hw, -hh), QPointF(hw, hh), QPointF(-hw, hh) };
+    QPolygonF from, to;
+    for (const QPointF& q : corners) {
+        const double x = q.x(), y = q.y(), z = -anchorZ;
+        double X = m[0][0] * x + m[0][1] * y + m[0][2] * z;
+        double Y = m[1][0] * x + m[1][1] * y + m[1][2] * z;
+        const double Z = m[2][0] * x + m[2][1] * y + m[2][2] * z + anchorZ;
+        if (eye > 0.0) {
+            const double k = eye / std::max(eye - Z, eye * 0.05);
+            X *= k;
+            Y *= k;
+        }
+        from << anchor + q;
+        to << anchor + QPointF(X, Y);
+    }
+    QTransform result;
+    if (!QTransform::quadToQuad(from, to, result))
+        return {};
+    return result;
+}
+
+namespace {
+// Box passes over premultiplied ARGB pixels, four 8-bit channels each. A
+// window of 2r + 1 pixels is averaged (edge pixels repeat beyond the image)
+// and the average rounded down. The division is a single-precision
+// multiplication, exact here: half a step added to the sum keeps a whole
+// quotient from falling just short of itself, and no fraction a window of
+// bytes can leave comes within rounding distance of the next whole number.
+struct BoxWindow {
+    int r = 0;
+    float inverse = 1.0f;
+    explicit BoxWindow(int radius) : r(radius), inverse(1.0f / float(2 * radius + 1)) {}
+};
+
+// One box pass down the columns (src -> dst, w x h pixels, tightly packed):
+// a running sum per channel of every column moves down a row at a time, so
+// every inner loop runs along a row and is vectorised (twice as wide where
+// the processor has AVX2).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void boxPassColumns(const quint8* src, quint8* dst, int w, int h, const BoxWindow& box, std::vector<quint32>& sums)
+{
+    const int r = box.r;
+    const size_t rowBytes = size_t(w) * 4;
+    sums.assign(rowBytes, 0);
+    quint32* sum = sums.data();
+    for (int i = -r; i <= r; ++i) {
+        const quint8* row = src + size_t(std::clamp(i, 0, h - 1)) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            sum[k] += row[k];
+    }
+    const float inverse = box.inverse;
+    for (int y = 0; y < h; ++y) {
+        quint8* out = dst + size_t(y) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            out[k] = quint8(int((float(sum[k]) + 0.5f) * inverse));
+        const quint8* add = src + size_t(std::min(y + r + 1, h - 1)) * rowBytes;
+        const quint8* sub = src + size_t(std::max(y - r, 0)) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            sum[k] += quint32(add[k]) - quint32(sub[k]);
+    }
+}
+
+// Pixels of a w x h image (tightly packed) into the h x w image of its
+// columns, in tiles that stay in the cache.
+void transpose(const quint32* src, quint32* dst, int w, int h)
+{
+    constexpr int tile = 16;
+    for (int y0 = 0; y0 < h; y0 += tile) {
+        const int y1 = std::min(y0 + tile, h);
+        for (int x0 = 0; x0 < w; x0 += tile) {
+            const int x1 = std::min(x0 + tile, w);
+            for (int y = y0; y < y1; ++y)
+                for (int x = x0; x < x1; ++x)
+                    dst[size_t(x) * size_t(h) + size_t(y)] = src[size_t(y) * size_t(w) + size_t(x)];
+        }
+    }
+}
+
+// Box radii of three passes approximating a Gaussian of `sigma`.
+std::array<int, 3> boxRadii(double sigma)
+{
+    const double ideal = std::sqrt(12.0 * sigma * sigma / 3.0 + 1.0);
+    int wl = int(std::floor(ideal));
+    if (wl % 2 == 0)
+        --wl;
+    const int wu = wl + 2;
+    const double mIdeal = (12.0 * sigma * sigma - 3.0 * wl * wl - 12.0 * wl - 9.0) / (-4.0 * wl - 4.0);
+    const int m = int(std::round(mIdeal));
+    std::array<int, 3> r {};
+    for (int i = 0; i < 3; ++i)
+        r[i] = ((i < m ? wl : wu) - 1) / 2;
+    return r;
+}
+}
+
+void RingEffects::boxBlur(QImage& image, double sigma)
+{
+    if (!(sigma >= 0.5) || image.isNull())
+        return;
+    if (image.format() != QImage::Format_ARGB32_Premultiplied)
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int w = image.width(), h = image.height();
+    const size_t rowBytes = size_t(w) * 4;
+    // Working copies without the image's row padding, reused between calls
+    // (rings are drawn on the GUI thread; each thread has its own).
+    static thread_local std::vector<quint32> a, b, sums;
+    a.resize(size_t(w) * size_t(h));
+    b.resize(a.size());
+    for (int y = 0; y < h; ++y)
+        std::copy_n(reinterpret_cast<const quint32*>(image.constScanLine(y)), w, a.data() + size_t(y) * size_t(w));
+    const auto radii = boxRadii(sigma);
+    const auto passes = [&](int width, int height) {
+        for (int r : radii) {
+            if (r > 0) {
+                boxPassColumns(reinterpret_cast<const quint8*>(a.data()), reinterpret_cast<quint8*>(b.data()), width,
+                               height, BoxWindow(r), sums);
+                std::swap(a, b);
+            }
+        }
+    };
+    // Along the rows first (as columns of the turned image), then down the columns.
+    transpose(a.data(), b.data(), w, h);
+    std::swap(a, b);
+    passes(h, w);
+    transpose(a.data(), b.data(), h, w);
+    std::swap(a, b);
+    passes(w, h);
+    for (int y = 0; y < h; ++y)
+        std::copy_n(reinterpret_cast<const quint8*>(a.data()) + size_t(y) * rowBytes, rowBytes, image.scanLine(y));
+}
+
+QImage RingEffects::blurred(const QImage& image, double radius)
+{
+    if (image.isNull() || !(radius > 0.0))
+        return image;
+    const double dpr = image.devicePixelRatio();
+    const double sigmaPx = radius * dpr;
+    if (sigmaPx < 0.5)
+        return image;
+    // A wide blur loses nothing at a quarter of the resolution (or less).
+    const int factor = std::clamp(int(sigmaPx / 2.5), 1, 8);
+    QImage work = factor > 1 ? image.scaled(std::max(1, image.width() / factor), std::max(1, image.height() / factor),
+                                            Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                             : image.copy();
+    work.setDevicePixelRatio(1.0);
+    boxBlur(work, sigmaPx / double(factor));
+    if (factor > 1)
+        work = work.scaled(image.width(), image.height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    work.setDevicePixelRatio(dpr);
+    return work;
+}
+
+void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
+{
+    // The world transform leaves out the device's pixel ratio: bands are
+    // counted in device pixels and placed on whole ones.
+    const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
+    const QTransform world = painter.worldTransform();
+    const QRectF device = world.mapRect(target);
+    // Under a clip path every band would intersect with it: drawn at once.
+    if (bandRows <= 0 || device.height() * dpr <= double(bandRows) + 32.0 || painter.hasClipping()) {
+        painter.drawImage(target, image);
+        return;
+    }
+    // An axis-aligned clip rectangle is cheap, and the rasterizer only
+    // visits the rows inside it.
+    const int top = int(std::floor(device.top() * dpr)), bottom = int(std::ceil(device.bottom() * dpr));
+    const double left = std::floor(device.left() * dpr) / dpr - 1.0, width = std::ceil(device.width() * dpr) / dpr + 2.0;
+    for (int y = top; y < bottom; y += bandRows) {
+        painter.save();
+        painter.resetTransform();
+        painter.setClipRect(QRectF(left, double(y) / dpr, width, double(std::min(bandRows, bottom - y)) / dpr), Qt::IntersectClip);
+        painter.setTransform(world);
+        painter.drawImage(target, image);
+        painter.restore();
+    }
+}
+
+double RingEffects::blurLayerScale(double radius, double devicePixelRatio)
+{
+    const double dpr = devicePixelRatio > 0.0 ? devicePixelRatio : 1.0;
+    const double sigmaPx = std::max(0.0, radius) * dpr;
+    return dpr / std::clamp(sigmaPx / 2.5, 1.0, 8.0);
+}
+
+const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale, const std::function<void(QPainter&)>& draw)
+{
+    const double scale = std::clamp(deviceScale, 0.05, 8.0);
+    if (m_valid && key == m_key && size == m_size && scale == m_scale)
+        return m_image;
+    QImage img(std::max(1, int(std::ceil(size.width() * scale))), std::max(1, int(std::ceil(size.height() * scale))),
+               QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
+    img.fill(Qt::transparent);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        if (draw)
+            draw(p);
+    }
+    m_image = std::move(img);
+    m_key = key;
+    m_size = size;
+    m_scale = scale;
+    m_valid = true;
+    return m_image;
+}
+
+double RingBlurLayer::layerScale(double blurPoints, double deviceScale)
+{
+    return std::clamp(std::round(RingEffects::blurLayerScale(blurPoints, deviceScale) * 4.0) / 4.0, 0.25, 0.5);
+}
+
+void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPoints, double deviceScale,
+                         const std::function<void(QPainter&, double)>& paint)
+{
+    const double scale = layerScale(blurPoints, deviceScale);
+    // Three standard deviations hold all of the blur that shows; the layer
+    // starts and ends on whole layer pixels so nothing is resampled twice.
+    const double spread = 3.0 * std::max(0.0, blurPoints) + 1.0 / scale;
+    const QRectF area = content.adjusted(-spread, -spread, spread, spread);
+    const double left = std::floor(area.left() * scale), top = std::floor(area.top() * scale);
+    const int w = std::max(1, int(std::ceil(area.right() * scale) - left));
+    const int h = std::max(1, int(std::ceil(area.bottom() * scale) - top));
+    if (m_image.width() != w || m_image.height() != h)
+        m_image = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+    m_image.fill(Qt::transparent);
+    {
+        QPainter lp(&m_image);
+        lp.setRenderHint(QPainter::Antialiasing, true);
+        lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        lp.scale(scale, scale);
+        lp.translate(-left / scale, -top / scale);
+        paint(lp, scale);
+    }
+    RingEffects::boxBlur(m_image, blurPoints * scale);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(left / scale, top / scale, double(w) / scale, double(h) / scale), m_image);
+    painter.restore();
+}
+
+const QImage& RingBlurCache::blurred(const QImage& image, double radius, bool pad, int maxWidth)
+{
+    const double r = quantized(radius);
+    if (r < 0.5 || image.isNull()) {
+        m_sourceImage = image;
+        return m_sourceImage;
+    }
+    if (r == m_radius && pad == m_padded && maxWidth == m_maxWidth && image.cacheKey() == m_source && !m_image.isNull())
+        return m_image;
+    QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (maxWidth > 0 && source.width() > maxWidth) {
+        // Blurring pixels that are never shown costs more than the blur itself.
+        const double ratio = source.devicePixelRatio() * double(maxWidth) / double(source.width());
+        source = source.scaledToWidth(maxWidth, Qt::SmoothTransformation);
+        source.setDevicePixelRatio(ratio);
+    }
+    if (pad) {
+        const double dpr = source.devicePixelRatio();
+        const int margin = int(std::ceil(r * 2.0 * dpr));
+        QImage padded(source.width() + 2 * margin, source.height() + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+        padded.fill(Qt::transparent);
+        {
+            QPainter p(&padded);
+            source.setDevicePixelRatio(1.0); // pixel for pixel
+            p.drawImage(QPoint(margin, margin), source);
+        }
+        padded.setDevicePixelRatio(dpr);
+        source = padded;
+    }
+    m_image = RingEffects::blurred(source, r);
+    m_radius = r;
+    m_padded = pad;
+    m_maxWidth = maxWidth;
+    m_source = image.cacheKey();
+    return m_image;
+}
+
+void RingBlurCache::clear()
+{
+    m_source = 0;
+    m_radius = -1.0;
+    m_image = QImage();
+    m_sourceImage = QImage();
+}
+

@@ -1,0 +1,85 @@
+#pragma once
+// The geometry constants, animation curves and poses of every ring.
+//
+// Each curve is scaled by the animation-speed setting, read afresh at each
+// call (AppSettings::shared().animationSpeed()); the overloads that take a
+// `speedSetting` are the same computations with the setting passed in. Under
+// Reduce Motion every curve becomes the same 0.12 s ease-in-out fade and every
+// pose its settled value, so a ring only fades in and out.
+
+#include "ringkit/RingAnimation.h"
+
+#include <QColor>
+#include <array>
+
+class RingMotion {
+public:
+    RingMotion() = delete;
+
+    // ---- Geometry (points) ----
+    static constexpr double settledInnerRadius = 60.0;
+    static constexpr double settledOuterRadius = 190.0;
+    static constexpr double bandCanvasSize = 400.0;
+    static constexpr double arcSelectedLift = 14.0;
+    static constexpr double arcCardDepthSpread = 12.0;
+
+    struct ShadeStop {
+        QColor colour;
+        double location;
+    };
+    // Shade along the seam where one arc card overlaps the next.
+    static const std::array<ShadeStop, 5>& arcCardSeamShadeStops();
+
+    // ---- Speed scaling ----
+    // max(setting, 0.25): zero, negative and tiny settings behave as 0.25.
+    static double speed(double speedSetting);
+    static double duration(double base, double speedSetting);
+    // 1.15 at speed <= 0.5, 0.85 at speed >= 2, linear in between.
+    static double cascadeFactor(double speedSetting);
+    static double cascadeDuration(double base, double speedSetting);
+    // The current setting (AppSettings::shared().animationSpeed()).
+    static double currentSpeedSetting();
+
+    // ---- Curves ----
+    static RingAnimation fade(); // ease-in-out, 0.12 s
+
+    static RingAnimation selection(bool reduceMotion);
+    static RingAnimation selection(bool reduceMotion, double speedSetting);
+    static RingAnimation entry(bool reduceMotion);
+    static RingAnimation entry(bool reduceMotion, double speedSetting);
+    static RingAnimation exit(bool reduceMotion);
+    static RingAnimation exit(bool reduceMotion, double speedSetting);
+    static RingAnimation content(bool reduceMotion);
+    static RingAnimation content(bool reduceMotion, double speedSetting);
+    static RingAnimation bandEntry(bool reduceMotion);
+    static RingAnimation bandEntry(bool reduceMotion, double speedSetting);
+    static RingAnimation segmentEntry(int index, bool reduceMotion);
+    static RingAnimation segmentEntry(int index, bool reduceMotion, double speedSetting);
+    static RingAnimation iconSpinEntry(int index, bool reduceMotion);
+    static RingAnimation iconSpinEntry(int index, bool reduceMotion, double speedSetting);
+    static RingAnimation segmentVisibility(int index, bool isVisible, bool reduceMotion);
+    static RingAnimation segmentVisibility(int index, bool isVisible, bool reduceMotion, double speedSetting);
+    static RingAnimation iconSpinVisibility(int index, bool isVisible, bool reduceMotion);
+    static RingAnimation iconSpinVisibility(int index, bool isVisible, bool reduceMotion, double speedSetting);
+
+    // Delay between one segment's entry and the next one's.
+    static double segmentStagger();
+    static double segmentStagger(double speedSetting);
+    // How long a panel waits after starting its exit before ordering out.
+    static double exitDuration(bool reduceMotion);
+    static double exitDuration(bool reduceMotion, double speedSetting);
+
+    // ---- Poses: settled when visible or under Reduce Motion, else hidden ----
+    static double wheelSpin(bool isVisible, bool reduceMotion);        // 0 / -5 deg (radians)
+    static double wheelBlur(bool isVisible, bool reduceMotion);        // 0 / 16 points
+    static double bandInnerRadius(bool isVisible, bool reduceMotion);  // 60 / 92
+    static double bandOuterRadius(bool isVisible, bool reduceMotion);  // 190 / 168
+    static double segmentScale(bool isVisible, bool reduceMotion);     // 1 / 0.72
+    static double segmentSweep(bool isVisible, bool reduceMotion);     // 0 / -10 deg
+    static double iconBlur(bool isVisible, bool reduceMotion);         // 0 / 10 points
+    static double iconSpin(bool isVisible, bool reduceMotion);         // 0 / -24 deg
+
+private:
+    static constexpr double collapsedInnerRadius = 92.0;
+    static constexpr double collapsedOuterRadius = 168.0;
+};

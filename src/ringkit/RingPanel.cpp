@@ -1,0 +1,106 @@
+#include "ringkit/RingPanel.h"
+
+#include "platform/LatencyTrace.h"
+#include "platform/Log.h"
+#include "platform/Screens.h"
+#include "platform/linux/X11PanelHints.h"
+
+#include <QResizeEvent>
+#include <cmath>
+
+RingPanel::RingPanel(QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+                  | Qt::NoDropShadowWindowHint)
+{
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    setAttribute(Qt::WA_NoSystemBackground, true);
+    setAttribute(Qt::WA_X11DoNotAcceptFocus, true);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(false);
+    setWindowTitle(QStringLiteral("Kelvaro Ring"));
+    resize(400, 400);
+    // The native window is made now, so its hints are in place before the
+    // first map.
+    (void)winId();
+    applyWindowSystemHints();
+}
+
+RingPanel::~RingPanel() = default;
+
+void RingPanel::setContent(QWidget* content)
+{
+    if (content == m_content)
+        return;
+    if (QWidget* old = m_content) {
+        old->hide();
+        old->setParent(nullptr);
+        old->deleteLater();
+    }
+    m_content = content;
+    if (content) {
+        content->setParent(this);
+        content->setGeometry(rect());
+        content->setFocusPolicy(Qt::NoFocus);
+        content->show();
+    }
+}
+
+void RingPanel::setFrameYUp(const QRectF& frame)
+{
+    m_frameYUp = frame;
+    const QRectF qt = Screens::shared().toQt(frame);
+    const QRect r(int(std::lround(qt.x())), int(std::lround(qt.y())), std::max(1, int(std::lround(qt.width()))),
+                  std::max(1, int(std::lround(qt.height()))));
+    setGeometry(r);
+    if (m_content)
+        m_content->setGeometry(rect());
+    update();
+}
+
+void RingPanel::orderFront()
+{
+    ++m_frontCount;
+    if (m_ordered && isVisible()) {
+        raise();
+        return;
+    }
+    // The window manager forgets the state and desktop of a withdrawn window.
+    applyWindowSystemHints();
+    LatencyTrace::mark("panel hints set");
+    m_ordered = true;
+    show();
+    LatencyTrace::mark("panel shown");
+    raise();
+    Q_EMIT panelVisibilityChanged(true);
+}
+
+void RingPanel::orderOut()
+{
+    ++m_outCount;
+    if (!m_ordered && !isVisible())
+        return;
+    m_ordered = false;
+    hide();
+    Q_EMIT panelVisibilityChanged(false);
+}
+
+void RingPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_content)
+        m_content->setGeometry(rect());
+}
+
+void RingPanel::applyWindowSystemHints()
+{
+    xcb_connection_t* c = X11PanelHints::qtConnection();
+    if (!c)
+        return;
+    if (!X11PanelHints::apply(c, quint32(winId()))) {
+        Log::write(QStringLiteral("Kelvaro: the ring window could not be told to stay out of the keyboard focus."));
+        return;
+    }
+    m_hintsApplied = true;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// One card of the outer arc: a slab of glass shaped as a segment of the wide
+// annulus 196..330 about the stage centre, shaded where the previous card
+// overlaps it, tinted with the accent colour when selected, turned 11 degrees
+// in depth about its own radial centre line, and labelled with an optional
+// symbol, the title and an optional hint.
+
+#include "ringkit/RingGlass.h"
+#include "ringkit/RingShapes.h"
+#include "ringkit/WindowArcGeometry.h"
+
+#include <QIcon>
+#include <QString>
+#include <QTransform>
+#include <utility>
+#include <vector>
+
+class QPainter;
+
+class WindowArcSegmentView {
+public:
+    static constexpr double baseInnerRadius = 196.0;
+    static constexpr double baseOuterRadius = 330.0;
+    static constexpr double tiltAngle = 0.1919862177193762; // 11 deg
+    static constexpr double perspective = 0.55;
+    static constexpr double stageSize = 700.0;
+
+    QString title;
+    QIcon icon;     // shown above the title when not null
+    QString hint;   // a small second line when not empty
+    bool isSelected = false;
+    int index = 0;
+    int total = 0;
+    double arcCenterAngle = 0.0; // arc angle (0 at 12 o'clock, clockwise)
+    double radialGapInner = 0.0;
+
+    WindowArcGeometry geometry() const { return WindowArcGeometry(total); }
+    double fullSegmentAngle() const { return geometry().step() + WindowArcGeometry::overlap; }
+    double baseStartAngle() const { return geometry().startAngle(index, arcCenterAngle); } // drawing angle
+    double centerAngle() const { return baseStartAngle() + fullSegmentAngle() / 2.0; }
+    double radialGapOuter() const { return isSelected ? 2.0 : 11.0; }
+    double adjustedInnerRadius() const { return baseInnerRadius + radialGapInner; }
+    double adjustedOuterRadius() const { return baseOuterRadius - radialGapOuter(); }
+    double midRadius() const { return (adjustedInnerRadius() + adjustedOuterRadius()) / 2.0; }
+    // step x mid radius - 14, clamped to 52...96.
+    double labelWidth() const;
+    // How far this card is pushed towards the viewer before it turns.
+    double zAnchor() const;
+
+    EnhancedTaperedSegmentShape shape() const;
+    // The overlap shade as (location along the card, colour) stops; a single
+    // clear stop for the first card.
+    std::vector<std::pair<double, QColor>> seamShadeStops() const;
+    // The turn in depth, about the stage centre `stageCentre`.
+    QTransform depthTransform(QPointF stageCentre) const;
+
+    // What the card covers once turned, on a stage centred on `stageCentre`.
+    QRectF bounds(QPointF stageCentre) const;
+    // Draws the card on a stage centred on `stageCentre`.
+    void paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+    // The two parts of the drawing: the slab (glass, seam shade, accent
+    // tint) and the label on it.
+    void paintSlab(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+    void paintLabel(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+};
+
+// Cards drawn as a moving ring draws them every frame. A card's slab looks
+// the same at every arc angle, only turned about the stage centre (the turn
+// in depth is about the card's own radial line, and the perspective is
+// centred on the stage), so each slab is drawn once per look and resolution
+// and afterwards turned to where the card stands; the label is drawn on it
+// each time, so it stays upright.
+class WindowArcCardCache {
+public:
+    void paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCentre, const RingPalette& palette);
+    void clear() { m_slabs.clear(); }
+
+private:
+    struct Slab {
+        quint64 key = 0;
+        double angle = 0.0;  // the card's centre angle when drawn
+        QRectF box;          // where the image goes at that angle
+        QImage image;
+    };
+    std::vector<Slab> m_slabs;
+};

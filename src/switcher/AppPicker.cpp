@@ -1,0 +1,280 @@
+#include "switcher/AppPicker.h"
+
+#include "switcher/LauncherApps.h"
+#include "input/KeyTapSuspension.h"
+#include "platform/ApplicationIdentity.h"
+#include "platform/Scheduler.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDirIterator>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QTranslator>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+constexpr int bundleRole = Qt::UserRole;
+constexpr int urlRole = Qt::UserRole + 1;
+
+// The compiled translations of the system's language, loaded once.
+const std::vector<std::unique_ptr<QTranslator>>& systemTranslators()
+{
+    static const auto loaded = [] {
+        std::vector<std::unique_ptr<QTranslator>> out;
+        const QString code = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+        QStringList files;
+        QDirIterator found(QStringLiteral(":/i18n"), {QStringLiteral("*_") + code + QStringLiteral(".qm")},
+                           QDir::Files, QDirIterator::Subdirectories);
+        while (found.hasNext())
+            files << found.next();
+        files.sort();
+        for (const QString& file : files) {
+            auto t = std::make_unique<QTranslator>();
+            if (t->load(file))
+                out.push_back(std::move(t));
+        }
+        return out;
+    }();
+    return loaded;
+}
+
+// The window a picker is shown on as a sheet: the active window, else the
+// first visible window with a title bar.
+QWidget* sheetParent()
+{
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const auto type = w->windowType();
+        if (w->isVisible() && (type == Qt::Window || type == Qt::Dialog)
+            && !(w->windowFlags() & Qt::FramelessWindowHint))
+            return w;
+    }
+    return nullptr;
+}
+}
+
+QString AppPickerDialog::processLocalized(const QString& english)
+{
+    const QByteArray source = english.toUtf8();
+    for (const auto& t : systemTranslators()) {
+        const QString text = t->translate("Kelvaro", source.constData());
+        if (!text.isEmpty())
+            return text;
+    }
+    return english;
+}
+
+AppPickerDialog::AppPickerDialog(const QString& title, const QString& message, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(title);
+    auto* layout = new QVBoxLayout(this);
+    m_message = new QLabel(message, this);
+    m_message->setWordWrap(true);
+    layout->addWidget(m_message);
+    m_search = new QLineEdit(this);
+    m_search->setPlaceholderText(processLocalized(QStringLiteral("Search")));
+    m_search->setClearButtonEnabled(true);
+    layout->addWidget(m_search);
+    m_list = new QListWidget(this);
+    m_list->setIconSize(QSize(24, 24));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    layout->addWidget(m_list, 1);
+    auto* buttons = new QDialogButtonBox(this);
+    m_confirm = buttons->addButton(processLocalized(QStringLiteral("Add")), QDialogButtonBox::AcceptRole);
+    buttons->addButton(processLocalized(QStringLiteral("Cancel")), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    resize(420, 480);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_search, &QLineEdit::textChanged, this, &AppPickerDialog::setSearchText);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this] { updateConfirm(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+    fill();
+    updateConfirm();
+}
+
+void AppPickerDialog::fill()
+{
+    struct Row {
+        QString name, bundle, url, icon;
+    };
+    QList<Row> rows;
+    for (const DesktopEntry& entry : ApplicationIdentity::shared().entries()) {
+        if (entry.value(QStringLiteral("NoDisplay")) == QLatin1String("true")
+            || entry.value(QStringLiteral("Hidden")) == QLatin1String("true"))
+            continue;
+        const QString bundle = ApplicationIdentity::bundleIdentifier(entry);
+        if (bundle.isEmpty())
+            continue;
+        rows << Row {LauncherApps::displayName(entry.path, bundle), bundle, entry.path,
+                     entry.value(QStringLiteral("Icon"))};
+    }
+    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    for (const Row& row : rows) {
+        auto* item = new QListWidgetItem(row.name, m_list);
+        item->setData(bundleRole, row.bundle);
+        item->setData(urlRole, row.url);
+        item->setToolTip(row.bundle);
+        if (!row.icon.isEmpty()) {
+            const QString file = ApplicationIdentity::iconFile(row.icon);
+            QIcon icon = file.isEmpty() ? QIcon::fromTheme(row.icon) : QIcon(file);
+            if (!icon.isNull())
+                item->setIcon(icon);
+        }
+    }
+}
+
+void AppPickerDialog::updateConfirm()
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    m_confirm->setEnabled(item && !item->isHidden());
+}
+
+void AppPickerDialog::setSearchText(const QString& text)
+{
+    if (m_search->text() != text)
+        m_search->setText(text); // comes back here through textChanged
+    const QString needle = text.trimmed();
+    QListWidgetItem* firstVisible = nullptr;
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem* item = m_list->item(i);
+        const bool shown = needle.isEmpty() || item->text().contains(needle, Qt::CaseInsensitive)
+            || item->data(bundleRole).toString().contains(needle, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+        if (shown && !firstVisible)
+            firstVisible = item;
+    }
+    if (!m_list->currentItem() || m_list->currentItem()->isHidden())
+        m_list->setCurrentItem(firstVisible);
+    updateConfirm();
+}
+
+bool AppPickerDialog::select(const QString& bundleIdentifier)
+{
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem* item = m_list->item(i);
+        if (!item->isHidden() && item->data(bundleRole).toString() == bundleIdentifier) {
+            m_list->setCurrentItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<QString> AppPickerDialog::chosenBundleIdentifier() const
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    if (!item || item->isHidden())
+        return std::nullopt;
+    return LauncherApps::bundleIdentifier(item->data(urlRole).toString());
+}
+
+std::optional<QString> AppPickerDialog::chosenURL() const
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    if (!item || item->isHidden())
+        return std::nullopt;
+    return item->data(urlRole).toString();
+}
+
+int AppPickerDialog::visibleRowCount() const
+{
+    int n = 0;
+    for (int i = 0; i < m_list->count(); ++i)
+        n += m_list->item(i)->isHidden() ? 0 : 1;
+    return n;
+}
+
+QStringList AppPickerDialog::visibleNames() const
+{
+    QStringList names;
+    for (int i = 0; i < m_list->count(); ++i) {
+        if (!m_list->item(i)->isHidden())
+            names << m_list->item(i)->text();
+    }
+    return names;
+}
+
+QString AppPickerDialog::message() const
+{
+    return m_message->text();
+}
+
+QString AppPickerDialog::confirmTitle() const
+{
+    return m_confirm->text();
+}
+
+// ---- LauncherApps -------------------------------------------------------------------------
+
+std::optional<QString> LauncherApps::bundleIdentifier(const QString& url)
+{
+    if (url.isEmpty())
+        return std::nullopt;
+    const auto entry = ApplicationIdentity::readEntry(url);
+    if (!entry)
+        return std::nullopt;
+    const QString id = ApplicationIdentity::bundleIdentifier(*entry);
+    if (id.isEmpty())
+        return std::nullopt;
+    return id;
+}
+
+void LauncherApps::chooseApp(std::function<void(std::optional<QString>)> completion)
+{
+    presentAppPicker(AppPickerDialog::processLocalized(QStringLiteral("Add App to Launcher")),
+                     AppPickerDialog::processLocalized(QStringLiteral("Choose an app to add to the ring.")),
+                     std::move(completion));
+}
+
+void LauncherApps::presentAppPicker(const QString& title, const QString& message,
+                                    std::function<void(std::optional<QString>)> completion)
+{
+    // One turn later, so that whatever asked has settled before the dialog shows.
+    Scheduler::shared().post([title, message, completion = std::move(completion)] {
+        QWidget* parent = sheetParent();
+        auto* dialog = new AppPickerDialog(title, message, parent);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        auto finish = [completion, dialog = QPointer<AppPickerDialog>(dialog)](int result) {
+            std::optional<QString> chosen;
+            if (result == QDialog::Accepted && dialog)
+                chosen = dialog->chosenBundleIdentifier();
+            if (completion)
+                completion(chosen);
+        };
+        if (parent) {
+            // A sheet on the open window; the hotkeys stay on.
+            dialog->setWindowModality(Qt::WindowModal);
+            QObject::connect(dialog, &QDialog::finished, dialog, finish);
+            dialog->open();
+            dialog->activateWindow();
+            return;
+        }
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+        const std::optional<QString> chosen = KeyTapSuspension::withSuspended([dialog] {
+            dialog->show();
+            dialog->raise();
+            dialog->activateWindow();
+            const int result = dialog->exec();
+            return result == QDialog::Accepted ? dialog->chosenBundleIdentifier() : std::nullopt;
+        });
+        dialog->deleteLater();
+        if (completion)
+            completion(chosen);
+    });
+}

@@ -1,0 +1,66 @@
+#include "switcher/LauncherApps.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include "platform/ApplicationIdentity.h"
+#include "platform/Workspace.h"
+
+std::optional<QVariantMap> LauncherApps::infoDictionary(const QString& url)
+{
+    const auto entry = ApplicationIdentity::readEntry(url);
+    if (!entry)
+        return std::nullopt;
+    QVariantMap info;
+    for (auto it = entry->keys.cbegin(); it != entry->keys.cend(); ++it)
+        info.insert(it.key(), it.value());
+    info.insert(QStringLiteral("CFBundleIdentifier"), ApplicationIdentity::bundleIdentifier(*entry));
+    if (entry->has(QStringLiteral("Name")))
+        info.insert(QStringLiteral("CFBundleName"), entry->value(QStringLiteral("Name")));
+    const QString locale = QLocale().name();
+    for (const QString& key : {QStringLiteral("Name[%1]").arg(locale),
+                               QStringLiteral("Name[%1]").arg(locale.section(QLatin1Char('_'), 0, 0))}) {
+        if (entry->has(key)) {
+            info.insert(QStringLiteral("CFBundleDisplayName"), entry->value(key));
+            break;
+        }
+    }
+    return info;
+}
+
+QString LauncherApps::displayName(const QString& url, const QString& fallback)
+{
+    const auto info = infoDictionary(url);
+    QString name;
+    bool chosen = false;
+    for (const QString& key : {QStringLiteral("CFBundleDisplayName"), QStringLiteral("CFBundleName")}) {
+        if (info && info->contains(key) && info->value(key).typeId() == QMetaType::QString) {
+            name = info->value(key).toString();
+            chosen = true;
+            break;
+        }
+    }
+    if (!chosen)
+        name = QFileInfo(url).completeBaseName();
+    return name.isEmpty() ? fallback : name;
+}
+
+std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
+{
+    Workspace& workspace = Workspace::shared();
+    const auto url = workspace.urlForApplication(bundleIdentifier);
+    if (!url)
+        return std::nullopt;
+    return RunningApp {displayName(*url, bundleIdentifier), RunningApp::thumbnail(workspace.iconForFile(*url), 64),
+                       bundleIdentifier, false};
+}
+
+QList<RunningApp> LauncherApps::resolved(const QStringList& bundleIdentifiers)
+{
+    QList<RunningApp> out;
+    for (const QString& id : bundleIdentifiers) {
+        if (auto app = resolve(id))
+            out << *app;
+    }
+    return out;
+}

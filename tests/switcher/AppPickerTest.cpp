@@ -1,0 +1,113 @@
+// Picking an installed application: the list of desktop entries with a search
+// field, and the completion of the picker called once with the choice.
+
+#include "switcher/AppPicker.h"
+#include "switcher/LauncherApps.h"
+#include "input/KeyTapSuspension.h"
+#include "platform/ApplicationIdentity.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+class AppPicker : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications");
+        QDir().mkpath(folder);
+        write(QStringLiteral("org.example.Writer"), QStringLiteral("Writer"));
+        write(QStringLiteral("org.example.Atlas"), QStringLiteral("Atlas Maps"));
+        write(QStringLiteral("org.example.Hidden"), QStringLiteral("Hidden Helper"), QStringLiteral("NoDisplay=true\n"));
+        ApplicationIdentity::shared().reload();
+    }
+    void TearDown() override
+    {
+        QDir(folder).removeRecursively();
+        ApplicationIdentity::shared().reload();
+        KeyTapSuspension::setProvider({});
+    }
+    void write(const QString& id, const QString& name, const QString& extra = QString())
+    {
+        QFile f(folder + QLatin1Char('/') + id + QStringLiteral(".desktop"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=true\n%2").arg(name, extra).toUtf8());
+    }
+    // Answers the next modal picker: `search`, then accept (or reject when empty).
+    void answerNextPicker(const QString& search, bool accept)
+    {
+        QTimer::singleShot(0, [=, this] {
+            auto* dialog = qobject_cast<AppPickerDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            seenTitle = dialog->windowTitle();
+            seenMessage = dialog->message();
+            tapOffWhileOpen = tapOff;
+            dialog->setSearchText(search);
+            accept ? dialog->accept() : dialog->reject();
+        });
+    }
+
+    TestSupport::SimEnvironment env;
+    QString folder;
+    QString seenTitle, seenMessage;
+    bool tapOff = false;
+    bool tapOffWhileOpen = false;
+};
+
+TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
+{
+    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    // Installed entries of the system may be listed too; hidden ones never.
+    const QStringList names = dialog.visibleNames();
+    EXPECT_FALSE(names.contains(QStringLiteral("Hidden Helper")));
+    ASSERT_TRUE(names.contains(QStringLiteral("Writer")));
+    EXPECT_LT(names.indexOf(QStringLiteral("Atlas Maps")), names.indexOf(QStringLiteral("Writer")));
+    EXPECT_EQ(dialog.chosenBundleIdentifier(), std::nullopt); // nothing selected yet
+    dialog.setSearchText(QStringLiteral("writ"));
+    EXPECT_EQ(dialog.visibleNames(), QStringList {QStringLiteral("Writer")});
+    EXPECT_EQ(dialog.chosenBundleIdentifier(), QStringLiteral("org.example.Writer"));
+    dialog.setSearchText(QStringLiteral("example.atlas")); // the identifier matches too
+    EXPECT_EQ(dialog.chosenBundleIdentifier(), QStringLiteral("org.example.Atlas"));
+    dialog.setSearchText(QStringLiteral("nothing like it"));
+    EXPECT_EQ(dialog.visibleRowCount(), 0);
+    EXPECT_EQ(dialog.chosenBundleIdentifier(), std::nullopt);
+    EXPECT_EQ(dialog.confirmTitle(), QStringLiteral("Add"));
+}
+
+TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
+{
+    KeyTapSuspension::setProvider([this] {
+        tapOff = true;
+        return KeyTapSuspension::Resume([this] { tapOff = false; });
+    });
+    QList<std::optional<QString>> results;
+    answerNextPicker(QStringLiteral("Atlas"), true);
+    LauncherApps::chooseApp([&](std::optional<QString> id) { results << id; });
+    EXPECT_TRUE(results.isEmpty()); // shown one turn later
+    env.scheduler().runPending();
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results[0], QStringLiteral("org.example.Atlas"));
+    EXPECT_EQ(seenTitle, QStringLiteral("Add App to Launcher"));
+    EXPECT_EQ(seenMessage, QStringLiteral("Choose an app to add to the ring."));
+    EXPECT_TRUE(tapOffWhileOpen);
+    EXPECT_FALSE(tapOff);
+
+    answerNextPicker(QStringLiteral("Writer"), false);
+    LauncherApps::chooseApp([&](std::optional<QString> id) { results << id; });
+    env.scheduler().runPending();
+    ASSERT_EQ(results.size(), 2);
+    EXPECT_EQ(results[1], std::nullopt); // cancelled
+}
+
+TEST_F(AppPicker, BundleIdentifierOfAnEntryFile)
+{
+    EXPECT_EQ(LauncherApps::bundleIdentifier(folder + QStringLiteral("/org.example.Writer.desktop")),
+              QStringLiteral("org.example.Writer"));
+    EXPECT_EQ(LauncherApps::bundleIdentifier(folder + QStringLiteral("/missing.desktop")), std::nullopt);
+    EXPECT_EQ(LauncherApps::bundleIdentifier(QString()), std::nullopt);
+}
+}
