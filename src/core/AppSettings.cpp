@@ -1,6 +1,7 @@
 #include "core/AppSettings.h"
 
 #include "core/StoredListRecovery.h"
+#include "core/Translations.h"
 
 #include "platform/Appearance.h"
 #include "platform/DefaultsStore.h"
@@ -8,9 +9,7 @@
 #include "platform/LoginItem.h"
 #include "platform/Screens.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QTranslator>
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -126,15 +125,16 @@ template <>
 QList<ActivationMode> allCases<ActivationMode>() { return { ActivationMode::holdModifier, ActivationMode::toggle }; }
 QString title(ActivationMode mode)
 {
-    return AppSettings::shared().localized(mode == ActivationMode::toggle ? QStringLiteral("Toggle")
-                                                                          : QStringLiteral("Hold modifiers"));
+    return mode == ActivationMode::toggle ? QCoreApplication::translate("Kelvaro", "Toggle")
+                                          : QCoreApplication::translate("Kelvaro", "Hold modifiers");
 }
 QString explanation(ActivationMode mode)
 {
-    return AppSettings::shared().localized(
-        mode == ActivationMode::toggle
-            ? QStringLiteral("The ring stays open after you let go. Press the shortcut again or click to choose.")
-            : QStringLiteral("Keep the modifier keys held to aim with the mouse, then release to choose."));
+    return mode == ActivationMode::toggle
+        ? QCoreApplication::translate("Kelvaro",
+                                      "The ring stays open after you let go. Press the shortcut again or click to choose.")
+        : QCoreApplication::translate("Kelvaro",
+                                      "Keep the modifier keys held to aim with the mouse, then release to choose.");
 }
 QString symbolName(ActivationMode mode)
 {
@@ -157,15 +157,14 @@ template <>
 QList<RingPlacement> allCases<RingPlacement>() { return { RingPlacement::pointer, RingPlacement::screenCentre }; }
 QString title(RingPlacement placement)
 {
-    return AppSettings::shared().localized(placement == RingPlacement::pointer ? QStringLiteral("At the pointer")
-                                                                               : QStringLiteral("Centre of the display"));
+    return placement == RingPlacement::pointer ? QCoreApplication::translate("Kelvaro", "At the pointer")
+                                               : QCoreApplication::translate("Kelvaro", "Centre of the display");
 }
 QString explanation(RingPlacement placement)
 {
-    return AppSettings::shared().localized(
-        placement == RingPlacement::pointer
-            ? QStringLiteral("The ring opens around the pointer, so it is always within reach.")
-            : QStringLiteral("The ring always opens in the middle of the display."));
+    return placement == RingPlacement::pointer
+        ? QCoreApplication::translate("Kelvaro", "The ring opens around the pointer, so it is always within reach.")
+        : QCoreApplication::translate("Kelvaro", "The ring always opens in the middle of the display.");
 }
 QString symbolName(RingPlacement placement)
 {
@@ -200,14 +199,13 @@ QList<AppearanceMode> allCases<AppearanceMode>()
 }
 QString title(AppearanceMode mode)
 {
-    auto& s = AppSettings::shared();
     switch (mode) {
     case AppearanceMode::system:
-        return s.localized(QStringLiteral("System"));
+        return QCoreApplication::translate("Kelvaro", "System");
     case AppearanceMode::light:
-        return s.localized(QStringLiteral("Light"));
+        return QCoreApplication::translate("Kelvaro", "Light");
     case AppearanceMode::dark:
-        return s.localized(QStringLiteral("Dark"));
+        return QCoreApplication::translate("Kelvaro", "Dark");
     }
     return {};
 }
@@ -233,12 +231,7 @@ AppSettings::AppSettings(DefaultsStore& defaults, QObject* parent)
     load();
 }
 
-AppSettings::~AppSettings()
-{
-    for (auto& list : m_translators)
-        for (QTranslator* t : list)
-            delete t;
-}
+AppSettings::~AppSettings() = default;
 
 AppSettings& AppSettings::shared()
 {
@@ -309,6 +302,7 @@ void AppSettings::load()
                               : AppearanceMode::system;
     const auto language = stringValue(d.value(QStringLiteral("appLanguage")));
     m_language = language ? fromRawValue<AppLanguage>(*language).value_or(AppLanguage::system) : AppLanguage::system;
+    Translations::install(resolvedLanguageCode());
     m_showLaunchMessage = storedBool(d, QStringLiteral("showLaunchMessage")).value_or(true);
     m_launcherGroups = loadLauncherGroups();
     m_launchAtLogin = LoginItem::shared().isEnabled();
@@ -477,6 +471,7 @@ void AppSettings::setLauncherGroups(const QList<LauncherGroup>& v)
 void AppSettings::setLanguage(AppLanguage v)
 {
     m_language = v;
+    Translations::install(resolvedLanguageCode()); // relabelling on languageChanged reads the new texts
     Q_EMIT languageChanged();
     persist(QStringLiteral("appLanguage"), rawValue(v));
     applyLanguage();
@@ -543,49 +538,12 @@ QString AppSettings::resolvedLanguageCode() const
 {
     if (const auto code = localeIdentifier(m_language))
         return *code;
-    for (const QString& ui : QLocale::system().uiLanguages()) {
-        QString code = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (code == QLatin1String("no") || code == QLatin1String("nn"))
-            code = QStringLiteral("nb");
-        if (const auto language = fromRawValue<AppLanguage>(code); language && *language != AppLanguage::system)
-            return code;
-    }
-    return QStringLiteral("en");
-}
-
-const std::vector<QTranslator*>& AppSettings::translators(const QString& code) const
-{
-    auto it = m_translators.find(code);
-    if (it != m_translators.end())
-        return *it;
-    // Every compiled translation file of this language, wherever under :/i18n
-    // the build placed it.
-    QStringList files;
-    QDirIterator found(QStringLiteral(":/i18n"), { QStringLiteral("*_") + code + QStringLiteral(".qm") }, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (found.hasNext())
-        files.append(found.next());
-    files.sort();
-    std::vector<QTranslator*> loaded;
-    for (const QString& file : files) {
-        auto* t = new QTranslator;
-        if (t->load(file))
-            loaded.push_back(t);
-        else
-            delete t;
-    }
-    return *m_translators.insert(code, std::move(loaded));
+    return Translations::systemLanguageCode();
 }
 
 QString AppSettings::localized(const QString& english) const
 {
-    const QByteArray source = english.toUtf8();
-    for (QTranslator* t : translators(resolvedLanguageCode())) {
-        const QString text = t->translate("Kelvaro", source.constData());
-        if (!text.isEmpty())
-            return text;
-    }
-    return english;
+    return QCoreApplication::translate("Kelvaro", english.toUtf8().constData());
 }
 
 QRectF AppSettings::ringFrame(double diameter) const
@@ -706,13 +664,13 @@ QString AppSettings::roleTitle(HotkeyRole role) const
 {
     switch (role) {
     case HotkeyRole::switcher:
-        return localized(QStringLiteral("App Switcher"));
+        return QCoreApplication::translate("Kelvaro", "App Switcher");
     case HotkeyRole::launcher:
-        return localized(QStringLiteral("Shortcut Launcher"));
+        return QCoreApplication::translate("Kelvaro", "Shortcut Launcher");
     case HotkeyRole::passwords:
-        return localized(QStringLiteral("Saved Passwords"));
+        return QCoreApplication::translate("Kelvaro", "Saved Passwords");
     case HotkeyRole::capturedTabs:
-        return localized(QStringLiteral("Saved Tabs"));
+        return QCoreApplication::translate("Kelvaro", "Saved Tabs");
     }
     return {};
 }
@@ -720,19 +678,20 @@ QString AppSettings::roleTitle(HotkeyRole role) const
 std::optional<QString> AppSettings::warning(const std::optional<Hotkey>& hotkey, HotkeyRole role) const
 {
     if (!hotkey)
-        return localized(QStringLiteral("No shortcut assigned — the %1 can't be opened from the keyboard."))
+        return QCoreApplication::translate("Kelvaro", "No shortcut assigned — the %1 can't be opened from the keyboard.")
             .arg(roleTitle(role));
     if (!hotkey->isValid())
-        return localized(QStringLiteral("Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing."));
+        return QCoreApplication::translate("Kelvaro", "Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing.");
     for (HotkeyRole other : allCases<HotkeyRole>()) {
         if (other == role)
             continue;
         const auto taken = this->hotkey(other);
         if (taken && taken->keyCode == hotkey->keyCode && taken->rawModifiers == hotkey->rawModifiers)
-            return localized(QStringLiteral("Already used by %1. Pick a different combination.")).arg(roleTitle(other));
+            return QCoreApplication::translate("Kelvaro", "Already used by %1. Pick a different combination.")
+                .arg(roleTitle(other));
     }
     if (const auto description = hotkey->systemConflictDescription())
-        return localized(QStringLiteral("The desktop already uses this for %1. It may not reach Kelvaro."))
+        return QCoreApplication::translate("Kelvaro", "The desktop already uses this for %1. It may not reach Kelvaro.")
             .arg(*description);
     return std::nullopt;
 }

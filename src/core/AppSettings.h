@@ -28,7 +28,6 @@
 #include <optional>
 #include <vector>
 
-class QTranslator;
 
 // ---- Setting enums ---------------------------------------------------------
 
@@ -144,9 +143,8 @@ public:
     // The language code whose translations are used ("de", …); "en" when the
     // system's language is none of the seventeen.
     QString resolvedLanguageCode() const;
-    // `english` translated (context "Kelvaro") into the resolved language, or
-    // `english` itself when there is no translation. Texts with an
-    // interpolated part use %1 in the key: localized("Already used by %1. …").arg(x).
+    // Same as QCoreApplication::translate("Kelvaro", english); kept only
+    // while the last callers move to translate() with literal texts.
     QString localized(const QString& english) const;
 
     // Screen frame (global, y-up coordinates) of a square ring window with the
@@ -210,7 +208,6 @@ private:
     static std::uint64_t loadHold(const DefaultsStore& d, const QString& key, std::uint64_t fallback);
     QList<LauncherGroup> loadLauncherGroups();
     QString roleTitle(HotkeyRole role) const;
-    const std::vector<QTranslator*>& translators(const QString& code) const;
 
     QPointer<DefaultsStore> m_defaults;
 
@@ -234,6 +231,4 @@ private:
     double m_animationSpeed = 1.0;
     bool m_enable3DEffects = true;
     AppearanceMode m_appearance = AppearanceMode::system;
-
-    mutable QHash<QString, std::vector<QTranslator*>> m_translators;
 };

@@ -1,43 +1,12 @@
 #include "ring/ShortcutPreset.h"
 
 #include "core/AppShortcut.h"
-
-#include <QCoreApplication>
-#include <QDirIterator>
-#include <QHash>
-#include <QTranslator>
-#include <memory>
-#include <mutex>
+#include "core/Translations.h"
 
 QString ShortcutPreset::translated(const QString& english, const QLocale& locale)
 {
-    static std::mutex mutex;
-    static QHash<QString, std::shared_ptr<QTranslator>> translators; // by language code
-    QString code = locale.name().section(QLatin1Char('_'), 0, 0);
-    if (locale.language() == QLocale::NorwegianBokmal)
-        code = QStringLiteral("nb");
-    std::shared_ptr<QTranslator> translator;
-    {
-        std::lock_guard lock(mutex);
-        auto it = translators.find(code);
-        if (it == translators.end()) {
-            // The compiled ring translations, wherever under :/i18n the build placed them.
-            std::shared_ptr<QTranslator> loaded;
-            QDirIterator found(QStringLiteral(":/i18n"), { QStringLiteral("ring_%1.qm").arg(code) }, QDir::Files,
-                QDirIterator::Subdirectories);
-            if (found.hasNext()) {
-                loaded = std::make_shared<QTranslator>();
-                if (!loaded->load(found.next()))
-                    loaded.reset();
-            }
-            it = translators.insert(code, loaded);
-        }
-        translator = *it;
-    }
-    if (!translator)
-        return english;
-    const QString text = translator->translate("Kelvaro", english.toUtf8().constData());
-    return text.isEmpty() ? english : text;
+    const auto code = Translations::languageCode(locale);
+    return code ? Translations::translate(english.toUtf8().constData(), *code) : english;
 }
 
 QString ShortcutPreset::displayName(const QLocale& locale) const

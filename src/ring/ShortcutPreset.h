@@ -21,12 +21,14 @@ struct ShortcutPreset {
 
     // The name to show in `locale`.
     QString displayName(const QLocale& locale) const;
-    // Modifier glyphs (⌃ ⌥ ⇧ ⌘) followed by the key label, e.g. "⇧⌘T".
+    // The combination as shortcut items store it: modifier glyphs (⌃ ⌥ ⇧ ⌘)
+    // followed by the key label, e.g. "⇧⌘T". Shown to a person only through
+    // the stored text's display form.
     QString combinationText() const;
     // A new ring item for the application `bundleIdentifier`.
     AppShortcut makeShortcut(const QString& bundleIdentifier, const QLocale& locale) const;
 
-    // The text of `english` (context "Kelvaro") in the ring translations of
+    // The text of `english` (context "Kelvaro") in Kelvaro's translations for
     // `locale`, or `english` when there is none. Any thread.
     static QString translated(const QString& english, const QLocale& locale);
 };

@@ -7,6 +7,7 @@
 #include "ringkit/RingEffects.h"
 #include "ringkit/WindowArcGeometry.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -201,15 +202,13 @@ QFont countFont()
 QString RingPageDots::countText() const
 {
     const QLocale locale = AppSettings::shared().resolvedLocale();
-    return AppSettings::shared().localized(QStringLiteral("%1/%2")).arg(locale.toString(current + 1), locale.toString(total));
+    return QCoreApplication::translate("Kelvaro", "%1/%2").arg(locale.toString(current + 1), locale.toString(total));
 }
 
 QString RingPageDots::accessibilityLabel() const
 {
     const QLocale locale = AppSettings::shared().resolvedLocale();
-    return AppSettings::shared()
-        .localized(QStringLiteral("Page %1 of %2"))
-        .arg(locale.toString(current + 1), locale.toString(total));
+    return QCoreApplication::translate("Kelvaro", "Page %1 of %2").arg(locale.toString(current + 1), locale.toString(total));
 }
 
 QSizeF RingPageDots::size() const

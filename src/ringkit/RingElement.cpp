@@ -1,12 +1,10 @@
 #include "ringkit/RingElement.h"
 
+#include "core/Translations.h"
+
 #include <QAccessibleWidget>
-#include <QDirIterator>
 #include <QHash>
-#include <QLocale>
-#include <QTranslator>
 #include <QWidget>
-#include <memory>
 
 namespace {
 struct Registration {
@@ -77,42 +75,12 @@ void RingElement::registerView(const QString& className, QAccessible::Role role,
 
 bool RingElement::isRegistered(const QString& className) { return registrations().contains(className); }
 
-QString RingElement::systemLocalized(const QString& english, const QString& area)
+QString RingElement::systemLocalized(const char* english)
 {
-    static const QStringList codes {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("et"),
-                                    QStringLiteral("fi"), QStringLiteral("fr"), QStringLiteral("it"), QStringLiteral("ja"),
-                                    QStringLiteral("ka"), QStringLiteral("ko"), QStringLiteral("nb"), QStringLiteral("nl"),
-                                    QStringLiteral("pl"), QStringLiteral("sk"), QStringLiteral("sl"), QStringLiteral("sq"),
-                                    QStringLiteral("sv")};
-    static QHash<QString, std::shared_ptr<QTranslator>> loaded;
-    // The first of the system's languages that has translations; Norwegian
-    // in any of its forms reads Bokmål.
-    QString code = QStringLiteral("en");
-    for (const QString& ui : QLocale::system().uiLanguages()) {
-        QString c = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (c == QLatin1String("no") || c == QLatin1String("nn"))
-            c = QStringLiteral("nb");
-        if (codes.contains(c)) {
-            code = c;
-            break;
-        }
-    }
-    const QString key = area + u'_' + code;
-    auto it = loaded.find(key);
-    if (it == loaded.end()) {
-        std::shared_ptr<QTranslator> translator;
-        QDirIterator found(QStringLiteral(":/i18n"), {key + QStringLiteral(".qm")}, QDir::Files, QDirIterator::Subdirectories);
-        if (found.hasNext()) {
-            auto t = std::make_shared<QTranslator>();
-            if (t->load(found.next()))
-                translator = t;
-        }
-        it = loaded.insert(key, translator);
-    }
-    if (*it) {
-        const QString text = (*it)->translate("Kelvaro", english.toUtf8().constData());
-        if (!text.isEmpty())
-            return text;
-    }
-    return english;
+    return Translations::translate(english, Translations::systemLanguageCode());
+}
+
+QString RingElement::systemLocalized(const QString& english, const QString&)
+{
+    return systemLocalized(english.toUtf8().constData());
 }

@@ -45,9 +45,13 @@ public:
     }
     static bool isRegistered(const QString& className);
 
-    // `english` in the system's language (not the interface language chosen
-    // in the settings), from the translations of `area` ("switcher" looks in
-    // switcher_<code>.qm); the English text when there is none.
+    // `english` (context "Kelvaro") in the system's language, not the
+    // interface language chosen in the settings; the English text when there
+    // is none. Write the literal as QT_TRANSLATE_NOOP("Kelvaro", "…") so it
+    // is extracted for the translators.
+    static QString systemLocalized(const char* english);
+    // The same; `area` is ignored (one translation file per language). Kept
+    // until the last callers pass a marked literal.
     static QString systemLocalized(const QString& english, const QString& area);
 
     RingElement() = delete;

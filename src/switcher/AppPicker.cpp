@@ -1,51 +1,25 @@
 #include "switcher/AppPicker.h"
 
 #include "switcher/LauncherApps.h"
+#include "core/Translations.h"
 #include "input/KeyTapSuspension.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/Scheduler.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QDirIterator>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
-#include <QTranslator>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <memory>
-#include <vector>
 
 namespace {
 constexpr int bundleRole = Qt::UserRole;
 constexpr int urlRole = Qt::UserRole + 1;
-
-// The compiled translations of the system's language, loaded once.
-const std::vector<std::unique_ptr<QTranslator>>& systemTranslators()
-{
-    static const auto loaded = [] {
-        std::vector<std::unique_ptr<QTranslator>> out;
-        const QString code = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
-        QStringList files;
-        QDirIterator found(QStringLiteral(":/i18n"), {QStringLiteral("*_") + code + QStringLiteral(".qm")},
-                           QDir::Files, QDirIterator::Subdirectories);
-        while (found.hasNext())
-            files << found.next();
-        files.sort();
-        for (const QString& file : files) {
-            auto t = std::make_unique<QTranslator>();
-            if (t->load(file))
-                out.push_back(std::move(t));
-        }
-        return out;
-    }();
-    return loaded;
-}
 
 // The window a picker is shown on as a sheet: the active window, else the
 // first visible window with a title bar.
@@ -63,15 +37,9 @@ QWidget* sheetParent()
 }
 }
 
-QString AppPickerDialog::processLocalized(const QString& english)
+QString AppPickerDialog::processLocalized(const char* english)
 {
-    const QByteArray source = english.toUtf8();
-    for (const auto& t : systemTranslators()) {
-        const QString text = t->translate("Kelvaro", source.constData());
-        if (!text.isEmpty())
-            return text;
-    }
-    return english;
+    return Translations::translate(english, Translations::systemLanguageCode());
 }
 
 AppPickerDialog::AppPickerDialog(const QString& title, const QString& message, QWidget* parent)
@@ -83,7 +51,7 @@ AppPickerDialog::AppPickerDialog(const QString& title, const QString& message, Q
     m_message->setWordWrap(true);
     layout->addWidget(m_message);
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(processLocalized(QStringLiteral("Search")));
+    m_search->setPlaceholderText(processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Search")));
     m_search->setClearButtonEnabled(true);
     layout->addWidget(m_search);
     m_list = new QListWidget(this);
@@ -91,8 +59,8 @@ AppPickerDialog::AppPickerDialog(const QString& title, const QString& message, Q
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(m_list, 1);
     auto* buttons = new QDialogButtonBox(this);
-    m_confirm = buttons->addButton(processLocalized(QStringLiteral("Add")), QDialogButtonBox::AcceptRole);
-    buttons->addButton(processLocalized(QStringLiteral("Cancel")), QDialogButtonBox::RejectRole);
+    m_confirm = buttons->addButton(processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Add")), QDialogButtonBox::AcceptRole);
+    buttons->addButton(processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Cancel")), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     resize(420, 480);
 
@@ -236,8 +204,8 @@ std::optional<QString> LauncherApps::bundleIdentifier(const QString& url)
 
 void LauncherApps::chooseApp(std::function<void(std::optional<QString>)> completion)
 {
-    presentAppPicker(AppPickerDialog::processLocalized(QStringLiteral("Add App to Launcher")),
-                     AppPickerDialog::processLocalized(QStringLiteral("Choose an app to add to the ring.")),
+    presentAppPicker(AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Add App to Launcher")),
+                     AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Choose an app to add to the ring.")),
                      std::move(completion));
 }
 

@@ -31,9 +31,9 @@ public:
     QString message() const;
     QString confirmTitle() const;
 
-    // A text of the picker in the process's own language (not the interface
-    // language chosen in the settings).
-    static QString processLocalized(const QString& english);
+    // A text of the picker (a QT_TRANSLATE_NOOP("Kelvaro", …) literal) in the
+    // system's language, not the interface language chosen in the settings.
+    static QString processLocalized(const char* english);
 
 private:
     void fill();

@@ -220,7 +220,7 @@ TEST_F(UpdateNoticeViewTest, ButtonsActOnTheCheckerThenClose)
 
 TEST_F(UpdateNoticeViewTest, TextsFollowTheInterfaceLanguageAndFailuresAreLocalizedWhereShown)
 {
-    if (QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("services_*.qm") }).size() != 17)
+    if (QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("kelvaro_*.qm") }).size() != 17)
         GTEST_SKIP() << "the compiled translations are not embedded under :/i18n";
     reach(Outcome::failed({}));
     UpdateNoticeView view(checker, {});

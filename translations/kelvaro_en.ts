@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Show App Switcher</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Show Shortcut Launcher</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Start at Login</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Show Message at Launch</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Kelvaro Help</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Check for Updates…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Quit Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Kelvaro Settings</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Welcome to Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Window %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Forward Delete</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Left Arrow</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Right Arrow</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Up Arrow</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Down Arrow</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Application switcher</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Close window</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Hide application</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Minimise window</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Screenshot selection</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Screenshot options</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Lock screen</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Application windows</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Close Window</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>New Finder Window</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Get Info</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Go to Downloads</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Show View Options</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>New Tab</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>New Window</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Close Tab</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Reopen Last Tab</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Reload Page</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Show Reader</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>New Private Window</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Reopen Closed Tab</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Developer Tools</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>New Incognito Window</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>New Message</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Reply</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Reply All</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Mailbox Search</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>New Note</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checklist</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Attach File</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji &amp; Symbols</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>New Event</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Go to Today</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Day View</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Week View</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Month View</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Clear Screen</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Split Pane</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Build</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Open Quickly</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Show Canvas / Assistant</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Quick Open</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Command Palette</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Toggle Terminal</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Toggle Sidebar</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>New File</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Quick Switcher</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Mentions &amp; Reactions</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Toggle Mute</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Toggle Deafen</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Inbox</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Emoji Picker</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Slideshow</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Next Track</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Previous Track</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Shuffle</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Show Queue</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>New Album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Favourite</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Mute Audio</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Start Video</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Share Screen</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Show Chat</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Show Participants</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>New Page</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Add Comment</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>To-do List</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Frame Tool</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Move Tool</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Text Tool</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Pen Tool</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Group Selection</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>New Document</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>New Spreadsheet</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Add Row Above</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Insert Chart</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>New Presentation</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Play Slideshow</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>New Slide</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Presenter Display</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Saved earlier</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>No supported browser is running.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Could not read %1&apos;s tabs.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Passwords</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Add App to Launcher</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Choose an app to add to the ring.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Software Update</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>A new version is available</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 is ready. You have %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Couldn&apos;t check for updates</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Checking for updates…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>You&apos;re up to date</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 is the latest version.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>No update feed is configured.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Couldn&apos;t reach the update server.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Skip This Version</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro now sends anonymous usage data</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>No window titles, no URLs, no file paths, and nothing you type.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>You can turn it off now, or at any time in Settings › Privacy.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Keep it on</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Turn it off</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>App Switcher</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Shortcut Launcher</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Saved Passwords</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Saved Tabs</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Opens the ring of running apps.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Opens the shortcuts you saved for the app in front.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Opens the ring of your saved passwords.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Opens the tabs you captured from Chrome.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Hold modifiers</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Keep the modifier keys held to aim with the mouse, then release to choose.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Toggle</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>The ring stays open after you let go. Press the shortcut again or click to choose.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>At the pointer</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>The ring opens around the pointer, so it is always within reach.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Centre of the display</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>The ring always opens in the middle of the display.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Already used by %1. Pick a different combination.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>The desktop already uses this for %1. It may not reach Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Arrow keys choose, Return switches, Escape dismisses.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>No apps</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 of %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, window %2 of %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Arrow keys choose, Return runs the shortcut, Escape dismisses.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>No shortcuts</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Password %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Mostrar selector de apps</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Mostrar lanzador de atajos</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Mostrar mensaje al abrir</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Ayuda de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Salir de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Ajustes de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Te damos la bienvenida a Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Ventana %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opción</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retorno</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Suprimir</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Re Pág</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Flecha izquierda</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Flecha derecha</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Flecha arriba</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Flecha abajo</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Selector de apps</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Ocultar app</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Minimizar ventana</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Captura de una selección</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Opciones de captura</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Bloquear pantalla</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Ventanas de la app</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Nueva ventana del Finder</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Obtener información</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Ir a Descargas</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Mostrar opciones de visualización</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Nueva pestaña</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nueva ventana</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Cerrar pestaña</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Volver a abrir la última pestaña</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Volver a cargar la página</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Mostrar Lector</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Nueva ventana privada</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Volver a abrir la pestaña cerrada</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Volver a cargar</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Herramientas para desarrolladores</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Nueva ventana de incógnito</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Nuevo mensaje</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Responder a todos</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Reenviar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Búsqueda en buzón</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nueva nota</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista de comprobación</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Adjuntar archivo</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji y símbolos</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nuevo evento</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Ir a hoy</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Vista de día</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Vista de semana</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Vista de mes</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Borrar pantalla</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Dividir panel</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Compilar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Abrir rápidamente</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Mostrar lienzo / asistente</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Apertura rápida</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Paleta de comandos</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Mostrar/ocultar terminal</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Mostrar/ocultar barra lateral</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Nuevo archivo</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Cambio rápido</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Hilos</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Menciones y reacciones</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Activar/desactivar silencio</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Ensordecer/oír</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Bandeja de entrada</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Selector de emoji</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Pase de diapositivas</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Siguiente canción</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Canción anterior</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Aleatorio</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Mostrar cola</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nuevo álbum</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Favorito</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Silenciar audio</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Iniciar vídeo</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Compartir pantalla</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Mostrar chat</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Mostrar participantes</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Nueva página</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Añadir comentario</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Lista de tareas</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Herramienta de marco</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Herramienta de mover</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Herramienta de texto</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Herramienta de pluma</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Agrupar selección</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nuevo documento</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nueva hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Añadir fila encima</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Insertar gráfica</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Nueva presentación</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Reproducir pase</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nueva diapositiva</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Pantalla del presentador</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Guardado anteriormente</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>No hay ningún navegador compatible abierto.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>No se pudieron leer las pestañas de %1.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro no puede leer las pestañas abiertas de %1. Comprueba que tu usuario puede leer la carpeta de perfil del navegador en ~/.config y su carpeta Sessions.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Contraseñas</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Añadir app al lanzador</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Elige una app para añadirla al anillo.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>Hay una nueva versión disponible</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 está listo. Tienes la %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>No se pudo buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Estás al día</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 es la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>No hay ninguna fuente de actualizaciones configurada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>No se pudo contactar con el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Omitir esta versión</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro ahora envía datos de uso anónimos</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Las versiones anteriores no enviaban nada. Esta informa de cuándo se abre la app, cuándo se abre un anillo y cuántas pestañas encontró una captura.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Ni títulos de ventanas, ni URL, ni rutas de archivos, ni nada de lo que escribes.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Puedes desactivarlo ahora o en cualquier momento en Ajustes › Privacidad.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Mantener activado</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Selector de apps</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Lanzador de atajos</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Contraseñas guardadas</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Pestañas guardadas</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Abre el anillo de apps en ejecución.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Abre los atajos que guardaste para la app en primer plano.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Abre el anillo de tus contraseñas guardadas.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Abre las pestañas que capturaste de Chrome.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Mantener modificadores</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Mantén pulsadas las teclas modificadoras para apuntar con el ratón y suéltalas para elegir.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Alternar</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>El anillo sigue abierto al soltar. Pulsa de nuevo el atajo o haz clic para elegir.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>En el puntero</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>El anillo se abre alrededor del puntero, así siempre está a tu alcance.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Centro de la pantalla</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>El anillo siempre se abre en el centro de la pantalla.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>No hay atajo asignado: %1 no se puede abrir desde el teclado.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Añade ⌘, ⌥ o ⌃ para que este atajo no interrumpa la escritura.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Ya lo usa %1. Elige otra combinación.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>El escritorio ya usa esto para %1. Puede que no llegue a Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Las flechas eligen, Retorno cambia, Escape cierra.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>No hay apps</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, ventana %2 de %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Las flechas eligen, Retorno ejecuta el atajo, Escape cierra.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Sin atajos</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Contraseña %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Näytä apin vaihtaja</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Näytä pikanäppäinten käynnistin</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Käynnistä kirjautuessa</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Näytä viesti käynnistettäessä</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Kelvaro-ohje</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Tarkista päivitykset…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Lopeta Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Kelvaron asetukset</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Tervetuloa Kelvaroon</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Koko näyttö</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Ikkuna %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Optio</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Vaihto</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Komento</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Rivinvaihto</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Sarkain</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Välilyönti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Poista eteenpäin</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Sivu ylös</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Sivu alas</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Vasen nuoli</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Oikea nuoli</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Ylänuoli</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Alanuoli</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Apin vaihtaja</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Sulje ikkuna</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Kätke appi</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Pienennä ikkuna</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Kuvakaappaus</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Kuvakaappaus valinnasta</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Kuvakaappauksen valinnat</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Lukitse näyttö</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Apin ikkunat</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Uusi</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Avaa…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Sulje ikkuna</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Kumoa</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopioi</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Sijoita</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Etsi</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Uusi Finder-ikkuna</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Uusi kansio</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Näytä tiedot</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Monista</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Siirry latauksiin</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Näytä näkymävalinnat</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Uusi välilehti</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Uusi ikkuna</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Sulje välilehti</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Avaa viimeisin välilehti uudelleen</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Lataa sivu uudelleen</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Näytä lukija</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Uusi yksityinen ikkuna</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Avaa suljettu välilehti uudelleen</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Lataa uudelleen</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Kehittäjän työkalut</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Uusi incognito-ikkuna</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Uusi viesti</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Vastaa</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Vastaa kaikille</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Välitä</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Lähetä</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Postilaatikkohaku</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Uusi muistiinpano</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Tarkistuslista</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Liitä tiedosto</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hae</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emojit ja symbolit</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Uusi tapahtuma</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Siirry tähän päivään</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Päivänäkymä</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Viikkonäkymä</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Kuukausinäkymä</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Tyhjennä näyttö</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Jaa ruutu</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Suorita</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Käännä</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pysäytä</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testaa</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Avaa nopeasti</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Näytä kangas / avustaja</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Pikavalinta</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Komentopaletti</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Näytä/piilota pääte</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Näytä/piilota sivupalkki</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Uusi tiedosto</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Pikavaihto</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Ketjut</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Maininnat ja reaktiot</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Mykistys päälle/pois</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Kuuntelu pois/päälle</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Saapuneet</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Emojivalitsin</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Todellinen koko</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Lähennä</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Loitonna</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diaesitys</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Kierrä vasemmalle</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Toista/Tauko</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Seuraava kappale</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Edellinen kappale</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Satunnaistoisto</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Näytä jono</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Tuo</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Uusi albumi</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Suosikki</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Mykistä ääni</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Aloita video</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Jaa näyttö</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Näytä keskustelu</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Näytä osallistujat</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Uusi sivu</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Lisää kommentti</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Tehtävälista</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Kehystyökalu</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Siirtotyökalu</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Tekstityökalu</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Kynätyökalu</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Ryhmitä valinta</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Uusi dokumentti</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Lihavoitu</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Vie PDF:ksi</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Uusi laskentataulukko</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Lisää rivi yläpuolelle</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Lisää kaavio</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Uusi esitys</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Toista esitys</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Uusi dia</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Esittäjän näyttö</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Tallennettu aiemmin</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Mikään tuettu selain ei ole käynnissä.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Selaimen %1 välilehtiä ei voitu lukea.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro ei voi lukea selaimen %1 avoimia välilehtiä. Tarkista, että käyttäjäsi voi lukea selaimen profiilikansion kohteessa ~/.config ja sen Sessions-kansion.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Salasanat</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Lisää app käynnistimeen</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Valitse renkaaseen lisättävä app.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lisää</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Kumoa</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Ohjelmistopäivitys</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>Uusi versio on saatavilla</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 on valmis. Sinulla on %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Päivitysten tarkistus epäonnistui</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Tarkistetaan päivityksiä…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Käytössäsi on uusin versio</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 on uusin versio.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Päivityslähdettä ei ole määritetty.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Päivityspalvelimeen ei saatu yhteyttä.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Ohita tämä versio</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Myöhemmin</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Lataa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro lähettää nyt nimettömiä käyttötietoja</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Aiemmat versiot eivät lähettäneet mitään. Tämä kertoo, milloin sovellus käynnistyy, milloin rengas avataan ja montako välilehteä tallennus löysi.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Ei ikkunoiden otsikoita, ei URL-osoitteita, ei tiedostopolkuja eikä mitään, mitä kirjoitat.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Voit poistaa sen käytöstä nyt tai milloin tahansa kohdassa Asetukset › Yksityisyys.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Pidä päällä</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Poista käytöstä</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Sovellusten vaihtaja</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Pikanäppäinten käynnistin</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Tallennetut salasanat</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Tallennetut välilehdet</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Avaa käynnissä olevien sovellusten renkaan.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Avaa pikanäppäimet, jotka tallensit edessä olevalle sovellukselle.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Avaa tallennettujen salasanojesi renkaan.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Avaa Chromesta tallentamasi välilehdet.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Pidä muokkausnäppäimiä</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Pidä muokkausnäppäimiä painettuina, tähtää hiirellä ja valitse vapauttamalla.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Vaihto</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>Rengas pysyy auki, kun päästät irti. Valitse painamalla pikanäppäintä uudelleen tai napsauttamalla.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Osoittimen kohdalla</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>Rengas avautuu osoittimen ympärille, joten se on aina ulottuvilla.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Näytön keskellä</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>Rengas avautuu aina näytön keskelle.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Järjestelmä</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Vaalea</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tumma</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Pikanäppäintä ei ole määritetty — kohdetta %1 ei voi avata näppäimistöltä.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Lisää ⌘, ⌥ tai ⌃, jotta tämä pikanäppäin ei keskeytä kirjoittamista.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Jo käytössä: %1. Valitse toinen yhdistelmä.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Työpöytä käyttää tätä jo toimintoon %1. Se ei ehkä tavoita Kelvaroa.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Nuolinäppäimet valitsevat, Enter vaihtaa, Esc sulkee.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Ei sovelluksia</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2/%3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, ikkuna %2/%3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Nuolinäppäimet valitsevat, Return suorittaa pikakomennon, Esc sulkee.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Ei pikakomentoja</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Salasana %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Sivu %1/%2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Afficher le sélecteur d’apps</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Afficher le lanceur de raccourcis</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Ouvrir à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Afficher un message au lancement</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Aide Kelvaro</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Quitter Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Réglages de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Bienvenue dans Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Fenêtre %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Supprimer vers l’avant</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Flèche gauche</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Flèche droite</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Flèche haut</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Flèche bas</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Sélecteur d’apps</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Masquer l’app</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Réduire la fenêtre</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Capture d’écran</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Capture d’une sélection</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Options de capture d’écran</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Verrouiller l’écran</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Fenêtres de l’app</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Nouvelle fenêtre du Finder</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Lire les informations</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Aller aux téléchargements</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Afficher les options de présentation</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Nouvel onglet</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Fermer l’onglet</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Rouvrir le dernier onglet</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Recharger la page</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Afficher Lecteur</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Nouvelle fenêtre privée</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Rouvrir l’onglet fermé</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Outils de développement</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Nouvelle fenêtre de navigation privée</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Nouveau message</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Répondre</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Répondre à tous</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Transférer</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Recherche dans la boîte aux lettres</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nouvelle note</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Liste de pointage</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Joindre un fichier</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji et symboles</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nouvel événement</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Aller à aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Présentation par jour</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Présentation par semaine</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Présentation par mois</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Effacer l’écran</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Diviser la sous-fenêtre</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Compiler</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Ouvrir rapidement</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Afficher le canevas / l’assistant</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Ouverture rapide</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Palette de commandes</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Afficher/masquer le terminal</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Afficher/masquer la barre latérale</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Changement rapide</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Fils</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Mentions et réactions</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Activer/désactiver le micro</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Mettre en sourdine/réactiver le son</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Boîte de réception</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Sélecteur d’emoji</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diaporama</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Faire pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Morceau suivant</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Morceau précédent</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Lecture aléatoire</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Afficher la file d’attente</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nouvel album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Démarrer la vidéo</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Partager l’écran</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Afficher la discussion</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Afficher les participants</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Nouvelle page</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Ajouter un commentaire</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Liste de tâches</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Outil Cadre</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Outil Déplacement</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Outil Texte</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Outil Plume</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Grouper la sélection</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nouveau document</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exporter au format PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nouvelle feuille de calcul</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Ajouter une rangée au-dessus</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Insérer un graphique</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Nouvelle présentation</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Lire le diaporama</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nouvelle diapositive</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Écran de l’intervenant</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Enregistré précédemment</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Aucun navigateur pris en charge n’est ouvert.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Impossible de lire les onglets de %1.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro ne peut pas lire les onglets ouverts de %1. Vérifiez que votre utilisateur peut lire le dossier de profil du navigateur dans ~/.config et son dossier Sessions.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Mots de passe</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Ajouter une app au lanceur</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Choisissez une app à ajouter à l’anneau.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour logicielle</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>Une nouvelle version est disponible</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 est prêt. Vous avez la %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Impossible de rechercher les mises à jour</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Vous êtes à jour</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 est la dernière version.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Aucune source de mises à jour n’est configurée.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Impossible de joindre le serveur de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Ignorer cette version</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro envoie désormais des données d’utilisation anonymes</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Les versions précédentes n’envoyaient rien. Celle-ci signale le lancement de l’app, l’ouverture d’un anneau et le nombre d’onglets trouvés par une capture.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Aucun titre de fenêtre, aucune URL, aucun chemin de fichier, et rien de ce que vous tapez.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Vous pouvez le désactiver maintenant, ou à tout moment dans Réglages › Confidentialité.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Laisser activé</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Sélecteur d’apps</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Lanceur de raccourcis</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Mots de passe enregistrés</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Onglets enregistrés</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Ouvre l’anneau des apps en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Ouvre les raccourcis enregistrés pour l’app au premier plan.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Ouvre l’anneau de vos mots de passe enregistrés.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Ouvre les onglets capturés depuis Chrome.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Maintenir les modificateurs</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Maintenez les touches de modification pour viser avec la souris, puis relâchez pour choisir.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Bascule</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>L’anneau reste ouvert quand vous relâchez. Appuyez à nouveau sur le raccourci ou cliquez pour choisir.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Au pointeur</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>L’anneau s’ouvre autour du pointeur, il est donc toujours à portée de main.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Centre de l’écran</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>L’anneau s’ouvre toujours au milieu de l’écran.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Aucun raccourci attribué — %1 ne peut pas être ouvert depuis le clavier.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Ajoutez ⌘, ⌥ ou ⌃ pour que ce raccourci n’interrompe pas la saisie.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Déjà utilisé par %1. Choisissez une autre combinaison.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Le bureau utilise déjà ce raccourci pour %1. Il risque de ne pas atteindre Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Les flèches choisissent, Retour bascule, Échap ferme.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Aucune app</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 sur %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, fenêtre %2 sur %3 : %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Les flèches choisissent, Retour exécute le raccourci, Échap ferme.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Aucun raccourci</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Mot de passe %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

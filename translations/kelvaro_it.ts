@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Mostra selettore app</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Mostra launcher abbreviazioni</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Apri al login</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Mostra messaggio all’avvio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Aiuto di Kelvaro</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Cerca aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Esci da Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Impostazioni di Kelvaro</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Benvenuto in Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Finestra %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Controllo</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opzione</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maiuscole</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulatore</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Cancella avanti</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Pagina su</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Pagina giù</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Freccia sinistra</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Freccia destra</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Freccia su</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Freccia giù</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Selettore app</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Nascondi app</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Riduci finestra</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Istantanea dello schermo</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Istantanea di una selezione</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Opzioni istantanea</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Blocca schermo</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Finestre dell’app</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Apri…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Nuova finestra di Finder</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Ottieni informazioni</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Vai a Download</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Mostra opzioni vista</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Nuovo pannello</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nuova finestra</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Chiudi pannello</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Riapri ultimo pannello</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Ricarica pagina</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Mostra Reader</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Nuova finestra privata</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Riapri pannello chiuso</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ricarica</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Strumenti per sviluppatori</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Nuova finestra di navigazione in incognito</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Nuovo messaggio</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Rispondi</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Rispondi a tutti</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Inoltra</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Cerca nella casella</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nuova nota</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Elenco di controllo</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Allega file</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji e simboli</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nuovo evento</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Vai a oggi</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Vista giorno</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Vista settimana</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Vista mese</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Pulisci schermo</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Dividi riquadro</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Esegui</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Compila</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testa</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Apri rapidamente</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Mostra canvas / assistente</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Apertura rapida</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Riquadro comandi</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Mostra/nascondi terminale</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Mostra/nascondi barra laterale</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Nuovo file</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Cambio rapido</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Thread</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Menzioni e reazioni</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Attiva/disattiva muto</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Silenzia/riattiva audio</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>In arrivo</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Selettore emoji</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensioni reali</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Brano successivo</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Brano precedente</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Riproduzione casuale</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Mostra coda</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nuovo album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Preferito</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Disattiva audio</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Avvia video</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Condividi schermo</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Mostra chat</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Mostra partecipanti</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Nuova pagina</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Aggiungi commento</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Elenco attività</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Strumento cornice</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Strumento sposta</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Strumento testo</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Strumento penna</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Raggruppa selezione</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nuovo documento</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Esporta come PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nuovo foglio di calcolo</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Aggiungi riga sopra</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Inserisci grafico</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Nuova presentazione</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Riproduci presentazione</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nuova diapositiva</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Monitor relatore</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Salvato in precedenza</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Nessun browser supportato è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Impossibile leggere i pannelli di %1.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro non può leggere i pannelli aperti di %1. Verifica che il tuo utente possa leggere la cartella del profilo del browser in ~/.config e la sua cartella Sessions.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Aggiungi app al launcher</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Scegli un’app da aggiungere all’anello.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Aggiornamento software</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>È disponibile una nuova versione</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 è pronto. Hai la %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Impossibile verificare gli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Ricerca aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Sei aggiornato</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 è la versione più recente.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Nessuna fonte di aggiornamenti configurata.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Impossibile raggiungere il server degli aggiornamenti.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Salta questa versione</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro ora invia dati di utilizzo anonimi</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Le versioni precedenti non inviavano nulla. Questa segnala quando l’app si avvia, quando si apre un anello e quante schede ha trovato una cattura.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Nessun titolo di finestra, nessun URL, nessun percorso di file e niente di ciò che digiti.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Puoi disattivarlo ora o in qualsiasi momento in Impostazioni › Privacy.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Lascia attivo</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Selettore app</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Avvio scorciatoie</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Password salvate</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Schede salvate</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Apre l’anello delle app in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Apre le scorciatoie salvate per l’app in primo piano.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Apre l’anello delle tue password salvate.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Apre le schede acquisite da Chrome.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Tieni premuti i modificatori</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Tieni premuti i tasti modificatori per mirare con il mouse, poi rilasciali per scegliere.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Commutazione</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>L’anello resta aperto quando rilasci. Premi di nuovo la scorciatoia o fai clic per scegliere.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Al puntatore</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>L’anello si apre intorno al puntatore, così è sempre a portata di mano.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Centro dello schermo</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>L’anello si apre sempre al centro dello schermo.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Nessuna scorciatoia assegnata — %1 non può essere aperto dalla tastiera.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Aggiungi ⌘, ⌥ o ⌃ perché questa scorciatoia non interrompa la digitazione.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Già usata da %1. Scegli un’altra combinazione.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Il desktop usa già questa combinazione per %1. Potrebbe non arrivare a Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Le frecce scelgono, Invio passa, Esc chiude.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Nessuna app</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 di %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, finestra %2 di %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Le frecce scelgono, Invio esegue l&apos;abbreviazione, Esc chiude.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Nessuna abbreviazione</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Password %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

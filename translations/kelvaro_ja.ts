@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>アプリスイッチャーを表示</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>ショートカットランチャーを表示</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>起動時にメッセージを表示</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Kelvaro ヘルプ</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Kelvaro を終了</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Kelvaro の設定</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Kelvaro へようこそ</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>フルスクリーン</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>ウインドウ %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>前方削除</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>左矢印</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>右矢印</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>上矢印</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>下矢印</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>アプリケーションスイッチャー</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>ウインドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>アプリケーションを隠す</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>ウインドウをしまう</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>選択部分のスクリーンショット</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>スクリーンショットのオプション</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>画面をロック</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>アプリケーションウインドウ</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>開く…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>ウインドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>ペースト</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>新規Finderウインドウ</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新規フォルダ</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>情報を見る</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>ダウンロードへ移動</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>表示オプションを表示</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>新規タブ</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>新規ウインドウ</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>タブを閉じる</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>最後に閉じたタブを開く</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>ページを再読み込み</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>リーダーを表示</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>新規プライベートウインドウ</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>閉じたタブを再度開く</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>デベロッパツール</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>新しいシークレットウインドウ</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>新規メッセージ</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>返信</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>全員に返信</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>転送</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>メールボックスを検索</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>新規メモ</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>チェックリスト</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>ファイルを添付</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>絵文字と記号</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>新規イベント</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>今日へ移動</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>日表示</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>週表示</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>月表示</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>画面をクリア</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>パネルを分割</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>実行</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>ビルド</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>テスト</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>クイックオープン</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>キャンバス/アシスタントを表示</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>クイックオープン</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>コマンドパレット</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>ターミナルの切り替え</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>サイドバーの切り替え</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>新規ファイル</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>クイックスイッチャー</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>スレッド</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>メンションとリアクション</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>ミュートの切り替え</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>スピーカーミュートの切り替え</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>受信ボックス</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>絵文字ピッカー</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>スライドショー</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>次のトラック</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>前のトラック</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>シャッフル</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>キューを表示</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>読み込む</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>新規アルバム</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>オーディオをミュート</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>ビデオを開始</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>画面を共有</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>チャットを表示</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>参加者を表示</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>新規ページ</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>コメントを追加</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>ToDoリスト</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>フレームツール</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>移動ツール</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>テキストツール</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>ペンツール</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>選択範囲をグループ化</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>新規書類</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>ボールド</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>PDFとして書き出す</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>新規スプレッドシート</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>上に行を追加</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>グラフを挿入</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>新規プレゼンテーション</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>スライドショーを再生</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>新規スライド</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>発表者ディスプレイ</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>以前に保存</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>対応しているブラウザが起動していません。</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>%1のタブを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaroは%1の開いているタブを読み取れません。ユーザが~/.config内のブラウザのプロファイルフォルダとそのSessionsフォルダを読み取れるか確認してください。</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>ランチャーにアプリを追加</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>リングに追加するアプリを選択してください。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>ソフトウェア・アップデート</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>新しいバージョンがあります</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 の準備ができました。現在のバージョンは %2 です。</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>アップデートを確認できませんでした</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>アップデートを確認中…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>最新の状態です</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 は最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>アップデートの配信元が設定されていません。</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>アップデートサーバに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>このバージョンをスキップ</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro は匿名の使用状況データを送信するようになりました</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>以前のバージョンは何も送信していませんでした。このバージョンは、アプリの起動、リングを開いたこと、取り込みで見つかったタブの数を報告します。</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>ウインドウのタイトル、URL、ファイルのパス、入力した内容は一切送信しません。</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>今すぐ、またはいつでも「設定」›「プライバシー」でオフにできます。</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>オンのままにする</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>オフにする</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>アプリスイッチャー</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>ショートカットランチャー</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>保存したパスワード</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>保存したタブ</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>実行中のアプリのリングを開きます。</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>最前面のアプリ用に保存したショートカットを開きます。</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>保存したパスワードのリングを開きます。</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Chromeから取り込んだタブを開きます。</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>修飾キーを押し続ける</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>修飾キーを押したままマウスで狙い、離して選択します。</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>トグル</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>キーを離してもリングは開いたままです。もう一度ショートカットを押すかクリックして選択します。</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>ポインタの位置</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>リングはポインタの周りに開くので、いつでも手の届く位置にあります。</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>画面の中央</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>リングは常に画面の中央に開きます。</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>システム</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>ショートカットが割り当てられていません — %1をキーボードから開けません。</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>入力を妨げないよう、⌘、⌥、⌃のいずれかを追加してください。</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>%1ですでに使用されています。別の組み合わせを選んでください。</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>デスクトップはこの組み合わせをすでに%1に使用しています。Kelvaroに届かない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>矢印キーで選択、Returnで切り替え、Escapeで閉じます。</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>アプリがありません</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1、%3 件中 %2 件目</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1、ウインドウ %2/%3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>矢印キーで選択、Returnでショートカットを実行、Escapeで閉じます。</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>ショートカットなし</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>パスワード %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2 ページ中 %1 ページ目</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

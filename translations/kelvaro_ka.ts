@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ka">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>აპების გადამრთველის ჩვენება</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>მალსახმობების გამშვების ჩვენება</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>გაშვება სისტემაში შესვლისას</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>შეტყობინების ჩვენება გაშვებისას</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>პარამეტრები</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Kelvaro-ს დახმარება</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>განახლებების შემოწმება…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Kelvaro-დან გასვლა</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Kelvaro-ს პარამეტრები</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>მოგესალმებათ Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>სრული ეკრანი</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>ფანჯარა %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>ჰარი</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>წაშლა</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>წინ წაშლა</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>გვერდი ზემოთ</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>გვერდი ქვემოთ</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>მარცხენა ისარი</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>მარჯვენა ისარი</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>ზემოთ ისარი</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>ქვემოთ ისარი</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>აპების გადამრთველი</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>გასვლა</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>ფანჯრის დახურვა</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>აპის დამალვა</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>ფანჯრის ჩაკეცვა</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>ეკრანის სურათი</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>მონიშნული არის სურათი</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>ეკრანის სურათის პარამეტრები</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>ეკრანის ჩაკეტვა</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>აპის ფანჯრები</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>ახალი</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>გახსნა…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>შენახვა</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>ფანჯრის დახურვა</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>დაბრუნება</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>კოპირება</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>ჩასმა</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>ძიება</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>ახალი Finder-ის ფანჯარა</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>ახალი საქაღალდე</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>ინფორმაციის ნახვა</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>დუბლირება</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>ჩამოტვირთვებზე გადასვლა</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>ხედის პარამეტრების ჩვენება</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>ახალი ჩანართი</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>ახალი ფანჯარა</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>ჩანართის დახურვა</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>ბოლო ჩანართის ხელახლა გახსნა</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>გვერდის განახლება</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>წამკითხველის ჩვენება</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>ახალი პირადი ფანჯარა</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>დახურული ჩანართის ხელახლა გახსნა</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>განახლება</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>დეველოპერის ხელსაწყოები</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>ახალი ინკოგნიტო ფანჯარა</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>ახალი შეტყობინება</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>პასუხი</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>პასუხი ყველას</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>გადაგზავნა</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>გაგზავნა</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>საფოსტო ყუთში ძიება</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>ახალი ჩანაწერი</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>საკონტროლო სია</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>ფაილის მიმაგრება</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>ძიება</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>ემოჯი და სიმბოლოები</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>ახალი მოვლენა</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>დღევანდელზე გადასვლა</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>დღის ხედი</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>კვირის ხედი</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>თვის ხედი</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>ეკრანის გასუფთავება</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>პანელის გაყოფა</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>გაშვება</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>აწყობა</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>შეჩერება</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>ტესტი</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>სწრაფად გახსნა</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>ტილოს / ასისტენტის ჩვენება</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>სწრაფი გახსნა</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>ბრძანებების პალიტრა</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>ტერმინალის გადართვა</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>გვერდითი ზოლის გადართვა</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>ახალი ფაილი</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>სწრაფი გადამრთველი</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>თემები</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>მოხსენიებები და რეაქციები</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>დადუმების გადართვა</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>ხმის ჩართვა/გამორთვა</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>შემოსულები</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>ემოჯის ამრჩევი</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>რეალური ზომა</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>გადიდება</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>დაპატარავება</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>სლაიდშოუ</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>მარცხნივ მობრუნება</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>დაკვრა/პაუზა</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>შემდეგი ტრეკი</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>წინა ტრეკი</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>შემთხვევითი რიგით</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>რიგის ჩვენება</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>იმპორტი</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>ახალი ალბომი</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>რჩეული</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>ხმის დადუმება</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>ვიდეოს დაწყება</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>ეკრანის გაზიარება</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>ჩატის ჩვენება</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>მონაწილეების ჩვენება</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>ახალი გვერდი</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>კომენტარის დამატება</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>დავალებების სია</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>ჩარჩოს ხელსაწყო</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>გადაადგილების ხელსაწყო</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>ტექსტის ხელსაწყო</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>კალმის ხელსაწყო</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>მონიშნულის დაჯგუფება</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>ახალი დოკუმენტი</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>მუქი</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>PDF-ად ექსპორტი</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>ახალი ცხრილი</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>ზემოთ მწკრივის დამატება</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>დიაგრამის ჩასმა</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>ახალი პრეზენტაცია</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>სლაიდშოუს დაკვრა</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>ახალი სლაიდი</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>მომხსენებლის ეკრანი</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>ადრე შენახული</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>არცერთი მხარდაჭერილი ბრაუზერი არ არის გაშვებული.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>%1-ის ჩანართების წაკითხვა ვერ მოხერხდა.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro ვერ კითხულობს %1-ის გახსნილ ჩანართებს. შეამოწმეთ, შეუძლია თუ არა თქვენს მომხმარებელს ბრაუზერის პროფილის საქაღალდის წაკითხვა ~/.config-ში და მისი Sessions საქაღალდის.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>პაროლები</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>აპის დამატება გამშვებში</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>აირჩიეთ აპი რგოლში დასამატებლად.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>დამატება</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>გაუქმება</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>პროგრამის განახლება</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>ხელმისაწვდომია ახალი ვერსია</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 მზადაა. თქვენ გაქვთ %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>განახლებების შემოწმება ვერ მოხერხდა</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>განახლებების შემოწმება…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>თქვენ უახლესი ვერსია გაქვთ</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 უახლესი ვერსიაა.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>განახლებების წყარო არ არის მითითებული.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>განახლებების სერვერთან დაკავშირება ვერ მოხერხდა.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>ამ ვერსიის გამოტოვება</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>მოგვიანებით</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ჩამოტვირთვა</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro ახლა აგზავნის გამოყენების ანონიმურ მონაცემებს</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>წინა ვერსიები არაფერს აგზავნიდნენ. ეს ვერსია აცნობებს, როდის ეშვება აპი, როდის იხსნება რგოლი და რამდენი ჩანართი იპოვა შენახვამ.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>არც ფანჯრების სათაურები, არც URL-ები, არც ფაილების გზები და არც ის, რასაც კრეფთ.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>შეგიძლიათ გამორთოთ ახლავე ან ნებისმიერ დროს: პარამეტრები › კონფიდენციალურობა.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>ჩართული დარჩეს</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>გამორთვა</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>აპების გადამრთველი</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>მალსახმობების გამშვები</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>შენახული პაროლები</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>შენახული ჩანართები</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>ხსნის გაშვებული აპების რგოლს.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>ხსნის მალსახმობებს, რომლებიც წინა პლანზე მყოფი აპისთვის შეინახეთ.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>ხსნის თქვენი შენახული პაროლების რგოლს.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>ხსნის Chrome-იდან აღებულ ჩანართებს.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>მოდიფიკატორების დაჭერა</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>დაიჭირეთ მოდიფიკატორი კლავიშები მაუსით დასამიზნებლად, შემდეგ აირჩიეთ მათი აშვებით.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>გადართვა</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>რგოლი ღია რჩება კლავიშების აშვების შემდეგ. ასარჩევად კვლავ დააჭირეთ მალსახმობს ან დააწკაპუნეთ.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>მაჩვენებელთან</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>რგოლი მაჩვენებლის გარშემო იხსნება, ამიტომ ყოველთვის ხელმისაწვდომია.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>ეკრანის ცენტრში</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>რგოლი ყოველთვის ეკრანის შუაში იხსნება.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>სისტემა</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ღია</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>მუქი</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>მალსახმობი არ არის მინიჭებული — %1 კლავიატურიდან ვერ გაიხსნება.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>დაამატეთ ⌘, ⌥ ან ⌃, რომ ამ მალსახმობმა ბეჭდვა არ შეაწყვეტინოს.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>უკვე გამოიყენება: %1. აირჩიეთ სხვა კომბინაცია.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>სამუშაო მაგიდა ამას უკვე იყენებს: %1. შესაძლოა Kelvaro-მდე ვერ მივიდეს.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>ისრებით აირჩიეთ, Return-ით გადართეთ, Escape-ით დახურეთ.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>აპები არ არის</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, ფანჯარა %2 / %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>ისრებით აირჩიეთ, Return უშვებს მალსახმობს, Escape ხურავს.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>მალსახმობები არ არის</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>პაროლი %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>გვერდი %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Vis appveksler</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Vis snarveistarter</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Start ved pålogging</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Vis melding ved oppstart</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Innstillinger</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Kelvaro-hjelp</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Se etter oppdateringer …</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Avslutt Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Kelvaro-innstillinger</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Velkommen til Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Fullskjerm</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Vindu %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Kontroll</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Tilvalg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Skift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Kommando</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retur</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Mellomrom</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Slett fremover</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Hjem</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Slutt</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Side opp</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Side ned</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Venstrepil</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Høyrepil</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Pil opp</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Pil ned</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Programveksler</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Lukk vindu</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Skjul program</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Minimer vindu</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Skjermbilde</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Skjermbilde av utvalg</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Skjermbildevalg</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Lås skjermen</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Programvinduer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Åpne…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Arkiver</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Lukk vindu</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Angre</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Lim inn</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Nytt Finder-vindu</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Ny mappe</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Vis info</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliser</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Gå til Nedlastinger</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Vis visningsvalg</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Ny fane</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nytt vindu</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Lukk fane</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Åpne siste fane på nytt</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Last inn siden på nytt</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Vis leser</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Nytt privat vindu</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Åpne lukket fane på nytt</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Last inn på nytt</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Utviklerverktøy</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Nytt inkognitovindu</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Ny melding</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Svar</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Svar alle</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Videresend</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Søk i postkasse</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nytt notat</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Sjekkliste</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Legg ved fil</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji og symboler</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Ny hendelse</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Gå til i dag</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Dagvisning</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Ukevisning</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Månedsvisning</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Tøm skjermen</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Del rute</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Kjør</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Bygg</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Åpne raskt</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Vis lerret / assistent</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Hurtigåpne</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Kommandopalett</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Vis/skjul terminal</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Vis/skjul sidepanel</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Ny fil</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Hurtigbytter</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Tråder</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Omtaler og reaksjoner</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Demp av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Slå av/på lyd</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Innboks</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Emojivelger</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Faktisk størrelse</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom inn</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom ut</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Lysbildefremvisning</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Roter mot venstre</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Spill av/Pause</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Neste spor</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Forrige spor</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Tilfeldig rekkefølge</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Vis kø</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nytt album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Favoritt</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Demp lyd</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Start video</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Del skjerm</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Vis chat</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Vis deltakere</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Ny side</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Legg til kommentar</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Gjøremålsliste</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Rammeverktøy</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Flytteverktøy</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Tekstverktøy</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Pennverktøy</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Grupper markering</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nytt dokument</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fet</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Eksporter som PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nytt regneark</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Legg til rad over</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Sett inn diagram</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Ny presentasjon</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Spill av lysbildefremvisning</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nytt lysbilde</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Presentatørskjerm</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Lagret tidligere</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Ingen støttet nettleser kjører.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Kunne ikke lese fanene i %1.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro kan ikke lese de åpne fanene i %1. Kontroller at brukeren din kan lese nettleserens profilmappe i ~/.config og mappen Sessions.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Passord</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Legg til app i startprogrammet</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Velg en app som skal legges til i ringen.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Legg til</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Programvareoppdatering</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>En ny versjon er tilgjengelig</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 er klar. Du har %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Kunne ikke se etter oppdateringer</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Ser etter oppdateringer …</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Du har nyeste versjon</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 er den nyeste versjonen.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Ingen oppdateringskilde er satt opp.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Fikk ikke kontakt med oppdateringsserveren.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Hopp over denne versjonen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Senere</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Last ned</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro sender nå anonyme bruksdata</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Tidligere versjoner sendte ingenting. Denne rapporterer når appen starter, når en ring åpnes og hvor mange faner en lagring fant.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Ingen vindustitler, ingen URL-er, ingen filstier og ingenting du skriver.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Du kan slå det av nå, eller når som helst under Innstillinger › Personvern.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>La det være på</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Slå av</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Appveksler</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Snarveistarter</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Lagrede passord</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Lagrede faner</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Åpner ringen med apper som kjører.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Åpner snarveiene du har lagret for appen i forgrunnen.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Åpner ringen med de lagrede passordene dine.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Åpner fanene du har hentet fra Chrome.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Hold nede modifikatortaster</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Hold modifikatortastene nede for å sikte med musen, og slipp for å velge.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Veksle</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>Ringen forblir åpen når du slipper. Trykk snarveien igjen eller klikk for å velge.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Ved pekeren</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>Ringen åpnes rundt pekeren, så den alltid er innen rekkevidde.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Midt på skjermen</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>Ringen åpnes alltid midt på skjermen.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Lys</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Mørk</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Ingen snarvei tilordnet — %1 kan ikke åpnes fra tastaturet.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Legg til ⌘, ⌥ eller ⌃ slik at denne snarveien ikke avbryter skrivingen.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Allerede brukt av %1. Velg en annen kombinasjon.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Skrivebordet bruker allerede dette til %1. Det når kanskje ikke Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Piltastene velger, Retur bytter, Escape lukker.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Ingen apper</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 av %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, vindu %2 av %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Piltastene velger, Retur kjører snarveien, Escape lukker.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Ingen snarveier</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Passord %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Side %1 av %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Toon appkiezer</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Toon snelkoppelingsstarter</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Open bij inloggen</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Toon melding bij opstarten</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Kelvaro-help</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Zoek naar updates…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Stop Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Kelvaro-instellingen</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Welkom bij Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermvullend</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Venster %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spatiebalk</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Forward Delete</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Pijl naar links</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Pijl naar rechts</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Pijl omhoog</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Pijl omlaag</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Appkiezer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Sluit venster</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Verberg app</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Minimaliseer venster</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Schermafbeelding van selectie</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Opties voor schermafbeelding</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Scherm vergrendelen</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Appvensters</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Bewaar</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Sluit venster</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Herstel</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieer</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plak</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Zoek</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Nieuw Finder-venster</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nieuwe map</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Toon info</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliceer</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Ga naar Downloads</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Toon weergaveopties</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Nieuw tabblad</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nieuw venster</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Sluit tabblad</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Open laatste tabblad opnieuw</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Laad pagina opnieuw</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Toon Lezer</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Nieuw privévenster</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Open gesloten tabblad opnieuw</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Laad opnieuw</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Ontwikkelaarstools</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Nieuw incognitovenster</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Nieuw bericht</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Beantwoord</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Beantwoord allen</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Stuur door</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Verstuur</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Zoek in postbus</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nieuwe notitie</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checklist</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Voeg bestand toe</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoek</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji en symbolen</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nieuwe activiteit</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Ga naar vandaag</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Dagweergave</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Weekweergave</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Maandweergave</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Wis scherm</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Splits paneel</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Voer uit</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Bouw</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Open snel</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Toon canvas / assistent</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Snel openen</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Opdrachtenpalet</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Terminal tonen/verbergen</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Navigatiekolom tonen/verbergen</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Nieuw bestand</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Snel wisselen</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Vermeldingen en reacties</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Dempen aan/uit</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Geluid uit/aan</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Inkomend</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Emojikiezer</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Ware grootte</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom uit</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diavoorstelling</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Roteer linksom</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Speel af/Pauzeer</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Volgende nummer</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Vorige nummer</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Shuffle</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Toon wachtrij</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeer</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nieuw album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Favoriet</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Audio dempen</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Start video</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Deel scherm</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Toon chat</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Toon deelnemers</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Nieuwe pagina</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Voeg opmerking toe</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Takenlijst</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Kadergereedschap</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Verplaatsgereedschap</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Tekstgereedschap</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Pengereedschap</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Groepeer selectie</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nieuw document</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Vet</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exporteer als PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nieuwe spreadsheet</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Voeg rij erboven toe</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Voeg diagram in</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Nieuwe presentatie</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Speel diavoorstelling af</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nieuwe dia</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Presentatorscherm</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Eerder bewaard</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Er is geen ondersteunde browser actief.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Kan de tabbladen van %1 niet lezen.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro kan de open tabbladen van %1 niet lezen. Controleer of je gebruiker de profielmap van de browser in ~/.config en de map Sessions mag lezen.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>App toevoegen aan starter</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Kies een app om aan de ring toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Software-update</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>Er is een nieuwe versie beschikbaar</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 staat klaar. Je hebt %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Kan niet controleren op updates</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Zoeken naar updates…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Je bent helemaal bij</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 is de nieuwste versie.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Er is geen updatebron ingesteld.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Kan de updateserver niet bereiken.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Sla deze versie over</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro verstuurt nu anonieme gebruiksgegevens</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Eerdere versies verstuurden helemaal niets. Deze meldt wanneer de app start, wanneer een ring wordt geopend en hoeveel tabbladen een vastlegging vond.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Geen venstertitels, geen URL’s, geen bestandspaden en niets wat je typt.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Je kunt het nu uitzetten, of op elk moment via Instellingen › Privacy.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Laat aan</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Zet uit</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>App-wisselaar</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Sneltoetsstarter</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Bewaarde wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Bewaarde tabbladen</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Opent de ring met actieve apps.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Opent de sneltoetsen die je voor de app op de voorgrond hebt bewaard.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Opent de ring met je bewaarde wachtwoorden.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Opent de tabbladen die je uit Chrome hebt vastgelegd.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Modificatietoetsen vasthouden</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Houd de modificatietoetsen ingedrukt om met de muis te richten en laat los om te kiezen.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Wisselen</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>De ring blijft open als je loslaat. Druk nogmaals op de sneltoets of klik om te kiezen.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Bij de aanwijzer</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>De ring opent rond de aanwijzer, zodat hij altijd binnen bereik is.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Midden van het scherm</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>De ring opent altijd in het midden van het scherm.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Donker</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Geen sneltoets toegewezen — %1 kan niet met het toetsenbord worden geopend.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Voeg ⌘, ⌥ of ⌃ toe zodat deze sneltoets het typen niet onderbreekt.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Al in gebruik door %1. Kies een andere combinatie.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Het bureaublad gebruikt dit al voor %1. Het bereikt Kelvaro mogelijk niet.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Pijltoetsen kiezen, Return wisselt, Escape sluit.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Geen apps</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 van %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, venster %2 van %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Pijltjestoetsen kiezen, Return voert de snelkoppeling uit, Escape sluit.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Geen snelkoppelingen</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Wachtwoord %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Pokaż przełącznik aplikacji</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Pokaż program uruchamiający skróty</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Uruchamiaj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Pokazuj komunikat przy uruchomieniu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Pomoc Kelvaro</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Sprawdź uaktualnienia…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Zakończ Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Ustawienia Kelvaro</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Witaj w Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Okno %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opcja</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Usuń w przód</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Strzałka w lewo</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Strzałka w prawo</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Strzałka w górę</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Strzałka w dół</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Przełącznik aplikacji</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Ukryj aplikację</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Minimalizuj okno</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Zrzut ekranu</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Zrzut zaznaczenia</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Opcje zrzutu ekranu</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Zablokuj ekran</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Okna aplikacji</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Otwórz…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Nowe okno Findera</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nowy folder</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Pokaż informacje</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplikuj</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Przejdź do Pobranych</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Pokaż opcje widoku</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Nowa karta</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nowe okno</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Zamknij kartę</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Otwórz ponownie ostatnią kartę</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Załaduj stronę ponownie</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Pokaż Czytnik</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Nowe okno prywatne</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Otwórz ponownie zamkniętą kartę</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Załaduj ponownie</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Narzędzia deweloperskie</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Nowe okno incognito</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Nowa wiadomość</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Odpowiedz</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Odpowiedz wszystkim</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Przekaż dalej</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Szukaj w skrzynce</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nowa notatka</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista kontrolna</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Załącz plik</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji i symbole</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nowe wydarzenie</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Przejdź do dzisiaj</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Widok dnia</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Widok tygodnia</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Widok miesiąca</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Wyczyść ekran</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Podziel panel</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Uruchom</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Zbuduj</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testuj</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Otwórz szybko</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Pokaż płótno / asystenta</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Szybkie otwieranie</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Paleta poleceń</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Pokaż/ukryj terminal</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Pokaż/ukryj pasek boczny</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Nowy plik</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Szybkie przełączanie</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Wątki</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Wzmianki i reakcje</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Wycisz/włącz mikrofon</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Wyłącz/włącz dźwięk</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Skrzynka odbiorcza</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Wybór emoji</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Pokaz slajdów</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Obróć w lewo</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Odtwórz/Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Następny utwór</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Poprzedni utwór</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Losowo</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Pokaż kolejkę</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nowy album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Ulubione</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Wycisz dźwięk</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Włącz wideo</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Udostępnij ekran</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Pokaż czat</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Pokaż uczestników</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Nowa strona</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Dodaj komentarz</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Lista zadań</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Narzędzie ramki</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Narzędzie przesuwania</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Narzędzie tekstu</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Narzędzie pióra</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Grupuj zaznaczenie</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nowy dokument</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Pogrubienie</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Eksportuj do PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nowy arkusz</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Dodaj wiersz powyżej</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Wstaw wykres</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Nowa prezentacja</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Odtwórz pokaz slajdów</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nowy slajd</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Ekran prezentera</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Zapisane wcześniej</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Żadna obsługiwana przeglądarka nie jest uruchomiona.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Nie można odczytać kart przeglądarki %1.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro nie może odczytać otwartych kart przeglądarki %1. Sprawdź, czy Twój użytkownik może czytać folder profilu przeglądarki w ~/.config i jego folder Sessions.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Hasła</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Dodaj aplikację do programu uruchamiającego</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Wybierz aplikację, którą chcesz dodać do pierścienia.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Uaktualnienie oprogramowania</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>Dostępna jest nowa wersja</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 jest gotowy. Masz wersję %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Nie udało się sprawdzić uaktualnień</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Sprawdzanie uaktualnień…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Masz najnowszą wersję</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 to najnowsza wersja.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Nie skonfigurowano źródła uaktualnień.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Nie można połączyć się z serwerem uaktualnień.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Pomiń tę wersję</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Później</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro wysyła teraz anonimowe dane o użyciu</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Wcześniejsze wersje nie wysyłały niczego. Ta zgłasza uruchomienie aplikacji, otwarcie pierścienia i liczbę kart znalezionych przy zapisie.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Żadnych tytułów okien, adresów URL, ścieżek plików ani niczego, co wpisujesz.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Możesz to wyłączyć teraz lub w dowolnej chwili w Ustawienia › Prywatność.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Pozostaw włączone</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Przełącznik aplikacji</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Program uruchamiający skróty</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Zapisane hasła</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Zapisane karty</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Otwiera pierścień uruchomionych aplikacji.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Otwiera skróty zapisane dla aplikacji na pierwszym planie.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Otwiera pierścień zapisanych haseł.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Otwiera karty przechwycone z Chrome.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Przytrzymanie modyfikatorów</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Przytrzymaj klawisze modyfikujące, aby celować myszą, a następnie puść, aby wybrać.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Przełączanie</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>Pierścień pozostaje otwarty po puszczeniu klawiszy. Naciśnij skrót ponownie lub kliknij, aby wybrać.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Przy wskaźniku</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>Pierścień otwiera się wokół wskaźnika, więc zawsze jest w zasięgu ręki.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Środek ekranu</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>Pierścień zawsze otwiera się na środku ekranu.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasny</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Nie przypisano skrótu — %1 nie można otworzyć z klawiatury.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Dodaj ⌘, ⌥ lub ⌃, aby ten skrót nie przerywał pisania.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Już używany przez: %1. Wybierz inną kombinację.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Pulpit już używa tego skrótu dla: %1. Może on nie docierać do Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Strzałki wybierają, Return przełącza, Escape zamyka.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Brak aplikacji</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 z %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, okno %2 z %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Strzałki wybierają, Return uruchamia skrót, Escape zamyka.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Brak skrótów</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Hasło %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

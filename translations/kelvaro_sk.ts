@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Zobraziť prepínač aplikácií</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Zobraziť spúšťač skratiek</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Spustiť pri prihlásení</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Zobraziť správu pri spustení</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavenia</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Pomocník Kelvaro</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Vyhľadať aktualizácie…</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Ukončiť Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Nastavenia Kelvaro</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Vitajte v Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Okno %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulátor</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Medzerník</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Vymazať</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Vymazať dopredu</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>O stranu vyššie</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>O stranu nižšie</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Šípka doľava</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Šípka doprava</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Šípka nahor</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Šípka nadol</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Prepínač aplikácií</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ukončiť</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zavrieť okno</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Skryť aplikáciu</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Minimalizovať okno</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Snímka obrazovky</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Snímka výberu</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Možnosti snímky obrazovky</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Zamknúť obrazovku</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Okná aplikácie</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nový</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Otvoriť…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložiť</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Zavrieť okno</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Odvolať</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovať</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Vložiť</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Hľadať</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Nové okno Findera</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nový priečinok</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Informácie</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplikovať</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Prejsť na Stiahnuté</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Zobraziť voľby zobrazenia</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Nová karta</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nové okno</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Zavrieť kartu</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Znova otvoriť poslednú kartu</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Znova načítať stránku</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Zobraziť čítačku</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Nové súkromné okno</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Znova otvoriť zatvorenú kartu</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Znova načítať</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Nástroje pre vývojárov</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Nové okno inkognito</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Nová správa</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Odpovedať</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Odpovedať všetkým</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Poslať ďalej</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Odoslať</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Hľadať v schránke</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nová poznámka</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Kontrolný zoznam</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Priložiť súbor</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hľadať</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Emoji a symboly</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nová udalosť</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Prejsť na dnes</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Zobrazenie dňa</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Zobrazenie týždňa</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Zobrazenie mesiaca</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Vymazať obrazovku</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Rozdeliť panel</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Spustiť</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Zostaviť</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastaviť</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testovať</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Rýchlo otvoriť</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Zobraziť plátno / asistenta</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Rýchle otvorenie</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Paleta príkazov</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Zobraziť/skryť terminál</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Zobraziť/skryť bočný panel</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Nový súbor</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Rýchle prepínanie</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Vlákna</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Zmienky a reakcie</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Stlmiť/zapnúť zvuk</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Vypnúť/zapnúť počúvanie</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Prijatá pošta</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Výber emoji</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Skutočná veľkosť</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zväčšiť</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zmenšiť</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Prezentácia</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Otočiť doľava</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Prehrať/Pozastaviť</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Nasledujúca skladba</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Predchádzajúca skladba</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Náhodne</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Zobraziť poradie</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importovať</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nový album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Obľúbené</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Stlmiť zvuk</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Spustiť video</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Zdieľať obrazovku</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Zobraziť chat</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Zobraziť účastníkov</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Nová stránka</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Pridať komentár</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Zoznam úloh</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Nástroj rámu</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Nástroj presunu</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Nástroj textu</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Nástroj pera</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Zoskupiť výber</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nový dokument</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Tučné</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exportovať do PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nová tabuľka</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Pridať riadok nad</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Vložiť graf</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Nová prezentácia</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Prehrať prezentáciu</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nová snímka</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Obrazovka prezentujúceho</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Uložené skôr</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Nie je spustený žiadny podporovaný prehliadač.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Karty prehliadača %1 sa nepodarilo prečítať.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro nemôže prečítať otvorené karty prehliadača %1. Skontrolujte, či váš používateľ môže čítať priečinok profilu prehliadača v ~/.config a jeho priečinok Sessions.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Heslá</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Pridať aplikáciu do spúšťača</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Vyberte aplikáciu, ktorú chcete pridať do kruhu.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Pridať</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Aktualizácia softvéru</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>K dispozícii je nová verzia</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 je pripravený. Máte verziu %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Aktualizácie sa nepodarilo skontrolovať</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Kontrolujú sa aktualizácie…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Máte najnovšiu verziu</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 je najnovšia verzia.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Nie je nastavený žiadny zdroj aktualizácií.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Server aktualizácií je nedostupný.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Preskočiť túto verziu</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Neskôr</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stiahnuť</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro teraz odosiela anonymné údaje o používaní</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Staršie verzie neodosielali nič. Táto hlási spustenie aplikácie, otvorenie kruhu a počet kariet, ktoré našlo uloženie.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Žiadne názvy okien, žiadne URL adresy, žiadne cesty k súborom a nič, čo píšete.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>Môžete to vypnúť teraz alebo kedykoľvek v Nastavenia › Súkromie.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Nechať zapnuté</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Vypnúť</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Prepínač aplikácií</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Spúšťač skratiek</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Uložené heslá</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Uložené karty</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Otvorí kruh spustených aplikácií.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Otvorí skratky, ktoré ste uložili pre aplikáciu v popredí.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Otvorí kruh vašich uložených hesiel.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Otvorí karty zachytené z Chrome.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Držať modifikátory</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Držte modifikačné klávesy, mierte myšou a výber potvrďte ich uvoľnením.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Prepínanie</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>Kruh zostane otvorený aj po uvoľnení. Na výber znova stlačte skratku alebo kliknite.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Pri ukazovateli</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>Kruh sa otvorí okolo ukazovateľa, takže je vždy na dosah.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Stred obrazovky</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>Kruh sa vždy otvorí v strede obrazovky.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Svetlý</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Nie je priradená žiadna skratka — %1 nemožno otvoriť z klávesnice.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Pridajte ⌘, ⌥ alebo ⌃, aby táto skratka neprerušovala písanie.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Už používa: %1. Vyberte inú kombináciu.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Pracovná plocha to už používa pre: %1. Do Kelvaro sa to nemusí dostať.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Šípky vyberajú, Return prepína, Escape zatvára.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Žiadne aplikácie</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 z %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, okno %2 z %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Šípky vyberajú, Return spustí skratku, Escape zatvorí.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Žiadne skratky</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Heslo %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strana %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>

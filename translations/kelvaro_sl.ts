@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sl">
+<context>
+    <name>Kelvaro</name>
+    <message>
+        <source>Kelvaro</source>
+        <translation>Kelvaro</translation>
+    </message>
+    <message>
+        <source>Show App Switcher</source>
+        <translation>Pokaži preklopnik aplikacij</translation>
+    </message>
+    <message>
+        <source>Show Shortcut Launcher</source>
+        <translation>Pokaži zaganjalnik bližnjic</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Zaženi ob prijavi</translation>
+    </message>
+    <message>
+        <source>Show Message at Launch</source>
+        <translation>Pokaži sporočilo ob zagonu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavitve</translation>
+    </message>
+    <message>
+        <source>Kelvaro Help</source>
+        <translation>Pomoč za Kelvaro</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Preveri posodobitve …</translation>
+    </message>
+    <message>
+        <source>Quit Kelvaro</source>
+        <translation>Končaj Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro Settings</source>
+        <translation>Nastavitve Kelvaro</translation>
+    </message>
+    <message>
+        <source>Welcome to Kelvaro</source>
+        <translation>Dobrodošli v Kelvaro</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Celozaslonski način</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>Okno %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Preslednica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Izbriši</translation>
+    </message>
+    <message>
+        <source>Forward Delete</source>
+        <translation>Izbriši naprej</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Stran gor</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Stran dol</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Puščica levo</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Puščica desno</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Puščica gor</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Puščica dol</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Application switcher</source>
+        <translation>Preklopnik aplikacij</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Končaj</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zapri okno</translation>
+    </message>
+    <message>
+        <source>Hide application</source>
+        <translation>Skrij aplikacijo</translation>
+    </message>
+    <message>
+        <source>Minimise window</source>
+        <translation>Minimiraj okno</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Posnetek zaslona</translation>
+    </message>
+    <message>
+        <source>Screenshot selection</source>
+        <translation>Posnetek izbora</translation>
+    </message>
+    <message>
+        <source>Screenshot options</source>
+        <translation>Možnosti posnetka zaslona</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>Zakleni zaslon</translation>
+    </message>
+    <message>
+        <source>Mission Control</source>
+        <translation>Mission Control</translation>
+    </message>
+    <message>
+        <source>Application windows</source>
+        <translation>Okna aplikacije</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Odpri …</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Shrani</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Zapri okno</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Razveljavi</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiraj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Prilepi</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Najdi</translation>
+    </message>
+    <message>
+        <source>New Finder Window</source>
+        <translation>Novo okno Finderja</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nova mapa</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Podatki</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Podvoji</translation>
+    </message>
+    <message>
+        <source>Go to Downloads</source>
+        <translation>Pojdi na Prenose</translation>
+    </message>
+    <message>
+        <source>Show View Options</source>
+        <translation>Pokaži možnosti pogleda</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>Nov zavihek</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Novo okno</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Zapri zavihek</translation>
+    </message>
+    <message>
+        <source>Reopen Last Tab</source>
+        <translation>Znova odpri zadnji zavihek</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Znova naloži stran</translation>
+    </message>
+    <message>
+        <source>Show Reader</source>
+        <translation>Pokaži bralnik</translation>
+    </message>
+    <message>
+        <source>New Private Window</source>
+        <translation>Novo zasebno okno</translation>
+    </message>
+    <message>
+        <source>Reopen Closed Tab</source>
+        <translation>Znova odpri zaprti zavihek</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Znova naloži</translation>
+    </message>
+    <message>
+        <source>Developer Tools</source>
+        <translation>Orodja za razvijalce</translation>
+    </message>
+    <message>
+        <source>New Incognito Window</source>
+        <translation>Novo okno brez beleženja zgodovine</translation>
+    </message>
+    <message>
+        <source>New Message</source>
+        <translation>Novo sporočilo</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Odgovori</translation>
+    </message>
+    <message>
+        <source>Reply All</source>
+        <translation>Odgovori vsem</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Posreduj</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Pošlji</translation>
+    </message>
+    <message>
+        <source>Mailbox Search</source>
+        <translation>Iskanje v nabiralniku</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nov zapisek</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Kontrolni seznam</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Priloži datoteko</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Iskanje</translation>
+    </message>
+    <message>
+        <source>Emoji &amp; Symbols</source>
+        <translation>Čustvenčki in simboli</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nov dogodek</translation>
+    </message>
+    <message>
+        <source>Go to Today</source>
+        <translation>Pojdi na danes</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Dnevni pogled</translation>
+    </message>
+    <message>
+        <source>Week View</source>
+        <translation>Tedenski pogled</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Mesečni pogled</translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation>Počisti zaslon</translation>
+    </message>
+    <message>
+        <source>Split Pane</source>
+        <translation>Razdeli podokno</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Zaženi</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Zgradi</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ustavi</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Preizkusi</translation>
+    </message>
+    <message>
+        <source>Open Quickly</source>
+        <translation>Hitro odpri</translation>
+    </message>
+    <message>
+        <source>Show Canvas / Assistant</source>
+        <translation>Pokaži platno / pomočnika</translation>
+    </message>
+    <message>
+        <source>Quick Open</source>
+        <translation>Hitro odpiranje</translation>
+    </message>
+    <message>
+        <source>Command Palette</source>
+        <translation>Paleta ukazov</translation>
+    </message>
+    <message>
+        <source>Toggle Terminal</source>
+        <translation>Pokaži/skrij terminal</translation>
+    </message>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Pokaži/skrij stransko vrstico</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Nova datoteka</translation>
+    </message>
+    <message>
+        <source>Quick Switcher</source>
+        <translation>Hitri preklop</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Niti</translation>
+    </message>
+    <message>
+        <source>Mentions &amp; Reactions</source>
+        <translation>Omembe in odzivi</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Utišaj/vklopi zvok</translation>
+    </message>
+    <message>
+        <source>Toggle Deafen</source>
+        <translation>Izklopi/vklopi poslušanje</translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation>Prejeto</translation>
+    </message>
+    <message>
+        <source>Emoji Picker</source>
+        <translation>Izbirnik čustvenčkov</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dejanska velikost</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Povečaj</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomanjšaj</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diaprojekcija</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Zavrti levo</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Predvajaj/Premor</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Naslednja skladba</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Prejšnja skladba</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Naključno</translation>
+    </message>
+    <message>
+        <source>Show Queue</source>
+        <translation>Pokaži čakalno vrsto</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Uvozi</translation>
+    </message>
+    <message>
+        <source>New Album</source>
+        <translation>Nov album</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Priljubljeno</translation>
+    </message>
+    <message>
+        <source>Mute Audio</source>
+        <translation>Utišaj zvok</translation>
+    </message>
+    <message>
+        <source>Start Video</source>
+        <translation>Začni video</translation>
+    </message>
+    <message>
+        <source>Share Screen</source>
+        <translation>Deli zaslon</translation>
+    </message>
+    <message>
+        <source>Show Chat</source>
+        <translation>Pokaži klepet</translation>
+    </message>
+    <message>
+        <source>Show Participants</source>
+        <translation>Pokaži udeležence</translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation>Nova stran</translation>
+    </message>
+    <message>
+        <source>Add Comment</source>
+        <translation>Dodaj komentar</translation>
+    </message>
+    <message>
+        <source>To-do List</source>
+        <translation>Seznam opravil</translation>
+    </message>
+    <message>
+        <source>Frame Tool</source>
+        <translation>Orodje okvir</translation>
+    </message>
+    <message>
+        <source>Move Tool</source>
+        <translation>Orodje premik</translation>
+    </message>
+    <message>
+        <source>Text Tool</source>
+        <translation>Orodje besedilo</translation>
+    </message>
+    <message>
+        <source>Pen Tool</source>
+        <translation>Orodje pero</translation>
+    </message>
+    <message>
+        <source>Group Selection</source>
+        <translation>Združi izbor</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nov dokument</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Krepko</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Izvozi v PDF</translation>
+    </message>
+    <message>
+        <source>New Spreadsheet</source>
+        <translation>Nova preglednica</translation>
+    </message>
+    <message>
+        <source>Add Row Above</source>
+        <translation>Dodaj vrstico zgoraj</translation>
+    </message>
+    <message>
+        <source>Insert Chart</source>
+        <translation>Vstavi grafikon</translation>
+    </message>
+    <message>
+        <source>New Presentation</source>
+        <translation>Nova predstavitev</translation>
+    </message>
+    <message>
+        <source>Play Slideshow</source>
+        <translation>Predvajaj diaprojekcijo</translation>
+    </message>
+    <message>
+        <source>New Slide</source>
+        <translation>Nova prosojnica</translation>
+    </message>
+    <message>
+        <source>Presenter Display</source>
+        <translation>Zaslon predstavitelja</translation>
+    </message>
+    <message>
+        <source>Saved earlier</source>
+        <translation>Shranjeno prej</translation>
+    </message>
+    <message>
+        <source>No supported browser is running.</source>
+        <translation>Noben podprt brskalnik ne teče.</translation>
+    </message>
+    <message>
+        <source>Could not read %1&apos;s tabs.</source>
+        <translation>Zavihkov brskalnika %1 ni bilo mogoče prebrati.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read the browser&apos;s profile folder in ~/.config and its Sessions folder.</source>
+        <translation>Kelvaro ne more prebrati odprtih zavihkov brskalnika %1. Preverite, ali lahko vaš uporabnik bere mapo profila brskalnika v ~/.config in njeno mapo Sessions.</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Gesla</translation>
+    </message>
+    <message>
+        <source>Add App to Launcher</source>
+        <translation>Dodaj aplikacijo v zaganjalnik</translation>
+    </message>
+    <message>
+        <source>Choose an app to add to the ring.</source>
+        <translation>Izberite aplikacijo, ki jo želite dodati v obroč.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Posodobitev programske opreme</translation>
+    </message>
+    <message>
+        <source>A new version is available</source>
+        <translation>Na voljo je nova različica</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is ready. You have %2.</source>
+        <translation>Kelvaro %1 je pripravljen. Imate različico %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Posodobitev ni bilo mogoče preveriti</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Preverjanje posodobitev …</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Imate najnovejšo različico</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is the latest version.</source>
+        <translation>Kelvaro %1 je najnovejša različica.</translation>
+    </message>
+    <message>
+        <source>No update feed is configured.</source>
+        <translation>Vir posodobitev ni nastavljen.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the update server.</source>
+        <translation>Strežnika za posodobitve ni bilo mogoče doseči.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Preskoči to različico</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Pozneje</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Prenesi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>V redu</translation>
+    </message>
+    <message>
+        <source>Kelvaro now sends anonymous usage data</source>
+        <translation>Kelvaro zdaj pošilja anonimne podatke o uporabi</translation>
+    </message>
+    <message>
+        <source>Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found.</source>
+        <translation>Prejšnje različice niso pošiljale ničesar. Ta sporoča, kdaj se aplikacija zažene, kdaj se odpre obroč in koliko zavihkov je našel zajem.</translation>
+    </message>
+    <message>
+        <source>No window titles, no URLs, no file paths, and nothing you type.</source>
+        <translation>Nobenih naslovov oken, naslovov URL, poti do datotek in ničesar, kar natipkate.</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
+        <translation>To lahko izklopite zdaj ali kadar koli v Nastavitve › Zasebnost.</translation>
+    </message>
+    <message>
+        <source>Keep it on</source>
+        <translation>Pusti vklopljeno</translation>
+    </message>
+    <message>
+        <source>Turn it off</source>
+        <translation>Izklopi</translation>
+    </message>
+    <message>
+        <source>App Switcher</source>
+        <translation>Preklopnik aplikacij</translation>
+    </message>
+    <message>
+        <source>Shortcut Launcher</source>
+        <translation>Zaganjalnik bližnjic</translation>
+    </message>
+    <message>
+        <source>Saved Passwords</source>
+        <translation>Shranjena gesla</translation>
+    </message>
+    <message>
+        <source>Saved Tabs</source>
+        <translation>Shranjeni zavihki</translation>
+    </message>
+    <message>
+        <source>Opens the ring of running apps.</source>
+        <translation>Odpre obroč zagnanih aplikacij.</translation>
+    </message>
+    <message>
+        <source>Opens the shortcuts you saved for the app in front.</source>
+        <translation>Odpre bližnjice, ki ste jih shranili za aplikacijo v ospredju.</translation>
+    </message>
+    <message>
+        <source>Opens the ring of your saved passwords.</source>
+        <translation>Odpre obroč vaših shranjenih gesel.</translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from Chrome.</source>
+        <translation>Odpre zavihke, zajete iz Chroma.</translation>
+    </message>
+    <message>
+        <source>Hold modifiers</source>
+        <translation>Držanje modifikatorjev</translation>
+    </message>
+    <message>
+        <source>Keep the modifier keys held to aim with the mouse, then release to choose.</source>
+        <translation>Držite modifikatorske tipke, merite z miško in jih spustite za izbiro.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Preklop</translation>
+    </message>
+    <message>
+        <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
+        <translation>Obroč ostane odprt, ko spustite tipke. Za izbiro znova pritisnite bližnjico ali kliknite.</translation>
+    </message>
+    <message>
+        <source>At the pointer</source>
+        <translation>Pri kazalcu</translation>
+    </message>
+    <message>
+        <source>The ring opens around the pointer, so it is always within reach.</source>
+        <translation>Obroč se odpre okoli kazalca, zato je vedno na dosegu.</translation>
+    </message>
+    <message>
+        <source>Centre of the display</source>
+        <translation>Sredina zaslona</translation>
+    </message>
+    <message>
+        <source>The ring always opens in the middle of the display.</source>
+        <translation>Obroč se vedno odpre na sredini zaslona.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Svetlo</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Temno</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — the %1 can&apos;t be opened from the keyboard.</source>
+        <translation>Bližnjica ni dodeljena — %1 ni mogoče odpreti s tipkovnico.</translation>
+    </message>
+    <message>
+        <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
+        <translation>Dodajte ⌘, ⌥ ali ⌃, da ta bližnjica ne bo prekinjala tipkanja.</translation>
+    </message>
+    <message>
+        <source>Already used by %1. Pick a different combination.</source>
+        <translation>Že uporablja: %1. Izberite drugo kombinacijo.</translation>
+    </message>
+    <message>
+        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Namizje to že uporablja za: %1. Morda ne bo prišlo do Kelvara.</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return switches, Escape dismisses.</source>
+        <translation>Puščice izbirajo, Return preklopi, Escape zapre.</translation>
+    </message>
+    <message>
+        <source>No apps</source>
+        <translation>Ni aplikacij</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 od %3</translation>
+    </message>
+    <message>
+        <source>%1, window %2 of %3: %4</source>
+        <translation>%1, okno %2 od %3: %4</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
+        <translation>Puščice izbirajo, Return zažene bližnjico, Escape zapre.</translation>
+    </message>
+    <message>
+        <source>No shortcuts</source>
+        <translation>Ni bližnjic</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Geslo %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Stran %1 od %2</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+</TS>
