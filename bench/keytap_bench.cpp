@@ -6,7 +6,9 @@
 //
 //   build/bench/keytap_bench            # 200 presses, median and p99 in µs
 
-#include "app/AppDelegate.h"
+#include "input/HotkeyDispatcher.h"
+#include "input/HotkeyEventTap.h"
+#include "input/RingCommands.h"
 #include "core/AppSettings.h"
 #include "platform/DefaultsStore.h"
 #include "platform/KeyCodes.h"
@@ -35,19 +37,30 @@ void fake(xcb_connection_t* c, std::uint8_t type, std::uint32_t key)
     xcb_flush(c);
 }
 
-// The delegate's real dispatch, with a hook that notes when it has decided.
-class TimedDelegate final : public AppDelegate {
+// The real dispatch, with rings that note when it has decided.
+class TimedRings final : public RingCommands {
 public:
     bool decided = false;
+    bool isSwitcherVisible() const override { return false; }
+    bool isShortcutRingVisible() const override { return false; }
     void triggerSwitcher() override { decided = true; }
+    void triggerLauncher() override { }
+    void showCapturedTabsRing() override { }
+    void showPasswordRing() override { }
+    void showLauncherGroup(const LauncherGroup&) override { }
+    void handleModifiersChanged(std::uint64_t) override { }
+    void commitVisibleRing() override { }
+    void stepVisibleRing(int) override { }
+    void cancelVisibleRings() override { }
 };
 
 void BM_XTestPressToDecision(benchmark::State& state)
 {
     DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
-    TimedDelegate delegate;
-    delegate.startEventMonitoring();
-    if (!delegate.keyTap()) {
+    TimedRings delegate;
+    HotkeyDispatcher keyboard(delegate);
+    keyboard.start();
+    if (!keyboard.keyTap()) {
         state.SkipWithError("no key tap: an X server with XTEST, XInput2 and XKB is needed");
         return;
     }
@@ -70,8 +83,8 @@ void BM_XTestPressToDecision(benchmark::State& state)
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, [&] { timedOut = true; });
         guard.start(1000);
-        // The decision is taken inside the delegate's dispatch (the switcher trigger).
-        while (!timedOut && delegate.keyTap() && g_samples.size() == before) {
+        // The decision is taken inside the dispatch (the switcher trigger).
+        while (!timedOut && keyboard.keyTap() && g_samples.size() == before) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             if (delegate.decided) {
                 g_samples.push_back(clock.nsecsElapsed() / 1000.0);

@@ -11,6 +11,10 @@
 // frontmost application. Run by hand; not part of the test suite.
 
 #include "app/AppDelegate.h"
+#include "app/RingController.h"
+#include "input/HotkeyDispatcher.h"
+#include "input/HotkeyEventTap.h"
+#include "ring/ShortcutRingWindow.h"
 #include "core/AppSettings.h"
 #include "core/ShortcutStorage.h"
 #include "platform/DefaultsStore.h"
@@ -203,9 +207,10 @@ int main(int argc, char** argv)
                                                   QStringLiteral("--name"), QStringLiteral("^Bench target$"),
                                                   QStringLiteral("windowactivate"), QStringLiteral("--sync")});
 
-    AppDelegate delegate;
-    delegate.startEventMonitoring();
-    if (!delegate.keyTap()) {
+    AppDelegate application;
+    RingController& delegate = application.rings();
+    application.keyboard().start();
+    if (!application.keyboard().keyTap()) {
         std::printf("ring_latency_bench: no key tap (XTEST, XInput2 and XKB are needed)\n");
         return 1;
     }
@@ -278,9 +283,9 @@ int main(int argc, char** argv)
                    [&] { return delegate.circularSwitcher() && delegate.circularSwitcher()->viewModel()->isVisible(); },
                    [&] { return delegate.isSwitcherVisible(); }));
     measured("shortcut ring of 25 items, hotkey to first revealed frame",
-           measure(keyS, [&]() -> QWidget* { return delegate.shortcutRingWindow(); },
+           measure(keyS, [&]() -> QWidget* { return (delegate.shortcutRing() ? static_cast<QWidget*>(delegate.shortcutRing()->panel()) : nullptr); },
                    [&] { return delegate.shortcutRingViewModel() && delegate.shortcutRingViewModel()->isVisible(); },
-                   [&] { return delegate.isLauncherRingVisible(); }));
+                   [&] { return delegate.isShortcutRingVisible(); }));
 
     // At rest: let everything settle, then count how often the process wakes.
     spin([] { return false; }, 1.5);

@@ -3,6 +3,8 @@
 // port, so that tests can run timed behaviour on a virtual clock.
 
 #include <QDateTime>
+#include <QObject>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,7 +30,28 @@ public:
     // Cancel a pending post or a repeating timer; unknown ids are ignored.
     virtual void cancel(TimerId id) = 0;
 
+    // The same, for a task that belongs to `context`: dropped when the
+    // context is gone by the time it would run.
+    TimerId postWhileAlive(const QObject* context, Task task) { return post(guarded(context, std::move(task))); }
+    TimerId postAfterWhileAlive(double seconds, const QObject* context, Task task)
+    {
+        return postAfter(seconds, guarded(context, std::move(task)));
+    }
+    TimerId repeatingWhileAlive(double seconds, const QObject* context, Task task)
+    {
+        return repeating(seconds, guarded(context, std::move(task)));
+    }
+
     // The process-wide scheduler (the Qt one unless a test installed another).
     static Scheduler& shared();
     static void setShared(std::shared_ptr<Scheduler> scheduler);
+
+private:
+    static Task guarded(const QObject* context, Task task)
+    {
+        return [alive = QPointer<const QObject>(context), task = std::move(task)] {
+            if (alive)
+                task();
+        };
+    }
 };

@@ -5,6 +5,8 @@
 #include "platform/Screens.h"
 #include "platform/linux/X11PanelHints.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QResizeEvent>
 #include <cmath>
 
@@ -19,7 +21,7 @@ RingPanel::RingPanel(QWidget* parent)
     setAttribute(Qt::WA_X11DoNotAcceptFocus, true);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(false);
-    setWindowTitle(QStringLiteral("Kelvaro Ring"));
+    setTitle(QT_TRANSLATE_NOOP("Kelvaro", "Kelvaro Ring"));
     resize(400, 400);
     // The native window is made now, so its hints are in place before the
     // first map.
@@ -84,6 +86,19 @@ void RingPanel::orderOut()
     m_ordered = false;
     hide();
     Q_EMIT panelVisibilityChanged(false);
+}
+
+void RingPanel::setTitle(const char* english)
+{
+    m_title = english;
+    setWindowTitle(QCoreApplication::translate("Kelvaro", english));
+}
+
+void RingPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_title)
+        setWindowTitle(QCoreApplication::translate("Kelvaro", m_title));
+    QWidget::changeEvent(event);
 }
 
 void RingPanel::resizeEvent(QResizeEvent* event)

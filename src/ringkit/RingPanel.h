@@ -25,6 +25,10 @@ public:
     void setContent(QWidget* content);
     QWidget* content() const { return m_content; }
 
+    // The window title: an English text marked for translation, shown in
+    // the interface language and again whenever that changes.
+    void setTitle(const char* english);
+
     // Places the panel over `frame` (global, y up).
     void setFrameYUp(const QRectF& frame);
     QRectF frameYUp() const { return m_frameYUp; }
@@ -48,11 +52,13 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyWindowSystemHints();
 
     QPointer<QWidget> m_content;
+    const char* m_title = nullptr;
     QRectF m_frameYUp;
     bool m_ordered = false;
     bool m_hintsApplied = false;

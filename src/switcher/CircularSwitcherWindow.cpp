@@ -10,6 +10,7 @@
 #include "ringkit/RingMotion.h"
 #include "ringkit/RingPanel.h"
 
+#include <QMetaMethod>
 #include <QPointer>
 
 namespace {
@@ -24,7 +25,7 @@ CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
     : QObject(parent)
 {
     m_panel = new RingPanel();
-    m_panel->setWindowTitle(QStringLiteral("Kelvaro App Switcher"));
+    m_panel->setTitle(QT_TRANSLATE_NOOP("Kelvaro", "Kelvaro App Switcher"));
     m_frame = switcherFrame();
     m_panel->setFrameYUp(m_frame);
 
@@ -47,8 +48,9 @@ CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
     m_view->onCommitRequest = [self](int index, std::optional<int> windowIndex) {
         if (!self)
             return;
-        if (self->onCommitRequest) {
-            self->onCommitRequest(index, windowIndex);
+        static const QMetaMethod request = QMetaMethod::fromSignal(&CircularSwitcherWindow::commitRequested);
+        if (self->isSignalConnected(request)) {
+            Q_EMIT self->commitRequested(index, windowIndex);
             return;
         }
         // No delegate: the model's own action for what was clicked.
@@ -143,6 +145,4 @@ void CircularSwitcherWindow::finishHide()
     m_viewModel->finishHide();
     m_panel->orderOut();
     Q_EMIT hidden();
-    if (onHidden)
-        onHidden();
 }

@@ -15,7 +15,6 @@
 #include <QList>
 #include <QObject>
 #include <QRectF>
-#include <functional>
 #include <optional>
 
 #include "ringkit/RunningApp.h"
@@ -57,20 +56,16 @@ public:
     // The frame of the last showing, global screen coordinates with y upward.
     QRectF frame() const { return m_frame; }
 
-    // Set by the delegate: runs after every finished hide (its
-    // stopMouseTrackingIfIdle()).
-    std::function<void()> onHidden;
-    // Set by the delegate: a click on a wedge (index, no window) or a card
-    // (the selected application's index and the card's index) asks it to
-    // commit through its commit-once path, 0.1 s after the click. Without
-    // it, the view runs the model's own action.
-    std::function<void(int index, std::optional<int> windowIndex)> onCommitRequest;
-
 Q_SIGNALS:
     // A hide started (animated or not): this showing can no longer commit.
     void hidingStarted();
     // The panel was ordered out.
     void hidden();
+    // A click on a wedge (its index, no window) or a card (the selected
+    // application's index and the card's index), 0.1 s after the click: the
+    // owner commits through its commit-once path. With nothing connected, the
+    // click runs the model's own action.
+    void commitRequested(int index, std::optional<int> windowIndex);
 
 private:
     void finishHide();

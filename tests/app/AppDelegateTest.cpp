@@ -1,6 +1,6 @@
-#include "input/RecordingDelegate.h"
-
+#include "app/AppDelegate.h"
 #include "app/AppServices.h"
+#include "input/HotkeyDispatcher.h"
 #include "core/AppSettings.h"
 #include "platform/sim/SimKeyTap.h"
 #include "support/TestSupport.h"
@@ -53,7 +53,7 @@ protected:
             return new QLabel(QStringLiteral("running"));
         };
         AppSettings::shared().setLanguage(AppLanguage::system);
-        delegate = std::make_unique<RecordingDelegate>();
+        delegate = std::make_unique<AppDelegate>();
     }
     void TearDown() override
     {
@@ -73,7 +73,7 @@ protected:
     TestSupport::SimEnvironment env;
     std::shared_ptr<SimKeyTap> tap;
     AppServices saved;
-    std::unique_ptr<RecordingDelegate> delegate;
+    std::unique_ptr<AppDelegate> delegate;
     QStringList trace;
     std::function<void(bool)> updateFound;
     std::function<void(bool)> finishOnboarding;
@@ -86,14 +86,14 @@ protected:
 
 TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding)
 {
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
     delegate->applicationDidFinishLaunching();
     EXPECT_EQ(trace, (QStringList { QStringLiteral("telemetry"), QStringLiteral("send:app_launched"),
                                     QStringLiteral("updates"), QStringLiteral("onboarding") }));
-    EXPECT_TRUE(delegate->keyTap());
-    EXPECT_TRUE(delegate->onboardingWindow());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
-    EXPECT_FALSE(delegate->launchPopoverWindow());
+    EXPECT_TRUE(delegate->keyboard().keyTap());
+    EXPECT_TRUE(delegate->windows().onboardingWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
+    EXPECT_FALSE(delegate->windows().launchPopoverWindow());
     EXPECT_EQ(framePolls, 0);
 
     // The telemetry notice comes 1.5 s after launch, not before.
@@ -106,11 +106,11 @@ TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding
     ASSERT_TRUE(finishOnboarding);
     finishOnboarding(true);
     EXPECT_TRUE(settings().hasCompletedOnboarding());
-    EXPECT_FALSE(delegate->onboardingWindow());
-    EXPECT_TRUE(delegate->settingsWindow());
-    EXPECT_FALSE(delegate->launchPopoverWindow());
+    EXPECT_FALSE(delegate->windows().onboardingWindow());
+    EXPECT_TRUE(delegate->windows().settingsWindow());
+    EXPECT_FALSE(delegate->windows().launchPopoverWindow());
     delegate->applicationWillTerminate();
-    EXPECT_FALSE(delegate->keyTap());
+    EXPECT_FALSE(delegate->keyboard().keyTap());
 }
 
 TEST_F(AppDelegateLifecycle, LaterLaunchShowsTheNoticeAndHonoursTelemetryOff)
@@ -119,23 +119,23 @@ TEST_F(AppDelegateLifecycle, LaterLaunchShowsTheNoticeAndHonoursTelemetryOff)
     env.defaults().setValue(QStringLiteral("telemetryEnabled"), false);
     delegate->applicationDidFinishLaunching();
     EXPECT_EQ(trace, (QStringList { QStringLiteral("telemetry"), QStringLiteral("updates") }));
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
-    EXPECT_FALSE(delegate->onboardingWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
+    EXPECT_FALSE(delegate->windows().onboardingWindow());
 
     // The tray item is not found: polled every 0.15 s, then the notice appears
     // without an anchor at the 8 s deadline.
-    EXPECT_FALSE(delegate->launchPopoverWindow());
+    EXPECT_FALSE(delegate->windows().launchPopoverWindow());
     env.scheduler().advance(7.9);
-    EXPECT_FALSE(delegate->launchPopoverWindow());
+    EXPECT_FALSE(delegate->windows().launchPopoverWindow());
     EXPECT_GE(framePolls, 50);
     env.scheduler().advance(0.2);
-    EXPECT_TRUE(delegate->launchPopoverWindow());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory); // borderless
+    EXPECT_TRUE(delegate->windows().launchPopoverWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory); // borderless
     const int polls = framePolls;
     env.scheduler().advance(5);
     EXPECT_EQ(polls, framePolls);
-    delegate->hideLaunchPopover();
-    EXPECT_FALSE(delegate->launchPopoverWindow());
+    delegate->windows().hideLaunchPopover();
+    EXPECT_FALSE(delegate->windows().launchPopoverWindow());
 }
 
 TEST_F(AppDelegateLifecycle, NoticeOffMeansNoPolling)
@@ -145,21 +145,21 @@ TEST_F(AppDelegateLifecycle, NoticeOffMeansNoPolling)
     delegate->applicationDidFinishLaunching();
     env.scheduler().advance(10);
     EXPECT_EQ(framePolls, 0);
-    EXPECT_FALSE(delegate->launchPopoverWindow());
+    EXPECT_FALSE(delegate->windows().launchPopoverWindow());
 }
 
 TEST_F(AppDelegateLifecycle, LaunchNoticeHangsBelowItsAnchorInsideTheVisibleFrame)
 {
     const QRect visible(0, 30, 1280, 994);
-    const QSize size = AppDelegate::launchPopoverSize;
+    const QSize size = TitledWindows::launchPopoverSize;
     // Near the right edge: shifted left to end 8 points from it.
-    EXPECT_EQ(AppDelegate::position(size, QRect(1250, 0, 22, 30), visible), QPoint(1280 - 400 - 8, 32));
+    EXPECT_EQ(TitledWindows::position(size, QRect(1250, 0, 22, 30), visible), QPoint(1280 - 400 - 8, 32));
     // Near the left edge: kept 8 points in.
-    EXPECT_EQ(AppDelegate::position(size, QRect(0, 0, 22, 30), visible), QPoint(8, 32));
+    EXPECT_EQ(TitledWindows::position(size, QRect(0, 0, 22, 30), visible), QPoint(8, 32));
     // Centred on an item in the middle.
-    EXPECT_EQ(AppDelegate::position(size, QRect(600, 0, 40, 30), visible), QPoint(420, 32));
+    EXPECT_EQ(TitledWindows::position(size, QRect(600, 0, 40, 30), visible), QPoint(420, 32));
     // No anchor: the top-right corner of the visible frame.
-    EXPECT_EQ(AppDelegate::position(size, std::nullopt, visible), QPoint(1280 - 400 - 12, 38));
+    EXPECT_EQ(TitledWindows::position(size, std::nullopt, visible), QPoint(1280 - 400 - 12, 38));
 }
 
 TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastCloses)
@@ -167,68 +167,68 @@ TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastClose
     settings().setHasCompletedOnboarding(true);
     settings().setShowLaunchMessage(false);
     delegate->applicationDidFinishLaunching();
-    ASSERT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+    ASSERT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 
-    delegate->openSettings();
-    delegate->showHelp();
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
-    EXPECT_EQ(delegate->settingsWindow()->size(), AppDelegate::settingsWindowSize);
-    QWidget* const firstSettings = delegate->settingsWindow();
-    delegate->openSettings(); // shown again, not made again
-    EXPECT_EQ(delegate->settingsWindow(), firstSettings);
+    delegate->windows().openSettings();
+    delegate->windows().showHelp();
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
+    EXPECT_EQ(delegate->windows().settingsWindow()->size(), TitledWindows::settingsWindowSize);
+    QWidget* const firstSettings = delegate->windows().settingsWindow();
+    delegate->windows().openSettings(); // shown again, not made again
+    EXPECT_EQ(delegate->windows().settingsWindow(), firstSettings);
     EXPECT_EQ(trace.count(QStringLiteral("settings")), 1);
 
-    closeWindow(delegate->settingsWindow());
-    EXPECT_FALSE(delegate->settingsWindow());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular); // help still open
-    closeWindow(delegate->helpWindow());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+    closeWindow(delegate->windows().settingsWindow());
+    EXPECT_FALSE(delegate->windows().settingsWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular); // help still open
+    closeWindow(delegate->windows().helpWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 
     // Closed windows are made anew.
-    delegate->openSettings();
+    delegate->windows().openSettings();
     EXPECT_EQ(trace.count(QStringLiteral("settings")), 2);
-    closeWindow(delegate->settingsWindow());
+    closeWindow(delegate->windows().settingsWindow());
 
     // A view that does not exist yet: nothing is shown and the policy stays.
     AppServices::shared().makeHelpView = nullptr;
-    delegate->showHelp();
-    EXPECT_FALSE(delegate->helpWindow());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+    delegate->windows().showHelp();
+    EXPECT_FALSE(delegate->windows().helpWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 }
 
 TEST_F(AppDelegateLifecycle, ReopenOpensSettingsOrTheUnfinishedOnboarding)
 {
     EXPECT_TRUE(delegate->applicationShouldHandleReopen());
-    EXPECT_TRUE(delegate->onboardingWindow());
-    EXPECT_FALSE(delegate->settingsWindow());
+    EXPECT_TRUE(delegate->windows().onboardingWindow());
+    EXPECT_FALSE(delegate->windows().settingsWindow());
 
     settings().setHasCompletedOnboarding(true);
     // The onboarding window is still open: it is shown again.
     EXPECT_TRUE(delegate->applicationShouldHandleReopen());
-    EXPECT_FALSE(delegate->settingsWindow());
+    EXPECT_FALSE(delegate->windows().settingsWindow());
     EXPECT_EQ(trace.count(QStringLiteral("onboarding")), 1);
 
-    closeWindow(delegate->onboardingWindow());
+    closeWindow(delegate->windows().onboardingWindow());
     EXPECT_TRUE(delegate->applicationShouldHandleReopen());
-    EXPECT_TRUE(delegate->settingsWindow());
+    EXPECT_TRUE(delegate->windows().settingsWindow());
 }
 
 TEST_F(AppDelegateLifecycle, LanguageChangeRetitlesOpenWindowsButNotTheUpdateNotice)
 {
     delegate->applicationDidFinishLaunching();
-    delegate->openSettings();
-    delegate->showHelp();
+    delegate->windows().openSettings();
+    delegate->windows().showHelp();
     available = true;
-    delegate->showUpdateNotice(true, true);
-    ASSERT_TRUE(delegate->updateWindow());
-    const QString updateTitle = delegate->updateWindow()->windowTitle();
-    EXPECT_EQ(delegate->settingsWindow()->windowTitle(), QStringLiteral("Kelvaro Settings"));
+    delegate->windows().showUpdateNotice(true, true);
+    ASSERT_TRUE(delegate->windows().updateWindow());
+    const QString updateTitle = delegate->windows().updateWindow()->windowTitle();
+    EXPECT_EQ(delegate->windows().settingsWindow()->windowTitle(), QStringLiteral("Kelvaro Settings"));
 
     settings().setLanguage(AppLanguage::german);
-    EXPECT_EQ(delegate->settingsWindow()->windowTitle(), QStringLiteral("Kelvaro-Einstellungen"));
-    EXPECT_EQ(delegate->helpWindow()->windowTitle(), QStringLiteral("Kelvaro-Hilfe"));
-    EXPECT_EQ(delegate->onboardingWindow()->windowTitle(), QStringLiteral("Willkommen bei Kelvaro"));
-    EXPECT_EQ(delegate->updateWindow()->windowTitle(), updateTitle);
+    EXPECT_EQ(delegate->windows().settingsWindow()->windowTitle(), QStringLiteral("Kelvaro-Einstellungen"));
+    EXPECT_EQ(delegate->windows().helpWindow()->windowTitle(), QStringLiteral("Kelvaro-Hilfe"));
+    EXPECT_EQ(delegate->windows().onboardingWindow()->windowTitle(), QStringLiteral("Willkommen bei Kelvaro"));
+    EXPECT_EQ(delegate->windows().updateWindow()->windowTitle(), updateTitle);
     settings().setLanguage(AppLanguage::system);
 }
 
@@ -240,23 +240,23 @@ TEST_F(AppDelegateLifecycle, UpdateNoticeAppearsOnlyForAnAvailableUpdate)
     ASSERT_TRUE(updateFound);
 
     updateFound(false); // nothing available: silent
-    EXPECT_FALSE(delegate->updateWindow());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+    EXPECT_FALSE(delegate->windows().updateWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 
     available = true;
     updateFound(false); // a scheduled check: shown without taking the focus
-    ASSERT_TRUE(delegate->updateWindow());
-    EXPECT_TRUE(delegate->updateWindow()->isVisible());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::regular);
+    ASSERT_TRUE(delegate->windows().updateWindow());
+    EXPECT_TRUE(delegate->windows().updateWindow()->isVisible());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
     ASSERT_TRUE(closeUpdate);
     closeUpdate();
     env.scheduler().runPending();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(delegate->updateWindow());
-    EXPECT_EQ(delegate->activationPolicy(), ActivationPolicy::accessory);
+    EXPECT_FALSE(delegate->windows().updateWindow());
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 
     // The manual check shows the window whatever the outcome.
     available = false;
     delegate->checkForUpdates();
-    EXPECT_TRUE(delegate->updateWindow());
+    EXPECT_TRUE(delegate->windows().updateWindow());
 }

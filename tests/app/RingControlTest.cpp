@@ -1,8 +1,12 @@
-// Ring control of the delegate, end to end through the sim key tap: hotkeys,
+// Ring control, end to end through the sim key tap: hotkeys,
 // modifier releases, Return, Escape, clicks and the pointer feed against the
 // real switcher panel and shortcut ring panel (offscreen).
 
 #include "app/AppDelegate.h"
+#include "app/RingController.h"
+#include "input/HotkeyDispatcher.h"
+#include "input/HotkeyEventTap.h"
+#include "ring/ShortcutRingWindow.h"
 #include "app/ShortcutRunner.h"
 #include "core/AppSettings.h"
 #include "core/ShortcutStorage.h"
@@ -69,8 +73,9 @@ protected:
         ShortcutStorage::resetShared();
 
         delegate = std::make_unique<AppDelegate>();
-        delegate->startEventMonitoring();
-        ASSERT_TRUE(delegate->keyTap());
+        rings = &delegate->rings();
+        delegate->keyboard().start();
+        ASSERT_TRUE(delegate->keyboard().keyTap());
     }
     void TearDown() override
     {
@@ -101,7 +106,7 @@ protected:
             n += c.startsWith(QStringLiteral("activate ")) ? 1 : 0;
         return n;
     }
-    CircularSwitcherViewModel* switcherModel() const { return delegate->circularSwitcher()->viewModel(); }
+    CircularSwitcherViewModel* switcherModel() const { return rings->circularSwitcher()->viewModel(); }
 
     void saveShortcuts(const QString& bundle, int count)
     {
@@ -130,6 +135,7 @@ protected:
     std::shared_ptr<MemoryClipboard> clipboard;
     std::shared_ptr<SimKeyTap> tap;
     std::unique_ptr<AppDelegate> delegate;
+    RingController* rings = nullptr;
     QStringList released;
 };
 
@@ -138,16 +144,16 @@ protected:
 TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
 {
     EXPECT_TRUE(chord(KeyA, Shift | Cmd));
-    ASSERT_TRUE(delegate->isSwitcherVisible());
+    ASSERT_TRUE(rings->isSwitcherVisible());
     turn();
     EXPECT_TRUE(switcherModel()->isVisible());
     EXPECT_EQ(switcherModel()->selectedIndex(), 0); // the active application
-    EXPECT_TRUE(delegate->isMouseTracking());
+    EXPECT_TRUE(rings->isMouseTracking());
     EXPECT_EQ(pointer->liveMonitors(), 1);
 
     EXPECT_TRUE(tap->press(KeyA, Shift | Cmd));
     EXPECT_EQ(switcherModel()->selectedIndex(), 1);
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
 
     release(Cmd); // ⇧ up
     EXPECT_EQ(activations(20), 1);
@@ -155,8 +161,8 @@ TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
     EXPECT_TRUE(tap->press(Return, 0)); // the panel is still exiting
     settle();
     EXPECT_EQ(allActivations(), 1);
-    EXPECT_FALSE(delegate->isSwitcherVisible());
-    EXPECT_FALSE(delegate->isMouseTracking());
+    EXPECT_FALSE(rings->isSwitcherVisible());
+    EXPECT_FALSE(rings->isMouseTracking());
     EXPECT_EQ(pointer->liveMonitors(), 0);
     // Ring keys are no longer taken once the ring is gone.
     EXPECT_FALSE(tap->press(Return, 0));
@@ -169,21 +175,21 @@ TEST_F(RingControl, ModifiersLetGoBeforeTheRingShowedCommitOnceItShows)
     // The switcher: both modifiers already up, unseen.
     chord(KeyA, Shift | Cmd);
     tap->setLiveFlags(0);
-    ASSERT_TRUE(delegate->isSwitcherVisible());
+    ASSERT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 0); // not before the ring is revealed
     turn();
     EXPECT_EQ(activations(10), 1);
     release(0); // a late event of the same release commits nothing more
     settle();
     EXPECT_EQ(allActivations(), 1);
-    EXPECT_FALSE(delegate->isSwitcherVisible());
+    EXPECT_FALSE(rings->isSwitcherVisible());
 
     // Still held: the ring stays and a real release commits as before.
     const int queries = tap->liveQueries();
     chord(KeyA, Shift | Cmd);
     turn();
     EXPECT_EQ(tap->liveQueries(), queries + 1);
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 1);
     tap->press(KeyA, Shift | Cmd);
     release(Shift);
@@ -195,7 +201,7 @@ TEST_F(RingControl, ModifiersLetGoBeforeTheRingShowedCommitOnceItShows)
     desktop->frontmostPID = 10;
     saveShortcuts(QStringLiteral("org.example.Editor"), 2);
     chord(KeyS, Shift | Cmd);
-    ASSERT_TRUE(delegate->isLauncherRingVisible());
+    ASSERT_TRUE(rings->isShortcutRingVisible());
     tap->setLiveFlags(Cmd);
     turn();
     env.scheduler().advance(0.05);
@@ -203,23 +209,23 @@ TEST_F(RingControl, ModifiersLetGoBeforeTheRingShowedCommitOnceItShows)
     release(0);
     settle();
     EXPECT_EQ(clipboard->changeCount(), 1);
-    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    EXPECT_FALSE(rings->isShortcutRingVisible());
 }
 
 TEST_F(RingControl, TheHeldModifierCheckLeavesOtherShowingsAlone)
 {
     // Opened from the tray menu, nothing held: the ring waits for a choice.
-    delegate->showCircularSwitcher();
+    rings->showCircularSwitcher();
     turn();
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(tap->liveQueries(), 0);
-    delegate->hideSwitcher(false);
+    rings->hideSwitcher(false);
 
     // The system cannot tell: nothing is assumed released.
     chord(KeyA, Shift | Cmd);
     tap->setLiveFlags(std::nullopt);
     turn();
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 0);
     tap->press(Escape, Shift | Cmd);
     release(0);
@@ -238,7 +244,7 @@ TEST_F(RingControl, TheHeldModifierCheckLeavesOtherShowingsAlone)
     chord(KeyA, Shift | Cmd);
     tap->setLiveFlags(0);
     turn();
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 0);
 }
 
@@ -248,7 +254,7 @@ TEST_F(RingControl, ToggleModeCommitsOnTheSecondPressAndIgnoresReleases)
     chord(KeyA, Shift | Cmd);
     turn();
     release(0);
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 0);
     tap->press(Down, 0);
     chord(KeyA, Shift | Cmd);
@@ -256,7 +262,7 @@ TEST_F(RingControl, ToggleModeCommitsOnTheSecondPressAndIgnoresReleases)
     release(0);
     settle();
     EXPECT_EQ(allActivations(), 1);
-    EXPECT_FALSE(delegate->isSwitcherVisible());
+    EXPECT_FALSE(rings->isSwitcherVisible());
 }
 
 TEST_F(RingControl, EscapeEndsTheShowingSoLaterReleasesAndReturnCommitNothing)
@@ -266,20 +272,20 @@ TEST_F(RingControl, EscapeEndsTheShowingSoLaterReleasesAndReturnCommitNothing)
     tap->press(KeyA, Shift | Cmd);
     EXPECT_TRUE(tap->press(Escape, Shift | Cmd));
     // The exit animation keeps the panel on screen for a moment.
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     release(Cmd);
     release(0);
     tap->press(Return, 0);
     settle();
     EXPECT_EQ(allActivations(), 0);
-    EXPECT_FALSE(delegate->isSwitcherVisible());
+    EXPECT_FALSE(rings->isSwitcherVisible());
 }
 
 TEST_F(RingControl, EscapeDuringTheRevealHidesAtOnceAndCancelsTheReveal)
 {
     chord(KeyA, Shift | Cmd);
     tap->press(Escape, Shift | Cmd); // before the reveal's turn
-    EXPECT_FALSE(delegate->isSwitcherVisible());
+    EXPECT_FALSE(rings->isSwitcherVisible());
     turn();
     EXPECT_FALSE(switcherModel()->isVisible());
     release(0);
@@ -295,9 +301,9 @@ TEST_F(RingControl, AShowDuringAnExitIsNotEndedByThatExit)
     tap->press(KeyA, Shift | Cmd);
     turn();
     settle(); // the old exit's end comes and must do nothing
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_TRUE(switcherModel()->isVisible());
-    EXPECT_TRUE(delegate->isMouseTracking());
+    EXPECT_TRUE(rings->isMouseTracking());
     release(Cmd);
     EXPECT_EQ(activations(10), 1);
 
@@ -306,15 +312,15 @@ TEST_F(RingControl, AShowDuringAnExitIsNotEndedByThatExit)
     chord(KeyS, Shift | Cmd);
     turn();
     tap->press(Escape, Shift | Cmd);
-    EXPECT_TRUE(delegate->launcherIsExiting());
-    const quint64 hides = delegate->launcherHideGeneration();
+    EXPECT_TRUE(rings->shortcutRing()->isExiting());
+    const quint64 hides = rings->shortcutRing()->hideGeneration();
     tap->press(KeyS, Shift | Cmd);
-    EXPECT_GT(delegate->launcherHideGeneration(), hides);
+    EXPECT_GT(rings->shortcutRing()->hideGeneration(), hides);
     turn();
     settle();
-    ASSERT_TRUE(delegate->shortcutRingViewModel());
-    EXPECT_TRUE(delegate->shortcutRingViewModel()->isVisible());
-    EXPECT_TRUE(delegate->isLauncherRingVisible());
+    ASSERT_TRUE(rings->shortcutRingViewModel());
+    EXPECT_TRUE(rings->shortcutRingViewModel()->isVisible());
+    EXPECT_TRUE(rings->isShortcutRingVisible());
 }
 
 TEST_F(RingControl, AClickCommitsThroughTheSameOnceOnlyPath)
@@ -322,11 +328,11 @@ TEST_F(RingControl, AClickCommitsThroughTheSameOnceOnlyPath)
     chord(KeyA, Shift | Cmd);
     turn();
     // The view asks 0.1 s after a click on the third wedge.
-    delegate->circularSwitcher()->onCommitRequest(2, std::nullopt);
+    Q_EMIT rings->circularSwitcher()->commitRequested(2, std::nullopt);
     EXPECT_EQ(activations(30), 1);
     release(Cmd);
     tap->press(Return, Cmd);
-    delegate->circularSwitcher()->onCommitRequest(1, std::nullopt);
+    Q_EMIT rings->circularSwitcher()->commitRequested(1, std::nullopt);
     settle();
     EXPECT_EQ(allActivations(), 1);
 
@@ -334,7 +340,7 @@ TEST_F(RingControl, AClickCommitsThroughTheSameOnceOnlyPath)
     chord(KeyA, Shift | Cmd);
     turn();
     release(Shift);
-    delegate->circularSwitcher()->onCommitRequest(0, std::nullopt);
+    Q_EMIT rings->circularSwitcher()->commitRequested(0, std::nullopt);
     settle();
     EXPECT_EQ(allActivations(), 2);
     EXPECT_EQ(activations(10), 0);
@@ -353,13 +359,13 @@ TEST_F(RingControl, LauncherGroupsUseTheirOwnHoldSet)
 
     chord(Key1, Opt | Cmd);
     turn();
-    ASSERT_TRUE(delegate->isSwitcherVisible());
-    EXPECT_EQ(delegate->switcherSessionHold(), Cmd);
+    ASSERT_TRUE(rings->isSwitcherVisible());
+    EXPECT_EQ(rings->switcherSessionHold(), Cmd);
     ASSERT_EQ(switcherModel()->runningApps().size(), 2); // the missing one left out, order kept
     EXPECT_EQ(switcherModel()->runningApps()[0].bundleIdentifier, QStringLiteral("org.example.Web"));
     release(Cmd); // ⌥ up: not in the hold set
     EXPECT_EQ(allActivations(), 0);
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     // The group's hotkey again steps its own ring.
     tap->press(Key1, Opt | Cmd);
     EXPECT_EQ(switcherModel()->selectedIndex(), 1);
@@ -370,7 +376,7 @@ TEST_F(RingControl, LauncherGroupsUseTheirOwnHoldSet)
     // No shared modifier: every modifier of the hotkey commits.
     chord(Key2, Opt | Cmd);
     turn();
-    EXPECT_EQ(delegate->switcherSessionHold(), Opt | Cmd);
+    EXPECT_EQ(rings->switcherSessionHold(), Opt | Cmd);
     release(Cmd);
     EXPECT_EQ(activations(20), 2);
     settle();
@@ -379,8 +385,8 @@ TEST_F(RingControl, LauncherGroupsUseTheirOwnHoldSet)
 TEST_F(RingControl, AGroupWithoutInstalledAppsLogsAndShowsNothing)
 {
     LauncherGroup gone(QStringLiteral("Old"), {QStringLiteral("org.example.Gone")}, Hotkey(Key1, Opt | Cmd), Cmd);
-    delegate->showLauncherGroup(gone);
-    EXPECT_FALSE(delegate->hasSwitcher() && delegate->isSwitcherVisible());
+    rings->showLauncherGroup(gone);
+    EXPECT_FALSE(rings->circularSwitcher() && rings->isSwitcherVisible());
     EXPECT_TRUE(env.logLines().contains(QStringLiteral("Kelvaro: launcher group 'Old' has no apps that still exist.")));
     EXPECT_EQ(desktop->beeps, 0);
 }
@@ -421,14 +427,14 @@ TEST_F(RingControl, ReturnThenReleaseRunsTheChosenItemOnce)
                                                       QStringLiteral("org.example.Editor")));
     chord(KeyS, Shift | Cmd);
     turn();
-    AppShortcutRingViewModel* model = delegate->shortcutRingViewModel();
+    AppShortcutRingViewModel* model = rings->shortcutRingViewModel();
     ASSERT_TRUE(model);
     EXPECT_EQ(model->shortcuts().size(), 3); // the item with nothing to run is left out
     EXPECT_TRUE(model->isVisible());
     ASSERT_TRUE(model->currentApp());
     EXPECT_EQ(model->currentApp()->bundleIdentifier, QStringLiteral("org.example.Editor"));
     EXPECT_TRUE(model->currentApp()->isActive);
-    EXPECT_EQ(model->ringCenter(), delegate->shortcutRingWindow()->frameYUp().center());
+    EXPECT_EQ(model->ringCenter(), rings->shortcutRing()->panel()->frameYUp().center());
 
     tap->press(KeyS, Shift | Cmd); // steps in hold mode
     tap->press(Down, Shift | Cmd);
@@ -444,9 +450,9 @@ TEST_F(RingControl, ReturnThenReleaseRunsTheChosenItemOnce)
     EXPECT_EQ(clipboard->text(), QStringLiteral("snippet 1"));
     settle();
     EXPECT_EQ(clipboard->changeCount(), 1);
-    EXPECT_FALSE(delegate->isLauncherRingVisible());
-    EXPECT_FALSE(delegate->shortcutRingViewModel());
-    EXPECT_FALSE(delegate->isMouseTracking());
+    EXPECT_FALSE(rings->isShortcutRingVisible());
+    EXPECT_FALSE(rings->shortcutRingViewModel());
+    EXPECT_FALSE(rings->isMouseTracking());
 }
 
 TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
@@ -455,7 +461,7 @@ TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
     chord(KeyS, Shift | Cmd);
     turn();
     tap->press(Escape, Shift | Cmd);
-    EXPECT_TRUE(delegate->isLauncherRingVisible()); // exiting
+    EXPECT_TRUE(rings->isShortcutRingVisible()); // exiting
     release(0);
     tap->press(Return, 0);
     settle();
@@ -464,17 +470,17 @@ TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
     // The model's own hide (a card click) runs nothing and ends the showing.
     chord(KeyS, Shift | Cmd);
     turn();
-    delegate->shortcutRingViewModel()->hide();
+    rings->shortcutRingViewModel()->hide();
     release(0);
     settle();
     EXPECT_EQ(clipboard->changeCount(), 0);
-    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    EXPECT_FALSE(rings->isShortcutRingVisible());
 }
 
 TEST_F(RingControl, AFrontmostAppWithoutShortcutsBeepsAndLogs)
 {
     chord(KeyS, Shift | Cmd);
-    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    EXPECT_FALSE(rings->isShortcutRingVisible());
     EXPECT_EQ(desktop->beeps, 1);
     EXPECT_TRUE(env.logLines().contains(
         QStringLiteral("Kelvaro: no shortcuts saved for Editor — add some in Settings under Apps.")));
@@ -488,7 +494,7 @@ TEST_F(RingControl, AFrontmostAppWithoutShortcutsBeepsAndLogs)
     chord(KeyP, Shift | Cmd);
     EXPECT_EQ(desktop->beeps, 3);
     EXPECT_TRUE(env.logLines().isEmpty());
-    EXPECT_FALSE(delegate->isRingVisible());
+    EXPECT_FALSE(rings->isRingVisible());
 }
 
 TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
@@ -496,7 +502,7 @@ TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
     saveShortcuts(QStringLiteral("org.example.Editor"), 25);
     chord(KeyS, Shift | Cmd);
     turn();
-    AppShortcutRingViewModel* model = delegate->shortcutRingViewModel();
+    AppShortcutRingViewModel* model = rings->shortcutRingViewModel();
     ASSERT_EQ(model->pageCount(), 3);
     pointer->wheel(-1); // towards the user: forward
     EXPECT_EQ(model->pageIndex(), 1);
@@ -509,10 +515,10 @@ TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
     for (int i = 0; i < 9; ++i)
         pointer->swipe(3);
     EXPECT_EQ(model->pageIndex(), 1);
-    EXPECT_DOUBLE_EQ(delegate->scrollAccumulator(), 27);
+    EXPECT_DOUBLE_EQ(rings->scrollAccumulator(), 27);
     pointer->swipe(1);
     EXPECT_EQ(model->pageIndex(), 0);
-    EXPECT_DOUBLE_EQ(delegate->scrollAccumulator(), 0);
+    EXPECT_DOUBLE_EQ(rings->scrollAccumulator(), 0);
     // Arrows wrap within the page shown; they never turn it.
     tap->press(126, Shift | Cmd); // Up
     EXPECT_EQ(model->selectedIndex(), 9);
@@ -526,8 +532,8 @@ TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
     chord(KeyS, Shift | Cmd);
     turn();
     pointer->swipe(20);
-    EXPECT_EQ(delegate->scrollAccumulator(), 0);
-    EXPECT_EQ(delegate->shortcutRingViewModel()->pageIndex(), 0);
+    EXPECT_EQ(rings->scrollAccumulator(), 0);
+    EXPECT_EQ(rings->shortcutRingViewModel()->pageIndex(), 0);
 }
 
 TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
@@ -541,20 +547,20 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     // never releases a password.
     chord(KeyP, Shift | Cmd);
     turn();
-    EXPECT_EQ(delegate->shortcutRingHoldRole(), HotkeyRole::passwords);
-    EXPECT_EQ(delegate->shortcutRingViewModel()->currentApp()->bundleIdentifier, AppShortcut::passwordMarker);
+    EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::passwords);
+    EXPECT_EQ(rings->shortcutRingViewModel()->currentApp()->bundleIdentifier, AppShortcut::passwordMarker);
     tap->press(KeyS, Shift | Cmd);
-    EXPECT_EQ(delegate->shortcutRingHoldRole(), HotkeyRole::launcher);
-    EXPECT_EQ(delegate->shortcutRingViewModel()->currentApp()->bundleIdentifier, QStringLiteral("org.example.Editor"));
+    EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::launcher);
+    EXPECT_EQ(rings->shortcutRingViewModel()->currentApp()->bundleIdentifier, QStringLiteral("org.example.Editor"));
     // The password hotkey again, in hold mode, over its own ring: a step.
     tap->press(KeyP, Shift | Cmd);
     turn();
     tap->press(KeyP, Shift | Cmd);
-    EXPECT_EQ(delegate->shortcutRingViewModel()->selectedIndex(), 1);
+    EXPECT_EQ(rings->shortcutRingViewModel()->selectedIndex(), 1);
     // The switcher hotkey over a shortcut ring opens the switcher, closing the ring at once.
     tap->press(KeyA, Shift | Cmd);
-    EXPECT_TRUE(delegate->isSwitcherVisible());
-    EXPECT_FALSE(delegate->isLauncherRingVisible());
+    EXPECT_TRUE(rings->isSwitcherVisible());
+    EXPECT_FALSE(rings->isShortcutRingVisible());
     release(0);
     settle();
     EXPECT_EQ(activations(10), 1);
@@ -568,7 +574,7 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     tap->changeFlags(Shift | Cmd);
     tap->press(Down, Shift | Cmd);
     tap->press(KeyP, Shift | Cmd);
-    EXPECT_TRUE(delegate->launcherIsExiting());
+    EXPECT_TRUE(rings->shortcutRing()->isExiting());
     settle();
     EXPECT_EQ(released, QStringList {QStringLiteral("Account 1")});
     // … and the launcher hotkey over the password ring opens the shortcut ring.
@@ -577,7 +583,7 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     tap->press(KeyS, Shift | Cmd);
     settle();
     EXPECT_EQ(released.size(), 1);
-    EXPECT_EQ(delegate->shortcutRingHoldRole(), HotkeyRole::launcher);
+    EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::launcher);
     ShortcutRunner::setPasswordRoute({});
 }
 
@@ -587,12 +593,12 @@ TEST_F(RingControl, OpeningOneFamilyClosesTheOtherAtOnce)
     chord(KeyA, Shift | Cmd);
     turn();
     tap->press(KeyS, Shift | Cmd);
-    EXPECT_FALSE(delegate->isSwitcherVisible());
-    EXPECT_TRUE(delegate->isLauncherRingVisible());
+    EXPECT_FALSE(rings->isSwitcherVisible());
+    EXPECT_TRUE(rings->isShortcutRingVisible());
     tap->press(KeyA, Shift | Cmd);
-    EXPECT_FALSE(delegate->isLauncherRingVisible());
-    EXPECT_FALSE(delegate->shortcutRingViewModel());
-    EXPECT_TRUE(delegate->isSwitcherVisible());
+    EXPECT_FALSE(rings->isShortcutRingVisible());
+    EXPECT_FALSE(rings->shortcutRingViewModel());
+    EXPECT_TRUE(rings->isSwitcherVisible());
     // The closed ring's pending reveal and run do nothing.
     release(0);
     settle();

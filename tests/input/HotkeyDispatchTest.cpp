@@ -1,7 +1,8 @@
-#include "input/RecordingDelegate.h"
+#include "input/RecordingRings.h"
 
 #include "core/AppSettings.h"
 #include "core/HotkeyRecordingSession.h"
+#include "input/HotkeyDispatcher.h"
 #include "input/HotkeyEventTap.h"
 #include "input/KeyTapSuspension.h"
 #include "platform/sim/SimKeyTap.h"
@@ -21,13 +22,13 @@ protected:
         tap = std::make_shared<SimKeyTap>();
         KeyTap::setShared(tap);
         settings().setLauncherGroups({});
-        delegate = std::make_unique<RecordingDelegate>();
-        delegate->startEventMonitoring();
-        ASSERT_TRUE(delegate->keyTap());
+        keyboard = std::make_unique<HotkeyDispatcher>(rings);
+        keyboard->start();
+        ASSERT_TRUE(keyboard->keyTap());
     }
     void TearDown() override
     {
-        delegate.reset();
+        keyboard.reset();
         KeyTap::setShared(nullptr);
     }
     static AppSettings& settings() { return AppSettings::shared(); }
@@ -38,34 +39,42 @@ protected:
 
     TestSupport::SimEnvironment env;
     std::shared_ptr<SimKeyTap> tap;
-    std::unique_ptr<RecordingDelegate> delegate;
+    RecordingRings rings;
+    std::unique_ptr<HotkeyDispatcher> keyboard;
+
+    void setRingVisible(bool switcher, bool shortcutRing)
+    {
+        rings.switcherVisible = switcher;
+        rings.shortcutRingVisible = shortcutRing;
+        keyboard->updateKeyGrabs();
+    }
 };
 }
 
 TEST_F(HotkeyDispatch, ConfiguredHotkeyIsSwallowedOnlyOnAnExactModifierMatch)
 {
     EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("triggerSwitcher") });
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     EXPECT_TRUE(tap->delivered().isEmpty());
 
     // One modifier more than configured: not a match, the focused window gets it.
-    delegate->calls.clear();
+    rings.calls.clear();
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd | Modifier::Option));
     EXPECT_FALSE(tap->press(KeyA, Modifier::Command));
-    EXPECT_TRUE(delegate->calls.isEmpty());
+    EXPECT_TRUE(rings.calls.isEmpty());
     EXPECT_EQ(tap->delivered().size(), 2);
 
     // A hotkey without modifiers matches only a press with none of the four.
     settings().setPasswordHotkey(Hotkey(96, 0)); // F5
-    EXPECT_FALSE(delegate->handleKeyDown(96, Modifier::Shift));
-    EXPECT_TRUE(delegate->calls.isEmpty());
+    EXPECT_FALSE(keyboard->handleKeyDown(96, Modifier::Shift));
+    EXPECT_TRUE(rings.calls.isEmpty());
     EXPECT_TRUE(tap->press(96, 0));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("showPasswordRing") });
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("showPasswordRing") });
 
     // Caps Lock and other bits outside the mask never prevent a match.
-    delegate->calls.clear();
-    EXPECT_TRUE(delegate->handleTapped({ KeyTapEvent::Type::KeyDown, KeyS, ShiftCmd | 0x10000, false }));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("triggerLauncher") });
+    rings.calls.clear();
+    EXPECT_TRUE(keyboard->handleTapped({ KeyTapEvent::Type::KeyDown, KeyS, ShiftCmd | 0x10000, false }));
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerLauncher") });
 }
 
 TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
@@ -73,15 +82,15 @@ TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
     EXPECT_TRUE(tap->press(KeyS, ShiftCmd));
     EXPECT_TRUE(tap->press(KeyD, ShiftCmd));
     EXPECT_TRUE(tap->press(KeyP, ShiftCmd));
-    EXPECT_EQ(delegate->calls, (QStringList { QStringLiteral("triggerLauncher"), QStringLiteral("showCapturedTabsRing"),
+    EXPECT_EQ(rings.calls, (QStringList { QStringLiteral("triggerLauncher"), QStringLiteral("showCapturedTabsRing"),
                                               QStringLiteral("showPasswordRing") }));
 
     // Equal hotkeys: switcher > launcher > tabs > passwords > groups, earlier group first.
     const Hotkey shared(Key1, Modifier::Option | Modifier::Command);
     settings().setLauncherGroups({ group(QStringLiteral("first"), shared), group(QStringLiteral("second"), shared) });
-    delegate->calls.clear();
+    rings.calls.clear();
     EXPECT_TRUE(tap->press(Key1, shared.rawModifiers));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("group:first") });
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("group:first") });
 
     for (auto [set, expected] : std::initializer_list<std::pair<void (AppSettings::*)(std::optional<Hotkey>), const char*>> {
              { &AppSettings::setPasswordHotkey, "showPasswordRing" },
@@ -89,9 +98,9 @@ TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
              { &AppSettings::setLauncherHotkey, "triggerLauncher" },
              { &AppSettings::setSwitcherHotkey, "triggerSwitcher" } }) {
         (settings().*set)(shared);
-        delegate->calls.clear();
+        rings.calls.clear();
         EXPECT_TRUE(tap->press(Key1, shared.rawModifiers));
-        EXPECT_EQ(delegate->calls, QStringList { QString::fromLatin1(expected) });
+        EXPECT_EQ(rings.calls, QStringList { QString::fromLatin1(expected) });
     }
 
     // An unassigned hotkey is skipped; a group without applications is not active.
@@ -100,40 +109,40 @@ TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
     settings().setCapturedTabsHotkey(std::nullopt);
     settings().setPasswordHotkey(std::nullopt);
     settings().setLauncherGroups({ group(QStringLiteral("empty"), shared, {}), group(QStringLiteral("real"), shared) });
-    delegate->calls.clear();
+    rings.calls.clear();
     EXPECT_TRUE(tap->press(Key1, shared.rawModifiers));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("group:real") });
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("group:real") });
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
 }
 
 TEST_F(HotkeyDispatch, AutoRepeatIsSwallowedOnlyWhileARingIsVisibleAndNeverDispatched)
 {
     EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
-    delegate->calls.clear();
+    rings.calls.clear();
     // No ring: the repeat passes and does nothing.
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
     // A ring is up: repeats of any configured hotkey are swallowed, nothing runs.
-    delegate->setRingVisible(true, false);
+    setRingVisible(true, false);
     EXPECT_TRUE(tap->press(KeyA, ShiftCmd, true));
     EXPECT_TRUE(tap->press(KeyS, ShiftCmd, true));
-    EXPECT_TRUE(delegate->calls.isEmpty());
+    EXPECT_TRUE(rings.calls.isEmpty());
     // Other repeats still reach the application, navigation keys included.
     EXPECT_FALSE(tap->press(Right, 0, true));
     EXPECT_FALSE(tap->press(KeyB, 0, true));
-    EXPECT_TRUE(delegate->calls.isEmpty());
+    EXPECT_TRUE(rings.calls.isEmpty());
 }
 
 TEST_F(HotkeyDispatch, OpenRecorderLetsHotkeysThroughUnlessARingIsVisible)
 {
     HotkeyRecordingSession::recordingStarted();
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
-    EXPECT_TRUE(delegate->calls.isEmpty());
+    EXPECT_TRUE(rings.calls.isEmpty());
     ASSERT_EQ(tap->delivered().size(), 1);
     EXPECT_EQ(tap->delivered().first(), (SimKeyTap::Delivered { KeyA, ShiftCmd, false }));
 
-    delegate->setRingVisible(true, false);
+    setRingVisible(true, false);
     EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("triggerSwitcher") });
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     HotkeyRecordingSession::recordingEnded();
     EXPECT_EQ(HotkeyRecordingSession::activeCount(), 0);
 }
@@ -142,29 +151,27 @@ TEST_F(HotkeyDispatch, EscapeAndNavigationKeysActOnlyWithAVisibleRing)
 {
     for (std::uint16_t key : { Escape, Return, Enter, Left, Right, Up, Down })
         EXPECT_FALSE(tap->press(key, 0)) << key;
-    EXPECT_TRUE(delegate->calls.isEmpty());
+    EXPECT_TRUE(rings.calls.isEmpty());
     EXPECT_EQ(tap->delivered().size(), 7);
 
-    delegate->setRingVisible(true, false);
+    setRingVisible(true, false);
     for (std::uint16_t key : { Right, Down, Left, Up, Return, Enter })
         EXPECT_TRUE(tap->press(key, 0)) << key;
-    EXPECT_EQ(delegate->calls, (QStringList { QStringLiteral("next"), QStringLiteral("next"), QStringLiteral("previous"),
-                                              QStringLiteral("previous"), QStringLiteral("commit"),
-                                              QStringLiteral("commit") }));
+    EXPECT_EQ(rings.calls, (QStringList { QStringLiteral("step:1"), QStringLiteral("step:1"), QStringLiteral("step:-1"),
+                                           QStringLiteral("step:-1"), QStringLiteral("commit"), QStringLiteral("commit") }));
     // Other keys reach the frontmost application while a ring is up.
     EXPECT_FALSE(tap->press(KeyB, 0));
 
-    delegate->calls.clear();
-    delegate->setRingVisible(false, true);
+    rings.calls.clear();
+    setRingVisible(false, true);
     EXPECT_TRUE(tap->press(Down, Modifier::Shift));
     EXPECT_TRUE(tap->press(Up, 0));
-    EXPECT_EQ(delegate->calls, (QStringList { QStringLiteral("move:1"), QStringLiteral("move:-1") }));
+    EXPECT_EQ(rings.calls, (QStringList { QStringLiteral("step:1"), QStringLiteral("step:-1") }));
 
-    // Escape hides the switcher (when one exists) and the ring, with animation.
-    delegate->calls.clear();
-    delegate->switcherExists = true;
+    // Escape cancels whatever ring shows.
+    rings.calls.clear();
     EXPECT_TRUE(tap->press(Escape, 0));
-    EXPECT_EQ(delegate->calls, (QStringList { QStringLiteral("hideSwitcher:1"), QStringLiteral("hideLauncherRing:1") }));
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("cancel") });
 }
 
 TEST_F(HotkeyDispatch, GrabSetFollowsHotkeysGroupsAndRingVisibility)
@@ -191,11 +198,11 @@ TEST_F(HotkeyDispatch, GrabSetFollowsHotkeysGroupsAndRingVisibility)
     EXPECT_FALSE(has(KeyGrab::of(g)));
 
     // Showing a ring from the handler itself adds the navigation keys at once.
-    delegate->switcherVisible = true; // as if triggerSwitcher had shown it
+    rings.switcherVisible = true; // as if triggerSwitcher had shown it
     EXPECT_TRUE(tap->press(KeyB, Modifier::Control));
     for (std::uint16_t key : { Return, Enter, Left, Right, Up, Down, Escape })
         EXPECT_TRUE(has(KeyGrab::anyModifiersOf(key))) << key;
-    delegate->setRingVisible(false, false);
+    setRingVisible(false, false);
     EXPECT_EQ(grabs().size(), 4u);
 }
 
@@ -203,50 +210,50 @@ TEST_F(HotkeyDispatch, ModifierChangesAlwaysPassAndReachTheRingControl)
 {
     tap->changeFlags(ShiftCmd);
     tap->changeFlags(Modifier::Command);
-    EXPECT_EQ(delegate->modifierChanges, (QList<std::uint64_t> { ShiftCmd, Modifier::Command }));
-    EXPECT_FALSE(delegate->handleTapped({ KeyTapEvent::Type::FlagsChanged, 0, 0, false }));
+    EXPECT_EQ(rings.modifierChanges, (QList<std::uint64_t> { ShiftCmd, Modifier::Command }));
+    EXPECT_FALSE(keyboard->handleTapped({ KeyTapEvent::Type::FlagsChanged, 0, 0, false }));
 }
 
 TEST_F(HotkeyDispatch, PermissionPollStartsTheTapOnceTrusted)
 {
     tap->setTrusted(false);
-    delegate->startEventMonitoring();
-    EXPECT_FALSE(delegate->keyTap());
-    EXPECT_FALSE(delegate->hasGlobalMonitor()); // no fallback while untrusted
-    EXPECT_TRUE(delegate->isWaitingForPermission());
-    delegate->watchAccessibility(); // a second watch makes no second timer
+    keyboard->start();
+    EXPECT_FALSE(keyboard->keyTap());
+    EXPECT_FALSE(keyboard->hasGlobalMonitor()); // no fallback while untrusted
+    EXPECT_TRUE(keyboard->isWaitingForPermission());
+    keyboard->watchPermission(); // a second watch makes no second timer
     EXPECT_EQ(env.scheduler().pendingCount(), 1u);
 
     env.scheduler().advance(2.0);
-    EXPECT_FALSE(delegate->keyTap());
+    EXPECT_FALSE(keyboard->keyTap());
     tap->setTrusted(true);
     env.scheduler().advance(1.9);
-    EXPECT_FALSE(delegate->keyTap());
+    EXPECT_FALSE(keyboard->keyTap());
     env.scheduler().advance(0.1);
-    ASSERT_TRUE(delegate->keyTap());
-    EXPECT_FALSE(delegate->isWaitingForPermission());
+    ASSERT_TRUE(keyboard->keyTap());
+    EXPECT_FALSE(keyboard->isWaitingForPermission());
     EXPECT_EQ(env.scheduler().pendingCount(), 0u);
     EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
 
     // Trusted from the start: no poll at all.
-    delegate->watchAccessibility();
-    EXPECT_FALSE(delegate->isWaitingForPermission());
+    keyboard->watchPermission();
+    EXPECT_FALSE(keyboard->isWaitingForPermission());
 }
 
 TEST_F(HotkeyDispatch, RefusedTapFallsBackToAMonitorThatActsOncePerHeldKey)
 {
     tap->setRefusesTap(true);
-    delegate->startEventMonitoring();
-    EXPECT_FALSE(delegate->keyTap());
-    ASSERT_TRUE(delegate->hasGlobalMonitor());
+    keyboard->start();
+    EXPECT_FALSE(keyboard->keyTap());
+    ASSERT_TRUE(keyboard->hasGlobalMonitor());
     ASSERT_FALSE(env.logLines().isEmpty());
 
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd)); // seen, never swallowed
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("triggerSwitcher") });
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     tap->changeFlags(0);
-    EXPECT_EQ(delegate->modifierChanges, QList<std::uint64_t> { 0 });
+    EXPECT_EQ(rings.modifierChanges, QList<std::uint64_t> { 0 });
 }
 
 TEST_F(HotkeyDispatch, CombinationHeldByAnotherProgramIsWatchedNotSwallowed)
@@ -254,21 +261,21 @@ TEST_F(HotkeyDispatch, CombinationHeldByAnotherProgramIsWatchedNotSwallowed)
     tap->setGrabbedElsewhere({ KeyGrab::of(Hotkey(KeyA, ShiftCmd)) });
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
-    EXPECT_EQ(delegate->calls, QStringList { QStringLiteral("triggerSwitcher") });
+    EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     // The others are still taken.
     EXPECT_TRUE(tap->press(KeyS, ShiftCmd));
 }
 
 TEST_F(HotkeyDispatch, SuspensionSwitchesTheCurrentTapOffAndOnAgain)
 {
-    auto resume = delegate->beginEventTapSuspension();
+    auto resume = keyboard->beginSuspension();
     EXPECT_FALSE(tap->tapEnabled());
     EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
-    EXPECT_TRUE(delegate->calls.isEmpty());
+    EXPECT_TRUE(rings.calls.isEmpty());
 
     // Monitoring restarted meanwhile: the resume switches the new tap on, and
     // the new tap starts switched off while the modal work runs.
-    delegate->startEventMonitoring();
+    keyboard->start();
     EXPECT_EQ(tap->tapsCreated(), 2);
     EXPECT_FALSE(tap->tapEnabled());
     resume();
@@ -277,7 +284,7 @@ TEST_F(HotkeyDispatch, SuspensionSwitchesTheCurrentTapOffAndOnAgain)
     EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
 
     // Nested modal work: back on only when the outer one ends.
-    const int result = delegate->withEventTapSuspended([&] {
+    const int result = KeyTapSuspension::withSuspended([&] {
         KeyTapSuspension::withSuspended([&] { EXPECT_FALSE(tap->tapEnabled()); });
         EXPECT_FALSE(tap->tapEnabled());
         return 7;
@@ -291,9 +298,9 @@ TEST_F(HotkeyDispatch, SuspensionSwitchesTheCurrentTapOffAndOnAgain)
     KeyTapSuspension::setTapEnabled(true);
     EXPECT_TRUE(tap->tapEnabled());
 
-    // A resume that outlives its delegate does nothing.
-    auto late = delegate->beginEventTapSuspension();
-    delegate.reset();
+    // A resume that outlives its dispatcher does nothing.
+    auto late = keyboard->beginSuspension();
+    keyboard.reset();
     late();
     KeyTapSuspension::withSuspended([] { });
 }

@@ -1,25 +1,22 @@
 #pragma once
-// A delegate whose ring control records what dispatch asked of it and whose
-// ring visibility the test sets.
+// Ring commands that record what dispatch asked for, with ring visibility
+// set by the test.
 
-#include "app/AppDelegate.h"
+#include "core/LauncherGroup.h"
+#include "input/RingCommands.h"
 
+#include <QList>
 #include <QStringList>
 
-class RecordingDelegate : public AppDelegate {
+class RecordingRings : public RingCommands {
 public:
     bool switcherVisible = false;
-    bool switcherExists = false;
-    bool launcherRingVisible = false;
+    bool shortcutRingVisible = false;
     QStringList calls;
     QList<std::uint64_t> modifierChanges;
 
     bool isSwitcherVisible() const override { return switcherVisible; }
-    bool hasSwitcher() const override { return switcherExists || switcherVisible; }
-    bool isLauncherRingVisible() const override { return launcherRingVisible; }
-
-    void showCircularSwitcher() override { calls << QStringLiteral("showCircularSwitcher"); }
-    void showShortcutRingSwitcher() override { calls << QStringLiteral("showShortcutRingSwitcher"); }
+    bool isShortcutRingVisible() const override { return shortcutRingVisible; }
     void triggerSwitcher() override { calls << QStringLiteral("triggerSwitcher"); }
     void triggerLauncher() override { calls << QStringLiteral("triggerLauncher"); }
     void showCapturedTabsRing() override { calls << QStringLiteral("showCapturedTabsRing"); }
@@ -27,16 +24,6 @@ public:
     void showLauncherGroup(const LauncherGroup& g) override { calls << QStringLiteral("group:") + g.name; }
     void handleModifiersChanged(std::uint64_t flags) override { modifierChanges << flags; }
     void commitVisibleRing() override { calls << QStringLiteral("commit"); }
-    void moveLauncherSelection(int by) override { calls << QStringLiteral("move:%1").arg(by); }
-    void switcherSelectNext() override { calls << QStringLiteral("next"); }
-    void switcherSelectPrevious() override { calls << QStringLiteral("previous"); }
-    void hideSwitcher(bool animated) override { calls << QStringLiteral("hideSwitcher:%1").arg(animated); }
-    void hideLauncherRing(bool animated) override { calls << QStringLiteral("hideLauncherRing:%1").arg(animated); }
-
-    void setRingVisible(bool switcher, bool launcher)
-    {
-        switcherVisible = switcher;
-        launcherRingVisible = launcher;
-        updateKeyGrabs();
-    }
+    void stepVisibleRing(int delta) override { calls << QStringLiteral("step:%1").arg(delta); }
+    void cancelVisibleRings() override { calls << QStringLiteral("cancel"); }
 };

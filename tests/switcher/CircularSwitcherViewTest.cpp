@@ -238,7 +238,8 @@ TEST_F(SwitcherViewTest, ClicksActAfterATenthOfASecondThroughTheOwner)
 {
     showSettled();
     QList<std::pair<int, std::optional<int>>> requests;
-    window->onCommitRequest = [&](int index, std::optional<int> w) { requests.append({index, w}); };
+    QObject::connect(window.get(), &CircularSwitcherWindow::commitRequested,
+                     [&](int index, std::optional<int> w) { requests.append({index, w}); });
 
     // A wedge click selects at once and asks for the commit 0.1 s later.
     click(polar(124, 225));

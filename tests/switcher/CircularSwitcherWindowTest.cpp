@@ -25,7 +25,7 @@ protected:
             desktop->addApp(i, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("App %1").arg(i));
         desktop->frontmostPID = 1;
         window = std::make_unique<CircularSwitcherWindow>();
-        window->onHidden = [this] { ++hiddenCalls; };
+        QObject::connect(window.get(), &CircularSwitcherWindow::hidden, [this] { ++hiddenCalls; });
     }
     void TearDown() override
     {

@@ -41,11 +41,12 @@ int main(int argc, char** argv)
     const bool owner = app.arguments().contains(QStringLiteral("--owner"));
     CircularSwitcherWindow switcher;
     CircularSwitcherViewModel* model = switcher.viewModel();
-    switcher.onHidden = [] { say(QStringLiteral("hidden")); };
+    QObject::connect(&switcher, &CircularSwitcherWindow::hidden, &switcher, [] { say(QStringLiteral("hidden")); });
     if (owner) {
-        switcher.onCommitRequest = [](int index, std::optional<int> window) {
-            say(QStringLiteral("commit %1 %2").arg(index).arg(window ? *window : -1));
-        };
+        QObject::connect(&switcher, &CircularSwitcherWindow::commitRequested, &switcher,
+                         [](int index, std::optional<int> window) {
+                             say(QStringLiteral("commit %1 %2").arg(index).arg(window ? *window : -1));
+                         });
     }
     QObject::connect(model, &CircularSwitcherViewModel::selectedIndexChanged, model,
                      [model] { say(QStringLiteral("selected %1").arg(model->selectedIndex())); });

@@ -1,0 +1,125 @@
+#pragma once
+// Ring control: opening the app switcher, launcher groups and the
+// shortcut-like rings (an application's shortcuts, saved tabs, passwords),
+// steering them from keys and the pointer, and committing each showing's
+// choice at most once.
+//
+// Two families share the screen, one at a time: the switcher (which also
+// shows launcher groups) and the shortcut-like rings in one panel. A showing
+// commits at most once, by a modifier release (hold mode), the hotkey again
+// (toggle mode), Return or Enter, or a click; any hide that is not a commit
+// (Escape, a click's own hide, another ring opening) ends the showing, so
+// nothing of it commits afterwards. Its exit animation keeps the panel on
+// screen for a moment. A hotkey acts on the ring it opened; pressed while
+// another ring shows, it opens its own.
+
+#include "core/HotkeyRole.h"
+#include "input/RingCommands.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QUuid>
+#include <memory>
+#include <optional>
+
+class AppShortcutRingViewModel;
+class CircularSwitcherWindow;
+class HotkeyDispatcher;
+class PointerMonitorSession;
+class RingLocalPointerMonitor;
+class ShortcutRingWindow;
+struct AppShortcut;
+struct LauncherGroup;
+struct RunningApp;
+
+class RingController : public QObject, public RingCommands {
+    Q_OBJECT
+public:
+    explicit RingController(QObject* parent = nullptr);
+    ~RingController() override;
+
+    // The keyboard the rings were opened from: asked for the held modifiers
+    // once a ring shows, and told when the rings change (its grab set).
+    void setKeyboard(HotkeyDispatcher* keyboard);
+
+    // ---- What the hotkeys ask (RingCommands) -------------------------------------
+    bool isSwitcherVisible() const override;
+    bool isShortcutRingVisible() const override;
+    void triggerSwitcher() override;
+    void triggerLauncher() override;
+    void showCapturedTabsRing() override;
+    void showPasswordRing() override;
+    void showLauncherGroup(const LauncherGroup& group) override;
+    void handleModifiersChanged(std::uint64_t flags) override;
+    void commitVisibleRing() override;
+    void stepVisibleRing(int delta) override;
+    void cancelVisibleRings() override;
+
+    bool isRingVisible() const { return isSwitcherVisible() || isShortcutRingVisible(); }
+
+    // ---- Opening and steering ----------------------------------------------------------
+    // The switcher of running applications (the tray menu and the hotkey).
+    void showCircularSwitcher();
+    // The frontmost application's shortcuts; a beep and a log line when it has none.
+    void showShortcutRing();
+    void hideSwitcher(bool animated);
+    void hideShortcutRing(bool animated);
+    void selectAndActivateCurrentApp();
+    void selectAndExecuteCurrentShortcut();
+    void moveShortcutSelection(int delta);
+    // `deltaY` up positive; points when `precise`, else wheel notches.
+    void forwardScroll(double deltaY, bool precise);
+    void forwardMousePosition();
+    void stopMouseTracking();
+
+    // ---- State (tests, the tray menu and the benchmarks) ----------------------------------
+    CircularSwitcherWindow* circularSwitcher() const { return m_switcher.get(); }
+    ShortcutRingWindow* shortcutRing() const { return m_shortcutRing.get(); }
+    AppShortcutRingViewModel* shortcutRingViewModel() const;
+    bool isMouseTracking() const { return m_mouseMonitor || m_localMonitor; }
+    double scrollAccumulator() const { return m_scrollAccumulator; }
+    bool switcherHasCommitted() const { return m_switcherHasCommitted; }
+    std::optional<std::uint64_t> switcherSessionHold() const { return m_switcherSessionHold; }
+    bool shortcutRingHasCommitted() const { return m_shortcutRingHasCommitted; }
+    HotkeyRole shortcutRingRole() const { return m_shortcutRingRole; }
+
+    // The shortcut ring's commit runs the item this long after the hide starts.
+    static constexpr double executeDelay = 0.05;
+    // Scroll needed for one page turn: points of a precise device, wheel notches.
+    static constexpr double preciseScrollThreshold = 28.0;
+    static constexpr double wheelScrollThreshold = 1.0;
+
+Q_SIGNALS:
+    // A ring showed or hid: the keys the keyboard takes change with it.
+    void ringsChanged();
+
+private:
+    void makeSwitcher();
+    void showShortcutLikeRing(const RunningApp& centre, const QList<AppShortcut>& items, HotkeyRole role);
+    // The showing of `role`'s ring can still take a step or a commit.
+    bool isShortcutRingLive(HotkeyRole role) const;
+    bool isSwitcherLive() const;
+    void stepOrCommitSwitcher();
+    void stepOrCommitShortcutRing();
+    void switcherClickCommit(int index, std::optional<int> windowIndex);
+    // Hold mode, for a ring a key press opened: on the next turn, asks which
+    // modifiers are still held and treats a missing one as released (a
+    // release during the grab that showed the ring is never reported as an
+    // event). Rings opened otherwise (the tray menu) are not held open by keys.
+    void checkHeldModifiersSoon();
+    void startMouseTracking();
+    void stopMouseTrackingIfIdle();
+
+    QPointer<HotkeyDispatcher> m_keyboard;
+    std::unique_ptr<CircularSwitcherWindow> m_switcher;
+    std::unique_ptr<ShortcutRingWindow> m_shortcutRing;
+    std::unique_ptr<PointerMonitorSession> m_mouseMonitor;
+    std::unique_ptr<RingLocalPointerMonitor> m_localMonitor;
+    double m_scrollAccumulator = 0;
+    bool m_switcherHasCommitted = false;
+    std::optional<std::uint64_t> m_switcherSessionHold;
+    std::optional<QUuid> m_switcherSessionGroup; // the group the switcher shows, if any
+    bool m_shortcutRingHasCommitted = false;
+    HotkeyRole m_shortcutRingRole = HotkeyRole::launcher;
+    quint64 m_ringShowings = 0; // every showing of either ring
+};

@@ -1,0 +1,339 @@
+#include "app/TitledWindows.h"
+
+#include "app/AppServices.h"
+#include "core/AppSettings.h"
+#include "platform/Scheduler.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+constexpr double menuBarItemDeadline = 8.0;
+constexpr double menuBarItemPollInterval = 0.15;
+
+AppServices& services() { return AppServices::shared(); }
+
+// A window counts as titled when it has a frame and a title bar: normal
+// windows and dialogs, not popups, tool tips or borderless panels.
+bool isTitled(const QWidget* w)
+{
+    if (!w || !w->isWindow())
+        return false;
+    const auto type = w->windowType();
+    if (type != Qt::Window && type != Qt::Dialog)
+        return false;
+    return !(w->windowFlags() & Qt::FramelessWindowHint);
+}
+
+// Titled and closable only: without the customize hint the window manager
+// keeps its default minimise and maximise buttons.
+constexpr Qt::WindowFlags closableOnly
+    = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
+TitledWindows::TitledWindows(QObject* parent)
+    : QObject(parent)
+{
+    connect(&AppSettings::shared(), &AppSettings::languageChanged, this, &TitledWindows::retitle);
+}
+
+TitledWindows::~TitledWindows()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+    for (QWidget* w : { m_settingsWindow.data(), m_onboardingWindow.data(), m_helpWindow.data(),
+                        m_updateWindow.data(), m_launchPopoverWindow.data() })
+        delete w;
+}
+
+void TitledWindows::setActivationPolicy(ActivationPolicy policy)
+{
+    if (policy == m_activationPolicy)
+        return;
+    m_activationPolicy = policy;
+    Q_EMIT activationPolicyChanged();
+}
+
+QPointer<QWidget>& TitledWindows::field(Kind kind)
+{
+    switch (kind) {
+    case Kind::settings:
+        return m_settingsWindow;
+    case Kind::onboarding:
+        return m_onboardingWindow;
+    case Kind::help:
+        return m_helpWindow;
+    case Kind::update:
+        break;
+    }
+    return m_updateWindow;
+}
+
+void TitledWindows::retitle()
+{
+    if (m_onboardingWindow)
+        m_onboardingWindow->setWindowTitle(QCoreApplication::translate("Kelvaro", "Welcome to Kelvaro"));
+    if (m_settingsWindow)
+        m_settingsWindow->setWindowTitle(QCoreApplication::translate("Kelvaro", "Kelvaro Settings"));
+    if (m_helpWindow)
+        m_helpWindow->setWindowTitle(QCoreApplication::translate("Kelvaro", "Kelvaro Help"));
+}
+
+QWidget* TitledWindows::makeWindow(Kind kind, QWidget* content)
+{
+    auto* window = new QWidget(nullptr, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    QSize size;
+    bool resizable = false;
+    switch (kind) {
+    case Kind::settings:
+        size = settingsWindowSize;
+        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        break;
+    case Kind::onboarding:
+        size = onboardingWindowSize;
+        window->setWindowFlags(closableOnly);
+        break;
+    case Kind::help:
+        size = helpWindowSize;
+        resizable = true;
+        break;
+    case Kind::update:
+        size = updateWindowSize;
+        window->setWindowFlags(closableOnly);
+        break;
+    }
+    if (resizable)
+        window->resize(size);
+    else
+        window->setFixedSize(size);
+    // Centred on the primary screen when made.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    window->installEventFilter(this);
+    field(kind) = window;
+    // The update notice keeps the title it was made with.
+    if (kind == Kind::update)
+        window->setWindowTitle(QCoreApplication::translate("Kelvaro", "Software Update"));
+    else
+        retitle();
+    return window;
+}
+
+void TitledWindows::bringToFront(QWidget* window, bool makeKey)
+{
+    if (!makeKey)
+        window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    window->show();
+    window->raise();
+    if (makeKey) {
+        window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+        window->activateWindow();
+    }
+}
+
+void TitledWindows::openSettings()
+{
+    if (!m_settingsWindow && !services().makeSettingsView)
+        return;
+    setActivationPolicy(ActivationPolicy::regular);
+    if (!m_settingsWindow)
+        makeWindow(Kind::settings, services().makeSettingsView());
+    bringToFront(m_settingsWindow, true);
+}
+
+void TitledWindows::showOnboarding(std::function<void(bool openSettingsAfterwards)> onFinish)
+{
+    if (!m_onboardingWindow && !services().makeOnboardingView)
+        return;
+    setActivationPolicy(ActivationPolicy::regular);
+    if (!m_onboardingWindow) {
+        QPointer<TitledWindows> self(this);
+        auto finish = [self, onFinish = std::move(onFinish)](bool openSettingsAfterwards) {
+            if (!self)
+                return;
+            if (QWidget* w = self->m_onboardingWindow) {
+                self->m_onboardingWindow = nullptr;
+                w->close();
+                w->deleteLater();
+            }
+            if (onFinish)
+                onFinish(openSettingsAfterwards);
+        };
+        makeWindow(Kind::onboarding, services().makeOnboardingView(finish));
+    }
+    bringToFront(m_onboardingWindow, true);
+}
+
+void TitledWindows::showHelp()
+{
+    if (!m_helpWindow && !services().makeHelpView)
+        return;
+    setActivationPolicy(ActivationPolicy::regular);
+    if (!m_helpWindow)
+        makeWindow(Kind::help, services().makeHelpView());
+    bringToFront(m_helpWindow, true);
+}
+
+void TitledWindows::showUpdateNotice(bool silentIfNothing, bool stealsFocus)
+{
+    if (silentIfNothing && !(services().updateAvailable && services().updateAvailable()))
+        return;
+    if (!m_updateWindow && !services().makeUpdateNoticeView)
+        return;
+    setActivationPolicy(ActivationPolicy::regular);
+    if (m_updateWindow) {
+        bringToFront(m_updateWindow, true);
+        return;
+    }
+    QPointer<TitledWindows> self(this);
+    auto onClose = [self] {
+        if (self && self->m_updateWindow)
+            self->m_updateWindow->close();
+    };
+    QWidget* window = makeWindow(Kind::update, services().makeUpdateNoticeView(onClose));
+    bringToFront(window, stealsFocus);
+    if (!stealsFocus)
+        QApplication::alert(window);
+}
+
+// ---- Following the windows ---------------------------------------------------------------
+
+void TitledWindows::observeWindows()
+{
+    if (m_observing)
+        return;
+    m_observing = true;
+    qApp->installEventFilter(this);
+}
+
+bool TitledWindows::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w == m_settingsWindow || w == m_onboardingWindow || w == m_helpWindow || w == m_updateWindow)
+            onWindowClosing(w);
+    } else if (event->type() == QEvent::Hide && watched->isWidgetType() && m_observing) {
+        if (isTitled(static_cast<QWidget*>(watched)))
+            Scheduler::shared().postWhileAlive(this, [this] { restoreAccessoryPolicyIfNoWindowsRemain(); });
+    } else if (event->type() == QEvent::MouseButtonPress && m_launchPopoverWindow) {
+        // A click anywhere else in the application dismisses the launch notice.
+        auto* w = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
+        if (w && w->window() != m_launchPopoverWindow)
+            hideLaunchPopover();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TitledWindows::onWindowClosing(QWidget* window)
+{
+    for (auto kind : { Kind::settings, Kind::onboarding, Kind::help, Kind::update }) {
+        auto& f = field(kind);
+        if (f == window) {
+            f = nullptr;
+            window->deleteLater();
+        }
+    }
+    Scheduler::shared().postWhileAlive(this, [this] { restoreAccessoryPolicyIfNoWindowsRemain(); });
+}
+
+void TitledWindows::restoreAccessoryPolicyIfNoWindowsRemain()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    const bool anyTitled = std::any_of(windows.begin(), windows.end(), [](QWidget* w) {
+        return w->isVisible() && isTitled(w);
+    });
+    if (!anyTitled)
+        setActivationPolicy(ActivationPolicy::accessory);
+}
+
+// ---- Launch notice ---------------------------------------------------------------------------
+
+void TitledWindows::showLaunchPopoverIfEnabled()
+{
+    if (!AppSettings::shared().showLaunchMessage() || m_launchPopoverWindow || m_launchPopoverWaiting)
+        return;
+    if (!services().makeLaunchPopoverView)
+        return;
+    m_launchPopoverWaiting = true;
+    pollForTrayIcon(Scheduler::shared().now() + menuBarItemDeadline);
+}
+
+void TitledWindows::pollForTrayIcon(double deadline)
+{
+    std::optional<QRect> frame;
+    if (services().menuBarItemFrame)
+        frame = services().menuBarItemFrame();
+    if (frame || Scheduler::shared().now() >= deadline) {
+        m_launchPopoverWaiting = false;
+        presentLaunchPopover(frame);
+        return;
+    }
+    Scheduler::shared().postAfterWhileAlive(menuBarItemPollInterval, this,
+                                            [this, deadline] { pollForTrayIcon(deadline); });
+}
+
+QPoint TitledWindows::position(QSize size, std::optional<QRect> item, QRect v)
+{
+    const int w = size.width();
+    if (item) {
+        const int midX = item->x() + item->width() / 2;
+        const int x = std::min(v.x() + v.width() - w - 8, std::max(v.x() + 8, midX - w / 2));
+        const int y = item->y() + item->height() + 2;
+        return { x, y };
+    }
+    return { v.x() + v.width() - w - 12, v.y() + 8 };
+}
+
+void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
+{
+    if (!AppSettings::shared().showLaunchMessage() || m_launchPopoverWindow || !services().makeLaunchPopoverView)
+        return;
+    auto* window = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                                   | Qt::WindowDoesNotAcceptFocus);
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setFixedSize(launchPopoverSize);
+    QPoint origin;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        origin = position(launchPopoverSize, anchor, screen->availableGeometry());
+        window->move(origin);
+    }
+    const int arrowX = anchor ? anchor->x() + anchor->width() / 2 - origin.x() : launchPopoverSize.width() / 2;
+    QPointer<TitledWindows> self(this);
+    auto onOpenSettings = [self] {
+        if (!self)
+            return;
+        self->hideLaunchPopover();
+        self->openSettings();
+    };
+    auto onDismiss = [self] {
+        if (self)
+            self->hideLaunchPopover();
+    };
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(services().makeLaunchPopoverView(arrowX, onOpenSettings, onDismiss));
+    m_launchPopoverWindow = window;
+    window->show();
+}
+
+void TitledWindows::hideLaunchPopover()
+{
+    if (QWidget* w = m_launchPopoverWindow) {
+        m_launchPopoverWindow = nullptr;
+        w->hide();
+        w->deleteLater();
+    }
+}

@@ -1,0 +1,250 @@
+#include "input/HotkeyDispatcher.h"
+
+#include "core/AppSettings.h"
+#include "core/HotkeyRecordingSession.h"
+#include "input/HotkeyEventTap.h"
+#include "input/KeyTapSuspension.h"
+#include "input/RingCommands.h"
+#include "platform/KeyCodes.h"
+#include "platform/LatencyTrace.h"
+#include "platform/Log.h"
+
+#include <QPointer>
+#include <QScopeGuard>
+#include <algorithm>
+
+namespace {
+constexpr double permissionPollInterval = 2.0;
+constexpr std::uint16_t navigationKeys[] = { KeyCodes::Return, KeyCodes::KeypadEnter, KeyCodes::LeftArrow,
+                                             KeyCodes::RightArrow, KeyCodes::DownArrow, KeyCodes::UpArrow,
+                                             KeyCodes::Escape };
+
+AppSettings& settings() { return AppSettings::shared(); }
+}
+
+HotkeyDispatcher::HotkeyDispatcher(RingCommands& rings, QObject* parent)
+    : QObject(parent)
+    , m_rings(rings)
+{
+    KeyTapSuspension::setProvider([this] { return beginSuspension(); });
+    // The grab set follows the hotkeys and the groups.
+    for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
+                         &AppSettings::capturedTabsHotkeyChanged, &AppSettings::passwordHotkeyChanged,
+                         &AppSettings::launcherGroupsChanged })
+        connect(&settings(), signal, this, &HotkeyDispatcher::updateKeyGrabs);
+}
+
+HotkeyDispatcher::~HotkeyDispatcher()
+{
+    KeyTapSuspension::setProvider({});
+    if (m_permissionRetryTimer)
+        Scheduler::shared().cancel(m_permissionRetryTimer);
+    stop();
+}
+
+// ---- The tap ---------------------------------------------------------------------------
+
+void HotkeyDispatcher::start()
+{
+    stop();
+    auto& tap = KeyTap::shared();
+    if (!tap.isTrusted()) {
+        watchPermission();
+        return;
+    }
+    // The tap and the monitor are owned here and stopped before this object
+    // goes, so their handlers never outlive it.
+    auto candidate = std::make_unique<HotkeyEventTap>([this](const KeyTapEvent& e) { return handleTapped(e); },
+                                                      [this](const KeyTapEvent& e) { handleMonitored(e); });
+    candidate->setGrabs(currentKeyGrabs());
+    if (candidate->start()) {
+        m_keyTap = std::move(candidate);
+        if (m_suspensionDepth > 0)
+            m_keyTap->setEnabled(false);
+        return;
+    }
+    Log::write(QStringLiteral("Kelvaro: the key tap could not be created; hotkeys work but also reach the focused window"));
+    m_globalMonitor = tap.addGlobalMonitor([this](const KeyTapEvent& e) { handleMonitored(e); });
+}
+
+void HotkeyDispatcher::stop()
+{
+    m_keyTap.reset();
+    m_globalMonitor.reset();
+}
+
+void HotkeyDispatcher::watchPermission()
+{
+    if (KeyTap::shared().isTrusted() || m_permissionRetryTimer)
+        return;
+    m_permissionRetryTimer = Scheduler::shared().repeatingWhileAlive(permissionPollInterval, this, [this] {
+        if (!KeyTap::shared().isTrusted())
+            return;
+        Scheduler::shared().cancel(m_permissionRetryTimer);
+        m_permissionRetryTimer = 0;
+        start();
+    });
+}
+
+// ---- Dispatch ---------------------------------------------------------------------------
+
+bool HotkeyDispatcher::isRingVisible() const
+{
+    return m_rings.isSwitcherVisible() || m_rings.isShortcutRingVisible();
+}
+
+bool HotkeyDispatcher::matchesAnyBinding(std::uint16_t keyCode, std::uint64_t modifiers) const
+{
+    for (const auto& h : { settings().switcherHotkey(), settings().launcherHotkey(), settings().capturedTabsHotkey(),
+                           settings().passwordHotkey() }) {
+        if (h && h->matches(keyCode, modifiers))
+            return true;
+    }
+    const auto groups = settings().activeLauncherGroups();
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](const LauncherGroup& g) { return g.hotkey && g.hotkey->matches(keyCode, modifiers); });
+}
+
+bool HotkeyDispatcher::handleTapped(const KeyTapEvent& event)
+{
+    const std::uint64_t modifiers = event.flags & Modifier::Mask;
+    bool swallow = false;
+    if (event.type == KeyTapEvent::Type::FlagsChanged) {
+        m_rings.handleModifiersChanged(modifiers);
+    } else if (event.type == KeyTapEvent::Type::KeyDown) {
+        if (event.isAutoRepeat)
+            swallow = isRingVisible() && matchesAnyBinding(event.keyCode, modifiers);
+        else
+            swallow = handleKeyDown(event.keyCode, modifiers);
+    }
+    LatencyTrace::mark("key down handled");
+    // What the rings did may have shown or hidden one.
+    updateKeyGrabs();
+    return swallow;
+}
+
+void HotkeyDispatcher::handleMonitored(const KeyTapEvent& event)
+{
+    if (event.type == KeyTapEvent::Type::FlagsChanged) {
+        m_rings.handleModifiersChanged(event.flags & Modifier::Mask);
+    } else if (event.type == KeyTapEvent::Type::KeyDown && !event.isAutoRepeat) {
+        // A held key repeats: only its first press acts.
+        handleKeyDown(event.keyCode, event.flags & Modifier::Mask);
+    }
+    updateKeyGrabs();
+}
+
+bool HotkeyDispatcher::handleKeyDown(std::uint16_t keyCode, std::uint64_t modifiers)
+{
+    ++m_keyHandlerDepth;
+    const auto leave = qScopeGuard([this] { --m_keyHandlerDepth; });
+    modifiers &= Modifier::Mask;
+    const bool ringVisible = isRingVisible();
+    // A hotkey recorder is listening: its keys are not ours.
+    if (HotkeyRecordingSession::activeCount() >= 1 && !ringVisible)
+        return false;
+    if (ringVisible && keyCode == KeyCodes::Escape) {
+        m_rings.cancelVisibleRings();
+        return true;
+    }
+    if (const auto h = settings().switcherHotkey(); h && h->matches(keyCode, modifiers)) {
+        m_rings.triggerSwitcher();
+        return true;
+    }
+    if (const auto h = settings().launcherHotkey(); h && h->matches(keyCode, modifiers)) {
+        m_rings.triggerLauncher();
+        return true;
+    }
+    if (const auto h = settings().capturedTabsHotkey(); h && h->matches(keyCode, modifiers)) {
+        m_rings.showCapturedTabsRing();
+        return true;
+    }
+    if (const auto h = settings().passwordHotkey(); h && h->matches(keyCode, modifiers)) {
+        m_rings.showPasswordRing();
+        return true;
+    }
+    for (const LauncherGroup& group : settings().activeLauncherGroups()) {
+        if (group.hotkey && group.hotkey->matches(keyCode, modifiers)) {
+            m_rings.showLauncherGroup(group);
+            return true;
+        }
+    }
+    return handleRingNavigation(keyCode);
+}
+
+bool HotkeyDispatcher::handleRingNavigation(std::uint16_t keyCode)
+{
+    if (!isRingVisible())
+        return false;
+    switch (keyCode) {
+    case KeyCodes::Return:
+    case KeyCodes::KeypadEnter:
+        m_rings.commitVisibleRing();
+        return true;
+    case KeyCodes::RightArrow:
+    case KeyCodes::DownArrow:
+        m_rings.stepVisibleRing(1);
+        return true;
+    case KeyCodes::LeftArrow:
+    case KeyCodes::UpArrow:
+        m_rings.stepVisibleRing(-1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- Grabs and suspension ----------------------------------------------------------------
+
+std::vector<KeyGrab> HotkeyDispatcher::currentKeyGrabs() const
+{
+    std::vector<KeyGrab> grabs;
+    auto add = [&](const KeyGrab& g) {
+        if (std::find(grabs.begin(), grabs.end(), g) == grabs.end())
+            grabs.push_back(g);
+    };
+    for (const auto& h : { settings().switcherHotkey(), settings().launcherHotkey(), settings().capturedTabsHotkey(),
+                           settings().passwordHotkey() }) {
+        if (h)
+            add(KeyGrab::of(*h));
+    }
+    for (const LauncherGroup& g : settings().activeLauncherGroups()) {
+        if (g.hotkey)
+            add(KeyGrab::of(*g.hotkey));
+    }
+    if (isRingVisible()) {
+        for (std::uint16_t code : navigationKeys)
+            add(KeyGrab::anyModifiersOf(code));
+    }
+    return grabs;
+}
+
+void HotkeyDispatcher::updateKeyGrabs()
+{
+    if (m_keyTap)
+        m_keyTap->setGrabs(currentKeyGrabs());
+}
+
+std::optional<std::uint64_t> HotkeyDispatcher::currentModifiers()
+{
+    return m_keyTap ? m_keyTap->currentModifiers() : std::nullopt;
+}
+
+void HotkeyDispatcher::setTapEnabled(bool enabled)
+{
+    if (m_keyTap)
+        m_keyTap->setEnabled(enabled);
+}
+
+std::function<void()> HotkeyDispatcher::beginSuspension()
+{
+    ++m_suspensionDepth;
+    setTapEnabled(false);
+    return [self = QPointer<HotkeyDispatcher>(this), done = std::make_shared<bool>(false)] {
+        if (*done || !self)
+            return;
+        *done = true;
+        if (--self->m_suspensionDepth == 0)
+            self->setTapEnabled(true);
+    };
+}

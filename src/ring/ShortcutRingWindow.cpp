@@ -1,0 +1,111 @@
+#include "ring/ShortcutRingWindow.h"
+
+#include "core/AppSettings.h"
+#include "core/AppShortcut.h"
+#include "platform/DisplayPreferences.h"
+#include "platform/LatencyTrace.h"
+#include "platform/Scheduler.h"
+#include "ring/AppShortcutRingView.h"
+#include "ring/AppShortcutRingViewModel.h"
+#include "ringkit/RingMotion.h"
+#include "ringkit/RingPanel.h"
+
+ShortcutRingWindow::ShortcutRingWindow(QObject* parent)
+    : QObject(parent)
+    , m_panel(new RingPanel())
+{
+}
+
+ShortcutRingWindow::~ShortcutRingWindow()
+{
+    if (m_model)
+        m_model->onHide = nullptr;
+    delete m_panel; // and the view with it
+    delete m_model.data();
+}
+
+bool ShortcutRingWindow::isVisible() const
+{
+    return m_panel->isPanelVisible();
+}
+
+void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>& items)
+{
+    const quint64 generation = ++m_revealGeneration;
+    ++m_hideGeneration;
+    m_isExiting = false;
+
+    auto* model = new AppShortcutRingViewModel(this);
+    model->loadShortcuts(centre, items);
+    QPointer<ShortcutRingWindow> self(this);
+    model->onHide = [self] {
+        if (self)
+            self->hide(true);
+    };
+    QPointer<AppShortcutRingViewModel> previous = m_model;
+    if (previous)
+        previous->onHide = nullptr;
+    m_model = model;
+    // The old view goes with the content it replaces; its model after it.
+    m_panel->setContent(new AppShortcutRingView(model));
+    if (previous)
+        previous->deleteLater();
+
+    const AppSettings& settings = AppSettings::shared();
+    const QRectF frame = settings.ringFrame(AppShortcutRingView::stageSize * settings.ringScale());
+    m_panel->setFrameYUp(frame);
+    model->setRingCenter(frame.center());
+    LatencyTrace::mark("ring view made");
+
+    m_panel->orderFront();
+    LatencyTrace::mark("ring ordered front");
+
+    Scheduler::shared().postWhileAlive(this, [this, generation] {
+        if (generation != m_revealGeneration || !isVisible() || !m_model)
+            return;
+        LatencyTrace::mark("ring reveal");
+        m_model->reveal();
+    });
+}
+
+void ShortcutRingWindow::hide(bool animated)
+{
+    ++m_revealGeneration; // a reveal still pending is cancelled
+    if (animated && m_isExiting)
+        return;
+    if (isVisible() || m_model)
+        Q_EMIT hidingStarted();
+    if (animated && m_model && m_model->isVisible()) {
+        const quint64 generation = ++m_hideGeneration;
+        m_isExiting = true;
+        // The view animates the change with the exit curve.
+        m_model->beginExit();
+        const bool reduceMotion = DisplayPreferences::shared().reduceMotion();
+        Scheduler::shared().postAfterWhileAlive(RingMotion::exitDuration(reduceMotion), this, [this, generation] {
+            if (generation != m_hideGeneration)
+                return;
+            m_isExiting = false;
+            release();
+        });
+        return;
+    }
+    ++m_hideGeneration;
+    m_isExiting = false;
+    release();
+}
+
+void ShortcutRingWindow::release()
+{
+    if (AppShortcutRingViewModel* model = m_model) {
+        model->onHide = nullptr;
+        model->snapHidden();
+        m_model = nullptr;
+        m_panel->orderOut();
+        m_panel->setContent(nullptr);
+        model->deleteLater();
+    } else {
+        m_panel->orderOut();
+        m_panel->setContent(nullptr);
+    }
+    Q_EMIT hidden();
+}
