@@ -85,24 +85,24 @@ AppShortcutRingView::~AppShortcutRingView() = default;
 
 QString AppShortcutRingView::accessibilityLabel()
 {
-    return AppSettings::shared().localized(QStringLiteral("Shortcut Launcher"));
+    return QCoreApplication::translate("Kelvaro", "Shortcut Launcher");
 }
 
 QString AppShortcutRingView::accessibilityHint()
 {
-    return AppSettings::shared().localized(QStringLiteral("Arrow keys choose, Return runs the shortcut, Escape dismisses."));
+    return QCoreApplication::translate("Kelvaro", "Arrow keys choose, Return runs the shortcut, Escape dismisses.");
 }
 
 QString AppShortcutRingView::accessibilityDescription() const
 {
     if (!m_model)
-        return AppSettings::shared().localized(QStringLiteral("No shortcuts"));
+        return QCoreApplication::translate("Kelvaro", "No shortcuts");
     const auto& items = m_model->shortcuts();
     const int i = m_model->selectedIndex();
     if (i < 0 || i >= items.size())
-        return AppSettings::shared().localized(QStringLiteral("No shortcuts"));
+        return QCoreApplication::translate("Kelvaro", "No shortcuts");
     const QLocale system = QLocale::system();
-    return RingElement::systemLocalized(QStringLiteral("%1, %2 of %3"), QStringLiteral("ringview"))
+    return RingElement::systemLocalized(QT_TRANSLATE_NOOP("Kelvaro", "%1, %2 of %3"))
         .arg(items[i].name, system.toString(i + 1), system.toString(int(items.size())));
 }
 
@@ -113,8 +113,7 @@ QString AppShortcutRingView::cardTitle(int index) const
     const QString& label = m_model->arcVariants()[index].label;
     if (!label.isEmpty())
         return label;
-    return AppSettings::shared()
-        .localized(QStringLiteral("Password %1"))
+    return QCoreApplication::translate("Kelvaro", "Password %1")
         .arg(AppSettings::shared().resolvedLocale().toString(index + 1));
 }
 
@@ -325,10 +324,6 @@ void AppShortcutRingView::takeDescription(bool announce)
     m_description = d;
     if (!announce)
         return;
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, d);
-        QAccessible::updateAccessibility(&event);
-    }
     RingAnnounce::announce(this, d);
 }
 

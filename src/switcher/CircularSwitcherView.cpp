@@ -4,6 +4,7 @@
 #include "platform/DisplayPreferences.h"
 #include "platform/Scheduler.h"
 #include "switcher/AppActivator.h"
+#include "ringkit/RingAnnounce.h"
 #include "ringkit/CentreAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "ringkit/RingElement.h"
@@ -12,6 +13,7 @@
 #include "ringkit/WindowArcGeometry.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QLocale>
 #include <QMouseEvent>
@@ -45,26 +47,6 @@ QColor mixColour(const QColor& a, const QColor& b, double t)
                             float(mix(a.blueF(), b.blueF(), t)), float(mix(a.alphaF(), b.alphaF(), t)));
 }
 
-// ---- Announcements ------------------------------------------------------------------
-
-QPointer<QObject>& announcementElement()
-{
-    static QPointer<QObject> element;
-    return element;
-}
-QString g_lastAnnouncement;
-int g_announcementCount = 0;
-std::function<void(QAccessibleEvent*)>& eventObserver()
-{
-    static std::function<void(QAccessibleEvent*)> observer;
-    return observer;
-}
-void post(QAccessibleEvent* event)
-{
-    if (eventObserver())
-        eventObserver()(event);
-    QAccessible::updateAccessibility(event);
-}
 
 }
 
@@ -186,8 +168,6 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
     setObjectName(QStringLiteral("CircularSwitcherView"));
-    if (!announcementElement())
-        announcementElement() = this;
 
     connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
         if (isVisible())
@@ -460,26 +440,26 @@ void CircularSwitcherView::syncFan(bool animated)
 
 // ---- Accessibility ------------------------------------------------------------------------
 
-QString CircularSwitcherView::accessibilityLabel() { return AppSettings::shared().localized(QStringLiteral("App Switcher")); }
+QString CircularSwitcherView::accessibilityLabel() { return QCoreApplication::translate("Kelvaro", "App Switcher"); }
 
 QString CircularSwitcherView::accessibilityHint()
 {
-    return AppSettings::shared().localized(QStringLiteral("Arrow keys choose, Return switches, Escape dismisses."));
+    return QCoreApplication::translate("Kelvaro", "Arrow keys choose, Return switches, Escape dismisses.");
 }
 
 QString CircularSwitcherView::accessibilityDescription() const
 {
-    AppSettings& settings = AppSettings::shared();
+    const AppSettings& settings = AppSettings::shared();
     if (!m_model)
-        return settings.localized(QStringLiteral("No apps"));
+        return QCoreApplication::translate("Kelvaro", "No apps");
     const auto app = m_model->highlightedApp();
     if (!app)
-        return settings.localized(QStringLiteral("No apps"));
+        return QCoreApplication::translate("Kelvaro", "No apps");
     const QList<AppWindow>& windows = m_model->windows();
     if (const auto w = m_model->selectedWindowIndex(); w && *w >= 0 && *w < windows.size()) {
         const QLocale system = QLocale::system();
         // One pass over the placeholders: names and titles may contain "%1".
-        return RingElement::systemLocalized(QStringLiteral("%1, window %2 of %3: %4"), QStringLiteral("switcher"))
+        return RingElement::systemLocalized(QT_TRANSLATE_NOOP("Kelvaro", "%1, window %2 of %3: %4"))
             .arg(app->name, system.toString(*w + 1), system.toString(int(windows.size())), windows[*w].title);
     }
     const QList<RunningApp>& apps = m_model->runningApps();
@@ -491,7 +471,7 @@ QString CircularSwitcherView::accessibilityDescription() const
         }
     }
     const QLocale locale = settings.resolvedLocale();
-    return settings.localized(QStringLiteral("%1, %2 of %3"))
+    return QCoreApplication::translate("Kelvaro", "%1, %2 of %3")
         .arg(app->name, locale.toString(position), locale.toString(int(apps.size())));
 }
 
@@ -523,33 +503,9 @@ void CircularSwitcherView::publishAccessibility()
     m_publishedValue = description;
     // Only what the user sees changing is spoken: not the list emptied after a hide.
     if (m_model && m_model->isVisible())
-        announce(description, this);
+        RingAnnounce::announce(this, description);
 }
 
-void CircularSwitcherView::announce(const QString& message, QObject* element)
-{
-    if (message.isEmpty())
-        return;
-    g_lastAnnouncement = message;
-    ++g_announcementCount;
-    if (element)
-        announcementElement() = element;
-    QObject* target = announcementElement();
-    if (!target)
-        return;
-    QAccessibleValueChangeEvent value(target, message);
-    post(&value);
-    QAccessibleEvent description(target, QAccessible::DescriptionChanged);
-    post(&description);
-}
-
-void CircularSwitcherView::setAccessibilityEventObserver(std::function<void(QAccessibleEvent*)> observer)
-{
-    eventObserver() = std::move(observer);
-}
-
-QString CircularSwitcherView::lastAnnouncement() { return g_lastAnnouncement; }
-int CircularSwitcherView::announcementCount() { return g_announcementCount; }
 
 // ---- Clicks --------------------------------------------------------------------------------
 

@@ -80,16 +80,6 @@ public:
     // last settled change).
     QString accessibilityValue() const { return m_publishedValue.value_or(QString()); }
 
-    // The one announcement of every ring: a non-empty text is sent to
-    // assistive technology as a value change of `element` (the ring's
-    // accessible element; when null, the ring view that announced last).
-    static void announce(const QString& message, QObject* element = nullptr);
-    // The last text announced and how many announcements were made (checks).
-    static QString lastAnnouncement();
-    static int announcementCount();
-    // Sees every event posted for an announcement, whether or not assistive
-    // technology is listening (checks; null removes it).
-    static void setAccessibilityEventObserver(std::function<void(QAccessibleEvent*)> observer);
 
     // ---- Clicks ----
     // Set by the panel: a click commits through the delegate (wedge: the

@@ -9,6 +9,7 @@
 
 #include "platform/DisplayPreferences.h"
 #include "platform/sim/SimDisplayPreferences.h"
+#include "ringkit/RingAnnounce.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
@@ -294,20 +295,20 @@ TEST_F(SwitcherViewTest, WithoutAnOwnerAClickActivatesOnceAndHides)
 
 TEST_F(SwitcherViewTest, AccessibleValueSpeaksTheSelectionAndAnnouncesChangesOnly)
 {
-    CircularSwitcherView::setAccessibilityEventObserver(recordEvent);
+    RingAnnounce::setEventObserver(recordEvent);
     g_seen.clear();
-    const int before = CircularSwitcherView::announcementCount();
+    const int before = RingAnnounce::count();
 
     window->showSwitcher(std::nullopt);
     env.scheduler().advance(2.0);
     EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 1, 1 of 4"));
-    EXPECT_EQ(CircularSwitcherView::announcementCount(), before); // the first value is not announced
+    EXPECT_EQ(RingAnnounce::count(), before); // the first value is not announced
 
     model().selectNext();
     env.scheduler().advance(0.05);
     EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 2, 2 of 4"));
-    EXPECT_EQ(CircularSwitcherView::announcementCount(), before + 1);
-    EXPECT_EQ(CircularSwitcherView::lastAnnouncement(), QStringLiteral("App 2, 2 of 4"));
+    EXPECT_EQ(RingAnnounce::count(), before + 1);
+    EXPECT_EQ(RingAnnounce::lastMessage(), QStringLiteral("App 2, 2 of 4"));
 
     model().updatePointer(model().ringCenter() + QPointF(120, 0));
     model().updatePointer(model().ringCenter() + QPointF(190, -190));
@@ -315,21 +316,21 @@ TEST_F(SwitcherViewTest, AccessibleValueSpeaksTheSelectionAndAnnouncesChangesOnl
     ASSERT_TRUE(model().selectedWindowIndex().has_value());
     const int w = *model().selectedWindowIndex();
     EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 2, window %1 of 3: Doc %1").arg(w + 1));
-    EXPECT_EQ(CircularSwitcherView::announcementCount(), before + 2);
+    EXPECT_EQ(RingAnnounce::count(), before + 2);
 
     // An out-of-range window falls back to the application, with its position.
     model().setSelectedWindowIndex(7);
     EXPECT_EQ(view().accessibilityDescription(), QStringLiteral("App 2, 2 of 4"));
 
     // Hiding empties the list: not spoken. A new showing's first value is not either.
-    const int shown = CircularSwitcherView::announcementCount();
+    const int shown = RingAnnounce::count();
     window->hideSwitcher(true);
     env.scheduler().advance(1.0);
     EXPECT_EQ(view().accessibilityDescription(), QStringLiteral("No apps"));
     window->showSwitcher(std::nullopt);
     env.scheduler().advance(2.0);
     EXPECT_EQ(view().accessibilityValue(), QStringLiteral("App 1, 1 of 4"));
-    EXPECT_EQ(CircularSwitcherView::announcementCount(), shown);
+    EXPECT_EQ(RingAnnounce::count(), shown);
 
     // The element: one node with label, value and hint; announcements reach assistive technology.
     QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&view());
@@ -348,10 +349,10 @@ TEST_F(SwitcherViewTest, AccessibleValueSpeaksTheSelectionAndAnnouncesChangesOnl
     EXPECT_EQ(values[0], QStringLiteral("App 2, 2 of 4"));
 
     // An empty text is never announced.
-    const int count = CircularSwitcherView::announcementCount();
-    CircularSwitcherView::announce(QString());
-    EXPECT_EQ(CircularSwitcherView::announcementCount(), count);
-    CircularSwitcherView::setAccessibilityEventObserver(nullptr);
+    const int count = RingAnnounce::count();
+    RingAnnounce::announce(window->view(), QString());
+    EXPECT_EQ(RingAnnounce::count(), count);
+    RingAnnounce::setEventObserver(nullptr);
 }
 
 TEST_F(SwitcherViewTest, DescriptionsFollowTheInterfaceLanguage)
