@@ -23,6 +23,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <xcb/xcb.h>
@@ -73,19 +74,18 @@ private:
     class Session final : public PointerMonitorSession {
     public:
         Session(XInputPointerMonitor* owner, std::shared_ptr<Handler> handler)
-            : m_owner(owner), m_alive(owner->m_alive), m_handler(std::move(handler))
+            : m_owner(owner), m_handler(std::move(handler))
         {
         }
         ~Session() override
         {
             m_handler.reset();
-            if (m_alive.lock())
+            if (m_owner)
                 m_owner->removed();
         }
 
     private:
-        XInputPointerMonitor* m_owner;
-        std::weak_ptr<bool> m_alive;
+        QPointer<XInputPointerMonitor> m_owner; // a session may outlive the monitor
         std::shared_ptr<Handler> m_handler;
     };
 
@@ -296,7 +296,6 @@ private:
     bool m_broken = false;
     QList<std::weak_ptr<Handler>> m_handlers;
     QHash<std::uint16_t, ScrollAxis> m_axes;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 }
 
