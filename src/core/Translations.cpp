@@ -1,11 +1,12 @@
 #include "core/Translations.h"
 
 #include "core/AppLanguage.h"
+#include "platform/Log.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QHash>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 #include <memory>
@@ -24,7 +25,7 @@ std::shared_ptr<QTranslator> kelvaroTranslator(const QString& code)
     if (it == loaded.end()) {
         auto translator = std::make_shared<QTranslator>();
         if (!translator->load(QStringLiteral(":/i18n/kelvaro_%1.qm").arg(code))) {
-            qWarning().noquote() << "Kelvaro: no translations for language" << code;
+            Log::write(QStringLiteral("Kelvaro: no translations for language \"%1\"").arg(code));
             translator.reset();
         }
         it = loaded.insert(code, translator);
@@ -33,6 +34,7 @@ std::shared_ptr<QTranslator> kelvaroTranslator(const QString& code)
 }
 
 struct Installed {
+    QPointer<QCoreApplication> app; // the application they are installed on
     QString code;
     QString pending; // asked for before the application object existed
     std::shared_ptr<QTranslator> kelvaro;
@@ -77,12 +79,13 @@ void Translations::install(const QString& code)
         return;
     }
     state.pending.clear();
-    if (code == state.code)
+    if (state.app == QCoreApplication::instance() && code == state.code)
         return;
     if (state.kelvaro)
         QCoreApplication::removeTranslator(state.kelvaro.get());
     if (state.qt)
         QCoreApplication::removeTranslator(state.qt.get());
+    state.app = QCoreApplication::instance();
     state.code = code;
     state.kelvaro = kelvaroTranslator(code);
     state.qt = std::make_unique<QTranslator>();
@@ -94,8 +97,6 @@ void Translations::install(const QString& code)
     if (state.kelvaro)
         QCoreApplication::installTranslator(state.kelvaro.get());
 }
-
-QString Translations::installedCode() { return installed().code; }
 
 namespace {
 // A language chosen while there was no application object yet is installed

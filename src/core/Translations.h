@@ -23,11 +23,8 @@ QString systemLanguageCode();
 // Makes `code` the language QCoreApplication::translate answers in:
 // installs Kelvaro's translator and Qt's qtbase translator for it, removing
 // those of the language installed before. Without an application object
-// yet, the language is installed when it is created.
+// yet, the language is installed when it is created. Main thread.
 void install(const QString& code);
-
-// The language installed last, empty before the first install().
-QString installedCode();
 
 // `english` (context "Kelvaro") in the language `code`, whatever language is
 // installed; `english` itself when there is no translation. Any thread.

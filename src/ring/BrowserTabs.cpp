@@ -1,6 +1,5 @@
 #include "ring/BrowserTabs.h"
 
-#include "core/AppSettings.h"
 #include "platform/BrowserScripting.h"
 #include "platform/Workspace.h"
 
@@ -109,16 +108,15 @@ std::optional<BrowserTabs::Tab> BrowserTabs::Tab::fromJson(const nlohmann::json&
 
 QString BrowserTabs::CaptureError::errorDescription() const
 {
-    const AppSettings& settings = AppSettings::shared();
     switch (kind) {
     case Kind::permissionDenied:
-        return settings.localized(QStringLiteral("Kelvaro cannot read the open tabs of %1. Check that your user may read the browser's profile folder in ~/.config and its Sessions folder.")).arg(browserName);
+        return QCoreApplication::translate("Kelvaro", "Kelvaro cannot read the open tabs of %1. Check that your user may read the browser's profile folder in ~/.config and its Sessions folder.").arg(browserName);
     case Kind::failed:
         if (message)
             return *message;
-        return settings.localized(QStringLiteral("Could not read %1's tabs.")).arg(browserName);
+        return QCoreApplication::translate("Kelvaro", "Could not read %1's tabs.").arg(browserName);
     case Kind::noneRunning:
-        return settings.localized(QStringLiteral("No supported browser is running."));
+        return QCoreApplication::translate("Kelvaro", "No supported browser is running.");
     }
     return QString();
 }

@@ -1,6 +1,5 @@
 #include "ring/CapturedTabStore.h"
 
-#include "core/AppSettings.h"
 #include "core/AppShortcut.h"
 #include "core/CustomIcons.h"
 #include "core/StoredListRecovery.h"
@@ -8,6 +7,7 @@
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTimeZone>
 
@@ -59,7 +59,7 @@ QList<CapturedSession> migrateLegacyTabs()
 
     CapturedSession session;
     session.id = QUuid::createUuid();
-    session.name = AppSettings::shared().localized(QStringLiteral("Saved earlier"));
+    session.name = QCoreApplication::translate("Kelvaro", "Saved earlier");
     session.capturedAt = CapturedSession::referenceSeconds(Scheduler::shared().wallClock());
     session.tabs = tabs;
     const QList<CapturedSession> list { session };

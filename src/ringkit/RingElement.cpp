@@ -79,8 +79,3 @@ QString RingElement::systemLocalized(const char* english)
 {
     return Translations::translate(english, Translations::systemLanguageCode());
 }
-
-QString RingElement::systemLocalized(const QString& english, const QString&)
-{
-    return systemLocalized(english.toUtf8().constData());
-}

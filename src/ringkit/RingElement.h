@@ -50,9 +50,6 @@ public:
     // is none. Write the literal as QT_TRANSLATE_NOOP("Kelvaro", "…") so it
     // is extracted for the translators.
     static QString systemLocalized(const char* english);
-    // The same; `area` is ignored (one translation file per language). Kept
-    // until the last callers pass a marked literal.
-    static QString systemLocalized(const QString& english, const QString& area);
 
     RingElement() = delete;
 };

@@ -5,8 +5,8 @@
 #include "platform/Scheduler.h"
 #include "services/BuildConfig.h"
 #include "services/ServiceNetwork.h"
-#include "core/AppSettings.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
@@ -197,15 +197,16 @@ void Telemetry::markNoticeShown()
 Telemetry::Notice Telemetry::noticeTexts()
 {
     Notice n;
-    n.message = AppSettings::shared().localized(QStringLiteral("Kelvaro now sends anonymous usage data"));
-    n.informative = AppSettings::shared().localized(QStringLiteral(
-                        "Earlier versions sent nothing at all. This one reports when the app launches, when a ring is opened and how many tabs a capture found."))
+    n.message = QCoreApplication::translate("Kelvaro", "Kelvaro now sends anonymous usage data");
+    n.informative = QCoreApplication::translate("Kelvaro",
+                                     "Earlier versions sent nothing at all. This one reports when the app launches, when a ring "
+                                     "is opened and how many tabs a capture found.")
         + QStringLiteral("\n\n")
-        + AppSettings::shared().localized(QStringLiteral("No window titles, no URLs, no file paths, and nothing you type."))
+        + QCoreApplication::translate("Kelvaro", "No window titles, no URLs, no file paths, and nothing you type.")
         + QStringLiteral("\n\n")
-        + AppSettings::shared().localized(QStringLiteral("You can turn it off now, or at any time in Settings \u203A Privacy."));
-    n.keepButton = AppSettings::shared().localized(QStringLiteral("Keep it on"));
-    n.turnOffButton = AppSettings::shared().localized(QStringLiteral("Turn it off"));
+        + QCoreApplication::translate("Kelvaro", "You can turn it off now, or at any time in Settings › Privacy.");
+    n.keepButton = QCoreApplication::translate("Kelvaro", "Keep it on");
+    n.turnOffButton = QCoreApplication::translate("Kelvaro", "Turn it off");
     return n;
 }
 

@@ -37,8 +37,11 @@ public:
     static constexpr double requestTimeout = 15.0;      // feed request, seconds
     static constexpr qint64 maximumFeedSize = 256 * 1024;
 
-    static inline const QString noFeedMessage = QStringLiteral("No update feed is configured.");
-    static inline const QString unreachableMessage = QStringLiteral("Couldn't reach the update server.");
+    // Failure messages travel in English and are translated where shown.
+    static inline const QString noFeedMessage =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Kelvaro", "No update feed is configured."));
+    static inline const QString unreachableMessage =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Kelvaro", "Couldn't reach the update server."));
 
     // Reads "updateChecksAutomatic" and "updateLastCheck" from the defaults.
     explicit UpdateChecker(QObject* parent = nullptr);

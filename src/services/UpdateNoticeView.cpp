@@ -4,6 +4,7 @@
 #include "core/SymbolIcons.h"
 #include "services/UpdateChecker.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,11 +21,6 @@ constexpr int kNotesMaxHeight = 84;
 constexpr int kContentMargin = 28;
 constexpr int kButtonMargin = 24;
 constexpr int kButtonBottom = 20;
-
-QString tr_(const QString& english)
-{
-    return AppSettings::shared().localized(english);
-}
 
 QFont scaledFont(const QFont& base, qreal factor, QFont::Weight weight)
 {
@@ -167,7 +163,7 @@ UpdateNoticeView::UpdateNoticeView(UpdateChecker& checker, std::function<void()>
 
 QString UpdateNoticeView::windowTitle()
 {
-    return tr_(QStringLiteral("Software Update"));
+    return QCoreApplication::translate("Kelvaro", "Software Update");
 }
 
 QPushButton* UpdateNoticeView::defaultButton() const
@@ -201,28 +197,28 @@ void UpdateNoticeView::render()
     case Kind::Available:
         m_symbolName = QStringLiteral("arrow.down.circle");
         tint = palette().color(QPalette::Highlight);
-        headline = tr_(QStringLiteral("A new version is available"));
-        detail = tr_(QStringLiteral("Kelvaro %1 is ready. You have %2."))
+        headline = QCoreApplication::translate("Kelvaro", "A new version is available");
+        detail = QCoreApplication::translate("Kelvaro", "Kelvaro %1 is ready. You have %2.")
                      .arg(o.manifest.version, UpdateChecker::currentVersion());
         break;
     case Kind::Failed:
         m_symbolName = QStringLiteral("exclamationmark.triangle");
         tint = QColor(255, 149, 0);
-        headline = tr_(QStringLiteral("Couldn't check for updates"));
-        detail = tr_(o.message);
+        headline = QCoreApplication::translate("Kelvaro", "Couldn't check for updates");
+        detail = QCoreApplication::translate("Kelvaro", o.message.toUtf8().constData());
         break;
     case Kind::Checking:
         m_symbolName = QStringLiteral("arrow.triangle.2.circlepath");
-        headline = tr_(QStringLiteral("Checking for updates\u2026"));
+        headline = QCoreApplication::translate("Kelvaro", "Checking for updates…");
         break;
     case Kind::UpToDate:
         m_symbolName = QStringLiteral("checkmark.circle");
-        headline = tr_(QStringLiteral("You're up to date"));
-        detail = tr_(QStringLiteral("Kelvaro %1 is the latest version.")).arg(UpdateChecker::currentVersion());
+        headline = QCoreApplication::translate("Kelvaro", "You're up to date");
+        detail = QCoreApplication::translate("Kelvaro", "Kelvaro %1 is the latest version.").arg(UpdateChecker::currentVersion());
         break;
     case Kind::Idle:
         m_symbolName = QStringLiteral("checkmark.circle");
-        headline = tr_(QStringLiteral("You're up to date"));
+        headline = QCoreApplication::translate("Kelvaro", "You're up to date");
         break;
     }
 
@@ -242,10 +238,10 @@ void UpdateNoticeView::render()
         m_notesArea->verticalScrollBar()->setValue(0);
     }
 
-    m_skip->setText(tr_(QStringLiteral("Skip This Version")));
-    m_later->setText(tr_(QStringLiteral("Later")));
-    m_download->setText(tr_(QStringLiteral("Download")));
-    m_ok->setText(tr_(QStringLiteral("OK")));
+    m_skip->setText(QCoreApplication::translate("Kelvaro", "Skip This Version"));
+    m_later->setText(QCoreApplication::translate("Kelvaro", "Later"));
+    m_download->setText(QCoreApplication::translate("Kelvaro", "Download"));
+    m_ok->setText(QCoreApplication::translate("Kelvaro", "OK"));
     m_ok->setEnabled(o.kind != Kind::Checking);
     m_availableRow->setVisible(available);
     m_otherRow->setVisible(!available);

@@ -1,8 +1,8 @@
 #include "switcher/AppWindows.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
-#include "core/AppSettings.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
 #include "platform/WindowList.h"
@@ -211,8 +211,8 @@ QString AppWindows::displayTitle(const std::optional<QString>& axTitle, const st
     if (const QString n = trimmed(cgName); !n.isEmpty())
         return n;
     if (bounds && looksFullscreen(*bounds))
-        return AppSettings::shared().localized(QStringLiteral("Full Screen"));
-    return AppSettings::shared().localized(QStringLiteral("Window %1")).arg(qint64(index) + 1);
+        return QCoreApplication::translate("Kelvaro", "Full Screen");
+    return QCoreApplication::translate("Kelvaro", "Window %1").arg(qint64(index) + 1);
 }
 
 QString AppWindows::stableID(const QString& bundle, std::optional<quint32> cgID, const QString& title, int index)
@@ -389,7 +389,7 @@ std::optional<WindowElement> AppWindows::resolveAXWindow(qint32 pid, std::option
         return std::nullopt;
     }
     const QString t = title.trimmed();
-    if (!t.isEmpty() && t != AppSettings::shared().localized(QStringLiteral("Full Screen"))) {
+    if (!t.isEmpty() && t != QCoreApplication::translate("Kelvaro", "Full Screen")) {
         for (const WindowElement& e : list) {
             if (trimmed(string(e, QStringLiteral("AXTitle"))) == t)
                 return e;

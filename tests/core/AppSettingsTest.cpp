@@ -1,11 +1,15 @@
 #include "core/AppSettings.h"
 #include "core/StoredListRecovery.h"
+#include "core/Translations.h"
 #include "platform/Log.h"
 #include "platform/sim/SimAppearance.h"
 #include "platform/sim/SimLoginItem.h"
 #include "platform/sim/SimScreens.h"
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QSignalSpy>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -239,17 +243,43 @@ TEST_F(AppSettingsTest, WarningsComeInTheirOrder)
     }
 }
 
-TEST_F(AppSettingsTest, LocalizedFollowsTheChosenLanguage)
+TEST_F(AppSettingsTest, TranslationsFollowTheChosenLanguageBeforeListenersRelabel)
 {
     auto s = load();
+    const auto tr = [](const char* english) { return QCoreApplication::translate("Kelvaro", english); };
+    QString relabelled;
+    QObject::connect(s.get(), &AppSettings::languageChanged, [&] { relabelled = tr("App Switcher"); });
+
     s->setLanguage(AppLanguage::german);
+    EXPECT_EQ(relabelled, QStringLiteral("App-Umschalter"));
     EXPECT_EQ(s->resolvedLocale().language(), QLocale::German);
-    EXPECT_EQ(s->localized(QStringLiteral("App Switcher")), QStringLiteral("App-Umschalter"));
     EXPECT_EQ(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::switcher),
               QStringLiteral("Bereits von Kurzbefehl-Starter verwendet. Wähle eine andere Kombination."));
-    EXPECT_EQ(s->localized(QStringLiteral("A text nobody translated")), QStringLiteral("A text nobody translated"));
+    EXPECT_EQ(tr("A text nobody translated"), QStringLiteral("A text nobody translated"));
+    // Qt's own texts (standard dialog buttons) follow as well.
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"))) {
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+
     s->setLanguage(AppLanguage::japanese);
-    EXPECT_EQ(s->localized(QStringLiteral("Dark")), QStringLiteral("ダーク"));
+    EXPECT_EQ(relabelled, QStringLiteral("アプリスイッチャー"));
+    EXPECT_EQ(tr("Dark"), QStringLiteral("ダーク"));
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen")); // German removed
+    // A look-up in another language (the system's) leaves the interface language alone.
+    EXPECT_EQ(Translations::translate("Dark", QStringLiteral("de")), QStringLiteral("Dunkel"));
+    EXPECT_EQ(tr("Dark"), QStringLiteral("ダーク"));
+
+    s->setLanguage(AppLanguage::english);
+    EXPECT_EQ(relabelled, QStringLiteral("App Switcher"));
+}
+
+TEST(TranslationsTest, LanguageCodesOfLocales)
+{
+    EXPECT_EQ(Translations::languageCode(QLocale(QStringLiteral("de_AT"))), QStringLiteral("de"));
+    EXPECT_EQ(Translations::languageCode(QLocale(QStringLiteral("nn_NO"))), QStringLiteral("nb"));
+    EXPECT_EQ(Translations::languageCode(QLocale(QStringLiteral("nb_NO"))), QStringLiteral("nb"));
+    EXPECT_EQ(Translations::languageCode(QLocale(QStringLiteral("pt_BR"))), std::nullopt);
+    EXPECT_EQ(Translations::translate("Dark", QStringLiteral("pt")), QStringLiteral("Dark"));
 }
 
 TEST_F(AppSettingsTest, RingFrameByPlacementAndDisplay)
