@@ -1,11 +1,13 @@
 #include "app/KelvaroApp.h"
 
 #include "app/AppDelegate.h"
+#include "app/RingController.h"
 #include "app/AppServices.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignals.h"
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
 
 #include <QAction>
@@ -20,6 +22,11 @@ static void initResources()
     Q_INIT_RESOURCE(app);
 }
 
+static QString appName()
+{
+    return QCoreApplication::translate("Kelvaro", "Kelvaro");
+}
+
 KelvaroApp::KelvaroApp(std::unique_ptr<AppDelegate> delegate, QObject* parent)
     : QObject(parent)
     , m_settings(AppSettings::shared())
@@ -29,6 +36,8 @@ KelvaroApp::KelvaroApp(std::unique_ptr<AppDelegate> delegate, QObject* parent)
     buildMenu();
     connect(&m_settings, &AppSettings::languageChanged, this, &KelvaroApp::relabel);
     connect(&m_settings, &AppSettings::switcherHotkeyChanged, this, &KelvaroApp::relabel);
+    // The switcher's shortcut names the key by what it types on the layout in effect.
+    connect(&KeyboardLayout::changes(), &KeyboardLayoutChanges::changed, this, &KelvaroApp::relabel);
     connect(&m_settings, &AppSettings::launchAtLoginChanged, this, &KelvaroApp::syncChecks);
     connect(&m_settings, &AppSettings::showLaunchMessageChanged, this, &KelvaroApp::syncChecks);
 }
@@ -51,9 +60,9 @@ void KelvaroApp::buildMenu()
 
     // Every action fetches the delegate when it runs.
     m_showSwitcher = add("rectangle.2.swap");
-    connect(m_showSwitcher, &QAction::triggered, this, [this] { delegate().showCircularSwitcher(); });
+    connect(m_showSwitcher, &QAction::triggered, this, [this] { delegate().rings().showCircularSwitcher(); });
     m_showLauncher = add("bolt.circle");
-    connect(m_showLauncher, &QAction::triggered, this, [this] { delegate().showShortcutRingSwitcher(); });
+    connect(m_showLauncher, &QAction::triggered, this, [this] { delegate().rings().showShortcutRing(); });
     divider();
     m_launchAtLogin = add("power");
     m_launchAtLogin->setCheckable(true);
@@ -65,10 +74,10 @@ void KelvaroApp::buildMenu()
     divider();
     m_settingsItem = add("gearshape");
     m_settingsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    connect(m_settingsItem, &QAction::triggered, this, [this] { delegate().openSettings(); });
+    connect(m_settingsItem, &QAction::triggered, this, [this] { delegate().windows().openSettings(); });
     m_help = add("questionmark.circle");
     m_help->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Question));
-    connect(m_help, &QAction::triggered, this, [this] { delegate().showHelp(); });
+    connect(m_help, &QAction::triggered, this, [this] { delegate().windows().showHelp(); });
     m_checkForUpdates = add("arrow.down.circle");
     connect(m_checkForUpdates, &QAction::triggered, this, [this] { delegate().checkForUpdates(); });
     divider();
@@ -89,20 +98,19 @@ QList<QAction*> KelvaroApp::menuItems() const
 
 void KelvaroApp::relabel()
 {
-    const auto t = [this](const char* english) { return m_settings.localized(QString::fromUtf8(english)); };
-    m_showSwitcher->setText(t("Show App Switcher"));
-    m_showLauncher->setText(t("Show Shortcut Launcher"));
-    m_launchAtLogin->setText(t("Start at Login"));
-    m_showLaunchMessage->setText(t("Show Message at Launch"));
-    m_settingsItem->setText(t("Settings"));
-    m_help->setText(t("Kelvaro Help"));
-    m_checkForUpdates->setText(t("Check for Updates…"));
-    m_quit->setText(t("Quit Kelvaro"));
+    m_showSwitcher->setText(QCoreApplication::translate("Kelvaro", "Show App Switcher"));
+    m_showLauncher->setText(QCoreApplication::translate("Kelvaro", "Show Shortcut Launcher"));
+    m_launchAtLogin->setText(QCoreApplication::translate("Kelvaro", "Start at Login"));
+    m_showLaunchMessage->setText(QCoreApplication::translate("Kelvaro", "Show Message at Launch"));
+    m_settingsItem->setText(QCoreApplication::translate("Kelvaro", "Settings"));
+    m_help->setText(QCoreApplication::translate("Kelvaro", "Kelvaro Help"));
+    m_checkForUpdates->setText(QCoreApplication::translate("Kelvaro", "Check for Updates…"));
+    m_quit->setText(QCoreApplication::translate("Kelvaro", "Quit Kelvaro"));
     const auto key = shortcut(m_settings.switcherHotkey());
     m_showSwitcher->setShortcut(key.value_or(QKeySequence()));
-    m_menu->setTitle(t("Kelvaro"));
+    m_menu->setTitle(appName());
     if (m_tray)
-        m_tray->setToolTip(t("Kelvaro"));
+        m_tray->setToolTip(appName());
 }
 
 void KelvaroApp::syncChecks()
@@ -145,7 +153,7 @@ void KelvaroApp::show()
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/MenuBarIcon.svg")));
         m_tray->setContextMenu(m_menu.get());
-        m_tray->setToolTip(m_settings.localized(QStringLiteral("Kelvaro")));
+        m_tray->setToolTip(appName());
         // A left click opens the same menu as a right click.
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             // After the click has been handled, so its release cannot close the menu at once.

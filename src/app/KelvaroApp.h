@@ -2,7 +2,8 @@
 // The application scene: the settings store, the application delegate and
 // the tray icon ("MenuBarIcon") with its menu of eleven items. Labels follow
 // the interface language, the two check items follow their settings both
-// ways, and "Show App Switcher" shows the switcher hotkey as its shortcut.
+// ways, and "Show App Switcher" shows the switcher hotkey as its shortcut,
+// renamed when the keyboard layout changes.
 
 #include "core/Hotkey.h"
 
@@ -35,9 +36,9 @@ public:
     void show();
     void hide();
 
-    // The menu shortcut for a hotkey: its key's letter or digit on the current
-    // layout with its modifiers (⌘ Ctrl, ⇧ Shift, ⌥ Alt, ⌃ Meta); nothing for
-    // no hotkey or a key that types neither.
+    // The menu shortcut for a hotkey: its key's letter or digit on the layout
+    // in effect with its modifiers (Ctrl, Alt, Shift, and Super as Qt's Meta);
+    // nothing for no hotkey or a key that types neither.
     static std::optional<QKeySequence> shortcut(const std::optional<Hotkey>& hotkey);
 
     // The process: single instance, signals, the scene and the event loop.

@@ -1,8 +1,8 @@
 #include "core/Hotkey.h"
 
-#include "core/AppSettings.h"
 #include "platform/KeyboardLayout.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 #include <QVariant>
 
@@ -12,9 +12,9 @@
 #include <nlohmann/json.hpp>
 
 namespace {
-QString localized(const QString& english)
+QString translated(const char* english)
 {
-    return AppSettings::shared().localized(english);
+    return QCoreApplication::translate("Kelvaro", english);
 }
 
 // ---- Layout cache -------------------------------------------------------------
@@ -122,16 +122,85 @@ std::optional<Hotkey> decodeHotkey(const Json& v, QString* error)
 
 struct ModifierInfo {
     std::uint64_t bit;
-    const char16_t* glyph;
-    const char* word;
+    const char* name; // shown
+    const char* word; // spoken
 };
-// Display order.
+// The order a combination is shown and spoken in: Ctrl, Alt, Shift, Super.
 constexpr ModifierInfo kModifiers[] = {
-    { Modifier::Control, u"\u2303", "Control" },
-    { Modifier::Option, u"\u2325", "Option" },
-    { Modifier::Shift, u"\u21E7", "Shift" },
-    { Modifier::Command, u"\u2318", "Command" },
+    { Modifier::Command, QT_TRANSLATE_NOOP("Kelvaro", "Ctrl"), QT_TRANSLATE_NOOP("Kelvaro", "Control") },
+    { Modifier::Option, QT_TRANSLATE_NOOP("Kelvaro", "Alt"), QT_TRANSLATE_NOOP("Kelvaro", "Alt") },
+    { Modifier::Shift, QT_TRANSLATE_NOOP("Kelvaro", "Shift"), QT_TRANSLATE_NOOP("Kelvaro", "Shift") },
+    { Modifier::Control, QT_TRANSLATE_NOOP("Kelvaro", "Super"), QT_TRANSLATE_NOOP("Kelvaro", "Super") },
 };
+
+// The glyphs of stored text, in the order stored text writes them.
+struct ModifierGlyph {
+    std::uint64_t bit;
+    char16_t glyph;
+};
+constexpr ModifierGlyph kGlyphs[] = {
+    { Modifier::Control, u'\u2303' },
+    { Modifier::Option, u'\u2325' },
+    { Modifier::Shift, u'\u21E7' },
+    { Modifier::Command, u'\u2318' },
+};
+
+// Removes every modifier glyph from `text`; returns their bits.
+std::uint64_t takeGlyphs(QString& text)
+{
+    std::uint64_t bits = 0;
+    for (const auto& g : kGlyphs) {
+        if (text.contains(QChar(g.glyph))) {
+            text.remove(QChar(g.glyph));
+            bits |= g.bit;
+        }
+    }
+    return bits;
+}
+
+// The bit of a modifier written out: the shown or spoken names in English or
+// in the interface language, and "Meta", Qt's name for Super. Any case.
+std::uint64_t modifierNamed(const QString& text)
+{
+    if (text.compare(QLatin1String("Meta"), Qt::CaseInsensitive) == 0)
+        return Modifier::Control;
+    for (const auto& m : kModifiers) {
+        for (const char* english : { m.name, m.word }) {
+            if (text.compare(QLatin1String(english), Qt::CaseInsensitive) == 0
+                || text.compare(translated(english), Qt::CaseInsensitive) == 0)
+                return m.bit;
+        }
+    }
+    return 0;
+}
+
+// Takes leading "<modifier>+" parts off `text`; returns their bits.
+std::uint64_t takeNamedModifiers(QString& text)
+{
+    std::uint64_t bits = 0;
+    for (;;) {
+        const qsizetype plus = text.indexOf(QLatin1Char('+'));
+        if (plus <= 0)
+            return bits;
+        const std::uint64_t bit = modifierNamed(trimmedSpacesAndTabs(text.left(plus)));
+        if (!bit)
+            return bits;
+        bits |= bit;
+        text = text.mid(plus + 1);
+    }
+}
+
+// The key a name in the interface language stands for.
+std::optional<std::uint16_t> keyCodeForTranslatedName(const QString& label)
+{
+    const QString text = trimmedSpacesAndTabs(label);
+    const auto& names = Hotkey::keyNames();
+    for (auto it = names.constBegin(); it != names.constEnd(); ++it) {
+        if (translated(it.value()) == text)
+            return it.key();
+    }
+    return std::nullopt;
+}
 }
 
 // ---- Value ------------------------------------------------------------------------
@@ -147,12 +216,57 @@ QString Hotkey::id() const
     return QString::number(rawModifiers) + QLatin1Char('-') + QString::number(keyCode);
 }
 
+QStringList Hotkey::modifierNames() const
+{
+    QStringList names;
+    for (const auto& m : kModifiers) {
+        if (rawModifiers & m.bit)
+            names.append(translated(m.name));
+    }
+    return names;
+}
+
+QString Hotkey::displayKeyLabel() const
+{
+    const auto& names = keyNames();
+    if (const auto it = names.constFind(keyCode); it != names.constEnd())
+        return translated(*it);
+    if (functionKeyCodes().contains(keyCode))
+        return keyLabel(); // "F5"
+    if (const auto character = layoutCharacter(keyCode))
+        return character->toUpper();
+    return QCoreApplication::translate("Kelvaro", "Key %1").arg(keyCode);
+}
+
+QStringList Hotkey::displayTokens() const
+{
+    QStringList tokens = modifierNames();
+    tokens.append(displayKeyLabel());
+    return tokens;
+}
+
+QString Hotkey::displayString() const
+{
+    return displayTokens().join(QLatin1Char('+'));
+}
+
+QString Hotkey::accessibilityLabel() const
+{
+    QStringList words;
+    for (const auto& m : kModifiers) {
+        if (rawModifiers & m.bit)
+            words.append(translated(m.word));
+    }
+    words.append(displayKeyLabel());
+    return words.join(QLatin1Char(' '));
+}
+
 QStringList Hotkey::modifierSymbols() const
 {
     QStringList symbols;
-    for (const auto& m : kModifiers) {
-        if (rawModifiers & m.bit)
-            symbols.append(QString::fromUtf16(m.glyph));
+    for (const auto& g : kGlyphs) {
+        if (rawModifiers & g.bit)
+            symbols.append(QChar(g.glyph));
     }
     return symbols;
 }
@@ -167,14 +281,7 @@ QString Hotkey::keyLabel() const
     return QStringLiteral("Key ") + QString::number(keyCode);
 }
 
-QStringList Hotkey::displayTokens() const
-{
-    QStringList tokens = modifierSymbols();
-    tokens.append(keyLabel());
-    return tokens;
-}
-
-QString Hotkey::displayString() const
+QString Hotkey::storedText() const
 {
     return modifierSymbols().join(QString()) + keyLabel();
 }
@@ -192,7 +299,7 @@ std::optional<QString> Hotkey::systemConflictDescription() const
     const auto it = reserved.find(*this);
     if (it == reserved.end())
         return std::nullopt;
-    return localized(it->second);
+    return translated(it->second);
 }
 
 std::optional<QChar> Hotkey::menuEquivalent() const
@@ -207,21 +314,6 @@ std::optional<QChar> Hotkey::menuEquivalent() const
     return lower.at(0);
 }
 
-QString Hotkey::accessibilityLabel() const
-{
-    QStringList words;
-    for (const auto& m : kModifiers) {
-        if (rawModifiers & m.bit)
-            words.append(localized(QString::fromLatin1(m.word)));
-    }
-    const auto& spoken = spokenKeyNames();
-    if (const auto it = spoken.constFind(keyCode); it != spoken.constEnd())
-        words.append(localized(*it));
-    else
-        words.append(keyLabel());
-    return words.join(QLatin1Char(' '));
-}
-
 bool Hotkey::matches(std::uint16_t eventKeyCode, std::uint64_t eventFlags) const
 {
     return eventKeyCode == keyCode && (eventFlags & Modifier::Mask) == rawModifiers;
@@ -230,24 +322,30 @@ bool Hotkey::matches(std::uint16_t eventKeyCode, std::uint64_t eventFlags) const
 std::optional<Hotkey> Hotkey::fromDisplayString(const QString& text)
 {
     QString rest = text;
-    std::uint64_t modifiers = 0;
-    const std::pair<const char16_t*, std::uint64_t> glyphs[] = {
-        { u"\u2318", Modifier::Command },
-        { u"\u2325", Modifier::Option },
-        { u"\u21E7", Modifier::Shift },
-        { u"\u2303", Modifier::Control },
-    };
-    for (const auto& [glyph, bit] : glyphs) {
-        const QString g = QString::fromUtf16(glyph);
-        if (rest.contains(g)) {
-            rest.remove(g);
-            modifiers |= bit;
-        }
-    }
-    const auto code = keyCodeForLabel(rest);
+    std::uint64_t modifiers = takeGlyphs(rest);
+    modifiers |= takeNamedModifiers(rest);
+    auto code = keyCodeForLabel(rest);
+    if (!code)
+        code = keyCodeForTranslatedName(rest);
     if (!code)
         return std::nullopt;
     return Hotkey(*code, modifiers);
+}
+
+QString Hotkey::displayTextForStored(const QString& stored)
+{
+    if (const auto hotkey = fromDisplayString(stored))
+        return hotkey->displayString();
+    // A key this layout does not type: the modifiers named, the key's text kept.
+    QString rest = stored;
+    const Hotkey modifiers(0, takeGlyphs(rest));
+    if (modifiers.rawModifiers == 0)
+        return stored;
+    rest = trimmedSpacesAndTabs(rest);
+    QStringList tokens = modifiers.modifierNames();
+    if (!rest.isEmpty())
+        tokens.append(rest);
+    return tokens.join(QLatin1Char('+'));
 }
 
 // ---- JSON ---------------------------------------------------------------------------
@@ -345,15 +443,24 @@ const QHash<std::uint16_t, QString>& Hotkey::specialKeyLabels()
     return table;
 }
 
-const QHash<std::uint16_t, QString>& Hotkey::spokenKeyNames()
+const QHash<std::uint16_t, const char*>& Hotkey::keyNames()
 {
-    static const QHash<std::uint16_t, QString> table {
-        { 36, QStringLiteral("Return") }, { 48, QStringLiteral("Tab") }, { 49, QStringLiteral("Space") },
-        { 51, QStringLiteral("Delete") }, { 117, QStringLiteral("Forward Delete") },
-        { 53, QStringLiteral("Escape") }, { 115, QStringLiteral("Home") }, { 119, QStringLiteral("End") },
-        { 116, QStringLiteral("Page Up") }, { 121, QStringLiteral("Page Down") },
-        { 123, QStringLiteral("Left Arrow") }, { 124, QStringLiteral("Right Arrow") },
-        { 126, QStringLiteral("Up Arrow") }, { 125, QStringLiteral("Down Arrow") },
+    static const QHash<std::uint16_t, const char*> table {
+        { 36, QT_TRANSLATE_NOOP("Kelvaro", "Return") },
+        { 48, QT_TRANSLATE_NOOP("Kelvaro", "Tab") },
+        { 49, QT_TRANSLATE_NOOP("Kelvaro", "Space") },
+        { 51, QT_TRANSLATE_NOOP("Kelvaro", "Backspace") },
+        { 117, QT_TRANSLATE_NOOP("Kelvaro", "Delete") },
+        { 53, QT_TRANSLATE_NOOP("Kelvaro", "Escape") },
+        { 115, QT_TRANSLATE_NOOP("Kelvaro", "Home") },
+        { 119, QT_TRANSLATE_NOOP("Kelvaro", "End") },
+        { 116, QT_TRANSLATE_NOOP("Kelvaro", "Page Up") },
+        { 121, QT_TRANSLATE_NOOP("Kelvaro", "Page Down") },
+        { 123, QT_TRANSLATE_NOOP("Kelvaro", "Left Arrow") },
+        { 124, QT_TRANSLATE_NOOP("Kelvaro", "Right Arrow") },
+        { 126, QT_TRANSLATE_NOOP("Kelvaro", "Up Arrow") },
+        { 125, QT_TRANSLATE_NOOP("Kelvaro", "Down Arrow") },
+        { 76, QT_TRANSLATE_NOOP("Kelvaro", "Enter") },
     };
     return table;
 }
@@ -365,21 +472,21 @@ const QSet<std::uint16_t>& Hotkey::functionKeyCodes()
     return codes;
 }
 
-const std::unordered_map<Hotkey, QString>& Hotkey::systemReservedShortcuts()
+const std::unordered_map<Hotkey, const char*>& Hotkey::systemReservedShortcuts()
 {
-    static const std::unordered_map<Hotkey, QString> table {
-        { Hotkey(49, Modifier::Command), QStringLiteral("Spotlight") },
-        { Hotkey(48, Modifier::Command), QStringLiteral("Application switcher") },
-        { Hotkey(12, Modifier::Command), QStringLiteral("Quit") },
-        { Hotkey(13, Modifier::Command), QStringLiteral("Close window") },
-        { Hotkey(4, Modifier::Command), QStringLiteral("Hide application") },
-        { Hotkey(46, Modifier::Command), QStringLiteral("Minimise window") },
-        { Hotkey(20, Modifier::Shift | Modifier::Command), QStringLiteral("Screenshot") },
-        { Hotkey(21, Modifier::Shift | Modifier::Command), QStringLiteral("Screenshot selection") },
-        { Hotkey(23, Modifier::Shift | Modifier::Command), QStringLiteral("Screenshot options") },
-        { Hotkey(12, Modifier::Control | Modifier::Command), QStringLiteral("Lock screen") },
-        { Hotkey(126, Modifier::Control), QStringLiteral("Mission Control") },
-        { Hotkey(125, Modifier::Control), QStringLiteral("Application windows") },
+    static const std::unordered_map<Hotkey, const char*> table {
+        { Hotkey(49, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Spotlight") },
+        { Hotkey(48, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Application switcher") },
+        { Hotkey(12, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Quit") },
+        { Hotkey(13, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Close window") },
+        { Hotkey(4, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Hide application") },
+        { Hotkey(46, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Minimise window") },
+        { Hotkey(20, Modifier::Shift | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Screenshot") },
+        { Hotkey(21, Modifier::Shift | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Screenshot selection") },
+        { Hotkey(23, Modifier::Shift | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Screenshot options") },
+        { Hotkey(12, Modifier::Control | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Lock screen") },
+        { Hotkey(126, Modifier::Control), QT_TRANSLATE_NOOP("Kelvaro", "Mission Control") },
+        { Hotkey(125, Modifier::Control), QT_TRANSLATE_NOOP("Kelvaro", "Application windows") },
     };
     return table;
 }
@@ -406,14 +513,21 @@ std::optional<std::uint16_t> Hotkey::keyCodeForLabel(const QString& label)
             return it.key();
     }
     const QString lower = text.toLower();
-    std::lock_guard lock(layoutLock);
-    const LayoutCache& data = currentLayoutData();
-    if (!data.present)
-        return std::nullopt;
-    for (std::uint16_t code = 0; code < data.characters.size(); ++code) {
-        const auto& character = data.characters[code];
-        if (character && character->toLower() == lower)
-            return code;
+    {
+        std::lock_guard lock(layoutLock);
+        const LayoutCache& data = currentLayoutData();
+        if (data.present) {
+            for (std::uint16_t code = 0; code < data.characters.size(); ++code) {
+                const auto& character = data.characters[code];
+                if (character && character->toLower() == lower)
+                    return code;
+            }
+        }
+    }
+    const auto& names = keyNames();
+    for (auto it = names.constBegin(); it != names.constEnd(); ++it) {
+        if (QLatin1String(it.value()) == text)
+            return it.key();
     }
     return std::nullopt;
 }

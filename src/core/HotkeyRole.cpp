@@ -1,6 +1,6 @@
 #include "core/HotkeyRole.h"
 
-#include "core/AppSettings.h"
+#include <QCoreApplication>
 
 QString rawValue(HotkeyRole role)
 {
@@ -34,32 +34,30 @@ QList<HotkeyRole> allCases<HotkeyRole>()
 
 QString title(HotkeyRole role)
 {
-    auto& s = AppSettings::shared();
     switch (role) {
     case HotkeyRole::switcher:
-        return s.localized(QStringLiteral("App Switcher"));
+        return QCoreApplication::translate("Kelvaro", "App Switcher");
     case HotkeyRole::launcher:
-        return s.localized(QStringLiteral("Shortcut Launcher"));
+        return QCoreApplication::translate("Kelvaro", "Shortcut Launcher");
     case HotkeyRole::passwords:
-        return s.localized(QStringLiteral("Saved Passwords"));
+        return QCoreApplication::translate("Kelvaro", "Saved Passwords");
     case HotkeyRole::capturedTabs:
-        return s.localized(QStringLiteral("Saved Tabs"));
+        return QCoreApplication::translate("Kelvaro", "Saved Tabs");
     }
     return {};
 }
 
 QString settingsExplanation(HotkeyRole role)
 {
-    auto& s = AppSettings::shared();
     switch (role) {
     case HotkeyRole::switcher:
-        return s.localized(QStringLiteral("Opens the ring of running apps."));
+        return QCoreApplication::translate("Kelvaro", "Opens the ring of running apps.");
     case HotkeyRole::launcher:
-        return s.localized(QStringLiteral("Opens the shortcuts you saved for the app in front."));
+        return QCoreApplication::translate("Kelvaro", "Opens the shortcuts you saved for the app in front.");
     case HotkeyRole::passwords:
-        return s.localized(QStringLiteral("Opens the ring of your saved passwords."));
+        return QCoreApplication::translate("Kelvaro", "Opens the ring of your saved passwords.");
     case HotkeyRole::capturedTabs:
-        return s.localized(QStringLiteral("Opens the tabs you captured from Chrome."));
+        return QCoreApplication::translate("Kelvaro", "Opens the tabs you captured from Chrome.");
     }
     return {};
 }

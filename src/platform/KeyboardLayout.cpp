@@ -1,6 +1,9 @@
 #include "platform/KeyboardLayout.h"
 
+#include <QCoreApplication>
+
 #include <mutex>
+#include <utility>
 
 std::shared_ptr<KeyboardLayout> makeDefaultKeyboardLayout(); // platform/linux/XkbKeyboardLayout.cpp
 
@@ -32,13 +35,31 @@ KeyboardLayout& KeyboardLayout::shared()
 
 void KeyboardLayout::setShared(std::shared_ptr<KeyboardLayout> layout)
 {
-    std::lock_guard lock(g_sharedLock);
-    sharedLayout() = std::move(layout);
-    ++g_generation;
+    std::shared_ptr<KeyboardLayout> previous;
+    {
+        std::lock_guard lock(g_sharedLock);
+        previous = std::exchange(sharedLayout(), std::move(layout));
+        ++g_generation;
+    }
+    previous.reset(); // the old backend goes outside the lock
+    Q_EMIT changes().changed();
+}
+
+KeyboardLayoutChanges& KeyboardLayout::changes()
+{
+    // Never destroyed: backends may announce changes while statics go.
+    static KeyboardLayoutChanges* const changes = [] {
+        auto* object = new KeyboardLayoutChanges;
+        if (QCoreApplication* app = QCoreApplication::instance())
+            object->moveToThread(app->thread());
+        return object;
+    }();
+    return *changes;
 }
 
 void KeyboardLayout::notifyChanged()
 {
     ++g_generation;
     Q_EMIT layoutChanged();
+    Q_EMIT changes().changed();
 }

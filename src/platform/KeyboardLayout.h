@@ -9,7 +9,9 @@
 // `character()` may be called from any thread. `layoutChanged()` is emitted
 // on the main thread whenever the layout in effect changes (another layout
 // chosen, the keymap replaced); `generation()` changes at the same time and
-// also when another backend is installed with setShared().
+// also when another backend is installed with setShared(). Whoever shows
+// key labels listens to `changes()`, which outlives backends and reports
+// both.
 
 #include <QObject>
 #include <QString>
@@ -17,6 +19,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+
+// Process-wide: changed() follows every change of KeyboardLayout::generation()
+// after the first backend is in place, whichever backend is installed.
+class KeyboardLayoutChanges : public QObject {
+    Q_OBJECT
+Q_SIGNALS:
+    void changed();
+};
 
 class KeyboardLayout : public QObject {
     Q_OBJECT
@@ -34,6 +44,9 @@ public:
     // The process-wide layout (the xkbcommon one unless a test installed another).
     static KeyboardLayout& shared();
     static void setShared(std::shared_ptr<KeyboardLayout> layout);
+    // Connect with a context object: the signal may come from the thread
+    // that installed a backend.
+    static KeyboardLayoutChanges& changes();
 
 Q_SIGNALS:
     void layoutChanged();

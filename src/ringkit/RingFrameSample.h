@@ -102,7 +102,7 @@ struct RingFrameSample {
         label.width = 104;
         label.spacing = 3;
         label.lines.push_back({ names[size_t(i)], RingText::systemFont(12, QFont::DemiBold), Qt::white, 2, Qt::ElideRight });
-        label.lines.push_back({ QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i)), RingText::systemFont(10, QFont::Medium),
+        label.lines.push_back({ QStringLiteral("Ctrl+Shift+%1").arg(QChar(u'A' + i)), RingText::systemFont(10, QFont::Medium),
                                 QColor::fromRgbF(1, 1, 1, 0.65f), 1, Qt::ElideMiddle });
         label.shadow = QColor::fromRgbF(0, 0, 0, 0.35f);
         label.shadowRadius = 3;

@@ -1,10 +1,15 @@
-#include "input/RecordingDelegate.h"
-
+#include "app/AppDelegate.h"
 #include "app/KelvaroApp.h"
+#include "app/RingController.h"
 #include "app/SingleInstance.h"
 #include "core/AppSettings.h"
+#include "core/ShortcutStorage.h"
 #include "core/SymbolIcons.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimPointerMonitor.h"
+#include "platform/sim/SimScreens.h"
 #include "platform/sim/SimKeyTap.h"
+#include "platform/sim/SimKeyboardLayout.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -24,13 +29,14 @@ protected:
     {
         KeyTap::setShared(std::make_shared<SimKeyTap>());
         AppSettings::shared().setLanguage(AppLanguage::system);
-        auto d = std::make_unique<RecordingDelegate>();
+        auto d = std::make_unique<AppDelegate>();
         delegate = d.get();
         app = std::make_unique<KelvaroApp>(std::move(d));
     }
     void TearDown() override
     {
         app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         KeyTap::setShared(nullptr);
     }
     QStringList labels() const
@@ -42,7 +48,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    RecordingDelegate* delegate = nullptr;
+    AppDelegate* delegate = nullptr;
     std::unique_ptr<KelvaroApp> app;
 };
 }
@@ -63,10 +69,26 @@ TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
     for (int i : { 0, 1, 3, 4, 6, 7, 8, 10 })
         EXPECT_FALSE(items[i]->icon().isNull()) << i;
 
+    // The two ring items open their rings.
+    auto desktop = SimDesktop::install();
+    desktop->addApp(10, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
+    desktop->frontmostPID = 10;
+    auto screens = std::make_shared<SimScreens>();
+    screens->list.append(ScreenInfo {QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0});
+    Screens::setShared(screens);
+    PointerMonitor::setShared(std::make_shared<SimPointerMonitor>());
+    ShortcutStorage::resetShared();
+    ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Item"), QStringLiteral("star"), QString(),
+                                                      QStringLiteral("org.example.Editor"), QStringLiteral("text")));
     items[0]->trigger();
+    EXPECT_TRUE(delegate->rings().isSwitcherVisible());
     items[1]->trigger();
-    EXPECT_EQ(delegate->calls, (QStringList { QStringLiteral("showCircularSwitcher"),
-                                              QStringLiteral("showShortcutRingSwitcher") }));
+    EXPECT_TRUE(delegate->rings().isShortcutRingVisible());
+    EXPECT_FALSE(delegate->rings().isSwitcherVisible());
+    app.reset();
+    ShortcutStorage::resetShared();
+    PointerMonitor::setShared(nullptr);
+    Screens::setShared(nullptr);
 }
 
 TEST_F(TrayMenu, SwitcherShortcutFollowsTheHotkey)
@@ -80,6 +102,22 @@ TEST_F(TrayMenu, SwitcherShortcutFollowsTheHotkey)
     EXPECT_TRUE(app->menuItems()[0]->shortcut().isEmpty());
     EXPECT_EQ(labels().size(), 11);
     EXPECT_FALSE(KelvaroApp::shortcut(Hotkey(122, Modifier::Command))); // F1
+}
+
+TEST_F(TrayMenu, SwitcherShortcutFollowsTheKeyboardLayout)
+{
+    auto layout = std::make_shared<SimKeyboardLayout>();
+    KeyboardLayout::setShared(layout);
+    QAction* switcher = app->menuItems()[0];
+    EXPECT_EQ(switcher->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+
+    // A French layout: the key of the switcher's default hotkey types "q".
+    auto azerty = SimKeyboardLayout::usAnsi();
+    azerty[0] = QStringLiteral("q");
+    azerty[12] = QStringLiteral("a");
+    layout->setLayout(QStringLiteral("fr"), azerty);
+    EXPECT_EQ(switcher->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+    EXPECT_EQ(switcher->shortcut().toString(QKeySequence::NativeText), QStringLiteral("Ctrl+Shift+Q"));
 }
 
 TEST_F(TrayMenu, CheckItemsAreBoundBothWaysAndLabelsFollowTheLanguage)

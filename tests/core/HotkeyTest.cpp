@@ -1,4 +1,5 @@
-// Hotkey labels, parsing, validity and JSON on the in-memory US layout.
+// Hotkey texts (shown, spoken, stored), parsing, validity and JSON on the
+// in-memory US layout.
 
 #include "core/AppSettings.h"
 #include "core/Hotkey.h"
@@ -30,22 +31,25 @@ protected:
 };
 }
 
-TEST_F(HotkeyTest, DisplayAndSpokenForms)
+TEST_F(HotkeyTest, DisplayedSpokenAndStoredForms)
 {
     const Hotkey shiftCmdA(0, ShiftCmd);
     EXPECT_EQ(shiftCmdA.id(), QStringLiteral("1179648-0"));
-    EXPECT_EQ(shiftCmdA.displayTokens(), (QStringList { QStringLiteral("⇧"), QStringLiteral("⌘"), QStringLiteral("A") }));
-    EXPECT_EQ(shiftCmdA.displayString(), QStringLiteral("⇧⌘A"));
+    EXPECT_EQ(shiftCmdA.displayTokens(), (QStringList { QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("A") }));
+    EXPECT_EQ(shiftCmdA.displayString(), QStringLiteral("Ctrl+Shift+A"));
+    EXPECT_EQ(shiftCmdA.accessibilityLabel(), QStringLiteral("Control Shift A"));
+    EXPECT_EQ(shiftCmdA.storedText(), QStringLiteral("⇧⌘A"));
 
+    // Shown and spoken Ctrl, Alt, Shift, Super; stored ⌃ ⌥ ⇧ ⌘.
     const Hotkey all(49, Modifier::Mask);
-    EXPECT_EQ(all.displayTokens(), (QStringList { QStringLiteral("⌃"), QStringLiteral("⌥"), QStringLiteral("⇧"),
-                                       QStringLiteral("⌘"), QStringLiteral("Space") }));
-    EXPECT_EQ(all.accessibilityLabel(), QStringLiteral("Control Option Shift Command Space"));
+    EXPECT_EQ(all.displayString(), QStringLiteral("Ctrl+Alt+Shift+Super+Space"));
+    EXPECT_EQ(all.accessibilityLabel(), QStringLiteral("Control Alt Shift Super Space"));
+    EXPECT_EQ(all.storedText(), QStringLiteral("⌃⌥⇧⌘Space"));
 
-    // Keypad Enter has a label but no spoken name.
-    EXPECT_EQ(Hotkey(76, Modifier::Command).keyLabel(), QStringLiteral("⌤"));
-    EXPECT_EQ(Hotkey(76, Modifier::Command).accessibilityLabel(), QStringLiteral("Command ⌤"));
+    EXPECT_EQ(Hotkey(76, Modifier::Command).displayString(), QStringLiteral("Ctrl+Enter"));
+    EXPECT_EQ(Hotkey(76, Modifier::Command).storedText(), QStringLiteral("⌘⌤"));
     EXPECT_EQ(Hotkey(123, 0).accessibilityLabel(), QStringLiteral("Left Arrow"));
+    EXPECT_EQ(Hotkey(51, Modifier::Option).displayString(), QStringLiteral("Alt+Backspace"));
     EXPECT_EQ(Hotkey(109, 0).keyLabel(), QStringLiteral("F10"));
     EXPECT_EQ(Hotkey(90, 0).keyLabel(), QStringLiteral("F20"));
 
@@ -53,6 +57,18 @@ TEST_F(HotkeyTest, DisplayAndSpokenForms)
     EXPECT_EQ(Hotkey(200, 0).keyLabel(), QStringLiteral("Key 200"));
     EXPECT_EQ(Hotkey(71, 0).keyLabel(), QStringLiteral("Key 71"));
     EXPECT_EQ(Hotkey(200, 0).displayTokens().size(), 1);
+
+    // No glyph of the stored form is ever shown or spoken.
+    QString glyphs = QStringLiteral("⌘⌥⌃⇧");
+    for (const QString& label : Hotkey::specialKeyLabels())
+        if (label.size() == 1)
+            glyphs += label;
+    for (std::uint16_t code = 0; code < 128; ++code) {
+        const Hotkey h(code, Modifier::Mask);
+        for (const QString& text : { h.displayString(), h.accessibilityLabel() })
+            for (const QChar c : text)
+                EXPECT_FALSE(glyphs.contains(c)) << code << " " << text.toStdString();
+    }
 }
 
 TEST_F(HotkeyTest, ValidityAndReservedCombinations)
@@ -76,6 +92,19 @@ TEST_F(HotkeyTest, ValidityAndReservedCombinations)
     Hotkey stray(49, Modifier::Command);
     stray.rawModifiers |= 0x10000;
     EXPECT_FALSE(stray.systemConflictDescription());
+
+    // The warnings name the conflict in words, never in glyphs or other desktops' key names.
+    auto& settings = AppSettings::shared();
+    QList<Hotkey> conflicting { AppSettings::defaultLauncherHotkey };
+    for (const auto& [hotkey, description] : Hotkey::systemReservedShortcuts())
+        conflicting.append(hotkey);
+    for (const Hotkey& h : conflicting) {
+        const auto warning = settings.warning(h, HotkeyRole::switcher);
+        ASSERT_TRUE(warning) << h.id().toStdString();
+        for (const QString& foreign : { QStringLiteral("⌘"), QStringLiteral("⌥"), QStringLiteral("⌃"), QStringLiteral("⇧"),
+                 QStringLiteral("Command"), QStringLiteral("Option") })
+            EXPECT_FALSE(warning->contains(foreign)) << warning->toStdString();
+    }
 }
 
 TEST_F(HotkeyTest, KeyCodeForLabel)
@@ -105,7 +134,7 @@ TEST_F(HotkeyTest, MenuEquivalent)
         EXPECT_FALSE(Hotkey(code, Modifier::Command).menuEquivalent()) << code;
 }
 
-TEST_F(HotkeyTest, ParsesDisplayStrings)
+TEST_F(HotkeyTest, ParsesStoredAndDisplayedText)
 {
     auto parsed = Hotkey::fromDisplayString(QStringLiteral("⇧⌘A"));
     ASSERT_TRUE(parsed);
@@ -117,19 +146,44 @@ TEST_F(HotkeyTest, ParsesDisplayStrings)
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘Key 200")));
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘AB")));
 
-    // Every key survives its own display text; keypad digits come back as
-    // the top-row digit that types the same.
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl+Shift+A")), Hotkey(0, ShiftCmd));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("super + alt+Left Arrow")), Hotkey(123, Modifier::Control | Modifier::Option));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl++")), Hotkey(69, Modifier::Command)); // the key that types "+"
+    EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("Ctrl+")));
+    EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("Hyper+A")));
+
+    // Every key survives both its texts; keypad digits come back as the
+    // top-row digit that types the same.
     for (std::uint16_t code = 0; code < 128; ++code) {
         const Hotkey original(code, Modifier::Control | Modifier::Shift);
-        const auto back = Hotkey::fromDisplayString(original.displayString());
-        if (original.keyLabel().startsWith(QStringLiteral("Key "))) {
-            EXPECT_FALSE(back) << code;
-            continue;
+        for (const QString& text : { original.displayString(), original.storedText() }) {
+            const auto back = Hotkey::fromDisplayString(text);
+            if (original.keyLabel().startsWith(QStringLiteral("Key "))) {
+                EXPECT_FALSE(back) << code;
+                continue;
+            }
+            ASSERT_TRUE(back) << code << " " << text.toStdString();
+            EXPECT_EQ(back->rawModifiers, original.rawModifiers) << code;
+            EXPECT_EQ(back->keyLabel(), original.keyLabel()) << code;
         }
-        ASSERT_TRUE(back) << code;
-        EXPECT_EQ(back->rawModifiers, original.rawModifiers) << code;
-        EXPECT_EQ(back->keyLabel(), original.keyLabel()) << code;
     }
+}
+
+TEST_F(HotkeyTest, StoredShortcutTextAsShown)
+{
+    EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⇧⌘S")), QStringLiteral("Ctrl+Shift+S"));
+    EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⌘⇧s")), QStringLiteral("Ctrl+Shift+S"));
+    EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⌃⌥↩")), QStringLiteral("Alt+Super+Return"));
+    EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⌘ß")), QStringLiteral("Ctrl+ß")); // no key types it here
+    EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("hello")), QStringLiteral("hello"));
+
+    // The key follows the layout in effect, as pressing it does.
+    auto swapped = SimKeyboardLayout::usAnsi();
+    swapped[6] = QStringLiteral("y");
+    swapped[16] = QStringLiteral("z");
+    layout->setLayout(QStringLiteral("swapped"), swapped);
+    EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⌘Z")), QStringLiteral("Ctrl+Z"));
+    EXPECT_EQ(Hotkey(6, Modifier::Command).displayString(), QStringLiteral("Ctrl+Y"));
 }
 
 TEST_F(HotkeyTest, ModifierMaskAndMatching)
@@ -217,13 +271,17 @@ TEST_F(HotkeyTest, FollowsLayoutChanges)
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("A"));
 }
 
-TEST_F(HotkeyTest, SpokenWordsAndDescriptionsFollowTheInterfaceLanguage)
+TEST_F(HotkeyTest, WordsAndDescriptionsFollowTheInterfaceLanguage)
 {
     AppSettings::shared().setLanguage(AppLanguage::german);
     EXPECT_EQ(Hotkey(12, Modifier::Command).systemConflictDescription(), QStringLiteral("Beenden"));
-    EXPECT_EQ(Hotkey(49, Modifier::Command | Modifier::Shift).accessibilityLabel(), QStringLiteral("Umschalt Befehl Leertaste"));
-    // Labels are not words: they stay as they are.
-    EXPECT_EQ(Hotkey(76, Modifier::Command).accessibilityLabel(), QStringLiteral("Befehl ⌤"));
+    EXPECT_EQ(Hotkey(49, Modifier::Shift).displayString(), QStringLiteral("Umschalt+Leertaste"));
+    EXPECT_EQ(Hotkey(49, Modifier::Shift).accessibilityLabel(), QStringLiteral("Umschalt Leertaste"));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Umschalt+Leertaste")), Hotkey(49, Modifier::Shift));
+    // F-keys and layout characters are not words: they stay as they are.
+    EXPECT_EQ(Hotkey(96, Modifier::Shift).accessibilityLabel(), QStringLiteral("Umschalt F5"));
+    // Stored text is no one's language.
+    EXPECT_EQ(Hotkey(49, Modifier::Shift | Modifier::Command).storedText(), QStringLiteral("⇧⌘Space"));
     AppSettings::shared().setLanguage(AppLanguage::japanese);
     EXPECT_EQ(Hotkey(126, Modifier::Control).systemConflictDescription(), QStringLiteral("Mission Control"));
     EXPECT_EQ(Hotkey(123, 0).accessibilityLabel(), QStringLiteral("左矢印"));

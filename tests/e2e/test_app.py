@@ -1,12 +1,17 @@
 """The running application as a user meets it: kelvaro puts its icon in the
 tray, takes its switcher hotkey away from the focused window of another
 program while other combinations still reach it, hands a second launch to the
-running copy, and leaves nothing behind when it quits (through its menu or a
-termination signal)."""
+running copy, names the switcher hotkey in its tray menu by what the key types
+on the layout in effect (read over the accessibility bus, as a screen reader
+announces the item), and leaves nothing behind when it quits (through its menu
+or a termination signal)."""
 import json
 import os
+import queue
 import re
 import signal
+import subprocess
+import threading
 import time
 
 from kelvaro_e2e import (ARTEFACTS, tray_icon, Process, activate, active_window, binary, check, find_window, finish, key,
@@ -43,6 +48,115 @@ def pressed_keys(path):
         if m and int(m.group(1)) not in modifiers:
             keys.append((int(m.group(1)), int(m.group(2))))
     return keys
+
+
+def tray_item_shortcut(app, name, steps=11):
+    """Opens the tray menu and walks down it until the item `name` has the focus;
+    returns the shortcut a screen reader announces for it ("" for none, None when
+    the item never got the focus). Popup menus are not in the accessibility tree:
+    their items are met through the focus events, as a screen reader meets them."""
+    icon = tray_icon()
+    if not icon:
+        return None
+    probe = subprocess.Popen([binary("kelvaro-a11y-probe"), str(app.pid), "--name", "-", "--listen", "30"],
+                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    lines = queue.Queue()
+
+    def read():
+        for line in probe.stdout:
+            try:
+                lines.put(json.loads(line))
+            except ValueError:
+                pass
+    threading.Thread(target=read, daemon=True).start()
+
+    def next_line(timeout):
+        try:
+            return lines.get(timeout=timeout)
+        except queue.Empty:
+            return None
+
+    found = None
+    try:
+        end = time.monotonic() + 10
+        while time.monotonic() < end:
+            d = next_line(end - time.monotonic())
+            if d is None or d.get("kind") == "listening":
+                break
+        time.sleep(0.5)  # the application learns of the new listener from the registry
+        _, x, y, w, h = icon
+        move_pointer(x + w // 2, y + h // 2)
+        run("xdotool", "click", "3")
+        time.sleep(0.5)
+        for _ in range(steps):
+            key("Down")
+            end = time.monotonic() + 2
+            focused = None
+            while time.monotonic() < end and focused is None:
+                d = next_line(end - time.monotonic())
+                if d is None:
+                    break
+                if (d.get("kind") == "event" and d.get("type", "").startswith("object:state-changed:focused")
+                        and d.get("detail1") == 1 and d.get("sourceRole") == "menu item"):
+                    focused = d
+            if focused and focused.get("sourceName") == name:
+                found = focused.get("sourceKeyBinding") or ""
+                break
+    finally:
+        key("Escape")
+        probe.stdin.close()
+        try:
+            probe.wait(10)
+        except subprocess.TimeoutExpired:
+            probe.kill()
+            probe.wait()
+    return found
+
+
+def _stat(pid):
+    """(state, start time) of a process, or None when there is none."""
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+    except (OSError, IndexError):
+        return None
+    # After the name: the state is field 3 of the line, the start time field 22.
+    return fields[0], fields[19]
+
+
+def _children(pid):
+    """The children of a process: those its threads started."""
+    found = []
+    try:
+        tasks = os.listdir("/proc/%d/task" % pid)
+    except OSError:
+        return found
+    for task in tasks:
+        try:
+            with open("/proc/%d/task/%s/children" % (pid, task)) as f:
+                found.extend(int(c) for c in f.read().split())
+        except OSError:
+            pass
+    return found
+
+
+def process_tree(pid):
+    """{pid: start time} of a process and all its descendants now running."""
+    tree, todo = {}, [pid]
+    while todo:
+        p = todo.pop()
+        stat = _stat(p)
+        if stat and stat[0] != "Z" and p not in tree:
+            tree[p] = stat[1]
+            todo.extend(_children(p))
+    return tree
+
+
+def still_running(tree):
+    """The processes of a process_tree() that are still running (the same processes:
+    a pid taken again by another process does not count)."""
+    return [pid for pid, started in tree.items()
+            if (stat := _stat(pid)) and stat[0] != "Z" and stat[1] == started]
 
 
 def start_kelvaro():
@@ -110,7 +224,24 @@ def main():
         check(app.alive(), "the first kelvaro stays")
         check(wait_until(tray_icon) is not None, "its tray icon stays")
 
+        # The tray menu names the switcher hotkey (the key at A on a US keyboard)
+        # by what it types: Ctrl+Shift+A here, Ctrl+Shift+Q once the layout
+        # becomes French while kelvaro runs.
+        announced = tray_item_shortcut(app, "Show App Switcher")
+        check(announced == "Ctrl+Shift+A", "the tray menu shows the switcher hotkey as Ctrl+Shift+A (%r)" % announced)
+        run("setxkbmap", "fr", check_rc=True)
+        try:
+            # The new layout reaches kelvaro as an event of its X connection: look again until it has.
+            end = time.monotonic() + 10
+            announced = None
+            while announced != "Ctrl+Shift+Q" and time.monotonic() < end:
+                announced = tray_item_shortcut(app, "Show App Switcher")
+            check(announced == "Ctrl+Shift+Q", "on a French layout the tray menu shows it as Ctrl+Shift+Q (%r)" % announced)
+        finally:
+            run("setxkbmap", "us", check_rc=True)
+
         # Quit through the tray menu: right-click the icon, choose the last item.
+        before_quit = process_tree(app.pid)
         icon = tray_icon()
         if icon:
             _, x, y, w, h = icon
@@ -130,6 +261,7 @@ def main():
         # A termination signal ends it just as cleanly.
         app, icon = start_kelvaro()
         check(icon is not None, "a new kelvaro shows its icon again")
+        before_signal = process_tree(app.pid)
         app.proc.send_signal(signal.SIGTERM)
         try:
             app.proc.wait(10)
@@ -137,8 +269,9 @@ def main():
             pass
         check(app.proc.returncode == 0, "SIGTERM ends kelvaro with success (%s)" % app.proc.returncode)
         check(wait_until(lambda: tray_icon() is None), "SIGTERM removes the tray icon")
-        leftovers = run("pgrep", "-x", "kelvaro").stdout.split()
-        check(not leftovers, "no kelvaro process is left (%s)" % leftovers)
+        # Only what the test started, and what that started in turn.
+        leftovers = still_running(before_quit) + still_running(before_signal)
+        check(not leftovers, "no process of either kelvaro is left (%s)" % leftovers)
     finally:
         app.stop()
         client.stop()

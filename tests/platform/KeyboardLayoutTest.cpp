@@ -98,11 +98,26 @@ TEST(XkbLayoutTest, FrenchLayoutFindsTheLowestCodeThatTypesALabel)
     TestSupport::SimEnvironment env;
     KeyboardLayout::setShared(XkbKeyboardLayout::fromNames(QStringLiteral("fr")));
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Q"));
+    // The switcher's default hotkey, as shown and as stored text typed on this layout.
+    EXPECT_EQ(Hotkey(0, Modifier::Shift | Modifier::Command).displayString(), QStringLiteral("Ctrl+Shift+Q"));
+    EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⇧⌘A")), QStringLiteral("Ctrl+Shift+A"));
     EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("a")), 12);
     EXPECT_EQ(Hotkey(19, 0).keyLabel(), QStringLiteral("É"));
     // The top row types no digits unshifted, so "1" is the keypad key.
     EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("1")), 83);
     KeyboardLayout::setShared(nullptr);
+}
+
+TEST(KeyboardLayoutChangesTest, AnnouncesEveryLayoutChangeWhicheverBackendIsInstalled)
+{
+    QSignalSpy changed(&KeyboardLayout::changes(), &KeyboardLayoutChanges::changed);
+    auto sim = std::make_shared<SimKeyboardLayout>();
+    KeyboardLayout::setShared(sim);
+    EXPECT_EQ(changed.size(), 1);
+    sim->setLayout(QStringLiteral("other"), SimKeyboardLayout::usAnsi());
+    EXPECT_EQ(changed.size(), 2);
+    KeyboardLayout::setShared(nullptr);
+    EXPECT_EQ(changed.size(), 3);
 }
 
 TEST(XkbLayoutTest, UnknownLayoutIsReportedNotGuessed)

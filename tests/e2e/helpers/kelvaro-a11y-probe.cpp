@@ -7,18 +7,23 @@
 //   elements when none is given):
 //     {"kind": "element", "role", "name", "description", "states": [...],
 //      "interfaces": [...], "value": <current value or null>,
-//      "valueText": <text of the value or null>}
+//      "valueText": <text of the value or null>,
+//      "keyBinding": <key binding of the first action, "" when none, or null>}
 //   then {"kind": "done", "found": <count>}.
 //   With --listen, afterwards listens for object:property-change,
 //   object:text-changed, object:state-changed and object:value-changed events
 //   from that process for SECONDS seconds: prints {"kind": "listening"} once
 //   registered, then one line per event
 //     {"kind": "event", "type", "detail1", "detail2", "data", "dataKind",
-//      "sourceName", "sourceRole", "sourceDescription", "ms"}
+//      "sourceName", "sourceRole", "sourceDescription", "sourceKeyBinding", "ms"}
 //   and {"kind": "end", "events": <count>} at the end (or once stdin closes). "data" is the event's
 //   payload (a string, a number or the name of the accessible it carries,
 //   told by "dataKind"), "sourceDescription" the source's description read
-//   back when the event arrives (as a screen reader would).
+//   back when the event arrives (as a screen reader would), "sourceKeyBinding"
+//   the source's key binding read the same way for focus changes (as
+//   "keyBinding" above; null for other events). Menus
+//   that pop up are no part of the tree: their items are met through these
+//   events, as they gain the focus.
 //   Exits 3 when the application is not on the bus, 4 when the bus is missing.
 
 #include <atspi/atspi.h>
@@ -72,6 +77,27 @@ QString roleOf(AtspiAccessible* a)
     if (error)
         g_error_free(error);
     return role;
+}
+
+// What a screen reader announces as an element's shortcut (a menu item's
+// accelerator): the key binding of its first action, "" for none, null when
+// it has no action.
+QJsonValue keyBindingOf(AtspiAccessible* a)
+{
+    AtspiAction* action = atspi_accessible_get_action_iface(a);
+    if (!action)
+        return QJsonValue::Null;
+    QJsonValue out = QJsonValue::Null;
+    GError* error = nullptr;
+    if (atspi_action_get_n_actions(action, &error) > 0 && !error) {
+        gchar* text = atspi_action_get_key_binding(action, 0, &error);
+        if (!error)
+            out = takeString(text);
+    }
+    if (error)
+        g_error_free(error);
+    g_object_unref(action);
+    return out;
 }
 
 QJsonArray statesOf(AtspiAccessible* a)
@@ -138,6 +164,7 @@ QJsonObject describe(AtspiAccessible* a)
     }
     out.insert(QStringLiteral("value"), value);
     out.insert(QStringLiteral("valueText"), valueText);
+    out.insert(QStringLiteral("keyBinding"), keyBindingOf(a));
     return out;
 }
 
@@ -243,6 +270,10 @@ void onEvent(AtspiEvent* event, void*)
             g_error_free(error);
             error = nullptr;
         }
+        // Read only where a screen reader would announce it: as the focus moves.
+        const QJsonValue keyBinding = g_str_has_prefix(event->type, "object:state-changed:focused")
+            ? keyBindingOf(event->source)
+            : QJsonValue::Null;
         say(QJsonObject {
             { QStringLiteral("kind"), QStringLiteral("event") },
             { QStringLiteral("type"), QString::fromUtf8(event->type) },
@@ -253,6 +284,7 @@ void onEvent(AtspiEvent* event, void*)
             { QStringLiteral("sourceDescription"), sourceDescription },
             { QStringLiteral("sourceName"), nameOf(event->source) },
             { QStringLiteral("sourceRole"), roleOf(event->source) },
+            { QStringLiteral("sourceKeyBinding"), keyBinding },
             { QStringLiteral("ms"), double(g_clock.elapsed()) },
         });
     }
