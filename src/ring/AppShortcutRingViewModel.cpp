@@ -216,8 +216,7 @@ void AppShortcutRingViewModel::reveal()
 
 void AppShortcutRingViewModel::hide()
 {
-    if (onHide)
-        onHide();
+    Q_EMIT hideRequested();
 }
 
 // --- pointer selection -----------------------------------------------------

@@ -58,9 +58,6 @@ public:
     QPointF mousePosition() const;
     void setMousePosition(QPointF p);
 
-    // What hide() asks for; set by the owner.
-    std::function<void()> onHide;
-
     // True while snapHidden() publishes its changes: a view jumps to the new
     // state instead of animating towards it.
     bool animationsDisabled() const { return m_animationsDisabled; }
@@ -82,7 +79,7 @@ public:
     void reveal();
     // A pointer move while the ring is up.
     void updatePointer(QPointF p);
-    // Asks the owner to hide (onHide); nothing else.
+    // Asks the owner to hide (hideRequested); nothing else.
     void hide();
     // Maps the pointer to a wedge or an arc card around `center`.
     void updateSelectionFromMousePosition(QPointF center);
@@ -93,6 +90,8 @@ public:
     static bool passesFilter(const AppShortcut& item, const QString& bundleIdentifier);
 
 Q_SIGNALS:
+    // To the owner: hide the ring.
+    void hideRequested();
     void currentAppChanged();
     void shortcutsChanged();
     void pageIndexChanged();

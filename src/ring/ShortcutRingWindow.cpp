@@ -19,7 +19,7 @@ ShortcutRingWindow::ShortcutRingWindow(QObject* parent)
 ShortcutRingWindow::~ShortcutRingWindow()
 {
     if (m_model)
-        m_model->onHide = nullptr;
+        disconnect(m_model, nullptr, this, nullptr);
     delete m_panel; // and the view with it
     delete m_model.data();
 }
@@ -37,14 +37,10 @@ void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>
 
     auto* model = new AppShortcutRingViewModel(this);
     model->loadShortcuts(centre, items);
-    QPointer<ShortcutRingWindow> self(this);
-    model->onHide = [self] {
-        if (self)
-            self->hide(true);
-    };
+    connect(model, &AppShortcutRingViewModel::hideRequested, this, [this] { hide(true); });
     QPointer<AppShortcutRingViewModel> previous = m_model;
     if (previous)
-        previous->onHide = nullptr;
+        disconnect(previous, nullptr, this, nullptr);
     m_model = model;
     // The old view goes with the content it replaces; its model after it.
     m_panel->setContent(new AppShortcutRingView(model));
@@ -97,7 +93,7 @@ void ShortcutRingWindow::hide(bool animated)
 void ShortcutRingWindow::release()
 {
     if (AppShortcutRingViewModel* model = m_model) {
-        model->onHide = nullptr;
+        disconnect(model, nullptr, this, nullptr);
         model->snapHidden();
         m_model = nullptr;
         m_panel->orderOut();

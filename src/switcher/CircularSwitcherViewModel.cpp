@@ -191,8 +191,7 @@ void CircularSwitcherViewModel::finishHide()
 
 void CircularSwitcherViewModel::hide()
 {
-    if (onHide)
-        onHide();
+    Q_EMIT hideRequested();
 }
 
 // ---- Pointer ---------------------------------------------------------------------
@@ -283,11 +282,10 @@ void CircularSwitcherViewModel::activateSelected()
 {
     if (m_selectedWindowIndex && *m_selectedWindowIndex >= 0 && *m_selectedWindowIndex < m_windows.size()) {
         const AppWindow window = m_windows[*m_selectedWindowIndex];
-        if (onHide)
-            onHide();
+        Q_EMIT hideRequested();
         AppWindows::raise(window);
         return;
     }
-    if (m_selectedIndex >= 0 && m_selectedIndex < m_runningApps.size() && onAppSelected)
-        onAppSelected(RunningApp(m_runningApps[m_selectedIndex]));
+    if (m_selectedIndex >= 0 && m_selectedIndex < m_runningApps.size())
+        Q_EMIT appSelected(RunningApp(m_runningApps[m_selectedIndex]));
 }

@@ -49,10 +49,6 @@ public:
     QPointF openPointer() const { return m_openPointer; }
     static constexpr double pointerArmDistance = 10.0;
 
-    // ---- Owner's callbacks (set once by the panel) ----
-    std::function<void()> onHide;
-    std::function<void(const RunningApp&)> onAppSelected;
-
     // ---- Operations ----
     void loadRunningApps();
     void loadGroup(const QList<RunningApp>& apps);
@@ -73,6 +69,10 @@ public:
     const QHash<QString, QList<AppWindow>>& windowCache() const { return m_windowCache; }
 
 Q_SIGNALS:
+    // To the owner: hide the ring (hide(), or a window about to be raised).
+    void hideRequested();
+    // To the owner: the application chosen by a commit.
+    void appSelected(const RunningApp& app);
     void runningAppsChanged();
     void selectedIndexChanged();
     void isVisibleChanged();

@@ -33,18 +33,13 @@ CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
     m_view = new CircularSwitcherView(m_viewModel);
     m_panel->setContent(m_view);
 
-    QPointer<CircularSwitcherWindow> self(this);
-    m_viewModel->onHide = [self] {
-        if (self)
-            self->hideSwitcher(true);
-    };
-    m_viewModel->onAppSelected = [self](const RunningApp& app) {
-        if (!self)
-            return;
+    connect(m_viewModel, &CircularSwitcherViewModel::hideRequested, this, [this] { hideSwitcher(true); });
+    connect(m_viewModel, &CircularSwitcherViewModel::appSelected, this, [this](const RunningApp& app) {
         // The ring starts leaving before the desktop switch and activation.
-        self->hideSwitcher(true);
+        hideSwitcher(true);
         AppActivator::activate(app);
-    };
+    });
+    QPointer<CircularSwitcherWindow> self(this);
     m_view->onCommitRequest = [self](int index, std::optional<int> windowIndex) {
         if (!self)
             return;
@@ -67,10 +62,8 @@ CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
 
 CircularSwitcherWindow::~CircularSwitcherWindow()
 {
-    if (m_viewModel) {
-        m_viewModel->onHide = nullptr;
-        m_viewModel->onAppSelected = nullptr;
-    }
+    if (m_viewModel)
+        disconnect(m_viewModel, nullptr, this, nullptr);
     delete m_panel;
 }
 

@@ -309,11 +309,9 @@ TEST_F(RingModelTest, HideOnlyAsksTheOwner)
     m.loadShortcuts(app(), numbered(2));
     revealAt(m, {500, 500});
     int asked = 0;
-    m.onHide = [&] { ++asked; };
+    QObject::connect(&m, &AppShortcutRingViewModel::hideRequested, [&] { ++asked; });
     m.hide();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(m.isVisible());
-    m.onHide = nullptr;
-    m.hide(); // without an owner nothing happens
 }
 }

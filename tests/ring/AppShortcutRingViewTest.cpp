@@ -274,7 +274,7 @@ TEST_F(RingViewTest, ClicksHitTheWedgeUnderThePointerOnly)
 
     // A click (press and release on the same wedge) only moves the highlight.
     bool hidden = false;
-    m.onHide = [&] { hidden = true; };
+    QObject::connect(&m, &AppShortcutRingViewModel::hideRequested, [&] { hidden = true; });
     const QPointF p = widgetPolar(v, 2.5 * kPi / 2, 124);
     QMouseEvent press(QEvent::MouseButtonPress, p, v.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, p, v.mapToGlobal(p), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -357,7 +357,7 @@ TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndTakeClicksThatHideLater)
     EXPECT_EQ(onCard.index, 1);
 
     int hides = 0;
-    m.onHide = [&] { ++hides; };
+    QObject::connect(&m, &AppShortcutRingViewModel::hideRequested, [&] { ++hides; });
     const QPointF p = widgetPolar(v, mid, 262);
     QMouseEvent press(QEvent::MouseButtonPress, p, v.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, p, v.mapToGlobal(p), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);

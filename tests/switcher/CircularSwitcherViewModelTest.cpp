@@ -62,8 +62,8 @@ TEST_F(SwitcherViewModelTest, LoadingKeepsRegularCompleteApplicationsInWorkspace
 TEST_F(SwitcherViewModelTest, EmptyRingIgnoresKeysPointerAndCommit)
 {
     int hides = 0, selections = 0;
-    model.onHide = [&] { ++hides; };
-    model.onAppSelected = [&](const RunningApp&) { ++selections; };
+    QObject::connect(&model, &CircularSwitcherViewModel::hideRequested, [&] { ++hides; });
+    QObject::connect(&model, &CircularSwitcherViewModel::appSelected, [&](const RunningApp&) { ++selections; });
     model.loadRunningApps();
     EXPECT_FALSE(model.highlightedApp().has_value());
     revealAt(QPointF(500, 500));
@@ -210,8 +210,8 @@ TEST_F(SwitcherViewModelTest, CommittingAWindowHidesFirstThenRaisesIt)
     model.loadRunningApps();
     QStringList callsAtHide {QStringLiteral("not hidden")};
     int selections = 0;
-    model.onHide = [&] { callsAtHide = desktop->calls; };
-    model.onAppSelected = [&](const RunningApp&) { ++selections; };
+    QObject::connect(&model, &CircularSwitcherViewModel::hideRequested, [&] { callsAtHide = desktop->calls; });
+    QObject::connect(&model, &CircularSwitcherViewModel::appSelected, [&](const RunningApp&) { ++selections; });
     model.setSelectedWindowIndex(1);
     model.activateSelected();
     EXPECT_TRUE(callsAtHide.isEmpty());
@@ -225,8 +225,8 @@ TEST_F(SwitcherViewModelTest, CommittingAnApplicationOnlyHandsItToTheOwner)
     model.loadRunningApps();
     int hides = 0;
     QString chosen;
-    model.onHide = [&] { ++hides; };
-    model.onAppSelected = [&](const RunningApp& app) { chosen = app.bundleIdentifier; };
+    QObject::connect(&model, &CircularSwitcherViewModel::hideRequested, [&] { ++hides; });
+    QObject::connect(&model, &CircularSwitcherViewModel::appSelected, [&](const RunningApp& app) { chosen = app.bundleIdentifier; });
     model.selectNext();
     model.selectNext();
     model.activateSelected();
