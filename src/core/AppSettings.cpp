@@ -541,11 +541,6 @@ QString AppSettings::resolvedLanguageCode() const
     return Translations::systemLanguageCode();
 }
 
-QString AppSettings::localized(const QString& english) const
-{
-    return QCoreApplication::translate("Kelvaro", english.toUtf8().constData());
-}
-
 QRectF AppSettings::ringFrame(double diameter) const
 {
     const double d = diameter;

@@ -143,9 +143,6 @@ public:
     // The language code whose translations are used ("de", …); "en" when the
     // system's language is none of the seventeen.
     QString resolvedLanguageCode() const;
-    // Same as QCoreApplication::translate("Kelvaro", english); kept only
-    // while the last callers move to translate() with literal texts.
-    QString localized(const QString& english) const;
 
     // Screen frame (global, y-up coordinates) of a square ring window with the
     // given diameter, by placement and the pointer's display.
