@@ -57,27 +57,19 @@
     </message>
     <message>
         <source>Control</source>
-        <translation>Control</translation>
-    </message>
-    <message>
-        <source>Option</source>
-        <translation>Option</translation>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>Shift</source>
         <translation>Umschalt</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Befehl</translation>
-    </message>
-    <message>
         <source>Return</source>
-        <translation>Zeilenschalter</translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation>Tabulator</translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Space</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Vorwärts löschen</translation>
+        <translation>Entf</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Füge ⌘, ⌥ oder ⌃ hinzu, damit dieser Kurzbefehl das Tippen nicht unterbricht.</translation>
+        <translation>Füge Strg, Alt oder Super hinzu, damit dieser Kurzbefehl das Tippen nicht unterbricht.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Kelvaro-Ring</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Kelvaro-App-Umschalter</translation>
     </message>
 </context>
 </TS>

@@ -60,20 +60,12 @@
         <translation>Control</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Opción</translation>
-    </message>
-    <message>
         <source>Shift</source>
-        <translation>Mayúsculas</translation>
-    </message>
-    <message>
-        <source>Command</source>
-        <translation>Comando</translation>
+        <translation>Mayús</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation>Retorno</translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Suprimir</translation>
+        <translation>Supr</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Añade ⌘, ⌥ o ⌃ para que este atajo no interrumpa la escritura.</translation>
+        <translation>Añade Ctrl, Alt o Super para que este atajo no interrumpa la escritura.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -769,7 +757,7 @@
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
-        <translation>Las flechas eligen, Retorno cambia, Escape cierra.</translation>
+        <translation>Las flechas eligen, Intro cambia, Escape cierra.</translation>
     </message>
     <message>
         <source>No apps</source>
@@ -785,7 +773,7 @@
     </message>
     <message>
         <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
-        <translation>Las flechas eligen, Retorno ejecuta el atajo, Escape cierra.</translation>
+        <translation>Las flechas eligen, Intro ejecuta el atajo, Escape cierra.</translation>
     </message>
     <message>
         <source>No shortcuts</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro (teclado numérico)</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Anillo de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Selector de apps de Kelvaro</translation>
     </message>
 </context>
 </TS>

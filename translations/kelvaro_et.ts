@@ -60,20 +60,12 @@
         <translation>Control</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Option</translation>
-    </message>
-    <message>
         <source>Shift</source>
         <translation>Shift</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Command</translation>
-    </message>
-    <message>
         <source>Return</source>
-        <translation>Reavahetus</translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Kustuta</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Kustuta edasi</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Lisa ⌘, ⌥ või ⌃, et see otsetee ei segaks kirjutamist.</translation>
+        <translation>Lisa Ctrl, Alt või Super, et see otsetee ei segaks kirjutamist.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klahv %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Tagasilüke</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Kelvaro ring</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Kelvaro rakenduste vahetaja</translation>
     </message>
 </context>
 </TS>

@@ -60,20 +60,12 @@
         <translation>Control</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Optio</translation>
-    </message>
-    <message>
         <source>Shift</source>
         <translation>Vaihto</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Komento</translation>
-    </message>
-    <message>
         <source>Return</source>
-        <translation>Rivinvaihto</translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Poista</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Poista eteenpäin</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Lisää ⌘, ⌥ tai ⌃, jotta tämä pikanäppäin ei keskeytä kirjoittamista.</translation>
+        <translation>Lisää Ctrl, Alt tai Super, jotta tämä pikanäppäin ei keskeytä kirjoittamista.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Näppäin %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Askelpalautin</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Kelvaro-rengas</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Kelvaron sovellusten vaihtaja</translation>
     </message>
 </context>
 </TS>

@@ -60,24 +60,16 @@
         <translation>Contrôle</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Option</translation>
-    </message>
-    <message>
         <source>Shift</source>
         <translation>Maj</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Commande</translation>
-    </message>
-    <message>
         <source>Return</source>
-        <translation>Retour</translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation>Tabulation</translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Space</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Supprimer vers l’avant</translation>
+        <translation>Suppr</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Ajoutez ⌘, ⌥ ou ⌃ pour que ce raccourci n’interrompe pas la saisie.</translation>
+        <translation>Ajoutez Ctrl, Alt ou Super pour que ce raccourci n’interrompe pas la saisie.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -769,7 +757,7 @@
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
-        <translation>Les flèches choisissent, Retour bascule, Échap ferme.</translation>
+        <translation>Les flèches choisissent, Entrée bascule, Échap ferme.</translation>
     </message>
     <message>
         <source>No apps</source>
@@ -785,7 +773,7 @@
     </message>
     <message>
         <source>Arrow keys choose, Return runs the shortcut, Escape dismisses.</source>
-        <translation>Les flèches choisissent, Retour exécute le raccourci, Échap ferme.</translation>
+        <translation>Les flèches choisissent, Entrée exécute le raccourci, Échap ferme.</translation>
     </message>
     <message>
         <source>No shortcuts</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée (pavé num.)</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Anneau Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Sélecteur d’apps Kelvaro</translation>
     </message>
 </context>
 </TS>

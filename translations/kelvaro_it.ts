@@ -60,16 +60,8 @@
         <translation>Controllo</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Opzione</translation>
-    </message>
-    <message>
         <source>Shift</source>
-        <translation>Maiuscole</translation>
-    </message>
-    <message>
-        <source>Command</source>
-        <translation>Comando</translation>
+        <translation>Maiusc</translation>
     </message>
     <message>
         <source>Return</source>
@@ -77,7 +69,7 @@
     </message>
     <message>
         <source>Tab</source>
-        <translation>Tabulatore</translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Space</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Cancella avanti</translation>
+        <translation>Canc</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Aggiungi ⌘, ⌥ o ⌃ perché questa scorciatoia non interrompa la digitazione.</translation>
+        <translation>Aggiungi Ctrl, Alt o Super perché questa scorciatoia non interrompa la digitazione.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invio (tastierino)</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Anello di Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Selettore app di Kelvaro</translation>
     </message>
 </context>
 </TS>

@@ -60,16 +60,8 @@
         <translation>Control</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Option</translation>
-    </message>
-    <message>
         <source>Shift</source>
         <translation>Shift</translation>
-    </message>
-    <message>
-        <source>Command</source>
-        <translation>Command</translation>
     </message>
     <message>
         <source>Return</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>삭제</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>앞으로 삭제</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>입력을 방해하지 않도록 ⌘, ⌥ 또는 ⌃를 추가하세요.</translation>
+        <translation>입력을 방해하지 않도록 Ctrl, Alt 또는 Super를 추가하세요.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>키 %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Kelvaro 링</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Kelvaro 앱 전환기</translation>
     </message>
 </context>
 </TS>

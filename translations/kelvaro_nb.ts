@@ -60,16 +60,8 @@
         <translation>Kontroll</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Tilvalg</translation>
-    </message>
-    <message>
         <source>Shift</source>
         <translation>Skift</translation>
-    </message>
-    <message>
-        <source>Command</source>
-        <translation>Kommando</translation>
     </message>
     <message>
         <source>Return</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Slett</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Slett fremover</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -97,27 +85,27 @@
     </message>
     <message>
         <source>Home</source>
-        <translation>Hjem</translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>End</source>
-        <translation>Slutt</translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Page Up</source>
-        <translation>Side opp</translation>
+        <translation>Page Up</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation>Side ned</translation>
+        <translation>Page Down</translation>
     </message>
     <message>
         <source>Left Arrow</source>
-        <translation>Venstrepil</translation>
+        <translation>Pil venstre</translation>
     </message>
     <message>
         <source>Right Arrow</source>
-        <translation>Høyrepil</translation>
+        <translation>Pil høyre</translation>
     </message>
     <message>
         <source>Up Arrow</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Legg til ⌘, ⌥ eller ⌃ slik at denne snarveien ikke avbryter skrivingen.</translation>
+        <translation>Legg til Ctrl, Alt eller Super slik at denne snarveien ikke avbryter skrivingen.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tast %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rettetast</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Kelvaro-ring</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Kelvaro-appveksler</translation>
     </message>
 </context>
 </TS>

@@ -60,16 +60,8 @@
         <translation>Control</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Opcja</translation>
-    </message>
-    <message>
         <source>Shift</source>
         <translation>Shift</translation>
-    </message>
-    <message>
-        <source>Command</source>
-        <translation>Command</translation>
     </message>
     <message>
         <source>Return</source>
@@ -85,11 +77,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Forward Delete</source>
-        <translation>Usuń w przód</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Add ⌘, ⌥ or ⌃ so this shortcut can&apos;t interrupt typing.</source>
-        <translation>Dodaj ⌘, ⌥ lub ⌃, aby ten skrót nie przerywał pisania.</translation>
+        <translation>Dodaj Ctrl, Alt lub Super, aby ten skrót nie przerywał pisania.</translation>
     </message>
     <message>
         <source>Already used by %1. Pick a different combination.</source>
@@ -802,6 +790,38 @@
     <message>
         <source>%1/%2</source>
         <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klawisz %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Kelvaro Ring</source>
+        <translation>Pierścień Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro App Switcher</source>
+        <translation>Przełącznik aplikacji Kelvaro</translation>
     </message>
 </context>
 </TS>
