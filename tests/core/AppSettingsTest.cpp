@@ -223,7 +223,7 @@ TEST_F(AppSettingsTest, WarningsComeInTheirOrder)
     // Not valid wins over a conflict with another role on the same combination.
     s->setLauncherHotkey(Hotkey(0, Modifier::Shift));
     EXPECT_EQ(s->warning(Hotkey(0, Modifier::Shift), HotkeyRole::switcher),
-              QStringLiteral("Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing."));
+              QStringLiteral("Add Ctrl, Alt or Super so this shortcut can't interrupt typing."));
     s->resetHotkey(HotkeyRole::launcher);
     EXPECT_EQ(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::switcher),
               QStringLiteral("Already used by Shortcut Launcher. Pick a different combination."));
