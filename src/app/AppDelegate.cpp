@@ -40,7 +40,8 @@ void AppDelegate::applicationDidFinishLaunching()
 
     if (services().telemetryPrepare)
         services().telemetryPrepare();
-    if (services().telemetrySend && DefaultsStore::shared().boolValue(QStringLiteral("telemetryEnabled")))
+    // A user who never touched the setting is opted in: the absent key reads as on.
+    if (services().telemetrySend && services().telemetryEnabled && services().telemetryEnabled())
         services().telemetrySend(QStringLiteral("app_launched"), {});
     Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [] {
         if (services().telemetryShowNoticeIfNeeded)

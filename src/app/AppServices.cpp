@@ -21,6 +21,7 @@ void AppServices::installDefaults()
         Telemetry::setKeyTapSuspender([](bool suspended) { KeyTapSuspension::setTapEnabled(!suspended); });
         Telemetry::shared();
     };
+    s.telemetryEnabled = [] { return Telemetry::shared().isEnabled(); };
     s.telemetrySend = [](const QString& event, const QVariantMap& properties) {
         Telemetry::shared().send(event, QJsonObject::fromVariantMap(properties));
     };

@@ -28,6 +28,7 @@ struct AppServices {
 
     // Usage events.
     std::function<void()> telemetryPrepare; // makes the telemetry object (registers its defaults)
+    std::function<bool()> telemetryEnabled; // the user's choice, on when never set
     std::function<void(const QString& event, const QVariantMap& properties)> telemetrySend;
     std::function<void()> telemetryShowNoticeIfNeeded;
 

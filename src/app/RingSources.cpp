@@ -1,6 +1,9 @@
 #include "app/RingSources.h"
 
 #include "platform/Workspace.h"
+#include "ringkit/RunningApp.h"
+
+#include <QPixmap>
 
 std::optional<FrontmostApplication> RingSources::frontmostApplication()
 {
@@ -11,9 +14,13 @@ std::optional<FrontmostApplication> RingSources::frontmostApplication()
     for (const RunningApplication& app : workspace.runningApplications()) {
         if (app.pid != *pid)
             continue;
-        if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty() || app.icon.isNull())
+        if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty())
             return std::nullopt;
-        return FrontmostApplication {app.bundleIdentifier, app.localizedName, app.icon};
+        // An application without an icon still has its shortcut ring.
+        const QIcon icon = !app.icon.isNull()
+            ? app.icon
+            : QIcon(QPixmap::fromImage(RunningApp::placeholderIcon(app.localizedName, 64)));
+        return FrontmostApplication {app.bundleIdentifier, app.localizedName, icon};
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "app/ShortcutRunner.h"
 
 #include "core/Hotkey.h"
+#include "input/KeyTapSuspension.h"
 #include "platform/Clipboard.h"
 #include "platform/Log.h"
 #include "platform/SyntheticKeys.h"
@@ -107,7 +108,12 @@ std::optional<ShortcutRunner::ParsedShortcut> ShortcutRunner::parseShortcut(cons
 
 void ShortcutRunner::sendKeyEvent(std::uint16_t keyCode, std::uint64_t modifiers)
 {
-    SyntheticKeys::shared().postKeyPress(keyCode, modifiers & Modifier::Mask);
+    // Synthetic presses pass through passive grabs like real ones: a
+    // combination that is also one of our hotkeys (Ctrl+Shift+S in an editor)
+    // would come back to us instead of reaching the application. Our grabs are
+    // lifted while the keys are posted and put back afterwards.
+    KeyTapSuspension::withSuspended(
+        [&] { SyntheticKeys::shared().postKeyPress(keyCode, modifiers & Modifier::Mask); });
 }
 
 void ShortcutRunner::setPasswordRoute(PasswordRoute route)

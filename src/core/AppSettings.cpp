@@ -686,7 +686,7 @@ std::optional<QString> AppSettings::warning(const std::optional<Hotkey>& hotkey,
                 .arg(roleTitle(other));
     }
     if (const auto description = hotkey->systemConflictDescription())
-        return QCoreApplication::translate("Kelvaro", "The desktop already uses this for %1. It may not reach Kelvaro.")
+        return QCoreApplication::translate("Kelvaro", "Your desktop already uses this for %1. It may not reach Kelvaro.")
             .arg(*description);
     return std::nullopt;
 }

@@ -474,20 +474,27 @@ const QSet<std::uint16_t>& Hotkey::functionKeyCodes()
 
 const std::unordered_map<Hotkey, const char*>& Hotkey::systemReservedShortcuts()
 {
-    static const std::unordered_map<Hotkey, const char*> table {
-        { Hotkey(49, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Spotlight") },
-        { Hotkey(48, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Application switcher") },
-        { Hotkey(12, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Quit") },
-        { Hotkey(13, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Close window") },
-        { Hotkey(4, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Hide application") },
-        { Hotkey(46, Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Minimise window") },
-        { Hotkey(20, Modifier::Shift | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Screenshot") },
-        { Hotkey(21, Modifier::Shift | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Screenshot selection") },
-        { Hotkey(23, Modifier::Shift | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Screenshot options") },
-        { Hotkey(12, Modifier::Control | Modifier::Command), QT_TRANSLATE_NOOP("Kelvaro", "Lock screen") },
-        { Hotkey(126, Modifier::Control), QT_TRANSLATE_NOOP("Kelvaro", "Mission Control") },
-        { Hotkey(125, Modifier::Control), QT_TRANSLATE_NOOP("Kelvaro", "Application windows") },
-    };
+    // What Linux desktops (GNOME, KDE Plasma, Xfce, Cinnamon, MATE) and the X
+    // server itself keep for themselves. Stored modifier bits: Command = Ctrl,
+    // Option = Alt, Control = Super.
+    using M = std::uint64_t;
+    constexpr M ctrl = Modifier::Command, alt = Modifier::Option, super = Modifier::Control, shift = Modifier::Shift;
+    static const std::unordered_map<Hotkey, const char*> table = [] {
+        std::unordered_map<Hotkey, const char*> t {
+            { Hotkey(48, alt), QT_TRANSLATE_NOOP("Kelvaro", "switching windows") },                 // Alt+Tab
+            { Hotkey(48, alt | shift), QT_TRANSLATE_NOOP("Kelvaro", "switching windows backwards") }, // Alt+Shift+Tab
+            { Hotkey(118, alt), QT_TRANSLATE_NOOP("Kelvaro", "closing the window") },               // Alt+F4
+            { Hotkey(120, alt), QT_TRANSLATE_NOOP("Kelvaro", "running a command") },                 // Alt+F2
+            { Hotkey(37, super), QT_TRANSLATE_NOOP("Kelvaro", "locking the screen") },               // Super+L
+            { Hotkey(2, super), QT_TRANSLATE_NOOP("Kelvaro", "showing the desktop") },               // Super+D
+            { Hotkey(17, ctrl | alt), QT_TRANSLATE_NOOP("Kelvaro", "opening a terminal") },          // Ctrl+Alt+T
+            { Hotkey(117, ctrl | alt), QT_TRANSLATE_NOOP("Kelvaro", "logging out") },                // Ctrl+Alt+Delete
+        };
+        // Ctrl+Alt+F1 ... F12: the virtual consoles.
+        for (std::uint16_t f : { 122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111 })
+            t.emplace(Hotkey(f, ctrl | alt), QT_TRANSLATE_NOOP("Kelvaro", "switching to a text console"));
+        return t;
+    }();
     return table;
 }
 

@@ -7,13 +7,16 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
 #include <QResizeEvent>
 #include <cmath>
 
 RingPanel::RingPanel(QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
-                  | Qt::NoDropShadowWindowHint)
+                  | Qt::BypassWindowManagerHint | Qt::NoDropShadowWindowHint)
 {
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
@@ -71,6 +74,7 @@ void RingPanel::orderFront()
     // The window manager forgets the state and desktop of a withdrawn window.
     applyWindowSystemHints();
     LatencyTrace::mark("panel hints set");
+    captureBackdropIfNeeded();
     m_ordered = true;
     show();
     LatencyTrace::mark("panel shown");
@@ -85,6 +89,7 @@ void RingPanel::orderOut()
         return;
     m_ordered = false;
     hide();
+    m_backdrop = QPixmap();
     Q_EMIT panelVisibilityChanged(false);
 }
 
@@ -99,6 +104,31 @@ void RingPanel::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange && m_title)
         setWindowTitle(QCoreApplication::translate("Kelvaro", m_title));
     QWidget::changeEvent(event);
+}
+
+void RingPanel::captureBackdropIfNeeded()
+{
+    m_backdrop = QPixmap();
+    if (!X11PanelHints::qtConnection() || X11PanelHints::compositorRunning())
+        return;
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = geometry().translated(-screen->geometry().topLeft());
+    m_backdrop = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    LatencyTrace::mark("panel backdrop captured");
+}
+
+void RingPanel::paintEvent(QPaintEvent* event)
+{
+    if (m_backdrop.isNull())
+        return;
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(rect(), m_backdrop);
+    (void)event;
 }
 
 void RingPanel::resizeEvent(QResizeEvent* event)

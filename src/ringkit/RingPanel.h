@@ -6,9 +6,19 @@
 // for the life of the process; each showing sets its frame and content and
 // orders it front, each hide orders it out.
 //
+// The panel bypasses the window manager (override-redirect): a window manager
+// keeps a focused full-screen window above every managed window, "above"
+// ones included, and the ring must still show over it.
+//
+// Without a compositing manager the translucent parts of the panel would show
+// black: at each showing the panel then copies what lies behind its frame and
+// paints the rings over that copy. Whether one runs is asked at every showing,
+// so starting or stopping a compositor takes effect with the next ring.
+//
 // Frames are global screen rectangles with y growing upward (the rings'
 // convention), converted to Qt's coordinates with Screens::shared().
 
+#include <QPixmap>
 #include <QPointer>
 #include <QRectF>
 #include <QWidget>
@@ -46,6 +56,9 @@ public:
     // Whether the window system was told that the panel takes no focus
     // (false where there is no X11 window, e.g. offscreen).
     bool hasNoFocusHints() const { return m_hintsApplied; }
+    // Whether the current showing paints over a copy of the screen behind it
+    // (no compositing manager).
+    bool paintsCapturedBackdrop() const { return !m_backdrop.isNull(); }
 
 Q_SIGNALS:
     void panelVisibilityChanged(bool visible);
@@ -53,11 +66,14 @@ Q_SIGNALS:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyWindowSystemHints();
+    void captureBackdropIfNeeded();
 
     QPointer<QWidget> m_content;
+    QPixmap m_backdrop; // what lies behind the frame; null with a compositor
     const char* m_title = nullptr;
     QRectF m_frameYUp;
     bool m_ordered = false;

@@ -207,7 +207,7 @@ RingText::Stack RingText::cardStack(const CardLabel& label, const RingPalette& p
         s.icon = label.icon;
         s.iconSize = QSizeF(13, 13);
     }
-    s.lines.push_back({ label.title, systemFont(11, QFont::Medium), palette.primaryText(), 2, Qt::ElideRight });
+    s.lines.push_back({ label.title, systemFont(11, QFont::Medium), palette.primaryText(), 2, Qt::ElideMiddle });
     if (!label.hint.isEmpty())
         s.lines.push_back({ label.hint, systemFont(9, QFont::Normal), palette.secondaryText(), 1, Qt::ElideRight });
     return s;

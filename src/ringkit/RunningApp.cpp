@@ -1,6 +1,7 @@
 #include "ringkit/RunningApp.h"
 
 #include <QCache>
+#include <QGuiApplication>
 #include <QPainter>
 #include <cmath>
 
@@ -45,4 +46,39 @@ QImage RunningApp::thumbnail(const QIcon& icon, double side)
     const QImage image = thumbnail(icon.pixmap(QSize(pixels, pixels), 1.0).toImage(), side);
     cache.insert(key, new QImage(image));
     return image;
+}
+
+QImage RunningApp::placeholderIcon(const QString& name, double side)
+{
+    const QIcon generic = QIcon::fromTheme(QStringLiteral("application-x-executable"));
+    if (!generic.isNull())
+        return thumbnail(generic, side);
+    const int pixels = pixelsFor(side);
+    if (pixels <= 0)
+        return {};
+    QImage out(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    // A hue from the name, stable across runs (qHash is seeded per process).
+    quint32 h = 2166136261u;
+    for (const QChar c : name)
+        h = (h ^ c.unicode()) * 16777619u;
+    const QColor fill = QColor::fromHsv(int(h % 360), 150, 170);
+    QPainter painter(&out);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    const QRectF tile(pixels * 0.08, pixels * 0.08, pixels * 0.84, pixels * 0.84);
+    painter.drawRoundedRect(tile, pixels * 0.2, pixels * 0.2);
+    const QString letter = name.trimmed().left(1).toUpper();
+    if (!letter.isEmpty()) {
+        QFont font = qGuiApp ? QGuiApplication::font() : QFont();
+        font.setPixelSize(std::max(1, int(pixels * 0.5)));
+        font.setWeight(QFont::DemiBold);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(tile, Qt::AlignCenter, letter);
+    }
+    painter.end();
+    out.setDevicePixelRatio(2.0);
+    return out;
 }

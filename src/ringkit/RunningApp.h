@@ -21,4 +21,8 @@ struct RunningApp {
     static QImage thumbnail(const QImage& image, double side);
     // The same from an icon, drawn from its best representation for the size.
     static QImage thumbnail(const QIcon& icon, double side);
+    // What stands in for an application without an icon: the icon theme's
+    // generic application icon, else a rounded tile with the first letter of
+    // `name` in a colour that is always the same for the same name.
+    static QImage placeholderIcon(const QString& name, double side);
 };

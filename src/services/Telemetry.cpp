@@ -212,7 +212,10 @@ Telemetry::Notice Telemetry::noticeTexts()
 
 void Telemetry::showNoticeIfNeeded()
 {
-    if (!needsNotice())
+    // A build without an analytics key sends nothing: telling its user that
+    // data is sent would be untrue. Nothing is recorded either, so a build
+    // that can send still shows the notice.
+    if (projectKey().isEmpty() || !needsNotice())
         return;
     // Recorded before showing, so the notice never comes twice, even when
     // the application quits while it is open.

@@ -202,8 +202,15 @@ void UpdateNoticeView::render()
                      .arg(o.manifest.version, UpdateChecker::currentVersion());
         break;
     case Kind::Failed:
-        m_symbolName = QStringLiteral("exclamationmark.triangle");
-        tint = QColor(255, 149, 0);
+        // A build without an update feed has nothing to check: that is
+        // information, not a warning.
+        if (o.message == UpdateChecker::noFeedMessage) {
+            m_symbolName = QStringLiteral("info.circle");
+            tint = palette().color(QPalette::PlaceholderText);
+        } else {
+            m_symbolName = QStringLiteral("exclamationmark.triangle");
+            tint = QColor(255, 149, 0);
+        }
         headline = QCoreApplication::translate("Kelvaro", "Couldn't check for updates");
         detail = QCoreApplication::translate("Kelvaro", o.message.toUtf8().constData());
         break;

@@ -91,11 +91,15 @@ void CircularSwitcherViewModel::loadRunningApps()
     const auto frontmost = workspace.frontmostApplicationPID();
     QList<RunningApp> apps;
     for (const RunningApplication& app : workspace.runningApplications()) {
-        if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty() || app.icon.isNull()
+        // Every application with an ordinary window is offered: one without
+        // an icon gets a stand-in, one without a desktop entry already has its
+        // WM_CLASS as name and identifier.
+        if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty()
             || app.activationPolicy != RunningApplication::ActivationPolicy::Regular)
             continue;
-        apps << RunningApp {app.localizedName, RunningApp::thumbnail(app.icon, 64), app.bundleIdentifier,
-                            frontmost && *frontmost == app.pid};
+        const QImage icon = app.icon.isNull() ? RunningApp::placeholderIcon(app.localizedName, 64)
+                                              : RunningApp::thumbnail(app.icon, 64);
+        apps << RunningApp {app.localizedName, icon, app.bundleIdentifier, frontmost && *frontmost == app.pid};
     }
     setRunningApps(apps);
 

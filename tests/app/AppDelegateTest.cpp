@@ -18,13 +18,13 @@ protected:
         tap = std::make_shared<SimKeyTap>();
         KeyTap::setShared(tap);
         saved = AppServices::shared();
+        AppServices::installDefaults();
         AppServices& s = AppServices::shared();
+        // The real reading of the setting: a fresh store has no "telemetryEnabled" key.
+        const auto telemetryEnabled = s.telemetryEnabled;
         s = AppServices {};
-        s.telemetryPrepare = [this] {
-            trace << QStringLiteral("telemetry");
-            if (!env.defaults().contains(QStringLiteral("telemetryEnabled")))
-                env.defaults().setValue(QStringLiteral("telemetryEnabled"), true);
-        };
+        s.telemetryEnabled = telemetryEnabled;
+        s.telemetryPrepare = [this] { trace << QStringLiteral("telemetry"); };
         s.telemetrySend = [this](const QString& e, const QVariantMap&) { trace << QStringLiteral("send:") + e; };
         s.telemetryShowNoticeIfNeeded = [this] { trace << QStringLiteral("notice"); };
         s.startUpdateChecks = [this](std::function<void(bool)> onAvailable) {
@@ -87,6 +87,7 @@ protected:
 TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding)
 {
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
+    ASSERT_FALSE(env.defaults().contains(QStringLiteral("telemetryEnabled"))); // never set: opted in
     delegate->applicationDidFinishLaunching();
     EXPECT_EQ(trace, (QStringList { QStringLiteral("telemetry"), QStringLiteral("send:app_launched"),
                                     QStringLiteral("updates"), QStringLiteral("onboarding") }));

@@ -3,6 +3,7 @@
 
 #include "app/ShortcutRunner.h"
 #include "core/Hotkey.h"
+#include "input/KeyTapSuspension.h"
 #include "platform/KeyCodes.h"
 #include "platform/SyntheticKeys.h"
 #include "platform/sim/MemoryClipboard.h"
@@ -29,14 +30,16 @@ public:
         std::uint64_t modifiers;
         QString clipboard;
         qsizetype linksOpened;
+        int suspensions; // how many suspensions of our grabs were open while posting
     };
     bool postKeyPress(std::uint16_t keyCode, std::uint64_t modifiers) override
     {
-        seen.push_back({keyCode, modifiers, Clipboard::shared().text(), desktop->openedURLs.size()});
+        seen.push_back({keyCode, modifiers, Clipboard::shared().text(), desktop->openedURLs.size(), openSuspensions});
         return true;
     }
     std::shared_ptr<SimDesktop> desktop;
     std::vector<Seen> seen;
+    int openSuspensions = 0;
 };
 
 class RunnerTest : public ::testing::Test {
@@ -98,6 +101,22 @@ TEST_F(RunnerTest, PlainRouteRunsSnippetThenLinkThenKeys)
     EXPECT_EQ(clipboard->changeCount(), before + 1);
     EXPECT_FALSE(clipboard->isConcealed());
     EXPECT_TRUE(env.logLines().isEmpty());
+}
+
+TEST_F(RunnerTest, OurGrabsAreLiftedWhileKeysArePosted)
+{
+    // Ctrl+Shift+S from an item must reach the application even when it is
+    // one of our own hotkeys: the grabs are off while posting, on again after.
+    KeyTapSuspension::setProvider([this] {
+        ++keys->openSuspensions;
+        return [this] { --keys->openSuspensions; };
+    });
+    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("save as"), QStringLiteral("star"),
+                                                QStringLiteral("⇧⌘S"), kApp));
+    KeyTapSuspension::setProvider({});
+    ASSERT_EQ(keys->seen.size(), 1u);
+    EXPECT_EQ(keys->seen[0].suspensions, 1);
+    EXPECT_EQ(keys->openSuspensions, 0);
 }
 
 TEST_F(RunnerTest, AbsentOrEmptyPartsAreSkipped)

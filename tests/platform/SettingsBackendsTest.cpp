@@ -50,6 +50,13 @@ TEST(XdgLoginItemTest, AutostartEntryIsWrittenReadAndRemoved)
     EXPECT_FALSE(item->isEnabled());
     EXPECT_FALSE(item->registerItem()); // rewritten without Hidden
     EXPECT_TRUE(item->isEnabled());
+    // GNOME's own switch turns it off as well.
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("X-GNOME-Autostart-enabled=false\n");
+    f.close();
+    EXPECT_FALSE(item->isEnabled());
+    EXPECT_FALSE(item->registerItem());
+    EXPECT_TRUE(item->isEnabled());
     // Hidden in another group is not ours to read.
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write("[Desktop Action x]\nHidden=true\n");

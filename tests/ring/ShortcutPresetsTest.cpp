@@ -3,6 +3,7 @@
 #include "core/AppShortcut.h"
 #include "platform/sim/SimKeyboardLayout.h"
 #include "ring/ShortcutPresets.h"
+#include "core/SymbolIcons.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -43,6 +44,7 @@ TEST_F(ShortcutPresetsTest, CatalogShapeHolds)
             EXPECT_TRUE(p.nameIsLocalizationKey);
             EXPECT_FALSE(p.isFromMenu);
             EXPECT_FALSE(p.name.isEmpty());
+            EXPECT_TRUE(SymbolIcons::contains(p.icon)) << p.id.toStdString() << " draws no symbol: " << p.icon.toStdString();
             const auto bits = std::popcount(p.hotkey.rawModifiers);
             withoutModifier += bits == 0;
             withThree += bits == 3;

@@ -161,6 +161,13 @@ TEST_F(TelemetryTest, NoticeIsShownOnceRecordedFirstAndRunsWithTheKeyTapSuspende
     });
 
     EXPECT_TRUE(telemetry.needsNotice());
+    // A build that cannot send says nothing about sending, and records nothing.
+    BuildConfig::setAnalyticsKey(QString());
+    telemetry.showNoticeIfNeeded();
+    EXPECT_TRUE(trail.isEmpty());
+    EXPECT_TRUE(telemetry.needsNotice());
+    BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
+
     telemetry.showNoticeIfNeeded(); // "Keep it on"
     EXPECT_EQ(trail, (QStringList { "suspend", "alert", "resume" }));
     EXPECT_EQ(storedWhenShown, QVariant(qint64(42)));

@@ -243,3 +243,13 @@ TEST_F(UpdateNoticeViewTest, TextsFollowTheInterfaceLanguageAndFailuresAreLocali
     savePng(view, "failed-ja");
     AppSettings::shared().setLanguage(AppLanguage::system);
 }
+
+TEST_F(UpdateNoticeViewTest, ABuildWithoutAFeedIsInformationNotAWarning)
+{
+    UpdateNoticeView view(checker, {});
+    BuildConfig::setUpdateFeedUrl(QString());
+    checker.check(true);
+    ASSERT_EQ(checker.outcome(), Outcome::failed(UpdateChecker::noFeedMessage));
+    EXPECT_EQ(view.symbolName(), QLatin1String("info.circle"));
+    EXPECT_EQ(view.detailLabel()->text(), QStringLiteral("No update feed is configured."));
+}

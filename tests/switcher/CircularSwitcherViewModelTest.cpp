@@ -31,28 +31,34 @@ protected:
     CircularSwitcherViewModel model;
 };
 
-TEST_F(SwitcherViewModelTest, LoadingKeepsRegularCompleteApplicationsInWorkspaceOrder)
+TEST_F(SwitcherViewModelTest, LoadingKeepsRegularNamedApplicationsInWorkspaceOrder)
 {
     desktop->addApp(1, QStringLiteral("org.example.Zed"), QStringLiteral("Zed"));
     desktop->addApp(2, QStringLiteral("org.example.Helper"), QStringLiteral("Helper")).policy = RunningApplication::ActivationPolicy::Accessory;
     desktop->addApp(3, QString(), QStringLiteral("No id"));
     desktop->addApp(4, QStringLiteral("org.example.NoName"), QString());
-    desktop->addApp(5, QStringLiteral("org.example.NoIcon"), QStringLiteral("No icon")).icon = QIcon();
+    desktop->addApp(5, QStringLiteral("XLogo"), QStringLiteral("XLogo")).icon = QIcon(); // no icon, no entry
     desktop->addApp(6, QStringLiteral("org.example.Alpha"), QStringLiteral("Alpha"));
     desktop->frontmostPID = 6;
     model.loadRunningApps();
-    ASSERT_EQ(model.segmentCount(), 2);
+    ASSERT_EQ(model.segmentCount(), 3);
     EXPECT_EQ(model.runningApps()[0].name, QStringLiteral("Zed")); // never sorted
     EXPECT_FALSE(model.runningApps()[0].isActive);
-    EXPECT_TRUE(model.runningApps()[1].isActive);
-    EXPECT_EQ(model.selectedIndex(), 1);
+    EXPECT_TRUE(model.runningApps()[2].isActive);
+    EXPECT_EQ(model.selectedIndex(), 2);
     EXPECT_EQ(model.runningApps()[0].icon.size(), QSize(128, 128));
+    // An application without an icon is never dropped: it gets a stand-in.
+    const QImage stand = model.runningApps()[1].icon;
+    EXPECT_EQ(model.runningApps()[1].bundleIdentifier, QStringLiteral("XLogo"));
+    ASSERT_EQ(stand.size(), QSize(128, 128));
+    EXPECT_GT(qAlpha(stand.pixel(64, 64)), 200);
+    EXPECT_EQ(stand, RunningApp::placeholderIcon(QStringLiteral("XLogo"), 64)); // the same every time
 
     // No active entry: an in-range selection survives the next showing; an out-of-range one goes to 0.
     desktop->frontmostPID = std::nullopt;
     model.finishHide();
     model.loadRunningApps();
-    EXPECT_EQ(model.selectedIndex(), 1);
+    EXPECT_EQ(model.selectedIndex(), 2);
     desktop->apps.removeLast();
     model.finishHide();
     model.loadRunningApps();

@@ -20,6 +20,11 @@
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
 
+// Xlib last: its macros (None, Bool, Status ...) must not reach other headers.
+#include <X11/Xlib-xcb.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 namespace {
 
 constexpr quint32 kAllDesktops = 0xFFFFFFFF;
@@ -36,7 +41,7 @@ Reply<T> reply(T* r)
 }
 
 const char* const kAtomNames[] = {
-    "UTF8_STRING", "_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW", "_NET_CURRENT_DESKTOP",
+    "UTF8_STRING", "COMPOUND_TEXT", "_NET_CLIENT_LIST", "_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW", "_NET_CURRENT_DESKTOP",
     "_NET_NUMBER_OF_DESKTOPS", "_NET_SUPPORTING_WM_CHECK", "_NET_WM_PID", "_GTK_APPLICATION_ID", "_NET_WM_NAME",
     "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_DIALOG",
     "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_TOOLBAR", "_NET_WM_WINDOW_TYPE_MENU",
@@ -109,15 +114,20 @@ X11Desktop::X11Desktop()
         logOnce(QStringLiteral("Kelvaro: no X display; applications and windows cannot be listed"));
         return;
     }
-    xcb_connection_t* c = xcb_connect(display.constData(), &screenNumber);
+    Display* dpy = XOpenDisplay(display.constData());
+    xcb_connection_t* c = dpy ? XGetXCBConnection(dpy) : nullptr;
     if (!c || xcb_connection_has_error(c)) {
-        if (c)
-            xcb_disconnect(c);
+        if (dpy)
+            XCloseDisplay(dpy);
         logOnce(QStringLiteral("Kelvaro: cannot connect to the X display %1; applications and windows cannot be listed")
                     .arg(QString::fromLocal8Bit(display)));
         return;
     }
+    // Events and errors stay with XCB: Xlib is only asked to convert text.
+    XSetEventQueueOwner(dpy, XCBOwnsEventQueue);
+    m_display = dpy;
     m_conn = c;
+    screenNumber = DefaultScreen(dpy);
     m_displayName = QString::fromLocal8Bit(display);
     auto it = xcb_setup_roots_iterator(xcb_get_setup(c));
     for (int i = 0; i < screenNumber && it.rem; ++i)
@@ -135,8 +145,45 @@ X11Desktop::X11Desktop()
 
 X11Desktop::~X11Desktop()
 {
-    if (m_conn)
-        xcb_disconnect(m_conn);
+    if (m_display)
+        XCloseDisplay(static_cast<Display*>(m_display));
+}
+
+QString X11Desktop::textProperty(const xcb_get_property_reply_t* r) const
+{
+    if (!r || r->format != 8 || r->type == XCB_ATOM_NONE)
+        return {};
+    const auto* data = static_cast<const char*>(xcb_get_property_value(r));
+    const int length = xcb_get_property_value_length(r);
+    if (length <= 0)
+        return {};
+    if (r->type == XCB_ATOM_STRING)
+        return QString::fromLatin1(data, length);
+    if (r->type == atom("UTF8_STRING"))
+        return QString::fromUtf8(data, length);
+    // COMPOUND_TEXT (and any other encoding a client chose): Xlib knows them.
+    XTextProperty property;
+    property.value = reinterpret_cast<unsigned char*>(const_cast<char*>(data));
+    property.encoding = r->type;
+    property.format = 8;
+    property.nitems = static_cast<unsigned long>(length);
+    char** list = nullptr;
+    int count = 0;
+    const int status = Xutf8TextPropertyToTextList(static_cast<Display*>(m_display), &property, &list, &count);
+    QString text;
+    if (status >= Success && list) {
+        QStringList parts;
+        for (int i = 0; i < count; ++i)
+            parts << QString::fromUtf8(list[i]);
+        text = parts.join(QString());
+    }
+    if (list)
+        XFreeStringList(list);
+    if (status < Success) {
+        logOnce(QStringLiteral("Kelvaro: a window title in an encoding Xlib cannot convert was read as Latin-1"));
+        return QString::fromLatin1(data, length);
+    }
+    return text;
 }
 
 void X11Desktop::logOnce(const QString& line) const
@@ -171,6 +218,7 @@ void X11Desktop::readSnapshot() const
         return;
     }
     auto stackingCookie = getProperty(c, m_root, atom("_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW, 16384);
+    auto mappingCookie = getProperty(c, m_root, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 16384);
     auto activeCookie = getProperty(c, m_root, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
     auto currentCookie = getProperty(c, m_root, atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
     auto countCookie = getProperty(c, m_root, atom("_NET_NUMBER_OF_DESKTOPS"), XCB_ATOM_CARDINAL);
@@ -178,6 +226,7 @@ void X11Desktop::readSnapshot() const
     auto rootGeometryCookie = xcb_get_geometry(c, m_root);
 
     const QList<quint32> stacking = cardinals(c, stackingCookie); // bottom to top
+    const QList<quint32> mapping = cardinals(c, mappingCookie);   // in the order they were mapped
     const QList<quint32> active = cardinals(c, activeCookie);
     const QList<quint32> current = cardinals(c, currentCookie);
     const QList<quint32> count = cardinals(c, countCookie);
@@ -288,9 +337,11 @@ void X11Desktop::readSnapshot() const
         cl.id = id;
         cl.fixed = m_fixed.value(id);
         cl.title = QString::fromUtf8(bytes(c, k.netName).value_or(QByteArray()));
-        const auto legacyName = bytes(c, k.name);
-        if (cl.title.isEmpty() && legacyName)
-            cl.title = QString::fromLatin1(*legacyName);
+        {
+            auto legacy = reply(xcb_get_property_reply(c, k.name, nullptr));
+            if (cl.title.isEmpty() && legacy)
+                cl.title = textProperty(legacy.get());
+        }
         for (quint32 state : cardinals(c, k.state)) {
             cl.hidden = cl.hidden || state == hiddenAtom;
             cl.fullScreen = cl.fullScreen || state == fullAtom;
@@ -319,7 +370,24 @@ void X11Desktop::readSnapshot() const
     QSet<qint32> usedPIDs;
     QHash<QString, QList<int>> members;
     QStringList keysInMapOrder;
-    for (qsizetype i = s.clients.size() - 1; i >= 0; --i) { // back to front approximates mapping order
+    // The order windows were mapped in (the client list) is the same at every
+    // start of this application for the same windows; stacking order is not.
+    QHash<quint32, qsizetype> indexOf;
+    for (qsizetype i = 0; i < s.clients.size(); ++i)
+        indexOf.insert(s.clients[i].id, i);
+    QList<qsizetype> inMappingOrder;
+    QSet<quint32> placed;
+    for (quint32 id : mapping) {
+        if (const auto it = indexOf.constFind(id); it != indexOf.cend() && !placed.contains(id)) {
+            inMappingOrder << *it;
+            placed.insert(id);
+        }
+    }
+    for (qsizetype i = s.clients.size() - 1; i >= 0; --i) { // any the client list missed: back to front
+        if (!placed.contains(s.clients[i].id))
+            inMappingOrder << i;
+    }
+    for (qsizetype i : std::as_const(inMappingOrder)) {
         const Client& cl = s.clients[i];
         if (cl.fixed.type == Type::Dock || cl.fixed.type == Type::Desktop)
             continue;
@@ -327,8 +395,10 @@ void X11Desktop::readSnapshot() const
                                                                 : cl.fixed.bundleIdentifier;
         if (!members.contains(key))
             keysInMapOrder << key;
-        members[key].prepend(int(i));
+        members[key].append(int(i));
     }
+    for (auto& list : members)
+        std::sort(list.begin(), list.end()); // front to back
     for (const QString& key : std::as_const(keysInMapOrder)) {
         if (!m_appOrder.contains(key))
             m_appOrder << key;

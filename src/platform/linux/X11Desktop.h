@@ -25,6 +25,7 @@
 #include "platform/Workspace.h"
 
 struct xcb_connection_t;
+struct xcb_get_property_reply_t;
 
 class X11Desktop final : public Workspace, public WindowElements, public WindowList, public Spaces {
 public:
@@ -109,7 +110,11 @@ private:
     void activateWindow(quint32 id);
     void restackAbove(quint32 id);
     void logOnce(const QString& line) const;
+    // A text property decoded by its type: STRING as Latin-1, UTF8_STRING as
+    // UTF-8, COMPOUND_TEXT and any other encoding through Xlib's conversion.
+    QString textProperty(const xcb_get_property_reply_t* reply) const;
 
+    void* m_display = nullptr; // Xlib's Display, for text conversion; owns m_conn
     xcb_connection_t* m_conn = nullptr;
     quint32 m_root = 0;
     QString m_displayName;

@@ -224,10 +224,14 @@ public:
         if (enabled == m_enabled)
             return;
         m_enabled = enabled;
-        if (enabled)
+        if (enabled) {
             grabAll();
-        else
+        } else {
             ungrabAll();
+            // Other connections (synthetic keys) may post right after this:
+            // the server must have released the grabs first.
+            std::free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+        }
         queueDrain();
     }
     bool isEnabled() const override { return m_enabled; }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <xcb/xcb.h>
 #include <xcb/xcb_icccm.h>
+#include <X11/Xlib.h>
 
 namespace {
 // Atoms do not change for the life of a connection: each name costs one
@@ -111,6 +112,25 @@ bool X11PanelHints::apply(xcb_connection_t* c, quint32 window)
                         &allDesktops);
     xcb_flush(c);
     return true;
+}
+
+bool X11PanelHints::compositorRunning()
+{
+    xcb_connection_t* c = qtConnection();
+    if (!c)
+        return true;
+    int screen = 0;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->display())
+        screen = DefaultScreen(x11->display());
+    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S") + QByteArray::number(screen);
+    const xcb_atom_t selection = internAtom(c, name.constData());
+    if (selection == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t* reply
+        = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
+    std::free(reply);
+    return owned;
 }
 
 bool X11PanelHints::refusesFocus(xcb_connection_t* c, quint32 window)

@@ -26,6 +26,12 @@ public:
     // Applies every hint above to `window`; false when there is no X connection.
     static bool apply(xcb_connection_t* connection, quint32 window);
 
+    // Whether a compositing manager owns _NET_WM_CM_S<screen> of the Qt
+    // application's X screen: only then are translucent pixels of a window
+    // blended with what lies behind it (without one they show black). True
+    // where there is no X11 connection (nothing to find out).
+    static bool compositorRunning();
+
     // For checks: whether `window` currently carries the "no input" model
     // (input hint false, no WM_TAKE_FOCUS).
     static bool refusesFocus(xcb_connection_t* connection, quint32 window);

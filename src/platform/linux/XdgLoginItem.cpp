@@ -54,7 +54,12 @@ public:
             const qsizetype eq = line.indexOf(QLatin1Char('='));
             if (eq < 0)
                 continue;
-            if (line.left(eq).trimmed() == QLatin1String("Hidden") && line.mid(eq + 1).trimmed() == QLatin1String("true"))
+            // Either key turns the entry off: Hidden=true is the XDG way,
+            // X-GNOME-Autostart-enabled=false what GNOME's settings write.
+            const QString key = line.left(eq).trimmed();
+            const QString value = line.mid(eq + 1).trimmed();
+            if ((key == QLatin1String("Hidden") && value == QLatin1String("true"))
+                || (key == QLatin1String("X-GNOME-Autostart-enabled") && value == QLatin1String("false")))
                 return false;
         }
         return true;
