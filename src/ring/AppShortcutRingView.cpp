@@ -516,7 +516,7 @@ void AppShortcutRingView::paintRestingContent(QPainter& p)
     const auto draw = [&](int i) {
         const ShortcutRadialSegmentView s = segment(i);
         s.paintWedge(p, stageCentre, m_palette, i == selected ? 1.0 : 0.0);
-        RingText::draw(p, s.labelCentre(stageCentre), s.labelStack(), i == selected ? 1.06 : 1.0);
+        RingText::draw(p, s.labelCentre(stageCentre), s.labelStack(m_palette, i == selected), i == selected ? 1.06 : 1.0);
     };
     for (int i = 0; i < n; ++i) {
         if (i != selected)
@@ -589,7 +589,7 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
         const double spin = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
         const double labelScale = 1.0 + 0.06 * sel;
         const QPointF at = s.labelCentre(stageCentre);
-        const RingText::Stack stack = s.labelStack();
+        const RingText::Stack stack = s.labelStack(m_palette, sel > 0.5);
         if (iconBlur < 0.05 && std::abs(spin) < 1e-4) {
             RingText::draw(p, at, stack, labelScale);
         } else {

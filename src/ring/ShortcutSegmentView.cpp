@@ -55,10 +55,15 @@ void ShortcutRadialSegmentView::paintWedge(QPainter& p, QPointF centre, const Ri
     p.restore();
 }
 
-RingText::Stack ShortcutRadialSegmentView::labelStack() const
+RingText::Stack ShortcutRadialSegmentView::labelStack(const RingPalette& palette, bool selected) const
 {
+    // White only where it stands on the accent colour: white on light glass
+    // cannot be read.
+    const bool onAccent = selected || palette.dark;
+    const QColor primary = onAccent ? QColor(Qt::white) : palette.primaryText();
+    const QColor secondary = onAccent ? QColor::fromRgbF(1, 1, 1, 0.72f) : palette.secondaryText();
     RingText::Stack label;
-    label.icon = RingItemIcons::icon(shortcut.icon, 26.0, 22.0, Qt::white);
+    label.icon = RingItemIcons::icon(shortcut.icon, 26.0, 22.0, primary);
     label.iconSize = QSizeF(26, 26);
     label.width = labelWidth;
     label.spacing = 3;
@@ -72,13 +77,14 @@ RingText::Stack ShortcutRadialSegmentView::labelStack() const
             nameFont = RingText::systemFont(12.0 * factor, QFont::DemiBold);
         }
     }
-    label.lines.push_back({ shortcut.name, nameFont, Qt::white, 2, Qt::ElideRight });
+    label.lines.push_back({ shortcut.name, nameFont, primary, 2, Qt::ElideRight });
     if (const auto sub = subtitle())
-        label.lines.push_back({ *sub, RingText::systemFont(10, QFont::Medium), QColor::fromRgbF(1, 1, 1, 0.65f), 1,
-                                Qt::ElideMiddle });
-    label.shadow = QColor::fromRgbF(0, 0, 0, 0.35f);
-    label.shadowRadius = 3;
-    label.shadowOffset = QPointF(0, 1);
+        label.lines.push_back({ *sub, RingText::systemFont(10, QFont::Medium), secondary, 1, Qt::ElideMiddle });
+    if (onAccent) {
+        label.shadow = QColor::fromRgbF(0, 0, 0, 0.35f);
+        label.shadowRadius = 3;
+        label.shadowOffset = QPointF(0, 1);
+    }
     return label;
 }
 

@@ -37,8 +37,10 @@ public:
     // The wedge's fill and edge; `selectedAmount` blends from the plain look
     // (0) to the selected one (1) while the selection animates.
     void paintWedge(QPainter& painter, QPointF centre, const RingPalette& palette, double selectedAmount) const;
-    // The label: icon, name (2 lines) and subtitle, white with a soft shadow.
-    RingText::Stack labelStack() const;
+    // The label: icon, name (2 lines) and subtitle. On the selected wedge
+    // (the accent colour) white with a soft shadow; elsewhere in the
+    // appearance's text colours, which stay legible on light and dark glass.
+    RingText::Stack labelStack(const RingPalette& palette, bool selected) const;
 };
 
 // The icon of a ring item: a symbol name, or an imported PNG in the custom

@@ -66,7 +66,9 @@ QColor RingGlass::materialColour(Material material, bool dark, bool emphasized)
         break;
     case Material::underWindowBackground:
         c = dark ? QColor(0x28, 0x28, 0x2A) : QColor(0xE4, 0xE4, 0xE6);
-        c.setAlphaF(emphasized ? 0.72f : 0.66f);
+        // Dark glass is denser: over a white desktop white labels must still
+        // stand out at 4.5:1.
+        c.setAlphaF(dark ? (emphasized ? 0.80f : 0.74f) : (emphasized ? 0.72f : 0.66f));
         break;
     }
     return c;

@@ -95,7 +95,13 @@ void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCentre, con
         painter.drawPath(path);
     }
 
-    // 3. Accent tint of the selected card.
+    // 3. An edge, so a light card stays visible on a light desktop (and a dark
+    // one on a dark desktop).
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette.dark ? QColor::fromRgbF(1, 1, 1, 0.22f) : QColor::fromRgbF(0, 0, 0, 0.28f), 1.0));
+    painter.drawPath(path);
+
+    // 4. Accent tint of the selected card.
     if (isSelected) {
         QColor tint = palette.accent;
         tint.setAlphaF(0.5f);

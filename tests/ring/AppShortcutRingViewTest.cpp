@@ -521,6 +521,121 @@ TEST_F(RingViewTest, ReduceMotionOnlyFades)
     EXPECT_GT(compared, 100);
 }
 
+TEST_F(RingViewTest, TheSelectedWedgeStaysInsideTheRimForOneToTwelveItems)
+{
+    // Drawn at rest on a clear canvas: nothing may reach beyond the band's
+    // outer edge (plus its antialiased pixel), whichever wedge is selected.
+    constexpr double dpr = 2.0;
+    for (int n = 1; n <= 12; ++n) {
+        for (int selected : { 0, n / 2, n - 1 }) {
+            AppShortcutRingViewModel model;
+            load(model, n);
+            AppShortcutRingView view(&model);
+            model.reveal();
+            model.setSelectedIndex(selected);
+            settle();
+            QImage img(int(view.width() * dpr), int(view.height() * dpr), QImage::Format_ARGB32_Premultiplied);
+            img.setDevicePixelRatio(dpr);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            view.renderFrame(p);
+            p.end();
+            const QPointF centre(img.width() / 2.0, img.height() / 2.0);
+            const double rim = (RingMotion::settledOuterRadius + 1.5) * dpr;
+            double farthest = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    if (qAlpha(img.pixel(x, y)) > 8)
+                        farthest = std::max(farthest, std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y()));
+                }
+            }
+            EXPECT_LE(farthest, rim) << n << " items, wedge " << selected << " selected";
+        }
+    }
+}
+
+// ---- legibility ---------------------------------------------------------------------------
+
+double linear(int channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(QRgb c)
+{
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(RingViewTest, LabelsAndSubtitlesStayLegibleOnLightAndDarkGlassOverAnyDesktop)
+{
+    // The same ring drawn with and without one kind of text; where the two
+    // differ is the text, and the strongest contrast found there against the
+    // glass drawn without it is the text's own (stems are solid at 2x). The
+    // glass is translucent, so the desktop behind it matters: black, grey and
+    // white desktops in both appearances.
+    auto* appearance = dynamic_cast<SimAppearance*>(&Appearance::shared());
+    ASSERT_NE(appearance, nullptr);
+    constexpr int n = 6, selected = 0;
+    constexpr double dpr = 2.0;
+    const auto ring = [&](bool names, bool keys, QColor desktop) {
+        QList<AppShortcut> list;
+        for (int i = 0; i < n; ++i)
+            list.append(AppShortcut(names ? QStringLiteral("Item %1").arg(i + 1) : QString(), QStringLiteral("star"),
+                                    keys ? QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i)) : QString(), kApp,
+                                    QStringLiteral("typed text"))); // a snippet keeps an item without keys
+        AppShortcutRingViewModel model;
+        model.loadShortcuts(app(), list);
+        model.setRingCenter(QPointF(500, 500));
+        AppShortcutRingView view(&model);
+        model.reveal();
+        model.setSelectedIndex(selected);
+        settle();
+        QImage img(int(view.width() * dpr), int(view.height() * dpr), QImage::Format_ARGB32_Premultiplied);
+        img.setDevicePixelRatio(dpr);
+        img.fill(desktop);
+        QPainter p(&img);
+        view.renderFrame(p);
+        return img;
+    };
+    for (bool dark : { false, true }) {
+        appearance->dark = dark;
+        for (const QColor desktop : { QColor(Qt::black), QColor(128, 128, 128), QColor(Qt::white) }) {
+            const QImage glass = ring(false, false, desktop);
+            for (bool names : { true, false }) {
+                const QImage text = ring(names, !names, desktop);
+                ASSERT_EQ(text.size(), glass.size());
+                std::vector<double> best(n, 0.0);
+                const QPointF centre(text.width() / 2.0, text.height() / 2.0);
+                for (int y = 0; y < text.height(); ++y) {
+                    for (int x = 0; x < text.width(); ++x) {
+                        const QRgb t = text.pixel(x, y), g = glass.pixel(x, y);
+                        if (t == g)
+                            continue;
+                        double a = std::atan2(x - centre.x(), centre.y() - y);
+                        if (a < 0)
+                            a += 2 * kPi;
+                        const int wedge = std::clamp(int(a / (2 * kPi / n)), 0, n - 1);
+                        best[size_t(wedge)] = std::max(best[size_t(wedge)], contrast(t, g));
+                    }
+                }
+                for (int i = 0; i < n; ++i) {
+                    if (i == selected)
+                        continue; // white on the accent colour, not on glass
+                    EXPECT_GE(best[size_t(i)], 4.5) << (dark ? "dark" : "light") << " over " << desktop.name().toStdString()
+                                                    << (names ? ", names" : ", key combinations") << ", wedge " << i;
+                }
+            }
+        }
+    }
+}
+
 // ---- gallery ----------------------------------------------------------------------------
 
 QString galleryDir()

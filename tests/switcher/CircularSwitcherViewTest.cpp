@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QMouseEvent>
+#include <QPainter>
 #include <cmath>
 
 #include "platform/DisplayPreferences.h"
@@ -365,4 +366,39 @@ TEST_F(SwitcherViewTest, DescriptionsFollowTheInterfaceLanguage)
     window->hideSwitcher(false);
     EXPECT_EQ(view().accessibilityDescription(), QStringLiteral("Keine Apps"));
     AppSettings::shared().setLanguage(AppLanguage::system);
+}
+
+TEST_F(SwitcherViewTest, TheSelectedWedgeStaysInsideTheRimForOneToTwelveApplications)
+{
+    // Settled, on a clear canvas, no fan: nothing beyond the band's outer
+    // edge (plus its antialiased pixel), whichever wedge is selected.
+    for (int n = 1; n <= 12; ++n) {
+        QList<RunningApp> apps;
+        for (int i = 0; i < n; ++i)
+            apps.append(RunningApp {QStringLiteral("App %1").arg(i), SimDesktop::solidIcon(Qt::red).pixmap(64).toImage(),
+                                    QStringLiteral("org.example.Rim%1").arg(i), i == 0});
+        for (int selected : {0, n / 2, n - 1}) {
+            window->showSwitcher(apps);
+            env.scheduler().advance(2.0);
+            for (int step = 0; step < selected; ++step)
+                model().selectNext();
+            env.scheduler().advance(2.0);
+            QImage img(1400, 1400, QImage::Format_ARGB32_Premultiplied);
+            img.setDevicePixelRatio(2.0);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            view().paintRing(p);
+            p.end();
+            double farthest = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    if (qAlpha(img.pixel(x, y)) > 8)
+                        farthest = std::max(farthest, std::hypot(x + 0.5 - 700.0, y + 0.5 - 700.0));
+                }
+            }
+            EXPECT_LE(farthest / 2.0, RingMotion::settledOuterRadius + 1.5) << n << " apps, wedge " << selected;
+            window->hideSwitcher(false);
+            env.scheduler().advance(2.0);
+        }
+    }
 }
