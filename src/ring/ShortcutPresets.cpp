@@ -17,7 +17,7 @@ enum Key : std::uint16_t {
     A = 0, S = 1, D = 2, F = 3, H = 4, G = 5, Z = 6, C = 8, V = 9, B = 11, W = 13, E = 14, R = 15,
     T = 17, K1 = 18, K2 = 19, K3 = 20, K4 = 21, Equal = 24, Minus = 27, K0 = 29, O = 31, U = 32,
     I = 34, P = 35, Return = 36, L = 37, J = 38, K = 40, Backslash = 42, N = 45, M = 46, Period = 47,
-    Space = 49, Left = 123, Right = 124, Up = 126,
+    Space = 49, Grave = 50, Left = 123, Right = 124, Up = 126,
 };
 
 // `name` is the English name and the key of its translations.
@@ -69,7 +69,7 @@ struct Catalog {
             key("chrome.reopenTab", QT_TRANSLATE_NOOP("Kelvaro", "Reopen Closed Tab"), "arrow.uturn.backward", T, Shift | Cmd),
             key("chrome.reload", QT_TRANSLATE_NOOP("Kelvaro", "Reload"), "arrow.clockwise", R, Cmd),
             key("chrome.find", QT_TRANSLATE_NOOP("Kelvaro", "Find"), "magnifyingglass", F, Cmd),
-            key("chrome.devTools", QT_TRANSLATE_NOOP("Kelvaro", "Developer Tools"), "chevron.left.forwardslash.chevron.right", I, Opt | Cmd),
+            key("chrome.devTools", QT_TRANSLATE_NOOP("Kelvaro", "Developer Tools"), "chevron.left.forwardslash.chevron.right", I, Shift | Cmd),
             key("chrome.incognito", QT_TRANSLATE_NOOP("Kelvaro", "New Incognito Window"), "eye.slash", N, Shift | Cmd),
         };
         firefox = {
@@ -109,10 +109,10 @@ struct Catalog {
             key("calendar.month", QT_TRANSLATE_NOOP("Kelvaro", "Month View"), "calendar", K3, Cmd),
         };
         terminal = {
-            key("terminal.newWindow", QT_TRANSLATE_NOOP("Kelvaro", "New Window"), "macwindow", N, Cmd),
-            key("terminal.newTab", QT_TRANSLATE_NOOP("Kelvaro", "New Tab"), "plus.square.on.square", T, Cmd),
-            key("terminal.close", QT_TRANSLATE_NOOP("Kelvaro", "Close Tab"), "xmark", W, Cmd),
-            key("terminal.clear", QT_TRANSLATE_NOOP("Kelvaro", "Clear Screen"), "eraser", K, Cmd),
+            key("terminal.newWindow", QT_TRANSLATE_NOOP("Kelvaro", "New Window"), "macwindow", N, Shift | Cmd),
+            key("terminal.newTab", QT_TRANSLATE_NOOP("Kelvaro", "New Tab"), "plus.square.on.square", T, Shift | Cmd),
+            key("terminal.close", QT_TRANSLATE_NOOP("Kelvaro", "Close Tab"), "xmark", W, Shift | Cmd),
+            key("terminal.clear", QT_TRANSLATE_NOOP("Kelvaro", "Clear Screen"), "eraser", K, Shift | Cmd),
             key("terminal.split", QT_TRANSLATE_NOOP("Kelvaro", "Split Pane"), "rectangle.split.1x2", D, Cmd),
         };
         xcode = {
@@ -126,7 +126,7 @@ struct Catalog {
         vscode = {
             key("vscode.quickOpen", QT_TRANSLATE_NOOP("Kelvaro", "Quick Open"), "magnifyingglass", P, Cmd),
             key("vscode.commandPalette", QT_TRANSLATE_NOOP("Kelvaro", "Command Palette"), "command", P, Shift | Cmd),
-            key("vscode.terminal", QT_TRANSLATE_NOOP("Kelvaro", "Toggle Terminal"), "terminal", Backslash, Ctrl | Cmd),
+            key("vscode.terminal", QT_TRANSLATE_NOOP("Kelvaro", "Toggle Terminal"), "terminal", Grave, Cmd),
             key("vscode.sidebar", QT_TRANSLATE_NOOP("Kelvaro", "Toggle Sidebar"), "sidebar.left", B, Cmd),
             key("vscode.newFile", QT_TRANSLATE_NOOP("Kelvaro", "New File"), "doc.badge.plus", N, Cmd),
             key("vscode.find", QT_TRANSLATE_NOOP("Kelvaro", "Find"), "magnifyingglass", F, Cmd),
@@ -216,7 +216,16 @@ struct Catalog {
             key("keynote.save", QT_TRANSLATE_NOOP("Kelvaro", "Save"), "square.and.arrow.down", S, Cmd),
         };
 
+        // Linux applications by the identifiers they have here (reverse-DNS
+        // desktop ids, or the alias table's); the other desktop's identifiers
+        // follow as aliases, for lists saved there.
         const std::pair<const char*, const QList<ShortcutPreset>*> rows[] = {
+            { "org.chromium.Chromium", &chrome },
+            { "com.brave.Browser", &chrome },
+            { "com.vivaldi.Vivaldi", &chrome },
+            { "org.gnome.Terminal", &terminal },
+            { "org.kde.konsole", &terminal },
+            { "xfce4-terminal", &terminal },
             { "com.apple.finder", &finder },
             { "com.apple.Safari", &safari },
             { "com.google.Chrome", &chrome },

@@ -54,7 +54,7 @@ TEST_F(ShortcutPresetsTest, CatalogShapeHolds)
     EXPECT_EQ(allIds.size(), 133);
     EXPECT_EQ(withoutModifier, 4); // the four Figma tools
     EXPECT_EQ(withThree, 1);       // keynote.presenter
-    EXPECT_EQ(ShortcutPresets::catalog().size(), 26);
+    EXPECT_EQ(ShortcutPresets::catalog().size(), 32);
 }
 
 TEST_F(ShortcutPresetsTest, LookupsShareListsAndFallBackToCommon)
@@ -63,6 +63,20 @@ TEST_F(ShortcutPresetsTest, LookupsShareListsAndFallBackToCommon)
     EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("company.thebrowser.Browser"))), chrome);
     EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("com.microsoft.edgemac"))), chrome);
     EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("com.googlecode.iterm2")).first().id, QStringLiteral("terminal.newWindow"));
+    // Linux applications by their own identifiers, with the keys they take here.
+    EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("org.chromium.Chromium"))), chrome);
+    EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("org.gnome.Terminal")).first().hotkey.displayString(),
+              QStringLiteral("Ctrl+Shift+N"));
+    for (const auto& p : ShortcutPresets::suggestions(QStringLiteral("org.chromium.Chromium"))) {
+        if (p.id == QLatin1String("chrome.devTools")) {
+            EXPECT_EQ(p.hotkey.displayString(), QStringLiteral("Ctrl+Shift+I"));
+        }
+    }
+    for (const auto& p : ShortcutPresets::suggestions(QStringLiteral("com.microsoft.VSCode"))) {
+        if (p.id == QLatin1String("vscode.terminal")) {
+            EXPECT_EQ(p.hotkey.displayString(), QStringLiteral("Ctrl+`"));
+        }
+    }
     EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("com.apple.iWork.Keynote")).size(), 5);
     EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("com.apple.Keynote")).size(), 8); // not in the catalog
     EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("com.google.chrome"))).first(), QStringLiteral("common.new"));
