@@ -214,8 +214,10 @@ void AppShortcutRingView::onVisibilityChanged()
     const bool visible = m_model->isVisible();
     const bool rm = reduceMotion();
     const double target = visible ? 1.0 : 0.0;
-    const RingAnimation ringMotion = visible ? RingMotion::entry(rm) : RingMotion::exit(rm);
-    const RingAnimation bandMotion = visible ? RingMotion::bandEntry(rm) : RingMotion::exit(rm);
+    const RingAnimation ringMotion
+        = visible ? RingMotion::entry(rm).delayed(rm ? 0.0 : -RingMotion::entryLead) : RingMotion::exit(rm);
+    const RingAnimation bandMotion
+        = visible ? RingMotion::bandEntry(rm).delayed(rm ? 0.0 : -RingMotion::entryLead) : RingMotion::exit(rm);
     m_ring.animateTo(target, ringMotion);
     m_band.setRadii(RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm), bandMotion);
     for (size_t i = 0; i < m_wedges.size(); ++i) {

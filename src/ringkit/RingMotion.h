@@ -20,6 +20,10 @@ public:
     static constexpr double settledInnerRadius = 60.0;
     static constexpr double settledOuterRadius = 190.0;
     static constexpr double bandCanvasSize = 400.0;
+    // How far into their entry the ring's opacity and band start when a ring
+    // is revealed (a spring from rest is all but transparent in its first
+    // frame): the first frame after the hotkey already shows the ring.
+    static constexpr double entryLead = 1.0 / 60.0;
     static constexpr double arcSelectedLift = 14.0;
     static constexpr double arcCardDepthSpread = 12.0;
 
