@@ -67,6 +67,10 @@ void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>
 void ShortcutRingWindow::hide(bool animated)
 {
     ++m_revealGeneration; // a reveal still pending is cancelled
+    // Over a copy of the desktop (no compositor) an exit would show that
+    // stale copy over whatever the item just opened: go at once.
+    if (m_panel && m_panel->paintsCapturedBackdrop())
+        animated = false;
     if (animated && m_isExiting)
         return;
     if (isVisible() || m_model)

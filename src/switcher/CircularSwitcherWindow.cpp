@@ -104,6 +104,10 @@ void CircularSwitcherWindow::showSwitcher(std::optional<QList<RunningApp>> apps)
 void CircularSwitcherWindow::hideSwitcher(bool animated)
 {
     ++m_revealGeneration; // a reveal still pending is cancelled
+    // Over a copy of the desktop (no compositor) an exit would show that
+    // stale copy over whatever the commit just brought forward: go at once.
+    if (m_panel && m_panel->paintsCapturedBackdrop())
+        animated = false;
     if (animated) {
         if (m_isExiting)
             return; // an exit is already running
