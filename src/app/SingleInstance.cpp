@@ -40,12 +40,12 @@ QString SingleInstance::defaultFolder()
     return dir;
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(int waitForRunningMs)
 {
     QDir().mkpath(m_folder);
     m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/kelvaro.lock"));
     m_lock->setStaleLockTime(0); // stale only when its process is gone
-    if (!m_lock->tryLock(0)) {
+    if (!m_lock->tryLock(waitForRunningMs)) {
         if (m_lock->error() == QLockFile::LockFailedError) {
             notifyRunning();
             return false;
