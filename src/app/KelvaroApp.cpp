@@ -180,7 +180,8 @@ int KelvaroApp::main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvaro"));
+    // No application display name: Qt would append it to every window title
+    // ("Kelvaro Settings — Kelvaro"); the titles already name the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,25 @@
 #include <QVBoxLayout>
 
 namespace {
+// Flags and the globe need a colour emoji font; without one they would show
+// as empty boxes, so the names stand alone.
+bool canShowEmoji()
+{
+    static const bool available = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const QString& family : families) {
+            if (family.contains(QLatin1String("Emoji"), Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    }();
+    return available;
+}
+
+QString withEmoji(const QString& emoji, const QString& text)
+{
+    return canShowEmoji() ? emoji + QStringLiteral("  ") + text : text;
+}
 
 struct RelaunchHooks {
     std::function<bool(const QString&, const QStringList&)> start = [](const QString& program, const QStringList& arguments) {
@@ -97,7 +117,7 @@ void LanguagePicker::build()
         grid->setSpacing(8);
         int i = 0;
         for (AppLanguage language : selectableLanguages()) {
-            auto* tile = new QPushButton(flag(language) + QStringLiteral("  ") + endonym(language), m_grid);
+            auto* tile = new QPushButton(withEmoji(flag(language), endonym(language)), m_grid);
             tile->setCheckable(true);
             tile->setAccessibleName(endonym(language));
             tile->setProperty("language", rawValue(language));
@@ -107,7 +127,7 @@ void LanguagePicker::build()
         }
         scroll->setWidget(m_grid);
         column->addWidget(scroll);
-        auto* system = new QPushButton(QStringLiteral("🌐  ") + QCoreApplication::translate("Kelvaro", "Match the system language"), this);
+        auto* system = new QPushButton(withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), this);
         system->setCheckable(true);
         system->setProperty("language", rawValue(AppLanguage::system));
         connect(system, &QPushButton::clicked, this, [] { AppSettings::shared().setLanguage(AppLanguage::system); });
@@ -146,10 +166,10 @@ void LanguagePicker::refresh()
     m_updating = true;
     if (m_list) {
         m_list->clear();
-        m_list->addItem(QStringLiteral("🌐  ") + QCoreApplication::translate("Kelvaro", "Match the system language"), rawValue(AppLanguage::system));
+        m_list->addItem(withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), rawValue(AppLanguage::system));
         m_list->insertSeparator(1);
         for (AppLanguage language : selectableLanguages())
-            m_list->addItem(flag(language) + QStringLiteral("  ") + endonym(language), rawValue(language));
+            m_list->addItem(withEmoji(flag(language), endonym(language)), rawValue(language));
         m_list->setCurrentIndex(m_list->findData(current));
     }
     const auto buttons = findChildren<QPushButton*>();
