@@ -8,6 +8,7 @@
 #include "services/BuildConfig.h"
 #include "services/Telemetry.h"
 #include "services/UpdateChecker.h"
+#include "settings/IconViews.h"
 #include "settings/LanguagePicker.h"
 
 #include <QButtonGroup>
@@ -29,18 +30,7 @@
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
 
-QLabel* secondary(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    QFont f = label->font();
-    f.setPointSizeF(f.pointSizeF() * 0.9);
-    label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
-    label->setPalette(p);
-    return label;
-}
+QLabel* secondary(const QString& text, QWidget* parent) { return new SecondaryLabel(text, parent); }
 
 // A toggle with its title and a second line.
 QCheckBox* toggle(const QString& title, const QString& detail, QVBoxLayout* into, QWidget* parent)

@@ -4,6 +4,7 @@
 #include "core/SymbolIcons.h"
 #include "platform/Workspace.h"
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QFile>
 #include <QImageReader>
@@ -136,7 +137,7 @@ void TabButton::paintEvent(QPaintEvent*)
         p.setPen(QPen(accent, 1.5));
         p.drawPath(shape);
     }
-    const QColor ink = isChecked() ? accent : palette().color(QPalette::PlaceholderText);
+    const QColor ink = isChecked() ? accent : SecondaryLabel::colour(palette());
     SymbolIcons::paint(p, QRectF((width() - 20) / 2.0, 8, 20, 20), m_symbol, ink);
     QFont f = font();
     f.setPixelSize(11);
@@ -169,4 +170,41 @@ void DottedPattern::paint(QPainter& painter, QSizeF size, double dotSize, double
     for (const QPointF& c : centres(size, spacing))
         painter.drawEllipse(c, dotSize / 2, dotSize / 2);
     painter.restore();
+}
+
+// ---- Secondary text ---------------------------------------------------------------------------------------
+
+SecondaryLabel::SecondaryLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setWordWrap(true);
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.9);
+    setFont(f);
+    follow();
+}
+
+QColor SecondaryLabel::colour(const QPalette& palette)
+{
+    QColor c = palette.color(QPalette::WindowText);
+    c.setAlphaF(0.62f);
+    return c;
+}
+
+void SecondaryLabel::follow()
+{
+    if (m_following)
+        return;
+    m_following = true;
+    QPalette p = parentWidget() ? parentWidget()->palette() : QApplication::palette();
+    p.setColor(QPalette::WindowText, colour(p));
+    setPalette(p);
+    m_following = false;
+}
+
+void SecondaryLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange)
+        follow();
+    QLabel::changeEvent(event);
 }

@@ -80,3 +80,20 @@ void paint(QPainter& painter, QSizeF size, double dotSize, double spacing, bool 
 // The dot centres, for checks.
 QList<QPointF> centres(QSizeF size, double spacing);
 }
+
+// A second line of text: the window text at reduced strength, following the
+// palette when the appearance changes.
+#include <QLabel>
+class SecondaryLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit SecondaryLabel(const QString& text = QString(), QWidget* parent = nullptr);
+    static QColor colour(const QPalette& palette);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void follow();
+    bool m_following = false;
+};

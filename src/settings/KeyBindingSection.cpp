@@ -1,6 +1,7 @@
 #include "settings/KeyBindingSection.h"
 
 #include "platform/KeyModifiers.h"
+#include "settings/IconViews.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -11,15 +12,7 @@ namespace {
 // The modifiers in the order hotkeys name them.
 constexpr std::uint64_t offeredOrder[] = { Modifier::Command, Modifier::Option, Modifier::Shift, Modifier::Control };
 
-QLabel* secondaryLabel(QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setWordWrap(true);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
-    label->setPalette(p);
-    return label;
-}
+QLabel* secondaryLabel(QWidget* parent) { return new SecondaryLabel(QString(), parent); }
 }
 
 // ---- Hold modifiers ---------------------------------------------------------------------------

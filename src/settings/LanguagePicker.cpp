@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/Log.h"
+#include "settings/IconViews.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -140,10 +141,8 @@ void LanguagePicker::build()
     } else {
         auto* row = new QHBoxLayout;
         row->setSpacing(8);
-        auto* note = new QLabel(QStringLiteral("↻ ") + QCoreApplication::translate("Kelvaro", "The interface updates right away."), this);
-        QPalette p = note->palette();
-        p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
-        note->setPalette(p);
+        auto* note = new SecondaryLabel(QStringLiteral("↻ ") + QCoreApplication::translate("Kelvaro", "The interface updates right away."), this);
+        note->setWordWrap(false);
         auto* relaunchButton = new QPushButton(QCoreApplication::translate("Kelvaro", "Relaunch Now"), this);
         relaunchButton->setFlat(true);
         relaunchButton->setCursor(Qt::PointingHandCursor);

@@ -146,7 +146,7 @@ RingPreview::RingPreview(QWidget* parent)
     column->setSpacing(16);
     column->addStretch(1);
     column->addSpacing(290); // the ring, drawn in paintEvent
-    m_caption = new QLabel(this);
+    m_caption = new SecondaryLabel(QString(), this);
     m_caption->setAlignment(Qt::AlignCenter);
     column->addWidget(m_caption);
     m_keys = new KeyStrip(this);
@@ -155,12 +155,8 @@ RingPreview::RingPreview(QWidget* parent)
     m_keys->setFillsWidth(true);
     m_keys->setFixedWidth(220);
     column->addWidget(m_keys, 0, Qt::AlignHCenter);
-    m_noShortcut = new QLabel(QCoreApplication::translate("Kelvaro", "No shortcut assigned"), this);
+    m_noShortcut = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "No shortcut assigned"), this);
     m_noShortcut->setAlignment(Qt::AlignCenter);
-    QPalette p = m_noShortcut->palette();
-    p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
-    m_noShortcut->setPalette(p);
-    m_caption->setPalette(p);
     column->addWidget(m_noShortcut);
     column->addStretch(1);
 }
@@ -374,12 +370,8 @@ void SettingsView::buildPage()
         break;
     default: {
         // The editors of these rings come with their own pages.
-        auto* note = new QLabel(QCoreApplication::translate("Kelvaro", "This page is not available in this version yet."), m_pageHost);
+        auto* note = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "This page is not available in this version yet."), m_pageHost);
         note->setAlignment(Qt::AlignCenter);
-        note->setWordWrap(true);
-        QPalette p = note->palette();
-        p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
-        note->setPalette(p);
         m_page = note;
         break;
     }
