@@ -130,9 +130,35 @@ def start_again():
     return p.returncode
 
 
+def lock_holder():
+    """Process id written in kelvaro's single-instance lock (the running copy), or 0."""
+    try:
+        with open(os.path.join(os.environ["XDG_RUNTIME_DIR"], "kelvaro.lock")) as f:
+            return int(f.readline().strip() or 0)
+    except (OSError, ValueError):
+        return 0
+
+
+def alive(pid):
+    try:
+        os.kill(pid, 0)
+    except OSError:
+        return False
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            return f.read().split()[2] != "Z"
+    except OSError:
+        return False
+
+
 def main():
     write_defaults("light")
+    # Applications for the preview of the switcher ring.
+    clients = [k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.%s" % name, "--title", name],
+                         name=name.lower(), wait_ready=True) for name in ("Alpha", "Beta", "Gamma")]
+    clients.append(k.Process(["xlogo"], name="xlogo"))
     app = k.Process([k.binary("kelvaro")])
+    relaunched = 0
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running in the tray")
         k.check(start_again() == 0, "a second start hands over and exits")
@@ -222,8 +248,33 @@ def main():
             time.sleep(0.5)
             shoot_pages(window, "dark")
 
+            # A new interface language, then "Relaunch Now": a new copy takes over
+            # before this one quits, and exactly one keeps running.
+            click(*tab_point(window, "General"))
+            time.sleep(0.4)
+            x, y, _, _ = geometry(window)
+            click(x + 401 + 370, y + 157)  # the language list opens
+            time.sleep(0.3)
+            k.key("Escape")
+            k.key("Down")  # from the system language past the divider to English
+            k.check(k.wait_until(lambda: stored("appLanguage") == "en", timeout=3),
+                    "the language list stores English (%s)" % stored("appLanguage"))
+            old = app.pid
+            click(x + 401 + 300, y + 183)  # "Relaunch Now"
+            k.check(k.wait_until(lambda: not app.alive(), timeout=10), "the old copy quits")
+            relaunched = k.wait_until(lambda: lock_holder() if lock_holder() not in (0, old) else 0, timeout=10)
+            k.check(relaunched and alive(relaunched), "a new copy runs and holds the instance lock")
+            k.check(k.wait_until(k.tray_icon, timeout=10), "the new copy is in the tray")
+            k.check(stored("appLanguage") == "en", "the language survived the relaunch")
+            k.check(switcher_opens("ctrl+alt+k"), "the new copy answers the recorded hotkey")
+
     finally:
         app.stop()
+        if relaunched and alive(relaunched):
+            os.kill(relaunched, 15)
+            k.wait_until(lambda: not alive(relaunched), timeout=5)
+        for c in clients:
+            c.stop()
 
 
 if __name__ == "__main__":
