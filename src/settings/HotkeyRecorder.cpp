@@ -396,6 +396,12 @@ void HotkeyRecorder::focusInEvent(QFocusEvent* event)
 
 void HotkeyRecorder::focusOutEvent(QFocusEvent* event)
 {
+    // Another control of the window took the keyboard: its keys are no
+    // longer the recording's. (The window losing the focus is the session's
+    // own rule, with its grace period.)
+    if (m_session.isRecording() && event->reason() != Qt::ActiveWindowFocusReason
+        && event->reason() != Qt::PopupFocusReason)
+        m_session.teardown();
     QWidget::focusOutEvent(event);
     sync();
 }

@@ -7,6 +7,7 @@
 #include "core/AppShortcut.h"
 
 #include <QAbstractButton>
+#include <functional>
 #include <QIcon>
 #include <QWidget>
 #include <optional>
@@ -97,3 +98,74 @@ private:
     void follow();
     bool m_following = false;
 };
+
+// A round glyph button of a list row (move, edit, delete).
+class RowActionButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    RowActionButton(QString symbol, QString help, bool isDestructive, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return { 26, 26 }; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QString m_symbol;
+    bool m_destructive;
+    bool m_hovering = false;
+};
+
+// One row of a shortcut list: icon, name, subtitle and its buttons. The move
+// and edit buttons are there only when their actions are given.
+class ShortcutRowView : public QWidget {
+    Q_OBJECT
+public:
+    struct Actions {
+        std::function<void()> onDelete;
+        std::function<void()> onMoveUp;   // empty: no button
+        std::function<void()> onMoveDown; // empty: no button
+        std::function<void()> onEdit;     // empty: no button
+        bool canMoveUp = false;
+        bool canMoveDown = false;
+    };
+    ShortcutRowView(const AppShortcut& shortcut, Actions actions, QWidget* parent = nullptr);
+    // The key combination, else the link, else the text snippet, else "No action".
+    static QString subtitle(const AppShortcut& shortcut);
+    QList<RowActionButton*> buttons() const { return m_buttons; }
+
+private:
+    QList<RowActionButton*> m_buttons;
+};
+
+// One row of the pop-up lists of the settings pages: icon, title, detail and
+// a checkmark that keeps its place.
+class IconMenuRow : public QAbstractButton {
+    Q_OBJECT
+public:
+    IconMenuRow(QString title, std::optional<QString> detail, std::optional<QIcon> appIcon,
+                std::optional<QString> systemImage, bool isSelected, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    std::optional<QString> m_detail;
+    std::optional<QIcon> m_appIcon;
+    std::optional<QString> m_systemImage;
+    bool m_selected;
+    bool m_hovering = false;
+};
+
+// The metrics and chevron badge of the settings pages' pop-up buttons.
+namespace SettingsDropdownChrome {
+constexpr double chevronSize = 26;
+constexpr double horizontalPadding = 10;
+constexpr double trailingReserve = chevronSize + 10;
+// Draws the badge with its right edge `horizontalPadding` inside `button`.
+void paintChevron(QPainter& painter, const QRectF& button, bool isOpen, const QColor& accent);
+}

@@ -10,6 +10,7 @@
 #include "services/UpdateChecker.h"
 #include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/GeneralSettingsView.h"
+#include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/LanguagePicker.h"
 #include "settings/SettingsView.h"
@@ -376,4 +377,25 @@ TEST(LanguageRelaunch, StartsTheNewInstanceFirstAndKeepsRunningWhenItCannot)
     EXPECT_TRUE(env.logLines().join(QLatin1Char('\n')).contains(QStringLiteral("could not start")));
     LanguagePicker::setRelaunchHooks({}, {});
     settings().setLanguage(AppLanguage::system);
+}
+
+TEST(RowViews, SubtitleAndButtonsFollowWhatTheRowCanDo)
+{
+    TestSupport::SimEnvironment env;
+    AppShortcut link(QStringLiteral("Docs"), QStringLiteral("link"), QString(), QStringLiteral("org.example.app"),
+                     QStringLiteral("snippet"), QStringLiteral("https://example.org"));
+    EXPECT_EQ(ShortcutRowView::subtitle(link), QStringLiteral("https://example.org"));
+    AppShortcut nothing(QStringLiteral("Empty"), QStringLiteral("star"), QString(), QStringLiteral("org.example.app"));
+    EXPECT_EQ(ShortcutRowView::subtitle(nothing), QStringLiteral("No action"));
+
+    ShortcutRowView deleteOnly(nothing, { [] {}, {}, {}, {}, false, false });
+    ASSERT_EQ(deleteOnly.buttons().size(), 1);
+    EXPECT_EQ(deleteOnly.buttons()[0]->accessibleName(), QStringLiteral("Delete Empty"));
+    ShortcutRowView movable(nothing, { [] {}, [] {}, [] {}, {}, false, true });
+    ASSERT_EQ(movable.buttons().size(), 3);
+    EXPECT_FALSE(movable.buttons()[0]->isEnabled()) << "present but not allowed: disabled, not hidden";
+    EXPECT_TRUE(movable.buttons()[1]->isEnabled());
+
+    EXPECT_EQ(DottedPattern::centres(QSizeF(36, 0), 18).size(), 3);
+    EXPECT_EQ(SettingsDropdownChrome::trailingReserve, 36);
 }
