@@ -406,6 +406,13 @@ void HotkeyRecorder::focusOutEvent(QFocusEvent* event)
     sync();
 }
 
+void HotkeyRecorder::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_beginsRecording && !m_session.isRecording())
+        toggleRecording();
+}
+
 void HotkeyRecorder::hideEvent(QHideEvent* event)
 {
     m_session.teardown();

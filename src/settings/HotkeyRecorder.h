@@ -82,6 +82,8 @@ public:
     void setWarning(std::optional<QString> warning);
     // Re-reads the bound hotkey (after a change made elsewhere).
     void refresh();
+    // Starts recording whenever the field is shown (the first-run wizard).
+    void setBeginsRecording(bool on) { m_beginsRecording = on; }
 
     HotkeyRecorderSession& session() { return m_session; }
     void toggleRecording();
@@ -105,6 +107,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -122,4 +125,5 @@ private:
     QLabel* m_message = nullptr;
     QWidget* m_field = nullptr;
     bool m_hovering = false;
+    bool m_beginsRecording = false;
 };

@@ -7,6 +7,7 @@
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/RingText.h"
+#include "platform/DisplayPreferences.h"
 #include "platform/Workspace.h"
 #include "services/UpdateChecker.h"
 #include "settings/GeneralSettingsView.h"
@@ -139,7 +140,12 @@ QString RingStageInput::hint() const
 
 RingPreview::RingPreview(QWidget* parent)
     : QWidget(parent)
+    , m_ringScale(settings().ringScale())
 {
+    connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
+        if (m_ringScale.isAnimating() || m_ringScale.value() != m_drawnScale)
+            update();
+    });
     setAccessibleName(QCoreApplication::translate("Kelvaro", "Ring preview"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -169,13 +175,18 @@ QRectF RingPreview::ringRect() const
     const double slotTop = m_caption->isVisible() ? m_caption->y() - 16 - 290
                                                   : (m_keys->isVisible() ? m_keys->y() : m_noShortcut->y()) - 16 - 290;
     const QPointF centre(width() / 2.0, slotTop + 145.0);
-    const double side = canvasSide * previewScale(settings().ringScale());
+    const double side = canvasSide * previewScale(m_ringScale.value());
     return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
 }
 
 void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, QString caption)
 {
     m_input = std::move(input);
+    const double scale = settings().ringScale();
+    if (DisplayPreferences::shared().reduceMotion() || !isVisible())
+        m_ringScale.setValue(scale);
+    else
+        m_ringScale.animateTo(scale, RingAnimation::spring(0.25, 0.85));
     m_caption->setText(caption);
     m_caption->setVisible(!caption.isEmpty());
     if (hotkey) {
@@ -248,7 +259,8 @@ void RingPreview::paintEvent(QPaintEvent*)
     p.fillRect(rect(), palette().color(QPalette::Base).darker(dark ? 90 : 103));
     DottedPattern::paint(p, size(), 2.0, 18.0, dark);
     const QRectF ring = ringRect();
-    const double s = previewScale(settings().ringScale());
+    const double s = previewScale(m_ringScale.value());
+    m_drawnScale = m_ringScale.value();
     p.translate(ring.center());
     p.scale(s, s);
     paintStage(p, m_input, dark);

@@ -8,6 +8,7 @@
 #include "core/Hotkey.h"
 #include "core/LauncherGroup.h"
 #include "core/RawEnum.h"
+#include "ringkit/RingAnimation.h"
 #include "ringkit/RunningApp.h"
 
 #include <QList>
@@ -65,6 +66,8 @@ protected:
 
 private:
     RingStageInput m_input;
+    AnimatedValue m_ringScale; // the ring-size setting, sprung when it changes
+    double m_drawnScale = 0;
     KeyStrip* m_keys = nullptr;
     QLabel* m_noShortcut = nullptr;
     QLabel* m_caption = nullptr;
