@@ -1,5 +1,6 @@
 #include "settings/AccessibilityPermissionMonitor.h"
 
+#include "input/HotkeyDispatcher.h"
 #include "platform/KeyTap.h"
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
@@ -71,7 +72,7 @@ AccessibilityPermissionMonitor::Probe AccessibilityPermissionMonitor::defaultPro
     return [](QObject* context, std::function<void(AccessibilityState)> reply) {
         AccessibilityState state;
         state.x11Session = isX11Session();
-        state.keyGrabs = state.x11Session && KeyTap::shared().isTrusted();
+        state.keyGrabs = state.x11Session && HotkeyDispatcher::isTapRunning().value_or(KeyTap::shared().isTrusted());
         QDBusMessage get = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Get"));
         get << statusInterface << QStringLiteral("IsEnabled");
         auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(get, 1000), context);
