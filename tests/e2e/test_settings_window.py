@@ -125,6 +125,29 @@ def differ(a, b):
         return False
 
 
+def set_a11y(on):
+    k.run("gdbus", "call", "--session", "-d", "org.a11y.Bus", "-o", "/org/a11y/bus", "-m",
+          "org.freedesktop.DBus.Properties.Set", "org.a11y.Status", "IsEnabled", "<%s>" % ("true" if on else "false"))
+
+
+def a11y_enabled():
+    out = k.run("gdbus", "call", "--session", "-d", "org.a11y.Bus", "-o", "/org/a11y/bus", "-m",
+                "org.freedesktop.DBus.Properties.Get", "org.a11y.Status", "IsEnabled").stdout
+    return "true" in out if out else None
+
+
+def a11y_names(app, *names):
+    out = k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), *sum((["--name", n] for n in names), []),
+                timeout=20).stdout
+    found = set()
+    for line in out.splitlines():
+        if line.startswith("{") and '"element"' in line:
+            element = json.loads(line)
+            if "showing" in element.get("states", []):
+                found.add(element["name"])
+    return found
+
+
 def start_again():
     p = subprocess.run([k.binary("kelvaro")], capture_output=True, text=True, timeout=20)
     return p.returncode
@@ -176,6 +199,23 @@ def main():
         k.check(all(t in found for t in TABS), "a screen reader finds the six tabs (found %s)" % sorted(found))
 
         shoot_pages(window, "light")
+
+        # With the accessibility bus switched off the Switcher page says so, and
+        # its button switches the bus on again.
+        set_a11y(False)
+        click(*tab_point(window, "Switcher"))
+        banner = k.wait_until(lambda: a11y_names(app, "Accessibility Access Required"), timeout=5)
+        k.check(banner, "with the accessibility bus off the page shows the banner")
+        crop(k.screenshot("settings-full"), window, "settings-switcher-banner")
+        if banner:
+            x, y, _, _ = geometry(window)
+            click(x + 838, y + 184)  # "Turn On"
+            k.check(k.wait_until(lambda: a11y_enabled() is True, timeout=3), "Turn On switches the bus on")
+            k.check(k.wait_until(lambda: not a11y_names(app, "Accessibility Access Required"), timeout=4),
+                    "and the banner goes within one poll")
+        set_a11y(True)
+        click(*tab_point(window, "General"))
+        time.sleep(0.2)
 
         # The Switcher page: record Ctrl+Alt+K.
         click(*tab_point(window, "Switcher"))
