@@ -257,7 +257,10 @@ def main():
         k.run("convert", after, "-crop", "400x620+0+0", "+repage", after + ".preview.png")
         k.check(differ(before + ".preview.png", after + ".preview.png"), "the preview draws the larger ring")
         k.key("ctrl+alt+k")
-        large_ring = k.wait_until(ring_window, timeout=2)
+        # The panel is kept between showings: wait for it to take its new size.
+        large_ring = k.wait_until(
+            lambda: (lambda r: r if r and small_ring and r[1] > small_ring[1] * 1.3 else None)(ring_window()), timeout=3)
+        large_ring = large_ring or ring_window()
         k.key("Escape")
         k.wait_until(lambda: ring_window() is None, timeout=3)
         k.check(small_ring and large_ring and large_ring[1] > small_ring[1] * 1.3,
