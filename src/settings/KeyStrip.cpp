@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -113,6 +114,7 @@ void KeyStrip::setOnTap(std::function<void(int)> onTap)
 {
     m_onTap = std::move(onTap);
     setCursor(m_onTap ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    setFocusPolicy(m_onTap ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 double KeyStrip::keyHeight() const { return std::max(m_showsWell ? m_height - 16.0 : m_height, 1.0); }
@@ -195,6 +197,47 @@ void KeyStrip::paintEvent(QPaintEvent*)
     const QList<QRectF> rects = capRects();
     for (int i = 0; i < m_items.size(); ++i)
         paintCap(p, m_items[i], rects[i]);
+    if (hasFocus() && m_focusIndex >= 0 && m_focusIndex < rects.size()) {
+        QPainterPath ring;
+        ring.addRoundedRect(rects[m_focusIndex].adjusted(-2, -2, 2, 2), 8, 8);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(ring);
+    }
+}
+
+void KeyStrip::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_onTap || m_items.isEmpty())
+        return QWidget::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_focusIndex = std::max(m_focusIndex - 1, 0);
+        break;
+    case Qt::Key_Right:
+        m_focusIndex = std::min(m_focusIndex + 1, int(m_items.size()) - 1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_onTap(std::clamp(m_focusIndex, 0, int(m_items.size()) - 1));
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    update();
+}
+
+void KeyStrip::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void KeyStrip::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) const

@@ -61,7 +61,8 @@ public:
     void setFillsWidth(bool on);
     void setShowsWell(bool on);
     void setAttentionPress(bool on);
-    // Makes the caps clickable: `onTap` gets the index of the cap.
+    // Makes the caps clickable and reachable with the keyboard: `onTap` gets
+    // the index of the cap.
     void setOnTap(std::function<void(int)> onTap);
 
     // The caps' rectangles in widget coordinates, as laid out now.
@@ -73,6 +74,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // With taps: Left and Right move between the caps, Space or Return taps.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     double keyHeight() const;
@@ -88,6 +93,7 @@ private:
     bool m_showsWell = false;
     bool m_attentionPress = false;
     std::function<void(int)> m_onTap;
+    int m_focusIndex = 0; // the cap a keyboard user is on
     int m_clock = 0; // timer id while a slot glows
     int m_phase = -1;
 

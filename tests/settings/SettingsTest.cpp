@@ -180,8 +180,12 @@ TEST_F(Recording, RecordedKeyIsStoredAndTheHoldSetFollows)
     ASSERT_EQ(picker->available(), (QList<std::uint64_t> { Modifier::Command, Modifier::Option }));
     picker->toggle(Modifier::Option);
     EXPECT_EQ(settings().switcherHoldModifiers(), CtrlAlt);
-    picker->toggle(Modifier::Option);
-    picker->toggle(Modifier::Command);
+    // The same with the keyboard: Right to Alt, Space lets it go; Left to Ctrl, Space.
+    QTest::keyClick(picker->strip(), Qt::Key_Right);
+    QTest::keyClick(picker->strip(), Qt::Key_Space);
+    EXPECT_EQ(settings().switcherHoldModifiers(), Modifier::Command);
+    QTest::keyClick(picker->strip(), Qt::Key_Left);
+    QTest::keyClick(picker->strip(), Qt::Key_Space);
     EXPECT_EQ(settings().switcherHoldModifiers(), 0u);
     EXPECT_TRUE(picker->explanation().startsWith(QStringLiteral("None selected")));
 
