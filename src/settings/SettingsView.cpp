@@ -221,7 +221,7 @@ void RingPreview::paintStage(QPainter& p, const RingStageInput& input, bool dark
             s.index = i;
             s.totalShortcuts = n;
             s.paintWedge(p, centre, palette, s.isSelected ? 1.0 : 0.0);
-            RingText::draw(p, s.labelCentre(centre), s.labelStack(), s.isSelected ? 1.06 : 1.0);
+            RingText::draw(p, s.labelCentre(centre), s.labelStack(palette, s.isSelected), s.isSelected ? 1.06 : 1.0);
         }
     } else {
         const int n = int(input.runningApps.size());
