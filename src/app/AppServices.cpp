@@ -1,9 +1,12 @@
 #include "app/AppServices.h"
 
+#include "app/ShortcutRunner.h"
 #include "input/KeyTapSuspension.h"
 #include "services/Telemetry.h"
 #include "services/UpdateChecker.h"
 #include "services/UpdateNoticeView.h"
+
+#include "vault/PasswordAuth.h"
 
 #include <QJsonObject>
 
@@ -32,6 +35,9 @@ void AppServices::installDefaults()
     s.stopUpdateChecks = [] { UpdateChecker::shared().stopUpdateChecks(); };
     s.checkForUpdatesManually = [] { UpdateChecker::shared().check(true); };
     s.updateAvailable = [] { return UpdateChecker::shared().outcome().kind == UpdateChecker::Outcome::Available; };
+    s.resetPresenceContext = [] { PasswordAuth::lock(); };
+    ShortcutRunner::setPasswordRoute(&ShortcutRunner::runPasswordRoute);
+
     s.makeUpdateNoticeView = [](std::function<void()> onClose) -> QWidget* {
         return new UpdateNoticeView(UpdateChecker::shared(), std::move(onClose));
     };

@@ -1,7 +1,10 @@
 #include "app/ShortcutRunner.h"
 
 #include "core/Hotkey.h"
+#include "input/KeyTapSuspension.h"
 #include "platform/Clipboard.h"
+#include "platform/FocusedText.h"
+#include "platform/Scheduler.h"
 #include "platform/Log.h"
 #include "platform/SyntheticKeys.h"
 #include "platform/Workspace.h"
@@ -117,15 +120,50 @@ void ShortcutRunner::setPasswordRoute(PasswordRoute route)
 
 std::optional<QUuid> ShortcutRunner::chooseVariant(const AppShortcut& item, const AppShortcutRingViewModel* ringModel)
 {
+    const auto account = PasswordVault::entry(item.id);
+    if (!account)
+        return std::nullopt;
     if (ringModel) {
         const auto arcIndex = ringModel->selectedArcIndex();
         const auto& variants = ringModel->arcVariants();
-        if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size())
-            return variants.at(*arcIndex).id;
+        if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size()) {
+            const QUuid chosen = variants.at(*arcIndex).id;
+            for (const auto& v : account->variants) {
+                if (v.id == chosen)
+                    return chosen;
+            }
+            Log::write(QStringLiteral("Kelvaro: the chosen password does not belong to the chosen account; nothing was sent"));
+            return std::nullopt;
+        }
     }
-    for (const auto& entry : PasswordVault::entries()) {
-        if (entry.id == item.id)
-            return entry.variants.isEmpty() ? std::nullopt : std::optional<QUuid>(entry.variants.first().id);
+    if (account->variants.isEmpty())
+        return std::nullopt;
+    return account->variants.first().id;
+}
+
+void ShortcutRunner::runPasswordRoute(const AppShortcut& item, const AppShortcutRingViewModel* ringModel)
+{
+    // The field the user was in is noted first, and the presence check (whose
+    // dialog takes the focus) starts only once that is done: nothing that gets
+    // the focus later may receive the password.
+    KeyTapSuspension::Resume resume = KeyTapSuspension::begin();
+    const auto variant = chooseVariant(item, ringModel);
+    if (!variant) {
+        resume();
+        Workspace::shared().beep();
+        return;
     }
-    return std::nullopt;
+    FocusedText::shared().capture(nullptr, [variant = *variant, resume](FocusCapture target) {
+        PasswordVault::secret(variant, nullptr, [target, resume](PasswordVault::Secret secret) {
+            resume();
+            if (!secret) {
+                Log::write(QStringLiteral("Kelvaro: no password was released"));
+                Workspace::shared().beep();
+                return;
+            }
+            Scheduler::shared().postAfter(PasswordVault::deliveryDelay, [target, secret] {
+                PasswordVault::deliver(secret, target, nullptr, nullptr);
+            });
+        });
+    });
 }
