@@ -1,10 +1,12 @@
 // Secrets in the Secret Service through libsecret: one item per password in
 // the default collection, schema "com.morvanix.kelvaro.Password" with the
 // attributes service = "com.morvanix.kelvaro.passwords" and account = the
-// password's id. Look-ups and removals match on service and account only, so
-// an item a user or a script stored with
+// password's id. Look-ups and removals also find an item that a user or a
+// script stored without the schema,
 //   secret-tool store --label=… service com.morvanix.kelvaro.passwords account <UUID>
-// is found as well. Every call runs on one worker thread (a call may wait on
+// but a look-up prefers ours. A store replaces our item of the account in one
+// step; such a foreign item (which the store does not replace) is deleted only
+// after the new secret is safely stored. Every call runs on one worker thread (a call may wait on
 // D-Bus or an unlock prompt); answers come back on the main thread.
 
 #include "platform/Log.h"
@@ -17,10 +19,29 @@
 #include <cstring>
 
 namespace {
+constexpr const char* schemaName = "com.morvanix.kelvaro.Password";
+
+// Ours only: matches the schema name too.
+const SecretSchema* ownSchema()
+{
+    static const SecretSchema s = {
+        schemaName,
+        SECRET_SCHEMA_NONE,
+        {
+            { "service", SECRET_SCHEMA_ATTRIBUTE_STRING },
+            { "account", SECRET_SCHEMA_ATTRIBUTE_STRING },
+            { nullptr, SecretSchemaAttributeType(0) },
+        },
+        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    };
+    return &s;
+}
+
+// Any item with our service and account attributes.
 const SecretSchema* schema()
 {
     static const SecretSchema s = {
-        "com.morvanix.kelvaro.Password",
+        schemaName,
         SECRET_SCHEMA_DONT_MATCH_NAME,
         {
             { "service", SECRET_SCHEMA_ATTRIBUTE_STRING },
@@ -39,6 +60,30 @@ QString errorText(GError* error)
     return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
 }
 
+// Deletes the items of `account` stored without our schema (by a script or an
+// older version), so the one just stored is the only one.
+void dropForeignItems(const QByteArray& account)
+{
+    GError* error = nullptr;
+    GHashTable* attributes = g_hash_table_new(g_str_hash, g_str_equal);
+    g_hash_table_insert(attributes, const_cast<char*>("service"), const_cast<char*>(serviceName));
+    g_hash_table_insert(attributes, const_cast<char*>("account"), const_cast<char*>(account.constData()));
+    GList* items = secret_service_search_sync(nullptr, nullptr, attributes, SECRET_SEARCH_ALL, nullptr, &error);
+    g_hash_table_unref(attributes);
+    for (GList* l = items; l; l = l->next) {
+        auto* item = static_cast<SecretItem*>(l->data);
+        gchar* name = secret_item_get_schema_name(item);
+        if (!name || std::strcmp(name, schemaName) != 0) {
+            GError* deleteError = nullptr;
+            secret_item_delete_sync(item, nullptr, &deleteError);
+            g_clear_error(&deleteError);
+        }
+        g_free(name);
+    }
+    g_list_free_full(items, g_object_unref);
+    g_clear_error(&error);
+}
+
 class SecretServiceStore final : public SecretStore {
 public:
     void store(const QString& account, const QString& label, std::shared_ptr<const SecretText> secret,
@@ -55,6 +100,8 @@ public:
                                                            text.constData(), nullptr, &error, "service", serviceName,
                                                            "account", account.constData(), nullptr);
             text.fill('\0');
+            if (ok)
+                dropForeignItems(account);
             if (!ok)
                 Log::write(QStringLiteral("Kelvaro: the keyring did not store a password (%1)").arg(errorText(error)));
             g_clear_error(&error);
@@ -68,8 +115,11 @@ public:
         auto answer = MainThread::guarded<std::shared_ptr<const SecretText>>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), answer] {
             GError* error = nullptr;
-            gchar* found = secret_password_lookup_sync(schema(), nullptr, &error, "service", serviceName, "account",
-                                                       account.constData(), nullptr);
+            gchar* found = secret_password_lookup_sync(ownSchema(), nullptr, &error, "service", serviceName,
+                                                       "account", account.constData(), nullptr);
+            if (!found && !error)
+                found = secret_password_lookup_sync(schema(), nullptr, &error, "service", serviceName, "account",
+                                                    account.constData(), nullptr);
             std::shared_ptr<const SecretText> secret;
             if (found) {
                 const QByteArray view = QByteArray::fromRawData(found, qsizetype(std::strlen(found)));
