@@ -149,11 +149,18 @@ void ShortcutRunner::runPasswordRoute(const AppShortcut& item, const AppShortcut
     KeyTapSuspension::Resume resume = KeyTapSuspension::begin();
     const auto variant = chooseVariant(item, ringModel);
     if (!variant) {
+        Log::write(QStringLiteral("Kelvaro: the chosen account has no password to release"));
         resume();
         Workspace::shared().beep();
         return;
     }
-    FocusedText::shared().capture(nullptr, [variant = *variant, resume](FocusCapture target) {
+    // The accessibility bus answers in milliseconds; one that hangs must not
+    // keep the hotkeys off: past the limit the password can only be copied.
+    auto settled = std::make_shared<bool>(false);
+    auto proceed = [variant = *variant, resume, settled](FocusCapture target) {
+        if (*settled)
+            return;
+        *settled = true;
         PasswordVault::secret(variant, nullptr, [target, resume](PasswordVault::Secret secret) {
             resume();
             if (!secret) {
@@ -165,5 +172,13 @@ void ShortcutRunner::runPasswordRoute(const AppShortcut& item, const AppShortcut
                 PasswordVault::deliver(secret, target, nullptr, nullptr);
             });
         });
+    };
+    FocusedText::shared().capture(nullptr, proceed);
+    Scheduler::shared().postAfter(focusCaptureLimit, [proceed, settled] {
+        if (*settled)
+            return;
+        Log::write(QStringLiteral("Kelvaro: the accessibility bus did not say which field has the focus; "
+                                  "the password will only be copied"));
+        proceed(FocusCapture {});
     });
 }

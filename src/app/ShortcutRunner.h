@@ -50,6 +50,7 @@ public:
     // presence check and, 0.15 s later, delivered into that field (or copied
     // to the clipboard). No password, a refused check or no secret: a beep.
     // The tap is on again as soon as the release has answered.
+    static constexpr double focusCaptureLimit = 2.0; // seconds
     static void runPasswordRoute(const AppShortcut& item, const AppShortcutRingViewModel* ringModel);
 
     // The password to release for an account item: the card chosen on the

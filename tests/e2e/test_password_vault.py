@@ -12,6 +12,7 @@ in the log or in the defaults file."""
 import base64
 import json
 import os
+import pwd
 import subprocess
 import time
 import uuid
@@ -58,6 +59,29 @@ def pam_service(module):
     os.makedirs(PAM_DIR, exist_ok=True)
     with open(os.path.join(PAM_DIR, "kelvaro"), "w") as f:
         f.write("auth required %s\naccount required pam_permit.so\n" % module)
+
+
+def pam_password_file(password):
+    """A pam_pwdfile service asking for `password` (for the user running the test)."""
+    user = pwd.getpwuid(os.getuid()).pw_name
+    hashed = k.run("openssl", "passwd", "-1", password).stdout.strip()
+    path = os.path.join(SESSION, "kelvaro.passwd")
+    with open(path, "w") as f:
+        f.write("%s:%s\n" % (user, hashed))
+    pam_service("pam_pwdfile.so pwdfile=%s nodelay" % path)
+
+
+def presence_dialogs():
+    return [w for w in k.client_list() if k.window_title(w).startswith("Unlock Saved Passwords")]
+
+
+def find_no_dialog():
+    return not presence_dialogs()
+
+
+def dialog_window():
+    found = k.wait_until(presence_dialogs, timeout=5)
+    return found[0] if found else 0
 
 
 class Zenity:
@@ -120,7 +144,7 @@ def main():
         dialogs.append(z)
         k.check(z.wid != 0, "zenity's entry dialog is up")
         k.activate(z.wid)
-        time.sleep(0.5)
+        time.sleep(1.5)
         pick("password-ring-open")
         time.sleep(1.5)
         k.screenshot("password-delivered")
@@ -132,7 +156,7 @@ def main():
         z = Zenity("--entry", "--text", "App password", title="Sign in again")
         dialogs.append(z)
         k.activate(z.wid)
-        time.sleep(0.5)
+        time.sleep(1.5)
         pick("password-ring-arc-open", point_at=(598, 752))
         time.sleep(1.5)
         k.activate(z.wid)
@@ -148,7 +172,7 @@ def main():
         z = Zenity("--entry", "--text", "Refused", title="Sign in refused")
         dialogs.append(z)
         k.activate(z.wid)
-        time.sleep(0.5)
+        time.sleep(1.5)
         pick("password-ring-refused")
         k.check(k.wait_until(lambda: "Kelvaro: no password was released" in app.log_text(), timeout=5),
                 "a refused check releases nothing (and beeps)")
@@ -157,12 +181,38 @@ def main():
         k.key("Return")
         k.check(z.output() == "", "nothing reached the field")
 
-        # 4. No text field focused: the clipboard, marked as a secret, cleared later.
+        # 4. A service that asks: the question comes in Kelvaro's own dialog, which takes
+        # the focus; the answer unlocks, and the password still goes into the field
+        # that was focused at the choice.
+        k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
+              "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
+        time.sleep(0.3)
+        pam_password_file("open sesame")
+        z = Zenity("--entry", "--text", "Asked first", title="Sign in after asking")
+        dialogs.append(z)
+        k.activate(z.wid)
+        time.sleep(1.5)
+        pick("password-ring-before-dialog")
+        dialog = dialog_window()
+        k.check(dialog != 0, "the presence dialog asks")
+        if dialog:
+            k.wait_until(lambda: k.active_window() == dialog, timeout=3)
+            time.sleep(0.3)
+            k.screenshot("password-presence-dialog")
+            k.type_text("open sesame")
+            k.key("Return")
+            k.check(k.wait_until(lambda: find_no_dialog(), timeout=5), "the dialog goes away")
+        time.sleep(1.0)
+        k.activate(z.wid)
+        k.key("Return")
+        k.check(z.output() == SECRET_1, "the answer unlocks and the field of the choice gets the password")
+
+        # 5. No text field focused: the clipboard, marked as a secret, cleared later.
         pam_service("pam_permit.so")
         z = Zenity("--info", "--text", "No field here", title="Notice")
         dialogs.append(z)
         k.activate(z.wid)
-        time.sleep(0.5)
+        time.sleep(1.5)
         pick("password-ring-no-field")
         got = k.wait_until(lambda: clipboard() == SECRET_1 and "ok", timeout=5)
         k.check(got == "ok", "without a text field the password is on the clipboard")
