@@ -13,6 +13,7 @@
 
 #include <security/pam_appl.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <future>
@@ -42,6 +43,8 @@ QByteArray testConfigDir()
 
 struct Session {
     std::shared_ptr<PresenceConversation> conversation; // touched on the main thread only
+    bool canConverse = false;                           // set before the check starts
+    std::atomic<bool> askedWithoutConversation {false};
 };
 
 int converse(int count, const struct pam_message** messages, struct pam_response** responses, void* data)
@@ -55,6 +58,18 @@ int converse(int count, const struct pam_message** messages, struct pam_response
     for (int i = 0; i < count; ++i) {
         const struct pam_message* m = messages[i];
         const QString text = QString::fromUtf8(m->msg ? m->msg : "");
+        if ((m->msg_style == PAM_PROMPT_ECHO_OFF || m->msg_style == PAM_PROMPT_ECHO_ON) && !(*session)->canConverse) {
+            // Nobody to ask (no display): the check cannot run at all.
+            (*session)->askedWithoutConversation = true;
+            for (int j = 0; j < i; ++j) {
+                if (replies[j].resp) {
+                    std::memset(replies[j].resp, 0, std::strlen(replies[j].resp));
+                    std::free(replies[j].resp);
+                }
+            }
+            std::free(replies);
+            return PAM_CONV_ERR;
+        }
         if (m->msg_style == PAM_PROMPT_ECHO_OFF || m->msg_style == PAM_PROMPT_ECHO_ON) {
             const bool echo = m->msg_style == PAM_PROMPT_ECHO_ON;
             auto promise = std::make_shared<std::promise<std::optional<QByteArray>>>();
@@ -100,6 +115,7 @@ public:
     {
         auto answer = MainThread::guarded<Outcome>(context, std::move(done));
         auto session = std::make_shared<Session>();
+        session->canConverse = conversation != nullptr;
         session->conversation = std::move(conversation);
         std::thread([session, answer] {
             const Outcome outcome = run(session);
@@ -138,7 +154,10 @@ private:
                 rc = account;
         }
         Outcome outcome = Outcome::Refused;
-        if (rc == PAM_SUCCESS) {
+        if (session->askedWithoutConversation) {
+            Log::write(QStringLiteral("Kelvaro: PAM asked a question, but there is no display to ask it on"));
+            outcome = Outcome::Unavailable;
+        } else if (rc == PAM_SUCCESS) {
             outcome = Outcome::Granted;
         } else if (rc == PAM_ABORT || rc == PAM_SERVICE_ERR || rc == PAM_SYSTEM_ERR || rc == PAM_BUF_ERR
                    || rc == PAM_AUTHINFO_UNAVAIL) {
