@@ -39,9 +39,19 @@ protected:
     PamTest()
     {
         QDir().mkpath(dir);
+        m_wasTest = qgetenv("KELVARO_TEST");
+        qputenv("KELVARO_TEST", "1");
         qputenv("KELVARO_TEST_PAM_CONFDIR", dir.toUtf8());
     }
-    ~PamTest() override { qunsetenv("KELVARO_TEST_PAM_CONFDIR"); }
+    ~PamTest() override
+    {
+        qunsetenv("KELVARO_TEST_PAM_CONFDIR");
+        if (m_wasTest.isNull())
+            qunsetenv("KELVARO_TEST");
+        else
+            qputenv("KELVARO_TEST", m_wasTest);
+    }
+    QByteArray m_wasTest;
 
     void service(const QString& authLine)
     {
