@@ -93,6 +93,21 @@ class Zenity:
                                      stderr=subprocess.DEVNULL, text=True)
         self.wid = k.find_window(title, timeout=10)
 
+    def wait_focused(self, timeout=8):
+        """Until the accessibility bus reports a focused element in the dialog (a
+        GTK program answers slowly while it is still starting up)."""
+        def focused():
+            out = k.run(k.binary("kelvaro-a11y-probe"), str(self.proc.pid), timeout=10).stdout
+            for line in out.splitlines():
+                try:
+                    element = json.loads(line)
+                except ValueError:
+                    continue
+                if element.get("kind") == "element" and "focused" in (element.get("states") or []):
+                    return True
+            return False
+        return k.wait_until(focused, timeout=timeout, interval=0.2)
+
     def output(self, timeout=5):
         try:
             out, _ = self.proc.communicate(timeout=timeout)
@@ -144,7 +159,8 @@ def main():
         dialogs.append(z)
         k.check(z.wid != 0, "zenity's entry dialog is up")
         k.activate(z.wid)
-        time.sleep(1.5)
+        z.wait_focused()
+        time.sleep(0.3)
         pick("password-ring-open")
         time.sleep(1.5)
         k.screenshot("password-delivered")
@@ -156,7 +172,8 @@ def main():
         z = Zenity("--entry", "--text", "App password", title="Sign in again")
         dialogs.append(z)
         k.activate(z.wid)
-        time.sleep(1.5)
+        z.wait_focused()
+        time.sleep(0.3)
         pick("password-ring-arc-open", point_at=(598, 752))
         time.sleep(1.5)
         k.activate(z.wid)
@@ -172,7 +189,8 @@ def main():
         z = Zenity("--entry", "--text", "Refused", title="Sign in refused")
         dialogs.append(z)
         k.activate(z.wid)
-        time.sleep(1.5)
+        z.wait_focused()
+        time.sleep(0.3)
         pick("password-ring-refused")
         k.check(k.wait_until(lambda: "Kelvaro: no password was released" in app.log_text(), timeout=5),
                 "a refused check releases nothing (and beeps)")
@@ -191,12 +209,13 @@ def main():
         z = Zenity("--entry", "--text", "Asked first", title="Sign in after asking")
         dialogs.append(z)
         k.activate(z.wid)
-        time.sleep(1.5)
+        z.wait_focused()
+        time.sleep(0.3)
         pick("password-ring-before-dialog")
         dialog = dialog_window()
         k.check(dialog != 0, "the presence dialog asks")
         if dialog:
-            k.wait_until(lambda: k.active_window() == dialog, timeout=3)
+            k.check(k.wait_until(lambda: k.active_window() == dialog, timeout=3), "the dialog takes the focus")
             time.sleep(0.3)
             k.screenshot("password-presence-dialog")
             k.type_text("open sesame")
@@ -205,14 +224,16 @@ def main():
         time.sleep(1.0)
         k.activate(z.wid)
         k.key("Return")
-        k.check(z.output() == SECRET_1, "the answer unlocks and the field of the choice gets the password")
+        got = z.output()
+        k.check(got == SECRET_1, "the answer unlocks and the field of the choice gets the password: %r" % got)
 
         # 5. No text field focused: the clipboard, marked as a secret, cleared later.
         pam_service("pam_permit.so")
         z = Zenity("--info", "--text", "No field here", title="Notice")
         dialogs.append(z)
         k.activate(z.wid)
-        time.sleep(1.5)
+        z.wait_focused()
+        time.sleep(0.3)
         pick("password-ring-no-field")
         got = k.wait_until(lambda: clipboard() == SECRET_1 and "ok", timeout=5)
         k.check(got == "ok", "without a text field the password is on the clipboard")
