@@ -13,6 +13,7 @@ struct State {
     bool unlocked = false;
     quint64 generation = 0; // grows with every lock
     PasswordAuth::ConversationFactory factory;
+    std::weak_ptr<PresenceConversation> asking; // the conversation of the check running now
 };
 State& state()
 {
@@ -40,6 +41,7 @@ void PasswordAuth::requirePresence(const QObject* context, std::function<void(bo
         return;
     }
     auto conversation = state().factory ? state().factory() : PresenceDialog::makeConversation();
+    state().asking = conversation;
     const quint64 generation = state().generation;
     PresenceCheck::shared().verify(conversation, nullptr, [answer, generation](PresenceCheck::Outcome outcome) {
         if (outcome == PresenceCheck::Outcome::Unavailable) {
@@ -59,6 +61,9 @@ void PasswordAuth::lock()
 {
     state().unlocked = false;
     ++state().generation;
+    // A question still on screen is withdrawn: the check it belongs to is over.
+    if (auto asking = state().asking.lock())
+        asking->finish();
 }
 
 bool PasswordAuth::isUnlocked()

@@ -22,8 +22,8 @@ public:
     // log line "Kelvaro: no way to verify presence — refusing to release a
     // password" and false.
     static void requirePresence(const QObject* context, std::function<void(bool)> done);
-    // Ends the shared check: the next release asks again. Checks still
-    // running when the screen locks do not count.
+    // Ends the shared check: the next release asks again. A check still
+    // running when the screen locks does not count, and its dialog closes.
     static void lock();
     static bool isUnlocked();
 
