@@ -139,6 +139,15 @@ def pick(name, point_at=None):
     k.key_up("shift")
 
 
+def editor_content(log):
+    try:
+        with open(log) as f:
+            lines = [l[len("content="):].rstrip("\n") for l in f if l.startswith("content=")]
+    except FileNotFoundError:
+        return ""
+    return lines[-1] if lines else ""
+
+
 def clipboard(target=None):
     args = ["xclip", "-o", "-selection", "clipboard"] + (["-t", target] if target else [])
     return k.run(*args).stdout
@@ -167,6 +176,20 @@ def main():
         k.activate(z.wid)
         k.key("Return")
         k.check(z.output() == SECRET_1, "the first password lands in zenity's field")
+
+        # 1b. A Qt line edit takes it the same way.
+        log = os.path.join(SESSION, "vault-editor.log")
+        editor = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.Editor", "--title", "Editor",
+                            "--text-log", log], name="editor", wait_ready=True)
+        try:
+            ewid = k.find_window("Editor")
+            k.activate(ewid)
+            time.sleep(1.0)
+            pick("password-ring-over-qt")
+            k.check(k.wait_until(lambda: editor_content(log) == SECRET_1, timeout=5),
+                    "a Qt line edit gets the password too: %r" % editor_content(log))
+        finally:
+            editor.stop()
 
         # 2. The second card on the outer arc (below the ring's one wedge, left half).
         z = Zenity("--entry", "--text", "App password", title="Sign in again")

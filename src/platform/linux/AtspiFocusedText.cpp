@@ -70,18 +70,20 @@ bool isTextRole(AtspiRole role)
         || role == ATSPI_ROLE_COMBO_BOX;
 }
 
-// The FOCUSED element under `node`, depth first, the active windows first.
-AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited)
+// The FOCUSED element under `node`, depth first; at the top only the windows
+// that are active (or, with `anyWindow`, every window that is showing).
+AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited, bool anyWindow = false)
 {
     if (!node || depth > maxDepth || ++visited > maxVisited)
         return nullptr;
-    if (depth > 0 && has(node, ATSPI_STATE_FOCUSED))
-        return static_cast<AtspiAccessible*>(g_object_ref(node));
+    // Some toolkits mark the window focused as well as the field in it: the
+    // deepest focused element is the one being typed into.
+    const bool focusedHere = depth > 0 && has(node, ATSPI_STATE_FOCUSED);
     GError* error = nullptr;
     const int count = atspi_accessible_get_child_count(node, &error);
     if (error) {
         g_error_free(error);
-        return nullptr;
+        return focusedHere ? static_cast<AtspiAccessible*>(g_object_ref(node)) : nullptr;
     }
     QList<AtspiAccessible*> children;
     for (int i = 0; i < std::min(count, maxChildren); ++i) {
@@ -93,7 +95,7 @@ AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited)
         if (!child)
             continue;
         // At the top, only the window that is active; below it, what is showing.
-        const bool keep = depth == 0 ? has(child, ATSPI_STATE_ACTIVE) : has(child, ATSPI_STATE_SHOWING);
+        const bool keep = depth == 0 && !anyWindow ? has(child, ATSPI_STATE_ACTIVE) : has(child, ATSPI_STATE_SHOWING);
         if (keep)
             children.append(child);
         else
@@ -105,6 +107,8 @@ AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited)
             found = findFocused(child, depth + 1, visited);
         g_object_unref(child);
     }
+    if (!found && focusedHere)
+        found = static_cast<AtspiAccessible*>(g_object_ref(node));
     return found;
 }
 
@@ -125,6 +129,11 @@ AtspiAccessible* focusedElementOf(qint64 pid)
         if (!pidError && (pid <= 0 || qint64(appPid) == pid)) {
             int visited = 0;
             found = findFocused(app, 0, visited);
+            // Toolkits that do not mark their active window: any showing window.
+            if (!found && pid > 0) {
+                visited = 0;
+                found = findFocused(app, 0, visited, true);
+            }
         }
         g_clear_error(&pidError);
         g_object_unref(app);
