@@ -8,6 +8,7 @@
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
+#include "vault/PasswordVault.h"
 
 namespace {
 constexpr double telemetryNoticeDelay = 1.5;
@@ -66,6 +67,9 @@ void AppDelegate::applicationWillTerminate()
 {
     m_keyboard->stop();
     m_rings->stopMouseTracking();
+    // A password copied to the clipboard goes with us, never to a clipboard
+    // manager that would keep it.
+    PasswordVault::clearClipboardIfOurs();
     if (m_updateChecksStarted && services().stopUpdateChecks)
         services().stopUpdateChecks();
     m_updateChecksStarted = false;

@@ -1,10 +1,12 @@
 #include "app/AppServices.h"
 
+#include "app/ShortcutRunner.h"
 #include "input/KeyTapSuspension.h"
 #include "services/Telemetry.h"
 #include "services/UpdateChecker.h"
 #include "services/UpdateNoticeView.h"
 #include "settings/SettingsView.h"
+#include "vault/PasswordAuth.h"
 
 #include <QJsonObject>
 
@@ -35,6 +37,9 @@ void AppServices::installDefaults()
     s.checkForUpdatesManually = [] { UpdateChecker::shared().check(true); };
     s.updateAvailable = [] { return UpdateChecker::shared().outcome().kind == UpdateChecker::Outcome::Available; };
     s.makeSettingsView = []() -> QWidget* { return new SettingsView(UpdateChecker::shared()); };
+    s.resetPresenceContext = [] { PasswordAuth::lock(); };
+    ShortcutRunner::setPasswordRoute(&ShortcutRunner::runPasswordRoute);
+
     s.makeUpdateNoticeView = [](std::function<void()> onClose) -> QWidget* {
         return new UpdateNoticeView(UpdateChecker::shared(), std::move(onClose));
     };

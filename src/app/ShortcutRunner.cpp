@@ -3,6 +3,8 @@
 #include "core/Hotkey.h"
 #include "input/KeyTapSuspension.h"
 #include "platform/Clipboard.h"
+#include "platform/FocusedText.h"
+#include "platform/Scheduler.h"
 #include "platform/Log.h"
 #include "platform/SyntheticKeys.h"
 #include "platform/Workspace.h"
@@ -123,15 +125,65 @@ void ShortcutRunner::setPasswordRoute(PasswordRoute route)
 
 std::optional<QUuid> ShortcutRunner::chooseVariant(const AppShortcut& item, const AppShortcutRingViewModel* ringModel)
 {
+    const auto account = PasswordVault::entry(item.id);
+    if (!account)
+        return std::nullopt;
     if (ringModel) {
         const auto arcIndex = ringModel->selectedArcIndex();
         const auto& variants = ringModel->arcVariants();
-        if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size())
-            return variants.at(*arcIndex).id;
+        if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size()) {
+            const QUuid chosen = variants.at(*arcIndex).id;
+            for (const auto& v : account->variants) {
+                if (v.id == chosen)
+                    return chosen;
+            }
+            Log::write(QStringLiteral("Kelvaro: the chosen password does not belong to the chosen account; nothing was sent"));
+            return std::nullopt;
+        }
     }
-    for (const auto& entry : PasswordVault::entries()) {
-        if (entry.id == item.id)
-            return entry.variants.isEmpty() ? std::nullopt : std::optional<QUuid>(entry.variants.first().id);
+    if (account->variants.isEmpty())
+        return std::nullopt;
+    return account->variants.first().id;
+}
+
+void ShortcutRunner::runPasswordRoute(const AppShortcut& item, const AppShortcutRingViewModel* ringModel)
+{
+    // The field the user was in is noted first, and the presence check (whose
+    // dialog takes the focus) starts only once that is done: nothing that gets
+    // the focus later may receive the password.
+    KeyTapSuspension::Resume resume = KeyTapSuspension::begin();
+    const auto variant = chooseVariant(item, ringModel);
+    if (!variant) {
+        Log::write(QStringLiteral("Kelvaro: the chosen account has no password to release"));
+        resume();
+        Workspace::shared().beep();
+        return;
     }
-    return std::nullopt;
+    // The accessibility bus answers in milliseconds; one that hangs must not
+    // keep the hotkeys off: past the limit the password can only be copied.
+    auto settled = std::make_shared<bool>(false);
+    auto proceed = [variant = *variant, resume, settled](FocusCapture target) {
+        if (*settled)
+            return;
+        *settled = true;
+        PasswordVault::secret(variant, nullptr, [target, resume](PasswordVault::Secret secret) {
+            resume();
+            if (!secret) {
+                Log::write(QStringLiteral("Kelvaro: no password was released"));
+                Workspace::shared().beep();
+                return;
+            }
+            Scheduler::shared().postAfter(PasswordVault::deliveryDelay, [target, secret] {
+                PasswordVault::deliver(secret, target, nullptr, nullptr);
+            });
+        });
+    };
+    FocusedText::shared().capture(nullptr, proceed);
+    Scheduler::shared().postAfter(focusCaptureLimit, [proceed, settled] {
+        if (*settled)
+            return;
+        Log::write(QStringLiteral("Kelvaro: the accessibility bus did not say which field has the focus; "
+                                  "the password will only be copied"));
+        proceed(FocusCapture {});
+    });
 }

@@ -45,9 +45,19 @@ public:
     using PasswordRoute = std::function<void(const AppShortcut& item, const AppShortcutRingViewModel* ringModel)>;
     static void setPasswordRoute(PasswordRoute route);
 
+    // The vault's password route: at the choice, the focused field is noted
+    // and the key tap suspended; the chosen password is released after a
+    // presence check and, 0.15 s later, delivered into that field (or copied
+    // to the clipboard). No password, a refused check or no secret: a beep.
+    // The tap is on again as soon as the release has answered.
+    static constexpr double focusCaptureLimit = 2.0; // seconds
+    static void runPasswordRoute(const AppShortcut& item, const AppShortcutRingViewModel* ringModel);
+
     // The password to release for an account item: the card chosen on the
     // outer arc while the ring's model still knows it, otherwise the account's
-    // first password; nothing for an unknown account or one without passwords.
+    // first password; nothing for an unknown account or one without passwords,
+    // and nothing when the chosen card is not a password of that account (a
+    // selection left over from another account).
     static std::optional<QUuid> chooseVariant(const AppShortcut& item, const AppShortcutRingViewModel* ringModel);
 
     // Addresses a saved browser tab may open: web addresses only.

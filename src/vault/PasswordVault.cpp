@@ -1,25 +1,281 @@
 #include "vault/PasswordVault.h"
 
+#include "core/StoredListRecovery.h"
+#include "platform/Clipboard.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
+#include "platform/Scheduler.h"
+#include "platform/SecretStore.h"
+#include "platform/SyntheticKeys.h"
+#include "vault/PasswordAuth.h"
+
+#include <QPointer>
+#include <QSet>
+
+namespace {
+// Ctrl+V in the stored form: key code 9 (V) with the Ctrl bit.
+constexpr std::uint16_t pasteKeyCode = 9;
+constexpr std::uint64_t pasteModifiers = 0x100000;
+
+template <typename... Args>
+std::function<void(Args...)> guard(const QObject* context, std::function<void(Args...)> f)
+{
+    return [alive = QPointer<const QObject>(context), hasContext = context != nullptr, f](Args... args) {
+        if (f && (!hasContext || alive))
+            f(args...);
+    };
+}
+
+// The stored list, or nothing when a value is stored that does not decode.
+std::optional<QList<PasswordEntry>> readStored(QString* reason = nullptr)
+{
+    const auto stored = DefaultsStore::shared().value(PasswordVault::storageKey);
+    if (!stored)
+        return QList<PasswordEntry>{};
+    if (stored->typeId() != QMetaType::QByteArray) {
+        if (reason)
+            *reason = QStringLiteral("the stored value is not data");
+        return std::nullopt;
+    }
+    auto decoded = PasswordEntry::decodeList(stored->toByteArray());
+    if (!decoded && reason)
+        *reason = QStringLiteral("the stored list does not decode");
+    return decoded;
+}
+
+// Writes the whole list. A stored value that could not be read is kept under
+// a backup key first, so the user's accounts are never overwritten unseen.
+void persist(const QList<PasswordEntry>& list)
+{
+    QString reason;
+    if (!readStored(&reason)) {
+        if (const auto raw = DefaultsStore::shared().value(PasswordVault::storageKey))
+            StoredListRecovery::keepUnreadable(PasswordVault::storageKey, *raw, reason, DefaultsStore::shared());
+    }
+    DefaultsStore::shared().setValue(PasswordVault::storageKey, PasswordEntry::encodeList(list));
+}
+
+PasswordVariant trimmed(PasswordVariant v)
+{
+    v.label = v.label.trimmed();
+    v.hint = v.hint.trimmed();
+    return v;
+}
+
+// The clipboard copy of a password: the change count after our copy.
+std::optional<std::uint64_t>& ownClipboardCopy()
+{
+    static std::optional<std::uint64_t> count;
+    return count;
+}
+
+double clipboardWait()
+{
+    // Tests may shorten the wait, and only tests.
+    if (qEnvironmentVariable("KELVARO_TEST") == QLatin1String("1")) {
+        bool ok = false;
+        const double seconds = qEnvironmentVariable("KELVARO_TEST_CLIPBOARD_SECONDS").toDouble(&ok);
+        if (ok && seconds > 0)
+            return seconds;
+    }
+    return PasswordVault::clipboardLifetime;
+}
+}
+
+// ---- Records -----------------------------------------------------------------------------
 
 QList<PasswordEntry> PasswordVault::entries()
 {
-    const auto stored = DefaultsStore::shared().value(storageKey);
-    if (!stored)
-        return {};
-    if (stored->typeId() != QMetaType::QByteArray) {
-        Log::write(QStringLiteral("Kelvaro: the saved password accounts are not stored as data; reading none"));
-        return {};
-    }
-    auto decoded = PasswordEntry::decodeList(stored->toByteArray());
-    if (!decoded) {
-        // The stored value is left untouched: nothing here ever writes it.
-        Log::write(QStringLiteral("Kelvaro: the saved password accounts could not be read; reading none"));
+    QString reason;
+    auto list = readStored(&reason);
+    if (!list) {
+        Log::write(QStringLiteral("Kelvaro: the saved password accounts could not be read (%1); reading none").arg(reason));
         return {};
     }
-    return *decoded;
+    return *list;
 }
+
+std::optional<PasswordEntry> PasswordVault::entry(const QUuid& id)
+{
+    for (const auto& e : entries()) {
+        if (e.id == id)
+            return e;
+    }
+    return std::nullopt;
+}
+
+void PasswordVault::upsert(const PasswordEntry& entry)
+{
+    QList<PasswordEntry> list = entries();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list[i].id != entry.id)
+            continue;
+        QSet<QUuid> dropped;
+        for (const auto& v : list[i].variants)
+            dropped.insert(v.id);
+        for (const auto& v : entry.variants)
+            dropped.remove(v.id);
+        for (const QUuid& id : std::as_const(dropped))
+            deleteSecret(id);
+        list[i] = entry;
+        persist(list);
+        return;
+    }
+    list.append(entry);
+    persist(list);
+}
+
+void PasswordVault::remove(const PasswordEntry& entry)
+{
+    QList<QUuid> secrets;
+    for (const auto& v : entry.variants)
+        secrets.append(v.id);
+    QList<PasswordEntry> kept;
+    for (const auto& stored : entries()) {
+        if (stored.id != entry.id) {
+            kept.append(stored);
+            continue;
+        }
+        // The stored copy may hold passwords the value passed does not.
+        for (const auto& v : stored.variants) {
+            if (!secrets.contains(v.id))
+                secrets.append(v.id);
+        }
+    }
+    for (const QUuid& id : secrets)
+        deleteSecret(id);
+    persist(kept);
+}
+
+void PasswordVault::updateVariantMetadata(const QUuid& entryId, PasswordVariant variant)
+{
+    auto account = entry(entryId);
+    if (!account)
+        return;
+    for (auto& v : account->variants) {
+        if (v.id == variant.id) {
+            v = trimmed(std::move(variant));
+            upsert(*account);
+            return;
+        }
+    }
+}
+
+void PasswordVault::removeVariant(const QUuid& variantId, const QUuid& entryId)
+{
+    auto account = entry(entryId);
+    if (!account)
+        return;
+    account->variants.removeIf([&](const PasswordVariant& v) { return v.id == variantId; });
+    deleteSecret(variantId);
+    upsert(*account);
+}
+
+void PasswordVault::moveVariant(const QUuid& entryId, int index, int offset)
+{
+    auto account = entry(entryId);
+    if (!account)
+        return;
+    const qsizetype count = account->variants.size();
+    const qsizetype target = qsizetype(index) + offset;
+    if (index < 0 || index >= count || target < 0 || target >= count)
+        return;
+    account->variants.swapItemsAt(index, target);
+    upsert(*account);
+}
+
+// ---- Secrets -----------------------------------------------------------------------------
+
+QString PasswordVault::keyringAccount(const QUuid& variantId)
+{
+    return AppShortcut::uuidText(variantId);
+}
+
+QString PasswordVault::keyringLabel(const QString& entryLabel, const QString& variantLabel)
+{
+    if (variantLabel.isEmpty())
+        return QStringLiteral("Kelvaro: ") + entryLabel;
+    return QStringLiteral("Kelvaro: ") + entryLabel + QStringLiteral(" \u2013 ") + variantLabel;
+}
+
+void PasswordVault::setSecret(Secret secret, const QUuid& variantId, const QString& label, const QObject* context,
+                              std::function<void(bool)> done)
+{
+    SecretText::protectProcess();
+    SecretStore::shared().store(keyringAccount(variantId), label, std::move(secret), nullptr,
+                                guard<bool>(context, std::move(done)));
+}
+
+void PasswordVault::deleteSecret(const QUuid& variantId)
+{
+    SecretStore::shared().remove(keyringAccount(variantId), nullptr, nullptr);
+}
+
+void PasswordVault::upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret,
+                                  const QObject* context, std::function<void(SaveResult)> done)
+{
+    auto answer = guard<SaveResult>(context, std::move(done));
+    auto later = [answer](SaveResult r) { Scheduler::shared().post([answer, r] { answer(r); }); };
+    const auto account = entry(entryId);
+    if (!account)
+        return later(SaveResult::NoSuchAccount);
+    if (!secret || secret->isEmpty())
+        return later(SaveResult::EmptySecret);
+    variant = trimmed(std::move(variant));
+    const QString label = keyringLabel(account->label, variant.label);
+    setSecret(std::move(secret), variant.id, label, nullptr, [entryId, variant, answer](bool stored) {
+        if (!stored) {
+            answer(SaveResult::KeyringRefused); // the record and the old secret stay as they were
+            return;
+        }
+        // Read afresh: the account may have changed while the keyring worked.
+        auto current = entry(entryId);
+        if (!current) {
+            deleteSecret(variant.id); // nothing refers to it any more
+            answer(SaveResult::NoSuchAccount);
+            return;
+        }
+        bool replaced = false;
+        for (auto& v : current->variants) {
+            if (v.id == variant.id) {
+                v = variant;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced)
+            current->variants.append(variant);
+        upsert(*current);
+        answer(SaveResult::Saved);
+    });
+}
+
+// ---- Release -----------------------------------------------------------------------------
+
+void PasswordVault::secret(const QUuid& variantId, const QObject* context, std::function<void(Secret)> done)
+{
+    auto answer = guard<Secret>(context, std::move(done));
+    PasswordAuth::requirePresence(nullptr, [variantId, answer](bool granted) {
+        if (!granted) {
+            answer(nullptr);
+            return;
+        }
+        SecretStore::shared().lookup(keyringAccount(variantId), nullptr, answer);
+    });
+}
+
+void PasswordVault::primarySecret(const QUuid& entryId, const QObject* context, std::function<void(Secret)> done)
+{
+    const auto account = entry(entryId);
+    if (!account || account->variants.isEmpty()) {
+        if (done)
+            done(nullptr);
+        return;
+    }
+    secret(account->variants.first().id, context, std::move(done));
+}
+
+// ---- Ring --------------------------------------------------------------------------------
 
 QList<AppShortcut> PasswordVault::ringItems()
 {
@@ -44,4 +300,63 @@ QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId, const QL
             return entry.variants.size() >= 2 ? entry.variants : QList<PasswordVariant>{};
     }
     return {};
+}
+
+// ---- Delivery ----------------------------------------------------------------------------
+
+void PasswordVault::deliver(Secret secret, const FocusCapture& target, const QObject* context,
+                            std::function<void(Delivery)> done)
+{
+    auto answer = guard<Delivery>(context, std::move(done));
+    auto finish = [secret, answer](Delivery d) {
+        const_cast<SecretText&>(*secret).wipe();
+        answer(d);
+    };
+    if (!target.acceptsText) {
+        copyToClipboard(secret);
+        Scheduler::shared().post([finish] { finish(Delivery::ClipboardOnly); });
+        return;
+    }
+    FocusedText::shared().setText(target, secret, nullptr, [secret, target, finish](bool written) {
+        if (written) {
+            finish(Delivery::IntoField);
+            return;
+        }
+        copyToClipboard(secret);
+        // Paste only into the window the user chose from; anywhere else the
+        // password would land in a field nobody picked.
+        const auto focused = FocusedText::shared().focusedWindow();
+        if (target.window && focused == target.window) {
+            SyntheticKeys::shared().postKeyPress(pasteKeyCode, pasteModifiers);
+            finish(Delivery::ClipboardAndPaste);
+        } else {
+            Log::write(QStringLiteral("Kelvaro: the window the password was chosen for no longer has the focus; "
+                                      "the password is on the clipboard for 45 seconds"));
+            finish(Delivery::ClipboardOnly);
+        }
+    });
+}
+
+void PasswordVault::copyToClipboard(const Secret& secret)
+{
+    Clipboard& board = Clipboard::shared();
+    board.setText(QString::fromUtf8(secret->bytes()), /*concealed=*/true);
+    const std::uint64_t kept = board.changeCount();
+    ownClipboardCopy() = kept;
+    Scheduler::shared().postAfter(clipboardWait(), [kept] {
+        if (Clipboard::shared().changeCount() != kept)
+            return; // something else was copied meanwhile: leave it alone
+        Clipboard::shared().clear();
+        if (ownClipboardCopy() == kept)
+            ownClipboardCopy().reset();
+    });
+}
+
+void PasswordVault::clearClipboardIfOurs()
+{
+    if (!ownClipboardCopy())
+        return;
+    if (Clipboard::shared().changeCount() == *ownClipboardCopy())
+        Clipboard::shared().clear();
+    ownClipboardCopy().reset();
 }

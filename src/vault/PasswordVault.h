@@ -1,25 +1,98 @@
 #pragma once
-// The password vault as the rings read it: the stored accounts (without
-// secrets), one ring item per account and the passwords an account offers on
-// the ring's outer arc. Reading never writes and never fails: an absent or
-// unreadable stored list reads as empty.
+// The password vault: accounts and their passwords (records without secrets,
+// stored as one JSON list under the defaults key "savedPasswordEntries"),
+// each password's secret in the desktop keyring (SecretStore) under the
+// password's id, the ring items, the release of a secret after a presence
+// check (PasswordAuth), and its delivery into the field the user was typing
+// in or onto the clipboard.
 //
-// Releasing and delivering a secret is the vault's own business; it plugs into
-// the shortcut runner with ShortcutRunner::setPasswordRoute().
+// No cache: every reader decodes the stored list afresh and every change
+// re-reads it, edits it and writes it back whole. A stored list that cannot be
+// decoded reads as empty, and is kept aside under a backup key before the
+// next change writes a fresh list. Keyring calls answer later, on the main
+// thread; records and keyring are changed so that no secret is lost when the
+// keyring refuses a write. Main thread only.
 
 #include "core/AppShortcut.h"
+#include "platform/FocusedText.h"
+#include "platform/SecretText.h"
 #include "vault/PasswordEntry.h"
 
 #include <QList>
+#include <QObject>
 #include <QUuid>
+#include <functional>
+#include <memory>
+#include <optional>
 
 class PasswordVault {
 public:
     // The defaults key of the stored accounts.
     static inline const QString storageKey = QStringLiteral("savedPasswordEntries");
+    // The keyring's "service" attribute of every saved password.
+    static inline const QString keyringService = QStringLiteral("com.morvanix.kelvaro.passwords");
+    // How long a password copied to the clipboard stays there.
+    static constexpr double clipboardLifetime = 45.0;
+    // The pause between a released secret and its delivery.
+    static constexpr double deliveryDelay = 0.15;
 
-    // The stored accounts in stored order, decoded afresh on every call.
+    using Secret = std::shared_ptr<const SecretText>;
+
+    // ---- Records --------------------------------------------------------------------------
+    // The stored accounts in stored order; empty when absent or undecodable.
     static QList<PasswordEntry> entries();
+    // The first stored account with `id`.
+    static std::optional<PasswordEntry> entry(const QUuid& id);
+    // Replaces the stored account with the same id, or appends it. Secrets of
+    // passwords the new value drops are deleted from the keyring.
+    static void upsert(const PasswordEntry& entry);
+    // Deletes the account and the secrets of its passwords: those of the value
+    // passed and those of the stored copy.
+    static void remove(const PasswordEntry& entry);
+    // Changes label, icon and hint of a stored password (label and hint
+    // trimmed); never appends, never touches the keyring.
+    static void updateVariantMetadata(const QUuid& entryId, PasswordVariant variant);
+    // Removes a password and its secret (the secret of that id is deleted even
+    // when the account lacks the password). Nothing for an unknown account.
+    static void removeVariant(const QUuid& variantId, const QUuid& entryId);
+    // Exchanges the passwords at `index` and `index + offset` when both exist.
+    static void moveVariant(const QUuid& entryId, int index, int offset);
+
+    // ---- Secrets --------------------------------------------------------------------------
+    // The keyring account of a password: its id as upper-case UUID text.
+    static QString keyringAccount(const QUuid& variantId);
+    // What keyring managers show: "Kelvaro: <account label> – <password label>".
+    static QString keyringLabel(const QString& entryLabel, const QString& variantLabel);
+
+    // Stores `secret` for a password, replacing its item in one step.
+    // `done(true)` when the keyring took it; a refusal leaves the old secret.
+    static void setSecret(Secret secret, const QUuid& variantId, const QString& label, const QObject* context,
+                          std::function<void(bool stored)> done);
+    // Deletes the secret of a password, if any.
+    static void deleteSecret(const QUuid& variantId);
+
+    enum class SaveResult {
+        Saved,
+        NoSuchAccount,  // the account is not stored (nothing changed)
+        EmptySecret,    // nothing to store (nothing changed)
+        KeyringRefused, // the keyring did not take the secret (nothing changed)
+    };
+    // Adds or replaces a password together with its secret. The secret is
+    // stored as typed (never trimmed); label and hint are trimmed. The record
+    // is written only after the keyring took the secret.
+    static void upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret, const QObject* context,
+                              std::function<void(SaveResult)> done);
+
+    // ---- Release ---------------------------------------------------------------------------
+    // A presence check (PasswordAuth), then the keyring read. `done` comes
+    // once, on the main thread, later: the secret, or null for every failure
+    // alike (refused, no way to check, no item, unreadable item).
+    static void secret(const QUuid& variantId, const QObject* context, std::function<void(Secret)> done);
+    // The same for the first password of an account. Null at once (no check)
+    // for an unknown account or one without passwords.
+    static void primarySecret(const QUuid& entryId, const QObject* context, std::function<void(Secret)> done);
+
+    // ---- Ring ------------------------------------------------------------------------------
     // One item per account: id = the account's id, name = its label, icon =
     // its icon, empty shortcut, the password marker, no snippet and no link.
     static QList<AppShortcut> ringItems();
@@ -28,4 +101,24 @@ public:
     static QList<PasswordVariant> arcVariants(const QUuid& entryId);
     // The same over accounts already read (one read for a whole ring).
     static QList<PasswordVariant> arcVariants(const QUuid& entryId, const QList<PasswordEntry>& stored);
+
+    // ---- Delivery --------------------------------------------------------------------------
+    enum class Delivery {
+        IntoField,         // written into the captured element
+        ClipboardAndPaste, // the element refused it: copied, and Ctrl+V sent to its window
+        ClipboardOnly,     // copied for the user to paste (no text element, or its window lost the focus)
+    };
+    // Puts `secret` where the user was typing when `target` was captured:
+    // into that element when it accepted text; otherwise, or when it refuses
+    // the text, onto the clipboard, with Ctrl+V sent only when the element
+    // accepted text and its window still has the focus. The secret's bytes are
+    // wiped afterwards.
+    static void deliver(Secret secret, const FocusCapture& target, const QObject* context,
+                        std::function<void(Delivery)> done);
+    // Copies `secret` to the clipboard marked as a secret, and empties the
+    // clipboard after `clipboardLifetime` seconds unless something else was
+    // copied meanwhile.
+    static void copyToClipboard(const Secret& secret);
+    // Empties the clipboard now if it still holds the password we copied (at quit).
+    static void clearClipboardIfOurs();
 };

@@ -12,6 +12,11 @@
 #include "platform/sim/SimScreens.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "support/TestSupport.h"
+#include "input/KeyTapSuspension.h"
+#include "platform/sim/MemorySecretStore.h"
+#include "platform/sim/SimFocusedText.h"
+#include "platform/sim/SimPresenceCheck.h"
+#include "vault/PasswordAuth.h"
 #include "vault/PasswordVault.h"
 
 #include <gtest/gtest.h>
@@ -213,6 +218,69 @@ TEST_F(RunnerTest, ChosenPasswordComesFromTheArcOrTheAccountsFirst)
     EXPECT_FALSE(ShortcutRunner::chooseVariant(items[1], nullptr).has_value());       // no passwords
     AppShortcut unknown(QStringLiteral("?"), QStringLiteral("key.fill"), QString(), AppShortcut::passwordMarker);
     EXPECT_FALSE(ShortcutRunner::chooseVariant(unknown, nullptr).has_value());
+    // A card left selected from another account never releases that account's password.
+    EXPECT_FALSE(ShortcutRunner::chooseVariant(items[1], &model).has_value());
+    Screens::setShared(nullptr);
+}
+
+TEST_F(RunnerTest, PasswordRouteDeliversTheChosenCardIntoTheFieldOfTheChoiceOrBeeps)
+{
+    auto screens = std::make_shared<SimScreens>();
+    Screens::setShared(screens);
+    auto keyring = std::make_shared<MemorySecretStore>();
+    auto presence = std::make_shared<SimPresenceCheck>();
+    auto focus = std::make_shared<SimFocusedText>();
+    SecretStore::setShared(keyring);
+    PresenceCheck::setShared(presence);
+    FocusedText::setShared(focus);
+    PasswordAuth::setConversationFactory([] { return nullptr; });
+    PasswordAuth::lock();
+    int suspended = 0;
+    KeyTapSuspension::setProvider([&] {
+        ++suspended;
+        return [&] { --suspended; };
+    });
+
+    PasswordEntry mail;
+    mail.label = QStringLiteral("Mail");
+    mail.variants = {PasswordVariant{}, PasswordVariant{}};
+    keyring->items[PasswordVault::keyringAccount(mail.variants[0].id)] = "first";
+    keyring->items[PasswordVault::keyringAccount(mail.variants[1].id)] = "second";
+    env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({mail}));
+    const QList<AppShortcut> items = PasswordVault::ringItems();
+    AppShortcutRingViewModel model;
+    model.loadShortcuts(RunningApp{QStringLiteral("Passwords"), QImage(), AppShortcut::passwordMarker, true}, items);
+    ASSERT_EQ(model.arcVariants().size(), 2); // two passwords: two cards
+    model.setSelectedArcIndex(1);
+
+    focus->fields[1] = {true, 10, {}};
+    focus->fields[2] = {true, 20, {}};
+    focus->focused = 1;
+    ShortcutRunner::runPasswordRoute(items[0], &model);
+    EXPECT_EQ(suspended, 1) << "no hotkey fires while the check runs";
+    env.scheduler().runPending();
+    focus->focused = 2; // the focus moves before the delivery
+    EXPECT_EQ(suspended, 0);
+    EXPECT_TRUE(focus->fields[1].text.isEmpty()) << "delivered 0.15 s after the release";
+    env.scheduler().advance(PasswordVault::deliveryDelay);
+    EXPECT_EQ(focus->fields[1].text, QByteArray("second"));
+    EXPECT_TRUE(focus->fields[2].text.isEmpty());
+    EXPECT_EQ(desktop->beeps, 0);
+
+    // A refused check: a beep, the tap back on, nothing delivered.
+    PasswordAuth::lock();
+    presence->outcome = PresenceCheck::Outcome::Refused;
+    ShortcutRunner::runPasswordRoute(items[0], nullptr);
+    env.scheduler().advance(1);
+    EXPECT_EQ(desktop->beeps, 1);
+    EXPECT_EQ(suspended, 0);
+    EXPECT_TRUE(focus->fields[2].text.isEmpty());
+
+    KeyTapSuspension::setProvider({});
+    PasswordAuth::setConversationFactory(nullptr);
+    SecretStore::setShared(nullptr);
+    PresenceCheck::setShared(nullptr);
+    FocusedText::setShared(nullptr);
     Screens::setShared(nullptr);
 }
 

@@ -466,3 +466,13 @@ std::shared_ptr<MenuAccessibility> makeAtspiMenuAccessibility()
 {
     return std::make_shared<AtspiMenuAccessibility>();
 }
+
+void AtspiThread::post(std::function<void()> task)
+{
+    AtspiWorker::instance().post(std::move(task));
+}
+
+bool AtspiThread::ready()
+{
+    return AtspiWorker::instance().ready();
+}

@@ -18,3 +18,12 @@ namespace AtspiKeyBinding {
 // Nothing when no field holds a usable key combination.
 std::optional<MenuKeyBinding> parse(const QString& binding);
 }
+
+#include <functional>
+
+// The one thread on which this program makes libatspi calls (the library
+// keeps one connection and main context for the process).
+namespace AtspiThread {
+void post(std::function<void()> task);
+bool ready(); // false when the accessibility bus could not be reached
+}

@@ -38,8 +38,11 @@ public:
             return;
         auto* data = new QMimeData;
         data->setText(text);
-        if (concealed) // the hint clipboard managers read to skip secrets
+        if (concealed) {
+            // The hints clipboard managers read to keep no copy of a secret.
             data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+            data->setData(QStringLiteral("org.nspasteboard.ConcealedType"), QByteArray());
+        }
         cb->setMimeData(data, QClipboard::Clipboard);
     }
 

@@ -1,0 +1,244 @@
+// The focused text field through AT-SPI. The focused top-level window is read
+// from the window manager (_NET_ACTIVE_WINDOW, else the X input focus); its
+// process's accessible application is then searched, on the accessibility
+// thread, for the element with the FOCUSED state. Writing uses that element's
+// EditableText interface: SetTextContents, or InsertText at the caret when
+// the element refuses a whole new content.
+
+#include "platform/FocusedText.h"
+#include "platform/Log.h"
+#include "platform/MainThread.h"
+#include "platform/linux/AtspiMenuAccessibility.h"
+
+#include <QGuiApplication>
+
+#include <atspi/atspi.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+constexpr int maxVisited = 4000;
+constexpr int maxDepth = 40;
+constexpr int maxChildren = 500;
+
+template <typename T>
+using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
+
+xcb_connection_t* qtConnection()
+{
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>())
+            return x11->connection();
+    }
+    return nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name)
+{
+    XcbReply<xcb_intern_atom_reply_t> r(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, uint16_t(strlen(name)), name), nullptr), &std::free);
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+std::optional<quint32> cardinalProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_atom_t type)
+{
+    if (property == XCB_ATOM_NONE)
+        return std::nullopt;
+    XcbReply<xcb_get_property_reply_t> r(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 1), nullptr), &std::free);
+    if (!r || xcb_get_property_value_length(r.get()) < 4)
+        return std::nullopt;
+    return *static_cast<const quint32*>(xcb_get_property_value(r.get()));
+}
+
+bool has(AtspiAccessible* node, AtspiStateType state)
+{
+    AtspiStateSet* set = atspi_accessible_get_state_set(node);
+    if (!set)
+        return false;
+    const bool result = atspi_state_set_contains(set, state);
+    g_object_unref(set);
+    return result;
+}
+
+bool isTextRole(AtspiRole role)
+{
+    return role == ATSPI_ROLE_ENTRY || role == ATSPI_ROLE_TEXT || role == ATSPI_ROLE_PASSWORD_TEXT
+        || role == ATSPI_ROLE_COMBO_BOX;
+}
+
+// The FOCUSED element under `node`, depth first; at the top only the windows
+// that are active (or, with `anyWindow`, every window that is showing).
+AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited, bool anyWindow = false)
+{
+    if (!node || depth > maxDepth || ++visited > maxVisited)
+        return nullptr;
+    // Some toolkits mark the window focused as well as the field in it: the
+    // deepest focused element is the one being typed into.
+    const bool focusedHere = depth > 0 && has(node, ATSPI_STATE_FOCUSED);
+    GError* error = nullptr;
+    const int count = atspi_accessible_get_child_count(node, &error);
+    if (error) {
+        g_error_free(error);
+        return focusedHere ? static_cast<AtspiAccessible*>(g_object_ref(node)) : nullptr;
+    }
+    QList<AtspiAccessible*> children;
+    for (int i = 0; i < std::min(count, maxChildren); ++i) {
+        AtspiAccessible* child = atspi_accessible_get_child_at_index(node, i, &error);
+        if (error) {
+            g_clear_error(&error);
+            continue;
+        }
+        if (!child)
+            continue;
+        // At the top, only the window that is active; below it, what is showing.
+        const bool keep = depth == 0 && !anyWindow ? has(child, ATSPI_STATE_ACTIVE) : has(child, ATSPI_STATE_SHOWING);
+        if (keep)
+            children.append(child);
+        else
+            g_object_unref(child);
+    }
+    AtspiAccessible* found = nullptr;
+    for (AtspiAccessible* child : children) {
+        if (!found)
+            found = findFocused(child, depth + 1, visited);
+        g_object_unref(child);
+    }
+    if (!found && focusedHere)
+        found = static_cast<AtspiAccessible*>(g_object_ref(node));
+    return found;
+}
+
+AtspiAccessible* focusedElementOf(qint64 pid)
+{
+    AtspiAccessible* desktop = atspi_get_desktop(0);
+    if (!desktop)
+        return nullptr;
+    GError* error = nullptr;
+    const int count = atspi_accessible_get_child_count(desktop, &error);
+    AtspiAccessible* found = nullptr;
+    for (int i = 0; !error && i < count && !found; ++i) {
+        AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, &error);
+        if (error || !app)
+            continue;
+        GError* pidError = nullptr;
+        const guint appPid = atspi_accessible_get_process_id(app, &pidError);
+        if (!pidError && (pid <= 0 || qint64(appPid) == pid)) {
+            int visited = 0;
+            found = findFocused(app, 0, visited);
+            // Toolkits that do not mark their active window: any showing window.
+            if (!found && pid > 0) {
+                visited = 0;
+                found = findFocused(app, 0, visited, true);
+            }
+        }
+        g_clear_error(&pidError);
+        g_object_unref(app);
+    }
+    g_clear_error(&error);
+    g_object_unref(desktop);
+    return found;
+}
+
+class AtspiFocusedText final : public FocusedText {
+public:
+    void capture(const QObject* context, std::function<void(FocusCapture)> done) override
+    {
+        auto answer = MainThread::guarded<FocusCapture>(context, std::move(done));
+        FocusCapture base;
+        base.window = focusedWindow();
+        std::optional<quint32> pid;
+        if (base.window) {
+            if (xcb_connection_t* c = qtConnection())
+                pid = cardinalProperty(c, *base.window, atom(c, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
+        }
+        if (!AtspiThread::ready()) {
+            Log::write(QStringLiteral("Kelvaro: the accessibility bus is not available; a password can only be copied"));
+            MainThread::post([answer, base] { answer(base); });
+            return;
+        }
+        AtspiThread::post([answer, base, pid] {
+            FocusCapture result = base;
+            // Without a process id the window's owner is unknown: ask every application.
+            AtspiAccessible* element = focusedElementOf(pid ? qint64(*pid) : 0);
+            if (element) {
+                GError* error = nullptr;
+                const AtspiRole role = atspi_accessible_get_role(element, &error);
+                g_clear_error(&error);
+                AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(element);
+                const bool editableState = has(element, ATSPI_STATE_EDITABLE);
+                result.acceptsText = isTextRole(role) || (editable && editableState);
+                if (editable)
+                    g_object_unref(editable);
+                result.element = std::shared_ptr<void>(element, [](void* p) {
+                    AtspiThread::post([p] { g_object_unref(static_cast<AtspiAccessible*>(p)); });
+                });
+            }
+            MainThread::post([answer, result] { answer(result); });
+        });
+    }
+
+    void setText(const FocusCapture& target, std::shared_ptr<const SecretText> text, const QObject* context,
+                 std::function<void(bool)> done) override
+    {
+        auto answer = MainThread::guarded<bool>(context, std::move(done));
+        if (!target.element || !AtspiThread::ready()) {
+            MainThread::post([answer] { answer(false); });
+            return;
+        }
+        AtspiThread::post([answer, element = target.element, text] {
+            auto* node = static_cast<AtspiAccessible*>(element.get());
+            bool ok = false;
+            AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(node);
+            if (editable) {
+                QByteArray terminated(text->bytes().constData(), text->bytes().size() + 1);
+                terminated[text->bytes().size()] = '\0';
+                GError* error = nullptr;
+                ok = atspi_editable_text_set_text_contents(editable, terminated.constData(), &error) && !error;
+                g_clear_error(&error);
+                if (!ok) {
+                    // Some text roles take no whole new content: type it at the caret.
+                    gint caret = 0;
+                    if (AtspiText* t = atspi_accessible_get_text_iface(node)) {
+                        caret = atspi_text_get_caret_offset(t, &error);
+                        g_clear_error(&error);
+                        g_object_unref(t);
+                    }
+                    const glong length = g_utf8_strlen(terminated.constData(), -1);
+                    ok = atspi_editable_text_insert_text(editable, std::max(caret, 0), terminated.constData(),
+                                                         gint(length), &error)
+                        && !error;
+                    g_clear_error(&error);
+                }
+                terminated.fill('\0');
+                g_object_unref(editable);
+            }
+            MainThread::post([answer, ok] { answer(ok); });
+        });
+    }
+
+    std::optional<quint32> focusedWindow() const override
+    {
+        xcb_connection_t* c = qtConnection();
+        if (!c)
+            return std::nullopt;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        if (const auto active = cardinalProperty(c, root, atom(c, "_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
+            active && *active != 0)
+            return active;
+        XcbReply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr),
+                                                    &std::free);
+        if (!focus || focus->focus == XCB_NONE || focus->focus == XCB_INPUT_FOCUS_POINTER_ROOT)
+            return std::nullopt;
+        return focus->focus;
+    }
+};
+}
+
+std::shared_ptr<FocusedText> makeAtspiFocusedText()
+{
+    return std::make_shared<AtspiFocusedText>();
+}

@@ -1,0 +1,163 @@
+// Secrets in the Secret Service through libsecret: one item per password in
+// the default collection, schema "com.morvanix.kelvaro.Password" with the
+// attributes service = "com.morvanix.kelvaro.passwords" and account = the
+// password's id. Look-ups and removals also find an item that a user or a
+// script stored without the schema,
+//   secret-tool store --label=… service com.morvanix.kelvaro.passwords account <UUID>
+// but a look-up prefers ours. A store replaces our item of the account in one
+// step; such a foreign item (which the store does not replace) is deleted only
+// after the new secret is safely stored. Every call runs on one worker thread (a call may wait on
+// D-Bus or an unlock prompt); answers come back on the main thread.
+
+#include "platform/Log.h"
+#include "platform/MainThread.h"
+#include "platform/SecretStore.h"
+#include "platform/linux/WorkerQueue.h"
+
+#include <libsecret/secret.h>
+
+#include <cstring>
+
+namespace {
+constexpr const char* schemaName = "com.morvanix.kelvaro.Password";
+
+// Ours only: matches the schema name too.
+const SecretSchema* ownSchema()
+{
+    static const SecretSchema s = {
+        schemaName,
+        SECRET_SCHEMA_NONE,
+        {
+            { "service", SECRET_SCHEMA_ATTRIBUTE_STRING },
+            { "account", SECRET_SCHEMA_ATTRIBUTE_STRING },
+            { nullptr, SecretSchemaAttributeType(0) },
+        },
+        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    };
+    return &s;
+}
+
+// Any item with our service and account attributes.
+const SecretSchema* schema()
+{
+    static const SecretSchema s = {
+        schemaName,
+        SECRET_SCHEMA_DONT_MATCH_NAME,
+        {
+            { "service", SECRET_SCHEMA_ATTRIBUTE_STRING },
+            { "account", SECRET_SCHEMA_ATTRIBUTE_STRING },
+            { nullptr, SecretSchemaAttributeType(0) },
+        },
+        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    };
+    return &s;
+}
+
+constexpr const char* serviceName = "com.morvanix.kelvaro.passwords";
+
+QString errorText(GError* error)
+{
+    return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
+}
+
+// Deletes the items of `account` stored without our schema (by a script or an
+// older version), so the one just stored is the only one.
+void dropForeignItems(const QByteArray& account)
+{
+    GError* error = nullptr;
+    GHashTable* attributes = g_hash_table_new(g_str_hash, g_str_equal);
+    g_hash_table_insert(attributes, const_cast<char*>("service"), const_cast<char*>(serviceName));
+    g_hash_table_insert(attributes, const_cast<char*>("account"), const_cast<char*>(account.constData()));
+    GList* items = secret_service_search_sync(nullptr, nullptr, attributes, SECRET_SEARCH_ALL, nullptr, &error);
+    g_hash_table_unref(attributes);
+    for (GList* l = items; l; l = l->next) {
+        auto* item = static_cast<SecretItem*>(l->data);
+        gchar* name = secret_item_get_schema_name(item);
+        if (!name || std::strcmp(name, schemaName) != 0) {
+            GError* deleteError = nullptr;
+            secret_item_delete_sync(item, nullptr, &deleteError);
+            g_clear_error(&deleteError);
+        }
+        g_free(name);
+    }
+    g_list_free_full(items, g_object_unref);
+    g_clear_error(&error);
+}
+
+class SecretServiceStore final : public SecretStore {
+public:
+    void store(const QString& account, const QString& label, std::shared_ptr<const SecretText> secret,
+               const QObject* context, std::function<void(bool)> done) override
+    {
+        auto answer = MainThread::guarded<bool>(context, std::move(done));
+        m_worker.post([account = account.toUtf8(), label = label.toUtf8(), secret, answer] {
+            GError* error = nullptr;
+            // NUL-terminated copy for the library; the library copies it again
+            // into secure memory, this one is wiped below.
+            QByteArray text(secret->bytes().constData(), secret->bytes().size() + 1);
+            text[secret->bytes().size()] = '\0';
+            const gboolean ok = secret_password_store_sync(schema(), SECRET_COLLECTION_DEFAULT, label.constData(),
+                                                           text.constData(), nullptr, &error, "service", serviceName,
+                                                           "account", account.constData(), nullptr);
+            text.fill('\0');
+            if (ok)
+                dropForeignItems(account);
+            if (!ok)
+                Log::write(QStringLiteral("Kelvaro: the keyring did not store a password (%1)").arg(errorText(error)));
+            g_clear_error(&error);
+            MainThread::post([answer, ok] { answer(ok); });
+        });
+    }
+
+    void lookup(const QString& account, const QObject* context,
+                std::function<void(std::shared_ptr<const SecretText>)> done) override
+    {
+        auto answer = MainThread::guarded<std::shared_ptr<const SecretText>>(context, std::move(done));
+        m_worker.post([account = account.toUtf8(), answer] {
+            GError* error = nullptr;
+            gchar* found = secret_password_lookup_sync(ownSchema(), nullptr, &error, "service", serviceName,
+                                                       "account", account.constData(), nullptr);
+            if (!found && !error)
+                found = secret_password_lookup_sync(schema(), nullptr, &error, "service", serviceName, "account",
+                                                    account.constData(), nullptr);
+            std::shared_ptr<const SecretText> secret;
+            if (found) {
+                const QByteArray view = QByteArray::fromRawData(found, qsizetype(std::strlen(found)));
+                // Text that is not UTF-8 is no password we can type.
+                if (QString::fromUtf8(view).toUtf8() == view)
+                    secret = std::make_shared<const SecretText>(found, view.size());
+                else
+                    Log::write(QStringLiteral("Kelvaro: a saved password in the keyring is not UTF-8 text; not releasing it"));
+                secret_password_free(found); // overwrites the library's copy
+            } else if (error) {
+                Log::write(QStringLiteral("Kelvaro: the keyring could not be read (%1)").arg(errorText(error)));
+            }
+            g_clear_error(&error);
+            MainThread::post([answer, secret] { answer(secret); });
+        });
+    }
+
+    void remove(const QString& account, const QObject* context, std::function<void(bool)> done) override
+    {
+        auto answer = MainThread::guarded<bool>(context, std::move(done));
+        m_worker.post([account = account.toUtf8(), answer] {
+            GError* error = nullptr;
+            secret_password_clear_sync(schema(), nullptr, &error, "service", serviceName, "account",
+                                       account.constData(), nullptr);
+            const bool ok = error == nullptr;
+            if (!ok)
+                Log::write(QStringLiteral("Kelvaro: the keyring did not delete a password (%1)").arg(errorText(error)));
+            g_clear_error(&error);
+            MainThread::post([answer, ok] { answer(ok); });
+        });
+    }
+
+private:
+    WorkerQueue m_worker;
+};
+}
+
+std::shared_ptr<SecretStore> makeSecretServiceStore()
+{
+    return std::make_shared<SecretServiceStore>();
+}

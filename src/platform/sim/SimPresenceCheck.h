@@ -1,0 +1,39 @@
+#pragma once
+#include "platform/PresenceCheck.h"
+#include "platform/Scheduler.h"
+
+#include <QPointer>
+
+// The presence check for tests: answers `outcome` on the next scheduler turn.
+// With `prompt` set, it first asks the conversation that question and grants
+// only when the answer equals `expectedAnswer` (nothing = cancelled: refused).
+class SimPresenceCheck final : public PresenceCheck {
+public:
+    void verify(std::shared_ptr<PresenceConversation> conversation, const QObject* context,
+                std::function<void(Outcome)> done) override
+    {
+        ++checks;
+        auto finish = [conversation, done, alive = QPointer<const QObject>(context), hasContext = context != nullptr](
+                          Outcome o) {
+            if (conversation)
+                conversation->finish();
+            if (!hasContext || alive)
+                done(o);
+        };
+        if (prompt.isEmpty() || !conversation || outcome == Outcome::Unavailable) {
+            Scheduler::shared().post([finish, o = outcome] { finish(o); });
+            return;
+        }
+        Scheduler::shared().post([this, conversation, finish] {
+            conversation->ask(prompt, false, [this, finish](std::optional<QByteArray> answer) {
+                const Outcome o = answer && *answer == expectedAnswer ? Outcome::Granted : Outcome::Refused;
+                Scheduler::shared().post([finish, o] { finish(o); });
+            });
+        });
+    }
+
+    Outcome outcome = Outcome::Granted;
+    QString prompt;
+    QByteArray expectedAnswer;
+    int checks = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// The presence check in front of every released password. One successful
+// check is shared by every later release until the screen locks (lock());
+// there is no time-out of its own. The check runs through the system's
+// authentication stack (PresenceCheck: PAM on Linux) and asks its questions
+// in the vault's own small dialog. Main thread only.
+
+#include "platform/PresenceCheck.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class PasswordAuth {
+public:
+    // What the dialog says before the authentication stack's question.
+    static QString reason();
+
+    // `done(true)` once presence is proven: at once (on the next turn) while
+    // a shared check holds, else after a check. Always later, on the main
+    // thread, while `context` exists. When no check is possible at all, the
+    // log line "Kelvaro: no way to verify presence — refusing to release a
+    // password" and false.
+    static void requirePresence(const QObject* context, std::function<void(bool)> done);
+    // Ends the shared check: the next release asks again. A check still
+    // running when the screen locks does not count, and its dialog closes.
+    static void lock();
+    static bool isUnlocked();
+
+    // Makes the conversation of one check (the dialog by default; tests
+    // install their own). A factory that answers null means no questions can
+    // be asked: the stack's questions are then cancelled.
+    using ConversationFactory = std::function<std::shared_ptr<PresenceConversation>()>;
+    static void setConversationFactory(ConversationFactory factory);
+};

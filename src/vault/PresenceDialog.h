@@ -1,0 +1,49 @@
+#pragma once
+// The small dialog of the presence check: what Kelvaro wants, the
+// authentication stack's own question ("Password:"), a field for the answer,
+// Cancel and Unlock, and any message the stack sends (a fingerprint reader's
+// "Place your finger…", a failure). It is the conversation of one check.
+
+#include "platform/PresenceCheck.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class PresenceDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PresenceDialog(QWidget* parent = nullptr);
+    ~PresenceDialog() override;
+
+    void ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer);
+    void inform(const QString& message, bool isError);
+
+    // The conversation of one check, showing a dialog while it is asked.
+    static std::shared_ptr<PresenceConversation> makeConversation();
+
+    QLineEdit* answerField() const { return m_field; }
+    QPushButton* unlockButton() const { return m_unlock; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QLabel* promptLabel() const { return m_prompt; }
+
+protected:
+    void reject() override;
+
+private:
+    void submit();
+    void answerWith(std::optional<QByteArray> answer);
+
+    QLabel* m_prompt = nullptr;
+    QLabel* m_message = nullptr;
+    QLineEdit* m_field = nullptr;
+    QPushButton* m_unlock = nullptr;
+    QPushButton* m_cancel = nullptr;
+    std::function<void(std::optional<QByteArray>)> m_answer;
+};

@@ -1,0 +1,286 @@
+"""The password ring as a user meets it, against a GTK dialog nobody here wrote
+(zenity --entry). An account with two passwords is seeded in the defaults,
+its secrets stored in the session's keyring with secret-tool, and PAM points
+at a private service file (pam_permit, later pam_deny). Holding Ctrl+Shift+P
+and releasing types the account's first password into the dialog's field
+(zenity prints it on Return); pointing at the second card on the outer arc
+delivers the second one. After a screen lock the shared check is gone, and
+with pam_deny nothing is delivered and the refusal is logged. With no text
+field focused the password goes to the clipboard marked as a secret and is
+gone again when the (shortened) clearing time has passed. No secret appears
+in the log or in the defaults file."""
+import base64
+import json
+import os
+import pwd
+import subprocess
+import time
+import uuid
+
+import kelvaro_e2e as k
+
+ENTRY = str(uuid.uuid4()).upper()
+FIRST = str(uuid.uuid4()).upper()
+SECOND = str(uuid.uuid4()).upper()
+SECRET_1 = "correct horse battery staple"
+SECRET_2 = "s3cond-Pässword!"
+SESSION = os.environ.get("KELVARO_SESSION_DIR", "/tmp")
+PAM_DIR = os.path.join(SESSION, "pam.d")
+
+
+def defaults_path():
+    return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
+
+
+def write_defaults():
+    accounts = [{"id": ENTRY, "label": "Mail", "account": "me@example.org", "icon": "key.fill",
+                 "variants": [{"id": FIRST, "label": "Main", "icon": "key.fill", "hint": ""},
+                              {"id": SECOND, "label": "App", "icon": "key.fill", "hint": ""}]}]
+    data = base64.b64encode(json.dumps(accounts).encode()).decode()
+    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
+              "showLaunchMessage": {"type": "bool", "value": False},
+              "telemetryEnabled": {"type": "bool", "value": False},
+              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
+              "activationMode": {"type": "string", "value": "holdModifier"},
+              "ringPlacement": {"type": "string", "value": "screenCentre"},
+              "savedPasswordEntries": {"type": "data", "value": data}}
+    os.makedirs(os.path.dirname(defaults_path()), exist_ok=True)
+    with open(defaults_path(), "w") as f:
+        json.dump({"version": 1, "values": values}, f)
+
+
+def store_secret(account, secret):
+    p = subprocess.run(["secret-tool", "store", "--label=seeded", "service", "com.morvanix.kelvaro.passwords",
+                        "account", account], input=secret, text=True, capture_output=True, timeout=10)
+    return p.returncode == 0
+
+
+def pam_service(module):
+    os.makedirs(PAM_DIR, exist_ok=True)
+    with open(os.path.join(PAM_DIR, "kelvaro"), "w") as f:
+        f.write("auth required %s\naccount required pam_permit.so\n" % module)
+
+
+def pam_password_file(password):
+    """A pam_pwdfile service asking for `password` (for the user running the test)."""
+    user = pwd.getpwuid(os.getuid()).pw_name
+    hashed = k.run("openssl", "passwd", "-1", password).stdout.strip()
+    path = os.path.join(SESSION, "kelvaro.passwd")
+    with open(path, "w") as f:
+        f.write("%s:%s\n" % (user, hashed))
+    pam_service("pam_pwdfile.so pwdfile=%s nodelay" % path)
+
+
+def presence_dialogs():
+    return [w for w in k.client_list() if k.window_title(w).startswith("Unlock Saved Passwords")]
+
+
+def find_no_dialog():
+    return not presence_dialogs()
+
+
+def dialog_window():
+    found = k.wait_until(presence_dialogs, timeout=5)
+    return found[0] if found else 0
+
+
+class Zenity:
+    """A zenity dialog whose standard output is kept apart."""
+
+    def __init__(self, *args, title):
+        self.title = title
+        self.proc = subprocess.Popen(["zenity", *args, "--title", title], stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL, text=True)
+        self.wid = k.find_window(title, timeout=10)
+
+    def wait_focused(self, timeout=8):
+        """Until the accessibility bus reports a focused element in the dialog (a
+        GTK program answers slowly while it is still starting up)."""
+        def focused():
+            out = k.run(k.binary("kelvaro-a11y-probe"), str(self.proc.pid), timeout=10).stdout
+            for line in out.splitlines():
+                try:
+                    element = json.loads(line)
+                except ValueError:
+                    continue
+                if element.get("kind") == "element" and "focused" in (element.get("states") or []):
+                    return True
+            return False
+        return k.wait_until(focused, timeout=timeout, interval=0.2)
+
+    def output(self, timeout=5):
+        try:
+            out, _ = self.proc.communicate(timeout=timeout)
+            return out.rstrip("\n")
+        except subprocess.TimeoutExpired:
+            return None
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait(5)
+
+
+def pick(name, point_at=None):
+    """Holds Ctrl+Shift, presses P, optionally moves the pointer, releases."""
+    k.move_pointer(640, 512)
+    k.key_down("ctrl")
+    k.key_down("shift")
+    k.key("p")
+    time.sleep(0.5)
+    k.screenshot(name)
+    if point_at:
+        k.move_pointer(point_at[0] + 20, point_at[1])
+        time.sleep(0.05)
+        k.move_pointer(*point_at)
+        time.sleep(0.3)
+        k.screenshot("password-ring-arc")
+    k.key_up("ctrl")
+    k.key_up("shift")
+
+
+def editor_content(log):
+    try:
+        with open(log) as f:
+            lines = [l[len("content="):].rstrip("\n") for l in f if l.startswith("content=")]
+    except FileNotFoundError:
+        return ""
+    return lines[-1] if lines else ""
+
+
+def clipboard(target=None):
+    args = ["xclip", "-o", "-selection", "clipboard"] + (["-t", target] if target else [])
+    return k.run(*args).stdout
+
+
+def main():
+    pam_service("pam_permit.so")
+    write_defaults()
+    k.check(store_secret(FIRST, SECRET_1) and store_secret(SECOND, SECRET_2),
+            "secret-tool stores both secrets in the session keyring")
+    env = {"KELVARO_TEST": "1", "KELVARO_TEST_PAM_CONFDIR": PAM_DIR, "KELVARO_TEST_CLIPBOARD_SECONDS": "3"}
+    app = k.Process([k.binary("kelvaro")], env=env)
+    dialogs = []
+    try:
+        time.sleep(1.5)
+        # 1. The first password into the focused field.
+        z = Zenity("--entry", "--text", "Password for Mail", title="Sign in")
+        dialogs.append(z)
+        k.check(z.wid != 0, "zenity's entry dialog is up")
+        k.activate(z.wid)
+        z.wait_focused()
+        time.sleep(0.3)
+        pick("password-ring-open")
+        time.sleep(1.5)
+        k.screenshot("password-delivered")
+        k.activate(z.wid)
+        k.key("Return")
+        k.check(z.output() == SECRET_1, "the first password lands in zenity's field")
+
+        # 1b. A Qt line edit takes it the same way.
+        log = os.path.join(SESSION, "vault-editor.log")
+        editor = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.Editor", "--title", "Editor",
+                            "--text-log", log], name="editor", wait_ready=True)
+        try:
+            ewid = k.find_window("Editor")
+            k.activate(ewid)
+            time.sleep(1.0)
+            pick("password-ring-over-qt")
+            k.check(k.wait_until(lambda: editor_content(log) == SECRET_1, timeout=5),
+                    "a Qt line edit gets the password too: %r" % editor_content(log))
+        finally:
+            editor.stop()
+
+        # 2. The second card on the outer arc (below the ring's one wedge, left half).
+        z = Zenity("--entry", "--text", "App password", title="Sign in again")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        time.sleep(0.3)
+        pick("password-ring-arc-open", point_at=(598, 752))
+        time.sleep(1.5)
+        k.activate(z.wid)
+        k.key("Return")
+        k.check(z.output() == SECRET_2, "the second card delivers the second password")
+
+        # 3. The screen locks: the shared check is over; PAM now refuses.
+        k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
+              "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
+        k.check(k.wait_until(lambda: "the screen locked" in app.log_text(), timeout=3),
+                "the screen lock is seen")
+        pam_service("pam_deny.so")
+        z = Zenity("--entry", "--text", "Refused", title="Sign in refused")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        time.sleep(0.3)
+        pick("password-ring-refused")
+        k.check(k.wait_until(lambda: "Kelvaro: no password was released" in app.log_text(), timeout=5),
+                "a refused check releases nothing (and beeps)")
+        time.sleep(0.5)
+        k.activate(z.wid)
+        k.key("Return")
+        k.check(z.output() == "", "nothing reached the field")
+
+        # 4. A service that asks: the question comes in Kelvaro's own dialog, which takes
+        # the focus; the answer unlocks, and the password still goes into the field
+        # that was focused at the choice.
+        k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
+              "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
+        time.sleep(0.3)
+        pam_password_file("open sesame")
+        z = Zenity("--entry", "--text", "Asked first", title="Sign in after asking")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        time.sleep(0.3)
+        pick("password-ring-before-dialog")
+        dialog = dialog_window()
+        k.check(dialog != 0, "the presence dialog asks")
+        if dialog:
+            k.check(k.wait_until(lambda: k.active_window() == dialog, timeout=3), "the dialog takes the focus")
+            time.sleep(0.3)
+            k.screenshot("password-presence-dialog")
+            k.type_text("open sesame")
+            k.key("Return")
+            k.check(k.wait_until(lambda: find_no_dialog(), timeout=5), "the dialog goes away")
+        time.sleep(1.0)
+        k.activate(z.wid)
+        k.key("Return")
+        got = z.output()
+        k.check(got == SECRET_1, "the answer unlocks and the field of the choice gets the password: %r" % got)
+
+        # 5. No text field focused: the clipboard, marked as a secret, cleared later.
+        pam_service("pam_permit.so")
+        z = Zenity("--info", "--text", "No field here", title="Notice")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        time.sleep(0.3)
+        pick("password-ring-no-field")
+        got = k.wait_until(lambda: clipboard() == SECRET_1 and "ok", timeout=5)
+        k.check(got == "ok", "without a text field the password is on the clipboard")
+        targets = clipboard("TARGETS")
+        k.check("x-kde-passwordManagerHint" in targets and "org.nspasteboard.ConcealedType" in targets,
+                "it carries the secret hints: %r" % targets.split())
+        k.check(clipboard("x-kde-passwordManagerHint") == "secret", "the hint says secret")
+        k.check(k.wait_until(lambda: clipboard() == "", timeout=6), "and the clipboard is empty after the wait")
+
+        log = app.log_text()
+        with open(defaults_path()) as f:
+            stored = f.read()
+        for secret in (SECRET_1, SECRET_2):
+            k.check(secret not in log, "no secret in the log")
+            k.check(secret not in stored and base64.b64encode(secret.encode()).decode() not in stored,
+                    "no secret in the defaults file")
+    finally:
+        k.key_up("ctrl")
+        k.key_up("shift")
+        for z in dialogs:
+            z.stop()
+        app.stop()
+    k.finish()
+
+
+if __name__ == "__main__":
+    main()
