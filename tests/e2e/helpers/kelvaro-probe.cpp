@@ -55,7 +55,7 @@ QJsonArray windowsJson(const QList<AppWindow>& windows)
         QJsonObject o;
         o.insert(QStringLiteral("id"), w.id);
         o.insert(QStringLiteral("title"), w.title);
-        o.insert(QStringLiteral("window"), w.cgWindowID ? QJsonValue(qint64(*w.cgWindowID)) : QJsonValue());
+        o.insert(QStringLiteral("window"), qint64(w.windowID));
         out << o;
     }
     return out;
@@ -149,7 +149,7 @@ int main(int argc, char** argv)
             QTimer::singleShot(int(AppWindows::focusAttempts * AppWindows::focusRetryInterval * 1000) + 200, &app,
                                &QCoreApplication::quit);
             app.exec();
-            print(QJsonObject {{QStringLiteral("window"), w.cgWindowID ? QJsonValue(qint64(*w.cgWindowID)) : QJsonValue()}});
+            print(QJsonObject {{QStringLiteral("window"), qint64(w.windowID)}});
             return 0;
         }
         std::fprintf(stderr, "kelvaro-probe: no window titled %s\n", qPrintable(args[2]));
