@@ -4,6 +4,7 @@
 #include "services/Telemetry.h"
 #include "services/UpdateChecker.h"
 #include "services/UpdateNoticeView.h"
+#include "settings/SettingsView.h"
 
 #include <QJsonObject>
 
@@ -33,6 +34,7 @@ void AppServices::installDefaults()
     s.stopUpdateChecks = [] { UpdateChecker::shared().stopUpdateChecks(); };
     s.checkForUpdatesManually = [] { UpdateChecker::shared().check(true); };
     s.updateAvailable = [] { return UpdateChecker::shared().outcome().kind == UpdateChecker::Outcome::Available; };
+    s.makeSettingsView = []() -> QWidget* { return new SettingsView(UpdateChecker::shared()); };
     s.makeUpdateNoticeView = [](std::function<void()> onClose) -> QWidget* {
         return new UpdateNoticeView(UpdateChecker::shared(), std::move(onClose));
     };

@@ -4,6 +4,7 @@
 #include "app/RingController.h"
 #include "app/AppServices.h"
 #include "app/SingleInstance.h"
+#include "settings/LanguagePicker.h"
 #include "app/UnixSignals.h"
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
@@ -21,6 +22,9 @@ static void initResources()
 {
     Q_INIT_RESOURCE(app);
 }
+
+// How long a relaunched copy waits for the one it replaces to quit.
+static constexpr int relaunchWaitMs = 10000;
 
 static QString appName()
 {
@@ -176,11 +180,15 @@ int KelvaroApp::main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvaro"));
+    // No application display name: Qt would append it to every window title
+    // ("Kelvaro Settings — Kelvaro"); the titles already name the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
-    if (!instance.claim())
+    // A relaunch (a new interface language) starts this copy while the old
+    // one is still quitting: wait for it instead of handing over to it.
+    const bool relaunched = QCoreApplication::arguments().contains(LanguagePicker::relaunchArgument());
+    if (!instance.claim(relaunched ? relaunchWaitMs : 0))
         return 0; // the running instance was asked to reopen
 
     UnixSignals::quitOnTermination();

@@ -40,16 +40,24 @@ QString SingleInstance::defaultFolder()
     return dir;
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(int waitForRunningMs)
 {
     QDir().mkpath(m_folder);
     m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/kelvaro.lock"));
     m_lock->setStaleLockTime(0); // stale only when its process is gone
-    if (!m_lock->tryLock(0)) {
-        if (m_lock->error() == QLockFile::LockFailedError) {
-            notifyRunning();
+    bool locked = m_lock->tryLock(waitForRunningMs);
+    if (!locked && m_lock->error() == QLockFile::LockFailedError) {
+        if (notifyRunning())
             return false;
-        }
+        // Nobody answered: the copy that held the lock may be on its way out
+        // (a relaunch that took long). Waiting once more beats running none.
+        if (waitForRunningMs <= 0)
+            return false;
+        locked = m_lock->tryLock(waitForRunningMs);
+        if (!locked && m_lock->error() == QLockFile::LockFailedError)
+            return false;
+    }
+    if (!locked) {
         Log::write(QStringLiteral("Kelvaro: could not create the instance lock in %1; running without it")
                        .arg(m_folder));
     }

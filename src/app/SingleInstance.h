@@ -18,8 +18,10 @@ public:
     ~SingleInstance() override;
 
     // True when this process is the running copy from now on. False when
-    // another copy runs: it has then been asked to reopen.
-    bool claim();
+    // another copy runs: it has then been asked to reopen. With
+    // `waitForRunningMs`, a copy that is about to quit (a relaunch) is given
+    // that long to let go before this one gives up and asks it to reopen.
+    bool claim(int waitForRunningMs = 0);
     bool isPrimary() const { return m_server != nullptr; }
 
     static QString defaultFolder();

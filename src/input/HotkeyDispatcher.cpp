@@ -20,6 +20,19 @@ constexpr std::uint16_t navigationKeys[] = { KeyCodes::Return, KeyCodes::KeypadE
                                              KeyCodes::Escape };
 
 AppSettings& settings() { return AppSettings::shared(); }
+
+QPointer<HotkeyDispatcher>& current()
+{
+    static QPointer<HotkeyDispatcher> dispatcher;
+    return dispatcher;
+}
+}
+
+std::optional<bool> HotkeyDispatcher::isTapRunning()
+{
+    if (!current())
+        return std::nullopt;
+    return current()->m_keyTap != nullptr;
 }
 
 HotkeyDispatcher::HotkeyDispatcher(RingCommands& rings, QObject* parent)
@@ -27,6 +40,7 @@ HotkeyDispatcher::HotkeyDispatcher(RingCommands& rings, QObject* parent)
     , m_rings(rings)
 {
     KeyTapSuspension::setProvider([this] { return beginSuspension(); });
+    current() = this;
     // The grab set follows the hotkeys and the groups.
     for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
                          &AppSettings::capturedTabsHotkeyChanged, &AppSettings::passwordHotkeyChanged,

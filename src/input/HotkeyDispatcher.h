@@ -16,6 +16,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class HotkeyEventTap;
@@ -60,6 +61,9 @@ public:
     bool isSuspended() const { return m_suspensionDepth > 0; }
 
     HotkeyEventTap* keyTap() const { return m_keyTap.get(); }
+    // Whether the process's dispatcher has its key tap running (not the
+    // fallback monitor, not waiting); nothing when there is no dispatcher.
+    static std::optional<bool> isTapRunning();
     bool hasGlobalMonitor() const { return m_globalMonitor != nullptr; }
     bool isWaitingForPermission() const { return m_permissionRetryTimer != 0; }
 

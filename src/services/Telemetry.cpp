@@ -204,7 +204,7 @@ Telemetry::Notice Telemetry::noticeTexts()
         + QStringLiteral("\n\n")
         + QCoreApplication::translate("Kelvaro", "No window titles, no URLs, no file paths, and nothing you type.")
         + QStringLiteral("\n\n")
-        + QCoreApplication::translate("Kelvaro", "You can turn it off now, or at any time in Settings › Privacy.");
+        + QCoreApplication::translate("Kelvaro", "You can turn it off now, or at any time in Settings › General › Privacy.");
     n.keepButton = QCoreApplication::translate("Kelvaro", "Keep it on");
     n.turnOffButton = QCoreApplication::translate("Kelvaro", "Turn it off");
     return n;

@@ -175,7 +175,7 @@ TEST_F(TelemetryTest, NoticeIsShownOnceRecordedFirstAndRunsWithTheKeyTapSuspende
     EXPECT_EQ(shown.message, QStringLiteral("Kelvaro now sends anonymous usage data"));
     const QStringList paragraphs = shown.informative.split(QStringLiteral("\n\n"));
     ASSERT_EQ(paragraphs.size(), 3);
-    EXPECT_TRUE(paragraphs[2].contains(QStringLiteral("Settings \u203A Privacy")));
+    EXPECT_TRUE(paragraphs[2].contains(QStringLiteral("Settings \u203A General \u203A Privacy")));
     EXPECT_EQ(shown.keepButton, QStringLiteral("Keep it on"));
     EXPECT_EQ(shown.turnOffButton, QStringLiteral("Turn it off"));
 

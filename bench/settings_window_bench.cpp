@@ -1,0 +1,101 @@
+// Opening the settings window: from the request (the tray item, Ctrl+, or a
+// second start all call TitledWindows::openSettings) to the first painted
+// frame of the window, with eight running applications in the preview. Each
+// repetition makes the window anew, as after the user closed it; the figure
+// to read is the median of 10. Runs on the offscreen platform unless
+// $DISPLAY is set and KELVARO_BENCH_X11=1, which measures a real X server.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+
+#include "app/AppServices.h"
+#include "app/TitledWindows.h"
+#include "platform/sim/MemoryDefaultsStore.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimScreens.h"
+#include "settings/AccessibilityPermissionMonitor.h"
+
+namespace {
+
+// Notes when any widget of the settings window paints.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(TitledWindows& windows)
+        : m_windows(windows)
+    {
+    }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!painted && event->type() == QEvent::Paint && watched->isWidgetType()) {
+            QWidget* window = m_windows.settingsWindow();
+            if (window && static_cast<QWidget*>(watched)->window() == window)
+                painted = true;
+        }
+        return false;
+    }
+
+private:
+    TitledWindows& m_windows;
+};
+
+void BM_OpenSettingsToFirstFrame(benchmark::State& state)
+{
+    auto desktop = SimDesktop::install();
+    for (int a = 0; a < 8; ++a)
+        desktop->addApp(100 + a, QStringLiteral("org.example.App%1").arg(a), QStringLiteral("App %1").arg(a)).icon
+            = SimDesktop::solidIcon(QColor::fromHsv(a * 40, 200, 200));
+    desktop->frontmostPID = 100;
+    AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
+    AppServices::installDefaults();
+    for (auto _ : state) {
+        TitledWindows windows;
+        FirstPaint probe(windows);
+        qApp->installEventFilter(&probe);
+        QElapsedTimer clock;
+        clock.start();
+        windows.openSettings();
+        while (!probe.painted && clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        qApp->removeEventFilter(&probe);
+        if (!probe.painted) {
+            state.SkipWithError("the settings window never painted");
+            break;
+        }
+        state.SetIterationTime(seconds);
+        if (QWidget* w = windows.settingsWindow()) {
+            w->close();
+            delete w;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenSettingsToFirstFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariable("KELVARO_BENCH_X11") != QLatin1String("1") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+    auto screens = std::make_shared<SimScreens>();
+    screens->addScreen(QRectF(0, 0, 1920, 1080));
+    Screens::setShared(screens);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

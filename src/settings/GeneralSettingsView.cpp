@@ -1,0 +1,325 @@
+#include "settings/GeneralSettingsView.h"
+
+#include "core/AppSettings.h"
+#include "core/SymbolIcons.h"
+#include "platform/DisplayPreferences.h"
+#include "platform/Screens.h"
+#include "platform/Workspace.h"
+#include "services/BuildConfig.h"
+#include "services/Telemetry.h"
+#include "services/UpdateChecker.h"
+#include "settings/IconViews.h"
+#include "settings/LanguagePicker.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+AppSettings& settings() { return AppSettings::shared(); }
+
+QLabel* secondary(const QString& text, QWidget* parent) { return new SecondaryLabel(text, parent); }
+
+// A toggle with its title and a second line.
+QCheckBox* toggle(const QString& title, const QString& detail, QVBoxLayout* into, QWidget* parent)
+{
+    auto* box = new QCheckBox(title, parent);
+    box->setAccessibleName(title);
+    box->setAccessibleDescription(detail);
+    into->addWidget(box);
+    auto* second = secondary(detail, parent);
+    second->setContentsMargins(24, 0, 0, 0);
+    into->addWidget(second);
+    return box;
+}
+
+// A segmented control: one checkable button per option, exclusive.
+template <typename Enum>
+QButtonGroup* segmented(const QString& title, QVBoxLayout* into, QWidget* parent)
+{
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(title, parent);
+    row->addWidget(label);
+    row->addStretch(1);
+    auto* group = new QButtonGroup(parent);
+    group->setExclusive(true);
+    int id = 0;
+    for (Enum option : allCases<Enum>()) {
+        auto* b = new QToolButton(parent);
+        b->setCheckable(true);
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setIcon(SymbolIcons::icon(symbolName(option)));
+        b->setText(::title(option));
+        b->setAccessibleName(title + QStringLiteral(": ") + ::title(option));
+        b->setFocusPolicy(Qt::StrongFocus);
+        group->addButton(b, id++);
+        row->addWidget(b);
+    }
+    into->addLayout(row);
+    return group;
+}
+
+QVBoxLayout* section(const QString& title, QVBoxLayout* page, QWidget* parent)
+{
+    auto* box = new QGroupBox(title, parent);
+    auto* column = new QVBoxLayout(box);
+    column->setSpacing(6);
+    page->addWidget(box);
+    return column;
+}
+
+QSlider* slider(double min, double max, QWidget* parent)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setRange(int(std::lround(min * 100)), int(std::lround(max * 100)));
+    s->setSingleStep(5);
+    s->setPageStep(10);
+    s->setFixedWidth(190);
+    return s;
+}
+}
+
+QString GeneralSettingsView::scaleLabel(double ringScale)
+{
+    if (ringScale < 0.85)
+        return QCoreApplication::translate("Kelvaro", "Small");
+    if (ringScale < 1.15)
+        return QCoreApplication::translate("Kelvaro", "Medium");
+    return QCoreApplication::translate("Kelvaro", "Large");
+}
+
+QString GeneralSettingsView::speedLabel(double animationSpeed)
+{
+    if (animationSpeed < 0.85)
+        return QCoreApplication::translate("Kelvaro", "Relaxed");
+    if (animationSpeed < 1.35)
+        return QCoreApplication::translate("Kelvaro", "Normal");
+    return QCoreApplication::translate("Kelvaro", "Brisk");
+}
+
+QString GeneralSettingsView::versionText()
+{
+    QString version = BuildConfig::version();
+    QString build = BuildConfig::buildNumber();
+    if (version.isEmpty())
+        version = QStringLiteral("1.0");
+    if (build.isEmpty())
+        build = QStringLiteral("1");
+    return QStringLiteral("%1 (%2)").arg(version, build);
+}
+
+GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent)
+    : QWidget(parent)
+    , m_updates(updates)
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+    auto* content = new QWidget(scroll);
+    auto* page = new QVBoxLayout(content);
+    page->setContentsMargins(20, 12, 20, 16);
+    page->setSpacing(12);
+    scroll->setWidget(content);
+
+    // Language
+    section(QCoreApplication::translate("Kelvaro", "Language"), page, content)->addWidget(new LanguagePicker(LanguagePicker::Style::list, false, content));
+
+    // Startup
+    m_openAtLogin = toggle(QCoreApplication::translate("Kelvaro", "Open at login"), QCoreApplication::translate("Kelvaro", "Start Kelvaro automatically when you sign in."),
+                           section(QCoreApplication::translate("Kelvaro", "Startup"), page, content), content);
+    connect(m_openAtLogin, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_updating)
+            settings().setLaunchAtLogin(on);
+    });
+
+    // Privacy
+    m_usageData = toggle(QCoreApplication::translate("Kelvaro", "Send anonymous usage data"),
+                         QCoreApplication::translate("Kelvaro", "Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, "
+                            "file paths or anything you type."),
+                         section(QCoreApplication::translate("Kelvaro", "Privacy"), page, content), content);
+    connect(m_usageData, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_updating)
+            Telemetry::shared().setEnabled(on); // turning it off sends "telemetry_disabled"
+    });
+
+    // Behaviour
+    auto* behaviour = section(QCoreApplication::translate("Kelvaro", "Behaviour"), page, content);
+    m_activation = segmented<ActivationMode>(QCoreApplication::translate("Kelvaro", "Activation"), behaviour, content);
+    m_activationText = secondary(QString(), content);
+    behaviour->addWidget(m_activationText);
+    connect(m_activation, &QButtonGroup::idClicked, this, [](int id) {
+        settings().setActivationMode(allCases<ActivationMode>().value(id));
+    });
+    m_placement = segmented<RingPlacement>(QCoreApplication::translate("Kelvaro", "Open the ring"), behaviour, content);
+    m_placementText = secondary(QString(), content);
+    behaviour->addWidget(m_placementText);
+    connect(m_placement, &QButtonGroup::idClicked, this, [](int id) {
+        settings().setRingPlacement(allCases<RingPlacement>().value(id));
+    });
+    m_followPointer = toggle(QCoreApplication::translate("Kelvaro", "Follow the pointer across displays"),
+                             QCoreApplication::translate("Kelvaro", "Otherwise the ring always opens on the main display."), behaviour, content);
+    connect(m_followPointer, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_updating)
+            settings().setShowOnMouseScreen(on);
+    });
+
+    // Appearance
+    auto* look = section(QCoreApplication::translate("Kelvaro", "Appearance"), page, content);
+    m_appearance = segmented<AppearanceMode>(QCoreApplication::translate("Kelvaro", "Appearance"), look, content);
+    connect(m_appearance, &QButtonGroup::idClicked, this, [](int id) {
+        settings().setAppearance(allCases<AppearanceMode>().value(id));
+    });
+    auto sliderRow = [&](const QString& title, QSlider* s, QLabel*& valueLabel) {
+        auto* row = new QHBoxLayout;
+        auto* label = new QLabel(title, content);
+        label->setBuddy(s);
+        s->setAccessibleName(title);
+        row->addWidget(label);
+        row->addStretch(1);
+        auto* column = new QVBoxLayout;
+        column->setSpacing(2);
+        column->addWidget(s, 0, Qt::AlignRight);
+        valueLabel = secondary(QString(), content);
+        valueLabel->setAlignment(Qt::AlignRight);
+        column->addWidget(valueLabel);
+        row->addLayout(column);
+        look->addLayout(row);
+    };
+    m_ringSize = slider(0.7, 1.4, content);
+    sliderRow(QCoreApplication::translate("Kelvaro", "Ring size"), m_ringSize, m_ringSizeLabel);
+    connect(m_ringSize, &QSlider::valueChanged, this, [this](int v) {
+        if (!m_updating)
+            settings().setRingScale(v / 100.0);
+    });
+    m_speed = slider(0.5, 2.0, content);
+    sliderRow(QCoreApplication::translate("Kelvaro", "Animation speed"), m_speed, m_speedLabel);
+    connect(m_speed, &QSlider::valueChanged, this, [this](int v) {
+        if (!m_updating)
+            settings().setAnimationSpeed(v / 100.0);
+    });
+    m_tilt = toggle(QCoreApplication::translate("Kelvaro", "Tilt the centre icon with the pointer"), QCoreApplication::translate("Kelvaro", "Adds a subtle parallax to the selected app's icon."),
+                    look, content);
+    connect(m_tilt, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_updating)
+            settings().setEnable3DEffects(on);
+    });
+    m_reduceMotionNote = secondary(QStringLiteral("ⓘ ") + QCoreApplication::translate("Kelvaro", "Reduce Motion is on in the desktop's settings, so animations stay minimal."), content);
+    look->addWidget(m_reduceMotionNote);
+
+    // About
+    auto* about = section(QCoreApplication::translate("Kelvaro", "About"), page, content);
+    auto* versionRow = new QHBoxLayout;
+    versionRow->addWidget(new QLabel(QCoreApplication::translate("Kelvaro", "Version"), content));
+    versionRow->addStretch(1);
+    auto* version = new QLabel(versionText(), content);
+    version->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    versionRow->addWidget(version);
+    about->addLayout(versionRow);
+    m_automaticChecks = toggle(QCoreApplication::translate("Kelvaro", "Check for updates automatically"), QCoreApplication::translate("Kelvaro", "Once a day, in the background."), about, content);
+    connect(m_automaticChecks, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_updating)
+            m_updates.setAutomaticChecks(on);
+    });
+    auto* checkRow = new QHBoxLayout;
+    m_checkNow = new QPushButton(QCoreApplication::translate("Kelvaro", "Check Now"), content);
+    connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updates.check(true); });
+    checkRow->addWidget(m_checkNow);
+    m_checking = new QProgressBar(content);
+    m_checking->setRange(0, 0);
+    m_checking->setFixedWidth(60);
+    m_checking->setTextVisible(false);
+    m_checking->setMaximumHeight(10);
+    checkRow->addWidget(m_checking);
+    checkRow->addStretch(1);
+    m_updateStatus = secondary(QString(), content);
+    m_updateStatus->setWordWrap(false);
+    checkRow->addWidget(m_updateStatus);
+    m_updateLink = new QPushButton(content);
+    m_updateLink->setFlat(true);
+    m_updateLink->setCursor(Qt::PointingHandCursor);
+    m_updateLink->setStyleSheet(QStringLiteral("QPushButton { color: palette(link); border: none; padding: 0; }"));
+    connect(m_updateLink, &QPushButton::clicked, this, [this] {
+        const QUrl url(m_updates.outcome().manifest.url, QUrl::StrictMode);
+        if (url.isValid() && !url.scheme().isEmpty())
+            Workspace::shared().openURL(url);
+    });
+    checkRow->addWidget(m_updateLink);
+    about->addLayout(checkRow);
+    page->addStretch(1);
+
+    AppSettings& s = settings();
+    for (auto signal : { &AppSettings::launchAtLoginChanged, &AppSettings::activationModeChanged,
+                         &AppSettings::ringPlacementChanged, &AppSettings::showOnMouseScreenChanged,
+                         &AppSettings::appearanceChanged, &AppSettings::ringScaleChanged,
+                         &AppSettings::animationSpeedChanged, &AppSettings::enable3DEffectsChanged,
+                         &AppSettings::languageChanged })
+        connect(&s, signal, this, &GeneralSettingsView::refresh);
+    connect(&Telemetry::shared(), &Telemetry::enabledChanged, this, &GeneralSettingsView::refresh);
+    connect(&m_updates, &UpdateChecker::outcomeChanged, this, &GeneralSettingsView::refreshUpdates);
+    connect(&m_updates, &UpdateChecker::automaticChecksChanged, this, &GeneralSettingsView::refresh);
+    refresh();
+}
+
+void GeneralSettingsView::refresh()
+{
+    m_updating = true;
+    AppSettings& s = settings();
+    m_openAtLogin->setChecked(s.launchAtLogin());
+    m_usageData->setChecked(Telemetry::shared().isEnabled());
+    m_activation->button(int(allCases<ActivationMode>().indexOf(s.activationMode())))->setChecked(true);
+    m_activationText->setText(explanation(s.activationMode()));
+    m_placement->button(int(allCases<RingPlacement>().indexOf(s.ringPlacement())))->setChecked(true);
+    m_placementText->setText(explanation(s.ringPlacement()));
+    m_followPointer->setChecked(s.showOnMouseScreen());
+    // Counted each time: a second display may have been plugged in.
+    m_followPointer->setEnabled(Screens::shared().screens().size() >= 2);
+    m_appearance->button(int(allCases<AppearanceMode>().indexOf(s.appearance())))->setChecked(true);
+    m_ringSize->setValue(int(std::lround(s.ringScale() * 100)));
+    m_ringSizeLabel->setText(scaleLabel(s.ringScale()));
+    m_ringSize->setAccessibleDescription(m_ringSizeLabel->text());
+    m_speed->setValue(int(std::lround(s.animationSpeed() * 100)));
+    m_speedLabel->setText(speedLabel(s.animationSpeed()));
+    m_speed->setAccessibleDescription(m_speedLabel->text());
+    m_tilt->setChecked(s.enable3DEffects());
+    m_reduceMotionNote->setVisible(DisplayPreferences::shared().reduceMotion());
+    m_automaticChecks->setChecked(m_updates.automaticChecks());
+    m_updating = false;
+    refreshUpdates();
+}
+
+void GeneralSettingsView::refreshUpdates()
+{
+    const UpdateChecker::Outcome& outcome = m_updates.outcome();
+    const bool checking = outcome.kind == UpdateChecker::Outcome::Checking;
+    m_checkNow->setEnabled(!checking);
+    m_checking->setVisible(checking);
+    m_updateLink->setVisible(outcome.kind == UpdateChecker::Outcome::Available);
+    m_updateLink->setText(QCoreApplication::translate("Kelvaro", "Kelvaro %1 is available").arg(outcome.manifest.version));
+    switch (outcome.kind) {
+    case UpdateChecker::Outcome::Failed:
+        m_updateStatus->setText(QCoreApplication::translate("Kelvaro", outcome.message.toUtf8().constData()));
+        break;
+    case UpdateChecker::Outcome::UpToDate:
+        m_updateStatus->setText(QCoreApplication::translate("Kelvaro", "Up to date"));
+        break;
+    default:
+        m_updateStatus->clear();
+        break;
+    }
+}

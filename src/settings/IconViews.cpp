@@ -1,0 +1,383 @@
+#include "settings/IconViews.h"
+
+#include "core/CustomIcons.h"
+#include "core/Hotkey.h"
+#include "core/SymbolIcons.h"
+#include "platform/Workspace.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <QImageReader>
+#include <QPainter>
+#include <QPainterPath>
+
+std::optional<QIcon> AppIcons::appIcon(const QString& bundleIdentifier)
+{
+    if (bundleIdentifier.isEmpty())
+        return std::nullopt;
+    const auto url = Workspace::shared().urlForApplication(bundleIdentifier);
+    if (!url)
+        return std::nullopt;
+    const QIcon icon = Workspace::shared().iconForFile(*url);
+    if (icon.isNull())
+        return std::nullopt;
+    return icon;
+}
+
+// ---- Custom icons ---------------------------------------------------------------------------------
+
+CustomIconView::CustomIconView(QString iconName, double side, QWidget* parent)
+    : QWidget(parent)
+    , m_side(side)
+{
+    setFixedSize(int(side), int(side));
+    setIconName(iconName);
+}
+
+void CustomIconView::setIconName(const QString& iconName)
+{
+    if (iconName == m_name && m_loads > 0)
+        return;
+    m_name = iconName;
+    load();
+    update();
+}
+
+void CustomIconView::load()
+{
+    ++m_loads;
+    m_image = QImage();
+    const auto path = CustomIcons::filePath(m_name);
+    if (!path)
+        return;
+    QImageReader reader(*path);
+    if (QFile(*path).size() > 8 * 1024 * 1024)
+        return; // not an icon
+    m_image = reader.read();
+}
+
+void CustomIconView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF square(0, 0, m_side, m_side);
+    if (!m_image.isNull()) {
+        QSizeF s = QSizeF(m_image.size()).scaled(square.size(), Qt::KeepAspectRatio);
+        p.drawImage(QRectF(square.center() - QPointF(s.width() / 2, s.height() / 2), s), m_image);
+        return;
+    }
+    const double d = m_side * 0.6;
+    SymbolIcons::paint(p, QRectF(square.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), QStringLiteral("photo"),
+                       palette().color(QPalette::PlaceholderText));
+}
+
+ShortcutIconView::ShortcutIconView(const AppShortcut& shortcut, double side, QWidget* parent)
+    : QWidget(parent)
+    , m_shortcut(shortcut)
+    , m_side(side)
+{
+    setFixedSize(int(side), int(side));
+    if (CustomIcons::isCustomIconName(shortcut.icon))
+        m_custom = new CustomIconView(shortcut.icon, side, this);
+}
+
+void ShortcutIconView::paintEvent(QPaintEvent*)
+{
+    if (m_custom)
+        return;
+    QPainter p(this);
+    const double d = m_side * 0.72;
+    SymbolIcons::paint(p, QRectF((m_side - d) / 2, (m_side - d) / 2, d, d), m_shortcut.icon,
+                       palette().color(QPalette::WindowText));
+}
+
+// ---- Tab buttons ------------------------------------------------------------------------------------
+
+TabButton::TabButton(QString symbol, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_symbol(std::move(symbol))
+{
+    setCheckable(true);
+    setAutoExclusive(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize TabButton::sizeHint() const { return QSize(74, 20 + 5 + fontMetrics().height() + 16); }
+
+void TabButton::enterEvent(QEnterEvent*)
+{
+    m_hovering = true;
+    update();
+}
+
+void TabButton::leaveEvent(QEvent*)
+{
+    m_hovering = false;
+    update();
+}
+
+void TabButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor background = Qt::transparent;
+    if (isChecked()) {
+        background = accent;
+        background.setAlphaF(0.14f);
+    } else if (m_hovering) {
+        background = palette().color(QPalette::WindowText);
+        background.setAlphaF(0.06f);
+    }
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    p.fillPath(shape, background);
+    if (hasFocus()) {
+        p.setPen(QPen(accent, 1.5));
+        p.drawPath(shape);
+    }
+    const QColor ink = isChecked() ? accent : SecondaryLabel::colour(palette());
+    SymbolIcons::paint(p, QRectF((width() - 20) / 2.0, 8, 20, 20), m_symbol, ink);
+    QFont f = font();
+    f.setPixelSize(11);
+    f.setWeight(isChecked() ? QFont::DemiBold : QFont::Normal);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(QRectF(0, 8 + 20 + 5, width(), height() - 33), Qt::AlignHCenter | Qt::AlignTop,
+               p.fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4));
+}
+
+// ---- Dotted backdrop -----------------------------------------------------------------------------------
+
+QList<QPointF> DottedPattern::centres(QSizeF size, double spacing)
+{
+    QList<QPointF> out;
+    if (spacing <= 0)
+        return out;
+    for (int i = 0; i * spacing <= size.width(); ++i)
+        for (int j = 0; j * spacing <= size.height(); ++j)
+            out << QPointF(i * spacing, j * spacing);
+    return out;
+}
+
+void DottedPattern::paint(QPainter& painter, QSizeF size, double dotSize, double spacing, bool dark)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dark ? QColor(255, 255, 255, 41) : QColor(0, 0, 0, 33));
+    for (const QPointF& c : centres(size, spacing))
+        painter.drawEllipse(c, dotSize / 2, dotSize / 2);
+    painter.restore();
+}
+
+// ---- Secondary text ---------------------------------------------------------------------------------------
+
+SecondaryLabel::SecondaryLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setWordWrap(true);
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.9);
+    setFont(f);
+    follow();
+}
+
+QColor SecondaryLabel::colour(const QPalette& palette)
+{
+    QColor c = palette.color(QPalette::WindowText);
+    c.setAlphaF(0.62f);
+    return c;
+}
+
+void SecondaryLabel::follow()
+{
+    if (m_following)
+        return;
+    m_following = true;
+    QPalette p = parentWidget() ? parentWidget()->palette() : QApplication::palette();
+    p.setColor(QPalette::WindowText, colour(p));
+    setPalette(p);
+    m_following = false;
+}
+
+void SecondaryLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange)
+        follow();
+    QLabel::changeEvent(event);
+}
+
+// ---- Row buttons and rows ----------------------------------------------------------------------------------
+
+RowActionButton::RowActionButton(QString symbol, QString help, bool isDestructive, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_symbol(std::move(symbol))
+    , m_destructive(isDestructive)
+{
+    setToolTip(help);
+    setAccessibleName(help);
+    setFixedSize(26, 26);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void RowActionButton::enterEvent(QEnterEvent*)
+{
+    m_hovering = true;
+    update();
+}
+
+void RowActionButton::leaveEvent(QEvent*)
+{
+    m_hovering = false;
+    update();
+}
+
+void RowActionButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor disc = palette().color(QPalette::WindowText);
+    disc.setAlphaF(m_hovering && isEnabled() ? 0.12f : 0.06f);
+    p.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight), 1.5) : Qt::NoPen);
+    p.setBrush(disc);
+    p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
+    QColor ink = m_destructive ? QColor(255, 59, 48) : palette().color(QPalette::WindowText);
+    if (!isEnabled()) {
+        ink = palette().color(QPalette::WindowText);
+        ink.setAlphaF(0.25f);
+    }
+    SymbolIcons::paint(p, QRectF(7, 7, 12, 12), m_symbol, ink);
+}
+
+QString ShortcutRowView::subtitle(const AppShortcut& shortcut)
+{
+    if (!shortcut.shortcut.isEmpty())
+        return Hotkey::displayTextForStored(shortcut.shortcut);
+    if (shortcut.url && !shortcut.url->isEmpty())
+        return *shortcut.url;
+    if (shortcut.textSnippet && !shortcut.textSnippet->isEmpty())
+        return *shortcut.textSnippet;
+    return QCoreApplication::translate("Kelvaro", "No action");
+}
+
+ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, Actions actions, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 5, 0, 5);
+    row->setSpacing(12);
+    row->addWidget(new ShortcutIconView(shortcut, 28, this));
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(1);
+    auto* name = new QLabel(shortcut.name, this);
+    QFont nf = name->font();
+    nf.setWeight(QFont::DemiBold);
+    name->setFont(nf);
+    auto* second = new SecondaryLabel(QString(), this);
+    second->setWordWrap(false);
+    second->setText(second->fontMetrics().elidedText(subtitle(shortcut), Qt::ElideMiddle, 260));
+    texts->addWidget(name);
+    texts->addWidget(second);
+    row->addLayout(texts);
+    row->addStretch(1);
+    auto add = [&](const char* symbol, const QString& help, bool destructive, bool enabled, std::function<void()> action) {
+        auto* b = new RowActionButton(QString::fromLatin1(symbol), help.arg(shortcut.name), destructive, this);
+        b->setEnabled(enabled);
+        connect(b, &QAbstractButton::clicked, this, [action] { action(); });
+        row->addWidget(b);
+        m_buttons << b;
+    };
+    if (actions.onMoveUp)
+        add("chevron.up", QCoreApplication::translate("Kelvaro", "Move %1 up"), false, actions.canMoveUp, actions.onMoveUp);
+    if (actions.onMoveDown)
+        add("chevron.down", QCoreApplication::translate("Kelvaro", "Move %1 down"), false, actions.canMoveDown,
+            actions.onMoveDown);
+    if (actions.onEdit)
+        add("pencil", QCoreApplication::translate("Kelvaro", "Edit %1"), false, true, actions.onEdit);
+    add("xmark", QCoreApplication::translate("Kelvaro", "Delete %1"), true, true,
+        actions.onDelete ? actions.onDelete : std::function<void()>([] {}));
+}
+
+IconMenuRow::IconMenuRow(QString title, std::optional<QString> detail, std::optional<QIcon> appIcon,
+                         std::optional<QString> systemImage, bool isSelected, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_detail(std::move(detail))
+    , m_appIcon(std::move(appIcon))
+    , m_systemImage(std::move(systemImage))
+    , m_selected(isSelected)
+{
+    setText(title);
+    setAccessibleName(title);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize IconMenuRow::sizeHint() const { return QSize(240, std::max(fontMetrics().height(), 20) + 14); }
+
+void IconMenuRow::enterEvent(QEnterEvent*)
+{
+    m_hovering = true;
+    update();
+}
+
+void IconMenuRow::leaveEvent(QEvent*)
+{
+    m_hovering = false;
+    update();
+}
+
+void IconMenuRow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor background = Qt::transparent;
+    if (m_hovering || hasFocus()) {
+        background = accent;
+        background.setAlphaF(0.18f);
+    } else if (m_selected) {
+        background = palette().color(QPalette::WindowText);
+        background.setAlphaF(0.06f);
+    }
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()), 6, 6);
+    p.fillPath(shape, background);
+    const double cy = height() / 2.0;
+    const QRectF icon(10, cy - 10, 20, 20);
+    if (m_appIcon)
+        m_appIcon->paint(&p, icon.toRect());
+    else
+        SymbolIcons::paint(p, icon.adjusted(3, 3, -3, -3), m_systemImage.value_or(QStringLiteral("app.fill")),
+                           m_systemImage ? accent : SecondaryLabel::colour(palette()));
+    double right = width() - 10;
+    if (m_selected)
+        SymbolIcons::paint(p, QRectF(right - 12, cy - 6, 12, 12), QStringLiteral("checkmark"), accent);
+    right -= 12 + 10;
+    if (m_detail) {
+        p.setPen(SecondaryLabel::colour(palette()));
+        const int w = p.fontMetrics().horizontalAdvance(*m_detail);
+        p.drawText(QRectF(right - w, 0, w, height()), Qt::AlignVCenter, *m_detail);
+        right -= w + 8;
+    }
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(QRectF(40, 0, right - 40, height()), Qt::AlignVCenter | Qt::AlignLeft,
+               p.fontMetrics().elidedText(text(), Qt::ElideRight, int(right - 40)));
+}
+
+void SettingsDropdownChrome::paintChevron(QPainter& painter, const QRectF& button, bool isOpen, const QColor& accent)
+{
+    const QRectF badge(button.right() - horizontalPadding - chevronSize, button.center().y() - 12, chevronSize, 24);
+    QPainterPath shape;
+    shape.addRoundedRect(badge, 5, 5);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(shape, accent);
+    painter.translate(badge.center());
+    painter.rotate(isOpen ? 180 : 0);
+    SymbolIcons::paint(painter, QRectF(-6, -6, 12, 12), QStringLiteral("chevron.down"), Qt::white);
+    painter.restore();
+}

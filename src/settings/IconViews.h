@@ -1,0 +1,171 @@
+#pragma once
+// Small shared views of the settings pages: a ring item's icon (a symbol or
+// an imported image from the custom-icons folder), an application's icon from
+// the icon theme, the buttons of the window's tab strip and the dotted
+// backdrop of the ring preview.
+
+#include "core/AppShortcut.h"
+
+#include <QAbstractButton>
+#include <functional>
+#include <QIcon>
+#include <QWidget>
+#include <optional>
+
+class QPainter;
+
+namespace AppIcons {
+// The icon of the installed application with this bundle identifier (its
+// desktop entry's icon from the icon theme); nothing when it is not installed.
+std::optional<QIcon> appIcon(const QString& bundleIdentifier);
+}
+
+// An image from the custom-icons folder, or the "photo" placeholder when the
+// file is missing or not an image. Loads when the name changes, not on every paint.
+class CustomIconView : public QWidget {
+    Q_OBJECT
+public:
+    CustomIconView(QString iconName, double side, QWidget* parent = nullptr);
+    void setIconName(const QString& iconName);
+    bool hasImage() const { return !m_image.isNull(); }
+    int loadCount() const { return m_loads; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void load();
+    QString m_name;
+    double m_side;
+    QImage m_image;
+    int m_loads = 0;
+};
+
+// A shortcut's icon: its custom image or its symbol at 0.72 of the side.
+class ShortcutIconView : public QWidget {
+    Q_OBJECT
+public:
+    ShortcutIconView(const AppShortcut& shortcut, double side, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    AppShortcut m_shortcut;
+    double m_side;
+    CustomIconView* m_custom = nullptr;
+};
+
+// One button of the tab strip: symbol above title, accent tint when selected,
+// a faint tint under the pointer.
+class TabButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    TabButton(QString symbol, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QString m_symbol;
+    bool m_hovering = false;
+};
+
+namespace DottedPattern {
+// Dots of `dotSize` every `spacing` points from the top-left corner,
+// including the right and bottom edges when they fall on a multiple.
+void paint(QPainter& painter, QSizeF size, double dotSize, double spacing, bool dark);
+// The dot centres, for checks.
+QList<QPointF> centres(QSizeF size, double spacing);
+}
+
+// A second line of text: the window text at reduced strength, following the
+// palette when the appearance changes.
+#include <QLabel>
+class SecondaryLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit SecondaryLabel(const QString& text = QString(), QWidget* parent = nullptr);
+    static QColor colour(const QPalette& palette);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void follow();
+    bool m_following = false;
+};
+
+// A round glyph button of a list row (move, edit, delete).
+class RowActionButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    RowActionButton(QString symbol, QString help, bool isDestructive, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return { 26, 26 }; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QString m_symbol;
+    bool m_destructive;
+    bool m_hovering = false;
+};
+
+// One row of a shortcut list: icon, name, subtitle and its buttons. The move
+// and edit buttons are there only when their actions are given.
+class ShortcutRowView : public QWidget {
+    Q_OBJECT
+public:
+    struct Actions {
+        std::function<void()> onDelete;
+        std::function<void()> onMoveUp;   // empty: no button
+        std::function<void()> onMoveDown; // empty: no button
+        std::function<void()> onEdit;     // empty: no button
+        bool canMoveUp = false;
+        bool canMoveDown = false;
+    };
+    ShortcutRowView(const AppShortcut& shortcut, Actions actions, QWidget* parent = nullptr);
+    // The key combination, else the link, else the text snippet, else "No action".
+    static QString subtitle(const AppShortcut& shortcut);
+    QList<RowActionButton*> buttons() const { return m_buttons; }
+
+private:
+    QList<RowActionButton*> m_buttons;
+};
+
+// One row of the pop-up lists of the settings pages: icon, title, detail and
+// a checkmark that keeps its place.
+class IconMenuRow : public QAbstractButton {
+    Q_OBJECT
+public:
+    IconMenuRow(QString title, std::optional<QString> detail, std::optional<QIcon> appIcon,
+                std::optional<QString> systemImage, bool isSelected, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    std::optional<QString> m_detail;
+    std::optional<QIcon> m_appIcon;
+    std::optional<QString> m_systemImage;
+    bool m_selected;
+    bool m_hovering = false;
+};
+
+// The metrics and chevron badge of the settings pages' pop-up buttons.
+namespace SettingsDropdownChrome {
+constexpr double chevronSize = 26;
+constexpr double horizontalPadding = 10;
+constexpr double trailingReserve = chevronSize + 10;
+// Draws the badge with its right edge `horizontalPadding` inside `button`.
+void paintChevron(QPainter& painter, const QRectF& button, bool isOpen, const QColor& accent);
+}

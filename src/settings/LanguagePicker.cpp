@@ -1,0 +1,180 @@
+#include "settings/LanguagePicker.h"
+
+#include "core/AppSettings.h"
+#include "platform/Log.h"
+#include "settings/IconViews.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+// Flags and the globe need a colour emoji font; without one they would show
+// as empty boxes, so the names stand alone.
+bool canShowEmoji()
+{
+    static const bool available = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const QString& family : families) {
+            if (family.contains(QLatin1String("Emoji"), Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    }();
+    return available;
+}
+
+QString withEmoji(const QString& emoji, const QString& text)
+{
+    return canShowEmoji() ? emoji + QStringLiteral("  ") + text : text;
+}
+
+struct RelaunchHooks {
+    std::function<bool(const QString&, const QStringList&)> start = [](const QString& program, const QStringList& arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
+    std::function<void()> quit = [] { QCoreApplication::quit(); };
+};
+RelaunchHooks& hooks()
+{
+    static RelaunchHooks h;
+    return h;
+}
+}
+
+void LanguagePicker::setRelaunchHooks(std::function<bool(const QString&, const QStringList&)> start,
+                                      std::function<void()> quit)
+{
+    hooks() = RelaunchHooks {};
+    if (start)
+        hooks().start = std::move(start);
+    if (quit)
+        hooks().quit = std::move(quit);
+}
+
+bool LanguagePicker::relaunch()
+{
+    // Every setting is written when it is set; the language chosen a moment
+    // ago is in the file before the new instance reads it.
+    const QString program = QCoreApplication::applicationFilePath();
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    arguments.removeAll(relaunchArgument());
+    arguments.prepend(relaunchArgument());
+    if (!hooks().start(program, arguments)) {
+        Log::write(QStringLiteral("Kelvaro: could not start %1 again; keeping this instance").arg(program));
+        return false;
+    }
+    hooks().quit();
+    return true;
+}
+
+LanguagePicker::LanguagePicker(Style style, bool appliesImmediately, QWidget* parent)
+    : QWidget(parent)
+    , m_style(style)
+    , m_appliesImmediately(appliesImmediately)
+{
+    build();
+    connect(&AppSettings::shared(), &AppSettings::languageChanged, this, &LanguagePicker::refresh);
+}
+
+void LanguagePicker::build()
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    if (m_style == Style::list) {
+        auto* row = new QHBoxLayout;
+        auto* label = new QLabel(QCoreApplication::translate("Kelvaro", "Language"), this);
+        m_list = new QComboBox(this);
+        m_list->setAccessibleName(QCoreApplication::translate("Kelvaro", "Language"));
+        label->setBuddy(m_list);
+        row->addWidget(label);
+        row->addStretch(1);
+        row->addWidget(m_list);
+        column->addLayout(row);
+        connect(m_list, &QComboBox::currentIndexChanged, this, [this](int index) {
+            if (m_updating || index < 0)
+                return;
+            const auto language = fromRawValue<AppLanguage>(m_list->itemData(index).toString());
+            if (language)
+                AppSettings::shared().setLanguage(*language);
+        });
+    } else {
+        auto* scroll = new QScrollArea(this);
+        scroll->setWidgetResizable(true);
+        scroll->setMaximumHeight(268);
+        scroll->setFrameShape(QFrame::NoFrame);
+        m_grid = new QWidget(scroll);
+        auto* grid = new QGridLayout(m_grid);
+        grid->setSpacing(8);
+        int i = 0;
+        for (AppLanguage language : selectableLanguages()) {
+            auto* tile = new QPushButton(withEmoji(flag(language), endonym(language)), m_grid);
+            tile->setCheckable(true);
+            tile->setAccessibleName(endonym(language));
+            tile->setProperty("language", rawValue(language));
+            connect(tile, &QPushButton::clicked, this, [language] { AppSettings::shared().setLanguage(language); });
+            grid->addWidget(tile, i / 3, i % 3);
+            ++i;
+        }
+        scroll->setWidget(m_grid);
+        column->addWidget(scroll);
+        auto* system = new QPushButton(withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), this);
+        system->setCheckable(true);
+        system->setProperty("language", rawValue(AppLanguage::system));
+        connect(system, &QPushButton::clicked, this, [] { AppSettings::shared().setLanguage(AppLanguage::system); });
+        column->addWidget(system);
+    }
+    if (m_appliesImmediately) {
+        auto* note = new QLabel(QCoreApplication::translate("Kelvaro", "The rest of this guide uses your choice."), this);
+        note->setWordWrap(true);
+        column->addWidget(note);
+    } else {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(8);
+        auto* note = new SecondaryLabel(QStringLiteral("↻ ") + QCoreApplication::translate("Kelvaro", "The interface updates right away."), this);
+        note->setWordWrap(false);
+        auto* relaunchButton = new QPushButton(QCoreApplication::translate("Kelvaro", "Relaunch Now"), this);
+        relaunchButton->setFlat(true);
+        relaunchButton->setCursor(Qt::PointingHandCursor);
+        relaunchButton->setStyleSheet(QStringLiteral("QPushButton { color: palette(link); border: none; padding: 0; }"));
+        connect(relaunchButton, &QPushButton::clicked, this, [] {
+            // After the click has been handled, not from inside it.
+            QTimer::singleShot(0, qApp, [] { relaunch(); });
+        });
+        row->addWidget(note);
+        row->addWidget(relaunchButton);
+        row->addStretch(1);
+        column->addLayout(row);
+    }
+    refresh();
+}
+
+void LanguagePicker::refresh()
+{
+    const QString current = rawValue(AppSettings::shared().language());
+    m_updating = true;
+    if (m_list) {
+        m_list->clear();
+        m_list->addItem(withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), rawValue(AppLanguage::system));
+        m_list->insertSeparator(1);
+        for (AppLanguage language : selectableLanguages())
+            m_list->addItem(withEmoji(flag(language), endonym(language)), rawValue(language));
+        m_list->setCurrentIndex(m_list->findData(current));
+    }
+    const auto buttons = findChildren<QPushButton*>();
+    for (QPushButton* b : buttons) {
+        if (b->property("language").isValid())
+            b->setChecked(b->property("language").toString() == current);
+    }
+    m_updating = false;
+}

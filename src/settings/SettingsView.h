@@ -1,0 +1,126 @@
+#pragma once
+// The settings window's content, 921 x 620: on the left a live preview of the
+// ring that the selected tab configures, with the hotkey that opens it as key
+// caps; on the right the title, six tabs and the selected tab's page. Made
+// once per process; the pages it holds follow the settings store at once.
+
+#include "core/AppShortcut.h"
+#include "core/Hotkey.h"
+#include "core/LauncherGroup.h"
+#include "core/RawEnum.h"
+#include "ringkit/RingAnimation.h"
+#include "ringkit/RunningApp.h"
+
+#include <QList>
+#include <QSize>
+#include <QUuid>
+#include <QWidget>
+#include <optional>
+
+class KeyStrip;
+class QButtonGroup;
+class QLabel;
+class QStackedWidget;
+class UpdateChecker;
+
+enum class SettingsTab { general, switcher, controller, launcher, passwords, capturedTabs };
+QString rawValue(SettingsTab tab); // "general", "switcher", "controller", "launcher", "passwords", "capturedTabs"
+template <> std::optional<SettingsTab> fromRawValue<SettingsTab>(const QString& raw);
+template <> QList<SettingsTab> allCases<SettingsTab>();
+QString title(SettingsTab tab);      // localized: "General", "Switcher", "Shortcuts", "Launcher", "Passwords", "Tabs"
+QString symbolName(SettingsTab tab); // "gearshape.fill", …
+
+// What the preview draws for the selected tab.
+struct RingStageInput {
+    SettingsTab tab = SettingsTab::controller;
+    QList<AppShortcut> shortcuts;     // shortcut-style rings
+    std::optional<RunningApp> centerApp;
+    QList<RunningApp> runningApps;    // switcher-style rings
+    int pageCount = 1;
+    int selectedIndex = 0;
+
+    bool drawsShortcuts() const;
+    // The hint under the ring ("Select an app", …), empty when none.
+    QString hint() const;
+};
+
+class RingPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit RingPreview(QWidget* parent = nullptr);
+    void setInput(RingStageInput input, std::optional<Hotkey> hotkey, QString caption);
+    const RingStageInput& input() const { return m_input; }
+    KeyStrip* keyCaps() const { return m_keys; }
+
+    // The preview scale of the 400-point ring canvas: half the ring-size setting's effect.
+    static double previewScale(double ringScale);
+    static constexpr double canvasSide = 400.0;
+    // The ring's square in the widget, as drawn now.
+    QRectF ringRect() const;
+
+    // Draws the ring stage centred on (0, 0) in the painter's coordinates.
+    static void paintStage(QPainter& painter, const RingStageInput& input, bool dark);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    RingStageInput m_input;
+    AnimatedValue m_ringScale; // the ring-size setting, sprung when it changes
+    double m_drawnScale = 0;
+    KeyStrip* m_keys = nullptr;
+    QLabel* m_noShortcut = nullptr;
+    QLabel* m_caption = nullptr;
+};
+
+class SettingsView : public QWidget {
+    Q_OBJECT
+public:
+    explicit SettingsView(UpdateChecker& updates, QWidget* parent = nullptr);
+    ~SettingsView() override;
+
+    static constexpr QSize windowSize { 921, 620 };
+
+    SettingsTab selectedTab() const { return m_selectedTab; }
+    void selectTab(SettingsTab tab);
+    RingPreview* preview() const { return m_preview; }
+    QWidget* page() const { return m_page; }
+
+    // The hotkey and ring the preview shows for the selected tab.
+    std::optional<Hotkey> activePreviewHotkey() const;
+    std::optional<LauncherGroup> selectedLauncherGroup() const;
+    std::optional<RunningApp> previewCenterApp() const;
+    RingStageInput stageInput() const;
+
+    // The first `limit` regular running applications that have an identifier,
+    // a name and an icon (the limit counts before that filter).
+    static QList<RunningApp> runningApps(int limit);
+
+    // The state other pages share through the window (set by their pages as they land).
+    std::optional<AppShortcut> controllerApp;
+    QList<AppShortcut> controllerShortcuts;
+    std::optional<QUuid> launcherGroupID;
+
+    void refreshTabPreview();
+    void updatePreview();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void refreshSources();
+    void buildPage();
+    void retranslate();
+
+    UpdateChecker& m_updates;
+    SettingsTab m_selectedTab = SettingsTab::controller;
+    RingPreview* m_preview = nullptr;
+    QLabel* m_title = nullptr;
+    QButtonGroup* m_tabs = nullptr;
+    QWidget* m_pageHost = nullptr;
+    QWidget* m_page = nullptr;
+    QList<RunningApp> m_previewApps;
+    QList<AppShortcut> m_passwordPreviewItems;
+    QList<AppShortcut> m_tabPreviewItems;
+    int m_tabPreviewPageCount = 1;
+};
