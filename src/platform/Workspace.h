@@ -4,10 +4,10 @@
 //
 // On X11 an application is the group of managed client windows that share one
 // bundle identifier (see ApplicationIdentity). Its `pid` is the key the window
-// port (Windows) uses for the whole group: the smallest process id among its windows,
-// unless another application of the same process already has that key, in
-// which case it is a negative number of its own. `processID` is always the
-// real process (0 when unknown).
+// port (Windows) uses for the whole group: the smallest process id among its
+// windows, unless another application of the same process already has that
+// key, in which case it is a negative number of its own. `processID` is always
+// the real process (0 when unknown).
 
 #include <QIcon>
 #include <QList>
