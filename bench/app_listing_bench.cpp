@@ -124,9 +124,7 @@ void BM_ShowingX11(benchmark::State& state)
     }
     auto desktop = std::make_shared<X11Desktop>();
     Workspace::setShared(desktop);
-    WindowElements::setShared(desktop);
-    WindowList::setShared(desktop);
-    Spaces::setShared(desktop);
+    Windows::setShared(desktop);
     installScreens();
     // Wait until the window manager manages all of them.
     int apps = 0;

@@ -1,20 +1,14 @@
-// The shared instances of the workspace, window-element, window-list and
-// Spaces ports. Unless a test installs its own, all four are answered by one
-// X11 desktop backend.
-#include "platform/Spaces.h"
-#include "platform/WindowElements.h"
-#include "platform/WindowList.h"
+// The shared instances of the workspace and window ports. Unless a test
+// installs its own, both are answered by one X11 desktop backend.
+#include "platform/Windows.h"
 #include "platform/Workspace.h"
 
-std::shared_ptr<void> makeX11Desktop(Workspace** workspace, WindowElements** elements, WindowList** list,
-                                     Spaces** spaces); // platform/linux/X11Desktop.cpp
+std::shared_ptr<void> makeX11Desktop(Workspace** workspace, Windows** windows); // platform/linux/X11Desktop.cpp
 
 namespace {
 struct Ports {
     std::shared_ptr<Workspace> workspace;
-    std::shared_ptr<WindowElements> elements;
-    std::shared_ptr<WindowList> list;
-    std::shared_ptr<Spaces> spaces;
+    std::shared_ptr<Windows> windows;
 };
 
 Ports& ports()
@@ -28,21 +22,15 @@ void ensureReal()
 {
     static std::shared_ptr<void> backend;
     static Workspace* w = nullptr;
-    static WindowElements* e = nullptr;
-    static WindowList* l = nullptr;
-    static Spaces* s = nullptr;
+    static Windows* v = nullptr;
     if (!backend)
-        backend = makeX11Desktop(&w, &e, &l, &s);
+        backend = makeX11Desktop(&w, &v);
     auto& p = ports();
     auto alias = [](auto* raw) { return std::shared_ptr<std::remove_pointer_t<decltype(raw)>>(backend, raw); };
     if (!p.workspace)
         p.workspace = alias(w);
-    if (!p.elements)
-        p.elements = alias(e);
-    if (!p.list)
-        p.list = alias(l);
-    if (!p.spaces)
-        p.spaces = alias(s);
+    if (!p.windows)
+        p.windows = alias(v);
 }
 }
 
@@ -65,26 +53,10 @@ Workspace& Workspace::shared()
 }
 void Workspace::setShared(std::shared_ptr<Workspace> workspace) { ports().workspace = std::move(workspace); }
 
-WindowElements& WindowElements::shared()
+Windows& Windows::shared()
 {
-    if (!ports().elements)
+    if (!ports().windows)
         ensureReal();
-    return *ports().elements;
+    return *ports().windows;
 }
-void WindowElements::setShared(std::shared_ptr<WindowElements> elements) { ports().elements = std::move(elements); }
-
-WindowList& WindowList::shared()
-{
-    if (!ports().list)
-        ensureReal();
-    return *ports().list;
-}
-void WindowList::setShared(std::shared_ptr<WindowList> list) { ports().list = std::move(list); }
-
-Spaces& Spaces::shared()
-{
-    if (!ports().spaces)
-        ensureReal();
-    return *ports().spaces;
-}
-void Spaces::setShared(std::shared_ptr<Spaces> spaces) { ports().spaces = std::move(spaces); }
+void Windows::setShared(std::shared_ptr<Windows> windows) { ports().windows = std::move(windows); }

@@ -4,10 +4,10 @@
 //
 // On X11 an application is the group of managed client windows that share one
 // bundle identifier (see ApplicationIdentity). Its `pid` is the key the window
-// ports use for the whole group: the smallest process id among its windows,
-// unless another application of the same process already has that key, in
-// which case it is a negative number of its own. `processID` is always the
-// real process (0 when unknown).
+// port (Windows) uses for the whole group: the smallest process id among its
+// windows, unless another application of the same process already has that
+// key, in which case it is a negative number of its own. `processID` is always
+// the real process (0 when unknown).
 
 #include <QIcon>
 #include <QList>
@@ -40,10 +40,6 @@ public:
     virtual QList<RunningApplication> runningApplications() const = 0;
     // Process id of the frontmost (active) application, if any.
     virtual std::optional<qint32> frontmostApplicationPID() const = 0;
-    // Asks the running application `pid` to come forward; with `allWindows`
-    // all of its windows come forward, otherwise its front window only.
-    // False when it cannot (it quit, or it has no window to activate).
-    virtual bool activateApplication(qint32 pid, bool allWindows) = 0;
     // The installed application (its desktop entry file) for a bundle identifier.
     virtual std::optional<QString> urlForApplication(const QString& bundleIdentifier) const = 0;
     // Starts the application at `url`, detached. False when it could not be started.

@@ -1,6 +1,7 @@
 #include "switcher/AppActivator.h"
 
 #include "platform/Log.h"
+#include "platform/Windows.h"
 #include "platform/Workspace.h"
 #include "switcher/AppWindows.h"
 #include "ringkit/RunningApp.h"
@@ -11,7 +12,7 @@ bool AppActivator::activateProcess(const QString& bundleIdentifier, const QStrin
     Workspace& workspace = Workspace::shared();
     QString url;
     if (const auto app = workspace.runningApplication(bundleIdentifier)) {
-        if (workspace.activateApplication(app->pid, true))
+        if (Windows::shared().activate(app->pid, true))
             return true;
         url = app->bundleURL;
     }
@@ -31,9 +32,9 @@ bool AppActivator::activate(const QString& bundleIdentifier, const QString& name
     if (const auto app = Workspace::shared().runningApplication(bundleIdentifier)) {
         if (const auto windowID = AppWindows::frontWindowID(app->pid)) {
             const auto outcome = SpaceFocus::activateSpace(*windowID);
-            const bool fronted = SpaceFocus::makeFront(app->pid, *windowID);
+            const bool fronted = Windows::shared().raise(*windowID);
             if (outcome != SpaceFocus::SpaceOutcome::alreadyActive) {
-                const bool activated = Workspace::shared().activateApplication(app->pid, false);
+                const bool activated = Windows::shared().activate(app->pid, false);
                 if (fronted || activated)
                     return true;
             }

@@ -10,7 +10,7 @@ public:
     // Activates the running application with all its windows, or launches it.
     // False when no such application can be found or its launch failed at once.
     static bool activateProcess(const QString& bundleIdentifier, const QString& name);
-    // Brings the application's front window forward on its Space, with
+    // Brings the application's front window forward on its desktop, with
     // activateProcess as the fallback.
     static bool activate(const QString& bundleIdentifier, const QString& name);
     static bool activate(const RunningApp& app);

@@ -1,25 +1,17 @@
 #include "switcher/SpaceFocus.h"
 
-#include "platform/Spaces.h"
+#include "platform/Windows.h"
 
 SpaceFocus::SpaceOutcome SpaceFocus::activateSpace(quint32 windowID)
 {
-    Spaces& spaces = Spaces::shared();
-    const auto list = spaces.spacesForWindow(windowID);
-    if (!list || list->isEmpty())
+    Windows& windows = Windows::shared();
+    const auto desktop = windows.desktopOf(windowID);
+    const auto current = windows.currentDesktop();
+    if (!desktop || !current)
         return SpaceOutcome::failed;
-    const quint64 space = list->first();
-    if (spaces.activeSpace() == space)
+    if (*desktop == Windows::allDesktops || *desktop == *current)
         return SpaceOutcome::alreadyActive;
-    const auto display = spaces.displayForSpace(space);
-    if (!display)
+    if (!windows.switchToDesktop(*desktop))
         return SpaceOutcome::failed;
-    spaces.setCurrentSpace(*display, space);
     return SpaceOutcome::switched;
-}
-
-bool SpaceFocus::makeFront(qint32 pid, quint32 windowID)
-{
-    const auto result = Spaces::shared().setFrontProcess(pid, windowID);
-    return result && *result == 0;
 }

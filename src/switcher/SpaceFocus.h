@@ -1,17 +1,15 @@
 #pragma once
-// Spaces and front processes: switching to a window's Space and making a
-// process frontmost with a given window.
+// Desktops: switching to the desktop a window is on.
 
 #include <QtGlobal>
 
 class SpaceFocus {
 public:
     enum class SpaceOutcome {
-        switched,      // the display was switched to the window's Space
-        alreadyActive, // the window's Space is the active one; nothing was switched
-        failed,        // no Space or no display was found; nothing was switched
+        switched,      // the display was switched to the window's desktop
+        alreadyActive, // the window is on the current desktop (or on every one); nothing was switched
+        failed,        // the window's desktop is unknown or cannot be switched to; nothing was switched
     };
 
     static SpaceOutcome activateSpace(quint32 windowID);
-    static bool makeFront(qint32 pid, quint32 windowID);
 };

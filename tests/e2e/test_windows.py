@@ -17,7 +17,7 @@ import zlib
 
 sys.path.insert(0, os.path.dirname(__file__))
 from kelvaro_e2e import (Process, activate, active_window, binary, check, current_desktop, find_window,  # noqa: E402
-                         finish, wait_until, window_pid)
+                         finish, run, wait_until, window_pid, window_prop)
 
 DATA = os.environ["XDG_DATA_HOME"]
 CLIENT = binary("kelvaro-test-client")
@@ -113,8 +113,10 @@ try:
 
     # Raising a window on the other desktop switches there and activates it.
     started = time.monotonic()
-    _, p = probe("raise", "org.kelvaro.TestAlpha", "Alpha Two")
+    raised, p = probe("raise", "org.kelvaro.TestAlpha", "Alpha Two")
     check(p.returncode == 0, "raise ran: %s" % p.stderr.strip())
+    check(raised == {"window": ids["Alpha Two"], "title": "Alpha Two", "desktop": 2},
+          "the window port reads the raised window's title and desktop: %s" % raised)
     check(wait_until(lambda: current_desktop() == 2, 3), "the desktop switched to 2")
     check(wait_until(lambda: active_window() == ids["Alpha Two"], 3),
           "the raised window is active (0x%x)" % active_window())
@@ -123,6 +125,18 @@ try:
     _, p = probe("raise", "org.kelvaro.TestBeta", "Beta Main")
     check(wait_until(lambda: current_desktop() == 1 and active_window() == ids["Beta Main"], 3),
           "raising back to desktop 1 works")
+
+    # A minimised window is not on the arc; activating its application restores it.
+    run("xdotool", "windowminimize", str(ids["Beta Main"]))
+    check(wait_until(lambda: "_NET_WM_STATE_HIDDEN" in window_prop(ids["Beta Main"], "_NET_WM_STATE"), 3),
+          "Beta Main is minimised")
+    wins, p = probe("windows", "org.kelvaro.TestBeta")
+    check(wins == [], "a minimised window is not listed: %s" % p.stdout)
+    result, p = probe("activate", "org.kelvaro.TestBeta")
+    check(result == {"result": True}, "activating the minimised application reports success")
+    check(wait_until(lambda: active_window() == ids["Beta Main"]
+                     and "_NET_WM_STATE_HIDDEN" not in window_prop(ids["Beta Main"], "_NET_WM_STATE"), 3),
+          "activation restores and focuses the minimised window")
 
     # Activating an application brings its front window forward.
     result, p = probe("activate", "org.kelvaro.TestAlpha")

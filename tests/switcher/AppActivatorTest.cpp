@@ -49,48 +49,56 @@ TEST_F(AppActivatorTest, LaunchThatFailsAtOnceIsNotReportedAsSuccess)
     EXPECT_EQ(env.logLines(), QStringList {QStringLiteral("Kelvaro: could not activate Mail")});
 }
 
-TEST_F(AppActivatorTest, FrontWindowOnTheActiveSpaceActivatesWithAllWindows)
+TEST_F(AppActivatorTest, FrontWindowOnTheCurrentDesktopActivatesWithAllWindows)
 {
     desktop->addWindow(7, 70, QStringLiteral("Inbox"));
+    desktop->addWindow(7, 71, QStringLiteral("Everywhere")).desktop = Windows::allDesktops;
     EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
-    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("front 7 70"), QStringLiteral("activate 7 all")}));
+    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("raise 70"), QStringLiteral("activate 7 all")}));
+
+    // A window on every desktop is on the current one too.
+    desktop->calls.clear();
+    desktop->allWindows.removeFirst();
+    EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
+    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("raise 71"), QStringLiteral("activate 7 all")}));
 }
 
-TEST_F(AppActivatorTest, FrontWindowOnAnotherSpaceSwitchesAndActivatesWithoutOptions)
+TEST_F(AppActivatorTest, FrontWindowOnAnotherDesktopSwitchesAndActivatesWithoutOptions)
 {
-    desktop->addWindow(7, 70, QStringLiteral("Inbox")).space = 4;
+    desktop->addWindow(7, 70, QStringLiteral("Inbox")).desktop = 3;
     EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls,
-              (QStringList {QStringLiteral("switch Main 4"), QStringLiteral("front 7 70"), QStringLiteral("activate 7")}));
+              (QStringList {QStringLiteral("switch 3"), QStringLiteral("raise 70"), QStringLiteral("activate 7")}));
 
-    // The option-less activation runs even when fronting worked, and either success is enough.
+    // The option-less activation runs even when raising worked, and either success is enough.
     desktop->calls.clear();
-    desktop->activeSpaceID = 1;
+    desktop->currentDesktopNumber = 0;
     desktop->apps.first().activationSucceeds = false;
     EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls.last(), QStringLiteral("activate 7"));
 
-    // Both fail: activateProcess is the fallback.
+    // No window manager: nothing can be switched, raised or activated, so it is launched.
     desktop->calls.clear();
-    desktop->activeSpaceID = 1;
-    desktop->frontProcessError = -50;
+    desktop->windowManager = false;
     EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
-    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("switch Main 4"), QStringLiteral("front 7 70"),
-                                            QStringLiteral("activate 7"), QStringLiteral("activate 7 all"),
+    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("raise 70"), QStringLiteral("activate 7"),
+                                            QStringLiteral("activate 7 all"),
                                             QStringLiteral("open /apps/org.example.Mail.desktop")}));
 }
 
-TEST_F(AppActivatorTest, FailedSpaceLookupCountsAsNotActive)
+TEST_F(AppActivatorTest, DesktopThatCannotBeSwitchedToCountsAsNotCurrent)
 {
-    desktop->addWindow(7, 70, QStringLiteral("Inbox")).space = 5;
-    desktop->spacesWithoutDisplay.insert(5);
+    desktop->addWindow(7, 70, QStringLiteral("Inbox")).desktop = 9; // beyond the four desktops
     EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
-    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("front 7 70"), QStringLiteral("activate 7")}));
+    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("raise 70"), QStringLiteral("activate 7")}));
+    EXPECT_EQ(desktop->currentDesktopNumber, 0u);
 }
 
-TEST_F(AppActivatorTest, ApplicationWithoutListableWindowGoesStraightToActivateProcess)
+TEST_F(AppActivatorTest, ApplicationWithoutAFrontWindowGoesStraightToActivateProcess)
 {
-    desktop->addWindow(7, 70, QStringLiteral("Tiny")).bounds = QRectF(0, 0, 100, 100);
+    auto& tiny = desktop->addWindow(7, 70, QStringLiteral("Tiny"));
+    tiny.frame = QRectF(0, 0, 100, 100);
+    tiny.minimized = true;
     RunningApp app {QStringLiteral("Mail"), {}, kBundle, false};
     EXPECT_TRUE(AppActivator::activate(app));
     EXPECT_EQ(desktop->calls, QStringList {QStringLiteral("activate 7 all")});

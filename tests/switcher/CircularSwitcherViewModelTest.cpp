@@ -221,7 +221,7 @@ TEST_F(SwitcherViewModelTest, CommittingAWindowHidesFirstThenRaisesIt)
     model.setSelectedWindowIndex(1);
     model.activateSelected();
     EXPECT_TRUE(callsAtHide.isEmpty());
-    EXPECT_TRUE(desktop->calls.contains(QStringLiteral("front 2 202")));
+    EXPECT_TRUE(desktop->calls.contains(QStringLiteral("raise 202")));
     EXPECT_EQ(selections, 0);
 }
 

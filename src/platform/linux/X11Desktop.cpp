@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr quint32 kAllDesktops = 0xFFFFFFFF;
 constexpr double kSnapshotLifetime = 0.05;
 constexpr int kSourcePager = 2; // EWMH source indication of a pager
 
@@ -95,14 +94,11 @@ QPair<QString, QString> processFacts(qint32 pid)
 
 } // namespace
 
-std::shared_ptr<void> makeX11Desktop(Workspace** workspace, WindowElements** elements, WindowList** list,
-                                     Spaces** spaces)
+std::shared_ptr<void> makeX11Desktop(Workspace** workspace, Windows** windows)
 {
     auto desktop = std::make_shared<X11Desktop>();
     *workspace = desktop.get();
-    *elements = desktop.get();
-    *list = desktop.get();
-    *spaces = desktop.get();
+    *windows = desktop.get();
     return desktop;
 }
 
@@ -128,7 +124,6 @@ X11Desktop::X11Desktop()
     m_display = dpy;
     m_conn = c;
     screenNumber = DefaultScreen(dpy);
-    m_displayName = QString::fromLocal8Bit(display);
     auto it = xcb_setup_roots_iterator(xcb_get_setup(c));
     for (int i = 0; i < screenNumber && it.rem; ++i)
         xcb_screen_next(&it);
@@ -550,40 +545,6 @@ std::optional<qint32> X11Desktop::frontmostApplicationPID() const
     return std::nullopt;
 }
 
-bool X11Desktop::activateApplication(qint32 pid, bool allWindows)
-{
-    const App* a = app(pid);
-    if (!a || !m_snapshot.haveWindowManager)
-        return false;
-    const Snapshot& s = m_snapshot;
-    // The front window: the frontmost one not minimised, else the frontmost.
-    const Client* front = nullptr;
-    for (int idx : a->clients) {
-        const Client& cl = s.clients[idx];
-        if (cl.fixed.type == Type::Dock || cl.fixed.type == Type::Desktop)
-            continue;
-        if (!front || (front->hidden && !cl.hidden))
-            front = &cl;
-        if (!front->hidden)
-            break;
-    }
-    if (!front)
-        return false;
-    const quint32 target = front->id;
-    QList<quint32> others;
-    if (allWindows) {
-        for (qsizetype i = a->clients.size() - 1; i >= 0; --i) { // back to front keeps their order
-            const Client& cl = s.clients[a->clients[i]];
-            if (cl.id != target && !cl.hidden && cl.desktop == front->desktop)
-                others << cl.id;
-        }
-    }
-    for (quint32 id : std::as_const(others))
-        restackAbove(id);
-    activateWindow(target);
-    return true;
-}
-
 std::optional<QString> X11Desktop::urlForApplication(const QString& bundleIdentifier) const
 {
     const auto entry = ApplicationIdentity::shared().entryForBundleIdentifier(bundleIdentifier);
@@ -678,208 +639,121 @@ void X11Desktop::restackAbove(quint32 id)
     clientMessage(id, atom("_NET_RESTACK_WINDOW"), {kSourcePager, XCB_NONE, XCB_STACK_MODE_ABOVE});
 }
 
-// ---- Window elements -----------------------------------------------------------------
+// ---- Windows -------------------------------------------------------------------------
 
-std::optional<QVariant> X11Desktop::attribute(const WindowElement& element, const QString& name) const
+QList<WindowInfo> X11Desktop::windowsOf(qint32 pid) const
 {
-    if (element.kind == WindowElement::Kind::Application) {
-        const App* a = app(element.pid);
-        if (!a)
-            return std::nullopt;
-        const Snapshot& s = m_snapshot;
-        auto elementOf = [&](const Client& cl) {
-            return QVariant::fromValue(WindowElement {WindowElement::Kind::Window, a->pid, cl.id});
-        };
-        if (name == QLatin1String("AXWindows")) {
-            QVariantList list;
-            for (int idx : a->clients)
-                list << elementOf(s.clients[idx]);
-            return list;
+    QList<WindowInfo> out;
+    const App* a = app(pid);
+    if (!a)
+        return out;
+    for (int idx : a->clients) {
+        const Client& cl = m_snapshot.clients[idx];
+        WindowInfo w;
+        w.id = cl.id;
+        switch (cl.fixed.type) {
+        case Type::Normal: w.kind = WindowInfo::Kind::Normal; break;
+        case Type::Dialog: w.kind = WindowInfo::Kind::Dialog; break;
+        case Type::Utility: w.kind = WindowInfo::Kind::Utility; break;
+        default: w.kind = WindowInfo::Kind::Other; break;
         }
-        if (name == QLatin1String("AXFocusedWindow")) {
-            for (int idx : a->clients) {
-                if (s.clients[idx].id == s.active)
-                    return elementOf(s.clients[idx]);
-            }
-            return std::nullopt;
-        }
-        if (name == QLatin1String("AXMainWindow")) {
-            // The frontmost ordinary window that is not minimised.
-            for (int idx : a->clients) {
-                const Client& cl = s.clients[idx];
-                if (cl.fixed.type == Type::Normal && !cl.hidden)
-                    return elementOf(cl);
-            }
-            return std::nullopt;
-        }
-        return std::nullopt;
-    }
-    const Client* cl = client(quint32(element.handle));
-    if (!cl)
-        return std::nullopt;
-    if (name == QLatin1String("AXRole"))
-        return QStringLiteral("AXWindow");
-    if (name == QLatin1String("AXSubrole")) {
-        switch (cl->fixed.type) {
-        case Type::Normal: return QStringLiteral("AXStandardWindow");
-        case Type::Dialog: return QStringLiteral("AXSystemDialog");
-        case Type::Utility: return QStringLiteral("AXFloatingWindow");
-        default: return QStringLiteral("AXSystemFloatingWindow");
-        }
-    }
-    if (name == QLatin1String("AXTitle"))
-        return cl->title;
-    if (name == QLatin1String("AXMinimized"))
-        return cl->hidden;
-    if (name == QLatin1String("AXFullScreen"))
-        return cl->fullScreen;
-    if (name == QLatin1String("AXSize"))
-        return cl->frame.size();
-    if (name == QLatin1String("AXFocused"))
-        return cl->id == m_snapshot.active;
-    if (name == QLatin1String("AXMain")) {
-        const quint32 id = cl->id;
-        const auto main = attribute(WindowElement::application(cl->appPID), QStringLiteral("AXMainWindow"));
-        return main && main->value<WindowElement>().handle == id;
-    }
-    return std::nullopt;
-}
-
-bool X11Desktop::setAttribute(const WindowElement& element, const QString& name, const QVariant& value)
-{
-    if (!m_conn)
-        return false;
-    if (element.kind == WindowElement::Kind::Application) {
-        if (value.userType() != qMetaTypeId<WindowElement>())
-            return false;
-        const quint32 id = quint32(value.value<WindowElement>().handle);
-        const Client* cl = client(id);
-        if (!cl || cl->appPID != element.pid)
-            return false;
-        if (name == QLatin1String("AXMainWindow")) {
-            restackAbove(id);
-            return true;
-        }
-        if (name == QLatin1String("AXFocusedWindow")) {
-            activateWindow(id);
-            return true;
-        }
-        return false;
-    }
-    const Client* cl = client(quint32(element.handle));
-    if (!cl)
-        return false;
-    const quint32 id = cl->id;
-    if (name == QLatin1String("AXMinimized")) {
-        if (value.toBool() == cl->hidden)
-            return true;
-        if (value.toBool()) {
-            clientMessage(id, atom("WM_CHANGE_STATE"), {3 /* IconicState */});
-        } else {
-            xcb_map_window(m_conn, id); // a client maps its window to leave the iconic state
-            roundTrip();
-            invalidate();
-        }
-        return true;
-    }
-    if (name == QLatin1String("AXMain") && value.toBool()) {
-        restackAbove(id);
-        return true;
-    }
-    if (name == QLatin1String("AXFocused") && value.toBool()) {
-        activateWindow(id);
-        return true;
-    }
-    return false;
-}
-
-bool X11Desktop::performAction(const WindowElement& element, const QString& action)
-{
-    if (action != QLatin1String("AXRaise") || element.kind != WindowElement::Kind::Window)
-        return false;
-    if (!client(quint32(element.handle)))
-        return false;
-    restackAbove(quint32(element.handle));
-    return true;
-}
-
-std::optional<quint32> X11Desktop::windowNumber(const WindowElement& element) const
-{
-    if (element.kind != WindowElement::Kind::Window || element.handle == 0 || element.handle > 0xFFFFFFFFu)
-        return std::nullopt;
-    return quint32(element.handle);
-}
-
-// ---- Window list ---------------------------------------------------------------------
-
-std::optional<QList<WindowListEntry>> X11Desktop::windows() const
-{
-    const Snapshot& s = snapshot();
-    if (!m_conn || !s.haveWindowManager)
-        return std::nullopt;
-    QList<WindowListEntry> out;
-    out.reserve(s.clients.size());
-    for (const Client& cl : s.clients) {
-        if (cl.fixed.type == Type::Desktop)
-            continue;
-        int layer = 0;
-        if (cl.fixed.type == Type::Dock)
-            layer = 20;
-        else if (cl.fixed.type == Type::Notification)
-            layer = 23;
-        else if (cl.above || cl.fixed.type == Type::Utility || cl.fixed.type == Type::Splash)
-            layer = 3;
-        const bool onCurrent = cl.desktop && (*cl.desktop == kAllDesktops || cl.desktop == s.currentDesktop);
-        const QRectF upward(cl.frame.x(), s.rootHeight - cl.frame.y() - cl.frame.height(), cl.frame.width(),
-                            cl.frame.height());
-        out << WindowListEntry {cl.id, cl.appPID, cl.title, upward, layer, cl.opacity, !cl.hidden && onCurrent};
+        w.title = cl.title;
+        w.frame = cl.frame;
+        w.minimized = cl.hidden;
+        w.fullScreen = cl.fullScreen;
+        w.keptAbove = cl.above;
+        w.opacity = cl.opacity;
+        w.desktop = cl.desktop;
+        out << w;
     }
     return out;
 }
 
-// ---- Spaces --------------------------------------------------------------------------
-
-std::optional<QList<quint64>> X11Desktop::spacesForWindow(quint32 windowNumber) const
+std::optional<QString> X11Desktop::windowTitle(quint32 window) const
 {
-    const Client* cl = client(windowNumber);
-    if (!cl || !cl->desktop)
+    const Client* cl = client(window);
+    if (!cl)
         return std::nullopt;
-    if (*cl->desktop == kAllDesktops) {
-        if (!m_snapshot.currentDesktop)
-            return std::nullopt;
-        return QList<quint64> {*m_snapshot.currentDesktop};
-    }
-    return QList<quint64> {*cl->desktop};
+    return cl->title;
 }
 
-std::optional<quint64> X11Desktop::activeSpace() const
+std::optional<quint32> X11Desktop::desktopOf(quint32 window) const
 {
-    const auto current = snapshot().currentDesktop;
-    if (!current)
+    const Client* cl = client(window);
+    if (!cl)
         return std::nullopt;
-    return *current;
+    return cl->desktop;
 }
 
-std::optional<QString> X11Desktop::displayForSpace(quint64 space) const
+std::optional<quint32> X11Desktop::activeWindow() const
 {
-    const Snapshot& s = snapshot();
-    if (!m_conn || space >= s.desktopCount)
+    const quint32 active = snapshot().active;
+    if (active == 0)
         return std::nullopt;
-    return m_displayName;
+    return active;
 }
 
-void X11Desktop::setCurrentSpace(const QString&, quint64 space)
-{
-    clientMessage(m_root, atom("_NET_CURRENT_DESKTOP"), {quint32(space), XCB_CURRENT_TIME});
-}
-
-std::optional<int> X11Desktop::setFrontProcess(qint32 pid, quint32 windowNumber)
+bool X11Desktop::raise(quint32 window)
 {
     if (!m_conn || !snapshot().haveWindowManager)
-        return std::nullopt;
-    const Client* cl = client(windowNumber);
-    if (!cl || cl->appPID != pid)
-        return -600; // no such process with that window
-    activateWindow(windowNumber);
-    return 0;
+        return false;
+    const Client* cl = client(window);
+    if (!cl)
+        return false;
+    if (cl->hidden) {
+        xcb_map_window(m_conn, window); // a client maps its window to leave the iconic state
+        roundTrip();
+        invalidate();
+    }
+    restackAbove(window);
+    activateWindow(window);
+    return true;
+}
+
+bool X11Desktop::activate(qint32 pid, bool allWindows)
+{
+    const App* a = app(pid);
+    if (!a || !m_snapshot.haveWindowManager)
+        return false;
+    const Snapshot& s = m_snapshot;
+    // The front window: the frontmost one not minimised, else the frontmost.
+    const Client* front = nullptr;
+    for (int idx : a->clients) {
+        const Client& cl = s.clients[idx];
+        if (cl.fixed.type == Type::Dock || cl.fixed.type == Type::Desktop)
+            continue;
+        if (!front || (front->hidden && !cl.hidden))
+            front = &cl;
+        if (!front->hidden)
+            break;
+    }
+    if (!front)
+        return false;
+    const quint32 target = front->id;
+    QList<quint32> others;
+    if (allWindows) {
+        for (qsizetype i = a->clients.size() - 1; i >= 0; --i) { // back to front keeps their order
+            const Client& cl = s.clients[a->clients[i]];
+            if (cl.id != target && !cl.hidden && cl.desktop == front->desktop)
+                others << cl.id;
+        }
+    }
+    for (quint32 id : std::as_const(others))
+        restackAbove(id);
+    activateWindow(target);
+    return true;
+}
+
+std::optional<quint32> X11Desktop::currentDesktop() const
+{
+    return snapshot().currentDesktop;
+}
+
+bool X11Desktop::switchToDesktop(quint32 desktop)
+{
+    const Snapshot& s = snapshot();
+    if (!m_conn || !s.haveWindowManager || desktop >= s.desktopCount)
+        return false;
+    clientMessage(m_root, atom("_NET_CURRENT_DESKTOP"), {desktop, XCB_CURRENT_TIME});
+    return true;
 }

@@ -1,13 +1,12 @@
 #pragma once
-// The workspace, window elements, window list and Spaces of an X11 session
-// with an EWMH window manager, read from the root window's client list.
+// The workspace and the windows of an X11 session with an EWMH window manager,
+// read from the root window's client list.
 //
 // Applications are the managed client windows grouped by bundle identifier
 // (ApplicationIdentity); an application's pid is the smallest process id among
-// its windows and stands for the whole group in the window ports. Window
-// elements are client windows; their window number is the X window id. Spaces
-// are desktops (_NET_WM_DESKTOP, _NET_CURRENT_DESKTOP); the one X screen is the
-// one display. Every client message is followed by a round trip.
+// its windows and stands for the whole group. Windows are the managed client
+// windows, named by their X window id. Desktops are _NET_WM_DESKTOP and
+// _NET_CURRENT_DESKTOP. Every client message is followed by a round trip.
 //
 // What is read is kept as one snapshot for at most 50 ms, and dropped after
 // every request that changes something.
@@ -16,18 +15,17 @@
 #include <QIcon>
 #include <QList>
 #include <QRectF>
+#include <QSet>
 #include <QStringList>
 
 #include "platform/ApplicationIdentity.h"
-#include "platform/Spaces.h"
-#include "platform/WindowElements.h"
-#include "platform/WindowList.h"
+#include "platform/Windows.h"
 #include "platform/Workspace.h"
 
 struct xcb_connection_t;
 struct xcb_get_property_reply_t;
 
-class X11Desktop final : public Workspace, public WindowElements, public WindowList, public Spaces {
+class X11Desktop final : public Workspace, public Windows {
 public:
     // Opens its own connection to $DISPLAY.
     X11Desktop();
@@ -40,28 +38,21 @@ public:
     // Workspace
     QList<RunningApplication> runningApplications() const override;
     std::optional<qint32> frontmostApplicationPID() const override;
-    bool activateApplication(qint32 pid, bool allWindows) override;
     std::optional<QString> urlForApplication(const QString& bundleIdentifier) const override;
     bool openApplication(const QString& url) override;
     QIcon iconForFile(const QString& url) const override;
     bool openURL(const QUrl& url) override;
     void beep() override;
 
-    // WindowElements
-    std::optional<QVariant> attribute(const WindowElement& element, const QString& name) const override;
-    bool setAttribute(const WindowElement& element, const QString& name, const QVariant& value) override;
-    bool performAction(const WindowElement& element, const QString& action) override;
-    std::optional<quint32> windowNumber(const WindowElement& element) const override;
-
-    // WindowList
-    std::optional<QList<WindowListEntry>> windows() const override;
-
-    // Spaces
-    std::optional<QList<quint64>> spacesForWindow(quint32 windowNumber) const override;
-    std::optional<quint64> activeSpace() const override;
-    std::optional<QString> displayForSpace(quint64 space) const override;
-    void setCurrentSpace(const QString& display, quint64 space) override;
-    std::optional<int> setFrontProcess(qint32 pid, quint32 windowNumber) override;
+    // Windows
+    QList<WindowInfo> windowsOf(qint32 app) const override;
+    std::optional<QString> windowTitle(quint32 window) const override;
+    std::optional<quint32> desktopOf(quint32 window) const override;
+    std::optional<quint32> activeWindow() const override;
+    bool raise(quint32 window) override;
+    bool activate(qint32 app, bool allWindows) override;
+    std::optional<quint32> currentDesktop() const override;
+    bool switchToDesktop(quint32 desktop) override;
 
 private:
     enum class Type { Normal, Dialog, Utility, Dock, Desktop, Splash, Notification, Other };
@@ -117,7 +108,6 @@ private:
     void* m_display = nullptr; // Xlib's Display, for text conversion; owns m_conn
     xcb_connection_t* m_conn = nullptr;
     quint32 m_root = 0;
-    QString m_displayName;
     QHash<QByteArray, quint32> m_atoms;
     quint32 atom(const char* name) const { return m_atoms.value(QByteArray(name)); }
 

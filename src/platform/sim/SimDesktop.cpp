@@ -14,9 +14,7 @@ std::shared_ptr<SimDesktop> SimDesktop::install()
 {
     auto desktop = std::make_shared<SimDesktop>();
     Workspace::setShared(desktop);
-    WindowElements::setShared(desktop);
-    WindowList::setShared(desktop);
-    Spaces::setShared(desktop);
+    Windows::setShared(desktop);
     return desktop;
 }
 
@@ -33,14 +31,14 @@ SimDesktop::App& SimDesktop::addApp(qint32 pid, const QString& bundleIdentifier,
     return apps.last();
 }
 
-SimDesktop::Window& SimDesktop::addWindow(qint32 pid, quint32 number, const QString& title)
+SimDesktop::Window& SimDesktop::addWindow(qint32 pid, quint32 id, const QString& title)
 {
     Window w;
-    w.handle = ++m_nextHandle;
+    w.id = id;
     w.pid = pid;
-    w.number = number;
     w.title = title;
-    w.name = title;
+    w.frame = QRectF(0, 0, 800, 600);
+    w.desktop = 0;
     allWindows << w;
     return allWindows.last();
 }
@@ -54,18 +52,18 @@ const SimDesktop::App* SimDesktop::app(qint32 pid) const
     return nullptr;
 }
 
-const SimDesktop::Window* SimDesktop::window(quint64 handle) const
+const SimDesktop::Window* SimDesktop::window(quint32 id) const
 {
     for (const Window& w : allWindows) {
-        if (w.handle == handle)
+        if (w.id == id)
             return &w;
     }
     return nullptr;
 }
 
-SimDesktop::Window* SimDesktop::window(quint64 handle)
+SimDesktop::Window* SimDesktop::window(quint32 id)
 {
-    return const_cast<Window*>(std::as_const(*this).window(handle));
+    return const_cast<Window*>(std::as_const(*this).window(id));
 }
 
 // ---- Workspace -------------------------------------------------------------------
@@ -76,16 +74,6 @@ QList<RunningApplication> SimDesktop::runningApplications() const
     for (const App& a : apps)
         out << RunningApplication {a.pid, a.bundleIdentifier, a.name, a.icon, a.policy, a.bundleURL, a.pid};
     return out;
-}
-
-bool SimDesktop::activateApplication(qint32 pid, bool allWindows)
-{
-    calls << QStringLiteral("activate %1%2").arg(pid).arg(allWindows ? QStringLiteral(" all") : QString());
-    const App* a = app(pid);
-    if (!a || !a->activationSucceeds)
-        return false;
-    frontmostPID = pid;
-    return true;
 }
 
 std::optional<QString> SimDesktop::urlForApplication(const QString& bundleIdentifier) const
@@ -121,182 +109,77 @@ bool SimDesktop::openURL(const QUrl& url)
     return true;
 }
 
-// ---- Window elements ---------------------------------------------------------------
+// ---- Windows -------------------------------------------------------------------------
 
-std::optional<QVariant> SimDesktop::attribute(const WindowElement& element, const QString& name) const
+QList<WindowInfo> SimDesktop::windowsOf(qint32 pid) const
 {
-    const App* a = app(element.pid);
-    if (!a || !a->elementsReadable)
-        return std::nullopt;
-    if (element.kind == WindowElement::Kind::Application) {
-        if (name == QLatin1String("AXWindows")) {
-            QVariantList list;
-            for (const Window& w : allWindows) {
-                if (w.pid == element.pid && w.inElements)
-                    list << QVariant::fromValue(this->element(w));
-            }
-            return list;
-        }
-        const QHash<qint32, quint64>* map = name == QLatin1String("AXFocusedWindow") ? &focusedWindow
-            : name == QLatin1String("AXMainWindow")                                 ? &mainWindow
-                                                                                     : nullptr;
-        if (!map)
-            return std::nullopt;
-        const auto it = map->constFind(element.pid);
-        if (it == map->cend())
-            return std::nullopt;
-        const Window* w = window(*it);
-        if (!w)
-            return std::nullopt;
-        return QVariant::fromValue(this->element(*w));
-    }
-    const Window* w = window(element.handle);
-    if (!w)
-        return std::nullopt;
-    if (w->attributeOverrides.contains(name))
-        return w->attributeOverrides.value(name);
-    if (name == QLatin1String("AXRole"))
-        return w->role.isEmpty() ? std::nullopt : std::optional<QVariant>(w->role);
-    if (name == QLatin1String("AXSubrole"))
-        return w->subrole.isEmpty() ? std::nullopt : std::optional<QVariant>(w->subrole);
-    if (name == QLatin1String("AXTitle"))
-        return w->title ? std::optional<QVariant>(*w->title) : std::nullopt;
-    if (name == QLatin1String("AXMinimized"))
-        return w->minimized;
-    if (name == QLatin1String("AXFullScreen"))
-        return w->fullScreen;
-    if (name == QLatin1String("AXSize"))
-        return w->size ? std::optional<QVariant>(*w->size) : std::nullopt;
-    if (name == QLatin1String("AXMain"))
-        return mainWindow.value(w->pid) == w->handle;
-    if (name == QLatin1String("AXFocused"))
-        return focusedWindow.value(w->pid) == w->handle;
-    return std::nullopt;
-}
-
-bool SimDesktop::setAttribute(const WindowElement& element, const QString& name, const QVariant& value)
-{
-    const bool isElement = value.userType() == qMetaTypeId<WindowElement>();
-    const QString shown = isElement ? QString::number(value.value<WindowElement>().handle) : value.toString();
-    const QString target = element.kind == WindowElement::Kind::Application
-        ? QStringLiteral("app %1").arg(element.pid)
-        : QStringLiteral("window %1").arg(element.handle);
-    calls << QStringLiteral("set %1 %2 %3").arg(target, name, shown);
-    const App* a = app(element.pid);
-    if (!a || !a->elementsReadable)
-        return false;
-    if (element.kind == WindowElement::Kind::Application) {
-        if (!isElement || !window(value.value<WindowElement>().handle))
-            return false;
-        const quint64 handle = value.value<WindowElement>().handle;
-        if (name == QLatin1String("AXMainWindow")) {
-            mainWindow.insert(element.pid, handle);
-            return true;
-        }
-        if (name == QLatin1String("AXFocusedWindow") && acceptsFocus) {
-            focusedWindow.insert(element.pid, handle);
-            return true;
-        }
-        return false;
-    }
-    Window* w = window(element.handle);
-    if (!w)
-        return false;
-    if (name == QLatin1String("AXMinimized")) {
-        w->minimized = value.toBool();
-        return true;
-    }
-    if (name == QLatin1String("AXMain") && value.toBool()) {
-        mainWindow.insert(w->pid, w->handle);
-        return true;
-    }
-    if (name == QLatin1String("AXFocused") && value.toBool() && acceptsFocus) {
-        focusedWindow.insert(w->pid, w->handle);
-        return true;
-    }
-    return false;
-}
-
-bool SimDesktop::performAction(const WindowElement& element, const QString& action)
-{
-    calls << QStringLiteral("action window %1 %2").arg(element.handle).arg(action);
-    const App* a = app(element.pid);
-    if (!a || !a->elementsReadable || action != QLatin1String("AXRaise"))
-        return false;
-    for (qsizetype i = 0; i < allWindows.size(); ++i) {
-        if (allWindows[i].handle == element.handle) {
-            allWindows.move(i, 0);
-            return true;
-        }
-    }
-    return false;
-}
-
-std::optional<quint32> SimDesktop::windowNumber(const WindowElement& element) const
-{
-    const Window* w = window(element.handle);
-    if (!w || !w->elementRevealsNumber)
-        return std::nullopt;
-    return w->number;
-}
-
-// ---- Window list -------------------------------------------------------------------
-
-std::optional<QList<WindowListEntry>> SimDesktop::windows() const
-{
-    if (!windowListAvailable)
-        return std::nullopt;
-    QList<WindowListEntry> out;
+    QList<WindowInfo> out;
+    if (!app(pid))
+        return out;
     for (const Window& w : allWindows) {
-        if (!w.number)
-            continue;
-        out << WindowListEntry {w.number, w.pid, w.name, w.bounds, w.layer, w.alpha, w.onscreen};
+        if (w.pid == pid)
+            out << w;
     }
     return out;
 }
 
-// ---- Spaces --------------------------------------------------------------------------
-
-std::optional<QList<quint64>> SimDesktop::spacesForWindow(quint32 windowNumber) const
+std::optional<QString> SimDesktop::windowTitle(quint32 id) const
 {
-    if (!spacesAvailable)
+    const Window* w = window(id);
+    if (!w)
         return std::nullopt;
-    for (const Window& w : allWindows) {
-        if (w.number == windowNumber)
-            return QList<quint64> {w.space};
+    return w->title;
+}
+
+std::optional<quint32> SimDesktop::desktopOf(quint32 id) const
+{
+    const Window* w = window(id);
+    if (!w)
+        return std::nullopt;
+    return w->desktop;
+}
+
+bool SimDesktop::raise(quint32 id)
+{
+    calls << QStringLiteral("raise %1").arg(id);
+    if (!windowManager || !window(id))
+        return false;
+    if (!acceptsFocus)
+        return true; // asked; the window manager ignores it
+    for (qsizetype i = 0; i < allWindows.size(); ++i) {
+        if (allWindows[i].id == id) {
+            allWindows[i].minimized = false;
+            frontmostPID = allWindows[i].pid;
+            allWindows.move(i, 0);
+            break;
+        }
     }
-    return QList<quint64> {};
+    activeWindowID = id;
+    return true;
 }
 
-std::optional<quint64> SimDesktop::activeSpace() const
+bool SimDesktop::activate(qint32 pid, bool allWindows)
 {
-    if (!spacesAvailable)
-        return std::nullopt;
-    return activeSpaceID;
-}
-
-std::optional<QString> SimDesktop::displayForSpace(quint64 space) const
-{
-    if (spacesWithoutDisplay.contains(space))
-        return std::nullopt;
-    return QStringLiteral("Main");
-}
-
-void SimDesktop::setCurrentSpace(const QString& display, quint64 space)
-{
-    calls << QStringLiteral("switch %1 %2").arg(display).arg(space);
-    activeSpaceID = space;
-}
-
-std::optional<int> SimDesktop::setFrontProcess(qint32 pid, quint32 windowNumber)
-{
-    calls << QStringLiteral("front %1 %2").arg(pid).arg(windowNumber);
-    if (!frontProcessAvailable)
-        return std::nullopt;
-    if (!app(pid))
-        return -600; // no such process
-    if (frontProcessError != 0)
-        return frontProcessError;
+    calls << QStringLiteral("activate %1%2").arg(pid).arg(allWindows ? QStringLiteral(" all") : QString());
+    const App* a = app(pid);
+    if (!windowManager || !a || !a->activationSucceeds)
+        return false;
     frontmostPID = pid;
-    return 0;
+    return true;
+}
+
+std::optional<quint32> SimDesktop::currentDesktop() const
+{
+    if (!windowManager)
+        return std::nullopt;
+    return currentDesktopNumber;
+}
+
+bool SimDesktop::switchToDesktop(quint32 desktop)
+{
+    if (!windowManager || desktop >= desktopCount)
+        return false;
+    calls << QStringLiteral("switch %1").arg(desktop);
+    currentDesktopNumber = desktop;
+    return true;
 }

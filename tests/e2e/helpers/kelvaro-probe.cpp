@@ -7,7 +7,8 @@
 //   kelvaro-probe windows <bundleId>         [{id, title, window}] (window: X id, decimal)
 //   kelvaro-probe front <bundleId>           {"window": <X id or null>}
 //   kelvaro-probe raise <bundleId> <title>   raises that window, waits for the focus
-//                                            retries to end: {"window": <X id>}
+//                                            retries to end: {"window": <X id>, "title",
+//                                            "desktop"} (title and desktop read back)
 //   kelvaro-probe activate <bundleId>        {"result": true|false}
 //   kelvaro-probe launch <bundleId>          activate-or-launch: {"result": true|false}
 //
@@ -22,6 +23,7 @@
 #include <cstdio>
 
 #include "switcher/LauncherApps.h"
+#include "platform/Windows.h"
 #include "platform/Workspace.h"
 #include "switcher/AppActivator.h"
 #include "switcher/AppWindows.h"
@@ -55,7 +57,7 @@ QJsonArray windowsJson(const QList<AppWindow>& windows)
         QJsonObject o;
         o.insert(QStringLiteral("id"), w.id);
         o.insert(QStringLiteral("title"), w.title);
-        o.insert(QStringLiteral("window"), w.cgWindowID ? QJsonValue(qint64(*w.cgWindowID)) : QJsonValue());
+        o.insert(QStringLiteral("window"), qint64(w.windowID));
         out << o;
     }
     return out;
@@ -149,7 +151,13 @@ int main(int argc, char** argv)
             QTimer::singleShot(int(AppWindows::focusAttempts * AppWindows::focusRetryInterval * 1000) + 200, &app,
                                &QCoreApplication::quit);
             app.exec();
-            print(QJsonObject {{QStringLiteral("window"), w.cgWindowID ? QJsonValue(qint64(*w.cgWindowID)) : QJsonValue()}});
+            // Read back through the window port, as the switcher would see the window now.
+            Windows& windows = Windows::shared();
+            const auto title = windows.windowTitle(w.windowID);
+            const auto desktop = windows.desktopOf(w.windowID);
+            print(QJsonObject {{QStringLiteral("window"), qint64(w.windowID)},
+                               {QStringLiteral("title"), title ? QJsonValue(*title) : QJsonValue()},
+                               {QStringLiteral("desktop"), desktop ? QJsonValue(qint64(*desktop)) : QJsonValue()}});
             return 0;
         }
         std::fprintf(stderr, "kelvaro-probe: no window titled %s\n", qPrintable(args[2]));

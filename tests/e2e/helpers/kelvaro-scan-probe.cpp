@@ -30,7 +30,6 @@ public:
     }
     QList<RunningApplication> runningApplications() const override { return { m_app }; }
     std::optional<qint32> frontmostApplicationPID() const override { return std::nullopt; }
-    bool activateApplication(qint32, bool) override { return false; }
     std::optional<QString> urlForApplication(const QString&) const override { return std::nullopt; }
     bool openApplication(const QString&) override { return false; }
     QIcon iconForFile(const QString&) const override { return {}; }
