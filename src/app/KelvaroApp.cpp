@@ -178,6 +178,13 @@ void KelvaroApp::hide()
 
 int KelvaroApp::main(int argc, char** argv)
 {
+    // The main thread runs Qt's own event loop, not GLib's default context.
+    // The accessibility library attaches its connections to applications to
+    // that context, and its calls run on the accessibility thread: were the
+    // main thread to dispatch the same connections, both threads would handle
+    // one D-Bus connection's watches at once (libdbus aborts on that).
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
     // No application display name: Qt would append it to every window title

@@ -207,6 +207,14 @@ private:
             if (m_context) {
                 while (g_main_context_iteration(m_context, FALSE)) {
                 }
+                // The connections to applications live on GLib's default
+                // context; when Qt's main loop does not run that context (the
+                // application sets QT_NO_GLIB), they are dispatched here, on
+                // the only thread that uses them.
+                if (m_ownsDefaultContext) {
+                    while (g_main_context_iteration(nullptr, FALSE)) {
+                    }
+                }
             }
             task();
         }
@@ -218,6 +226,7 @@ private:
     std::deque<std::function<void()>> m_queue;
     GMainContext* m_context = nullptr;
     bool m_ready = false;
+    const bool m_ownsDefaultContext = qEnvironmentVariableIsSet("QT_NO_GLIB");
 };
 
 // Takes and logs a GError; true when there was one.
