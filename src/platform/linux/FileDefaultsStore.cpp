@@ -49,6 +49,7 @@ FileDefaultsStore::FileDefaultsStore(QString path)
             Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); starting with empty settings and leaving the file alone")
                            .arg(m_path, reason));
             m_reportedInaccessible = true;
+            reportProblem({ Problem::Kind::notSaved, m_path, QString(), reason });
             break;
         case ReadResult::ok:
             m_values = contents.values;
