@@ -168,6 +168,42 @@ void KelvaroApp::show()
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         Log::write(QStringLiteral("Kelvaro: no system tray is running; the menu appears once a tray starts"));
     m_tray->show();
+    // Problems with the stored settings, those met before the icon existed included.
+    DefaultsStore& store = DefaultsStore::shared();
+    if (!m_watchingStore) {
+        m_watchingStore = true;
+        connect(&store, &DefaultsStore::problem, this, &KelvaroApp::tellAboutStorage);
+        for (const auto& p : store.problems())
+            tellAboutStorage(p);
+    }
+}
+
+void KelvaroApp::tellAboutStorage(const DefaultsStore::Problem& problem)
+{
+    // Once for each kind of problem: the log has the details of every one.
+    const int kind = int(problem.kind);
+    if (!m_tray || m_toldAbout.contains(kind))
+        return;
+    m_toldAbout.append(kind);
+    QString text;
+    if (problem.kind == DefaultsStore::Problem::Kind::partlyKeptAside) {
+        text = QCoreApplication::translate("Kelvaro", "Some of your settings could not be read. "
+                                                      "The settings file as it was is kept as %1.")
+                   .arg(problem.keptAs);
+    } else if (problem.kind == DefaultsStore::Problem::Kind::keptAside && !problem.keptAs.isEmpty()) {
+        text = QCoreApplication::translate("Kelvaro", "Your settings file could not be read, so Kelvaro "
+                                                      "started with default settings. The file is kept as %1.")
+                   .arg(problem.keptAs);
+    } else if (problem.kind == DefaultsStore::Problem::Kind::keptAside) {
+        text = QCoreApplication::translate("Kelvaro", "Your settings file %1 could not be read, so Kelvaro "
+                                                      "started with default settings.")
+                   .arg(problem.path);
+    } else {
+        text = QCoreApplication::translate("Kelvaro", "Your settings cannot be saved to %1 (%2). "
+                                                      "Changes are kept until Kelvaro quits.")
+                   .arg(problem.path, problem.reason);
+    }
+    m_tray->showMessage(appName(), text, QSystemTrayIcon::Warning);
 }
 
 void KelvaroApp::hide()
@@ -207,6 +243,7 @@ int KelvaroApp::main(int argc, char** argv)
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &scene, [&scene, &delegate] {
         delegate.applicationWillTerminate();
         scene.hide();
+        DefaultsStore::shared().flush();
     });
     scene.show();
     QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });

@@ -6,6 +6,7 @@
 // renamed when the keyboard layout changes.
 
 #include "core/Hotkey.h"
+#include "platform/DefaultsStore.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -48,6 +49,7 @@ private:
     void buildMenu();
     void relabel();
     void syncChecks();
+    void tellAboutStorage(const DefaultsStore::Problem& problem);
 
     AppSettings& m_settings;
     std::unique_ptr<AppDelegate> m_delegate;
@@ -62,4 +64,6 @@ private:
     QAction* m_checkForUpdates = nullptr;
     QAction* m_quit = nullptr;
     QList<QAction*> m_items;
+    bool m_watchingStore = false;
+    QList<int> m_toldAbout; // problem kinds already shown
 };

@@ -59,7 +59,10 @@ void ShortcutRunner::executeShortcut(const AppShortcut& item, const AppShortcutR
         if (!url)
             return; // an address that does not parse: nothing happens
         if (!isOpenableTabAddress(*url)) {
-            Log::write(QStringLiteral("Kelvaro: not opening the saved tab '%1': only web addresses are opened").arg(item.shortcut));
+            // The address may carry private details: the log names its kind and host only.
+            Log::write(QStringLiteral("Kelvaro: not opening a saved tab (%1 address%2): only web addresses are opened")
+                           .arg(url->scheme().isEmpty() ? QStringLiteral("no scheme") : url->scheme().left(32),
+                                url->host().isEmpty() ? QString() : QStringLiteral(" on ") + url->host().left(255)));
             return;
         }
         Workspace::shared().openURL(*url);

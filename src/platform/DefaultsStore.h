@@ -3,11 +3,13 @@
 // and the other persisted state. Values keep their type exactly:
 //   bool, qint64 (integer), quint64 (unsigned), double, QString (string),
 //   QByteArray (data), QVariantList (array), QVariantMap (dictionary).
-// Every write is durable when the call returns.
+// A change is visible to every reader in this process at once; the file
+// store writes it to disk behind the caller's back (`flush` waits for that).
 
 #include <QVariant>
 #include <QString>
 #include <QStringList>
+#include <QList>
 #include <QObject>
 #include <memory>
 #include <optional>
@@ -24,6 +26,24 @@ public:
 
     bool contains(const QString& key) const { return value(key).has_value(); }
 
+    // Returns once every change made so far is on disk, or could not be saved.
+    virtual void flush() {}
+
+    // Something the person should know about their stored settings.
+    struct Problem {
+        enum class Kind {
+            keptAside, // the file could not be read, was kept as `keptAs` and settings started empty
+            partlyKeptAside, // parts could not be read; the file as it was is kept as `keptAs`
+            notSaved, // changes could not be written to `path`
+        };
+        Kind kind = Kind::keptAside;
+        QString path;
+        QString keptAs;
+        QString reason;
+    };
+    // The problems met so far, oldest first (each also reported through `problem`).
+    QList<Problem> problems() const { return m_problems; }
+
     // The platform's lenient Boolean reading: true for a Boolean true, a
     // non-zero number, or a string "yes"/"true"/"1" (any case, leading spaces
     // and signs ignored as the number parser does); false otherwise and when missing.
@@ -36,4 +56,16 @@ public:
 
 Q_SIGNALS:
     void changed(const QString& key);
+    void problem(const DefaultsStore::Problem& problem);
+
+protected:
+    // Records `p` and emits `problem`; main thread only.
+    void reportProblem(const Problem& p)
+    {
+        m_problems.append(p);
+        Q_EMIT problem(p);
+    }
+
+private:
+    QList<Problem> m_problems;
 };

@@ -7,6 +7,8 @@
 
 namespace Log {
 // Writes `line` as it is; callers pass the full text beginning with "Kelvaro: ".
+// The same line written many times in a row goes out three times, then once
+// more as a count of its repeats.
 void write(const QString& line);
 
 // Tests capture lines instead of (in addition to) printing them.

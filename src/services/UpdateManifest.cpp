@@ -33,7 +33,9 @@ bool readString(const json& obj, const char* key, bool required, std::optional<Q
 bool UpdateManifest::isAcceptableDownloadUrl(const QString& url)
 {
     const QUrl u(url, QUrl::StrictMode);
-    return u.isValid() && !u.isRelative() && u.scheme() == QLatin1String("https") && !u.host().isEmpty();
+    // No user name or password in the link: it would be shown, and a feed has no business sending them.
+    return u.isValid() && !u.isRelative() && u.scheme() == QLatin1String("https") && !u.host().isEmpty()
+        && !u.authority(QUrl::FullyEncoded).contains(QLatin1Char('@'));
 }
 
 std::optional<UpdateManifest> UpdateManifest::decode(const QByteArray& body, QString* error)

@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -84,10 +88,12 @@ TEST_F(FileDefaultsStoreTest, EveryTypeRoundTripsExactlyThroughTheFile)
     EXPECT_TRUE(m_log.isEmpty()) << m_log.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(FileDefaultsStoreTest, ChangeIsOnDiskWhenTheSetterReturns)
+TEST_F(FileDefaultsStoreTest, ChangeIsOnDiskAfterFlush)
 {
     FileDefaultsStore writer(m_path);
     writer.setValue(QStringLiteral("ringScale"), 1.5);
+    EXPECT_EQ(writer.value(QStringLiteral("ringScale"))->toDouble(), 1.5); // at once in memory
+    writer.flush();
     FileDefaultsStore reader(m_path); // a second process starting now
     ASSERT_TRUE(reader.contains(QStringLiteral("ringScale")));
     EXPECT_EQ(reader.value(QStringLiteral("ringScale"))->toDouble(), 1.5);
@@ -130,6 +136,7 @@ TEST_F(FileDefaultsStoreTest, EntriesThisBuildCannotReadSurviveRewrites)
     EXPECT_FALSE(store.contains(QStringLiteral("odd")));
     EXPECT_EQ(m_log.size(), 2);
     store.setValue(QStringLiteral("other"), QStringLiteral("x"));
+    store.flush();
     QFile f(m_path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray text = f.readAll();
@@ -146,7 +153,9 @@ TEST_F(FileDefaultsStoreTest, TwoStoresOnOneFileLoseNothing)
         a.setValue(QStringLiteral("a%1").arg(i), qint64(i));
         b.setValue(QStringLiteral("b%1").arg(i), qint64(i));
     }
+    a.flush();
     b.remove(QStringLiteral("a0")); // removes another store's key on disk
+    b.flush();
     FileDefaultsStore c(m_path);
     EXPECT_EQ(c.keys().size(), 39);
     EXPECT_FALSE(c.contains(QStringLiteral("a0")));
@@ -221,10 +230,191 @@ TEST_F(FileDefaultsStoreTest, AFileThatCannotBeOpenedIsNeverReplaced)
         GTEST_SKIP() << "permissions are not enforced for this user";
     FileDefaultsStore store(m_path);
     store.setValue(QStringLiteral("new"), true);
+    store.flush();
     EXPECT_TRUE(store.value(QStringLiteral("new"))->toBool());
     QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     FileDefaultsStore reread(m_path);
     EXPECT_TRUE(reread.contains(QStringLiteral("keep")));
     EXPECT_FALSE(reread.contains(QStringLiteral("new")));
     EXPECT_TRUE(asideFiles().isEmpty());
+}
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A write limit for this process (and its writer thread) while in scope:
+// writes past `bytes` fail with EFBIG as they would on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved {};
+    void (*m_oldHandler)(int) = nullptr;
+};
+}
+
+TEST_F(FileDefaultsStoreTest, AFullDiskKeepsThePreviousFileAndSaysSoOnce)
+{
+    FileDefaultsStore store(m_path);
+    QList<DefaultsStore::Problem> problems;
+    QObject::connect(&store, &DefaultsStore::problem, [&](const DefaultsStore::Problem& p) { problems.append(p); });
+    store.setValue(QStringLiteral("keep"), QStringLiteral("me"));
+    store.flush();
+    const QByteArray before = readAll(m_path);
+    ASSERT_FALSE(before.isEmpty());
+    m_log.clear();
+    {
+        // Small enough for the file's write buffer: the failure shows only
+        // when the buffer goes to disk.
+        FileSizeLimit full(4096);
+        store.setValue(QStringLiteral("blob"), QString(10000, QLatin1Char('x')));
+        store.flush();
+        store.setValue(QStringLiteral("blob2"), QString(10000, QLatin1Char('y')));
+        store.flush();
+    }
+    EXPECT_EQ(readAll(m_path), before);
+    EXPECT_EQ(store.value(QStringLiteral("blob"))->toString().size(), 10000); // still known in memory
+    ASSERT_EQ(m_log.size(), 1) << m_log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(m_log[0].contains(QStringLiteral("could not write")));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems[0].kind, DefaultsStore::Problem::Kind::notSaved);
+    EXPECT_EQ(store.problems().size(), 1);
+
+    // With room again, the next change saves everything known.
+    store.setValue(QStringLiteral("later"), true);
+    store.flush();
+    FileDefaultsStore reread(m_path);
+    EXPECT_EQ(reread.value(QStringLiteral("blob2"))->toString().size(), 10000);
+    EXPECT_TRUE(reread.contains(QStringLiteral("keep")));
+}
+
+TEST_F(FileDefaultsStoreTest, HostileNestingIsKeptAsideWithoutCrashingOrGrowingTheFile)
+{
+    // One value nested 200,000 deep among readable ones: the readable values
+    // stay, the file as it was is kept aside byte for byte.
+    const int deep = 200000;
+    const QByteArray hostile = "{\"version\":1,\"values\":{\"keep\":{\"type\":\"bool\",\"value\":true},"
+                               "\"deep\":{\"type\":\"array\",\"value\":"
+        + QByteArray(deep, '[') + QByteArray(deep, ']') + "}}}";
+    writeRaw(hostile);
+    {
+        FileDefaultsStore store(m_path);
+        EXPECT_TRUE(store.value(QStringLiteral("keep"))->toBool());
+        EXPECT_FALSE(store.contains(QStringLiteral("deep")));
+        ASSERT_EQ(asideFiles().size(), 1);
+        EXPECT_EQ(readAll(m_dir.filePath(QStringLiteral("kelvaro/") + asideFiles()[0])), hostile);
+        ASSERT_EQ(store.problems().size(), 1);
+        EXPECT_EQ(store.problems()[0].kind, DefaultsStore::Problem::Kind::partlyKeptAside);
+        store.setValue(QStringLiteral("other"), 1.0);
+    }
+    EXPECT_LT(readAll(m_path).size(), 300);
+    EXPECT_EQ(asideFiles().size(), 1);
+
+    // A document nested that deep outside the values is unreadable as a whole.
+    writeRaw("{\"values\":{},\"x\":" + QByteArray(deep, '[') + QByteArray(deep, ']') + "}");
+    FileDefaultsStore whole(m_path);
+    EXPECT_TRUE(whole.keys().isEmpty());
+    EXPECT_EQ(asideFiles().size(), 2);
+
+    // An entry this build cannot read, nested as deep as a file may hold,
+    // is rewritten as compactly as it was stored.
+    const int allowed = FileDefaultsStore::maxJsonDepth - 3;
+    const QByteArray odd = "{\"version\":1,\"values\":{\"odd\":{\"type\":\"future\",\"value\":"
+        + QByteArray(allowed, '[') + QByteArray(allowed, ']') + "}}}";
+    writeRaw(odd);
+    FileDefaultsStore store(m_path);
+    EXPECT_FALSE(store.contains(QStringLiteral("odd")));
+    store.setValue(QStringLiteral("n"), qint64(1));
+    store.flush();
+    const QByteArray rewritten = readAll(m_path);
+    EXPECT_TRUE(rewritten.contains(QByteArray(allowed, '[')));
+    EXPECT_LT(rewritten.size(), odd.size() + 80);
+    EXPECT_EQ(asideFiles().size(), 2);
+
+    // A value too deep to be read back is refused when it is set.
+    QVariant tooDeep = QVariantList {};
+    for (int i = 0; i < FileDefaultsStore::maxJsonDepth; ++i)
+        tooDeep = QVariantList { tooDeep };
+    store.setValue(QStringLiteral("tooDeep"), tooDeep);
+    EXPECT_FALSE(store.contains(QStringLiteral("tooDeep")));
+}
+
+TEST_F(FileDefaultsStoreTest, AFileOfANewerFormatIsKeptBeforeItsFirstRewrite)
+{
+    const QByteArray newer = R"({"version":3,"profiles":{"work":[1,2]},"values":{"ringScale":{"type":"double","value":1.5}}})";
+    writeRaw(newer);
+    FileDefaultsStore store(m_path);
+    EXPECT_EQ(store.value(QStringLiteral("ringScale"))->toDouble(), 1.5);
+    store.setValue(QStringLiteral("other"), true);
+    store.flush();
+    EXPECT_EQ(readAll(m_path + QStringLiteral(".version-3")), newer);
+    EXPECT_TRUE(readAll(m_path).contains("\"profiles\": {\"work\":[1,2]}"));
+    EXPECT_TRUE(std::any_of(m_log.begin(), m_log.end(), [](const QString& l) { return l.contains(QStringLiteral(".version-3")); }));
+    store.setValue(QStringLiteral("more"), true);
+    store.flush();
+    EXPECT_FALSE(QFile::exists(m_path + QStringLiteral(".version-3-2")));
+}
+
+// Runs as a child process of KilledWritersLeaveACommittedFile: rewrites the
+// file as fast as it can, each state a number and a blob made from it.
+TEST(FileDefaultsChild, EndlessWriter)
+{
+    const QString path = qEnvironmentVariable("KELVARO_CHILD_STORM");
+    if (path.isEmpty())
+        GTEST_SKIP() << "only runs as a child writer";
+    FileDefaultsStore store(path);
+    const QVariantList start = store.value(QStringLiteral("state")).value_or(QVariantList { qint64(0) }).toList();
+    for (qint64 n = start.value(0).toLongLong() + 1;; ++n) {
+        store.setValue(QStringLiteral("state"), QVariantList { n, QString(50000 + int(n % 1000), QChar(u'a' + int(n % 26))) });
+        store.flush();
+    }
+}
+
+TEST_F(FileDefaultsStoreTest, KilledWritersLeaveACommittedFile)
+{
+    qint64 last = 0;
+    for (int round = 0; round < 30; ++round) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KELVARO_CHILD_STORM"), m_path);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.EndlessWriter") });
+        ASSERT_TRUE(child.waitForStarted());
+        QThread::msleep(120 + (round * 37) % 150);
+        ::kill(pid_t(child.processId()), SIGKILL);
+        ASSERT_TRUE(child.waitForFinished());
+
+        FileDefaultsStore reader(m_path);
+        ASSERT_TRUE(asideFiles().isEmpty()) << "round " << round;
+        if (!reader.contains(QStringLiteral("state")))
+            continue; // killed before its first save
+        const QVariantList state = reader.value(QStringLiteral("state"))->toList();
+        ASSERT_EQ(state.size(), 2);
+        const qint64 n = state[0].toLongLong();
+        EXPECT_GE(n, last);
+        last = n;
+        // A committed state: the blob is the one written together with n.
+        EXPECT_EQ(state[1].toString(),
+                  QString(50000 + int(n % 1000), QChar(u'a' + int(n % 26))))
+            << "round " << round;
+    }
+    EXPECT_GT(last, 0);
 }

@@ -57,6 +57,14 @@ public:
     }
     QByteArray data() const { return m_data; }
 
+    LogWriter& command(quint8 id, std::initializer_list<qint32> fields)
+    {
+        QByteArray payload;
+        for (qint32 f : fields)
+            int32(payload, f);
+        return raw(id, payload);
+    }
+
 private:
     static void int32(QByteArray& out, qint32 v)
     {
@@ -68,13 +76,6 @@ private:
     {
         while (out.size() % 4)
             out.append('\0');
-    }
-    LogWriter& command(quint8 id, std::initializer_list<qint32> fields)
-    {
-        QByteArray payload;
-        for (qint32 f : fields)
-            int32(payload, f);
-        return raw(id, payload);
     }
     LogWriter& raw(quint8 id, const QByteArray& payload)
     {
@@ -159,6 +160,38 @@ TEST(SnssSession, PruningTruncationAndBadHeaders)
     EXPECT_FALSE(why.isEmpty());
     EXPECT_FALSE(SnssSession::read(QByteArray("PK\x03\x04 not a log")));
     EXPECT_FALSE(SnssSession::read(QByteArray()));
+}
+
+TEST(SnssSession, HostileIndexesAndManyWindowsAreBounded)
+{
+    // A "path pruned" command whose range ends past the largest index: the
+    // navigations before it stay, none is shifted to a wrapped index.
+    LogWriter w;
+    w.tabWindow(1, 1).navigation(1, 0, QStringLiteral("https://a.example/"), QStringLiteral("A"));
+    w.navigation(1, 1, QStringLiteral("https://b.example/"), QStringLiteral("B")).selected(1, 1);
+    w.command(SnssSession::TabNavigationPathPruned, { 1, 0x7fffffff, 0x7fffffff });
+    w.command(SnssSession::TabNavigationPathPruned, { 1, -0x7fffffff - 1, 5 });
+    auto windows = SnssSession::read(w.data());
+    ASSERT_TRUE(windows);
+    ASSERT_EQ(windows->size(), 1);
+    EXPECT_EQ(windows->at(0).tabs.at(0).url, QStringLiteral("https://b.example/"));
+
+    // Tabs moved between windows and windows closed many times over: each
+    // window keeps exactly its own tabs.
+    LogWriter many;
+    for (int tab = 0; tab < 3000; ++tab)
+        many.tabWindow(tab % 7, tab).navigation(tab, 0, QStringLiteral("https://t%1/").arg(tab), QString());
+    for (int tab = 0; tab < 3000; tab += 7)
+        many.tabWindow(100, tab); // all of window 0 moves to window 100
+    for (int round = 0; round < 3000; ++round)
+        many.windowClosed(0).windowClosed(1000 + round);
+    many.windowClosed(6);
+    windows = SnssSession::read(many.data());
+    ASSERT_TRUE(windows);
+    ASSERT_EQ(windows->size(), 6); // 1…5 and 100
+    EXPECT_EQ(windows->last().id, 100);
+    EXPECT_EQ(windows->last().tabs.size(), 429);
+    EXPECT_EQ(windows->first().tabs.size(), 429);
 }
 
 class SessionFileCapture : public ::testing::Test {

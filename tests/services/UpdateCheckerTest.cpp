@@ -112,6 +112,9 @@ TEST(UpdateManifest, DecodesTheFeedAndRejectsWhatIsNotARecord)
         R"J({"build":58,"version":"x","url":"file:///etc/passwd"})J",
         R"J({"build":58,"version":"x","url":"/relative/dl"})J",
         R"J({"build":58,"version":"x","url":"https://"})J",
+        R"J({"build":58,"version":"x","url":"https://user:pass@h/dl"})J", // credentials in the link
+        R"J({"build":58,"version":"x","url":"https://token@h/dl"})J",
+        R"J({"build":58,"version":"x","url":"https://@h/dl"})J",
         "{\"build\":58,\"version\":\"\xff\",\"url\":\"https://h/\"}", // not UTF-8
     };
     for (const char* body : bad) {

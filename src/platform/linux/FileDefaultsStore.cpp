@@ -9,6 +9,8 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -31,23 +33,46 @@ FileDefaultsStore::FileDefaultsStore(QString path)
     : m_path(std::move(path))
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockTimeoutMs))
-        Log::write(QStringLiteral("Kelvaro: could not lock %1.lock; reading the defaults without it").arg(m_path));
-    QString reason;
-    switch (readFile(m_contents, &reason)) {
-    case ReadResult::unreadable:
-        m_contents = {};
-        setAside(reason);
-        break;
-    case ReadResult::inaccessible:
-        Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); starting with empty settings and leaving the file alone")
-                       .arg(m_path, reason));
-        break;
-    case ReadResult::ok:
-    case ReadResult::missing:
-        break;
+    {
+        QLockFile lock(m_path + QStringLiteral(".lock"));
+        if (!lock.tryLock(kLockTimeoutMs))
+            Log::write(QStringLiteral("Kelvaro: could not lock %1.lock; reading the defaults without it").arg(m_path));
+        Contents contents;
+        QString reason;
+        switch (readFile(contents, &reason)) {
+        case ReadResult::unreadable: {
+            const QString aside = setAside(reason);
+            reportProblem({ Problem::Kind::keptAside, m_path, aside, reason });
+            break;
+        }
+        case ReadResult::inaccessible:
+            Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); starting with empty settings and leaving the file alone")
+                           .arg(m_path, reason));
+            m_reportedInaccessible = true;
+            reportProblem({ Problem::Kind::notSaved, m_path, QString(), reason });
+            break;
+        case ReadResult::ok:
+            m_values = contents.values;
+            for (const auto& entry : contents.opaque)
+                Log::write(QStringLiteral("Kelvaro: could not read the stored value of \"%1\" in %2; it is kept unchanged")
+                               .arg(fromStd(entry.first), m_path));
+            break;
+        case ReadResult::missing:
+            break;
+        }
     }
+    m_known = m_values;
+    m_writer = std::thread([this] { writerLoop(); });
+}
+
+FileDefaultsStore::~FileDefaultsStore()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    m_writer.join(); // writes what is pending first
 }
 
 QString FileDefaultsStore::defaultPath()
@@ -60,13 +85,13 @@ QString FileDefaultsStore::defaultPath()
 
 std::optional<QVariant> FileDefaultsStore::value(const QString& key) const
 {
-    auto it = m_contents.values.constFind(key);
-    if (it == m_contents.values.constEnd())
+    auto it = m_values.constFind(key);
+    if (it == m_values.constEnd())
         return std::nullopt;
     return *it;
 }
 
-QStringList FileDefaultsStore::keys() const { return m_contents.values.keys(); }
+QStringList FileDefaultsStore::keys() const { return m_values.keys(); }
 
 void FileDefaultsStore::setValue(const QString& key, const QVariant& value)
 {
@@ -91,65 +116,270 @@ void FileDefaultsStore::remove(const QString& key)
 
 void FileDefaultsStore::change(const QString& key, const std::optional<QVariant>& value)
 {
+    if (value)
+        m_values.insert(key, *value);
+    else
+        m_values.remove(key);
+    {
+        std::lock_guard lock(m_mutex);
+        m_pending[key] = value;
+        m_known = m_values;
+        ++m_requested;
+    }
+    m_wake.notify_one();
+    Q_EMIT changed(key);
+}
+
+void FileDefaultsStore::flush()
+{
+    std::unique_lock lock(m_mutex);
+    const std::uint64_t target = m_requested;
+    m_settled.wait(lock, [&] { return m_written >= target; });
+}
+
+void FileDefaultsStore::writerLoop()
+{
+    Changes unsaved; // changes a failed save could not write, tried again with the next
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [&] { return m_stopping || !m_pending.empty(); });
+        if (m_pending.empty()) {
+            if (m_stopping)
+                return;
+            continue;
+        }
+        Changes changes;
+        changes.swap(unsaved);
+        for (auto& [key, value] : m_pending)
+            changes[key] = std::move(value);
+        m_pending.clear();
+        const QMap<QString, QVariant> known = m_known;
+        const std::uint64_t upTo = m_requested;
+        lock.unlock();
+        if (!save(changes, known))
+            unsaved = std::move(changes);
+        lock.lock();
+        m_written = upTo;
+        m_settled.notify_all();
+    }
+}
+
+void FileDefaultsStore::report(const Problem& p)
+{
+    // From the writer thread: the problem is recorded on the main thread.
+    QMetaObject::invokeMethod(this, [this, p] { reportProblem(p); }, Qt::QueuedConnection);
+}
+
+bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVariant>& known)
+{
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    const bool locked = lock.tryLock(kLockTimeoutMs);
-    if (!locked)
+    if (!lock.tryLock(kLockTimeoutMs))
         Log::write(QStringLiteral("Kelvaro: could not lock %1.lock; writing the defaults without it").arg(m_path));
 
     // Start from what is on disk now, so keys another process wrote survive.
     Contents merged;
     QString reason;
+    bool differs = false;
     switch (readFile(merged, &reason)) {
     case ReadResult::ok:
         break;
     case ReadResult::missing:
         merged = {};
         break;
-    case ReadResult::unreadable:
+    case ReadResult::unreadable: {
         // Someone left a damaged file: keep it aside and carry on from what we know.
-        setAside(reason);
-        merged = m_contents;
+        const QString aside = setAside(reason);
+        report({ Problem::Kind::keptAside, m_path, aside, reason });
+        merged = {};
+        merged.values = known;
+        differs = true;
         break;
+    }
     case ReadResult::inaccessible:
         // A file we cannot read must not be replaced by what little we know:
-        // the change lives in memory only.
-        Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); \"%3\" is kept until Kelvaro quits but not saved")
-                       .arg(m_path, reason, key));
-        if (value)
-            m_contents.values.insert(key, *value);
-        else
-            m_contents.values.remove(key);
-        Q_EMIT changed(key);
-        return;
+        // the changes live in memory only.
+        if (!m_reportedInaccessible) {
+            m_reportedInaccessible = true;
+            Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); changes are kept until Kelvaro quits but not saved")
+                           .arg(m_path, reason));
+            report({ Problem::Kind::notSaved, m_path, QString(), reason });
+        }
+        return false;
     }
 
-    const std::string stdKey = toStd(key);
-    if (value) {
-        merged.values.insert(key, *value);
-        merged.opaque.erase(stdKey);
-    } else {
-        const bool had = merged.values.remove(key) > 0 || merged.opaque.erase(stdKey) > 0;
-        if (!had && !m_contents.values.contains(key)) {
-            m_contents = std::move(merged);
-            return; // nothing to remove anywhere
+    for (const auto& [key, value] : changes) {
+        const std::string stdKey = toStd(key);
+        if (value) {
+            auto it = merged.values.constFind(key);
+            differs = differs || it == merged.values.constEnd() || *it != *value || it->typeId() != value->typeId()
+                || merged.opaque.count(stdKey) > 0;
+            merged.values.insert(key, *value);
+            merged.opaque.erase(stdKey);
+        } else {
+            const bool had = merged.values.remove(key) > 0;
+            const bool hadOpaque = merged.opaque.erase(stdKey) > 0;
+            differs = differs || had || hadOpaque;
         }
     }
+    if (!differs)
+        return true; // the file already says so
 
-    if (!writeFile(merged)) {
-        // Keep the change in memory; the file keeps its previous contents.
-        if (value)
-            m_contents.values.insert(key, *value);
-        else
-            m_contents.values.remove(key);
-    } else {
-        m_contents = std::move(merged);
+    if (merged.version > kFormatVersion && !m_keptNewerVersion) {
+        // A newer build wrote this file: what it stored beyond this build's
+        // understanding stays in a copy before the file becomes version 1.
+        m_keptNewerVersion = true;
+        copyAside(QStringLiteral(".version-%1").arg(merged.version),
+                  QStringLiteral("it was written by a newer version of Kelvaro (format %1)").arg(merged.version));
     }
-    if (locked)
-        lock.unlock();
-    Q_EMIT changed(key);
+
+    if (!writeFile(merged, &reason)) {
+        // The file keeps its previous contents; the changes stay in memory.
+        if (!m_reportedNotSaved) {
+            m_reportedNotSaved = true;
+            Log::write(QStringLiteral("Kelvaro: could not write the defaults file %1: %2; it keeps its previous contents and changes are kept until Kelvaro quits")
+                           .arg(m_path, reason));
+            report({ Problem::Kind::notSaved, m_path, QString(), reason });
+        }
+        return false;
+    }
+    if (m_reportedNotSaved) {
+        m_reportedNotSaved = false;
+        Log::write(QStringLiteral("Kelvaro: the defaults file %1 is saved again").arg(m_path));
+    }
+    return true;
 }
 
-FileDefaultsStore::ReadResult FileDefaultsStore::readFile(Contents& into, QString* reason) const
+namespace {
+// The deepest nesting of arrays and objects in `bytes`, read as JSON text
+// without building anything (strings and their escapes are skipped).
+int nestingDepth(const QByteArray& bytes)
+{
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+}
+
+bool FileDefaultsStore::decode(const QByteArray& bytes, Contents& into, QString* reason)
+{
+    if (bytes.trimmed().isEmpty()) {
+        *reason = QStringLiteral("empty file");
+        return false;
+    }
+    // Too deep a nesting would exhaust the stack in every recursive walk of
+    // the document: the parser (which does not recurse) drops what lies
+    // deeper than the limit, and the entries that held it are unreadable.
+    std::set<std::string> tooDeep;
+    bool documentTooDeep = false;
+    json doc;
+    if (nestingDepth(bytes) <= maxJsonDepth) {
+        doc = json::parse(bytes.constData(), bytes.constData() + bytes.size(), nullptr, false);
+    } else {
+        std::string topKey;
+        std::string entryKey;
+        const json::parser_callback_t limit = [&](int depth, json::parse_event_t event, json& parsed) {
+            if (event == json::parse_event_t::key) {
+                if (depth == 1 && parsed.is_string())
+                    topKey = parsed.get<std::string>();
+                else if (depth == 2 && parsed.is_string())
+                    entryKey = parsed.get<std::string>();
+                return true;
+            }
+            if ((event == json::parse_event_t::object_start || event == json::parse_event_t::array_start)
+                && depth >= maxJsonDepth) {
+                if (topKey == "values" && depth > 2)
+                    tooDeep.insert(entryKey);
+                else
+                    documentTooDeep = true;
+                return false;
+            }
+            return true;
+        };
+        doc = json::parse(bytes.constData(), bytes.constData() + bytes.size(), limit, false);
+    }
+    if (doc.is_discarded()) {
+        *reason = QStringLiteral("not valid JSON");
+        return false;
+    }
+    if (documentTooDeep) {
+        *reason = QStringLiteral("nested deeper than %1 levels").arg(maxJsonDepth);
+        return false;
+    }
+    if (!doc.is_object() || !doc.contains("values") || !doc["values"].is_object()) {
+        *reason = QStringLiteral("not a defaults document");
+        return false;
+    }
+    Contents contents;
+    if (auto v = doc.find("version"); v != doc.end() && v->is_number_integer() && !v->is_number_unsigned())
+        contents.version = v->get<std::int64_t>();
+    else if (v != doc.end() && v->is_number_unsigned())
+        contents.version = std::int64_t(std::min<std::uint64_t>(v->get<std::uint64_t>(), std::uint64_t(INT64_MAX)));
+    for (auto it = doc.begin(); it != doc.end(); ++it) {
+        if (it.key() != "version" && it.key() != "values")
+            contents.other.emplace(it.key(), std::move(it.value()));
+    }
+    json& values = doc["values"];
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        if (tooDeep.count(it.key()))
+            continue;
+        if (auto v = decodeValue(it.value())) {
+            contents.values.insert(fromStd(it.key()), *v);
+        } else {
+            contents.opaque.emplace(it.key(), std::move(it.value()));
+        }
+    }
+    contents.tooDeep = std::move(tooDeep);
+    into = std::move(contents);
+    return true;
+}
+
+std::string FileDefaultsStore::encode(const Contents& contents)
+{
+    // One entry a line, each written compactly: the size of the text never
+    // grows with how deep a value nests.
+    std::map<std::string, json> values;
+    for (auto it = contents.values.constBegin(); it != contents.values.constEnd(); ++it) {
+        bool ok = false;
+        json tagged = encodeValue(it.value(), &ok);
+        if (ok)
+            values[toStd(it.key())] = std::move(tagged);
+    }
+    for (const auto& [key, raw] : contents.opaque)
+        values.emplace(key, raw);
+    auto text = [](const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); };
+    std::string out = "{\n\"version\": " + std::to_string(kFormatVersion) + ",\n";
+    for (const auto& [key, raw] : contents.other) {
+        if (key != "version" && key != "values")
+            out += text(json(key)) + ": " + text(raw) + ",\n";
+    }
+    out += "\"values\": {";
+    bool first = true;
+    for (const auto& [key, tagged] : values) {
+        out += first ? "\n" : ",\n";
+        first = false;
+        out += text(json(key)) + ": " + text(tagged);
+    }
+    out += "\n}\n}\n";
+    return out;
+}
+
+FileDefaultsStore::ReadResult FileDefaultsStore::readFile(Contents& into, QString* reason)
 {
     QFile file(m_path);
     if (!file.exists())
@@ -164,84 +394,99 @@ FileDefaultsStore::ReadResult FileDefaultsStore::readFile(Contents& into, QStrin
         return ReadResult::unreadable;
     }
     const QByteArray bytes = file.readAll();
-    if (bytes.trimmed().isEmpty()) {
-        *reason = QStringLiteral("empty file");
-        return ReadResult::unreadable;
-    }
-    json doc = json::parse(bytes.constData(), bytes.constData() + bytes.size(), nullptr, false);
-    if (doc.is_discarded()) {
-        *reason = QStringLiteral("not valid JSON");
-        return ReadResult::unreadable;
-    }
-    if (!doc.is_object() || !doc.contains("values") || !doc["values"].is_object()) {
-        *reason = QStringLiteral("not a defaults document");
-        return ReadResult::unreadable;
-    }
     Contents contents;
-    for (auto it = doc["values"].begin(); it != doc["values"].end(); ++it) {
-        if (auto v = decodeValue(it.value())) {
-            contents.values.insert(fromStd(it.key()), *v);
-        } else {
-            Log::write(QStringLiteral("Kelvaro: could not read the stored value of \"%1\" in %2; it is kept unchanged")
-                           .arg(fromStd(it.key()), m_path));
-            contents.opaque.emplace(it.key(), it.value());
-        }
+    if (!decode(bytes, contents, reason))
+        return ReadResult::unreadable;
+    if (!contents.tooDeep.empty() && !m_keptTooDeep) {
+        m_keptTooDeep = true;
+        QStringList names;
+        for (const std::string& key : contents.tooDeep)
+            names.append(QStringLiteral("\"%1\"").arg(fromStd(key)));
+        const QString why = QStringLiteral("%1 nested deeper than %2 levels").arg(names.join(QStringLiteral(", "))).arg(maxJsonDepth);
+        const QString aside = copyAside(QStringLiteral(".corrupt-"), why);
+        if (!aside.isEmpty() && QThread::currentThread() == thread())
+            reportProblem({ Problem::Kind::partlyKeptAside, m_path, aside, why });
+        else if (!aside.isEmpty())
+            report({ Problem::Kind::partlyKeptAside, m_path, aside, why });
     }
     into = std::move(contents);
     return ReadResult::ok;
 }
 
-void FileDefaultsStore::setAside(const QString& reason)
+namespace {
+// A name beside `path` that is not taken: path + suffix + stamp (+ "-n").
+QString freeName(const QString& path, const QString& suffix)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = m_path + QStringLiteral(".corrupt-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = m_path + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
+    QString name = path + suffix;
+    if (suffix.endsWith(QLatin1Char('-')))
+        name += QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString candidate = name;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = name + QLatin1Char('-') + QString::number(n);
+    return candidate;
+}
+}
+
+QString FileDefaultsStore::setAside(const QString& reason)
+{
+    const QString aside = freeName(m_path, QStringLiteral(".corrupt-"));
     if (QFile::rename(m_path, aside)) {
         Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2); kept it as %3 and started with empty settings")
                        .arg(m_path, reason, aside));
-    } else {
-        Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2) and could not be moved aside; it is left in place and settings start empty")
-                       .arg(m_path, reason));
+        return aside;
     }
+    Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2) and could not be moved aside; it is left in place and settings start empty")
+                   .arg(m_path, reason));
+    return QString();
 }
 
-bool FileDefaultsStore::writeFile(const Contents& contents)
+QString FileDefaultsStore::copyAside(const QString& suffix, const QString& why)
 {
-    json values = json::object();
-    for (auto it = contents.values.constBegin(); it != contents.values.constEnd(); ++it) {
-        bool ok = false;
-        json tagged = encodeValue(it.value(), &ok);
-        if (ok)
-            values[toStd(it.key())] = std::move(tagged);
+    const QString aside = freeName(m_path, suffix);
+    if (QFile::copy(m_path, aside)) {
+        Log::write(QStringLiteral("Kelvaro: the defaults file %1 is kept as %2 before it is rewritten: %3").arg(m_path, aside, why));
+        return aside;
     }
-    for (const auto& [key, raw] : contents.opaque) {
-        if (!values.contains(key))
-            values[key] = raw;
-    }
-    json doc = json::object();
-    doc["version"] = kFormatVersion;
-    doc["values"] = std::move(values);
-    const std::string text = doc.dump(1, '\t', false, json::error_handler_t::replace) + "\n";
+    Log::write(QStringLiteral("Kelvaro: could not keep a copy of the defaults file %1 (%2)").arg(m_path, why));
+    return QString();
+}
 
+bool FileDefaultsStore::writeFile(const Contents& contents, QString* reason)
+{
+    const std::string text = encode(contents);
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly)) {
-        Log::write(QStringLiteral("Kelvaro: could not write the defaults file %1: %2").arg(m_path, file.errorString()));
+        *reason = file.errorString();
         return false;
     }
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-        Log::write(QStringLiteral("Kelvaro: could not write the defaults file %1: %2").arg(m_path, file.errorString()));
+    // write() only fills a buffer: a full disk shows in flush() or the
+    // file's error, and then the old file must stay (commit() would put the
+    // short file in its place).
+    const bool written = file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.flush()
+        && file.error() == QFileDevice::NoError;
+    if (!written) {
+        *reason = file.errorString();
         file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *reason = file.errorString();
         return false;
     }
     return true;
 }
 
-json FileDefaultsStore::encodeValue(const QVariant& v, bool* ok)
+json FileDefaultsStore::encodeValue(const QVariant& v, bool* ok, int depth)
 {
     *ok = true;
+    // Each level is the tagged object and its array or dictionary; the
+    // document and "values" come first.
+    if (depth > (maxJsonDepth - 4) / 2) {
+        *ok = false;
+        return {};
+    }
     switch (v.typeId()) {
     case QMetaType::Bool:
         return json { { "type", "bool" }, { "value", v.toBool() } };
@@ -274,7 +519,7 @@ json FileDefaultsStore::encodeValue(const QVariant& v, bool* ok)
     case QMetaType::QVariantList: {
         json items = json::array();
         for (const QVariant& item : v.toList()) {
-            json e = encodeValue(item, ok);
+            json e = encodeValue(item, ok, depth + 1);
             if (!*ok)
                 return {};
             items.push_back(std::move(e));
@@ -285,7 +530,7 @@ json FileDefaultsStore::encodeValue(const QVariant& v, bool* ok)
         json items = json::object();
         const QVariantMap map = v.toMap();
         for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-            json e = encodeValue(it.value(), ok);
+            json e = encodeValue(it.value(), ok, depth + 1);
             if (!*ok)
                 return {};
             items[toStd(it.key())] = std::move(e);
@@ -298,8 +543,10 @@ json FileDefaultsStore::encodeValue(const QVariant& v, bool* ok)
     }
 }
 
-std::optional<QVariant> FileDefaultsStore::decodeValue(const json& tagged)
+std::optional<QVariant> FileDefaultsStore::decodeValue(const json& tagged, int depth)
 {
+    if (depth > (maxJsonDepth - 4) / 2)
+        return std::nullopt;
     if (!tagged.is_object() || !tagged.contains("type") || !tagged.contains("value") || !tagged["type"].is_string())
         return std::nullopt;
     const std::string type = tagged["type"].get<std::string>();
@@ -340,7 +587,7 @@ std::optional<QVariant> FileDefaultsStore::decodeValue(const json& tagged)
     if (type == "array" && value.is_array()) {
         QVariantList list;
         for (const json& item : value) {
-            auto v = decodeValue(item);
+            auto v = decodeValue(item, depth + 1);
             if (!v)
                 return std::nullopt;
             list.append(*v);
@@ -350,7 +597,7 @@ std::optional<QVariant> FileDefaultsStore::decodeValue(const json& tagged)
     if (type == "dictionary" && value.is_object()) {
         QVariantMap map;
         for (auto it = value.begin(); it != value.end(); ++it) {
-            auto v = decodeValue(it.value());
+            auto v = decodeValue(it.value(), depth + 1);
             if (!v)
                 return std::nullopt;
             map.insert(fromStd(it.key()), *v);

@@ -1,48 +1,100 @@
 #pragma once
-// The defaults database on disk: one JSON file of type-tagged values,
-// rewritten atomically on every change under a lock file, so that a change is
-// on disk when the setter returns and two processes never lose each other's keys.
+// The defaults database on disk: one JSON file of type-tagged values.
+//
+// Reads and changes are served from memory; a writer thread of the store's
+// own puts changes on disk behind the caller (several changes made while it
+// writes go out in one rewrite). Each rewrite takes a lock file, merges the
+// changes into what is on disk now (so two processes never lose each other's
+// keys) and replaces the file atomically. `flush` and the destructor wait
+// for everything changed so far.
 
 #include "platform/DefaultsStore.h"
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <condition_variable>
+#include <cstdint>
 #include <map>
+#include <mutex>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <set>
 #include <string>
+#include <thread>
 
 class FileDefaultsStore final : public DefaultsStore {
     Q_OBJECT
 public:
     // Reads `path`; an unreadable file is renamed aside (kept) and the store starts empty.
     explicit FileDefaultsStore(QString path);
+    ~FileDefaultsStore() override;
 
     std::optional<QVariant> value(const QString& key) const override;
     void setValue(const QString& key, const QVariant& value) override;
     void remove(const QString& key) override;
     QStringList keys() const override;
+    void flush() override;
 
     QString path() const { return m_path; }
 
     // $XDG_CONFIG_HOME/kelvaro/defaults.json (~/.config when unset).
     static QString defaultPath();
 
-    // Values as stored in the file; exposed for tests.
-    static nlohmann::json encodeValue(const QVariant& value, bool* ok);
-    static std::optional<QVariant> decodeValue(const nlohmann::json& tagged);
+    // The deepest nesting of JSON arrays and objects a defaults file may hold
+    // (the document and its "values" count; each stored array or dictionary
+    // adds two). Anything deeper is unreadable.
+    static constexpr int maxJsonDepth = 48;
 
-private:
+    // Values as stored in the file; exposed for tests. `decodeValue` reads at
+    // most `maxJsonDepth` levels; `encodeValue` refuses deeper values.
+    static nlohmann::json encodeValue(const QVariant& value, bool* ok, int depth = 0);
+    static std::optional<QVariant> decodeValue(const nlohmann::json& tagged, int depth = 0);
+
+    // The file's contents as this build understands them.
     struct Contents {
         QMap<QString, QVariant> values;
         std::map<std::string, nlohmann::json> opaque; // entries this build cannot read, kept as they are
+        std::map<std::string, nlohmann::json> other; // top-level members of a newer format, kept as they are
+        std::int64_t version = 1;
+        std::set<std::string> tooDeep; // entries nested beyond maxJsonDepth, dropped
     };
-    enum class ReadResult { ok, missing, unreadable, inaccessible };
+    // Decodes the bytes of a defaults file (false and a reason when it is
+    // not one) and encodes contents as the file's text; exposed for tests.
+    static bool decode(const QByteArray& bytes, Contents& into, QString* reason);
+    static std::string encode(const Contents& contents);
 
-    ReadResult readFile(Contents& into, QString* reason) const;
-    void setAside(const QString& reason);
-    bool writeFile(const Contents& contents);
+private:
+    enum class ReadResult { ok, missing, unreadable, inaccessible };
+    using Changes = std::map<QString, std::optional<QVariant>>;
+
+    ReadResult readFile(Contents& into, QString* reason);
+    QString setAside(const QString& reason);
+    QString copyAside(const QString& suffix, const QString& why);
+    bool writeFile(const Contents& contents, QString* reason);
     void change(const QString& key, const std::optional<QVariant>& value);
+    void writerLoop();
+    bool save(const Changes& changes, const QMap<QString, QVariant>& known);
+    void report(const Problem& p);
 
     QString m_path;
-    Contents m_contents;
+    QMap<QString, QVariant> m_values; // main thread
+
+    // Shared with the writer thread.
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_settled;
+    Changes m_pending;
+    QMap<QString, QVariant> m_known; // m_values as of the last change
+    std::uint64_t m_requested = 0;
+    std::uint64_t m_written = 0;
+    bool m_stopping = false;
+
+    // The writer thread's own.
+    bool m_reportedNotSaved = false;
+    bool m_reportedInaccessible = false;
+    bool m_keptNewerVersion = false;
+    bool m_keptTooDeep = false;
+
+    std::thread m_writer;
 };

@@ -3,10 +3,15 @@
 #include <QtEndian>
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
 constexpr qint32 kMaxStringBytes = 4 * 1024 * 1024;
+// What one log may make: a browser never comes near these, and they bound the
+// work a hostile log can ask for.
+constexpr std::size_t kMaxTabs = 20000;
+constexpr std::size_t kMaxNavigationsPerTab = 500;
 
 struct Navigation {
     QString url;
@@ -78,19 +83,21 @@ private:
 
 void removeRange(TabState& tab, qint32 from, qint32 count)
 {
-    // Drops navigations [from, from + count) and closes the gap.
-    if (count <= 0)
+    // Drops navigations [from, from + count) and closes the gap. Indexes are
+    // never negative; the end is computed wide, as from + count may not fit.
+    if (count <= 0 || from < 0)
         return;
+    const qint64 end = qint64(from) + count;
     std::map<qint32, Navigation> kept;
     for (auto& [index, nav] : tab.navigations) {
         if (index < from)
             kept.emplace(index, std::move(nav));
-        else if (index >= from + count)
-            kept.emplace(index - count, std::move(nav));
+        else if (index >= end)
+            kept.emplace(qint32(index - qint64(count)), std::move(nav));
     }
     tab.navigations = std::move(kept);
-    if (tab.selectedIndex >= from + count)
-        tab.selectedIndex -= count;
+    if (tab.selectedIndex >= end)
+        tab.selectedIndex = qint32(tab.selectedIndex - qint64(count));
     else if (tab.selectedIndex >= from)
         tab.selectedIndex = std::max(0, from - 1);
 }
@@ -112,7 +119,23 @@ std::optional<QList<SnssWindow>> SnssSession::read(const QByteArray& data, QStri
         return fail(QStringLiteral("unsupported session log version %1").arg(version));
 
     std::map<qint32, TabState> tabs;
-    std::map<qint32, bool> windows; // id -> seen
+    std::map<qint32, std::set<qint32>> windows; // window id -> ids of its tabs
+    // The tab of `id`, made when the log first names it (within the cap).
+    auto tabOf = [&tabs](qint32 id) -> TabState* {
+        auto it = tabs.find(id);
+        if (it != tabs.end())
+            return &it->second;
+        if (tabs.size() >= kMaxTabs)
+            return nullptr;
+        return &tabs[id];
+    };
+    auto detach = [&windows](qint32 tabId, const TabState& tab) {
+        if (!tab.hasWindow)
+            return;
+        auto w = windows.find(tab.window);
+        if (w != windows.end())
+            w->second.erase(tabId);
+    };
 
     qsizetype pos = 8;
     while (data.size() - pos >= 2) {
@@ -128,15 +151,19 @@ std::optional<QList<SnssWindow>> SnssSession::read(const QByteArray& data, QStri
         switch (id) {
         case SetTabWindow:
             if (payload.int32(a) && payload.int32(b)) {
-                auto& tab = tabs[b];
-                tab.window = a;
-                tab.hasWindow = true;
-                windows[a] = true;
+                if (TabState* tab = tabOf(b)) {
+                    detach(b, *tab);
+                    tab->window = a;
+                    tab->hasWindow = true;
+                    windows[a].insert(b);
+                }
             }
             break;
         case SetTabIndexInWindow:
-            if (payload.int32(a) && payload.int32(b))
-                tabs[a].visualIndex = b;
+            if (payload.int32(a) && payload.int32(b)) {
+                if (TabState* tab = tabOf(a))
+                    tab->visualIndex = b;
+            }
             break;
         case TabNavigationPathPrunedFromBack:
             if (payload.int32(a) && payload.int32(b)) {
@@ -165,26 +192,33 @@ std::optional<QList<SnssWindow>> SnssSession::read(const QByteArray& data, QStri
             qint32 pickleSize = 0;
             Navigation nav;
             if (payload.int32(pickleSize) && payload.int32(a) && payload.int32(b) && b >= 0
-                && payload.string8(nav.url) && payload.string16(nav.title))
-                tabs[a].navigations[b] = std::move(nav);
+                && payload.string8(nav.url) && payload.string16(nav.title)) {
+                TabState* tab = tabOf(a);
+                if (tab && (tab->navigations.size() < kMaxNavigationsPerTab || tab->navigations.count(b)))
+                    tab->navigations[b] = std::move(nav);
+            }
             break;
         }
         case SetSelectedNavigationIndex:
-            if (payload.int32(a) && payload.int32(b))
-                tabs[a].selectedIndex = b;
+            if (payload.int32(a) && payload.int32(b)) {
+                if (TabState* tab = tabOf(a))
+                    tab->selectedIndex = b;
+            }
             break;
         case TabClosed:
-            if (payload.int32(a))
-                tabs.erase(a);
+            if (payload.int32(a)) {
+                if (auto it = tabs.find(a); it != tabs.end()) {
+                    detach(a, it->second);
+                    tabs.erase(it);
+                }
+            }
             break;
         case WindowClosed:
             if (payload.int32(a)) {
-                windows.erase(a);
-                for (auto it = tabs.begin(); it != tabs.end();) {
-                    if (it->second.hasWindow && it->second.window == a)
-                        it = tabs.erase(it);
-                    else
-                        ++it;
+                if (auto w = windows.find(a); w != windows.end()) {
+                    for (qint32 tabId : w->second)
+                        tabs.erase(tabId);
+                    windows.erase(w);
                 }
             }
             break;
@@ -194,17 +228,18 @@ std::optional<QList<SnssWindow>> SnssSession::read(const QByteArray& data, QStri
     }
 
     QList<SnssWindow> result;
-    for (const auto& [windowId, seen] : windows) {
-        (void)seen;
+    for (const auto& [windowId, tabIds] : windows) {
         struct Entry {
             qint32 visualIndex;
             qint32 tabId;
             SnssTab tab;
         };
         std::vector<Entry> entries;
-        for (const auto& [tabId, tab] : tabs) {
-            if (!tab.hasWindow || tab.window != windowId || tab.navigations.empty())
+        for (qint32 tabId : tabIds) {
+            auto found = tabs.find(tabId);
+            if (found == tabs.end() || found->second.navigations.empty())
                 continue;
+            const TabState& tab = found->second;
             // The current navigation; a missing or stale selection falls back
             // to the closest navigation before it, else the last one.
             auto nav = tab.navigations.upper_bound(tab.selectedIndex);

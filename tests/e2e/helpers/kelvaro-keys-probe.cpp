@@ -18,6 +18,9 @@
 //       prints the same line again and exits.
 //   kelvaro-keys-probe held
 //       Prints the modifier keys held now as "held=<X key codes, comma-separated>".
+//   kelvaro-keys-probe grab
+//       Grabs the whole keyboard as a modal client would, releases it and
+//       prints "grab=success", "grab=already-grabbed", "grab=frozen" (…).
 // Log lines ("Kelvaro: …") go to stderr.
 
 #include "app/ShortcutRunner.h"
@@ -65,6 +68,24 @@ int printHeld()
 }
 }
 
+int grabKeyboard()
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        return 1;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    auto* reply = xcb_grab_keyboard_reply(
+        c, xcb_grab_keyboard(c, 0, root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr);
+    const char* names[] = { "success", "already-grabbed", "invalid-time", "not-viewable", "frozen" };
+    const int status = reply ? reply->status : -1;
+    std::free(reply);
+    xcb_ungrab_keyboard(c, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    xcb_disconnect(c);
+    std::printf("grab=%s\n", status >= 0 && status <= 4 ? names[status] : "no-reply");
+    return status == 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
@@ -72,6 +93,8 @@ int main(int argc, char** argv)
     if (args.isEmpty())
         return usage();
 
+    if (args[0] == QLatin1String("grab"))
+        return grabKeyboard();
     if (args[0] == QLatin1String("held"))
         return printHeld();
 
