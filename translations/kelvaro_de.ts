@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>App-Umschalter</translation>
+        <translation type="vanished">App-Umschalter</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Beenden</translation>
+        <translation type="vanished">Beenden</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Fenster schließen</translation>
+        <translation type="vanished">Fenster schließen</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>App ausblenden</translation>
+        <translation type="vanished">App ausblenden</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Fenster minimieren</translation>
+        <translation type="vanished">Fenster minimieren</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Bildschirmfoto</translation>
+        <translation type="vanished">Bildschirmfoto</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Bildschirmfoto eines Bereichs</translation>
+        <translation type="vanished">Bildschirmfoto eines Bereichs</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Bildschirmfoto-Optionen</translation>
+        <translation type="vanished">Bildschirmfoto-Optionen</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Bildschirm sperren</translation>
+        <translation type="vanished">Bildschirm sperren</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>App-Fenster</translation>
+        <translation type="vanished">App-Fenster</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Du kannst das jetzt oder jederzeit unter Einstellungen › Datenschutz ausschalten.</translation>
+        <translation type="vanished">Du kannst das jetzt oder jederzeit unter Einstellungen › Datenschutz ausschalten.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Der Desktop verwendet dies bereits für %1. Es erreicht Kelvaro möglicherweise nicht.</translation>
+        <translation type="vanished">Der Desktop verwendet dies bereits für %1. Es erreicht Kelvaro möglicherweise nicht.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro-App-Umschalter</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Dein Desktop verwendet dies bereits für %1. Es erreicht Kelvaro möglicherweise nicht.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>den Fensterwechsel</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>den Fensterwechsel in umgekehrter Richtung</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>das Schließen des Fensters</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>das Ausführen eines Befehls</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>das Sperren des Bildschirms</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>das Anzeigen des Desktops</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>das Öffnen eines Terminals</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>das Abmelden</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>den Wechsel zu einer Textkonsole</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Du kannst das jetzt oder jederzeit unter Einstellungen › Allgemein › Datenschutz ausschalten.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globale Tastenkürzel benötigen eine X11-Sitzung. Wähle auf dem Anmeldebildschirm eine X11-Sitzung (Xorg) und starte Kelvaro dann erneut.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globale Tastenkürzel nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Tastaturzugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Barrierefreiheitszugriff erforderlich</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Dies ist keine X11-Sitzung, daher kann Kelvaro weder globale Tastenkürzel überwachen noch Fenster in den Vordergrund holen.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>Der X-Server hat Kelvaro nicht erlaubt, die Tastatur zu überwachen, daher können Tastenkürzel die Ringe nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Der Barrierefreiheits-Bus ist ausgeschaltet. Kelvaro benötigt ihn, um Fenster, Menüs und Textfelder zu lesen.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Warum?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Gemächlich</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Zügig</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Bei der Anmeldung öffnen</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Kelvaro automatisch starten, wenn du dich anmeldest.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Anonyme Nutzungsdaten senden</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Starts, geöffnete Ringe und wie viele Tabs eine Übernahme gefunden hat. Niemals Fenstertitel, URLs, Dateipfade oder etwas, das du tippst.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Verhalten</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktivierung</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Ring öffnen</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Dem Mauszeiger über Bildschirme hinweg folgen</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Sonst öffnet sich der Ring immer auf dem Hauptbildschirm.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Ringgröße</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animationsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Mittleres Symbol mit dem Mauszeiger neigen</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Verleiht dem Symbol der ausgewählten App einen dezenten Parallaxeffekt.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>„Bewegung reduzieren“ ist in den Desktop-Einstellungen eingeschaltet, daher bleiben Animationen minimal.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Einmal täglich im Hintergrund.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Mit Strg, Alt oder Super kombinieren.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Tastaturkurzbefehl</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktivieren, um einen neuen Kurzbefehl aufzunehmen. Esc bricht ab, Entf löscht.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Kurzbefehl löschen</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Zum Abschließen eine Taste drücken · Esc bricht ab</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Modifikatortasten halten, dann eine Taste drücken · Esc bricht ab</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme läuft</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Keine Aktion</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>%1 nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1 nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Gedrückt halten, damit der Ring offen bleibt</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Nichts ausgewählt – der Ring bleibt offen, bis du klickst oder Esc drückst.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Halte %1 beim Zielen gedrückt. Sobald du loslässt, wählt der Ring das hervorgehobene Element.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Kurzbefehl drücken</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>umschalt</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>strg</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>leertaste</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>eingabe</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>rücktaste</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Systemsprache verwenden</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Der Rest dieser Einführung verwendet deine Auswahl.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Die Oberfläche wird sofort aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Jetzt neu starten</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Umschalter</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Kurzbefehle</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Starter</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Tabs</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Noch keine Passwörter</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Noch keine Kurzbefehle</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Wähle eine App</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Ringvorschau</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Kein Kurzbefehl zugewiesen</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Kurzbefehl: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Diese Seite ist in dieser Version noch nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro möchte deine gespeicherten Passwörter entsperren</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Gespeicherte Passwörter entsperren</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Selector de apps</translation>
+        <translation type="vanished">Selector de apps</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Salir</translation>
+        <translation type="vanished">Salir</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Cerrar ventana</translation>
+        <translation type="vanished">Cerrar ventana</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Ocultar app</translation>
+        <translation type="vanished">Ocultar app</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimizar ventana</translation>
+        <translation type="vanished">Minimizar ventana</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Captura de pantalla</translation>
+        <translation type="vanished">Captura de pantalla</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Captura de una selección</translation>
+        <translation type="vanished">Captura de una selección</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Opciones de captura</translation>
+        <translation type="vanished">Opciones de captura</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Bloquear pantalla</translation>
+        <translation type="vanished">Bloquear pantalla</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Ventanas de la app</translation>
+        <translation type="vanished">Ventanas de la app</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Puedes desactivarlo ahora o en cualquier momento en Ajustes › Privacidad.</translation>
+        <translation type="vanished">Puedes desactivarlo ahora o en cualquier momento en Ajustes › Privacidad.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>El escritorio ya usa esto para %1. Puede que no llegue a Kelvaro.</translation>
+        <translation type="vanished">El escritorio ya usa esto para %1. Puede que no llegue a Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Selector de apps de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Tu escritorio ya usa esto para %1. Puede que no llegue a Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>cambiar de ventana</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>cambiar de ventana en sentido inverso</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>ejecutar un comando</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>bloquear la pantalla</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>mostrar el escritorio</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>abrir una terminal</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>cerrar la sesión</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>cambiar a una consola de texto</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Puedes desactivarlo ahora o en cualquier momento en Ajustes › General › Privacidad.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Los atajos globales necesitan una sesión X11. Elige una sesión X11 (Xorg) en la pantalla de inicio de sesión y vuelve a abrir Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Atajos globales no disponibles</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Acceso al teclado denegado</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Se necesita acceso de accesibilidad</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Esta no es una sesión X11, así que Kelvaro no puede vigilar los atajos globales ni traer ventanas al frente.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>El servidor X no permitió a Kelvaro vigilar el teclado, así que los atajos no pueden abrir los anillos.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>El bus de accesibilidad está desactivado. Kelvaro lo necesita para leer ventanas, menús y campos de texto.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>¿Por qué?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediano</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Pausada</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Ágil</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Abre Kelvaro automáticamente al iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Enviar datos de uso anónimos</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Aperturas de la app, anillos abiertos y cuántas pestañas encontró una captura. Nunca títulos de ventanas, URL, rutas de archivos ni nada de lo que escribes.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidad</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Comportamiento</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Activación</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Abrir el anillo</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Seguir al puntero entre pantallas</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Si no, el anillo siempre se abre en la pantalla principal.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Tamaño del anillo</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Velocidad de animación</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Inclinar el icono central con el puntero</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Añade un sutil efecto de paralaje al icono de la app seleccionada.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>«Reducir movimiento» está activado en los ajustes del escritorio, así que las animaciones son mínimas.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Una vez al día, en segundo plano.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Comprobar ahora</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 está disponible</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Actualizado</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Incluye Ctrl, Alt o Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Atajo de teclado</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Actívalo para grabar un atajo nuevo. Pulsa Escape para cancelar o Supr para borrarlo.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Borrar atajo</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Pulsa una tecla para terminar · Esc para cancelar</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Mantén los modificadores y pulsa una tecla · Esc para cancelar</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabando</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Sin acción</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Subir %1</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Bajar %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Mantener pulsado para dejar el anillo abierto</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Nada seleccionado: el anillo sigue abierto hasta que hagas clic o pulses Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Mantén pulsado %1 mientras apuntas. Al soltar, el anillo elige lo que esté resaltado.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Pulsa el atajo</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>mayús</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>intro</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>retroceso</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Usar el idioma del sistema</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>El resto de esta guía usará tu elección.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>La interfaz se actualiza al instante.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Reiniciar ahora</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Selector</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Lanzador</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Pestañas</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Aún no hay contraseñas</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Aún no hay atajos</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Selecciona una app</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Vista previa del anillo</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>No hay atajo asignado</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Atajo: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Esta página aún no está disponible en esta versión.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro quiere desbloquear tus contraseñas guardadas</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Desbloquear contraseñas guardadas</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
     </message>
 </context>
 </TS>

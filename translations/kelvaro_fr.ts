@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Sélecteur d’apps</translation>
+        <translation type="vanished">Sélecteur d’apps</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Quitter</translation>
+        <translation type="vanished">Quitter</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Fermer la fenêtre</translation>
+        <translation type="vanished">Fermer la fenêtre</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Masquer l’app</translation>
+        <translation type="vanished">Masquer l’app</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Réduire la fenêtre</translation>
+        <translation type="vanished">Réduire la fenêtre</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Capture d’écran</translation>
+        <translation type="vanished">Capture d’écran</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Capture d’une sélection</translation>
+        <translation type="vanished">Capture d’une sélection</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Options de capture d’écran</translation>
+        <translation type="vanished">Options de capture d’écran</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Verrouiller l’écran</translation>
+        <translation type="vanished">Verrouiller l’écran</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Fenêtres de l’app</translation>
+        <translation type="vanished">Fenêtres de l’app</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Vous pouvez le désactiver maintenant, ou à tout moment dans Réglages › Confidentialité.</translation>
+        <translation type="vanished">Vous pouvez le désactiver maintenant, ou à tout moment dans Réglages › Confidentialité.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Le bureau utilise déjà ce raccourci pour %1. Il risque de ne pas atteindre Kelvaro.</translation>
+        <translation type="vanished">Le bureau utilise déjà ce raccourci pour %1. Il risque de ne pas atteindre Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Sélecteur d’apps Kelvaro</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Votre bureau utilise déjà ce raccourci pour %1. Il risque de ne pas atteindre Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>passer d’une fenêtre à l’autre</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>passer d’une fenêtre à l’autre en sens inverse</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>exécuter une commande</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>verrouiller l’écran</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>afficher le bureau</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>ouvrir un terminal</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>fermer la session</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>basculer vers une console texte</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Vous pouvez le désactiver maintenant, ou à tout moment dans Réglages › Général › Confidentialité.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Les raccourcis globaux nécessitent une session X11. Choisissez une session X11 (Xorg) sur l’écran de connexion, puis relancez Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Raccourcis globaux indisponibles</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Accès au clavier refusé</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Accès à l’accessibilité requis</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Ceci n’est pas une session X11 : Kelvaro ne peut donc ni surveiller les raccourcis globaux ni mettre des fenêtres au premier plan.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>Le serveur X n’a pas autorisé Kelvaro à surveiller le clavier : les raccourcis ne peuvent donc pas ouvrir les anneaux.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Le bus d’accessibilité est désactivé. Kelvaro en a besoin pour lire les fenêtres, les menus et les champs de texte.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Pourquoi ?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Tranquille</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Vive</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Ouvrir à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Lancer Kelvaro automatiquement à l’ouverture de votre session.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Envoyer des données d’utilisation anonymes</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Lancements, anneaux ouverts et nombre d’onglets trouvés par une capture. Jamais de titres de fenêtres, d’URL, de chemins de fichiers ni rien de ce que vous tapez.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Comportement</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Activation</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Ouvrir l’anneau</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Suivre le pointeur d’un écran à l’autre</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Sinon, l’anneau s’ouvre toujours sur l’écran principal.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Taille de l’anneau</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Vitesse d’animation</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Incliner l’icône centrale avec le pointeur</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Ajoute un léger effet de parallaxe à l’icône de l’app sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>« Réduire les animations » est activé dans les réglages du bureau, les animations restent donc minimales.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Une fois par jour, en arrière-plan.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 est disponible</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>À jour</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Ajoutez Ctrl, Alt ou Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Raccourci clavier</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Activez pour enregistrer un nouveau raccourci. Appuyez sur Échap pour annuler, sur Suppr pour effacer.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Effacer le raccourci</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Appuyez sur une touche pour terminer · Échap pour annuler</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Maintenez les modificateurs, puis appuyez sur une touche · Échap pour annuler</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement en cours</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Aucune action</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Monter %1</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Descendre %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Maintenir pour garder l’anneau ouvert</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Aucune sélection — l’anneau reste ouvert jusqu’à ce que vous cliquiez ou appuyiez sur Échap.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Maintenez %1 pendant que vous visez. Relâchez, et l’anneau choisit l’élément en surbrillance.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Saisissez le raccourci</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>retour arrière</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>échap</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Utiliser la langue du système</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>La suite de ce guide utilisera votre choix.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>L’interface se met à jour immédiatement.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Relancer maintenant</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Sélecteur</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Lanceur</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Onglets</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Aucun mot de passe pour l’instant</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Aucun raccourci pour l’instant</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Sélectionnez une app</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Aperçu de l’anneau</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Aucun raccourci attribué</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Raccourci : %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Cette page n’est pas encore disponible dans cette version.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro souhaite déverrouiller vos mots de passe enregistrés</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Déverrouiller les mots de passe enregistrés</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Selettore app</translation>
+        <translation type="vanished">Selettore app</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Esci</translation>
+        <translation type="vanished">Esci</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Chiudi finestra</translation>
+        <translation type="vanished">Chiudi finestra</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Nascondi app</translation>
+        <translation type="vanished">Nascondi app</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Riduci finestra</translation>
+        <translation type="vanished">Riduci finestra</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Istantanea dello schermo</translation>
+        <translation type="vanished">Istantanea dello schermo</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Istantanea di una selezione</translation>
+        <translation type="vanished">Istantanea di una selezione</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Opzioni istantanea</translation>
+        <translation type="vanished">Opzioni istantanea</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Blocca schermo</translation>
+        <translation type="vanished">Blocca schermo</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Finestre dell’app</translation>
+        <translation type="vanished">Finestre dell’app</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Puoi disattivarlo ora o in qualsiasi momento in Impostazioni › Privacy.</translation>
+        <translation type="vanished">Puoi disattivarlo ora o in qualsiasi momento in Impostazioni › Privacy.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Il desktop usa già questa combinazione per %1. Potrebbe non arrivare a Kelvaro.</translation>
+        <translation type="vanished">Il desktop usa già questa combinazione per %1. Potrebbe non arrivare a Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Selettore app di Kelvaro</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Il tuo desktop usa già questa combinazione per %1. Potrebbe non arrivare a Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>cambiare finestra</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>cambiare finestra all’indietro</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>chiudere la finestra</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>eseguire un comando</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>bloccare lo schermo</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>mostrare il desktop</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>aprire un terminale</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>terminare la sessione</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>passare a una console testuale</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Puoi disattivarlo ora o in qualsiasi momento in Impostazioni › Generali › Privacy.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Le scorciatoie globali richiedono una sessione X11. Scegli una sessione X11 (Xorg) nella schermata di accesso, poi avvia di nuovo Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Scorciatoie globali non disponibili</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Accesso alla tastiera negato</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Accesso di accessibilità necessario</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Questa non è una sessione X11, quindi Kelvaro non può intercettare le scorciatoie globali né portare le finestre in primo piano.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>Il server X non ha permesso a Kelvaro di monitorare la tastiera, quindi le scorciatoie non possono aprire gli anelli.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Il bus di accessibilità è disattivato. Kelvaro ne ha bisogno per leggere finestre, menu e campi di testo.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Perché?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Piccola</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Rilassata</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Svelta</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Apri al login</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Avvia Kelvaro automaticamente quando accedi.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Avvio</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Invia dati di utilizzo anonimi</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Avvii, anelli aperti e quante schede ha trovato una cattura. Mai titoli di finestre, URL, percorsi di file o qualsiasi cosa digiti.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Comportamento</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Attivazione</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Apri l’anello</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Segui il puntatore tra gli schermi</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Altrimenti l’anello si apre sempre sullo schermo principale.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Dimensione dell’anello</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Velocità animazione</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Inclina l’icona centrale con il puntatore</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Aggiunge un leggero effetto parallasse all’icona dell’app selezionata.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>«Riduci movimento» è attivo nelle impostazioni del desktop, quindi le animazioni restano minime.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Cerca aggiornamenti automaticamente</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Una volta al giorno, in background.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Controlla ora</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 è disponibile</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Aggiornato</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Includi Ctrl, Alt o Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Scorciatoia da tastiera</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Attiva per registrare una nuova scorciatoia. Premi Esc per annullare, Canc per cancellarla.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Cancella scorciatoia</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Premi un tasto per finire · Esc per annullare</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Tieni premuti i modificatori, poi premi un tasto · Esc per annullare</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Registrazione in corso</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Nessuna azione</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Sposta %1 in alto</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Sposta %1 in basso</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Tieni premuto per lasciare aperto l’anello</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Nessuna selezione — l’anello resta aperto finché non fai clic o premi Esc.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Tieni premuto %1 mentre miri. Quando rilasci, l’anello sceglie l’elemento evidenziato.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Premi la scorciatoia</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>maiusc</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>spazio</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>invio</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Usa la lingua del sistema</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Il resto di questa guida userà la tua scelta.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>L’interfaccia si aggiorna subito.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Riavvia ora</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generali</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Selettore</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Launcher</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Schede</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Ancora nessuna password</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Ancora nessuna scorciatoia</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Seleziona un’app</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Anteprima dell’anello</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Nessuna scorciatoia assegnata</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Scorciatoia: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Questa pagina non è ancora disponibile in questa versione.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro vuole sbloccare le tue password salvate</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Sblocca password salvate</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Sblocca</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Appkiezer</translation>
+        <translation type="vanished">Appkiezer</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Stop</translation>
+        <translation type="vanished">Stop</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Sluit venster</translation>
+        <translation type="vanished">Sluit venster</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Verberg app</translation>
+        <translation type="vanished">Verberg app</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimaliseer venster</translation>
+        <translation type="vanished">Minimaliseer venster</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Schermafbeelding</translation>
+        <translation type="vanished">Schermafbeelding</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Schermafbeelding van selectie</translation>
+        <translation type="vanished">Schermafbeelding van selectie</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Opties voor schermafbeelding</translation>
+        <translation type="vanished">Opties voor schermafbeelding</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Scherm vergrendelen</translation>
+        <translation type="vanished">Scherm vergrendelen</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Appvensters</translation>
+        <translation type="vanished">Appvensters</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Je kunt het nu uitzetten, of op elk moment via Instellingen › Privacy.</translation>
+        <translation type="vanished">Je kunt het nu uitzetten, of op elk moment via Instellingen › Privacy.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Het bureaublad gebruikt dit al voor %1. Het bereikt Kelvaro mogelijk niet.</translation>
+        <translation type="vanished">Het bureaublad gebruikt dit al voor %1. Het bereikt Kelvaro mogelijk niet.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro-app-wisselaar</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Je bureaublad gebruikt dit al voor %1. Het bereikt Kelvaro mogelijk niet.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>het wisselen van vensters</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>het achteruit wisselen van vensters</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>het sluiten van het venster</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>het uitvoeren van een opdracht</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>het vergrendelen van het scherm</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>het tonen van het bureaublad</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>het openen van een terminal</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>het afmelden</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>het wisselen naar een tekstconsole</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Je kunt het nu uitzetten, of op elk moment via Instellingen › Algemeen › Privacy.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globale sneltoetsen vereisen een X11-sessie. Kies een X11-sessie (Xorg) op het inlogscherm en start Kelvaro daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globale sneltoetsen niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Toegang tot toetsenbord geweigerd</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Toegankelijkheidstoegang vereist</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Dit is geen X11-sessie, dus Kelvaro kan geen globale sneltoetsen volgen en geen vensters naar voren halen.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>De X-server stond Kelvaro niet toe het toetsenbord te volgen, dus sneltoetsen kunnen de ringen niet openen.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>De toegankelijkheidsbus staat uit. Kelvaro heeft die nodig om vensters, menu’s en tekstvelden te lezen.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Zet aan</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Waarom?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Probeer opnieuw</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Gemiddeld</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groot</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Rustig</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Vlot</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Open bij inloggen</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Start Kelvaro automatisch wanneer je inlogt.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Opstarten</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Verstuur anonieme gebruiksgegevens</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Starts, geopende ringen en hoeveel tabbladen een vastlegging vond. Nooit venstertitels, URL’s, bestandspaden of iets wat je typt.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Gedrag</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Activering</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Ring openen</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Volg de aanwijzer over meerdere schermen</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Anders opent de ring altijd op het hoofdscherm.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Weergave</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Ringgrootte</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animatiesnelheid</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Kantel het middelste symbool mee met de aanwijzer</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Voegt een subtiel parallax-effect toe aan het symbool van de geselecteerde app.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>‘Beweging beperken’ staat aan in de instellingen van het bureaublad, dus animaties blijven minimaal.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Zoek automatisch naar updates</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Eenmaal per dag, op de achtergrond.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Controleer nu</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 is beschikbaar</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Up-to-date</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Gebruik ook Ctrl, Alt of Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Sneltoets</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Activeer om een nieuwe sneltoets op te nemen. Druk op Escape om te annuleren of op Delete om te wissen.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Wis sneltoets</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Druk op een toets om te voltooien · Esc om te annuleren</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Houd modificatietoetsen vast en druk op een toets · Esc om te annuleren</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Bezig met opnemen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Geen actie</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Verplaats %1 omhoog</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Verplaats %1 omlaag</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Wijzig %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Verwijder %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Vasthouden om de ring open te houden</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Niets geselecteerd — de ring blijft open tot je klikt of op Escape drukt.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Houd %1 ingedrukt terwijl je richt. Laat je los, dan kiest de ring wat gemarkeerd is.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Toetscombinatie</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Druk op sneltoets</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>spatie</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>return</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Gebruik systeemtaal</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>De rest van deze gids gebruikt je keuze.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>De interface wordt meteen bijgewerkt.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Start nu opnieuw</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Wisselaar</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Sneltoetsen</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Starter</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Tabbladen</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Nog geen wachtwoorden</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Nog geen sneltoetsen</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Selecteer een app</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Ringvoorbeeld</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Geen sneltoets toegewezen</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Sneltoets: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Deze pagina is nog niet beschikbaar in deze versie.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro wil je bewaarde wachtwoorden ontgrendelen</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Ontgrendel bewaarde wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Ontgrendel</translation>
     </message>
 </context>
 </TS>
