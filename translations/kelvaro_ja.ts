@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>アプリケーションスイッチャー</translation>
+        <translation type="vanished">アプリケーションスイッチャー</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>終了</translation>
+        <translation type="vanished">終了</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>ウインドウを閉じる</translation>
+        <translation type="vanished">ウインドウを閉じる</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>アプリケーションを隠す</translation>
+        <translation type="vanished">アプリケーションを隠す</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>ウインドウをしまう</translation>
+        <translation type="vanished">ウインドウをしまう</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>スクリーンショット</translation>
+        <translation type="vanished">スクリーンショット</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>選択部分のスクリーンショット</translation>
+        <translation type="vanished">選択部分のスクリーンショット</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>スクリーンショットのオプション</translation>
+        <translation type="vanished">スクリーンショットのオプション</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>画面をロック</translation>
+        <translation type="vanished">画面をロック</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>アプリケーションウインドウ</translation>
+        <translation type="vanished">アプリケーションウインドウ</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>今すぐ、またはいつでも「設定」›「プライバシー」でオフにできます。</translation>
+        <translation type="vanished">今すぐ、またはいつでも「設定」›「プライバシー」でオフにできます。</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>デスクトップはこの組み合わせをすでに%1に使用しています。Kelvaroに届かない可能性があります。</translation>
+        <translation type="vanished">デスクトップはこの組み合わせをすでに%1に使用しています。Kelvaroに届かない可能性があります。</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro アプリスイッチャー</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>お使いのデスクトップはこの組み合わせをすでに%1に使用しています。Kelvaro に届かない可能性があります。</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>ウインドウの切り替え</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>ウインドウの逆順の切り替え</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>ウインドウを閉じる操作</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>コマンドの実行</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>画面のロック</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>デスクトップの表示</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>端末の起動</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>ログアウト</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>テキストコンソールへの切り替え</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>今すぐ、またはいつでも「設定」›「一般」›「プライバシー」でオフにできます。</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>グローバルホットキーを使うには X11 セッションが必要です。ログイン画面で X11 (Xorg) セッションを選択してから、Kelvaro を起動し直してください。</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>グローバルホットキーを使用できません</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>キーボードへのアクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>アクセシビリティへのアクセスが必要です</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>X11 セッションではないため、Kelvaro はグローバルホットキーを監視することも、ウインドウを前面に出すこともできません。</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X サーバが Kelvaro にキーボードの監視を許可しなかったため、ホットキーでリングを開けません。</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>アクセシビリティバスがオフになっています。Kelvaro はウインドウ、メニュー、テキストフィールドを読み取るためにこれを必要とします。</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>オンにする</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>理由を表示</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>ゆっくり</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>速い</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>ログイン時に Kelvaro を自動的に起動します。</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>起動</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>匿名の使用状況データを送信</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>起動、開いたリング、取り込みで見つかったタブの数。ウインドウのタイトル、URL、ファイルのパス、入力した内容は一切送信しません。</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>プライバシー</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>起動方法</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>リングを開く位置</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>ディスプレイをまたいでポインタに追従</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>オフの場合、リングは常にメインディスプレイに開きます。</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>リングのサイズ</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>アニメーションの速度</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>中央のアイコンをポインタに合わせて傾ける</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>選択したアプリのアイコンにさりげない視差効果を加えます。</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>デスクトップの設定で「動きを減らす」がオンになっているため、アニメーションは最小限に抑えられます。</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>アップデートを自動的に確認</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>1日に1回、バックグラウンドで確認します。</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>今すぐ確認</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 が利用可能です</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>最新の状態</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Ctrl、Alt、Super のいずれかを含めてください。</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>有効にすると新しいショートカットを記録します。Escape でキャンセル、Delete で消去します。</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>ショートカットを消去</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>キーを押して完了 · Esc でキャンセル</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>修飾キーを押したまま、キーを押してください · Esc でキャンセル</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>記録中</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>アクションなし</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>%1 を上へ移動</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1 を下へ移動</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 を編集</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 を削除</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>押している間ホイールを開いたままにする</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>選択なし — クリックするか Escape を押すまで、ホイールは開いたままです。</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>狙いを定める間は %1 を押したままにしてください。離すと、ハイライトされている項目がホイールで選択されます。</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>キー割り当て</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>ショートカットを入力</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>return</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>システムの言語に合わせる</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>このガイドの以降の部分は、選択した言語で表示されます。</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>インターフェイスはすぐに更新されます。</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>今すぐ再起動</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>スイッチャー</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>ランチャー</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>パスワードはまだありません</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>ショートカットはまだありません</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>アプリを選択してください</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>リングのプレビュー</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>ショートカットが割り当てられていません</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>ショートカット: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>このページはこのバージョンではまだ利用できません。</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro が保存したパスワードのロック解除を求めています</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>保存したパスワードのロックを解除</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>ロック解除</translation>
     </message>
 </context>
 </TS>

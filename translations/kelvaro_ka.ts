@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>აპების გადამრთველი</translation>
+        <translation type="vanished">აპების გადამრთველი</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>გასვლა</translation>
+        <translation type="vanished">გასვლა</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>ფანჯრის დახურვა</translation>
+        <translation type="vanished">ფანჯრის დახურვა</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>აპის დამალვა</translation>
+        <translation type="vanished">აპის დამალვა</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>ფანჯრის ჩაკეცვა</translation>
+        <translation type="vanished">ფანჯრის ჩაკეცვა</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>ეკრანის სურათი</translation>
+        <translation type="vanished">ეკრანის სურათი</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>მონიშნული არის სურათი</translation>
+        <translation type="vanished">მონიშნული არის სურათი</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>ეკრანის სურათის პარამეტრები</translation>
+        <translation type="vanished">ეკრანის სურათის პარამეტრები</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>ეკრანის ჩაკეტვა</translation>
+        <translation type="vanished">ეკრანის ჩაკეტვა</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>აპის ფანჯრები</translation>
+        <translation type="vanished">აპის ფანჯრები</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>შეგიძლიათ გამორთოთ ახლავე ან ნებისმიერ დროს: პარამეტრები › კონფიდენციალურობა.</translation>
+        <translation type="vanished">შეგიძლიათ გამორთოთ ახლავე ან ნებისმიერ დროს: პარამეტრები › კონფიდენციალურობა.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>სამუშაო მაგიდა ამას უკვე იყენებს: %1. შესაძლოა Kelvaro-მდე ვერ მივიდეს.</translation>
+        <translation type="vanished">სამუშაო მაგიდა ამას უკვე იყენებს: %1. შესაძლოა Kelvaro-მდე ვერ მივიდეს.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro-ს აპების გადამრთველი</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>თქვენი სამუშაო მაგიდა ამას უკვე იყენებს: %1. შესაძლოა Kelvaro-მდე ვერ მივიდეს.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>ფანჯრების გადართვა</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>ფანჯრების საპირისპირო მიმართულებით გადართვა</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>ფანჯრის დახურვა</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>ბრძანების გაშვება</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>ეკრანის ჩაკეტვა</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>სამუშაო მაგიდის ჩვენება</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>ტერმინალის გახსნა</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>სისტემიდან გასვლა</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>ტექსტურ კონსოლზე გადართვა</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>შეგიძლიათ გამორთოთ ახლავე ან ნებისმიერ დროს: პარამეტრები › ზოგადი › კონფიდენციალურობა.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>გლობალურ მალსახმობებს X11 სესია სჭირდება. შესვლის ეკრანზე აირჩიეთ X11 (Xorg) სესია და შემდეგ Kelvaro ხელახლა გაუშვით.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>გლობალური მალსახმობები მიუწვდომელია</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>კლავიატურაზე წვდომა უარყოფილია</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>საჭიროა მისაწვდომობის ნებართვა</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>ეს არ არის X11 სესია, ამიტომ Kelvaro ვერ ადევნებს თვალს გლობალურ მალსახმობებს და ვერ გამოიტანს ფანჯრებს წინა პლანზე.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X სერვერმა Kelvaro-ს კლავიატურაზე თვალის დევნების უფლება არ მისცა, ამიტომ მალსახმობები რგოლებს ვერ გახსნის.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>მისაწვდომობის სალტე გამორთულია. Kelvaro-ს ის სჭირდება ფანჯრების, მენიუებისა და ტექსტური ველების წასაკითხად.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>ჩართვა</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>რატომ?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>თავიდან ცდა</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>პატარა</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>საშუალო</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>დიდი</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>ნელი</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>ნორმალური</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>სწრაფი</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>ენა</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>გაშვება სისტემაში შესვლისას</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Kelvaro ავტომატურად გაეშვება, როცა სისტემაში შეხვალთ.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>გაშვება</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>გამოყენების ანონიმური მონაცემების გაგზავნა</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>გაშვებები, გახსნილი რგოლები და რამდენი ჩანართი იპოვა შენახვამ. არასოდეს — ფანჯრების სათაურები, URL-ები, ფაილების გზები ან ის, რასაც კრეფთ.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>კონფიდენციალურობა</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>ქცევა</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>აქტივაცია</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>რგოლის გახსნის ადგილი</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>მაჩვენებლის მიყოლა ეკრანებს შორის</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>წინააღმდეგ შემთხვევაში რგოლი ყოველთვის მთავარ ეკრანზე იხსნება.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>გარეგნობა</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>რგოლის ზომა</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>ანიმაციის სიჩქარე</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>ცენტრალური ხატულის დახრა მაჩვენებლის მიხედვით</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>მონიშნული აპის ხატულას მსუბუქ პარალაქსის ეფექტს ამატებს.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>სამუშაო მაგიდის პარამეტრებში ჩართულია „მოძრაობის შემცირება“, ამიტომ ანიმაციები მინიმალურია.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>შესახებ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>ვერსია</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>განახლებების ავტომატური შემოწმება</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>დღეში ერთხელ, ფონურ რეჟიმში.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>ახლავე შემოწმება</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>ხელმისაწვდომია Kelvaro %1</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>უახლესი ვერსია</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>დაამატეთ Ctrl, Alt ან Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>კლავიატურის მალსახმობი</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>გაააქტიურეთ ახალი მალსახმობის ჩასაწერად. გასაუქმებლად დააჭირეთ Escape-ს, გასასუფთავებლად — Delete-ს.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>მალსახმობის გასუფთავება</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>დასასრულებლად დააჭირეთ კლავიშს · Esc — გაუქმება</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>დაიჭირეთ მოდიფიკატორები, შემდეგ დააჭირეთ კლავიშს · Esc — გაუქმება</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>ჩაწერა</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>არცერთი</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>მოქმედება არ არის</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>%1-ის ზემოთ გადატანა</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1-ის ქვემოთ გადატანა</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1-ის ჩასწორება</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1-ის წაშლა</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>დაჭერისას ბორბალი ღია რჩება</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>არაფერია არჩეული — ბორბალი ღია რჩება, სანამ არ დააწკაპუნებთ ან Escape-ს არ დააჭერთ.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>დამიზნებისას დაიჭირეთ %1. აუშვით და ბორბალი აირჩევს მონიშნულ ელემენტს.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>კლავიშების მინიჭება</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>დააჭირეთ მალსახმობს</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>ჰარი</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>return</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>სისტემის ენის გამოყენება</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>ამ გზამკვლევის დანარჩენი ნაწილი თქვენ მიერ არჩეულ ენაზე იქნება.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>ინტერფეისი მაშინვე განახლდება.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>ახლავე გადატვირთვა</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>ზოგადი</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>გადამრთველი</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>მალსახმობები</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>გამშვები</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>ჩანართები</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>პაროლები ჯერ არ არის</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>მალსახმობები ჯერ არ არის</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>აირჩიეთ აპი</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>რგოლის გადახედვა</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>მალსახმობი არ არის მინიჭებული</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>მალსახმობი: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>ეს გვერდი ამ ვერსიაში ჯერ მიუწვდომელია.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro-ს სურს თქვენი შენახული პაროლების განბლოკვა</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>შენახული პაროლების განბლოკვა</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>პაროლი</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>განბლოკვა</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>앱 전환기</translation>
+        <translation type="vanished">앱 전환기</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>종료</translation>
+        <translation type="vanished">종료</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>윈도우 닫기</translation>
+        <translation type="vanished">윈도우 닫기</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>앱 가리기</translation>
+        <translation type="vanished">앱 가리기</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>윈도우 최소화</translation>
+        <translation type="vanished">윈도우 최소화</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>스크린샷</translation>
+        <translation type="vanished">스크린샷</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>선택 영역 스크린샷</translation>
+        <translation type="vanished">선택 영역 스크린샷</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>스크린샷 옵션</translation>
+        <translation type="vanished">스크린샷 옵션</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>화면 잠금</translation>
+        <translation type="vanished">화면 잠금</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>앱 윈도우</translation>
+        <translation type="vanished">앱 윈도우</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>지금 또는 언제든지 설정 › 개인정보 보호에서 끌 수 있습니다.</translation>
+        <translation type="vanished">지금 또는 언제든지 설정 › 개인정보 보호에서 끌 수 있습니다.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>데스크톱에서 이미 %1에 사용 중입니다. Kelvaro에 전달되지 않을 수 있습니다.</translation>
+        <translation type="vanished">데스크톱에서 이미 %1에 사용 중입니다. Kelvaro에 전달되지 않을 수 있습니다.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro 앱 전환기</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>데스크톱에서 이미 이 조합을 %1에 사용하고 있습니다. Kelvaro에 전달되지 않을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>창 전환</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>창 역순 전환</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>창 닫기</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>명령 실행</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>화면 잠금</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>바탕 화면 표시</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>터미널 열기</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>로그아웃</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>텍스트 콘솔로 전환</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>지금 또는 언제든지 설정 › 일반 › 개인정보 보호에서 끌 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>전역 단축키를 사용하려면 X11 세션이 필요합니다. 로그인 화면에서 X11(Xorg) 세션을 선택한 다음 Kelvaro를 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>전역 단축키를 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>키보드 접근이 거부됨</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>접근성 권한 필요</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>X11 세션이 아니므로 Kelvaro가 전역 단축키를 감지하거나 창을 앞으로 가져올 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X 서버가 Kelvaro의 키보드 감지를 허용하지 않아 단축키로 링을 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>접근성 버스가 꺼져 있습니다. Kelvaro가 창, 메뉴, 텍스트 필드를 읽으려면 접근성 버스가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>이유</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>작음</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>중간</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>큼</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>느림</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>빠름</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>로그인 시 시작</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>로그인할 때 Kelvaro를 자동으로 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>익명 사용 데이터 보내기</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>실행, 열린 링, 캡처에서 찾은 탭 수를 보냅니다. 창 제목, URL, 파일 경로, 입력한 내용은 절대 보내지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>개인정보 보호</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>활성화 방식</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>링 열기 위치</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>여러 디스플레이에서 포인터 따라가기</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>끄면 링이 항상 주 디스플레이에서 열립니다.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>링 크기</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>애니메이션 속도</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>포인터에 따라 가운데 아이콘 기울이기</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>선택한 앱의 아이콘에 은은한 시차 효과를 더합니다.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>데스크톱 설정에서 &apos;동작 줄이기&apos;가 켜져 있어 애니메이션이 최소화됩니다.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>자동으로 업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>하루에 한 번 백그라운드에서 확인합니다.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>지금 확인</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 사용 가능</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>최신 버전</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Ctrl, Alt 또는 Super를 포함하세요.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>키보드 단축키</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>활성화하면 새 단축키를 기록합니다. 취소하려면 Escape, 지우려면 Delete를 누르세요.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>단축키 지우기</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>키를 눌러 완료 · Esc로 취소</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>보조 키를 누른 채 키를 누르세요 · Esc로 취소</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>기록 중</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>동작 없음</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>%1 위로 이동</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1 아래로 이동</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 편집</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 삭제</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>누르고 있는 동안 휠 열어 두기</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>선택 안 함 — 클릭하거나 Escape를 누를 때까지 휠이 열려 있습니다.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>가리키는 동안 %1 키를 누른 채로 유지하세요. 키를 놓으면 휠이 강조 표시된 항목을 선택합니다.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>키 바인딩</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>단축키 입력</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>스페이스</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>return</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>시스템 언어 따르기</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>이 안내의 나머지 부분은 선택한 언어로 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>인터페이스가 바로 업데이트됩니다.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>지금 다시 시작</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>전환기</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>런처</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>탭</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>아직 암호가 없습니다</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>아직 단축키가 없습니다</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>앱을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>링 미리 보기</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>지정된 단축키 없음</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>단축키: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>이 페이지는 이 버전에서 아직 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro에서 저장된 암호의 잠금을 해제하려고 합니다</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>저장된 암호 잠금 해제</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>암호</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>잠금 해제</translation>
     </message>
 </context>
 </TS>

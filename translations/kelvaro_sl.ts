@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Preklopnik aplikacij</translation>
+        <translation type="vanished">Preklopnik aplikacij</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Končaj</translation>
+        <translation type="vanished">Končaj</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Zapri okno</translation>
+        <translation type="vanished">Zapri okno</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Skrij aplikacijo</translation>
+        <translation type="vanished">Skrij aplikacijo</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimiraj okno</translation>
+        <translation type="vanished">Minimiraj okno</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Posnetek zaslona</translation>
+        <translation type="vanished">Posnetek zaslona</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Posnetek izbora</translation>
+        <translation type="vanished">Posnetek izbora</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Možnosti posnetka zaslona</translation>
+        <translation type="vanished">Možnosti posnetka zaslona</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Zakleni zaslon</translation>
+        <translation type="vanished">Zakleni zaslon</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Okna aplikacije</translation>
+        <translation type="vanished">Okna aplikacije</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>To lahko izklopite zdaj ali kadar koli v Nastavitve › Zasebnost.</translation>
+        <translation type="vanished">To lahko izklopite zdaj ali kadar koli v Nastavitve › Zasebnost.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Namizje to že uporablja za: %1. Morda ne bo prišlo do Kelvara.</translation>
+        <translation type="vanished">Namizje to že uporablja za: %1. Morda ne bo prišlo do Kelvara.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Preklopnik aplikacij Kelvaro</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Vaše namizje to že uporablja za: %1. Morda ne bo prišlo do aplikacije Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>preklapljanje med okni</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>preklapljanje med okni v obratni smeri</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>zapiranje okna</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>zagon ukaza</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>zaklepanje zaslona</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>prikaz namizja</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>odpiranje terminala</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>odjava</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>preklop na besedilno konzolo</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>To lahko izklopite zdaj ali kadar koli v Nastavitve › Splošno › Zasebnost.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globalne tipkovne bližnjice potrebujejo sejo X11. Na prijavnem zaslonu izberite sejo X11 (Xorg) in nato znova zaženite Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globalne tipkovne bližnjice niso na voljo</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Dostop do tipkovnice je zavrnjen</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Potrebno je dovoljenje za dostopnost</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>To ni seja X11, zato Kelvaro ne more spremljati globalnih tipkovnih bližnjic ali prikazati oken v ospredju.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>Strežnik X aplikaciji Kelvaro ni dovolil spremljanja tipkovnice, zato tipkovne bližnjice ne morejo odpreti obročev.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Vodilo za dostopnost je izklopljeno. Kelvaro ga potrebuje za branje oken, menijev in besedilnih polj.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Vklopi</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Zakaj?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Poskusi znova</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Majhen</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Srednji</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Velik</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Umirjena</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Običajna</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Hitra</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jezik</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Zaženi ob prijavi</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Kelvaro se samodejno zažene, ko se prijavite.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Zagon</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Pošiljaj anonimne podatke o uporabi</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Zagoni, odprti obroči in koliko zavihkov je našel zajem. Nikoli naslovi oken, naslovi URL, poti do datotek ali karkoli, kar natipkate.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Zasebnost</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Vedenje</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktiviranje</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Odpiranje obroča</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Sledi kazalcu med zasloni</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Sicer se obroč vedno odpre na glavnem zaslonu.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Videz</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Velikost obroča</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Hitrost animacij</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Nagibaj osrednjo ikono skupaj s kazalcem</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Ikoni izbrane aplikacije doda rahel paralaksni učinek.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>V nastavitvah namizja je vklopljeno zmanjšanje gibanja, zato so animacije čim bolj omejene.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programu</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Različica</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Samodejno preverjaj posodobitve</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Enkrat na dan, v ozadju.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Preveri zdaj</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Na voljo je Kelvaro %1</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Najnovejša različica</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Vključite Ctrl, Alt ali Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Tipkovna bližnjica</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktivirajte za snemanje nove bližnjice. Pritisnite Escape za preklic ali Delete za brisanje.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Počisti bližnjico</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Pritisnite tipko za konec · Esc za preklic</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Držite modifikatorje in pritisnite tipko · Esc za preklic</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Snemanje</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brez</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Brez dejanja</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Premakni %1 navzgor</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Premakni %1 navzdol</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Uredi %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Izbriši %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Držite, da kolo ostane odprto</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Nič ni izbrano — kolo ostane odprto, dokler ne kliknete ali pritisnete Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Med merjenjem držite %1. Ko spustite, kolo izbere označeni element.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Vezava tipk</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Pritisnite bližnjico</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>preslednica</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulator</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>return</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>vračalka</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Uporabi sistemski jezik</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Preostanek tega vodnika bo v izbranem jeziku.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Vmesnik se takoj posodobi.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Znova zaženi zdaj</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Splošno</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Preklopnik</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Bližnjice</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Zaganjalnik</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Zavihki</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Še ni gesel</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Še ni bližnjic</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Izberite aplikacijo</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Predogled obroča</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Bližnjica ni dodeljena</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Bližnjica: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Ta stran v tej različici še ni na voljo.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro želi odkleniti vaša shranjena gesla</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Odkleni shranjena gesla</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Geslo</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odkleni</translation>
     </message>
 </context>
 </TS>

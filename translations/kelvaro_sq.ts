@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Ndërruesi i aplikacioneve</translation>
+        <translation type="vanished">Ndërruesi i aplikacioneve</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Dil</translation>
+        <translation type="vanished">Dil</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Mbyll dritaren</translation>
+        <translation type="vanished">Mbyll dritaren</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Fshih aplikacionin</translation>
+        <translation type="vanished">Fshih aplikacionin</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimizo dritaren</translation>
+        <translation type="vanished">Minimizo dritaren</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Pamje ekrani</translation>
+        <translation type="vanished">Pamje ekrani</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Pamje e përzgjedhjes</translation>
+        <translation type="vanished">Pamje e përzgjedhjes</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Mundësitë e pamjes së ekranit</translation>
+        <translation type="vanished">Mundësitë e pamjes së ekranit</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Kyç ekranin</translation>
+        <translation type="vanished">Kyç ekranin</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Dritaret e aplikacionit</translation>
+        <translation type="vanished">Dritaret e aplikacionit</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Mund ta çaktivizoni tani ose në çdo kohë te Rregullimet › Privatësia.</translation>
+        <translation type="vanished">Mund ta çaktivizoni tani ose në çdo kohë te Rregullimet › Privatësia.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Desktopi e përdor tashmë këtë për %1. Mund të mos arrijë te Kelvaro.</translation>
+        <translation type="vanished">Desktopi e përdor tashmë këtë për %1. Mund të mos arrijë te Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Ndërruesi i aplikacioneve i Kelvaro</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Desktopi juaj e përdor tashmë këtë për %1. Mund të mos arrijë te Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>ndërrimin e dritareve</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>ndërrimin e dritareve në drejtim të kundërt</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>mbylljen e dritares</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>ekzekutimin e një komande</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>kyçjen e ekranit</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>shfaqjen e desktopit</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>hapjen e një terminali</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>daljen nga sesioni</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>kalimin në një konsolë teksti</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Mund ta çaktivizoni tani ose në çdo kohë te Cilësimet › Të përgjithshme › Privatësia.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Shkurtoret globale kërkojnë një sesion X11. Zgjidhni një sesion X11 (Xorg) në ekranin e hyrjes, pastaj nisni sërish Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Shkurtoret globale nuk janë të disponueshme</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Qasja te tastiera u refuzua</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Kërkohet leje për aksesueshmërinë</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Ky nuk është sesion X11, ndaj Kelvaro nuk mund të ndjekë shkurtoret globale ose të sjellë dritaret përpara.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>Shërbyesi X nuk e lejoi Kelvaro të ndjekë tastierën, ndaj shkurtoret nuk mund të hapin unazat.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Busi i aksesueshmërisë është i çaktivizuar. Kelvaro ka nevojë për të, që të lexojë dritaret, menytë dhe fushat e tekstit.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Aktivizoje</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Pse?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Riprovo</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>E vogël</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mesatare</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>E madhe</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>E ngadaltë</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>E shpejtë</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Gjuha</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Nis në hyrje</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Kelvaro niset automatikisht kur hyni në sistem.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Nisja</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Dërgo të dhëna anonime përdorimi</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Nisjet, unazat e hapura dhe sa skeda gjeti një ruajtje. Asnjëherë tituj dritaresh, URL, shtigje skedarësh apo çfarëdo që shtypni.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privatësia</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Sjellja</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktivizimi</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Hap unazën</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Ndiq treguesin nëpër ekrane</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Përndryshe unaza hapet gjithmonë në ekranin kryesor.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Pamja</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Madhësia e unazës</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Shpejtësia e animacionit</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Anoj ikonën qendrore sipas treguesit</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>I shton një efekt të lehtë paralakse ikonës së aplikacionit të përzgjedhur.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>„Zvogëlo lëvizjen“ është aktive te cilësimet e desktopit, ndaj animacionet mbahen minimale.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Rreth</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versioni</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Kontrollo automatikisht për përditësime</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Një herë në ditë, në sfond.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Kontrollo tani</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Ka dalë Kelvaro %1</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>I përditësuar</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Përfshini Ctrl, Alt ose Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Shkurtore tastiere</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktivizojeni për të regjistruar një shkurtore të re. Shtypni Escape për ta anuluar, Delete për ta pastruar.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Pastro shkurtoren</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Shtypni një tast për të përfunduar · Esc për të anuluar</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Mbani modifikuesit, pastaj shtypni një tast · Esc për të anuluar</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Po regjistrohet</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Asnjë</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Asnjë veprim</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Lëviz %1 lart</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Lëviz %1 poshtë</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Përpuno %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Fshi %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Mbajeni që rrota të mbetet e hapur</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Asnjë e përzgjedhur — rrota mbetet e hapur derisa të klikoni ose të shtypni Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Mbani të shtypur %1 ndërsa synoni. Lëshojeni dhe rrota zgjedh atë që është theksuar.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Lidhja e tasteve</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Shtypni shkurtoren</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>hapësirë</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>return</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Përdor gjuhën e sistemit</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Pjesa tjetër e këtij udhërrëfyesi do të jetë në gjuhën që zgjodhët.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Ndërfaqja përditësohet menjëherë.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Rinise tani</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Të përgjithshme</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Ndërruesi</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shkurtoret</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Nisësi</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Skedat</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Ende nuk ka fjalëkalime</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Ende nuk ka shkurtore</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Zgjidhni një aplikacion</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Paraparje e unazës</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Nuk është caktuar shkurtore</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Shkurtorja: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Kjo faqe nuk është ende e disponueshme në këtë version.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro dëshiron të shkyçë fjalëkalimet tuaja të ruajtura</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Shkyç fjalëkalimet e ruajtura</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Fjalëkalimi</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Shkyç</translation>
     </message>
 </context>
 </TS>
