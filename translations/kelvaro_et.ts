@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Rakenduste vahetaja</translation>
+        <translation type="vanished">Rakenduste vahetaja</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Välju</translation>
+        <translation type="vanished">Välju</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Sulge aken</translation>
+        <translation type="vanished">Sulge aken</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Peida rakendus</translation>
+        <translation type="vanished">Peida rakendus</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimeeri aken</translation>
+        <translation type="vanished">Minimeeri aken</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Ekraanipilt</translation>
+        <translation type="vanished">Ekraanipilt</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Valitud ala ekraanipilt</translation>
+        <translation type="vanished">Valitud ala ekraanipilt</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Ekraanipildi valikud</translation>
+        <translation type="vanished">Ekraanipildi valikud</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Lukusta ekraan</translation>
+        <translation type="vanished">Lukusta ekraan</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Rakenduse aknad</translation>
+        <translation type="vanished">Rakenduse aknad</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Saad selle kohe või igal ajal välja lülitada: Seaded › Privaatsus.</translation>
+        <translation type="vanished">Saad selle kohe või igal ajal välja lülitada: Seaded › Privaatsus.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Töölaud kasutab seda juba: %1. See ei pruugi Kelvaroni jõuda.</translation>
+        <translation type="vanished">Töölaud kasutab seda juba: %1. See ei pruugi Kelvaroni jõuda.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro rakenduste vahetaja</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Sinu töölaud kasutab seda otseteed juba %1. See ei pruugi Kelvaroni jõuda.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>akende vahetamiseks</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>akende vahetamiseks vastupidises suunas</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>akna sulgemiseks</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>käsu käivitamiseks</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>ekraani lukustamiseks</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>töölaua näitamiseks</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>terminali avamiseks</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>väljalogimiseks</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>tekstikonsoolile lülitumiseks</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Saad selle kohe või igal ajal välja lülitada: Seaded › Üldine › Privaatsus.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globaalsed kiirklahvid vajavad X11 seanssi. Vali sisselogimisekraanil X11 (Xorg) seanss ja käivita siis Kelvaro uuesti.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globaalsed kiirklahvid pole saadaval</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Juurdepääs klaviatuurile keelatud</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Vajalik on hõlbustuste juurdepääs</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>See ei ole X11 seanss, seega ei saa Kelvaro jälgida globaalseid kiirklahve ega aknaid esile tuua.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X-server ei lubanud Kelvarol klaviatuuri jälgida, seega ei saa kiirklahvid ringe avada.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Hõlbustuste siin on välja lülitatud. Kelvaro vajab seda akende, menüüde ja tekstiväljade lugemiseks.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Lülita sisse</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Miks?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Proovi uuesti</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Väike</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Keskmine</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Suur</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Rahulik</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Tavaline</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Kiire</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Keel</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Ava sisselogimisel</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Käivita Kelvaro sisselogimisel automaatselt.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Käivitamine</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Saada anonüümseid kasutusandmeid</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Käivitused, avatud ringid ja mitu vahekaarti salvestamine leidis. Mitte kunagi akende pealkirju, URL-e, failiteid ega midagi, mida sa trükid.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privaatsus</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Käitumine</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktiveerimine</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Ava ring</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Järgi kursorit ekraanide vahel</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Muidu avaneb ring alati põhiekraanil.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Välimus</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Ringi suurus</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animatsiooni kiirus</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Kalluta keskmist ikooni koos kursoriga</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Lisab valitud rakenduse ikoonile peene parallaksiefekti.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>Töölaua seadetes on liikumise vähendamine sisse lülitatud, seega on animatsioonid minimaalsed.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Teave</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versioon</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Otsi uuendusi automaatselt</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Kord päevas, taustal.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Otsi kohe</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 on saadaval</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Ajakohane</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Lisa Ctrl, Alt või Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Klaviatuuri otsetee</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktiveeri, et salvestada uus otsetee. Vajuta tühistamiseks Escape ja tühjendamiseks Delete.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Tühjenda otsetee</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Lõpetamiseks vajuta klahvi · Esc tühistab</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Hoia muuteklahve all ja vajuta siis klahvi · Esc tühistab</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Salvestamine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Puudub</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Toiming puudub</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Liiguta %1 üles</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Liiguta %1 alla</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Muuda üksust %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Kustuta %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Hoia all, et ring jääks avatuks</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Midagi pole valitud — ring jääb avatuks, kuni klõpsad või vajutad Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Hoia sihtimise ajal %1 all. Kui selle vabastad, valib ring esiletõstetud üksuse.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Klahviseos</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Vajuta otseteed</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>tühik</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>enter</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>tagasilüke</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Kasuta süsteemi keelt</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Ülejäänud juhend kasutab sinu valikut.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Liides uueneb kohe.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Taaskäivita kohe</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Üldine</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Vahetaja</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Otseteed</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Käivitaja</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Vahekaardid</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Paroole veel pole</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Otseteid veel pole</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Vali rakendus</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Ringi eelvaade</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Otsetee puudub</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Otsetee: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>See leht pole selles versioonis veel saadaval.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro soovib sinu salvestatud paroolid lukust avada</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Salvestatud paroolide lukust avamine</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parool</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Ava lukust</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Apin vaihtaja</translation>
+        <translation type="vanished">Apin vaihtaja</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Lopeta</translation>
+        <translation type="vanished">Lopeta</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Sulje ikkuna</translation>
+        <translation type="vanished">Sulje ikkuna</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Kätke appi</translation>
+        <translation type="vanished">Kätke appi</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Pienennä ikkuna</translation>
+        <translation type="vanished">Pienennä ikkuna</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Kuvakaappaus</translation>
+        <translation type="vanished">Kuvakaappaus</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Kuvakaappaus valinnasta</translation>
+        <translation type="vanished">Kuvakaappaus valinnasta</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Kuvakaappauksen valinnat</translation>
+        <translation type="vanished">Kuvakaappauksen valinnat</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Lukitse näyttö</translation>
+        <translation type="vanished">Lukitse näyttö</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Apin ikkunat</translation>
+        <translation type="vanished">Apin ikkunat</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Voit poistaa sen käytöstä nyt tai milloin tahansa kohdassa Asetukset › Yksityisyys.</translation>
+        <translation type="vanished">Voit poistaa sen käytöstä nyt tai milloin tahansa kohdassa Asetukset › Yksityisyys.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Työpöytä käyttää tätä jo toimintoon %1. Se ei ehkä tavoita Kelvaroa.</translation>
+        <translation type="vanished">Työpöytä käyttää tätä jo toimintoon %1. Se ei ehkä tavoita Kelvaroa.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaron sovellusten vaihtaja</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Työpöytäsi käyttää tätä pikanäppäintä jo %1. Se ei ehkä tavoita Kelvaroa.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>ikkunoiden vaihtamiseen</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>ikkunoiden vaihtamiseen taaksepäin</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>ikkunan sulkemiseen</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>komennon suorittamiseen</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>näytön lukitsemiseen</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>työpöydän näyttämiseen</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>päätteen avaamiseen</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>uloskirjautumiseen</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>tekstikonsoliin siirtymiseen</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Voit poistaa sen käytöstä nyt tai milloin tahansa kohdassa Asetukset › Yleiset › Yksityisyys.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Järjestelmänlaajuiset pikanäppäimet vaativat X11-istunnon. Valitse kirjautumisnäkymässä X11-istunto (Xorg) ja käynnistä Kelvaro sitten uudelleen.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Järjestelmänlaajuiset pikanäppäimet eivät ole käytettävissä</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Näppäimistön käyttö estetty</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Esteettömyyden käyttöoikeus vaaditaan</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Tämä ei ole X11-istunto, joten Kelvaro ei voi seurata järjestelmänlaajuisia pikanäppäimiä eikä tuoda ikkunoita esiin.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X-palvelin ei antanut Kelvaron seurata näppäimistöä, joten pikanäppäimet eivät voi avata renkaita.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Esteettömyysväylä ei ole käytössä. Kelvaro tarvitsee sitä ikkunoiden, valikkojen ja tekstikenttien lukemiseen.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Miksi?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Yritä uudelleen</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pieni</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Keskikokoinen</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Suuri</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Rauhallinen</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normaali</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Nopea</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Kieli</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Avaa kirjautuessa</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Käynnistä Kelvaro automaattisesti, kun kirjaudut sisään.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Käynnistys</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Lähetä nimettömiä käyttötietoja</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Käynnistykset, avatut renkaat ja montako välilehteä tallennus löysi. Ei koskaan ikkunoiden otsikoita, URL-osoitteita, tiedostopolkuja eikä mitään, mitä kirjoitat.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Yksityisyys</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Toiminta</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktivointi</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Avaa rengas</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Seuraa osoitinta näytöltä toiselle</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Muuten rengas avautuu aina päänäytölle.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Ulkoasu</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Renkaan koko</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animaation nopeus</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Kallista keskikuvaketta osoittimen mukana</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Lisää valitun sovelluksen kuvakkeeseen hienovaraisen parallaksitehosteen.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>Liikkeen vähentäminen on käytössä työpöydän asetuksissa, joten animaatiot pidetään vähäisinä.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Tietoja</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Tarkista päivitykset automaattisesti</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Kerran päivässä, taustalla.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Tarkista nyt</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 on saatavilla</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Ajan tasalla</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Lisää Ctrl, Alt tai Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Pikanäppäin</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktivoi tallentaaksesi uuden pikanäppäimen. Peru painamalla Esc, tyhjennä painamalla Delete.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Tyhjennä pikanäppäin</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Viimeistele painamalla näppäintä · Esc peruu</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Pidä muokkausnäppäimiä painettuina ja paina sitten näppäintä · Esc peruu</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Tallennetaan</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ei mitään</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Ei toimintoa</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Siirrä kohde %1 ylös</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Siirrä kohde %1 alas</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Muokkaa kohdetta %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Poista kohde %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Pidä painettuna, niin rengas pysyy auki</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Ei valintaa — rengas pysyy auki, kunnes napsautat tai painat Esc.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Pidä %1 painettuna tähdätessäsi. Kun vapautat sen, rengas valitsee korostetun kohteen.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Näppäinyhdistelmä</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Paina pikanäppäintä</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>vaihto</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>välilyönti</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>sarkain</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>enter</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>askelpalautin</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Käytä järjestelmän kieltä</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Opas käyttää tästä eteenpäin valintaasi.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Käyttöliittymä päivittyy heti.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Käynnistä uudelleen nyt</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Yleiset</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Vaihtaja</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Pikanäppäimet</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Käynnistin</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Välilehdet</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Ei vielä salasanoja</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Ei vielä pikanäppäimiä</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Valitse sovellus</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Renkaan esikatselu</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Pikanäppäintä ei ole määritetty</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Pikanäppäin: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Tämä sivu ei ole vielä käytettävissä tässä versiossa.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro haluaa avata tallennettujen salasanojesi lukituksen</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Avaa tallennettujen salasanojen lukitus</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Salasana</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Avaa lukitus</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Programveksler</translation>
+        <translation type="vanished">Programveksler</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Avslutt</translation>
+        <translation type="vanished">Avslutt</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Lukk vindu</translation>
+        <translation type="vanished">Lukk vindu</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Skjul program</translation>
+        <translation type="vanished">Skjul program</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimer vindu</translation>
+        <translation type="vanished">Minimer vindu</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Skjermbilde</translation>
+        <translation type="vanished">Skjermbilde</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Skjermbilde av utvalg</translation>
+        <translation type="vanished">Skjermbilde av utvalg</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Skjermbildevalg</translation>
+        <translation type="vanished">Skjermbildevalg</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Lås skjermen</translation>
+        <translation type="vanished">Lås skjermen</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Programvinduer</translation>
+        <translation type="vanished">Programvinduer</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Du kan slå det av nå, eller når som helst under Innstillinger › Personvern.</translation>
+        <translation type="vanished">Du kan slå det av nå, eller når som helst under Innstillinger › Personvern.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Skrivebordet bruker allerede dette til %1. Det når kanskje ikke Kelvaro.</translation>
+        <translation type="vanished">Skrivebordet bruker allerede dette til %1. Det når kanskje ikke Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro-appveksler</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Skrivebordet ditt bruker allerede denne snarveien til %1. Den når kanskje ikke Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>å bytte mellom vinduer</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>å bytte mellom vinduer baklengs</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>å lukke vinduet</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>å kjøre en kommando</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>å låse skjermen</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>å vise skrivebordet</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>å åpne en terminal</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>å logge ut</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>å bytte til en tekstkonsoll</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Du kan slå det av nå, eller når som helst under Innstillinger › Generelt › Personvern.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globale hurtigtaster krever en X11-økt. Velg en X11-økt (Xorg) på påloggingsskjermen, og start deretter Kelvaro på nytt.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globale hurtigtaster er utilgjengelige</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Tastaturtilgang avvist</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Tilgang til tilgjengelighet kreves</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Dette er ikke en X11-økt, så Kelvaro kan ikke overvåke globale hurtigtaster eller hente fram vinduer.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X-serveren lot ikke Kelvaro overvåke tastaturet, så hurtigtastene kan ikke åpne ringene.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Tilgjengelighetsbussen er slått av. Kelvaro trenger den for å lese vinduer, menyer og tekstfelt.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Slå på</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Hvorfor?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Prøv igjen</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Liten</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Middels</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Stor</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Rolig</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Rask</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Åpne ved pålogging</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Start Kelvaro automatisk når du logger på.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Oppstart</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Send anonyme bruksdata</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Oppstarter, åpnede ringer og hvor mange faner en lagring fant. Aldri vindustitler, URL-er, filstier eller noe du skriver.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Personvern</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Oppførsel</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktivering</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Åpne ringen</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Følg pekeren mellom skjermer</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Ellers åpnes ringen alltid på hovedskjermen.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Utseende</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Ringstørrelse</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animasjonshastighet</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Vipp midtikonet med pekeren</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Gir ikonet til den valgte appen en subtil parallakseeffekt.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>Reduser bevegelse er slått på i skrivebordsinnstillingene, så animasjonene holdes på et minimum.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versjon</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Se etter oppdateringer automatisk</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Én gang om dagen, i bakgrunnen.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Se etter nå</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 er tilgjengelig</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Oppdatert</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Legg til Ctrl, Alt eller Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Tastatursnarvei</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktiver for å ta opp en ny snarvei. Trykk Escape for å avbryte og Delete for å tømme.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Tøm snarvei</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Trykk en tast for å fullføre · Esc for å avbryte</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Hold nede modifikatortaster, og trykk så en tast · Esc for å avbryte</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Tar opp</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Ingen handling</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Flytt %1 opp</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Flytt %1 ned</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Rediger %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Slett %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Hold nede for å holde ringen åpen</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Ingen valgt — ringen forblir åpen til du klikker eller trykker Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Hold %1 nede mens du sikter. Slipp, så velger ringen det som er uthevet.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Tastebinding</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Trykk snarvei</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>skift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>mellomrom</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>retur</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>rettetast</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Bruk systemspråket</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Resten av veiledningen bruker valget ditt.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Grensesnittet oppdateres med en gang.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Start på nytt nå</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generelt</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Veksler</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Snarveier</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Startprogram</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Faner</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Ingen passord ennå</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Ingen snarveier ennå</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Velg en app</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Forhåndsvisning av ringen</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Ingen snarvei tilordnet</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Snarvei: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Denne siden er ikke tilgjengelig i denne versjonen ennå.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro vil låse opp de lagrede passordene dine</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Lås opp lagrede passord</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passord</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Lås opp</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Przełącznik aplikacji</translation>
+        <translation type="vanished">Przełącznik aplikacji</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Zakończ</translation>
+        <translation type="vanished">Zakończ</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Zamknij okno</translation>
+        <translation type="vanished">Zamknij okno</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Ukryj aplikację</translation>
+        <translation type="vanished">Ukryj aplikację</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimalizuj okno</translation>
+        <translation type="vanished">Minimalizuj okno</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Zrzut ekranu</translation>
+        <translation type="vanished">Zrzut ekranu</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Zrzut zaznaczenia</translation>
+        <translation type="vanished">Zrzut zaznaczenia</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Opcje zrzutu ekranu</translation>
+        <translation type="vanished">Opcje zrzutu ekranu</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Zablokuj ekran</translation>
+        <translation type="vanished">Zablokuj ekran</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Okna aplikacji</translation>
+        <translation type="vanished">Okna aplikacji</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Możesz to wyłączyć teraz lub w dowolnej chwili w Ustawienia › Prywatność.</translation>
+        <translation type="vanished">Możesz to wyłączyć teraz lub w dowolnej chwili w Ustawienia › Prywatność.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Pulpit już używa tego skrótu dla: %1. Może on nie docierać do Kelvaro.</translation>
+        <translation type="vanished">Pulpit już używa tego skrótu dla: %1. Może on nie docierać do Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Przełącznik aplikacji Kelvaro</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Twój pulpit używa już tego skrótu do %1. Może on nie docierać do Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>przełączania okien</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>przełączania okien wstecz</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>zamykania okna</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>uruchamiania polecenia</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>blokowania ekranu</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>pokazywania pulpitu</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>otwierania terminala</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>wylogowywania</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>przełączania na konsolę tekstową</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Możesz to wyłączyć teraz lub w dowolnej chwili w Ustawienia › Ogólne › Prywatność.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globalne skróty klawiszowe wymagają sesji X11. Wybierz sesję X11 (Xorg) na ekranie logowania, a następnie ponownie uruchom Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globalne skróty klawiszowe są niedostępne</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Odmowa dostępu do klawiatury</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Wymagany dostęp do ułatwień dostępu</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>To nie jest sesja X11, więc Kelvaro nie może obserwować globalnych skrótów klawiszowych ani wysuwać okien na wierzch.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>Serwer X nie pozwolił Kelvaro obserwować klawiatury, więc skróty klawiszowe nie mogą otwierać pierścieni.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Magistrala ułatwień dostępu jest wyłączona. Kelvaro potrzebuje jej do odczytywania okien, menu i pól tekstowych.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Dlaczego?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Mały</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Duży</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Spokojna</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalna</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Szybka</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Otwieraj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Uruchamiaj Kelvaro automatycznie po zalogowaniu.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Uruchamianie</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Wysyłaj anonimowe dane o użyciu</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Uruchomienia, otwarcia pierścieni i liczba kart znalezionych przy zapisie. Nigdy tytuły okien, adresy URL, ścieżki plików ani nic, co wpisujesz.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Prywatność</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Zachowanie</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktywacja</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Otwieraj pierścień</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Podążaj za wskaźnikiem między ekranami</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>W przeciwnym razie pierścień zawsze otwiera się na ekranie głównym.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Rozmiar pierścienia</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Prędkość animacji</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Przechylaj środkową ikonę za wskaźnikiem</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Dodaje subtelny efekt paralaksy do ikony wybranej aplikacji.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>Ograniczenie ruchu jest włączone w ustawieniach pulpitu, więc animacje są zredukowane do minimum.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automatycznie sprawdzaj uaktualnienia</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Raz dziennie, w tle.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Sprawdź teraz</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 jest dostępny</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Wersja jest aktualna</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Dodaj Ctrl, Alt lub Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Skrót klawiszowy</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktywuj, aby nagrać nowy skrót. Naciśnij Escape, aby anulować, lub Delete, aby wyczyścić.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Wyczyść skrót</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Naciśnij klawisz, aby zakończyć · Esc anuluje</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Przytrzymaj modyfikatory, a potem naciśnij klawisz · Esc anuluje</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Nagrywanie</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Brak akcji</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Przesuń %1 w górę</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Przesuń %1 w dół</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edytuj %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Usuń %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Przytrzymaj, aby pierścień pozostał otwarty</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Nic nie wybrano — pierścień pozostaje otwarty, dopóki nie klikniesz lub nie naciśniesz Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Trzymaj %1 podczas celowania. Po puszczeniu pierścień wybierze podświetlony element.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Przypisanie klawiszy</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Naciśnij skrót</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>spacja</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>enter</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Używaj języka systemu</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Dalsza część przewodnika będzie w wybranym języku.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Interfejs zmienia się od razu.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Uruchom ponownie teraz</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Przełącznik</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Program uruchamiający</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Karty</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Nie ma jeszcze haseł</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Nie ma jeszcze skrótów</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Podgląd pierścienia</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Nie przypisano skrótu</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Skrót: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Ta strona nie jest jeszcze dostępna w tej wersji.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro chce odblokować Twoje zapisane hasła</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Odblokuj zapisane hasła</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odblokuj</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Prepínač aplikácií</translation>
+        <translation type="vanished">Prepínač aplikácií</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Ukončiť</translation>
+        <translation type="vanished">Ukončiť</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Zavrieť okno</translation>
+        <translation type="vanished">Zavrieť okno</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Skryť aplikáciu</translation>
+        <translation type="vanished">Skryť aplikáciu</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimalizovať okno</translation>
+        <translation type="vanished">Minimalizovať okno</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Snímka obrazovky</translation>
+        <translation type="vanished">Snímka obrazovky</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Snímka výberu</translation>
+        <translation type="vanished">Snímka výberu</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Možnosti snímky obrazovky</translation>
+        <translation type="vanished">Možnosti snímky obrazovky</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Zamknúť obrazovku</translation>
+        <translation type="vanished">Zamknúť obrazovku</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Okná aplikácie</translation>
+        <translation type="vanished">Okná aplikácie</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Môžete to vypnúť teraz alebo kedykoľvek v Nastavenia › Súkromie.</translation>
+        <translation type="vanished">Môžete to vypnúť teraz alebo kedykoľvek v Nastavenia › Súkromie.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Pracovná plocha to už používa pre: %1. Do Kelvaro sa to nemusí dostať.</translation>
+        <translation type="vanished">Pracovná plocha to už používa pre: %1. Do Kelvaro sa to nemusí dostať.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Prepínač aplikácií Kelvaro</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Vaša pracovná plocha už túto skratku používa na %1. Do Kelvaro sa nemusí dostať.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>prepínanie okien</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>prepínanie okien v opačnom poradí</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>zatvorenie okna</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>spustenie príkazu</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>uzamknutie obrazovky</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>zobrazenie pracovnej plochy</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>otvorenie terminálu</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>odhlásenie</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>prepnutie do textovej konzoly</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Môžete to vypnúť teraz alebo kedykoľvek v Nastavenia › Všeobecné › Súkromie.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globálne klávesové skratky vyžadujú reláciu X11. Na prihlasovacej obrazovke vyberte reláciu X11 (Xorg) a potom znova spustite Kelvaro.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globálne klávesové skratky nie sú k dispozícii</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Prístup ku klávesnici bol odmietnutý</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Vyžaduje sa povolenie prístupnosti</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Toto nie je relácia X11, takže Kelvaro nemôže sledovať globálne klávesové skratky ani presúvať okná do popredia.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X server nedovolil Kelvaro sledovať klávesnicu, takže klávesové skratky nemôžu otvárať kruhy.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Zbernica prístupnosti je vypnutá. Kelvaro ju potrebuje na čítanie okien, ponúk a textových polí.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Zapnúť</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Prečo?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Skúsiť znova</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Malá</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Stredná</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Veľká</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Pokojná</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normálna</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Svižná</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Otvoriť pri prihlásení</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Kelvaro sa spustí automaticky po prihlásení.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Spustenie</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Odosielať anonymné údaje o používaní</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Spustenia, otvorené kruhy a počet kariet, ktoré našlo uloženie. Nikdy nie názvy okien, URL adresy, cesty k súborom ani nič, čo píšete.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Súkromie</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Správanie</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktivácia</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Otvoriť kruh</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Sledovať ukazovateľ naprieč obrazovkami</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Inak sa kruh vždy otvorí na hlavnej obrazovke.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Vzhľad</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Veľkosť kruhu</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Rýchlosť animácie</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Nakláňať stredovú ikonu podľa ukazovateľa</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Pridá ikone vybranej aplikácie jemný efekt paralaxy.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>V nastaveniach pracovného prostredia je zapnuté obmedzenie pohybu, takže animácie sú minimálne.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikácii</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzia</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automaticky vyhľadávať aktualizácie</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Raz denne, na pozadí.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Skontrolovať teraz</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 je k dispozícii</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Aktuálne</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Pridajte Ctrl, Alt alebo Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Klávesová skratka</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktivujte na zaznamenanie novej skratky. Stlačením Escape zrušíte, stlačením Delete vymažete.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Vymazať skratku</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Dokončite stlačením klávesu · Esc zruší</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Podržte modifikátory a potom stlačte kláves · Esc zruší</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Nahrávanie</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žiadna</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Žiadna akcia</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Posunúť %1 nahor</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Posunúť %1 nadol</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Upraviť %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Odstrániť %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Podržaním ponecháte kruh otvorený</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Nič nie je vybrané — kruh zostane otvorený, kým nekliknete alebo nestlačíte Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Počas mierenia držte %1. Po uvoľnení kruh vyberie zvýraznenú položku.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Priradenie klávesov</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Stlačte skratku</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>medzerník</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>enter</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Použiť jazyk systému</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Zvyšok sprievodcu použije váš výber.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Rozhranie sa aktualizuje okamžite.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Reštartovať teraz</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Všeobecné</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Prepínač</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skratky</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Spúšťač</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Karty</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Zatiaľ žiadne heslá</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Zatiaľ žiadne skratky</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Vyberte aplikáciu</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Náhľad kruhu</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Nie je priradená žiadna skratka</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Skratka: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Táto stránka zatiaľ nie je v tejto verzii dostupná.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro chce odomknúť vaše uložené heslá</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Odomknúť uložené heslá</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odomknúť</translation>
     </message>
 </context>
 </TS>

@@ -117,51 +117,51 @@
     </message>
     <message>
         <source>Spotlight</source>
-        <translation>Spotlight</translation>
+        <translation type="vanished">Spotlight</translation>
     </message>
     <message>
         <source>Application switcher</source>
-        <translation>Appväxlare</translation>
+        <translation type="vanished">Appväxlare</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Avsluta</translation>
+        <translation type="vanished">Avsluta</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation>Stäng fönster</translation>
+        <translation type="vanished">Stäng fönster</translation>
     </message>
     <message>
         <source>Hide application</source>
-        <translation>Göm app</translation>
+        <translation type="vanished">Göm app</translation>
     </message>
     <message>
         <source>Minimise window</source>
-        <translation>Minimera fönster</translation>
+        <translation type="vanished">Minimera fönster</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation>Skärmavbild</translation>
+        <translation type="vanished">Skärmavbild</translation>
     </message>
     <message>
         <source>Screenshot selection</source>
-        <translation>Skärmavbild av markering</translation>
+        <translation type="vanished">Skärmavbild av markering</translation>
     </message>
     <message>
         <source>Screenshot options</source>
-        <translation>Alternativ för skärmavbild</translation>
+        <translation type="vanished">Alternativ för skärmavbild</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation>Lås skärmen</translation>
+        <translation type="vanished">Lås skärmen</translation>
     </message>
     <message>
         <source>Mission Control</source>
-        <translation>Mission Control</translation>
+        <translation type="vanished">Mission Control</translation>
     </message>
     <message>
         <source>Application windows</source>
-        <translation>Appfönster</translation>
+        <translation type="vanished">Appfönster</translation>
     </message>
     <message>
         <source>New</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>Du kan stänga av det nu eller när som helst under Inställningar › Integritet.</translation>
+        <translation type="vanished">Du kan stänga av det nu eller när som helst under Inställningar › Integritet.</translation>
     </message>
     <message>
         <source>Keep it on</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>Skrivbordet använder redan detta för %1. Det kanske inte når Kelvaro.</translation>
+        <translation type="vanished">Skrivbordet använder redan detta för %1. Det kanske inte når Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -822,6 +822,402 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro-appväxlare</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Ditt skrivbord använder redan detta kortkommando för %1. Det kanske inte når Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>att växla fönster</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>att växla fönster bakåt</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>att stänga fönstret</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>att köra ett kommando</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>att låsa skärmen</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>att visa skrivbordet</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>att öppna en terminal</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>att logga ut</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>att växla till en textkonsol</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>Du kan stänga av det nu eller när som helst under Inställningar › Allmänt › Integritet.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Globala snabbtangenter kräver en X11-session. Välj en X11-session (Xorg) på inloggningsskärmen och starta sedan Kelvaro igen.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Globala snabbtangenter är inte tillgängliga</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Tangentbordsåtkomst nekad</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Åtkomst till hjälpmedel krävs</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>Det här är ingen X11-session, så Kelvaro kan inte bevaka globala snabbtangenter eller ta fram fönster.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>X-servern lät inte Kelvaro bevaka tangentbordet, så snabbtangenterna kan inte öppna ringarna.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>Hjälpmedelsbussen är avstängd. Kelvaro behöver den för att läsa fönster, menyer och textfält.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Slå på</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Varför?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Försök igen</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Liten</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Stor</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Lugn</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Snabb</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Öppna vid inloggning</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Starta Kelvaro automatiskt när du loggar in.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Uppstart</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Skicka anonym användningsdata</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Starter, öppnade ringar och hur många flikar en sparning hittade. Aldrig fönsterrubriker, URL:er, filsökvägar eller något du skriver.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Integritet</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Beteende</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Aktivering</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Öppna ringen</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Följ pekaren mellan skärmar</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Annars öppnas ringen alltid på huvudskärmen.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Utseende</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Ringstorlek</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animationshastighet</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Luta mittikonen med pekaren</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Ger den markerade appens ikon en subtil parallaxeffekt.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>Minska rörelse är påslaget i skrivbordets inställningar, så animationerna hålls till ett minimum.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Sök efter uppdateringar automatiskt</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>En gång om dagen, i bakgrunden.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Sök nu</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 finns tillgänglig</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Uppdaterad</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Lägg till Ctrl, Alt eller Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Kortkommando</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Aktivera för att spela in ett nytt kortkommando. Tryck på Escape för att avbryta och Delete för att rensa.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Rensa kortkommando</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Tryck på en tangent för att slutföra · Esc för att avbryta</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Håll ned modifierare och tryck sedan på en tangent · Esc för att avbryta</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Spelar in</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Inget</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Ingen åtgärd</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Flytta upp %1</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Flytta ned %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Redigera %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Ta bort %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Håll ned för att hålla ringen öppen</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>Inget valt — ringen förblir öppen tills du klickar eller trycker på Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Håll ned %1 medan du siktar. Släpp, så väljer ringen det som är markerat.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Tangentbindning</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Tryck på kortkommando</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>skift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>mellanslag</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabb</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>retur</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backsteg</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Använd systemets språk</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>Resten av guiden använder ditt val.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>Gränssnittet uppdateras direkt.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Starta om nu</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allmänt</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Växlare</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Kortkommandon</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Startare</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Flikar</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>Inga lösenord än</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>Inga kortkommandon än</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Välj en app</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Förhandsvisning av ringen</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>Inget kortkommando tilldelat</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Kortkommando: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>Den här sidan är inte tillgänglig i den här versionen än.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro vill låsa upp dina sparade lösenord</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Lås upp sparade lösenord</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Lösenord</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Lås upp</translation>
     </message>
 </context>
 </TS>
