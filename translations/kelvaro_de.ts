@@ -116,54 +116,6 @@
         <translation>Pfeil nach unten</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">App-Umschalter</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Beenden</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Fenster schließen</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">App ausblenden</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Fenster minimieren</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Bildschirmfoto</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Bildschirmfoto eines Bereichs</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Bildschirmfoto-Optionen</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Bildschirm sperren</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">App-Fenster</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Neu</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Keine Fenstertitel, keine URLs, keine Dateipfade und nichts, was du tippst.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Du kannst das jetzt oder jederzeit unter Einstellungen › Datenschutz ausschalten.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Eingeschaltet lassen</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Bereits von %1 verwendet. Wähle eine andere Kombination.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Der Desktop verwendet dies bereits für %1. Es erreicht Kelvaro möglicherweise nicht.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Einige Ihrer Einstellungen konnten nicht gelesen werden. Die Einstellungsdatei wurde unverändert als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Ihre Einstellungsdatei konnte nicht gelesen werden, daher wurde Kelvaro mit den Standardeinstellungen gestartet. Die Datei wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Ihre Einstellungsdatei %1 konnte nicht gelesen werden, daher wurde Kelvaro mit den Standardeinstellungen gestartet.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Ihre Einstellungen können nicht in %1 gespeichert werden (%2). Änderungen bleiben erhalten, bis Kelvaro beendet wird.</translation>
     </message>
 </context>
 </TS>

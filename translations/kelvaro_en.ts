@@ -116,54 +116,6 @@
         <translation>Down Arrow</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation>Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation>Application switcher</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Close window</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation>Hide application</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation>Minimise window</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation>Screenshot</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation>Screenshot selection</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation>Screenshot options</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation>Lock screen</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation>Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation>Application windows</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>New</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>No window titles, no URLs, no file paths, and nothing you type.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation>You can turn it off now, or at any time in Settings › Privacy.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Keep it on</translation>
     </message>
@@ -752,10 +700,6 @@
         <translation>Already used by %1. Pick a different combination.</translation>
     </message>
     <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation>The desktop already uses this for %1. It may not reach Kelvaro.</translation>
-    </message>
-    <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
         <translation>Arrow keys choose, Return switches, Escape dismisses.</translation>
     </message>
@@ -822,6 +766,418 @@
     <message>
         <source>Kelvaro App Switcher</source>
         <translation>Kelvaro App Switcher</translation>
+    </message>
+    <message>
+        <source>Your desktop already uses this for %1. It may not reach Kelvaro.</source>
+        <translation>Your desktop already uses this for %1. It may not reach Kelvaro.</translation>
+    </message>
+    <message>
+        <source>switching windows</source>
+        <translation>switching windows</translation>
+    </message>
+    <message>
+        <source>switching windows backwards</source>
+        <translation>switching windows backwards</translation>
+    </message>
+    <message>
+        <source>closing the window</source>
+        <translation>closing the window</translation>
+    </message>
+    <message>
+        <source>running a command</source>
+        <translation>running a command</translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation>locking the screen</translation>
+    </message>
+    <message>
+        <source>showing the desktop</source>
+        <translation>showing the desktop</translation>
+    </message>
+    <message>
+        <source>opening a terminal</source>
+        <translation>opening a terminal</translation>
+    </message>
+    <message>
+        <source>logging out</source>
+        <translation>logging out</translation>
+    </message>
+    <message>
+        <source>switching to a text console</source>
+        <translation>switching to a text console</translation>
+    </message>
+    <message>
+        <source>You can turn it off now, or at any time in Settings › General › Privacy.</source>
+        <translation>You can turn it off now, or at any time in Settings › General › Privacy.</translation>
+    </message>
+    <message>
+        <source>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</source>
+        <translation>Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, then start Kelvaro again.</translation>
+    </message>
+    <message>
+        <source>Global Hotkeys Unavailable</source>
+        <translation>Global Hotkeys Unavailable</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Refused</source>
+        <translation>Keyboard Access Refused</translation>
+    </message>
+    <message>
+        <source>Accessibility Access Required</source>
+        <translation>Accessibility Access Required</translation>
+    </message>
+    <message>
+        <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
+        <translation>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</translation>
+    </message>
+    <message>
+        <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
+        <translation>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</translation>
+    </message>
+    <message>
+        <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
+        <translation>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation>Turn On</translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Why?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Try Again</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>Relaxed</source>
+        <translation>Relaxed</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Brisk</source>
+        <translation>Brisk</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Open at login</translation>
+    </message>
+    <message>
+        <source>Start Kelvaro automatically when you sign in.</source>
+        <translation>Start Kelvaro automatically when you sign in.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Startup</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage data</source>
+        <translation>Send anonymous usage data</translation>
+    </message>
+    <message>
+        <source>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</source>
+        <translation>Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, file paths or anything you type.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Behaviour</source>
+        <translation>Behaviour</translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation>Activation</translation>
+    </message>
+    <message>
+        <source>Open the ring</source>
+        <translation>Open the ring</translation>
+    </message>
+    <message>
+        <source>Follow the pointer across displays</source>
+        <translation>Follow the pointer across displays</translation>
+    </message>
+    <message>
+        <source>Otherwise the ring always opens on the main display.</source>
+        <translation>Otherwise the ring always opens on the main display.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Ring size</source>
+        <translation>Ring size</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animation speed</translation>
+    </message>
+    <message>
+        <source>Tilt the centre icon with the pointer</source>
+        <translation>Tilt the centre icon with the pointer</translation>
+    </message>
+    <message>
+        <source>Adds a subtle parallax to the selected app&apos;s icon.</source>
+        <translation>Adds a subtle parallax to the selected app&apos;s icon.</translation>
+    </message>
+    <message>
+        <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
+        <translation>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Check for updates automatically</translation>
+    </message>
+    <message>
+        <source>Once a day, in the background.</source>
+        <translation>Once a day, in the background.</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Check Now</translation>
+    </message>
+    <message>
+        <source>Kelvaro %1 is available</source>
+        <translation>Kelvaro %1 is available</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Up to date</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt or Super.</source>
+        <translation>Include Ctrl, Alt or Super.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Keyboard shortcut</translation>
+    </message>
+    <message>
+        <source>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</source>
+        <translation>Activate to record a new shortcut. Press Escape to cancel, Delete to clear.</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Clear shortcut</translation>
+    </message>
+    <message>
+        <source>Tap a key to finish · Esc to cancel</source>
+        <translation>Tap a key to finish · Esc to cancel</translation>
+    </message>
+    <message>
+        <source>Hold modifiers, then tap a key · Esc to cancel</source>
+        <translation>Hold modifiers, then tap a key · Esc to cancel</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>No action</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Move %1 up</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Move %1 down</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Hold to keep the wheel open</source>
+        <translation>Hold to keep the wheel open</translation>
+    </message>
+    <message>
+        <source>None selected — the wheel stays open until you click or press Escape.</source>
+        <translation>None selected — the wheel stays open until you click or press Escape.</translation>
+    </message>
+    <message>
+        <source>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</source>
+        <translation>Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.</translation>
+    </message>
+    <message>
+        <source>Key Binding</source>
+        <translation>Key Binding</translation>
+    </message>
+    <message>
+        <source>Press Shortcut</source>
+        <translation>Press Shortcut</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>super</source>
+        <translation>super</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>ctrl</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>space</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>return</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>esc</source>
+        <translation>esc</translation>
+    </message>
+    <message>
+        <source>Match the system language</source>
+        <translation>Match the system language</translation>
+    </message>
+    <message>
+        <source>The rest of this guide uses your choice.</source>
+        <translation>The rest of this guide uses your choice.</translation>
+    </message>
+    <message>
+        <source>The interface updates right away.</source>
+        <translation>The interface updates right away.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Relaunch Now</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Switcher</source>
+        <translation>Switcher</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Launcher</source>
+        <translation>Launcher</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Tabs</translation>
+    </message>
+    <message>
+        <source>No passwords yet</source>
+        <translation>No passwords yet</translation>
+    </message>
+    <message>
+        <source>No shortcuts yet</source>
+        <translation>No shortcuts yet</translation>
+    </message>
+    <message>
+        <source>Select an app</source>
+        <translation>Select an app</translation>
+    </message>
+    <message>
+        <source>Ring preview</source>
+        <translation>Ring preview</translation>
+    </message>
+    <message>
+        <source>No shortcut assigned</source>
+        <translation>No shortcut assigned</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Shortcut: %1</translation>
+    </message>
+    <message>
+        <source>This page is not available in this version yet.</source>
+        <translation>This page is not available in this version yet.</translation>
+    </message>
+    <message>
+        <source>Kelvaro wants to unlock your saved passwords</source>
+        <translation>Kelvaro wants to unlock your saved passwords</translation>
+    </message>
+    <message>
+        <source>Unlock Saved Passwords</source>
+        <translation>Unlock Saved Passwords</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Unlock</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Some of your settings could not be read. The settings file as it was is kept as %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Your settings file %1 could not be read, so Kelvaro started with default settings.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</translation>
     </message>
 </context>
 </TS>

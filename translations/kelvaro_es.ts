@@ -116,54 +116,6 @@
         <translation>Flecha abajo</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Selector de apps</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Salir</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Cerrar ventana</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Ocultar app</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimizar ventana</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Captura de pantalla</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Captura de una selección</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Opciones de captura</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Bloquear pantalla</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Ventanas de la app</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Nuevo</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Ni títulos de ventanas, ni URL, ni rutas de archivos, ni nada de lo que escribes.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Puedes desactivarlo ahora o en cualquier momento en Ajustes › Privacidad.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Mantener activado</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Ya lo usa %1. Elige otra combinación.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">El escritorio ya usa esto para %1. Puede que no llegue a Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>No se pudieron leer algunos de tus ajustes. El archivo de ajustes tal como estaba se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>No se pudo leer tu archivo de ajustes, así que Kelvaro se ha iniciado con los ajustes predeterminados. El archivo se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>No se pudo leer tu archivo de ajustes %1, así que Kelvaro se ha iniciado con los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Tus ajustes no se pueden guardar en %1 (%2). Los cambios se conservan hasta que Kelvaro se cierre.</translation>
     </message>
 </context>
 </TS>

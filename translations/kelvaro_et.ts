@@ -116,54 +116,6 @@
         <translation>Nool alla</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Rakenduste vahetaja</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Välju</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Sulge aken</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Peida rakendus</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimeeri aken</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Ekraanipilt</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Valitud ala ekraanipilt</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Ekraanipildi valikud</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Lukusta ekraan</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Rakenduse aknad</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Uus</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Ei akende pealkirju, URL-e, failiteid ega midagi, mida sa trükid.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Saad selle kohe või igal ajal välja lülitada: Seaded › Privaatsus.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Jäta sisse</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Juba kasutusel: %1. Vali teine kombinatsioon.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Töölaud kasutab seda juba: %1. See ei pruugi Kelvaroni jõuda.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Ava lukust</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Mõnda sinu seadet ei õnnestunud lugeda. Seadete fail on muutmata kujul alles nimega %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Sinu seadete faili ei õnnestunud lugeda, seega käivitus Kelvaro vaikeseadetega. Fail on alles nimega %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Sinu seadete faili %1 ei õnnestunud lugeda, seega käivitus Kelvaro vaikeseadetega.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Sinu seadeid ei saa salvestada faili %1 (%2). Muudatused säilivad, kuni Kelvaro suletakse.</translation>
     </message>
 </context>
 </TS>

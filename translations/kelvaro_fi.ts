@@ -116,54 +116,6 @@
         <translation>Alanuoli</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Apin vaihtaja</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Lopeta</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Sulje ikkuna</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Kätke appi</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Pienennä ikkuna</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Kuvakaappaus</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Kuvakaappaus valinnasta</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Kuvakaappauksen valinnat</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Lukitse näyttö</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Apin ikkunat</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Uusi</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Ei ikkunoiden otsikoita, ei URL-osoitteita, ei tiedostopolkuja eikä mitään, mitä kirjoitat.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Voit poistaa sen käytöstä nyt tai milloin tahansa kohdassa Asetukset › Yksityisyys.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Pidä päällä</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Jo käytössä: %1. Valitse toinen yhdistelmä.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Työpöytä käyttää tätä jo toimintoon %1. Se ei ehkä tavoita Kelvaroa.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Avaa lukitus</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Joitakin asetuksiasi ei voitu lukea. Asetustiedosto on tallessa sellaisenaan nimellä %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Asetustiedostoasi ei voitu lukea, joten Kelvaro käynnistyi oletusasetuksilla. Tiedosto on tallessa nimellä %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Asetustiedostoa %1 ei voitu lukea, joten Kelvaro käynnistyi oletusasetuksilla.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Asetuksia ei voi tallentaa tiedostoon %1 (%2). Muutokset säilyvät, kunnes Kelvaro suljetaan.</translation>
     </message>
 </context>
 </TS>

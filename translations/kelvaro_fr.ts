@@ -116,54 +116,6 @@
         <translation>Flèche bas</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Sélecteur d’apps</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Quitter</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Masquer l’app</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Réduire la fenêtre</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Capture d’écran</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Capture d’une sélection</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Options de capture d’écran</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Verrouiller l’écran</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Fenêtres de l’app</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Nouveau</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Aucun titre de fenêtre, aucune URL, aucun chemin de fichier, et rien de ce que vous tapez.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Vous pouvez le désactiver maintenant, ou à tout moment dans Réglages › Confidentialité.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Laisser activé</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Déjà utilisé par %1. Choisissez une autre combinaison.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Le bureau utilise déjà ce raccourci pour %1. Il risque de ne pas atteindre Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -885,11 +829,11 @@
     </message>
     <message>
         <source>This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.</source>
-        <translation>Ceci n’est pas une session X11 : Kelvaro ne peut donc ni surveiller les raccourcis globaux ni mettre des fenêtres au premier plan.</translation>
+        <translation>Ceci n’est pas une session X11&#xa0;: Kelvaro ne peut donc ni surveiller les raccourcis globaux ni mettre des fenêtres au premier plan.</translation>
     </message>
     <message>
         <source>The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.</source>
-        <translation>Le serveur X n’a pas autorisé Kelvaro à surveiller le clavier : les raccourcis ne peuvent donc pas ouvrir les anneaux.</translation>
+        <translation>Le serveur X n’a pas autorisé Kelvaro à surveiller le clavier&#xa0;: les raccourcis ne peuvent donc pas ouvrir les anneaux.</translation>
     </message>
     <message>
         <source>The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.</source>
@@ -901,7 +845,7 @@
     </message>
     <message>
         <source>Why?</source>
-        <translation>Pourquoi ?</translation>
+        <translation>Pourquoi&#xa0;?</translation>
     </message>
     <message>
         <source>Try Again</source>
@@ -1001,7 +945,7 @@
     </message>
     <message>
         <source>Reduce Motion is on in the desktop&apos;s settings, so animations stay minimal.</source>
-        <translation>« Réduire les animations » est activé dans les réglages du bureau, les animations restent donc minimales.</translation>
+        <translation>«&#xa0;Réduire les animations&#xa0;» est activé dans les réglages du bureau, les animations restent donc minimales.</translation>
     </message>
     <message>
         <source>About</source>
@@ -1197,7 +1141,7 @@
     </message>
     <message>
         <source>Shortcut: %1</source>
-        <translation>Raccourci : %1</translation>
+        <translation>Raccourci&#xa0;: %1</translation>
     </message>
     <message>
         <source>This page is not available in this version yet.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Certains de vos réglages n’ont pas pu être lus. Le fichier de réglages tel qu’il était est conservé sous %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Votre fichier de réglages n’a pas pu être lu ; Kelvaro a donc démarré avec les réglages par défaut. Le fichier est conservé sous %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Votre fichier de réglages %1 n’a pas pu être lu ; Kelvaro a donc démarré avec les réglages par défaut.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Vos réglages ne peuvent pas être enregistrés dans %1 (%2). Les modifications sont conservées jusqu’à ce que Kelvaro quitte.</translation>
     </message>
 </context>
 </TS>

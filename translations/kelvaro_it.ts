@@ -116,54 +116,6 @@
         <translation>Freccia giù</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Selettore app</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Esci</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Chiudi finestra</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Nascondi app</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Riduci finestra</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Istantanea dello schermo</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Istantanea di una selezione</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Opzioni istantanea</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Blocca schermo</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Finestre dell’app</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Nuovo</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Nessun titolo di finestra, nessun URL, nessun percorso di file e niente di ciò che digiti.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Puoi disattivarlo ora o in qualsiasi momento in Impostazioni › Privacy.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Lascia attivo</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Già usata da %1. Scegli un’altra combinazione.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Il desktop usa già questa combinazione per %1. Potrebbe non arrivare a Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Sblocca</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Non è stato possibile leggere alcune impostazioni. Il file delle impostazioni, così com’era, è conservato come %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Non è stato possibile leggere il file delle impostazioni, quindi Kelvaro è stato avviato con le impostazioni predefinite. Il file è conservato come %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Non è stato possibile leggere il file delle impostazioni %1, quindi Kelvaro è stato avviato con le impostazioni predefinite.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Non è possibile salvare le impostazioni in %1 (%2). Le modifiche vengono mantenute fino alla chiusura di Kelvaro.</translation>
     </message>
 </context>
 </TS>

@@ -116,54 +116,6 @@
         <translation>下矢印</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">アプリケーションスイッチャー</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">終了</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">ウインドウを閉じる</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">アプリケーションを隠す</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">ウインドウをしまう</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">スクリーンショット</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">選択部分のスクリーンショット</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">スクリーンショットのオプション</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">画面をロック</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">アプリケーションウインドウ</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>新規</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>ウインドウのタイトル、URL、ファイルのパス、入力した内容は一切送信しません。</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">今すぐ、またはいつでも「設定」›「プライバシー」でオフにできます。</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>オンのままにする</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>%1ですでに使用されています。別の組み合わせを選んでください。</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">デスクトップはこの組み合わせをすでに%1に使用しています。Kelvaroに届かない可能性があります。</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>ロック解除</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>一部の設定を読み込めませんでした。元の設定ファイルは %1 として保存してあります。</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>設定ファイルを読み込めなかったため、Kelvaro は既定の設定で起動しました。ファイルは %1 として保存してあります。</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>設定ファイル %1 を読み込めなかったため、Kelvaro は既定の設定で起動しました。</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>設定を %1 に保存できません（%2）。変更は Kelvaro を終了するまで保持されます。</translation>
     </message>
 </context>
 </TS>

@@ -116,54 +116,6 @@
         <translation>ქვემოთ ისარი</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">აპების გადამრთველი</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">გასვლა</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">ფანჯრის დახურვა</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">აპის დამალვა</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">ფანჯრის ჩაკეცვა</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">ეკრანის სურათი</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">მონიშნული არის სურათი</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">ეკრანის სურათის პარამეტრები</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">ეკრანის ჩაკეტვა</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">აპის ფანჯრები</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>ახალი</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>არც ფანჯრების სათაურები, არც URL-ები, არც ფაილების გზები და არც ის, რასაც კრეფთ.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">შეგიძლიათ გამორთოთ ახლავე ან ნებისმიერ დროს: პარამეტრები › კონფიდენციალურობა.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>ჩართული დარჩეს</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>უკვე გამოიყენება: %1. აირჩიეთ სხვა კომბინაცია.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">სამუშაო მაგიდა ამას უკვე იყენებს: %1. შესაძლოა Kelvaro-მდე ვერ მივიდეს.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>განბლოკვა</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>თქვენი ზოგიერთი პარამეტრის წაკითხვა ვერ მოხერხდა. პარამეტრების ფაილი თავდაპირველი სახით შენახულია როგორც %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>პარამეტრების ფაილის წაკითხვა ვერ მოხერხდა, ამიტომ Kelvaro ნაგულისხმევი პარამეტრებით გაეშვა. ფაილი შენახულია როგორც %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>პარამეტრების ფაილის %1 წაკითხვა ვერ მოხერხდა, ამიტომ Kelvaro ნაგულისხმევი პარამეტრებით გაეშვა.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>პარამეტრების შენახვა %1-ში ვერ ხერხდება (%2). ცვლილებები შენარჩუნდება, სანამ Kelvaro არ დაიხურება.</translation>
     </message>
 </context>
 </TS>

@@ -116,54 +116,6 @@
         <translation>아래쪽 화살표</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">앱 전환기</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">종료</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">윈도우 닫기</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">앱 가리기</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">윈도우 최소화</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">스크린샷</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">선택 영역 스크린샷</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">스크린샷 옵션</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">화면 잠금</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">앱 윈도우</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>새로 만들기</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>창 제목, URL, 파일 경로, 입력한 내용은 보내지 않습니다.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">지금 또는 언제든지 설정 › 개인정보 보호에서 끌 수 있습니다.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>켜 두기</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>이미 %1에서 사용 중입니다. 다른 조합을 선택하세요.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">데스크톱에서 이미 %1에 사용 중입니다. Kelvaro에 전달되지 않을 수 있습니다.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>잠금 해제</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>일부 설정을 읽을 수 없습니다. 원래 설정 파일은 %1(으)로 보관되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>설정 파일을 읽을 수 없어 Kelvaro가 기본 설정으로 시작되었습니다. 파일은 %1(으)로 보관되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>설정 파일 %1을(를) 읽을 수 없어 Kelvaro가 기본 설정으로 시작되었습니다.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>설정을 %1에 저장할 수 없습니다(%2). 변경 사항은 Kelvaro를 종료할 때까지 유지됩니다.</translation>
     </message>
 </context>
 </TS>

@@ -116,54 +116,6 @@
         <translation>Pil ned</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Programveksler</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Avslutt</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Lukk vindu</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Skjul program</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimer vindu</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Skjermbilde</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Skjermbilde av utvalg</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Skjermbildevalg</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Lås skjermen</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Programvinduer</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Ny</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Ingen vindustitler, ingen URL-er, ingen filstier og ingenting du skriver.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Du kan slå det av nå, eller når som helst under Innstillinger › Personvern.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>La det være på</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Allerede brukt av %1. Velg en annen kombinasjon.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Skrivebordet bruker allerede dette til %1. Det når kanskje ikke Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Lås opp</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Noen av innstillingene dine kunne ikke leses. Innstillingsfilen slik den var, er tatt vare på som %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Innstillingsfilen din kunne ikke leses, så Kelvaro startet med standardinnstillingene. Filen er tatt vare på som %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Innstillingsfilen din %1 kunne ikke leses, så Kelvaro startet med standardinnstillingene.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Innstillingene dine kan ikke lagres i %1 (%2). Endringene beholdes til Kelvaro avsluttes.</translation>
     </message>
 </context>
 </TS>

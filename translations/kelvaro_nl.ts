@@ -116,54 +116,6 @@
         <translation>Pijl omlaag</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Appkiezer</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Stop</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Sluit venster</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Verberg app</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimaliseer venster</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Schermafbeelding</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Schermafbeelding van selectie</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Opties voor schermafbeelding</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Scherm vergrendelen</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Appvensters</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Nieuw</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Geen venstertitels, geen URL’s, geen bestandspaden en niets wat je typt.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Je kunt het nu uitzetten, of op elk moment via Instellingen › Privacy.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Laat aan</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Al in gebruik door %1. Kies een andere combinatie.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Het bureaublad gebruikt dit al voor %1. Het bereikt Kelvaro mogelijk niet.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Ontgrendel</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Sommige van je instellingen konden niet worden gelezen. Het instellingenbestand is ongewijzigd bewaard als %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Je instellingenbestand kon niet worden gelezen, daarom is Kelvaro gestart met de standaardinstellingen. Het bestand is bewaard als %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Je instellingenbestand %1 kon niet worden gelezen, daarom is Kelvaro gestart met de standaardinstellingen.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Je instellingen kunnen niet worden opgeslagen in %1 (%2). Wijzigingen blijven bewaard tot Kelvaro wordt afgesloten.</translation>
     </message>
 </context>
 </TS>

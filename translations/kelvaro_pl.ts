@@ -116,54 +116,6 @@
         <translation>Strzałka w dół</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Przełącznik aplikacji</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Zakończ</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Zamknij okno</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Ukryj aplikację</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimalizuj okno</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Zrzut ekranu</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Zrzut zaznaczenia</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Opcje zrzutu ekranu</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Zablokuj ekran</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Okna aplikacji</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Nowy</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Żadnych tytułów okien, adresów URL, ścieżek plików ani niczego, co wpisujesz.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Możesz to wyłączyć teraz lub w dowolnej chwili w Ustawienia › Prywatność.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Pozostaw włączone</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Już używany przez: %1. Wybierz inną kombinację.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Pulpit już używa tego skrótu dla: %1. Może on nie docierać do Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Odblokuj</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Nie udało się odczytać części ustawień. Plik ustawień w dotychczasowej postaci zachowano jako %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Nie udało się odczytać pliku ustawień, więc Kelvaro uruchomiono z ustawieniami domyślnymi. Plik zachowano jako %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Nie udało się odczytać pliku ustawień %1, więc Kelvaro uruchomiono z ustawieniami domyślnymi.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Nie można zapisać ustawień w %1 (%2). Zmiany zostaną zachowane do zamknięcia Kelvaro.</translation>
     </message>
 </context>
 </TS>

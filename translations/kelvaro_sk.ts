@@ -116,54 +116,6 @@
         <translation>Šípka nadol</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Prepínač aplikácií</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Ukončiť</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Zavrieť okno</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Skryť aplikáciu</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimalizovať okno</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Snímka obrazovky</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Snímka výberu</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Možnosti snímky obrazovky</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Zamknúť obrazovku</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Okná aplikácie</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Nový</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Žiadne názvy okien, žiadne URL adresy, žiadne cesty k súborom a nič, čo píšete.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Môžete to vypnúť teraz alebo kedykoľvek v Nastavenia › Súkromie.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Nechať zapnuté</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Už používa: %1. Vyberte inú kombináciu.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Pracovná plocha to už používa pre: %1. Do Kelvaro sa to nemusí dostať.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Odomknúť</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Niektoré vaše nastavenia sa nepodarilo prečítať. Súbor nastavení v pôvodnej podobe je uložený ako %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Súbor nastavení sa nepodarilo prečítať, preto sa Kelvaro spustil s predvolenými nastaveniami. Súbor je uložený ako %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Súbor nastavení %1 sa nepodarilo prečítať, preto sa Kelvaro spustil s predvolenými nastaveniami.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Nastavenia nemožno uložiť do %1 (%2). Zmeny sa zachovajú, kým sa Kelvaro neukončí.</translation>
     </message>
 </context>
 </TS>

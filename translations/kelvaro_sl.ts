@@ -116,54 +116,6 @@
         <translation>Puščica dol</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Preklopnik aplikacij</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Končaj</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Zapri okno</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Skrij aplikacijo</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimiraj okno</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Posnetek zaslona</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Posnetek izbora</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Možnosti posnetka zaslona</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Zakleni zaslon</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Okna aplikacije</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Novo</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Nobenih naslovov oken, naslovov URL, poti do datotek in ničesar, kar natipkate.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">To lahko izklopite zdaj ali kadar koli v Nastavitve › Zasebnost.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Pusti vklopljeno</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Že uporablja: %1. Izberite drugo kombinacijo.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Namizje to že uporablja za: %1. Morda ne bo prišlo do Kelvara.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Odkleni</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Nekaterih vaših nastavitev ni bilo mogoče prebrati. Datoteka z nastavitvami je v prvotni obliki shranjena kot %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Datoteke z nastavitvami ni bilo mogoče prebrati, zato se je aplikacija Kelvaro zagnala s privzetimi nastavitvami. Datoteka je shranjena kot %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Datoteke z nastavitvami %1 ni bilo mogoče prebrati, zato se je aplikacija Kelvaro zagnala s privzetimi nastavitvami.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Nastavitev ni mogoče shraniti v %1 (%2). Spremembe se ohranijo, dokler aplikacija Kelvaro ne konča.</translation>
     </message>
 </context>
 </TS>

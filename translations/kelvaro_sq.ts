@@ -116,54 +116,6 @@
         <translation>Shigjeta poshtë</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Ndërruesi i aplikacioneve</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Dil</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Mbyll dritaren</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Fshih aplikacionin</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimizo dritaren</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Pamje ekrani</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Pamje e përzgjedhjes</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Mundësitë e pamjes së ekranit</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Kyç ekranin</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Dritaret e aplikacionit</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>I ri</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Asnjë titull dritareje, asnjë URL, asnjë shteg skedari dhe asgjë nga ato që shtypni.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Mund ta çaktivizoni tani ose në çdo kohë te Rregullimet › Privatësia.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Mbaje aktiv</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Përdoret tashmë nga %1. Zgjidhni një kombinim tjetër.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Desktopi e përdor tashmë këtë për %1. Mund të mos arrijë te Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Shkyç</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Disa nga cilësimet tuaja nuk mund të lexoheshin. Skedari i cilësimeve ashtu siç ishte ruhet si %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Skedari juaj i cilësimeve nuk mund të lexohej, ndaj Kelvaro u nis me cilësimet parazgjedhje. Skedari ruhet si %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Skedari juaj i cilësimeve %1 nuk mund të lexohej, ndaj Kelvaro u nis me cilësimet parazgjedhje.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Cilësimet tuaja nuk mund të ruhen te %1 (%2). Ndryshimet mbahen derisa të mbyllet Kelvaro.</translation>
     </message>
 </context>
 </TS>

@@ -116,54 +116,6 @@
         <translation>Nedåtpil</translation>
     </message>
     <message>
-        <source>Spotlight</source>
-        <translation type="vanished">Spotlight</translation>
-    </message>
-    <message>
-        <source>Application switcher</source>
-        <translation type="vanished">Appväxlare</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Avsluta</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation type="vanished">Stäng fönster</translation>
-    </message>
-    <message>
-        <source>Hide application</source>
-        <translation type="vanished">Göm app</translation>
-    </message>
-    <message>
-        <source>Minimise window</source>
-        <translation type="vanished">Minimera fönster</translation>
-    </message>
-    <message>
-        <source>Screenshot</source>
-        <translation type="vanished">Skärmavbild</translation>
-    </message>
-    <message>
-        <source>Screenshot selection</source>
-        <translation type="vanished">Skärmavbild av markering</translation>
-    </message>
-    <message>
-        <source>Screenshot options</source>
-        <translation type="vanished">Alternativ för skärmavbild</translation>
-    </message>
-    <message>
-        <source>Lock screen</source>
-        <translation type="vanished">Lås skärmen</translation>
-    </message>
-    <message>
-        <source>Mission Control</source>
-        <translation type="vanished">Mission Control</translation>
-    </message>
-    <message>
-        <source>Application windows</source>
-        <translation type="vanished">Appfönster</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>Ny</translation>
     </message>
@@ -652,10 +604,6 @@
         <translation>Inga fönsterrubriker, inga URL:er, inga filsökvägar och inget du skriver.</translation>
     </message>
     <message>
-        <source>You can turn it off now, or at any time in Settings › Privacy.</source>
-        <translation type="vanished">Du kan stänga av det nu eller när som helst under Inställningar › Integritet.</translation>
-    </message>
-    <message>
         <source>Keep it on</source>
         <translation>Låt det vara på</translation>
     </message>
@@ -750,10 +698,6 @@
     <message>
         <source>Already used by %1. Pick a different combination.</source>
         <translation>Används redan av %1. Välj en annan kombination.</translation>
-    </message>
-    <message>
-        <source>The desktop already uses this for %1. It may not reach Kelvaro.</source>
-        <translation type="vanished">Skrivbordet använder redan detta för %1. Det kanske inte når Kelvaro.</translation>
     </message>
     <message>
         <source>Arrow keys choose, Return switches, Escape dismisses.</source>
@@ -1218,6 +1162,22 @@
     <message>
         <source>Unlock</source>
         <translation>Lås upp</translation>
+    </message>
+    <message>
+        <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
+        <translation>Några av dina inställningar kunde inte läsas. Inställningsfilen har sparats som den var under namnet %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
+        <translation>Din inställningsfil kunde inte läsas, så Kelvaro startade med standardinställningarna. Filen har sparats som %1.</translation>
+    </message>
+    <message>
+        <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
+        <translation>Din inställningsfil %1 kunde inte läsas, så Kelvaro startade med standardinställningarna.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
+        <translation>Dina inställningar kan inte sparas i %1 (%2). Ändringarna behålls tills Kelvaro avslutas.</translation>
     </message>
 </context>
 </TS>

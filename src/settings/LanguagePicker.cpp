@@ -1,6 +1,7 @@
 #include "settings/LanguagePicker.h"
 
 #include "core/AppSettings.h"
+#include "platform/DefaultsStore.h"
 #include "platform/Log.h"
 #include "settings/IconViews.h"
 
@@ -63,8 +64,10 @@ void LanguagePicker::setRelaunchHooks(std::function<bool(const QString&, const Q
 
 bool LanguagePicker::relaunch()
 {
-    // Every setting is written when it is set; the language chosen a moment
-    // ago is in the file before the new instance reads it.
+    // Settings reach the disk behind the caller: wait for them, so the
+    // language chosen a moment ago is in the file before the new instance
+    // reads it.
+    DefaultsStore::shared().flush();
     const QString program = QCoreApplication::applicationFilePath();
     QStringList arguments = QCoreApplication::arguments().mid(1);
     arguments.removeAll(relaunchArgument());
