@@ -14,6 +14,7 @@
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/KeyStrip.h"
+#include "settings/PasswordsSettingsView.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/LauncherApps.h"
@@ -380,6 +381,15 @@ void SettingsView::buildPage()
     case SettingsTab::switcher:
         m_page = new SwitcherSettingsView(m_pageHost);
         break;
+    case SettingsTab::passwords: {
+        auto* page = new PasswordsSettingsView(m_pageHost);
+        connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {
+            m_passwordPreviewItems = PasswordVault::ringItems();
+            updatePreview();
+        });
+        m_page = page;
+        break;
+    }
     default: {
         // The editors of these rings come with their own pages.
         auto* note = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "This page is not available in this version yet."), m_pageHost);
