@@ -52,6 +52,7 @@ QLabel* header(QWidget* parent)
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
+    label->setFixedHeight(QFontMetrics(f).height() + 32);
     return label;
 }
 
@@ -343,6 +344,8 @@ PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, Passw
     connect(m_save, &QPushButton::clicked, this, &PasswordVariantEditorView::save);
 
     rebuildCards();
+    if (QLineEdit* first = labelField(0))
+        first->setFocus();
 }
 
 QString PasswordVariantEditorView::headerTitle() const
@@ -470,6 +473,12 @@ void PasswordVariantEditorView::rebuildCards()
         grid->addLayout(secretRow, 1, 1);
         grid->setColumnStretch(1, 1);
         rowsLayout->addLayout(grid);
+
+        // Keyboard order: name, hint, password, then the card's own buttons.
+        QWidget::setTabOrder(card.label, card.hint);
+        QWidget::setTabOrder(card.hint, card.secret);
+        QWidget::setTabOrder(card.secret, card.reveal);
+        QWidget::setTabOrder(card.reveal, card.remove);
 
         connect(card.icon, &SymbolPickerButton::symbolChosen, this, [this, id](const QString& s) {
             if (const int i = indexOf(id); i >= 0)

@@ -125,7 +125,8 @@ PasswordsSettingsView::PasswordsSettingsView(QWidget* parent)
     m_keyBinding = new KeyBindingSection(HotkeyRole::passwords, body);
     column->addWidget(m_keyBinding);
 
-    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Accounts & Passwords"), body);
+    // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
+    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Accounts & Passwords").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
     section->setObjectName(QStringLiteral("accounts"));
     m_vaultColumn = new QVBoxLayout(section);
     m_vaultColumn->setSpacing(12);

@@ -319,6 +319,11 @@ SettingsView::SettingsView(UpdateChecker& updates, QWidget* parent)
     host->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_pageHost, 1);
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { selectTab(SettingsTab(id)); });
+    // Assistive tools toggle a tab rather than click it.
+    connect(m_tabs, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            selectTab(SettingsTab(id));
+    });
 
     AppSettings& s = settings();
     for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
