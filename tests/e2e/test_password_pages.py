@@ -185,6 +185,10 @@ def dark_shots(app):
         k.key("Return")
         time.sleep(0.6)
     shot(window, "passwords-page-dark")
+    k.check(press(app, "Mail"), "the account pop-up opens")
+    shot(window, "passwords-account-picker-dark")
+    k.key("Escape")
+    time.sleep(0.3)
     press(app, "Add Password")
     dialog = window_titled("Add Password")
     if dialog:
