@@ -8,6 +8,7 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimPresenceCheck.h"
 #include "settings/AccessibilityPermissionMonitor.h"
+#include "settings/IconViews.h"
 #include "settings/PasswordEditors.h"
 #include "settings/PasswordsSettingsView.h"
 #include "support/TestSupport.h"
@@ -107,6 +108,20 @@ TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
     EXPECT_EQ(keyring->storeCalls, 2);
     EXPECT_EQ(page.passwordRows().size(), 2);
     EXPECT_EQ(page.countLabel()->text(), QStringLiteral("2 passwords"));
+    const auto first = page.passwordRows()[0]->findChildren<RowActionButton*>();
+    const auto last = page.passwordRows()[1]->findChildren<RowActionButton*>();
+    ASSERT_EQ(first.size(), 4); // up, down, edit, remove
+    EXPECT_FALSE(first[0]->isEnabled());
+    EXPECT_TRUE(first[1]->isEnabled());
+    EXPECT_TRUE(last[0]->isEnabled());
+    EXPECT_FALSE(last[1]->isEnabled());
+    EXPECT_EQ(last[3]->accessibleName(), QStringLiteral("Remove Work"));
+    last[0]->click(); // up: the order is stored at once
+    EXPECT_EQ(PasswordVault::entry(mail.id)->variants[0].label, QStringLiteral("Work"));
+    page.passwordRows()[1]->findChildren<RowActionButton*>()[3]->click();
+    ASSERT_EQ(PasswordVault::entry(mail.id)->variants.size(), 1);
+    EXPECT_EQ(keyring->items.size(), 1) << "a removed password's secret goes with it";
+    EXPECT_EQ(page.countLabel()->text(), QStringLiteral("1 password"));
 }
 
 TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndRevealsGoThroughTheCheck)
