@@ -14,6 +14,7 @@
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/KeyStrip.h"
+#include "settings/PasswordsSettingsView.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/LauncherApps.h"
@@ -318,6 +319,11 @@ SettingsView::SettingsView(UpdateChecker& updates, QWidget* parent)
     host->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_pageHost, 1);
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { selectTab(SettingsTab(id)); });
+    // Assistive tools toggle a tab rather than click it.
+    connect(m_tabs, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            selectTab(SettingsTab(id));
+    });
 
     AppSettings& s = settings();
     for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
@@ -380,6 +386,15 @@ void SettingsView::buildPage()
     case SettingsTab::switcher:
         m_page = new SwitcherSettingsView(m_pageHost);
         break;
+    case SettingsTab::passwords: {
+        auto* page = new PasswordsSettingsView(m_pageHost);
+        connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {
+            m_passwordPreviewItems = PasswordVault::ringItems();
+            updatePreview();
+        });
+        m_page = page;
+        break;
+    }
     default: {
         // The editors of these rings come with their own pages.
         auto* note = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "This page is not available in this version yet."), m_pageHost);

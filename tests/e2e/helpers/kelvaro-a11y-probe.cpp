@@ -2,6 +2,10 @@
 // screen reader does, over the real accessibility bus.
 //
 // Usage: kelvaro-a11y-probe <pid> [--name NAME]... [--listen SECONDS]
+//        kelvaro-a11y-probe <pid> --press NAME | --focus NAME
+//   --press runs the first action of the first showing element named NAME
+//   (a button's click), --focus gives it the keyboard focus; both print
+//   {"kind": "done", "found": 0 or 1} and exit 1 when nothing was found or done.
 //   Finds the application of process <pid> and prints, one JSON object per
 //   line, every element in its tree whose name is one of the NAMEs (all named
 //   elements when none is given):
@@ -171,7 +175,7 @@ QJsonObject describe(AtspiAccessible* a)
 // Depth-first over the tree; the rings' panels are a few levels down.
 int walk(AtspiAccessible* a, const QStringList& names, int depth)
 {
-    if (depth > 12)
+    if (depth > 40)
         return 0;
     int found = 0;
     const QString name = nameOf(a);
@@ -314,17 +318,82 @@ gboolean onInput(GIOChannel* channel, GIOCondition condition, gpointer loop)
 
 }
 
+// The first element named `name` that is showing on screen, depth first.
+AtspiAccessible* findShowing(AtspiAccessible* a, const QString& name, int depth)
+{
+    if (depth > 40)
+        return nullptr;
+    if (nameOf(a) == name) {
+        AtspiStateSet* states = atspi_accessible_get_state_set(a);
+        const bool showing = states && atspi_state_set_contains(states, ATSPI_STATE_SHOWING);
+        if (states)
+            g_object_unref(states);
+        if (showing)
+            return static_cast<AtspiAccessible*>(g_object_ref(a));
+    }
+    GError* error = nullptr;
+    const gint n = atspi_accessible_get_child_count(a, &error);
+    if (error) {
+        g_error_free(error);
+        return nullptr;
+    }
+    for (gint i = 0; i < n && i < 500; ++i) {
+        AtspiAccessible* child = atspi_accessible_get_child_at_index(a, i, &error);
+        if (error) {
+            g_error_free(error);
+            error = nullptr;
+            continue;
+        }
+        if (!child)
+            continue;
+        AtspiAccessible* hit = findShowing(child, name, depth + 1);
+        g_object_unref(child);
+        if (hit)
+            return hit;
+    }
+    return nullptr;
+}
+
+bool actOn(AtspiAccessible* a, bool press)
+{
+    GError* error = nullptr;
+    bool done = false;
+    if (press) {
+        AtspiAction* action = atspi_accessible_get_action_iface(a);
+        if (action) {
+            done = atspi_action_do_action(action, 0, &error);
+            g_object_unref(action);
+        }
+    } else {
+        AtspiComponent* component = atspi_accessible_get_component_iface(a);
+        if (component) {
+            done = atspi_component_grab_focus(component, &error);
+            g_object_unref(component);
+        }
+    }
+    if (error) {
+        std::fprintf(stderr, "kelvaro-a11y-probe: %s\n", error->message);
+        g_error_free(error);
+    }
+    return done;
+}
+
 int main(int argc, char** argv)
 {
     QStringList names;
     double listenSeconds = 0;
+    QString target;
+    bool press = false;
     bool ok = argc >= 2;
     if (ok)
         g_pid = guint(std::strtoul(argv[1], nullptr, 10));
     for (int i = 2; ok && i < argc; ++i) {
         if (!std::strcmp(argv[i], "--name") && i + 1 < argc)
             names.append(QString::fromUtf8(argv[++i]));
-        else if (!std::strcmp(argv[i], "--listen") && i + 1 < argc)
+        else if ((!std::strcmp(argv[i], "--press") || !std::strcmp(argv[i], "--focus")) && i + 1 < argc) {
+            press = !std::strcmp(argv[i], "--press");
+            target = QString::fromUtf8(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--listen") && i + 1 < argc)
             listenSeconds = std::atof(argv[++i]);
         else
             ok = false;
@@ -343,6 +412,16 @@ int main(int argc, char** argv)
         say(QJsonObject { { QStringLiteral("kind"), QStringLiteral("done") }, { QStringLiteral("found"), 0 },
                            { QStringLiteral("application"), false } });
         return 3;
+    }
+    if (!target.isEmpty()) {
+        AtspiAccessible* hit = findShowing(app, target, 0);
+        const bool done = hit && actOn(hit, press);
+        if (hit)
+            g_object_unref(hit);
+        g_object_unref(app);
+        say(QJsonObject { { QStringLiteral("kind"), QStringLiteral("done") }, { QStringLiteral("found"), done ? 1 : 0 },
+                           { QStringLiteral("application"), true } });
+        return done ? 0 : 1;
     }
     const int found = walk(app, names, 0);
     g_object_unref(app);

@@ -1,0 +1,153 @@
+#pragma once
+// The two dialogs of the Passwords page, both window-modal and opened with
+// open(): the account editor (name, account name, icon of one account) and
+// the password editor (one or more passwords of an account, with their
+// secrets). Neither writes anything before the user saves. A stored secret
+// is loaded into the password editor only when the user asks to see it, and
+// then only after the presence check.
+
+#include "vault/PasswordEntry.h"
+#include "vault/PasswordVault.h"
+
+#include <QDialog>
+#include <QList>
+#include <QToolButton>
+#include <QUuid>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+// A tile that shows a symbol and offers a small catalogue of symbols to pick from.
+class SymbolPickerButton : public QToolButton {
+    Q_OBJECT
+public:
+    SymbolPickerButton(QString symbol, int side, QWidget* parent = nullptr);
+    QString symbol() const { return m_symbol; }
+    void setSymbol(const QString& symbol);
+    // The symbols offered for accounts and passwords.
+    static QStringList catalogue();
+
+Q_SIGNALS:
+    void symbolChosen(const QString& symbol);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_symbol;
+};
+
+class PasswordAccountEditorView : public QDialog {
+    Q_OBJECT
+public:
+    PasswordAccountEditorView(PasswordEntry entry, QWidget* parent = nullptr);
+
+    bool isEditing() const { return m_isEditing; }
+    bool canSave() const;
+    // Stores the account (trimmed names, one standing in for the other) and closes.
+    void save();
+
+    QLineEdit* nameField() const { return m_name; }
+    QLineEdit* accountField() const { return m_account; }
+    SymbolPickerButton* iconButton() const { return m_icon; }
+    QPushButton* saveButton() const { return m_save; }
+    const PasswordEntry& entry() const { return m_entry; }
+
+Q_SIGNALS:
+    // After a save, before the dialog closes: the id of the stored account.
+    void saved(const QUuid& entryId);
+
+private:
+    void refresh();
+
+    PasswordEntry m_entry;
+    bool m_isEditing = false;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_account = nullptr;
+    SymbolPickerButton* m_icon = nullptr;
+    QPushButton* m_save = nullptr;
+};
+
+// One card of the password editor.
+struct PasswordDraftRow {
+    QUuid id;
+    QString label;
+    QString hint;
+    QString icon;
+    QString secret;             // as typed or as revealed; empty for a stored password not revealed
+    bool isRevealed = false;
+    bool isPlaceholder = false; // stands for a stored password whose secret is not loaded
+    bool secretEdited = false;  // the user changed the secret field since the sheet opened
+    bool revealPending = false;
+
+    PasswordDraftRow() = default;
+    PasswordDraftRow(const PasswordVariant& variant, QString secret, bool isPlaceholder);
+    PasswordVariant asVariant() const;
+};
+
+class PasswordVariantEditorView : public QDialog {
+    Q_OBJECT
+public:
+    PasswordVariantEditorView(const QUuid& entryId, PasswordVariant variant, QWidget* parent = nullptr);
+
+    bool isEditing() const { return m_isEditing; }
+    const QList<PasswordDraftRow>& rows() const { return m_rows; }
+    QString headerTitle() const;
+    QString saveTitle() const;
+    bool canSave() const;
+    bool isSaving() const { return m_saving; }
+
+    void addRow();
+    void removeRow(int index);
+    void toggleReveal(int index);
+    // Writes the kept rows one after the other; closes when all are stored,
+    // stays open with a message when the keyring refuses one.
+    void save();
+
+    // The widgets of a card, for the page's tests and assistive tools.
+    QLineEdit* labelField(int index) const;
+    QLineEdit* hintField(int index) const;
+    QLineEdit* secretField(int index) const;
+    QToolButton* revealButton(int index) const;
+    QToolButton* removeButton(int index) const;
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* addAnotherButton() const { return m_addAnother; }
+    QLabel* errorLabel() const { return m_error; }
+
+Q_SIGNALS:
+    // After every password is stored, before the dialog closes.
+    void saved();
+
+protected:
+    void done(int result) override;
+
+private:
+    struct Card {
+        QWidget* frame = nullptr;
+        SymbolPickerButton* icon = nullptr;
+        QLineEdit* label = nullptr;
+        QLineEdit* hint = nullptr;
+        QLineEdit* secret = nullptr;
+        QToolButton* reveal = nullptr;
+        QToolButton* remove = nullptr;
+    };
+    int indexOf(const QUuid& rowId) const;
+    void rebuildCards();
+    void refresh();
+    void saveNext(QList<PasswordDraftRow> pending);
+    void fail(const QString& message);
+
+    QUuid m_entryId;
+    bool m_isEditing = false;
+    bool m_closed = false;
+    bool m_saving = false;
+    QList<PasswordDraftRow> m_rows;
+    QList<Card> m_cards;
+    QLabel* m_header = nullptr;
+    QVBoxLayout* m_cardColumn = nullptr;
+    QPushButton* m_addAnother = nullptr;
+    QLabel* m_error = nullptr;
+    QPushButton* m_save = nullptr;
+};
