@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Choose an icon</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Edit Account</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Add Account</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icon</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Work mail</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>Email / Account</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Add passwords for this account from the list after saving.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Add Another Password</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Each password is saved under this account. Several passwords open an arc on the ring.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Shown in the arc when this account has more than one password.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Edit Password</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Add Password</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Add Passwords</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Add %n Password</numerusform>
+            <numerusform>Add %n Passwords</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Hide the password</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Show the password</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Remove this password</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Hint (optional)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>ends 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Accounts &amp; Passwords</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 password</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n password</numerusform>
+            <numerusform>%n passwords</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>No accounts yet</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Edit this account</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Delete this account</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Add an account, then add passwords under it.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>No passwords for this account yet.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Add the passwords that belong to this email.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Edit this password</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Remove %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Accounts</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Delete the account “%1”?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Its %n password will be removed from your desktop keyring.</numerusform>
+            <numerusform>Its %n passwords will be removed from your desktop keyring.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
