@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Ihre Einstellungen können nicht in %1 gespeichert werden (%2). Änderungen bleiben erhalten, bis Kelvaro beendet wird.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Symbol auswählen</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Konto hinzufügen</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Arbeits-E-Mail</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-Mail / Konto</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Füge nach dem Sichern in der Liste Passwörter für dieses Konto hinzu.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Weiteres Passwort hinzufügen</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Jedes Passwort wird unter diesem Konto gesichert. Mehrere Passwörter öffnen einen Bogen im Ring.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Erscheint im Bogen, wenn dieses Konto mehrere Passwörter hat.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Passwort bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Passwort hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Passwörter hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>%n Passwort hinzufügen</numerusform>
+            <numerusform>%n Passwörter hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Passwort verbergen</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Passwort anzeigen</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Dieses Passwort entfernen</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Hinweis (optional)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>endet auf 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Der Schlüsselbund deiner Arbeitsumgebung hat das Passwort „%1“ nicht angenommen, daher wurde es nicht gesichert. Entsperre den Schlüsselbund und versuche es erneut.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Konten &amp; Passwörter</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Im Schlüsselbund deiner Arbeitsumgebung (Secret Service) gespeichert und nur lesbar, solange deine Sitzung entsperrt ist. Eine Auswahl füllt das fokussierte Textfeld aus, wenn dort getippt werden kann, andernfalls wird sie in die Zwischenablage kopiert (nach 45 Sekunden geleert). Ein Konto mit mehreren Passwörtern zeigt sie in einem Bogen neben seinem Segment.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 Passwort</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n Passwort</numerusform>
+            <numerusform>%n Passwörter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Noch keine Konten</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Dieses Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Dieses Konto löschen</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Füge ein Konto hinzu und lege darunter Passwörter an.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Für dieses Konto gibt es noch keine Passwörter.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Füge die Passwörter hinzu, die zu dieser E-Mail-Adresse gehören.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Dieses Passwort bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Konto „%1“ löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>%n Passwort dieses Kontos wird aus dem Schlüsselbund deiner Arbeitsumgebung entfernt.</numerusform>
+            <numerusform>%n Passwörter dieses Kontos werden aus dem Schlüsselbund deiner Arbeitsumgebung entfernt.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

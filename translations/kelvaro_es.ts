@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Tus ajustes no se pueden guardar en %1 (%2). Los cambios se conservan hasta que Kelvaro se cierre.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Elegir un icono</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Editar cuenta</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Añadir cuenta</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icono</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Correo del trabajo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>Correo / Cuenta</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Después de guardar, añade las contraseñas de esta cuenta desde la lista.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Añadir otra contraseña</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Cada contraseña se guarda en esta cuenta. Varias contraseñas abren un arco en el anillo.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Aparece en el arco cuando esta cuenta tiene más de una contraseña.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Editar contraseña</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Añadir contraseña</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Añadir contraseñas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Añadir %n contraseña</numerusform>
+            <numerusform>Añadir %n contraseñas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Ocultar la contraseña</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Mostrar la contraseña</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Quitar esta contraseña</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Pista (opcional)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>termina en 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>El depósito de claves del escritorio no almacenó la contraseña «%1», por lo que no se ha guardado. Desbloquea el depósito de claves e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Cuentas y contraseñas</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Se guardan en el depósito de claves del escritorio (Secret Service) y solo se pueden leer mientras tu sesión está desbloqueada. Al elegir una, se rellena el campo de texto activo si se puede escribir; si no, se copia al portapapeles (que se vacía tras 45 segundos). Una cuenta con más de una contraseña las muestra en un arco junto a su sector.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 contraseña</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n contraseña</numerusform>
+            <numerusform>%n contraseñas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Aún no hay cuentas</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Editar esta cuenta</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Eliminar esta cuenta</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Añade una cuenta y después añade contraseñas en ella.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Esta cuenta aún no tiene contraseñas.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Añade las contraseñas que pertenecen a este correo.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Editar esta contraseña</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>¿Eliminar la cuenta «%1»?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Su %n contraseña se eliminará del depósito de claves del escritorio.</numerusform>
+            <numerusform>Sus %n contraseñas se eliminarán del depósito de claves del escritorio.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Vos réglages ne peuvent pas être enregistrés dans %1 (%2). Les modifications sont conservées jusqu’à ce que Kelvaro quitte.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Choisir une icône</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Modifier le compte</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Ajouter un compte</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Mail pro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-mail / Compte</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Après l’enregistrement, ajoutez les mots de passe de ce compte depuis la liste.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Ajouter un autre mot de passe</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Chaque mot de passe est enregistré sous ce compte. Plusieurs mots de passe ouvrent un arc sur l’anneau.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Apparaît dans l’arc lorsque ce compte a plusieurs mots de passe.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Modifier le mot de passe</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Ajouter un mot de passe</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Ajouter des mots de passe</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Ajouter %n mot de passe</numerusform>
+            <numerusform>Ajouter %n mots de passe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Masquer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Afficher le mot de passe</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personnel</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Retirer ce mot de passe</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Indice (facultatif)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>se termine par 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Le trousseau de clés de votre bureau n’a pas enregistré le mot de passe « %1 », il n’a donc pas été sauvegardé. Déverrouillez le trousseau de clés et réessayez.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Comptes et mots de passe</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Stockés dans le trousseau de clés de votre bureau (Secret Service), lisibles uniquement lorsque votre session est déverrouillée. En choisir un remplit le champ de texte actif si la saisie est possible, sinon le copie dans le presse-papiers (effacé après 45 secondes). Un compte ayant plusieurs mots de passe les affiche en arc à côté de son secteur.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 mot de passe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n mot de passe</numerusform>
+            <numerusform>%n mots de passe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Aucun compte pour l’instant</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Modifier ce compte</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Supprimer ce compte</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Ajoutez un compte, puis ajoutez-y des mots de passe.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Aucun mot de passe pour ce compte pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Ajoutez les mots de passe associés à cette adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Modifier ce mot de passe</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Supprimer le compte « %1 » ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Son %n mot de passe sera supprimé du trousseau de clés de votre bureau.</numerusform>
+            <numerusform>Ses %n mots de passe seront supprimés du trousseau de clés de votre bureau.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

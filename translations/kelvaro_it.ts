@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Non è possibile salvare le impostazioni in %1 (%2). Le modifiche vengono mantenute fino alla chiusura di Kelvaro.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Scegli un’icona</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Modifica account</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Aggiungi account</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icona</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Posta di lavoro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>Email / Account</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Dopo il salvataggio, aggiungi le password di questo account dall’elenco.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Aggiungi un’altra password</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Ogni password viene salvata in questo account. Più password aprono un arco sull’anello.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Appare nell’arco quando questo account ha più di una password.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Modifica password</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Aggiungi password</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Aggiungi password</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Aggiungi %n password</numerusform>
+            <numerusform>Aggiungi %n password</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Nascondi la password</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Mostra la password</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personale</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Rimuovi questa password</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Indizio (facoltativo)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>termina con 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indizio</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Il portachiavi del desktop non ha memorizzato la password «%1», quindi non è stata salvata. Sblocca il portachiavi e riprova.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Account e password</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Conservate nel portachiavi del desktop (Secret Service), leggibili solo mentre la sessione è sbloccata. Sceglierne una compila il campo di testo attivo quando è possibile digitare, altrimenti la copia negli appunti (svuotati dopo 45 secondi). Un account con più di una password le mostra in un arco accanto al suo settore.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 password</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n password</numerusform>
+            <numerusform>%n password</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Ancora nessun account</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Modifica questo account</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Elimina questo account</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Aggiungi un account, poi aggiungi le password al suo interno.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Ancora nessuna password per questo account.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Aggiungi le password associate a questa email.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta in alto</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta in basso</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Modifica questa password</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Eliminare l’account «%1»?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>La sua %n password verrà rimossa dal portachiavi del desktop.</numerusform>
+            <numerusform>Le sue %n password verranno rimosse dal portachiavi del desktop.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

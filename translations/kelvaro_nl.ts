@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Je instellingen kunnen niet worden opgeslagen in %1 (%2). Wijzigingen blijven bewaard tot Kelvaro wordt afgesloten.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Kies een symbool</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Wijzig account</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Voeg account toe</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbool</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Werkmail</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-mail / Account</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Voeg na het bewaren wachtwoorden voor dit account toe vanuit de lijst.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Voeg nog een wachtwoord toe</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Elk wachtwoord wordt onder dit account bewaard. Meerdere wachtwoorden openen een boog op de ring.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Verschijnt in de boog als dit account meer dan één wachtwoord heeft.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Wijzig wachtwoord</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Voeg wachtwoord toe</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Voeg wachtwoorden toe</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Voeg %n wachtwoord toe</numerusform>
+            <numerusform>Voeg %n wachtwoorden toe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Verberg het wachtwoord</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Toon het wachtwoord</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Persoonlijk</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Verwijder dit wachtwoord</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Hint (optioneel)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>eindigt op 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>De sleutelbos van je bureaublad heeft het wachtwoord ‘%1’ niet opgeslagen, dus het is niet bewaard. Ontgrendel de sleutelbos en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Accounts en wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Opgeslagen in de sleutelbos van je bureaublad (Secret Service), alleen leesbaar zolang je sessie ontgrendeld is. Als je er een kiest, wordt het actieve tekstveld ingevuld wanneer je kunt typen, anders wordt het naar het klembord gekopieerd (na 45 seconden gewist). Een account met meer dan één wachtwoord toont ze in een boog naast zijn segment.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 wachtwoord</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n wachtwoord</numerusform>
+            <numerusform>%n wachtwoorden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Nog geen accounts</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Wijzig dit account</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Verwijder dit account</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Voeg een account toe en voeg er daarna wachtwoorden aan toe.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Nog geen wachtwoorden voor dit account.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Voeg de wachtwoorden toe die bij dit e-mailadres horen.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Verplaats omhoog</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Verplaats omlaag</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Wijzig dit wachtwoord</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Verwijder %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Accounts</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Account ‘%1’ verwijderen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>%n wachtwoord van dit account wordt uit de sleutelbos van je bureaublad verwijderd.</numerusform>
+            <numerusform>%n wachtwoorden van dit account worden uit de sleutelbos van je bureaublad verwijderd.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
