@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Sinu seadeid ei saa salvestada faili %1 (%2). Muudatused säilivad, kuni Kelvaro suletakse.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Vali ikoon</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Muuda kontot</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Lisa konto</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikoon</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Tööpost</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-post / konto</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Lisa pärast salvestamist loendist selle konto paroolid.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Lisa veel üks parool</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Iga parool salvestatakse selle konto alla. Mitu parooli avavad ringil kaare.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Kuvatakse kaares, kui sellel kontol on rohkem kui üks parool.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Muuda parooli</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Lisa parool</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Lisa paroolid</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Lisa %n parool</numerusform>
+            <numerusform>Lisa %n parooli</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Peida parool</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Näita parooli</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Isiklik</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Silt</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Eemalda see parool</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Vihje (valikuline)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>lõpeb 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Vihje</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Töölaua võtmerõngas ei talletanud parooli „%1“, seega seda ei salvestatud. Ava võtmerõnga lukk ja proovi uuesti.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Kontod ja paroolid</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Salvestatakse töölaua võtmerõngasse (Secret Service) ja on loetavad ainult siis, kui sinu seanss on lukust lahti. Valitud parool sisestatakse fookuses olevasse tekstivälja, kui sinna saab kirjutada, muidu kopeeritakse see lõikelauale (tühjendatakse 45 sekundi pärast). Kui kontol on rohkem kui üks parool, kuvatakse need kaarena konto sektori kõrval.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 parool</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n parool</numerusform>
+            <numerusform>%n parooli</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Kontosid veel pole</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Muuda seda kontot</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Kustuta see konto</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Lisa konto ja seejärel lisa selle alla paroolid.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Sellel kontol pole veel paroole.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Lisa sellele e-posti aadressile kuuluvad paroolid.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Liiguta üles</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Liiguta alla</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Muuda seda parooli</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Eemalda %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Kontod</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Kas kustutada konto „%1“?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Selle %n parool eemaldatakse töölaua võtmerõngast.</numerusform>
+            <numerusform>Selle %n parooli eemaldatakse töölaua võtmerõngast.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Asetuksia ei voi tallentaa tiedostoon %1 (%2). Muutokset säilyvät, kunnes Kelvaro suljetaan.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Valitse kuvake</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Muokkaa tiliä</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Lisää tili</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Kuvake</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Työsähköposti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>Sähköposti / tili</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Tili</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Lisää tämän tilin salasanat luettelosta tallentamisen jälkeen.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Lisää toinen salasana</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Jokainen salasana tallennetaan tämän tilin alle. Useampi salasana avaa renkaaseen kaaren.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Näytetään kaaressa, kun tällä tilillä on useampi kuin yksi salasana.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Muokkaa salasanaa</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Lisää salasana</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Lisää salasanat</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Lisää %n salasana</numerusform>
+            <numerusform>Lisää %n salasanaa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Piilota salasana</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Näytä salasana</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Henkilökohtainen</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Nimike</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Poista tämä salasana</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Vihje (valinnainen)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>päättyy 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Vihje</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Työpöydän avainnippu ei tallentanut salasanaa ”%1”, joten sitä ei tallennettu. Avaa avainnipun lukitus ja yritä uudelleen.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Tilit ja salasanat</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Tallennetaan työpöydän avainnippuun (Secret Service), ja ne ovat luettavissa vain, kun istuntosi lukitus on avattu. Kun valitset salasanan, se syötetään aktiiviseen tekstikenttään, jos siihen voi kirjoittaa, muuten se kopioidaan leikepöydälle (tyhjennetään 45 sekunnin kuluttua). Jos tilillä on useampi kuin yksi salasana, ne näytetään kaaressa tilin lohkon vieressä.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 salasana</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n salasana</numerusform>
+            <numerusform>%n salasanaa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Ei vielä tilejä</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Muokkaa tätä tiliä</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Poista tämä tili</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Lisää tili ja lisää sitten salasanat sen alle.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Tällä tilillä ei ole vielä salasanoja.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Lisää tähän sähköpostiosoitteeseen kuuluvat salasanat.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Siirrä ylös</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Siirrä alas</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Muokkaa tätä salasanaa</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Poista kohde %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Tilit</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Poistetaanko tili ”%1”?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Sen %n salasana poistetaan työpöydän avainnipusta.</numerusform>
+            <numerusform>Sen %n salasanaa poistetaan työpöydän avainnipusta.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Innstillingene dine kan ikke lagres i %1 (%2). Endringene beholdes til Kelvaro avsluttes.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Velg et ikon</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Rediger konto</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Legg til konto</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikon</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Jobb-e-post</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-post / konto</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Legg til passord for denne kontoen fra listen etter at du har lagret.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Legg til et passord til</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Hvert passord lagres under denne kontoen. Flere passord åpner en bue på ringen.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Vises i buen når denne kontoen har mer enn ett passord.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Rediger passord</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Legg til passord</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Legg til passord</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Legg til %n passord</numerusform>
+            <numerusform>Legg til %n passord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Skjul passordet</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Vis passordet</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Fjern dette passordet</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Hint (valgfritt)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>slutter på 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Skrivebordets nøkkelring lagret ikke passordet «%1», så det ble ikke lagret. Lås opp nøkkelringen og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Kontoer og passord</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Lagres i skrivebordets nøkkelring (Secret Service) og kan bare leses mens økten din er låst opp. Når du velger et passord, fylles det inn i tekstfeltet som har fokus hvis du kan skrive der, ellers kopieres det til utklippstavlen (tømmes etter 45 sekunder). En konto med mer enn ett passord viser dem i en bue ved siden av sektoren sin.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 passord</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n passord</numerusform>
+            <numerusform>%n passord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Ingen kontoer ennå</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Rediger denne kontoen</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Slett denne kontoen</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Legg til en konto, og legg deretter til passord under den.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Ingen passord for denne kontoen ennå.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Legg til passordene som hører til denne e-postadressen.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Flytt opp</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Flytt ned</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Rediger dette passordet</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Fjern %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Kontoer</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Vil du slette kontoen «%1»?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Kontoens %n passord fjernes fra skrivebordets nøkkelring.</numerusform>
+            <numerusform>Kontoens %n passord fjernes fra skrivebordets nøkkelring.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

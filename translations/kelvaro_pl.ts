@@ -1179,5 +1179,185 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Nie można zapisać ustawień w %1 (%2). Zmiany zostaną zachowane do zamknięcia Kelvaro.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Wybierz ikonę</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Edytuj konto</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Dodaj konto</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikona</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Poczta służbowa</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-mail / konto</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Po zapisaniu dodaj hasła do tego konta z listy.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Dodaj kolejne hasło</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Każde hasło jest zapisywane w tym koncie. Kilka haseł otwiera łuk na pierścieniu.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Wyświetlane w łuku, gdy to konto ma więcej niż jedno hasło.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Edytuj hasło</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Dodaj hasło</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Dodaj hasła</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Dodaj %n hasło</numerusform>
+            <numerusform>Dodaj %n hasła</numerusform>
+            <numerusform>Dodaj %n haseł</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Ukryj hasło</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Pokaż hasło</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Prywatne</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etykieta</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Usuń to hasło</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Podpowiedź (opcjonalnie)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>kończy się na 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Baza kluczy pulpitu nie przechowała hasła „%1”, więc nie zostało ono zapisane. Odblokuj bazę kluczy i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Konta i hasła</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Przechowywane w bazie kluczy pulpitu (Secret Service), można je odczytać tylko wtedy, gdy sesja jest odblokowana. Wybranie hasła wypełnia aktywne pole tekstowe, jeśli można w nim pisać, a w przeciwnym razie kopiuje hasło do schowka (czyszczonego po 45 sekundach). Konto z więcej niż jednym hasłem pokazuje je w łuku obok swojego wycinka.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 hasło</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n hasło</numerusform>
+            <numerusform>%n hasła</numerusform>
+            <numerusform>%n haseł</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Nie ma jeszcze kont</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Edytuj to konto</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Usuń to konto</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Dodaj konto, a następnie dodaj do niego hasła.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>To konto nie ma jeszcze haseł.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Dodaj hasła należące do tego adresu e-mail.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Przesuń w górę</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Przesuń w dół</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Edytuj to hasło</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Usuń %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konta</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Usunąć konto „%1”?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Jego %n hasło zostanie usunięte z bazy kluczy pulpitu.</numerusform>
+            <numerusform>Jego %n hasła zostaną usunięte z bazy kluczy pulpitu.</numerusform>
+            <numerusform>Jego %n haseł zostanie usuniętych z bazy kluczy pulpitu.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

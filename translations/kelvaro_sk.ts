@@ -1179,5 +1179,185 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Nastavenia nemožno uložiť do %1 (%2). Zmeny sa zachovajú, kým sa Kelvaro neukončí.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Vybrať ikonu</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Upraviť účet</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Pridať účet</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikona</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Pracovný e-mail</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Názov</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-mail / účet</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Účet</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Po uložení pridajte heslá pre tento účet zo zoznamu.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Pridať ďalšie heslo</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Každé heslo sa uloží pod týmto účtom. Viacero hesiel otvorí na kruhu oblúk.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Zobrazuje sa v oblúku, keď má tento účet viac ako jedno heslo.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Upraviť heslo</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Pridať heslo</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Pridať heslá</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Pridať %n heslo</numerusform>
+            <numerusform>Pridať %n heslá</numerusform>
+            <numerusform>Pridať %n hesiel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Skryť heslo</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Zobraziť heslo</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Osobné</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Označenie</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Odstrániť toto heslo</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Nápoveda (voliteľné)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>končí na 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Nápoveda</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Zväzok kľúčov pracovného prostredia neuložil heslo „%1“, preto nebolo uložené. Odomknite zväzok kľúčov a skúste to znova.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Účty a heslá</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Uložené vo zväzku kľúčov pracovného prostredia (Secret Service), čitateľné iba vtedy, keď je vaša relácia odomknutá. Výberom hesla sa vyplní aktívne textové pole, ak doň môžete písať, inak sa heslo skopíruje do schránky (vymaže sa po 45 sekundách). Účet s viacerými heslami ich zobrazí v oblúku vedľa svojho výseku.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 heslo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n heslo</numerusform>
+            <numerusform>%n heslá</numerusform>
+            <numerusform>%n hesiel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Zatiaľ žiadne účty</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Upraviť tento účet</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Odstrániť tento účet</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Pridajte účet a potom k nemu pridajte heslá.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Tento účet zatiaľ nemá žiadne heslá.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Pridajte heslá, ktoré patria k tomuto e-mailu.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Posunúť nahor</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Posunúť nadol</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Upraviť toto heslo</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Odstrániť %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Účty</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Odstrániť účet „%1“?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Jeho %n heslo bude odstránené zo zväzku kľúčov pracovného prostredia.</numerusform>
+            <numerusform>Jeho %n heslá budú odstránené zo zväzku kľúčov pracovného prostredia.</numerusform>
+            <numerusform>Jeho %n hesiel bude odstránených zo zväzku kľúčov pracovného prostredia.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

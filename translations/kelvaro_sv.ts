@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Dina inställningar kan inte sparas i %1 (%2). Ändringarna behålls tills Kelvaro avslutas.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Välj en ikon</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Redigera konto</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Lägg till konto</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikon</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Jobbmejl</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-post / konto</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Lägg till lösenord för det här kontot från listan när du har sparat.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Lägg till ytterligare ett lösenord</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Varje lösenord sparas under det här kontot. Flera lösenord öppnar en båge på ringen.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Visas i bågen när det här kontot har mer än ett lösenord.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Redigera lösenord</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Lägg till lösenord</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Lägg till lösenord</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Lägg till %n lösenord</numerusform>
+            <numerusform>Lägg till %n lösenord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Dölj lösenordet</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Visa lösenordet</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Ta bort det här lösenordet</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Ledtråd (valfritt)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>slutar på 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Ledtråd</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Skrivbordets nyckelring lagrade inte lösenordet ”%1”, så det sparades inte. Lås upp nyckelringen och försök igen.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Konton och lösenord</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Lagras i skrivbordets nyckelring (Secret Service) och kan bara läsas medan din session är upplåst. När du väljer ett lösenord fylls det i det fokuserade textfältet om du kan skriva där, annars kopieras det till urklipp (rensas efter 45 sekunder). Ett konto med mer än ett lösenord visar dem i en båge bredvid sin sektor.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 lösenord</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n lösenord</numerusform>
+            <numerusform>%n lösenord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Inga konton än</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Redigera det här kontot</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Ta bort det här kontot</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Lägg till ett konto och lägg sedan till lösenord under det.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Inga lösenord för det här kontot än.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Lägg till lösenorden som hör till den här e-postadressen.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Flytta upp</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Flytta ned</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Redigera det här lösenordet</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Ta bort %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konton</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Vill du ta bort kontot ”%1”?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Kontots %n lösenord tas bort från skrivbordets nyckelring.</numerusform>
+            <numerusform>Kontots %n lösenord tas bort från skrivbordets nyckelring.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
