@@ -1179,5 +1179,179 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>設定を %1 に保存できません（%2）。変更は Kelvaro を終了するまで保持されます。</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>アイコンを選択</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>アカウントを編集</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>アカウントを追加</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>アイコン</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>仕事用メール</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>メール / アカウント</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>保存後に、一覧からこのアカウントのパスワードを追加してください。</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>パスワードをさらに追加</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>各パスワードはこのアカウントの下に保存されます。パスワードが複数あると、リング上に円弧が開きます。</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>このアカウントに複数のパスワードがあるときに、円弧に表示されます。</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>パスワードを編集</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>パスワードを追加</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>パスワードを追加</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>%n 件のパスワードを追加</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>パスワードを隠す</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>パスワードを表示</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>個人用</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>このパスワードを削除</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>ヒント（任意）</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>末尾 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>デスクトップのキーリングにパスワード「%1」が格納されなかったため、保存されませんでした。キーリングのロックを解除してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>アカウントとパスワード</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>デスクトップのキーリング（Secret Service）に保存され、セッションのロックが解除されている間だけ読み取れます。選択すると、入力できる場合はフォーカスのあるテキストフィールドに入力され、それ以外の場合はクリップボードにコピーされます（45 秒後に消去）。複数のパスワードを持つアカウントでは、パスワードがその扇形の横に円弧状に表示されます。</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>パスワード 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>パスワード %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>アカウントはまだありません</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>このアカウントを編集</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>このアカウントを削除</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>アカウントを追加してから、その下にパスワードを追加してください。</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>このアカウントのパスワードはまだありません。</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>このメールアドレスに属するパスワードを追加してください。</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>このパスワードを編集</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 を削除</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>アカウント「%1」を削除しますか？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>このアカウントの %n 件のパスワードがデスクトップのキーリングから削除されます。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

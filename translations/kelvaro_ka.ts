@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>პარამეტრების შენახვა %1-ში ვერ ხერხდება (%2). ცვლილებები შენარჩუნდება, სანამ Kelvaro არ დაიხურება.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>აირჩიეთ ხატულა</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>ანგარიშის ჩასწორება</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>ანგარიშის დამატება</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>ხატულა</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>სამსახურის ფოსტა</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>სახელი</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>ელფოსტა / ანგარიში</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>ანგარიში</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>შენახვის შემდეგ ამ ანგარიშის პაროლები სიიდან დაამატეთ.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>კიდევ ერთი პაროლის დამატება</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>თითოეული პაროლი ამ ანგარიშში ინახება. რამდენიმე პაროლი რგოლზე რკალს ხსნის.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>ნაჩვენებია რკალში, როცა ამ ანგარიშს ერთზე მეტი პაროლი აქვს.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>პაროლის ჩასწორება</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>პაროლის დამატება</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>პაროლების დამატება</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>%n პაროლის დამატება</numerusform>
+            <numerusform>%n პაროლის დამატება</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>პაროლის დამალვა</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>პაროლის ჩვენება</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>პირადი</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>ჭდე</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>ამ პაროლის წაშლა</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>მინიშნება (არასავალდებულო)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>მთავრდება 4471-ით</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>მინიშნება</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>სამუშაო მაგიდის ბრელოკში პაროლი „%1“ ვერ ჩაიწერა, ამიტომ ის არ შეინახა. განბლოკეთ ბრელოკი და თავიდან სცადეთ.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>ანგარიშები და პაროლები</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>ინახება სამუშაო მაგიდის ბრელოკში (Secret Service) და მისი წაკითხვა მხოლოდ მაშინ შეიძლება, როცა თქვენი სესია განბლოკილია. არჩეული პაროლი შეივსება ფოკუსში მყოფ ტექსტურ ველში, თუ აკრეფა შესაძლებელია, წინააღმდეგ შემთხვევაში კი დაკოპირდება ბუფერში (45 წამის შემდეგ გასუფთავდება). ერთზე მეტი პაროლის მქონე ანგარიში მათ თავისი სექტორის გვერდით, რკალში აჩვენებს.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 პაროლი</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n პაროლი</numerusform>
+            <numerusform>%n პაროლი</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>ანგარიშები ჯერ არ არის</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>ამ ანგარიშის ჩასწორება</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>ამ ანგარიშის წაშლა</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>დაამატეთ ანგარიში, შემდეგ კი მასში პაროლები.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>ამ ანგარიშისთვის პაროლები ჯერ არ არის.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>დაამატეთ ამ ელფოსტის პაროლები.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>ზემოთ გადატანა</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>ქვემოთ გადატანა</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>ამ პაროლის ჩასწორება</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1-ის წაშლა</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>ანგარიშები</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>წაიშალოს ანგარიში „%1“?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>მისი %n პაროლი წაიშლება სამუშაო მაგიდის ბრელოკიდან.</numerusform>
+            <numerusform>მისი %n პაროლი წაიშლება სამუშაო მაგიდის ბრელოკიდან.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1179,5 +1179,179 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>설정을 %1에 저장할 수 없습니다(%2). 변경 사항은 Kelvaro를 종료할 때까지 유지됩니다.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>아이콘 선택</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>계정 편집</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>계정 추가</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>아이콘</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>업무용 메일</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>이메일 / 계정</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>저장한 후 목록에서 이 계정의 암호를 추가하세요.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>암호 하나 더 추가</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>각 암호는 이 계정 아래에 저장됩니다. 암호가 여러 개이면 링에 호가 열립니다.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>이 계정에 암호가 두 개 이상일 때 호에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>암호 편집</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>암호 추가</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>암호 추가</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>암호 %n개 추가</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>암호 숨기기</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>암호 표시</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>개인</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>레이블</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>이 암호 제거</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>힌트(선택 사항)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>끝자리 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>힌트</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>데스크톱 키 모음에 암호 “%1”이(가) 보관되지 않아 저장하지 못했습니다. 키 모음의 잠금을 해제한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>계정 및 암호</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>데스크톱 키 모음(Secret Service)에 저장되며, 세션 잠금이 해제되어 있는 동안에만 읽을 수 있습니다. 암호를 선택하면 입력할 수 있는 경우 포커스된 텍스트 필드에 채워지고, 그렇지 않으면 클립보드에 복사됩니다(45초 후 지워짐). 암호가 두 개 이상인 계정은 해당 조각 옆에 호 모양으로 암호를 표시합니다.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>암호 1개</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>암호 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>아직 계정이 없습니다</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>이 계정 편집</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>이 계정 삭제</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>계정을 추가한 다음 그 아래에 암호를 추가하세요.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>이 계정에는 아직 암호가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>이 이메일에 속한 암호를 추가하세요.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>위로 이동</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>아래로 이동</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>이 암호 편집</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 제거</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>“%1” 계정을 삭제하시겠습니까?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>이 계정의 암호 %n개가 데스크톱 키 모음에서 제거됩니다.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

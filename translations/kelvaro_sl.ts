@@ -1179,5 +1179,188 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Nastavitev ni mogoče shraniti v %1 (%2). Spremembe se ohranijo, dokler aplikacija Kelvaro ne konča.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Izberite ikono</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Uredi račun</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Dodaj račun</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikona</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Službena pošta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ime</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>E-pošta / račun</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Račun</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Gesla za ta račun po shranjevanju dodajte s seznama.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Dodaj še eno geslo</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Vsako geslo se shrani pod tem računom. Več gesel na obroču odpre lok.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Prikazano v loku, ko ima ta račun več kot eno geslo.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Uredi geslo</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Dodaj geslo</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Dodaj gesla</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Dodaj %n geslo</numerusform>
+            <numerusform>Dodaj %n gesli</numerusform>
+            <numerusform>Dodaj %n gesla</numerusform>
+            <numerusform>Dodaj %n gesel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Skrij geslo</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Pokaži geslo</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Osebno</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Oznaka</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Odstrani to geslo</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Namig (neobvezno)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>konča se s 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Namig</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Zbirka ključev namizja ni shranila gesla »%1«, zato ni bilo shranjeno. Odklenite zbirko ključev in poskusite znova.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Računi in gesla</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Shranjeno v zbirki ključev namizja (Secret Service), berljivo le, ko je vaša seja odklenjena. Izbrano geslo se vpiše v besedilno polje v žarišču, če je mogoče tipkati, sicer se kopira v odložišče (počisti se po 45 sekundah). Račun z več gesli jih prikaže v loku ob svojem izseku.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 geslo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n geslo</numerusform>
+            <numerusform>%n gesli</numerusform>
+            <numerusform>%n gesla</numerusform>
+            <numerusform>%n gesel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Še ni računov</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Uredi ta račun</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Izbriši ta račun</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Dodajte račun, nato pod njim dodajte gesla.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Za ta račun še ni gesel.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Dodajte gesla, ki pripadajo temu e-poštnemu naslovu.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Premakni navzgor</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Premakni navzdol</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Uredi to geslo</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Odstrani %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Računi</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Ali želite izbrisati račun »%1«?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Njegovo %n geslo bo odstranjeno iz zbirke ključev namizja.</numerusform>
+            <numerusform>Njegovi %n gesli bosta odstranjeni iz zbirke ključev namizja.</numerusform>
+            <numerusform>Njegova %n gesla bodo odstranjena iz zbirke ključev namizja.</numerusform>
+            <numerusform>Njegovih %n gesel bo odstranjenih iz zbirke ključev namizja.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1179,5 +1179,182 @@
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
         <translation>Cilësimet tuaja nuk mund të ruhen te %1 (%2). Ndryshimet mbahen derisa të mbyllet Kelvaro.</translation>
     </message>
+    <message>
+        <source>Choose an icon</source>
+        <translation>Zgjidhni një ikonë</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Përpuno llogarinë</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Shto llogari</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikonë</translation>
+    </message>
+    <message>
+        <source>Work mail</source>
+        <translation>Posta e punës</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Emër</translation>
+    </message>
+    <message>
+        <source>Email / Account</source>
+        <translation>Email / Llogari</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Llogari</translation>
+    </message>
+    <message>
+        <source>Add passwords for this account from the list after saving.</source>
+        <translation>Pas ruajtjes, shtoni nga lista fjalëkalimet për këtë llogari.</translation>
+    </message>
+    <message>
+        <source>Add Another Password</source>
+        <translation>Shto edhe një fjalëkalim</translation>
+    </message>
+    <message>
+        <source>Each password is saved under this account. Several passwords open an arc on the ring.</source>
+        <translation>Çdo fjalëkalim ruhet nën këtë llogari. Disa fjalëkalime hapin një hark në unazë.</translation>
+    </message>
+    <message>
+        <source>Shown in the arc when this account has more than one password.</source>
+        <translation>Shfaqet në hark kur kjo llogari ka më shumë se një fjalëkalim.</translation>
+    </message>
+    <message>
+        <source>Edit Password</source>
+        <translation>Përpuno fjalëkalimin</translation>
+    </message>
+    <message>
+        <source>Add Password</source>
+        <translation>Shto fjalëkalim</translation>
+    </message>
+    <message>
+        <source>Add Passwords</source>
+        <translation>Shto fjalëkalime</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Passwords</source>
+        <translation>
+            <numerusform>Shto %n fjalëkalim</numerusform>
+            <numerusform>Shto %n fjalëkalime</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide the password</source>
+        <translation>Fshihe fjalëkalimin</translation>
+    </message>
+    <message>
+        <source>Show the password</source>
+        <translation>Shfaqe fjalëkalimin</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personale</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiketë</translation>
+    </message>
+    <message>
+        <source>Remove this password</source>
+        <translation>Hiq këtë fjalëkalim</translation>
+    </message>
+    <message>
+        <source>Hint (optional)</source>
+        <translation>Ndihmëz (opsionale)</translation>
+    </message>
+    <message>
+        <source>ends 4471</source>
+        <translation>mbaron me 4471</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Ndihmëz</translation>
+    </message>
+    <message>
+        <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
+        <translation>Portaçelësi i desktopit nuk e depozitoi fjalëkalimin „%1“, ndaj ai nuk u ruajt. Shkyçni portaçelësin dhe riprovoni.</translation>
+    </message>
+    <message>
+        <source>Accounts &amp; Passwords</source>
+        <translation>Llogari dhe fjalëkalime</translation>
+    </message>
+    <message>
+        <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
+        <translation>Ruhen në portaçelësin e desktopit (Secret Service) dhe mund të lexohen vetëm kur sesioni juaj është i shkyçur. Fjalëkalimi i zgjedhur plotëson fushën e tekstit në fokus kur mund të shtypni, përndryshe kopjohet te e papastra (pastrohet pas 45 sekondash). Një llogari me më shumë se një fjalëkalim i shfaq ato në një hark pranë segmentit të saj.</translation>
+    </message>
+    <message>
+        <source>1 password</source>
+        <translation>1 fjalëkalim</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords</source>
+        <translation>
+            <numerusform>%n fjalëkalim</numerusform>
+            <numerusform>%n fjalëkalime</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No accounts yet</source>
+        <translation>Ende nuk ka llogari</translation>
+    </message>
+    <message>
+        <source>Edit this account</source>
+        <translation>Përpuno këtë llogari</translation>
+    </message>
+    <message>
+        <source>Delete this account</source>
+        <translation>Fshi këtë llogari</translation>
+    </message>
+    <message>
+        <source>Add an account, then add passwords under it.</source>
+        <translation>Shtoni një llogari, pastaj shtoni fjalëkalime nën të.</translation>
+    </message>
+    <message>
+        <source>No passwords for this account yet.</source>
+        <translation>Ende nuk ka fjalëkalime për këtë llogari.</translation>
+    </message>
+    <message>
+        <source>Add the passwords that belong to this email.</source>
+        <translation>Shtoni fjalëkalimet që i përkasin këtij email-i.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Lëviz lart</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Lëviz poshtë</translation>
+    </message>
+    <message>
+        <source>Edit this password</source>
+        <translation>Përpuno këtë fjalëkalim</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Hiq %1</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Llogaritë</translation>
+    </message>
+    <message>
+        <source>Delete the account “%1”?</source>
+        <translation>Të fshihet llogaria „%1“?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n password(s) will be removed from your desktop keyring.</source>
+        <translation>
+            <numerusform>Nga portaçelësi i desktopit do të hiqet %n fjalëkalim i saj.</numerusform>
+            <numerusform>Nga portaçelësi i desktopit do të hiqen %n fjalëkalimet e saj.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
