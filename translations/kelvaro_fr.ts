@@ -1280,7 +1280,7 @@
     </message>
     <message>
         <source>Your desktop keyring did not store the password “%1”, so it was not saved. Unlock the keyring and try again.</source>
-        <translation>Le trousseau de clés de votre bureau n’a pas enregistré le mot de passe « %1 », il n’a donc pas été sauvegardé. Déverrouillez le trousseau de clés et réessayez.</translation>
+        <translation>Le trousseau de clés de votre bureau n’a pas enregistré le mot de passe «&#xa0;%1&#xa0;», il n’a donc pas été sauvegardé. Déverrouillez le trousseau de clés et réessayez.</translation>
     </message>
     <message>
         <source>Accounts &amp; Passwords</source>
@@ -1288,7 +1288,7 @@
     </message>
     <message>
         <source>Stored in your desktop keyring (Secret Service), readable only while your session is unlocked. Choosing one fills the focused text field when you can type, otherwise copies to the clipboard (cleared after 45 seconds). An account with more than one password shows them in an arc beside its wedge.</source>
-        <translation>Stockés dans le trousseau de clés de votre bureau (Secret Service), lisibles uniquement lorsque votre session est déverrouillée. En choisir un remplit le champ de texte actif si la saisie est possible, sinon le copie dans le presse-papiers (effacé après 45 secondes). Un compte ayant plusieurs mots de passe les affiche en arc à côté de son secteur.</translation>
+        <translation>Stockés dans le trousseau de clés de votre bureau (Secret Service), lisibles uniquement lorsque votre session est déverrouillée. En choisir un remplit le champ de texte actif si la saisie est possible, sinon le copie dans le presse-papiers (effacé après 45&#xa0;secondes). Un compte ayant plusieurs mots de passe les affiche en arc à côté de son secteur.</translation>
     </message>
     <message>
         <source>1 password</source>
@@ -1347,7 +1347,7 @@
     </message>
     <message>
         <source>Delete the account “%1”?</source>
-        <translation>Supprimer le compte « %1 » ?</translation>
+        <translation>Supprimer le compte «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>Its %n password(s) will be removed from your desktop keyring.</source>

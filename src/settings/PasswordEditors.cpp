@@ -449,7 +449,8 @@ void PasswordVariantEditorView::rebuildCards()
         grid->setHorizontalSpacing(12);
         grid->setVerticalSpacing(10);
         QLabel* hintTitle = caption(QCoreApplication::translate("Kelvaro", "Hint (optional)"), card.frame);
-        hintTitle->setWordWrap(false);
+        // Long translations wrap rather than lose their end.
+        hintTitle->setWordWrap(true);
         hintTitle->setFixedWidth(110);
         grid->addWidget(hintTitle, 0, 0);
         card.hint = new QLineEdit(row.hint, card.frame);
@@ -457,7 +458,7 @@ void PasswordVariantEditorView::rebuildCards()
         card.hint->setAccessibleName(QCoreApplication::translate("Kelvaro", "Hint"));
         grid->addWidget(card.hint, 0, 1);
         QLabel* secretTitle = caption(QCoreApplication::translate("Kelvaro", "Password"), card.frame);
-        secretTitle->setWordWrap(false);
+        secretTitle->setWordWrap(true);
         secretTitle->setFixedWidth(110);
         grid->addWidget(secretTitle, 1, 0);
         auto* secretRow = new QHBoxLayout;
