@@ -1,5 +1,7 @@
 #include "settings/GeneralSettingsView.h"
 
+#include "settings/PageParts.h"
+
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
 #include "platform/DisplayPreferences.h"
@@ -124,18 +126,8 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     : QWidget(parent)
     , m_updates(updates)
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
-    auto* content = new QWidget(scroll);
-    auto* page = new QVBoxLayout(content);
-    page->setContentsMargins(20, 12, 20, 16);
-    page->setSpacing(12);
-    scroll->setWidget(content);
+    auto* page = scrollingPage(this, QMargins(20, 12, 20, 16), 12);
+    auto* content = page->parentWidget();
 
     // Language
     section(QCoreApplication::translate("Kelvaro", "Language"), page, content)->addWidget(new LanguagePicker(LanguagePicker::Style::list, false, content));

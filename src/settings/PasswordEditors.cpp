@@ -1,5 +1,7 @@
 #include "settings/PasswordEditors.h"
 
+#include "settings/PageParts.h"
+
 #include "core/SymbolIcons.h"
 #include "platform/Log.h"
 #include "platform/SecretText.h"
@@ -20,30 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* plainLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
-
-SecondaryLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new SecondaryLabel(QString(), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
-
-QFrame* divider(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    return line;
-}
-
 QLabel* header(QWidget* parent)
 {
     auto* label = plainLabel(QString(), parent);
@@ -154,7 +132,7 @@ PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidge
     QLabel* head = header(this);
     head->setText(title);
     column->addWidget(head);
-    column->addWidget(divider(this));
+    column->addWidget(horizontalDivider(this));
 
     auto* form = new QWidget(this);
     form->setMinimumHeight(220);
@@ -166,19 +144,19 @@ PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidge
     top->setVerticalSpacing(6);
     m_icon = new SymbolPickerButton(m_entry.icon, 44, form);
     top->addWidget(m_icon, 0, 0, Qt::AlignHCenter);
-    top->addWidget(caption(QCoreApplication::translate("Kelvaro", "Icon"), form), 1, 0, Qt::AlignHCenter);
+    top->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Icon"), form), 1, 0, Qt::AlignHCenter);
     m_name = new QLineEdit(m_entry.label, form);
     m_name->setPlaceholderText(QCoreApplication::translate("Kelvaro", "Work mail"));
     m_name->setAccessibleName(QCoreApplication::translate("Kelvaro", "Name"));
     m_name->setMinimumHeight(44);
     top->addWidget(m_name, 0, 1);
-    top->addWidget(caption(QCoreApplication::translate("Kelvaro", "Name"), form), 1, 1, Qt::AlignHCenter);
+    top->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Name"), form), 1, 1, Qt::AlignHCenter);
     top->setColumnStretch(1, 1);
     fields->addLayout(top);
 
     auto* accountBlock = new QVBoxLayout;
     accountBlock->setSpacing(5);
-    QLabel* heading = caption(QCoreApplication::translate("Kelvaro", "Email / Account").toUpper(), form);
+    QLabel* heading = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Email / Account").toUpper(), form);
     QFont hf = heading->font();
     hf.setBold(true);
     heading->setFont(hf);
@@ -188,21 +166,15 @@ PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidge
     m_account->setAccessibleName(QCoreApplication::translate("Kelvaro", "Account"));
     accountBlock->addWidget(m_account);
     fields->addLayout(accountBlock);
-    fields->addWidget(caption(QCoreApplication::translate("Kelvaro", "Add passwords for this account from the list after saving."), form));
+    fields->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Add passwords for this account from the list after saving."), form));
     fields->addStretch(1);
     column->addWidget(form, 1);
-    column->addWidget(divider(this));
+    column->addWidget(horizontalDivider(this));
 
-    auto* footer = new QHBoxLayout;
-    footer->setContentsMargins(20, 14, 20, 14);
-    auto* cancel = new QPushButton(QCoreApplication::translate("Kelvaro", "Cancel"), this);
-    cancel->setAutoDefault(false);
-    footer->addWidget(cancel);
-    footer->addStretch(1);
-    m_save = new QPushButton(m_isEditing ? QCoreApplication::translate("Kelvaro", "Save") : QCoreApplication::translate("Kelvaro", "Add Account"), this);
-    m_save->setDefault(true);
-    footer->addWidget(m_save);
-    column->addLayout(footer);
+    const SheetFooter footer = addSheetFooter(column, this);
+    auto* cancel = footer.cancel;
+    m_save = footer.confirm;
+    m_save->setText(m_isEditing ? QCoreApplication::translate("Kelvaro", "Save") : QCoreApplication::translate("Kelvaro", "Add Account"));
 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_save, &QPushButton::clicked, this, &PasswordAccountEditorView::save);
@@ -293,7 +265,7 @@ PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, Passw
     column->setSpacing(0);
     m_header = header(this);
     column->addWidget(m_header);
-    column->addWidget(divider(this));
+    column->addWidget(horizontalDivider(this));
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -313,9 +285,9 @@ PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, Passw
         m_addAnother->setAutoDefault(false);
         connect(m_addAnother, &QPushButton::clicked, this, &PasswordVariantEditorView::addRow);
         stack->addWidget(m_addAnother, 0, Qt::AlignLeft);
-        stack->addWidget(caption(QCoreApplication::translate("Kelvaro", "Each password is saved under this account. Several passwords open an arc on the ring."), body));
+        stack->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Each password is saved under this account. Several passwords open an arc on the ring."), body));
     } else {
-        stack->addWidget(caption(QCoreApplication::translate("Kelvaro", "Shown in the arc when this account has more than one password."), body));
+        stack->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Shown in the arc when this account has more than one password."), body));
     }
     m_error = plainLabel(QString(), body);
     m_error->setWordWrap(true);
@@ -328,18 +300,11 @@ PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, Passw
     stack->addStretch(1);
     scroll->setWidget(body);
     column->addWidget(scroll, 1);
-    column->addWidget(divider(this));
+    column->addWidget(horizontalDivider(this));
 
-    auto* footer = new QHBoxLayout;
-    footer->setContentsMargins(20, 14, 20, 14);
-    auto* cancel = new QPushButton(QCoreApplication::translate("Kelvaro", "Cancel"), this);
-    cancel->setAutoDefault(false);
-    footer->addWidget(cancel);
-    footer->addStretch(1);
-    m_save = new QPushButton(this);
-    m_save->setDefault(true);
-    footer->addWidget(m_save);
-    column->addLayout(footer);
+    const SheetFooter footer = addSheetFooter(column, this);
+    auto* cancel = footer.cancel;
+    m_save = footer.confirm;
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_save, &QPushButton::clicked, this, &PasswordVariantEditorView::save);
 
@@ -448,7 +413,7 @@ void PasswordVariantEditorView::rebuildCards()
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(12);
         grid->setVerticalSpacing(10);
-        QLabel* hintTitle = caption(QCoreApplication::translate("Kelvaro", "Hint (optional)"), card.frame);
+        QLabel* hintTitle = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Hint (optional)"), card.frame);
         // Long translations wrap rather than lose their end.
         hintTitle->setWordWrap(true);
         hintTitle->setFixedWidth(110);
@@ -457,7 +422,7 @@ void PasswordVariantEditorView::rebuildCards()
         card.hint->setPlaceholderText(QCoreApplication::translate("Kelvaro", "ends 4471"));
         card.hint->setAccessibleName(QCoreApplication::translate("Kelvaro", "Hint"));
         grid->addWidget(card.hint, 0, 1);
-        QLabel* secretTitle = caption(QCoreApplication::translate("Kelvaro", "Password"), card.frame);
+        QLabel* secretTitle = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Password"), card.frame);
         secretTitle->setWordWrap(true);
         secretTitle->setFixedWidth(110);
         grid->addWidget(secretTitle, 1, 0);

@@ -1,5 +1,7 @@
 #include "settings/PasswordsSettingsView.h"
 
+#include "settings/PageParts.h"
+
 #include "core/SymbolIcons.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
@@ -19,22 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* plainLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
-
-SecondaryLabel* secondary(const QString& text, QWidget* parent)
-{
-    auto* label = new SecondaryLabel(QString(), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
-
 QPushButton* addPasswordButton(QWidget* parent)
 {
     auto* b = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Password"), parent);
@@ -111,17 +97,8 @@ void AccountPopupButton::paintEvent(QPaintEvent*)
 PasswordsSettingsView::PasswordsSettingsView(QWidget* parent)
     : QWidget(parent)
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
-    auto* body = new QWidget(scroll);
-    auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(20, 16, 20, 16);
-    column->setSpacing(16);
+    auto* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
+    auto* body = column->parentWidget();
     m_keyBinding = new KeyBindingSection(HotkeyRole::passwords, body);
     column->addWidget(m_keyBinding);
 
@@ -130,7 +107,7 @@ PasswordsSettingsView::PasswordsSettingsView(QWidget* parent)
     section->setObjectName(QStringLiteral("accounts"));
     m_vaultColumn = new QVBoxLayout(section);
     m_vaultColumn->setSpacing(12);
-    auto* footer = secondary(QCoreApplication::translate("Kelvaro", "Stored in your desktop keyring (Secret Service), readable only while your session is "
+    auto* footer = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Stored in your desktop keyring (Secret Service), readable only while your session is "
                                 "unlocked. Choosing one fills the focused text field when you can type, otherwise "
                                 "copies to the clipboard (cleared after 45 seconds). An account with more than one "
                                 "password shows them in an arc beside its wedge."),
@@ -138,7 +115,6 @@ PasswordsSettingsView::PasswordsSettingsView(QWidget* parent)
     m_vaultColumn->addWidget(footer);
     column->addWidget(section);
     column->addStretch(1);
-    scroll->setWidget(body);
 }
 
 void PasswordsSettingsView::showEvent(QShowEvent* event)
@@ -239,7 +215,7 @@ void PasswordsSettingsView::rebuild()
     accountRow->setSpacing(8);
     const auto selected = selectedEntry();
     if (m_entries.isEmpty()) {
-        accountRow->addWidget(secondary(QCoreApplication::translate("Kelvaro", "No accounts yet"), content));
+        accountRow->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "No accounts yet"), content));
         accountRow->addStretch(1);
     } else {
         m_accountButton = new AccountPopupButton(content);
@@ -271,7 +247,7 @@ void PasswordsSettingsView::rebuild()
     if (selected) {
         column->addWidget(passwordPanel(*selected));
     } else {
-        auto* hint = secondary(QCoreApplication::translate("Kelvaro", "Add an account, then add passwords under it."), content);
+        auto* hint = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Add an account, then add passwords under it."), content);
         hint->setContentsMargins(0, 4, 0, 4);
         column->addWidget(hint);
     }
@@ -299,7 +275,7 @@ QWidget* PasswordsSettingsView::passwordPanel(const PasswordEntry& entry)
         f.setWeight(QFont::Medium);
         title->setFont(f);
         stack->addWidget(title);
-        QLabel* note = secondary(QCoreApplication::translate("Kelvaro", "Add the passwords that belong to this email."), empty);
+        QLabel* note = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Add the passwords that belong to this email."), empty);
         note->setAlignment(Qt::AlignCenter);
         stack->addWidget(note);
         QPushButton* add = addPasswordButton(empty);
@@ -336,7 +312,7 @@ QWidget* PasswordsSettingsView::passwordPanel(const PasswordEntry& entry)
     connect(add, &QPushButton::clicked, this, [this] { addPassword(); });
     footer->addWidget(add);
     footer->addStretch(1);
-    m_count = secondary(countText(total), panel);
+    m_count = plainSecondaryLabel(countText(total), panel);
     m_count->setWordWrap(false);
     m_count->setVisible(total > 0);
     footer->addWidget(m_count);
@@ -360,7 +336,7 @@ QWidget* PasswordsSettingsView::passwordRow(const PasswordEntry&, const Password
     text->setSpacing(1);
     text->addWidget(plainLabel(rowName(variant), row));
     if (!variant.hint.isEmpty()) {
-        QLabel* hint = secondary(variant.hint, row);
+        QLabel* hint = plainSecondaryLabel(variant.hint, row);
         hint->setWordWrap(false);
         text->addWidget(hint);
     }
@@ -399,7 +375,7 @@ void PasswordsSettingsView::toggleAccountMenu()
     auto* column = new QVBoxLayout(picker);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(2);
-    QLabel* head = secondary(QCoreApplication::translate("Kelvaro", "Accounts").toUpper(), picker);
+    QLabel* head = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Accounts").toUpper(), picker);
     QFont f = head->font();
     f.setBold(true);
     head->setFont(f);
