@@ -44,6 +44,7 @@ const QList<Browser>& Browser::all()
         { QStringLiteral("com.operasoftware.Opera"), QStringLiteral("Opera"), Family::chromium },
         { QStringLiteral("org.chromium.Chromium"), QStringLiteral("Chromium"), Family::chromium },
         { QStringLiteral("com.apple.SafariTechnologyPreview"), QStringLiteral("Safari Technology Preview"), Family::safari },
+        { QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"), Family::gecko },
     };
     return browsers;
 }
