@@ -26,6 +26,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 // One capture at a time for the whole process, whichever page started it.
@@ -458,14 +459,24 @@ void CapturedTabsSettingsView::renameSelected()
     dialog->setTextValue(session->name);
     if (auto* field = dialog->findChild<QLineEdit*>())
         field->setMinimumWidth(220);
-    // No global hotkey may fire while the name is typed.
-    const int result = KeyTapSuspension::withSuspended([&] { return dialog->exec(); });
-    if (!dialog)
-        return;
-    const QString name = dialog->textValue();
-    dialog->deleteLater();
-    if (result == QDialog::Accepted)
-        applyRename(name);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // No global hotkey may fire while the name is typed: the key tap is off
+    // from here until the dialog closes, however it closes.
+    auto resume = std::make_shared<KeyTapSuspension::Resume>(KeyTapSuspension::begin());
+    const auto resumeOnce = [resume] {
+        if (*resume)
+            (*resume)();
+        *resume = nullptr;
+    };
+    // A page closed with the dialog up takes the dialog along: the tap comes back then too.
+    connect(dialog, &QObject::destroyed, resumeOnce);
+    connect(dialog, &QDialog::finished, this, [this, dialog, resumeOnce](int result) {
+        resumeOnce();
+        if (result == QDialog::Accepted && dialog)
+            applyRename(dialog->textValue());
+    });
+    dialog->open();
 }
 
 void CapturedTabsSettingsView::deleteSelected()

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
@@ -153,17 +154,24 @@ void LauncherSettingsView::renameGroup()
     dialog->setTextValue(group->name);
     if (auto* field = dialog->findChild<QLineEdit*>())
         field->setMinimumWidth(220);
-    // No global hotkey may fire while the name is typed.
-    const int result = KeyTapSuspension::withSuspended([&] { return dialog->exec(); });
-    if (!dialog)
-        return;
-    const QString name = dialog->textValue();
-    dialog->deleteLater();
-    if (result != QDialog::Accepted)
-        return;
-    // The dialog is modal, so the selection is the one it was opened for;
-    // applyRename renames what is stored now, not the copy taken above.
-    applyRename(name);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // No global hotkey may fire while the name is typed: the key tap is off
+    // from here until the dialog closes, however it closes.
+    auto resume = std::make_shared<KeyTapSuspension::Resume>(KeyTapSuspension::begin());
+    const auto resumeOnce = [resume] {
+        if (*resume)
+            (*resume)();
+        *resume = nullptr;
+    };
+    // A page closed with the dialog up takes the dialog along: the tap comes back then too.
+    connect(dialog, &QObject::destroyed, resumeOnce);
+    connect(dialog, &QDialog::finished, this, [this, dialog, resumeOnce](int result) {
+        resumeOnce();
+        if (result == QDialog::Accepted && dialog)
+            applyRename(dialog->textValue());
+    });
+    dialog->open();
 }
 
 void LauncherSettingsView::rebuildKeyBinding()
