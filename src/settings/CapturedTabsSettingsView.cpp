@@ -173,6 +173,17 @@ QString CapturedTabsSettingsView::browserSummary(const CapturedSession& session)
     return count + QStringLiteral(" · ") + names.join(QStringLiteral(", "));
 }
 
+std::optional<QIcon> CapturedTabsSettingsView::sessionIcon(const CapturedSession& session)
+{
+    const QStringList names = browsers(session.tabs);
+    if (names.size() != 1)
+        return std::nullopt;
+    for (const Browser& b : Browser::all())
+        if (b.name == names.first())
+            return AppIcons::appIcon(b.id);
+    return std::nullopt;
+}
+
 // ---- Page -------------------------------------------------------------------------------------
 
 CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
@@ -542,7 +553,7 @@ void CapturedTabsSettingsView::toggleCaptureMenu()
     const auto current = selected();
     // Newest first.
     for (auto it = m_sessions.crbegin(); it != m_sessions.crend(); ++it) {
-        auto* row = new IconMenuRow(it->name, browserSummary(*it), std::nullopt, QStringLiteral("square.on.square"),
+        auto* row = new IconMenuRow(it->name, browserSummary(*it), sessionIcon(*it), QStringLiteral("square.on.square"),
                                     current && current->id == it->id, menu);
         const QUuid id = it->id;
         connect(row, &QAbstractButton::clicked, this, [this, id] { choose(id); });

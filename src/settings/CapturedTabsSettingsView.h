@@ -9,6 +9,7 @@
 
 #include "ring/CapturedTabStore.h"
 
+#include <QIcon>
 #include <QList>
 #include <QPointer>
 #include <QUuid>
@@ -51,6 +52,8 @@ public:
     static QString keptNote(const QList<CapturedSession>& sessions, const QUuid& excluding);
     // "3 tabs · Chrome, Firefox".
     static QString browserSummary(const CapturedSession& session);
+    // The browser's application icon when every tab came from one installed browser.
+    static std::optional<QIcon> sessionIcon(const CapturedSession& session);
 
     const QList<CapturedSession>& sessions() const { return m_sessions; }
     std::optional<CapturedSession> selected() const;

@@ -9,6 +9,7 @@
 #include "platform/linux/FirefoxSession.h"
 #include "platform/linux/SnssSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -196,20 +197,21 @@ private:
             if (!file.open(QIODevice::ReadOnly)) {
                 if (!info.isReadable())
                     return refused(path);
-                problems << QStringLiteral("Could not open %1: %2").arg(path, file.errorString());
+                problems << QCoreApplication::translate("Kelvaro", "Could not open %1: %2").arg(path, file.errorString());
                 continue;
             }
             // The compressed file is far smaller than what it holds.
             if (file.size() > FirefoxSession::maxDecompressedSize) {
                 Log::write(QStringLiteral("Kelvaro: Firefox session file too large, skipped: %1").arg(path));
-                problems << QStringLiteral("The Firefox session file %1 is too large to read.").arg(path);
+                problems << QCoreApplication::translate("Kelvaro", "The Firefox session file %1 is too large to read.").arg(path);
                 continue;
             }
             QString why;
             const auto windows = FirefoxSession::read(file.readAll(), &why);
             if (!windows) {
                 Log::write(QStringLiteral("Kelvaro: could not read Firefox session file %1: %2").arg(path, why));
-                problems << QStringLiteral("Could not read the Firefox session file %1: %2.").arg(path, why);
+                // The reason stays in English: it describes the file's bytes.
+                problems << QCoreApplication::translate("Kelvaro", "Could not read the Firefox session file %1: %2.").arg(path, why);
                 continue;
             }
             for (const SnssWindow& w : *windows) {
