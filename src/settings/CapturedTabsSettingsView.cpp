@@ -22,11 +22,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QThreadPool>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <memory>
+#include <thread>
 
 namespace {
 // One capture at a time for the whole process, whichever page started it.
@@ -382,8 +382,10 @@ void CapturedTabsSettingsView::capture()
     // The browsers' files are read and the icons fetched on a worker thread;
     // the result comes back to the main thread with a queued call. A page
     // closed meanwhile no longer hears of it, but the capture is still stored.
+    // A thread of its own, detached: quitting in the middle of a capture must
+    // not wait for a browser's files or a favicon download.
     QPointer<CapturedTabsSettingsView> page = this;
-    QThreadPool::globalInstance()->start([page] {
+    std::thread([page] {
         BrowserTabs::CaptureResult result = BrowserTabs::captureAll();
         if (result.ok())
             result.tabs = FaviconFetcher::attachIcons(result.tabs);
@@ -402,7 +404,7 @@ void CapturedTabsSettingsView::capture()
             if (page)
                 page->finishCapture(result);
         }, Qt::QueuedConnection);
-    });
+    }).detach();
 }
 
 void CapturedTabsSettingsView::finishCapture(const BrowserTabs::CaptureResult& result)
