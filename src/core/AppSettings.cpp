@@ -691,6 +691,34 @@ std::optional<QString> AppSettings::warning(const std::optional<Hotkey>& hotkey,
     return std::nullopt;
 }
 
+std::optional<QString> AppSettings::warning(const LauncherGroup& group) const
+{
+    const auto& hotkey = group.hotkey;
+    if (!hotkey)
+        return QCoreApplication::translate("Kelvaro", "No shortcut assigned — this launcher can't be opened from the keyboard.");
+    if (!hotkey->isValid())
+        return QCoreApplication::translate("Kelvaro", "Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing.");
+    const auto same = [&](const std::optional<Hotkey>& other) {
+        return other && other->keyCode == hotkey->keyCode && other->rawModifiers == hotkey->rawModifiers;
+    };
+    // A group on a role's combination would be shadowed by the role (or
+    // shadow it): every role counts, not only the two switcher-like ones.
+    for (HotkeyRole role : allCases<HotkeyRole>()) {
+        if (same(this->hotkey(role)))
+            return QCoreApplication::translate("Kelvaro", "Already used by %1. Pick a different combination.")
+                .arg(roleTitle(role));
+    }
+    for (const LauncherGroup& other : m_launcherGroups) {
+        if (other.id != group.id && same(other.hotkey))
+            return QCoreApplication::translate("Kelvaro", "Already used by %1. Pick a different combination.")
+                .arg(other.name);
+    }
+    if (const auto description = hotkey->systemConflictDescription())
+        return QCoreApplication::translate("Kelvaro", "Your desktop already uses this for %1. It may not reach Kelvaro.")
+            .arg(*description);
+    return std::nullopt;
+}
+
 QList<Hotkey> AppSettings::takenHotkeys() const
 {
     QList<Hotkey> taken;

@@ -168,6 +168,10 @@ public:
     void updateLauncherGroup(const LauncherGroup& group);
     HotkeyBinding binding(const QUuid& groupId);
     ModifierBinding holdBinding(const QUuid& groupId);
+    // Why the group's hotkey cannot open it (localized), or nothing: no hotkey,
+    // not valid, the hotkey of a role (switcher, launcher, passwords, tabs) or
+    // of another group (the first in list order), a desktop shortcut.
+    std::optional<QString> warning(const LauncherGroup& group) const;
     std::optional<Hotkey> groupHotkey(const QUuid& groupId) const;
     void setGroupHotkey(const QUuid& groupId, std::optional<Hotkey> hotkey);
     std::uint64_t groupHoldModifiers(const QUuid& groupId) const;

@@ -8,7 +8,7 @@
 #include <optional>
 
 struct Browser {
-    enum class Family { chromium, safari };
+    enum class Family { chromium, safari, gecko };
 
     QString id;   // bundle identifier
     QString name; // display name, stored in every captured tab
@@ -22,7 +22,7 @@ struct Browser {
     // True when a running application has this bundle identifier (exact).
     bool isRunning() const;
 
-    // The eight supported browsers, in capture order.
+    // The supported browsers, in capture order (Firefox last).
     static const QList<Browser>& all();
     // `all()` filtered by isRunning, in the same order.
     static QList<Browser> running();

@@ -10,10 +10,12 @@
 #include "platform/DisplayPreferences.h"
 #include "platform/Workspace.h"
 #include "services/UpdateChecker.h"
+#include "settings/CapturedTabsSettingsView.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/KeyStrip.h"
+#include "settings/LauncherSettingsView.h"
 #include "settings/PasswordsSettingsView.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -392,6 +394,21 @@ void SettingsView::buildPage()
             m_passwordPreviewItems = PasswordVault::ringItems();
             updatePreview();
         });
+        m_page = page;
+        break;
+    }
+    case SettingsTab::launcher: {
+        auto* page = new LauncherSettingsView(launcherGroupID, m_pageHost);
+        connect(page, &LauncherSettingsView::selectionChanged, this, [this](std::optional<QUuid> id) {
+            launcherGroupID = id;
+            updatePreview();
+        });
+        m_page = page;
+        break;
+    }
+    case SettingsTab::capturedTabs: {
+        auto* page = new CapturedTabsSettingsView(m_pageHost);
+        connect(page, &CapturedTabsSettingsView::storeChanged, this, &SettingsView::refreshTabPreview);
         m_page = page;
         break;
     }

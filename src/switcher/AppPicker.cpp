@@ -5,6 +5,7 @@
 #include "input/KeyTapSuspension.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/Scheduler.h"
+#include "platform/Workspace.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -77,8 +79,10 @@ void AppPickerDialog::fill()
 {
     struct Row {
         QString name, bundle, url, icon;
+        QIcon runningIcon;
     };
     QList<Row> rows;
+    QSet<QString> listed;
     for (const DesktopEntry& entry : ApplicationIdentity::shared().entries()) {
         if (entry.value(QStringLiteral("NoDisplay")) == QLatin1String("true")
             || entry.value(QStringLiteral("Hidden")) == QLatin1String("true"))
@@ -86,8 +90,21 @@ void AppPickerDialog::fill()
         const QString bundle = ApplicationIdentity::bundleIdentifier(entry);
         if (bundle.isEmpty())
             continue;
+        if (listed.contains(bundle))
+            continue;
+        listed.insert(bundle);
         rows << Row {LauncherApps::displayName(entry.path, bundle), bundle, entry.path,
-                     entry.value(QStringLiteral("Icon"))};
+                     entry.value(QStringLiteral("Icon")), QIcon()};
+    }
+    // Running applications the entries do not cover, under the identifier the
+    // switcher gives them (their window class when they have no entry).
+    for (const RunningApplication& app : Workspace::shared().runningApplications()) {
+        if (app.activationPolicy != RunningApplication::ActivationPolicy::Regular || app.bundleIdentifier.isEmpty()
+            || listed.contains(app.bundleIdentifier))
+            continue;
+        listed.insert(app.bundleIdentifier);
+        rows << Row {app.localizedName.isEmpty() ? app.bundleIdentifier : app.localizedName, app.bundleIdentifier,
+                     app.bundleURL, QString(), app.icon};
     }
     std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         return QString::localeAwareCompare(a.name, b.name) < 0;
@@ -97,7 +114,9 @@ void AppPickerDialog::fill()
         item->setData(bundleRole, row.bundle);
         item->setData(urlRole, row.url);
         item->setToolTip(row.bundle);
-        if (!row.icon.isEmpty()) {
+        if (!row.runningIcon.isNull()) {
+            item->setIcon(row.runningIcon);
+        } else if (!row.icon.isEmpty()) {
             const QString file = ApplicationIdentity::iconFile(row.icon);
             QIcon icon = file.isEmpty() ? QIcon::fromTheme(row.icon) : QIcon(file);
             if (!icon.isNull())
@@ -148,7 +167,13 @@ std::optional<QString> AppPickerDialog::chosenBundleIdentifier() const
     const QListWidgetItem* item = m_list->currentItem();
     if (!item || item->isHidden())
         return std::nullopt;
-    return LauncherApps::bundleIdentifier(item->data(urlRole).toString());
+    const QString url = item->data(urlRole).toString();
+    if (url.isEmpty()) {
+        // A running application without a desktop entry.
+        const QString bundle = item->data(bundleRole).toString();
+        return bundle.isEmpty() ? std::nullopt : std::optional<QString>(bundle);
+    }
+    return LauncherApps::bundleIdentifier(url);
 }
 
 std::optional<QString> AppPickerDialog::chosenURL() const

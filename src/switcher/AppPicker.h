@@ -1,7 +1,8 @@
 #pragma once
-// The chooser of an installed application: a dialog listing the desktop
-// applications (name and icon, sorted by name) with a search field, a title,
-// a message and a confirm button. LauncherApps::presentAppPicker shows it.
+// The chooser of an application: a dialog listing the desktop applications
+// and the running ones that have no desktop entry (name and icon, sorted by
+// name; each identified as the switcher identifies it) with a search field, a
+// title, a message and a confirm button. LauncherApps::presentAppPicker shows it.
 
 #include <QDialog>
 #include <QString>

@@ -49,8 +49,15 @@ std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
 {
     Workspace& workspace = Workspace::shared();
     const auto url = workspace.urlForApplication(bundleIdentifier);
-    if (!url)
-        return std::nullopt;
+    if (!url) {
+        // An application without a desktop entry (known by its window class)
+        // can only be offered while it runs.
+        const auto running = workspace.runningApplication(bundleIdentifier);
+        if (!running)
+            return std::nullopt;
+        return RunningApp {running->localizedName.isEmpty() ? bundleIdentifier : running->localizedName,
+                           RunningApp::thumbnail(running->icon, 64), bundleIdentifier, false};
+    }
     return RunningApp {displayName(*url, bundleIdentifier), RunningApp::thumbnail(workspace.iconForFile(*url), 64),
                        bundleIdentifier, false};
 }

@@ -19,7 +19,8 @@ std::optional<QVariantMap> infoDictionary(const QString& url);
 // "CFBundleDisplayName", else "CFBundleName", else the file name without its
 // extension; `fallback` when the chosen name is empty.
 QString displayName(const QString& url, const QString& fallback);
-// The installed application with that identifier, as a ring entry.
+// The installed application with that identifier, as a ring entry; an
+// application without a desktop entry only while it runs.
 std::optional<RunningApp> resolve(const QString& bundleIdentifier);
 // resolve() of each identifier, keeping the installed ones in the given order.
 QList<RunningApp> resolved(const QStringList& bundleIdentifiers);

@@ -324,3 +324,36 @@ TEST_F(AppSettingsTest, SharedStoreReloadsWhenTheDefaultsChange)
         EXPECT_EQ(AppSettings::shared().ringScale(), 0.5);
     }
 }
+
+TEST_F(AppSettingsTest, LauncherGroupHotkeyOnAnotherRoleOrGroupIsWarnedAbout)
+{
+    auto s = load();
+    s->setLanguage(AppLanguage::english);
+    const QUuid a = s->addLauncherGroup(QStringLiteral("Edit"));
+    const QUuid b = s->addLauncherGroup(QStringLiteral("Web"));
+    const auto group = [&](const QUuid& id) {
+        for (const LauncherGroup& g : s->launcherGroups())
+            if (g.id == id)
+                return g;
+        return LauncherGroup();
+    };
+    EXPECT_FALSE(s->warning(group(a))); // the suggested hotkeys are free
+
+    // Every role counts, also the two that are not switcher-like, in role order.
+    s->setPasswordHotkey(group(a).hotkey);
+    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by Saved Passwords. Pick a different combination."));
+    s->setSwitcherHotkey(group(a).hotkey);
+    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by App Switcher. Pick a different combination."));
+    s->resetHotkey(HotkeyRole::switcher);
+    s->resetHotkey(HotkeyRole::passwords);
+
+    // Two groups on one combination each name the other; its own hotkey never counts.
+    s->setGroupHotkey(b, group(a).hotkey);
+    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by Web. Pick a different combination."));
+    EXPECT_EQ(s->warning(group(b)), QStringLiteral("Already used by Edit. Pick a different combination."));
+
+    s->setGroupHotkey(b, std::nullopt);
+    EXPECT_EQ(s->warning(group(b)), QStringLiteral("No shortcut assigned — this launcher can't be opened from the keyboard."));
+    s->setGroupHotkey(b, Hotkey(14, Modifier::Shift));
+    EXPECT_EQ(s->warning(group(b)), QStringLiteral("Add Ctrl, Alt or Super so this shortcut can't interrupt typing."));
+}

@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/BrowserScripting.h"
+#include "platform/linux/FirefoxSession.h"
 #include "platform/linux/SnssSession.h"
 #include "platform/sim/SimDesktop.h"
 #include "ring/BrowserTabs.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <lz4.h>
 #include <unistd.h>
 
 namespace {
@@ -270,6 +272,95 @@ TEST_F(SessionFileCapture, BrowsersWithoutLinuxBuildAndForeignScriptsFail)
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->errorDescription(), QStringLiteral("Could not read Safari's tabs."));
     EXPECT_FALSE(BrowserScripting::shared()->run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\"")).compiled);
+}
+
+
+// A mozlz4 file: magic, claimed size (little-endian), one LZ4 block.
+QByteArray mozlz4(const QByteArray& json, std::optional<quint32> claimed = std::nullopt)
+{
+    QByteArray block(LZ4_compressBound(int(json.size())), Qt::Uninitialized);
+    block.resize(LZ4_compress_default(json.constData(), block.data(), int(json.size()), int(block.size())));
+    QByteArray out("mozLz40\0", 8);
+    char size[4];
+    qToLittleEndian<quint32>(claimed.value_or(quint32(json.size())), size);
+    out.append(size, 4);
+    return out + block;
+}
+
+const QByteArray firefoxJson = R"({"windows":[{"tabs":[
+    {"entries":[{"url":"https://old.example/","title":"Old"},{"url":"https://now.example/","title":"Now"}],"index":2},
+    {"entries":[{"url":"about:newtab","title":"New Tab"}],"index":1}]},
+  {"tabs":[]},
+  {"tabs":[{"entries":[{"url":"http://second.example/","title":"Second window"}],"index":9}]}],
+  "_closedWindows":[{"tabs":[{"entries":[{"url":"https://closed.example/","title":"Closed"}],"index":1}]}]})";
+
+TEST(FirefoxSessionFile, ReadsValidFilesAndRefusesBadOnesWithAReason)
+{
+    QString why;
+    const auto windows = FirefoxSession::read(mozlz4(firefoxJson), &why);
+    ASSERT_TRUE(windows) << why.toStdString();
+    ASSERT_EQ(windows->size(), 2); // the empty window is left out, closed ones are not open
+    EXPECT_EQ(windows->at(0).tabs.at(0).url, QStringLiteral("https://now.example/")); // the current entry
+    EXPECT_EQ(windows->at(0).tabs.size(), 2);
+    EXPECT_EQ(windows->at(1).tabs.at(0).title, QStringLiteral("Second window")); // odd index: the newest entry
+
+    const QByteArray good = mozlz4(firefoxJson);
+    EXPECT_FALSE(FirefoxSession::read(good.left(good.size() - 10), &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("damaged or cut off"))) << why.toStdString();
+    EXPECT_FALSE(FirefoxSession::read(good.left(10), &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("no mozLz40 header"))) << why.toStdString();
+
+    // A claim over the limit is refused before anything is allocated.
+    EXPECT_FALSE(FirefoxSession::decompress(mozlz4(firefoxJson, 0xFFFFFFF0u), &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("more than the"))) << why.toStdString();
+    EXPECT_FALSE(FirefoxSession::decompress(good, &why, firefoxJson.size() - 1));
+    // A claim that does not match what the block holds.
+    EXPECT_FALSE(FirefoxSession::decompress(mozlz4(firefoxJson, quint32(firefoxJson.size() + 5)), &why));
+
+    QByteArray badMagic = good;
+    badMagic[3] = 'X';
+    EXPECT_FALSE(FirefoxSession::read(badMagic, &why));
+    EXPECT_FALSE(FirefoxSession::read(mozlz4("{\"windows\": 3}"), &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("no list of windows")));
+}
+
+TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearError)
+{
+    desktop->addApp(102, QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
+    const QString mozilla = qEnvironmentVariable("HOME") + QStringLiteral("/.mozilla/firefox");
+    QDir(mozilla).removeRecursively();
+    const auto put = [&](const QString& relative, const QByteArray& data) {
+        const QString path = mozilla + QLatin1Char('/') + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    };
+    put(QStringLiteral("profiles.ini"),
+        "[Profile1]\nName=old\nIsRelative=1\nPath=old.profile\n\n[Profile0]\nName=main\nIsRelative=1\nPath=main.profile\n\n"
+        "[Install4F96D1932A9F858E]\nDefault=main.profile\nLocked=1\n");
+    put(QStringLiteral("main.profile/sessionstore-backups/recovery.jsonlz4"), mozlz4(firefoxJson));
+    put(QStringLiteral("old.profile/sessionstore-backups/recovery.jsonlz4"),
+        mozlz4(R"({"windows":[{"tabs":[{"entries":[{"url":"https://old-profile.example/","title":"Old"}],"index":1}]}]})"));
+    const Browser firefox = Browser::all().last();
+    ASSERT_EQ(firefox.name, QStringLiteral("Firefox"));
+
+    auto r = BrowserTabs::capture(firefox);
+    ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
+    QStringList urls;
+    for (const auto& t : r.tabs)
+        urls << t.url;
+    EXPECT_EQ(urls, (QStringList { QStringLiteral("https://now.example/"), QStringLiteral("http://second.example/"),
+                        QStringLiteral("https://old-profile.example/") }));
+    EXPECT_EQ(r.tabs.first().browser, QStringLiteral("Firefox"));
+
+    put(QStringLiteral("main.profile/sessionstore-backups/recovery.jsonlz4"), "mozLz40\0garbage");
+    put(QStringLiteral("old.profile/sessionstore-backups/recovery.jsonlz4"), mozlz4(firefoxJson, 0x7FFFFFFFu));
+    r = BrowserTabs::capture(firefox);
+    ASSERT_TRUE(r.error);
+    EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("Could not read the Firefox session file")))
+        << r.error->errorDescription().toStdString();
+    QDir(mozilla).removeRecursively();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "switcher/LauncherApps.h"
 #include "input/KeyTapSuspension.h"
 #include "platform/ApplicationIdentity.h"
+#include "platform/sim/SimDesktop.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -76,6 +77,23 @@ TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
     EXPECT_EQ(dialog.visibleRowCount(), 0);
     EXPECT_EQ(dialog.chosenBundleIdentifier(), std::nullopt);
     EXPECT_EQ(dialog.confirmTitle(), QStringLiteral("Add"));
+}
+
+TEST_F(AppPicker, RunningAppsWithoutAnEntryAreOfferedUnderTheSwitchersIdentifier)
+{
+    auto desktop = SimDesktop::install();
+    desktop->addApp(7, QStringLiteral("XLogo"), QStringLiteral("XLogo")).bundleURL.clear();
+    desktop->installed.remove(QStringLiteral("XLogo")); // known by its window class only
+    desktop->addApp(8, QStringLiteral("org.example.Writer"), QStringLiteral("Writer running"));
+    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    EXPECT_TRUE(dialog.visibleNames().contains(QStringLiteral("XLogo")));
+    EXPECT_FALSE(dialog.visibleNames().contains(QStringLiteral("Writer running"))); // its entry is listed once
+    dialog.setSearchText(QStringLiteral("xlogo"));
+    EXPECT_EQ(dialog.chosenBundleIdentifier(), QStringLiteral("XLogo"));
+    // The launcher list shows it while it runs.
+    EXPECT_EQ(LauncherApps::resolve(QStringLiteral("XLogo"))->name, QStringLiteral("XLogo"));
+    desktop->apps.clear();
+    EXPECT_FALSE(LauncherApps::resolve(QStringLiteral("XLogo")));
 }
 
 TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)

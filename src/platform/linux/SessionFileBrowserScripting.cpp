@@ -6,13 +6,17 @@
 
 #include "platform/BrowserScripting.h"
 #include "platform/Log.h"
+#include "platform/linux/FirefoxSession.h"
 #include "platform/linux/SnssSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -81,6 +85,39 @@ QString currentLog(const QString& profile)
     return QFileInfo::exists(legacy) ? legacy : QString();
 }
 
+const QString firefoxId = QStringLiteral("org.mozilla.firefox");
+
+// Firefox's profiles from its profiles.ini: the one an installation uses
+// (or the one marked Default=1) first, then the others in file order.
+QStringList firefoxProfiles(const QString& root)
+{
+    QStringList result;
+    const QString ini = root + QStringLiteral("/profiles.ini");
+    if (!QFileInfo::exists(ini))
+        return result;
+    QSettings settings(ini, QSettings::IniFormat);
+    QStringList preferred, others;
+    QSet<QString> inUse;
+    for (const QString& group : settings.childGroups()) {
+        if (group.startsWith(QStringLiteral("Install")))
+            inUse.insert(settings.value(group + QStringLiteral("/Default")).toString());
+    }
+    for (const QString& group : settings.childGroups()) {
+        if (!group.startsWith(QStringLiteral("Profile")))
+            continue;
+        const QString path = settings.value(group + QStringLiteral("/Path")).toString();
+        if (path.isEmpty())
+            continue;
+        const bool relative = settings.value(group + QStringLiteral("/IsRelative"), 1).toInt() != 0;
+        const QString full = relative ? root + QLatin1Char('/') + path : path;
+        if (inUse.contains(path) || settings.value(group + QStringLiteral("/Default")).toInt() == 1)
+            preferred << full;
+        else
+            others << full;
+    }
+    return preferred + others;
+}
+
 bool readable(const QString& path)
 {
     const QFileInfo info(path);
@@ -95,6 +132,8 @@ public:
         const QString expectedHead = QStringLiteral("tell application id \"%1\"\n").arg(bundleIdentifier);
         if (!source.startsWith(expectedHead) || !source.contains(QStringLiteral("return {titleList, urlList}")))
             return Outcome::notCompiled();
+        if (bundleIdentifier == firefoxId)
+            return firefox();
         const QString rootPath = profileRoot(bundleIdentifier);
         if (rootPath.isEmpty())
             return Outcome::notCompiled(); // no Linux build of this browser
@@ -140,6 +179,54 @@ public:
     }
 
 private:
+    static Outcome firefox()
+    {
+        QVariantList titles, urls;
+        const QString root = QDir::homePath() + QStringLiteral("/.mozilla/firefox");
+        if (!QFileInfo::exists(root))
+            return Outcome::success(QVariantList { titles, urls });
+        if (!readable(root))
+            return refused(root);
+        QStringList problems;
+        for (const QString& profile : firefoxProfiles(root)) {
+            const QString path = profile + QStringLiteral("/sessionstore-backups/recovery.jsonlz4");
+            const QFileInfo info(path);
+            if (!info.exists())
+                continue; // written some seconds after Firefox starts
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                if (!info.isReadable())
+                    return refused(path);
+                problems << QCoreApplication::translate("Kelvaro", "Could not open %1: %2").arg(path, file.errorString());
+                continue;
+            }
+            // The compressed file is far smaller than what it holds.
+            if (file.size() > FirefoxSession::maxDecompressedSize) {
+                Log::write(QStringLiteral("Kelvaro: Firefox session file too large, skipped: %1").arg(path));
+                problems << QCoreApplication::translate("Kelvaro", "The Firefox session file %1 is too large to read.").arg(path);
+                continue;
+            }
+            QString why;
+            const auto windows = FirefoxSession::read(file.readAll(), &why);
+            if (!windows) {
+                Log::write(QStringLiteral("Kelvaro: could not read Firefox session file %1: %2").arg(path, why));
+                // The reason stays in English: it describes the file's bytes.
+                problems << QCoreApplication::translate("Kelvaro", "Could not read the Firefox session file %1: %2.").arg(path, why);
+                continue;
+            }
+            for (const SnssWindow& w : *windows) {
+                for (const SnssTab& t : w.tabs) {
+                    titles.append(t.title);
+                    urls.append(t.url);
+                }
+            }
+        }
+        // A damaged file is reported when it left nothing to show.
+        if (titles.isEmpty() && !problems.isEmpty())
+            return Outcome::error(std::nullopt, problems.first());
+        return Outcome::success(QVariantList { titles, urls });
+    }
+
     static Outcome refused(const QString& path)
     {
         Log::write(QStringLiteral("Kelvaro: no permission to read %1").arg(path));

@@ -1,0 +1,308 @@
+#include "settings/LauncherSettingsView.h"
+
+#include "core/AppSettings.h"
+#include "core/SymbolIcons.h"
+#include "input/KeyTapSuspension.h"
+#include "settings/IconViews.h"
+#include "settings/KeyBindingSection.h"
+#include "settings/LauncherAppList.h"
+#include "settings/PasswordsSettingsView.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace {
+AppSettings& settings() { return AppSettings::shared(); }
+const QString groupSymbol = QStringLiteral("square.grid.2x2.fill");
+
+std::optional<QString> combination(const LauncherGroup& group)
+{
+    if (!group.hotkey)
+        return std::nullopt;
+    return group.hotkey->displayString();
+}
+}
+
+LauncherSettingsView::LauncherSettingsView(std::optional<QUuid> selection, QWidget* parent)
+    : QWidget(parent)
+    , m_selectedGroupID(selection)
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+    auto* body = new QWidget(scroll);
+    m_column = new QVBoxLayout(body);
+    m_column->setContentsMargins(20, 16, 20, 16);
+    m_column->setSpacing(16);
+    // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
+    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Launchers & Apps").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
+    section->setObjectName(QStringLiteral("launchers"));
+    m_groupsColumn = new QVBoxLayout(section);
+    m_groupsColumn->setSpacing(12);
+    m_column->addWidget(section);
+    m_column->addStretch(1);
+    scroll->setWidget(body);
+
+    // The list follows the store; the key-binding section stays while its
+    // group stays selected, so a recording in progress is never torn down.
+    connect(&settings(), &AppSettings::launcherGroupsChanged, this, &LauncherSettingsView::rebuild);
+    for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
+                         &AppSettings::passwordHotkeyChanged, &AppSettings::capturedTabsHotkeyChanged }) {
+        connect(&settings(), signal, this, [this] {
+            if (m_keyBinding)
+                m_keyBinding->refresh();
+        });
+    }
+    rebuild();
+}
+
+void LauncherSettingsView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_selectedGroupID) {
+        const QList<LauncherGroup> groups = settings().launcherGroups();
+        if (!groups.isEmpty())
+            setSelection(groups.first().id);
+    }
+}
+
+std::optional<LauncherGroup> LauncherSettingsView::selectedGroup() const
+{
+    const QList<LauncherGroup> groups = settings().launcherGroups();
+    for (const LauncherGroup& g : groups)
+        if (m_selectedGroupID && g.id == *m_selectedGroupID)
+            return g;
+    if (groups.isEmpty())
+        return std::nullopt;
+    return groups.first();
+}
+
+std::optional<QIcon> LauncherSettingsView::menuIcon(const LauncherGroup& group)
+{
+    for (const QString& id : group.bundleIdentifiers) {
+        if (const auto icon = AppIcons::appIcon(id))
+            return icon;
+    }
+    return std::nullopt;
+}
+
+void LauncherSettingsView::setSelection(std::optional<QUuid> id)
+{
+    m_selectedGroupID = id;
+    rebuild();
+    Q_EMIT selectionChanged(id);
+}
+
+void LauncherSettingsView::addGroup()
+{
+    const QUuid id = settings().addLauncherGroup(QCoreApplication::translate("Kelvaro", "New Launcher"));
+    setSelection(id);
+}
+
+void LauncherSettingsView::selectGroup(const QUuid& id)
+{
+    if (m_menu)
+        m_menu->close();
+    setSelection(id);
+}
+
+void LauncherSettingsView::deleteGroup()
+{
+    const auto group = selectedGroup();
+    if (!group)
+        return;
+    settings().removeLauncherGroup(*group);
+    const QList<LauncherGroup> rest = settings().launcherGroups();
+    setSelection(rest.isEmpty() ? std::nullopt : std::optional<QUuid>(rest.first().id));
+}
+
+void LauncherSettingsView::applyRename(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    auto group = selectedGroup();
+    if (trimmed.isEmpty() || !group)
+        return;
+    group->name = trimmed;
+    settings().updateLauncherGroup(*group);
+}
+
+void LauncherSettingsView::renameGroup()
+{
+    const auto group = selectedGroup();
+    if (!group)
+        return;
+    QPointer<QInputDialog> dialog = new QInputDialog(this);
+    dialog->setObjectName(QStringLiteral("rename-launcher"));
+    dialog->setWindowTitle(QCoreApplication::translate("Kelvaro", "Rename Launcher"));
+    dialog->setLabelText(QCoreApplication::translate("Kelvaro", "Rename Launcher"));
+    dialog->setOkButtonText(QCoreApplication::translate("Kelvaro", "Rename"));
+    dialog->setCancelButtonText(QCoreApplication::translate("Kelvaro", "Cancel"));
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setTextValue(group->name);
+    if (auto* field = dialog->findChild<QLineEdit*>())
+        field->setMinimumWidth(220);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // No global hotkey may fire while the name is typed: the key tap is off
+    // from here until the dialog closes, however it closes.
+    auto resume = std::make_shared<KeyTapSuspension::Resume>(KeyTapSuspension::begin());
+    const auto resumeOnce = [resume] {
+        if (*resume)
+            (*resume)();
+        *resume = nullptr;
+    };
+    // A page closed with the dialog up takes the dialog along: the tap comes back then too.
+    connect(dialog, &QObject::destroyed, resumeOnce);
+    connect(dialog, &QDialog::finished, this, [this, dialog, resumeOnce](int result) {
+        resumeOnce();
+        if (result == QDialog::Accepted && dialog)
+            applyRename(dialog->textValue());
+    });
+    dialog->open();
+}
+
+void LauncherSettingsView::rebuildKeyBinding()
+{
+    const auto group = selectedGroup();
+    const std::optional<QUuid> id = group ? std::optional<QUuid>(group->id) : std::nullopt;
+    if (m_hasKeyBinding && id == m_keyBindingGroup) {
+        if (m_keyBinding)
+            m_keyBinding->refresh();
+        return;
+    }
+    if (m_keyBinding) {
+        m_keyBinding->hide();
+        m_keyBinding->deleteLater();
+        m_keyBinding = nullptr;
+    }
+    m_hasKeyBinding = true;
+    m_keyBindingGroup = id;
+    if (!id)
+        return;
+    const QUuid groupId = *id;
+    m_keyBinding = new KeyBindingSection(
+        settings().binding(groupId), settings().holdBinding(groupId),
+        QCoreApplication::translate("Kelvaro", "Opens this launcher."),
+        [groupId]() -> std::optional<QString> {
+            for (const LauncherGroup& g : AppSettings::shared().launcherGroups())
+                if (g.id == groupId)
+                    return AppSettings::shared().warning(g);
+            return std::nullopt;
+        },
+        m_column->parentWidget());
+    m_column->insertWidget(0, m_keyBinding);
+    m_keyBinding->show();
+}
+
+void LauncherSettingsView::rebuild()
+{
+    if (m_menu)
+        m_menu->close();
+    rebuildKeyBinding();
+    if (m_content) {
+        m_content->hide();
+        m_content->deleteLater();
+    }
+    m_groupButton = nullptr;
+    m_appList = nullptr;
+    auto* content = new QWidget;
+    m_content = content;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    const auto selected = selectedGroup();
+    if (!selected) {
+        auto* none = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "No launchers yet"), content);
+        row->addWidget(none);
+        row->addStretch(1);
+    } else {
+        m_groupButton = new AccountPopupButton(content);
+        m_groupButton->setObjectName(QStringLiteral("launcher-popup"));
+        m_groupButton->setAccount(groupSymbol, selected->name, combination(*selected));
+        connect(m_groupButton, &QAbstractButton::clicked, this, &LauncherSettingsView::toggleGroupMenu);
+        row->addWidget(m_groupButton, 1);
+    }
+    auto* add = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Launcher"), content);
+    add->setObjectName(QStringLiteral("add-launcher"));
+    connect(add, &QPushButton::clicked, this, &LauncherSettingsView::addGroup);
+    row->addWidget(add);
+    if (selected) {
+        auto* rename = new QToolButton(content);
+        rename->setIcon(SymbolIcons::icon(QStringLiteral("pencil")));
+        rename->setToolTip(QCoreApplication::translate("Kelvaro", "Rename this launcher"));
+        rename->setAccessibleName(QCoreApplication::translate("Kelvaro", "Rename this launcher"));
+        rename->setObjectName(QStringLiteral("rename-launcher"));
+        connect(rename, &QToolButton::clicked, this, &LauncherSettingsView::renameGroup);
+        row->addWidget(rename);
+        auto* remove = new QToolButton(content);
+        remove->setIcon(SymbolIcons::icon(QStringLiteral("trash")));
+        remove->setToolTip(QCoreApplication::translate("Kelvaro", "Delete this launcher"));
+        remove->setAccessibleName(QCoreApplication::translate("Kelvaro", "Delete this launcher"));
+        remove->setObjectName(QStringLiteral("delete-launcher"));
+        connect(remove, &QToolButton::clicked, this, &LauncherSettingsView::deleteGroup);
+        row->addWidget(remove);
+    }
+    column->addLayout(row);
+    if (selected) {
+        m_appList = new LauncherAppList(*selected, content);
+        column->addWidget(m_appList);
+    }
+    m_groupsColumn->insertWidget(0, content);
+    content->show();
+}
+
+void LauncherSettingsView::toggleGroupMenu()
+{
+    if (m_menu) {
+        m_menu->close();
+        return;
+    }
+    auto* menu = new QFrame(this, Qt::Popup);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setFrameShape(QFrame::StyledPanel);
+    menu->setObjectName(QStringLiteral("launcher-menu"));
+    menu->setAccessibleName(QCoreApplication::translate("Kelvaro", "Launchers"));
+    menu->setMinimumWidth(std::max(240, m_groupButton ? m_groupButton->width() : 0));
+    auto* column = new QVBoxLayout(menu);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(2);
+    auto* head = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "Launchers").toUpper(), menu);
+    QFont f = head->font();
+    f.setBold(true);
+    head->setFont(f);
+    head->setContentsMargins(10, 8, 10, 4);
+    column->addWidget(head);
+    const auto selected = selectedGroup();
+    for (const LauncherGroup& g : settings().launcherGroups()) {
+        auto* row = new IconMenuRow(g.name, combination(g), menuIcon(g), groupSymbol, selected && selected->id == g.id, menu);
+        const QUuid id = g.id;
+        connect(row, &QAbstractButton::clicked, this, [this, id] { selectGroup(id); });
+        column->addWidget(row);
+    }
+    m_menu = menu;
+    if (m_groupButton) {
+        m_groupButton->setOpen(true);
+        QPointer<AccountPopupButton> button = m_groupButton;
+        connect(menu, &QObject::destroyed, this, [button] {
+            if (button)
+                button->setOpen(false);
+        });
+        menu->move(m_groupButton->mapToGlobal(QPoint(0, m_groupButton->height() + 2)));
+    }
+    menu->show();
+}

@@ -1,0 +1,149 @@
+// The Launcher and Tabs pages against the simulated desktop and browsers:
+// the arrows at the ends of a group's list, identifiers of applications that
+// are not installed keeping their place through moves and removals, and a
+// tab capture that runs off the main thread and lands in the store, with the
+// page's message and the arrows of its tab list.
+
+#include "core/AppSettings.h"
+#include "platform/BrowserScripting.h"
+#include "platform/FaviconService.h"
+#include "platform/sim/SimBrowserScripting.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimFaviconService.h"
+#include "ring/CapturedTabStore.h"
+#include "settings/AccessibilityPermissionMonitor.h"
+#include "settings/CapturedTabsSettingsView.h"
+#include "settings/IconViews.h"
+#include "settings/LauncherAppList.h"
+#include "settings/LauncherSettingsView.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+class Pages : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        desktop = SimDesktop::install();
+        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
+        BrowserScripting::setShared(browsers);
+        FaviconService::setShared(std::make_shared<SimFaviconService>());
+        AppSettings::shared().setLanguage(AppLanguage::english);
+    }
+    void TearDown() override
+    {
+        BrowserScripting::setShared(nullptr);
+        FaviconService::setShared(nullptr);
+        AccessibilityPermissionMonitor::setProbe({});
+    }
+    static QStringList stored(const QUuid& id)
+    {
+        for (const LauncherGroup& g : AppSettings::shared().launcherGroups())
+            if (g.id == id)
+                return g.bundleIdentifiers;
+        return {};
+    }
+    static QList<bool> arrows(QWidget* row)
+    {
+        QList<bool> enabled;
+        for (auto* b : row->findChildren<RowActionButton*>())
+            enabled << b->isEnabled();
+        return enabled.mid(0, 2); // up, down
+    }
+
+    TestSupport::SimEnvironment env;
+    std::shared_ptr<SimDesktop> desktop;
+    std::shared_ptr<SimBrowserScripting> browsers = std::make_shared<SimBrowserScripting>();
+};
+
+TEST_F(Pages, AppListArrowsStopAtTheEndsAndMissingAppsKeepTheirPlace)
+{
+    desktop->addApp(1, QStringLiteral("org.example.A"), QStringLiteral("A"));
+    desktop->addApp(2, QStringLiteral("org.example.B"), QStringLiteral("B"));
+    desktop->addApp(3, QStringLiteral("org.example.C"), QStringLiteral("C"));
+    desktop->apps.clear(); // installed, not running
+    AppSettings& s = AppSettings::shared();
+    const QUuid id = s.addLauncherGroup(QStringLiteral("Edit"));
+    LauncherGroup g = s.launcherGroups().last();
+    g.bundleIdentifiers = { QStringLiteral("org.example.A"), QStringLiteral("org.example.B"), QStringLiteral("org.example.C") };
+    s.updateLauncherGroup(g);
+
+    LauncherSettingsView page(id);
+    page.resize(520, 600);
+    page.show();
+    ASSERT_TRUE(page.appList());
+    auto rows = page.appList()->rows();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(arrows(rows[0]), (QList<bool> { false, true }));
+    EXPECT_EQ(arrows(rows[2]), (QList<bool> { true, false }));
+    EXPECT_EQ(page.appList()->countLabel()->text(), QStringLiteral("3 apps"));
+    // The operations ignore the ends too.
+    page.appList()->move(0, -1);
+    page.appList()->move(2, 1);
+    EXPECT_EQ(stored(id), g.bundleIdentifiers);
+    page.appList()->move(1, -1);
+    EXPECT_EQ(stored(id), (QStringList { QStringLiteral("org.example.B"), QStringLiteral("org.example.A"), QStringLiteral("org.example.C") }));
+
+    // A, X, B with X not installed: shown as A, B; moving B up exchanges it with A only.
+    const QStringList withMissing { QStringLiteral("org.example.A"), QStringLiteral("org.gone.X"), QStringLiteral("org.example.B") };
+    EXPECT_EQ(LauncherAppList::moved(withMissing, { 0, 2 }, 1, -1),
+              (QStringList { QStringLiteral("org.example.B"), QStringLiteral("org.gone.X"), QStringLiteral("org.example.A") }));
+    EXPECT_EQ(LauncherAppList::removed(withMissing, { 0, 2 }, 1),
+              (QStringList { QStringLiteral("org.example.A"), QStringLiteral("org.gone.X") }));
+    EXPECT_FALSE(LauncherAppList::moved(withMissing, { 0, 2 }, 1, 1));
+    EXPECT_FALSE(LauncherAppList::removed(withMissing, { 0, 2 }, 2));
+    EXPECT_FALSE(LauncherAppList::added(withMissing, QStringLiteral("org.example.A"))); // never twice
+}
+
+TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
+{
+    desktop->addApp(20, QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    desktop->addApp(21, QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
+    browsers->setTabs(QStringLiteral("com.google.Chrome"), { QStringLiteral("One <b>bold</b>"), QStringLiteral("Two") },
+                      { QStringLiteral("https://www.one.example/a"), QStringLiteral("https://two.example/") });
+    browsers->setTabs(QStringLiteral("org.mozilla.firefox"), { QStringLiteral("Three") }, { QStringLiteral("https://three.example/") });
+
+    CapturedTabsSettingsView page;
+    page.resize(520, 600);
+    page.show();
+    int changes = 0;
+    QObject::connect(&page, &CapturedTabsSettingsView::storeChanged, [&] { ++changes; });
+    page.capture();
+    EXPECT_TRUE(page.isCapturing());
+    page.capture(); // a second one cannot start meanwhile
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(page.failed());
+    EXPECT_EQ(page.message(), QStringLiteral("Captured 3 tabs — 2 from Chrome, 1 from Firefox."));
+    ASSERT_EQ(CapturedTabStore::sessions().size(), 1);
+    EXPECT_EQ(CapturedTabStore::active()->tabs.size(), 3);
+
+    auto rows = page.rows();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(arrows(rows[0]), (QList<bool> { false, true }));
+    EXPECT_EQ(arrows(rows[2]), (QList<bool> { true, false }));
+    // Titles from a browser are shown as typed, never as markup.
+    bool plain = false;
+    for (QLabel* l : rows[0]->findChildren<QLabel*>())
+        plain |= l->text() == QStringLiteral("One <b>bold</b>") && l->textFormat() == Qt::PlainText;
+    EXPECT_TRUE(plain);
+    EXPECT_EQ(CapturedTabRow::hostText(QStringLiteral("https://www.one.example/a")), QStringLiteral("one.example"));
+
+    page.move(0, -1);
+    page.move(2, 1);
+    EXPECT_EQ(CapturedTabStore::active()->tabs[0].title, QStringLiteral("One <b>bold</b>"));
+    page.move(2, -1);
+    EXPECT_EQ(CapturedTabStore::active()->tabs[1].title, QStringLiteral("Three"));
+    page.remove(0);
+    EXPECT_EQ(CapturedTabStore::active()->tabs.size(), 2);
+
+    // A second capture keeps the first and says so.
+    page.capture();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
+    EXPECT_TRUE(page.message().endsWith(QStringLiteral(" 1 earlier capture kept.")));
+    EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
+}
+}
