@@ -57,7 +57,7 @@ QString settingsExplanation(HotkeyRole role)
     case HotkeyRole::passwords:
         return QCoreApplication::translate("Kelvaro", "Opens the ring of your saved passwords.");
     case HotkeyRole::capturedTabs:
-        return QCoreApplication::translate("Kelvaro", "Opens the tabs you captured from Chrome.");
+        return QCoreApplication::translate("Kelvaro", "Opens the tabs you captured from your browsers.");
     }
     return {};
 }
