@@ -13,7 +13,7 @@
 #include "settings/GeneralSettingsView.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
-#include "settings/KeyStrip.h"
+#include "editors/KeyStrip.h"
 #include "settings/PasswordsSettingsView.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
