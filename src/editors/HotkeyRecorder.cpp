@@ -4,6 +4,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/KeyModifiers.h"
 #include "platform/Scheduler.h"
+#include "editors/EditorChrome.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -245,11 +246,7 @@ void HotkeyRecorder::sync()
     const bool warn = m_session.rejectionMessage() || (!m_session.isRecording() && m_warning);
     m_message->setText(text.isEmpty() ? QString() : (warn ? QStringLiteral("⚠ ") : QString()) + text);
     QPalette pal = m_message->palette();
-    pal.setColor(QPalette::WindowText, warn ? QColor(230, 126, 34) : [this] {
-        QColor c = palette().color(QPalette::WindowText);
-        c.setAlphaF(0.62f);
-        return c;
-    }());
+    pal.setColor(QPalette::WindowText, warn ? QColor(230, 126, 34) : EditorChrome::secondaryColour(palette()));
     m_message->setPalette(pal);
     m_message->setVisible(!text.isEmpty());
     m_clear->setVisible(!m_session.isRecording() && m_binding.get() && (m_hovering || hasFocus()));

@@ -274,11 +274,15 @@ ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, Actions actions, Q
     row->addWidget(new ShortcutIconView(shortcut, 28, this));
     auto* texts = new QVBoxLayout;
     texts->setSpacing(1);
-    auto* name = new QLabel(shortcut.name, this);
+    // Names and texts may come from another application's menus: never markup.
+    auto* name = new QLabel(this);
+    name->setTextFormat(Qt::PlainText);
+    name->setText(shortcut.name);
     QFont nf = name->font();
     nf.setWeight(QFont::DemiBold);
     name->setFont(nf);
     auto* second = new SecondaryLabel(QString(), this);
+    second->setTextFormat(Qt::PlainText);
     second->setWordWrap(false);
     second->setText(second->fontMetrics().elidedText(subtitle(shortcut), Qt::ElideMiddle, 260));
     texts->addWidget(name);

@@ -15,6 +15,7 @@
 #include "settings/KeyBindingSection.h"
 #include "editors/KeyStrip.h"
 #include "settings/PasswordsSettingsView.h"
+#include "settings/ShortcutsSettingsView.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/LauncherApps.h"
@@ -386,6 +387,17 @@ void SettingsView::buildPage()
     case SettingsTab::switcher:
         m_page = new SwitcherSettingsView(m_pageHost);
         break;
+    case SettingsTab::controller: {
+        auto* page = new ShortcutsSettingsView(controllerApp, m_pageHost);
+        connect(page, &ShortcutsSettingsView::previewChanged, this,
+                [this](const std::optional<AppShortcut>& app, const QList<AppShortcut>& shortcuts) {
+                    controllerApp = app;
+                    controllerShortcuts = shortcuts;
+                    updatePreview();
+                });
+        m_page = page;
+        break;
+    }
     case SettingsTab::passwords: {
         auto* page = new PasswordsSettingsView(m_pageHost);
         connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {
