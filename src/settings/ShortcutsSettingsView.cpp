@@ -348,6 +348,17 @@ void ShortcutsSettingsView::deleteShortcut(const AppShortcut& shortcut)
 
 void ShortcutsSettingsView::move(const AppShortcut& shortcut, int offset)
 {
+    // Only among the shown shortcuts: never past the ends, never onto the
+    // application's own entry.
+    const QList<AppShortcut> shown = storage().getShortcuts(shortcut.bundleIdentifier);
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i].id == shortcut.id)
+            at = i;
+    }
+    const qsizetype target = at + offset;
+    if (at < 0 || target < 0 || target >= shown.size() || isAppEntry(shown[target]))
+        return;
     if (!storage().moveShortcut(shortcut, offset))
         return;
     loadSavedShortcuts();
