@@ -162,7 +162,6 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
-    root->setSizeConstraint(QLayout::SetFixedSize);
 
     // Header: the application, and what the sheet does.
     auto* header = new QHBoxLayout;
