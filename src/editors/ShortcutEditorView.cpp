@@ -225,8 +225,19 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     segments->setSpacing(0);
     m_kinds = new QButtonGroup(this);
     m_kinds->setExclusive(true);
-    for (ShortcutAction a : all()) {
+    const QList<ShortcutAction> kindList = all();
+    for (ShortcutAction a : kindList) {
         auto* b = new QPushButton(title(a), kinds);
+        // A segmented control: the chosen kind in the accent colour, rounded outer ends.
+        const QString left = a == kindList.first() ? QStringLiteral("6px") : QStringLiteral("0px");
+        const QString right = a == kindList.last() ? QStringLiteral("6px") : QStringLiteral("0px");
+        b->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(mid); background: palette(button);"
+                                        " padding: 4px 10px; border-top-left-radius: %1; border-bottom-left-radius: %1;"
+                                        " border-top-right-radius: %2; border-bottom-right-radius: %2; }"
+                                        "QPushButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+                                        " border-color: palette(highlight); }"
+                                        "QPushButton:focus { border-color: palette(highlight); }")
+                             .arg(left, right));
         b->setCheckable(true);
         b->setObjectName(QStringLiteral("kind-") + rawValue(a));
         b->setAccessibleName(title(a));
@@ -298,6 +309,7 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     root->addLayout(footer);
 
     m_kinds->button(int(m_action))->setChecked(true);
+    m_name->setFocus();
     refresh();
 }
 

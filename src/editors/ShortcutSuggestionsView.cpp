@@ -369,7 +369,8 @@ QCheckBox* ShortcutSuggestionsView::presetRow(const ShortcutPreset& preset, QWid
     line->setSpacing(10);
     // A menu item's title is another program's text: a check box shows it as it is.
     const QString name = preset.displayName(AppSettings::shared().resolvedLocale());
-    auto* box = new QCheckBox(name, row);
+    // "&" would mark a mnemonic and vanish: doubled, it shows as written.
+    auto* box = new QCheckBox(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), row);
     box->setIcon(SymbolIcons::icon(preset.icon, palette().color(QPalette::Highlight)));
     box->setIconSize(QSize(18, 18));
     box->setAccessibleName(name);

@@ -14,6 +14,7 @@
 #include "support/TestSupport.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -237,6 +238,7 @@ TEST_F(Editors, SuggestionsFilterMenuPresetsByCombinationAndTickOnlyOnImport)
     QList<ShortcutPreset> menus { preset("menu.again", KeyN, Cmd, true) };
     for (int i = 0; i < 20; ++i)
         menus << preset(QStringLiteral("menu.%1").arg(i), std::uint16_t(i), Cmd | Shift, true);
+    menus[1].name = QStringLiteral("<b>Save</b> & Close"); // another program's text, shown as written
     std::function<void()> pendingAuto;
     MenuShortcutScanner::Completion pendingImport;
     ShortcutSuggestionsView::setScanBackend({
@@ -260,6 +262,9 @@ TEST_F(Editors, SuggestionsFilterMenuPresetsByCombinationAndTickOnlyOnImport)
     EXPECT_EQ(sheet.allPresets().size(), 22) << "the menus' Ctrl+N is the built-in New";
     EXPECT_FALSE(sheet.isNewCombination(menus.first()));
     EXPECT_EQ(sheet.selectedPresets().size(), 2) << "the automatic scan ticks nothing";
+    ASSERT_EQ(sheet.rows().size(), 2 + 20) << "only new combinations are listed under the menus";
+    EXPECT_EQ(sheet.rows()[2]->text(), QStringLiteral("<b>Save</b> && Close"));
+    EXPECT_EQ(sheet.rows()[2]->accessibleName(), QStringLiteral("<b>Save</b> & Close"));
 
     // An import ticks the first 16 new combinations, never the repeated one.
     sheet.importFromMenus();
@@ -279,7 +284,7 @@ TEST_F(Editors, SuggestionsFilterMenuPresetsByCombinationAndTickOnlyOnImport)
     ASSERT_EQ(added.size(), 18);
     EXPECT_EQ(added[0].name, QStringLiteral("new"));
     EXPECT_EQ(added[0].shortcut, QStringLiteral("⌘N"));
-    EXPECT_EQ(added[2].name, QStringLiteral("menu.0"));
+    EXPECT_EQ(added[2].name, QStringLiteral("<b>Save</b> & Close"));
     EXPECT_EQ(added[2].bundleIdentifier, app.bundleIdentifier);
 
     // The catalogue's suggestions leave out what the application has already.
@@ -341,7 +346,7 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
     ShortcutStorage& store = ShortcutStorage::shared();
     store.addShortcut(app);
     QList<AppShortcut> items;
-    for (const char* name : { "One", "Two", "Three" }) {
+    for (const char* name : { "One", "Two", "<i>Three</i> & more" }) {
         items << AppShortcut(QString::fromLatin1(name), QStringLiteral("star"), QStringLiteral("⌘") + QString::fromLatin1(name).left(1),
                              app.bundleIdentifier);
         store.addShortcut(items.last());
@@ -372,9 +377,14 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
             out << s.name;
         return out;
     };
-    EXPECT_EQ(order(), (QStringList { "One", "Two", "Three" }));
+    EXPECT_EQ(order(), (QStringList { "One", "Two", "<i>Three</i> & more" }));
     page.move(items[0], 1);
-    EXPECT_EQ(order(), (QStringList { "Two", "One", "Three" }));
+    EXPECT_EQ(order(), (QStringList { "Two", "One", "<i>Three</i> & more" }));
+    // A name from another program is shown as it is written, never as markup.
+    const QList<QLabel*> labels = page.rows().last()->findChildren<QLabel*>();
+    const auto named = std::find_if(labels.begin(), labels.end(), [](QLabel* l) { return l->text().startsWith(QStringLiteral("<i>")); });
+    ASSERT_NE(named, labels.end());
+    EXPECT_EQ((*named)->textFormat(), Qt::PlainText);
     EXPECT_EQ(previewItems.first().name, QStringLiteral("Two")) << "the preview follows";
 
     // Deleting one, then the application: the store follows at once.
