@@ -23,8 +23,9 @@ bool endsWithImageEnd(const QByteArray& bytes)
     return bytes.endsWith(end);
 }
 
-// The picture in `bytes` when it is a whole PNG within the limits.
-QImage decode(const QByteArray& bytes, std::optional<SymbolLibrary::ImportError>* error)
+}
+
+QImage SymbolLibrary::decodePicture(const QByteArray& bytes, std::optional<ImportError>* error)
 {
     auto fail = [&](SymbolLibrary::ImportError e) {
         if (error)
@@ -48,7 +49,6 @@ QImage decode(const QByteArray& bytes, std::optional<SymbolLibrary::ImportError>
     if (image.isNull())
         return fail(SymbolLibrary::ImportError::unreadable);
     return image;
-}
 }
 
 const QStringList& SymbolLibrary::all()
@@ -141,7 +141,7 @@ SymbolLibrary::ImportResult SymbolLibrary::importCustomIcon(const QString& path)
     if (bytes.size() > maxFileBytes)
         return fail(ImportError::tooLarge);
     std::optional<ImportError> decodeError;
-    if (decode(bytes, &decodeError).isNull())
+    if (decodePicture(bytes, &decodeError).isNull())
         return fail(decodeError.value_or(ImportError::unreadable));
 
     const QString folder = CustomIcons::folderPath();

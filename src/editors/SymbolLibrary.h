@@ -41,6 +41,10 @@ public:
     // failed import leaves nothing behind. Main thread (the decoder check is quick).
     static ImportResult importCustomIcon(const QString& path);
     static QString message(ImportError error, const QString& detail = QString());
+    // The picture in `bytes` when they are a whole PNG within the pixel
+    // limit, decoded with a bounded allocation; a null image (and the
+    // reason in *error) otherwise.
+    static QImage decodePicture(const QByteArray& bytes, std::optional<ImportError>* error = nullptr);
 
     // A stored custom icon's picture, decoded with the same limits (a null
     // image when the file is missing, too large or not a picture).
