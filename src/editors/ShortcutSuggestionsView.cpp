@@ -277,8 +277,11 @@ void ShortcutSuggestionsView::autoScanIfRunning()
     QPointer<ShortcutSuggestionsView> self(this);
     runInBackground([self, number, bundle] {
         const MenuShortcutScanner::ScanResult result = scanNow(bundle);
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return; // the program is ending
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
+            app,
             [self, number, bundle, result] {
                 if (self)
                     self->deliverScanResult(number, bundle, result, false);
