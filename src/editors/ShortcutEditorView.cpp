@@ -262,6 +262,8 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
                                         [this](std::optional<Hotkey> h) { setHotkey(h); },
                                     },
                                     QCoreApplication::translate("Kelvaro", "Press Shortcut"), m_payload);
+    // Told apart from the settings page's own recorder behind the sheet.
+    m_recorder->setAccessibleName(QCoreApplication::translate("Kelvaro", "Keystroke to send"));
     m_payload->addWidget(m_recorder);
     m_snippet = new QPlainTextEdit(m_payload);
     m_snippet->setObjectName(QStringLiteral("shortcut-text"));

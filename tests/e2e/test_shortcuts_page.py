@@ -6,7 +6,8 @@ editor's menus over the accessibility bus; everything is unticked, one menu
 shortcut found by that scan (Find and Replace, Ctrl+R) is ticked and added.
 The item is then in the defaults under mousepad's identifier, the shortcut
 ring over mousepad shows it, and choosing it opens mousepad's own Find and
-Replace dialog. The page, the shortcut editor, the icon picker and the
+Replace dialog. A keystroke item recorded in the shortcut editor (Ctrl+P)
+is stored too. The page, the shortcut editor, the icon picker and the
 suggestions sheet are kept as screenshots in light and dark appearance."""
 import base64
 import json
@@ -68,6 +69,11 @@ def elements(app, *names):
         if e.get("kind") == "element":
             found.append(e)
     return found
+
+
+def stored_launcher_hotkey():
+    with open(defaults_path()) as f:
+        return json.load(f)["values"].get("launcherHotkey")
 
 
 def press(app, name):
@@ -154,11 +160,12 @@ def journey(app, editor_window):
     if not found:
         return
     # The scan added rows: the first press ticks them all, the second clears every tick.
-    k.check(press(app, "Select All") and press(app, "Deselect All"), "Select All, then Deselect All is pressed")
+    k.check(press(app, "Select All") and k.wait_until(lambda: press(app, "Deselect All"), timeout=5, interval=0.3),
+            "Select All, then Deselect All is pressed")
     time.sleep(0.3)
     k.check(press(app, found[0]["name"]), "the menu shortcut is ticked")
     time.sleep(0.3)
-    k.check(press(app, "Add 1 Shortcut"), "Add 1 Shortcut is pressed")
+    k.check(k.wait_until(lambda: press(app, "Add 1 Shortcut"), timeout=5, interval=0.3), "Add 1 Shortcut is pressed")
     k.check(k.wait_until(lambda: not by_title("Suggested shortcuts for"), timeout=5), "the sheet closes")
 
     items = k.wait_until(lambda: stored_shortcuts().get(EDITOR), timeout=5) or []
@@ -191,12 +198,41 @@ def journey(app, editor_window):
         k.run("wmctrl", "-i", "-c", hex(dialog))
 
 
+def focus(app, name):
+    return k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), "--focus", name, timeout=20).returncode == 0
+
+
+def add_recorded(app):
+    """A keystroke item made by hand: the recorder inside the editor takes Ctrl+P."""
+    k.check(press(app, "Add Shortcut"), "Add Shortcut is pressed again")
+    editor = k.wait_until(lambda: by_title("New Shortcut"), timeout=5)
+    if not editor:
+        return
+    time.sleep(0.4)
+    k.check(focus(app, "Keystroke to send"), "the recorder takes the focus")
+    k.key("space")
+    time.sleep(0.3)
+    k.key("ctrl+p")
+    time.sleep(0.3)
+    k.check(focus(app, "Name"), "the name field takes the focus")
+    k.type_text("Print")
+    shot(editor, "shortcut-editor-recorded-dark")
+    k.key("Return")
+    k.check(k.wait_until(lambda: not by_title("New Shortcut"), timeout=3), "Return adds the item and closes the editor")
+    items = k.wait_until(lambda: [i for i in stored_shortcuts().get(EDITOR, []) if i.get("name") == "Print"], timeout=5)
+    k.check(items and items[0]["shortcut"] == "⌘P" and items[0]["icon"] == "command",
+            "the recorded Ctrl+P is stored with the keystroke icon: %r" % items)
+
+
 def dark_shots(app):
     window = open_settings()
     if not window:
         return
     shot(window, "shortcuts-page-dark")
     editor_and_picker(app, "dark")
+    add_recorded(app)
+    shot(window, "shortcuts-page-two-items-dark")
+    k.check(stored_launcher_hotkey() is None, "the ring's own hotkey is untouched by the editor's recording")
     k.check(press(app, "Suggest"), "Suggest is pressed")
     sheet = k.wait_until(lambda: by_title("Suggested shortcuts for"), timeout=5)
     k.check(sheet, "the suggestions sheet opens from Suggest")
