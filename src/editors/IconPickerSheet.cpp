@@ -165,6 +165,13 @@ void IconPickerSheet::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_search->setFocus();
+    // The icon it opened with is in view, once the grid is laid out.
+    QTimer::singleShot(0, this, [this] {
+        for (IconCell* cell : std::as_const(m_cells)) {
+            if (cell->isSelected() && !cell->isHidden())
+                m_scroll->ensureWidgetVisible(cell, 0, 16);
+        }
+    });
 }
 
 void IconPickerSheet::setSearchText(const QString& text) { m_search->setText(text); }
