@@ -7,7 +7,8 @@ shortcut found by that scan (Find and Replace, Ctrl+R) is ticked and added.
 The item is then in the defaults under mousepad's identifier, the shortcut
 ring over mousepad shows it, and choosing it opens mousepad's own Find and
 Replace dialog. A keystroke item recorded in the shortcut editor (Ctrl+P)
-is stored too. The page, the shortcut editor, the icon picker and the
+is stored too. A picture of 5000 x 5000 pixels chosen in the icon picker's
+file chooser is refused with an alert, a small PNG is imported. The page, the shortcut editor, the icon picker and the
 suggestions sheet are kept as screenshots in light and dark appearance."""
 import base64
 import json
@@ -224,7 +225,51 @@ def add_recorded(app):
             "the recorded Ctrl+P is stored with the keystroke icon: %r" % items)
 
 
-def dark_shots(app):
+def choose_file(app, path):
+    """Upload PNG… in the open icon picker, then the file typed into the chooser."""
+    k.check(press(app, "Upload PNG…"), "Upload PNG… is pressed")
+    chooser = k.wait_until(lambda: by_title("Upload PNG"), timeout=5)
+    k.check(chooser, "the file chooser opens")
+    time.sleep(0.6)
+    k.type_text(path)
+    k.key("Return")
+    return chooser
+
+
+def import_icon(app, session):
+    """A picture of 5000 x 5000 pixels is refused with a message and changes
+    nothing; a small PNG becomes the item's icon."""
+    big = os.path.join(session, "huge.png")
+    small = os.path.join(session, "logo.png")
+    k.run("convert", "-size", "5000x5000", "xc:white", big, timeout=60)
+    k.run("convert", "-size", "64x64", "xc:orange", "-fill", "navy", "-draw", "circle 32,32 32,8", small, timeout=20)
+    folder = os.path.join(os.environ["XDG_DATA_HOME"], "Kelvaro", "CustomIcons")
+    k.check(press(app, "Add Shortcut"), "Add Shortcut is pressed for an icon of our own")
+    editor = k.wait_until(lambda: by_title("New Shortcut"), timeout=5)
+    if not editor or not press(app, "Choose an icon"):
+        k.check(False, "the icon picker opens for the import")
+        return
+    picker = k.wait_until(lambda: by_title("Choose an icon"), timeout=5)
+    choose_file(app, big)
+    alert = k.wait_until(lambda: by_title("Could not add icon"), timeout=5)
+    k.check(alert, "a picture larger than 1024 x 1024 gets the alert")
+    texts = [e.get("name") for e in elements(app) if "1024" in (e.get("name") or "")]
+    k.check(texts, "the alert says why: %r" % texts)
+    shot(alert, "icon-import-refused-dark")
+    k.check(not os.path.isdir(folder) or not os.listdir(folder), "nothing is stored for the refused picture")
+    k.key("Return")
+    k.wait_until(lambda: not by_title("Could not add icon"), timeout=3)
+    choose_file(app, small)
+    k.check(k.wait_until(lambda: not by_title("Choose an icon"), timeout=5), "the picker closes after the import")
+    stored = k.wait_until(lambda: os.path.isdir(folder) and os.listdir(folder), timeout=3) or []
+    k.check(len(stored) == 1 and re.match(r"custom_icon_[0-9A-F-]{36}\.png$", stored[0]),
+            "the picture is stored under a new custom icon name: %r" % stored)
+    shot(editor, "shortcut-editor-custom-icon-dark")
+    k.key("Escape")
+    k.wait_until(lambda: not by_title("New Shortcut"), timeout=3)
+
+
+def dark_shots(app, session):
     window = open_settings()
     if not window:
         return
@@ -232,6 +277,7 @@ def dark_shots(app):
     editor_and_picker(app, "dark")
     add_recorded(app)
     shot(window, "shortcuts-page-two-items-dark")
+    import_icon(app, session)
     k.check(stored_launcher_hotkey() is None, "the ring's own hotkey is untouched by the editor's recording")
     k.check(press(app, "Suggest"), "Suggest is pressed")
     sheet = k.wait_until(lambda: by_title("Suggested shortcuts for"), timeout=5)
@@ -263,7 +309,7 @@ def main():
         write_defaults("dark")
         app = k.Process([k.binary("kelvaro")], env=env)
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running again, dark")
-        dark_shots(app)
+        dark_shots(app, session)
     finally:
         if app:
             app.stop()
