@@ -234,10 +234,14 @@ void IconPickerSheet::chooseFile()
     chooser->setWindowModality(Qt::WindowModal);
     // Global hotkeys stay off while the chooser is open.
     auto resume = std::make_shared<KeyTapSuspension::Resume>(KeyTapSuspension::begin());
-    connect(chooser, &QDialog::finished, this, [resume] {
+    // On again when it is answered, and also when it goes away unanswered
+    // (the picker closing under it); a second call does nothing.
+    auto tapOn = [resume] {
         if (*resume)
             (*resume)();
-    });
+    };
+    connect(chooser, &QDialog::finished, this, tapOn);
+    connect(chooser, &QObject::destroyed, tapOn);
     connect(chooser, &QFileDialog::fileSelected, this, [this](const QString& path) {
         // Let the chooser close before the import closes this sheet or shows an alert.
         QTimer::singleShot(0, this, [this, path] { handleImport(path); });

@@ -254,15 +254,10 @@ void ShortcutsSettingsView::selectAppDirectly()
 void ShortcutsSettingsView::addApp(const AppShortcut& entry)
 {
     for (const AppShortcut& a : std::as_const(m_apps)) {
-        if (a.bundleIdentifier == entry.bundleIdentifier && a.shortcut.isEmpty()) {
-            // Registered already: just pick it.
-            for (const AppShortcut& r : registeredApps()) {
-                if (r.bundleIdentifier == entry.bundleIdentifier) {
-                    select(r);
-                    return;
-                }
-            }
-            select(std::nullopt);
+        // Registered already: just pick it. (A list holding only texts or
+        // links has no entry of its own yet, and gets one.)
+        if (a.bundleIdentifier == entry.bundleIdentifier && isAppEntry(a)) {
+            select(a);
             return;
         }
     }

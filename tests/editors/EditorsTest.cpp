@@ -395,4 +395,14 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
     page.removeSelectedApp();
     EXPECT_TRUE(store.getShortcuts(app.bundleIdentifier).isEmpty());
     EXPECT_FALSE(previewApp);
+
+    // A list that holds only a text (written by hand) is not yet a registered
+    // application: adding it registers it rather than selecting nothing.
+    const QString notes = QStringLiteral("org.example.Notes");
+    store.addShortcut(AppShortcut(QStringLiteral("Sign"), QStringLiteral("doc"), QString(), notes, QStringLiteral("Regards")));
+    page.loadSavedShortcuts();
+    page.addApp(ShortcutsSettingsView::appEntry(QStringLiteral("Notes"), notes));
+    ASSERT_TRUE(page.selectedApp());
+    EXPECT_EQ(page.selectedApp()->bundleIdentifier, notes);
+    EXPECT_EQ(page.shortcuts(*page.selectedApp()).size(), 1);
 }
