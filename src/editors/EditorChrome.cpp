@@ -6,6 +6,7 @@
 #include "platform/Workspace.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QPainter>
 
 namespace EditorChrome {
@@ -54,6 +55,42 @@ QFrame* divider(QWidget* parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     return line;
+}
+
+void paintIcon(QPainter& painter, const QRectF& rect, const QString& icon, const QColor& colour)
+{
+    if (!CustomIcons::isCustomIconName(icon)) {
+        SymbolIcons::paint(painter, rect, icon, colour);
+        return;
+    }
+    // A custom icon file never changes under its name (a new picture gets a
+    // new name), so what was read once is kept.
+    static QHash<QString, QImage> pictures;
+    auto it = pictures.find(icon);
+    if (it == pictures.end())
+        it = pictures.insert(icon, SymbolLibrary::loadCustomIcon(icon));
+    if (it->isNull()) {
+        const double d = std::min(rect.width(), rect.height()) * 0.8;
+        SymbolIcons::paint(painter, QRectF(rect.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), QStringLiteral("photo"),
+                           colour);
+        return;
+    }
+    const QSizeF s = QSizeF(it->size()).scaled(rect.size(), Qt::KeepAspectRatio);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(rect.center() - QPointF(s.width() / 2, s.height() / 2), s), *it);
+    painter.restore();
+}
+
+QPixmap iconPixmap(const QString& icon, int side, const QColor& colour, qreal devicePixelRatio)
+{
+    QPixmap pixmap(QSize(side, side) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintIcon(p, QRectF(0, 0, side, side), icon, colour);
+    return pixmap;
 }
 
 std::optional<QIcon> appIcon(const QString& bundleIdentifier)

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QFrame;
+class QPainter;
 
 namespace EditorChrome {
 // The window text at reduced strength.
@@ -23,6 +24,10 @@ QLabel* sectionTitle(const QString& text, QWidget* parent);
 QFrame* divider(QWidget* parent);
 // The icon of the installed application with this bundle identifier.
 std::optional<QIcon> appIcon(const QString& bundleIdentifier);
+// A record's icon: its custom picture fitted into `rect` (the "photo" symbol
+// while the picture cannot be read), or the symbol of that name in `colour`.
+void paintIcon(QPainter& painter, const QRectF& rect, const QString& icon, const QColor& colour);
+QPixmap iconPixmap(const QString& icon, int side, const QColor& colour, qreal devicePixelRatio = 1.0);
 }
 
 // A ring item's icon: a custom icon picture fitted into the square, or the

@@ -3,6 +3,7 @@
 #include "core/CustomIcons.h"
 #include "core/Hotkey.h"
 #include "core/SymbolIcons.h"
+#include "editors/EditorChrome.h"
 #include "platform/Workspace.h"
 
 #include <QApplication>
@@ -355,7 +356,7 @@ void IconMenuRow::paintEvent(QPaintEvent*)
     if (m_appIcon)
         m_appIcon->paint(&p, icon.toRect());
     else
-        SymbolIcons::paint(p, icon.adjusted(3, 3, -3, -3), m_systemImage.value_or(QStringLiteral("app.fill")),
+        EditorChrome::paintIcon(p, icon.adjusted(3, 3, -3, -3), m_systemImage.value_or(QStringLiteral("app.fill")),
                            m_systemImage ? accent : SecondaryLabel::colour(palette()));
     double right = width() - 10;
     if (m_selected)
