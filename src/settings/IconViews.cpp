@@ -3,6 +3,7 @@
 #include "core/CustomIcons.h"
 #include "core/Hotkey.h"
 #include "core/SymbolIcons.h"
+#include "editors/EditorChrome.h"
 #include "platform/Workspace.h"
 
 #include <QApplication>
@@ -274,11 +275,15 @@ ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, Actions actions, Q
     row->addWidget(new ShortcutIconView(shortcut, 28, this));
     auto* texts = new QVBoxLayout;
     texts->setSpacing(1);
-    auto* name = new QLabel(shortcut.name, this);
+    // Names and texts may come from another application's menus: never markup.
+    auto* name = new QLabel(this);
+    name->setTextFormat(Qt::PlainText);
+    name->setText(shortcut.name);
     QFont nf = name->font();
     nf.setWeight(QFont::DemiBold);
     name->setFont(nf);
     auto* second = new SecondaryLabel(QString(), this);
+    second->setTextFormat(Qt::PlainText);
     second->setWordWrap(false);
     second->setText(second->fontMetrics().elidedText(subtitle(shortcut), Qt::ElideMiddle, 260));
     texts->addWidget(name);
@@ -351,7 +356,7 @@ void IconMenuRow::paintEvent(QPaintEvent*)
     if (m_appIcon)
         m_appIcon->paint(&p, icon.toRect());
     else
-        SymbolIcons::paint(p, icon.adjusted(3, 3, -3, -3), m_systemImage.value_or(QStringLiteral("app.fill")),
+        EditorChrome::paintIcon(p, icon.adjusted(3, 3, -3, -3), m_systemImage.value_or(QStringLiteral("app.fill")),
                            m_systemImage ? accent : SecondaryLabel::colour(palette()));
     double right = width() - 10;
     if (m_selected)

@@ -8,7 +8,7 @@
 #include "core/AppSettings.h"
 #include "core/HotkeyRole.h"
 #include "settings/AccessibilityPermissionMonitor.h"
-#include "settings/HotkeyRecorder.h"
+#include "editors/HotkeyRecorder.h"
 
 #include <QGroupBox>
 #include <QWidget>

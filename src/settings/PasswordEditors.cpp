@@ -3,6 +3,8 @@
 #include "settings/PageParts.h"
 
 #include "core/SymbolIcons.h"
+#include "editors/EditorChrome.h"
+#include "editors/IconPickerSheet.h"
 #include "platform/Log.h"
 #include "platform/SecretText.h"
 #include "settings/IconViews.h"
@@ -13,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -49,42 +50,24 @@ SymbolPickerButton::SymbolPickerButton(QString symbol, int side, QWidget* parent
     setFixedSize(side, side);
     setToolTip(QCoreApplication::translate("Kelvaro", "Choose an icon"));
     setAccessibleName(QCoreApplication::translate("Kelvaro", "Choose an icon"));
-    setPopupMode(QToolButton::InstantPopup);
-    auto* menu = new QMenu(this);
-    for (const QString& name : catalogue()) {
-        QAction* action = menu->addAction(SymbolIcons::icon(name, palette().color(QPalette::Highlight)), QString());
-        action->setIconText(name);
-        action->setToolTip(name);
-        connect(action, &QAction::triggered, this, [this, name] {
-            setSymbol(name);
-            Q_EMIT symbolChosen(name);
+    connect(this, &QToolButton::clicked, this, [this] {
+        if (m_picker)
+            return;
+        auto* picker = new IconPickerSheet(m_symbol, this);
+        picker->setAttribute(Qt::WA_DeleteOnClose);
+        connect(picker, &IconPickerSheet::iconChosen, this, [this](const QString& icon) {
+            setSymbol(icon);
+            Q_EMIT symbolChosen(icon);
         });
-    }
-    setMenu(menu);
+        m_picker = picker;
+        picker->open();
+    });
 }
 
 void SymbolPickerButton::setSymbol(const QString& symbol)
 {
     m_symbol = symbol;
     update();
-}
-
-QStringList SymbolPickerButton::catalogue()
-{
-    static const QStringList names = [] {
-        QStringList wanted { QStringLiteral("key.fill"),   QStringLiteral("lock"),         QStringLiteral("lock.shield.fill"),
-                             QStringLiteral("envelope"),   QStringLiteral("person"),       QStringLiteral("person.crop.circle"),
-                             QStringLiteral("creditcard"), QStringLiteral("cart"),         QStringLiteral("globe"),
-                             QStringLiteral("star.fill"),  QStringLiteral("gearshape.fill"), QStringLiteral("paperplane.fill"),
-                             QStringLiteral("keyboard.fill") };
-        QStringList known;
-        for (const QString& n : wanted) {
-            if (SymbolIcons::contains(n))
-                known << n;
-        }
-        return known;
-    }();
-    return names;
 }
 
 void SymbolPickerButton::paintEvent(QPaintEvent*)
@@ -103,7 +86,7 @@ void SymbolPickerButton::paintEvent(QPaintEvent*)
     p.drawPath(path);
     const double glyph = width() >= 40 ? 22 : 16;
     const QRectF g(r.center().x() - glyph / 2, r.center().y() - glyph / 2, glyph, glyph);
-    SymbolIcons::paint(p, g, m_symbol, palette().color(QPalette::Highlight));
+    EditorChrome::paintIcon(p, g, m_symbol, palette().color(QPalette::Highlight));
 }
 
 // ---- Account editor ---------------------------------------------------------------------

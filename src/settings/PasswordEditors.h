@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QToolButton>
 #include <QUuid>
 
@@ -19,15 +20,16 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
-// A tile that shows a symbol and offers a small catalogue of symbols to pick from.
+// A tile that shows an icon (a symbol or an imported picture) and opens the
+// icon picker on it.
 class SymbolPickerButton : public QToolButton {
     Q_OBJECT
 public:
     SymbolPickerButton(QString symbol, int side, QWidget* parent = nullptr);
     QString symbol() const { return m_symbol; }
     void setSymbol(const QString& symbol);
-    // The symbols offered for accounts and passwords.
-    static QStringList catalogue();
+    // The picker while it is open.
+    QDialog* picker() const { return m_picker; }
 
 Q_SIGNALS:
     void symbolChosen(const QString& symbol);
@@ -37,6 +39,7 @@ protected:
 
 private:
     QString m_symbol;
+    QPointer<QDialog> m_picker;
 };
 
 class PasswordAccountEditorView : public QDialog {

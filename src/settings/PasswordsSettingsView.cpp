@@ -3,6 +3,7 @@
 #include "settings/PageParts.h"
 
 #include "core/SymbolIcons.h"
+#include "editors/EditorChrome.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/PasswordEditors.h"
@@ -75,7 +76,7 @@ void AccountPopupButton::paintEvent(QPaintEvent*)
     p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
     p.drawPath(shape);
     double x = r.left() + SettingsDropdownChrome::horizontalPadding;
-    SymbolIcons::paint(p, QRectF(x, r.center().y() - 9, 18, 18), m_icon.isEmpty() ? QStringLiteral("key.fill") : m_icon,
+    EditorChrome::paintIcon(p, QRectF(x, r.center().y() - 9, 18, 18), m_icon.isEmpty() ? QStringLiteral("key.fill") : m_icon,
                        accent);
     x += 18 + 8;
     const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
@@ -330,7 +331,7 @@ QWidget* PasswordsSettingsView::passwordRow(const PasswordEntry&, const Password
     line->setSpacing(10);
     auto* icon = new QLabel(row);
     icon->setFixedWidth(20);
-    icon->setPixmap(SymbolIcons::pixmap(variant.icon, 18, palette().color(QPalette::Highlight), devicePixelRatioF()));
+    icon->setPixmap(EditorChrome::iconPixmap(variant.icon, 18, palette().color(QPalette::Highlight), devicePixelRatioF()));
     line->addWidget(icon);
     auto* text = new QVBoxLayout;
     text->setSpacing(1);

@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "ring/CapturedTabStore.h"
 #include "ring/ShortcutSegmentView.h"
+#include "editors/KeyStrip.h"
 #include "ringkit/CentreAppIcon.h"
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingShapes.h"
@@ -14,9 +15,9 @@
 #include "settings/GeneralSettingsView.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
-#include "settings/KeyStrip.h"
 #include "settings/LauncherSettingsView.h"
 #include "settings/PasswordsSettingsView.h"
+#include "settings/ShortcutsSettingsView.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/LauncherApps.h"
@@ -388,6 +389,17 @@ void SettingsView::buildPage()
     case SettingsTab::switcher:
         m_page = new SwitcherSettingsView(m_pageHost);
         break;
+    case SettingsTab::controller: {
+        auto* page = new ShortcutsSettingsView(controllerApp, m_pageHost);
+        connect(page, &ShortcutsSettingsView::previewChanged, this,
+                [this](const std::optional<AppShortcut>& app, const QList<AppShortcut>& shortcuts) {
+                    controllerApp = app;
+                    controllerShortcuts = shortcuts;
+                    updatePreview();
+                });
+        m_page = page;
+        break;
+    }
     case SettingsTab::passwords: {
         auto* page = new PasswordsSettingsView(m_pageHost);
         connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {

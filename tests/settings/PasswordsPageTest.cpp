@@ -4,6 +4,7 @@
 // half-written, a late reveal that never overwrites typing, labels shown as
 // typed, and a deleted account that leaves no secret behind.
 
+#include "editors/IconPickerSheet.h"
 #include "platform/sim/MemorySecretStore.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimPresenceCheck.h"
@@ -227,8 +228,16 @@ TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWit
     type(editor->nameField(), QStringLiteral("   "));
     EXPECT_FALSE(editor->saveButton()->isEnabled());
     type(editor->nameField(), QStringLiteral("  Mail  "));
+    // The icon comes from the icon picker; only "Pick Icon" changes it.
+    editor->iconButton()->click();
+    auto* picker = qobject_cast<IconPickerSheet*>(editor->iconButton()->picker());
+    ASSERT_TRUE(picker);
+    picker->setDraft(QStringLiteral("envelope"));
+    picker->pick();
+    EXPECT_EQ(editor->iconButton()->symbol(), QStringLiteral("envelope"));
     editor->saveButton()->click();
     ASSERT_EQ(page.entries().size(), 1);
+    EXPECT_EQ(page.entries()[0].icon, QStringLiteral("envelope"));
     EXPECT_EQ(page.entries()[0].label, QStringLiteral("Mail"));
     EXPECT_EQ(page.entries()[0].account, QStringLiteral("Mail"));
     EXPECT_EQ(page.selectedEntryID(), page.entries()[0].id);

@@ -13,7 +13,7 @@
 
 #include "core/Hotkey.h"
 #include "input/KeyTapSuspension.h"
-#include "settings/KeyStrip.h"
+#include "editors/KeyStrip.h"
 
 #include <QObject>
 #include <QPointer>

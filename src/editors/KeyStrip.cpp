@@ -1,4 +1,4 @@
-#include "settings/KeyStrip.h"
+#include "editors/KeyStrip.h"
 
 #include "platform/DisplayPreferences.h"
 

@@ -1,10 +1,10 @@
-#include "settings/HotkeyRecorder.h"
+#include "editors/HotkeyRecorder.h"
 
 #include "core/HotkeyRecordingSession.h"
 #include "platform/KeyCodes.h"
 #include "platform/KeyModifiers.h"
 #include "platform/Scheduler.h"
-#include "settings/IconViews.h"
+#include "editors/EditorChrome.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -246,7 +246,7 @@ void HotkeyRecorder::sync()
     const bool warn = m_session.rejectionMessage() || (!m_session.isRecording() && m_warning);
     m_message->setText(text.isEmpty() ? QString() : (warn ? QStringLiteral("⚠ ") : QString()) + text);
     QPalette pal = m_message->palette();
-    pal.setColor(QPalette::WindowText, warn ? QColor(230, 126, 34) : SecondaryLabel::colour(palette()));
+    pal.setColor(QPalette::WindowText, warn ? QColor(230, 126, 34) : EditorChrome::secondaryColour(palette()));
     m_message->setPalette(pal);
     m_message->setVisible(!text.isEmpty());
     m_clear->setVisible(!m_session.isRecording() && m_binding.get() && (m_hovering || hasFocus()));

@@ -1,0 +1,567 @@
+#include "settings/ShortcutsSettingsView.h"
+
+#include "core/ShortcutStorage.h"
+#include "core/SymbolIcons.h"
+#include "editors/EditorChrome.h"
+#include "editors/ShortcutEditorView.h"
+#include "editors/ShortcutSuggestionsView.h"
+#include "platform/Workspace.h"
+#include "ring/ShortcutPresets.h"
+#include "settings/IconViews.h"
+#include "settings/KeyBindingSection.h"
+#include "switcher/LauncherApps.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+ShortcutStorage& storage() { return ShortcutStorage::shared(); }
+
+QPushButton* addShortcutButton(QWidget* parent)
+{
+    auto* b = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Shortcut"), parent);
+    b->setObjectName(QStringLiteral("add-shortcut"));
+    return b;
+}
+
+QPushButton* makeSuggestButton(QWidget* parent)
+{
+    auto* b = new QPushButton(SymbolIcons::icon(QStringLiteral("sparkles")), QCoreApplication::translate("Kelvaro", "Suggest"), parent);
+    b->setObjectName(QStringLiteral("suggest"));
+    return b;
+}
+}
+
+// ---- Application pop-up button ------------------------------------------------------------------
+
+AppPopupButton::AppPopupButton(QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setFixedHeight(ShortcutsSettingsView::rowControlHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setObjectName(QStringLiteral("app-popup"));
+}
+
+void AppPopupButton::setApp(std::optional<QIcon> icon, QString name)
+{
+    m_icon = std::move(icon);
+    setText(name);
+    setAccessibleName(name);
+    update();
+}
+
+void AppPopupButton::setOpen(bool open)
+{
+    m_open = open;
+    update();
+}
+
+QSize AppPopupButton::sizeHint() const { return { 240, ShortcutsSettingsView::rowControlHeight }; }
+
+void AppPopupButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    QPainterPath shape;
+    shape.addRoundedRect(r, 7, 7);
+    p.fillPath(shape, palette().color(QPalette::Base));
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor border = palette().color(QPalette::WindowText);
+    border.setAlphaF(0.16f);
+    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
+    p.drawPath(shape);
+    double x = r.left() + SettingsDropdownChrome::horizontalPadding;
+    const QRectF iconRect(x, r.center().y() - 9, 18, 18);
+    if (m_icon)
+        m_icon->paint(&p, iconRect.toRect());
+    else
+        SymbolIcons::paint(p, iconRect.adjusted(2, 2, -2, -2), QStringLiteral("app.fill"), SecondaryLabel::colour(palette()));
+    x += 18 + 8;
+    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
+    p.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF fm(font());
+    p.drawText(QRectF(x, r.top(), std::max(0.0, right - x), r.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+               fm.elidedText(text(), Qt::ElideRight, std::max(0.0, right - x)));
+    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
+}
+
+// ---- Page ---------------------------------------------------------------------------------------
+
+ShortcutsSettingsView::ShortcutsSettingsView(std::optional<AppShortcut> selectedApp, QWidget* parent)
+    : QWidget(parent)
+    , m_selected(std::move(selectedApp))
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+    auto* body = new QWidget(scroll);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(20, 16, 20, 16);
+    column->setSpacing(16);
+    m_keyBinding = new KeyBindingSection(HotkeyRole::launcher, body);
+    column->addWidget(m_keyBinding);
+    // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
+    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Apps & Shortcuts").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
+    section->setObjectName(QStringLiteral("apps"));
+    m_sectionColumn = new QVBoxLayout(section);
+    m_sectionColumn->setSpacing(12);
+    column->addWidget(section);
+    column->addStretch(1);
+    scroll->setWidget(body);
+}
+
+void ShortcutsSettingsView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        loadSavedShortcuts();
+}
+
+AppShortcut ShortcutsSettingsView::appEntry(const QString& name, const QString& bundleIdentifier)
+{
+    return AppShortcut(name, QStringLiteral("app"), QString(), bundleIdentifier);
+}
+
+bool ShortcutsSettingsView::isAppEntry(const AppShortcut& item)
+{
+    return item.shortcut.isEmpty() && !item.textSnippet && !item.url;
+}
+
+QString ShortcutsSettingsView::countText(int count)
+{
+    if (count <= 0)
+        return {};
+    if (count == 1)
+        return QCoreApplication::translate("Kelvaro", "1 shortcut");
+    return QCoreApplication::translate("Kelvaro", "%n shortcuts", nullptr, count);
+}
+
+std::optional<QString> ShortcutsSettingsView::starterAppIdentifier()
+{
+    // The desktop's file manager, as the switcher identifies it.
+    static const char* const candidates[] = { "org.gnome.Nautilus", "org.xfce.thunar", "thunar", "org.kde.dolphin",
+                                              "nemo", "caja", "pcmanfm-qt", "pcmanfm" };
+    for (const char* id : candidates) {
+        const QString bundle = QString::fromLatin1(id);
+        if (Workspace::shared().urlForApplication(bundle))
+            return bundle;
+    }
+    return std::nullopt;
+}
+
+QList<AppShortcut> ShortcutsSettingsView::registeredApps() const
+{
+    QList<AppShortcut> out;
+    for (const AppShortcut& a : m_apps) {
+        if (isAppEntry(a))
+            out << a;
+    }
+    return out;
+}
+
+QList<AppShortcut> ShortcutsSettingsView::shortcuts(const AppShortcut& app) const
+{
+    QList<AppShortcut> out;
+    for (const AppShortcut& s : storage().getShortcuts(app.bundleIdentifier)) {
+        if (!isAppEntry(s))
+            out << s;
+    }
+    return out;
+}
+
+void ShortcutsSettingsView::select(const std::optional<AppShortcut>& app)
+{
+    const QString before = m_selected ? m_selected->bundleIdentifier : QString();
+    m_selected = app;
+    if (m_picker)
+        m_picker->close();
+    rebuild();
+    if ((app ? app->bundleIdentifier : QString()) != before)
+        publishPreview();
+}
+
+void ShortcutsSettingsView::loadSavedShortcuts()
+{
+    m_apps = storage().getAllShortcuts();
+    if (registeredApps().isEmpty()) {
+        if (const auto starter = starterAppIdentifier()) {
+            const auto url = Workspace::shared().urlForApplication(*starter);
+            storage().addShortcut(appEntry(url ? LauncherApps::displayName(*url, *starter) : *starter, *starter));
+            m_apps = storage().getAllShortcuts();
+        }
+    }
+    const QList<AppShortcut> registered = registeredApps();
+    std::optional<AppShortcut> selection;
+    if (m_selected) {
+        for (const AppShortcut& a : registered) {
+            if (a.bundleIdentifier == m_selected->bundleIdentifier) {
+                selection = a; // the stored record, so a changed name shows
+                break;
+            }
+        }
+    } else {
+        const auto starter = starterAppIdentifier();
+        for (const AppShortcut& a : registered) {
+            if (starter && a.bundleIdentifier == *starter) {
+                selection = a;
+                break;
+            }
+        }
+        if (!selection && !registered.isEmpty())
+            selection = registered.first();
+    }
+    m_selected = selection;
+    rebuild();
+    publishPreview();
+}
+
+void ShortcutsSettingsView::publishPreview()
+{
+    Q_EMIT previewChanged(m_selected, m_selected ? shortcuts(*m_selected) : QList<AppShortcut>());
+}
+
+void ShortcutsSettingsView::selectAppDirectly()
+{
+    QPointer<ShortcutsSettingsView> self(this);
+    LauncherApps::presentAppPicker(QCoreApplication::translate("Kelvaro", "Select App"),
+                                   QCoreApplication::translate("Kelvaro", "Choose an application to add shortcuts for"),
+                                   [self](std::optional<QString> bundle) {
+                                       if (!self || !bundle || bundle->isEmpty())
+                                           return;
+                                       const auto url = Workspace::shared().urlForApplication(*bundle);
+                                       const QString name = url ? LauncherApps::displayName(*url, *bundle) : *bundle;
+                                       if (name.isEmpty())
+                                           return;
+                                       self->addApp(appEntry(name, *bundle));
+                                   });
+}
+
+void ShortcutsSettingsView::addApp(const AppShortcut& entry)
+{
+    for (const AppShortcut& a : std::as_const(m_apps)) {
+        // Registered already: just pick it. (A list holding only texts or
+        // links has no entry of its own yet, and gets one.)
+        if (a.bundleIdentifier == entry.bundleIdentifier && isAppEntry(a)) {
+            select(a);
+            return;
+        }
+    }
+    m_apps << entry;
+    storage().addShortcut(entry);
+    select(entry);
+    presentSuggestionsIfNeeded(entry);
+}
+
+void ShortcutsSettingsView::presentSuggestionsIfNeeded(const AppShortcut& app)
+{
+    const QList<ShortcutPreset> missing = ShortcutPresets::missingSuggestions(app.bundleIdentifier, shortcuts(app));
+    if (missing.isEmpty())
+        return;
+    // After the change that added the application has been drawn.
+    QMetaObject::invokeMethod(this, [this, app, missing] { presentSuggestions(app, missing); }, Qt::QueuedConnection);
+}
+
+ShortcutSuggestionsView* ShortcutsSettingsView::presentSuggestions(const AppShortcut& app, const QList<ShortcutPreset>& presets)
+{
+    if (m_suggestions)
+        return m_suggestions;
+    const ShortcutSuggestionContext context { app, presets };
+    auto* sheet = new ShortcutSuggestionsView(context, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &ShortcutSuggestionsView::added, this, [this](const QList<AppShortcut>& items) {
+        for (const AppShortcut& s : items)
+            storage().addShortcut(s);
+        loadSavedShortcuts();
+    });
+    m_suggestions = sheet;
+    sheet->open();
+    return sheet;
+}
+
+ShortcutSuggestionsView* ShortcutsSettingsView::suggest()
+{
+    if (!m_selected)
+        return nullptr;
+    const QList<AppShortcut> existing = shortcuts(*m_selected);
+    return presentSuggestions(*m_selected, ShortcutPresets::missingSuggestions(m_selected->bundleIdentifier, existing));
+}
+
+ShortcutEditorView* ShortcutsSettingsView::addShortcut()
+{
+    if (!m_selected || m_editor)
+        return nullptr;
+    auto* editor = new ShortcutEditorView(*m_selected, std::nullopt, this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
+        m_apps << saved;
+        storage().addShortcut(saved);
+        rebuild();
+        publishPreview();
+    });
+    m_editor = editor;
+    editor->open();
+    return editor;
+}
+
+ShortcutEditorView* ShortcutsSettingsView::editShortcut(const AppShortcut& shortcut)
+{
+    if (!m_selected || m_editor)
+        return nullptr;
+    auto* editor = new ShortcutEditorView(*m_selected, shortcut, this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
+        storage().updateShortcut(saved);
+        loadSavedShortcuts();
+    });
+    m_editor = editor;
+    editor->open();
+    return editor;
+}
+
+void ShortcutsSettingsView::deleteShortcut(const AppShortcut& shortcut)
+{
+    m_apps.removeIf([&](const AppShortcut& a) { return a.id == shortcut.id; });
+    storage().removeShortcut(shortcut);
+    rebuild();
+    publishPreview();
+}
+
+void ShortcutsSettingsView::move(const AppShortcut& shortcut, int offset)
+{
+    // Only among the shown shortcuts: never past the ends, never onto the
+    // application's own entry.
+    const QList<AppShortcut> shown = storage().getShortcuts(shortcut.bundleIdentifier);
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i].id == shortcut.id)
+            at = i;
+    }
+    const qsizetype target = at + offset;
+    if (at < 0 || target < 0 || target >= shown.size() || isAppEntry(shown[target]))
+        return;
+    if (!storage().moveShortcut(shortcut, offset))
+        return;
+    loadSavedShortcuts();
+}
+
+void ShortcutsSettingsView::removeSelectedApp()
+{
+    if (!m_selected)
+        return;
+    const QString bundle = m_selected->bundleIdentifier;
+    m_selected = std::nullopt;
+    m_apps.removeIf([&](const AppShortcut& a) { return a.bundleIdentifier == bundle; });
+    storage().removeApp(bundle);
+    rebuild();
+    publishPreview();
+}
+
+// ---- View ---------------------------------------------------------------------------------------
+
+void ShortcutsSettingsView::rebuild()
+{
+    if (m_picker)
+        m_picker->close();
+    if (m_content) {
+        m_content->hide();
+        m_content->deleteLater();
+    }
+    m_rows.clear();
+    m_count = nullptr;
+    m_suggest = nullptr;
+    m_appButton = nullptr;
+    auto* content = new QWidget;
+    m_content = content;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+
+    auto* appRow = new QHBoxLayout;
+    appRow->setSpacing(8);
+    const QList<AppShortcut> registered = registeredApps();
+    if (registered.isEmpty()) {
+        appRow->addWidget(EditorChrome::secondaryLabel(QCoreApplication::translate("Kelvaro", "No apps added yet"), content));
+        appRow->addStretch(1);
+    } else {
+        m_appButton = new AppPopupButton(content);
+        const AppShortcut& shown = m_selected ? *m_selected : registered.first();
+        m_appButton->setApp(m_selected ? EditorChrome::appIcon(m_selected->bundleIdentifier) : std::nullopt, shown.name);
+        connect(m_appButton, &QAbstractButton::clicked, this, &ShortcutsSettingsView::toggleAppMenu);
+        appRow->addWidget(m_appButton, 1);
+    }
+    auto* add = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add App"), content);
+    add->setObjectName(QStringLiteral("add-app"));
+    connect(add, &QPushButton::clicked, this, &ShortcutsSettingsView::selectAppDirectly);
+    appRow->addWidget(add);
+    if (m_selected) {
+        auto* remove = new QToolButton(content);
+        remove->setIcon(SymbolIcons::icon(QStringLiteral("trash")));
+        remove->setToolTip(QCoreApplication::translate("Kelvaro", "Remove this app"));
+        remove->setAccessibleName(QCoreApplication::translate("Kelvaro", "Remove this app"));
+        remove->setObjectName(QStringLiteral("remove-app"));
+        connect(remove, &QToolButton::clicked, this, &ShortcutsSettingsView::removeSelectedApp);
+        appRow->addWidget(remove);
+    }
+    column->addLayout(appRow);
+    if (m_selected)
+        column->addWidget(shortcutPanel(*m_selected));
+    m_sectionColumn->insertWidget(0, content);
+    content->show();
+}
+
+QWidget* ShortcutsSettingsView::shortcutPanel(const AppShortcut& app)
+{
+    auto* panel = new QWidget;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    const QList<AppShortcut> list = shortcuts(app);
+    const int n = int(list.size());
+    if (n == 0) {
+        column->addWidget(emptyState(app, panel));
+    } else {
+        auto* scroll = new QScrollArea(panel);
+        scroll->setFixedHeight(shortcutListHeight);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* listWidget = new QWidget(scroll);
+        auto* rows = new QVBoxLayout(listWidget);
+        rows->setContentsMargins(0, 4, 14, 4);
+        rows->setSpacing(10);
+        for (int i = 0; i < n; ++i) {
+            const AppShortcut s = list[i];
+            ShortcutRowView::Actions actions;
+            actions.onDelete = [this, s] { deleteShortcut(s); };
+            actions.onMoveUp = [this, s] { move(s, -1); };
+            actions.onMoveDown = [this, s] { move(s, 1); };
+            actions.onEdit = [this, s] { editShortcut(s); };
+            actions.canMoveUp = i > 0;
+            actions.canMoveDown = i < n - 1;
+            auto* row = new ShortcutRowView(s, actions, listWidget);
+            row->setObjectName(QStringLiteral("shortcut-row"));
+            row->setAccessibleName(s.name);
+            m_rows << row;
+            rows->addWidget(row);
+        }
+        rows->addStretch(1);
+        scroll->setWidget(listWidget);
+        column->addWidget(scroll);
+    }
+    column->addWidget(EditorChrome::divider(panel));
+    auto* footer = new QHBoxLayout;
+    footer->setContentsMargins(0, 8, 0, 0);
+    QPushButton* add = addShortcutButton(panel);
+    connect(add, &QPushButton::clicked, this, [this] { addShortcut(); });
+    footer->addWidget(add);
+    const QList<ShortcutPreset> missing = ShortcutPresets::missingSuggestions(app.bundleIdentifier, list);
+    if (n > 0 && !missing.isEmpty()) {
+        m_suggest = makeSuggestButton(panel);
+        m_suggest->setToolTip(QCoreApplication::translate("Kelvaro", "Add suggested shortcuts for this app"));
+        connect(m_suggest, &QPushButton::clicked, this, [this] { suggest(); });
+        footer->addWidget(m_suggest);
+    }
+    footer->addStretch(1);
+    m_count = EditorChrome::secondaryLabel(countText(n), panel, true);
+    m_count->setObjectName(QStringLiteral("shortcut-count"));
+    m_count->setVisible(n > 0);
+    footer->addWidget(m_count);
+    column->addLayout(footer);
+    return panel;
+}
+
+QWidget* ShortcutsSettingsView::emptyState(const AppShortcut& app, QWidget* parent)
+{
+    auto* empty = new QWidget(parent);
+    empty->setFixedHeight(shortcutListHeight);
+    auto* stack = new QVBoxLayout(empty);
+    stack->setContentsMargins(16, 16, 16, 16);
+    stack->setSpacing(10);
+    stack->addStretch(1);
+    auto* symbol = new QLabel(empty);
+    symbol->setPixmap(SymbolIcons::pixmap(QStringLiteral("plus.rectangle"), 28, SecondaryLabel::colour(palette()), devicePixelRatioF()));
+    symbol->setAlignment(Qt::AlignCenter);
+    stack->addWidget(symbol);
+    QLabel* title = EditorChrome::plainLabel(QCoreApplication::translate("Kelvaro", "No shortcuts yet"), empty);
+    title->setAlignment(Qt::AlignCenter);
+    QFont f = title->font();
+    f.setWeight(QFont::Medium);
+    title->setFont(f);
+    stack->addWidget(title);
+    QLabel* note = EditorChrome::secondaryLabel(
+        QCoreApplication::translate("Kelvaro", "Add keyboard shortcuts, text snippets or links for %1.").arg(app.name), empty, true);
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    stack->addWidget(note);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addStretch(1);
+    QPushButton* add = addShortcutButton(empty);
+    connect(add, &QPushButton::clicked, this, [this] { addShortcut(); });
+    buttons->addWidget(add);
+    if (!ShortcutPresets::missingSuggestions(app.bundleIdentifier, {}).isEmpty()) {
+        m_suggest = makeSuggestButton(empty);
+        connect(m_suggest, &QPushButton::clicked, this, [this] { suggest(); });
+        buttons->addWidget(m_suggest);
+    }
+    buttons->addStretch(1);
+    stack->addLayout(buttons);
+    stack->addStretch(1);
+    return empty;
+}
+
+void ShortcutsSettingsView::toggleAppMenu()
+{
+    if (m_picker) {
+        m_picker->close();
+        return;
+    }
+    auto* picker = new QFrame(this, Qt::Popup);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    picker->setFrameShape(QFrame::StyledPanel);
+    picker->setObjectName(QStringLiteral("app-picker"));
+    picker->setAccessibleName(QCoreApplication::translate("Kelvaro", "Applications"));
+    picker->setMinimumWidth(std::max(240, m_appButton ? m_appButton->width() : 0));
+    auto* column = new QVBoxLayout(picker);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(2);
+    QLabel* head = EditorChrome::secondaryLabel(QCoreApplication::translate("Kelvaro", "Applications").toUpper(), picker, true);
+    QFont f = head->font();
+    f.setBold(true);
+    head->setFont(f);
+    head->setContentsMargins(10, 8, 10, 4);
+    column->addWidget(head);
+    for (const AppShortcut& a : registeredApps()) {
+        auto* row = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(a.bundleIdentifier), QStringLiteral("app.fill"),
+                                    m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
+        row->setObjectName(QStringLiteral("app-") + a.bundleIdentifier);
+        connect(row, &QAbstractButton::clicked, this, [this, a] { select(a); });
+        column->addWidget(row);
+    }
+    m_picker = picker;
+    if (m_appButton) {
+        m_appButton->setOpen(true);
+        QPointer<AppPopupButton> button = m_appButton;
+        connect(picker, &QObject::destroyed, this, [button] {
+            if (button)
+                button->setOpen(false);
+        });
+        picker->move(m_appButton->mapToGlobal(QPoint(0, m_appButton->height() + 2)));
+    }
+    picker->show();
+}
