@@ -640,10 +640,6 @@
         <translation>Apre l’anello delle tue password salvate.</translation>
     </message>
     <message>
-        <source>Opens the tabs you captured from Chrome.</source>
-        <translation>Apre le schede acquisite da Chrome.</translation>
-    </message>
-    <message>
         <source>Hold modifiers</source>
         <translation>Tieni premuti i modificatori</translation>
     </message>
@@ -1355,6 +1351,433 @@
             <numerusform>La sua %n password verrà rimossa dal portachiavi del desktop.</numerusform>
             <numerusform>Le sue %n password verranno rimosse dal portachiavi del desktop.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No shortcut assigned — this launcher can&apos;t be opened from the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the tabs you captured from your browsers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload PNG…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use your own image, up to 1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick Icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not add icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keystroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent to the app in front, as if you pressed it yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard, ready to paste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened in your default browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keystroke to send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the shortcut a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record the keystroke to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the text to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a link to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like a valid link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested shortcuts for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick the ones you want on the ring. You can edit them later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add 1 Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Shortcuts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n shortcuts in the menus.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open the app first, then import again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading menus needs the desktop&apos;s accessibility bus, which is off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read this app&apos;s menus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading menus…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open App &amp; Import Menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from Menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick a PNG file. Folders, links and devices cannot be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick a PNG smaller than 1 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick a PNG of at most 1024 × 1024 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That file could not be read as a PNG.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The icon could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Firefox session file %1 is too large to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read the Firefox session file %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Captured %n tabs.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Captured %n tabs from %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Captured %n tabs — %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 earlier capture kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures kept.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tabs</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Browsers &amp; Tabs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from the session files in their profile folders, and keeps them here so you can reopen them after the browser is closed. Each capture is kept as its own session; the ring shows the chosen one, ten tabs at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing captured yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capturing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Tabs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename this capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tabs captured yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a browser and capture what it has open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No open tabs to capture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No apps added yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose apps this launcher should show in the ring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launchers &amp; Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens this launcher.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No launchers yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename this launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launchers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps &amp; Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an application to add shortcuts for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No apps added yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove this app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add suggested shortcuts for this app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add keyboard shortcuts, text snippets or links for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
