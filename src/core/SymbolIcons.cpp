@@ -90,8 +90,10 @@ constexpr Entry table[] = {
     { "circle", "circle", 0xef4a },
     { "circle.lefthalf.filled", "contrast", 0xeb37 },
     { "clock", "schedule", 0xe8b5 },
-    { "command", "keyboard_command_key", 0xeae7 },
-    { "control", "keyboard_control_key", 0xeae6 },
+    // The modifier-key symbols draw a keyboard: the glyphs of another
+    // platform's modifier keys mean nothing on a Linux keyboard.
+    { "command", "keyboard", 0xe312 },
+    { "control", "keyboard", 0xe312 },
     { "cpu", "memory", 0xe322 },
     { "creditcard", "credit_card", 0xe870 },
     { "curlybraces", "data_object", 0xead3 },
@@ -166,7 +168,7 @@ constexpr Entry table[] = {
     { "moon", "dark_mode", 0xe51c },
     { "music.note", "music_note", 0xe405 },
     { "network", "lan", 0xeb2f },
-    { "option", "keyboard_option_key", 0xeae8 },
+    { "option", "keyboard_alt", 0xf028 },
     { "paperclip", "attach_file", 0xe226 },
     { "paperplane", "send", 0xe163 },
     { "paperplane.fill", "send", 0xe163 },
