@@ -1354,430 +1354,430 @@
     </message>
     <message>
         <source>No shortcut assigned — this launcher can&apos;t be opened from the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kurzbefehl zugewiesen – dieser Starter kann nicht über die Tastatur geöffnet werden.</translation>
     </message>
     <message>
         <source>Opens the tabs you captured from your browsers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Tabs, die du aus deinen Browsern übernommen hast.</translation>
     </message>
     <message>
         <source>Search Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol suchen</translation>
     </message>
     <message>
         <source>Icon Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolname</translation>
     </message>
     <message>
         <source>Upload PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG hochladen …</translation>
     </message>
     <message>
         <source>Use your own image, up to 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Bild verwenden, bis zu 1 MB</translation>
     </message>
     <message>
         <source>Pick Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol wählen</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisse für „%1“</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>Could not add icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol konnte nicht hinzugefügt werden</translation>
     </message>
     <message>
         <source>Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastendruck</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Sent to the app in front, as if you pressed it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird an die App im Vordergrund gesendet, als hättest du die Tasten selbst gedrückt.</translation>
     </message>
     <message>
         <source>Copied to the clipboard, ready to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in die Zwischenablage kopiert, bereit zum Einsetzen.</translation>
     </message>
     <message>
         <source>Opened in your default browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in deinem Standardbrowser geöffnet.</translation>
     </message>
     <message>
         <source>Edit Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzbefehl bearbeiten</translation>
     </message>
     <message>
         <source>New Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kurzbefehl</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>für %1</translation>
     </message>
     <message>
         <source>Empty Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb leeren</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>Keystroke to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu sendender Tastendruck</translation>
     </message>
     <message>
         <source>Add Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzbefehl hinzufügen</translation>
     </message>
     <message>
         <source>Give the shortcut a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib dem Kurzbefehl einen Namen.</translation>
     </message>
     <message>
         <source>Record the keystroke to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimm den zu sendenden Tastendruck auf.</translation>
     </message>
     <message>
         <source>Enter the text to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib den zu kopierenden Text ein.</translation>
     </message>
     <message>
         <source>Enter a link to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib einen Link ein, der geöffnet werden soll.</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like a valid link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sieht nicht nach einem gültigen Link aus.</translation>
     </message>
     <message>
         <source>Suggested shortcuts for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Kurzbefehle für %1</translation>
     </message>
     <message>
         <source>Pick the ones you want on the ring. You can edit them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle die aus, die du im Ring haben möchtest. Du kannst sie später bearbeiten.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Add 1 Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kurzbefehl hinzufügen</translation>
     </message>
     <message>
         <source>Add Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzbefehle hinzufügen</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kurzbefehl hinzufügen</numerusform>
+            <numerusform>%n Kurzbefehle hinzufügen</numerusform>
         </translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle abwählen</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message numerus="yes">
         <source>Found %n shortcuts in the menus.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kurzbefehl in den Menüs gefunden.</numerusform>
+            <numerusform>%n Kurzbefehle in den Menüs gefunden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Open the app first, then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne zuerst die App und importiere dann erneut.</translation>
     </message>
     <message>
         <source>Reading menus needs the desktop&apos;s accessibility bus, which is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Lesen der Menüs wird der Barrierefreiheits-Bus des Desktops benötigt, der ausgeschaltet ist.</translation>
     </message>
     <message>
         <source>Couldn&apos;t read this app&apos;s menus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüs dieser App konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschläge</translation>
     </message>
     <message>
         <source>From Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus den Menüs</translation>
     </message>
     <message>
         <source>Reading menus…</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüs werden gelesen …</translation>
     </message>
     <message>
         <source>Open App &amp; Import Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>App öffnen und Menüs importieren</translation>
     </message>
     <message>
         <source>Import from Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Menüs importieren</translation>
     </message>
     <message>
         <source>Pick a PNG file. Folders, links and devices cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine PNG-Datei. Ordner, Verknüpfungen und Geräte können nicht verwendet werden.</translation>
     </message>
     <message>
         <source>Pick a PNG smaller than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine PNG-Datei, die kleiner als 1 MB ist.</translation>
     </message>
     <message>
         <source>Pick a PNG of at most 1024 × 1024 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine PNG-Datei mit höchstens 1024 × 1024 Pixeln.</translation>
     </message>
     <message>
         <source>That file could not be read as a PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei konnte nicht als PNG gelesen werden.</translation>
     </message>
     <message>
         <source>The icon could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Symbol konnte nicht gesichert werden: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The Firefox session file %1 is too large to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firefox-Sitzungsdatei %1 ist zu groß zum Lesen.</translation>
     </message>
     <message>
         <source>Could not read the Firefox session file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firefox-Sitzungsdatei %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro kann die offenen Tabs von %1 nicht lesen. Prüfe, ob dein Benutzer dessen Profilordner in ~/.mozilla/firefox lesen darf.</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tab übernommen.</numerusform>
+            <numerusform>%n Tabs übernommen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tab aus %1 übernommen.</numerusform>
+            <numerusform>%n Tabs aus %1 übernommen.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus %2</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs — %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tab übernommen – %1.</numerusform>
+            <numerusform>%n Tabs übernommen – %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 earlier capture kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 frühere Übernahme aufbewahrt.</translation>
     </message>
     <message numerus="yes">
         <source>%n earlier captures kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frühere Übernahme aufbewahrt.</numerusform>
+            <numerusform>%n frühere Übernahmen aufbewahrt.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 tab</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tab</translation>
     </message>
     <message numerus="yes">
         <source>%n tabs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tab</numerusform>
+            <numerusform>%n Tabs</numerusform>
         </translation>
     </message>
     <message>
         <source>Browsers &amp; Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser &amp; Tabs</translation>
     </message>
     <message>
         <source>Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from the session files in their profile folders, and keeps them here so you can reopen them after the browser is closed. Each capture is kept as its own session; the ring shows the chosen one, ten tabs at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest alle offenen Tabs von Chrome, Brave, Edge, Vivaldi, Opera, Chromium und Firefox aus den Sitzungsdateien in ihren Profilordnern und bewahrt sie hier auf, damit du sie wieder öffnen kannst, nachdem der Browser geschlossen wurde. Jede Übernahme wird als eigene Sitzung aufbewahrt; der Ring zeigt die ausgewählte, zehn Tabs auf einmal.</translation>
     </message>
     <message>
         <source>Nothing captured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nichts übernommen</translation>
     </message>
     <message>
         <source>Capturing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernahme läuft …</translation>
     </message>
     <message>
         <source>Capture Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabs übernehmen</translation>
     </message>
     <message>
         <source>Rename this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Übernahme umbenennen</translation>
     </message>
     <message>
         <source>Delete this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Übernahme löschen</translation>
     </message>
     <message>
         <source>No tabs captured yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Tabs übernommen.</translation>
     </message>
     <message>
         <source>Open a browser and capture what it has open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne einen Browser und übernimm, was darin geöffnet ist.</translation>
     </message>
     <message>
         <source>No open tabs to capture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine offenen Tabs zum Übernehmen.</translation>
     </message>
     <message>
         <source>Rename Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernahme umbenennen</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernahmen</translation>
     </message>
     <message>
         <source>Add App</source>
-        <translation type="unfinished"></translation>
+        <translation>App hinzufügen</translation>
     </message>
     <message>
         <source>1 app</source>
-        <translation type="unfinished"></translation>
+        <translation>1 App</translation>
     </message>
     <message numerus="yes">
         <source>%n apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n App</numerusform>
+            <numerusform>%n Apps</numerusform>
         </translation>
     </message>
     <message>
         <source>No apps added yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Apps hinzugefügt.</translation>
     </message>
     <message>
         <source>Choose apps this launcher should show in the ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle die Apps, die dieser Starter im Ring zeigen soll.</translation>
     </message>
     <message>
         <source>Launchers &amp; Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Starter &amp; Apps</translation>
     </message>
     <message>
         <source>New Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Starter</translation>
     </message>
     <message>
         <source>Rename Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Starter umbenennen</translation>
     </message>
     <message>
         <source>Opens this launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet diesen Starter.</translation>
     </message>
     <message>
         <source>No launchers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Starter</translation>
     </message>
     <message>
         <source>Add Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Starter hinzufügen</translation>
     </message>
     <message>
         <source>Rename this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Starter umbenennen</translation>
     </message>
     <message>
         <source>Delete this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Starter löschen</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Starter</translation>
     </message>
     <message>
         <source>Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschlagen</translation>
     </message>
     <message>
         <source>Apps &amp; Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps &amp; Kurzbefehle</translation>
     </message>
     <message>
         <source>1 shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kurzbefehl</translation>
     </message>
     <message numerus="yes">
         <source>%n shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kurzbefehl</numerusform>
+            <numerusform>%n Kurzbefehle</numerusform>
         </translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>App auswählen</translation>
     </message>
     <message>
         <source>Choose an application to add shortcuts for</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Anwendung, für die du Kurzbefehle hinzufügen möchtest</translation>
     </message>
     <message>
         <source>No apps added yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Apps hinzugefügt</translation>
     </message>
     <message>
         <source>Remove this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese App entfernen</translation>
     </message>
     <message>
         <source>Add suggested shortcuts for this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Kurzbefehle für diese App hinzufügen</translation>
     </message>
     <message>
         <source>Add keyboard shortcuts, text snippets or links for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füge Tastaturkurzbefehle, Textbausteine oder Links für %1 hinzu.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen</translation>
     </message>
 </context>
 </TS>

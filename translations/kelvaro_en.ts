@@ -1354,430 +1354,430 @@
     </message>
     <message>
         <source>No shortcut assigned — this launcher can&apos;t be opened from the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>No shortcut assigned — this launcher can&apos;t be opened from the keyboard.</translation>
     </message>
     <message>
         <source>Opens the tabs you captured from your browsers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the tabs you captured from your browsers.</translation>
     </message>
     <message>
         <source>Search Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Search Icon</translation>
     </message>
     <message>
         <source>Icon Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Icon Name</translation>
     </message>
     <message>
         <source>Upload PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload PNG…</translation>
     </message>
     <message>
         <source>Use your own image, up to 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Use your own image, up to 1 MB</translation>
     </message>
     <message>
         <source>Pick Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick Icon</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>No Results for “%1”</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG images (*.png)</translation>
     </message>
     <message>
         <source>Could not add icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not add icon</translation>
     </message>
     <message>
         <source>Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Keystroke</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Sent to the app in front, as if you pressed it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sent to the app in front, as if you pressed it yourself.</translation>
     </message>
     <message>
         <source>Copied to the clipboard, ready to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copied to the clipboard, ready to paste.</translation>
     </message>
     <message>
         <source>Opened in your default browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opened in your default browser.</translation>
     </message>
     <message>
         <source>Edit Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Shortcut</translation>
     </message>
     <message>
         <source>New Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>New Shortcut</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>for %1</translation>
     </message>
     <message>
         <source>Empty Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty Trash</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Keystroke to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Keystroke to send</translation>
     </message>
     <message>
         <source>Add Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Shortcut</translation>
     </message>
     <message>
         <source>Give the shortcut a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Give the shortcut a name.</translation>
     </message>
     <message>
         <source>Record the keystroke to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Record the keystroke to send.</translation>
     </message>
     <message>
         <source>Enter the text to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the text to copy.</translation>
     </message>
     <message>
         <source>Enter a link to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a link to open.</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like a valid link.</source>
-        <translation type="unfinished"></translation>
+        <translation>That doesn&apos;t look like a valid link.</translation>
     </message>
     <message>
         <source>Suggested shortcuts for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggested shortcuts for %1</translation>
     </message>
     <message>
         <source>Pick the ones you want on the ring. You can edit them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick the ones you want on the ring. You can edit them later.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip</translation>
     </message>
     <message>
         <source>Add 1 Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Add 1 Shortcut</translation>
     </message>
     <message>
         <source>Add Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Shortcuts</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Add %n Shortcut</numerusform>
+            <numerusform>Add %n Shortcuts</numerusform>
         </translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Deselect All</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Select All</translation>
     </message>
     <message numerus="yes">
         <source>Found %n shortcuts in the menus.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Found %n shortcut in the menus.</numerusform>
+            <numerusform>Found %n shortcuts in the menus.</numerusform>
         </translation>
     </message>
     <message>
         <source>Open the app first, then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the app first, then import again.</translation>
     </message>
     <message>
         <source>Reading menus needs the desktop&apos;s accessibility bus, which is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading menus needs the desktop&apos;s accessibility bus, which is off.</translation>
     </message>
     <message>
         <source>Couldn&apos;t read this app&apos;s menus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couldn&apos;t read this app&apos;s menus.</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggested</translation>
     </message>
     <message>
         <source>From Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>From Menus</translation>
     </message>
     <message>
         <source>Reading menus…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading menus…</translation>
     </message>
     <message>
         <source>Open App &amp; Import Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Open App &amp; Import Menus</translation>
     </message>
     <message>
         <source>Import from Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Import from Menus</translation>
     </message>
     <message>
         <source>Pick a PNG file. Folders, links and devices cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick a PNG file. Folders, links and devices cannot be used.</translation>
     </message>
     <message>
         <source>Pick a PNG smaller than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick a PNG smaller than 1 MB.</translation>
     </message>
     <message>
         <source>Pick a PNG of at most 1024 × 1024 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick a PNG of at most 1024 × 1024 pixels.</translation>
     </message>
     <message>
         <source>That file could not be read as a PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>That file could not be read as a PNG.</translation>
     </message>
     <message>
         <source>The icon could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The icon could not be saved: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open %1: %2</translation>
     </message>
     <message>
         <source>The Firefox session file %1 is too large to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Firefox session file %1 is too large to read.</translation>
     </message>
     <message>
         <source>Could not read the Firefox session file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the Firefox session file %1: %2.</translation>
     </message>
     <message>
         <source>Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Captured %n tab.</numerusform>
+            <numerusform>Captured %n tabs.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Captured %n tab from %1.</numerusform>
+            <numerusform>Captured %n tabs from %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 from %2</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs — %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Captured %n tab — %1.</numerusform>
+            <numerusform>Captured %n tabs — %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 earlier capture kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 earlier capture kept.</translation>
     </message>
     <message numerus="yes">
         <source>%n earlier captures kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n earlier capture kept.</numerusform>
+            <numerusform>%n earlier captures kept.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 tab</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tab</translation>
     </message>
     <message numerus="yes">
         <source>%n tabs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tab</numerusform>
+            <numerusform>%n tabs</numerusform>
         </translation>
     </message>
     <message>
         <source>Browsers &amp; Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Browsers &amp; Tabs</translation>
     </message>
     <message>
         <source>Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from the session files in their profile folders, and keeps them here so you can reopen them after the browser is closed. Each capture is kept as its own session; the ring shows the chosen one, ten tabs at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from the session files in their profile folders, and keeps them here so you can reopen them after the browser is closed. Each capture is kept as its own session; the ring shows the chosen one, ten tabs at a time.</translation>
     </message>
     <message>
         <source>Nothing captured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing captured yet</translation>
     </message>
     <message>
         <source>Capturing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturing…</translation>
     </message>
     <message>
         <source>Capture Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture Tabs</translation>
     </message>
     <message>
         <source>Rename this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename this capture</translation>
     </message>
     <message>
         <source>Delete this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete this capture</translation>
     </message>
     <message>
         <source>No tabs captured yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tabs captured yet.</translation>
     </message>
     <message>
         <source>Open a browser and capture what it has open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a browser and capture what it has open.</translation>
     </message>
     <message>
         <source>No open tabs to capture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No open tabs to capture.</translation>
     </message>
     <message>
         <source>Rename Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename Capture</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Captures</translation>
     </message>
     <message>
         <source>Add App</source>
-        <translation type="unfinished"></translation>
+        <translation>Add App</translation>
     </message>
     <message>
         <source>1 app</source>
-        <translation type="unfinished"></translation>
+        <translation>1 app</translation>
     </message>
     <message numerus="yes">
         <source>%n apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
         </translation>
     </message>
     <message>
         <source>No apps added yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>No apps added yet.</translation>
     </message>
     <message>
         <source>Choose apps this launcher should show in the ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose apps this launcher should show in the ring.</translation>
     </message>
     <message>
         <source>Launchers &amp; Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Launchers &amp; Apps</translation>
     </message>
     <message>
         <source>New Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>New Launcher</translation>
     </message>
     <message>
         <source>Rename Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename Launcher</translation>
     </message>
     <message>
         <source>Opens this launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens this launcher.</translation>
     </message>
     <message>
         <source>No launchers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>No launchers yet</translation>
     </message>
     <message>
         <source>Add Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Launcher</translation>
     </message>
     <message>
         <source>Rename this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename this launcher</translation>
     </message>
     <message>
         <source>Delete this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete this launcher</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Launchers</translation>
     </message>
     <message>
         <source>Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggest</translation>
     </message>
     <message>
         <source>Apps &amp; Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps &amp; Shortcuts</translation>
     </message>
     <message>
         <source>1 shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 shortcut</translation>
     </message>
     <message numerus="yes">
         <source>%n shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n shortcut</numerusform>
+            <numerusform>%n shortcuts</numerusform>
         </translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Select App</translation>
     </message>
     <message>
         <source>Choose an application to add shortcuts for</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose an application to add shortcuts for</translation>
     </message>
     <message>
         <source>No apps added yet</source>
-        <translation type="unfinished"></translation>
+        <translation>No apps added yet</translation>
     </message>
     <message>
         <source>Remove this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove this app</translation>
     </message>
     <message>
         <source>Add suggested shortcuts for this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Add suggested shortcuts for this app</translation>
     </message>
     <message>
         <source>Add keyboard shortcuts, text snippets or links for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Add keyboard shortcuts, text snippets or links for %1.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
 </context>
 </TS>

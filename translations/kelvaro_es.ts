@@ -1354,430 +1354,430 @@
     </message>
     <message>
         <source>No shortcut assigned — this launcher can&apos;t be opened from the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay atajo asignado: este lanzador no se puede abrir desde el teclado.</translation>
     </message>
     <message>
         <source>Opens the tabs you captured from your browsers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las pestañas que capturaste de tus navegadores.</translation>
     </message>
     <message>
         <source>Search Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar icono</translation>
     </message>
     <message>
         <source>Icon Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del icono</translation>
     </message>
     <message>
         <source>Upload PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir PNG…</translation>
     </message>
     <message>
         <source>Use your own image, up to 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa tu propia imagen, de hasta 1 MB</translation>
     </message>
     <message>
         <source>Pick Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir icono</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay resultados para «%1»</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>Could not add icon</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo añadir el icono</translation>
     </message>
     <message>
         <source>Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación de teclas</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Sent to the app in front, as if you pressed it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se envía a la app en primer plano, como si pulsaras tú las teclas.</translation>
     </message>
     <message>
         <source>Copied to the clipboard, ready to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se copia al portapapeles, listo para pegar.</translation>
     </message>
     <message>
         <source>Opened in your default browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se abre en tu navegador predeterminado.</translation>
     </message>
     <message>
         <source>Edit Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar atajo</translation>
     </message>
     <message>
         <source>New Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo atajo</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>para %1</translation>
     </message>
     <message>
         <source>Empty Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar papelera</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Keystroke to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación de teclas que enviar</translation>
     </message>
     <message>
         <source>Add Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir atajo</translation>
     </message>
     <message>
         <source>Give the shortcut a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponle un nombre al atajo.</translation>
     </message>
     <message>
         <source>Record the keystroke to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Graba la pulsación de teclas que se enviará.</translation>
     </message>
     <message>
         <source>Enter the text to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el texto que se copiará.</translation>
     </message>
     <message>
         <source>Enter a link to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un enlace para abrir.</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like a valid link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eso no parece un enlace válido.</translation>
     </message>
     <message>
         <source>Suggested shortcuts for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos sugeridos para %1</translation>
     </message>
     <message>
         <source>Pick the ones you want on the ring. You can edit them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige los que quieras en el anillo. Puedes editarlos más tarde.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Add 1 Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir 1 atajo</translation>
     </message>
     <message>
         <source>Add Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir atajos</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Añadir %n atajo</numerusform>
+            <numerusform>Añadir %n atajos</numerusform>
         </translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar todo</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message numerus="yes">
         <source>Found %n shortcuts in the menus.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se encontró %n atajo en los menús.</numerusform>
+            <numerusform>Se encontraron %n atajos en los menús.</numerusform>
         </translation>
     </message>
     <message>
         <source>Open the app first, then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre primero la app y vuelve a importar.</translation>
     </message>
     <message>
         <source>Reading menus needs the desktop&apos;s accessibility bus, which is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para leer los menús se necesita el bus de accesibilidad del escritorio, que está desactivado.</translation>
     </message>
     <message>
         <source>Couldn&apos;t read this app&apos;s menus.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los menús de esta app.</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugeridos</translation>
     </message>
     <message>
         <source>From Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>De los menús</translation>
     </message>
     <message>
         <source>Reading menus…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo menús…</translation>
     </message>
     <message>
         <source>Open App &amp; Import Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir app e importar menús</translation>
     </message>
     <message>
         <source>Import from Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de los menús</translation>
     </message>
     <message>
         <source>Pick a PNG file. Folders, links and devices cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un archivo PNG. No se pueden usar carpetas, enlaces ni dispositivos.</translation>
     </message>
     <message>
         <source>Pick a PNG smaller than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un PNG de menos de 1 MB.</translation>
     </message>
     <message>
         <source>Pick a PNG of at most 1024 × 1024 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un PNG de 1024 × 1024 píxeles como máximo.</translation>
     </message>
     <message>
         <source>That file could not be read as a PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese archivo no se pudo leer como PNG.</translation>
     </message>
     <message>
         <source>The icon could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el icono: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1: %2</translation>
     </message>
     <message>
         <source>The Firefox session file %1 is too large to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de sesión de Firefox %1 es demasiado grande para leerlo.</translation>
     </message>
     <message>
         <source>Could not read the Firefox session file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de sesión de Firefox %1: %2.</translation>
     </message>
     <message>
         <source>Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro no puede leer las pestañas abiertas de %1. Comprueba que tu usuario puede leer su carpeta de perfil en ~/.mozilla/firefox.</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se capturó %n pestaña.</numerusform>
+            <numerusform>Se capturaron %n pestañas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se capturó %n pestaña de %1.</numerusform>
+            <numerusform>Se capturaron %n pestañas de %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs — %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se capturó %n pestaña — %1.</numerusform>
+            <numerusform>Se capturaron %n pestañas — %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 earlier capture kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se conserva 1 captura anterior.</translation>
     </message>
     <message numerus="yes">
         <source>%n earlier captures kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se conserva %n captura anterior.</numerusform>
+            <numerusform>Se conservan %n capturas anteriores.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 tab</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pestaña</translation>
     </message>
     <message numerus="yes">
         <source>%n tabs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pestaña</numerusform>
+            <numerusform>%n pestañas</numerusform>
         </translation>
     </message>
     <message>
         <source>Browsers &amp; Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegadores y pestañas</translation>
     </message>
     <message>
         <source>Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from the session files in their profile folders, and keeps them here so you can reopen them after the browser is closed. Each capture is kept as its own session; the ring shows the chosen one, ten tabs at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee todas las pestañas abiertas en Chrome, Brave, Edge, Vivaldi, Opera, Chromium y Firefox a partir de los archivos de sesión de sus carpetas de perfil y las guarda aquí para que puedas volver a abrirlas después de cerrar el navegador. Cada captura se guarda como una sesión propia; el anillo muestra la elegida, de diez en diez pestañas.</translation>
     </message>
     <message>
         <source>Nothing captured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay capturas</translation>
     </message>
     <message>
         <source>Capturing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturando…</translation>
     </message>
     <message>
         <source>Capture Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar pestañas</translation>
     </message>
     <message>
         <source>Rename this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar esta captura</translation>
     </message>
     <message>
         <source>Delete this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar esta captura</translation>
     </message>
     <message>
         <source>No tabs captured yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay pestañas capturadas.</translation>
     </message>
     <message>
         <source>Open a browser and capture what it has open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un navegador y captura lo que tenga abierto.</translation>
     </message>
     <message>
         <source>No open tabs to capture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay pestañas abiertas que capturar.</translation>
     </message>
     <message>
         <source>Rename Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar captura</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturas</translation>
     </message>
     <message>
         <source>Add App</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir app</translation>
     </message>
     <message>
         <source>1 app</source>
-        <translation type="unfinished"></translation>
+        <translation>1 app</translation>
     </message>
     <message numerus="yes">
         <source>%n apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
         </translation>
     </message>
     <message>
         <source>No apps added yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se han añadido apps.</translation>
     </message>
     <message>
         <source>Choose apps this launcher should show in the ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige las apps que este lanzador debe mostrar en el anillo.</translation>
     </message>
     <message>
         <source>Launchers &amp; Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanzadores y apps</translation>
     </message>
     <message>
         <source>New Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo lanzador</translation>
     </message>
     <message>
         <source>Rename Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar lanzador</translation>
     </message>
     <message>
         <source>Opens this launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre este lanzador.</translation>
     </message>
     <message>
         <source>No launchers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay lanzadores</translation>
     </message>
     <message>
         <source>Add Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir lanzador</translation>
     </message>
     <message>
         <source>Rename this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar este lanzador</translation>
     </message>
     <message>
         <source>Delete this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar este lanzador</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanzadores</translation>
     </message>
     <message>
         <source>Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir</translation>
     </message>
     <message>
         <source>Apps &amp; Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps y atajos</translation>
     </message>
     <message>
         <source>1 shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 atajo</translation>
     </message>
     <message numerus="yes">
         <source>%n shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n atajo</numerusform>
+            <numerusform>%n atajos</numerusform>
         </translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar app</translation>
     </message>
     <message>
         <source>Choose an application to add shortcuts for</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una aplicación para añadirle atajos</translation>
     </message>
     <message>
         <source>No apps added yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se han añadido apps</translation>
     </message>
     <message>
         <source>Remove this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar esta app</translation>
     </message>
     <message>
         <source>Add suggested shortcuts for this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir atajos sugeridos para esta app</translation>
     </message>
     <message>
         <source>Add keyboard shortcuts, text snippets or links for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade atajos de teclado, fragmentos de texto o enlaces para %1.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones</translation>
     </message>
 </context>
 </TS>
