@@ -1354,430 +1354,430 @@
     </message>
     <message>
         <source>No shortcut assigned — this launcher can&apos;t be opened from the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsetee puudub — seda käivitajat ei saa klaviatuurilt avada.</translation>
     </message>
     <message>
         <source>Opens the tabs you captured from your browsers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avab vahekaardid, mille oled brauseritest salvestanud.</translation>
     </message>
     <message>
         <source>Search Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsi ikooni</translation>
     </message>
     <message>
         <source>Icon Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikooni nimi</translation>
     </message>
     <message>
         <source>Upload PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Impordi PNG…</translation>
     </message>
     <message>
         <source>Use your own image, up to 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasuta oma pilti, kuni 1 MB</translation>
     </message>
     <message>
         <source>Pick Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali ikoon</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Päringule „%1“ pole tulemusi</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-pildid (*.png)</translation>
     </message>
     <message>
         <source>Could not add icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikooni ei õnnestunud lisada</translation>
     </message>
     <message>
         <source>Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Klahvivajutus</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Sent to the app in front, as if you pressed it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saadetakse esiplaanil olevale rakendusele, nagu vajutaksid seda ise.</translation>
     </message>
     <message>
         <source>Copied to the clipboard, ready to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopeeritakse lõikelauale, valmis kleepimiseks.</translation>
     </message>
     <message>
         <source>Opened in your default browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avatakse sinu vaikebrauseris.</translation>
     </message>
     <message>
         <source>Edit Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Muuda otseteed</translation>
     </message>
     <message>
         <source>New Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Uus otsetee</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rakendusele %1</translation>
     </message>
     <message>
         <source>Empty Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Tühjenda prügikast</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiming</translation>
     </message>
     <message>
         <source>Keystroke to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Saadetav klahvivajutus</translation>
     </message>
     <message>
         <source>Add Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa otsetee</translation>
     </message>
     <message>
         <source>Give the shortcut a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna otseteele nimi.</translation>
     </message>
     <message>
         <source>Record the keystroke to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta saadetav klahvivajutus.</translation>
     </message>
     <message>
         <source>Enter the text to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisesta kopeeritav tekst.</translation>
     </message>
     <message>
         <source>Enter a link to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisesta avatav link.</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like a valid link.</source>
-        <translation type="unfinished"></translation>
+        <translation>See ei paista olevat kehtiv link.</translation>
     </message>
     <message>
         <source>Suggested shortcuts for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soovitatud otseteed rakendusele %1</translation>
     </message>
     <message>
         <source>Pick the ones you want on the ring. You can edit them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali need, mida soovid ringile lisada. Saad neid hiljem muuta.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Jäta vahele</translation>
     </message>
     <message>
         <source>Add 1 Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa 1 otsetee</translation>
     </message>
     <message>
         <source>Add Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa otseteed</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lisa %n otsetee</numerusform>
+            <numerusform>Lisa %n otseteed</numerusform>
         </translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tühista kõigi valik</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali kõik</translation>
     </message>
     <message numerus="yes">
         <source>Found %n shortcuts in the menus.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Menüüdest leiti %n otsetee.</numerusform>
+            <numerusform>Menüüdest leiti %n otseteed.</numerusform>
         </translation>
     </message>
     <message>
         <source>Open the app first, then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava esmalt rakendus ja impordi siis uuesti.</translation>
     </message>
     <message>
         <source>Reading menus needs the desktop&apos;s accessibility bus, which is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüüde lugemiseks on vaja töölaua hõlbustuste siini, mis on välja lülitatud.</translation>
     </message>
     <message>
         <source>Couldn&apos;t read this app&apos;s menus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selle rakenduse menüüsid ei õnnestunud lugeda.</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Soovitatud</translation>
     </message>
     <message>
         <source>From Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüüdest</translation>
     </message>
     <message>
         <source>Reading menus…</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüüde lugemine…</translation>
     </message>
     <message>
         <source>Open App &amp; Import Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava rakendus ja impordi menüüd</translation>
     </message>
     <message>
         <source>Import from Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Impordi menüüdest</translation>
     </message>
     <message>
         <source>Pick a PNG file. Folders, links and devices cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali PNG-fail. Kaustu, linke ja seadmeid ei saa kasutada.</translation>
     </message>
     <message>
         <source>Pick a PNG smaller than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali PNG-fail, mis on väiksem kui 1 MB.</translation>
     </message>
     <message>
         <source>Pick a PNG of at most 1024 × 1024 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali PNG-fail, mille mõõtmed on kuni 1024 × 1024 pikslit.</translation>
     </message>
     <message>
         <source>That file could not be read as a PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seda faili ei õnnestunud PNG-pildina lugeda.</translation>
     </message>
     <message>
         <source>The icon could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikooni ei õnnestunud salvestada: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei õnnestunud avada: %2</translation>
     </message>
     <message>
         <source>The Firefox session file %1 is too large to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firefoxi seansifail %1 on lugemiseks liiga suur.</translation>
     </message>
     <message>
         <source>Could not read the Firefox session file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firefoxi seansifaili %1 ei õnnestunud lugeda: %2.</translation>
     </message>
     <message>
         <source>Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro ei saa lugeda brauseri %1 avatud vahekaarte. Kontrolli, et sinu kasutaja tohib lugeda selle profiilikausta asukohas ~/.mozilla/firefox.</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Salvestati %n vahekaart.</numerusform>
+            <numerusform>Salvestati %n vahekaarti.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Brauserist %1 salvestati %n vahekaart.</numerusform>
+            <numerusform>Brauserist %1 salvestati %n vahekaarti.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 brauserist %2</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs — %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Salvestati %n vahekaart — %1.</numerusform>
+            <numerusform>Salvestati %n vahekaarti — %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 earlier capture kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 varasem salvestus on alles.</translation>
     </message>
     <message numerus="yes">
         <source>%n earlier captures kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n varasem salvestus on alles.</numerusform>
+            <numerusform>%n varasemat salvestust on alles.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 tab</source>
-        <translation type="unfinished"></translation>
+        <translation>1 vahekaart</translation>
     </message>
     <message numerus="yes">
         <source>%n tabs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vahekaart</numerusform>
+            <numerusform>%n vahekaarti</numerusform>
         </translation>
     </message>
     <message>
         <source>Browsers &amp; Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Brauserid ja vahekaardid</translation>
     </message>
     <message>
         <source>Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from the session files in their profile folders, and keeps them here so you can reopen them after the browser is closed. Each capture is kept as its own session; the ring shows the chosen one, ten tabs at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Loeb brauserite Chrome, Brave, Edge, Vivaldi, Opera, Chromium ja Firefox profiilikaustades olevatest seansifailidest kõik avatud vahekaardid ja hoiab need siin, et saaksid need pärast brauseri sulgemist uuesti avada. Iga salvestust hoitakse eraldi seansina; ring näitab valitud salvestust kümne vahekaardi kaupa.</translation>
     </message>
     <message>
         <source>Nothing captured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Veel pole midagi salvestatud</translation>
     </message>
     <message>
         <source>Capturing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvestamine…</translation>
     </message>
     <message>
         <source>Capture Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta vahekaardid</translation>
     </message>
     <message>
         <source>Rename this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeta see salvestus ümber</translation>
     </message>
     <message>
         <source>Delete this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta see salvestus</translation>
     </message>
     <message>
         <source>No tabs captured yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahekaarte pole veel salvestatud.</translation>
     </message>
     <message>
         <source>Open a browser and capture what it has open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava brauser ja salvesta selle avatud vahekaardid.</translation>
     </message>
     <message>
         <source>No open tabs to capture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole avatud vahekaarte, mida salvestada.</translation>
     </message>
     <message>
         <source>Rename Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeta salvestus ümber</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeta ümber</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvestused</translation>
     </message>
     <message>
         <source>Add App</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa rakendus</translation>
     </message>
     <message>
         <source>1 app</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rakendus</translation>
     </message>
     <message numerus="yes">
         <source>%n apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rakendus</numerusform>
+            <numerusform>%n rakendust</numerusform>
         </translation>
     </message>
     <message>
         <source>No apps added yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakendusi pole veel lisatud.</translation>
     </message>
     <message>
         <source>Choose apps this launcher should show in the ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali rakendused, mida see käivitaja ringil näitab.</translation>
     </message>
     <message>
         <source>Launchers &amp; Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Käivitajad ja rakendused</translation>
     </message>
     <message>
         <source>New Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Uus käivitaja</translation>
     </message>
     <message>
         <source>Rename Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeta käivitaja ümber</translation>
     </message>
     <message>
         <source>Opens this launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avab selle käivitaja.</translation>
     </message>
     <message>
         <source>No launchers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Käivitajaid veel pole</translation>
     </message>
     <message>
         <source>Add Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa käivitaja</translation>
     </message>
     <message>
         <source>Rename this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeta see käivitaja ümber</translation>
     </message>
     <message>
         <source>Delete this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta see käivitaja</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Käivitajad</translation>
     </message>
     <message>
         <source>Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>Soovita</translation>
     </message>
     <message>
         <source>Apps &amp; Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakendused ja otseteed</translation>
     </message>
     <message>
         <source>1 shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 otsetee</translation>
     </message>
     <message numerus="yes">
         <source>%n shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n otsetee</numerusform>
+            <numerusform>%n otseteed</numerusform>
         </translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali rakendus</translation>
     </message>
     <message>
         <source>Choose an application to add shortcuts for</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali rakendus, millele otseteid lisada</translation>
     </message>
     <message>
         <source>No apps added yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakendusi pole veel lisatud</translation>
     </message>
     <message>
         <source>Remove this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Eemalda see rakendus</translation>
     </message>
     <message>
         <source>Add suggested shortcuts for this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa sellele rakendusele soovitatud otseteed</translation>
     </message>
     <message>
         <source>Add keyboard shortcuts, text snippets or links for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa rakendusele %1 klaviatuuri otseteid, tekstijuppe või linke.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakendused</translation>
     </message>
 </context>
 </TS>

@@ -1354,430 +1354,430 @@
     </message>
     <message>
         <source>No shortcut assigned — this launcher can&apos;t be opened from the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikanäppäintä ei ole määritetty — tätä käynnistintä ei voi avata näppäimistöltä.</translation>
     </message>
     <message>
         <source>Opens the tabs you captured from your browsers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa selaimistasi tallentamasi välilehdet.</translation>
     </message>
     <message>
         <source>Search Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Hae kuvaketta</translation>
     </message>
     <message>
         <source>Icon Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvakkeen nimi</translation>
     </message>
     <message>
         <source>Upload PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuo PNG…</translation>
     </message>
     <message>
         <source>Use your own image, up to 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä omaa kuvaa, enintään 1 Mt</translation>
     </message>
     <message>
         <source>Pick Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kuvake</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei tuloksia haulle ”%1”</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-kuvat (*.png)</translation>
     </message>
     <message>
         <source>Could not add icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvaketta ei voitu lisätä</translation>
     </message>
     <message>
         <source>Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Näppäinpainallus</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksti</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkki</translation>
     </message>
     <message>
         <source>Sent to the app in front, as if you pressed it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetään edessä olevalle sovellukselle aivan kuin painaisit sen itse.</translation>
     </message>
     <message>
         <source>Copied to the clipboard, ready to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioidaan leikepöydälle valmiiksi sijoitettavaksi.</translation>
     </message>
     <message>
         <source>Opened in your default browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avataan oletusselaimessasi.</translation>
     </message>
     <message>
         <source>Edit Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa pikanäppäintä</translation>
     </message>
     <message>
         <source>New Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi pikanäppäin</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sovellukselle %1</translation>
     </message>
     <message>
         <source>Empty Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyhjennä roskakori</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto</translation>
     </message>
     <message>
         <source>Keystroke to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetettävä näppäinpainallus</translation>
     </message>
     <message>
         <source>Add Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää pikanäppäin</translation>
     </message>
     <message>
         <source>Give the shortcut a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna pikanäppäimelle nimi.</translation>
     </message>
     <message>
         <source>Record the keystroke to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna lähetettävä näppäinpainallus.</translation>
     </message>
     <message>
         <source>Enter the text to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita kopioitava teksti.</translation>
     </message>
     <message>
         <source>Enter a link to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita avattava linkki.</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like a valid link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä ei näytä kelvolliselta linkiltä.</translation>
     </message>
     <message>
         <source>Suggested shortcuts for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ehdotetut pikanäppäimet sovellukselle %1</translation>
     </message>
     <message>
         <source>Pick the ones you want on the ring. You can edit them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse ne, jotka haluat renkaaseen. Voit muokata niitä myöhemmin.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohita</translation>
     </message>
     <message>
         <source>Add 1 Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää 1 pikanäppäin</translation>
     </message>
     <message>
         <source>Add Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää pikanäppäimet</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lisää %n pikanäppäin</numerusform>
+            <numerusform>Lisää %n pikanäppäintä</numerusform>
         </translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista valinnat</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kaikki</translation>
     </message>
     <message numerus="yes">
         <source>Found %n shortcuts in the menus.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Valikoista löytyi %n pikanäppäin.</numerusform>
+            <numerusform>Valikoista löytyi %n pikanäppäintä.</numerusform>
         </translation>
     </message>
     <message>
         <source>Open the app first, then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa sovellus ensin ja tuo sitten uudelleen.</translation>
     </message>
     <message>
         <source>Reading menus needs the desktop&apos;s accessibility bus, which is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikoiden lukeminen vaatii työpöydän esteettömyysväylän, joka ei ole käytössä.</translation>
     </message>
     <message>
         <source>Couldn&apos;t read this app&apos;s menus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämän sovelluksen valikoita ei voitu lukea.</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Ehdotetut</translation>
     </message>
     <message>
         <source>From Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikoista</translation>
     </message>
     <message>
         <source>Reading menus…</source>
-        <translation type="unfinished"></translation>
+        <translation>Luetaan valikoita…</translation>
     </message>
     <message>
         <source>Open App &amp; Import Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa sovellus ja tuo valikot</translation>
     </message>
     <message>
         <source>Import from Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuo valikoista</translation>
     </message>
     <message>
         <source>Pick a PNG file. Folders, links and devices cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse PNG-tiedosto. Kansioita, linkkejä ja laitteita ei voi käyttää.</translation>
     </message>
     <message>
         <source>Pick a PNG smaller than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse alle 1 Mt:n PNG-kuva.</translation>
     </message>
     <message>
         <source>Pick a PNG of at most 1024 × 1024 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse enintään 1024 × 1024 pikselin PNG-kuva.</translation>
     </message>
     <message>
         <source>That file could not be read as a PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa ei voitu lukea PNG-kuvana.</translation>
     </message>
     <message>
         <source>The icon could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvaketta ei voitu tallentaa: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voitu avata: %2</translation>
     </message>
     <message>
         <source>The Firefox session file %1 is too large to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firefoxin istuntotiedosto %1 on liian suuri luettavaksi.</translation>
     </message>
     <message>
         <source>Could not read the Firefox session file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firefoxin istuntotiedostoa %1 ei voitu lukea: %2.</translation>
     </message>
     <message>
         <source>Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro ei voi lukea selaimen %1 avoimia välilehtiä. Tarkista, että käyttäjäsi voi lukea sen profiilikansion kohteessa ~/.mozilla/firefox.</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tallennettiin %n välilehti.</numerusform>
+            <numerusform>Tallennettiin %n välilehteä.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tallennettiin %n välilehti selaimesta %1.</numerusform>
+            <numerusform>Tallennettiin %n välilehteä selaimesta %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 selaimesta %2</translation>
     </message>
     <message numerus="yes">
         <source>Captured %n tabs — %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tallennettiin %n välilehti — %1.</numerusform>
+            <numerusform>Tallennettiin %n välilehteä — %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 earlier capture kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 aiempi tallennus säilytetty.</translation>
     </message>
     <message numerus="yes">
         <source>%n earlier captures kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aiempi tallennus säilytetty.</numerusform>
+            <numerusform>%n aiempaa tallennusta säilytetty.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 tab</source>
-        <translation type="unfinished"></translation>
+        <translation>1 välilehti</translation>
     </message>
     <message numerus="yes">
         <source>%n tabs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n välilehti</numerusform>
+            <numerusform>%n välilehteä</numerusform>
         </translation>
     </message>
     <message>
         <source>Browsers &amp; Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Selaimet ja välilehdet</translation>
     </message>
     <message>
         <source>Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from the session files in their profile folders, and keeps them here so you can reopen them after the browser is closed. Each capture is kept as its own session; the ring shows the chosen one, ten tabs at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukee kaikki Chromessa, Bravessa, Edgessä, Vivaldissa, Operassa, Chromiumissa ja Firefoxissa avoinna olevat välilehdet niiden profiilikansioiden istuntotiedostoista ja säilyttää ne täällä, jotta voit avata ne uudelleen selaimen sulkemisen jälkeen. Jokainen tallennus säilytetään omana istuntonaan; rengas näyttää valitun tallennuksen kymmenen välilehteä kerrallaan.</translation>
     </message>
     <message>
         <source>Nothing captured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei vielä tallennuksia</translation>
     </message>
     <message>
         <source>Capturing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallennetaan…</translation>
     </message>
     <message>
         <source>Capture Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna välilehdet</translation>
     </message>
     <message>
         <source>Rename this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä tämä tallennus uudelleen</translation>
     </message>
     <message>
         <source>Delete this capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista tämä tallennus</translation>
     </message>
     <message>
         <source>No tabs captured yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Välilehtiä ei ole vielä tallennettu.</translation>
     </message>
     <message>
         <source>Open a browser and capture what it has open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa selain ja tallenna sen avoimet välilehdet.</translation>
     </message>
     <message>
         <source>No open tabs to capture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei tallennettavia avoimia välilehtiä.</translation>
     </message>
     <message>
         <source>Rename Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä tallennus uudelleen</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä uudelleen</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallennukset</translation>
     </message>
     <message>
         <source>Add App</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää sovellus</translation>
     </message>
     <message>
         <source>1 app</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sovellus</translation>
     </message>
     <message numerus="yes">
         <source>%n apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sovellus</numerusform>
+            <numerusform>%n sovellusta</numerusform>
         </translation>
     </message>
     <message>
         <source>No apps added yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovelluksia ei ole vielä lisätty.</translation>
     </message>
     <message>
         <source>Choose apps this launcher should show in the ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse sovellukset, jotka tämä käynnistin näyttää renkaassa.</translation>
     </message>
     <message>
         <source>Launchers &amp; Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Käynnistimet ja sovellukset</translation>
     </message>
     <message>
         <source>New Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi käynnistin</translation>
     </message>
     <message>
         <source>Rename Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä käynnistin uudelleen</translation>
     </message>
     <message>
         <source>Opens this launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa tämän käynnistimen.</translation>
     </message>
     <message>
         <source>No launchers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei vielä käynnistimiä</translation>
     </message>
     <message>
         <source>Add Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää käynnistin</translation>
     </message>
     <message>
         <source>Rename this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä tämä käynnistin uudelleen</translation>
     </message>
     <message>
         <source>Delete this launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista tämä käynnistin</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Käynnistimet</translation>
     </message>
     <message>
         <source>Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ehdota</translation>
     </message>
     <message>
         <source>Apps &amp; Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovellukset ja pikanäppäimet</translation>
     </message>
     <message>
         <source>1 shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pikanäppäin</translation>
     </message>
     <message numerus="yes">
         <source>%n shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pikanäppäin</numerusform>
+            <numerusform>%n pikanäppäintä</numerusform>
         </translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse sovellus</translation>
     </message>
     <message>
         <source>Choose an application to add shortcuts for</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse sovellus, jolle lisätään pikanäppäimiä</translation>
     </message>
     <message>
         <source>No apps added yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovelluksia ei ole vielä lisätty</translation>
     </message>
     <message>
         <source>Remove this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista tämä sovellus</translation>
     </message>
     <message>
         <source>Add suggested shortcuts for this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää tälle sovellukselle ehdotetut pikanäppäimet</translation>
     </message>
     <message>
         <source>Add keyboard shortcuts, text snippets or links for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää sovellukselle %1 pikanäppäimiä, tekstikatkelmia tai linkkejä.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovellukset</translation>
     </message>
 </context>
 </TS>
