@@ -137,6 +137,8 @@ void CenterAppIconView::paint(QPainter& painter, QPointF centre, const QIcon& ic
 
 TiltingCenterAppIcon::TiltingCenterAppIcon(QObject* parent)
     : QObject(parent)
+    , m_rotationX(0.0, RestTolerance::degrees)
+    , m_rotationY(0.0, RestTolerance::degrees)
 {
     m_view.maxTiltAngle = 22.0;
     m_view.isInteractive = true;

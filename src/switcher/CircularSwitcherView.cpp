@@ -111,9 +111,9 @@ void RadialSegmentView::paint(QPainter& painter, QPointF centre, bool dark) cons
 
 struct CircularSwitcherView::WedgeState {
     RunningApp app;
-    AnimatedValue presence {0.0}; // scale, sweep, opacity and icon blur
-    AnimatedValue spin {0.0};     // the icon's turn
-    AnimatedValue selection {0.0};
+    AnimatedValue presence {0.0, RestTolerance::unit}; // scale, sweep, opacity and icon blur
+    AnimatedValue spin {0.0, RestTolerance::unit};     // the icon's turn
+    AnimatedValue selection {0.0, RestTolerance::unit};
     mutable RingLayerCache shapeLayer;
     mutable RingBlurCache iconBlur;
     mutable QImage sizedIcon; // the icon reduced to about the pixels it is drawn with
@@ -137,7 +137,7 @@ struct CircularSwitcherView::WedgeState {
 
 struct CircularSwitcherView::CardState {
     AppWindow window;
-    AnimatedValue selection {0.0};
+    AnimatedValue selection {0.0, RestTolerance::unit};
 };
 
 struct CircularSwitcherView::Fan {
@@ -704,6 +704,38 @@ bool CircularSwitcherView::isAtRest() const
 }
 
 // ---- Drawing -----------------------------------------------------------------------------------
+
+void CircularSwitcherView::prerender(double devicePixelRatio)
+{
+    if (!m_model || m_visible || isAnimating())
+        return;
+    const bool rm = reduceMotion();
+    m_visible = true;
+    m_ring.setValue(1.0);
+    m_band.setRadii(RingMotion::bandInnerRadius(true, rm), RingMotion::bandOuterRadius(true, rm));
+    for (auto& w : m_wedges) {
+        w->presence.setValue(1.0);
+        w->spin.setValue(1.0);
+    }
+    const double dpr = std::max(1.0, devicePixelRatio);
+    QImage image(QSize(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr)))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        paintRing(painter);
+    }
+    // The layer of the settled ring is made again for the showing's own list.
+    m_restLayer.clear();
+    m_visible = false;
+    m_ring.setValue(0.0);
+    m_band.setRadii(RingMotion::bandInnerRadius(false, rm), RingMotion::bandOuterRadius(false, rm));
+    for (auto& w : m_wedges) {
+        w->presence.setValue(0.0);
+        w->spin.setValue(0.0);
+    }
+}
 
 void CircularSwitcherView::paintEvent(QPaintEvent*)
 {
