@@ -21,6 +21,7 @@
 #include "platform/sim/SimScreens.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -330,7 +331,10 @@ int main(int argc, char** argv)
         std::printf("ring_cost_bench: skipped, no X display (run it inside scripts/test-session)\n");
         return 0;
     }
-    QCoreApplication app(argc, argv);
+    // The X11 backend under test reads icons into pixmaps; nothing is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "xcb"); // for the programs started from here
     const QString build = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
     const bool listingOnly = app.arguments().contains(QStringLiteral("--listing"));
     const bool skipListing = app.arguments().contains(QStringLiteral("--no-listing"));

@@ -21,6 +21,7 @@
 #include "ringkit/RingAnimation.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingElement.h"
+#include "ringkit/RingMotion.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/WindowArcCard.h"
 
@@ -75,8 +76,8 @@ protected:
 
 private:
     struct WedgeMotion {
-        AnimatedValue visibility {0.0, RestTolerance::unit}; // 0 hidden pose ... 1 settled (segment spring)
-        AnimatedValue spin {0.0, RestTolerance::unit};       // the label's turn (icon spring)
+        AnimatedValue visibility {0.0, RingMotion::segmentPresenceRestTolerance}; // 0 hidden ... 1 settled (segment spring)
+        AnimatedValue spin {0.0, RingMotion::iconSpinRestTolerance};              // the label's turn (icon spring)
         AnimatedValue selected {0.0, RestTolerance::unit};   // 0 plain ... 1 selected look
     };
 

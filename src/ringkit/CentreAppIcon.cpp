@@ -243,7 +243,9 @@ void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const double shadowSide = tile + 2.0 * shadowPadding;
     const auto drawShadow = [&](const QImage& img, QPointF offset) {
-        p.drawImage(QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide), img);
+        RingEffects::drawImageInBands(
+            p, QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide),
+            img);
     };
     drawShadow(images->broadShadow, CenterAppIconView::broadShadowOffset(rotationX, rotationY));
     drawShadow(images->closeShadow, CenterAppIconView::closeShadowOffset(rotationX, rotationY));

@@ -150,6 +150,8 @@ private:
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
     bool isAtRest() const;
+    // What can change from one frame to the next (widget coordinates).
+    QRect movingArea() const;
 
     QPointer<CircularSwitcherViewModel> m_model;
     QUuid m_session;
@@ -173,6 +175,7 @@ private:
 
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;
+    mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
     mutable WindowArcCardCache m_cards;
 
