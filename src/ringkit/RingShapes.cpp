@@ -1,7 +1,5 @@
 #include "ringkit/RingShapes.h"
 
-#include "ringkit/RingEffects.h"
-
 #include "ringkit/RingMotion.h"
 
 #include <QLinearGradient>
@@ -157,16 +155,13 @@ void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, doub
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // In bands of a few rows: a band drawn at each frame of its spring stays
-    // off Qt's thread pool (waking it costs more than the drawing).
-    RingEffects::paintInBands(painter, band.boundingRect().adjusted(-1, -1, 1, 1), [&] {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(fill);
-        painter.drawPath(band);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, 0.35f), 0.5));
-        painter.drawPath(band);
-    }, 8);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawPath(band);
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, 0.35f), 0.5));
+    painter.drawPath(band);
     painter.restore();
 }
 
