@@ -10,6 +10,8 @@
 #include "platform/Scheduler.h"
 #include "vault/PasswordVault.h"
 
+#include <QGuiApplication>
+
 namespace {
 constexpr double telemetryNoticeDelay = 1.5;
 
@@ -54,6 +56,15 @@ void AppDelegate::applicationDidFinishLaunching()
     observeScreenLock();
     m_windows->observeWindows();
     m_keyboard->start();
+
+    // The rings are made and painted once offscreen on a later turn, after
+    // the tray is up and off the key path, so that the first showing costs
+    // what every later one does. Only on a real display.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        Scheduler::shared().postWhileAlive(this, [this] {
+            m_rings->prepareRings();
+        });
+    }
 
     if (settings().hasCompletedOnboarding()) {
         m_keyboard->watchPermission();

@@ -162,6 +162,42 @@ void RingController::makeSwitcher()
     connect(m_switcher.get(), &CircularSwitcherWindow::hidingStarted, this, [this] { m_switcherHasCommitted = true; });
 }
 
+void RingController::prepareRings()
+{
+    if (isSwitcherVisible() || isShortcutRingVisible())
+        return;
+    makeSwitcher();
+    m_switcher->prepare();
+    makeShortcutRing();
+    // The application in front now, with its shortcuts (or stand-ins).
+    const auto front = RingSources::frontmostApplication();
+    const QString bundle = front ? front->bundleIdentifier : QStringLiteral("kelvaro.prepare");
+    QList<AppShortcut> items;
+    if (front)
+        items = ShortcutStorage::shared().getShortcuts(bundle);
+    if (items.isEmpty()) {
+        for (int i = 0; i < 8; ++i)
+            items << AppShortcut(QStringLiteral("%1").arg(i + 1), QStringLiteral("star"), QStringLiteral("⌘%1").arg(i),
+                                 bundle);
+    }
+    const RunningApp centre {front ? front->localizedName : QString(),
+                             front ? RunningApp::thumbnail(front->icon, 64) : QImage(), bundle, true};
+    m_shortcutRing->prepare(centre, items);
+}
+
+void RingController::makeShortcutRing()
+{
+    if (m_shortcutRing)
+        return;
+    m_shortcutRing = std::make_unique<ShortcutRingWindow>();
+    connect(m_shortcutRing.get(), &ShortcutRingWindow::hidingStarted, this,
+            [this] { m_shortcutRingHasCommitted = true; });
+    connect(m_shortcutRing.get(), &ShortcutRingWindow::hidden, this, [this] {
+        stopMouseTrackingIfIdle();
+        Q_EMIT ringsChanged();
+    });
+}
+
 void RingController::showCircularSwitcher()
 {
     if (m_shortcutRing)
@@ -310,15 +346,7 @@ void RingController::showShortcutLikeRing(const RunningApp& centre, const QList<
     LatencyTrace::mark("ring items listed");
     if (m_switcher)
         hideSwitcher(false);
-    if (!m_shortcutRing) {
-        m_shortcutRing = std::make_unique<ShortcutRingWindow>();
-        connect(m_shortcutRing.get(), &ShortcutRingWindow::hidingStarted, this,
-                [this] { m_shortcutRingHasCommitted = true; });
-        connect(m_shortcutRing.get(), &ShortcutRingWindow::hidden, this, [this] {
-            stopMouseTrackingIfIdle();
-            Q_EMIT ringsChanged();
-        });
-    }
+    makeShortcutRing();
     m_shortcutRingRole = role;
     m_scrollAccumulator = 0;
     m_shortcutRing->show(centre, items);

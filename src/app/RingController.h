@@ -60,6 +60,10 @@ public:
     // ---- Opening and steering ----------------------------------------------------------
     // The switcher of running applications (the tray menu and the hotkey).
     void showCircularSwitcher();
+    // Makes the ring windows and paints each ring once offscreen, so the
+    // first showing after launch costs what every later one does. Call off
+    // the key path (after launch), while no ring shows.
+    void prepareRings();
     // The frontmost application's shortcuts; a beep and a log line when it has none.
     void showShortcutRing();
     void hideSwitcher(bool animated);
@@ -95,6 +99,7 @@ Q_SIGNALS:
 
 private:
     void makeSwitcher();
+    void makeShortcutRing();
     void showShortcutLikeRing(const RunningApp& centre, const QList<AppShortcut>& items, HotkeyRole role);
     // The showing of `role`'s ring can still take a step or a commit.
     bool isShortcutRingLive(HotkeyRole role) const;

@@ -10,6 +10,11 @@
 #include "ringkit/RingMotion.h"
 #include "ringkit/RingPanel.h"
 
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
 ShortcutRingWindow::ShortcutRingWindow(QObject* parent)
     : QObject(parent)
     , m_panel(new RingPanel())
@@ -53,7 +58,9 @@ void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>
     model->setRingCenter(frame.center());
     LatencyTrace::mark("ring view made");
 
-    m_panel->orderFront();
+    // The window is mapped with the reveal, so the first frame it shows
+    // already has the ring in it.
+    m_panel->orderFront(RingPanel::Mapping::withReveal);
     LatencyTrace::mark("ring ordered front");
 
     Scheduler::shared().postWhileAlive(this, [this, generation] {
@@ -61,7 +68,28 @@ void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>
             return;
         LatencyTrace::mark("ring reveal");
         m_model->reveal();
+        m_panel->mapOrderedPanel();
     });
+}
+
+void ShortcutRingWindow::prepare(const RunningApp& centre, const QList<AppShortcut>& items)
+{
+    if (isVisible() || m_isExiting)
+        return;
+    AppShortcutRingViewModel model;
+    model.loadShortcuts(centre, items);
+    model.setIsVisible(true);
+    AppShortcutRingView view(&model);
+    const AppSettings& settings = AppSettings::shared();
+    const double side = AppShortcutRingView::stageSize * settings.ringScale();
+    view.resize(std::max(1, int(std::lround(side))), std::max(1, int(std::lround(side))));
+    const double dpr = std::max(1.0, m_panel->devicePixelRatioF());
+    QImage image(QSize(int(std::ceil(view.width() * dpr)), int(std::ceil(view.height() * dpr))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    view.renderFrame(painter);
 }
 
 void ShortcutRingWindow::hide(bool animated)

@@ -34,6 +34,10 @@ public:
     // With the exit animation when `animated` and the ring is revealed;
     // otherwise at once. An animated hide during an exit changes nothing more.
     void hide(bool animated);
+    // Off the key path, while nothing shows: paints a settled ring of
+    // `items` around `centre` offscreen once, so the first showing finds the
+    // fonts, glyphs and symbol images it draws with ready.
+    void prepare(const RunningApp& centre, const QList<AppShortcut>& items);
 
     // On screen: shown, revealed, or still running its exit.
     bool isVisible() const;

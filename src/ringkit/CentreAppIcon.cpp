@@ -137,6 +137,8 @@ void CenterAppIconView::paint(QPainter& painter, QPointF centre, const QIcon& ic
 
 TiltingCenterAppIcon::TiltingCenterAppIcon(QObject* parent)
     : QObject(parent)
+    , m_rotationX(0.0, RestTolerance::degrees)
+    , m_rotationY(0.0, RestTolerance::degrees)
 {
     m_view.maxTiltAngle = 22.0;
     m_view.isInteractive = true;
@@ -241,7 +243,9 @@ void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const double shadowSide = tile + 2.0 * shadowPadding;
     const auto drawShadow = [&](const QImage& img, QPointF offset) {
-        p.drawImage(QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide), img);
+        RingEffects::drawImageInBands(
+            p, QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide),
+            img);
     };
     drawShadow(images->broadShadow, CenterAppIconView::broadShadowOffset(rotationX, rotationY));
     drawShadow(images->closeShadow, CenterAppIconView::closeShadowOffset(rotationX, rotationY));

@@ -209,9 +209,15 @@ static double schedulerNow()
     return Scheduler::shared().now();
 }
 
-AnimatedValue::AnimatedValue(double initial)
+AnimatedValue::AnimatedValue(double initial, double restTolerance)
     : m_target(initial)
 {
+    setRestTolerance(restTolerance);
+}
+
+void AnimatedValue::setRestTolerance(double tolerance)
+{
+    m_restTolerance = std::isfinite(tolerance) && tolerance > 0.0 ? tolerance : 0.0;
 }
 
 AnimatedValue::~AnimatedValue()
@@ -324,9 +330,29 @@ void AnimatedValue::animateTo(double target, const RingAnimation& animation)
     if (animation.isSpring()) {
         const SpringSolution spring(animation.response, animation.dampingFraction, seg.offset0, seg.velocity0);
         const double scale = std::max(travel, std::abs(seg.velocity0) / spring.omega);
-        seg.restTime = animation.delay + spring.settleTime(std::max(scale, 1e-12) * kRestFraction);
+        const double epsilon = m_restTolerance > 0.0 ? m_restTolerance : std::max(scale, 1e-12) * kRestFraction;
+        seg.restTime = animation.delay + spring.settleTime(epsilon);
     } else {
         seg.restTime = animation.delay + std::max(0.0, animation.duration);
+        const double distance = std::abs(seg.offset0);
+        if (m_restTolerance > 0.0 && distance > 0.0 && animation.duration > 0.0) {
+            // The curve's tail within the tolerance is not waited for (the
+            // curves only approach their end, so the first time it is
+            // reached is the last).
+            double lo = 0.0, hi = animation.duration;
+            if (distance * (1.0 - animation.progress(0.0)) <= m_restTolerance) {
+                hi = 0.0;
+            } else {
+                for (int i = 0; i < 40; ++i) {
+                    const double mid = 0.5 * (lo + hi);
+                    if (distance * (1.0 - animation.progress(mid)) <= m_restTolerance)
+                        hi = mid;
+                    else
+                        lo = mid;
+                }
+            }
+            seg.restTime = animation.delay + hi;
+        }
     }
     const bool was = !m_segments.empty();
     m_target = target;

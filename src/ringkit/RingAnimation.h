@@ -63,9 +63,24 @@ struct SpringSolution {
 // Evaluates a cubic Bezier timing function (x1, y1, x2, y2) at x in [0, 1].
 double cubicBezierTiming(double x1, double y1, double x2, double y2, double x);
 
+// How close to its target a value of each kind must be to look at rest: an
+// opacity or blend within 1/255, a length within less than half a device
+// pixel at device-pixel ratio 1 (under one at ratio 2), an angle within that
+// length at the radius it is drawn at.
+namespace RestTolerance {
+constexpr double unit = 1.0 / 255.0;  // values from 0 to 1: opacity, presence, selection, cross-fades
+constexpr double points = 0.4;        // lengths in points
+constexpr double degrees = 0.3;       // turns in degrees of a tile about 60 points across
+constexpr double arcRadians = 0.0015; // turns in radians of cards about 270 points out
+}
+
 class AnimatedValue {
 public:
-    explicit AnimatedValue(double initial = 0.0);
+    // `restTolerance`: once every motion is sure to stay within this distance
+    // of the target (in the value's units), the value counts as at rest: it
+    // stands at its target and the engine stops ticking for it. 0: within
+    // 0.1 % of the distance travelled.
+    explicit AnimatedValue(double initial = 0.0, double restTolerance = 0.0);
     ~AnimatedValue();
     AnimatedValue(const AnimatedValue&) = delete;
     AnimatedValue& operator=(const AnimatedValue&) = delete;
@@ -90,6 +105,10 @@ public:
     // Stop where the value is now.
     void cancel();
 
+    double restTolerance() const { return m_restTolerance; }
+    // Applies to motions started from now on.
+    void setRestTolerance(double tolerance);
+
 private:
     friend class AnimationEngine;
     struct Segment {
@@ -105,6 +124,7 @@ private:
     bool prune(double now);
 
     double m_target = 0.0;
+    double m_restTolerance = 0.0;
     std::vector<Segment> m_segments;
 };
 

@@ -181,14 +181,21 @@ QImage RingEffects::blurred(const QImage& image, double radius)
 
 void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
 {
+    // A scaled or turned image has antialiased edges: several spans a row.
+    bandRows = std::min(bandRows, painter.worldTransform().isRotating() ? 16 : 28);
+    paintInBands(painter, target, [&] { painter.drawImage(target, image); }, bandRows);
+}
+
+void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows)
+{
     // The world transform leaves out the device's pixel ratio: bands are
     // counted in device pixels and placed on whole ones.
     const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
     const QTransform world = painter.worldTransform();
     const QRectF device = world.mapRect(target);
     // Under a clip path every band would intersect with it: drawn at once.
-    if (bandRows <= 0 || device.height() * dpr <= double(bandRows) + 32.0 || painter.hasClipping()) {
-        painter.drawImage(target, image);
+    if (bandRows <= 0 || device.height() * dpr <= double(bandRows) || painter.hasClipping()) {
+        paint();
         return;
     }
     // An axis-aligned clip rectangle is cheap, and the rasterizer only
@@ -200,7 +207,7 @@ void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, cons
         painter.resetTransform();
         painter.setClipRect(QRectF(left, double(y) / dpr, width, double(std::min(bandRows, bottom - y)) / dpr), Qt::IntersectClip);
         painter.setTransform(world);
-        painter.drawImage(target, image);
+        paint();
         painter.restore();
     }
 }

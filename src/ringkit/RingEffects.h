@@ -40,6 +40,11 @@ struct RingEffects {
     // ring draws by the dozen, waking those threads costs more than the
     // drawing (and far more on a busy machine). A clipped painter draws at once.
     static void drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows = 64);
+    // The same for any drawing within `target` (world coordinates): `paint`
+    // runs once per band of `bandRows` device rows, clipped to it. An
+    // antialiased path has several spans a row (each edge's partly covered
+    // pixels): a few rows a band keep it off the pool.
+    static void paintInBands(QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows);
 };
 
 // One drawn layer kept between frames: redrawn only when its key or its

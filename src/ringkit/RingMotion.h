@@ -25,6 +25,13 @@ public:
     // frame): the first frame after the hotkey already shows the ring.
     static constexpr double entryLead = 1.0 / 60.0;
     static constexpr double arcSelectedLift = 14.0;
+
+    // Rest tolerances of the poses driven by one value from 0 (hidden) to 1
+    // (settled), from how far the drawing moves per unit: a wedge's scale and
+    // sweep move its outer edge about 60 points, an icon's turn its corners
+    // about 14 points; 0.4 points or 1/255 of opacity are not seen.
+    static constexpr double segmentPresenceRestTolerance = 0.005;
+    static constexpr double iconSpinRestTolerance = 0.02;
     static constexpr double arcCardDepthSpread = 12.0;
 
     struct ShadeStop {

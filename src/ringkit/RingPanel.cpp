@@ -25,6 +25,7 @@ RingPanel::RingPanel(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(false);
     setTitle(QT_TRANSLATE_NOOP("Kelvaro", "Kelvaro Ring"));
+    m_countFrames = qEnvironmentVariable("KELVARO_TEST") == QLatin1String("1");
     resize(400, 400);
     // The native window is made now, so its hints are in place before the
     // first map.
@@ -40,6 +41,7 @@ void RingPanel::setContent(QWidget* content)
         return;
     if (QWidget* old = m_content) {
         old->hide();
+        old->removeEventFilter(this);
         old->setParent(nullptr);
         old->deleteLater();
     }
@@ -48,6 +50,8 @@ void RingPanel::setContent(QWidget* content)
         content->setParent(this);
         content->setGeometry(rect());
         content->setFocusPolicy(Qt::NoFocus);
+        if (m_countFrames)
+            content->installEventFilter(this);
         content->show();
     }
 }
@@ -64,9 +68,11 @@ void RingPanel::setFrameYUp(const QRectF& frame)
     update();
 }
 
-void RingPanel::orderFront()
+void RingPanel::orderFront(Mapping mapping)
 {
     ++m_frontCount;
+    if (m_ordered && m_mapPending)
+        return;
     if (m_ordered && isVisible()) {
         raise();
         return;
@@ -75,21 +81,39 @@ void RingPanel::orderFront()
     applyWindowSystemHints();
     LatencyTrace::mark("panel hints set");
     captureBackdropIfNeeded();
+    m_framesPainted = 0;
     m_ordered = true;
+    if (mapping == Mapping::withReveal) {
+        m_mapPending = true;
+    } else {
+        show();
+        LatencyTrace::mark("panel shown");
+        raise();
+    }
+    Q_EMIT panelVisibilityChanged(true);
+}
+
+void RingPanel::mapOrderedPanel()
+{
+    if (!m_ordered || !m_mapPending)
+        return;
+    m_mapPending = false;
     show();
     LatencyTrace::mark("panel shown");
     raise();
-    Q_EMIT panelVisibilityChanged(true);
 }
 
 void RingPanel::orderOut()
 {
     ++m_outCount;
+    m_mapPending = false;
     if (!m_ordered && !isVisible())
         return;
     m_ordered = false;
     hide();
     m_backdrop = QPixmap();
+    if (m_countFrames)
+        Log::write(QStringLiteral("Kelvaro: ring showing painted %1 frames").arg(m_framesPainted));
     Q_EMIT panelVisibilityChanged(false);
 }
 
@@ -129,6 +153,13 @@ void RingPanel::paintEvent(QPaintEvent* event)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawPixmap(rect(), m_backdrop);
     (void)event;
+}
+
+bool RingPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == m_content)
+        ++m_framesPainted;
+    return QWidget::eventFilter(watched, event);
 }
 
 void RingPanel::resizeEvent(QResizeEvent* event)

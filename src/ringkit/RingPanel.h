@@ -43,11 +43,19 @@ public:
     void setFrameYUp(const QRectF& frame);
     QRectF frameYUp() const { return m_frameYUp; }
 
-    // Shows the panel above everything without activating it.
-    void orderFront();
+    enum class Mapping {
+        atOnce,     // the window is mapped now
+        withReveal, // counts as ordered front now; mapped by mapOrderedPanel()
+    };
+    // Shows the panel above everything without activating it. A ring whose
+    // content is revealed on a later turn maps the window then, so that the
+    // first frame the window system shows already has the ring in it.
+    void orderFront(Mapping mapping = Mapping::atOnce);
+    // Maps a panel ordered front `withReveal` (nothing otherwise).
+    void mapOrderedPanel();
     // Hides it (the content stays until replaced).
     void orderOut();
-    bool isPanelVisible() const { return m_ordered && isVisible(); }
+    bool isPanelVisible() const { return m_ordered && (isVisible() || m_mapPending); }
 
     // How many times the panel was ordered front and out (for checks).
     int orderFrontCount() const { return m_frontCount; }
@@ -64,6 +72,7 @@ Q_SIGNALS:
     void panelVisibilityChanged(bool visible);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -77,7 +86,12 @@ private:
     const char* m_title = nullptr;
     QRectF m_frameYUp;
     bool m_ordered = false;
+    bool m_mapPending = false;
     bool m_hintsApplied = false;
     int m_frontCount = 0;
     int m_outCount = 0;
+    // Under KELVARO_TEST=1: frames the content painted in this showing,
+    // logged when the panel is ordered out.
+    bool m_countFrames = false;
+    int m_framesPainted = 0;
 };

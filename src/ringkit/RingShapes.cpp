@@ -121,8 +121,8 @@ EnhancedTaperedSegmentShape EnhancedTaperedSegmentShape::wedge(int index, int to
 // ---- RingBand ----------------------------------------------------------------------
 
 RingBand::RingBand(double innerRadius, double outerRadius)
-    : m_inner(innerRadius)
-    , m_outer(outerRadius)
+    : m_inner(innerRadius, RestTolerance::points)
+    , m_outer(outerRadius, RestTolerance::points)
 {
 }
 

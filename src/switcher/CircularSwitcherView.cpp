@@ -111,9 +111,9 @@ void RadialSegmentView::paint(QPainter& painter, QPointF centre, bool dark) cons
 
 struct CircularSwitcherView::WedgeState {
     RunningApp app;
-    AnimatedValue presence {0.0}; // scale, sweep, opacity and icon blur
-    AnimatedValue spin {0.0};     // the icon's turn
-    AnimatedValue selection {0.0};
+    AnimatedValue presence {0.0, RingMotion::segmentPresenceRestTolerance}; // scale, sweep, opacity and icon blur
+    AnimatedValue spin {0.0, RingMotion::iconSpinRestTolerance};            // the icon's turn
+    AnimatedValue selection {0.0, RestTolerance::unit};
     mutable RingLayerCache shapeLayer;
     mutable RingBlurCache iconBlur;
     mutable QImage sizedIcon; // the icon reduced to about the pixels it is drawn with
@@ -137,7 +137,7 @@ struct CircularSwitcherView::WedgeState {
 
 struct CircularSwitcherView::CardState {
     AppWindow window;
-    AnimatedValue selection {0.0};
+    AnimatedValue selection {0.0, RestTolerance::unit};
 };
 
 struct CircularSwitcherView::Fan {
@@ -171,9 +171,9 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
 
     connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
         if (isVisible())
-            update();
+            update(movingArea());
     });
-    connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(); });
+    connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(movingArea()); });
     connect(&AppSettings::shared(), &AppSettings::ringScaleChanged, this, [this] { update(); });
 
     if (!m_model)
@@ -705,6 +705,52 @@ bool CircularSwitcherView::isAtRest() const
 
 // ---- Drawing -----------------------------------------------------------------------------------
 
+QRect CircularSwitcherView::movingArea() const
+{
+    // Without window cards everything drawn lies on the band's square (a
+    // blurred ring spreads a little beyond it): only that is painted again
+    // and sent to the display.
+    if (!m_fan->cards.empty() || m_oldFan)
+        return rect();
+    const double side = std::min(width(), height());
+    const double scale = side > 0 ? side / stageSize : 1.0;
+    const double reach = (RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0) * scale;
+    const QPointF mid(width() / 2.0, height() / 2.0);
+    return QRectF(mid.x() - reach, mid.y() - reach, 2.0 * reach, 2.0 * reach).toAlignedRect().intersected(rect());
+}
+
+void CircularSwitcherView::prerender(double devicePixelRatio)
+{
+    if (!m_model || m_visible || isAnimating())
+        return;
+    const bool rm = reduceMotion();
+    m_visible = true;
+    m_ring.setValue(1.0);
+    m_band.setRadii(RingMotion::bandInnerRadius(true, rm), RingMotion::bandOuterRadius(true, rm));
+    for (auto& w : m_wedges) {
+        w->presence.setValue(1.0);
+        w->spin.setValue(1.0);
+    }
+    const double dpr = std::max(1.0, devicePixelRatio);
+    QImage image(QSize(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr)))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        paintRing(painter);
+    }
+    // The layer of the settled ring is made again for the showing's own list.
+    m_restLayer.clear();
+    m_visible = false;
+    m_ring.setValue(0.0);
+    m_band.setRadii(RingMotion::bandInnerRadius(false, rm), RingMotion::bandOuterRadius(false, rm));
+    for (auto& w : m_wedges) {
+        w->presence.setValue(0.0);
+        w->spin.setValue(0.0);
+    }
+}
+
 void CircularSwitcherView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -867,14 +913,22 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
         const double sharp = std::max(0.25, std::round(deviceScale * 4.0) / 4.0);
         const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8)
             | (quint64(i) << 20);
-        const QImage& layer = w.shapeLayer.layer(key, box.size(), sharp, [&](QPainter& lp) {
+        // The plain and the selected look are kept across showings (the
+        // wedges of the same count are the same shapes); the looks in
+        // between only while this showing's selection moves.
+        RingLayerCache* cache = &w.shapeLayer;
+        if (quantized == 0.0 || quantized == 1.0) {
+            // Also by resolution: an opening ring draws them small while blurred.
+            const quint64 kept = key | (quint64(std::min(63.0, sharp * 4.0)) << 40);
+            if (m_wedgeLayers.size() >= 160 && !m_wedgeLayers.contains(kept))
+                m_wedgeLayers.clear();
+            cache = &m_wedgeLayers[kept];
+        }
+        const QImage& layer = cache->layer(key, box.size(), sharp, [&](QPainter& lp) {
             lp.translate(-box.topLeft());
             RadialSegmentView::paintShape(lp, path, frame, quantized, palette.dark);
         });
-        if (p.worldTransform().isScaling() || p.worldTransform().isRotating())
-            RingEffects::drawImageInBands(p, box, layer);
-        else
-            p.drawImage(box, layer);
+        RingEffects::drawImageInBands(p, box, layer);
 
         // The icon: 48 points, 64 and grown by a tenth when selected, blurred
         // and turned back while the ring opens.

@@ -116,6 +116,10 @@ public:
     // Draws the view as it looks now, the view's top-left at the painter's
     // origin, at the resolution of the painter's device.
     void paintRing(QPainter& painter) const;
+    // Paints the settled ring once into an image at `devicePixelRatio`, so
+    // the layers, glyphs and icon sizes the first showing needs are ready;
+    // the view is left in its hidden pose. Only while hidden.
+    void prerender(double devicePixelRatio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -146,6 +150,8 @@ private:
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
     bool isAtRest() const;
+    // What can change from one frame to the next (widget coordinates).
+    QRect movingArea() const;
 
     QPointer<CircularSwitcherViewModel> m_model;
     QUuid m_session;
@@ -153,22 +159,23 @@ private:
     int m_selectedIndex = 0;
     std::optional<int> m_selectedWindow;
 
-    AnimatedValue m_ring {0.0};
+    AnimatedValue m_ring {0.0, RestTolerance::unit};
     RingBand m_band;
     std::vector<std::unique_ptr<WedgeState>> m_wedges;
     std::unique_ptr<Fan> m_fan;
     std::unique_ptr<Fan> m_oldFan;
-    AnimatedValue m_fanSwap {1.0};
-    AnimatedValue m_fanAngle {0.0};
+    AnimatedValue m_fanSwap {1.0, RestTolerance::unit};
+    AnimatedValue m_fanAngle {0.0, RestTolerance::arcRadians};
     TiltingCenterAppIcon* m_centreIcon = nullptr;
     QIcon m_previousCentreIcon;
-    AnimatedValue m_centreSwap {1.0};
+    AnimatedValue m_centreSwap {1.0, RestTolerance::unit};
     mutable QHash<QString, QIcon> m_icons;
     // The centre icons of a cross-fade, each blurred once.
     mutable CentreIconPainter m_centrePainter;
 
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;
+    mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
     mutable WindowArcCardCache m_cards;
 

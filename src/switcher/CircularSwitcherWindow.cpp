@@ -88,7 +88,9 @@ void CircularSwitcherWindow::showSwitcher(std::optional<QList<RunningApp>> apps)
         m_viewModel->loadRunningApps();
     LatencyTrace::mark("switcher listed");
 
-    m_panel->orderFront();
+    // The window is mapped with the reveal, so the first frame it shows
+    // already has the ring in it, never a transparent one.
+    m_panel->orderFront(RingPanel::Mapping::withReveal);
     LatencyTrace::mark("switcher ordered front");
     m_isExiting = false;
 
@@ -98,7 +100,21 @@ void CircularSwitcherWindow::showSwitcher(std::optional<QList<RunningApp>> apps)
             return;
         LatencyTrace::mark("switcher reveal");
         self->m_viewModel->reveal();
+        self->m_panel->mapOrderedPanel();
     });
+}
+
+void CircularSwitcherWindow::prepare()
+{
+    if (isSwitcherVisible() || m_isExiting)
+        return;
+    m_frame = switcherFrame();
+    m_viewModel->setRingCenter(m_frame.center());
+    m_panel->setFrameYUp(m_frame);
+    m_viewModel->loadRunningApps();
+    m_view->prerender(m_panel->devicePixelRatioF());
+    m_viewModel->snapHidden();
+    m_viewModel->finishHide();
 }
 
 void CircularSwitcherWindow::hideSwitcher(bool animated)

@@ -37,6 +37,10 @@ public:
     // revealed; otherwise at once. Animated hides during an exit only cancel
     // a pending reveal.
     void hideSwitcher(bool animated);
+    // Off the key path, while nothing shows: lists the applications once and
+    // paints the ring offscreen, so the first showing finds the window
+    // properties, desktop entries, icons, glyphs and layers it needs ready.
+    void prepare();
 
     // The panel is on screen: shown, revealed or still running its exit.
     bool isSwitcherVisible() const;

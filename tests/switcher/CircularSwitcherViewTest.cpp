@@ -6,10 +6,12 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalSpy>
 #include <cmath>
 
 #include "platform/DisplayPreferences.h"
 #include "platform/sim/SimDisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "ringkit/RingAnnounce.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -154,6 +156,31 @@ TEST_F(SwitcherViewTest, CardsTakeClicksOnlyWhileTheFanIsShown)
     }
     EXPECT_EQ(view().hitTest(polar(265, 135 + 60)).kind, Kind::none);
     EXPECT_EQ(view().hitTest(polar(124, 135)).index, 1); // the wedge below still answers
+}
+
+TEST_F(SwitcherViewTest, AHeldRingComesToRestAndThenAsksForNoFrame)
+{
+    // Every motion of the opening ends once it is within a sub-pixel (or
+    // 1/255 of opacity) of its pose, well before the springs' 0.1 % tails
+    // (the icons' spin alone would ring on for almost 2 s); then the engine
+    // stops and a ring held still is not painted again.
+    AnimationEngine& engine = AnimationEngine::shared();
+    QSignalSpy frames(&engine, &AnimationEngine::frame);
+    window->showSwitcher(std::nullopt);
+    env.scheduler().runPending();
+    ASSERT_TRUE(model().isVisible());
+    ASSERT_TRUE(engine.isTicking());
+    env.scheduler().advance(1.3);
+    EXPECT_FALSE(engine.isTicking());
+    EXPECT_FALSE(view().isAnimating());
+    EXPECT_EQ(view().bandInnerRadius(), 60.0);
+    EXPECT_EQ(view().bandOuterRadius(), 190.0);
+    EXPECT_EQ(view().ringPresence(), 1.0);
+    const qsizetype settledAfter = frames.count();
+    EXPECT_LE(settledAfter, 80); // 60 Hz
+    env.scheduler().advance(3.0);
+    EXPECT_EQ(frames.count(), settledAfter);
+    EXPECT_EQ(env.scheduler().pendingCount(), 0u);
 }
 
 TEST_F(SwitcherViewTest, OpeningRunsFromTheHiddenPoseAndANewShowingSnapsBack)

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 
 #include <xcb/xcb.h>
@@ -136,10 +137,20 @@ X11Desktop::X11Desktop()
         auto r = reply(xcb_intern_atom_reply(c, cookies[i++], nullptr));
         m_atoms.insert(QByteArray(name), r ? r->atom : 0);
     }
+    X11WindowCache::Atoms watched;
+    watched.live = {atom("_NET_WM_NAME"), XCB_ATOM_WM_NAME, atom("_NET_WM_STATE"), atom("_NET_WM_DESKTOP"),
+                    atom("_NET_FRAME_EXTENTS"), atom("_NET_WM_WINDOW_OPACITY")};
+    watched.fixed = {atom("_NET_WM_PID"), XCB_ATOM_WM_CLASS, atom("_GTK_APPLICATION_ID"), atom("_NET_WM_WINDOW_TYPE"),
+                     XCB_ATOM_WM_TRANSIENT_FOR};
+    m_cache = X11WindowCache(m_root, watched);
+    const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, m_root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
 }
 
 X11Desktop::~X11Desktop()
 {
+    m_notifier.reset();
     if (m_display)
         XCloseDisplay(static_cast<Display*>(m_display));
 }
@@ -202,6 +213,27 @@ const X11Desktop::Snapshot& X11Desktop::snapshot() const
     return m_snapshot;
 }
 
+void X11Desktop::drainEvents() const
+{
+    if (!m_conn)
+        return;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(m_conn)) {
+        m_cache.apply(event); // errors (a window gone before it was watched) change nothing
+        std::free(event);
+    }
+}
+
+void X11Desktop::watchEvents() const
+{
+    // Events are taken in as they arrive, so the server never holds many for
+    // this connection; a showing drains the rest before it reads anything.
+    if (m_notifier || !m_conn || !QCoreApplication::instance()
+        || QThread::currentThread() != QCoreApplication::instance()->thread())
+        return;
+    m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_conn), QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] { drainEvents(); });
+}
+
 void X11Desktop::readSnapshot() const
 {
     m_snapshot = Snapshot();
@@ -212,62 +244,78 @@ void X11Desktop::readSnapshot() const
         logOnce(QStringLiteral("Kelvaro: the connection to the X display was lost"));
         return;
     }
-    auto stackingCookie = getProperty(c, m_root, atom("_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW, 16384);
-    auto mappingCookie = getProperty(c, m_root, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 16384);
-    auto activeCookie = getProperty(c, m_root, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
-    auto currentCookie = getProperty(c, m_root, atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
-    auto countCookie = getProperty(c, m_root, atom("_NET_NUMBER_OF_DESKTOPS"), XCB_ATOM_CARDINAL);
-    auto checkCookie = getProperty(c, m_root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
-    auto rootGeometryCookie = xcb_get_geometry(c, m_root);
+    watchEvents();
+    drainEvents();
 
-    const QList<quint32> stacking = cardinals(c, stackingCookie); // bottom to top
-    const QList<quint32> mapping = cardinals(c, mappingCookie);   // in the order they were mapped
-    const QList<quint32> active = cardinals(c, activeCookie);
-    const QList<quint32> current = cardinals(c, currentCookie);
-    const QList<quint32> count = cardinals(c, countCookie);
+    // The root window's lists: read again only after they changed.
+    if (m_cache.isRootStale()) {
+        m_cache.rootRead(); // a change from now on marks them stale again
+        auto stackingCookie = getProperty(c, m_root, atom("_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW, 16384);
+        auto mappingCookie = getProperty(c, m_root, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 16384);
+        auto activeCookie = getProperty(c, m_root, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
+        auto currentCookie = getProperty(c, m_root, atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
+        auto countCookie = getProperty(c, m_root, atom("_NET_NUMBER_OF_DESKTOPS"), XCB_ATOM_CARDINAL);
+        auto checkCookie = getProperty(c, m_root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+        auto rootGeometryCookie = xcb_get_geometry(c, m_root);
+        RootState& r = m_rootState;
+        r.stacking = cardinals(c, stackingCookie); // bottom to top
+        r.mapping = cardinals(c, mappingCookie);   // in the order they were mapped
+        r.active = cardinals(c, activeCookie).value(0, 0);
+        const QList<quint32> current = cardinals(c, currentCookie);
+        r.currentDesktop = current.isEmpty() ? std::nullopt : std::optional<quint32>(current.first());
+        r.desktopCount = cardinals(c, countCookie).value(0, 0);
+        r.haveWindowManager = !cardinals(c, checkCookie).isEmpty();
+        if (auto g = reply(xcb_get_geometry_reply(c, rootGeometryCookie, nullptr)))
+            r.rootHeight = g->height;
+    }
+    const QList<quint32>& stacking = m_rootState.stacking;
+    const QList<quint32>& mapping = m_rootState.mapping;
     Snapshot& s = m_snapshot;
-    s.haveWindowManager = !cardinals(c, checkCookie).isEmpty();
-    s.active = active.value(0, 0);
-    if (!current.isEmpty())
-        s.currentDesktop = current.first();
-    s.desktopCount = count.value(0, 0);
-    if (auto g = reply(xcb_get_geometry_reply(c, rootGeometryCookie, nullptr)))
-        s.rootHeight = g->height;
+    s.haveWindowManager = m_rootState.haveWindowManager;
+    s.active = m_rootState.active;
+    s.currentDesktop = m_rootState.currentDesktop;
+    s.desktopCount = m_rootState.desktopCount;
+    s.rootHeight = m_rootState.rootHeight;
     if (!s.haveWindowManager)
         logOnce(QStringLiteral("Kelvaro: no EWMH window manager runs; windows and desktops cannot be listed"));
 
-    // Properties a client keeps for its life are read once per window.
+    // A window seen for the first time is watched before it is read, so no
+    // change after the read goes unnoticed; after that only what its events
+    // report as changed is read again.
     const quint64 generation = ApplicationIdentity::shared().generation();
     struct FixedCookies {
         xcb_get_property_cookie_t pid, wmClass, gtk, type, transient;
     };
-    QHash<quint32, FixedCookies> fixedCookies;
-    QSet<quint32> live;
-    for (quint32 id : stacking) {
-        live.insert(id);
-        if (m_fixed.contains(id))
-            continue;
-        fixedCookies.insert(id, FixedCookies {getProperty(c, id, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL),
-                                              getProperty(c, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING),
-                                              getProperty(c, id, atom("_GTK_APPLICATION_ID"), XCB_ATOM_ANY),
-                                              getProperty(c, id, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32),
-                                              getProperty(c, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW)});
-    }
     struct LiveCookies {
         xcb_get_property_cookie_t netName, name, state, desktop, extents, opacity;
         xcb_get_geometry_cookie_t geometry;
         xcb_translate_coordinates_cookie_t position;
     };
-    QList<LiveCookies> liveCookies;
+    QHash<quint32, FixedCookies> fixedCookies;
+    QHash<quint32, LiveCookies> liveCookies;
+    QSet<quint32> live;
     for (quint32 id : stacking) {
-        liveCookies << LiveCookies {getProperty(c, id, atom("_NET_WM_NAME"), atom("UTF8_STRING")),
-                                    getProperty(c, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY),
-                                    getProperty(c, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 64),
-                                    getProperty(c, id, atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL),
-                                    getProperty(c, id, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL),
-                                    getProperty(c, id, atom("_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL),
-                                    xcb_get_geometry(c, id),
-                                    xcb_translate_coordinates(c, id, m_root, 0, 0)};
+        live.insert(id);
+        if (!m_cache.isWatched(id)) {
+            const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(c, id, XCB_CW_EVENT_MASK, &mask);
+            m_cache.watch(id);
+        }
+        const unsigned stale = m_cache.take(id);
+        if ((stale & X11WindowCache::fixedPart) || !m_fixed.contains(id))
+            fixedCookies.insert(id, FixedCookies {getProperty(c, id, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL),
+                                                  getProperty(c, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING),
+                                                  getProperty(c, id, atom("_GTK_APPLICATION_ID"), XCB_ATOM_ANY),
+                                                  getProperty(c, id, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32),
+                                                  getProperty(c, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW)});
+        if ((stale & X11WindowCache::livePart) || !m_live.contains(id))
+            liveCookies.insert(id, LiveCookies {getProperty(c, id, atom("_NET_WM_NAME"), atom("UTF8_STRING")),
+                                                getProperty(c, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY),
+                                                getProperty(c, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 64),
+                                                getProperty(c, id, atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL),
+                                                getProperty(c, id, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL),
+                                                getProperty(c, id, atom("_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL),
+                                                xcb_get_geometry(c, id), xcb_translate_coordinates(c, id, m_root, 0, 0)});
     }
 
     for (auto it = fixedCookies.cbegin(); it != fixedCookies.cend(); ++it) {
@@ -299,9 +347,51 @@ void X11Desktop::readSnapshot() const
         }
         m_fixed.insert(it.key(), f);
     }
+
+    const quint32 hiddenAtom = atom("_NET_WM_STATE_HIDDEN");
+    const quint32 fullAtom = atom("_NET_WM_STATE_FULLSCREEN");
+    const quint32 aboveAtom = atom("_NET_WM_STATE_ABOVE");
+    for (auto it = liveCookies.cbegin(); it != liveCookies.cend(); ++it) {
+        const LiveCookies& k = *it;
+        Live l;
+        l.title = QString::fromUtf8(bytes(c, k.netName).value_or(QByteArray()));
+        {
+            auto legacy = reply(xcb_get_property_reply(c, k.name, nullptr));
+            if (l.title.isEmpty() && legacy)
+                l.title = textProperty(legacy.get());
+        }
+        for (quint32 state : cardinals(c, k.state)) {
+            l.hidden = l.hidden || state == hiddenAtom;
+            l.fullScreen = l.fullScreen || state == fullAtom;
+            l.above = l.above || state == aboveAtom;
+        }
+        const QList<quint32> desktop = cardinals(c, k.desktop);
+        if (!desktop.isEmpty())
+            l.desktop = desktop.first();
+        const QList<quint32> extents = cardinals(c, k.extents); // left, right, top, bottom
+        const double left = extents.value(0), right = extents.value(1), top = extents.value(2),
+                     bottom = extents.value(3);
+        const QList<quint32> opacity = cardinals(c, k.opacity);
+        if (!opacity.isEmpty())
+            l.opacity = double(opacity.first()) / double(0xFFFFFFFFu);
+        auto geometry = reply(xcb_get_geometry_reply(c, k.geometry, nullptr));
+        auto position = reply(xcb_translate_coordinates_reply(c, k.position, nullptr));
+        l.present = geometry && position; // else the window went away meanwhile
+        if (l.present)
+            l.frame = QRectF(position->dst_x - left, position->dst_y - top, geometry->width + left + right,
+                             geometry->height + top + bottom);
+        m_live.insert(it.key(), l);
+    }
+    m_cache.keepOnly(live);
     for (auto it = m_fixed.begin(); it != m_fixed.end();) {
         if (!live.contains(it.key()))
             it = m_fixed.erase(it);
+        else
+            ++it;
+    }
+    for (auto it = m_live.begin(); it != m_live.end();) {
+        if (!live.contains(it.key()))
+            it = m_live.erase(it);
         else
             ++it;
     }
@@ -322,41 +412,21 @@ void X11Desktop::readSnapshot() const
         f.identityGeneration = generation;
     }
 
-    const quint32 hiddenAtom = atom("_NET_WM_STATE_HIDDEN");
-    const quint32 fullAtom = atom("_NET_WM_STATE_FULLSCREEN");
-    const quint32 aboveAtom = atom("_NET_WM_STATE_ABOVE");
     for (qsizetype i = stacking.size() - 1; i >= 0; --i) { // front to back
         const quint32 id = stacking[i];
-        const LiveCookies& k = liveCookies[i];
+        const Live& l = m_live[id];
+        if (!l.present)
+            continue;
         Client cl;
         cl.id = id;
         cl.fixed = m_fixed.value(id);
-        cl.title = QString::fromUtf8(bytes(c, k.netName).value_or(QByteArray()));
-        {
-            auto legacy = reply(xcb_get_property_reply(c, k.name, nullptr));
-            if (cl.title.isEmpty() && legacy)
-                cl.title = textProperty(legacy.get());
-        }
-        for (quint32 state : cardinals(c, k.state)) {
-            cl.hidden = cl.hidden || state == hiddenAtom;
-            cl.fullScreen = cl.fullScreen || state == fullAtom;
-            cl.above = cl.above || state == aboveAtom;
-        }
-        const QList<quint32> desktop = cardinals(c, k.desktop);
-        if (!desktop.isEmpty())
-            cl.desktop = desktop.first();
-        const QList<quint32> extents = cardinals(c, k.extents); // left, right, top, bottom
-        const double left = extents.value(0), right = extents.value(1), top = extents.value(2),
-                     bottom = extents.value(3);
-        const QList<quint32> opacity = cardinals(c, k.opacity);
-        if (!opacity.isEmpty())
-            cl.opacity = double(opacity.first()) / double(0xFFFFFFFFu);
-        auto geometry = reply(xcb_get_geometry_reply(c, k.geometry, nullptr));
-        auto position = reply(xcb_translate_coordinates_reply(c, k.position, nullptr));
-        if (!geometry || !position)
-            continue; // the window went away meanwhile
-        cl.frame = QRectF(position->dst_x - left, position->dst_y - top, geometry->width + left + right,
-                          geometry->height + top + bottom);
+        cl.title = l.title;
+        cl.hidden = l.hidden;
+        cl.fullScreen = l.fullScreen;
+        cl.above = l.above;
+        cl.desktop = l.desktop;
+        cl.frame = l.frame;
+        cl.opacity = l.opacity;
         s.clients << cl;
     }
 

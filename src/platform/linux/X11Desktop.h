@@ -9,16 +9,22 @@
 // _NET_CURRENT_DESKTOP. Every client message is followed by a round trip.
 //
 // What is read is kept as one snapshot for at most 50 ms, and dropped after
-// every request that changes something.
+// every request that changes something. Beneath it, the properties of the
+// root and of every client window are cached and kept current from the
+// property-change and structure events of those windows (X11WindowCache): a
+// new snapshot asks the server only for what changed, in one round trip.
 
 #include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QRectF>
 #include <QSet>
+#include <QSocketNotifier>
 #include <QStringList>
+#include <memory>
 
 #include "platform/ApplicationIdentity.h"
+#include "platform/linux/X11WindowCache.h"
 #include "platform/Windows.h"
 #include "platform/Workspace.h"
 
@@ -32,8 +38,13 @@ public:
     ~X11Desktop() override;
 
     bool isConnected() const { return m_conn != nullptr; }
-    // Drops the snapshot: the next question reads the display again.
-    void invalidate() { m_snapshotValid = false; }
+    // Drops the snapshot: the next question reads the root window's lists
+    // again (and whatever else changed).
+    void invalidate()
+    {
+        m_snapshotValid = false;
+        m_cache.markRootStale();
+    }
 
     // Workspace
     QList<RunningApplication> runningApplications() const override;
@@ -90,8 +101,27 @@ private:
         bool haveWindowManager = false;
     };
 
+    struct Live { // properties that change while a client runs
+        QString title;
+        bool hidden = false, fullScreen = false, above = false;
+        std::optional<quint32> desktop;
+        QRectF frame;
+        double opacity = 1.0;
+        bool present = true; // false: it went away while being read
+    };
+    struct RootState {
+        QList<quint32> stacking, mapping;
+        quint32 active = 0;
+        std::optional<quint32> currentDesktop;
+        quint32 desktopCount = 0;
+        double rootHeight = 0;
+        bool haveWindowManager = false;
+    };
+
     const Snapshot& snapshot() const;
     void readSnapshot() const;
+    void drainEvents() const;
+    void watchEvents() const;
     const Client* client(quint32 id) const;
     const App* app(qint32 pid) const;
     QIcon appIcon(const App& app) const;
@@ -115,6 +145,10 @@ private:
     mutable bool m_snapshotValid = false;
     mutable double m_snapshotTime = 0;
     mutable QHash<quint32, Fixed> m_fixed;
+    mutable QHash<quint32, Live> m_live;
+    mutable RootState m_rootState;
+    mutable X11WindowCache m_cache;
+    mutable std::unique_ptr<QSocketNotifier> m_notifier;
     mutable QStringList m_appOrder; // group keys in the order first seen
     mutable QHash<QString, QIcon> m_entryIcons;
     mutable QHash<quint32, QIcon> m_windowIcons;

@@ -1,0 +1,467 @@
+// What a ring costs the machine, measured on the real binary (build/kelvaro)
+// in a headless desktop session:
+//  - hotkey to the first frame in which the switcher is visible on the X
+//    server, for the first showing after launch and for the showings after it;
+//  - CPU time (user + system, from /proc/<pid>/stat) of Kelvaro, and of the
+//    X server when the session names it (KELVARO_SESSION_XSERVER_PID), per
+//    opening of the switcher: closed at once, held 400 ms and held 3 s (each
+//    opening counted until its exit has ended);
+//  - frames painted per showing, from the line Kelvaro logs at each hide
+//    under KELVARO_TEST=1;
+//  - listing the applications and windows at 121 windows, in this process,
+//    with the X11 backend the application uses.
+//
+//   scripts/test-session build/bench/ring_cost_bench
+//
+// Run by hand; not part of the test suite.
+
+#include "platform/Scheduler.h"
+#include "platform/Screens.h"
+#include "platform/linux/X11Desktop.h"
+#include "platform/sim/SimScreens.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <thread>
+#include <vector>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0.0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0.0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, std::size_t(double(v.size()) * p))];
+}
+
+void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// User + system CPU of a process in milliseconds; negative when unreadable.
+double cpuMs(qint64 pid)
+{
+    if (pid <= 0)
+        return -1.0;
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1.0;
+    const QByteArray line = f.readAll();
+    // Fields after the command name (which may hold spaces), from field 3 on.
+    const qsizetype close = line.lastIndexOf(')');
+    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+    if (fields.size() < 13)
+        return -1.0;
+    static const double tick = double(sysconf(_SC_CLK_TCK));
+    return (fields[11].toDouble() + fields[12].toDouble()) * 1000.0 / tick;
+}
+
+// The same to the nanosecond: the run time of every thread alive now
+// (/proc/<pid>/stat counts in ticks of 10 ms, too coarse for one opening).
+double runMs(qint64 pid)
+{
+    if (pid <= 0)
+        return -1.0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    double total = 0.0;
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile f(tasks.filePath(task) + QStringLiteral("/schedstat"));
+        if (f.open(QIODevice::ReadOnly))
+            total += f.readAll().split(' ').value(0).toDouble() / 1e6;
+    }
+    return total;
+}
+
+class Keys {
+public:
+    Keys() : m_c(xcb_connect(nullptr, nullptr)) { }
+    ~Keys() { xcb_disconnect(m_c); }
+    xcb_connection_t* connection() const { return m_c; }
+
+    xcb_keycode_t code(const char* name)
+    {
+        // Keycodes of the evdev layout the test session's server uses.
+        if (!std::strcmp(name, "ctrl")) return 37;
+        if (!std::strcmp(name, "shift")) return 50;
+        if (!std::strcmp(name, "a")) return 38;
+        return 9; // Escape
+    }
+    void press(const char* key) { fake(XCB_KEY_PRESS, key); }
+    void release(const char* key) { fake(XCB_KEY_RELEASE, key); }
+
+private:
+    void fake(std::uint8_t type, const char* key)
+    {
+        xcb_test_fake_input(m_c, type, code(key), XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+    }
+    xcb_connection_t* m_c;
+};
+
+// The viewable top-level window titled `title`, or 0.
+xcb_window_t findWindow(xcb_connection_t* c, const QByteArray& title)
+{
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    auto* tree = xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr);
+    if (!tree)
+        return 0;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    const int n = xcb_query_tree_children_length(tree);
+    xcb_window_t found = 0;
+    for (int i = 0; i < n && !found; ++i) {
+        auto* name = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, children[i], XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr);
+        if (name && QByteArray(static_cast<const char*>(xcb_get_property_value(name)),
+                               xcb_get_property_value_length(name)) == title)
+            found = children[i];
+        free(name);
+    }
+    free(tree);
+    return found;
+}
+
+bool viewable(xcb_connection_t* c, xcb_window_t w)
+{
+    auto* a = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr);
+    const bool v = a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+    free(a);
+    return v;
+}
+
+// Pixels of the window drawn at 5 % alpha or more (all of them without alpha).
+int visiblePixels(xcb_connection_t* c, xcb_window_t window)
+{
+    auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    if (!geometry)
+        return 0;
+    const int depth = geometry->depth, width = geometry->width, height = geometry->height;
+    free(geometry);
+    auto* image = xcb_get_image_reply(
+        c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, std::uint16_t(width), std::uint16_t(height), ~0u),
+        nullptr);
+    if (!image)
+        return 0;
+    const std::uint8_t* data = xcb_get_image_data(image);
+    const int length = xcb_get_image_data_length(image);
+    int count = 0;
+    if (depth == 32) {
+        for (int i = 3; i < length; i += 4)
+            count += data[i] >= 13;
+    } else {
+        count = length / 4;
+    }
+    free(image);
+    return count;
+}
+
+// ---- Listing at 121 windows ----------------------------------------------------------
+
+constexpr int kListApps = 11;
+constexpr int kListWindowsPerApp = 11;
+
+pid_t startWindowMaker()
+{
+    int ready[2];
+    if (pipe(ready) != 0)
+        return -1;
+    const pid_t pid = fork();
+    if (pid != 0) {
+        close(ready[1]);
+        char ch = 0;
+        const bool ok = read(ready[0], &ch, 1) == 1;
+        close(ready[0]);
+        return ok ? pid : -1;
+    }
+    close(ready[0]);
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        _exit(1);
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    auto atom = [c](const char* name) {
+        auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(r);
+        return a;
+    };
+    const xcb_atom_t utf8 = atom("UTF8_STRING"), netName = atom("_NET_WM_NAME"), netPid = atom("_NET_WM_PID");
+    const uint32_t self = uint32_t(getpid());
+    for (int a = 0; a < kListApps; ++a) {
+        const QByteArray id = QStringLiteral("KelvaroListing%1").arg(a).toUtf8();
+        const QByteArray wmClass = id.toLower() + '\0' + id + '\0';
+        for (int w = 0; w < kListWindowsPerApp; ++w) {
+            const xcb_window_t win = xcb_generate_id(c);
+            xcb_create_window(c, XCB_COPY_FROM_PARENT, win, screen->root, int16_t(20 * a), int16_t(20 * w), 300, 200, 0,
+                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+            const QByteArray title = QStringLiteral("Listing %1 window %2").arg(a).arg(w).toUtf8();
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netName, utf8, 8, uint32_t(title.size()), title.constData());
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                                uint32_t(wmClass.size()), wmClass.constData());
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netPid, XCB_ATOM_CARDINAL, 32, 1, &self);
+            xcb_map_window(c, win);
+        }
+    }
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    const char one = 1;
+    (void)!write(ready[1], &one, 1);
+    for (;;)
+        pause();
+}
+
+void measureListing()
+{
+    const pid_t maker = startWindowMaker();
+    if (maker <= 0) {
+        std::printf("listing: the windows could not be made\n");
+        return;
+    }
+    auto screens = std::make_shared<SimScreens>();
+    screens->addScreen(QRectF(0, 0, 1280, 1024));
+    Screens::setShared(screens);
+    X11Desktop desktop;
+    int windows = 0;
+    for (int i = 0; i < 500; ++i) {
+        desktop.invalidate();
+        windows = 0;
+        for (const RunningApplication& app : desktop.runningApplications()) {
+            if (app.bundleIdentifier.startsWith(QLatin1String("KelvaroListing")))
+                windows += int(desktop.windowsOf(app.pid).size());
+        }
+        if (windows >= kListApps * kListWindowsPerApp)
+            break;
+        sleepMs(10);
+    }
+    std::vector<double> ms;
+    for (int i = 0; i < 200; ++i) {
+        // What a showing asks: every application, then the windows of one.
+        desktop.invalidate();
+        QElapsedTimer t;
+        t.start();
+        const QList<RunningApplication> apps = desktop.runningApplications();
+        if (!apps.isEmpty())
+            (void)desktop.windowsOf(apps[apps.size() / 2].pid);
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::printf("listing at %d windows (%d expected): median %.3f ms, p99 %.3f ms\n", windows,
+                kListApps * kListWindowsPerApp, median(ms), percentile(ms, 0.99));
+    kill(maker, SIGTERM);
+    waitpid(maker, nullptr, 0);
+}
+
+// ---- The real binary -------------------------------------------------------------------
+
+struct Run {
+    QProcess process;
+    QString logPath;
+    qint64 logOffset = 0;
+
+    // Frame counts from the lines logged since the last call.
+    std::vector<double> frames()
+    {
+        std::vector<double> found;
+        QFile f(logPath);
+        if (!f.open(QIODevice::ReadOnly))
+            return found;
+        f.seek(logOffset);
+        const QString text = QString::fromUtf8(f.readAll());
+        logOffset = f.pos();
+        static const QRegularExpression line(QStringLiteral("ring showing painted (\\d+) frames"));
+        for (auto it = line.globalMatch(text); it.hasNext();)
+            found.push_back(it.next().captured(1).toDouble());
+        return found;
+    }
+};
+
+void writeDefaults(const QString& configHome)
+{
+    QDir().mkpath(configHome + QStringLiteral("/kelvaro"));
+    QFile f(configHome + QStringLiteral("/kelvaro/defaults.json"));
+    if (!f.open(QIODevice::WriteOnly))
+        return;
+    f.write(R"({"version": 1, "values": {
+        "hasCompletedOnboarding": {"type": "bool", "value": true},
+        "showLaunchMessage": {"type": "bool", "value": false},
+        "telemetryEnabled": {"type": "bool", "value": false},
+        "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
+        "activationMode": {"type": "string", "value": "holdModifier"},
+        "ringPlacement": {"type": "string", "value": "screenCentre"}}})");
+}
+
+bool waitFor(const std::function<bool()>& done, double seconds)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (double(t.nsecsElapsed()) / 1e9 > seconds)
+            return false;
+        sleepMs(1);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::printf("ring_cost_bench: skipped, no X display (run it inside scripts/test-session)\n");
+        return 0;
+    }
+    // The X11 backend under test reads icons into pixmaps; nothing is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "xcb"); // for the programs started from here
+    const QString build = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+    const bool listingOnly = app.arguments().contains(QStringLiteral("--listing"));
+    const bool skipListing = app.arguments().contains(QStringLiteral("--no-listing"));
+
+    if (!skipListing)
+        measureListing();
+    if (listingOnly)
+        return 0;
+
+    // Two applications to switch between.
+    QProcess clients[2];
+    for (int i = 0; i < 2; ++i) {
+        clients[i].start(build + QStringLiteral("/e2e/kelvaro-test-client"),
+                         {QStringLiteral("--app-id"), QStringLiteral("org.kelvaro.CostBench%1").arg(i),
+                          QStringLiteral("--title"), QStringLiteral("Cost bench %1").arg(i)});
+        if (!clients[i].waitForReadyRead(10000)) {
+            std::printf("ring_cost_bench: the test client did not start\n");
+            return 1;
+        }
+    }
+
+    QTemporaryDir home;
+    const QString config = home.path() + QStringLiteral("/config");
+    writeDefaults(config);
+    Run run;
+    run.logPath = home.path() + QStringLiteral("/kelvaro.log");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KELVARO_TEST"), QStringLiteral("1"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    run.process.setProcessEnvironment(env);
+    run.process.setStandardOutputFile(run.logPath);
+    run.process.setStandardErrorFile(run.logPath, QIODevice::Append);
+    run.process.start(build + QStringLiteral("/kelvaro"), {});
+    if (!run.process.waitForStarted(5000)) {
+        std::printf("ring_cost_bench: build/kelvaro did not start\n");
+        return 1;
+    }
+    const qint64 pid = run.process.processId();
+    const qint64 server = qEnvironmentVariableIntValue("KELVARO_SESSION_XSERVER_PID");
+    sleepMs(2000); // launched, tray up, grabs in place
+
+    Keys keys;
+    xcb_connection_t* c = keys.connection();
+    const QByteArray title("Kelvaro App Switcher");
+
+    // Hotkey to the first visible frame, read back from the server.
+    std::vector<double> latency;
+    for (int i = 0; i < 21; ++i) {
+        keys.press("ctrl");
+        keys.press("shift");
+        sleepMs(20);
+        QElapsedTimer t;
+        t.start();
+        keys.press("a");
+        xcb_window_t panel = 0;
+        const bool seen = waitFor(
+            [&] {
+                if (!panel)
+                    panel = findWindow(c, title);
+                return panel && viewable(c, panel) && visiblePixels(c, panel) >= 2000;
+            },
+            3.0);
+        if (seen)
+            latency.push_back(double(t.nsecsElapsed()) / 1e6);
+        keys.press("escape");
+        keys.release("escape");
+        keys.release("a");
+        keys.release("shift");
+        keys.release("ctrl");
+        sleepMs(600);
+    }
+    run.frames();
+    if (!latency.empty()) {
+        const double first = latency.front();
+        std::vector<double> rest(latency.begin() + 1, latency.end());
+        std::printf("hotkey to visible switcher (read back, polling): first showing %.1f ms, later median %.1f ms, "
+                    "p99 %.1f ms (first / median %.2f)\n",
+                    first, median(rest), percentile(rest, 0.99), median(rest) > 0 ? first / median(rest) : 0.0);
+    } else {
+        std::printf("hotkey to visible switcher: the ring was never seen\n");
+    }
+
+    struct Mode {
+        const char* name;
+        int holdMs;
+        int count;
+    };
+    for (const Mode& mode : {Mode {"closed at once", 0, 10}, Mode {"held 400 ms", 400, 10}, Mode {"held 3 s", 3000, 5}}) {
+        std::vector<double> own, xserver;
+        const double statBefore = cpuMs(pid);
+        for (int i = 0; i < mode.count; ++i) {
+            const double before = runMs(pid), serverBefore = runMs(server);
+            keys.press("ctrl");
+            keys.press("shift");
+            keys.press("a");
+            keys.release("a");
+            if (mode.holdMs > 0)
+                sleepMs(mode.holdMs);
+            keys.release("shift");
+            keys.release("ctrl");
+            sleepMs(900); // the exit and the activation end well within this
+            own.push_back(runMs(pid) - before);
+            if (server > 0)
+                xserver.push_back(runMs(server) - serverBefore);
+        }
+        const double statMean = (cpuMs(pid) - statBefore) / mode.count;
+        const std::vector<double> frames = run.frames();
+        std::printf("switcher %-15s CPU per opening median %5.1f ms (Kelvaro; %.1f ms mean by /proc/stat)", mode.name,
+                    median(own), statMean);
+        if (server > 0)
+            std::printf(", %5.1f ms (X server)", median(xserver));
+        std::printf("; frames painted per showing median %.0f, max %.0f (%zu showings)\n", median(frames),
+                    frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size());
+    }
+
+    // Idle: wakeups while nothing happens.
+    const double idleBefore = runMs(pid);
+    sleepMs(3000);
+    const double idle = runMs(pid) - idleBefore;
+    const qsizetype threads = QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    std::printf("idle for 3 s afterwards: %.2f ms CPU; %lld threads\n", idle, (long long)threads);
+
+    run.process.terminate();
+    run.process.waitForFinished(5000);
+    for (QProcess& client : clients) {
+        client.terminate();
+        client.waitForFinished(3000);
+    }
+    return 0;
+}
