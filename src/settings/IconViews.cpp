@@ -4,7 +4,6 @@
 #include "core/Hotkey.h"
 #include "core/SymbolIcons.h"
 #include "editors/EditorChrome.h"
-#include "platform/Workspace.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -17,15 +16,7 @@
 
 std::optional<QIcon> AppIcons::appIcon(const QString& bundleIdentifier)
 {
-    if (bundleIdentifier.isEmpty())
-        return std::nullopt;
-    const auto url = Workspace::shared().urlForApplication(bundleIdentifier);
-    if (!url)
-        return std::nullopt;
-    const QIcon icon = Workspace::shared().iconForFile(*url);
-    if (icon.isNull())
-        return std::nullopt;
-    return icon;
+    return EditorChrome::appIcon(bundleIdentifier);
 }
 
 // ---- Custom icons ---------------------------------------------------------------------------------
