@@ -11,6 +11,8 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -193,4 +195,44 @@ void addPopupHeading(QVBoxLayout* column, QLabel* heading)
     heading->setFont(f);
     heading->setContentsMargins(10, 8, 10, 4);
     column->addWidget(heading);
+}
+
+PopupPickerButton::PopupPickerButton(const QString& objectName, int height, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_height(height)
+{
+    setFixedHeight(height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setObjectName(objectName);
+}
+
+void PopupPickerButton::setOpen(bool open)
+{
+    m_open = open;
+    update();
+}
+
+QSize PopupPickerButton::sizeHint() const
+{
+    return { 240, m_height };
+}
+
+void PopupPickerButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    QPainterPath shape;
+    shape.addRoundedRect(r, 7, 7);
+    p.fillPath(shape, palette().color(QPalette::Base));
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor border = palette().color(QPalette::WindowText);
+    border.setAlphaF(0.16f);
+    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
+    p.drawPath(shape);
+    const double x = r.left() + SettingsDropdownChrome::horizontalPadding;
+    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
+    paintContent(p, r, QRectF(x, r.center().y() - 9, 18, 18), x + 18 + 8, right, accent);
+    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
 }

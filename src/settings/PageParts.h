@@ -5,6 +5,7 @@
 // page's list section (the row of buttons above the list, the list itself or
 // its empty state, and the name dialog).
 
+#include <QAbstractButton>
 #include <QMargins>
 #include <QObject>
 #include <QPoint>
@@ -16,6 +17,7 @@
 
 class QFrame;
 class QLabel;
+class QPainter;
 class QPushButton;
 class QString;
 class QToolButton;
@@ -98,3 +100,25 @@ void dropDownUnder(QWidget* popup, Button* button, QObject* context)
     }
     popup->show();
 }
+
+// The pop-up button above a page's list that picks what the list shows: a
+// rounded field with the pop-up chevron, drawn open while its list is up.
+// Each kind draws its own icon and text between the padding and the chevron.
+class PopupPickerButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PopupPickerButton(const QString& objectName, int height, QWidget* parent);
+    void setOpen(bool open);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Draws the icon into `iconRect` and the text from `textLeft` to `right`
+    // across the field `field`.
+    virtual void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+                              const QColor& accent) = 0;
+
+private:
+    int m_height;
+    bool m_open = false;
+};

@@ -33,12 +33,8 @@ QPushButton* addPasswordButton(QWidget* parent)
 // ---- Account pop-up button --------------------------------------------------------------
 
 AccountPopupButton::AccountPopupButton(QWidget* parent)
-    : QAbstractButton(parent)
+    : PopupPickerButton(QStringLiteral("account-popup"), PasswordsSettingsView::rowControlHeight, parent)
 {
-    setFixedHeight(PasswordsSettingsView::rowControlHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setFocusPolicy(Qt::StrongFocus);
-    setObjectName(QStringLiteral("account-popup"));
 }
 
 void AccountPopupButton::setAccount(QString icon, QString title, std::optional<QString> detail)
@@ -51,46 +47,21 @@ void AccountPopupButton::setAccount(QString icon, QString title, std::optional<Q
     update();
 }
 
-void AccountPopupButton::setOpen(bool open)
+void AccountPopupButton::paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+                                      const QColor& accent)
 {
-    m_open = open;
-    update();
-}
-
-QSize AccountPopupButton::sizeHint() const
-{
-    return { 240, PasswordsSettingsView::rowControlHeight };
-}
-
-void AccountPopupButton::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QPainterPath shape;
-    shape.addRoundedRect(r, 7, 7);
-    p.fillPath(shape, palette().color(QPalette::Base));
-    const QColor accent = palette().color(QPalette::Highlight);
-    QColor border = palette().color(QPalette::WindowText);
-    border.setAlphaF(0.16);
-    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
-    p.drawPath(shape);
-    double x = r.left() + SettingsDropdownChrome::horizontalPadding;
-    EditorChrome::paintIcon(p, QRectF(x, r.center().y() - 9, 18, 18), m_icon.isEmpty() ? QStringLiteral("key.fill") : m_icon,
-                       accent);
-    x += 18 + 8;
-    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
+    EditorChrome::paintIcon(p, iconRect, m_icon.isEmpty() ? QStringLiteral("key.fill") : m_icon, accent);
+    double x = textLeft;
     const QFontMetricsF fm(font());
     p.setPen(palette().color(QPalette::WindowText));
     const QString title = fm.elidedText(m_title, Qt::ElideRight, std::max(0.0, right - x));
-    p.drawText(QRectF(x, r.top(), right - x, r.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
+    p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
     x += fm.horizontalAdvance(title) + 8;
     if (m_detail && x < right) {
         p.setPen(SecondaryLabel::colour(palette()));
-        p.drawText(QRectF(x, r.top(), right - x, r.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+        p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                    fm.elidedText(*m_detail, Qt::ElideRight, right - x));
     }
-    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
 }
 
 // ---- Page -------------------------------------------------------------------------------

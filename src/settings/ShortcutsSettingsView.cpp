@@ -45,12 +45,8 @@ QPushButton* makeSuggestButton(QWidget* parent)
 // ---- Application pop-up button ------------------------------------------------------------------
 
 AppPopupButton::AppPopupButton(QWidget* parent)
-    : QAbstractButton(parent)
+    : PopupPickerButton(QStringLiteral("app-popup"), ShortcutsSettingsView::rowControlHeight, parent)
 {
-    setFixedHeight(ShortcutsSettingsView::rowControlHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setFocusPolicy(Qt::StrongFocus);
-    setObjectName(QStringLiteral("app-popup"));
 }
 
 void AppPopupButton::setApp(std::optional<QIcon> icon, QString name)
@@ -61,40 +57,18 @@ void AppPopupButton::setApp(std::optional<QIcon> icon, QString name)
     update();
 }
 
-void AppPopupButton::setOpen(bool open)
+void AppPopupButton::paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+                                  const QColor&)
 {
-    m_open = open;
-    update();
-}
-
-QSize AppPopupButton::sizeHint() const { return { 240, ShortcutsSettingsView::rowControlHeight }; }
-
-void AppPopupButton::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QPainterPath shape;
-    shape.addRoundedRect(r, 7, 7);
-    p.fillPath(shape, palette().color(QPalette::Base));
-    const QColor accent = palette().color(QPalette::Highlight);
-    QColor border = palette().color(QPalette::WindowText);
-    border.setAlphaF(0.16f);
-    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
-    p.drawPath(shape);
-    double x = r.left() + SettingsDropdownChrome::horizontalPadding;
-    const QRectF iconRect(x, r.center().y() - 9, 18, 18);
     if (m_icon)
         m_icon->paint(&p, iconRect.toRect());
     else
         SymbolIcons::paint(p, iconRect.adjusted(2, 2, -2, -2), QStringLiteral("app.fill"), SecondaryLabel::colour(palette()));
-    x += 18 + 8;
-    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
-    p.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF fm(font());
-    p.drawText(QRectF(x, r.top(), std::max(0.0, right - x), r.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-               fm.elidedText(text(), Qt::ElideRight, std::max(0.0, right - x)));
-    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(QRectF(textLeft, field.top(), std::max(0.0, right - textLeft), field.height()),
+               Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+               fm.elidedText(text(), Qt::ElideRight, std::max(0.0, right - textLeft)));
 }
 
 // ---- Page ---------------------------------------------------------------------------------------
