@@ -240,6 +240,16 @@ def pixel(path, x, y):
         return None
 
 
+
+def viewable_window(title_prefix):
+    """The id of kelvaro's viewable window whose title starts with `title_prefix`, or 0."""
+    for line in run("xwininfo", "-root", "-tree").stdout.splitlines():
+        m = re.search(r'(0x[0-9a-f]+) "%s[^"]*": \("kelvaro" "kelvaro"\)' % re.escape(title_prefix), line)
+        if m and "IsViewable" in run("xwininfo", "-id", m.group(1)).stdout:
+            return int(m.group(1), 16)
+    return 0
+
+
 # ---- Settings window journeys ------------------------------------------------------------------
 
 def defaults_path():

@@ -67,12 +67,17 @@ def description(app, label):
     return None
 
 
-def mapped(title_prefix):
-    for line in k.run("xwininfo", "-root", "-tree").stdout.splitlines():
-        m = re.search(r'(0x[0-9a-f]+) "%s[^"]*": \("kelvaro" "kelvaro"\)' % re.escape(title_prefix), line)
-        if m and "IsViewable" in k.run("xwininfo", "-id", m.group(1)).stdout:
-            return int(m.group(1), 16)
-    return 0
+def open_ring(modifiers, key, title, message, settle, shot_name):
+    """Holds `modifiers` down (the caller lets them go) and taps `key` with the
+    pointer out of the way; the ring window `title` must come up. Photographs it."""
+    k.run("xdotool", "mousemove", "5", "900")
+    for modifier in modifiers:
+        k.key_down(modifier)
+    k.key(key)
+    ring = k.wait_until(lambda: k.viewable_window(title), timeout=3)
+    k.check(ring, message)
+    time.sleep(settle)
+    k.screenshot(shot_name)
 
 
 def open_settings(app):
@@ -129,21 +134,14 @@ def launcher_journey(app, window):
     k.window_shot(window, "launcher-page-light")
 
     # The group's hotkey opens a ring of its two apps.
-    k.run("xdotool", "mousemove", "5", "900")
-    k.key_down("ctrl")
-    k.key_down("alt")
-    k.key("e")
-    ring = k.wait_until(lambda: mapped("Kelvaro App Switcher"), timeout=3)
-    k.check(ring, "Ctrl+Alt+E opens the switcher ring")
-    time.sleep(0.6)
-    k.screenshot("launcher-group-ring")
+    open_ring(("ctrl", "alt"), "e", "Kelvaro App Switcher", "Ctrl+Alt+E opens the switcher ring", 0.6, "launcher-group-ring")
     value = description(app, "App Switcher") or ""
     k.check(re.match(r"^(XTerm|Mousepad), 1 of 2$", value) is not None,
             "the ring holds the group's two apps: %r" % value)
     k.key("Escape")
     k.key_up("alt")
     k.key_up("ctrl")
-    k.wait_until(lambda: not mapped("Kelvaro App Switcher"), timeout=3)
+    k.wait_until(lambda: not k.viewable_window("Kelvaro App Switcher"), timeout=3)
 
 
 def session_log(tabs):
@@ -183,14 +181,7 @@ def tabs_journey(app, window, record):
     k.window_shot(window, "tabs-page-light")
 
     # The tabs ring (Ctrl+Shift+D) reopens the first tab in the URL handler.
-    k.run("xdotool", "mousemove", "5", "900")
-    k.key_down("ctrl")
-    k.key_down("shift")
-    k.key("d")
-    ring = k.wait_until(lambda: mapped("Kelvaro Ring"), timeout=3)
-    k.check(ring, "Ctrl+Shift+D opens the tabs ring")
-    time.sleep(0.5)
-    k.screenshot("tabs-ring")
+    open_ring(("ctrl", "shift"), "d", "Kelvaro Ring", "Ctrl+Shift+D opens the tabs ring", 0.5, "tabs-ring")
     k.key("Return")
     k.key_up("shift")
     k.key_up("ctrl")
