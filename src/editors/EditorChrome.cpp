@@ -142,3 +142,15 @@ void IconPreview::paintEvent(QPaintEvent*)
     }
     SymbolIcons::paint(p, square, m_icon, palette().color(QPalette::WindowText));
 }
+
+void HoverButton::enterEvent(QEnterEvent*)
+{
+    m_hovering = true;
+    update();
+}
+
+void HoverButton::leaveEvent(QEvent*)
+{
+    m_hovering = false;
+    update();
+}

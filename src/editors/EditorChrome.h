@@ -1,8 +1,9 @@
 #pragma once
 // Small pieces shared by the editor sheets: the secondary text colour, plain
-// text labels, the section caption, the icon preview of a ring item and the
-// icon of an installed application.
+// text labels, the section caption, the icon preview of a ring item, the
+// icon of an installed application and a button that follows the pointer.
 
+#include <QAbstractButton>
 #include <QIcon>
 #include <QLabel>
 #include <QString>
@@ -29,6 +30,22 @@ std::optional<QIcon> appIcon(const QString& bundleIdentifier);
 void paintIcon(QPainter& painter, const QRectF& rect, const QString& icon, const QColor& colour);
 QPixmap iconPixmap(const QString& icon, int side, const QColor& colour, qreal devicePixelRatio = 1.0);
 }
+
+// A button that keeps track of the pointer over it, for painting its hover
+// state: it repaints as the pointer comes and goes.
+class HoverButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    using QAbstractButton::QAbstractButton;
+    bool isHovering() const { return m_hovering; }
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    bool m_hovering = false;
+};
 
 // A ring item's icon: a custom icon picture fitted into the square, or the
 // symbol of that name. Draws the "photo" symbol while a custom picture is

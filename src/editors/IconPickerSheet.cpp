@@ -24,7 +24,7 @@
 // ---- Cells --------------------------------------------------------------------------------------
 
 IconCell::IconCell(QString symbol, QWidget* parent)
-    : QAbstractButton(parent)
+    : HoverButton(parent)
     , m_symbol(std::move(symbol))
 {
     setFixedSize(52, 46);
@@ -41,18 +41,6 @@ void IconCell::setSelected(bool selected)
     update();
 }
 
-void IconCell::enterEvent(QEnterEvent*)
-{
-    m_hovering = true;
-    update();
-}
-
-void IconCell::leaveEvent(QEvent*)
-{
-    m_hovering = false;
-    update();
-}
-
 void IconCell::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -62,7 +50,7 @@ void IconCell::paintEvent(QPaintEvent*)
     const QColor accent = palette().color(QPalette::Highlight);
     if (m_selected) {
         p.fillPath(shape, accent);
-    } else if (m_hovering || hasFocus()) {
+    } else if (isHovering() || hasFocus()) {
         QColor tint = palette().color(QPalette::WindowText);
         tint.setAlphaF(0.08f);
         p.fillPath(shape, tint);

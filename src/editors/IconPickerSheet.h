@@ -5,6 +5,8 @@
 // out through iconChosen(). A successful import hands out the new custom
 // icon's name at once and closes; a refused file is explained in an alert.
 
+#include "editors/EditorChrome.h"
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFileDialog>
@@ -19,7 +21,7 @@ class QPushButton;
 class QScrollArea;
 
 // One symbol of the grid.
-class IconCell : public QAbstractButton {
+class IconCell : public HoverButton {
     Q_OBJECT
 public:
     IconCell(QString symbol, QWidget* parent = nullptr);
@@ -30,13 +32,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     QString m_symbol;
     bool m_selected = false;
-    bool m_hovering = false;
 };
 
 class IconPickerSheet : public QDialog {

@@ -265,14 +265,19 @@ void ShortcutSuggestionsView::done(int result)
     QDialog::done(result);
 }
 
+quint64 ShortcutSuggestionsView::beginScan()
+{
+    m_scanning = true;
+    m_scanMessage.clear();
+    refresh();
+    return ++m_scanNumber;
+}
+
 void ShortcutSuggestionsView::autoScanIfRunning()
 {
     if (m_closed || !appIsRunning() || !m_menuPresets.isEmpty() || m_scanning)
         return;
-    m_scanning = true;
-    m_scanMessage.clear();
-    refresh();
-    const quint64 number = ++m_scanNumber;
+    const quint64 number = beginScan();
     const QString bundle = m_app.bundleIdentifier;
     QPointer<ShortcutSuggestionsView> self(this);
     runInBackground([self, number, bundle] {
@@ -294,10 +299,7 @@ void ShortcutSuggestionsView::importFromMenus()
 {
     if (m_scanning || m_closed)
         return;
-    m_scanning = true;
-    m_scanMessage.clear();
-    refresh();
-    const quint64 number = ++m_scanNumber;
+    const quint64 number = beginScan();
     const QString bundle = m_app.bundleIdentifier;
     QPointer<ShortcutSuggestionsView> self(this);
     openAndScan(bundle, [self, number, bundle](const MenuShortcutScanner::ScanResult& result) {

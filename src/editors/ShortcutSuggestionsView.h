@@ -90,6 +90,8 @@ protected:
 
 private:
     void applyScanResult(const MenuShortcutScanner::ScanResult& result, bool autoSelect);
+    // Marks a scan as under way and returns its number.
+    quint64 beginScan();
     void rebuildList();
     void refresh();
     QCheckBox* presetRow(const ShortcutPreset& preset, QWidget* parent);

@@ -2,26 +2,23 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
-#include "input/KeyTapSuspension.h"
 #include "platform/DefaultsStore.h"
 #include "ring/FaviconFetcher.h"
 #include "services/Telemetry.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
+#include "settings/PageParts.h"
 #include "settings/PasswordsSettingsView.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QJsonObject>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,14 +28,6 @@
 namespace {
 // One capture at a time for the whole process, whichever page started it.
 bool captureRunning = false;
-
-QLabel* plainLabel(const QString& text, QWidget* parent, bool secondary = false)
-{
-    QLabel* label = secondary ? new SecondaryLabel(QString(), parent) : new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
 
 // The distinct browser names of the tabs, in order of first appearance.
 QStringList browsers(const QList<BrowserTabs::Tab>& tabs)
@@ -190,17 +179,8 @@ CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
     : QWidget(parent)
 {
     m_capturing = captureRunning;
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
-    auto* body = new QWidget(scroll);
-    auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(20, 16, 20, 16);
-    column->setSpacing(16);
+    QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
+    QWidget* body = column->parentWidget();
     m_keyBinding = new KeyBindingSection(HotkeyRole::capturedTabs, body);
     column->addWidget(m_keyBinding);
     auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Browsers & Tabs").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
@@ -220,7 +200,6 @@ CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
     m_sectionColumn->addWidget(footer);
     column->addWidget(section);
     column->addStretch(1);
-    scroll->setWidget(body);
     reload();
 }
 
@@ -251,17 +230,10 @@ void CapturedTabsSettingsView::rebuild()
 {
     if (m_menu)
         m_menu->close();
-    if (m_content) {
-        m_content->hide();
-        m_content->deleteLater();
-    }
+    QVBoxLayout* column = replaceContent(m_content, 12);
+    QWidget* content = m_content;
     m_rows.clear();
     m_picker = nullptr;
-    auto* content = new QWidget;
-    m_content = content;
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     const auto session = selected();
@@ -293,18 +265,12 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(progress);
     }
     if (session) {
-        auto* rename = new QToolButton(content);
-        rename->setIcon(SymbolIcons::icon(QStringLiteral("pencil")));
-        rename->setToolTip(QCoreApplication::translate("Kelvaro", "Rename this capture"));
-        rename->setAccessibleName(QCoreApplication::translate("Kelvaro", "Rename this capture"));
-        rename->setObjectName(QStringLiteral("rename-capture"));
+        QToolButton* rename = symbolToolButton(QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Rename this capture"),
+                                               QStringLiteral("rename-capture"), content);
         connect(rename, &QToolButton::clicked, this, &CapturedTabsSettingsView::renameSelected);
         row->addWidget(rename);
-        auto* remove = new QToolButton(content);
-        remove->setIcon(SymbolIcons::icon(QStringLiteral("trash")));
-        remove->setToolTip(QCoreApplication::translate("Kelvaro", "Delete this capture"));
-        remove->setAccessibleName(QCoreApplication::translate("Kelvaro", "Delete this capture"));
-        remove->setObjectName(QStringLiteral("delete-capture"));
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Delete this capture"),
+                                               QStringLiteral("delete-capture"), content);
         connect(remove, &QToolButton::clicked, this, &CapturedTabsSettingsView::deleteSelected);
         row->addWidget(remove);
     }
@@ -327,35 +293,12 @@ void CapturedTabsSettingsView::rebuild()
 QWidget* CapturedTabsSettingsView::tabList(const std::optional<CapturedSession>& session)
 {
     const QList<BrowserTabs::Tab> tabs = session ? session->tabs : QList<BrowserTabs::Tab>();
-    if (tabs.isEmpty()) {
-        auto* empty = new QWidget;
-        empty->setFixedHeight(listHeight);
-        auto* stack = new QVBoxLayout(empty);
-        stack->setContentsMargins(16, 0, 16, 0);
-        stack->setSpacing(10);
-        stack->addStretch(1);
-        QLabel* title = plainLabel(QCoreApplication::translate("Kelvaro", "No tabs captured yet."), empty);
-        title->setAlignment(Qt::AlignCenter);
-        QFont f = title->font();
-        f.setWeight(QFont::Medium);
-        title->setFont(f);
-        stack->addWidget(title);
-        QLabel* hint = plainLabel(QCoreApplication::translate("Kelvaro", "Open a browser and capture what it has open."), empty, true);
-        hint->setAlignment(Qt::AlignCenter);
-        hint->setWordWrap(true);
-        stack->addWidget(hint);
-        stack->addStretch(1);
-        return empty;
-    }
-    auto* scroll = new QScrollArea;
-    scroll->setFixedHeight(listHeight);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* list = new QWidget(scroll);
-    auto* rows = new QVBoxLayout(list);
-    rows->setContentsMargins(0, 4, 14, 4);
-    rows->setSpacing(10);
+    if (tabs.isEmpty())
+        return emptyListState(listHeight, QCoreApplication::translate("Kelvaro", "No tabs captured yet."),
+                              QCoreApplication::translate("Kelvaro", "Open a browser and capture what it has open."), true, nullptr);
+    const ScrollingList parts = scrollingList(listHeight, nullptr);
+    QWidget* list = parts.list;
+    QVBoxLayout* rows = parts.rows;
     const int n = int(tabs.size());
     for (int i = 0; i < n; ++i) {
         auto* r = new CapturedTabRow(tabs[i], i > 0, i < n - 1, list);
@@ -366,8 +309,7 @@ QWidget* CapturedTabsSettingsView::tabList(const std::optional<CapturedSession>&
         rows->addWidget(r);
     }
     rows->addStretch(1);
-    scroll->setWidget(list);
-    return scroll;
+    return parts.scroll;
 }
 
 void CapturedTabsSettingsView::capture()
@@ -463,33 +405,8 @@ void CapturedTabsSettingsView::renameSelected()
     const auto session = selected();
     if (!session)
         return;
-    QPointer<QInputDialog> dialog = new QInputDialog(this);
-    dialog->setObjectName(QStringLiteral("rename-capture"));
-    dialog->setWindowTitle(QCoreApplication::translate("Kelvaro", "Rename Capture"));
-    dialog->setLabelText(QCoreApplication::translate("Kelvaro", "Rename Capture"));
-    dialog->setOkButtonText(QCoreApplication::translate("Kelvaro", "Rename"));
-    dialog->setCancelButtonText(QCoreApplication::translate("Kelvaro", "Cancel"));
-    dialog->setTextValue(session->name);
-    if (auto* field = dialog->findChild<QLineEdit*>())
-        field->setMinimumWidth(220);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // No global hotkey may fire while the name is typed: the key tap is off
-    // from here until the dialog closes, however it closes.
-    auto resume = std::make_shared<KeyTapSuspension::Resume>(KeyTapSuspension::begin());
-    const auto resumeOnce = [resume] {
-        if (*resume)
-            (*resume)();
-        *resume = nullptr;
-    };
-    // A page closed with the dialog up takes the dialog along: the tap comes back then too.
-    connect(dialog, &QObject::destroyed, resumeOnce);
-    connect(dialog, &QDialog::finished, this, [this, dialog, resumeOnce](int result) {
-        resumeOnce();
-        if (result == QDialog::Accepted && dialog)
-            applyRename(dialog->textValue());
-    });
-    dialog->open();
+    askForName(this, QStringLiteral("rename-capture"), QCoreApplication::translate("Kelvaro", "Rename Capture"), session->name,
+               [this](const QString& name) { applyRename(name); });
 }
 
 void CapturedTabsSettingsView::deleteSelected()
@@ -537,21 +454,11 @@ void CapturedTabsSettingsView::toggleCaptureMenu()
         m_menu->close();
         return;
     }
-    auto* menu = new QFrame(this, Qt::Popup);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setFrameShape(QFrame::StyledPanel);
-    menu->setObjectName(QStringLiteral("capture-menu"));
-    menu->setAccessibleName(QCoreApplication::translate("Kelvaro", "Captures"));
-    menu->setMinimumWidth(std::max(260, m_picker ? m_picker->width() : 0));
-    auto* column = new QVBoxLayout(menu);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(2);
-    auto* head = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "Captures").toUpper(), menu);
-    QFont f = head->font();
-    f.setBold(true);
-    head->setFont(f);
-    head->setContentsMargins(10, 8, 10, 4);
-    column->addWidget(head);
+    const QString title = QCoreApplication::translate("Kelvaro", "Captures");
+    const PopupList popup = popupList(this, QStringLiteral("capture-menu"), title, 260, m_picker);
+    QFrame* menu = popup.frame;
+    QVBoxLayout* column = popup.column;
+    addPopupHeading(column, new SecondaryLabel(title.toUpper(), menu));
     const auto current = selected();
     // Newest first.
     for (auto it = m_sessions.crbegin(); it != m_sessions.crend(); ++it) {
@@ -562,14 +469,5 @@ void CapturedTabsSettingsView::toggleCaptureMenu()
         column->addWidget(row);
     }
     m_menu = menu;
-    if (m_picker) {
-        m_picker->setOpen(true);
-        QPointer<AccountPopupButton> button = m_picker;
-        connect(menu, &QObject::destroyed, this, [button] {
-            if (button)
-                button->setOpen(false);
-        });
-        menu->move(m_picker->mapToGlobal(QPoint(0, m_picker->height() + 2)));
-    }
-    menu->show();
+    dropDownUnder(menu, m_picker, this);
 }

@@ -4,7 +4,6 @@
 #include "core/Hotkey.h"
 #include "core/SymbolIcons.h"
 #include "editors/EditorChrome.h"
-#include "platform/Workspace.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -17,15 +16,7 @@
 
 std::optional<QIcon> AppIcons::appIcon(const QString& bundleIdentifier)
 {
-    if (bundleIdentifier.isEmpty())
-        return std::nullopt;
-    const auto url = Workspace::shared().urlForApplication(bundleIdentifier);
-    if (!url)
-        return std::nullopt;
-    const QIcon icon = Workspace::shared().iconForFile(*url);
-    if (icon.isNull())
-        return std::nullopt;
-    return icon;
+    return EditorChrome::appIcon(bundleIdentifier);
 }
 
 // ---- Custom icons ---------------------------------------------------------------------------------
@@ -98,7 +89,7 @@ void ShortcutIconView::paintEvent(QPaintEvent*)
 // ---- Tab buttons ------------------------------------------------------------------------------------
 
 TabButton::TabButton(QString symbol, QWidget* parent)
-    : QAbstractButton(parent)
+    : HoverButton(parent)
     , m_symbol(std::move(symbol))
 {
     setCheckable(true);
@@ -109,18 +100,6 @@ TabButton::TabButton(QString symbol, QWidget* parent)
 
 QSize TabButton::sizeHint() const { return QSize(74, 20 + 5 + fontMetrics().height() + 16); }
 
-void TabButton::enterEvent(QEnterEvent*)
-{
-    m_hovering = true;
-    update();
-}
-
-void TabButton::leaveEvent(QEvent*)
-{
-    m_hovering = false;
-    update();
-}
-
 void TabButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -130,7 +109,7 @@ void TabButton::paintEvent(QPaintEvent*)
     if (isChecked()) {
         background = accent;
         background.setAlphaF(0.14f);
-    } else if (m_hovering) {
+    } else if (isHovering()) {
         background = palette().color(QPalette::WindowText);
         background.setAlphaF(0.06f);
     }
@@ -216,7 +195,7 @@ void SecondaryLabel::changeEvent(QEvent* event)
 // ---- Row buttons and rows ----------------------------------------------------------------------------------
 
 RowActionButton::RowActionButton(QString symbol, QString help, bool isDestructive, QWidget* parent)
-    : QAbstractButton(parent)
+    : HoverButton(parent)
     , m_symbol(std::move(symbol))
     , m_destructive(isDestructive)
 {
@@ -226,24 +205,12 @@ RowActionButton::RowActionButton(QString symbol, QString help, bool isDestructiv
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void RowActionButton::enterEvent(QEnterEvent*)
-{
-    m_hovering = true;
-    update();
-}
-
-void RowActionButton::leaveEvent(QEvent*)
-{
-    m_hovering = false;
-    update();
-}
-
 void RowActionButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QColor disc = palette().color(QPalette::WindowText);
-    disc.setAlphaF(m_hovering && isEnabled() ? 0.12f : 0.06f);
+    disc.setAlphaF(isHovering() && isEnabled() ? 0.12f : 0.06f);
     p.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight), 1.5) : Qt::NoPen);
     p.setBrush(disc);
     p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
@@ -310,7 +277,7 @@ ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, Actions actions, Q
 
 IconMenuRow::IconMenuRow(QString title, std::optional<QString> detail, std::optional<QIcon> appIcon,
                          std::optional<QString> systemImage, bool isSelected, QWidget* parent)
-    : QAbstractButton(parent)
+    : HoverButton(parent)
     , m_detail(std::move(detail))
     , m_appIcon(std::move(appIcon))
     , m_systemImage(std::move(systemImage))
@@ -323,25 +290,13 @@ IconMenuRow::IconMenuRow(QString title, std::optional<QString> detail, std::opti
 
 QSize IconMenuRow::sizeHint() const { return QSize(240, std::max(fontMetrics().height(), 20) + 14); }
 
-void IconMenuRow::enterEvent(QEnterEvent*)
-{
-    m_hovering = true;
-    update();
-}
-
-void IconMenuRow::leaveEvent(QEvent*)
-{
-    m_hovering = false;
-    update();
-}
-
 void IconMenuRow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor accent = palette().color(QPalette::Highlight);
     QColor background = Qt::transparent;
-    if (m_hovering || hasFocus()) {
+    if (isHovering() || hasFocus()) {
         background = accent;
         background.setAlphaF(0.18f);
     } else if (m_selected) {

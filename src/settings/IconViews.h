@@ -5,6 +5,7 @@
 // backdrop of the ring preview.
 
 #include "core/AppShortcut.h"
+#include "editors/EditorChrome.h"
 
 #include <QAbstractButton>
 #include <functional>
@@ -58,7 +59,7 @@ private:
 
 // One button of the tab strip: symbol above title, accent tint when selected,
 // a faint tint under the pointer.
-class TabButton : public QAbstractButton {
+class TabButton : public HoverButton {
     Q_OBJECT
 public:
     TabButton(QString symbol, QWidget* parent = nullptr);
@@ -66,12 +67,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     QString m_symbol;
-    bool m_hovering = false;
 };
 
 namespace DottedPattern {
@@ -100,7 +98,7 @@ private:
 };
 
 // A round glyph button of a list row (move, edit, delete).
-class RowActionButton : public QAbstractButton {
+class RowActionButton : public HoverButton {
     Q_OBJECT
 public:
     RowActionButton(QString symbol, QString help, bool isDestructive, QWidget* parent = nullptr);
@@ -108,13 +106,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     QString m_symbol;
     bool m_destructive;
-    bool m_hovering = false;
 };
 
 // One row of a shortcut list: icon, name, subtitle and its buttons. The move
@@ -141,7 +136,7 @@ private:
 
 // One row of the pop-up lists of the settings pages: icon, title, detail and
 // a checkmark that keeps its place.
-class IconMenuRow : public QAbstractButton {
+class IconMenuRow : public HoverButton {
     Q_OBJECT
 public:
     IconMenuRow(QString title, std::optional<QString> detail, std::optional<QIcon> appIcon,
@@ -150,15 +145,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     std::optional<QString> m_detail;
     std::optional<QIcon> m_appIcon;
     std::optional<QString> m_systemImage;
     bool m_selected;
-    bool m_hovering = false;
 };
 
 // The metrics and chevron badge of the settings pages' pop-up buttons.

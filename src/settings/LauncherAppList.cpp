@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
 #include "settings/IconViews.h"
+#include "settings/PageParts.h"
 #include "switcher/LauncherApps.h"
 
 #include <QCoreApplication>
@@ -21,14 +22,6 @@ QPushButton* addAppButton(QWidget* parent)
     b->setDefault(false);
     b->setAutoDefault(false);
     return b;
-}
-
-QLabel* plainLabel(const QString& text, QWidget* parent, bool secondary = false)
-{
-    QLabel* label = secondary ? new SecondaryLabel(QString(), parent) : new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
 }
 
 std::optional<LauncherGroup> storedGroup(const QUuid& id)
@@ -94,50 +87,25 @@ LauncherAppList::LauncherAppList(const LauncherGroup& group, QWidget* parent)
     column->setSpacing(0);
     const int total = int(m_apps.size());
     if (total == 0) {
-        auto* empty = new QWidget(this);
-        empty->setFixedHeight(appListHeight);
-        auto* stack = new QVBoxLayout(empty);
-        stack->setContentsMargins(16, 0, 16, 0);
-        stack->setSpacing(10);
-        stack->addStretch(1);
-        QLabel* title = plainLabel(QCoreApplication::translate("Kelvaro", "No apps added yet."), empty);
-        title->setAlignment(Qt::AlignCenter);
-        QFont f = title->font();
-        f.setWeight(QFont::Medium);
-        title->setFont(f);
-        stack->addWidget(title);
-        QLabel* note = plainLabel(QCoreApplication::translate("Kelvaro", "Choose apps this launcher should show in the ring."), empty, true);
-        note->setAlignment(Qt::AlignCenter);
-        note->setWordWrap(true);
-        stack->addWidget(note);
-        QPushButton* add = addAppButton(empty);
-        connect(add, &QPushButton::clicked, this, &LauncherAppList::chooseApp);
-        stack->addWidget(add, 0, Qt::AlignHCenter);
-        stack->addStretch(1);
-        column->addWidget(empty);
+        column->addWidget(emptyListState(appListHeight, QCoreApplication::translate("Kelvaro", "No apps added yet."),
+                                         QCoreApplication::translate("Kelvaro", "Choose apps this launcher should show in the ring."),
+                                         true, this, [this](QWidget* box) {
+                                             QPushButton* add = addAppButton(box);
+                                             connect(add, &QPushButton::clicked, this, &LauncherAppList::chooseApp);
+                                             return add;
+                                         }));
     } else {
-        auto* scroll = new QScrollArea(this);
-        scroll->setFixedHeight(appListHeight);
-        scroll->setWidgetResizable(true);
-        scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        auto* list = new QWidget(scroll);
-        auto* rows = new QVBoxLayout(list);
-        rows->setContentsMargins(0, 4, 14, 4);
-        rows->setSpacing(10);
+        const ScrollingList parts = scrollingList(appListHeight, this);
+        QVBoxLayout* rows = parts.rows;
         for (int i = 0; i < total; ++i) {
             QWidget* r = row(m_apps[i], i, total);
             m_rows << r;
             rows->addWidget(r);
         }
         rows->addStretch(1);
-        scroll->setWidget(list);
-        column->addWidget(scroll);
+        column->addWidget(parts.scroll);
     }
-    auto* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    column->addWidget(line);
+    column->addWidget(horizontalDivider(this));
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(0, 8, 0, 0);
     QPushButton* add = addAppButton(this);

@@ -2,23 +2,19 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
-#include "input/KeyTapSuspension.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/LauncherAppList.h"
+#include "settings/PageParts.h"
 #include "settings/PasswordsSettingsView.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
@@ -36,17 +32,8 @@ LauncherSettingsView::LauncherSettingsView(std::optional<QUuid> selection, QWidg
     : QWidget(parent)
     , m_selectedGroupID(selection)
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
-    auto* body = new QWidget(scroll);
-    m_column = new QVBoxLayout(body);
-    m_column->setContentsMargins(20, 16, 20, 16);
-    m_column->setSpacing(16);
+    m_column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
+    QWidget* body = m_column->parentWidget();
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
     auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Launchers & Apps").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
     section->setObjectName(QStringLiteral("launchers"));
@@ -54,7 +41,6 @@ LauncherSettingsView::LauncherSettingsView(std::optional<QUuid> selection, QWidg
     m_groupsColumn->setSpacing(12);
     m_column->addWidget(section);
     m_column->addStretch(1);
-    scroll->setWidget(body);
 
     // The list follows the store; the key-binding section stays while its
     // group stays selected, so a recording in progress is never torn down.
@@ -144,34 +130,8 @@ void LauncherSettingsView::renameGroup()
     const auto group = selectedGroup();
     if (!group)
         return;
-    QPointer<QInputDialog> dialog = new QInputDialog(this);
-    dialog->setObjectName(QStringLiteral("rename-launcher"));
-    dialog->setWindowTitle(QCoreApplication::translate("Kelvaro", "Rename Launcher"));
-    dialog->setLabelText(QCoreApplication::translate("Kelvaro", "Rename Launcher"));
-    dialog->setOkButtonText(QCoreApplication::translate("Kelvaro", "Rename"));
-    dialog->setCancelButtonText(QCoreApplication::translate("Kelvaro", "Cancel"));
-    dialog->setInputMode(QInputDialog::TextInput);
-    dialog->setTextValue(group->name);
-    if (auto* field = dialog->findChild<QLineEdit*>())
-        field->setMinimumWidth(220);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // No global hotkey may fire while the name is typed: the key tap is off
-    // from here until the dialog closes, however it closes.
-    auto resume = std::make_shared<KeyTapSuspension::Resume>(KeyTapSuspension::begin());
-    const auto resumeOnce = [resume] {
-        if (*resume)
-            (*resume)();
-        *resume = nullptr;
-    };
-    // A page closed with the dialog up takes the dialog along: the tap comes back then too.
-    connect(dialog, &QObject::destroyed, resumeOnce);
-    connect(dialog, &QDialog::finished, this, [this, dialog, resumeOnce](int result) {
-        resumeOnce();
-        if (result == QDialog::Accepted && dialog)
-            applyRename(dialog->textValue());
-    });
-    dialog->open();
+    askForName(this, QStringLiteral("rename-launcher"), QCoreApplication::translate("Kelvaro", "Rename Launcher"), group->name,
+               [this](const QString& name) { applyRename(name); });
 }
 
 void LauncherSettingsView::rebuildKeyBinding()
@@ -212,17 +172,10 @@ void LauncherSettingsView::rebuild()
     if (m_menu)
         m_menu->close();
     rebuildKeyBinding();
-    if (m_content) {
-        m_content->hide();
-        m_content->deleteLater();
-    }
+    QVBoxLayout* column = replaceContent(m_content, 12);
+    QWidget* content = m_content;
     m_groupButton = nullptr;
     m_appList = nullptr;
-    auto* content = new QWidget;
-    m_content = content;
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     const auto selected = selectedGroup();
@@ -242,18 +195,12 @@ void LauncherSettingsView::rebuild()
     connect(add, &QPushButton::clicked, this, &LauncherSettingsView::addGroup);
     row->addWidget(add);
     if (selected) {
-        auto* rename = new QToolButton(content);
-        rename->setIcon(SymbolIcons::icon(QStringLiteral("pencil")));
-        rename->setToolTip(QCoreApplication::translate("Kelvaro", "Rename this launcher"));
-        rename->setAccessibleName(QCoreApplication::translate("Kelvaro", "Rename this launcher"));
-        rename->setObjectName(QStringLiteral("rename-launcher"));
+        QToolButton* rename = symbolToolButton(QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Rename this launcher"),
+                                               QStringLiteral("rename-launcher"), content);
         connect(rename, &QToolButton::clicked, this, &LauncherSettingsView::renameGroup);
         row->addWidget(rename);
-        auto* remove = new QToolButton(content);
-        remove->setIcon(SymbolIcons::icon(QStringLiteral("trash")));
-        remove->setToolTip(QCoreApplication::translate("Kelvaro", "Delete this launcher"));
-        remove->setAccessibleName(QCoreApplication::translate("Kelvaro", "Delete this launcher"));
-        remove->setObjectName(QStringLiteral("delete-launcher"));
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Delete this launcher"),
+                                               QStringLiteral("delete-launcher"), content);
         connect(remove, &QToolButton::clicked, this, &LauncherSettingsView::deleteGroup);
         row->addWidget(remove);
     }
@@ -272,21 +219,11 @@ void LauncherSettingsView::toggleGroupMenu()
         m_menu->close();
         return;
     }
-    auto* menu = new QFrame(this, Qt::Popup);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setFrameShape(QFrame::StyledPanel);
-    menu->setObjectName(QStringLiteral("launcher-menu"));
-    menu->setAccessibleName(QCoreApplication::translate("Kelvaro", "Launchers"));
-    menu->setMinimumWidth(std::max(240, m_groupButton ? m_groupButton->width() : 0));
-    auto* column = new QVBoxLayout(menu);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(2);
-    auto* head = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "Launchers").toUpper(), menu);
-    QFont f = head->font();
-    f.setBold(true);
-    head->setFont(f);
-    head->setContentsMargins(10, 8, 10, 4);
-    column->addWidget(head);
+    const QString title = QCoreApplication::translate("Kelvaro", "Launchers");
+    const PopupList popup = popupList(this, QStringLiteral("launcher-menu"), title, 240, m_groupButton);
+    QFrame* menu = popup.frame;
+    QVBoxLayout* column = popup.column;
+    addPopupHeading(column, new SecondaryLabel(title.toUpper(), menu));
     const auto selected = selectedGroup();
     for (const LauncherGroup& g : settings().launcherGroups()) {
         auto* row = new IconMenuRow(g.name, combination(g), menuIcon(g), groupSymbol, selected && selected->id == g.id, menu);
@@ -295,14 +232,5 @@ void LauncherSettingsView::toggleGroupMenu()
         column->addWidget(row);
     }
     m_menu = menu;
-    if (m_groupButton) {
-        m_groupButton->setOpen(true);
-        QPointer<AccountPopupButton> button = m_groupButton;
-        connect(menu, &QObject::destroyed, this, [button] {
-            if (button)
-                button->setOpen(false);
-        });
-        menu->move(m_groupButton->mapToGlobal(QPoint(0, m_groupButton->height() + 2)));
-    }
-    menu->show();
+    dropDownUnder(menu, m_groupButton, this);
 }

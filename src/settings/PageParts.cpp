@@ -1,21 +1,32 @@
 #include "settings/PageParts.h"
 
+#include "core/SymbolIcons.h"
+#include "editors/EditorChrome.h"
+#include "input/KeyTapSuspension.h"
 #include "settings/IconViews.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-QLabel* plainLabel(const QString& text, QWidget* parent)
+#include <algorithm>
+#include <memory>
+
+QLabel* plainLabel(const QString& text, QWidget* parent, bool secondary)
 {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
+    if (!secondary)
+        return EditorChrome::plainLabel(text, parent);
+    return plainSecondaryLabel(text, parent);
 }
 
 SecondaryLabel* plainSecondaryLabel(const QString& text, QWidget* parent)
@@ -28,10 +39,7 @@ SecondaryLabel* plainSecondaryLabel(const QString& text, QWidget* parent)
 
 QFrame* horizontalDivider(QWidget* parent)
 {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    return line;
+    return EditorChrome::divider(parent);
 }
 
 QVBoxLayout* scrollingPage(QWidget* owner, const QMargins& margins, int spacing)
@@ -65,4 +73,166 @@ SheetFooter addSheetFooter(QVBoxLayout* column, QWidget* owner)
     footer->addWidget(parts.confirm);
     column->addLayout(footer);
     return parts;
+}
+
+QVBoxLayout* replaceContent(QWidget*& content, int spacing)
+{
+    if (content) {
+        content->hide();
+        content->deleteLater();
+    }
+    content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(spacing);
+    return column;
+}
+
+QToolButton* symbolToolButton(const QString& symbol, const QString& label, const QString& objectName, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(SymbolIcons::icon(symbol));
+    button->setToolTip(label);
+    button->setAccessibleName(label);
+    button->setObjectName(objectName);
+    return button;
+}
+
+ScrollingList scrollingList(int height, QWidget* parent)
+{
+    ScrollingList parts;
+    parts.scroll = new QScrollArea(parent);
+    parts.scroll->setFixedHeight(height);
+    parts.scroll->setWidgetResizable(true);
+    parts.scroll->setFrameShape(QFrame::NoFrame);
+    parts.scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    parts.list = new QWidget(parts.scroll);
+    parts.rows = new QVBoxLayout(parts.list);
+    parts.rows->setContentsMargins(0, 4, 14, 4);
+    parts.rows->setSpacing(10);
+    parts.scroll->setWidget(parts.list);
+    return parts;
+}
+
+QWidget* emptyListState(int height, const QString& title, const QString& note, bool wrapNote, QWidget* parent,
+                        const std::function<QPushButton*(QWidget*)>& button)
+{
+    auto* empty = new QWidget(parent);
+    empty->setFixedHeight(height);
+    auto* stack = new QVBoxLayout(empty);
+    stack->setContentsMargins(16, 0, 16, 0);
+    stack->setSpacing(10);
+    stack->addStretch(1);
+    QLabel* heading = plainLabel(title, empty);
+    heading->setAlignment(Qt::AlignCenter);
+    QFont f = heading->font();
+    f.setWeight(QFont::Medium);
+    heading->setFont(f);
+    stack->addWidget(heading);
+    QLabel* hint = plainLabel(note, empty, true);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(wrapNote);
+    stack->addWidget(hint);
+    if (button)
+        stack->addWidget(button(empty), 0, Qt::AlignHCenter);
+    stack->addStretch(1);
+    return empty;
+}
+
+void askForName(QWidget* owner, const QString& objectName, const QString& title, const QString& current,
+                std::function<void(const QString&)> apply)
+{
+    QPointer<QInputDialog> dialog = new QInputDialog(owner);
+    dialog->setObjectName(objectName);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(title);
+    dialog->setOkButtonText(QCoreApplication::translate("Kelvaro", "Rename"));
+    dialog->setCancelButtonText(QCoreApplication::translate("Kelvaro", "Cancel"));
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setTextValue(current);
+    if (auto* field = dialog->findChild<QLineEdit*>())
+        field->setMinimumWidth(220);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // No global hotkey may fire while the name is typed: the key tap is off
+    // from here until the dialog closes, however it closes.
+    auto resume = std::make_shared<KeyTapSuspension::Resume>(KeyTapSuspension::begin());
+    const auto resumeOnce = [resume] {
+        if (*resume)
+            (*resume)();
+        *resume = nullptr;
+    };
+    // A page closed with the dialog up takes the dialog along: the tap comes back then too.
+    QObject::connect(dialog, &QObject::destroyed, resumeOnce);
+    QObject::connect(dialog, &QDialog::finished, owner, [dialog, resumeOnce, apply = std::move(apply)](int result) {
+        resumeOnce();
+        if (result == QDialog::Accepted && dialog)
+            apply(dialog->textValue());
+    });
+    dialog->open();
+}
+
+PopupList popupList(QWidget* owner, const QString& objectName, const QString& accessibleName, int minimumWidth,
+                    const QWidget* button)
+{
+    PopupList parts;
+    parts.frame = new QFrame(owner, Qt::Popup);
+    parts.frame->setAttribute(Qt::WA_DeleteOnClose);
+    parts.frame->setFrameShape(QFrame::StyledPanel);
+    parts.frame->setObjectName(objectName);
+    parts.frame->setAccessibleName(accessibleName);
+    parts.frame->setMinimumWidth(std::max(minimumWidth, button ? button->width() : 0));
+    parts.column = new QVBoxLayout(parts.frame);
+    parts.column->setContentsMargins(6, 6, 6, 6);
+    parts.column->setSpacing(2);
+    return parts;
+}
+
+void addPopupHeading(QVBoxLayout* column, QLabel* heading)
+{
+    QFont f = heading->font();
+    f.setBold(true);
+    heading->setFont(f);
+    heading->setContentsMargins(10, 8, 10, 4);
+    column->addWidget(heading);
+}
+
+PopupPickerButton::PopupPickerButton(const QString& objectName, int height, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_height(height)
+{
+    setFixedHeight(height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setObjectName(objectName);
+}
+
+void PopupPickerButton::setOpen(bool open)
+{
+    m_open = open;
+    update();
+}
+
+QSize PopupPickerButton::sizeHint() const
+{
+    return { 240, m_height };
+}
+
+void PopupPickerButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    QPainterPath shape;
+    shape.addRoundedRect(r, 7, 7);
+    p.fillPath(shape, palette().color(QPalette::Base));
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor border = palette().color(QPalette::WindowText);
+    border.setAlphaF(0.16f);
+    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
+    p.drawPath(shape);
+    const double x = r.left() + SettingsDropdownChrome::horizontalPadding;
+    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
+    paintContent(p, r, QRectF(x, r.center().y() - 9, 18, 18), x + 18 + 8, right, accent);
+    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
 }

@@ -33,12 +33,8 @@ QPushButton* addPasswordButton(QWidget* parent)
 // ---- Account pop-up button --------------------------------------------------------------
 
 AccountPopupButton::AccountPopupButton(QWidget* parent)
-    : QAbstractButton(parent)
+    : PopupPickerButton(QStringLiteral("account-popup"), PasswordsSettingsView::rowControlHeight, parent)
 {
-    setFixedHeight(PasswordsSettingsView::rowControlHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setFocusPolicy(Qt::StrongFocus);
-    setObjectName(QStringLiteral("account-popup"));
 }
 
 void AccountPopupButton::setAccount(QString icon, QString title, std::optional<QString> detail)
@@ -51,46 +47,21 @@ void AccountPopupButton::setAccount(QString icon, QString title, std::optional<Q
     update();
 }
 
-void AccountPopupButton::setOpen(bool open)
+void AccountPopupButton::paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+                                      const QColor& accent)
 {
-    m_open = open;
-    update();
-}
-
-QSize AccountPopupButton::sizeHint() const
-{
-    return { 240, PasswordsSettingsView::rowControlHeight };
-}
-
-void AccountPopupButton::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QPainterPath shape;
-    shape.addRoundedRect(r, 7, 7);
-    p.fillPath(shape, palette().color(QPalette::Base));
-    const QColor accent = palette().color(QPalette::Highlight);
-    QColor border = palette().color(QPalette::WindowText);
-    border.setAlphaF(0.16);
-    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
-    p.drawPath(shape);
-    double x = r.left() + SettingsDropdownChrome::horizontalPadding;
-    EditorChrome::paintIcon(p, QRectF(x, r.center().y() - 9, 18, 18), m_icon.isEmpty() ? QStringLiteral("key.fill") : m_icon,
-                       accent);
-    x += 18 + 8;
-    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
+    EditorChrome::paintIcon(p, iconRect, m_icon.isEmpty() ? QStringLiteral("key.fill") : m_icon, accent);
+    double x = textLeft;
     const QFontMetricsF fm(font());
     p.setPen(palette().color(QPalette::WindowText));
     const QString title = fm.elidedText(m_title, Qt::ElideRight, std::max(0.0, right - x));
-    p.drawText(QRectF(x, r.top(), right - x, r.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
+    p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
     x += fm.horizontalAdvance(title) + 8;
     if (m_detail && x < right) {
         p.setPen(SecondaryLabel::colour(palette()));
-        p.drawText(QRectF(x, r.top(), right - x, r.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+        p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                    fm.elidedText(*m_detail, Qt::ElideRight, right - x));
     }
-    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
 }
 
 // ---- Page -------------------------------------------------------------------------------
@@ -199,18 +170,11 @@ void PasswordsSettingsView::rebuild()
 {
     if (m_picker)
         m_picker->close();
-    if (m_vaultContent) {
-        m_vaultContent->hide();
-        m_vaultContent->deleteLater();
-    }
+    QVBoxLayout* column = replaceContent(m_vaultContent, 12);
+    QWidget* content = m_vaultContent;
     m_rowWidgets.clear();
     m_count = nullptr;
     m_accountButton = nullptr;
-    auto* content = new QWidget;
-    m_vaultContent = content;
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
 
     auto* accountRow = new QHBoxLayout;
     accountRow->setSpacing(8);
@@ -229,18 +193,12 @@ void PasswordsSettingsView::rebuild()
     connect(add, &QPushButton::clicked, this, [this] { addAccount(); });
     accountRow->addWidget(add);
     if (selected) {
-        auto* edit = new QToolButton(content);
-        edit->setIcon(SymbolIcons::icon(QStringLiteral("pencil")));
-        edit->setToolTip(QCoreApplication::translate("Kelvaro", "Edit this account"));
-        edit->setAccessibleName(QCoreApplication::translate("Kelvaro", "Edit this account"));
-        edit->setObjectName(QStringLiteral("edit-account"));
+        QToolButton* edit = symbolToolButton(QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Edit this account"),
+                                             QStringLiteral("edit-account"), content);
         connect(edit, &QToolButton::clicked, this, [this] { editAccount(); });
         accountRow->addWidget(edit);
-        auto* remove = new QToolButton(content);
-        remove->setIcon(SymbolIcons::icon(QStringLiteral("trash")));
-        remove->setToolTip(QCoreApplication::translate("Kelvaro", "Delete this account"));
-        remove->setAccessibleName(QCoreApplication::translate("Kelvaro", "Delete this account"));
-        remove->setObjectName(QStringLiteral("delete-account"));
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Delete this account"),
+                                               QStringLiteral("delete-account"), content);
         connect(remove, &QToolButton::clicked, this, &PasswordsSettingsView::deleteAccount);
         accountRow->addWidget(remove);
     }
@@ -264,49 +222,25 @@ QWidget* PasswordsSettingsView::passwordPanel(const PasswordEntry& entry)
     column->setSpacing(0);
     const int total = int(entry.variants.size());
     if (total == 0) {
-        auto* empty = new QWidget(panel);
-        empty->setFixedHeight(listHeight);
-        auto* stack = new QVBoxLayout(empty);
-        stack->setContentsMargins(16, 0, 16, 0);
-        stack->setSpacing(10);
-        stack->addStretch(1);
-        QLabel* title = plainLabel(QCoreApplication::translate("Kelvaro", "No passwords for this account yet."), empty);
-        title->setAlignment(Qt::AlignCenter);
-        QFont f = title->font();
-        f.setWeight(QFont::Medium);
-        title->setFont(f);
-        stack->addWidget(title);
-        QLabel* note = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Add the passwords that belong to this email."), empty);
-        note->setAlignment(Qt::AlignCenter);
-        stack->addWidget(note);
-        QPushButton* add = addPasswordButton(empty);
-        connect(add, &QPushButton::clicked, this, [this] { addPassword(); });
-        stack->addWidget(add, 0, Qt::AlignHCenter);
-        stack->addStretch(1);
-        column->addWidget(empty);
+        column->addWidget(emptyListState(listHeight, QCoreApplication::translate("Kelvaro", "No passwords for this account yet."),
+                                         QCoreApplication::translate("Kelvaro", "Add the passwords that belong to this email."),
+                                         false, panel, [this](QWidget* box) {
+                                             QPushButton* add = addPasswordButton(box);
+                                             connect(add, &QPushButton::clicked, this, [this] { addPassword(); });
+                                             return add;
+                                         }));
     } else {
-        auto* scroll = new QScrollArea(panel);
-        scroll->setFixedHeight(listHeight);
-        scroll->setWidgetResizable(true);
-        scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        auto* list = new QWidget(scroll);
-        auto* rows = new QVBoxLayout(list);
-        rows->setContentsMargins(0, 4, 14, 4);
-        rows->setSpacing(10);
+        const ScrollingList parts = scrollingList(listHeight, panel);
+        QVBoxLayout* rows = parts.rows;
         for (int i = 0; i < total; ++i) {
             QWidget* row = passwordRow(entry, entry.variants[i], i, total);
             m_rowWidgets.append(row);
             rows->addWidget(row);
         }
         rows->addStretch(1);
-        scroll->setWidget(list);
-        column->addWidget(scroll);
+        column->addWidget(parts.scroll);
     }
-    auto* line = new QFrame(panel);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    column->addWidget(line);
+    column->addWidget(horizontalDivider(panel));
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(0, 8, 0, 0);
     QPushButton* add = addPasswordButton(panel);
@@ -367,21 +301,11 @@ void PasswordsSettingsView::toggleAccountMenu()
         m_picker->close();
         return;
     }
-    auto* picker = new QFrame(this, Qt::Popup);
-    picker->setAttribute(Qt::WA_DeleteOnClose);
-    picker->setFrameShape(QFrame::StyledPanel);
-    picker->setObjectName(QStringLiteral("account-picker"));
-    picker->setAccessibleName(QCoreApplication::translate("Kelvaro", "Accounts"));
-    picker->setMinimumWidth(std::max(260, m_accountButton ? m_accountButton->width() : 0));
-    auto* column = new QVBoxLayout(picker);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(2);
-    QLabel* head = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Accounts").toUpper(), picker);
-    QFont f = head->font();
-    f.setBold(true);
-    head->setFont(f);
-    head->setContentsMargins(10, 8, 10, 4);
-    column->addWidget(head);
+    const QString title = QCoreApplication::translate("Kelvaro", "Accounts");
+    const PopupList popup = popupList(this, QStringLiteral("account-picker"), title, 260, m_accountButton);
+    QFrame* picker = popup.frame;
+    QVBoxLayout* column = popup.column;
+    addPopupHeading(column, plainSecondaryLabel(title.toUpper(), picker));
     const auto selected = selectedEntry();
     for (const PasswordEntry& e : std::as_const(m_entries)) {
         auto* row = new IconMenuRow(accountTitle(e), accountDetail(e), std::nullopt, e.icon, selected && selected->id == e.id,
@@ -392,16 +316,7 @@ void PasswordsSettingsView::toggleAccountMenu()
         column->addWidget(row);
     }
     m_picker = picker;
-    if (m_accountButton) {
-        m_accountButton->setOpen(true);
-        QPointer<AccountPopupButton> button = m_accountButton;
-        connect(picker, &QObject::destroyed, this, [button] {
-            if (button)
-                button->setOpen(false);
-        });
-        picker->move(m_accountButton->mapToGlobal(QPoint(0, m_accountButton->height() + 2)));
-    }
-    picker->show();
+    dropDownUnder(picker, m_accountButton, this);
 }
 
 PasswordAccountEditorView* PasswordsSettingsView::addAccount()

@@ -6,6 +6,7 @@
 // reloads its copy of the vault whenever it comes on screen and after every
 // change it or its dialogs make.
 
+#include "settings/PageParts.h"
 #include "vault/PasswordEntry.h"
 
 #include <QAbstractButton>
@@ -26,22 +27,20 @@ class RowActionButton;
 
 // The account pop-up button: the picked account's icon, title and detail,
 // with the pop-up chevron.
-class AccountPopupButton : public QAbstractButton {
+class AccountPopupButton : public PopupPickerButton {
     Q_OBJECT
 public:
     AccountPopupButton(QWidget* parent = nullptr);
     void setAccount(QString icon, QString title, std::optional<QString> detail);
-    void setOpen(bool open);
-    QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+                      const QColor& accent) override;
 
 private:
     QString m_icon;
     QString m_title;
     std::optional<QString> m_detail;
-    bool m_open = false;
 };
 
 class PasswordsSettingsView : public QWidget {

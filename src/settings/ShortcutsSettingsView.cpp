@@ -9,6 +9,7 @@
 #include "ring/ShortcutPresets.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
+#include "settings/PageParts.h"
 #include "switcher/LauncherApps.h"
 
 #include <QCoreApplication>
@@ -44,12 +45,8 @@ QPushButton* makeSuggestButton(QWidget* parent)
 // ---- Application pop-up button ------------------------------------------------------------------
 
 AppPopupButton::AppPopupButton(QWidget* parent)
-    : QAbstractButton(parent)
+    : PopupPickerButton(QStringLiteral("app-popup"), ShortcutsSettingsView::rowControlHeight, parent)
 {
-    setFixedHeight(ShortcutsSettingsView::rowControlHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setFocusPolicy(Qt::StrongFocus);
-    setObjectName(QStringLiteral("app-popup"));
 }
 
 void AppPopupButton::setApp(std::optional<QIcon> icon, QString name)
@@ -60,40 +57,18 @@ void AppPopupButton::setApp(std::optional<QIcon> icon, QString name)
     update();
 }
 
-void AppPopupButton::setOpen(bool open)
+void AppPopupButton::paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+                                  const QColor&)
 {
-    m_open = open;
-    update();
-}
-
-QSize AppPopupButton::sizeHint() const { return { 240, ShortcutsSettingsView::rowControlHeight }; }
-
-void AppPopupButton::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QPainterPath shape;
-    shape.addRoundedRect(r, 7, 7);
-    p.fillPath(shape, palette().color(QPalette::Base));
-    const QColor accent = palette().color(QPalette::Highlight);
-    QColor border = palette().color(QPalette::WindowText);
-    border.setAlphaF(0.16f);
-    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
-    p.drawPath(shape);
-    double x = r.left() + SettingsDropdownChrome::horizontalPadding;
-    const QRectF iconRect(x, r.center().y() - 9, 18, 18);
     if (m_icon)
         m_icon->paint(&p, iconRect.toRect());
     else
         SymbolIcons::paint(p, iconRect.adjusted(2, 2, -2, -2), QStringLiteral("app.fill"), SecondaryLabel::colour(palette()));
-    x += 18 + 8;
-    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
-    p.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF fm(font());
-    p.drawText(QRectF(x, r.top(), std::max(0.0, right - x), r.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-               fm.elidedText(text(), Qt::ElideRight, std::max(0.0, right - x)));
-    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(QRectF(textLeft, field.top(), std::max(0.0, right - textLeft), field.height()),
+               Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+               fm.elidedText(text(), Qt::ElideRight, std::max(0.0, right - textLeft)));
 }
 
 // ---- Page ---------------------------------------------------------------------------------------
@@ -102,17 +77,8 @@ ShortcutsSettingsView::ShortcutsSettingsView(std::optional<AppShortcut> selected
     : QWidget(parent)
     , m_selected(std::move(selectedApp))
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
-    auto* body = new QWidget(scroll);
-    auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(20, 16, 20, 16);
-    column->setSpacing(16);
+    QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
+    QWidget* body = column->parentWidget();
     m_keyBinding = new KeyBindingSection(HotkeyRole::launcher, body);
     column->addWidget(m_keyBinding);
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
@@ -122,7 +88,6 @@ ShortcutsSettingsView::ShortcutsSettingsView(std::optional<AppShortcut> selected
     m_sectionColumn->setSpacing(12);
     column->addWidget(section);
     column->addStretch(1);
-    scroll->setWidget(body);
 }
 
 void ShortcutsSettingsView::showEvent(QShowEvent* event)
@@ -377,19 +342,12 @@ void ShortcutsSettingsView::rebuild()
 {
     if (m_picker)
         m_picker->close();
-    if (m_content) {
-        m_content->hide();
-        m_content->deleteLater();
-    }
+    QVBoxLayout* column = replaceContent(m_content, 12);
+    QWidget* content = m_content;
     m_rows.clear();
     m_count = nullptr;
     m_suggest = nullptr;
     m_appButton = nullptr;
-    auto* content = new QWidget;
-    m_content = content;
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
 
     auto* appRow = new QHBoxLayout;
     appRow->setSpacing(8);
@@ -409,11 +367,8 @@ void ShortcutsSettingsView::rebuild()
     connect(add, &QPushButton::clicked, this, &ShortcutsSettingsView::selectAppDirectly);
     appRow->addWidget(add);
     if (m_selected) {
-        auto* remove = new QToolButton(content);
-        remove->setIcon(SymbolIcons::icon(QStringLiteral("trash")));
-        remove->setToolTip(QCoreApplication::translate("Kelvaro", "Remove this app"));
-        remove->setAccessibleName(QCoreApplication::translate("Kelvaro", "Remove this app"));
-        remove->setObjectName(QStringLiteral("remove-app"));
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Remove this app"),
+                                               QStringLiteral("remove-app"), content);
         connect(remove, &QToolButton::clicked, this, &ShortcutsSettingsView::removeSelectedApp);
         appRow->addWidget(remove);
     }
@@ -435,15 +390,9 @@ QWidget* ShortcutsSettingsView::shortcutPanel(const AppShortcut& app)
     if (n == 0) {
         column->addWidget(emptyState(app, panel));
     } else {
-        auto* scroll = new QScrollArea(panel);
-        scroll->setFixedHeight(shortcutListHeight);
-        scroll->setWidgetResizable(true);
-        scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        auto* listWidget = new QWidget(scroll);
-        auto* rows = new QVBoxLayout(listWidget);
-        rows->setContentsMargins(0, 4, 14, 4);
-        rows->setSpacing(10);
+        const ScrollingList parts = scrollingList(shortcutListHeight, panel);
+        QWidget* listWidget = parts.list;
+        QVBoxLayout* rows = parts.rows;
         for (int i = 0; i < n; ++i) {
             const AppShortcut s = list[i];
             ShortcutRowView::Actions actions;
@@ -460,8 +409,7 @@ QWidget* ShortcutsSettingsView::shortcutPanel(const AppShortcut& app)
             rows->addWidget(row);
         }
         rows->addStretch(1);
-        scroll->setWidget(listWidget);
-        column->addWidget(scroll);
+        column->addWidget(parts.scroll);
     }
     column->addWidget(EditorChrome::divider(panel));
     auto* footer = new QHBoxLayout;
@@ -531,21 +479,11 @@ void ShortcutsSettingsView::toggleAppMenu()
         m_picker->close();
         return;
     }
-    auto* picker = new QFrame(this, Qt::Popup);
-    picker->setAttribute(Qt::WA_DeleteOnClose);
-    picker->setFrameShape(QFrame::StyledPanel);
-    picker->setObjectName(QStringLiteral("app-picker"));
-    picker->setAccessibleName(QCoreApplication::translate("Kelvaro", "Applications"));
-    picker->setMinimumWidth(std::max(240, m_appButton ? m_appButton->width() : 0));
-    auto* column = new QVBoxLayout(picker);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(2);
-    QLabel* head = EditorChrome::secondaryLabel(QCoreApplication::translate("Kelvaro", "Applications").toUpper(), picker, true);
-    QFont f = head->font();
-    f.setBold(true);
-    head->setFont(f);
-    head->setContentsMargins(10, 8, 10, 4);
-    column->addWidget(head);
+    const QString title = QCoreApplication::translate("Kelvaro", "Applications");
+    const PopupList popup = popupList(this, QStringLiteral("app-picker"), title, 240, m_appButton);
+    QFrame* picker = popup.frame;
+    QVBoxLayout* column = popup.column;
+    addPopupHeading(column, EditorChrome::secondaryLabel(title.toUpper(), picker, true));
     for (const AppShortcut& a : registeredApps()) {
         auto* row = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(a.bundleIdentifier), QStringLiteral("app.fill"),
                                     m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
@@ -554,14 +492,5 @@ void ShortcutsSettingsView::toggleAppMenu()
         column->addWidget(row);
     }
     m_picker = picker;
-    if (m_appButton) {
-        m_appButton->setOpen(true);
-        QPointer<AppPopupButton> button = m_appButton;
-        connect(picker, &QObject::destroyed, this, [button] {
-            if (button)
-                button->setOpen(false);
-        });
-        picker->move(m_appButton->mapToGlobal(QPoint(0, m_appButton->height() + 2)));
-    }
-    picker->show();
+    dropDownUnder(picker, m_appButton, this);
 }

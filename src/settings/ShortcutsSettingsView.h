@@ -14,6 +14,7 @@
 #include "editors/ShortcutEditorView.h"
 #include "editors/ShortcutSuggestionsView.h"
 #include "ring/ShortcutPreset.h"
+#include "settings/PageParts.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -31,20 +32,18 @@ class QVBoxLayout;
 class ShortcutRowView;
 
 // The application pop-up button: the picked application's icon and name, with the chevron.
-class AppPopupButton : public QAbstractButton {
+class AppPopupButton : public PopupPickerButton {
     Q_OBJECT
 public:
     AppPopupButton(QWidget* parent = nullptr);
     void setApp(std::optional<QIcon> icon, QString name);
-    void setOpen(bool open);
-    QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+                      const QColor& accent) override;
 
 private:
     std::optional<QIcon> m_icon;
-    bool m_open = false;
 };
 
 class ShortcutsSettingsView : public QWidget {

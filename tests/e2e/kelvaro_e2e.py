@@ -11,6 +11,7 @@ import json
 import os
 import re
 import signal
+import stat
 import subprocess
 import sys
 import time
@@ -237,3 +238,95 @@ def pixel(path, x, y):
         return r, g, b
     except ValueError:
         return None
+
+
+
+def viewable_window(title_prefix):
+    """The id of kelvaro's viewable window whose title starts with `title_prefix`, or 0."""
+    for line in run("xwininfo", "-root", "-tree").stdout.splitlines():
+        m = re.search(r'(0x[0-9a-f]+) "%s[^"]*": \("kelvaro" "kelvaro"\)' % re.escape(title_prefix), line)
+        if m and "IsViewable" in run("xwininfo", "-id", m.group(1)).stdout:
+            return int(m.group(1), 16)
+    return 0
+
+
+# ---- Settings window journeys ------------------------------------------------------------------
+
+def defaults_path():
+    """The preferences file of the session's kelvaro."""
+    return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
+
+
+def write_settings_defaults(appearance):
+    """Marks onboarding done, silences the launch message, telemetry and update
+    checks, and sets the appearance, keeping whatever else is stored."""
+    path = defaults_path()
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    values = {}
+    if os.path.exists(path):
+        with open(path) as f:
+            values = json.load(f).get("values", {})
+    values.update({"hasCompletedOnboarding": {"type": "bool", "value": True},
+                   "showLaunchMessage": {"type": "bool", "value": False},
+                   "telemetryEnabled": {"type": "bool", "value": False},
+                   "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
+                   "updateChecksAutomatic": {"type": "bool", "value": False},
+                   "activationMode": {"type": "string", "value": "holdModifier"},
+                   "ringPlacement": {"type": "string", "value": "screenCentre"},
+                   "appearance": {"type": "string", "value": appearance}})
+    with open(path, "w") as f:
+        json.dump({"version": 1, "values": values}, f)
+
+
+def press(app, name):
+    """Presses the element named `name` of the running app through its accessibility action."""
+    return run(binary("kelvaro-a11y-probe"), str(app.pid), "--press", name, timeout=20).returncode == 0
+
+
+def window_shot(wid, name, settle=0.6, keep_full=True):
+    """Saves the window `wid` alone as build/e2e-artefacts/<name>.png, after `settle` seconds."""
+    if not wid:
+        return
+    time.sleep(settle)
+    path = screenshot(name + "-full")
+    out = run("xwininfo", "-id", str(wid)).stdout
+    value = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
+    x, y, w, h = value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")
+    run("convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+        os.path.join(ARTEFACTS, name + ".png"), timeout=20)
+    if not keep_full:
+        os.remove(path)
+
+
+def second_start(title):
+    """Starts kelvaro again, which brings up the running one's settings window; returns it."""
+    subprocess.run([binary("kelvaro")], capture_output=True, timeout=20)
+    window = find_window(title, timeout=8)
+    check(window, "the second start brings up the settings window")
+    return window
+
+
+def install_url_recorder(record):
+    """Makes a script that appends each URL it is given to `record` the desktop's handler of web links."""
+    data = os.environ["XDG_DATA_HOME"]
+    config = os.environ["XDG_CONFIG_HOME"]
+    os.makedirs(os.path.join(data, "applications"), exist_ok=True)
+    script = os.path.join(data, "record-url.sh")
+    with open(script, "w") as f:
+        f.write("#!/bin/sh\nprintf '%%s\\n' \"$1\" >> '%s'\n" % record)
+    os.chmod(script, os.stat(script).st_mode | stat.S_IXUSR)
+    with open(os.path.join(data, "applications", "kelvaro-url-recorder.desktop"), "w") as f:
+        f.write("[Desktop Entry]\nType=Application\nName=URL recorder\nExec=%s %%u\n"
+                "MimeType=x-scheme-handler/https;x-scheme-handler/http;\nNoDisplay=true\n" % script)
+    with open(os.path.join(config, "mimeapps.list"), "w") as f:
+        f.write("[Default Applications]\nx-scheme-handler/https=kelvaro-url-recorder.desktop\n"
+                "x-scheme-handler/http=kelvaro-url-recorder.desktop\n")
+
+
+def read_lines(path):
+    """The lines of a file, none while it does not exist."""
+    try:
+        with open(path) as f:
+            return f.read().splitlines()
+    except FileNotFoundError:
+        return []

@@ -11,9 +11,7 @@ import base64
 import json
 import os
 import re
-import stat
 import struct
-import subprocess
 import time
 
 import kelvaro_e2e as k
@@ -25,33 +23,10 @@ KEY_E = 14          # the stored key code of E
 CTRL_ALT = 0x180000  # Ctrl (0x100000) + Alt (0x80000), as stored
 
 
-def defaults_path():
-    return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-
-
-def write_defaults(appearance):
-    path = defaults_path()
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {}
-    if os.path.exists(path):
-        with open(path) as f:
-            values = json.load(f).get("values", {})
-    values.update({"hasCompletedOnboarding": {"type": "bool", "value": True},
-                   "showLaunchMessage": {"type": "bool", "value": False},
-                   "telemetryEnabled": {"type": "bool", "value": False},
-                   "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-                   "updateChecksAutomatic": {"type": "bool", "value": False},
-                   "activationMode": {"type": "string", "value": "holdModifier"},
-                   "ringPlacement": {"type": "string", "value": "screenCentre"},
-                   "appearance": {"type": "string", "value": appearance}})
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
-
-
 def stored(key):
     """A stored value, JSON data decoded."""
     try:
-        with open(defaults_path()) as f:
+        with open(k.defaults_path()) as f:
             entry = json.load(f)["values"].get(key)
     except (OSError, ValueError, KeyError):
         return None
@@ -75,10 +50,6 @@ def groups():
     return stored("launcherGroups") or []
 
 
-def press(app, name):
-    return k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), "--press", name, timeout=20).returncode == 0
-
-
 def focus(app, name):
     return k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), "--focus", name, timeout=20).returncode == 0
 
@@ -96,35 +67,25 @@ def description(app, label):
     return None
 
 
-def mapped(title_prefix):
-    for line in k.run("xwininfo", "-root", "-tree").stdout.splitlines():
-        m = re.search(r'(0x[0-9a-f]+) "%s[^"]*": \("kelvaro" "kelvaro"\)' % re.escape(title_prefix), line)
-        if m and "IsViewable" in k.run("xwininfo", "-id", m.group(1)).stdout:
-            return int(m.group(1), 16)
-    return 0
-
-
-def shot(wid, name):
-    if not wid:
-        return
-    time.sleep(0.6)
-    path = k.screenshot(name + "-full")
-    out = k.run("xwininfo", "-id", str(wid)).stdout
-    value = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
-    x, y, w, h = value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")
-    k.run("convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
-          os.path.join(k.ARTEFACTS, name + ".png"), timeout=20)
+def open_ring(modifiers, key, title, message, settle, shot_name):
+    """Holds `modifiers` down (the caller lets them go) and taps `key` with the
+    pointer out of the way; the ring window `title` must come up. Photographs it."""
+    k.run("xdotool", "mousemove", "5", "900")
+    for modifier in modifiers:
+        k.key_down(modifier)
+    k.key(key)
+    ring = k.wait_until(lambda: k.viewable_window(title), timeout=3)
+    k.check(ring, message)
+    time.sleep(settle)
+    k.screenshot(shot_name)
 
 
 def open_settings(app):
-    subprocess.run([k.binary("kelvaro")], capture_output=True, timeout=20)
-    window = k.find_window(TITLE, timeout=8)
-    k.check(window, "the second start brings up the settings window")
-    return window
+    return k.second_start(TITLE)
 
 
 def choose_app(app, search, expected_id):
-    k.check(press(app, "Add App"), "Add App is pressed")
+    k.check(k.press(app, "Add App"), "Add App is pressed")
     dialog = k.find_window("Add App to Launcher", timeout=5)
     k.check(dialog, "the application chooser opens")
     if not dialog:
@@ -132,7 +93,7 @@ def choose_app(app, search, expected_id):
     time.sleep(0.5)
     k.type_text(search)
     time.sleep(0.3)
-    shot(dialog, "launcher-app-chooser-light")
+    k.window_shot(dialog, "launcher-app-chooser-light")
     k.key("Return")
     k.check(k.wait_until(lambda: not k.find_window("Add App to Launcher", timeout=0.1), timeout=5),
             "Return adds the app and closes the chooser")
@@ -141,13 +102,13 @@ def choose_app(app, search, expected_id):
 
 
 def launcher_journey(app, window):
-    k.check(k.wait_until(lambda: press(app, "Launcher"), timeout=10), "the Launcher tab is pressed")
+    k.check(k.wait_until(lambda: k.press(app, "Launcher"), timeout=10), "the Launcher tab is pressed")
     time.sleep(0.6)
-    shot(window, "launcher-page-empty-light")
-    k.check(press(app, "Add Launcher"), "Add Launcher is pressed")
+    k.window_shot(window, "launcher-page-empty-light")
+    k.check(k.press(app, "Add Launcher"), "Add Launcher is pressed")
     k.check(k.wait_until(lambda: len(groups()) == 1, timeout=5), "one group is stored: %r" % groups())
 
-    k.check(press(app, "Rename this launcher"), "the rename button is pressed")
+    k.check(k.press(app, "Rename this launcher"), "the rename button is pressed")
     dialog = k.find_window("Rename Launcher", timeout=5)
     k.check(dialog, "the rename dialog opens")
     time.sleep(0.5)
@@ -170,24 +131,17 @@ def launcher_journey(app, window):
     k.check(k.wait_until(lambda: hotkey().get("keyCode") == KEY_E and hotkey().get("rawModifiers") == CTRL_ALT,
                          timeout=4), "Ctrl+Alt+E is stored as the group's hotkey: %r" % hotkey())
     time.sleep(0.4)
-    shot(window, "launcher-page-light")
+    k.window_shot(window, "launcher-page-light")
 
     # The group's hotkey opens a ring of its two apps.
-    k.run("xdotool", "mousemove", "5", "900")
-    k.key_down("ctrl")
-    k.key_down("alt")
-    k.key("e")
-    ring = k.wait_until(lambda: mapped("Kelvaro App Switcher"), timeout=3)
-    k.check(ring, "Ctrl+Alt+E opens the switcher ring")
-    time.sleep(0.6)
-    k.screenshot("launcher-group-ring")
+    open_ring(("ctrl", "alt"), "e", "Kelvaro App Switcher", "Ctrl+Alt+E opens the switcher ring", 0.6, "launcher-group-ring")
     value = description(app, "App Switcher") or ""
     k.check(re.match(r"^(XTerm|Mousepad), 1 of 2$", value) is not None,
             "the ring holds the group's two apps: %r" % value)
     k.key("Escape")
     k.key_up("alt")
     k.key_up("ctrl")
-    k.wait_until(lambda: not mapped("Kelvaro App Switcher"), timeout=3)
+    k.wait_until(lambda: not k.viewable_window("Kelvaro App Switcher"), timeout=3)
 
 
 def session_log(tabs):
@@ -211,36 +165,12 @@ def session_log(tabs):
     return out
 
 
-def install_url_recorder(record):
-    data = os.environ["XDG_DATA_HOME"]
-    config = os.environ["XDG_CONFIG_HOME"]
-    os.makedirs(os.path.join(data, "applications"), exist_ok=True)
-    script = os.path.join(data, "record-url.sh")
-    with open(script, "w") as f:
-        f.write("#!/bin/sh\nprintf '%%s\\n' \"$1\" >> '%s'\n" % record)
-    os.chmod(script, os.stat(script).st_mode | stat.S_IXUSR)
-    with open(os.path.join(data, "applications", "kelvaro-url-recorder.desktop"), "w") as f:
-        f.write("[Desktop Entry]\nType=Application\nName=URL recorder\nExec=%s %%u\n"
-                "MimeType=x-scheme-handler/https;x-scheme-handler/http;\nNoDisplay=true\n" % script)
-    with open(os.path.join(config, "mimeapps.list"), "w") as f:
-        f.write("[Default Applications]\nx-scheme-handler/https=kelvaro-url-recorder.desktop\n"
-                "x-scheme-handler/http=kelvaro-url-recorder.desktop\n")
-
-
-def read(path):
-    try:
-        with open(path) as f:
-            return f.read().splitlines()
-    except FileNotFoundError:
-        return []
-
-
 def tabs_journey(app, window, record):
     k.activate(window)
-    k.check(press(app, "Tabs"), "the Tabs tab is pressed")
+    k.check(k.press(app, "Tabs"), "the Tabs tab is pressed")
     time.sleep(0.6)
-    shot(window, "tabs-page-empty-light")
-    k.check(press(app, "Capture Tabs"), "Capture Tabs is pressed")
+    k.window_shot(window, "tabs-page-empty-light")
+    k.check(k.press(app, "Capture Tabs"), "Capture Tabs is pressed")
     sessions = lambda: stored("capturedTabSessions") or []
     k.check(k.wait_until(lambda: len(sessions()) == 1, timeout=30), "the capture is stored: %r" % sessions())
     urls = [t["url"] for t in (sessions() or [{"tabs": []}])[0]["tabs"]]
@@ -248,21 +178,14 @@ def tabs_journey(app, window, record):
     k.check(all(t.get("browser") == "Chromium" for t in sessions()[0]["tabs"]), "each tab names Chromium")
     k.check(stored("capturedTabsActiveSession") == sessions()[0]["id"], "the new capture is the active one")
     time.sleep(0.8)
-    shot(window, "tabs-page-light")
+    k.window_shot(window, "tabs-page-light")
 
     # The tabs ring (Ctrl+Shift+D) reopens the first tab in the URL handler.
-    k.run("xdotool", "mousemove", "5", "900")
-    k.key_down("ctrl")
-    k.key_down("shift")
-    k.key("d")
-    ring = k.wait_until(lambda: mapped("Kelvaro Ring"), timeout=3)
-    k.check(ring, "Ctrl+Shift+D opens the tabs ring")
-    time.sleep(0.5)
-    k.screenshot("tabs-ring")
+    open_ring(("ctrl", "shift"), "d", "Kelvaro Ring", "Ctrl+Shift+D opens the tabs ring", 0.5, "tabs-ring")
     k.key("Return")
     k.key_up("shift")
     k.key_up("ctrl")
-    opened = k.wait_until(lambda: read(record), timeout=5)
+    opened = k.wait_until(lambda: k.read_lines(record), timeout=5)
     k.check(opened == ["https://first.example/"], "the first tab reaches the URL handler once: %r" % opened)
 
 
@@ -270,16 +193,16 @@ def dark_shots(app):
     window = open_settings(app)
     if not window:
         return
-    k.check(k.wait_until(lambda: press(app, "Launcher"), timeout=10), "the Launcher tab is pressed, dark")
-    shot(window, "launcher-page-dark")
-    k.check(press(app, "Tabs"), "the Tabs tab is pressed, dark")
-    shot(window, "tabs-page-dark")
+    k.check(k.wait_until(lambda: k.press(app, "Launcher"), timeout=10), "the Launcher tab is pressed, dark")
+    k.window_shot(window, "launcher-page-dark")
+    k.check(k.press(app, "Tabs"), "the Tabs tab is pressed, dark")
+    k.window_shot(window, "tabs-page-dark")
 
 
 def main():
-    write_defaults("light")
+    k.write_settings_defaults("light")
     record = os.path.join(os.environ.get("KELVARO_SESSION_DIR", "/tmp"), "tabs-opened-urls.txt")
-    install_url_recorder(record)
+    k.install_url_recorder(record)
     sessions = os.path.join(os.environ["XDG_CONFIG_HOME"], "chromium", "Default", "Sessions")
     os.makedirs(sessions, exist_ok=True)
     with open(os.path.join(sessions, "Session_13360000000000000"), "wb") as f:
@@ -296,7 +219,7 @@ def main():
             tabs_journey(app, window, record)
     finally:
         app.stop()
-    write_defaults("dark")
+    k.write_settings_defaults("dark")
     app = k.Process([k.binary("kelvaro")])
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running again, dark")

@@ -10,7 +10,6 @@ no keyring item behind. Buttons are pressed through their accessibility
 actions, text is typed with XTest; the page and both dialogs are kept as
 screenshots in light and dark appearance."""
 import json
-import os
 import re
 import subprocess
 import time
@@ -22,25 +21,6 @@ TITLE = "Kelvaro Settings"
 SECRET_1 = "first-Secret 1"
 SECRET_2 = "zweites-Passwort!2"  # XTest typing of non-ASCII keys is unreliable
 SERVICE = "com.morvanix.kelvaro.passwords"
-
-
-def write_defaults(appearance):
-    path = vault.defaults_path()
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {}
-    if os.path.exists(path):
-        with open(path) as f:
-            values = json.load(f).get("values", {})
-    values.update({"hasCompletedOnboarding": {"type": "bool", "value": True},
-                   "showLaunchMessage": {"type": "bool", "value": False},
-                   "telemetryEnabled": {"type": "bool", "value": False},
-                   "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-                   "updateChecksAutomatic": {"type": "bool", "value": False},
-                   "activationMode": {"type": "string", "value": "holdModifier"},
-                   "ringPlacement": {"type": "string", "value": "screenCentre"},
-                   "appearance": {"type": "string", "value": appearance}})
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
 
 
 def stored_accounts():
@@ -73,31 +53,13 @@ def keyring_items():
     return items
 
 
-def press(app, name):
-    return k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), "--press", name, timeout=20).returncode == 0
-
-
 def window_titled(title, timeout=5):
     return k.find_window(title, timeout=timeout)
 
 
-def shot(wid, name):
-    if not wid:
-        return
-    time.sleep(0.5)
-    path = k.screenshot(name + "-full")
-    out = k.run("xwininfo", "-id", str(wid)).stdout
-    value = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
-    x, y, w, h = value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")
-    k.run("convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
-          os.path.join(k.ARTEFACTS, name + ".png"), timeout=20)
-
-
 def open_settings(app):
-    subprocess.run([k.binary("kelvaro")], capture_output=True, timeout=20)
-    window = k.find_window(TITLE, timeout=8)
-    k.check(window, "the second start brings up the settings window")
-    k.check(k.wait_until(lambda: press(app, "Passwords"), timeout=10), "the Passwords tab is pressed")
+    window = k.second_start(TITLE)
+    k.check(k.wait_until(lambda: k.press(app, "Passwords"), timeout=10), "the Passwords tab is pressed")
     time.sleep(0.6)
     return window
 
@@ -106,22 +68,22 @@ def journey(app):
     window = open_settings(app)
     if not window:
         return
-    shot(window, "passwords-page-empty-light")
+    k.window_shot(window, "passwords-page-empty-light", settle=0.5)
 
     # The account.
-    k.check(press(app, "Add Account"), "Add Account is pressed")
+    k.check(k.press(app, "Add Account"), "Add Account is pressed")
     dialog = window_titled("Add Account")
     k.check(dialog, "the account dialog opens")
     time.sleep(0.5)
     k.type_text("Mail")
-    shot(dialog, "account-editor-light")
+    k.window_shot(dialog, "account-editor-light", settle=0.5)
     k.key("Return")
     k.check(k.wait_until(lambda: not k.find_window("Add Account", timeout=0.1), timeout=5), "Return saves and closes")
     accounts = k.wait_until(lambda: stored_accounts(), timeout=5)
     k.check(accounts and accounts[0]["label"] == "Mail", "the account is in the defaults: %r" % accounts)
 
     # Its two passwords.
-    k.check(press(app, "Add Password"), "Add Password is pressed")
+    k.check(k.press(app, "Add Password"), "Add Password is pressed")
     dialog = window_titled("Add Password")
     k.check(dialog, "the password dialog opens")
     time.sleep(0.5)
@@ -129,14 +91,14 @@ def journey(app):
     k.key("Tab")
     k.key("Tab")
     k.type_text(SECRET_1)
-    k.check(press(app, "Add Another Password"), "Add Another Password is pressed")
+    k.check(k.press(app, "Add Another Password"), "Add Another Password is pressed")
     time.sleep(0.4)
     k.type_text("App")
     k.key("Tab")
     k.key("Tab")
     k.type_text(SECRET_2)
     dialog = window_titled("Add Passwords") or dialog
-    shot(dialog, "password-editor-light")
+    k.window_shot(dialog, "password-editor-light", settle=0.5)
     k.key("Return")
     k.check(k.wait_until(lambda: len(keyring_items()) == 2, timeout=8),
             "two keyring items are findable with secret-tool: %r" % list(keyring_items()))
@@ -145,7 +107,7 @@ def journey(app):
     labels = [v["label"] for v in accounts[0].get("variants", [])]
     k.check(labels == ["Main", "App"], "the account's passwords in order: %r" % labels)
     time.sleep(0.5)
-    shot(window, "passwords-page-light")
+    k.window_shot(window, "passwords-page-light", settle=0.5)
 
     # The ring: "Mail" with two cards; the second goes into zenity's field.
     z = vault.Zenity("--entry", "--text", "App password", title="Sign in")
@@ -165,10 +127,10 @@ def journey(app):
     # Deleting the account asks once and leaves nothing in the keyring.
     k.activate(window)
     time.sleep(0.3)
-    k.check(press(app, "Delete this account"), "Delete this account is pressed")
+    k.check(k.press(app, "Delete this account"), "Delete this account is pressed")
     time.sleep(0.5)
     k.check(keyring_items() and stored_accounts(), "nothing is deleted before the answer")
-    k.check(press(app, "Delete"), "the question's Delete is pressed")
+    k.check(k.press(app, "Delete"), "the question's Delete is pressed")
     k.check(k.wait_until(lambda: not keyring_items(), timeout=5), "no keyring item is left: %r" % keyring_items())
     k.check(stored_accounts() == [], "the account is gone from the defaults")
 
@@ -177,36 +139,36 @@ def dark_shots(app):
     window = open_settings(app)
     if not window:
         return
-    press(app, "Add Account")
+    k.press(app, "Add Account")
     dialog = window_titled("Add Account")
     if dialog:
         time.sleep(0.4)
         k.type_text("Mail")
         k.key("Return")
         time.sleep(0.6)
-    shot(window, "passwords-page-dark")
-    k.check(press(app, "Mail"), "the account pop-up opens")
-    shot(window, "passwords-account-picker-dark")
+    k.window_shot(window, "passwords-page-dark", settle=0.5)
+    k.check(k.press(app, "Mail"), "the account pop-up opens")
+    k.window_shot(window, "passwords-account-picker-dark", settle=0.5)
     k.key("Escape")
     time.sleep(0.3)
-    press(app, "Add Password")
+    k.press(app, "Add Password")
     dialog = window_titled("Add Password")
     if dialog:
-        press(app, "Add Another Password")
-        shot(dialog, "password-editor-dark")
+        k.press(app, "Add Another Password")
+        k.window_shot(dialog, "password-editor-dark", settle=0.5)
         k.key("Escape")
         time.sleep(0.4)
-    press(app, "Edit this account")
+    k.press(app, "Edit this account")
     dialog = window_titled("Edit Account")
     k.check(dialog, "the account dialog opens for editing")
     if dialog:
-        shot(dialog, "account-editor-dark")
+        k.window_shot(dialog, "account-editor-dark", settle=0.5)
         k.key("Escape")
 
 
 def main():
     vault.pam_service("pam_permit.so")
-    write_defaults("light")
+    k.write_settings_defaults("light")
     env = {"KELVARO_TEST": "1", "KELVARO_TEST_PAM_CONFDIR": vault.PAM_DIR}
     app = k.Process([k.binary("kelvaro")], env=env)
     try:
@@ -214,7 +176,7 @@ def main():
         journey(app)
     finally:
         app.stop()
-    write_defaults("dark")
+    k.write_settings_defaults("dark")
     app = k.Process([k.binary("kelvaro")], env=env)
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running again, dark")

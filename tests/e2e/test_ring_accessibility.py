@@ -66,14 +66,6 @@ def on_bus(pid):
     return False
 
 
-def ring_mapped(title_prefix):
-    for line in k.run("xwininfo", "-root", "-tree").stdout.splitlines():
-        m = re.search(r'(0x[0-9a-f]+) "%s[^"]*": \("kelvaro" "kelvaro"\)' % re.escape(title_prefix), line)
-        if m and "IsViewable" in k.run("xwininfo", "-id", m.group(1)).stdout:
-            return int(m.group(1), 16)
-    return 0
-
-
 def element(pid, label):
     """The ring's accessible element as the probe reads it (a dict), or None."""
     p = k.run(k.binary(PROBE), str(pid), "--name", label, timeout=20)
@@ -173,7 +165,7 @@ def hold_open(letter, title_prefix):
     k.key_down("ctrl")
     k.key_down("shift")
     k.key(letter)
-    ok = k.wait_until(lambda: ring_mapped(title_prefix), timeout=3)
+    ok = k.wait_until(lambda: k.viewable_window(title_prefix), timeout=3)
     time.sleep(0.8)  # mapped and settled; any event of the opening has arrived
     return ok
 
@@ -217,7 +209,7 @@ def check_switcher(app, listener):
     escaped_at = time.monotonic()
     k.key("Escape")
     release_all()
-    k.wait_until(lambda: not ring_mapped("Kelvaro App Switcher"), timeout=3)
+    k.wait_until(lambda: not k.viewable_window("Kelvaro App Switcher"), timeout=3)
     time.sleep(0.8)
     k.check(listener.value_events(SWITCHER_LABEL, escaped_at) == [],
             "closing the switcher announces nothing: %r" % listener.value_events(SWITCHER_LABEL, escaped_at))
@@ -238,7 +230,7 @@ def check_switcher(app, listener):
     k.check(len(listener.value_events(SWITCHER_LABEL, moved_at)) >= 1, "and the next move is announced again")
     k.key("Escape")
     release_all()
-    k.wait_until(lambda: not ring_mapped("Kelvaro App Switcher"), timeout=3)
+    k.wait_until(lambda: not k.viewable_window("Kelvaro App Switcher"), timeout=3)
 
 
 def check_shortcut_ring(app, listener):
@@ -271,7 +263,7 @@ def check_shortcut_ring(app, listener):
 
     k.key("Escape")
     release_all()
-    k.wait_until(lambda: not ring_mapped("Kelvaro Ring"), timeout=3)
+    k.wait_until(lambda: not k.viewable_window("Kelvaro Ring"), timeout=3)
     time.sleep(0.3)
 
     # The next showing starts on the first shortcut again, silently.
@@ -284,7 +276,7 @@ def check_shortcut_ring(app, listener):
             % listener.value_events(SHORTCUT_LABEL, reopened_at))
     k.key("Escape")
     release_all()
-    k.wait_until(lambda: not ring_mapped("Kelvaro Ring"), timeout=3)
+    k.wait_until(lambda: not k.viewable_window("Kelvaro Ring"), timeout=3)
 
 
 def main():

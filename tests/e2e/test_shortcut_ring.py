@@ -9,7 +9,6 @@ import base64
 import json
 import os
 import re
-import stat
 import time
 import uuid
 
@@ -49,33 +48,9 @@ def write_defaults():
         json.dump({"version": 1, "values": values}, f)
 
 
-def install_url_recorder(record):
-    data = os.environ["XDG_DATA_HOME"]
-    config = os.environ["XDG_CONFIG_HOME"]
-    os.makedirs(os.path.join(data, "applications"), exist_ok=True)
-    script = os.path.join(data, "record-url.sh")
-    with open(script, "w") as f:
-        f.write("#!/bin/sh\nprintf '%%s\\n' \"$1\" >> '%s'\n" % record)
-    os.chmod(script, os.stat(script).st_mode | stat.S_IXUSR)
-    with open(os.path.join(data, "applications", "kelvaro-url-recorder.desktop"), "w") as f:
-        f.write("[Desktop Entry]\nType=Application\nName=URL recorder\nExec=%s %%u\n"
-                "MimeType=x-scheme-handler/https;x-scheme-handler/http;\nNoDisplay=true\n" % script)
-    with open(os.path.join(config, "mimeapps.list"), "w") as f:
-        f.write("[Default Applications]\nx-scheme-handler/https=kelvaro-url-recorder.desktop\n"
-                "x-scheme-handler/http=kelvaro-url-recorder.desktop\n")
-
-
-def read(path):
-    try:
-        with open(path) as f:
-            return f.read().splitlines()
-    except FileNotFoundError:
-        return []
-
-
 def key_events(log):
     out = []
-    for line in read(log):
+    for line in k.read_lines(log):
         m = re.match(r"key=(\d+) mods=(\d+)", line)
         if m:
             out.append((int(m.group(1)), int(m.group(2))))
@@ -83,7 +58,7 @@ def key_events(log):
 
 
 def content(log):
-    lines = [l[len("content="):] for l in read(log) if l.startswith("content=")]
+    lines = [l[len("content="):] for l in k.read_lines(log) if l.startswith("content=")]
     return lines[-1] if lines else ""
 
 
@@ -110,7 +85,7 @@ def open_ring(downs=0):
 
 def main():
     record = os.path.join(os.environ.get("KELVARO_SESSION_DIR", "/tmp"), "ring-opened-urls.txt")
-    install_url_recorder(record)
+    k.install_url_recorder(record)
     # The application without shortcuts is installed, so its name comes from its entry.
     with open(os.path.join(os.environ["XDG_DATA_HOME"], "applications", "org.example.Plain.desktop"), "w") as f:
         f.write("[Desktop Entry]\nType=Application\nName=Plain Text\nExec=true\nIcon=text-x-generic\n")
@@ -166,7 +141,7 @@ def main():
         k.key("Return")
         k.key_up("ctrl")
         k.key_up("shift")
-        opened = k.wait_until(lambda: read(record), timeout=5)
+        opened = k.wait_until(lambda: k.read_lines(record), timeout=5)
         k.check(opened == [LINK], "the link reaches the URL handler once: %r" % opened)
 
         # Escape, then the release: the typing item chosen does not run.

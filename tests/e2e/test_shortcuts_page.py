@@ -14,7 +14,6 @@ import base64
 import json
 import os
 import re
-import subprocess
 import tempfile
 import time
 
@@ -24,32 +23,9 @@ TITLE = "Kelvaro Settings"
 EDITOR = "org.xfce.mousepad"
 
 
-def defaults_path():
-    return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-
-
-def write_defaults(appearance):
-    path = defaults_path()
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {}
-    if os.path.exists(path):
-        with open(path) as f:
-            values = json.load(f).get("values", {})
-    values.update({"hasCompletedOnboarding": {"type": "bool", "value": True},
-                   "showLaunchMessage": {"type": "bool", "value": False},
-                   "telemetryEnabled": {"type": "bool", "value": False},
-                   "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-                   "updateChecksAutomatic": {"type": "bool", "value": False},
-                   "activationMode": {"type": "string", "value": "holdModifier"},
-                   "ringPlacement": {"type": "string", "value": "screenCentre"},
-                   "appearance": {"type": "string", "value": appearance}})
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
-
-
 def stored_shortcuts():
     try:
-        with open(defaults_path()) as f:
+        with open(k.defaults_path()) as f:
             raw = json.load(f)["values"].get("AppShortcutsPerApp")
     except (OSError, ValueError, KeyError):
         return {}
@@ -73,12 +49,8 @@ def elements(app, *names):
 
 
 def stored_launcher_hotkey():
-    with open(defaults_path()) as f:
+    with open(k.defaults_path()) as f:
         return json.load(f)["values"].get("launcherHotkey")
-
-
-def press(app, name):
-    return k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), "--press", name, timeout=20).returncode == 0
 
 
 def wm_name(wid):
@@ -89,44 +61,29 @@ def by_title(text):
     return next((w for w in k.client_list() if text in wm_name(w)), 0)
 
 
-def shot(wid, name):
-    if not wid:
-        return
-    time.sleep(0.5)
-    path = k.screenshot(name + "-full")
-    out = k.run("xwininfo", "-id", str(wid)).stdout
-    value = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
-    x, y, w, h = value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")
-    k.run("convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
-          os.path.join(k.ARTEFACTS, name + ".png"), timeout=20)
-    os.remove(path)
-
-
 def open_settings():
-    subprocess.run([k.binary("kelvaro")], capture_output=True, timeout=20)
-    window = k.find_window(TITLE, timeout=8)
-    k.check(window, "the second start brings up the settings window")
+    window = k.second_start(TITLE)
     time.sleep(0.8)
     return window
 
 
 def editor_and_picker(app, appearance):
     """The shortcut editor and its icon picker, photographed, then closed."""
-    k.check(press(app, "Add Shortcut"), "Add Shortcut is pressed")
+    k.check(k.press(app, "Add Shortcut"), "Add Shortcut is pressed")
     editor = k.wait_until(lambda: by_title("New Shortcut"), timeout=5)
     k.check(editor, "the shortcut editor opens")
     if not editor:
         return
     time.sleep(0.4)
     k.type_text("Print")
-    shot(editor, "shortcut-editor-%s" % appearance)
-    k.check(press(app, "Choose an icon"), "the icon button is pressed")
+    k.window_shot(editor, "shortcut-editor-%s" % appearance, settle=0.5, keep_full=False)
+    k.check(k.press(app, "Choose an icon"), "the icon button is pressed")
     picker = k.wait_until(lambda: by_title("Choose an icon"), timeout=5)
     k.check(picker, "the icon picker opens")
     if picker:
         time.sleep(0.4)
         k.type_text("arrow")
-        shot(picker, "icon-picker-%s" % appearance)
+        k.window_shot(picker, "icon-picker-%s" % appearance, settle=0.5, keep_full=False)
         k.key("Escape")
         k.wait_until(lambda: not by_title("Choose an icon"), timeout=3)
     time.sleep(0.3)
@@ -138,16 +95,16 @@ def journey(app, editor_window):
     window = open_settings()
     if not window:
         return
-    shot(window, "shortcuts-page-empty-light")
+    k.window_shot(window, "shortcuts-page-empty-light", settle=0.5, keep_full=False)
 
     # The application chooser: type, then Add.
-    k.check(press(app, "Add App"), "Add App is pressed")
+    k.check(k.press(app, "Add App"), "Add App is pressed")
     chooser = k.wait_until(lambda: by_title("Select App"), timeout=5)
     k.check(chooser, "the application chooser opens")
     time.sleep(0.5)
     k.type_text("mousepad")
     time.sleep(0.3)
-    k.check(press(app, "Add"), "the chooser's Add is pressed")
+    k.check(k.press(app, "Add"), "the chooser's Add is pressed")
 
     # The suggestions sheet opens by itself and reads the editor's menus.
     sheet = k.wait_until(lambda: by_title("Suggested shortcuts for"), timeout=8)
@@ -157,16 +114,16 @@ def journey(app, editor_window):
     k.check(found, "the scan of mousepad's menus offers Find and Replace")
     boxes = [e.get("name") for e in elements(app) if e.get("role") == "check box"]
     print("offered: %r" % boxes, flush=True)
-    shot(sheet, "suggestions-sheet-light")
+    k.window_shot(sheet, "suggestions-sheet-light", settle=0.5, keep_full=False)
     if not found:
         return
     # The scan added rows: the first press ticks them all, the second clears every tick.
-    k.check(press(app, "Select All") and k.wait_until(lambda: press(app, "Deselect All"), timeout=5, interval=0.3),
+    k.check(k.press(app, "Select All") and k.wait_until(lambda: k.press(app, "Deselect All"), timeout=5, interval=0.3),
             "Select All, then Deselect All is pressed")
     time.sleep(0.3)
-    k.check(press(app, found[0]["name"]), "the menu shortcut is ticked")
+    k.check(k.press(app, found[0]["name"]), "the menu shortcut is ticked")
     time.sleep(0.3)
-    k.check(k.wait_until(lambda: press(app, "Add 1 Shortcut"), timeout=5, interval=0.3), "Add 1 Shortcut is pressed")
+    k.check(k.wait_until(lambda: k.press(app, "Add 1 Shortcut"), timeout=5, interval=0.3), "Add 1 Shortcut is pressed")
     k.check(k.wait_until(lambda: not by_title("Suggested shortcuts for"), timeout=5), "the sheet closes")
 
     items = k.wait_until(lambda: stored_shortcuts().get(EDITOR), timeout=5) or []
@@ -176,7 +133,7 @@ def journey(app, editor_window):
     k.check(len(shortcuts) == 1 and shortcuts[0]["shortcut"] == "⌘R" and "Replace" in shortcuts[0]["name"],
             "the ticked menu shortcut is stored as Ctrl+R: %r" % shortcuts)
     time.sleep(0.5)
-    shot(window, "shortcuts-page-light")
+    k.window_shot(window, "shortcuts-page-light", settle=0.5, keep_full=False)
     editor_and_picker(app, "light")
 
     # The ring over mousepad shows the item, and choosing it runs Ctrl+R in mousepad.
@@ -205,7 +162,7 @@ def focus(app, name):
 
 def add_recorded(app):
     """A keystroke item made by hand: the recorder inside the editor takes Ctrl+P."""
-    k.check(press(app, "Add Shortcut"), "Add Shortcut is pressed again")
+    k.check(k.press(app, "Add Shortcut"), "Add Shortcut is pressed again")
     editor = k.wait_until(lambda: by_title("New Shortcut"), timeout=5)
     if not editor:
         return
@@ -217,7 +174,7 @@ def add_recorded(app):
     time.sleep(0.3)
     k.check(focus(app, "Name"), "the name field takes the focus")
     k.type_text("Print")
-    shot(editor, "shortcut-editor-recorded-dark")
+    k.window_shot(editor, "shortcut-editor-recorded-dark", settle=0.5, keep_full=False)
     k.key("Return")
     k.check(k.wait_until(lambda: not by_title("New Shortcut"), timeout=3), "Return adds the item and closes the editor")
     items = k.wait_until(lambda: [i for i in stored_shortcuts().get(EDITOR, []) if i.get("name") == "Print"], timeout=5)
@@ -227,7 +184,7 @@ def add_recorded(app):
 
 def choose_file(app, path):
     """Upload PNG… in the open icon picker, then the file typed into the chooser."""
-    k.check(press(app, "Upload PNG…"), "Upload PNG… is pressed")
+    k.check(k.press(app, "Upload PNG…"), "Upload PNG… is pressed")
     chooser = k.wait_until(lambda: by_title("Upload PNG"), timeout=5)
     k.check(chooser, "the file chooser opens")
     time.sleep(0.6)
@@ -244,9 +201,9 @@ def import_icon(app, session):
     k.run("convert", "-size", "5000x5000", "xc:white", big, timeout=60)
     k.run("convert", "-size", "64x64", "xc:orange", "-fill", "navy", "-draw", "circle 32,32 32,8", small, timeout=20)
     folder = os.path.join(os.environ["XDG_DATA_HOME"], "Kelvaro", "CustomIcons")
-    k.check(press(app, "Add Shortcut"), "Add Shortcut is pressed for an icon of our own")
+    k.check(k.press(app, "Add Shortcut"), "Add Shortcut is pressed for an icon of our own")
     editor = k.wait_until(lambda: by_title("New Shortcut"), timeout=5)
-    if not editor or not press(app, "Choose an icon"):
+    if not editor or not k.press(app, "Choose an icon"):
         k.check(False, "the icon picker opens for the import")
         return
     picker = k.wait_until(lambda: by_title("Choose an icon"), timeout=5)
@@ -255,7 +212,7 @@ def import_icon(app, session):
     k.check(alert, "a picture larger than 1024 x 1024 gets the alert")
     texts = [e.get("name") for e in elements(app) if "1024" in (e.get("name") or "")]
     k.check(texts, "the alert says why: %r" % texts)
-    shot(alert, "icon-import-refused-dark")
+    k.window_shot(alert, "icon-import-refused-dark", settle=0.5, keep_full=False)
     k.check(not os.path.isdir(folder) or not os.listdir(folder), "nothing is stored for the refused picture")
     k.key("Return")
     k.wait_until(lambda: not by_title("Could not add icon"), timeout=3)
@@ -264,7 +221,7 @@ def import_icon(app, session):
     stored = k.wait_until(lambda: os.path.isdir(folder) and os.listdir(folder), timeout=3) or []
     k.check(len(stored) == 1 and re.match(r"custom_icon_[0-9A-F-]{36}\.png$", stored[0]),
             "the picture is stored under a new custom icon name: %r" % stored)
-    shot(editor, "shortcut-editor-custom-icon-dark")
+    k.window_shot(editor, "shortcut-editor-custom-icon-dark", settle=0.5, keep_full=False)
     k.key("Escape")
     k.wait_until(lambda: not by_title("New Shortcut"), timeout=3)
 
@@ -273,20 +230,20 @@ def dark_shots(app, session):
     window = open_settings()
     if not window:
         return
-    shot(window, "shortcuts-page-dark")
+    k.window_shot(window, "shortcuts-page-dark", settle=0.5, keep_full=False)
     editor_and_picker(app, "dark")
     add_recorded(app)
-    shot(window, "shortcuts-page-two-items-dark")
+    k.window_shot(window, "shortcuts-page-two-items-dark", settle=0.5, keep_full=False)
     import_icon(app, session)
     k.check(stored_launcher_hotkey() is None, "the ring's own hotkey is untouched by the editor's recording")
-    k.check(press(app, "Suggest"), "Suggest is pressed")
+    k.check(k.press(app, "Suggest"), "Suggest is pressed")
     sheet = k.wait_until(lambda: by_title("Suggested shortcuts for"), timeout=5)
     k.check(sheet, "the suggestions sheet opens from Suggest")
     if sheet:
         k.wait_until(lambda: any(e.get("role") == "check box" and "Replace" not in (e.get("name") or "")
                                  for e in elements(app)), timeout=10, interval=0.5)
         time.sleep(1.0)
-        shot(sheet, "suggestions-sheet-dark")
+        k.window_shot(sheet, "suggestions-sheet-dark", settle=0.5, keep_full=False)
         k.key("Escape")
 
 
@@ -295,7 +252,7 @@ def main():
     document = os.path.join(session, "notes.txt")
     with open(document, "w") as f:
         f.write("Notes for the shortcuts page\n")
-    write_defaults("light")
+    k.write_settings_defaults("light")
     mousepad = k.Process(["mousepad", document], name="mousepad", env=dict(os.environ, LC_ALL="C.UTF-8"))
     app = None
     try:
@@ -306,7 +263,7 @@ def main():
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running in the tray")
         journey(app, editor_window)
         app.stop()
-        write_defaults("dark")
+        k.write_settings_defaults("dark")
         app = k.Process([k.binary("kelvaro")], env=env)
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running again, dark")
         dark_shots(app, session)

@@ -8,7 +8,6 @@ snippet reaches the CLIPBOARD selection and is pasted with ⌘V, and links go to
 the desktop's URL handler.
 """
 import os
-import stat
 import subprocess
 import time
 
@@ -20,21 +19,13 @@ KEY_A = 0x41
 KEY_V = 0x56
 
 
-def read(path):
-    try:
-        with open(path) as f:
-            return f.read().splitlines()
-    except FileNotFoundError:
-        return []
-
-
 def probe(*args, timeout=10):
     return k.run(k.binary("kelvaro-keys-probe"), *args, timeout=timeout)
 
 
 def key_events(log):
     out = []
-    for line in read(log):
+    for line in k.read_lines(log):
         if line.startswith("key="):
             parts = dict(p.split("=", 1) for p in line.split(" ")[:2])
             out.append((int(parts["key"]), int(parts["mods"])))
@@ -42,25 +33,8 @@ def key_events(log):
 
 
 def content(log):
-    lines = [l[len("content="):] for l in read(log) if l.startswith("content=")]
+    lines = [l[len("content="):] for l in k.read_lines(log) if l.startswith("content=")]
     return lines[-1] if lines else ""
-
-
-def install_url_recorder(record):
-    """Points https links at a script that writes the address to `record`."""
-    data = os.environ["XDG_DATA_HOME"]
-    config = os.environ["XDG_CONFIG_HOME"]
-    os.makedirs(os.path.join(data, "applications"), exist_ok=True)
-    script = os.path.join(data, "record-url.sh")
-    with open(script, "w") as f:
-        f.write("#!/bin/sh\nprintf '%%s\\n' \"$1\" >> '%s'\n" % record)
-    os.chmod(script, os.stat(script).st_mode | stat.S_IXUSR)
-    with open(os.path.join(data, "applications", "kelvaro-url-recorder.desktop"), "w") as f:
-        f.write("[Desktop Entry]\nType=Application\nName=URL recorder\nExec=%s %%u\n"
-                "MimeType=x-scheme-handler/https;x-scheme-handler/http;\nNoDisplay=true\n" % script)
-    with open(os.path.join(config, "mimeapps.list"), "w") as f:
-        f.write("[Default Applications]\nx-scheme-handler/https=kelvaro-url-recorder.desktop\n"
-                "x-scheme-handler/http=kelvaro-url-recorder.desktop\n")
 
 
 def main():
@@ -107,11 +81,11 @@ def main():
 
         # Links and saved tabs go to the URL handler; a bad tab address does nothing.
         record = os.path.join(os.environ.get("KELVARO_SESSION_DIR", "/tmp"), "opened-urls.txt")
-        install_url_recorder(record)
+        k.install_url_recorder(record)
         probe("run", "--url", "https://example.org/from-link")
         probe("run", "--tab", "not a web address")
         probe("run", "--tab", "https://example.org/from-tab")
-        opened = k.wait_until(lambda: len(read(record)) >= 2 and read(record), timeout=5)
+        opened = k.wait_until(lambda: len(k.read_lines(record)) >= 2 and k.read_lines(record), timeout=5)
         k.check(sorted(opened or []) == ["https://example.org/from-link", "https://example.org/from-tab"],
                 "links and tabs reach the URL handler: %r" % opened)
 
