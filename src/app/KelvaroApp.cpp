@@ -8,6 +8,7 @@
 #include "app/UnixSignals.h"
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "onboarding/LaunchPopover.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
 
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -165,6 +167,13 @@ void KelvaroApp::show()
                 QTimer::singleShot(0, m_menu.get(), [this] { m_menu->popup(QCursor::pos()); });
         });
     }
+    // Where the launch notice points: the icon's frame as the tray reports
+    // it, once the tray has embedded the icon.
+    AppServices::shared().menuBarItemFrame = [tray = QPointer<QSystemTrayIcon>(m_tray)]() -> std::optional<QRect> {
+        if (!tray || !tray->isVisible())
+            return std::nullopt;
+        return LaunchPopover::usableIconFrame(tray->geometry(), LaunchPopover::currentScreens());
+    };
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         Log::write(QStringLiteral("Kelvaro: no system tray is running; the menu appears once a tray starts"));
     m_tray->show();
