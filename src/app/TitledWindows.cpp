@@ -3,6 +3,7 @@
 #include "app/AppServices.h"
 #include "core/AppSettings.h"
 #include "onboarding/LaunchPopover.h"
+#include "platform/Log.h"
 #include "platform/PointerMonitor.h"
 #include "platform/Scheduler.h"
 
@@ -331,6 +332,13 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
         window->move(placement.origin);
     m_launchPopoverWindow = window;
     window->show();
+    if (anchor)
+        Log::write(QStringLiteral("Kelvaro: launch notice at %1,%2 for the tray icon at %3,%4 %5x%6")
+                       .arg(placement.origin.x()).arg(placement.origin.y()).arg(anchor->x()).arg(anchor->y())
+                       .arg(anchor->width()).arg(anchor->height()));
+    else
+        Log::write(QStringLiteral("Kelvaro: launch notice at %1,%2; the tray reported no icon position")
+                       .arg(placement.origin.x()).arg(placement.origin.y()));
     // A click anywhere else, in any program, dismisses it.
     QPointer<QWidget> notice = window;
     m_launchPopoverMonitor = PointerMonitor::shared().addGlobalMonitor([self, notice](const PointerEvent& e) {

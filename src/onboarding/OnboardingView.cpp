@@ -425,8 +425,8 @@ QWidget* OnboardingView::makePage(const QString& title, const QString& subtitle,
     m_subtitle = wrapping(subtitle, page, true);
     m_subtitle->setObjectName(QStringLiteral("pageSubtitle"));
     m_subtitle->setAlignment(Qt::AlignHCenter);
-    m_subtitle->setMaximumWidth(Layout::proseWidth);
-    m_subtitle->setMinimumWidth(Layout::proseWidth);
+    // Wrapped to the prose width and as tall as its lines: never cut.
+    m_subtitle->setFixedSize(Layout::proseWidth, m_subtitle->heightForWidth(Layout::proseWidth));
     column->addWidget(m_subtitle, 0, Qt::AlignHCenter);
     if (detail) {
         detail->setParent(page);
