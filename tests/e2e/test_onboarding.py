@@ -66,6 +66,18 @@ def kelvaro_window(pid, min_width=300):
     return found
 
 
+def kelvaro_windows(pid, min_width=300):
+    """Ids of this kelvaro's mapped windows at least `min_width` wide."""
+    found = []
+    for line in k.run("xwininfo", "-root", "-tree").stdout.splitlines():
+        m = re.search(r'(0x[0-9a-f]+) "([^"]*)": \("kelvaro" "kelvaro"\)\s+(\d+)x(\d+)', line)
+        if m and int(m.group(3)) >= min_width:
+            wid = int(m.group(1), 16)
+            if "IsViewable" in k.run("xwininfo", "-id", hex(wid)).stdout and k.window_pid(wid) in (pid, None):
+                found.append(wid)
+    return found
+
+
 def titled(title, timeout=10):
     return k.find_window(title, timeout)
 
@@ -132,13 +144,16 @@ def notice_and_help(tag, check_details):
             k.run("xdotool", "mousemove", "--sync", str(nx + nw - 70), str(ny + nh - 26), "click", "1")
             gone = lambda: "IsViewable" not in k.run("xwininfo", "-id", hex(notice[0])).stdout
             k.check(k.wait_until(gone, timeout=5), "%s: a click on Settings… puts the launch notice away" % tag)
-            settings = titled("Kelvaro Settings" if tag.startswith("en") else None, timeout=5) if check_details else None
-            if check_details:
-                k.check(settings, "and opens \"Kelvaro Settings\"")
+            settings = k.wait_until(lambda: kelvaro_window(app.pid, 900), timeout=5)
+            k.check(settings, "%s: and opens the settings window" % tag)
+            if check_details and settings:
+                k.check(k.window_title(settings[0]) == "Kelvaro Settings", "titled \"Kelvaro Settings\"")
 
         # Help from the tray menu: the third item from the bottom.
+        before = set(kelvaro_windows(app.pid, 500))
         k.check(k.open_tray_menu_item(3), "%s: the tray menu opens" % tag)
-        helpw = k.wait_until(lambda: kelvaro_window(app.pid, 500), timeout=10)
+        new = k.wait_until(lambda: [w for w in kelvaro_windows(app.pid, 500) if w not in before], timeout=10)
+        helpw = ((new[0],) + geometry(new[0])) if new else None
         k.check(helpw is not None, "%s: the tray's help item opens the help window" % tag)
         if helpw:
             time.sleep(0.5)
