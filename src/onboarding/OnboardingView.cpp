@@ -153,9 +153,10 @@ private:
 // position: the X11 session, the key grabs and the accessibility bus.
 class DesktopAccessCard : public QWidget {
 public:
+    static constexpr int rowHeight = 28;
     DesktopAccessCard(AccessibilityState state, QWidget* parent) : QWidget(parent), m_state(state)
     {
-        setFixedSize(300, 3 * 32 + 12);
+        setFixedSize(300, 3 * rowHeight + 12);
         setAccessibleName(QCoreApplication::translate("Kelvaro", "Desktop access"));
     }
 
@@ -186,7 +187,7 @@ protected:
         p.setFont(f);
         double y = 6;
         for (const auto& row : rows) {
-            const QRectF line(12, y, width() - 24, 32);
+            const QRectF line(12, y, width() - 24, rowHeight);
             SymbolIcons::paint(p, QRectF(line.left(), line.center().y() - 10, 20, 20), QString::fromLatin1(row.symbol),
                                palette().color(QPalette::WindowText));
             p.setPen(palette().color(QPalette::WindowText));
@@ -200,7 +201,7 @@ protected:
             p.setBrush(Qt::white);
             const double knobX = row.on ? track.right() - 18 : track.left() + 2;
             p.drawEllipse(QRectF(knobX, track.top() + 2, 16, 16));
-            y += 32;
+            y += rowHeight;
         }
     }
 
@@ -488,10 +489,10 @@ QWidget* OnboardingView::accessibility()
         detail = new QWidget;
         auto* column = new QVBoxLayout(detail);
         column->setContentsMargins(0, 0, 0, 0);
-        column->setSpacing(20);
+        column->setSpacing(14);
 
         auto* list = new QVBoxLayout;
-        list->setSpacing(8);
+        list->setSpacing(6);
         const struct {
             bool allowed;
             const char* text;
@@ -513,13 +514,8 @@ QWidget* OnboardingView::accessibility()
         }
         column->addLayout(list);
 
-        auto* hint = new QVBoxLayout;
-        hint->setSpacing(8);
-        hint->addWidget(new DesktopAccessCard(state, detail), 0, Qt::AlignHCenter);
-        auto* caption = wrapping(QCoreApplication::translate("Kelvaro", "Checked live: this page changes by itself once everything is on."), detail, true, 11);
-        caption->setAlignment(Qt::AlignHCenter);
-        hint->addWidget(caption);
-        column->addLayout(hint);
+        // The card shows the live state; the page changes by itself once all is on.
+        column->addWidget(new DesktopAccessCard(state, detail), 0, Qt::AlignHCenter);
 
         auto* button = new QPushButton(SymbolIcons::icon(QStringLiteral("arrow.up.forward.app"), Qt::white), QString(), detail);
         button->setObjectName(QStringLiteral("accessButton"));

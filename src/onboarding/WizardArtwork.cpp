@@ -86,7 +86,7 @@ ChipIcon::ChipIcon(QString symbol, ChipTheme theme, double size, double tilt, QW
     , m_tilt(tilt)
 {
     // Room for the shadows below and around the chip.
-    setFixedSize(int(std::ceil(size + 40)), int(std::ceil(size + 44)));
+    setFixedSize(int(std::ceil(size + 40)), int(std::ceil(size + 34)));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -118,7 +118,7 @@ void ChipIcon::paint(QPainter& p, QPointF c, const QString& symbol, ChipTheme th
 void ChipIcon::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    paint(p, QPointF(width() / 2.0, 20 + m_size / 2), m_symbol, m_theme, m_size, m_tilt);
+    paint(p, QPointF(width() / 2.0, 8 + m_size / 2), m_symbol, m_theme, m_size, m_tilt);
 }
 
 // ---- Key-cap heading -----------------------------------------------------------------------------
