@@ -53,6 +53,14 @@ QLabel* wrapping(const QString& text, QWidget* parent, bool secondaryStyle = fal
     return label;
 }
 
+// A wrapped label as tall as its lines at `width` (nested layouts would
+// otherwise give it the height of one line).
+QLabel* fitted(QLabel* label, int width)
+{
+    label->setFixedSize(width, label->heightForWidth(width));
+    return label;
+}
+
 // A symbol drawn in a colour, `side` points square.
 class SymbolView : public QWidget {
 public:
@@ -448,7 +456,7 @@ QWidget* OnboardingView::step(const QString& symbol, const QString& text)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
     layout->addWidget(new StepDisc(symbol, row), 0, Qt::AlignVCenter);
-    layout->addWidget(wrapping(text, row), 1);
+    layout->addWidget(fitted(wrapping(text, row), Layout::columnWidth - 26 - 12), 1);
     return row;
 }
 
@@ -509,7 +517,7 @@ QWidget* OnboardingView::accessibility()
             line->addWidget(new SymbolView(QString::fromLatin1(r.allowed ? "checkmark.circle.fill" : "xmark.circle.fill"), mark, 15,
                                            detail),
                             0, Qt::AlignTop);
-            line->addWidget(wrapping(translated(r.text), detail, !r.allowed), 1);
+            line->addWidget(fitted(wrapping(translated(r.text), detail, !r.allowed), Layout::columnWidth - 15 - 9), 1);
             list->addLayout(line);
         }
         column->addLayout(list);
@@ -527,14 +535,14 @@ QWidget* OnboardingView::accessibility()
         case AccessibilityState::Missing::x11Session:
             button->setText(QCoreApplication::translate("Kelvaro", "Needs an X11 Session"));
             button->setEnabled(false);
-            column->addWidget(wrapping(QCoreApplication::translate("Kelvaro", "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login "
+            column->addWidget(fitted(wrapping(QCoreApplication::translate("Kelvaro", "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login "
                                           "screen, then start Kelvaro again."),
-                                       detail, true, 12));
+                                       detail, true, 12), Layout::columnWidth));
             break;
         case AccessibilityState::Missing::keyGrabs:
             button->setText(QCoreApplication::translate("Kelvaro", "Try Again"));
-            column->addWidget(wrapping(QCoreApplication::translate("Kelvaro", "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings."),
-                                       detail, true, 12));
+            column->addWidget(fitted(wrapping(QCoreApplication::translate("Kelvaro", "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings."),
+                                       detail, true, 12), Layout::columnWidth));
             break;
         default:
             button->setText(QCoreApplication::translate("Kelvaro", "Turn On the Accessibility Bus"));

@@ -194,9 +194,11 @@ def main():
         if walk_wizard(app, "en-light", True):
             k.check(k.wait_until(lambda: stored("hasCompletedOnboarding") is True, timeout=5),
                     "finishing the wizard stores that onboarding is done")
-            time.sleep(0.5)
+            k.check(k.wait_until(lambda: kelvaro_window(app.pid, 900), timeout=5),
+                    "finishing from the last page opens the settings window")
+            time.sleep(1.0)
             k.key("ctrl+shift+a")
-            shown = k.wait_until(ring_window, timeout=3)
+            shown = k.wait_until(ring_window, timeout=5)
             k.check(shown, "after the wizard, Ctrl+Shift+A opens the switcher")
             if shown:
                 k.key("Escape")
