@@ -2,7 +2,8 @@
 "Welcome to Kelvaro"; Return walks it page by page to "Start Using Kelvaro",
 which closes it and stores that onboarding is done, and Ctrl+Shift+A then
 opens the switcher. The next launch shows "Kelvaro is Now Running" hanging
-under the tray icon, and a click elsewhere puts it away. "Kelvaro Help" in
+under the tray icon, and a click on its "Settings…" puts it away and opens
+the settings. "Kelvaro Help" in
 the tray menu opens the help window, and a second request raises the same
 window. Every wizard page, the notice and the help window are saved as
 screenshots in light and dark appearance and in Japanese, Georgian and
