@@ -2,8 +2,8 @@
 "Welcome to Kelvaro"; Return walks it page by page to "Start Using Kelvaro",
 which closes it and stores that onboarding is done, and Ctrl+Shift+A then
 opens the switcher. The next launch shows "Kelvaro is Now Running" hanging
-under the tray icon, and a click on its "Settings…" puts it away and opens
-the settings. "Kelvaro Help" in
+under the tray icon; a click elsewhere puts it away, and so does a click on
+its "Settings…", which opens the settings. "Kelvaro Help" in
 the tray menu opens the help window, and a second request raises the same
 window. Every wizard page, the notice and the help window are saved as
 screenshots in light and dark appearance and in Japanese, Georgian and
@@ -139,7 +139,16 @@ def notice_and_help(tag, check_details):
             k.check(abs(ny - (iy + ih + 2)) <= 3, "the notice hangs 2 points under the tray icon (icon bottom %d, notice top %d)"
                     % (iy + ih, ny))
             k.check(nx + nw <= 1280 - 8, "the notice stays inside the screen (right edge %d)" % (nx + nw))
-        if notice:
+            # A click on the notice's own text leaves it up; one anywhere else,
+            # here on the desktop, puts it away.
+            k.run("xdotool", "mousemove", "--sync", str(nx + nw // 2), str(ny + 50), "click", "1")
+            time.sleep(0.6)
+            k.check("IsViewable" in k.run("xwininfo", "-id", hex(notice[0])).stdout,
+                    "a click inside the launch notice leaves it up")
+            k.run("xdotool", "mousemove", "--sync", "300", "700", "click", "1")
+            k.check(k.wait_until(lambda: "IsViewable" not in k.run("xwininfo", "-id", hex(notice[0])).stdout, timeout=5),
+                    "a click elsewhere puts the launch notice away")
+        elif notice:
             # A click on "Settings…" (the notice's lower right) puts it away and opens the settings.
             _, nx, ny, nw, nh = notice
             k.run("xdotool", "mousemove", "--sync", str(nx + nw - 70), str(ny + nh - 26), "click", "1")
@@ -147,8 +156,6 @@ def notice_and_help(tag, check_details):
             k.check(k.wait_until(gone, timeout=5), "%s: a click on Settings… puts the launch notice away" % tag)
             settings = k.wait_until(lambda: kelvaro_window(app.pid, 900), timeout=5)
             k.check(settings, "%s: and opens the settings window" % tag)
-            if check_details and settings:
-                k.check(k.window_title(settings[0]) == "Kelvaro Settings", "titled \"Kelvaro Settings\"")
 
         # Help from the tray menu: the third item from the bottom.
         before = set(kelvaro_windows(app.pid, 500))
