@@ -6,6 +6,7 @@
 #include "platform/Log.h"
 #include "platform/PointerMonitor.h"
 #include "platform/Scheduler.h"
+#include "platform/Windows.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -137,6 +138,7 @@ QWidget* TitledWindows::makeWindow(Kind kind, QWidget* content)
 
 void TitledWindows::bringToFront(QWidget* window, bool makeKey)
 {
+    const bool wasShown = window->isVisible();
     if (!makeKey)
         window->setAttribute(Qt::WA_ShowWithoutActivating, true);
     window->show();
@@ -144,6 +146,11 @@ void TitledWindows::bringToFront(QWidget* window, bool makeKey)
     if (makeKey) {
         window->setAttribute(Qt::WA_ShowWithoutActivating, false);
         window->activateWindow();
+        // A window asked for again while another program has the focus: the
+        // window manager may keep the focus there for an application's own
+        // request, so ask as a pager does (the user chose it from the tray).
+        if (wasShown && QGuiApplication::platformName() == QLatin1String("xcb"))
+            Windows::shared().raise(quint32(window->winId()));
     }
 }
 

@@ -131,6 +131,7 @@ def notice_and_help(tag, check_details):
         if notice:
             time.sleep(1.4)  # the key demo presses the modifiers
             shoot(notice[0], "notice-%s" % tag)
+        icon = k.tray_icon()  # as the tray has it now (it may resize the icon once it shows)
         if check_details and notice and icon:
             _, ix, iy, iw, ih = icon
             _, nx, ny, nw, nh = notice
