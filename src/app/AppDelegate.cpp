@@ -27,6 +27,18 @@ AppDelegate::AppDelegate(QObject* parent)
 {
     m_rings->setKeyboard(m_keyboard.get());
     connect(m_rings.get(), &RingController::ringsChanged, m_keyboard.get(), &HotkeyDispatcher::updateKeyGrabs);
+    connect(m_windows.get(), &TitledWindows::onboardingClosed, this, [this] {
+        if (!m_telemetryNoticeWaitsForOnboarding)
+            return;
+        m_telemetryNoticeWaitsForOnboarding = false;
+        Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [this] { showTelemetryNotice(); });
+    });
+}
+
+void AppDelegate::showTelemetryNotice()
+{
+    if (services().telemetryShowNoticeIfNeeded)
+        services().telemetryShowNoticeIfNeeded();
 }
 
 AppDelegate::~AppDelegate()
@@ -46,9 +58,13 @@ void AppDelegate::applicationDidFinishLaunching()
     // A user who never touched the setting is opted in: the absent key reads as on.
     if (services().telemetrySend && services().telemetryEnabled && services().telemetryEnabled())
         services().telemetrySend(QStringLiteral("app_launched"), {});
-    Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [] {
-        if (services().telemetryShowNoticeIfNeeded)
-            services().telemetryShowNoticeIfNeeded();
+    // Never on top of the wizard: a modal question before the user has seen
+    // what the program is would be the first thing they meet.
+    Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [this] {
+        if (m_windows->onboardingWindow())
+            m_telemetryNoticeWaitsForOnboarding = true;
+        else
+            showTelemetryNotice();
     });
 
     Hotkey::primeLayoutCache();

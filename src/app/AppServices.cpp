@@ -2,6 +2,9 @@
 
 #include "app/ShortcutRunner.h"
 #include "input/KeyTapSuspension.h"
+#include "onboarding/HelpView.h"
+#include "onboarding/LaunchPopover.h"
+#include "onboarding/OnboardingView.h"
 #include "services/Telemetry.h"
 #include "services/UpdateChecker.h"
 #include "services/UpdateNoticeView.h"
@@ -39,6 +42,14 @@ void AppServices::installDefaults()
     s.makeSettingsView = []() -> QWidget* { return new SettingsView(UpdateChecker::shared()); };
     s.resetPresenceContext = [] { PasswordAuth::lock(); };
     ShortcutRunner::setPasswordRoute(&ShortcutRunner::runPasswordRoute);
+
+    s.makeOnboardingView = [](std::function<void(bool)> onFinish) -> QWidget* { return new OnboardingView(std::move(onFinish)); };
+    s.makeHelpView = []() -> QWidget* { return new HelpView; };
+    s.makeLaunchPopoverView = [](int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
+                                 std::function<void()> onDismiss) -> QWidget* {
+        return new LaunchPopoverView(arrowX, arrowBelow, std::move(onOpenSettings), std::move(onDismiss));
+    };
+    // The tray icon's frame comes from the tray (KelvaroApp installs it).
 
     s.makeUpdateNoticeView = [](std::function<void()> onClose) -> QWidget* {
         return new UpdateNoticeView(UpdateChecker::shared(), std::move(onClose));

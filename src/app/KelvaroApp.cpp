@@ -8,15 +8,21 @@
 #include "app/UnixSignals.h"
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "onboarding/LaunchPopover.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
+#include "platform/linux/X11PanelHints.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWindow>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 static void initResources()
 {
@@ -25,6 +31,41 @@ static void initResources()
 
 // How long a relaunched copy waits for the one it replaces to quit.
 static constexpr int relaunchWaitMs = 10000;
+
+// The tray icon's frame on the screen, once the tray shows it. Qt's own
+// answer keeps the icon window's position from before the tray took it in
+// (relative to the tray's window, not the screen): ask the X server where
+// the window is, and take no answer while it is not on screen yet.
+static std::optional<QRect> trayIconFrame(const QSystemTrayIcon& tray)
+{
+    xcb_connection_t* c = X11PanelHints::qtConnection();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != QLatin1String("QSystemTrayIconSys") || !w->isVisible())
+            continue;
+        if (!c)
+            break;
+        const xcb_window_t id = xcb_window_t(w->winId());
+        auto* attributes = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr);
+        const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+        free(attributes);
+        auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
+        if (!viewable || !geometry) {
+            free(geometry);
+            return std::nullopt;
+        }
+        auto* origin = xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, geometry->root, 0, 0), nullptr);
+        std::optional<QRect> frame;
+        if (origin) {
+            const double ratio = w->devicePixelRatioF();
+            frame = QRect(int(origin->dst_x / ratio), int(origin->dst_y / ratio), int(geometry->width / ratio),
+                          int(geometry->height / ratio));
+        }
+        free(origin);
+        free(geometry);
+        return frame;
+    }
+    return tray.geometry();
+}
 
 static QString appName()
 {
@@ -165,6 +206,16 @@ void KelvaroApp::show()
                 QTimer::singleShot(0, m_menu.get(), [this] { m_menu->popup(QCursor::pos()); });
         });
     }
+    // Where the launch notice points: the icon's frame as the tray reports
+    // it, once the tray has embedded the icon.
+    AppServices::shared().menuBarItemFrame = [tray = QPointer<QSystemTrayIcon>(m_tray)]() -> std::optional<QRect> {
+        if (!tray || !tray->isVisible())
+            return std::nullopt;
+        const auto frame = trayIconFrame(*tray);
+        if (!frame)
+            return std::nullopt;
+        return LaunchPopover::usableIconFrame(*frame, LaunchPopover::currentScreens());
+    };
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         Log::write(QStringLiteral("Kelvaro: no system tray is running; the menu appears once a tray starts"));
     m_tray->show();

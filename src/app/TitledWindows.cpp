@@ -2,10 +2,15 @@
 
 #include "app/AppServices.h"
 #include "core/AppSettings.h"
+#include "onboarding/LaunchPopover.h"
+#include "platform/Log.h"
+#include "platform/PointerMonitor.h"
 #include "platform/Scheduler.h"
+#include "platform/Windows.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -133,6 +138,7 @@ QWidget* TitledWindows::makeWindow(Kind kind, QWidget* content)
 
 void TitledWindows::bringToFront(QWidget* window, bool makeKey)
 {
+    const bool wasShown = window->isVisible();
     if (!makeKey)
         window->setAttribute(Qt::WA_ShowWithoutActivating, true);
     window->show();
@@ -140,6 +146,11 @@ void TitledWindows::bringToFront(QWidget* window, bool makeKey)
     if (makeKey) {
         window->setAttribute(Qt::WA_ShowWithoutActivating, false);
         window->activateWindow();
+        // A window asked for again while another program has the focus: the
+        // window manager may keep the focus there for an application's own
+        // request, so ask as a pager does (the user chose it from the tray).
+        if (wasShown && QGuiApplication::platformName() == QLatin1String("xcb"))
+            Windows::shared().raise(quint32(window->winId()));
     }
 }
 
@@ -170,6 +181,7 @@ void TitledWindows::showOnboarding(std::function<void(bool openSettingsAfterward
             }
             if (onFinish)
                 onFinish(openSettingsAfterwards);
+            Q_EMIT self->onboardingClosed();
         };
         makeWindow(Kind::onboarding, services().makeOnboardingView(finish));
     }
@@ -238,6 +250,7 @@ bool TitledWindows::eventFilter(QObject* watched, QEvent* event)
 
 void TitledWindows::onWindowClosing(QWidget* window)
 {
+    const bool onboarding = window == m_onboardingWindow;
     for (auto kind : { Kind::settings, Kind::onboarding, Kind::help, Kind::update }) {
         auto& f = field(kind);
         if (f == window) {
@@ -246,6 +259,8 @@ void TitledWindows::onWindowClosing(QWidget* window)
         }
     }
     Scheduler::shared().postWhileAlive(this, [this] { restoreAccessoryPolicyIfNoWindowsRemain(); });
+    if (onboarding)
+        Q_EMIT onboardingClosed();
 }
 
 void TitledWindows::restoreAccessoryPolicyIfNoWindowsRemain()
@@ -286,14 +301,7 @@ void TitledWindows::pollForTrayIcon(double deadline)
 
 QPoint TitledWindows::position(QSize size, std::optional<QRect> item, QRect v)
 {
-    const int w = size.width();
-    if (item) {
-        const int midX = item->x() + item->width() / 2;
-        const int x = std::min(v.x() + v.width() - w - 8, std::max(v.x() + 8, midX - w / 2));
-        const int y = item->y() + item->height() + 2;
-        return { x, y };
-    }
-    return { v.x() + v.width() - w - 12, v.y() + 8 };
+    return LaunchPopover::place(size, item, { { v, v } }).origin;
 }
 
 void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
@@ -304,13 +312,11 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
                                    | Qt::WindowDoesNotAcceptFocus);
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
-    window->setFixedSize(launchPopoverSize);
-    QPoint origin;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        origin = position(launchPopoverSize, anchor, screen->availableGeometry());
-        window->move(origin);
-    }
-    const int arrowX = anchor ? anchor->x() + anchor->width() / 2 - origin.x() : launchPopoverSize.width() / 2;
+    window->setWindowTitle(QCoreApplication::translate("Kelvaro", "Kelvaro is Now Running"));
+    const auto screens = LaunchPopover::currentScreens();
+    // The arrow's x does not depend on the notice's height; its origin does
+    // on a bottom panel, so it is placed again once the view is made.
+    LaunchPopover::Placement placement = LaunchPopover::place(launchPopoverSize, anchor, screens);
     QPointer<TitledWindows> self(this);
     auto onOpenSettings = [self] {
         if (!self)
@@ -324,13 +330,40 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
     };
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(services().makeLaunchPopoverView(arrowX, onOpenSettings, onDismiss));
+    QWidget* view = services().makeLaunchPopoverView(placement.arrowX, placement.arrowBelow, onOpenSettings, onDismiss);
+    layout->addWidget(view);
+    const QSize size(launchPopoverSize.width(), std::max(launchPopoverSize.height(), view->sizeHint().height()));
+    window->setFixedSize(size);
+    placement = LaunchPopover::place(size, anchor, screens);
+    if (!screens.isEmpty())
+        window->move(placement.origin);
     m_launchPopoverWindow = window;
     window->show();
+    if (anchor)
+        Log::write(QStringLiteral("Kelvaro: launch notice at %1,%2 for the tray icon at %3,%4 %5x%6")
+                       .arg(placement.origin.x()).arg(placement.origin.y()).arg(anchor->x()).arg(anchor->y())
+                       .arg(anchor->width()).arg(anchor->height()));
+    else
+        Log::write(QStringLiteral("Kelvaro: launch notice at %1,%2; the tray reported no icon position")
+                       .arg(placement.origin.x()).arg(placement.origin.y()));
+    // A click anywhere else, in any program, dismisses it.
+    QPointer<QWidget> notice = window;
+    m_launchPopoverMonitor = PointerMonitor::shared().addGlobalMonitor([self, notice](const PointerEvent& e) {
+        if (e.type != PointerEvent::Type::LeftMouseDown && e.type != PointerEvent::Type::RightMouseDown)
+            return;
+        if (!self || !notice || notice->frameGeometry().contains(QCursor::pos()))
+            return;
+        // Not from inside the monitor's own call.
+        Scheduler::shared().postWhileAlive(self, [self] {
+            if (self)
+                self->hideLaunchPopover();
+        });
+    });
 }
 
 void TitledWindows::hideLaunchPopover()
 {
+    m_launchPopoverMonitor.reset();
     if (QWidget* w = m_launchPopoverWindow) {
         m_launchPopoverWindow = nullptr;
         w->hide();

@@ -13,9 +13,10 @@
 #include <QSize>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
-
+class PointerMonitorSession;
 
 enum class ActivationPolicy { regular, accessory };
 
@@ -58,12 +59,16 @@ public:
     void showLaunchPopoverIfEnabled();
     void presentLaunchPopover(std::optional<QRect> anchor);
     void hideLaunchPopover();
-    // Top-left origin of the notice: below the anchor, centred on it and 8
-    // points inside the visible frame; without an anchor the top-right corner.
+    // Top-left origin of the notice on a screen whose available area is
+    // `visibleFrame`: below a top-panel anchor (above a bottom-panel one),
+    // centred on it and 8 points inside the area; without an anchor the
+    // top-right corner.
     static QPoint position(QSize size, std::optional<QRect> itemFrame, QRect visibleFrame);
 
 Q_SIGNALS:
     void activationPolicyChanged();
+    // The wizard's window went away: finished, skipped or closed.
+    void onboardingClosed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +87,7 @@ private:
     QPointer<QWidget> m_helpWindow;
     QPointer<QWidget> m_updateWindow;
     QPointer<QWidget> m_launchPopoverWindow;
+    std::unique_ptr<PointerMonitorSession> m_launchPopoverMonitor;
     bool m_launchPopoverWaiting = false;
     bool m_observing = false;
     ActivationPolicy m_activationPolicy = ActivationPolicy::regular;

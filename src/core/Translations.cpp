@@ -1,6 +1,7 @@
 #include "core/Translations.h"
 
 #include "core/AppLanguage.h"
+#include "core/InterfaceFont.h"
 #include "platform/Log.h"
 
 #include <QCoreApplication>
@@ -96,6 +97,8 @@ void Translations::install(const QString& code)
         QCoreApplication::installTranslator(state.qt.get());
     if (state.kelvaro)
         QCoreApplication::installTranslator(state.kelvaro.get());
+    // Japanese, Korean and Georgian need fonts the desktop's default may lack.
+    InterfaceFont::apply(code);
 }
 
 namespace {

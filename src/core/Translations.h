@@ -22,7 +22,8 @@ QString systemLanguageCode();
 
 // Makes `code` the language QCoreApplication::translate answers in:
 // installs Kelvaro's translator and Qt's qtbase translator for it, removing
-// those of the language installed before. Without an application object
+// those of the language installed before, and makes the application font
+// one that has the language's letters. Without an application object
 // yet, the language is installed when it is created. Main thread.
 void install(const QString& code);
 

@@ -136,14 +136,20 @@ private:
         if (!m_c || on == m_selected)
             return;
         m_selected = on;
-        struct {
+        // The raw events of the master devices, and device changes; the
+        // server accepts the hierarchy mask only for all devices and refuses
+        // the whole request (BadValue) when it comes with the master mask.
+        struct Mask {
             xcb_input_event_mask_t head;
             std::uint32_t mask;
-        } raw { { XCB_INPUT_DEVICE_ALL_MASTER, 1 },
-                on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS
-                                   | XCB_INPUT_XI_EVENT_MASK_HIERARCHY)
-                   : 0u };
-        xcb_input_xi_select_events(m_c, m_root, 1, &raw.head);
+        };
+        static_assert(sizeof(Mask) == 8, "the masks go to the server back to back");
+        const Mask masks[2] {
+            { { XCB_INPUT_DEVICE_ALL_MASTER, 1 },
+              on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS) : 0u },
+            { { XCB_INPUT_DEVICE_ALL, 1 }, on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_HIERARCHY) : 0u },
+        };
+        xcb_input_xi_select_events(m_c, m_root, 2, &masks[0].head);
         if (on) {
             // No round trip: this runs while a ring opens, and the server is
             // busy mapping it. The ring reads the pointer itself when it shows.
