@@ -542,10 +542,12 @@ QList<RunningApp> SettingsView::runningApps(int limit)
             continue;
         if (taken++ >= limit)
             break;
-        if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty() || app.icon.isNull())
+        if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty())
             continue;
-        out << RunningApp { app.localizedName, RunningApp::thumbnail(app.icon, 64), app.bundleIdentifier,
-                            frontmost && *frontmost == app.pid };
+        // An app without an icon is drawn as the switcher draws it.
+        const QImage icon = app.icon.isNull() ? RunningApp::placeholderIcon(app.localizedName, 64)
+                                              : RunningApp::thumbnail(app.icon, 64);
+        out << RunningApp { app.localizedName, icon, app.bundleIdentifier, frontmost && *frontmost == app.pid };
     }
     return out;
 }

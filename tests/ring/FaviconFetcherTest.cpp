@@ -156,7 +156,8 @@ public:
                     paths << m_buffer.split(' ').value(1);
                     m_buffer.clear();
                     const QByteArray body = reply(paths.last());
-                    s->write("HTTP/1.1 " + QByteArray(body.isEmpty() ? "404 Not Found" : "200 OK") + "\r\nContent-Type: image/png\r\nConnection: close\r\n\r\n");
+                    s->write("HTTP/1.1 " + QByteArray(body.isEmpty() ? "404 Not Found" : "200 OK") + "\r\nContent-Type: image/png\r\nContent-Length: "
+                             + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n");
                     s->write(body);
                     s->disconnectFromHost();
                 });
@@ -186,7 +187,7 @@ TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
     FaviconFetcher::setServiceBase(server.base());
     const auto tabs = attachOffMainThread({ tab(QStringLiteral("https://good.example/")), tab(QStringLiteral("https://huge.example/")),
         tab(QStringLiteral("https://missing.example/")) });
-    ASSERT_EQ(server.paths.size(), 3);
+    ASSERT_EQ(server.paths.size(), 3) << server.paths.join(" | ").toStdString();
     EXPECT_EQ(server.paths[0], QByteArray("/s2/favicons?sz=64&domain=good.example"));
     EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_good_example.png"));
     EXPECT_FALSE(tabs[1].iconFile);
