@@ -1781,255 +1781,255 @@
     </message>
     <message>
         <source>Kelvaro is Now Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro läuft jetzt</translation>
     </message>
     <message>
         <source>The two rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Ringe</translation>
     </message>
     <message>
         <source>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halte seinen Kurzbefehl gedrückt, ziele mit dem Mauszeiger auf eine App und lass los. Der Ring öffnet sich um deinen Mauszeiger oder in der Mitte des Bildschirms – das legst du unter Einstellungen › Allgemein fest.</translation>
     </message>
     <message>
         <source>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Kurzbefehle, die du für die jeweilige App im Vordergrund gespeichert hast, damit du diese App mit ihren eigenen Tastaturkurzbefehlen steuern kannst, ohne sie dir merken zu müssen.</translation>
     </message>
     <message>
         <source>Choosing between windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Fenstern wählen</translation>
     </message>
     <message>
         <source>The window arc</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fensterbogen</translation>
     </message>
     <message>
         <source>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat die hervorgehobene App mehr als ein Fenster, erscheint daneben ein Viertelbogen, der sie auflistet. Bewege den Mauszeiger weiter nach außen auf den Bogen, um statt der App ein bestimmtes Fenster zu wählen.</translation>
     </message>
     <message>
         <source>The arc never appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bogen erscheint nie</translation>
     </message>
     <message>
         <source>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er erscheint nur bei einer App mit mehr als einem Fenster: Bei einer App mit nur einem Fenster gibt es nichts zu wählen, daher bleibt der Bogen verborgen.</translation>
     </message>
     <message>
         <source>Changing a binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination ändern</translation>
     </message>
     <message>
         <source>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne Einstellungen › Umschalter oder Kurzbefehle, klicke auf das Aufnahmefeld und drücke die gewünschte Kombination. Füge Strg, Alt oder Super hinzu, damit sie beim Tippen nicht versehentlich ausgelöst wird.</translation>
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten oder Umschalten</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmäßig bleibt der Ring offen, solange du die Modifikatortasten des Kurzbefehls gedrückt hältst, und wählt aus, sobald du loslässt. Unter Einstellungen › Allgemein kannst du festlegen, dass er offen bleibt, bis du erneut drückst oder klickst.</translation>
     </message>
     <message>
         <source>If nothing happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn nichts passiert</translation>
     </message>
     <message>
         <source>Desktop access</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Zugriff</translation>
     </message>
     <message>
         <source>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Tastenkürzel benötigen eine X11-Sitzung, und zum Lesen von Menüs oder Eintippen von Passwörtern wird der Barrierefreiheits-Bus benötigt. Die Einstellungen zeigen einen Hinweisbalken, sobald etwas fehlt, mit einer Schaltfläche, die den Barrierefreiheits-Bus einschaltet.</translation>
     </message>
     <message>
         <source>Finding the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Die App finden</translation>
     </message>
     <message>
         <source>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro hat absichtlich kein eigenes Fenster. Es befindet sich im Systemabschnitt der Kontrollleiste; das Schließen eines Fensters beendet es nicht.</translation>
     </message>
     <message>
         <source>Starting over</source>
-        <translation type="unfinished"></translation>
+        <translation>Von vorn beginnen</translation>
     </message>
     <message>
         <source>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du Kelvaro erneut startest, während es läuft, öffnen sich seine Einstellungen – oder die Einführung, solange sie noch nicht abgeschlossen ist.</translation>
     </message>
     <message>
         <source>This is the cause of most &quot;nothing happens&quot; reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist die Ursache der meisten Meldungen, dass „nichts passiert“.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede geöffnete App in einem Ring um deinen Mauszeiger.</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support kontaktieren</translation>
     </message>
     <message>
         <source>Support Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Support-Seite</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenschutzerklärung</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzungsbedingungen</translation>
     </message>
     <message>
         <source>Kelvaro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro %1</translation>
     </message>
     <message>
         <source>Your apps, shortcuts and passwords stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Apps, Kurzbefehle und Passwörter bleiben auf diesem Computer.</translation>
     </message>
     <message>
         <source>Show this message on app launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Meldung beim Start anzeigen</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Press %1 to open the ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücke %1, um den Ring zu öffnen</translation>
     </message>
     <message>
         <source>No shortcut is assigned yet. Open Settings to choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist noch kein Kurzbefehl zugewiesen. Öffne die Einstellungen, um einen festzulegen.</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-Sitzung</translation>
     </message>
     <message>
         <source>Global keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Tastenkürzel</translation>
     </message>
     <message>
         <source>Accessibility bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrierefreiheits-Bus</translation>
     </message>
     <message>
         <source>Start Using Kelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro verwenden</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Choose your language</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle deine Sprache</translation>
     </message>
     <message>
         <source>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro spricht 17 Sprachen. Wähle eine aus oder lass Kelvaro der Sprache deines Systems folgen.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer. One keystroke away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede geöffnete App in einem Ring um deinen Mauszeiger. Nur einen Tastendruck entfernt.</translation>
     </message>
     <message>
         <source>Notices the one shortcut you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennt nur den einen Kurzbefehl, den du festlegst</translation>
     </message>
     <message>
         <source>Switches apps and sends shortcuts you set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt Apps und sendet Kurzbefehle, die du eingerichtet hast</translation>
     </message>
     <message>
         <source>Never reads what you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest nie, was du tippst</translation>
     </message>
     <message>
         <source>Sends nothing it sees here — that stays on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet nichts, was es hier sieht – das bleibt auf diesem Computer</translation>
     </message>
     <message>
         <source>Needs an X11 Session</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-Sitzung erforderlich</translation>
     </message>
     <message>
         <source>Turn On the Accessibility Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrierefreiheits-Bus einschalten</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles ist bereit</translation>
     </message>
     <message>
         <source>Let Kelvaro see your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lass Kelvaro deinen Kurzbefehl erkennen</translation>
     </message>
     <message>
         <source>Global keys work and the accessibility bus is on. Nothing else to set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Tastenkürzel funktionieren und der Barrierefreiheits-Bus ist eingeschaltet. Sonst gibt es nichts einzurichten.</translation>
     </message>
     <message>
         <source>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux braucht dafür zwei Dinge: eine X11-Sitzung für die globalen Tastenkürzel und den Barrierefreiheits-Bus zum Lesen von Menüs und Eintippen von Passwörtern.</translation>
     </message>
     <message>
         <source>No shortcut set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kurzbefehl festgelegt</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Record a different shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderen Kurzbefehl aufnehmen</translation>
     </message>
     <message>
         <source>Use the default instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen Standard verwenden</translation>
     </message>
     <message>
         <source>Hold it — the ring opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halte ihn gedrückt – der Ring öffnet sich.</translation>
     </message>
     <message>
         <source>Point at the app you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeige auf die gewünschte App.</translation>
     </message>
     <message>
         <source>Let go — Kelvaro switches to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lass los – Kelvaro wechselt zu ihr.</translation>
     </message>
     <message>
         <source>Your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Kurzbefehl</translation>
     </message>
     <message>
         <source>This is what opens the ring. Keep it, or record your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit öffnest du den Ring. Behalte ihn oder nimm deinen eigenen auf.</translation>
     </message>
     <message>
         <source>Click the Kelvaro icon in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf das Kelvaro-Symbol im Systemabschnitt der Kontrollleiste.</translation>
     </message>
     <message>
         <source>Settings — add apps, edit shortcuts, change keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen – Apps hinzufügen, Kurzbefehle bearbeiten, Tasten ändern.</translation>
     </message>
     <message>
         <source>Kelvaro lives in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro wohnt im Systemabschnitt</translation>
     </message>
     <message>
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es hat absichtlich kein eigenes Fenster. Schließe ein Fenster und es läuft weiter – im Systemabschnitt ist alles nur einen Klick entfernt.</translation>
     </message>
 </context>
 </TS>

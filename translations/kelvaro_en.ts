@@ -1781,255 +1781,255 @@
     </message>
     <message>
         <source>Kelvaro is Now Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro is Now Running</translation>
     </message>
     <message>
         <source>The two rings</source>
-        <translation type="unfinished"></translation>
+        <translation>The two rings</translation>
     </message>
     <message>
         <source>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</translation>
     </message>
     <message>
         <source>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</translation>
     </message>
     <message>
         <source>Choosing between windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Choosing between windows</translation>
     </message>
     <message>
         <source>The window arc</source>
-        <translation type="unfinished"></translation>
+        <translation>The window arc</translation>
     </message>
     <message>
         <source>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</translation>
     </message>
     <message>
         <source>The arc never appears</source>
-        <translation type="unfinished"></translation>
+        <translation>The arc never appears</translation>
     </message>
     <message>
         <source>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</translation>
     </message>
     <message>
         <source>Changing a binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Changing a binding</translation>
     </message>
     <message>
         <source>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</translation>
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold versus toggle</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>
-        <translation type="unfinished"></translation>
+        <translation>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</translation>
     </message>
     <message>
         <source>If nothing happens</source>
-        <translation type="unfinished"></translation>
+        <translation>If nothing happens</translation>
     </message>
     <message>
         <source>Desktop access</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop access</translation>
     </message>
     <message>
         <source>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</translation>
     </message>
     <message>
         <source>Finding the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Finding the app</translation>
     </message>
     <message>
         <source>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</translation>
     </message>
     <message>
         <source>Starting over</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting over</translation>
     </message>
     <message>
         <source>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</translation>
     </message>
     <message>
         <source>This is the cause of most &quot;nothing happens&quot; reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>This is the cause of most &quot;nothing happens&quot; reports.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Every app you have open, in a ring around your pointer.</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact Support</translation>
     </message>
     <message>
         <source>Support Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Support Page</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacy Policy</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Terms of Use</translation>
     </message>
     <message>
         <source>Kelvaro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro %1</translation>
     </message>
     <message>
         <source>Your apps, shortcuts and passwords stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your apps, shortcuts and passwords stay on this computer.</translation>
     </message>
     <message>
         <source>Show this message on app launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Show this message on app launch</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings…</translation>
     </message>
     <message>
         <source>Press %1 to open the ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Press %1 to open the ring</translation>
     </message>
     <message>
         <source>No shortcut is assigned yet. Open Settings to choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No shortcut is assigned yet. Open Settings to choose one.</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>X11 session</translation>
     </message>
     <message>
         <source>Global keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Global keys</translation>
     </message>
     <message>
         <source>Accessibility bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Accessibility bus</translation>
     </message>
     <message>
         <source>Start Using Kelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Using Kelvaro</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue</translation>
     </message>
     <message>
         <source>Choose your language</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose your language</translation>
     </message>
     <message>
         <source>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer. One keystroke away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Every app you have open, in a ring around your pointer. One keystroke away.</translation>
     </message>
     <message>
         <source>Notices the one shortcut you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Notices the one shortcut you choose</translation>
     </message>
     <message>
         <source>Switches apps and sends shortcuts you set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Switches apps and sends shortcuts you set up</translation>
     </message>
     <message>
         <source>Never reads what you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Never reads what you type</translation>
     </message>
     <message>
         <source>Sends nothing it sees here — that stays on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sends nothing it sees here — that stays on this computer</translation>
     </message>
     <message>
         <source>Needs an X11 Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Needs an X11 Session</translation>
     </message>
     <message>
         <source>Turn On the Accessibility Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn On the Accessibility Bus</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>You&apos;re all set</translation>
     </message>
     <message>
         <source>Let Kelvaro see your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Let Kelvaro see your shortcut</translation>
     </message>
     <message>
         <source>Global keys work and the accessibility bus is on. Nothing else to set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Global keys work and the accessibility bus is on. Nothing else to set up.</translation>
     </message>
     <message>
         <source>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</translation>
     </message>
     <message>
         <source>No shortcut set</source>
-        <translation type="unfinished"></translation>
+        <translation>No shortcut set</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Record a different shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Record a different shortcut</translation>
     </message>
     <message>
         <source>Use the default instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the default instead</translation>
     </message>
     <message>
         <source>Hold it — the ring opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold it — the ring opens.</translation>
     </message>
     <message>
         <source>Point at the app you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point at the app you want.</translation>
     </message>
     <message>
         <source>Let go — Kelvaro switches to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Let go — Kelvaro switches to it.</translation>
     </message>
     <message>
         <source>Your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Your shortcut</translation>
     </message>
     <message>
         <source>This is what opens the ring. Keep it, or record your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>This is what opens the ring. Keep it, or record your own.</translation>
     </message>
     <message>
         <source>Click the Kelvaro icon in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Click the Kelvaro icon in the tray.</translation>
     </message>
     <message>
         <source>Settings — add apps, edit shortcuts, change keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings — add apps, edit shortcuts, change keys.</translation>
     </message>
     <message>
         <source>Kelvaro lives in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro lives in the tray</translation>
     </message>
     <message>
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</translation>
     </message>
 </context>
 </TS>

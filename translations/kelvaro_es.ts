@@ -1781,255 +1781,255 @@
     </message>
     <message>
         <source>Kelvaro is Now Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro ya está en marcha</translation>
     </message>
     <message>
         <source>The two rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dos anillos</translation>
     </message>
     <message>
         <source>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantén pulsado su atajo, apunta a una app con el puntero y suelta. El anillo se abre alrededor del puntero o en el centro de la pantalla: tú eliges, en Ajustes › General.</translation>
     </message>
     <message>
         <source>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre los atajos que guardaste para la app que esté en primer plano, para que puedas manejarla con sus propios atajos de teclado sin tener que recordarlos.</translation>
     </message>
     <message>
         <source>Choosing between windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir entre ventanas</translation>
     </message>
     <message>
         <source>The window arc</source>
-        <translation type="unfinished"></translation>
+        <translation>El arco de ventanas</translation>
     </message>
     <message>
         <source>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando la app resaltada tiene más de una ventana, aparece junto a ella un cuarto de arco que las muestra. Sigue moviendo el puntero hacia fuera hasta el arco para elegir una ventana en lugar de solo la app.</translation>
     </message>
     <message>
         <source>The arc never appears</source>
-        <translation type="unfinished"></translation>
+        <translation>El arco nunca aparece</translation>
     </message>
     <message>
         <source>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo aparece en una app con más de una ventana: en una app con una sola ventana no hay nada que elegir, así que el arco permanece oculto.</translation>
     </message>
     <message>
         <source>Changing a binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar una combinación de teclas</translation>
     </message>
     <message>
         <source>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre Ajustes › Selector o Atajos, haz clic en el campo de grabación y pulsa la combinación que quieras. Añade Ctrl, Alt o Super para que no se active mientras escribes.</translation>
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener o alternar</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>
-        <translation type="unfinished"></translation>
+        <translation>De forma predeterminada, el anillo sigue abierto mientras mantienes pulsados los modificadores del atajo y confirma la elección al soltarlos. En Ajustes › General puedes hacer que siga abierto hasta que vuelvas a pulsar o hagas clic.</translation>
     </message>
     <message>
         <source>If nothing happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no pasa nada</translation>
     </message>
     <message>
         <source>Desktop access</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al escritorio</translation>
     </message>
     <message>
         <source>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los atajos globales necesitan una sesión X11, y para leer menús o escribir contraseñas se necesita el bus de accesibilidad. Ajustes muestra un aviso cuando falta algo, con un botón que activa el bus de accesibilidad.</translation>
     </message>
     <message>
         <source>Finding the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrar la app</translation>
     </message>
     <message>
         <source>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro no tiene ventana propia a propósito. Vive en la bandeja del sistema; cerrar una ventana no hace que se cierre.</translation>
     </message>
     <message>
         <source>Starting over</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a empezar</translation>
     </message>
     <message>
         <source>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vuelves a abrir Kelvaro mientras se está ejecutando, se abren sus ajustes, o la guía si aún no la has terminado.</translation>
     </message>
     <message>
         <source>This is the cause of most &quot;nothing happens&quot; reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es la causa de la mayoría de los casos de «no pasa nada».</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las apps que tienes abiertas, en un anillo alrededor del puntero.</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactar con soporte</translation>
     </message>
     <message>
         <source>Support Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de soporte</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Política de privacidad</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones de uso</translation>
     </message>
     <message>
         <source>Kelvaro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro %1</translation>
     </message>
     <message>
         <source>Your apps, shortcuts and passwords stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus apps, atajos y contraseñas se quedan en este ordenador.</translation>
     </message>
     <message>
         <source>Show this message on app launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar este mensaje al abrir la app</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes…</translation>
     </message>
     <message>
         <source>Press %1 to open the ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa %1 para abrir el anillo</translation>
     </message>
     <message>
         <source>No shortcut is assigned yet. Open Settings to choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ningún atajo asignado. Abre Ajustes para elegir uno.</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión X11</translation>
     </message>
     <message>
         <source>Global keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos globales</translation>
     </message>
     <message>
         <source>Accessibility bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bus de accesibilidad</translation>
     </message>
     <message>
         <source>Start Using Kelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a usar Kelvaro</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Choose your language</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige tu idioma</translation>
     </message>
     <message>
         <source>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro habla 17 idiomas. Elige uno o deja que use el de tu sistema.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer. One keystroke away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las apps que tienes abiertas, en un anillo alrededor del puntero. A una pulsación de distancia.</translation>
     </message>
     <message>
         <source>Notices the one shortcut you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Detecta solo el atajo que elijas</translation>
     </message>
     <message>
         <source>Switches apps and sends shortcuts you set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia de app y envía los atajos que configures</translation>
     </message>
     <message>
         <source>Never reads what you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca lee lo que escribes</translation>
     </message>
     <message>
         <source>Sends nothing it sees here — that stays on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>No envía nada de lo que ve aquí: todo se queda en este ordenador</translation>
     </message>
     <message>
         <source>Needs an X11 Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesita una sesión X11</translation>
     </message>
     <message>
         <source>Turn On the Accessibility Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar el bus de accesibilidad</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo listo</translation>
     </message>
     <message>
         <source>Let Kelvaro see your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que Kelvaro detecte tu atajo</translation>
     </message>
     <message>
         <source>Global keys work and the accessibility bus is on. Nothing else to set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los atajos globales funcionan y el bus de accesibilidad está activado. No hay nada más que configurar.</translation>
     </message>
     <message>
         <source>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux necesita dos cosas para esto: una sesión X11 para los atajos globales y el bus de accesibilidad para leer menús y escribir contraseñas.</translation>
     </message>
     <message>
         <source>No shortcut set</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún atajo definido</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Record a different shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar otro atajo</translation>
     </message>
     <message>
         <source>Use the default instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el atajo predeterminado en su lugar</translation>
     </message>
     <message>
         <source>Hold it — the ring opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenlo pulsado: se abre el anillo.</translation>
     </message>
     <message>
         <source>Point at the app you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apunta a la app que quieras.</translation>
     </message>
     <message>
         <source>Let go — Kelvaro switches to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelta: Kelvaro cambia a ella.</translation>
     </message>
     <message>
         <source>Your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu atajo</translation>
     </message>
     <message>
         <source>This is what opens the ring. Keep it, or record your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es lo que abre el anillo. Consérvalo o graba el tuyo.</translation>
     </message>
     <message>
         <source>Click the Kelvaro icon in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en el icono de Kelvaro en la bandeja del sistema.</translation>
     </message>
     <message>
         <source>Settings — add apps, edit shortcuts, change keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes: añade apps, edita atajos y cambia teclas.</translation>
     </message>
     <message>
         <source>Kelvaro lives in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro vive en la bandeja del sistema</translation>
     </message>
     <message>
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene ventana propia a propósito. Cierra una ventana y seguirá en marcha: todo queda a un clic en la bandeja del sistema.</translation>
     </message>
 </context>
 </TS>
