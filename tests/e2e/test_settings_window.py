@@ -322,7 +322,9 @@ def main():
             k.check(relaunched and alive(relaunched), "a new copy runs and holds the instance lock")
             k.check(k.wait_until(k.tray_icon, timeout=10), "the new copy is in the tray")
             k.check(stored("appLanguage") == "en", "the language survived the relaunch")
-            k.check(switcher_opens("ctrl+alt+k"), "the new copy answers the recorded hotkey")
+            # The new copy takes its key grabs once it is up; on a busy machine that
+            # can be a moment after its tray icon shows.
+            k.check(any(switcher_opens("ctrl+alt+k") for _ in range(4)), "the new copy answers the recorded hotkey")
 
     finally:
         app.stop()
