@@ -1161,19 +1161,19 @@
     </message>
     <message>
         <source>Some of your settings could not be read. The settings file as it was is kept as %1.</source>
-        <translation>Einige Ihrer Einstellungen konnten nicht gelesen werden. Die Einstellungsdatei wurde unverändert als %1 aufbewahrt.</translation>
+        <translation>Einige deiner Einstellungen konnten nicht gelesen werden. Die Einstellungsdatei wurde unverändert als %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>Your settings file could not be read, so Kelvaro started with default settings. The file is kept as %1.</source>
-        <translation>Ihre Einstellungsdatei konnte nicht gelesen werden, daher wurde Kelvaro mit den Standardeinstellungen gestartet. Die Datei wurde als %1 aufbewahrt.</translation>
+        <translation>Deine Einstellungsdatei konnte nicht gelesen werden, daher wurde Kelvaro mit den Standardeinstellungen gestartet. Die Datei wurde als %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>Your settings file %1 could not be read, so Kelvaro started with default settings.</source>
-        <translation>Ihre Einstellungsdatei %1 konnte nicht gelesen werden, daher wurde Kelvaro mit den Standardeinstellungen gestartet.</translation>
+        <translation>Deine Einstellungsdatei %1 konnte nicht gelesen werden, daher wurde Kelvaro mit den Standardeinstellungen gestartet.</translation>
     </message>
     <message>
         <source>Your settings cannot be saved to %1 (%2). Changes are kept until Kelvaro quits.</source>
-        <translation>Ihre Einstellungen können nicht in %1 gespeichert werden (%2). Änderungen bleiben erhalten, bis Kelvaro beendet wird.</translation>
+        <translation>Deine Einstellungen können nicht in %1 gespeichert werden (%2). Änderungen bleiben erhalten, bis Kelvaro beendet wird.</translation>
     </message>
     <message>
         <source>Choose an icon</source>
