@@ -1781,255 +1781,255 @@
     </message>
     <message>
         <source>Kelvaro is Now Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro töötab nüüd</translation>
     </message>
     <message>
         <source>The two rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaks ringi</translation>
     </message>
     <message>
         <source>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoia selle otseteed all, sihi kursoriga rakendust ja lase lahti. Ring avaneb kursori ümber või ekraani keskel — valida saad jaotises Seaded › Üldine.</translation>
     </message>
     <message>
         <source>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avab otseteed, mille salvestasid parajasti esiplaanil olevale rakendusele, nii et saad seda rakendust juhtida tema enda klaviatuuri otseteedega, ilma et peaksid neid meeles pidama.</translation>
     </message>
     <message>
         <source>Choosing between windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Akende vahel valimine</translation>
     </message>
     <message>
         <source>The window arc</source>
-        <translation type="unfinished"></translation>
+        <translation>Akende kaar</translation>
     </message>
     <message>
         <source>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kui esiletõstetud rakendusel on rohkem kui üks aken, ilmub selle kõrvale veerandkaar, milles aknad on loetletud. Liigu edasi väljapoole kaarele, et valida rakenduse asemel konkreetne aken.</translation>
     </message>
     <message>
         <source>The arc never appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaar ei ilmu kunagi</translation>
     </message>
     <message>
         <source>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaar ilmub ainult rakendusel, millel on rohkem kui üks aken: ühe aknaga rakenduse puhul pole midagi valida, seega jääb kaar peidetuks.</translation>
     </message>
     <message>
         <source>Changing a binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Klahviseose muutmine</translation>
     </message>
     <message>
         <source>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seaded › Vahetaja või Otseteed, seejärel klõpsa salvestusväljal ja vajuta soovitud kombinatsiooni. Lisa Ctrl, Alt või Super, et otsetee ei käivituks trükkimise ajal.</translation>
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoidmine või lülitamine</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaikimisi jääb ring avatuks seni, kuni hoiad otsetee muuteklahve all, ja valik kinnitatakse lahtilaskmisel. Jaotises Seaded › Üldine saab selle muuta nii, et ring jääb avatuks, kuni vajutad uuesti või klõpsad.</translation>
     </message>
     <message>
         <source>If nothing happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Kui midagi ei juhtu</translation>
     </message>
     <message>
         <source>Desktop access</source>
-        <translation type="unfinished"></translation>
+        <translation>Juurdepääs töölauale</translation>
     </message>
     <message>
         <source>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Globaalsed kiirklahvid vajavad X11 seanssi ning menüüde lugemine või paroolide sisestamine vajab hõlbustuste siini. Kui midagi on puudu, kuvatakse seadetes teaderiba koos nupuga, mis lülitab hõlbustuste siini sisse.</translation>
     </message>
     <message>
         <source>Finding the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakenduse leidmine</translation>
     </message>
     <message>
         <source>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvarol pole meelega oma akent. See elab süsteemisalves; akna sulgemine ei lõpeta selle tööd.</translation>
     </message>
     <message>
         <source>Starting over</source>
-        <translation type="unfinished"></translation>
+        <translation>Uuesti käivitamine</translation>
     </message>
     <message>
         <source>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kui käivitad Kelvaro uuesti ajal, mil see juba töötab, avanevad selle seaded — või tutvustus, kui see on veel lõpetamata.</translation>
     </message>
     <message>
         <source>This is the cause of most &quot;nothing happens&quot; reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>See on enamiku „midagi ei juhtu“ teadete põhjus.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik sinu avatud rakendused ringis kursori ümber.</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Võta ühendust toega</translation>
     </message>
     <message>
         <source>Support Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Toe leht</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privaatsuspoliitika</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasutustingimused</translation>
     </message>
     <message>
         <source>Kelvaro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro %1</translation>
     </message>
     <message>
         <source>Your apps, shortcuts and passwords stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinu rakendused, otseteed ja paroolid jäävad sellesse arvutisse.</translation>
     </message>
     <message>
         <source>Show this message on app launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Näita seda teadet rakenduse käivitamisel</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Seaded…</translation>
     </message>
     <message>
         <source>Press %1 to open the ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringi avamiseks vajuta %1</translation>
     </message>
     <message>
         <source>No shortcut is assigned yet. Open Settings to choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otseteed pole veel määratud. Ava Seaded, et see valida.</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>X11 seanss</translation>
     </message>
     <message>
         <source>Global keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Globaalsed kiirklahvid</translation>
     </message>
     <message>
         <source>Accessibility bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Hõlbustuste siin</translation>
     </message>
     <message>
         <source>Start Using Kelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Alusta Kelvaro kasutamist</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Jätka</translation>
     </message>
     <message>
         <source>Choose your language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali keel</translation>
     </message>
     <message>
         <source>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro räägib 17 keelt. Vali üks või lase tal järgida süsteemi keelt.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer. One keystroke away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik sinu avatud rakendused ringis kursori ümber. Ühe klahvivajutuse kaugusel.</translation>
     </message>
     <message>
         <source>Notices the one shortcut you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Märkab ainult sinu valitud otseteed</translation>
     </message>
     <message>
         <source>Switches apps and sends shortcuts you set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahetab rakendusi ja saadab sinu seadistatud otseteid</translation>
     </message>
     <message>
         <source>Never reads what you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei loe kunagi, mida sa trükid</translation>
     </message>
     <message>
         <source>Sends nothing it sees here — that stays on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei saada midagi siin nähtust — see jääb sellesse arvutisse</translation>
     </message>
     <message>
         <source>Needs an X11 Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Vajab X11 seanssi</translation>
     </message>
     <message>
         <source>Turn On the Accessibility Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Lülita hõlbustuste siin sisse</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik on valmis</translation>
     </message>
     <message>
         <source>Let Kelvaro see your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lase Kelvarol sinu otseteed näha</translation>
     </message>
     <message>
         <source>Global keys work and the accessibility bus is on. Nothing else to set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Globaalsed kiirklahvid töötavad ja hõlbustuste siin on sisse lülitatud. Midagi muud pole vaja seadistada.</translation>
     </message>
     <message>
         <source>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux vajab selleks kahte asja: X11 seanssi globaalsete kiirklahvide jaoks ning hõlbustuste siini menüüde lugemiseks ja paroolide sisestamiseks.</translation>
     </message>
     <message>
         <source>No shortcut set</source>
-        <translation type="unfinished"></translation>
+        <translation>Otseteed pole määratud</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta</translation>
     </message>
     <message>
         <source>Record a different shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta teine otsetee</translation>
     </message>
     <message>
         <source>Use the default instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasuta hoopis vaikeotseteed</translation>
     </message>
     <message>
         <source>Hold it — the ring opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoia seda all — ring avaneb.</translation>
     </message>
     <message>
         <source>Point at the app you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>Osuta soovitud rakendusele.</translation>
     </message>
     <message>
         <source>Let go — Kelvaro switches to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lase lahti — Kelvaro lülitub sellele.</translation>
     </message>
     <message>
         <source>Your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinu otsetee</translation>
     </message>
     <message>
         <source>This is what opens the ring. Keep it, or record your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>See avab ringi. Jäta see alles või salvesta oma.</translation>
     </message>
     <message>
         <source>Click the Kelvaro icon in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klõpsa süsteemisalves Kelvaro ikoonil.</translation>
     </message>
     <message>
         <source>Settings — add apps, edit shortcuts, change keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seaded — lisa rakendusi, muuda otseteid, vaheta klahve.</translation>
     </message>
     <message>
         <source>Kelvaro lives in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro elab süsteemisalves</translation>
     </message>
     <message>
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sellel pole meelega oma akent. Sulge aken ja see töötab edasi — kõik on süsteemisalves ühe klõpsu kaugusel.</translation>
     </message>
 </context>
 </TS>

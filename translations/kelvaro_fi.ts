@@ -1781,255 +1781,255 @@
     </message>
     <message>
         <source>Kelvaro is Now Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro on nyt käynnissä</translation>
     </message>
     <message>
         <source>The two rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaksi rengasta</translation>
     </message>
     <message>
         <source>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pidä sen pikanäppäintä painettuna, osoita sovellusta osoittimella ja päästä irti. Rengas avautuu osoittimen ympärille tai näytön keskelle — valitse itse kohdassa Asetukset › Yleiset.</translation>
     </message>
     <message>
         <source>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa pikanäppäimet, jotka olet tallentanut kulloinkin edessä olevalle sovellukselle, joten voit ohjata sovellusta sen omilla pikanäppäimillä ilman, että sinun tarvitsee muistaa niitä.</translation>
     </message>
     <message>
         <source>Choosing between windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikkunan valitseminen</translation>
     </message>
     <message>
         <source>The window arc</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikkunakaari</translation>
     </message>
     <message>
         <source>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun korostetulla sovelluksella on useampi kuin yksi ikkuna, sen viereen ilmestyy neljänneskaari, jossa ikkunat luetellaan. Jatka osoittimen liikuttamista ulospäin kaaren päälle, niin voit valita yksittäisen ikkunan pelkän sovelluksen sijaan.</translation>
     </message>
     <message>
         <source>The arc never appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaari ei tule koskaan näkyviin</translation>
     </message>
     <message>
         <source>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaari näkyy vain sovelluksille, joilla on useampi kuin yksi ikkuna: yhden ikkunan sovelluksessa ei ole mitään valittavaa, joten kaari pysyy piilossa.</translation>
     </message>
     <message>
         <source>Changing a binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Näppäinyhdistelmän vaihtaminen</translation>
     </message>
     <message>
         <source>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset › Vaihtaja tai Pikanäppäimet, napsauta sitten pikanäppäinkenttää ja paina haluamaasi yhdistelmää. Lisää Ctrl, Alt tai Super, jottei pikanäppäin laukea kirjoittaessasi.</translation>
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitotila vai vaihtotila</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oletuksena rengas pysyy auki niin kauan kuin pidät pikanäppäimen muokkausnäppäimiä painettuina, ja valinta tehdään, kun päästät irti. Kohdassa Asetukset › Yleiset voit asettaa renkaan pysymään auki, kunnes painat uudelleen tai napsautat.</translation>
     </message>
     <message>
         <source>If nothing happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Jos mitään ei tapahdu</translation>
     </message>
     <message>
         <source>Desktop access</source>
-        <translation type="unfinished"></translation>
+        <translation>Työpöydän käyttöoikeudet</translation>
     </message>
     <message>
         <source>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmänlaajuiset pikanäppäimet vaativat X11-istunnon, ja valikoiden lukeminen tai salasanojen kirjoittaminen vaatii esteettömyysväylän. Asetuksissa näkyy ilmoituspalkki aina, kun jotain puuttuu, ja siinä on painike, joka ottaa esteettömyysväylän käyttöön.</translation>
     </message>
     <message>
         <source>Finding the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovelluksen löytäminen</translation>
     </message>
     <message>
         <source>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvarolla ei ole tarkoituksella omaa ikkunaa. Se asuu ilmoitusalueella; ikkunan sulkeminen ei lopeta sitä.</translation>
     </message>
     <message>
         <source>Starting over</source>
-        <translation type="unfinished"></translation>
+        <translation>Uudelleenkäynnistys</translation>
     </message>
     <message>
         <source>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jos käynnistät Kelvaron uudelleen sen ollessa jo käynnissä, sen asetukset avautuvat — tai käyttöönotto-opas, jos se on vielä kesken.</translation>
     </message>
     <message>
         <source>This is the cause of most &quot;nothing happens&quot; reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä on syynä useimpiin ”mitään ei tapahdu” -ilmoituksiin.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki avoimet sovelluksesi renkaassa osoittimesi ympärillä.</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Ota yhteyttä tukeen</translation>
     </message>
     <message>
         <source>Support Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Tukisivu</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietosuojakäytäntö</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttöehdot</translation>
     </message>
     <message>
         <source>Kelvaro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro %1</translation>
     </message>
     <message>
         <source>Your apps, shortcuts and passwords stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovelluksesi, pikanäppäimesi ja salasanasi pysyvät tällä tietokoneella.</translation>
     </message>
     <message>
         <source>Show this message on app launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Näytä tämä viesti sovelluksen käynnistyessä</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset…</translation>
     </message>
     <message>
         <source>Press %1 to open the ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa rengas painamalla %1</translation>
     </message>
     <message>
         <source>No shortcut is assigned yet. Open Settings to choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikanäppäintä ei ole vielä määritetty. Valitse se avaamalla Asetukset.</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-istunto</translation>
     </message>
     <message>
         <source>Global keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Globaalit pikanäppäimet</translation>
     </message>
     <message>
         <source>Accessibility bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Esteettömyysväylä</translation>
     </message>
     <message>
         <source>Start Using Kelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Aloita Kelvaron käyttö</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Jatka</translation>
     </message>
     <message>
         <source>Choose your language</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kieli</translation>
     </message>
     <message>
         <source>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro puhuu 17 kieltä. Valitse yksi tai anna Kelvaron seurata järjestelmän kieltä.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer. One keystroke away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki avoimet sovelluksesi renkaassa osoittimesi ympärillä. Yhden näppäinpainalluksen päässä.</translation>
     </message>
     <message>
         <source>Notices the one shortcut you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomaa vain valitsemasi pikanäppäimen</translation>
     </message>
     <message>
         <source>Switches apps and sends shortcuts you set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaihtaa sovelluksia ja lähettää määrittämiäsi pikanäppäimiä</translation>
     </message>
     <message>
         <source>Never reads what you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei koskaan lue, mitä kirjoitat</translation>
     </message>
     <message>
         <source>Sends nothing it sees here — that stays on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei lähetä mitään täällä näkemäänsä — se pysyy tällä tietokoneella</translation>
     </message>
     <message>
         <source>Needs an X11 Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaatii X11-istunnon</translation>
     </message>
     <message>
         <source>Turn On the Accessibility Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ota esteettömyysväylä käyttöön</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki on valmista</translation>
     </message>
     <message>
         <source>Let Kelvaro see your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna Kelvaron nähdä pikanäppäimesi</translation>
     </message>
     <message>
         <source>Global keys work and the accessibility bus is on. Nothing else to set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmänlaajuiset pikanäppäimet toimivat ja esteettömyysväylä on käytössä. Muuta määritettävää ei ole.</translation>
     </message>
     <message>
         <source>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux tarvitsee tähän kaksi asiaa: X11-istunnon järjestelmänlaajuisia pikanäppäimiä varten sekä esteettömyysväylän valikoiden lukemista ja salasanojen kirjoittamista varten.</translation>
     </message>
     <message>
         <source>No shortcut set</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikanäppäintä ei ole asetettu</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <source>Record a different shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna toinen pikanäppäin</translation>
     </message>
     <message>
         <source>Use the default instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä oletusta</translation>
     </message>
     <message>
         <source>Hold it — the ring opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pidä sitä painettuna — rengas avautuu.</translation>
     </message>
     <message>
         <source>Point at the app you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>Osoita haluamaasi sovellusta.</translation>
     </message>
     <message>
         <source>Let go — Kelvaro switches to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päästä irti — Kelvaro vaihtaa siihen.</translation>
     </message>
     <message>
         <source>Your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikanäppäimesi</translation>
     </message>
     <message>
         <source>This is what opens the ring. Keep it, or record your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä avaa renkaan. Pidä se tai tallenna oma.</translation>
     </message>
     <message>
         <source>Click the Kelvaro icon in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napsauta Kelvaron kuvaketta ilmoitusalueella.</translation>
     </message>
     <message>
         <source>Settings — add apps, edit shortcuts, change keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset — lisää sovelluksia, muokkaa pikanäppäimiä, vaihda näppäimiä.</translation>
     </message>
     <message>
         <source>Kelvaro lives in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro asuu ilmoitusalueella</translation>
     </message>
     <message>
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sillä ei ole tarkoituksella omaa ikkunaa. Sulje ikkuna, ja se jatkaa toimintaansa — kaikki on yhden napsautuksen päässä ilmoitusalueella.</translation>
     </message>
 </context>
 </TS>
