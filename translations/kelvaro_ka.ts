@@ -1781,255 +1781,255 @@
     </message>
     <message>
         <source>Kelvaro is Now Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro ახლა გაშვებულია</translation>
     </message>
     <message>
         <source>The two rings</source>
-        <translation type="unfinished"></translation>
+        <translation>ორი რგოლი</translation>
     </message>
     <message>
         <source>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</source>
-        <translation type="unfinished"></translation>
+        <translation>დაიჭირეთ მისი მალსახმობი, მაჩვენებლით დაუმიზნეთ აპს და აუშვით. რგოლი იხსნება მაჩვენებლის გარშემო ან ეკრანის შუაში — თქვენი არჩევანით: პარამეტრები › ზოგადი.</translation>
     </message>
     <message>
         <source>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ხსნის მალსახმობებს, რომლებიც წინა პლანზე მყოფი აპისთვის შეინახეთ, ასე რომ, ამ აპს მისივე კლავიატურის მალსახმობებით მართავთ და მათი დამახსოვრება არ გჭირდებათ.</translation>
     </message>
     <message>
         <source>Choosing between windows</source>
-        <translation type="unfinished"></translation>
+        <translation>ფანჯრებს შორის არჩევა</translation>
     </message>
     <message>
         <source>The window arc</source>
-        <translation type="unfinished"></translation>
+        <translation>ფანჯრების რკალი</translation>
     </message>
     <message>
         <source>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>როცა მონიშნულ აპს ერთზე მეტი ფანჯარა აქვს, მის გვერდით ჩნდება მეოთხედი რკალი მისი ფანჯრების სიით. განაგრძეთ მოძრაობა გარეთ, რკალამდე, რომ მთელი აპის ნაცვლად კონკრეტული ფანჯარა აირჩიოთ.</translation>
     </message>
     <message>
         <source>The arc never appears</source>
-        <translation type="unfinished"></translation>
+        <translation>რკალი არასდროს ჩნდება</translation>
     </message>
     <message>
         <source>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>ის მხოლოდ ერთზე მეტი ფანჯრის მქონე აპისთვის ჩნდება: ერთფანჯრიან აპში ასარჩევი არაფერია, ამიტომ რკალი დამალული რჩება.</translation>
     </message>
     <message>
         <source>Changing a binding</source>
-        <translation type="unfinished"></translation>
+        <translation>კლავიშების მინიჭების შეცვლა</translation>
     </message>
     <message>
         <source>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>გახსენით პარამეტრები › გადამრთველი ან მალსახმობები, დააწკაპუნეთ ჩამწერზე და დააჭირეთ სასურველ კომბინაციას. დაამატეთ Ctrl, Alt ან Super, რომ ბეჭდვისას შემთხვევით არ ამოქმედდეს.</translation>
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>დაჭერა თუ გადართვა</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>
-        <translation type="unfinished"></translation>
+        <translation>ნაგულისხმევად რგოლი ღია რჩება, სანამ მალსახმობის მოდიფიკატორებს უჭირავთ, და მათი აშვებისას არჩევანი დასტურდება. აქ: პარამეტრები › ზოგადი შეგიძლიათ ისე გადართოთ, რომ რგოლი ღია დარჩეს, სანამ ხელახლა არ დააჭერთ ან არ დააწკაპუნებთ.</translation>
     </message>
     <message>
         <source>If nothing happens</source>
-        <translation type="unfinished"></translation>
+        <translation>თუ არაფერი ხდება</translation>
     </message>
     <message>
         <source>Desktop access</source>
-        <translation type="unfinished"></translation>
+        <translation>სამუშაო მაგიდაზე წვდომა</translation>
     </message>
     <message>
         <source>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</source>
-        <translation type="unfinished"></translation>
+        <translation>გლობალურ მალსახმობებს X11 სესია სჭირდება, მენიუების წაკითხვასა და პაროლების აკრეფას კი — მისაწვდომობის სალტე. როცა რამე აკლია, პარამეტრებში ჩნდება ბანერი ღილაკით, რომელიც მისაწვდომობის სალტეს რთავს.</translation>
     </message>
     <message>
         <source>Finding the app</source>
-        <translation type="unfinished"></translation>
+        <translation>აპის პოვნა</translation>
     </message>
     <message>
         <source>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro-ს განზრახ არ აქვს საკუთარი ფანჯარა. ის სისტემურ ლანგარში ცხოვრობს; ფანჯრის დახურვით ის არ ითიშება.</translation>
     </message>
     <message>
         <source>Starting over</source>
-        <translation type="unfinished"></translation>
+        <translation>თავიდან დაწყება</translation>
     </message>
     <message>
         <source>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>თუ Kelvaro-ს ხელახლა გაუშვებთ, როცა ის უკვე მუშაობს, გაიხსნება მისი პარამეტრები, ან გზამკვლევი, თუ ის ჯერ არ დაგისრულებიათ.</translation>
     </message>
     <message>
         <source>This is the cause of most &quot;nothing happens&quot; reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>სწორედ ეს არის „არაფერი ხდება“ ტიპის შეტყობინებების უმეტესობის მიზეზი.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ყველა გახსნილი აპი — რგოლში, თქვენი მაჩვენებლის გარშემო.</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>მხარდაჭერასთან დაკავშირება</translation>
     </message>
     <message>
         <source>Support Page</source>
-        <translation type="unfinished"></translation>
+        <translation>მხარდაჭერის გვერდი</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>კონფიდენციალურობის პოლიტიკა</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>გამოყენების პირობები</translation>
     </message>
     <message>
         <source>Kelvaro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro %1</translation>
     </message>
     <message>
         <source>Your apps, shortcuts and passwords stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>თქვენი აპები, მალსახმობები და პაროლები ამ კომპიუტერზე რჩება.</translation>
     </message>
     <message>
         <source>Show this message on app launch</source>
-        <translation type="unfinished"></translation>
+        <translation>ამ შეტყობინების ჩვენება აპის გაშვებისას</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>პარამეტრები…</translation>
     </message>
     <message>
         <source>Press %1 to open the ring</source>
-        <translation type="unfinished"></translation>
+        <translation>რგოლის გასახსნელად დააჭირეთ %1</translation>
     </message>
     <message>
         <source>No shortcut is assigned yet. Open Settings to choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>მალსახმობი ჯერ არ არის მინიჭებული. გახსენით პარამეტრები და აირჩიეთ.</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>X11 სესია</translation>
     </message>
     <message>
         <source>Global keys</source>
-        <translation type="unfinished"></translation>
+        <translation>გლობალური კლავიშები</translation>
     </message>
     <message>
         <source>Accessibility bus</source>
-        <translation type="unfinished"></translation>
+        <translation>მისაწვდომობის სალტე</translation>
     </message>
     <message>
         <source>Start Using Kelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro-ს გამოყენების დაწყება</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>გაგრძელება</translation>
     </message>
     <message>
         <source>Choose your language</source>
-        <translation type="unfinished"></translation>
+        <translation>აირჩიეთ ენა</translation>
     </message>
     <message>
         <source>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro 17 ენაზე საუბრობს. აირჩიეთ ერთ-ერთი ან გამოიყენეთ სისტემის ენა.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer. One keystroke away.</source>
-        <translation type="unfinished"></translation>
+        <translation>ყველა გახსნილი აპი — რგოლში, თქვენი მაჩვენებლის გარშემო. სულ ერთი კლავიშის დაჭერით.</translation>
     </message>
     <message>
         <source>Notices the one shortcut you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>ამჩნევს მხოლოდ ერთ მალსახმობს, რომელსაც თქვენ აირჩევთ</translation>
     </message>
     <message>
         <source>Switches apps and sends shortcuts you set up</source>
-        <translation type="unfinished"></translation>
+        <translation>გადართავს აპებს და აგზავნის თქვენ მიერ დაყენებულ მალსახმობებს</translation>
     </message>
     <message>
         <source>Never reads what you type</source>
-        <translation type="unfinished"></translation>
+        <translation>არასდროს კითხულობს იმას, რასაც კრეფთ</translation>
     </message>
     <message>
         <source>Sends nothing it sees here — that stays on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>არაფერს აგზავნის იმისგან, რასაც აქ ხედავს — ეს ამ კომპიუტერზე რჩება</translation>
     </message>
     <message>
         <source>Needs an X11 Session</source>
-        <translation type="unfinished"></translation>
+        <translation>საჭიროა X11 სესია</translation>
     </message>
     <message>
         <source>Turn On the Accessibility Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>მისაწვდომობის სალტის ჩართვა</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>ყველაფერი მზადაა</translation>
     </message>
     <message>
         <source>Let Kelvaro see your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ნება დართეთ Kelvaro-ს, დაინახოს თქვენი მალსახმობი</translation>
     </message>
     <message>
         <source>Global keys work and the accessibility bus is on. Nothing else to set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>გლობალური კლავიშები მუშაობს და მისაწვდომობის სალტე ჩართულია. სხვა არაფრის მორგება არ არის საჭირო.</translation>
     </message>
     <message>
         <source>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>ამისთვის Linux-ს ორი რამ სჭირდება: X11 სესია გლობალური კლავიშებისთვის და მისაწვდომობის სალტე მენიუების წასაკითხად და პაროლების ასაკრეფად.</translation>
     </message>
     <message>
         <source>No shortcut set</source>
-        <translation type="unfinished"></translation>
+        <translation>მალსახმობი არ არის დაყენებული</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>ჩაწერა</translation>
     </message>
     <message>
         <source>Record a different shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>სხვა მალსახმობის ჩაწერა</translation>
     </message>
     <message>
         <source>Use the default instead</source>
-        <translation type="unfinished"></translation>
+        <translation>ნაგულისხმევის გამოყენება</translation>
     </message>
     <message>
         <source>Hold it — the ring opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>დაიჭირეთ — რგოლი გაიხსნება.</translation>
     </message>
     <message>
         <source>Point at the app you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>დაუმიზნეთ სასურველ აპს.</translation>
     </message>
     <message>
         <source>Let go — Kelvaro switches to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>აუშვით — Kelvaro მასზე გადაერთვება.</translation>
     </message>
     <message>
         <source>Your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>თქვენი მალსახმობი</translation>
     </message>
     <message>
         <source>This is what opens the ring. Keep it, or record your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>სწორედ ეს ხსნის რგოლს. დატოვეთ ის ან ჩაწერეთ საკუთარი.</translation>
     </message>
     <message>
         <source>Click the Kelvaro icon in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>დააწკაპუნეთ Kelvaro-ს ხატულაზე სისტემურ ლანგარში.</translation>
     </message>
     <message>
         <source>Settings — add apps, edit shortcuts, change keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>პარამეტრები — აპების დამატება, მალსახმობების ჩასწორება, კლავიშების შეცვლა.</translation>
     </message>
     <message>
         <source>Kelvaro lives in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro სისტემურ ლანგარში ცხოვრობს</translation>
     </message>
     <message>
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>მას განზრახ არ აქვს საკუთარი ფანჯარა. დახურეთ ფანჯარა და ის მაინც იმუშავებს — ყველაფერი სისტემურ ლანგარში, ერთი დაწკაპუნების მანძილზეა.</translation>
     </message>
 </context>
 </TS>

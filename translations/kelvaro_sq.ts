@@ -1781,255 +1781,255 @@
     </message>
     <message>
         <source>Kelvaro is Now Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro po punon tani</translation>
     </message>
     <message>
         <source>The two rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Dy unazat</translation>
     </message>
     <message>
         <source>Hold its shortcut, aim at an app with the pointer, let go. The ring opens around your pointer or in the middle of the display — your choice, under Settings › General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mbani të shtypur shkurtoren e tij, synoni një aplikacion me treguesin dhe lëshojeni. Unaza hapet rreth treguesit ose në mes të ekranit — sipas zgjedhjes suaj, te Cilësimet › Të përgjithshme.</translation>
     </message>
     <message>
         <source>Opens the shortcuts you saved for whichever app is in front, so you can drive that app by its own keyboard shortcuts without remembering them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hap shkurtoret që ruajtët për aplikacionin që është në plan të parë, që ta drejtoni atë aplikacion me shkurtoret e veta të tastierës pa pasur nevojë t’i mbani mend.</translation>
     </message>
     <message>
         <source>Choosing between windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zgjedhja mes dritareve</translation>
     </message>
     <message>
         <source>The window arc</source>
-        <translation type="unfinished"></translation>
+        <translation>Harku i dritareve</translation>
     </message>
     <message>
         <source>When the highlighted app has more than one window, a quarter-arc appears beside it listing them. Keep moving outward onto the arc to pick a window instead of just the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kur aplikacioni i theksuar ka më shumë se një dritare, pranë tij shfaqet një çerek harku që i rreshton ato. Vazhdoni të lëvizni jashtë, mbi hark, për të zgjedhur një dritare në vend të vetë aplikacionit.</translation>
     </message>
     <message>
         <source>The arc never appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Harku nuk shfaqet kurrë</translation>
     </message>
     <message>
         <source>It only appears for an app with more than one window: an app with a single window has nothing to choose between, so the arc stays hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai shfaqet vetëm për aplikacione me më shumë se një dritare: një aplikacion me një dritare të vetme nuk ka asgjë për të zgjedhur, ndaj harku mbetet i fshehur.</translation>
     </message>
     <message>
         <source>Changing a binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Ndryshimi i një lidhjeje tastesh</translation>
     </message>
     <message>
         <source>Settings › Switcher or Shortcuts, then click the recorder and press the combination you want. Add Ctrl, Alt or Super so it can&apos;t fire while you&apos;re typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te Cilësimet › Ndërruesi ose Shkurtoret, klikoni regjistruesin dhe shtypni kombinimin që doni. Shtoni Ctrl, Alt ose Super, që të mos aktivizohet ndërsa shkruani.</translation>
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mbajtje apo ndërrim</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si parazgjedhje, unaza mbetet e hapur ndërsa mbani të shtypur modifikuesit e shkurtores dhe zgjedhja kryhet kur i lëshoni. Te Cilësimet › Të përgjithshme mund ta ndryshoni, që unaza të mbetet e hapur derisa të shtypni sërish ose të klikoni.</translation>
     </message>
     <message>
         <source>If nothing happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Nëse nuk ndodh asgjë</translation>
     </message>
     <message>
         <source>Desktop access</source>
-        <translation type="unfinished"></translation>
+        <translation>Qasja te desktopi</translation>
     </message>
     <message>
         <source>Global shortcuts need an X11 session, and reading menus or typing passwords needs the accessibility bus. Settings shows a banner whenever something is missing, with a button that turns the accessibility bus on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shkurtoret globale kërkojnë një sesion X11, ndërsa leximi i menyve ose shtypja e fjalëkalimeve kërkon busin e aksesueshmërisë. Cilësimet shfaqin një banderolë sa herë që mungon diçka, me një buton që aktivizon busin e aksesueshmërisë.</translation>
     </message>
     <message>
         <source>Finding the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjetja e aplikacionit</translation>
     </message>
     <message>
         <source>Kelvaro has no window of its own on purpose. It lives in the tray; closing a window doesn&apos;t quit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro qëllimisht nuk ka dritare të vetën. Ai rri në zonën e njoftimeve; mbyllja e një dritareje nuk e mbyll atë.</translation>
     </message>
     <message>
         <source>Starting over</source>
-        <translation type="unfinished"></translation>
+        <translation>Nisja nga e para</translation>
     </message>
     <message>
         <source>Starting Kelvaro again while it runs opens its settings, or the walkthrough while that is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nëse e nisni sërish Kelvaro ndërkohë që po punon, hapen cilësimet e tij, ose udhërrëfyesi, nëse ende nuk e keni përfunduar.</translation>
     </message>
     <message>
         <source>This is the cause of most &quot;nothing happens&quot; reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kjo është shkaku i shumicës së raportimeve „nuk ndodh asgjë“.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Çdo aplikacion që keni hapur, në një unazë rreth treguesit tuaj.</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktoni mbështetjen</translation>
     </message>
     <message>
         <source>Support Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Faqja e mbështetjes</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Politika e privatësisë</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kushtet e përdorimit</translation>
     </message>
     <message>
         <source>Kelvaro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro %1</translation>
     </message>
     <message>
         <source>Your apps, shortcuts and passwords stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikacionet, shkurtoret dhe fjalëkalimet tuaja mbeten në këtë kompjuter.</translation>
     </message>
     <message>
         <source>Show this message on app launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Shfaq këtë mesazh gjatë nisjes së aplikacionit</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilësimet…</translation>
     </message>
     <message>
         <source>Press %1 to open the ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Shtypni %1 për të hapur unazën</translation>
     </message>
     <message>
         <source>No shortcut is assigned yet. Open Settings to choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende nuk është caktuar shkurtore. Hapni Cilësimet për të zgjedhur një.</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesion X11</translation>
     </message>
     <message>
         <source>Global keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastet globale</translation>
     </message>
     <message>
         <source>Accessibility bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Busi i aksesueshmërisë</translation>
     </message>
     <message>
         <source>Start Using Kelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Fillo të përdorësh Kelvaro</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Vazhdo</translation>
     </message>
     <message>
         <source>Choose your language</source>
-        <translation type="unfinished"></translation>
+        <translation>Zgjidhni gjuhën</translation>
     </message>
     <message>
         <source>Kelvaro speaks 17 languages. Pick one, or let it follow your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro flet 17 gjuhë. Zgjidhni njërën, ose lëreni të ndjekë sistemin tuaj.</translation>
     </message>
     <message>
         <source>Every app you have open, in a ring around your pointer. One keystroke away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Çdo aplikacion që keni hapur, në një unazë rreth treguesit tuaj. Vetëm një shtypje tasti larg.</translation>
     </message>
     <message>
         <source>Notices the one shortcut you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Vëren vetëm shkurtoren e vetme që zgjidhni</translation>
     </message>
     <message>
         <source>Switches apps and sends shortcuts you set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ndërron aplikacionet dhe dërgon shkurtoret që caktoni</translation>
     </message>
     <message>
         <source>Never reads what you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuk lexon kurrë atë që shkruani</translation>
     </message>
     <message>
         <source>Sends nothing it sees here — that stays on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuk dërgon asgjë nga ato që sheh këtu — kjo mbetet në këtë kompjuter</translation>
     </message>
     <message>
         <source>Needs an X11 Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Duhet një sesion X11</translation>
     </message>
     <message>
         <source>Turn On the Accessibility Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivizo busin e aksesueshmërisë</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjithçka është gati</translation>
     </message>
     <message>
         <source>Let Kelvaro see your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lejojeni Kelvaro të shohë shkurtoren tuaj</translation>
     </message>
     <message>
         <source>Global keys work and the accessibility bus is on. Nothing else to set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastet globale funksionojnë dhe busi i aksesueshmërisë është aktiv. Nuk ka asgjë tjetër për të rregulluar.</translation>
     </message>
     <message>
         <source>Linux needs two things for this: an X11 session for the global keys, and the accessibility bus for reading menus and typing passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Për këtë, Linux-i ka nevojë për dy gjëra: një sesion X11 për tastet globale dhe busin e aksesueshmërisë për leximin e menyve dhe shtypjen e fjalëkalimeve.</translation>
     </message>
     <message>
         <source>No shortcut set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuk ka shkurtore të caktuar</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Regjistro</translation>
     </message>
     <message>
         <source>Record a different shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Regjistro një shkurtore tjetër</translation>
     </message>
     <message>
         <source>Use the default instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Përdor parazgjedhjen</translation>
     </message>
     <message>
         <source>Hold it — the ring opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mbajeni të shtypur — unaza hapet.</translation>
     </message>
     <message>
         <source>Point at the app you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drejtojeni treguesin te aplikacioni që doni.</translation>
     </message>
     <message>
         <source>Let go — Kelvaro switches to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lëshojeni — Kelvaro kalon te ai.</translation>
     </message>
     <message>
         <source>Your shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Shkurtorja juaj</translation>
     </message>
     <message>
         <source>This is what opens the ring. Keep it, or record your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kjo është ajo që hap unazën. Mbajeni, ose regjistroni tuajën.</translation>
     </message>
     <message>
         <source>Click the Kelvaro icon in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikoni ikonën e Kelvaro në zonën e njoftimeve.</translation>
     </message>
     <message>
         <source>Settings — add apps, edit shortcuts, change keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilësimet — shtoni aplikacione, përpunoni shkurtore, ndryshoni taste.</translation>
     </message>
     <message>
         <source>Kelvaro lives in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvaro rri në zonën e njoftimeve</translation>
     </message>
     <message>
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qëllimisht nuk ka dritare të vetën. Mbyllni një dritare dhe ai vazhdon të punojë — gjithçka mbetet një klikim larg, në zonën e njoftimeve.</translation>
     </message>
 </context>
 </TS>
