@@ -1,4 +1,5 @@
 #include "ringkit/RingShapes.h"
+#include "ringkit/RingEffects.h"
 
 #include "ringkit/RingMotion.h"
 
@@ -207,6 +208,6 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
     const double half = double(m_cache.width()) / scale / 2.0;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QPointF(centre.x() - half, centre.y() - half), m_cache);
+    RingEffects::drawImageInBands(painter, QRectF(centre.x() - half, centre.y() - half, 2.0 * half, 2.0 * half), m_cache);
     painter.restore();
 }
