@@ -154,15 +154,24 @@ void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, doub
     fill.setColorAt(0.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.15f), glass));
     fill.setColorAt(1.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.05f), glass));
 
+    const auto draw = [&] {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawPath(band);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, 0.35f), 0.5));
+        painter.drawPath(band);
+    };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPath(band);
-
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, 0.35f), 0.5));
-    painter.drawPath(band);
+    // In the small layer of an opening ring's blur the band covers few
+    // pixels: drawn in bands of rows it stays off Qt's thread pool for less
+    // than the pool's wake-ups cost. At full size the rows cost more.
+    const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (std::sqrt(std::abs(painter.worldTransform().determinant())) * dpr <= 0.5)
+        RingEffects::paintInBands(painter, canvas, draw, 24);
+    else
+        draw();
     painter.restore();
 }
 
