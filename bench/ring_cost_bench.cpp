@@ -97,6 +97,26 @@ double runMs(qint64 pid)
     return total;
 }
 
+// Voluntary context switches of every thread alive now: a draw handed to
+// Qt's thread pool wakes its threads and waits for them.
+double voluntarySwitches(qint64 pid)
+{
+    if (pid <= 0)
+        return -1.0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    double total = 0.0;
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile f(tasks.filePath(task) + QStringLiteral("/status"));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : f.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                total += line.mid(24).trimmed().toDouble();
+        }
+    }
+    return total;
+}
+
 class Keys {
 public:
     Keys() : m_c(xcb_connect(nullptr, nullptr)) { }
@@ -423,10 +443,10 @@ int main(int argc, char** argv)
         int count;
     };
     for (const Mode& mode : {Mode {"closed at once", 0, 10}, Mode {"held 400 ms", 400, 10}, Mode {"held 3 s", 3000, 5}}) {
-        std::vector<double> own, xserver;
+        std::vector<double> own, xserver, switches;
         const double statBefore = cpuMs(pid);
         for (int i = 0; i < mode.count; ++i) {
-            const double before = runMs(pid), serverBefore = runMs(server);
+            const double before = runMs(pid), serverBefore = runMs(server), switchesBefore = voluntarySwitches(pid);
             keys.press("ctrl");
             keys.press("shift");
             keys.press("a");
@@ -437,6 +457,7 @@ int main(int argc, char** argv)
             keys.release("ctrl");
             sleepMs(900); // the exit and the activation end well within this
             own.push_back(runMs(pid) - before);
+            switches.push_back(voluntarySwitches(pid) - switchesBefore);
             if (server > 0)
                 xserver.push_back(runMs(server) - serverBefore);
         }
@@ -446,8 +467,10 @@ int main(int argc, char** argv)
                     median(own), statMean);
         if (server > 0)
             std::printf(", %5.1f ms (X server)", median(xserver));
-        std::printf("; frames painted per showing median %.0f, max %.0f (%zu showings)\n", median(frames),
-                    frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size());
+        std::printf("; frames painted per showing median %.0f, max %.0f (%zu showings); voluntary context switches "
+                    "per opening median %.0f\n",
+                    median(frames), frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size(),
+                    median(switches));
     }
 
     // Idle: wakeups while nothing happens.

@@ -355,6 +355,8 @@ void AnimatedValue::animateTo(double target, const RingAnimation& animation)
         }
     }
     const bool was = !m_segments.empty();
+    if (!was)
+        m_shown = m_target;
     m_target = target;
     if (seg.restTime > 0.0 && seg.offset0 != 0.0)
         m_segments.push_back(seg);
@@ -454,11 +456,20 @@ void AnimationEngine::tick()
     }
     const double now = schedulerNow();
     const std::vector<AnimatedValue*> values = m_values;
+    bool visible = false;
     for (AnimatedValue* v : values) {
-        if (!v->prune(now))
+        const bool moving = v->prune(now);
+        if (!moving)
             m_values.erase(std::remove(m_values.begin(), m_values.end(), v), m_values.end());
+        const double moved = std::abs(v->value() - v->m_shown);
+        if (!moving || v->m_restTolerance <= 0.0 ? moved > 0.0 : moved >= v->m_restTolerance)
+            visible = true;
     }
     if (m_values.empty())
         stopTimer();
+    if (!visible)
+        return;
+    for (AnimatedValue* v : values)
+        v->m_shown = v->value();
     Q_EMIT frame();
 }

@@ -125,6 +125,7 @@ private:
 
     double m_target = 0.0;
     double m_restTolerance = 0.0;
+    double m_shown = 0.0; // the value as of the last frame announced while it moves
     std::vector<Segment> m_segments;
 };
 
@@ -143,7 +144,10 @@ public:
     void tick();
 
 Q_SIGNALS:
-    // After every tick in which something moved: views repaint.
+    // After a tick in which something moved visibly: a value moved by its
+    // rest tolerance (any amount without one) since the last frame
+    // announced, or came to rest away from where that frame showed it.
+    // Views repaint; a tick that would change no pixel announces nothing.
     void frame();
 
 private:

@@ -273,7 +273,7 @@ void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPo
     RingEffects::boxBlur(m_image, blurPoints * scale);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRectF(left / scale, top / scale, double(w) / scale, double(h) / scale), m_image);
+    RingEffects::drawImageInBands(painter, QRectF(left / scale, top / scale, double(w) / scale, double(h) / scale), m_image);
     painter.restore();
 }
 

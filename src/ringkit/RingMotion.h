@@ -31,7 +31,7 @@ public:
     // sweep move its outer edge about 60 points, an icon's turn its corners
     // about 14 points; 0.4 points or 1/255 of opacity are not seen.
     static constexpr double segmentPresenceRestTolerance = 0.005;
-    static constexpr double iconSpinRestTolerance = 0.02;
+    static constexpr double iconSpinRestTolerance = 0.028;
     static constexpr double arcCardDepthSpread = 12.0;
 
     struct ShadeStop {

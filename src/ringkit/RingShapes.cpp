@@ -1,4 +1,5 @@
 #include "ringkit/RingShapes.h"
+#include "ringkit/RingEffects.h"
 
 #include "ringkit/RingMotion.h"
 
@@ -153,15 +154,24 @@ void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, doub
     fill.setColorAt(0.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.15f), glass));
     fill.setColorAt(1.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.05f), glass));
 
+    const auto draw = [&] {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawPath(band);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, 0.35f), 0.5));
+        painter.drawPath(band);
+    };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPath(band);
-
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, 0.35f), 0.5));
-    painter.drawPath(band);
+    // In the small layer of an opening ring's blur the band covers few
+    // pixels: drawn in bands of rows it stays off Qt's thread pool for less
+    // than the pool's wake-ups cost. At full size the rows cost more.
+    const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (std::sqrt(std::abs(painter.worldTransform().determinant())) * dpr <= 0.5)
+        RingEffects::paintInBands(painter, canvas, draw, 24);
+    else
+        draw();
     painter.restore();
 }
 
@@ -207,6 +217,6 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
     const double half = double(m_cache.width()) / scale / 2.0;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QPointF(centre.x() - half, centre.y() - half), m_cache);
+    RingEffects::drawImageInBands(painter, QRectF(centre.x() - half, centre.y() - half, 2.0 * half, 2.0 * half), m_cache);
     painter.restore();
 }

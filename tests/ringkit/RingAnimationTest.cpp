@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <cmath>
+#include <vector>
 
 namespace {
 class RingAnimationTest : public ::testing::Test {
@@ -201,6 +202,30 @@ TEST_F(RingAnimationTest, EngineTicksAtTheFrameRateOnlyWhileAnimating)
     EXPECT_EQ(engine.animatingCount(), 0u);
     EXPECT_FALSE(engine.isTicking());
     EXPECT_EQ(clock().pendingCount(), 0u);
+}
+
+TEST_F(RingAnimationTest, EngineAnnouncesOnlyFramesThatMoveSomethingVisibly)
+{
+    // One unit in 1 s at 60 Hz with a tolerance of a tenth: a frame every
+    // tenth of the way, not every tick, and the last one at the target.
+    prefs->setFrameRate(60.0);
+    AnimationEngine& engine = AnimationEngine::shared();
+    std::vector<double> shown;
+    AnimatedValue v(0.0, 0.1);
+    const QMetaObject::Connection c = QObject::connect(&engine, &AnimationEngine::frame, [&] { shown.push_back(v.value()); });
+    v.animateTo(1.0, RingAnimation::linear(1.0));
+    clock().advance(2.0);
+    QObject::disconnect(c);
+    EXPECT_FALSE(engine.isTicking());
+    ASSERT_GE(shown.size(), 9u);
+    EXPECT_LE(shown.size(), 11u);
+    EXPECT_EQ(shown.back(), 1.0);
+    double last = 0.0;
+    for (size_t i = 0; i + 1 < shown.size(); ++i) {
+        EXPECT_GE(shown[i] - last, 0.1 - 1e-9);
+        EXPECT_LE(shown[i] - last, 0.1 + 1.0 / 60.0 + 1e-9);
+        last = shown[i];
+    }
 }
 
 TEST_F(RingAnimationTest, MotionFromRestShowsAFrameOfProgressOnItsFirstFrame)
