@@ -5,6 +5,9 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <array>
+#include <utility>
+#include <vector>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -138,28 +141,123 @@ void RingBand::setRadii(double innerRadius, double outerRadius, std::optional<Ri
     }
 }
 
+namespace {
+constexpr double kBandPenWidth = 0.5;
+constexpr float kBandPenAlpha = 0.35f;
+
+// The glass with the faint white gradient over it, as one fill: a gradient
+// laid over a flat colour is again a gradient between the two stops laid
+// over it. First the colour at the canvas's top left, then at its bottom right.
+std::pair<QColor, QColor> bandGradientStops(const QPainterPath& band, const RingPalette& palette)
+{
+    const QColor glass = RingGlass(band, RingGlass::Material::underWindowBackground, false, 0.0,
+                                   RingGlass::BlendingMode::withinWindow)
+                             .fillColour(palette);
+    return { RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.15f), glass),
+             RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.05f), glass) };
+}
+
+// How much of a pixel (a unit square about its centre) lies on the inner
+// side of a straight edge `s` pixels from the centre, the edge's normal
+// having components `a` >= `b` >= 0 (a^2 + b^2 = 1).
+inline double pixelCover(double s, double a, double b)
+{
+    const double h = 0.5 * (a + b);
+    if (s >= h)
+        return 1.0;
+    if (s <= -h)
+        return 0.0;
+    if (std::abs(s) <= 0.5 * (a - b))
+        return 0.5 + s / a;
+    const double u = h - std::abs(s);
+    const double corner = u * u / (2.0 * a * b);
+    return s > 0.0 ? 1.0 - corner : corner;
+}
+}
+
+void RingBand::rasterize(QImage& image, double inner, double outer, const RingPalette& palette)
+{
+    const double scale = image.devicePixelRatio();
+    const double side = RingMotion::bandCanvasSize;
+    outer = std::min(outer, side / 2.0);
+    inner = std::min(inner, outer - 1.0);
+    image.fill(Qt::transparent);
+    const auto [from, to] = bandGradientStops(QPainterPath(), palette);
+    const auto premultiplied = [](const QColor& c) {
+        const float a = c.alphaF();
+        return std::array<float, 4> { c.redF() * a, c.greenF() * a, c.blueF() * a, a };
+    };
+    const std::array<float, 4> c0 = premultiplied(from), c1 = premultiplied(to);
+    // In device pixels, about the image's middle.
+    const double cx = image.width() / 2.0, cy = image.height() / 2.0;
+    const double ro = outer * scale, ri = std::max(0.0, inner) * scale, pen = kBandPenWidth * scale / 2.0;
+    const double origin = -side * scale / 2.0, span = 2.0 * side * scale;
+    const double reach = ro + pen + 1.0, hole = ri - pen - 1.0;
+    const double solid0 = ri + pen + 1.0, solid1 = ro - pen - 1.0;
+    // The gradient runs along the diagonal: a pixel's colour depends on x + y only.
+    std::vector<QRgb> glass(size_t(image.width() + image.height()));
+    for (size_t i = 0; i < glass.size(); ++i) {
+        const double along = double(i) + 1.0 - cx - cy; // dx + dy of the pixels on this diagonal
+        const float t = float(std::clamp((along - 2.0 * origin) / span, 0.0, 1.0));
+        const auto channel = [&](int c) { return int((c0[size_t(c)] + (c1[size_t(c)] - c0[size_t(c)]) * t) * 255.0f + 0.5f); };
+        glass[i] = qRgba(channel(0), channel(1), channel(2), channel(3));
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        const double dy = y + 0.5 - cy;
+        if (std::abs(dy) >= reach)
+            continue;
+        const double half = std::sqrt(reach * reach - dy * dy);
+        const double holeHalf = std::abs(dy) < hole ? std::sqrt(hole * hole - dy * dy) : -1.0;
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const int x0 = std::max(0, int(std::floor(cx - half))), x1 = std::min(image.width(), int(std::ceil(cx + half)));
+        for (int x = x0; x < x1; ++x) {
+            const double dx = x + 0.5 - cx;
+            if (std::abs(dx) < holeHalf)
+                continue;
+            const double d2 = dx * dx + dy * dy;
+            if (d2 >= solid0 * solid0 && d2 <= solid1 * solid1) {
+                // Away from the edges: the glass alone.
+                row[x] = glass[size_t(x + y)];
+                continue;
+            }
+            const double d = std::sqrt(d2);
+            const float t = float(std::clamp((dx + dy - 2.0 * origin) / span, 0.0, 1.0));
+            const double nx = d > 0.0 ? std::abs(dx) / d : 1.0, ny = d > 0.0 ? std::abs(dy) / d : 0.0;
+            const double a = std::max(nx, ny), b = std::min(nx, ny);
+            const auto cover = [&](double edge) { return pixelCover(edge - d, a, b); };
+            const double fill = cover(ro) - (ri > 0.0 ? cover(ri) : 0.0);
+            double stroke = cover(ro + pen) - cover(ro - pen);
+            if (ri > 0.0)
+                stroke += cover(ri + pen) - cover(ri - pen);
+            stroke = std::clamp(stroke, 0.0, 1.0);
+            if (fill <= 0.0 && stroke <= 0.0)
+                continue;
+            const float f = float(std::max(0.0, fill)), k = kBandPenAlpha * float(stroke), keep = 1.0f - k;
+            const auto channel = [&](int i) { return (c0[size_t(i)] + (c1[size_t(i)] - c0[size_t(i)]) * t) * f * keep; };
+            const float alpha = channel(3) + k;
+            row[x] = qRgba(int(channel(0) * 255.0f + 0.5f), int(channel(1) * 255.0f + 0.5f),
+                           int(channel(2) * 255.0f + 0.5f), int(alpha * 255.0f + 0.5f));
+        }
+    }
+}
+
 void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, double outer, const RingPalette& palette)
 {
     const double side = RingMotion::bandCanvasSize;
     const QRectF canvas(centre.x() - side / 2.0, centre.y() - side / 2.0, side, side);
     const QPainterPath band = RingShape { inner, outer }.path(canvas);
 
-    // The glass with the faint white gradient over it, as one fill: a
-    // gradient laid over a flat colour is again a gradient between the two
-    // stops laid over it.
-    const QColor glass = RingGlass(band, RingGlass::Material::underWindowBackground, false, 0.0,
-                                   RingGlass::BlendingMode::withinWindow)
-                             .fillColour(palette);
+    const auto [from, to] = bandGradientStops(band, palette);
     QLinearGradient fill(canvas.topLeft(), canvas.bottomRight());
-    fill.setColorAt(0.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.15f), glass));
-    fill.setColorAt(1.0, RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.05f), glass));
+    fill.setColorAt(0.0, from);
+    fill.setColorAt(1.0, to);
 
     const auto draw = [&] {
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
         painter.drawPath(band);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, 0.35f), 0.5));
+        painter.setPen(QPen(QColor::fromRgbF(0, 0, 0, kBandPenAlpha), kBandPenWidth));
         painter.drawPath(band);
     };
     painter.save();
@@ -182,36 +280,31 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
     const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const double scale = std::max(0.25, std::round(std::sqrt(std::abs(t.determinant())) * dpr * 4.0) / 4.0);
     double inner = innerRadius(), outer = outerRadius();
-    if (isAnimating()) {
-        // While the radii spring they move in steps of half a device pixel.
-        // A step that holds for two frames (the spring slowing down or
-        // swinging back) is drawn into the cache; a band still on the move
-        // is drawn directly rather than cached for one frame.
+    // While the radii spring they move in steps of half a device pixel, each
+    // step computed into the cache on this thread: the painter would spread
+    // a fill this size over Qt's thread pool at every frame. At rest the
+    // painter draws it.
+    const bool springing = isAnimating();
+    if (springing) {
         const double step = 0.5 / scale;
         inner = std::round(inner / step) * step;
         outer = std::round(outer / step) * step;
-        const CacheKey key { inner, outer, scale, palette };
-        if (!(key == m_cacheKey) || m_cache.isNull()) {
-            const bool holding = key == m_lastKey;
-            m_lastKey = key;
-            if (!holding) {
-                paintDirect(painter, centre, inner, outer, palette);
-                return;
-            }
-        }
     }
-    const CacheKey key { inner, outer, scale, palette };
+    const CacheKey key { inner, outer, scale, palette, springing };
     const double side = RingMotion::bandCanvasSize;
     if (!(key == m_cacheKey) || m_cache.isNull()) {
         const int px = int(std::ceil(side * scale)) + 2;
-        QImage img(px, px, QImage::Format_ARGB32_Premultiplied);
-        img.setDevicePixelRatio(scale);
-        img.fill(Qt::transparent);
-        QPainter p(&img);
-        const double half = double(px) / scale / 2.0;
-        paintDirect(p, QPointF(half, half), inner, outer, palette);
-        p.end();
-        m_cache = std::move(img);
+        if (m_cache.width() != px || m_cache.height() != px)
+            m_cache = QImage(px, px, QImage::Format_ARGB32_Premultiplied);
+        m_cache.setDevicePixelRatio(scale);
+        if (key.computed) {
+            rasterize(m_cache, inner, outer, palette);
+        } else {
+            m_cache.fill(Qt::transparent);
+            QPainter p(&m_cache);
+            const double half = double(px) / scale / 2.0;
+            paintDirect(p, QPointF(half, half), inner, outer, palette);
+        }
         m_cacheKey = key;
     }
     const double half = double(m_cache.width()) / scale / 2.0;

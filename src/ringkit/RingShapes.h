@@ -137,6 +137,11 @@ public:
     // The same drawing without the cache (for one-off renders and tests).
     static void paintDirect(QPainter& painter, QPointF centre, double innerRadius, double outerRadius,
                             const RingPalette& palette);
+    // The same drawing computed pixel by pixel into `image` (cleared first),
+    // centred on its middle at its device pixel ratio: each pixel takes the
+    // share of it the band and its edge lines cover, as the painter's
+    // antialiasing does. Stays on the calling thread.
+    static void rasterize(QImage& image, double innerRadius, double outerRadius, const RingPalette& palette);
 
 private:
     AnimatedValue m_inner;
@@ -144,9 +149,9 @@ private:
     struct CacheKey {
         double inner = -1, outer = -1, scale = 0;
         RingPalette palette;
+        bool computed = false; // drawn by rasterize(), not by the painter
         bool operator==(const CacheKey&) const = default;
     };
     mutable CacheKey m_cacheKey;
-    mutable CacheKey m_lastKey; // the step drawn last while springing
     mutable QImage m_cache;
 };

@@ -257,10 +257,12 @@ TEST(RingEffectsTest, SpringingBandIsDrawnAtItsRadiiNowNotFromAStaleCache)
     for (double dpr : {1.0, 2.0}) {
         for (int i = 0; i < 36; ++i) {
             // Fast at first, then slowing down: every frame matches the
-            // radii of its moment, whether drawn directly or cached.
+            // radii of its moment. A springing band is computed rather than
+            // painted: its edges differ from the painter's by under a fifth
+            // of a pixel's coverage, a frame of a stale step by half a pixel.
             env.scheduler().advance(i < 12 ? 1.0 / 60.0 : 1.0 / 600.0);
             ASSERT_TRUE(band.isAnimating());
-            EXPECT_LE(largestDifference(frame(dpr), direct(dpr)), 2) << "frame " << i << " dpr " << dpr;
+            EXPECT_LE(largestDifference(frame(dpr), direct(dpr)), 48) << "frame " << i << " dpr " << dpr;
         }
     }
 }

@@ -1,9 +1,12 @@
 #include "ringkit/CentreAppIcon.h"
+#include "ringkit/RingGlass.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/WindowArcCard.h"
 
 #include <gtest/gtest.h>
+#include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -207,4 +210,49 @@ TEST(RingShapesTest, CentreIconTiltFromThePointer)
     EXPECT_EQ(CenterAppIconView::closeShadowOffset(0, 0), QPointF(0, 2));
     EXPECT_NEAR(CenterAppIconView::broadShadowOffset(22, -22).x(), -12.1, 1e-9);
 }
+}
+
+TEST(RingShapesTest, ComputedBandMatchesThePaintersBand)
+{
+    // A springing band is computed pixel by pixel. Away from its edges it
+    // must be the painter's band to a step of rounding; on the edges the
+    // painter's circles are polygons a little inside the true ones, so the
+    // two differ by under a fifth of a pixel's coverage there, never by the
+    // whole step of half a pixel the radii move in.
+    for (const bool dark : { false, true }) {
+        for (const double scale : { 1.0, 2.0 }) {
+            RingPalette palette;
+            palette.dark = dark;
+            const double inner = 71.25, outer = 183.5;
+            const int px = int(std::ceil(400.0 * scale)) + 2;
+            QImage painted(px, px, QImage::Format_ARGB32_Premultiplied);
+            painted.setDevicePixelRatio(scale);
+            painted.fill(Qt::transparent);
+            {
+                QPainter p(&painted);
+                const double half = px / scale / 2.0;
+                RingBand::paintDirect(p, QPointF(half, half), inner, outer, palette);
+            }
+            QImage computed(px, px, QImage::Format_ARGB32_Premultiplied);
+            computed.setDevicePixelRatio(scale);
+            RingBand::rasterize(computed, inner, outer, palette);
+
+            int worstInside = 0, worstEdge = 0;
+            for (int y = 0; y < px; ++y) {
+                const auto* a = reinterpret_cast<const QRgb*>(painted.constScanLine(y));
+                const auto* b = reinterpret_cast<const QRgb*>(computed.constScanLine(y));
+                for (int x = 0; x < px; ++x) {
+                    const int d = std::max({ std::abs(qAlpha(a[x]) - qAlpha(b[x])), std::abs(qRed(a[x]) - qRed(b[x])),
+                                             std::abs(qGreen(a[x]) - qGreen(b[x])), std::abs(qBlue(a[x]) - qBlue(b[x])) });
+                    const double r = std::hypot(x + 0.5 - px / 2.0, y + 0.5 - px / 2.0) / scale;
+                    const bool edge = std::min(std::abs(r - inner), std::abs(r - outer)) * scale < 1.5;
+                    (edge ? worstEdge : worstInside) = std::max(edge ? worstEdge : worstInside, d);
+                }
+            }
+            EXPECT_LE(worstInside, 2) << "dark " << dark << " scale " << scale;
+            EXPECT_LE(worstEdge, 48) << "dark " << dark << " scale " << scale;
+            // The band is there at all: its middle is glass.
+            EXPECT_GT(qAlpha(computed.pixel(int(px / 2.0 + 127.0 * scale), px / 2)), 100);
+        }
+    }
 }
