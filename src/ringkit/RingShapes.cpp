@@ -282,15 +282,18 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
     double inner = innerRadius(), outer = outerRadius();
     // While the radii spring they move in steps of half a device pixel, each
     // step computed into the cache on this thread: the painter would spread
-    // a fill this size over Qt's thread pool at every frame. At rest the
-    // painter draws it.
+    // a fill this size over Qt's thread pool at every frame.
     const bool springing = isAnimating();
+    const double step = 0.5 / scale;
     if (springing) {
-        const double step = 0.5 / scale;
         inner = std::round(inner / step) * step;
         outer = std::round(outer / step) * step;
     }
-    const CacheKey key { inner, outer, scale, palette, springing };
+    // The step at the radii's targets is the band at rest: the painter
+    // draws it, so a ring that settles holds exactly the band it rests with.
+    const bool computed = springing
+        && !(std::abs(inner - m_inner.target()) < step / 4.0 && std::abs(outer - m_outer.target()) < step / 4.0);
+    const CacheKey key { inner, outer, scale, palette, computed };
     const double side = RingMotion::bandCanvasSize;
     if (!(key == m_cacheKey) || m_cache.isNull()) {
         const int px = int(std::ceil(side * scale)) + 2;
