@@ -7,6 +7,10 @@
 #include <numbers>
 
 namespace {
+// A moving value is shown again once it has moved by this many rest
+// tolerances (each under half a device pixel, or 1/255): about a pixel. A
+// spring's slow tail then paints a frame per pixel it moves, not per tick.
+constexpr double kAnnounceSteps = 2.5;
 constexpr double kRestFraction = 1e-3; // a spring rests within 0.1 % of its travel
 constexpr double kLongestSettle = 60.0;
 
@@ -462,8 +466,9 @@ void AnimationEngine::tick()
         if (!moving)
             m_values.erase(std::remove(m_values.begin(), m_values.end(), v), m_values.end());
         const double moved = std::abs(v->value() - v->m_shown);
-        if (!moving || v->m_restTolerance <= 0.0 ? moved > 0.0 : moved >= v->m_restTolerance)
+        if (!moving || v->m_restTolerance <= 0.0 ? moved > 0.0 : moved >= kAnnounceSteps * v->m_restTolerance) {
             visible = true;
+        }
     }
     if (m_values.empty())
         stopTimer();

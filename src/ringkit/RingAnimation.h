@@ -144,9 +144,10 @@ public:
     void tick();
 
 Q_SIGNALS:
-    // After a tick in which something moved visibly: a value moved by its
-    // rest tolerance (any amount without one) since the last frame
-    // announced, or came to rest away from where that frame showed it.
+    // After a tick in which something moved visibly: a value moved by about
+    // a device pixel (two and a half rest tolerances; any amount without
+    // one) since the last frame announced, or came to rest away from where
+    // that frame showed it.
     // Views repaint; a tick that would change no pixel announces nothing.
     void frame();
 

@@ -179,8 +179,44 @@ QImage RingEffects::blurred(const QImage& image, double radius)
     return work;
 }
 
+namespace {
+
+// True when every pixel on the image's outer edge is fully transparent.
+bool hasClearEdge(const QImage& image)
+{
+    if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_ARGB32)
+        return false;
+    const int w = image.width(), h = image.height();
+    if (w < 3 || h < 3)
+        return false;
+    const auto* top = reinterpret_cast<const QRgb*>(image.constScanLine(0));
+    const auto* bottom = reinterpret_cast<const QRgb*>(image.constScanLine(h - 1));
+    for (int x = 0; x < w; ++x) {
+        if (qAlpha(top[x]) != 0 || qAlpha(bottom[x]) != 0)
+            return false;
+    }
+    for (int y = 1; y < h - 1; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (qAlpha(row[0]) != 0 || qAlpha(row[w - 1]) != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
 {
+    if (hasClearEdge(image)) {
+        // The filter already fades the image out over its clear edge, so the
+        // outline needs no antialiasing: one span a row, and bands of fewer
+        // rows than the pool's threshold.
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        paintInBands(painter, target, [&] { painter.drawImage(target, image); }, std::min(bandRows, 80));
+        painter.restore();
+        return;
+    }
     // A scaled or turned image has antialiased edges: several spans a row.
     bandRows = std::min(bandRows, painter.worldTransform().isRotating() ? 16 : 28);
     paintInBands(painter, target, [&] { painter.drawImage(target, image); }, bandRows);
@@ -226,15 +262,19 @@ const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale
         return m_image;
     QImage img(std::max(1, int(std::ceil(size.width() * scale))), std::max(1, int(std::ceil(size.height() * scale))),
                QImage::Format_ARGB32_Premultiplied);
-    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     {
+        // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
+        img.setDevicePixelRatio(std::max(1.0, scale));
         QPainter p(&img);
+        if (scale < 1.0)
+            p.scale(scale, scale);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         if (draw)
             draw(p);
     }
+    img.setDevicePixelRatio(scale);
     m_image = std::move(img);
     m_key = key;
     m_size = size;
@@ -245,6 +285,10 @@ const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale
 
 double RingBlurLayer::layerScale(double blurPoints, double deviceScale)
 {
+    // From three points on, a quarter of a pixel per point adds less
+    // softness than the blur itself.
+    if (blurPoints >= 3.0)
+        return 0.25;
     return std::clamp(std::round(RingEffects::blurLayerScale(blurPoints, deviceScale) * 4.0) / 4.0, 0.25, 0.5);
 }
 

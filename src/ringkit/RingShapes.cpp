@@ -210,15 +210,15 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
         const double holeHalf = std::abs(dy) < hole ? std::sqrt(hole * hole - dy * dy) : -1.0;
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         const int x0 = std::max(0, int(std::floor(cx - half))), x1 = std::min(image.width(), int(std::ceil(cx + half)));
-        for (int x = x0; x < x1; ++x) {
+        const auto edgePixel = [&](int x) {
             const double dx = x + 0.5 - cx;
             if (std::abs(dx) < holeHalf)
-                continue;
+                return;
             const double d2 = dx * dx + dy * dy;
             if (d2 >= solid0 * solid0 && d2 <= solid1 * solid1) {
                 // Away from the edges: the glass alone.
                 row[x] = glass[size_t(x + y)];
-                continue;
+                return;
             }
             const double d = std::sqrt(d2);
             const float t = float(std::clamp((dx + dy - 2.0 * origin) / span, 0.0, 1.0));
@@ -231,13 +231,52 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
                 stroke += cover(ri + pen) - cover(ri - pen);
             stroke = std::clamp(stroke, 0.0, 1.0);
             if (fill <= 0.0 && stroke <= 0.0)
-                continue;
+                return;
             const float f = float(std::max(0.0, fill)), k = kBandPenAlpha * float(stroke), keep = 1.0f - k;
             const auto channel = [&](int i) { return (c0[size_t(i)] + (c1[size_t(i)] - c0[size_t(i)]) * t) * f * keep; };
             const float alpha = channel(3) + k;
             row[x] = qRgba(int(channel(0) * 255.0f + 0.5f), int(channel(1) * 255.0f + 0.5f),
                            int(channel(2) * 255.0f + 0.5f), int(alpha * 255.0f + 0.5f));
+        };
+        // The row in runs, left to right: the glass between the edges is
+        // copied, the hole skipped, and only the pixels near an edge computed.
+        struct Run {
+            int from, to; // inclusive
+            bool glass;
+        };
+        Run runs[3];
+        int count = 0;
+        const double ady = std::abs(dy);
+        const double holeFrom = std::floor(cx - 0.5 - holeHalf) + 1.0, holeTo = std::ceil(cx - 0.5 + holeHalf) - 1.0;
+        if (ady < solid1 && solid0 < solid1) {
+            const double outerHalf = std::sqrt(solid1 * solid1 - dy * dy);
+            const double innerHalf = ady < solid0 ? std::sqrt(solid0 * solid0 - dy * dy) : 0.0;
+            const int leftFrom = int(std::ceil(cx - 0.5 - outerHalf)), leftTo = int(std::floor(cx - 0.5 - innerHalf));
+            const int rightFrom = int(std::ceil(cx - 0.5 + innerHalf)), rightTo = int(std::floor(cx - 0.5 + outerHalf));
+            if (innerHalf <= 0.0) {
+                runs[count++] = {leftFrom, rightTo, true};
+            } else {
+                runs[count++] = {leftFrom, leftTo, true};
+                if (holeHalf > 0.0 && holeFrom <= holeTo)
+                    runs[count++] = {int(holeFrom), int(holeTo), false};
+                runs[count++] = {rightFrom, rightTo, true};
+            }
+        } else if (holeHalf > 0.0 && holeFrom <= holeTo) {
+            runs[count++] = {int(holeFrom), int(holeTo), false};
         }
+        int x = x0;
+        for (int i = 0; i < count; ++i) {
+            const int from = std::max(runs[i].from, x), to = std::min(runs[i].to, x1 - 1);
+            if (from > to)
+                continue;
+            for (; x < from; ++x)
+                edgePixel(x);
+            if (runs[i].glass)
+                std::copy(glass.begin() + (from + y), glass.begin() + (to + y + 1), row + from);
+            x = to + 1;
+        }
+        for (; x < x1; ++x)
+            edgePixel(x);
     }
 }
 
@@ -304,9 +343,15 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
             rasterize(m_cache, inner, outer, palette);
         } else {
             m_cache.fill(Qt::transparent);
+            // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
+            m_cache.setDevicePixelRatio(std::max(1.0, scale));
             QPainter p(&m_cache);
+            if (scale < 1.0)
+                p.scale(scale, scale);
             const double half = double(px) / scale / 2.0;
             paintDirect(p, QPointF(half, half), inner, outer, palette);
+            p.end();
+            m_cache.setDevicePixelRatio(scale);
         }
         m_cacheKey = key;
     }

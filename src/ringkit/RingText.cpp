@@ -135,10 +135,13 @@ QImage RingText::render(const Stack& stack, double deviceScale)
     const double w = stack.width + 2.0 * margin, h = std::max(1.0, height) + 2.0 * margin;
 
     QImage img(int(std::ceil(w * scale)), int(std::ceil(h * scale)), QImage::Format_ARGB32_Premultiplied);
-    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     {
+        // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
+        img.setDevicePixelRatio(std::max(1.0, scale));
         QPainter p(&img);
+        if (scale < 1.0)
+            p.scale(scale, scale);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -159,6 +162,7 @@ QImage RingText::render(const Stack& stack, double deviceScale)
             y += stack.spacing;
         }
     }
+    img.setDevicePixelRatio(scale);
     if (stack.shadow.isValid() && stack.shadow.alpha() > 0) {
         // Shadow: the alpha of the content, tinted, blurred and offset, under it.
         QImage shadow(img.size(), QImage::Format_ARGB32_Premultiplied);
@@ -172,10 +176,12 @@ QImage RingText::render(const Stack& stack, double deviceScale)
             sp.fillRect(shadow.rect(), stack.shadow);
         }
         RingEffects::boxBlur(shadow, stack.shadowRadius * scale / 2.0);
-        shadow.setDevicePixelRatio(scale);
+        QImage content = img; // pixel for pixel over the shadow
+        content.setDevicePixelRatio(1.0);
         QPainter p(&shadow);
-        p.drawImage(QPointF(0, 0), img);
+        p.drawImage(QPointF(0, 0), content);
         p.end();
+        shadow.setDevicePixelRatio(scale);
         img = shadow;
     }
     cache().insert(key, new QImage(img), int(std::min<qsizetype>(img.sizeInBytes(), 1 << 24)));

@@ -150,10 +150,11 @@ void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& ca
         Slab slab;
         slab.key = key;
         slab.angle = card.centerAngle();
-        // On whole device pixels, so a card standing where it was drawn is copied pixel for pixel.
+        // On whole device pixels, so a card standing where it was drawn is
+        // copied pixel for pixel, with a clear pixel all round.
         const QRectF b = card.bounds(stageCentre);
-        const double left = std::floor(b.left() * scale) / scale, top = std::floor(b.top() * scale) / scale;
-        const int w = int(std::ceil((b.right() - left) * scale)), h = int(std::ceil((b.bottom() - top) * scale));
+        const double left = (std::floor(b.left() * scale) - 1.0) / scale, top = (std::floor(b.top() * scale) - 1.0) / scale;
+        const int w = int(std::ceil((b.right() - left) * scale)) + 1, h = int(std::ceil((b.bottom() - top) * scale)) + 1;
         slab.box = QRectF(left, top, double(w) / scale, double(h) / scale);
         slab.image = QImage(std::max(1, w), std::max(1, h), QImage::Format_ARGB32_Premultiplied);
         slab.image.fill(Qt::transparent);

@@ -906,11 +906,13 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
 
         // The wedge, from its own layer while its look stays the same.
         const QPainterPath path = seg.path(c);
-        const QRectF box = path.boundingRect().adjusted(-2, -2, 2, 2);
         const double quantized = std::round(clamp01(sel) * 32.0) / 32.0;
         // The layer's resolution follows the device, not the wedge's scale
         // (which only springs around 1), so it is drawn once per look.
         const double sharp = std::max(0.25, std::round(deviceScale * 4.0) / 4.0);
+        // Room for the outline and a clear pixel all round.
+        const double pad = 2.0 + 1.5 / sharp;
+        const QRectF box = path.boundingRect().adjusted(-pad, -pad, pad, pad);
         const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8)
             | (quint64(i) << 20);
         // The plain and the selected look are kept across showings (the

@@ -206,12 +206,13 @@ TEST_F(RingAnimationTest, EngineTicksAtTheFrameRateOnlyWhileAnimating)
 
 TEST_F(RingAnimationTest, EngineAnnouncesOnlyFramesThatMoveSomethingVisibly)
 {
-    // One unit in 1 s at 60 Hz with a tolerance of a tenth: a frame every
-    // tenth of the way, not every tick, and the last one at the target.
+    // One unit in 1 s at 60 Hz with a tolerance of 0.04: a frame every
+    // tenth of the way (two and a half tolerances, about a pixel), not every
+    // tick, and the last one at the target.
     prefs->setFrameRate(60.0);
     AnimationEngine& engine = AnimationEngine::shared();
     std::vector<double> shown;
-    AnimatedValue v(0.0, 0.1);
+    AnimatedValue v(0.0, 0.04);
     const QMetaObject::Connection c = QObject::connect(&engine, &AnimationEngine::frame, [&] { shown.push_back(v.value()); });
     v.animateTo(1.0, RingAnimation::linear(1.0));
     clock().advance(2.0);

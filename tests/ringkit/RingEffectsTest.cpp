@@ -1,6 +1,7 @@
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingMotion.h"
 #include "ringkit/RingShapes.h"
+#include "ringkit/RingText.h"
 #include "ringkit/WindowArcCard.h"
 
 #include "support/TestSupport.h"
@@ -230,6 +231,65 @@ TEST(RingEffectsTest, BandedDrawingMatchesOneDraw)
         draw(banded, true);
         EXPECT_LE(largestDifference(one, banded), 1) << dpr;
     }
+}
+
+TEST(RingEffectsTest, LayersUnderOnePixelPerPointHoldTheirDrawingAtThatScale)
+{
+    // The small layers of a blurred ring have half a pixel per point or
+    // less; a painter takes such an image for one pixel per point, and the
+    // drawing came out twice as large and cut off at the layer's edge.
+    TestSupport::SimEnvironment env;
+    const auto alphaAt = [](const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)); };
+
+    // A cached layer: the left half of 200 x 100 points filled.
+    RingLayerCache cache;
+    const QImage& layer = cache.layer(1, QSizeF(200, 100), 0.5, [](QPainter& p) { p.fillRect(QRectF(0, 0, 100, 100), Qt::red); });
+    ASSERT_EQ(layer.size(), QSize(100, 50));
+    EXPECT_DOUBLE_EQ(layer.devicePixelRatio(), 0.5);
+    EXPECT_EQ(alphaAt(layer, 25, 25), 255);
+    EXPECT_EQ(alphaAt(layer, 75, 25), 0);
+
+    // The band at rest, drawn through a painter at half a pixel per point:
+    // the same band as drawn at one pixel per point, reduced.
+    const RingPalette palette;
+    RingBand band(RingMotion::settledInnerRadius, RingMotion::settledOuterRadius);
+    QImage small = clearCanvas(210, 1.0);
+    {
+        QPainter p(&small);
+        p.scale(0.5, 0.5);
+        band.paint(p, QPointF(210, 210), palette);
+    }
+    QImage full = clearCanvas(420, 1.0);
+    {
+        QPainter p(&full);
+        RingBand::paintDirect(p, QPointF(210, 210), RingMotion::settledInnerRadius, RingMotion::settledOuterRadius, palette);
+    }
+    const QImage reduced = full.scaled(210, 210, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LE(largestDifference(small, reduced), 40);
+    EXPECT_GT(alphaAt(small, 105 + 62, 105), 0); // in the band, 125 points out
+    EXPECT_EQ(alphaAt(small, 105 + 100, 105), 0); // beyond its 190-point edge
+
+    // Text: half a pixel per point gives half the pixels of one, within a few.
+    RingText::Stack stack;
+    stack.width = 120;
+    stack.lines.push_back({QStringLiteral("Mousepad"), RingText::systemFont(14, QFont::Medium), Qt::black});
+    // The ink: its width, and how far it stands off-centre.
+    const auto ink = [](const QImage& img) {
+        int left = img.width(), right = -1;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                if (qAlpha(img.pixel(x, y)) > 0) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        return std::pair {right - left + 1, std::abs(left - (img.width() - 1 - right))};
+    };
+    const QImage textFull = RingText::render(stack, 1.0), textHalf = RingText::render(stack, 0.5);
+    EXPECT_NEAR(textHalf.width(), textFull.width() / 2.0, 1.0);
+    EXPECT_NEAR(ink(textHalf).first, ink(textFull).first / 2.0, 4.0);
+    EXPECT_LE(ink(textHalf).second, 3);
 }
 
 TEST(RingEffectsTest, SpringingBandIsDrawnAtItsRadiiNowNotFromAStaleCache)
