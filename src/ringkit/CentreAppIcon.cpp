@@ -253,6 +253,6 @@ void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
     const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
     p.setTransform(turnX * turnY, true);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.drawImage(QRectF(c.x() - tile / 2.0, c.y() - tile / 2.0, tile, tile), images->icon);
+    RingEffects::drawImageInBands(p, QRectF(c.x() - tile / 2.0, c.y() - tile / 2.0, tile, tile), images->icon);
     p.restore();
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QResizeEvent>
@@ -153,6 +154,37 @@ void RingPanel::paintEvent(QPaintEvent* event)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawPixmap(rect(), m_backdrop);
     (void)event;
+}
+
+bool RingPanel::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        // Showing a window queues a repaint of all of it for later; the
+        // window's exposure paints it all first, so that repaint would
+        // only paint the same frame again.
+        m_showRepaintPending = true;
+        m_paintedSinceShow = false;
+        break;
+    case QEvent::Paint:
+        if (m_showRepaintPending && !rect().isEmpty()
+            && static_cast<QPaintEvent*>(event)->region().contains(rect()))
+            m_paintedSinceShow = true;
+        break;
+    case QEvent::UpdateLater:
+        if (m_showRepaintPending) {
+            m_showRepaintPending = false;
+            if (m_paintedSinceShow)
+                return true;
+        }
+        break;
+    case QEvent::Hide:
+        m_showRepaintPending = false;
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 bool RingPanel::eventFilter(QObject* watched, QEvent* event)

@@ -72,6 +72,7 @@ Q_SIGNALS:
     void panelVisibilityChanged(bool visible);
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -90,6 +91,10 @@ private:
     bool m_hintsApplied = false;
     int m_frontCount = 0;
     int m_outCount = 0;
+    // Between a show and the first deferred repaint Qt asks for after it:
+    // whether a paint (the one for the window's exposure) came first.
+    bool m_showRepaintPending = false;
+    bool m_paintedSinceShow = false;
     // Under KELVARO_TEST=1: frames the content painted in this showing,
     // logged when the panel is ordered out.
     bool m_countFrames = false;

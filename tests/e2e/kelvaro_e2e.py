@@ -190,8 +190,12 @@ def open_tray_menu_item(steps_from_bottom):
         return False
     _, x, y, w, h = icon
     move_pointer(x + w // 2, y + h // 2)
+    shown = lambda: set(run("xdotool", "search", "--onlyvisible", "--class", "kelvaro").stdout.split())
+    before = shown()
     run("xdotool", "click", "3")
-    time.sleep(0.5)
+    # The menu is a new window of ours; on a busy machine it takes a while.
+    wait_until(lambda: shown() - before, timeout=5)
+    time.sleep(0.3)
     run("xdotool", "key", *(["Up"] * steps_from_bottom), "Return")
     return True
 
