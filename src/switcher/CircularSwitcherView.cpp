@@ -735,11 +735,25 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
     QImage image(QSize(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr)))),
                  QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    {
+    const auto paintOnce = [&] {
+        image.fill(Qt::transparent);
         QPainter painter(&image);
         paintRing(painter);
+    };
+    paintOnce();
+    // The first frames of a showing: blurred while the ring opens, then
+    // sharp with every part moving. Painted once here, their layers and
+    // buffers are ready for the first showing.
+    m_paintsMoving = true;
+    for (const double pose : {0.3, 0.97}) {
+        m_ring.setValue(pose);
+        for (auto& w : m_wedges) {
+            w->presence.setValue(pose);
+            w->spin.setValue(pose);
+        }
+        paintOnce();
     }
+    m_paintsMoving = false;
     // The layer of the settled ring is made again for the showing's own list.
     m_restLayer.clear();
     m_visible = false;
@@ -824,7 +838,7 @@ void CircularSwitcherView::paintRing(QPainter& p) const
 void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, double deviceScale) const
 {
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
-    if (isAtRest()) {
+    if (!m_paintsMoving && isAtRest()) {
         // At rest only the centre icon moves (it follows the pointer): the
         // band, the wedges and the cards come from one layer.
         const quint64 key = (m_revision << 8) ^ (palette.dark ? 1u : 0u) ^ (palette.reduceTransparency ? 2u : 0u)
