@@ -176,8 +176,14 @@ def notice_and_help(tag, check_details):
                 k.activate(front)
                 k.wait_until(lambda: k.active_window() == front)
                 k.open_tray_menu_item(3)
-                k.check(k.wait_until(lambda: k.active_window() == helpw[0], timeout=5),
-                        "a second help request brings the same window to the front")
+                raised = k.wait_until(lambda: k.active_window() == helpw[0], timeout=5)
+                if not raised and k.active_window() == front:
+                    # On a busy machine the menu can open after the keys
+                    # meant for it were typed: ask once more.
+                    k.open_tray_menu_item(3)
+                    raised = k.wait_until(lambda: k.active_window() == helpw[0], timeout=5)
+                k.check(raised, "a second help request brings the same window to the front (active: %r)"
+                        % k.window_title(k.active_window()))
                 helps = [w for w in k.client_list() if k.window_title(w) == HELP]
                 k.check(helps == [helpw[0]], "there is still one help window (%s)" % helps)
             finally:
