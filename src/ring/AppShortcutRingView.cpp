@@ -6,6 +6,7 @@
 #include "ring/AppShortcutRingViewModel.h"
 #include "ringkit/RingAnnounce.h"
 #include "ringkit/RingMotion.h"
+#include "ringkit/RingPanel.h"
 #include "ringkit/WindowArcGeometry.h"
 
 #include <QAccessible>
@@ -41,7 +42,7 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
     const int side = int(std::lround(stageSize * ringScale()));
     resize(side, side);
 
-    connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] { update(); });
+    connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] { RingPanel::updateContent(this, rect()); });
     connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(); });
     connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, [this] {
         ++m_contentVersion;

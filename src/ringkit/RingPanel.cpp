@@ -1,7 +1,10 @@
 #include "ringkit/RingPanel.h"
 
+#include "ringkit/RingAnimation.h"
+
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
+#include "platform/Scheduler.h"
 #include "platform/Screens.h"
 #include "platform/linux/X11PanelHints.h"
 
@@ -13,6 +16,7 @@
 #include <QScreen>
 #include <QResizeEvent>
 #include <cmath>
+#include <utility>
 
 RingPanel::RingPanel(QWidget* parent)
     : QWidget(parent,
@@ -36,6 +40,38 @@ RingPanel::RingPanel(QWidget* parent)
 
 RingPanel::~RingPanel() = default;
 
+void RingPanel::updateContent(QWidget* content, const QRect& area)
+{
+    auto* panel = content ? qobject_cast<RingPanel*>(content->parentWidget()) : nullptr;
+    if (!panel || panel->m_content != content) {
+        if (content)
+            content->update(area);
+        return;
+    }
+    // The exposure of a window just shown has painted a frame: a frame asked
+    // for before the display's next refresh is left to the next one, or to
+    // a refresh later if no frame is asked for by then.
+    if (panel->m_exposedAt >= 0.0) {
+        const double interval = AnimationEngine::shared().frameInterval();
+        const double since = Scheduler::shared().now() - panel->m_exposedAt;
+        if (since < 0.75 * interval) {
+            panel->m_deferredArea |= area;
+            if (!panel->m_frameDeferred) {
+                panel->m_frameDeferred = true;
+                Scheduler::shared().postAfterWhileAlive(1.25 * interval - since, panel, [panel] {
+                    panel->m_frameDeferred = false;
+                    const QRect deferred = std::exchange(panel->m_deferredArea, QRect());
+                    if (!deferred.isEmpty() && panel->m_content && panel->isVisible())
+                        panel->m_content->update(deferred);
+                });
+            }
+            return;
+        }
+        panel->m_exposedAt = -1.0;
+    }
+    content->update(area | std::exchange(panel->m_deferredArea, QRect()));
+}
+
 void RingPanel::setContent(QWidget* content)
 {
     if (content == m_content)
@@ -51,8 +87,7 @@ void RingPanel::setContent(QWidget* content)
         content->setParent(this);
         content->setGeometry(rect());
         content->setFocusPolicy(Qt::NoFocus);
-        if (m_countFrames)
-            content->installEventFilter(this);
+        content->installEventFilter(this);
         content->show();
     }
 }
@@ -160,16 +195,19 @@ bool RingPanel::event(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Show:
-        // Showing a window queues a repaint of all of it for later; the
-        // window's exposure paints it all first, so that repaint would
-        // only paint the same frame again.
+        // Showing a window queues a repaint of all of it (and of its
+        // content) for later; the window's exposure paints it all first,
+        // so that repaint would only paint the same frame again.
         m_showRepaintPending = true;
+        m_contentRepaintPending = true;
         m_paintedSinceShow = false;
         break;
     case QEvent::Paint:
         if (m_showRepaintPending && !rect().isEmpty()
-            && static_cast<QPaintEvent*>(event)->region().contains(rect()))
+            && static_cast<QPaintEvent*>(event)->region().contains(rect())) {
             m_paintedSinceShow = true;
+            m_exposedAt = Scheduler::shared().now();
+        }
         break;
     case QEvent::UpdateLater:
         if (m_showRepaintPending) {
@@ -179,7 +217,10 @@ bool RingPanel::event(QEvent* event)
         }
         break;
     case QEvent::Hide:
+        m_exposedAt = -1.0;
+        m_deferredArea = QRect();
         m_showRepaintPending = false;
+        m_contentRepaintPending = false;
         break;
     default:
         break;
@@ -189,7 +230,12 @@ bool RingPanel::event(QEvent* event)
 
 bool RingPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Paint && watched == m_content)
+    if (watched == m_content && event->type() == QEvent::UpdateLater && m_contentRepaintPending) {
+        m_contentRepaintPending = false;
+        if (m_paintedSinceShow)
+            return true;
+    }
+    if (m_countFrames && event->type() == QEvent::Paint && watched == m_content)
         ++m_framesPainted;
     return QWidget::eventFilter(watched, event);
 }

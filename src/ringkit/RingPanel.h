@@ -34,6 +34,10 @@ public:
     // the widget whose event is being handled).
     void setContent(QWidget* content);
     QWidget* content() const { return m_content; }
+    // Repaints `area` of a panel's content for the next animation frame.
+    // Right after the window's exposure has painted a frame, that frame
+    // waits for the display's next refresh. Other widgets: update(area).
+    static void updateContent(QWidget* content, const QRect& area);
 
     // The window title: an English text marked for translation, shown in
     // the interface language and again whenever that changes.
@@ -94,6 +98,10 @@ private:
     // Between a show and the first deferred repaint Qt asks for after it:
     // whether a paint (the one for the window's exposure) came first.
     bool m_showRepaintPending = false;
+    bool m_contentRepaintPending = false;
+    double m_exposedAt = -1.0; // when the exposure painted all of a window just shown
+    bool m_frameDeferred = false;
+    QRect m_deferredArea;
     bool m_paintedSinceShow = false;
     // Under KELVARO_TEST=1: frames the content painted in this showing,
     // logged when the panel is ordered out.

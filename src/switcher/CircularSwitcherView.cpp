@@ -8,6 +8,7 @@
 #include "ringkit/CentreAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "ringkit/RingElement.h"
+#include "ringkit/RingPanel.h"
 #include "ringkit/RingMotion.h"
 #include "ringkit/WindowArcCard.h"
 #include "ringkit/WindowArcGeometry.h"
@@ -171,7 +172,7 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
 
     connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
         if (isVisible())
-            update(movingArea());
+            RingPanel::updateContent(this, movingArea());
     });
     connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(movingArea()); });
     connect(&AppSettings::shared(), &AppSettings::ringScaleChanged, this, [this] { update(); });
