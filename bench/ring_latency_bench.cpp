@@ -151,7 +151,7 @@ void reportStages(const Stages& stages)
     for (const auto& [median, name] : order) {
         std::vector<double> ms = stages.at(name);
         std::sort(ms.begin(), ms.end());
-        std::printf("    %-28s median %6.2f ms, p99 %6.2f ms (%zu)\n", name.c_str(), median,
+        std::printf("    %-28s first %6.2f median %6.2f ms, p99 %6.2f ms (%zu)\n", name.c_str(), stages.at(name).front(), median,
                     ms[std::min(ms.size() - 1, std::size_t(ms.size() * 0.99))], ms.size());
     }
 }

@@ -90,6 +90,7 @@ void ShortcutRingWindow::prepare(const RunningApp& centre, const QList<AppShortc
     image.fill(Qt::transparent);
     QPainter painter(&image);
     view.renderFrame(painter);
+    m_panel->warmUp();
 }
 
 void ShortcutRingWindow::hide(bool animated)

@@ -72,6 +72,39 @@ void RingPanel::updateContent(QWidget* content, const QRect& area)
     content->update(area | std::exchange(panel->m_deferredArea, QRect()));
 }
 
+void RingPanel::warmUp()
+{
+    if (m_ordered || isVisible() || !X11PanelHints::qtConnection())
+        return;
+    // Shown once and painted clear, so that the first real showing finds
+    // what a window's first showing makes (its pointer shape loaded from
+    // the cursor theme, its buffer allocated and touched, its accessibility
+    // objects) already in place. A compositor shows a clear window as
+    // nothing; without one it would be a black square, so the window is then
+    // shown off every screen, where it is never exposed nor painted.
+    m_warming = true;
+    const bool offscreen = !X11PanelHints::compositorRunning();
+    const QRect home = geometry();
+    if (offscreen)
+        setGeometry(QRect(QPoint(-30000, -30000), home.size()));
+    show();
+    if (offscreen) {
+        endWarmUp();
+        setGeometry(home);
+        return;
+    }
+    // Hidden once exposed and painted, or after a while without an exposure.
+    Scheduler::shared().postAfterWhileAlive(0.5, this, [this] { endWarmUp(); });
+}
+
+void RingPanel::endWarmUp()
+{
+    if (!m_warming)
+        return;
+    m_warming = false;
+    hide();
+}
+
 void RingPanel::setContent(QWidget* content)
 {
     if (content == m_content)
@@ -107,6 +140,7 @@ void RingPanel::setFrameYUp(const QRectF& frame)
 void RingPanel::orderFront(Mapping mapping)
 {
     ++m_frontCount;
+    endWarmUp();
     if (m_ordered && m_mapPending)
         return;
     if (m_ordered && isVisible()) {
@@ -142,6 +176,7 @@ void RingPanel::mapOrderedPanel()
 void RingPanel::orderOut()
 {
     ++m_outCount;
+    endWarmUp();
     m_mapPending = false;
     if (!m_ordered && !isVisible())
         return;
@@ -203,6 +238,10 @@ bool RingPanel::event(QEvent* event)
         m_paintedSinceShow = false;
         break;
     case QEvent::Paint:
+        if (m_warming) {
+            Scheduler::shared().postWhileAlive(this, [this] { endWarmUp(); });
+            break;
+        }
         if (m_showRepaintPending && !rect().isEmpty()
             && static_cast<QPaintEvent*>(event)->region().contains(rect())) {
             m_paintedSinceShow = true;

@@ -38,6 +38,9 @@ public:
     // Right after the window's exposure has painted a frame, that frame
     // waits for the display's next refresh. Other widgets: update(area).
     static void updateContent(QWidget* content, const QRect& area);
+    // At launch, off the key path: makes what the first showing of a window
+    // would make (a real display only).
+    void warmUp();
 
     // The window title: an English text marked for translation, shown in
     // the interface language and again whenever that changes.
@@ -83,6 +86,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void endWarmUp();
     void applyWindowSystemHints();
     void captureBackdropIfNeeded();
 
@@ -99,6 +103,7 @@ private:
     // whether a paint (the one for the window's exposure) came first.
     bool m_showRepaintPending = false;
     bool m_contentRepaintPending = false;
+    bool m_warming = false; // shown clear by warmUp(), hidden once painted
     double m_exposedAt = -1.0; // when the exposure painted all of a window just shown
     bool m_frameDeferred = false;
     QRect m_deferredArea;

@@ -113,6 +113,7 @@ void CircularSwitcherWindow::prepare()
     m_panel->setFrameYUp(m_frame);
     m_viewModel->loadRunningApps();
     m_view->prerender(m_panel->devicePixelRatioF());
+    m_panel->warmUp();
     m_viewModel->snapHidden();
     m_viewModel->finishHide();
 }

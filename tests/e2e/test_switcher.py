@@ -101,6 +101,9 @@ def main():
         k.activate(alpha)
         k.check(k.wait_until(lambda: k.active_window() == alpha), "Alpha is the active window")
         k.move_pointer(640, 512)
+        # The rings are shown once clear at launch to warm them up; none stays
+        # mapped over the desktop.
+        k.check(ring_window() is None, "no ring window is left mapped after launch")
         background = k.screenshot("switcher-before")
 
         ring = hold_open()
