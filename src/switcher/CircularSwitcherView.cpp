@@ -171,8 +171,15 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
     setObjectName(QStringLiteral("CircularSwitcherView"));
 
     connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
-        if (isVisible())
-            RingPanel::updateContent(this, movingArea());
+        if (!isVisible())
+            return;
+        // An exit that has faded everything out draws nothing the window's
+        // hiding a moment later would not show anyway.
+        const auto faded = [](const AnimatedValue& v) { return v.target() <= 0.0 && v.value() <= 0.001; };
+        if (!m_visible && faded(m_ring)
+            && std::all_of(m_wedges.begin(), m_wedges.end(), [&](const auto& w) { return faded(w->presence); }))
+            return;
+        RingPanel::updateContent(this, movingArea());
     });
     connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(movingArea()); });
     connect(&AppSettings::shared(), &AppSettings::ringScaleChanged, this, [this] { update(); });
