@@ -249,11 +249,8 @@ bool RingPanel::event(QEvent* event)
         }
         break;
     case QEvent::UpdateLater:
-        if (m_showRepaintPending) {
-            m_showRepaintPending = false;
-            if (m_paintedSinceShow)
-                return true;
-        }
+        if (takeShowRepaint(m_showRepaintPending))
+            return true;
         break;
     case QEvent::Hide:
         m_exposedAt = -1.0;
@@ -267,13 +264,16 @@ bool RingPanel::event(QEvent* event)
     return QWidget::event(event);
 }
 
+bool RingPanel::takeShowRepaint(bool& pending) const
+{
+    // Only the first deferred repaint after a show is the one showing queued.
+    return std::exchange(pending, false) && m_paintedSinceShow;
+}
+
 bool RingPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_content && event->type() == QEvent::UpdateLater && m_contentRepaintPending) {
-        m_contentRepaintPending = false;
-        if (m_paintedSinceShow)
-            return true;
-    }
+    if (watched == m_content && event->type() == QEvent::UpdateLater && takeShowRepaint(m_contentRepaintPending))
+        return true;
     if (m_countFrames && event->type() == QEvent::Paint && watched == m_content)
         ++m_framesPainted;
     return QWidget::eventFilter(watched, event);

@@ -87,6 +87,9 @@ protected:
 
 private:
     void endWarmUp();
+    // Whether a deferred repaint is the one showing queued (`pending`),
+    // already painted by the exposure.
+    bool takeShowRepaint(bool& pending) const;
     void applyWindowSystemHints();
     void captureBackdropIfNeeded();
 
@@ -99,15 +102,18 @@ private:
     bool m_hintsApplied = false;
     int m_frontCount = 0;
     int m_outCount = 0;
-    // Between a show and the first deferred repaint Qt asks for after it:
-    // whether a paint (the one for the window's exposure) came first.
+    // Between a show and the first deferred repaint Qt asks for after it,
+    // for the window and for its content: whether a paint (the one for the
+    // window's exposure) came first.
     bool m_showRepaintPending = false;
     bool m_contentRepaintPending = false;
-    bool m_warming = false; // shown clear by warmUp(), hidden once painted
-    double m_exposedAt = -1.0; // when the exposure painted all of a window just shown
+    bool m_paintedSinceShow = false;
+    // When the exposure painted all of a window just shown, and the frame
+    // asked for too soon after it.
+    double m_exposedAt = -1.0;
     bool m_frameDeferred = false;
     QRect m_deferredArea;
-    bool m_paintedSinceShow = false;
+    bool m_warming = false; // shown clear by warmUp(), hidden once painted
     // Under KELVARO_TEST=1: frames the content painted in this showing,
     // logged when the panel is ordered out.
     bool m_countFrames = false;

@@ -113,9 +113,9 @@ void CircularSwitcherWindow::prepare()
     m_panel->setFrameYUp(m_frame);
     m_viewModel->loadRunningApps();
     m_view->prerender(m_panel->devicePixelRatioF());
-    m_panel->warmUp();
     m_viewModel->snapHidden();
     m_viewModel->finishHide();
+    m_panel->warmUp();
 }
 
 void CircularSwitcherWindow::hideSwitcher(bool animated)
