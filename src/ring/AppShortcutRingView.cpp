@@ -499,9 +499,9 @@ void AppShortcutRingView::paintStage(QPainter& p, double deviceScale)
     if (atRest) {
         const quint64 key = (m_contentVersion << 34) ^ (quint64(m_palette.accent.rgba()) << 2)
             ^ (m_palette.dark ? 1u : 0u) ^ (m_palette.reduceTransparency ? 2u : 0u);
-        p.drawImage(QRectF(0, 0, stageSize, stageSize),
-                    m_restLayer.layer(key, QSizeF(stageSize, stageSize), deviceScale,
-                                      [this](QPainter& lp) { paintRestingContent(lp); }));
+        RingEffects::drawImageInBands(p, QRectF(0, 0, stageSize, stageSize),
+                                      m_restLayer.layer(key, QSizeF(stageSize, stageSize), deviceScale,
+                                                        [this](QPainter& lp) { paintRestingContent(lp); }));
     } else {
         paintMoving(p, deviceScale);
     }
@@ -577,10 +577,13 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
         if (w.selected.isAnimating()) {
             s.paintWedge(p, stageCentre, m_palette, sel);
         } else {
-            const QRectF box = s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1);
+            // On whole pixels of the layer, so that a wedge standing still is copied.
+            const QRectF loose = s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1);
+            const QRectF box(QPointF(std::floor(loose.left() * sharp), std::floor(loose.top() * sharp)) / sharp,
+                             QPointF(std::ceil(loose.right() * sharp), std::ceil(loose.bottom() * sharp)) / sharp);
             const quint64 key = (quint64(n) << 40) ^ (quint64(sel > 0.5) << 36) ^ (quint64(m_palette.accent.rgba()) << 2)
                 ^ (m_palette.dark ? 1u : 0u);
-            p.drawImage(box, m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {
+            RingEffects::drawImageInBands(p, box, m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {
                 lp.setRenderHint(QPainter::Antialiasing, true);
                 lp.translate(-box.topLeft());
                 s.paintWedge(lp, stageCentre, m_palette, sel > 0.5 ? 1.0 : 0.0);

@@ -208,7 +208,6 @@ void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     const double scale = std::clamp(std::ceil(std::sqrt(std::abs(t.determinant())) * dpr * 2.0) / 2.0, 0.5, 8.0);
     const double side = CenterAppIconView::iconSide;
-    const double tile = side * 1.05;
 
     Images* images = nullptr;
     for (Images& candidate : m_images) {
@@ -241,18 +240,16 @@ void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
 
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const double shadowSide = tile + 2.0 * shadowPadding;
-    const auto drawShadow = [&](const QImage& img, QPointF offset) {
-        RingEffects::drawImageInBands(
-            p, QRectF(c.x() - shadowSide / 2.0 + offset.x(), c.y() - shadowSide / 2.0 + offset.y(), shadowSide, shadowSide),
-            img);
-    };
-    drawShadow(images->broadShadow, CenterAppIconView::broadShadowOffset(rotationX, rotationY));
-    drawShadow(images->closeShadow, CenterAppIconView::closeShadowOffset(rotationX, rotationY));
-    const QTransform turnX = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
-    const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
-    p.setTransform(turnX * turnY, true);
+    // Each image at the size it was made for (its pixels are 1 / scale
+    // points): copied, not resampled, while the painter neither turns nor scales.
+    RingEffects::drawImageCentred(p, c + CenterAppIconView::broadShadowOffset(rotationX, rotationY), images->broadShadow, scale);
+    RingEffects::drawImageCentred(p, c + CenterAppIconView::closeShadowOffset(rotationX, rotationY), images->closeShadow, scale);
+    if (rotationX != 0.0 || rotationY != 0.0) {
+        const QTransform turnX = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
+        const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
+        p.setTransform(turnX * turnY, true);
+    }
     p.setRenderHint(QPainter::Antialiasing, true);
-    RingEffects::drawImageInBands(p, QRectF(c.x() - tile / 2.0, c.y() - tile / 2.0, tile, tile), images->icon);
+    RingEffects::drawImageCentred(p, c, images->icon, scale);
     p.restore();
 }

@@ -7,6 +7,10 @@
 #include <cmath>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ,
                                    double perspective)
 {
@@ -205,8 +209,45 @@ bool hasClearEdge(const QImage& image)
 
 } // namespace
 
+bool RingEffects::landsOnPixels(const QPainter& painter, const QRectF& target, const QImage& image)
+{
+    const QTransform world = painter.worldTransform();
+    if (world.type() > QTransform::TxScale || world.m11() <= 0.0 || world.m22() <= 0.0)
+        return false;
+    const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
+    const QRectF device = world.mapRect(target);
+    const auto whole = [](double v) { return std::abs(v - std::round(v)) < 1.0 / 64.0; };
+    return whole(device.left() * dpr) && whole(device.top() * dpr) && std::abs(device.width() * dpr - image.width()) < 1.0 / 64.0
+        && std::abs(device.height() * dpr - image.height()) < 1.0 / 64.0;
+}
+
+void RingEffects::drawImageCentred(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint)
+{
+    const double ppp = std::max(0.05, pixelsPerPoint);
+    const QSizeF size(double(image.width()) / ppp, double(image.height()) / ppp);
+    QRectF target(centre - QPointF(size.width() / 2.0, size.height() / 2.0), size);
+    const QTransform world = painter.worldTransform();
+    const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
+    if (world.type() <= QTransform::TxTranslate && std::abs(ppp - dpr) < 1e-6) {
+        const QPointF device = world.map(target.topLeft()) * dpr;
+        const QPointF snapped(std::round(device.x()), std::round(device.y()));
+        target.moveTopLeft(target.topLeft() + (snapped - device) / dpr);
+    }
+    drawImageInBands(painter, target, image);
+}
+
 void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
 {
+    if (landsOnPixels(painter, target, image)) {
+        // Pixel for pixel: filtering would give back the same pixels, and
+        // without it the raster engine copies the image in one pass, on this
+        // thread, several times faster.
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(target, image);
+        painter.restore();
+        return;
+    }
     if (hasClearEdge(image)) {
         // The filter already fades the image out over its clear edge, so the
         // outline needs no antialiasing: one span a row, and bands of fewer
@@ -245,6 +286,105 @@ void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const st
         painter.setTransform(world);
         paint();
         painter.restore();
+    }
+}
+
+namespace {
+
+// a + (b - a) * w / 256 for each of the four channels, w in 0..256.
+inline quint32 blendPixels(quint32 a, quint32 b, quint32 w)
+{
+    const quint32 v = 256 - w;
+    const quint32 rb = (((a & 0xff00ffu) * v + (b & 0xff00ffu) * w) >> 8) & 0xff00ffu;
+    const quint32 ag = (((a >> 8) & 0xff00ffu) * v + ((b >> 8) & 0xff00ffu) * w) & 0xff00ff00u;
+    return rb | ag;
+}
+
+void blendRows(const quint32* a, const quint32* b, quint32 w, quint32* out, int n)
+{
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i wb = _mm_set1_epi16(short(w));
+    const __m128i wa = _mm_set1_epi16(short(256 - w));
+    for (; x + 4 <= n; x += 4) {
+        const __m128i pa = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + x));
+        const __m128i pb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + x));
+        // Each product stays within 16 bits (255 * 256), and so does their sum.
+        const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(pa, zero), wa),
+                                                        _mm_mullo_epi16(_mm_unpacklo_epi8(pb, zero), wb)),
+                                          8);
+        const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(pa, zero), wa),
+                                                        _mm_mullo_epi16(_mm_unpackhi_epi8(pb, zero), wb)),
+                                          8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_packus_epi16(lo, hi));
+    }
+#endif
+    for (; x < n; ++x)
+        out[x] = blendPixels(a[x], b[x], w);
+}
+
+// Where output pixel i samples an axis of `from` pixels stretched to `to`:
+// the first source pixel and the weight (0..256) of the next.
+struct Tap {
+    int first;
+    int second;
+    quint32 weight;
+};
+
+Tap tapAt(int i, int from, int to)
+{
+    const double s = (double(i) + 0.5) * double(from) / double(to) - 0.5;
+    if (s <= 0.0)
+        return {0, 0, 0};
+    if (s >= double(from - 1))
+        return {from - 1, from - 1, 0};
+    const int first = int(s);
+    return {first, first + 1, quint32(std::lround((s - double(first)) * 256.0))};
+}
+
+} // namespace
+
+void RingEffects::resampleBilinear(const QImage& source, QImage& target)
+{
+    const int sw = source.width(), sh = source.height(), tw = target.width(), th = target.height();
+    if (sw <= 0 || sh <= 0 || tw <= 0 || th <= 0 || source.format() != QImage::Format_ARGB32_Premultiplied
+        || target.format() != QImage::Format_ARGB32_Premultiplied)
+        return;
+    std::vector<Tap> columns(static_cast<size_t>(tw));
+    for (int x = 0; x < tw; ++x)
+        columns[size_t(x)] = tapAt(x, sw, tw);
+    // The two widened source rows the current output rows lie between.
+    std::vector<quint32> upper(static_cast<size_t>(tw)), lower(static_cast<size_t>(tw));
+    int upperRow = -1, lowerRow = -1;
+    const auto widen = [&](int row, std::vector<quint32>& out) {
+        const auto* in = reinterpret_cast<const quint32*>(source.constScanLine(row));
+        for (int x = 0; x < tw; ++x) {
+            const Tap& t = columns[size_t(x)];
+            out[size_t(x)] = t.weight == 0 ? in[t.first] : blendPixels(in[t.first], in[t.second], t.weight);
+        }
+    };
+    for (int y = 0; y < th; ++y) {
+        const Tap t = tapAt(y, sh, th);
+        if (upperRow != t.first) {
+            if (lowerRow == t.first) {
+                std::swap(upper, lower);
+                std::swap(upperRow, lowerRow);
+            } else {
+                widen(t.first, upper);
+                upperRow = t.first;
+            }
+        }
+        auto* out = reinterpret_cast<quint32*>(target.scanLine(y));
+        if (t.weight == 0) {
+            std::copy(upper.begin(), upper.end(), out);
+            continue;
+        }
+        if (lowerRow != t.second) {
+            widen(t.second, lower);
+            lowerRow = t.second;
+        }
+        blendRows(upper.data(), lower.data(), t.weight, out, tw);
     }
 }
 
@@ -315,9 +455,27 @@ void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPo
         paint(lp, scale);
     }
     RingEffects::boxBlur(m_image, blurPoints * scale);
+    const QRectF target(left / scale, top / scale, double(w) / scale, double(h) / scale);
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    RingEffects::drawImageInBands(painter, QRectF(left / scale, top / scale, double(w) / scale, double(h) / scale), m_image);
+    const QTransform world = painter.worldTransform();
+    if (world.type() <= QTransform::TxScale && world.m11() > 0.0 && world.m22() > 0.0) {
+        // Enlarged here to the device's pixels and then copied: the raster
+        // engine's scaled draw fetches four pixels for every one it writes.
+        // A blurred layer moved by under half a pixel looks the same.
+        const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
+        const QRectF device = world.mapRect(target);
+        const QPoint at(int(std::lround(device.left() * dpr)), int(std::lround(device.top() * dpr)));
+        const QSize size(std::max(1, int(std::lround(device.width() * dpr))), std::max(1, int(std::lround(device.height() * dpr))));
+        if (m_enlarged.size() != size)
+            m_enlarged = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        RingEffects::resampleBilinear(m_image, m_enlarged);
+        m_enlarged.setDevicePixelRatio(dpr);
+        painter.resetTransform();
+        RingEffects::drawImageInBands(painter, QRectF(QPointF(at) / dpr, QSizeF(size) / dpr), m_enlarged);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        RingEffects::drawImageInBands(painter, target, m_image);
+    }
     painter.restore();
 }
 

@@ -32,6 +32,12 @@ struct RingEffects {
     // Device pixels per point at which a layer about to be blurred by
     // `radius` points loses nothing visible: a wide blur needs few pixels.
     static double blurLayerScale(double radius, double devicePixelRatio);
+    // `source` (premultiplied ARGB32) enlarged or reduced into all of
+    // `target` (same format, already sized) by bilinear filtering, sampled
+    // where the raster engine samples a scaled image. Separable: each source
+    // row is widened once, and the rows between two of them are plain blends,
+    // several times cheaper than a transformed draw of the same image.
+    static void resampleBilinear(const QImage& source, QImage& target);
 
     // painter.drawImage(target, image), for an image drawn turned or
     // scaled: in bands of at most `bandRows` device rows. Qt's raster engine
@@ -39,7 +45,16 @@ struct RingEffects {
     // in pieces and waits for them; for the middle-sized images a moving
     // ring draws by the dozen, waking those threads costs more than the
     // drawing (and far more on a busy machine). A clipped painter draws at once.
+    // An image that lands pixel for pixel on the device is copied unfiltered.
     static void drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows = 64);
+    // `image`, whose pixels are 1 / `pixelsPerPoint` points, centred on
+    // `centre`. Where the painter neither turns nor scales and the image has
+    // the device's resolution, it is moved by under half a pixel onto whole
+    // device pixels and copied.
+    static void drawImageCentred(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint);
+    // True when `image` drawn into `target` covers whole device pixels at
+    // its own size: no turn, no scaling, no fraction of a pixel.
+    static bool landsOnPixels(const QPainter& painter, const QRectF& target, const QImage& image);
     // The same for any drawing within `target` (world coordinates): `paint`
     // runs once per band of `bandRows` device rows, clipped to it. An
     // antialiased path has several spans a row (each edge's partly covered
@@ -88,6 +103,7 @@ public:
 
 private:
     QImage m_image;
+    QImage m_enlarged;
 };
 
 // A blurred copy of one image, kept while the image and the blur (in steps

@@ -802,8 +802,9 @@ void CircularSwitcherView::paintRing(QPainter& p) const
     p.translate(-stageSize / 2.0, -stageSize / 2.0);
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
     const auto turn = [&](QPainter& q) {
-        // A turn too small to see is left out: images are then copied, not resampled.
-        if (std::abs(spin) <= 0.0005)
+        // A turn too small to see (under RestTolerance::points at the band's
+        // rim) is left out: images are then copied, not resampled.
+        if (std::abs(spin) * RingMotion::settledOuterRadius <= RestTolerance::points)
             return;
         q.translate(c);
         q.rotate(degreesOf(spin));
@@ -859,7 +860,7 @@ void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, d
                                                     paintWedges(lp, palette, deviceScale);
                                                     paintFan(lp, *m_fan, 1.0, palette);
                                                 });
-        p.drawImage(QRectF(0, 0, stageSize, stageSize), layer);
+        RingEffects::drawImageInBands(p, QRectF(0, 0, stageSize, stageSize), layer);
         paintCentre(p);
         return;
     }
@@ -934,7 +935,10 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
         const double sharp = std::max(0.25, std::round(deviceScale * 4.0) / 4.0);
         // Room for the outline and a clear pixel all round.
         const double pad = 2.0 + 1.5 / sharp;
-        const QRectF box = path.boundingRect().adjusted(-pad, -pad, pad, pad);
+        // On whole pixels of the layer, so that a wedge standing still is copied.
+        const QRectF loose = path.boundingRect().adjusted(-pad, -pad, pad, pad);
+        const QRectF box(QPointF(std::floor(loose.left() * sharp), std::floor(loose.top() * sharp)) / sharp,
+                         QPointF(std::ceil(loose.right() * sharp), std::ceil(loose.bottom() * sharp)) / sharp);
         const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8)
             | (quint64(i) << 20);
         // The plain and the selected look are kept across showings (the

@@ -201,6 +201,32 @@ TEST(RingEffectsTest, BlurredLayerSoftensWithinTheContentAndItsSpread)
     EXPECT_TRUE(RingBlurLayer::isWanted(1.2));
 }
 
+TEST(RingEffectsTest, BilinearResamplingLandsWhereTheRasterEngineSamples)
+{
+    // Translucent noise, so that a shifted or mis-weighted sample shows.
+    QImage source(37, 23, QImage::Format_ARGB32_Premultiplied);
+    QRandomGenerator random(7);
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            const int a = random.bounded(256);
+            source.setPixel(x, y, qRgba(random.bounded(a + 1), random.bounded(a + 1), random.bounded(a + 1), a));
+        }
+    }
+    for (const QSize size : {QSize(148, 92), QSize(74, 46), QSize(93, 57), QSize(20, 12)}) {
+        QImage expected(size, QImage::Format_ARGB32_Premultiplied), resampled(size, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        {
+            QPainter p(&expected);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), source);
+        }
+        RingEffects::resampleBilinear(source, resampled);
+        // The engine weighs in sixteenths when enlarging, this in 256ths.
+        EXPECT_LE(largestDifference(expected, resampled), 4) << size.width();
+    }
+}
+
 TEST(RingEffectsTest, BandedDrawingMatchesOneDraw)
 {
     // A turned, scaled image tall enough to be split into bands lands on the
