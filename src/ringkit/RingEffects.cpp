@@ -488,13 +488,19 @@ const QImage& RingBlurCache::blurred(const QImage& image, double radius, bool pa
     }
     if (r == m_radius && pad == m_padded && maxWidth == m_maxWidth && image.cacheKey() == m_source && !m_image.isNull())
         return m_image;
-    QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (maxWidth > 0 && source.width() > maxWidth) {
-        // Blurring pixels that are never shown costs more than the blur itself.
-        const double ratio = source.devicePixelRatio() * double(maxWidth) / double(source.width());
-        source = source.scaledToWidth(maxWidth, Qt::SmoothTransformation);
-        source.setDevicePixelRatio(ratio);
+    if (image.cacheKey() != m_reducedFrom || maxWidth != m_reducedWidth || m_reduced.isNull()) {
+        // Reduced once for all the blurs of an opening, not at each step.
+        m_reduced = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (maxWidth > 0 && m_reduced.width() > maxWidth) {
+            // Blurring pixels that are never shown costs more than the blur itself.
+            const double ratio = m_reduced.devicePixelRatio() * double(maxWidth) / double(m_reduced.width());
+            m_reduced = m_reduced.scaledToWidth(maxWidth, Qt::SmoothTransformation);
+            m_reduced.setDevicePixelRatio(ratio);
+        }
+        m_reducedFrom = image.cacheKey();
+        m_reducedWidth = maxWidth;
     }
+    QImage source = m_reduced;
     if (pad) {
         const double dpr = source.devicePixelRatio();
         const int margin = int(std::ceil(r * 2.0 * dpr));
@@ -522,5 +528,7 @@ void RingBlurCache::clear()
     m_radius = -1.0;
     m_image = QImage();
     m_sourceImage = QImage();
+    m_reducedFrom = 0;
+    m_reduced = QImage();
 }
 

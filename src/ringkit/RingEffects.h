@@ -133,5 +133,9 @@ private:
     int m_maxWidth = 0;
     QImage m_image;
     QImage m_sourceImage;
+    // The image converted and reduced to the width asked for.
+    qint64 m_reducedFrom = 0;
+    int m_reducedWidth = 0;
+    QImage m_reduced;
 };
 
