@@ -578,9 +578,7 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
             s.paintWedge(p, stageCentre, m_palette, sel);
         } else {
             // On whole pixels of the layer, so that a wedge standing still is copied.
-            const QRectF loose = s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1);
-            const QRectF box(QPointF(std::floor(loose.left() * sharp), std::floor(loose.top() * sharp)) / sharp,
-                             QPointF(std::ceil(loose.right() * sharp), std::ceil(loose.bottom() * sharp)) / sharp);
+            const QRectF box = RingEffects::outwardToPixels(s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1), sharp);
             const quint64 key = (quint64(n) << 40) ^ (quint64(sel > 0.5) << 36) ^ (quint64(m_palette.accent.rgba()) << 2)
                 ^ (m_palette.dark ? 1u : 0u);
             RingEffects::drawImageInBands(p, box, m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {

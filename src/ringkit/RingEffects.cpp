@@ -209,6 +209,13 @@ bool hasClearEdge(const QImage& image)
 
 } // namespace
 
+QRectF RingEffects::outwardToPixels(const QRectF& rect, double pixelsPerPoint)
+{
+    const double ppp = std::max(0.05, pixelsPerPoint);
+    return {QPointF(std::floor(rect.left() * ppp), std::floor(rect.top() * ppp)) / ppp,
+            QPointF(std::ceil(rect.right() * ppp), std::ceil(rect.bottom() * ppp)) / ppp};
+}
+
 bool RingEffects::landsOnPixels(const QPainter& painter, const QRectF& target, const QImage& image)
 {
     const QTransform world = painter.worldTransform();

@@ -52,6 +52,8 @@ struct RingEffects {
     // the device's resolution, it is moved by under half a pixel onto whole
     // device pixels and copied.
     static void drawImageCentred(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint);
+    // `rect` grown outwards to whole pixels at `pixelsPerPoint`.
+    static QRectF outwardToPixels(const QRectF& rect, double pixelsPerPoint);
     // True when `image` drawn into `target` covers whole device pixels at
     // its own size: no turn, no scaling, no fraction of a pixel.
     static bool landsOnPixels(const QPainter& painter, const QRectF& target, const QImage& image);

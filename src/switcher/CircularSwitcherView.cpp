@@ -936,9 +936,7 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
         // Room for the outline and a clear pixel all round.
         const double pad = 2.0 + 1.5 / sharp;
         // On whole pixels of the layer, so that a wedge standing still is copied.
-        const QRectF loose = path.boundingRect().adjusted(-pad, -pad, pad, pad);
-        const QRectF box(QPointF(std::floor(loose.left() * sharp), std::floor(loose.top() * sharp)) / sharp,
-                         QPointF(std::ceil(loose.right() * sharp), std::ceil(loose.bottom() * sharp)) / sharp);
+        const QRectF box = RingEffects::outwardToPixels(path.boundingRect().adjusted(-pad, -pad, pad, pad), sharp);
         const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8)
             | (quint64(i) << 20);
         // The plain and the selected look are kept across showings (the

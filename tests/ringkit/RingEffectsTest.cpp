@@ -227,6 +227,43 @@ TEST(RingEffectsTest, BilinearResamplingLandsWhereTheRasterEngineSamples)
     }
 }
 
+TEST(RingEffectsTest, ImagesOnWholePixelsAreCopiedWhereTheFilteredDrawPutsThem)
+{
+    QImage image(60, 40, QImage::Format_ARGB32_Premultiplied);
+    QRandomGenerator random(3);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int a = random.bounded(256);
+            image.setPixel(x, y, qRgba(random.bounded(a + 1), random.bounded(a + 1), random.bounded(a + 1), a));
+        }
+    }
+    for (double dpr : {1.0, 2.0}) {
+        image.setDevicePixelRatio(dpr);
+        const QRectF target(QPointF(13.0, 7.5), QSizeF(image.size()) / dpr);
+        QImage filtered = clearCanvas(100, dpr), copied = clearCanvas(100, dpr), centred = clearCanvas(100, dpr);
+        {
+            QPainter p(&filtered);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(target, image);
+        }
+        {
+            QPainter p(&copied);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            EXPECT_EQ(RingEffects::landsOnPixels(p, target, image), dpr == 2.0);
+            RingEffects::drawImageInBands(p, target, image);
+        }
+        {
+            // Off the grid by a fraction of a pixel: moved onto it.
+            QPainter p(&centred);
+            RingEffects::drawImageCentred(p, target.center() + QPointF(0.2, -0.2) / dpr, image, dpr);
+        }
+        EXPECT_LE(largestDifference(filtered, copied), 1) << dpr;
+        if (dpr == 2.0) {
+            EXPECT_EQ(largestDifference(copied, centred), 0);
+        }
+    }
+}
+
 TEST(RingEffectsTest, BandedDrawingMatchesOneDraw)
 {
     // A turned, scaled image tall enough to be split into bands lands on the
