@@ -715,14 +715,32 @@ bool CircularSwitcherView::isAtRest() const
 
 QRect CircularSwitcherView::movingArea() const
 {
-    // Without window cards everything drawn lies on the band's square (a
-    // blurred ring spreads a little beyond it): only that is painted again
-    // and sent to the display.
+    // Without window cards everything drawn lies on the band's square: only
+    // the part this frame draws on, and the part the last one drew on (which
+    // must be cleared), is painted again and sent to the display.
     if (!m_fan->cards.empty() || m_oldFan)
         return rect();
+    return reachArea() | (m_drawnArea.isNull() ? rect() : m_drawnArea);
+}
+
+QRect CircularSwitcherView::reachArea() const
+{
+    const bool rm = reduceMotion();
+    const double blur = std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), m_ring.value()));
+    // Blurred, the ring spreads a little beyond the band's square.
+    double reach = RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0;
+    if (!RingBlurLayer::isWanted(blur)) {
+        // Sharp, out to the band's rim (which overshoots as it opens) or the
+        // farthest wedge (the icons lie well inside), with its outline and a margin.
+        double wedgeScale = 1.0;
+        for (const auto& w : m_wedges) {
+            wedgeScale = std::max(wedgeScale, mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm),
+                                                  w->presence.value()));
+        }
+        reach = std::min(reach, std::max(m_band.outerRadius(), RingMotion::settledOuterRadius * wedgeScale) + 6.0);
+    }
     const double side = std::min(width(), height());
-    const double scale = side > 0 ? side / stageSize : 1.0;
-    const double reach = (RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0) * scale;
+    reach *= side > 0 ? side / stageSize : 1.0;
     const QPointF mid(width() / 2.0, height() / 2.0);
     return QRectF(mid.x() - reach, mid.y() - reach, 2.0 * reach, 2.0 * reach).toAlignedRect().intersected(rect());
 }
@@ -777,6 +795,7 @@ void CircularSwitcherView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintRing(painter);
+    m_drawnArea = reachArea();
 }
 
 void CircularSwitcherView::paintRing(QPainter& p) const
@@ -834,18 +853,21 @@ void CircularSwitcherView::paintRing(QPainter& p) const
             }
         }
         m_blurLayer.draw(p, content, blur, dpr * scale, [&](QPainter& lp, double layerScale) {
-            turn(lp);
-            paintStage(lp, palette, layerScale);
+            paintStage(lp, palette, layerScale, turn, true);
         });
     } else {
-        turn(p);
-        paintStage(p, palette, dpr * scale);
+        // Sharp, the spin is a third of a degree at most: the band, a ring,
+        // looks the same turned by it, and is copied rather than resampled.
+        paintStage(p, palette, dpr * scale, turn, false);
     }
     p.restore();
 }
 
-void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, double deviceScale) const
+void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, double deviceScale,
+                                      const std::function<void(QPainter&)>& turn, bool bandTurns) const
 {
+    if (bandTurns)
+        turn(p);
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
     if (!m_paintsMoving && isAtRest()) {
         // At rest only the centre icon moves (it follows the pointer): the
@@ -872,6 +894,8 @@ void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, d
         m_band.paint(p, c, palette);
         p.restore();
     }
+    if (!bandTurns)
+        turn(p);
     // 1b. The wedges.
     paintWedges(p, palette, deviceScale);
     // 1c. The window fan, cross-faded when its list changes.

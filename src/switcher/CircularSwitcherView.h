@@ -145,13 +145,18 @@ private:
     QIcon iconFor(const RunningApp& app) const;
     double selectedAppAngle() const;
 
-    void paintStage(QPainter& p, const RingPalette& palette, double deviceScale) const;
+    // `turn` turns the painter for the ring's spin; `bandTurns` false leaves
+    // the band out of it.
+    void paintStage(QPainter& p, const RingPalette& palette, double deviceScale, const std::function<void(QPainter&)>& turn,
+                    bool bandTurns) const;
     void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
     bool isAtRest() const;
     // What can change from one frame to the next (widget coordinates).
     QRect movingArea() const;
+    // The part of the view this frame's ring can draw on.
+    QRect reachArea() const;
 
     QPointer<CircularSwitcherViewModel> m_model;
     QUuid m_session;
@@ -178,6 +183,7 @@ private:
     bool m_paintsMoving = false; // prerendering the poses of a ring in motion
     mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
+    QRect m_drawnArea; // what the last paint could have drawn on; all of the view before the first
     mutable WindowArcCardCache m_cards;
 
     Hit m_pressed;
