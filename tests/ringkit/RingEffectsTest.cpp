@@ -204,14 +204,7 @@ TEST(RingEffectsTest, BlurredLayerSoftensWithinTheContentAndItsSpread)
 TEST(RingEffectsTest, BilinearResamplingLandsWhereTheRasterEngineSamples)
 {
     // Translucent noise, so that a shifted or mis-weighted sample shows.
-    QImage source(37, 23, QImage::Format_ARGB32_Premultiplied);
-    QRandomGenerator random(7);
-    for (int y = 0; y < source.height(); ++y) {
-        for (int x = 0; x < source.width(); ++x) {
-            const int a = random.bounded(256);
-            source.setPixel(x, y, qRgba(random.bounded(a + 1), random.bounded(a + 1), random.bounded(a + 1), a));
-        }
-    }
+    const QImage source = noise(37, 23, 7);
     for (const QSize size : {QSize(148, 92), QSize(74, 46), QSize(93, 57), QSize(20, 12)}) {
         QImage expected(size, QImage::Format_ARGB32_Premultiplied), resampled(size, QImage::Format_ARGB32_Premultiplied);
         expected.fill(Qt::transparent);
@@ -229,14 +222,7 @@ TEST(RingEffectsTest, BilinearResamplingLandsWhereTheRasterEngineSamples)
 
 TEST(RingEffectsTest, ImagesOnWholePixelsAreCopiedWhereTheFilteredDrawPutsThem)
 {
-    QImage image(60, 40, QImage::Format_ARGB32_Premultiplied);
-    QRandomGenerator random(3);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const int a = random.bounded(256);
-            image.setPixel(x, y, qRgba(random.bounded(a + 1), random.bounded(a + 1), random.bounded(a + 1), a));
-        }
-    }
+    QImage image = noise(60, 40, 3);
     for (double dpr : {1.0, 2.0}) {
         image.setDevicePixelRatio(dpr);
         const QRectF target(QPointF(13.0, 7.5), QSizeF(image.size()) / dpr);
