@@ -430,6 +430,20 @@ const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale
     return m_image;
 }
 
+namespace {
+
+// An image of `size` on `store`'s memory, which grows but never shrinks: the
+// blur layer's size moves by a pixel or two every frame, and a fresh buffer
+// each time would be allocated and faulted in page by page again.
+QImage imageOn(QImage& store, QSize size)
+{
+    if (store.width() < size.width() || store.height() < size.height())
+        store = QImage(size.expandedTo(store.size()), QImage::Format_ARGB32_Premultiplied);
+    return {store.bits(), size.width(), size.height(), qsizetype(store.bytesPerLine()), QImage::Format_ARGB32_Premultiplied};
+}
+
+} // namespace
+
 double RingBlurLayer::layerScale(double blurPoints, double deviceScale)
 {
     // From three points on, a quarter of a pixel per point adds less
@@ -450,8 +464,7 @@ void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPo
     const double left = std::floor(area.left() * scale), top = std::floor(area.top() * scale);
     const int w = std::max(1, int(std::ceil(area.right() * scale) - left));
     const int h = std::max(1, int(std::ceil(area.bottom() * scale) - top));
-    if (m_image.width() != w || m_image.height() != h)
-        m_image = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+    m_image = imageOn(m_imageStore, QSize(w, h));
     m_image.fill(Qt::transparent);
     {
         QPainter lp(&m_image);
@@ -473,8 +486,7 @@ void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPo
         const QRectF device = world.mapRect(target);
         const QPoint at(int(std::lround(device.left() * dpr)), int(std::lround(device.top() * dpr)));
         const QSize size(std::max(1, int(std::lround(device.width() * dpr))), std::max(1, int(std::lround(device.height() * dpr))));
-        if (m_enlarged.size() != size)
-            m_enlarged = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        m_enlarged = imageOn(m_enlargedStore, size);
         RingEffects::resampleBilinear(m_image, m_enlarged);
         m_enlarged.setDevicePixelRatio(dpr);
         painter.resetTransform();

@@ -104,8 +104,11 @@ public:
               const std::function<void(QPainter&, double)>& paint);
 
 private:
+    // The layer and its enlargement, each a view on memory kept between frames.
     QImage m_image;
     QImage m_enlarged;
+    QImage m_imageStore;
+    QImage m_enlargedStore;
 };
 
 // A blurred copy of one image, kept while the image and the blur (in steps
