@@ -42,7 +42,10 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
     const int side = int(std::lround(stageSize * ringScale()));
     resize(side, side);
 
-    connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] { RingPanel::updateContent(this, rect()); });
+    connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
+        if (!m_pacer.defers(blur()))
+            RingPanel::updateContent(this, rect());
+    });
     connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(); });
     connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, [this] {
         ++m_contentVersion;
@@ -437,6 +440,13 @@ void AppShortcutRingView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     renderFrame(p);
+    m_pacer.painted(blur());
+}
+
+double AppShortcutRingView::blur() const
+{
+    const bool rm = reduceMotion();
+    return mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), clamp01(m_ring.value()));
 }
 
 void AppShortcutRingView::renderFrame(QPainter& p)
@@ -449,7 +459,6 @@ void AppShortcutRingView::renderFrame(QPainter& p)
         return; // hidden: every layer is transparent
     const double scale = ringScale();
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const bool rm = reduceMotion();
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -458,7 +467,7 @@ void AppShortcutRingView::renderFrame(QPainter& p)
     p.scale(scale, scale);
     p.translate(-stageHalf, -stageHalf);
 
-    const double blur = mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), clamp01(progress));
+    const double blur = this->blur();
     const double deviceScale = dpr * scale;
     if (RingBlurLayer::isWanted(blur)) {
         // The whole ring blurred, drawn small and enlarged. Only the band's

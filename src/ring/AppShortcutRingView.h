@@ -94,6 +94,8 @@ private:
     void takeDescription(bool announce);
     bool reduceMotion() const;
     double ringScale() const;
+    // The whole ring's blur now (points).
+    double blur() const;
 
     ShortcutRadialSegmentView segment(int index) const;
     WindowArcSegmentView card(int index) const;
@@ -121,6 +123,7 @@ private:
 
     RingLayerCache m_restLayer;
     RingBlurLayer m_blurLayer;
+    BlurredFramePacer m_pacer;
     WindowArcCardCache m_cards; // the password cards' slabs
     std::vector<RingLayerCache> m_wedgeLayers;
     std::vector<RingBlurCache> m_labelBlurs; // each label's blur while the ring opens

@@ -465,8 +465,10 @@ void AnimationEngine::tick()
         const bool moving = v->prune(now);
         if (!moving)
             m_values.erase(std::remove(m_values.begin(), m_values.end(), v), m_values.end());
+        // Coming to rest within a tolerance of the last frame (under half a
+        // device pixel, or 1/255) changes nothing anyone can see.
         const double moved = std::abs(v->value() - v->m_shown);
-        if (!moving || v->m_restTolerance <= 0.0 ? moved > 0.0 : moved >= kAnnounceSteps * v->m_restTolerance) {
+        if (v->m_restTolerance <= 0.0 ? moved > 0.0 : moved >= (moving ? kAnnounceSteps : 1.0) * v->m_restTolerance) {
             visible = true;
         }
     }
@@ -477,4 +479,18 @@ void AnimationEngine::tick()
     for (AnimatedValue* v : values)
         v->m_shown = v->value();
     Q_EMIT frame();
+}
+
+// ---- BlurredFramePacer ---------------------------------------------------------------
+
+bool BlurredFramePacer::defers(double blurPoints) const
+{
+    if (blurPoints < pacedBlur || m_blurredAt < 0.0 || !AnimationEngine::shared().isTicking())
+        return false;
+    return schedulerNow() - m_blurredAt < 1.5 * AnimationEngine::shared().frameInterval();
+}
+
+void BlurredFramePacer::painted(double blurPoints)
+{
+    m_blurredAt = blurPoints >= pacedBlur ? schedulerNow() : -1.0;
 }

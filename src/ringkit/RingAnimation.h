@@ -146,8 +146,8 @@ public:
 Q_SIGNALS:
     // After a tick in which something moved visibly: a value moved by about
     // a device pixel (two and a half rest tolerances; any amount without
-    // one) since the last frame announced, or came to rest away from where
-    // that frame showed it.
+    // one) since the last frame announced, or came to rest at least a rest
+    // tolerance away from where that frame showed it.
     // Views repaint; a tick that would change no pixel announces nothing.
     void frame();
 
@@ -164,4 +164,20 @@ private:
     Scheduler::TimerId m_firstTick = 0; // the tick posted when going from idle to running
     Scheduler* m_timerScheduler = nullptr;
     double m_frameInterval = 0.0;
+};
+
+// Frames of a ring blurred by a few points come every other display
+// refresh: the step its motion takes between two of them lies within the
+// blur. A sharp frame, and the first blurred one after it, is painted at once.
+class BlurredFramePacer {
+public:
+    static constexpr double pacedBlur = 1.0; // points
+    // Whether a frame announced now, of a ring blurred by `blurPoints`, is
+    // left to the next tick.
+    bool defers(double blurPoints) const;
+    // A frame with `blurPoints` of blur has been painted.
+    void painted(double blurPoints);
+
+private:
+    double m_blurredAt = -1.0;
 };

@@ -96,6 +96,11 @@ public:
     static bool isWanted(double blurPoints) { return blurPoints > threshold; }
     // Device pixels per point of the layer for a blur at a device scale.
     static double layerScale(double blurPoints, double deviceScale);
+    // How far beyond its content the blurred layer can draw (points).
+    static double spread(double blurPoints, double deviceScale)
+    {
+        return 3.0 * std::max(0.0, blurPoints) + 2.0 / layerScale(blurPoints, deviceScale);
+    }
 
     // Draws `paint` (in stage points; the second argument is the layer's
     // pixels per point) blurred by `blurPoints` into `painter`, whose

@@ -179,6 +179,8 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
         if (!m_visible && faded(m_ring)
             && std::all_of(m_wedges.begin(), m_wedges.end(), [&](const auto& w) { return faded(w->presence); }))
             return;
+        if (m_pacer.defers(blur()))
+            return;
         RingPanel::updateContent(this, movingArea());
     });
     connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(movingArea()); });
@@ -723,24 +725,34 @@ QRect CircularSwitcherView::movingArea() const
     return reachArea() | (m_drawnArea.isNull() ? rect() : m_drawnArea);
 }
 
-QRect CircularSwitcherView::reachArea() const
+double CircularSwitcherView::ringRadius() const
+{
+    // Out to the band's rim (which overshoots as it opens) or the farthest
+    // wedge (the icons lie well inside), with its outline and a margin.
+    const bool rm = reduceMotion();
+    double wedgeScale = 1.0;
+    for (const auto& w : m_wedges)
+        wedgeScale = std::max(wedgeScale, mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), w->presence.value()));
+    return std::max(m_band.outerRadius(), RingMotion::settledOuterRadius * wedgeScale) + 6.0;
+}
+
+double CircularSwitcherView::blur() const
 {
     const bool rm = reduceMotion();
-    const double blur = std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), m_ring.value()));
-    // Blurred, the ring spreads a little beyond the band's square.
-    double reach = RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0;
-    if (!RingBlurLayer::isWanted(blur)) {
-        // Sharp, out to the band's rim (which overshoots as it opens) or the
-        // farthest wedge (the icons lie well inside), with its outline and a margin.
-        double wedgeScale = 1.0;
-        for (const auto& w : m_wedges) {
-            wedgeScale = std::max(wedgeScale, mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm),
-                                                  w->presence.value()));
-        }
-        reach = std::min(reach, std::max(m_band.outerRadius(), RingMotion::settledOuterRadius * wedgeScale) + 6.0);
-    }
+    return std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), m_ring.value()));
+}
+
+QRect CircularSwitcherView::reachArea() const
+{
+    const double blur = this->blur();
+    // Blurred, the ring spreads as far as its layer: three times the blur
+    // and a layer pixel beyond what it holds.
     const double side = std::min(width(), height());
-    reach *= side > 0 ? side / stageSize : 1.0;
+    const double scale = side > 0 ? side / stageSize : 1.0;
+    double reach = ringRadius();
+    if (RingBlurLayer::isWanted(blur))
+        reach += RingBlurLayer::spread(blur, devicePixelRatioF() * scale) + 2.0;
+    reach = std::min(reach, RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0) * scale;
     const QPointF mid(width() / 2.0, height() / 2.0);
     return QRectF(mid.x() - reach, mid.y() - reach, 2.0 * reach, 2.0 * reach).toAlignedRect().intersected(rect());
 }
@@ -796,6 +808,7 @@ void CircularSwitcherView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     paintRing(painter);
     m_drawnArea = reachArea();
+    m_pacer.painted(blur());
 }
 
 void CircularSwitcherView::paintRing(QPainter& p) const
@@ -811,7 +824,7 @@ void CircularSwitcherView::paintRing(QPainter& p) const
     const double scale = side > 0 ? side / stageSize : 1.0;
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : devicePixelRatioF();
     const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), ring);
-    const double blur = std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), ring));
+    const double blur = this->blur();
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -832,9 +845,9 @@ void CircularSwitcherView::paintRing(QPainter& p) const
 
     if (RingBlurLayer::isWanted(blur)) {
         // The whole ring blurred, turned inside the small layer so that the
-        // enlargement is a plain scaling. Only the band's square and the
+        // enlargement is a plain scaling. Only the ring's square and the
         // cards hold anything.
-        const double reach = RingMotion::bandCanvasSize / 2.0 + 8.0;
+        const double reach = ringRadius();
         QRectF content(c.x() - reach, c.y() - reach, 2.0 * reach, 2.0 * reach);
         for (const Fan* fan : {m_fan.get(), m_oldFan.get()}) {
             if (!fan)

@@ -157,6 +157,11 @@ private:
     QRect movingArea() const;
     // The part of the view this frame's ring can draw on.
     QRect reachArea() const;
+    // How far from the centre the band or the farthest wedge reaches, with
+    // its outline and a margin (stage points, before any blur).
+    double ringRadius() const;
+    // The whole ring's blur now (points).
+    double blur() const;
 
     QPointer<CircularSwitcherViewModel> m_model;
     QUuid m_session;
@@ -165,6 +170,7 @@ private:
     std::optional<int> m_selectedWindow;
 
     AnimatedValue m_ring {0.0, RestTolerance::unit};
+    BlurredFramePacer m_pacer;
     RingBand m_band;
     std::vector<std::unique_ptr<WedgeState>> m_wedges;
     std::unique_ptr<Fan> m_fan;

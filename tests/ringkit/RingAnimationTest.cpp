@@ -229,6 +229,33 @@ TEST_F(RingAnimationTest, EngineAnnouncesOnlyFramesThatMoveSomethingVisibly)
     }
 }
 
+TEST_F(RingAnimationTest, BlurredFramesComeEveryOtherRefreshAndSharpOnesAtOnce)
+{
+    prefs->setFrameRate(60.0);
+    AnimatedValue ring(0.0);
+    ring.animateTo(1.0, RingAnimation::linear(1.0));
+    clock().runPending();
+    BlurredFramePacer pacer;
+    // The first blurred frame is painted at once; the next refresh's is left
+    // to the one after.
+    EXPECT_FALSE(pacer.defers(12.0));
+    pacer.painted(12.0);
+    clock().advance(1.0 / 60.0);
+    EXPECT_TRUE(pacer.defers(12.0));
+    EXPECT_FALSE(pacer.defers(0.5)); // sharp enough to show every step
+    clock().advance(1.0 / 60.0);
+    EXPECT_FALSE(pacer.defers(12.0));
+    // After a sharp frame the next blurred one is not held back either.
+    pacer.painted(0.0);
+    EXPECT_FALSE(pacer.defers(12.0));
+    // Nor is one asked for when no motion is left to bring another frame.
+    pacer.painted(12.0);
+    clock().advance(2.0);
+    ASSERT_FALSE(AnimationEngine::shared().isTicking());
+    pacer.painted(12.0);
+    EXPECT_FALSE(pacer.defers(12.0));
+}
+
 TEST_F(RingAnimationTest, MotionFromRestShowsAFrameOfProgressOnItsFirstFrame)
 {
     prefs->setFrameRate(60.0);
