@@ -211,6 +211,7 @@ void AppShortcutRingView::onVisibilityChanged()
 {
     if (!m_model)
         return;
+    m_pacer.restart();
     if (m_model->animationsDisabled()) {
         snapToModel();
         return;

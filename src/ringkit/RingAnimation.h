@@ -177,6 +177,8 @@ public:
     bool defers(double blurPoints) const;
     // A frame with `blurPoints` of blur has been painted.
     void painted(double blurPoints);
+    // A new motion starts (a showing or a hiding): its first frame comes at once.
+    void restart() { m_blurredAt = -1.0; }
 
 private:
     double m_blurredAt = -1.0;

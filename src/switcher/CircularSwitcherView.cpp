@@ -323,6 +323,7 @@ void CircularSwitcherView::onVisibility()
     if (visible == m_visible)
         return;
     m_visible = visible;
+    m_pacer.restart();
     const bool rm = reduceMotion();
     if (m_model->animationsDisabled()) {
         syncAll(false);

@@ -245,8 +245,12 @@ TEST_F(RingAnimationTest, BlurredFramesComeEveryOtherRefreshAndSharpOnesAtOnce)
     EXPECT_FALSE(pacer.defers(0.5)); // sharp enough to show every step
     clock().advance(1.0 / 60.0);
     EXPECT_FALSE(pacer.defers(12.0));
-    // After a sharp frame the next blurred one is not held back either.
+    // After a sharp frame the next blurred one is not held back either, nor
+    // is the first of a new showing or hiding.
     pacer.painted(0.0);
+    EXPECT_FALSE(pacer.defers(12.0));
+    pacer.painted(12.0);
+    pacer.restart();
     EXPECT_FALSE(pacer.defers(12.0));
     // Nor is one asked for when no motion is left to bring another frame.
     pacer.painted(12.0);
