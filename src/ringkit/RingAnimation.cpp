@@ -360,7 +360,7 @@ void AnimatedValue::animateTo(double target, const RingAnimation& animation)
     }
     const bool was = !m_segments.empty();
     if (!was)
-        m_shown = m_target;
+        m_shown = m_ticked = m_target;
     m_target = target;
     if (seg.restTime > 0.0 && seg.offset0 != 0.0)
         m_segments.push_back(seg);
@@ -430,6 +430,7 @@ void AnimationEngine::ensureTimer()
     // intervals from there.
     m_timer = 0;
     m_timerScheduler = current;
+    m_announcedLastTick = m_framePending = false;
     m_firstTick = current->post([this, current] {
         m_firstTick = 0;
         if (m_timerScheduler != current)
@@ -460,7 +461,7 @@ void AnimationEngine::tick()
     }
     const double now = schedulerNow();
     const std::vector<AnimatedValue*> values = m_values;
-    bool visible = false;
+    bool visible = false, slow = true;
     for (AnimatedValue* v : values) {
         const bool moving = v->prune(now);
         if (!moving)
@@ -471,11 +472,27 @@ void AnimationEngine::tick()
         if (v->m_restTolerance <= 0.0 ? moved > 0.0 : moved >= (moving ? kAnnounceSteps : 1.0) * v->m_restTolerance) {
             visible = true;
         }
+        // Creeping: under about a device pixel since the last tick (coming
+        // to rest included).
+        if (v->m_restTolerance <= 0.0 || std::abs(v->value() - v->m_ticked) >= kAnnounceSteps * v->m_restTolerance)
+            slow = false;
+        v->m_ticked = v->value();
     }
     if (m_values.empty())
         stopTimer();
-    if (!visible)
+    // While everything creeps, a frame right after another waits a tick (it
+    // is then announced whatever moves), unless nothing is left to tick.
+    if (visible && slow && m_announcedLastTick && !m_values.empty()) {
+        m_framePending = true;
+        m_announcedLastTick = false;
         return;
+    }
+    if (!visible && !m_framePending) {
+        m_announcedLastTick = false;
+        return;
+    }
+    m_framePending = false;
+    m_announcedLastTick = true;
     for (AnimatedValue* v : values)
         v->m_shown = v->value();
     Q_EMIT frame();

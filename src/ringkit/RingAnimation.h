@@ -125,7 +125,8 @@ private:
 
     double m_target = 0.0;
     double m_restTolerance = 0.0;
-    double m_shown = 0.0; // the value as of the last frame announced while it moves
+    double m_shown = 0.0;  // the value as of the last frame announced while it moves
+    double m_ticked = 0.0; // the value as of the last tick
     std::vector<Segment> m_segments;
 };
 
@@ -147,7 +148,9 @@ Q_SIGNALS:
     // After a tick in which something moved visibly: a value moved by about
     // a device pixel (two and a half rest tolerances; any amount without
     // one) since the last frame announced, or came to rest at least a rest
-    // tolerance away from where that frame showed it.
+    // tolerance away from where that frame showed it. While every value
+    // creeps (under about a pixel a tick, or comes to rest), no two frames
+    // come on successive ticks: the second is announced a tick later.
     // Views repaint; a tick that would change no pixel announces nothing.
     void frame();
 
@@ -164,6 +167,8 @@ private:
     Scheduler::TimerId m_firstTick = 0; // the tick posted when going from idle to running
     Scheduler* m_timerScheduler = nullptr;
     double m_frameInterval = 0.0;
+    bool m_announcedLastTick = false;
+    bool m_framePending = false; // a frame left to this tick by the last
 };
 
 // Frames of a ring blurred by a few points come every other display

@@ -229,6 +229,35 @@ TEST_F(RingAnimationTest, EngineAnnouncesOnlyFramesThatMoveSomethingVisibly)
     }
 }
 
+TEST_F(RingAnimationTest, CreepingValuesNeverPaintTwoRefreshesInARow)
+{
+    // Two values creeping under a pixel a tick, the second a tick behind:
+    // they come to rest on successive ticks, and the second's rest is shown
+    // a tick later rather than right after the first's; the last frame
+    // shows both at rest, and the engine then stops.
+    prefs->setFrameRate(60.0);
+    AnimationEngine& engine = AnimationEngine::shared();
+    std::vector<double> times;
+    AnimatedValue a(0.0, 0.04), b(0.0, 0.04);
+    double shownA = 0.0, shownB = 0.0;
+    const QMetaObject::Connection c = QObject::connect(&engine, &AnimationEngine::frame, [&] {
+        times.push_back(clock().now());
+        shownA = a.value();
+        shownB = b.value();
+    });
+    a.animateTo(1.0, RingAnimation::linear(1.0));
+    b.animateTo(1.0, RingAnimation::linear(1.0).delayed(1.0 / 60.0));
+    clock().advance(2.0);
+    QObject::disconnect(c);
+    EXPECT_FALSE(engine.isTicking());
+    ASSERT_GE(times.size(), 9u);
+    EXPECT_LE(times.size(), 12u);
+    for (size_t i = 1; i < times.size(); ++i)
+        EXPECT_GT(times[i] - times[i - 1], 1.5 / 60.0) << i;
+    EXPECT_EQ(shownA, 1.0);
+    EXPECT_EQ(shownB, 1.0);
+}
+
 TEST_F(RingAnimationTest, BlurredFramesComeEveryOtherRefreshAndSharpOnesAtOnce)
 {
     prefs->setFrameRate(60.0);
