@@ -171,9 +171,10 @@ private:
     bool m_framePending = false; // a frame left to this tick by the last
 };
 
-// Frames of a ring blurred by a few points come every other display
-// refresh: the step its motion takes between two of them lies within the
-// blur. A sharp frame, and the first blurred one after it, is painted at once.
+// Frames of a ring blurred by more than a point come every other display
+// refresh. A blurred ring is one moving fast into or out of view, its
+// frames are the dearest to paint, and its blur softens the larger steps.
+// A sharp frame, and the first blurred one after it, is painted at once.
 class BlurredFramePacer {
 public:
     static constexpr double pacedBlur = 1.0; // points

@@ -732,8 +732,10 @@ double CircularSwitcherView::ringRadius() const
     // wedge (the icons lie well inside), with its outline and a margin.
     const bool rm = reduceMotion();
     double wedgeScale = 1.0;
-    for (const auto& w : m_wedges)
-        wedgeScale = std::max(wedgeScale, mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), w->presence.value()));
+    for (const auto& w : m_wedges) {
+        wedgeScale = std::max(wedgeScale, mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm),
+                                              w->presence.value()));
+    }
     return std::max(m_band.outerRadius(), RingMotion::settledOuterRadius * wedgeScale) + 6.0;
 }
 
