@@ -10,7 +10,15 @@
 #include "ringkit/RingAnimation.h"
 
 #include <QColor>
+#include <algorithm>
 #include <array>
+
+namespace RingMath {
+// Between a part's hidden and settled pose at `progress` (0 hidden, 1
+// settled; springs overshoot past 1).
+inline double mix(double hidden, double settled, double progress) { return hidden + (settled - hidden) * progress; }
+inline double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+} // namespace RingMath
 
 class RingMotion {
 public:

@@ -19,8 +19,8 @@ namespace switcher_view {
 constexpr double pi = std::numbers::pi;
 constexpr double twoPi = 2.0 * std::numbers::pi;
 
-inline double mix(double hidden, double settled, double progress) { return hidden + (settled - hidden) * progress; }
-inline double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+using RingMath::clamp01;
+using RingMath::mix;
 inline double degreesOf(double radians) { return radians * 180.0 / pi; }
 
 // The system blue of the light and dark appearance.
