@@ -309,9 +309,16 @@ struct Run {
         f.seek(logOffset);
         const QString text = QString::fromUtf8(f.readAll());
         logOffset = f.pos();
-        static const QRegularExpression line(QStringLiteral("ring showing painted (\\d+) frames"));
-        for (auto it = line.globalMatch(text); it.hasNext();)
-            found.push_back(it.next().captured(1).toDouble());
+        // The log folds a line repeated at once into a count of repeats.
+        static const QRegularExpression line(
+            QStringLiteral("ring showing painted (\\d+) frames|the previous message was repeated (\\d+) more times"));
+        for (auto it = line.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            if (!m.captured(1).isEmpty())
+                found.push_back(m.captured(1).toDouble());
+            else if (!found.empty())
+                found.insert(found.end(), size_t(m.captured(2).toInt()), found.back());
+        }
         return found;
     }
 };

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
 // A moving value is shown again once it has moved by this many rest
-// tolerances (each under half a device pixel, or 1/255): about a pixel. A
-// spring's slow tail then paints a frame per pixel it moves, not per tick.
-constexpr double kAnnounceSteps = 2.5;
+// tolerances (each under half a device pixel, or 1/255): a pixel and a
+// little more. A spring's slow tail then paints a frame per pixel or so it
+// moves, not per tick.
+constexpr double kAnnounceSteps = 3.0;
 constexpr double kRestFraction = 1e-3; // a spring rests within 0.1 % of its travel
 constexpr double kLongestSettle = 60.0;
 
@@ -456,6 +458,11 @@ void AnimationEngine::stopTimer()
 void AnimationEngine::tick()
 {
     if (m_values.empty()) {
+        // All at rest: what is left is a frame the last tick held back.
+        if (std::exchange(m_framePending, false)) {
+            m_announcedLastTick = true;
+            Q_EMIT frame();
+        }
         stopTimer();
         return;
     }
@@ -478,15 +485,16 @@ void AnimationEngine::tick()
             slow = false;
         v->m_ticked = v->value();
     }
-    if (m_values.empty())
-        stopTimer();
     // While everything creeps, a frame right after another waits a tick (it
-    // is then announced whatever moves), unless nothing is left to tick.
-    if (visible && slow && m_announcedLastTick && !m_values.empty()) {
+    // is then announced whatever moves; the timer runs that tick even when
+    // everything has come to rest).
+    if (visible && slow && m_announcedLastTick) {
         m_framePending = true;
         m_announcedLastTick = false;
         return;
     }
+    if (m_values.empty())
+        stopTimer();
     if (!visible && !m_framePending) {
         m_announcedLastTick = false;
         return;

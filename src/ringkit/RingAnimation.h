@@ -145,12 +145,13 @@ public:
     void tick();
 
 Q_SIGNALS:
-    // After a tick in which something moved visibly: a value moved by about
-    // a device pixel (two and a half rest tolerances; any amount without
-    // one) since the last frame announced, or came to rest at least a rest
-    // tolerance away from where that frame showed it. While every value
-    // creeps (under about a pixel a tick, or comes to rest), no two frames
-    // come on successive ticks: the second is announced a tick later.
+    // After a tick in which something moved visibly: a value moved by a
+    // device pixel or a little more (three rest tolerances; any amount
+    // without one) since the last frame announced, or came to rest at least
+    // a rest tolerance away from where that frame showed it. While every
+    // value creeps (under that a tick, or comes to rest), no two frames
+    // come on successive ticks: the second is announced a tick later, the
+    // one showing everything at rest included.
     // Views repaint; a tick that would change no pixel announces nothing.
     void frame();
 

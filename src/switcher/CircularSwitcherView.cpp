@@ -106,7 +106,7 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
             return;
         RingPanel::updateContent(this, movingArea());
     });
-    connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(movingArea()); });
+    connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { repaintMoving(); });
     connect(&AppSettings::shared(), &AppSettings::ringScaleChanged, this, [this] { update(); });
 
     if (!m_model)
@@ -235,7 +235,7 @@ void CircularSwitcherView::onRunningApps()
         m_centreIcon->setIcon(icon);
     ++m_revision;
     scheduleAccessibilityCheck();
-    update();
+    repaintMoving();
 }
 
 void CircularSwitcherView::onVisibility()
@@ -263,7 +263,7 @@ void CircularSwitcherView::onVisibility()
         m_wedges[i]->spin.animateTo(visible ? 1.0 : 0.0, RingMotion::iconSpinVisibility(int(i), visible, rm));
     }
     scheduleAccessibilityCheck();
-    update();
+    repaintMoving();
 }
 
 void CircularSwitcherView::onSelection()
@@ -313,7 +313,7 @@ void CircularSwitcherView::onSelection()
     }
     ++m_revision;
     scheduleAccessibilityCheck();
-    update();
+    repaintMoving();
 }
 
 void CircularSwitcherView::syncWedgeSelection(bool animated)
@@ -335,7 +335,7 @@ void CircularSwitcherView::onWindows()
     syncFan(!m_model->animationsDisabled());
     ++m_revision;
     scheduleAccessibilityCheck();
-    update();
+    repaintMoving();
 }
 
 void CircularSwitcherView::syncFan(bool animated)

@@ -155,6 +155,9 @@ private:
     bool isAtRest() const;
     // What can change from one frame to the next (widget coordinates).
     QRect movingArea() const;
+    // Repaints what a change of state may have moved, with the animation's
+    // next frame when the window was exposed a moment ago.
+    void repaintMoving();
     // The part of the view this frame's ring can draw on.
     QRect reachArea() const;
     // How far from the centre the band or the farthest wedge reaches, with

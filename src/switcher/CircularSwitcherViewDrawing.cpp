@@ -4,6 +4,7 @@
 #include "ringkit/CentreAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "ringkit/RingMotion.h"
+#include "ringkit/RingPanel.h"
 #include "ringkit/WindowArcCard.h"
 
 #include <QPainterPath>
@@ -23,6 +24,12 @@ QRect CircularSwitcherView::movingArea() const
     if (!m_fan->cards.empty() || m_oldFan)
         return rect();
     return reachArea() | (m_drawnArea.isNull() ? rect() : m_drawnArea);
+}
+
+void CircularSwitcherView::repaintMoving()
+{
+    if (isVisible())
+        RingPanel::updateContent(this, movingArea());
 }
 
 double CircularSwitcherView::ringRadius() const
@@ -109,7 +116,8 @@ void CircularSwitcherView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintRing(painter);
-    m_drawnArea = reachArea();
+    // Window cards reach beyond the ring: a frame after them clears them all.
+    m_drawnArea = m_fan->cards.empty() && !m_oldFan ? reachArea() : rect();
     m_pacer.painted(blur());
 }
 

@@ -207,8 +207,8 @@ TEST_F(RingAnimationTest, EngineTicksAtTheFrameRateOnlyWhileAnimating)
 TEST_F(RingAnimationTest, EngineAnnouncesOnlyFramesThatMoveSomethingVisibly)
 {
     // One unit in 1 s at 60 Hz with a tolerance of 0.04: a frame every
-    // tenth of the way (two and a half tolerances, about a pixel), not every
-    // tick, and the last one at the target.
+    // eighth of the way or so (three tolerances, a pixel and a little more),
+    // not every tick, and the last one at the target.
     prefs->setFrameRate(60.0);
     AnimationEngine& engine = AnimationEngine::shared();
     std::vector<double> shown;
@@ -218,13 +218,13 @@ TEST_F(RingAnimationTest, EngineAnnouncesOnlyFramesThatMoveSomethingVisibly)
     clock().advance(2.0);
     QObject::disconnect(c);
     EXPECT_FALSE(engine.isTicking());
-    ASSERT_GE(shown.size(), 9u);
-    EXPECT_LE(shown.size(), 11u);
+    ASSERT_GE(shown.size(), 7u);
+    EXPECT_LE(shown.size(), 9u);
     EXPECT_EQ(shown.back(), 1.0);
     double last = 0.0;
     for (size_t i = 0; i + 1 < shown.size(); ++i) {
-        EXPECT_GE(shown[i] - last, 0.1 - 1e-9);
-        EXPECT_LE(shown[i] - last, 0.1 + 1.0 / 60.0 + 1e-9);
+        EXPECT_GE(shown[i] - last, 0.12 - 1e-9);
+        EXPECT_LE(shown[i] - last, 0.12 + 1.0 / 60.0 + 1e-9);
         last = shown[i];
     }
 }
@@ -250,8 +250,8 @@ TEST_F(RingAnimationTest, CreepingValuesNeverPaintTwoRefreshesInARow)
     clock().advance(2.0);
     QObject::disconnect(c);
     EXPECT_FALSE(engine.isTicking());
-    ASSERT_GE(times.size(), 9u);
-    EXPECT_LE(times.size(), 12u);
+    ASSERT_GE(times.size(), 7u);
+    EXPECT_LE(times.size(), 10u);
     for (size_t i = 1; i < times.size(); ++i)
         EXPECT_GT(times[i] - times[i - 1], 1.5 / 60.0) << i;
     EXPECT_EQ(shownA, 1.0);
