@@ -202,26 +202,49 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
         const auto channel = [&](int c) { return int((c0[size_t(c)] + (c1[size_t(c)] - c0[size_t(c)]) * t) * 255.0f + 0.5f); };
         glass[i] = qRgba(channel(0), channel(1), channel(2), channel(3));
     }
-    for (int y = 0; y < image.height(); ++y) {
+    // The band is the same mirrored left to right and top to bottom: on an
+    // image of even sides the edge pixels' coverage is worked out for the
+    // top left quarter and used for the three pixels mirroring each.
+    const int w = image.width(), h = image.height();
+    const bool mirrored = w % 2 == 0 && h % 2 == 0;
+    const int rows = mirrored ? h / 2 : h, columns = mirrored ? w / 2 : w;
+    for (int y = 0; y < rows; ++y) {
         const double dy = y + 0.5 - cy;
         if (std::abs(dy) >= reach)
             continue;
         const double half = std::sqrt(reach * reach - dy * dy);
         const double holeHalf = std::abs(dy) < hole ? std::sqrt(hole * hole - dy * dy) : -1.0;
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const int x0 = std::max(0, int(std::floor(cx - half))), x1 = std::min(image.width(), int(std::ceil(cx + half)));
+        const int ys[2] = { y, h - 1 - y };
+        QRgb* lines[2] = { reinterpret_cast<QRgb*>(image.scanLine(ys[0])), reinterpret_cast<QRgb*>(image.scanLine(ys[1])) };
+        const int lineCount = mirrored ? 2 : 1;
+        const int x0 = std::max(0, int(std::floor(cx - half))), x1 = std::min(w, int(std::ceil(cx + half)));
+        const auto shade = [&](int x, int line, float f, float k) {
+            const double along = x + 0.5 - cx + ys[line] + 0.5 - cy;
+            const float t = float(std::clamp((along - 2.0 * origin) / span, 0.0, 1.0));
+            const float keep = 1.0f - k;
+            const auto channel = [&](int i) { return (c0[size_t(i)] + (c1[size_t(i)] - c0[size_t(i)]) * t) * f * keep; };
+            const float alpha = channel(3) + k;
+            lines[line][x] = qRgba(int(channel(0) * 255.0f + 0.5f), int(channel(1) * 255.0f + 0.5f),
+                                   int(channel(2) * 255.0f + 0.5f), int(alpha * 255.0f + 0.5f));
+        };
         const auto edgePixel = [&](int x) {
+            if (x >= columns)
+                return; // drawn with its mirror image
             const double dx = x + 0.5 - cx;
             if (std::abs(dx) < holeHalf)
                 return;
             const double d2 = dx * dx + dy * dy;
+            const int mirror = w - 1 - x;
             if (d2 >= solid0 * solid0 && d2 <= solid1 * solid1) {
                 // Away from the edges: the glass alone.
-                row[x] = glass[size_t(x + y)];
+                for (int line = 0; line < lineCount; ++line) {
+                    lines[line][x] = glass[size_t(x + ys[line])];
+                    if (mirrored)
+                        lines[line][mirror] = glass[size_t(mirror + ys[line])];
+                }
                 return;
             }
             const double d = std::sqrt(d2);
-            const float t = float(std::clamp((dx + dy - 2.0 * origin) / span, 0.0, 1.0));
             const double nx = d > 0.0 ? std::abs(dx) / d : 1.0, ny = d > 0.0 ? std::abs(dy) / d : 0.0;
             const double a = std::max(nx, ny), b = std::min(nx, ny);
             const auto cover = [&](double edge) { return pixelCover(edge - d, a, b); };
@@ -232,11 +255,12 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
             stroke = std::clamp(stroke, 0.0, 1.0);
             if (fill <= 0.0 && stroke <= 0.0)
                 return;
-            const float f = float(std::max(0.0, fill)), k = kBandPenAlpha * float(stroke), keep = 1.0f - k;
-            const auto channel = [&](int i) { return (c0[size_t(i)] + (c1[size_t(i)] - c0[size_t(i)]) * t) * f * keep; };
-            const float alpha = channel(3) + k;
-            row[x] = qRgba(int(channel(0) * 255.0f + 0.5f), int(channel(1) * 255.0f + 0.5f),
-                           int(channel(2) * 255.0f + 0.5f), int(alpha * 255.0f + 0.5f));
+            const float f = float(std::max(0.0, fill)), k = kBandPenAlpha * float(stroke);
+            for (int line = 0; line < lineCount; ++line) {
+                shade(x, line, f, k);
+                if (mirrored)
+                    shade(mirror, line, f, k);
+            }
         };
         // The row in runs, left to right: the glass between the edges is
         // copied, the hole skipped, and only the pixels near an edge computed.
@@ -271,8 +295,10 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
                 continue;
             for (; x < from; ++x)
                 edgePixel(x);
-            if (runs[i].glass)
-                std::copy(glass.begin() + (from + y), glass.begin() + (to + y + 1), row + from);
+            if (runs[i].glass) {
+                for (int line = 0; line < lineCount; ++line)
+                    std::copy(glass.begin() + (from + ys[line]), glass.begin() + (to + ys[line] + 1), lines[line] + from);
+            }
             x = to + 1;
         }
         for (; x < x1; ++x)
