@@ -7,9 +7,6 @@
 #include <cmath>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ,
                                    double perspective)
@@ -298,37 +295,33 @@ void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const st
 
 namespace {
 
-// a + (b - a) * w / 256 for each of the four channels, w in 0..256.
-inline quint32 blendPixels(quint32 a, quint32 b, quint32 w)
-{
-    const quint32 v = 256 - w;
-    const quint32 rb = (((a & 0xff00ffu) * v + (b & 0xff00ffu) * w) >> 8) & 0xff00ffu;
-    const quint32 ag = (((a >> 8) & 0xff00ffu) * v + ((b >> 8) & 0xff00ffu) * w) & 0xff00ff00u;
-    return rb | ag;
-}
-
+// a + (b - a) * w / 256 for each channel of n pixels, w in 0..256. Written
+// a byte at a time so that it is vectorised (twice as wide with AVX2).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void blendRows(const quint32* a, const quint32* b, quint32 w, quint32* out, int n)
 {
-    int x = 0;
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i wb = _mm_set1_epi16(short(w));
-    const __m128i wa = _mm_set1_epi16(short(256 - w));
-    for (; x + 4 <= n; x += 4) {
-        const __m128i pa = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + x));
-        const __m128i pb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + x));
-        // Each product stays within 16 bits (255 * 256), and so does their sum.
-        const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(pa, zero), wa),
-                                                        _mm_mullo_epi16(_mm_unpacklo_epi8(pb, zero), wb)),
-                                          8);
-        const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(pa, zero), wa),
-                                                        _mm_mullo_epi16(_mm_unpackhi_epi8(pb, zero), wb)),
-                                          8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_packus_epi16(lo, hi));
-    }
+    const auto* pa = reinterpret_cast<const quint8*>(a);
+    const auto* pb = reinterpret_cast<const quint8*>(b);
+    auto* po = reinterpret_cast<quint8*>(out);
+    const quint16 wb = quint16(w), wa = quint16(256 - w);
+    // Each sum stays within 16 bits: 255 * 256 at most.
+    for (int i = 0; i < 4 * n; ++i)
+        po[i] = quint8((quint16(pa[i] * wa) + quint16(pb[i] * wb)) >> 8);
+}
+
+// The same with a weight for each pixel, given for each of its bytes.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
 #endif
-    for (; x < n; ++x)
-        out[x] = blendPixels(a[x], b[x], w);
+void blendRowsWeighted(const quint32* a, const quint32* b, const quint16* weights, quint32* out, int n)
+{
+    const auto* pa = reinterpret_cast<const quint8*>(a);
+    const auto* pb = reinterpret_cast<const quint8*>(b);
+    auto* po = reinterpret_cast<quint8*>(out);
+    for (int i = 0; i < 4 * n; ++i)
+        po[i] = quint8((quint16(pa[i] * quint16(256 - weights[i])) + quint16(pb[i] * weights[i])) >> 8);
 }
 
 // Where output pixel i samples an axis of `from` pixels stretched to `to`:
@@ -358,18 +351,27 @@ void RingEffects::resampleBilinear(const QImage& source, QImage& target)
     if (sw <= 0 || sh <= 0 || tw <= 0 || th <= 0 || source.format() != QImage::Format_ARGB32_Premultiplied
         || target.format() != QImage::Format_ARGB32_Premultiplied)
         return;
-    std::vector<Tap> columns(static_cast<size_t>(tw));
-    for (int x = 0; x < tw; ++x)
-        columns[size_t(x)] = tapAt(x, sw, tw);
+    // Each output column's two source pixels, and the second's weight for
+    // each byte of the pixel.
+    std::vector<int> firsts(static_cast<size_t>(tw)), seconds(static_cast<size_t>(tw));
+    std::vector<quint16> weights(static_cast<size_t>(tw) * 4);
+    for (int x = 0; x < tw; ++x) {
+        const Tap t = tapAt(x, sw, tw);
+        firsts[size_t(x)] = t.first;
+        seconds[size_t(x)] = t.second;
+        std::fill_n(weights.begin() + 4 * x, 4, quint16(t.weight));
+    }
     // The two widened source rows the current output rows lie between.
     std::vector<quint32> upper(static_cast<size_t>(tw)), lower(static_cast<size_t>(tw));
+    std::vector<quint32> left(static_cast<size_t>(tw)), right(static_cast<size_t>(tw));
     int upperRow = -1, lowerRow = -1;
     const auto widen = [&](int row, std::vector<quint32>& out) {
         const auto* in = reinterpret_cast<const quint32*>(source.constScanLine(row));
         for (int x = 0; x < tw; ++x) {
-            const Tap& t = columns[size_t(x)];
-            out[size_t(x)] = t.weight == 0 ? in[t.first] : blendPixels(in[t.first], in[t.second], t.weight);
+            left[size_t(x)] = in[firsts[size_t(x)]];
+            right[size_t(x)] = in[seconds[size_t(x)]];
         }
+        blendRowsWeighted(left.data(), right.data(), weights.data(), out.data(), tw);
     };
     for (int y = 0; y < th; ++y) {
         const Tap t = tapAt(y, sh, th);
