@@ -90,6 +90,36 @@ void boxPassColumns(const quint8* src, quint8* dst, int w, int h, const BoxWindo
     }
 }
 
+// The same for a window of at most 255 pixels: the sums fit in 16 bits and
+// the division is a multiplication by 2^24 / (2r + 1) rounded up, exact for
+// every sum such a window of bytes can reach (and as fast again).
+constexpr int kNarrowBoxRadius = 127;
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void boxPassColumnsNarrow(const quint8* src, quint8* dst, int w, int h, int r, std::vector<quint16>& sums)
+{
+    const size_t rowBytes = size_t(w) * 4;
+    sums.assign(rowBytes, 0);
+    quint16* sum = sums.data();
+    for (int i = -r; i <= r; ++i) {
+        const quint8* row = src + size_t(std::clamp(i, 0, h - 1)) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            sum[k] = quint16(sum[k] + row[k]);
+    }
+    const quint32 n = quint32(2 * r + 1);
+    const quint32 multiplier = ((quint32(1) << 24) + n - 1) / n;
+    for (int y = 0; y < h; ++y) {
+        quint8* out = dst + size_t(y) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            out[k] = quint8((quint32(sum[k]) * multiplier) >> 24);
+        const quint8* add = src + size_t(std::min(y + r + 1, h - 1)) * rowBytes;
+        const quint8* sub = src + size_t(std::max(y - r, 0)) * rowBytes;
+        for (size_t k = 0; k < rowBytes; ++k)
+            sum[k] = quint16(sum[k] + add[k] - sub[k]);
+    }
+}
+
 // Pixels of a w x h image (tightly packed) into the h x w image of its
 // columns, in tiles that stay in the cache.
 void transpose(const quint32* src, quint32* dst, int w, int h)
@@ -134,6 +164,7 @@ void RingEffects::boxBlur(QImage& image, double sigma)
     // Working copies without the image's row padding, reused between calls
     // (rings are drawn on the GUI thread; each thread has its own).
     static thread_local std::vector<quint32> a, b, sums;
+    static thread_local std::vector<quint16> narrowSums;
     a.resize(size_t(w) * size_t(h));
     b.resize(a.size());
     for (int y = 0; y < h; ++y)
@@ -142,8 +173,12 @@ void RingEffects::boxBlur(QImage& image, double sigma)
     const auto passes = [&](int width, int height) {
         for (int r : radii) {
             if (r > 0) {
-                boxPassColumns(reinterpret_cast<const quint8*>(a.data()), reinterpret_cast<quint8*>(b.data()), width,
-                               height, BoxWindow(r), sums);
+                const auto* from = reinterpret_cast<const quint8*>(a.data());
+                auto* to = reinterpret_cast<quint8*>(b.data());
+                if (r <= kNarrowBoxRadius)
+                    boxPassColumnsNarrow(from, to, width, height, r, narrowSums);
+                else
+                    boxPassColumns(from, to, width, height, BoxWindow(r), sums);
                 std::swap(a, b);
             }
         }
