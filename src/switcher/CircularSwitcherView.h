@@ -150,6 +150,10 @@ private:
     void paintStage(QPainter& p, const RingPalette& palette, double deviceScale, const std::function<void(QPainter&)>& turn,
                     bool bandTurns) const;
     void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
+    // Wedge `i`'s shape in a look (0 plain ... 1 selected, in 32nds) at a
+    // resolution (device pixels per point), from its cache; `box` receives
+    // where it goes on the stage.
+    const QImage& wedgeLook(int i, double quantized, double deviceScale, const RingPalette& palette, QRectF& box) const;
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
     bool isAtRest() const;

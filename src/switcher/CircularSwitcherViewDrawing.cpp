@@ -68,8 +68,12 @@ QRect CircularSwitcherView::reachArea() const
 
 void CircularSwitcherView::prerender(double devicePixelRatio)
 {
-    if (!m_model || m_visible || isAnimating())
+    if (!m_model || m_visible)
         return;
+    // Hidden, a motion in flight (the selection following the model) shows
+    // nothing: it is brought to its end first.
+    if (isAnimating())
+        syncAll(false);
     const bool rm = reduceMotion();
     m_visible = true;
     m_ring.setValue(1.0);
@@ -88,11 +92,12 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
         paintRing(painter);
     };
     paintOnce();
-    // The first frames of a showing: blurred while the ring opens, then
-    // sharp with every part moving. Painted once here, their layers and
-    // buffers are ready for the first showing.
+    // The first frames of a showing: blurred while the ring opens (at a
+    // quarter and at half the resolution), then sharp with every part
+    // moving. Painted once here, their layers and buffers are ready for the
+    // first showing.
     m_paintsMoving = true;
-    for (const double pose : {0.3, 0.97}) {
+    for (const double pose : {0.3, 0.88, 0.97}) {
         m_ring.setValue(pose);
         for (auto& w : m_wedges) {
             w->presence.setValue(pose);
@@ -101,6 +106,20 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
         paintOnce();
     }
     m_paintsMoving = false;
+    // Every wedge's plain and selected look, at each resolution an opening
+    // draws them with (blurred at a quarter and at half of the device's),
+    // whichever wedge the showing selects: drawing a look uses Qt's
+    // thread pool, which a showing keeps clear of.
+    const RingPalette palette = RingPalette::current();
+    const double scale = std::min(width(), height()) / stageSize;
+    for (int i = 0; i < int(m_wedges.size()); ++i) {
+        for (const double look : {0.0, 1.0}) {
+            for (const double resolution : {0.25, 0.5, dpr * scale}) {
+                QRectF box;
+                (void)wedgeLook(i, look, resolution, palette, box);
+            }
+        }
+    }
     // The layer of the settled ring is made again for the showing's own list.
     m_restLayer.clear();
     m_visible = false;
@@ -230,6 +249,39 @@ void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, d
     paintCentre(p);
 }
 
+const QImage& CircularSwitcherView::wedgeLook(int i, double quantized, double deviceScale, const RingPalette& palette,
+                                              QRectF& box) const
+{
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const double h = RadialSegmentView::frameSide / 2.0;
+    const QRectF frame(c.x() - h, c.y() - h, RadialSegmentView::frameSide, RadialSegmentView::frameSide);
+    const int n = int(m_wedges.size());
+    const QPainterPath path = segment(i).path(c);
+    // The layer's resolution follows the device, not the wedge's scale
+    // (which only springs around 1), so it is drawn once per look.
+    const double sharp = std::max(0.25, std::round(deviceScale * 4.0) / 4.0);
+    // Room for the outline and a clear pixel all round.
+    const double pad = 2.0 + 1.5 / sharp;
+    // On whole pixels of the layer, so that a wedge standing still is copied.
+    box = RingEffects::outwardToPixels(path.boundingRect().adjusted(-pad, -pad, pad, pad), sharp);
+    const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8) | (quint64(i) << 20);
+    // The plain and the selected look are kept across showings (the
+    // wedges of the same count are the same shapes); the looks in
+    // between only while this showing's selection moves.
+    RingLayerCache* cache = &m_wedges[size_t(i)]->shapeLayer;
+    if (quantized == 0.0 || quantized == 1.0) {
+        // Also by resolution: an opening ring draws them small while blurred.
+        const quint64 kept = key | (quint64(std::min(63.0, sharp * 4.0)) << 40);
+        if (m_wedgeLayers.size() >= 160 && !m_wedgeLayers.contains(kept))
+            m_wedgeLayers.clear();
+        cache = &m_wedgeLayers[kept];
+    }
+    return cache->layer(key, box.size(), sharp, [&](QPainter& lp) {
+        lp.translate(-box.topLeft());
+        RadialSegmentView::paintShape(lp, path, frame, quantized, palette.dark);
+    });
+}
+
 void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const
 {
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
@@ -237,8 +289,6 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
     if (n == 0)
         return;
     const bool rm = reduceMotion();
-    const double h = RadialSegmentView::frameSide / 2.0;
-    const QRectF frame(c.x() - h, c.y() - h, RadialSegmentView::frameSide, RadialSegmentView::frameSide);
 
     // z-order: by index, the selected wedge on top.
     std::vector<int> order;
@@ -275,32 +325,9 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
         }
 
         // The wedge, from its own layer while its look stays the same.
-        const QPainterPath path = seg.path(c);
         const double quantized = std::round(clamp01(sel) * 32.0) / 32.0;
-        // The layer's resolution follows the device, not the wedge's scale
-        // (which only springs around 1), so it is drawn once per look.
-        const double sharp = std::max(0.25, std::round(deviceScale * 4.0) / 4.0);
-        // Room for the outline and a clear pixel all round.
-        const double pad = 2.0 + 1.5 / sharp;
-        // On whole pixels of the layer, so that a wedge standing still is copied.
-        const QRectF box = RingEffects::outwardToPixels(path.boundingRect().adjusted(-pad, -pad, pad, pad), sharp);
-        const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8)
-            | (quint64(i) << 20);
-        // The plain and the selected look are kept across showings (the
-        // wedges of the same count are the same shapes); the looks in
-        // between only while this showing's selection moves.
-        RingLayerCache* cache = &w.shapeLayer;
-        if (quantized == 0.0 || quantized == 1.0) {
-            // Also by resolution: an opening ring draws them small while blurred.
-            const quint64 kept = key | (quint64(std::min(63.0, sharp * 4.0)) << 40);
-            if (m_wedgeLayers.size() >= 160 && !m_wedgeLayers.contains(kept))
-                m_wedgeLayers.clear();
-            cache = &m_wedgeLayers[kept];
-        }
-        const QImage& layer = cache->layer(key, box.size(), sharp, [&](QPainter& lp) {
-            lp.translate(-box.topLeft());
-            RadialSegmentView::paintShape(lp, path, frame, quantized, palette.dark);
-        });
+        QRectF box;
+        const QImage& layer = wedgeLook(i, quantized, deviceScale, palette, box);
         RingEffects::drawImageInBands(p, box, layer);
 
         // The icon: 48 points, 64 and grown by a tenth when selected, blurred
