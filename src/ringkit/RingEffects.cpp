@@ -7,7 +7,6 @@
 #include <cmath>
 #include <vector>
 
-
 QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ,
                                    double perspective)
 {
@@ -50,74 +49,61 @@ QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, Q
 namespace {
 // Box passes over premultiplied ARGB pixels, four 8-bit channels each. A
 // window of 2r + 1 pixels is averaged (edge pixels repeat beyond the image)
-// and the average rounded down. The division is a single-precision
-// multiplication, exact here: half a step added to the sum keeps a whole
-// quotient from falling just short of itself, and no fraction a window of
-// bytes can leave comes within rounding distance of the next whole number.
-struct BoxWindow {
-    int r = 0;
-    float inverse = 1.0f;
-    explicit BoxWindow(int radius) : r(radius), inverse(1.0f / float(2 * radius + 1)) {}
-};
-
-// One box pass down the columns (src -> dst, w x h pixels, tightly packed):
-// a running sum per channel of every column moves down a row at a time, so
+// and the average rounded down.
+//
+// One pass down the columns (src -> dst, w x h pixels, tightly packed): a
+// running sum per channel of every column moves down a row at a time, so
 // every inner loop runs along a row and is vectorised (twice as wide where
-// the processor has AVX2).
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-void boxPassColumns(const quint8* src, quint8* dst, int w, int h, const BoxWindow& box, std::vector<quint32>& sums)
+// the processor has AVX2). `Sum` holds a window's sum of bytes; `average`
+// turns it into the rounded-down average.
+template <class Sum, class Average>
+[[gnu::always_inline]] inline void boxPass(const quint8* src, quint8* dst, int w, int h, int r, std::vector<Sum>& sums,
+                                           Average average)
 {
-    const int r = box.r;
     const size_t rowBytes = size_t(w) * 4;
     sums.assign(rowBytes, 0);
-    quint32* sum = sums.data();
+    Sum* sum = sums.data();
     for (int i = -r; i <= r; ++i) {
         const quint8* row = src + size_t(std::clamp(i, 0, h - 1)) * rowBytes;
         for (size_t k = 0; k < rowBytes; ++k)
-            sum[k] += row[k];
+            sum[k] = Sum(sum[k] + row[k]);
     }
-    const float inverse = box.inverse;
     for (int y = 0; y < h; ++y) {
         quint8* out = dst + size_t(y) * rowBytes;
         for (size_t k = 0; k < rowBytes; ++k)
-            out[k] = quint8(int((float(sum[k]) + 0.5f) * inverse));
+            out[k] = average(sum[k]);
         const quint8* add = src + size_t(std::min(y + r + 1, h - 1)) * rowBytes;
         const quint8* sub = src + size_t(std::max(y - r, 0)) * rowBytes;
         for (size_t k = 0; k < rowBytes; ++k)
-            sum[k] += quint32(add[k]) - quint32(sub[k]);
+            sum[k] = Sum(sum[k] + add[k] - sub[k]);
     }
 }
 
-// The same for a window of at most 255 pixels: the sums fit in 16 bits and
-// the division is a multiplication by 2^24 / (2r + 1) rounded up, exact for
-// every sum such a window of bytes can reach (and as fast again).
+// Windows of up to 255 pixels: the sums fit in 16 bits, and the division is
+// a multiplication by 2^24 / (2r + 1) rounded up, exact for every sum such a
+// window of bytes can reach.
 constexpr int kNarrowBoxRadius = 127;
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void boxPassColumnsNarrow(const quint8* src, quint8* dst, int w, int h, int r, std::vector<quint16>& sums)
 {
-    const size_t rowBytes = size_t(w) * 4;
-    sums.assign(rowBytes, 0);
-    quint16* sum = sums.data();
-    for (int i = -r; i <= r; ++i) {
-        const quint8* row = src + size_t(std::clamp(i, 0, h - 1)) * rowBytes;
-        for (size_t k = 0; k < rowBytes; ++k)
-            sum[k] = quint16(sum[k] + row[k]);
-    }
     const quint32 n = quint32(2 * r + 1);
     const quint32 multiplier = ((quint32(1) << 24) + n - 1) / n;
-    for (int y = 0; y < h; ++y) {
-        quint8* out = dst + size_t(y) * rowBytes;
-        for (size_t k = 0; k < rowBytes; ++k)
-            out[k] = quint8((quint32(sum[k]) * multiplier) >> 24);
-        const quint8* add = src + size_t(std::min(y + r + 1, h - 1)) * rowBytes;
-        const quint8* sub = src + size_t(std::max(y - r, 0)) * rowBytes;
-        for (size_t k = 0; k < rowBytes; ++k)
-            sum[k] = quint16(sum[k] + add[k] - sub[k]);
-    }
+    boxPass(src, dst, w, h, r, sums, [multiplier](quint16 sum) { return quint8((quint32(sum) * multiplier) >> 24); });
+}
+
+// Wider windows: 32-bit sums, divided by a single-precision multiplication,
+// exact here: half a step added to the sum keeps a whole quotient from
+// falling just short of itself, and no fraction a window of bytes can leave
+// comes within rounding distance of the next whole number.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void boxPassColumnsWide(const quint8* src, quint8* dst, int w, int h, int r, std::vector<quint32>& sums)
+{
+    const float inverse = 1.0f / float(2 * r + 1);
+    boxPass(src, dst, w, h, r, sums, [inverse](quint32 sum) { return quint8(int((float(sum) + 0.5f) * inverse)); });
 }
 
 // Pixels of a w x h image (tightly packed) into the h x w image of its
@@ -178,7 +164,7 @@ void RingEffects::boxBlur(QImage& image, double sigma)
                 if (r <= kNarrowBoxRadius)
                     boxPassColumnsNarrow(from, to, width, height, r, narrowSums);
                 else
-                    boxPassColumns(from, to, width, height, BoxWindow(r), sums);
+                    boxPassColumnsWide(from, to, width, height, r, sums);
                 std::swap(a, b);
             }
         }
