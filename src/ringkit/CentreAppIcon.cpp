@@ -184,7 +184,9 @@ void TiltingCenterAppIcon::paint(QPainter& painter, QPointF centre) const
 QImage CentreIconPainter::flatTile(const QIcon& icon, double scale)
 {
     const double side = CenterAppIconView::iconSide;
-    const int px = int(std::ceil(side * 1.05 * scale));
+    // A clear pixel all round: the tile is drawn tilted, and its filtering
+    // then softens its outline, with no antialiasing needed.
+    const int px = int(std::ceil(side * 1.05 * scale)) + 2;
     QImage tile(px, px, QImage::Format_ARGB32_Premultiplied);
     tile.fill(Qt::transparent);
     if (icon.isNull())
@@ -192,6 +194,7 @@ QImage CentreIconPainter::flatTile(const QIcon& icon, double scale)
     QPainter p(&tile);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.translate(1.0, 1.0);
     p.scale(scale * 1.05, scale * 1.05);
     QPainterPath clip;
     clip.addRoundedRect(QRectF(0, 0, side, side), 10, 10);

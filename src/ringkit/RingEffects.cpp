@@ -227,6 +227,21 @@ bool hasClearEdge(const QImage& image)
 
 } // namespace
 
+QImage RingEffects::withClearEdge(const QImage& image)
+{
+    if (image.isNull() || hasClearEdge(image))
+        return image;
+    QImage padded(image.width() + 2, image.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    padded.fill(Qt::transparent);
+    {
+        QPainter p(&padded);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(1, 1), image);
+    }
+    padded.setDevicePixelRatio(image.devicePixelRatio());
+    return padded;
+}
+
 QRectF RingEffects::outwardToPixels(const QRectF& rect, double pixelsPerPoint)
 {
     const double ppp = std::max(0.05, pixelsPerPoint);

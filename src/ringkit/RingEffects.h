@@ -52,6 +52,10 @@ struct RingEffects {
     // the device's resolution, it is moved by under half a pixel onto whole
     // device pixels and copied.
     static void drawImageCentred(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint);
+    // `image` with a clear pixel all round (the image itself when it has
+    // one): drawn turned or scaled, its filtering then softens its outline
+    // and the painter needs no antialiasing, one span a row.
+    static QImage withClearEdge(const QImage& image);
     // `rect` grown outwards to whole pixels at `pixelsPerPoint`.
     static QRectF outwardToPixels(const QRectF& rect, double pixelsPerPoint);
     // True when `image` drawn into `target` covers whole device pixels at

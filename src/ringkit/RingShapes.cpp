@@ -345,40 +345,23 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
     const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const double scale = std::max(0.25, std::round(std::sqrt(std::abs(t.determinant())) * dpr * 4.0) / 4.0);
     double inner = innerRadius(), outer = outerRadius();
-    // While the radii spring they move in steps of half a device pixel, each
-    // step computed into the cache on this thread: the painter would spread
-    // a fill this size over Qt's thread pool at every frame.
-    const bool springing = isAnimating();
-    const double step = 0.5 / scale;
-    if (springing) {
+    // The band is computed into the cache on this thread, at rest as while
+    // its radii spring (in steps of half a device pixel): the painter would
+    // spread a fill this size over Qt's thread pool, and a ring that
+    // settles keeps exactly the band it moved with.
+    if (isAnimating()) {
+        const double step = 0.5 / scale;
         inner = std::round(inner / step) * step;
         outer = std::round(outer / step) * step;
     }
-    // The step at the radii's targets is the band at rest: the painter
-    // draws it, so a ring that settles holds exactly the band it rests with.
-    const bool computed = springing
-        && !(std::abs(inner - m_inner.target()) < step / 4.0 && std::abs(outer - m_outer.target()) < step / 4.0);
-    const CacheKey key { inner, outer, scale, palette, computed };
+    const CacheKey key { inner, outer, scale, palette };
     const double side = RingMotion::bandCanvasSize;
     if (!(key == m_cacheKey) || m_cache.isNull()) {
         const int px = int(std::ceil(side * scale)) + 2;
         if (m_cache.width() != px || m_cache.height() != px)
             m_cache = QImage(px, px, QImage::Format_ARGB32_Premultiplied);
         m_cache.setDevicePixelRatio(scale);
-        if (key.computed) {
-            rasterize(m_cache, inner, outer, palette);
-        } else {
-            m_cache.fill(Qt::transparent);
-            // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
-            m_cache.setDevicePixelRatio(std::max(1.0, scale));
-            QPainter p(&m_cache);
-            if (scale < 1.0)
-                p.scale(scale, scale);
-            const double half = double(px) / scale / 2.0;
-            paintDirect(p, QPointF(half, half), inner, outer, palette);
-            p.end();
-            m_cache.setDevicePixelRatio(scale);
-        }
+        rasterize(m_cache, inner, outer, palette);
         m_cacheKey = key;
     }
     const double half = double(m_cache.width()) / scale / 2.0;

@@ -149,7 +149,6 @@ private:
     struct CacheKey {
         double inner = -1, outer = -1, scale = 0;
         RingPalette palette;
-        bool computed = false; // drawn by rasterize(), not by the painter
         bool operator==(const CacheKey&) const = default;
     };
     mutable CacheKey m_cacheKey;

@@ -51,14 +51,20 @@ struct CircularSwitcherView::WedgeState {
     mutable int sizedWidth = 0;
     mutable qint64 sizedSource = 0;
 
-    // The icon at most `width` pixels wide, its size in points kept.
+    // The icon at most `width` pixels wide, its size in points kept, with
+    // a clear pixel all round (so it turns without antialiasing).
     const QImage& iconAtWidth(int width) const
     {
-        if (app.icon.isNull() || width <= 0 || app.icon.width() <= width)
+        if (app.icon.isNull() || width <= 0)
             return app.icon;
         if (width != sizedWidth || app.icon.cacheKey() != sizedSource) {
-            sizedIcon = app.icon.scaledToWidth(width, Qt::SmoothTransformation);
-            sizedIcon.setDevicePixelRatio(app.icon.devicePixelRatio() * double(width) / double(app.icon.width()));
+            if (app.icon.width() <= width) {
+                sizedIcon = RingEffects::withClearEdge(app.icon);
+            } else {
+                QImage reduced = app.icon.scaledToWidth(width, Qt::SmoothTransformation);
+                reduced.setDevicePixelRatio(app.icon.devicePixelRatio() * double(width) / double(app.icon.width()));
+                sizedIcon = RingEffects::withClearEdge(reduced);
+            }
             sizedWidth = width;
             sizedSource = app.icon.cacheKey();
         }
