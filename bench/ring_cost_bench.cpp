@@ -9,9 +9,11 @@
 //  - frames painted per showing, from the line Kelvaro logs at each hide
 //    under KELVARO_TEST=1;
 //  - listing the applications and windows at 121 windows, in this process,
-//    with the X11 backend the application uses.
+//    with the X11 backend the application uses;
+//  - for comparison, when rofi is installed, the same three openings of its
+//    window list (a whole run each: start, first frame, Escape, exit).
 //
-//   scripts/test-session build/bench/ring_cost_bench
+//   scripts/test-session build/bench/ring_cost_bench [--no-listing] [--compare]
 //
 // Run by hand; not part of the test suite.
 
@@ -27,6 +29,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
@@ -40,6 +43,7 @@
 #include <functional>
 #include <thread>
 #include <vector>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -350,6 +354,61 @@ bool waitFor(const std::function<bool()>& done, double seconds)
     return true;
 }
 
+struct Mode {
+    const char* name;
+    int holdMs;
+    int count;
+};
+constexpr Mode kModes[] = {{"closed at once", 0, 10}, {"held 400 ms", 400, 10}, {"held 3 s", 3000, 5}};
+
+void measureRofi(Keys& keys, qint64 server)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("rofi")).isEmpty()) {
+        std::printf("rofi is not installed: no comparison\n");
+        return;
+    }
+    xcb_connection_t* c = keys.connection();
+    for (const Mode& mode : kModes) {
+        std::vector<double> own, xserver;
+        for (int i = 0; i < mode.count; ++i) {
+            const double serverBefore = runMs(server);
+            const pid_t pid = fork();
+            if (pid == 0) {
+                execlp("rofi", "rofi", "-show", "window", static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            if (pid < 0)
+                return;
+            xcb_window_t window = 0;
+            const bool seen = waitFor(
+                [&] {
+                    if (!window)
+                        window = findWindow(c, QByteArrayLiteral("rofi - window"));
+                    return window && viewable(c, window);
+                },
+                5.0);
+            if (seen && mode.holdMs > 0)
+                sleepMs(mode.holdMs);
+            keys.press("escape");
+            keys.release("escape");
+            int status = 0;
+            rusage usage {};
+            wait4(pid, &status, 0, &usage);
+            sleepMs(300);
+            if (!seen)
+                continue;
+            own.push_back(double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
+                          + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0);
+            if (server > 0)
+                xserver.push_back(runMs(server) - serverBefore);
+        }
+        std::printf("rofi     %-15s CPU per run median %5.1f ms (rofi)", mode.name, median(own));
+        if (server > 0)
+            std::printf(", %5.1f ms (X server)", median(xserver));
+        std::printf(" (%zu runs)\n", own.size());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -444,12 +503,7 @@ int main(int argc, char** argv)
         std::printf("hotkey to visible switcher: the ring was never seen\n");
     }
 
-    struct Mode {
-        const char* name;
-        int holdMs;
-        int count;
-    };
-    for (const Mode& mode : {Mode {"closed at once", 0, 10}, Mode {"held 400 ms", 400, 10}, Mode {"held 3 s", 3000, 5}}) {
+    for (const Mode& mode : kModes) {
         std::vector<double> own, xserver, switches;
         const double statBefore = cpuMs(pid);
         for (int i = 0; i < mode.count; ++i) {
@@ -489,6 +543,8 @@ int main(int argc, char** argv)
 
     run.process.terminate();
     run.process.waitForFinished(5000);
+    if (app.arguments().contains(QStringLiteral("--compare")))
+        measureRofi(keys, server);
     for (QProcess& client : clients) {
         client.terminate();
         client.waitForFinished(3000);
