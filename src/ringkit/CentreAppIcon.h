@@ -69,6 +69,12 @@ public:
     // The flat tile: `icon` fitted into 48 x 48 points, clipped to a rounded
     // square of radius 10, grown by 1.05, at `scale` pixels per point.
     static QImage flatTile(const QIcon& icon, double scale);
+    // How far from the centre, across or down, the tile and its shadows
+    // reach at a tilt of up to `maxTiltAngle` degrees (points).
+    static double reach(double maxTiltAngle)
+    {
+        return CenterAppIconView::iconSide * 1.05 / 2.0 + shadowPadding + 0.55 * maxTiltAngle + 5.0 + 1.0;
+    }
 
 private:
     struct Images {

@@ -1,10 +1,12 @@
 #include "ringkit/RingEffects.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ,
@@ -276,15 +278,46 @@ void RingEffects::drawImageCentred(QPainter& painter, QPointF centre, const QIma
     drawImageInBands(painter, target, image);
 }
 
+namespace {
+
+// The most rectangles one row of the device's clip has (1 without one): a
+// frame that repaints only where something moved is clipped to many.
+int clipRectsPerRow(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    if (!engine)
+        return 1;
+    const QRegion clip = engine->systemClip();
+    if (clip.rectCount() <= 1)
+        return 1;
+    // A region keeps its rectangles in bands of rows, each band left to right.
+    int most = 1, run = 0, top = std::numeric_limits<int>::min();
+    for (const QRect& r : clip) {
+        run = r.top() == top ? run + 1 : 1;
+        top = r.top();
+        most = std::max(most, run);
+    }
+    return most;
+}
+
+} // namespace
+
 void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
 {
+    // Each clip rectangle a row crosses is a span of its own.
+    const int perRow = clipRectsPerRow(painter);
+    if (perRow > 1)
+        bandRows = std::min(bandRows, std::max(4, 80 / (perRow + 2)));
     if (landsOnPixels(painter, target, image)) {
         // Pixel for pixel: filtering would give back the same pixels, and
         // without it the raster engine copies the image in one pass, on this
         // thread, several times faster.
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(target, image);
+        if (perRow > 1)
+            paintInBands(painter, target, [&] { painter.drawImage(target, image); }, bandRows);
+        else
+            painter.drawImage(target, image);
         painter.restore();
         return;
     }

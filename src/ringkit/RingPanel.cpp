@@ -40,8 +40,10 @@ RingPanel::RingPanel(QWidget* parent)
 
 RingPanel::~RingPanel() = default;
 
-void RingPanel::updateContent(QWidget* content, const QRect& area)
+void RingPanel::updateContent(QWidget* content, const QRegion& area)
 {
+    if (area.isEmpty())
+        return;
     auto* panel = content ? qobject_cast<RingPanel*>(content->parentWidget()) : nullptr;
     if (!panel || panel->m_content != content) {
         if (content)
@@ -60,7 +62,7 @@ void RingPanel::updateContent(QWidget* content, const QRect& area)
                 panel->m_frameDeferred = true;
                 Scheduler::shared().postAfterWhileAlive(1.25 * interval - since, panel, [panel] {
                     panel->m_frameDeferred = false;
-                    const QRect deferred = std::exchange(panel->m_deferredArea, QRect());
+                    const QRegion deferred = std::exchange(panel->m_deferredArea, QRegion());
                     if (!deferred.isEmpty() && panel->m_content && panel->isVisible())
                         panel->m_content->update(deferred);
                 });
@@ -69,7 +71,7 @@ void RingPanel::updateContent(QWidget* content, const QRect& area)
         }
         panel->m_exposedAt = -1.0;
     }
-    content->update(area | std::exchange(panel->m_deferredArea, QRect()));
+    content->update(area | std::exchange(panel->m_deferredArea, QRegion()));
 }
 
 void RingPanel::warmUp()
@@ -254,7 +256,7 @@ bool RingPanel::event(QEvent* event)
         break;
     case QEvent::Hide:
         m_exposedAt = -1.0;
-        m_deferredArea = QRect();
+        m_deferredArea = QRegion();
         m_showRepaintPending = false;
         m_contentRepaintPending = false;
         break;

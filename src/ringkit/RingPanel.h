@@ -37,7 +37,7 @@ public:
     // Repaints `area` of a panel's content for the next animation frame.
     // Right after the window's exposure has painted a frame, that frame
     // waits for the display's next refresh. Other widgets: update(area).
-    static void updateContent(QWidget* content, const QRect& area);
+    static void updateContent(QWidget* content, const QRegion& area);
     // At launch, off the key path: makes what the first showing of a window
     // would make (a real display only).
     void warmUp();
@@ -112,7 +112,7 @@ private:
     // asked for too soon after it.
     double m_exposedAt = -1.0;
     bool m_frameDeferred = false;
-    QRect m_deferredArea;
+    QRegion m_deferredArea;
     bool m_warming = false; // shown clear by warmUp(), hidden once painted
     // Under KELVARO_TEST=1: frames the content painted in this showing,
     // logged when the panel is ordered out.

@@ -104,9 +104,12 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
             return;
         if (m_pacer.defers(blur()))
             return;
-        RingPanel::updateContent(this, movingArea());
+        RingPanel::updateContent(this, changedArea());
     });
-    connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { repaintMoving(); });
+    connect(m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] {
+        if (isVisible())
+            RingPanel::updateContent(this, changedArea());
+    });
     connect(&AppSettings::shared(), &AppSettings::ringScaleChanged, this, [this] { update(); });
 
     if (!m_model)

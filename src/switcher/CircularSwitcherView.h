@@ -13,11 +13,14 @@
 #include <QHash>
 #include <QIcon>
 #include <QPointer>
+#include <QRegion>
+#include <QTransform>
 #include <QUuid>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "switcher/AppWindow.h"
 #include "ringkit/CentreAppIcon.h"
@@ -109,6 +112,9 @@ public:
     double fanAngle() const;
     bool isFanShown() const;
     bool isAnimating() const;
+    // Where the ring now differs from the last frame painted (widget
+    // coordinates): what the next frame repaints.
+    QRegion changedArea() const;
     // The wedges of the current list.
     RadialSegmentView segment(int index) const;
 
@@ -157,6 +163,19 @@ private:
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
     bool isAtRest() const;
+    // The turn and scale of wedge `i`'s presence, about the stage's centre.
+    QTransform wedgeTransform(int i) const;
+    // What a frame shows, split into what repaints everything that moves
+    // when it changes, and what repaints only where it moved: the icons'
+    // turns and the centre icon's tilt (the end of an opening, and a
+    // pointer moving over a ring at rest).
+    struct Pose {
+        std::vector<double> whole;
+        std::vector<double> turns;
+        double tiltX = 0.0, tiltY = 0.0;
+        bool valid = false;
+    };
+    Pose pose() const;
     // What can change from one frame to the next (widget coordinates).
     QRect movingArea() const;
     // Repaints what a change of state may have moved, with the animation's
@@ -197,6 +216,7 @@ private:
     mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
     QRect m_drawnArea; // what the last paint could have drawn on; all of the view before the first
+    Pose m_paintedPose;
     mutable WindowArcCardCache m_cards;
 
     Hit m_pressed;

@@ -9,6 +9,7 @@
 
 #include <QPainterPath>
 #include <QPainter>
+#include <numbers>
 #include <algorithm>
 #include <cmath>
 
@@ -49,6 +50,94 @@ double CircularSwitcherView::blur() const
 {
     const bool rm = reduceMotion();
     return std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), m_ring.value()));
+}
+
+QTransform CircularSwitcherView::wedgeTransform(int i) const
+{
+    const bool rm = reduceMotion();
+    const double presence = m_wedges[size_t(i)]->presence.value();
+    const double wedgeScale = mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), presence);
+    const double sweep = mix(RingMotion::segmentSweep(false, rm), RingMotion::segmentSweep(true, rm), presence);
+    // A turn or scale too small to see is left out: the layer is then
+    // copied instead of resampled.
+    QTransform t;
+    if (std::abs(wedgeScale - 1.0) > 0.001 || std::abs(sweep) > 0.0005) {
+        const QPointF c(stageSize / 2.0, stageSize / 2.0);
+        t.translate(c.x(), c.y());
+        t.rotate(degreesOf(sweep));
+        t.scale(wedgeScale, wedgeScale);
+        t.translate(-c.x(), -c.y());
+    }
+    return t;
+}
+
+CircularSwitcherView::Pose CircularSwitcherView::pose() const
+{
+    Pose p;
+    p.valid = true;
+    const RingPalette palette = RingPalette::current();
+    p.whole = {m_ring.value(), blur(), m_fanSwap.value(), m_fanAngle.value(), m_centreSwap.value(),
+               double(isAtRest()), double(m_fan->cards.size()), double(m_oldFan != nullptr), double(m_revision),
+               double(width()), double(height()), devicePixelRatioF(), double(palette.dark),
+               double(palette.reduceTransparency), double(palette.accent.rgba()), double(m_visible),
+               m_band.innerRadius(), m_band.outerRadius()};
+    for (const auto& w : m_wedges) {
+        p.whole.push_back(w->presence.value());
+        p.whole.push_back(w->selection.value());
+        p.turns.push_back(w->spin.value());
+    }
+    for (const auto& card : m_fan->cards)
+        p.whole.push_back(card->selection.value());
+    p.tiltX = m_centreIcon->rotationX();
+    p.tiltY = m_centreIcon->rotationY();
+    return p;
+}
+
+QRegion CircularSwitcherView::changedArea() const
+{
+    const Pose now = pose();
+    const Pose& was = m_paintedPose;
+    // A blurred ring is drawn as one layer, and window cards reach beyond
+    // it: those frames repaint all that moves.
+    if (!was.valid || now.whole != was.whole || now.turns.size() != was.turns.size() || RingBlurLayer::isWanted(blur())
+        || !m_fan->cards.empty() || m_oldFan)
+        return movingArea();
+    const double side = std::min(width(), height());
+    const double scale = side > 0 ? side / stageSize : 1.0;
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const bool rm = reduceMotion();
+    const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), m_ring.value());
+    // Stage to widget, turned as the wedges, icons and centre are drawn.
+    QTransform ring;
+    ring.translate(width() / 2.0, height() / 2.0);
+    ring.scale(scale, scale);
+    ring.translate(-c.x(), -c.y());
+    if (std::abs(spin) * RingMotion::settledOuterRadius > RestTolerance::points) {
+        ring.translate(c.x(), c.y());
+        ring.rotate(degreesOf(spin));
+        ring.translate(-c.x(), -c.y());
+    }
+    QRegion area;
+    for (size_t i = 0; i < now.turns.size(); ++i) {
+        if (now.turns[i] == was.turns[i])
+            continue;
+        // An icon turning about its middle stays within the circle round
+        // its largest square, grown by its blur.
+        const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm),
+                                              m_wedges[i]->presence.value()));
+        const double half = RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0 + 2.0 * blur;
+        const QPointF at = (wedgeTransform(int(i)) * ring).map(segment(int(i)).iconCentre(c));
+        const double r = (half * std::numbers::sqrt2 + 3.0) * scale;
+        area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();
+    }
+    if (now.tiltX != was.tiltX || now.tiltY != was.tiltY) {
+        // The tile and its shadows, offset with the tilt, turned with the ring.
+        const double half = CentreIconPainter::reach(m_centreIcon->view().maxTiltAngle)
+            * (std::abs(std::cos(spin)) + std::abs(std::sin(spin)));
+        const QPointF at = ring.map(c);
+        area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale).toAlignedRect();
+    }
+    return area.intersected(rect());
 }
 
 QRect CircularSwitcherView::reachArea() const
@@ -131,12 +220,23 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
     }
 }
 
-void CircularSwitcherView::paintEvent(QPaintEvent*)
+void CircularSwitcherView::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    paintRing(painter);
+    // Whatever moved since the last frame and lies outside this repaint is
+    // painted right after it (a frame that came late, or a change of state).
+    const QRegion changed = changedArea();
+    const bool partial = !(QRegion(movingArea()) - event->region()).isEmpty();
+    {
+        QPainter painter(this);
+        paintRing(painter);
+    }
     // Window cards reach beyond the ring: a frame after them clears them all.
-    m_drawnArea = m_fan->cards.empty() && !m_oldFan ? reachArea() : rect();
+    const QRect drawn = m_fan->cards.empty() && !m_oldFan ? reachArea() : rect();
+    m_drawnArea = partial ? (m_drawnArea | drawn) : drawn;
+    m_paintedPose = pose();
+    const QRegion missed = changed - event->region();
+    if (!missed.isEmpty())
+        update(missed);
     m_pacer.painted(blur());
 }
 
@@ -313,16 +413,7 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
 
         p.save();
         p.setOpacity(p.opacity() * opacity);
-        const double wedgeScale = mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), presence);
-        const double sweep = mix(RingMotion::segmentSweep(false, rm), RingMotion::segmentSweep(true, rm), presence);
-        // A turn or scale too small to see is left out: the layer is then
-        // copied instead of resampled.
-        if (std::abs(wedgeScale - 1.0) > 0.001 || std::abs(sweep) > 0.0005) {
-            p.translate(c);
-            p.rotate(degreesOf(sweep));
-            p.scale(wedgeScale, wedgeScale);
-            p.translate(-c);
-        }
+        p.setTransform(wedgeTransform(i), true);
 
         // The wedge, from its own layer while its look stays the same.
         const double quantized = std::round(clamp01(sel) * 32.0) / 32.0;

@@ -429,3 +429,52 @@ TEST_F(SwitcherViewTest, TheSelectedWedgeStaysInsideTheRimForOneToTwelveApplicat
         }
     }
 }
+
+TEST_F(SwitcherViewTest, AFrameRepaintsOnlyWhatMovedAndMatchesAWholeRepaint)
+{
+    AppSettings::shared().setEnable3DEffects(true);
+    showSettled();
+    const auto clear = [] {
+        QImage img(700, 700, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        return img;
+    };
+    QImage shown = clear();
+    view().render(&shown);
+    EXPECT_TRUE(view().changedArea().isEmpty()) << "a ring at rest repaints nothing";
+
+    // The pointer moves within the ring: only the centre icon tilts, and
+    // only its square is repainted, as the display's buffer is: cleared,
+    // then painted over the last frame.
+    const QPointF c = model().ringCenter();
+    model().pointer()->setLocation(c + QPointF(150, 90));
+    env.scheduler().advance(0.05);
+    const QRegion changed = view().changedArea();
+    ASSERT_FALSE(changed.isEmpty());
+    const QRect bounds = changed.boundingRect();
+    EXPECT_LT(bounds.width() * bounds.height(), 200 * 200);
+    EXPECT_TRUE(bounds.contains(QPoint(350, 350)));
+    {
+        QPainter p(&shown);
+        p.setCompositionMode(QPainter::CompositionMode_Clear);
+        for (const QRect& r : changed)
+            p.fillRect(r, Qt::transparent);
+    }
+    view().render(&shown, bounds.topLeft(), changed);
+    QImage whole = clear();
+    view().render(&whole);
+    int worst = 0;
+    for (int y = 0; y < 700; ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(whole.constScanLine(y));
+        for (int x = 0; x < 700; ++x)
+            worst = std::max({worst, std::abs(qAlpha(a[x]) - qAlpha(b[x])), std::abs(qRed(a[x]) - qRed(b[x])),
+                              std::abs(qGreen(a[x]) - qGreen(b[x])), std::abs(qBlue(a[x]) - qBlue(b[x]))});
+    }
+    EXPECT_LE(worst, 1);
+
+    // A change of selection moves the wedges: all of the ring is repainted.
+    model().updatePointer(c + QPointF(120, 0));
+    env.scheduler().advance(0.02);
+    EXPECT_GE(view().changedArea().boundingRect().width(), 2 * int(RingMotion::settledOuterRadius));
+}
