@@ -222,9 +222,11 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
 
 void CircularSwitcherView::paintEvent(QPaintEvent* event)
 {
-    // Whatever moved since the last frame and lies outside this repaint is
-    // painted right after it (a frame that came late, or a change of state).
-    const QRegion changed = changedArea();
+    // The frame counts as shown only when it covers all that moved since
+    // the last one; otherwise the next frame repaints from that one again
+    // (it came late, or the state changed meanwhile).
+    const Pose shown = pose();
+    const bool complete = (changedArea() - event->region()).isEmpty();
     const bool partial = !(QRegion(movingArea()) - event->region()).isEmpty();
     {
         QPainter painter(this);
@@ -233,10 +235,8 @@ void CircularSwitcherView::paintEvent(QPaintEvent* event)
     // Window cards reach beyond the ring: a frame after them clears them all.
     const QRect drawn = m_fan->cards.empty() && !m_oldFan ? reachArea() : rect();
     m_drawnArea = partial ? (m_drawnArea | drawn) : drawn;
-    m_paintedPose = pose();
-    const QRegion missed = changed - event->region();
-    if (!missed.isEmpty())
-        update(missed);
+    if (complete)
+        m_paintedPose = shown;
     m_pacer.painted(blur());
 }
 
