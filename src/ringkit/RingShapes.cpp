@@ -181,7 +181,6 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
     const double side = RingMotion::bandCanvasSize;
     outer = std::min(outer, side / 2.0);
     inner = std::min(inner, outer - 1.0);
-    image.fill(Qt::transparent);
     const auto [from, to] = bandGradientStops(QPainterPath(), palette);
     const auto premultiplied = [](const QColor& c) {
         const float a = c.alphaF();
@@ -192,14 +191,21 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
     const double cx = image.width() / 2.0, cy = image.height() / 2.0;
     const double ro = outer * scale, ri = std::max(0.0, inner) * scale, pen = kBandPenWidth * scale / 2.0;
     const double origin = -side * scale / 2.0, span = 2.0 * side * scale;
-    const double reach = ro + pen + 1.0, hole = ri - pen - 1.0;
-    const double solid0 = ri + pen + 1.0, solid1 = ro - pen - 1.0;
+    // A pixel is partly covered only within half its diagonal of an edge.
+    constexpr double corner = 0.75;
+    const double reach = ro + pen + corner, hole = ri - pen - corner;
+    const double solid0 = ri + pen + corner, solid1 = ro - pen - corner;
     // The gradient runs along the diagonal: a pixel's colour depends on x + y only.
+    // Per diagonal, its colour as a pixel and as the channels the edge
+    // pixels are shaded from.
     std::vector<QRgb> glass(size_t(image.width() + image.height()));
+    std::vector<std::array<float, 4>> tint(glass.size());
     for (size_t i = 0; i < glass.size(); ++i) {
         const double along = double(i) + 1.0 - cx - cy; // dx + dy of the pixels on this diagonal
         const float t = float(std::clamp((along - 2.0 * origin) / span, 0.0, 1.0));
-        const auto channel = [&](int c) { return int((c0[size_t(c)] + (c1[size_t(c)] - c0[size_t(c)]) * t) * 255.0f + 0.5f); };
+        for (size_t c = 0; c < 4; ++c)
+            tint[i][c] = c0[c] + (c1[c] - c0[c]) * t;
+        const auto channel = [&](int c) { return int(tint[i][size_t(c)] * 255.0f + 0.5f); };
         glass[i] = qRgba(channel(0), channel(1), channel(2), channel(3));
     }
     // The band is the same mirrored left to right and top to bottom: on an
@@ -208,21 +214,33 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
     const int w = image.width(), h = image.height();
     const bool mirrored = w % 2 == 0 && h % 2 == 0;
     const int rows = mirrored ? h / 2 : h, columns = mirrored ? w / 2 : w;
+    // Every pixel is written once: the clear ones outside the band, in its
+    // hole and beside its edges too (the image is not cleared first).
+    const auto clear = [](QRgb* line, int from, int to) {
+        if (from < to)
+            std::fill(line + from, line + to, QRgb(0));
+    };
     for (int y = 0; y < rows; ++y) {
         const double dy = y + 0.5 - cy;
-        if (std::abs(dy) >= reach)
-            continue;
-        const double half = std::sqrt(reach * reach - dy * dy);
-        const double holeHalf = std::abs(dy) < hole ? std::sqrt(hole * hole - dy * dy) : -1.0;
         const int ys[2] = { y, h - 1 - y };
         QRgb* lines[2] = { reinterpret_cast<QRgb*>(image.scanLine(ys[0])), reinterpret_cast<QRgb*>(image.scanLine(ys[1])) };
         const int lineCount = mirrored ? 2 : 1;
+        if (std::abs(dy) >= reach) {
+            for (int line = 0; line < lineCount; ++line)
+                clear(lines[line], 0, w);
+            continue;
+        }
+        const double half = std::sqrt(reach * reach - dy * dy);
+        const double holeHalf = std::abs(dy) < hole ? std::sqrt(hole * hole - dy * dy) : -1.0;
         const int x0 = std::max(0, int(std::floor(cx - half))), x1 = std::min(w, int(std::ceil(cx + half)));
+        for (int line = 0; line < lineCount; ++line) {
+            clear(lines[line], 0, x0);
+            clear(lines[line], x1, w);
+        }
         const auto shade = [&](int x, int line, float f, float k) {
-            const double along = x + 0.5 - cx + ys[line] + 0.5 - cy;
-            const float t = float(std::clamp((along - 2.0 * origin) / span, 0.0, 1.0));
+            const std::array<float, 4>& base = tint[size_t(x + ys[line])];
             const float keep = 1.0f - k;
-            const auto channel = [&](int i) { return (c0[size_t(i)] + (c1[size_t(i)] - c0[size_t(i)]) * t) * f * keep; };
+            const auto channel = [&](int i) { return base[size_t(i)] * f * keep; };
             const float alpha = channel(3) + k;
             lines[line][x] = qRgba(int(channel(0) * 255.0f + 0.5f), int(channel(1) * 255.0f + 0.5f),
                                    int(channel(2) * 255.0f + 0.5f), int(alpha * 255.0f + 0.5f));
@@ -231,10 +249,19 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
             if (x >= columns)
                 return; // drawn with its mirror image
             const double dx = x + 0.5 - cx;
-            if (std::abs(dx) < holeHalf)
-                return;
-            const double d2 = dx * dx + dy * dy;
             const int mirror = w - 1 - x;
+            const auto clearPixel = [&] {
+                for (int line = 0; line < lineCount; ++line) {
+                    lines[line][x] = 0;
+                    if (mirrored)
+                        lines[line][mirror] = 0;
+                }
+            };
+            if (std::abs(dx) < holeHalf) {
+                clearPixel();
+                return;
+            }
+            const double d2 = dx * dx + dy * dy;
             if (d2 >= solid0 * solid0 && d2 <= solid1 * solid1) {
                 // Away from the edges: the glass alone.
                 for (int line = 0; line < lineCount; ++line) {
@@ -253,8 +280,10 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
             if (ri > 0.0)
                 stroke += cover(ri + pen) - cover(ri - pen);
             stroke = std::clamp(stroke, 0.0, 1.0);
-            if (fill <= 0.0 && stroke <= 0.0)
+            if (fill <= 0.0 && stroke <= 0.0) {
+                clearPixel();
                 return;
+            }
             const float f = float(std::max(0.0, fill)), k = kBandPenAlpha * float(stroke);
             for (int line = 0; line < lineCount; ++line) {
                 shade(x, line, f, k);
@@ -295,9 +324,11 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
                 continue;
             for (; x < from; ++x)
                 edgePixel(x);
-            if (runs[i].glass) {
-                for (int line = 0; line < lineCount; ++line)
+            for (int line = 0; line < lineCount; ++line) {
+                if (runs[i].glass)
                     std::copy(glass.begin() + (from + ys[line]), glass.begin() + (to + ys[line] + 1), lines[line] + from);
+                else
+                    clear(lines[line], from, to + 1);
             }
             x = to + 1;
         }
