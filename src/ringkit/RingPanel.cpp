@@ -18,6 +18,12 @@
 #include <cmath>
 #include <utility>
 
+namespace {
+// Clear showings at launch under a compositor, and the pause between them.
+constexpr int kWarmUpShowings = 3;
+constexpr double kWarmUpSpacing = 0.3;
+}
+
 RingPanel::RingPanel(QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
@@ -78,6 +84,15 @@ void RingPanel::warmUp()
 {
     if (m_ordered || isVisible() || !X11PanelHints::qtConnection())
         return;
+    m_warmShowingsLeft = X11PanelHints::compositorRunning() ? kWarmUpShowings : 1;
+    warmUpShowing();
+}
+
+void RingPanel::warmUpShowing()
+{
+    if (m_ordered || isVisible() || m_warmShowingsLeft <= 0)
+        return;
+    --m_warmShowingsLeft;
     // Shown once and painted clear, so that the first real showing finds
     // what a window's first showing makes (its pointer shape loaded from
     // the cursor theme, its buffer allocated and touched, its accessibility
@@ -91,20 +106,32 @@ void RingPanel::warmUp()
         setGeometry(QRect(QPoint(-30000, -30000), home.size()));
     show();
     if (offscreen) {
-        endWarmUp();
+        endWarmUpShowing();
         setGeometry(home);
         return;
     }
     // Hidden once exposed and painted, or after a while without an exposure.
-    Scheduler::shared().postAfterWhileAlive(0.5, this, [this] { endWarmUp(); });
+    const int generation = ++m_warmGeneration;
+    Scheduler::shared().postAfterWhileAlive(0.5, this, [this, generation] {
+        if (generation == m_warmGeneration)
+            endWarmUpShowing();
+    });
 }
 
-void RingPanel::endWarmUp()
+void RingPanel::endWarmUpShowing()
 {
     if (!m_warming)
         return;
     m_warming = false;
     hide();
+    if (m_warmShowingsLeft > 0)
+        Scheduler::shared().postAfterWhileAlive(kWarmUpSpacing, this, [this] { warmUpShowing(); });
+}
+
+void RingPanel::endWarmUp()
+{
+    m_warmShowingsLeft = 0;
+    endWarmUpShowing();
 }
 
 void RingPanel::setContent(QWidget* content)
@@ -241,7 +268,7 @@ bool RingPanel::event(QEvent* event)
         break;
     case QEvent::Paint:
         if (m_warming) {
-            Scheduler::shared().postWhileAlive(this, [this] { endWarmUp(); });
+            Scheduler::shared().postWhileAlive(this, [this] { endWarmUpShowing(); });
             break;
         }
         if (m_showRepaintPending && !rect().isEmpty()

@@ -39,7 +39,9 @@ public:
     // waits for the display's next refresh. Other widgets: update(area).
     static void updateContent(QWidget* content, const QRegion& area);
     // At launch, off the key path: makes what the first showing of a window
-    // would make (a real display only).
+    // would make (a real display only). Under a compositor the window is
+    // shown clear a few times: the display server and the compositor are
+    // slower to map a window the first times they do.
     void warmUp();
 
     // The window title: an English text marked for translation, shown in
@@ -86,6 +88,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // One clear showing of the warm-up; ended once painted.
+    void warmUpShowing();
+    void endWarmUpShowing();
+    // Ends the warm-up at once (the window is wanted for real).
     void endWarmUp();
     // Whether a deferred repaint is the one showing queued (`pending`),
     // already painted by the exposure.
@@ -114,6 +120,8 @@ private:
     bool m_frameDeferred = false;
     QRegion m_deferredArea;
     bool m_warming = false; // shown clear by warmUp(), hidden once painted
+    int m_warmShowingsLeft = 0;
+    int m_warmGeneration = 0;
     // Under KELVARO_TEST=1: frames the content painted in this showing,
     // logged when the panel is ordered out.
     bool m_countFrames = false;
