@@ -14,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <QResizeEvent>
 #include <cmath>
 #include <utility>
@@ -100,6 +101,9 @@ void RingPanel::warmUpShowing()
     // nothing; without one it would be a black square, so the window is then
     // shown off every screen, where it is never exposed nor painted.
     m_warming = true;
+    // Clear, it lets the pointer through to what lies beneath.
+    if (QWindow* window = windowHandle())
+        window->setFlag(Qt::WindowTransparentForInput, true);
     const bool offscreen = !X11PanelHints::compositorRunning();
     const QRect home = geometry();
     if (offscreen)
@@ -124,6 +128,8 @@ void RingPanel::endWarmUpShowing()
         return;
     m_warming = false;
     hide();
+    if (QWindow* window = windowHandle())
+        window->setFlag(Qt::WindowTransparentForInput, false);
     if (m_warmShowingsLeft > 0)
         Scheduler::shared().postAfterWhileAlive(kWarmUpSpacing, this, [this] { warmUpShowing(); });
 }
