@@ -14,7 +14,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 #include <QResizeEvent>
 #include <cmath>
 #include <utility>
@@ -102,8 +101,7 @@ void RingPanel::warmUpShowing()
     // shown off every screen, where it is never exposed nor painted.
     m_warming = true;
     // Clear, it lets the pointer through to what lies beneath.
-    if (QWindow* window = windowHandle())
-        window->setFlag(Qt::WindowTransparentForInput, true);
+    X11PanelHints::letPointerThrough(X11PanelHints::qtConnection(), quint32(winId()), true);
     const bool offscreen = !X11PanelHints::compositorRunning();
     const QRect home = geometry();
     if (offscreen)
@@ -128,8 +126,7 @@ void RingPanel::endWarmUpShowing()
         return;
     m_warming = false;
     hide();
-    if (QWindow* window = windowHandle())
-        window->setFlag(Qt::WindowTransparentForInput, false);
+    X11PanelHints::letPointerThrough(X11PanelHints::qtConnection(), quint32(winId()), false);
     if (m_warmShowingsLeft > 0)
         Scheduler::shared().postAfterWhileAlive(kWarmUpSpacing, this, [this] { warmUpShowing(); });
 }

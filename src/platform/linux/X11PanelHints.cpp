@@ -7,6 +7,7 @@
 #include <cstring>
 #include <xcb/xcb.h>
 #include <xcb/xcb_icccm.h>
+#include <xcb/xfixes.h>
 #include <X11/Xlib.h>
 
 namespace {
@@ -145,4 +146,24 @@ bool X11PanelHints::refusesFocus(xcb_connection_t* c, quint32 window)
     const bool noTakeFocus = !atomList(c, askAtomList(c, window, internAtom(c, "WM_PROTOCOLS")))
                                   .contains(internAtom(c, "WM_TAKE_FOCUS"));
     return inputOff && noTakeFocus;
+}
+
+void X11PanelHints::letPointerThrough(xcb_connection_t* connection, quint32 window, bool through)
+{
+    if (!connection || !window)
+        return;
+    const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
+    if (!xfixes || !xfixes->present)
+        return;
+    // XCB_SHAPE_SK_INPUT: the input shape. None restores the default.
+    constexpr quint8 inputShape = 2;
+    xcb_xfixes_region_t region = XCB_NONE;
+    if (through) {
+        region = xcb_generate_id(connection);
+        xcb_xfixes_create_region(connection, region, 0, nullptr);
+    }
+    xcb_xfixes_set_window_shape_region(connection, window, inputShape, 0, 0, region);
+    if (through)
+        xcb_xfixes_destroy_region(connection, region);
+    xcb_flush(connection);
 }

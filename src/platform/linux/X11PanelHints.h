@@ -32,6 +32,12 @@ public:
     // where there is no X11 connection (nothing to find out).
     static bool compositorRunning();
 
+    // Lets pointer input through `window` to the windows beneath (an empty
+    // input shape) or takes it again (the window's own shape, which follows
+    // its size). On the Qt application's connection, which has agreed an
+    // XFixes version; nothing happens without the extension.
+    static void letPointerThrough(xcb_connection_t* connection, quint32 window, bool through);
+
     // For checks: whether `window` currently carries the "no input" model
     // (input hint false, no WM_TAKE_FOCUS).
     static bool refusesFocus(xcb_connection_t* connection, quint32 window);
