@@ -155,14 +155,13 @@ void X11PanelHints::letPointerThrough(xcb_connection_t* connection, quint32 wind
     const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     if (!xfixes || !xfixes->present)
         return;
-    // XCB_SHAPE_SK_INPUT: the input shape. None restores the default.
-    constexpr quint8 inputShape = 2;
+    // None as the input shape restores the default.
     xcb_xfixes_region_t region = XCB_NONE;
     if (through) {
         region = xcb_generate_id(connection);
         xcb_xfixes_create_region(connection, region, 0, nullptr);
     }
-    xcb_xfixes_set_window_shape_region(connection, window, inputShape, 0, 0, region);
+    xcb_xfixes_set_window_shape_region(connection, window, XCB_SHAPE_SK_INPUT, 0, 0, region);
     if (through)
         xcb_xfixes_destroy_region(connection, region);
     xcb_flush(connection);
