@@ -16,6 +16,12 @@ namespace {
 // decoder's own buffers, refuse anything that would need more.
 constexpr int allocationLimitMiB = 16;
 
+bool startsWithSignature(const QByteArray& bytes)
+{
+    static const QByteArray signature = QByteArray::fromHex("89504e470d0a1a0a");
+    return bytes.startsWith(signature);
+}
+
 bool endsWithImageEnd(const QByteArray& bytes)
 {
     // Every complete PNG ends with the IEND chunk: length 0, type, CRC.
@@ -32,13 +38,17 @@ QImage SymbolLibrary::decodePicture(const QByteArray& bytes, std::optional<Impor
             *error = e;
         return QImage();
     };
-    if (!endsWithImageEnd(bytes))
+    if (!startsWithSignature(bytes) || !endsWithImageEnd(bytes))
         return fail(SymbolLibrary::ImportError::unreadable);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
+    // Only the PNG decoder: left to itself the reader falls back to whichever
+    // decoder recognises the content, and such a decoder may read a picture of
+    // another size than the one its header announced.
     QImageReader reader(&buffer, "png");
     reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(allocationLimitMiB);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
@@ -48,6 +58,9 @@ QImage SymbolLibrary::decodePicture(const QByteArray& bytes, std::optional<Impor
     QImage image = reader.read();
     if (image.isNull())
         return fail(SymbolLibrary::ImportError::unreadable);
+    // The header is only a promise; hold the decoded picture to the limit too.
+    if (image.width() > SymbolLibrary::maxPixelSide || image.height() > SymbolLibrary::maxPixelSide)
+        return fail(SymbolLibrary::ImportError::tooManyPixels);
     return image;
 }
 
@@ -172,5 +185,8 @@ QImage SymbolLibrary::loadCustomIcon(const QString& iconName)
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > maxPixelSide || size.height() > maxPixelSide))
         return {};
-    return reader.read();
+    QImage image = reader.read();
+    if (image.width() > maxPixelSide || image.height() > maxPixelSide)
+        return {};
+    return image;
 }
