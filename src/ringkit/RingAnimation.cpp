@@ -186,11 +186,43 @@ double SpringSolution::settleTime(double epsilon) const
     if (zeta <= 0.0) {
         t = kLongestSettle;
     } else if (zeta < 1.0) {
-        // |x(t)| <= A e^{-zeta w t}
+        // x(t) = A e^{-zeta w t} cos(wd t - phi). The envelope A e^{-zeta w t}
+        // bounds the time from above, but touches |x| only near the
+        // extremes, half a period apart: waiting for it would tick on for up
+        // to half a period after the last swing out of reach. The extremes
+        // shrink one after the other, so the rest time lies between the last
+        // one still out of reach and the next one.
         const double wd = w * std::sqrt(1.0 - zeta * zeta);
         const double b = (v0 + zeta * w * x0) / wd;
         const double amplitude = std::hypot(x0, b);
-        t = amplitude <= epsilon ? 0.0 : std::log(amplitude / epsilon) / (zeta * w);
+        if (amplitude <= epsilon)
+            return 0.0;
+        const double envelope = std::log(amplitude / epsilon) / (zeta * w);
+        const double phi = std::atan2(b, x0);
+        const double psi = std::asin(zeta);
+        const double halfPeriod = std::numbers::pi / wd;
+        // Extremes at wd t - phi = -psi + n pi.
+        double extreme = (phi - psi) / wd;
+        while (extreme <= 0.0)
+            extreme += halfPeriod;
+        double lo = -1.0;
+        for (double at = extreme; at <= envelope + halfPeriod; at += halfPeriod) {
+            if (std::abs(offset(at)) < epsilon)
+                break;
+            lo = at;
+        }
+        if (lo < 0.0 && std::abs(x0) < epsilon)
+            return 0.0;
+        double hi = lo < 0.0 ? extreme : lo + halfPeriod;
+        lo = std::max(lo, 0.0);
+        for (int i = 0; i < 48; ++i) {
+            const double mid = 0.5 * (lo + hi);
+            if (std::abs(offset(mid)) >= epsilon)
+                lo = mid;
+            else
+                hi = mid;
+        }
+        t = std::min(hi, envelope);
     } else {
         // Monotone envelope after its peak: step until it stays below epsilon.
         const double rate = zeta == 1.0 ? w : w * (zeta - std::sqrt(zeta * zeta - 1.0));

@@ -56,7 +56,8 @@ struct SpringSolution {
     SpringSolution(double response, double dampingFraction, double initialOffset, double initialVelocity);
     double offset(double t) const;
     double velocity(double t) const;
-    // Time after which |offset| stays below `epsilon` (an upper bound of the envelope).
+    // Time after which |offset| stays below `epsilon`: exact for a spring that
+    // overshoots, an upper bound from the envelope for one that does not.
     double settleTime(double epsilon) const;
 };
 
