@@ -77,6 +77,8 @@ public:
     // `draw` paints it (in points, origin at the top left) when it is missing.
     const QImage& layer(quint64 key, QSizeF size, double deviceScale, const std::function<void(QPainter&)>& draw);
     bool isValid() const { return m_valid; }
+    // Whether layer() would return the image it holds without drawing.
+    bool holds(quint64 key, QSizeF size, double deviceScale) const;
     void clear() { m_valid = false; m_image = QImage(); }
 
 private:

@@ -7,10 +7,15 @@
 #include <algorithm>
 #include <cmath>
 
+bool RingLayerCache::holds(quint64 key, QSizeF size, double deviceScale) const
+{
+    return m_valid && key == m_key && size == m_size && std::clamp(deviceScale, 0.05, 8.0) == m_scale;
+}
+
 const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale, const std::function<void(QPainter&)>& draw)
 {
     const double scale = std::clamp(deviceScale, 0.05, 8.0);
-    if (m_valid && key == m_key && size == m_size && scale == m_scale)
+    if (holds(key, size, scale))
         return m_image;
     QImage img(std::max(1, int(std::ceil(size.width() * scale))), std::max(1, int(std::ceil(size.height() * scale))),
                QImage::Format_ARGB32_Premultiplied);

@@ -212,6 +212,7 @@ private:
 
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;
+    mutable bool m_paintedAtRest = false; // the last frame painted showed the ring at rest
     bool m_paintsMoving = false; // prerendering the poses of a ring in motion
     mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred

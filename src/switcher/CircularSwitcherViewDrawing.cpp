@@ -77,7 +77,7 @@ CircularSwitcherView::Pose CircularSwitcherView::pose() const
     p.valid = true;
     const RingPalette palette = RingPalette::current();
     p.whole = {m_ring.value(), blur(), m_fanSwap.value(), m_fanAngle.value(), m_centreSwap.value(),
-               double(isAtRest()), double(m_fan->cards.size()), double(m_oldFan != nullptr), double(m_revision),
+               double(m_fan->cards.size()), double(m_oldFan != nullptr), double(m_revision),
                double(width()), double(height()), devicePixelRatioF(), double(palette.dark),
                double(palette.reduceTransparency), double(palette.accent.rgba()), double(m_visible),
                m_band.innerRadius(), m_band.outerRadius()};
@@ -303,6 +303,7 @@ void CircularSwitcherView::paintRing(QPainter& p) const
         paintStage(p, palette, dpr * scale, turn, false);
     }
     p.restore();
+    m_paintedAtRest = !m_paintsMoving && isAtRest();
 }
 
 void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, double deviceScale,
@@ -311,11 +312,15 @@ void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, d
     if (bandTurns)
         turn(p);
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
-    if (!m_paintsMoving && isAtRest()) {
+    const quint64 restKey = (m_revision << 8) ^ (palette.dark ? 1u : 0u) ^ (palette.reduceTransparency ? 2u : 0u)
+        ^ (quint64(palette.accent.rgba()) << 32);
+    if (!m_paintsMoving && isAtRest()
+        && (m_paintedAtRest || m_restLayer.holds(restKey, QSizeF(stageSize, stageSize), deviceScale))) {
         // At rest only the centre icon moves (it follows the pointer): the
-        // band, the wedges and the cards come from one layer.
-        const quint64 key = (m_revision << 8) ^ (palette.dark ? 1u : 0u) ^ (palette.reduceTransparency ? 2u : 0u)
-            ^ (quint64(palette.accent.rgba()) << 32);
+        // band, the wedges and the cards come from one layer, drawn for the
+        // second frame at rest (a ring that comes to rest and stays still
+        // paints one frame at rest and never needs it).
+        const quint64 key = restKey;
         const QImage& layer = m_restLayer.layer(key, QSizeF(stageSize, stageSize),
                                                 deviceScale, [&](QPainter& lp) {
                                                     lp.setRenderHint(QPainter::Antialiasing, true);

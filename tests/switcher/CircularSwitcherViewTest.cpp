@@ -445,7 +445,9 @@ TEST_F(SwitcherViewTest, AFrameRepaintsOnlyWhatMovedAndMatchesAWholeRepaint)
 
     // The pointer moves within the ring: only the centre icon tilts, and
     // only its square is repainted, as the display's buffer is: cleared,
-    // then painted over the last frame.
+    // then painted over the last frame. The first frame at rest is drawn
+    // part by part, the next from one layer of the settled ring: the two
+    // must not show a seam.
     const QPointF c = model().ringCenter();
     model().pointer()->setLocation(c + QPointF(150, 90));
     env.scheduler().advance(0.05);
