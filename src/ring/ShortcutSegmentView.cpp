@@ -144,8 +144,13 @@ QImage readCustomIcon(const QString& name)
         return {};
     }
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull()) {
         complain(QStringLiteral("cannot be read (%1)").arg(reader.errorString()));
+    } else if (qint64(image.width()) * image.height() > 4096LL * 4096LL) {
+        // The header may promise less than the decoder delivers.
+        complain(QStringLiteral("has too many pixels (%1 x %2)").arg(image.width()).arg(image.height()));
+        return {};
+    }
     return image;
 }
 }
