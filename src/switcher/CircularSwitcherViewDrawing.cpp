@@ -320,8 +320,7 @@ void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, d
         // band, the wedges and the cards come from one layer, drawn for the
         // second frame at rest (a ring that comes to rest and stays still
         // paints one frame at rest and never needs it).
-        const quint64 key = restKey;
-        const QImage& layer = m_restLayer.layer(key, QSizeF(stageSize, stageSize),
+        const QImage& layer = m_restLayer.layer(restKey, QSizeF(stageSize, stageSize),
                                                 deviceScale, [&](QPainter& lp) {
                                                     lp.setRenderHint(QPainter::Antialiasing, true);
                                                     lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
