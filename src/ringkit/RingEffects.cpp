@@ -229,6 +229,26 @@ bool hasClearEdge(const QImage& image)
 
 } // namespace
 
+QImage RingEffects::paintedAtScale(QSizeF points, double scale, const std::function<void(QPainter&)>& draw)
+{
+    QImage img(std::max(1, int(std::ceil(points.width() * scale))), std::max(1, int(std::ceil(points.height() * scale))),
+               QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    {
+        // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
+        img.setDevicePixelRatio(std::max(1.0, scale));
+        QPainter p(&img);
+        if (scale < 1.0)
+            p.scale(scale, scale);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        if (draw)
+            draw(p);
+    }
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
 QImage RingEffects::withClearEdge(const QImage& image)
 {
     if (image.isNull() || hasClearEdge(image))

@@ -56,6 +56,10 @@ struct RingEffects {
     // one): drawn turned or scaled, its filtering then softens its outline
     // and the painter needs no antialiasing, one span a row.
     static QImage withClearEdge(const QImage& image);
+    // A clear image `points` in size at `scale` device pixels per point (its
+    // pixel ratio), painted by `draw` in points, antialiased, with smooth
+    // image transforms.
+    static QImage paintedAtScale(QSizeF points, double scale, const std::function<void(QPainter&)>& draw);
     // `rect` grown outwards to whole pixels at `pixelsPerPoint`.
     static QRectF outwardToPixels(const QRectF& rect, double pixelsPerPoint);
     // True when `image` drawn into `target` covers whole device pixels at

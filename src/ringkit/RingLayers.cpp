@@ -17,22 +17,7 @@ const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale
     const double scale = std::clamp(deviceScale, 0.05, 8.0);
     if (holds(key, size, scale))
         return m_image;
-    QImage img(std::max(1, int(std::ceil(size.width() * scale))), std::max(1, int(std::ceil(size.height() * scale))),
-               QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    {
-        // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
-        img.setDevicePixelRatio(std::max(1.0, scale));
-        QPainter p(&img);
-        if (scale < 1.0)
-            p.scale(scale, scale);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        if (draw)
-            draw(p);
-    }
-    img.setDevicePixelRatio(scale);
-    m_image = std::move(img);
+    m_image = RingEffects::paintedAtScale(size, scale, draw);
     m_key = key;
     m_size = size;
     m_scale = scale;

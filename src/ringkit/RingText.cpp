@@ -134,17 +134,8 @@ QImage RingText::render(const Stack& stack, double deviceScale)
     const double margin = stack.shadow.isValid() ? std::ceil(stack.shadowRadius * 2.0 + std::max(std::abs(stack.shadowOffset.x()), std::abs(stack.shadowOffset.y()))) : 1.0;
     const double w = stack.width + 2.0 * margin, h = std::max(1.0, height) + 2.0 * margin;
 
-    QImage img(int(std::ceil(w * scale)), int(std::ceil(h * scale)), QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    {
-        // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
-        img.setDevicePixelRatio(std::max(1.0, scale));
-        QPainter p(&img);
-        if (scale < 1.0)
-            p.scale(scale, scale);
-        p.setRenderHint(QPainter::Antialiasing, true);
+    QImage img = RingEffects::paintedAtScale(QSizeF(w, h), scale, [&](QPainter& p) {
         p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         double y = margin;
         if (!stack.icon.isNull() && stack.iconSize.height() > 0) {
             const QRectF r(margin + (stack.width - stack.iconSize.width()) / 2.0, y, stack.iconSize.width(), stack.iconSize.height());
@@ -161,8 +152,7 @@ QImage RingText::render(const Stack& stack, double deviceScale)
             }
             y += stack.spacing;
         }
-    }
-    img.setDevicePixelRatio(scale);
+    });
     if (stack.shadow.isValid() && stack.shadow.alpha() > 0) {
         // Shadow: the alpha of the content, tinted, blurred and offset, under it.
         QImage shadow(img.size(), QImage::Format_ARGB32_Premultiplied);
