@@ -15,6 +15,9 @@ namespace {
 constexpr double kAnnounceSteps = 3.0;
 constexpr double kRestFraction = 1e-3; // a spring rests within 0.1 % of its travel
 constexpr double kLongestSettle = 60.0;
+// How far ahead the engine looks for its next frame while everything
+// creeps: half a second at 60 Hz.
+constexpr int kMostTicksSlept = 30;
 
 double curveProgress(RingAnimation::Kind kind, double x)
 {
@@ -296,22 +299,32 @@ double AnimatedValue::velocityAt(const Segment& s, double now) const
 
 double AnimatedValue::value() const
 {
-    if (m_segments.empty())
-        return m_target;
-    const double now = schedulerNow();
+    return m_segments.empty() ? m_target : valueAt(schedulerNow());
+}
+
+double AnimatedValue::valueAt(double time) const
+{
     double v = m_target;
     for (const Segment& s : m_segments)
-        v += offsetAt(s, now);
+        v += offsetAt(s, time);
     return v;
 }
 
 bool AnimatedValue::isAnimating() const
 {
-    if (m_segments.empty())
-        return false;
-    const double now = schedulerNow();
+    return !m_segments.empty() && isAnimatingAt(schedulerNow());
+}
+
+bool AnimatedValue::isAnimatingAt(double time) const
+{
     return std::any_of(m_segments.begin(), m_segments.end(),
-                       [now](const Segment& s) { return now - s.start < s.restTime - 1e-9; });
+                       [time](const Segment& s) { return time - s.start < s.restTime - 1e-9; });
+}
+
+bool AnimatedValue::announcesAt(double time) const
+{
+    const double moved = std::abs(valueAt(time) - m_shown);
+    return m_restTolerance <= 0.0 ? moved > 0.0 : moved >= kAnnounceSteps * m_restTolerance;
 }
 
 double AnimatedValue::velocity() const
@@ -400,8 +413,8 @@ void AnimatedValue::animateTo(double target, const RingAnimation& animation)
         m_segments.push_back(seg);
     else if (seg.restTime > 0.0 && seg.velocity0 != 0.0)
         m_segments.push_back(seg);
-    if (!was && !m_segments.empty())
-        AnimationEngine::shared().add(this);
+    if (!m_segments.empty())
+        AnimationEngine::shared().add(this); // also wakes an engine sleeping through a creep
     else if (was && m_segments.empty())
         AnimationEngine::shared().remove(this);
 }
@@ -449,7 +462,8 @@ void AnimationEngine::add(AnimatedValue* value)
 void AnimationEngine::remove(AnimatedValue* value)
 {
     m_values.erase(std::remove(m_values.begin(), m_values.end(), value), m_values.end());
-    if (m_values.empty())
+    // A rest still to be shown keeps the timer for one more tick, which shows it.
+    if (m_values.empty() && !m_restOwed)
         stopTimer();
 }
 
@@ -458,6 +472,13 @@ void AnimationEngine::ensureTimer()
     Scheduler* current = &Scheduler::shared();
     if ((m_timer != 0 || m_firstTick != 0) && m_timerScheduler == current)
         return;
+    // Asleep through a creep: a new motion may be due on the next frame, so
+    // ticking resumes as from idle, minding where each value was a tick ago.
+    const bool resuming = m_sleep != 0 && m_timerScheduler == current;
+    if (resuming)
+        current->cancel(m_sleep);
+    m_sleep = 0;
+    m_resumed = resuming;
     // A timer of a scheduler that has since been replaced (tests) is gone with it.
     // Going from idle to running: the first tick comes on the next turn of the
     // loop rather than a whole interval later, and the frame timer counts its
@@ -481,17 +502,23 @@ void AnimationEngine::stopTimer()
             Scheduler::shared().cancel(m_firstTick);
         if (m_timer != 0)
             Scheduler::shared().cancel(m_timer);
+        if (m_sleep != 0)
+            Scheduler::shared().cancel(m_sleep);
     }
     m_firstTick = 0;
     m_timer = 0;
+    m_sleep = 0;
     m_timerScheduler = nullptr;
 }
 
 void AnimationEngine::tick()
 {
     if (m_values.empty()) {
-        // All at rest: what is left is a frame the last tick held back.
-        if (std::exchange(m_framePending, false)) {
+        // All at rest: what is left is a frame the last tick held back, or
+        // a rest not yet shown.
+        const bool pending = std::exchange(m_framePending, false);
+        const bool owed = std::exchange(m_restOwed, false);
+        if (pending || owed) {
             m_announcedLastTick = true;
             Q_EMIT frame();
         }
@@ -500,23 +527,32 @@ void AnimationEngine::tick()
     }
     const double now = schedulerNow();
     const std::vector<AnimatedValue*> values = m_values;
+    if (std::exchange(m_resumed, false)) {
+        for (AnimatedValue* v : values)
+            v->m_ticked = v->valueAt(now - frameInterval());
+    }
     bool visible = false, slow = true;
     for (AnimatedValue* v : values) {
         const bool moving = v->prune(now);
         if (!moving)
             m_values.erase(std::remove(m_values.begin(), m_values.end(), v), m_values.end());
         // Coming to rest within a tolerance of the last frame (under half a
-        // device pixel, or 1/255) changes nothing anyone can see.
-        const double moved = std::abs(v->value() - v->m_shown);
-        if (v->m_restTolerance <= 0.0 ? moved > 0.0 : moved >= (moving ? kAnnounceSteps : 1.0) * v->m_restTolerance) {
+        // device pixel, or 1/255) changes nothing anyone can see; a little
+        // further, but under the step a moving value is shown by, the rest
+        // is shown with the next frame, the one after the last value rests
+        // at the latest.
+        if (v->announcesAt(now))
             visible = true;
-        }
+        else if (!moving && v->m_restTolerance > 0.0 && std::abs(v->value() - v->m_shown) >= v->m_restTolerance)
+            m_restOwed = true;
         // Creeping: under about a device pixel since the last tick (coming
         // to rest included).
         if (v->m_restTolerance <= 0.0 || std::abs(v->value() - v->m_ticked) >= kAnnounceSteps * v->m_restTolerance)
             slow = false;
         v->m_ticked = v->value();
     }
+    if (m_values.empty() && m_restOwed)
+        visible = true;
     // While everything creeps, a frame right after another waits a tick (it
     // is then announced whatever moves; the timer runs that tick even when
     // everything has come to rest).
@@ -529,13 +565,51 @@ void AnimationEngine::tick()
         stopTimer();
     if (!visible && !m_framePending) {
         m_announcedLastTick = false;
+        sleepThroughIdleTicks(now);
         return;
     }
-    m_framePending = false;
+    m_framePending = m_restOwed = false;
     m_announcedLastTick = true;
     for (AnimatedValue* v : values)
         v->m_shown = v->value();
     Q_EMIT frame();
+    sleepThroughIdleTicks(now);
+}
+
+void AnimationEngine::sleepThroughIdleTicks(double now)
+{
+    // Every value moves on a known curve until a new motion starts, so the
+    // ticks that would announce nothing can be counted ahead and slept
+    // through: a creeping tail wakes the process once per frame it paints,
+    // not once per refresh. A value coming to rest wakes the engine, which
+    // then drops it (and stops once none is left).
+    if (m_timer == 0 || m_framePending || m_values.empty() || m_timerScheduler != &Scheduler::shared())
+        return;
+    const double interval = frameInterval();
+    int due = 1;
+    for (; due <= kMostTicksSlept; ++due) {
+        const double t = now + due * interval;
+        const bool wakes = std::any_of(m_values.begin(), m_values.end(), [t](const AnimatedValue* v) {
+            return !v->isAnimatingAt(t) || v->announcesAt(t);
+        });
+        if (wakes)
+            break;
+    }
+    due = std::min(due, kMostTicksSlept);
+    if (due < 2)
+        return;
+    Scheduler* scheduler = m_timerScheduler;
+    scheduler->cancel(m_timer);
+    m_timer = 0;
+    m_announcedLastTick = false; // the ticks slept through announce nothing
+    m_sleep = scheduler->postAfter(due * interval - (schedulerNow() - now), [this, scheduler] {
+        m_sleep = 0;
+        if (m_timerScheduler != scheduler)
+            return;
+        m_timer = scheduler->repeating(frameInterval(), [this] { tick(); });
+        m_resumed = true;
+        tick();
+    });
 }
 
 // ---- BlurredFramePacer ---------------------------------------------------------------

@@ -7,7 +7,8 @@
 // (a radius, an angle, an opacity); AnimationEngine::shared() ticks every
 // animating value from one Scheduler timer at the display's frame rate, and
 // only while something animates: the first tick on the next turn of the loop
-// after it goes from idle to running, then one every frame interval. A motion
+// after it goes from idle to running, then one every frame interval, except
+// that ticks which would announce no frame are slept through. A motion
 // that starts from rest is dated one frame interval back, so the first frame
 // painted after it starts already shows one frame of motion. Time comes from
 // Scheduler::shared()->now(), so tests play animations on virtual time.
@@ -93,6 +94,9 @@ public:
     double target() const { return m_target; }
     // True while some motion has not come to rest at the current time.
     bool isAnimating() const;
+    // The same at another scheduler time, as the motions now set would play.
+    double valueAt(double time) const;
+    bool isAnimatingAt(double time) const;
 
     // Jump to `v` at once; any animation in flight stops.
     void setValue(double v);
@@ -123,6 +127,9 @@ private:
     double velocityAt(const Segment& s, double now) const;
     // Drops finished segments; returns true while still animating.
     bool prune(double now);
+    // Whether a frame at `time` would show this value moved by a step from
+    // the last frame announced.
+    bool announcesAt(double time) const;
 
     double m_target = 0.0;
     double m_restTolerance = 0.0;
@@ -139,7 +146,8 @@ public:
     // Seconds between ticks; the display's refresh interval unless set.
     double frameInterval() const;
     void setFrameInterval(double seconds);
-    bool isTicking() const { return m_timer != 0 || m_firstTick != 0; }
+    // Ticking, or asleep through ticks that would announce nothing.
+    bool isTicking() const { return m_timer != 0 || m_firstTick != 0 || m_sleep != 0; }
     std::size_t animatingCount() const { return m_values.size(); }
 
     // Runs one tick now (also what the timer calls).
@@ -148,11 +156,13 @@ public:
 Q_SIGNALS:
     // After a tick in which something moved visibly: a value moved by a
     // device pixel or a little more (three rest tolerances; any amount
-    // without one) since the last frame announced, or came to rest at least
-    // a rest tolerance away from where that frame showed it. While every
-    // value creeps (under that a tick, or comes to rest), no two frames
-    // come on successive ticks: the second is announced a tick later, the
-    // one showing everything at rest included.
+    // without one) since the last frame announced. A value that comes to
+    // rest less than that but at least a rest tolerance away from where
+    // that frame showed it is shown with the next frame, at the latest the
+    // one after the last value rests. While every value creeps (under that
+    // a tick, or comes to rest), no two frames come on successive ticks:
+    // the second is announced a tick later, the one showing everything at
+    // rest included.
     // Views repaint; a tick that would change no pixel announces nothing.
     void frame();
 
@@ -163,10 +173,14 @@ private:
     void remove(AnimatedValue* value);
     void ensureTimer();
     void stopTimer();
+    void sleepThroughIdleTicks(double now);
 
     std::vector<AnimatedValue*> m_values;
     Scheduler::TimerId m_timer = 0;     // the repeating frame timer
     Scheduler::TimerId m_firstTick = 0; // the tick posted when going from idle to running
+    Scheduler::TimerId m_sleep = 0;     // the wake-up at the next tick that announces something
+    bool m_resumed = false;             // the next tick follows a sleep
+    bool m_restOwed = false;            // a value came to rest a little off the last frame shown
     Scheduler* m_timerScheduler = nullptr;
     double m_frameInterval = 0.0;
     bool m_announcedLastTick = false;

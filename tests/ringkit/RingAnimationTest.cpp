@@ -269,6 +269,65 @@ TEST_F(RingAnimationTest, CreepingValuesNeverPaintTwoRefreshesInARow)
     EXPECT_EQ(shownB, 1.0);
 }
 
+TEST_F(RingAnimationTest, ACreepingTailWakesOnlyForItsFramesAndNeverShowsOneLate)
+{
+    // An icon's overshooting turn: its swings back and forth move under a
+    // pixel a tick, so the engine sleeps between the frames they need.
+    prefs->setFrameRate(60.0);
+    const double interval = 1.0 / 60.0;
+    const double tolerance = RingMotion::iconSpinRestTolerance;
+    const RingAnimation spin = RingMotion::iconSpinEntry(0, false, 1.0);
+    AnimationEngine& engine = AnimationEngine::shared();
+    AnimatedValue v(0.0, tolerance);
+    std::vector<std::pair<double, double>> frames; // (time, value shown)
+    const QMetaObject::Connection c = QObject::connect(&engine, &AnimationEngine::frame, [&] {
+        frames.emplace_back(clock().now(), v.value());
+    });
+    const double firstTick = clock().now();
+    const std::size_t ranBefore = clock().ranCount();
+    v.animateTo(1.0, spin);
+    clock().advance(3.0);
+    QObject::disconnect(c);
+    EXPECT_FALSE(engine.isTicking());
+    ASSERT_GE(frames.size(), 10u);
+    EXPECT_EQ(frames.back().second, 1.0);
+
+    // The curve as played: its clock started an interval before the first tick.
+    const SpringSolution curve(spin.response, spin.dampingFraction, -1.0, 0.0);
+    const auto at = [&](double t) { return 1.0 + curve.offset(t - (firstTick - interval) - spin.delay); };
+    // No tick between two frames would have shown a move of three
+    // tolerances (the tick right after a frame may be held back a tick).
+    const double restAt = frames.back().first;
+    for (size_t i = 0; i + 1 < frames.size(); ++i) {
+        const int from = static_cast<int>(std::lround((frames[i].first - firstTick) / interval));
+        const int to = static_cast<int>(std::lround((frames[i + 1].first - firstTick) / interval));
+        for (int k = from + 2; k < to; ++k) {
+            const double t = firstTick + k * interval;
+            if (t < restAt - 1e-9) {
+                EXPECT_LT(std::abs(at(t) - frames[i].second), 3.0 * tolerance) << "tick " << k << " after frame " << i;
+            }
+        }
+    }
+    // Ticking every refresh would have run about 60 times; asleep through
+    // the creep, the engine wakes about once per frame.
+    const double ticksPlayed = (restAt - firstTick) / interval;
+    EXPECT_GT(ticksPlayed, 40.0);
+    EXPECT_LE(clock().ranCount() - ranBefore, frames.size() + 6);
+
+    // A motion started while the engine sleeps is ticked on the next turn
+    // of the loop, as from idle, and shows a frame of progress at once.
+    AnimatedValue tail(0.0, RestTolerance::points), fresh(0.0, RestTolerance::points);
+    tail.animateTo(1.0, RingAnimation::linear(2.0)); // under a pixel a tick: sleeps
+    clock().advance(0.5);
+    int shown = 0;
+    const QMetaObject::Connection d = QObject::connect(&engine, &AnimationEngine::frame, [&] { ++shown; });
+    fresh.animateTo(100.0, RingAnimation::linear(0.5));
+    clock().runPending();
+    QObject::disconnect(d);
+    EXPECT_EQ(shown, 1);
+    EXPECT_NEAR(fresh.value(), 100.0 * interval / 0.5, 1e-6);
+}
+
 TEST_F(RingAnimationTest, BlurredFramesComeEveryOtherRefreshAndSharpOnesAtOnce)
 {
     prefs->setFrameRate(60.0);

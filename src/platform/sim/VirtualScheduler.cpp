@@ -70,6 +70,7 @@ void VirtualScheduler::advance(double seconds)
             m_queue.emplace(std::make_pair(m_now + entry.interval, m_sequence++),
                             Entry { entry.id, entry.interval, entry.task });
         }
+        ++m_ran;
         entry.task();
     }
     m_now = target;

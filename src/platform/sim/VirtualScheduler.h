@@ -24,6 +24,8 @@ public:
     // Jump the wall clock (e.g. a suspend or a clock change) without running tasks.
     void shiftWallClock(double seconds) { m_wallOffset += seconds; }
     std::size_t pendingCount() const { return m_queue.size(); }
+    // How many tasks have run (each run of a repeating timer counts).
+    std::size_t ranCount() const { return m_ran; }
     bool isPending(TimerId id) const;
 
 private:
@@ -39,6 +41,7 @@ private:
     QDateTime m_wallStart;
     TimerId m_nextId = 1;
     std::uint64_t m_sequence = 0;
+    std::size_t m_ran = 0;
     // (due time, sequence) -> entry
     std::map<std::pair<double, std::uint64_t>, Entry> m_queue;
 };
