@@ -168,6 +168,7 @@ void RingController::prepareRings()
         return;
     makeSwitcher();
     m_switcher->prepare();
+    PointerMonitor::shared().prepare();
     makeShortcutRing();
     // The application in front now, with its shortcuts (or stand-ins).
     const auto front = RingSources::frontmostApplication();

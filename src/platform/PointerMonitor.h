@@ -41,6 +41,9 @@ public:
     // Whether the global monitor also reports events over this process's own
     // windows (then a local monitor must not count their scrolls again).
     virtual bool seesOwnWindows() const = 0;
+    // Makes ready what the first monitor needs (a connection), off the path
+    // of the first showing; reports no events by itself.
+    virtual void prepare() {}
 
     // The process-wide monitor (the X11 one unless a test installed another).
     static PointerMonitor& shared();

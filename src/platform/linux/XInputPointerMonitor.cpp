@@ -70,6 +70,9 @@ public:
 
     bool seesOwnWindows() const override { return true; }
 
+    // Connected, with nothing selected, the connection stays quiet.
+    void prepare() override { connectOnce(); }
+
 private:
     class Session final : public PointerMonitorSession {
     public:
