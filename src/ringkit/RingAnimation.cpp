@@ -462,9 +462,12 @@ void AnimationEngine::add(AnimatedValue* value)
 void AnimationEngine::remove(AnimatedValue* value)
 {
     m_values.erase(std::remove(m_values.begin(), m_values.end(), value), m_values.end());
-    // A rest still to be shown keeps the timer for one more tick, which shows it.
-    if (m_values.empty() && !m_restOwed)
+    if (m_values.empty()) {
         stopTimer();
+        // A rest not yet shown gets one more tick, at once, which shows it.
+        if (m_restOwed)
+            ensureTimer();
+    }
 }
 
 void AnimationEngine::ensureTimer()
@@ -602,7 +605,9 @@ void AnimationEngine::sleepThroughIdleTicks(double now)
     scheduler->cancel(m_timer);
     m_timer = 0;
     m_announcedLastTick = false; // the ticks slept through announce nothing
-    m_sleep = scheduler->postAfter(due * interval - (schedulerNow() - now), [this, scheduler] {
+    // A millisecond late rather than early: a timer may round its wait down.
+    const double wait = due * interval - (schedulerNow() - now) + 0.001;
+    m_sleep = scheduler->postAfter(wait, [this, scheduler] {
         m_sleep = 0;
         if (m_timerScheduler != scheduler)
             return;

@@ -314,6 +314,23 @@ TEST_F(RingAnimationTest, ACreepingTailWakesOnlyForItsFramesAndNeverShowsOneLate
     EXPECT_GT(ticksPlayed, 40.0);
     EXPECT_LE(clock().ranCount() - ranBefore, frames.size() + 6);
 
+    // A rest left for the next frame is still shown when the only motion
+    // left is stopped outright.
+    {
+        AnimatedValue quick(0.0, 0.05), slow(0.0, 0.05);
+        double shownQuick = 0.0;
+        const QMetaObject::Connection e = QObject::connect(&engine, &AnimationEngine::frame, [&] { shownQuick = quick.value(); });
+        quick.animateTo(1.0, RingAnimation::linear(0.55)); // its last step is under three tolerances
+        slow.animateTo(1.0, RingAnimation::linear(8.0));
+        clock().advance(0.6);
+        ASSERT_FALSE(quick.isAnimating());
+        slow.setValue(0.0);
+        clock().runPending();
+        QObject::disconnect(e);
+        EXPECT_LT(std::abs(shownQuick - 1.0), 0.05);
+        EXPECT_FALSE(engine.isTicking());
+    }
+
     // A motion started while the engine sleeps is ticked on the next turn
     // of the loop, as from idle, and shows a frame of progress at once.
     AnimatedValue tail(0.0, RestTolerance::points), fresh(0.0, RestTolerance::points);
