@@ -116,6 +116,11 @@ public:
 
 private:
     friend class AnimationEngine;
+    // A moving value is shown again once it has moved by this many rest
+    // tolerances (each under half a device pixel, or 1/255): a pixel and a
+    // little more. A spring's slow tail then paints a frame per pixel or so
+    // it moves, not per tick.
+    static constexpr double announceSteps = 3.0;
     struct Segment {
         RingAnimation animation;
         double start = 0.0;     // scheduler time when the segment was added
@@ -127,9 +132,9 @@ private:
     double velocityAt(const Segment& s, double now) const;
     // Drops finished segments; returns true while still animating.
     bool prune(double now);
-    // Whether a frame at `time` would show this value moved by a step from
-    // the last frame announced.
-    bool announcesAt(double time) const;
+    // Whether a frame showing `value` would show this value moved by a step
+    // from the last frame announced.
+    bool showsAStep(double value) const;
 
     double m_target = 0.0;
     double m_restTolerance = 0.0;
