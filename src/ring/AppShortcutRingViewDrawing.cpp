@@ -168,11 +168,16 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
             const QRectF box = RingEffects::outwardToPixels(s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1), sharp);
             const quint64 key = (quint64(n) << 40) ^ (quint64(sel > 0.5) << 36) ^ (quint64(m_palette.accent.rgba()) << 2)
                 ^ (m_palette.dark ? 1u : 0u);
-            RingEffects::drawImageInBands(p, box, m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {
+            const QImage& layer = m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {
                 lp.setRenderHint(QPainter::Antialiasing, true);
                 lp.translate(-box.topLeft());
                 s.paintWedge(lp, stageCentre, m_palette, sel > 0.5 ? 1.0 : 0.0);
-            }));
+            });
+            // Its outline, and the antialiasing and the filter's spread at
+            // either edge: two pixels of the layer.
+            const double edge = 2.0 + 2.0 / sharp;
+            RingEffects::drawImageInRing(p, box, layer, stageCentre, s.adjustedInnerRadius() - edge,
+                                         s.adjustedOuterRadius() + edge);
         }
 
         // The label: blurred on the segment curve, turned on the icon curve.

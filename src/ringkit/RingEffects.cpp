@@ -356,6 +356,66 @@ void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, cons
     paintInBands(painter, target, [&] { painter.drawImage(target, image); }, bandRows);
 }
 
+void RingEffects::drawImageInRing(QPainter& painter, const QRectF& target, const QImage& image, QPointF centre,
+                                  double inner, double outer)
+{
+    const QTransform world = painter.worldTransform();
+    // Only a turn and an even scaling keep the ring round on the device.
+    const bool round = world.type() <= QTransform::TxRotate && std::abs(world.m11() - world.m22()) < 1e-9
+        && std::abs(world.m12() + world.m21()) < 1e-9;
+    if (!round || painter.hasClipping() || landsOnPixels(painter, target, image) || !hasClearEdge(image)) {
+        drawImageInBands(painter, target, image);
+        return;
+    }
+    const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
+    const double scale = std::sqrt(std::abs(world.determinant())) * dpr;
+    const QPointF mid = world.map(centre) * dpr;
+    const double ro = std::max(0.0, outer) * scale, ri = std::clamp(inner * scale, 0.0, ro);
+    const QRectF device = world.mapRect(target);
+    const int top = std::max(int(std::floor(device.top() * dpr)), int(std::floor(mid.y() - ro)));
+    const int bottom = std::min(int(std::ceil(device.bottom() * dpr)), int(std::ceil(mid.y() + ro)));
+    const int left = int(std::floor(device.left() * dpr)) - 1, right = int(std::ceil(device.right() * dpr)) + 1;
+    // Short bands follow the circles closely; each is a draw of its own.
+    constexpr int kBandRows = 24;
+    const auto drawIn = [&](int from, int to, int y, int end) {
+        if (from >= to)
+            return;
+        painter.save();
+        painter.resetTransform();
+        painter.setClipRect(QRectF(from / dpr, y / dpr, (to - from) / dpr, (end - y) / dpr), Qt::IntersectClip);
+        painter.setTransform(world);
+        painter.drawImage(target, image);
+        painter.restore();
+    };
+    painter.save();
+    // The filter already fades the image out over its clear edge.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (int y = top; y < bottom; y += kBandRows) {
+        const int end = std::min(bottom, y + kBandRows);
+        const double nearest = (mid.y() >= y && mid.y() <= end) ? 0.0 : std::min(std::abs(y - mid.y()), std::abs(end - mid.y()));
+        if (nearest >= ro)
+            continue;
+        // The outer circle at the band's row nearest the middle is its widest.
+        const double half = std::sqrt(ro * ro - nearest * nearest);
+        const int x0 = std::max(left, int(std::floor(mid.x() - half))), x1 = std::min(right, int(std::ceil(mid.x() + half)));
+        // The hole at the band's row farthest from the middle is its narrowest.
+        const double farthest = std::max(std::abs(y - mid.y()), std::abs(end - mid.y()));
+        int h0 = x1, h1 = x1;
+        if (farthest < ri) {
+            const double hole = std::sqrt(ri * ri - farthest * farthest);
+            h0 = std::max(x0, int(std::ceil(mid.x() - hole)));
+            h1 = std::min(x1, int(std::floor(mid.x() + hole)));
+        }
+        if (h0 < h1) {
+            drawIn(x0, h0, y, end);
+            drawIn(h1, x1, y, end);
+        } else {
+            drawIn(x0, x1, y, end);
+        }
+    }
+    painter.restore();
+}
+
 void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows)
 {
     // The world transform leaves out the device's pixel ratio: bands are

@@ -47,6 +47,13 @@ struct RingEffects {
     // drawing (and far more on a busy machine). A clipped painter draws at once.
     // An image that lands pixel for pixel on the device is copied unfiltered.
     static void drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows = 64);
+    // The same for an image that holds nothing outside the ring from
+    // `inner` to `outer` about `centre` (all in the painter's coordinates):
+    // each band is clipped to the ring, so a turned or scaled piece of it is
+    // resampled only where it can hold something, not over its whole
+    // square and hole.
+    static void drawImageInRing(QPainter& painter, const QRectF& target, const QImage& image, QPointF centre,
+                                double inner, double outer);
     // `image`, whose pixels are 1 / `pixelsPerPoint` points, centred on
     // `centre`. Where the painter neither turns nor scales and the image has
     // the device's resolution, it is moved by under half a pixel onto whole
