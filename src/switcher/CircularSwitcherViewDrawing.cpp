@@ -186,13 +186,18 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
     // moving. Painted once here, their layers and buffers are ready for the
     // first showing.
     m_paintsMoving = true;
-    for (const double pose : {0.3, 0.88, 0.97}) {
+    // The very first, with the band at its widest and the blur at its
+    // most, is the largest the blurred layer and its enlargement grow to:
+    // their memory is taken here, not page by page in the first showing.
+    m_band.setRadii(RingMotion::bandInnerRadius(false, rm), RingMotion::bandOuterRadius(false, rm));
+    for (const double pose : {0.02, 0.3, 0.88, 0.97}) {
         m_ring.setValue(pose);
         for (auto& w : m_wedges) {
             w->presence.setValue(pose);
             w->spin.setValue(pose);
         }
         paintOnce();
+        m_band.setRadii(RingMotion::bandInnerRadius(true, rm), RingMotion::bandOuterRadius(true, rm));
     }
     m_paintsMoving = false;
     // Every wedge's plain and selected look, at each resolution an opening
