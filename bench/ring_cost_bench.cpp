@@ -528,10 +528,13 @@ int main(int argc, char** argv)
                     median(own), statMean);
         if (server > 0)
             std::printf(", %5.1f ms (X server)", median(xserver));
-        std::printf("; frames painted per showing median %.0f, max %.0f (%zu showings); voluntary context switches "
-                    "per opening median %.0f\n",
+        // The log holds back a line repeated many times in a row until another
+        // is written, so the last showings of a mode may not be read yet; a
+        // held-back line repeats the one before it.
+        std::printf("; frames painted per showing median %.0f, max %.0f (%zu of %d showings logged); voluntary context "
+                    "switches per opening median %.0f\n",
                     median(frames), frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size(),
-                    median(switches));
+                    mode.count, median(switches));
     }
 
     // Idle: wakeups while nothing happens.

@@ -252,10 +252,15 @@ def main():
         k.key("End")
         k.check(k.wait_until(lambda: stored("ringScale") == 1.4, timeout=3),
                 "the ring size slider at its end stores 1.4 (%s)" % stored("ringScale"))
-        after = crop(k.screenshot("settings-full"), window, "settings-general-large-ring")
         k.run("convert", before, "-crop", "400x620+0+0", "+repage", before + ".preview.png")
-        k.run("convert", after, "-crop", "400x620+0+0", "+repage", after + ".preview.png")
-        k.check(differ(before + ".preview.png", after + ".preview.png"), "the preview draws the larger ring")
+
+        def preview_grown():
+            # The preview springs to the new size over a few frames.
+            after = crop(k.screenshot("settings-full"), window, "settings-general-large-ring")
+            k.run("convert", after, "-crop", "400x620+0+0", "+repage", after + ".preview.png")
+            return differ(before + ".preview.png", after + ".preview.png")
+
+        k.check(k.wait_until(preview_grown, timeout=3, interval=0.2), "the preview draws the larger ring")
         k.key("ctrl+alt+k")
         # The panel is kept between showings: wait for it to take its new size.
         large_ring = k.wait_until(
