@@ -173,11 +173,9 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
                 lp.translate(-box.topLeft());
                 s.paintWedge(lp, stageCentre, m_palette, sel > 0.5 ? 1.0 : 0.0);
             });
-            // Its outline, and the antialiasing and the filter's spread at
-            // either edge: two pixels of the layer.
-            const double edge = 2.0 + 2.0 / sharp;
-            RingEffects::drawImageInRing(p, box, layer, stageCentre, s.adjustedInnerRadius() - edge,
-                                         s.adjustedOuterRadius() + edge);
+            // Its outline reaches a point beyond its path.
+            RingEffects::drawImageInRing(p, box, layer, stageCentre, s.adjustedInnerRadius() - 2.0,
+                                         s.adjustedOuterRadius() + 2.0);
         }
 
         // The label: blurred on the segment curve, turned on the icon curve.

@@ -370,7 +370,9 @@ void RingEffects::drawImageInRing(QPainter& painter, const QRectF& target, const
     const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
     const double scale = std::sqrt(std::abs(world.determinant())) * dpr;
     const QPointF mid = world.map(centre) * dpr;
-    const double ro = std::max(0.0, outer) * scale, ri = std::clamp(inner * scale, 0.0, ro);
+    // Two pixels of the image, in points: its pixels span the target.
+    const double spread = 2.0 * target.width() / std::max(1, image.width());
+    const double ro = std::max(0.0, outer + spread) * scale, ri = std::clamp((inner - spread) * scale, 0.0, ro);
     const QRectF device = world.mapRect(target);
     const int top = std::max(int(std::floor(device.top() * dpr)), int(std::floor(mid.y() - ro)));
     const int bottom = std::min(int(std::ceil(device.bottom() * dpr)), int(std::ceil(mid.y() + ro)));

@@ -51,7 +51,8 @@ struct RingEffects {
     // `inner` to `outer` about `centre` (all in the painter's coordinates):
     // each band is clipped to the ring, so a turned or scaled piece of it is
     // resampled only where it can hold something, not over its whole
-    // square and hole.
+    // square and hole. The ring is widened here by the filter's spread and
+    // the antialiasing at either edge: two pixels of the image.
     static void drawImageInRing(QPainter& painter, const QRectF& target, const QImage& image, QPointF centre,
                                 double inner, double outer);
     // `image`, whose pixels are 1 / `pixelsPerPoint` points, centred on

@@ -428,10 +428,8 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
         const double quantized = std::round(clamp01(sel) * 32.0) / 32.0;
         QRectF box;
         const QImage& layer = wedgeLook(i, quantized, deviceScale, palette, box);
-        // Its outline (a point beyond its path), and the antialiasing and the
-        // filter's spread at either edge: two pixels of the layer.
-        const double edge = 2.0 + 2.0 / std::max(0.25, std::round(deviceScale * 4.0) / 4.0);
-        RingEffects::drawImageInRing(p, box, layer, c, seg.adjustedInnerRadius() - edge, seg.adjustedOuterRadius() + edge);
+        // Its outline reaches a point beyond its path.
+        RingEffects::drawImageInRing(p, box, layer, c, seg.adjustedInnerRadius() - 2.0, seg.adjustedOuterRadius() + 2.0);
 
         // The icon: 48 points, 64 and grown by a tenth when selected, blurred
         // and turned back while the ring opens.
