@@ -1,5 +1,6 @@
 #include "ringkit/RingEffects.h"
 
+#include <QCache>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
@@ -247,6 +248,29 @@ QImage RingEffects::paintedAtScale(QSizeF points, double scale, const std::funct
     }
     img.setDevicePixelRatio(scale);
     return img;
+}
+
+QImage RingEffects::reducedToWidth(const QImage& image, int width)
+{
+    if (image.isNull())
+        return image;
+    const bool reduce = width > 0 && image.width() > width;
+    if (!reduce && image.format() == QImage::Format_ARGB32_Premultiplied)
+        return image;
+    // Main thread only, as all painting of the rings. Costed in KiB: a few
+    // MiB hold every icon of a full ring at each width it is drawn with.
+    static QCache<QPair<qint64, int>, QImage> kept(8 * 1024);
+    const QPair<qint64, int> key(image.cacheKey(), reduce ? width : 0);
+    if (const QImage* hit = kept.object(key))
+        return *hit;
+    QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (reduce) {
+        const double ratio = out.devicePixelRatio() * double(width) / double(out.width());
+        out = out.scaledToWidth(width, Qt::SmoothTransformation);
+        out.setDevicePixelRatio(ratio);
+    }
+    kept.insert(key, new QImage(out), std::max<qsizetype>(1, out.sizeInBytes() / 1024));
+    return out;
 }
 
 QImage RingEffects::withClearEdge(const QImage& image)

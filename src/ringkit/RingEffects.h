@@ -60,6 +60,12 @@ struct RingEffects {
     // the device's resolution, it is moved by under half a pixel onto whole
     // device pixels and copied.
     static void drawImageCentred(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint);
+    // `image` in premultiplied ARGB and, when wider than `width` pixels,
+    // smoothly reduced to that width, its size in points kept. Reductions
+    // are kept by image and width: a ring asks for the same few icons at
+    // the same few widths every showing, and at two widths in turn within
+    // one (drawn small in the blurred layer, then sharp).
+    static QImage reducedToWidth(const QImage& image, int width);
     // `image` with a clear pixel all round (the image itself when it has
     // one): drawn turned or scaled, its filtering then softens its outline
     // and the painter needs no antialiasing, one span a row.

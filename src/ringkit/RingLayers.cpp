@@ -103,14 +103,8 @@ const QImage& RingBlurCache::blurred(const QImage& image, double radius, bool pa
     if (r == m_radius && pad == m_padded && maxWidth == m_maxWidth && image.cacheKey() == m_source && !m_image.isNull())
         return m_image;
     if (image.cacheKey() != m_reducedFrom || maxWidth != m_reducedWidth || m_reduced.isNull()) {
-        // Reduced once for all the blurs of an opening, not at each step.
-        m_reduced = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (maxWidth > 0 && m_reduced.width() > maxWidth) {
-            // Blurring pixels that are never shown costs more than the blur itself.
-            const double ratio = m_reduced.devicePixelRatio() * double(maxWidth) / double(m_reduced.width());
-            m_reduced = m_reduced.scaledToWidth(maxWidth, Qt::SmoothTransformation);
-            m_reduced.setDevicePixelRatio(ratio);
-        }
+        // Blurring pixels that are never shown costs more than the blur itself.
+        m_reduced = RingEffects::reducedToWidth(image, maxWidth);
         m_reducedFrom = image.cacheKey();
         m_reducedWidth = maxWidth;
     }

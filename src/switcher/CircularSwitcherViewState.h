@@ -58,13 +58,8 @@ struct CircularSwitcherView::WedgeState {
         if (app.icon.isNull() || width <= 0)
             return app.icon;
         if (width != sizedWidth || app.icon.cacheKey() != sizedSource) {
-            if (app.icon.width() <= width) {
-                sizedIcon = RingEffects::withClearEdge(app.icon);
-            } else {
-                QImage reduced = app.icon.scaledToWidth(width, Qt::SmoothTransformation);
-                reduced.setDevicePixelRatio(app.icon.devicePixelRatio() * double(width) / double(app.icon.width()));
-                sizedIcon = RingEffects::withClearEdge(reduced);
-            }
+            sizedIcon = RingEffects::withClearEdge(
+                app.icon.width() <= width ? app.icon : RingEffects::reducedToWidth(app.icon, width));
             sizedWidth = width;
             sizedSource = app.icon.cacheKey();
         }
