@@ -153,7 +153,8 @@ public:
     }
     // `image` blurred by quantized(`radius`) points (a point being a pixel
     // of the image over its pixel ratio); with `pad`, on a canvas grown by
-    // twice the blur on every side so it can spread beyond the edge. With
+    // three times the blur on every side, so it spreads beyond the edge and
+    // fades out before the canvas's own edge, which stays clear. With
     // `maxWidth`, an image wider than that many pixels is first reduced to
     // it (its size in points stays). A blur under half a point returns the
     // image itself.

@@ -110,8 +110,12 @@ const QImage& RingBlurCache::blurred(const QImage& image, double radius, bool pa
     }
     QImage source = m_reduced;
     if (pad) {
+        // Three times the blur and two pixels hold all of its spread, so
+        // the blurred image keeps a clear edge: drawn turned, it then needs
+        // no antialiasing (one span a row, never enough for Qt to hand the
+        // draw to its thread pool).
         const double dpr = source.devicePixelRatio();
-        const int margin = int(std::ceil(r * 2.0 * dpr));
+        const int margin = int(std::ceil(r * 3.0 * dpr)) + 2;
         QImage padded(source.width() + 2 * margin, source.height() + 2 * margin, QImage::Format_ARGB32_Premultiplied);
         padded.fill(Qt::transparent);
         {

@@ -122,10 +122,10 @@ QRegion CircularSwitcherView::changedArea() const
         if (now.turns[i] == was.turns[i])
             continue;
         // An icon turning about its middle stays within the circle round
-        // its largest square, grown by its blur.
+        // its largest square, grown by its blur's margin.
         const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm),
                                               m_wedges[i]->presence.value()));
-        const double half = RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0 + 2.0 * blur;
+        const double half = RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0 + 3.0 * blur + 2.0;
         const QPointF at = (wedgeTransform(int(i)) * ring).map(segment(int(i)).iconCentre(c));
         const double r = (half * std::numbers::sqrt2 + 3.0) * scale;
         area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();

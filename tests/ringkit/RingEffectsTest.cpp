@@ -163,7 +163,7 @@ TEST(RingEffectsTest, BlurCacheReusesAHalfPointStepAndNeverServesAnotherImage)
     EXPECT_EQ(QColor(fromBlue.pixel(20, 20)), QColor(Qt::blue));
 }
 
-TEST(RingEffectsTest, PaddedBlurKeepsTheImagesSizeInPointsWhenReduced)
+TEST(RingEffectsTest, PaddedBlurKeepsTheImagesSizeInPointsAndAClearEdge)
 {
     // A 256-pixel icon drawn at 48 points: reduced to what is drawn, the blur
     // and its margin stay the same in the icon's own points.
@@ -171,12 +171,28 @@ TEST(RingEffectsTest, PaddedBlurKeepsTheImagesSizeInPointsWhenReduced)
     const QImage icon = square(256, QColor(200, 40, 90));
     const QImage& a = full.blurred(icon, 4.0, true);
     const QImage& b = reduced.blurred(icon, 4.0, true, 64);
-    EXPECT_NEAR(a.deviceIndependentSize().width(), 256.0 + 4 * 4.0, 1.0);
-    EXPECT_NEAR(b.deviceIndependentSize().width(), a.deviceIndependentSize().width(), 2.0);
-    EXPECT_LE(b.width(), 64 + 8);
-    // The margin is clear at its edge, the middle is the icon's colour.
-    EXPECT_EQ(qAlpha(b.pixel(0, b.height() / 2)), 0);
+    EXPECT_NEAR(a.deviceIndependentSize().width(), 256.0 + 2 * (3 * 4.0 + 2), 1.0);
+    // (Its last two clear pixels span more points at the reduced ratio.)
+    EXPECT_NEAR(b.deviceIndependentSize().width(), a.deviceIndependentSize().width(), 16.0);
+    EXPECT_LE(b.width(), 64 + 2 * 6);
     EXPECT_EQ(QColor(b.pixel(b.width() / 2, b.height() / 2)), QColor(200, 40, 90));
+    // The blur fades out within the margin, at every width and pixel ratio
+    // and at blurs that are worked on a reduced copy: a clear edge is what
+    // lets a turning icon be drawn one span a row, off Qt's thread pool.
+    for (double dpr : {1.0, 2.0}) {
+        QImage opaque = square(96, QColor(20, 120, 220));
+        opaque.setDevicePixelRatio(dpr);
+        for (double blur : {1.0, 2.5, 4.0, 7.0, 12.0}) {
+            RingBlurCache cache;
+            const QImage& out = cache.blurred(opaque, blur, true);
+            int worst = 0;
+            for (int x = 0; x < out.width(); ++x)
+                worst = std::max({worst, qAlpha(out.pixel(x, 0)), qAlpha(out.pixel(x, out.height() - 1))});
+            for (int y = 0; y < out.height(); ++y)
+                worst = std::max({worst, qAlpha(out.pixel(0, y)), qAlpha(out.pixel(out.width() - 1, y))});
+            EXPECT_EQ(worst, 0) << "blur " << blur << " at dpr " << dpr;
+        }
+    }
 }
 
 TEST(RingEffectsTest, BlurredLayerSoftensWithinTheContentAndItsSpread)
