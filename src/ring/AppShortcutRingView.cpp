@@ -204,7 +204,7 @@ void AppShortcutRingView::onVisibilityChanged()
 {
     if (!m_model)
         return;
-    m_pacer.restart();
+    m_pacer.restart(!m_model->isVisible());
     if (m_model->animationsDisabled()) {
         snapToModel();
         return;

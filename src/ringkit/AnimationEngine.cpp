@@ -214,10 +214,13 @@ bool BlurredFramePacer::defers(double blurPoints) const
 {
     if (blurPoints < pacedBlur || m_blurredAt < 0.0 || !AnimationEngine::shared().isTicking())
         return false;
-    return schedulerNow() - m_blurredAt < 1.5 * AnimationEngine::shared().frameInterval();
+    // Half a refresh of slack: a tick may come a little early.
+    const double refreshes = m_leaving && std::min(blurPoints, m_blur) >= leavingBlur ? 2.5 : 1.5;
+    return schedulerNow() - m_blurredAt < refreshes * AnimationEngine::shared().frameInterval();
 }
 
 void BlurredFramePacer::painted(double blurPoints)
 {
     m_blurredAt = blurPoints >= pacedBlur ? schedulerNow() : -1.0;
+    m_blur = blurPoints;
 }

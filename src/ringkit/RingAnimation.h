@@ -195,18 +195,29 @@ private:
 // Frames of a ring blurred by more than a point come every other display
 // refresh. A blurred ring is one moving fast into or out of view, its
 // frames are the dearest to paint, and its blur softens the larger steps.
-// A sharp frame, and the first blurred one after it, is painted at once.
+// On its way out, once blurred by `leavingBlur` or more, a ring fades
+// behind a blur that hides all detail while the person has already turned
+// to what they picked: its frames come every third refresh. A sharp frame,
+// and the first blurred one after it, is painted at once.
 class BlurredFramePacer {
 public:
-    static constexpr double pacedBlur = 1.0; // points
+    static constexpr double pacedBlur = 1.0;   // points
+    static constexpr double leavingBlur = 4.0; // points
     // Whether a frame announced now, of a ring blurred by `blurPoints`, is
-    // left to the next tick.
+    // left to a later tick.
     bool defers(double blurPoints) const;
     // A frame with `blurPoints` of blur has been painted.
     void painted(double blurPoints);
-    // A new motion starts (a showing or a hiding): its first frame comes at once.
-    void restart() { m_blurredAt = -1.0; }
+    // A new motion starts, a showing or (`leaving`) a hiding: its first
+    // frame comes at once.
+    void restart(bool leaving = false)
+    {
+        m_blurredAt = -1.0;
+        m_leaving = leaving;
+    }
 
 private:
     double m_blurredAt = -1.0;
+    double m_blur = 0.0;
+    bool m_leaving = false;
 };

@@ -249,7 +249,7 @@ void CircularSwitcherView::onVisibility()
     if (visible == m_visible)
         return;
     m_visible = visible;
-    m_pacer.restart();
+    m_pacer.restart(!visible);
     const bool rm = reduceMotion();
     if (m_model->animationsDisabled()) {
         syncAll(false);

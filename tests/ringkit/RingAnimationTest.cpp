@@ -345,7 +345,7 @@ TEST_F(RingAnimationTest, ACreepingTailWakesOnlyForItsFramesAndNeverShowsOneLate
     EXPECT_NEAR(fresh.value(), 100.0 * interval / 0.5, 1e-6);
 }
 
-TEST_F(RingAnimationTest, BlurredFramesComeEveryOtherRefreshAndSharpOnesAtOnce)
+TEST_F(RingAnimationTest, BlurredFramesComeEveryOtherRefreshLeavingOnesEveryThirdAndSharpOnesAtOnce)
 {
     prefs->setFrameRate(60.0);
     AnimatedValue ring(0.0);
@@ -368,6 +368,20 @@ TEST_F(RingAnimationTest, BlurredFramesComeEveryOtherRefreshAndSharpOnesAtOnce)
     pacer.painted(12.0);
     pacer.restart();
     EXPECT_FALSE(pacer.defers(12.0));
+    // Leaving, a ring blurred past the threshold comes every third refresh;
+    // less blurred, it still comes every other one.
+    pacer.restart(true);
+    EXPECT_FALSE(pacer.defers(12.0));
+    pacer.painted(12.0);
+    clock().advance(2.0 / 60.0);
+    EXPECT_TRUE(pacer.defers(12.0));
+    EXPECT_FALSE(pacer.defers(2.0));
+    clock().advance(1.0 / 60.0);
+    EXPECT_FALSE(pacer.defers(12.0));
+    pacer.painted(2.0);
+    clock().advance(2.0 / 60.0);
+    EXPECT_FALSE(pacer.defers(6.0)); // the first heavy frame after a light one
+    pacer.restart();
     // Nor is one asked for when no motion is left to bring another frame.
     pacer.painted(12.0);
     clock().advance(2.0);
