@@ -324,6 +324,12 @@ void RingEffects::drawImageCentred(QPainter& painter, QPointF centre, const QIma
 
 namespace {
 
+int clipRectCount(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine ? int(engine->systemClip().rectCount()) : 0;
+}
+
 // The most rectangles one row of the device's clip has (1 without one): a
 // frame that repaints only where something moved is clipped to many.
 int clipRectsPerRow(const QPainter& painter)
@@ -348,8 +354,10 @@ int clipRectsPerRow(const QPainter& painter)
 
 void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
 {
-    // Each clip rectangle a row crosses is a span of its own.
+    // Each clip rectangle a row crosses is a span of its own; under a clip
+    // of several rectangles even a plain copy goes span by span.
     const int perRow = clipRectsPerRow(painter);
+    const bool clipped = perRow > 1 || clipRectCount(painter) > 1;
     if (perRow > 1)
         bandRows = std::min(bandRows, std::max(4, 80 / (perRow + 2)));
     if (landsOnPixels(painter, target, image)) {
@@ -358,7 +366,7 @@ void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, cons
         // thread, several times faster.
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        if (perRow > 1)
+        if (clipped)
             paintInBands(painter, target, [&] { painter.drawImage(target, image); }, bandRows);
         else
             painter.drawImage(target, image);
@@ -440,6 +448,24 @@ void RingEffects::drawImageInRing(QPainter& painter, const QRectF& target, const
         }
     }
     painter.restore();
+}
+
+QRegion RingEffects::discRegion(QPoint centre, double radius, int strip)
+{
+    if (!(radius > 0.0) || strip <= 0)
+        return {};
+    QRegion disc;
+    const int strips = int(std::ceil(radius / strip));
+    for (int k = -strips; k < strips; ++k) {
+        const int top = k * strip, bottom = top + strip;
+        // A strip is as wide as the circle at its row nearest the middle.
+        const double nearest = top <= 0 && bottom >= 0 ? 0.0 : std::min(std::abs(top), std::abs(bottom));
+        if (nearest >= radius)
+            continue;
+        const int half = int(std::ceil(std::sqrt(radius * radius - nearest * nearest)));
+        disc += QRect(centre.x() - half, centre.y() + top, 2 * half, strip);
+    }
+    return disc;
 }
 
 void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows)

@@ -254,8 +254,13 @@ void RingPanel::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawPixmap(rect(), m_backdrop);
-    (void)event;
+    // A frame repaints a region of many rectangles: the desktop is copied
+    // rectangle by rectangle, each a plain copy, rather than span by span
+    // under the whole region (which Qt hands to its thread pool).
+    for (const QRect& r : event->region()) {
+        painter.setClipRect(r);
+        painter.drawPixmap(rect(), m_backdrop);
+    }
 }
 
 bool RingPanel::event(QEvent* event)

@@ -68,6 +68,8 @@ class CircularSwitcherView : public QWidget {
     Q_OBJECT
 public:
     static constexpr double stageSize = 700.0;
+    // The height of the strips the repainted disc is made of (pixels).
+    static constexpr int areaStrip = 16;
 
     explicit CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent = nullptr);
     ~CircularSwitcherView() override;
@@ -177,12 +179,12 @@ private:
     };
     Pose pose() const;
     // What can change from one frame to the next (widget coordinates).
-    QRect movingArea() const;
+    QRegion movingArea() const;
     // Repaints what a change of state may have moved, with the animation's
     // next frame when the window was exposed a moment ago.
     void repaintMoving();
     // The part of the view this frame's ring can draw on.
-    QRect reachArea() const;
+    QRegion reachArea() const;
     // How far from the centre the band or the farthest wedge reaches, with
     // its outline and a margin (stage points, before any blur).
     double ringRadius() const;
@@ -216,7 +218,7 @@ private:
     bool m_paintsMoving = false; // prerendering the poses of a ring in motion
     mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
-    QRect m_drawnArea; // what the last paint could have drawn on; all of the view before the first
+    QRegion m_drawnArea; // what the last paint could have drawn on; all of the view before the first
     Pose m_paintedPose;
     mutable WindowArcCardCache m_cards;
 

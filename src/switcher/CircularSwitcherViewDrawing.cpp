@@ -17,14 +17,14 @@ using namespace switcher_view;
 
 // ---- Drawing -----------------------------------------------------------------------------------
 
-QRect CircularSwitcherView::movingArea() const
+QRegion CircularSwitcherView::movingArea() const
 {
     // Without window cards everything drawn lies on the band's square: only
     // the part this frame draws on, and the part the last one drew on (which
     // must be cleared), is painted again and sent to the display.
     if (!m_fan->cards.empty() || m_oldFan)
         return rect();
-    return reachArea() | (m_drawnArea.isNull() ? rect() : m_drawnArea);
+    return reachArea() | (m_drawnArea.isEmpty() ? QRegion(rect()) : m_drawnArea);
 }
 
 void CircularSwitcherView::repaintMoving()
@@ -140,7 +140,7 @@ QRegion CircularSwitcherView::changedArea() const
     return area.intersected(rect());
 }
 
-QRect CircularSwitcherView::reachArea() const
+QRegion CircularSwitcherView::reachArea() const
 {
     const double blur = this->blur();
     // Blurred, the ring spreads as far as its layer: three times the blur
@@ -151,8 +151,9 @@ QRect CircularSwitcherView::reachArea() const
     if (RingBlurLayer::isWanted(blur))
         reach += RingBlurLayer::spread(blur, devicePixelRatioF() * scale) + 2.0;
     reach = std::min(reach, RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0) * scale;
-    const QPointF mid(width() / 2.0, height() / 2.0);
-    return QRectF(mid.x() - reach, mid.y() - reach, 2.0 * reach, 2.0 * reach).toAlignedRect().intersected(rect());
+    // Everything drawn is round about the middle: the square's corners hold
+    // nothing. A pixel more for a middle between pixels.
+    return RingEffects::discRegion(QPoint(width() / 2, height() / 2), reach + 1.0, areaStrip).intersected(rect());
 }
 
 void CircularSwitcherView::prerender(double devicePixelRatio)
@@ -232,13 +233,13 @@ void CircularSwitcherView::paintEvent(QPaintEvent* event)
     // (it came late, or the state changed meanwhile).
     const Pose shown = pose();
     const bool complete = (changedArea() - event->region()).isEmpty();
-    const bool partial = !(QRegion(movingArea()) - event->region()).isEmpty();
+    const bool partial = !(movingArea() - event->region()).isEmpty();
     {
         QPainter painter(this);
         paintRing(painter);
     }
     // Window cards reach beyond the ring: a frame after them clears them all.
-    const QRect drawn = m_fan->cards.empty() && !m_oldFan ? reachArea() : rect();
+    const QRegion drawn = m_fan->cards.empty() && !m_oldFan ? reachArea() : QRegion(rect());
     m_drawnArea = partial ? (m_drawnArea | drawn) : drawn;
     if (complete)
         m_paintedPose = shown;

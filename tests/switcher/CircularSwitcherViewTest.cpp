@@ -480,3 +480,46 @@ TEST_F(SwitcherViewTest, AFrameRepaintsOnlyWhatMovedAndMatchesAWholeRepaint)
     env.scheduler().advance(0.02);
     EXPECT_GE(view().changedArea().boundingRect().width(), 2 * int(RingMotion::settledOuterRadius));
 }
+
+TEST_F(SwitcherViewTest, EveryFrameOfAnOpeningAndAClosingChangesOnlyWhatItRepaints)
+{
+    // A frame repaints the disc the moving ring can reach, not its square,
+    // or only what moved: whatever differs from the last frame, blurred or
+    // sharp, overshooting or shrinking, must lie in it, or the display
+    // keeps stale pixels.
+    QImage last(view().size(), QImage::Format_ARGB32_Premultiplied);
+    last.fill(Qt::transparent);
+    int moving = 0;
+    const auto checkFrames = [&] {
+        for (int step = 0; step < 60; ++step) {
+            env.scheduler().advance(1.0 / 60.0);
+            const QRegion area = view().changedArea();
+            QImage img(view().size(), QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            view().render(&img);
+            int stale = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                const auto* a = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+                const auto* b = reinterpret_cast<const QRgb*>(last.constScanLine(y));
+                for (int x = 0; x < img.width(); ++x)
+                    stale += a[x] != b[x] && !area.contains(QPoint(x, y));
+            }
+            EXPECT_EQ(stale, 0) << "frame " << step << ", ring at " << view().ringPresence();
+            last = img;
+            // Past the first frame (which clears the whole window) a moving
+            // ring's disc leaves out the square's corners.
+            const QRect bounds = area.boundingRect();
+            if (bounds.width() > 2 * int(RingMotion::settledOuterRadius) && moving++ > 0) {
+                double pixels = 0;
+                for (const QRect& r : area)
+                    pixels += double(r.width()) * r.height();
+                EXPECT_LT(pixels, 0.86 * bounds.width() * bounds.height()) << "frame " << step;
+            }
+        }
+    };
+    window->showSwitcher(std::nullopt);
+    checkFrames();
+    window->hideSwitcher(false);
+    checkFrames();
+    EXPECT_GT(moving, 20);
+}
