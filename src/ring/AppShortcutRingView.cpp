@@ -37,7 +37,7 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
 
     connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
         if (!m_pacer.defers(blur()))
-            RingPanel::updateContent(this, rect());
+            RingPanel::updateContent(this, frameArea());
     });
     connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(); });
     connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, [this] {

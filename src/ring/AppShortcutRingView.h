@@ -66,6 +66,11 @@ public:
     // at the widget's top-left corner (what paintEvent draws).
     void renderFrame(QPainter& painter);
 
+    // What the next frame of a motion repaints (widget coordinates): the
+    // disc the ring can reach now or could in the last frame painted, or all
+    // of the view while the card arc is drawn.
+    QRegion frameArea() const;
+
     // Widget point <-> stage point (700-point stage, no turn).
     QPointF toStage(QPointF widgetPoint) const;
 
@@ -96,6 +101,9 @@ private:
     double ringScale() const;
     // The whole ring's blur now (points).
     double blur() const;
+    // How far from the middle this frame can draw (widget points); -1 for
+    // anywhere in the view.
+    double reach() const;
 
     ShortcutRadialSegmentView segment(int index) const;
     WindowArcSegmentView card(int index) const;
@@ -124,6 +132,7 @@ private:
     RingLayerCache m_restLayer;
     RingBlurLayer m_blurLayer;
     BlurredFramePacer m_pacer;
+    double m_paintedReach = -1.0; // reach() of the last frame painted
     WindowArcCardCache m_cards; // the password cards' slabs
     std::vector<RingLayerCache> m_wedgeLayers;
     std::vector<RingBlurCache> m_labelBlurs; // each label's blur while the ring opens

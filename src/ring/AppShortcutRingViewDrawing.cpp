@@ -12,13 +12,47 @@
 
 using namespace shortcut_ring_view;
 
+namespace {
+// Without the card arc all of the ring lies on the band's canvas, the
+// outlines a little beyond it (stage points from the middle).
+constexpr double contentReach = RingMotion::bandCanvasSize / 2.0 + 8.0;
+} // namespace
+
 // ---- painting ----------------------------------------------------------------------
 
 void AppShortcutRingView::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    renderFrame(p);
+    {
+        QPainter p(this);
+        renderFrame(p);
+    }
     m_pacer.painted(blur());
+    m_paintedReach = reach();
+}
+
+double AppShortcutRingView::reach() const
+{
+    // The cards of the arc reach the edge of the view.
+    if (showsCardArc())
+        return -1.0;
+    // Blurred, the layer spreads beyond the canvas.
+    const double scale = ringScale();
+    double reach = contentReach;
+    const double blur = this->blur();
+    if (RingBlurLayer::isWanted(blur))
+        reach += RingBlurLayer::spread(blur, devicePixelRatioF() * scale) + 2.0;
+    return reach * scale;
+}
+
+QRegion AppShortcutRingView::frameArea() const
+{
+    const double now = reach();
+    if (now < 0.0 || m_paintedReach < 0.0)
+        return rect();
+    // All of it is round about the middle; what the last frame drew is
+    // cleared with it. A pixel more for a middle between pixels.
+    return RingEffects::discRegion(QPoint(width() / 2, height() / 2), std::max(now, m_paintedReach) + 1.0, 16)
+        .intersected(rect());
 }
 
 double AppShortcutRingView::blur() const
@@ -50,8 +84,7 @@ void AppShortcutRingView::renderFrame(QPainter& p)
     if (RingBlurLayer::isWanted(blur)) {
         // The whole ring blurred, drawn small and enlarged. Only the band's
         // square and the card arc hold anything.
-        const double reach = RingMotion::bandCanvasSize / 2.0 + 8.0;
-        QRectF content(stageHalf - reach, stageHalf - reach, 2.0 * reach, 2.0 * reach);
+        QRectF content(stageHalf - contentReach, stageHalf - contentReach, 2.0 * contentReach, 2.0 * contentReach);
         if (showsCardArc()) {
             for (int j = 0; j < int(m_model->arcVariants().size()); ++j)
                 content |= card(j).bounds(stageCentre);

@@ -488,6 +488,43 @@ TEST_F(RingViewTest, RevealPlaysTheEntryAndANewSessionSnapsBackHidden)
     EXPECT_EQ(opaquePixels(render(v)), 0);
 }
 
+TEST_F(RingViewTest, EveryFrameOfARevealAndAnExitChangesOnlyWhatItRepaints)
+{
+    // A frame of a motion repaints the disc the ring can reach, not the
+    // whole view: whatever differs from the last frame (long labels, the
+    // blur, the overshoot) must lie in it, or the display keeps stale pixels.
+    AppShortcutRingViewModel m;
+    load(m, 7);
+    AppShortcutRingView v(&m);
+    QImage last(v.size(), QImage::Format_ARGB32_Premultiplied);
+    last.fill(Qt::transparent);
+    int discs = 0;
+    const auto checkFrames = [&] {
+        for (int step = 0; step < 60; ++step) {
+            env.scheduler().advance(1.0 / 60.0);
+            const QRegion area = v.frameArea();
+            QImage img(v.size(), QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            v.render(&img); // as the window paints it
+            int stale = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                const auto* a = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+                const auto* b = reinterpret_cast<const QRgb*>(last.constScanLine(y));
+                for (int x = 0; x < img.width(); ++x)
+                    stale += a[x] != b[x] && !area.contains(QPoint(x, y));
+            }
+            EXPECT_EQ(stale, 0) << "frame " << step;
+            discs += area.rectCount() > 1;
+            last = img;
+        }
+    };
+    m.reveal();
+    checkFrames();
+    m.beginExit();
+    checkFrames();
+    EXPECT_GT(discs, 30);
+}
+
 TEST_F(RingViewTest, ReduceMotionOnlyFades)
 {
     display->setReduceMotion(true);
