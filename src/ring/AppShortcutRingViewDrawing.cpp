@@ -51,8 +51,8 @@ QRegion AppShortcutRingView::frameArea() const
         return rect();
     // All of it is round about the middle; what the last frame drew is
     // cleared with it. A pixel more for a middle between pixels.
-    return RingEffects::discRegion(QPoint(width() / 2, height() / 2), std::max(now, m_paintedReach) + 1.0, 16)
-        .intersected(rect());
+    const QPoint mid(width() / 2, height() / 2);
+    return RingEffects::discRegion(mid, std::max(now, m_paintedReach) + 1.0).intersected(rect());
 }
 
 double AppShortcutRingView::blur() const

@@ -74,12 +74,12 @@ struct RingEffects {
     // pixel ratio), painted by `draw` in points, antialiased, with smooth
     // image transforms.
     static QImage paintedAtScale(QSizeF points, double scale, const std::function<void(QPainter&)>& draw);
-    // The disc of `radius` about `centre`, as strips `strip` high on a grid
-    // laid from `centre`: concentric discs share their strips, so their
-    // union has no more rectangles than the larger. Repainting and sending
-    // a round ring's disc, not its square, leaves out a sixth of the pixels
-    // the display server copies and blends every frame.
-    static QRegion discRegion(QPoint centre, double radius, int strip);
+    // The disc of `radius` about `centre`, as strips `strip` pixels high on
+    // a grid laid from `centre`: concentric discs share their strips, so
+    // their union has no more rectangles than the larger. Repainting and
+    // sending a round ring's disc, not its square, leaves out a sixth of
+    // the pixels the display server copies and blends every frame.
+    static QRegion discRegion(QPoint centre, double radius, int strip = 16);
     // `rect` grown outwards to whole pixels at `pixelsPerPoint`.
     static QRectF outwardToPixels(const QRectF& rect, double pixelsPerPoint);
     // True when `image` drawn into `target` covers whole device pixels at

@@ -68,8 +68,6 @@ class CircularSwitcherView : public QWidget {
     Q_OBJECT
 public:
     static constexpr double stageSize = 700.0;
-    // The height of the strips the repainted disc is made of (pixels).
-    static constexpr int areaStrip = 16;
 
     explicit CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent = nullptr);
     ~CircularSwitcherView() override;

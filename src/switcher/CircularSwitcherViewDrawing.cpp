@@ -19,7 +19,7 @@ using namespace switcher_view;
 
 QRegion CircularSwitcherView::movingArea() const
 {
-    // Without window cards everything drawn lies on the band's square: only
+    // Without window cards everything drawn lies on the band's disc: only
     // the part this frame draws on, and the part the last one drew on (which
     // must be cleared), is painted again and sent to the display.
     if (!m_fan->cards.empty() || m_oldFan)
@@ -153,7 +153,7 @@ QRegion CircularSwitcherView::reachArea() const
     reach = std::min(reach, RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0) * scale;
     // Everything drawn is round about the middle: the square's corners hold
     // nothing. A pixel more for a middle between pixels.
-    return RingEffects::discRegion(QPoint(width() / 2, height() / 2), reach + 1.0, areaStrip).intersected(rect());
+    return RingEffects::discRegion(QPoint(width() / 2, height() / 2), reach + 1.0).intersected(rect());
 }
 
 void CircularSwitcherView::prerender(double devicePixelRatio)
