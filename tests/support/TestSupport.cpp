@@ -18,6 +18,22 @@ QString TestSupport::tempRoot()
     return g_root ? g_root->path() : QDir::tempPath();
 }
 
+int TestSupport::pixelsChangedOutside(const QImage& before, const QImage& after, const QRegion& area)
+{
+    const QImage a = before.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = after.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int changed = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            changed += p[x] != q[x] && !area.contains(QPoint(x, y));
+    }
+    return changed;
+}
+
 void TestSupport::isolateEnvironment()
 {
     g_root = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/kelvaro-test-XXXXXX"));

@@ -1,6 +1,8 @@
 #pragma once
 // Shared test fixtures: sim backends installed as the process-wide services.
 
+#include <QImage>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -13,6 +15,10 @@ namespace TestSupport {
 // touches the developer's own files. Called once by the test main.
 void isolateEnvironment();
 QString tempRoot();
+
+// How many pixels differ between two frames of the same size outside
+// `area`: those a repaint of only `area` would leave stale on screen.
+int pixelsChangedOutside(const QImage& before, const QImage& after, const QRegion& area);
 
 // Installs a fresh virtual scheduler, in-memory defaults and the simulated
 // keyboard layout (US), display preferences, appearance and login item as the

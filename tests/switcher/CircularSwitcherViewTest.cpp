@@ -497,14 +497,8 @@ TEST_F(SwitcherViewTest, EveryFrameOfAnOpeningAndAClosingChangesOnlyWhatItRepain
             QImage img(view().size(), QImage::Format_ARGB32_Premultiplied);
             img.fill(Qt::transparent);
             view().render(&img);
-            int stale = 0;
-            for (int y = 0; y < img.height(); ++y) {
-                const auto* a = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-                const auto* b = reinterpret_cast<const QRgb*>(last.constScanLine(y));
-                for (int x = 0; x < img.width(); ++x)
-                    stale += a[x] != b[x] && !area.contains(QPoint(x, y));
-            }
-            EXPECT_EQ(stale, 0) << "frame " << step << ", ring at " << view().ringPresence();
+            EXPECT_EQ(TestSupport::pixelsChangedOutside(last, img, area), 0)
+                << "frame " << step << ", ring at " << view().ringPresence();
             last = img;
             // Past the first frame (which clears the whole window) a moving
             // ring's disc leaves out the square's corners.
