@@ -130,9 +130,13 @@ TEST_F(FileDefaultsStoreTest, EntriesThisBuildCannotReadSurviveRewrites)
 {
     writeRaw(R"({"version":1,"values":{"good":{"type":"bool","value":true},
                 "odd":{"type":"future-type","value":[1]},
-                "bad":{"type":"integer","value":"x"}}})");
+                "bad":{"type":"integer","value":"x"},
+                "zero":{"type":"unsigned","value":-0}}})");
     FileDefaultsStore store(m_path);
     EXPECT_TRUE(store.value(QStringLiteral("good"))->toBool());
+    // A signed zero is still zero, read now rather than turned into a plain
+    // 0 (and so read differently) by the next save.
+    EXPECT_EQ(store.value(QStringLiteral("zero")), QVariant(quint64(0)));
     EXPECT_FALSE(store.contains(QStringLiteral("odd")));
     EXPECT_EQ(m_log.size(), 2);
     store.setValue(QStringLiteral("other"), QStringLiteral("x"));

@@ -560,6 +560,10 @@ std::optional<QVariant> FileDefaultsStore::decodeValue(const json& tagged, int d
     }
     if (type == "unsigned" && value.is_number_unsigned())
         return QVariant(quint64(value.get<std::uint64_t>()));
+    // "-0" reads as a signed zero: still zero. Kept unread, it would be
+    // written back as 0 and read differently after the next save.
+    if (type == "unsigned" && value.is_number_integer() && value.get<std::int64_t>() == 0)
+        return QVariant(quint64(0));
     if (type == "double") {
         if (value.is_number())
             return QVariant(value.get<double>());
