@@ -70,6 +70,8 @@ struct RingEffects {
     // one): drawn turned or scaled, its filtering then softens its outline
     // and the painter needs no antialiasing, one span a row.
     static QImage withClearEdge(const QImage& image);
+    // True when every pixel on the image's outer edge is fully transparent.
+    static bool hasClearEdge(const QImage& image);
     // A clear image `points` in size at `scale` device pixels per point (its
     // pixel ratio), painted by `draw` in points, antialiased, with smooth
     // image transforms.
@@ -174,9 +176,5 @@ private:
     int m_maxWidth = 0;
     QImage m_image;
     QImage m_sourceImage;
-    // The image converted and reduced to the width asked for.
-    qint64 m_reducedFrom = 0;
-    int m_reducedWidth = 0;
-    QImage m_reduced;
 };
 

@@ -102,13 +102,8 @@ const QImage& RingBlurCache::blurred(const QImage& image, double radius, bool pa
     }
     if (r == m_radius && pad == m_padded && maxWidth == m_maxWidth && image.cacheKey() == m_source && !m_image.isNull())
         return m_image;
-    if (image.cacheKey() != m_reducedFrom || maxWidth != m_reducedWidth || m_reduced.isNull()) {
-        // Blurring pixels that are never shown costs more than the blur itself.
-        m_reduced = RingEffects::reducedToWidth(image, maxWidth);
-        m_reducedFrom = image.cacheKey();
-        m_reducedWidth = maxWidth;
-    }
-    QImage source = m_reduced;
+    // Blurring pixels that are never shown costs more than the blur itself.
+    QImage source = RingEffects::reducedToWidth(image, maxWidth);
     if (pad) {
         // Three times the blur and two pixels hold all of its spread, so
         // the blurred image keeps a clear edge: drawn turned, it then needs
@@ -140,7 +135,5 @@ void RingBlurCache::clear()
     m_radius = -1.0;
     m_image = QImage();
     m_sourceImage = QImage();
-    m_reducedFrom = 0;
-    m_reduced = QImage();
 }
 
