@@ -45,6 +45,8 @@ public:
     // (the document and its "values" count; each stored array or dictionary
     // adds two). Anything deeper is unreadable.
     static constexpr int maxJsonDepth = 48;
+    // The format this build writes.
+    static constexpr int formatVersion = 1;
 
     // Values as stored in the file; exposed for tests. `decodeValue` reads at
     // most `maxJsonDepth` levels; `encodeValue` refuses deeper values.
@@ -65,6 +67,8 @@ public:
     static std::string encode(const Contents& contents);
 
 private:
+    static QString fromStd(const std::string& s);
+    static std::string toStd(const QString& s);
     enum class ReadResult { ok, missing, unreadable, inaccessible };
     using Changes = std::map<QString, std::optional<QVariant>>;
 
