@@ -140,24 +140,39 @@ void RingEffects::drawImageInRing(QPainter& painter, const QRectF& target, const
 
 QRegion RingEffects::discRegion(QPoint centre, double radius, int strip)
 {
-    if (!(radius > 0.0) || strip <= 0)
+    return ringRegion(centre, 0.0, radius, strip);
+}
+
+QRegion RingEffects::ringRegion(QPoint centre, double inner, double outer, int strip)
+{
+    if (!(outer > 0.0) || strip <= 0)
         return {};
-    // Top to bottom and disjoint: the region takes them as they are.
+    // Top to bottom, left to right and disjoint: the region takes them as they are.
     std::vector<QRect> rects;
-    const int strips = int(std::ceil(radius / strip));
-    rects.reserve(size_t(2 * strips));
+    const int strips = int(std::ceil(outer / strip));
+    rects.reserve(size_t(4 * strips));
     for (int k = -strips; k < strips; ++k) {
         const int top = k * strip, bottom = top + strip;
-        // A strip is as wide as the circle at its row nearest the middle.
+        // A strip is as wide as the outer circle at its row nearest the
+        // middle, and leaves out what the inner circle covers on every row.
         const double nearest = top <= 0 && bottom >= 0 ? 0.0 : std::min(std::abs(top), std::abs(bottom));
-        if (nearest >= radius)
+        if (nearest >= outer)
             continue;
-        const int half = int(std::ceil(std::sqrt(radius * radius - nearest * nearest)));
-        rects.emplace_back(centre.x() - half, centre.y() + top, 2 * half, strip);
+        const int half = int(std::ceil(std::sqrt(outer * outer - nearest * nearest)));
+        const double farthest = std::max(std::abs(top), std::abs(bottom));
+        const int hole = farthest < inner ? int(std::floor(std::sqrt(inner * inner - farthest * farthest))) : 0;
+        if (hole >= half)
+            continue;
+        if (hole <= 0) {
+            rects.emplace_back(centre.x() - half, centre.y() + top, 2 * half, strip);
+        } else {
+            rects.emplace_back(centre.x() - half, centre.y() + top, half - hole, strip);
+            rects.emplace_back(centre.x() + hole, centre.y() + top, half - hole, strip);
+        }
     }
-    QRegion disc;
-    disc.setRects(rects.data(), int(rects.size()));
-    return disc;
+    QRegion region;
+    region.setRects(rects.data(), int(rects.size()));
+    return region;
 }
 
 void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows)

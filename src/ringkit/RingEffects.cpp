@@ -140,6 +140,14 @@ std::array<int, 3> boxRadii(double sigma)
 }
 }
 
+int RingEffects::boxBlurReach(double sigma)
+{
+    if (!(sigma >= 0.5))
+        return 0;
+    const auto radii = boxRadii(sigma);
+    return std::max(0, radii[0]) + std::max(0, radii[1]) + std::max(0, radii[2]);
+}
+
 void RingEffects::boxBlur(QImage& image, double sigma)
 {
     if (!(sigma >= 0.5) || image.isNull())

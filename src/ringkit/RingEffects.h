@@ -29,6 +29,9 @@ struct RingEffects {
     static QImage blurred(const QImage& image, double radius);
     // In place, at full resolution (small images such as shadows).
     static void boxBlur(QImage& image, double sigmaPixels);
+    // How many pixels beyond what it holds boxBlur spreads an image: the
+    // sum of its passes' radii. Past it the blur adds exactly nothing.
+    static int boxBlurReach(double sigmaPixels);
     // Device pixels per point at which a layer about to be blurred by
     // `radius` points loses nothing visible: a wide blur needs few pixels.
     static double blurLayerScale(double radius, double devicePixelRatio);
@@ -82,6 +85,9 @@ struct RingEffects {
     // sending a round ring's disc, not its square, leaves out a sixth of
     // the pixels the display server copies and blends every frame.
     static QRegion discRegion(QPoint centre, double radius, int strip = 16);
+    // The same for the ring between two circles: strips that leave out what
+    // lies inside the inner circle all along their rows.
+    static QRegion ringRegion(QPoint centre, double inner, double outer, int strip = 16);
     // `rect` grown outwards to whole pixels at `pixelsPerPoint`.
     static QRectF outwardToPixels(const QRectF& rect, double pixelsPerPoint);
     // True when `image` drawn into `target` covers whole device pixels at
@@ -128,11 +134,10 @@ public:
     static bool isWanted(double blurPoints) { return blurPoints > threshold; }
     // Device pixels per point of the layer for a blur at a device scale.
     static double layerScale(double blurPoints, double deviceScale);
-    // How far beyond its content the blurred layer can draw (points).
-    static double spread(double blurPoints, double deviceScale)
-    {
-        return 3.0 * std::max(0.0, blurPoints) + 2.0 / layerScale(blurPoints, deviceScale);
-    }
+    // How far beyond its content the blurred layer can draw (points): the
+    // box passes' reach, a layer pixel for content ending inside a pixel
+    // and one for the enlargement's filter, and a pixel for its placement.
+    static double spread(double blurPoints, double deviceScale);
 
     // Draws `paint` (in stage points; the second argument is the layer's
     // pixels per point) blurred by `blurPoints` into `painter`, whose

@@ -48,6 +48,13 @@ double RingBlurLayer::layerScale(double blurPoints, double deviceScale)
     return std::clamp(std::round(RingEffects::blurLayerScale(blurPoints, deviceScale) * 4.0) / 4.0, 0.25, 0.5);
 }
 
+double RingBlurLayer::spread(double blurPoints, double deviceScale)
+{
+    const double scale = layerScale(blurPoints, deviceScale);
+    return double(RingEffects::boxBlurReach(std::max(0.0, blurPoints) * scale) + 2) / scale
+        + 1.0 / std::max(0.25, deviceScale);
+}
+
 void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPoints, double deviceScale,
                          const std::function<void(QPainter&, double)>& paint)
 {

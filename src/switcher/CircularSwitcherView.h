@@ -163,14 +163,29 @@ private:
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;
     bool isAtRest() const;
-    // The turn and scale of wedge `i`'s presence, about the stage's centre.
-    QTransform wedgeTransform(int i) const;
+    // How wedge `i` is drawn for its presence: its opacity (in 255ths), its
+    // scale and turn about the stage's centre (1 and 0 once too small to
+    // see) and its icon's blur as blurred (0: sharp).
+    struct WedgeDrawn {
+        double opacity = 0.0;
+        double scale = 1.0;
+        double sweep = 0.0;
+        double iconBlur = 0.0;
+        bool operator==(const WedgeDrawn&) const = default;
+    };
+    WedgeDrawn wedgeDrawn(int i) const;
+    static QTransform wedgeTransform(const WedgeDrawn& drawn);
+    // Where wedge `i` and its icon can draw when drawn as `drawn`, under
+    // `ring` (stage to widget).
+    QRect wedgeArea(int i, const WedgeDrawn& drawn, const QTransform& ring) const;
     // What a frame shows, split into what repaints everything that moves
-    // when it changes, and what repaints only where it moved: the icons'
-    // turns and the centre icon's tilt (the end of an opening, and a
-    // pointer moving over a ring at rest).
+    // when it changes, and what repaints only where it moved: the band's
+    // edges, a wedge, the icons' turns and the centre icon's tilt (the end
+    // of an opening, and a pointer moving over a ring at rest).
     struct Pose {
         std::vector<double> whole;
+        double bandInner = 0.0, bandOuter = 0.0;
+        std::vector<WedgeDrawn> wedges;
         std::vector<double> turns;
         double tiltX = 0.0, tiltY = 0.0;
         bool valid = false;

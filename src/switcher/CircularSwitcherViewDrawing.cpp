@@ -35,15 +35,22 @@ void CircularSwitcherView::repaintMoving()
 
 double CircularSwitcherView::ringRadius() const
 {
-    // Out to the band's rim (which overshoots as it opens) or the farthest
-    // wedge (the icons lie well inside), with its outline and a margin.
-    const bool rm = reduceMotion();
-    double wedgeScale = 1.0;
-    for (const auto& w : m_wedges) {
-        wedgeScale = std::max(wedgeScale, mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm),
-                                              w->presence.value()));
+    // Out to the band's rim and its pen, or to the farthest wedge's outline
+    // (a point beyond its path) or turned icon, each scaled with its
+    // presence; the soft pixels of whatever draws them come on top.
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    double radius = m_band.outerRadius() + 0.5;
+    for (int i = 0; i < int(m_wedges.size()); ++i) {
+        const WedgeDrawn drawn = wedgeDrawn(i);
+        if (drawn.opacity <= 0.0)
+            continue;
+        const RadialSegmentView seg = segment(i);
+        const double icon = QLineF(c, seg.iconCentre(c)).length()
+            + (RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0 + 3.0 * drawn.iconBlur + 2.0)
+                * std::numbers::sqrt2;
+        radius = std::max(radius, std::max(seg.adjustedOuterRadius() + 1.0, icon) * drawn.scale);
     }
-    return std::max(m_band.outerRadius(), RingMotion::settledOuterRadius * wedgeScale) + 6.0;
+    return std::max(radius, CentreIconPainter::reach(m_centreIcon->view().maxTiltAngle) * std::numbers::sqrt2);
 }
 
 double CircularSwitcherView::blur() const
@@ -52,23 +59,55 @@ double CircularSwitcherView::blur() const
     return std::max(0.0, mix(RingMotion::wheelBlur(false, rm), RingMotion::wheelBlur(true, rm), m_ring.value()));
 }
 
-QTransform CircularSwitcherView::wedgeTransform(int i) const
+CircularSwitcherView::WedgeDrawn CircularSwitcherView::wedgeDrawn(int i) const
 {
     const bool rm = reduceMotion();
     const double presence = m_wedges[size_t(i)]->presence.value();
-    const double wedgeScale = mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), presence);
+    WedgeDrawn d;
+    // In the display's steps: a presence settling about 1 draws nothing new.
+    d.opacity = std::round(clamp01(presence) * 255.0) / 255.0;
+    const double scale = mix(RingMotion::segmentScale(false, rm), RingMotion::segmentScale(true, rm), presence);
     const double sweep = mix(RingMotion::segmentSweep(false, rm), RingMotion::segmentSweep(true, rm), presence);
-    // A turn or scale too small to see is left out: the layer is then
+    // A turn or scale too small to see (under RestTolerance::points at the
+    // band's rim, as the ring's own spin) is left out: the layer is then
     // copied instead of resampled.
+    constexpr double rim = RingMotion::settledOuterRadius;
+    if (std::abs(scale - 1.0) * rim > RestTolerance::points || std::abs(sweep) * rim > RestTolerance::points) {
+        d.scale = scale;
+        d.sweep = sweep;
+    }
+    // A finer blur than a point cannot be seen on a moving icon.
+    const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm), presence));
+    d.iconBlur = blur >= 1.0 ? RingBlurCache::quantized(blur) : 0.0;
+    return d;
+}
+
+QTransform CircularSwitcherView::wedgeTransform(const WedgeDrawn& drawn)
+{
     QTransform t;
-    if (std::abs(wedgeScale - 1.0) > 0.001 || std::abs(sweep) > 0.0005) {
+    if (drawn.scale != 1.0 || drawn.sweep != 0.0) {
         const QPointF c(stageSize / 2.0, stageSize / 2.0);
         t.translate(c.x(), c.y());
-        t.rotate(degreesOf(sweep));
-        t.scale(wedgeScale, wedgeScale);
+        t.rotate(degreesOf(drawn.sweep));
+        t.scale(drawn.scale, drawn.scale);
         t.translate(-c.x(), -c.y());
     }
     return t;
+}
+
+QRect CircularSwitcherView::wedgeArea(int i, const WedgeDrawn& drawn, const QTransform& ring) const
+{
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    const RadialSegmentView seg = segment(i);
+    // The wedge's layer holds its outline and a few clear pixels at the
+    // coarsest resolution it is drawn at; the icon turns within the circle
+    // round its largest square, grown by its blur's margin.
+    QRectF stage = seg.path(c).boundingRect().adjusted(-8.0, -8.0, 8.0, 8.0);
+    const double half = (RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0
+                         + 3.0 * drawn.iconBlur + 2.0) * std::numbers::sqrt2 + 3.0;
+    const QPointF at = seg.iconCentre(c);
+    stage |= QRectF(at.x() - half, at.y() - half, 2.0 * half, 2.0 * half);
+    return (wedgeTransform(drawn) * ring).mapRect(stage).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 CircularSwitcherView::Pose CircularSwitcherView::pose() const
@@ -76,15 +115,25 @@ CircularSwitcherView::Pose CircularSwitcherView::pose() const
     Pose p;
     p.valid = true;
     const RingPalette palette = RingPalette::current();
-    p.whole = {m_ring.value(), blur(), m_fanSwap.value(), m_fanAngle.value(), m_centreSwap.value(),
+    // The ring's presence as drawn: its opacity, its blur while one is
+    // drawn and its spin while it can be seen (an overshoot past 1 draws
+    // nothing new), and whether it is hidden.
+    const bool rm = reduceMotion();
+    const double ring = m_ring.value();
+    const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), ring);
+    const double blur = this->blur();
+    p.whole = {clamp01(ring), RingBlurLayer::isWanted(blur) ? blur : 0.0,
+               std::abs(spin) * RingMotion::settledOuterRadius > RestTolerance::points ? spin : 0.0,
+               double(ring <= 0.001 && !isAnimating()), m_fanSwap.value(), m_fanAngle.value(), m_centreSwap.value(),
                double(m_fan->cards.size()), double(m_oldFan != nullptr), double(m_revision),
                double(width()), double(height()), devicePixelRatioF(), double(palette.dark),
-               double(palette.reduceTransparency), double(palette.accent.rgba()), double(m_visible),
-               m_band.innerRadius(), m_band.outerRadius()};
-    for (const auto& w : m_wedges) {
-        p.whole.push_back(w->presence.value());
-        p.whole.push_back(w->selection.value());
-        p.turns.push_back(w->spin.value());
+               double(palette.reduceTransparency), double(palette.accent.rgba()), double(m_visible)};
+    p.bandInner = m_band.innerRadius();
+    p.bandOuter = m_band.outerRadius();
+    for (int i = 0; i < int(m_wedges.size()); ++i) {
+        p.whole.push_back(m_wedges[size_t(i)]->selection.value());
+        p.wedges.push_back(wedgeDrawn(i));
+        p.turns.push_back(m_wedges[size_t(i)]->spin.value());
     }
     for (const auto& card : m_fan->cards)
         p.whole.push_back(card->selection.value());
@@ -99,34 +148,48 @@ QRegion CircularSwitcherView::changedArea() const
     const Pose& was = m_paintedPose;
     // A blurred ring is drawn as one layer, and window cards reach beyond
     // it: those frames repaint all that moves.
-    if (!was.valid || now.whole != was.whole || now.turns.size() != was.turns.size() || RingBlurLayer::isWanted(blur())
-        || !m_fan->cards.empty() || m_oldFan)
+    if (!was.valid || now.whole != was.whole || now.wedges.size() != was.wedges.size()
+        || RingBlurLayer::isWanted(blur()) || !m_fan->cards.empty() || m_oldFan)
         return movingArea();
     const double side = std::min(width(), height());
     const double scale = side > 0 ? side / stageSize : 1.0;
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
-    const bool rm = reduceMotion();
-    const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), m_ring.value());
+    const double spin = now.whole[2];
     // Stage to widget, turned as the wedges, icons and centre are drawn.
     QTransform ring;
     ring.translate(width() / 2.0, height() / 2.0);
     ring.scale(scale, scale);
     ring.translate(-c.x(), -c.y());
-    if (std::abs(spin) * RingMotion::settledOuterRadius > RestTolerance::points) {
+    if (spin != 0.0) {
         ring.translate(c.x(), c.y());
         ring.rotate(degreesOf(spin));
         ring.translate(-c.x(), -c.y());
     }
     QRegion area;
-    for (size_t i = 0; i < now.turns.size(); ++i) {
+    // The band's fill stays where it is as its radii spring: only the
+    // pixels about the edges that moved change (the edge's pen and soft
+    // pixel, and the band's radii rounded to half a pixel while moving).
+    const double deviceScale = std::max(0.25, devicePixelRatioF() * scale);
+    const double margin = 0.5 + 2.5 / deviceScale;
+    const QPoint middle(width() / 2, height() / 2);
+    for (const auto& [from, to] : {std::pair(was.bandInner, now.bandInner), std::pair(was.bandOuter, now.bandOuter)}) {
+        if (from != to)
+            area += RingEffects::ringRegion(middle, (std::min(from, to) - margin) * scale - 1.0,
+                                            (std::max(from, to) + margin) * scale + 1.0);
+    }
+    for (size_t i = 0; i < now.wedges.size(); ++i) {
+        if (now.wedges[i] != was.wedges[i]) {
+            area += wedgeArea(int(i), now.wedges[i], ring);
+            area += wedgeArea(int(i), was.wedges[i], ring);
+            continue;
+        }
         if (now.turns[i] == was.turns[i])
             continue;
         // An icon turning about its middle stays within the circle round
         // its largest square, grown by its blur's margin.
-        const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm),
-                                              m_wedges[i]->presence.value()));
-        const double half = RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0 + 3.0 * blur + 2.0;
-        const QPointF at = (wedgeTransform(int(i)) * ring).map(segment(int(i)).iconCentre(c));
+        const double half = RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0
+            + 3.0 * now.wedges[i].iconBlur + 2.0;
+        const QPointF at = (wedgeTransform(now.wedges[i]) * ring).map(segment(int(i)).iconCentre(c));
         const double r = (half * std::numbers::sqrt2 + 3.0) * scale;
         area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();
     }
@@ -137,19 +200,20 @@ QRegion CircularSwitcherView::changedArea() const
         const QPointF at = ring.map(c);
         area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale).toAlignedRect();
     }
-    return area.intersected(rect());
+    // Nothing is drawn outside the disc the ring reaches.
+    return area.intersected(movingArea());
 }
 
 QRegion CircularSwitcherView::reachArea() const
 {
     const double blur = this->blur();
-    // Blurred, the ring spreads as far as its layer: three times the blur
-    // and a layer pixel beyond what it holds.
+    // Blurred, the ring spreads as far as its layer's blur reaches.
     const double side = std::min(width(), height());
     const double scale = side > 0 ? side / stageSize : 1.0;
+    const double deviceScale = std::max(0.25, devicePixelRatioF() * scale);
     double reach = ringRadius();
-    if (RingBlurLayer::isWanted(blur))
-        reach += RingBlurLayer::spread(blur, devicePixelRatioF() * scale) + 2.0;
+    // Sharp, a soft pixel and a pixel of rounding beyond it.
+    reach += RingBlurLayer::isWanted(blur) ? RingBlurLayer::spread(blur, deviceScale) : 2.0 / deviceScale;
     reach = std::min(reach, RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0) * scale;
     // Everything drawn is round about the middle: the square's corners hold
     // nothing. A pixel more for a middle between pixels.
@@ -413,17 +477,16 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
 
     for (int i : order) {
         const WedgeState& w = *m_wedges[size_t(i)];
-        const double presence = w.presence.value();
-        const double opacity = clamp01(presence);
-        if (opacity <= 0.0)
+        const WedgeDrawn drawn = wedgeDrawn(i);
+        if (drawn.opacity <= 0.0)
             continue;
         const double sel = w.selection.value();
         RadialSegmentView seg = segment(i);
         seg.app = w.app;
 
         p.save();
-        p.setOpacity(p.opacity() * opacity);
-        p.setTransform(wedgeTransform(i), true);
+        p.setOpacity(p.opacity() * drawn.opacity);
+        p.setTransform(wedgeTransform(drawn), true);
 
         // The wedge, from its own layer while its look stays the same.
         const double quantized = std::round(clamp01(sel) * 32.0) / 32.0;
@@ -437,10 +500,9 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
         if (!w.app.icon.isNull()) {
             const double iconSide = mix(RadialSegmentView::iconSide, RadialSegmentView::selectedIconSide, clamp01(sel))
                 * mix(1.0, RadialSegmentView::selectedIconScale, clamp01(sel));
-            const double blur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm), presence));
+            const double blur = drawn.iconBlur;
             const double turn = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
-            // A finer blur than a point cannot be seen on a moving icon. The
-            // blur works on no more pixels than the icon is drawn with.
+            // The blur works on no more pixels than the icon is drawn with.
             const int drawnWidth = int(std::ceil(RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale
                                                  * deviceScale)) + 1;
             // Sharp, the icon is reduced once to the pixels it covers (in steps
