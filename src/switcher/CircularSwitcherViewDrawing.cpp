@@ -15,6 +15,16 @@
 
 using namespace switcher_view;
 
+namespace {
+// How far from its middle a wedge's icon can draw, turned any way: the
+// circle round its largest square, grown by its blur's margin (points).
+double iconReach(double iconBlur)
+{
+    return (RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0 + 3.0 * iconBlur + 2.0)
+        * std::numbers::sqrt2;
+}
+}
+
 // ---- Drawing -----------------------------------------------------------------------------------
 
 QRegion CircularSwitcherView::movingArea() const
@@ -38,16 +48,13 @@ double CircularSwitcherView::ringRadius() const
     // Out to the band's rim and its pen, or to the farthest wedge's outline
     // (a point beyond its path) or turned icon, each scaled with its
     // presence; the soft pixels of whatever draws them come on top.
-    const QPointF c(stageSize / 2.0, stageSize / 2.0);
     double radius = m_band.outerRadius() + 0.5;
     for (int i = 0; i < int(m_wedges.size()); ++i) {
         const WedgeDrawn drawn = wedgeDrawn(i);
         if (drawn.opacity <= 0.0)
             continue;
         const RadialSegmentView seg = segment(i);
-        const double icon = QLineF(c, seg.iconCentre(c)).length()
-            + (RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0 + 3.0 * drawn.iconBlur + 2.0)
-                * std::numbers::sqrt2;
+        const double icon = seg.iconRadius() + iconReach(drawn.iconBlur);
         radius = std::max(radius, std::max(seg.adjustedOuterRadius() + 1.0, icon) * drawn.scale);
     }
     return std::max(radius, CentreIconPainter::reach(m_centreIcon->view().maxTiltAngle) * std::numbers::sqrt2);
@@ -100,11 +107,9 @@ QRect CircularSwitcherView::wedgeArea(int i, const WedgeDrawn& drawn, const QTra
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
     const RadialSegmentView seg = segment(i);
     // The wedge's layer holds its outline and a few clear pixels at the
-    // coarsest resolution it is drawn at; the icon turns within the circle
-    // round its largest square, grown by its blur's margin.
+    // coarsest resolution it is drawn at.
     QRectF stage = seg.path(c).boundingRect().adjusted(-8.0, -8.0, 8.0, 8.0);
-    const double half = (RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0
-                         + 3.0 * drawn.iconBlur + 2.0) * std::numbers::sqrt2 + 3.0;
+    const double half = iconReach(drawn.iconBlur) + 3.0;
     const QPointF at = seg.iconCentre(c);
     stage |= QRectF(at.x() - half, at.y() - half, 2.0 * half, 2.0 * half);
     return (wedgeTransform(drawn) * ring).mapRect(stage).toAlignedRect().adjusted(-2, -2, 2, 2);
@@ -185,12 +190,9 @@ QRegion CircularSwitcherView::changedArea() const
         }
         if (now.turns[i] == was.turns[i])
             continue;
-        // An icon turning about its middle stays within the circle round
-        // its largest square, grown by its blur's margin.
-        const double half = RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale / 2.0
-            + 3.0 * now.wedges[i].iconBlur + 2.0;
+        // An icon turning about its middle.
         const QPointF at = (wedgeTransform(now.wedges[i]) * ring).map(segment(int(i)).iconCentre(c));
-        const double r = (half * std::numbers::sqrt2 + 3.0) * scale;
+        const double r = (iconReach(now.wedges[i].iconBlur) + 3.0) * scale;
         area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();
     }
     if (now.tiltX != was.tiltX || now.tiltY != was.tiltY) {
