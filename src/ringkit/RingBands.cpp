@@ -149,10 +149,12 @@ QRegion RingEffects::ringRegion(QPoint centre, double inner, double outer, int s
         return {};
     // Top to bottom, left to right and disjoint: the region takes them as they are.
     std::vector<QRect> rects;
-    const int strips = int(std::ceil(outer / strip));
+    const int reach = int(std::ceil(outer));
+    const int strips = (reach + strip - 1) / strip;
     rects.reserve(size_t(4 * strips));
     for (int k = -strips; k < strips; ++k) {
-        const int top = k * strip, bottom = top + strip;
+        // The outermost strips end where the circle does.
+        const int top = std::max(k * strip, -reach), bottom = std::min(k * strip + strip, reach);
         // A strip is as wide as the outer circle at its row nearest the
         // middle, and leaves out what the inner circle covers on every row.
         const double nearest = top <= 0 && bottom >= 0 ? 0.0 : std::min(std::abs(top), std::abs(bottom));
@@ -164,10 +166,10 @@ QRegion RingEffects::ringRegion(QPoint centre, double inner, double outer, int s
         if (hole >= half)
             continue;
         if (hole <= 0) {
-            rects.emplace_back(centre.x() - half, centre.y() + top, 2 * half, strip);
+            rects.emplace_back(centre.x() - half, centre.y() + top, 2 * half, bottom - top);
         } else {
-            rects.emplace_back(centre.x() - half, centre.y() + top, half - hole, strip);
-            rects.emplace_back(centre.x() + hole, centre.y() + top, half - hole, strip);
+            rects.emplace_back(centre.x() - half, centre.y() + top, half - hole, bottom - top);
+            rects.emplace_back(centre.x() + hole, centre.y() + top, half - hole, bottom - top);
         }
     }
     QRegion region;

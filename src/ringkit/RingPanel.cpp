@@ -56,6 +56,10 @@ void RingPanel::updateContent(QWidget* content, const QRegion& area)
             content->update(area);
         return;
     }
+    // A compact window takes in the whole frame before a frame reaching
+    // beyond it is painted.
+    if (panel->m_compact && !QRect(-content->pos(), panel->size()).contains(area.boundingRect()))
+        panel->growToFrame();
     // The exposure of a window just shown has painted a frame: a frame asked
     // for before the display's next refresh is left to the next one, or to
     // a refresh later if no frame is asked for by then.
@@ -150,7 +154,7 @@ void RingPanel::setContent(QWidget* content)
     m_content = content;
     if (content) {
         content->setParent(this);
-        content->setGeometry(rect());
+        content->setGeometry(m_frame.isEmpty() ? rect() : QRect(contentOffset(), m_frame.size()));
         content->setFocusPolicy(Qt::NoFocus);
         content->installEventFilter(this);
         content->show();
@@ -161,12 +165,59 @@ void RingPanel::setFrameYUp(const QRectF& frame)
 {
     m_frameYUp = frame;
     const QRectF qt = Screens::shared().toQt(frame);
-    const QRect r(int(std::lround(qt.x())), int(std::lround(qt.y())), std::max(1, int(std::lround(qt.width()))),
-                  std::max(1, int(std::lround(qt.height()))));
-    setGeometry(r);
-    if (m_content)
-        m_content->setGeometry(rect());
+    m_frame = QRect(int(std::lround(qt.x())), int(std::lround(qt.y())), std::max(1, int(std::lround(qt.width()))),
+                    std::max(1, int(std::lround(qt.height()))));
+    placeWindow();
     update();
+}
+
+void RingPanel::setCompactSide(double side)
+{
+    m_compactSide = std::max(0.0, side);
+    if (m_ordered || isVisible())
+        return; // from the next showing
+    m_compact = m_compactSide > 0.0;
+    placeWindow();
+}
+
+QPoint RingPanel::contentOffset() const
+{
+    if (!m_compact)
+        return {};
+    // The square is centred in whole pixels: the content's middle stays the
+    // frame's.
+    const int side = std::min({ int(std::lround(m_compactSide)), m_frame.width(), m_frame.height() });
+    return -QPoint((m_frame.width() - side) / 2, (m_frame.height() - side) / 2);
+}
+
+void RingPanel::placeWindow()
+{
+    if (m_frame.isEmpty())
+        return;
+    const QPoint offset = contentOffset();
+    QRect window = m_frame;
+    if (m_compact) {
+        const int side = std::min({ int(std::lround(m_compactSide)), m_frame.width(), m_frame.height() });
+        window = QRect(m_frame.topLeft() - offset, QSize(side, side));
+    }
+    setGeometry(window);
+    if (m_content)
+        m_content->setGeometry(QRect(offset, m_frame.size()));
+}
+
+void RingPanel::growToFrame()
+{
+    if (!m_compact)
+        return;
+    m_compact = false;
+    xcb_connection_t* c = X11PanelHints::qtConnection();
+    const bool shown = c && isVisible();
+    if (shown)
+        X11PanelHints::keepPictureInPlace(c, quint32(winId()), true);
+    placeWindow();
+    if (shown)
+        X11PanelHints::keepPictureInPlace(c, quint32(winId()), false);
+    LatencyTrace::mark("panel grown to its frame");
 }
 
 void RingPanel::orderFront(Mapping mapping)
@@ -182,7 +233,13 @@ void RingPanel::orderFront(Mapping mapping)
     // The window manager forgets the state and desktop of a withdrawn window.
     applyWindowSystemHints();
     LatencyTrace::mark("panel hints set");
-    captureBackdropIfNeeded();
+    // Over a copied backdrop the window covers its frame from the start.
+    const bool composited = !X11PanelHints::qtConnection() || X11PanelHints::compositorRunning();
+    if (m_compact != (composited && m_compactSide > 0.0)) {
+        m_compact = !m_compact;
+        placeWindow();
+    }
+    captureBackdropIfNeeded(composited);
     m_framesPainted = 0;
     m_ordered = true;
     if (mapping == Mapping::withReveal) {
@@ -215,6 +272,10 @@ void RingPanel::orderOut()
     m_ordered = false;
     hide();
     m_backdrop = QPixmap();
+    if (!m_compact && m_compactSide > 0.0) {
+        m_compact = true;
+        placeWindow();
+    }
     if (m_countFrames)
         Log::write(QStringLiteral("Kelvaro: ring showing painted %1 frames").arg(m_framesPainted));
     Q_EMIT panelVisibilityChanged(false);
@@ -233,10 +294,10 @@ void RingPanel::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void RingPanel::captureBackdropIfNeeded()
+void RingPanel::captureBackdropIfNeeded(bool composited)
 {
     m_backdrop = QPixmap();
-    if (!X11PanelHints::qtConnection() || X11PanelHints::compositorRunning())
+    if (composited)
         return;
     QScreen* screen = QGuiApplication::screenAt(geometry().center());
     if (!screen)
@@ -320,7 +381,7 @@ void RingPanel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (m_content)
-        m_content->setGeometry(rect());
+        m_content->setGeometry(m_frame.isEmpty() ? rect() : QRect(contentOffset(), m_frame.size()));
 }
 
 void RingPanel::applyWindowSystemHints()

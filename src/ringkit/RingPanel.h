@@ -29,14 +29,15 @@ public:
     explicit RingPanel(QWidget* parent = nullptr);
     ~RingPanel() override;
 
-    // The one child, filling the panel. The panel owns it; a new content (or
+    // The one child, covering the panel's frame. The panel owns it; a new content (or
     // null) replaces the old one, which is deleted on a later turn (it may be
     // the widget whose event is being handled).
     void setContent(QWidget* content);
     QWidget* content() const { return m_content; }
     // Repaints `area` of a panel's content for the next animation frame.
     // Right after the window's exposure has painted a frame, that frame
-    // waits for the display's next refresh. Other widgets: update(area).
+    // waits for the display's next refresh. A compact window first grows to
+    // the whole frame if `area` reaches beyond it. Other widgets: update(area).
     static void updateContent(QWidget* content, const QRegion& area);
     // At launch, off the key path: makes what the first showing of a window
     // would make (a real display only). Under a compositor the window is
@@ -51,6 +52,17 @@ public:
     // Places the panel over `frame` (global, y up).
     void setFrameYUp(const QRectF& frame);
     QRectF frameYUp() const { return m_frameYUp; }
+
+    // While its content draws nothing beyond a square of `side` points about
+    // the frame's middle, a showing's window covers only that square (0, the
+    // default: always the whole frame). A compositor pays for a window by its
+    // size at every map, unmap and exposure. The content still covers the
+    // whole frame; the window grows to the frame, its picture kept in place,
+    // when the content asks to repaint beyond it, and is compact again from
+    // the next showing. Over a copied backdrop (no compositor) the window
+    // always covers the frame.
+    void setCompactSide(double side);
+    bool isCompact() const { return m_compact; }
 
     enum class Mapping {
         atOnce,     // the window is mapped now
@@ -97,12 +109,21 @@ private:
     // already painted by the exposure.
     bool takeShowRepaint(bool& pending) const;
     void applyWindowSystemHints();
-    void captureBackdropIfNeeded();
+    void captureBackdropIfNeeded(bool composited);
+    // Sets the window's geometry (the compact square or the whole frame)
+    // and the content's place in it.
+    void placeWindow();
+    QPoint contentOffset() const;
+    // A shown compact window grows to the whole frame in place.
+    void growToFrame();
 
     QPointer<QWidget> m_content;
     QPixmap m_backdrop; // what lies behind the frame; null with a compositor
     const char* m_title = nullptr;
     QRectF m_frameYUp;
+    QRect m_frame; // m_frameYUp in Qt's coordinates, in whole pixels
+    double m_compactSide = 0.0;
+    bool m_compact = false;
     bool m_ordered = false;
     bool m_mapPending = false;
     bool m_hintsApplied = false;

@@ -176,6 +176,10 @@ void CircularSwitcherView::onAppearSession()
     m_session = m_model->appearSession();
     m_publishedValue.reset();
     m_oldFan.reset();
+    // A hidden window is painted whole when it is shown again: nothing of
+    // the last showing (its cards) needs clearing.
+    if (!isVisible())
+        m_drawnArea = QRegion();
     syncAll(false);
     scheduleAccessibilityCheck();
 }
@@ -201,6 +205,9 @@ void CircularSwitcherView::syncAll(bool animated)
     m_centreSwap.setValue(1.0);
     m_previousCentreIcon = QIcon();
     ++m_revision;
+    // Window cards reach beyond the ring: a compact window takes them in.
+    if (!m_fan->cards.empty())
+        RingPanel::updateContent(this, rect());
     update();
 }
 

@@ -68,6 +68,12 @@ class CircularSwitcherView : public QWidget {
     Q_OBJECT
 public:
     static constexpr double stageSize = 700.0;
+    // How far from the middle, in stage points, anything but window cards is
+    // ever drawn: the band's canvas, blurred, with its soft edge.
+    static double ringReach();
+    // The side of the square, in device-independent pixels at `scale`, that
+    // holds all the view draws while it shows no window cards.
+    static double ringSide(double scale) { return 2.0 * (ringReach() * scale + 2.0); }
 
     explicit CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent = nullptr);
     ~CircularSwitcherView() override;
@@ -231,7 +237,7 @@ private:
     bool m_paintsMoving = false; // prerendering the poses of a ring in motion
     mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
-    QRegion m_drawnArea; // what the last paint could have drawn on; all of the view before the first
+    QRegion m_drawnArea; // what the last paint could have drawn on; empty before the first
     Pose m_paintedPose;
     mutable WindowArcCardCache m_cards;
 

@@ -34,13 +34,23 @@ QRegion CircularSwitcherView::movingArea() const
     // must be cleared), is painted again and sent to the display.
     if (!m_fan->cards.empty() || m_oldFan)
         return rect();
-    return reachArea() | (m_drawnArea.isEmpty() ? QRegion(rect()) : m_drawnArea);
+    if (m_drawnArea.isEmpty()) {
+        // Before the first paint: wherever the ring can ever draw.
+        const double scale = std::min(width(), height()) / stageSize;
+        return RingEffects::discRegion(QPoint(width() / 2, height() / 2), ringReach() * scale + 1.0).intersected(rect());
+    }
+    return reachArea() | m_drawnArea;
 }
 
 void CircularSwitcherView::repaintMoving()
 {
     if (isVisible())
         RingPanel::updateContent(this, movingArea());
+}
+
+double CircularSwitcherView::ringReach()
+{
+    return RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0;
 }
 
 double CircularSwitcherView::ringRadius() const
@@ -216,7 +226,7 @@ QRegion CircularSwitcherView::reachArea() const
     double reach = ringRadius();
     // Sharp, a soft pixel and a pixel of rounding beyond it.
     reach += RingBlurLayer::isWanted(blur) ? RingBlurLayer::spread(blur, deviceScale) : 2.0 / deviceScale;
-    reach = std::min(reach, RingMotion::bandCanvasSize / 2.0 + 2.0 * RingMotion::wheelBlur(false, false) + 8.0) * scale;
+    reach = std::min(reach, ringReach()) * scale;
     // Everything drawn is round about the middle: the square's corners hold
     // nothing. A pixel more for a middle between pixels.
     return RingEffects::discRegion(QPoint(width() / 2, height() / 2), reach + 1.0).intersected(rect());

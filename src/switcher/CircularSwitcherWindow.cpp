@@ -19,6 +19,13 @@ QRectF switcherFrame()
     const AppSettings& settings = AppSettings::shared();
     return settings.ringFrame(CircularSwitcherView::stageSize * settings.ringScale());
 }
+
+// Until window cards appear, the window need hold only the ring.
+void placeSwitcher(RingPanel* panel, const QRectF& frame)
+{
+    panel->setCompactSide(CircularSwitcherView::ringSide(AppSettings::shared().ringScale()));
+    panel->setFrameYUp(frame);
+}
 }
 
 CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
@@ -27,7 +34,7 @@ CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
     m_panel = new RingPanel();
     m_panel->setTitle(QT_TRANSLATE_NOOP("Kelvaro", "Kelvaro App Switcher"));
     m_frame = switcherFrame();
-    m_panel->setFrameYUp(m_frame);
+    placeSwitcher(m_panel, m_frame);
 
     m_viewModel = new CircularSwitcherViewModel(this);
     m_view = new CircularSwitcherView(m_viewModel);
@@ -80,7 +87,7 @@ void CircularSwitcherWindow::showSwitcher(std::optional<QList<RunningApp>> apps)
     // The ring scale may have changed since the last showing.
     m_frame = switcherFrame();
     m_viewModel->setRingCenter(m_frame.center());
-    m_panel->setFrameYUp(m_frame);
+    placeSwitcher(m_panel, m_frame);
 
     if (apps)
         m_viewModel->loadGroup(*apps);
@@ -110,7 +117,7 @@ void CircularSwitcherWindow::prepare()
         return;
     m_frame = switcherFrame();
     m_viewModel->setRingCenter(m_frame.center());
-    m_panel->setFrameYUp(m_frame);
+    placeSwitcher(m_panel, m_frame);
     m_viewModel->loadRunningApps();
     m_view->prerender(m_panel->devicePixelRatioF());
     m_viewModel->snapHidden();

@@ -146,7 +146,14 @@ TEST_F(SwitcherViewTest, CardsTakeClicksOnlyWhileTheFanIsShown)
     EXPECT_FALSE(view().isFanShown());
     EXPECT_EQ(view().hitTest(polar(265, 135)).kind, Kind::none);
 
+    // The window, compact while only the ring is drawn, takes in the whole
+    // frame for the cards, the view staying where it was on the screen.
+    auto* panel = window->panel();
+    const QPoint middle = view().mapToGlobal(QPoint(350, 350));
+    EXPECT_EQ(panel->size(), QSize(484, 484));
     fanOutSecondApp();
+    EXPECT_EQ(panel->size(), QSize(700, 700));
+    EXPECT_EQ(view().mapToGlobal(QPoint(350, 350)), middle);
     // Three cards centred on App 2's wedge (arc 135 degrees), first card counter-clockwise.
     const double step = 21.0 - 5.5 / 3.0;
     const double first = 135.0 - (3 * 21.0 - 5.5) / 2.0;
@@ -157,6 +164,11 @@ TEST_F(SwitcherViewTest, CardsTakeClicksOnlyWhileTheFanIsShown)
     }
     EXPECT_EQ(view().hitTest(polar(265, 135 + 60)).kind, Kind::none);
     EXPECT_EQ(view().hitTest(polar(124, 135)).index, 1); // the wedge below still answers
+
+    // The next showing starts compact again.
+    window->hideSwitcher(false);
+    showSettled();
+    EXPECT_EQ(panel->size(), QSize(484, 484));
 }
 
 TEST_F(SwitcherViewTest, AHeldRingComesToRestAndThenAsksForNoFrame)

@@ -58,7 +58,11 @@ TEST_F(SwitcherPanelTest, ShowsOverTheRingFrameAndRevealsOnTheNextTurn)
     EXPECT_EQ(model().segmentCount(), 4);
     EXPECT_EQ(window->frame().size(), QSizeF(700, 700));
     EXPECT_EQ(model().ringCenter(), window->frame().center());
-    EXPECT_EQ(window->panel()->size(), QSize(700, 700));
+    // Until window cards appear the window holds only the ring, about the
+    // frame's middle; the view still covers the frame.
+    EXPECT_EQ(window->panel()->size(), QSize(484, 484));
+    EXPECT_EQ(window->view()->size(), QSize(700, 700));
+    EXPECT_EQ(window->view()->pos(), QPoint(-108, -108));
     env.scheduler().runPending();
     EXPECT_TRUE(model().isVisible());
 
@@ -69,8 +73,9 @@ TEST_F(SwitcherPanelTest, ShowsOverTheRingFrameAndRevealsOnTheNextTurn)
     showRevealed(group);
     EXPECT_EQ(model().segmentCount(), 1);
     EXPECT_EQ(window->frame().size(), QSizeF(1050, 1050));
-    EXPECT_EQ(window->panel()->size(), QSize(1050, 1050));
+    EXPECT_EQ(window->panel()->size(), QSize(724, 724));
     EXPECT_EQ(window->view()->size(), QSize(1050, 1050));
+    EXPECT_EQ(window->view()->mapToGlobal(QPoint(525, 525)), window->panel()->geometry().center() + QPoint(1, 1));
 }
 
 TEST_F(SwitcherPanelTest, AnimatedHideKeepsThePanelUntilTheExitEndsButEndsTheShowing)

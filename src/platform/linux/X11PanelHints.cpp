@@ -148,6 +148,23 @@ bool X11PanelHints::refusesFocus(xcb_connection_t* c, quint32 window)
     return inputOff && noTakeFocus;
 }
 
+void X11PanelHints::keepPictureInPlace(xcb_connection_t* connection, quint32 window, bool begin)
+{
+    if (!connection || !window)
+        return;
+    if (begin) {
+        // Static gravity keeps the contents at their place on the screen
+        // however the window's origin moves; pixel 0 of an ARGB visual is
+        // transparent.
+        const quint32 values[] = { 0u, XCB_GRAVITY_STATIC };
+        xcb_change_window_attributes(connection, window, XCB_CW_BACK_PIXEL | XCB_CW_BIT_GRAVITY, values);
+    } else {
+        const quint32 values[] = { XCB_BACK_PIXMAP_NONE, XCB_GRAVITY_NORTH_WEST };
+        xcb_change_window_attributes(connection, window, XCB_CW_BACK_PIXMAP | XCB_CW_BIT_GRAVITY, values);
+        xcb_flush(connection);
+    }
+}
+
 void X11PanelHints::letPointerThrough(xcb_connection_t* connection, quint32 window, bool through)
 {
     if (!connection || !window)

@@ -38,6 +38,14 @@ public:
     // XFixes version; nothing happens without the extension.
     static void letPointerThrough(xcb_connection_t* connection, quint32 window, bool through);
 
+    // Around a change of a shown window's frame (`begin` true before it,
+    // false after it). Through the change the picture on the display stays
+    // where it is on the screen, and whatever the frame gains is cleared to
+    // transparent: neither the old picture shifted nor undefined pixels are
+    // ever shown. After it the window's background is none again, so that
+    // mapping it clears nothing before its first paint.
+    static void keepPictureInPlace(xcb_connection_t* connection, quint32 window, bool begin);
+
     // For checks: whether `window` currently carries the "no input" model
     // (input hint false, no WM_TAKE_FOCUS).
     static bool refusesFocus(xcb_connection_t* connection, quint32 window);
