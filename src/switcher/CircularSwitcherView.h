@@ -17,6 +17,7 @@
 #include <QTransform>
 #include <QUuid>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -236,6 +237,11 @@ private:
     mutable bool m_paintedAtRest = false; // the last frame painted showed the ring at rest
     bool m_paintsMoving = false; // prerendering the poses of a ring in motion
     mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
+    struct OutlineBounds {
+        std::array<double, 5> radii; // the band's and the gaps the outline was built for
+        QRectF bounds;
+    };
+    mutable QHash<quint64, OutlineBounds> m_outlineBounds; // each wedge's outline's bounds, by index and count
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
     QRegion m_drawnArea; // what the last paint could have drawn on; empty before the first
     Pose m_paintedPose;

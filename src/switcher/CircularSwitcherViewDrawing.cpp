@@ -116,9 +116,17 @@ QRect CircularSwitcherView::wedgeArea(int i, const WedgeDrawn& drawn, const QTra
 {
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
     const RadialSegmentView seg = segment(i);
+    // The outline's bounds are asked for every frame a wedge moves: the path
+    // is built once for each shape.
+    const quint64 key = (quint64(quint32(seg.wedgeCount())) << 32) | quint32(seg.index);
+    const std::array<double, 5> radii {seg.bandInnerRadius, seg.bandOuterRadius, seg.radialGapInner,
+                                       seg.radialGapOuter, seg.desiredVisualGap};
+    OutlineBounds& outline = m_outlineBounds[key];
+    if (outline.bounds.isNull() || outline.radii != radii)
+        outline = {radii, seg.path(c).boundingRect()};
     // The wedge's layer holds its outline and a few clear pixels at the
     // coarsest resolution it is drawn at.
-    QRectF stage = seg.path(c).boundingRect().adjusted(-8.0, -8.0, 8.0, 8.0);
+    QRectF stage = outline.bounds.adjusted(-8.0, -8.0, 8.0, 8.0);
     const double half = iconReach(drawn.iconBlur) + 3.0;
     const QPointF at = seg.iconCentre(c);
     stage |= QRectF(at.x() - half, at.y() - half, 2.0 * half, 2.0 * half);
