@@ -154,7 +154,7 @@ void RingPanel::setContent(QWidget* content)
     m_content = content;
     if (content) {
         content->setParent(this);
-        content->setGeometry(m_frame.isEmpty() ? rect() : QRect(contentOffset(), m_frame.size()));
+        placeContent();
         content->setFocusPolicy(Qt::NoFocus);
         content->installEventFilter(this);
         content->show();
@@ -180,29 +180,28 @@ void RingPanel::setCompactSide(double side)
     placeWindow();
 }
 
-QPoint RingPanel::contentOffset() const
+QRect RingPanel::windowInFrame() const
 {
     if (!m_compact)
-        return {};
+        return QRect(QPoint(), m_frame.size());
     // The square is centred in whole pixels: the content's middle stays the
     // frame's.
     const int side = std::min({ int(std::lround(m_compactSide)), m_frame.width(), m_frame.height() });
-    return -QPoint((m_frame.width() - side) / 2, (m_frame.height() - side) / 2);
+    return QRect((m_frame.width() - side) / 2, (m_frame.height() - side) / 2, side, side);
+}
+
+void RingPanel::placeContent()
+{
+    if (m_content)
+        m_content->setGeometry(m_frame.isEmpty() ? rect() : QRect(-windowInFrame().topLeft(), m_frame.size()));
 }
 
 void RingPanel::placeWindow()
 {
     if (m_frame.isEmpty())
         return;
-    const QPoint offset = contentOffset();
-    QRect window = m_frame;
-    if (m_compact) {
-        const int side = std::min({ int(std::lround(m_compactSide)), m_frame.width(), m_frame.height() });
-        window = QRect(m_frame.topLeft() - offset, QSize(side, side));
-    }
-    setGeometry(window);
-    if (m_content)
-        m_content->setGeometry(QRect(offset, m_frame.size()));
+    setGeometry(windowInFrame().translated(m_frame.topLeft()));
+    placeContent();
 }
 
 void RingPanel::growToFrame()
@@ -380,8 +379,7 @@ bool RingPanel::eventFilter(QObject* watched, QEvent* event)
 void RingPanel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_content)
-        m_content->setGeometry(m_frame.isEmpty() ? rect() : QRect(contentOffset(), m_frame.size()));
+    placeContent();
 }
 
 void RingPanel::applyWindowSystemHints()

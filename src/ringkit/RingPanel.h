@@ -110,10 +110,11 @@ private:
     bool takeShowRepaint(bool& pending) const;
     void applyWindowSystemHints();
     void captureBackdropIfNeeded(bool composited);
-    // Sets the window's geometry (the compact square or the whole frame)
-    // and the content's place in it.
+    // The part of the frame the window covers: the compact square or all of it.
+    QRect windowInFrame() const;
+    // Sets the window's geometry and the content's place in it.
     void placeWindow();
-    QPoint contentOffset() const;
+    void placeContent();
     // A shown compact window grows to the whole frame in place.
     void growToFrame();
 
