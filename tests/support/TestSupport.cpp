@@ -8,14 +8,16 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <utility>
 
 namespace {
-QTemporaryDir* g_root = nullptr;
+QTemporaryDir* g_root = nullptr; // made by this process, removed at its end
+QString g_rootPath;
 }
 
 QString TestSupport::tempRoot()
 {
-    return g_root ? g_root->path() : QDir::tempPath();
+    return g_rootPath.isEmpty() ? QDir::tempPath() : g_rootPath;
 }
 
 int TestSupport::pixelsChangedOutside(const QImage& before, const QImage& after, const QRegion& area)
@@ -36,8 +38,17 @@ int TestSupport::pixelsChangedOutside(const QImage& before, const QImage& after,
 
 void TestSupport::isolateEnvironment()
 {
-    g_root = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/kelvaro-test-XXXXXX"));
-    const QString root = g_root->path();
+    // A test's child process (this binary again) works in its parent's
+    // folder: one killed on purpose would leave its own behind.
+    const QString inherited = qEnvironmentVariable("KELVARO_TEST_ROOT");
+    if (!inherited.isEmpty() && QDir(inherited).exists()) {
+        g_rootPath = inherited;
+    } else {
+        g_root = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/kelvaro-test-XXXXXX"));
+        g_rootPath = g_root->path();
+        qputenv("KELVARO_TEST_ROOT", g_rootPath.toUtf8());
+    }
+    const QString root = g_rootPath;
     for (const char* sub : { "home", "config", "data", "cache", "runtime" })
         QDir(root).mkpath(QString::fromLatin1(sub));
     QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -46,6 +57,11 @@ void TestSupport::isolateEnvironment()
     qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toUtf8());
     qputenv("XDG_CACHE_HOME", (root + QStringLiteral("/cache")).toUtf8());
     qputenv("XDG_RUNTIME_DIR", (root + QStringLiteral("/runtime")).toUtf8());
+}
+
+void TestSupport::removeEnvironment()
+{
+    delete std::exchange(g_root, nullptr);
 }
 
 TestSupport::SimEnvironment::SimEnvironment()

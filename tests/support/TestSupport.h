@@ -14,6 +14,9 @@ namespace TestSupport {
 // Points HOME and the XDG folders at a fresh temporary folder, so no test
 // touches the developer's own files. Called once by the test main.
 void isolateEnvironment();
+// Removes that folder and all the tests left in it (at the end of the test
+// main, once the application is gone): a run leaves nothing behind.
+void removeEnvironment();
 QString tempRoot();
 
 // How many pixels differ between two frames of the same size outside
