@@ -39,7 +39,7 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
         if (!m_pacer.defers(blur()))
             RingPanel::updateContent(this, frameArea());
     });
-    connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { update(); });
+    connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { RingPanel::updateContent(this, tiltArea()); });
     connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, [this] {
         ++m_contentVersion;
         update();

@@ -70,6 +70,9 @@ public:
     // disc the ring can reach now or could in the last frame painted, or all
     // of the view while the card arc is drawn.
     QRegion frameArea() const;
+    // What a turn of the centre tile repaints: its square, with its shadows,
+    // while the rest of the ring stands still; the frame's area otherwise.
+    QRegion tiltArea() const;
 
     // Widget point <-> stage point (700-point stage, no turn).
     QPointF toStage(QPointF widgetPoint) const;

@@ -20,14 +20,32 @@ constexpr double contentReach = RingMotion::bandCanvasSize / 2.0 + 8.0;
 
 // ---- painting ----------------------------------------------------------------------
 
-void AppShortcutRingView::paintEvent(QPaintEvent*)
+namespace {
+// A wedge drawn from its path, in bands of a few device rows: an antialiased
+// outline has several spans a row, and Qt's raster engine hands more than
+// about a hundred spans to its thread pool, whose wake-ups cost more than
+// the drawing.
+void paintWedgeInBands(QPainter& p, const ShortcutRadialSegmentView& s, const RingPalette& palette, double selection)
+{
+    const QRectF bounds = s.path(stageCentre).boundingRect().adjusted(-2, -2, 2, 2);
+    RingEffects::paintInBands(p, bounds, [&] { s.paintWedge(p, stageCentre, palette, selection); }, 16);
+}
+}
+
+void AppShortcutRingView::paintEvent(QPaintEvent* event)
 {
     {
         QPainter p(this);
         renderFrame(p);
     }
     m_pacer.painted(blur());
-    m_paintedReach = reach();
+    // A paint of part of the frame (the centre tile's turn) leaves the rest
+    // of the last frame on screen.
+    const double now = reach();
+    if ((frameArea() - event->region()).isEmpty())
+        m_paintedReach = now;
+    else
+        m_paintedReach = (m_paintedReach < 0.0 || now < 0.0) ? -1.0 : std::max(m_paintedReach, now);
 }
 
 double AppShortcutRingView::reach() const
@@ -53,6 +71,21 @@ QRegion AppShortcutRingView::frameArea() const
     // cleared with it. A pixel more for a middle between pixels.
     const QPoint mid(width() / 2, height() / 2);
     return RingEffects::discRegion(mid, std::max(now, m_paintedReach) + 1.0).intersected(rect());
+}
+
+QRegion AppShortcutRingView::tiltArea() const
+{
+    const bool still = m_ring.value() >= 1.0 && !m_ring.isAnimating() && !m_band.isAnimating() && wedgesResting()
+        && !m_arcAngle.isAnimating() && !m_arcContent.isAnimating() && !m_dotPosition.isAnimating();
+    if (!still)
+        return frameArea();
+    // The tile and its shadows, offset with the tilt, turned with the ring.
+    const double spin = RingMotion::wheelSpin(true, reduceMotion());
+    const double half = CentreIconPainter::reach(m_centreIcon.view().maxTiltAngle)
+        * (std::abs(std::cos(spin)) + std::abs(std::sin(spin))) * ringScale();
+    const QPointF mid(width() / 2.0, height() / 2.0);
+    return QRegion(QRectF(mid.x() - half, mid.y() - half, 2.0 * half, 2.0 * half).toAlignedRect().adjusted(-1, -1, 1, 1))
+        .intersected(rect());
 }
 
 double AppShortcutRingView::blur() const
@@ -138,7 +171,7 @@ void AppShortcutRingView::paintRestingContent(QPainter& p)
     const int selected = m_model->selectedIndex();
     const auto draw = [&](int i) {
         const ShortcutRadialSegmentView s = segment(i);
-        s.paintWedge(p, stageCentre, m_palette, i == selected ? 1.0 : 0.0);
+        paintWedgeInBands(p, s, m_palette, i == selected ? 1.0 : 0.0);
         RingText::draw(p, s.labelCentre(stageCentre), s.labelStack(m_palette, i == selected), i == selected ? 1.06 : 1.0);
     };
     for (int i = 0; i < n; ++i) {
@@ -195,7 +228,7 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
         // The wedge itself, from its own layer unless its selection is moving.
         const double sel = clamp01(w.selected.value());
         if (w.selected.isAnimating()) {
-            s.paintWedge(p, stageCentre, m_palette, sel);
+            paintWedgeInBands(p, s, m_palette, sel);
         } else {
             // On whole pixels of the layer, so that a wedge standing still is copied.
             const QRectF box = RingEffects::outwardToPixels(s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1), sharp);
@@ -227,7 +260,7 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
             const QSizeF size(label.width() / layerScale * labelScale, label.height() / layerScale * labelScale);
             p.translate(at);
             p.rotate(toDegrees(spin));
-            p.drawImage(QRectF(QPointF(-size.width() / 2.0, -size.height() / 2.0), size), soft);
+            RingEffects::drawImageInBands(p, QRectF(QPointF(-size.width() / 2.0, -size.height() / 2.0), size), soft);
         }
         p.restore();
     }

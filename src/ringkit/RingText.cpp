@@ -190,7 +190,9 @@ void RingText::draw(QPainter& painter, QPointF centre, const Stack& stack, doubl
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.translate(centre);
     painter.scale(scale, scale);
-    painter.drawImage(QPointF(-w / 2.0, -h / 2.0), img);
+    // A label is drawn turned or scaled with its wedge: in bands, off Qt's
+    // thread pool.
+    RingEffects::drawImageInBands(painter, QRectF(-w / 2.0, -h / 2.0, w, h), img);
     painter.restore();
 }
 

@@ -518,6 +518,43 @@ TEST_F(RingViewTest, EveryFrameOfARevealAndAnExitChangesOnlyWhatItRepaints)
     EXPECT_GT(discs, 30);
 }
 
+TEST_F(RingViewTest, ThePointerTurnsOnlyTheCentreTileOfARingAtRest)
+{
+    // A pointer moving over a ring at rest turns the centre tile: only its
+    // square is repainted (the display's buffer is cleared there and painted
+    // over the last frame), and that must match a whole repaint.
+    AppShortcutRingViewModel m;
+    load(m, 5);
+    AppShortcutRingView v(&m);
+    m.reveal();
+    settle();
+    ASSERT_FALSE(v.isAnimating());
+    const QImage before = render(v);
+    QImage shown = before;
+    m.pointer().setLocation(QPointF(500, 500) + QPointF(140, 80));
+    env.scheduler().advance(0.05);
+    const QRegion area = v.tiltArea();
+    const QRect bounds = area.boundingRect();
+    EXPECT_LT(bounds.width() * bounds.height(), 200 * 200);
+    EXPECT_TRUE(bounds.contains(QPoint(v.width() / 2, v.height() / 2)));
+    {
+        QPainter p(&shown);
+        p.setCompositionMode(QPainter::CompositionMode_Clear);
+        for (const QRect& r : area)
+            p.fillRect(r, Qt::transparent);
+    }
+    v.render(&shown, bounds.topLeft(), area);
+    const QImage whole = render(v);
+    EXPECT_GT(TestSupport::pixelsChangedOutside(before, whole, QRegion()), 0) << "the tile turned";
+    EXPECT_EQ(TestSupport::pixelsChangedOutside(before, whole, area), 0);
+    EXPECT_LE(TestSupport::largestChannelDifference(shown, whole), 1);
+
+    // While the ring still moves, a turn repaints the whole frame's area.
+    m.beginExit();
+    env.scheduler().advance(1.0 / 60.0);
+    EXPECT_EQ(v.tiltArea(), v.frameArea());
+}
+
 TEST_F(RingViewTest, ReduceMotionOnlyFades)
 {
     display->setReduceMotion(true);

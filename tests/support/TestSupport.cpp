@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -34,6 +36,23 @@ int TestSupport::pixelsChangedOutside(const QImage& before, const QImage& after,
             changed += p[x] != q[x] && !area.contains(QPoint(x, y));
     }
     return changed;
+}
+
+int TestSupport::largestChannelDifference(const QImage& first, const QImage& second)
+{
+    const QImage a = first.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = second.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (a.size() != b.size())
+        return 255;
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            worst = std::max({worst, std::abs(qAlpha(p[x]) - qAlpha(q[x])), std::abs(qRed(p[x]) - qRed(q[x])),
+                              std::abs(qGreen(p[x]) - qGreen(q[x])), std::abs(qBlue(p[x]) - qBlue(q[x]))});
+    }
+    return worst;
 }
 
 void TestSupport::isolateEnvironment()

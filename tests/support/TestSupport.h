@@ -22,6 +22,9 @@ QString tempRoot();
 // How many pixels differ between two frames of the same size outside
 // `area`: those a repaint of only `area` would leave stale on screen.
 int pixelsChangedOutside(const QImage& before, const QImage& after, const QRegion& area);
+// The largest difference of any channel of any pixel between two images of
+// the same size (255 when the sizes differ).
+int largestChannelDifference(const QImage& a, const QImage& b);
 
 // Installs a fresh virtual scheduler, in-memory defaults and the simulated
 // keyboard layout (US), display preferences, appearance and login item as the

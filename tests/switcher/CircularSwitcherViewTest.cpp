@@ -478,15 +478,7 @@ TEST_F(SwitcherViewTest, AFrameRepaintsOnlyWhatMovedAndMatchesAWholeRepaint)
     view().render(&shown, bounds.topLeft(), changed);
     QImage whole = clear();
     view().render(&whole);
-    int worst = 0;
-    for (int y = 0; y < 700; ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(whole.constScanLine(y));
-        for (int x = 0; x < 700; ++x)
-            worst = std::max({worst, std::abs(qAlpha(a[x]) - qAlpha(b[x])), std::abs(qRed(a[x]) - qRed(b[x])),
-                              std::abs(qGreen(a[x]) - qGreen(b[x])), std::abs(qBlue(a[x]) - qBlue(b[x]))});
-    }
-    EXPECT_LE(worst, 1);
+    EXPECT_LE(TestSupport::largestChannelDifference(shown, whole), 1);
 
     // A change of selection moves the wedges: all of the ring is repainted.
     model().updatePointer(c + QPointF(120, 0));
