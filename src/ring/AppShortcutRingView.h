@@ -112,6 +112,9 @@ private:
     WindowArcSegmentView card(int index) const;
     double selectedEntryAngle() const;
     bool wedgesResting() const;
+    // Whether everything but the centre tile stands still at full presence:
+    // the ring is then drawn from one layer.
+    bool standsStill() const;
 
     void paintStage(QPainter& p, double deviceScale);
     void paintMoving(QPainter& p, double deviceScale);

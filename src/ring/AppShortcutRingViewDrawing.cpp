@@ -73,16 +73,19 @@ QRegion AppShortcutRingView::frameArea() const
     return RingEffects::discRegion(mid, std::max(now, m_paintedReach) + 1.0).intersected(rect());
 }
 
+bool AppShortcutRingView::standsStill() const
+{
+    return !m_ring.isAnimating() && m_ring.value() >= 1.0 && !m_band.isAnimating() && wedgesResting()
+        && !m_arcAngle.isAnimating() && !m_arcContent.isAnimating();
+}
+
 QRegion AppShortcutRingView::tiltArea() const
 {
-    const bool still = m_ring.value() >= 1.0 && !m_ring.isAnimating() && !m_band.isAnimating() && wedgesResting()
-        && !m_arcAngle.isAnimating() && !m_arcContent.isAnimating() && !m_dotPosition.isAnimating();
-    if (!still)
+    if (!standsStill() || m_dotPosition.isAnimating())
         return frameArea();
     // The tile and its shadows, offset with the tilt, turned with the ring.
     const double spin = RingMotion::wheelSpin(true, reduceMotion());
-    const double half = CentreIconPainter::reach(m_centreIcon.view().maxTiltAngle)
-        * (std::abs(std::cos(spin)) + std::abs(std::sin(spin))) * ringScale();
+    const double half = CentreIconPainter::turnedReach(m_centreIcon.view().maxTiltAngle, spin) * ringScale();
     const QPointF mid(width() / 2.0, height() / 2.0);
     return QRegion(QRectF(mid.x() - half, mid.y() - half, 2.0 * half, 2.0 * half).toAlignedRect().adjusted(-1, -1, 1, 1))
         .intersected(rect());
@@ -147,8 +150,7 @@ void AppShortcutRingView::paintStage(QPainter& p, double deviceScale)
         p.rotate(toDegrees(spin));
         p.translate(-stageCentre);
     }
-    const bool atRest = !m_ring.isAnimating() && progress >= 1.0 && !m_band.isAnimating() && wedgesResting()
-        && !m_arcAngle.isAnimating() && !m_arcContent.isAnimating();
+    const bool atRest = standsStill();
     if (atRest) {
         const quint64 key = (m_contentVersion << 34) ^ (quint64(m_palette.accent.rgba()) << 2)
             ^ (m_palette.dark ? 1u : 0u) ^ (m_palette.reduceTransparency ? 2u : 0u);

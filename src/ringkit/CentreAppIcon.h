@@ -1,4 +1,6 @@
 #pragma once
+
+#include <cmath>
 // The application icon at the centre of a ring, leaning towards the pointer
 // like a tile hinged at its centre, with two soft shadows that slide with the
 // tilt. CenterAppIconView computes the tilt and draws; TiltingCenterAppIcon
@@ -74,6 +76,12 @@ public:
     static double reach(double maxTiltAngle)
     {
         return CenterAppIconView::iconSide * 1.05 / 2.0 + shadowPadding + 0.55 * maxTiltAngle + 5.0 + 1.0;
+    }
+    // The same square turned by `spin` radians with its ring: half the side
+    // of the upright square that holds it (points).
+    static double turnedReach(double maxTiltAngle, double spin)
+    {
+        return reach(maxTiltAngle) * (std::abs(std::cos(spin)) + std::abs(std::sin(spin)));
     }
 
 private:

@@ -216,8 +216,7 @@ QRegion CircularSwitcherView::changedArea() const
     }
     if (now.tiltX != was.tiltX || now.tiltY != was.tiltY) {
         // The tile and its shadows, offset with the tilt, turned with the ring.
-        const double half = CentreIconPainter::reach(m_centreIcon->view().maxTiltAngle)
-            * (std::abs(std::cos(spin)) + std::abs(std::sin(spin)));
+        const double half = CentreIconPainter::turnedReach(m_centreIcon->view().maxTiltAngle, spin);
         const QPointF at = ring.map(c);
         area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale).toAlignedRect();
     }
