@@ -12,7 +12,8 @@
 //  - listing the applications and windows at 121 windows, in this process,
 //    with the X11 backend the application uses;
 //  - for comparison, when rofi is installed, the same three openings of its
-//    window list (a whole run each: start, first frame, Escape, exit).
+//    window list (a whole run each: start, first frame, Escape, exit), each
+//    right after Kelvaro's, and the X server's CPU of one against the other.
 //
 //   scripts/test-session build/bench/ring_cost_bench [--no-listing] [--compare]
 //
@@ -418,52 +419,54 @@ struct Mode {
 constexpr int kLaunches = 5;
 constexpr Mode kModes[] = {{"closed at once", 0, 10}, {"held 400 ms", 400, 10}, {"held 3 s", 3000, 5}};
 
-void measureRofi(Keys& keys, qint64 server)
+bool rofiInstalled()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("rofi")).isEmpty()) {
-        std::printf("rofi is not installed: no comparison\n");
-        return;
-    }
+    return !QStandardPaths::findExecutable(QStringLiteral("rofi")).isEmpty();
+}
+
+// The same opening of rofi's window list, a whole run each (start, first
+// frame, Escape, exit); returns the median X server CPU per run.
+double measureRofi(Keys& keys, qint64 server, const Mode& mode)
+{
     xcb_connection_t* c = keys.connection();
-    for (const Mode& mode : kModes) {
-        std::vector<double> own, xserver;
-        for (int i = 0; i < mode.count; ++i) {
-            const double serverBefore = runMs(server);
-            const pid_t pid = fork();
-            if (pid == 0) {
-                execlp("rofi", "rofi", "-show", "window", static_cast<char*>(nullptr));
-                _exit(127);
-            }
-            if (pid < 0)
-                return;
-            xcb_window_t window = 0;
-            const bool seen = waitFor(
-                [&] {
-                    if (!window)
-                        window = findWindow(c, QByteArrayLiteral("rofi - window"));
-                    return window && viewable(c, window);
-                },
-                5.0);
-            if (seen && mode.holdMs > 0)
-                sleepMs(mode.holdMs);
-            keys.press("escape");
-            keys.release("escape");
-            int status = 0;
-            rusage usage {};
-            wait4(pid, &status, 0, &usage);
-            sleepMs(300);
-            if (!seen)
-                continue;
-            own.push_back(double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
-                          + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0);
-            if (server > 0)
-                xserver.push_back(runMs(server) - serverBefore);
+    std::vector<double> own, xserver;
+    for (int i = 0; i < mode.count; ++i) {
+        const double serverBefore = runMs(server);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            execlp("rofi", "rofi", "-show", "window", static_cast<char*>(nullptr));
+            _exit(127);
         }
-        std::printf("rofi     %-15s CPU per run median %5.1f ms (rofi)", mode.name, median(own));
+        if (pid < 0)
+            break;
+        xcb_window_t window = 0;
+        const bool seen = waitFor(
+            [&] {
+                if (!window)
+                    window = findWindow(c, QByteArrayLiteral("rofi - window"));
+                return window && viewable(c, window);
+            },
+            5.0);
+        if (seen && mode.holdMs > 0)
+            sleepMs(mode.holdMs);
+        keys.press("escape");
+        keys.release("escape");
+        int status = 0;
+        rusage usage {};
+        wait4(pid, &status, 0, &usage);
+        sleepMs(300);
+        if (!seen)
+            continue;
+        own.push_back(double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
+                      + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0);
         if (server > 0)
-            std::printf(", %5.1f ms (X server)", median(xserver));
-        std::printf(" (%zu runs)\n", own.size());
+            xserver.push_back(runMs(server) - serverBefore);
     }
+    std::printf("rofi     %-15s CPU per run median %5.1f ms (rofi)", mode.name, median(own));
+    if (server > 0)
+        std::printf(", %5.1f ms (X server)", median(xserver));
+    std::printf(" (%zu runs)\n", own.size());
+    return median(xserver);
 }
 
 } // namespace
@@ -519,6 +522,11 @@ int main(int argc, char** argv)
         std::printf("hotkey to visible switcher: the ring was never seen\n");
     run.frames();
 
+    // The machine's speed drifts from minute to minute: each mode of rofi is
+    // measured right after the same mode of Kelvaro, so that the two compare.
+    const bool compare = app.arguments().contains(QStringLiteral("--compare"));
+    if (compare && !rofiInstalled())
+        std::printf("rofi is not installed: no comparison\n");
     for (const Mode& mode : kModes) {
         std::vector<double> own, xserver, switches;
         const double statBefore = cpuMs(pid);
@@ -551,6 +559,17 @@ int main(int argc, char** argv)
                     "switches per opening median %.0f\n",
                     median(frames), frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size(),
                     mode.count, median(switches));
+        if (compare && rofiInstalled()) {
+            // Kelvaro is stopped meanwhile, so that it asks the X server for
+            // nothing during rofi's runs (it catches up before its next opening).
+            kill(pid_t(pid), SIGSTOP);
+            const double rofiServer = measureRofi(keys, server, mode);
+            kill(pid_t(pid), SIGCONT);
+            sleepMs(500);
+            if (server > 0 && rofiServer > 0)
+                std::printf("         %-15s X server CPU, Kelvaro against rofi: %.2fx\n", mode.name,
+                            median(xserver) / rofiServer);
+        }
     }
 
     // Idle: wakeups while nothing happens.
@@ -582,8 +601,6 @@ int main(int argc, char** argv)
                     percentile(later, 0.99), median(later) > 0 ? first / median(later) : 0.0);
     }
 
-    if (app.arguments().contains(QStringLiteral("--compare")))
-        measureRofi(keys, server);
     for (QProcess& client : clients) {
         client.terminate();
         client.waitForFinished(3000);
