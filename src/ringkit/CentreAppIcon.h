@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cmath>
 // The application icon at the centre of a ring, leaning towards the pointer
 // like a tile hinged at its centre, with two soft shadows that slide with the
 // tilt. CenterAppIconView computes the tilt and draws; TiltingCenterAppIcon
@@ -15,6 +14,7 @@
 #include <QObject>
 #include <QPointF>
 #include <QRectF>
+#include <cmath>
 #include <optional>
 
 class QPainter;
