@@ -36,9 +36,11 @@ public:
 
     // Rest tolerances of the poses driven by one value from 0 (hidden) to 1
     // (settled), from how far the drawing moves per unit: a wedge's scale and
-    // sweep move its outer edge about 60 points, an icon's turn its corners
-    // about 14 points; 0.4 points or 1/255 of opacity are not seen.
-    static constexpr double segmentPresenceRestTolerance = 0.005;
+    // sweep move the corners of its outer edge about 63 points, an icon's turn
+    // its corners about 14 points; 0.4 points are not seen. A wedge's entry
+    // spring then rests past its overshoot, still above 1 (at full opacity),
+    // rather than after its next swing of half a percent below.
+    static constexpr double segmentPresenceRestTolerance = 0.0064;
     static constexpr double iconSpinRestTolerance = 0.028;
     static constexpr double arcCardDepthSpread = 12.0;
 

@@ -103,6 +103,30 @@ TEST_F(RingAnimationTest, SpringRestsWithinItsSettlingTime)
     EXPECT_DOUBLE_EQ(v.value(), 60.0);
 }
 
+TEST_F(RingAnimationTest, AWedgeEntryRestsOnItsWayBackFromTheOvershoot)
+{
+    // A wedge's presence overshoots by about 8 % and then swings below 1 by
+    // about 0.6 %, which moves its rim less than 0.4 points: it rests before
+    // that swing, still above 1 and at full opacity, rather than ticking on
+    // through a swing nobody sees.
+    for (double speed : { 0.25, 1.0, 3.0 }) {
+        AnimatedValue presence(0.0, RingMotion::segmentPresenceRestTolerance);
+        presence.animateTo(1.0, RingMotion::segmentEntry(2, false, speed));
+        double peak = 0.0, seconds = 0.0;
+        while (presence.isAnimating() && seconds < 5.0) {
+            clock().advance(1.0 / 600.0);
+            seconds += 1.0 / 600.0;
+            if (peak > 1.0) {
+                ASSERT_GE(presence.value(), 1.0) << speed << " at " << seconds;
+            }
+            peak = std::max(peak, presence.value());
+        }
+        EXPECT_GT(peak, 1.07) << speed;
+        EXPECT_FALSE(presence.isAnimating()) << speed;
+        EXPECT_EQ(presence.value(), 1.0) << speed;
+    }
+}
+
 TEST_F(RingAnimationTest, TimingCurvesAndDelay)
 {
     EXPECT_DOUBLE_EQ(cubicBezierTiming(0.42, 0, 0.58, 1, 0.5), 0.5);
