@@ -149,7 +149,18 @@ private:
     xcb_connection_t* m_c;
 };
 
-// The viewable top-level window titled `title`, or 0.
+QByteArray titleOf(xcb_connection_t* c, xcb_window_t window)
+{
+    auto* name = xcb_get_property_reply(c, xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256),
+                                        nullptr);
+    QByteArray title;
+    if (name)
+        title = QByteArray(static_cast<const char*>(xcb_get_property_value(name)), xcb_get_property_value_length(name));
+    free(name);
+    return title;
+}
+
+// The top-level window titled `title`, or 0.
 xcb_window_t findWindow(xcb_connection_t* c, const QByteArray& title)
 {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
@@ -160,16 +171,58 @@ xcb_window_t findWindow(xcb_connection_t* c, const QByteArray& title)
     const int n = xcb_query_tree_children_length(tree);
     xcb_window_t found = 0;
     for (int i = 0; i < n && !found; ++i) {
-        auto* name = xcb_get_property_reply(
-            c, xcb_get_property(c, 0, children[i], XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr);
-        if (name && QByteArray(static_cast<const char*>(xcb_get_property_value(name)),
-                               xcb_get_property_value_length(name)) == title)
+        if (titleOf(c, children[i]) == title)
             found = children[i];
-        free(name);
     }
     free(tree);
     return found;
 }
+
+// Watches the top-level windows being mapped, from the root window's events:
+// asking the server about every window each millisecond would cost it more
+// than a whole run of the program measured.
+class MapWatch {
+public:
+    explicit MapWatch(xcb_connection_t* c) : m_c(c), m_root(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root)
+    {
+        select(XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
+    }
+    ~MapWatch() { select(XCB_EVENT_MASK_NO_EVENT); }
+    MapWatch(const MapWatch&) = delete;
+    MapWatch& operator=(const MapWatch&) = delete;
+
+    // The window titled `title` mapped from now on within `seconds`, or 0.
+    xcb_window_t waitForMapped(const QByteArray& title, double seconds)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (double(t.nsecsElapsed()) / 1e9 < seconds) {
+            xcb_generic_event_t* event = xcb_poll_for_event(m_c);
+            if (!event) {
+                sleepMs(1);
+                continue;
+            }
+            const xcb_window_t mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY
+                ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window
+                : XCB_NONE;
+            free(event);
+            if (mapped != XCB_NONE && titleOf(m_c, mapped) == title)
+                return mapped;
+        }
+        return 0;
+    }
+
+private:
+    void select(std::uint32_t mask)
+    {
+        xcb_change_window_attributes(m_c, m_root, XCB_CW_EVENT_MASK, &mask);
+        free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+        while (xcb_generic_event_t* event = xcb_poll_for_event(m_c))
+            free(event);
+    }
+    xcb_connection_t* m_c;
+    xcb_window_t m_root;
+};
 
 bool viewable(xcb_connection_t* c, xcb_window_t w)
 {
@@ -428,7 +481,7 @@ bool rofiInstalled()
 // frame, Escape, exit); returns the median X server CPU per run.
 double measureRofi(Keys& keys, qint64 server, const Mode& mode)
 {
-    xcb_connection_t* c = keys.connection();
+    MapWatch watch(keys.connection());
     std::vector<double> own, xserver;
     for (int i = 0; i < mode.count; ++i) {
         const double serverBefore = runMs(server);
@@ -439,14 +492,7 @@ double measureRofi(Keys& keys, qint64 server, const Mode& mode)
         }
         if (pid < 0)
             break;
-        xcb_window_t window = 0;
-        const bool seen = waitFor(
-            [&] {
-                if (!window)
-                    window = findWindow(c, QByteArrayLiteral("rofi - window"));
-                return window && viewable(c, window);
-            },
-            5.0);
+        const bool seen = watch.waitForMapped(QByteArrayLiteral("rofi - window"), 5.0) != 0;
         if (seen && mode.holdMs > 0)
             sleepMs(mode.holdMs);
         keys.press("escape");
