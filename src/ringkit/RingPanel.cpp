@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -178,6 +179,15 @@ void RingPanel::setCompactSide(double side)
         return; // from the next showing
     m_compact = m_compactSide > 0.0;
     placeWindow();
+}
+
+QPointF RingPanel::contentPoint(const QWidget* content, const QMouseEvent* event)
+{
+    const auto* panel = content ? qobject_cast<const RingPanel*>(content->parentWidget()) : nullptr;
+    if (!panel || panel->m_content != content || panel->m_frame.isEmpty())
+        return event->position();
+    // The content covers the frame, wherever the window lies within it.
+    return event->globalPosition() - QPointF(panel->m_frame.topLeft());
 }
 
 QRect RingPanel::windowInFrame() const

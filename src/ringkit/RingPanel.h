@@ -23,6 +23,8 @@
 #include <QRectF>
 #include <QWidget>
 
+class QMouseEvent;
+
 class RingPanel : public QWidget {
     Q_OBJECT
 public:
@@ -63,6 +65,12 @@ public:
     // always covers the frame.
     void setCompactSide(double side);
     bool isCompact() const { return m_compact; }
+    // Where on `content` a pointer event happened, from its position on the
+    // screen. Qt's widget position is relative to the window as it was when
+    // the display server sent the event: a click sent just before the window
+    // grew to its frame and read just after would land off by the growth.
+    // Content of no panel: the event's own position.
+    static QPointF contentPoint(const QWidget* content, const QMouseEvent* event);
 
     enum class Mapping {
         atOnce,     // the window is mapped now

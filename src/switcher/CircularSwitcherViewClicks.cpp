@@ -4,6 +4,7 @@
 #include "platform/Scheduler.h"
 #include "switcher/AppActivator.h"
 #include "switcher/CircularSwitcherViewModel.h"
+#include "ringkit/RingPanel.h"
 #include "ringkit/WindowArcCard.h"
 
 #include <QMouseEvent>
@@ -132,7 +133,7 @@ void CircularSwitcherView::clickCard(int index)
 
 void CircularSwitcherView::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton ? hitTest(event->position()) : Hit {};
+    m_pressed = event->button() == Qt::LeftButton ? hitTest(RingPanel::contentPoint(this, event)) : Hit {};
     event->accept();
 }
 
@@ -141,7 +142,9 @@ void CircularSwitcherView::mouseReleaseEvent(QMouseEvent* event)
     const Hit pressed = m_pressed;
     m_pressed = {};
     event->accept();
-    if (event->button() != Qt::LeftButton || pressed.kind == Hit::Kind::none || hitTest(event->position()) != pressed)
+    if (event->button() != Qt::LeftButton || pressed.kind == Hit::Kind::none)
+        return;
+    if (hitTest(RingPanel::contentPoint(this, event)) != pressed)
         return;
     if (pressed.kind == Hit::Kind::wedge)
         clickWedge(pressed.index);

@@ -81,10 +81,14 @@ protected:
         ASSERT_EQ(model().windows().size(), 3);
         ASSERT_TRUE(view().isFanShown());
     }
-    void click(QPointF at)
+    // A click at `at` on the view; `sentBefore` is how far the view has since
+    // moved within the window (Qt's position is the window's when the display
+    // server sent the click; the global one is exact).
+    void click(QPointF at, QPointF sentBefore = {})
     {
-        QMouseEvent press(QEvent::MouseButtonPress, at, view().mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
-        QMouseEvent release(QEvent::MouseButtonRelease, at, view().mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+        const QPointF global = view().mapToGlobal(at), local = at + sentBefore;
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, {});
         QCoreApplication::sendEvent(&view(), &press);
         QCoreApplication::sendEvent(&view(), &release);
     }
@@ -303,6 +307,15 @@ TEST_F(SwitcherViewTest, ClicksActAfterATenthOfASecondThroughTheOwner)
     ASSERT_EQ(requests.size(), 1);
     EXPECT_EQ(requests[0].first, 1);
     EXPECT_EQ(requests[0].second, 2);
+
+    // A click sent while the window was compact and read after it grew to
+    // hold the cards (the view moved 108 points within it) commits the
+    // wedge under the pointer, not the one 150 points up and left of it.
+    requests.clear();
+    click(polar(124, 315), QPointF(-108, -108)); // App 4
+    env.scheduler().advance(0.11);
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].first, 3);
 
     // Escape within the delay ends the showing: the click does nothing.
     requests.clear();
