@@ -310,12 +310,13 @@ TEST_F(SwitcherViewTest, ClicksActAfterATenthOfASecondThroughTheOwner)
 
     // A click sent while the window was compact and read after it grew to
     // hold the cards (the view moved 108 points within it) commits the
-    // wedge under the pointer, not the one 150 points up and left of it.
+    // wedge under the pointer (App 2), not the one its window position
+    // falls in (App 1).
     requests.clear();
-    click(polar(124, 315), QPointF(-108, -108)); // App 4
+    click(polar(124, 100), QPointF(-108, -108));
     env.scheduler().advance(0.11);
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests[0].first, 3);
+    EXPECT_EQ(requests[0].first, 1);
 
     // Escape within the delay ends the showing: the click does nothing.
     requests.clear();
