@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "onboarding/OnboardingWidgets.h"
 #include "onboarding/PressDemoKeyStrip.h"
 #include "onboarding/WizardArtwork.h"
 #include "platform/DisplayPreferences.h"
@@ -29,14 +30,8 @@ namespace {
 QString translated(const char* text) { return QCoreApplication::translate("Kelvaro", text); }
 AppSettings& settings() { return AppSettings::shared(); }
 bool reduceMotion() { return DisplayPreferences::shared().reduceMotion(); }
-QColor accent(const QWidget* w) { return w->palette().color(QPalette::Highlight); }
-
-QColor secondary(const QWidget* w)
-{
-    QColor c = w->palette().color(QPalette::WindowText);
-    c.setAlphaF(0.62f);
-    return c;
-}
+using OnboardingStyle::accent;
+using OnboardingStyle::secondary;
 
 QLabel* wrapping(const QString& text, QWidget* parent, bool secondaryStyle = false, int pixelSize = 13)
 {
@@ -60,162 +55,6 @@ QLabel* fitted(QLabel* label, int width)
     label->setFixedSize(width, label->heightForWidth(width));
     return label;
 }
-
-// A symbol drawn in a colour, `side` points square.
-class SymbolView : public QWidget {
-public:
-    SymbolView(QString symbol, QColor colour, int side, QWidget* parent)
-        : QWidget(parent), m_symbol(std::move(symbol)), m_colour(colour)
-    {
-        setFixedSize(side, side);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        SymbolIcons::paint(p, QRectF(rect()), m_symbol, m_colour);
-    }
-
-private:
-    QString m_symbol;
-    QColor m_colour;
-};
-
-// The white glyph of an instruction row on an accent disc, 26 points.
-class StepDisc : public QWidget {
-public:
-    StepDisc(QString symbol, QWidget* parent) : QWidget(parent), m_symbol(std::move(symbol)) { setFixedSize(26, 26); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QColor a = accent(this);
-        QLinearGradient g(0, 0, 0, 26);
-        g.setColorAt(0, a.lighter(118));
-        g.setColorAt(1, a);
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QRectF(0, 0, 26, 26));
-        SymbolIcons::paint(p, QRectF(6, 6, 14, 14), m_symbol, Qt::white);
-    }
-
-private:
-    QString m_symbol;
-};
-
-// The page dots: one per page, the current one in the accent colour.
-class PageDots : public QWidget {
-public:
-    PageDots(const int* page, QWidget* parent) : QWidget(parent), m_page(page)
-    {
-        setFixedSize(OnboardingView::pageCount * 7 + (OnboardingView::pageCount - 1) * 6, 7);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < OnboardingView::pageCount; ++i) {
-            QColor c = i == *m_page ? accent(this) : secondary(this);
-            if (i != *m_page)
-                c.setAlphaF(0.3f);
-            p.setBrush(c);
-            p.drawEllipse(QRectF(i * 13, 0, 7, 7));
-        }
-    }
-
-private:
-    const int* m_page;
-};
-
-// The switcher ring with the user's running applications, scaled down.
-class RingStagePreview : public QWidget {
-public:
-    explicit RingStagePreview(RingStageInput input, QWidget* parent) : QWidget(parent), m_input(std::move(input))
-    {
-        setFixedSize(258, 258);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.translate(width() / 2.0, height() / 2.0);
-        const double s = width() / RingPreview::canvasSide;
-        p.scale(s, s);
-        RingPreview::paintStage(p, m_input, palette().color(QPalette::Window).lightness() < 128);
-    }
-
-private:
-    RingStageInput m_input;
-};
-
-// What Kelvaro needs of the desktop, each with a switch drawn in its live
-// position: the X11 session, the key grabs and the accessibility bus.
-class DesktopAccessCard : public QWidget {
-public:
-    static constexpr int rowHeight = 28;
-    DesktopAccessCard(AccessibilityState state, QWidget* parent) : QWidget(parent), m_state(state)
-    {
-        setFixedSize(300, 3 * rowHeight + 12);
-        setAccessibleName(QCoreApplication::translate("Kelvaro", "Desktop access"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF card = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
-        QPainterPath shape;
-        shape.addRoundedRect(card, 9, 9);
-        p.fillPath(shape, palette().color(QPalette::Base));
-        QColor edge = accent(this);
-        edge.setAlphaF(0.5f);
-        p.setPen(QPen(edge, 1.5));
-        p.drawPath(shape);
-        const struct {
-            const char* symbol;
-            const char* label;
-            bool on;
-        } rows[] = {
-            { "macwindow", QT_TRANSLATE_NOOP("Kelvaro", "X11 session"), m_state.x11Session },
-            { "keyboard", QT_TRANSLATE_NOOP("Kelvaro", "Global keys"), m_state.keyGrabs },
-            { "network", QT_TRANSLATE_NOOP("Kelvaro", "Accessibility bus"), m_state.accessibilityBus },
-        };
-        QFont f = font();
-        f.setPixelSize(13);
-        p.setFont(f);
-        double y = 6;
-        for (const auto& row : rows) {
-            const QRectF line(12, y, width() - 24, rowHeight);
-            SymbolIcons::paint(p, QRectF(line.left(), line.center().y() - 10, 20, 20), QString::fromLatin1(row.symbol),
-                               palette().color(QPalette::WindowText));
-            p.setPen(palette().color(QPalette::WindowText));
-            p.drawText(line.adjusted(30, 0, -44, 0), Qt::AlignVCenter | Qt::AlignLeft, translated(row.label));
-            // The switch: green and to the right when on.
-            const QRectF track(line.right() - 34, line.center().y() - 10, 34, 20);
-            const QColor green = QColor::fromRgbF(0.2f, 0.78f, 0.35f);
-            p.setPen(Qt::NoPen);
-            p.setBrush(row.on ? green : secondary(this));
-            p.drawRoundedRect(track, 10, 10);
-            p.setBrush(Qt::white);
-            const double knobX = row.on ? track.right() - 18 : track.left() + 2;
-            p.drawEllipse(QRectF(knobX, track.top() + 2, 16, 16));
-            y += rowHeight;
-        }
-    }
-
-private:
-    AccessibilityState m_state;
-};
 
 } // namespace
 
@@ -248,7 +87,7 @@ OnboardingView::OnboardingView(std::function<void(bool)> onFinish, QWidget* pare
     sp.setColor(QPalette::ButtonText, secondary(this));
     m_skip->setPalette(sp);
     connect(m_skip, &QPushButton::clicked, this, &OnboardingView::skip);
-    m_dots = new PageDots(&m_page, this);
+    m_dots = new PageDots(&m_page, pageCount, this);
     m_continue = new QPushButton(this);
     m_continue->setObjectName(QStringLiteral("continueButton"));
     m_continue->setDefault(true);
