@@ -79,12 +79,11 @@ KelvaroApp::KelvaroApp(std::unique_ptr<AppDelegate> delegate, QObject* parent)
 {
     initResources();
     buildMenu();
-    connect(&m_settings, &AppSettings::languageChanged, this, &KelvaroApp::relabel);
-    connect(&m_settings, &AppSettings::switcherHotkeyChanged, this, &KelvaroApp::relabel);
+    m_settings.onChange(this, { AppSettings::Key::language, AppSettings::Key::switcherHotkey }, [this] { relabel(); });
     // The switcher's shortcut names the key by what it types on the layout in effect.
     connect(&KeyboardLayout::changes(), &KeyboardLayoutChanges::changed, this, &KelvaroApp::relabel);
-    connect(&m_settings, &AppSettings::launchAtLoginChanged, this, &KelvaroApp::syncChecks);
-    connect(&m_settings, &AppSettings::showLaunchMessageChanged, this, &KelvaroApp::syncChecks);
+    m_settings.onChange(this, { AppSettings::Key::launchAtLogin, AppSettings::Key::showLaunchMessage },
+                        [this] { syncChecks(); });
 }
 
 KelvaroApp::~KelvaroApp()

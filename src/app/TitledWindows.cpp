@@ -45,7 +45,7 @@ constexpr Qt::WindowFlags closableOnly
 TitledWindows::TitledWindows(QObject* parent)
     : QObject(parent)
 {
-    connect(&AppSettings::shared(), &AppSettings::languageChanged, this, &TitledWindows::retitle);
+    AppSettings::shared().onChange(this, { AppSettings::Key::language }, [this] { retitle(); });
 }
 
 TitledWindows::~TitledWindows()

@@ -16,7 +16,6 @@ namespace {
 constexpr std::uint64_t kShiftCommand = Modifier::Shift | Modifier::Command;
 const QString kUnassigned = QStringLiteral("unassigned");
 const QString kAppleLanguages = QStringLiteral("AppleLanguages");
-const QString kLauncherGroups = QStringLiteral("launcherGroups");
 
 std::optional<QString> stringValue(const std::optional<QVariant>& v)
 {
@@ -78,6 +77,14 @@ double loadFactor(const DefaultsStore& d, const QString& key)
     return x;
 }
 
+// A stored raw value of E; anything else is the fallback.
+template <typename E>
+E storedEnum(const DefaultsStore& d, const QString& key, E fallback)
+{
+    const auto raw = stringValue(d.value(key));
+    return raw ? fromRawValue<E>(*raw).value_or(fallback) : fallback;
+}
+
 std::optional<bool> storedBool(const DefaultsStore& d, const QString& key)
 {
     const auto v = d.value(key);
@@ -109,117 +116,118 @@ Hotkey AppSettings::defaultHotkey(HotkeyRole role)
 
 // ---- Setting enums -------------------------------------------------------------
 
-QString rawValue(ActivationMode mode)
-{
-    return mode == ActivationMode::toggle ? QStringLiteral("toggle") : QStringLiteral("holdModifier");
-}
-template <>
-std::optional<ActivationMode> fromRawValue<ActivationMode>(const QString& raw)
-{
-    for (auto m : allCases<ActivationMode>())
-        if (rawValue(m) == raw)
-            return m;
-    return std::nullopt;
-}
-template <>
-QList<ActivationMode> allCases<ActivationMode>() { return { ActivationMode::holdModifier, ActivationMode::toggle }; }
-QString title(ActivationMode mode)
-{
-    return mode == ActivationMode::toggle ? QCoreApplication::translate("Kelvaro", "Toggle")
-                                          : QCoreApplication::translate("Kelvaro", "Hold modifiers");
-}
-QString explanation(ActivationMode mode)
-{
-    return mode == ActivationMode::toggle
-        ? QCoreApplication::translate("Kelvaro",
-                                      "The ring stays open after you let go. Press the shortcut again or click to choose.")
-        : QCoreApplication::translate("Kelvaro",
-                                      "Keep the modifier keys held to aim with the mouse, then release to choose.");
-}
-QString symbolName(ActivationMode mode)
-{
-    return mode == ActivationMode::toggle ? QStringLiteral("switch.2") : QStringLiteral("hand.raised");
+namespace {
+constexpr EnumRow<ActivationMode> kActivationModes[] = {
+    { ActivationMode::holdModifier, "holdModifier", QT_TRANSLATE_NOOP("Kelvaro", "Hold modifiers"), "hand.raised",
+      QT_TRANSLATE_NOOP("Kelvaro", "Keep the modifier keys held to aim with the mouse, then release to choose.") },
+    { ActivationMode::toggle, "toggle", QT_TRANSLATE_NOOP("Kelvaro", "Toggle"), "switch.2",
+      QT_TRANSLATE_NOOP("Kelvaro",
+                        "The ring stays open after you let go. Press the shortcut again or click to choose.") },
+};
+
+constexpr EnumRow<RingPlacement> kRingPlacements[] = {
+    { RingPlacement::pointer, "pointer", QT_TRANSLATE_NOOP("Kelvaro", "At the pointer"), "cursorarrow",
+      QT_TRANSLATE_NOOP("Kelvaro", "The ring opens around the pointer, so it is always within reach.") },
+    { RingPlacement::screenCentre, "screenCentre", QT_TRANSLATE_NOOP("Kelvaro", "Centre of the display"),
+      "rectangle.center.inset.filled",
+      QT_TRANSLATE_NOOP("Kelvaro", "The ring always opens in the middle of the display.") },
+};
+
+constexpr EnumRow<AppearanceMode> kAppearanceModes[] = {
+    { AppearanceMode::system, "system", QT_TRANSLATE_NOOP("Kelvaro", "System"), "circle.lefthalf.filled" },
+    { AppearanceMode::light, "light", QT_TRANSLATE_NOOP("Kelvaro", "Light"), "sun.max" },
+    { AppearanceMode::dark, "dark", QT_TRANSLATE_NOOP("Kelvaro", "Dark"), "moon" },
+};
 }
 
-QString rawValue(RingPlacement placement)
+std::span<const EnumRow<ActivationMode>> enumRows(ActivationMode) { return kActivationModes; }
+std::span<const EnumRow<RingPlacement>> enumRows(RingPlacement) { return kRingPlacements; }
+std::span<const EnumRow<AppearanceMode>> enumRows(AppearanceMode) { return kAppearanceModes; }
+
+// ---- Keys ------------------------------------------------------------------------
+
+namespace {
+struct KeyName {
+    AppSettings::Key key;
+    const char* stored; // empty: not stored
+};
+
+using Key = AppSettings::Key;
+constexpr KeyName kKeys[] = {
+    { Key::switcherHotkey, "switcherHotkey" },
+    { Key::launcherHotkey, "launcherHotkey" },
+    { Key::passwordHotkey, "passwordHotkey" },
+    { Key::capturedTabsHotkey, "capturedTabsHotkey" },
+    { Key::switcherHoldModifiers, "switcherHoldModifiers" },
+    { Key::launcherHoldModifiers, "launcherHoldModifiers" },
+    { Key::passwordHoldModifiers, "passwordHoldModifiers" },
+    { Key::capturedTabsHoldModifiers, "capturedTabsHoldModifiers" },
+    { Key::activationMode, "activationMode" },
+    { Key::showOnMouseScreen, "showOnMouseScreen" },
+    { Key::ringPlacement, "ringPlacement" },
+    { Key::launchAtLogin, "" },
+    { Key::hasCompletedOnboarding, "hasCompletedOnboarding" },
+    { Key::showLaunchMessage, "showLaunchMessage" },
+    { Key::launcherGroups, "launcherGroups" },
+    { Key::language, "appLanguage" },
+    { Key::ringScale, "ringScale" },
+    { Key::animationSpeed, "animationSpeed" },
+    { Key::enable3DEffects, "enable3DEffects" },
+    { Key::appearance, "appearance" },
+};
+static_assert(int(Key::capturedTabsHotkey) - int(Key::switcherHotkey) + 1 == hotkeyRoleCount
+              && int(Key::capturedTabsHoldModifiers) - int(Key::switcherHoldModifiers) + 1 == hotkeyRoleCount);
+
+// The stored form of a setting's value.
+QVariant stored(bool v) { return v; }
+QVariant stored(double v) { return v; }
+QVariant stored(std::uint64_t v) { return QVariant(quint64(v)); }
+QVariant stored(const QList<LauncherGroup>& v) { return LauncherGroup::encodeList(v); }
+template <typename E>
+    requires std::is_enum_v<E>
+QVariant stored(E v)
 {
-    return placement == RingPlacement::pointer ? QStringLiteral("pointer") : QStringLiteral("screenCentre");
+    return rawValue(v);
 }
-template <>
-std::optional<RingPlacement> fromRawValue<RingPlacement>(const QString& raw)
-{
-    for (auto p : allCases<RingPlacement>())
-        if (rawValue(p) == raw)
-            return p;
-    return std::nullopt;
-}
-template <>
-QList<RingPlacement> allCases<RingPlacement>() { return { RingPlacement::pointer, RingPlacement::screenCentre }; }
-QString title(RingPlacement placement)
-{
-    return placement == RingPlacement::pointer ? QCoreApplication::translate("Kelvaro", "At the pointer")
-                                               : QCoreApplication::translate("Kelvaro", "Centre of the display");
-}
-QString explanation(RingPlacement placement)
-{
-    return placement == RingPlacement::pointer
-        ? QCoreApplication::translate("Kelvaro", "The ring opens around the pointer, so it is always within reach.")
-        : QCoreApplication::translate("Kelvaro", "The ring always opens in the middle of the display.");
-}
-QString symbolName(RingPlacement placement)
-{
-    return placement == RingPlacement::pointer ? QStringLiteral("cursorarrow")
-                                               : QStringLiteral("rectangle.center.inset.filled");
 }
 
-QString rawValue(AppearanceMode mode)
+QList<AppSettings::Key> AppSettings::allKeys()
 {
-    switch (mode) {
-    case AppearanceMode::system:
-        return QStringLiteral("system");
-    case AppearanceMode::light:
-        return QStringLiteral("light");
-    case AppearanceMode::dark:
-        return QStringLiteral("dark");
-    }
+    QList<Key> keys;
+    for (const KeyName& k : kKeys)
+        keys.append(k.key);
+    return keys;
+}
+
+QList<AppSettings::Key> AppSettings::roleHotkeyKeys()
+{
+    QList<Key> keys;
+    for (HotkeyRole role : allCases<HotkeyRole>())
+        keys.append(hotkeyKey(role));
+    return keys;
+}
+
+AppSettings::Key AppSettings::hotkeyKey(HotkeyRole role) { return Key(int(Key::switcherHotkey) + int(role)); }
+
+AppSettings::Key AppSettings::holdModifiersKey(HotkeyRole role)
+{
+    return Key(int(Key::switcherHoldModifiers) + int(role));
+}
+
+QString AppSettings::storedName(Key key)
+{
+    for (const KeyName& k : kKeys)
+        if (k.key == key)
+            return QString::fromLatin1(k.stored);
     return {};
 }
-template <>
-std::optional<AppearanceMode> fromRawValue<AppearanceMode>(const QString& raw)
+
+QMetaObject::Connection AppSettings::onChange(const QObject* context, QList<Key> keys, std::function<void()> react)
 {
-    for (auto m : allCases<AppearanceMode>())
-        if (rawValue(m) == raw)
-            return m;
-    return std::nullopt;
-}
-template <>
-QList<AppearanceMode> allCases<AppearanceMode>()
-{
-    return { AppearanceMode::system, AppearanceMode::light, AppearanceMode::dark };
-}
-QString title(AppearanceMode mode)
-{
-    switch (mode) {
-    case AppearanceMode::system:
-        return QCoreApplication::translate("Kelvaro", "System");
-    case AppearanceMode::light:
-        return QCoreApplication::translate("Kelvaro", "Light");
-    case AppearanceMode::dark:
-        return QCoreApplication::translate("Kelvaro", "Dark");
-    }
-    return {};
-}
-QString symbolName(AppearanceMode mode)
-{
-    switch (mode) {
-    case AppearanceMode::system:
-        return QStringLiteral("circle.lefthalf.filled");
-    case AppearanceMode::light:
-        return QStringLiteral("sun.max");
-    case AppearanceMode::dark:
-        return QStringLiteral("moon");
-    }
-    return {};
+    return connect(this, &AppSettings::changed, context, [keys = std::move(keys), react = std::move(react)](Key key) {
+        if (keys.contains(key))
+            react();
+    });
 }
 
 // ---- Construction and loading ------------------------------------------------------
@@ -243,26 +251,8 @@ AppSettings& AppSettings::shared()
         // Another defaults store was installed (tests): reload from it.
         instance->m_defaults = &store;
         instance->load();
-        Q_EMIT instance->switcherHotkeyChanged();
-        Q_EMIT instance->launcherHotkeyChanged();
-        Q_EMIT instance->capturedTabsHotkeyChanged();
-        Q_EMIT instance->passwordHotkeyChanged();
-        Q_EMIT instance->switcherHoldModifiersChanged();
-        Q_EMIT instance->passwordHoldModifiersChanged();
-        Q_EMIT instance->launcherHoldModifiersChanged();
-        Q_EMIT instance->capturedTabsHoldModifiersChanged();
-        Q_EMIT instance->activationModeChanged();
-        Q_EMIT instance->showOnMouseScreenChanged();
-        Q_EMIT instance->ringPlacementChanged();
-        Q_EMIT instance->launchAtLoginChanged();
-        Q_EMIT instance->hasCompletedOnboardingChanged();
-        Q_EMIT instance->showLaunchMessageChanged();
-        Q_EMIT instance->launcherGroupsChanged();
-        Q_EMIT instance->languageChanged();
-        Q_EMIT instance->ringScaleChanged();
-        Q_EMIT instance->animationSpeedChanged();
-        Q_EMIT instance->enable3DEffectsChanged();
-        Q_EMIT instance->appearanceChanged();
+        for (Key key : allKeys())
+            Q_EMIT instance->changed(key);
     }
     return *instance;
 }
@@ -271,39 +261,22 @@ void AppSettings::load()
 {
     const DefaultsStore& d = *m_defaults;
 
-    m_switcherHotkey = loadHotkey(d, hotkeyKey(HotkeyRole::switcher), defaultSwitcherHotkey);
-    m_launcherHotkey = loadHotkey(d, hotkeyKey(HotkeyRole::launcher), defaultLauncherHotkey);
-    m_passwordHotkey = loadHotkey(d, hotkeyKey(HotkeyRole::passwords), defaultPasswordHotkey);
-    m_capturedTabsHotkey = loadHotkey(d, hotkeyKey(HotkeyRole::capturedTabs), defaultCapturedTabsHotkey);
-
-    auto holdDefault = [&](HotkeyRole role) -> std::uint64_t {
-        const auto h = loadHotkey(d, hotkeyKey(role), defaultHotkey(role));
-        return h ? h->rawModifiers : 0;
-    };
-    m_switcherHoldModifiers = loadHold(d, holdModifiersKey(HotkeyRole::switcher), holdDefault(HotkeyRole::switcher));
-    m_launcherHoldModifiers = loadHold(d, holdModifiersKey(HotkeyRole::launcher), holdDefault(HotkeyRole::launcher));
-    m_passwordHoldModifiers = loadHold(d, holdModifiersKey(HotkeyRole::passwords), holdDefault(HotkeyRole::passwords));
-    m_capturedTabsHoldModifiers
-        = loadHold(d, holdModifiersKey(HotkeyRole::capturedTabs), holdDefault(HotkeyRole::capturedTabs));
-
-    const auto mode = stringValue(d.value(QStringLiteral("activationMode")));
-    m_activationMode = mode ? fromRawValue<ActivationMode>(*mode).value_or(ActivationMode::holdModifier)
-                            : ActivationMode::holdModifier;
-    m_showOnMouseScreen = storedBool(d, QStringLiteral("showOnMouseScreen")).value_or(true);
-    const auto placement = stringValue(d.value(QStringLiteral("ringPlacement")));
-    m_ringPlacement = placement ? fromRawValue<RingPlacement>(*placement).value_or(RingPlacement::screenCentre)
-                                : RingPlacement::screenCentre;
-    m_hasCompletedOnboarding = d.boolValue(QStringLiteral("hasCompletedOnboarding"));
-    m_ringScale = loadFactor(d, QStringLiteral("ringScale"));
-    m_animationSpeed = loadFactor(d, QStringLiteral("animationSpeed"));
-    m_enable3DEffects = storedBool(d, QStringLiteral("enable3DEffects")).value_or(true);
-    const auto appearance = stringValue(d.value(QStringLiteral("appearance")));
-    m_appearance = appearance ? fromRawValue<AppearanceMode>(*appearance).value_or(AppearanceMode::system)
-                              : AppearanceMode::system;
-    const auto language = stringValue(d.value(QStringLiteral("appLanguage")));
-    m_language = language ? fromRawValue<AppLanguage>(*language).value_or(AppLanguage::system) : AppLanguage::system;
+    for (HotkeyRole role : allCases<HotkeyRole>()) {
+        const auto i = std::size_t(role);
+        m_hotkeys[i] = loadHotkey(d, storedName(hotkeyKey(role)), defaultHotkey(role));
+        m_holdModifiers[i] = loadHold(d, storedName(holdModifiersKey(role)), m_hotkeys[i] ? m_hotkeys[i]->rawModifiers : 0);
+    }
+    m_activationMode = storedEnum(d, storedName(Key::activationMode), ActivationMode::holdModifier);
+    m_showOnMouseScreen = storedBool(d, storedName(Key::showOnMouseScreen)).value_or(true);
+    m_ringPlacement = storedEnum(d, storedName(Key::ringPlacement), RingPlacement::screenCentre);
+    m_hasCompletedOnboarding = d.boolValue(storedName(Key::hasCompletedOnboarding));
+    m_ringScale = loadFactor(d, storedName(Key::ringScale));
+    m_animationSpeed = loadFactor(d, storedName(Key::animationSpeed));
+    m_enable3DEffects = storedBool(d, storedName(Key::enable3DEffects)).value_or(true);
+    m_appearance = storedEnum(d, storedName(Key::appearance), AppearanceMode::system);
+    m_language = storedEnum(d, storedName(Key::language), AppLanguage::system);
     Translations::install(resolvedLanguageCode());
-    m_showLaunchMessage = storedBool(d, QStringLiteral("showLaunchMessage")).value_or(true);
+    m_showLaunchMessage = storedBool(d, storedName(Key::showLaunchMessage)).value_or(true);
     m_launcherGroups = loadLauncherGroups();
     m_launchAtLogin = LoginItem::shared().isEnabled();
 }
@@ -337,7 +310,7 @@ QList<LauncherGroup> AppSettings::loadLauncherGroups()
     // Groups that decode are kept; an unreadable stored value is kept aside
     // under a backup key before anything can overwrite it.
     auto loaded = StoredListRecovery::loadArray<LauncherGroup>(
-        kLauncherGroups, *m_defaults, QStringLiteral("launcher group"),
+        storedName(Key::launcherGroups), *m_defaults, QStringLiteral("launcher group"),
         [](const nlohmann::json& element, QString* error) { return LauncherGroup::fromJsonValue(element, error); });
     for (LauncherGroup& g : loaded.items)
         g.reconcileHoldModifiers();
@@ -372,134 +345,69 @@ void AppSettings::persistHotkey(const std::optional<Hotkey>& hotkey, const QStri
 
 // ---- Setters -------------------------------------------------------------------------
 
-void AppSettings::setSwitcherHotkey(std::optional<Hotkey> v)
+template <typename T>
+bool AppSettings::assign(Key key, T& field, const T& value)
 {
-    m_switcherHotkey = v;
-    Q_EMIT switcherHotkeyChanged();
-    persistHotkey(v, hotkeyKey(HotkeyRole::switcher));
-    reconcileHoldModifiers(HotkeyRole::switcher);
-}
-void AppSettings::setLauncherHotkey(std::optional<Hotkey> v)
-{
-    m_launcherHotkey = v;
-    Q_EMIT launcherHotkeyChanged();
-    persistHotkey(v, hotkeyKey(HotkeyRole::launcher));
-    reconcileHoldModifiers(HotkeyRole::launcher);
-}
-void AppSettings::setPasswordHotkey(std::optional<Hotkey> v)
-{
-    m_passwordHotkey = v;
-    Q_EMIT passwordHotkeyChanged();
-    persistHotkey(v, hotkeyKey(HotkeyRole::passwords));
-    reconcileHoldModifiers(HotkeyRole::passwords);
-}
-void AppSettings::setCapturedTabsHotkey(std::optional<Hotkey> v)
-{
-    m_capturedTabsHotkey = v;
-    Q_EMIT capturedTabsHotkeyChanged();
-    persistHotkey(v, hotkeyKey(HotkeyRole::capturedTabs));
-    reconcileHoldModifiers(HotkeyRole::capturedTabs);
+    if (field == value)
+        return false;
+    field = value;
+    Q_EMIT changed(key);
+    return true;
 }
 
-void AppSettings::setSwitcherHoldModifiers(std::uint64_t v)
+template <typename T>
+bool AppSettings::update(Key key, T& field, const T& value)
 {
-    m_switcherHoldModifiers = v;
-    Q_EMIT switcherHoldModifiersChanged();
-    persist(holdModifiersKey(HotkeyRole::switcher), QVariant(quint64(v)));
-}
-void AppSettings::setPasswordHoldModifiers(std::uint64_t v)
-{
-    m_passwordHoldModifiers = v;
-    Q_EMIT passwordHoldModifiersChanged();
-    persist(holdModifiersKey(HotkeyRole::passwords), QVariant(quint64(v)));
-}
-void AppSettings::setLauncherHoldModifiers(std::uint64_t v)
-{
-    m_launcherHoldModifiers = v;
-    Q_EMIT launcherHoldModifiersChanged();
-    persist(holdModifiersKey(HotkeyRole::launcher), QVariant(quint64(v)));
-}
-void AppSettings::setCapturedTabsHoldModifiers(std::uint64_t v)
-{
-    m_capturedTabsHoldModifiers = v;
-    Q_EMIT capturedTabsHoldModifiersChanged();
-    persist(holdModifiersKey(HotkeyRole::capturedTabs), QVariant(quint64(v)));
+    if (!assign(key, field, value))
+        return false;
+    persist(storedName(key), stored(value));
+    return true;
 }
 
-void AppSettings::setActivationMode(ActivationMode v)
+void AppSettings::setHotkey(std::optional<Hotkey> hotkey, HotkeyRole role)
 {
-    m_activationMode = v;
-    Q_EMIT activationModeChanged();
-    persist(QStringLiteral("activationMode"), rawValue(v));
+    if (!assign(hotkeyKey(role), m_hotkeys[std::size_t(role)], hotkey))
+        return;
+    persistHotkey(hotkey, storedName(hotkeyKey(role)));
+    reconcileHoldModifiers(role);
 }
-void AppSettings::setShowOnMouseScreen(bool v)
+
+void AppSettings::setHoldModifiers(std::uint64_t flags, HotkeyRole role)
 {
-    m_showOnMouseScreen = v;
-    Q_EMIT showOnMouseScreenChanged();
-    persist(QStringLiteral("showOnMouseScreen"), v);
+    update(holdModifiersKey(role), m_holdModifiers[std::size_t(role)], flags);
 }
-void AppSettings::setRingPlacement(RingPlacement v)
-{
-    m_ringPlacement = v;
-    Q_EMIT ringPlacementChanged();
-    persist(QStringLiteral("ringPlacement"), rawValue(v));
-}
+
+void AppSettings::setActivationMode(ActivationMode v) { update(Key::activationMode, m_activationMode, v); }
+void AppSettings::setShowOnMouseScreen(bool v) { update(Key::showOnMouseScreen, m_showOnMouseScreen, v); }
+void AppSettings::setRingPlacement(RingPlacement v) { update(Key::ringPlacement, m_ringPlacement, v); }
+void AppSettings::setHasCompletedOnboarding(bool v) { update(Key::hasCompletedOnboarding, m_hasCompletedOnboarding, v); }
+void AppSettings::setShowLaunchMessage(bool v) { update(Key::showLaunchMessage, m_showLaunchMessage, v); }
+void AppSettings::setLauncherGroups(const QList<LauncherGroup>& v) { update(Key::launcherGroups, m_launcherGroups, v); }
+void AppSettings::setRingScale(double v) { update(Key::ringScale, m_ringScale, v); }
+void AppSettings::setAnimationSpeed(double v) { update(Key::animationSpeed, m_animationSpeed, v); }
+void AppSettings::setEnable3DEffects(bool v) { update(Key::enable3DEffects, m_enable3DEffects, v); }
+
 void AppSettings::setLaunchAtLogin(bool v)
 {
-    m_launchAtLogin = v;
-    Q_EMIT launchAtLoginChanged();
-    applyLaunchAtLogin();
+    if (assign(Key::launchAtLogin, m_launchAtLogin, v))
+        applyLaunchAtLogin();
 }
-void AppSettings::setHasCompletedOnboarding(bool v)
-{
-    m_hasCompletedOnboarding = v;
-    Q_EMIT hasCompletedOnboardingChanged();
-    persist(QStringLiteral("hasCompletedOnboarding"), v);
-}
-void AppSettings::setShowLaunchMessage(bool v)
-{
-    m_showLaunchMessage = v;
-    Q_EMIT showLaunchMessageChanged();
-    persist(QStringLiteral("showLaunchMessage"), v);
-}
-void AppSettings::setLauncherGroups(const QList<LauncherGroup>& v)
-{
-    m_launcherGroups = v;
-    Q_EMIT launcherGroupsChanged();
-    persist(kLauncherGroups, LauncherGroup::encodeList(v));
-}
+
 void AppSettings::setLanguage(AppLanguage v)
 {
+    if (m_language == v)
+        return;
     m_language = v;
-    Translations::install(resolvedLanguageCode()); // relabelling on languageChanged reads the new texts
-    Q_EMIT languageChanged();
-    persist(QStringLiteral("appLanguage"), rawValue(v));
+    Translations::install(resolvedLanguageCode()); // relabelling on the change reads the new texts
+    Q_EMIT changed(Key::language);
+    persist(storedName(Key::language), rawValue(v));
     applyLanguage();
 }
-void AppSettings::setRingScale(double v)
-{
-    m_ringScale = v;
-    Q_EMIT ringScaleChanged();
-    persist(QStringLiteral("ringScale"), v);
-}
-void AppSettings::setAnimationSpeed(double v)
-{
-    m_animationSpeed = v;
-    Q_EMIT animationSpeedChanged();
-    persist(QStringLiteral("animationSpeed"), v);
-}
-void AppSettings::setEnable3DEffects(bool v)
-{
-    m_enable3DEffects = v;
-    Q_EMIT enable3DEffectsChanged();
-    persist(QStringLiteral("enable3DEffects"), v);
-}
+
 void AppSettings::setAppearance(AppearanceMode v)
 {
-    m_appearance = v;
-    Q_EMIT appearanceChanged();
-    persist(QStringLiteral("appearance"), rawValue(v));
-    applyAppearance();
+    if (update(Key::appearance, m_appearance, v))
+        applyAppearance();
 }
 
 // ---- Platform effects ------------------------------------------------------------------

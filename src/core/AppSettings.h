@@ -2,14 +2,15 @@
 // The single settings object. Every setting is loaded once from the defaults
 // database when the object is made (loading writes nothing) and written back
 // under its own key as soon as it is set; a change is stored when the setter
-// returns. Setters announce the change (xChanged()) and then run the setting's
-// follow-up, also when the value is unchanged.
+// returns. A setter given the value the setting already has does nothing;
+// otherwise it announces the change (changed(key)), stores it and runs the
+// setting's follow-up.
 
 #include "core/AppLanguage.h"
+#include "core/EnumTable.h"
 #include "core/Hotkey.h"
 #include "core/HotkeyRole.h"
 #include "core/LauncherGroup.h"
-#include "core/RawEnum.h"
 #include "platform/Appearance.h"
 #include "platform/DefaultsStore.h"
 
@@ -22,6 +23,7 @@
 #include <QString>
 #include <QUuid>
 #include <QVariant>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -30,28 +32,16 @@
 
 
 // ---- Setting enums ---------------------------------------------------------
+// Each is described by its table: raw value, localized title, symbol and,
+// for the first two, an explanation.
 
 enum class ActivationMode { holdModifier, toggle };
-QString rawValue(ActivationMode mode); // "holdModifier", "toggle"
-template <> std::optional<ActivationMode> fromRawValue<ActivationMode>(const QString& raw);
-template <> QList<ActivationMode> allCases<ActivationMode>();
-QString title(ActivationMode mode);       // localized
-QString explanation(ActivationMode mode); // localized
-QString symbolName(ActivationMode mode);  // "hand.raised", "switch.2"
+std::span<const EnumRow<ActivationMode>> enumRows(ActivationMode); // "holdModifier", "toggle"
 
 enum class RingPlacement { pointer, screenCentre };
-QString rawValue(RingPlacement placement); // "pointer", "screenCentre"
-template <> std::optional<RingPlacement> fromRawValue<RingPlacement>(const QString& raw);
-template <> QList<RingPlacement> allCases<RingPlacement>();
-QString title(RingPlacement placement);
-QString explanation(RingPlacement placement);
-QString symbolName(RingPlacement placement); // "cursorarrow", "rectangle.center.inset.filled"
+std::span<const EnumRow<RingPlacement>> enumRows(RingPlacement); // "pointer", "screenCentre"
 
-QString rawValue(AppearanceMode mode); // "system", "light", "dark"
-template <> std::optional<AppearanceMode> fromRawValue<AppearanceMode>(const QString& raw);
-template <> QList<AppearanceMode> allCases<AppearanceMode>();
-QString title(AppearanceMode mode);
-QString symbolName(AppearanceMode mode); // "circle.lefthalf.filled", "sun.max", "moon"
+std::span<const EnumRow<AppearanceMode>> enumRows(AppearanceMode); // "system", "light", "dark"
 
 // Two-way bindings for editing controls.
 struct HotkeyBinding {
@@ -68,6 +58,32 @@ struct ModifierBinding {
 class AppSettings final : public QObject {
     Q_OBJECT
 public:
+    // Every setting, named in changed(). The role hotkeys and hold sets run
+    // in HotkeyRole's order.
+    enum class Key {
+        switcherHotkey,
+        launcherHotkey,
+        passwordHotkey,
+        capturedTabsHotkey,
+        switcherHoldModifiers,
+        launcherHoldModifiers,
+        passwordHoldModifiers,
+        capturedTabsHoldModifiers,
+        activationMode,
+        showOnMouseScreen,
+        ringPlacement,
+        launchAtLogin,
+        hasCompletedOnboarding,
+        showLaunchMessage,
+        launcherGroups,
+        language,
+        ringScale,
+        animationSpeed,
+        enable3DEffects,
+        appearance,
+    };
+    Q_ENUM(Key)
+
     // Loads every setting from `defaults` (kept by reference; it must outlive
     // this object). Writes nothing.
     explicit AppSettings(DefaultsStore& defaults, QObject* parent = nullptr);
@@ -84,28 +100,41 @@ public:
     static const Hotkey defaultCapturedTabsHotkey; // ⇧⌘ key code 2
     static Hotkey defaultHotkey(HotkeyRole role);
 
+    // Every key, in declaration order.
+    static QList<Key> allKeys();
+    // The four role hotkeys.
+    static QList<Key> roleHotkeyKeys();
+    static Key hotkeyKey(HotkeyRole role);
+    static Key holdModifiersKey(HotkeyRole role);
+    // The defaults key the setting is stored under ("switcherHotkey",
+    // "appLanguage", …); empty for launchAtLogin, which is not stored.
+    static QString storedName(Key key);
+
+    // Calls `react` after any of `keys` has changed, for as long as `context` lives.
+    QMetaObject::Connection onChange(const QObject* context, QList<Key> keys, std::function<void()> react);
+
     DefaultsStore& defaults() const { return *m_defaults; }
 
     // Hotkeys (nothing = "unassigned"). Setting one writes it and reconciles
     // the role's hold set.
-    std::optional<Hotkey> switcherHotkey() const { return m_switcherHotkey; }
-    void setSwitcherHotkey(std::optional<Hotkey> v);
-    std::optional<Hotkey> launcherHotkey() const { return m_launcherHotkey; }
-    void setLauncherHotkey(std::optional<Hotkey> v);
-    std::optional<Hotkey> capturedTabsHotkey() const { return m_capturedTabsHotkey; }
-    void setCapturedTabsHotkey(std::optional<Hotkey> v);
-    std::optional<Hotkey> passwordHotkey() const { return m_passwordHotkey; }
-    void setPasswordHotkey(std::optional<Hotkey> v);
+    std::optional<Hotkey> switcherHotkey() const { return hotkey(HotkeyRole::switcher); }
+    void setSwitcherHotkey(std::optional<Hotkey> v) { setHotkey(v, HotkeyRole::switcher); }
+    std::optional<Hotkey> launcherHotkey() const { return hotkey(HotkeyRole::launcher); }
+    void setLauncherHotkey(std::optional<Hotkey> v) { setHotkey(v, HotkeyRole::launcher); }
+    std::optional<Hotkey> capturedTabsHotkey() const { return hotkey(HotkeyRole::capturedTabs); }
+    void setCapturedTabsHotkey(std::optional<Hotkey> v) { setHotkey(v, HotkeyRole::capturedTabs); }
+    std::optional<Hotkey> passwordHotkey() const { return hotkey(HotkeyRole::passwords); }
+    void setPasswordHotkey(std::optional<Hotkey> v) { setHotkey(v, HotkeyRole::passwords); }
 
     // Hold-modifier sets (raw modifier bits; written as given, not masked).
-    std::uint64_t switcherHoldModifiers() const { return m_switcherHoldModifiers; }
-    void setSwitcherHoldModifiers(std::uint64_t v);
-    std::uint64_t passwordHoldModifiers() const { return m_passwordHoldModifiers; }
-    void setPasswordHoldModifiers(std::uint64_t v);
-    std::uint64_t launcherHoldModifiers() const { return m_launcherHoldModifiers; }
-    void setLauncherHoldModifiers(std::uint64_t v);
-    std::uint64_t capturedTabsHoldModifiers() const { return m_capturedTabsHoldModifiers; }
-    void setCapturedTabsHoldModifiers(std::uint64_t v);
+    std::uint64_t switcherHoldModifiers() const { return holdModifiers(HotkeyRole::switcher); }
+    void setSwitcherHoldModifiers(std::uint64_t v) { setHoldModifiers(v, HotkeyRole::switcher); }
+    std::uint64_t passwordHoldModifiers() const { return holdModifiers(HotkeyRole::passwords); }
+    void setPasswordHoldModifiers(std::uint64_t v) { setHoldModifiers(v, HotkeyRole::passwords); }
+    std::uint64_t launcherHoldModifiers() const { return holdModifiers(HotkeyRole::launcher); }
+    void setLauncherHoldModifiers(std::uint64_t v) { setHoldModifiers(v, HotkeyRole::launcher); }
+    std::uint64_t capturedTabsHoldModifiers() const { return holdModifiers(HotkeyRole::capturedTabs); }
+    void setCapturedTabsHoldModifiers(std::uint64_t v) { setHoldModifiers(v, HotkeyRole::capturedTabs); }
 
     ActivationMode activationMode() const { return m_activationMode; }
     void setActivationMode(ActivationMode v);
@@ -149,9 +178,9 @@ public:
     QRectF ringFrame(double diameter) const;
 
     // ---- Roles ----
-    std::optional<Hotkey> hotkey(HotkeyRole role) const;
+    std::optional<Hotkey> hotkey(HotkeyRole role) const { return m_hotkeys[std::size_t(role)]; }
     void setHotkey(std::optional<Hotkey> hotkey, HotkeyRole role); // the binding's setter
-    std::uint64_t holdModifiers(HotkeyRole role) const;
+    std::uint64_t holdModifiers(HotkeyRole role) const { return m_holdModifiers[std::size_t(role)]; }
     void setHoldModifiers(std::uint64_t flags, HotkeyRole role);
     HotkeyBinding binding(HotkeyRole role);
     void resetHotkey(HotkeyRole role);
@@ -178,48 +207,30 @@ public:
     void setGroupHoldModifiers(const QUuid& groupId, std::uint64_t flags);
 
 Q_SIGNALS:
-    void switcherHotkeyChanged();
-    void launcherHotkeyChanged();
-    void capturedTabsHotkeyChanged();
-    void passwordHotkeyChanged();
-    void switcherHoldModifiersChanged();
-    void passwordHoldModifiersChanged();
-    void launcherHoldModifiersChanged();
-    void capturedTabsHoldModifiersChanged();
-    void activationModeChanged();
-    void showOnMouseScreenChanged();
-    void ringPlacementChanged();
-    void launchAtLoginChanged();
-    void hasCompletedOnboardingChanged();
-    void showLaunchMessageChanged();
-    void launcherGroupsChanged();
-    void languageChanged();
-    void ringScaleChanged();
-    void animationSpeedChanged();
-    void enable3DEffectsChanged();
-    void appearanceChanged();
+    // After the setting has its new value, before it is stored and before its
+    // follow-up runs; never for a value the setting already had.
+    void changed(AppSettings::Key key);
 
 private:
     void load();
     void applyLaunchAtLogin();
+    // Both return whether the value was new: assign announces it, update
+    // also stores it under the key's name.
+    template <typename T>
+    bool assign(Key key, T& field, const T& value);
+    template <typename T>
+    bool update(Key key, T& field, const T& value);
     void persist(const QString& key, const std::optional<QVariant>& value);
     void persistHotkey(const std::optional<Hotkey>& hotkey, const QString& key);
     void reconcileHoldModifiers(HotkeyRole role);
     static std::optional<Hotkey> loadHotkey(const DefaultsStore& d, const QString& key, const Hotkey& fallback);
     static std::uint64_t loadHold(const DefaultsStore& d, const QString& key, std::uint64_t fallback);
     QList<LauncherGroup> loadLauncherGroups();
-    QString roleTitle(HotkeyRole role) const;
 
     QPointer<DefaultsStore> m_defaults;
 
-    std::optional<Hotkey> m_switcherHotkey;
-    std::optional<Hotkey> m_launcherHotkey;
-    std::optional<Hotkey> m_capturedTabsHotkey;
-    std::optional<Hotkey> m_passwordHotkey;
-    std::uint64_t m_switcherHoldModifiers = 0;
-    std::uint64_t m_passwordHoldModifiers = 0;
-    std::uint64_t m_launcherHoldModifiers = 0;
-    std::uint64_t m_capturedTabsHoldModifiers = 0;
+    std::array<std::optional<Hotkey>, hotkeyRoleCount> m_hotkeys; // by role
+    std::array<std::uint64_t, hotkeyRoleCount> m_holdModifiers {};
     ActivationMode m_activationMode = ActivationMode::holdModifier;
     bool m_showOnMouseScreen = true;
     RingPlacement m_ringPlacement = RingPlacement::screenCentre;

@@ -7,72 +7,6 @@
 
 // ---- Roles --------------------------------------------------------------------------
 
-std::optional<Hotkey> AppSettings::hotkey(HotkeyRole role) const
-{
-    switch (role) {
-    case HotkeyRole::switcher:
-        return m_switcherHotkey;
-    case HotkeyRole::launcher:
-        return m_launcherHotkey;
-    case HotkeyRole::passwords:
-        return m_passwordHotkey;
-    case HotkeyRole::capturedTabs:
-        return m_capturedTabsHotkey;
-    }
-    return std::nullopt;
-}
-
-void AppSettings::setHotkey(std::optional<Hotkey> hotkey, HotkeyRole role)
-{
-    switch (role) {
-    case HotkeyRole::switcher:
-        setSwitcherHotkey(hotkey);
-        break;
-    case HotkeyRole::launcher:
-        setLauncherHotkey(hotkey);
-        break;
-    case HotkeyRole::passwords:
-        setPasswordHotkey(hotkey);
-        break;
-    case HotkeyRole::capturedTabs:
-        setCapturedTabsHotkey(hotkey);
-        break;
-    }
-}
-
-std::uint64_t AppSettings::holdModifiers(HotkeyRole role) const
-{
-    switch (role) {
-    case HotkeyRole::switcher:
-        return m_switcherHoldModifiers;
-    case HotkeyRole::launcher:
-        return m_launcherHoldModifiers;
-    case HotkeyRole::passwords:
-        return m_passwordHoldModifiers;
-    case HotkeyRole::capturedTabs:
-        return m_capturedTabsHoldModifiers;
-    }
-    return 0;
-}
-
-void AppSettings::setHoldModifiers(std::uint64_t flags, HotkeyRole role)
-{
-    switch (role) {
-    case HotkeyRole::switcher:
-        setSwitcherHoldModifiers(flags);
-        break;
-    case HotkeyRole::launcher:
-        setLauncherHoldModifiers(flags);
-        break;
-    case HotkeyRole::passwords:
-        setPasswordHoldModifiers(flags);
-        break;
-    case HotkeyRole::capturedTabs:
-        setCapturedTabsHoldModifiers(flags);
-        break;
-    }
-}
-
 void AppSettings::reconcileHoldModifiers(HotkeyRole role)
 {
     const auto h = hotkey(role);
@@ -88,13 +22,11 @@ HotkeyBinding AppSettings::binding(HotkeyRole role)
 
 void AppSettings::resetHotkey(HotkeyRole role) { setHotkey(defaultHotkey(role), role); }
 
-QString AppSettings::roleTitle(HotkeyRole role) const { return title(role); }
-
 std::optional<QString> AppSettings::warning(const std::optional<Hotkey>& hotkey, HotkeyRole role) const
 {
     if (!hotkey)
         return QCoreApplication::translate("Kelvaro", "No shortcut assigned — the %1 can't be opened from the keyboard.")
-            .arg(roleTitle(role));
+            .arg(title(role));
     if (!hotkey->isValid())
         return QCoreApplication::translate("Kelvaro", "Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing.");
     for (HotkeyRole other : allCases<HotkeyRole>()) {
@@ -103,7 +35,7 @@ std::optional<QString> AppSettings::warning(const std::optional<Hotkey>& hotkey,
         const auto taken = this->hotkey(other);
         if (taken && taken->keyCode == hotkey->keyCode && taken->rawModifiers == hotkey->rawModifiers)
             return QCoreApplication::translate("Kelvaro", "Already used by %1. Pick a different combination.")
-                .arg(roleTitle(other));
+                .arg(title(other));
     }
     if (const auto description = hotkey->systemConflictDescription())
         return QCoreApplication::translate("Kelvaro", "Your desktop already uses this for %1. It may not reach Kelvaro.")
@@ -126,7 +58,7 @@ std::optional<QString> AppSettings::warning(const LauncherGroup& group) const
     for (HotkeyRole role : allCases<HotkeyRole>()) {
         if (same(this->hotkey(role)))
             return QCoreApplication::translate("Kelvaro", "Already used by %1. Pick a different combination.")
-                .arg(roleTitle(role));
+                .arg(title(role));
     }
     for (const LauncherGroup& other : m_launcherGroups) {
         if (other.id != group.id && same(other.hotkey))

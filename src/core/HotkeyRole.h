@@ -1,19 +1,12 @@
 #pragma once
 // The four global hotkeys with fixed jobs.
 
-#include "core/RawEnum.h"
-
-#include <QString>
+#include "core/EnumTable.h"
 
 enum class HotkeyRole { switcher, launcher, passwords, capturedTabs };
+inline constexpr int hotkeyRoleCount = 4;
 
-QString rawValue(HotkeyRole role); // "switcher", "launcher", "passwords", "capturedTabs"
-template <> std::optional<HotkeyRole> fromRawValue<HotkeyRole>(const QString& raw);
-template <> QList<HotkeyRole> allCases<HotkeyRole>();
-
-QString title(HotkeyRole role);               // localized, e.g. "App Switcher"
-QString settingsExplanation(HotkeyRole role); // localized
-
-// Defaults keys of the role's hotkey and hold set ("switcherHotkey", "passwordHoldModifiers", …).
-QString hotkeyKey(HotkeyRole role);
-QString holdModifiersKey(HotkeyRole role);
+// Raw values "switcher", "launcher", "passwords", "capturedTabs"; the title
+// is localized ("App Switcher", …) and the explanation is the sentence the
+// settings show under the role's hotkey.
+std::span<const EnumRow<HotkeyRole>> enumRows(HotkeyRole);

@@ -4,6 +4,7 @@
 //   QString rawValue(E)                                  (free function, overloaded)
 //   template <> std::optional<E> fromRawValue<E>(const QString&)  (exact, case-sensitive)
 //   template <> QList<E> allCases<E>()                   (declaration order)
+// An enum described by a table (core/EnumTable.h) gets all three from it.
 
 #include <QList>
 #include <QString>

@@ -42,10 +42,8 @@ HotkeyDispatcher::HotkeyDispatcher(RingCommands& rings, QObject* parent)
     KeyTapSuspension::setProvider([this] { return beginSuspension(); });
     current() = this;
     // The grab set follows the hotkeys and the groups.
-    for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
-                         &AppSettings::capturedTabsHotkeyChanged, &AppSettings::passwordHotkeyChanged,
-                         &AppSettings::launcherGroupsChanged })
-        connect(&settings(), signal, this, &HotkeyDispatcher::updateKeyGrabs);
+    settings().onChange(this, AppSettings::roleHotkeyKeys() << AppSettings::Key::launcherGroups,
+                        [this] { updateKeyGrabs(); });
 }
 
 HotkeyDispatcher::~HotkeyDispatcher()

@@ -189,7 +189,7 @@ HelpView::HelpView(QWidget* parent)
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->addWidget(m_scroll);
-    connect(&AppSettings::shared(), &AppSettings::languageChanged, this, &HelpView::rebuild);
+    AppSettings::shared().onChange(this, { AppSettings::Key::language }, [this] { rebuild(); });
     connect(&m_permissions, &AccessibilityPermissionMonitor::trustChanged, this, &HelpView::rebuild);
     rebuild();
 }

@@ -147,8 +147,8 @@ LaunchPopoverView::LaunchPopoverView(int arrowX, bool arrowBelow, std::function<
     m_check->setObjectName(QStringLiteral("showAtLaunch"));
     m_check->setChecked(settings().showLaunchMessage());
     connect(m_check, &QCheckBox::toggled, this, [](bool on) { settings().setShowLaunchMessage(on); });
-    connect(&settings(), &AppSettings::showLaunchMessageChanged, m_check,
-            [this] { m_check->setChecked(settings().showLaunchMessage()); });
+    settings().onChange(m_check, { AppSettings::Key::showLaunchMessage },
+                        [this] { m_check->setChecked(settings().showLaunchMessage()); });
     footer->addWidget(m_check, 1);
     footer->addSpacing(8);
     m_settings = new QPushButton(this);
@@ -171,9 +171,9 @@ LaunchPopoverView::LaunchPopoverView(int arrowX, bool arrowBelow, std::function<
         m_settings->setText(QCoreApplication::translate("Kelvaro", "Settings…"));
         rebuildMessage();
     };
-    connect(&settings(), &AppSettings::languageChanged, this, retranslate);
-    connect(&settings(), &AppSettings::switcherHotkeyChanged, this, [this] { rebuildMessage(); });
-    connect(&settings(), &AppSettings::launcherHotkeyChanged, this, [this] { rebuildMessage(); });
+    settings().onChange(this, { AppSettings::Key::language }, retranslate);
+    settings().onChange(this, { AppSettings::Key::switcherHotkey, AppSettings::Key::launcherHotkey },
+                        [this] { rebuildMessage(); });
     retranslate();
 }
 

@@ -112,7 +112,7 @@ OnboardingView::OnboardingView(std::function<void(bool)> onFinish, QWidget* pare
         if (m_page == 2)
             rebuild(true);
     });
-    connect(&settings(), &AppSettings::languageChanged, this, [this] {
+    settings().onChange(this, { AppSettings::Key::language }, [this] {
         retranslateFooter();
         rebuild(false);
         // A language chosen from the keyboard keeps the keyboard on its tile.
@@ -124,7 +124,7 @@ OnboardingView::OnboardingView(std::function<void(bool)> onFinish, QWidget* pare
             }
         }
     });
-    connect(&settings(), &AppSettings::switcherHotkeyChanged, this, [this] {
+    settings().onChange(this, { AppSettings::Key::switcherHotkey }, [this] {
         // The shortcut page draws the new hotkey; a recording in progress
         // keeps its field and is redrawn when it ends.
         if (m_page == 3 && !m_choosingShortcut)
@@ -430,7 +430,7 @@ QWidget* OnboardingView::gesture()
             recorder->setWarning(settings().warning(settings().switcherHotkey(), HotkeyRole::switcher));
         };
         syncWarning();
-        connect(&settings(), &AppSettings::switcherHotkeyChanged, recorder, syncWarning);
+        settings().onChange(recorder, { AppSettings::Key::switcherHotkey }, syncWarning);
         // After the recorder has finished with the key that ended the recording.
         connect(recorder, &HotkeyRecorder::recordingEnded, this, [this] {
             Scheduler::shared().postWhileAlive(this, [this] { setChoosingShortcut(false); });

@@ -157,7 +157,7 @@ UpdateNoticeView::UpdateNoticeView(UpdateChecker& checker, std::function<void()>
     connect(m_ok, &QPushButton::clicked, this, closeAfter({}));
 
     connect(&m_checker, &UpdateChecker::outcomeChanged, this, &UpdateNoticeView::render);
-    connect(&AppSettings::shared(), &AppSettings::languageChanged, this, &UpdateNoticeView::render);
+    AppSettings::shared().onChange(this, { AppSettings::Key::language }, [this] { render(); });
     render();
 }
 

@@ -23,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QUrl>
@@ -82,6 +83,25 @@ QVBoxLayout* section(const QString& title, QVBoxLayout* page, QWidget* parent)
     return column;
 }
 
+template <typename Enum>
+void checkOption(QButtonGroup* group, Enum value)
+{
+    group->button(int(allCases<Enum>().indexOf(value)))->setChecked(true);
+}
+
+// A slider in hundredths of the factor, with the factor's name under it.
+void showFactor(QSlider* slider, QLabel* label, double factor, const QString& name)
+{
+    {
+        // The slider rounds and clamps: its echo of a stored factor is not a
+        // choice, and must not overwrite it.
+        const QSignalBlocker quiet(slider);
+        slider->setValue(int(std::lround(factor * 100)));
+    }
+    label->setText(name);
+    slider->setAccessibleDescription(name);
+}
+
 QSlider* slider(double min, double max, QWidget* parent)
 {
     auto* s = new QSlider(Qt::Horizontal, parent);
@@ -135,19 +155,15 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     // Startup
     m_openAtLogin = toggle(QCoreApplication::translate("Kelvaro", "Open at login"), QCoreApplication::translate("Kelvaro", "Start Kelvaro automatically when you sign in."),
                            section(QCoreApplication::translate("Kelvaro", "Startup"), page, content), content);
-    connect(m_openAtLogin, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_updating)
-            settings().setLaunchAtLogin(on);
-    });
+    connect(m_openAtLogin, &QCheckBox::toggled, this, [](bool on) { settings().setLaunchAtLogin(on); });
 
     // Privacy
     m_usageData = toggle(QCoreApplication::translate("Kelvaro", "Send anonymous usage data"),
                          QCoreApplication::translate("Kelvaro", "Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, "
                             "file paths or anything you type."),
                          section(QCoreApplication::translate("Kelvaro", "Privacy"), page, content), content);
-    connect(m_usageData, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_updating)
-            Telemetry::shared().setEnabled(on); // turning it off sends "telemetry_disabled"
+    connect(m_usageData, &QCheckBox::toggled, this, [](bool on) {
+        Telemetry::shared().setEnabled(on); // turning it off sends "telemetry_disabled"
     });
 
     // Behaviour
@@ -166,10 +182,7 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     });
     m_followPointer = toggle(QCoreApplication::translate("Kelvaro", "Follow the pointer across displays"),
                              QCoreApplication::translate("Kelvaro", "Otherwise the ring always opens on the main display."), behaviour, content);
-    connect(m_followPointer, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_updating)
-            settings().setShowOnMouseScreen(on);
-    });
+    connect(m_followPointer, &QCheckBox::toggled, this, [](bool on) { settings().setShowOnMouseScreen(on); });
 
     // Appearance
     auto* look = section(QCoreApplication::translate("Kelvaro", "Appearance"), page, content);
@@ -195,22 +208,13 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     };
     m_ringSize = slider(0.7, 1.4, content);
     sliderRow(QCoreApplication::translate("Kelvaro", "Ring size"), m_ringSize, m_ringSizeLabel);
-    connect(m_ringSize, &QSlider::valueChanged, this, [this](int v) {
-        if (!m_updating)
-            settings().setRingScale(v / 100.0);
-    });
+    connect(m_ringSize, &QSlider::valueChanged, this, [](int v) { settings().setRingScale(v / 100.0); });
     m_speed = slider(0.5, 2.0, content);
     sliderRow(QCoreApplication::translate("Kelvaro", "Animation speed"), m_speed, m_speedLabel);
-    connect(m_speed, &QSlider::valueChanged, this, [this](int v) {
-        if (!m_updating)
-            settings().setAnimationSpeed(v / 100.0);
-    });
+    connect(m_speed, &QSlider::valueChanged, this, [](int v) { settings().setAnimationSpeed(v / 100.0); });
     m_tilt = toggle(QCoreApplication::translate("Kelvaro", "Tilt the centre icon with the pointer"), QCoreApplication::translate("Kelvaro", "Adds a subtle parallax to the selected app's icon."),
                     look, content);
-    connect(m_tilt, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_updating)
-            settings().setEnable3DEffects(on);
-    });
+    connect(m_tilt, &QCheckBox::toggled, this, [](bool on) { settings().setEnable3DEffects(on); });
     m_reduceMotionNote = secondary(QStringLiteral("ⓘ ") + QCoreApplication::translate("Kelvaro", "Reduce Motion is on in the desktop's settings, so animations stay minimal."), content);
     look->addWidget(m_reduceMotionNote);
 
@@ -224,10 +228,7 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     versionRow->addWidget(version);
     about->addLayout(versionRow);
     m_automaticChecks = toggle(QCoreApplication::translate("Kelvaro", "Check for updates automatically"), QCoreApplication::translate("Kelvaro", "Once a day, in the background."), about, content);
-    connect(m_automaticChecks, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_updating)
-            m_updates.setAutomaticChecks(on);
-    });
+    connect(m_automaticChecks, &QCheckBox::toggled, this, [this](bool on) { m_updates.setAutomaticChecks(on); });
     auto* checkRow = new QHBoxLayout;
     m_checkNow = new QPushButton(QCoreApplication::translate("Kelvaro", "Check Now"), content);
     connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updates.check(true); });
@@ -255,44 +256,74 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     about->addLayout(checkRow);
     page->addStretch(1);
 
-    AppSettings& s = settings();
-    for (auto signal : { &AppSettings::launchAtLoginChanged, &AppSettings::activationModeChanged,
-                         &AppSettings::ringPlacementChanged, &AppSettings::showOnMouseScreenChanged,
-                         &AppSettings::appearanceChanged, &AppSettings::ringScaleChanged,
-                         &AppSettings::animationSpeedChanged, &AppSettings::enable3DEffectsChanged,
-                         &AppSettings::languageChanged })
-        connect(&s, signal, this, &GeneralSettingsView::refresh);
-    connect(&Telemetry::shared(), &Telemetry::enabledChanged, this, &GeneralSettingsView::refresh);
+    for (AppSettings::Key key : AppSettings::allKeys())
+        showSetting(key);
+    showUsageData();
+    showAutomaticChecks();
+    refreshUpdates();
+    auto showReduceMotion = [this] { m_reduceMotionNote->setVisible(DisplayPreferences::shared().reduceMotion()); };
+    showReduceMotion();
+    connect(&settings(), &AppSettings::changed, this, &GeneralSettingsView::showSetting);
+    connect(&Telemetry::shared(), &Telemetry::enabledChanged, this, &GeneralSettingsView::showUsageData);
     connect(&m_updates, &UpdateChecker::outcomeChanged, this, &GeneralSettingsView::refreshUpdates);
-    connect(&m_updates, &UpdateChecker::automaticChecksChanged, this, &GeneralSettingsView::refresh);
-    refresh();
+    connect(&m_updates, &UpdateChecker::automaticChecksChanged, this, &GeneralSettingsView::showAutomaticChecks);
+    connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, showReduceMotion);
 }
 
-void GeneralSettingsView::refresh()
+void GeneralSettingsView::showSetting(AppSettings::Key key)
 {
-    m_updating = true;
-    AppSettings& s = settings();
-    m_openAtLogin->setChecked(s.launchAtLogin());
+    using Key = AppSettings::Key;
+    const AppSettings& s = settings();
+    switch (key) {
+    case Key::launchAtLogin:
+        m_openAtLogin->setChecked(s.launchAtLogin());
+        break;
+    case Key::activationMode:
+        checkOption(m_activation, s.activationMode());
+        m_activationText->setText(explanation(s.activationMode()));
+        break;
+    case Key::ringPlacement:
+        checkOption(m_placement, s.ringPlacement());
+        m_placementText->setText(explanation(s.ringPlacement()));
+        break;
+    case Key::showOnMouseScreen:
+        m_followPointer->setChecked(s.showOnMouseScreen());
+        // Counted each time: a second display may have been plugged in.
+        m_followPointer->setEnabled(Screens::shared().screens().size() >= 2);
+        break;
+    case Key::appearance:
+        checkOption(m_appearance, s.appearance());
+        break;
+    case Key::ringScale:
+        showFactor(m_ringSize, m_ringSizeLabel, s.ringScale(), scaleLabel(s.ringScale()));
+        break;
+    case Key::animationSpeed:
+        showFactor(m_speed, m_speedLabel, s.animationSpeed(), speedLabel(s.animationSpeed()));
+        break;
+    case Key::enable3DEffects:
+        m_tilt->setChecked(s.enable3DEffects());
+        break;
+    case Key::language: // the texts written here rather than when the page was made
+        for (Key relabelled : { Key::activationMode, Key::ringPlacement, Key::ringScale, Key::animationSpeed })
+            showSetting(relabelled);
+        break;
+    default:
+        break;
+    }
+}
+
+// Neither store below returns early on an unchanged value: the boxes show
+// theirs without announcing it as the user's choice.
+void GeneralSettingsView::showUsageData()
+{
+    const QSignalBlocker quiet(m_usageData);
     m_usageData->setChecked(Telemetry::shared().isEnabled());
-    m_activation->button(int(allCases<ActivationMode>().indexOf(s.activationMode())))->setChecked(true);
-    m_activationText->setText(explanation(s.activationMode()));
-    m_placement->button(int(allCases<RingPlacement>().indexOf(s.ringPlacement())))->setChecked(true);
-    m_placementText->setText(explanation(s.ringPlacement()));
-    m_followPointer->setChecked(s.showOnMouseScreen());
-    // Counted each time: a second display may have been plugged in.
-    m_followPointer->setEnabled(Screens::shared().screens().size() >= 2);
-    m_appearance->button(int(allCases<AppearanceMode>().indexOf(s.appearance())))->setChecked(true);
-    m_ringSize->setValue(int(std::lround(s.ringScale() * 100)));
-    m_ringSizeLabel->setText(scaleLabel(s.ringScale()));
-    m_ringSize->setAccessibleDescription(m_ringSizeLabel->text());
-    m_speed->setValue(int(std::lround(s.animationSpeed() * 100)));
-    m_speedLabel->setText(speedLabel(s.animationSpeed()));
-    m_speed->setAccessibleDescription(m_speedLabel->text());
-    m_tilt->setChecked(s.enable3DEffects());
-    m_reduceMotionNote->setVisible(DisplayPreferences::shared().reduceMotion());
+}
+
+void GeneralSettingsView::showAutomaticChecks()
+{
+    const QSignalBlocker quiet(m_automaticChecks);
     m_automaticChecks->setChecked(m_updates.automaticChecks());
-    m_updating = false;
-    refreshUpdates();
 }
 
 void GeneralSettingsView::refreshUpdates()

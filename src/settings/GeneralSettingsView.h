@@ -2,7 +2,10 @@
 // The General page: interface language, login item, usage data, how rings
 // are held and where they open, appearance, ring size and animation speed,
 // the centre icon's tilt, and the About block with the version and the
-// update checks. Every control writes straight into its store.
+// update checks. Every control writes straight into its store, and shows
+// a change made elsewhere when its own setting changes.
+
+#include "core/AppSettings.h"
 
 #include <QWidget>
 
@@ -40,9 +43,12 @@ public:
     QPushButton* checkNow() const { return m_checkNow; }
     QLabel* updateStatus() const { return m_updateStatus; }
 
-    void refresh();
+    // Shows the setting's current value in its control.
+    void showSetting(AppSettings::Key key);
 
 private:
+    void showUsageData();
+    void showAutomaticChecks();
     void refreshUpdates();
 
     UpdateChecker& m_updates;
@@ -65,5 +71,4 @@ private:
     QProgressBar* m_checking = nullptr;
     QLabel* m_updateStatus = nullptr;
     QPushButton* m_updateLink = nullptr;
-    bool m_updating = false;
 };

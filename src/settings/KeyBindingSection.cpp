@@ -63,8 +63,7 @@ QList<std::uint64_t> HoldModifierPicker::available() const
 void HoldModifierPicker::toggle(std::uint64_t flag)
 {
     const std::uint64_t held = m_held.get();
-    m_held.set((held & flag) ? (held & ~flag) : (held | flag));
-    refresh();
+    m_held.set((held & flag) ? (held & ~flag) : (held | flag)); // the section redraws on the store's change
 }
 
 QString HoldModifierPicker::explanation() const
@@ -105,14 +104,14 @@ KeyBindingSection::KeyBindingSection(HotkeyRole role, QWidget* parent)
                [role](std::uint64_t flags) { AppSettings::shared().setHoldModifiers(flags, role); } }
     , m_warning([role] { return AppSettings::shared().warning(AppSettings::shared().hotkey(role), role); })
 {
-    build(settingsExplanation(role));
-    AppSettings& s = AppSettings::shared();
-    for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
-                         &AppSettings::passwordHotkeyChanged, &AppSettings::capturedTabsHotkeyChanged,
-                         &AppSettings::switcherHoldModifiersChanged, &AppSettings::launcherHoldModifiersChanged,
-                         &AppSettings::passwordHoldModifiersChanged, &AppSettings::capturedTabsHoldModifiersChanged,
-                         &AppSettings::launcherGroupsChanged, &AppSettings::languageChanged })
-        connect(&s, signal, this, &KeyBindingSection::refresh);
+    build(::explanation(role));
+    using Key = AppSettings::Key;
+    connect(&AppSettings::shared(), &AppSettings::changed, this, [this, role](Key key) {
+        if (key == AppSettings::hotkeyKey(role) || key == AppSettings::holdModifiersKey(role))
+            refreshPicker();
+        if (key == Key::language || AppSettings::roleHotkeyKeys().contains(key))
+            refreshWarning();
+    });
 }
 
 KeyBindingSection::KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held, QString explanation,
@@ -123,7 +122,7 @@ KeyBindingSection::KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held,
     , m_warning(std::move(warning))
 {
     build(std::move(explanation));
-    connect(&AppSettings::shared(), &AppSettings::launcherGroupsChanged, this, &KeyBindingSection::refresh);
+    AppSettings::shared().onChange(this, { AppSettings::Key::launcherGroups }, [this] { refresh(); });
 }
 
 void KeyBindingSection::build(QString explanation)
@@ -141,14 +140,22 @@ void KeyBindingSection::build(QString explanation)
     m_picker = new HoldModifierPicker(m_held, this);
     column->addWidget(m_picker);
     column->addStretch(1);
-    connect(&m_permissions, &AccessibilityPermissionMonitor::trustChanged, this, &KeyBindingSection::refresh);
+    const auto showTrust = [this] { m_warningRow->setVisible(!m_permissions.isTrusted()); };
+    connect(&m_permissions, &AccessibilityPermissionMonitor::trustChanged, this, showTrust);
+    showTrust();
     refresh();
 }
 
 void KeyBindingSection::refresh()
 {
-    m_warningRow->setVisible(!m_permissions.isTrusted());
-    m_recorder->setWarning(m_warning ? m_warning() : std::nullopt);
+    refreshWarning();
+    refreshPicker();
+}
+
+void KeyBindingSection::refreshWarning() { m_recorder->setWarning(m_warning ? m_warning() : std::nullopt); }
+
+void KeyBindingSection::refreshPicker()
+{
     const std::optional<Hotkey> hotkey = m_hotkey.get();
     const bool showsPicker = hotkey && !hotkey->modifierNames().isEmpty();
     if (showsPicker)

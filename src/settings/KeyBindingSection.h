@@ -49,7 +49,10 @@ public:
     HoldModifierPicker* picker() const { return m_picker; }
     AccessibilityPermissionMonitor& permissions() { return m_permissions; }
     AccessibilityWarningRow* warningRow() const { return m_warningRow; }
+    // The recorder's warning and the hold picker.
     void refresh();
+    // The warning alone: it also names the other hotkeys.
+    void refreshWarning();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -57,6 +60,7 @@ protected:
 
 private:
     void build(QString explanation);
+    void refreshPicker();
 
     HotkeyBinding m_hotkey;
     ModifierBinding m_held;

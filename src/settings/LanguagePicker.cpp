@@ -86,7 +86,7 @@ LanguagePicker::LanguagePicker(Style style, bool appliesImmediately, QWidget* pa
     , m_appliesImmediately(appliesImmediately)
 {
     build();
-    connect(&AppSettings::shared(), &AppSettings::languageChanged, this, &LanguagePicker::refresh);
+    AppSettings::shared().onChange(this, { AppSettings::Key::language }, [this] { showLanguage(); });
 }
 
 void LanguagePicker::build()
@@ -104,13 +104,10 @@ void LanguagePicker::build()
         row->addStretch(1);
         row->addWidget(m_list);
         column->addLayout(row);
-        connect(m_list, &QComboBox::currentIndexChanged, this, [this](int index) {
-            if (m_updating || index < 0)
-                return;
-            const auto language = fromRawValue<AppLanguage>(m_list->itemData(index).toString());
-            if (language)
-                AppSettings::shared().setLanguage(*language);
-        });
+        m_list->addItem(QString(), rawValue(AppLanguage::system)); // named in showLanguage, in the language chosen
+        m_list->insertSeparator(1);
+        for (AppLanguage language : selectableLanguages())
+            m_list->addItem(withEmoji(flag(language), endonym(language)), rawValue(language));
     } else {
         auto* scroll = new QScrollArea(this);
         scroll->setWidgetResizable(true);
@@ -159,19 +156,22 @@ void LanguagePicker::build()
         row->addStretch(1);
         column->addLayout(row);
     }
-    refresh();
+    showLanguage();
+    // Only now: filling the list moves its current item.
+    if (m_list) {
+        connect(m_list, &QComboBox::currentIndexChanged, this, [this](int index) {
+            const auto language = fromRawValue<AppLanguage>(m_list->itemData(index).toString());
+            if (language)
+                AppSettings::shared().setLanguage(*language);
+        });
+    }
 }
 
-void LanguagePicker::refresh()
+void LanguagePicker::showLanguage()
 {
     const QString current = rawValue(AppSettings::shared().language());
-    m_updating = true;
     if (m_list) {
-        m_list->clear();
-        m_list->addItem(withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), rawValue(AppLanguage::system));
-        m_list->insertSeparator(1);
-        for (AppLanguage language : selectableLanguages())
-            m_list->addItem(withEmoji(flag(language), endonym(language)), rawValue(language));
+        m_list->setItemText(0, withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")));
         m_list->setCurrentIndex(m_list->findData(current));
     }
     const auto buttons = findChildren<QPushButton*>();
@@ -179,5 +179,4 @@ void LanguagePicker::refresh()
         if (b->property("language").isValid())
             b->setChecked(b->property("language").toString() == current);
     }
-    m_updating = false;
 }

@@ -18,7 +18,6 @@ public:
     LanguagePicker(Style style, bool appliesImmediately, QWidget* parent = nullptr);
 
     QComboBox* list() const { return m_list; }
-    void refresh();
 
     // Starts a new instance (which waits for this one to let go of the
     // single-instance lock) and then quits this one. False, with a log line,
@@ -32,9 +31,10 @@ public:
 
 private:
     void build();
+    // Marks the chosen language; the list's echo of it sets the language it already has.
+    void showLanguage();
     Style m_style;
     bool m_appliesImmediately;
     QComboBox* m_list = nullptr;
     QWidget* m_grid = nullptr;
-    bool m_updating = false;
 };

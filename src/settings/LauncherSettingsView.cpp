@@ -44,14 +44,11 @@ LauncherSettingsView::LauncherSettingsView(std::optional<QUuid> selection, QWidg
 
     // The list follows the store; the key-binding section stays while its
     // group stays selected, so a recording in progress is never torn down.
-    connect(&settings(), &AppSettings::launcherGroupsChanged, this, &LauncherSettingsView::rebuild);
-    for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
-                         &AppSettings::passwordHotkeyChanged, &AppSettings::capturedTabsHotkeyChanged }) {
-        connect(&settings(), signal, this, [this] {
-            if (m_keyBinding)
-                m_keyBinding->refresh();
-        });
-    }
+    settings().onChange(this, { AppSettings::Key::launcherGroups }, [this] { rebuild(); });
+    settings().onChange(this, AppSettings::roleHotkeyKeys(), [this] {
+        if (m_keyBinding)
+            m_keyBinding->refreshWarning();
+    });
     rebuild();
 }
 

@@ -54,77 +54,18 @@ QImage ownIcon()
 
 // ---- Tabs ----------------------------------------------------------------------------------------------
 
-QString rawValue(SettingsTab tab)
-{
-    switch (tab) {
-    case SettingsTab::general:
-        return QStringLiteral("general");
-    case SettingsTab::switcher:
-        return QStringLiteral("switcher");
-    case SettingsTab::controller:
-        return QStringLiteral("controller");
-    case SettingsTab::launcher:
-        return QStringLiteral("launcher");
-    case SettingsTab::passwords:
-        return QStringLiteral("passwords");
-    case SettingsTab::capturedTabs:
-        return QStringLiteral("capturedTabs");
-    }
-    return {};
+namespace {
+constexpr EnumRow<SettingsTab> kTabs[] = {
+    { SettingsTab::general, "general", QT_TRANSLATE_NOOP("Kelvaro", "General"), "gearshape.fill" },
+    { SettingsTab::switcher, "switcher", QT_TRANSLATE_NOOP("Kelvaro", "Switcher"), "rectangle.2.swap" },
+    { SettingsTab::controller, "controller", QT_TRANSLATE_NOOP("Kelvaro", "Shortcuts"), "keyboard.fill" },
+    { SettingsTab::launcher, "launcher", QT_TRANSLATE_NOOP("Kelvaro", "Launcher"), "paperplane.fill" },
+    { SettingsTab::passwords, "passwords", QT_TRANSLATE_NOOP("Kelvaro", "Passwords"), "key.fill" },
+    { SettingsTab::capturedTabs, "capturedTabs", QT_TRANSLATE_NOOP("Kelvaro", "Tabs"), "square.on.square" },
+};
 }
 
-template <> QList<SettingsTab> allCases<SettingsTab>()
-{
-    return { SettingsTab::general, SettingsTab::switcher, SettingsTab::controller,
-             SettingsTab::launcher, SettingsTab::passwords, SettingsTab::capturedTabs };
-}
-
-template <> std::optional<SettingsTab> fromRawValue<SettingsTab>(const QString& raw)
-{
-    for (SettingsTab tab : allCases<SettingsTab>()) {
-        if (rawValue(tab) == raw)
-            return tab;
-    }
-    return std::nullopt;
-}
-
-QString title(SettingsTab tab)
-{
-    switch (tab) {
-    case SettingsTab::general:
-        return QCoreApplication::translate("Kelvaro", "General");
-    case SettingsTab::switcher:
-        return QCoreApplication::translate("Kelvaro", "Switcher");
-    case SettingsTab::controller:
-        return QCoreApplication::translate("Kelvaro", "Shortcuts");
-    case SettingsTab::launcher:
-        return QCoreApplication::translate("Kelvaro", "Launcher");
-    case SettingsTab::passwords:
-        return QCoreApplication::translate("Kelvaro", "Passwords");
-    case SettingsTab::capturedTabs:
-        return QCoreApplication::translate("Kelvaro", "Tabs");
-    }
-    return {};
-}
-
-QString symbolName(SettingsTab tab)
-{
-    switch (tab) {
-    case SettingsTab::general:
-        return QStringLiteral("gearshape.fill");
-    case SettingsTab::switcher:
-        return QStringLiteral("rectangle.2.swap");
-    case SettingsTab::controller:
-        return QStringLiteral("keyboard.fill");
-    case SettingsTab::launcher:
-        return QStringLiteral("paperplane.fill");
-    case SettingsTab::passwords:
-        return QStringLiteral("key.fill");
-    case SettingsTab::capturedTabs:
-        return QStringLiteral("square.on.square");
-    }
-    return {};
-}
+std::span<const EnumRow<SettingsTab>> enumRows(SettingsTab) { return kTabs; }
 
 // ---- What the preview draws -------------------------------------------------------------------------------
 
@@ -328,13 +269,10 @@ SettingsView::SettingsView(UpdateChecker& updates, QWidget* parent)
             selectTab(SettingsTab(id));
     });
 
-    AppSettings& s = settings();
-    for (auto signal : { &AppSettings::switcherHotkeyChanged, &AppSettings::launcherHotkeyChanged,
-                         &AppSettings::passwordHotkeyChanged, &AppSettings::capturedTabsHotkeyChanged,
-                         &AppSettings::ringScaleChanged, &AppSettings::launcherGroupsChanged,
-                         &AppSettings::appearanceChanged })
-        connect(&s, signal, this, &SettingsView::updatePreview);
-    connect(&s, &AppSettings::languageChanged, this, [this] {
+    using Key = AppSettings::Key;
+    settings().onChange(this, AppSettings::roleHotkeyKeys() << Key::ringScale << Key::launcherGroups << Key::appearance,
+                        [this] { updatePreview(); });
+    settings().onChange(this, { Key::language }, [this] {
         retranslate();
         buildPage();
         updatePreview();

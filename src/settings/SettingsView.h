@@ -7,7 +7,7 @@
 #include "core/AppShortcut.h"
 #include "core/Hotkey.h"
 #include "core/LauncherGroup.h"
-#include "core/RawEnum.h"
+#include "core/EnumTable.h"
 #include "ringkit/RingAnimation.h"
 #include "ringkit/RunningApp.h"
 
@@ -24,11 +24,10 @@ class QStackedWidget;
 class UpdateChecker;
 
 enum class SettingsTab { general, switcher, controller, launcher, passwords, capturedTabs };
-QString rawValue(SettingsTab tab); // "general", "switcher", "controller", "launcher", "passwords", "capturedTabs"
-template <> std::optional<SettingsTab> fromRawValue<SettingsTab>(const QString& raw);
-template <> QList<SettingsTab> allCases<SettingsTab>();
-QString title(SettingsTab tab);      // localized: "General", "Switcher", "Shortcuts", "Launcher", "Passwords", "Tabs"
-QString symbolName(SettingsTab tab); // "gearshape.fill", …
+// Raw values "general", "switcher", "controller", "launcher", "passwords",
+// "capturedTabs"; titles "General", "Switcher", "Shortcuts", "Launcher",
+// "Passwords", "Tabs" (localized); symbols "gearshape.fill", ….
+std::span<const EnumRow<SettingsTab>> enumRows(SettingsTab);
 
 // What the preview draws for the selected tab.
 struct RingStageInput {

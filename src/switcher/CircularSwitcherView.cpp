@@ -110,7 +110,7 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
         if (isVisible())
             RingPanel::updateContent(this, changedArea());
     });
-    connect(&AppSettings::shared(), &AppSettings::ringScaleChanged, this, [this] { update(); });
+    AppSettings::shared().onChange(this, { AppSettings::Key::ringScale }, [this] { update(); });
 
     if (!m_model)
         return;

@@ -206,6 +206,6 @@ TEST(AppLanguageTest, CodesEndonymsFlagsAndSelectableList)
     for (HotkeyRole role : allCases<HotkeyRole>())
         EXPECT_EQ(fromRawValue<HotkeyRole>(rawValue(role)), role);
     EXPECT_EQ(rawValue(HotkeyRole::passwords), QStringLiteral("passwords"));
-    EXPECT_EQ(hotkeyKey(HotkeyRole::passwords), QStringLiteral("passwordHotkey"));
+    EXPECT_EQ(AppSettings::storedName(AppSettings::hotkeyKey(HotkeyRole::passwords)), QStringLiteral("passwordHotkey"));
     EXPECT_FALSE(fromRawValue<HotkeyRole>(QStringLiteral("password")));
 }

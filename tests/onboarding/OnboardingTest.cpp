@@ -114,7 +114,8 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
     AppServices::shared().telemetryShowNoticeIfNeeded = nullptr;
     {
         int flagWrites = 0;
-        QObject::connect(&settings(), &AppSettings::hasCompletedOnboardingChanged, [&] { ++flagWrites; });
+        QObject counting;
+        settings().onChange(&counting, { AppSettings::Key::hasCompletedOnboarding }, [&] { ++flagWrites; });
         AppDelegate delegate;
         delegate.applicationDidFinishLaunching();
         auto wizard = [&] { return delegate.windows().onboardingWindow()->findChild<OnboardingView*>(); };
@@ -146,7 +147,6 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
         EXPECT_EQ(env.defaults().value(QStringLiteral("hasCompletedOnboarding")), QVariant(true));
         EXPECT_FALSE(delegate.windows().onboardingWindow());
         EXPECT_TRUE(delegate.windows().settingsWindow());
-        QObject::disconnect(&settings(), &AppSettings::hasCompletedOnboardingChanged, nullptr, nullptr);
     }
     AppServices::shared() = saved;
     KeyTap::setShared(nullptr);

@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTest>
 #include <QVBoxLayout>
@@ -171,15 +172,40 @@ TEST_F(Window, GeneralPageControlsWriteTheirKeys)
     page.automaticChecks()->setChecked(false);
     EXPECT_FALSE(updates.automaticChecks());
 
-    // A change made elsewhere shows on the page.
+    // A change made elsewhere shows on the page, in its own control only.
+    {
+        const QSignalBlocker quiet(page.tilt());
+        page.tilt()->setChecked(true); // out of step with the store on purpose
+    }
     settings().setRingScale(1.3);
     EXPECT_EQ(page.ringSizeSlider()->value(), 130);
+    EXPECT_TRUE(page.tilt()->isChecked()) << "another setting's control was set again";
 
     EXPECT_EQ(GeneralSettingsView::scaleLabel(0.85), QStringLiteral("Medium"));
     EXPECT_EQ(GeneralSettingsView::scaleLabel(1.15), QStringLiteral("Large"));
     EXPECT_EQ(GeneralSettingsView::speedLabel(1.35), QStringLiteral("Brisk"));
     EXPECT_EQ(GeneralSettingsView::speedLabel(0.5), QStringLiteral("Relaxed"));
     Screens::setShared(nullptr);
+}
+
+TEST_F(Window, OpeningThePagesChangesNoSetting)
+{
+    // Values the controls cannot show as they are: the sliders clamp them.
+    env.defaults().setValue(QStringLiteral("ringScale"), 2.0);
+    env.defaults().setValue(QStringLiteral("animationSpeed"), 0.3);
+    env.defaults().setValue(QStringLiteral("appLanguage"), QStringLiteral("de"));
+    ASSERT_EQ(settings().ringScale(), 2.0);
+    {
+        SettingsView view(updates);
+        view.selectTab(SettingsTab::general);
+        EXPECT_EQ(view.page()->findChild<QSlider*>()->value(), 140);
+        LanguagePicker wizardPicker(LanguagePicker::Style::grid, true);
+    }
+    EXPECT_EQ(settings().ringScale(), 2.0);
+    EXPECT_EQ(settings().animationSpeed(), 0.3);
+    EXPECT_EQ(settings().language(), AppLanguage::german);
+    EXPECT_EQ(env.defaults().value(QStringLiteral("ringScale")), QVariant(2.0));
+    settings().setLanguage(AppLanguage::system);
 }
 
 TEST(LanguageRelaunch, StartsTheNewInstanceFirstAndKeepsRunningWhenItCannot)
