@@ -4,7 +4,10 @@
 //  - at rest with the pointer still;
 //  - at rest with the pointer moving (the centre icon turns every frame);
 //  - the whole opening, frame by frame at 60 Hz until it settles (time per frame);
-//  - the selection moving to the next application (time per frame while it animates).
+//  - the selection moving to the next application (time per frame while it animates);
+//  - a showing through to the first frame with the fan out, for an application
+//    with 3 and with 500 windows (the list, the model and the view's cards are
+//    built anew each showing).
 // Time runs on a virtual clock, so only drawing is measured.
 
 #include <benchmark/benchmark.h>
@@ -49,7 +52,7 @@ struct Stage {
     std::shared_ptr<SimScreens> screens = std::make_shared<SimScreens>();
     std::unique_ptr<CircularSwitcherWindow> window;
 
-    Stage()
+    explicit Stage(int windows = 3)
     {
         Scheduler::setShared(scheduler);
         DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
@@ -59,7 +62,7 @@ struct Stage {
         Screens::setShared(screens);
         for (int i = 0; i < 9; ++i)
             desktop->addApp(i + 1, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("Application %1").arg(i)).icon = appIcon(i);
-        for (int n = 1; n <= 3; ++n)
+        for (int n = 1; n <= windows; ++n)
             desktop->addWindow(2, 200 + n, QStringLiteral("Document window number %1").arg(n));
         window = std::make_unique<CircularSwitcherWindow>();
     }
@@ -156,12 +159,30 @@ void BM_SwitcherSelectionPerFrame(benchmark::State& state)
     }
     state.counters["frames"] = benchmark::Counter(double(frames), benchmark::Counter::kAvgIterations);
 }
+
+void BM_SwitcherShowingWithWindows(benchmark::State& state)
+{
+    Stage stage(int(state.range(0)));
+    QImage img = target(1.0);
+    const double a = 60.0 * M_PI / 180.0;
+    for (auto _ : state) {
+        stage.window->hideSwitcher(false);
+        stage.window->showSwitcher(std::nullopt);
+        stage.scheduler->runPending();
+        // The pointer goes out onto the second application: its windows fan out.
+        stage.model().updatePointer(stage.model().ringCenter() + QPointF(130 * std::sin(a), 130 * std::cos(a)));
+        stage.scheduler->advance(1.0 / 60.0);
+        stage.paint(img);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
 }
 
 BENCHMARK(BM_SwitcherFrameAtRest)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitcherFramePointerMoving)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitcherOpeningPerFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitcherSelectionPerFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitcherShowingWithWindows)->Arg(3)->Arg(500)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

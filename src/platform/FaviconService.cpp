@@ -1,8 +1,5 @@
 #include "platform/FaviconService.h"
 
-#include "platform/Log.h"
-
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -11,58 +8,89 @@
 
 namespace {
 
-// HTTP GET on a private network manager and event loop of the calling
-// (background) thread, bounded in time and size.
-class NetworkFaviconService final : public FaviconService {
+// HTTP GETs on a network manager of the session's own, several at a time,
+// each bounded in time and size.
+class NetworkSession final : public FaviconService::Session {
 public:
-    std::optional<QByteArray> fetch(const QUrl& url) override
+    void fetch(const QUrl& url, FaviconService::Done done) override
     {
-        QNetworkAccessManager manager;
         QNetworkRequest request(url);
-        request.setTransferTimeout(timeoutMs);
+        request.setTransferTimeout(FaviconService::timeoutMs);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
         request.setMaximumRedirectsAllowed(5);
-        QNetworkReply* reply = manager.get(request);
+        QNetworkReply* reply = m_manager.get(request);
 
-        QByteArray body;
-        bool oversized = false;
-        QEventLoop loop;
-        auto take = [&] {
-            body += reply->readAll();
-            if (body.size() > maxBytes && !oversized) {
-                oversized = true;
-                reply->abort();
-            }
+        struct Download {
+            QByteArray body;
+            bool oversized = false;
+            bool timedOut = false;
+            bool reported = false;
         };
-        QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        auto d = std::make_shared<Download>();
+        const auto refuse = [reply, d] {
+            if (d->oversized)
+                return;
+            d->oversized = true;
+            d->body.clear();
+            reply->abort();
+        };
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, &m_context, [reply, refuse] {
             const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-            if (length.isValid() && length.toLongLong() > maxBytes && !oversized) {
-                oversized = true;
-                reply->abort();
-            }
+            if (length.isValid() && length.toLongLong() > FaviconService::maxBytes)
+                refuse();
         });
-        QObject::connect(reply, &QNetworkReply::readyRead, &loop, take);
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        QObject::connect(&deadline, &QTimer::timeout, &loop, [&] { reply->abort(); });
-        deadline.start(timeoutMs);
-        if (!reply->isFinished())
-            loop.exec();
-        if (!oversized && reply->error() == QNetworkReply::NoError)
-            take();
-
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const bool ok = !oversized && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-        if (oversized)
-            Log::write(QStringLiteral("Kelvaro: favicon reply larger than %1 bytes ignored: %2").arg(maxBytes).arg(url.toString()));
-        else if (!ok)
-            Log::write(QStringLiteral("Kelvaro: favicon download failed: %1 (%2)").arg(url.toString(), reply->errorString()));
-        delete reply;
-        if (!ok)
-            return std::nullopt;
-        return body;
+        QObject::connect(reply, &QNetworkReply::readyRead, &m_context, [reply, d, refuse] {
+            if (d->oversized)
+                return;
+            d->body += reply->readAll();
+            if (d->body.size() > FaviconService::maxBytes)
+                refuse();
+        });
+        auto* deadline = new QTimer(reply);
+        deadline->setSingleShot(true);
+        QObject::connect(deadline, &QTimer::timeout, reply, [reply, d] {
+            d->timedOut = true;
+            reply->abort();
+        });
+        deadline->start(FaviconService::timeoutMs);
+        QObject::connect(reply, &QNetworkReply::finished, &m_context, [reply, d, done = std::move(done)] {
+            if (d->reported)
+                return;
+            d->reported = true;
+            FaviconService::Reply result;
+            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            if (d->oversized) {
+                result.failure = QStringLiteral("larger than %1 bytes").arg(FaviconService::maxBytes);
+            } else if (d->timedOut) {
+                result.failure = QStringLiteral("no answer within %1 s").arg(FaviconService::timeoutMs / 1000);
+            } else if (reply->error() != QNetworkReply::NoError) {
+                result.failure = reply->errorString();
+            } else if (status < 200 || status >= 300) {
+                result.failure = QStringLiteral("HTTP status %1").arg(status);
+            } else {
+                d->body += reply->readAll();
+                if (d->body.size() > FaviconService::maxBytes)
+                    result.failure = QStringLiteral("larger than %1 bytes").arg(FaviconService::maxBytes);
+                else
+                    result.body = std::move(d->body);
+            }
+            d->body = QByteArray();
+            // Not deleted here: this is the reply's own signal.
+            reply->deleteLater();
+            done(std::move(result));
+        });
     }
+
+private:
+    QNetworkAccessManager m_manager;
+    // Holds the connections to the replies: it goes first, so replies the
+    // manager aborts on its way out call nobody back.
+    QObject m_context;
+};
+
+class NetworkFaviconService final : public FaviconService {
+public:
+    std::unique_ptr<Session> open() override { return std::make_unique<NetworkSession>(); }
 };
 
 std::mutex g_mutex;

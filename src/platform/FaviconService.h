@@ -2,7 +2,9 @@
 // Downloads of site icons from the favicon service.
 
 #include <QByteArray>
+#include <QString>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -11,12 +13,28 @@ public:
     static constexpr int timeoutMs = 10000;
     static constexpr qint64 maxBytes = 256 * 1024;
 
-    virtual ~FaviconService() = default;
+    struct Reply {
+        // The body of a successful GET; nothing on any failure (network
+        // error, HTTP error status, timeout, a reply over maxBytes).
+        std::optional<QByteArray> body;
+        QString failure; // why there is no body, for the log
+    };
+    using Done = std::function<void(Reply)>;
 
-    // The body of a successful GET of `url`, or nothing on any failure
-    // (network error, HTTP error status, timeout, a reply over maxBytes).
-    // Blocks the calling thread; never called on the main thread.
-    virtual std::optional<QByteArray> fetch(const QUrl& url) = 0;
+    // The downloads of one fetch run, on the thread that opened it (whose
+    // event loop must run for them). Each download lets go of its reply and
+    // buffers as it ends; the session itself, what is left. Downloads still
+    // under way when it goes are abandoned without a call.
+    class Session {
+    public:
+        virtual ~Session() = default;
+        // Starts a GET of `url`; `done` runs once, on this thread, possibly
+        // before fetch returns.
+        virtual void fetch(const QUrl& url, Done done) = 0;
+    };
+
+    virtual ~FaviconService() = default;
+    virtual std::unique_ptr<Session> open() = 0;
 
     // Safe to call from any thread.
     static std::shared_ptr<FaviconService> shared();

@@ -4,15 +4,22 @@
 #include "platform/FaviconService.h"
 #include "platform/Log.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QHash>
-#include <QImage>
+#include <QImageReader>
 #include <QSaveFile>
 #include <algorithm>
 #include <mutex>
 
 namespace {
+// Decoding a picture of at most 1024 x 1024 needs 4 MiB; leave room for the
+// decoder's own buffers, refuse anything that would need more.
+constexpr int allocationLimitMiB = 16;
+
 std::mutex g_baseMutex;
 QUrl g_base(QStringLiteral("https://www.google.com"));
 
@@ -58,67 +65,176 @@ std::optional<QString> FaviconFetcher::fileName(const QString& host)
     return CustomIcons::faviconName(host);
 }
 
+QImage FaviconFetcher::decodeReply(const QByteArray& bytes)
+{
+    if (bytes.isEmpty() || bytes.size() > FaviconService::maxBytes)
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // What the bytes are is read from their content; the picture is then
+    // decoded by that format's reader alone, since another decoder that
+    // recognises the content may read a picture of another size than the
+    // header announced.
+    const QByteArray format = QImageReader(&buffer).format();
+    static const QList<QByteArray> formats { "png", "ico", "gif", "jpeg", "bmp" };
+    if (!formats.contains(format))
+        return {};
+    buffer.seek(0);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAllocationLimit(allocationLimitMiB);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() || size.width() > maxPixelSide || size.height() > maxPixelSide)
+        return {};
+    QImage image = reader.read();
+    // The header is only a promise; hold the decoded picture to the limit too.
+    if (image.isNull() || image.width() > maxPixelSide || image.height() > maxPixelSide)
+        return {};
+    return image;
+}
+
 QList<BrowserTabs::Tab> FaviconFetcher::attachIcons(const QList<BrowserTabs::Tab>& tabs)
 {
-    const QString folder = CustomIcons::folderPath();
-    QDir().mkpath(folder); // a failure shows up as failed writes below
-
-    const auto service = FaviconService::shared();
-    const QUrl base = serviceBase();
-    QHash<QString, QString> cache; // host -> file name, for this call only
     QList<BrowserTabs::Tab> result;
-    result.reserve(tabs.size());
-    for (BrowserTabs::Tab tab : tabs) {
-        const auto host = hostOf(tab.url);
-        if (!host) {
-            result.append(tab);
-            continue;
-        }
-        if (const auto cached = cache.constFind(*host); cached != cache.constEnd()) {
-            tab.iconFile = *cached;
-            result.append(tab);
-            continue;
-        }
-        const auto name = fileName(*host);
-        if (!name) {
-            Log::write(QStringLiteral("Kelvaro: no favicon for unusual host '%1'").arg(*host));
-            result.append(tab);
-            continue;
-        }
-        const QString path = QDir(folder).filePath(*name);
-        if (QFileInfo::exists(path)) {
-            tab.iconFile = *name;
-            cache.insert(*host, *name);
-            result.append(tab);
-            continue;
-        }
-
-        QUrl url = base;
-        QString basePath = base.path();
-        while (basePath.endsWith(QLatin1Char('/')))
-            basePath.chop(1);
-        url.setPath(basePath + QStringLiteral("/s2/favicons"));
-        url.setQuery(QStringLiteral("sz=64&domain=") + *host);
-        if (!url.isValid()) {
-            result.append(tab);
-            continue;
-        }
-        const auto data = service->fetch(url);
-        if (!data || QImage::fromData(*data).isNull()) {
-            if (data)
-                Log::write(QStringLiteral("Kelvaro: favicon for %1 is not an image").arg(*host));
-            result.append(tab);
-            continue;
-        }
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(*data) != data->size() || !file.commit()) {
-            Log::write(QStringLiteral("Kelvaro: could not save favicon %1: %2").arg(path, file.errorString()));
-            result.append(tab);
-            continue;
-        }
-        tab.iconFile = *name;
-        cache.insert(*host, *name);
-        result.append(tab);
+    {
+        FaviconFetchRun run(tabs);
+        QEventLoop loop;
+        run.start([&loop] { loop.quit(); });
+        if (!run.isFinished())
+            loop.exec();
+        result = run.tabs();
     }
+    // The replies were handed to this thread's loop for deletion after it
+    // stopped running; without a loop of its own the thread would keep them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return result;
+}
+
+// ---- FaviconFetchRun ---------------------------------------------------------
+
+FaviconFetchRun::FaviconFetchRun(QList<BrowserTabs::Tab> tabs)
+    : m_tabs(std::move(tabs))
+    , m_folder(CustomIcons::folderPath())
+{
+}
+
+FaviconFetchRun::~FaviconFetchRun() = default;
+
+void FaviconFetchRun::start(std::function<void()> finished)
+{
+    m_onFinished = std::move(finished);
+    QDir().mkpath(m_folder); // a failure shows up as failed writes
+    // Each site is looked at once: its file when there is one, else one
+    // download shared by all its tabs. A tab whose site gets no icon keeps
+    // whatever it had.
+    QHash<QString, std::optional<QString>> settled; // host -> file name, or none
+    for (qsizetype i = 0; i < m_tabs.size(); ++i) {
+        const auto host = hostOf(m_tabs[i].url);
+        if (!host)
+            continue;
+        if (const auto waiting = m_waiting.find(*host); waiting != m_waiting.end()) {
+            waiting->append(i);
+            continue;
+        }
+        auto known = settled.constFind(*host);
+        if (known == settled.constEnd()) {
+            std::optional<QString> file;
+            const auto name = FaviconFetcher::fileName(*host);
+            if (!name) {
+                fail(QStringLiteral("Kelvaro: no favicon for unusual host '%1'").arg(*host));
+            } else if (QFileInfo::exists(QDir(m_folder).filePath(*name))) {
+                file = name;
+            } else if (m_queue.size() < FaviconFetcher::maxHostsPerRun) {
+                m_queue.append(*host);
+                m_waiting.insert(*host, { i });
+                continue;
+            } else {
+                ++m_skipped;
+            }
+            known = settled.insert(*host, file);
+        }
+        if (*known)
+            m_tabs[i].iconFile = **known;
+    }
+    if (!m_queue.isEmpty())
+        m_session = FaviconService::shared()->open();
+    pump();
+}
+
+void FaviconFetchRun::pump()
+{
+    // A download may end before fetch returns: the loop that started it
+    // goes on with the next.
+    if (m_pumping)
+        return;
+    m_pumping = true;
+    const QUrl base = FaviconFetcher::serviceBase();
+    QString basePath = base.path();
+    while (basePath.endsWith(QLatin1Char('/')))
+        basePath.chop(1);
+    while (m_inFlight < FaviconFetcher::maxConcurrent && m_next < m_queue.size()) {
+        const QString host = m_queue[m_next++];
+        QUrl url = base;
+        url.setPath(basePath + QStringLiteral("/s2/favicons"));
+        url.setQuery(QStringLiteral("sz=64&domain=") + host);
+        if (!url.isValid()) {
+            m_waiting.remove(host);
+            continue;
+        }
+        const QString name = *FaviconFetcher::fileName(host); // checked when queued
+        ++m_inFlight;
+        m_session->fetch(url, [this, host, name, url](FaviconService::Reply reply) {
+            --m_inFlight;
+            take(host, name, url, std::move(reply));
+            pump();
+        });
+    }
+    m_pumping = false;
+    if (m_inFlight == 0 && m_next >= m_queue.size())
+        finish();
+}
+
+void FaviconFetchRun::take(const QString& host, const QString& name, const QUrl& url, FaviconService::Reply reply)
+{
+    const QList<qsizetype> tabs = m_waiting.take(host);
+    if (!reply.body) {
+        fail(QStringLiteral("Kelvaro: favicon download failed: %1 (%2)").arg(url.toString(), reply.failure));
+        return;
+    }
+    if (FaviconFetcher::decodeReply(*reply.body).isNull()) {
+        fail(QStringLiteral("Kelvaro: favicon for %1 is not an image").arg(host));
+        return;
+    }
+    const QString path = QDir(m_folder).filePath(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*reply.body) != reply.body->size() || !file.commit()) {
+        fail(QStringLiteral("Kelvaro: could not save favicon %1: %2").arg(path, file.errorString()));
+        return;
+    }
+    for (qsizetype i : tabs)
+        m_tabs[i].iconFile = name;
+}
+
+void FaviconFetchRun::fail(const QString& line)
+{
+    // A capture of many tabs of dead sites must not flood the log.
+    if (++m_failures <= FaviconFetcher::failuresLogged)
+        Log::write(line);
+}
+
+void FaviconFetchRun::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (m_failures > FaviconFetcher::failuresLogged)
+        Log::write(QStringLiteral("Kelvaro: %1 more favicon fetches failed").arg(m_failures - FaviconFetcher::failuresLogged));
+    if (m_skipped > 0)
+        Log::write(QStringLiteral("Kelvaro: favicons fetched for the first %1 sites only; %2 more sites left without one")
+                       .arg(FaviconFetcher::maxHostsPerRun)
+                       .arg(m_skipped));
+    if (m_onFinished)
+        m_onFinished();
 }

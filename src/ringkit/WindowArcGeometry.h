@@ -40,6 +40,10 @@ public:
     static constexpr double maximumSpan = 1.9477874452256718;    // 111.6 deg
     static constexpr double overlap = 0.09599310885968812;       // 5.5 deg shared by neighbours
     static constexpr double hitShift = 0.04799655442984406;      // overlap / 2
+    // The most cards the arc holds: beyond this a card's own strip would be
+    // narrower than the part of it its neighbour covers, too thin to read or
+    // to point at. A longer list shows its first cards.
+    static constexpr int capacity = int((maximumSpan - overlap) / overlap); // 19
 
     int count = 0;
 

@@ -82,13 +82,15 @@ QString AppWindows::stableID(const QString& bundle, quint32 window)
 
 // ---- Listing -----------------------------------------------------------------
 
-QList<AppWindow> AppWindows::windows(const QString& bundleIdentifier, const QString& appName)
+QList<AppWindow> AppWindows::windows(const QString& bundleIdentifier, const QString& appName, qsizetype limit)
 {
     QList<AppWindow> result;
     const auto app = Workspace::shared().runningApplication(bundleIdentifier);
     if (!app)
         return result;
     for (const WindowInfo& w : Windows::shared().windowsOf(app->pid)) {
+        if (result.size() >= limit)
+            break;
         if (!isListable(w))
             continue;
         result << AppWindow {stableID(bundleIdentifier, w.id), displayTitle(w, int(result.size())), appName,

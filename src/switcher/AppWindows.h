@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <limits>
 #include <optional>
 
 #include "platform/Windows.h"
@@ -14,8 +15,10 @@
 class AppWindows {
 public:
     // The listable windows of the first running application with that bundle
-    // identifier, front to back; empty when none runs.
-    static QList<AppWindow> windows(const QString& bundleIdentifier, const QString& appName);
+    // identifier, front to back, at most `limit` of them (the frontmost);
+    // empty when none runs.
+    static QList<AppWindow> windows(const QString& bundleIdentifier, const QString& appName,
+                                    qsizetype limit = std::numeric_limits<qsizetype>::max());
     // The application's main window (its frontmost ordinary window that is not
     // minimised), else its focused window, else its most prominent one.
     static std::optional<quint32> frontWindowID(qint32 app);

@@ -139,7 +139,9 @@ void CircularSwitcherViewModel::refreshWindowsForSelection()
     if (cached != m_windowCache.cend()) {
         list = *cached;
     } else {
-        list = AppWindows::windows(app.bundleIdentifier, app.name);
+        // Only what the arc can hold: an application with hundreds of windows
+        // would otherwise cost a card each, every frame of every showing.
+        list = AppWindows::windows(app.bundleIdentifier, app.name, WindowArcGeometry::capacity);
         m_windowCache.insert(app.bundleIdentifier, list);
     }
     if (list.size() < 2)

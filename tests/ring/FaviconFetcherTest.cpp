@@ -104,18 +104,119 @@ TEST_F(FaviconFetcherTest, AFileOnDiskIsReusedWithoutARequest)
     EXPECT_TRUE(service->requests().isEmpty());
 }
 
-TEST_F(FaviconFetcherTest, FailuresAreNotCachedAndNotStored)
+TEST_F(FaviconFetcherTest, AFailureIsRememberedForTheRestOfACaptureOnlyAndNothingIsStored)
 {
     service->setReply(iconUrl(QStringLiteral("text.example")), QByteArray("<html>not an icon</html>"));
     auto keep = tab(QStringLiteral("https://gone.example/"));
     keep.iconFile = QStringLiteral("custom_icon_favicon_old.png");
-    const auto tabs = FaviconFetcher::attachIcons({ tab(QStringLiteral("https://gone.example/a")), keep,
-        tab(QStringLiteral("https://text.example/")) });
+    const QList<BrowserTabs::Tab> capture { tab(QStringLiteral("https://gone.example/a")), keep,
+                                            tab(QStringLiteral("https://text.example/")) };
+    const auto tabs = FaviconFetcher::attachIcons(capture);
     EXPECT_FALSE(tabs[0].iconFile);
     EXPECT_EQ(tabs[1].iconFile, QStringLiteral("custom_icon_favicon_old.png")); // kept as it was
     EXPECT_FALSE(tabs[2].iconFile);
-    EXPECT_EQ(service->requests().size(), 3); // the second tab of gone.example asked again
+    EXPECT_EQ(service->requests().size(), 2); // the second tab of gone.example did not ask again
     EXPECT_TRUE(QDir(CustomIcons::folderPath()).entryList(QDir::Files).isEmpty());
+    // The next capture tries both sites again: the failure may have passed.
+    service->setReply(iconUrl(QStringLiteral("gone.example")), pngBytes());
+    EXPECT_EQ(FaviconFetcher::attachIcons(capture)[0].iconFile, QStringLiteral("custom_icon_favicon_gone_example.png"));
+    EXPECT_EQ(service->requests().size(), 4);
+}
+
+TEST_F(FaviconFetcherTest, ACaptureOfThousandsOfTabsAsksABoundedNumberOfSitesAndLogsAFewLines)
+{
+    // A thousand tabs of one dead site: one request.
+    QList<BrowserTabs::Tab> oneSite;
+    for (int i = 0; i < 1000; ++i)
+        oneSite << tab(QStringLiteral("https://dead.example/page%1").arg(i));
+    for (const auto& t : FaviconFetcher::attachIcons(oneSite))
+        EXPECT_FALSE(t.iconFile);
+    EXPECT_EQ(service->requests().size(), 1);
+
+    // A thousand sites answering with no picture: the first ones asked, a
+    // few lines, then the count.
+    env.clearLog();
+    QList<BrowserTabs::Tab> manySites;
+    for (int i = 0; i < 1000; ++i) {
+        const QString host = QStringLiteral("site%1.example").arg(i);
+        service->setReply(iconUrl(host), QByteArray("<html>moved</html>"));
+        manySites << tab(QStringLiteral("https://%1/").arg(host));
+    }
+    FaviconFetcher::attachIcons(manySites);
+    EXPECT_EQ(service->requests().size(), 1 + FaviconFetcher::maxHostsPerRun);
+    EXPECT_TRUE(service->requests().last().toString().endsWith(QStringLiteral("site%1.example").arg(FaviconFetcher::maxHostsPerRun - 1)));
+    const QStringList lines = env.logLines();
+    ASSERT_EQ(lines.size(), FaviconFetcher::failuresLogged + 2) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines[FaviconFetcher::failuresLogged],
+              QStringLiteral("Kelvaro: %1 more favicon fetches failed").arg(FaviconFetcher::maxHostsPerRun - FaviconFetcher::failuresLogged));
+    EXPECT_TRUE(lines.last().contains(QStringLiteral("800 more sites"))) << lines.last().toStdString();
+}
+
+TEST_F(FaviconFetcherTest, DownloadsRunFourAtATimeOnTheirOwnClock)
+{
+    service->setLatency(1.0);
+    QList<BrowserTabs::Tab> tabs;
+    for (int copy = 0; copy < 3; ++copy) {
+        for (int i = 0; i < 30; ++i) {
+            const QString host = QStringLiteral("h%1.example").arg(i);
+            if (i % 3 != 0)
+                service->setReply(iconUrl(host), pngBytes());
+            tabs << tab(QStringLiteral("https://%1/%2").arg(host).arg(copy));
+        }
+    }
+    FaviconFetchRun run(tabs);
+    bool finished = false;
+    run.start([&] { finished = true; });
+    EXPECT_EQ(service->inFlight(), FaviconFetcher::maxConcurrent);
+    double elapsed = 0.0;
+    while (!finished && elapsed < 60.0) {
+        env.scheduler().advance(0.25);
+        elapsed += 0.25;
+        ASSERT_LE(service->inFlight(), FaviconFetcher::maxConcurrent) << elapsed;
+    }
+    ASSERT_TRUE(finished);
+    EXPECT_DOUBLE_EQ(elapsed, 8.0); // 30 sites, four at a time, a second each
+    EXPECT_EQ(service->mostInFlight(), FaviconFetcher::maxConcurrent);
+    EXPECT_EQ(service->requests().size(), 30);
+    for (qsizetype i = 0; i < tabs.size(); ++i)
+        EXPECT_EQ(run.tabs()[i].iconFile.has_value(), i % 30 % 3 != 0) << i;
+
+    // A run given up half way calls nobody back, and nothing of it stays asked.
+    QDir(CustomIcons::folderPath()).removeRecursively();
+    {
+        FaviconFetchRun abandoned(tabs);
+        abandoned.start([] { ADD_FAILURE() << "an abandoned run finished"; });
+        env.scheduler().advance(1.5);
+    }
+    env.scheduler().advance(30.0);
+    EXPECT_EQ(service->inFlight(), 0);
+    EXPECT_EQ(service->requests().size(), 30 + 8);
+}
+
+TEST_F(FaviconFetcherTest, RepliesDecodeOnlyAsSmallPicturesOfTheFormatsSitesUse)
+{
+    EXPECT_FALSE(FaviconFetcher::decodeReply(pngBytes()).isNull());
+    QByteArray ico;
+    {
+        QBuffer buffer(&ico);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImage(32, 32, QImage::Format_ARGB32).save(&buffer, "ICO"));
+    }
+    EXPECT_EQ(FaviconFetcher::decodeReply(ico).size(), QSize(32, 32));
+    // A picture larger than the folder shows, one that only claims to be, and other things.
+    QByteArray big;
+    {
+        QBuffer buffer(&big);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(FaviconFetcher::maxPixelSide + 1, 2, QImage::Format_ARGB32).save(&buffer, "PNG");
+    }
+    EXPECT_TRUE(FaviconFetcher::decodeReply(big).isNull());
+    QByteArray claims = pngBytes();
+    claims.replace(16, 8, QByteArray::fromHex("0000c3500000c350")); // IHDR: 50000 x 50000
+    EXPECT_TRUE(FaviconFetcher::decodeReply(claims).isNull());
+    EXPECT_TRUE(FaviconFetcher::decodeReply("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'/>").isNull());
+    EXPECT_TRUE(FaviconFetcher::decodeReply(pngBytes() + QByteArray(FaviconService::maxBytes, '\0')).isNull());
+    EXPECT_TRUE(FaviconFetcher::decodeReply(QByteArray()).isNull());
 }
 
 TEST_F(FaviconFetcherTest, HostsThatCannotSafelyNameAFileAreSkipped)
@@ -150,11 +251,12 @@ public:
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* s = m_server.nextPendingConnection()) {
                 connect(s, &QTcpSocket::readyRead, s, [this, s] {
-                    m_buffer += s->readAll();
-                    if (!m_buffer.contains("\r\n\r\n"))
+                    QByteArray& request = m_requests[s];
+                    request += s->readAll();
+                    if (!request.contains("\r\n\r\n"))
                         return;
-                    paths << m_buffer.split(' ').value(1);
-                    m_buffer.clear();
+                    paths << request.split(' ').value(1);
+                    m_requests.remove(s);
                     const QByteArray body = reply(paths.last());
                     s->write("HTTP/1.1 " + QByteArray(body.isEmpty() ? "404 Not Found" : "200 OK") + "\r\nContent-Type: image/png\r\nContent-Length: "
                              + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n");
@@ -170,7 +272,7 @@ public:
 
 private:
     QTcpServer m_server;
-    QByteArray m_buffer;
+    QHash<QTcpSocket*, QByteArray> m_requests; // several connections at a time
 };
 
 TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
@@ -186,10 +288,12 @@ TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
     };
     FaviconFetcher::setServiceBase(server.base());
     const auto tabs = attachOffMainThread({ tab(QStringLiteral("https://good.example/")), tab(QStringLiteral("https://huge.example/")),
-        tab(QStringLiteral("https://missing.example/")) });
+        tab(QStringLiteral("https://missing.example/")), tab(QStringLiteral("https://missing.example/2")),
+        tab(QStringLiteral("https://good.example/2")) });
     ASSERT_EQ(server.paths.size(), 3) << server.paths.join(" | ").toStdString();
-    EXPECT_EQ(server.paths[0], QByteArray("/s2/favicons?sz=64&domain=good.example"));
+    EXPECT_TRUE(server.paths.contains(QByteArray("/s2/favicons?sz=64&domain=good.example")));
     EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_good_example.png"));
+    EXPECT_EQ(tabs[4].iconFile, tabs[0].iconFile);
     EXPECT_FALSE(tabs[1].iconFile);
     EXPECT_FALSE(tabs[2].iconFile);
     EXPECT_EQ(QDir(CustomIcons::folderPath()).entryList(QDir::Files), QStringList { QStringLiteral("custom_icon_favicon_good_example.png") });

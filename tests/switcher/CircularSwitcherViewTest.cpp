@@ -175,6 +175,34 @@ TEST_F(SwitcherViewTest, CardsTakeClicksOnlyWhileTheFanIsShown)
     EXPECT_EQ(panel->size(), QSize(484, 484));
 }
 
+TEST_F(SwitcherViewTest, AnApplicationWithHundredsOfWindowsFansOutOnlyWhatTheArcHolds)
+{
+    using Kind = CircularSwitcherView::Hit::Kind;
+    for (int n = 4; n <= 500; ++n)
+        desktop->addWindow(2, 200 + n, QStringLiteral("Doc %1").arg(n));
+    const int capacity = WindowArcGeometry::capacity;
+    showSettled();
+    const QPointF c = model().ringCenter();
+    model().updatePointer(c + QPointF(120, 0));
+    env.scheduler().advance(2.0);
+    ASSERT_EQ(model().selectedIndex(), 1);
+    // The frontmost windows, as many as the arc holds, and the view's cards for them.
+    ASSERT_EQ(model().windows().size(), capacity);
+    EXPECT_EQ(model().windows().first().title, QStringLiteral("Doc 1"));
+    EXPECT_EQ(model().windows().last().title, QStringLiteral("Doc %1").arg(capacity));
+    const WindowArcGeometry arc(capacity);
+    const double start = 135.0 - arc.span() * 90.0 / M_PI;
+    const double end = start + arc.span() * 180.0 / M_PI;
+    const auto last = view().hitTest(polar(265, end - 1.0)); // each card lies under the one before
+    EXPECT_EQ(last.kind, Kind::card);
+    EXPECT_EQ(last.index, capacity - 1);
+    EXPECT_EQ(view().hitTest(polar(265, end + 3.0)).kind, Kind::none);
+    // Pointing at the last card selects a window the model can raise.
+    const double a = (end - 1.0) * M_PI / 180.0;
+    model().updatePointer(c + QPointF(265 * std::sin(a), 265 * std::cos(a))); // screen y grows upward
+    EXPECT_EQ(model().selectedWindowIndex(), capacity - 1);
+}
+
 TEST_F(SwitcherViewTest, AHeldRingComesToRestAndThenAsksForNoFrame)
 {
     // Every motion of the opening ends once it is within a sub-pixel (or
