@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -11,11 +12,46 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 const QByteArray reopenMessage = QByteArrayLiteral("reopen\n");
 const QByteArray ackMessage = QByteArrayLiteral("ok\n");
+}
+
+std::optional<QString> SingleInstance::ensurePrivateFolder(const QString& folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) == 0)
+        ::chmod(native.constData(), 0700); // whatever the umask took away
+    else if (errno != EEXIST)
+        return QStringLiteral("it cannot be created (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    // The folder itself, not what a link points to: anyone may put a link
+    // or a folder of their own under that name in a shared temporary folder.
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0)
+        return QStringLiteral("it cannot be examined (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("it is a symbolic link");
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("it is not a folder");
+    if (st.st_uid != ::geteuid())
+        return QStringLiteral("it belongs to user id %1, not to this user (%2)").arg(st.st_uid).arg(::geteuid());
+    if ((st.st_mode & 07777) != 0700)
+        return QStringLiteral("its mode is %1, not 0700").arg(QString::number(st.st_mode & 07777, 8).rightJustified(4, u'0'));
+    return std::nullopt;
+}
+
+SingleInstance::Request SingleInstance::readRequest(const QByteArray& received)
+{
+    const qsizetype end = received.indexOf('\n');
+    if (end < 0)
+        return received.size() > maxLine ? Request::foreign : Request::incomplete;
+    return received.left(end + 1) == reopenMessage ? Request::reopen : Request::foreign;
 }
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
@@ -42,7 +78,16 @@ QString SingleInstance::defaultFolder()
 
 bool SingleInstance::claim(int waitForRunningMs)
 {
-    QDir().mkpath(m_folder);
+    if (const auto problem = ensurePrivateFolder(m_folder)) {
+        // Another user's folder (or link) there could stop this copy from
+        // starting, or answer in its stead: run without the one-copy guard.
+        const QString line = QStringLiteral("Kelvaro: the folder %1 is not safe for the instance lock: %2; "
+                                            "running without it, so a second copy would not be noticed")
+                                 .arg(m_folder, *problem);
+        Log::write(line);
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        return true;
+    }
     m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/kelvaro.lock"));
     m_lock->setStaleLockTime(0); // stale only when its process is gone
     bool locked = m_lock->tryLock(waitForRunningMs);
@@ -73,18 +118,19 @@ bool SingleInstance::claim(int waitForRunningMs)
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine()) {
-                    if (socket->bytesAvailable() > 64)
-                        socket->abort(); // not one of ours
+                switch (readRequest(socket->peek(maxLine + 1))) {
+                case Request::incomplete:
                     return;
-                }
-                const QByteArray line = socket->readLine(64);
-                if (line == reopenMessage) {
+                case Request::foreign:
+                    socket->abort(); // not one of ours
+                    return;
+                case Request::reopen:
                     socket->write(ackMessage);
                     socket->flush();
                     Q_EMIT reopenRequested();
+                    socket->disconnectFromServer();
+                    return;
                 }
-                socket->disconnectFromServer();
             });
         }
     });

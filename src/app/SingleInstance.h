@@ -3,9 +3,11 @@
 // listens on a local socket beside it; a later launch finds the lock taken,
 // tells the running copy to reopen and then exits.
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QLocalServer;
 class QLockFile;
@@ -25,6 +27,17 @@ public:
     bool isPrimary() const { return m_server != nullptr; }
 
     static QString defaultFolder();
+
+    // Makes sure `folder` is a folder of this user's that no one else may
+    // enter (mode 0700, not a link), creating it so when it is missing; what
+    // is wrong with it otherwise. claim() runs without a lock in such a folder.
+    static std::optional<QString> ensurePrivateFolder(const QString& folder);
+
+    // What a later copy sent over the socket so far: a whole "reopen" line,
+    // not yet a whole line, or anything else (never longer than `maxLine`).
+    enum class Request { incomplete, reopen, foreign };
+    static constexpr qsizetype maxLine = 64;
+    static Request readRequest(const QByteArray& received);
 
 Q_SIGNALS:
     void reopenRequested();

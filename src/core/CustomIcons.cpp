@@ -1,5 +1,7 @@
 #include "core/CustomIcons.h"
 
+#include "platform/Log.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -31,6 +33,21 @@ std::optional<QString> CustomIcons::filePath(const QString& icon)
     if (!isSafeName(icon))
         return std::nullopt;
     return folderPath() + QLatin1Char('/') + icon;
+}
+
+SafeFile::Result CustomIcons::readFile(const QString& icon, qint64 maxBytes)
+{
+    const std::optional<QString> path = filePath(icon);
+    if (!path) {
+        SafeFile::Result refused;
+        refused.status = SafeFile::Status::unreadable;
+        refused.reason = QStringLiteral("is not a valid icon file name");
+        return refused;
+    }
+    SafeFile::Result result = SafeFile::read(*path, maxBytes, SafeFile::Links::refuse);
+    if (!result.ok() && result.status != SafeFile::Status::missing)
+        Log::write(QStringLiteral("Kelvaro: custom icon file %1 not read: %2").arg(*path, result.reason));
+    return result;
 }
 
 QString CustomIcons::importedIconName(const QUuid& id)

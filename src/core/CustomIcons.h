@@ -4,6 +4,8 @@
 // that begins with "custom_icon_" names such a file; any other icon text is
 // a symbol name.
 
+#include "platform/SafeFile.h"
+
 #include <QString>
 #include <QUuid>
 #include <optional>
@@ -24,6 +26,14 @@ public:
     static bool isSafeName(const QString& icon);
     // The file of a safe custom icon name; nothing for any other text.
     static std::optional<QString> filePath(const QString& icon);
+
+    // No icon of ours comes near this; a larger file is not one.
+    static constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
+    // The bytes of a custom icon's file: a regular file of at most `maxBytes`,
+    // never through a symbolic link, read without blocking. Anything else
+    // (an unsafe name too) is refused with a reason and, unless the file is
+    // simply missing, a log line naming it.
+    static SafeFile::Result readFile(const QString& icon, qint64 maxBytes = maxFileBytes);
 
     // "custom_icon_" + the id's upper-case UUID text + ".png" (52 characters).
     static QString importedIconName(const QUuid& id = QUuid::createUuid());

@@ -2,14 +2,13 @@
 
 #include "core/CustomIcons.h"
 #include "platform/Log.h"
+#include "platform/SafeFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QImageReader>
 #include <QSaveFile>
-#include <sys/stat.h>
 
 namespace {
 // Decoding a picture of at most 1024 x 1024 needs 4 MiB; leave room for the
@@ -139,20 +138,17 @@ SymbolLibrary::ImportResult SymbolLibrary::importCustomIcon(const QString& path)
                        .arg(path, QLatin1String(reasons[int(error)]), detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + QLatin1Char(')')));
         return ImportResult { std::nullopt, error, message(error, detail) };
     };
-    // The file itself, never what a link points to.
-    struct stat info {};
-    const QByteArray native = QFile::encodeName(path);
-    if (path.isEmpty() || ::lstat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return fail(ImportError::notAFile);
-    if (qint64(info.st_size) > maxFileBytes)
-        return fail(ImportError::tooLarge);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(ImportError::unreadable);
-    // Read one byte more than allowed: the file may have grown since it was checked.
-    const QByteArray bytes = file.read(maxFileBytes + 1);
-    if (bytes.size() > maxFileBytes)
-        return fail(ImportError::tooLarge);
+    // The file itself, never what a link points to; opened without blocking
+    // (a FIFO or device is no picture) and read no further than the limit.
+    const SafeFile::Result file = SafeFile::read(path, maxFileBytes, SafeFile::Links::refuse);
+    switch (file.status) {
+    case SafeFile::Status::ok: break;
+    case SafeFile::Status::missing:
+    case SafeFile::Status::notRegular: return fail(ImportError::notAFile, file.reason);
+    case SafeFile::Status::tooLarge: return fail(ImportError::tooLarge);
+    case SafeFile::Status::unreadable: return fail(ImportError::unreadable, file.reason);
+    }
+    const QByteArray& bytes = file.bytes;
     std::optional<ImportError> decodeError;
     if (decodePicture(bytes, &decodeError).isNull())
         return fail(decodeError.value_or(ImportError::unreadable));
@@ -169,14 +165,11 @@ SymbolLibrary::ImportResult SymbolLibrary::importCustomIcon(const QString& path)
 
 QImage SymbolLibrary::loadCustomIcon(const QString& iconName)
 {
-    const auto path = CustomIcons::filePath(iconName);
-    if (!path)
-        return {};
-    QFile file(*path);
     // Site icons of the tab capture share the folder; they are small too.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileBytes)
+    const SafeFile::Result file = CustomIcons::readFile(iconName, maxFileBytes);
+    if (!file.ok())
         return {};
-    const QByteArray bytes = file.read(maxFileBytes);
+    const QByteArray& bytes = file.bytes;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

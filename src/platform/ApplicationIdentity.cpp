@@ -1,8 +1,10 @@
 #include "platform/ApplicationIdentity.h"
 
+#include "platform/Log.h"
+#include "platform/SafeFile.h"
+
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
@@ -117,17 +119,20 @@ ApplicationIdentity& ApplicationIdentity::shared()
 
 std::optional<DesktopEntry> ApplicationIdentity::readEntry(const QString& path, const QString& id)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const SafeFile::Result file = SafeFile::read(path, maxEntryBytes);
+    if (!file.ok()) {
+        if (file.status != SafeFile::Status::missing)
+            Log::write(QStringLiteral("Kelvaro: desktop entry %1 not read: %2").arg(path, file.reason));
         return std::nullopt;
-    if (file.size() > 1024 * 1024)
-        return std::nullopt; // no real desktop entry is this large
-    DesktopEntry e;
-    e.path = path;
-    e.id = id.isEmpty() ? QFileInfo(path).completeBaseName() : id;
+    }
+    return parseEntry(file.bytes, path, id.isEmpty() ? QFileInfo(path).completeBaseName() : id);
+}
+
+QMap<QString, QString> ApplicationIdentity::mainGroup(const QByteArray& text)
+{
+    QMap<QString, QString> keys;
     bool inMain = false;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (const QByteArray& rawLine : lines) {
+    for (const QByteArray& rawLine : text.split('\n')) {
         const QString line = QString::fromUtf8(rawLine).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
@@ -137,13 +142,22 @@ std::optional<DesktopEntry> ApplicationIdentity::readEntry(const QString& path, 
         }
         if (!inMain)
             continue;
-        const int eq = line.indexOf(QLatin1Char('='));
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq <= 0)
             continue;
         const QString key = line.left(eq).trimmed();
-        if (!e.keys.contains(key))
-            e.keys.insert(key, unescapeValue(line.mid(eq + 1).trimmed()));
+        if (!keys.contains(key))
+            keys.insert(key, unescapeValue(line.mid(eq + 1).trimmed()));
     }
+    return keys;
+}
+
+std::optional<DesktopEntry> ApplicationIdentity::parseEntry(const QByteArray& text, const QString& path, const QString& id)
+{
+    DesktopEntry e;
+    e.path = path;
+    e.id = id;
+    e.keys = mainGroup(text);
     if (e.value(QStringLiteral("Type")) != QLatin1String("Application"))
         return std::nullopt;
     if (e.value(QStringLiteral("Hidden")).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
@@ -287,6 +301,19 @@ std::optional<DesktopEntry> ApplicationIdentity::entryForBundleIdentifier(const 
         }
     }
     return std::nullopt;
+}
+
+QPair<QString, QString> ApplicationIdentity::processFacts(qint32 pid)
+{
+    if (pid <= 0)
+        return {};
+    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+    // Only argv[0] is wanted; a command line may be megabytes long.
+    const QString cmdline = QStringLiteral("/proc/%1/cmdline").arg(pid);
+    const SafeFile::Result head = SafeFile::readHead(cmdline, 4096);
+    if (!head.ok() && head.status != SafeFile::Status::missing)
+        Log::write(QStringLiteral("Kelvaro: %1 not read: %2").arg(cmdline, head.reason));
+    return {exe, QString::fromLocal8Bit(head.bytes.split('\0').value(0))};
 }
 
 bool ApplicationIdentity::isReverseDNS(const QString& id)

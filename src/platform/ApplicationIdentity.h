@@ -48,8 +48,16 @@ public:
 
     QList<DesktopEntry> entries() const;
     std::optional<DesktopEntry> entry(const QString& desktopId) const;
-    // Reads one desktop entry file; nothing when it is not a usable application entry.
+    // Reads one desktop entry file; nothing when it is not a usable application
+    // entry. Anything but a regular file of at most `maxEntryBytes` is refused
+    // with a log line (no real desktop entry comes near the limit).
     static std::optional<DesktopEntry> readEntry(const QString& path, const QString& id = QString());
+    static constexpr qint64 maxEntryBytes = 1024 * 1024;
+    // The same from the file's bytes.
+    static std::optional<DesktopEntry> parseEntry(const QByteArray& text, const QString& path, const QString& id);
+    // The keys of the [Desktop Entry] group of a desktop entry file, values
+    // unescaped, the first of a repeated key winning.
+    static QMap<QString, QString> mainGroup(const QByteArray& text);
 
     std::optional<DesktopEntry> entryForWindow(const WindowFacts& facts) const;
     // The bundle identifier of a window: its entry's, else its WM_CLASS class
@@ -58,6 +66,10 @@ public:
     static QString bundleIdentifier(const DesktopEntry& entry);
     // The installed application of a bundle identifier.
     std::optional<DesktopEntry> entryForBundleIdentifier(const QString& bundleIdentifier) const;
+
+    // A running process's executable file and argv[0], for WindowFacts; empty
+    // when the process is gone.
+    static QPair<QString, QString> processFacts(qint32 pid);
 
     static bool isReverseDNS(const QString& id);
     // Desktop id -> bundle identifier, in lookup order.

@@ -3,7 +3,9 @@
 #include <QFile>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,40 +88,60 @@ namespace {
 
 }
 
+namespace {
+    enum class Past { refuse, stop };
+
+    Result readUpTo(const QString& path, qint64 maxBytes, Links links, Past past)
+    {
+        Result result;
+        Fd fd;
+        const qint64 sizeLimit = past == Past::refuse ? maxBytes : std::numeric_limits<qint64>::max();
+        result.status = openChecked(path, sizeLimit, links, fd, &result.reason);
+        if (result.status != Status::ok)
+            return result;
+        // The size fstat reported may change while we read (a file being
+        // written), and files under /proc report none: never hold more than
+        // the limit whatever happens.
+        QByteArray bytes;
+        qint64 total = 0;
+        char chunk[65536];
+        for (;;) {
+            const qint64 wanted = past == Past::stop ? std::min<qint64>(qint64(sizeof chunk), maxBytes - total)
+                                                     : qint64(sizeof chunk);
+            if (wanted <= 0)
+                break;
+            const ssize_t n = ::read(fd.fd, chunk, size_t(wanted));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                result.status = Status::unreadable;
+                result.reason = QString::fromLocal8Bit(std::strerror(errno));
+                return result;
+            }
+            if (n == 0)
+                break;
+            total += n;
+            if (total > maxBytes) {
+                result.status = Status::tooLarge;
+                result.reason = QStringLiteral("file grew past the limit of %1 bytes while being read").arg(maxBytes);
+                return result;
+            }
+            bytes.append(chunk, static_cast<qsizetype>(n));
+        }
+        result.bytes = std::move(bytes);
+        result.status = Status::ok;
+        return result;
+    }
+}
+
 Result read(const QString& path, qint64 maxBytes, Links links)
 {
-    Result result;
-    Fd fd;
-    result.status = openChecked(path, maxBytes, links, fd, &result.reason);
-    if (result.status != Status::ok)
-        return result;
-    // The size fstat reported may change while we read (a file being
-    // written); never hold more than the limit whatever happens.
-    QByteArray bytes;
-    qint64 total = 0;
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.fd, chunk, sizeof chunk);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            result.status = Status::unreadable;
-            result.reason = QString::fromLocal8Bit(std::strerror(errno));
-            return result;
-        }
-        if (n == 0)
-            break;
-        total += n;
-        if (total > maxBytes) {
-            result.status = Status::tooLarge;
-            result.reason = QStringLiteral("file grew past the limit of %1 bytes while being read").arg(maxBytes);
-            return result;
-        }
-        bytes.append(chunk, static_cast<qsizetype>(n));
-    }
-    result.bytes = std::move(bytes);
-    result.status = Status::ok;
-    return result;
+    return readUpTo(path, maxBytes, links, Past::refuse);
+}
+
+Result readHead(const QString& path, qint64 maxBytes, Links links)
+{
+    return readUpTo(path, maxBytes, links, Past::stop);
 }
 
 bool isRegularFile(const QString& path, qint64 maxBytes, QString* reason, Links links)

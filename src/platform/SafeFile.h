@@ -39,6 +39,12 @@ struct Result {
 // `maxBytes + 1` bytes whatever the file claims its size is.
 Result read(const QString& path, qint64 maxBytes, Links links = Links::follow);
 
+// The first `maxBytes` bytes of `path` (all of it when shorter), with the
+// same checks as `read` but no refusal of a longer file: for a file whose
+// head is all that is wanted, such as /proc/<pid>/cmdline (which reports a
+// size of 0 and may be long).
+Result readHead(const QString& path, qint64 maxBytes, Links links = Links::follow);
+
 // The same check without reading: is `path` a regular file of at most
 // `maxBytes` bytes that can be opened? (For readers that hand a path on,
 // such as an image reader; they should prefer `read` and decode the bytes.)

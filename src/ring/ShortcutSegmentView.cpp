@@ -7,8 +7,8 @@
 #include "ringkit/RingEffects.h"
 #include "ringkit/WindowArcGeometry.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QLinearGradient>
@@ -125,19 +125,20 @@ QImage readCustomIcon(const QString& name)
             Log::write(QStringLiteral("Kelvaro: custom icon '%1' %2; showing a placeholder.").arg(name.left(80), why));
         }
     };
-    const std::optional<QString> file = CustomIcons::filePath(name);
-    if (!file) {
+    if (!CustomIcons::isSafeName(name)) {
         complain(QStringLiteral("is not a valid icon file name"));
         return {};
     }
-    const QFileInfo info(*file);
-    if (!info.exists())
-        return {}; // not imported (yet): the placeholder, quietly
-    if (info.size() > RingItemIcons::maximumFileBytes) {
-        complain(QStringLiteral("is too large to read (%1 bytes)").arg(info.size()));
+    // Not imported (yet) is the placeholder, quietly; a file that is no icon
+    // file was logged by the reader.
+    const SafeFile::Result file = CustomIcons::readFile(name, RingItemIcons::maximumFileBytes);
+    if (!file.ok())
         return {};
-    }
-    QImageReader reader(*file);
+    QBuffer buffer;
+    buffer.setData(file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(80); // 4096 x 4096 pixels of four bytes and the decoder's own
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > 4096LL * 4096LL) {
         complain(QStringLiteral("has too many pixels (%1 x %2)").arg(size.width()).arg(size.height()));

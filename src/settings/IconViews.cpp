@@ -4,13 +4,12 @@
 #include "core/Hotkey.h"
 #include "core/SymbolIcons.h"
 #include "editors/EditorChrome.h"
+#include "editors/SymbolLibrary.h"
 
 #include <QApplication>
 #include <QEnterEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -41,14 +40,7 @@ void CustomIconView::setIconName(const QString& iconName)
 void CustomIconView::load()
 {
     ++m_loads;
-    m_image = QImage();
-    const auto path = CustomIcons::filePath(m_name);
-    if (!path)
-        return;
-    QImageReader reader(*path);
-    if (QFile(*path).size() > 8 * 1024 * 1024)
-        return; // not an icon
-    m_image = reader.read();
+    m_image = SymbolLibrary::loadCustomIcon(m_name);
 }
 
 void CustomIconView::paintEvent(QPaintEvent*)

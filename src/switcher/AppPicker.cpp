@@ -4,6 +4,7 @@
 #include "core/Translations.h"
 #include "input/KeyTapSuspension.h"
 #include "platform/ApplicationIdentity.h"
+#include "platform/IconFile.h"
 #include "platform/Scheduler.h"
 #include "platform/Workspace.h"
 
@@ -118,7 +119,7 @@ void AppPickerDialog::fill()
             item->setIcon(row.runningIcon);
         } else if (!row.icon.isEmpty()) {
             const QString file = ApplicationIdentity::iconFile(row.icon);
-            QIcon icon = file.isEmpty() ? QIcon::fromTheme(row.icon) : QIcon(file);
+            QIcon icon = file.isEmpty() ? QIcon::fromTheme(row.icon) : IconFile::load(file);
             if (!icon.isNull())
                 item->setIcon(icon);
         }

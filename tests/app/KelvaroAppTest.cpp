@@ -14,6 +14,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QRawFont>
@@ -21,6 +24,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <thread>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 class TrayMenu : public ::testing::Test {
@@ -234,4 +239,54 @@ TEST(SingleInstance, LockLeftByADeadCopyIsTakenOver)
     lock.close();
     SingleInstance copy(dir.path());
     EXPECT_TRUE(copy.claim());
+}
+
+TEST(SingleInstance, ALockFolderOthersCouldEnterIsNotUsed)
+{
+    TestSupport::SimEnvironment env;
+    QTemporaryDir base;
+    const auto lockIn = [](const QString& folder) {
+        return QFileInfo::exists(folder + QStringLiteral("/kelvaro.lock")) || QFileInfo::exists(folder + QStringLiteral("/kelvaro.socket"));
+    };
+    // Missing: created for this user alone, and used.
+    const QString fresh = base.filePath(QStringLiteral("fresh"));
+    {
+        SingleInstance copy(fresh);
+        EXPECT_TRUE(copy.claim());
+        struct stat st {};
+        ASSERT_EQ(::stat(fresh.toLocal8Bit().constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0700u);
+        EXPECT_TRUE(lockIn(fresh));
+    }
+
+    // What another local user could have put under that name first.
+    const QString open = base.filePath(QStringLiteral("open"));
+    ASSERT_TRUE(QDir().mkdir(open));
+    ASSERT_EQ(::chmod(open.toLocal8Bit().constData(), 0777), 0);
+    const QString mine = base.filePath(QStringLiteral("mine"));
+    ASSERT_TRUE(QDir().mkdir(mine));
+    ASSERT_EQ(::chmod(mine.toLocal8Bit().constData(), 0700), 0);
+    const QString link = base.filePath(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(mine, link));
+    const QString file = base.filePath(QStringLiteral("file"));
+    QFile(file).open(QIODevice::WriteOnly);
+    QList<std::pair<QString, QString>> cases {{open, QStringLiteral("mode is 0777")}, {link, QStringLiteral("symbolic link")},
+                                              {file, QStringLiteral("not a folder")}};
+    if (::geteuid() == 0) { // only root can give a folder away
+        const QString foreign = base.filePath(QStringLiteral("foreign"));
+        ASSERT_TRUE(QDir().mkdir(foreign));
+        ASSERT_EQ(::chmod(foreign.toLocal8Bit().constData(), 0700), 0);
+        ASSERT_EQ(::chown(foreign.toLocal8Bit().constData(), 12345, 12345), 0);
+        cases.append({foreign, QStringLiteral("belongs to user id 12345")});
+    }
+    for (const auto& [folder, why] : cases) {
+        env.clearLog();
+        SingleInstance copy(folder);
+        EXPECT_TRUE(copy.claim()) << "it still starts: " << qPrintable(folder);
+        EXPECT_FALSE(lockIn(folder)) << qPrintable(folder);
+        ASSERT_EQ(env.logLines().size(), 1) << qPrintable(folder);
+        EXPECT_TRUE(env.logLines().first().contains(folder)) << qPrintable(env.logLines().first());
+        EXPECT_TRUE(env.logLines().first().contains(why)) << qPrintable(env.logLines().first());
+    }
+    EXPECT_FALSE(lockIn(mine));
 }

@@ -12,6 +12,7 @@
 #include "settings/IconViews.h"
 #include "settings/ShortcutsSettingsView.h"
 #include "support/TestSupport.h"
+#include "support/Watchdog.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -228,6 +229,21 @@ TEST_F(Editors, ImportTakesOnlySmallWholePngFilesAndWritesNothingOtherwise)
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     EXPECT_EQ(stored.readAll(), good);
     EXPECT_EQ(QDir(CustomIcons::folderPath()).entryList(QDir::Files).size(), 2) << "no temporary files left behind";
+
+    // Stored icons that are a FIFO or a link to /dev/zero are shown as none, at once.
+    const QString fifo = CustomIcons::folderPath() + QStringLiteral("/custom_icon_fifo.png");
+    const QString zero = CustomIcons::folderPath() + QStringLiteral("/custom_icon_zero.png");
+    ASSERT_TRUE(TestSupport::makeFifo(fifo));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    {
+        TestSupport::Watchdog watchdog("loading custom icons that are a FIFO and /dev/zero");
+        EXPECT_FALSE(SymbolLibrary::loadCustomIcon(*first.iconName).isNull());
+        EXPECT_TRUE(SymbolLibrary::loadCustomIcon(QStringLiteral("custom_icon_fifo.png")).isNull());
+        EXPECT_TRUE(SymbolLibrary::loadCustomIcon(QStringLiteral("custom_icon_zero.png")).isNull());
+        EXPECT_EQ(SymbolLibrary::importCustomIcon(fifo).error, E::notAFile);
+    }
+    QFile::remove(fifo);
+    QFile::remove(zero);
 }
 
 TEST_F(Editors, SuggestionsFilterMenuPresetsByCombinationAndTickOnlyOnImport)

@@ -13,6 +13,7 @@
 #include "ringkit/RingMotion.h"
 #include "ringkit/WindowArcGeometry.h"
 #include "support/TestSupport.h"
+#include "support/Watchdog.h"
 #include "vault/PasswordVault.h"
 
 #include <QCoreApplication>
@@ -231,6 +232,22 @@ TEST_F(RingViewTest, CustomIconsReadOnlySafeNamesAndFallBackQuietly)
     env.clearLog();
     EXPECT_FALSE(RingItemIcons::icon(QStringLiteral("custom_icon_junk.png"), 26, 22, Qt::white).isNull());
     EXPECT_EQ(env.logLines().size(), 1);
+
+    // A FIFO, a link to /dev/zero, a link to a good picture: the placeholder
+    // at once, and a log line naming each file.
+    const QString folder = CustomIcons::folderPath();
+    ASSERT_TRUE(TestSupport::makeFifo(folder + QStringLiteral("/custom_icon_fifo.png")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder + QStringLiteral("/custom_icon_zero.png")));
+    ASSERT_TRUE(QFile::link(folder + u'/' + name, folder + QStringLiteral("/custom_icon_link.png")));
+    env.clearLog();
+    TestSupport::Watchdog watchdog("drawing custom icons that are a FIFO and /dev/zero");
+    for (const QString& bad : {QStringLiteral("custom_icon_fifo.png"), QStringLiteral("custom_icon_zero.png"),
+                               QStringLiteral("custom_icon_link.png")}) {
+        const QImage shown = RingItemIcons::icon(bad, 26, 22, Qt::white).pixmap(QSize(26, 26), 2.0).toImage();
+        EXPECT_NE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(0, 200, 0)) << qPrintable(bad);
+        EXPECT_TRUE(env.logLines().join(u'\n').contains(folder + u'/' + bad)) << qPrintable(bad);
+        QFile::remove(folder + u'/' + bad);
+    }
 }
 
 // ---- the ring view ---------------------------------------------------------------------------

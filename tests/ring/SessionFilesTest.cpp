@@ -2,6 +2,7 @@
 // command-log format.
 
 #include "support/TestSupport.h"
+#include "support/Watchdog.h"
 
 #include "platform/BrowserScripting.h"
 #include "platform/linux/FirefoxSession.h"
@@ -360,6 +361,47 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
     ASSERT_TRUE(r.error);
     EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("Could not read the Firefox session file")))
         << r.error->errorDescription().toStdString();
+    QDir(mozilla).removeRecursively();
+}
+
+TEST_F(SessionFileCapture, SessionFilesThatAreAFifoOrDevZeroAreSkippedAtOnce)
+{
+    write(QStringLiteral("Default/Sessions/Session_13360000000000000"), typicalLog());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/Default/Sessions/Session_13370000000000000")));
+    QDir().mkpath(root + QStringLiteral("/Profile 2"));
+    ASSERT_TRUE(TestSupport::makeFifo(root + QStringLiteral("/Profile 2/Current Session")));
+
+    desktop->addApp(102, QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
+    const QString mozilla = qEnvironmentVariable("HOME") + QStringLiteral("/.mozilla/firefox");
+    QDir(mozilla).removeRecursively();
+    QDir().mkpath(mozilla + QStringLiteral("/main.profile/sessionstore-backups"));
+    QFile ini(mozilla + QStringLiteral("/profiles.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Profile0]\nName=main\nIsRelative=1\nPath=main.profile\nDefault=1\n");
+    ini.close();
+    const QString recovery = mozilla + QStringLiteral("/main.profile/sessionstore-backups/recovery.jsonlz4");
+    ASSERT_TRUE(TestSupport::makeFifo(recovery));
+
+    TestSupport::Watchdog watchdog("capturing tabs from session files that are a FIFO and /dev/zero");
+    // The newest log is no file: nothing from that profile, and no hang.
+    auto r = BrowserTabs::capture(chrome());
+    ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
+    EXPECT_TRUE(r.tabs.isEmpty());
+    const QString lines = env.logLines().join(u'\n');
+    EXPECT_TRUE(lines.contains(root + QStringLiteral("/Default/Sessions/Session_13370000000000000"))) << qPrintable(lines);
+    EXPECT_TRUE(lines.contains(root + QStringLiteral("/Profile 2/Current Session"))) << qPrintable(lines);
+
+    r = BrowserTabs::capture(Browser::all().last());
+    ASSERT_TRUE(r.error);
+    EXPECT_TRUE(r.error->errorDescription().contains(recovery)) << r.error->errorDescription().toStdString();
+
+    // The profile list itself.
+    QFile::remove(recovery);
+    QFile::remove(ini.fileName());
+    ASSERT_TRUE(TestSupport::makeFifo(ini.fileName()));
+    r = BrowserTabs::capture(Browser::all().last());
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(env.logLines().join(u'\n').contains(ini.fileName()));
     QDir(mozilla).removeRecursively();
 }
 

@@ -7,10 +7,13 @@
 #include "platform/ApplicationIdentity.h"
 #include "platform/sim/SimDesktop.h"
 #include "support/TestSupport.h"
+#include "support/Watchdog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -119,6 +122,31 @@ TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
     env.scheduler().runPending();
     ASSERT_EQ(results.size(), 2);
     EXPECT_EQ(results[1], std::nullopt); // cancelled
+}
+
+TEST_F(AppPicker, IconsThatAreNoPicturesLeaveTheirRowsWithoutAnIcon)
+{
+    QTemporaryDir icons;
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(icons.filePath(QStringLiteral("red.png"))));
+    ASSERT_TRUE(TestSupport::makeFifo(icons.filePath(QStringLiteral("fifo.png"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), icons.filePath(QStringLiteral("zero.png"))));
+    for (const QString& name : {QStringLiteral("red"), QStringLiteral("fifo"), QStringLiteral("zero")})
+        write(QStringLiteral("org.example.") + name, name, QStringLiteral("Icon=%1\n").arg(icons.filePath(name + QStringLiteral(".png"))));
+    ApplicationIdentity::shared().reload();
+
+    TestSupport::Watchdog watchdog("listing applications whose icons are a FIFO and /dev/zero");
+    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    auto* list = dialog.findChild<QListWidget*>();
+    ASSERT_TRUE(list);
+    QHash<QString, QImage> shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown.insert(list->item(i)->text(), list->item(i)->icon().pixmap(16).toImage());
+    ASSERT_TRUE(shown.contains(QStringLiteral("fifo")) && shown.contains(QStringLiteral("zero")));
+    EXPECT_EQ(shown.value(QStringLiteral("red")).pixelColor(8, 8), QColor(Qt::red));
+    EXPECT_TRUE(shown.value(QStringLiteral("fifo")).isNull());
+    EXPECT_TRUE(shown.value(QStringLiteral("zero")).isNull());
 }
 
 TEST_F(AppPicker, BundleIdentifierOfAnEntryFile)

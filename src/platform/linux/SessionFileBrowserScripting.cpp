@@ -6,17 +6,16 @@
 
 #include "platform/BrowserScripting.h"
 #include "platform/Log.h"
+#include "platform/SafeFile.h"
 #include "platform/linux/FirefoxSession.h"
 #include "platform/linux/SnssSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -87,30 +86,54 @@ QString currentLog(const QString& profile)
 
 const QString firefoxId = QStringLiteral("org.mozilla.firefox");
 
+// The groups of an INI file in file order, each with its keys.
+QList<std::pair<QString, QHash<QString, QString>>> iniGroups(const QByteArray& text)
+{
+    QList<std::pair<QString, QHash<QString, QString>>> groups;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            groups.append({line.mid(1, line.size() - 2), {}});
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0 && !groups.isEmpty() && !groups.last().second.contains(line.left(eq).trimmed()))
+            groups.last().second.insert(line.left(eq).trimmed(), line.mid(eq + 1).trimmed());
+    }
+    return groups;
+}
+
 // Firefox's profiles from its profiles.ini: the one an installation uses
 // (or the one marked Default=1) first, then the others in file order.
 QStringList firefoxProfiles(const QString& root)
 {
     QStringList result;
     const QString ini = root + QStringLiteral("/profiles.ini");
-    if (!QFileInfo::exists(ini))
+    // A list of a few profiles; far below this.
+    const SafeFile::Result file = SafeFile::read(ini, 1024 * 1024);
+    if (!file.ok()) {
+        if (file.status != SafeFile::Status::missing)
+            Log::write(QStringLiteral("Kelvaro: Firefox profile list %1 not read: %2").arg(ini, file.reason));
         return result;
-    QSettings settings(ini, QSettings::IniFormat);
+    }
+    const auto groups = iniGroups(file.bytes);
     QStringList preferred, others;
     QSet<QString> inUse;
-    for (const QString& group : settings.childGroups()) {
-        if (group.startsWith(QStringLiteral("Install")))
-            inUse.insert(settings.value(group + QStringLiteral("/Default")).toString());
+    for (const auto& [name, keys] : groups) {
+        if (name.startsWith(QStringLiteral("Install")))
+            inUse.insert(keys.value(QStringLiteral("Default")));
     }
-    for (const QString& group : settings.childGroups()) {
-        if (!group.startsWith(QStringLiteral("Profile")))
+    for (const auto& [name, keys] : groups) {
+        if (!name.startsWith(QStringLiteral("Profile")))
             continue;
-        const QString path = settings.value(group + QStringLiteral("/Path")).toString();
+        const QString path = keys.value(QStringLiteral("Path"));
         if (path.isEmpty())
             continue;
-        const bool relative = settings.value(group + QStringLiteral("/IsRelative"), 1).toInt() != 0;
+        const bool relative = keys.value(QStringLiteral("IsRelative"), QStringLiteral("1")).toInt() != 0;
         const QString full = relative ? root + QLatin1Char('/') + path : path;
-        if (inUse.contains(path) || settings.value(group + QStringLiteral("/Default")).toInt() == 1)
+        if (inUse.contains(path) || keys.value(QStringLiteral("Default")).toInt() == 1)
             preferred << full;
         else
             others << full;
@@ -150,20 +173,20 @@ public:
             const QString log = currentLog(profile);
             if (log.isEmpty())
                 continue;
-            QFile file(log);
-            if (!file.open(QIODevice::ReadOnly)) {
-                if (file.error() == QFileDevice::OpenError && !QFileInfo(log).isReadable())
-                    return refused(log);
-                return Outcome::error(std::nullopt, QStringLiteral("Could not open %1: %2").arg(log, file.errorString()));
-            }
             // Session logs are small; a log larger than this is not one.
             constexpr qint64 maxLogSize = 64ll * 1024 * 1024;
-            if (file.size() > maxLogSize) {
-                Log::write(QStringLiteral("Kelvaro: session log too large, skipped: %1").arg(log));
+            const SafeFile::Result file = SafeFile::read(log, maxLogSize);
+            if (file.status == SafeFile::Status::unreadable) {
+                if (!QFileInfo(log).isReadable())
+                    return refused(log);
+                return Outcome::error(std::nullopt, QStringLiteral("Could not open %1: %2").arg(log, file.reason));
+            }
+            if (!file.ok()) {
+                Log::write(QStringLiteral("Kelvaro: session log %1 skipped: %2").arg(log, file.reason));
                 continue;
             }
             QString why;
-            const auto windows = SnssSession::read(file.readAll(), &why);
+            const auto windows = SnssSession::read(file.bytes, &why);
             if (!windows) {
                 Log::write(QStringLiteral("Kelvaro: could not read session log %1: %2").arg(log, why));
                 continue;
@@ -193,21 +216,23 @@ private:
             const QFileInfo info(path);
             if (!info.exists())
                 continue; // written some seconds after Firefox starts
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                if (!info.isReadable())
-                    return refused(path);
-                problems << QCoreApplication::translate("Kelvaro", "Could not open %1: %2").arg(path, file.errorString());
-                continue;
-            }
             // The compressed file is far smaller than what it holds.
-            if (file.size() > FirefoxSession::maxDecompressedSize) {
-                Log::write(QStringLiteral("Kelvaro: Firefox session file too large, skipped: %1").arg(path));
+            const SafeFile::Result file = SafeFile::read(path, FirefoxSession::maxDecompressedSize);
+            if (file.status == SafeFile::Status::tooLarge) {
+                Log::write(QStringLiteral("Kelvaro: Firefox session file %1 skipped: %2").arg(path, file.reason));
                 problems << QCoreApplication::translate("Kelvaro", "The Firefox session file %1 is too large to read.").arg(path);
                 continue;
             }
+            if (!file.ok()) {
+                if (file.status == SafeFile::Status::unreadable && !info.isReadable())
+                    return refused(path);
+                Log::write(QStringLiteral("Kelvaro: Firefox session file %1 not read: %2").arg(path, file.reason));
+                // The reason stays in English, as below.
+                problems << QCoreApplication::translate("Kelvaro", "Could not open %1: %2").arg(path, file.reason);
+                continue;
+            }
             QString why;
-            const auto windows = FirefoxSession::read(file.readAll(), &why);
+            const auto windows = FirefoxSession::read(file.bytes, &why);
             if (!windows) {
                 Log::write(QStringLiteral("Kelvaro: could not read Firefox session file %1: %2").arg(path, why));
                 // The reason stays in English: it describes the file's bytes.

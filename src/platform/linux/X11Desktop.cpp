@@ -1,7 +1,6 @@
 #include "platform/linux/X11Desktop.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
@@ -13,8 +12,10 @@
 #include <memory>
 #include <unistd.h>
 
+#include "platform/IconFile.h"
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
+#include "platform/linux/X11Properties.h"
 
 // Xlib last: its macros (None, Bool, Status ...) must not reach other headers.
 #include <X11/Xlib-xcb.h>
@@ -52,39 +53,31 @@ xcb_get_property_cookie_t getProperty(xcb_connection_t* c, quint32 window, quint
     return xcb_get_property(c, 0, window, property, type, 0, length);
 }
 
+struct Property {
+    QByteArray bytes;
+    quint32 type = XCB_ATOM_NONE;
+    int format = 0;
+};
+
+Property property(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
+{
+    auto r = reply(xcb_get_property_reply(c, cookie, nullptr));
+    if (!r || r->type == XCB_ATOM_NONE)
+        return {};
+    return {QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())), xcb_get_property_value_length(r.get())),
+            r->type, r->format};
+}
+
 QList<quint32> cardinals(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
 {
-    QList<quint32> out;
-    auto r = reply(xcb_get_property_reply(c, cookie, nullptr));
-    if (!r || r->format != 32)
-        return out;
-    const auto* data = static_cast<const quint32*>(xcb_get_property_value(r.get()));
-    const int n = xcb_get_property_value_length(r.get()) / 4;
-    out.reserve(n);
-    for (int i = 0; i < n; ++i)
-        out << data[i];
-    return out;
+    const Property p = property(c, cookie);
+    return X11Properties::cardinals(p.bytes, p.format);
 }
 
-std::optional<QByteArray> bytes(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
+QString utf8Text(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
 {
-    auto r = reply(xcb_get_property_reply(c, cookie, nullptr));
-    if (!r || r->format != 8 || r->type == XCB_ATOM_NONE)
-        return std::nullopt;
-    return QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())),
-                      xcb_get_property_value_length(r.get()));
-}
-
-QPair<QString, QString> processFacts(qint32 pid)
-{
-    if (pid <= 0)
-        return {};
-    const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
-    QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-    QString argv0;
-    if (cmdline.open(QIODevice::ReadOnly))
-        argv0 = QString::fromLocal8Bit(cmdline.read(4096).split('\0').value(0));
-    return {exe, argv0};
+    const Property p = property(c, cookie);
+    return p.format == 8 ? QString::fromUtf8(p.bytes) : QString();
 }
 
 } // namespace
@@ -149,24 +142,15 @@ X11Desktop::~X11Desktop()
         XCloseDisplay(static_cast<Display*>(m_display));
 }
 
-QString X11Desktop::textProperty(const xcb_get_property_reply_t* r) const
+std::optional<QString> X11Desktop::convertText(const QByteArray& bytes, quint32 type) const
 {
-    if (!r || r->format != 8 || r->type == XCB_ATOM_NONE)
-        return {};
-    const auto* data = static_cast<const char*>(xcb_get_property_value(r));
-    const int length = xcb_get_property_value_length(r);
-    if (length <= 0)
-        return {};
-    if (r->type == XCB_ATOM_STRING)
-        return QString::fromLatin1(data, length);
-    if (r->type == atom("UTF8_STRING"))
-        return QString::fromUtf8(data, length);
     // COMPOUND_TEXT (and any other encoding a client chose): Xlib knows them.
+    QByteArray copy = bytes; // Xlib wants a writable buffer
     XTextProperty property;
-    property.value = reinterpret_cast<unsigned char*>(const_cast<char*>(data));
-    property.encoding = r->type;
+    property.value = reinterpret_cast<unsigned char*>(copy.data());
+    property.encoding = type;
     property.format = 8;
-    property.nitems = static_cast<unsigned long>(length);
+    property.nitems = static_cast<unsigned long>(copy.size());
     char** list = nullptr;
     int count = 0;
     const int status = Xutf8TextPropertyToTextList(static_cast<Display*>(m_display), &property, &list, &count);
@@ -181,7 +165,7 @@ QString X11Desktop::textProperty(const xcb_get_property_reply_t* r) const
         XFreeStringList(list);
     if (status < Success) {
         logOnce(QStringLiteral("Kelvaro: a window title in an encoding Xlib cannot convert was read as Latin-1"));
-        return QString::fromLatin1(data, length);
+        return std::nullopt;
     }
     return text;
 }
@@ -315,12 +299,13 @@ void X11Desktop::readSnapshot() const
     for (auto it = fixedCookies.cbegin(); it != fixedCookies.cend(); ++it) {
         Fixed f;
         f.pid = qint32(cardinals(c, it->pid).value(0, 0));
-        if (const auto wmClass = bytes(c, it->wmClass)) {
-            const QList<QByteArray> parts = wmClass->split('\0');
-            f.wmInstance = QString::fromLocal8Bit(parts.value(0));
-            f.wmClass = QString::fromLocal8Bit(parts.value(1));
+        {
+            const Property wmClass = property(c, it->wmClass);
+            const X11Properties::WindowClass names = X11Properties::windowClass(wmClass.bytes, wmClass.format);
+            f.wmInstance = names.instance;
+            f.wmClass = names.className;
         }
-        f.gtkApplicationId = QString::fromUtf8(bytes(c, it->gtk).value_or(QByteArray()));
+        f.gtkApplicationId = utf8Text(c, it->gtk);
         const QList<quint32> types = cardinals(c, it->type);
         const bool transient = !cardinals(c, it->transient).isEmpty();
         f.type = transient ? Type::Dialog : Type::Normal;
@@ -348,11 +333,12 @@ void X11Desktop::readSnapshot() const
     for (auto it = liveCookies.cbegin(); it != liveCookies.cend(); ++it) {
         const LiveCookies& k = *it;
         Live l;
-        l.title = QString::fromUtf8(bytes(c, k.netName).value_or(QByteArray()));
+        l.title = utf8Text(c, k.netName);
         {
-            auto legacy = reply(xcb_get_property_reply(c, k.name, nullptr));
-            if (l.title.isEmpty() && legacy)
-                l.title = textProperty(legacy.get());
+            const Property legacy = property(c, k.name);
+            if (l.title.isEmpty())
+                l.title = X11Properties::text(legacy.bytes, legacy.type, legacy.format, atom("UTF8_STRING"),
+                                              [this](const QByteArray& bytes, quint32 type) { return convertText(bytes, type); });
         }
         for (quint32 state : cardinals(c, k.state)) {
             l.hidden = l.hidden || state == hiddenAtom;
@@ -396,7 +382,7 @@ void X11Desktop::readSnapshot() const
         if (f.identityGeneration == generation && generation != 0)
             continue;
         if (!m_processes.contains(f.pid))
-            m_processes.insert(f.pid, processFacts(f.pid));
+            m_processes.insert(f.pid, ApplicationIdentity::processFacts(f.pid));
         const auto process = m_processes.value(f.pid);
         const ApplicationIdentity::WindowFacts facts {f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
                                                       process.second};
@@ -515,26 +501,9 @@ QIcon X11Desktop::windowIcon(quint32 id) const
     if (cached != m_windowIcons.cend())
         return *cached;
     QIcon icon;
-    auto r = reply(xcb_get_property_reply(
-        m_conn, getProperty(m_conn, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 4 * 1024 * 1024), nullptr));
-    if (r && r->format == 32) {
-        const auto* data = static_cast<const quint32*>(xcb_get_property_value(r.get()));
-        const qint64 n = xcb_get_property_value_length(r.get()) / 4;
-        qint64 i = 0;
-        while (i + 2 <= n) {
-            const quint32 w = data[i], h = data[i + 1];
-            if (w == 0 || h == 0 || w > 1024 || h > 1024 || i + 2 + qint64(w) * h > n)
-                break; // malformed: keep what was read so far
-            QImage image(int(w), int(h), QImage::Format_ARGB32);
-            for (quint32 y = 0; y < h; ++y) {
-                auto* line = reinterpret_cast<quint32*>(image.scanLine(int(y)));
-                for (quint32 x = 0; x < w; ++x)
-                    line[x] = data[i + 2 + y * w + x];
-            }
-            icon.addPixmap(QPixmap::fromImage(image));
-            i += 2 + qint64(w) * h;
-        }
-    }
+    const Property p = property(m_conn, getProperty(m_conn, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 4 * 1024 * 1024));
+    for (const QImage& image : X11Properties::icons(p.bytes, p.format))
+        icon.addPixmap(QPixmap::fromImage(image));
     m_windowIcons.insert(id, icon);
     return icon;
 }
@@ -551,7 +520,7 @@ QIcon X11Desktop::appIcon(const App& a) const
             break;
         auto it = m_entryIcons.find(file);
         if (it == m_entryIcons.end())
-            it = m_entryIcons.insert(file, QIcon(file));
+            it = m_entryIcons.insert(file, IconFile::load(file));
         return *it;
     }
     for (int idx : a.clients) {

@@ -29,7 +29,6 @@
 #include "platform/Workspace.h"
 
 struct xcb_connection_t;
-struct xcb_get_property_reply_t;
 
 class X11Desktop final : public Workspace, public Windows {
 public:
@@ -131,9 +130,9 @@ private:
     void activateWindow(quint32 id);
     void restackAbove(quint32 id);
     void logOnce(const QString& line) const;
-    // A text property decoded by its type: STRING as Latin-1, UTF8_STRING as
-    // UTF-8, COMPOUND_TEXT and any other encoding through Xlib's conversion.
-    QString textProperty(const xcb_get_property_reply_t* reply) const;
+    // A title in COMPOUND_TEXT or any other encoding but STRING and
+    // UTF8_STRING, through Xlib's conversion; nothing when Xlib cannot.
+    std::optional<QString> convertText(const QByteArray& bytes, quint32 type) const;
 
     void* m_display = nullptr; // Xlib's Display, for text conversion; owns m_conn
     xcb_connection_t* m_conn = nullptr;

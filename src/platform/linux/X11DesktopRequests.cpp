@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "platform/IconFile.h"
 #include "platform/Log.h"
 
 namespace {
@@ -106,7 +107,7 @@ QIcon X11Desktop::iconForFile(const QString& url) const
     if (!entry)
         return {};
     const QString file = ApplicationIdentity::iconFile(entry->value(QStringLiteral("Icon")));
-    return file.isEmpty() ? QIcon() : QIcon(file);
+    return file.isEmpty() ? QIcon() : IconFile::load(file);
 }
 
 bool X11Desktop::openURL(const QUrl& url)

@@ -3,12 +3,15 @@
 
 #include "platform/LoginItem.h"
 
+#include "platform/ApplicationIdentity.h"
+#include "platform/Log.h"
+#include "platform/SafeFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTextStream>
 
 namespace {
 QString autostartPath()
@@ -38,13 +41,16 @@ class XdgLoginItem final : public LoginItem {
 public:
     bool isEnabled() const override
     {
-        QFile file(autostartPath());
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        const QString path = autostartPath();
+        const SafeFile::Result file = SafeFile::read(path, ApplicationIdentity::maxEntryBytes);
+        if (!file.ok()) {
+            if (file.status != SafeFile::Status::missing)
+                Log::write(QStringLiteral("Kelvaro: autostart entry %1 not read: %2").arg(path, file.reason));
             return false;
+        }
         bool inMainGroup = false;
-        QTextStream in(&file);
-        while (!in.atEnd()) {
-            const QString line = in.readLine().trimmed();
+        for (const QByteArray& raw : file.bytes.split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
             if (line.startsWith(QLatin1Char('['))) {
                 inMainGroup = line == QLatin1String("[Desktop Entry]");
                 continue;
