@@ -8,7 +8,7 @@
 //    opening of the switcher: closed at once, held 400 ms and held 3 s (each
 //    opening counted until its exit has ended);
 //  - frames painted per showing, from the line Kelvaro logs at each hide
-//    under KELVARO_TEST=1;
+//    while its latency trace is on (KELVARO_LATENCY_TRACE);
 //  - listing the applications and windows at 121 windows, in this process,
 //    with the X11 backend the application uses;
 //  - for comparison, when rofi is installed, the same three openings of its
@@ -552,7 +552,7 @@ int main(int argc, char** argv)
     const QString config = home.path() + QStringLiteral("/config");
     writeDefaults(config);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KELVARO_TEST"), QStringLiteral("1"));
+    env.insert(QStringLiteral("KELVARO_LATENCY_TRACE"), QStringLiteral("1"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
     Keys keys;
     Run run;

@@ -2,7 +2,8 @@
 // Timestamps along the way from a hotkey press to a ring's first frame, kept
 // only when KELVARO_LATENCY_TRACE is set (the latency benchmark sets it;
 // "log" also writes each stage as a "Kelvaro: latency …" line). Off, a mark
-// costs one branch. Main thread only.
+// costs one branch. Main thread only. While it is on, the ring's panel also
+// logs the frames each showing painted (the cost benchmark reads them).
 
 #include <QtGlobal>
 #include <vector>

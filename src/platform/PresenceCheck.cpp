@@ -1,7 +1,5 @@
 #include "platform/PresenceCheck.h"
 
-std::shared_ptr<PresenceCheck> makePamPresenceCheck(); // platform/linux/PamPresenceCheck.cpp
-
 namespace {
 std::shared_ptr<PresenceCheck>& sharedCheck()
 {

@@ -44,3 +44,8 @@ public:
     static PresenceCheck& shared();
     static void setShared(std::shared_ptr<PresenceCheck> check);
 };
+
+// The system's check: PAM, service "kelvaro". Given a folder, PAM reads the
+// service files there instead of the system's; only the test build and the
+// tests pass one, so that a check can be made to pass or fail at will.
+std::shared_ptr<PresenceCheck> makePamPresenceCheck(const QByteArray& serviceFolder = {});

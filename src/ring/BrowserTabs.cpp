@@ -1,10 +1,13 @@
 #include "ring/BrowserTabs.h"
 
 #include "platform/BrowserScripting.h"
+#include "platform/MainThread.h"
 #include "platform/Workspace.h"
 
 #include <QCoreApplication>
 #include <QThread>
+
+#include <future>
 
 QString Browser::titleProperty() const
 {
@@ -18,9 +21,17 @@ QList<RunningApplication> runningApplications()
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() == app->thread())
         return Workspace::shared().runningApplications();
-    QList<RunningApplication> result;
-    QMetaObject::invokeMethod(app, [&] { result = Workspace::shared().runningApplications(); }, Qt::BlockingQueuedConnection);
-    return result;
+    // Waited for through a future, whose hand-over ThreadSanitizer follows
+    // (not so Qt's blocking queued call); none comes if the application
+    // quits first.
+    auto answer = std::make_shared<std::promise<QList<RunningApplication>>>();
+    std::future<QList<RunningApplication>> list = answer->get_future();
+    MainThread::post([answer] { answer->set_value(Workspace::shared().runningApplications()); });
+    try {
+        return list.get();
+    } catch (const std::future_error&) {
+        return {};
+    }
 }
 }
 

@@ -152,8 +152,8 @@ private:
     bool m_warming = false; // shown clear by warmUp(), hidden once painted
     int m_warmShowingsLeft = 0;
     int m_warmGeneration = 0;
-    // Under KELVARO_TEST=1: frames the content painted in this showing,
-    // logged when the panel is ordered out.
+    // While the latency trace is on (KELVARO_LATENCY_TRACE): frames the
+    // content painted in this showing, logged when the panel is ordered out.
     bool m_countFrames = false;
     int m_framesPainted = 0;
 };

@@ -18,36 +18,22 @@ Overrides& overrides()
     return o;
 }
 
-// Environment overrides are honoured only in test runs.
-std::optional<QString> fromTestEnvironment(const char* name)
+QString pick(const std::optional<QString>& set, const char* compiled)
 {
-    if (qEnvironmentVariableIsEmpty("KELVARO_TEST") || !qEnvironmentVariableIsSet(name))
-        return std::nullopt;
-    return qEnvironmentVariable(name);
-}
-
-QString pick(const std::optional<QString>& set, const char* envName, const char* compiled)
-{
-    if (set)
-        return *set;
-    if (auto env = fromTestEnvironment(envName))
-        return *env;
-    return QString::fromUtf8(compiled);
+    return set ? *set : QString::fromUtf8(compiled);
 }
 }
 
-QString BuildConfig::version() { return pick(overrides().version, "KELVARO_TEST_VERSION", KELVARO_VERSION); }
-QString BuildConfig::buildNumber() { return pick(overrides().buildNumber, "KELVARO_TEST_BUILD_NUMBER", KELVARO_BUILD_NUMBER); }
-QString BuildConfig::analyticsKey() { return pick(overrides().analyticsKey, "KELVARO_TEST_ANALYTICS_KEY", KELVARO_ANALYTICS_KEY); }
-QString BuildConfig::analyticsHost() { return pick(overrides().analyticsHost, "KELVARO_TEST_ANALYTICS_HOST", KELVARO_ANALYTICS_HOST); }
-QString BuildConfig::updateFeedUrl() { return pick(overrides().feedUrl, "KELVARO_TEST_UPDATE_FEED_URL", KELVARO_UPDATE_FEED_URL); }
+QString BuildConfig::version() { return pick(overrides().version, KELVARO_VERSION); }
+QString BuildConfig::buildNumber() { return pick(overrides().buildNumber, KELVARO_BUILD_NUMBER); }
+QString BuildConfig::analyticsKey() { return pick(overrides().analyticsKey, KELVARO_ANALYTICS_KEY); }
+QString BuildConfig::analyticsHost() { return pick(overrides().analyticsHost, KELVARO_ANALYTICS_HOST); }
+QString BuildConfig::updateFeedUrl() { return pick(overrides().feedUrl, KELVARO_UPDATE_FEED_URL); }
 
 QString BuildConfig::systemVersion()
 {
     if (overrides().systemVersion)
         return *overrides().systemVersion;
-    if (auto env = fromTestEnvironment("KELVARO_TEST_SYSTEM_VERSION"))
-        return *env;
     const QString v = QSysInfo::productVersion();
     return v == QLatin1String("unknown") ? QString() : v;
 }

@@ -3,11 +3,8 @@
 // analytics key and host, and the update feed address. A packager sets them
 // at configure time (CMake cache variables).
 //
-// Tests may replace any of them at run time: through the setters below, or,
-// only when KELVARO_TEST is set in the environment, through the variables
-// KELVARO_TEST_UPDATE_FEED_URL, KELVARO_TEST_ANALYTICS_HOST,
-// KELVARO_TEST_ANALYTICS_KEY, KELVARO_TEST_BUILD_NUMBER, KELVARO_TEST_VERSION
-// and KELVARO_TEST_SYSTEM_VERSION.
+// Tests (and the test build's start-up) may replace any of them at run time
+// through the setters below; nothing in the environment does.
 
 #include <QString>
 #include <optional>

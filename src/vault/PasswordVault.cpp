@@ -69,18 +69,14 @@ std::optional<std::uint64_t>& ownClipboardCopy()
     return count;
 }
 
-double clipboardWait()
+double& clipboardWait()
 {
-    // Tests may shorten the wait, and only tests.
-    if (qEnvironmentVariable("KELVARO_TEST") == QLatin1String("1")) {
-        bool ok = false;
-        const double seconds = qEnvironmentVariable("KELVARO_TEST_CLIPBOARD_SECONDS").toDouble(&ok);
-        if (ok && seconds > 0)
-            return seconds;
-    }
-    return PasswordVault::clipboardLifetime;
+    static double seconds = PasswordVault::clipboardLifetime;
+    return seconds;
 }
 }
+
+void PasswordVault::setClipboardWait(double seconds) { clipboardWait() = seconds > 0 ? seconds : clipboardLifetime; }
 
 // ---- Records -----------------------------------------------------------------------------
 

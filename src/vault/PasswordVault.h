@@ -33,6 +33,9 @@ public:
     static inline const QString keyringService = QStringLiteral("com.morvanix.kelvaro.passwords");
     // How long a password copied to the clipboard stays there.
     static constexpr double clipboardLifetime = 45.0;
+    // Another wait in its place (0: clipboardLifetime again); only the test
+    // build sets one, so that its tests need not wait that long.
+    static void setClipboardWait(double seconds);
     // The pause between a released secret and its delivery.
     static constexpr double deliveryDelay = 0.15;
 

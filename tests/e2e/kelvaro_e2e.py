@@ -25,9 +25,11 @@ _passes = 0
 
 
 def binary(name):
-    """Path of a built program: 'kelvaro' or an e2e helper like 'kelvaro-test-client'."""
-    if name == "kelvaro":
-        return os.path.join(BUILD, "kelvaro")
+    """Path of a built program: 'kelvaro' (as users run it), 'kelvaro-test' (the
+    test build, which takes KELVARO_TEST_* variables; built with the CMake option
+    KELVARO_TEST_HOOKS) or an e2e helper like 'kelvaro-test-client'."""
+    if name in ("kelvaro", "kelvaro-test"):
+        return os.path.join(BUILD, name)
     return os.path.join(BUILD, "e2e", name)
 
 

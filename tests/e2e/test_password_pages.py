@@ -169,15 +169,15 @@ def dark_shots(app):
 def main():
     vault.pam_service("pam_permit.so")
     k.write_settings_defaults("light")
-    env = {"KELVARO_TEST": "1", "KELVARO_TEST_PAM_CONFDIR": vault.PAM_DIR}
-    app = k.Process([k.binary("kelvaro")], env=env)
+    env = {"KELVARO_TEST_PAM_CONFDIR": vault.PAM_DIR}
+    app = k.Process([k.binary("kelvaro-test")], env=env)
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running in the tray")
         journey(app)
     finally:
         app.stop()
     k.write_settings_defaults("dark")
-    app = k.Process([k.binary("kelvaro")], env=env)
+    app = k.Process([k.binary("kelvaro-test")], env=env)
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running again, dark")
         dark_shots(app)

@@ -158,8 +158,8 @@ def main():
     write_defaults()
     k.check(store_secret(FIRST, SECRET_1) and store_secret(SECOND, SECRET_2),
             "secret-tool stores both secrets in the session keyring")
-    env = {"KELVARO_TEST": "1", "KELVARO_TEST_PAM_CONFDIR": PAM_DIR, "KELVARO_TEST_CLIPBOARD_SECONDS": "3"}
-    app = k.Process([k.binary("kelvaro")], env=env)
+    env = {"KELVARO_TEST_PAM_CONFDIR": PAM_DIR, "KELVARO_TEST_CLIPBOARD_SECONDS": "3"}
+    app = k.Process([k.binary("kelvaro-test")], env=env)
     dialogs = []
     try:
         time.sleep(1.5)

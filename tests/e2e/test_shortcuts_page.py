@@ -258,13 +258,12 @@ def main():
     try:
         editor_window = k.wait_until(lambda: by_title("notes.txt"), 15)
         k.check(editor_window, "mousepad is mapped")
-        env = {"KELVARO_TEST": "1"}
-        app = k.Process([k.binary("kelvaro")], env=env)
+        app = k.Process([k.binary("kelvaro")])
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running in the tray")
         journey(app, editor_window)
         app.stop()
         k.write_settings_defaults("dark")
-        app = k.Process([k.binary("kelvaro")], env=env)
+        app = k.Process([k.binary("kelvaro")])
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running again, dark")
         dark_shots(app, session)
     finally:

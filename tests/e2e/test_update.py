@@ -53,8 +53,8 @@ def main():
     activate(keeper)
     check(wait_until(lambda: active_window() == keeper), "the test client is the active window")
 
-    app = Process([binary("kelvaro")], env={"KELVARO_TEST": "1", "KELVARO_TEST_UPDATE_FEED_URL": feed_url,
-                                          "KELVARO_TEST_BUILD_NUMBER": "1"})
+    app = Process([binary("kelvaro-test")], env={"KELVARO_TEST_UPDATE_FEED_URL": feed_url,
+                                               "KELVARO_TEST_BUILD_NUMBER": "1"})
     try:
         # Qt adds the application's display name to the title on X11.
         window = wait_until(lambda: next((w for w in client_list()

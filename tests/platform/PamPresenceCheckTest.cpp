@@ -1,5 +1,5 @@
 // The presence check through the real Linux-PAM library, pointed at service
-// files of the test's own (KELVARO_TEST_PAM_CONFDIR, honoured under KELVARO_TEST=1).
+// files of the test's own.
 
 #include "platform/PresenceCheck.h"
 #include "support/TestSupport.h"
@@ -12,8 +12,6 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
-
-std::shared_ptr<PresenceCheck> makePamPresenceCheck();
 
 namespace {
 class Answering final : public PresenceConversation {
@@ -36,22 +34,7 @@ private:
 
 class PamTest : public ::testing::Test {
 protected:
-    PamTest()
-    {
-        QDir().mkpath(dir);
-        m_wasTest = qgetenv("KELVARO_TEST");
-        qputenv("KELVARO_TEST", "1");
-        qputenv("KELVARO_TEST_PAM_CONFDIR", dir.toUtf8());
-    }
-    ~PamTest() override
-    {
-        qunsetenv("KELVARO_TEST_PAM_CONFDIR");
-        if (m_wasTest.isNull())
-            qunsetenv("KELVARO_TEST");
-        else
-            qputenv("KELVARO_TEST", m_wasTest);
-    }
-    QByteArray m_wasTest;
+    PamTest() { QDir().mkpath(dir); }
 
     void service(const QString& authLine)
     {
@@ -83,7 +66,7 @@ protected:
 
     TestSupport::SimEnvironment env;
     QString dir = TestSupport::tempRoot() + QStringLiteral("/pam.d");
-    std::shared_ptr<PresenceCheck> pam = makePamPresenceCheck();
+    std::shared_ptr<PresenceCheck> pam = makePamPresenceCheck(dir.toLocal8Bit());
 };
 
 TEST_F(PamTest, TheServiceDecidesAndItsQuestionGoesToTheConversation)

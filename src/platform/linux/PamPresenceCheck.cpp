@@ -4,8 +4,8 @@
 // a thread of its own; the conversation's questions are handed to the main
 // thread and the thread waits for the answer.
 //
-// Tests may point PAM at a folder of service files of their own, and only
-// under KELVARO_TEST=1: KELVARO_TEST_PAM_CONFDIR.
+// A folder of service files of the caller's own replaces /etc/pam.d only when
+// passed to makePamPresenceCheck(): the program users run never passes one.
 
 #include "platform/Log.h"
 #include "platform/MainThread.h"
@@ -32,13 +32,6 @@ QByteArray userName()
     if (getpwuid_r(getuid(), &pw, buffer, sizeof buffer, &result) == 0 && result)
         return QByteArray(result->pw_name);
     return qgetenv("USER");
-}
-
-QByteArray testConfigDir()
-{
-    if (qEnvironmentVariable("KELVARO_TEST") != QLatin1String("1"))
-        return {};
-    return qgetenv("KELVARO_TEST_PAM_CONFDIR");
 }
 
 struct Session {
@@ -110,6 +103,8 @@ int converse(int count, const struct pam_message** messages, struct pam_response
 
 class PamPresenceCheck final : public PresenceCheck {
 public:
+    explicit PamPresenceCheck(QByteArray serviceFolder) : m_serviceFolder(std::move(serviceFolder)) {}
+
     void verify(std::shared_ptr<PresenceConversation> conversation, const QObject* context,
                 std::function<void(Outcome)> done) override
     {
@@ -117,8 +112,8 @@ public:
         auto session = std::make_shared<Session>();
         session->canConverse = conversation != nullptr;
         session->conversation = std::move(conversation);
-        std::thread([session, answer] {
-            const Outcome outcome = run(session);
+        std::thread([session, answer, folder = m_serviceFolder] {
+            const Outcome outcome = run(session, folder);
             MainThread::post([session, answer, outcome] {
                 if (session->conversation)
                     session->conversation->finish();
@@ -129,13 +124,12 @@ public:
     }
 
 private:
-    static Outcome run(const std::shared_ptr<Session>& session)
+    static Outcome run(const std::shared_ptr<Session>& session, const QByteArray& confdir)
     {
         auto holder = std::make_unique<std::shared_ptr<Session>>(session);
         const struct pam_conv conv = { &converse, holder.get() };
         pam_handle_t* handle = nullptr;
         const QByteArray user = userName();
-        const QByteArray confdir = testConfigDir();
         int rc = confdir.isEmpty()
             ? pam_start(serviceName, user.constData(), &conv, &handle)
             : pam_start_confdir(serviceName, user.constData(), &conv, confdir.constData(), &handle);
@@ -168,10 +162,12 @@ private:
         pam_end(handle, rc);
         return outcome;
     }
+
+    const QByteArray m_serviceFolder;
 };
 }
 
-std::shared_ptr<PresenceCheck> makePamPresenceCheck()
+std::shared_ptr<PresenceCheck> makePamPresenceCheck(const QByteArray& serviceFolder)
 {
-    return std::make_shared<PamPresenceCheck>();
+    return std::make_shared<PamPresenceCheck>(serviceFolder);
 }
