@@ -157,15 +157,15 @@ QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOu
     QStringList notes;
     const QLocale locale;
     if (leftOut.longAddress > 0)
-        notes << QCoreApplication::translate("Kelvaro", "%n tabs were left out: their addresses are longer than %1 characters.", nullptr,
+        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: their addresses are longer than %1 characters.", nullptr,
                                              leftOut.longAddress)
                      .arg(locale.toString(BrowserTabs::maxAddressLength));
     if (leftOut.beyondLimit > 0)
-        notes << QCoreApplication::translate("Kelvaro", "%n tabs were left out: a capture keeps at most %1 tabs.", nullptr,
+        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: a capture keeps at most %1 tabs.", nullptr,
                                              leftOut.beyondLimit)
                      .arg(locale.toString(BrowserTabs::maxTabs));
     if (leftOut.tooLarge > 0)
-        notes << QCoreApplication::translate("Kelvaro", "%n tabs were left out: the capture would have been too large to keep.",
+        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: the capture would have been too large to keep.",
                                              nullptr, leftOut.tooLarge);
     if (removed > 0)
         notes << QCoreApplication::translate("Kelvaro", "The %n oldest captures were removed to make room for this one.", nullptr,

@@ -29,16 +29,23 @@ constexpr int kLockTimeoutMs = 5000;
 // A temporary file younger than this may belong to a save still under way.
 constexpr qint64 kStaleTemporarySeconds = 60;
 
-// A name beside `path` that is not taken: path + suffix + stamp (+ "-n").
+// A name beside `path` that is not taken: path + suffix + stamp (+ "-n"),
+// "-n" past every one in use, so that names sort in the order they were made
+// even after the oldest were removed.
 QString freeName(const QString& path, const QString& suffix)
 {
     QString name = path + suffix;
     if (suffix.endsWith(QLatin1Char('-')))
         name += QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString candidate = name;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = name + QLatin1Char('-') + QString::number(n);
-    return candidate;
+    const QFileInfo info(name);
+    const QRegularExpression taken(QStringLiteral("^") + QRegularExpression::escape(info.fileName()) + QStringLiteral("(?:-(\\d+))?$"));
+    int last = 0;
+    for (const QString& entry : QDir(info.absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        const auto m = taken.match(entry);
+        if (m.hasMatch())
+            last = std::max(last, m.captured(1).isEmpty() ? 1 : m.captured(1).toInt());
+    }
+    return last == 0 ? name : name + QLatin1Char('-') + QString::number(last + 1);
 }
 
 // The SHA-256 of a regular file read to its end (empty when it is not one or
