@@ -211,6 +211,10 @@ def oversized_capture_journey(app, window, sessions_dir):
     big = [("https://big.example/?q=" + "a" * 60000, "Big %d" % i) for i in range(1000)]
     with open(os.path.join(sessions_dir, "Session_13360000000000001"), "wb") as f:
         f.write(session_log(TABS[:1] + big + TABS[1:]))
+    # The site's icon is on disk from an earlier capture: no download is tried for its tabs.
+    icons = os.path.join(os.environ["XDG_DATA_HOME"], "Kelvaro", "CustomIcons")
+    os.makedirs(icons, exist_ok=True)
+    k.run("convert", "-size", "16x16", "xc:#3070d0", os.path.join(icons, "custom_icon_favicon_big_example.png"))
     k.activate(window)
     k.check(k.press(app, "Capture Tabs"), "Capture Tabs is pressed for the large session log")
     sessions = lambda: stored("capturedTabSessions") or []
