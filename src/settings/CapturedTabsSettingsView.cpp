@@ -168,7 +168,7 @@ QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOu
         notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: the capture would have been too large to keep.",
                                              nullptr, leftOut.tooLarge);
     if (removed > 0)
-        notes << QCoreApplication::translate("Kelvaro", "The %n oldest captures were removed to make room for this one.", nullptr,
+        notes << QCoreApplication::translate("Kelvaro", "%n earlier captures were removed to make room for this one.", nullptr,
                                              removed);
     return notes.join(QLatin1Char(' '));
 }
