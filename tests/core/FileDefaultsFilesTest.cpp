@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -31,24 +31,16 @@ protected:
     void TearDown() override { Log::setSink({}); }
 
     QString folder() const { return m_dir.filePath(QStringLiteral("kelvaro")); }
-    QStringList beside(const QString& pattern) const
-    {
-        return QDir(folder()).entryList({ pattern }, QDir::Files | QDir::System, QDir::Name);
-    }
+    int copiesKept() const { return int(QDir(folder()).entryList({ QStringLiteral("*.corrupt-*") }, QDir::Files).size()); }
     static void write(const QString& path, const QByteArray& bytes)
     {
         QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(bytes), bytes.size());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
     static QByteArray read(const QString& path)
     {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    int logged(const QString& part) const
-    {
-        return int(std::count_if(m_log.begin(), m_log.end(), [&](const QString& l) { return l.contains(part); }));
     }
 
     // Opens a store on `path` in a child process that must be done within
@@ -59,8 +51,6 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("KELVARO_CHILD_ODD"), path);
         child.setProcessEnvironment(env);
-        QElapsedTimer clock;
-        clock.start();
         child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.OddFile") });
         const bool finished = child.waitForFinished(10000);
         if (!finished) {
@@ -69,7 +59,6 @@ protected:
         }
         const QString out = QString::fromUtf8(child.readAllStandardOutput());
         EXPECT_TRUE(finished) << "hung on " << path.toStdString() << "\n" << out.toStdString();
-        EXPECT_LT(clock.elapsed(), 8000);
         EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
         return out;
     }
@@ -101,7 +90,8 @@ TEST_F(FileDefaultsFilesTest, NothingIsWrittenThatCouldNotBeReadBack)
         EXPECT_FALSE(store.contains(QStringLiteral("capturedTabSessions")));
         store.flush();
         EXPECT_EQ(read(m_path), before);
-        EXPECT_EQ(logged(QStringLiteral("\"capturedTabSessions\"")), 2) << m_log.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(m_log.size(), 2); // each refusal, naming the key
+        EXPECT_TRUE(m_log.value(0).contains(QStringLiteral("\"capturedTabSessions\"")));
         ASSERT_EQ(store.problems().size(), 1); // told once
         EXPECT_EQ(store.problems()[0].kind, Kind::refused);
         store.setValue(QStringLiteral("small"), true); // later changes still go out
@@ -109,7 +99,7 @@ TEST_F(FileDefaultsFilesTest, NothingIsWrittenThatCouldNotBeReadBack)
     FileDefaultsStore reread(m_path);
     EXPECT_EQ(reread.value(QStringLiteral("switcherHotkey"))->toString(), QStringLiteral("ctrl+tab"));
     EXPECT_TRUE(reread.contains(QStringLiteral("small")));
-    EXPECT_TRUE(beside(QStringLiteral("*.corrupt-*")).isEmpty());
+    EXPECT_EQ(copiesKept(), 0);
     EXPECT_TRUE(reread.problems().isEmpty());
 
     // Another process filled the file meanwhile: what this store merges in
@@ -175,77 +165,55 @@ TEST_F(FileDefaultsFilesTest, OddFilesInItsPlaceNeverHangAndAreLeftAlone)
     EXPECT_EQ(out.count(QStringLiteral(".lock (not a regular file (a FIFO))")), 1) << out.toStdString();
     EXPECT_TRUE(read(m_path).contains("\"new\""));
     EXPECT_TRUE(isFifo(m_path + QStringLiteral(".lock")));
-    EXPECT_TRUE(beside(QStringLiteral("*.corrupt-*")).isEmpty());
-}
+    EXPECT_EQ(copiesKept(), 0);
+    QFile::remove(m_path + QStringLiteral(".lock"));
 
-TEST_F(FileDefaultsFilesTest, ALinkToTheFileIsReadAndWrittenThrough)
-{
-    // Settings kept with the person's other dotfiles, linked into place.
+    // A link to a regular file (settings kept with other dotfiles) is read and written through.
     const QString target = m_dir.filePath(QStringLiteral("dotfiles-defaults.json"));
-    write(target, R"({"version":1,"values":{"keep":{"type":"bool","value":true}}})");
-    ASSERT_TRUE(QFile::link(target, m_path));
-    {
-        FileDefaultsStore store(m_path);
-        EXPECT_TRUE(store.contains(QStringLiteral("keep")));
-        store.setValue(QStringLiteral("new"), true);
-    }
+    ASSERT_TRUE(QFile::rename(m_path, target) && QFile::link(target, m_path));
+    EXPECT_TRUE(inChild(m_path).contains(QStringLiteral("keys keep,new")));
     EXPECT_EQ(QFileInfo(m_path).symLinkTarget(), target);
     EXPECT_TRUE(read(target).contains("\"new\""));
-    EXPECT_TRUE(m_log.isEmpty()) << m_log.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(FileDefaultsFilesTest, FilesBesideTheSettingsDoNotPileUp)
 {
     // The same unreadable content, met at every start, is kept once.
-    const QByteArray deep = "{\"version\":1,\"values\":{\"keep\":{\"type\":\"bool\",\"value\":true},"
-                            "\"deep\":{\"type\":\"array\",\"value\":"
+    const QByteArray deep = "{\"version\":1,\"values\":{\"deep\":{\"type\":\"array\",\"value\":"
         + QByteArray(500, '[') + QByteArray(500, ']') + "}}}";
-    write(m_path, deep);
-    for (int start = 0; start < 3; ++start) {
+    for (const QByteArray& bytes : { deep, deep, deep, QByteArray("{\"values\": {"), QByteArray("{\"values\": {") }) {
+        write(m_path, bytes);
         FileDefaultsStore store(m_path);
-        EXPECT_TRUE(store.contains(QStringLiteral("keep")));
         ASSERT_EQ(store.problems().size(), 1);
-        EXPECT_EQ(read(store.problems()[0].keptAs), deep);
+        EXPECT_EQ(read(store.problems()[0].keptAs), bytes);
     }
-    EXPECT_EQ(beside(QStringLiteral("*.corrupt-*")).size(), 1);
-    const QByteArray broken = "{\"values\": {";
-    for (int start = 0; start < 2; ++start) {
-        write(m_path, broken);
-        FileDefaultsStore store(m_path);
-        EXPECT_TRUE(store.keys().isEmpty());
-    }
-    EXPECT_EQ(beside(QStringLiteral("*.corrupt-*")).size(), 2);
+    EXPECT_EQ(copiesKept(), 2);
 
     // Distinct ones: the newest few stay.
     for (int n = 0; n < 2 * FileDefaultsStore::maxKeptCopies; ++n) {
         write(m_path, "damaged " + QByteArray::number(n));
         FileDefaultsStore store(m_path);
     }
-    const QStringList copies = beside(QStringLiteral("*.corrupt-*"));
-    EXPECT_EQ(copies.size(), FileDefaultsStore::maxKeptCopies);
-    QByteArrayList kept;
-    for (const QString& name : copies)
-        kept << read(folder() + QLatin1Char('/') + name);
-    for (int n = FileDefaultsStore::maxKeptCopies; n < 2 * FileDefaultsStore::maxKeptCopies; ++n)
-        EXPECT_TRUE(kept.contains("damaged " + QByteArray::number(n))) << n;
+    EXPECT_EQ(copiesKept(), FileDefaultsStore::maxKeptCopies);
+    QDirIterator copies(folder(), { QStringLiteral("*.corrupt-*") }, QDir::Files);
+    while (copies.hasNext())
+        EXPECT_GE(read(copies.next()).mid(8).toInt(), FileDefaultsStore::maxKeptCopies);
 
     // A save killed between writing and renaming leaves its temporary file:
     // the next start removes it once no save can still be writing it, and
     // nothing that only looks alike.
     QFile::remove(m_path);
-    const QStringList names { QStringLiteral("defaults.json.dLchrT"), QStringLiteral("defaults.json.Qx7bZa"),
-                              QStringLiteral("defaults.json.backup"), QStringLiteral("defaults.json.AbCdE") };
+    const QStringList names { QStringLiteral("defaults.json.dLchrT"), QStringLiteral("defaults.json.backup"),
+                              QStringLiteral("defaults.json.AbCdE"), QStringLiteral("defaults.json.Qx7bZa") };
     for (const QString& name : names) {
-        write(folder() + QLatin1Char('/') + name, "{}");
         QFile f(folder() + QLatin1Char('/') + name);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        if (name != QLatin1String("defaults.json.Qx7bZa")) // written just now
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        if (name != names.last()) // the last one is being written now
             f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
     }
     { FileDefaultsStore store(m_path); }
-    EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("/defaults.json.dLchrT")));
-    for (const QString& name : names.mid(1))
-        EXPECT_TRUE(QFile::exists(folder() + QLatin1Char('/') + name)) << name.toStdString();
+    for (const QString& name : names)
+        EXPECT_EQ(QFile::exists(folder() + QLatin1Char('/') + name), name != names.first()) << name.toStdString();
 }
 
 TEST_F(FileDefaultsFilesTest, AFileDamagedWhileRunningIsReportedAsWrittenBack)
