@@ -210,21 +210,23 @@ CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added
     QList<CapturedSession> list = sessions();
     list.append(session);
 
-    // The oldest captures (first in the list) make room.
+    // A capture larger than half of what all may take keeps its first tabs;
+    // then the oldest captures (first in the list) make room for it.
     QList<qsizetype> sizes;
     qsizetype total = 0;
     for (const CapturedSession& s : list)
         total += sizes.emplace_back(textSize(s.toJson()));
+    QList<BrowserTabs::Tab>& kept = list.last().tabs;
+    while (sizes.last() > maxStoredBytes / 2 && !kept.isEmpty()) {
+        const qsizetype tab = textSize(kept.takeLast().toJson());
+        sizes.last() -= tab;
+        total -= tab;
+        ++added.leftOut.tooLarge;
+    }
     while (list.size() > 1 && (list.size() > maxKept || total > maxStoredBytes)) {
         list.removeFirst();
         total -= sizes.takeFirst();
         ++added.removed;
-    }
-    // A capture too large by itself keeps its first tabs.
-    QList<BrowserTabs::Tab>& kept = list.last().tabs;
-    while (total > maxStoredBytes && !kept.isEmpty()) {
-        total -= textSize(kept.takeLast().toJson());
-        ++added.leftOut.tooLarge;
     }
     session = list.last();
 

@@ -203,8 +203,10 @@ QString FileDefaultsStore::setAside(const QString& reason, Aftermath aftermath)
         pruneKeptCopies(aside);
         return aside;
     }
-    Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2) and could not be moved aside; it is left in place and settings start empty")
-                   .arg(m_path, reason));
+    Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2) and could not be moved aside; it is left in place and %3")
+                   .arg(m_path, reason,
+                        aftermath == Aftermath::startedEmpty ? QStringLiteral("settings start empty")
+                                                             : QStringLiteral("changes are kept until Kelvaro quits but not saved")));
     return QString();
 }
 

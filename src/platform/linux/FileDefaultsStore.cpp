@@ -221,8 +221,16 @@ bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVarian
         merged = {};
         break;
     case ReadResult::unreadable: {
-        // Someone left a damaged file: keep it aside and carry on from what we know.
+        // Someone left a damaged file: keep it aside and carry on from what
+        // we know. One that cannot be kept is not written over either.
         const QString aside = setAside(reason, Aftermath::writtenBack);
+        if (aside.isEmpty()) {
+            if (!m_reportedNotSaved) {
+                m_reportedNotSaved = true;
+                report({ Problem::Kind::notSaved, m_path, QString(), reason });
+            }
+            return false;
+        }
         report({ Problem::Kind::writtenBack, m_path, aside, reason });
         merged = {};
         merged.values = known;
