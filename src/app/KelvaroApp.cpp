@@ -244,6 +244,14 @@ void KelvaroApp::tellAboutStorage(const DefaultsStore::Problem& problem)
         text = QCoreApplication::translate("Kelvaro", "Your settings file could not be read, so Kelvaro "
                                                       "started with default settings. The file is kept as %1.")
                    .arg(problem.keptAs);
+    } else if (problem.kind == DefaultsStore::Problem::Kind::writtenBack) {
+        text = QCoreApplication::translate("Kelvaro", "Your settings file was damaged after Kelvaro read it. "
+                                                      "The damaged file is kept as %1, and your settings were saved again.")
+                   .arg(problem.keptAs);
+    } else if (problem.kind == DefaultsStore::Problem::Kind::refused) {
+        text = QCoreApplication::translate("Kelvaro", "A change to your settings was not made: it would have made "
+                                                      "the settings file %1 too large to read back.")
+                   .arg(problem.path);
     } else if (problem.kind == DefaultsStore::Problem::Kind::keptAside) {
         text = QCoreApplication::translate("Kelvaro", "Your settings file %1 could not be read, so Kelvaro "
                                                       "started with default settings.")

@@ -35,6 +35,8 @@ public:
             keptAside, // the file could not be read, was kept as `keptAs` and settings started empty
             partlyKeptAside, // parts could not be read; the file as it was is kept as `keptAs`
             notSaved, // changes could not be written to `path`
+            writtenBack, // the file became unreadable after it was read: it is kept as `keptAs` and the settings in memory were written in its place
+            refused, // a change was not made: it would have made `path` larger than can be read back (`reason` says which)
         };
         Kind kind = Kind::keptAside;
         QString path;

@@ -227,5 +227,30 @@ BrowserTabs::CaptureResult BrowserTabs::captureAll()
     }
     if (result.tabs.isEmpty() && !errors.isEmpty())
         result.error = errors.first();
+    result.tabs = bounded(result.tabs, &result.leftOut);
     return result;
+}
+
+QList<BrowserTabs::Tab> BrowserTabs::bounded(const QList<Tab>& tabs, LeftOut* leftOut)
+{
+    QList<Tab> kept;
+    for (const Tab& tab : tabs) {
+        if (tab.url.size() > maxAddressLength) {
+            ++leftOut->longAddress;
+            continue;
+        }
+        if (kept.size() >= maxTabs) {
+            ++leftOut->beyondLimit;
+            continue;
+        }
+        kept.append(tab);
+        QString& title = kept.last().title;
+        if (title.size() > maxTitleLength) {
+            qsizetype cut = maxTitleLength - 1;
+            if (title.at(cut - 1).isHighSurrogate())
+                --cut; // never half a character
+            title = title.left(cut) + QChar(0x2026);
+        }
+    }
+    return kept;
 }

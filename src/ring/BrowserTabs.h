@@ -67,17 +67,45 @@ public:
         QString errorDescription() const;
     };
 
+    // What one capture keeps. No real browser session comes near these; a
+    // session log with megabytes of addresses (a data: address is the usual
+    // monster) must not become a settings file too large to read back.
+    static constexpr int maxTabs = 2000;
+    static constexpr int maxAddressLength = 8192; // longer addresses leave their tab out
+    static constexpr int maxTitleLength = 1024; // longer titles are shortened
+
+    // The tabs a capture left out, by reason.
+    struct LeftOut {
+        int longAddress = 0; // the address is longer than maxAddressLength
+        int beyondLimit = 0; // past the first maxTabs
+        int tooLarge = 0; // the capture as a whole would not fit among those kept
+        bool any() const { return longAddress + beyondLimit + tooLarge > 0; }
+        LeftOut& operator+=(const LeftOut& o)
+        {
+            longAddress += o.longAddress;
+            beyondLimit += o.beyondLimit;
+            tooLarge += o.tooLarge;
+            return *this;
+        }
+    };
+
     // Either tabs or an error.
     struct CaptureResult {
         QList<Tab> tabs;
         std::optional<CaptureError> error;
+        LeftOut leftOut;
         bool ok() const { return !error.has_value(); }
     };
+
+    // `tabs` within the bounds above, in order, titles shortened; what was
+    // left out is added to `leftOut`.
+    static QList<Tab> bounded(const QList<Tab>& tabs, LeftOut* leftOut);
 
     // The script sent to `browser`: thirteen lines joined by line feeds.
     static QString captureScript(const Browser& browser);
 
     // Both block while the browsers answer: never on the main thread.
+    // `captureAll` bounds the tabs of all browsers together.
     static CaptureResult capture(const Browser& browser);
     static CaptureResult captureAll();
 };

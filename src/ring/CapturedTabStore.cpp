@@ -39,6 +39,12 @@ QString uuidText(const QUuid& id)
     return AppShortcut::uuidText(id);
 }
 
+// The length of `json` as stored, with the comma that separates it from the next.
+qsizetype textSize(const nlohmann::ordered_json& json)
+{
+    return qsizetype(json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).size()) + 1;
+}
+
 QList<CapturedSession> migrateLegacyTabs()
 {
     DefaultsStore& defaults = DefaultsStore::shared();
@@ -143,7 +149,7 @@ QList<CapturedSession> CapturedTabStore::sessions()
     return migrateLegacyTabs();
 }
 
-void CapturedTabStore::setSessions(const QList<CapturedSession>& list)
+bool CapturedTabStore::setSessions(const QList<CapturedSession>& list)
 {
     auto json = nlohmann::ordered_json::array();
     for (const auto& session : list)
@@ -153,9 +159,13 @@ void CapturedTabStore::setSessions(const QList<CapturedSession>& list)
         text = json.dump();
     } catch (const nlohmann::json::exception& e) {
         Log::write(QStringLiteral("Kelvaro: could not encode tab sessions: %1").arg(QString::fromUtf8(e.what())));
-        return;
+        return false;
     }
-    DefaultsStore::shared().setValue(sessionsKey, QByteArray::fromStdString(text));
+    const QByteArray data = QByteArray::fromStdString(text);
+    DefaultsStore& defaults = DefaultsStore::shared();
+    defaults.setValue(sessionsKey, data);
+    const auto stored = defaults.value(sessionsKey);
+    return stored && stored->typeId() == QMetaType::QByteArray && stored->toByteArray() == data;
 }
 
 std::optional<QUuid> CapturedTabStore::activeID()
@@ -188,18 +198,45 @@ std::optional<CapturedSession> CapturedTabStore::active()
     return list.last();
 }
 
-CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs)
+CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added* report)
 {
+    Added added;
     const QDateTime now = Scheduler::shared().wallClock();
     CapturedSession session;
     session.id = QUuid::createUuid();
     session.name = QLocale().toString(now.toLocalTime(), QStringLiteral("d MMM, HH:mm"));
     session.capturedAt = CapturedSession::referenceSeconds(now);
-    session.tabs = tabs;
+    session.tabs = BrowserTabs::bounded(tabs, &added.leftOut);
     QList<CapturedSession> list = sessions();
     list.append(session);
-    setSessions(list);
-    setActiveID(session.id);
+
+    // A capture larger than half of what all may take keeps its first tabs;
+    // then the oldest captures (first in the list) make room for it.
+    QList<qsizetype> sizes;
+    qsizetype total = 0;
+    for (const CapturedSession& s : list)
+        total += sizes.emplace_back(textSize(s.toJson()));
+    QList<BrowserTabs::Tab>& kept = list.last().tabs;
+    while (sizes.last() > maxStoredBytes / 2 && !kept.isEmpty()) {
+        const qsizetype tab = textSize(kept.takeLast().toJson());
+        sizes.last() -= tab;
+        total -= tab;
+        ++added.leftOut.tooLarge;
+    }
+    while (list.size() > 1 && (list.size() > maxKept || total > maxStoredBytes)) {
+        list.removeFirst();
+        total -= sizes.takeFirst();
+        ++added.removed;
+    }
+    session = list.last();
+
+    added.stored = setSessions(list);
+    if (added.stored)
+        setActiveID(session.id);
+    else
+        added.removed = 0;
+    if (report)
+        *report = added;
     return session;
 }
 

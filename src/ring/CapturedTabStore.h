@@ -40,14 +40,28 @@ public:
     // Reading decodes the stored list (keeping every session that decodes)
     // or migrates the legacy tab list; writing stores the whole list.
     static QList<CapturedSession> sessions();
-    static void setSessions(const QList<CapturedSession>& sessions);
+    // False when the list could not be stored.
+    static bool setSessions(const QList<CapturedSession>& sessions);
 
     static std::optional<QUuid> activeID();
     static void setActiveID(const std::optional<QUuid>& id);
     // The session the tabs ring shows: the active one, else the last.
     static std::optional<CapturedSession> active();
 
-    static CapturedSession add(const QList<BrowserTabs::Tab>& tabs);
+    // How many captures are kept, and how much text all of them may take
+    // together; the oldest go to make room for a new one. Within the bounds
+    // of a capture, twenty real sessions stay far below the size.
+    static constexpr int maxKept = 20;
+    static constexpr qsizetype maxStoredBytes = 24 * 1024 * 1024;
+
+    // What `add` did beyond storing the new capture.
+    struct Added {
+        BrowserTabs::LeftOut leftOut; // tabs of the new capture left out
+        int removed = 0; // older captures removed to make room
+        bool stored = false; // false when the settings refused the change
+    };
+    // Stores `tabs` (bounded as a capture is) as a new capture, the active one.
+    static CapturedSession add(const QList<BrowserTabs::Tab>& tabs, Added* added = nullptr);
     static void update(const CapturedSession& session);
     static void remove(const QUuid& id); // the "delete" operation
 

@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -149,6 +150,27 @@ QString CapturedTabsSettingsView::keptNote(const QList<CapturedSession>& session
     if (others == 1)
         return QCoreApplication::translate("Kelvaro", "1 earlier capture kept.");
     return QCoreApplication::translate("Kelvaro", "%n earlier captures kept.", nullptr, others);
+}
+
+QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOut, int removed)
+{
+    QStringList notes;
+    const QLocale locale;
+    if (leftOut.longAddress > 0)
+        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: their addresses are longer than %1 characters.", nullptr,
+                                             leftOut.longAddress)
+                     .arg(locale.toString(BrowserTabs::maxAddressLength));
+    if (leftOut.beyondLimit > 0)
+        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: a capture keeps at most %1 tabs.", nullptr,
+                                             leftOut.beyondLimit)
+                     .arg(locale.toString(BrowserTabs::maxTabs));
+    if (leftOut.tooLarge > 0)
+        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: the capture would have been too large to keep.",
+                                             nullptr, leftOut.tooLarge);
+    if (removed > 0)
+        notes << QCoreApplication::translate("Kelvaro", "%n earlier captures were removed to make room for this one.", nullptr,
+                                             removed);
+    return notes.join(QLatin1Char(' '));
 }
 
 QString CapturedTabsSettingsView::browserSummary(const CapturedSession& session)
@@ -333,6 +355,7 @@ void CapturedTabsSettingsView::capture()
             result.tabs = FaviconFetcher::attachIcons(result.tabs);
         QMetaObject::invokeMethod(QCoreApplication::instance(), [page, result] {
             captureRunning = false;
+            CapturedTabStore::Added added;
             if (result.ok() && !result.tabs.isEmpty()) {
                 QJsonObject properties;
                 properties.insert(QStringLiteral("tab_count"), int(result.tabs.size()));
@@ -341,15 +364,15 @@ void CapturedTabsSettingsView::capture()
                 const auto enabled = DefaultsStore::shared().value(QStringLiteral("telemetryEnabled"));
                 if (enabled && enabled->toBool())
                     Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
-                CapturedTabStore::add(result.tabs);
+                CapturedTabStore::add(result.tabs, &added);
             }
             if (page)
-                page->finishCapture(result);
+                page->finishCapture(result, added);
         }, Qt::QueuedConnection);
     }).detach();
 }
 
-void CapturedTabsSettingsView::finishCapture(const BrowserTabs::CaptureResult& result)
+void CapturedTabsSettingsView::finishCapture(const BrowserTabs::CaptureResult& result, const CapturedTabStore::Added& added)
 {
     m_capturing = false;
     if (!result.ok()) {
@@ -358,17 +381,26 @@ void CapturedTabsSettingsView::finishCapture(const BrowserTabs::CaptureResult& r
         rebuild();
         return;
     }
-    m_failed = result.tabs.isEmpty();
+    const bool refused = !result.tabs.isEmpty() && !added.stored;
+    m_failed = result.tabs.isEmpty() || refused;
     m_sessions = CapturedTabStore::sessions();
     m_selectedID = CapturedTabStore::activeID();
-    if (result.tabs.isEmpty()) {
-        m_message = QCoreApplication::translate("Kelvaro", "No open tabs to capture.");
+    BrowserTabs::LeftOut leftOut = result.leftOut;
+    leftOut += added.leftOut;
+    if (refused) {
+        m_message = QCoreApplication::translate("Kelvaro", "The capture was not kept: your settings file would have grown too large.");
+    } else if (result.tabs.isEmpty()) {
+        // Tabs that were all left out are said below.
+        m_message = leftOut.any() ? QString() : QCoreApplication::translate("Kelvaro", "No open tabs to capture.");
     } else {
-        m_message = summary(result.tabs);
+        m_message = summary(result.tabs.mid(0, result.tabs.size() - added.leftOut.tooLarge));
         const QString kept = keptNote(m_sessions, m_selectedID.value_or(QUuid::createUuid()));
         if (!kept.isEmpty())
             m_message += QLatin1Char(' ') + kept;
     }
+    const QString note = refused ? QString() : leftOutNote(leftOut, added.removed);
+    if (!note.isEmpty())
+        m_message += (m_message.isEmpty() ? QString() : QStringLiteral(" ")) + note;
     rebuild();
     Q_EMIT storeChanged();
 }

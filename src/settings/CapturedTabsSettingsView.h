@@ -50,6 +50,9 @@ public:
     static QString summary(const QList<BrowserTabs::Tab>& tabs);
     // "1 earlier capture kept." / "%n earlier captures kept." for the others; empty when none.
     static QString keptNote(const QList<CapturedSession>& sessions, const QUuid& excluding);
+    // What a capture left out and which older captures made room for it, a
+    // sentence for each; empty when nothing was.
+    static QString leftOutNote(const BrowserTabs::LeftOut& leftOut, int removed);
     // "3 tabs · Chrome, Firefox".
     static QString browserSummary(const CapturedSession& session);
     // The browser's application icon when every tab came from one installed browser.
@@ -71,8 +74,8 @@ public:
     void remove(int position);
     void toggleCaptureMenu();
 
-    // Hands a finished capture to the page (main thread).
-    void finishCapture(const BrowserTabs::CaptureResult& result);
+    // Hands a finished capture and how it was stored to the page (main thread).
+    void finishCapture(const BrowserTabs::CaptureResult& result, const CapturedTabStore::Added& added);
 
     KeyBindingSection* keyBinding() const { return m_keyBinding; }
     QList<CapturedTabRow*> rows() const { return m_rows; }

@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -308,6 +310,22 @@ TEST_F(FileDefaultsStoreTest, AFullDiskKeepsThePreviousFileAndSaysSoOnce)
     FileDefaultsStore reread(m_path);
     EXPECT_EQ(reread.value(QStringLiteral("blob2"))->toString().size(), 10000);
     EXPECT_TRUE(reread.contains(QStringLiteral("keep")));
+
+    // Not a byte left: the lock file cannot be written either. Each problem
+    // is said once, with its cause, however many saves fail.
+    m_log.clear();
+    {
+        FileSizeLimit full(0);
+        for (int i = 0; i < 3; ++i) {
+            reread.setValue(QStringLiteral("n"), qint64(i));
+            reread.flush();
+        }
+    }
+    EXPECT_EQ(m_log.size(), 2) << m_log.join(QLatin1Char('\n')).toStdString();
+    const auto lockLines = std::count_if(m_log.begin(), m_log.end(), [](const QString& l) { return l.contains(QStringLiteral(".lock")); });
+    EXPECT_EQ(lockLines, 1);
+    for (const QString& line : m_log)
+        EXPECT_TRUE(line.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << line.toStdString();
 }
 
 TEST_F(FileDefaultsStoreTest, HostileNestingIsKeptAsideWithoutCrashingOrGrowingTheFile)

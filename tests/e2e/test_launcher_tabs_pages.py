@@ -6,8 +6,12 @@ both apps and that hotkey, and Ctrl+Alt+E then opens a ring of exactly those
 two applications. On the Tabs page, with a Chromium window open whose profile
 holds a session log, "Capture Tabs" stores the log's tabs as the active
 capture, and the tabs ring reopens the first one in the desktop's URL handler.
-Both pages are kept as screenshots in light and dark appearance."""
+A second capture from a session log of some 60 MB (a thousand tabs with
+60 KB addresses among ordinary ones) keeps the ordinary tabs, says on the page
+what was left out, and after a restart every setting is still there. Both
+pages are kept as screenshots in light and dark appearance."""
 import base64
+import glob
 import json
 import os
 import re
@@ -152,17 +156,17 @@ def session_log(tabs):
     def padded(b):
         return b + b"\0" * (-len(b) % 4)
 
-    out = b"SNSS" + struct.pack("<i", 3)
+    out = [b"SNSS" + struct.pack("<i", 3)]
     for i, (url, title) in enumerate(tabs):
         tab = 10 + i
-        out += command(0, struct.pack("<ii", 1, tab))      # the tab's window
-        out += command(2, struct.pack("<ii", tab, i))      # its place in the window
+        out.append(command(0, struct.pack("<ii", 1, tab)))      # the tab's window
+        out.append(command(2, struct.pack("<ii", tab, i)))      # its place in the window
         u = url.encode()
         t = title.encode("utf-16-le")
         pickle = struct.pack("<iii", tab, 0, len(u)) + padded(u) + struct.pack("<i", len(title)) + padded(t)
         pickle += struct.pack("<ii", 0, 1)
-        out += command(6, struct.pack("<i", len(pickle)) + pickle)  # its navigation
-    return out
+        out.append(command(6, struct.pack("<i", len(pickle)) + pickle))  # its navigation
+    return b"".join(out)
 
 
 def tabs_journey(app, window, record):
@@ -189,6 +193,45 @@ def tabs_journey(app, window, record):
     k.check(opened == ["https://first.example/"], "the first tab reaches the URL handler once: %r" % opened)
 
 
+def page_text(app, part):
+    """The first accessible name of the running app that contains `part`."""
+    out = k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), timeout=20).stdout
+    for line in out.splitlines():
+        try:
+            name = json.loads(line).get("name") or ""
+        except ValueError:
+            continue
+        if part in name:
+            return name
+    return None
+
+
+def oversized_capture_journey(app, window, sessions_dir):
+    """A session log of some 60 MB is captured: only what a capture keeps is stored, and the page says the rest."""
+    big = [("https://big.example/?q=" + "a" * 60000, "Big %d" % i) for i in range(1000)]
+    with open(os.path.join(sessions_dir, "Session_13360000000000001"), "wb") as f:
+        f.write(session_log(TABS[:1] + big + TABS[1:]))
+    # The site's icon is on disk from an earlier capture: no download is tried for its tabs.
+    icons = os.path.join(os.environ["XDG_DATA_HOME"], "Kelvaro", "CustomIcons")
+    os.makedirs(icons, exist_ok=True)
+    k.run("convert", "-size", "16x16", "xc:#3070d0", os.path.join(icons, "custom_icon_favicon_big_example.png"))
+    k.activate(window)
+    k.check(k.press(app, "Capture Tabs"), "Capture Tabs is pressed for the large session log")
+    sessions = lambda: stored("capturedTabSessions") or []
+    k.check(k.wait_until(lambda: len(sessions()) == 2, timeout=30), "the second capture is stored")
+    urls = [t["url"] for t in (sessions() + [{"tabs": []}])[1]["tabs"]]
+    k.check(urls == [u for u, _ in TABS], "only the ordinary tabs are kept, in order: %d" % len(urls))
+    k.check(os.path.getsize(k.defaults_path()) < 1024 * 1024,
+            "the settings file stays small: %d bytes" % os.path.getsize(k.defaults_path()))
+    note = k.wait_until(lambda: page_text(app, "left out"), timeout=5) or ""
+    k.check(re.search(r"1,?000 tabs were left out: their addresses are longer than 8,?192 characters\.", note),
+            "the page says what was left out: %r" % note)
+    # The note is below the tab list: the page scrolls down to it.
+    k.run("xdotool", "mousemove", "--window", str(window), "660", "240")
+    k.run("xdotool", "click", "--repeat", "8", "5")
+    k.window_shot(window, "tabs-page-left-out-light")
+
+
 def dark_shots(app):
     window = open_settings(app)
     if not window:
@@ -204,6 +247,7 @@ def main():
     record = os.path.join(os.environ.get("KELVARO_SESSION_DIR", "/tmp"), "tabs-opened-urls.txt")
     k.install_url_recorder(record)
     sessions = os.path.join(os.environ["XDG_CONFIG_HOME"], "chromium", "Default", "Sessions")
+    folder = os.path.dirname(k.defaults_path())
     os.makedirs(sessions, exist_ok=True)
     with open(os.path.join(sessions, "Session_13360000000000000"), "wb") as f:
         f.write(session_log(TABS))
@@ -217,12 +261,20 @@ def main():
         if window:
             launcher_journey(app, window)
             tabs_journey(app, window, record)
+            oversized_capture_journey(app, window, sessions)
     finally:
         app.stop()
     k.write_settings_defaults("dark")
     app = k.Process([k.binary("kelvaro")])
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running again, dark")
+        # Everything set before the large capture came through the restart.
+        hotkey = (groups() or [{}])[0].get("hotkey") or {}
+        k.check(hotkey.get("keyCode") == KEY_E and hotkey.get("rawModifiers") == CTRL_ALT,
+                "the launcher group and its hotkey are still stored: %r" % groups())
+        k.check(len(stored("capturedTabSessions") or []) == 2, "both captures are still stored")
+        k.check(not glob.glob(os.path.join(folder, "defaults.json.corrupt-*")), "the settings file was read, not set aside")
+        k.check("could not be read" not in app.log_text(), "the log has no unreadable settings")
         dark_shots(app)
     finally:
         app.stop()

@@ -177,4 +177,47 @@ TEST_F(CapturedTabStoreTest, StoredIconNamesThatCouldEscapeTheFolderAreDropped)
     }
 }
 
+TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
+{
+    // A session log holding a few monsters among ordinary tabs.
+    QList<BrowserTabs::Tab> tabs { tab(QStringLiteral("first.example")) };
+    tabs[0].title = QString(3000, QChar(u'T'));
+    tabs.append({ QStringLiteral("Data"), QStringLiteral("https://x.example/?") + QString(BrowserTabs::maxAddressLength, QLatin1Char('a')),
+                  std::nullopt, std::nullopt });
+    for (int i = 1; i < BrowserTabs::maxTabs + 2; ++i)
+        tabs.append(tab(QStringLiteral("t%1.example").arg(i)));
+    CapturedTabStore::Added added;
+    const auto big = CapturedTabStore::add(tabs, &added);
+    EXPECT_TRUE(added.stored);
+    EXPECT_EQ(added.leftOut.longAddress, 1);
+    EXPECT_EQ(added.leftOut.beyondLimit, 2);
+    EXPECT_EQ(added.removed, 0);
+    const auto stored = CapturedTabStore::active();
+    ASSERT_TRUE(stored);
+    ASSERT_EQ(stored->tabs.size(), BrowserTabs::maxTabs);
+    EXPECT_EQ(stored->tabs[0].title.size(), BrowserTabs::maxTitleLength);
+    EXPECT_TRUE(stored->tabs[0].title.endsWith(QChar(0x2026)));
+    EXPECT_EQ(stored->tabs[1].url, QStringLiteral("https://t1.example/"));
+
+    // The oldest go once the count is reached, the big first one first.
+    for (int i = 1; i <= CapturedTabStore::maxKept; ++i)
+        CapturedTabStore::add({ tab(QStringLiteral("n%1.example").arg(i)) }, &added);
+    EXPECT_EQ(added.removed, 1);
+    const auto kept = CapturedTabStore::sessions();
+    ASSERT_EQ(kept.size(), CapturedTabStore::maxKept);
+    EXPECT_NE(kept.first().id, big.id);
+    EXPECT_EQ(kept.last().tabs[0].url, QStringLiteral("https://n%1.example/").arg(CapturedTabStore::maxKept));
+
+    // And the largest captures within bounds never outgrow what is kept together.
+    QList<BrowserTabs::Tab> heavy;
+    for (int i = 0; i < BrowserTabs::maxTabs; ++i)
+        heavy.append({ QStringLiteral("Heavy"), QStringLiteral("https://h.example/") + QString(BrowserTabs::maxAddressLength - 18, QChar(u'\u00e9')),
+                       std::nullopt, std::nullopt });
+    CapturedTabStore::add(heavy, &added);
+    CapturedTabStore::add(heavy, &added);
+    EXPECT_GT(added.removed, 0);
+    EXPECT_LE(env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray().size(), CapturedTabStore::maxStoredBytes);
+    EXPECT_EQ(CapturedTabStore::active()->tabs.size() + added.leftOut.tooLarge, BrowserTabs::maxTabs);
+}
+
 } // namespace

@@ -34,6 +34,8 @@ int nestingDepth(const QByteArray& bytes)
     }
     return deepest;
 }
+
+std::string text(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
 }
 
 bool FileDefaultsStore::decode(const QByteArray& bytes, Contents& into, QString* reason)
@@ -122,7 +124,6 @@ std::string FileDefaultsStore::encode(const Contents& contents)
     }
     for (const auto& [key, raw] : contents.opaque)
         values.emplace(key, raw);
-    auto text = [](const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); };
     std::string out = "{\n\"version\": " + std::to_string(formatVersion) + ",\n";
     for (const auto& [key, raw] : contents.other) {
         if (key != "version" && key != "values")
@@ -137,6 +138,12 @@ std::string FileDefaultsStore::encode(const Contents& contents)
     }
     out += "\n}\n}\n";
     return out;
+}
+
+qint64 FileDefaultsStore::entryBytes(const QString& key, const json& tagged)
+{
+    // As `encode` writes it: a line break and a comma around `"key": value`.
+    return qint64(text(json(toStd(key))).size() + text(tagged).size()) + 4;
 }
 
 json FileDefaultsStore::encodeValue(const QVariant& v, bool* ok, int depth)

@@ -2,19 +2,11 @@
 
 #include "platform/Log.h"
 
-#include <QDateTime>
+#include "platform/SafeFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <QThread>
-
-namespace {
-constexpr qint64 kMaxFileSize = 64LL * 1024 * 1024;
-constexpr int kLockTimeoutMs = 5000;
-}
 
 QString FileDefaultsStore::fromStd(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -28,19 +20,21 @@ FileDefaultsStore::FileDefaultsStore(QString path)
     : m_path(std::move(path))
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
+    Contents contents;
     {
         QLockFile lock(m_path + QStringLiteral(".lock"));
-        if (!lock.tryLock(kLockTimeoutMs))
-            Log::write(QStringLiteral("Kelvaro: could not lock %1.lock; reading the defaults without it").arg(m_path));
-        Contents contents;
+        if (takeLock(lock))
+            removeStaleTemporaries();
         QString reason;
         switch (readFile(contents, &reason)) {
         case ReadResult::unreadable: {
-            const QString aside = setAside(reason);
+            contents = {};
+            const QString aside = setAside(reason, Aftermath::startedEmpty);
             reportProblem({ Problem::Kind::keptAside, m_path, aside, reason });
             break;
         }
         case ReadResult::inaccessible:
+            contents = {};
             Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); starting with empty settings and leaving the file alone")
                            .arg(m_path, reason));
             m_reportedInaccessible = true;
@@ -53,9 +47,11 @@ FileDefaultsStore::FileDefaultsStore(QString path)
                                .arg(fromStd(entry.first), m_path));
             break;
         case ReadResult::missing:
+            contents = {};
             break;
         }
     }
+    track(contents);
     m_known = m_values;
     m_writer = std::thread([this] { writerLoop(); });
 }
@@ -95,18 +91,62 @@ void FileDefaultsStore::setValue(const QString& key, const QVariant& value)
         return;
     }
     bool ok = false;
-    encodeValue(value, &ok);
+    const nlohmann::json tagged = encodeValue(value, &ok);
     if (!ok) {
         Log::write(QStringLiteral("Kelvaro: cannot store a value of type %1 under \"%2\"")
                        .arg(QString::fromLatin1(value.typeName()), key));
         return;
     }
+    // Refused now, while the caller can still be told: written, the file
+    // could not be read back and every setting would be lost at the next start.
+    const qint64 bytes = entryBytes(key, tagged);
+    const qint64 before = m_entryBytes.value(key, 0);
+    if (bytes > before && m_textBytes - before + bytes > maxFileSize) {
+        refuse(key, m_textBytes - before + bytes);
+        return;
+    }
+    m_textBytes += bytes - before;
+    m_entryBytes.insert(key, bytes);
     change(key, value);
 }
 
 void FileDefaultsStore::remove(const QString& key)
 {
+    m_textBytes -= m_entryBytes.take(key);
     change(key, std::nullopt);
+}
+
+void FileDefaultsStore::track(const Contents& contents)
+{
+    // What this build cannot read is written back as it was: its share is fixed.
+    Contents fixed;
+    fixed.opaque = contents.opaque;
+    fixed.other = contents.other;
+    m_textBytes = qint64(encode(fixed).size());
+    m_entryBytes.clear();
+    for (auto it = contents.values.constBegin(); it != contents.values.constEnd(); ++it) {
+        bool ok = false;
+        const nlohmann::json tagged = encodeValue(it.value(), &ok);
+        if (!ok)
+            continue;
+        const qint64 bytes = entryBytes(it.key(), tagged);
+        m_entryBytes.insert(it.key(), bytes);
+        m_textBytes += bytes;
+    }
+}
+
+void FileDefaultsStore::refuse(const QString& key, qint64 wouldBe)
+{
+    const QString reason = QStringLiteral("the value of \"%1\" would make it %2 bytes long, more than the %3 that can be read back")
+                               .arg(key)
+                               .arg(wouldBe)
+                               .arg(maxFileSize);
+    Log::write(QStringLiteral("Kelvaro: a change was not made to the defaults file %1: %2; the stored value stays as it was")
+                   .arg(m_path, reason));
+    if (m_reportedRefused)
+        return;
+    m_reportedRefused = true;
+    reportProblem({ Problem::Kind::refused, m_path, QString(), reason });
 }
 
 void FileDefaultsStore::change(const QString& key, const std::optional<QVariant>& value)
@@ -168,8 +208,7 @@ void FileDefaultsStore::report(const Problem& p)
 bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVariant>& known)
 {
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockTimeoutMs))
-        Log::write(QStringLiteral("Kelvaro: could not lock %1.lock; writing the defaults without it").arg(m_path));
+    takeLock(lock);
 
     // Start from what is on disk now, so keys another process wrote survive.
     Contents merged;
@@ -182,9 +221,17 @@ bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVarian
         merged = {};
         break;
     case ReadResult::unreadable: {
-        // Someone left a damaged file: keep it aside and carry on from what we know.
-        const QString aside = setAside(reason);
-        report({ Problem::Kind::keptAside, m_path, aside, reason });
+        // Someone left a damaged file: keep it aside and carry on from what
+        // we know. One that cannot be kept is not written over either.
+        const QString aside = setAside(reason, Aftermath::writtenBack);
+        if (aside.isEmpty()) {
+            if (!m_reportedNotSaved) {
+                m_reportedNotSaved = true;
+                report({ Problem::Kind::notSaved, m_path, QString(), reason });
+            }
+            return false;
+        }
+        report({ Problem::Kind::writtenBack, m_path, aside, reason });
         merged = {};
         merged.values = known;
         differs = true;
@@ -223,8 +270,10 @@ bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVarian
         // A newer build wrote this file: what it stored beyond this build's
         // understanding stays in a copy before the file becomes version 1.
         m_keptNewerVersion = true;
-        copyAside(QStringLiteral(".version-%1").arg(merged.version),
-                  QStringLiteral("it was written by a newer version of Kelvaro (format %1)").arg(merged.version));
+        const SafeFile::Result file = SafeFile::read(m_path, maxFileSize, SafeFile::Links::follow);
+        if (file.ok())
+            copyAside(file.bytes, QStringLiteral(".version-%1").arg(merged.version),
+                      QStringLiteral("it was written by a newer version of Kelvaro (format %1)").arg(merged.version));
     }
 
     if (!writeFile(merged, &reason)) {
@@ -240,105 +289,6 @@ bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVarian
     if (m_reportedNotSaved) {
         m_reportedNotSaved = false;
         Log::write(QStringLiteral("Kelvaro: the defaults file %1 is saved again").arg(m_path));
-    }
-    return true;
-}
-
-FileDefaultsStore::ReadResult FileDefaultsStore::readFile(Contents& into, QString* reason)
-{
-    QFile file(m_path);
-    if (!file.exists())
-        return ReadResult::missing;
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Not a damaged file: leave it alone and never write over it.
-        *reason = file.errorString();
-        return ReadResult::inaccessible;
-    }
-    if (file.size() > kMaxFileSize) {
-        *reason = QStringLiteral("file of %1 bytes is too large").arg(file.size());
-        return ReadResult::unreadable;
-    }
-    const QByteArray bytes = file.readAll();
-    Contents contents;
-    if (!decode(bytes, contents, reason))
-        return ReadResult::unreadable;
-    if (!contents.tooDeep.empty() && !m_keptTooDeep) {
-        m_keptTooDeep = true;
-        QStringList names;
-        for (const std::string& key : contents.tooDeep)
-            names.append(QStringLiteral("\"%1\"").arg(fromStd(key)));
-        const QString why = QStringLiteral("%1 nested deeper than %2 levels").arg(names.join(QStringLiteral(", "))).arg(maxJsonDepth);
-        const QString aside = copyAside(QStringLiteral(".corrupt-"), why);
-        if (!aside.isEmpty() && QThread::currentThread() == thread())
-            reportProblem({ Problem::Kind::partlyKeptAside, m_path, aside, why });
-        else if (!aside.isEmpty())
-            report({ Problem::Kind::partlyKeptAside, m_path, aside, why });
-    }
-    into = std::move(contents);
-    return ReadResult::ok;
-}
-
-namespace {
-// A name beside `path` that is not taken: path + suffix + stamp (+ "-n").
-QString freeName(const QString& path, const QString& suffix)
-{
-    QString name = path + suffix;
-    if (suffix.endsWith(QLatin1Char('-')))
-        name += QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString candidate = name;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = name + QLatin1Char('-') + QString::number(n);
-    return candidate;
-}
-}
-
-QString FileDefaultsStore::setAside(const QString& reason)
-{
-    const QString aside = freeName(m_path, QStringLiteral(".corrupt-"));
-    if (QFile::rename(m_path, aside)) {
-        Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2); kept it as %3 and started with empty settings")
-                       .arg(m_path, reason, aside));
-        return aside;
-    }
-    Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2) and could not be moved aside; it is left in place and settings start empty")
-                   .arg(m_path, reason));
-    return QString();
-}
-
-QString FileDefaultsStore::copyAside(const QString& suffix, const QString& why)
-{
-    const QString aside = freeName(m_path, suffix);
-    if (QFile::copy(m_path, aside)) {
-        Log::write(QStringLiteral("Kelvaro: the defaults file %1 is kept as %2 before it is rewritten: %3").arg(m_path, aside, why));
-        return aside;
-    }
-    Log::write(QStringLiteral("Kelvaro: could not keep a copy of the defaults file %1 (%2)").arg(m_path, why));
-    return QString();
-}
-
-bool FileDefaultsStore::writeFile(const Contents& contents, QString* reason)
-{
-    const std::string text = encode(contents);
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    // write() only fills a buffer: a full disk shows in flush() or the
-    // file's error, and then the old file must stay (commit() would put the
-    // short file in its place).
-    const bool written = file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.flush()
-        && file.error() == QFileDevice::NoError;
-    if (!written) {
-        *reason = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
     }
     return true;
 }

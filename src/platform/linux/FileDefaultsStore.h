@@ -7,10 +7,16 @@
 // changes into what is on disk now (so two processes never lose each other's
 // keys) and replaces the file atomically. `flush` and the destructor wait
 // for everything changed so far.
+//
+// The file is never written larger than it may be read back: a change that
+// would make it so is refused when it is made. Only a regular file (or a
+// link to one) is read or replaced; a FIFO or device in its place is left
+// alone and the settings live in memory.
 
 #include "platform/DefaultsStore.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <condition_variable>
@@ -23,10 +29,13 @@
 #include <string>
 #include <thread>
 
+class QLockFile;
+
 class FileDefaultsStore final : public DefaultsStore {
     Q_OBJECT
 public:
-    // Reads `path`; an unreadable file is renamed aside (kept) and the store starts empty.
+    // Reads `path`; an unreadable file is renamed aside (kept) and the store
+    // starts empty. Stale temporary files of an interrupted save beside it go.
     explicit FileDefaultsStore(QString path);
     ~FileDefaultsStore() override;
 
@@ -47,6 +56,10 @@ public:
     static constexpr int maxJsonDepth = 48;
     // The format this build writes.
     static constexpr int formatVersion = 1;
+    // The largest file this store reads, and so the largest it writes.
+    static constexpr qint64 maxFileSize = 64LL * 1024 * 1024;
+    // How many unreadable files are kept aside as ".corrupt-…" copies (the oldest go).
+    static constexpr int maxKeptCopies = 5;
 
     // Values as stored in the file; exposed for tests. `decodeValue` reads at
     // most `maxJsonDepth` levels; `encodeValue` refuses deeper values.
@@ -72,10 +85,20 @@ private:
     enum class ReadResult { ok, missing, unreadable, inaccessible };
     using Changes = std::map<QString, std::optional<QVariant>>;
 
+    enum class Aftermath { startedEmpty, writtenBack };
+
     ReadResult readFile(Contents& into, QString* reason);
-    QString setAside(const QString& reason);
-    QString copyAside(const QString& suffix, const QString& why);
+    QString setAside(const QString& reason, Aftermath aftermath);
+    QString copyAside(const QByteArray& bytes, const QString& suffix, const QString& why);
+    QStringList keptCopies(const QString& suffix) const;
+    QString keptCopyOf(const QByteArray& digest, qint64 size, const QString& suffix) const;
+    void pruneKeptCopies(const QString& keep);
+    void removeStaleTemporaries();
+    bool takeLock(QLockFile& lock);
+    void refuse(const QString& key, qint64 wouldBe);
     bool writeFile(const Contents& contents, QString* reason);
+    void track(const Contents& contents);
+    static qint64 entryBytes(const QString& key, const nlohmann::json& tagged);
     void change(const QString& key, const std::optional<QVariant>& value);
     void writerLoop();
     bool save(const Changes& changes, const QMap<QString, QVariant>& known);
@@ -83,6 +106,11 @@ private:
 
     QString m_path;
     QMap<QString, QVariant> m_values; // main thread
+    // Main thread: the size of the file's text as the values in memory make
+    // it, and each value's share of it.
+    qint64 m_textBytes = 0;
+    QHash<QString, qint64> m_entryBytes;
+    bool m_reportedRefused = false;
 
     // Shared with the writer thread.
     std::mutex m_mutex;
@@ -99,6 +127,7 @@ private:
     bool m_reportedInaccessible = false;
     bool m_keptNewerVersion = false;
     bool m_keptTooDeep = false;
+    QString m_lockProblem; // the one logged last; said again only once it changes
 
     std::thread m_writer;
 };
