@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Es hat absichtlich kein eigenes Fenster. Schließe ein Fenster und es läuft weiter – im Systemabschnitt ist alles nur einen Klick entfernt.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Deine Einstellungsdatei wurde beschädigt, nachdem Kelvaro sie gelesen hatte. Die beschädigte Datei wurde als %1 aufbewahrt und deine Einstellungen wurden erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Eine Änderung deiner Einstellungen wurde nicht vorgenommen: Sie hätte die Einstellungsdatei %1 zu groß gemacht, um sie wieder einzulesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln Tab wurde ausgelassen: Seine Adresse ist länger als %1 Zeichen.</numerusform>
+            <numerusform>%Ln Tabs wurden ausgelassen: Ihre Adressen sind länger als %1 Zeichen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln Tab wurde ausgelassen: Eine Übernahme umfasst höchstens %1 Tabs.</numerusform>
+            <numerusform>%Ln Tabs wurden ausgelassen: Eine Übernahme umfasst höchstens %1 Tabs.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln Tab wurde ausgelassen: Die Übernahme wäre zu groß zum Aufbewahren gewesen.</numerusform>
+            <numerusform>%Ln Tabs wurden ausgelassen: Die Übernahme wäre zu groß zum Aufbewahren gewesen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n frühere Übernahme wurde entfernt, um Platz für diese zu schaffen.</numerusform>
+            <numerusform>%n frühere Übernahmen wurden entfernt, um Platz für diese zu schaffen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Die Übernahme wurde nicht aufbewahrt: Deine Einstellungsdatei wäre zu groß geworden.</translation>
+    </message>
 </context>
 </TS>

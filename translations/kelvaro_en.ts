@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>A change to your settings was not made: it would have made the settings file %1 too large to read back.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln tab was left out: its address is longer than %1 characters.</numerusform>
+            <numerusform>%Ln tabs were left out: their addresses are longer than %1 characters.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln tab was left out: a capture keeps at most %1 tabs.</numerusform>
+            <numerusform>%Ln tabs were left out: a capture keeps at most %1 tabs.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln tab was left out: the capture would have been too large to keep.</numerusform>
+            <numerusform>%Ln tabs were left out: the capture would have been too large to keep.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n earlier capture was removed to make room for this one.</numerusform>
+            <numerusform>%n earlier captures were removed to make room for this one.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>The capture was not kept: your settings file would have grown too large.</translation>
+    </message>
 </context>
 </TS>

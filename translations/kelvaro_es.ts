@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>No tiene ventana propia a propósito. Cierra una ventana y seguirá en marcha: todo queda a un clic en la bandeja del sistema.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Tu archivo de ajustes se dañó después de que Kelvaro lo leyera. El archivo dañado se guarda como %1 y tus ajustes se han vuelto a guardar.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>No se ha aplicado un cambio en tus ajustes: habría hecho el archivo de ajustes %1 demasiado grande para volver a leerlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>Se omitió %Ln pestaña: su dirección tiene más de %1 caracteres.</numerusform>
+            <numerusform>Se omitieron %Ln pestañas: sus direcciones tienen más de %1 caracteres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>Se omitió %Ln pestaña: una captura guarda como máximo %1 pestañas.</numerusform>
+            <numerusform>Se omitieron %Ln pestañas: una captura guarda como máximo %1 pestañas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>Se omitió %Ln pestaña: la captura habría sido demasiado grande para conservarla.</numerusform>
+            <numerusform>Se omitieron %Ln pestañas: la captura habría sido demasiado grande para conservarla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>Se eliminó %n captura anterior para dejar sitio a esta.</numerusform>
+            <numerusform>Se eliminaron %n capturas anteriores para dejar sitio a esta.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>La captura no se ha conservado: tu archivo de ajustes habría crecido demasiado.</translation>
+    </message>
 </context>
 </TS>

@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Sellel pole meelega oma akent. Sulge aken ja see töötab edasi — kõik on süsteemisalves ühe klõpsu kaugusel.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Sinu seadete fail sai kahjustada pärast seda, kui Kelvaro selle luges. Kahjustatud fail on alles nimega %1 ja sinu seaded salvestati uuesti.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Üht seadete muudatust ei tehtud: see oleks muutnud seadete faili %1 tagasi lugemiseks liiga suureks.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln vahekaart jäeti välja: selle aadress on pikem kui %1 märki.</numerusform>
+            <numerusform>%Ln vahekaarti jäeti välja: nende aadressid on pikemad kui %1 märki.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln vahekaart jäeti välja: ühes salvestuses on kuni %1 vahekaarti.</numerusform>
+            <numerusform>%Ln vahekaarti jäeti välja: ühes salvestuses on kuni %1 vahekaarti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln vahekaart jäeti välja: salvestus oleks olnud alleshoidmiseks liiga suur.</numerusform>
+            <numerusform>%Ln vahekaarti jäeti välja: salvestus oleks olnud alleshoidmiseks liiga suur.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n varasem salvestus kustutati, et sellele ruumi teha.</numerusform>
+            <numerusform>%n varasemat salvestust kustutati, et sellele ruumi teha.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Salvestust ei jäetud alles: sinu seadete fail oleks muutunud liiga suureks.</translation>
+    </message>
 </context>
 </TS>

@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Sillä ei ole tarkoituksella omaa ikkunaa. Sulje ikkuna, ja se jatkaa toimintaansa — kaikki on yhden napsautuksen päässä ilmoitusalueella.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Asetustiedostosi vahingoittui sen jälkeen, kun Kelvaro oli lukenut sen. Vahingoittunut tiedosto on tallessa nimellä %1, ja asetuksesi tallennettiin uudelleen.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Asetuksiin tehtyä muutosta ei tehty: se olisi tehnyt asetustiedostosta %1 liian suuren luettavaksi uudelleen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln välilehti jätettiin pois: sen osoite on yli %1 merkkiä pitkä.</numerusform>
+            <numerusform>%Ln välilehteä jätettiin pois: niiden osoitteet ovat yli %1 merkkiä pitkiä.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln välilehti jätettiin pois: yhteen tallennukseen mahtuu enintään %1 välilehteä.</numerusform>
+            <numerusform>%Ln välilehteä jätettiin pois: yhteen tallennukseen mahtuu enintään %1 välilehteä.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln välilehti jätettiin pois: tallennus olisi ollut liian suuri säilytettäväksi.</numerusform>
+            <numerusform>%Ln välilehteä jätettiin pois: tallennus olisi ollut liian suuri säilytettäväksi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n aiempi tallennus poistettiin, jotta tälle jäisi tilaa.</numerusform>
+            <numerusform>%n aiempaa tallennusta poistettiin, jotta tälle jäisi tilaa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Tallennusta ei säilytetty: asetustiedostostasi olisi tullut liian suuri.</translation>
+    </message>
 </context>
 </TS>

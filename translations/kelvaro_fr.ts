@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Il n’a volontairement pas de fenêtre à lui. Fermez une fenêtre et il continue de fonctionner — tout reste à un clic, dans la zone de notification.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Votre fichier de réglages a été endommagé après sa lecture par Kelvaro. Le fichier endommagé est conservé sous %1 et vos réglages ont été enregistrés à nouveau.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Une modification de vos réglages n’a pas été appliquée : elle aurait rendu le fichier de réglages %1 trop volumineux pour être relu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln onglet a été ignoré : son adresse dépasse %1 caractères.</numerusform>
+            <numerusform>%Ln onglets ont été ignorés : leurs adresses dépassent %1 caractères.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln onglet a été ignoré : une capture conserve au plus %1 onglets.</numerusform>
+            <numerusform>%Ln onglets ont été ignorés : une capture conserve au plus %1 onglets.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln onglet a été ignoré : la capture aurait été trop volumineuse pour être conservée.</numerusform>
+            <numerusform>%Ln onglets ont été ignorés : la capture aurait été trop volumineuse pour être conservée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n capture précédente a été supprimée pour faire de la place à celle-ci.</numerusform>
+            <numerusform>%n captures précédentes ont été supprimées pour faire de la place à celle-ci.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>La capture n’a pas été conservée : votre fichier de réglages serait devenu trop volumineux.</translation>
+    </message>
 </context>
 </TS>

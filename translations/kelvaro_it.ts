@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Non ha volutamente una finestra propria. Chiudi una finestra e continua a funzionare — tutto resta a un clic di distanza nell’area di notifica.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Il file delle impostazioni è stato danneggiato dopo che Kelvaro lo aveva letto. Il file danneggiato è conservato come %1 e le impostazioni sono state salvate di nuovo.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Una modifica alle impostazioni non è stata applicata: avrebbe reso il file delle impostazioni %1 troppo grande per essere riletto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln scheda è stata esclusa: il suo indirizzo supera i %1 caratteri.</numerusform>
+            <numerusform>%Ln schede sono state escluse: i loro indirizzi superano i %1 caratteri.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln scheda è stata esclusa: una cattura conserva al massimo %1 schede.</numerusform>
+            <numerusform>%Ln schede sono state escluse: una cattura conserva al massimo %1 schede.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln scheda è stata esclusa: la cattura sarebbe stata troppo grande da conservare.</numerusform>
+            <numerusform>%Ln schede sono state escluse: la cattura sarebbe stata troppo grande da conservare.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n cattura precedente è stata rimossa per fare spazio a questa.</numerusform>
+            <numerusform>%n catture precedenti sono state rimosse per fare spazio a questa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>La cattura non è stata conservata: il file delle impostazioni sarebbe diventato troppo grande.</translation>
+    </message>
 </context>
 </TS>

@@ -2019,5 +2019,41 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Kelvaro には、あえて専用のウインドウがありません。ウインドウを閉じても実行し続け、すべての機能にシステムトレイからワンクリックでアクセスできます。</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Kelvaro が読み込んだ後に設定ファイルが破損しました。破損したファイルは %1 として保存してあり、設定は保存し直しました。</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>設定の変更を行いませんでした。設定ファイル %1 が大きくなりすぎて読み込めなくなるためです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln 個のタブを除外しました。アドレスが %1 文字を超えています。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln 個のタブを除外しました。1 回の取り込みで保持できるタブは %1 個までです。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln 個のタブを除外しました。取り込みが大きすぎて保持できませんでした。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>この取り込みのために、以前の取り込みを %n 件削除しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>取り込みは保持されませんでした。設定ファイルが大きくなりすぎるためです。</translation>
+    </message>
 </context>
 </TS>

@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>მას განზრახ არ აქვს საკუთარი ფანჯარა. დახურეთ ფანჯარა და ის მაინც იმუშავებს — ყველაფერი სისტემურ ლანგარში, ერთი დაწკაპუნების მანძილზეა.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>პარამეტრების ფაილი დაზიანდა მას შემდეგ, რაც Kelvaro-მ ის წაიკითხა. დაზიანებული ფაილი შენახულია როგორც %1, თქვენი პარამეტრები კი ხელახლა შეინახა.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>პარამეტრების ცვლილება არ განხორციელდა: ის პარამეტრების ფაილს %1 ხელახლა წასაკითხად ზედმეტად გაზრდიდა.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln ჩანართი გამოტოვებულია: მისი მისამართი %1 სიმბოლოზე გრძელია.</numerusform>
+            <numerusform>%Ln ჩანართი გამოტოვებულია: მათი მისამართები %1 სიმბოლოზე გრძელია.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln ჩანართი გამოტოვებულია: ერთი შენახვა მაქსიმუმ %1 ჩანართს ინახავს.</numerusform>
+            <numerusform>%Ln ჩანართი გამოტოვებულია: ერთი შენახვა მაქსიმუმ %1 ჩანართს ინახავს.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln ჩანართი გამოტოვებულია: შენახვა შესანარჩუნებლად ზედმეტად დიდი იქნებოდა.</numerusform>
+            <numerusform>%Ln ჩანართი გამოტოვებულია: შენახვა შესანარჩუნებლად ზედმეტად დიდი იქნებოდა.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>ამ შენახვისთვის ადგილის გასათავისუფლებლად წაიშალა %n წინა შენახვა.</numerusform>
+            <numerusform>ამ შენახვისთვის ადგილის გასათავისუფლებლად წაიშალა %n წინა შენახვა.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>შენახვა არ შენარჩუნდა: თქვენი პარამეტრების ფაილი ზედმეტად გაიზრდებოდა.</translation>
+    </message>
 </context>
 </TS>

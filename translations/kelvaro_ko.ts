@@ -2019,5 +2019,41 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Kelvaro에는 일부러 자체 창이 없습니다. 창을 닫아도 계속 실행되며, 모든 기능을 시스템 트레이에서 클릭 한 번으로 사용할 수 있습니다.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Kelvaro가 읽은 뒤 설정 파일이 손상되었습니다. 손상된 파일은 %1(으)로 보관되어 있으며, 설정은 다시 저장되었습니다.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>설정 변경을 적용하지 않았습니다. 설정 파일 %1이(가) 너무 커져 다시 읽을 수 없게 되기 때문입니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>탭 %Ln개를 제외했습니다. 주소가 %1자보다 깁니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>탭 %Ln개를 제외했습니다. 캡처 하나에는 탭을 최대 %1개까지 보관합니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>탭 %Ln개를 제외했습니다. 캡처가 너무 커서 보관할 수 없었습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>이 캡처를 보관하려고 이전 캡처 %n개를 삭제했습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>캡처를 보관하지 않았습니다. 설정 파일이 너무 커지기 때문입니다.</translation>
+    </message>
 </context>
 </TS>

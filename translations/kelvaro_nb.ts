@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Det har med vilje ikke noe eget vindu. Lukk et vindu, så fortsetter det å kjøre — alt er bare ett klikk unna i systemkurven.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Innstillingsfilen din ble skadet etter at Kelvaro leste den. Den skadede filen er tatt vare på som %1, og innstillingene dine ble lagret på nytt.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>En endring i innstillingene dine ble ikke gjort: den ville gjort innstillingsfilen %1 for stor til å leses inn igjen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln fane ble utelatt: adressen er lengre enn %1 tegn.</numerusform>
+            <numerusform>%Ln faner ble utelatt: adressene er lengre enn %1 tegn.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln fane ble utelatt: en lagring tar vare på høyst %1 faner.</numerusform>
+            <numerusform>%Ln faner ble utelatt: en lagring tar vare på høyst %1 faner.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln fane ble utelatt: lagringen ville blitt for stor til å ta vare på.</numerusform>
+            <numerusform>%Ln faner ble utelatt: lagringen ville blitt for stor til å ta vare på.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n tidligere lagring ble fjernet for å gi plass til denne.</numerusform>
+            <numerusform>%n tidligere lagringer ble fjernet for å gi plass til denne.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Lagringen ble ikke tatt vare på: innstillingsfilen din ville blitt for stor.</translation>
+    </message>
 </context>
 </TS>

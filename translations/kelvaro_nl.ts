@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Het heeft bewust geen eigen venster. Sluit een venster en het blijft actief — alles blijft op één klik afstand in het systeemvak.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Je instellingenbestand is beschadigd nadat Kelvaro het had gelezen. Het beschadigde bestand is bewaard als %1 en je instellingen zijn opnieuw opgeslagen.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Een wijziging in je instellingen is niet doorgevoerd: die zou het instellingenbestand %1 te groot maken om weer in te lezen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln tabblad is weggelaten: het adres is langer dan %1 tekens.</numerusform>
+            <numerusform>%Ln tabbladen zijn weggelaten: de adressen zijn langer dan %1 tekens.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln tabblad is weggelaten: een vastlegging bewaart maximaal %1 tabbladen.</numerusform>
+            <numerusform>%Ln tabbladen zijn weggelaten: een vastlegging bewaart maximaal %1 tabbladen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln tabblad is weggelaten: de vastlegging zou te groot zijn geworden om te bewaren.</numerusform>
+            <numerusform>%Ln tabbladen zijn weggelaten: de vastlegging zou te groot zijn geworden om te bewaren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n eerdere vastlegging is verwijderd om ruimte te maken voor deze.</numerusform>
+            <numerusform>%n eerdere vastleggingen zijn verwijderd om ruimte te maken voor deze.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>De vastlegging is niet bewaard: je instellingenbestand zou te groot zijn geworden.</translation>
+    </message>
 </context>
 </TS>

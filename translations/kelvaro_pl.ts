@@ -2043,5 +2043,49 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Kelvaro celowo nie ma własnego okna. Zamknij okno, a nadal będzie działać — wszystko jest na jedno kliknięcie w zasobniku systemowym.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Plik ustawień został uszkodzony po odczytaniu go przez Kelvaro. Uszkodzony plik zachowano jako %1, a ustawienia zapisano ponownie.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Nie wprowadzono zmiany ustawień: plik ustawień %1 stałby się zbyt duży, by można go było ponownie odczytać.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>Pominięto %Ln kartę: jej adres ma ponad %1 znaków.</numerusform>
+            <numerusform>Pominięto %Ln karty: ich adresy mają ponad %1 znaków.</numerusform>
+            <numerusform>Pominięto %Ln kart: ich adresy mają ponad %1 znaków.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>Pominięto %Ln kartę: jeden zapis obejmuje najwyżej %1 kart.</numerusform>
+            <numerusform>Pominięto %Ln karty: jeden zapis obejmuje najwyżej %1 kart.</numerusform>
+            <numerusform>Pominięto %Ln kart: jeden zapis obejmuje najwyżej %1 kart.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>Pominięto %Ln kartę: zapis byłby zbyt duży, by go zachować.</numerusform>
+            <numerusform>Pominięto %Ln karty: zapis byłby zbyt duży, by go zachować.</numerusform>
+            <numerusform>Pominięto %Ln kart: zapis byłby zbyt duży, by go zachować.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>Usunięto %n wcześniejszy zapis, aby zrobić miejsce na ten.</numerusform>
+            <numerusform>Usunięto %n wcześniejsze zapisy, aby zrobić miejsce na ten.</numerusform>
+            <numerusform>Usunięto %n wcześniejszych zapisów, aby zrobić miejsce na ten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Zapisu nie zachowano: plik ustawień stałby się zbyt duży.</translation>
+    </message>
 </context>
 </TS>

@@ -2043,5 +2043,49 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Zámerne nemá vlastné okno. Zatvorte okno a Kelvaro beží ďalej — všetko máte v systémovej lište na jedno kliknutie.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Súbor nastavení sa poškodil po tom, čo ho Kelvaro prečítal. Poškodený súbor je uložený ako %1 a nastavenia sa uložili znova.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Zmena nastavení sa nevykonala: súbor nastavení %1 by bol príliš veľký na opätovné načítanie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln karta bola vynechaná: jej adresa má viac ako %1 znakov.</numerusform>
+            <numerusform>%Ln karty boli vynechané: ich adresy majú viac ako %1 znakov.</numerusform>
+            <numerusform>%Ln kariet bolo vynechaných: ich adresy majú viac ako %1 znakov.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln karta bola vynechaná: jedno uloženie obsahuje najviac %1 kariet.</numerusform>
+            <numerusform>%Ln karty boli vynechané: jedno uloženie obsahuje najviac %1 kariet.</numerusform>
+            <numerusform>%Ln kariet bolo vynechaných: jedno uloženie obsahuje najviac %1 kariet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln karta bola vynechaná: uloženie by bolo príliš veľké na zachovanie.</numerusform>
+            <numerusform>%Ln karty boli vynechané: uloženie by bolo príliš veľké na zachovanie.</numerusform>
+            <numerusform>%Ln kariet bolo vynechaných: uloženie by bolo príliš veľké na zachovanie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n staršie uloženie bolo odstránené, aby sa uvoľnilo miesto pre toto.</numerusform>
+            <numerusform>%n staršie uloženia boli odstránené, aby sa uvoľnilo miesto pre toto.</numerusform>
+            <numerusform>%n starších uložení bolo odstránených, aby sa uvoľnilo miesto pre toto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Uloženie sa nezachovalo: súbor nastavení by bol príliš veľký.</translation>
+    </message>
 </context>
 </TS>

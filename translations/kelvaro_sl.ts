@@ -2055,5 +2055,53 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Namenoma nima lastnega okna. Ko zaprete okno, še naprej deluje — vse je le en klik stran v sistemski vrstici.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Datoteka z nastavitvami se je poškodovala, potem ko jo je aplikacija Kelvaro prebrala. Poškodovana datoteka je shranjena kot %1, nastavitve pa so bile znova shranjene.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Sprememba nastavitev ni bila uveljavljena: datoteka z nastavitvami %1 bi postala prevelika, da bi jo bilo mogoče znova prebrati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln zavihek je bil izpuščen: njegov naslov je daljši od %1 znakov.</numerusform>
+            <numerusform>%Ln zavihka sta bila izpuščena: njuna naslova sta daljša od %1 znakov.</numerusform>
+            <numerusform>%Ln zavihki so bili izpuščeni: njihovi naslovi so daljši od %1 znakov.</numerusform>
+            <numerusform>%Ln zavihkov je bilo izpuščenih: njihovi naslovi so daljši od %1 znakov.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln zavihek je bil izpuščen: en zajem obsega največ %1 zavihkov.</numerusform>
+            <numerusform>%Ln zavihka sta bila izpuščena: en zajem obsega največ %1 zavihkov.</numerusform>
+            <numerusform>%Ln zavihki so bili izpuščeni: en zajem obsega največ %1 zavihkov.</numerusform>
+            <numerusform>%Ln zavihkov je bilo izpuščenih: en zajem obsega največ %1 zavihkov.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln zavihek je bil izpuščen: zajem bi bil prevelik, da bi ga ohranili.</numerusform>
+            <numerusform>%Ln zavihka sta bila izpuščena: zajem bi bil prevelik, da bi ga ohranili.</numerusform>
+            <numerusform>%Ln zavihki so bili izpuščeni: zajem bi bil prevelik, da bi ga ohranili.</numerusform>
+            <numerusform>%Ln zavihkov je bilo izpuščenih: zajem bi bil prevelik, da bi ga ohranili.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n prejšnji zajem je bil odstranjen, da je prostor za tega.</numerusform>
+            <numerusform>%n prejšnja zajema sta bila odstranjena, da je prostor za tega.</numerusform>
+            <numerusform>%n prejšnji zajemi so bili odstranjeni, da je prostor za tega.</numerusform>
+            <numerusform>%n prejšnjih zajemov je bilo odstranjenih, da je prostor za tega.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Zajem ni bil ohranjen: datoteka z nastavitvami bi postala prevelika.</translation>
+    </message>
 </context>
 </TS>

@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Qëllimisht nuk ka dritare të vetën. Mbyllni një dritare dhe ai vazhdon të punojë — gjithçka mbetet një klikim larg, në zonën e njoftimeve.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Skedari juaj i cilësimeve u dëmtua pasi Kelvaro e lexoi. Skedari i dëmtuar ruhet si %1 dhe cilësimet tuaja u ruajtën sërish.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>Një ndryshim në cilësimet tuaja nuk u bë: do ta bënte skedarin e cilësimeve %1 shumë të madh për t’u lexuar sërish.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln skedë u la jashtë: adresa e saj është më e gjatë se %1 shenja.</numerusform>
+            <numerusform>%Ln skeda u lanë jashtë: adresat e tyre janë më të gjata se %1 shenja.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln skedë u la jashtë: një ruajtje mban deri në %1 skeda.</numerusform>
+            <numerusform>%Ln skeda u lanë jashtë: një ruajtje mban deri në %1 skeda.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln skedë u la jashtë: ruajtja do të ishte shumë e madhe për t’u mbajtur.</numerusform>
+            <numerusform>%Ln skeda u lanë jashtë: ruajtja do të ishte shumë e madhe për t’u mbajtur.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n ruajtje e mëparshme u hoq për t’i bërë vend kësaj.</numerusform>
+            <numerusform>%n ruajtje të mëparshme u hoqën për t’i bërë vend kësaj.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Ruajtja nuk u mbajt: skedari juaj i cilësimeve do të bëhej shumë i madh.</translation>
+    </message>
 </context>
 </TS>

@@ -2031,5 +2031,45 @@
         <source>It has no window of its own on purpose. Close a window and it keeps running — everything stays one click away in the tray.</source>
         <translation>Det har avsiktligt inget eget fönster. Stäng ett fönster så fortsätter det att köras — allt finns ett klick bort i systembrickan.</translation>
     </message>
+    <message>
+        <source>Your settings file was damaged after Kelvaro read it. The damaged file is kept as %1, and your settings were saved again.</source>
+        <translation>Din inställningsfil skadades efter att Kelvaro hade läst den. Den skadade filen har sparats som %1, och dina inställningar sparades på nytt.</translation>
+    </message>
+    <message>
+        <source>A change to your settings was not made: it would have made the settings file %1 too large to read back.</source>
+        <translation>En ändring av dina inställningar gjordes inte: den skulle ha gjort inställningsfilen %1 för stor för att läsas in igen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: their addresses are longer than %1 characters.</source>
+        <translation>
+            <numerusform>%Ln flik utelämnades: dess adress är längre än %1 tecken.</numerusform>
+            <numerusform>%Ln flikar utelämnades: deras adresser är längre än %1 tecken.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: a capture keeps at most %1 tabs.</source>
+        <translation>
+            <numerusform>%Ln flik utelämnades: en sparning rymmer högst %1 flikar.</numerusform>
+            <numerusform>%Ln flikar utelämnades: en sparning rymmer högst %1 flikar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs were left out: the capture would have been too large to keep.</source>
+        <translation>
+            <numerusform>%Ln flik utelämnades: sparningen hade blivit för stor för att behållas.</numerusform>
+            <numerusform>%Ln flikar utelämnades: sparningen hade blivit för stor för att behållas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier captures were removed to make room for this one.</source>
+        <translation>
+            <numerusform>%n tidigare sparning togs bort för att ge plats åt den här.</numerusform>
+            <numerusform>%n tidigare sparningar togs bort för att ge plats åt den här.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The capture was not kept: your settings file would have grown too large.</source>
+        <translation>Sparningen behölls inte: din inställningsfil skulle ha blivit för stor.</translation>
+    </message>
 </context>
 </TS>
