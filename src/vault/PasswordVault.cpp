@@ -308,18 +308,15 @@ void PasswordVault::deliver(Secret secret, const FocusCapture& target, const QOb
                             std::function<void(Delivery)> done)
 {
     auto answer = guard<Delivery>(context, std::move(done));
-    auto finish = [secret, answer](Delivery d) {
-        const_cast<SecretText&>(*secret).wipe();
-        answer(d);
-    };
     if (!target.acceptsText) {
         copyToClipboard(secret);
-        Scheduler::shared().post([finish] { finish(Delivery::ClipboardOnly); });
+        Scheduler::shared().post([answer] { answer(Delivery::ClipboardOnly); });
         return;
     }
-    FocusedText::shared().setText(target, secret, nullptr, [secret, target, finish](bool written) {
+    FocusedText::shared().setText(target, secret, nullptr, [secret, target, answer](bool written) {
         if (written) {
-            finish(Delivery::IntoField);
+            secret->wipe();
+            answer(Delivery::IntoField);
             return;
         }
         copyToClipboard(secret);
@@ -328,11 +325,11 @@ void PasswordVault::deliver(Secret secret, const FocusCapture& target, const QOb
         const auto focused = FocusedText::shared().focusedWindow();
         if (target.window && focused == target.window) {
             SyntheticKeys::shared().postKeyPress(pasteKeyCode, pasteModifiers);
-            finish(Delivery::ClipboardAndPaste);
+            answer(Delivery::ClipboardAndPaste);
         } else {
             Log::write(QStringLiteral("Kelvaro: the window the password was chosen for no longer has the focus; "
                                       "the password is on the clipboard for 45 seconds"));
-            finish(Delivery::ClipboardOnly);
+            answer(Delivery::ClipboardOnly);
         }
     });
 }
@@ -340,7 +337,7 @@ void PasswordVault::deliver(Secret secret, const FocusCapture& target, const QOb
 void PasswordVault::copyToClipboard(const Secret& secret)
 {
     Clipboard& board = Clipboard::shared();
-    board.setText(QString::fromUtf8(secret->bytes()), /*concealed=*/true);
+    board.setSecret(secret);
     const std::uint64_t kept = board.changeCount();
     ownClipboardCopy() = kept;
     Scheduler::shared().postAfter(clipboardWait(), [kept] {

@@ -111,14 +111,16 @@ public:
     // Puts `secret` where the user was typing when `target` was captured:
     // into that element when it accepted text; otherwise, or when it refuses
     // the text, onto the clipboard, with Ctrl+V sent only when the element
-    // accepted text and its window still has the focus. The secret's bytes are
-    // wiped afterwards.
+    // accepted text and its window still has the focus. Once written into the
+    // element the secret's bytes are wiped; on the clipboard, when the
+    // clipboard lets them go.
     static void deliver(Secret secret, const FocusCapture& target, const QObject* context,
                         std::function<void(Delivery)> done);
-    // Copies `secret` to the clipboard marked as a secret, and empties the
-    // clipboard after `clipboardLifetime` seconds unless something else was
-    // copied meanwhile.
+    // Hands `secret` to the clipboard (Clipboard::setSecret: its buffer, no
+    // copy, wiped when the content goes), and empties the clipboard after
+    // `clipboardLifetime` seconds unless something else was copied meanwhile.
     static void copyToClipboard(const Secret& secret);
     // Empties the clipboard now if it still holds the password we copied (at quit).
     static void clearClipboardIfOurs();
+
 };

@@ -47,12 +47,12 @@ PresenceDialog::PresenceDialog(QWidget* parent)
 PresenceDialog::~PresenceDialog()
 {
     // A question still open is cancelled: the check must never wait forever.
-    answerWith(std::nullopt);
+    answerWith(nullptr);
 }
 
-void PresenceDialog::ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer)
+void PresenceDialog::ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer)
 {
-    answerWith(std::nullopt); // a question never answered before a new one comes is cancelled
+    answerWith(nullptr); // a question never answered before a new one comes is cancelled
     m_answer = std::move(answer);
     m_prompt->setText(prompt.trimmed());
     m_field->setEchoMode(echo ? QLineEdit::Normal : QLineEdit::Password);
@@ -84,22 +84,23 @@ void PresenceDialog::submit()
     if (!m_answer)
         return;
     QString typed = m_field->text();
-    QByteArray bytes = typed.toUtf8();
-    typed.fill(QChar(0));
-    m_field->clear();
+    // Emptied through setText, which also drops the field's undo steps; the
+    // field then lets go of its characters and `typed` holds the only copy,
+    // which the secret takes over and wipes.
+    m_field->setText(QString());
+    auto secret = SecretText::takeString(typed);
     m_field->setEnabled(false);
     m_unlock->setEnabled(false);
-    answerWith(bytes);
-    bytes.fill('\0');
+    answerWith(std::move(secret));
 }
 
 void PresenceDialog::reject()
 {
-    answerWith(std::nullopt);
+    answerWith(nullptr);
     QDialog::reject();
 }
 
-void PresenceDialog::answerWith(std::optional<QByteArray> answer)
+void PresenceDialog::answerWith(std::shared_ptr<const SecretText> answer)
 {
     if (!m_answer)
         return;
@@ -113,7 +114,7 @@ class DialogConversation final : public PresenceConversation {
 public:
     ~DialogConversation() override { finish(); }
 
-    void ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer) override
+    void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer) override
     {
         dialog()->ask(prompt, echo, std::move(answer));
     }

@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -22,7 +21,7 @@ public:
     explicit PresenceDialog(QWidget* parent = nullptr);
     ~PresenceDialog() override;
 
-    void ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer);
+    void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer);
     void inform(const QString& message, bool isError);
 
     // The conversation of one check, showing a dialog while it is asked.
@@ -38,12 +37,12 @@ protected:
 
 private:
     void submit();
-    void answerWith(std::optional<QByteArray> answer);
+    void answerWith(std::shared_ptr<const SecretText> answer);
 
     QLabel* m_prompt = nullptr;
     QLabel* m_message = nullptr;
     QLineEdit* m_field = nullptr;
     QPushButton* m_unlock = nullptr;
     QPushButton* m_cancel = nullptr;
-    std::function<void(std::optional<QByteArray>)> m_answer;
+    std::function<void(std::shared_ptr<const SecretText>)> m_answer;
 };

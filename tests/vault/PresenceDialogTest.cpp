@@ -1,30 +1,43 @@
 // The presence dialog answers every question exactly once: the typed text on
 // Unlock (and the field is emptied), nothing on Cancel, on closing the window
-// or when the check ends with the question still open.
+// or when the check ends with the question still open. The typed text leaves
+// no copy behind.
 
+#include "support/TracedSecret.h"
 #include "vault/PresenceDialog.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
+
+namespace {
+PresenceDialog* shownDialog()
+{
+    if (auto* dialog = qobject_cast<PresenceDialog*>(QApplication::activeModalWidget()))
+        return dialog;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* d = qobject_cast<PresenceDialog*>(w); d && d->isVisible())
+            return d;
+    }
+    return nullptr;
+}
+}
 
 TEST(PresenceDialogTest, EveryQuestionIsAnsweredOnceWhateverTheUserDoes)
 {
     auto conversation = PresenceDialog::makeConversation();
     ASSERT_TRUE(conversation);
     QList<std::optional<QByteArray>> answers;
-    auto record = [&](std::optional<QByteArray> a) { answers << a; };
+    auto record = [&](std::shared_ptr<const SecretText> a) {
+        answers << (a ? std::optional<QByteArray>(a->bytes().toByteArray()) : std::nullopt);
+    };
 
     conversation->ask(QStringLiteral("Password: "), false, record);
-    auto* dialog = qobject_cast<PresenceDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* d = qobject_cast<PresenceDialog*>(w); d && d->isVisible())
-                dialog = d;
-        }
-    }
+    PresenceDialog* dialog = shownDialog();
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->promptLabel()->text(), QStringLiteral("Password:"));
     EXPECT_EQ(dialog->answerField()->echoMode(), QLineEdit::Password);
@@ -46,4 +59,25 @@ TEST(PresenceDialogTest, EveryQuestionIsAnsweredOnceWhateverTheUserDoes)
     conversation->finish();
     ASSERT_EQ(answers.size(), 3);
     EXPECT_FALSE(answers[2].has_value());
+}
+
+// The typed answer is handed over as a secret, and no copy stays in the field
+// or anywhere else once that secret is let go.
+TEST(PresenceDialogTest, TheAnswerLeavesNoCopyBehind)
+{
+    auto conversation = PresenceDialog::makeConversation();
+    std::shared_ptr<const SecretText> got;
+    conversation->ask(QStringLiteral("Password: "), false, [&](std::shared_ptr<const SecretText> a) { got = std::move(a); });
+    QPointer<PresenceDialog> dialog = shownDialog();
+    ASSERT_TRUE(dialog);
+
+    TracedSecret login;
+    for (int i = 0; i < login.size(); ++i)
+        QTest::keyClick(dialog->answerField(), login.at(i));
+    dialog->unlockButton()->click();
+    ASSERT_TRUE(got);
+    EXPECT_TRUE(login.matches(got->bytes()));
+    got.reset();
+    EXPECT_EQ(login.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    conversation->finish();
 }
