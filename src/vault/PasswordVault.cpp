@@ -9,8 +9,10 @@
 #include "platform/SyntheticKeys.h"
 #include "vault/PasswordAuth.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSet>
+#include <cmath>
 
 namespace {
 // Ctrl+V in the stored form: key code 9 (V) with the Ctrl bit.
@@ -60,6 +62,12 @@ PasswordVariant trimmed(PasswordVariant v)
     v.label = v.label.trimmed();
     v.hint = v.hint.trimmed();
     return v;
+}
+
+PasswordVault::Notifier& notifier()
+{
+    static PasswordVault::Notifier n;
+    return n;
 }
 
 // The clipboard copy of a password: the change count after our copy.
@@ -329,6 +337,12 @@ void PasswordVault::deliver(Secret secret, const FocusCapture& target, const QOb
         } else {
             Log::write(QStringLiteral("Kelvaro: the window the password was chosen for no longer has the focus; "
                                       "the password is on the clipboard for 45 seconds"));
+            // The user is waiting for a password to appear: say where it went.
+            const int seconds = int(std::lround(clipboardWait()));
+            notify(QCoreApplication::translate("Kelvaro",
+                                               "The window you chose was closed or is no longer in front. "
+                                               "Your password is on the clipboard for %n seconds.",
+                                               nullptr, seconds));
             answer(Delivery::ClipboardOnly);
         }
     });
@@ -356,4 +370,15 @@ void PasswordVault::clearClipboardIfOurs()
     if (Clipboard::shared().changeCount() == *ownClipboardCopy())
         Clipboard::shared().clear();
     ownClipboardCopy().reset();
+}
+
+void PasswordVault::setNotifier(Notifier show)
+{
+    notifier() = std::move(show);
+}
+
+void PasswordVault::notify(const QString& message)
+{
+    if (notifier())
+        notifier()(message);
 }

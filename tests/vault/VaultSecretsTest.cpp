@@ -318,6 +318,8 @@ TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasThe
 
 TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHoldsTheOneThereIs)
 {
+    QStringList notices;
+    PasswordVault::setNotifier([&](const QString& message) { notices << message; });
     focus->fields[1] = {true, 10, {}};
     focus->focused = 1;
     std::optional<FocusCapture> target;
@@ -330,9 +332,10 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
     EXPECT_TRUE(typed.matches(focus->fields[1].text));
     focus->fields[1].text.fill('\0'); // the receiving application's copy
     EXPECT_EQ(typed.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_TRUE(notices.isEmpty());
 
     // The field refuses, and its window was closed while the dialog asked:
-    // the clipboard gets the password.
+    // the clipboard gets the password, and the user is told where it is.
     focus->refusing = {1};
     focus->focusedWindowOverride = 99;
     TracedSecret copied;
@@ -340,8 +343,11 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
     env.scheduler().runPending();
     EXPECT_EQ(copied.copiesInMemory(), (TracedSecret::Copies {1, 0})) << "only the secret's own buffer";
     EXPECT_TRUE(clipboard->secret() && copied.matches(clipboard->secret()->bytes()));
+    EXPECT_EQ(notices, QStringList {QStringLiteral("The window you chose was closed or is no longer in front. "
+                                                   "Your password is on the clipboard for 45 seconds.")});
     env.scheduler().advance(PasswordVault::clipboardLifetime);
     EXPECT_EQ(copied.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    PasswordVault::setNotifier(nullptr);
 }
 
 TEST_F(VaultSecretsTest, TheClipboardIsClearedAfter45SecondsOnlyWhileItStillHoldsOurCopy)
