@@ -39,9 +39,6 @@
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
 
-const QString passwordMarker = QStringLiteral("com.morvanix.kelvaro.password");
-const QString tabsMarker = QStringLiteral("com.morvanix.kelvaro.tabs");
-
 // Kelvaro's own icon: the application's window icon, else the tray icon.
 QImage ownIcon()
 {
@@ -427,9 +424,9 @@ std::optional<RunningApp> SettingsView::previewCenterApp() const
 {
     switch (m_selectedTab) {
     case SettingsTab::passwords:
-        return RunningApp { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(), passwordMarker, false };
+        return RunningApp { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(), AppShortcut::passwordMarker, false };
     case SettingsTab::capturedTabs:
-        return RunningApp { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), tabsMarker, false };
+        return RunningApp { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), AppShortcut::tabsMarker, false };
     case SettingsTab::controller: {
         if (!controllerApp)
             return std::nullopt;

@@ -285,9 +285,7 @@ QList<AppShortcut> PasswordVault::ringItems()
 {
     QList<AppShortcut> items;
     for (const auto& entry : entries()) {
-        AppShortcut item(entry.label, entry.icon, QString(), AppShortcut::passwordMarker);
-        item.id = entry.id;
-        items.append(item);
+        items.append(AppShortcut::passwordItem(entry.id, entry.label, entry.icon));
     }
     return items;
 }

@@ -154,8 +154,8 @@ TEST_F(RingViewTest, SubtitleShowsKeysOrTheSiteOfASavedTab)
     s.shortcut.shortcut.clear();
     EXPECT_FALSE(s.subtitle().has_value());
 
-    s.shortcut = AppShortcut(QStringLiteral("Docs"), QStringLiteral("globe"),
-                             QStringLiteral("https://www.docs.www.example.org/a?b"), AppShortcut::tabsMarker);
+    s.shortcut = AppShortcut::tabItem(QStringLiteral("Docs"), QStringLiteral("globe"),
+                                      QStringLiteral("https://www.docs.www.example.org/a?b"));
     EXPECT_EQ(s.subtitle(), QStringLiteral("docs.example.org"));
     s.shortcut.shortcut = QStringLiteral("not a url at all");
     EXPECT_FALSE(s.subtitle().has_value());
