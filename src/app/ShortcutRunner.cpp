@@ -39,10 +39,10 @@ struct GlyphFlag {
 };
 // Order of the scan: ⌘ ⌥ ⇧ ⌃.
 constexpr std::array<GlyphFlag, 4> kGlyphs{{
-    {u'\u2318', Modifier::Command},
-    {u'\u2325', Modifier::Option},
+    {u'\u2318', Modifier::Ctrl},
+    {u'\u2325', Modifier::Alt},
     {u'\u21E7', Modifier::Shift},
-    {u'\u2303', Modifier::Control},
+    {u'\u2303', Modifier::Super},
 }};
 }
 
@@ -54,7 +54,7 @@ bool ShortcutRunner::isOpenableTabAddress(const QUrl& url)
 
 void ShortcutRunner::executeShortcut(const AppShortcut& item, const AppShortcutRingViewModel* ringModel)
 {
-    if (item.bundleIdentifier == AppShortcut::tabsMarker) {
+    if (item.kind == RingItemKind::tab) {
         const auto url = makeUrl(item.shortcut);
         if (!url)
             return; // an address that does not parse: nothing happens
@@ -69,7 +69,7 @@ void ShortcutRunner::executeShortcut(const AppShortcut& item, const AppShortcutR
         return;
     }
 
-    if (item.bundleIdentifier == AppShortcut::passwordMarker) {
+    if (item.kind == RingItemKind::password) {
         if (auto& route = passwordRoute())
             route(item, ringModel);
         else

@@ -75,9 +75,9 @@ protected:
 
 TEST_F(RunnerTest, ModifierGlyphsParseAlikeWhereverTheyStand)
 {
-    const ShortcutRunner::ParsedShortcut shiftCmdK{kKeyK, Modifier::Shift | Modifier::Command};
+    const ShortcutRunner::ParsedShortcut shiftCtrlK{kKeyK, Modifier::Shift | Modifier::Ctrl};
     for (const char* text : {"⇧⌘K", "⌘⇧K", "⌘K⇧", "⇧⇧⌘K⌘"})
-        EXPECT_EQ(ShortcutRunner::parseShortcut(QString::fromUtf8(text)), shiftCmdK) << text;
+        EXPECT_EQ(ShortcutRunner::parseShortcut(QString::fromUtf8(text)), shiftCtrlK) << text;
 
     const auto all = ShortcutRunner::parseShortcut(QStringLiteral("⌃⌥⇧⌘K"));
     ASSERT_TRUE(all.has_value());
@@ -99,7 +99,7 @@ TEST_F(RunnerTest, PlainRouteRunsSnippetThenLinkThenKeys)
 
     ASSERT_EQ(keys->seen.size(), 1u);
     EXPECT_EQ(keys->seen[0].keyCode, kKeyV);
-    EXPECT_EQ(keys->seen[0].modifiers, Modifier::Command);
+    EXPECT_EQ(keys->seen[0].modifiers, Modifier::Ctrl);
     EXPECT_EQ(keys->seen[0].clipboard, QStringLiteral("Hello there")); // the snippet was in place first
     EXPECT_EQ(keys->seen[0].linksOpened, 1);                           // and the link already opened
     EXPECT_EQ(desktop->openedURLs, QList<QUrl>{QUrl(QStringLiteral("https://example.org/docs"))});
@@ -154,8 +154,10 @@ TEST_F(RunnerTest, ModifiersOnlyIsLoggedAfterTheOtherPartsRan)
 TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
 {
     auto tab = [](const QString& address) {
-        return AppShortcut(QStringLiteral("tab"), QStringLiteral("globe"), address, AppShortcut::tabsMarker,
-            QStringLiteral("not for the clipboard"), QStringLiteral("https://not-opened.example"));
+        AppShortcut item = AppShortcut::tabItem(QStringLiteral("tab"), QStringLiteral("globe"), address);
+        item.textSnippet = QStringLiteral("not for the clipboard");
+        item.url = QStringLiteral("https://not-opened.example");
+        return item;
     };
     for (const QString& invalid : {QString(), QStringLiteral("not an address"), QStringLiteral("http://exa mple.org"), QStringLiteral("⌘K")})
         ShortcutRunner::executeShortcut(tab(invalid));
@@ -176,8 +178,10 @@ TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
 
 TEST_F(RunnerTest, PasswordItemsGoToTheVaultRouteOnly)
 {
-    AppShortcut item(QStringLiteral("Mail"), QStringLiteral("key.fill"), QStringLiteral("⌘V"), AppShortcut::passwordMarker,
-        QStringLiteral("never"), QStringLiteral("https://never.example"));
+    AppShortcut item = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("Mail"), QStringLiteral("key.fill"));
+    item.shortcut = QStringLiteral("⌘V");
+    item.textSnippet = QStringLiteral("never");
+    item.url = QStringLiteral("https://never.example");
     ShortcutRunner::executeShortcut(item);
     EXPECT_EQ(env.logLines().size(), 1); // no route installed: said so, nothing sent
     EXPECT_TRUE(keys->seen.empty());
@@ -193,6 +197,14 @@ TEST_F(RunnerTest, PasswordItemsGoToTheVaultRouteOnly)
     ShortcutRunner::executeShortcut(item, &model);
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
+
+    // A stored shortcut that merely carries the vault's bundle identifier is
+    // still a shortcut: it never reaches the password route.
+    const AppShortcut lookalike(QStringLiteral("x"), QStringLiteral("star"), QString(), AppShortcut::passwordMarker,
+                                QStringLiteral("snippet"));
+    ShortcutRunner::executeShortcut(lookalike, &model);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("snippet"));
 }
 
 TEST_F(RunnerTest, ChosenPasswordComesFromTheArcOrTheAccountsFirst)
@@ -216,7 +228,7 @@ TEST_F(RunnerTest, ChosenPasswordComesFromTheArcOrTheAccountsFirst)
     EXPECT_EQ(ShortcutRunner::chooseVariant(items[0], &model), mail.variants[2].id);
     EXPECT_EQ(ShortcutRunner::chooseVariant(items[0], nullptr), mail.variants[0].id); // model gone
     EXPECT_FALSE(ShortcutRunner::chooseVariant(items[1], nullptr).has_value());       // no passwords
-    AppShortcut unknown(QStringLiteral("?"), QStringLiteral("key.fill"), QString(), AppShortcut::passwordMarker);
+    const AppShortcut unknown = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("?"), QStringLiteral("key.fill"));
     EXPECT_FALSE(ShortcutRunner::chooseVariant(unknown, nullptr).has_value());
     // A card left selected from another account never releases that account's password.
     EXPECT_FALSE(ShortcutRunner::chooseVariant(items[1], &model).has_value());
