@@ -4,7 +4,7 @@
 #include "ring/CapturedTabStore.h"
 #include "ring/ShortcutSegmentView.h"
 #include "editors/KeyStrip.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/RingText.h"
@@ -163,7 +163,7 @@ void RingPreview::paintStage(QPainter& p, const RingStageInput& input, bool dark
             s.index = i;
             s.totalShortcuts = n;
             s.paintWedge(p, centre, palette, s.isSelected ? 1.0 : 0.0);
-            RingText::draw(p, s.labelCentre(centre), s.labelStack(palette, s.isSelected), s.isSelected ? 1.06 : 1.0);
+            RingText::draw(p, s.labelCenter(centre), s.labelStack(palette, s.isSelected), s.isSelected ? 1.06 : 1.0);
         }
     } else {
         const int n = int(input.runningApps.size());

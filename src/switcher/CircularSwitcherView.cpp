@@ -5,7 +5,7 @@
 #include "platform/DisplayPreferences.h"
 #include "platform/Scheduler.h"
 #include "ringkit/RingAnnounce.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "ringkit/RingElement.h"
 #include "ringkit/RingPanel.h"
@@ -28,7 +28,7 @@ using namespace switcher_view;
 QRectF RadialSegmentView::iconRect(QPointF centre) const
 {
     const double side = isSelected ? selectedIconSide : iconSide;
-    const QPointF c = iconCentre(centre);
+    const QPointF c = iconCenter(centre);
     return {c.x() - side / 2.0, c.y() - side / 2.0, side, side};
 }
 
@@ -203,7 +203,7 @@ void CircularSwitcherView::syncAll(bool animated)
     m_fanAngle.setValue(selectedAppAngle());
     syncFan(animated);
     m_centreSwap.setValue(1.0);
-    m_previousCentreIcon = QIcon();
+    m_previousCenterIcon = QIcon();
     ++m_revision;
     // Window cards reach beyond the ring: a compact window takes them in.
     if (!m_fan->cards.empty())
@@ -301,14 +301,14 @@ void CircularSwitcherView::onSelection()
         const auto highlighted = m_model->highlightedApp();
         const QIcon icon = highlighted ? iconFor(*highlighted) : QIcon();
         if (icon.cacheKey() != m_centreIcon->view().icon.cacheKey()) {
-            m_previousCentreIcon = m_centreIcon->view().icon;
+            m_previousCenterIcon = m_centreIcon->view().icon;
             m_centreIcon->setIcon(icon);
-            if (animated && !m_previousCentreIcon.isNull()) {
+            if (animated && !m_previousCenterIcon.isNull()) {
                 m_centreSwap.setValue(0.0);
                 m_centreSwap.animateTo(1.0, RingMotion::selection(rm));
             } else {
                 m_centreSwap.setValue(1.0);
-                m_previousCentreIcon = QIcon();
+                m_previousCenterIcon = QIcon();
             }
         }
     }

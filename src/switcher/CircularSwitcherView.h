@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "switcher/AppWindow.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingAnimation.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingElement.h"
@@ -52,7 +52,7 @@ struct RadialSegmentView : RingWedgeGeometry<RadialSegmentView> {
     int wedgeCount() const { return totalApps; }
     // Distance of the icon's centre from the ring centre: the middle of the wedge.
     double iconRadius() const { return midRadius(); }
-    QPointF iconCentre(QPointF centre) const { return midPoint(centre); }
+    QPointF iconCenter(QPointF centre) const { return midPoint(centre); }
     // The icon's square (unscaled side: 64 selected, 48 otherwise).
     QRectF iconRect(QPointF centre) const;
     // Whether a click at `p` lands on the wedge or its icon.
@@ -168,7 +168,7 @@ private:
     // where it goes on the stage.
     const QImage& wedgeLook(int i, double quantized, double deviceScale, const RingPalette& palette, QRectF& box) const;
     void paintFan(QPainter& p, const Fan& fan, double opacity, const RingPalette& palette) const;
-    void paintCentre(QPainter& p) const;
+    void paintCenter(QPainter& p) const;
     bool isAtRest() const;
     // How wedge `i` is drawn for its presence: its opacity (in 255ths), its
     // scale and turn about the stage's centre (1 and 0 once too small to
@@ -226,11 +226,11 @@ private:
     AnimatedValue m_fanSwap {1.0, RestTolerance::unit};
     AnimatedValue m_fanAngle {0.0, RestTolerance::arcRadians};
     TiltingCenterAppIcon* m_centreIcon = nullptr;
-    QIcon m_previousCentreIcon;
+    QIcon m_previousCenterIcon;
     AnimatedValue m_centreSwap {1.0, RestTolerance::unit};
     mutable QHash<QString, QIcon> m_icons;
     // The centre icons of a cross-fade, each blurred once.
-    mutable CentreIconPainter m_centrePainter;
+    mutable CenterIconPainter m_centrePainter;
 
     quint64 m_revision = 0;
     mutable RingLayerCache m_restLayer;

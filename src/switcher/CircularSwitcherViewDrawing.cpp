@@ -1,7 +1,7 @@
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewState.h"
 
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "ringkit/RingMotion.h"
 #include "ringkit/WindowArcCard.h"
@@ -195,7 +195,7 @@ void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, d
                                                     paintFan(lp, *m_fan, 1.0, palette);
                                                 });
         RingEffects::drawImageInBands(p, QRectF(0, 0, stageSize, stageSize), layer);
-        paintCentre(p);
+        paintCenter(p);
         return;
     }
     const double ringOpacity = clamp01(m_ring.value());
@@ -216,7 +216,7 @@ void CircularSwitcherView::paintStage(QPainter& p, const RingPalette& palette, d
         paintFan(p, *m_oldFan, ringOpacity * (1.0 - swap), palette);
     paintFan(p, *m_fan, ringOpacity * swap, palette);
     // 1d. The centre icon.
-    paintCentre(p);
+    paintCenter(p);
 }
 
 const QImage& CircularSwitcherView::wedgeLook(int i, double quantized, double deviceScale, const RingPalette& palette,
@@ -306,7 +306,7 @@ void CircularSwitcherView::paintWedges(QPainter& p, const RingPalette& palette, 
             // resampled from its full size every frame.
             const int sharpWidth = int(std::ceil(iconSide * deviceScale / 8.0)) * 8;
             const QImage image = blur >= 1.0 ? w.iconBlur.blurred(w.app.icon, blur, true, drawnWidth) : w.iconAtWidth(sharpWidth);
-            const QPointF at = seg.iconCentre(c);
+            const QPointF at = seg.iconCenter(c);
             // The drawn square grows with the padding of a blurred image.
             const double grow = image.deviceIndependentSize().width() / std::max(1e-9, w.app.icon.deviceIndependentSize().width());
             const double drawn = iconSide * grow;
@@ -364,7 +364,7 @@ void CircularSwitcherView::paintFan(QPainter& p, const Fan& fan, double opacity,
     p.restore();
 }
 
-void CircularSwitcherView::paintCentre(QPainter& p) const
+void CircularSwitcherView::paintCenter(QPainter& p) const
 {
     if (!m_model || !m_model->highlightedApp())
         return;
@@ -374,9 +374,9 @@ void CircularSwitcherView::paintCentre(QPainter& p) const
         return;
     const double swap = clamp01(m_centreSwap.value());
     p.save();
-    if (!m_previousCentreIcon.isNull() && swap < 1.0) {
+    if (!m_previousCenterIcon.isNull() && swap < 1.0) {
         p.setOpacity(opacity * (1.0 - swap));
-        m_centrePainter.paint(p, c, m_previousCentreIcon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
+        m_centrePainter.paint(p, c, m_previousCenterIcon, m_centreIcon->rotationX(), m_centreIcon->rotationY());
     }
     p.setOpacity(opacity * swap);
     m_centrePainter.paint(p, c, m_centreIcon->view().icon, m_centreIcon->rotationX(), m_centreIcon->rotationY());

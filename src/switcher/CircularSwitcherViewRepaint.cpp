@@ -5,7 +5,7 @@
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewState.h"
 
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingMotion.h"
 #include "ringkit/RingPanel.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -68,7 +68,7 @@ double CircularSwitcherView::ringRadius() const
         const double icon = seg.iconRadius() + iconReach(drawn.iconBlur);
         radius = std::max(radius, std::max(seg.adjustedOuterRadius() + 1.0, icon) * drawn.scale);
     }
-    return std::max(radius, CentreIconPainter::reach(m_centreIcon->view().maxTiltAngle) * std::numbers::sqrt2);
+    return std::max(radius, CenterIconPainter::reach(m_centreIcon->view().maxTiltAngle) * std::numbers::sqrt2);
 }
 
 double CircularSwitcherView::blur() const
@@ -129,7 +129,7 @@ QRect CircularSwitcherView::wedgeArea(int i, const WedgeDrawn& drawn, const QTra
     // coarsest resolution it is drawn at.
     QRectF stage = outline.bounds.adjusted(-8.0, -8.0, 8.0, 8.0);
     const double half = iconReach(drawn.iconBlur) + 3.0;
-    const QPointF at = seg.iconCentre(c);
+    const QPointF at = seg.iconCenter(c);
     stage |= QRectF(at.x() - half, at.y() - half, 2.0 * half, 2.0 * half);
     return (wedgeTransform(drawn) * ring).mapRect(stage).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
@@ -210,13 +210,13 @@ QRegion CircularSwitcherView::changedArea() const
         if (now.turns[i] == was.turns[i])
             continue;
         // An icon turning about its middle.
-        const QPointF at = (wedgeTransform(now.wedges[i]) * ring).map(segment(int(i)).iconCentre(c));
+        const QPointF at = (wedgeTransform(now.wedges[i]) * ring).map(segment(int(i)).iconCenter(c));
         const double r = (iconReach(now.wedges[i].iconBlur) + 3.0) * scale;
         area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();
     }
     if (now.tiltX != was.tiltX || now.tiltY != was.tiltY) {
         // The tile and its shadows, offset with the tilt, turned with the ring.
-        const double half = CentreIconPainter::turnedReach(m_centreIcon->view().maxTiltAngle, spin);
+        const double half = CenterIconPainter::turnedReach(m_centreIcon->view().maxTiltAngle, spin);
         const QPointF at = ring.map(c);
         area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale).toAlignedRect();
     }

@@ -247,7 +247,7 @@ TEST_F(RingArcTest, SelectingAnAccountWithTwoPasswordsFansThemOut)
 
     const QPointF c(500, 500);
     revealAt(m, c);
-    const double mid = RingAngles::itemCentreAngle(0, 4); // the arc is centred on wedge 0
+    const double mid = RingAngles::itemCenterAngle(0, 4); // the arc is centred on wedge 0
     const WindowArcGeometry arc(2);
     const double onSecondCard = mid + arc.span() / 2 - 0.01;
 
