@@ -25,6 +25,10 @@
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
 #include "ringkit/RingPanel.h"
+#include "platform/FocusedText.h"
+#include "platform/Scheduler.h"
+#include "platform/Workspace.h"
+#include "vault/PasswordDelivery.h"
 #include "vault/PasswordEntry.h"
 #include "vault/PasswordVault.h"
 
@@ -540,9 +544,20 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
 {
     saveShortcuts(QStringLiteral("org.example.Editor"), 3);
     savePasswords(3);
-    ShortcutRunner::setPasswordRoute([this](const AppShortcut& item, const AppShortcutRingViewModel*) {
-        released << item.name;
-    });
+    // Records the accounts chosen instead of releasing their passwords.
+    struct Recorder : PasswordDelivery {
+        explicit Recorder(QStringList& names)
+            : PasswordDelivery(FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+            , names(names)
+        {
+        }
+        void choose(const QUuid& account, std::optional<QUuid>) override
+        {
+            names << PasswordVault::entry(account)->label;
+        }
+        QStringList& names;
+    };
+    rings->setPasswordDelivery(std::make_shared<Recorder>(released));
     // The launcher hotkey over the password ring opens the shortcut ring; it
     // never releases a password.
     chord(KeyP, Shift | Ctrl);
@@ -584,7 +599,7 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     settle();
     EXPECT_EQ(released.size(), 1);
     EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::launcher);
-    ShortcutRunner::setPasswordRoute({});
+    rings->setPasswordDelivery(nullptr);
 }
 
 TEST_F(RingControl, OpeningOneFamilyClosesTheOtherAtOnce)
