@@ -116,7 +116,7 @@ public:
     // the text, onto the clipboard, with Ctrl+V sent only when the element
     // accepted text and its window still has the focus. The secret's bytes are
     // wiped afterwards.
-    static void deliver(Secret secret, const FocusCapture& target, const QObject* context,
+    static void deliver(const Secret& secret, const FocusCapture& target, const QObject* context,
                         std::function<void(Delivery)> done);
     // Copies `secret` to the clipboard marked as a secret, and empties the
     // clipboard after `clipboardLifetime` seconds unless something else was
