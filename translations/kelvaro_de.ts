@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Die Übernahme wurde nicht aufbewahrt: Deine Einstellungsdatei wäre zu groß geworden.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Dieses Passwort wurde nicht angenommen. Versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Dein Anmeldepasswort wurde nicht angenommen. Es wurde kein gespeichertes Passwort herausgegeben.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Gib dein Anmeldepasswort ein, um gespeicherte Passwörter zu verwenden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Das gewählte Fenster wurde geschlossen oder ist nicht mehr im Vordergrund. Dein Passwort liegt %n Sekunde lang in der Zwischenablage.</numerusform>
+            <numerusform>Das gewählte Fenster wurde geschlossen oder ist nicht mehr im Vordergrund. Dein Passwort liegt %n Sekunden lang in der Zwischenablage.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

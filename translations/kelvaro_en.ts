@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>The capture was not kept: your settings file would have grown too large.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>That password was not accepted. Try again.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Your login password was not accepted. No saved password was released.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Enter your login password to use saved passwords.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n second.</numerusform>
+            <numerusform>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

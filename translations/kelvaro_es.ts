@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>La captura no se ha conservado: tu archivo de ajustes habría crecido demasiado.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>No se ha aceptado esa contraseña. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>No se ha aceptado tu contraseña de inicio de sesión. No se ha entregado ninguna contraseña guardada.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Introduce tu contraseña de inicio de sesión para usar las contraseñas guardadas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>La ventana que elegiste se ha cerrado o ya no está en primer plano. Tu contraseña está en el portapapeles durante %n segundo.</numerusform>
+            <numerusform>La ventana que elegiste se ha cerrado o ya no está en primer plano. Tu contraseña está en el portapapeles durante %n segundos.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

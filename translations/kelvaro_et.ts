@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Salvestust ei jäetud alles: sinu seadete fail oleks muutunud liiga suureks.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Seda parooli ei aktsepteeritud. Proovi uuesti.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Sinu sisselogimisparooli ei aktsepteeritud. Ühtegi salvestatud parooli ei väljastatud.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Salvestatud paroolide kasutamiseks sisesta oma sisselogimisparool.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Valitud aken suleti või ei ole enam esiplaanil. Sinu parool on lõikelaual %n sekundi jooksul.</numerusform>
+            <numerusform>Valitud aken suleti või ei ole enam esiplaanil. Sinu parool on lõikelaual %n sekundi jooksul.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

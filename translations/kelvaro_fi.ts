@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Tallennusta ei säilytetty: asetustiedostostasi olisi tullut liian suuri.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Salasanaa ei hyväksytty. Yritä uudelleen.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Kirjautumissalasanaasi ei hyväksytty. Yhtään tallennettua salasanaa ei luovutettu.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Kirjoita kirjautumissalasanasi, niin voit käyttää tallennettuja salasanoja.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Valitsemasi ikkuna suljettiin tai se ei ole enää edessä. Salasanasi on leikepöydällä %n sekunnin ajan.</numerusform>
+            <numerusform>Valitsemasi ikkuna suljettiin tai se ei ole enää edessä. Salasanasi on leikepöydällä %n sekunnin ajan.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>La capture n’a pas été conservée : votre fichier de réglages serait devenu trop volumineux.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Ce mot de passe n’a pas été accepté. Réessayez.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Votre mot de passe de session n’a pas été accepté. Aucun mot de passe enregistré n’a été transmis.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Saisissez votre mot de passe de session pour utiliser les mots de passe enregistrés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>La fenêtre choisie a été fermée ou n’est plus au premier plan. Votre mot de passe reste dans le presse-papiers pendant %n seconde.</numerusform>
+            <numerusform>La fenêtre choisie a été fermée ou n’est plus au premier plan. Votre mot de passe reste dans le presse-papiers pendant %n secondes.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

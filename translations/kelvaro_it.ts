@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>La cattura non è stata conservata: il file delle impostazioni sarebbe diventato troppo grande.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>La password non è stata accettata. Riprova.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>La tua password di accesso non è stata accettata. Non è stata fornita alcuna password salvata.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Inserisci la tua password di accesso per usare le password salvate.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>La finestra scelta è stata chiusa o non è più in primo piano. La tua password resta negli appunti per %n secondo.</numerusform>
+            <numerusform>La finestra scelta è stata chiusa o non è più in primo piano. La tua password resta negli appunti per %n secondi.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2055,5 +2055,23 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>取り込みは保持されませんでした。設定ファイルが大きくなりすぎるためです。</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>そのパスワードは受け付けられませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>ログインパスワードが受け付けられませんでした。保存したパスワードは渡されていません。</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>保存したパスワードを使うには、ログインパスワードを入力してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>選択したウインドウは閉じられたか、前面にありません。パスワードは %n 秒間クリップボードにあります。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>შენახვა არ შენარჩუნდა: თქვენი პარამეტრების ფაილი ზედმეტად გაიზრდებოდა.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>ეს პაროლი არ იქნა მიღებული. სცადეთ ხელახლა.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>თქვენი სისტემაში შესვლის პაროლი არ იქნა მიღებული. არცერთი შენახული პაროლი არ გაცემულა.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>შენახული პაროლების გამოსაყენებლად შეიყვანეთ სისტემაში შესვლის პაროლი.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>არჩეული ფანჯარა დაიხურა ან აღარ არის წინა პლანზე. თქვენი პაროლი ბუფერში იქნება %n წამის განმავლობაში.</numerusform>
+            <numerusform>არჩეული ფანჯარა დაიხურა ან აღარ არის წინა პლანზე. თქვენი პაროლი ბუფერში იქნება %n წამის განმავლობაში.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2055,5 +2055,23 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>캡처를 보관하지 않았습니다. 설정 파일이 너무 커지기 때문입니다.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>암호가 승인되지 않았습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>로그인 암호가 승인되지 않았습니다. 저장된 암호는 제공되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>저장된 암호를 사용하려면 로그인 암호를 입력하세요.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>선택한 윈도우가 닫혔거나 더 이상 앞에 있지 않습니다. 암호는 %n초 동안 클립보드에 있습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

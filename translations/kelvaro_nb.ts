@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Lagringen ble ikke tatt vare på: innstillingsfilen din ville blitt for stor.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Passordet ble ikke godtatt. Prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Påloggingspassordet ditt ble ikke godtatt. Ingen lagrede passord ble utlevert.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Skriv inn påloggingspassordet ditt for å bruke lagrede passord.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Vinduet du valgte, ble lukket eller er ikke lenger i forgrunnen. Passordet ditt ligger på utklippstavlen i %n sekund.</numerusform>
+            <numerusform>Vinduet du valgte, ble lukket eller er ikke lenger i forgrunnen. Passordet ditt ligger på utklippstavlen i %n sekunder.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>De vastlegging is niet bewaard: je instellingenbestand zou te groot zijn geworden.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Dat wachtwoord is niet geaccepteerd. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Je inlogwachtwoord is niet geaccepteerd. Er is geen bewaard wachtwoord vrijgegeven.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Voer je inlogwachtwoord in om bewaarde wachtwoorden te gebruiken.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Het gekozen venster is gesloten of staat niet meer op de voorgrond. Je wachtwoord staat %n seconde op het klembord.</numerusform>
+            <numerusform>Het gekozen venster is gesloten of staat niet meer op de voorgrond. Je wachtwoord staat %n seconden op het klembord.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

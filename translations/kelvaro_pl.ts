@@ -2087,5 +2087,25 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Zapisu nie zachowano: plik ustawień stałby się zbyt duży.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>To hasło nie zostało przyjęte. Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Twoje hasło logowania nie zostało przyjęte. Nie udostępniono żadnego zapisanego hasła.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Wpisz swoje hasło logowania, aby używać zapisanych haseł.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Wybrane okno zostało zamknięte lub nie jest już na pierwszym planie. Hasło będzie w schowku przez %n sekundę.</numerusform>
+            <numerusform>Wybrane okno zostało zamknięte lub nie jest już na pierwszym planie. Hasło będzie w schowku przez %n sekundy.</numerusform>
+            <numerusform>Wybrane okno zostało zamknięte lub nie jest już na pierwszym planie. Hasło będzie w schowku przez %n sekund.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2087,5 +2087,25 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Uloženie sa nezachovalo: súbor nastavení by bol príliš veľký.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Toto heslo nebolo prijaté. Skúste to znova.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Vaše prihlasovacie heslo nebolo prijaté. Nevydalo sa žiadne uložené heslo.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Ak chcete používať uložené heslá, zadajte svoje prihlasovacie heslo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Vybrané okno sa zatvorilo alebo už nie je v popredí. Heslo bude v schránke %n sekundu.</numerusform>
+            <numerusform>Vybrané okno sa zatvorilo alebo už nie je v popredí. Heslo bude v schránke %n sekundy.</numerusform>
+            <numerusform>Vybrané okno sa zatvorilo alebo už nie je v popredí. Heslo bude v schránke %n sekúnd.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2103,5 +2103,26 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Zajem ni bil ohranjen: datoteka z nastavitvami bi postala prevelika.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>To geslo ni bilo sprejeto. Poskusite znova.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Vaše geslo za prijavo ni bilo sprejeto. Izdano ni bilo nobeno shranjeno geslo.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Za uporabo shranjenih gesel vnesite svoje geslo za prijavo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Izbrano okno je bilo zaprto ali ni več v ospredju. Geslo bo v odložišču %n sekundo.</numerusform>
+            <numerusform>Izbrano okno je bilo zaprto ali ni več v ospredju. Geslo bo v odložišču %n sekundi.</numerusform>
+            <numerusform>Izbrano okno je bilo zaprto ali ni več v ospredju. Geslo bo v odložišču %n sekunde.</numerusform>
+            <numerusform>Izbrano okno je bilo zaprto ali ni več v ospredju. Geslo bo v odložišču %n sekund.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Ruajtja nuk u mbajt: skedari juaj i cilësimeve do të bëhej shumë i madh.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Ky fjalëkalim nuk u pranua. Provoni përsëri.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Fjalëkalimi juaj i hyrjes nuk u pranua. Nuk u dha asnjë fjalëkalim i ruajtur.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Vendosni fjalëkalimin tuaj të hyrjes për të përdorur fjalëkalimet e ruajtura.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Dritarja që zgjodhët u mbyll ose nuk është më në plan të parë. Fjalëkalimi juaj do të qëndrojë te e papastra për %n sekondë.</numerusform>
+            <numerusform>Dritarja që zgjodhët u mbyll ose nuk është më në plan të parë. Fjalëkalimi juaj do të qëndrojë te e papastra për %n sekonda.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

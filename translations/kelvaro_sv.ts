@@ -2071,5 +2071,24 @@
         <source>The capture was not kept: your settings file would have grown too large.</source>
         <translation>Sparningen behölls inte: din inställningsfil skulle ha blivit för stor.</translation>
     </message>
+    <message>
+        <source>That password was not accepted. Try again.</source>
+        <translation>Lösenordet godtogs inte. Försök igen.</translation>
+    </message>
+    <message>
+        <source>Your login password was not accepted. No saved password was released.</source>
+        <translation>Ditt inloggningslösenord godtogs inte. Inget sparat lösenord lämnades ut.</translation>
+    </message>
+    <message>
+        <source>Enter your login password to use saved passwords.</source>
+        <translation>Ange ditt inloggningslösenord för att använda sparade lösenord.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</source>
+        <translation>
+            <numerusform>Fönstret du valde har stängts eller ligger inte längre överst. Ditt lösenord finns i urklipp i %n sekund.</numerusform>
+            <numerusform>Fönstret du valde har stängts eller ligger inte längre överst. Ditt lösenord finns i urklipp i %n sekunder.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
 #include "platform/linux/X11PanelHints.h"
+#include "vault/PasswordVault.h"
 
 #include <QAction>
 #include <QApplication>
@@ -218,6 +219,11 @@ void KelvaroApp::show()
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         Log::write(QStringLiteral("Kelvaro: no system tray is running; the menu appears once a tray starts"));
     m_tray->show();
+    // What became of a password the user asked for, when it did not go where they expected.
+    PasswordVault::setNotifier([tray = QPointer<QSystemTrayIcon>(m_tray)](const QString& message) {
+        if (tray)
+            tray->showMessage(appName(), message, QSystemTrayIcon::Warning);
+    });
     // Problems with the stored settings, those met before the icon existed included.
     DefaultsStore& store = DefaultsStore::shared();
     if (!m_watchingStore) {

@@ -7,20 +7,21 @@
 // supplies (the vault's own dialog); the check itself runs off the main thread
 // and answers on the main thread.
 
-#include <QByteArray>
+#include "platform/SecretText.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
 
 // The caller's side of the conversation. Main thread only.
 class PresenceConversation {
 public:
     virtual ~PresenceConversation() = default;
     // A question ("Password: "); `echo` false for a secret answer. `answer`
-    // must be called exactly once: with the text, or with nothing to cancel.
-    virtual void ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer) = 0;
+    // must be called exactly once: with the text (held as a secret, whether
+    // it is one or not), or with null to cancel.
+    virtual void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer) = 0;
     // A message to show ("Place your finger on the reader").
     virtual void inform(const QString& message, bool isError) = 0;
     // The check is over: nothing more will be asked.

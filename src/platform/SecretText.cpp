@@ -1,10 +1,24 @@
 #include "platform/SecretText.h"
 
+#include <QStringEncoder>
 #include <cstring>
+#include <string.h>
 #include <sys/prctl.h>
 
 SecretText::SecretText(const char* data, qsizetype size)
-    : m_bytes(data, size) // a deep copy: the buffer is ours alone
+    : m_data(new char[size_t(size) + 1])
+    , m_size(size)
+    , m_capacity(size + 1)
+{
+    if (size > 0)
+        std::memcpy(m_data.get(), data, size_t(size));
+    m_data[size] = '\0';
+}
+
+SecretText::SecretText(std::unique_ptr<char[]> data, qsizetype size, qsizetype capacity)
+    : m_data(std::move(data))
+    , m_size(size)
+    , m_capacity(capacity)
 {
 }
 
@@ -13,21 +27,33 @@ SecretText::~SecretText()
     wipe();
 }
 
-void SecretText::wipe()
+void SecretText::wipe() const
 {
-    if (m_bytes.isEmpty())
-        return;
-    // The buffer is never shared, so this writes into the one copy there is.
-    char* p = m_bytes.data();
-    volatile char* v = p;
-    for (qsizetype i = 0; i < m_bytes.size(); ++i)
-        v[i] = 0;
-    m_bytes.clear();
+    // The whole allocation: an encoder may have written past the final size.
+    if (m_data)
+        ::explicit_bzero(m_data.get(), size_t(m_capacity));
+    m_size = 0;
 }
 
-std::shared_ptr<const SecretText> SecretText::fromUtf8(const QByteArray& utf8)
+std::shared_ptr<const SecretText> SecretText::fromUtf8(QByteArrayView utf8)
 {
-    return std::make_shared<const SecretText>(utf8.constData(), utf8.size());
+    return std::make_shared<const SecretText>(utf8.data(), utf8.size());
+}
+
+std::shared_ptr<const SecretText> SecretText::takeString(QString& text)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    const qsizetype capacity = encoder.requiredSpace(text.size()) + 1;
+    std::unique_ptr<char[]> buffer(new char[size_t(capacity)]);
+    char* end = encoder.appendToBuffer(buffer.get(), text);
+    *end = '\0';
+    const qsizetype size = end - buffer.get();
+    if (!text.isEmpty()) {
+        // data() of a QString nobody else shares writes into its own characters.
+        ::explicit_bzero(text.data(), size_t(text.size()) * sizeof(QChar));
+    }
+    text.clear();
+    return std::shared_ptr<const SecretText>(new SecretText(std::move(buffer), size, capacity));
 }
 
 void SecretText::protectProcess()

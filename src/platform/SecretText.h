@@ -1,9 +1,12 @@
 #pragma once
-// A secret's UTF-8 bytes, held in one buffer that is never shared and is
-// overwritten with zeros when it goes away. Pass it around as a shared
-// pointer: copies of the pointer, never of the bytes.
+// A secret's UTF-8 bytes, held in one buffer of its own that is overwritten
+// with zeros when it goes away. The buffer is a plain allocation, never an
+// implicitly shared Qt container: no copy of the bytes can come into being
+// unseen, and a wipe always reaches the one copy there is. Pass it around as
+// a shared pointer: copies of the pointer, never of the bytes.
 
-#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 #include <memory>
 
 class SecretText {
@@ -14,17 +17,31 @@ public:
     SecretText(const SecretText&) = delete;
     SecretText& operator=(const SecretText&) = delete;
 
-    const QByteArray& bytes() const { return m_bytes; }
-    bool isEmpty() const { return m_bytes.isEmpty(); }
-    // Overwrites the bytes with zeros and empties the buffer.
-    void wipe();
+    // A view of the bytes, valid while the secret lives and is not wiped.
+    QByteArrayView bytes() const { return QByteArrayView(m_data.get(), m_size); }
+    // The bytes with a NUL after them, for C interfaces: no terminated copy needed.
+    const char* c_str() const { return m_data.get(); }
+    qsizetype size() const { return m_size; }
+    bool isEmpty() const { return m_size == 0; }
+    // Overwrites the bytes with zeros and empties the secret. Allowed on a
+    // const secret: whoever holds it may end it, and every holder then sees
+    // it gone.
+    void wipe() const;
 
-    static std::shared_ptr<const SecretText> fromUtf8(const QByteArray& utf8);
+    static std::shared_ptr<const SecretText> fromUtf8(QByteArrayView utf8);
+    // Encodes `text` as UTF-8 straight into a new secret, then overwrites the
+    // characters of `text` and empties it. The caller makes sure no other
+    // QString shares its characters (they would stay where they are).
+    static std::shared_ptr<const SecretText> takeString(QString& text);
 
     // Keeps secrets out of core dumps and away from debuggers of the same
     // user: the process is made non-dumpable (once; later calls do nothing).
     static void protectProcess();
 
 private:
-    QByteArray m_bytes;
+    SecretText(std::unique_ptr<char[]> data, qsizetype size, qsizetype capacity);
+
+    std::unique_ptr<char[]> m_data; // m_capacity bytes; m_data[m_size] is NUL
+    mutable qsizetype m_size = 0;
+    qsizetype m_capacity = 0;
 };

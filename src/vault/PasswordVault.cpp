@@ -9,8 +9,10 @@
 #include "platform/SyntheticKeys.h"
 #include "vault/PasswordAuth.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSet>
+#include <cmath>
 
 namespace {
 // Ctrl+V in the stored form: key code 9 (V) with the Ctrl bit.
@@ -60,6 +62,12 @@ PasswordVariant trimmed(PasswordVariant v)
     v.label = v.label.trimmed();
     v.hint = v.hint.trimmed();
     return v;
+}
+
+PasswordVault::Notifier& notifier()
+{
+    static PasswordVault::Notifier n;
+    return n;
 }
 
 // The clipboard copy of a password: the change count after our copy.
@@ -304,18 +312,15 @@ void PasswordVault::deliver(const Secret& secret, const FocusCapture& target, co
                             std::function<void(Delivery)> done)
 {
     auto answer = guard<Delivery>(context, std::move(done));
-    auto finish = [secret, answer](Delivery d) {
-        const_cast<SecretText&>(*secret).wipe();
-        answer(d);
-    };
     if (!target.acceptsText) {
         copyToClipboard(secret);
-        Scheduler::shared().post([finish] { finish(Delivery::ClipboardOnly); });
+        Scheduler::shared().post([answer] { answer(Delivery::ClipboardOnly); });
         return;
     }
-    FocusedText::shared().setText(target, secret, nullptr, [secret, target, finish](bool written) {
+    FocusedText::shared().setText(target, secret, nullptr, [secret, target, answer](bool written) {
         if (written) {
-            finish(Delivery::IntoField);
+            secret->wipe();
+            answer(Delivery::IntoField);
             return;
         }
         copyToClipboard(secret);
@@ -324,11 +329,17 @@ void PasswordVault::deliver(const Secret& secret, const FocusCapture& target, co
         const auto focused = FocusedText::shared().focusedWindow();
         if (target.window && focused == target.window) {
             SyntheticKeys::shared().postKeyPress(pasteKeyCode, pasteModifiers);
-            finish(Delivery::ClipboardAndPaste);
+            answer(Delivery::ClipboardAndPaste);
         } else {
             Log::write(QStringLiteral("Kelvaro: the window the password was chosen for no longer has the focus; "
                                       "the password is on the clipboard for 45 seconds"));
-            finish(Delivery::ClipboardOnly);
+            // The user is waiting for a password to appear: say where it went.
+            const int seconds = int(std::lround(clipboardWait()));
+            notify(QCoreApplication::translate("Kelvaro",
+                                               "The window you chose was closed or is no longer in front. "
+                                               "Your password is on the clipboard for %n seconds.",
+                                               nullptr, seconds));
+            answer(Delivery::ClipboardOnly);
         }
     });
 }
@@ -336,7 +347,7 @@ void PasswordVault::deliver(const Secret& secret, const FocusCapture& target, co
 void PasswordVault::copyToClipboard(const Secret& secret)
 {
     Clipboard& board = Clipboard::shared();
-    board.setText(QString::fromUtf8(secret->bytes()), /*concealed=*/true);
+    board.setSecret(secret);
     const std::uint64_t kept = board.changeCount();
     ownClipboardCopy() = kept;
     Scheduler::shared().postAfter(clipboardWait(), [kept] {
@@ -355,4 +366,15 @@ void PasswordVault::clearClipboardIfOurs()
     if (Clipboard::shared().changeCount() == *ownClipboardCopy())
         Clipboard::shared().clear();
     ownClipboardCopy().reset();
+}
+
+void PasswordVault::setNotifier(Notifier show)
+{
+    notifier() = std::move(show);
+}
+
+void PasswordVault::notify(const QString& message)
+{
+    if (notifier())
+        notifier()(message);
 }

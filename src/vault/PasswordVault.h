@@ -114,14 +114,25 @@ public:
     // Puts `secret` where the user was typing when `target` was captured:
     // into that element when it accepted text; otherwise, or when it refuses
     // the text, onto the clipboard, with Ctrl+V sent only when the element
-    // accepted text and its window still has the focus. The secret's bytes are
-    // wiped afterwards.
+    // accepted text and its window still has the focus. When that window is
+    // gone or no longer in front, the user is told (notify) that the password
+    // waits on the clipboard. Once written into the element the secret's
+    // bytes are wiped; on the clipboard, when the clipboard lets them go.
     static void deliver(const Secret& secret, const FocusCapture& target, const QObject* context,
                         std::function<void(Delivery)> done);
-    // Copies `secret` to the clipboard marked as a secret, and empties the
-    // clipboard after `clipboardLifetime` seconds unless something else was
-    // copied meanwhile.
+    // Hands `secret` to the clipboard (Clipboard::setSecret: its buffer, no
+    // copy, wiped when the content goes), and empties the clipboard after
+    // `clipboardLifetime` seconds unless something else was copied meanwhile.
     static void copyToClipboard(const Secret& secret);
     // Empties the clipboard now if it still holds the password we copied (at quit).
     static void clearClipboardIfOurs();
+
+    // ---- Telling the user ------------------------------------------------------------------
+    // Shows `message` to the user: what became of a release that did not go
+    // as asked (no answer accepted, the password left on the clipboard). The
+    // application shows it as a tray message; with no notifier it is dropped
+    // (the vault logs what happened anyway).
+    using Notifier = std::function<void(const QString& message)>;
+    static void setNotifier(Notifier show);
+    static void notify(const QString& message);
 };

@@ -23,6 +23,10 @@ PresenceDialog::PresenceDialog(QWidget* parent)
     heading->setFont(bold);
     heading->setWordWrap(true);
     layout->addWidget(heading);
+    m_wanted = new QLabel(PasswordAuth::wantedPassword(), this);
+    m_wanted->setWordWrap(true);
+    m_wanted->hide();
+    layout->addWidget(m_wanted);
     m_prompt = new QLabel(this);
     layout->addWidget(m_prompt);
     m_field = new QLineEdit(this);
@@ -37,6 +41,10 @@ PresenceDialog::PresenceDialog(QWidget* parent)
     m_cancel = buttons->addButton(QCoreApplication::translate("Kelvaro", "Cancel"), QDialogButtonBox::RejectRole);
     m_unlock = buttons->addButton(QCoreApplication::translate("Kelvaro", "Unlock"), QDialogButtonBox::AcceptRole);
     m_unlock->setDefault(true);
+    // Sending the answer disables the field, and the focus moves on to
+    // Cancel; were Cancel then the default, the dialog would take the very
+    // Return that sent the answer for a click on it, and close.
+    m_cancel->setAutoDefault(false);
     layout->addWidget(buttons);
     connect(m_unlock, &QPushButton::clicked, this, &PresenceDialog::submit);
     connect(m_cancel, &QPushButton::clicked, this, &PresenceDialog::reject);
@@ -47,13 +55,14 @@ PresenceDialog::PresenceDialog(QWidget* parent)
 PresenceDialog::~PresenceDialog()
 {
     // A question still open is cancelled: the check must never wait forever.
-    answerWith(std::nullopt);
+    answerWith(nullptr);
 }
 
-void PresenceDialog::ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer)
+void PresenceDialog::ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer)
 {
-    answerWith(std::nullopt); // a question never answered before a new one comes is cancelled
+    answerWith(nullptr); // a question never answered before a new one comes is cancelled
     m_answer = std::move(answer);
+    m_wanted->setVisible(!echo);
     m_prompt->setText(prompt.trimmed());
     m_field->setEchoMode(echo ? QLineEdit::Normal : QLineEdit::Password);
     m_field->clear();
@@ -67,7 +76,8 @@ void PresenceDialog::ask(const QString& prompt, bool echo, std::function<void(st
 
 void PresenceDialog::inform(const QString& message, bool isError)
 {
-    m_message->setText(message);
+    m_messages.append(message.trimmed());
+    m_message->setText(m_messages.join(QLatin1Char('\n')));
     m_message->setStyleSheet(isError ? QStringLiteral("color: palette(highlight);") : QString());
     m_message->show();
     if (!isVisible()) {
@@ -84,22 +94,27 @@ void PresenceDialog::submit()
     if (!m_answer)
         return;
     QString typed = m_field->text();
-    QByteArray bytes = typed.toUtf8();
-    typed.fill(QChar(0));
-    m_field->clear();
+    // Emptied through setText, which also drops the field's undo steps; the
+    // field then lets go of its characters and `typed` holds the only copy,
+    // which the secret takes over and wipes.
+    m_field->setText(QString());
+    auto secret = SecretText::takeString(typed);
     m_field->setEnabled(false);
     m_unlock->setEnabled(false);
-    answerWith(bytes);
-    bytes.fill('\0');
+    // What was said was about the last answer.
+    m_messages.clear();
+    m_message->clear();
+    m_message->hide();
+    answerWith(std::move(secret));
 }
 
 void PresenceDialog::reject()
 {
-    answerWith(std::nullopt);
+    answerWith(nullptr);
     QDialog::reject();
 }
 
-void PresenceDialog::answerWith(std::optional<QByteArray> answer)
+void PresenceDialog::answerWith(std::shared_ptr<const SecretText> answer)
 {
     if (!m_answer)
         return;
@@ -113,7 +128,7 @@ class DialogConversation final : public PresenceConversation {
 public:
     ~DialogConversation() override { finish(); }
 
-    void ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer) override
+    void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer) override
     {
         dialog()->ask(prompt, echo, std::move(answer));
     }

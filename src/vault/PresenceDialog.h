@@ -1,8 +1,10 @@
 #pragma once
-// The small dialog of the presence check: what Kelvaro wants, the
-// authentication stack's own question ("Password:"), a field for the answer,
-// Cancel and Unlock, and any message the stack sends (a fingerprint reader's
-// "Place your finger…", a failure). It is the conversation of one check.
+// The small dialog of the presence check: what Kelvaro wants, which password
+// a secret question wants, the authentication stack's own question
+// ("Password:"), a field for the answer, Cancel and Unlock, and the messages
+// the stack (or the vault) sends: a fingerprint reader's "Place your
+// finger…", a refused answer. Messages stay until the next answer is sent,
+// so a question asked again shows why. It is the conversation of one check.
 
 #include "platform/PresenceCheck.h"
 
@@ -10,7 +12,6 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -22,7 +23,7 @@ public:
     explicit PresenceDialog(QWidget* parent = nullptr);
     ~PresenceDialog() override;
 
-    void ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer);
+    void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer);
     void inform(const QString& message, bool isError);
 
     // The conversation of one check, showing a dialog while it is asked.
@@ -32,18 +33,22 @@ public:
     QPushButton* unlockButton() const { return m_unlock; }
     QPushButton* cancelButton() const { return m_cancel; }
     QLabel* promptLabel() const { return m_prompt; }
+    QLabel* wantedLabel() const { return m_wanted; }
+    QLabel* messageLabel() const { return m_message; }
 
 protected:
     void reject() override;
 
 private:
     void submit();
-    void answerWith(std::optional<QByteArray> answer);
+    void answerWith(std::shared_ptr<const SecretText> answer);
 
+    QLabel* m_wanted = nullptr;
     QLabel* m_prompt = nullptr;
     QLabel* m_message = nullptr;
     QLineEdit* m_field = nullptr;
     QPushButton* m_unlock = nullptr;
     QPushButton* m_cancel = nullptr;
-    std::function<void(std::optional<QByteArray>)> m_answer;
+    QStringList m_messages; // shown since the last answer
+    std::function<void(std::shared_ptr<const SecretText>)> m_answer;
 };

@@ -5,9 +5,13 @@ at a private service file (pam_permit, later pam_deny). Holding Ctrl+Shift+P
 and releasing types the account's first password into the dialog's field
 (zenity prints it on Return); pointing at the second card on the outer arc
 delivers the second one. After a screen lock the shared check is gone, and
-with pam_deny nothing is delivered and the refusal is logged. With no text
-field focused the password goes to the clipboard marked as a secret and is
-gone again when the (shortened) clearing time has passed. No secret appears
+with pam_deny nothing is delivered and the refusal is logged. A service that
+asks gets its question in Kelvaro's dialog: a wrong answer is refused there,
+in PAM's words and Kelvaro's, and asked again; the right one delivers. When
+the window closes while the dialog asks, the password goes to the clipboard
+and a tray message says so. With no text field focused the password goes to
+the clipboard marked as a secret and is gone again when the (shortened)
+clearing time has passed. No secret appears
 in the log or in the defaults file."""
 import base64
 import json
@@ -61,14 +65,35 @@ def pam_service(module):
         f.write("auth required %s\naccount required pam_permit.so\n" % module)
 
 
-def pam_password_file(password):
-    """A pam_pwdfile service asking for `password` (for the user running the test)."""
+def pam_password_file(password, refusal=None):
+    """A pam_pwdfile service asking for `password` (for the user running the test).
+    With `refusal`, a wrong answer makes PAM itself say that text (pam_echo)."""
     user = pwd.getpwuid(os.getuid()).pw_name
     hashed = k.run("openssl", "passwd", "-1", password).stdout.strip()
     path = os.path.join(SESSION, "kelvaro.passwd")
     with open(path, "w") as f:
         f.write("%s:%s\n" % (user, hashed))
-    pam_service("pam_pwdfile.so pwdfile=%s nodelay" % path)
+    if not refusal:
+        pam_service("pam_pwdfile.so pwdfile=%s nodelay" % path)
+        return
+    with open(os.path.join(PAM_DIR, "kelvaro"), "w") as f:
+        f.write("auth [success=done default=ignore] pam_pwdfile.so pwdfile=%s nodelay\n"
+                "auth optional pam_echo.so %s\nauth required pam_deny.so\n"
+                "account required pam_permit.so\n" % (path, refusal))
+
+
+def shown_texts(app):
+    """The names of Kelvaro's accessible elements (a label's name is its text)."""
+    out = k.run(k.binary("kelvaro-a11y-probe"), str(app.pid), timeout=20).stdout
+    texts = []
+    for line in out.splitlines():
+        try:
+            element = json.loads(line)
+        except ValueError:
+            continue
+        if element.get("kind") == "element":
+            texts.append(element.get("name") or "")
+    return "\n".join(texts)
 
 
 def presence_dialogs():
@@ -223,12 +248,15 @@ def main():
         k.check(z.output() == "", "nothing reached the field")
 
         # 4. A service that asks: the question comes in Kelvaro's own dialog, which takes
-        # the focus; the answer unlocks, and the password still goes into the field
-        # that was focused at the choice.
+        # the focus and says which password it wants. A wrong answer is refused with
+        # PAM's own words and Kelvaro's, and asked again in the same dialog; the right
+        # one unlocks, and the password still goes into the field that was focused at
+        # the choice.
         k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
               "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
         time.sleep(0.3)
-        pam_password_file("open sesame")
+        refusal = "Sorry, that is not the password of this account"
+        pam_password_file("open sesame", refusal=refusal)
         z = Zenity("--entry", "--text", "Asked first", title="Sign in after asking")
         dialogs.append(z)
         k.activate(z.wid)
@@ -241,6 +269,16 @@ def main():
             k.check(k.wait_until(lambda: k.active_window() == dialog, timeout=3), "the dialog takes the focus")
             time.sleep(0.3)
             k.screenshot("password-presence-dialog")
+            k.check("Enter your login password to use saved passwords." in shown_texts(app),
+                    "the dialog says which password it wants")
+            k.type_text("open sesam")
+            k.key("Return")
+            told = k.wait_until(lambda: refusal in shown_texts(app) and "not accepted" in shown_texts(app),
+                                timeout=8)
+            k.check(told, "a wrong answer is refused in the dialog with PAM's words and ours")
+            k.check(presence_dialogs() == [dialog], "the same dialog stays to ask again")
+            k.screenshot("password-presence-dialog-refused")
+            k.check(k.wait_until(lambda: k.active_window() == dialog, timeout=3), "and keeps the focus")
             k.type_text("open sesame")
             k.key("Return")
             k.check(k.wait_until(lambda: find_no_dialog(), timeout=5), "the dialog goes away")
@@ -249,6 +287,31 @@ def main():
         k.key("Return")
         got = z.output()
         k.check(got == SECRET_1, "the answer unlocks and the field of the choice gets the password: %r" % got)
+
+        # 4b. The window closes while the dialog asks: the password waits on the clipboard,
+        # and a tray message says where it went.
+        k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
+              "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
+        time.sleep(0.3)
+        z = Zenity("--entry", "--text", "Closed meanwhile", title="Sign in then close")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        time.sleep(0.3)
+        pick("password-ring-window-closing")
+        dialog = dialog_window()
+        k.check(dialog != 0, "after the lock the dialog asks again")
+        if dialog:
+            z.stop()
+            k.check(k.wait_until(lambda: k.active_window() == dialog, timeout=3), "the dialog has the focus")
+            k.type_text("open sesame")
+            k.key("Return")
+            k.check(k.wait_until(lambda: clipboard() == SECRET_1, timeout=5),
+                    "the password of a closed window goes to the clipboard")
+            told = k.wait_until(lambda: "The window you chose was closed" in shown_texts(app), timeout=5)
+            k.check(told, "a tray message says the password is on the clipboard")
+            k.screenshot("password-window-closed-notice")
+            k.check(k.wait_until(lambda: clipboard() == "", timeout=6), "until the wait is over")
 
         # 5. No text field focused: the clipboard, marked as a secret, cleared later.
         pam_service("pam_permit.so")

@@ -17,11 +17,11 @@ namespace {
 class Answering final : public PresenceConversation {
 public:
     explicit Answering(std::optional<QByteArray> answer) : m_answer(std::move(answer)) {}
-    void ask(const QString& prompt, bool echo, std::function<void(std::optional<QByteArray>)> answer) override
+    void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer) override
     {
         prompts << prompt;
         EXPECT_FALSE(echo);
-        answer(m_answer);
+        answer(m_answer ? SecretText::fromUtf8(*m_answer) : nullptr);
     }
     void inform(const QString&, bool) override {}
     void finish() override { ++finished; }

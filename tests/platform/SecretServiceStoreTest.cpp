@@ -2,6 +2,7 @@
 // the headless test session, which has an unlocked gnome-keyring).
 
 #include "platform/SecretStore.h"
+#include "support/TracedSecret.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -69,4 +70,25 @@ TEST(SecretServiceStoreTest, StoreReplacesEveryItemOfTheAccountAndLookupFindsThe
 
     EXPECT_TRUE(wait<bool>([&](auto done) { store->remove(account, nullptr, done); }));
     EXPECT_FALSE(wait<std::shared_ptr<const SecretText>>([&](auto done) { store->lookup(account, nullptr, done); }));
+}
+
+// A secret read from the keyring is handed over in one buffer: once that is
+// let go, no copy of it is left in the process (the library's own transfer
+// is encrypted, and its secure memory wiped).
+TEST(SecretServiceStoreTest, ASecretReadLeavesNoCopyBehind)
+{
+    if (!inTestSession())
+        GTEST_SKIP() << "not inside the test session";
+    auto store = makeSecretServiceStore();
+    const QString account = QStringLiteral("1F2E3D4C-5B6A-7988-97A6-B5C4D3E2F101");
+    TracedSecret password;
+    EXPECT_TRUE(wait<bool>([&](auto done) {
+        store->store(account, QStringLiteral("Kelvaro: traced"), password.make(), nullptr, done);
+    }));
+    auto found = wait<std::shared_ptr<const SecretText>>([&](auto done) { store->lookup(account, nullptr, done); });
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(password.matches(found->bytes()));
+    found.reset();
+    EXPECT_EQ(password.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_TRUE(wait<bool>([&](auto done) { store->remove(account, nullptr, done); }));
 }

@@ -1,7 +1,8 @@
 // The vault against simulated keyring, presence check, focus and clipboard:
 // records and secrets change together without losing either, the presence
 // check is shared until the screen locks, and a released password goes into
-// the element focused at the choice or onto the clipboard for a while.
+// the element focused at the choice or onto the clipboard for a while,
+// leaving no copy of itself behind.
 
 #include "core/StoredListRecovery.h"
 #include "platform/sim/MemoryClipboard.h"
@@ -10,6 +11,7 @@
 #include "platform/sim/SimFocusedText.h"
 #include "platform/sim/SimPresenceCheck.h"
 #include "support/TestSupport.h"
+#include "support/TracedSecret.h"
 #include "vault/PasswordAuth.h"
 #include "vault/PasswordVault.h"
 
@@ -84,7 +86,7 @@ protected:
         PasswordVault::secret(variantId, nullptr, [&](PasswordVault::Secret s) {
             answered = true;
             if (s)
-                got = s->bytes();
+                got = s->bytes().toByteArray();
         });
         EXPECT_FALSE(answered) << "a release always answers later";
         env.scheduler().runPending();
@@ -224,10 +226,10 @@ TEST_F(VaultSecretsTest, TheDialogsAnswerDecidesAndACheckRunningWhenTheScreenLoc
 {
     PasswordEntry mail = seed(QStringLiteral("Mail"), {QStringLiteral("a")});
     struct Typist final : PresenceConversation {
-        void ask(const QString& prompt, bool, std::function<void(std::optional<QByteArray>)> answer) override
+        void ask(const QString& prompt, bool, std::function<void(std::shared_ptr<const SecretText>)> answer) override
         {
             prompts << prompt;
-            answer(typed);
+            answer(typed ? SecretText::fromUtf8(*typed) : nullptr);
         }
         void inform(const QString&, bool) override {}
         void finish() override { ++finished; }
@@ -312,6 +314,40 @@ TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasThe
     EXPECT_EQ(how, PasswordVault::Delivery::ClipboardOnly);
     EXPECT_EQ(clipboard->text(), QStringLiteral("three"));
     EXPECT_TRUE(keys->events().empty());
+}
+
+TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHoldsTheOneThereIs)
+{
+    QStringList notices;
+    PasswordVault::setNotifier([&](const QString& message) { notices << message; });
+    focus->fields[1] = {true, 10, {}};
+    focus->focused = 1;
+    std::optional<FocusCapture> target;
+    focus->capture(nullptr, [&](FocusCapture c) { target = c; });
+    env.scheduler().runPending();
+
+    TracedSecret typed;
+    PasswordVault::deliver(typed.make(), *target, nullptr, nullptr);
+    env.scheduler().runPending();
+    EXPECT_TRUE(typed.matches(focus->fields[1].text));
+    focus->fields[1].text.fill('\0'); // the receiving application's copy
+    EXPECT_EQ(typed.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_TRUE(notices.isEmpty());
+
+    // The field refuses, and its window was closed while the dialog asked:
+    // the clipboard gets the password, and the user is told where it is.
+    focus->refusing = {1};
+    focus->focusedWindowOverride = 99;
+    TracedSecret copied;
+    PasswordVault::deliver(copied.make(), *target, nullptr, nullptr);
+    env.scheduler().runPending();
+    EXPECT_EQ(copied.copiesInMemory(), (TracedSecret::Copies {1, 0})) << "only the secret's own buffer";
+    EXPECT_TRUE(clipboard->secret() && copied.matches(clipboard->secret()->bytes()));
+    EXPECT_EQ(notices, QStringList {QStringLiteral("The window you chose was closed or is no longer in front. "
+                                                   "Your password is on the clipboard for 45 seconds.")});
+    env.scheduler().advance(PasswordVault::clipboardLifetime);
+    EXPECT_EQ(copied.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    PasswordVault::setNotifier(nullptr);
 }
 
 TEST_F(VaultSecretsTest, TheClipboardIsClearedAfter45SecondsOnlyWhileItStillHoldsOurCopy)

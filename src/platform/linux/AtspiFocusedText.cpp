@@ -194,10 +194,12 @@ public:
             bool ok = false;
             AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(node);
             if (editable) {
-                QByteArray terminated(text->bytes().constData(), text->bytes().size() + 1);
-                terminated[text->bytes().size()] = '\0';
+                // The secret's own NUL-terminated buffer goes to the call: no
+                // copy here. The library marshals it into a D-Bus message of
+                // its own, which it frees without wiping.
+                const char* secret = text->c_str();
                 GError* error = nullptr;
-                ok = atspi_editable_text_set_text_contents(editable, terminated.constData(), &error) && !error;
+                ok = atspi_editable_text_set_text_contents(editable, secret, &error) && !error;
                 g_clear_error(&error);
                 if (!ok) {
                     // Some text roles take no whole new content: type it at the caret.
@@ -207,13 +209,11 @@ public:
                         g_clear_error(&error);
                         g_object_unref(t);
                     }
-                    const glong length = g_utf8_strlen(terminated.constData(), -1);
-                    ok = atspi_editable_text_insert_text(editable, std::max(caret, 0), terminated.constData(),
-                                                         gint(length), &error)
+                    const glong length = g_utf8_strlen(secret, text->size());
+                    ok = atspi_editable_text_insert_text(editable, std::max(caret, 0), secret, gint(length), &error)
                         && !error;
                     g_clear_error(&error);
                 }
-                terminated.fill('\0');
                 g_object_unref(editable);
             }
             MainThread::post([answer, ok] { answer(ok); });

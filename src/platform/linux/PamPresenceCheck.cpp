@@ -65,18 +65,20 @@ int converse(int count, const struct pam_message** messages, struct pam_response
         }
         if (m->msg_style == PAM_PROMPT_ECHO_OFF || m->msg_style == PAM_PROMPT_ECHO_ON) {
             const bool echo = m->msg_style == PAM_PROMPT_ECHO_ON;
-            auto promise = std::make_shared<std::promise<std::optional<QByteArray>>>();
+            auto promise = std::make_shared<std::promise<std::shared_ptr<const SecretText>>>();
             auto future = promise->get_future();
             MainThread::post([s = *session, text, echo, promise] {
                 if (!s->conversation) {
-                    promise->set_value(std::nullopt);
+                    promise->set_value(nullptr);
                     return;
                 }
-                s->conversation->ask(text, echo, [promise](std::optional<QByteArray> answer) {
+                s->conversation->ask(text, echo, [promise](std::shared_ptr<const SecretText> answer) {
                     promise->set_value(std::move(answer));
                 });
             });
-            std::optional<QByteArray> answer = future.get();
+            // The answer's buffer is wiped when the last holder lets it go;
+            // PAM's copy is PAM's to wipe (it does, once the module has read it).
+            const std::shared_ptr<const SecretText> answer = future.get();
             if (!answer) {
                 for (int j = 0; j < i; ++j) {
                     if (replies[j].resp) {
@@ -87,8 +89,7 @@ int converse(int count, const struct pam_message** messages, struct pam_response
                 std::free(replies);
                 return PAM_CONV_ERR; // cancelled
             }
-            replies[i].resp = strndup(answer->constData(), size_t(answer->size()));
-            answer->fill('\0');
+            replies[i].resp = strndup(answer->c_str(), size_t(answer->size()));
         } else if (m->msg_style == PAM_TEXT_INFO || m->msg_style == PAM_ERROR_MSG) {
             const bool isError = m->msg_style == PAM_ERROR_MSG;
             MainThread::post([s = *session, text, isError] {

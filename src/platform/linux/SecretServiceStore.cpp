@@ -92,14 +92,11 @@ public:
         auto answer = MainThread::guarded<bool>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), label = label.toUtf8(), secret, answer] {
             GError* error = nullptr;
-            // NUL-terminated copy for the library; the library copies it again
-            // into secure memory, this one is wiped below.
-            QByteArray text(secret->bytes().constData(), secret->bytes().size() + 1);
-            text[secret->bytes().size()] = '\0';
+            // The secret's own NUL-terminated buffer: the library copies it
+            // into its secure memory, and no copy is made here.
             const gboolean ok = secret_password_store_sync(schema(), SECRET_COLLECTION_DEFAULT, label.constData(),
-                                                           text.constData(), nullptr, &error, "service", serviceName,
+                                                           secret->c_str(), nullptr, &error, "service", serviceName,
                                                            "account", account.constData(), nullptr);
-            text.fill('\0');
             if (ok)
                 dropForeignItems(account);
             if (!ok)
@@ -122,10 +119,10 @@ public:
                                                     account.constData(), nullptr);
             std::shared_ptr<const SecretText> secret;
             if (found) {
-                const QByteArray view = QByteArray::fromRawData(found, qsizetype(std::strlen(found)));
-                // Text that is not UTF-8 is no password we can type.
-                if (QString::fromUtf8(view).toUtf8() == view)
-                    secret = std::make_shared<const SecretText>(found, view.size());
+                // Text that is not UTF-8 is no password we can type. Checked in
+                // place: a decoded copy would stay behind in freed memory.
+                if (g_utf8_validate(found, -1, nullptr))
+                    secret = std::make_shared<const SecretText>(found, qsizetype(std::strlen(found)));
                 else
                     Log::write(QStringLiteral("Kelvaro: a saved password in the keyring is not UTF-8 text; not releasing it"));
                 secret_password_free(found); // overwrites the library's copy

@@ -5,8 +5,10 @@
 #include <QPointer>
 
 // The presence check for tests: answers `outcome` on the next scheduler turn.
-// With `prompt` set, it first asks the conversation that question and grants
-// only when the answer equals `expectedAnswer` (nothing = cancelled: refused).
+// With `prompt` set, each check first asks the conversation that question and
+// grants only when the answer equals `expectedAnswer` (nothing = cancelled:
+// refused); a wrong answer is first told `refusalMessage` as an error, when
+// set, as some authentication modules do.
 class SimPresenceCheck final : public PresenceCheck {
 public:
     void verify(std::shared_ptr<PresenceConversation> conversation, const QObject* context,
@@ -25,8 +27,11 @@ public:
             return;
         }
         Scheduler::shared().post([this, conversation, finish] {
-            conversation->ask(prompt, false, [this, finish](std::optional<QByteArray> answer) {
-                const Outcome o = answer && *answer == expectedAnswer ? Outcome::Granted : Outcome::Refused;
+            conversation->ask(prompt, false, [this, conversation, finish](std::shared_ptr<const SecretText> answer) {
+                const bool right = answer && answer->bytes() == QByteArrayView(expectedAnswer);
+                if (answer && !right && !refusalMessage.isEmpty())
+                    conversation->inform(refusalMessage, true);
+                const Outcome o = right ? Outcome::Granted : Outcome::Refused;
                 Scheduler::shared().post([finish, o] { finish(o); });
             });
         });
@@ -35,5 +40,6 @@ public:
     Outcome outcome = Outcome::Granted;
     QString prompt;
     QByteArray expectedAnswer;
+    QString refusalMessage;
     int checks = 0;
 };
