@@ -64,11 +64,11 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
     // (its ports), never `this`.
     const PasswordDelivery ports = *this;
     auto settled = std::make_shared<bool>(false);
-    auto proceed = [variant = *variant, resume, settled, ports](FocusCapture target) {
+    auto proceed = [variant = *variant, resume, settled, ports](const FocusCapture& target) {
         if (*settled)
             return;
         *settled = true;
-        PasswordVault::secret(variant, nullptr, [target, resume, ports](PasswordVault::Secret secret) {
+        PasswordVault::secret(variant, nullptr, [target, resume, ports](const PasswordVault::Secret& secret) {
             resume();
             if (!secret) {
                 Log::write(QStringLiteral("Kelvaro: no password was released"));
@@ -90,7 +90,7 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
     });
 }
 
-void PasswordDelivery::deliver(std::shared_ptr<const SecretText> secret, const FocusCapture& target,
+void PasswordDelivery::deliver(const std::shared_ptr<const SecretText>& secret, const FocusCapture& target,
                                const QObject* context, std::function<void(Delivery)> done) const
 {
     auto answer = [alive = QPointer<const QObject>(context), hasContext = context != nullptr,

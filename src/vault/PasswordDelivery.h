@@ -59,7 +59,7 @@ public:
     // that the password waits on the clipboard. Once written into the element
     // the secret's bytes are wiped; on the clipboard, when the clipboard lets
     // them go.
-    void deliver(std::shared_ptr<const SecretText> secret, const FocusCapture& target, const QObject* context,
+    void deliver(const std::shared_ptr<const SecretText>& secret, const FocusCapture& target, const QObject* context,
                  std::function<void(Delivery)> done) const;
 
 private:
