@@ -17,8 +17,8 @@ constexpr std::uint16_t pasteKeyCode = 9;
 constexpr std::uint64_t pasteModifiers = 0x100000;
 }
 
-PasswordDelivery::PasswordDelivery(FocusedText& focus, SyntheticKeys& keys, Scheduler& scheduler, Workspace& workspace,
-                                   SuspendHotkeys suspendHotkeys)
+PasswordDelivery::PasswordDelivery(
+    FocusedText& focus, SyntheticKeys& keys, Scheduler& scheduler, Workspace& workspace, SuspendHotkeys suspendHotkeys)
     : m_focus(focus)
     , m_keys(keys)
     , m_scheduler(scheduler)
@@ -37,7 +37,8 @@ std::optional<QUuid> PasswordDelivery::chooseVariant(const QUuid& accountId, std
             if (v.id == *chosenCard)
                 return *chosenCard;
         }
-        Log::write(QStringLiteral("Kelvaro: the chosen password does not belong to the chosen account; nothing was sent"));
+        Log::write(
+            QStringLiteral("Kelvaro: the chosen password does not belong to the chosen account; nothing was sent"));
         return std::nullopt;
     }
     if (account->variants.isEmpty())
@@ -52,7 +53,7 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
     // the focus later may receive the password.
     std::function<void()> resume = m_suspendHotkeys ? m_suspendHotkeys() : std::function<void()>();
     if (!resume)
-        resume = [] { };
+        resume = [] {};
     const auto variant = chooseVariant(accountId, chosenCard);
     if (!variant) {
         Log::write(QStringLiteral("Kelvaro: the chosen account has no password to release"));
@@ -75,9 +76,8 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
                 ports.m_workspace.beep();
                 return;
             }
-            ports.m_scheduler.postAfter(PasswordVault::deliveryDelay, [target, secret, ports] {
-                ports.deliver(secret, target, nullptr, nullptr);
-            });
+            ports.m_scheduler.postAfter(PasswordVault::deliveryDelay,
+                [target, secret, ports] { ports.deliver(secret, target, nullptr, nullptr); });
         });
     };
     m_focus.capture(nullptr, proceed);
@@ -91,10 +91,10 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
 }
 
 void PasswordDelivery::deliver(const std::shared_ptr<const SecretText>& secret, const FocusCapture& target,
-                               const QObject* context, std::function<void(Delivery)> done) const
+    const QObject* context, std::function<void(Delivery)> done) const
 {
-    auto answer = [alive = QPointer<const QObject>(context), hasContext = context != nullptr,
-                   done = std::move(done)](Delivery how) {
+    auto answer = [alive = QPointer<const QObject>(context), hasContext = context != nullptr, done = std::move(done)](
+                      Delivery how) {
         if (done && (!hasContext || alive))
             done(how);
     };
@@ -124,9 +124,9 @@ void PasswordDelivery::deliver(const std::shared_ptr<const SecretText>& secret, 
             // The user is waiting for a password to appear: say where it went.
             const int seconds = int(std::lround(PasswordVault::clipboardSeconds()));
             PasswordVault::notify(QCoreApplication::translate("Kelvaro",
-                                                              "The window you chose was closed or is no longer in front. "
-                                                              "Your password is on the clipboard for %n seconds.",
-                                                              nullptr, seconds));
+                "The window you chose was closed or is no longer in front. "
+                "Your password is on the clipboard for %n seconds.",
+                nullptr, seconds));
             answer(Delivery::ClipboardOnly);
         }
     });

@@ -26,7 +26,7 @@ public:
     using SuspendHotkeys = std::function<std::function<void()>()>;
 
     PasswordDelivery(FocusedText& focus, SyntheticKeys& keys, Scheduler& scheduler, Workspace& workspace,
-                     SuspendHotkeys suspendHotkeys);
+        SuspendHotkeys suspendHotkeys);
     virtual ~PasswordDelivery() = default;
 
     // The accessibility bus answers in milliseconds; past this it is taken to
@@ -47,9 +47,9 @@ public:
     virtual void choose(const QUuid& accountId, std::optional<QUuid> chosenCard);
 
     enum class Delivery {
-        IntoField,         // written into the captured element
+        IntoField, // written into the captured element
         ClipboardAndPaste, // the element refused it: copied, and Ctrl+V sent to its window
-        ClipboardOnly,     // copied for the user to paste (no text element, or its window lost the focus)
+        ClipboardOnly, // copied for the user to paste (no text element, or its window lost the focus)
     };
     // Puts `secret` where the user was typing when `target` was captured:
     // into that element when it accepted text; otherwise, or when it refuses
@@ -60,7 +60,7 @@ public:
     // the secret's bytes are wiped; on the clipboard, when the clipboard lets
     // them go.
     void deliver(const std::shared_ptr<const SecretText>& secret, const FocusCapture& target, const QObject* context,
-                 std::function<void(Delivery)> done) const;
+        std::function<void(Delivery)> done) const;
 
 private:
     FocusedText& m_focus;

@@ -31,7 +31,7 @@ protected:
             entry.variants.append(PasswordVariant {});
         PasswordEntry empty;
         empty.label = QStringLiteral("Empty");
-        env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({entry, empty}));
+        env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({ entry, empty }));
         emptyId = empty.id;
         return entry;
     }
@@ -78,8 +78,8 @@ TEST_F(DeliveryTest, TheChosenCardGoesIntoTheFieldOfTheChoiceOrBeeps)
     keyring->items[PasswordVault::keyringAccount(mail.variants[0].id)] = "first";
     keyring->items[PasswordVault::keyringAccount(mail.variants[1].id)] = "second";
 
-    focus->fields[1] = {true, 10, {}};
-    focus->fields[2] = {true, 20, {}};
+    focus->fields[1] = { true, 10, {} };
+    focus->fields[2] = { true, 20, {} };
     focus->focused = 1;
     delivery.choose(mail.id, mail.variants[1].id);
     EXPECT_EQ(suspended, 1) << "no hotkey fires while the check runs";
