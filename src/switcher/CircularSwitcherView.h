@@ -10,8 +10,8 @@
 // during a showing is announced. The stage is 700 points square, scaled by
 // the ring scale about its centre. Where things go is SwitcherLayout's,
 // drawing them SwitcherPainter's, what a frame repaints SwitcherRepaint's
-// and what a click lands on SwitcherHitTest's: the view follows the model
-// and the animation engine and wires them together.
+// and what a click lands on SwitcherHitTest's; the view wires them to the
+// model, the animation engine and the pointer.
 
 #include <QHash>
 #include <QIcon>

@@ -21,6 +21,7 @@
 #include "ringkit/RunningApp.h"
 #include "switcher/AppWindow.h"
 #include "switcher/RadialSegmentView.h"
+#include "switcher/SwitcherHitTest.h"
 
 class CircularSwitcherViewModel;
 class TiltingCenterAppIcon;
@@ -36,7 +37,7 @@ inline double degreesOf(double radians) { return radians * 180.0 / pi; }
 
 class SwitcherLayout {
 public:
-    static constexpr double stageSize = 700.0;
+    static constexpr double stageSize = SwitcherHitTest::stageSize;
 
     struct WedgeState {
         RunningApp app;
