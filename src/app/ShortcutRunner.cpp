@@ -165,11 +165,11 @@ void ShortcutRunner::runPasswordRoute(const AppShortcut& item, const AppShortcut
     // The accessibility bus answers in milliseconds; one that hangs must not
     // keep the hotkeys off: past the limit the password can only be copied.
     auto settled = std::make_shared<bool>(false);
-    auto proceed = [variant = *variant, resume, settled](FocusCapture target) {
+    auto proceed = [variant = *variant, resume, settled](const FocusCapture& target) {
         if (*settled)
             return;
         *settled = true;
-        PasswordVault::secret(variant, nullptr, [target, resume](PasswordVault::Secret secret) {
+        PasswordVault::secret(variant, nullptr, [target, resume](const PasswordVault::Secret& secret) {
             resume();
             if (!secret) {
                 Log::write(QStringLiteral("Kelvaro: no password was released"));

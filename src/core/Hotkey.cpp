@@ -43,8 +43,8 @@ const LayoutCache& currentLayoutData()
     fresh.generation = KeyboardLayout::generation();
     fresh.present = layout.isAvailable();
     if (fresh.present) {
-        for (std::uint16_t code = 0; code < fresh.characters.size(); ++code)
-            fresh.characters[code] = layout.character(code);
+        for (std::size_t code = 0; code < fresh.characters.size(); ++code)
+            fresh.characters[code] = layout.character(static_cast<std::uint16_t>(code));
     }
     layoutCache = std::move(fresh);
     return layoutCache;
@@ -524,10 +524,10 @@ std::optional<std::uint16_t> Hotkey::keyCodeForLabel(const QString& label)
         std::lock_guard lock(layoutLock);
         const LayoutCache& data = currentLayoutData();
         if (data.present) {
-            for (std::uint16_t code = 0; code < data.characters.size(); ++code) {
+            for (std::size_t code = 0; code < data.characters.size(); ++code) {
                 const auto& character = data.characters[code];
                 if (character && character->toLower() == lower)
-                    return code;
+                    return static_cast<std::uint16_t>(code);
             }
         }
     }

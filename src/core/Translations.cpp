@@ -115,7 +115,7 @@ Q_COREAPP_STARTUP_FUNCTION(installPending)
 QString Translations::translate(const char* english, const QString& code)
 {
     if (const auto translator = kelvaroTranslator(code)) {
-        const QString text = translator->translate("Kelvaro", english);
+        QString text = translator->translate("Kelvaro", english);
         if (!text.isEmpty())
             return text;
     }

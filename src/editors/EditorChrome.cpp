@@ -107,7 +107,7 @@ std::optional<QIcon> appIcon(const QString& bundleIdentifier)
 }
 }
 
-IconPreview::IconPreview(QString icon, int side, QWidget* parent)
+IconPreview::IconPreview(const QString& icon, int side, QWidget* parent)
     : QWidget(parent)
     , m_side(side)
 {

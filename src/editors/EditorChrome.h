@@ -53,7 +53,7 @@ private:
 class IconPreview : public QWidget {
     Q_OBJECT
 public:
-    IconPreview(QString icon, int side, QWidget* parent = nullptr);
+    IconPreview(const QString& icon, int side, QWidget* parent = nullptr);
     void setIcon(const QString& icon);
     QString icon() const { return m_icon; }
     bool showsPicture() const { return !m_picture.isNull(); }

@@ -269,7 +269,7 @@ BannerArtwork::BannerArtwork(QString imageName, QString fallbackSymbol, double w
 void BannerArtwork::registerDrawing(const QString& imageName, Drawing drawing)
 {
     if (drawing)
-        drawings().insert(imageName, std::move(drawing));
+        drawings().emplace(imageName, std::move(drawing));
     else
         drawings().remove(imageName);
 }

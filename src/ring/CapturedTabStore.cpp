@@ -68,7 +68,7 @@ QList<CapturedSession> migrateLegacyTabs()
     session.name = QCoreApplication::translate("Kelvaro", "Saved earlier");
     session.capturedAt = CapturedSession::referenceSeconds(Scheduler::shared().wallClock());
     session.tabs = tabs;
-    const QList<CapturedSession> list { session };
+    QList<CapturedSession> list { session };
     CapturedTabStore::setSessions(list);
     CapturedTabStore::setActiveID(session.id);
     defaults.remove(CapturedTabStore::legacyTabsKey);

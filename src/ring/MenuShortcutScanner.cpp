@@ -351,7 +351,7 @@ void MenuShortcutScanner::pollForMenus(const QString& bundleIdentifier, int atte
         deliver(completion, result);
         return;
     }
-    onMain([bundleIdentifier, attemptsLeft, completion] {
+    onMain([bundleIdentifier, attemptsLeft, completion = std::move(completion)] {
         Scheduler::shared().postAfter(pollInterval, [bundleIdentifier, attemptsLeft, completion] {
             runInBackground([bundleIdentifier, attemptsLeft, completion] {
                 pollForMenus(bundleIdentifier, attemptsLeft - 1, completion);

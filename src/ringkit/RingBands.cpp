@@ -151,7 +151,7 @@ QRegion RingEffects::ringRegion(QPoint centre, double inner, double outer, int s
     std::vector<QRect> rects;
     const int reach = int(std::ceil(outer));
     const int strips = (reach + strip - 1) / strip;
-    rects.reserve(size_t(4 * strips));
+    rects.reserve(4 * size_t(strips));
     for (int k = -strips; k < strips; ++k) {
         // The outermost strips end where the circle does.
         const int top = std::max(k * strip, -reach), bottom = std::min(k * strip + strip, reach);

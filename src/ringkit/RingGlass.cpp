@@ -74,8 +74,8 @@ QColor RingGlass::materialColour(Material material, bool dark, bool emphasized)
     return c;
 }
 
-RingGlass::RingGlass(QPainterPath s, Material m, bool e, double scrim, BlendingMode b)
-    : shape(std::move(s))
+RingGlass::RingGlass(const QPainterPath& s, Material m, bool e, double scrim, BlendingMode b)
+    : shape(s)
     , material(m)
     , blendingMode(b)
     , emphasized(e)

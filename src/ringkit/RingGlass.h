@@ -50,7 +50,7 @@ public:
     bool emphasized = false;
     double scrimOpacity = 0.0;
 
-    RingGlass(QPainterPath shape, Material material, bool emphasized, double scrimOpacity,
+    RingGlass(const QPainterPath& shape, Material material, bool emphasized, double scrimOpacity,
               BlendingMode blendingMode = BlendingMode::behindWindow);
 
     // The glass (material or opaque fill) and then the scrim, both inside `shape`.

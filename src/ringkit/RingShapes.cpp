@@ -198,14 +198,14 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
     // The gradient runs along the diagonal: a pixel's colour depends on x + y only.
     // Per diagonal, its colour as a pixel and as the channels the edge
     // pixels are shaded from.
-    std::vector<QRgb> glass(size_t(image.width() + image.height()));
+    std::vector<QRgb> glass(size_t(image.width()) + size_t(image.height()));
     std::vector<std::array<float, 4>> tint(glass.size());
     for (size_t i = 0; i < glass.size(); ++i) {
         const double along = double(i) + 1.0 - cx - cy; // dx + dy of the pixels on this diagonal
         const float t = float(std::clamp((along - 2.0 * origin) / span, 0.0, 1.0));
         for (size_t c = 0; c < 4; ++c)
             tint[i][c] = c0[c] + (c1[c] - c0[c]) * t;
-        const auto channel = [&](int c) { return int(tint[i][size_t(c)] * 255.0f + 0.5f); };
+        const auto channel = [&](int c) { return int(std::lround(tint[i][size_t(c)] * 255.0f)); };
         glass[i] = qRgba(channel(0), channel(1), channel(2), channel(3));
     }
     // The band is the same mirrored left to right and top to bottom: on an
@@ -238,12 +238,12 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
             clear(lines[line], x1, w);
         }
         const auto shade = [&](int x, int line, float f, float k) {
-            const std::array<float, 4>& base = tint[size_t(x + ys[line])];
+            const std::array<float, 4>& base = tint[size_t(x) + size_t(ys[line])];
             const float keep = 1.0f - k;
             const auto channel = [&](int i) { return base[size_t(i)] * f * keep; };
             const float alpha = channel(3) + k;
-            lines[line][x] = qRgba(int(channel(0) * 255.0f + 0.5f), int(channel(1) * 255.0f + 0.5f),
-                                   int(channel(2) * 255.0f + 0.5f), int(alpha * 255.0f + 0.5f));
+            lines[line][x] = qRgba(int(std::lround(channel(0) * 255.0f)), int(std::lround(channel(1) * 255.0f)),
+                                   int(std::lround(channel(2) * 255.0f)), int(std::lround(alpha * 255.0f)));
         };
         const auto edgePixel = [&](int x) {
             if (x >= columns)
@@ -265,9 +265,9 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
             if (d2 >= solid0 * solid0 && d2 <= solid1 * solid1) {
                 // Away from the edges: the glass alone.
                 for (int line = 0; line < lineCount; ++line) {
-                    lines[line][x] = glass[size_t(x + ys[line])];
+                    lines[line][x] = glass[size_t(x) + size_t(ys[line])];
                     if (mirrored)
-                        lines[line][mirror] = glass[size_t(mirror + ys[line])];
+                        lines[line][mirror] = glass[size_t(mirror) + size_t(ys[line])];
                 }
                 return;
             }

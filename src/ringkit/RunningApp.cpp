@@ -43,7 +43,7 @@ QImage RunningApp::thumbnail(const QIcon& icon, double side)
     const QPair<qint64, int> key(icon.cacheKey(), pixels);
     if (const QImage* hit = cache.object(key))
         return *hit;
-    const QImage image = thumbnail(icon.pixmap(QSize(pixels, pixels), 1.0).toImage(), side);
+    QImage image = thumbnail(icon.pixmap(QSize(pixels, pixels), 1.0).toImage(), side);
     cache.insert(key, new QImage(image));
     return image;
 }

@@ -132,7 +132,7 @@ QString Telemetry::distinctID()
     const auto stored = defaults.value(kIdentifierKey);
     if (stored && stored->typeId() == QMetaType::QString)
         return stored->toString();
-    const QString made = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    QString made = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     defaults.setValue(kIdentifierKey, made);
     return made;
 }

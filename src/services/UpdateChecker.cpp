@@ -178,7 +178,7 @@ void UpdateChecker::check(bool manual, std::function<void()> done)
         state->body += reply->read(maximumFeedSize + 1 - state->body.size());
         overLimit();
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, state, overLimit, generation, manual, done] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, state, overLimit, generation, manual, done = std::move(done)] {
         if (state->timer) {
             Scheduler::shared().cancel(state->timer);
             state->timer = 0;
@@ -234,7 +234,7 @@ void UpdateChecker::finish(quint64 generation, bool manual, bool ok, const QByte
 
 void UpdateChecker::checkInBackground(std::function<void(bool)> done)
 {
-    auto answer = [done](bool v) {
+    auto answer = [done = std::move(done)](bool v) {
         if (done)
             done(v);
     };

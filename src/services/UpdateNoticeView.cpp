@@ -138,7 +138,7 @@ UpdateNoticeView::UpdateNoticeView(UpdateChecker& checker, std::function<void()>
     }
 
     auto closeAfter = [this](std::function<void()> action) {
-        return [this, action] {
+        return [this, action = std::move(action)] {
             if (action)
                 action();
             if (m_onClose)

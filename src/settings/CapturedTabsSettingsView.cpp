@@ -176,7 +176,7 @@ QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOu
 QString CapturedTabsSettingsView::browserSummary(const CapturedSession& session)
 {
     const int n = int(session.tabs.size());
-    const QString count = n == 1 ? QCoreApplication::translate("Kelvaro", "1 tab")
+    QString count = n == 1 ? QCoreApplication::translate("Kelvaro", "1 tab")
                                  : QCoreApplication::translate("Kelvaro", "%n tabs", nullptr, n);
     const QStringList names = browsers(session.tabs);
     if (names.isEmpty())

@@ -20,7 +20,7 @@ std::optional<QIcon> AppIcons::appIcon(const QString& bundleIdentifier)
 
 // ---- Custom icons ---------------------------------------------------------------------------------
 
-CustomIconView::CustomIconView(QString iconName, double side, QWidget* parent)
+CustomIconView::CustomIconView(const QString& iconName, double side, QWidget* parent)
     : QWidget(parent)
     , m_side(side)
 {
@@ -186,7 +186,7 @@ void SecondaryLabel::changeEvent(QEvent* event)
 
 // ---- Row buttons and rows ----------------------------------------------------------------------------------
 
-RowActionButton::RowActionButton(QString symbol, QString help, bool isDestructive, QWidget* parent)
+RowActionButton::RowActionButton(QString symbol, const QString& help, bool isDestructive, QWidget* parent)
     : HoverButton(parent)
     , m_symbol(std::move(symbol))
     , m_destructive(isDestructive)
@@ -225,7 +225,7 @@ QString ShortcutRowView::subtitle(const AppShortcut& shortcut)
     return QCoreApplication::translate("Kelvaro", "No action");
 }
 
-ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, Actions actions, QWidget* parent)
+ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, const Actions& actions, QWidget* parent)
     : QWidget(parent)
 {
     auto* row = new QHBoxLayout(this);
@@ -252,7 +252,7 @@ ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, Actions actions, Q
     auto add = [&](const char* symbol, const QString& help, bool destructive, bool enabled, std::function<void()> action) {
         auto* b = new RowActionButton(QString::fromLatin1(symbol), help.arg(shortcut.name), destructive, this);
         b->setEnabled(enabled);
-        connect(b, &QAbstractButton::clicked, this, [action] { action(); });
+        connect(b, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
         row->addWidget(b);
         m_buttons << b;
     };
@@ -267,7 +267,7 @@ ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, Actions actions, Q
         actions.onDelete ? actions.onDelete : std::function<void()>([] {}));
 }
 
-IconMenuRow::IconMenuRow(QString title, std::optional<QString> detail, std::optional<QIcon> appIcon,
+IconMenuRow::IconMenuRow(const QString& title, std::optional<QString> detail, std::optional<QIcon> appIcon,
                          std::optional<QString> systemImage, bool isSelected, QWidget* parent)
     : HoverButton(parent)
     , m_detail(std::move(detail))

@@ -26,7 +26,7 @@ std::optional<QIcon> appIcon(const QString& bundleIdentifier);
 class CustomIconView : public QWidget {
     Q_OBJECT
 public:
-    CustomIconView(QString iconName, double side, QWidget* parent = nullptr);
+    CustomIconView(const QString& iconName, double side, QWidget* parent = nullptr);
     void setIconName(const QString& iconName);
     bool hasImage() const { return !m_image.isNull(); }
     int loadCount() const { return m_loads; }
@@ -101,7 +101,7 @@ private:
 class RowActionButton : public HoverButton {
     Q_OBJECT
 public:
-    RowActionButton(QString symbol, QString help, bool isDestructive, QWidget* parent = nullptr);
+    RowActionButton(QString symbol, const QString& help, bool isDestructive, QWidget* parent = nullptr);
     QSize sizeHint() const override { return { 26, 26 }; }
 
 protected:
@@ -125,7 +125,7 @@ public:
         bool canMoveUp = false;
         bool canMoveDown = false;
     };
-    ShortcutRowView(const AppShortcut& shortcut, Actions actions, QWidget* parent = nullptr);
+    ShortcutRowView(const AppShortcut& shortcut, const Actions& actions, QWidget* parent = nullptr);
     // The key combination, else the link, else the text snippet, else "No action".
     static QString subtitle(const AppShortcut& shortcut);
     QList<RowActionButton*> buttons() const { return m_buttons; }
@@ -139,7 +139,7 @@ private:
 class IconMenuRow : public HoverButton {
     Q_OBJECT
 public:
-    IconMenuRow(QString title, std::optional<QString> detail, std::optional<QIcon> appIcon,
+    IconMenuRow(const QString& title, std::optional<QString> detail, std::optional<QIcon> appIcon,
                 std::optional<QString> systemImage, bool isSelected, QWidget* parent = nullptr);
     QSize sizeHint() const override;
 

@@ -114,18 +114,18 @@ KeyBindingSection::KeyBindingSection(HotkeyRole role, QWidget* parent)
     });
 }
 
-KeyBindingSection::KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held, QString explanation,
+KeyBindingSection::KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held, const QString& explanation,
                                      std::function<std::optional<QString>()> warning, QWidget* parent)
     : QGroupBox(parent)
     , m_hotkey(std::move(hotkey))
     , m_held(std::move(held))
     , m_warning(std::move(warning))
 {
-    build(std::move(explanation));
+    build(explanation);
     AppSettings::shared().onChange(this, { AppSettings::Key::launcherGroups }, [this] { refresh(); });
 }
 
-void KeyBindingSection::build(QString explanation)
+void KeyBindingSection::build(const QString& explanation)
 {
     setTitle(QCoreApplication::translate("Kelvaro", "Key Binding"));
     auto* column = new QVBoxLayout(this);

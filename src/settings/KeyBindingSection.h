@@ -42,7 +42,7 @@ public:
     // A role's hotkey and hold set.
     KeyBindingSection(HotkeyRole role, QWidget* parent = nullptr);
     // Any hotkey (a launcher group's).
-    KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held, QString explanation,
+    KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held, const QString& explanation,
                       std::function<std::optional<QString>()> warning, QWidget* parent = nullptr);
 
     HotkeyRecorder* recorder() const { return m_recorder; }
@@ -59,7 +59,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void build(QString explanation);
+    void build(const QString& explanation);
     void refreshPicker();
 
     HotkeyBinding m_hotkey;

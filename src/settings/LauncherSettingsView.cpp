@@ -76,7 +76,7 @@ std::optional<LauncherGroup> LauncherSettingsView::selectedGroup() const
 std::optional<QIcon> LauncherSettingsView::menuIcon(const LauncherGroup& group)
 {
     for (const QString& id : group.bundleIdentifiers) {
-        if (const auto icon = AppIcons::appIcon(id))
+        if (auto icon = AppIcons::appIcon(id))
             return icon;
     }
     return std::nullopt;

@@ -227,7 +227,7 @@ PasswordVariant PasswordDraftRow::asVariant() const
     return v;
 }
 
-PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, PasswordVariant variant, QWidget* parent)
+PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, const PasswordVariant& variant, QWidget* parent)
     : QDialog(parent)
     , m_entryId(entryId)
 {
@@ -511,7 +511,7 @@ void PasswordVariantEditorView::toggleReveal(int index)
         row.revealPending = true;
         const QUuid id = row.id;
         QPointer<PasswordVariantEditorView> self(this);
-        PasswordVault::secret(id, this, [self, id](PasswordVault::Secret secret) {
+        PasswordVault::secret(id, this, [self, id](const PasswordVault::Secret& secret) {
             if (!self || self->m_closed)
                 return; // the dialog is gone: the answer has nowhere to go
             const int i = self->indexOf(id);

@@ -93,7 +93,7 @@ struct PasswordDraftRow {
 class PasswordVariantEditorView : public QDialog {
     Q_OBJECT
 public:
-    PasswordVariantEditorView(const QUuid& entryId, PasswordVariant variant, QWidget* parent = nullptr);
+    PasswordVariantEditorView(const QUuid& entryId, const PasswordVariant& variant, QWidget* parent = nullptr);
 
     bool isEditing() const { return m_isEditing; }
     const QList<PasswordDraftRow>& rows() const { return m_rows; }

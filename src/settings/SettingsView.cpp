@@ -124,7 +124,7 @@ QRectF RingPreview::ringRect() const
     return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
 }
 
-void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, QString caption)
+void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, const QString& caption)
 {
     m_input = std::move(input);
     const double scale = settings().ringScale();

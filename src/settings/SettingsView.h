@@ -47,7 +47,7 @@ class RingPreview : public QWidget {
     Q_OBJECT
 public:
     explicit RingPreview(QWidget* parent = nullptr);
-    void setInput(RingStageInput input, std::optional<Hotkey> hotkey, QString caption);
+    void setInput(RingStageInput input, std::optional<Hotkey> hotkey, const QString& caption);
     const RingStageInput& input() const { return m_input; }
     KeyStrip* keyCaps() const { return m_keys; }
 

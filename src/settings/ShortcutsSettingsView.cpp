@@ -49,7 +49,7 @@ AppPopupButton::AppPopupButton(QWidget* parent)
 {
 }
 
-void AppPopupButton::setApp(std::optional<QIcon> icon, QString name)
+void AppPopupButton::setApp(std::optional<QIcon> icon, const QString& name)
 {
     m_icon = std::move(icon);
     setText(name);
@@ -394,7 +394,7 @@ QWidget* ShortcutsSettingsView::shortcutPanel(const AppShortcut& app)
         QWidget* listWidget = parts.list;
         QVBoxLayout* rows = parts.rows;
         for (int i = 0; i < n; ++i) {
-            const AppShortcut s = list[i];
+            const AppShortcut& s = list[i];
             ShortcutRowView::Actions actions;
             actions.onDelete = [this, s] { deleteShortcut(s); };
             actions.onMoveUp = [this, s] { move(s, -1); };

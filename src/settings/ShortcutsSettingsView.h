@@ -36,7 +36,7 @@ class AppPopupButton : public PopupPickerButton {
     Q_OBJECT
 public:
     AppPopupButton(QWidget* parent = nullptr);
-    void setApp(std::optional<QIcon> icon, QString name);
+    void setApp(std::optional<QIcon> icon, const QString& name);
 
 protected:
     void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,

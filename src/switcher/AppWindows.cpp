@@ -68,7 +68,7 @@ bool AppWindows::looksFullscreen(const QRectF& rect)
 
 QString AppWindows::displayTitle(const WindowInfo& window, int index)
 {
-    if (const QString t = window.title.trimmed(); !t.isEmpty())
+    if (QString t = window.title.trimmed(); !t.isEmpty())
         return t;
     if (window.fullScreen || looksFullscreen(window.frame))
         return QCoreApplication::translate("Kelvaro", "Full Screen");

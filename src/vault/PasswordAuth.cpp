@@ -124,7 +124,7 @@ void PasswordAuth::requirePresence(const QObject* context, std::function<void(bo
     SecretText::protectProcess();
     QPointer<const QObject> alive(context);
     const bool hasContext = context != nullptr;
-    auto answer = [alive, hasContext, done](bool granted) {
+    auto answer = [alive, hasContext, done = std::move(done)](bool granted) {
         if (!hasContext || alive)
             done(granted);
     };

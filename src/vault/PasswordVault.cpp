@@ -308,7 +308,7 @@ QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId, const QL
 
 // ---- Delivery ----------------------------------------------------------------------------
 
-void PasswordVault::deliver(Secret secret, const FocusCapture& target, const QObject* context,
+void PasswordVault::deliver(const Secret& secret, const FocusCapture& target, const QObject* context,
                             std::function<void(Delivery)> done)
 {
     auto answer = guard<Delivery>(context, std::move(done));

@@ -118,7 +118,7 @@ public:
     // gone or no longer in front, the user is told (notify) that the password
     // waits on the clipboard. Once written into the element the secret's
     // bytes are wiped; on the clipboard, when the clipboard lets them go.
-    static void deliver(Secret secret, const FocusCapture& target, const QObject* context,
+    static void deliver(const Secret& secret, const FocusCapture& target, const QObject* context,
                         std::function<void(Delivery)> done);
     // Hands `secret` to the clipboard (Clipboard::setSecret: its buffer, no
     // copy, wiped when the content goes), and empties the clipboard after

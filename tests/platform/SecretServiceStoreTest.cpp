@@ -89,6 +89,6 @@ TEST(SecretServiceStoreTest, ASecretReadLeavesNoCopyBehind)
     ASSERT_TRUE(found);
     EXPECT_TRUE(password.matches(found->bytes()));
     found.reset();
-    EXPECT_EQ(password.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_COPIES_IN_MEMORY(password, 0, 0);
     EXPECT_TRUE(wait<bool>([&](auto done) { store->remove(account, nullptr, done); }));
 }

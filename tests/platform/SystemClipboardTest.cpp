@@ -25,16 +25,16 @@ TEST(SystemClipboardTest, ASecretIsServedFromItsOwnBufferAndWipedWhenTheContentG
     EXPECT_TRUE(password.matches(data->data(QStringLiteral("text/plain"))));
     EXPECT_EQ(data->data(QStringLiteral("x-kde-passwordManagerHint")), QByteArray("secret"));
     EXPECT_TRUE(data->hasFormat(QStringLiteral("org.nspasteboard.ConcealedType")));
-    EXPECT_EQ(password.copiesInMemory(), (TracedSecret::Copies {1, 0}));
+    EXPECT_COPIES_IN_MEMORY(password, 1, 0);
 
     board->setText(QStringLiteral("copied next"));
-    EXPECT_EQ(password.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_COPIES_IN_MEMORY(password, 0, 0);
     EXPECT_EQ(board->text(), QStringLiteral("copied next"));
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("x-kde-passwordManagerHint")));
 
     TracedSecret cleared;
     board->setSecret(cleared.make());
     board->clear();
-    EXPECT_EQ(cleared.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_COPIES_IN_MEMORY(cleared, 0, 0);
     EXPECT_TRUE(board->text().isEmpty());
 }

@@ -88,7 +88,7 @@ TEST(PresenceDialogTest, TheAnswerLeavesNoCopyAndMessagesStayUntilTheNextAnswer)
     ASSERT_TRUE(got);
     EXPECT_TRUE(login.matches(got->bytes()));
     got.reset();
-    EXPECT_EQ(login.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_COPIES_IN_MEMORY(login, 0, 0);
     // The Return that sent the answer must not reach another button once the
     // field is disabled: the dialog stays for what the check says next.
     QCoreApplication::processEvents();

@@ -331,7 +331,7 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
     env.scheduler().runPending();
     EXPECT_TRUE(typed.matches(focus->fields[1].text));
     focus->fields[1].text.fill('\0'); // the receiving application's copy
-    EXPECT_EQ(typed.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_COPIES_IN_MEMORY(typed, 0, 0);
     EXPECT_TRUE(notices.isEmpty());
 
     // The field refuses, and its window was closed while the dialog asked:
@@ -341,12 +341,12 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
     TracedSecret copied;
     PasswordVault::deliver(copied.make(), *target, nullptr, nullptr);
     env.scheduler().runPending();
-    EXPECT_EQ(copied.copiesInMemory(), (TracedSecret::Copies {1, 0})) << "only the secret's own buffer";
+    EXPECT_COPIES_IN_MEMORY(copied, 1, 0) << "only the secret's own buffer";
     EXPECT_TRUE(clipboard->secret() && copied.matches(clipboard->secret()->bytes()));
     EXPECT_EQ(notices, QStringList {QStringLiteral("The window you chose was closed or is no longer in front. "
                                                    "Your password is on the clipboard for 45 seconds.")});
     env.scheduler().advance(PasswordVault::clipboardLifetime);
-    EXPECT_EQ(copied.copiesInMemory(), (TracedSecret::Copies {0, 0}));
+    EXPECT_COPIES_IN_MEMORY(copied, 0, 0);
     PasswordVault::setNotifier(nullptr);
 }
 

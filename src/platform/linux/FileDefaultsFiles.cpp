@@ -191,13 +191,13 @@ QString FileDefaultsStore::setAside(const QString& reason, Aftermath aftermath)
         : QStringLiteral("the settings in memory are written in its place");
     // The same unreadable file met again (each start until something is
     // saved) is kept once.
-    const QString kept = keptCopyOf(digestOfFile(m_path), QFileInfo(m_path).size(), QStringLiteral(".corrupt-"));
+    QString kept = keptCopyOf(digestOfFile(m_path), QFileInfo(m_path).size(), QStringLiteral(".corrupt-"));
     if (!kept.isEmpty() && QFile::remove(m_path)) {
         Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2); it is the same as %3, kept earlier, and %4")
                        .arg(m_path, reason, kept, then));
         return kept;
     }
-    const QString aside = freeName(m_path, QStringLiteral(".corrupt-"));
+    QString aside = freeName(m_path, QStringLiteral(".corrupt-"));
     if (QFile::rename(m_path, aside)) {
         Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2); kept it as %3 and %4").arg(m_path, reason, aside, then));
         pruneKeptCopies(aside);
@@ -212,12 +212,12 @@ QString FileDefaultsStore::setAside(const QString& reason, Aftermath aftermath)
 
 QString FileDefaultsStore::copyAside(const QByteArray& bytes, const QString& suffix, const QString& why)
 {
-    const QString kept = keptCopyOf(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256), bytes.size(), suffix);
+    QString kept = keptCopyOf(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256), bytes.size(), suffix);
     if (!kept.isEmpty()) {
         Log::write(QStringLiteral("Kelvaro: the defaults file %1 is kept as %2 already: %3").arg(m_path, kept, why));
         return kept;
     }
-    const QString aside = freeName(m_path, suffix);
+    QString aside = freeName(m_path, suffix);
     QSaveFile copy(aside);
     if (copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit()) {
         QFile::setPermissions(aside, QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -66,12 +66,12 @@ std::optional<QList<SnssWindow>> FirefoxSession::windows(const QByteArray& json,
     }
     QList<SnssWindow> result;
     qint32 windowNumber = 0;
-    for (const QJsonValue& w : list.toArray()) {
+    for (const auto& w : list.toArray()) {
         ++windowNumber;
         const QJsonArray tabs = w.toObject().value(QStringLiteral("tabs")).toArray();
         SnssWindow window;
         window.id = windowNumber;
-        for (const QJsonValue& t : tabs) {
+        for (const auto& t : tabs) {
             const QJsonObject tab = t.toObject();
             const QJsonArray entries = tab.value(QStringLiteral("entries")).toArray();
             if (entries.isEmpty())

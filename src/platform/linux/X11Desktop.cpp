@@ -524,7 +524,7 @@ QIcon X11Desktop::appIcon(const App& a) const
         return *it;
     }
     for (int idx : a.clients) {
-        const QIcon icon = windowIcon(s.clients[idx].id);
+        QIcon icon = windowIcon(s.clients[idx].id);
         if (!icon.isNull())
             return icon;
     }
