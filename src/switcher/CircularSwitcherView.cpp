@@ -28,7 +28,9 @@ using Fan = SwitcherLayout::Fan;
 // ---- CircularSwitcherView ----------------------------------------------------------------------
 
 CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent)
-    : QWidget(parent), m_model(viewModel), m_centreIcon(new TiltingCenterAppIcon(this))
+    : QWidget(parent)
+    , m_model(viewModel)
+    , m_centreIcon(new TiltingCenterAppIcon(this))
 {
     m_layout.model = viewModel;
     m_layout.centreIcon = m_centreIcon;
@@ -47,7 +49,8 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
         // hiding a moment later would not show anyway.
         const auto faded = [](const AnimatedValue& v) { return v.target() <= 0.0 && v.value() <= 0.001; };
         if (!m_layout.visible && faded(m_layout.ring)
-            && std::all_of(m_layout.wedges.begin(), m_layout.wedges.end(), [&](const auto& w) { return faded(w->presence); }))
+            && std::all_of(
+                m_layout.wedges.begin(), m_layout.wedges.end(), [&](const auto& w) { return faded(w->presence); }))
             return;
         if (m_pacer.defers(m_layout.blur()))
             return;
@@ -88,7 +91,7 @@ CircularSwitcherView::~CircularSwitcherView() = default;
 QSize CircularSwitcherView::sizeHint() const
 {
     const int side = int(std::lround(stageSize * AppSettings::shared().ringScale()));
-    return {side, side};
+    return { side, side };
 }
 
 QIcon CircularSwitcherView::iconFor(const RunningApp& app) const
@@ -132,7 +135,8 @@ void CircularSwitcherView::syncAll(bool animated)
     m_layout.selectedWindow = m_model->selectedWindowIndex();
     const bool rm = m_layout.reduceMotion();
     m_layout.ring.setValue(m_layout.visible ? 1.0 : 0.0);
-    m_layout.band.setRadii(RingMotion::bandInnerRadius(m_layout.visible, rm), RingMotion::bandOuterRadius(m_layout.visible, rm));
+    m_layout.band.setRadii(
+        RingMotion::bandInnerRadius(m_layout.visible, rm), RingMotion::bandOuterRadius(m_layout.visible, rm));
     onRunningApps();
     for (auto& w : m_layout.wedges) {
         w->presence.setValue(m_layout.visible ? 1.0 : 0.0);
@@ -159,7 +163,7 @@ void CircularSwitcherView::onRunningApps()
     next.reserve(size_t(apps.size()));
     for (const RunningApp& app : apps) {
         auto found = std::find_if(m_layout.wedges.begin(), m_layout.wedges.end(),
-                                  [&](const auto& w) { return w && w->app.bundleIdentifier == app.bundleIdentifier; });
+            [&](const auto& w) { return w && w->app.bundleIdentifier == app.bundleIdentifier; });
         std::unique_ptr<WedgeState> state;
         if (found != m_layout.wedges.end()) {
             state = std::move(*found);
@@ -206,7 +210,8 @@ void CircularSwitcherView::onVisibility()
     const RingAnimation bandMotion
         = visible ? RingMotion::bandEntry(rm).delayed(rm ? 0.0 : -RingMotion::entryLead) : RingMotion::exit(rm);
     m_layout.ring.animateTo(visible ? 1.0 : 0.0, ringMotion);
-    m_layout.band.setRadii(RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm), bandMotion);
+    m_layout.band.setRadii(
+        RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm), bandMotion);
     for (size_t i = 0; i < m_layout.wedges.size(); ++i) {
         m_layout.wedges[i]->presence.animateTo(visible ? 1.0 : 0.0, RingMotion::segmentVisibility(int(i), visible, rm));
         m_layout.wedges[i]->spin.animateTo(visible ? 1.0 : 0.0, RingMotion::iconSpinVisibility(int(i), visible, rm));
@@ -391,19 +396,20 @@ void CircularSwitcherView::publishAccessibility()
         RingAnnounce::announce(this, description);
 }
 
-
 // ---- State for checks ------------------------------------------------------------------------
 
 double CircularSwitcherView::ringPresence() const { return m_layout.ring.value(); }
 
 double CircularSwitcherView::wedgePresence(int index) const
 {
-    return index >= 0 && size_t(index) < m_layout.wedges.size() ? m_layout.wedges[size_t(index)]->presence.value() : 0.0;
+    return index >= 0 && size_t(index) < m_layout.wedges.size() ? m_layout.wedges[size_t(index)]->presence.value()
+                                                                : 0.0;
 }
 
 double CircularSwitcherView::wedgeSelection(int index) const
 {
-    return index >= 0 && size_t(index) < m_layout.wedges.size() ? m_layout.wedges[size_t(index)]->selection.value() : 0.0;
+    return index >= 0 && size_t(index) < m_layout.wedges.size() ? m_layout.wedges[size_t(index)]->selection.value()
+                                                                : 0.0;
 }
 
 double CircularSwitcherView::bandInnerRadius() const { return m_layout.band.innerRadius(); }

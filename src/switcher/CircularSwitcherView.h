@@ -55,13 +55,12 @@ public:
 
     // ---- Accessibility ----
     static QString accessibilityLabel(); // "App Switcher", localized
-    static QString accessibilityHint();  // localized
+    static QString accessibilityHint(); // localized
     // The spoken state computed from the model now.
     QString accessibilityDescription() const;
     // The value published to assistive technology (the description as of the
     // last settled change).
     QString accessibilityValue() const { return m_publishedValue.value_or(QString()); }
-
 
     // ---- Clicks ----
     // Set by the panel: a click commits through the delegate (wedge: the
@@ -123,7 +122,7 @@ private:
     void scheduleAccessibilityCheck();
     void publishAccessibility();
     QIcon iconFor(const RunningApp& app) const;
-    SwitcherRepaint::Viewport viewport() const { return {size(), devicePixelRatioF()}; }
+    SwitcherRepaint::Viewport viewport() const { return { size(), devicePixelRatioF() }; }
     // Repaints what a change of state may have moved, with the animation's
     // next frame when the window was exposed a moment ago.
     void repaintMoving();
@@ -132,8 +131,8 @@ private:
     QUuid m_session;
     TiltingCenterAppIcon* m_centreIcon = nullptr;
     SwitcherLayout m_layout;
-    SwitcherPainter m_painter {m_layout};
-    SwitcherRepaint m_repaint {m_layout};
+    SwitcherPainter m_painter { m_layout };
+    SwitcherRepaint m_repaint { m_layout };
     BlurredFramePacer m_pacer;
     mutable QHash<QString, QIcon> m_icons;
 

@@ -33,7 +33,7 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
     }
     const double dpr = std::max(1.0, devicePixelRatio);
     QImage image(QSize(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr)))),
-                 QImage::Format_ARGB32_Premultiplied);
+        QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     const auto paintOnce = [&] {
         image.fill(Qt::transparent);
@@ -50,7 +50,7 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
     // most, is the largest the blurred layer and its enlargement grow to:
     // their memory is taken here, not page by page in the first showing.
     m_layout.band.setRadii(RingMotion::bandInnerRadius(false, rm), RingMotion::bandOuterRadius(false, rm));
-    for (const double pose : {0.02, 0.3, 0.88, 0.97}) {
+    for (const double pose : { 0.02, 0.3, 0.88, 0.97 }) {
         m_layout.ring.setValue(pose);
         for (auto& w : m_layout.wedges) {
             w->presence.setValue(pose);
@@ -67,8 +67,8 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
     const RingPalette palette = RingPalette::current();
     const double scale = std::min(width(), height()) / stageSize;
     for (int i = 0; i < int(m_layout.wedges.size()); ++i) {
-        for (const double look : {0.0, 1.0}) {
-            for (const double resolution : {0.25, 0.5, dpr * scale}) {
+        for (const double look : { 0.0, 1.0 }) {
+            for (const double resolution : { 0.25, 0.5, dpr * scale }) {
                 QRectF box;
                 (void)m_painter.wedgeLook(i, look, resolution, palette, box);
             }
@@ -96,7 +96,10 @@ void CircularSwitcherView::paintEvent(QPaintEvent* event)
     m_pacer.painted(m_layout.blur());
 }
 
-void CircularSwitcherView::paintRing(QPainter& painter) const { m_painter.paintRing(painter, size(), devicePixelRatioF()); }
+void CircularSwitcherView::paintRing(QPainter& painter) const
+{
+    m_painter.paintRing(painter, size(), devicePixelRatioF());
+}
 
 QRegion CircularSwitcherView::changedArea() const { return m_repaint.changedArea(viewport()); }
 

@@ -26,7 +26,7 @@ QRectF RadialSegmentView::iconRect(QPointF centre) const
 {
     const double side = isSelected ? selectedIconSide : iconSide;
     const QPointF c = iconCentre(centre);
-    return {c.x() - side / 2.0, c.y() - side / 2.0, side, side};
+    return { c.x() - side / 2.0, c.y() - side / 2.0, side, side };
 }
 
 bool RadialSegmentView::contains(QPointF p, QPointF centre) const
@@ -36,8 +36,8 @@ bool RadialSegmentView::contains(QPointF p, QPointF centre) const
     const double grow = isSelected ? selectedIconScale : 1.0;
     const QRectF r = iconRect(centre);
     const QPointF c = r.center();
-    const QRectF scaled(c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow,
-                        r.height() * grow);
+    const QRectF scaled(
+        c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow, r.height() * grow);
     return scaled.contains(p);
 }
 
@@ -78,7 +78,7 @@ RingHit SwitcherHitTest::at(QPointF q) const
             card.radialGapInner = 9.0;
             const QPainterPath path = card.depthTransform(c).map(card.shape().path(stage));
             if (path.contains(q))
-                return {RingHit::Kind::card, j};
+                return { RingHit::Kind::card, j };
         }
     }
     std::vector<int> order;
@@ -92,7 +92,7 @@ RingHit SwitcherHitTest::at(QPointF q) const
         const RadialSegmentView wedge
             = RadialSegmentView::of(i, apps, i == selectedApp && wedgeSelected, visible, reduceMotion);
         if (wedge.contains(q, c))
-            return {RingHit::Kind::wedge, i};
+            return { RingHit::Kind::wedge, i };
     }
     return {};
 }

@@ -34,7 +34,10 @@ bool SwitcherLayout::Fan::sameWindows(const QList<AppWindow>& windows) const
     return true;
 }
 
-SwitcherLayout::SwitcherLayout() : fan(std::make_unique<Fan>()) { }
+SwitcherLayout::SwitcherLayout()
+    : fan(std::make_unique<Fan>())
+{
+}
 
 bool SwitcherLayout::reduceMotion() const { return DisplayPreferences::shared().reduceMotion(); }
 
@@ -46,7 +49,7 @@ double SwitcherLayout::selectedAppAngle() const
 RadialSegmentView SwitcherLayout::segment(int index) const
 {
     RadialSegmentView s = RadialSegmentView::of(index, model ? int(model->runningApps().size()) : 0,
-                                                index == selectedIndex && !selectedWindow, visible, reduceMotion());
+        index == selectedIndex && !selectedWindow, visible, reduceMotion());
     if (model && index >= 0 && index < model->runningApps().size())
         s.app = model->runningApps()[index];
     return s;
@@ -145,7 +148,8 @@ bool SwitcherLayout::isAtRest() const
     // is drawn from its rest layer.
     if (!visible)
         return false;
-    const auto near = [](const AnimatedValue& v, double tolerance) { return std::abs(v.value() - v.target()) <= tolerance; };
+    const auto near
+        = [](const AnimatedValue& v, double tolerance) { return std::abs(v.value() - v.target()) <= tolerance; };
     if (!near(ring, 0.002) || !near(fanSwap, 0.002) || !near(fanAngle, 0.0005) || !near(centreSwap, 0.01)
         || std::abs(band.innerRadius() - RingMotion::settledInnerRadius) > 0.2
         || std::abs(band.outerRadius() - RingMotion::settledOuterRadius) > 0.2)

@@ -41,9 +41,9 @@ public:
 
     struct WedgeState {
         RunningApp app;
-        AnimatedValue presence {0.0, RingMotion::segmentPresenceRestTolerance}; // scale, sweep, opacity and icon blur
-        AnimatedValue spin {0.0, RingMotion::iconSpinRestTolerance};            // the icon's turn
-        AnimatedValue selection {0.0, RestTolerance::unit};
+        AnimatedValue presence { 0.0, RingMotion::segmentPresenceRestTolerance }; // scale, sweep, opacity and icon blur
+        AnimatedValue spin { 0.0, RingMotion::iconSpinRestTolerance }; // the icon's turn
+        AnimatedValue selection { 0.0, RestTolerance::unit };
         mutable RingLayerCache shapeLayer;
         mutable RingBlurCache iconBlur;
         mutable QImage sizedIcon; // the icon reduced to about the pixels it is drawn with
@@ -57,7 +57,7 @@ public:
 
     struct CardState {
         AppWindow window;
-        AnimatedValue selection {0.0, RestTolerance::unit};
+        AnimatedValue selection { 0.0, RestTolerance::unit };
     };
 
     struct Fan {
@@ -111,14 +111,14 @@ public:
     int selectedIndex = 0;
     std::optional<int> selectedWindow;
 
-    AnimatedValue ring {0.0, RestTolerance::unit};
+    AnimatedValue ring { 0.0, RestTolerance::unit };
     RingBand band;
     std::vector<std::unique_ptr<WedgeState>> wedges;
     std::unique_ptr<Fan> fan;
     std::unique_ptr<Fan> oldFan;
-    AnimatedValue fanSwap {1.0, RestTolerance::unit};
-    AnimatedValue fanAngle {0.0, RestTolerance::arcRadians};
+    AnimatedValue fanSwap { 1.0, RestTolerance::unit };
+    AnimatedValue fanAngle { 0.0, RestTolerance::arcRadians };
     QIcon previousCentreIcon;
-    AnimatedValue centreSwap {1.0, RestTolerance::unit};
+    AnimatedValue centreSwap { 1.0, RestTolerance::unit };
     quint64 revision = 0;
 };

@@ -28,11 +28,12 @@ QColor mixColour(const QColor& a, const QColor& b, double t)
 {
     t = clamp01(t);
     return QColor::fromRgbF(float(mix(a.redF(), b.redF(), t)), float(mix(a.greenF(), b.greenF(), t)),
-                            float(mix(a.blueF(), b.blueF(), t)), float(mix(a.alphaF(), b.alphaF(), t)));
+        float(mix(a.blueF(), b.blueF(), t)), float(mix(a.alphaF(), b.alphaF(), t)));
 }
 } // namespace
 
-void RadialSegmentView::paintShape(QPainter& painter, const QPainterPath& path, QRectF frame, double selection, bool dark)
+void RadialSegmentView::paintShape(
+    QPainter& painter, const QPainterPath& path, QRectF frame, double selection, bool dark)
 {
     const QColor blue = systemBlue(dark);
     const QColor white(255, 255, 255);
@@ -62,9 +63,9 @@ void RadialSegmentView::paint(QPainter& painter, QPointF centre, bool dark) cons
     const QPointF c = r.center();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRectF(c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow,
-                             r.height() * grow),
-                      app.icon);
+    painter.drawImage(
+        QRectF(c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow, r.height() * grow),
+        app.icon);
     painter.restore();
 }
 
@@ -107,12 +108,12 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
         // cards hold anything.
         const double reach = l.ringRadius();
         QRectF content(c.x() - reach, c.y() - reach, 2.0 * reach, 2.0 * reach);
-        for (const SwitcherLayout::Fan* fan : {l.fan.get(), l.oldFan.get()}) {
+        for (const SwitcherLayout::Fan* fan : { l.fan.get(), l.oldFan.get() }) {
             if (!fan)
                 continue;
             const double angle = l.angleOf(*fan);
             for (size_t j = 0; j < fan->cards.size(); ++j) {
-                for (bool selected : {false, true}) {
+                for (bool selected : { false, true }) {
                     WindowArcSegmentView v;
                     v.isSelected = selected;
                     v.index = int(j);
@@ -123,9 +124,8 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
                 }
             }
         }
-        m_blurLayer.draw(p, content, blur, dpr * scale, [&](QPainter& lp, double layerScale) {
-            paintStage(lp, palette, layerScale, turn, true);
-        });
+        m_blurLayer.draw(p, content, blur, dpr * scale,
+            [&](QPainter& lp, double layerScale) { paintStage(lp, palette, layerScale, turn, true); });
     } else {
         // Sharp, the spin is a third of a degree at most: the band, a ring,
         // looks the same turned by it, and is copied rather than resampled.
@@ -136,7 +136,7 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
 }
 
 void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double deviceScale,
-                                      const std::function<void(QPainter&)>& turn, bool bandTurns) const
+    const std::function<void(QPainter&)>& turn, bool bandTurns) const
 {
     const SwitcherLayout& l = m_layout;
     if (bandTurns)
@@ -150,14 +150,13 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
         // band, the wedges and the cards come from one layer, drawn for the
         // second frame at rest (a ring that comes to rest and stays still
         // paints one frame at rest and never needs it).
-        const QImage& layer = m_restLayer.layer(restKey, QSizeF(stageSize, stageSize),
-                                                deviceScale, [&](QPainter& lp) {
-                                                    lp.setRenderHint(QPainter::Antialiasing, true);
-                                                    lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
-                                                    l.band.paint(lp, c, palette);
-                                                    paintWedges(lp, palette, deviceScale);
-                                                    paintFan(lp, *l.fan, 1.0, palette);
-                                                });
+        const QImage& layer = m_restLayer.layer(restKey, QSizeF(stageSize, stageSize), deviceScale, [&](QPainter& lp) {
+            lp.setRenderHint(QPainter::Antialiasing, true);
+            lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            l.band.paint(lp, c, palette);
+            paintWedges(lp, palette, deviceScale);
+            paintFan(lp, *l.fan, 1.0, palette);
+        });
         RingEffects::drawImageInBands(p, QRectF(0, 0, stageSize, stageSize), layer);
         paintCentre(p);
         return;
@@ -183,8 +182,8 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
     paintCentre(p);
 }
 
-const QImage& SwitcherPainter::wedgeLook(int i, double quantized, double deviceScale, const RingPalette& palette,
-                                              QRectF& box) const
+const QImage& SwitcherPainter::wedgeLook(
+    int i, double quantized, double deviceScale, const RingPalette& palette, QRectF& box) const
 {
     const SwitcherLayout& l = m_layout;
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
@@ -199,7 +198,8 @@ const QImage& SwitcherPainter::wedgeLook(int i, double quantized, double deviceS
     const double pad = 2.0 + 1.5 / sharp;
     // On whole pixels of the layer, so that a wedge standing still is copied.
     box = RingEffects::outwardToPixels(path.boundingRect().adjusted(-pad, -pad, pad, pad), sharp);
-    const quint64 key = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8) | (quint64(i) << 20);
+    const quint64 key
+        = quint64(quantized * 32.0) | quint64(palette.dark ? 64 : 0) | (quint64(n) << 8) | (quint64(i) << 20);
     // The plain and the selected look are kept across showings (the
     // wedges of the same count are the same shapes); the looks in
     // between only while this showing's selection moves.
@@ -255,7 +255,8 @@ void SwitcherPainter::paintWedges(QPainter& p, const RingPalette& palette, doubl
         QRectF box;
         const QImage& layer = wedgeLook(i, quantized, deviceScale, palette, box);
         // Its outline reaches a point beyond its path.
-        RingEffects::drawImageInRing(p, box, layer, c, seg.adjustedInnerRadius() - 2.0, seg.adjustedOuterRadius() + 2.0);
+        RingEffects::drawImageInRing(
+            p, box, layer, c, seg.adjustedInnerRadius() - 2.0, seg.adjustedOuterRadius() + 2.0);
 
         // The icon: 48 points, 64 and grown by a tenth when selected, blurred
         // and turned back while the ring opens.
@@ -265,29 +266,34 @@ void SwitcherPainter::paintWedges(QPainter& p, const RingPalette& palette, doubl
             const double blur = drawn.iconBlur;
             const double turn = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
             // The blur works on no more pixels than the icon is drawn with.
-            const int drawnWidth = int(std::ceil(RadialSegmentView::selectedIconSide * RadialSegmentView::selectedIconScale
-                                                 * deviceScale)) + 1;
+            const int drawnWidth = int(std::ceil(RadialSegmentView::selectedIconSide
+                                       * RadialSegmentView::selectedIconScale * deviceScale))
+                + 1;
             // Sharp, the icon is reduced once to the pixels it covers (in steps
             // of 8, as its size moves with the selection) rather than
             // resampled from its full size every frame.
             const int sharpWidth = int(std::ceil(iconSide * deviceScale / 8.0)) * 8;
-            const QImage image = blur >= 1.0 ? w.iconBlur.blurred(w.app.icon, blur, true, drawnWidth) : w.iconAtWidth(sharpWidth);
+            const QImage image
+                = blur >= 1.0 ? w.iconBlur.blurred(w.app.icon, blur, true, drawnWidth) : w.iconAtWidth(sharpWidth);
             const QPointF at = seg.iconCentre(c);
             // The drawn square grows with the padding of a blurred image.
-            const double grow = image.deviceIndependentSize().width() / std::max(1e-9, w.app.icon.deviceIndependentSize().width());
+            const double grow
+                = image.deviceIndependentSize().width() / std::max(1e-9, w.app.icon.deviceIndependentSize().width());
             const double drawn = iconSide * grow;
             p.translate(at);
             if (std::abs(turn) > 0.0005)
                 p.rotate(degreesOf(turn));
-            RingEffects::drawImageInBands(
-                p, QRectF(-drawn / 2.0, -drawn / 2.0, drawn, drawn * double(image.height()) / double(std::max(1, image.width()))),
+            RingEffects::drawImageInBands(p,
+                QRectF(-drawn / 2.0, -drawn / 2.0, drawn,
+                    drawn * double(image.height()) / double(std::max(1, image.width()))),
                 image);
         }
         p.restore();
     }
 }
 
-void SwitcherPainter::paintFan(QPainter& p, const SwitcherLayout::Fan& fan, double opacity, const RingPalette& palette) const
+void SwitcherPainter::paintFan(
+    QPainter& p, const SwitcherLayout::Fan& fan, double opacity, const RingPalette& palette) const
 {
     if (fan.cards.empty() || opacity <= 0.001)
         return;

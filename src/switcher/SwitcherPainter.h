@@ -18,7 +18,10 @@ class QPainter;
 
 class SwitcherPainter {
 public:
-    explicit SwitcherPainter(const SwitcherLayout& layout) : m_layout(layout) { }
+    explicit SwitcherPainter(const SwitcherLayout& layout)
+        : m_layout(layout)
+    {
+    }
 
     // Draws the ring as it looks now on a `size` widget, its top-left at the
     // painter's origin; `devicePixelRatio` when the painter has no device.
@@ -36,8 +39,8 @@ public:
 private:
     // `turn` turns the painter for the ring's spin; `bandTurns` false leaves
     // the band out of it.
-    void paintStage(QPainter& p, const RingPalette& palette, double deviceScale, const std::function<void(QPainter&)>& turn,
-                    bool bandTurns) const;
+    void paintStage(QPainter& p, const RingPalette& palette, double deviceScale,
+        const std::function<void(QPainter&)>& turn, bool bandTurns) const;
     void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
     void paintFan(QPainter& p, const SwitcherLayout::Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCentre(QPainter& p) const;

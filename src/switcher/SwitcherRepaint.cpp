@@ -28,8 +28,8 @@ QRegion SwitcherRepaint::movingArea(const Viewport& view) const
     if (m_drawnArea.isEmpty()) {
         // Before the first paint: wherever the ring can ever draw.
         const double scale = std::min(view.size.width(), view.size.height()) / stageSize;
-        return RingEffects::discRegion(QPoint(view.size.width() / 2, view.size.height() / 2),
-                                       SwitcherLayout::ringReach() * scale + 1.0)
+        return RingEffects::discRegion(
+            QPoint(view.size.width() / 2, view.size.height() / 2), SwitcherLayout::ringReach() * scale + 1.0)
             .intersected(view.rect());
     }
     return reachArea(view) | m_drawnArea;
@@ -42,11 +42,11 @@ QRect SwitcherRepaint::wedgeArea(int i, const SwitcherLayout::WedgeDrawn& drawn,
     // The outline's bounds are asked for every frame a wedge moves: the path
     // is built once for each shape.
     const quint64 key = (quint64(quint32(seg.wedgeCount())) << 32) | quint32(seg.index);
-    const std::array<double, 5> radii {seg.bandInnerRadius, seg.bandOuterRadius, seg.radialGapInner,
-                                       seg.radialGapOuter, seg.desiredVisualGap};
+    const std::array<double, 5> radii { seg.bandInnerRadius, seg.bandOuterRadius, seg.radialGapInner,
+        seg.radialGapOuter, seg.desiredVisualGap };
     OutlineBounds& outline = m_outlineBounds[key];
     if (outline.bounds.isNull() || outline.radii != radii)
-        outline = {radii, seg.path(c).boundingRect()};
+        outline = { radii, seg.path(c).boundingRect() };
     // The wedge's layer holds its outline and a few clear pixels at the
     // coarsest resolution it is drawn at.
     QRectF stage = outline.bounds.adjusted(-8.0, -8.0, 8.0, 8.0);
@@ -69,12 +69,12 @@ SwitcherRepaint::Pose SwitcherRepaint::pose(const Viewport& view) const
     const double ring = l.ring.value();
     const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), ring);
     const double blur = l.blur();
-    p.whole = {clamp01(ring), RingBlurLayer::isWanted(blur) ? blur : 0.0,
-               std::abs(spin) * RingMotion::settledOuterRadius > RestTolerance::points ? spin : 0.0,
-               double(ring <= 0.001 && !l.isAnimating()), l.fanSwap.value(), l.fanAngle.value(), l.centreSwap.value(),
-               double(l.fan->cards.size()), double(l.oldFan != nullptr), double(l.revision),
-               double(view.size.width()), double(view.size.height()), view.devicePixelRatio, double(palette.dark),
-               double(palette.reduceTransparency), double(palette.accent.rgba()), double(l.visible)};
+    p.whole = { clamp01(ring), RingBlurLayer::isWanted(blur) ? blur : 0.0,
+        std::abs(spin) * RingMotion::settledOuterRadius > RestTolerance::points ? spin : 0.0,
+        double(ring <= 0.001 && !l.isAnimating()), l.fanSwap.value(), l.fanAngle.value(), l.centreSwap.value(),
+        double(l.fan->cards.size()), double(l.oldFan != nullptr), double(l.revision), double(view.size.width()),
+        double(view.size.height()), view.devicePixelRatio, double(palette.dark), double(palette.reduceTransparency),
+        double(palette.accent.rgba()), double(l.visible) };
     p.bandInner = l.band.innerRadius();
     p.bandOuter = l.band.outerRadius();
     for (int i = 0; i < int(l.wedges.size()); ++i) {
@@ -119,10 +119,11 @@ QRegion SwitcherRepaint::changedArea(const Viewport& view) const
     const double deviceScale = std::max(0.25, view.devicePixelRatio * scale);
     const double margin = 0.5 + 2.5 / deviceScale;
     const QPoint middle(width / 2, height / 2);
-    for (const auto& [from, to] : {std::pair(was.bandInner, now.bandInner), std::pair(was.bandOuter, now.bandOuter)}) {
+    for (const auto& [from, to] :
+        { std::pair(was.bandInner, now.bandInner), std::pair(was.bandOuter, now.bandOuter) }) {
         if (from != to)
-            area += RingEffects::ringRegion(middle, (std::min(from, to) - margin) * scale - 1.0,
-                                            (std::max(from, to) + margin) * scale + 1.0);
+            area += RingEffects::ringRegion(
+                middle, (std::min(from, to) - margin) * scale - 1.0, (std::max(from, to) + margin) * scale + 1.0);
     }
     for (size_t i = 0; i < now.wedges.size(); ++i) {
         if (now.wedges[i] != was.wedges[i]) {
@@ -133,7 +134,8 @@ QRegion SwitcherRepaint::changedArea(const Viewport& view) const
         if (now.turns[i] == was.turns[i])
             continue;
         // An icon turning about its middle.
-        const QPointF at = (SwitcherLayout::wedgeTransform(now.wedges[i]) * ring).map(m_layout.segment(int(i)).iconCentre(c));
+        const QPointF at
+            = (SwitcherLayout::wedgeTransform(now.wedges[i]) * ring).map(m_layout.segment(int(i)).iconCentre(c));
         const double r = (SwitcherLayout::iconReach(now.wedges[i].iconBlur) + 3.0) * scale;
         area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();
     }
@@ -141,7 +143,8 @@ QRegion SwitcherRepaint::changedArea(const Viewport& view) const
         // The tile and its shadows, offset with the tilt, turned with the ring.
         const double half = CentreIconPainter::turnedReach(m_layout.centreIcon->view().maxTiltAngle, spin);
         const QPointF at = ring.map(c);
-        area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale).toAlignedRect();
+        area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale)
+                    .toAlignedRect();
     }
     // Nothing is drawn outside the disc the ring reaches.
     return area.intersected(movingArea(view));

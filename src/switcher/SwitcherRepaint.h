@@ -19,7 +19,7 @@ public:
     struct Viewport {
         QSize size;
         double devicePixelRatio = 1.0;
-        QRect rect() const { return {QPoint(), size}; }
+        QRect rect() const { return { QPoint(), size }; }
         double scale() const;
     };
     // What a frame shows, split into what repaints everything that moves
@@ -35,7 +35,10 @@ public:
         bool valid = false;
     };
 
-    explicit SwitcherRepaint(const SwitcherLayout& layout) : m_layout(layout) { }
+    explicit SwitcherRepaint(const SwitcherLayout& layout)
+        : m_layout(layout)
+    {
+    }
 
     Pose pose(const Viewport& view) const;
     // Where the ring now differs from the last frame painted.

@@ -17,22 +17,22 @@ using Kind = RingHit::Kind;
 QPointF polar(double radius, double arcDegrees)
 {
     const double a = arcDegrees * std::numbers::pi / 180.0;
-    return {350.0 + radius * std::sin(a), 350.0 - radius * std::cos(a)};
+    return { 350.0 + radius * std::sin(a), 350.0 - radius * std::cos(a) };
 }
 } // namespace
 
 TEST(SwitcherHitTest, EachOfNWedgesTakesItsOwnSectorAndTheSeamsTakeNothing)
 {
-    for (int n : {2, 5, 7, 12}) {
+    for (int n : { 2, 5, 7, 12 }) {
         SwitcherHitTest hits;
         hits.apps = n;
         hits.selectedApp = -1;
         const double sector = 360.0 / n;
         for (int i = 0; i < n; ++i) {
             // Near both edges of the sector and across the band.
-            for (const double at : {0.2, 0.5, 0.8}) {
+            for (const double at : { 0.2, 0.5, 0.8 }) {
                 const RingHit hit = hits.at(polar(124.0, sector * (i + at)));
-                EXPECT_EQ(hit, (RingHit {Kind::wedge, i})) << n << " wedges, " << i << " at " << at;
+                EXPECT_EQ(hit, (RingHit { Kind::wedge, i })) << n << " wedges, " << i << " at " << at;
             }
             EXPECT_EQ(hits.at(polar(150.0, sector * i)).kind, Kind::none) << n << " wedges, seam " << i;
         }
@@ -49,14 +49,14 @@ TEST(SwitcherHitTest, TheSelectedWedgesGrownIconLiesOverItsNeighbourUnlessAWindo
     hits.apps = 12;
     hits.selectedApp = 4;
     const QPointF pastSeam = polar(127.0, 153.0);
-    EXPECT_EQ(hits.at(pastSeam), (RingHit {Kind::wedge, 4}));
+    EXPECT_EQ(hits.at(pastSeam), (RingHit { Kind::wedge, 4 }));
     // A plain icon (48 points) stays inside its wedge.
     hits.wedgeSelected = false;
-    EXPECT_EQ(hits.at(pastSeam), (RingHit {Kind::wedge, 5}));
+    EXPECT_EQ(hits.at(pastSeam), (RingHit { Kind::wedge, 5 }));
     // While a window card is pointed at, the selected wedge is not lifted.
     hits.wedgeSelected = true;
     hits.pointingAtWindow = true;
-    EXPECT_EQ(hits.at(pastSeam), (RingHit {Kind::wedge, 5}));
+    EXPECT_EQ(hits.at(pastSeam), (RingHit { Kind::wedge, 5 }));
 }
 
 TEST(SwitcherHitTest, CardsLieAboveTheWedgesEachAboveTheNextAndTheSelectedOnTop)
@@ -71,12 +71,12 @@ TEST(SwitcherHitTest, CardsLieAboveTheWedgesEachAboveTheNextAndTheSelectedOnTop)
     const double step = 21.0 - 5.5 / 3.0;
     const double first = 135.0 - (3 * 21.0 - 5.5) / 2.0;
     const QPointF overlap = polar(265.0, first + step + 0.9);
-    EXPECT_EQ(hits.at(overlap), (RingHit {Kind::card, 0}));
+    EXPECT_EQ(hits.at(overlap), (RingHit { Kind::card, 0 }));
     hits.selectedCard = 1;
-    EXPECT_EQ(hits.at(overlap), (RingHit {Kind::card, 1}));
+    EXPECT_EQ(hits.at(overlap), (RingHit { Kind::card, 1 }));
     // Beyond the fan nothing; under it the wedge still answers.
     EXPECT_EQ(hits.at(polar(265.0, 200.0)).kind, Kind::none);
-    EXPECT_EQ(hits.at(polar(124.0, 135.0)), (RingHit {Kind::wedge, 1}));
+    EXPECT_EQ(hits.at(polar(124.0, 135.0)), (RingHit { Kind::wedge, 1 }));
     // Without cards the same point is empty.
     hits.cards = 0;
     EXPECT_EQ(hits.at(overlap).kind, Kind::none);

@@ -51,7 +51,8 @@ protected:
     {
         QList<RunningApp> apps;
         for (int i = 0; i < n; ++i)
-            apps.append(RunningApp {QStringLiteral("App %1").arg(i), icon(), QStringLiteral("org.example.A%1").arg(i), false});
+            apps.append(RunningApp {
+                QStringLiteral("App %1").arg(i), icon(), QStringLiteral("org.example.A%1").arg(i), false });
         model.setRunningApps(apps);
         layout.wedges.clear();
         for (const RunningApp& app : apps) {
@@ -70,12 +71,12 @@ protected:
     CircularSwitcherViewModel model;
     TiltingCenterAppIcon centre;
     SwitcherLayout layout;
-    const SwitcherRepaint::Viewport viewport {QSize(700, 700), 1.0};
+    const SwitcherRepaint::Viewport viewport { QSize(700, 700), 1.0 };
 };
 
 TEST_F(SwitcherLayoutTest, WedgesTileTheRingFromTwelveOClockAndTheFanStandsOnTheSelectedOne)
 {
-    for (int n : {1, 3, 7, 12}) {
+    for (int n : { 1, 3, 7, 12 }) {
         settle(n);
         for (int i = 0; i < n; ++i) {
             layout.selectedIndex = i;
@@ -100,7 +101,7 @@ TEST_F(SwitcherLayoutTest, ASettledRingIsAtRestAndDrawsItsWedgesUnmoved)
     EXPECT_FALSE(layout.isAnimating());
     // Settled, a wedge is copied from its layer: no scale, turn or blur.
     const SwitcherLayout::WedgeDrawn settled = layout.wedgeDrawn(2);
-    EXPECT_EQ(settled, (SwitcherLayout::WedgeDrawn {1.0, 1.0, 0.0, 0.0}));
+    EXPECT_EQ(settled, (SwitcherLayout::WedgeDrawn { 1.0, 1.0, 0.0, 0.0 }));
     EXPECT_TRUE(SwitcherLayout::wedgeTransform(settled).isIdentity());
     // The ring reaches past every wedge's outline, and never past its canvas.
     EXPECT_GT(layout.ringRadius(), layout.segment(0).adjustedOuterRadius());
