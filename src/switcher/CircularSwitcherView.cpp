@@ -1,8 +1,6 @@
 #include "switcher/CircularSwitcherView.h"
-#include "switcher/CircularSwitcherViewState.h"
 
 #include "core/AppSettings.h"
-#include "platform/DisplayPreferences.h"
 #include "platform/Scheduler.h"
 #include "ringkit/RingAnnounce.h"
 #include "ringkit/CenterAppIcon.h"
@@ -23,68 +21,19 @@
 
 using namespace switcher_view;
 
-// ---- RadialSegmentView --------------------------------------------------------------------
-
-QRectF RadialSegmentView::iconRect(QPointF centre) const
-{
-    const double side = isSelected ? selectedIconSide : iconSide;
-    const QPointF c = iconCenter(centre);
-    return {c.x() - side / 2.0, c.y() - side / 2.0, side, side};
-}
-
-bool RadialSegmentView::contains(QPointF p, QPointF centre) const
-{
-    if (path(centre).contains(p))
-        return true;
-    const double grow = isSelected ? selectedIconScale : 1.0;
-    const QRectF r = iconRect(centre);
-    const QPointF c = r.center();
-    const QRectF scaled(c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow,
-                        r.height() * grow);
-    return scaled.contains(p);
-}
-
-void RadialSegmentView::paintShape(QPainter& painter, const QPainterPath& path, QRectF frame, double selection, bool dark)
-{
-    const QColor blue = systemBlue(dark);
-    const QColor white(255, 255, 255);
-    QLinearGradient fill(frame.topLeft(), frame.bottomRight());
-    fill.setColorAt(0.0, mixColour(withAlpha(white, 0.15), withAlpha(blue, 0.4), selection));
-    fill.setColorAt(1.0, mixColour(withAlpha(white, 0.05), withAlpha(blue, 0.2), selection));
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPath(path);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(withAlpha(blue, mix(0.2, 0.6, selection)), mix(1.0, 2.0, selection)));
-    painter.drawPath(path);
-    painter.restore();
-}
-
-void RadialSegmentView::paint(QPainter& painter, QPointF centre, bool dark) const
-{
-    const double h = frameSide / 2.0;
-    const QRectF frame(centre.x() - h, centre.y() - h, frameSide, frameSide);
-    paintShape(painter, path(centre), frame, isSelected ? 1.0 : 0.0, dark);
-    if (app.icon.isNull())
-        return;
-    const QRectF r = iconRect(centre);
-    const double grow = isSelected ? selectedIconScale : 1.0;
-    const QPointF c = r.center();
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRectF(c.x() - r.width() * grow / 2.0, c.y() - r.height() * grow / 2.0, r.width() * grow,
-                             r.height() * grow),
-                      app.icon);
-    painter.restore();
-}
+using WedgeState = SwitcherLayout::WedgeState;
+using CardState = SwitcherLayout::CardState;
+using Fan = SwitcherLayout::Fan;
 
 // ---- CircularSwitcherView ----------------------------------------------------------------------
 
 CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent)
-    : QWidget(parent), m_model(viewModel), m_fan(std::make_unique<Fan>()), m_centreIcon(new TiltingCenterAppIcon(this))
+    : QWidget(parent)
+    , m_model(viewModel)
+    , m_centreIcon(new TiltingCenterAppIcon(this))
 {
+    m_layout.model = viewModel;
+    m_layout.centreIcon = m_centreIcon;
     RingElement::registerView<CircularSwitcherView>(QAccessible::Grouping, &CircularSwitcherView::accessibilityValue);
 
     setAttribute(Qt::WA_TranslucentBackground, true);
@@ -99,10 +48,11 @@ CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel,
         // An exit that has faded everything out draws nothing the window's
         // hiding a moment later would not show anyway.
         const auto faded = [](const AnimatedValue& v) { return v.target() <= 0.0 && v.value() <= 0.001; };
-        if (!m_visible && faded(m_ring)
-            && std::all_of(m_wedges.begin(), m_wedges.end(), [&](const auto& w) { return faded(w->presence); }))
+        if (!m_layout.visible && faded(m_layout.ring)
+            && std::all_of(
+                m_layout.wedges.begin(), m_layout.wedges.end(), [&](const auto& w) { return faded(w->presence); }))
             return;
-        if (m_pacer.defers(blur()))
+        if (m_pacer.defers(m_layout.blur()))
             return;
         RingPanel::updateContent(this, changedArea());
     });
@@ -141,10 +91,8 @@ CircularSwitcherView::~CircularSwitcherView() = default;
 QSize CircularSwitcherView::sizeHint() const
 {
     const int side = int(std::lround(stageSize * AppSettings::shared().ringScale()));
-    return {side, side};
+    return { side, side };
 }
-
-bool CircularSwitcherView::reduceMotion() const { return DisplayPreferences::shared().reduceMotion(); }
 
 QIcon CircularSwitcherView::iconFor(const RunningApp& app) const
 {
@@ -159,12 +107,6 @@ QIcon CircularSwitcherView::iconFor(const RunningApp& app) const
     return *it;
 }
 
-double CircularSwitcherView::selectedAppAngle() const
-{
-    const int n = m_model ? int(m_model->runningApps().size()) : 0;
-    return (twoPi / double(std::max(n, 1))) * (double(m_selectedIndex) + 0.5);
-}
-
 // ---- Following the model ----------------------------------------------------------------
 
 void CircularSwitcherView::onAppearSession()
@@ -175,11 +117,11 @@ void CircularSwitcherView::onAppearSession()
     // and the first description of the new showing is not announced.
     m_session = m_model->appearSession();
     m_publishedValue.reset();
-    m_oldFan.reset();
+    m_layout.oldFan.reset();
     // A hidden window is painted whole when it is shown again: nothing of
     // the last showing (its cards) needs clearing.
     if (!isVisible())
-        m_drawnArea = QRegion();
+        m_repaint.forgetDrawn();
     syncAll(false);
     scheduleAccessibilityCheck();
 }
@@ -188,25 +130,26 @@ void CircularSwitcherView::syncAll(bool animated)
 {
     if (!m_model)
         return;
-    m_visible = m_model->isVisible();
-    m_selectedIndex = m_model->selectedIndex();
-    m_selectedWindow = m_model->selectedWindowIndex();
-    const bool rm = reduceMotion();
-    m_ring.setValue(m_visible ? 1.0 : 0.0);
-    m_band.setRadii(RingMotion::bandInnerRadius(m_visible, rm), RingMotion::bandOuterRadius(m_visible, rm));
+    m_layout.visible = m_model->isVisible();
+    m_layout.selectedIndex = m_model->selectedIndex();
+    m_layout.selectedWindow = m_model->selectedWindowIndex();
+    const bool rm = m_layout.reduceMotion();
+    m_layout.ring.setValue(m_layout.visible ? 1.0 : 0.0);
+    m_layout.band.setRadii(
+        RingMotion::bandInnerRadius(m_layout.visible, rm), RingMotion::bandOuterRadius(m_layout.visible, rm));
     onRunningApps();
-    for (auto& w : m_wedges) {
-        w->presence.setValue(m_visible ? 1.0 : 0.0);
-        w->spin.setValue(m_visible ? 1.0 : 0.0);
+    for (auto& w : m_layout.wedges) {
+        w->presence.setValue(m_layout.visible ? 1.0 : 0.0);
+        w->spin.setValue(m_layout.visible ? 1.0 : 0.0);
     }
     syncWedgeSelection(false);
-    m_fanAngle.setValue(selectedAppAngle());
+    m_layout.fanAngle.setValue(m_layout.selectedAppAngle());
     syncFan(animated);
-    m_centreSwap.setValue(1.0);
-    m_previousCenterIcon = QIcon();
-    ++m_revision;
+    m_layout.centreSwap.setValue(1.0);
+    m_layout.previousCenterIcon = QIcon();
+    ++m_layout.revision;
     // Window cards reach beyond the ring: a compact window takes them in.
-    if (!m_fan->cards.empty())
+    if (!m_layout.fan->cards.empty())
         RingPanel::updateContent(this, rect());
     update();
 }
@@ -219,31 +162,31 @@ void CircularSwitcherView::onRunningApps()
     std::vector<std::unique_ptr<WedgeState>> next;
     next.reserve(size_t(apps.size()));
     for (const RunningApp& app : apps) {
-        auto found = std::find_if(m_wedges.begin(), m_wedges.end(),
-                                  [&](const auto& w) { return w && w->app.bundleIdentifier == app.bundleIdentifier; });
+        auto found = std::find_if(m_layout.wedges.begin(), m_layout.wedges.end(),
+            [&](const auto& w) { return w && w->app.bundleIdentifier == app.bundleIdentifier; });
         std::unique_ptr<WedgeState> state;
-        if (found != m_wedges.end()) {
+        if (found != m_layout.wedges.end()) {
             state = std::move(*found);
             if (state->app.icon.cacheKey() != app.icon.cacheKey())
                 state->iconBlur.clear();
         } else {
             // A wedge that joins takes the ring's present pose.
             state = std::make_unique<WedgeState>();
-            state->presence.setValue(m_visible ? 1.0 : 0.0);
-            state->spin.setValue(m_visible ? 1.0 : 0.0);
+            state->presence.setValue(m_layout.visible ? 1.0 : 0.0);
+            state->spin.setValue(m_layout.visible ? 1.0 : 0.0);
         }
         state->app = app;
         next.push_back(std::move(state));
     }
-    m_wedges = std::move(next);
-    m_selectedIndex = m_model->selectedIndex();
+    m_layout.wedges = std::move(next);
+    m_layout.selectedIndex = m_model->selectedIndex();
     syncWedgeSelection(false);
     // The centre shows the highlighted application.
     const auto highlighted = m_model->highlightedApp();
     const QIcon icon = highlighted ? iconFor(*highlighted) : QIcon();
     if (icon.cacheKey() != m_centreIcon->view().icon.cacheKey())
         m_centreIcon->setIcon(icon);
-    ++m_revision;
+    ++m_layout.revision;
     scheduleAccessibilityCheck();
     repaintMoving();
 }
@@ -253,11 +196,11 @@ void CircularSwitcherView::onVisibility()
     if (!m_model)
         return;
     const bool visible = m_model->isVisible();
-    if (visible == m_visible)
+    if (visible == m_layout.visible)
         return;
-    m_visible = visible;
+    m_layout.visible = visible;
     m_pacer.restart(!visible);
-    const bool rm = reduceMotion();
+    const bool rm = m_layout.reduceMotion();
     if (m_model->animationsDisabled()) {
         syncAll(false);
         return;
@@ -266,11 +209,12 @@ void CircularSwitcherView::onVisibility()
         = visible ? RingMotion::entry(rm).delayed(rm ? 0.0 : -RingMotion::entryLead) : RingMotion::exit(rm);
     const RingAnimation bandMotion
         = visible ? RingMotion::bandEntry(rm).delayed(rm ? 0.0 : -RingMotion::entryLead) : RingMotion::exit(rm);
-    m_ring.animateTo(visible ? 1.0 : 0.0, ringMotion);
-    m_band.setRadii(RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm), bandMotion);
-    for (size_t i = 0; i < m_wedges.size(); ++i) {
-        m_wedges[i]->presence.animateTo(visible ? 1.0 : 0.0, RingMotion::segmentVisibility(int(i), visible, rm));
-        m_wedges[i]->spin.animateTo(visible ? 1.0 : 0.0, RingMotion::iconSpinVisibility(int(i), visible, rm));
+    m_layout.ring.animateTo(visible ? 1.0 : 0.0, ringMotion);
+    m_layout.band.setRadii(
+        RingMotion::bandInnerRadius(visible, rm), RingMotion::bandOuterRadius(visible, rm), bandMotion);
+    for (size_t i = 0; i < m_layout.wedges.size(); ++i) {
+        m_layout.wedges[i]->presence.animateTo(visible ? 1.0 : 0.0, RingMotion::segmentVisibility(int(i), visible, rm));
+        m_layout.wedges[i]->spin.animateTo(visible ? 1.0 : 0.0, RingMotion::iconSpinVisibility(int(i), visible, rm));
     }
     scheduleAccessibilityCheck();
     repaintMoving();
@@ -281,60 +225,60 @@ void CircularSwitcherView::onSelection()
     if (!m_model)
         return;
     const bool animated = !m_model->animationsDisabled();
-    const bool indexChanged = m_model->selectedIndex() != m_selectedIndex;
-    m_selectedIndex = m_model->selectedIndex();
-    m_selectedWindow = m_model->selectedWindowIndex();
+    const bool indexChanged = m_model->selectedIndex() != m_layout.selectedIndex;
+    m_layout.selectedIndex = m_model->selectedIndex();
+    m_layout.selectedWindow = m_model->selectedWindowIndex();
     // The wedges animate changes of the selected application; a window taking
     // the selection only changes their look.
     syncWedgeSelection(animated && indexChanged);
     if (indexChanged) {
-        const bool rm = reduceMotion();
+        const bool rm = m_layout.reduceMotion();
         // The fan turns the short way round to the newly selected application.
-        double target = selectedAppAngle();
-        const double now = m_fanAngle.value();
+        double target = m_layout.selectedAppAngle();
+        const double now = m_layout.fanAngle.value();
         target += twoPi * std::round((now - target) / twoPi);
-        if (animated && !m_fan->cards.empty())
-            m_fanAngle.animateTo(target, RingMotion::selection(rm));
+        if (animated && !m_layout.fan->cards.empty())
+            m_layout.fanAngle.animateTo(target, RingMotion::selection(rm));
         else
-            m_fanAngle.setValue(target);
+            m_layout.fanAngle.setValue(target);
         // The centre icon cross-fades to the new application.
         const auto highlighted = m_model->highlightedApp();
         const QIcon icon = highlighted ? iconFor(*highlighted) : QIcon();
         if (icon.cacheKey() != m_centreIcon->view().icon.cacheKey()) {
-            m_previousCenterIcon = m_centreIcon->view().icon;
+            m_layout.previousCenterIcon = m_centreIcon->view().icon;
             m_centreIcon->setIcon(icon);
-            if (animated && !m_previousCenterIcon.isNull()) {
-                m_centreSwap.setValue(0.0);
-                m_centreSwap.animateTo(1.0, RingMotion::selection(rm));
+            if (animated && !m_layout.previousCenterIcon.isNull()) {
+                m_layout.centreSwap.setValue(0.0);
+                m_layout.centreSwap.animateTo(1.0, RingMotion::selection(rm));
             } else {
-                m_centreSwap.setValue(1.0);
-                m_previousCenterIcon = QIcon();
+                m_layout.centreSwap.setValue(1.0);
+                m_layout.previousCenterIcon = QIcon();
             }
         }
     }
     // Cards follow the selected window with the selection curve.
-    const bool rm = reduceMotion();
-    for (size_t j = 0; j < m_fan->cards.size(); ++j) {
-        const double target = m_selectedWindow && *m_selectedWindow == int(j) ? 1.0 : 0.0;
+    const bool rm = m_layout.reduceMotion();
+    for (size_t j = 0; j < m_layout.fan->cards.size(); ++j) {
+        const double target = m_layout.selectedWindow && *m_layout.selectedWindow == int(j) ? 1.0 : 0.0;
         if (animated)
-            m_fan->cards[j]->selection.animateTo(target, RingMotion::selection(rm));
+            m_layout.fan->cards[j]->selection.animateTo(target, RingMotion::selection(rm));
         else
-            m_fan->cards[j]->selection.setValue(target);
+            m_layout.fan->cards[j]->selection.setValue(target);
     }
-    ++m_revision;
+    ++m_layout.revision;
     scheduleAccessibilityCheck();
     repaintMoving();
 }
 
 void CircularSwitcherView::syncWedgeSelection(bool animated)
 {
-    const bool rm = reduceMotion();
-    for (size_t i = 0; i < m_wedges.size(); ++i) {
-        const double target = (int(i) == m_selectedIndex && !m_selectedWindow) ? 1.0 : 0.0;
+    const bool rm = m_layout.reduceMotion();
+    for (size_t i = 0; i < m_layout.wedges.size(); ++i) {
+        const double target = (int(i) == m_layout.selectedIndex && !m_layout.selectedWindow) ? 1.0 : 0.0;
         if (animated)
-            m_wedges[i]->selection.animateTo(target, RingMotion::selection(rm));
+            m_layout.wedges[i]->selection.animateTo(target, RingMotion::selection(rm));
         else
-            m_wedges[i]->selection.setValue(target);
+            m_layout.wedges[i]->selection.setValue(target);
     }
 }
 
@@ -343,7 +287,7 @@ void CircularSwitcherView::onWindows()
     if (!m_model)
         return;
     syncFan(!m_model->animationsDisabled());
-    ++m_revision;
+    ++m_layout.revision;
     scheduleAccessibilityCheck();
     repaintMoving();
 }
@@ -353,35 +297,35 @@ void CircularSwitcherView::syncFan(bool animated)
     if (!m_model)
         return;
     const QList<AppWindow> shown = m_model->pointerSelectionEnabled() ? m_model->windows() : QList<AppWindow>();
-    if (m_fan->sameWindows(shown)) {
+    if (m_layout.fan->sameWindows(shown)) {
         for (qsizetype j = 0; j < shown.size(); ++j)
-            m_fan->cards[size_t(j)]->window = shown[j];
+            m_layout.fan->cards[size_t(j)]->window = shown[j];
         return;
     }
-    const bool wasEmpty = m_fan->cards.empty();
+    const bool wasEmpty = m_layout.fan->cards.empty();
     auto fan = std::make_unique<Fan>();
     for (qsizetype j = 0; j < shown.size(); ++j) {
         auto card = std::make_unique<CardState>();
         card->window = shown[j];
-        card->selection.setValue(m_selectedWindow && *m_selectedWindow == int(j) ? 1.0 : 0.0);
+        card->selection.setValue(m_layout.selectedWindow && *m_layout.selectedWindow == int(j) ? 1.0 : 0.0);
         fan->cards.push_back(std::move(card));
     }
     if (wasEmpty || !animated) {
         // A fan that appears stands at its application at once.
-        double target = selectedAppAngle();
-        target += twoPi * std::round((m_fanAngle.value() - target) / twoPi);
-        m_fanAngle.setValue(target);
+        double target = m_layout.selectedAppAngle();
+        target += twoPi * std::round((m_layout.fanAngle.value() - target) / twoPi);
+        m_layout.fanAngle.setValue(target);
     }
     if (animated && !(wasEmpty && shown.isEmpty())) {
-        m_fan->frozenAngle = m_fanAngle.value();
-        m_oldFan = wasEmpty ? nullptr : std::move(m_fan);
-        m_fanSwap.setValue(0.0);
-        m_fanSwap.animateTo(1.0, RingMotion::content(reduceMotion()));
+        m_layout.fan->frozenAngle = m_layout.fanAngle.value();
+        m_layout.oldFan = wasEmpty ? nullptr : std::move(m_layout.fan);
+        m_layout.fanSwap.setValue(0.0);
+        m_layout.fanSwap.animateTo(1.0, RingMotion::content(m_layout.reduceMotion()));
     } else {
-        m_oldFan.reset();
-        m_fanSwap.setValue(1.0);
+        m_layout.oldFan.reset();
+        m_layout.fanSwap.setValue(1.0);
     }
-    m_fan = std::move(fan);
+    m_layout.fan = std::move(fan);
 }
 
 // ---- Accessibility ------------------------------------------------------------------------
@@ -452,61 +396,25 @@ void CircularSwitcherView::publishAccessibility()
         RingAnnounce::announce(this, description);
 }
 
-
 // ---- State for checks ------------------------------------------------------------------------
 
-double CircularSwitcherView::ringPresence() const { return m_ring.value(); }
+double CircularSwitcherView::ringPresence() const { return m_layout.ring.value(); }
 
 double CircularSwitcherView::wedgePresence(int index) const
 {
-    return index >= 0 && size_t(index) < m_wedges.size() ? m_wedges[size_t(index)]->presence.value() : 0.0;
+    return index >= 0 && size_t(index) < m_layout.wedges.size() ? m_layout.wedges[size_t(index)]->presence.value()
+                                                                : 0.0;
 }
 
 double CircularSwitcherView::wedgeSelection(int index) const
 {
-    return index >= 0 && size_t(index) < m_wedges.size() ? m_wedges[size_t(index)]->selection.value() : 0.0;
+    return index >= 0 && size_t(index) < m_layout.wedges.size() ? m_layout.wedges[size_t(index)]->selection.value()
+                                                                : 0.0;
 }
 
-double CircularSwitcherView::bandInnerRadius() const { return m_band.innerRadius(); }
-double CircularSwitcherView::bandOuterRadius() const { return m_band.outerRadius(); }
-double CircularSwitcherView::fanAngle() const { return m_fanAngle.value(); }
-bool CircularSwitcherView::isFanShown() const { return !m_fan->cards.empty(); }
+double CircularSwitcherView::bandInnerRadius() const { return m_layout.band.innerRadius(); }
+double CircularSwitcherView::bandOuterRadius() const { return m_layout.band.outerRadius(); }
+double CircularSwitcherView::fanAngle() const { return m_layout.fanAngle.value(); }
+bool CircularSwitcherView::isFanShown() const { return !m_layout.fan->cards.empty(); }
 
-bool CircularSwitcherView::isAnimating() const
-{
-    if (m_ring.isAnimating() || m_band.isAnimating() || m_fanSwap.isAnimating() || m_fanAngle.isAnimating()
-        || m_centreSwap.isAnimating())
-        return true;
-    for (const auto& w : m_wedges) {
-        if (w->presence.isAnimating() || w->spin.isAnimating() || w->selection.isAnimating())
-            return true;
-    }
-    for (const auto& c : m_fan->cards) {
-        if (c->selection.isAnimating())
-            return true;
-    }
-    return false;
-}
-
-bool CircularSwitcherView::isAtRest() const
-{
-    // Springs take a while to come to rest after the last visible movement:
-    // once everything is within a fraction of a pixel of its target, the ring
-    // is drawn from its rest layer.
-    if (!m_visible)
-        return false;
-    const auto near = [](const AnimatedValue& v, double tolerance) { return std::abs(v.value() - v.target()) <= tolerance; };
-    if (!near(m_ring, 0.002) || !near(m_fanSwap, 0.002) || !near(m_fanAngle, 0.0005) || !near(m_centreSwap, 0.01)
-        || std::abs(m_band.innerRadius() - RingMotion::settledInnerRadius) > 0.2
-        || std::abs(m_band.outerRadius() - RingMotion::settledOuterRadius) > 0.2)
-        return false;
-    for (const auto& w : m_wedges) {
-        if (!near(w->presence, 0.002) || !near(w->spin, 0.002) || !near(w->selection, 0.005))
-            return false;
-    }
-    for (const auto& c : m_fan->cards) {
-        if (!near(c->selection, 0.005))
-            return false;
-    }
-    return true;
-}
+bool CircularSwitcherView::isAnimating() const { return m_layout.isAnimating(); }

@@ -1,90 +1,39 @@
 #include "switcher/CircularSwitcherView.h"
-#include "switcher/CircularSwitcherViewState.h"
 
 #include "platform/Scheduler.h"
 #include "switcher/AppActivator.h"
 #include "switcher/CircularSwitcherViewModel.h"
+#include "switcher/SwitcherHitTest.h"
 #include "ringkit/RingPanel.h"
-#include "ringkit/WindowArcCard.h"
 
 #include <QMouseEvent>
-#include <QPainterPath>
-#include <algorithm>
-#include <cmath>
-
-using namespace switcher_view;
 
 // ---- Clicks --------------------------------------------------------------------------------
 
 QPointF CircularSwitcherView::stagePoint(QPointF widgetPoint) const
 {
-    const double side = std::min(width(), height());
-    const double scale = side > 0 ? side / stageSize : 1.0;
-    const QPointF mid(width() / 2.0, height() / 2.0);
-    return (widgetPoint - mid) / scale + QPointF(stageSize / 2.0, stageSize / 2.0);
+    return SwitcherHitTest::stagePoint(widgetPoint, QSizeF(size()));
 }
 
 CircularSwitcherView::Hit CircularSwitcherView::hitTest(QPointF widgetPoint) const
 {
     if (!m_model || !m_model->isVisible())
         return {};
-    const QPointF q = stagePoint(widgetPoint);
-    const QPointF c(stageSize / 2.0, stageSize / 2.0);
-    const QRectF stage(0, 0, stageSize, stageSize);
-
-    // Cards lie above the wedges: the selected one on top, then each card above the next.
-    const QList<AppWindow>& windows = m_model->windows();
-    if (m_model->pointerSelectionEnabled() && !windows.isEmpty()) {
-        std::vector<int> order;
-        const auto sel = m_model->selectedWindowIndex();
-        if (sel && *sel >= 0 && *sel < windows.size())
-            order.push_back(*sel);
-        for (int j = 0; j < int(windows.size()); ++j) {
-            if (!(sel && *sel == j))
-                order.push_back(j);
-        }
-        for (int j : order) {
-            WindowArcSegmentView card;
-            card.index = j;
-            card.total = int(windows.size());
-            card.isSelected = sel && *sel == j;
-            card.arcCenterAngle = selectedAppAngle();
-            card.radialGapInner = 9.0;
-            const QPainterPath path = card.depthTransform(c).map(card.shape().path(stage));
-            if (path.contains(q))
-                return {Hit::Kind::card, j};
-        }
-    }
-    const int n = int(m_model->runningApps().size());
-    std::vector<int> order;
-    if (m_selectedIndex >= 0 && m_selectedIndex < n && !m_model->isPointingAtWindow())
-        order.push_back(m_selectedIndex);
-    for (int i = n - 1; i >= 0; --i) {
-        if (order.empty() || order.front() != i)
-            order.push_back(i);
-    }
-    for (int i : order) {
-        if (segment(i).contains(q, c))
-            return {Hit::Kind::wedge, i};
-    }
-    return {};
+    // Cards follow the model's windows and selection, the wedges the ring's own.
+    SwitcherHitTest hits;
+    hits.apps = int(m_model->runningApps().size());
+    hits.selectedApp = m_layout.selectedIndex;
+    hits.wedgeSelected = !m_layout.selectedWindow;
+    hits.pointingAtWindow = m_model->isPointingAtWindow();
+    hits.cards = m_model->pointerSelectionEnabled() ? int(m_model->windows().size()) : 0;
+    hits.selectedCard = m_model->selectedWindowIndex();
+    hits.fanAngle = m_layout.selectedAppAngle();
+    hits.visible = m_layout.visible;
+    hits.reduceMotion = m_layout.reduceMotion();
+    return hits.at(stagePoint(widgetPoint));
 }
 
-RadialSegmentView CircularSwitcherView::segment(int index) const
-{
-    RadialSegmentView s;
-    if (m_model && index >= 0 && index < m_model->runningApps().size())
-        s.app = m_model->runningApps()[index];
-    s.index = index;
-    s.totalApps = m_model ? int(m_model->runningApps().size()) : 0;
-    s.isSelected = index == m_selectedIndex && !m_selectedWindow;
-    s.isVisible = m_visible;
-    s.reduceMotion = reduceMotion();
-    s.radialGapOuter = 6.0;
-    s.radialGapInner = 4.0;
-    s.desiredVisualGap = 8.0;
-    return s;
-}
+RadialSegmentView CircularSwitcherView::segment(int index) const { return m_layout.segment(index); }
 
 void CircularSwitcherView::clickWedge(int index)
 {
