@@ -1,6 +1,5 @@
 #include "app/AppServices.h"
 
-#include "app/ShortcutRunner.h"
 #include "input/KeyTapSuspension.h"
 #include "onboarding/HelpView.h"
 #include "onboarding/LaunchPopover.h"
@@ -41,7 +40,6 @@ void AppServices::installDefaults()
     s.updateAvailable = [] { return UpdateChecker::shared().outcome().kind == UpdateChecker::Outcome::Available; };
     s.makeSettingsView = []() -> QWidget* { return new SettingsView(UpdateChecker::shared()); };
     s.resetPresenceContext = [] { PasswordAuth::lock(); };
-    ShortcutRunner::setPasswordRoute(&ShortcutRunner::runPasswordRoute);
 
     s.makeOnboardingView = [](std::function<void(bool)> onFinish) -> QWidget* { return new OnboardingView(std::move(onFinish)); };
     s.makeHelpView = []() -> QWidget* { return new HelpView; };

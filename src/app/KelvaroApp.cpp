@@ -182,13 +182,13 @@ std::optional<QKeySequence> KelvaroApp::shortcut(const std::optional<Hotkey>& ho
     else
         return std::nullopt;
     Qt::KeyboardModifiers mods;
-    if (hotkey->rawModifiers & Modifier::Command)
+    if (hotkey->rawModifiers & Modifier::Ctrl)
         mods |= Qt::ControlModifier;
     if (hotkey->rawModifiers & Modifier::Shift)
         mods |= Qt::ShiftModifier;
-    if (hotkey->rawModifiers & Modifier::Option)
+    if (hotkey->rawModifiers & Modifier::Alt)
         mods |= Qt::AltModifier;
-    if (hotkey->rawModifiers & Modifier::Control)
+    if (hotkey->rawModifiers & Modifier::Super)
         mods |= Qt::MetaModifier;
     return QKeySequence(QKeyCombination(mods, key));
 }

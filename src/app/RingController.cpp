@@ -7,11 +7,15 @@
 #include "core/AppShortcut.h"
 #include "core/ShortcutStorage.h"
 #include "input/HotkeyDispatcher.h"
+#include "input/KeyTapSuspension.h"
+#include "platform/FocusedText.h"
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
 #include "platform/PointerMonitor.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
+#include "platform/SyntheticKeys.h"
+#include "platform/Workspace.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "ring/CapturedTabStore.h"
 #include "ring/ShortcutRingWindow.h"
@@ -20,6 +24,7 @@
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
 #include "switcher/LauncherApps.h"
+#include "vault/PasswordDelivery.h"
 #include "vault/PasswordVault.h"
 
 #include <QApplication>
@@ -380,10 +385,36 @@ void RingController::selectAndExecuteCurrentShortcut()
     const AppShortcut item = model->shortcuts()[index];
     hideShortcutRing(true);
     Scheduler::shared().postAfterWhileAlive(executeDelay, this, [this, item] {
-        // The model of the showing while its exit still runs (the password
-        // route reads the card chosen on the outer arc).
-        ShortcutRunner::executeShortcut(item, shortcutRingViewModel());
+        if (item.kind == RingItemKind::password)
+            choosePassword(item);
+        else
+            ShortcutRunner::executeShortcut(item);
     });
+}
+
+void RingController::choosePassword(const AppShortcut& item)
+{
+    // The card chosen on the outer arc, read from the model of the showing
+    // while its exit still runs.
+    std::optional<QUuid> card;
+    if (const AppShortcutRingViewModel* model = shortcutRingViewModel()) {
+        const auto arcIndex = model->selectedArcIndex();
+        const auto& variants = model->arcVariants();
+        if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size())
+            card = variants.at(*arcIndex).id;
+    }
+    if (m_passwordDelivery) {
+        m_passwordDelivery->choose(item.id, card);
+        return;
+    }
+    PasswordDelivery(FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(),
+                     &KeyTapSuspension::begin)
+        .choose(item.id, card);
+}
+
+void RingController::setPasswordDelivery(std::shared_ptr<PasswordDelivery> delivery)
+{
+    m_passwordDelivery = std::move(delivery);
 }
 
 void RingController::hideShortcutRing(bool animated)

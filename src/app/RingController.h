@@ -25,6 +25,7 @@
 class AppShortcutRingViewModel;
 class CircularSwitcherWindow;
 class HotkeyDispatcher;
+class PasswordDelivery;
 class PointerMonitorSession;
 class RingLocalPointerMonitor;
 class ShortcutRingWindow;
@@ -87,6 +88,10 @@ public:
     bool shortcutRingHasCommitted() const { return m_shortcutRingHasCommitted; }
     HotkeyRole shortcutRingRole() const { return m_shortcutRingRole; }
 
+    // Who takes a chosen password; without one, a delivery through the shared
+    // platform ports is made for each choice.
+    void setPasswordDelivery(std::shared_ptr<PasswordDelivery> delivery);
+
     // The shortcut ring's commit runs the item this long after the hide starts.
     static constexpr double executeDelay = 0.05;
     // Scroll needed for one page turn: points of a precise device, wheel notches.
@@ -107,6 +112,7 @@ private:
     void stepOrCommitSwitcher();
     void stepOrCommitShortcutRing();
     void switcherClickCommit(int index, std::optional<int> windowIndex);
+    void choosePassword(const AppShortcut& item);
     // Hold mode, for a ring a key press opened: on the next turn, asks which
     // modifiers are still held and treats a missing one as released (a
     // release during the grab that showed the ring is never reported as an
@@ -127,4 +133,5 @@ private:
     bool m_shortcutRingHasCommitted = false;
     HotkeyRole m_shortcutRingRole = HotkeyRole::launcher;
     quint64 m_ringShowings = 0; // every showing of either ring
+    std::shared_ptr<PasswordDelivery> m_passwordDelivery;
 };

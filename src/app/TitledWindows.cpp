@@ -121,7 +121,7 @@ QWidget* TitledWindows::makeWindow(Kind kind, QWidget* content)
         window->resize(size);
     else
         window->setFixedSize(size);
-    // Centred on the primary screen when made.
+    // Centered on the primary screen when made.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));

@@ -13,7 +13,7 @@
 #include <cmath>
 
 namespace {
-constexpr std::uint64_t kShiftCommand = Modifier::Shift | Modifier::Command;
+constexpr std::uint64_t kShiftCtrl = Modifier::Shift | Modifier::Ctrl;
 const QString kUnassigned = QStringLiteral("unassigned");
 const QString kAppleLanguages = QStringLiteral("AppleLanguages");
 
@@ -94,10 +94,10 @@ std::optional<bool> storedBool(const DefaultsStore& d, const QString& key)
 }
 }
 
-const Hotkey AppSettings::defaultSwitcherHotkey { 0, kShiftCommand };
-const Hotkey AppSettings::defaultLauncherHotkey { 1, kShiftCommand };
-const Hotkey AppSettings::defaultPasswordHotkey { 35, kShiftCommand };
-const Hotkey AppSettings::defaultCapturedTabsHotkey { 2, kShiftCommand };
+const Hotkey AppSettings::defaultSwitcherHotkey { 0, kShiftCtrl };
+const Hotkey AppSettings::defaultLauncherHotkey { 1, kShiftCtrl };
+const Hotkey AppSettings::defaultPasswordHotkey { 35, kShiftCtrl };
+const Hotkey AppSettings::defaultCapturedTabsHotkey { 2, kShiftCtrl };
 
 Hotkey AppSettings::defaultHotkey(HotkeyRole role)
 {

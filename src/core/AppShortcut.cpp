@@ -36,6 +36,21 @@ AppShortcut::AppShortcut(QString name_, QString icon_, QString shortcut_, QStrin
 {
 }
 
+AppShortcut AppShortcut::tabItem(QString title, QString icon, QString address)
+{
+    AppShortcut item(std::move(title), std::move(icon), std::move(address), tabsMarker);
+    item.kind = RingItemKind::tab;
+    return item;
+}
+
+AppShortcut AppShortcut::passwordItem(const QUuid& accountId, QString label, QString icon)
+{
+    AppShortcut item(std::move(label), std::move(icon), QString(), passwordMarker);
+    item.id = accountId;
+    item.kind = RingItemKind::password;
+    return item;
+}
+
 QString AppShortcut::uuidText(const QUuid& id)
 {
     return id.toString(QUuid::WithoutBraces).toUpper();

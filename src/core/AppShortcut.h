@@ -9,8 +9,15 @@
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
 
+// What choosing an item does: run a saved shortcut, open a saved tab, or
+// release a vault password. Decided where the item is made, never read back
+// from its bundle identifier, so that no stored text can turn a shortcut into
+// a password release.
+enum class RingItemKind { shortcut, tab, password };
+
 struct AppShortcut {
-    // Bundle identifiers that route an item to the tabs and vault rings.
+    // Bundle identifiers of the tabs and vault rings' items and centres, as
+    // stored in the settings.
     static const QString tabsMarker;     // "com.morvanix.kelvaro.tabs"
     static const QString passwordMarker; // "com.morvanix.kelvaro.password"
 
@@ -21,10 +28,16 @@ struct AppShortcut {
     QString bundleIdentifier; // the owning application, or one of the markers
     std::optional<QString> textSnippet;
     std::optional<QString> url;
+    RingItemKind kind = RingItemKind::shortcut; // not stored: see RingItemKind
 
-    // A new item with a fresh random id.
+    // A new shortcut item with a fresh random id.
     AppShortcut(QString name, QString icon, QString shortcut, QString bundleIdentifier,
         std::optional<QString> textSnippet = std::nullopt, std::optional<QString> url = std::nullopt);
+
+    // A saved browser tab (its address held in `shortcut`), with a fresh id.
+    static AppShortcut tabItem(QString title, QString icon, QString address);
+    // A vault account, under the account's own id.
+    static AppShortcut passwordItem(const QUuid& accountId, QString label, QString icon);
 
     // The id as stored: upper-case 8-4-4-4-12 text.
     QString idString() const;

@@ -127,10 +127,10 @@ struct ModifierInfo {
 };
 // The order a combination is shown and spoken in: Ctrl, Alt, Shift, Super.
 constexpr ModifierInfo kModifiers[] = {
-    { Modifier::Command, QT_TRANSLATE_NOOP("Kelvaro", "Ctrl"), QT_TRANSLATE_NOOP("Kelvaro", "Control") },
-    { Modifier::Option, QT_TRANSLATE_NOOP("Kelvaro", "Alt"), QT_TRANSLATE_NOOP("Kelvaro", "Alt") },
+    { Modifier::Ctrl, QT_TRANSLATE_NOOP("Kelvaro", "Ctrl"), QT_TRANSLATE_NOOP("Kelvaro", "Control") },
+    { Modifier::Alt, QT_TRANSLATE_NOOP("Kelvaro", "Alt"), QT_TRANSLATE_NOOP("Kelvaro", "Alt") },
     { Modifier::Shift, QT_TRANSLATE_NOOP("Kelvaro", "Shift"), QT_TRANSLATE_NOOP("Kelvaro", "Shift") },
-    { Modifier::Control, QT_TRANSLATE_NOOP("Kelvaro", "Super"), QT_TRANSLATE_NOOP("Kelvaro", "Super") },
+    { Modifier::Super, QT_TRANSLATE_NOOP("Kelvaro", "Super"), QT_TRANSLATE_NOOP("Kelvaro", "Super") },
 };
 
 // The glyphs of stored text, in the order stored text writes them.
@@ -139,10 +139,10 @@ struct ModifierGlyph {
     char16_t glyph;
 };
 constexpr ModifierGlyph kGlyphs[] = {
-    { Modifier::Control, u'\u2303' },
-    { Modifier::Option, u'\u2325' },
+    { Modifier::Super, u'\u2303' },
+    { Modifier::Alt, u'\u2325' },
     { Modifier::Shift, u'\u21E7' },
-    { Modifier::Command, u'\u2318' },
+    { Modifier::Ctrl, u'\u2318' },
 };
 
 // Removes every modifier glyph from `text`; returns their bits.
@@ -163,7 +163,7 @@ std::uint64_t takeGlyphs(QString& text)
 std::uint64_t modifierNamed(const QString& text)
 {
     if (text.compare(QLatin1String("Meta"), Qt::CaseInsensitive) == 0)
-        return Modifier::Control;
+        return Modifier::Super;
     for (const auto& m : kModifiers) {
         for (const char* english : { m.name, m.word }) {
             if (text.compare(QLatin1String(english), Qt::CaseInsensitive) == 0
@@ -288,7 +288,7 @@ QString Hotkey::storedText() const
 
 bool Hotkey::isValid() const
 {
-    if (rawModifiers & (Modifier::Command | Modifier::Option | Modifier::Control))
+    if (rawModifiers & (Modifier::Ctrl | Modifier::Alt | Modifier::Super))
         return true;
     return functionKeyCodes().contains(keyCode);
 }
@@ -475,10 +475,9 @@ const QSet<std::uint16_t>& Hotkey::functionKeyCodes()
 const std::unordered_map<Hotkey, const char*>& Hotkey::systemReservedShortcuts()
 {
     // What Linux desktops (GNOME, KDE Plasma, Xfce, Cinnamon, MATE) and the X
-    // server itself keep for themselves. Stored modifier bits: Command = Ctrl,
-    // Option = Alt, Control = Super.
+    // server itself keep for themselves.
     using M = std::uint64_t;
-    constexpr M ctrl = Modifier::Command, alt = Modifier::Option, super = Modifier::Control, shift = Modifier::Shift;
+    constexpr M ctrl = Modifier::Ctrl, alt = Modifier::Alt, super = Modifier::Super, shift = Modifier::Shift;
     static const std::unordered_map<Hotkey, const char*> table = [] {
         std::unordered_map<Hotkey, const char*> t {
             { Hotkey(48, alt), QT_TRANSLATE_NOOP("Kelvaro", "switching windows") },                 // Alt+Tab

@@ -174,7 +174,7 @@ std::optional<Hotkey> LauncherGroup::suggestedHotkey(const QList<Hotkey>& taken)
     for (std::uint16_t code : candidates) {
         Hotkey candidate;
         candidate.keyCode = code;
-        candidate.rawModifiers = Modifier::Shift | Modifier::Command;
+        candidate.rawModifiers = Modifier::Shift | Modifier::Ctrl;
         if (!taken.contains(candidate))
             return candidate;
     }

@@ -266,11 +266,11 @@ std::uint64_t HotkeyRecorder::storedModifiers(Qt::KeyboardModifiers modifiers)
 {
     std::uint64_t bits = 0;
     if (modifiers & Qt::ControlModifier)
-        bits |= Modifier::Command;
+        bits |= Modifier::Ctrl;
     if (modifiers & Qt::AltModifier)
-        bits |= Modifier::Option;
+        bits |= Modifier::Alt;
     if (modifiers & Qt::MetaModifier)
-        bits |= Modifier::Control;
+        bits |= Modifier::Super;
     if (modifiers & Qt::ShiftModifier)
         bits |= Modifier::Shift;
     return bits;
@@ -280,14 +280,14 @@ std::uint64_t HotkeyRecorder::modifierBitOfKey(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Control:
-        return Modifier::Command;
+        return Modifier::Ctrl;
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
-        return Modifier::Option;
+        return Modifier::Alt;
     case Qt::Key_Meta:
     case Qt::Key_Super_L:
     case Qt::Key_Super_R:
-        return Modifier::Control;
+        return Modifier::Super;
     case Qt::Key_Shift:
         return Modifier::Shift;
     default:

@@ -36,7 +36,7 @@ struct Placement {
 };
 
 // Where a notice of `size` goes for the icon frame `item`; `screens` holds
-// the primary screen first. Centred on the icon and kept 8 points inside the
+// the primary screen first. Centered on the icon and kept 8 points inside the
 // screen's available area, 2 points clear of the icon; without an icon 12
 // points in from the right and 8 below the top of the primary screen's
 // available area.

@@ -11,7 +11,7 @@
 
 namespace shortcut_ring_view {
 constexpr double stageHalf = AppShortcutRingView::stageSize / 2.0;
-inline const QPointF stageCentre(stageHalf, stageHalf);
+inline const QPointF stageCenter(stageHalf, stageHalf);
 
 using RingMath::clamp01;
 using RingMath::mix;

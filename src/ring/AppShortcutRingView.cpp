@@ -375,7 +375,7 @@ AppShortcutRingView::Hit AppShortcutRingView::hitTest(QPointF widgetPoint) const
     if (!m_model || !m_model->isVisible())
         return {};
     const QPointF p = toStage(widgetPoint);
-    if (QLineF(stageCentre, p).length() > stageHalf)
+    if (QLineF(stageCenter, p).length() > stageHalf)
         return {}; // outside the ring's circle
     if (showsCardArc()) {
         const int n = int(m_model->arcVariants().size());
@@ -389,13 +389,13 @@ AppShortcutRingView::Hit AppShortcutRingView::hitTest(QPointF widgetPoint) const
         const QRectF stage(0, 0, stageSize, stageSize);
         for (int j : order) {
             const WindowArcSegmentView c = card(j);
-            if (c.depthTransform(stageCentre).map(c.shape().path(stage)).contains(p))
+            if (c.depthTransform(stageCenter).map(c.shape().path(stage)).contains(p))
                 return { Hit::Kind::card, j };
         }
     }
     const int n = int(m_model->shortcuts().size());
     for (int i = 0; i < n; ++i) {
-        if (segment(i).path(stageCentre).contains(p))
+        if (segment(i).path(stageCenter).contains(p))
             return { Hit::Kind::wedge, i };
     }
     return {};

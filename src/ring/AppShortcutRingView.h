@@ -17,7 +17,7 @@
 // about the widget's centre (the owner sizes the widget to 700 x ringScale).
 
 #include "ring/ShortcutSegmentView.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingAnimation.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingElement.h"
@@ -120,7 +120,7 @@ private:
     void paintMoving(QPainter& p, double deviceScale);
     void paintRestingContent(QPainter& p);
     void paintArc(QPainter& p, const RingPalette& palette);
-    void paintCentre(QPainter& p, const RingPalette& palette);
+    void paintCenter(QPainter& p, const RingPalette& palette);
 
     QPointer<AppShortcutRingViewModel> m_model;
     RingPalette m_palette;

@@ -27,8 +27,8 @@ namespace {
 // the drawing.
 void paintWedgeInBands(QPainter& p, const ShortcutRadialSegmentView& s, const RingPalette& palette, double selection)
 {
-    const QRectF bounds = s.path(stageCentre).boundingRect().adjusted(-2, -2, 2, 2);
-    RingEffects::paintInBands(p, bounds, [&] { s.paintWedge(p, stageCentre, palette, selection); }, 16);
+    const QRectF bounds = s.path(stageCenter).boundingRect().adjusted(-2, -2, 2, 2);
+    RingEffects::paintInBands(p, bounds, [&] { s.paintWedge(p, stageCenter, palette, selection); }, 16);
 }
 }
 
@@ -85,7 +85,7 @@ QRegion AppShortcutRingView::tiltArea() const
         return frameArea();
     // The tile and its shadows, offset with the tilt, turned with the ring.
     const double spin = RingMotion::wheelSpin(true, reduceMotion());
-    const double half = CentreIconPainter::turnedReach(m_centreIcon.view().maxTiltAngle, spin) * ringScale();
+    const double half = CenterIconPainter::turnedReach(m_centreIcon.view().maxTiltAngle, spin) * ringScale();
     const QPointF mid(width() / 2.0, height() / 2.0);
     return QRegion(QRectF(mid.x() - half, mid.y() - half, 2.0 * half, 2.0 * half).toAlignedRect().adjusted(-1, -1, 1, 1))
         .intersected(rect());
@@ -123,7 +123,7 @@ void AppShortcutRingView::renderFrame(QPainter& p)
         QRectF content(stageHalf - contentReach, stageHalf - contentReach, 2.0 * contentReach, 2.0 * contentReach);
         if (showsCardArc()) {
             for (int j = 0; j < int(m_model->arcVariants().size()); ++j)
-                content |= card(j).bounds(stageCentre);
+                content |= card(j).bounds(stageCenter);
         }
         m_blurLayer.draw(p, content, blur, deviceScale, [this](QPainter& lp, double layerScale) { paintStage(lp, layerScale); });
     } else {
@@ -140,15 +140,15 @@ void AppShortcutRingView::paintStage(QPainter& p, double deviceScale)
     if (showsCardArc()) {
         // Only the card arc reaches the edge of the ring's circle.
         QPainterPath circle;
-        circle.addEllipse(stageCentre, stageHalf, stageHalf);
+        circle.addEllipse(stageCenter, stageHalf, stageHalf);
         p.setClipPath(circle, Qt::IntersectClip);
     }
     const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), progress);
     // A turn too small to see is left out: images are then copied, not resampled.
     if (std::abs(spin) > 0.0005) {
-        p.translate(stageCentre);
+        p.translate(stageCenter);
         p.rotate(toDegrees(spin));
-        p.translate(-stageCentre);
+        p.translate(-stageCenter);
     }
     const bool atRest = standsStill();
     if (atRest) {
@@ -160,7 +160,7 @@ void AppShortcutRingView::paintStage(QPainter& p, double deviceScale)
     } else {
         paintMoving(p, deviceScale);
     }
-    paintCentre(p, m_palette);
+    paintCenter(p, m_palette);
     p.restore();
 }
 
@@ -168,13 +168,13 @@ void AppShortcutRingView::paintRestingContent(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    m_band.paint(p, stageCentre, m_palette);
+    m_band.paint(p, stageCenter, m_palette);
     const int n = int(m_wedges.size());
     const int selected = m_model->selectedIndex();
     const auto draw = [&](int i) {
         const ShortcutRadialSegmentView s = segment(i);
         paintWedgeInBands(p, s, m_palette, i == selected ? 1.0 : 0.0);
-        RingText::draw(p, s.labelCentre(stageCentre), s.labelStack(m_palette, i == selected), i == selected ? 1.06 : 1.0);
+        RingText::draw(p, s.labelCenter(stageCenter), s.labelStack(m_palette, i == selected), i == selected ? 1.06 : 1.0);
     };
     for (int i = 0; i < n; ++i) {
         if (i != selected)
@@ -195,7 +195,7 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
     if (progress > 0.0) {
         p.save();
         p.setOpacity(p.opacity() * progress);
-        m_band.paint(p, stageCentre, m_palette);
+        m_band.paint(p, stageCenter, m_palette);
         p.restore();
     }
 
@@ -222,10 +222,10 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
         const double sweep = mix(RingMotion::segmentSweep(false, rm), RingMotion::segmentSweep(true, rm), v);
         p.save();
         p.setOpacity(p.opacity() * opacity);
-        p.translate(stageCentre);
+        p.translate(stageCenter);
         p.rotate(toDegrees(sweep));
         p.scale(scale, scale);
-        p.translate(-stageCentre);
+        p.translate(-stageCenter);
 
         // The wedge itself, from its own layer unless its selection is moving.
         const double sel = clamp01(w.selected.value());
@@ -233,16 +233,16 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
             paintWedgeInBands(p, s, m_palette, sel);
         } else {
             // On whole pixels of the layer, so that a wedge standing still is copied.
-            const QRectF box = RingEffects::outwardToPixels(s.path(stageCentre).boundingRect().adjusted(-1, -1, 1, 1), sharp);
+            const QRectF box = RingEffects::outwardToPixels(s.path(stageCenter).boundingRect().adjusted(-1, -1, 1, 1), sharp);
             const quint64 key = (quint64(n) << 40) ^ (quint64(sel > 0.5) << 36) ^ (quint64(m_palette.accent.rgba()) << 2)
                 ^ (m_palette.dark ? 1u : 0u);
             const QImage& layer = m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {
                 lp.setRenderHint(QPainter::Antialiasing, true);
                 lp.translate(-box.topLeft());
-                s.paintWedge(lp, stageCentre, m_palette, sel > 0.5 ? 1.0 : 0.0);
+                s.paintWedge(lp, stageCenter, m_palette, sel > 0.5 ? 1.0 : 0.0);
             });
             // Its outline reaches a point beyond its path.
-            RingEffects::drawImageInRing(p, box, layer, stageCentre, s.adjustedInnerRadius() - 2.0,
+            RingEffects::drawImageInRing(p, box, layer, stageCenter, s.adjustedInnerRadius() - 2.0,
                                          s.adjustedOuterRadius() + 2.0);
         }
 
@@ -250,7 +250,7 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
         const double iconBlur = std::max(0.0, mix(RingMotion::iconBlur(false, rm), RingMotion::iconBlur(true, rm), v));
         const double spin = mix(RingMotion::iconSpin(false, rm), RingMotion::iconSpin(true, rm), w.spin.value());
         const double labelScale = 1.0 + 0.06 * sel;
-        const QPointF at = s.labelCentre(stageCentre);
+        const QPointF at = s.labelCenter(stageCenter);
         const RingText::Stack stack = s.labelStack(m_palette, sel > 0.5);
         if (iconBlur < 0.05 && std::abs(spin) < 1e-4) {
             RingText::draw(p, at, stack, labelScale);
@@ -285,13 +285,13 @@ void AppShortcutRingView::paintArc(QPainter& p, const RingPalette& palette)
     // Earlier cards lie above later ones; the selected card above all.
     for (int j = n - 1; j >= 0; --j) {
         if (!sel || *sel != j)
-            m_cards.paint(p, card(j), stageCentre, palette);
+            m_cards.paint(p, card(j), stageCenter, palette);
     }
     if (sel && *sel >= 0 && *sel < n)
-        m_cards.paint(p, card(*sel), stageCentre, palette);
+        m_cards.paint(p, card(*sel), stageCenter, palette);
 }
 
-void AppShortcutRingView::paintCentre(QPainter& p, const RingPalette& palette)
+void AppShortcutRingView::paintCenter(QPainter& p, const RingPalette& palette)
 {
     const double opacity = clamp01(m_ring.value());
     if (opacity <= 0.0)
@@ -301,13 +301,13 @@ void AppShortcutRingView::paintCentre(QPainter& p, const RingPalette& palette)
         dots.current = m_model->pageIndex();
         dots.total = m_model->pageCount();
         dots.isDark = palette.dark;
-        dots.paint(p, stageCentre, m_dotPosition.value(), opacity);
+        dots.paint(p, stageCenter, m_dotPosition.value(), opacity);
         return;
     }
     if (m_model->currentApp() && !m_centreIcon.view().icon.isNull()) {
         p.save();
         p.setOpacity(p.opacity() * opacity);
-        m_centreIcon.paint(p, stageCentre);
+        m_centreIcon.paint(p, stageCenter);
         p.restore();
     }
 }

@@ -107,7 +107,7 @@ bool AppShortcutRingViewModel::passesFilter(const AppShortcut& item, const QStri
     if (item.bundleIdentifier != bundleIdentifier)
         return false;
     // An empty snippet or link that is present still counts: only absence drops it.
-    return item.bundleIdentifier == AppShortcut::passwordMarker || !item.shortcut.isEmpty()
+    return item.kind == RingItemKind::password || !item.shortcut.isEmpty()
         || item.textSnippet.has_value() || item.url.has_value();
 }
 
@@ -144,11 +144,11 @@ void AppShortcutRingViewModel::loadShortcuts(const RunningApp& app, const QList<
     m_variantsByEntry.clear();
     bool anyPassword = false;
     for (const auto& item : m_allPagedItems)
-        anyPassword = anyPassword || item.bundleIdentifier == AppShortcut::passwordMarker;
+        anyPassword = anyPassword || item.kind == RingItemKind::password;
     if (anyPassword) {
         const QList<PasswordEntry> stored = PasswordVault::entries();
         for (const auto& item : m_allPagedItems) {
-            if (item.bundleIdentifier == AppShortcut::passwordMarker)
+            if (item.kind == RingItemKind::password)
                 m_variantsByEntry.insert(item.id, PasswordVault::arcVariants(item.id, stored));
         }
     }
@@ -174,7 +174,7 @@ void AppShortcutRingViewModel::turnPage(int delta)
 void AppShortcutRingViewModel::refreshArcForSelection()
 {
     const bool inRange = m_selectedIndex >= 0 && m_selectedIndex < m_shortcuts.size();
-    if (inRange && m_shortcuts.at(m_selectedIndex).bundleIdentifier == AppShortcut::passwordMarker) {
+    if (inRange && m_shortcuts.at(m_selectedIndex).kind == RingItemKind::password) {
         const QList<PasswordVariant> variants = m_variantsByEntry.value(m_shortcuts.at(m_selectedIndex).id);
         const bool sameCards = std::equal(variants.begin(), variants.end(), m_arcVariants.begin(), m_arcVariants.end(),
             [](const PasswordVariant& a, const PasswordVariant& b) { return a.id == b.id; });

@@ -14,7 +14,6 @@
 const QString CapturedTabStore::sessionsKey = QStringLiteral("capturedTabSessions");
 const QString CapturedTabStore::activeSessionKey = QStringLiteral("capturedTabsActiveSession");
 const QString CapturedTabStore::legacyTabsKey = QStringLiteral("capturedChromeTabs");
-const QString CapturedTabStore::tabsMarker = QStringLiteral("com.morvanix.kelvaro.tabs");
 
 namespace {
 
@@ -270,8 +269,7 @@ QList<AppShortcut> CapturedTabStore::ringItems()
     if (!session)
         return items;
     for (const auto& tab : session->tabs) {
-        items.append(AppShortcut(tab.title, tab.iconFile.value_or(QStringLiteral("safari")), tab.url, tabsMarker,
-                                 std::nullopt, std::nullopt));
+        items.append(AppShortcut::tabItem(tab.title, tab.iconFile.value_or(QStringLiteral("safari")), tab.url));
     }
     return items;
 }

@@ -35,7 +35,6 @@ public:
     static const QString sessionsKey;      // "capturedTabSessions"
     static const QString activeSessionKey; // "capturedTabsActiveSession"
     static const QString legacyTabsKey;    // "capturedChromeTabs"
-    static const QString tabsMarker;       // bundle identifier of tab ring items
 
     // Reading decodes the stored list (keeping every session that decodes)
     // or migrates the legacy tab list; writing stores the whole list.

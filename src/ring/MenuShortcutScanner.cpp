@@ -211,17 +211,17 @@ QString MenuShortcutScanner::iconName(const QString& title)
 
 std::optional<Hotkey> MenuShortcutScanner::hotkey(const AXElement& item)
 {
-    std::uint64_t flags = Modifier::Command;
+    std::uint64_t flags = Modifier::Ctrl;
     if (const auto bits = integer(item, QStringLiteral("AXMenuItemCmdModifiers"))) {
         flags = 0;
         if (*bits & 1)
             flags |= Modifier::Shift;
         if (*bits & 2)
-            flags |= Modifier::Option;
+            flags |= Modifier::Alt;
         if (*bits & 4)
-            flags |= Modifier::Control;
+            flags |= Modifier::Super;
         if (!(*bits & 8))
-            flags |= Modifier::Command;
+            flags |= Modifier::Ctrl;
     }
     std::optional<std::uint16_t> code;
     // Codes beyond the 16-bit key code range are no key of ours: read the character instead.
@@ -273,8 +273,8 @@ QList<ShortcutPreset> MenuShortcutScanner::deduplicated(const QList<ShortcutPres
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(kept.begin(), kept.end(), [&](const ShortcutPreset& l, const ShortcutPreset& r) {
-        const bool lc = l.hotkey.rawModifiers & Modifier::Command;
-        const bool rc = r.hotkey.rawModifiers & Modifier::Command;
+        const bool lc = l.hotkey.rawModifiers & Modifier::Ctrl;
+        const bool rc = r.hotkey.rawModifiers & Modifier::Ctrl;
         if (lc != rc)
             return lc;
         return collator.compare(l.name, r.name) < 0;

@@ -24,7 +24,7 @@ std::optional<QString> ShortcutRadialSegmentView::subtitle() const
 {
     if (shortcut.shortcut.isEmpty())
         return std::nullopt;
-    if (shortcut.bundleIdentifier != AppShortcut::tabsMarker)
+    if (shortcut.kind != RingItemKind::tab)
         return Hotkey::displayTextForStored(shortcut.shortcut); // stored as "⇧⌘S", shown as "Ctrl+Shift+S"
     const QUrl url(shortcut.shortcut, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())

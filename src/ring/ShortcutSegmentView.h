@@ -32,7 +32,7 @@ public:
     std::optional<QString> subtitle() const;
 
     // Where the label's centre sits: mid-radius on the wedge's centre line.
-    QPointF labelCentre(QPointF centre) const { return midPoint(centre); }
+    QPointF labelCenter(QPointF centre) const { return midPoint(centre); }
 
     // The wedge's fill and edge; `selectedAmount` blends from the plain look
     // (0) to the selected one (1) while the selection animates.

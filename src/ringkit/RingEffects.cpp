@@ -308,7 +308,7 @@ bool RingEffects::landsOnPixels(const QPainter& painter, const QRectF& target, c
         && std::abs(device.height() * dpr - image.height()) < 1.0 / 64.0;
 }
 
-void RingEffects::drawImageCentred(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint)
+void RingEffects::drawImageCentered(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint)
 {
     const double ppp = std::max(0.05, pixelsPerPoint);
     const QSizeF size(double(image.width()) / ppp, double(image.height()) / ppp);

@@ -62,7 +62,7 @@ struct RingEffects {
     // `centre`. Where the painter neither turns nor scales and the image has
     // the device's resolution, it is moved by under half a pixel onto whole
     // device pixels and copied.
-    static void drawImageCentred(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint);
+    static void drawImageCentered(QPainter& painter, QPointF centre, const QImage& image, double pixelsPerPoint);
     // `image` in premultiplied ARGB and, when wider than `width` pixels,
     // smoothly reduced to that width, its size in points kept. Reductions
     // are kept by image and width: a ring asks for the same few icons at

@@ -3,7 +3,7 @@
 // labelled wedges with icons, a six-card window arc and the centre icon on a
 // 700-point stage. Shared by the drawing benchmark and the gallery test.
 
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingMotion.h"
 #include "ringkit/RingShapes.h"
@@ -130,7 +130,7 @@ struct RingFrameSample {
         p.drawPath(path);
     }
 
-    QPointF wedgeLabelCentre(int i) const
+    QPointF wedgeLabelCenter(int i) const
     {
         const auto w = EnhancedTaperedSegmentShape::wedge(i, wedgeCount, 60, 190, 6, 4, 8);
         const double ca = (w.outerStartAngle + w.outerEndAngle) / 2.0;
@@ -153,7 +153,7 @@ struct RingFrameSample {
             band.paint(p, c, palette);
             for (int i = 0; i < wedgeCount; ++i) {
                 paintWedge(p, i);
-                RingText::draw(p, wedgeLabelCentre(i), wedgeLabel(i), i == selectedWedge ? 1.06 : 1.0);
+                RingText::draw(p, wedgeLabelCenter(i), wedgeLabel(i), i == selectedWedge ? 1.06 : 1.0);
             }
             paintArc(p);
             p.restore();
@@ -186,7 +186,7 @@ struct RingFrameSample {
             const double labelScale = std::max(0.25, std::round(RingEffects::blurLayerScale(std::max(iconBlur, 1.0 - entry), sharp) * 4.0) / 4.0);
             const QImage label = RingText::render(wedgeLabel(i), labelScale);
             const QImage& soft = labelBlurs[size_t(i)].blurred(label, iconBlur, false);
-            const QPointF at = wedgeLabelCentre(i);
+            const QPointF at = wedgeLabelCenter(i);
             p.translate(at);
             p.rotate(mix(-24.0, 0.0));
             const QSizeF labelSize(label.width() / labelScale, label.height() / labelScale);
@@ -215,7 +215,7 @@ struct RingFrameSample {
         v.isSelected = j == selectedCard;
         v.index = j;
         v.total = cardCount;
-        v.arcCenterAngle = RingAngles::itemCentreAngle(selectedWedge, wedgeCount);
+        v.arcCenterAngle = RingAngles::itemCenterAngle(selectedWedge, wedgeCount);
         v.radialGapInner = 9;
         return v;
     }

@@ -47,33 +47,33 @@ std::vector<std::pair<double, QColor>> WindowArcSegmentView::seamShadeStops() co
     return stops;
 }
 
-QTransform WindowArcSegmentView::depthTransform(QPointF stageCentre) const
+QTransform WindowArcSegmentView::depthTransform(QPointF stageCenter) const
 {
     const double c = centerAngle();
-    return RingEffects::rotation3D(stageCentre, QSizeF(stageSize, stageSize), tiltAngle,
+    return RingEffects::rotation3D(stageCenter, QSizeF(stageSize, stageSize), tiltAngle,
                                    QVector3D(float(std::cos(c)), float(std::sin(c)), 0.0f), zAnchor(), perspective);
 }
 
-QRectF WindowArcSegmentView::bounds(QPointF stageCentre) const
+QRectF WindowArcSegmentView::bounds(QPointF stageCenter) const
 {
-    const QRectF stage(stageCentre.x() - stageSize / 2.0, stageCentre.y() - stageSize / 2.0, stageSize, stageSize);
-    return depthTransform(stageCentre).map(shape().path(stage)).boundingRect().adjusted(-2, -2, 2, 2);
+    const QRectF stage(stageCenter.x() - stageSize / 2.0, stageCenter.y() - stageSize / 2.0, stageSize, stageSize);
+    return depthTransform(stageCenter).map(shape().path(stage)).boundingRect().adjusted(-2, -2, 2, 2);
 }
 
-void WindowArcSegmentView::paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const
+void WindowArcSegmentView::paint(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const
 {
-    paintSlab(painter, stageCentre, palette);
-    paintLabel(painter, stageCentre, palette);
+    paintSlab(painter, stageCenter, palette);
+    paintLabel(painter, stageCenter, palette);
 }
 
-void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const
+void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const
 {
-    const QRectF stage(stageCentre.x() - stageSize / 2.0, stageCentre.y() - stageSize / 2.0, stageSize, stageSize);
+    const QRectF stage(stageCenter.x() - stageSize / 2.0, stageCenter.y() - stageSize / 2.0, stageSize, stageSize);
     const EnhancedTaperedSegmentShape outline = shape();
     const QPainterPath path = outline.path(stage);
 
     painter.save();
-    painter.setTransform(depthTransform(stageCentre), true);
+    painter.setTransform(depthTransform(stageCenter), true);
     painter.setRenderHint(QPainter::Antialiasing, true);
 
     // 1. Glass: popover material, emphasized, scrim 0.2.
@@ -86,7 +86,7 @@ void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCentre, con
     if (stops.size() > 1) {
         const double startDeg = outline.outerStartAngle * 180.0 / std::numbers::pi;
         const double spanFraction = fullSegmentAngle() / (2.0 * std::numbers::pi);
-        QConicalGradient shade(stageCentre, -startDeg);
+        QConicalGradient shade(stageCenter, -startDeg);
         for (const auto& [location, colour] : stops)
             shade.setColorAt(std::clamp(1.0 - location * spanFraction, 0.0, 1.0), colour);
         shade.setColorAt(0.0, stops.back().second);
@@ -112,11 +112,11 @@ void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCentre, con
     painter.restore();
 }
 
-void WindowArcSegmentView::paintLabel(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const
+void WindowArcSegmentView::paintLabel(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const
 {
     // The label, centred on the card's middle, in the card's plane.
     painter.save();
-    painter.setTransform(depthTransform(stageCentre), true);
+    painter.setTransform(depthTransform(stageCenter), true);
     painter.setRenderHint(QPainter::Antialiasing, true);
     RingText::CardLabel label;
     label.title = title;
@@ -125,14 +125,14 @@ void WindowArcSegmentView::paintLabel(QPainter& painter, QPointF stageCentre, co
     label.width = labelWidth();
     label.selected = isSelected;
     const double c = centerAngle();
-    const QPointF at(stageCentre.x() + midRadius() * std::cos(c), stageCentre.y() + midRadius() * std::sin(c));
+    const QPointF at(stageCenter.x() + midRadius() * std::cos(c), stageCenter.y() + midRadius() * std::sin(c));
     RingText::drawCardLabel(painter, at, label, isSelected ? 1.07 : 1.0, palette);
     painter.restore();
 }
 
 // ---- WindowArcCardCache ------------------------------------------------------------
 
-void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCentre,
+void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCenter,
                                const RingPalette& palette)
 {
     // Device pixels per point, in quarter steps.
@@ -152,7 +152,7 @@ void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& ca
         slab.angle = card.centerAngle();
         // On whole device pixels, so a card standing where it was drawn is
         // copied pixel for pixel, with a clear pixel all round.
-        const QRectF b = card.bounds(stageCentre);
+        const QRectF b = card.bounds(stageCenter);
         const double left = (std::floor(b.left() * scale) - 1.0) / scale, top = (std::floor(b.top() * scale) - 1.0) / scale;
         const int w = int(std::ceil((b.right() - left) * scale)) + 1, h = int(std::ceil((b.bottom() - top) * scale)) + 1;
         slab.box = QRectF(left, top, double(w) / scale, double(h) / scale);
@@ -163,7 +163,7 @@ void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& ca
             p.setRenderHint(QPainter::Antialiasing, true);
             p.scale(scale, scale);
             p.translate(-left, -top);
-            card.paintSlab(p, stageCentre, palette);
+            card.paintSlab(p, stageCenter, palette);
         }
         m_slabs.push_back(std::move(slab));
         it = m_slabs.end() - 1;
@@ -172,13 +172,13 @@ void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& ca
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (std::abs(turn) > 1e-6) {
-        painter.translate(stageCentre);
+        painter.translate(stageCenter);
         painter.rotate(turn * 180.0 / std::numbers::pi);
-        painter.translate(-stageCentre);
+        painter.translate(-stageCenter);
         RingEffects::drawImageInBands(painter, it->box, it->image);
     } else {
         painter.drawImage(it->box, it->image);
     }
     painter.restore();
-    card.paintLabel(painter, stageCentre, palette);
+    card.paintLabel(painter, stageCenter, palette);
 }

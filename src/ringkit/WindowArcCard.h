@@ -51,17 +51,17 @@ public:
     // The overlap shade as (location along the card, colour) stops; a single
     // clear stop for the first card.
     std::vector<std::pair<double, QColor>> seamShadeStops() const;
-    // The turn in depth, about the stage centre `stageCentre`.
-    QTransform depthTransform(QPointF stageCentre) const;
+    // The turn in depth, about the stage centre `stageCenter`.
+    QTransform depthTransform(QPointF stageCenter) const;
 
-    // What the card covers once turned, on a stage centred on `stageCentre`.
-    QRectF bounds(QPointF stageCentre) const;
-    // Draws the card on a stage centred on `stageCentre`.
-    void paint(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+    // What the card covers once turned, on a stage centred on `stageCenter`.
+    QRectF bounds(QPointF stageCenter) const;
+    // Draws the card on a stage centred on `stageCenter`.
+    void paint(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const;
     // The two parts of the drawing: the slab (glass, seam shade, accent
     // tint) and the label on it.
-    void paintSlab(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
-    void paintLabel(QPainter& painter, QPointF stageCentre, const RingPalette& palette) const;
+    void paintSlab(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const;
+    void paintLabel(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const;
 };
 
 // Cards drawn as a moving ring draws them every frame. A card's slab looks
@@ -72,7 +72,7 @@ public:
 // each time, so it stays upright.
 class WindowArcCardCache {
 public:
-    void paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCentre, const RingPalette& palette);
+    void paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCenter, const RingPalette& palette);
     void clear() { m_slabs.clear(); }
 
 private:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-double RingAngles::itemCentreAngle(int index, int count)
+double RingAngles::itemCenterAngle(int index, int count)
 {
     return (twoPi / double(std::max(count, 1))) * (double(index) + 0.5);
 }

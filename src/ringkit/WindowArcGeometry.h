@@ -26,7 +26,7 @@ struct RingAngles {
     static constexpr double drawingToArc(double drawingAngle) { return drawingAngle + pi / 2.0; }
 
     // Arc angle of the middle of item `index` of `count`: (2pi / max(count, 1)) * (index + 0.5).
-    static double itemCentreAngle(int index, int count);
+    static double itemCenterAngle(int index, int count);
 
     // Arc angle of a pointer offset (dx, dy) from the ring centre, in screen
     // coordinates whose y grows upward; in [0, 2pi).

@@ -10,7 +10,7 @@
 namespace {
 
 // The modifiers in the order hotkeys name them.
-constexpr std::uint64_t offeredOrder[] = { Modifier::Command, Modifier::Option, Modifier::Shift, Modifier::Control };
+constexpr std::uint64_t offeredOrder[] = { Modifier::Ctrl, Modifier::Alt, Modifier::Shift, Modifier::Super };
 
 QLabel* secondaryLabel(QWidget* parent) { return new SecondaryLabel(QString(), parent); }
 }

@@ -4,7 +4,7 @@
 #include "ring/CapturedTabStore.h"
 #include "ring/ShortcutSegmentView.h"
 #include "editors/KeyStrip.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/RingText.h"
@@ -38,9 +38,6 @@
 
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
-
-const QString passwordMarker = QStringLiteral("com.morvanix.kelvaro.password");
-const QString tabsMarker = QStringLiteral("com.morvanix.kelvaro.tabs");
 
 // Kelvaro's own icon: the application's window icon, else the tray icon.
 QImage ownIcon()
@@ -166,7 +163,7 @@ void RingPreview::paintStage(QPainter& p, const RingStageInput& input, bool dark
             s.index = i;
             s.totalShortcuts = n;
             s.paintWedge(p, centre, palette, s.isSelected ? 1.0 : 0.0);
-            RingText::draw(p, s.labelCentre(centre), s.labelStack(palette, s.isSelected), s.isSelected ? 1.06 : 1.0);
+            RingText::draw(p, s.labelCenter(centre), s.labelStack(palette, s.isSelected), s.isSelected ? 1.06 : 1.0);
         }
     } else {
         const int n = int(input.runningApps.size());
@@ -427,9 +424,9 @@ std::optional<RunningApp> SettingsView::previewCenterApp() const
 {
     switch (m_selectedTab) {
     case SettingsTab::passwords:
-        return RunningApp { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(), passwordMarker, false };
+        return RunningApp { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(), AppShortcut::passwordMarker, false };
     case SettingsTab::capturedTabs:
-        return RunningApp { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), tabsMarker, false };
+        return RunningApp { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), AppShortcut::tabsMarker, false };
     case SettingsTab::controller: {
         if (!controllerApp)
             return std::nullopt;

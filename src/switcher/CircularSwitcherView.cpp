@@ -3,7 +3,7 @@
 #include "core/AppSettings.h"
 #include "platform/Scheduler.h"
 #include "ringkit/RingAnnounce.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "ringkit/RingElement.h"
 #include "ringkit/RingPanel.h"
@@ -146,7 +146,7 @@ void CircularSwitcherView::syncAll(bool animated)
     m_layout.fanAngle.setValue(m_layout.selectedAppAngle());
     syncFan(animated);
     m_layout.centreSwap.setValue(1.0);
-    m_layout.previousCentreIcon = QIcon();
+    m_layout.previousCenterIcon = QIcon();
     ++m_layout.revision;
     // Window cards reach beyond the ring: a compact window takes them in.
     if (!m_layout.fan->cards.empty())
@@ -245,14 +245,14 @@ void CircularSwitcherView::onSelection()
         const auto highlighted = m_model->highlightedApp();
         const QIcon icon = highlighted ? iconFor(*highlighted) : QIcon();
         if (icon.cacheKey() != m_centreIcon->view().icon.cacheKey()) {
-            m_layout.previousCentreIcon = m_centreIcon->view().icon;
+            m_layout.previousCenterIcon = m_centreIcon->view().icon;
             m_centreIcon->setIcon(icon);
-            if (animated && !m_layout.previousCentreIcon.isNull()) {
+            if (animated && !m_layout.previousCenterIcon.isNull()) {
                 m_layout.centreSwap.setValue(0.0);
                 m_layout.centreSwap.animateTo(1.0, RingMotion::selection(rm));
             } else {
                 m_layout.centreSwap.setValue(1.0);
-                m_layout.previousCentreIcon = QIcon();
+                m_layout.previousCenterIcon = QIcon();
             }
         }
     }

@@ -26,7 +26,7 @@
 #include <optional>
 #include <vector>
 
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingAnimation.h"
 #include "ringkit/RingElement.h"
 #include "switcher/RadialSegmentView.h"

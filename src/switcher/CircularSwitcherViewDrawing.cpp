@@ -1,6 +1,6 @@
 #include "switcher/CircularSwitcherView.h"
 
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "ringkit/RingMotion.h"
 #include "ringkit/RingPanel.h"

@@ -29,7 +29,7 @@ struct RadialSegmentView : RingWedgeGeometry<RadialSegmentView> {
     int wedgeCount() const { return totalApps; }
     // Distance of the icon's centre from the ring centre: the middle of the wedge.
     double iconRadius() const { return midRadius(); }
-    QPointF iconCentre(QPointF centre) const { return midPoint(centre); }
+    QPointF iconCenter(QPointF centre) const { return midPoint(centre); }
     // The icon's square (unscaled side: 64 selected, 48 otherwise).
     QRectF iconRect(QPointF centre) const;
     // Whether a click at `p` lands on the wedge or its icon.

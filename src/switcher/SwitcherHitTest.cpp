@@ -25,7 +25,7 @@ RadialSegmentView RadialSegmentView::of(int index, int total, bool selected, boo
 QRectF RadialSegmentView::iconRect(QPointF centre) const
 {
     const double side = isSelected ? selectedIconSide : iconSide;
-    const QPointF c = iconCentre(centre);
+    const QPointF c = iconCenter(centre);
     return { c.x() - side / 2.0, c.y() - side / 2.0, side, side };
 }
 

@@ -1,7 +1,7 @@
 #include "switcher/SwitcherLayout.h"
 
 #include "platform/DisplayPreferences.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/SwitcherHitTest.h"
 
@@ -80,7 +80,7 @@ double SwitcherLayout::ringRadius() const
         const double icon = seg.iconRadius() + iconReach(drawn.iconBlur);
         radius = std::max(radius, std::max(seg.adjustedOuterRadius() + 1.0, icon) * drawn.scale);
     }
-    return std::max(radius, CentreIconPainter::reach(centreIcon->view().maxTiltAngle) * std::numbers::sqrt2);
+    return std::max(radius, CenterIconPainter::reach(centreIcon->view().maxTiltAngle) * std::numbers::sqrt2);
 }
 
 double SwitcherLayout::blur() const

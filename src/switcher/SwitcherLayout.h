@@ -118,7 +118,7 @@ public:
     std::unique_ptr<Fan> oldFan;
     AnimatedValue fanSwap { 1.0, RestTolerance::unit };
     AnimatedValue fanAngle { 0.0, RestTolerance::arcRadians };
-    QIcon previousCentreIcon;
+    QIcon previousCenterIcon;
     AnimatedValue centreSwap { 1.0, RestTolerance::unit };
     quint64 revision = 0;
 };

@@ -158,7 +158,7 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
             paintFan(lp, *l.fan, 1.0, palette);
         });
         RingEffects::drawImageInBands(p, QRectF(0, 0, stageSize, stageSize), layer);
-        paintCentre(p);
+        paintCenter(p);
         return;
     }
     const double ringOpacity = clamp01(l.ring.value());
@@ -179,7 +179,7 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
         paintFan(p, *l.oldFan, ringOpacity * (1.0 - swap), palette);
     paintFan(p, *l.fan, ringOpacity * swap, palette);
     // 1d. The centre icon.
-    paintCentre(p);
+    paintCenter(p);
 }
 
 const QImage& SwitcherPainter::wedgeLook(
@@ -275,7 +275,7 @@ void SwitcherPainter::paintWedges(QPainter& p, const RingPalette& palette, doubl
             const int sharpWidth = int(std::ceil(iconSide * deviceScale / 8.0)) * 8;
             const QImage image
                 = blur >= 1.0 ? w.iconBlur.blurred(w.app.icon, blur, true, drawnWidth) : w.iconAtWidth(sharpWidth);
-            const QPointF at = seg.iconCentre(c);
+            const QPointF at = seg.iconCenter(c);
             // The drawn square grows with the padding of a blurred image.
             const double grow
                 = image.deviceIndependentSize().width() / std::max(1e-9, w.app.icon.deviceIndependentSize().width());
@@ -336,7 +336,7 @@ void SwitcherPainter::paintFan(
     p.restore();
 }
 
-void SwitcherPainter::paintCentre(QPainter& p) const
+void SwitcherPainter::paintCenter(QPainter& p) const
 {
     const SwitcherLayout& l = m_layout;
     if (!l.model || !l.model->highlightedApp())
@@ -347,9 +347,9 @@ void SwitcherPainter::paintCentre(QPainter& p) const
         return;
     const double swap = clamp01(l.centreSwap.value());
     p.save();
-    if (!l.previousCentreIcon.isNull() && swap < 1.0) {
+    if (!l.previousCenterIcon.isNull() && swap < 1.0) {
         p.setOpacity(opacity * (1.0 - swap));
-        m_centrePainter.paint(p, c, l.previousCentreIcon, l.centreIcon->rotationX(), l.centreIcon->rotationY());
+        m_centrePainter.paint(p, c, l.previousCenterIcon, l.centreIcon->rotationX(), l.centreIcon->rotationY());
     }
     p.setOpacity(opacity * swap);
     m_centrePainter.paint(p, c, l.centreIcon->view().icon, l.centreIcon->rotationX(), l.centreIcon->rotationY());

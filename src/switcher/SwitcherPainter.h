@@ -8,7 +8,7 @@
 #include <QSize>
 #include <functional>
 
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingGlass.h"
 #include "ringkit/WindowArcCard.h"
@@ -43,7 +43,7 @@ private:
         const std::function<void(QPainter&)>& turn, bool bandTurns) const;
     void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
     void paintFan(QPainter& p, const SwitcherLayout::Fan& fan, double opacity, const RingPalette& palette) const;
-    void paintCentre(QPainter& p) const;
+    void paintCenter(QPainter& p) const;
 
     const SwitcherLayout& m_layout;
     mutable RingLayerCache m_restLayer;
@@ -53,5 +53,5 @@ private:
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
     mutable WindowArcCardCache m_cards;
     // The centre icons of a cross-fade, each blurred once.
-    mutable CentreIconPainter m_centrePainter;
+    mutable CenterIconPainter m_centrePainter;
 };

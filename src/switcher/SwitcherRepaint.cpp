@@ -1,6 +1,6 @@
 #include "switcher/SwitcherRepaint.h"
 
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingMotion.h"
 
 #include <algorithm>
@@ -51,7 +51,7 @@ QRect SwitcherRepaint::wedgeArea(int i, const SwitcherLayout::WedgeDrawn& drawn,
     // coarsest resolution it is drawn at.
     QRectF stage = outline.bounds.adjusted(-8.0, -8.0, 8.0, 8.0);
     const double half = SwitcherLayout::iconReach(drawn.iconBlur) + 3.0;
-    const QPointF at = seg.iconCentre(c);
+    const QPointF at = seg.iconCenter(c);
     stage |= QRectF(at.x() - half, at.y() - half, 2.0 * half, 2.0 * half);
     return (SwitcherLayout::wedgeTransform(drawn) * ring).mapRect(stage).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
@@ -135,13 +135,13 @@ QRegion SwitcherRepaint::changedArea(const Viewport& view) const
             continue;
         // An icon turning about its middle.
         const QPointF at
-            = (SwitcherLayout::wedgeTransform(now.wedges[i]) * ring).map(m_layout.segment(int(i)).iconCentre(c));
+            = (SwitcherLayout::wedgeTransform(now.wedges[i]) * ring).map(m_layout.segment(int(i)).iconCenter(c));
         const double r = (SwitcherLayout::iconReach(now.wedges[i].iconBlur) + 3.0) * scale;
         area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();
     }
     if (now.tiltX != was.tiltX || now.tiltY != was.tiltY) {
         // The tile and its shadows, offset with the tilt, turned with the ring.
-        const double half = CentreIconPainter::turnedReach(m_layout.centreIcon->view().maxTiltAngle, spin);
+        const double half = CenterIconPainter::turnedReach(m_layout.centreIcon->view().maxTiltAngle, spin);
         const QPointF at = ring.map(c);
         area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale)
                     .toAlignedRect();

@@ -6,7 +6,6 @@
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
 #include "platform/SecretStore.h"
-#include "platform/SyntheticKeys.h"
 #include "vault/PasswordAuth.h"
 
 #include <QCoreApplication>
@@ -15,9 +14,6 @@
 #include <cmath>
 
 namespace {
-// Ctrl+V in the stored form: key code 9 (V) with the Ctrl bit.
-constexpr std::uint16_t pasteKeyCode = 9;
-constexpr std::uint64_t pasteModifiers = 0x100000;
 
 template <typename... Args>
 std::function<void(Args...)> guard(const QObject* context, std::function<void(Args...)> f)
@@ -85,6 +81,7 @@ double& clipboardWait()
 }
 
 void PasswordVault::setClipboardWait(double seconds) { clipboardWait() = seconds > 0 ? seconds : clipboardLifetime; }
+double PasswordVault::clipboardSeconds() { return clipboardWait(); }
 
 // ---- Records -----------------------------------------------------------------------------
 
@@ -285,9 +282,7 @@ QList<AppShortcut> PasswordVault::ringItems()
 {
     QList<AppShortcut> items;
     for (const auto& entry : entries()) {
-        AppShortcut item(entry.label, entry.icon, QString(), AppShortcut::passwordMarker);
-        item.id = entry.id;
-        items.append(item);
+        items.append(AppShortcut::passwordItem(entry.id, entry.label, entry.icon));
     }
     return items;
 }
@@ -306,43 +301,7 @@ QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId, const QL
     return {};
 }
 
-// ---- Delivery ----------------------------------------------------------------------------
-
-void PasswordVault::deliver(const Secret& secret, const FocusCapture& target, const QObject* context,
-                            std::function<void(Delivery)> done)
-{
-    auto answer = guard<Delivery>(context, std::move(done));
-    if (!target.acceptsText) {
-        copyToClipboard(secret);
-        Scheduler::shared().post([answer] { answer(Delivery::ClipboardOnly); });
-        return;
-    }
-    FocusedText::shared().setText(target, secret, nullptr, [secret, target, answer](bool written) {
-        if (written) {
-            secret->wipe();
-            answer(Delivery::IntoField);
-            return;
-        }
-        copyToClipboard(secret);
-        // Paste only into the window the user chose from; anywhere else the
-        // password would land in a field nobody picked.
-        const auto focused = FocusedText::shared().focusedWindow();
-        if (target.window && focused == target.window) {
-            SyntheticKeys::shared().postKeyPress(pasteKeyCode, pasteModifiers);
-            answer(Delivery::ClipboardAndPaste);
-        } else {
-            Log::write(QStringLiteral("Kelvaro: the window the password was chosen for no longer has the focus; "
-                                      "the password is on the clipboard for 45 seconds"));
-            // The user is waiting for a password to appear: say where it went.
-            const int seconds = int(std::lround(clipboardWait()));
-            notify(QCoreApplication::translate("Kelvaro",
-                                               "The window you chose was closed or is no longer in front. "
-                                               "Your password is on the clipboard for %n seconds.",
-                                               nullptr, seconds));
-            answer(Delivery::ClipboardOnly);
-        }
-    });
-}
+// ---- Clipboard ---------------------------------------------------------------------------
 
 void PasswordVault::copyToClipboard(const Secret& secret)
 {

@@ -3,8 +3,8 @@
 // stored as one JSON list under the defaults key "savedPasswordEntries"),
 // each password's secret in the desktop keyring (SecretStore) under the
 // password's id, the ring items, the release of a secret after a presence
-// check (PasswordAuth), and its delivery into the field the user was typing
-// in or onto the clipboard.
+// check (PasswordAuth), and the clipboard copy of a released one (its
+// delivery is PasswordDelivery's).
 //
 // No cache: every reader decodes the stored list afresh and every change
 // re-reads it, edits it and writes it back whole. A stored list that cannot be
@@ -14,7 +14,6 @@
 // keyring refuses a write. Main thread only.
 
 #include "core/AppShortcut.h"
-#include "platform/FocusedText.h"
 #include "platform/SecretText.h"
 #include "vault/PasswordEntry.h"
 
@@ -36,6 +35,8 @@ public:
     // Another wait in its place (0: clipboardLifetime again); only the test
     // build sets one, so that its tests need not wait that long.
     static void setClipboardWait(double seconds);
+    // The wait in force: clipboardLifetime, or the test build's own.
+    static double clipboardSeconds();
     // The pause between a released secret and its delivery.
     static constexpr double deliveryDelay = 0.15;
 
@@ -105,21 +106,7 @@ public:
     // The same over accounts already read (one read for a whole ring).
     static QList<PasswordVariant> arcVariants(const QUuid& entryId, const QList<PasswordEntry>& stored);
 
-    // ---- Delivery --------------------------------------------------------------------------
-    enum class Delivery {
-        IntoField,         // written into the captured element
-        ClipboardAndPaste, // the element refused it: copied, and Ctrl+V sent to its window
-        ClipboardOnly,     // copied for the user to paste (no text element, or its window lost the focus)
-    };
-    // Puts `secret` where the user was typing when `target` was captured:
-    // into that element when it accepted text; otherwise, or when it refuses
-    // the text, onto the clipboard, with Ctrl+V sent only when the element
-    // accepted text and its window still has the focus. When that window is
-    // gone or no longer in front, the user is told (notify) that the password
-    // waits on the clipboard. Once written into the element the secret's
-    // bytes are wiped; on the clipboard, when the clipboard lets them go.
-    static void deliver(const Secret& secret, const FocusCapture& target, const QObject* context,
-                        std::function<void(Delivery)> done);
+    // ---- Clipboard -------------------------------------------------------------------------
     // Hands `secret` to the clipboard (Clipboard::setSecret: its buffer, no
     // copy, wiped when the content goes), and empties the clipboard after
     // `clipboardLifetime` seconds unless something else was copied meanwhile.

@@ -160,7 +160,7 @@ TEST_F(AppDelegateLifecycle, LaunchNoticeHangsBelowItsAnchorInsideTheVisibleFram
     EXPECT_EQ(TitledWindows::position(size, QRect(1250, 0, 22, 30), visible), QPoint(1280 - 400 - 8, 32));
     // Near the left edge: kept 8 points in.
     EXPECT_EQ(TitledWindows::position(size, QRect(0, 0, 22, 30), visible), QPoint(8, 32));
-    // Centred on an item in the middle.
+    // Centered on an item in the middle.
     EXPECT_EQ(TitledWindows::position(size, QRect(600, 0, 40, 30), visible), QPoint(420, 32));
     // No anchor: the top-right corner of the visible frame.
     EXPECT_EQ(TitledWindows::position(size, std::nullopt, visible), QPoint(1280 - 400 - 12, 38));

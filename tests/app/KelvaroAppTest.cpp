@@ -99,14 +99,14 @@ TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
 TEST_F(TrayMenu, SwitcherShortcutFollowsTheHotkey)
 {
     auto& settings = AppSettings::shared();
-    settings.setSwitcherHotkey(Hotkey(18, Modifier::Control | Modifier::Option)); // ⌃⌥1
+    settings.setSwitcherHotkey(Hotkey(18, Modifier::Super | Modifier::Alt)); // ⌃⌥1
     EXPECT_EQ(app->menuItems()[0]->shortcut(), QKeySequence(Qt::META | Qt::ALT | Qt::Key_1));
-    settings.setSwitcherHotkey(Hotkey(49, Modifier::Command)); // Space types no letter or digit
+    settings.setSwitcherHotkey(Hotkey(49, Modifier::Ctrl)); // Space types no letter or digit
     EXPECT_TRUE(app->menuItems()[0]->shortcut().isEmpty());
     settings.setSwitcherHotkey(std::nullopt);
     EXPECT_TRUE(app->menuItems()[0]->shortcut().isEmpty());
     EXPECT_EQ(labels().size(), 11);
-    EXPECT_FALSE(KelvaroApp::shortcut(Hotkey(122, Modifier::Command))); // F1
+    EXPECT_FALSE(KelvaroApp::shortcut(Hotkey(122, Modifier::Ctrl))); // F1
 }
 
 TEST_F(TrayMenu, SwitcherShortcutFollowsTheKeyboardLayout)

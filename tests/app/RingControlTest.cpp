@@ -25,6 +25,10 @@
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
 #include "ringkit/RingPanel.h"
+#include "platform/FocusedText.h"
+#include "platform/Scheduler.h"
+#include "platform/Workspace.h"
+#include "vault/PasswordDelivery.h"
 #include "vault/PasswordEntry.h"
 #include "vault/PasswordVault.h"
 
@@ -33,8 +37,8 @@
 
 namespace {
 constexpr std::uint64_t Shift = Modifier::Shift;
-constexpr std::uint64_t Cmd = Modifier::Command;
-constexpr std::uint64_t Opt = Modifier::Option;
+constexpr std::uint64_t Ctrl = Modifier::Ctrl;
+constexpr std::uint64_t Alt = Modifier::Alt;
 constexpr std::uint16_t KeyA = 0, KeyS = 1, KeyD = 2, KeyP = 35, Key1 = 18, Key2 = 19;
 constexpr std::uint16_t Return = 36, Escape = 53, Down = 125;
 
@@ -68,7 +72,7 @@ protected:
         s.setLauncherGroups({});
         for (HotkeyRole role : allCases<HotkeyRole>()) {
             s.resetHotkey(role);
-            s.setHoldModifiers(Shift | Cmd, role);
+            s.setHoldModifiers(Shift | Ctrl, role);
         }
         ShortcutStorage::resetShared();
 
@@ -143,7 +147,7 @@ protected:
 
 TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
 {
-    EXPECT_TRUE(chord(KeyA, Shift | Cmd));
+    EXPECT_TRUE(chord(KeyA, Shift | Ctrl));
     ASSERT_TRUE(rings->isSwitcherVisible());
     turn();
     EXPECT_TRUE(switcherModel()->isVisible());
@@ -151,11 +155,11 @@ TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
     EXPECT_TRUE(rings->isMouseTracking());
     EXPECT_EQ(pointer->liveMonitors(), 1);
 
-    EXPECT_TRUE(tap->press(KeyA, Shift | Cmd));
+    EXPECT_TRUE(tap->press(KeyA, Shift | Ctrl));
     EXPECT_EQ(switcherModel()->selectedIndex(), 1);
     EXPECT_TRUE(rings->isSwitcherVisible());
 
-    release(Cmd); // ⇧ up
+    release(Ctrl); // ⇧ up
     EXPECT_EQ(activations(20), 1);
     release(0); // ⌘ up as well
     EXPECT_TRUE(tap->press(Return, 0)); // the panel is still exiting
@@ -173,7 +177,7 @@ TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
 TEST_F(RingControl, ModifiersLetGoBeforeTheRingShowedCommitOnceItShows)
 {
     // The switcher: both modifiers already up, unseen.
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     tap->setLiveFlags(0);
     ASSERT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 0); // not before the ring is revealed
@@ -186,12 +190,12 @@ TEST_F(RingControl, ModifiersLetGoBeforeTheRingShowedCommitOnceItShows)
 
     // Still held: the ring stays and a real release commits as before.
     const int queries = tap->liveQueries();
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
     EXPECT_EQ(tap->liveQueries(), queries + 1);
     EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 1);
-    tap->press(KeyA, Shift | Cmd);
+    tap->press(KeyA, Shift | Ctrl);
     release(Shift);
     EXPECT_EQ(activations(20), 1);
     release(0);
@@ -200,9 +204,9 @@ TEST_F(RingControl, ModifiersLetGoBeforeTheRingShowedCommitOnceItShows)
     // The shortcut ring: ⇧ up, ⌘ still held, runs the selected item once.
     desktop->frontmostPID = 10;
     saveShortcuts(QStringLiteral("org.example.Editor"), 2);
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     ASSERT_TRUE(rings->isShortcutRingVisible());
-    tap->setLiveFlags(Cmd);
+    tap->setLiveFlags(Ctrl);
     turn();
     env.scheduler().advance(0.05);
     EXPECT_EQ(clipboard->text(), QStringLiteral("snippet 0"));
@@ -222,18 +226,18 @@ TEST_F(RingControl, TheHeldModifierCheckLeavesOtherShowingsAlone)
     rings->hideSwitcher(false);
 
     // The system cannot tell: nothing is assumed released.
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     tap->setLiveFlags(std::nullopt);
     turn();
     EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 0);
-    tap->press(Escape, Shift | Cmd);
+    tap->press(Escape, Shift | Ctrl);
     release(0);
     settle();
 
     // Escape before the check: the ended showing commits nothing.
-    chord(KeyA, Shift | Cmd);
-    tap->press(Escape, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
+    tap->press(Escape, Shift | Ctrl);
     tap->setLiveFlags(0);
     turn();
     settle();
@@ -241,7 +245,7 @@ TEST_F(RingControl, TheHeldModifierCheckLeavesOtherShowingsAlone)
 
     // Toggle mode ignores releases altogether.
     AppSettings::shared().setActivationMode(ActivationMode::toggle);
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     tap->setLiveFlags(0);
     turn();
     EXPECT_TRUE(rings->isSwitcherVisible());
@@ -251,13 +255,13 @@ TEST_F(RingControl, TheHeldModifierCheckLeavesOtherShowingsAlone)
 TEST_F(RingControl, ToggleModeCommitsOnTheSecondPressAndIgnoresReleases)
 {
     AppSettings::shared().setActivationMode(ActivationMode::toggle);
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
     release(0);
     EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_EQ(allActivations(), 0);
     tap->press(Down, 0);
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     EXPECT_EQ(activations(20), 1);
     release(0);
     settle();
@@ -267,13 +271,13 @@ TEST_F(RingControl, ToggleModeCommitsOnTheSecondPressAndIgnoresReleases)
 
 TEST_F(RingControl, EscapeEndsTheShowingSoLaterReleasesAndReturnCommitNothing)
 {
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
-    tap->press(KeyA, Shift | Cmd);
-    EXPECT_TRUE(tap->press(Escape, Shift | Cmd));
+    tap->press(KeyA, Shift | Ctrl);
+    EXPECT_TRUE(tap->press(Escape, Shift | Ctrl));
     // The exit animation keeps the panel on screen for a moment.
     EXPECT_TRUE(rings->isSwitcherVisible());
-    release(Cmd);
+    release(Ctrl);
     release(0);
     tap->press(Return, 0);
     settle();
@@ -283,8 +287,8 @@ TEST_F(RingControl, EscapeEndsTheShowingSoLaterReleasesAndReturnCommitNothing)
 
 TEST_F(RingControl, EscapeDuringTheRevealHidesAtOnceAndCancelsTheReveal)
 {
-    chord(KeyA, Shift | Cmd);
-    tap->press(Escape, Shift | Cmd); // before the reveal's turn
+    chord(KeyA, Shift | Ctrl);
+    tap->press(Escape, Shift | Ctrl); // before the reveal's turn
     EXPECT_FALSE(rings->isSwitcherVisible());
     turn();
     EXPECT_FALSE(switcherModel()->isVisible());
@@ -294,27 +298,27 @@ TEST_F(RingControl, EscapeDuringTheRevealHidesAtOnceAndCancelsTheReveal)
 
 TEST_F(RingControl, AShowDuringAnExitIsNotEndedByThatExit)
 {
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
-    tap->press(Escape, Shift | Cmd);
+    tap->press(Escape, Shift | Ctrl);
     // Opened again while the first showing's exit still runs.
-    tap->press(KeyA, Shift | Cmd);
+    tap->press(KeyA, Shift | Ctrl);
     turn();
     settle(); // the old exit's end comes and must do nothing
     EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_TRUE(switcherModel()->isVisible());
     EXPECT_TRUE(rings->isMouseTracking());
-    release(Cmd);
+    release(Ctrl);
     EXPECT_EQ(activations(10), 1);
 
     // The same for the shortcut ring: a new showing during an exit survives it.
     saveShortcuts(QStringLiteral("org.example.Editor"), 3);
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     turn();
-    tap->press(Escape, Shift | Cmd);
+    tap->press(Escape, Shift | Ctrl);
     EXPECT_TRUE(rings->shortcutRing()->isExiting());
     const quint64 hides = rings->shortcutRing()->hideGeneration();
-    tap->press(KeyS, Shift | Cmd);
+    tap->press(KeyS, Shift | Ctrl);
     EXPECT_GT(rings->shortcutRing()->hideGeneration(), hides);
     turn();
     settle();
@@ -325,19 +329,19 @@ TEST_F(RingControl, AShowDuringAnExitIsNotEndedByThatExit)
 
 TEST_F(RingControl, AClickCommitsThroughTheSameOnceOnlyPath)
 {
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
     // The view asks 0.1 s after a click on the third wedge.
     Q_EMIT rings->circularSwitcher()->commitRequested(2, std::nullopt);
     EXPECT_EQ(activations(30), 1);
-    release(Cmd);
-    tap->press(Return, Cmd);
+    release(Ctrl);
+    tap->press(Return, Ctrl);
     Q_EMIT rings->circularSwitcher()->commitRequested(1, std::nullopt);
     settle();
     EXPECT_EQ(allActivations(), 1);
 
     // A release first: the click's late request commits nothing more.
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
     release(Shift);
     Q_EMIT rings->circularSwitcher()->commitRequested(0, std::nullopt);
@@ -349,42 +353,42 @@ TEST_F(RingControl, AClickCommitsThroughTheSameOnceOnlyPath)
 TEST_F(RingControl, LauncherGroupsUseTheirOwnHoldSet)
 {
     desktop->apps.removeLast(); // Web is installed but not running
-    LauncherGroup onlyCommand(QStringLiteral("Work"),
+    LauncherGroup onlyCtrl(QStringLiteral("Work"),
                               {QStringLiteral("org.example.Web"), QStringLiteral("org.example.Gone"),
                                QStringLiteral("org.example.Mail")},
-                              Hotkey(Key1, Opt | Cmd), Cmd);
-    LauncherGroup disjoint(QStringLiteral("Play"), {QStringLiteral("org.example.Mail")}, Hotkey(Key2, Opt | Cmd),
+                              Hotkey(Key1, Alt | Ctrl), Ctrl);
+    LauncherGroup disjoint(QStringLiteral("Play"), {QStringLiteral("org.example.Mail")}, Hotkey(Key2, Alt | Ctrl),
                            Shift);
-    AppSettings::shared().setLauncherGroups({onlyCommand, disjoint});
+    AppSettings::shared().setLauncherGroups({onlyCtrl, disjoint});
 
-    chord(Key1, Opt | Cmd);
+    chord(Key1, Alt | Ctrl);
     turn();
     ASSERT_TRUE(rings->isSwitcherVisible());
-    EXPECT_EQ(rings->switcherSessionHold(), Cmd);
+    EXPECT_EQ(rings->switcherSessionHold(), Ctrl);
     ASSERT_EQ(switcherModel()->runningApps().size(), 2); // the missing one left out, order kept
     EXPECT_EQ(switcherModel()->runningApps()[0].bundleIdentifier, QStringLiteral("org.example.Web"));
-    release(Cmd); // ⌥ up: not in the hold set
+    release(Ctrl); // ⌥ up: not in the hold set
     EXPECT_EQ(allActivations(), 0);
     EXPECT_TRUE(rings->isSwitcherVisible());
     // The group's hotkey again steps its own ring.
-    tap->press(Key1, Opt | Cmd);
+    tap->press(Key1, Alt | Ctrl);
     EXPECT_EQ(switcherModel()->selectedIndex(), 1);
     release(0); // ⌘ up
     EXPECT_EQ(activations(20), 1);
     settle();
 
     // No shared modifier: every modifier of the hotkey commits.
-    chord(Key2, Opt | Cmd);
+    chord(Key2, Alt | Ctrl);
     turn();
-    EXPECT_EQ(rings->switcherSessionHold(), Opt | Cmd);
-    release(Cmd);
+    EXPECT_EQ(rings->switcherSessionHold(), Alt | Ctrl);
+    release(Ctrl);
     EXPECT_EQ(activations(20), 2);
     settle();
 }
 
 TEST_F(RingControl, AGroupWithoutInstalledAppsLogsAndShowsNothing)
 {
-    LauncherGroup gone(QStringLiteral("Old"), {QStringLiteral("org.example.Gone")}, Hotkey(Key1, Opt | Cmd), Cmd);
+    LauncherGroup gone(QStringLiteral("Old"), {QStringLiteral("org.example.Gone")}, Hotkey(Key1, Alt | Ctrl), Ctrl);
     rings->showLauncherGroup(gone);
     EXPECT_FALSE(rings->circularSwitcher() && rings->isSwitcherVisible());
     EXPECT_TRUE(env.logLines().contains(QStringLiteral("Kelvaro: launcher group 'Old' has no apps that still exist.")));
@@ -393,7 +397,7 @@ TEST_F(RingControl, AGroupWithoutInstalledAppsLogsAndShowsNothing)
 
 TEST_F(RingControl, PointerArmsAfterTenPointsAndSelectsOutsideTheDeadZone)
 {
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
     const QPointF c = switcherModel()->ringCenter();
     // Within 10 points of where the ring opened: not armed, nothing selected.
@@ -414,7 +418,7 @@ TEST_F(RingControl, PointerArmsAfterTenPointsAndSelectsOutsideTheDeadZone)
     screens->pointerLocation = QPointF(c.x() - 120, c.y() + 10);
     pointer->send({PointerEvent::Type::LeftMouseDown, 0, false});
     EXPECT_EQ(switcherModel()->selectedIndex(), 2);
-    release(Cmd);
+    release(Ctrl);
     EXPECT_EQ(activations(30), 1);
 }
 
@@ -425,7 +429,7 @@ TEST_F(RingControl, ReturnThenReleaseRunsTheChosenItemOnce)
     saveShortcuts(QStringLiteral("org.example.Editor"), 3);
     ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Nothing"), QStringLiteral("star"), QString(),
                                                       QStringLiteral("org.example.Editor")));
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     turn();
     AppShortcutRingViewModel* model = rings->shortcutRingViewModel();
     ASSERT_TRUE(model);
@@ -436,14 +440,14 @@ TEST_F(RingControl, ReturnThenReleaseRunsTheChosenItemOnce)
     EXPECT_TRUE(model->currentApp()->isActive);
     EXPECT_EQ(model->ringCenter(), rings->shortcutRing()->panel()->frameYUp().center());
 
-    tap->press(KeyS, Shift | Cmd); // steps in hold mode
-    tap->press(Down, Shift | Cmd);
+    tap->press(KeyS, Shift | Ctrl); // steps in hold mode
+    tap->press(Down, Shift | Ctrl);
     EXPECT_EQ(model->selectedIndex(), 2);
-    tap->press(Down, Shift | Cmd); // wraps within the page
+    tap->press(Down, Shift | Ctrl); // wraps within the page
     EXPECT_EQ(model->selectedIndex(), 0);
-    tap->press(KeyS, Shift | Cmd);
-    EXPECT_TRUE(tap->press(Return, Shift | Cmd));
-    release(Cmd);
+    tap->press(KeyS, Shift | Ctrl);
+    EXPECT_TRUE(tap->press(Return, Shift | Ctrl));
+    release(Ctrl);
     release(0);
     EXPECT_EQ(clipboard->changeCount(), 0); // runs 0.05 s after the commit
     env.scheduler().advance(0.05);
@@ -458,9 +462,9 @@ TEST_F(RingControl, ReturnThenReleaseRunsTheChosenItemOnce)
 TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
 {
     saveShortcuts(QStringLiteral("org.example.Editor"), 2);
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     turn();
-    tap->press(Escape, Shift | Cmd);
+    tap->press(Escape, Shift | Ctrl);
     EXPECT_TRUE(rings->isShortcutRingVisible()); // exiting
     release(0);
     tap->press(Return, 0);
@@ -468,7 +472,7 @@ TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
     EXPECT_EQ(clipboard->changeCount(), 0);
 
     // The model's own hide (a card click) runs nothing and ends the showing.
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     turn();
     rings->shortcutRingViewModel()->hide();
     release(0);
@@ -479,19 +483,19 @@ TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
 
 TEST_F(RingControl, AFrontmostAppWithoutShortcutsBeepsAndLogs)
 {
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     EXPECT_FALSE(rings->isShortcutRingVisible());
     EXPECT_EQ(desktop->beeps, 1);
     EXPECT_TRUE(env.logLines().contains(
         QStringLiteral("Kelvaro: no shortcuts saved for Editor — add some in Settings under Apps.")));
     // No frontmost application: nothing at all.
     desktop->frontmostPID.reset();
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     EXPECT_EQ(desktop->beeps, 1);
     // Empty tabs and password rings beep without a log line.
     env.clearLog();
-    chord(KeyD, Shift | Cmd);
-    chord(KeyP, Shift | Cmd);
+    chord(KeyD, Shift | Ctrl);
+    chord(KeyP, Shift | Ctrl);
     EXPECT_EQ(desktop->beeps, 3);
     EXPECT_TRUE(env.logLines().isEmpty());
     EXPECT_FALSE(rings->isRingVisible());
@@ -500,7 +504,7 @@ TEST_F(RingControl, AFrontmostAppWithoutShortcutsBeepsAndLogs)
 TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
 {
     saveShortcuts(QStringLiteral("org.example.Editor"), 25);
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     turn();
     AppShortcutRingViewModel* model = rings->shortcutRingViewModel();
     ASSERT_EQ(model->pageCount(), 3);
@@ -520,16 +524,16 @@ TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
     EXPECT_EQ(model->pageIndex(), 0);
     EXPECT_DOUBLE_EQ(rings->scrollAccumulator(), 0);
     // Arrows wrap within the page shown; they never turn it.
-    tap->press(126, Shift | Cmd); // Up
+    tap->press(126, Shift | Ctrl); // Up
     EXPECT_EQ(model->selectedIndex(), 9);
     EXPECT_EQ(model->pageIndex(), 0);
-    tap->press(Escape, Shift | Cmd);
+    tap->press(Escape, Shift | Ctrl);
     settle();
 
     // One page: scrolls neither turn nor accumulate.
     ShortcutStorage::shared().removeApp(QStringLiteral("org.example.Editor"));
     saveShortcuts(QStringLiteral("org.example.Editor"), 4);
-    chord(KeyS, Shift | Cmd);
+    chord(KeyS, Shift | Ctrl);
     turn();
     pointer->swipe(20);
     EXPECT_EQ(rings->scrollAccumulator(), 0);
@@ -540,25 +544,36 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
 {
     saveShortcuts(QStringLiteral("org.example.Editor"), 3);
     savePasswords(3);
-    ShortcutRunner::setPasswordRoute([this](const AppShortcut& item, const AppShortcutRingViewModel*) {
-        released << item.name;
-    });
+    // Records the accounts chosen instead of releasing their passwords.
+    struct Recorder : PasswordDelivery {
+        explicit Recorder(QStringList& names)
+            : PasswordDelivery(FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+            , names(names)
+        {
+        }
+        void choose(const QUuid& account, std::optional<QUuid>) override
+        {
+            names << PasswordVault::entry(account)->label;
+        }
+        QStringList& names;
+    };
+    rings->setPasswordDelivery(std::make_shared<Recorder>(released));
     // The launcher hotkey over the password ring opens the shortcut ring; it
     // never releases a password.
-    chord(KeyP, Shift | Cmd);
+    chord(KeyP, Shift | Ctrl);
     turn();
     EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::passwords);
     EXPECT_EQ(rings->shortcutRingViewModel()->currentApp()->bundleIdentifier, AppShortcut::passwordMarker);
-    tap->press(KeyS, Shift | Cmd);
+    tap->press(KeyS, Shift | Ctrl);
     EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::launcher);
     EXPECT_EQ(rings->shortcutRingViewModel()->currentApp()->bundleIdentifier, QStringLiteral("org.example.Editor"));
     // The password hotkey again, in hold mode, over its own ring: a step.
-    tap->press(KeyP, Shift | Cmd);
+    tap->press(KeyP, Shift | Ctrl);
     turn();
-    tap->press(KeyP, Shift | Cmd);
+    tap->press(KeyP, Shift | Ctrl);
     EXPECT_EQ(rings->shortcutRingViewModel()->selectedIndex(), 1);
     // The switcher hotkey over a shortcut ring opens the switcher, closing the ring at once.
-    tap->press(KeyA, Shift | Cmd);
+    tap->press(KeyA, Shift | Ctrl);
     EXPECT_TRUE(rings->isSwitcherVisible());
     EXPECT_FALSE(rings->isShortcutRingVisible());
     release(0);
@@ -568,34 +583,34 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
 
     // Toggle mode: the second press of the password hotkey commits its own ring.
     AppSettings::shared().setActivationMode(ActivationMode::toggle);
-    chord(KeyP, Shift | Cmd);
+    chord(KeyP, Shift | Ctrl);
     turn();
     release(0);
-    tap->changeFlags(Shift | Cmd);
-    tap->press(Down, Shift | Cmd);
-    tap->press(KeyP, Shift | Cmd);
+    tap->changeFlags(Shift | Ctrl);
+    tap->press(Down, Shift | Ctrl);
+    tap->press(KeyP, Shift | Ctrl);
     EXPECT_TRUE(rings->shortcutRing()->isExiting());
     settle();
     EXPECT_EQ(released, QStringList {QStringLiteral("Account 1")});
     // … and the launcher hotkey over the password ring opens the shortcut ring.
-    chord(KeyP, Shift | Cmd);
+    chord(KeyP, Shift | Ctrl);
     turn();
-    tap->press(KeyS, Shift | Cmd);
+    tap->press(KeyS, Shift | Ctrl);
     settle();
     EXPECT_EQ(released.size(), 1);
     EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::launcher);
-    ShortcutRunner::setPasswordRoute({});
+    rings->setPasswordDelivery(nullptr);
 }
 
 TEST_F(RingControl, OpeningOneFamilyClosesTheOtherAtOnce)
 {
     saveShortcuts(QStringLiteral("org.example.Editor"), 2);
-    chord(KeyA, Shift | Cmd);
+    chord(KeyA, Shift | Ctrl);
     turn();
-    tap->press(KeyS, Shift | Cmd);
+    tap->press(KeyS, Shift | Ctrl);
     EXPECT_FALSE(rings->isSwitcherVisible());
     EXPECT_TRUE(rings->isShortcutRingVisible());
-    tap->press(KeyA, Shift | Cmd);
+    tap->press(KeyA, Shift | Ctrl);
     EXPECT_FALSE(rings->isShortcutRingVisible());
     EXPECT_FALSE(rings->shortcutRingViewModel());
     EXPECT_TRUE(rings->isSwitcherVisible());

@@ -1,5 +1,5 @@
 // Running a chosen item: the plain route's order, key-combination parsing,
-// the tab route and the hand-over to the password route.
+// the tab route, and password items that never run here.
 
 #include "app/ShortcutRunner.h"
 #include "core/Hotkey.h"
@@ -9,15 +9,7 @@
 #include "platform/sim/MemoryClipboard.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimKeyboardLayout.h"
-#include "platform/sim/SimScreens.h"
-#include "ring/AppShortcutRingViewModel.h"
 #include "support/TestSupport.h"
-#include "input/KeyTapSuspension.h"
-#include "platform/sim/MemorySecretStore.h"
-#include "platform/sim/SimFocusedText.h"
-#include "platform/sim/SimPresenceCheck.h"
-#include "vault/PasswordAuth.h"
-#include "vault/PasswordVault.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +52,6 @@ protected:
     }
     ~RunnerTest() override
     {
-        ShortcutRunner::setPasswordRoute(nullptr);
         Clipboard::setShared(nullptr);
         SyntheticKeys::setShared(nullptr);
         KeyboardLayout::setShared(nullptr);
@@ -75,9 +66,9 @@ protected:
 
 TEST_F(RunnerTest, ModifierGlyphsParseAlikeWhereverTheyStand)
 {
-    const ShortcutRunner::ParsedShortcut shiftCmdK{kKeyK, Modifier::Shift | Modifier::Command};
+    const ShortcutRunner::ParsedShortcut shiftCtrlK{kKeyK, Modifier::Shift | Modifier::Ctrl};
     for (const char* text : {"⇧⌘K", "⌘⇧K", "⌘K⇧", "⇧⇧⌘K⌘"})
-        EXPECT_EQ(ShortcutRunner::parseShortcut(QString::fromUtf8(text)), shiftCmdK) << text;
+        EXPECT_EQ(ShortcutRunner::parseShortcut(QString::fromUtf8(text)), shiftCtrlK) << text;
 
     const auto all = ShortcutRunner::parseShortcut(QStringLiteral("⌃⌥⇧⌘K"));
     ASSERT_TRUE(all.has_value());
@@ -99,7 +90,7 @@ TEST_F(RunnerTest, PlainRouteRunsSnippetThenLinkThenKeys)
 
     ASSERT_EQ(keys->seen.size(), 1u);
     EXPECT_EQ(keys->seen[0].keyCode, kKeyV);
-    EXPECT_EQ(keys->seen[0].modifiers, Modifier::Command);
+    EXPECT_EQ(keys->seen[0].modifiers, Modifier::Ctrl);
     EXPECT_EQ(keys->seen[0].clipboard, QStringLiteral("Hello there")); // the snippet was in place first
     EXPECT_EQ(keys->seen[0].linksOpened, 1);                           // and the link already opened
     EXPECT_EQ(desktop->openedURLs, QList<QUrl>{QUrl(QStringLiteral("https://example.org/docs"))});
@@ -154,8 +145,10 @@ TEST_F(RunnerTest, ModifiersOnlyIsLoggedAfterTheOtherPartsRan)
 TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
 {
     auto tab = [](const QString& address) {
-        return AppShortcut(QStringLiteral("tab"), QStringLiteral("globe"), address, AppShortcut::tabsMarker,
-            QStringLiteral("not for the clipboard"), QStringLiteral("https://not-opened.example"));
+        AppShortcut item = AppShortcut::tabItem(QStringLiteral("tab"), QStringLiteral("globe"), address);
+        item.textSnippet = QStringLiteral("not for the clipboard");
+        item.url = QStringLiteral("https://not-opened.example");
+        return item;
     };
     for (const QString& invalid : {QString(), QStringLiteral("not an address"), QStringLiteral("http://exa mple.org"), QStringLiteral("⌘K")})
         ShortcutRunner::executeShortcut(tab(invalid));
@@ -174,114 +167,24 @@ TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
     EXPECT_TRUE(keys->seen.empty());
 }
 
-TEST_F(RunnerTest, PasswordItemsGoToTheVaultRouteOnly)
+TEST_F(RunnerTest, PasswordItemsNeverRunHereAndLookalikesStayShortcuts)
 {
-    AppShortcut item(QStringLiteral("Mail"), QStringLiteral("key.fill"), QStringLiteral("⌘V"), AppShortcut::passwordMarker,
-        QStringLiteral("never"), QStringLiteral("https://never.example"));
+    AppShortcut item = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("Mail"), QStringLiteral("key.fill"));
+    item.shortcut = QStringLiteral("⌘V");
+    item.textSnippet = QStringLiteral("never");
+    item.url = QStringLiteral("https://never.example");
     ShortcutRunner::executeShortcut(item);
-    EXPECT_EQ(env.logLines().size(), 1); // no route installed: said so, nothing sent
+    EXPECT_EQ(env.logLines().size(), 1); // said so, nothing sent
     EXPECT_TRUE(keys->seen.empty());
     EXPECT_EQ(clipboard->changeCount(), 0u);
-
-    AppShortcutRingViewModel model;
-    int calls = 0;
-    ShortcutRunner::setPasswordRoute([&](const AppShortcut& chosen, const AppShortcutRingViewModel* ring) {
-        ++calls;
-        EXPECT_EQ(chosen.id, item.id);
-        EXPECT_EQ(ring, &model);
-    });
-    ShortcutRunner::executeShortcut(item, &model);
-    EXPECT_EQ(calls, 1);
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
-}
 
-TEST_F(RunnerTest, ChosenPasswordComesFromTheArcOrTheAccountsFirst)
-{
-    auto screens = std::make_shared<SimScreens>();
-    Screens::setShared(screens);
-    PasswordEntry mail;
-    mail.label = QStringLiteral("Mail");
-    mail.variants = {PasswordVariant{}, PasswordVariant{}, PasswordVariant{}};
-    PasswordEntry empty;
-    empty.label = QStringLiteral("Empty");
-    env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({mail, empty}));
-
-    const QList<AppShortcut> items = PasswordVault::ringItems();
-    AppShortcutRingViewModel model;
-    model.loadShortcuts(RunningApp{QStringLiteral("Passwords"), QImage(), AppShortcut::passwordMarker, true}, items);
-    ASSERT_EQ(model.arcVariants().size(), 3);
-
-    EXPECT_EQ(ShortcutRunner::chooseVariant(items[0], &model), mail.variants[0].id); // inner ring: first password
-    model.setSelectedArcIndex(2);
-    EXPECT_EQ(ShortcutRunner::chooseVariant(items[0], &model), mail.variants[2].id);
-    EXPECT_EQ(ShortcutRunner::chooseVariant(items[0], nullptr), mail.variants[0].id); // model gone
-    EXPECT_FALSE(ShortcutRunner::chooseVariant(items[1], nullptr).has_value());       // no passwords
-    AppShortcut unknown(QStringLiteral("?"), QStringLiteral("key.fill"), QString(), AppShortcut::passwordMarker);
-    EXPECT_FALSE(ShortcutRunner::chooseVariant(unknown, nullptr).has_value());
-    // A card left selected from another account never releases that account's password.
-    EXPECT_FALSE(ShortcutRunner::chooseVariant(items[1], &model).has_value());
-    Screens::setShared(nullptr);
-}
-
-TEST_F(RunnerTest, PasswordRouteDeliversTheChosenCardIntoTheFieldOfTheChoiceOrBeeps)
-{
-    auto screens = std::make_shared<SimScreens>();
-    Screens::setShared(screens);
-    auto keyring = std::make_shared<MemorySecretStore>();
-    auto presence = std::make_shared<SimPresenceCheck>();
-    auto focus = std::make_shared<SimFocusedText>();
-    SecretStore::setShared(keyring);
-    PresenceCheck::setShared(presence);
-    FocusedText::setShared(focus);
-    PasswordAuth::setConversationFactory([] { return nullptr; });
-    PasswordAuth::lock();
-    int suspended = 0;
-    KeyTapSuspension::setProvider([&] {
-        ++suspended;
-        return [&] { --suspended; };
-    });
-
-    PasswordEntry mail;
-    mail.label = QStringLiteral("Mail");
-    mail.variants = {PasswordVariant{}, PasswordVariant{}};
-    keyring->items[PasswordVault::keyringAccount(mail.variants[0].id)] = "first";
-    keyring->items[PasswordVault::keyringAccount(mail.variants[1].id)] = "second";
-    env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({mail}));
-    const QList<AppShortcut> items = PasswordVault::ringItems();
-    AppShortcutRingViewModel model;
-    model.loadShortcuts(RunningApp{QStringLiteral("Passwords"), QImage(), AppShortcut::passwordMarker, true}, items);
-    ASSERT_EQ(model.arcVariants().size(), 2); // two passwords: two cards
-    model.setSelectedArcIndex(1);
-
-    focus->fields[1] = {true, 10, {}};
-    focus->fields[2] = {true, 20, {}};
-    focus->focused = 1;
-    ShortcutRunner::runPasswordRoute(items[0], &model);
-    EXPECT_EQ(suspended, 1) << "no hotkey fires while the check runs";
-    env.scheduler().runPending();
-    focus->focused = 2; // the focus moves before the delivery
-    EXPECT_EQ(suspended, 0);
-    EXPECT_TRUE(focus->fields[1].text.isEmpty()) << "delivered 0.15 s after the release";
-    env.scheduler().advance(PasswordVault::deliveryDelay);
-    EXPECT_EQ(focus->fields[1].text, QByteArray("second"));
-    EXPECT_TRUE(focus->fields[2].text.isEmpty());
-    EXPECT_EQ(desktop->beeps, 0);
-
-    // A refused check: a beep, the tap back on, nothing delivered.
-    PasswordAuth::lock();
-    presence->outcome = PresenceCheck::Outcome::Refused;
-    ShortcutRunner::runPasswordRoute(items[0], nullptr);
-    env.scheduler().advance(1);
-    EXPECT_EQ(desktop->beeps, 1);
-    EXPECT_EQ(suspended, 0);
-    EXPECT_TRUE(focus->fields[2].text.isEmpty());
-
-    KeyTapSuspension::setProvider({});
-    PasswordAuth::setConversationFactory(nullptr);
-    SecretStore::setShared(nullptr);
-    PresenceCheck::setShared(nullptr);
-    FocusedText::setShared(nullptr);
-    Screens::setShared(nullptr);
+    // A stored shortcut that merely carries the vault's bundle identifier is
+    // still a shortcut: it runs the plain route.
+    const AppShortcut lookalike(QStringLiteral("x"), QStringLiteral("star"), QString(), AppShortcut::passwordMarker,
+                                QStringLiteral("snippet"));
+    ShortcutRunner::executeShortcut(lookalike);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("snippet"));
 }
 
 }

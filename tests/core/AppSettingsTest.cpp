@@ -16,7 +16,7 @@
 #include <limits>
 
 namespace {
-constexpr std::uint64_t kShiftCmd = Modifier::Shift | Modifier::Command;
+constexpr std::uint64_t kShiftCtrl = Modifier::Shift | Modifier::Ctrl;
 
 class AppSettingsTest : public ::testing::Test {
 protected:
@@ -52,10 +52,10 @@ TEST_F(AppSettingsTest, EmptyDefaultsGiveEveryDefaultAndWriteNothing)
     AppSettings s(store());
     EXPECT_EQ(store().writeCount(), 0);
     EXPECT_TRUE(store().keys().isEmpty());
-    EXPECT_EQ(s.switcherHotkey(), Hotkey(0, kShiftCmd));
-    EXPECT_EQ(s.launcherHotkey(), Hotkey(1, kShiftCmd));
-    EXPECT_EQ(s.passwordHotkey(), Hotkey(35, kShiftCmd));
-    EXPECT_EQ(s.capturedTabsHotkey(), Hotkey(2, kShiftCmd));
+    EXPECT_EQ(s.switcherHotkey(), Hotkey(0, kShiftCtrl));
+    EXPECT_EQ(s.launcherHotkey(), Hotkey(1, kShiftCtrl));
+    EXPECT_EQ(s.passwordHotkey(), Hotkey(35, kShiftCtrl));
+    EXPECT_EQ(s.capturedTabsHotkey(), Hotkey(2, kShiftCtrl));
     for (HotkeyRole role : allCases<HotkeyRole>())
         EXPECT_EQ(s.holdModifiers(role), 0x120000u) << rawValue(role).toStdString();
     EXPECT_EQ(s.activationMode(), ActivationMode::holdModifier);
@@ -95,11 +95,11 @@ TEST_F(AppSettingsTest, StoredValuesOfTheWrongShapeFallBackPerKey)
     EXPECT_FALSE(s->switcherHotkey());
     EXPECT_EQ(s->switcherHoldModifiers(), 0u);
     EXPECT_EQ(s->launcherHotkey(), AppSettings::defaultLauncherHotkey);
-    EXPECT_EQ(s->launcherHoldModifiers(), kShiftCmd); // string ignored: the hotkey's modifiers
+    EXPECT_EQ(s->launcherHoldModifiers(), kShiftCtrl); // string ignored: the hotkey's modifiers
     EXPECT_EQ(s->passwordHotkey(), AppSettings::defaultPasswordHotkey);
     EXPECT_EQ(s->passwordHoldModifiers(), 0x1E0000u); // only modifier bits survive
     EXPECT_EQ(s->capturedTabsHotkey(), AppSettings::defaultCapturedTabsHotkey);
-    EXPECT_EQ(s->capturedTabsHoldModifiers(), kShiftCmd);
+    EXPECT_EQ(s->capturedTabsHoldModifiers(), kShiftCtrl);
     EXPECT_EQ(s->activationMode(), ActivationMode::holdModifier);
     EXPECT_EQ(s->ringPlacement(), RingPlacement::pointer);
     EXPECT_TRUE(s->showOnMouseScreen());
@@ -141,7 +141,7 @@ TEST_F(AppSettingsTest, SettersWriteTheirKeysAndRunFollowUps)
     EXPECT_EQ(store().value(QStringLiteral("switcherHotkey"))->toString(), QStringLiteral("unassigned"));
     EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->typeId(), QMetaType::ULongLong);
     EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->toULongLong(), 0u);
-    s->setLauncherHotkey(Hotkey(40, Modifier::Command));
+    s->setLauncherHotkey(Hotkey(40, Modifier::Ctrl));
     EXPECT_EQ(store().value(QStringLiteral("launcherHotkey"))->toByteArray(),
               QByteArray("{\"keyCode\":40,\"rawModifiers\":1048576}"));
     s->setLauncherHoldModifiers(0xFFFFFFFF); // written as given
@@ -204,9 +204,9 @@ TEST_F(AppSettingsTest, OnlyANewValueIsAnnouncedStoredAndFollowedUp)
     EXPECT_EQ(announced(), QList<Key> { Key::appearance });
     EXPECT_EQ(appearance->applied, QList<AppearanceMode> { AppearanceMode::dark });
     // A hotkey's follow-up announces the hold set only when it changes it.
-    s->setSwitcherHotkey(Hotkey(40, Modifier::Command));
+    s->setSwitcherHotkey(Hotkey(40, Modifier::Ctrl));
     EXPECT_EQ(announced(), (QList<Key> { Key::switcherHotkey, Key::switcherHoldModifiers }));
-    s->setSwitcherHotkey(Hotkey(41, Modifier::Command));
+    s->setSwitcherHotkey(Hotkey(41, Modifier::Ctrl));
     EXPECT_EQ(announced(), QList<Key> { Key::switcherHotkey });
     const QUuid id = s->addLauncherGroup(QStringLiteral("Work"));
     s->setGroupHotkey(id, s->groupHotkey(id));
@@ -235,25 +235,25 @@ TEST_F(AppSettingsTest, LoginItemFollowsTheSettingAndFailuresAreUndone)
 TEST_F(AppSettingsTest, HoldSetFollowsTheRoleHotkey)
 {
     auto s = load();
-    s->setSwitcherHotkey(Hotkey(49, Modifier::Option)); // ⇧⌘ -> ⌥Space: nothing in common
+    s->setSwitcherHotkey(Hotkey(49, Modifier::Alt)); // ⇧⌘ -> ⌥Space: nothing in common
     EXPECT_EQ(s->switcherHoldModifiers(), 0u);
-    s->setSwitcherHotkey(Hotkey(0, kShiftCmd)); // empty takes all the new modifiers
-    EXPECT_EQ(s->switcherHoldModifiers(), kShiftCmd);
-    s->setSwitcherHotkey(Hotkey(40, Modifier::Command)); // ⇧⌘ and ⌘K gives ⌘
-    EXPECT_EQ(s->switcherHoldModifiers(), Modifier::Command);
+    s->setSwitcherHotkey(Hotkey(0, kShiftCtrl)); // empty takes all the new modifiers
+    EXPECT_EQ(s->switcherHoldModifiers(), kShiftCtrl);
+    s->setSwitcherHotkey(Hotkey(40, Modifier::Ctrl)); // ⇧⌘ and ⌘K gives ⌘
+    EXPECT_EQ(s->switcherHoldModifiers(), Modifier::Ctrl);
     s->setHotkey(std::nullopt, HotkeyRole::switcher);
     EXPECT_EQ(s->switcherHoldModifiers(), 0u);
     s->resetHotkey(HotkeyRole::switcher);
     EXPECT_EQ(s->switcherHotkey(), AppSettings::defaultSwitcherHotkey);
-    EXPECT_EQ(s->switcherHoldModifiers(), kShiftCmd);
-    EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->toULongLong(), kShiftCmd);
+    EXPECT_EQ(s->switcherHoldModifiers(), kShiftCtrl);
+    EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->toULongLong(), kShiftCtrl);
 
     // The binding routes through the same follow-up; other roles keep theirs.
     s->setPasswordHoldModifiers(Modifier::Shift);
-    s->binding(HotkeyRole::passwords).set(Hotkey(35, Modifier::Command | Modifier::Option));
+    s->binding(HotkeyRole::passwords).set(Hotkey(35, Modifier::Ctrl | Modifier::Alt));
     EXPECT_EQ(s->passwordHoldModifiers(), 0u);
-    EXPECT_EQ(s->binding(HotkeyRole::passwords).get(), Hotkey(35, Modifier::Command | Modifier::Option));
-    EXPECT_EQ(s->launcherHoldModifiers(), kShiftCmd);
+    EXPECT_EQ(s->binding(HotkeyRole::passwords).get(), Hotkey(35, Modifier::Ctrl | Modifier::Alt));
+    EXPECT_EQ(s->launcherHoldModifiers(), kShiftCtrl);
 }
 
 TEST_F(AppSettingsTest, WarningsComeInTheirOrder)
@@ -267,15 +267,15 @@ TEST_F(AppSettingsTest, WarningsComeInTheirOrder)
     EXPECT_EQ(s->warning(Hotkey(0, Modifier::Shift), HotkeyRole::switcher),
               QStringLiteral("Add Ctrl, Alt or Super so this shortcut can't interrupt typing."));
     s->resetHotkey(HotkeyRole::launcher);
-    EXPECT_EQ(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::switcher),
+    EXPECT_EQ(s->warning(Hotkey(1, kShiftCtrl), HotkeyRole::switcher),
               QStringLiteral("Already used by Shortcut Launcher. Pick a different combination."));
-    EXPECT_FALSE(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::launcher)); // its own hotkey
+    EXPECT_FALSE(s->warning(Hotkey(1, kShiftCtrl), HotkeyRole::launcher)); // its own hotkey
     // Conflicts are the role hotkeys only; launcher groups are not consulted.
     const QUuid id = s->addLauncherGroup(QStringLiteral("Work"));
-    EXPECT_EQ(s->groupHotkey(id), Hotkey(17, kShiftCmd));
-    EXPECT_FALSE(s->warning(Hotkey(17, kShiftCmd), HotkeyRole::switcher));
+    EXPECT_EQ(s->groupHotkey(id), Hotkey(17, kShiftCtrl));
+    EXPECT_FALSE(s->warning(Hotkey(17, kShiftCtrl), HotkeyRole::switcher));
 
-    const Hotkey probe(48, Modifier::Option); // Alt+Tab
+    const Hotkey probe(48, Modifier::Alt); // Alt+Tab
     if (probe.systemConflictDescription()) {
         EXPECT_EQ(s->warning(probe, HotkeyRole::switcher),
                   QStringLiteral("Your desktop already uses this for switching windows. It may not reach Kelvaro."));
@@ -295,7 +295,7 @@ TEST_F(AppSettingsTest, TranslationsFollowTheChosenLanguageBeforeListenersRelabe
     s->setLanguage(AppLanguage::german);
     EXPECT_EQ(relabelled, QStringLiteral("App-Umschalter"));
     EXPECT_EQ(s->resolvedLocale().language(), QLocale::German);
-    EXPECT_EQ(s->warning(Hotkey(1, kShiftCmd), HotkeyRole::switcher),
+    EXPECT_EQ(s->warning(Hotkey(1, kShiftCtrl), HotkeyRole::switcher),
               QStringLiteral("Bereits von Kurzbefehl-Starter verwendet. Wähle eine andere Kombination."));
     EXPECT_EQ(tr("A text nobody translated"), QStringLiteral("A text nobody translated"));
     // Qt's own texts (standard dialog buttons) follow as well.

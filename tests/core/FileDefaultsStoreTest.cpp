@@ -211,8 +211,8 @@ TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
         FileDefaultsStore store(m_path);
         AppSettings settings(store);
         settings.setSwitcherHotkey(std::nullopt);
-        settings.setPasswordHotkey(Hotkey(12, Modifier::Control | Modifier::Option));
-        settings.setPasswordHoldModifiers(Modifier::Option);
+        settings.setPasswordHotkey(Hotkey(12, Modifier::Super | Modifier::Alt));
+        settings.setPasswordHoldModifiers(Modifier::Alt);
         settings.setRingScale(1.25);
     }
     FileDefaultsStore store(m_path);
@@ -220,8 +220,8 @@ TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
     AppSettings settings(store);
     EXPECT_FALSE(settings.switcherHotkey().has_value());
     EXPECT_EQ(settings.switcherHoldModifiers(), 0u);
-    EXPECT_EQ(settings.passwordHotkey(), Hotkey(12, Modifier::Control | Modifier::Option));
-    EXPECT_EQ(settings.passwordHoldModifiers(), Modifier::Option);
+    EXPECT_EQ(settings.passwordHotkey(), Hotkey(12, Modifier::Super | Modifier::Alt));
+    EXPECT_EQ(settings.passwordHoldModifiers(), Modifier::Alt);
     EXPECT_EQ(settings.launcherHotkey(), AppSettings::defaultLauncherHotkey);
     EXPECT_EQ(settings.ringScale(), 1.25);
     LoginItem::setShared(nullptr);

@@ -14,7 +14,7 @@
 #include <thread>
 
 namespace {
-constexpr std::uint64_t ShiftCmd = Modifier::Shift | Modifier::Command;
+constexpr std::uint64_t ShiftCtrl = Modifier::Shift | Modifier::Ctrl;
 
 class HotkeyTest : public ::testing::Test {
 protected:
@@ -33,12 +33,12 @@ protected:
 
 TEST_F(HotkeyTest, DisplayedSpokenAndStoredForms)
 {
-    const Hotkey shiftCmdA(0, ShiftCmd);
-    EXPECT_EQ(shiftCmdA.id(), QStringLiteral("1179648-0"));
-    EXPECT_EQ(shiftCmdA.displayTokens(), (QStringList { QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("A") }));
-    EXPECT_EQ(shiftCmdA.displayString(), QStringLiteral("Ctrl+Shift+A"));
-    EXPECT_EQ(shiftCmdA.accessibilityLabel(), QStringLiteral("Control Shift A"));
-    EXPECT_EQ(shiftCmdA.storedText(), QStringLiteral("⇧⌘A"));
+    const Hotkey shiftCtrlA(0, ShiftCtrl);
+    EXPECT_EQ(shiftCtrlA.id(), QStringLiteral("1179648-0"));
+    EXPECT_EQ(shiftCtrlA.displayTokens(), (QStringList { QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("A") }));
+    EXPECT_EQ(shiftCtrlA.displayString(), QStringLiteral("Ctrl+Shift+A"));
+    EXPECT_EQ(shiftCtrlA.accessibilityLabel(), QStringLiteral("Control Shift A"));
+    EXPECT_EQ(shiftCtrlA.storedText(), QStringLiteral("⇧⌘A"));
 
     // Shown and spoken Ctrl, Alt, Shift, Super; stored ⌃ ⌥ ⇧ ⌘.
     const Hotkey all(49, Modifier::Mask);
@@ -46,10 +46,10 @@ TEST_F(HotkeyTest, DisplayedSpokenAndStoredForms)
     EXPECT_EQ(all.accessibilityLabel(), QStringLiteral("Control Alt Shift Super Space"));
     EXPECT_EQ(all.storedText(), QStringLiteral("⌃⌥⇧⌘Space"));
 
-    EXPECT_EQ(Hotkey(76, Modifier::Command).displayString(), QStringLiteral("Ctrl+Enter"));
-    EXPECT_EQ(Hotkey(76, Modifier::Command).storedText(), QStringLiteral("⌘⌤"));
+    EXPECT_EQ(Hotkey(76, Modifier::Ctrl).displayString(), QStringLiteral("Ctrl+Enter"));
+    EXPECT_EQ(Hotkey(76, Modifier::Ctrl).storedText(), QStringLiteral("⌘⌤"));
     EXPECT_EQ(Hotkey(123, 0).accessibilityLabel(), QStringLiteral("Left Arrow"));
-    EXPECT_EQ(Hotkey(51, Modifier::Option).displayString(), QStringLiteral("Alt+Backspace"));
+    EXPECT_EQ(Hotkey(51, Modifier::Alt).displayString(), QStringLiteral("Alt+Backspace"));
     EXPECT_EQ(Hotkey(109, 0).keyLabel(), QStringLiteral("F10"));
     EXPECT_EQ(Hotkey(90, 0).keyLabel(), QStringLiteral("F20"));
 
@@ -75,13 +75,13 @@ TEST_F(HotkeyTest, ValidityAndReservedCombinations)
 {
     EXPECT_FALSE(Hotkey(0, Modifier::Shift).isValid());
     EXPECT_FALSE(Hotkey(0, 0).isValid());
-    EXPECT_TRUE(Hotkey(0, Modifier::Option).isValid());
-    EXPECT_TRUE(Hotkey(0, Modifier::Control).isValid());
+    EXPECT_TRUE(Hotkey(0, Modifier::Alt).isValid());
+    EXPECT_TRUE(Hotkey(0, Modifier::Super).isValid());
     EXPECT_TRUE(Hotkey(96, 0).isValid());
     EXPECT_TRUE(Hotkey(96, Modifier::Shift).isValid());
     EXPECT_FALSE(Hotkey(36, Modifier::Shift).isValid());
 
-    const std::uint64_t ctrl = Modifier::Command, alt = Modifier::Option, super = Modifier::Control;
+    const std::uint64_t ctrl = Modifier::Ctrl, alt = Modifier::Alt, super = Modifier::Super;
     EXPECT_EQ(Hotkey(48, alt).systemConflictDescription(), QStringLiteral("switching windows"));
     EXPECT_EQ(Hotkey(48, alt | Modifier::Shift).systemConflictDescription(), QStringLiteral("switching windows backwards"));
     EXPECT_FALSE(Hotkey(48, ctrl).systemConflictDescription());
@@ -99,7 +99,7 @@ TEST_F(HotkeyTest, ValidityAndReservedCombinations)
     EXPECT_FALSE(Hotkey(12, ctrl).systemConflictDescription());
     EXPECT_EQ(Hotkey::systemReservedShortcuts().size(), 20u);
     // Decoded values keep stray bits; they no longer equal the reserved entry.
-    Hotkey stray(48, Modifier::Option);
+    Hotkey stray(48, Modifier::Alt);
     stray.rawModifiers |= 0x10000;
     EXPECT_FALSE(stray.systemConflictDescription());
 
@@ -138,10 +138,10 @@ TEST_F(HotkeyTest, KeyCodeForLabel)
 
 TEST_F(HotkeyTest, MenuEquivalent)
 {
-    EXPECT_EQ(Hotkey(0, Modifier::Command).menuEquivalent(), QChar(u'a'));
-    EXPECT_EQ(Hotkey(18, Modifier::Command).menuEquivalent(), QChar(u'1'));
+    EXPECT_EQ(Hotkey(0, Modifier::Ctrl).menuEquivalent(), QChar(u'a'));
+    EXPECT_EQ(Hotkey(18, Modifier::Ctrl).menuEquivalent(), QChar(u'1'));
     for (std::uint16_t code : { 49, 36, 96, 43, 200 })
-        EXPECT_FALSE(Hotkey(code, Modifier::Command).menuEquivalent()) << code;
+        EXPECT_FALSE(Hotkey(code, Modifier::Ctrl).menuEquivalent()) << code;
 }
 
 TEST_F(HotkeyTest, ParsesStoredAndDisplayedText)
@@ -150,22 +150,22 @@ TEST_F(HotkeyTest, ParsesStoredAndDisplayedText)
     ASSERT_TRUE(parsed);
     EXPECT_EQ(*parsed, Hotkey(0, 0x120000));
     EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Space")), Hotkey(49, 0x100000));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("A⌘")), Hotkey(0, Modifier::Command));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘ ⌘ a ")), Hotkey(0, Modifier::Command));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("A⌘")), Hotkey(0, Modifier::Ctrl));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘ ⌘ a ")), Hotkey(0, Modifier::Ctrl));
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘")));
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘Key 200")));
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘AB")));
 
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl+Shift+A")), Hotkey(0, ShiftCmd));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("super + alt+Left Arrow")), Hotkey(123, Modifier::Control | Modifier::Option));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl++")), Hotkey(69, Modifier::Command)); // the key that types "+"
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl+Shift+A")), Hotkey(0, ShiftCtrl));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("super + alt+Left Arrow")), Hotkey(123, Modifier::Super | Modifier::Alt));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl++")), Hotkey(69, Modifier::Ctrl)); // the key that types "+"
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("Ctrl+")));
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("Hyper+A")));
 
     // Every key survives both its texts; keypad digits come back as the
     // top-row digit that types the same.
     for (std::uint16_t code = 0; code < 128; ++code) {
-        const Hotkey original(code, Modifier::Control | Modifier::Shift);
+        const Hotkey original(code, Modifier::Super | Modifier::Shift);
         for (const QString& text : { original.displayString(), original.storedText() }) {
             const auto back = Hotkey::fromDisplayString(text);
             if (original.keyLabel().startsWith(QStringLiteral("Key "))) {
@@ -193,25 +193,25 @@ TEST_F(HotkeyTest, StoredShortcutTextAsShown)
     swapped[16] = QStringLiteral("z");
     layout->setLayout(QStringLiteral("swapped"), swapped);
     EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⌘Z")), QStringLiteral("Ctrl+Z"));
-    EXPECT_EQ(Hotkey(6, Modifier::Command).displayString(), QStringLiteral("Ctrl+Y"));
+    EXPECT_EQ(Hotkey(6, Modifier::Ctrl).displayString(), QStringLiteral("Ctrl+Y"));
 }
 
 TEST_F(HotkeyTest, ModifierMaskAndMatching)
 {
     const std::uint64_t capsLock = 0x10000;
     const std::uint64_t function = 0x800000;
-    const Hotkey h(0, ShiftCmd | capsLock | function);
-    EXPECT_EQ(h.rawModifiers, ShiftCmd);
-    EXPECT_TRUE(h.matches(0, ShiftCmd | capsLock));
-    EXPECT_FALSE(h.matches(0, ShiftCmd | Modifier::Option));
-    EXPECT_FALSE(h.matches(1, ShiftCmd));
-    EXPECT_FALSE(h.matches(0, Modifier::Command));
+    const Hotkey h(0, ShiftCtrl | capsLock | function);
+    EXPECT_EQ(h.rawModifiers, ShiftCtrl);
+    EXPECT_TRUE(h.matches(0, ShiftCtrl | capsLock));
+    EXPECT_FALSE(h.matches(0, ShiftCtrl | Modifier::Alt));
+    EXPECT_FALSE(h.matches(1, ShiftCtrl));
+    EXPECT_FALSE(h.matches(0, Modifier::Ctrl));
 }
 
 TEST_F(HotkeyTest, JsonForms)
 {
-    EXPECT_EQ(Hotkey(0, ShiftCmd).toJson(), QByteArrayLiteral("{\"keyCode\":0,\"rawModifiers\":1179648}"));
-    EXPECT_EQ(Hotkey(0, ShiftCmd).toJsonValue().dump(), std::string("{\"keyCode\":0,\"rawModifiers\":1179648}"));
+    EXPECT_EQ(Hotkey(0, ShiftCtrl).toJson(), QByteArrayLiteral("{\"keyCode\":0,\"rawModifiers\":1179648}"));
+    EXPECT_EQ(Hotkey(0, ShiftCtrl).toJsonValue().dump(), std::string("{\"keyCode\":0,\"rawModifiers\":1179648}"));
 
     QString error;
     EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":0}"), &error));
@@ -240,7 +240,7 @@ TEST_F(HotkeyTest, JsonForms)
     wide.keyCode = 7;
     wide.rawModifiers = 0x10000000120000ull;
     EXPECT_EQ(Hotkey::fromJsonObject(wide.toJsonObject()), wide);
-    EXPECT_EQ(Hotkey::fromJsonObject(Hotkey(53, Modifier::Option).toJsonObject()), Hotkey(53, Modifier::Option));
+    EXPECT_EQ(Hotkey::fromJsonObject(Hotkey(53, Modifier::Alt).toJsonObject()), Hotkey(53, Modifier::Alt));
     EXPECT_FALSE(Hotkey::fromJsonObject(QJsonObject { { QStringLiteral("keyCode"), 3 } }));
 }
 
@@ -248,7 +248,7 @@ TEST_F(HotkeyTest, WithoutAnyLayout)
 {
     layout->setAvailable(false);
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Key 0"));
-    EXPECT_FALSE(Hotkey(0, Modifier::Command).menuEquivalent());
+    EXPECT_FALSE(Hotkey(0, Modifier::Ctrl).menuEquivalent());
     EXPECT_FALSE(Hotkey::keyCodeForLabel(QStringLiteral("A")));
     EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("F5")), 96);
     EXPECT_EQ(Hotkey(49, 0).keyLabel(), QStringLiteral("Space"));
@@ -257,7 +257,7 @@ TEST_F(HotkeyTest, WithoutAnyLayout)
 TEST_F(HotkeyTest, FollowsLayoutChanges)
 {
     Hotkey::primeLayoutCache();
-    EXPECT_EQ(Hotkey(6, Modifier::Command).keyLabel(), QStringLiteral("Z"));
+    EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
 
     // The user switches to a layout with Y and Z swapped: labels and parsing
     // follow at once instead of sending the key of the old layout.
@@ -265,12 +265,12 @@ TEST_F(HotkeyTest, FollowsLayoutChanges)
     swapped[6] = QStringLiteral("y");
     swapped[16] = QStringLiteral("z");
     layout->setLayout(QStringLiteral("swapped"), swapped);
-    EXPECT_EQ(Hotkey(6, Modifier::Command).keyLabel(), QStringLiteral("Y"));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Z")), Hotkey(16, Modifier::Command));
+    EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Y"));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Z")), Hotkey(16, Modifier::Ctrl));
 
     // Another backend installed: read again as well.
     KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
-    EXPECT_EQ(Hotkey(6, Modifier::Command).keyLabel(), QStringLiteral("Z"));
+    EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
 
     // A layout that was missing and appears later is picked up.
     auto late = std::make_shared<SimKeyboardLayout>();
@@ -290,11 +290,11 @@ TEST_F(HotkeyTest, WordsAndDescriptionsFollowTheInterfaceLanguage)
     // F-keys and layout characters are not words: they stay as they are.
     EXPECT_EQ(Hotkey(96, Modifier::Shift).accessibilityLabel(), QStringLiteral("Umschalt F5"));
     // Stored text is no one's language.
-    EXPECT_EQ(Hotkey(49, Modifier::Shift | Modifier::Command).storedText(), QStringLiteral("⇧⌘Space"));
+    EXPECT_EQ(Hotkey(49, Modifier::Shift | Modifier::Ctrl).storedText(), QStringLiteral("⇧⌘Space"));
     AppSettings::shared().setLanguage(AppLanguage::japanese);
     EXPECT_EQ(Hotkey(123, 0).accessibilityLabel(), QStringLiteral("左矢印"));
     AppSettings::shared().setLanguage(AppLanguage::english);
-    EXPECT_EQ(Hotkey(118, Modifier::Option).systemConflictDescription(), QStringLiteral("closing the window"));
+    EXPECT_EQ(Hotkey(118, Modifier::Alt).systemConflictDescription(), QStringLiteral("closing the window"));
 }
 
 TEST_F(HotkeyTest, LookupsFromOtherThreadsWhileTheLayoutChanges)

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr std::uint64_t kShiftCmd = Modifier::Shift | Modifier::Command;
+constexpr std::uint64_t kShiftCtrl = Modifier::Shift | Modifier::Ctrl;
 const QUuid kId = QUuid::fromString(QStringLiteral("E621E1F8-C36C-495A-93FC-0C247A3E6E5F"));
 
 class LauncherGroupSettingsTest : public ::testing::Test {
@@ -22,7 +22,7 @@ protected:
 TEST(LauncherGroupTest, JsonFormIsExactInKeyOrderAndOptionalKeys)
 {
     LauncherGroup g(QStringLiteral("Work \"A\""), { QStringLiteral("org.x.mail"), QStringLiteral("org.x.chat") },
-                    Hotkey(17, kShiftCmd), Modifier::Command, kId);
+                    Hotkey(17, kShiftCtrl), Modifier::Ctrl, kId);
     EXPECT_EQ(g.toJson(),
               QByteArray(R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"Work \"A\"",)"
                          R"("bundleIdentifiers":["org.x.mail","org.x.chat"],)"
@@ -78,21 +78,21 @@ TEST(LauncherGroupTest, EqualityHoldReconciliationAndSuggestions)
     b.bundleIdentifiers = { QStringLiteral("b"), QStringLiteral("a") };
     EXPECT_NE(a, b);
 
-    LauncherGroup g(QStringLiteral("g"), {}, Hotkey(17, kShiftCmd), Modifier::Option);
+    LauncherGroup g(QStringLiteral("g"), {}, Hotkey(17, kShiftCtrl), Modifier::Alt);
     g.reconcileHoldModifiers();
-    EXPECT_EQ(g.holdModifiersRaw, kShiftCmd); // nothing shared: all of the hotkey's
-    g.holdModifiersRaw = Modifier::Command;
+    EXPECT_EQ(g.holdModifiersRaw, kShiftCtrl); // nothing shared: all of the hotkey's
+    g.holdModifiersRaw = Modifier::Ctrl;
     g.reconcileHoldModifiers();
-    EXPECT_EQ(g.holdModifiersRaw, Modifier::Command);
+    EXPECT_EQ(g.holdModifiersRaw, Modifier::Ctrl);
     g.hotkey.reset();
     g.reconcileHoldModifiers();
     EXPECT_EQ(g.holdModifiersRaw, 0u);
 
-    EXPECT_EQ(LauncherGroup::suggestedHotkey({ Hotkey(17, kShiftCmd), Hotkey(5, kShiftCmd) }), Hotkey(15, kShiftCmd));
-    EXPECT_EQ(LauncherGroup::suggestedHotkey({ Hotkey(17, Modifier::Command) }), Hotkey(17, kShiftCmd));
+    EXPECT_EQ(LauncherGroup::suggestedHotkey({ Hotkey(17, kShiftCtrl), Hotkey(5, kShiftCtrl) }), Hotkey(15, kShiftCtrl));
+    EXPECT_EQ(LauncherGroup::suggestedHotkey({ Hotkey(17, Modifier::Ctrl) }), Hotkey(17, kShiftCtrl));
     QList<Hotkey> all;
     for (std::uint16_t code : { 17, 5, 15, 14, 2, 13, 16, 32 })
-        all.append(Hotkey(code, kShiftCmd));
+        all.append(Hotkey(code, kShiftCtrl));
     EXPECT_FALSE(LauncherGroup::suggestedHotkey(all));
 }
 
@@ -103,12 +103,12 @@ TEST_F(LauncherGroupSettingsTest, NewGroupsTakeTheFirstFreeSuggestion)
     const QUuid second = s.addLauncherGroup(QStringLiteral(" Work "));
     ASSERT_EQ(s.launcherGroups().size(), 2);
     EXPECT_EQ(s.launcherGroups()[1].name, QStringLiteral(" Work "));
-    EXPECT_EQ(s.groupHotkey(first), Hotkey(17, kShiftCmd));
-    EXPECT_EQ(s.groupHoldModifiers(first), kShiftCmd);
-    EXPECT_EQ(s.groupHotkey(second), Hotkey(5, kShiftCmd));
+    EXPECT_EQ(s.groupHotkey(first), Hotkey(17, kShiftCtrl));
+    EXPECT_EQ(s.groupHoldModifiers(first), kShiftCtrl);
+    EXPECT_EQ(s.groupHotkey(second), Hotkey(5, kShiftCtrl));
     EXPECT_TRUE(s.activeLauncherGroups().isEmpty()); // no applications yet
 
-    s.setCapturedTabsHotkey(Hotkey(15, kShiftCmd)); // roles count as taken too
+    s.setCapturedTabsHotkey(Hotkey(15, kShiftCtrl)); // roles count as taken too
     for (int i = 0; i < 5; ++i)
         s.addLauncherGroup(QStringLiteral("More"));
     const QUuid last = s.addLauncherGroup(QStringLiteral("Full")); // all eight taken by roles and groups
@@ -125,29 +125,29 @@ TEST_F(LauncherGroupSettingsTest, GroupOperationsKeepHoldSetsInLine)
     AppSettings s(env.defaults());
     const QUuid id = s.addLauncherGroup(QStringLiteral("Work"));
     const QUuid other = s.addLauncherGroup(QStringLiteral("Other"));
-    s.holdBinding(id).set(Modifier::Option);
+    s.holdBinding(id).set(Modifier::Alt);
     EXPECT_EQ(s.groupHoldModifiers(id), 0u); // stored empty as it is
-    s.holdBinding(id).set(Modifier::Command | Modifier::Option);
-    EXPECT_EQ(s.holdBinding(id).get(), Modifier::Command);
+    s.holdBinding(id).set(Modifier::Ctrl | Modifier::Alt);
+    EXPECT_EQ(s.holdBinding(id).get(), Modifier::Ctrl);
 
     LauncherGroup changed = s.launcherGroups()[0];
-    changed.hotkey = Hotkey(18, Modifier::Option | Modifier::Command);
+    changed.hotkey = Hotkey(18, Modifier::Alt | Modifier::Ctrl);
     changed.holdModifiersRaw = Modifier::Shift;
     changed.bundleIdentifiers = { QStringLiteral("org.x.mail") };
     s.updateLauncherGroup(changed);
-    EXPECT_EQ(s.groupHoldModifiers(id), Modifier::Option | Modifier::Command);
+    EXPECT_EQ(s.groupHoldModifiers(id), Modifier::Alt | Modifier::Ctrl);
     ASSERT_EQ(s.activeLauncherGroups().size(), 1);
     EXPECT_EQ(s.activeLauncherGroups()[0].id, id);
 
-    s.binding(id).set(Hotkey(18, Modifier::Control));
-    EXPECT_EQ(s.groupHoldModifiers(id), Modifier::Control);
+    s.binding(id).set(Hotkey(18, Modifier::Super));
+    EXPECT_EQ(s.groupHoldModifiers(id), Modifier::Super);
     s.binding(id).set(std::nullopt);
     EXPECT_EQ(s.groupHoldModifiers(id), 0u);
     EXPECT_TRUE(s.activeLauncherGroups().isEmpty());
 
     const int writes = env.defaults().writeCount();
     s.updateLauncherGroup(LauncherGroup(QStringLiteral("stranger")));
-    s.binding(QUuid::createUuid()).set(Hotkey(1, Modifier::Command));
+    s.binding(QUuid::createUuid()).set(Hotkey(1, Modifier::Ctrl));
     EXPECT_EQ(env.defaults().writeCount(), writes); // unknown ids change nothing
 
     LauncherGroup byId;
@@ -167,7 +167,7 @@ TEST_F(LauncherGroupSettingsTest, OneBadGroupDoesNotCostTheOthers)
     AppSettings s(env.defaults());
     ASSERT_EQ(s.launcherGroups().size(), 2);
     EXPECT_EQ(s.launcherGroups()[0].name, QStringLiteral("Good"));
-    EXPECT_EQ(s.launcherGroups()[0].holdModifiersRaw, kShiftCmd); // reconciled after loading
+    EXPECT_EQ(s.launcherGroups()[0].holdModifiersRaw, kShiftCtrl); // reconciled after loading
     EXPECT_EQ(s.launcherGroups()[1].name, QStringLiteral("Also good"));
     EXPECT_TRUE(std::any_of(env.logLines().begin(), env.logLines().end(),
                             [](const QString& l) { return l.startsWith(QStringLiteral("Kelvaro: skipped")); }));

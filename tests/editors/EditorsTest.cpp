@@ -29,7 +29,7 @@
 
 namespace {
 constexpr std::uint16_t KeyK = 40, KeyN = 45, KeyO = 31, KeyP = 35;
-constexpr std::uint64_t Cmd = Modifier::Command, Shift = Modifier::Shift;
+constexpr std::uint64_t Ctrl = Modifier::Ctrl, Shift = Modifier::Shift;
 
 ShortcutPreset preset(const QString& id, std::uint16_t key, std::uint64_t modifiers, bool fromMenu)
 {
@@ -97,7 +97,7 @@ TEST_F(Editors, EditorValidatesEachKindAndSavesOnlyItsPayload)
     EXPECT_EQ(add.validationProblem(), QStringLiteral("Give the shortcut a name.")) << "blanks are no name";
     type(add.nameField(), QStringLiteral("  Print  "));
     EXPECT_EQ(add.validationProblem(), QStringLiteral("Record the keystroke to send."));
-    add.setHotkey(Hotkey(KeyP, Shift | Cmd));
+    add.setHotkey(Hotkey(KeyP, Shift | Ctrl));
     EXPECT_EQ(add.validationProblem(), std::nullopt);
     EXPECT_TRUE(add.saveButton()->isEnabled());
 
@@ -135,7 +135,7 @@ TEST_F(Editors, EditorValidatesEachKindAndSavesOnlyItsPayload)
     ShortcutEditorView edit(app, both);
     EXPECT_EQ(edit.saveButton()->text(), QStringLiteral("Save"));
     EXPECT_EQ(edit.action(), ShortcutAction::keyboard);
-    EXPECT_EQ(edit.hotkey(), Hotkey(KeyK, Shift | Cmd));
+    EXPECT_EQ(edit.hotkey(), Hotkey(KeyK, Shift | Ctrl));
     EXPECT_EQ(edit.draft().id, both.id);
     EXPECT_EQ(edit.draft().shortcut, QStringLiteral("⇧⌘K"));
     EXPECT_EQ(edit.draft().url, std::nullopt);
@@ -250,10 +250,10 @@ TEST_F(Editors, SuggestionsFilterMenuPresetsByCombinationAndTickOnlyOnImport)
 {
     // Built-in: New (Ctrl+N) and Open (Ctrl+O). The menus repeat Ctrl+N under
     // another name and bring 20 new combinations.
-    const QList<ShortcutPreset> builtIn { preset("new", KeyN, Cmd, false), preset("open", KeyO, Cmd, false) };
-    QList<ShortcutPreset> menus { preset("menu.again", KeyN, Cmd, true) };
+    const QList<ShortcutPreset> builtIn { preset("new", KeyN, Ctrl, false), preset("open", KeyO, Ctrl, false) };
+    QList<ShortcutPreset> menus { preset("menu.again", KeyN, Ctrl, true) };
     for (int i = 0; i < 20; ++i)
-        menus << preset(QStringLiteral("menu.%1").arg(i), std::uint16_t(i), Cmd | Shift, true);
+        menus << preset(QStringLiteral("menu.%1").arg(i), std::uint16_t(i), Ctrl | Shift, true);
     menus[1].name = QStringLiteral("<b>Save</b> & Close"); // another program's text, shown as written
     std::function<void()> pendingAuto;
     MenuShortcutScanner::Completion pendingImport;
@@ -315,7 +315,7 @@ TEST_F(Editors, LateScanResultsForAClosedSheetAreDropped)
 {
     std::function<void()> pendingAuto;
     MenuShortcutScanner::Completion pendingImport;
-    const QList<ShortcutPreset> menus { preset("menu.print", KeyP, Cmd, true) };
+    const QList<ShortcutPreset> menus { preset("menu.print", KeyP, Ctrl, true) };
     ShortcutSuggestionsView::setScanBackend({
         [&](const QString&) { return MenuShortcutScanner::ScanResult::success(menus); },
         [&](const QString&, MenuShortcutScanner::Completion c) { pendingImport = std::move(c); },

@@ -15,8 +15,8 @@
 
 namespace {
 constexpr std::uint16_t KeyK = 40, KeyA = 0, Escape = 53, Delete = 51, F5 = 96;
-constexpr std::uint64_t CtrlAlt = Modifier::Command | Modifier::Option;
-constexpr std::uint64_t CtrlShift = Modifier::Command | Modifier::Shift;
+constexpr std::uint64_t CtrlAlt = Modifier::Ctrl | Modifier::Alt;
+constexpr std::uint64_t CtrlShift = Modifier::Ctrl | Modifier::Shift;
 
 struct NoRings : RingCommands {
     bool isSwitcherVisible() const override { return false; }
@@ -157,7 +157,7 @@ TEST_F(Recording, RecordedKeyIsStoredAndTheHoldSetFollows)
     EXPECT_EQ(settings().switcherHotkey(), Hotkey(KeyK, CtrlAlt));
     EXPECT_EQ(settings().defaults().value(QStringLiteral("switcherHotkey")).has_value(), true);
     // The old hold set meets the new modifiers: Ctrl stays.
-    EXPECT_EQ(settings().switcherHoldModifiers(), Modifier::Command);
+    EXPECT_EQ(settings().switcherHoldModifiers(), Modifier::Ctrl);
     // The grabs now hold the new combination and not the old one.
     const auto grabs = tap->activeGrabs();
     EXPECT_NE(std::find(grabs.begin(), grabs.end(), KeyGrab::of(Hotkey(KeyK, CtrlAlt))), grabs.end());
@@ -166,13 +166,13 @@ TEST_F(Recording, RecordedKeyIsStoredAndTheHoldSetFollows)
     // The picker offers Ctrl and Alt; tapping Alt adds it, tapping both off empties the set.
     HoldModifierPicker* picker = section->picker();
     ASSERT_FALSE(picker->isHidden());
-    ASSERT_EQ(picker->available(), (QList<std::uint64_t> { Modifier::Command, Modifier::Option }));
-    picker->toggle(Modifier::Option);
+    ASSERT_EQ(picker->available(), (QList<std::uint64_t> { Modifier::Ctrl, Modifier::Alt }));
+    picker->toggle(Modifier::Alt);
     EXPECT_EQ(settings().switcherHoldModifiers(), CtrlAlt);
     // The same with the keyboard: Right to Alt, Space lets it go; Left to Ctrl, Space.
     QTest::keyClick(picker->strip(), Qt::Key_Right);
     QTest::keyClick(picker->strip(), Qt::Key_Space);
-    EXPECT_EQ(settings().switcherHoldModifiers(), Modifier::Command);
+    EXPECT_EQ(settings().switcherHoldModifiers(), Modifier::Ctrl);
     QTest::keyClick(picker->strip(), Qt::Key_Left);
     QTest::keyClick(picker->strip(), Qt::Key_Space);
     EXPECT_EQ(settings().switcherHoldModifiers(), 0u);

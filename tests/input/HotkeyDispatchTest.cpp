@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr std::uint64_t ShiftCmd = Modifier::Shift | Modifier::Command;
+constexpr std::uint64_t ShiftCtrl = Modifier::Shift | Modifier::Ctrl;
 constexpr std::uint16_t KeyA = 0, KeyS = 1, KeyD = 2, KeyB = 11, KeyP = 35, Key1 = 18;
 constexpr std::uint16_t Return = 36, Enter = 76, Escape = 53, Left = 123, Right = 124, Down = 125, Up = 126;
 
@@ -53,14 +53,14 @@ protected:
 
 TEST_F(HotkeyDispatch, ConfiguredHotkeyIsSwallowedOnlyOnAnExactModifierMatch)
 {
-    EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
+    EXPECT_TRUE(tap->press(KeyA, ShiftCtrl));
     EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     EXPECT_TRUE(tap->delivered().isEmpty());
 
     // One modifier more than configured: not a match, the focused window gets it.
     rings.calls.clear();
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd | Modifier::Option));
-    EXPECT_FALSE(tap->press(KeyA, Modifier::Command));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl | Modifier::Alt));
+    EXPECT_FALSE(tap->press(KeyA, Modifier::Ctrl));
     EXPECT_TRUE(rings.calls.isEmpty());
     EXPECT_EQ(tap->delivered().size(), 2);
 
@@ -73,20 +73,20 @@ TEST_F(HotkeyDispatch, ConfiguredHotkeyIsSwallowedOnlyOnAnExactModifierMatch)
 
     // Caps Lock and other bits outside the mask never prevent a match.
     rings.calls.clear();
-    EXPECT_TRUE(keyboard->handleTapped({ KeyTapEvent::Type::KeyDown, KeyS, ShiftCmd | 0x10000, false }));
+    EXPECT_TRUE(keyboard->handleTapped({ KeyTapEvent::Type::KeyDown, KeyS, ShiftCtrl | 0x10000, false }));
     EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerLauncher") });
 }
 
 TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
 {
-    EXPECT_TRUE(tap->press(KeyS, ShiftCmd));
-    EXPECT_TRUE(tap->press(KeyD, ShiftCmd));
-    EXPECT_TRUE(tap->press(KeyP, ShiftCmd));
+    EXPECT_TRUE(tap->press(KeyS, ShiftCtrl));
+    EXPECT_TRUE(tap->press(KeyD, ShiftCtrl));
+    EXPECT_TRUE(tap->press(KeyP, ShiftCtrl));
     EXPECT_EQ(rings.calls, (QStringList { QStringLiteral("triggerLauncher"), QStringLiteral("showCapturedTabsRing"),
                                               QStringLiteral("showPasswordRing") }));
 
     // Equal hotkeys: switcher > launcher > tabs > passwords > groups, earlier group first.
-    const Hotkey shared(Key1, Modifier::Option | Modifier::Command);
+    const Hotkey shared(Key1, Modifier::Alt | Modifier::Ctrl);
     settings().setLauncherGroups({ group(QStringLiteral("first"), shared), group(QStringLiteral("second"), shared) });
     rings.calls.clear();
     EXPECT_TRUE(tap->press(Key1, shared.rawModifiers));
@@ -112,19 +112,19 @@ TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
     rings.calls.clear();
     EXPECT_TRUE(tap->press(Key1, shared.rawModifiers));
     EXPECT_EQ(rings.calls, QStringList { QStringLiteral("group:real") });
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl));
 }
 
 TEST_F(HotkeyDispatch, AutoRepeatIsSwallowedOnlyWhileARingIsVisibleAndNeverDispatched)
 {
-    EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
+    EXPECT_TRUE(tap->press(KeyA, ShiftCtrl));
     rings.calls.clear();
     // No ring: the repeat passes and does nothing.
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl, true));
     // A ring is up: repeats of any configured hotkey are swallowed, nothing runs.
     setRingVisible(true, false);
-    EXPECT_TRUE(tap->press(KeyA, ShiftCmd, true));
-    EXPECT_TRUE(tap->press(KeyS, ShiftCmd, true));
+    EXPECT_TRUE(tap->press(KeyA, ShiftCtrl, true));
+    EXPECT_TRUE(tap->press(KeyS, ShiftCtrl, true));
     EXPECT_TRUE(rings.calls.isEmpty());
     // Other repeats still reach the application, navigation keys included.
     EXPECT_FALSE(tap->press(Right, 0, true));
@@ -135,13 +135,13 @@ TEST_F(HotkeyDispatch, AutoRepeatIsSwallowedOnlyWhileARingIsVisibleAndNeverDispa
 TEST_F(HotkeyDispatch, OpenRecorderLetsHotkeysThroughUnlessARingIsVisible)
 {
     HotkeyRecordingSession::recordingStarted();
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl));
     EXPECT_TRUE(rings.calls.isEmpty());
     ASSERT_EQ(tap->delivered().size(), 1);
-    EXPECT_EQ(tap->delivered().first(), (SimKeyTap::Delivered { KeyA, ShiftCmd, false }));
+    EXPECT_EQ(tap->delivered().first(), (SimKeyTap::Delivered { KeyA, ShiftCtrl, false }));
 
     setRingVisible(true, false);
-    EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
+    EXPECT_TRUE(tap->press(KeyA, ShiftCtrl));
     EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     HotkeyRecordingSession::recordingEnded();
     EXPECT_EQ(HotkeyRecordingSession::activeCount(), 0);
@@ -182,16 +182,16 @@ TEST_F(HotkeyDispatch, GrabSetFollowsHotkeysGroupsAndRingVisibility)
         return std::find(all.begin(), all.end(), g) != all.end();
     };
     EXPECT_EQ(grabs().size(), 4u);
-    EXPECT_TRUE(has(KeyGrab::of(Hotkey(KeyA, ShiftCmd))));
+    EXPECT_TRUE(has(KeyGrab::of(Hotkey(KeyA, ShiftCtrl))));
     EXPECT_FALSE(has(KeyGrab::anyModifiersOf(Escape)));
 
-    settings().setSwitcherHotkey(Hotkey(KeyB, Modifier::Control));
-    EXPECT_TRUE(has(KeyGrab::of(Hotkey(KeyB, Modifier::Control))));
-    EXPECT_FALSE(has(KeyGrab::of(Hotkey(KeyA, ShiftCmd))));
+    settings().setSwitcherHotkey(Hotkey(KeyB, Modifier::Super));
+    EXPECT_TRUE(has(KeyGrab::of(Hotkey(KeyB, Modifier::Super))));
+    EXPECT_FALSE(has(KeyGrab::of(Hotkey(KeyA, ShiftCtrl))));
     // The old combination now reaches the application untouched.
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl));
 
-    const Hotkey g(Key1, Modifier::Command);
+    const Hotkey g(Key1, Modifier::Ctrl);
     settings().setLauncherGroups({ group(QStringLiteral("apps"), g) });
     EXPECT_TRUE(has(KeyGrab::of(g)));
     settings().setLauncherGroups({ group(QStringLiteral("apps"), g, {}) });
@@ -199,7 +199,7 @@ TEST_F(HotkeyDispatch, GrabSetFollowsHotkeysGroupsAndRingVisibility)
 
     // Showing a ring from the handler itself adds the navigation keys at once.
     rings.switcherVisible = true; // as if triggerSwitcher had shown it
-    EXPECT_TRUE(tap->press(KeyB, Modifier::Control));
+    EXPECT_TRUE(tap->press(KeyB, Modifier::Super));
     for (std::uint16_t key : { Return, Enter, Left, Right, Up, Down, Escape })
         EXPECT_TRUE(has(KeyGrab::anyModifiersOf(key))) << key;
     setRingVisible(false, false);
@@ -208,9 +208,9 @@ TEST_F(HotkeyDispatch, GrabSetFollowsHotkeysGroupsAndRingVisibility)
 
 TEST_F(HotkeyDispatch, ModifierChangesAlwaysPassAndReachTheRingControl)
 {
-    tap->changeFlags(ShiftCmd);
-    tap->changeFlags(Modifier::Command);
-    EXPECT_EQ(rings.modifierChanges, (QList<std::uint64_t> { ShiftCmd, Modifier::Command }));
+    tap->changeFlags(ShiftCtrl);
+    tap->changeFlags(Modifier::Ctrl);
+    EXPECT_EQ(rings.modifierChanges, (QList<std::uint64_t> { ShiftCtrl, Modifier::Ctrl }));
     EXPECT_FALSE(keyboard->handleTapped({ KeyTapEvent::Type::FlagsChanged, 0, 0, false }));
 }
 
@@ -233,7 +233,7 @@ TEST_F(HotkeyDispatch, PermissionPollStartsTheTapOnceTrusted)
     ASSERT_TRUE(keyboard->keyTap());
     EXPECT_FALSE(keyboard->isWaitingForPermission());
     EXPECT_EQ(env.scheduler().pendingCount(), 0u);
-    EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
+    EXPECT_TRUE(tap->press(KeyA, ShiftCtrl));
 
     // Trusted from the start: no poll at all.
     keyboard->watchPermission();
@@ -248,9 +248,9 @@ TEST_F(HotkeyDispatch, RefusedTapFallsBackToAMonitorThatActsOncePerHeldKey)
     ASSERT_TRUE(keyboard->hasGlobalMonitor());
     ASSERT_FALSE(env.logLines().isEmpty());
 
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd)); // seen, never swallowed
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl)); // seen, never swallowed
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl, true));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl, true));
     EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     tap->changeFlags(0);
     EXPECT_EQ(rings.modifierChanges, QList<std::uint64_t> { 0 });
@@ -258,19 +258,19 @@ TEST_F(HotkeyDispatch, RefusedTapFallsBackToAMonitorThatActsOncePerHeldKey)
 
 TEST_F(HotkeyDispatch, CombinationHeldByAnotherProgramIsWatchedNotSwallowed)
 {
-    tap->setGrabbedElsewhere({ KeyGrab::of(Hotkey(KeyA, ShiftCmd)) });
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd, true));
+    tap->setGrabbedElsewhere({ KeyGrab::of(Hotkey(KeyA, ShiftCtrl)) });
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl, true));
     EXPECT_EQ(rings.calls, QStringList { QStringLiteral("triggerSwitcher") });
     // The others are still taken.
-    EXPECT_TRUE(tap->press(KeyS, ShiftCmd));
+    EXPECT_TRUE(tap->press(KeyS, ShiftCtrl));
 }
 
 TEST_F(HotkeyDispatch, SuspensionSwitchesTheCurrentTapOffAndOnAgain)
 {
     auto resume = keyboard->beginSuspension();
     EXPECT_FALSE(tap->tapEnabled());
-    EXPECT_FALSE(tap->press(KeyA, ShiftCmd));
+    EXPECT_FALSE(tap->press(KeyA, ShiftCtrl));
     EXPECT_TRUE(rings.calls.isEmpty());
 
     // Monitoring restarted meanwhile: the resume switches the new tap on, and
@@ -281,7 +281,7 @@ TEST_F(HotkeyDispatch, SuspensionSwitchesTheCurrentTapOffAndOnAgain)
     resume();
     EXPECT_TRUE(tap->tapEnabled());
     resume(); // twice does nothing more
-    EXPECT_TRUE(tap->press(KeyA, ShiftCmd));
+    EXPECT_TRUE(tap->press(KeyA, ShiftCtrl));
 
     // Nested modal work: back on only when the outer one ends.
     const int result = KeyTapSuspension::withSuspended([&] {

@@ -203,7 +203,7 @@ TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
 
 TEST_F(Onboarding, ShortcutPageRecordsOrRestoresTheDefault)
 {
-    settings().setHotkey(Hotkey(40, Modifier::Command | Modifier::Option), HotkeyRole::switcher);
+    settings().setHotkey(Hotkey(40, Modifier::Ctrl | Modifier::Alt), HotkeyRole::switcher);
     OnboardingView wizard([](bool) {});
     wizard.show();
     for (int i = 0; i < 3; ++i)

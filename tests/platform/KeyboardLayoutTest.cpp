@@ -75,20 +75,20 @@ TEST(XkbLayoutTest, GermanLayoutThroughHotkey)
     EXPECT_FALSE(de->character(24)); // dead acute
 
     KeyboardLayout::setShared(de);
-    EXPECT_EQ(Hotkey(6, Modifier::Command).keyLabel(), QStringLiteral("Y"));
-    EXPECT_EQ(Hotkey(16, Modifier::Command).keyLabel(), QStringLiteral("Z"));
-    EXPECT_EQ(Hotkey(6, Modifier::Command).menuEquivalent(), QChar(u'y'));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Z")), Hotkey(16, Modifier::Command));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⇧⌘Y")), Hotkey(6, Modifier::Shift | Modifier::Command));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘ö")), Hotkey(41, Modifier::Command));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Ö")), Hotkey(41, Modifier::Command));
+    EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Y"));
+    EXPECT_EQ(Hotkey(16, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
+    EXPECT_EQ(Hotkey(6, Modifier::Ctrl).menuEquivalent(), QChar(u'y'));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Z")), Hotkey(16, Modifier::Ctrl));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⇧⌘Y")), Hotkey(6, Modifier::Shift | Modifier::Ctrl));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘ö")), Hotkey(41, Modifier::Ctrl));
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Ö")), Hotkey(41, Modifier::Ctrl));
 
     // ß upper-cases to two letters: shown as SS, which no key types.
-    EXPECT_EQ(Hotkey(27, Modifier::Command).keyLabel(), QStringLiteral("SS"));
-    EXPECT_FALSE(Hotkey::fromDisplayString(Hotkey(27, Modifier::Command).displayString()));
+    EXPECT_EQ(Hotkey(27, Modifier::Ctrl).keyLabel(), QStringLiteral("SS"));
+    EXPECT_FALSE(Hotkey::fromDisplayString(Hotkey(27, Modifier::Ctrl).displayString()));
     EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("ß")), 27);
-    EXPECT_EQ(Hotkey(27, Modifier::Command).menuEquivalent(), QChar(u'ß'));
-    EXPECT_FALSE(Hotkey(50, Modifier::Command).menuEquivalent());
+    EXPECT_EQ(Hotkey(27, Modifier::Ctrl).menuEquivalent(), QChar(u'ß'));
+    EXPECT_FALSE(Hotkey(50, Modifier::Ctrl).menuEquivalent());
     EXPECT_EQ(Hotkey(50, 0).keyLabel(), QStringLiteral("Key 50"));
     KeyboardLayout::setShared(nullptr);
 }
@@ -99,7 +99,7 @@ TEST(XkbLayoutTest, FrenchLayoutFindsTheLowestCodeThatTypesALabel)
     KeyboardLayout::setShared(XkbKeyboardLayout::fromNames(QStringLiteral("fr")));
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Q"));
     // The switcher's default hotkey, as shown and as stored text typed on this layout.
-    EXPECT_EQ(Hotkey(0, Modifier::Shift | Modifier::Command).displayString(), QStringLiteral("Ctrl+Shift+Q"));
+    EXPECT_EQ(Hotkey(0, Modifier::Shift | Modifier::Ctrl).displayString(), QStringLiteral("Ctrl+Shift+Q"));
     EXPECT_EQ(Hotkey::displayTextForStored(QStringLiteral("⇧⌘A")), QStringLiteral("Ctrl+Shift+A"));
     EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("a")), 12);
     EXPECT_EQ(Hotkey(19, 0).keyLabel(), QStringLiteral("É"));

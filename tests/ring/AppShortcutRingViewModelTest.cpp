@@ -136,7 +136,7 @@ TEST_F(RingModelTest, FilterKeepsItemsOfTheAppThatCarrySomethingToRun)
         (QStringList{QStringLiteral("keys"), QStringLiteral("empty snippet"), QStringLiteral("link"), QStringLiteral("snippet")}));
 
     // A vault account passes with nothing but its marker.
-    AppShortcut account(QStringLiteral("account"), QStringLiteral("key.fill"), QString(), AppShortcut::passwordMarker);
+    const AppShortcut account = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("account"), QStringLiteral("key.fill"));
     AppShortcutRingViewModel vault;
     vault.loadShortcuts(app(AppShortcut::passwordMarker), {account});
     EXPECT_EQ(vault.shortcuts().size(), 1);
@@ -237,7 +237,7 @@ TEST_F(RingArcTest, SelectingAnAccountWithTwoPasswordsFansThemOut)
 {
     AppShortcutRingViewModel m;
     QList<AppShortcut> ring = items();
-    ring.append(AppShortcut(QStringLiteral("ghost"), QStringLiteral("key.fill"), QString(), AppShortcut::passwordMarker));
+    ring.append(AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("ghost"), QStringLiteral("key.fill")));
     ring.append(ring.at(1)); // four wedges: Mail, Bank, ghost (no stored account), Bank again
     m.loadShortcuts(app(AppShortcut::passwordMarker), ring);
     ASSERT_EQ(m.shortcuts().size(), 4);
@@ -247,7 +247,7 @@ TEST_F(RingArcTest, SelectingAnAccountWithTwoPasswordsFansThemOut)
 
     const QPointF c(500, 500);
     revealAt(m, c);
-    const double mid = RingAngles::itemCentreAngle(0, 4); // the arc is centred on wedge 0
+    const double mid = RingAngles::itemCenterAngle(0, 4); // the arc is centred on wedge 0
     const WindowArcGeometry arc(2);
     const double onSecondCard = mid + arc.span() / 2 - 0.01;
 
@@ -293,8 +293,7 @@ TEST_F(RingArcTest, UnreadableVaultGivesNoArcAndIsLeftAlone)
     const QByteArray corrupt("[{\"id\":\"not-a-uuid\"}]");
     env.defaults().setValue(PasswordVault::storageKey, corrupt);
     env.defaults().resetWriteCount();
-    AppShortcut account(QStringLiteral("Mail"), QStringLiteral("key.fill"), QString(), AppShortcut::passwordMarker);
-    account.id = twoCards.id;
+    const AppShortcut account = AppShortcut::passwordItem(twoCards.id, QStringLiteral("Mail"), QStringLiteral("key.fill"));
     AppShortcutRingViewModel m;
     m.loadShortcuts(app(AppShortcut::passwordMarker), {account});
     EXPECT_TRUE(m.arcVariants().isEmpty());

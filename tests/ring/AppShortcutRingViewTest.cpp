@@ -121,7 +121,7 @@ TEST_F(RingViewTest, WedgesTaperWithEqualGapsAndLabelsSitMidWedge)
     EXPECT_NEAR(innerSpan * 180 / kPi, 28.84, 0.01);
     // Wedge 0 starts at 12 o'clock; the label sits 124 points out on its centre line.
     EXPECT_NEAR(s.baseStartAngle(), -kPi / 2, 1e-12);
-    const QPointF label = s.labelCentre(QPointF(0, 0));
+    const QPointF label = s.labelCenter(QPointF(0, 0));
     EXPECT_NEAR(std::hypot(label.x(), label.y()), 124.0, 1e-9);
     EXPECT_NEAR(std::atan2(label.y(), label.x()), -kPi / 2 + kPi / 10, 1e-9);
 
@@ -154,8 +154,8 @@ TEST_F(RingViewTest, SubtitleShowsKeysOrTheSiteOfASavedTab)
     s.shortcut.shortcut.clear();
     EXPECT_FALSE(s.subtitle().has_value());
 
-    s.shortcut = AppShortcut(QStringLiteral("Docs"), QStringLiteral("globe"),
-                             QStringLiteral("https://www.docs.www.example.org/a?b"), AppShortcut::tabsMarker);
+    s.shortcut = AppShortcut::tabItem(QStringLiteral("Docs"), QStringLiteral("globe"),
+                                      QStringLiteral("https://www.docs.www.example.org/a?b"));
     EXPECT_EQ(s.subtitle(), QStringLiteral("docs.example.org"));
     s.shortcut.shortcut = QStringLiteral("not a url at all");
     EXPECT_FALSE(s.subtitle().has_value());
@@ -252,7 +252,7 @@ TEST_F(RingViewTest, CustomIconsReadOnlySafeNamesAndFallBackQuietly)
 
 // ---- the ring view ---------------------------------------------------------------------------
 
-TEST_F(RingViewTest, CentreShowsTheAppIconOnOnePageAndDotsFromElevenItems)
+TEST_F(RingViewTest, CenterShowsTheAppIconOnOnePageAndDotsFromElevenItems)
 {
     AppShortcutRingViewModel m;
     load(m, 10);
@@ -368,7 +368,7 @@ TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndTakeClicksThatHideLater)
 
     // The middle card sits on the middle of the selected wedge, 260 points out.
     using K = AppShortcutRingView::Hit::Kind;
-    const double mid = RingAngles::itemCentreAngle(0, 2);
+    const double mid = RingAngles::itemCenterAngle(0, 2);
     const auto onCard = v.hitTest(widgetPolar(v, mid, 262));
     EXPECT_EQ(onCard.kind, K::card);
     EXPECT_EQ(onCard.index, 1);
@@ -388,7 +388,7 @@ TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndTakeClicksThatHideLater)
 
     // Clicking the other wedge swings the arc there but keeps its cards.
     const auto ids = m.arcVariants();
-    const QPointF w1 = widgetPolar(v, RingAngles::itemCentreAngle(1, 2), 124);
+    const QPointF w1 = widgetPolar(v, RingAngles::itemCenterAngle(1, 2), 124);
     QMouseEvent press1(QEvent::MouseButtonPress, w1, v.mapToGlobal(w1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release1(QEvent::MouseButtonRelease, w1, v.mapToGlobal(w1), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&v, &press1);
@@ -396,7 +396,7 @@ TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndTakeClicksThatHideLater)
     EXPECT_EQ(m.selectedIndex(), 1);
     EXPECT_EQ(m.arcVariants(), ids);
     settle();
-    EXPECT_EQ(v.hitTest(widgetPolar(v, RingAngles::itemCentreAngle(1, 2), 262)).kind, K::card);
+    EXPECT_EQ(v.hitTest(widgetPolar(v, RingAngles::itemCenterAngle(1, 2), 262)).kind, K::card);
 
     // The exit disarms the pointer: the cards are gone at once.
     m.beginExit();
@@ -535,7 +535,7 @@ TEST_F(RingViewTest, EveryFrameOfARevealAndAnExitChangesOnlyWhatItRepaints)
     EXPECT_GT(discs, 30);
 }
 
-TEST_F(RingViewTest, ThePointerTurnsOnlyTheCentreTileOfARingAtRest)
+TEST_F(RingViewTest, ThePointerTurnsOnlyTheCenterTileOfARingAtRest)
 {
     // A pointer moving over a ring at rest turns the centre tile: only its
     // square is repainted (the display's buffer is cleared there and painted
@@ -788,7 +788,7 @@ TEST_P(RingViewGalleryTest, WritesRingsForLightAndDark)
         vault.reveal();
         pointAt(vault, 0.4, 262);
         settle();
-        pointAt(vault, RingAngles::itemCentreAngle(0, 2) + 0.05, 262);
+        pointAt(vault, RingAngles::itemCenterAngle(0, 2) + 0.05, 262);
         settle();
         ASSERT_TRUE(vaultView.showsCardArc());
         shoot(vaultView, QStringLiteral("passwords"));

@@ -15,7 +15,7 @@ std::string describe(const QString& binding)
         + (b->virtualKey ? " vk" + std::to_string(*b->virtualKey) : std::string());
 }
 
-TEST(AtspiKeyBinding, QtAndGtkFormsMapCtrlToCommandAndSuperToControl)
+TEST(AtspiKeyBinding, QtAndGtkFormsMapToTheirModifierBits)
 {
     // Modifier bits: 1 shift, 2 option, 4 control, 8 no command.
     EXPECT_EQ(describe(QStringLiteral("Ctrl+N")), "0 N");

@@ -131,6 +131,7 @@ TEST_F(CapturedTabStoreTest, RingItemsCarryTabsWithFreshIds)
     EXPECT_EQ(items[0].shortcut, QStringLiteral("https://a.b.c/"));
     EXPECT_EQ(items[0].name, QStringLiteral("A.B.C"));
     EXPECT_EQ(items[0].bundleIdentifier, QStringLiteral("com.morvanix.kelvaro.tabs"));
+    EXPECT_EQ(items[0].kind, RingItemKind::tab);
     EXPECT_FALSE(items[0].textSnippet);
     EXPECT_FALSE(items[0].url);
     EXPECT_EQ(items[1].icon, QStringLiteral("safari"));

@@ -72,23 +72,23 @@ TEST_F(MenuShortcutScannerTest, TitleCleaningAndIcons)
 TEST_F(MenuShortcutScannerTest, ModifierBitsAndKeys)
 {
     auto key = [](std::optional<int> bits, const QString& ch) { return MenuShortcutScanner::hotkey(*SimAXElement::item(QStringLiteral("x"), ch, bits)); };
-    EXPECT_EQ(key(std::nullopt, QStringLiteral("c")), Hotkey(8, Modifier::Command));
-    EXPECT_EQ(key(0, QStringLiteral("C")), Hotkey(8, Modifier::Command));
-    EXPECT_EQ(key(1, QStringLiteral("C")), Hotkey(8, Modifier::Shift | Modifier::Command));
+    EXPECT_EQ(key(std::nullopt, QStringLiteral("c")), Hotkey(8, Modifier::Ctrl));
+    EXPECT_EQ(key(0, QStringLiteral("C")), Hotkey(8, Modifier::Ctrl));
+    EXPECT_EQ(key(1, QStringLiteral("C")), Hotkey(8, Modifier::Shift | Modifier::Ctrl));
     EXPECT_EQ(key(8, QStringLiteral("T")), Hotkey(17, 0));
-    EXPECT_EQ(key(12, QStringLiteral("T")), Hotkey(17, Modifier::Control));
-    EXPECT_EQ(key(3, QStringLiteral(" v ")), Hotkey(9, Modifier::Shift | Modifier::Option | Modifier::Command));
+    EXPECT_EQ(key(12, QStringLiteral("T")), Hotkey(17, Modifier::Super));
+    EXPECT_EQ(key(3, QStringLiteral(" v ")), Hotkey(9, Modifier::Shift | Modifier::Alt | Modifier::Ctrl));
     EXPECT_FALSE(key(0, QStringLiteral("  ")));
     EXPECT_FALSE(key(0, QString()));
 
     auto withVirtual = SimAXElement::item(QStringLiteral("x"), QStringLiteral("?"), 0);
     withVirtual->attributes.insert(QStringLiteral("AXMenuItemCmdVirtualKey"), 96);
-    EXPECT_EQ(MenuShortcutScanner::hotkey(*withVirtual), Hotkey(96, Modifier::Command));
+    EXPECT_EQ(MenuShortcutScanner::hotkey(*withVirtual), Hotkey(96, Modifier::Ctrl));
     withVirtual->attributes.insert(QStringLiteral("AXMenuItemCmdVirtualKey"), 0); // 0 counts as absent
     withVirtual->attributes.insert(QStringLiteral("AXMenuItemCmdChar"), QStringLiteral("a"));
-    EXPECT_EQ(MenuShortcutScanner::hotkey(*withVirtual), Hotkey(0, Modifier::Command));
+    EXPECT_EQ(MenuShortcutScanner::hotkey(*withVirtual), Hotkey(0, Modifier::Ctrl));
     withVirtual->attributes.insert(QStringLiteral("AXMenuItemCmdVirtualKey"), 70000); // too large for a key code
-    EXPECT_EQ(MenuShortcutScanner::hotkey(*withVirtual), Hotkey(0, Modifier::Command));
+    EXPECT_EQ(MenuShortcutScanner::hotkey(*withVirtual), Hotkey(0, Modifier::Ctrl));
 }
 
 TEST_F(MenuShortcutScannerTest, StatusBeforeAnyWalk)
@@ -158,7 +158,7 @@ TEST_F(MenuShortcutScannerTest, CapsResultsAndBoundsAHostileTree)
     ASSERT_EQ(r.kind, Kind::success);
     ASSERT_EQ(r.presets.size(), 80);
     for (const auto& p : r.presets)
-        EXPECT_TRUE(p.hotkey.rawModifiers & Modifier::Command);
+        EXPECT_TRUE(p.hotkey.rawModifiers & Modifier::Ctrl);
     EXPECT_EQ(r.presets.first().name, QStringLiteral("Item 052"));
     EXPECT_EQ(r.presets.last().name, QStringLiteral("Item 131"));
 

@@ -258,7 +258,7 @@ TEST(RingEffectsTest, ImagesOnWholePixelsAreCopiedWhereTheFilteredDrawPutsThem)
         {
             // Off the grid by a fraction of a pixel: moved onto it.
             QPainter p(&centred);
-            RingEffects::drawImageCentred(p, target.center() + QPointF(0.2, -0.2) / dpr, image, dpr);
+            RingEffects::drawImageCentered(p, target.center() + QPointF(0.2, -0.2) / dpr, image, dpr);
         }
         EXPECT_LE(largestDifference(filtered, copied), 1) << dpr;
         if (dpr == 2.0) {

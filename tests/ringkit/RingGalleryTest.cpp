@@ -109,7 +109,7 @@ TEST_P(RingGalleryTest, SelectedCardIsLiftedOutwardsAndTinted)
     EXPECT_EQ(probe(1, 200).alpha(), 0);
 }
 
-TEST_P(RingGalleryTest, CentreIconTiltsTowardsThePointer)
+TEST_P(RingGalleryTest, CenterIconTiltsTowardsThePointer)
 {
     QIcon icon = RingFrameSample().icons[0];
     QImage rest = canvas(200, dpr()), tilted = canvas(200, dpr());

@@ -1,4 +1,4 @@
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/RingShapes.h"
@@ -165,7 +165,7 @@ TEST(RingShapesTest, DepthTurnKeepsTheRadialLineAndPerspective)
     EXPECT_TRUE(RingEffects::rotation3D(anchor, QSizeF(700, 700), 1.0, QVector3D(0, 0, 0), 0, 1).isIdentity());
 }
 
-TEST(RingShapesTest, CentreIconTiltFromThePointer)
+TEST(RingShapesTest, CenterIconTiltFromThePointer)
 {
     const QList<QRectF> screens { QRectF(0, 0, 1920, 1080), QRectF(1920, 0, 1280, 1024) };
     CenterAppIconView v;

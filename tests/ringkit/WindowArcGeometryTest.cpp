@@ -24,7 +24,7 @@ TEST(WindowArcGeometryTest, SpanAndStepFollowTheTable)
     EXPECT_DOUBLE_EQ(WindowArcGeometry(-3).step(), WindowArcGeometry(1).step());
 }
 
-TEST(WindowArcGeometryTest, StartAnglesAreCentredDrawingAngles)
+TEST(WindowArcGeometryTest, StartAnglesAreCenteredDrawingAngles)
 {
     const WindowArcGeometry two(2);
     EXPECT_NEAR(two.startAngle(0, 0.0), deg(-21.0 - 90.0), 1e-12);
@@ -97,8 +97,8 @@ TEST(WindowArcGeometryTest, RingAnglesFromPointerOffsetsWithYUp)
             EXPECT_GE(a, 0.0);
             EXPECT_LT(a, 2 * M_PI);
         }
-    EXPECT_NEAR(RingAngles::itemCentreAngle(1, 4), 3 * M_PI / 4.0, 1e-12);
-    EXPECT_NEAR(RingAngles::itemCentreAngle(0, 0), M_PI, 1e-12);
+    EXPECT_NEAR(RingAngles::itemCenterAngle(1, 4), 3 * M_PI / 4.0, 1e-12);
+    EXPECT_NEAR(RingAngles::itemCenterAngle(0, 0), M_PI, 1e-12);
     EXPECT_NEAR(RingAngles::arcToDrawing(0.0), -M_PI / 2.0, 1e-12);
 }
 }

@@ -10,7 +10,7 @@
 
 #include "platform/DisplayPreferences.h"
 #include "platform/sim/SimDisplayPreferences.h"
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/SwitcherLayout.h"
 #include "switcher/SwitcherPainter.h"
@@ -82,7 +82,7 @@ TEST_F(SwitcherLayoutTest, WedgesTileTheRingFromTwelveOClockAndTheFanStandsOnThe
             layout.selectedIndex = i;
             const RadialSegmentView wedge = layout.segment(i);
             EXPECT_EQ(wedge.app.bundleIdentifier, QStringLiteral("org.example.A%1").arg(i));
-            EXPECT_NEAR(arcDegrees(wedge.iconCentre(QPointF(350, 350))), 360.0 / n * (i + 0.5), 1e-6) << n << " " << i;
+            EXPECT_NEAR(arcDegrees(wedge.iconCenter(QPointF(350, 350))), 360.0 / n * (i + 0.5), 1e-6) << n << " " << i;
             EXPECT_NEAR(layout.selectedAppAngle() * 180.0 / std::numbers::pi, 360.0 / n * (i + 0.5), 1e-6);
             EXPECT_TRUE(wedge.isSelected);
             EXPECT_FALSE(layout.segment((i + 1) % n).isSelected && n > 1);

@@ -94,6 +94,7 @@ TEST_F(VaultTest, RingItemsStandForAccountsInStoredOrder)
     for (const auto& item : items) {
         EXPECT_TRUE(item.shortcut.isEmpty());
         EXPECT_EQ(item.bundleIdentifier, AppShortcut::passwordMarker);
+        EXPECT_EQ(item.kind, RingItemKind::password);
         EXPECT_FALSE(item.textSnippet.has_value());
         EXPECT_FALSE(item.url.has_value());
     }

@@ -8,11 +8,14 @@
 #include "platform/sim/MemoryClipboard.h"
 #include "platform/sim/MemorySecretStore.h"
 #include "platform/sim/RecordingSyntheticKeys.h"
+#include "platform/Scheduler.h"
+#include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimFocusedText.h"
 #include "platform/sim/SimPresenceCheck.h"
 #include "support/TestSupport.h"
 #include "support/TracedSecret.h"
 #include "vault/PasswordAuth.h"
+#include "vault/PasswordDelivery.h"
 #include "vault/PasswordVault.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +54,12 @@ protected:
         FocusedText::setShared(nullptr);
         Clipboard::setShared(nullptr);
         SyntheticKeys::setShared(nullptr);
+    }
+
+    // Delivery through the simulated focus and keys; it never beeps here.
+    PasswordDelivery delivery()
+    {
+        return PasswordDelivery(*focus, *keys, Scheduler::shared(), *desktop, {});
     }
 
     // An account with passwords whose secrets are in the keyring.
@@ -100,6 +109,7 @@ protected:
     std::shared_ptr<SimFocusedText> focus = std::make_shared<SimFocusedText>();
     std::shared_ptr<MemoryClipboard> clipboard = std::make_shared<MemoryClipboard>();
     std::shared_ptr<RecordingSyntheticKeys> keys = std::make_shared<RecordingSyntheticKeys>();
+    std::shared_ptr<SimDesktop> desktop = std::make_shared<SimDesktop>();
 };
 
 TEST_F(VaultSecretsTest, UpsertAndRemoveDeleteExactlyTheSecretsNoLongerReferred)
@@ -270,11 +280,11 @@ TEST_F(VaultSecretsTest, DeliveryGoesIntoTheElementFocusedAtTheChoiceNotTheOneFo
     ASSERT_TRUE(target && target->acceptsText);
 
     focus->focused = 2; // the dialog, or another window, took the focus meanwhile
-    std::optional<PasswordVault::Delivery> how;
+    std::optional<PasswordDelivery::Delivery> how;
     auto secret = SecretText::fromUtf8("s3cret");
-    PasswordVault::deliver(secret, *target, nullptr, [&](PasswordVault::Delivery d) { how = d; });
+    delivery().deliver(secret, *target, nullptr, [&](PasswordDelivery::Delivery d) { how = d; });
     env.scheduler().runPending();
-    EXPECT_EQ(how, PasswordVault::Delivery::IntoField);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::IntoField);
     EXPECT_EQ(focus->fields[1].text, QByteArray("s3cret"));
     EXPECT_TRUE(focus->fields[2].text.isEmpty());
     EXPECT_TRUE(secret->isEmpty()) << "the bytes are wiped after delivery";
@@ -291,10 +301,10 @@ TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasThe
     focus->capture(nullptr, [&](FocusCapture c) { target = c; });
     env.scheduler().runPending();
 
-    std::optional<PasswordVault::Delivery> how;
-    PasswordVault::deliver(SecretText::fromUtf8("one"), *target, nullptr, [&](auto d) { how = d; });
+    std::optional<PasswordDelivery::Delivery> how;
+    delivery().deliver(SecretText::fromUtf8("one"), *target, nullptr, [&](auto d) { how = d; });
     env.scheduler().runPending();
-    EXPECT_EQ(how, PasswordVault::Delivery::ClipboardAndPaste);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardAndPaste);
     EXPECT_EQ(clipboard->text(), QStringLiteral("one"));
     EXPECT_TRUE(clipboard->isConcealed());
     ASSERT_EQ(keys->events().size(), 2u);
@@ -302,16 +312,16 @@ TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasThe
 
     keys->clear();
     focus->focusedWindowOverride = 99; // another window has the focus now
-    PasswordVault::deliver(SecretText::fromUtf8("two"), *target, nullptr, [&](auto d) { how = d; });
+    delivery().deliver(SecretText::fromUtf8("two"), *target, nullptr, [&](auto d) { how = d; });
     env.scheduler().runPending();
-    EXPECT_EQ(how, PasswordVault::Delivery::ClipboardOnly);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardOnly);
     EXPECT_TRUE(keys->events().empty());
 
     // No element that takes text: copied, never pasted.
     FocusCapture nothing;
-    PasswordVault::deliver(SecretText::fromUtf8("three"), nothing, nullptr, [&](auto d) { how = d; });
+    delivery().deliver(SecretText::fromUtf8("three"), nothing, nullptr, [&](auto d) { how = d; });
     env.scheduler().runPending();
-    EXPECT_EQ(how, PasswordVault::Delivery::ClipboardOnly);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardOnly);
     EXPECT_EQ(clipboard->text(), QStringLiteral("three"));
     EXPECT_TRUE(keys->events().empty());
 }
@@ -327,7 +337,7 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
     env.scheduler().runPending();
 
     TracedSecret typed;
-    PasswordVault::deliver(typed.make(), *target, nullptr, nullptr);
+    delivery().deliver(typed.make(), *target, nullptr, nullptr);
     env.scheduler().runPending();
     EXPECT_TRUE(typed.matches(focus->fields[1].text));
     focus->fields[1].text.fill('\0'); // the receiving application's copy
@@ -339,7 +349,7 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
     focus->refusing = {1};
     focus->focusedWindowOverride = 99;
     TracedSecret copied;
-    PasswordVault::deliver(copied.make(), *target, nullptr, nullptr);
+    delivery().deliver(copied.make(), *target, nullptr, nullptr);
     env.scheduler().runPending();
     EXPECT_COPIES_IN_MEMORY(copied, 1, 0) << "only the secret's own buffer";
     EXPECT_TRUE(clipboard->secret() && copied.matches(clipboard->secret()->bytes()));

@@ -53,8 +53,8 @@ QString describe(const KeyGrab& grab)
 {
     QString text;
     if (!grab.anyModifiers) {
-        for (const auto& [bit, name] : { std::pair {Modifier::Command, "Ctrl+"}, std::pair {Modifier::Option, "Alt+"},
-                                         std::pair {Modifier::Shift, "Shift+"}, std::pair {Modifier::Control, "Super+"} })
+        for (const auto& [bit, name] : { std::pair {Modifier::Ctrl, "Ctrl+"}, std::pair {Modifier::Alt, "Alt+"},
+                                         std::pair {Modifier::Shift, "Shift+"}, std::pair {Modifier::Super, "Super+"} })
             if (grab.modifiers & bit)
                 text += QLatin1String(name);
     }
@@ -95,9 +95,9 @@ Extensions probe(xcb_connection_t* c)
 // The X modifier masks of our four modifier bits and of the lock keys.
 struct ModifierMasks {
     std::uint16_t shift = XCB_MOD_MASK_SHIFT;
-    std::uint16_t command = XCB_MOD_MASK_CONTROL; // ⌘ = Ctrl
-    std::uint16_t option = XCB_MOD_MASK_1; // ⌥ = Alt
-    std::uint16_t control = XCB_MOD_MASK_4; // ⌃ = Super
+    std::uint16_t ctrl = XCB_MOD_MASK_CONTROL;
+    std::uint16_t alt = XCB_MOD_MASK_1;
+    std::uint16_t super = XCB_MOD_MASK_4;
     std::uint16_t numLock = XCB_MOD_MASK_2;
 
     std::uint16_t toX(std::uint64_t flags) const
@@ -105,12 +105,12 @@ struct ModifierMasks {
         std::uint16_t m = 0;
         if (flags & Modifier::Shift)
             m |= shift;
-        if (flags & Modifier::Command)
-            m |= command;
-        if (flags & Modifier::Option)
-            m |= option;
-        if (flags & Modifier::Control)
-            m |= control;
+        if (flags & Modifier::Ctrl)
+            m |= ctrl;
+        if (flags & Modifier::Alt)
+            m |= alt;
+        if (flags & Modifier::Super)
+            m |= super;
         return m;
     }
     std::uint64_t fromX(std::uint16_t state) const
@@ -118,12 +118,12 @@ struct ModifierMasks {
         std::uint64_t f = 0;
         if (state & shift)
             f |= Modifier::Shift;
-        if (state & command)
-            f |= Modifier::Command;
-        if (state & option)
-            f |= Modifier::Option;
-        if (state & control)
-            f |= Modifier::Control;
+        if (state & ctrl)
+            f |= Modifier::Ctrl;
+        if (state & alt)
+            f |= Modifier::Alt;
+        if (state & super)
+            f |= Modifier::Super;
         return f;
     }
     std::array<std::uint16_t, 4> lockCombinations() const
@@ -167,9 +167,9 @@ ModifierMasks readModifierMasks(xcb_connection_t* c)
     if (const auto m = maskOf(XK_Num_Lock))
         masks.numLock = m;
     if (const auto m = maskOf(XK_Alt_L))
-        masks.option = m;
+        masks.alt = m;
     if (const auto m = maskOf(XK_Super_L))
-        masks.control = m;
+        masks.super = m;
     xcb_key_symbols_free(symbols);
     return masks;
 }

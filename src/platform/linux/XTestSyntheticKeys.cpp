@@ -46,10 +46,10 @@ struct ModifierKey {
     std::uint32_t evdevFallback;
 };
 constexpr std::array<ModifierKey, 4> kModifierKeys{{
-    {Modifier::Control, XK_Super_L, 125}, // ⌃ Super
-    {Modifier::Option, XK_Alt_L, 56},     // ⌥ Alt
+    {Modifier::Super, XK_Super_L, 125}, // ⌃ Super
+    {Modifier::Alt, XK_Alt_L, 56},     // ⌥ Alt
     {Modifier::Shift, XK_Shift_L, 42},    // ⇧ Shift
-    {Modifier::Command, XK_Control_L, 29}, // ⌘ Ctrl
+    {Modifier::Ctrl, XK_Control_L, 29}, // ⌘ Ctrl
 }};
 
 template <typename T>

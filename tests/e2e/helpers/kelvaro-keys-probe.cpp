@@ -152,7 +152,7 @@ int main(int argc, char** argv)
             return usage();
     }
     const AppShortcut item = tab
-        ? AppShortcut(QStringLiteral("tab"), QStringLiteral("globe"), *tab, AppShortcut::tabsMarker)
+        ? AppShortcut::tabItem(QStringLiteral("tab"), QStringLiteral("globe"), *tab)
         : AppShortcut(QStringLiteral("probe"), QStringLiteral("star"), shortcut, QStringLiteral("org.kelvaro.probe"), snippet, url);
     // Run from the event loop, as the delegate's deferred step does.
     QTimer::singleShot(0, &app, [&] {

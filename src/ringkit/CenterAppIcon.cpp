@@ -1,4 +1,4 @@
-#include "ringkit/CentreAppIcon.h"
+#include "ringkit/CenterAppIcon.h"
 
 #include "core/AppSettings.h"
 #include "platform/DisplayPreferences.h"
@@ -74,7 +74,7 @@ QImage CenterAppIconView::render(const QIcon& icon, double rotationX, double rot
     // Room for the 120-point frame and the broad shadow (radius 26) around it.
     const double side = frameSide + 2.0 * 40.0;
     const int px = int(std::ceil(side * scale));
-    QImage icon48 = CentreIconPainter::flatTile(icon, scale);
+    QImage icon48 = CenterIconPainter::flatTile(icon, scale);
     icon48.setDevicePixelRatio(scale);
 
     // Everything below in device pixels; the result carries the scale.
@@ -179,9 +179,9 @@ void TiltingCenterAppIcon::paint(QPainter& painter, QPointF centre) const
     m_painter.paint(painter, centre, m_view.icon, rotationX(), rotationY());
 }
 
-// ---- CentreIconPainter ---------------------------------------------------------------
+// ---- CenterIconPainter ---------------------------------------------------------------
 
-QImage CentreIconPainter::flatTile(const QIcon& icon, double scale)
+QImage CenterIconPainter::flatTile(const QIcon& icon, double scale)
 {
     const double side = CenterAppIconView::iconSide;
     // A clear pixel all round: the tile is drawn tilted, and its filtering
@@ -203,7 +203,7 @@ QImage CentreIconPainter::flatTile(const QIcon& icon, double scale)
     return tile;
 }
 
-void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double rotationX, double rotationY)
+void CenterIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double rotationX, double rotationY)
 {
     if (icon.isNull())
         return;
@@ -245,14 +245,14 @@ void CentreIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // Each image at the size it was made for (its pixels are 1 / scale
     // points): copied, not resampled, while the painter neither turns nor scales.
-    RingEffects::drawImageCentred(p, c + CenterAppIconView::broadShadowOffset(rotationX, rotationY), images->broadShadow, scale);
-    RingEffects::drawImageCentred(p, c + CenterAppIconView::closeShadowOffset(rotationX, rotationY), images->closeShadow, scale);
+    RingEffects::drawImageCentered(p, c + CenterAppIconView::broadShadowOffset(rotationX, rotationY), images->broadShadow, scale);
+    RingEffects::drawImageCentered(p, c + CenterAppIconView::closeShadowOffset(rotationX, rotationY), images->closeShadow, scale);
     if (rotationX != 0.0 || rotationY != 0.0) {
         const QTransform turnX = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
         const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
         p.setTransform(turnX * turnY, true);
     }
     p.setRenderHint(QPainter::Antialiasing, true);
-    RingEffects::drawImageCentred(p, c, images->icon, scale);
+    RingEffects::drawImageCentered(p, c, images->icon, scale);
     p.restore();
 }

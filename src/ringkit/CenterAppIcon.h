@@ -65,7 +65,7 @@ public:
 // device-pixel ratio 2); only the turn and the shadows' slide follow the
 // pose. The images of the last two icons are kept, so a cross-fade between
 // two icons draws both from their images.
-class CentreIconPainter {
+class CenterIconPainter {
 public:
     void paint(QPainter& painter, QPointF centre, const QIcon& icon, double rotationX, double rotationY);
     // The flat tile: `icon` fitted into 48 x 48 points, clipped to a rounded
@@ -123,7 +123,7 @@ private:
     void retarget();
 
     CenterAppIconView m_view;
-    mutable CentreIconPainter m_painter;
+    mutable CenterIconPainter m_painter;
     AnimatedValue m_rotationX;
     AnimatedValue m_rotationY;
 };
