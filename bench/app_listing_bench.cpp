@@ -38,7 +38,8 @@ void BM_ShowingSim(benchmark::State& state)
     auto desktop = SimDesktop::install();
     installScreens();
     for (int a = 0; a < kApps; ++a) {
-        auto& app = desktop->addApp(100 + a, QStringLiteral("org.example.App%1").arg(a), QStringLiteral("App %1").arg(a));
+        auto& app
+            = desktop->addApp(100 + a, QStringLiteral("org.example.App%1").arg(a), QStringLiteral("App %1").arg(a));
         app.icon = SimDesktop::solidIcon(QColor::fromHsv(a * 17, 200, 200));
         for (int w = 0; w < kWindowsPerApp; ++w)
             desktop->addWindow(100 + a, quint32(1000 + a * 10 + w), QStringLiteral("Document %1").arg(w));
@@ -92,15 +93,16 @@ pid_t startWindowMaker()
         for (int w = 0; w < kWindowsPerApp; ++w) {
             const xcb_window_t win = xcb_generate_id(c);
             xcb_create_window(c, XCB_COPY_FROM_PARENT, win, screen->root, int16_t(20 * a), int16_t(20 * w), 400, 300, 0,
-                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+                XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
             const QByteArray title = QStringLiteral("Bench %1 window %2").arg(a).arg(w).toUtf8();
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netName, utf8, 8, uint32_t(title.size()), title.constData());
+            xcb_change_property(
+                c, XCB_PROP_MODE_REPLACE, win, netName, utf8, 8, uint32_t(title.size()), title.constData());
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
-                                uint32_t(wmClass.size()), wmClass.constData());
+                uint32_t(wmClass.size()), wmClass.constData());
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, gtkId, utf8, 8, uint32_t(id.size()), id.constData());
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netPid, XCB_ATOM_CARDINAL, 32, 1, &self);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, icon, XCB_ATOM_CARDINAL, 32, uint32_t(iconData.size()),
-                                iconData.data());
+            xcb_change_property(
+                c, XCB_PROP_MODE_REPLACE, win, icon, XCB_ATOM_CARDINAL, 32, uint32_t(iconData.size()), iconData.data());
             xcb_map_window(c, win);
         }
     }
@@ -151,7 +153,11 @@ void BM_ShowingX11(benchmark::State& state)
     kill(maker, SIGTERM);
     waitpid(maker, nullptr, 0);
     if (apps < kApps || windows != kWindowsPerApp)
-        state.SkipWithError(QStringLiteral("listed %1 applications, %2 windows on the arc").arg(apps).arg(windows).toStdString().c_str());
+        state.SkipWithError(QStringLiteral("listed %1 applications, %2 windows on the arc")
+                                .arg(apps)
+                                .arg(windows)
+                                .toStdString()
+                                .c_str());
 }
 BENCHMARK(BM_ShowingX11)->Unit(benchmark::kMillisecond);
 

@@ -125,16 +125,22 @@ double voluntarySwitches(qint64 pid)
 
 class Keys {
 public:
-    Keys() : m_c(xcb_connect(nullptr, nullptr)) { }
+    Keys()
+        : m_c(xcb_connect(nullptr, nullptr))
+    {
+    }
     ~Keys() { xcb_disconnect(m_c); }
     xcb_connection_t* connection() const { return m_c; }
 
     xcb_keycode_t code(const char* name)
     {
         // Keycodes of the evdev layout the test session's server uses.
-        if (!std::strcmp(name, "ctrl")) return 37;
-        if (!std::strcmp(name, "shift")) return 50;
-        if (!std::strcmp(name, "a")) return 38;
+        if (!std::strcmp(name, "ctrl"))
+            return 37;
+        if (!std::strcmp(name, "shift"))
+            return 50;
+        if (!std::strcmp(name, "a"))
+            return 38;
         return 9; // Escape
     }
     void press(const char* key) { fake(XCB_KEY_PRESS, key); }
@@ -151,8 +157,8 @@ private:
 
 QByteArray titleOf(xcb_connection_t* c, xcb_window_t window)
 {
-    auto* name = xcb_get_property_reply(c, xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256),
-                                        nullptr);
+    auto* name
+        = xcb_get_property_reply(c, xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr);
     QByteArray title;
     if (name)
         title = QByteArray(static_cast<const char*>(xcb_get_property_value(name)), xcb_get_property_value_length(name));
@@ -183,7 +189,9 @@ xcb_window_t findWindow(xcb_connection_t* c, const QByteArray& title)
 // than a whole run of the program measured.
 class MapWatch {
 public:
-    explicit MapWatch(xcb_connection_t* c) : m_c(c), m_root(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root)
+    explicit MapWatch(xcb_connection_t* c)
+        : m_c(c)
+        , m_root(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root)
     {
         select(XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
     }
@@ -240,8 +248,8 @@ int visiblePixels(xcb_connection_t* c, xcb_window_t window)
         return 0;
     const int depth = geometry->depth, width = geometry->width, height = geometry->height;
     free(geometry);
-    auto* image = xcb_get_image_reply(
-        c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, std::uint16_t(width), std::uint16_t(height), ~0u),
+    auto* image = xcb_get_image_reply(c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, std::uint16_t(width), std::uint16_t(height), ~0u),
         nullptr);
     if (!image)
         return 0;
@@ -295,11 +303,12 @@ pid_t startWindowMaker()
         for (int w = 0; w < kListWindowsPerApp; ++w) {
             const xcb_window_t win = xcb_generate_id(c);
             xcb_create_window(c, XCB_COPY_FROM_PARENT, win, screen->root, int16_t(20 * a), int16_t(20 * w), 300, 200, 0,
-                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+                XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
             const QByteArray title = QStringLiteral("Listing %1 window %2").arg(a).arg(w).toUtf8();
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netName, utf8, 8, uint32_t(title.size()), title.constData());
+            xcb_change_property(
+                c, XCB_PROP_MODE_REPLACE, win, netName, utf8, 8, uint32_t(title.size()), title.constData());
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
-                                uint32_t(wmClass.size()), wmClass.constData());
+                uint32_t(wmClass.size()), wmClass.constData());
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netPid, XCB_ATOM_CARDINAL, 32, 1, &self);
             xcb_map_window(c, win);
         }
@@ -346,7 +355,7 @@ void measureListing()
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
     }
     std::printf("listing at %d windows (%d expected): median %.3f ms, p99 %.3f ms\n", windows,
-                kListApps * kListWindowsPerApp, median(ms), percentile(ms, 0.99));
+        kListApps * kListWindowsPerApp, median(ms), percentile(ms, 0.99));
     kill(maker, SIGTERM);
     waitpid(maker, nullptr, 0);
 }
@@ -470,12 +479,9 @@ struct Mode {
 // Launches whose first showing is measured; the later showings are the first
 // launch's.
 constexpr int kLaunches = 5;
-constexpr Mode kModes[] = {{"closed at once", 0, 10}, {"held 400 ms", 400, 10}, {"held 3 s", 3000, 5}};
+constexpr Mode kModes[] = { { "closed at once", 0, 10 }, { "held 400 ms", 400, 10 }, { "held 3 s", 3000, 5 } };
 
-bool rofiInstalled()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("rofi")).isEmpty();
-}
+bool rofiInstalled() { return !QStandardPaths::findExecutable(QStringLiteral("rofi")).isEmpty(); }
 
 // The same opening of rofi's window list, a whole run each (start, first
 // frame, Escape, exit); returns the median X server CPU per run.
@@ -504,7 +510,7 @@ double measureRofi(Keys& keys, qint64 server, const Mode& mode)
         if (!seen)
             continue;
         own.push_back(double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
-                      + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0);
+            + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0);
         if (server > 0)
             xserver.push_back(runMs(server) - serverBefore);
     }
@@ -540,8 +546,8 @@ int main(int argc, char** argv)
     QProcess clients[2];
     for (int i = 0; i < 2; ++i) {
         clients[i].start(build + QStringLiteral("/e2e/kelvaro-test-client"),
-                         {QStringLiteral("--app-id"), QStringLiteral("org.kelvaro.CostBench%1").arg(i),
-                          QStringLiteral("--title"), QStringLiteral("Cost bench %1").arg(i)});
+            { QStringLiteral("--app-id"), QStringLiteral("org.kelvaro.CostBench%1").arg(i), QStringLiteral("--title"),
+                QStringLiteral("Cost bench %1").arg(i) });
         if (!clients[i].waitForReadyRead(10000)) {
             std::printf("ring_cost_bench: the test client did not start\n");
             return 1;
@@ -595,7 +601,7 @@ int main(int argc, char** argv)
         const double statMean = (cpuMs(pid) - statBefore) / mode.count;
         const std::vector<double> frames = run.frames();
         std::printf("switcher %-15s CPU per opening median %5.1f ms (Kelvaro; %.1f ms mean by /proc/stat)", mode.name,
-                    median(own), statMean);
+            median(own), statMean);
         if (server > 0)
             std::printf(", %5.1f ms (X server)", median(xserver));
         // The log holds back a line repeated many times in a row until another
@@ -603,8 +609,8 @@ int main(int argc, char** argv)
         // held-back line repeats the one before it.
         std::printf("; frames painted per showing median %.0f, max %.0f (%zu of %d showings logged); voluntary context "
                     "switches per opening median %.0f\n",
-                    median(frames), frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size(),
-                    mode.count, median(switches));
+            median(frames), frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size(),
+            mode.count, median(switches));
         if (compare && rofiInstalled()) {
             // Kelvaro is stopped meanwhile, so that it asks the X server for
             // nothing during rofi's runs (it catches up before its next opening).
@@ -614,7 +620,7 @@ int main(int argc, char** argv)
             sleepMs(500);
             if (server > 0 && rofiServer > 0)
                 std::printf("         %-15s X server CPU, Kelvaro against rofi: %.2fx\n", mode.name,
-                            median(xserver) / rofiServer);
+                    median(xserver) / rofiServer);
         }
     }
 
@@ -622,7 +628,8 @@ int main(int argc, char** argv)
     const double idleBefore = runMs(pid);
     sleepMs(3000);
     const double idle = runMs(pid) - idleBefore;
-    const qsizetype threads = QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    const qsizetype threads
+        = QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     std::printf("idle for 3 s afterwards: %.2f ms CPU; %lld threads\n", idle, (long long)threads);
 
     run.process.terminate();
@@ -638,13 +645,14 @@ int main(int argc, char** argv)
     }
     if (!firsts.empty() && !later.empty()) {
         const double first = median(firsts);
-        std::printf("hotkey to visible switcher (read back, polling): first showing after launch median %.1f ms over %zu "
-                    "launches (",
-                    first, firsts.size());
+        std::printf(
+            "hotkey to visible switcher (read back, polling): first showing after launch median %.1f ms over %zu "
+            "launches (",
+            first, firsts.size());
         for (size_t i = 0; i < firsts.size(); ++i)
             std::printf("%s%.1f", i ? ", " : "", firsts[i]);
         std::printf("), later showings median %.1f ms, p99 %.1f ms (first / median %.2f)\n", median(later),
-                    percentile(later, 0.99), median(later) > 0 ? first / median(later) : 0.0);
+            percentile(later, 0.99), median(later) > 0 ? first / median(later) : 0.0);
     }
 
     for (QProcess& client : clients) {

@@ -12,7 +12,8 @@ void frame(benchmark::State& state, double entry)
 {
     const double dpr = double(state.range(0));
     static RingFrameSample sample;
-    QImage target(int(RingFrameSample::stage * dpr), int(RingFrameSample::stage * dpr), QImage::Format_ARGB32_Premultiplied);
+    QImage target(
+        int(RingFrameSample::stage * dpr), int(RingFrameSample::stage * dpr), QImage::Format_ARGB32_Premultiplied);
     target.setDevicePixelRatio(dpr);
     for (auto _ : state) {
         target.fill(Qt::transparent);

@@ -77,8 +77,8 @@ int visiblePixels(xcb_connection_t* c, xcb_window_t window)
         return 0;
     const int depth = geometry->depth, width = geometry->width, height = geometry->height;
     free(geometry);
-    auto* image = xcb_get_image_reply(
-        c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, std::uint16_t(width), std::uint16_t(height), ~0u),
+    auto* image = xcb_get_image_reply(c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, std::uint16_t(width), std::uint16_t(height), ~0u),
         nullptr);
     if (!image)
         return 0;
@@ -151,8 +151,8 @@ void reportStages(const Stages& stages)
     for (const auto& [median, name] : order) {
         std::vector<double> ms = stages.at(name);
         std::sort(ms.begin(), ms.end());
-        std::printf("    %-28s first %6.2f median %6.2f ms, p99 %6.2f ms (%zu)\n", name.c_str(), stages.at(name).front(), median,
-                    ms[std::min(ms.size() - 1, std::size_t(ms.size() * 0.99))], ms.size());
+        std::printf("    %-28s first %6.2f median %6.2f ms, p99 %6.2f ms (%zu)\n", name.c_str(),
+            stages.at(name).front(), median, ms[std::min(ms.size() - 1, std::size_t(ms.size() * 0.99))], ms.size());
     }
 }
 
@@ -164,7 +164,7 @@ void report(const char* what, std::vector<double> ms)
     }
     std::sort(ms.begin(), ms.end());
     std::printf("%s: %zu showings, median %.2f ms, p99 %.2f ms, max %.2f ms\n", what, ms.size(), ms[ms.size() / 2],
-                ms[std::min(ms.size() - 1, std::size_t(ms.size() * 0.99))], ms.back());
+        ms[std::min(ms.size() - 1, std::size_t(ms.size() * 0.99))], ms.back());
 }
 
 long voluntarySwitches()
@@ -193,19 +193,20 @@ int main(int argc, char** argv)
     ShortcutStorage::resetShared();
     for (int i = 0; i < 25; ++i)
         ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Item %1").arg(i + 1), QStringLiteral("star"),
-                                                          QStringLiteral("⌘%1").arg(i % 10), QString::fromLatin1(bundle)));
+            QStringLiteral("⌘%1").arg(i % 10), QString::fromLatin1(bundle)));
 
     const QString client = QCoreApplication::applicationDirPath() + QStringLiteral("/../e2e/kelvaro-test-client");
     QProcess target;
-    target.start(client, {QStringLiteral("--app-id"), QString::fromLatin1(bundle), QStringLiteral("--title"),
-                          QStringLiteral("Bench target")});
+    target.start(client,
+        { QStringLiteral("--app-id"), QString::fromLatin1(bundle), QStringLiteral("--title"),
+            QStringLiteral("Bench target") });
     if (!target.waitForReadyRead(10000)) {
         std::printf("ring_latency_bench: the test client did not start (%s)\n", qPrintable(client));
         return 1;
     }
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
-                                                  QStringLiteral("--name"), QStringLiteral("^Bench target$"),
-                                                  QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+    QProcess::execute(QStringLiteral("xdotool"),
+        { QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+            QStringLiteral("^Bench target$"), QStringLiteral("windowactivate"), QStringLiteral("--sync") });
 
     AppDelegate application;
     RingController& delegate = application.rings();
@@ -272,7 +273,7 @@ int main(int argc, char** argv)
             spin([] { return false; }, 0.05);
         }
         std::printf("  (%d frames flushed before the ring was visible in them, over %d showings)\n", watch.faintFrames,
-                    showings);
+            showings);
         return samples;
     };
 
@@ -281,13 +282,19 @@ int main(int argc, char** argv)
         reportStages(stages);
     };
     measured("switcher, hotkey to first revealed frame",
-           measure(keyA, [&]() -> QWidget* { return delegate.circularSwitcher() ? delegate.circularSwitcher()->panel() : nullptr; },
-                   [&] { return delegate.circularSwitcher() && delegate.circularSwitcher()->viewModel()->isVisible(); },
-                   [&] { return delegate.isSwitcherVisible(); }));
+        measure(
+            keyA,
+            [&]() -> QWidget* { return delegate.circularSwitcher() ? delegate.circularSwitcher()->panel() : nullptr; },
+            [&] { return delegate.circularSwitcher() && delegate.circularSwitcher()->viewModel()->isVisible(); },
+            [&] { return delegate.isSwitcherVisible(); }));
     measured("shortcut ring of 25 items, hotkey to first revealed frame",
-           measure(keyS, [&]() -> QWidget* { return (delegate.shortcutRing() ? static_cast<QWidget*>(delegate.shortcutRing()->panel()) : nullptr); },
-                   [&] { return delegate.shortcutRingViewModel() && delegate.shortcutRingViewModel()->isVisible(); },
-                   [&] { return delegate.isShortcutRingVisible(); }));
+        measure(
+            keyS,
+            [&]() -> QWidget* {
+                return (delegate.shortcutRing() ? static_cast<QWidget*>(delegate.shortcutRing()->panel()) : nullptr);
+            },
+            [&] { return delegate.shortcutRingViewModel() && delegate.shortcutRingViewModel()->isVisible(); },
+            [&] { return delegate.isShortcutRingVisible(); }));
 
     // At rest: let everything settle, then count how often the process wakes.
     spin([] { return false; }, 1.5);
@@ -302,8 +309,9 @@ int main(int argc, char** argv)
     while (!over)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const long after = voluntarySwitches();
-    std::printf("at rest after hiding: %ld voluntary context switches in 2 s (the measuring timer itself accounts for 1-2)\n",
-                after - before);
+    std::printf(
+        "at rest after hiding: %ld voluntary context switches in 2 s (the measuring timer itself accounts for 1-2)\n",
+        after - before);
 
     xcb_disconnect(injector);
     target.terminate();

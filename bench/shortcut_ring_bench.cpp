@@ -16,14 +16,14 @@
 namespace {
 QList<AppShortcut> items()
 {
-    static const char* icons[] = { "doc.on.doc", "star", "bolt.circle", "gearshape", "paperplane",
-                                   "trash", "folder", "link", "magnifyingglass", "envelope" };
+    static const char* icons[] = { "doc.on.doc", "star", "bolt.circle", "gearshape", "paperplane", "trash", "folder",
+        "link", "magnifyingglass", "envelope" };
     QList<AppShortcut> list;
     for (int i = 0; i < 25; ++i)
         list.append(AppShortcut(i % 3 == 0 ? QStringLiteral("Duplicate the selected lines %1").arg(i + 1)
                                            : QStringLiteral("Item %1").arg(i + 1),
-                                QString::fromLatin1(icons[i % 10]), QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i)),
-                                QStringLiteral("org.example.Editor")));
+            QString::fromLatin1(icons[i % 10]), QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i)),
+            QStringLiteral("org.example.Editor")));
     return list;
 }
 
@@ -33,8 +33,8 @@ void frame(benchmark::State& state, bool atRest)
     auto scheduler = std::make_shared<VirtualScheduler>();
     Scheduler::setShared(scheduler);
     AppShortcutRingViewModel model;
-    model.loadShortcuts(RunningApp { QStringLiteral("Editor"), QImage(), QStringLiteral("org.example.Editor"), true },
-                        items());
+    model.loadShortcuts(
+        RunningApp { QStringLiteral("Editor"), QImage(), QStringLiteral("org.example.Editor"), true }, items());
     AppShortcutRingView view(&model);
     view.resize(700, 700);
     model.reveal();

@@ -61,7 +61,9 @@ struct Stage {
         screens->pointerLocation = QPointF(960, 540);
         Screens::setShared(screens);
         for (int i = 0; i < 9; ++i)
-            desktop->addApp(i + 1, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("Application %1").arg(i)).icon = appIcon(i);
+            desktop->addApp(i + 1, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("Application %1").arg(i))
+                .icon
+                = appIcon(i);
         for (int n = 1; n <= windows; ++n)
             desktop->addWindow(2, 200 + n, QStringLiteral("Document window number %1").arg(n));
         window = std::make_unique<CircularSwitcherWindow>();
@@ -112,7 +114,8 @@ void BM_SwitcherFramePointerMoving(benchmark::State& state)
     for (auto _ : state) {
         // A new pointer position every frame: the centre icon turns to a new pose.
         const double a = (60.0 + double(step++ % 360) * 0.7) * M_PI / 180.0;
-        stage.model().pointer()->setLocation(stage.model().ringCenter() + QPointF(130 * std::sin(a), 130 * std::cos(a)));
+        stage.model().pointer()->setLocation(
+            stage.model().ringCenter() + QPointF(130 * std::sin(a), 130 * std::cos(a)));
         stage.scheduler->advance(1.0 / 60.0);
         stage.paint(img);
         benchmark::DoNotOptimize(img.constBits());

@@ -85,7 +85,7 @@ public:
         m_window = xcb_generate_id(m_c);
         const std::uint32_t mask = XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
         xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 300, 200, 0,
-                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, XCB_CW_EVENT_MASK, &mask);
+            XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, XCB_CW_EVENT_MASK, &mask);
         xcb_map_window(m_c, m_window);
         xcb_flush(m_c);
         while (xcb_generic_event_t* e = xcb_wait_for_event(m_c)) {
@@ -196,7 +196,9 @@ int main(int argc, char** argv)
             std::printf("the letter never arrived\n");
             return 1;
         }
-        samples.push_back(std::chrono::duration<double, std::milli>(Clock::duration(receiver.arrived()) - typed.time_since_epoch()).count());
+        samples.push_back(
+            std::chrono::duration<double, std::milli>(Clock::duration(receiver.arrived()) - typed.time_since_epoch())
+                .count());
         slowestSave = std::max(slowestSave, rings.savedMs);
         // Let the save run on before the next round, as a person types on.
         QElapsedTimer pause;
@@ -210,11 +212,12 @@ int main(int argc, char** argv)
     xcb_disconnect(injector);
 
     std::sort(samples.begin(), samples.end());
-    std::printf("typing while saving (%s): %zu hotkeys, %d settings changes; letter arrived after median %.2f ms, max %.2f ms "
-                "(target < 50 ms)%s\n",
-                wait ? "handler waits for the save" : "saved behind", samples.size(), rings.shown,
-                samples[samples.size() / 2], samples.back(),
-                wait ? qPrintable(QStringLiteral("; a save took up to %1 ms").arg(slowestSave, 0, 'f', 0)) : "");
+    std::printf(
+        "typing while saving (%s): %zu hotkeys, %d settings changes; letter arrived after median %.2f ms, max %.2f ms "
+        "(target < 50 ms)%s\n",
+        wait ? "handler waits for the save" : "saved behind", samples.size(), rings.shown, samples[samples.size() / 2],
+        samples.back(),
+        wait ? qPrintable(QStringLiteral("; a save took up to %1 ms").arg(slowestSave, 0, 'f', 0)) : "");
     std::printf("pending saves finished %.0f ms after the last hotkey round\n", flushing.nsecsElapsed() / 1e6);
     return 0;
 }

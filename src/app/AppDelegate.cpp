@@ -77,9 +77,7 @@ void AppDelegate::applicationDidFinishLaunching()
     // the tray is up and off the key path, so that the first showing costs
     // what every later one does. Only on a real display.
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        Scheduler::shared().postWhileAlive(this, [this] {
-            m_rings->prepareRings();
-        });
+        Scheduler::shared().postWhileAlive(this, [this] { m_rings->prepareRings(); });
     }
 
     if (settings().hasCompletedOnboarding()) {

@@ -41,10 +41,11 @@ void AppServices::installDefaults()
     s.makeSettingsView = []() -> QWidget* { return new SettingsView(UpdateChecker::shared()); };
     s.resetPresenceContext = [] { PasswordAuth::lock(); };
 
-    s.makeOnboardingView = [](std::function<void(bool)> onFinish) -> QWidget* { return new OnboardingView(std::move(onFinish)); };
+    s.makeOnboardingView
+        = [](std::function<void(bool)> onFinish) -> QWidget* { return new OnboardingView(std::move(onFinish)); };
     s.makeHelpView = []() -> QWidget* { return new HelpView; };
     s.makeLaunchPopoverView = [](int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
-                                 std::function<void()> onDismiss) -> QWidget* {
+                                  std::function<void()> onDismiss) -> QWidget* {
         return new LaunchPopoverView(arrowX, arrowBelow, std::move(onOpenSettings), std::move(onDismiss));
     };
     // The tray icon's frame comes from the tray (KelvaroApp installs it).

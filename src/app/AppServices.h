@@ -24,7 +24,8 @@ struct AppServices {
     // The launch notice under the tray icon.
     std::function<std::optional<QRect>()> menuBarItemFrame; // screen frame, top-left origin
     // `arrowBelow`: the notice sits above the icon (a bottom panel) and points down at it.
-    std::function<QWidget*(int arrowX, bool arrowBelow, std::function<void()> onOpenSettings, std::function<void()> onDismiss)>
+    std::function<QWidget*(
+        int arrowX, bool arrowBelow, std::function<void()> onOpenSettings, std::function<void()> onDismiss)>
         makeLaunchPopoverView;
 
     // Usage events.

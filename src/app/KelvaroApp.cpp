@@ -25,10 +25,7 @@
 #include <cstdlib>
 #include <xcb/xcb.h>
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(app);
-}
+static void initResources() { Q_INIT_RESOURCE(app); }
 
 // How long a relaunched copy waits for the one it replaces to quit.
 static constexpr int relaunchWaitMs = 10000;
@@ -54,12 +51,13 @@ static std::optional<QRect> trayIconFrame(const QSystemTrayIcon& tray)
             free(geometry);
             return std::nullopt;
         }
-        auto* origin = xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, geometry->root, 0, 0), nullptr);
+        auto* origin
+            = xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, geometry->root, 0, 0), nullptr);
         std::optional<QRect> frame;
         if (origin) {
             const double ratio = w->devicePixelRatioF();
             frame = QRect(int(origin->dst_x / ratio), int(origin->dst_y / ratio), int(geometry->width / ratio),
-                          int(geometry->height / ratio));
+                int(geometry->height / ratio));
         }
         free(origin);
         free(geometry);
@@ -68,10 +66,7 @@ static std::optional<QRect> trayIconFrame(const QSystemTrayIcon& tray)
     return tray.geometry();
 }
 
-static QString appName()
-{
-    return QCoreApplication::translate("Kelvaro", "Kelvaro");
-}
+static QString appName() { return QCoreApplication::translate("Kelvaro", "Kelvaro"); }
 
 KelvaroApp::KelvaroApp(std::unique_ptr<AppDelegate> delegate, QObject* parent)
     : QObject(parent)
@@ -83,8 +78,8 @@ KelvaroApp::KelvaroApp(std::unique_ptr<AppDelegate> delegate, QObject* parent)
     m_settings.onChange(this, { AppSettings::Key::language, AppSettings::Key::switcherHotkey }, [this] { relabel(); });
     // The switcher's shortcut names the key by what it types on the layout in effect.
     connect(&KeyboardLayout::changes(), &KeyboardLayoutChanges::changed, this, &KelvaroApp::relabel);
-    m_settings.onChange(this, { AppSettings::Key::launchAtLogin, AppSettings::Key::showLaunchMessage },
-                        [this] { syncChecks(); });
+    m_settings.onChange(
+        this, { AppSettings::Key::launchAtLogin, AppSettings::Key::showLaunchMessage }, [this] { syncChecks(); });
 }
 
 KelvaroApp::~KelvaroApp()
@@ -114,8 +109,7 @@ void KelvaroApp::buildMenu()
     connect(m_launchAtLogin, &QAction::triggered, this, [this](bool on) { m_settings.setLaunchAtLogin(on); });
     m_showLaunchMessage = add("bell");
     m_showLaunchMessage->setCheckable(true);
-    connect(m_showLaunchMessage, &QAction::triggered, this,
-            [this](bool on) { m_settings.setShowLaunchMessage(on); });
+    connect(m_showLaunchMessage, &QAction::triggered, this, [this](bool on) { m_settings.setShowLaunchMessage(on); });
     divider();
     m_settingsItem = add("gearshape");
     m_settingsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -136,10 +130,7 @@ void KelvaroApp::buildMenu()
     syncChecks();
 }
 
-QList<QAction*> KelvaroApp::menuItems() const
-{
-    return m_items;
-}
+QList<QAction*> KelvaroApp::menuItems() const { return m_items; }
 
 void KelvaroApp::relabel()
 {
@@ -243,28 +234,34 @@ void KelvaroApp::tellAboutStorage(const DefaultsStore::Problem& problem)
     m_toldAbout.append(kind);
     QString text;
     if (problem.kind == DefaultsStore::Problem::Kind::partlyKeptAside) {
-        text = QCoreApplication::translate("Kelvaro", "Some of your settings could not be read. "
-                                                      "The settings file as it was is kept as %1.")
+        text = QCoreApplication::translate("Kelvaro",
+            "Some of your settings could not be read. "
+            "The settings file as it was is kept as %1.")
                    .arg(problem.keptAs);
     } else if (problem.kind == DefaultsStore::Problem::Kind::keptAside && !problem.keptAs.isEmpty()) {
-        text = QCoreApplication::translate("Kelvaro", "Your settings file could not be read, so Kelvaro "
-                                                      "started with default settings. The file is kept as %1.")
+        text = QCoreApplication::translate("Kelvaro",
+            "Your settings file could not be read, so Kelvaro "
+            "started with default settings. The file is kept as %1.")
                    .arg(problem.keptAs);
     } else if (problem.kind == DefaultsStore::Problem::Kind::writtenBack) {
-        text = QCoreApplication::translate("Kelvaro", "Your settings file was damaged after Kelvaro read it. "
-                                                      "The damaged file is kept as %1, and your settings were saved again.")
+        text = QCoreApplication::translate("Kelvaro",
+            "Your settings file was damaged after Kelvaro read it. "
+            "The damaged file is kept as %1, and your settings were saved again.")
                    .arg(problem.keptAs);
     } else if (problem.kind == DefaultsStore::Problem::Kind::refused) {
-        text = QCoreApplication::translate("Kelvaro", "A change to your settings was not made: it would have made "
-                                                      "the settings file %1 too large to read back.")
+        text = QCoreApplication::translate("Kelvaro",
+            "A change to your settings was not made: it would have made "
+            "the settings file %1 too large to read back.")
                    .arg(problem.path);
     } else if (problem.kind == DefaultsStore::Problem::Kind::keptAside) {
-        text = QCoreApplication::translate("Kelvaro", "Your settings file %1 could not be read, so Kelvaro "
-                                                      "started with default settings.")
+        text = QCoreApplication::translate("Kelvaro",
+            "Your settings file %1 could not be read, so Kelvaro "
+            "started with default settings.")
                    .arg(problem.path);
     } else {
-        text = QCoreApplication::translate("Kelvaro", "Your settings cannot be saved to %1 (%2). "
-                                                      "Changes are kept until Kelvaro quits.")
+        text = QCoreApplication::translate("Kelvaro",
+            "Your settings cannot be saved to %1 (%2). "
+            "Changes are kept until Kelvaro quits.")
                    .arg(problem.path, problem.reason);
     }
     m_tray->showMessage(appName(), text, QSystemTrayIcon::Warning);
@@ -303,7 +300,7 @@ int KelvaroApp::main(int argc, char** argv)
     KelvaroApp scene;
     AppDelegate& delegate = scene.delegate();
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate,
-                     [&delegate] { delegate.applicationShouldHandleReopen(); });
+        [&delegate] { delegate.applicationShouldHandleReopen(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &scene, [&scene, &delegate] {
         delegate.applicationWillTerminate();
         scene.hide();

@@ -33,15 +33,9 @@
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
 
-bool holdMode()
-{
-    return settings().activationMode() == ActivationMode::holdModifier;
-}
+bool holdMode() { return settings().activationMode() == ActivationMode::holdModifier; }
 
-QImage ownIcon()
-{
-    return RunningApp::thumbnail(QApplication::windowIcon(), 64);
-}
+QImage ownIcon() { return RunningApp::thumbnail(QApplication::windowIcon(), 64); }
 }
 
 RingController::RingController(QObject* parent)
@@ -59,10 +53,7 @@ RingController::~RingController()
         disconnect(m_shortcutRing.get(), nullptr, this, nullptr);
 }
 
-void RingController::setKeyboard(HotkeyDispatcher* keyboard)
-{
-    m_keyboard = keyboard;
-}
+void RingController::setKeyboard(HotkeyDispatcher* keyboard) { m_keyboard = keyboard; }
 
 AppShortcutRingViewModel* RingController::shortcutRingViewModel() const
 {
@@ -71,15 +62,9 @@ AppShortcutRingViewModel* RingController::shortcutRingViewModel() const
 
 // ---- Visibility -------------------------------------------------------------------------
 
-bool RingController::isSwitcherVisible() const
-{
-    return m_switcher && m_switcher->isSwitcherVisible();
-}
+bool RingController::isSwitcherVisible() const { return m_switcher && m_switcher->isSwitcherVisible(); }
 
-bool RingController::isShortcutRingVisible() const
-{
-    return m_shortcutRing && m_shortcutRing->isVisible();
-}
+bool RingController::isShortcutRingVisible() const { return m_shortcutRing && m_shortcutRing->isVisible(); }
 
 bool RingController::isSwitcherLive() const
 {
@@ -183,11 +168,11 @@ void RingController::prepareRings()
         items = ShortcutStorage::shared().getShortcuts(bundle);
     if (items.isEmpty()) {
         for (int i = 0; i < 8; ++i)
-            items << AppShortcut(QStringLiteral("%1").arg(i + 1), QStringLiteral("star"), QStringLiteral("⌘%1").arg(i),
-                                 bundle);
+            items << AppShortcut(
+                QStringLiteral("%1").arg(i + 1), QStringLiteral("star"), QStringLiteral("⌘%1").arg(i), bundle);
     }
-    const RunningApp centre {front ? front->localizedName : QString(),
-                             front ? RunningApp::thumbnail(front->icon, 64) : QImage(), bundle, true};
+    const RunningApp centre { front ? front->localizedName : QString(),
+        front ? RunningApp::thumbnail(front->icon, 64) : QImage(), bundle, true };
     m_shortcutRing->prepare(centre, items);
 }
 
@@ -196,8 +181,8 @@ void RingController::makeShortcutRing()
     if (m_shortcutRing)
         return;
     m_shortcutRing = std::make_unique<ShortcutRingWindow>();
-    connect(m_shortcutRing.get(), &ShortcutRingWindow::hidingStarted, this,
-            [this] { m_shortcutRingHasCommitted = true; });
+    connect(
+        m_shortcutRing.get(), &ShortcutRingWindow::hidingStarted, this, [this] { m_shortcutRingHasCommitted = true; });
     connect(m_shortcutRing.get(), &ShortcutRingWindow::hidden, this, [this] {
         stopMouseTrackingIfIdle();
         Q_EMIT ringsChanged();
@@ -230,7 +215,7 @@ void RingController::showLauncherGroup(const LauncherGroup& group)
     const QList<RunningApp> apps = LauncherApps::resolved(group.bundleIdentifiers);
     if (apps.isEmpty()) {
         Log::write(QStringLiteral("Kelvaro: launcher group '") + group.name
-                   + QStringLiteral("' has no apps that still exist."));
+            + QStringLiteral("' has no apps that still exist."));
         return;
     }
     if (m_shortcutRing)
@@ -307,11 +292,11 @@ void RingController::showShortcutRing()
     if (items.isEmpty()) {
         RingSources::beep();
         Log::write(QStringLiteral("Kelvaro: no shortcuts saved for ") + front->localizedName
-                   + QStringLiteral(" — add some in Settings under Apps."));
+            + QStringLiteral(" — add some in Settings under Apps."));
         return;
     }
-    const RunningApp centre {front->localizedName, RunningApp::thumbnail(front->icon, 64), front->bundleIdentifier,
-                             true};
+    const RunningApp centre { front->localizedName, RunningApp::thumbnail(front->icon, 64), front->bundleIdentifier,
+        true };
     showShortcutLikeRing(centre, items, HotkeyRole::launcher);
 }
 
@@ -326,8 +311,8 @@ void RingController::showCapturedTabsRing()
         RingSources::beep();
         return;
     }
-    const RunningApp centre {QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), AppShortcut::tabsMarker,
-                             true};
+    const RunningApp centre { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), AppShortcut::tabsMarker,
+        true };
     showShortcutLikeRing(centre, items, HotkeyRole::capturedTabs);
 }
 
@@ -342,8 +327,8 @@ void RingController::showPasswordRing()
         RingSources::beep();
         return;
     }
-    const RunningApp centre {QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(),
-                             AppShortcut::passwordMarker, true};
+    const RunningApp centre { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(),
+        AppShortcut::passwordMarker, true };
     showShortcutLikeRing(centre, items, HotkeyRole::passwords);
 }
 
@@ -408,7 +393,7 @@ void RingController::choosePassword(const AppShortcut& item)
         return;
     }
     PasswordDelivery(FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(),
-                     &KeyTapSuspension::begin)
+        &KeyTapSuspension::begin)
         .choose(item.id, card);
 }
 

@@ -5,9 +5,10 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-RingLocalPointerMonitor::RingLocalPointerMonitor(std::function<bool(const QObject*)> isRingWindow,
-                                                 PointerMonitor::Handler handler)
-    : m_isRingWindow(std::move(isRingWindow)), m_handler(std::move(handler))
+RingLocalPointerMonitor::RingLocalPointerMonitor(
+    std::function<bool(const QObject*)> isRingWindow, PointerMonitor::Handler handler)
+    : m_isRingWindow(std::move(isRingWindow))
+    , m_handler(std::move(handler))
 {
     if (qApp)
         qApp->installEventFilter(this);
@@ -47,7 +48,7 @@ bool RingLocalPointerMonitor::eventFilter(QObject* watched, QEvent* event)
     } else if (type == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         e.type = press->button() == Qt::RightButton ? PointerEvent::Type::RightMouseDown
-                                                     : PointerEvent::Type::LeftMouseDown;
+                                                    : PointerEvent::Type::LeftMouseDown;
     } else {
         e.type = PointerEvent::Type::MouseMoved;
     }

@@ -13,8 +13,7 @@
 class RingLocalPointerMonitor final : public QObject {
 public:
     // `isRingWindow` tells whether a top-level widget is a ring panel.
-    RingLocalPointerMonitor(std::function<bool(const QObject* window)> isRingWindow,
-                            PointerMonitor::Handler handler);
+    RingLocalPointerMonitor(std::function<bool(const QObject* window)> isRingWindow, PointerMonitor::Handler handler);
     ~RingLocalPointerMonitor() override;
 
 protected:

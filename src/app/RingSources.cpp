@@ -20,12 +20,9 @@ std::optional<FrontmostApplication> RingSources::frontmostApplication()
         const QIcon icon = !app.icon.isNull()
             ? app.icon
             : QIcon(QPixmap::fromImage(RunningApp::placeholderIcon(app.localizedName, 64)));
-        return FrontmostApplication {app.bundleIdentifier, app.localizedName, icon};
+        return FrontmostApplication { app.bundleIdentifier, app.localizedName, icon };
     }
     return std::nullopt;
 }
 
-void RingSources::beep()
-{
-    Workspace::shared().beep();
-}
+void RingSources::beep() { Workspace::shared().beep(); }

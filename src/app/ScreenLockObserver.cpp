@@ -14,23 +14,21 @@ ScreenLockObserver::ScreenLockObserver(QObject* parent)
     auto session = QDBusConnection::sessionBus();
     if (session.isConnected()) {
         m_listening |= session.connect(QString(), QString(), QStringLiteral("org.freedesktop.ScreenSaver"),
-                                       QStringLiteral("ActiveChanged"), this,
-                                       SLOT(screenSaverActiveChanged(bool)));
+            QStringLiteral("ActiveChanged"), this, SLOT(screenSaverActiveChanged(bool)));
     }
     auto system = QDBusConnection::systemBus();
     if (system.isConnected()) {
         // Only this process's own session; any session when logind cannot say which.
         QString sessionPath;
-        QDBusMessage ask = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("GetSessionByPID"));
+        QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
+            QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
+            QStringLiteral("GetSessionByPID"));
         ask << quint32(QCoreApplication::applicationPid());
         const QDBusMessage reply = system.call(ask, QDBus::Block, 500);
         if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
             sessionPath = qvariant_cast<QDBusObjectPath>(reply.arguments().first()).path();
         m_listening |= system.connect(QStringLiteral("org.freedesktop.login1"), sessionPath,
-                                      QStringLiteral("org.freedesktop.login1.Session"), QStringLiteral("Lock"),
-                                      this, SLOT(sessionLocked()));
+            QStringLiteral("org.freedesktop.login1.Session"), QStringLiteral("Lock"), this, SLOT(sessionLocked()));
     }
 }
 
@@ -40,7 +38,4 @@ void ScreenLockObserver::screenSaverActiveChanged(bool active)
         Q_EMIT locked();
 }
 
-void ScreenLockObserver::sessionLocked()
-{
-    Q_EMIT locked();
-}
+void ScreenLockObserver::sessionLocked() { Q_EMIT locked(); }

@@ -28,12 +28,12 @@ struct GlyphFlag {
     std::uint64_t flag;
 };
 // Order of the scan: ⌘ ⌥ ⇧ ⌃.
-constexpr std::array<GlyphFlag, 4> kGlyphs{{
-    {u'\u2318', Modifier::Ctrl},
-    {u'\u2325', Modifier::Alt},
-    {u'\u21E7', Modifier::Shift},
-    {u'\u2303', Modifier::Super},
-}};
+constexpr std::array<GlyphFlag, 4> kGlyphs { {
+    { u'\u2318', Modifier::Ctrl },
+    { u'\u2325', Modifier::Alt },
+    { u'\u21E7', Modifier::Shift },
+    { u'\u2303', Modifier::Super },
+} };
 }
 
 bool ShortcutRunner::isOpenableTabAddress(const QUrl& url)
@@ -52,7 +52,7 @@ void ShortcutRunner::executeShortcut(const AppShortcut& item)
             // The address may carry private details: the log names its kind and host only.
             Log::write(QStringLiteral("Kelvaro: not opening a saved tab (%1 address%2): only web addresses are opened")
                            .arg(url->scheme().isEmpty() ? QStringLiteral("no scheme") : url->scheme().left(32),
-                                url->host().isEmpty() ? QString() : QStringLiteral(" on ") + url->host().left(255)));
+                               url->host().isEmpty() ? QString() : QStringLiteral(" on ") + url->host().left(255)));
             return;
         }
         Workspace::shared().openURL(*url);
@@ -96,7 +96,7 @@ std::optional<ShortcutRunner::ParsedShortcut> ShortcutRunner::parseShortcut(cons
     const auto code = Hotkey::keyCodeForLabel(rest);
     if (!code)
         return std::nullopt;
-    return ParsedShortcut{*code, flags & Modifier::Mask};
+    return ParsedShortcut { *code, flags & Modifier::Mask };
 }
 
 void ShortcutRunner::sendKeyEvent(std::uint16_t keyCode, std::uint64_t modifiers)
@@ -105,6 +105,5 @@ void ShortcutRunner::sendKeyEvent(std::uint16_t keyCode, std::uint64_t modifiers
     // combination that is also one of our hotkeys (Ctrl+Shift+S in an editor)
     // would come back to us instead of reaching the application. Our grabs are
     // lifted while the keys are posted and put back afterwards.
-    KeyTapSuspension::withSuspended(
-        [&] { SyntheticKeys::shared().postKeyPress(keyCode, modifiers & Modifier::Mask); });
+    KeyTapSuspension::withSuspended([&] { SyntheticKeys::shared().postKeyPress(keyCode, modifiers & Modifier::Mask); });
 }

@@ -32,7 +32,7 @@ std::optional<QString> SingleInstance::ensurePrivateFolder(const QString& folder
         return QStringLiteral("it cannot be created (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
     // The folder itself, not what a link points to: anyone may put a link
     // or a folder of their own under that name in a shared temporary folder.
-    struct stat st {};
+    struct stat st { };
     if (::lstat(native.constData(), &st) != 0)
         return QStringLiteral("it cannot be examined (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
     if (S_ISLNK(st.st_mode))
@@ -42,7 +42,8 @@ std::optional<QString> SingleInstance::ensurePrivateFolder(const QString& folder
     if (st.st_uid != ::geteuid())
         return QStringLiteral("it belongs to user id %1, not to this user (%2)").arg(st.st_uid).arg(::geteuid());
     if ((st.st_mode & 07777) != 0700)
-        return QStringLiteral("its mode is %1, not 0700").arg(QString::number(st.st_mode & 07777, 8).rightJustified(4, u'0'));
+        return QStringLiteral("its mode is %1, not 0700")
+            .arg(QString::number(st.st_mode & 07777, 8).rightJustified(4, u'0'));
     return std::nullopt;
 }
 
@@ -103,8 +104,8 @@ bool SingleInstance::claim(int waitForRunningMs)
             return false;
     }
     if (!locked) {
-        Log::write(QStringLiteral("Kelvaro: could not create the instance lock in %1; running without it")
-                       .arg(m_folder));
+        Log::write(
+            QStringLiteral("Kelvaro: could not create the instance lock in %1; running without it").arg(m_folder));
     }
     const QString socketPath = m_folder + QStringLiteral("/kelvaro.socket");
     QLocalServer::removeServer(socketPath); // left behind by a copy that crashed

@@ -45,5 +45,6 @@ void TestHooks::applyFromEnvironment()
     if (auto v = variable("KELVARO_TEST_SYSTEM_VERSION", applied))
         BuildConfig::setSystemVersion(*v);
     if (!applied.isEmpty())
-        Log::write(QStringLiteral("Kelvaro: test build, set from the environment: %1").arg(applied.join(QStringLiteral(", "))));
+        Log::write(QStringLiteral("Kelvaro: test build, set from the environment: %1")
+                       .arg(applied.join(QStringLiteral(", "))));
 }

@@ -52,8 +52,8 @@ TitledWindows::~TitledWindows()
 {
     if (qApp)
         qApp->removeEventFilter(this);
-    for (QWidget* w : { m_settingsWindow.data(), m_onboardingWindow.data(), m_helpWindow.data(),
-                        m_updateWindow.data(), m_launchPopoverWindow.data() })
+    for (QWidget* w : { m_settingsWindow.data(), m_onboardingWindow.data(), m_helpWindow.data(), m_updateWindow.data(),
+             m_launchPopoverWindow.data() })
         delete w;
 }
 
@@ -266,9 +266,8 @@ void TitledWindows::onWindowClosing(QWidget* window)
 void TitledWindows::restoreAccessoryPolicyIfNoWindowsRemain()
 {
     const auto windows = QApplication::topLevelWidgets();
-    const bool anyTitled = std::any_of(windows.begin(), windows.end(), [](QWidget* w) {
-        return w->isVisible() && isTitled(w);
-    });
+    const bool anyTitled
+        = std::any_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible() && isTitled(w); });
     if (!anyTitled)
         setActivationPolicy(ActivationPolicy::accessory);
 }
@@ -295,8 +294,8 @@ void TitledWindows::pollForTrayIcon(double deadline)
         presentLaunchPopover(frame);
         return;
     }
-    Scheduler::shared().postAfterWhileAlive(menuBarItemPollInterval, this,
-                                            [this, deadline] { pollForTrayIcon(deadline); });
+    Scheduler::shared().postAfterWhileAlive(
+        menuBarItemPollInterval, this, [this, deadline] { pollForTrayIcon(deadline); });
 }
 
 QPoint TitledWindows::position(QSize size, std::optional<QRect> item, QRect v)
@@ -308,8 +307,8 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
 {
     if (!AppSettings::shared().showLaunchMessage() || m_launchPopoverWindow || !services().makeLaunchPopoverView)
         return;
-    auto* window = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                                   | Qt::WindowDoesNotAcceptFocus);
+    auto* window = new QWidget(
+        nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setWindowTitle(QCoreApplication::translate("Kelvaro", "Kelvaro is Now Running"));
@@ -341,11 +340,16 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
     window->show();
     if (anchor)
         Log::write(QStringLiteral("Kelvaro: launch notice at %1,%2 for the tray icon at %3,%4 %5x%6")
-                       .arg(placement.origin.x()).arg(placement.origin.y()).arg(anchor->x()).arg(anchor->y())
-                       .arg(anchor->width()).arg(anchor->height()));
+                       .arg(placement.origin.x())
+                       .arg(placement.origin.y())
+                       .arg(anchor->x())
+                       .arg(anchor->y())
+                       .arg(anchor->width())
+                       .arg(anchor->height()));
     else
         Log::write(QStringLiteral("Kelvaro: launch notice at %1,%2; the tray reported no icon position")
-                       .arg(placement.origin.x()).arg(placement.origin.y()));
+                       .arg(placement.origin.x())
+                       .arg(placement.origin.y()));
     // A click anywhere else, in any program, dismisses it.
     QPointer<QWidget> notice = window;
     m_launchPopoverMonitor = PointerMonitor::shared().addGlobalMonitor([self, notice](const PointerEvent& e) {

@@ -17,7 +17,7 @@ volatile sig_atomic_t pendingSignal = 0; // the first termination signal receive
 // what ended it), from a signal handler: only async-signal-safe calls.
 [[noreturn]] void endNow(int number)
 {
-    struct sigaction fallback {};
+    struct sigaction fallback { };
     fallback.sa_handler = SIG_DFL;
     sigemptyset(&fallback.sa_mask);
     ::sigaction(number, &fallback, nullptr);
@@ -41,10 +41,7 @@ void onSignal(int number)
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 
-void onAlarm(int)
-{
-    endNow(pendingSignal != 0 ? pendingSignal : SIGTERM);
-}
+void onAlarm(int) { endNow(pendingSignal != 0 ? pendingSignal : SIGTERM); }
 }
 
 namespace UnixSignals {
@@ -62,7 +59,7 @@ void quitOnTermination()
         [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
         QCoreApplication::quit();
     });
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     sigaddset(&action.sa_mask, SIGTERM); // one handler at a time, whichever came
@@ -70,7 +67,7 @@ void quitOnTermination()
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
-    struct sigaction alarmAction {};
+    struct sigaction alarmAction { };
     alarmAction.sa_handler = onAlarm;
     sigemptyset(&alarmAction.sa_mask);
     ::sigaction(SIGALRM, &alarmAction, nullptr);

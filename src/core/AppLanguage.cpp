@@ -5,7 +5,7 @@ struct LanguageRow {
     AppLanguage language;
     const char* raw;
     const char* endonym; // UTF-8
-    const char* region;  // flag letters, empty for the globe
+    const char* region; // flag letters, empty for the globe
 };
 
 constexpr LanguageRow kLanguages[] = {
@@ -40,8 +40,7 @@ const LanguageRow& row(AppLanguage language)
 
 QString rawValue(AppLanguage language) { return QString::fromLatin1(row(language).raw); }
 
-template <>
-std::optional<AppLanguage> fromRawValue<AppLanguage>(const QString& raw)
+template <> std::optional<AppLanguage> fromRawValue<AppLanguage>(const QString& raw)
 {
     for (const auto& r : kLanguages)
         if (raw == QLatin1String(r.raw))
@@ -49,8 +48,7 @@ std::optional<AppLanguage> fromRawValue<AppLanguage>(const QString& raw)
     return std::nullopt;
 }
 
-template <>
-QList<AppLanguage> allCases<AppLanguage>()
+template <> QList<AppLanguage> allCases<AppLanguage>()
 {
     QList<AppLanguage> all;
     for (const auto& r : kLanguages)

@@ -31,7 +31,7 @@ template <> std::optional<AppLanguage> fromRawValue<AppLanguage>(const QString& 
 template <> QList<AppLanguage> allCases<AppLanguage>(); // all eighteen
 
 QString endonym(AppLanguage language); // fixed, not localized ("Deutsch", "System", …)
-QString flag(AppLanguage language);    // 🌐 for system, else regional-indicator pair
+QString flag(AppLanguage language); // 🌐 for system, else regional-indicator pair
 // Empty for system, otherwise the language code.
 std::optional<QString> localeIdentifier(AppLanguage language);
 // allCases without system (seventeen, english … swedish).

@@ -78,8 +78,7 @@ double loadFactor(const DefaultsStore& d, const QString& key)
 }
 
 // A stored raw value of E; anything else is the fallback.
-template <typename E>
-E storedEnum(const DefaultsStore& d, const QString& key, E fallback)
+template <typename E> E storedEnum(const DefaultsStore& d, const QString& key, E fallback)
 {
     const auto raw = stringValue(d.value(key));
     return raw ? fromRawValue<E>(*raw).value_or(fallback) : fallback;
@@ -119,18 +118,18 @@ Hotkey AppSettings::defaultHotkey(HotkeyRole role)
 namespace {
 constexpr EnumRow<ActivationMode> kActivationModes[] = {
     { ActivationMode::holdModifier, "holdModifier", QT_TRANSLATE_NOOP("Kelvaro", "Hold modifiers"), "hand.raised",
-      QT_TRANSLATE_NOOP("Kelvaro", "Keep the modifier keys held to aim with the mouse, then release to choose.") },
+        QT_TRANSLATE_NOOP("Kelvaro", "Keep the modifier keys held to aim with the mouse, then release to choose.") },
     { ActivationMode::toggle, "toggle", QT_TRANSLATE_NOOP("Kelvaro", "Toggle"), "switch.2",
-      QT_TRANSLATE_NOOP("Kelvaro",
-                        "The ring stays open after you let go. Press the shortcut again or click to choose.") },
+        QT_TRANSLATE_NOOP(
+            "Kelvaro", "The ring stays open after you let go. Press the shortcut again or click to choose.") },
 };
 
 constexpr EnumRow<RingPlacement> kRingPlacements[] = {
     { RingPlacement::pointer, "pointer", QT_TRANSLATE_NOOP("Kelvaro", "At the pointer"), "cursorarrow",
-      QT_TRANSLATE_NOOP("Kelvaro", "The ring opens around the pointer, so it is always within reach.") },
+        QT_TRANSLATE_NOOP("Kelvaro", "The ring opens around the pointer, so it is always within reach.") },
     { RingPlacement::screenCentre, "screenCentre", QT_TRANSLATE_NOOP("Kelvaro", "Centre of the display"),
-      "rectangle.center.inset.filled",
-      QT_TRANSLATE_NOOP("Kelvaro", "The ring always opens in the middle of the display.") },
+        "rectangle.center.inset.filled",
+        QT_TRANSLATE_NOOP("Kelvaro", "The ring always opens in the middle of the display.") },
 };
 
 constexpr EnumRow<AppearanceMode> kAppearanceModes[] = {
@@ -176,7 +175,7 @@ constexpr KeyName kKeys[] = {
     { Key::appearance, "appearance" },
 };
 static_assert(int(Key::capturedTabsHotkey) - int(Key::switcherHotkey) + 1 == hotkeyRoleCount
-              && int(Key::capturedTabsHoldModifiers) - int(Key::switcherHoldModifiers) + 1 == hotkeyRoleCount);
+    && int(Key::capturedTabsHoldModifiers) - int(Key::switcherHoldModifiers) + 1 == hotkeyRoleCount);
 
 // The stored form of a setting's value.
 QVariant stored(bool v) { return v; }
@@ -184,11 +183,7 @@ QVariant stored(double v) { return v; }
 QVariant stored(std::uint64_t v) { return QVariant(quint64(v)); }
 QVariant stored(const QList<LauncherGroup>& v) { return LauncherGroup::encodeList(v); }
 template <typename E>
-    requires std::is_enum_v<E>
-QVariant stored(E v)
-{
-    return rawValue(v);
-}
+requires std::is_enum_v<E> QVariant stored(E v) { return rawValue(v); }
 }
 
 QList<AppSettings::Key> AppSettings::allKeys()
@@ -264,7 +259,8 @@ void AppSettings::load()
     for (HotkeyRole role : allCases<HotkeyRole>()) {
         const auto i = std::size_t(role);
         m_hotkeys[i] = loadHotkey(d, storedName(hotkeyKey(role)), defaultHotkey(role));
-        m_holdModifiers[i] = loadHold(d, storedName(holdModifiersKey(role)), m_hotkeys[i] ? m_hotkeys[i]->rawModifiers : 0);
+        m_holdModifiers[i]
+            = loadHold(d, storedName(holdModifiersKey(role)), m_hotkeys[i] ? m_hotkeys[i]->rawModifiers : 0);
     }
     m_activationMode = storedEnum(d, storedName(Key::activationMode), ActivationMode::holdModifier);
     m_showOnMouseScreen = storedBool(d, storedName(Key::showOnMouseScreen)).value_or(true);
@@ -309,8 +305,8 @@ QList<LauncherGroup> AppSettings::loadLauncherGroups()
 {
     // Groups that decode are kept; an unreadable stored value is kept aside
     // under a backup key before anything can overwrite it.
-    auto loaded = StoredListRecovery::loadArray<LauncherGroup>(
-        storedName(Key::launcherGroups), *m_defaults, QStringLiteral("launcher group"),
+    auto loaded = StoredListRecovery::loadArray<LauncherGroup>(storedName(Key::launcherGroups), *m_defaults,
+        QStringLiteral("launcher group"),
         [](const nlohmann::json& element, QString* error) { return LauncherGroup::fromJsonValue(element, error); });
     for (LauncherGroup& g : loaded.items)
         g.reconcileHoldModifiers();
@@ -345,8 +341,7 @@ void AppSettings::persistHotkey(const std::optional<Hotkey>& hotkey, const QStri
 
 // ---- Setters -------------------------------------------------------------------------
 
-template <typename T>
-bool AppSettings::assign(Key key, T& field, const T& value)
+template <typename T> bool AppSettings::assign(Key key, T& field, const T& value)
 {
     if (field == value)
         return false;
@@ -355,8 +350,7 @@ bool AppSettings::assign(Key key, T& field, const T& value)
     return true;
 }
 
-template <typename T>
-bool AppSettings::update(Key key, T& field, const T& value)
+template <typename T> bool AppSettings::update(Key key, T& field, const T& value)
 {
     if (!assign(key, field, value))
         return false;
@@ -380,7 +374,10 @@ void AppSettings::setHoldModifiers(std::uint64_t flags, HotkeyRole role)
 void AppSettings::setActivationMode(ActivationMode v) { update(Key::activationMode, m_activationMode, v); }
 void AppSettings::setShowOnMouseScreen(bool v) { update(Key::showOnMouseScreen, m_showOnMouseScreen, v); }
 void AppSettings::setRingPlacement(RingPlacement v) { update(Key::ringPlacement, m_ringPlacement, v); }
-void AppSettings::setHasCompletedOnboarding(bool v) { update(Key::hasCompletedOnboarding, m_hasCompletedOnboarding, v); }
+void AppSettings::setHasCompletedOnboarding(bool v)
+{
+    update(Key::hasCompletedOnboarding, m_hasCompletedOnboarding, v);
+}
 void AppSettings::setShowLaunchMessage(bool v) { update(Key::showLaunchMessage, m_showLaunchMessage, v); }
 void AppSettings::setLauncherGroups(const QList<LauncherGroup>& v) { update(Key::launcherGroups, m_launcherGroups, v); }
 void AppSettings::setRingScale(double v) { update(Key::ringScale, m_ringScale, v); }

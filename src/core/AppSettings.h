@@ -30,7 +30,6 @@
 #include <optional>
 #include <vector>
 
-
 // ---- Setting enums ---------------------------------------------------------
 // Each is described by its table: raw value, localized title, symbol and,
 // for the first two, an explanation.
@@ -94,9 +93,9 @@ public:
     // reloads from it, so references and connections stay valid.
     static AppSettings& shared();
 
-    static const Hotkey defaultSwitcherHotkey;     // ⇧⌘ key code 0
-    static const Hotkey defaultLauncherHotkey;     // ⇧⌘ key code 1
-    static const Hotkey defaultPasswordHotkey;     // ⇧⌘ key code 35
+    static const Hotkey defaultSwitcherHotkey; // ⇧⌘ key code 0
+    static const Hotkey defaultLauncherHotkey; // ⇧⌘ key code 1
+    static const Hotkey defaultPasswordHotkey; // ⇧⌘ key code 35
     static const Hotkey defaultCapturedTabsHotkey; // ⇧⌘ key code 2
     static Hotkey defaultHotkey(HotkeyRole role);
 
@@ -216,10 +215,8 @@ private:
     void applyLaunchAtLogin();
     // Both return whether the value was new: assign announces it, update
     // also stores it under the key's name.
-    template <typename T>
-    bool assign(Key key, T& field, const T& value);
-    template <typename T>
-    bool update(Key key, T& field, const T& value);
+    template <typename T> bool assign(Key key, T& field, const T& value);
+    template <typename T> bool update(Key key, T& field, const T& value);
     void persist(const QString& key, const std::optional<QVariant>& value);
     void persistHotkey(const std::optional<Hotkey>& hotkey, const QString& key);
     void reconcileHoldModifiers(HotkeyRole role);

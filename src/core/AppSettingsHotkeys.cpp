@@ -25,7 +25,8 @@ void AppSettings::resetHotkey(HotkeyRole role) { setHotkey(defaultHotkey(role), 
 std::optional<QString> AppSettings::warning(const std::optional<Hotkey>& hotkey, HotkeyRole role) const
 {
     if (!hotkey)
-        return QCoreApplication::translate("Kelvaro", "No shortcut assigned — the %1 can't be opened from the keyboard.")
+        return QCoreApplication::translate(
+            "Kelvaro", "No shortcut assigned — the %1 can't be opened from the keyboard.")
             .arg(title(role));
     if (!hotkey->isValid())
         return QCoreApplication::translate("Kelvaro", "Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing.");
@@ -38,7 +39,8 @@ std::optional<QString> AppSettings::warning(const std::optional<Hotkey>& hotkey,
                 .arg(title(other));
     }
     if (const auto description = hotkey->systemConflictDescription())
-        return QCoreApplication::translate("Kelvaro", "Your desktop already uses this for %1. It may not reach Kelvaro.")
+        return QCoreApplication::translate(
+            "Kelvaro", "Your desktop already uses this for %1. It may not reach Kelvaro.")
             .arg(*description);
     return std::nullopt;
 }
@@ -47,7 +49,8 @@ std::optional<QString> AppSettings::warning(const LauncherGroup& group) const
 {
     const auto& hotkey = group.hotkey;
     if (!hotkey)
-        return QCoreApplication::translate("Kelvaro", "No shortcut assigned — this launcher can't be opened from the keyboard.");
+        return QCoreApplication::translate(
+            "Kelvaro", "No shortcut assigned — this launcher can't be opened from the keyboard.");
     if (!hotkey->isValid())
         return QCoreApplication::translate("Kelvaro", "Add ⌘, ⌥ or ⌃ so this shortcut can't interrupt typing.");
     const auto same = [&](const std::optional<Hotkey>& other) {
@@ -66,7 +69,8 @@ std::optional<QString> AppSettings::warning(const LauncherGroup& group) const
                 .arg(other.name);
     }
     if (const auto description = hotkey->systemConflictDescription())
-        return QCoreApplication::translate("Kelvaro", "Your desktop already uses this for %1. It may not reach Kelvaro.")
+        return QCoreApplication::translate(
+            "Kelvaro", "Your desktop already uses this for %1. It may not reach Kelvaro.")
             .arg(*description);
     return std::nullopt;
 }
@@ -170,11 +174,11 @@ void AppSettings::setGroupHoldModifiers(const QUuid& groupId, std::uint64_t flag
 HotkeyBinding AppSettings::binding(const QUuid& groupId)
 {
     return { [this, groupId] { return groupHotkey(groupId); },
-             [this, groupId](std::optional<Hotkey> h) { setGroupHotkey(groupId, h); } };
+        [this, groupId](std::optional<Hotkey> h) { setGroupHotkey(groupId, h); } };
 }
 
 ModifierBinding AppSettings::holdBinding(const QUuid& groupId)
 {
     return { [this, groupId] { return groupHoldModifiers(groupId); },
-             [this, groupId](std::uint64_t flags) { setGroupHoldModifiers(groupId, flags); } };
+        [this, groupId](std::uint64_t flags) { setGroupHoldModifiers(groupId, flags); } };
 }

@@ -13,15 +13,9 @@ void fail(QString* error, const QString& reason)
         *error = reason;
 }
 
-QString fromStd(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+QString fromStd(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-std::string toStd(const QString& s)
-{
-    return s.toStdString();
-}
+std::string toStd(const QString& s) { return s.toStdString(); }
 }
 
 AppShortcut::AppShortcut(QString name_, QString icon_, QString shortcut_, QString bundleIdentifier_,
@@ -51,10 +45,7 @@ AppShortcut AppShortcut::passwordItem(const QUuid& accountId, QString label, QSt
     return item;
 }
 
-QString AppShortcut::uuidText(const QUuid& id)
-{
-    return id.toString(QUuid::WithoutBraces).toUpper();
-}
+QString AppShortcut::uuidText(const QUuid& id) { return id.toString(QUuid::WithoutBraces).toUpper(); }
 
 std::optional<QUuid> AppShortcut::uuidFromText(const QString& text)
 {
@@ -65,10 +56,7 @@ std::optional<QUuid> AppShortcut::uuidFromText(const QString& text)
     return QUuid::fromString(text);
 }
 
-QString AppShortcut::idString() const
-{
-    return uuidText(id);
-}
+QString AppShortcut::idString() const { return uuidText(id); }
 
 nlohmann::ordered_json AppShortcut::toJsonValue() const
 {

@@ -18,13 +18,13 @@ enum class RingItemKind { shortcut, tab, password };
 struct AppShortcut {
     // Bundle identifiers of the tabs and vault rings' items and centres, as
     // stored in the settings.
-    static const QString tabsMarker;     // "com.morvanix.kelvaro.tabs"
+    static const QString tabsMarker; // "com.morvanix.kelvaro.tabs"
     static const QString passwordMarker; // "com.morvanix.kelvaro.password"
 
     QUuid id;
     QString name;
-    QString icon;             // a symbol name, or a custom icon file name ("custom_icon_…")
-    QString shortcut;         // display text of a key combination (a tab's address for tab items); may be empty
+    QString icon; // a symbol name, or a custom icon file name ("custom_icon_…")
+    QString shortcut; // display text of a key combination (a tab's address for tab items); may be empty
     QString bundleIdentifier; // the owning application, or one of the markers
     std::optional<QString> textSnippet;
     std::optional<QString> url;

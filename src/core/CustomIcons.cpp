@@ -17,14 +17,12 @@ QString CustomIcons::folderPath()
     return QDir::cleanPath(base + QStringLiteral("/Kelvaro/CustomIcons"));
 }
 
-bool CustomIcons::isCustomIconName(const QString& icon)
-{
-    return icon.startsWith(prefix);
-}
+bool CustomIcons::isCustomIconName(const QString& icon) { return icon.startsWith(prefix); }
 
 bool CustomIcons::isSafeName(const QString& icon)
 {
-    static const QRegularExpression form(QRegularExpression::anchoredPattern(QStringLiteral("custom_icon_[A-Za-z0-9._-]+")));
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("custom_icon_[A-Za-z0-9._-]+")));
     return form.match(icon).hasMatch() && !icon.contains(QStringLiteral(".."));
 }
 

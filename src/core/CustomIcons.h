@@ -12,7 +12,7 @@
 
 class CustomIcons {
 public:
-    static const QString prefix;        // "custom_icon_"
+    static const QString prefix; // "custom_icon_"
     static const QString faviconPrefix; // "custom_icon_favicon_"
 
     // $XDG_DATA_HOME/Kelvaro/CustomIcons (not created here).

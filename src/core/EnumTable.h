@@ -17,8 +17,7 @@
 #include <span>
 #include <type_traits>
 
-template <typename E>
-struct EnumRow {
+template <typename E> struct EnumRow {
     E value;
     const char* raw;
     const char* title;
@@ -27,13 +26,15 @@ struct EnumRow {
 };
 
 template <typename E>
-concept TabledEnum = std::is_enum_v<E> && requires(E e) {
-    { enumRows(e) } -> std::same_as<std::span<const EnumRow<E>>>;
+concept TabledEnum = std::is_enum_v<E> && requires(E e)
+{
+    {
+        enumRows(e)
+        } -> std::same_as<std::span<const EnumRow<E>>>;
 };
 
 namespace EnumTable {
-template <TabledEnum E>
-const EnumRow<E>& row(E value)
+template <TabledEnum E> const EnumRow<E>& row(E value)
 {
     const std::span<const EnumRow<E>> rows = enumRows(value);
     for (const EnumRow<E>& r : rows)
@@ -51,12 +52,14 @@ inline QString translated(const char* source)
 template <TabledEnum E> QString rawValue(E value) { return QString::fromLatin1(EnumTable::row(value).raw); }
 template <TabledEnum E> QString title(E value) { return EnumTable::translated(EnumTable::row(value).title); }
 template <TabledEnum E> QString symbolName(E value) { return QString::fromLatin1(EnumTable::row(value).symbol); }
-template <TabledEnum E> QString explanation(E value) { return EnumTable::translated(EnumTable::row(value).explanation); }
+template <TabledEnum E> QString explanation(E value)
+{
+    return EnumTable::translated(EnumTable::row(value).explanation);
+}
 
 // The generic forms of RawEnum.h's templates; an enum without a table
 // specialises them instead.
-template <typename E>
-std::optional<E> fromRawValue(const QString& raw)
+template <typename E> std::optional<E> fromRawValue(const QString& raw)
 {
     static_assert(TabledEnum<E>, "an enum without a table specialises fromRawValue");
     for (const EnumRow<E>& r : enumRows(E {}))
@@ -65,8 +68,7 @@ std::optional<E> fromRawValue(const QString& raw)
     return std::nullopt;
 }
 
-template <typename E>
-QList<E> allCases()
+template <typename E> QList<E> allCases()
 {
     static_assert(TabledEnum<E>, "an enum without a table specialises allCases");
     QList<E> all;

@@ -12,10 +12,7 @@
 #include <nlohmann/json.hpp>
 
 namespace {
-QString translated(const char* english)
-{
-    return QCoreApplication::translate("Kelvaro", english);
-}
+QString translated(const char* english) { return QCoreApplication::translate("Kelvaro", english); }
 
 // ---- Layout cache -------------------------------------------------------------
 // Not read yet, or read for an older layout generation: read (again). Read
@@ -70,8 +67,7 @@ void fail(QString* error, const QString& reason)
 
 // An integer JSON number (or a float with an integral value) that is not
 // negative; booleans and everything else are refused.
-template <typename Json>
-std::optional<std::uint64_t> unsignedNumber(const Json& v)
+template <typename Json> std::optional<std::uint64_t> unsignedNumber(const Json& v)
 {
     if (v.is_number_unsigned())
         return v.template get<std::uint64_t>();
@@ -87,8 +83,7 @@ std::optional<std::uint64_t> unsignedNumber(const Json& v)
     return std::nullopt;
 }
 
-template <typename Json>
-std::optional<Hotkey> decodeHotkey(const Json& v, QString* error)
+template <typename Json> std::optional<Hotkey> decodeHotkey(const Json& v, QString* error)
 {
     if (!v.is_object()) {
         fail(error, QStringLiteral("a hotkey is not a JSON object"));
@@ -211,10 +206,7 @@ Hotkey::Hotkey(std::uint16_t code, std::uint64_t modifierFlags)
 {
 }
 
-QString Hotkey::id() const
-{
-    return QString::number(rawModifiers) + QLatin1Char('-') + QString::number(keyCode);
-}
+QString Hotkey::id() const { return QString::number(rawModifiers) + QLatin1Char('-') + QString::number(keyCode); }
 
 QStringList Hotkey::modifierNames() const
 {
@@ -245,10 +237,7 @@ QStringList Hotkey::displayTokens() const
     return tokens;
 }
 
-QString Hotkey::displayString() const
-{
-    return displayTokens().join(QLatin1Char('+'));
-}
+QString Hotkey::displayString() const { return displayTokens().join(QLatin1Char('+')); }
 
 QString Hotkey::accessibilityLabel() const
 {
@@ -281,10 +270,7 @@ QString Hotkey::keyLabel() const
     return QStringLiteral("Key ") + QString::number(keyCode);
 }
 
-QString Hotkey::storedText() const
-{
-    return modifierSymbols().join(QString()) + keyLabel();
-}
+QString Hotkey::storedText() const { return modifierSymbols().join(QString()) + keyLabel(); }
 
 bool Hotkey::isValid() const
 {
@@ -428,14 +414,24 @@ const QHash<std::uint16_t, QString>& Hotkey::specialKeyLabels()
 {
     static const QHash<std::uint16_t, QString> table = [] {
         QHash<std::uint16_t, QString> t {
-            { 36, QStringLiteral("\u21A9") }, { 48, QStringLiteral("\u21E5") }, { 49, QStringLiteral("Space") },
-            { 51, QStringLiteral("\u232B") }, { 117, QStringLiteral("\u2326") }, { 53, QStringLiteral("\u238B") },
-            { 115, QStringLiteral("\u2196") }, { 119, QStringLiteral("\u2198") }, { 116, QStringLiteral("\u21DE") },
-            { 121, QStringLiteral("\u21DF") }, { 123, QStringLiteral("\u2190") }, { 124, QStringLiteral("\u2192") },
-            { 126, QStringLiteral("\u2191") }, { 125, QStringLiteral("\u2193") }, { 76, QStringLiteral("\u2324") },
+            { 36, QStringLiteral("\u21A9") },
+            { 48, QStringLiteral("\u21E5") },
+            { 49, QStringLiteral("Space") },
+            { 51, QStringLiteral("\u232B") },
+            { 117, QStringLiteral("\u2326") },
+            { 53, QStringLiteral("\u238B") },
+            { 115, QStringLiteral("\u2196") },
+            { 119, QStringLiteral("\u2198") },
+            { 116, QStringLiteral("\u21DE") },
+            { 121, QStringLiteral("\u21DF") },
+            { 123, QStringLiteral("\u2190") },
+            { 124, QStringLiteral("\u2192") },
+            { 126, QStringLiteral("\u2191") },
+            { 125, QStringLiteral("\u2193") },
+            { 76, QStringLiteral("\u2324") },
         };
-        const std::uint16_t fkeys[] = { 122, 120, 99, 118, 96, 97, 98, 100, 101, 109,
-            103, 111, 105, 107, 113, 106, 64, 79, 80, 90 };
+        const std::uint16_t fkeys[]
+            = { 122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90 };
         for (int i = 0; i < 20; ++i)
             t.insert(fkeys[i], QStringLiteral("F") + QString::number(i + 1));
         return t;
@@ -467,8 +463,8 @@ const QHash<std::uint16_t, const char*>& Hotkey::keyNames()
 
 const QSet<std::uint16_t>& Hotkey::functionKeyCodes()
 {
-    static const QSet<std::uint16_t> codes { 122, 120, 99, 118, 96, 97, 98, 100, 101, 109,
-        103, 111, 105, 107, 113, 106, 64, 79, 80, 90 };
+    static const QSet<std::uint16_t> codes { 122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106,
+        64, 79, 80, 90 };
     return codes;
 }
 
@@ -480,14 +476,14 @@ const std::unordered_map<Hotkey, const char*>& Hotkey::systemReservedShortcuts()
     constexpr M ctrl = Modifier::Ctrl, alt = Modifier::Alt, super = Modifier::Super, shift = Modifier::Shift;
     static const std::unordered_map<Hotkey, const char*> table = [] {
         std::unordered_map<Hotkey, const char*> t {
-            { Hotkey(48, alt), QT_TRANSLATE_NOOP("Kelvaro", "switching windows") },                 // Alt+Tab
+            { Hotkey(48, alt), QT_TRANSLATE_NOOP("Kelvaro", "switching windows") }, // Alt+Tab
             { Hotkey(48, alt | shift), QT_TRANSLATE_NOOP("Kelvaro", "switching windows backwards") }, // Alt+Shift+Tab
-            { Hotkey(118, alt), QT_TRANSLATE_NOOP("Kelvaro", "closing the window") },               // Alt+F4
-            { Hotkey(120, alt), QT_TRANSLATE_NOOP("Kelvaro", "running a command") },                 // Alt+F2
-            { Hotkey(37, super), QT_TRANSLATE_NOOP("Kelvaro", "locking the screen") },               // Super+L
-            { Hotkey(2, super), QT_TRANSLATE_NOOP("Kelvaro", "showing the desktop") },               // Super+D
-            { Hotkey(17, ctrl | alt), QT_TRANSLATE_NOOP("Kelvaro", "opening a terminal") },          // Ctrl+Alt+T
-            { Hotkey(117, ctrl | alt), QT_TRANSLATE_NOOP("Kelvaro", "logging out") },                // Ctrl+Alt+Delete
+            { Hotkey(118, alt), QT_TRANSLATE_NOOP("Kelvaro", "closing the window") }, // Alt+F4
+            { Hotkey(120, alt), QT_TRANSLATE_NOOP("Kelvaro", "running a command") }, // Alt+F2
+            { Hotkey(37, super), QT_TRANSLATE_NOOP("Kelvaro", "locking the screen") }, // Super+L
+            { Hotkey(2, super), QT_TRANSLATE_NOOP("Kelvaro", "showing the desktop") }, // Super+D
+            { Hotkey(17, ctrl | alt), QT_TRANSLATE_NOOP("Kelvaro", "opening a terminal") }, // Ctrl+Alt+T
+            { Hotkey(117, ctrl | alt), QT_TRANSLATE_NOOP("Kelvaro", "logging out") }, // Ctrl+Alt+Delete
         };
         // Ctrl+Alt+F1 ... F12: the virtual consoles.
         for (std::uint16_t f : { 122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111 })

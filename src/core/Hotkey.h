@@ -17,7 +17,6 @@
 #include <optional>
 #include <unordered_map>
 
-
 struct Hotkey {
     std::uint16_t keyCode = 0;
     std::uint64_t rawModifiers = 0;
@@ -39,7 +38,7 @@ struct Hotkey {
     QStringList modifierNames() const;
     QString displayKeyLabel() const;
     QStringList displayTokens() const; // modifierNames() and displayKeyLabel()
-    QString displayString() const;     // displayTokens() joined with "+"
+    QString displayString() const; // displayTokens() joined with "+"
     QString accessibilityLabel() const; // spoken, e.g. "Control Shift A", in the interface language
 
     // The text form shortcut items store: modifier glyphs in the order
@@ -102,8 +101,7 @@ struct Hotkey {
 };
 
 namespace std {
-template <>
-struct hash<Hotkey> {
+template <> struct hash<Hotkey> {
     std::size_t operator()(const Hotkey& h) const noexcept
     {
         return std::hash<std::uint64_t>()((h.rawModifiers << 16) ^ h.keyCode);

@@ -114,7 +114,8 @@ QFont InterfaceFont::forLanguage(const QString& code, const QFont& base)
         return font;
     }
     const auto it = scripts().constFind(code);
-    QStringList candidates = it != scripts().constEnd() ? QFontDatabase::families(it->system) : QFontDatabase::families();
+    QStringList candidates
+        = it != scripts().constEnd() ? QFontDatabase::families(it->system) : QFontDatabase::families();
     // Sans-serif faces first, then those named for the region's forms.
     auto rank = [&](const QString& family) {
         int r = 0;
@@ -124,7 +125,8 @@ QFont InterfaceFont::forLanguage(const QString& code, const QFont& base)
             r += 1;
         return r;
     };
-    std::stable_sort(candidates.begin(), candidates.end(), [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
+    std::stable_sort(
+        candidates.begin(), candidates.end(), [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
     for (const QString& family : candidates) {
         if (family != baseFamily && familyHas(family, text)) {
             font.setFamilies({ baseFamily, family });

@@ -152,7 +152,7 @@ std::optional<json> parse(const QByteArray& bytes, QString* error)
 }
 
 LauncherGroup::LauncherGroup(QString name_, QStringList bundleIdentifiers_, std::optional<Hotkey> hotkey_,
-                             std::uint64_t holdModifiersRaw_, QUuid id_)
+    std::uint64_t holdModifiersRaw_, QUuid id_)
     : id(id_)
     , name(std::move(name_))
     , bundleIdentifiers(std::move(bundleIdentifiers_))

@@ -21,8 +21,8 @@ struct LauncherGroup {
 
     LauncherGroup() = default;
     explicit LauncherGroup(QString name, QStringList bundleIdentifiers = {},
-                           std::optional<Hotkey> hotkey = std::nullopt,
-                           std::uint64_t holdModifiersRaw = 0, QUuid id = QUuid::createUuid());
+        std::optional<Hotkey> hotkey = std::nullopt, std::uint64_t holdModifiersRaw = 0,
+        QUuid id = QUuid::createUuid());
 
     bool operator==(const LauncherGroup&) const = default;
 

@@ -10,8 +10,6 @@
 #include <QString>
 #include <optional>
 
-template <typename E>
-std::optional<E> fromRawValue(const QString& raw);
+template <typename E> std::optional<E> fromRawValue(const QString& raw);
 
-template <typename E>
-QList<E> allCases();
+template <typename E> QList<E> allCases();

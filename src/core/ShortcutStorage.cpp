@@ -27,10 +27,7 @@ ShortcutStorage& ShortcutStorage::shared()
     return *s;
 }
 
-void ShortcutStorage::resetShared()
-{
-    sharedStorage().reset();
-}
+void ShortcutStorage::resetShared() { sharedStorage().reset(); }
 
 ShortcutStorage::ShortcutStorage() = default;
 
@@ -70,14 +67,14 @@ void ShortcutStorage::load()
                 list.append(std::move(*shortcut));
             } else {
                 ++skipped;
-                StoredListRecovery::logSkipped(key, QStringLiteral("%1, item %2").arg(bundleIdentifier).arg(index),
-                    reason);
+                StoredListRecovery::logSkipped(
+                    key, QStringLiteral("%1, item %2").arg(bundleIdentifier).arg(index), reason);
             }
         }
     }
     if (skipped > 0) {
-        StoredListRecovery::keepUnreadable(key, *stored,
-            QStringLiteral("%1 of %2 entries could not be read").arg(skipped).arg(total), defaults);
+        StoredListRecovery::keepUnreadable(
+            key, *stored, QStringLiteral("%1 of %2 entries could not be read").arg(skipped).arg(total), defaults);
     }
     m_shortcuts = lists;
     Q_EMIT shortcutsChanged();
@@ -96,10 +93,7 @@ QByteArray ShortcutStorage::encode(const QMap<QString, QList<AppShortcut>>& list
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
-void ShortcutStorage::save()
-{
-    DefaultsStore::shared().setValue(key, encode(m_shortcuts));
-}
+void ShortcutStorage::save() { DefaultsStore::shared().setValue(key, encode(m_shortcuts)); }
 
 QList<AppShortcut> ShortcutStorage::getShortcuts(const QString& bundleIdentifier) const
 {
@@ -114,10 +108,7 @@ QList<AppShortcut> ShortcutStorage::getAllShortcuts() const
     return all;
 }
 
-QStringList ShortcutStorage::bundleIdentifiers() const
-{
-    return m_shortcuts.keys();
-}
+QStringList ShortcutStorage::bundleIdentifiers() const { return m_shortcuts.keys(); }
 
 std::optional<QList<AppShortcut>> ShortcutStorage::moveShortcut(const AppShortcut& shortcut, int offset)
 {

@@ -6,10 +6,7 @@
 #include <QTimeZone>
 
 namespace {
-QString prefixOf(const QString& key)
-{
-    return key + QStringLiteral(".unreadable-");
-}
+QString prefixOf(const QString& key) { return key + QStringLiteral(".unreadable-"); }
 }
 
 QString StoredListRecovery::backupKey(const QString& key, const QDateTime& when)
@@ -29,8 +26,8 @@ QStringList StoredListRecovery::backupKeys(const QString& key, const DefaultsSto
     return found;
 }
 
-QString StoredListRecovery::keepUnreadable(const QString& key, const QVariant& stored, const QString& reason,
-    DefaultsStore& defaults)
+QString StoredListRecovery::keepUnreadable(
+    const QString& key, const QVariant& stored, const QString& reason, DefaultsStore& defaults)
 {
     for (const QString& existing : backupKeys(key, defaults)) {
         const auto kept = defaults.value(existing);

@@ -30,8 +30,8 @@ public:
     // under a new backup key (time from Scheduler::shared().wallClock()),
     // unless an existing backup of `key` holds the same value. Logs where it
     // went. Returns the backup key that holds the value.
-    static QString keepUnreadable(const QString& key, const QVariant& stored, const QString& reason,
-        DefaultsStore& defaults);
+    static QString keepUnreadable(
+        const QString& key, const QVariant& stored, const QString& reason, DefaultsStore& defaults);
 
     // "Kelvaro: skipped an unreadable entry of "<key>" (<where>): <reason>"
     static void logSkipped(const QString& key, const QString& where, const QString& reason);
@@ -40,12 +40,11 @@ public:
     // nothing, with the reason in *error.
     static std::optional<nlohmann::json> parseStored(const QVariant& stored, QString* error);
 
-    template <typename T>
-    struct Loaded {
-        QList<T> items;        // the elements that decoded, in stored order
-        int skipped = 0;       // elements that did not
+    template <typename T> struct Loaded {
+        QList<T> items; // the elements that decoded, in stored order
+        int skipped = 0; // elements that did not
         bool unreadable = false; // the value as a whole could not be read (items empty)
-        QString backupKey;     // where the stored value was kept; empty when nothing was skipped
+        QString backupKey; // where the stored value was kept; empty when nothing was skipped
     };
 
     // Reads the JSON array stored as data under `key`, element by element,

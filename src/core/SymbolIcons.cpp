@@ -262,7 +262,7 @@ const Entry* find(const QString& symbolName)
 {
     const QByteArray key = symbolName.toUtf8();
     auto it = std::lower_bound(std::begin(table), std::end(table), key,
-                               [](const Entry& e, const QByteArray& k) { return std::strcmp(e.symbol, k.constData()) < 0; });
+        [](const Entry& e, const QByteArray& k) { return std::strcmp(e.symbol, k.constData()) < 0; });
     if (it != std::end(table) && key == it->symbol)
         return it;
     return nullptr;
@@ -314,10 +314,7 @@ private:
 };
 }
 
-bool SymbolIcons::contains(const QString& symbolName)
-{
-    return find(symbolName) != nullptr;
-}
+bool SymbolIcons::contains(const QString& symbolName) { return find(symbolName) != nullptr; }
 
 QString SymbolIcons::materialName(const QString& symbolName)
 {
@@ -345,10 +342,7 @@ QStringList SymbolIcons::knownSymbols()
     return names;
 }
 
-bool SymbolIcons::fontAvailable()
-{
-    return !fontFamily().isEmpty();
-}
+bool SymbolIcons::fontAvailable() { return !fontFamily().isEmpty(); }
 
 QFont SymbolIcons::font(qreal pixelSize)
 {

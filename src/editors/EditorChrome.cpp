@@ -71,8 +71,8 @@ void paintIcon(QPainter& painter, const QRectF& rect, const QString& icon, const
         it = pictures.insert(icon, SymbolLibrary::loadCustomIcon(icon));
     if (it->isNull()) {
         const double d = std::min(rect.width(), rect.height()) * 0.8;
-        SymbolIcons::paint(painter, QRectF(rect.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), QStringLiteral("photo"),
-                           colour);
+        SymbolIcons::paint(
+            painter, QRectF(rect.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), QStringLiteral("photo"), colour);
         return;
     }
     const QSizeF s = QSizeF(it->size()).scaled(rect.size(), Qt::KeepAspectRatio);
@@ -137,7 +137,7 @@ void IconPreview::paintEvent(QPaintEvent*)
     if (CustomIcons::isCustomIconName(m_icon)) {
         const double d = m_side * 0.6;
         SymbolIcons::paint(p, QRectF(square.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), QStringLiteral("photo"),
-                           EditorChrome::secondaryColour(palette()));
+            EditorChrome::secondaryColour(palette()));
         return;
     }
     SymbolIcons::paint(p, square, m_icon, palette().color(QPalette::WindowText));

@@ -132,7 +132,8 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QCoreApplication::translate("Kelvaro", "Keyboard shortcut"));
-    setToolTip(QCoreApplication::translate("Kelvaro", "Activate to record a new shortcut. Press Escape to cancel, Delete to clear."));
+    setToolTip(QCoreApplication::translate(
+        "Kelvaro", "Activate to record a new shortcut. Press Escape to cancel, Delete to clear."));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
@@ -174,10 +175,7 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
     sync();
 }
 
-HotkeyRecorder::~HotkeyRecorder()
-{
-    m_session.teardown();
-}
+HotkeyRecorder::~HotkeyRecorder() { m_session.teardown(); }
 
 void HotkeyRecorder::setWarning(std::optional<QString> warning)
 {
@@ -225,7 +223,7 @@ QList<KeyStripItem> HotkeyRecorder::composerItems() const
     const QStringList tokens = hotkey->displayTokens();
     for (int i = 0; i < tokens.size(); ++i)
         items << KeyStripItem { QStringLiteral("bound-%1-%2").arg(i).arg(tokens[i]), tokens[i],
-                                KeyStripItem::printedName(tokens[i]) };
+            KeyStripItem::printedName(tokens[i]) };
     return items;
 }
 
@@ -235,8 +233,9 @@ QString HotkeyRecorder::messageText() const
         return *m_session.rejectionMessage();
     if (!m_session.isRecording())
         return m_warning.value_or(QString());
-    return m_session.liveModifiers() != 0 ? QCoreApplication::translate("Kelvaro", "Tap a key to finish · Esc to cancel")
-                                          : QCoreApplication::translate("Kelvaro", "Hold modifiers, then tap a key · Esc to cancel");
+    return m_session.liveModifiers() != 0
+        ? QCoreApplication::translate("Kelvaro", "Tap a key to finish · Esc to cancel")
+        : QCoreApplication::translate("Kelvaro", "Hold modifiers, then tap a key · Esc to cancel");
 }
 
 void HotkeyRecorder::sync()
@@ -254,8 +253,8 @@ void HotkeyRecorder::sync()
     m_clear->raise();
     const std::optional<Hotkey> hotkey = m_binding.get();
     const QString value = m_session.isRecording() ? QCoreApplication::translate("Kelvaro", "Recording")
-                          : hotkey               ? hotkey->accessibilityLabel()
-                                                 : QCoreApplication::translate("Kelvaro", "None");
+        : hotkey                                  ? hotkey->accessibilityLabel()
+                                                  : QCoreApplication::translate("Kelvaro", "None");
     setAccessibleDescription(value);
     QAccessibleValueChangeEvent ev(this, value);
     QAccessible::updateAccessibility(&ev);

@@ -127,7 +127,7 @@ IconPickerSheet::IconPickerSheet(QString selectedIcon, QWidget* parent)
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(16, 12, 16, 12);
     auto* upload = new QPushButton(SymbolIcons::icon(QStringLiteral("photo.badge.plus")),
-                                   QCoreApplication::translate("Kelvaro", "Upload PNG…"), this);
+        QCoreApplication::translate("Kelvaro", "Upload PNG…"), this);
     upload->setObjectName(QStringLiteral("upload-png"));
     upload->setToolTip(QCoreApplication::translate("Kelvaro", "Use your own image, up to 1 MB"));
     upload->setAutoDefault(false);
@@ -213,8 +213,8 @@ void IconPickerSheet::chooseFile()
     if (m_chooser)
         return;
     auto* chooser = new QFileDialog(this, QCoreApplication::translate("Kelvaro", "Upload PNG…"),
-                                    QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-                                    QCoreApplication::translate("Kelvaro", "PNG images (*.png)"));
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        QCoreApplication::translate("Kelvaro", "PNG images (*.png)"));
     chooser->setObjectName(QStringLiteral("icon-file-chooser"));
     chooser->setFileMode(QFileDialog::ExistingFile);
     chooser->setAcceptMode(QFileDialog::AcceptOpen);
@@ -251,7 +251,7 @@ void IconPickerSheet::handleImport(const QString& path)
     if (m_alert)
         m_alert->close();
     auto* alert = new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("Kelvaro", "Could not add icon"),
-                                  QString(), QMessageBox::Ok, this);
+        QString(), QMessageBox::Ok, this);
     alert->setObjectName(QStringLiteral("icon-import-alert"));
     alert->setTextFormat(Qt::PlainText);
     alert->setText(result.message);

@@ -14,7 +14,10 @@
 #include <cmath>
 
 namespace {
-QColor rgb(double r, double g, double b, double a = 1.0) { return QColor::fromRgbF(float(r), float(g), float(b), float(a)); }
+QColor rgb(double r, double g, double b, double a = 1.0)
+{
+    return QColor::fromRgbF(float(r), float(g), float(b), float(a));
+}
 QColor withAlpha(QColor c, double a)
 {
     c.setAlphaF(float(a));
@@ -60,7 +63,7 @@ std::optional<QString> KeyStripItem::printedName(const QString& glyph)
 bool KeyStripItem::isModifierGlyph(const QString& glyph)
 {
     static const QStringList symbols { QStringLiteral("⌃"), QStringLiteral("⌥"), QStringLiteral("⇧"),
-                                       QStringLiteral("⌘") };
+        QStringLiteral("⌘") };
     if (symbols.contains(glyph))
         return true;
     // The Linux names of the four modifiers, in the interface language.
@@ -74,7 +77,7 @@ bool KeyStripItem::isModifierGlyph(const QString& glyph)
 KeyCapMetrics KeyCapMetrics::of(double height, bool captionedModifier)
 {
     return { std::max(height * 0.08, 2.5), std::max(height * 0.14, 5.0),
-             std::max(height * 1.15, 52.0) + (captionedModifier ? 10.0 : 0.0) };
+        std::max(height * 1.15, 52.0) + (captionedModifier ? 10.0 : 0.0) };
 }
 
 KeyStrip::KeyStrip(QWidget* parent)
@@ -101,15 +104,27 @@ void KeyStrip::setStripHeight(double height)
     update();
 }
 
-void KeyStrip::setShowsCaptions(bool on) { m_showsCaptions = on; update(); }
+void KeyStrip::setShowsCaptions(bool on)
+{
+    m_showsCaptions = on;
+    update();
+}
 void KeyStrip::setFillsWidth(bool on)
 {
     m_fillsWidth = on;
     setSizePolicy(on ? QSizePolicy::Expanding : QSizePolicy::Preferred, QSizePolicy::Fixed);
     update();
 }
-void KeyStrip::setShowsWell(bool on) { m_showsWell = on; update(); }
-void KeyStrip::setAttentionPress(bool on) { m_attentionPress = on; update(); }
+void KeyStrip::setShowsWell(bool on)
+{
+    m_showsWell = on;
+    update();
+}
+void KeyStrip::setAttentionPress(bool on)
+{
+    m_attentionPress = on;
+    update();
+}
 void KeyStrip::setOnTap(std::function<void(int)> onTap)
 {
     m_onTap = std::move(onTap);
@@ -123,7 +138,8 @@ bool KeyStrip::expands(const KeyStripItem& item) const
 {
     if (item.showsDotGrid)
         return true;
-    const bool anyGrid = std::any_of(m_items.begin(), m_items.end(), [](const KeyStripItem& i) { return i.showsDotGrid; });
+    const bool anyGrid
+        = std::any_of(m_items.begin(), m_items.end(), [](const KeyStripItem& i) { return i.showsDotGrid; });
     return m_fillsWidth && !anyGrid;
 }
 
@@ -137,7 +153,8 @@ QList<QRectF> KeyStrip::capRects() const
     int expanding = 0;
     for (const KeyStripItem& item : m_items) {
         const bool captionedModifier = m_showsCaptions && item.caption && KeyStripItem::isModifierGlyph(item.glyph);
-        const KeyCapMetrics m = KeyCapMetrics::of(kh, captionedModifier || (m_showsCaptions && KeyStripItem::isModifierGlyph(item.glyph)));
+        const KeyCapMetrics m = KeyCapMetrics::of(
+            kh, captionedModifier || (m_showsCaptions && KeyStripItem::isModifierGlyph(item.glyph)));
         if (expands(item)) {
             widths << -1;
             ++expanding;
@@ -152,7 +169,7 @@ QList<QRectF> KeyStrip::capRects() const
     double share = 0;
     if (expanding > 0)
         share = std::max((inner - gaps - (fixed - (m_showsCaptions ? 0.0 : kh * 0.85 * expanding))) / expanding,
-                         m_showsCaptions ? 20.0 : kh * 0.85);
+            m_showsCaptions ? 20.0 : kh * 0.85);
     double total = gaps;
     for (double& w : widths) {
         if (w < 0)
@@ -173,7 +190,10 @@ QSize KeyStrip::sizeHint() const
     const double kh = keyHeight();
     double w = m_showsWell ? 16.0 : 0.0;
     for (const KeyStripItem& item : m_items)
-        w += (item.showsDotGrid ? kh * 2.5 : KeyCapMetrics::of(kh, m_showsCaptions && KeyStripItem::isModifierGlyph(item.glyph)).compactWidth) + 6.0;
+        w += (item.showsDotGrid
+                     ? kh * 2.5
+                     : KeyCapMetrics::of(kh, m_showsCaptions && KeyStripItem::isModifierGlyph(item.glyph)).compactWidth)
+            + 6.0;
     return QSize(int(std::ceil(w)), int(std::ceil(m_height)));
 }
 
@@ -288,7 +308,8 @@ void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) cons
         const QColor halo = item.glows ? red : KeyCapStyle::pressedTop();
         for (int i = 3; i >= 1; --i) {
             QPainterPath h;
-            h.addRoundedRect(face.adjusted(-i * 2.0, -i * 2.0, i * 2.0, i * 2.0), m.cornerRadius + i * 2, m.cornerRadius + i * 2);
+            h.addRoundedRect(
+                face.adjusted(-i * 2.0, -i * 2.0, i * 2.0, i * 2.0), m.cornerRadius + i * 2, m.cornerRadius + i * 2);
             p.fillPath(h, withAlpha(halo, 0.12));
         }
     }
@@ -312,8 +333,7 @@ void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) cons
     p.setPen(QPen(QBrush(bg), bevel));
     p.drawPath(QPainterPath(facePath));
     // The legend.
-    const std::optional<QString> captionText =
-        (m_showsCaptions && item.caption) ? item.caption : std::nullopt;
+    const std::optional<QString> captionText = (m_showsCaptions && item.caption) ? item.caption : std::nullopt;
     if (item.showsDotGrid) {
         QRectF dots = top.adjusted(4, 4, -4, -4);
         if (captionText) {
@@ -324,7 +344,7 @@ void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) cons
             p.setFont(f);
             p.setPen(legend);
             p.drawText(QRectF(top.left(), dots.bottom(), top.width(), kh * 0.24), Qt::AlignCenter,
-                       p.fontMetrics().elidedText(*captionText, Qt::ElideRight, int(top.width() - 6)));
+                p.fontMetrics().elidedText(*captionText, Qt::ElideRight, int(top.width() - 6)));
         }
         paintDots(p, dots, item.glows, item.glows || attention);
     } else {
@@ -337,7 +357,8 @@ void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) cons
         if (!item.glyph.isEmpty()) {
             p.setFont(g);
             p.setPen(legend);
-            p.drawText(glyphArea, Qt::AlignCenter, p.fontMetrics().elidedText(item.glyph, Qt::ElideRight, int(glyphArea.width())));
+            p.drawText(glyphArea, Qt::AlignCenter,
+                p.fontMetrics().elidedText(item.glyph, Qt::ElideRight, int(glyphArea.width())));
         }
         if (captionText) {
             QFont c = font();
@@ -346,7 +367,7 @@ void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) cons
             p.setFont(c);
             p.setPen(caption);
             p.drawText(QRectF(top.left() + 3, glyphArea.bottom(), top.width() - 6, kh * 0.24), Qt::AlignCenter,
-                       p.fontMetrics().elidedText(*captionText, Qt::ElideRight, int(top.width() - 6)));
+                p.fontMetrics().elidedText(*captionText, Qt::ElideRight, int(top.width() - 6)));
         }
     }
     p.restore();
@@ -379,7 +400,8 @@ void KeyStrip::paintDots(QPainter& p, QRectF area, bool lit, bool lightInk) cons
 
 void KeyStrip::syncClock()
 {
-    const bool lit = std::any_of(m_items.begin(), m_items.end(), [](const KeyStripItem& i) { return i.glows && i.showsDotGrid; });
+    const bool lit
+        = std::any_of(m_items.begin(), m_items.end(), [](const KeyStripItem& i) { return i.glows && i.showsDotGrid; });
     const bool animate = lit && !DisplayPreferences::shared().reduceMotion();
     if (animate && !m_clock) {
         m_clock = startTimer(int(dotStep * 1000));

@@ -12,8 +12,8 @@
 #include <optional>
 
 struct KeyStripItem {
-    QString id;      // the same key across updates
-    QString glyph;   // the legend ("Ctrl", "A", or empty for a slot)
+    QString id; // the same key across updates
+    QString glyph; // the legend ("Ctrl", "A", or empty for a slot)
     std::optional<QString> caption; // small printed name, already translated
     bool isPressed = false;
     bool isDimmed = false;

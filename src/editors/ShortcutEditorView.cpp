@@ -172,8 +172,8 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     if (const auto icon = EditorChrome::appIcon(m_app.bundleIdentifier))
         appIcon->setPixmap(icon->pixmap(QSize(32, 32), devicePixelRatioF()));
     else
-        appIcon->setPixmap(SymbolIcons::pixmap(QStringLiteral("app.dashed"), 22, EditorChrome::secondaryColour(palette()),
-                                               devicePixelRatioF()));
+        appIcon->setPixmap(SymbolIcons::pixmap(
+            QStringLiteral("app.dashed"), 22, EditorChrome::secondaryColour(palette()), devicePixelRatioF()));
     appIcon->setAlignment(Qt::AlignCenter);
     header->addWidget(appIcon);
     auto* titles = new QVBoxLayout;
@@ -183,7 +183,8 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     tf.setBold(true);
     headline->setFont(tf);
     titles->addWidget(headline);
-    titles->addWidget(EditorChrome::secondaryLabel(QCoreApplication::translate("Kelvaro", "for %1").arg(m_app.name), this));
+    titles->addWidget(
+        EditorChrome::secondaryLabel(QCoreApplication::translate("Kelvaro", "for %1").arg(m_app.name), this));
     header->addLayout(titles, 1);
     root->addLayout(header);
     root->addWidget(EditorChrome::divider(this));
@@ -231,13 +232,14 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
         // A segmented control: the chosen kind in the accent colour, rounded outer ends.
         const QString left = a == kindList.first() ? QStringLiteral("6px") : QStringLiteral("0px");
         const QString right = a == kindList.last() ? QStringLiteral("6px") : QStringLiteral("0px");
-        b->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(mid); background: palette(button);"
-                                        " padding: 4px 10px; border-top-left-radius: %1; border-bottom-left-radius: %1;"
-                                        " border-top-right-radius: %2; border-bottom-right-radius: %2; }"
-                                        "QPushButton:checked { background: palette(highlight); color: palette(highlighted-text);"
-                                        " border-color: palette(highlight); }"
-                                        "QPushButton:focus { border-color: palette(highlight); }")
-                             .arg(left, right));
+        b->setStyleSheet(
+            QStringLiteral("QPushButton { border: 1px solid palette(mid); background: palette(button);"
+                           " padding: 4px 10px; border-top-left-radius: %1; border-bottom-left-radius: %1;"
+                           " border-top-right-radius: %2; border-bottom-right-radius: %2; }"
+                           "QPushButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+                           " border-color: palette(highlight); }"
+                           "QPushButton:focus { border-color: palette(highlight); }")
+                .arg(left, right));
         b->setCheckable(true);
         b->setObjectName(QStringLiteral("kind-") + rawValue(a));
         b->setAccessibleName(title(a));
@@ -261,7 +263,7 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
                                         [this] { return m_hotkey; },
                                         [this](std::optional<Hotkey> h) { setHotkey(h); },
                                     },
-                                    QCoreApplication::translate("Kelvaro", "Press Shortcut"), m_payload);
+        QCoreApplication::translate("Kelvaro", "Press Shortcut"), m_payload);
     // Told apart from the settings page's own recorder behind the sheet.
     m_recorder->setAccessibleName(QCoreApplication::translate("Kelvaro", "Keystroke to send"));
     m_payload->addWidget(m_recorder);
@@ -303,7 +305,7 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     footer->addWidget(cancel);
     m_save = new QPushButton(m_existing ? QCoreApplication::translate("Kelvaro", "Save")
                                         : QCoreApplication::translate("Kelvaro", "Add Shortcut"),
-                             this);
+        this);
     m_save->setObjectName(QStringLiteral("save-shortcut"));
     m_save->setDefault(true);
     connect(m_save, &QPushButton::clicked, this, &ShortcutEditorView::save);
@@ -379,8 +381,7 @@ AppShortcut ShortcutEditorView::draft() const
 {
     using namespace ShortcutActions;
     AppShortcut out(trimmedBlanks(m_name->text()), m_icon,
-                    m_action == ShortcutAction::keyboard && m_hotkey ? m_hotkey->storedText() : QString(),
-                    m_app.bundleIdentifier);
+        m_action == ShortcutAction::keyboard && m_hotkey ? m_hotkey->storedText() : QString(), m_app.bundleIdentifier);
     if (m_existing)
         out.id = m_existing->id;
     if (m_action == ShortcutAction::text)

@@ -28,7 +28,7 @@ namespace ShortcutActions {
 QString rawValue(ShortcutAction action); // "keyboard", "text", "link"
 std::optional<ShortcutAction> fromRawValue(const QString& raw);
 QList<ShortcutAction> all();
-QString title(ShortcutAction action);  // "Keystroke", "Text", "Link"
+QString title(ShortcutAction action); // "Keystroke", "Text", "Link"
 QString prompt(ShortcutAction action); // what choosing the item does
 QString defaultIcon(ShortcutAction action); // "command", "doc.on.clipboard", "link"
 // Blanks other than line breaks trimmed from both ends.

@@ -78,12 +78,13 @@ ShortcutSuggestionsView::ShortcutSuggestionsView(const ShortcutSuggestionContext
     if (const auto appIcon = EditorChrome::appIcon(m_app.bundleIdentifier))
         icon->setPixmap(appIcon->pixmap(QSize(36, 36), devicePixelRatioF()));
     else
-        icon->setPixmap(SymbolIcons::pixmap(QStringLiteral("app.fill"), 22, EditorChrome::secondaryColour(palette()),
-                                            devicePixelRatioF()));
+        icon->setPixmap(SymbolIcons::pixmap(
+            QStringLiteral("app.fill"), 22, EditorChrome::secondaryColour(palette()), devicePixelRatioF()));
     first->addWidget(icon);
     auto* titles = new QVBoxLayout;
     titles->setSpacing(2);
-    QLabel* title = EditorChrome::plainLabel(QCoreApplication::translate("Kelvaro", "Suggested shortcuts for %1").arg(m_app.name), this);
+    QLabel* title = EditorChrome::plainLabel(
+        QCoreApplication::translate("Kelvaro", "Suggested shortcuts for %1").arg(m_app.name), this);
     QFont tf = title->font();
     tf.setBold(true);
     title->setFont(tf);
@@ -308,8 +309,8 @@ void ShortcutSuggestionsView::importFromMenus()
     });
 }
 
-void ShortcutSuggestionsView::deliverScanResult(quint64 scanNumber, const QString& bundleIdentifier,
-                                                const MenuShortcutScanner::ScanResult& result, bool autoSelect)
+void ShortcutSuggestionsView::deliverScanResult(
+    quint64 scanNumber, const QString& bundleIdentifier, const MenuShortcutScanner::ScanResult& result, bool autoSelect)
 {
     if (m_closed || scanNumber != m_scanNumber || bundleIdentifier != m_app.bundleIdentifier)
         return; // a late answer to a question nobody asks any more
@@ -334,15 +335,16 @@ void ShortcutSuggestionsView::applyScanResult(const MenuShortcutScanner::ScanRes
                 ++ticked;
             }
         }
-        m_scanMessage = QCoreApplication::translate("Kelvaro", "Found %n shortcuts in the menus.", nullptr,
-                                                    int(result.presets.size()));
+        m_scanMessage = QCoreApplication::translate(
+            "Kelvaro", "Found %n shortcuts in the menus.", nullptr, int(result.presets.size()));
         break;
     }
     case Kind::appNotRunning:
         m_scanMessage = QCoreApplication::translate("Kelvaro", "Open the app first, then import again.");
         break;
     case Kind::needsAccessibility:
-        m_scanMessage = QCoreApplication::translate("Kelvaro", "Reading menus needs the desktop's accessibility bus, which is off.");
+        m_scanMessage = QCoreApplication::translate(
+            "Kelvaro", "Reading menus needs the desktop's accessibility bus, which is off.");
         break;
     case Kind::failed:
         m_scanMessage = QCoreApplication::translate("Kelvaro", "Couldn't read this app's menus.");
@@ -429,7 +431,8 @@ void ShortcutSuggestionsView::refresh()
         m_import->setText(QCoreApplication::translate("Kelvaro", "Reading menus…"));
         m_import->setIcon(SymbolIcons::icon(QStringLiteral("arrow.triangle.2.circlepath")));
     } else if (!appIsRunning() && m_menuPresets.isEmpty()) {
-        m_import->setText(QCoreApplication::translate("Kelvaro", "Open App & Import Menus").replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_import->setText(QCoreApplication::translate("Kelvaro", "Open App & Import Menus")
+                              .replace(QLatin1Char('&'), QStringLiteral("&&")));
         m_import->setIcon(SymbolIcons::icon(QStringLiteral("menubar.rectangle")));
     } else {
         m_import->setText(QCoreApplication::translate("Kelvaro", "Import from Menus"));

@@ -70,7 +70,7 @@ public:
     // Applies a scan's result, unless the sheet closed since the scan began
     // or the result belongs to another application.
     void deliverScanResult(quint64 scanNumber, const QString& bundleIdentifier,
-                           const MenuShortcutScanner::ScanResult& result, bool autoSelect);
+        const MenuShortcutScanner::ScanResult& result, bool autoSelect);
     quint64 currentScanNumber() const { return m_scanNumber; }
 
     // Emits added() with a new item per ticked preset and closes.

@@ -86,7 +86,7 @@ const QStringList& SymbolLibrary::all()
         "questionmark.circle exclamationmark.triangle info.circle ellipsis.circle circle square app sparkles "
         "wand.and.stars person person.2 person.crop.circle house building.2 cart creditcard bag gift map "
         "location airplane car")
-                                              .split(QLatin1Char(' '));
+                                           .split(QLatin1Char(' '));
     return symbols;
 }
 
@@ -132,21 +132,26 @@ QString SymbolLibrary::message(ImportError error, const QString& detail)
 SymbolLibrary::ImportResult SymbolLibrary::importCustomIcon(const QString& path)
 {
     auto fail = [&path](ImportError error, const QString& detail = QString()) {
-        static const char* const reasons[] = { "not a regular file", "larger than 1 MiB", "larger than 1024 x 1024 pixels",
-                                               "not a complete PNG", "could not be written" };
+        static const char* const reasons[] = { "not a regular file", "larger than 1 MiB",
+            "larger than 1024 x 1024 pixels", "not a complete PNG", "could not be written" };
         Log::write(QStringLiteral("Kelvaro: custom icon not imported from '%1': %2%3")
-                       .arg(path, QLatin1String(reasons[int(error)]), detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + QLatin1Char(')')));
+                       .arg(path, QLatin1String(reasons[int(error)]),
+                           detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + QLatin1Char(')')));
         return ImportResult { std::nullopt, error, message(error, detail) };
     };
     // The file itself, never what a link points to; opened without blocking
     // (a FIFO or device is no picture) and read no further than the limit.
     const SafeFile::Result file = SafeFile::read(path, maxFileBytes, SafeFile::Links::refuse);
     switch (file.status) {
-    case SafeFile::Status::ok: break;
+    case SafeFile::Status::ok:
+        break;
     case SafeFile::Status::missing:
-    case SafeFile::Status::notRegular: return fail(ImportError::notAFile, file.reason);
-    case SafeFile::Status::tooLarge: return fail(ImportError::tooLarge);
-    case SafeFile::Status::unreadable: return fail(ImportError::unreadable, file.reason);
+    case SafeFile::Status::notRegular:
+        return fail(ImportError::notAFile, file.reason);
+    case SafeFile::Status::tooLarge:
+        return fail(ImportError::tooLarge);
+    case SafeFile::Status::unreadable:
+        return fail(ImportError::unreadable, file.reason);
     }
     const QByteArray& bytes = file.bytes;
     std::optional<ImportError> decodeError;

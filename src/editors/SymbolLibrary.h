@@ -23,11 +23,11 @@ public:
     static constexpr int maxPixelSide = 1024;
 
     enum class ImportError {
-        notAFile,     // missing, or a folder, link, device or pipe
-        tooLarge,     // more than maxFileBytes
-        tooManyPixels,// wider or taller than maxPixelSide
-        unreadable,   // not a complete PNG picture
-        notSaved,     // the folder or the copy could not be written
+        notAFile, // missing, or a folder, link, device or pipe
+        tooLarge, // more than maxFileBytes
+        tooManyPixels, // wider or taller than maxPixelSide
+        unreadable, // not a complete PNG picture
+        notSaved, // the folder or the copy could not be written
     };
     struct ImportResult {
         std::optional<QString> iconName; // set on success

@@ -16,8 +16,7 @@
 namespace {
 constexpr double permissionPollInterval = 2.0;
 constexpr std::uint16_t navigationKeys[] = { KeyCodes::Return, KeyCodes::KeypadEnter, KeyCodes::LeftArrow,
-                                             KeyCodes::RightArrow, KeyCodes::DownArrow, KeyCodes::UpArrow,
-                                             KeyCodes::Escape };
+    KeyCodes::RightArrow, KeyCodes::DownArrow, KeyCodes::UpArrow, KeyCodes::Escape };
 
 AppSettings& settings() { return AppSettings::shared(); }
 
@@ -42,8 +41,8 @@ HotkeyDispatcher::HotkeyDispatcher(RingCommands& rings, QObject* parent)
     KeyTapSuspension::setProvider([this] { return beginSuspension(); });
     current() = this;
     // The grab set follows the hotkeys and the groups.
-    settings().onChange(this, AppSettings::roleHotkeyKeys() << AppSettings::Key::launcherGroups,
-                        [this] { updateKeyGrabs(); });
+    settings().onChange(
+        this, AppSettings::roleHotkeyKeys() << AppSettings::Key::launcherGroups, [this] { updateKeyGrabs(); });
 }
 
 HotkeyDispatcher::~HotkeyDispatcher()
@@ -66,8 +65,8 @@ void HotkeyDispatcher::start()
     }
     // The tap and the monitor are owned here and stopped before this object
     // goes, so their handlers never outlive it.
-    auto candidate = std::make_unique<HotkeyEventTap>([this](const KeyTapEvent& e) { return handleTapped(e); },
-                                                      [this](const KeyTapEvent& e) { handleMonitored(e); });
+    auto candidate = std::make_unique<HotkeyEventTap>(
+        [this](const KeyTapEvent& e) { return handleTapped(e); }, [this](const KeyTapEvent& e) { handleMonitored(e); });
     candidate->setGrabs(currentKeyGrabs());
     if (candidate->start()) {
         m_keyTap = std::move(candidate);
@@ -75,7 +74,8 @@ void HotkeyDispatcher::start()
             m_keyTap->setEnabled(false);
         return;
     }
-    Log::write(QStringLiteral("Kelvaro: the key tap could not be created; hotkeys work but also reach the focused window"));
+    Log::write(
+        QStringLiteral("Kelvaro: the key tap could not be created; hotkeys work but also reach the focused window"));
     m_globalMonitor = tap.addGlobalMonitor([this](const KeyTapEvent& e) { handleMonitored(e); });
 }
 
@@ -100,21 +100,18 @@ void HotkeyDispatcher::watchPermission()
 
 // ---- Dispatch ---------------------------------------------------------------------------
 
-bool HotkeyDispatcher::isRingVisible() const
-{
-    return m_rings.isSwitcherVisible() || m_rings.isShortcutRingVisible();
-}
+bool HotkeyDispatcher::isRingVisible() const { return m_rings.isSwitcherVisible() || m_rings.isShortcutRingVisible(); }
 
 bool HotkeyDispatcher::matchesAnyBinding(std::uint16_t keyCode, std::uint64_t modifiers) const
 {
     for (const auto& h : { settings().switcherHotkey(), settings().launcherHotkey(), settings().capturedTabsHotkey(),
-                           settings().passwordHotkey() }) {
+             settings().passwordHotkey() }) {
         if (h && h->matches(keyCode, modifiers))
             return true;
     }
     const auto groups = settings().activeLauncherGroups();
     return std::any_of(groups.begin(), groups.end(),
-                       [&](const LauncherGroup& g) { return g.hotkey && g.hotkey->matches(keyCode, modifiers); });
+        [&](const LauncherGroup& g) { return g.hotkey && g.hotkey->matches(keyCode, modifiers); });
 }
 
 bool HotkeyDispatcher::handleTapped(const KeyTapEvent& event)
@@ -216,7 +213,7 @@ std::vector<KeyGrab> HotkeyDispatcher::currentKeyGrabs() const
             grabs.push_back(g);
     };
     for (const auto& h : { settings().switcherHotkey(), settings().launcherHotkey(), settings().capturedTabsHotkey(),
-                           settings().passwordHotkey() }) {
+             settings().passwordHotkey() }) {
         if (h)
             add(KeyGrab::of(*h));
     }

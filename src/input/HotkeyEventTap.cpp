@@ -6,10 +6,7 @@ HotkeyEventTap::HotkeyEventTap(Handler handler, MonitorHandler fallback)
 {
 }
 
-HotkeyEventTap::~HotkeyEventTap()
-{
-    stop();
-}
+HotkeyEventTap::~HotkeyEventTap() { stop(); }
 
 bool HotkeyEventTap::start()
 {
@@ -23,10 +20,7 @@ bool HotkeyEventTap::start()
     return true;
 }
 
-void HotkeyEventTap::stop()
-{
-    m_session.reset();
-}
+void HotkeyEventTap::stop() { m_session.reset(); }
 
 void HotkeyEventTap::setEnabled(bool enabled)
 {
@@ -34,10 +28,7 @@ void HotkeyEventTap::setEnabled(bool enabled)
         m_session->setEnabled(enabled);
 }
 
-bool HotkeyEventTap::isEnabled() const
-{
-    return m_session && m_session->isEnabled();
-}
+bool HotkeyEventTap::isEnabled() const { return m_session && m_session->isEnabled(); }
 
 std::optional<std::uint64_t> HotkeyEventTap::currentModifiers()
 {

@@ -33,10 +33,7 @@ Resume begin()
     };
 }
 
-void setProvider(Provider p)
-{
-    provider() = std::move(p);
-}
+void setProvider(Provider p) { provider() = std::move(p); }
 
 void setTapEnabled(bool enabled)
 {

@@ -24,8 +24,7 @@ using Provider = std::function<Resume()>;
 // than once does nothing more.
 Resume begin();
 
-template <typename Body>
-auto withSuspended(Body&& body) -> std::invoke_result_t<Body>
+template <typename Body> auto withSuspended(Body&& body) -> std::invoke_result_t<Body>
 {
     struct Guard {
         Resume resume;

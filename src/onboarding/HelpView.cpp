@@ -42,7 +42,8 @@ QColor secondary(const QWidget* w)
     return c;
 }
 
-QLabel* text(const QString& s, QWidget* parent, int pixelSize, bool secondaryStyle, QFont::Weight weight = QFont::Normal)
+QLabel* text(
+    const QString& s, QWidget* parent, int pixelSize, bool secondaryStyle, QFont::Weight weight = QFont::Normal)
 {
     auto* label = new QLabel(s, parent);
     label->setWordWrap(true);
@@ -61,7 +62,12 @@ QLabel* text(const QString& s, QWidget* parent, int pixelSize, bool secondarySty
 class Symbol : public QWidget {
 public:
     Symbol(QString name, QColor colour, int side, QWidget* parent)
-        : QWidget(parent), m_name(std::move(name)), m_colour(colour) { setFixedSize(side, side); }
+        : QWidget(parent)
+        , m_name(std::move(name))
+        , m_colour(colour)
+    {
+        setFixedSize(side, side);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -112,37 +118,47 @@ QList<Section> sections()
 {
     return {
         { QT_TRANSLATE_NOOP("Kelvaro", "The two rings"),
-          { { "rectangle.2.swap", QT_TRANSLATE_NOOP("Kelvaro", "App Switcher"),
-              QT_TRANSLATE_NOOP("Kelvaro", "Hold its shortcut, aim at an app with the pointer, let go. The ring opens around "
-                                           "your pointer or in the middle of the display — your choice, under Settings › General.") },
-            { "bolt.circle", QT_TRANSLATE_NOOP("Kelvaro", "Shortcut Launcher"),
-              QT_TRANSLATE_NOOP("Kelvaro", "Opens the shortcuts you saved for whichever app is in front, so you can drive that "
-                                           "app by its own keyboard shortcuts without remembering them.") } } },
+            { { "rectangle.2.swap", QT_TRANSLATE_NOOP("Kelvaro", "App Switcher"),
+                  QT_TRANSLATE_NOOP("Kelvaro",
+                      "Hold its shortcut, aim at an app with the pointer, let go. The ring opens around "
+                      "your pointer or in the middle of the display — your choice, under Settings › General.") },
+                { "bolt.circle", QT_TRANSLATE_NOOP("Kelvaro", "Shortcut Launcher"),
+                    QT_TRANSLATE_NOOP("Kelvaro",
+                        "Opens the shortcuts you saved for whichever app is in front, so you can drive that "
+                        "app by its own keyboard shortcuts without remembering them.") } } },
         { QT_TRANSLATE_NOOP("Kelvaro", "Choosing between windows"),
-          { { "macwindow.on.rectangle", QT_TRANSLATE_NOOP("Kelvaro", "The window arc"),
-              QT_TRANSLATE_NOOP("Kelvaro", "When the highlighted app has more than one window, a quarter-arc appears beside it "
-                                           "listing them. Keep moving outward onto the arc to pick a window instead of just the app.") },
-            { "questionmark.circle", QT_TRANSLATE_NOOP("Kelvaro", "The arc never appears"),
-              QT_TRANSLATE_NOOP("Kelvaro", "It only appears for an app with more than one window: an app with a single window "
-                                           "has nothing to choose between, so the arc stays hidden.") } } },
+            { { "macwindow.on.rectangle", QT_TRANSLATE_NOOP("Kelvaro", "The window arc"),
+                  QT_TRANSLATE_NOOP("Kelvaro",
+                      "When the highlighted app has more than one window, a quarter-arc appears beside it "
+                      "listing them. Keep moving outward onto the arc to pick a window instead of just the app.") },
+                { "questionmark.circle", QT_TRANSLATE_NOOP("Kelvaro", "The arc never appears"),
+                    QT_TRANSLATE_NOOP("Kelvaro",
+                        "It only appears for an app with more than one window: an app with a single window "
+                        "has nothing to choose between, so the arc stays hidden.") } } },
         { QT_TRANSLATE_NOOP("Kelvaro", "Shortcuts"),
-          { { "keyboard", QT_TRANSLATE_NOOP("Kelvaro", "Changing a binding"),
-              QT_TRANSLATE_NOOP("Kelvaro", "Settings › Switcher or Shortcuts, then click the recorder and press the combination "
-                                           "you want. Add Ctrl, Alt or Super so it can't fire while you're typing.") },
-            { "hand.raised", QT_TRANSLATE_NOOP("Kelvaro", "Hold versus toggle"),
-              QT_TRANSLATE_NOOP("Kelvaro", "By default the ring stays open while you hold the shortcut's modifiers and commits "
-                                           "when you let go. Settings › General can switch it to stay open until you press again or click.") } } },
+            { { "keyboard", QT_TRANSLATE_NOOP("Kelvaro", "Changing a binding"),
+                  QT_TRANSLATE_NOOP("Kelvaro",
+                      "Settings › Switcher or Shortcuts, then click the recorder and press the combination "
+                      "you want. Add Ctrl, Alt or Super so it can't fire while you're typing.") },
+                { "hand.raised", QT_TRANSLATE_NOOP("Kelvaro", "Hold versus toggle"),
+                    QT_TRANSLATE_NOOP("Kelvaro",
+                        "By default the ring stays open while you hold the shortcut's modifiers and commits "
+                        "when you let go. Settings › General can switch it to stay open until you press again or "
+                        "click.") } } },
         { QT_TRANSLATE_NOOP("Kelvaro", "If nothing happens"),
-          { { "lock.shield", QT_TRANSLATE_NOOP("Kelvaro", "Desktop access"),
-              QT_TRANSLATE_NOOP("Kelvaro", "Global shortcuts need an X11 session, and reading menus or typing passwords needs "
-                                           "the accessibility bus. Settings shows a banner whenever something is missing, with a "
-                                           "button that turns the accessibility bus on.") },
-            { "menubar.arrow.up.rectangle", QT_TRANSLATE_NOOP("Kelvaro", "Finding the app"),
-              QT_TRANSLATE_NOOP("Kelvaro", "Kelvaro has no window of its own on purpose. It lives in the tray; closing a window "
-                                           "doesn't quit it.") },
-            { "arrow.triangle.2.circlepath", QT_TRANSLATE_NOOP("Kelvaro", "Starting over"),
-              QT_TRANSLATE_NOOP("Kelvaro", "Starting Kelvaro again while it runs opens its settings, or the walkthrough while "
-                                           "that is unfinished.") } } },
+            { { "lock.shield", QT_TRANSLATE_NOOP("Kelvaro", "Desktop access"),
+                  QT_TRANSLATE_NOOP("Kelvaro",
+                      "Global shortcuts need an X11 session, and reading menus or typing passwords needs "
+                      "the accessibility bus. Settings shows a banner whenever something is missing, with a "
+                      "button that turns the accessibility bus on.") },
+                { "menubar.arrow.up.rectangle", QT_TRANSLATE_NOOP("Kelvaro", "Finding the app"),
+                    QT_TRANSLATE_NOOP("Kelvaro",
+                        "Kelvaro has no window of its own on purpose. It lives in the tray; closing a window "
+                        "doesn't quit it.") },
+                { "arrow.triangle.2.circlepath", QT_TRANSLATE_NOOP("Kelvaro", "Starting over"),
+                    QT_TRANSLATE_NOOP("Kelvaro",
+                        "Starting Kelvaro again while it runs opens its settings, or the walkthrough while "
+                        "that is unfinished.") } } },
     };
 }
 } // namespace
@@ -158,8 +174,9 @@ QUrl SupportLinks::supportMail()
     QByteArray encoded = QUrl::toPercentEncoding(subject);
     if (encoded.isEmpty())
         encoded = "Kelvaro";
-    return QUrl(QStringLiteral("mailto:") + supportAddress() + QStringLiteral("?subject=") + QString::fromLatin1(encoded),
-                QUrl::StrictMode);
+    return QUrl(
+        QStringLiteral("mailto:") + supportAddress() + QStringLiteral("?subject=") + QString::fromLatin1(encoded),
+        QUrl::StrictMode);
 }
 
 void HelpView::setUrlOpener(std::function<bool(const QUrl&)> opener)
@@ -215,21 +232,25 @@ QWidget* HelpView::callout(QWidget* parent)
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(16, 16, 16, 16);
     row->setSpacing(12);
-    row->addWidget(new Symbol(QStringLiteral("exclamationmark.triangle.fill"), QColor(255, 149, 0), 20, box), 0, Qt::AlignTop);
+    row->addWidget(
+        new Symbol(QStringLiteral("exclamationmark.triangle.fill"), QColor(255, 149, 0), 20, box), 0, Qt::AlignTop);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(6);
     const auto missing = m_permissions.state().missing();
     const char* title = QT_TRANSLATE_NOOP("Kelvaro", "Accessibility Access Required");
-    const char* detail = QT_TRANSLATE_NOOP("Kelvaro", "The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.");
+    const char* detail = QT_TRANSLATE_NOOP(
+        "Kelvaro", "The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.");
     const char* button = QT_TRANSLATE_NOOP("Kelvaro", "Turn On");
     if (missing == AccessibilityState::Missing::x11Session) {
         title = QT_TRANSLATE_NOOP("Kelvaro", "Global Hotkeys Unavailable");
-        detail = QT_TRANSLATE_NOOP("Kelvaro", "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, "
-                                              "then start Kelvaro again.");
+        detail = QT_TRANSLATE_NOOP("Kelvaro",
+            "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, "
+            "then start Kelvaro again.");
         button = nullptr;
     } else if (missing == AccessibilityState::Missing::keyGrabs) {
         title = QT_TRANSLATE_NOOP("Kelvaro", "Keyboard Access Refused");
-        detail = QT_TRANSLATE_NOOP("Kelvaro", "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.");
+        detail = QT_TRANSLATE_NOOP(
+            "Kelvaro", "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.");
         button = QT_TRANSLATE_NOOP("Kelvaro", "Try Again");
     }
     QFont hf = font();
@@ -238,7 +259,9 @@ QWidget* HelpView::callout(QWidget* parent)
     auto* heading = new QLabel(translated(title), box);
     heading->setFont(hf);
     texts->addWidget(heading);
-    texts->addWidget(text(translated(detail) + QLatin1Char(' ') + QCoreApplication::translate("Kelvaro", "This is the cause of most \"nothing happens\" reports."), box, 13, true));
+    texts->addWidget(text(translated(detail) + QLatin1Char(' ')
+            + QCoreApplication::translate("Kelvaro", "This is the cause of most \"nothing happens\" reports."),
+        box, 13, true));
     if (button) {
         auto* b = new QPushButton(translated(button), box);
         b->setObjectName(QStringLiteral("calloutButton"));
@@ -263,7 +286,9 @@ void HelpView::rebuild()
     auto* title = text(QCoreApplication::translate("Kelvaro", "Kelvaro Help"), page, 26, false, QFont::DemiBold);
     title->setObjectName(QStringLiteral("helpTitle"));
     header->addWidget(title);
-    header->addWidget(text(QCoreApplication::translate("Kelvaro", "Every app you have open, in a ring around your pointer."), page, 17, true));
+    header->addWidget(
+        text(QCoreApplication::translate("Kelvaro", "Every app you have open, in a ring around your pointer."), page,
+            17, true));
     stack->addLayout(header);
 
     m_callout = m_permissions.isTrusted() ? nullptr : callout(page);
@@ -282,7 +307,8 @@ void HelpView::rebuild()
             glyph->setFixedWidth(22);
             auto* gl = new QVBoxLayout(glyph);
             gl->setContentsMargins(0, 2, 0, 0);
-            gl->addWidget(new Symbol(QString::fromLatin1(item.symbol), accent, 18, glyph), 0, Qt::AlignHCenter | Qt::AlignTop);
+            gl->addWidget(
+                new Symbol(QString::fromLatin1(item.symbol), accent, 18, glyph), 0, Qt::AlignHCenter | Qt::AlignTop);
             gl->addStretch(1);
             row->addWidget(glyph, 0, Qt::AlignTop);
             auto* words = new QVBoxLayout;
@@ -332,7 +358,9 @@ void HelpView::rebuild()
     auto* mail = text(SupportLinks::supportAddress(), page, 11, true);
     mail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     about->addWidget(mail);
-    about->addWidget(text(QCoreApplication::translate("Kelvaro", "Your apps, shortcuts and passwords stay on this computer."), page, 11, true));
+    about->addWidget(
+        text(QCoreApplication::translate("Kelvaro", "Your apps, shortcuts and passwords stay on this computer."), page,
+            11, true));
     footer->addLayout(about);
     stack->addLayout(footer);
     stack->addStretch(1);

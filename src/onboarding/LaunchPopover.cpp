@@ -119,8 +119,8 @@ QPainterPath LaunchPopover::outline(QRectF rect, double arrowX, bool arrowBelow)
 
 // ---- The view ------------------------------------------------------------------------------------------
 
-LaunchPopoverView::LaunchPopoverView(int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
-                                     std::function<void()> onDismiss, QWidget* parent)
+LaunchPopoverView::LaunchPopoverView(
+    int arrowX, bool arrowBelow, std::function<void()> onOpenSettings, std::function<void()> onDismiss, QWidget* parent)
     : QWidget(parent)
     , m_arrowX(arrowX)
     , m_arrowBelow(arrowBelow)
@@ -130,7 +130,8 @@ LaunchPopoverView::LaunchPopoverView(int arrowX, bool arrowBelow, std::function<
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedWidth(LaunchPopover::size.width());
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, arrowBelow ? 0 : LaunchPopover::arrowHeight, 0, arrowBelow ? LaunchPopover::arrowHeight : 0);
+    column->setContentsMargins(
+        0, arrowBelow ? 0 : LaunchPopover::arrowHeight, 0, arrowBelow ? LaunchPopover::arrowHeight : 0);
     column->setSpacing(0);
     m_message = new QWidget(this);
     column->addWidget(m_message);
@@ -148,7 +149,7 @@ LaunchPopoverView::LaunchPopoverView(int arrowX, bool arrowBelow, std::function<
     m_check->setChecked(settings().showLaunchMessage());
     connect(m_check, &QCheckBox::toggled, this, [](bool on) { settings().setShowLaunchMessage(on); });
     settings().onChange(m_check, { AppSettings::Key::showLaunchMessage },
-                        [this] { m_check->setChecked(settings().showLaunchMessage()); });
+        [this] { m_check->setChecked(settings().showLaunchMessage()); });
     footer->addWidget(m_check, 1);
     footer->addSpacing(8);
     m_settings = new QPushButton(this);
@@ -172,8 +173,8 @@ LaunchPopoverView::LaunchPopoverView(int arrowX, bool arrowBelow, std::function<
         rebuildMessage();
     };
     settings().onChange(this, { AppSettings::Key::language }, retranslate);
-    settings().onChange(this, { AppSettings::Key::switcherHotkey, AppSettings::Key::launcherHotkey },
-                        [this] { rebuildMessage(); });
+    settings().onChange(
+        this, { AppSettings::Key::switcherHotkey, AppSettings::Key::launcherHotkey }, [this] { rebuildMessage(); });
     retranslate();
 }
 

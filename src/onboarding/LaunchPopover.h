@@ -25,12 +25,12 @@ constexpr int corner = 14;
 constexpr QSize size { 400, 220 };
 
 struct ScreenArea {
-    QRect geometry;  // the whole screen
+    QRect geometry; // the whole screen
     QRect available; // without panels
 };
 struct Placement {
     QPoint origin;
-    int arrowX = 0;          // the arrow tip's x within the notice
+    int arrowX = 0; // the arrow tip's x within the notice
     bool arrowBelow = false; // the notice sits above the icon (a bottom panel)
     bool operator==(const Placement&) const = default;
 };
@@ -57,8 +57,8 @@ class QPushButton;
 class LaunchPopoverView : public QWidget {
     Q_OBJECT
 public:
-    LaunchPopoverView(int arrowX, bool arrowBelow, std::function<void()> onOpenSettings, std::function<void()> onDismiss,
-                      QWidget* parent = nullptr);
+    LaunchPopoverView(int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
+        std::function<void()> onDismiss, QWidget* parent = nullptr);
 
     int arrowX() const { return m_arrowX; }
     QCheckBox* showAtLaunch() const { return m_check; }

@@ -157,13 +157,15 @@ void OnboardingView::retranslateFooter()
 {
     m_skip->setText(QCoreApplication::translate("Kelvaro", "Skip"));
     const bool last = m_page == lastPage;
-    m_continue->setText(last ? QCoreApplication::translate("Kelvaro", "Start Using Kelvaro") : QCoreApplication::translate("Kelvaro", "Continue"));
+    m_continue->setText(last ? QCoreApplication::translate("Kelvaro", "Start Using Kelvaro")
+                             : QCoreApplication::translate("Kelvaro", "Continue"));
     // Prominent (accent) while there is more to see; plain on the last page.
-    m_continue->setStyleSheet(last ? QString()
-                                   : QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
-                                                    " border: none; border-radius: 6px; padding: 6px 16px; font-weight: 600; }"
-                                                    " QPushButton:focus { outline: none; border: 2px solid palette(highlighted-text); }"
-                                                    " QPushButton:pressed { background: palette(dark); }"));
+    m_continue->setStyleSheet(last
+            ? QString()
+            : QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
+                             " border: none; border-radius: 6px; padding: 6px 16px; font-weight: 600; }"
+                             " QPushButton:focus { outline: none; border: 2px solid palette(highlighted-text); }"
+                             " QPushButton:pressed { background: palette(dark); }"));
     m_dots->setAccessibleName(QCoreApplication::translate("Kelvaro", "Page %1 of %2").arg(m_page + 1).arg(pageCount));
     m_dots->update();
 }
@@ -254,8 +256,8 @@ QWidget* OnboardingView::buildPage(int page)
     }
 }
 
-QWidget* OnboardingView::makePage(const QString& title, const QString& subtitle, int detailWidth, QWidget* artwork,
-                                  QWidget* detail)
+QWidget* OnboardingView::makePage(
+    const QString& title, const QString& subtitle, int detailWidth, QWidget* artwork, QWidget* detail)
 {
     auto* page = new QWidget(m_pageHost);
     auto* column = new QVBoxLayout(page);
@@ -303,8 +305,9 @@ QWidget* OnboardingView::languageChoice()
 {
     auto* artwork = new ChipIcon(QStringLiteral("globe"), ChipTheme::blue, 76, -4);
     auto* picker = new LanguagePicker(LanguagePicker::Style::grid, true);
-    return makePage(QCoreApplication::translate("Kelvaro", "Choose your language"), QCoreApplication::translate("Kelvaro", "Kelvaro speaks 17 languages. Pick one, or let it follow your system."),
-                    496, artwork, picker);
+    return makePage(QCoreApplication::translate("Kelvaro", "Choose your language"),
+        QCoreApplication::translate("Kelvaro", "Kelvaro speaks 17 languages. Pick one, or let it follow your system."),
+        496, artwork, picker);
 }
 
 QWidget* OnboardingView::welcome()
@@ -321,8 +324,9 @@ QWidget* OnboardingView::welcome()
     input.selectedIndex = 0;
     auto* artwork = new RingStagePreview(input, nullptr);
     return makePage(QCoreApplication::translate("Kelvaro", "Welcome to Kelvaro"),
-                    QCoreApplication::translate("Kelvaro", "Every app you have open, in a ring around your pointer. One keystroke away."),
-                    Layout::columnWidth, artwork, nullptr);
+        QCoreApplication::translate(
+            "Kelvaro", "Every app you have open, in a ring around your pointer. One keystroke away."),
+        Layout::columnWidth, artwork, nullptr);
 }
 
 QWidget* OnboardingView::accessibility()
@@ -353,9 +357,10 @@ QWidget* OnboardingView::accessibility()
             auto* line = new QHBoxLayout;
             line->setSpacing(9);
             const QColor mark = r.allowed ? QColor::fromRgbF(0.2f, 0.7f, 0.3f) : secondary(this);
-            line->addWidget(new SymbolView(QString::fromLatin1(r.allowed ? "checkmark.circle.fill" : "xmark.circle.fill"), mark, 15,
-                                           detail),
-                            0, Qt::AlignTop);
+            line->addWidget(
+                new SymbolView(
+                    QString::fromLatin1(r.allowed ? "checkmark.circle.fill" : "xmark.circle.fill"), mark, 15, detail),
+                0, Qt::AlignTop);
             line->addWidget(fitted(wrapping(translated(r.text), detail, !r.allowed), Layout::columnWidth - 15 - 9), 1);
             list->addLayout(line);
         }
@@ -364,24 +369,32 @@ QWidget* OnboardingView::accessibility()
         // The card shows the live state; the page changes by itself once all is on.
         column->addWidget(new DesktopAccessCard(state, detail), 0, Qt::AlignHCenter);
 
-        auto* button = new QPushButton(SymbolIcons::icon(QStringLiteral("arrow.up.forward.app"), Qt::white), QString(), detail);
+        auto* button
+            = new QPushButton(SymbolIcons::icon(QStringLiteral("arrow.up.forward.app"), Qt::white), QString(), detail);
         button->setObjectName(QStringLiteral("accessButton"));
         button->setMinimumHeight(34);
-        button->setStyleSheet(QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
-                                             " border: none; border-radius: 7px; padding: 7px 14px; font-weight: 600; }"
-                                             " QPushButton:disabled { background: palette(mid); }"));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
+                           " border: none; border-radius: 7px; padding: 7px 14px; font-weight: 600; }"
+                           " QPushButton:disabled { background: palette(mid); }"));
         switch (state.missing()) {
         case AccessibilityState::Missing::x11Session:
             button->setText(QCoreApplication::translate("Kelvaro", "Needs an X11 Session"));
             button->setEnabled(false);
-            column->addWidget(fitted(wrapping(QCoreApplication::translate("Kelvaro", "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login "
-                                          "screen, then start Kelvaro again."),
-                                       detail, true, 12), Layout::columnWidth));
+            column->addWidget(
+                fitted(wrapping(QCoreApplication::translate("Kelvaro",
+                                    "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login "
+                                    "screen, then start Kelvaro again."),
+                           detail, true, 12),
+                    Layout::columnWidth));
             break;
         case AccessibilityState::Missing::keyGrabs:
             button->setText(QCoreApplication::translate("Kelvaro", "Try Again"));
-            column->addWidget(fitted(wrapping(QCoreApplication::translate("Kelvaro", "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings."),
-                                       detail, true, 12), Layout::columnWidth));
+            column->addWidget(fitted(
+                wrapping(QCoreApplication::translate("Kelvaro",
+                             "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings."),
+                    detail, true, 12),
+                Layout::columnWidth));
             break;
         default:
             button->setText(QCoreApplication::translate("Kelvaro", "Turn On the Accessibility Bus"));
@@ -390,11 +403,14 @@ QWidget* OnboardingView::accessibility()
         connect(button, &QPushButton::clicked, this, [this] { m_permissions.openSystemSettings(); });
         column->addWidget(button);
     }
-    return makePage(trusted ? QCoreApplication::translate("Kelvaro", "You're all set") : QCoreApplication::translate("Kelvaro", "Let Kelvaro see your shortcut"),
-                    trusted ? QCoreApplication::translate("Kelvaro", "Global keys work and the accessibility bus is on. Nothing else to set up.")
-                            : QCoreApplication::translate("Kelvaro", "Linux needs two things for this: an X11 session for the global keys, and the "
-                                 "accessibility bus for reading menus and typing passwords."),
-                    Layout::columnWidth, artwork, detail);
+    return makePage(trusted ? QCoreApplication::translate("Kelvaro", "You're all set")
+                            : QCoreApplication::translate("Kelvaro", "Let Kelvaro see your shortcut"),
+        trusted ? QCoreApplication::translate(
+            "Kelvaro", "Global keys work and the accessibility bus is on. Nothing else to set up.")
+                : QCoreApplication::translate("Kelvaro",
+                    "Linux needs two things for this: an X11 session for the global keys, and the "
+                    "accessibility bus for reading menus and typing passwords."),
+        Layout::columnWidth, artwork, detail);
 }
 
 QWidget* OnboardingView::gesture()
@@ -407,8 +423,9 @@ QWidget* OnboardingView::gesture()
     auto* art = new QVBoxLayout(artwork);
     art->setContentsMargins(0, 0, 0, 0);
     if (m_choosingShortcut)
-        art->addWidget(new GlyphBadge(QStringLiteral("record.circle"), QColor::fromRgbF(0.92f, 0.26f, 0.24f), 76, {}, artwork),
-                       0, Qt::AlignCenter);
+        art->addWidget(
+            new GlyphBadge(QStringLiteral("record.circle"), QColor::fromRgbF(0.92f, 0.26f, 0.24f), 76, {}, artwork), 0,
+            Qt::AlignCenter);
     else if (!hotkey)
         art->addWidget(new GlyphBadge(QStringLiteral("keyboard"), accent(this), 96, {}, artwork), 0, Qt::AlignCenter);
     else
@@ -423,7 +440,8 @@ QWidget* OnboardingView::gesture()
     QWidget* focusTarget = nullptr;
     if (m_choosingShortcut) {
         const HotkeyBinding b = settings().binding(HotkeyRole::switcher);
-        auto* recorder = new HotkeyRecorder(HotkeyRecorder::Binding { b.get, b.set }, QCoreApplication::translate("Kelvaro", "Press Shortcut"), detail);
+        auto* recorder = new HotkeyRecorder(
+            HotkeyRecorder::Binding { b.get, b.set }, QCoreApplication::translate("Kelvaro", "Press Shortcut"), detail);
         recorder->setObjectName(QStringLiteral("shortcutRecorder"));
         recorder->setBeginsRecording(true);
         auto syncWarning = [recorder] {
@@ -432,16 +450,16 @@ QWidget* OnboardingView::gesture()
         syncWarning();
         settings().onChange(recorder, { AppSettings::Key::switcherHotkey }, syncWarning);
         // After the recorder has finished with the key that ended the recording.
-        connect(recorder, &HotkeyRecorder::recordingEnded, this, [this] {
-            Scheduler::shared().postWhileAlive(this, [this] { setChoosingShortcut(false); });
-        });
+        connect(recorder, &HotkeyRecorder::recordingEnded, this,
+            [this] { Scheduler::shared().postWhileAlive(this, [this] { setChoosingShortcut(false); }); });
         chooser->addWidget(recorder);
         focusTarget = recorder;
     } else {
         auto* box = new QFrame(detail);
         box->setObjectName(QStringLiteral("shortcutBox"));
-        box->setStyleSheet(QStringLiteral("QFrame#shortcutBox { background: palette(base); border: 1px solid palette(mid);"
-                                          " border-radius: 11px; }"));
+        box->setStyleSheet(
+            QStringLiteral("QFrame#shortcutBox { background: palette(base); border: 1px solid palette(mid);"
+                           " border-radius: 11px; }"));
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(6, 6, 6, 6);
         row->setSpacing(8);
@@ -454,7 +472,8 @@ QWidget* OnboardingView::gesture()
             strip->setStripHeight(46);
             strip->setShowsCaptions(true);
             strip->setFillsWidth(true);
-            strip->setAccessibleName(QCoreApplication::translate("Kelvaro", "Shortcut: %1").arg(hotkey->accessibilityLabel()));
+            strip->setAccessibleName(
+                QCoreApplication::translate("Kelvaro", "Shortcut: %1").arg(hotkey->accessibilityLabel()));
             row->addWidget(strip, 1);
         } else {
             auto* none = wrapping(QCoreApplication::translate("Kelvaro", "No shortcut set"), box, true, 12);
@@ -473,10 +492,10 @@ QWidget* OnboardingView::gesture()
         record->setToolTip(QCoreApplication::translate("Kelvaro", "Record a different shortcut"));
         record->setAutoRaise(true);
         record->setFixedHeight(46);
-        record->setStyleSheet(QStringLiteral("QToolButton { color: rgb(235,66,61); font-weight: 600; padding: 0 4px; }"));
-        connect(record, &QToolButton::clicked, this, [this] {
-            Scheduler::shared().postWhileAlive(this, [this] { setChoosingShortcut(true); });
-        });
+        record->setStyleSheet(
+            QStringLiteral("QToolButton { color: rgb(235,66,61); font-weight: 600; padding: 0 4px; }"));
+        connect(record, &QToolButton::clicked, this,
+            [this] { Scheduler::shared().postWhileAlive(this, [this] { setChoosingShortcut(true); }); });
         row->addWidget(record);
         chooser->addWidget(box);
     }
@@ -502,13 +521,17 @@ QWidget* OnboardingView::gesture()
 
     auto* steps = new QVBoxLayout;
     steps->setSpacing(12);
-    steps->addWidget(step(QStringLiteral("hand.raised.fill"), QCoreApplication::translate("Kelvaro", "Hold it — the ring opens.")));
-    steps->addWidget(step(QStringLiteral("cursorarrow.motionlines"), QCoreApplication::translate("Kelvaro", "Point at the app you want.")));
-    steps->addWidget(step(QStringLiteral("hand.tap.fill"), QCoreApplication::translate("Kelvaro", "Let go — Kelvaro switches to it.")));
+    steps->addWidget(
+        step(QStringLiteral("hand.raised.fill"), QCoreApplication::translate("Kelvaro", "Hold it — the ring opens.")));
+    steps->addWidget(step(QStringLiteral("cursorarrow.motionlines"),
+        QCoreApplication::translate("Kelvaro", "Point at the app you want.")));
+    steps->addWidget(step(
+        QStringLiteral("hand.tap.fill"), QCoreApplication::translate("Kelvaro", "Let go — Kelvaro switches to it.")));
     column->addLayout(steps);
 
-    QWidget* page = makePage(QCoreApplication::translate("Kelvaro", "Your shortcut"), QCoreApplication::translate("Kelvaro", "This is what opens the ring. Keep it, or record your own."),
-                             Layout::columnWidth, artwork, detail);
+    QWidget* page = makePage(QCoreApplication::translate("Kelvaro", "Your shortcut"),
+        QCoreApplication::translate("Kelvaro", "This is what opens the ring. Keep it, or record your own."),
+        Layout::columnWidth, artwork, detail);
     if (focusTarget)
         Scheduler::shared().postWhileAlive(focusTarget, [focusTarget] { focusTarget->setFocus(); });
     return page;
@@ -516,15 +539,19 @@ QWidget* OnboardingView::gesture()
 
 QWidget* OnboardingView::menuBar()
 {
-    auto* artwork = new BannerArtwork(QStringLiteral("OnboardingMenuBar"), QStringLiteral("menubar.arrow.up.rectangle"), 440, 202);
+    auto* artwork = new BannerArtwork(
+        QStringLiteral("OnboardingMenuBar"), QStringLiteral("menubar.arrow.up.rectangle"), 440, 202);
     auto* detail = new QWidget;
     auto* steps = new QVBoxLayout(detail);
     steps->setContentsMargins(0, 0, 0, 0);
     steps->setSpacing(12);
-    steps->addWidget(step(QStringLiteral("cursorarrow.rays"), QCoreApplication::translate("Kelvaro", "Click the Kelvaro icon in the tray.")));
-    steps->addWidget(step(QStringLiteral("gearshape.fill"), QCoreApplication::translate("Kelvaro", "Settings — add apps, edit shortcuts, change keys.")));
+    steps->addWidget(step(QStringLiteral("cursorarrow.rays"),
+        QCoreApplication::translate("Kelvaro", "Click the Kelvaro icon in the tray.")));
+    steps->addWidget(step(QStringLiteral("gearshape.fill"),
+        QCoreApplication::translate("Kelvaro", "Settings — add apps, edit shortcuts, change keys.")));
     return makePage(QCoreApplication::translate("Kelvaro", "Kelvaro lives in the tray"),
-                    QCoreApplication::translate("Kelvaro", "It has no window of its own on purpose. Close a window and it keeps running — everything "
-                       "stays one click away in the tray."),
-                    Layout::columnWidth, artwork, detail);
+        QCoreApplication::translate("Kelvaro",
+            "It has no window of its own on purpose. Close a window and it keeps running — everything "
+            "stays one click away in the tray."),
+        Layout::columnWidth, artwork, detail);
 }

@@ -70,7 +70,8 @@ private:
     void finish(bool fromLastPage);
 
     QWidget* buildPage(int page);
-    QWidget* makePage(const QString& title, const QString& subtitle, int detailWidth, QWidget* artwork, QWidget* detail);
+    QWidget* makePage(
+        const QString& title, const QString& subtitle, int detailWidth, QWidget* artwork, QWidget* detail);
     QWidget* languageChoice();
     QWidget* welcome();
     QWidget* accessibility();

@@ -20,7 +20,9 @@ QColor OnboardingStyle::secondary(const QWidget* w)
 }
 
 SymbolView::SymbolView(QString symbol, QColor colour, int side, QWidget* parent)
-    : QWidget(parent), m_symbol(std::move(symbol)), m_colour(colour)
+    : QWidget(parent)
+    , m_symbol(std::move(symbol))
+    , m_colour(colour)
 {
     setFixedSize(side, side);
 }
@@ -31,7 +33,12 @@ void SymbolView::paintEvent(QPaintEvent*)
     SymbolIcons::paint(p, QRectF(rect()), m_symbol, m_colour);
 }
 
-StepDisc::StepDisc(QString symbol, QWidget* parent) : QWidget(parent), m_symbol(std::move(symbol)) { setFixedSize(26, 26); }
+StepDisc::StepDisc(QString symbol, QWidget* parent)
+    : QWidget(parent)
+    , m_symbol(std::move(symbol))
+{
+    setFixedSize(26, 26);
+}
 
 void StepDisc::paintEvent(QPaintEvent*)
 {
@@ -47,7 +54,10 @@ void StepDisc::paintEvent(QPaintEvent*)
     SymbolIcons::paint(p, QRectF(6, 6, 14, 14), m_symbol, Qt::white);
 }
 
-PageDots::PageDots(const int* page, int count, QWidget* parent) : QWidget(parent), m_page(page), m_count(count)
+PageDots::PageDots(const int* page, int count, QWidget* parent)
+    : QWidget(parent)
+    , m_page(page)
+    , m_count(count)
 {
     setFixedSize(count * 7 + (count - 1) * 6, 7);
 }
@@ -66,7 +76,9 @@ void PageDots::paintEvent(QPaintEvent*)
     }
 }
 
-RingStagePreview::RingStagePreview(RingStageInput input, QWidget* parent) : QWidget(parent), m_input(std::move(input))
+RingStagePreview::RingStagePreview(RingStageInput input, QWidget* parent)
+    : QWidget(parent)
+    , m_input(std::move(input))
 {
     setFixedSize(258, 258);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -82,7 +94,9 @@ void RingStagePreview::paintEvent(QPaintEvent*)
     RingPreview::paintStage(p, m_input, palette().color(QPalette::Window).lightness() < 128);
 }
 
-DesktopAccessCard::DesktopAccessCard(AccessibilityState state, QWidget* parent) : QWidget(parent), m_state(state)
+DesktopAccessCard::DesktopAccessCard(AccessibilityState state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
 {
     setFixedSize(300, 3 * rowHeight + 12);
     setAccessibleName(QCoreApplication::translate("Kelvaro", "Desktop access"));
@@ -116,10 +130,10 @@ void DesktopAccessCard::paintEvent(QPaintEvent*)
     for (const auto& row : rows) {
         const QRectF line(12, y, width() - 24, rowHeight);
         SymbolIcons::paint(p, QRectF(line.left(), line.center().y() - 10, 20, 20), QString::fromLatin1(row.symbol),
-                           palette().color(QPalette::WindowText));
+            palette().color(QPalette::WindowText));
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(line.adjusted(30, 0, -44, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   QCoreApplication::translate("Kelvaro", row.label));
+            QCoreApplication::translate("Kelvaro", row.label));
         // The switch: green and to the right when on.
         const QRectF track(line.right() - 34, line.center().y() - 10, 34, 20);
         const QColor green = QColor::fromRgbF(0.2f, 0.78f, 0.35f);

@@ -35,7 +35,8 @@ QList<KeyStripItem> PressDemoKeyStrip::items() const
     for (int i = 0; i < tokens.size(); ++i) {
         // The last token is the main key; the ones before it are modifiers.
         const bool isModifier = i < tokens.size() - 1;
-        items << KeyStripItem { tokens[i], tokens[i], KeyStripItem::printedName(tokens[i]), isModifier ? modifiers : key };
+        items << KeyStripItem { tokens[i], tokens[i], KeyStripItem::printedName(tokens[i]),
+            isModifier ? modifiers : key };
     }
     return items;
 }
@@ -98,5 +99,6 @@ void PressDemoKeyStrip::step(std::uint64_t generation, int phase)
         break;
     }
     sync();
-    Scheduler::shared().postAfterWhileAlive(next, this, [this, generation, phase] { step(generation, (phase + 1) % 4); });
+    Scheduler::shared().postAfterWhileAlive(
+        next, this, [this, generation, phase] { step(generation, (phase + 1) % 4); });
 }

@@ -13,7 +13,10 @@
 #include <cmath>
 
 namespace {
-QColor rgb(double r, double g, double b, double a = 1.0) { return QColor::fromRgbF(float(r), float(g), float(b), float(a)); }
+QColor rgb(double r, double g, double b, double a = 1.0)
+{
+    return QColor::fromRgbF(float(r), float(g), float(b), float(a));
+}
 QColor withAlpha(QColor c, double a)
 {
     c.setAlphaF(float(std::clamp(a, 0.0, 1.0)));
@@ -46,10 +49,14 @@ QHash<QString, BannerArtwork::Drawing>& drawings()
 QColor ChipThemes::accent(ChipTheme t)
 {
     switch (t) {
-    case ChipTheme::blue: return rgb(0.227, 0.525, 1.0);
-    case ChipTheme::pink: return rgb(1.0, 0.0, 0.431);
-    case ChipTheme::lemon: return rgb(0.102, 0.133, 0.031);
-    case ChipTheme::mint: break;
+    case ChipTheme::blue:
+        return rgb(0.227, 0.525, 1.0);
+    case ChipTheme::pink:
+        return rgb(1.0, 0.0, 0.431);
+    case ChipTheme::lemon:
+        return rgb(0.102, 0.133, 0.031);
+    case ChipTheme::mint:
+        break;
     }
     return rgb(0.024, 0.365, 0.247);
 }
@@ -57,10 +64,14 @@ QColor ChipThemes::accent(ChipTheme t)
 QColor ChipThemes::glow(ChipTheme t)
 {
     switch (t) {
-    case ChipTheme::blue: return rgb(0.227, 0.525, 1.0, 0.22);
-    case ChipTheme::pink: return rgb(1.0, 0.0, 0.431, 0.2);
-    case ChipTheme::lemon: return rgb(0.706, 0.627, 0.078, 0.3);
-    case ChipTheme::mint: break;
+    case ChipTheme::blue:
+        return rgb(0.227, 0.525, 1.0, 0.22);
+    case ChipTheme::pink:
+        return rgb(1.0, 0.0, 0.431, 0.2);
+    case ChipTheme::lemon:
+        return rgb(0.706, 0.627, 0.078, 0.3);
+    case ChipTheme::mint:
+        break;
     }
     return rgb(0.024, 0.6, 0.4, 0.24);
 }
@@ -68,10 +79,14 @@ QColor ChipThemes::glow(ChipTheme t)
 QList<QColor> ChipThemes::fill(ChipTheme t)
 {
     switch (t) {
-    case ChipTheme::blue: return { rgb(0.941, 0.965, 1.0), rgb(0.773, 0.863, 1.0), rgb(0.494, 0.69, 1.0) };
-    case ChipTheme::pink: return { rgb(1.0, 0.824, 0.988), rgb(1.0, 0.604, 0.91), rgb(1.0, 0.42, 0.769) };
-    case ChipTheme::lemon: return { rgb(0.996, 1.0, 0.769), rgb(0.988, 1.0, 0.294), rgb(0.91, 0.925, 0.18) };
-    case ChipTheme::mint: break;
+    case ChipTheme::blue:
+        return { rgb(0.941, 0.965, 1.0), rgb(0.773, 0.863, 1.0), rgb(0.494, 0.69, 1.0) };
+    case ChipTheme::pink:
+        return { rgb(1.0, 0.824, 0.988), rgb(1.0, 0.604, 0.91), rgb(1.0, 0.42, 0.769) };
+    case ChipTheme::lemon:
+        return { rgb(0.996, 1.0, 0.769), rgb(0.988, 1.0, 0.294), rgb(0.91, 0.925, 0.18) };
+    case ChipTheme::mint:
+        break;
     }
     return { rgb(0.878, 1.0, 0.941), rgb(0.612, 0.945, 0.804), rgb(0.353, 0.867, 0.667) };
 }
@@ -111,7 +126,8 @@ void ChipIcon::paint(QPainter& p, QPointF c, const QString& symbol, ChipTheme th
     p.setPen(QPen(Qt::white, 3.5));
     p.drawEllipse(QPointF(), r - 1.75, r - 1.75);
     const double glyph = size * 0.42;
-    SymbolIcons::paint(p, QRectF(-glyph / 2 - 4, -glyph / 2 - 4, glyph + 8, glyph + 8), symbol, ChipThemes::accent(theme));
+    SymbolIcons::paint(
+        p, QRectF(-glyph / 2 - 4, -glyph / 2 - 4, glyph + 8, glyph + 8), symbol, ChipThemes::accent(theme));
     p.restore();
 }
 
@@ -233,7 +249,8 @@ void GlyphBadge::paint(QPainter& p, QRectF sq, const QString& symbol, const QCol
         tp.drawImage(0, 0, image);
         tp.end();
         const QSizeF fitted = QSizeF(image.size()).scaled(side, side, Qt::KeepAspectRatio);
-        p.drawImage(QRectF(c.x() - fitted.width() / 2, c.y() - fitted.height() / 2, fitted.width(), fitted.height()), tinted);
+        p.drawImage(
+            QRectF(c.x() - fitted.width() / 2, c.y() - fitted.height() / 2, fitted.width(), fitted.height()), tinted);
     } else {
         const double glyph = sq.width() * 0.42;
         SymbolIcons::paint(p, QRectF(c.x() - glyph / 2 - 3, c.y() - glyph / 2 - 3, glyph + 6, glyph + 6), symbol, tint);
@@ -285,11 +302,14 @@ void BannerArtwork::paintEvent(QPaintEvent*)
         break;
     case Content::image: {
         const QSizeF fitted = QSizeF(m_image.size()).scaled(m_width, m_height, Qt::KeepAspectRatio);
-        p.drawImage(QRectF((m_width - fitted.width()) / 2, (m_height - fitted.height()) / 2, fitted.width(), fitted.height()), m_image);
+        p.drawImage(
+            QRectF((m_width - fitted.width()) / 2, (m_height - fitted.height()) / 2, fitted.width(), fitted.height()),
+            m_image);
         break;
     }
     case Content::badge:
-        GlyphBadge::paint(p, QRectF(0, (m_height - 96) / 2, 96, 96), m_fallbackSymbol, palette().color(QPalette::Highlight), {});
+        GlyphBadge::paint(
+            p, QRectF(0, (m_height - 96) / 2, 96, 96), m_fallbackSymbol, palette().color(QPalette::Highlight), {});
         break;
     }
 }
@@ -324,7 +344,7 @@ void paintTrayDrawing(QPainter& p, QRectF area, bool dark)
     p.setFont(clock);
     p.setPen(ink);
     p.drawText(QRectF(panel.right() - 78, panel.top(), 64, panel.height()), Qt::AlignVCenter | Qt::AlignRight,
-               QStringLiteral("9:41"));
+        QStringLiteral("9:41"));
     // Kelvaro's icon, highlighted.
     const QRectF icon(panel.right() - 196, panel.top() + 3, 24, 24);
     p.setPen(Qt::NoPen);

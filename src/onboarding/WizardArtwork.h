@@ -68,7 +68,8 @@ class GlyphBadge : public QWidget {
 public:
     GlyphBadge(QString symbol, QColor tint, double size, QString customImage = {}, QWidget* parent = nullptr);
     QString symbol() const { return m_symbol; }
-    static void paint(QPainter& p, QRectF square, const QString& symbol, const QColor& tint, const QString& customImage);
+    static void paint(
+        QPainter& p, QRectF square, const QString& symbol, const QColor& tint, const QString& customImage);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -34,12 +34,25 @@ QString unescapeValue(const QString& raw)
         }
         const QChar n = raw[++i];
         switch (n.unicode()) {
-        case 's': out += QLatin1Char(' '); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case '\\': out += QLatin1Char('\\'); break;
-        default: out += QLatin1Char('\\'); out += n; break; // kept for the Exec quoting rules
+        case 's':
+            out += QLatin1Char(' ');
+            break;
+        case 'n':
+            out += QLatin1Char('\n');
+            break;
+        case 't':
+            out += QLatin1Char('\t');
+            break;
+        case 'r':
+            out += QLatin1Char('\r');
+            break;
+        case '\\':
+            out += QLatin1Char('\\');
+            break;
+        default:
+            out += QLatin1Char('\\');
+            out += n;
+            break; // kept for the Exec quoting rules
         }
     }
     return out;
@@ -103,8 +116,8 @@ std::optional<QString> DesktopEntry::localizedName() const
 {
     const QString locale = QLocale().name(); // "de_DE"
     const QString language = locale.section(QLatin1Char('_'), 0, 0);
-    for (const QString& key : {QStringLiteral("Name[%1]").arg(locale), QStringLiteral("Name[%1]").arg(language),
-                               QStringLiteral("Name")}) {
+    for (const QString& key :
+        { QStringLiteral("Name[%1]").arg(locale), QStringLiteral("Name[%1]").arg(language), QStringLiteral("Name") }) {
         if (keys.contains(key))
             return keys.value(key);
     }
@@ -152,7 +165,8 @@ QMap<QString, QString> ApplicationIdentity::mainGroup(const QByteArray& text)
     return keys;
 }
 
-std::optional<DesktopEntry> ApplicationIdentity::parseEntry(const QByteArray& text, const QString& path, const QString& id)
+std::optional<DesktopEntry> ApplicationIdentity::parseEntry(
+    const QByteArray& text, const QString& path, const QString& id)
 {
     DesktopEntry e;
     e.path = path;
@@ -165,10 +179,7 @@ std::optional<DesktopEntry> ApplicationIdentity::parseEntry(const QByteArray& te
     return e;
 }
 
-void ApplicationIdentity::reload()
-{
-    m_index = Index();
-}
+void ApplicationIdentity::reload() { m_index = Index(); }
 
 quint64 ApplicationIdentity::generation() const
 {
@@ -192,7 +203,7 @@ void ApplicationIdentity::refreshIfNeeded() const
     index.valid = true;
     for (const QString& folder : folders) {
         index.folderStamps.insert(folder, folderStamp(folder));
-        QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(folder, { QStringLiteral("*.desktop") }, QDir::Files, QDirIterator::Subdirectories);
         QStringList files;
         while (it.hasNext())
             files << it.next();
@@ -253,15 +264,15 @@ std::optional<DesktopEntry> ApplicationIdentity::entryForWindow(const WindowFact
     };
     if (auto e = at(m_index.byId, f.gtkApplicationId))
         return e;
-    for (const QString& name : {f.wmClass, f.wmInstance}) {
+    for (const QString& name : { f.wmClass, f.wmInstance }) {
         if (auto e = at(m_index.byWMClassLower, name.toLower()))
             return e;
     }
-    for (const QString& name : {f.wmClass, f.wmInstance}) {
+    for (const QString& name : { f.wmClass, f.wmInstance }) {
         if (auto e = at(m_index.byIdLower, name.toLower()))
             return e;
     }
-    for (const QString& program : {QFileInfo(f.executable).fileName(), QFileInfo(f.commandName).fileName()}) {
+    for (const QString& program : { QFileInfo(f.executable).fileName(), QFileInfo(f.commandName).fileName() }) {
         if (auto e = at(m_index.byProgram, program))
             return e;
     }
@@ -313,7 +324,7 @@ QPair<QString, QString> ApplicationIdentity::processFacts(qint32 pid)
     const SafeFile::Result head = SafeFile::readHead(cmdline, 4096);
     if (!head.ok() && head.status != SafeFile::Status::missing)
         Log::write(QStringLiteral("Kelvaro: %1 not read: %2").arg(cmdline, head.reason));
-    return {exe, QString::fromLocal8Bit(head.bytes.split('\0').value(0))};
+    return { exe, QString::fromLocal8Bit(head.bytes.split('\0').value(0)) };
 }
 
 bool ApplicationIdentity::isReverseDNS(const QString& id)
@@ -326,22 +337,22 @@ bool ApplicationIdentity::isReverseDNS(const QString& id)
 const QList<QPair<QString, QString>>& ApplicationIdentity::aliases()
 {
     static const QList<QPair<QString, QString>> table = {
-        {QStringLiteral("google-chrome"), QStringLiteral("com.google.Chrome")},
-        {QStringLiteral("google-chrome-stable"), QStringLiteral("com.google.Chrome")},
-        {QStringLiteral("chromium"), QStringLiteral("org.chromium.Chromium")},
-        {QStringLiteral("chromium-browser"), QStringLiteral("org.chromium.Chromium")},
-        {QStringLiteral("firefox"), QStringLiteral("org.mozilla.firefox")},
-        {QStringLiteral("firefox-esr"), QStringLiteral("org.mozilla.firefox")},
-        {QStringLiteral("code"), QStringLiteral("com.microsoft.VSCode")},
-        {QStringLiteral("brave-browser"), QStringLiteral("com.brave.Browser")},
-        {QStringLiteral("microsoft-edge"), QStringLiteral("com.microsoft.edgemac")},
-        {QStringLiteral("vivaldi-stable"), QStringLiteral("com.vivaldi.Vivaldi")},
-        {QStringLiteral("opera"), QStringLiteral("com.operasoftware.Opera")},
-        {QStringLiteral("slack"), QStringLiteral("com.tinyspeck.slackmacgap")},
-        {QStringLiteral("discord"), QStringLiteral("com.hnc.Discord")},
-        {QStringLiteral("spotify"), QStringLiteral("com.spotify.client")},
-        {QStringLiteral("zoom"), QStringLiteral("us.zoom.xos")},
-        {QStringLiteral("Zoom"), QStringLiteral("us.zoom.xos")},
+        { QStringLiteral("google-chrome"), QStringLiteral("com.google.Chrome") },
+        { QStringLiteral("google-chrome-stable"), QStringLiteral("com.google.Chrome") },
+        { QStringLiteral("chromium"), QStringLiteral("org.chromium.Chromium") },
+        { QStringLiteral("chromium-browser"), QStringLiteral("org.chromium.Chromium") },
+        { QStringLiteral("firefox"), QStringLiteral("org.mozilla.firefox") },
+        { QStringLiteral("firefox-esr"), QStringLiteral("org.mozilla.firefox") },
+        { QStringLiteral("code"), QStringLiteral("com.microsoft.VSCode") },
+        { QStringLiteral("brave-browser"), QStringLiteral("com.brave.Browser") },
+        { QStringLiteral("microsoft-edge"), QStringLiteral("com.microsoft.edgemac") },
+        { QStringLiteral("vivaldi-stable"), QStringLiteral("com.vivaldi.Vivaldi") },
+        { QStringLiteral("opera"), QStringLiteral("com.operasoftware.Opera") },
+        { QStringLiteral("slack"), QStringLiteral("com.tinyspeck.slackmacgap") },
+        { QStringLiteral("discord"), QStringLiteral("com.hnc.Discord") },
+        { QStringLiteral("spotify"), QStringLiteral("com.spotify.client") },
+        { QStringLiteral("zoom"), QStringLiteral("us.zoom.xos") },
+        { QStringLiteral("Zoom"), QStringLiteral("us.zoom.xos") },
     };
     return table;
 }
@@ -350,10 +361,9 @@ QStringList ApplicationIdentity::execArguments(const DesktopEntry& entry)
 {
     QStringList out;
     for (const QString& arg : splitExec(entry.value(QStringLiteral("Exec")))) {
-        static const QStringList fileCodes = {QStringLiteral("%f"), QStringLiteral("%F"), QStringLiteral("%u"),
-                                              QStringLiteral("%U"), QStringLiteral("%d"), QStringLiteral("%D"),
-                                              QStringLiteral("%n"), QStringLiteral("%N"), QStringLiteral("%v"),
-                                              QStringLiteral("%m")};
+        static const QStringList fileCodes = { QStringLiteral("%f"), QStringLiteral("%F"), QStringLiteral("%u"),
+            QStringLiteral("%U"), QStringLiteral("%d"), QStringLiteral("%D"), QStringLiteral("%n"),
+            QStringLiteral("%N"), QStringLiteral("%v"), QStringLiteral("%m") };
         if (fileCodes.contains(arg))
             continue;
         if (arg == QLatin1String("%i")) {
@@ -399,7 +409,7 @@ QString ApplicationIdentity::iconFile(const QString& icon)
         themes << current;
     themes << QStringLiteral("hicolor");
     const QStringList bases = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    static const QStringList suffixes = {QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm")};
+    static const QStringList suffixes = { QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm") };
     QString best;
     for (const QString& theme : themes) {
         int bestSize = -1;
@@ -412,7 +422,9 @@ QString ApplicationIdentity::iconFile(const QString& icon)
                     const QString path = themeDir.filePath(sizeDir + QStringLiteral("/apps/") + icon + suffix);
                     if (!QFileInfo::exists(path))
                         continue;
-                    const int size = sizeDir == QLatin1String("scalable") ? 100000 : sizeDir.section(QLatin1Char('x'), 0, 0).toInt();
+                    const int size = sizeDir == QLatin1String("scalable")
+                        ? 100000
+                        : sizeDir.section(QLatin1Char('x'), 0, 0).toInt();
                     if (size > bestSize) {
                         bestSize = size;
                         best = path;

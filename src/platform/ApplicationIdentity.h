@@ -22,7 +22,7 @@
 #include <optional>
 
 struct DesktopEntry {
-    QString id;   // file name without ".desktop"; subfolders joined with '-'
+    QString id; // file name without ".desktop"; subfolders joined with '-'
     QString path; // the file
     QMap<QString, QString> keys; // the [Desktop Entry] group, values unescaped
 
@@ -38,7 +38,7 @@ public:
         QString gtkApplicationId;
         QString wmInstance;
         QString wmClass;
-        QString executable;  // the process's executable file
+        QString executable; // the process's executable file
         QString commandName; // the process's argv[0]
     };
 

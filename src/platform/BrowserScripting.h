@@ -11,8 +11,8 @@
 class BrowserScripting {
 public:
     // Error numbers a script run can report.
-    static constexpr qint64 automationRefused = -1743;    // the user refused control of the browser
-    static constexpr qint64 processNotAvailable = -600;   // the target process is not available
+    static constexpr qint64 automationRefused = -1743; // the user refused control of the browser
+    static constexpr qint64 processNotAvailable = -600; // the target process is not available
 
     struct Outcome {
         // False when the script object could not be made from the source.

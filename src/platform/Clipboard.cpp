@@ -18,7 +18,4 @@ Clipboard& Clipboard::shared()
     return *s;
 }
 
-void Clipboard::setShared(std::shared_ptr<Clipboard> clipboard)
-{
-    sharedClipboard() = std::move(clipboard);
-}
+void Clipboard::setShared(std::shared_ptr<Clipboard> clipboard) { sharedClipboard() = std::move(clipboard); }

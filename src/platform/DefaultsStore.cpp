@@ -20,10 +20,7 @@ DefaultsStore& DefaultsStore::shared()
     return *s;
 }
 
-void DefaultsStore::setShared(std::shared_ptr<DefaultsStore> store)
-{
-    sharedStore() = std::move(store);
-}
+void DefaultsStore::setShared(std::shared_ptr<DefaultsStore> store) { sharedStore() = std::move(store); }
 
 bool DefaultsStore::boolValue(const QString& key) const
 {

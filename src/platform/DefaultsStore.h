@@ -27,7 +27,7 @@ public:
     bool contains(const QString& key) const { return value(key).has_value(); }
 
     // Returns once every change made so far is on disk, or could not be saved.
-    virtual void flush() {}
+    virtual void flush() { }
 
     // Something the person should know about their stored settings.
     struct Problem {
@@ -35,8 +35,10 @@ public:
             keptAside, // the file could not be read, was kept as `keptAs` and settings started empty
             partlyKeptAside, // parts could not be read; the file as it was is kept as `keptAs`
             notSaved, // changes could not be written to `path`
-            writtenBack, // the file became unreadable after it was read: it is kept as `keptAs` and the settings in memory were written in its place
-            refused, // a change was not made: it would have made `path` larger than can be read back (`reason` says which)
+            writtenBack, // the file became unreadable after it was read: it is kept as `keptAs` and the settings in
+                         // memory were written in its place
+            refused, // a change was not made: it would have made `path` larger than can be read back (`reason` says
+                     // which)
         };
         Kind kind = Kind::keptAside;
         QString path;

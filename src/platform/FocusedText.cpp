@@ -18,7 +18,4 @@ FocusedText& FocusedText::shared()
     return *s;
 }
 
-void FocusedText::setShared(std::shared_ptr<FocusedText> focus)
-{
-    sharedFocus() = std::move(focus);
-}
+void FocusedText::setShared(std::shared_ptr<FocusedText> focus) { sharedFocus() = std::move(focus); }

@@ -15,7 +15,7 @@
 
 struct FocusCapture {
     std::shared_ptr<void> element; // the backend's handle of the focused element; null when none
-    bool acceptsText = false;      // a text role, or editable text
+    bool acceptsText = false; // a text role, or editable text
     std::optional<quint32> window; // the focused top-level window at the capture
 };
 
@@ -30,7 +30,8 @@ public:
     // the caret where the element takes no whole new content). `done(true)`
     // when the element took it.
     virtual void setText(const FocusCapture& target, std::shared_ptr<const SecretText> text, const QObject* context,
-                         std::function<void(bool)> done) = 0;
+        std::function<void(bool)> done)
+        = 0;
     // The top-level window that has the keyboard focus now.
     virtual std::optional<quint32> focusedWindow() const = 0;
 

@@ -87,11 +87,13 @@ QIcon IconFile::load(const QString& path)
     reader.setAllocationLimit(int(4LL * maxPixelSide * maxPixelSide / (1024 * 1024)) + 8);
     const QSize announced = reader.size();
     if (announced.isValid() && (announced.width() > maxPixelSide || announced.height() > maxPixelSide))
-        return refuse(path, QStringLiteral("picture of %1 x %2 pixels is too large").arg(announced.width()).arg(announced.height()));
+        return refuse(path,
+            QStringLiteral("picture of %1 x %2 pixels is too large").arg(announced.width()).arg(announced.height()));
     const QImage image = reader.read();
     if (image.isNull())
         return refuse(path, QStringLiteral("not a readable picture (%1)").arg(reader.errorString()));
     if (image.width() > maxPixelSide || image.height() > maxPixelSide)
-        return refuse(path, QStringLiteral("picture of %1 x %2 pixels is too large").arg(image.width()).arg(image.height()));
+        return refuse(
+            path, QStringLiteral("picture of %1 x %2 pixels is too large").arg(image.width()).arg(image.height()));
     return QIcon(QPixmap::fromImage(image));
 }

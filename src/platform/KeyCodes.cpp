@@ -8,16 +8,16 @@ namespace {
 // virtual key code -> evdev code (linux/input-event-codes.h).
 constexpr std::pair<std::uint16_t, std::uint32_t> kTable[] = {
     // Letters.
-    { 0, 30 },  // A
-    { 1, 31 },  // S
-    { 2, 32 },  // D
-    { 3, 33 },  // F
-    { 4, 35 },  // H
-    { 5, 34 },  // G
-    { 6, 44 },  // Z
-    { 7, 45 },  // X
-    { 8, 46 },  // C
-    { 9, 47 },  // V
+    { 0, 30 }, // A
+    { 1, 31 }, // S
+    { 2, 32 }, // D
+    { 3, 33 }, // F
+    { 4, 35 }, // H
+    { 5, 34 }, // G
+    { 6, 44 }, // Z
+    { 7, 45 }, // X
+    { 8, 46 }, // C
+    { 9, 47 }, // V
     { 11, 48 }, // B
     { 12, 16 }, // Q
     { 13, 17 }, // W
@@ -35,14 +35,14 @@ constexpr std::pair<std::uint16_t, std::uint32_t> kTable[] = {
     { 45, 49 }, // N
     { 46, 50 }, // M
     // Digits of the top row.
-    { 18, 2 },  // 1
-    { 19, 3 },  // 2
-    { 20, 4 },  // 3
-    { 21, 5 },  // 4
-    { 23, 6 },  // 5
-    { 22, 7 },  // 6
-    { 26, 8 },  // 7
-    { 28, 9 },  // 8
+    { 18, 2 }, // 1
+    { 19, 3 }, // 2
+    { 20, 4 }, // 3
+    { 21, 5 }, // 4
+    { 23, 6 }, // 5
+    { 22, 7 }, // 6
+    { 26, 8 }, // 7
+    { 28, 9 }, // 8
     { 25, 10 }, // 9
     { 29, 11 }, // 0
     // Punctuation.
@@ -59,11 +59,11 @@ constexpr std::pair<std::uint16_t, std::uint32_t> kTable[] = {
     { 44, 53 }, // slash
     { 10, 86 }, // the extra ISO key next to the left Shift
     // Editing and navigation.
-    { 36, 28 },   // Return
-    { 48, 15 },   // Tab
-    { 49, 57 },   // Space
-    { 51, 14 },   // Delete (backspace)
-    { 53, 1 },    // Escape
+    { 36, 28 }, // Return
+    { 48, 15 }, // Tab
+    { 49, 57 }, // Space
+    { 51, 14 }, // Delete (backspace)
+    { 53, 1 }, // Escape
     { 117, 111 }, // forward Delete
     { 114, 110 }, // Help, the Insert position
     { 115, 102 }, // Home
@@ -76,63 +76,63 @@ constexpr std::pair<std::uint16_t, std::uint32_t> kTable[] = {
     { 126, 103 }, // Up
     { 110, 127 }, // context menu
     // Modifiers (⌘ = Ctrl, ⌥ = Alt, ⌃ = Super).
-    { 55, 29 },   // Command -> left Ctrl
-    { 54, 97 },   // right Command -> right Ctrl
-    { 58, 56 },   // Option -> left Alt
-    { 61, 100 },  // right Option -> right Alt
-    { 59, 125 },  // Control -> left Super
-    { 62, 126 },  // right Control -> right Super
-    { 56, 42 },   // Shift
-    { 60, 54 },   // right Shift
-    { 57, 58 },   // Caps Lock
+    { 55, 29 }, // Command -> left Ctrl
+    { 54, 97 }, // right Command -> right Ctrl
+    { 58, 56 }, // Option -> left Alt
+    { 61, 100 }, // right Option -> right Alt
+    { 59, 125 }, // Control -> left Super
+    { 62, 126 }, // right Control -> right Super
+    { 56, 42 }, // Shift
+    { 60, 54 }, // right Shift
+    { 57, 58 }, // Caps Lock
     // Function keys.
-    { 122, 59 },  // F1
-    { 120, 60 },  // F2
-    { 99, 61 },   // F3
-    { 118, 62 },  // F4
-    { 96, 63 },   // F5
-    { 97, 64 },   // F6
-    { 98, 65 },   // F7
-    { 100, 66 },  // F8
-    { 101, 67 },  // F9
-    { 109, 68 },  // F10
-    { 103, 87 },  // F11
-    { 111, 88 },  // F12
+    { 122, 59 }, // F1
+    { 120, 60 }, // F2
+    { 99, 61 }, // F3
+    { 118, 62 }, // F4
+    { 96, 63 }, // F5
+    { 97, 64 }, // F6
+    { 98, 65 }, // F7
+    { 100, 66 }, // F8
+    { 101, 67 }, // F9
+    { 109, 68 }, // F10
+    { 103, 87 }, // F11
+    { 111, 88 }, // F12
     { 105, 183 }, // F13
     { 107, 184 }, // F14
     { 113, 185 }, // F15
     { 106, 186 }, // F16
-    { 64, 187 },  // F17
-    { 79, 188 },  // F18
-    { 80, 189 },  // F19
-    { 90, 190 },  // F20
+    { 64, 187 }, // F17
+    { 79, 188 }, // F18
+    { 80, 189 }, // F19
+    { 90, 190 }, // F20
     // Keypad.
-    { 82, 82 },   // 0
-    { 83, 79 },   // 1
-    { 84, 80 },   // 2
-    { 85, 81 },   // 3
-    { 86, 75 },   // 4
-    { 87, 76 },   // 5
-    { 88, 77 },   // 6
-    { 89, 71 },   // 7
-    { 91, 72 },   // 8
-    { 92, 73 },   // 9
-    { 65, 83 },   // decimal
-    { 67, 55 },   // multiply
-    { 69, 78 },   // plus
-    { 75, 98 },   // divide
-    { 78, 74 },   // minus
-    { 81, 117 },  // equals
-    { 76, 96 },   // Enter
-    { 71, 69 },   // Clear, the Num Lock position
+    { 82, 82 }, // 0
+    { 83, 79 }, // 1
+    { 84, 80 }, // 2
+    { 85, 81 }, // 3
+    { 86, 75 }, // 4
+    { 87, 76 }, // 5
+    { 88, 77 }, // 6
+    { 89, 71 }, // 7
+    { 91, 72 }, // 8
+    { 92, 73 }, // 9
+    { 65, 83 }, // decimal
+    { 67, 55 }, // multiply
+    { 69, 78 }, // plus
+    { 75, 98 }, // divide
+    { 78, 74 }, // minus
+    { 81, 117 }, // equals
+    { 76, 96 }, // Enter
+    { 71, 69 }, // Clear, the Num Lock position
     // Media keys.
-    { 72, 115 },  // volume up
-    { 73, 114 },  // volume down
-    { 74, 113 },  // mute
+    { 72, 115 }, // volume up
+    { 73, 114 }, // volume down
+    { 74, 113 }, // mute
     // Japanese keyboards.
-    { 93, 124 },  // Yen
-    { 94, 89 },   // underscore (Ro)
-    { 95, 95 },   // keypad comma
+    { 93, 124 }, // Yen
+    { 94, 89 }, // underscore (Ro)
+    { 95, 95 }, // keypad comma
     { 102, 123 }, // Eisu
     { 104, 122 }, // Kana
 };
@@ -190,7 +190,4 @@ std::optional<std::uint16_t> KeyCodes::fromXKeycode(std::uint32_t xKeycode)
     return virtualKeyCode(xKeycode - XKeycodeOffset);
 }
 
-const std::vector<std::uint16_t>& KeyCodes::mappedVirtualKeyCodes()
-{
-    return maps().mapped;
-}
+const std::vector<std::uint16_t>& KeyCodes::mappedVirtualKeyCodes() { return maps().mapped; }

@@ -18,7 +18,4 @@ KeyTap& KeyTap::shared()
     return *s;
 }
 
-void KeyTap::setShared(std::shared_ptr<KeyTap> tap)
-{
-    sharedTap() = std::move(tap);
-}
+void KeyTap::setShared(std::shared_ptr<KeyTap> tap) { sharedTap() = std::move(tap); }

@@ -40,8 +40,10 @@ struct KeyGrab {
         return code == keyCode && (anyModifiers || (flags & Modifier::Mask) == modifiers);
     }
     // A stored combination (anything with keyCode and rawModifiers).
-    template <class Combination>
-    static KeyGrab of(const Combination& h) { return { h.keyCode, h.rawModifiers & Modifier::Mask, false }; }
+    template <class Combination> static KeyGrab of(const Combination& h)
+    {
+        return { h.keyCode, h.rawModifiers & Modifier::Mask, false };
+    }
     static KeyGrab anyModifiersOf(std::uint16_t code) { return { code, 0, true }; }
 };
 

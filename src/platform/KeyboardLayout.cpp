@@ -17,10 +17,7 @@ std::shared_ptr<KeyboardLayout>& sharedLayout()
 }
 }
 
-std::uint64_t KeyboardLayout::generation()
-{
-    return g_generation.load();
-}
+std::uint64_t KeyboardLayout::generation() { return g_generation.load(); }
 
 KeyboardLayout& KeyboardLayout::shared()
 {

@@ -31,10 +31,7 @@ std::vector<LatencyTrace::Mark>& marks()
 constexpr std::size_t maxMarks = 256;
 }
 
-bool LatencyTrace::enabled()
-{
-    return mode() != Mode::Off;
-}
+bool LatencyTrace::enabled() { return mode() != Mode::Off; }
 
 qint64 LatencyTrace::now()
 {
@@ -52,7 +49,8 @@ void LatencyTrace::mark(const char* stage)
         list.erase(list.begin(), list.begin() + maxMarks / 2);
     list.push_back({ stage, t });
     if (mode() == Mode::Log)
-        Log::write(QStringLiteral("Kelvaro: latency %1 at %2 ms").arg(QLatin1String(stage)).arg(double(t) / 1e6, 0, 'f', 3));
+        Log::write(
+            QStringLiteral("Kelvaro: latency %1 at %2 ms").arg(QLatin1String(stage)).arg(double(t) / 1e6, 0, 'f', 3));
 }
 
 std::vector<LatencyTrace::Mark> LatencyTrace::take()

@@ -56,7 +56,8 @@ void Log::write(const QString& line)
                 return;
         } else {
             if (r.count > kRepeatsShown)
-                summary = QStringLiteral("Kelvaro: the previous message was repeated %1 more times").arg(r.count - kRepeatsShown);
+                summary = QStringLiteral("Kelvaro: the previous message was repeated %1 more times")
+                              .arg(r.count - kRepeatsShown);
             r = { line, 1, now };
         }
     }
@@ -81,8 +82,7 @@ void emitLine(const QString& line)
     std::fprintf(stderr, "%s\n", utf8.constData());
     std::fflush(stderr);
 #ifdef KELVARO_HAVE_SYSTEMD
-    sd_journal_send("MESSAGE=%s", utf8.constData(), "PRIORITY=%i", LOG_NOTICE,
-                    "SYSLOG_IDENTIFIER=kelvaro", nullptr);
+    sd_journal_send("MESSAGE=%s", utf8.constData(), "PRIORITY=%i", LOG_NOTICE, "SYSLOG_IDENTIFIER=kelvaro", nullptr);
 #endif
 }
 }

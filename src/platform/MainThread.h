@@ -20,8 +20,8 @@ inline void post(std::function<void()> task)
 template <typename... Args>
 std::function<void(Args...)> guarded(const QObject* context, std::function<void(Args...)> task)
 {
-    return [alive = QPointer<const QObject>(context), hasContext = context != nullptr,
-            task = std::move(task)](Args... args) {
+    return [alive = QPointer<const QObject>(context), hasContext = context != nullptr, task = std::move(task)](
+               Args... args) {
         if (hasContext && !alive)
             return;
         if (task)

@@ -18,7 +18,4 @@ PointerMonitor& PointerMonitor::shared()
     return *s;
 }
 
-void PointerMonitor::setShared(std::shared_ptr<PointerMonitor> monitor)
-{
-    sharedMonitor() = std::move(monitor);
-}
+void PointerMonitor::setShared(std::shared_ptr<PointerMonitor> monitor) { sharedMonitor() = std::move(monitor); }

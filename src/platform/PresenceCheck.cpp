@@ -16,7 +16,4 @@ PresenceCheck& PresenceCheck::shared()
     return *s;
 }
 
-void PresenceCheck::setShared(std::shared_ptr<PresenceCheck> check)
-{
-    sharedCheck() = std::move(check);
-}
+void PresenceCheck::setShared(std::shared_ptr<PresenceCheck> check) { sharedCheck() = std::move(check); }

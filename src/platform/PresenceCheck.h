@@ -21,7 +21,8 @@ public:
     // A question ("Password: "); `echo` false for a secret answer. `answer`
     // must be called exactly once: with the text (held as a secret, whether
     // it is one or not), or with null to cancel.
-    virtual void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer) = 0;
+    virtual void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer)
+        = 0;
     // A message to show ("Place your finger on the reader").
     virtual void inform(const QString& message, bool isError) = 0;
     // The check is over: nothing more will be asked.
@@ -32,15 +33,16 @@ class PresenceCheck {
 public:
     enum class Outcome {
         Granted,
-        Refused,     // wrong answer, cancelled, or the account may not log in
+        Refused, // wrong answer, cancelled, or the account may not log in
         Unavailable, // no way to check at all (no authentication service)
     };
 
     virtual ~PresenceCheck() = default;
 
     // Runs one check; `done` comes once, on the main thread, while `context` exists.
-    virtual void verify(std::shared_ptr<PresenceConversation> conversation, const QObject* context,
-                        std::function<void(Outcome)> done) = 0;
+    virtual void verify(
+        std::shared_ptr<PresenceConversation> conversation, const QObject* context, std::function<void(Outcome)> done)
+        = 0;
 
     static PresenceCheck& shared();
     static void setShared(std::shared_ptr<PresenceCheck> check);

@@ -4,10 +4,7 @@
 #include <cmath>
 #include <mutex>
 
-QtScheduler::QtScheduler()
-{
-    m_clock.start();
-}
+QtScheduler::QtScheduler() { m_clock.start(); }
 
 QtScheduler::~QtScheduler()
 {
@@ -15,30 +12,15 @@ QtScheduler::~QtScheduler()
         delete timer;
 }
 
-double QtScheduler::now() const
-{
-    return double(m_clock.nsecsElapsed()) / 1e9;
-}
+double QtScheduler::now() const { return double(m_clock.nsecsElapsed()) / 1e9; }
 
-QDateTime QtScheduler::wallClock() const
-{
-    return QDateTime::currentDateTimeUtc();
-}
+QDateTime QtScheduler::wallClock() const { return QDateTime::currentDateTimeUtc(); }
 
-Scheduler::TimerId QtScheduler::post(Task task)
-{
-    return start(0.0, std::move(task), false);
-}
+Scheduler::TimerId QtScheduler::post(Task task) { return start(0.0, std::move(task), false); }
 
-Scheduler::TimerId QtScheduler::postAfter(double seconds, Task task)
-{
-    return start(seconds, std::move(task), false);
-}
+Scheduler::TimerId QtScheduler::postAfter(double seconds, Task task) { return start(seconds, std::move(task), false); }
 
-Scheduler::TimerId QtScheduler::repeating(double seconds, Task task)
-{
-    return start(seconds, std::move(task), true);
-}
+Scheduler::TimerId QtScheduler::repeating(double seconds, Task task) { return start(seconds, std::move(task), true); }
 
 Scheduler::TimerId QtScheduler::start(double seconds, Task task, bool repeat)
 {
@@ -89,7 +71,4 @@ Scheduler& Scheduler::shared()
     return *s;
 }
 
-void Scheduler::setShared(std::shared_ptr<Scheduler> scheduler)
-{
-    sharedScheduler() = std::move(scheduler);
-}
+void Scheduler::setShared(std::shared_ptr<Scheduler> scheduler) { sharedScheduler() = std::move(scheduler); }

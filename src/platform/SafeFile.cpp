@@ -66,7 +66,7 @@ namespace {
             *reason = QString::fromLocal8Bit(std::strerror(err));
             return Status::unreadable;
         }
-        struct stat st {};
+        struct stat st { };
         if (::fstat(fd.fd, &st) != 0) {
             *reason = QString::fromLocal8Bit(std::strerror(errno));
             return Status::unreadable;
@@ -106,8 +106,8 @@ namespace {
         qint64 total = 0;
         char chunk[65536];
         for (;;) {
-            const qint64 wanted = past == Past::stop ? std::min<qint64>(qint64(sizeof chunk), maxBytes - total)
-                                                     : qint64(sizeof chunk);
+            const qint64 wanted
+                = past == Past::stop ? std::min<qint64>(qint64(sizeof chunk), maxBytes - total) : qint64(sizeof chunk);
             if (wanted <= 0)
                 break;
             const ssize_t n = ::read(fd.fd, chunk, size_t(wanted));
@@ -134,10 +134,7 @@ namespace {
     }
 }
 
-Result read(const QString& path, qint64 maxBytes, Links links)
-{
-    return readUpTo(path, maxBytes, links, Past::refuse);
-}
+Result read(const QString& path, qint64 maxBytes, Links links) { return readUpTo(path, maxBytes, links, Past::refuse); }
 
 Result readHead(const QString& path, qint64 maxBytes, Links links)
 {

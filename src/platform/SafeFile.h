@@ -48,7 +48,6 @@ Result readHead(const QString& path, qint64 maxBytes, Links links = Links::follo
 // The same check without reading: is `path` a regular file of at most
 // `maxBytes` bytes that can be opened? (For readers that hand a path on,
 // such as an image reader; they should prefer `read` and decode the bytes.)
-bool isRegularFile(const QString& path, qint64 maxBytes, QString* reason = nullptr,
-    Links links = Links::follow);
+bool isRegularFile(const QString& path, qint64 maxBytes, QString* reason = nullptr, Links links = Links::follow);
 
 }

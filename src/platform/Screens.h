@@ -13,9 +13,9 @@
 
 struct ScreenInfo {
     QString name;
-    QRectF frame;        // whole display, y-up global coordinates
+    QRectF frame; // whole display, y-up global coordinates
     QRectF visibleFrame; // without panels/docks where known, else == frame
-    double scale = 1.0;  // device pixels per point
+    double scale = 1.0; // device pixels per point
 };
 
 class Screens {
@@ -32,10 +32,10 @@ public:
     // (Qt y + height) of the primary display; the flip axis of the conversion.
     virtual double flipHeight() const = 0;
 
-    QPointF toQt(QPointF p) const { return {p.x(), flipHeight() - p.y()}; }
-    QPointF fromQt(QPointF p) const { return {p.x(), flipHeight() - p.y()}; }
-    QRectF toQt(const QRectF& r) const { return {r.x(), flipHeight() - r.y() - r.height(), r.width(), r.height()}; }
-    QRectF fromQt(const QRectF& r) const { return {r.x(), flipHeight() - r.y() - r.height(), r.width(), r.height()}; }
+    QPointF toQt(QPointF p) const { return { p.x(), flipHeight() - p.y() }; }
+    QPointF fromQt(QPointF p) const { return { p.x(), flipHeight() - p.y() }; }
+    QRectF toQt(const QRectF& r) const { return { r.x(), flipHeight() - r.y() - r.height(), r.width(), r.height() }; }
+    QRectF fromQt(const QRectF& r) const { return { r.x(), flipHeight() - r.y() - r.height(), r.width(), r.height() }; }
 
     // The display whose frame contains p (left/bottom edges inside, right/top
     // edges outside), first in list order; nothing when none does.

@@ -18,7 +18,4 @@ SecretStore& SecretStore::shared()
     return *s;
 }
 
-void SecretStore::setShared(std::shared_ptr<SecretStore> store)
-{
-    sharedStore() = std::move(store);
-}
+void SecretStore::setShared(std::shared_ptr<SecretStore> store) { sharedStore() = std::move(store); }

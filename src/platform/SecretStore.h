@@ -20,10 +20,12 @@ public:
     // one step (a refused store leaves the old item as it was). `label` is
     // what keyring managers show. `done(true)` when the store took it.
     virtual void store(const QString& account, const QString& label, std::shared_ptr<const SecretText> secret,
-                       const QObject* context, std::function<void(bool stored)> done) = 0;
+        const QObject* context, std::function<void(bool stored)> done)
+        = 0;
     // The secret of `account`; null when there is none or it cannot be read.
-    virtual void lookup(const QString& account, const QObject* context,
-                        std::function<void(std::shared_ptr<const SecretText>)> done) = 0;
+    virtual void lookup(
+        const QString& account, const QObject* context, std::function<void(std::shared_ptr<const SecretText>)> done)
+        = 0;
     // Deletes the item of `account`, if any. `done(false)` only when the store
     // failed (an absent item is no failure).
     virtual void remove(const QString& account, const QObject* context, std::function<void(bool ok)> done) = 0;

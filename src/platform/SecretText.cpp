@@ -22,10 +22,7 @@ SecretText::SecretText(std::unique_ptr<char[]> data, qsizetype size, qsizetype c
 {
 }
 
-SecretText::~SecretText()
-{
-    wipe();
-}
+SecretText::~SecretText() { wipe(); }
 
 void SecretText::wipe() const
 {

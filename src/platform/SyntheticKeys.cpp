@@ -18,7 +18,4 @@ SyntheticKeys& SyntheticKeys::shared()
     return *s;
 }
 
-void SyntheticKeys::setShared(std::shared_ptr<SyntheticKeys> keys)
-{
-    sharedKeys() = std::move(keys);
-}
+void SyntheticKeys::setShared(std::shared_ptr<SyntheticKeys> keys) { sharedKeys() = std::move(keys); }

@@ -16,16 +16,16 @@
 
 struct WindowInfo {
     enum class Kind {
-        Normal,  // an ordinary top-level window
-        Dialog,  // a dialog, or a window transient for another
+        Normal, // an ordinary top-level window
+        Dialog, // a dialog, or a window transient for another
         Utility, // palettes, toolbars, torn-off menus
-        Other,   // splash screens, notifications, popups
+        Other, // splash screens, notifications, popups
     };
 
     quint32 id = 0;
     Kind kind = Kind::Normal;
-    QString title;          // as the client set it; empty when it has none
-    QRectF frame;           // with the window manager's frame, in screen pixels
+    QString title; // as the client set it; empty when it has none
+    QRectF frame; // with the window manager's frame, in screen pixels
     bool minimized = false;
     bool fullScreen = false;
     bool keptAbove = false; // the window manager keeps it above the others

@@ -18,18 +18,18 @@
 
 struct RunningApplication {
     enum class ActivationPolicy {
-        Regular,    // has ordinary windows: shown in the switcher
-        Accessory,  // only panels, utility or dialog windows
+        Regular, // has ordinary windows: shown in the switcher
+        Accessory, // only panels, utility or dialog windows
         Prohibited, // no windows at all (background process)
     };
 
     qint32 pid = 0;
     QString bundleIdentifier; // empty when the process has none
-    QString localizedName;    // empty when unknown
-    QIcon icon;               // null when none
+    QString localizedName; // empty when unknown
+    QIcon icon; // null when none
     ActivationPolicy activationPolicy = ActivationPolicy::Regular;
-    QString bundleURL;        // the desktop entry file, empty when none
-    qint32 processID = 0;     // the real process id; 0 when unknown
+    QString bundleURL; // the desktop entry file, empty when none
+    qint32 processID = 0; // the real process id; 0 when unknown
 };
 
 class Workspace {

@@ -39,7 +39,8 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
         if (!m_pacer.defers(blur()))
             RingPanel::updateContent(this, frameArea());
     });
-    connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this, [this] { RingPanel::updateContent(this, tiltArea()); });
+    connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this,
+        [this] { RingPanel::updateContent(this, tiltArea()); });
     connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, [this] {
         ++m_contentVersion;
         update();
@@ -351,10 +352,9 @@ WindowArcSegmentView AppShortcutRingView::card(int index) const
     c.title = cardTitle(index);
     c.hint = variants[index].hint;
     c.isSelected = m_model->selectedArcIndex() && *m_model->selectedArcIndex() == index;
-    c.icon = variants[index].icon.isEmpty()
-        ? QIcon()
-        : RingItemIcons::icon(variants[index].icon, 13.0, 13.0,
-                              c.isSelected ? m_palette.primaryText() : m_palette.secondaryText());
+    c.icon = variants[index].icon.isEmpty() ? QIcon()
+                                            : RingItemIcons::icon(variants[index].icon, 13.0, 13.0,
+                                                c.isSelected ? m_palette.primaryText() : m_palette.secondaryText());
     c.index = index;
     c.total = int(variants.size());
     c.arcCenterAngle = m_arcAngle.value();

@@ -84,9 +84,10 @@ protected:
 
 private:
     struct WedgeMotion {
-        AnimatedValue visibility {0.0, RingMotion::segmentPresenceRestTolerance}; // 0 hidden ... 1 settled (segment spring)
-        AnimatedValue spin {0.0, RingMotion::iconSpinRestTolerance};              // the label's turn (icon spring)
-        AnimatedValue selected {0.0, RestTolerance::unit};   // 0 plain ... 1 selected look
+        AnimatedValue visibility { 0.0,
+            RingMotion::segmentPresenceRestTolerance }; // 0 hidden ... 1 settled (segment spring)
+        AnimatedValue spin { 0.0, RingMotion::iconSpinRestTolerance }; // the label's turn (icon spring)
+        AnimatedValue selected { 0.0, RestTolerance::unit }; // 0 plain ... 1 selected look
     };
 
     void rebuildWedges();
@@ -125,12 +126,12 @@ private:
     QPointer<AppShortcutRingViewModel> m_model;
     RingPalette m_palette;
 
-    AnimatedValue m_ring {0.0, RestTolerance::unit}; // whole-ring visibility (ring curve)
+    AnimatedValue m_ring { 0.0, RestTolerance::unit }; // whole-ring visibility (ring curve)
     RingBand m_band;
     std::vector<std::unique_ptr<WedgeMotion>> m_wedges;
-    AnimatedValue m_arcAngle {0.0, RestTolerance::arcRadians}; // arc angle the card arc is centred on
-    AnimatedValue m_arcContent {0.0, RestTolerance::unit};     // fades a new set of cards in
-    AnimatedValue m_dotPosition {0.0, RestTolerance::unit};    // the page the dots show
+    AnimatedValue m_arcAngle { 0.0, RestTolerance::arcRadians }; // arc angle the card arc is centred on
+    AnimatedValue m_arcContent { 0.0, RestTolerance::unit }; // fades a new set of cards in
+    AnimatedValue m_dotPosition { 0.0, RestTolerance::unit }; // the page the dots show
     TiltingCenterAppIcon m_centreIcon;
     bool m_arcWasShown = false;
     QList<QUuid> m_arcIds;

@@ -28,7 +28,8 @@ namespace {
 void paintWedgeInBands(QPainter& p, const ShortcutRadialSegmentView& s, const RingPalette& palette, double selection)
 {
     const QRectF bounds = s.path(stageCenter).boundingRect().adjusted(-2, -2, 2, 2);
-    RingEffects::paintInBands(p, bounds, [&] { s.paintWedge(p, stageCenter, palette, selection); }, 16);
+    RingEffects::paintInBands(
+        p, bounds, [&] { s.paintWedge(p, stageCenter, palette, selection); }, 16);
 }
 }
 
@@ -87,7 +88,8 @@ QRegion AppShortcutRingView::tiltArea() const
     const double spin = RingMotion::wheelSpin(true, reduceMotion());
     const double half = CenterIconPainter::turnedReach(m_centreIcon.view().maxTiltAngle, spin) * ringScale();
     const QPointF mid(width() / 2.0, height() / 2.0);
-    return QRegion(QRectF(mid.x() - half, mid.y() - half, 2.0 * half, 2.0 * half).toAlignedRect().adjusted(-1, -1, 1, 1))
+    return QRegion(
+        QRectF(mid.x() - half, mid.y() - half, 2.0 * half, 2.0 * half).toAlignedRect().adjusted(-1, -1, 1, 1))
         .intersected(rect());
 }
 
@@ -125,7 +127,8 @@ void AppShortcutRingView::renderFrame(QPainter& p)
             for (int j = 0; j < int(m_model->arcVariants().size()); ++j)
                 content |= card(j).bounds(stageCenter);
         }
-        m_blurLayer.draw(p, content, blur, deviceScale, [this](QPainter& lp, double layerScale) { paintStage(lp, layerScale); });
+        m_blurLayer.draw(
+            p, content, blur, deviceScale, [this](QPainter& lp, double layerScale) { paintStage(lp, layerScale); });
     } else {
         paintStage(p, deviceScale);
     }
@@ -155,8 +158,8 @@ void AppShortcutRingView::paintStage(QPainter& p, double deviceScale)
         const quint64 key = (m_contentVersion << 34) ^ (quint64(m_palette.accent.rgba()) << 2)
             ^ (m_palette.dark ? 1u : 0u) ^ (m_palette.reduceTransparency ? 2u : 0u);
         RingEffects::drawImageInBands(p, QRectF(0, 0, stageSize, stageSize),
-                                      m_restLayer.layer(key, QSizeF(stageSize, stageSize), deviceScale,
-                                                        [this](QPainter& lp) { paintRestingContent(lp); }));
+            m_restLayer.layer(
+                key, QSizeF(stageSize, stageSize), deviceScale, [this](QPainter& lp) { paintRestingContent(lp); }));
     } else {
         paintMoving(p, deviceScale);
     }
@@ -174,7 +177,8 @@ void AppShortcutRingView::paintRestingContent(QPainter& p)
     const auto draw = [&](int i) {
         const ShortcutRadialSegmentView s = segment(i);
         paintWedgeInBands(p, s, m_palette, i == selected ? 1.0 : 0.0);
-        RingText::draw(p, s.labelCenter(stageCenter), s.labelStack(m_palette, i == selected), i == selected ? 1.06 : 1.0);
+        RingText::draw(
+            p, s.labelCenter(stageCenter), s.labelStack(m_palette, i == selected), i == selected ? 1.06 : 1.0);
     };
     for (int i = 0; i < n; ++i) {
         if (i != selected)
@@ -233,17 +237,18 @@ void AppShortcutRingView::paintMoving(QPainter& p, double deviceScale)
             paintWedgeInBands(p, s, m_palette, sel);
         } else {
             // On whole pixels of the layer, so that a wedge standing still is copied.
-            const QRectF box = RingEffects::outwardToPixels(s.path(stageCenter).boundingRect().adjusted(-1, -1, 1, 1), sharp);
-            const quint64 key = (quint64(n) << 40) ^ (quint64(sel > 0.5) << 36) ^ (quint64(m_palette.accent.rgba()) << 2)
-                ^ (m_palette.dark ? 1u : 0u);
+            const QRectF box
+                = RingEffects::outwardToPixels(s.path(stageCenter).boundingRect().adjusted(-1, -1, 1, 1), sharp);
+            const quint64 key = (quint64(n) << 40) ^ (quint64(sel > 0.5) << 36)
+                ^ (quint64(m_palette.accent.rgba()) << 2) ^ (m_palette.dark ? 1u : 0u);
             const QImage& layer = m_wedgeLayers[size_t(i)].layer(key, box.size(), sharp, [&](QPainter& lp) {
                 lp.setRenderHint(QPainter::Antialiasing, true);
                 lp.translate(-box.topLeft());
                 s.paintWedge(lp, stageCenter, m_palette, sel > 0.5 ? 1.0 : 0.0);
             });
             // Its outline reaches a point beyond its path.
-            RingEffects::drawImageInRing(p, box, layer, stageCenter, s.adjustedInnerRadius() - 2.0,
-                                         s.adjustedOuterRadius() + 2.0);
+            RingEffects::drawImageInRing(
+                p, box, layer, stageCenter, s.adjustedInnerRadius() - 2.0, s.adjustedOuterRadius() + 2.0);
         }
 
         // The label: blurred on the segment curve, turned on the icon curve.

@@ -90,15 +90,9 @@ void AppShortcutRingViewModel::setAppearSession(const QUuid& session)
     Q_EMIT appearSessionChanged();
 }
 
-QPointF AppShortcutRingViewModel::mousePosition() const
-{
-    return m_pointer->location();
-}
+QPointF AppShortcutRingViewModel::mousePosition() const { return m_pointer->location(); }
 
-void AppShortcutRingViewModel::setMousePosition(QPointF p)
-{
-    m_pointer->setLocation(p);
-}
+void AppShortcutRingViewModel::setMousePosition(QPointF p) { m_pointer->setLocation(p); }
 
 // --- loading and paging ----------------------------------------------------
 
@@ -107,8 +101,8 @@ bool AppShortcutRingViewModel::passesFilter(const AppShortcut& item, const QStri
     if (item.bundleIdentifier != bundleIdentifier)
         return false;
     // An empty snippet or link that is present still counts: only absence drops it.
-    return item.kind == RingItemKind::password || !item.shortcut.isEmpty()
-        || item.textSnippet.has_value() || item.url.has_value();
+    return item.kind == RingItemKind::password || !item.shortcut.isEmpty() || item.textSnippet.has_value()
+        || item.url.has_value();
 }
 
 QList<AppShortcut> AppShortcutRingViewModel::page(int page, const QList<AppShortcut>& items)
@@ -214,10 +208,7 @@ void AppShortcutRingViewModel::reveal()
     setIsVisible(true);
 }
 
-void AppShortcutRingViewModel::hide()
-{
-    Q_EMIT hideRequested();
-}
+void AppShortcutRingViewModel::hide() { Q_EMIT hideRequested(); }
 
 // --- pointer selection -----------------------------------------------------
 

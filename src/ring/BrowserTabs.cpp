@@ -54,7 +54,8 @@ const QList<Browser>& Browser::all()
         { QStringLiteral("com.vivaldi.Vivaldi"), QStringLiteral("Vivaldi"), Family::chromium },
         { QStringLiteral("com.operasoftware.Opera"), QStringLiteral("Opera"), Family::chromium },
         { QStringLiteral("org.chromium.Chromium"), QStringLiteral("Chromium"), Family::chromium },
-        { QStringLiteral("com.apple.SafariTechnologyPreview"), QStringLiteral("Safari Technology Preview"), Family::safari },
+        { QStringLiteral("com.apple.SafariTechnologyPreview"), QStringLiteral("Safari Technology Preview"),
+            Family::safari },
         { QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"), Family::gecko },
     };
     return browsers;
@@ -123,8 +124,14 @@ QString BrowserTabs::CaptureError::errorDescription() const
     switch (kind) {
     case Kind::permissionDenied:
         if (browserName == QLatin1String("Firefox"))
-            return QCoreApplication::translate("Kelvaro", "Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in ~/.mozilla/firefox.").arg(browserName);
-        return QCoreApplication::translate("Kelvaro", "Kelvaro cannot read the open tabs of %1. Check that your user may read the browser's profile folder in ~/.config and its Sessions folder.").arg(browserName);
+            return QCoreApplication::translate("Kelvaro",
+                "Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in "
+                "~/.mozilla/firefox.")
+                .arg(browserName);
+        return QCoreApplication::translate("Kelvaro",
+            "Kelvaro cannot read the open tabs of %1. Check that your user may read the browser's profile folder in "
+            "~/.config and its Sessions folder.")
+            .arg(browserName);
     case Kind::failed:
         if (message)
             return *message;

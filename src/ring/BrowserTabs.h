@@ -10,7 +10,7 @@
 struct Browser {
     enum class Family { chromium, safari, gecko };
 
-    QString id;   // bundle identifier
+    QString id; // bundle identifier
     QString name; // display name, stored in every captured tab
     Family family = Family::chromium;
 
@@ -57,7 +57,10 @@ public:
         // "Could not read …'s tabs." text.
         std::optional<QString> message;
 
-        static CaptureError permissionDenied(const QString& name) { return { Kind::permissionDenied, name, std::nullopt }; }
+        static CaptureError permissionDenied(const QString& name)
+        {
+            return { Kind::permissionDenied, name, std::nullopt };
+        }
         static CaptureError failed(const QString& message) { return { Kind::failed, QString(), message }; }
         static CaptureError couldNotRead(const QString& name) { return { Kind::failed, name, std::nullopt }; }
         static CaptureError noneRunning() { return { Kind::noneRunning, QString(), std::nullopt }; }

@@ -33,10 +33,7 @@ BrowserTabs::Tab sanitized(BrowserTabs::Tab tab)
     return tab;
 }
 
-QString uuidText(const QUuid& id)
-{
-    return AppShortcut::uuidText(id);
-}
+QString uuidText(const QUuid& id) { return AppShortcut::uuidText(id); }
 
 // The length of `json` as stored, with the comma that separates it from the next.
 qsizetype textSize(const nlohmann::ordered_json& json)
@@ -109,8 +106,8 @@ std::optional<CapturedSession> CapturedSession::fromJson(const nlohmann::json& j
     const auto name = json.find("name");
     const auto at = json.find("capturedAt");
     const auto tabs = json.find("tabs");
-    if (id == json.end() || !id->is_string() || name == json.end() || !name->is_string()
-        || at == json.end() || !at->is_number() || tabs == json.end() || !tabs->is_array())
+    if (id == json.end() || !id->is_string() || name == json.end() || !name->is_string() || at == json.end()
+        || !at->is_number() || tabs == json.end() || !tabs->is_array())
         return std::nullopt;
     const auto uuid = AppShortcut::uuidFromText(QString::fromStdString(id->get<std::string>()));
     if (!uuid)
@@ -143,7 +140,8 @@ QList<CapturedSession> CapturedTabStore::sessions()
                 *error = QStringLiteral("missing or malformed field");
             return session;
         });
-    if (!loaded.items.isEmpty() || (!loaded.unreadable && loaded.skipped == 0 && DefaultsStore::shared().contains(sessionsKey)))
+    if (!loaded.items.isEmpty()
+        || (!loaded.unreadable && loaded.skipped == 0 && DefaultsStore::shared().contains(sessionsKey)))
         return loaded.items;
     return migrateLegacyTabs();
 }

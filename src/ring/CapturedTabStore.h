@@ -32,9 +32,9 @@ class CapturedTabStore {
 public:
     CapturedTabStore() = delete;
 
-    static const QString sessionsKey;      // "capturedTabSessions"
+    static const QString sessionsKey; // "capturedTabSessions"
     static const QString activeSessionKey; // "capturedTabsActiveSession"
-    static const QString legacyTabsKey;    // "capturedChromeTabs"
+    static const QString legacyTabsKey; // "capturedChromeTabs"
 
     // Reading decodes the stored list (keeping every session that decodes)
     // or migrates the legacy tab list; writing stores the whole list.

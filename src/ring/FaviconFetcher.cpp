@@ -230,11 +230,13 @@ void FaviconFetchRun::finish()
         return;
     m_finished = true;
     if (m_failures > FaviconFetcher::failuresLogged)
-        Log::write(QStringLiteral("Kelvaro: %1 more favicon fetches failed").arg(m_failures - FaviconFetcher::failuresLogged));
+        Log::write(
+            QStringLiteral("Kelvaro: %1 more favicon fetches failed").arg(m_failures - FaviconFetcher::failuresLogged));
     if (m_skipped > 0)
-        Log::write(QStringLiteral("Kelvaro: favicons fetched for the first %1 sites only; %2 more sites left without one")
-                       .arg(FaviconFetcher::maxHostsPerRun)
-                       .arg(m_skipped));
+        Log::write(
+            QStringLiteral("Kelvaro: favicons fetched for the first %1 sites only; %2 more sites left without one")
+                .arg(FaviconFetcher::maxHostsPerRun)
+                .arg(m_skipped));
     if (m_onFinished)
         m_onFinished();
 }

@@ -72,7 +72,7 @@ private:
     QList<BrowserTabs::Tab> m_tabs;
     QString m_folder;
     QHash<QString, QList<qsizetype>> m_waiting; // host -> its tabs
-    QList<QString> m_queue;                     // hosts to download, first seen first
+    QList<QString> m_queue; // hosts to download, first seen first
     qsizetype m_next = 0;
     int m_inFlight = 0;
     int m_failures = 0;

@@ -32,13 +32,13 @@ void onMain(std::function<void()> task)
 }
 
 // Runs `task` on the main thread and waits for it.
-template <typename F>
-auto onMainBlocking(F task) -> decltype(task())
+template <typename F> auto onMainBlocking(F task) -> decltype(task())
 {
     if (onMainThread())
         return task();
     decltype(task()) result {};
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { result = task(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&] { result = task(); }, Qt::BlockingQueuedConnection);
     return result;
 }
 
@@ -116,7 +116,8 @@ void collect(const AXElement& element, const QStringList& menuPath, Walk& walk, 
         }
         const QString role = string(*child, QStringLiteral("AXRole")).value_or(QString());
         if (role == QStringLiteral("AXMenuBarItem") || role == QStringLiteral("AXMenu")) {
-            const QString title = MenuShortcutScanner::cleanedTitle(string(*child, QStringLiteral("AXTitle"))).value_or(QString());
+            const QString title
+                = MenuShortcutScanner::cleanedTitle(string(*child, QStringLiteral("AXTitle"))).value_or(QString());
             if (title == QStringLiteral("Apple"))
                 continue;
             collect(*child, title.isEmpty() ? menuPath : menuPath + QStringList { title }, walk, depth + 1);
@@ -169,7 +170,10 @@ std::optional<QString> MenuShortcutScanner::cleanedTitle(const std::optional<QSt
     if (tab >= 0) {
         text = text.left(tab);
         // Trim spaces only (not line breaks) from the part before the tab.
-        auto isSpace = [](QChar c) { return c.isSpace() && c != QLatin1Char('\n') && c != QLatin1Char('\r') && c != QChar(0x2028) && c != QChar(0x2029) && c != QChar(0x0B) && c != QChar(0x0C) && c != QChar(0x85); };
+        auto isSpace = [](QChar c) {
+            return c.isSpace() && c != QLatin1Char('\n') && c != QLatin1Char('\r') && c != QChar(0x2028)
+                && c != QChar(0x2029) && c != QChar(0x0B) && c != QChar(0x0C) && c != QChar(0x85);
+        };
         qsizetype begin = 0, end = text.size();
         while (begin < end && isSpace(text.at(begin)))
             ++begin;
@@ -225,7 +229,8 @@ std::optional<Hotkey> MenuShortcutScanner::hotkey(const AXElement& item)
     }
     std::optional<std::uint16_t> code;
     // Codes beyond the 16-bit key code range are no key of ours: read the character instead.
-    if (const auto virtualKey = integer(item, QStringLiteral("AXMenuItemCmdVirtualKey")); virtualKey && *virtualKey >= 1 && *virtualKey <= 0xFFFF)
+    if (const auto virtualKey = integer(item, QStringLiteral("AXMenuItemCmdVirtualKey"));
+        virtualKey && *virtualKey >= 1 && *virtualKey <= 0xFFFF)
         code = std::uint16_t(*virtualKey);
     if (!code) {
         const auto text = string(item, QStringLiteral("AXMenuItemCmdChar"));
@@ -255,7 +260,8 @@ std::optional<ShortcutPreset> MenuShortcutScanner::preset(const AXElement& item,
     p.hotkey = *key;
     p.nameIsLocalizationKey = false;
     p.isFromMenu = true;
-    p.id = QStringLiteral("menu.") + menuPath.join(QLatin1Char('/')) + QLatin1Char('.') + *title + QLatin1Char('.') + p.combinationText();
+    p.id = QStringLiteral("menu.") + menuPath.join(QLatin1Char('/')) + QLatin1Char('.') + *title + QLatin1Char('.')
+        + p.combinationText();
     return p;
 }
 
@@ -307,8 +313,11 @@ MenuShortcutScanner::ScanResult MenuShortcutScanner::scan(const QString& bundleI
     Walk walk;
     collect(*menuBar, {}, walk, 0);
     if (walk.truncated)
-        Log::write(QStringLiteral("Kelvaro: the menus of %1 are deeper than %2 levels or larger than %3 elements; the rest was not read")
-                       .arg(bundleIdentifier).arg(maxDepth).arg(maxElements));
+        Log::write(QStringLiteral(
+            "Kelvaro: the menus of %1 are deeper than %2 levels or larger than %3 elements; the rest was not read")
+                       .arg(bundleIdentifier)
+                       .arg(maxDepth)
+                       .arg(maxElements));
     QList<ShortcutPreset> presets = deduplicated(walk.presets);
     if (presets.isEmpty())
         return ScanResult::failed();

@@ -14,10 +14,7 @@ QString ShortcutPreset::displayName(const QLocale& locale) const
     return nameIsLocalizationKey ? translated(name, locale) : name;
 }
 
-QString ShortcutPreset::combinationText() const
-{
-    return hotkey.modifierSymbols().join(QString()) + hotkey.keyLabel();
-}
+QString ShortcutPreset::combinationText() const { return hotkey.modifierSymbols().join(QString()) + hotkey.keyLabel(); }
 
 AppShortcut ShortcutPreset::makeShortcut(const QString& bundleIdentifier, const QLocale& locale) const
 {

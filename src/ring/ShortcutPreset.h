@@ -36,5 +36,5 @@ struct ShortcutPreset {
 inline size_t qHash(const ShortcutPreset& p, size_t seed = 0) noexcept
 {
     return qHashMulti(seed, p.id, p.name, p.icon, p.hotkey.keyCode, quint64(p.hotkey.rawModifiers),
-                      p.nameIsLocalizationKey, p.isFromMenu);
+        p.nameIsLocalizationKey, p.isFromMenu);
 }

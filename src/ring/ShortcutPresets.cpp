@@ -14,22 +14,56 @@ constexpr std::uint64_t Super = Modifier::Super;
 
 // Virtual key codes of the ANSI layout used below.
 enum Key : std::uint16_t {
-    A = 0, S = 1, D = 2, F = 3, H = 4, G = 5, Z = 6, C = 8, V = 9, B = 11, W = 13, E = 14, R = 15,
-    T = 17, K1 = 18, K2 = 19, K3 = 20, K4 = 21, Equal = 24, Minus = 27, K0 = 29, O = 31, U = 32,
-    I = 34, P = 35, Return = 36, L = 37, J = 38, K = 40, Backslash = 42, N = 45, M = 46, Period = 47,
-    Space = 49, Grave = 50, Left = 123, Right = 124, Up = 126,
+    A = 0,
+    S = 1,
+    D = 2,
+    F = 3,
+    H = 4,
+    G = 5,
+    Z = 6,
+    C = 8,
+    V = 9,
+    B = 11,
+    W = 13,
+    E = 14,
+    R = 15,
+    T = 17,
+    K1 = 18,
+    K2 = 19,
+    K3 = 20,
+    K4 = 21,
+    Equal = 24,
+    Minus = 27,
+    K0 = 29,
+    O = 31,
+    U = 32,
+    I = 34,
+    P = 35,
+    Return = 36,
+    L = 37,
+    J = 38,
+    K = 40,
+    Backslash = 42,
+    N = 45,
+    M = 46,
+    Period = 47,
+    Space = 49,
+    Grave = 50,
+    Left = 123,
+    Right = 124,
+    Up = 126,
 };
 
 // `name` is the English name and the key of its translations.
 ShortcutPreset key(const char* id, const char* name, const char* symbol, std::uint16_t keyCode, std::uint64_t modifiers)
 {
     return ShortcutPreset { QString::fromUtf8(id), QString::fromUtf8(name), QString::fromUtf8(symbol),
-                            Hotkey(keyCode, modifiers), true, false };
+        Hotkey(keyCode, modifiers), true, false };
 }
 
 struct Catalog {
-    QList<ShortcutPreset> common, finder, safari, chrome, firefox, mail, notes, messages, calendar, terminal,
-        xcode, vscode, slack, discord, preview, music, spotify, photos, zoom, notion, figma, pages, numbers, keynote;
+    QList<ShortcutPreset> common, finder, safari, chrome, firefox, mail, notes, messages, calendar, terminal, xcode,
+        vscode, slack, discord, preview, music, spotify, photos, zoom, notion, figma, pages, numbers, keynote;
     QHash<QString, QList<ShortcutPreset>> byBundle;
 
     Catalog()
@@ -49,14 +83,17 @@ struct Catalog {
             key("finder.newFolder", QT_TRANSLATE_NOOP("Kelvaro", "New Folder"), "folder.badge.plus", N, Shift | Ctrl),
             key("finder.getInfo", QT_TRANSLATE_NOOP("Kelvaro", "Get Info"), "info.circle", I, Ctrl),
             key("finder.duplicate", QT_TRANSLATE_NOOP("Kelvaro", "Duplicate"), "plus.square.on.square", D, Ctrl),
-            key("finder.goDownloads", QT_TRANSLATE_NOOP("Kelvaro", "Go to Downloads"), "arrow.down.circle", L, Alt | Ctrl),
-            key("finder.showViewOptions", QT_TRANSLATE_NOOP("Kelvaro", "Show View Options"), "slider.horizontal.3", J, Ctrl),
+            key("finder.goDownloads", QT_TRANSLATE_NOOP("Kelvaro", "Go to Downloads"), "arrow.down.circle", L,
+                Alt | Ctrl),
+            key("finder.showViewOptions", QT_TRANSLATE_NOOP("Kelvaro", "Show View Options"), "slider.horizontal.3", J,
+                Ctrl),
         };
         safari = {
             key("safari.newTab", QT_TRANSLATE_NOOP("Kelvaro", "New Tab"), "plus.square.on.square", T, Ctrl),
             key("safari.newWindow", QT_TRANSLATE_NOOP("Kelvaro", "New Window"), "macwindow", N, Ctrl),
             key("safari.closeTab", QT_TRANSLATE_NOOP("Kelvaro", "Close Tab"), "xmark", W, Ctrl),
-            key("safari.reopenTab", QT_TRANSLATE_NOOP("Kelvaro", "Reopen Last Tab"), "arrow.uturn.backward", T, Shift | Ctrl),
+            key("safari.reopenTab", QT_TRANSLATE_NOOP("Kelvaro", "Reopen Last Tab"), "arrow.uturn.backward", T,
+                Shift | Ctrl),
             key("safari.reload", QT_TRANSLATE_NOOP("Kelvaro", "Reload Page"), "arrow.clockwise", R, Ctrl),
             key("safari.find", QT_TRANSLATE_NOOP("Kelvaro", "Find"), "magnifyingglass", F, Ctrl),
             key("safari.reader", QT_TRANSLATE_NOOP("Kelvaro", "Show Reader"), "doc.plaintext", R, Shift | Ctrl),
@@ -66,17 +103,20 @@ struct Catalog {
             key("chrome.newTab", QT_TRANSLATE_NOOP("Kelvaro", "New Tab"), "plus.square.on.square", T, Ctrl),
             key("chrome.newWindow", QT_TRANSLATE_NOOP("Kelvaro", "New Window"), "macwindow", N, Ctrl),
             key("chrome.closeTab", QT_TRANSLATE_NOOP("Kelvaro", "Close Tab"), "xmark", W, Ctrl),
-            key("chrome.reopenTab", QT_TRANSLATE_NOOP("Kelvaro", "Reopen Closed Tab"), "arrow.uturn.backward", T, Shift | Ctrl),
+            key("chrome.reopenTab", QT_TRANSLATE_NOOP("Kelvaro", "Reopen Closed Tab"), "arrow.uturn.backward", T,
+                Shift | Ctrl),
             key("chrome.reload", QT_TRANSLATE_NOOP("Kelvaro", "Reload"), "arrow.clockwise", R, Ctrl),
             key("chrome.find", QT_TRANSLATE_NOOP("Kelvaro", "Find"), "magnifyingglass", F, Ctrl),
-            key("chrome.devTools", QT_TRANSLATE_NOOP("Kelvaro", "Developer Tools"), "chevron.left.forwardslash.chevron.right", I, Shift | Ctrl),
+            key("chrome.devTools", QT_TRANSLATE_NOOP("Kelvaro", "Developer Tools"),
+                "chevron.left.forwardslash.chevron.right", I, Shift | Ctrl),
             key("chrome.incognito", QT_TRANSLATE_NOOP("Kelvaro", "New Incognito Window"), "eye.slash", N, Shift | Ctrl),
         };
         firefox = {
             key("firefox.newTab", QT_TRANSLATE_NOOP("Kelvaro", "New Tab"), "plus.square.on.square", T, Ctrl),
             key("firefox.newWindow", QT_TRANSLATE_NOOP("Kelvaro", "New Window"), "macwindow", N, Ctrl),
             key("firefox.closeTab", QT_TRANSLATE_NOOP("Kelvaro", "Close Tab"), "xmark", W, Ctrl),
-            key("firefox.reopenTab", QT_TRANSLATE_NOOP("Kelvaro", "Reopen Closed Tab"), "arrow.uturn.backward", T, Shift | Ctrl),
+            key("firefox.reopenTab", QT_TRANSLATE_NOOP("Kelvaro", "Reopen Closed Tab"), "arrow.uturn.backward", T,
+                Shift | Ctrl),
             key("firefox.reload", QT_TRANSLATE_NOOP("Kelvaro", "Reload"), "arrow.clockwise", R, Ctrl),
             key("firefox.find", QT_TRANSLATE_NOOP("Kelvaro", "Find"), "magnifyingglass", F, Ctrl),
             key("firefox.private", QT_TRANSLATE_NOOP("Kelvaro", "New Private Window"), "eye.slash", P, Shift | Ctrl),
@@ -84,7 +124,8 @@ struct Catalog {
         mail = {
             key("mail.newMessage", QT_TRANSLATE_NOOP("Kelvaro", "New Message"), "square.and.pencil", N, Ctrl),
             key("mail.reply", QT_TRANSLATE_NOOP("Kelvaro", "Reply"), "arrowshape.turn.up.left", R, Ctrl),
-            key("mail.replyAll", QT_TRANSLATE_NOOP("Kelvaro", "Reply All"), "arrowshape.turn.up.left.2", R, Shift | Ctrl),
+            key("mail.replyAll", QT_TRANSLATE_NOOP("Kelvaro", "Reply All"), "arrowshape.turn.up.left.2", R,
+                Shift | Ctrl),
             key("mail.forward", QT_TRANSLATE_NOOP("Kelvaro", "Forward"), "arrowshape.turn.up.right", F, Shift | Ctrl),
             key("mail.send", QT_TRANSLATE_NOOP("Kelvaro", "Send"), "paperplane", Return, Shift | Ctrl),
             key("mail.mailboxSearch", QT_TRANSLATE_NOOP("Kelvaro", "Mailbox Search"), "magnifyingglass", F, Alt | Ctrl),
@@ -121,7 +162,8 @@ struct Catalog {
             key("xcode.stop", QT_TRANSLATE_NOOP("Kelvaro", "Stop"), "stop.fill", Period, Ctrl),
             key("xcode.test", QT_TRANSLATE_NOOP("Kelvaro", "Test"), "checkmark.diamond", U, Ctrl),
             key("xcode.quickOpen", QT_TRANSLATE_NOOP("Kelvaro", "Open Quickly"), "magnifyingglass", O, Shift | Ctrl),
-            key("xcode.assistant", QT_TRANSLATE_NOOP("Kelvaro", "Show Canvas / Assistant"), "rectangle.split.2x1", Return, Alt | Ctrl),
+            key("xcode.assistant", QT_TRANSLATE_NOOP("Kelvaro", "Show Canvas / Assistant"), "rectangle.split.2x1",
+                Return, Alt | Ctrl),
         };
         vscode = {
             key("vscode.quickOpen", QT_TRANSLATE_NOOP("Kelvaro", "Quick Open"), "magnifyingglass", P, Ctrl),
@@ -135,7 +177,8 @@ struct Catalog {
             key("slack.quickSwitcher", QT_TRANSLATE_NOOP("Kelvaro", "Quick Switcher"), "magnifyingglass", K, Ctrl),
             key("slack.newMessage", QT_TRANSLATE_NOOP("Kelvaro", "New Message"), "square.and.pencil", N, Ctrl),
             key("slack.search", QT_TRANSLATE_NOOP("Kelvaro", "Search"), "magnifyingglass", G, Ctrl),
-            key("slack.threads", QT_TRANSLATE_NOOP("Kelvaro", "Threads"), "bubble.left.and.bubble.right", T, Shift | Ctrl),
+            key("slack.threads", QT_TRANSLATE_NOOP("Kelvaro", "Threads"), "bubble.left.and.bubble.right", T,
+                Shift | Ctrl),
             key("slack.mentions", QT_TRANSLATE_NOOP("Kelvaro", "Mentions & Reactions"), "at", M, Shift | Ctrl),
         };
         discord = {
@@ -176,7 +219,8 @@ struct Catalog {
         zoom = {
             key("zoom.mute", QT_TRANSLATE_NOOP("Kelvaro", "Mute Audio"), "mic.slash", A, Shift | Ctrl),
             key("zoom.video", QT_TRANSLATE_NOOP("Kelvaro", "Start Video"), "video", V, Shift | Ctrl),
-            key("zoom.share", QT_TRANSLATE_NOOP("Kelvaro", "Share Screen"), "rectangle.inset.filled.and.person.filled", S, Shift | Ctrl),
+            key("zoom.share", QT_TRANSLATE_NOOP("Kelvaro", "Share Screen"), "rectangle.inset.filled.and.person.filled",
+                S, Shift | Ctrl),
             key("zoom.chat", QT_TRANSLATE_NOOP("Kelvaro", "Show Chat"), "bubble.left", H, Shift | Ctrl),
             key("zoom.participants", QT_TRANSLATE_NOOP("Kelvaro", "Show Participants"), "person.2", U, Ctrl),
         };
@@ -212,7 +256,8 @@ struct Catalog {
             key("keynote.new", QT_TRANSLATE_NOOP("Kelvaro", "New Presentation"), "doc.badge.plus", N, Ctrl),
             key("keynote.play", QT_TRANSLATE_NOOP("Kelvaro", "Play Slideshow"), "play.fill", P, Alt | Ctrl),
             key("keynote.newSlide", QT_TRANSLATE_NOOP("Kelvaro", "New Slide"), "plus.rectangle", N, Shift | Ctrl),
-            key("keynote.presenter", QT_TRANSLATE_NOOP("Kelvaro", "Presenter Display"), "person.and.background.dotted", P, Alt | Shift | Ctrl),
+            key("keynote.presenter", QT_TRANSLATE_NOOP("Kelvaro", "Presenter Display"), "person.and.background.dotted",
+                P, Alt | Shift | Ctrl),
             key("keynote.save", QT_TRANSLATE_NOOP("Kelvaro", "Save"), "square.and.arrow.down", S, Ctrl),
         };
 
@@ -256,7 +301,6 @@ struct Catalog {
         for (const auto& [bundle, list] : rows)
             byBundle.insert(QString::fromLatin1(bundle), *list);
     }
-
 };
 
 const Catalog& catalogData()
@@ -267,22 +311,16 @@ const Catalog& catalogData()
 
 } // namespace
 
-const QList<ShortcutPreset>& ShortcutPresets::common()
-{
-    return catalogData().common;
-}
+const QList<ShortcutPreset>& ShortcutPresets::common() { return catalogData().common; }
 
-const QHash<QString, QList<ShortcutPreset>>& ShortcutPresets::catalog()
-{
-    return catalogData().byBundle;
-}
+const QHash<QString, QList<ShortcutPreset>>& ShortcutPresets::catalog() { return catalogData().byBundle; }
 
 QList<QList<ShortcutPreset>> ShortcutPresets::allLists()
 {
     const Catalog& c = catalogData();
-    return { c.common, c.finder, c.safari, c.chrome, c.firefox, c.mail, c.notes, c.messages, c.calendar,
-             c.terminal, c.xcode, c.vscode, c.slack, c.discord, c.preview, c.music, c.spotify, c.photos,
-             c.zoom, c.notion, c.figma, c.pages, c.numbers, c.keynote };
+    return { c.common, c.finder, c.safari, c.chrome, c.firefox, c.mail, c.notes, c.messages, c.calendar, c.terminal,
+        c.xcode, c.vscode, c.slack, c.discord, c.preview, c.music, c.spotify, c.photos, c.zoom, c.notion, c.figma,
+        c.pages, c.numbers, c.keynote };
 }
 
 QList<ShortcutPreset> ShortcutPresets::suggestions(const QString& bundleIdentifier)
@@ -292,7 +330,8 @@ QList<ShortcutPreset> ShortcutPresets::suggestions(const QString& bundleIdentifi
     return it == byBundle.constEnd() ? common() : *it;
 }
 
-QList<ShortcutPreset> ShortcutPresets::missingSuggestions(const QString& bundleIdentifier, const QList<AppShortcut>& existing)
+QList<ShortcutPreset> ShortcutPresets::missingSuggestions(
+    const QString& bundleIdentifier, const QList<AppShortcut>& existing)
 {
     QSet<QString> present;
     for (const AppShortcut& shortcut : existing)

@@ -19,5 +19,6 @@ public:
     // The catalog's list for the application, or `common`; never empty.
     static QList<ShortcutPreset> suggestions(const QString& bundleIdentifier);
     // The suggestions whose combination text no existing shortcut has.
-    static QList<ShortcutPreset> missingSuggestions(const QString& bundleIdentifier, const QList<AppShortcut>& existing);
+    static QList<ShortcutPreset> missingSuggestions(
+        const QString& bundleIdentifier, const QList<AppShortcut>& existing);
 };

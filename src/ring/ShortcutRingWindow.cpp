@@ -29,10 +29,7 @@ ShortcutRingWindow::~ShortcutRingWindow()
     delete m_model.data();
 }
 
-bool ShortcutRingWindow::isVisible() const
-{
-    return m_panel->isPanelVisible();
-}
+bool ShortcutRingWindow::isVisible() const { return m_panel->isPanelVisible(); }
 
 void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>& items)
 {
@@ -85,7 +82,7 @@ void ShortcutRingWindow::prepare(const RunningApp& centre, const QList<AppShortc
     view.resize(std::max(1, int(std::lround(side))), std::max(1, int(std::lround(side))));
     const double dpr = std::max(1.0, m_panel->devicePixelRatioF());
     QImage image(QSize(int(std::ceil(view.width() * dpr)), int(std::ceil(view.height() * dpr))),
-                 QImage::Format_ARGB32_Premultiplied);
+        QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
     QPainter painter(&image);

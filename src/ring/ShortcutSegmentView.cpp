@@ -34,14 +34,14 @@ std::optional<QString> ShortcutRadialSegmentView::subtitle() const
     return host;
 }
 
-void ShortcutRadialSegmentView::paintWedge(QPainter& p, QPointF centre, const RingPalette& palette,
-                                           double selectedAmount) const
+void ShortcutRadialSegmentView::paintWedge(
+    QPainter& p, QPointF centre, const RingPalette& palette, double selectedAmount) const
 {
     const double s = std::clamp(selectedAmount, 0.0, 1.0);
     const auto mix = [s](const QColor& a, const QColor& b) {
-        return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * s), float(a.greenF() + (b.greenF() - a.greenF()) * s),
-                                float(a.blueF() + (b.blueF() - a.blueF()) * s),
-                                float(a.alphaF() + (b.alphaF() - a.alphaF()) * s));
+        return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * s),
+            float(a.greenF() + (b.greenF() - a.greenF()) * s), float(a.blueF() + (b.blueF() - a.blueF()) * s),
+            float(a.alphaF() + (b.alphaF() - a.alphaF()) * s));
     };
     const QRectF frame(centre.x() - frameSide / 2.0, centre.y() - frameSide / 2.0, frameSide, frameSide);
     QLinearGradient fill(frame.topLeft(), frame.bottomRight());
@@ -176,7 +176,7 @@ QIcon RingItemIcons::icon(const QString& name, double side, double symbolSize, c
             p.setRenderHint(QPainter::SmoothPixmapTransform, true);
             const QSizeF fitted = QSizeF(image.size()).scaled(QSizeF(side, side), Qt::KeepAspectRatio);
             p.drawImage(QRectF(QPointF((side - fitted.width()) / 2.0, (side - fitted.height()) / 2.0), fitted),
-                        image.scaled((fitted * dpr).toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                image.scaled((fitted * dpr).toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
             p.end();
             result = QIcon(pm);
         } else {
@@ -220,7 +220,8 @@ QString RingPageDots::countText() const
 QString RingPageDots::accessibilityLabel() const
 {
     const QLocale locale = AppSettings::shared().resolvedLocale();
-    return QCoreApplication::translate("Kelvaro", "Page %1 of %2").arg(locale.toString(current + 1), locale.toString(total));
+    return QCoreApplication::translate("Kelvaro", "Page %1 of %2")
+        .arg(locale.toString(current + 1), locale.toString(total));
 }
 
 QSizeF RingPageDots::size() const
@@ -230,19 +231,31 @@ QSizeF RingPageDots::size() const
         // Digits are measured as the widest one so the pill keeps its width.
         const QString widest = QString(countText().size(), u'8');
         return { std::ceil(std::max(fm.horizontalAdvance(countText()), fm.horizontalAdvance(widest))) + 2 * padX,
-                 std::ceil(fm.height()) + 2 * padY };
+            std::ceil(fm.height()) + 2 * padY };
     }
     const int n = std::max(1, total);
     return { activeDotSide + dotSide * (n - 1) + dotSpacing * (n - 1) + 2 * padX, activeDotSide + 2 * padY };
 }
 
 QColor RingPageDots::activeDot() const { return isDark ? QColor(Qt::white) : QColor::fromRgbF(0.12f, 0.14f, 0.2f); }
-QColor RingPageDots::rim() const { return isDark ? QColor::fromRgbF(0.24f, 0.29f, 0.42f) : QColor::fromRgbF(0.82f, 0.84f, 0.88f); }
+QColor RingPageDots::rim() const
+{
+    return isDark ? QColor::fromRgbF(0.24f, 0.29f, 0.42f) : QColor::fromRgbF(0.82f, 0.84f, 0.88f);
+}
 QColor RingPageDots::fillTop() const { return isDark ? QColor::fromRgbF(0.11f, 0.14f, 0.24f) : QColor(Qt::white); }
-QColor RingPageDots::fillBottom() const { return isDark ? QColor::fromRgbF(0.07f, 0.09f, 0.17f) : QColor::fromRgbF(0.94f, 0.95f, 0.97f); }
+QColor RingPageDots::fillBottom() const
+{
+    return isDark ? QColor::fromRgbF(0.07f, 0.09f, 0.17f) : QColor::fromRgbF(0.94f, 0.95f, 0.97f);
+}
 QColor RingPageDots::highlightTop() const { return isDark ? QColor::fromRgbF(1, 1, 1, 0.16f) : QColor(Qt::white); }
-QColor RingPageDots::highlightBottom() const { return isDark ? QColor::fromRgbF(1, 1, 1, 0.03f) : QColor::fromRgbF(0, 0, 0, 0.06f); }
-QColor RingPageDots::shadow() const { return isDark ? QColor::fromRgbF(0, 0, 0, 0.22f) : QColor::fromRgbF(0, 0, 0, 0.1f); }
+QColor RingPageDots::highlightBottom() const
+{
+    return isDark ? QColor::fromRgbF(1, 1, 1, 0.03f) : QColor::fromRgbF(0, 0, 0, 0.06f);
+}
+QColor RingPageDots::shadow() const
+{
+    return isDark ? QColor::fromRgbF(0, 0, 0, 0.22f) : QColor::fromRgbF(0, 0, 0, 0.1f);
+}
 
 void RingPageDots::paint(QPainter& p, QPointF centre, double animatedCurrent, double opacity) const
 {
@@ -298,7 +311,8 @@ void RingPageDots::paint(QPainter& p, QPointF centre, double animatedCurrent, do
             c.setAlphaF(float(0.28 + (1.0 - 0.28) * a));
             p.setBrush(c);
             // Each slot keeps the active dot's width while dots resize in it.
-            const double slot = (i == std::clamp(int(std::lround(animatedCurrent)), 0, total - 1)) ? activeDotSide : dotSide;
+            const double slot
+                = (i == std::clamp(int(std::lround(animatedCurrent)), 0, total - 1)) ? activeDotSide : dotSide;
             const QPointF mid(x + slot / 2.0, centre.y());
             p.drawEllipse(mid, side / 2.0, side / 2.0);
             x += slot + dotSpacing;

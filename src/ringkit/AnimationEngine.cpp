@@ -11,10 +11,7 @@ namespace {
 // creeps: half a second at 60 Hz.
 constexpr int kMostTicksSlept = 30;
 
-double schedulerNow()
-{
-    return Scheduler::shared().now();
-}
+double schedulerNow() { return Scheduler::shared().now(); }
 } // namespace
 
 // ---- AnimationEngine -----------------------------------------------------------------
@@ -141,7 +138,8 @@ void AnimationEngine::tick()
             m_restOwed = true;
         // Creeping: under about a device pixel since the last tick (coming
         // to rest included).
-        if (v->m_restTolerance <= 0.0 || std::abs(value - v->m_ticked) >= AnimatedValue::announceSteps * v->m_restTolerance)
+        if (v->m_restTolerance <= 0.0
+            || std::abs(value - v->m_ticked) >= AnimatedValue::announceSteps * v->m_restTolerance)
             slow = false;
         v->m_ticked = value;
     }
@@ -183,9 +181,8 @@ void AnimationEngine::sleepThroughIdleTicks(double now)
     int due = 1;
     for (; due <= kMostTicksSlept; ++due) {
         const double t = now + due * interval;
-        const bool wakes = std::any_of(m_values.begin(), m_values.end(), [t](const AnimatedValue* v) {
-            return !v->isAnimatingAt(t) || v->showsAStep(v->valueAt(t));
-        });
+        const bool wakes = std::any_of(m_values.begin(), m_values.end(),
+            [t](const AnimatedValue* v) { return !v->isAnimatingAt(t) || v->showsAStep(v->valueAt(t)); });
         if (wakes)
             break;
     }

@@ -21,8 +21,8 @@ bool screenContains(const QRectF& f, QPointF p)
 constexpr double kDegToRad = std::numbers::pi / 180.0;
 }
 
-CenterAppIconView::Tilt CenterAppIconView::tilt(bool enable3DEffects, bool reduceMotion, double ringScale,
-                                                const QList<QRectF>& screens) const
+CenterAppIconView::Tilt CenterAppIconView::tilt(
+    bool enable3DEffects, bool reduceMotion, double ringScale, const QList<QRectF>& screens) const
 {
     if (!(isInteractive && enable3DEffects && !reduceMotion) || !pointer)
         return {};
@@ -87,8 +87,10 @@ QImage CenterAppIconView::render(const QIcon& icon, double rotationX, double rot
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         p.scale(scale, scale);
         // The two turns in depth (x, then y) about the icon's centre, perspective 1 over its 48-point frame.
-        const QTransform turnX = RingEffects::rotation3D(mid, QSizeF(iconSide, iconSide), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
-        const QTransform turnY = RingEffects::rotation3D(mid, QSizeF(iconSide, iconSide), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
+        const QTransform turnX = RingEffects::rotation3D(
+            mid, QSizeF(iconSide, iconSide), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
+        const QTransform turnY = RingEffects::rotation3D(
+            mid, QSizeF(iconSide, iconSide), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
         p.setTransform(turnX * turnY, true);
         const double s = iconSide * 1.05;
         p.drawImage(QRectF(mid.x() - s / 2.0, mid.y() - s / 2.0, s, s), icon48);
@@ -225,7 +227,8 @@ void CenterIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
         images->icon = flatTile(icon, scale);
         const auto shadow = [&](double opacity, double radius) {
             const int pad = int(std::ceil(shadowPadding * scale));
-            QImage s(images->icon.width() + 2 * pad, images->icon.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
+            QImage s(
+                images->icon.width() + 2 * pad, images->icon.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
             s.fill(Qt::transparent);
             {
                 QPainter sp(&s);
@@ -245,11 +248,15 @@ void CenterIconPainter::paint(QPainter& p, QPointF c, const QIcon& icon, double 
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // Each image at the size it was made for (its pixels are 1 / scale
     // points): copied, not resampled, while the painter neither turns nor scales.
-    RingEffects::drawImageCentered(p, c + CenterAppIconView::broadShadowOffset(rotationX, rotationY), images->broadShadow, scale);
-    RingEffects::drawImageCentered(p, c + CenterAppIconView::closeShadowOffset(rotationX, rotationY), images->closeShadow, scale);
+    RingEffects::drawImageCentered(
+        p, c + CenterAppIconView::broadShadowOffset(rotationX, rotationY), images->broadShadow, scale);
+    RingEffects::drawImageCentered(
+        p, c + CenterAppIconView::closeShadowOffset(rotationX, rotationY), images->closeShadow, scale);
     if (rotationX != 0.0 || rotationY != 0.0) {
-        const QTransform turnX = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
-        const QTransform turnY = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
+        const QTransform turnX
+            = RingEffects::rotation3D(c, QSizeF(side, side), rotationX * kDegToRad, QVector3D(1, 0, 0), 0.0, 1.0);
+        const QTransform turnY
+            = RingEffects::rotation3D(c, QSizeF(side, side), rotationY * kDegToRad, QVector3D(0, 1, 0), 0.0, 1.0);
         p.setTransform(turnX * turnY, true);
     }
     p.setRenderHint(QPainter::Antialiasing, true);

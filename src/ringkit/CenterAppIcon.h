@@ -30,9 +30,9 @@ public:
 
     QIcon icon;
     bool isInteractive = true;
-    QPointF ringCenter;              // global screen coordinates, y upward; (0, 0) = middle of the pointer's screen
-    std::optional<QPointF> pointer;  // same coordinates
-    double maxTiltAngle = 22.0;      // degrees
+    QPointF ringCenter; // global screen coordinates, y upward; (0, 0) = middle of the pointer's screen
+    std::optional<QPointF> pointer; // same coordinates
+    double maxTiltAngle = 22.0; // degrees
 
     struct Tilt {
         double x = 0.0; // -1...1
@@ -49,8 +49,14 @@ public:
     double rotationY(const Tilt& t) const { return t.x * maxTiltAngle; } // degrees
 
     // Shadow offsets (points, y down) for given rotations in degrees.
-    static QPointF broadShadowOffset(double rotationX, double rotationY) { return { rotationY * 0.55, rotationX * 0.55 + 5.0 }; }
-    static QPointF closeShadowOffset(double rotationX, double rotationY) { return { rotationY * 0.22, rotationX * 0.22 + 2.0 }; }
+    static QPointF broadShadowOffset(double rotationX, double rotationY)
+    {
+        return { rotationY * 0.55, rotationX * 0.55 + 5.0 };
+    }
+    static QPointF closeShadowOffset(double rotationX, double rotationY)
+    {
+        return { rotationY * 0.22, rotationX * 0.22 + 2.0 };
+    }
 
     // Draws `icon` with its shadows in the 120 x 120 frame centred on `centre`.
     static void paint(QPainter& painter, QPointF centre, const QIcon& icon, double rotationX, double rotationY);

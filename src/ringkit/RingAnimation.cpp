@@ -235,10 +235,7 @@ double SpringSolution::settleTime(double epsilon) const
 
 // ---- AnimatedValue -------------------------------------------------------------------
 
-static double schedulerNow()
-{
-    return Scheduler::shared().now();
-}
+static double schedulerNow() { return Scheduler::shared().now(); }
 
 AnimatedValue::AnimatedValue(double initial, double restTolerance)
     : m_target(initial)
@@ -287,10 +284,7 @@ double AnimatedValue::velocityAt(const Segment& s, double now) const
     return -s.offset0 * (s.animation.progress(t1) - s.animation.progress(t0)) / (t1 - t0);
 }
 
-double AnimatedValue::value() const
-{
-    return m_segments.empty() ? m_target : valueAt(schedulerNow());
-}
+double AnimatedValue::value() const { return m_segments.empty() ? m_target : valueAt(schedulerNow()); }
 
 double AnimatedValue::valueAt(double time) const
 {
@@ -300,15 +294,12 @@ double AnimatedValue::valueAt(double time) const
     return v;
 }
 
-bool AnimatedValue::isAnimating() const
-{
-    return !m_segments.empty() && isAnimatingAt(schedulerNow());
-}
+bool AnimatedValue::isAnimating() const { return !m_segments.empty() && isAnimatingAt(schedulerNow()); }
 
 bool AnimatedValue::isAnimatingAt(double time) const
 {
-    return std::any_of(m_segments.begin(), m_segments.end(),
-                       [time](const Segment& s) { return time - s.start < s.restTime - 1e-9; });
+    return std::any_of(
+        m_segments.begin(), m_segments.end(), [time](const Segment& s) { return time - s.start < s.restTime - 1e-9; });
 }
 
 bool AnimatedValue::showsAStep(double value) const
@@ -335,10 +326,7 @@ void AnimatedValue::setValue(double v)
         AnimationEngine::shared().remove(this);
 }
 
-void AnimatedValue::cancel()
-{
-    setValue(value());
-}
+void AnimatedValue::cancel() { setValue(value()); }
 
 void AnimatedValue::animateTo(double target, const RingAnimation& animation)
 {
@@ -412,7 +400,7 @@ void AnimatedValue::animateTo(double target, const RingAnimation& animation)
 bool AnimatedValue::prune(double now)
 {
     m_segments.erase(std::remove_if(m_segments.begin(), m_segments.end(),
-                                    [now](const Segment& s) { return now - s.start >= s.restTime - 1e-9; }),
-                     m_segments.end());
+                         [now](const Segment& s) { return now - s.start >= s.restTime - 1e-9; }),
+        m_segments.end());
     return !m_segments.empty();
 }

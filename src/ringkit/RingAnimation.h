@@ -22,11 +22,11 @@ struct RingAnimation {
     enum class Kind { spring, easeOut, easeInOut, easeIn, linear };
 
     Kind kind = Kind::linear;
-    double response = 0.0;        // spring: period of the undamped oscillation (s)
+    double response = 0.0; // spring: period of the undamped oscillation (s)
     double dampingFraction = 1.0; // spring: 1 = critically damped, < 1 overshoots
-    double blendDuration = 0.0;   // spring: kept for completeness; always 0 in the rings
-    double duration = 0.0;        // timing curves (s)
-    double delay = 0.0;           // start delay (s)
+    double blendDuration = 0.0; // spring: kept for completeness; always 0 in the rings
+    double duration = 0.0; // timing curves (s)
+    double delay = 0.0; // start delay (s)
 
     static RingAnimation spring(double response, double dampingFraction, double blendDuration = 0.0);
     static RingAnimation easeOut(double duration);
@@ -70,9 +70,9 @@ double cubicBezierTiming(double x1, double y1, double x2, double y2, double x);
 // pixel at device-pixel ratio 1 (under one at ratio 2), an angle within that
 // length at the radius it is drawn at.
 namespace RestTolerance {
-constexpr double unit = 1.0 / 255.0;  // values from 0 to 1: opacity, presence, selection, cross-fades
-constexpr double points = 0.4;        // lengths in points
-constexpr double degrees = 0.3;       // turns in degrees of a tile about 60 points across
+constexpr double unit = 1.0 / 255.0; // values from 0 to 1: opacity, presence, selection, cross-fades
+constexpr double points = 0.4; // lengths in points
+constexpr double degrees = 0.3; // turns in degrees of a tile about 60 points across
 constexpr double arcRadians = 0.0015; // turns in radians of cards about 270 points out
 }
 
@@ -123,10 +123,10 @@ private:
     static constexpr double announceSteps = 3.0;
     struct Segment {
         RingAnimation animation;
-        double start = 0.0;     // scheduler time when the segment was added
-        double offset0 = 0.0;   // remaining offset from the target at the start
+        double start = 0.0; // scheduler time when the segment was added
+        double offset0 = 0.0; // remaining offset from the target at the start
         double velocity0 = 0.0; // springs: velocity of that offset at the start
-        double restTime = 0.0;  // time after `start` (delay included) when it rests
+        double restTime = 0.0; // time after `start` (delay included) when it rests
     };
     double offsetAt(const Segment& s, double now) const;
     double velocityAt(const Segment& s, double now) const;
@@ -138,7 +138,7 @@ private:
 
     double m_target = 0.0;
     double m_restTolerance = 0.0;
-    double m_shown = 0.0;  // the value as of the last frame announced while it moves
+    double m_shown = 0.0; // the value as of the last frame announced while it moves
     double m_ticked = 0.0; // the value as of the last tick
     std::vector<Segment> m_segments;
 };
@@ -181,11 +181,11 @@ private:
     void sleepThroughIdleTicks(double now);
 
     std::vector<AnimatedValue*> m_values;
-    Scheduler::TimerId m_timer = 0;     // the repeating frame timer
+    Scheduler::TimerId m_timer = 0; // the repeating frame timer
     Scheduler::TimerId m_firstTick = 0; // the tick posted when going from idle to running
-    Scheduler::TimerId m_sleep = 0;     // the wake-up at the next tick that announces something
-    bool m_resumed = false;             // the next tick follows a sleep
-    bool m_restOwed = false;            // a value came to rest a little off the last frame shown
+    Scheduler::TimerId m_sleep = 0; // the wake-up at the next tick that announces something
+    bool m_resumed = false; // the next tick follows a sleep
+    bool m_restOwed = false; // a value came to rest a little off the last frame shown
     Scheduler* m_timerScheduler = nullptr;
     double m_frameInterval = 0.0;
     bool m_announcedLastTick = false;
@@ -201,7 +201,7 @@ private:
 // and the first blurred one after it, is painted at once.
 class BlurredFramePacer {
 public:
-    static constexpr double pacedBlur = 1.0;   // points
+    static constexpr double pacedBlur = 1.0; // points
     static constexpr double leavingBlur = 4.0; // points
     // Whether a frame announced now, of a ring blurred by `blurPoints`, is
     // left to a later tick.

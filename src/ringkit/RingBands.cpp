@@ -55,7 +55,8 @@ void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, cons
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         if (clipped)
-            paintInBands(painter, target, [&] { painter.drawImage(target, image); }, bandRows);
+            paintInBands(
+                painter, target, [&] { painter.drawImage(target, image); }, bandRows);
         else
             painter.drawImage(target, image);
         painter.restore();
@@ -67,17 +68,19 @@ void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, cons
         // rows than the pool's threshold.
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, false);
-        paintInBands(painter, target, [&] { painter.drawImage(target, image); }, std::min(bandRows, 80));
+        paintInBands(
+            painter, target, [&] { painter.drawImage(target, image); }, std::min(bandRows, 80));
         painter.restore();
         return;
     }
     // A scaled or turned image has antialiased edges: several spans a row.
     bandRows = std::min(bandRows, painter.worldTransform().isRotating() ? 16 : 28);
-    paintInBands(painter, target, [&] { painter.drawImage(target, image); }, bandRows);
+    paintInBands(
+        painter, target, [&] { painter.drawImage(target, image); }, bandRows);
 }
 
-void RingEffects::drawImageInRing(QPainter& painter, const QRectF& target, const QImage& image, QPointF centre,
-                                  double inner, double outer)
+void RingEffects::drawImageInRing(
+    QPainter& painter, const QRectF& target, const QImage& image, QPointF centre, double inner, double outer)
 {
     const QTransform world = painter.worldTransform();
     // Only a turn and an even scaling keep the ring round on the device.
@@ -114,12 +117,14 @@ void RingEffects::drawImageInRing(QPainter& painter, const QRectF& target, const
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int y = top; y < bottom; y += kBandRows) {
         const int end = std::min(bottom, y + kBandRows);
-        const double nearest = (mid.y() >= y && mid.y() <= end) ? 0.0 : std::min(std::abs(y - mid.y()), std::abs(end - mid.y()));
+        const double nearest
+            = (mid.y() >= y && mid.y() <= end) ? 0.0 : std::min(std::abs(y - mid.y()), std::abs(end - mid.y()));
         if (nearest >= ro)
             continue;
         // The outer circle at the band's row nearest the middle is its widest.
         const double half = std::sqrt(ro * ro - nearest * nearest);
-        const int x0 = std::max(left, int(std::floor(mid.x() - half))), x1 = std::min(right, int(std::ceil(mid.x() + half)));
+        const int x0 = std::max(left, int(std::floor(mid.x() - half))),
+                  x1 = std::min(right, int(std::ceil(mid.x() + half)));
         // The hole at the band's row farthest from the middle is its narrowest.
         const double farthest = std::max(std::abs(y - mid.y()), std::abs(end - mid.y()));
         int h0 = x1, h1 = x1;
@@ -177,7 +182,8 @@ QRegion RingEffects::ringRegion(QPoint centre, double inner, double outer, int s
     return region;
 }
 
-void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows)
+void RingEffects::paintInBands(
+    QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows)
 {
     // The world transform leaves out the device's pixel ratio: bands are
     // counted in device pixels and placed on whole ones.
@@ -192,11 +198,13 @@ void RingEffects::paintInBands(QPainter& painter, const QRectF& target, const st
     // An axis-aligned clip rectangle is cheap, and the rasterizer only
     // visits the rows inside it.
     const int top = int(std::floor(device.top() * dpr)), bottom = int(std::ceil(device.bottom() * dpr));
-    const double left = std::floor(device.left() * dpr) / dpr - 1.0, width = std::ceil(device.width() * dpr) / dpr + 2.0;
+    const double left = std::floor(device.left() * dpr) / dpr - 1.0,
+                 width = std::ceil(device.width() * dpr) / dpr + 2.0;
     for (int y = top; y < bottom; y += bandRows) {
         painter.save();
         painter.resetTransform();
-        painter.setClipRect(QRectF(left, double(y) / dpr, width, double(std::min(bandRows, bottom - y)) / dpr), Qt::IntersectClip);
+        painter.setClipRect(
+            QRectF(left, double(y) / dpr, width, double(std::min(bandRows, bottom - y)) / dpr), Qt::IntersectClip);
         painter.setTransform(world);
         paint();
         painter.restore();

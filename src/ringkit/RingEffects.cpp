@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-QTransform RingEffects::rotation3D(QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ,
-                                   double perspective)
+QTransform RingEffects::rotation3D(
+    QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ, double perspective)
 {
     const double len = axis.length();
     if (len <= 0.0 || !std::isfinite(angle))
@@ -58,8 +58,8 @@ namespace {
 // the processor has AVX2). `Sum` holds a window's sum of bytes; `average`
 // turns it into the rounded-down average.
 template <class Sum, class Average>
-[[gnu::always_inline]] inline void boxPass(const quint8* src, quint8* dst, int w, int h, int r, std::vector<Sum>& sums,
-                                           Average average)
+[[gnu::always_inline]] inline void boxPass(
+    const quint8* src, quint8* dst, int w, int h, int r, std::vector<Sum>& sums, Average average)
 {
     const size_t rowBytes = size_t(w) * 4;
     sums.assign(rowBytes, 0);
@@ -200,7 +200,7 @@ QImage RingEffects::blurred(const QImage& image, double radius)
     // A wide blur loses nothing at a quarter of the resolution (or less).
     const int factor = std::clamp(int(sigmaPx / 2.5), 1, 8);
     QImage work = factor > 1 ? image.scaled(std::max(1, image.width() / factor), std::max(1, image.height() / factor),
-                                            Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                      Qt::IgnoreAspectRatio, Qt::FastTransformation)
                              : image.copy();
     work.setDevicePixelRatio(1.0);
     boxBlur(work, sigmaPx / double(factor));
@@ -233,8 +233,8 @@ bool RingEffects::hasClearEdge(const QImage& image)
 
 QImage RingEffects::paintedAtScale(QSizeF points, double scale, const std::function<void(QPainter&)>& draw)
 {
-    QImage img(std::max(1, int(std::ceil(points.width() * scale))), std::max(1, int(std::ceil(points.height() * scale))),
-               QImage::Format_ARGB32_Premultiplied);
+    QImage img(std::max(1, int(std::ceil(points.width() * scale))),
+        std::max(1, int(std::ceil(points.height() * scale))), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
         // A painter takes an image's pixel ratio under 1 for 1: the scale is its own.
@@ -292,8 +292,8 @@ QImage RingEffects::withClearEdge(const QImage& image)
 QRectF RingEffects::outwardToPixels(const QRectF& rect, double pixelsPerPoint)
 {
     const double ppp = std::max(0.05, pixelsPerPoint);
-    return {QPointF(std::floor(rect.left() * ppp), std::floor(rect.top() * ppp)) / ppp,
-            QPointF(std::ceil(rect.right() * ppp), std::ceil(rect.bottom() * ppp)) / ppp};
+    return { QPointF(std::floor(rect.left() * ppp), std::floor(rect.top() * ppp)) / ppp,
+        QPointF(std::ceil(rect.right() * ppp), std::ceil(rect.bottom() * ppp)) / ppp };
 }
 
 bool RingEffects::landsOnPixels(const QPainter& painter, const QRectF& target, const QImage& image)
@@ -304,7 +304,8 @@ bool RingEffects::landsOnPixels(const QPainter& painter, const QRectF& target, c
     const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
     const QRectF device = world.mapRect(target);
     const auto whole = [](double v) { return std::abs(v - std::round(v)) < 1.0 / 64.0; };
-    return whole(device.left() * dpr) && whole(device.top() * dpr) && std::abs(device.width() * dpr - image.width()) < 1.0 / 64.0
+    return whole(device.left() * dpr) && whole(device.top() * dpr)
+        && std::abs(device.width() * dpr - image.width()) < 1.0 / 64.0
         && std::abs(device.height() * dpr - image.height()) < 1.0 / 64.0;
 }
 
@@ -366,11 +367,11 @@ Tap tapAt(int i, int from, int to)
 {
     const double s = (double(i) + 0.5) * double(from) / double(to) - 0.5;
     if (s <= 0.0)
-        return {0, 0, 0};
+        return { 0, 0, 0 };
     if (s >= double(from - 1))
-        return {from - 1, from - 1, 0};
+        return { from - 1, from - 1, 0 };
     const int first = int(s);
-    return {first, first + 1, quint32(std::lround((s - double(first)) * 256.0))};
+    return { first, first + 1, quint32(std::lround((s - double(first)) * 256.0)) };
 }
 
 } // namespace

@@ -20,8 +20,8 @@ struct RingEffects {
     // towards the viewer; a positive turn about +x sends the top edge away)
     // through the point (anchor, anchorZ); the projection's eye sits at
     // max(frame) / perspective in front of the anchor.
-    static QTransform rotation3D(QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ,
-                                 double perspective);
+    static QTransform rotation3D(
+        QPointF anchor, QSizeF frame, double angle, QVector3D axis, double anchorZ, double perspective);
 
     // An approximately Gaussian blur of standard deviation `radius` (in the
     // image's points) by three box passes, run on a downscaled copy when the
@@ -56,8 +56,8 @@ struct RingEffects {
     // resampled only where it can hold something, not over its whole
     // square and hole. The ring is widened here by the filter's spread and
     // the antialiasing at either edge: two pixels of the image.
-    static void drawImageInRing(QPainter& painter, const QRectF& target, const QImage& image, QPointF centre,
-                                double inner, double outer);
+    static void drawImageInRing(
+        QPainter& painter, const QRectF& target, const QImage& image, QPointF centre, double inner, double outer);
     // `image`, whose pixels are 1 / `pixelsPerPoint` points, centred on
     // `centre`. Where the painter neither turns nor scales and the image has
     // the device's resolution, it is moved by under half a pixel onto whole
@@ -111,7 +111,11 @@ public:
     bool isValid() const { return m_valid; }
     // Whether layer() would return the image it holds without drawing.
     bool holds(quint64 key, QSizeF size, double deviceScale) const;
-    void clear() { m_valid = false; m_image = QImage(); }
+    void clear()
+    {
+        m_valid = false;
+        m_image = QImage();
+    }
 
 private:
     quint64 m_key = 0;
@@ -143,7 +147,7 @@ public:
     // pixels per point) blurred by `blurPoints` into `painter`, whose
     // coordinates are stage points. `content` bounds what `paint` draws.
     void draw(QPainter& painter, const QRectF& content, double blurPoints, double deviceScale,
-              const std::function<void(QPainter&, double)>& paint);
+        const std::function<void(QPainter&, double)>& paint);
 
 private:
     // The layer and its enlargement, each a view on memory kept between frames.
@@ -182,4 +186,3 @@ private:
     QImage m_image;
     QImage m_sourceImage;
 };
-

@@ -70,7 +70,7 @@ void RingElement::registerView(const QString& className, QAccessible::Role role,
         return true;
     }();
     (void)installed;
-    registrations().insert(className, Registration {role, std::move(texts)});
+    registrations().insert(className, Registration { role, std::move(texts) });
 }
 
 bool RingElement::isRegistered(const QString& className) { return registrations().contains(className); }

@@ -27,20 +27,19 @@ public:
     // Makes every widget of the class `className` (its QObject class name)
     // one accessibility element with `role` and the texts `texts` gives for
     // it. The first registration installs the factory.
-    static void registerView(const QString& className, QAccessible::Role role,
-                             std::function<Texts(QWidget*)> texts);
+    static void registerView(const QString& className, QAccessible::Role role, std::function<Texts(QWidget*)> texts);
     // The same for a ring view class with static accessibilityLabel() and
     // accessibilityHint() and the member `value` for the spoken value. A
     // class already registered is left as it is.
-    template <class View>
-    static void registerView(QAccessible::Role role, QString (View::*value)() const)
+    template <class View> static void registerView(QAccessible::Role role, QString (View::*value)() const)
     {
         const QString name = QString::fromLatin1(View::staticMetaObject.className());
         if (isRegistered(name))
             return;
         registerView(name, role, [value](QWidget* w) {
             const auto* view = static_cast<const View*>(w);
-            return Texts {&View::accessibilityLabel, [view, value] { return (view->*value)(); }, &View::accessibilityHint};
+            return Texts { &View::accessibilityLabel, [view, value] { return (view->*value)(); },
+                &View::accessibilityHint };
         });
     }
     static bool isRegistered(const QString& className);

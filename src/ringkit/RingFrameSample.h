@@ -30,12 +30,12 @@ struct RingFrameSample {
     RingPalette palette;
     int selectedWedge = 2;
     int selectedCard = 3;
-    mutable RingLayerCache restLayer;             // band, wedges and cards at rest
-    mutable RingLayerCache arcLayer;              // the card arc (it only fades while opening)
+    mutable RingLayerCache restLayer; // band, wedges and cards at rest
+    mutable RingLayerCache arcLayer; // the card arc (it only fades while opening)
     mutable std::vector<RingLayerCache> wedgeLayers = std::vector<RingLayerCache>(wedgeCount);
     mutable std::vector<RingBlurCache> labelBlurs = std::vector<RingBlurCache>(wedgeCount); // labels while opening
-    mutable RingBlurLayer blurLayer;                // the whole ring while opening
-    mutable WindowArcCardCache cards;               // card slabs, turned to where they stand
+    mutable RingBlurLayer blurLayer; // the whole ring while opening
+    mutable WindowArcCardCache cards; // card slabs, turned to where they stand
 
     explicit RingFrameSample(bool dark = false)
     {
@@ -59,7 +59,8 @@ struct RingFrameSample {
             p.drawText(QRectF(0, 0, 128, 128), Qt::AlignCenter, QString(QChar(u'A' + i)));
             p.end();
             icons.emplace_back(pm);
-            names.push_back(i % 3 == 0 ? QStringLiteral("Shortcut %1 with a longer name").arg(i + 1) : QStringLiteral("Item %1").arg(i + 1));
+            names.push_back(i % 3 == 0 ? QStringLiteral("Shortcut %1 with a longer name").arg(i + 1)
+                                       : QStringLiteral("Item %1").arg(i + 1));
         }
     }
 
@@ -71,7 +72,8 @@ struct RingFrameSample {
         if (entry >= 1.0) {
             // At rest nothing moves but the centre icon: one cached layer and the icon.
             const quint64 key = quint64(selectedWedge) << 8 | quint64(selectedCard) << 1 | (palette.dark ? 1 : 0);
-            p.drawImage(QPointF(0, 0), restLayer.layer(key, QSizeF(stage, stage), dpr, [this](QPainter& lp) { paintContent(lp, 1.0); }));
+            p.drawImage(QPointF(0, 0),
+                restLayer.layer(key, QSizeF(stage, stage), dpr, [this](QPainter& lp) { paintContent(lp, 1.0); }));
             CenterAppIconView::paint(p, c, icons[size_t(selectedWedge)], 6.0, -9.0);
             return;
         }
@@ -101,9 +103,10 @@ struct RingFrameSample {
         label.iconSize = QSizeF(26, 26);
         label.width = 104;
         label.spacing = 3;
-        label.lines.push_back({ names[size_t(i)], RingText::systemFont(12, QFont::DemiBold), Qt::white, 2, Qt::ElideRight });
-        label.lines.push_back({ QStringLiteral("Ctrl+Shift+%1").arg(QChar(u'A' + i)), RingText::systemFont(10, QFont::Medium),
-                                QColor::fromRgbF(1, 1, 1, 0.65f), 1, Qt::ElideMiddle });
+        label.lines.push_back(
+            { names[size_t(i)], RingText::systemFont(12, QFont::DemiBold), Qt::white, 2, Qt::ElideRight });
+        label.lines.push_back({ QStringLiteral("Ctrl+Shift+%1").arg(QChar(u'A' + i)),
+            RingText::systemFont(10, QFont::Medium), QColor::fromRgbF(1, 1, 1, 0.65f), 1, Qt::ElideMiddle });
         label.shadow = QColor::fromRgbF(0, 0, 0, 0.35f);
         label.shadowRadius = 3;
         label.shadowOffset = QPointF(0, 1);
@@ -163,7 +166,8 @@ struct RingFrameSample {
         // Opening: the band's radii spring, so it is drawn afresh; each wedge
         // turns and scales as a whole, so it comes from its own cached layer.
         RingBand::paintDirect(p, c, mix(92.0, 60.0), mix(168.0, 190.0), palette);
-        const double sharp = std::max(1.0, std::ceil(dpr * std::sqrt(std::abs(p.worldTransform().determinant())) * 2.0) / 2.0);
+        const double sharp
+            = std::max(1.0, std::ceil(dpr * std::sqrt(std::abs(p.worldTransform().determinant())) * 2.0) / 2.0);
         for (int i = 0; i < wedgeCount; ++i) {
             p.save();
             const double scale = mix(0.72, 1.0);
@@ -176,14 +180,16 @@ struct RingFrameSample {
                                    .path(QRectF(c.x() - 190, c.y() - 190, 380, 380))
                                    .boundingRect()
                                    .adjusted(-1, -1, 1, 1);
-            p.drawImage(box.topLeft(), wedgeLayers[size_t(i)].layer(quint64(i == selectedWedge), box.size(), sharp,
-                                                                    [this, i, box](QPainter& lp) {
-                                                                        lp.translate(-box.topLeft());
-                                                                        paintWedge(lp, i);
-                                                                    }));
+            p.drawImage(box.topLeft(),
+                wedgeLayers[size_t(i)].layer(
+                    quint64(i == selectedWedge), box.size(), sharp, [this, i, box](QPainter& lp) {
+                        lp.translate(-box.topLeft());
+                        paintWedge(lp, i);
+                    }));
             // Labels are blurred as well: render them at the resolution the blur leaves.
             const double iconBlur = mix(RingMotion::iconBlur(false, false), 0.0);
-            const double labelScale = std::max(0.25, std::round(RingEffects::blurLayerScale(std::max(iconBlur, 1.0 - entry), sharp) * 4.0) / 4.0);
+            const double labelScale = std::max(
+                0.25, std::round(RingEffects::blurLayerScale(std::max(iconBlur, 1.0 - entry), sharp) * 4.0) / 4.0);
             const QImage label = RingText::render(wedgeLabel(i), labelScale);
             const QImage& soft = labelBlurs[size_t(i)].blurred(label, iconBlur, false);
             const QPointF at = wedgeLabelCenter(i);
@@ -193,8 +199,9 @@ struct RingFrameSample {
             p.drawImage(QRectF(QPointF(-labelSize.width() / 2.0, -labelSize.height() / 2.0), labelSize), soft);
             p.restore();
         }
-        p.drawImage(QPointF(0, 0), arcLayer.layer(quint64(selectedWedge) << 8 | quint64(selectedCard), QSizeF(stage, stage), sharp,
-                                                 [this](QPainter& lp) { paintArc(lp); }));
+        p.drawImage(QPointF(0, 0),
+            arcLayer.layer(quint64(selectedWedge) << 8 | quint64(selectedCard), QSizeF(stage, stage), sharp,
+                [this](QPainter& lp) { paintArc(lp); }));
         p.restore();
     }
 

@@ -26,10 +26,7 @@ RingPalette RingPalette::current()
     return p;
 }
 
-QColor RingPalette::windowBackground() const
-{
-    return RingGlass::windowBackgroundColor(dark);
-}
+QColor RingPalette::windowBackground() const { return RingGlass::windowBackgroundColor(dark); }
 
 QColor RingPalette::primaryText() const
 {
@@ -89,7 +86,8 @@ void RingGlass::paint(QPainter& painter, const RingPalette& palette) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(look.state == State::inactive ? look.layerBackground : materialColour(material, palette.dark, emphasized));
+    painter.setBrush(
+        look.state == State::inactive ? look.layerBackground : materialColour(material, palette.dark, emphasized));
     painter.drawPath(shape);
     if (scrimOpacity > 0.0) {
         QColor scrim = windowBackgroundColor(palette.dark);
@@ -103,7 +101,8 @@ void RingGlass::paint(QPainter& painter, const RingPalette& palette) const
 QColor RingGlass::fillColour(const RingPalette& palette) const
 {
     const Look look = transparencyPreference(palette.reduceTransparency, palette.dark);
-    const QColor glass = look.state == State::inactive ? look.layerBackground : materialColour(material, palette.dark, emphasized);
+    const QColor glass
+        = look.state == State::inactive ? look.layerBackground : materialColour(material, palette.dark, emphasized);
     if (!(scrimOpacity > 0.0))
         return glass;
     QColor scrim = windowBackgroundColor(palette.dark);
@@ -118,14 +117,16 @@ QColor RingGlass::over(const QColor& top, const QColor& bottom)
     const double a = ta + ba * (1.0 - ta);
     if (a <= 0.0)
         return QColor(Qt::transparent);
-    const auto channel = [&](double t, double b) { return float(std::clamp((t * ta + b * ba * (1.0 - ta)) / a, 0.0, 1.0)); };
+    const auto channel
+        = [&](double t, double b) { return float(std::clamp((t * ta + b * ba * (1.0 - ta)) / a, 0.0, 1.0)); };
     return QColor::fromRgbF(channel(top.redF(), bottom.redF()), channel(top.greenF(), bottom.greenF()),
-                            channel(top.blueF(), bottom.blueF()), float(a));
+        channel(top.blueF(), bottom.blueF()), float(a));
 }
 
 void RingGlass::paintBandGlass(QPainter& painter, const QPainterPath& bandShape, const RingPalette& palette)
 {
-    RingGlass(bandShape, Material::underWindowBackground, false, 0.0, BlendingMode::withinWindow).paint(painter, palette);
+    RingGlass(bandShape, Material::underWindowBackground, false, 0.0, BlendingMode::withinWindow)
+        .paint(painter, palette);
 }
 
 bool RingGlass::requestBlurBehind(QWindow* window, const QRegion& region)
@@ -152,7 +153,7 @@ bool RingGlass::requestBlurBehind(QWindow* window, const QRegion& region)
         rects.push_back(uint32_t(qRound(r.height() * dpr)));
     }
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom->atom, XCB_ATOM_CARDINAL, 32,
-                        uint32_t(rects.size()), rects.data());
+        uint32_t(rects.size()), rects.data());
     xcb_flush(c);
     free(atom);
     return true;

@@ -51,7 +51,7 @@ public:
     double scrimOpacity = 0.0;
 
     RingGlass(const QPainterPath& shape, Material material, bool emphasized, double scrimOpacity,
-              BlendingMode blendingMode = BlendingMode::behindWindow);
+        BlendingMode blendingMode = BlendingMode::behindWindow);
 
     // The glass (material or opaque fill) and then the scrim, both inside `shape`.
     void paint(QPainter& painter, const RingPalette& palette) const;

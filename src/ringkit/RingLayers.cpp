@@ -12,7 +12,8 @@ bool RingLayerCache::holds(quint64 key, QSizeF size, double deviceScale) const
     return m_valid && key == m_key && size == m_size && std::clamp(deviceScale, 0.05, 8.0) == m_scale;
 }
 
-const QImage& RingLayerCache::layer(quint64 key, QSizeF size, double deviceScale, const std::function<void(QPainter&)>& draw)
+const QImage& RingLayerCache::layer(
+    quint64 key, QSizeF size, double deviceScale, const std::function<void(QPainter&)>& draw)
 {
     const double scale = std::clamp(deviceScale, 0.05, 8.0);
     if (holds(key, size, scale))
@@ -34,7 +35,8 @@ QImage imageOn(QImage& store, QSize size)
 {
     if (store.width() < size.width() || store.height() < size.height())
         store = QImage(size.expandedTo(store.size()), QImage::Format_ARGB32_Premultiplied);
-    return {store.bits(), size.width(), size.height(), qsizetype(store.bytesPerLine()), QImage::Format_ARGB32_Premultiplied};
+    return { store.bits(), size.width(), size.height(), qsizetype(store.bytesPerLine()),
+        QImage::Format_ARGB32_Premultiplied };
 }
 
 } // namespace
@@ -56,7 +58,7 @@ double RingBlurLayer::spread(double blurPoints, double deviceScale)
 }
 
 void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPoints, double deviceScale,
-                         const std::function<void(QPainter&, double)>& paint)
+    const std::function<void(QPainter&, double)>& paint)
 {
     const double scale = layerScale(blurPoints, deviceScale);
     // Three standard deviations hold all of the blur that shows; the layer
@@ -87,7 +89,8 @@ void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPo
         const double dpr = painter.device() ? std::max(0.25, painter.device()->devicePixelRatioF()) : 1.0;
         const QRectF device = world.mapRect(target);
         const QPoint at(int(std::lround(device.left() * dpr)), int(std::lround(device.top() * dpr)));
-        const QSize size(std::max(1, int(std::lround(device.width() * dpr))), std::max(1, int(std::lround(device.height() * dpr))));
+        const QSize size(
+            std::max(1, int(std::lround(device.width() * dpr))), std::max(1, int(std::lround(device.height() * dpr))));
         m_enlarged = imageOn(m_enlargedStore, size);
         RingEffects::resampleBilinear(m_image, m_enlarged);
         m_enlarged.setDevicePixelRatio(dpr);
@@ -143,4 +146,3 @@ void RingBlurCache::clear()
     m_image = QImage();
     m_sourceImage = QImage();
 }
-

@@ -31,10 +31,7 @@ double RingMotion::speed(double speedSetting)
     return std::max(speedSetting, 0.25);
 }
 
-double RingMotion::duration(double base, double speedSetting)
-{
-    return base / speed(speedSetting);
-}
+double RingMotion::duration(double base, double speedSetting) { return base / speed(speedSetting); }
 
 double RingMotion::cascadeFactor(double speedSetting)
 {
@@ -46,20 +43,11 @@ double RingMotion::cascadeFactor(double speedSetting)
     return 1.15 - 0.3 * (s - 0.5) / 1.5;
 }
 
-double RingMotion::cascadeDuration(double base, double speedSetting)
-{
-    return base * cascadeFactor(speedSetting);
-}
+double RingMotion::cascadeDuration(double base, double speedSetting) { return base * cascadeFactor(speedSetting); }
 
-double RingMotion::currentSpeedSetting()
-{
-    return AppSettings::shared().animationSpeed();
-}
+double RingMotion::currentSpeedSetting() { return AppSettings::shared().animationSpeed(); }
 
-RingAnimation RingMotion::fade()
-{
-    return RingAnimation::easeInOut(0.12);
-}
+RingAnimation RingMotion::fade() { return RingAnimation::easeInOut(0.12); }
 
 RingAnimation RingMotion::selection(bool reduceMotion, double s)
 {
@@ -91,14 +79,16 @@ RingAnimation RingMotion::segmentEntry(int index, bool reduceMotion, double s)
     if (reduceMotion)
         return fade();
     // A negative index would mean a negative delay: start at once instead.
-    return RingAnimation::spring(cascadeDuration(0.42, s), 0.63).delayed(segmentStagger(s) * double(std::max(index, 0)));
+    return RingAnimation::spring(cascadeDuration(0.42, s), 0.63)
+        .delayed(segmentStagger(s) * double(std::max(index, 0)));
 }
 
 RingAnimation RingMotion::iconSpinEntry(int index, bool reduceMotion, double s)
 {
     if (reduceMotion)
         return fade();
-    return RingAnimation::spring(cascadeDuration(0.52, s), 0.34).delayed(segmentStagger(s) * double(std::max(index, 0)));
+    return RingAnimation::spring(cascadeDuration(0.52, s), 0.34)
+        .delayed(segmentStagger(s) * double(std::max(index, 0)));
 }
 
 RingAnimation RingMotion::segmentVisibility(int index, bool isVisible, bool reduceMotion, double s)
@@ -111,15 +101,9 @@ RingAnimation RingMotion::iconSpinVisibility(int index, bool isVisible, bool red
     return isVisible ? iconSpinEntry(index, reduceMotion, s) : exit(reduceMotion, s);
 }
 
-double RingMotion::segmentStagger(double s)
-{
-    return cascadeDuration(0.052, s);
-}
+double RingMotion::segmentStagger(double s) { return cascadeDuration(0.052, s); }
 
-double RingMotion::exitDuration(bool reduceMotion, double s)
-{
-    return reduceMotion ? 0.14 : duration(0.3, s) + 0.06;
-}
+double RingMotion::exitDuration(bool reduceMotion, double s) { return reduceMotion ? 0.14 : duration(0.3, s) + 0.06; }
 
 // The overloads that read the setting now.
 RingAnimation RingMotion::selection(bool r) { return selection(r, currentSpeedSetting()); }
@@ -129,8 +113,14 @@ RingAnimation RingMotion::content(bool r) { return content(r, currentSpeedSettin
 RingAnimation RingMotion::bandEntry(bool r) { return bandEntry(r, currentSpeedSetting()); }
 RingAnimation RingMotion::segmentEntry(int i, bool r) { return segmentEntry(i, r, currentSpeedSetting()); }
 RingAnimation RingMotion::iconSpinEntry(int i, bool r) { return iconSpinEntry(i, r, currentSpeedSetting()); }
-RingAnimation RingMotion::segmentVisibility(int i, bool v, bool r) { return segmentVisibility(i, v, r, currentSpeedSetting()); }
-RingAnimation RingMotion::iconSpinVisibility(int i, bool v, bool r) { return iconSpinVisibility(i, v, r, currentSpeedSetting()); }
+RingAnimation RingMotion::segmentVisibility(int i, bool v, bool r)
+{
+    return segmentVisibility(i, v, r, currentSpeedSetting());
+}
+RingAnimation RingMotion::iconSpinVisibility(int i, bool v, bool r)
+{
+    return iconSpinVisibility(i, v, r, currentSpeedSetting());
+}
 double RingMotion::segmentStagger() { return segmentStagger(currentSpeedSetting()); }
 double RingMotion::exitDuration(bool r) { return exitDuration(r, currentSpeedSetting()); }
 

@@ -91,14 +91,14 @@ public:
     static double exitDuration(bool reduceMotion, double speedSetting);
 
     // ---- Poses: settled when visible or under Reduce Motion, else hidden ----
-    static double wheelSpin(bool isVisible, bool reduceMotion);        // 0 / -5 deg (radians)
-    static double wheelBlur(bool isVisible, bool reduceMotion);        // 0 / 16 points
-    static double bandInnerRadius(bool isVisible, bool reduceMotion);  // 60 / 92
-    static double bandOuterRadius(bool isVisible, bool reduceMotion);  // 190 / 168
-    static double segmentScale(bool isVisible, bool reduceMotion);     // 1 / 0.72
-    static double segmentSweep(bool isVisible, bool reduceMotion);     // 0 / -10 deg
-    static double iconBlur(bool isVisible, bool reduceMotion);         // 0 / 10 points
-    static double iconSpin(bool isVisible, bool reduceMotion);         // 0 / -24 deg
+    static double wheelSpin(bool isVisible, bool reduceMotion); // 0 / -5 deg (radians)
+    static double wheelBlur(bool isVisible, bool reduceMotion); // 0 / 16 points
+    static double bandInnerRadius(bool isVisible, bool reduceMotion); // 60 / 92
+    static double bandOuterRadius(bool isVisible, bool reduceMotion); // 190 / 168
+    static double segmentScale(bool isVisible, bool reduceMotion); // 1 / 0.72
+    static double segmentSweep(bool isVisible, bool reduceMotion); // 0 / -10 deg
+    static double iconBlur(bool isVisible, bool reduceMotion); // 0 / 10 points
+    static double iconSpin(bool isVisible, bool reduceMotion); // 0 / -24 deg
 
 private:
     static constexpr double collapsedInnerRadius = 92.0;

@@ -27,8 +27,8 @@ constexpr double kWarmUpSpacing = 0.3;
 
 RingPanel::RingPanel(QWidget* parent)
     : QWidget(parent,
-              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
-                  | Qt::BypassWindowManagerHint | Qt::NoDropShadowWindowHint)
+        Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+            | Qt::BypassWindowManagerHint | Qt::NoDropShadowWindowHint)
 {
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
@@ -167,7 +167,7 @@ void RingPanel::setFrameYUp(const QRectF& frame)
     m_frameYUp = frame;
     const QRectF qt = Screens::shared().toQt(frame);
     m_frame = QRect(int(std::lround(qt.x())), int(std::lround(qt.y())), std::max(1, int(std::lround(qt.width()))),
-                    std::max(1, int(std::lround(qt.height()))));
+        std::max(1, int(std::lround(qt.height()))));
     placeWindow();
     update();
 }
@@ -349,8 +349,7 @@ bool RingPanel::event(QEvent* event)
             Scheduler::shared().postWhileAlive(this, [this] { endWarmUpShowing(); });
             break;
         }
-        if (m_showRepaintPending && !rect().isEmpty()
-            && static_cast<QPaintEvent*>(event)->region().contains(rect())) {
+        if (m_showRepaintPending && !rect().isEmpty() && static_cast<QPaintEvent*>(event)->region().contains(rect())) {
             m_paintedSinceShow = true;
             m_exposedAt = Scheduler::shared().now();
         }

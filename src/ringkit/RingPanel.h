@@ -73,7 +73,7 @@ public:
     static QPointF contentPoint(const QWidget* content, const QMouseEvent* event);
 
     enum class Mapping {
-        atOnce,     // the window is mapped now
+        atOnce, // the window is mapped now
         withReveal, // counts as ordered front now; mapped by mapOrderedPanel()
     };
     // Shows the panel above everything without activating it. A ring whose

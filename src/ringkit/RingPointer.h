@@ -24,5 +24,5 @@ Q_SIGNALS:
     void locationChanged();
 
 private:
-    QPointF m_location {0, 0};
+    QPointF m_location { 0, 0 };
 };

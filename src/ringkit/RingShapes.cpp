@@ -15,15 +15,9 @@
 namespace {
 constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 
-QPointF polar(QPointF c, double r, double a)
-{
-    return { c.x() + r * std::cos(a), c.y() + r * std::sin(a) };
-}
+QPointF polar(QPointF c, double r, double a) { return { c.x() + r * std::cos(a), c.y() + r * std::sin(a) }; }
 
-QRectF circleRect(QPointF c, double r)
-{
-    return { c.x() - r, c.y() - r, 2.0 * r, 2.0 * r };
-}
+QRectF circleRect(QPointF c, double r) { return { c.x() - r, c.y() - r, 2.0 * r, 2.0 * r }; }
 
 // Arc about c from angle a to b in our convention (growing = clockwise on
 // screen); Qt's arcTo counts degrees anticlockwise.
@@ -104,7 +98,7 @@ QPainterPath EnhancedTaperedSegmentShape::path(const QRectF& rect) const
 }
 
 EnhancedTaperedSegmentShape EnhancedTaperedSegmentShape::wedge(int index, int total, double bandInner, double bandOuter,
-                                                               double radialGapOuter, double radialGapInner, double visualGap)
+    double radialGapOuter, double radialGapInner, double visualGap)
 {
     EnhancedTaperedSegmentShape s;
     s.baseInnerRadius = bandInner;
@@ -150,11 +144,11 @@ constexpr float kBandPenAlpha = 0.35f;
 // over it. First the colour at the canvas's top left, then at its bottom right.
 std::pair<QColor, QColor> bandGradientStops(const QPainterPath& band, const RingPalette& palette)
 {
-    const QColor glass = RingGlass(band, RingGlass::Material::underWindowBackground, false, 0.0,
-                                   RingGlass::BlendingMode::withinWindow)
-                             .fillColour(palette);
+    const QColor glass
+        = RingGlass(band, RingGlass::Material::underWindowBackground, false, 0.0, RingGlass::BlendingMode::withinWindow)
+              .fillColour(palette);
     return { RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.15f), glass),
-             RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.05f), glass) };
+        RingGlass::over(QColor::fromRgbF(1, 1, 1, 0.05f), glass) };
 }
 
 // How much of a pixel (a unit square about its centre) lies on the inner
@@ -223,7 +217,8 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
     for (int y = 0; y < rows; ++y) {
         const double dy = y + 0.5 - cy;
         const int ys[2] = { y, h - 1 - y };
-        QRgb* lines[2] = { reinterpret_cast<QRgb*>(image.scanLine(ys[0])), reinterpret_cast<QRgb*>(image.scanLine(ys[1])) };
+        QRgb* lines[2]
+            = { reinterpret_cast<QRgb*>(image.scanLine(ys[0])), reinterpret_cast<QRgb*>(image.scanLine(ys[1])) };
         const int lineCount = mirrored ? 2 : 1;
         if (std::abs(dy) >= reach) {
             for (int line = 0; line < lineCount; ++line)
@@ -243,7 +238,7 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
             const auto channel = [&](int i) { return base[size_t(i)] * f * keep; };
             const float alpha = channel(3) + k;
             lines[line][x] = qRgba(int(std::lround(channel(0) * 255.0f)), int(std::lround(channel(1) * 255.0f)),
-                                   int(std::lround(channel(2) * 255.0f)), int(std::lround(alpha * 255.0f)));
+                int(std::lround(channel(2) * 255.0f)), int(std::lround(alpha * 255.0f)));
         };
         const auto edgePixel = [&](int x) {
             if (x >= columns)
@@ -307,15 +302,15 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
             const int leftFrom = int(std::ceil(cx - 0.5 - outerHalf)), leftTo = int(std::floor(cx - 0.5 - innerHalf));
             const int rightFrom = int(std::ceil(cx - 0.5 + innerHalf)), rightTo = int(std::floor(cx - 0.5 + outerHalf));
             if (innerHalf <= 0.0) {
-                runs[count++] = {leftFrom, rightTo, true};
+                runs[count++] = { leftFrom, rightTo, true };
             } else {
-                runs[count++] = {leftFrom, leftTo, true};
+                runs[count++] = { leftFrom, leftTo, true };
                 if (holeHalf > 0.0 && holeFrom <= holeTo)
-                    runs[count++] = {int(holeFrom), int(holeTo), false};
-                runs[count++] = {rightFrom, rightTo, true};
+                    runs[count++] = { int(holeFrom), int(holeTo), false };
+                runs[count++] = { rightFrom, rightTo, true };
             }
         } else if (holeHalf > 0.0 && holeFrom <= holeTo) {
-            runs[count++] = {int(holeFrom), int(holeTo), false};
+            runs[count++] = { int(holeFrom), int(holeTo), false };
         }
         int x = x0;
         for (int i = 0; i < count; ++i) {
@@ -326,7 +321,8 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
                 edgePixel(x);
             for (int line = 0; line < lineCount; ++line) {
                 if (runs[i].glass)
-                    std::copy(glass.begin() + (from + ys[line]), glass.begin() + (to + ys[line] + 1), lines[line] + from);
+                    std::copy(
+                        glass.begin() + (from + ys[line]), glass.begin() + (to + ys[line] + 1), lines[line] + from);
                 else
                     clear(lines[line], from, to + 1);
             }
@@ -398,6 +394,7 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
     const double half = double(m_cache.width()) / scale / 2.0;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    RingEffects::drawImageInBands(painter, QRectF(centre.x() - half, centre.y() - half, 2.0 * half, 2.0 * half), m_cache);
+    RingEffects::drawImageInBands(
+        painter, QRectF(centre.x() - half, centre.y() - half, 2.0 * half, 2.0 * half), m_cache);
     painter.restore();
 }

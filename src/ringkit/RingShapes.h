@@ -59,7 +59,7 @@ struct EnhancedTaperedSegmentShape {
     // Wedge `index` of `total` equal wedges starting at 12 o'clock, separated
     // by `visualGap` points of arc length at both edges (so it tapers).
     static EnhancedTaperedSegmentShape wedge(int index, int total, double bandInnerRadius, double bandOuterRadius,
-                                             double radialGapOuter, double radialGapInner, double visualGap);
+        double radialGapOuter, double radialGapInner, double visualGap);
 };
 
 // One of a ring's equal wedges filling the band: wedge `index` of the
@@ -68,8 +68,7 @@ struct EnhancedTaperedSegmentShape {
 // edge (so it tapers), inset from the band's edges by radial gaps. Drawn on
 // a `frameSide`-point square centred on the ring centre. `Wedge` supplies
 // `wedgeCount()`, the number of wedges in the ring (at least one is used).
-template <class Wedge>
-struct RingWedgeGeometry {
+template <class Wedge> struct RingWedgeGeometry {
     static constexpr double frameSide = 380.0; // the band's outer diameter
 
     bool isSelected = false;
@@ -103,7 +102,7 @@ struct RingWedgeGeometry {
     EnhancedTaperedSegmentShape shape() const
     {
         return EnhancedTaperedSegmentShape::wedge(index, static_cast<const Wedge&>(*this).wedgeCount(), bandInnerRadius,
-                                                  bandOuterRadius, radialGapOuter, radialGapInner, desiredVisualGap);
+            bandOuterRadius, radialGapOuter, radialGapInner, desiredVisualGap);
     }
     // The wedge's outline on a stage centred on `centre`.
     QPainterPath path(QPointF centre) const
@@ -115,7 +114,7 @@ struct RingWedgeGeometry {
     QPointF midPoint(QPointF centre) const
     {
         const double a = centerAngle(), r = midRadius();
-        return {centre.x() + r * std::cos(a), centre.y() + r * std::sin(a)};
+        return { centre.x() + r * std::cos(a), centre.y() + r * std::sin(a) };
     }
 };
 
@@ -135,8 +134,8 @@ public:
     // Draws the band centred on `centre` in the painter's coordinates.
     void paint(QPainter& painter, QPointF centre, const RingPalette& palette) const;
     // The same drawing without the cache (for one-off renders and tests).
-    static void paintDirect(QPainter& painter, QPointF centre, double innerRadius, double outerRadius,
-                            const RingPalette& palette);
+    static void paintDirect(
+        QPainter& painter, QPointF centre, double innerRadius, double outerRadius, const RingPalette& palette);
     // The same drawing computed pixel by pixel into `image` (cleared first),
     // centred on its middle at its device pixel ratio: each pixel takes the
     // share of it the band and its edge lines cover, as the painter's

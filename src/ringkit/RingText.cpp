@@ -48,11 +48,11 @@ QCache<StackKey, QImage>& cache()
 
 StackKey keyOf(const RingText::Stack& s, double scale)
 {
-    StackKey k {scale, s.width, s.spacing, s.icon.isNull() ? 0 : s.icon.cacheKey(), s.iconSize, s.shadow.rgba(),
-                s.shadowRadius, s.shadowOffset, {}};
+    StackKey k { scale, s.width, s.spacing, s.icon.isNull() ? 0 : s.icon.cacheKey(), s.iconSize, s.shadow.rgba(),
+        s.shadowRadius, s.shadowOffset, {} };
     k.lines.reserve(s.lines.size());
     for (const auto& l : s.lines)
-        k.lines.push_back({l.text, l.font, l.colour.rgba(), l.maxLines, int(l.elide)});
+        k.lines.push_back({ l.text, l.font, l.colour.rgba(), l.maxLines, int(l.elide) });
     return k;
 }
 
@@ -131,14 +131,17 @@ QImage RingText::render(const Stack& stack, double deviceScale)
         blocks.push_back(std::move(b));
     }
     height += stack.spacing * double(std::max(0, parts - 1));
-    const double margin = stack.shadow.isValid() ? std::ceil(stack.shadowRadius * 2.0 + std::max(std::abs(stack.shadowOffset.x()), std::abs(stack.shadowOffset.y()))) : 1.0;
+    const double margin = stack.shadow.isValid() ? std::ceil(stack.shadowRadius * 2.0
+                              + std::max(std::abs(stack.shadowOffset.x()), std::abs(stack.shadowOffset.y())))
+                                                 : 1.0;
     const double w = stack.width + 2.0 * margin, h = std::max(1.0, height) + 2.0 * margin;
 
     QImage img = RingEffects::paintedAtScale(QSizeF(w, h), scale, [&](QPainter& p) {
         p.setRenderHint(QPainter::TextAntialiasing, true);
         double y = margin;
         if (!stack.icon.isNull() && stack.iconSize.height() > 0) {
-            const QRectF r(margin + (stack.width - stack.iconSize.width()) / 2.0, y, stack.iconSize.width(), stack.iconSize.height());
+            const QRectF r(margin + (stack.width - stack.iconSize.width()) / 2.0, y, stack.iconSize.width(),
+                stack.iconSize.height());
             stack.icon.paint(&p, r.toAlignedRect());
             y += stack.iconSize.height() + stack.spacing;
         }
@@ -211,12 +214,10 @@ RingText::Stack RingText::cardStack(const CardLabel& label, const RingPalette& p
     return s;
 }
 
-void RingText::drawCardLabel(QPainter& painter, QPointF centre, const CardLabel& label, double scale, const RingPalette& palette)
+void RingText::drawCardLabel(
+    QPainter& painter, QPointF centre, const CardLabel& label, double scale, const RingPalette& palette)
 {
     draw(painter, centre, cardStack(label, palette), scale);
 }
 
-void RingText::clearCache()
-{
-    cache().clear();
-}
+void RingText::clearCache() { cache().clear(); }

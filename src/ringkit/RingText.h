@@ -23,12 +23,12 @@ struct RingText {
         Qt::TextElideMode elide = Qt::ElideRight;
     };
     struct Stack {
-        QIcon icon;           // drawn first when not null
-        QSizeF iconSize;      // points
+        QIcon icon; // drawn first when not null
+        QSizeF iconSize; // points
         std::vector<Line> lines;
         double width = 100.0; // points; lines wrap and elide to it
         double spacing = 2.0;
-        QColor shadow;        // drop shadow colour (invalid: none)
+        QColor shadow; // drop shadow colour (invalid: none)
         double shadowRadius = 0.0;
         QPointF shadowOffset;
     };
@@ -51,8 +51,8 @@ struct RingText {
         bool selected = false;
     };
     static Stack cardStack(const CardLabel& label, const RingPalette& palette);
-    static void drawCardLabel(QPainter& painter, QPointF centre, const CardLabel& label, double scale,
-                              const RingPalette& palette);
+    static void drawCardLabel(
+        QPainter& painter, QPointF centre, const CardLabel& label, double scale, const RingPalette& palette);
 
     static void clearCache();
 };

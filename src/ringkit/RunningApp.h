@@ -6,10 +6,10 @@
 #include <QString>
 
 struct RunningApp {
-    QString name;             // as shown to the user
-    QImage icon;              // a 64-point thumbnail in the ring
+    QString name; // as shown to the user
+    QImage icon; // a 64-point thumbnail in the ring
     QString bundleIdentifier; // the identity of the entry
-    bool isActive = false;    // the active application when the list was built
+    bool isActive = false; // the active application when the list was built
 
     QString id() const { return bundleIdentifier; }
     // Entries are the same application when their bundle identifiers are.

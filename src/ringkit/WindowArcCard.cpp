@@ -51,7 +51,7 @@ QTransform WindowArcSegmentView::depthTransform(QPointF stageCenter) const
 {
     const double c = centerAngle();
     return RingEffects::rotation3D(stageCenter, QSizeF(stageSize, stageSize), tiltAngle,
-                                   QVector3D(float(std::cos(c)), float(std::sin(c)), 0.0f), zAnchor(), perspective);
+        QVector3D(float(std::cos(c)), float(std::sin(c)), 0.0f), zAnchor(), perspective);
 }
 
 QRectF WindowArcSegmentView::bounds(QPointF stageCenter) const
@@ -132,8 +132,8 @@ void WindowArcSegmentView::paintLabel(QPainter& painter, QPointF stageCenter, co
 
 // ---- WindowArcCardCache ------------------------------------------------------------
 
-void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& card, QPointF stageCenter,
-                               const RingPalette& palette)
+void WindowArcCardCache::paint(
+    QPainter& painter, const WindowArcSegmentView& card, QPointF stageCenter, const RingPalette& palette)
 {
     // Device pixels per point, in quarter steps.
     const QTransform& t = painter.worldTransform();
@@ -153,8 +153,10 @@ void WindowArcCardCache::paint(QPainter& painter, const WindowArcSegmentView& ca
         // On whole device pixels, so a card standing where it was drawn is
         // copied pixel for pixel, with a clear pixel all round.
         const QRectF b = card.bounds(stageCenter);
-        const double left = (std::floor(b.left() * scale) - 1.0) / scale, top = (std::floor(b.top() * scale) - 1.0) / scale;
-        const int w = int(std::ceil((b.right() - left) * scale)) + 1, h = int(std::ceil((b.bottom() - top) * scale)) + 1;
+        const double left = (std::floor(b.left() * scale) - 1.0) / scale,
+                     top = (std::floor(b.top() * scale) - 1.0) / scale;
+        const int w = int(std::ceil((b.right() - left) * scale)) + 1,
+                  h = int(std::ceil((b.bottom() - top) * scale)) + 1;
         slab.box = QRectF(left, top, double(w) / scale, double(h) / scale);
         slab.image = QImage(std::max(1, w), std::max(1, h), QImage::Format_ARGB32_Premultiplied);
         slab.image.fill(Qt::transparent);

@@ -26,8 +26,8 @@ public:
     static constexpr double stageSize = 700.0;
 
     QString title;
-    QIcon icon;     // shown above the title when not null
-    QString hint;   // a small second line when not empty
+    QIcon icon; // shown above the title when not null
+    QString hint; // a small second line when not empty
     bool isSelected = false;
     int index = 0;
     int total = 0;
@@ -78,8 +78,8 @@ public:
 private:
     struct Slab {
         quint64 key = 0;
-        double angle = 0.0;  // the card's centre angle when drawn
-        QRectF box;          // where the image goes at that angle
+        double angle = 0.0; // the card's centre angle when drawn
+        QRectF box; // where the image goes at that angle
         QImage image;
     };
     std::vector<Slab> m_slabs;

@@ -18,10 +18,7 @@ double RingAngles::pointerArcAngle(double dx, double dy)
     return angle;
 }
 
-double WindowArcGeometry::span() const
-{
-    return std::min(double(n()) * cardAngle, maximumSpan);
-}
+double WindowArcGeometry::span() const { return std::min(double(n()) * cardAngle, maximumSpan); }
 
 double WindowArcGeometry::startAngle(int index, double centre) const
 {

@@ -18,8 +18,8 @@ struct RingAngles {
 
     // Pointer selection shared by every ring (points, before ringScale where noted).
     static constexpr double pointerArmDistance = 10.0; // travel before the pointer selects
-    static constexpr double deadZoneRadius = 60.0;     // x ringScale: nothing selected inside
-    static constexpr double cardArcRadius = 196.0;     // x ringScale: outer card arc from here out
+    static constexpr double deadZoneRadius = 60.0; // x ringScale: nothing selected inside
+    static constexpr double cardArcRadius = 196.0; // x ringScale: outer card arc from here out
 
     static constexpr double degrees(double deg) { return deg * pi / 180.0; }
     static constexpr double arcToDrawing(double arcAngle) { return arcAngle - pi / 2.0; }
@@ -36,10 +36,10 @@ struct RingAngles {
 class WindowArcGeometry {
 public:
     // Each card claims 21 degrees while the arc is short; the arc never exceeds 111.6 degrees.
-    static constexpr double cardAngle = 0.3665191429188092;      // 21 deg
-    static constexpr double maximumSpan = 1.9477874452256718;    // 111.6 deg
-    static constexpr double overlap = 0.09599310885968812;       // 5.5 deg shared by neighbours
-    static constexpr double hitShift = 0.04799655442984406;      // overlap / 2
+    static constexpr double cardAngle = 0.3665191429188092; // 21 deg
+    static constexpr double maximumSpan = 1.9477874452256718; // 111.6 deg
+    static constexpr double overlap = 0.09599310885968812; // 5.5 deg shared by neighbours
+    static constexpr double hitShift = 0.04799655442984406; // overlap / 2
     // The most cards the arc holds: beyond this a card's own strip would be
     // narrower than the part of it its neighbour covers, too thin to read or
     // to point at. A longer list shows its first cards.
@@ -47,7 +47,10 @@ public:
 
     int count = 0;
 
-    constexpr explicit WindowArcGeometry(int cardCount) : count(cardCount) {}
+    constexpr explicit WindowArcGeometry(int cardCount)
+        : count(cardCount)
+    {
+    }
 
     int n() const { return count < 1 ? 1 : count; }
     // First card's start to last card's end: min(n * 21 deg, 111.6 deg).

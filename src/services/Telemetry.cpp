@@ -115,10 +115,7 @@ void Telemetry::capture(Event event, const QJsonObject& properties)
         send(eventName(event), properties);
 }
 
-QString Telemetry::projectKey()
-{
-    return BuildConfig::analyticsKey().trimmed();
-}
+QString Telemetry::projectKey() { return BuildConfig::analyticsKey().trimmed(); }
 
 QString Telemetry::host()
 {
@@ -144,13 +141,16 @@ void Telemetry::send(const QString& event, const QJsonObject& properties)
         return;
     const QUrl url(host() + capturePath, QUrl::StrictMode);
     if (!url.isValid() || url.isRelative() || url.host().isEmpty()) {
-        Log::write(QStringLiteral("Kelvaro: the analytics host \"%1\" is not a valid address; no usage event sent").arg(host()));
+        Log::write(QStringLiteral("Kelvaro: the analytics host \"%1\" is not a valid address; no usage event sent")
+                       .arg(host()));
         return;
     }
 
     QJsonObject props = properties;
-    props.insert(QStringLiteral("app_version"), BuildConfig::version().isEmpty() ? QStringLiteral("0") : BuildConfig::version());
-    props.insert(QStringLiteral("app_build"), BuildConfig::buildNumber().isEmpty() ? QStringLiteral("0") : BuildConfig::buildNumber());
+    props.insert(
+        QStringLiteral("app_version"), BuildConfig::version().isEmpty() ? QStringLiteral("0") : BuildConfig::version());
+    props.insert(QStringLiteral("app_build"),
+        BuildConfig::buildNumber().isEmpty() ? QStringLiteral("0") : BuildConfig::buildNumber());
     props.insert(QStringLiteral("os_version"), BuildConfig::systemDescription());
     props.insert(QStringLiteral("distribution"), distributionChannel());
 
@@ -199,12 +199,13 @@ Telemetry::Notice Telemetry::noticeTexts()
     Notice n;
     n.message = QCoreApplication::translate("Kelvaro", "Kelvaro now sends anonymous usage data");
     n.informative = QCoreApplication::translate("Kelvaro",
-                                     "Earlier versions sent nothing at all. This one reports when the app launches, when a ring "
-                                     "is opened and how many tabs a capture found.")
+                        "Earlier versions sent nothing at all. This one reports when the app launches, when a ring "
+                        "is opened and how many tabs a capture found.")
         + QStringLiteral("\n\n")
         + QCoreApplication::translate("Kelvaro", "No window titles, no URLs, no file paths, and nothing you type.")
         + QStringLiteral("\n\n")
-        + QCoreApplication::translate("Kelvaro", "You can turn it off now, or at any time in Settings › General › Privacy.");
+        + QCoreApplication::translate(
+            "Kelvaro", "You can turn it off now, or at any time in Settings › General › Privacy.");
     n.keepButton = QCoreApplication::translate("Kelvaro", "Keep it on");
     n.turnOffButton = QCoreApplication::translate("Kelvaro", "Turn it off");
     return n;
@@ -231,10 +232,7 @@ void Telemetry::showNoticeIfNeeded()
         setEnabled(false);
 }
 
-void Telemetry::setKeyTapSuspender(std::function<void(bool)> suspender)
-{
-    keyTapSuspender() = std::move(suspender);
-}
+void Telemetry::setKeyTapSuspender(std::function<void(bool)> suspender) { keyTapSuspender() = std::move(suspender); }
 
 void Telemetry::setAlertPresenter(std::function<bool(const Notice&)> presenter)
 {

@@ -79,10 +79,7 @@ UpdateChecker::UpdateChecker(QObject* parent)
     }
 }
 
-UpdateChecker::~UpdateChecker()
-{
-    stopUpdateChecks();
-}
+UpdateChecker::~UpdateChecker() { stopUpdateChecks(); }
 
 UpdateChecker& UpdateChecker::shared()
 {
@@ -119,8 +116,7 @@ void UpdateChecker::check(bool manual, std::function<void()> done)
 {
     const QString address = BuildConfig::updateFeedUrl().trimmed();
     const QUrl url(address, QUrl::StrictMode);
-    if (address.isEmpty() || !url.isValid() || url.isRelative()
-        || (!url.isLocalFile() && url.host().isEmpty())) {
+    if (address.isEmpty() || !url.isValid() || url.isRelative() || (!url.isLocalFile() && url.host().isEmpty())) {
         if (!address.isEmpty())
             Log::write(QStringLiteral("Kelvaro: the update feed address \"%1\" is not a valid URL").arg(address));
         if (manual) {
@@ -178,28 +174,29 @@ void UpdateChecker::check(bool manual, std::function<void()> done)
         state->body += reply->read(maximumFeedSize + 1 - state->body.size());
         overLimit();
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, state, overLimit, generation, manual, done = std::move(done)] {
-        if (state->timer) {
-            Scheduler::shared().cancel(state->timer);
-            state->timer = 0;
-        }
-        if (state->failure.isEmpty()) {
-            state->body += reply->read(maximumFeedSize + 1 - state->body.size());
-            overLimit();
-        }
-        QString why = state->failure;
-        if (why.isEmpty()) {
-            const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-            if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
-                why = QStringLiteral("HTTP status %1").arg(status.toInt());
-            else if (reply->error() != QNetworkReply::NoError)
-                why = reply->errorString();
-        }
-        reply->deleteLater();
-        finish(generation, manual, why.isEmpty(), state->body, why);
-        if (done)
-            done();
-    });
+    connect(reply, &QNetworkReply::finished, this,
+        [this, reply, state, overLimit, generation, manual, done = std::move(done)] {
+            if (state->timer) {
+                Scheduler::shared().cancel(state->timer);
+                state->timer = 0;
+            }
+            if (state->failure.isEmpty()) {
+                state->body += reply->read(maximumFeedSize + 1 - state->body.size());
+                overLimit();
+            }
+            QString why = state->failure;
+            if (why.isEmpty()) {
+                const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+                if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
+                    why = QStringLiteral("HTTP status %1").arg(status.toInt());
+                else if (reply->error() != QNetworkReply::NoError)
+                    why = reply->errorString();
+            }
+            reply->deleteLater();
+            finish(generation, manual, why.isEmpty(), state->body, why);
+            if (done)
+                done();
+        });
 }
 
 void UpdateChecker::finish(quint64 generation, bool manual, bool ok, const QByteArray& body, const QString& why)
@@ -258,7 +255,8 @@ void UpdateChecker::skip(const UpdateManifest& manifest)
 void UpdateChecker::download(const UpdateManifest& manifest)
 {
     if (!UpdateManifest::isAcceptableDownloadUrl(manifest.url)) {
-        Log::write(QStringLiteral("Kelvaro: not opening the download address \"%1\": only https addresses are opened").arg(manifest.url));
+        Log::write(QStringLiteral("Kelvaro: not opening the download address \"%1\": only https addresses are opened")
+                       .arg(manifest.url));
         return;
     }
     const QUrl url(manifest.url, QUrl::StrictMode);
@@ -268,10 +266,7 @@ void UpdateChecker::download(const UpdateManifest& manifest)
         Log::write(QStringLiteral("Kelvaro: could not open %1 in the browser").arg(url.toString()));
 }
 
-void UpdateChecker::setUrlOpener(std::function<void(const QUrl&)> opener)
-{
-    urlOpener() = std::move(opener);
-}
+void UpdateChecker::setUrlOpener(std::function<void(const QUrl&)> opener) { urlOpener() = std::move(opener); }
 
 void UpdateChecker::startUpdateChecks(std::function<void(bool atLaunch)> onAvailable)
 {
@@ -287,7 +282,8 @@ void UpdateChecker::startUpdateChecks(std::function<void(bool atLaunch)> onAvail
             checkInBackground(notify(true));
     });
     if (!m_activity)
-        m_activity = Scheduler::shared().repeating(activityPeriod, [this, notify] { checkInBackground(notify(false)); });
+        m_activity
+            = Scheduler::shared().repeating(activityPeriod, [this, notify] { checkInBackground(notify(false)); });
 }
 
 void UpdateChecker::stopUpdateChecks()
@@ -298,10 +294,7 @@ void UpdateChecker::stopUpdateChecks()
     }
 }
 
-qint64 UpdateChecker::currentBuild()
-{
-    return BuildConfig::parseInteger(BuildConfig::buildNumber()).value_or(0);
-}
+qint64 UpdateChecker::currentBuild() { return BuildConfig::parseInteger(BuildConfig::buildNumber()).value_or(0); }
 
 QString UpdateChecker::currentVersion()
 {

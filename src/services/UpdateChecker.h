@@ -22,7 +22,7 @@ public:
         enum Kind { Available, Failed, Idle, Checking, UpToDate };
         Kind kind = Idle;
         UpdateManifest manifest; // Available only
-        QString message;         // Failed only: an English message, localized where shown
+        QString message; // Failed only: an English message, localized where shown
 
         static Outcome available(UpdateManifest m) { return { Available, std::move(m), {} }; }
         static Outcome failed(QString message) { return { Failed, {}, std::move(message) }; }
@@ -32,16 +32,16 @@ public:
         bool operator==(const Outcome&) const = default;
     };
 
-    static constexpr double interval = 86400.0;         // minimum spacing of automatic checks
-    static constexpr double activityPeriod = 3600.0;    // how often the daily activity looks
-    static constexpr double requestTimeout = 15.0;      // feed request, seconds
+    static constexpr double interval = 86400.0; // minimum spacing of automatic checks
+    static constexpr double activityPeriod = 3600.0; // how often the daily activity looks
+    static constexpr double requestTimeout = 15.0; // feed request, seconds
     static constexpr qint64 maximumFeedSize = 256 * 1024;
 
     // Failure messages travel in English and are translated where shown.
-    static inline const QString noFeedMessage =
-        QString::fromUtf8(QT_TRANSLATE_NOOP("Kelvaro", "No update feed is configured."));
-    static inline const QString unreachableMessage =
-        QString::fromUtf8(QT_TRANSLATE_NOOP("Kelvaro", "Couldn't reach the update server."));
+    static inline const QString noFeedMessage
+        = QString::fromUtf8(QT_TRANSLATE_NOOP("Kelvaro", "No update feed is configured."));
+    static inline const QString unreachableMessage
+        = QString::fromUtf8(QT_TRANSLATE_NOOP("Kelvaro", "Couldn't reach the update server."));
 
     // Reads "updateChecksAutomatic" and "updateLastCheck" from the defaults.
     explicit UpdateChecker(QObject* parent = nullptr);

@@ -7,10 +7,10 @@
 #include <optional>
 
 struct UpdateManifest {
-    qint64 build = 0;                            // "build": the only value compared
-    QString version;                             // "version": shown to the user
-    QString url;                                 // "url": the download page (absolute https)
-    std::optional<QString> notes;                // "notes": release notes, plain text
+    qint64 build = 0; // "build": the only value compared
+    QString version; // "version": shown to the user
+    QString url; // "url": the download page (absolute https)
+    std::optional<QString> notes; // "notes": release notes, plain text
     std::optional<QString> minimumSystemVersion; // "minimumSystemVersion": dotted numbers
 
     bool operator==(const UpdateManifest&) const = default;

@@ -161,10 +161,7 @@ UpdateNoticeView::UpdateNoticeView(UpdateChecker& checker, std::function<void()>
     render();
 }
 
-QString UpdateNoticeView::windowTitle()
-{
-    return QCoreApplication::translate("Kelvaro", "Software Update");
-}
+QString UpdateNoticeView::windowTitle() { return QCoreApplication::translate("Kelvaro", "Software Update"); }
 
 QPushButton* UpdateNoticeView::defaultButton() const
 {
@@ -221,7 +218,8 @@ void UpdateNoticeView::render()
     case Kind::UpToDate:
         m_symbolName = QStringLiteral("checkmark.circle");
         headline = QCoreApplication::translate("Kelvaro", "You're up to date");
-        detail = QCoreApplication::translate("Kelvaro", "Kelvaro %1 is the latest version.").arg(UpdateChecker::currentVersion());
+        detail = QCoreApplication::translate("Kelvaro", "Kelvaro %1 is the latest version.")
+                     .arg(UpdateChecker::currentVersion());
         break;
     case Kind::Idle:
         m_symbolName = QStringLiteral("checkmark.circle");
@@ -240,7 +238,8 @@ void UpdateNoticeView::render()
     m_notes->setText(showNotes ? *o.manifest.notes : QString());
     if (showNotes) {
         // As tall as the notes need, never more than the box.
-        const int width = windowSize().width() - 2 * kContentMargin - m_notesArea->verticalScrollBar()->sizeHint().width();
+        const int width
+            = windowSize().width() - 2 * kContentMargin - m_notesArea->verticalScrollBar()->sizeHint().width();
         m_notesArea->setFixedHeight(qMin(kNotesMaxHeight, m_notes->heightForWidth(width)));
         m_notesArea->verticalScrollBar()->setValue(0);
     }

@@ -44,7 +44,8 @@ AccessibilityPermissionMonitor::Probe& probeHook()
 AccessibilityPermissionMonitor::Enabler& enablerHook()
 {
     static AccessibilityPermissionMonitor::Enabler e = [] {
-        QDBusMessage set = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Set"));
+        QDBusMessage set
+            = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Set"));
         set << statusInterface << QStringLiteral("IsEnabled") << QVariant::fromValue(QDBusVariant(true));
         if (!QDBusConnection::sessionBus().send(set)) {
             Log::write(QStringLiteral("Kelvaro: could not ask the session bus to switch the accessibility bus on"));
@@ -73,16 +74,17 @@ AccessibilityPermissionMonitor::Probe AccessibilityPermissionMonitor::defaultPro
         AccessibilityState state;
         state.x11Session = isX11Session();
         state.keyGrabs = state.x11Session && HotkeyDispatcher::isTapRunning().value_or(KeyTap::shared().isTrusted());
-        QDBusMessage get = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Get"));
+        QDBusMessage get
+            = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Get"));
         get << statusInterface << QStringLiteral("IsEnabled");
         auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(get, 1000), context);
-        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
-                         [watcher, state, reply = std::move(reply)]() mutable {
-                             QDBusPendingReply<QDBusVariant> answer = *watcher;
-                             state.accessibilityBus = !answer.isError() && answer.value().variant().toBool();
-                             watcher->deleteLater();
-                             reply(state);
-                         });
+        QObject::connect(
+            watcher, &QDBusPendingCallWatcher::finished, context, [watcher, state, reply = std::move(reply)]() mutable {
+                QDBusPendingReply<QDBusVariant> answer = *watcher;
+                state.accessibilityBus = !answer.isError() && answer.value().variant().toBool();
+                watcher->deleteLater();
+                reply(state);
+            });
     };
 }
 
@@ -181,8 +183,9 @@ AccessibilityWarningRow::AccessibilityWarningRow(AccessibilityPermissionMonitor&
     }
     connect(m_button, &QPushButton::clicked, this, [this] {
         if (m_monitor.state().missing() == AccessibilityState::Missing::x11Session) {
-            m_detail->setText(QCoreApplication::translate("Kelvaro", "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, "
-                                 "then start Kelvaro again."));
+            m_detail->setText(QCoreApplication::translate("Kelvaro",
+                "Global hotkeys need an X11 session. Choose an X11 (Xorg) session on the login screen, "
+                "then start Kelvaro again."));
             return;
         }
         m_monitor.openSystemSettings();
@@ -207,11 +210,14 @@ QString AccessibilityWarningRow::detailText() const
 {
     switch (m_monitor.state().missing()) {
     case AccessibilityState::Missing::x11Session:
-        return QCoreApplication::translate("Kelvaro", "This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.");
+        return QCoreApplication::translate(
+            "Kelvaro", "This is not an X11 session, so Kelvaro cannot watch global hotkeys or raise windows.");
     case AccessibilityState::Missing::keyGrabs:
-        return QCoreApplication::translate("Kelvaro", "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.");
+        return QCoreApplication::translate(
+            "Kelvaro", "The X server did not let Kelvaro watch the keyboard, so hotkeys cannot open the rings.");
     default:
-        return QCoreApplication::translate("Kelvaro", "The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.");
+        return QCoreApplication::translate(
+            "Kelvaro", "The accessibility bus is off. Kelvaro needs it to read windows, menus and text fields.");
     }
 }
 
@@ -220,9 +226,10 @@ void AccessibilityWarningRow::sync()
     m_title->setText(titleText());
     m_detail->setText(detailText());
     const auto missing = m_monitor.state().missing();
-    m_button->setText(missing == AccessibilityState::Missing::accessibilityBus ? QCoreApplication::translate("Kelvaro", "Turn On")
-                      : missing == AccessibilityState::Missing::x11Session      ? QCoreApplication::translate("Kelvaro", "Why?")
-                                                                                : QCoreApplication::translate("Kelvaro", "Try Again"));
+    m_button->setText(missing == AccessibilityState::Missing::accessibilityBus
+            ? QCoreApplication::translate("Kelvaro", "Turn On")
+            : missing == AccessibilityState::Missing::x11Session ? QCoreApplication::translate("Kelvaro", "Why?")
+                                                                 : QCoreApplication::translate("Kelvaro", "Try Again"));
     m_button->setAccessibleName(m_button->text());
     setAccessibleName(m_title->text());
 }

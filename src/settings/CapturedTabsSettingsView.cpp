@@ -105,16 +105,18 @@ CapturedTabRow::CapturedTabRow(const BrowserTabs::Tab& tab, bool canMoveUp, bool
     host->setFont(small);
     text->addWidget(host);
     line->addLayout(text, 1);
-    auto* up = new RowActionButton(QStringLiteral("chevron.up"), QCoreApplication::translate("Kelvaro", "Move up"), false, this);
+    auto* up = new RowActionButton(
+        QStringLiteral("chevron.up"), QCoreApplication::translate("Kelvaro", "Move up"), false, this);
     up->setEnabled(canMoveUp);
     connect(up, &QAbstractButton::clicked, this, &CapturedTabRow::moveUp);
     line->addWidget(up);
-    auto* down = new RowActionButton(QStringLiteral("chevron.down"), QCoreApplication::translate("Kelvaro", "Move down"), false, this);
+    auto* down = new RowActionButton(
+        QStringLiteral("chevron.down"), QCoreApplication::translate("Kelvaro", "Move down"), false, this);
     down->setEnabled(canMoveDown);
     connect(down, &QAbstractButton::clicked, this, &CapturedTabRow::moveDown);
     line->addWidget(down);
     auto* remove = new RowActionButton(QStringLiteral("xmark.circle.fill"),
-                                       QCoreApplication::translate("Kelvaro", "Remove %1").arg(tab.title), true, this);
+        QCoreApplication::translate("Kelvaro", "Remove %1").arg(tab.title), true, this);
     remove->setToolTip(QString());
     connect(remove, &QAbstractButton::clicked, this, &CapturedTabRow::remove);
     line->addWidget(remove);
@@ -137,7 +139,8 @@ QString CapturedTabsSettingsView::summary(const QList<BrowserTabs::Tab>& tabs)
             count += t.browser == name ? 1 : 0;
         parts << QCoreApplication::translate("Kelvaro", "%1 from %2").arg(count).arg(name);
     }
-    return QCoreApplication::translate("Kelvaro", "Captured %n tabs — %1.", nullptr, total).arg(parts.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Kelvaro", "Captured %n tabs — %1.", nullptr, total)
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 QString CapturedTabsSettingsView::keptNote(const QList<CapturedSession>& sessions, const QUuid& excluding)
@@ -157,19 +160,19 @@ QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOu
     QStringList notes;
     const QLocale locale;
     if (leftOut.longAddress > 0)
-        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: their addresses are longer than %1 characters.", nullptr,
-                                             leftOut.longAddress)
+        notes << QCoreApplication::translate("Kelvaro",
+            "%Ln tabs were left out: their addresses are longer than %1 characters.", nullptr, leftOut.longAddress)
                      .arg(locale.toString(BrowserTabs::maxAddressLength));
     if (leftOut.beyondLimit > 0)
-        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: a capture keeps at most %1 tabs.", nullptr,
-                                             leftOut.beyondLimit)
+        notes << QCoreApplication::translate(
+            "Kelvaro", "%Ln tabs were left out: a capture keeps at most %1 tabs.", nullptr, leftOut.beyondLimit)
                      .arg(locale.toString(BrowserTabs::maxTabs));
     if (leftOut.tooLarge > 0)
-        notes << QCoreApplication::translate("Kelvaro", "%Ln tabs were left out: the capture would have been too large to keep.",
-                                             nullptr, leftOut.tooLarge);
+        notes << QCoreApplication::translate("Kelvaro",
+            "%Ln tabs were left out: the capture would have been too large to keep.", nullptr, leftOut.tooLarge);
     if (removed > 0)
-        notes << QCoreApplication::translate("Kelvaro", "%n earlier captures were removed to make room for this one.", nullptr,
-                                             removed);
+        notes << QCoreApplication::translate(
+            "Kelvaro", "%n earlier captures were removed to make room for this one.", nullptr, removed);
     return notes.join(QLatin1Char(' '));
 }
 
@@ -177,7 +180,7 @@ QString CapturedTabsSettingsView::browserSummary(const CapturedSession& session)
 {
     const int n = int(session.tabs.size());
     QString count = n == 1 ? QCoreApplication::translate("Kelvaro", "1 tab")
-                                 : QCoreApplication::translate("Kelvaro", "%n tabs", nullptr, n);
+                           : QCoreApplication::translate("Kelvaro", "%n tabs", nullptr, n);
     const QStringList names = browsers(session.tabs);
     if (names.isEmpty())
         return count;
@@ -205,16 +208,19 @@ CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
     QWidget* body = column->parentWidget();
     m_keyBinding = new KeyBindingSection(HotkeyRole::capturedTabs, body);
     column->addWidget(m_keyBinding);
-    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Browsers & Tabs").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
+    auto* section = new QGroupBox(
+        QCoreApplication::translate("Kelvaro", "Browsers & Tabs").replace(QLatin1Char('&'), QStringLiteral("&&")),
+        body);
     section->setObjectName(QStringLiteral("browsers"));
     m_sectionColumn = new QVBoxLayout(section);
     m_sectionColumn->setSpacing(12);
-    QLabel* footer = plainLabel(
-        QCoreApplication::translate("Kelvaro", "Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from "
-                                    "the session files in their profile folders, and keeps them here so you can reopen them "
-                                    "after the browser is closed. Each capture is kept as its own session; the ring shows "
-                                    "the chosen one, ten tabs at a time."),
-        section, true);
+    QLabel* footer
+        = plainLabel(QCoreApplication::translate("Kelvaro",
+                         "Reads every tab open in Chrome, Brave, Edge, Vivaldi, Opera, Chromium and Firefox from "
+                         "the session files in their profile folders, and keeps them here so you can reopen them "
+                         "after the browser is closed. Each capture is kept as its own session; the ring shows "
+                         "the chosen one, ten tabs at a time."),
+            section, true);
     footer->setWordWrap(true);
     QFont small = footer->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
@@ -270,9 +276,9 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(m_picker, 1);
     }
     m_captureButton = new QPushButton(SymbolIcons::icon(QStringLiteral("arrow.down.circle")),
-                                      m_capturing ? QCoreApplication::translate("Kelvaro", "Capturing…")
-                                                  : QCoreApplication::translate("Kelvaro", "Capture Tabs"),
-                                      content);
+        m_capturing ? QCoreApplication::translate("Kelvaro", "Capturing…")
+                    : QCoreApplication::translate("Kelvaro", "Capture Tabs"),
+        content);
     m_captureButton->setObjectName(QStringLiteral("capture-tabs"));
     m_captureButton->setEnabled(!m_capturing);
     connect(m_captureButton, &QPushButton::clicked, this, &CapturedTabsSettingsView::capture);
@@ -287,12 +293,12 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(progress);
     }
     if (session) {
-        QToolButton* rename = symbolToolButton(QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Rename this capture"),
-                                               QStringLiteral("rename-capture"), content);
+        QToolButton* rename = symbolToolButton(QStringLiteral("pencil"),
+            QCoreApplication::translate("Kelvaro", "Rename this capture"), QStringLiteral("rename-capture"), content);
         connect(rename, &QToolButton::clicked, this, &CapturedTabsSettingsView::renameSelected);
         row->addWidget(rename);
-        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Delete this capture"),
-                                               QStringLiteral("delete-capture"), content);
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"),
+            QCoreApplication::translate("Kelvaro", "Delete this capture"), QStringLiteral("delete-capture"), content);
         connect(remove, &QToolButton::clicked, this, &CapturedTabsSettingsView::deleteSelected);
         row->addWidget(remove);
     }
@@ -317,7 +323,7 @@ QWidget* CapturedTabsSettingsView::tabList(const std::optional<CapturedSession>&
     const QList<BrowserTabs::Tab> tabs = session ? session->tabs : QList<BrowserTabs::Tab>();
     if (tabs.isEmpty())
         return emptyListState(listHeight, QCoreApplication::translate("Kelvaro", "No tabs captured yet."),
-                              QCoreApplication::translate("Kelvaro", "Open a browser and capture what it has open."), true, nullptr);
+            QCoreApplication::translate("Kelvaro", "Open a browser and capture what it has open."), true, nullptr);
     const ScrollingList parts = scrollingList(listHeight, nullptr);
     QWidget* list = parts.list;
     QVBoxLayout* rows = parts.rows;
@@ -353,26 +359,30 @@ void CapturedTabsSettingsView::capture()
         BrowserTabs::CaptureResult result = BrowserTabs::captureAll();
         if (result.ok())
             result.tabs = FaviconFetcher::attachIcons(result.tabs);
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [page, result] {
-            captureRunning = false;
-            CapturedTabStore::Added added;
-            if (result.ok() && !result.tabs.isEmpty()) {
-                QJsonObject properties;
-                properties.insert(QStringLiteral("tab_count"), int(result.tabs.size()));
-                properties.insert(QStringLiteral("browser_count"), int(browsers(result.tabs).size()));
-                // Only when the user turned usage data on (an absent setting is off here).
-                const auto enabled = DefaultsStore::shared().value(QStringLiteral("telemetryEnabled"));
-                if (enabled && enabled->toBool())
-                    Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
-                CapturedTabStore::add(result.tabs, &added);
-            }
-            if (page)
-                page->finishCapture(result, added);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [page, result] {
+                captureRunning = false;
+                CapturedTabStore::Added added;
+                if (result.ok() && !result.tabs.isEmpty()) {
+                    QJsonObject properties;
+                    properties.insert(QStringLiteral("tab_count"), int(result.tabs.size()));
+                    properties.insert(QStringLiteral("browser_count"), int(browsers(result.tabs).size()));
+                    // Only when the user turned usage data on (an absent setting is off here).
+                    const auto enabled = DefaultsStore::shared().value(QStringLiteral("telemetryEnabled"));
+                    if (enabled && enabled->toBool())
+                        Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
+                    CapturedTabStore::add(result.tabs, &added);
+                }
+                if (page)
+                    page->finishCapture(result, added);
+            },
+            Qt::QueuedConnection);
     }).detach();
 }
 
-void CapturedTabsSettingsView::finishCapture(const BrowserTabs::CaptureResult& result, const CapturedTabStore::Added& added)
+void CapturedTabsSettingsView::finishCapture(
+    const BrowserTabs::CaptureResult& result, const CapturedTabStore::Added& added)
 {
     m_capturing = false;
     if (!result.ok()) {
@@ -388,7 +398,8 @@ void CapturedTabsSettingsView::finishCapture(const BrowserTabs::CaptureResult& r
     BrowserTabs::LeftOut leftOut = result.leftOut;
     leftOut += added.leftOut;
     if (refused) {
-        m_message = QCoreApplication::translate("Kelvaro", "The capture was not kept: your settings file would have grown too large.");
+        m_message = QCoreApplication::translate(
+            "Kelvaro", "The capture was not kept: your settings file would have grown too large.");
     } else if (result.tabs.isEmpty()) {
         // Tabs that were all left out are said below.
         m_message = leftOut.any() ? QString() : QCoreApplication::translate("Kelvaro", "No open tabs to capture.");
@@ -437,8 +448,8 @@ void CapturedTabsSettingsView::renameSelected()
     const auto session = selected();
     if (!session)
         return;
-    askForName(this, QStringLiteral("rename-capture"), QCoreApplication::translate("Kelvaro", "Rename Capture"), session->name,
-               [this](const QString& name) { applyRename(name); });
+    askForName(this, QStringLiteral("rename-capture"), QCoreApplication::translate("Kelvaro", "Rename Capture"),
+        session->name, [this](const QString& name) { applyRename(name); });
 }
 
 void CapturedTabsSettingsView::deleteSelected()
@@ -495,7 +506,7 @@ void CapturedTabsSettingsView::toggleCaptureMenu()
     // Newest first.
     for (auto it = m_sessions.crbegin(); it != m_sessions.crend(); ++it) {
         auto* row = new IconMenuRow(it->name, browserSummary(*it), sessionIcon(*it), QStringLiteral("square.on.square"),
-                                    current && current->id == it->id, menu);
+            current && current->id == it->id, menu);
         const QUuid id = it->id;
         connect(row, &QAbstractButton::clicked, this, [this, id] { choose(id); });
         column->addWidget(row);

@@ -67,7 +67,7 @@ public:
     // The actions of the page's buttons (also what its tests drive).
     void capture();
     void choose(const QUuid& id);
-    void renameSelected();                // asks for the name
+    void renameSelected(); // asks for the name
     void applyRename(const QString& name); // trimmed; blank changes nothing
     void deleteSelected();
     void move(int position, int by);

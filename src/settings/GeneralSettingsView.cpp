@@ -49,8 +49,7 @@ QCheckBox* toggle(const QString& title, const QString& detail, QVBoxLayout* into
 }
 
 // A segmented control: one checkable button per option, exclusive.
-template <typename Enum>
-QButtonGroup* segmented(const QString& title, QVBoxLayout* into, QWidget* parent)
+template <typename Enum> QButtonGroup* segmented(const QString& title, QVBoxLayout* into, QWidget* parent)
 {
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(title, parent);
@@ -83,8 +82,7 @@ QVBoxLayout* section(const QString& title, QVBoxLayout* page, QWidget* parent)
     return column;
 }
 
-template <typename Enum>
-void checkOption(QButtonGroup* group, Enum value)
+template <typename Enum> void checkOption(QButtonGroup* group, Enum value)
 {
     group->button(int(allCases<Enum>().indexOf(value)))->setChecked(true);
 }
@@ -150,18 +148,21 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     auto* content = page->parentWidget();
 
     // Language
-    section(QCoreApplication::translate("Kelvaro", "Language"), page, content)->addWidget(new LanguagePicker(LanguagePicker::Style::list, false, content));
+    section(QCoreApplication::translate("Kelvaro", "Language"), page, content)
+        ->addWidget(new LanguagePicker(LanguagePicker::Style::list, false, content));
 
     // Startup
-    m_openAtLogin = toggle(QCoreApplication::translate("Kelvaro", "Open at login"), QCoreApplication::translate("Kelvaro", "Start Kelvaro automatically when you sign in."),
-                           section(QCoreApplication::translate("Kelvaro", "Startup"), page, content), content);
+    m_openAtLogin = toggle(QCoreApplication::translate("Kelvaro", "Open at login"),
+        QCoreApplication::translate("Kelvaro", "Start Kelvaro automatically when you sign in."),
+        section(QCoreApplication::translate("Kelvaro", "Startup"), page, content), content);
     connect(m_openAtLogin, &QCheckBox::toggled, this, [](bool on) { settings().setLaunchAtLogin(on); });
 
     // Privacy
     m_usageData = toggle(QCoreApplication::translate("Kelvaro", "Send anonymous usage data"),
-                         QCoreApplication::translate("Kelvaro", "Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, "
-                            "file paths or anything you type."),
-                         section(QCoreApplication::translate("Kelvaro", "Privacy"), page, content), content);
+        QCoreApplication::translate("Kelvaro",
+            "Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, "
+            "file paths or anything you type."),
+        section(QCoreApplication::translate("Kelvaro", "Privacy"), page, content), content);
     connect(m_usageData, &QCheckBox::toggled, this, [](bool on) {
         Telemetry::shared().setEnabled(on); // turning it off sends "telemetry_disabled"
     });
@@ -171,25 +172,23 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     m_activation = segmented<ActivationMode>(QCoreApplication::translate("Kelvaro", "Activation"), behaviour, content);
     m_activationText = secondary(QString(), content);
     behaviour->addWidget(m_activationText);
-    connect(m_activation, &QButtonGroup::idClicked, this, [](int id) {
-        settings().setActivationMode(allCases<ActivationMode>().value(id));
-    });
+    connect(m_activation, &QButtonGroup::idClicked, this,
+        [](int id) { settings().setActivationMode(allCases<ActivationMode>().value(id)); });
     m_placement = segmented<RingPlacement>(QCoreApplication::translate("Kelvaro", "Open the ring"), behaviour, content);
     m_placementText = secondary(QString(), content);
     behaviour->addWidget(m_placementText);
-    connect(m_placement, &QButtonGroup::idClicked, this, [](int id) {
-        settings().setRingPlacement(allCases<RingPlacement>().value(id));
-    });
+    connect(m_placement, &QButtonGroup::idClicked, this,
+        [](int id) { settings().setRingPlacement(allCases<RingPlacement>().value(id)); });
     m_followPointer = toggle(QCoreApplication::translate("Kelvaro", "Follow the pointer across displays"),
-                             QCoreApplication::translate("Kelvaro", "Otherwise the ring always opens on the main display."), behaviour, content);
+        QCoreApplication::translate("Kelvaro", "Otherwise the ring always opens on the main display."), behaviour,
+        content);
     connect(m_followPointer, &QCheckBox::toggled, this, [](bool on) { settings().setShowOnMouseScreen(on); });
 
     // Appearance
     auto* look = section(QCoreApplication::translate("Kelvaro", "Appearance"), page, content);
     m_appearance = segmented<AppearanceMode>(QCoreApplication::translate("Kelvaro", "Appearance"), look, content);
-    connect(m_appearance, &QButtonGroup::idClicked, this, [](int id) {
-        settings().setAppearance(allCases<AppearanceMode>().value(id));
-    });
+    connect(m_appearance, &QButtonGroup::idClicked, this,
+        [](int id) { settings().setAppearance(allCases<AppearanceMode>().value(id)); });
     auto sliderRow = [&](const QString& title, QSlider* s, QLabel*& valueLabel) {
         auto* row = new QHBoxLayout;
         auto* label = new QLabel(title, content);
@@ -212,10 +211,13 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     m_speed = slider(0.5, 2.0, content);
     sliderRow(QCoreApplication::translate("Kelvaro", "Animation speed"), m_speed, m_speedLabel);
     connect(m_speed, &QSlider::valueChanged, this, [](int v) { settings().setAnimationSpeed(v / 100.0); });
-    m_tilt = toggle(QCoreApplication::translate("Kelvaro", "Tilt the centre icon with the pointer"), QCoreApplication::translate("Kelvaro", "Adds a subtle parallax to the selected app's icon."),
-                    look, content);
+    m_tilt = toggle(QCoreApplication::translate("Kelvaro", "Tilt the centre icon with the pointer"),
+        QCoreApplication::translate("Kelvaro", "Adds a subtle parallax to the selected app's icon."), look, content);
     connect(m_tilt, &QCheckBox::toggled, this, [](bool on) { settings().setEnable3DEffects(on); });
-    m_reduceMotionNote = secondary(QStringLiteral("ⓘ ") + QCoreApplication::translate("Kelvaro", "Reduce Motion is on in the desktop's settings, so animations stay minimal."), content);
+    m_reduceMotionNote = secondary(QStringLiteral("ⓘ ")
+            + QCoreApplication::translate(
+                "Kelvaro", "Reduce Motion is on in the desktop's settings, so animations stay minimal."),
+        content);
     look->addWidget(m_reduceMotionNote);
 
     // About
@@ -227,7 +229,8 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     versionRow->addWidget(version);
     about->addLayout(versionRow);
-    m_automaticChecks = toggle(QCoreApplication::translate("Kelvaro", "Check for updates automatically"), QCoreApplication::translate("Kelvaro", "Once a day, in the background."), about, content);
+    m_automaticChecks = toggle(QCoreApplication::translate("Kelvaro", "Check for updates automatically"),
+        QCoreApplication::translate("Kelvaro", "Once a day, in the background."), about, content);
     connect(m_automaticChecks, &QCheckBox::toggled, this, [this](bool on) { m_updates.setAutomaticChecks(on); });
     auto* checkRow = new QHBoxLayout;
     m_checkNow = new QPushButton(QCoreApplication::translate("Kelvaro", "Check Now"), content);
@@ -333,7 +336,8 @@ void GeneralSettingsView::refreshUpdates()
     m_checkNow->setEnabled(!checking);
     m_checking->setVisible(checking);
     m_updateLink->setVisible(outcome.kind == UpdateChecker::Outcome::Available);
-    m_updateLink->setText(QCoreApplication::translate("Kelvaro", "Kelvaro %1 is available").arg(outcome.manifest.version));
+    m_updateLink->setText(
+        QCoreApplication::translate("Kelvaro", "Kelvaro %1 is available").arg(outcome.manifest.version));
     switch (outcome.kind) {
     case UpdateChecker::Outcome::Failed:
         m_updateStatus->setText(QCoreApplication::translate("Kelvaro", outcome.message.toUtf8().constData()));

@@ -55,7 +55,7 @@ void CustomIconView::paintEvent(QPaintEvent*)
     }
     const double d = m_side * 0.6;
     SymbolIcons::paint(p, QRectF(square.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), QStringLiteral("photo"),
-                       palette().color(QPalette::PlaceholderText));
+        palette().color(QPalette::PlaceholderText));
 }
 
 ShortcutIconView::ShortcutIconView(const AppShortcut& shortcut, double side, QWidget* parent)
@@ -74,8 +74,8 @@ void ShortcutIconView::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     const double d = m_side * 0.72;
-    SymbolIcons::paint(p, QRectF((m_side - d) / 2, (m_side - d) / 2, d, d), m_shortcut.icon,
-                       palette().color(QPalette::WindowText));
+    SymbolIcons::paint(
+        p, QRectF((m_side - d) / 2, (m_side - d) / 2, d, d), m_shortcut.icon, palette().color(QPalette::WindowText));
 }
 
 // ---- Tab buttons ------------------------------------------------------------------------------------
@@ -120,7 +120,7 @@ void TabButton::paintEvent(QPaintEvent*)
     p.setFont(f);
     p.setPen(ink);
     p.drawText(QRectF(0, 8 + 20 + 5, width(), height() - 33), Qt::AlignHCenter | Qt::AlignTop,
-               p.fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4));
+        p.fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4));
 }
 
 // ---- Dotted backdrop -----------------------------------------------------------------------------------
@@ -249,15 +249,17 @@ ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, const Actions& act
     texts->addWidget(second);
     row->addLayout(texts);
     row->addStretch(1);
-    auto add = [&](const char* symbol, const QString& help, bool destructive, bool enabled, std::function<void()> action) {
-        auto* b = new RowActionButton(QString::fromLatin1(symbol), help.arg(shortcut.name), destructive, this);
-        b->setEnabled(enabled);
-        connect(b, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
-        row->addWidget(b);
-        m_buttons << b;
-    };
+    auto add
+        = [&](const char* symbol, const QString& help, bool destructive, bool enabled, std::function<void()> action) {
+              auto* b = new RowActionButton(QString::fromLatin1(symbol), help.arg(shortcut.name), destructive, this);
+              b->setEnabled(enabled);
+              connect(b, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
+              row->addWidget(b);
+              m_buttons << b;
+          };
     if (actions.onMoveUp)
-        add("chevron.up", QCoreApplication::translate("Kelvaro", "Move %1 up"), false, actions.canMoveUp, actions.onMoveUp);
+        add("chevron.up", QCoreApplication::translate("Kelvaro", "Move %1 up"), false, actions.canMoveUp,
+            actions.onMoveUp);
     if (actions.onMoveDown)
         add("chevron.down", QCoreApplication::translate("Kelvaro", "Move %1 down"), false, actions.canMoveDown,
             actions.onMoveDown);
@@ -268,7 +270,7 @@ ShortcutRowView::ShortcutRowView(const AppShortcut& shortcut, const Actions& act
 }
 
 IconMenuRow::IconMenuRow(const QString& title, std::optional<QString> detail, std::optional<QIcon> appIcon,
-                         std::optional<QString> systemImage, bool isSelected, QWidget* parent)
+    std::optional<QString> systemImage, bool isSelected, QWidget* parent)
     : HoverButton(parent)
     , m_detail(std::move(detail))
     , m_appIcon(std::move(appIcon))
@@ -304,7 +306,7 @@ void IconMenuRow::paintEvent(QPaintEvent*)
         m_appIcon->paint(&p, icon.toRect());
     else
         EditorChrome::paintIcon(p, icon.adjusted(3, 3, -3, -3), m_systemImage.value_or(QStringLiteral("app.fill")),
-                           m_systemImage ? accent : SecondaryLabel::colour(palette()));
+            m_systemImage ? accent : SecondaryLabel::colour(palette()));
     double right = width() - 10;
     if (m_selected)
         SymbolIcons::paint(p, QRectF(right - 12, cy - 6, 12, 12), QStringLiteral("checkmark"), accent);
@@ -317,7 +319,7 @@ void IconMenuRow::paintEvent(QPaintEvent*)
     }
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRectF(40, 0, right - 40, height()), Qt::AlignVCenter | Qt::AlignLeft,
-               p.fontMetrics().elidedText(text(), Qt::ElideRight, int(right - 40)));
+        p.fontMetrics().elidedText(text(), Qt::ElideRight, int(right - 40)));
 }
 
 void SettingsDropdownChrome::paintChevron(QPainter& painter, const QRectF& button, bool isOpen, const QColor& accent)

@@ -119,9 +119,9 @@ class ShortcutRowView : public QWidget {
 public:
     struct Actions {
         std::function<void()> onDelete;
-        std::function<void()> onMoveUp;   // empty: no button
+        std::function<void()> onMoveUp; // empty: no button
         std::function<void()> onMoveDown; // empty: no button
-        std::function<void()> onEdit;     // empty: no button
+        std::function<void()> onEdit; // empty: no button
         bool canMoveUp = false;
         bool canMoveDown = false;
     };
@@ -140,7 +140,7 @@ class IconMenuRow : public HoverButton {
     Q_OBJECT
 public:
     IconMenuRow(const QString& title, std::optional<QString> detail, std::optional<QIcon> appIcon,
-                std::optional<QString> systemImage, bool isSelected, QWidget* parent = nullptr);
+        std::optional<QString> systemImage, bool isSelected, QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
 protected:

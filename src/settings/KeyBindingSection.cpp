@@ -75,8 +75,10 @@ QString HoldModifierPicker::explanation() const
             names << Hotkey(0, flag).modifierNames();
     }
     if (names.isEmpty())
-        return QCoreApplication::translate("Kelvaro", "None selected — the wheel stays open until you click or press Escape.");
-    return QCoreApplication::translate("Kelvaro", "Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.")
+        return QCoreApplication::translate(
+            "Kelvaro", "None selected — the wheel stays open until you click or press Escape.");
+    return QCoreApplication::translate(
+        "Kelvaro", "Keep %1 held while you aim. Release it and the wheel chooses whatever is highlighted.")
         .arg(names.join(QLatin1Char('+')));
 }
 
@@ -101,7 +103,7 @@ KeyBindingSection::KeyBindingSection(HotkeyRole role, QWidget* parent)
     : QGroupBox(parent)
     , m_hotkey(AppSettings::shared().binding(role))
     , m_held { [role] { return AppSettings::shared().holdModifiers(role); },
-               [role](std::uint64_t flags) { AppSettings::shared().setHoldModifiers(flags, role); } }
+        [role](std::uint64_t flags) { AppSettings::shared().setHoldModifiers(flags, role); } }
     , m_warning([role] { return AppSettings::shared().warning(AppSettings::shared().hotkey(role), role); })
 {
     build(::explanation(role));
@@ -115,7 +117,7 @@ KeyBindingSection::KeyBindingSection(HotkeyRole role, QWidget* parent)
 }
 
 KeyBindingSection::KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held, const QString& explanation,
-                                     std::function<std::optional<QString>()> warning, QWidget* parent)
+    std::function<std::optional<QString>()> warning, QWidget* parent)
     : QGroupBox(parent)
     , m_hotkey(std::move(hotkey))
     , m_held(std::move(held))
@@ -132,7 +134,8 @@ void KeyBindingSection::build(const QString& explanation)
     column->setSpacing(10);
     m_warningRow = new AccessibilityWarningRow(m_permissions, this);
     column->addWidget(m_warningRow);
-    m_recorder = new HotkeyRecorder({ m_hotkey.get, m_hotkey.set }, QCoreApplication::translate("Kelvaro", "Press Shortcut"), this);
+    m_recorder = new HotkeyRecorder(
+        { m_hotkey.get, m_hotkey.set }, QCoreApplication::translate("Kelvaro", "Press Shortcut"), this);
     column->addWidget(m_recorder);
     auto* text = secondaryLabel(this);
     text->setText(explanation);

@@ -43,7 +43,7 @@ public:
     KeyBindingSection(HotkeyRole role, QWidget* parent = nullptr);
     // Any hotkey (a launcher group's).
     KeyBindingSection(HotkeyBinding hotkey, ModifierBinding held, const QString& explanation,
-                      std::function<std::optional<QString>()> warning, QWidget* parent = nullptr);
+        std::function<std::optional<QString>()> warning, QWidget* parent = nullptr);
 
     HotkeyRecorder* recorder() const { return m_recorder; }
     HoldModifierPicker* picker() const { return m_picker; }

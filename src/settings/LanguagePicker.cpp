@@ -40,9 +40,10 @@ QString withEmoji(const QString& emoji, const QString& text)
 }
 
 struct RelaunchHooks {
-    std::function<bool(const QString&, const QStringList&)> start = [](const QString& program, const QStringList& arguments) {
-        return QProcess::startDetached(program, arguments);
-    };
+    std::function<bool(const QString&, const QStringList&)> start
+        = [](const QString& program, const QStringList& arguments) {
+              return QProcess::startDetached(program, arguments);
+          };
     std::function<void()> quit = [] { QCoreApplication::quit(); };
 };
 RelaunchHooks& hooks()
@@ -52,8 +53,8 @@ RelaunchHooks& hooks()
 }
 }
 
-void LanguagePicker::setRelaunchHooks(std::function<bool(const QString&, const QStringList&)> start,
-                                      std::function<void()> quit)
+void LanguagePicker::setRelaunchHooks(
+    std::function<bool(const QString&, const QStringList&)> start, std::function<void()> quit)
 {
     hooks() = RelaunchHooks {};
     if (start)
@@ -128,25 +129,29 @@ void LanguagePicker::build()
         }
         scroll->setWidget(m_grid);
         column->addWidget(scroll);
-        auto* system = new QPushButton(withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), this);
+        auto* system = new QPushButton(
+            withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), this);
         system->setCheckable(true);
         system->setProperty("language", rawValue(AppLanguage::system));
         connect(system, &QPushButton::clicked, this, [] { AppSettings::shared().setLanguage(AppLanguage::system); });
         column->addWidget(system);
     }
     if (m_appliesImmediately) {
-        auto* note = new QLabel(QCoreApplication::translate("Kelvaro", "The rest of this guide uses your choice."), this);
+        auto* note
+            = new QLabel(QCoreApplication::translate("Kelvaro", "The rest of this guide uses your choice."), this);
         note->setWordWrap(true);
         column->addWidget(note);
     } else {
         auto* row = new QHBoxLayout;
         row->setSpacing(8);
-        auto* note = new SecondaryLabel(QStringLiteral("↻ ") + QCoreApplication::translate("Kelvaro", "The interface updates right away."), this);
+        auto* note = new SecondaryLabel(
+            QStringLiteral("↻ ") + QCoreApplication::translate("Kelvaro", "The interface updates right away."), this);
         note->setWordWrap(false);
         auto* relaunchButton = new QPushButton(QCoreApplication::translate("Kelvaro", "Relaunch Now"), this);
         relaunchButton->setFlat(true);
         relaunchButton->setCursor(Qt::PointingHandCursor);
-        relaunchButton->setStyleSheet(QStringLiteral("QPushButton { color: palette(link); border: none; padding: 0; }"));
+        relaunchButton->setStyleSheet(
+            QStringLiteral("QPushButton { color: palette(link); border: none; padding: 0; }"));
         connect(relaunchButton, &QPushButton::clicked, this, [] {
             // After the click has been handled, not from inside it.
             QTimer::singleShot(0, qApp, [] { relaunch(); });
@@ -171,7 +176,8 @@ void LanguagePicker::showLanguage()
 {
     const QString current = rawValue(AppSettings::shared().language());
     if (m_list) {
-        m_list->setItemText(0, withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")));
+        m_list->setItemText(
+            0, withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")));
         m_list->setCurrentIndex(m_list->findData(current));
     }
     const auto buttons = findChildren<QPushButton*>();

@@ -26,8 +26,8 @@ public:
     // The argument that tells a starting instance it replaces a running one.
     static QString relaunchArgument() { return QStringLiteral("--relaunch"); }
     // Tests replace how the new instance is started and how this one quits.
-    static void setRelaunchHooks(std::function<bool(const QString& program, const QStringList& arguments)> start,
-                                 std::function<void()> quit);
+    static void setRelaunchHooks(
+        std::function<bool(const QString& program, const QStringList& arguments)> start, std::function<void()> quit);
 
 private:
     void build();

@@ -17,7 +17,8 @@
 namespace {
 QPushButton* addAppButton(QWidget* parent)
 {
-    auto* b = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add App"), parent);
+    auto* b = new QPushButton(
+        SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add App"), parent);
     b->setObjectName(QStringLiteral("add-app"));
     b->setDefault(false);
     b->setAutoDefault(false);
@@ -88,12 +89,12 @@ LauncherAppList::LauncherAppList(const LauncherGroup& group, QWidget* parent)
     const int total = int(m_apps.size());
     if (total == 0) {
         column->addWidget(emptyListState(appListHeight, QCoreApplication::translate("Kelvaro", "No apps added yet."),
-                                         QCoreApplication::translate("Kelvaro", "Choose apps this launcher should show in the ring."),
-                                         true, this, [this](QWidget* box) {
-                                             QPushButton* add = addAppButton(box);
-                                             connect(add, &QPushButton::clicked, this, &LauncherAppList::chooseApp);
-                                             return add;
-                                         }));
+            QCoreApplication::translate("Kelvaro", "Choose apps this launcher should show in the ring."), true, this,
+            [this](QWidget* box) {
+                QPushButton* add = addAppButton(box);
+                connect(add, &QPushButton::clicked, this, &LauncherAppList::chooseApp);
+                return add;
+            }));
     } else {
         const ScrollingList parts = scrollingList(appListHeight, this);
         QVBoxLayout* rows = parts.rows;
@@ -129,23 +130,25 @@ QWidget* LauncherAppList::row(const RunningApp& app, int index, int total)
     auto* icon = new QLabel(r);
     icon->setFixedSize(20, 20);
     if (!app.icon.isNull()) {
-        QPixmap pixmap = QPixmap::fromImage(app.icon).scaled(QSize(20, 20) * devicePixelRatioF(), Qt::KeepAspectRatio,
-                                                             Qt::SmoothTransformation);
+        QPixmap pixmap = QPixmap::fromImage(app.icon).scaled(
+            QSize(20, 20) * devicePixelRatioF(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
         pixmap.setDevicePixelRatio(devicePixelRatioF());
         icon->setPixmap(pixmap);
     }
     line->addWidget(icon);
     line->addWidget(plainLabel(app.name, r), 1);
-    auto* up = new RowActionButton(QStringLiteral("chevron.up"), QCoreApplication::translate("Kelvaro", "Move up"), false, r);
+    auto* up = new RowActionButton(
+        QStringLiteral("chevron.up"), QCoreApplication::translate("Kelvaro", "Move up"), false, r);
     up->setEnabled(index > 0);
     connect(up, &QAbstractButton::clicked, this, [this, index] { move(index, -1); });
     line->addWidget(up);
-    auto* down = new RowActionButton(QStringLiteral("chevron.down"), QCoreApplication::translate("Kelvaro", "Move down"), false, r);
+    auto* down = new RowActionButton(
+        QStringLiteral("chevron.down"), QCoreApplication::translate("Kelvaro", "Move down"), false, r);
     down->setEnabled(index < total - 1);
     connect(down, &QAbstractButton::clicked, this, [this, index] { move(index, 1); });
     line->addWidget(down);
     auto* remove = new RowActionButton(QStringLiteral("xmark.circle.fill"),
-                                       QCoreApplication::translate("Kelvaro", "Remove %1").arg(app.name), true, r);
+        QCoreApplication::translate("Kelvaro", "Remove %1").arg(app.name), true, r);
     remove->setToolTip(QString());
     connect(remove, &QAbstractButton::clicked, this, [this, index] { this->remove(index); });
     line->addWidget(remove);

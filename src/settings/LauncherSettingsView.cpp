@@ -35,7 +35,9 @@ LauncherSettingsView::LauncherSettingsView(std::optional<QUuid> selection, QWidg
     m_column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     QWidget* body = m_column->parentWidget();
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
-    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Launchers & Apps").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
+    auto* section = new QGroupBox(
+        QCoreApplication::translate("Kelvaro", "Launchers & Apps").replace(QLatin1Char('&'), QStringLiteral("&&")),
+        body);
     section->setObjectName(QStringLiteral("launchers"));
     m_groupsColumn = new QVBoxLayout(section);
     m_groupsColumn->setSpacing(12);
@@ -127,8 +129,8 @@ void LauncherSettingsView::renameGroup()
     const auto group = selectedGroup();
     if (!group)
         return;
-    askForName(this, QStringLiteral("rename-launcher"), QCoreApplication::translate("Kelvaro", "Rename Launcher"), group->name,
-               [this](const QString& name) { applyRename(name); });
+    askForName(this, QStringLiteral("rename-launcher"), QCoreApplication::translate("Kelvaro", "Rename Launcher"),
+        group->name, [this](const QString& name) { applyRename(name); });
 }
 
 void LauncherSettingsView::rebuildKeyBinding()
@@ -187,17 +189,18 @@ void LauncherSettingsView::rebuild()
         connect(m_groupButton, &QAbstractButton::clicked, this, &LauncherSettingsView::toggleGroupMenu);
         row->addWidget(m_groupButton, 1);
     }
-    auto* add = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Launcher"), content);
+    auto* add = new QPushButton(
+        SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Launcher"), content);
     add->setObjectName(QStringLiteral("add-launcher"));
     connect(add, &QPushButton::clicked, this, &LauncherSettingsView::addGroup);
     row->addWidget(add);
     if (selected) {
-        QToolButton* rename = symbolToolButton(QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Rename this launcher"),
-                                               QStringLiteral("rename-launcher"), content);
+        QToolButton* rename = symbolToolButton(QStringLiteral("pencil"),
+            QCoreApplication::translate("Kelvaro", "Rename this launcher"), QStringLiteral("rename-launcher"), content);
         connect(rename, &QToolButton::clicked, this, &LauncherSettingsView::renameGroup);
         row->addWidget(rename);
-        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Delete this launcher"),
-                                               QStringLiteral("delete-launcher"), content);
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"),
+            QCoreApplication::translate("Kelvaro", "Delete this launcher"), QStringLiteral("delete-launcher"), content);
         connect(remove, &QToolButton::clicked, this, &LauncherSettingsView::deleteGroup);
         row->addWidget(remove);
     }
@@ -223,7 +226,8 @@ void LauncherSettingsView::toggleGroupMenu()
     addPopupHeading(column, new SecondaryLabel(title.toUpper(), menu));
     const auto selected = selectedGroup();
     for (const LauncherGroup& g : settings().launcherGroups()) {
-        auto* row = new IconMenuRow(g.name, combination(g), menuIcon(g), groupSymbol, selected && selected->id == g.id, menu);
+        auto* row
+            = new IconMenuRow(g.name, combination(g), menuIcon(g), groupSymbol, selected && selected->id == g.id, menu);
         const QUuid id = g.id;
         connect(row, &QAbstractButton::clicked, this, [this, id] { selectGroup(id); });
         column->addWidget(row);

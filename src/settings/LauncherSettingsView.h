@@ -33,8 +33,8 @@ public:
     void addGroup();
     void selectGroup(const QUuid& id);
     void deleteGroup();
-    void renameGroup();                      // asks for the name
-    void applyRename(const QString& name);   // trimmed; blank changes nothing
+    void renameGroup(); // asks for the name
+    void applyRename(const QString& name); // trimmed; blank changes nothing
     void toggleGroupMenu();
 
     // The icon of the group's first installed application, for the pop-up.

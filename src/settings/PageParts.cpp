@@ -37,10 +37,7 @@ SecondaryLabel* plainSecondaryLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-QFrame* horizontalDivider(QWidget* parent)
-{
-    return EditorChrome::divider(parent);
-}
+QFrame* horizontalDivider(QWidget* parent) { return EditorChrome::divider(parent); }
 
 QVBoxLayout* scrollingPage(QWidget* owner, const QMargins& margins, int spacing)
 {
@@ -115,7 +112,7 @@ ScrollingList scrollingList(int height, QWidget* parent)
 }
 
 QWidget* emptyListState(int height, const QString& title, const QString& note, bool wrapNote, QWidget* parent,
-                        const std::function<QPushButton*(QWidget*)>& button)
+    const std::function<QPushButton*(QWidget*)>& button)
 {
     auto* empty = new QWidget(parent);
     empty->setFixedHeight(height);
@@ -140,7 +137,7 @@ QWidget* emptyListState(int height, const QString& title, const QString& note, b
 }
 
 void askForName(QWidget* owner, const QString& objectName, const QString& title, const QString& current,
-                std::function<void(const QString&)> apply)
+    std::function<void(const QString&)> apply)
 {
     QPointer<QInputDialog> dialog = new QInputDialog(owner);
     dialog->setObjectName(objectName);
@@ -172,8 +169,8 @@ void askForName(QWidget* owner, const QString& objectName, const QString& title,
     dialog->open();
 }
 
-PopupList popupList(QWidget* owner, const QString& objectName, const QString& accessibleName, int minimumWidth,
-                    const QWidget* button)
+PopupList popupList(
+    QWidget* owner, const QString& objectName, const QString& accessibleName, int minimumWidth, const QWidget* button)
 {
     PopupList parts;
     parts.frame = new QFrame(owner, Qt::Popup);
@@ -213,10 +210,7 @@ void PopupPickerButton::setOpen(bool open)
     update();
 }
 
-QSize PopupPickerButton::sizeHint() const
-{
-    return { 240, m_height };
-}
+QSize PopupPickerButton::sizeHint() const { return { 240, m_height }; }
 
 void PopupPickerButton::paintEvent(QPaintEvent*)
 {
@@ -229,10 +223,12 @@ void PopupPickerButton::paintEvent(QPaintEvent*)
     const QColor accent = palette().color(QPalette::Highlight);
     QColor border = palette().color(QPalette::WindowText);
     border.setAlphaF(0.16f);
-    p.setPen(m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
+    p.setPen(
+        m_open || hasFocus() ? QPen(QColor(accent.red(), accent.green(), accent.blue(), 140), 1.5) : QPen(border, 1));
     p.drawPath(shape);
     const double x = r.left() + SettingsDropdownChrome::horizontalPadding;
-    const double right = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
+    const double right
+        = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
     paintContent(p, r, QRectF(x, r.center().y() - 9, 18, 18), x + 18 + 8, right, accent);
     SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
 }

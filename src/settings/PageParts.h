@@ -64,13 +64,13 @@ ScrollingList scrollingList(int height, QWidget* parent);
 // a secondary note, both centred in the list's height, and under them the
 // button `button` makes (with the box as its parent), when given.
 QWidget* emptyListState(int height, const QString& title, const QString& note, bool wrapNote, QWidget* parent,
-                        const std::function<QPushButton*(QWidget*)>& button = {});
+    const std::function<QPushButton*(QWidget*)>& button = {});
 
 // Asks for a new name in a window-modal dialog over `owner`, titled `title`,
 // starting from `current`; `apply` gets the text when the dialog is accepted.
 // No global hotkey fires while the dialog is up.
 void askForName(QWidget* owner, const QString& objectName, const QString& title, const QString& current,
-                std::function<void(const QString&)> apply);
+    std::function<void(const QString&)> apply);
 
 // A list that drops down from a page's picker button: a styled popup panel at
 // least `minimumWidth` wide (and as wide as `button`, when there is one). The
@@ -79,15 +79,14 @@ struct PopupList {
     QFrame* frame = nullptr;
     QVBoxLayout* column = nullptr;
 };
-PopupList popupList(QWidget* owner, const QString& objectName, const QString& accessibleName, int minimumWidth,
-                    const QWidget* button);
+PopupList popupList(
+    QWidget* owner, const QString& objectName, const QString& accessibleName, int minimumWidth, const QWidget* button);
 // Sets `heading` in bold with the popup's margins and adds it to `column`.
 void addPopupHeading(QVBoxLayout* column, QLabel* heading);
 
 // Shows `popup` just under `button` (when there is one), which shows itself
 // open for as long as the popup lasts.
-template <class Button>
-void dropDownUnder(QWidget* popup, Button* button, QObject* context)
+template <class Button> void dropDownUnder(QWidget* popup, Button* button, QObject* context)
 {
     if (button) {
         button->setOpen(true);
@@ -115,8 +114,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // Draws the icon into `iconRect` and the text from `textLeft` to `right`
     // across the field `field`.
-    virtual void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
-                              const QColor& accent) = 0;
+    virtual void paintContent(
+        QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right, const QColor& accent)
+        = 0;
 
 private:
     int m_height;

@@ -35,10 +35,7 @@ QLabel* header(QWidget* parent)
     return label;
 }
 
-bool blank(const QString& text)
-{
-    return text.trimmed().isEmpty();
-}
+bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 }
 
 // ---- Symbol picker ----------------------------------------------------------------------
@@ -104,7 +101,8 @@ PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidge
             break;
         }
     }
-    const QString title = m_isEditing ? QCoreApplication::translate("Kelvaro", "Edit Account") : QCoreApplication::translate("Kelvaro", "Add Account");
+    const QString title = m_isEditing ? QCoreApplication::translate("Kelvaro", "Edit Account")
+                                      : QCoreApplication::translate("Kelvaro", "Add Account");
     setWindowTitle(title);
     setAccessibleName(title);
     setFixedWidth(420);
@@ -149,7 +147,8 @@ PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidge
     m_account->setAccessibleName(QCoreApplication::translate("Kelvaro", "Account"));
     accountBlock->addWidget(m_account);
     fields->addLayout(accountBlock);
-    fields->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Add passwords for this account from the list after saving."), form));
+    fields->addWidget(plainSecondaryLabel(
+        QCoreApplication::translate("Kelvaro", "Add passwords for this account from the list after saving."), form));
     fields->addStretch(1);
     column->addWidget(form, 1);
     column->addWidget(horizontalDivider(this));
@@ -157,7 +156,8 @@ PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidge
     const SheetFooter footer = addSheetFooter(column, this);
     auto* cancel = footer.cancel;
     m_save = footer.confirm;
-    m_save->setText(m_isEditing ? QCoreApplication::translate("Kelvaro", "Save") : QCoreApplication::translate("Kelvaro", "Add Account"));
+    m_save->setText(m_isEditing ? QCoreApplication::translate("Kelvaro", "Save")
+                                : QCoreApplication::translate("Kelvaro", "Add Account"));
 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_save, &QPushButton::clicked, this, &PasswordAccountEditorView::save);
@@ -174,15 +174,9 @@ PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidge
     m_name->setFocus();
 }
 
-bool PasswordAccountEditorView::canSave() const
-{
-    return !blank(m_entry.label) || !blank(m_entry.account);
-}
+bool PasswordAccountEditorView::canSave() const { return !blank(m_entry.label) || !blank(m_entry.account); }
 
-void PasswordAccountEditorView::refresh()
-{
-    m_save->setEnabled(canSave());
-}
+void PasswordAccountEditorView::refresh() { m_save->setEnabled(canSave()); }
 
 void PasswordAccountEditorView::save()
 {
@@ -227,7 +221,8 @@ PasswordVariant PasswordDraftRow::asVariant() const
     return v;
 }
 
-PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, const PasswordVariant& variant, QWidget* parent)
+PasswordVariantEditorView::PasswordVariantEditorView(
+    const QUuid& entryId, const PasswordVariant& variant, QWidget* parent)
     : QDialog(parent)
     , m_entryId(entryId)
 {
@@ -264,13 +259,19 @@ PasswordVariantEditorView::PasswordVariantEditorView(const QUuid& entryId, const
     m_cardColumn->setSpacing(14);
     stack->addLayout(m_cardColumn);
     if (!m_isEditing) {
-        m_addAnother = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Another Password"), body);
+        m_addAnother = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")),
+            QCoreApplication::translate("Kelvaro", "Add Another Password"), body);
         m_addAnother->setAutoDefault(false);
         connect(m_addAnother, &QPushButton::clicked, this, &PasswordVariantEditorView::addRow);
         stack->addWidget(m_addAnother, 0, Qt::AlignLeft);
-        stack->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Each password is saved under this account. Several passwords open an arc on the ring."), body));
+        stack->addWidget(plainSecondaryLabel(
+            QCoreApplication::translate(
+                "Kelvaro", "Each password is saved under this account. Several passwords open an arc on the ring."),
+            body));
     } else {
-        stack->addWidget(plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Shown in the arc when this account has more than one password."), body));
+        stack->addWidget(plainSecondaryLabel(
+            QCoreApplication::translate("Kelvaro", "Shown in the arc when this account has more than one password."),
+            body));
     }
     m_error = plainLabel(QString(), body);
     m_error->setWordWrap(true);
@@ -300,7 +301,8 @@ QString PasswordVariantEditorView::headerTitle() const
 {
     if (m_isEditing)
         return QCoreApplication::translate("Kelvaro", "Edit Password");
-    return m_rows.size() < 2 ? QCoreApplication::translate("Kelvaro", "Add Password") : QCoreApplication::translate("Kelvaro", "Add Passwords");
+    return m_rows.size() < 2 ? QCoreApplication::translate("Kelvaro", "Add Password")
+                             : QCoreApplication::translate("Kelvaro", "Add Passwords");
 }
 
 QString PasswordVariantEditorView::saveTitle() const
@@ -351,7 +353,8 @@ void PasswordVariantEditorView::refresh()
         card.secret->setEchoMode(row.isRevealed ? QLineEdit::Normal : QLineEdit::Password);
         if (card.secret->text() != row.secret)
             card.secret->setText(row.secret);
-        const QString eye = row.isRevealed ? QCoreApplication::translate("Kelvaro", "Hide the password") : QCoreApplication::translate("Kelvaro", "Show the password");
+        const QString eye = row.isRevealed ? QCoreApplication::translate("Kelvaro", "Hide the password")
+                                           : QCoreApplication::translate("Kelvaro", "Show the password");
         card.reveal->setIcon(SymbolIcons::icon(row.isRevealed ? QStringLiteral("eye.slash") : QStringLiteral("eye")));
         card.reveal->setToolTip(eye);
         card.reveal->setAccessibleName(eye);
@@ -566,16 +569,16 @@ void PasswordVariantEditorView::saveNext(QList<PasswordDraftRow> pending)
     }
     const PasswordDraftRow row = pending.takeFirst();
     auto secret = SecretText::fromUtf8(row.secret.toUtf8());
-    PasswordVault::upsertVariant(m_entryId, row.asVariant(), secret, this,
-                                 [this, row, pending](PasswordVault::SaveResult result) {
-                                     if (m_closed)
-                                         return;
-                                     if (result == PasswordVault::SaveResult::KeyringRefused) {
-                                         fail(row.label);
-                                         return;
-                                     }
-                                     saveNext(pending);
-                                 });
+    PasswordVault::upsertVariant(
+        m_entryId, row.asVariant(), secret, this, [this, row, pending](PasswordVault::SaveResult result) {
+            if (m_closed)
+                return;
+            if (result == PasswordVault::SaveResult::KeyringRefused) {
+                fail(row.label);
+                return;
+            }
+            saveNext(pending);
+        });
 }
 
 void PasswordVariantEditorView::fail(const QString& label)
@@ -583,8 +586,8 @@ void PasswordVariantEditorView::fail(const QString& label)
     m_saving = false;
     Log::write(QStringLiteral("Kelvaro: the keyring refused to store a password; nothing was saved for it"));
     m_error->setText(QCoreApplication::translate("Kelvaro",
-                                                 "Your desktop keyring did not store the password “%1”, so it was not "
-                                                 "saved. Unlock the keyring and try again.")
+        "Your desktop keyring did not store the password “%1”, so it was not "
+        "saved. Unlock the keyring and try again.")
                          .arg(label));
     m_error->show();
     refresh();

@@ -79,10 +79,10 @@ struct PasswordDraftRow {
     QString label;
     QString hint;
     QString icon;
-    QString secret;             // as typed or as revealed; empty for a stored password not revealed
+    QString secret; // as typed or as revealed; empty for a stored password not revealed
     bool isRevealed = false;
     bool isPlaceholder = false; // stands for a stored password whose secret is not loaded
-    bool secretEdited = false;  // the user changed the secret field since the sheet opened
+    bool secretEdited = false; // the user changed the secret field since the sheet opened
     bool revealPending = false;
 
     PasswordDraftRow() = default;

@@ -24,7 +24,8 @@
 namespace {
 QPushButton* addPasswordButton(QWidget* parent)
 {
-    auto* b = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Password"), parent);
+    auto* b = new QPushButton(
+        SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Password"), parent);
     b->setObjectName(QStringLiteral("add-password"));
     return b;
 }
@@ -47,20 +48,21 @@ void AccountPopupButton::setAccount(QString icon, QString title, std::optional<Q
     update();
 }
 
-void AccountPopupButton::paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
-                                      const QColor& accent)
+void AccountPopupButton::paintContent(
+    QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right, const QColor& accent)
 {
     EditorChrome::paintIcon(p, iconRect, m_icon.isEmpty() ? QStringLiteral("key.fill") : m_icon, accent);
     double x = textLeft;
     const QFontMetricsF fm(font());
     p.setPen(palette().color(QPalette::WindowText));
     const QString title = fm.elidedText(m_title, Qt::ElideRight, std::max(0.0, right - x));
-    p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
+    p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+        title);
     x += fm.horizontalAdvance(title) + 8;
     if (m_detail && x < right) {
         p.setPen(SecondaryLabel::colour(palette()));
-        p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                   fm.elidedText(*m_detail, Qt::ElideRight, right - x));
+        p.drawText(QRectF(x, field.top(), right - x, field.height()),
+            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, fm.elidedText(*m_detail, Qt::ElideRight, right - x));
     }
 }
 
@@ -75,15 +77,19 @@ PasswordsSettingsView::PasswordsSettingsView(QWidget* parent)
     column->addWidget(m_keyBinding);
 
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
-    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Accounts & Passwords").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
+    auto* section = new QGroupBox(
+        QCoreApplication::translate("Kelvaro", "Accounts & Passwords").replace(QLatin1Char('&'), QStringLiteral("&&")),
+        body);
     section->setObjectName(QStringLiteral("accounts"));
     m_vaultColumn = new QVBoxLayout(section);
     m_vaultColumn->setSpacing(12);
-    auto* footer = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Stored in your desktop keyring (Secret Service), readable only while your session is "
-                                "unlocked. Choosing one fills the focused text field when you can type, otherwise "
-                                "copies to the clipboard (cleared after 45 seconds). An account with more than one "
-                                "password shows them in an arc beside its wedge."),
-                             section);
+    auto* footer = plainSecondaryLabel(
+        QCoreApplication::translate("Kelvaro",
+            "Stored in your desktop keyring (Secret Service), readable only while your session is "
+            "unlocked. Choosing one fills the focused text field when you can type, otherwise "
+            "copies to the clipboard (cleared after 45 seconds). An account with more than one "
+            "password shows them in an arc beside its wedge."),
+        section);
     m_vaultColumn->addWidget(footer);
     column->addWidget(section);
     column->addStretch(1);
@@ -188,17 +194,18 @@ void PasswordsSettingsView::rebuild()
         connect(m_accountButton, &QAbstractButton::clicked, this, &PasswordsSettingsView::toggleAccountMenu);
         accountRow->addWidget(m_accountButton, 1);
     }
-    auto* add = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Account"), content);
+    auto* add = new QPushButton(
+        SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Account"), content);
     add->setObjectName(QStringLiteral("add-account"));
     connect(add, &QPushButton::clicked, this, [this] { addAccount(); });
     accountRow->addWidget(add);
     if (selected) {
-        QToolButton* edit = symbolToolButton(QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Edit this account"),
-                                             QStringLiteral("edit-account"), content);
+        QToolButton* edit = symbolToolButton(QStringLiteral("pencil"),
+            QCoreApplication::translate("Kelvaro", "Edit this account"), QStringLiteral("edit-account"), content);
         connect(edit, &QToolButton::clicked, this, [this] { editAccount(); });
         accountRow->addWidget(edit);
-        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Delete this account"),
-                                               QStringLiteral("delete-account"), content);
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"),
+            QCoreApplication::translate("Kelvaro", "Delete this account"), QStringLiteral("delete-account"), content);
         connect(remove, &QToolButton::clicked, this, &PasswordsSettingsView::deleteAccount);
         accountRow->addWidget(remove);
     }
@@ -206,7 +213,8 @@ void PasswordsSettingsView::rebuild()
     if (selected) {
         column->addWidget(passwordPanel(*selected));
     } else {
-        auto* hint = plainSecondaryLabel(QCoreApplication::translate("Kelvaro", "Add an account, then add passwords under it."), content);
+        auto* hint = plainSecondaryLabel(
+            QCoreApplication::translate("Kelvaro", "Add an account, then add passwords under it."), content);
         hint->setContentsMargins(0, 4, 0, 4);
         column->addWidget(hint);
     }
@@ -222,13 +230,14 @@ QWidget* PasswordsSettingsView::passwordPanel(const PasswordEntry& entry)
     column->setSpacing(0);
     const int total = int(entry.variants.size());
     if (total == 0) {
-        column->addWidget(emptyListState(listHeight, QCoreApplication::translate("Kelvaro", "No passwords for this account yet."),
-                                         QCoreApplication::translate("Kelvaro", "Add the passwords that belong to this email."),
-                                         false, panel, [this](QWidget* box) {
-                                             QPushButton* add = addPasswordButton(box);
-                                             connect(add, &QPushButton::clicked, this, [this] { addPassword(); });
-                                             return add;
-                                         }));
+        column->addWidget(
+            emptyListState(listHeight, QCoreApplication::translate("Kelvaro", "No passwords for this account yet."),
+                QCoreApplication::translate("Kelvaro", "Add the passwords that belong to this email."), false, panel,
+                [this](QWidget* box) {
+                    QPushButton* add = addPasswordButton(box);
+                    connect(add, &QPushButton::clicked, this, [this] { addPassword(); });
+                    return add;
+                }));
     } else {
         const ScrollingList parts = scrollingList(listHeight, panel);
         QVBoxLayout* rows = parts.rows;
@@ -265,7 +274,8 @@ QWidget* PasswordsSettingsView::passwordRow(const PasswordEntry&, const Password
     line->setSpacing(10);
     auto* icon = new QLabel(row);
     icon->setFixedWidth(20);
-    icon->setPixmap(EditorChrome::iconPixmap(variant.icon, 18, palette().color(QPalette::Highlight), devicePixelRatioF()));
+    icon->setPixmap(
+        EditorChrome::iconPixmap(variant.icon, 18, palette().color(QPalette::Highlight), devicePixelRatioF()));
     line->addWidget(icon);
     auto* text = new QVBoxLayout;
     text->setSpacing(1);
@@ -276,19 +286,22 @@ QWidget* PasswordsSettingsView::passwordRow(const PasswordEntry&, const Password
         text->addWidget(hint);
     }
     line->addLayout(text, 1);
-    auto* up = new RowActionButton(QStringLiteral("chevron.up"), QCoreApplication::translate("Kelvaro", "Move up"), false, row);
+    auto* up = new RowActionButton(
+        QStringLiteral("chevron.up"), QCoreApplication::translate("Kelvaro", "Move up"), false, row);
     up->setEnabled(index > 0);
     connect(up, &QAbstractButton::clicked, this, [this, index] { movePassword(index, -1); });
     line->addWidget(up);
-    auto* down = new RowActionButton(QStringLiteral("chevron.down"), QCoreApplication::translate("Kelvaro", "Move down"), false, row);
+    auto* down = new RowActionButton(
+        QStringLiteral("chevron.down"), QCoreApplication::translate("Kelvaro", "Move down"), false, row);
     down->setEnabled(index < total - 1);
     connect(down, &QAbstractButton::clicked, this, [this, index] { movePassword(index, 1); });
     line->addWidget(down);
-    auto* edit = new RowActionButton(QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Edit this password"), false, row);
+    auto* edit = new RowActionButton(
+        QStringLiteral("pencil"), QCoreApplication::translate("Kelvaro", "Edit this password"), false, row);
     connect(edit, &QAbstractButton::clicked, this, [this, index] { editPassword(index); });
     line->addWidget(edit);
     auto* remove = new RowActionButton(QStringLiteral("xmark.circle.fill"),
-                                       QCoreApplication::translate("Kelvaro", "Remove %1").arg(rowName(variant)), true, row);
+        QCoreApplication::translate("Kelvaro", "Remove %1").arg(rowName(variant)), true, row);
     remove->setToolTip(QString());
     connect(remove, &QAbstractButton::clicked, this, [this, index] { removePassword(index); });
     line->addWidget(remove);
@@ -308,8 +321,8 @@ void PasswordsSettingsView::toggleAccountMenu()
     addPopupHeading(column, plainSecondaryLabel(title.toUpper(), picker));
     const auto selected = selectedEntry();
     for (const PasswordEntry& e : std::as_const(m_entries)) {
-        auto* row = new IconMenuRow(accountTitle(e), accountDetail(e), std::nullopt, e.icon, selected && selected->id == e.id,
-                                    picker);
+        auto* row = new IconMenuRow(
+            accountTitle(e), accountDetail(e), std::nullopt, e.icon, selected && selected->id == e.id, picker);
         row->setAccessibleName(accountTitle(e));
         const QUuid id = e.id;
         connect(row, &QAbstractButton::clicked, this, [this, id] { select(id); });
@@ -351,15 +364,17 @@ void PasswordsSettingsView::deleteAccount()
     const auto selected = selectedEntry();
     if (!selected)
         return;
-    auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("Kelvaro", "Delete this account"), QString(), QMessageBox::NoButton, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("Kelvaro", "Delete this account"),
+        QString(), QMessageBox::NoButton, this);
     box->setTextFormat(Qt::PlainText);
     box->setText(QCoreApplication::translate("Kelvaro", "Delete the account “%1”?").arg(accountTitle(selected)));
-    box->setInformativeText(QCoreApplication::translate("Kelvaro", "Its %n password(s) will be removed from your desktop keyring.",
-                                                        nullptr, int(selected->variants.size())));
+    box->setInformativeText(QCoreApplication::translate("Kelvaro",
+        "Its %n password(s) will be removed from your desktop keyring.", nullptr, int(selected->variants.size())));
     box->setObjectName(QStringLiteral("delete-account-confirmation"));
     box->setWindowModality(Qt::WindowModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* confirm = box->addButton(QCoreApplication::translate("Kelvaro", "Delete"), QMessageBox::DestructiveRole);
+    QPushButton* confirm
+        = box->addButton(QCoreApplication::translate("Kelvaro", "Delete"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box->addButton(QCoreApplication::translate("Kelvaro", "Cancel"), QMessageBox::RejectRole);
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);

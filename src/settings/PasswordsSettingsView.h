@@ -35,7 +35,7 @@ public:
 
 protected:
     void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
-                      const QColor& accent) override;
+        const QColor& accent) override;
 
 private:
     QString m_icon;

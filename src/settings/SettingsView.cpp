@@ -76,7 +76,8 @@ QString RingStageInput::hint() const
     if (tab == SettingsTab::passwords && shortcuts.isEmpty())
         return QCoreApplication::translate("Kelvaro", "No passwords yet");
     if (tab == SettingsTab::controller && shortcuts.isEmpty())
-        return centerApp ? QCoreApplication::translate("Kelvaro", "No shortcuts yet") : QCoreApplication::translate("Kelvaro", "Select an app");
+        return centerApp ? QCoreApplication::translate("Kelvaro", "No shortcuts yet")
+                         : QCoreApplication::translate("Kelvaro", "Select an app");
     return {};
 }
 
@@ -136,7 +137,8 @@ void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, c
         for (const QString& token : hotkey->displayTokens())
             items << KeyStripItem { token, token, KeyStripItem::printedName(token) };
         m_keys->setItems(items);
-        m_keys->setAccessibleName(QCoreApplication::translate("Kelvaro", "Shortcut: %1").arg(hotkey->accessibilityLabel()));
+        m_keys->setAccessibleName(
+            QCoreApplication::translate("Kelvaro", "Shortcut: %1").arg(hotkey->accessibilityLabel()));
     }
     m_keys->setVisible(bool(hotkey));
     m_noShortcut->setVisible(!hotkey);
@@ -268,7 +270,7 @@ SettingsView::SettingsView(UpdateChecker& updates, QWidget* parent)
 
     using Key = AppSettings::Key;
     settings().onChange(this, AppSettings::roleHotkeyKeys() << Key::ringScale << Key::launcherGroups << Key::appearance,
-                        [this] { updatePreview(); });
+        [this] { updatePreview(); });
     settings().onChange(this, { Key::language }, [this] {
         retranslate();
         buildPage();
@@ -327,11 +329,11 @@ void SettingsView::buildPage()
     case SettingsTab::controller: {
         auto* page = new ShortcutsSettingsView(controllerApp, m_pageHost);
         connect(page, &ShortcutsSettingsView::previewChanged, this,
-                [this](const std::optional<AppShortcut>& app, const QList<AppShortcut>& shortcuts) {
-                    controllerApp = app;
-                    controllerShortcuts = shortcuts;
-                    updatePreview();
-                });
+            [this](const std::optional<AppShortcut>& app, const QList<AppShortcut>& shortcuts) {
+                controllerApp = app;
+                controllerShortcuts = shortcuts;
+                updatePreview();
+            });
         m_page = page;
         break;
     }
@@ -361,7 +363,8 @@ void SettingsView::buildPage()
     }
     default: {
         // The editors of these rings come with their own pages.
-        auto* note = new SecondaryLabel(QCoreApplication::translate("Kelvaro", "This page is not available in this version yet."), m_pageHost);
+        auto* note = new SecondaryLabel(
+            QCoreApplication::translate("Kelvaro", "This page is not available in this version yet."), m_pageHost);
         note->setAlignment(Qt::AlignCenter);
         m_page = note;
         break;
@@ -424,16 +427,19 @@ std::optional<RunningApp> SettingsView::previewCenterApp() const
 {
     switch (m_selectedTab) {
     case SettingsTab::passwords:
-        return RunningApp { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(), AppShortcut::passwordMarker, false };
+        return RunningApp { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(), AppShortcut::passwordMarker,
+            false };
     case SettingsTab::capturedTabs:
-        return RunningApp { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), AppShortcut::tabsMarker, false };
+        return RunningApp { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), AppShortcut::tabsMarker,
+            false };
     case SettingsTab::controller: {
         if (!controllerApp)
             return std::nullopt;
         const auto icon = AppIcons::appIcon(controllerApp->bundleIdentifier);
         if (!icon)
             return std::nullopt;
-        return RunningApp { controllerApp->name, RunningApp::thumbnail(*icon, 64), controllerApp->bundleIdentifier, false };
+        return RunningApp { controllerApp->name, RunningApp::thumbnail(*icon, 64), controllerApp->bundleIdentifier,
+            false };
     }
     default:
         if (m_previewApps.isEmpty())
@@ -447,7 +453,7 @@ RingStageInput SettingsView::stageInput() const
     RingStageInput in;
     in.tab = m_selectedTab;
     in.shortcuts = m_selectedTab == SettingsTab::capturedTabs ? m_tabPreviewItems
-                   : m_selectedTab == SettingsTab::passwords  ? m_passwordPreviewItems
+        : m_selectedTab == SettingsTab::passwords             ? m_passwordPreviewItems
                                                               : controllerShortcuts;
     in.centerApp = previewCenterApp();
     if (m_selectedTab == SettingsTab::launcher) {
@@ -463,7 +469,8 @@ RingStageInput SettingsView::stageInput() const
 
 void SettingsView::updatePreview()
 {
-    const QString caption = (m_selectedTab == SettingsTab::controller && controllerApp) ? controllerApp->name : QString();
+    const QString caption
+        = (m_selectedTab == SettingsTab::controller && controllerApp) ? controllerApp->name : QString();
     m_preview->setInput(stageInput(), activePreviewHotkey(), caption);
 }
 

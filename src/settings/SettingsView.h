@@ -32,9 +32,9 @@ std::span<const EnumRow<SettingsTab>> enumRows(SettingsTab);
 // What the preview draws for the selected tab.
 struct RingStageInput {
     SettingsTab tab = SettingsTab::controller;
-    QList<AppShortcut> shortcuts;     // shortcut-style rings
+    QList<AppShortcut> shortcuts; // shortcut-style rings
     std::optional<RunningApp> centerApp;
-    QList<RunningApp> runningApps;    // switcher-style rings
+    QList<RunningApp> runningApps; // switcher-style rings
     int pageCount = 1;
     int selectedIndex = 0;
 

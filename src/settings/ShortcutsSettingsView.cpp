@@ -29,14 +29,16 @@ ShortcutStorage& storage() { return ShortcutStorage::shared(); }
 
 QPushButton* addShortcutButton(QWidget* parent)
 {
-    auto* b = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Shortcut"), parent);
+    auto* b = new QPushButton(
+        SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add Shortcut"), parent);
     b->setObjectName(QStringLiteral("add-shortcut"));
     return b;
 }
 
 QPushButton* makeSuggestButton(QWidget* parent)
 {
-    auto* b = new QPushButton(SymbolIcons::icon(QStringLiteral("sparkles")), QCoreApplication::translate("Kelvaro", "Suggest"), parent);
+    auto* b = new QPushButton(
+        SymbolIcons::icon(QStringLiteral("sparkles")), QCoreApplication::translate("Kelvaro", "Suggest"), parent);
     b->setObjectName(QStringLiteral("suggest"));
     return b;
 }
@@ -57,18 +59,19 @@ void AppPopupButton::setApp(std::optional<QIcon> icon, const QString& name)
     update();
 }
 
-void AppPopupButton::paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
-                                  const QColor&)
+void AppPopupButton::paintContent(
+    QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right, const QColor&)
 {
     if (m_icon)
         m_icon->paint(&p, iconRect.toRect());
     else
-        SymbolIcons::paint(p, iconRect.adjusted(2, 2, -2, -2), QStringLiteral("app.fill"), SecondaryLabel::colour(palette()));
+        SymbolIcons::paint(
+            p, iconRect.adjusted(2, 2, -2, -2), QStringLiteral("app.fill"), SecondaryLabel::colour(palette()));
     const QFontMetricsF fm(font());
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRectF(textLeft, field.top(), std::max(0.0, right - textLeft), field.height()),
-               Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-               fm.elidedText(text(), Qt::ElideRight, std::max(0.0, right - textLeft)));
+        Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+        fm.elidedText(text(), Qt::ElideRight, std::max(0.0, right - textLeft)));
 }
 
 // ---- Page ---------------------------------------------------------------------------------------
@@ -82,7 +85,9 @@ ShortcutsSettingsView::ShortcutsSettingsView(std::optional<AppShortcut> selected
     m_keyBinding = new KeyBindingSection(HotkeyRole::launcher, body);
     column->addWidget(m_keyBinding);
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
-    auto* section = new QGroupBox(QCoreApplication::translate("Kelvaro", "Apps & Shortcuts").replace(QLatin1Char('&'), QStringLiteral("&&")), body);
+    auto* section = new QGroupBox(
+        QCoreApplication::translate("Kelvaro", "Apps & Shortcuts").replace(QLatin1Char('&'), QStringLiteral("&&")),
+        body);
     section->setObjectName(QStringLiteral("apps"));
     m_sectionColumn = new QVBoxLayout(section);
     m_sectionColumn->setSpacing(12);
@@ -120,7 +125,7 @@ std::optional<QString> ShortcutsSettingsView::starterAppIdentifier()
 {
     // The desktop's file manager, as the switcher identifies it.
     static const char* const candidates[] = { "org.gnome.Nautilus", "org.xfce.thunar", "thunar", "org.kde.dolphin",
-                                              "nemo", "caja", "pcmanfm-qt", "pcmanfm" };
+        "nemo", "caja", "pcmanfm-qt", "pcmanfm" };
     for (const char* id : candidates) {
         const QString bundle = QString::fromLatin1(id);
         if (Workspace::shared().urlForApplication(bundle))
@@ -204,16 +209,16 @@ void ShortcutsSettingsView::selectAppDirectly()
 {
     QPointer<ShortcutsSettingsView> self(this);
     LauncherApps::presentAppPicker(QCoreApplication::translate("Kelvaro", "Select App"),
-                                   QCoreApplication::translate("Kelvaro", "Choose an application to add shortcuts for"),
-                                   [self](std::optional<QString> bundle) {
-                                       if (!self || !bundle || bundle->isEmpty())
-                                           return;
-                                       const auto url = Workspace::shared().urlForApplication(*bundle);
-                                       const QString name = url ? LauncherApps::displayName(*url, *bundle) : *bundle;
-                                       if (name.isEmpty())
-                                           return;
-                                       self->addApp(appEntry(name, *bundle));
-                                   });
+        QCoreApplication::translate("Kelvaro", "Choose an application to add shortcuts for"),
+        [self](std::optional<QString> bundle) {
+            if (!self || !bundle || bundle->isEmpty())
+                return;
+            const auto url = Workspace::shared().urlForApplication(*bundle);
+            const QString name = url ? LauncherApps::displayName(*url, *bundle) : *bundle;
+            if (name.isEmpty())
+                return;
+            self->addApp(appEntry(name, *bundle));
+        });
 }
 
 void ShortcutsSettingsView::addApp(const AppShortcut& entry)
@@ -238,10 +243,12 @@ void ShortcutsSettingsView::presentSuggestionsIfNeeded(const AppShortcut& app)
     if (missing.isEmpty())
         return;
     // After the change that added the application has been drawn.
-    QMetaObject::invokeMethod(this, [this, app, missing] { presentSuggestions(app, missing); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, app, missing] { presentSuggestions(app, missing); }, Qt::QueuedConnection);
 }
 
-ShortcutSuggestionsView* ShortcutsSettingsView::presentSuggestions(const AppShortcut& app, const QList<ShortcutPreset>& presets)
+ShortcutSuggestionsView* ShortcutsSettingsView::presentSuggestions(
+    const AppShortcut& app, const QList<ShortcutPreset>& presets)
 {
     if (m_suggestions)
         return m_suggestions;
@@ -353,22 +360,25 @@ void ShortcutsSettingsView::rebuild()
     appRow->setSpacing(8);
     const QList<AppShortcut> registered = registeredApps();
     if (registered.isEmpty()) {
-        appRow->addWidget(EditorChrome::secondaryLabel(QCoreApplication::translate("Kelvaro", "No apps added yet"), content));
+        appRow->addWidget(
+            EditorChrome::secondaryLabel(QCoreApplication::translate("Kelvaro", "No apps added yet"), content));
         appRow->addStretch(1);
     } else {
         m_appButton = new AppPopupButton(content);
         const AppShortcut& shown = m_selected ? *m_selected : registered.first();
-        m_appButton->setApp(m_selected ? EditorChrome::appIcon(m_selected->bundleIdentifier) : std::nullopt, shown.name);
+        m_appButton->setApp(
+            m_selected ? EditorChrome::appIcon(m_selected->bundleIdentifier) : std::nullopt, shown.name);
         connect(m_appButton, &QAbstractButton::clicked, this, &ShortcutsSettingsView::toggleAppMenu);
         appRow->addWidget(m_appButton, 1);
     }
-    auto* add = new QPushButton(SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add App"), content);
+    auto* add = new QPushButton(
+        SymbolIcons::icon(QStringLiteral("plus")), QCoreApplication::translate("Kelvaro", "Add App"), content);
     add->setObjectName(QStringLiteral("add-app"));
     connect(add, &QPushButton::clicked, this, &ShortcutsSettingsView::selectAppDirectly);
     appRow->addWidget(add);
     if (m_selected) {
-        QToolButton* remove = symbolToolButton(QStringLiteral("trash"), QCoreApplication::translate("Kelvaro", "Remove this app"),
-                                               QStringLiteral("remove-app"), content);
+        QToolButton* remove = symbolToolButton(QStringLiteral("trash"),
+            QCoreApplication::translate("Kelvaro", "Remove this app"), QStringLiteral("remove-app"), content);
         connect(remove, &QToolButton::clicked, this, &ShortcutsSettingsView::removeSelectedApp);
         appRow->addWidget(remove);
     }
@@ -442,7 +452,8 @@ QWidget* ShortcutsSettingsView::emptyState(const AppShortcut& app, QWidget* pare
     stack->setSpacing(10);
     stack->addStretch(1);
     auto* symbol = new QLabel(empty);
-    symbol->setPixmap(SymbolIcons::pixmap(QStringLiteral("plus.rectangle"), 28, SecondaryLabel::colour(palette()), devicePixelRatioF()));
+    symbol->setPixmap(SymbolIcons::pixmap(
+        QStringLiteral("plus.rectangle"), 28, SecondaryLabel::colour(palette()), devicePixelRatioF()));
     symbol->setAlignment(Qt::AlignCenter);
     stack->addWidget(symbol);
     QLabel* title = EditorChrome::plainLabel(QCoreApplication::translate("Kelvaro", "No shortcuts yet"), empty);
@@ -452,7 +463,8 @@ QWidget* ShortcutsSettingsView::emptyState(const AppShortcut& app, QWidget* pare
     title->setFont(f);
     stack->addWidget(title);
     QLabel* note = EditorChrome::secondaryLabel(
-        QCoreApplication::translate("Kelvaro", "Add keyboard shortcuts, text snippets or links for %1.").arg(app.name), empty, true);
+        QCoreApplication::translate("Kelvaro", "Add keyboard shortcuts, text snippets or links for %1.").arg(app.name),
+        empty, true);
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
     stack->addWidget(note);
@@ -485,8 +497,8 @@ void ShortcutsSettingsView::toggleAppMenu()
     QVBoxLayout* column = popup.column;
     addPopupHeading(column, EditorChrome::secondaryLabel(title.toUpper(), picker, true));
     for (const AppShortcut& a : registeredApps()) {
-        auto* row = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(a.bundleIdentifier), QStringLiteral("app.fill"),
-                                    m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
+        auto* row = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(a.bundleIdentifier),
+            QStringLiteral("app.fill"), m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
         row->setObjectName(QStringLiteral("app-") + a.bundleIdentifier);
         connect(row, &QAbstractButton::clicked, this, [this, a] { select(a); });
         column->addWidget(row);

@@ -40,7 +40,7 @@ public:
 
 protected:
     void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
-                      const QColor& accent) override;
+        const QColor& accent) override;
 
 private:
     std::optional<QIcon> m_icon;
@@ -70,11 +70,11 @@ public:
 
     // The page's actions (what its buttons do; also what its tests drive).
     void loadSavedShortcuts();
-    void selectAppDirectly();                // "Add App": the application chooser
-    void addApp(const AppShortcut& entry);   // registers (or just selects) an application
+    void selectAppDirectly(); // "Add App": the application chooser
+    void addApp(const AppShortcut& entry); // registers (or just selects) an application
     ShortcutEditorView* addShortcut();
     ShortcutEditorView* editShortcut(const AppShortcut& shortcut);
-    ShortcutSuggestionsView* suggest();      // nothing when there is nothing to suggest
+    ShortcutSuggestionsView* suggest(); // nothing when there is nothing to suggest
     void deleteShortcut(const AppShortcut& shortcut);
     void move(const AppShortcut& shortcut, int offset);
     void removeSelectedApp();

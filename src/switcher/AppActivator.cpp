@@ -43,7 +43,4 @@ bool AppActivator::activate(const QString& bundleIdentifier, const QString& name
     return activateProcess(bundleIdentifier, name);
 }
 
-bool AppActivator::activate(const RunningApp& app)
-{
-    return activate(app.bundleIdentifier, app.name);
-}
+bool AppActivator::activate(const RunningApp& app) { return activate(app.bundleIdentifier, app.name); }

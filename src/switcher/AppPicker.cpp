@@ -94,8 +94,8 @@ void AppPickerDialog::fill()
         if (listed.contains(bundle))
             continue;
         listed.insert(bundle);
-        rows << Row {LauncherApps::displayName(entry.path, bundle), bundle, entry.path,
-                     entry.value(QStringLiteral("Icon")), QIcon()};
+        rows << Row { LauncherApps::displayName(entry.path, bundle), bundle, entry.path,
+            entry.value(QStringLiteral("Icon")), QIcon() };
     }
     // Running applications the entries do not cover, under the identifier the
     // switcher gives them (their window class when they have no entry).
@@ -104,12 +104,11 @@ void AppPickerDialog::fill()
             || listed.contains(app.bundleIdentifier))
             continue;
         listed.insert(app.bundleIdentifier);
-        rows << Row {app.localizedName.isEmpty() ? app.bundleIdentifier : app.localizedName, app.bundleIdentifier,
-                     app.bundleURL, QString(), app.icon};
+        rows << Row { app.localizedName.isEmpty() ? app.bundleIdentifier : app.localizedName, app.bundleIdentifier,
+            app.bundleURL, QString(), app.icon };
     }
-    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-        return QString::localeAwareCompare(a.name, b.name) < 0;
-    });
+    std::sort(rows.begin(), rows.end(),
+        [](const Row& a, const Row& b) { return QString::localeAwareCompare(a.name, b.name) < 0; });
     for (const Row& row : rows) {
         auto* item = new QListWidgetItem(row.name, m_list);
         item->setData(bundleRole, row.bundle);
@@ -203,15 +202,9 @@ QStringList AppPickerDialog::visibleNames() const
     return names;
 }
 
-QString AppPickerDialog::message() const
-{
-    return m_message->text();
-}
+QString AppPickerDialog::message() const { return m_message->text(); }
 
-QString AppPickerDialog::confirmTitle() const
-{
-    return m_confirm->text();
-}
+QString AppPickerDialog::confirmTitle() const { return m_confirm->text(); }
 
 // ---- LauncherApps -------------------------------------------------------------------------
 
@@ -231,12 +224,12 @@ std::optional<QString> LauncherApps::bundleIdentifier(const QString& url)
 void LauncherApps::chooseApp(std::function<void(std::optional<QString>)> completion)
 {
     presentAppPicker(AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Add App to Launcher")),
-                     AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Choose an app to add to the ring.")),
-                     std::move(completion));
+        AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Choose an app to add to the ring.")),
+        std::move(completion));
 }
 
-void LauncherApps::presentAppPicker(const QString& title, const QString& message,
-                                    std::function<void(std::optional<QString>)> completion)
+void LauncherApps::presentAppPicker(
+    const QString& title, const QString& message, std::function<void(std::optional<QString>)> completion)
 {
     // One turn later, so that whatever asked has settled before the dialog shows.
     Scheduler::shared().post([title, message, completion = std::move(completion)] {

@@ -93,8 +93,8 @@ QList<AppWindow> AppWindows::windows(const QString& bundleIdentifier, const QStr
             break;
         if (!isListable(w))
             continue;
-        result << AppWindow {stableID(bundleIdentifier, w.id), displayTitle(w, int(result.size())), appName,
-                             bundleIdentifier, w.id};
+        result << AppWindow { stableID(bundleIdentifier, w.id), displayTitle(w, int(result.size())), appName,
+            bundleIdentifier, w.id };
     }
     return result;
 }
@@ -163,5 +163,5 @@ void AppWindows::retryFocus(const AppWindow& window, int attemptsLeft)
             return; // it is gone
         retryFocus(window, attemptsLeft - 1);
     });
-    pendingRetry() = PendingRetry {&scheduler, id};
+    pendingRetry() = PendingRetry { &scheduler, id };
 }

@@ -18,7 +18,7 @@ public:
     // identifier, front to back, at most `limit` of them (the frontmost);
     // empty when none runs.
     static QList<AppWindow> windows(const QString& bundleIdentifier, const QString& appName,
-                                    qsizetype limit = std::numeric_limits<qsizetype>::max());
+        qsizetype limit = std::numeric_limits<qsizetype>::max());
     // The application's main window (its frontmost ordinary window that is not
     // minimised), else its focused window, else its most prominent one.
     static std::optional<quint32> frontWindowID(qint32 app);

@@ -17,7 +17,9 @@ constexpr double twoPi = 2.0 * std::numbers::pi;
 }
 
 CircularSwitcherViewModel::CircularSwitcherViewModel(QObject* parent)
-    : QObject(parent), m_pointer(new RingPointer(this)), m_appearSession(QUuid::createUuid())
+    : QObject(parent)
+    , m_pointer(new RingPointer(this))
+    , m_appearSession(QUuid::createUuid())
 {
 }
 
@@ -99,7 +101,7 @@ void CircularSwitcherViewModel::loadRunningApps()
             continue;
         const QImage icon = app.icon.isNull() ? RunningApp::placeholderIcon(app.localizedName, 64)
                                               : RunningApp::thumbnail(app.icon, 64);
-        apps << RunningApp {app.localizedName, icon, app.bundleIdentifier, frontmost && *frontmost == app.pid};
+        apps << RunningApp { app.localizedName, icon, app.bundleIdentifier, frontmost && *frontmost == app.pid };
     }
     setRunningApps(apps);
 
@@ -179,10 +181,7 @@ void CircularSwitcherViewModel::snapHidden()
     m_animationsDisabled = false;
 }
 
-void CircularSwitcherViewModel::beginExit()
-{
-    setIsVisible(false);
-}
+void CircularSwitcherViewModel::beginExit() { setIsVisible(false); }
 
 void CircularSwitcherViewModel::finishHide()
 {
@@ -195,10 +194,7 @@ void CircularSwitcherViewModel::finishHide()
         setRunningApps({});
 }
 
-void CircularSwitcherViewModel::hide()
-{
-    Q_EMIT hideRequested();
-}
+void CircularSwitcherViewModel::hide() { Q_EMIT hideRequested(); }
 
 // ---- Pointer ---------------------------------------------------------------------
 
@@ -248,10 +244,7 @@ void CircularSwitcherViewModel::applyPointerSelection(QPointF point)
     }
 }
 
-void CircularSwitcherViewModel::updateMousePositionImmediately()
-{
-    setMousePosition(Screens::shared().pointer());
-}
+void CircularSwitcherViewModel::updateMousePositionImmediately() { setMousePosition(Screens::shared().pointer()); }
 
 void CircularSwitcherViewModel::scheduleMousePositionRefresh()
 {

@@ -89,12 +89,12 @@ private:
     int m_selectedIndex = 0;
     bool m_isVisible = false;
     RingPointer* m_pointer;
-    QPointF m_ringCenter {0, 0};
+    QPointF m_ringCenter { 0, 0 };
     QUuid m_appearSession;
     bool m_pointerSelectionEnabled = false;
     QList<AppWindow> m_windows;
     std::optional<int> m_selectedWindowIndex;
-    QPointF m_openPointer {0, 0};
+    QPointF m_openPointer { 0, 0 };
     QHash<QString, QList<AppWindow>> m_windowCache;
     bool m_animationsDisabled = false;
 };

@@ -18,8 +18,8 @@ std::optional<QVariantMap> LauncherApps::infoDictionary(const QString& url)
     if (entry->has(QStringLiteral("Name")))
         info.insert(QStringLiteral("CFBundleName"), entry->value(QStringLiteral("Name")));
     const QString locale = QLocale().name();
-    for (const QString& key : {QStringLiteral("Name[%1]").arg(locale),
-                               QStringLiteral("Name[%1]").arg(locale.section(QLatin1Char('_'), 0, 0))}) {
+    for (const QString& key : { QStringLiteral("Name[%1]").arg(locale),
+             QStringLiteral("Name[%1]").arg(locale.section(QLatin1Char('_'), 0, 0)) }) {
         if (entry->has(key)) {
             info.insert(QStringLiteral("CFBundleDisplayName"), entry->value(key));
             break;
@@ -33,7 +33,7 @@ QString LauncherApps::displayName(const QString& url, const QString& fallback)
     const auto info = infoDictionary(url);
     QString name;
     bool chosen = false;
-    for (const QString& key : {QStringLiteral("CFBundleDisplayName"), QStringLiteral("CFBundleName")}) {
+    for (const QString& key : { QStringLiteral("CFBundleDisplayName"), QStringLiteral("CFBundleName") }) {
         if (info && info->contains(key) && info->value(key).typeId() == QMetaType::QString) {
             name = info->value(key).toString();
             chosen = true;
@@ -55,11 +55,11 @@ std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
         const auto running = workspace.runningApplication(bundleIdentifier);
         if (!running)
             return std::nullopt;
-        return RunningApp {running->localizedName.isEmpty() ? bundleIdentifier : running->localizedName,
-                           RunningApp::thumbnail(running->icon, 64), bundleIdentifier, false};
+        return RunningApp { running->localizedName.isEmpty() ? bundleIdentifier : running->localizedName,
+            RunningApp::thumbnail(running->icon, 64), bundleIdentifier, false };
     }
-    return RunningApp {displayName(*url, bundleIdentifier), RunningApp::thumbnail(workspace.iconForFile(*url), 64),
-                       bundleIdentifier, false};
+    return RunningApp { displayName(*url, bundleIdentifier), RunningApp::thumbnail(workspace.iconForFile(*url), 64),
+        bundleIdentifier, false };
 }
 
 QList<RunningApp> LauncherApps::resolved(const QStringList& bundleIdentifiers)

@@ -32,8 +32,8 @@ std::optional<QString> bundleIdentifier(const QString& url);
 // with the global hotkeys off while it runs. The completion runs once, on the
 // main thread, with the chosen application's bundle identifier, or nothing
 // when the user cancelled.
-void presentAppPicker(const QString& title, const QString& message,
-                      std::function<void(std::optional<QString>)> completion);
+void presentAppPicker(
+    const QString& title, const QString& message, std::function<void(std::optional<QString>)> completion);
 // The launcher groups' picker, with its own title and message.
 void chooseApp(std::function<void(std::optional<QString>)> completion);
 }

@@ -6,9 +6,9 @@
 class SpaceFocus {
 public:
     enum class SpaceOutcome {
-        switched,      // the display was switched to the window's desktop
+        switched, // the display was switched to the window's desktop
         alreadyActive, // the window is on the current desktop (or on every one); nothing was switched
-        failed,        // the window's desktop is unknown or cannot be switched to; nothing was switched
+        failed, // the window's desktop is unknown or cannot be switched to; nothing was switched
     };
 
     static SpaceOutcome activateSpace(quint32 windowID);

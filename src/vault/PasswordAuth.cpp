@@ -47,7 +47,7 @@ public:
         });
     }
     void inform(const QString& message, bool isError) override { m_dialog->inform(message, isError); }
-    void finish() override {}
+    void finish() override { }
 
     const std::shared_ptr<Seen> seen = std::make_shared<Seen>();
 
@@ -149,12 +149,6 @@ void PasswordAuth::lock()
         asking->finish();
 }
 
-bool PasswordAuth::isUnlocked()
-{
-    return state().unlocked;
-}
+bool PasswordAuth::isUnlocked() { return state().unlocked; }
 
-void PasswordAuth::setConversationFactory(ConversationFactory factory)
-{
-    state().factory = std::move(factory);
-}
+void PasswordAuth::setConversationFactory(ConversationFactory factory) { state().factory = std::move(factory); }

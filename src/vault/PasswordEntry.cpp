@@ -38,7 +38,7 @@ std::optional<PasswordVariant> PasswordVariant::fromJson(const nlohmann::json& o
     const auto hint = stringMember(object, "hint");
     if (!id || !label || !icon || !hint)
         return std::nullopt;
-    return PasswordVariant{*id, *label, *icon, *hint};
+    return PasswordVariant { *id, *label, *icon, *hint };
 }
 
 nlohmann::ordered_json PasswordEntry::toJson() const
@@ -66,7 +66,7 @@ std::optional<PasswordEntry> PasswordEntry::fromJson(const nlohmann::json& objec
     const auto variantsIt = object.find("variants");
     if (!id || !label || !account || !icon || variantsIt == object.end() || !variantsIt->is_array())
         return std::nullopt;
-    PasswordEntry entry{*id, *label, *account, *icon, {}};
+    PasswordEntry entry { *id, *label, *account, *icon, {} };
     for (const auto& item : *variantsIt) {
         auto variant = PasswordVariant::fromJson(item);
         if (!variant)

@@ -15,8 +15,7 @@
 
 namespace {
 
-template <typename... Args>
-std::function<void(Args...)> guard(const QObject* context, std::function<void(Args...)> f)
+template <typename... Args> std::function<void(Args...)> guard(const QObject* context, std::function<void(Args...)> f)
 {
     return [alive = QPointer<const QObject>(context), hasContext = context != nullptr, f](Args... args) {
         if (f && (!hasContext || alive))
@@ -29,7 +28,7 @@ std::optional<QList<PasswordEntry>> readStored(QString* reason = nullptr)
 {
     const auto stored = DefaultsStore::shared().value(PasswordVault::storageKey);
     if (!stored)
-        return QList<PasswordEntry>{};
+        return QList<PasswordEntry> {};
     if (stored->typeId() != QMetaType::QByteArray) {
         if (reason)
             *reason = QStringLiteral("the stored value is not data");
@@ -90,7 +89,8 @@ QList<PasswordEntry> PasswordVault::entries()
     QString reason;
     auto list = readStored(&reason);
     if (!list) {
-        Log::write(QStringLiteral("Kelvaro: the saved password accounts could not be read (%1); reading none").arg(reason));
+        Log::write(
+            QStringLiteral("Kelvaro: the saved password accounts could not be read (%1); reading none").arg(reason));
         return {};
     }
     return *list;
@@ -187,10 +187,7 @@ void PasswordVault::moveVariant(const QUuid& entryId, int index, int offset)
 
 // ---- Secrets -----------------------------------------------------------------------------
 
-QString PasswordVault::keyringAccount(const QUuid& variantId)
-{
-    return AppShortcut::uuidText(variantId);
-}
+QString PasswordVault::keyringAccount(const QUuid& variantId) { return AppShortcut::uuidText(variantId); }
 
 QString PasswordVault::keyringLabel(const QString& entryLabel, const QString& variantLabel)
 {
@@ -199,12 +196,12 @@ QString PasswordVault::keyringLabel(const QString& entryLabel, const QString& va
     return QStringLiteral("Kelvaro: ") + entryLabel + QStringLiteral(" \u2013 ") + variantLabel;
 }
 
-void PasswordVault::setSecret(Secret secret, const QUuid& variantId, const QString& label, const QObject* context,
-                              std::function<void(bool)> done)
+void PasswordVault::setSecret(
+    Secret secret, const QUuid& variantId, const QString& label, const QObject* context, std::function<void(bool)> done)
 {
     SecretText::protectProcess();
-    SecretStore::shared().store(keyringAccount(variantId), label, std::move(secret), nullptr,
-                                guard<bool>(context, std::move(done)));
+    SecretStore::shared().store(
+        keyringAccount(variantId), label, std::move(secret), nullptr, guard<bool>(context, std::move(done)));
 }
 
 void PasswordVault::deleteSecret(const QUuid& variantId)
@@ -212,8 +209,8 @@ void PasswordVault::deleteSecret(const QUuid& variantId)
     SecretStore::shared().remove(keyringAccount(variantId), nullptr, nullptr);
 }
 
-void PasswordVault::upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret,
-                                  const QObject* context, std::function<void(SaveResult)> done)
+void PasswordVault::upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret, const QObject* context,
+    std::function<void(SaveResult)> done)
 {
     auto answer = guard<SaveResult>(context, std::move(done));
     auto later = [answer](SaveResult r) { Scheduler::shared().post([answer, r] { answer(r); }); };
@@ -287,16 +284,13 @@ QList<AppShortcut> PasswordVault::ringItems()
     return items;
 }
 
-QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId)
-{
-    return arcVariants(entryId, entries());
-}
+QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId) { return arcVariants(entryId, entries()); }
 
 QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId, const QList<PasswordEntry>& stored)
 {
     for (const auto& entry : stored) {
         if (entry.id == entryId)
-            return entry.variants.size() >= 2 ? entry.variants : QList<PasswordVariant>{};
+            return entry.variants.size() >= 2 ? entry.variants : QList<PasswordVariant> {};
     }
     return {};
 }
@@ -327,10 +321,7 @@ void PasswordVault::clearClipboardIfOurs()
     ownClipboardCopy().reset();
 }
 
-void PasswordVault::setNotifier(Notifier show)
-{
-    notifier() = std::move(show);
-}
+void PasswordVault::setNotifier(Notifier show) { notifier() = std::move(show); }
 
 void PasswordVault::notify(const QString& message)
 {

@@ -71,21 +71,21 @@ public:
     // Stores `secret` for a password, replacing its item in one step.
     // `done(true)` when the keyring took it; a refusal leaves the old secret.
     static void setSecret(Secret secret, const QUuid& variantId, const QString& label, const QObject* context,
-                          std::function<void(bool stored)> done);
+        std::function<void(bool stored)> done);
     // Deletes the secret of a password, if any.
     static void deleteSecret(const QUuid& variantId);
 
     enum class SaveResult {
         Saved,
-        NoSuchAccount,  // the account is not stored (nothing changed)
-        EmptySecret,    // nothing to store (nothing changed)
+        NoSuchAccount, // the account is not stored (nothing changed)
+        EmptySecret, // nothing to store (nothing changed)
         KeyringRefused, // the keyring did not take the secret (nothing changed)
     };
     // Adds or replaces a password together with its secret. The secret is
     // stored as typed (never trimmed); label and hint are trimmed. The record
     // is written only after the keyring took the secret.
     static void upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret, const QObject* context,
-                              std::function<void(SaveResult)> done);
+        std::function<void(SaveResult)> done);
 
     // ---- Release ---------------------------------------------------------------------------
     // A presence check (PasswordAuth), then the keyring read. `done` comes

@@ -58,7 +58,8 @@ PresenceDialog::~PresenceDialog()
     answerWith(nullptr);
 }
 
-void PresenceDialog::ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer)
+void PresenceDialog::ask(
+    const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer)
 {
     answerWith(nullptr); // a question never answered before a new one comes is cancelled
     m_answer = std::move(answer);

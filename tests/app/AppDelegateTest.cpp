@@ -32,8 +32,14 @@ protected:
             updateFound = std::move(onAvailable);
         };
         s.updateAvailable = [this] { return available; };
-        s.makeSettingsView = [this] { trace << QStringLiteral("settings"); return new QLabel(QStringLiteral("settings")); };
-        s.makeHelpView = [this] { trace << QStringLiteral("help"); return new QLabel(QStringLiteral("help")); };
+        s.makeSettingsView = [this] {
+            trace << QStringLiteral("settings");
+            return new QLabel(QStringLiteral("settings"));
+        };
+        s.makeHelpView = [this] {
+            trace << QStringLiteral("help");
+            return new QLabel(QStringLiteral("help"));
+        };
         s.makeOnboardingView = [this](std::function<void(bool)> onFinish) {
             trace << QStringLiteral("onboarding");
             finishOnboarding = std::move(onFinish);
@@ -89,8 +95,9 @@ TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
     ASSERT_FALSE(env.defaults().contains(QStringLiteral("telemetryEnabled"))); // never set: opted in
     delegate->applicationDidFinishLaunching();
-    EXPECT_EQ(trace, (QStringList { QStringLiteral("telemetry"), QStringLiteral("send:app_launched"),
-                                    QStringLiteral("updates"), QStringLiteral("onboarding") }));
+    EXPECT_EQ(trace,
+        (QStringList { QStringLiteral("telemetry"), QStringLiteral("send:app_launched"), QStringLiteral("updates"),
+            QStringLiteral("onboarding") }));
     EXPECT_TRUE(delegate->keyboard().keyTap());
     EXPECT_TRUE(delegate->windows().onboardingWindow());
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);

@@ -60,12 +60,11 @@ protected:
 
 TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
 {
-    EXPECT_EQ(labels(), (QStringList { QStringLiteral("Show App Switcher"), QStringLiteral("Show Shortcut Launcher"),
-                                       QStringLiteral("—"), QStringLiteral("Start at Login"),
-                                       QStringLiteral("Show Message at Launch"), QStringLiteral("—"),
-                                       QStringLiteral("Settings"), QStringLiteral("Kelvaro Help"),
-                                       QStringLiteral("Check for Updates…"), QStringLiteral("—"),
-                                       QStringLiteral("Quit Kelvaro") }));
+    EXPECT_EQ(labels(),
+        (QStringList { QStringLiteral("Show App Switcher"), QStringLiteral("Show Shortcut Launcher"),
+            QStringLiteral("—"), QStringLiteral("Start at Login"), QStringLiteral("Show Message at Launch"),
+            QStringLiteral("—"), QStringLiteral("Settings"), QStringLiteral("Kelvaro Help"),
+            QStringLiteral("Check for Updates…"), QStringLiteral("—"), QStringLiteral("Quit Kelvaro") }));
     const auto items = app->menuItems();
     EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     EXPECT_TRUE(items[1]->shortcut().isEmpty()); // never one, though ⇧⌘S types a letter
@@ -79,12 +78,12 @@ TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
     desktop->addApp(10, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
     desktop->frontmostPID = 10;
     auto screens = std::make_shared<SimScreens>();
-    screens->list.append(ScreenInfo {QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0});
+    screens->list.append(ScreenInfo { QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0 });
     Screens::setShared(screens);
     PointerMonitor::setShared(std::make_shared<SimPointerMonitor>());
     ShortcutStorage::resetShared();
     ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Item"), QStringLiteral("star"), QString(),
-                                                      QStringLiteral("org.example.Editor"), QStringLiteral("text")));
+        QStringLiteral("org.example.Editor"), QStringLiteral("text")));
     items[0]->trigger();
     EXPECT_TRUE(delegate->rings().isSwitcherVisible());
     items[1]->trigger();
@@ -246,14 +245,15 @@ TEST(SingleInstance, ALockFolderOthersCouldEnterIsNotUsed)
     TestSupport::SimEnvironment env;
     QTemporaryDir base;
     const auto lockIn = [](const QString& folder) {
-        return QFileInfo::exists(folder + QStringLiteral("/kelvaro.lock")) || QFileInfo::exists(folder + QStringLiteral("/kelvaro.socket"));
+        return QFileInfo::exists(folder + QStringLiteral("/kelvaro.lock"))
+            || QFileInfo::exists(folder + QStringLiteral("/kelvaro.socket"));
     };
     // Missing: created for this user alone, and used.
     const QString fresh = base.filePath(QStringLiteral("fresh"));
     {
         SingleInstance copy(fresh);
         EXPECT_TRUE(copy.claim());
-        struct stat st {};
+        struct stat st { };
         ASSERT_EQ(::stat(fresh.toLocal8Bit().constData(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, 0700u);
         EXPECT_TRUE(lockIn(fresh));
@@ -270,14 +270,14 @@ TEST(SingleInstance, ALockFolderOthersCouldEnterIsNotUsed)
     ASSERT_TRUE(QFile::link(mine, link));
     const QString file = base.filePath(QStringLiteral("file"));
     QFile(file).open(QIODevice::WriteOnly);
-    QList<std::pair<QString, QString>> cases {{open, QStringLiteral("mode is 0777")}, {link, QStringLiteral("symbolic link")},
-                                              {file, QStringLiteral("not a folder")}};
+    QList<std::pair<QString, QString>> cases { { open, QStringLiteral("mode is 0777") },
+        { link, QStringLiteral("symbolic link") }, { file, QStringLiteral("not a folder") } };
     if (::geteuid() == 0) { // only root can give a folder away
         const QString foreign = base.filePath(QStringLiteral("foreign"));
         ASSERT_TRUE(QDir().mkdir(foreign));
         ASSERT_EQ(::chmod(foreign.toLocal8Bit().constData(), 0700), 0);
         ASSERT_EQ(::chown(foreign.toLocal8Bit().constData(), 12345, 12345), 0);
-        cases.append({foreign, QStringLiteral("belongs to user id 12345")});
+        cases.append({ foreign, QStringLiteral("belongs to user id 12345") });
     }
     for (const auto& [folder, why] : cases) {
         env.clearLog();

@@ -52,7 +52,8 @@ protected:
         desktop->addApp(30, QStringLiteral("org.example.Web"), QStringLiteral("Web"));
         desktop->frontmostPID = 10;
         screens = std::make_shared<SimScreens>();
-        screens->list.append(ScreenInfo {QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0});
+        screens->list.append(
+            ScreenInfo { QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0 });
         screens->pointerLocation = QPointF(720, 450);
         Screens::setShared(screens);
         prefs = std::make_shared<SimDisplayPreferences>();
@@ -86,9 +87,9 @@ protected:
         delegate.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ShortcutStorage::resetShared();
-        for (auto reset : {+[] { KeyTap::setShared(nullptr); }, +[] { PointerMonitor::setShared(nullptr); },
-                           +[] { Screens::setShared(nullptr); }, +[] { DisplayPreferences::setShared(nullptr); },
-                           +[] { SyntheticKeys::setShared(nullptr); }, +[] { Clipboard::setShared(nullptr); }})
+        for (auto reset : { +[] { KeyTap::setShared(nullptr); }, +[] { PointerMonitor::setShared(nullptr); },
+                 +[] { Screens::setShared(nullptr); }, +[] { DisplayPreferences::setShared(nullptr); },
+                 +[] { SyntheticKeys::setShared(nullptr); }, +[] { Clipboard::setShared(nullptr); } })
             reset();
     }
 
@@ -116,7 +117,7 @@ protected:
     {
         for (int i = 0; i < count; ++i)
             ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Item %1").arg(i), QStringLiteral("star"),
-                                                              QString(), bundle, QStringLiteral("snippet %1").arg(i)));
+                QString(), bundle, QStringLiteral("snippet %1").arg(i)));
     }
     void savePasswords(int count)
     {
@@ -354,12 +355,11 @@ TEST_F(RingControl, LauncherGroupsUseTheirOwnHoldSet)
 {
     desktop->apps.removeLast(); // Web is installed but not running
     LauncherGroup onlyCtrl(QStringLiteral("Work"),
-                              {QStringLiteral("org.example.Web"), QStringLiteral("org.example.Gone"),
-                               QStringLiteral("org.example.Mail")},
-                              Hotkey(Key1, Alt | Ctrl), Ctrl);
-    LauncherGroup disjoint(QStringLiteral("Play"), {QStringLiteral("org.example.Mail")}, Hotkey(Key2, Alt | Ctrl),
-                           Shift);
-    AppSettings::shared().setLauncherGroups({onlyCtrl, disjoint});
+        { QStringLiteral("org.example.Web"), QStringLiteral("org.example.Gone"), QStringLiteral("org.example.Mail") },
+        Hotkey(Key1, Alt | Ctrl), Ctrl);
+    LauncherGroup disjoint(
+        QStringLiteral("Play"), { QStringLiteral("org.example.Mail") }, Hotkey(Key2, Alt | Ctrl), Shift);
+    AppSettings::shared().setLauncherGroups({ onlyCtrl, disjoint });
 
     chord(Key1, Alt | Ctrl);
     turn();
@@ -388,7 +388,7 @@ TEST_F(RingControl, LauncherGroupsUseTheirOwnHoldSet)
 
 TEST_F(RingControl, AGroupWithoutInstalledAppsLogsAndShowsNothing)
 {
-    LauncherGroup gone(QStringLiteral("Old"), {QStringLiteral("org.example.Gone")}, Hotkey(Key1, Alt | Ctrl), Ctrl);
+    LauncherGroup gone(QStringLiteral("Old"), { QStringLiteral("org.example.Gone") }, Hotkey(Key1, Alt | Ctrl), Ctrl);
     rings->showLauncherGroup(gone);
     EXPECT_FALSE(rings->circularSwitcher() && rings->isSwitcherVisible());
     EXPECT_TRUE(env.logLines().contains(QStringLiteral("Kelvaro: launcher group 'Old' has no apps that still exist.")));
@@ -416,7 +416,7 @@ TEST_F(RingControl, PointerArmsAfterTenPointsAndSelectsOutsideTheDeadZone)
     EXPECT_EQ(switcherModel()->selectedIndex(), 1);
     // A press anywhere also feeds the position.
     screens->pointerLocation = QPointF(c.x() - 120, c.y() + 10);
-    pointer->send({PointerEvent::Type::LeftMouseDown, 0, false});
+    pointer->send({ PointerEvent::Type::LeftMouseDown, 0, false });
     EXPECT_EQ(switcherModel()->selectedIndex(), 2);
     release(Ctrl);
     EXPECT_EQ(activations(30), 1);
@@ -427,8 +427,8 @@ TEST_F(RingControl, PointerArmsAfterTenPointsAndSelectsOutsideTheDeadZone)
 TEST_F(RingControl, ReturnThenReleaseRunsTheChosenItemOnce)
 {
     saveShortcuts(QStringLiteral("org.example.Editor"), 3);
-    ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Nothing"), QStringLiteral("star"), QString(),
-                                                      QStringLiteral("org.example.Editor")));
+    ShortcutStorage::shared().addShortcut(AppShortcut(
+        QStringLiteral("Nothing"), QStringLiteral("star"), QString(), QStringLiteral("org.example.Editor")));
     chord(KeyS, Shift | Ctrl);
     turn();
     AppShortcutRingViewModel* model = rings->shortcutRingViewModel();
@@ -547,7 +547,8 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     // Records the accounts chosen instead of releasing their passwords.
     struct Recorder : PasswordDelivery {
         explicit Recorder(QStringList& names)
-            : PasswordDelivery(FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+            : PasswordDelivery(
+                FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
             , names(names)
         {
         }
@@ -591,7 +592,7 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     tap->press(KeyP, Shift | Ctrl);
     EXPECT_TRUE(rings->shortcutRing()->isExiting());
     settle();
-    EXPECT_EQ(released, QStringList {QStringLiteral("Account 1")});
+    EXPECT_EQ(released, QStringList { QStringLiteral("Account 1") });
     // … and the launcher hotkey over the password ring opens the shortcut ring.
     chord(KeyP, Shift | Ctrl);
     turn();

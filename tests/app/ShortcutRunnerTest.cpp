@@ -31,7 +31,7 @@ public:
     };
     bool postKeyPress(std::uint16_t keyCode, std::uint64_t modifiers) override
     {
-        seen.push_back({keyCode, modifiers, Clipboard::shared().text(), desktop->openedURLs.size(), openSuspensions});
+        seen.push_back({ keyCode, modifiers, Clipboard::shared().text(), desktop->openedURLs.size(), openSuspensions });
         return true;
     }
     std::shared_ptr<SimDesktop> desktop;
@@ -66,16 +66,16 @@ protected:
 
 TEST_F(RunnerTest, ModifierGlyphsParseAlikeWhereverTheyStand)
 {
-    const ShortcutRunner::ParsedShortcut shiftCtrlK{kKeyK, Modifier::Shift | Modifier::Ctrl};
-    for (const char* text : {"⇧⌘K", "⌘⇧K", "⌘K⇧", "⇧⇧⌘K⌘"})
+    const ShortcutRunner::ParsedShortcut shiftCtrlK { kKeyK, Modifier::Shift | Modifier::Ctrl };
+    for (const char* text : { "⇧⌘K", "⌘⇧K", "⌘K⇧", "⇧⇧⌘K⌘" })
         EXPECT_EQ(ShortcutRunner::parseShortcut(QString::fromUtf8(text)), shiftCtrlK) << text;
 
     const auto all = ShortcutRunner::parseShortcut(QStringLiteral("⌃⌥⇧⌘K"));
     ASSERT_TRUE(all.has_value());
     EXPECT_EQ(all->modifiers, Modifier::Mask);
-    EXPECT_EQ(ShortcutRunner::parseShortcut(QStringLiteral("K")), (ShortcutRunner::ParsedShortcut{kKeyK, 0}));
+    EXPECT_EQ(ShortcutRunner::parseShortcut(QStringLiteral("K")), (ShortcutRunner::ParsedShortcut { kKeyK, 0 }));
 
-    for (const char* text : {"⌘", "⌘⇧", "", "⌘KK"})
+    for (const char* text : { "⌘", "⌘⇧", "", "⌘KK" })
         EXPECT_FALSE(ShortcutRunner::parseShortcut(QString::fromUtf8(text)).has_value()) << text;
 }
 
@@ -92,8 +92,8 @@ TEST_F(RunnerTest, PlainRouteRunsSnippetThenLinkThenKeys)
     EXPECT_EQ(keys->seen[0].keyCode, kKeyV);
     EXPECT_EQ(keys->seen[0].modifiers, Modifier::Ctrl);
     EXPECT_EQ(keys->seen[0].clipboard, QStringLiteral("Hello there")); // the snippet was in place first
-    EXPECT_EQ(keys->seen[0].linksOpened, 1);                           // and the link already opened
-    EXPECT_EQ(desktop->openedURLs, QList<QUrl>{QUrl(QStringLiteral("https://example.org/docs"))});
+    EXPECT_EQ(keys->seen[0].linksOpened, 1); // and the link already opened
+    EXPECT_EQ(desktop->openedURLs, QList<QUrl> { QUrl(QStringLiteral("https://example.org/docs")) });
     EXPECT_EQ(clipboard->changeCount(), before + 1);
     EXPECT_FALSE(clipboard->isConcealed());
     EXPECT_TRUE(env.logLines().isEmpty());
@@ -107,8 +107,8 @@ TEST_F(RunnerTest, OurGrabsAreLiftedWhileKeysArePosted)
         ++keys->openSuspensions;
         return [this] { --keys->openSuspensions; };
     });
-    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("save as"), QStringLiteral("star"),
-                                                QStringLiteral("⇧⌘S"), kApp));
+    ShortcutRunner::executeShortcut(
+        AppShortcut(QStringLiteral("save as"), QStringLiteral("star"), QStringLiteral("⇧⌘S"), kApp));
     KeyTapSuspension::setProvider({});
     ASSERT_EQ(keys->seen.size(), 1u);
     EXPECT_EQ(keys->seen[0].suspensions, 1);
@@ -118,15 +118,16 @@ TEST_F(RunnerTest, OurGrabsAreLiftedWhileKeysArePosted)
 TEST_F(RunnerTest, AbsentOrEmptyPartsAreSkipped)
 {
     clipboard->simulateExternalCopy(QStringLiteral("keep me"));
-    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("empty"), QStringLiteral("star"), QString(), kApp, QString(), QString()));
+    ShortcutRunner::executeShortcut(
+        AppShortcut(QStringLiteral("empty"), QStringLiteral("star"), QString(), kApp, QString(), QString()));
     EXPECT_EQ(clipboard->text(), QStringLiteral("keep me"));
     EXPECT_EQ(clipboard->changeCount(), 1u);
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
     EXPECT_TRUE(keys->seen.empty());
 
     // A link that does not parse is skipped silently; the keys still go.
-    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("bad link"), QStringLiteral("star"), QStringLiteral("⌘K"), kApp,
-        std::nullopt, QStringLiteral("http://exa mple.org/")));
+    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("bad link"), QStringLiteral("star"),
+        QStringLiteral("⌘K"), kApp, std::nullopt, QStringLiteral("http://exa mple.org/")));
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
     EXPECT_EQ(keys->seen.size(), 1u);
     EXPECT_TRUE(env.logLines().isEmpty());
@@ -134,9 +135,9 @@ TEST_F(RunnerTest, AbsentOrEmptyPartsAreSkipped)
 
 TEST_F(RunnerTest, ModifiersOnlyIsLoggedAfterTheOtherPartsRan)
 {
-    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("broken"), QStringLiteral("star"), QStringLiteral("⌘"), kApp,
-        QStringLiteral("snippet"), QStringLiteral("https://example.org")));
-    EXPECT_EQ(env.logLines(), QStringList{QStringLiteral("Kelvaro: could not parse shortcut '⌘'")});
+    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("broken"), QStringLiteral("star"), QStringLiteral("⌘"),
+        kApp, QStringLiteral("snippet"), QStringLiteral("https://example.org")));
+    EXPECT_EQ(env.logLines(), QStringList { QStringLiteral("Kelvaro: could not parse shortcut '⌘'") });
     EXPECT_TRUE(keys->seen.empty());
     EXPECT_EQ(clipboard->text(), QStringLiteral("snippet"));
     EXPECT_EQ(desktop->openedURLs.size(), 1);
@@ -150,7 +151,8 @@ TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
         item.url = QStringLiteral("https://not-opened.example");
         return item;
     };
-    for (const QString& invalid : {QString(), QStringLiteral("not an address"), QStringLiteral("http://exa mple.org"), QStringLiteral("⌘K")})
+    for (const QString& invalid :
+        { QString(), QStringLiteral("not an address"), QStringLiteral("http://exa mple.org"), QStringLiteral("⌘K") })
         ShortcutRunner::executeShortcut(tab(invalid));
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
     EXPECT_TRUE(env.logLines().isEmpty()); // unparsable addresses are skipped without a word
@@ -161,7 +163,7 @@ TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
     EXPECT_EQ(env.logLines().size(), 2);
 
     ShortcutRunner::executeShortcut(tab(QStringLiteral("https://example.org/page?q=1")));
-    EXPECT_EQ(desktop->openedURLs, QList<QUrl>{QUrl(QStringLiteral("https://example.org/page?q=1"))});
+    EXPECT_EQ(desktop->openedURLs, QList<QUrl> { QUrl(QStringLiteral("https://example.org/page?q=1")) });
     // Nothing else of a tab item runs.
     EXPECT_EQ(clipboard->changeCount(), 0u);
     EXPECT_TRUE(keys->seen.empty());
@@ -169,7 +171,8 @@ TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
 
 TEST_F(RunnerTest, PasswordItemsNeverRunHereAndLookalikesStayShortcuts)
 {
-    AppShortcut item = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("Mail"), QStringLiteral("key.fill"));
+    AppShortcut item
+        = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("Mail"), QStringLiteral("key.fill"));
     item.shortcut = QStringLiteral("⌘V");
     item.textSnippet = QStringLiteral("never");
     item.url = QStringLiteral("https://never.example");
@@ -181,8 +184,8 @@ TEST_F(RunnerTest, PasswordItemsNeverRunHereAndLookalikesStayShortcuts)
 
     // A stored shortcut that merely carries the vault's bundle identifier is
     // still a shortcut: it runs the plain route.
-    const AppShortcut lookalike(QStringLiteral("x"), QStringLiteral("star"), QString(), AppShortcut::passwordMarker,
-                                QStringLiteral("snippet"));
+    const AppShortcut lookalike(
+        QStringLiteral("x"), QStringLiteral("star"), QString(), AppShortcut::passwordMarker, QStringLiteral("snippet"));
     ShortcutRunner::executeShortcut(lookalike);
     EXPECT_EQ(clipboard->text(), QStringLiteral("snippet"));
 }

@@ -61,7 +61,7 @@ Ending terminate(const char* mode, int signals)
     env.insert(QStringLiteral("KELVARO_SIGNAL_CHILD"), QString::fromLatin1(mode));
     env.insert(QStringLiteral("KELVARO_SIGNAL_FIFO"), fifo);
     child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=UnixSignalsChild.*")});
+    child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=UnixSignalsChild.*") });
     Ending e;
     QElapsedTimer ready;
     ready.start();

@@ -113,8 +113,8 @@ TEST_F(AppSettingsTest, StoredValuesOfTheWrongShapeFallBackPerKey)
 
 TEST_F(AppSettingsTest, ScaleAndSpeedOutsideTheirRangeLoadAsOne)
 {
-    const double bad[] = { 0.0, -2.0, std::numeric_limits<double>::infinity(),
-                           -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN() };
+    const double bad[] = { 0.0, -2.0, std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN() };
     for (double value : bad) {
         store().setValue(QStringLiteral("ringScale"), value);
         store().setValue(QStringLiteral("animationSpeed"), value);
@@ -143,7 +143,7 @@ TEST_F(AppSettingsTest, SettersWriteTheirKeysAndRunFollowUps)
     EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->toULongLong(), 0u);
     s->setLauncherHotkey(Hotkey(40, Modifier::Ctrl));
     EXPECT_EQ(store().value(QStringLiteral("launcherHotkey"))->toByteArray(),
-              QByteArray("{\"keyCode\":40,\"rawModifiers\":1048576}"));
+        QByteArray("{\"keyCode\":40,\"rawModifiers\":1048576}"));
     s->setLauncherHoldModifiers(0xFFFFFFFF); // written as given
     EXPECT_EQ(store().value(QStringLiteral("launcherHoldModifiers"))->toULongLong(), 0xFFFFFFFFu);
     s->setRingScale(1.5);
@@ -225,7 +225,8 @@ TEST_F(AppSettingsTest, LoginItemFollowsTheSettingAndFailuresAreUndone)
     login->failure = QStringLiteral("permission denied");
     s->setLaunchAtLogin(false);
     EXPECT_TRUE(s->launchAtLogin()); // brought back in line with the real status
-    EXPECT_EQ(env.logLines(), QStringList { QStringLiteral("Kelvaro: could not update login item — permission denied") });
+    EXPECT_EQ(
+        env.logLines(), QStringList { QStringLiteral("Kelvaro: could not update login item — permission denied") });
 
     login->failure.reset();
     auto reloaded = load();
@@ -261,14 +262,14 @@ TEST_F(AppSettingsTest, WarningsComeInTheirOrder)
     auto s = load();
     s->setLanguage(AppLanguage::english);
     EXPECT_EQ(s->warning(std::nullopt, HotkeyRole::passwords),
-              QStringLiteral("No shortcut assigned — the Saved Passwords can't be opened from the keyboard."));
+        QStringLiteral("No shortcut assigned — the Saved Passwords can't be opened from the keyboard."));
     // Not valid wins over a conflict with another role on the same combination.
     s->setLauncherHotkey(Hotkey(0, Modifier::Shift));
     EXPECT_EQ(s->warning(Hotkey(0, Modifier::Shift), HotkeyRole::switcher),
-              QStringLiteral("Add Ctrl, Alt or Super so this shortcut can't interrupt typing."));
+        QStringLiteral("Add Ctrl, Alt or Super so this shortcut can't interrupt typing."));
     s->resetHotkey(HotkeyRole::launcher);
     EXPECT_EQ(s->warning(Hotkey(1, kShiftCtrl), HotkeyRole::switcher),
-              QStringLiteral("Already used by Shortcut Launcher. Pick a different combination."));
+        QStringLiteral("Already used by Shortcut Launcher. Pick a different combination."));
     EXPECT_FALSE(s->warning(Hotkey(1, kShiftCtrl), HotkeyRole::launcher)); // its own hotkey
     // Conflicts are the role hotkeys only; launcher groups are not consulted.
     const QUuid id = s->addLauncherGroup(QStringLiteral("Work"));
@@ -278,10 +279,10 @@ TEST_F(AppSettingsTest, WarningsComeInTheirOrder)
     const Hotkey probe(48, Modifier::Alt); // Alt+Tab
     if (probe.systemConflictDescription()) {
         EXPECT_EQ(s->warning(probe, HotkeyRole::switcher),
-                  QStringLiteral("Your desktop already uses this for switching windows. It may not reach Kelvaro."));
+            QStringLiteral("Your desktop already uses this for switching windows. It may not reach Kelvaro."));
         s->setCapturedTabsHotkey(probe); // another role on it: that message wins
         EXPECT_EQ(s->warning(probe, HotkeyRole::switcher),
-                  QStringLiteral("Already used by Saved Tabs. Pick a different combination."));
+            QStringLiteral("Already used by Saved Tabs. Pick a different combination."));
     }
 }
 
@@ -296,7 +297,7 @@ TEST_F(AppSettingsTest, TranslationsFollowTheChosenLanguageBeforeListenersRelabe
     EXPECT_EQ(relabelled, QStringLiteral("App-Umschalter"));
     EXPECT_EQ(s->resolvedLocale().language(), QLocale::German);
     EXPECT_EQ(s->warning(Hotkey(1, kShiftCtrl), HotkeyRole::switcher),
-              QStringLiteral("Bereits von Kurzbefehl-Starter verwendet. Wähle eine andere Kombination."));
+        QStringLiteral("Bereits von Kurzbefehl-Starter verwendet. Wähle eine andere Kombination."));
     EXPECT_EQ(tr("A text nobody translated"), QStringLiteral("A text nobody translated"));
     // Qt's own texts (standard dialog buttons) follow as well.
     if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"))) {
@@ -395,7 +396,8 @@ TEST_F(AppSettingsTest, LauncherGroupHotkeyOnAnotherRoleOrGroupIsWarnedAbout)
     EXPECT_EQ(s->warning(group(b)), QStringLiteral("Already used by Edit. Pick a different combination."));
 
     s->setGroupHotkey(b, std::nullopt);
-    EXPECT_EQ(s->warning(group(b)), QStringLiteral("No shortcut assigned — this launcher can't be opened from the keyboard."));
+    EXPECT_EQ(s->warning(group(b)),
+        QStringLiteral("No shortcut assigned — this launcher can't be opened from the keyboard."));
     s->setGroupHotkey(b, Hotkey(14, Modifier::Shift));
     EXPECT_EQ(s->warning(group(b)), QStringLiteral("Add Ctrl, Alt or Super so this shortcut can't interrupt typing."));
 }

@@ -31,7 +31,10 @@ protected:
     void TearDown() override { Log::setSink({}); }
 
     QString folder() const { return m_dir.filePath(QStringLiteral("kelvaro")); }
-    int copiesKept() const { return int(QDir(folder()).entryList({ QStringLiteral("*.corrupt-*") }, QDir::Files).size()); }
+    int copiesKept() const
+    {
+        return int(QDir(folder()).entryList({ QStringLiteral("*.corrupt-*") }, QDir::Files).size());
+    }
     static void write(const QString& path, const QByteArray& bytes)
     {
         QFile f(path);
@@ -51,7 +54,8 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("KELVARO_CHILD_ODD"), path);
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.OddFile") });
+        child.start(
+            QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.OddFile") });
         const bool finished = child.waitForFinished(10000);
         if (!finished) {
             child.kill();
@@ -70,7 +74,7 @@ protected:
 
 bool isFifo(const QString& path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
 }
 }
@@ -122,7 +126,7 @@ TEST(FileDefaultsChild, OddFile)
     const QString path = qEnvironmentVariable("KELVARO_CHILD_ODD");
     if (path.isEmpty())
         GTEST_SKIP() << "only runs as a child";
-    // A device without end read into memory fails here instead of taking the machine's.
+        // A device without end read into memory fails here instead of taking the machine's.
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
     // A sanitizer reserves terabytes of address space up front; there the
     // hard size limit of the read is what keeps a device from filling memory.
@@ -183,8 +187,8 @@ TEST_F(FileDefaultsFilesTest, OddFilesInItsPlaceNeverHangAndAreLeftAlone)
 TEST_F(FileDefaultsFilesTest, FilesBesideTheSettingsDoNotPileUp)
 {
     // The same unreadable content, met at every start, is kept once.
-    const QByteArray deep = "{\"version\":1,\"values\":{\"deep\":{\"type\":\"array\",\"value\":"
-        + QByteArray(500, '[') + QByteArray(500, ']') + "}}}";
+    const QByteArray deep = "{\"version\":1,\"values\":{\"deep\":{\"type\":\"array\",\"value\":" + QByteArray(500, '[')
+        + QByteArray(500, ']') + "}}}";
     for (const QByteArray& bytes : { deep, deep, deep, QByteArray("{\"values\": {"), QByteArray("{\"values\": {") }) {
         write(m_path, bytes);
         FileDefaultsStore store(m_path);
@@ -208,14 +212,16 @@ TEST_F(FileDefaultsFilesTest, FilesBesideTheSettingsDoNotPileUp)
     // nothing that only looks alike.
     QFile::remove(m_path);
     const QStringList names { QStringLiteral("defaults.json.dLchrT"), QStringLiteral("defaults.json.backup"),
-                              QStringLiteral("defaults.json.AbCdE"), QStringLiteral("defaults.json.Qx7bZa") };
+        QStringLiteral("defaults.json.AbCdE"), QStringLiteral("defaults.json.Qx7bZa") };
     for (const QString& name : names) {
         QFile f(folder() + QLatin1Char('/') + name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         if (name != names.last()) // the last one is being written now
             f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
     }
-    { FileDefaultsStore store(m_path); }
+    {
+        FileDefaultsStore store(m_path);
+    }
     for (const QString& name : names)
         EXPECT_EQ(QFile::exists(folder() + QLatin1Char('/') + name), name != names.first()) << name.toStdString();
 }
@@ -232,7 +238,8 @@ TEST_F(FileDefaultsFilesTest, AFileDamagedWhileRunningIsReportedAsWrittenBack)
     store.flush();
     QCoreApplication::processEvents();
     ASSERT_EQ(m_log.size(), 1) << m_log.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(m_log[0].contains(QStringLiteral("the settings in memory are written in its place"))) << m_log[0].toStdString();
+    EXPECT_TRUE(m_log[0].contains(QStringLiteral("the settings in memory are written in its place")))
+        << m_log[0].toStdString();
     EXPECT_FALSE(m_log[0].contains(QStringLiteral("empty settings")));
     ASSERT_EQ(store.problems().size(), 1);
     EXPECT_EQ(store.problems()[0].kind, Kind::writtenBack);

@@ -52,7 +52,7 @@ protected:
 TEST_F(FileDefaultsStoreTest, EveryTypeRoundTripsExactlyThroughTheFile)
 {
     const QVariantMap nested { { QStringLiteral("n"), QVariant(qint64(-5)) },
-                               { QStringLiteral("s"), QStringLiteral("ünï") } };
+        { QStringLiteral("s"), QStringLiteral("ünï") } };
     {
         FileDefaultsStore store(m_path);
         store.setValue(QStringLiteral("b"), true);
@@ -190,7 +190,8 @@ TEST_F(FileDefaultsStoreTest, ConcurrentProcessesLoseNothing)
         env.insert(QStringLiteral("KELVARO_CHILD_DEFAULTS"), m_path);
         env.insert(QStringLiteral("KELVARO_CHILD_PREFIX"), QString::fromLatin1(prefix));
         child->setProcessEnvironment(env);
-        child->start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.Writer") });
+        child->start(
+            QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.Writer") });
         children.append(child);
     }
     for (QProcess* child : children) {
@@ -322,7 +323,8 @@ TEST_F(FileDefaultsStoreTest, AFullDiskKeepsThePreviousFileAndSaysSoOnce)
         }
     }
     EXPECT_EQ(m_log.size(), 2) << m_log.join(QLatin1Char('\n')).toStdString();
-    const auto lockLines = std::count_if(m_log.begin(), m_log.end(), [](const QString& l) { return l.contains(QStringLiteral(".lock")); });
+    const auto lockLines = std::count_if(
+        m_log.begin(), m_log.end(), [](const QString& l) { return l.contains(QStringLiteral(".lock")); });
     EXPECT_EQ(lockLines, 1);
     for (const QString& line : m_log)
         EXPECT_TRUE(line.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << line.toStdString();
@@ -381,7 +383,8 @@ TEST_F(FileDefaultsStoreTest, HostileNestingIsKeptAsideWithoutCrashingOrGrowingT
 
 TEST_F(FileDefaultsStoreTest, AFileOfANewerFormatIsKeptBeforeItsFirstRewrite)
 {
-    const QByteArray newer = R"({"version":3,"profiles":{"work":[1,2]},"values":{"ringScale":{"type":"double","value":1.5}}})";
+    const QByteArray newer
+        = R"({"version":3,"profiles":{"work":[1,2]},"values":{"ringScale":{"type":"double","value":1.5}}})";
     writeRaw(newer);
     FileDefaultsStore store(m_path);
     EXPECT_EQ(store.value(QStringLiteral("ringScale"))->toDouble(), 1.5);
@@ -389,7 +392,8 @@ TEST_F(FileDefaultsStoreTest, AFileOfANewerFormatIsKeptBeforeItsFirstRewrite)
     store.flush();
     EXPECT_EQ(readAll(m_path + QStringLiteral(".version-3")), newer);
     EXPECT_TRUE(readAll(m_path).contains("\"profiles\": {\"work\":[1,2]}"));
-    EXPECT_TRUE(std::any_of(m_log.begin(), m_log.end(), [](const QString& l) { return l.contains(QStringLiteral(".version-3")); }));
+    EXPECT_TRUE(std::any_of(
+        m_log.begin(), m_log.end(), [](const QString& l) { return l.contains(QStringLiteral(".version-3")); }));
     store.setValue(QStringLiteral("more"), true);
     store.flush();
     EXPECT_FALSE(QFile::exists(m_path + QStringLiteral(".version-3-2")));
@@ -405,7 +409,8 @@ TEST(FileDefaultsChild, EndlessWriter)
     FileDefaultsStore store(path);
     const QVariantList start = store.value(QStringLiteral("state")).value_or(QVariantList { qint64(0) }).toList();
     for (qint64 n = start.value(0).toLongLong() + 1;; ++n) {
-        store.setValue(QStringLiteral("state"), QVariantList { n, QString(50000 + int(n % 1000), QChar(u'a' + int(n % 26))) });
+        store.setValue(
+            QStringLiteral("state"), QVariantList { n, QString(50000 + int(n % 1000), QChar(u'a' + int(n % 26))) });
         store.flush();
     }
 }
@@ -418,7 +423,8 @@ TEST_F(FileDefaultsStoreTest, KilledWritersLeaveACommittedFile)
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("KELVARO_CHILD_STORM"), m_path);
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=FileDefaultsChild.EndlessWriter") });
+        child.start(QCoreApplication::applicationFilePath(),
+            { QStringLiteral("--gtest_filter=FileDefaultsChild.EndlessWriter") });
         ASSERT_TRUE(child.waitForStarted());
         QThread::msleep(120 + (round * 37) % 150);
         ::kill(pid_t(child.processId()), SIGKILL);
@@ -434,9 +440,7 @@ TEST_F(FileDefaultsStoreTest, KilledWritersLeaveACommittedFile)
         EXPECT_GE(n, last);
         last = n;
         // A committed state: the blob is the one written together with n.
-        EXPECT_EQ(state[1].toString(),
-                  QString(50000 + int(n % 1000), QChar(u'a' + int(n % 26))))
-            << "round " << round;
+        EXPECT_EQ(state[1].toString(), QString(50000 + int(n % 1000), QChar(u'a' + int(n % 26)))) << "round " << round;
     }
     EXPECT_GT(last, 0);
 }

@@ -35,7 +35,8 @@ TEST_F(HotkeyTest, DisplayedSpokenAndStoredForms)
 {
     const Hotkey shiftCtrlA(0, ShiftCtrl);
     EXPECT_EQ(shiftCtrlA.id(), QStringLiteral("1179648-0"));
-    EXPECT_EQ(shiftCtrlA.displayTokens(), (QStringList { QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("A") }));
+    EXPECT_EQ(shiftCtrlA.displayTokens(),
+        (QStringList { QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("A") }));
     EXPECT_EQ(shiftCtrlA.displayString(), QStringLiteral("Ctrl+Shift+A"));
     EXPECT_EQ(shiftCtrlA.accessibilityLabel(), QStringLiteral("Control Shift A"));
     EXPECT_EQ(shiftCtrlA.storedText(), QStringLiteral("⇧⌘A"));
@@ -83,7 +84,8 @@ TEST_F(HotkeyTest, ValidityAndReservedCombinations)
 
     const std::uint64_t ctrl = Modifier::Ctrl, alt = Modifier::Alt, super = Modifier::Super;
     EXPECT_EQ(Hotkey(48, alt).systemConflictDescription(), QStringLiteral("switching windows"));
-    EXPECT_EQ(Hotkey(48, alt | Modifier::Shift).systemConflictDescription(), QStringLiteral("switching windows backwards"));
+    EXPECT_EQ(
+        Hotkey(48, alt | Modifier::Shift).systemConflictDescription(), QStringLiteral("switching windows backwards"));
     EXPECT_FALSE(Hotkey(48, ctrl).systemConflictDescription());
     EXPECT_EQ(Hotkey(118, alt).systemConflictDescription(), QStringLiteral("closing the window"));
     EXPECT_EQ(Hotkey(37, super).systemConflictDescription(), QStringLiteral("locking the screen"));
@@ -111,8 +113,8 @@ TEST_F(HotkeyTest, ValidityAndReservedCombinations)
     for (const Hotkey& h : conflicting) {
         const auto warning = settings.warning(h, HotkeyRole::switcher);
         ASSERT_TRUE(warning) << h.id().toStdString();
-        for (const QString& foreign : { QStringLiteral("⌘"), QStringLiteral("⌥"), QStringLiteral("⌃"), QStringLiteral("⇧"),
-                 QStringLiteral("Command"), QStringLiteral("Option") })
+        for (const QString& foreign : { QStringLiteral("⌘"), QStringLiteral("⌥"), QStringLiteral("⌃"),
+                 QStringLiteral("⇧"), QStringLiteral("Command"), QStringLiteral("Option") })
             EXPECT_FALSE(warning->contains(foreign)) << warning->toStdString();
     }
 }
@@ -157,8 +159,10 @@ TEST_F(HotkeyTest, ParsesStoredAndDisplayedText)
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("⌘AB")));
 
     EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl+Shift+A")), Hotkey(0, ShiftCtrl));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("super + alt+Left Arrow")), Hotkey(123, Modifier::Super | Modifier::Alt));
-    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("Ctrl++")), Hotkey(69, Modifier::Ctrl)); // the key that types "+"
+    EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("super + alt+Left Arrow")),
+        Hotkey(123, Modifier::Super | Modifier::Alt));
+    EXPECT_EQ(
+        Hotkey::fromDisplayString(QStringLiteral("Ctrl++")), Hotkey(69, Modifier::Ctrl)); // the key that types "+"
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("Ctrl+")));
     EXPECT_FALSE(Hotkey::fromDisplayString(QStringLiteral("Hyper+A")));
 
@@ -227,7 +231,8 @@ TEST_F(HotkeyTest, JsonForms)
     EXPECT_FALSE(Hotkey::fromJson(QByteArrayLiteral("{\"keyCode\":0,")));
 
     // Unknown keys are ignored; the stored bits are kept unmasked.
-    const auto decoded = Hotkey::fromJson(QByteArrayLiteral("{\"extra\":[1],\"rawModifiers\":1245184,\"keyCode\":65535}"));
+    const auto decoded
+        = Hotkey::fromJson(QByteArrayLiteral("{\"extra\":[1],\"rawModifiers\":1245184,\"keyCode\":65535}"));
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->keyCode, 65535);
     EXPECT_EQ(decoded->rawModifiers, 1245184u);

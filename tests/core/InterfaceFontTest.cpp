@@ -19,7 +19,8 @@ TEST(InterfaceFont, EveryLanguageHasAGlyphForEachLetter)
             continue;
         ++languages;
         const QString code = rawValue(language);
-        const QString line = InterfaceFont::sample(code) + QLatin1Char(' ') + Translations::translate("Welcome to Kelvaro", code);
+        const QString line
+            = InterfaceFont::sample(code) + QLatin1Char(' ') + Translations::translate("Welcome to Kelvaro", code);
         const QFont font = InterfaceFont::forLanguage(code, desktop);
         QImage image(900, 40, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);

@@ -22,25 +22,25 @@ protected:
 TEST(LauncherGroupTest, JsonFormIsExactInKeyOrderAndOptionalKeys)
 {
     LauncherGroup g(QStringLiteral("Work \"A\""), { QStringLiteral("org.x.mail"), QStringLiteral("org.x.chat") },
-                    Hotkey(17, kShiftCtrl), Modifier::Ctrl, kId);
+        Hotkey(17, kShiftCtrl), Modifier::Ctrl, kId);
     EXPECT_EQ(g.toJson(),
-              QByteArray(R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"Work \"A\"",)"
-                         R"("bundleIdentifiers":["org.x.mail","org.x.chat"],)"
-                         R"("hotkey":{"keyCode":17,"rawModifiers":1179648},"holdModifiersRaw":1048576})"));
+        QByteArray(R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"Work \"A\"",)"
+                   R"("bundleIdentifiers":["org.x.mail","org.x.chat"],)"
+                   R"("hotkey":{"keyCode":17,"rawModifiers":1179648},"holdModifiersRaw":1048576})"));
     // Only id and name: empty list and 0 are written back, the hotkey left out.
     const auto minimal = LauncherGroup::fromJson(R"({"name":"Ünï","id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","x":1})");
     ASSERT_TRUE(minimal);
     EXPECT_TRUE(minimal->bundleIdentifiers.isEmpty());
     EXPECT_FALSE(minimal->hotkey);
     EXPECT_EQ(minimal->holdModifiersRaw, 0u);
-    EXPECT_EQ(minimal->toJson(), QByteArray(R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"Ünï",)"
-                                            R"("bundleIdentifiers":[],"holdModifiersRaw":0})"));
-    EXPECT_EQ(LauncherGroup::encodeList({ *minimal, g }),
-              "[" + minimal->toJson() + "," + g.toJson() + "]");
+    EXPECT_EQ(minimal->toJson(),
+        QByteArray(R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"Ünï",)"
+                   R"("bundleIdentifiers":[],"holdModifiersRaw":0})"));
+    EXPECT_EQ(LauncherGroup::encodeList({ *minimal, g }), "[" + minimal->toJson() + "," + g.toJson() + "]");
     // Round trip, with nulls read as absent and stored bits kept unmasked.
-    const auto back = LauncherGroup::fromJson(
-        R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"n","bundleIdentifiers":null,)"
-        R"("hotkey":{"keyCode":3,"rawModifiers":7},"holdModifiersRaw":null})");
+    const auto back
+        = LauncherGroup::fromJson(R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"n","bundleIdentifiers":null,)"
+                                  R"("hotkey":{"keyCode":3,"rawModifiers":7},"holdModifiersRaw":null})");
     ASSERT_TRUE(back);
     EXPECT_EQ(back->hotkey->rawModifiers, 7u);
     EXPECT_EQ(*LauncherGroup::fromJson(g.toJson()), g);
@@ -88,7 +88,8 @@ TEST(LauncherGroupTest, EqualityHoldReconciliationAndSuggestions)
     g.reconcileHoldModifiers();
     EXPECT_EQ(g.holdModifiersRaw, 0u);
 
-    EXPECT_EQ(LauncherGroup::suggestedHotkey({ Hotkey(17, kShiftCtrl), Hotkey(5, kShiftCtrl) }), Hotkey(15, kShiftCtrl));
+    EXPECT_EQ(
+        LauncherGroup::suggestedHotkey({ Hotkey(17, kShiftCtrl), Hotkey(5, kShiftCtrl) }), Hotkey(15, kShiftCtrl));
     EXPECT_EQ(LauncherGroup::suggestedHotkey({ Hotkey(17, Modifier::Ctrl) }), Hotkey(17, kShiftCtrl));
     QList<Hotkey> all;
     for (std::uint16_t code : { 17, 5, 15, 14, 2, 13, 16, 32 })
@@ -159,10 +160,11 @@ TEST_F(LauncherGroupSettingsTest, GroupOperationsKeepHoldSetsInLine)
 
 TEST_F(LauncherGroupSettingsTest, OneBadGroupDoesNotCostTheOthers)
 {
-    const QByteArray stored = R"([{"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"Good","bundleIdentifiers":["a"],)"
-                              R"("hotkey":{"keyCode":17,"rawModifiers":1179648},"holdModifiersRaw":524288},)"
-                              R"({"id":"6B29FC40-CA47-1067-B31D-00DD010662DA"},)"
-                              R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Also good"}])";
+    const QByteArray stored
+        = R"([{"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","name":"Good","bundleIdentifiers":["a"],)"
+          R"("hotkey":{"keyCode":17,"rawModifiers":1179648},"holdModifiersRaw":524288},)"
+          R"({"id":"6B29FC40-CA47-1067-B31D-00DD010662DA"},)"
+          R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Also good"}])";
     env.defaults().setValue(QStringLiteral("launcherGroups"), stored);
     AppSettings s(env.defaults());
     ASSERT_EQ(s.launcherGroups().size(), 2);
@@ -170,11 +172,12 @@ TEST_F(LauncherGroupSettingsTest, OneBadGroupDoesNotCostTheOthers)
     EXPECT_EQ(s.launcherGroups()[0].holdModifiersRaw, kShiftCtrl); // reconciled after loading
     EXPECT_EQ(s.launcherGroups()[1].name, QStringLiteral("Also good"));
     EXPECT_TRUE(std::any_of(env.logLines().begin(), env.logLines().end(),
-                            [](const QString& l) { return l.startsWith(QStringLiteral("Kelvaro: skipped")); }));
+        [](const QString& l) { return l.startsWith(QStringLiteral("Kelvaro: skipped")); }));
     const QStringList backups = StoredListRecovery::backupKeys(QStringLiteral("launcherGroups"), env.defaults());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(env.defaults().value(backups[0])->toByteArray(), stored);
-    EXPECT_EQ(env.defaults().value(QStringLiteral("launcherGroups"))->toByteArray(), stored); // untouched until a change
+    EXPECT_EQ(
+        env.defaults().value(QStringLiteral("launcherGroups"))->toByteArray(), stored); // untouched until a change
 
     s.addLauncherGroup(QStringLiteral("New"));
     EXPECT_EQ(env.defaults().value(backups[0])->toByteArray(), stored);

@@ -31,20 +31,22 @@ TEST(AppShortcutJson, WritesKeysInOrderAndLeavesOutAbsentParts)
     AppShortcut s(QStringLiteral("Päste \"x\""), QStringLiteral("doc"), QStringLiteral("⇧⌘V"), QStringLiteral("com.a"));
     s.id = kId1;
     EXPECT_EQ(s.toJson(),
-        QByteArrayLiteral("{\"id\":\"6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B\",\"name\":\"P\xC3\xA4ste \\\"x\\\"\",\"icon\":\"doc\","
-                          "\"shortcut\":\"\xE2\x87\xA7\xE2\x8C\x98V\",\"bundleIdentifier\":\"com.a\"}"));
+        QByteArrayLiteral(
+            "{\"id\":\"6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B\",\"name\":\"P\xC3\xA4ste \\\"x\\\"\",\"icon\":\"doc\","
+            "\"shortcut\":\"\xE2\x87\xA7\xE2\x8C\x98V\",\"bundleIdentifier\":\"com.a\"}"));
     s.textSnippet = QStringLiteral("hi");
     s.url = QStringLiteral("https://example.org/a");
-    EXPECT_TRUE(s.toJson().endsWith(
-        QByteArrayLiteral(",\"bundleIdentifier\":\"com.a\",\"textSnippet\":\"hi\",\"url\":\"https://example.org/a\"}")));
+    EXPECT_TRUE(s.toJson().endsWith(QByteArrayLiteral(
+        ",\"bundleIdentifier\":\"com.a\",\"textSnippet\":\"hi\",\"url\":\"https://example.org/a\"}")));
     s.textSnippet.reset();
     EXPECT_TRUE(s.toJson().endsWith(QByteArrayLiteral("\"com.a\",\"url\":\"https://example.org/a\"}")));
 }
 
 TEST(AppShortcutJson, DecodesOptionalPartsAndRefusesBadRecords)
 {
-    const QByteArray base = "\"id\":\"6f0e2b1c-3a4d-4e5f-8a9b-0c1d2e3f4a5b\",\"name\":\"n\",\"icon\":\"i\",\"shortcut\":\"\","
-                            "\"bundleIdentifier\":\"com.a\"";
+    const QByteArray base
+        = "\"id\":\"6f0e2b1c-3a4d-4e5f-8a9b-0c1d2e3f4a5b\",\"name\":\"n\",\"icon\":\"i\",\"shortcut\":\"\","
+          "\"bundleIdentifier\":\"com.a\"";
     auto plain = AppShortcut::fromJson("{" + base + "}");
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->id, kId1);
@@ -68,7 +70,8 @@ TEST(AppShortcutJson, DecodesOptionalPartsAndRefusesBadRecords)
     QByteArray numberName = "{" + base + "}";
     numberName.replace("\"name\":\"n\"", "\"name\":3");
     EXPECT_FALSE(AppShortcut::fromJson(numberName));
-    for (const char* badId : { "not-a-uuid", "{6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B}", "6F0E2B1C3A4D4E5F8A9B0C1D2E3F4A5B", "6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B\n", "" }) {
+    for (const char* badId : { "not-a-uuid", "{6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B}",
+             "6F0E2B1C3A4D4E5F8A9B0C1D2E3F4A5B", "6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B\n", "" }) {
         QByteArray json = "{" + base + "}";
         json.replace("6f0e2b1c-3a4d-4e5f-8a9b-0c1d2e3f4a5b", badId);
         EXPECT_FALSE(AppShortcut::fromJson(json)) << badId;
@@ -150,11 +153,14 @@ TEST_F(ShortcutStorageTest, ListsUpdatesAndRemovals)
 
 TEST_F(ShortcutStorageTest, OneBadItemKeepsTheOthersAndTheStoredValue)
 {
-    const QByteArray document =
-        "{\"com.a\":[{\"id\":\"6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B\",\"name\":\"good\",\"icon\":\"i\",\"shortcut\":\"\xE2\x8C\x98K\","
-        "\"bundleIdentifier\":\"com.a\"},{\"id\":\"00000000-0000-0000-0000-000000000001\",\"name\":\"no shortcut\",\"icon\":\"i\","
-        "\"bundleIdentifier\":\"com.a\"}],\"com.b\":[{\"id\":\"00000000-0000-0000-0000-000000000002\",\"name\":\"b\",\"icon\":\"i\","
-        "\"shortcut\":\"\",\"bundleIdentifier\":\"com.b\",\"url\":\"https://b.example\"}],\"com.c\":\"oops\"}";
+    const QByteArray document
+        = "{\"com.a\":[{\"id\":\"6F0E2B1C-3A4D-4E5F-8A9B-0C1D2E3F4A5B\",\"name\":\"good\",\"icon\":\"i\",\"shortcut\":"
+          "\"\xE2\x8C\x98K\","
+          "\"bundleIdentifier\":\"com.a\"},{\"id\":\"00000000-0000-0000-0000-000000000001\",\"name\":\"no "
+          "shortcut\",\"icon\":\"i\","
+          "\"bundleIdentifier\":\"com.a\"}],\"com.b\":[{\"id\":\"00000000-0000-0000-0000-000000000002\",\"name\":\"b\","
+          "\"icon\":\"i\","
+          "\"shortcut\":\"\",\"bundleIdentifier\":\"com.b\",\"url\":\"https://b.example\"}],\"com.c\":\"oops\"}";
     env.defaults().setValue(ShortcutStorage::key, document);
     env.defaults().resetWriteCount();
 
@@ -220,7 +226,8 @@ TEST_F(ShortcutStorageTest, RecoveryOfArraysAndDistinctBackups)
         return v.get<int>();
     };
     const QString key = QStringLiteral("numbers");
-    EXPECT_TRUE(StoredListRecovery::loadArray<int>(key, env.defaults(), QStringLiteral("number"), decode).items.isEmpty());
+    EXPECT_TRUE(
+        StoredListRecovery::loadArray<int>(key, env.defaults(), QStringLiteral("number"), decode).items.isEmpty());
 
     env.defaults().setValue(key, QByteArrayLiteral("[1,\"two\",3]"));
     auto loaded = StoredListRecovery::loadArray<int>(key, env.defaults(), QStringLiteral("number"), decode);
@@ -250,8 +257,9 @@ TEST(CustomIconsTest, NamesAndSafeFiles)
     EXPECT_TRUE(CustomIcons::isSafeName(name));
     EXPECT_TRUE(CustomIcons::isSafeName(QStringLiteral("custom_icon_favicon_a_b_c.png")));
     EXPECT_TRUE(CustomIcons::isSafeName(QStringLiteral("custom_icon_ABC-1")));
-    for (const char* bad : { "custom_icon_", "custom_icon_../../x.png", "custom_icon_a/b.png", "custom_icon_a..png",
-             "custom_icon_a b.png", "custom_icon_\xC3\xA4.png", "/tmp/custom_icon_a.png", "star.fill", "custom_icon_a\n" }) {
+    for (const char* bad :
+        { "custom_icon_", "custom_icon_../../x.png", "custom_icon_a/b.png", "custom_icon_a..png", "custom_icon_a b.png",
+            "custom_icon_\xC3\xA4.png", "/tmp/custom_icon_a.png", "star.fill", "custom_icon_a\n" }) {
         EXPECT_FALSE(CustomIcons::isSafeName(QString::fromUtf8(bad))) << bad;
         EXPECT_FALSE(CustomIcons::filePath(QString::fromUtf8(bad))) << bad;
     }

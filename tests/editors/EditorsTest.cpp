@@ -81,7 +81,8 @@ protected:
 
     TestSupport::SimEnvironment env;
     std::shared_ptr<SimDesktop> desktop;
-    const AppShortcut app = ShortcutsSettingsView::appEntry(QStringLiteral("Mousepad"), QStringLiteral("org.xfce.mousepad"));
+    const AppShortcut app
+        = ShortcutsSettingsView::appEntry(QStringLiteral("Mousepad"), QStringLiteral("org.xfce.mousepad"));
 };
 }
 
@@ -131,7 +132,7 @@ TEST_F(Editors, EditorValidatesEachKindAndSavesOnlyItsPayload)
     // Editing an item with a keystroke and a link: opens on the keystroke,
     // keeps its id, writes the same stored text back and drops the link.
     AppShortcut both(QStringLiteral("Both"), QStringLiteral("star"), QStringLiteral("⇧⌘K"), app.bundleIdentifier,
-                     std::nullopt, QStringLiteral("https://example.com"));
+        std::nullopt, QStringLiteral("https://example.com"));
     ShortcutEditorView edit(app, both);
     EXPECT_EQ(edit.saveButton()->text(), QStringLiteral("Save"));
     EXPECT_EQ(edit.action(), ShortcutAction::keyboard);
@@ -141,7 +142,8 @@ TEST_F(Editors, EditorValidatesEachKindAndSavesOnlyItsPayload)
     EXPECT_EQ(edit.draft().url, std::nullopt);
 
     // A present but empty link opens on the link kind.
-    AppShortcut emptyLink(QStringLiteral("L"), QStringLiteral("link"), QString(), app.bundleIdentifier, std::nullopt, QString());
+    AppShortcut emptyLink(
+        QStringLiteral("L"), QStringLiteral("link"), QString(), app.bundleIdentifier, std::nullopt, QString());
     ShortcutEditorView linkEdit(app, emptyLink);
     EXPECT_EQ(linkEdit.action(), ShortcutAction::link);
     EXPECT_EQ(linkEdit.validationProblem(), QStringLiteral("Enter a link to open."));
@@ -154,8 +156,8 @@ TEST_F(Editors, SymbolSearchAndPickerCommitOnlyOnPick)
         EXPECT_TRUE(SymbolIcons::contains(symbol)) << qPrintable(symbol) << " would draw the fallback glyph";
     EXPECT_EQ(SymbolLibrary::search(QStringLiteral("  ")), SymbolLibrary::all());
     EXPECT_EQ(SymbolLibrary::search(QStringLiteral("UP LEFT")),
-              (QStringList { QStringLiteral("arrow.up.left"), QStringLiteral("arrow.up.left.and.arrow.down.right"),
-                             QStringLiteral("arrow.down.right.and.arrow.up.left") }));
+        (QStringList { QStringLiteral("arrow.up.left"), QStringLiteral("arrow.up.left.and.arrow.down.right"),
+            QStringLiteral("arrow.down.right.and.arrow.up.left") }));
     EXPECT_TRUE(SymbolLibrary::search(QStringLiteral("arrow.up")).isEmpty());
 
     IconPickerSheet picker(QStringLiteral("doc"));
@@ -185,7 +187,8 @@ TEST_F(Editors, ImportTakesOnlySmallWholePngFilesAndWritesNothingOtherwise)
     const QString goodPath = write(QStringLiteral("good.png"), good);
     QFile::link(goodPath, dir.filePath(QStringLiteral("link.png")));
     // A picture padded after its end to exactly 1 MiB + 1 bytes.
-    const QString big = write(QStringLiteral("big.png"), good + QByteArray(SymbolLibrary::maxFileBytes + 1 - good.size(), '\0'));
+    const QString big
+        = write(QStringLiteral("big.png"), good + QByteArray(SymbolLibrary::maxFileBytes + 1 - good.size(), '\0'));
     const QString huge = write(QStringLiteral("huge.png"), png(5000, 5000));
     const QString truncated = write(QStringLiteral("truncated.png"), good.left(good.size() - 20));
     const QString notPng = write(QStringLiteral("text.png"), QByteArray("hello"));
@@ -224,7 +227,8 @@ TEST_F(Editors, ImportTakesOnlySmallWholePngFilesAndWritesNothingOtherwise)
     ASSERT_TRUE(first.iconName && second.iconName);
     EXPECT_NE(*first.iconName, *second.iconName);
     EXPECT_EQ(first.iconName->size(), 52);
-    EXPECT_TRUE(first.iconName->startsWith(QStringLiteral("custom_icon_")) && first.iconName->endsWith(QStringLiteral(".png")));
+    EXPECT_TRUE(
+        first.iconName->startsWith(QStringLiteral("custom_icon_")) && first.iconName->endsWith(QStringLiteral(".png")));
     QFile stored(*CustomIcons::filePath(*first.iconName));
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     EXPECT_EQ(stored.readAll(), good);
@@ -305,8 +309,8 @@ TEST_F(Editors, SuggestionsFilterMenuPresetsByCombinationAndTickOnlyOnImport)
 
     // The catalogue's suggestions leave out what the application has already.
     const QList<ShortcutPreset> all = ShortcutPresets::suggestions(app.bundleIdentifier);
-    const QList<ShortcutPreset> missing
-        = ShortcutPresets::missingSuggestions(app.bundleIdentifier, { all.first().makeShortcut(app.bundleIdentifier, QLocale()) });
+    const QList<ShortcutPreset> missing = ShortcutPresets::missingSuggestions(
+        app.bundleIdentifier, { all.first().makeShortcut(app.bundleIdentifier, QLocale()) });
     EXPECT_EQ(missing.size(), all.size() - 1);
     EXPECT_FALSE(names(missing).contains(all.first().id));
 }
@@ -346,9 +350,9 @@ TEST_F(Editors, LateScanResultsForAClosedSheetAreDropped)
     ShortcutSuggestionsView third({ app, {} });
     third.importFromMenus();
     third.deliverScanResult(third.currentScanNumber(), QStringLiteral("org.other.App"),
-                            MenuShortcutScanner::ScanResult::success(menus), true);
-    third.deliverScanResult(third.currentScanNumber() - 1, app.bundleIdentifier,
-                            MenuShortcutScanner::ScanResult::success(menus), true);
+        MenuShortcutScanner::ScanResult::success(menus), true);
+    third.deliverScanResult(
+        third.currentScanNumber() - 1, app.bundleIdentifier, MenuShortcutScanner::ScanResult::success(menus), true);
     EXPECT_TRUE(third.menuPresets().isEmpty());
     EXPECT_TRUE(third.isScanning());
     pendingImport(MenuShortcutScanner::ScanResult::success(menus));
@@ -358,13 +362,14 @@ TEST_F(Editors, LateScanResultsForAClosedSheetAreDropped)
 
 TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
 {
-    desktop->installed.insert(app.bundleIdentifier, { QStringLiteral("/apps/org.xfce.mousepad.desktop"), QIcon(), true });
+    desktop->installed.insert(
+        app.bundleIdentifier, { QStringLiteral("/apps/org.xfce.mousepad.desktop"), QIcon(), true });
     ShortcutStorage& store = ShortcutStorage::shared();
     store.addShortcut(app);
     QList<AppShortcut> items;
     for (const char* name : { "One", "Two", "<i>Three</i> & more" }) {
-        items << AppShortcut(QString::fromLatin1(name), QStringLiteral("star"), QStringLiteral("⌘") + QString::fromLatin1(name).left(1),
-                             app.bundleIdentifier);
+        items << AppShortcut(QString::fromLatin1(name), QStringLiteral("star"),
+            QStringLiteral("⌘") + QString::fromLatin1(name).left(1), app.bundleIdentifier);
         store.addShortcut(items.last());
     }
     ShortcutsSettingsView page(std::nullopt);
@@ -386,7 +391,8 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
     const QList<AppShortcut> stored = store.getShortcuts(app.bundleIdentifier);
     page.move(items[0], -1);
     page.move(items[2], 1);
-    EXPECT_EQ(store.getShortcuts(app.bundleIdentifier).first().id, stored.first().id) << "the app's own entry stays first";
+    EXPECT_EQ(store.getShortcuts(app.bundleIdentifier).first().id, stored.first().id)
+        << "the app's own entry stays first";
     auto order = [&] {
         QStringList out;
         for (const AppShortcut& s : page.shortcuts(*page.selectedApp()))
@@ -398,7 +404,8 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
     EXPECT_EQ(order(), (QStringList { "Two", "One", "<i>Three</i> & more" }));
     // A name from another program is shown as it is written, never as markup.
     const QList<QLabel*> labels = page.rows().last()->findChildren<QLabel*>();
-    const auto named = std::find_if(labels.begin(), labels.end(), [](QLabel* l) { return l->text().startsWith(QStringLiteral("<i>")); });
+    const auto named = std::find_if(
+        labels.begin(), labels.end(), [](QLabel* l) { return l->text().startsWith(QStringLiteral("<i>")); });
     ASSERT_NE(named, labels.end());
     EXPECT_EQ((*named)->textFormat(), Qt::PlainText);
     EXPECT_EQ(previewItems.first().name, QStringLiteral("Two")) << "the preview follows";
@@ -415,7 +422,8 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
     // A list that holds only a text (written by hand) is not yet a registered
     // application: adding it registers it rather than selecting nothing.
     const QString notes = QStringLiteral("org.example.Notes");
-    store.addShortcut(AppShortcut(QStringLiteral("Sign"), QStringLiteral("doc"), QString(), notes, QStringLiteral("Regards")));
+    store.addShortcut(
+        AppShortcut(QStringLiteral("Sign"), QStringLiteral("doc"), QString(), notes, QStringLiteral("Regards")));
     page.loadSavedShortcuts();
     page.addApp(ShortcutsSettingsView::appEntry(QStringLiteral("Notes"), notes));
     ASSERT_TRUE(page.selectedApp());

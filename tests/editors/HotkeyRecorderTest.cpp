@@ -22,14 +22,14 @@ struct NoRings : RingCommands {
     bool isSwitcherVisible() const override { return false; }
     bool isShortcutRingVisible() const override { return false; }
     void triggerSwitcher() override { ++switcher; }
-    void triggerLauncher() override {}
-    void showCapturedTabsRing() override {}
-    void showPasswordRing() override {}
-    void showLauncherGroup(const LauncherGroup&) override {}
-    void cancelVisibleRings() override {}
-    void commitVisibleRing() override {}
-    void stepVisibleRing(int) override {}
-    void handleModifiersChanged(std::uint64_t) override {}
+    void triggerLauncher() override { }
+    void showCapturedTabsRing() override { }
+    void showPasswordRing() override { }
+    void showLauncherGroup(const LauncherGroup&) override { }
+    void cancelVisibleRings() override { }
+    void commitVisibleRing() override { }
+    void stepVisibleRing(int) override { }
+    void handleModifiersChanged(std::uint64_t) override { }
     int switcher = 0;
 };
 

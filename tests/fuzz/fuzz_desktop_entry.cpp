@@ -8,7 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Fuzz::setUpOnce();
     const QByteArray text = Fuzz::bytes(data, size);
-    const auto entry = ApplicationIdentity::parseEntry(text, QStringLiteral("/fuzz/app.desktop"), QStringLiteral("app"));
+    const auto entry
+        = ApplicationIdentity::parseEntry(text, QStringLiteral("/fuzz/app.desktop"), QStringLiteral("app"));
     if (!entry)
         return 0;
     FUZZ_CHECK(entry->value(QStringLiteral("Type")) == QLatin1String("Application"));

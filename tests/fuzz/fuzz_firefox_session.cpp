@@ -7,8 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Fuzz::setUpOnce();
     const QByteArray input = Fuzz::bytes(data, size);
-    const auto windows = input.startsWith(QByteArrayLiteral("mozLz40")) ? FirefoxSession::read(input)
-                                                                          : FirefoxSession::windows(input);
+    const auto windows
+        = input.startsWith(QByteArrayLiteral("mozLz40")) ? FirefoxSession::read(input) : FirefoxSession::windows(input);
     if (windows) {
         for (const SnssWindow& window : *windows) {
             FUZZ_CHECK(!window.tabs.isEmpty());

@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemoryDefaultsStore store;
     const QByteArray stored = Fuzz::bytes(data, size);
     store.setValue(QStringLiteral("groups"), stored);
-    const auto loaded = StoredListRecovery::loadArray<LauncherGroup>(
-        QStringLiteral("groups"), store, QStringLiteral("launcher group"),
+    const auto loaded = StoredListRecovery::loadArray<LauncherGroup>(QStringLiteral("groups"), store,
+        QStringLiteral("launcher group"),
         [](const nlohmann::json& element, QString* error) { return LauncherGroup::fromJsonValue(element, error); });
     FUZZ_CHECK(!loaded.unreadable || loaded.items.isEmpty());
     if (loaded.unreadable || loaded.skipped > 0) {

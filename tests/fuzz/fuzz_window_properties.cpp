@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fuzz::setUpOnce();
     if (size < 3)
         return 0;
-    static const int formats[] = {8, 16, 32, 0};
-    static const quint32 types[] = {X11Properties::stringType, utf8Type, compoundType, 4};
+    static const int formats[] = { 8, 16, 32, 0 };
+    static const quint32 types[] = { X11Properties::stringType, utf8Type, compoundType, 4 };
     const int format = formats[data[1] % 4];
     const quint32 type = types[data[2] % 4];
     const QByteArray value = Fuzz::bytes(data + 3, size - 3);
@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qint64 used = 0;
         for (const QImage& icon : X11Properties::icons(value, format)) {
             FUZZ_CHECK(!icon.isNull());
-            FUZZ_CHECK(icon.width() <= int(X11Properties::maxIconSide) && icon.height() <= int(X11Properties::maxIconSide));
+            FUZZ_CHECK(
+                icon.width() <= int(X11Properties::maxIconSide) && icon.height() <= int(X11Properties::maxIconSide));
             used += 8 + qint64(icon.width()) * icon.height() * 4;
         }
         FUZZ_CHECK(used <= value.size());

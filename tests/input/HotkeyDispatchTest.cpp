@@ -32,7 +32,8 @@ protected:
         KeyTap::setShared(nullptr);
     }
     static AppSettings& settings() { return AppSettings::shared(); }
-    LauncherGroup group(const QString& name, std::optional<Hotkey> hotkey, QStringList apps = { QStringLiteral("org.example.app") })
+    LauncherGroup group(
+        const QString& name, std::optional<Hotkey> hotkey, QStringList apps = { QStringLiteral("org.example.app") })
     {
         return LauncherGroup(name, apps, hotkey, hotkey ? hotkey->rawModifiers : 0);
     }
@@ -82,8 +83,9 @@ TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
     EXPECT_TRUE(tap->press(KeyS, ShiftCtrl));
     EXPECT_TRUE(tap->press(KeyD, ShiftCtrl));
     EXPECT_TRUE(tap->press(KeyP, ShiftCtrl));
-    EXPECT_EQ(rings.calls, (QStringList { QStringLiteral("triggerLauncher"), QStringLiteral("showCapturedTabsRing"),
-                                              QStringLiteral("showPasswordRing") }));
+    EXPECT_EQ(rings.calls,
+        (QStringList { QStringLiteral("triggerLauncher"), QStringLiteral("showCapturedTabsRing"),
+            QStringLiteral("showPasswordRing") }));
 
     // Equal hotkeys: switcher > launcher > tabs > passwords > groups, earlier group first.
     const Hotkey shared(Key1, Modifier::Alt | Modifier::Ctrl);
@@ -92,11 +94,12 @@ TEST_F(HotkeyDispatch, RolesAreComparedInFixedOrderBeforeGroups)
     EXPECT_TRUE(tap->press(Key1, shared.rawModifiers));
     EXPECT_EQ(rings.calls, QStringList { QStringLiteral("group:first") });
 
-    for (auto [set, expected] : std::initializer_list<std::pair<void (AppSettings::*)(std::optional<Hotkey>), const char*>> {
-             { &AppSettings::setPasswordHotkey, "showPasswordRing" },
-             { &AppSettings::setCapturedTabsHotkey, "showCapturedTabsRing" },
-             { &AppSettings::setLauncherHotkey, "triggerLauncher" },
-             { &AppSettings::setSwitcherHotkey, "triggerSwitcher" } }) {
+    for (auto [set, expected] :
+        std::initializer_list<std::pair<void (AppSettings::*)(std::optional<Hotkey>), const char*>> {
+            { &AppSettings::setPasswordHotkey, "showPasswordRing" },
+            { &AppSettings::setCapturedTabsHotkey, "showCapturedTabsRing" },
+            { &AppSettings::setLauncherHotkey, "triggerLauncher" },
+            { &AppSettings::setSwitcherHotkey, "triggerSwitcher" } }) {
         (settings().*set)(shared);
         rings.calls.clear();
         EXPECT_TRUE(tap->press(Key1, shared.rawModifiers));
@@ -157,8 +160,9 @@ TEST_F(HotkeyDispatch, EscapeAndNavigationKeysActOnlyWithAVisibleRing)
     setRingVisible(true, false);
     for (std::uint16_t key : { Right, Down, Left, Up, Return, Enter })
         EXPECT_TRUE(tap->press(key, 0)) << key;
-    EXPECT_EQ(rings.calls, (QStringList { QStringLiteral("step:1"), QStringLiteral("step:1"), QStringLiteral("step:-1"),
-                                           QStringLiteral("step:-1"), QStringLiteral("commit"), QStringLiteral("commit") }));
+    EXPECT_EQ(rings.calls,
+        (QStringList { QStringLiteral("step:1"), QStringLiteral("step:1"), QStringLiteral("step:-1"),
+            QStringLiteral("step:-1"), QStringLiteral("commit"), QStringLiteral("commit") }));
     // Other keys reach the frontmost application while a ring is up.
     EXPECT_FALSE(tap->press(KeyB, 0));
 
@@ -302,5 +306,5 @@ TEST_F(HotkeyDispatch, SuspensionSwitchesTheCurrentTapOffAndOnAgain)
     auto late = keyboard->beginSuspension();
     keyboard.reset();
     late();
-    KeyTapSuspension::withSuspended([] { });
+    KeyTapSuspension::withSuspended([] {});
 }

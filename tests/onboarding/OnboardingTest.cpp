@@ -76,13 +76,13 @@ TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
     OnboardingView wizard([&](bool fromLastPage) { finishes << fromLastPage; });
     showActive(&wizard);
     const QStringList titles { QStringLiteral("Choose your language"), QStringLiteral("Welcome to Kelvaro"),
-                               QStringLiteral("You're all set"), QStringLiteral("Your shortcut"),
-                               QStringLiteral("Kelvaro lives in the tray") };
+        QStringLiteral("You're all set"), QStringLiteral("Your shortcut"),
+        QStringLiteral("Kelvaro lives in the tray") };
     for (int page = 0; page < OnboardingView::pageCount; ++page) {
         EXPECT_EQ(wizard.page(), page);
         EXPECT_EQ(wizard.pageTitle(), titles[page]);
         EXPECT_EQ(wizard.continueButton()->text(),
-                  page == OnboardingView::lastPage ? QStringLiteral("Start Using Kelvaro") : QStringLiteral("Continue"));
+            page == OnboardingView::lastPage ? QStringLiteral("Start Using Kelvaro") : QStringLiteral("Continue"));
         QTest::keyClick(&wizard, Qt::Key_Return);
         settle();
     }
@@ -171,7 +171,8 @@ TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
     QStringList texts;
     for (QLabel* l : wizard.currentPage()->findChildren<QLabel*>())
         texts << l->text();
-    EXPECT_TRUE(texts.contains(Translations::translate(note, QStringLiteral("de")))) << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(texts.contains(Translations::translate(note, QStringLiteral("de"))))
+        << texts.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(wizard.skipButton()->text(), Translations::translate("Skip", QStringLiteral("de")));
 }
 
@@ -231,7 +232,7 @@ TEST(LaunchNoticePlacement, HangsFromTheIconOnItsScreenOrSitsInTheCorner)
     using namespace LaunchPopover;
     const QSize s(400, 220);
     const QList<ScreenArea> screens { { QRect(0, 0, 1280, 1024), QRect(0, 30, 1280, 994) },
-                                      { QRect(1280, 0, 1920, 1080), QRect(1280, 0, 1920, 1040) } };
+        { QRect(1280, 0, 1920, 1080), QRect(1280, 0, 1920, 1040) } };
     // A top panel: under the icon, 2 points clear, pointing up at its middle.
     EXPECT_EQ(place(s, QRect(1000, 1, 22, 28), screens), (Placement { { 811, 31 }, 200, false }));
     // Near the right edge: kept 8 points in, the arrow still on the icon.
@@ -364,7 +365,7 @@ TEST_F(Onboarding, HelpShowsTheCalloutOnlyWhileSomethingIsMissingAndOpensItsLink
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(opened[0].path(), SupportLinks::supportAddress());
     EXPECT_EQ(QUrlQuery(opened[0]).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
-              QStringLiteral("Kelvaro ") + HelpView::version() + QStringLiteral(" — Support"));
+        QStringLiteral("Kelvaro ") + HelpView::version() + QStringLiteral(" — Support"));
     EXPECT_EQ(opened[1], SupportLinks::privacy());
     EXPECT_TRUE(HelpView::version().contains(QLatin1String(" (")));
     HelpView::setUrlOpener({});

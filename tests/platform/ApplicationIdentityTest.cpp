@@ -53,24 +53,27 @@ private:
 TEST_F(ApplicationIdentityTest, WindowsAreMatchedByApplicationIdThenClassThenExecutable)
 {
     write(system, QStringLiteral("org.gnome.TextEditor.desktop"), app("Text Editor", "gnome-text-editor %U"));
-    write(system, QStringLiteral("firefox-esr.desktop"), app("Firefox ESR", "/usr/lib/firefox-esr/firefox-esr %u", "StartupWMClass=Firefox-esr\n"));
-    write(system, QStringLiteral("code.desktop"), app("Code", "env GDK_BACKEND=x11 /usr/share/code/code --unity-launch %F"));
+    write(system, QStringLiteral("firefox-esr.desktop"),
+        app("Firefox ESR", "/usr/lib/firefox-esr/firefox-esr %u", "StartupWMClass=Firefox-esr\n"));
+    write(system, QStringLiteral("code.desktop"),
+        app("Code", "env GDK_BACKEND=x11 /usr/share/code/code --unity-launch %F"));
     write(system, QStringLiteral("xterm.desktop"), app("XTerm", "xterm"));
 
-    EXPECT_EQ(bundleFor({QStringLiteral("org.gnome.TextEditor"), QStringLiteral("x"), QStringLiteral("X"), {}, {}}),
-              QStringLiteral("org.gnome.TextEditor"));
+    EXPECT_EQ(bundleFor({ QStringLiteral("org.gnome.TextEditor"), QStringLiteral("x"), QStringLiteral("X"), {}, {} }),
+        QStringLiteral("org.gnome.TextEditor"));
     // StartupWMClass, any case; an alias turns the desktop id into the reverse-DNS id.
-    EXPECT_EQ(bundleFor({{}, QStringLiteral("Navigator"), QStringLiteral("firefox-ESR"), {}, {}}),
-              QStringLiteral("org.mozilla.firefox"));
+    EXPECT_EQ(bundleFor({ {}, QStringLiteral("Navigator"), QStringLiteral("firefox-ESR"), {}, {} }),
+        QStringLiteral("org.mozilla.firefox"));
     // The file name against WM_CLASS; an entry without alias keeps its own id.
-    EXPECT_EQ(bundleFor({{}, QStringLiteral("xterm"), QStringLiteral("XTerm"), {}, {}}), QStringLiteral("xterm"));
+    EXPECT_EQ(bundleFor({ {}, QStringLiteral("xterm"), QStringLiteral("XTerm"), {}, {} }), QStringLiteral("xterm"));
     // The executable against Exec, past an env prefix.
-    EXPECT_EQ(bundleFor({{}, QStringLiteral("unknown"), QStringLiteral("Unknown"), QStringLiteral("/usr/share/code/code"), {}}),
-              QStringLiteral("com.microsoft.VSCode"));
+    EXPECT_EQ(bundleFor({ {}, QStringLiteral("unknown"), QStringLiteral("Unknown"),
+                  QStringLiteral("/usr/share/code/code"), {} }),
+        QStringLiteral("com.microsoft.VSCode"));
     // No entry at all: the class name, else the instance name.
-    EXPECT_EQ(bundleFor({{}, QStringLiteral("tool"), QStringLiteral("Tool"), QStringLiteral("/opt/tool"), {}}),
-              QStringLiteral("Tool"));
-    EXPECT_EQ(bundleFor({{}, QStringLiteral("tool"), {}, {}, {}}), QStringLiteral("tool"));
+    EXPECT_EQ(bundleFor({ {}, QStringLiteral("tool"), QStringLiteral("Tool"), QStringLiteral("/opt/tool"), {} }),
+        QStringLiteral("Tool"));
+    EXPECT_EQ(bundleFor({ {}, QStringLiteral("tool"), {}, {}, {} }), QStringLiteral("tool"));
     EXPECT_EQ(bundleFor({}), QString());
 }
 
@@ -80,8 +83,10 @@ TEST_F(ApplicationIdentityTest, BundleIdentifiersLeadBackToTheirEntries)
     write(system, QStringLiteral("com.example.Flat.desktop"), app("Flat", "flat"));
     write(system, QStringLiteral("xterm.desktop"), app("XTerm", "xterm"));
     auto& identity = ApplicationIdentity::shared();
-    EXPECT_EQ(identity.entryForBundleIdentifier(QStringLiteral("org.mozilla.firefox"))->id, QStringLiteral("firefox-esr"));
-    EXPECT_EQ(identity.entryForBundleIdentifier(QStringLiteral("com.example.Flat"))->id, QStringLiteral("com.example.Flat"));
+    EXPECT_EQ(
+        identity.entryForBundleIdentifier(QStringLiteral("org.mozilla.firefox"))->id, QStringLiteral("firefox-esr"));
+    EXPECT_EQ(
+        identity.entryForBundleIdentifier(QStringLiteral("com.example.Flat"))->id, QStringLiteral("com.example.Flat"));
     EXPECT_EQ(identity.entryForBundleIdentifier(QStringLiteral("xterm"))->id, QStringLiteral("xterm"));
     EXPECT_FALSE(identity.entryForBundleIdentifier(QStringLiteral("com.google.Chrome")));
     // "firefox" is an alias id: its entry's identity is the reverse-DNS one, not "firefox-esr".
@@ -89,7 +94,8 @@ TEST_F(ApplicationIdentityTest, BundleIdentifiersLeadBackToTheirEntries)
 
     // Installed later: found without restarting (the folder changed).
     write(home, QStringLiteral("google-chrome.desktop"), app("Chrome", "google-chrome"));
-    EXPECT_EQ(identity.entryForBundleIdentifier(QStringLiteral("com.google.Chrome"))->id, QStringLiteral("google-chrome"));
+    EXPECT_EQ(
+        identity.entryForBundleIdentifier(QStringLiteral("com.google.Chrome"))->id, QStringLiteral("google-chrome"));
 }
 
 TEST_F(ApplicationIdentityTest, UserEntriesWinAndUnusableEntriesAreSkipped)
@@ -102,9 +108,10 @@ TEST_F(ApplicationIdentityTest, UserEntriesWinAndUnusableEntriesAreSkipped)
     write(system, QStringLiteral("org.example.Garbage.desktop"), QByteArray("\x00\xff\xfe[Desktop", 11));
     write(system, QStringLiteral("org.example.Huge.desktop"), app("Huge", "huge", QByteArray(2 * 1024 * 1024, '#')));
     auto& identity = ApplicationIdentity::shared();
-    EXPECT_EQ(identity.entry(QStringLiteral("org.example.App"))->value(QStringLiteral("Name")), QStringLiteral("User copy"));
+    EXPECT_EQ(
+        identity.entry(QStringLiteral("org.example.App"))->value(QStringLiteral("Name")), QStringLiteral("User copy"));
     EXPECT_TRUE(identity.entry(QStringLiteral("kde-org.example.Nested")));
-    for (const char* id : {"org.example.Gone", "org.example.Link", "org.example.Garbage", "org.example.Huge"})
+    for (const char* id : { "org.example.Gone", "org.example.Link", "org.example.Garbage", "org.example.Huge" })
         EXPECT_FALSE(identity.entry(QString::fromLatin1(id))) << id;
 }
 
@@ -114,19 +121,20 @@ TEST_F(ApplicationIdentityTest, ExecLinesAreSplitAndFieldCodesHandled)
     e.path = QStringLiteral("/x/app.desktop");
     e.keys.insert(QStringLiteral("Name"), QStringLiteral("My App"));
     e.keys.insert(QStringLiteral("Icon"), QStringLiteral("my-app"));
-    e.keys.insert(QStringLiteral("Exec"),
-                  QStringLiteral(R"("/opt/My App/run" --flag %U "say \"hi\"" 100%% %i --name=%c %k)"));
+    e.keys.insert(
+        QStringLiteral("Exec"), QStringLiteral(R"("/opt/My App/run" --flag %U "say \"hi\"" 100%% %i --name=%c %k)"));
     EXPECT_EQ(ApplicationIdentity::execArguments(e),
-              (QStringList {QStringLiteral("/opt/My App/run"), QStringLiteral("--flag"), QStringLiteral("say \"hi\""),
-                            QStringLiteral("100%"), QStringLiteral("--icon"), QStringLiteral("my-app"),
-                            QStringLiteral("--name=My App"), QStringLiteral("/x/app.desktop")}));
+        (QStringList { QStringLiteral("/opt/My App/run"), QStringLiteral("--flag"), QStringLiteral("say \"hi\""),
+            QStringLiteral("100%"), QStringLiteral("--icon"), QStringLiteral("my-app"), QStringLiteral("--name=My App"),
+            QStringLiteral("/x/app.desktop") }));
 
     // Values are unescaped when read.
     write(system, QStringLiteral("org.example.Esc.desktop"), app("Tab\\there", "run\\sthis"));
     const auto read = ApplicationIdentity::shared().entry(QStringLiteral("org.example.Esc"));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->value(QStringLiteral("Name")), QStringLiteral("Tab\there"));
-    EXPECT_EQ(ApplicationIdentity::execArguments(*read), (QStringList {QStringLiteral("run"), QStringLiteral("this")}));
+    EXPECT_EQ(
+        ApplicationIdentity::execArguments(*read), (QStringList { QStringLiteral("run"), QStringLiteral("this") }));
 }
 
 TEST_F(ApplicationIdentityTest, ReverseDnsIdsAndIconFiles)
@@ -137,13 +145,14 @@ TEST_F(ApplicationIdentityTest, ReverseDnsIdsAndIconFiles)
     EXPECT_FALSE(ApplicationIdentity::isReverseDNS(QStringLiteral("notion.id")));
     EXPECT_FALSE(ApplicationIdentity::isReverseDNS(QStringLiteral("a..b")));
 
-    for (const char* size : {"16x16", "48x48"}) {
+    for (const char* size : { "16x16", "48x48" }) {
         const QString dir = home.path() + QStringLiteral("/icons/hicolor/%1/apps").arg(QLatin1String(size));
         QDir().mkpath(dir);
         QFile f(dir + QStringLiteral("/org.example.Icon.png"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    EXPECT_TRUE(ApplicationIdentity::iconFile(QStringLiteral("org.example.Icon")).endsWith(QStringLiteral("48x48/apps/org.example.Icon.png")));
+    EXPECT_TRUE(ApplicationIdentity::iconFile(QStringLiteral("org.example.Icon"))
+                    .endsWith(QStringLiteral("48x48/apps/org.example.Icon.png")));
     EXPECT_EQ(ApplicationIdentity::iconFile(QStringLiteral("org.example.NoIcon")), QString());
     EXPECT_EQ(ApplicationIdentity::iconFile(QStringLiteral("/no/such/file.png")), QString());
 }

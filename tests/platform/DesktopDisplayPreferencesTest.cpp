@@ -40,9 +40,9 @@ public Q_SLOTS:
 void sendSettingChanged(const QString& key, uint value)
 {
     QDBusMessage changed = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
-                                                      QStringLiteral("org.freedesktop.portal.Settings"),
-                                                      QStringLiteral("SettingChanged"));
-    changed << QStringLiteral("org.freedesktop.appearance") << key << QVariant::fromValue(QDBusVariant(QVariant::fromValue(value)));
+        QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("SettingChanged"));
+    changed << QStringLiteral("org.freedesktop.appearance") << key
+            << QVariant::fromValue(QDBusVariant(QVariant::fromValue(value)));
     QDBusConnection(QStringLiteral("fake-display-portal")).send(changed);
 }
 }
@@ -51,7 +51,8 @@ TEST(DesktopDisplayPreferencesTest, FollowsThePortalAndTheCompositor)
 {
     if (!QDBusConnection::sessionBus().isConnected())
         GTEST_SKIP() << "no session bus";
-    if (QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("org.freedesktop.portal.Desktop")))
+    if (QDBusConnection::sessionBus().interface()->isServiceRegistered(
+            QStringLiteral("org.freedesktop.portal.Desktop")))
         GTEST_SKIP() << "a real desktop portal is running";
     TestSupport::SimEnvironment env; // the compositor check is timed on the virtual clock
 
@@ -63,7 +64,8 @@ TEST(DesktopDisplayPreferencesTest, FollowsThePortalAndTheCompositor)
     bool registered = false;
     QMetaObject::invokeMethod(&portal, [&] {
         auto bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-display-portal"));
-        registered = bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal, QDBusConnection::ExportAllSlots)
+        registered = bus.registerObject(
+                         QStringLiteral("/org/freedesktop/portal/desktop"), &portal, QDBusConnection::ExportAllSlots)
             && bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
         done.release();
     });

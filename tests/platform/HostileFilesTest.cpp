@@ -81,13 +81,14 @@ TEST_F(HostileFiles, DesktopEntriesThatAreNoFilesAreRefusedAndTheOthersStillRead
         QStringList ids;
         for (const DesktopEntry& e : ApplicationIdentity::shared().entries())
             ids << e.id;
-        EXPECT_EQ(ids, QStringList {QStringLiteral("org.example.Good")});
+        EXPECT_EQ(ids, QStringList { QStringLiteral("org.example.Good") });
         // A launcher entry stored in the settings is read by its path.
         EXPECT_FALSE(ApplicationIdentity::readEntry(apps + QStringLiteral("/org.example.Fifo.desktop")));
         EXPECT_FALSE(ApplicationIdentity::readEntry(apps + QStringLiteral("/org.example.Zero.desktop")));
     }
-    for (const char* id : {"org.example.FifoLink", "org.example.Zero", "org.example.Fifo"})
-        EXPECT_TRUE(logged(env.logLines(), apps + QLatin1Char('/') + QLatin1String(id) + QStringLiteral(".desktop"))) << id;
+    for (const char* id : { "org.example.FifoLink", "org.example.Zero", "org.example.Fifo" })
+        EXPECT_TRUE(logged(env.logLines(), apps + QLatin1Char('/') + QLatin1String(id) + QStringLiteral(".desktop")))
+            << id;
 
     // The autostart entry is one too.
     const QString autostart = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/kelvaro.desktop");
@@ -120,11 +121,12 @@ TEST_F(HostileFiles, IconFilesThatAreNoPicturesGiveNoIcon)
     ASSERT_TRUE(QFile::link(fifo(), dir.filePath(QStringLiteral("fifo.svg"))));
 
     TestSupport::Watchdog watchdog("reading icon files");
-    EXPECT_EQ(IconFile::load(dir.filePath(QStringLiteral("red.png"))).pixmap(32).toImage().pixelColor(16, 16), QColor(Qt::red));
+    EXPECT_EQ(IconFile::load(dir.filePath(QStringLiteral("red.png"))).pixmap(32).toImage().pixelColor(16, 16),
+        QColor(Qt::red));
     const QImage round = IconFile::load(dir.filePath(QStringLiteral("round.svg"))).pixmap(64).toImage();
     EXPECT_EQ(round.size(), QSize(64, 64)); // drawn at the size asked for
     EXPECT_EQ(round.pixelColor(32, 32), QColor(Qt::blue));
-    for (const char* bad : {"fifo", "fifo.svg", "zero.png", "text.png"}) {
+    for (const char* bad : { "fifo", "fifo.svg", "zero.png", "text.png" }) {
         const QString path = dir.filePath(QLatin1String(bad));
         EXPECT_TRUE(IconFile::load(path).isNull()) << bad;
         EXPECT_TRUE(logged(env.logLines(), path)) << bad;

@@ -33,12 +33,12 @@ TEST(KeyCodesTest, TableIsOneToOneAndCoversEveryLabelledKey)
     for (auto it = Hotkey::specialKeyLabels().constBegin(); it != Hotkey::specialKeyLabels().constEnd(); ++it)
         EXPECT_TRUE(KeyCodes::evdevCode(it.key())) << it.value().toStdString();
     // Letters, digits and the keypad digits.
-    for (std::uint16_t vk : { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 31, 32, 34, 35, 37, 38, 40, 45, 46,
-             18, 19, 20, 21, 22, 23, 25, 26, 28, 29, 82, 83, 84, 85, 86, 87, 88, 89, 91, 92 })
+    for (std::uint16_t vk : { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 31, 32, 34, 35, 37, 38, 40, 45,
+             46, 18, 19, 20, 21, 22, 23, 25, 26, 28, 29, 82, 83, 84, 85, 86, 87, 88, 89, 91, 92 })
         EXPECT_TRUE(KeyCodes::evdevCode(vk)) << vk;
 
-    EXPECT_EQ(KeyCodes::xKeycode(0), 38u);  // a
-    EXPECT_EQ(KeyCodes::xKeycode(6), 52u);  // z on us
+    EXPECT_EQ(KeyCodes::xKeycode(0), 38u); // a
+    EXPECT_EQ(KeyCodes::xKeycode(6), 52u); // z on us
     EXPECT_EQ(KeyCodes::xKeycode(16), 29u); // y on us
     EXPECT_EQ(KeyCodes::xKeycode(122), 67u); // F1
     EXPECT_EQ(KeyCodes::xKeycode(55), 37u); // ⌘ is the left Ctrl key
@@ -209,9 +209,10 @@ TEST(XkbLayoutTest, FollowsChangesOnTheApplicationConnection)
     xcb_connection_t* other = xcb_connect(nullptr, nullptr);
     std::uint16_t major = 0, minor = 0;
     std::uint8_t event = 0, error = 0;
-    ASSERT_TRUE(xkb_x11_setup_xkb_extension(other, 1, 0, XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, &major, &minor, &event, &error));
-    xcb_generic_error_t* failed = xcb_request_check(other,
-        xcb_xkb_latch_lock_state_checked(other, XCB_XKB_ID_USE_CORE_KBD, 0, 0, 1, 1, 0, 0, 0));
+    ASSERT_TRUE(
+        xkb_x11_setup_xkb_extension(other, 1, 0, XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, &major, &minor, &event, &error));
+    xcb_generic_error_t* failed = xcb_request_check(
+        other, xcb_xkb_latch_lock_state_checked(other, XCB_XKB_ID_USE_CORE_KBD, 0, 0, 1, 1, 0, 0, 0));
     EXPECT_EQ(failed, nullptr);
     free(failed);
     xcb_disconnect(other);

@@ -16,14 +16,17 @@
 namespace {
 class Answering final : public PresenceConversation {
 public:
-    explicit Answering(std::optional<QByteArray> answer) : m_answer(std::move(answer)) {}
+    explicit Answering(std::optional<QByteArray> answer)
+        : m_answer(std::move(answer))
+    {
+    }
     void ask(const QString& prompt, bool echo, std::function<void(std::shared_ptr<const SecretText>)> answer) override
     {
         prompts << prompt;
         EXPECT_FALSE(echo);
         answer(m_answer ? SecretText::fromUtf8(*m_answer) : nullptr);
     }
-    void inform(const QString&, bool) override {}
+    void inform(const QString&, bool) override { }
     void finish() override { ++finished; }
     QStringList prompts;
     int finished = 0;
@@ -40,12 +43,13 @@ protected:
     {
         QFile f(dir + QStringLiteral("/kelvaro"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write((QStringLiteral("auth required ") + authLine + QStringLiteral("\naccount required pam_permit.so\n")).toUtf8());
+        f.write((QStringLiteral("auth required ") + authLine + QStringLiteral("\naccount required pam_permit.so\n"))
+                    .toUtf8());
     }
     void passwordFile(const QString& password)
     {
         QProcess openssl;
-        openssl.start(QStringLiteral("openssl"), {QStringLiteral("passwd"), QStringLiteral("-1"), password});
+        openssl.start(QStringLiteral("openssl"), { QStringLiteral("passwd"), QStringLiteral("-1"), password });
         openssl.waitForFinished(10000);
         const QString path = dir + QStringLiteral("/passwd");
         QFile f(path);

@@ -126,7 +126,8 @@ TEST(QtAppearanceTest, SystemFollowsTheDesktopPortal)
 {
     if (!QDBusConnection::sessionBus().isConnected())
         GTEST_SKIP() << "no session bus";
-    if (QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("org.freedesktop.portal.Desktop")))
+    if (QDBusConnection::sessionBus().interface()->isServiceRegistered(
+            QStringLiteral("org.freedesktop.portal.Desktop")))
         GTEST_SKIP() << "a real desktop portal is running";
     QThread thread;
     FakePortalSettings portal;
@@ -136,8 +137,8 @@ TEST(QtAppearanceTest, SystemFollowsTheDesktopPortal)
     bool registered = false;
     QMetaObject::invokeMethod(&portal, [&] {
         auto bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-portal"));
-        registered = bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
-                                        QDBusConnection::ExportAllSlots)
+        registered = bus.registerObject(
+                         QStringLiteral("/org/freedesktop/portal/desktop"), &portal, QDBusConnection::ExportAllSlots)
             && bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
         ready.release();
     });
@@ -155,8 +156,7 @@ TEST(QtAppearanceTest, SystemFollowsTheDesktopPortal)
     portal.scheme = 1;
     QMetaObject::invokeMethod(&portal, [&] {
         QDBusMessage changed = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
-                                                          QStringLiteral("org.freedesktop.portal.Settings"),
-                                                          QStringLiteral("SettingChanged"));
+            QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("SettingChanged"));
         changed << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme")
                 << QVariant::fromValue(QDBusVariant(QVariant::fromValue(1u)));
         QDBusConnection(QStringLiteral("fake-portal")).send(changed);

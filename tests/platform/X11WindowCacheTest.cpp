@@ -11,9 +11,9 @@ constexpr quint32 netWmName = 301, wmClass = 67, cursorAtom = 999;
 
 X11WindowCache watching()
 {
-    X11WindowCache cache(root, {{netWmName}, {wmClass}});
+    X11WindowCache cache(root, { { netWmName }, { wmClass } });
     cache.rootRead();
-    for (quint32 w : {editor, other}) {
+    for (quint32 w : { editor, other }) {
         cache.watch(w);
         EXPECT_EQ(cache.take(w), unsigned(X11WindowCache::everything)); // first read: all of it
     }

@@ -16,10 +16,7 @@
 namespace {
 const QString kApp = QStringLiteral("org.example.editor");
 
-RunningApp app(const QString& bundle = kApp)
-{
-    return RunningApp{QStringLiteral("Editor"), QImage(), bundle, true};
-}
+RunningApp app(const QString& bundle = kApp) { return RunningApp { QStringLiteral("Editor"), QImage(), bundle, true }; }
 
 AppShortcut keys(const QString& name, const QString& bundle = kApp)
 {
@@ -69,7 +66,7 @@ protected:
     static QPointF polar(QPointF centre, double arcAngle, double radius)
     {
         // Arc angle: 0 at 12 o'clock, clockwise; y grows upward.
-        return {centre.x() + radius * std::sin(arcAngle), centre.y() + radius * std::cos(arcAngle)};
+        return { centre.x() + radius * std::sin(arcAngle), centre.y() + radius * std::cos(arcAngle) };
     }
 
     TestSupport::SimEnvironment env;
@@ -78,8 +75,12 @@ protected:
 
 TEST_F(RingModelTest, PagesOfTenForZeroTenElevenAndTwentyFive)
 {
-    struct Case { int items; int pages; qsizetype firstPage; };
-    for (const Case c : {Case{0, 1, 0}, Case{10, 1, 10}, Case{11, 2, 10}, Case{25, 3, 10}}) {
+    struct Case {
+        int items;
+        int pages;
+        qsizetype firstPage;
+    };
+    for (const Case c : { Case { 0, 1, 0 }, Case { 10, 1, 10 }, Case { 11, 2, 10 }, Case { 25, 3, 10 } }) {
         AppShortcutRingViewModel m;
         m.loadShortcuts(app(), numbered(c.items));
         EXPECT_EQ(m.pageCount(), c.pages) << c.items;
@@ -91,7 +92,7 @@ TEST_F(RingModelTest, PagesOfTenForZeroTenElevenAndTwentyFive)
     AppShortcutRingViewModel eleven;
     eleven.loadShortcuts(app(), numbered(11));
     eleven.turnPage(1);
-    EXPECT_EQ(names(eleven.shortcuts()), QStringList{QStringLiteral("item 10")});
+    EXPECT_EQ(names(eleven.shortcuts()), QStringList { QStringLiteral("item 10") });
 
     AppShortcutRingViewModel none;
     none.loadShortcuts(app(), {});
@@ -127,18 +128,21 @@ TEST_F(RingModelTest, FilterKeepsItemsOfTheAppThatCarrySomethingToRun)
     AppShortcut other = keys(QStringLiteral("other app"), QStringLiteral("org.example.other"));
     AppShortcut nothing(QStringLiteral("nothing"), QStringLiteral("star"), QString(), kApp);
     AppShortcut emptySnippet(QStringLiteral("empty snippet"), QStringLiteral("star"), QString(), kApp, QString());
-    AppShortcut link(QStringLiteral("link"), QStringLiteral("star"), QString(), kApp, std::nullopt, QStringLiteral("https://example.org"));
+    AppShortcut link(QStringLiteral("link"), QStringLiteral("star"), QString(), kApp, std::nullopt,
+        QStringLiteral("https://example.org"));
     AppShortcut snippet(QStringLiteral("snippet"), QStringLiteral("star"), QString(), kApp, QStringLiteral("hello"));
 
     AppShortcutRingViewModel m;
-    m.loadShortcuts(app(), {other, keys(QStringLiteral("keys")), nothing, emptySnippet, link, snippet});
+    m.loadShortcuts(app(), { other, keys(QStringLiteral("keys")), nothing, emptySnippet, link, snippet });
     EXPECT_EQ(names(m.shortcuts()),
-        (QStringList{QStringLiteral("keys"), QStringLiteral("empty snippet"), QStringLiteral("link"), QStringLiteral("snippet")}));
+        (QStringList { QStringLiteral("keys"), QStringLiteral("empty snippet"), QStringLiteral("link"),
+            QStringLiteral("snippet") }));
 
     // A vault account passes with nothing but its marker.
-    const AppShortcut account = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("account"), QStringLiteral("key.fill"));
+    const AppShortcut account
+        = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("account"), QStringLiteral("key.fill"));
     AppShortcutRingViewModel vault;
-    vault.loadShortcuts(app(AppShortcut::passwordMarker), {account});
+    vault.loadShortcuts(app(AppShortcut::passwordMarker), { account });
     EXPECT_EQ(vault.shortcuts().size(), 1);
 }
 
@@ -146,7 +150,7 @@ TEST_F(RingModelTest, LoadEndsHiddenWithoutAnimationAndAFreshAppearance)
 {
     AppShortcutRingViewModel m;
     const QUuid before = m.appearSession();
-    revealAt(m, {500, 500});
+    revealAt(m, { 500, 500 });
     ASSERT_TRUE(m.isVisible());
     bool animatedHide = true;
     QObject::connect(&m, &AppShortcutRingViewModel::isVisibleChanged, [&] { animatedHide = !m.animationsDisabled(); });
@@ -167,7 +171,7 @@ TEST_F(RingModelTest, PointerArmsAfterTenPointsAndSelectsByAngle)
     EXPECT_EQ(m.mousePosition(), c);
 
     // 9.9 points straight below: the icon follows, nothing is armed.
-    m.updatePointer({500, 490.1});
+    m.updatePointer({ 500, 490.1 });
     EXPECT_FALSE(m.pointerSelectionEnabled());
     EXPECT_EQ(m.mousePosition(), QPointF(500, 490.1));
 
@@ -177,13 +181,13 @@ TEST_F(RingModelTest, PointerArmsAfterTenPointsAndSelectsByAngle)
     EXPECT_EQ(m.selectedIndex(), 1);
 
     // Exactly at the start of each wedge.
-    m.updatePointer({500, 600}); // above
+    m.updatePointer({ 500, 600 }); // above
     EXPECT_EQ(m.selectedIndex(), 0);
-    m.updatePointer({500, 400}); // below
+    m.updatePointer({ 500, 400 }); // below
     EXPECT_EQ(m.selectedIndex(), 2);
-    m.updatePointer({400, 500}); // left
+    m.updatePointer({ 400, 500 }); // left
     EXPECT_EQ(m.selectedIndex(), 3);
-    m.updatePointer({600, 500}); // right
+    m.updatePointer({ 600, 500 }); // right
     EXPECT_EQ(m.selectedIndex(), 1);
     m.updatePointer(polar(c, 2 * M_PI - 1e-6, 100)); // just left of 12 o'clock: the last wedge
     EXPECT_EQ(m.selectedIndex(), 3);
@@ -198,15 +202,15 @@ TEST_F(RingModelTest, DeadZoneScalesWithTheRingAndKeepsTheSelection)
     m.updatePointer(polar(c, M_PI / 2, 100)); // wedge 1
     ASSERT_EQ(m.selectedIndex(), 1);
 
-    m.updatePointer({500, 440}); // 60 points straight below, on the edge: nothing
+    m.updatePointer({ 500, 440 }); // 60 points straight below, on the edge: nothing
     EXPECT_EQ(m.selectedIndex(), 1);
-    m.updatePointer({500, 439.99});
+    m.updatePointer({ 500, 439.99 });
     EXPECT_EQ(m.selectedIndex(), 2);
 
     AppSettings::shared().setRingScale(2.0);
-    m.updatePointer({500, 619}); // inside 120 at scale 2
+    m.updatePointer({ 500, 619 }); // inside 120 at scale 2
     EXPECT_EQ(m.selectedIndex(), 2);
-    m.updatePointer({500, 621});
+    m.updatePointer({ 500, 621 });
     EXPECT_EQ(m.selectedIndex(), 0);
 
     // Hidden rings ignore the pointer altogether.
@@ -221,10 +225,10 @@ protected:
     RingArcTest()
     {
         twoCards.label = QStringLiteral("Mail");
-        twoCards.variants = {variant(QStringLiteral("work")), variant(QStringLiteral("home"))};
+        twoCards.variants = { variant(QStringLiteral("work")), variant(QStringLiteral("home")) };
         oneCard.label = QStringLiteral("Bank");
-        oneCard.variants = {variant(QStringLiteral("only"))};
-        env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({twoCards, oneCard}));
+        oneCard.variants = { variant(QStringLiteral("only")) };
+        env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({ twoCards, oneCard }));
         env.defaults().resetWriteCount();
     }
     QList<AppShortcut> items() { return PasswordVault::ringItems(); }
@@ -278,7 +282,7 @@ TEST_F(RingArcTest, AccountsOnLaterPagesHaveTheirArcToo)
     QList<AppShortcut> ring;
     for (int i = 0; i < 10; ++i)
         ring.append(items().at(1)); // ten one-password accounts fill page 0
-    ring.append(items().at(0));     // Mail opens page 1
+    ring.append(items().at(0)); // Mail opens page 1
     AppShortcutRingViewModel m;
     m.loadShortcuts(app(AppShortcut::passwordMarker), ring);
     EXPECT_TRUE(m.arcVariants().isEmpty());
@@ -293,20 +297,22 @@ TEST_F(RingArcTest, UnreadableVaultGivesNoArcAndIsLeftAlone)
     const QByteArray corrupt("[{\"id\":\"not-a-uuid\"}]");
     env.defaults().setValue(PasswordVault::storageKey, corrupt);
     env.defaults().resetWriteCount();
-    const AppShortcut account = AppShortcut::passwordItem(twoCards.id, QStringLiteral("Mail"), QStringLiteral("key.fill"));
+    const AppShortcut account
+        = AppShortcut::passwordItem(twoCards.id, QStringLiteral("Mail"), QStringLiteral("key.fill"));
     AppShortcutRingViewModel m;
-    m.loadShortcuts(app(AppShortcut::passwordMarker), {account});
+    m.loadShortcuts(app(AppShortcut::passwordMarker), { account });
     EXPECT_TRUE(m.arcVariants().isEmpty());
     EXPECT_EQ(env.defaults().writeCount(), 0);
     EXPECT_EQ(env.defaults().value(PasswordVault::storageKey)->toByteArray(), corrupt);
-    EXPECT_FALSE(env.logLines().filter(QStringLiteral("Kelvaro: the saved password accounts could not be read")).isEmpty());
+    EXPECT_FALSE(
+        env.logLines().filter(QStringLiteral("Kelvaro: the saved password accounts could not be read")).isEmpty());
 }
 
 TEST_F(RingModelTest, HideOnlyAsksTheOwner)
 {
     AppShortcutRingViewModel m;
     m.loadShortcuts(app(), numbered(2));
-    revealAt(m, {500, 500});
+    revealAt(m, { 500, 500 });
     int asked = 0;
     QObject::connect(&m, &AppShortcutRingViewModel::hideRequested, [&] { ++asked; });
     m.hide();

@@ -33,14 +33,14 @@ constexpr double kPi = 3.14159265358979323846;
 
 QList<AppShortcut> items(int n, const QString& bundle = kApp)
 {
-    static const char* icons[] = { "doc.on.doc", "star", "bolt.circle", "gearshape", "paperplane", "trash",
-                                   "folder", "link", "magnifyingglass", "envelope" };
+    static const char* icons[] = { "doc.on.doc", "star", "bolt.circle", "gearshape", "paperplane", "trash", "folder",
+        "link", "magnifyingglass", "envelope" };
     QList<AppShortcut> list;
     for (int i = 0; i < n; ++i) {
         const QString name = i % 4 == 1 ? QStringLiteral("Duplicate the selected lines %1").arg(i + 1)
-                                          : QStringLiteral("Item %1").arg(i + 1);
-        list.append(AppShortcut(name, QString::fromLatin1(icons[i % 10]), QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i % 26)),
-                                bundle));
+                                        : QStringLiteral("Item %1").arg(i + 1);
+        list.append(AppShortcut(
+            name, QString::fromLatin1(icons[i % 10]), QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i % 26)), bundle));
     }
     return list;
 }
@@ -154,8 +154,8 @@ TEST_F(RingViewTest, SubtitleShowsKeysOrTheSiteOfASavedTab)
     s.shortcut.shortcut.clear();
     EXPECT_FALSE(s.subtitle().has_value());
 
-    s.shortcut = AppShortcut::tabItem(QStringLiteral("Docs"), QStringLiteral("globe"),
-                                      QStringLiteral("https://www.docs.www.example.org/a?b"));
+    s.shortcut = AppShortcut::tabItem(
+        QStringLiteral("Docs"), QStringLiteral("globe"), QStringLiteral("https://www.docs.www.example.org/a?b"));
     EXPECT_EQ(s.subtitle(), QStringLiteral("docs.example.org"));
     s.shortcut.shortcut = QStringLiteral("not a url at all");
     EXPECT_FALSE(s.subtitle().has_value());
@@ -218,8 +218,9 @@ TEST_F(RingViewTest, CustomIconsReadOnlySafeNamesAndFallBackQuietly)
     // A name that reaches out of the folder is never opened.
     QFile outside(TestSupport::tempRoot() + QStringLiteral("/outside.png"));
     ASSERT_TRUE(green.save(outside.fileName()));
-    const QImage escaped
-        = RingItemIcons::icon(QStringLiteral("custom_icon_/../../outside.png"), 26, 22, Qt::white).pixmap(QSize(26, 26), 2.0).toImage();
+    const QImage escaped = RingItemIcons::icon(QStringLiteral("custom_icon_/../../outside.png"), 26, 22, Qt::white)
+                               .pixmap(QSize(26, 26), 2.0)
+                               .toImage();
     EXPECT_NE(escaped.pixelColor(escaped.width() / 2, escaped.height() / 2), QColor(0, 200, 0));
     ASSERT_FALSE(env.logLines().isEmpty());
     EXPECT_TRUE(env.logLines().last().startsWith(QStringLiteral("Kelvaro: custom icon")));
@@ -241,8 +242,8 @@ TEST_F(RingViewTest, CustomIconsReadOnlySafeNamesAndFallBackQuietly)
     ASSERT_TRUE(QFile::link(folder + u'/' + name, folder + QStringLiteral("/custom_icon_link.png")));
     env.clearLog();
     TestSupport::Watchdog watchdog("drawing custom icons that are a FIFO and /dev/zero");
-    for (const QString& bad : {QStringLiteral("custom_icon_fifo.png"), QStringLiteral("custom_icon_zero.png"),
-                               QStringLiteral("custom_icon_link.png")}) {
+    for (const QString& bad : { QStringLiteral("custom_icon_fifo.png"), QStringLiteral("custom_icon_zero.png"),
+             QStringLiteral("custom_icon_link.png") }) {
         const QImage shown = RingItemIcons::icon(bad, 26, 22, Qt::white).pixmap(QSize(26, 26), 2.0).toImage();
         EXPECT_NE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(0, 200, 0)) << qPrintable(bad);
         EXPECT_TRUE(env.logLines().join(u'\n').contains(folder + u'/' + bad)) << qPrintable(bad);
@@ -285,9 +286,9 @@ TEST_F(RingViewTest, ClicksHitTheWedgeUnderThePointerOnly)
         EXPECT_EQ(hit.kind, K::wedge);
         EXPECT_EQ(hit.index, i);
     }
-    EXPECT_EQ(v.hitTest(widgetPolar(v, 0.0, 124)).kind, K::none);  // the gap at 12 o'clock
-    EXPECT_EQ(v.hitTest(widgetPolar(v, 1.0, 40)).kind, K::none);   // the hole
-    EXPECT_EQ(v.hitTest(widgetPolar(v, 1.0, 200)).kind, K::none);  // beyond the band
+    EXPECT_EQ(v.hitTest(widgetPolar(v, 0.0, 124)).kind, K::none); // the gap at 12 o'clock
+    EXPECT_EQ(v.hitTest(widgetPolar(v, 1.0, 40)).kind, K::none); // the hole
+    EXPECT_EQ(v.hitTest(widgetPolar(v, 1.0, 200)).kind, K::none); // beyond the band
 
     // A click (press and release on the same wedge) only moves the highlight.
     bool hidden = false;
@@ -390,7 +391,8 @@ TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndTakeClicksThatHideLater)
     const auto ids = m.arcVariants();
     const QPointF w1 = widgetPolar(v, RingAngles::itemCenterAngle(1, 2), 124);
     QMouseEvent press1(QEvent::MouseButtonPress, w1, v.mapToGlobal(w1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release1(QEvent::MouseButtonRelease, w1, v.mapToGlobal(w1), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release1(
+        QEvent::MouseButtonRelease, w1, v.mapToGlobal(w1), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&v, &press1);
     QCoreApplication::sendEvent(&v, &release1);
     EXPECT_EQ(m.selectedIndex(), 1);
@@ -646,10 +648,7 @@ double linear(int channel)
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-double luminance(QRgb c)
-{
-    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-}
+double luminance(QRgb c) { return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)); }
 
 double contrast(QRgb a, QRgb b)
 {
@@ -672,8 +671,8 @@ TEST_F(RingViewTest, LabelsAndSubtitlesStayLegibleOnLightAndDarkGlassOverAnyDesk
         QList<AppShortcut> list;
         for (int i = 0; i < n; ++i)
             list.append(AppShortcut(names ? QStringLiteral("Item %1").arg(i + 1) : QString(), QStringLiteral("star"),
-                                    keys ? QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i)) : QString(), kApp,
-                                    QStringLiteral("typed text"))); // a snippet keeps an item without keys
+                keys ? QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i)) : QString(), kApp,
+                QStringLiteral("typed text"))); // a snippet keeps an item without keys
         AppShortcutRingViewModel model;
         model.loadShortcuts(app(), list);
         model.setRingCenter(QPointF(500, 500));
@@ -712,8 +711,9 @@ TEST_F(RingViewTest, LabelsAndSubtitlesStayLegibleOnLightAndDarkGlassOverAnyDesk
                 for (int i = 0; i < n; ++i) {
                     if (i == selected)
                         continue; // white on the accent colour, not on glass
-                    EXPECT_GE(best[size_t(i)], 4.5) << (dark ? "dark" : "light") << " over " << desktop.name().toStdString()
-                                                    << (names ? ", names" : ", key combinations") << ", wedge " << i;
+                    EXPECT_GE(best[size_t(i)], 4.5)
+                        << (dark ? "dark" : "light") << " over " << desktop.name().toStdString()
+                        << (names ? ", names" : ", key combinations") << ", wedge " << i;
                 }
             }
         }

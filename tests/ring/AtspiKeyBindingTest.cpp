@@ -21,7 +21,7 @@ TEST(AtspiKeyBinding, QtAndGtkFormsMapToTheirModifierBits)
     EXPECT_EQ(describe(QStringLiteral("Ctrl+N")), "0 N");
     EXPECT_EQ(describe(QStringLiteral("Ctrl+Shift+a")), "1 A");
     EXPECT_EQ(describe(QStringLiteral("Alt+F;Ctrl+O")), "0 O"); // mnemonic, then the shortcut
-    EXPECT_EQ(describe(QStringLiteral("Alt+F")), "none");        // a lone mnemonic is no shortcut
+    EXPECT_EQ(describe(QStringLiteral("Alt+F")), "none"); // a lone mnemonic is no shortcut
     EXPECT_EQ(describe(QStringLiteral("Meta+Alt+F5")), "14  vk96");
     EXPECT_EQ(describe(QStringLiteral("Ctrl++")), "0 +");
     EXPECT_EQ(describe(QStringLiteral("Shift+Del")), "9  vk117");

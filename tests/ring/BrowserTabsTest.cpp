@@ -22,7 +22,10 @@ protected:
     }
     void TearDown() override { BrowserScripting::setShared(nullptr); }
 
-    void run(qint32 pid, const char* bundle, const char* name) { desktop->addApp(pid, QString::fromLatin1(bundle), QString::fromLatin1(name)); }
+    void run(qint32 pid, const char* bundle, const char* name)
+    {
+        desktop->addApp(pid, QString::fromLatin1(bundle), QString::fromLatin1(name));
+    }
     static Browser browser(const QString& id)
     {
         for (const auto& b : Browser::all())
@@ -77,8 +80,10 @@ TEST_F(BrowserTabsTest, PartialSuccessWinsAndFirstErrorOtherwise)
     run(20, "com.google.Chrome", "Chrome");
     run(10, "com.apple.Safari", "Safari");
     scripting->setOutcome(QStringLiteral("com.apple.Safari"), BrowserScripting::Outcome::error(-1743));
-    scripting->setTabs(QStringLiteral("com.google.Chrome"), { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") },
-        { QStringLiteral("https://a.example/"), QStringLiteral("https://b.example/"), QStringLiteral("http://c.example/") });
+    scripting->setTabs(QStringLiteral("com.google.Chrome"),
+        { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") },
+        { QStringLiteral("https://a.example/"), QStringLiteral("https://b.example/"),
+            QStringLiteral("http://c.example/") });
 
     const auto all = BrowserTabs::captureAll();
     ASSERT_TRUE(all.ok());
@@ -89,7 +94,8 @@ TEST_F(BrowserTabsTest, PartialSuccessWinsAndFirstErrorOtherwise)
     EXPECT_EQ(scripting->calls()[0].bundleIdentifier, QStringLiteral("com.apple.Safari"));
 
     // Chrome answers with no web tab while Safari fails: Safari's error.
-    scripting->setTabs(QStringLiteral("com.google.Chrome"), { QStringLiteral("New Tab") }, { QStringLiteral("chrome://newtab/") });
+    scripting->setTabs(
+        QStringLiteral("com.google.Chrome"), { QStringLiteral("New Tab") }, { QStringLiteral("chrome://newtab/") });
     const auto noTabs = BrowserTabs::captureAll();
     ASSERT_TRUE(noTabs.error);
     EXPECT_EQ(noTabs.error->browserName, QStringLiteral("Safari"));
@@ -139,11 +145,14 @@ TEST_F(BrowserTabsTest, ResultHandlingFiltersSchemesAndFillsTitles)
                 QStringLiteral("Settings"), QStringLiteral("File"), QStringLiteral("Kept"), QStringLiteral("Surplus") },
             QVariantList { QStringLiteral("about:blank"), QStringLiteral("https://empty.example/"),
                 QStringLiteral("HTTPS://caps.example/"), QStringLiteral("https://no-title.example/"),
-                QStringLiteral("chrome://settings"), QStringLiteral("file:///etc/hosts"), QStringLiteral("http://kept.example/x") } }));
+                QStringLiteral("chrome://settings"), QStringLiteral("file:///etc/hosts"),
+                QStringLiteral("http://kept.example/x") } }));
     const auto r = BrowserTabs::capture(chromium);
     ASSERT_TRUE(r.ok());
     ASSERT_EQ(r.tabs.size(), 2);
-    EXPECT_EQ(r.tabs[0], (BrowserTabs::Tab { QStringLiteral("https://empty.example/"), QStringLiteral("https://empty.example/"), std::nullopt, QStringLiteral("Chromium") }));
+    EXPECT_EQ(r.tabs[0],
+        (BrowserTabs::Tab { QStringLiteral("https://empty.example/"), QStringLiteral("https://empty.example/"),
+            std::nullopt, QStringLiteral("Chromium") }));
     EXPECT_EQ(r.tabs[1].title, QStringLiteral("Kept"));
     EXPECT_FALSE(r.tabs[1].iconFile);
 
@@ -160,7 +169,8 @@ TEST_F(BrowserTabsTest, ResultHandlingFiltersSchemesAndFillsTitles)
 TEST_F(BrowserTabsTest, CaptureRunsOnABackgroundThreadWhileTheMainLoopServesTheWorkspace)
 {
     run(20, "com.vivaldi.Vivaldi", "Vivaldi");
-    scripting->setTabs(QStringLiteral("com.vivaldi.Vivaldi"), { QStringLiteral("V") }, { QStringLiteral("https://v.example/") });
+    scripting->setTabs(
+        QStringLiteral("com.vivaldi.Vivaldi"), { QStringLiteral("V") }, { QStringLiteral("https://v.example/") });
     std::atomic<bool> done { false };
     BrowserTabs::CaptureResult result;
     std::thread worker([&] {
@@ -181,10 +191,13 @@ TEST_F(BrowserTabsTest, TabJsonWritesOptionalKeysOnlyWhenSet)
 {
     const BrowserTabs::Tab plain { QStringLiteral("T"), QStringLiteral("https://x/"), std::nullopt, std::nullopt };
     EXPECT_EQ(plain.toJson().dump(), R"({"title":"T","url":"https://x/"})");
-    const BrowserTabs::Tab full { QStringLiteral("T"), QStringLiteral("https://x/"), QStringLiteral("custom_icon_favicon_x.png"), QStringLiteral("Edge") };
-    EXPECT_EQ(full.toJson().dump(), R"({"title":"T","url":"https://x/","iconFile":"custom_icon_favicon_x.png","browser":"Edge"})");
+    const BrowserTabs::Tab full { QStringLiteral("T"), QStringLiteral("https://x/"),
+        QStringLiteral("custom_icon_favicon_x.png"), QStringLiteral("Edge") };
+    EXPECT_EQ(full.toJson().dump(),
+        R"({"title":"T","url":"https://x/","iconFile":"custom_icon_favicon_x.png","browser":"Edge"})");
     EXPECT_EQ(BrowserTabs::Tab::fromJson(nlohmann::json::parse(full.toJson().dump())), full);
-    EXPECT_EQ(BrowserTabs::Tab::fromJson(nlohmann::json::parse(R"({"title":"T","url":"https://x/","iconFile":null})")), plain);
+    EXPECT_EQ(BrowserTabs::Tab::fromJson(nlohmann::json::parse(R"({"title":"T","url":"https://x/","iconFile":null})")),
+        plain);
     EXPECT_FALSE(BrowserTabs::Tab::fromJson(nlohmann::json::parse(R"({"title":"T"})")));
     EXPECT_FALSE(BrowserTabs::Tab::fromJson(nlohmann::json::parse(R"({"title":"T","url":5})")));
     EXPECT_FALSE(BrowserTabs::Tab::fromJson(nlohmann::json::parse(R"({"title":"T","url":"u","browser":3})")));

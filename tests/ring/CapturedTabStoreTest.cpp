@@ -68,11 +68,13 @@ TEST_F(CapturedTabStoreTest, EmptyOrBrokenLegacyListChangesNothing)
 TEST_F(CapturedTabStoreTest, AddNamesByDateAndBecomesActive)
 {
     // The virtual wall clock starts at 1 January 2026 12:00 UTC.
-    env.scheduler().shiftWallClock(double(env.scheduler().wallClock().secsTo(QDateTime(QDate(2026, 3, 3), QTime(9, 5), QTimeZone::utc()))));
+    env.scheduler().shiftWallClock(
+        double(env.scheduler().wallClock().secsTo(QDateTime(QDate(2026, 3, 3), QTime(9, 5), QTimeZone::utc()))));
     const auto session = CapturedTabStore::add({ tab(QStringLiteral("a.example")) });
     EXPECT_EQ(session.name, QStringLiteral("3 Mar, 09:05"));
     EXPECT_EQ(CapturedTabStore::activeID(), session.id);
-    EXPECT_EQ(env.defaults().value(CapturedTabStore::activeSessionKey)->toString(), session.id.toString(QUuid::WithoutBraces).toUpper());
+    EXPECT_EQ(env.defaults().value(CapturedTabStore::activeSessionKey)->toString(),
+        session.id.toString(QUuid::WithoutBraces).toUpper());
     EXPECT_EQ(session.capturedDate(), env.scheduler().wallClock());
 
     const QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
@@ -124,7 +126,8 @@ TEST_F(CapturedTabStoreTest, UpdateReplacesInPlaceAndIgnoresUnknownIds)
 TEST_F(CapturedTabStoreTest, RingItemsCarryTabsWithFreshIds)
 {
     EXPECT_TRUE(CapturedTabStore::ringItems().isEmpty());
-    CapturedTabStore::add({ tab(QStringLiteral("a.b.c"), QStringLiteral("custom_icon_favicon_a_b_c.png")), tab(QStringLiteral("plain.example")) });
+    CapturedTabStore::add({ tab(QStringLiteral("a.b.c"), QStringLiteral("custom_icon_favicon_a_b_c.png")),
+        tab(QStringLiteral("plain.example")) });
     const auto items = CapturedTabStore::ringItems();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0].icon, QStringLiteral("custom_icon_favicon_a_b_c.png"));
@@ -165,7 +168,8 @@ TEST_F(CapturedTabStoreTest, OneBadSessionKeepsTheOthersAndTheStoredValueIsBacke
 
 TEST_F(CapturedTabStoreTest, StoredIconNamesThatCouldEscapeTheFolderAreDropped)
 {
-    const auto session = CapturedTabStore::add({ tab(QStringLiteral("a.example"), QStringLiteral("custom_icon_favicon_a.png")) });
+    const auto session
+        = CapturedTabStore::add({ tab(QStringLiteral("a.example"), QStringLiteral("custom_icon_favicon_a.png")) });
     QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
     for (const char* bad : { "../../.ssh/id_rsa", "custom_icon_/etc/passwd.png", "custom_icon_x.svg", "/tmp/x.png" }) {
         QByteArray edited = stored;
@@ -183,8 +187,9 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
     // A session log holding a few monsters among ordinary tabs.
     QList<BrowserTabs::Tab> tabs { tab(QStringLiteral("first.example")) };
     tabs[0].title = QString(3000, QChar(u'T'));
-    tabs.append({ QStringLiteral("Data"), QStringLiteral("https://x.example/?") + QString(BrowserTabs::maxAddressLength, QLatin1Char('a')),
-                  std::nullopt, std::nullopt });
+    tabs.append({ QStringLiteral("Data"),
+        QStringLiteral("https://x.example/?") + QString(BrowserTabs::maxAddressLength, QLatin1Char('a')), std::nullopt,
+        std::nullopt });
     for (int i = 1; i < BrowserTabs::maxTabs + 2; ++i)
         tabs.append(tab(QStringLiteral("t%1.example").arg(i)));
     CapturedTabStore::Added added;
@@ -212,12 +217,14 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
     // And the largest captures within bounds never outgrow what is kept together.
     QList<BrowserTabs::Tab> heavy;
     for (int i = 0; i < BrowserTabs::maxTabs; ++i)
-        heavy.append({ QStringLiteral("Heavy"), QStringLiteral("https://h.example/") + QString(BrowserTabs::maxAddressLength - 18, QChar(u'\u00e9')),
-                       std::nullopt, std::nullopt });
+        heavy.append({ QStringLiteral("Heavy"),
+            QStringLiteral("https://h.example/") + QString(BrowserTabs::maxAddressLength - 18, QChar(u'\u00e9')),
+            std::nullopt, std::nullopt });
     CapturedTabStore::add(heavy, &added);
     CapturedTabStore::add(heavy, &added);
     EXPECT_GT(added.removed, 0);
-    EXPECT_LE(env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray().size(), CapturedTabStore::maxStoredBytes);
+    EXPECT_LE(
+        env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray().size(), CapturedTabStore::maxStoredBytes);
     EXPECT_EQ(CapturedTabStore::active()->tabs.size() + added.leftOut.tooLarge, BrowserTabs::maxTabs);
 }
 

@@ -67,7 +67,10 @@ protected:
         FaviconService::setShared(nullptr);
         QDir(CustomIcons::folderPath()).removeRecursively();
     }
-    static QString iconUrl(const QString& host) { return QStringLiteral("https://icons.example/s2/favicons?sz=64&domain=") + host; }
+    static QString iconUrl(const QString& host)
+    {
+        return QStringLiteral("https://icons.example/s2/favicons?sz=64&domain=") + host;
+    }
 
     TestSupport::SimEnvironment env;
     std::shared_ptr<SimFaviconService> service;
@@ -76,8 +79,8 @@ protected:
 TEST_F(FaviconFetcherTest, DownloadsOncePerHostAndNamesTheFileAfterIt)
 {
     service->setReply(iconUrl(QStringLiteral("a.b.c")), pngBytes());
-    const auto tabs = FaviconFetcher::attachIcons({ tab(QStringLiteral("https://a.b.c/x")), tab(QStringLiteral("https://a.b.c/y")),
-        tab(QStringLiteral("about:blank")) });
+    const auto tabs = FaviconFetcher::attachIcons({ tab(QStringLiteral("https://a.b.c/x")),
+        tab(QStringLiteral("https://a.b.c/y")), tab(QStringLiteral("about:blank")) });
     ASSERT_EQ(tabs.size(), 3);
     EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_a_b_c.png"));
     EXPECT_EQ(tabs[1].iconFile, tabs[0].iconFile);
@@ -110,7 +113,7 @@ TEST_F(FaviconFetcherTest, AFailureIsRememberedForTheRestOfACaptureOnlyAndNothin
     auto keep = tab(QStringLiteral("https://gone.example/"));
     keep.iconFile = QStringLiteral("custom_icon_favicon_old.png");
     const QList<BrowserTabs::Tab> capture { tab(QStringLiteral("https://gone.example/a")), keep,
-                                            tab(QStringLiteral("https://text.example/")) };
+        tab(QStringLiteral("https://text.example/")) };
     const auto tabs = FaviconFetcher::attachIcons(capture);
     EXPECT_FALSE(tabs[0].iconFile);
     EXPECT_EQ(tabs[1].iconFile, QStringLiteral("custom_icon_favicon_old.png")); // kept as it was
@@ -144,11 +147,13 @@ TEST_F(FaviconFetcherTest, ACaptureOfThousandsOfTabsAsksABoundedNumberOfSitesAnd
     }
     FaviconFetcher::attachIcons(manySites);
     EXPECT_EQ(service->requests().size(), 1 + FaviconFetcher::maxHostsPerRun);
-    EXPECT_TRUE(service->requests().last().toString().endsWith(QStringLiteral("site%1.example").arg(FaviconFetcher::maxHostsPerRun - 1)));
+    EXPECT_TRUE(service->requests().last().toString().endsWith(
+        QStringLiteral("site%1.example").arg(FaviconFetcher::maxHostsPerRun - 1)));
     const QStringList lines = env.logLines();
     ASSERT_EQ(lines.size(), FaviconFetcher::failuresLogged + 2) << lines.join('\n').toStdString();
     EXPECT_EQ(lines[FaviconFetcher::failuresLogged],
-              QStringLiteral("Kelvaro: %1 more favicon fetches failed").arg(FaviconFetcher::maxHostsPerRun - FaviconFetcher::failuresLogged));
+        QStringLiteral("Kelvaro: %1 more favicon fetches failed")
+            .arg(FaviconFetcher::maxHostsPerRun - FaviconFetcher::failuresLogged));
     EXPECT_TRUE(lines.last().contains(QStringLiteral("800 more sites"))) << lines.last().toStdString();
 }
 
@@ -214,7 +219,8 @@ TEST_F(FaviconFetcherTest, RepliesDecodeOnlyAsSmallPicturesOfTheFormatsSitesUse)
     QByteArray claims = pngBytes();
     claims.replace(16, 8, QByteArray::fromHex("0000c3500000c350")); // IHDR: 50000 x 50000
     EXPECT_TRUE(FaviconFetcher::decodeReply(claims).isNull());
-    EXPECT_TRUE(FaviconFetcher::decodeReply("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'/>").isNull());
+    EXPECT_TRUE(
+        FaviconFetcher::decodeReply("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'/>").isNull());
     EXPECT_TRUE(FaviconFetcher::decodeReply(pngBytes() + QByteArray(FaviconService::maxBytes, '\0')).isNull());
     EXPECT_TRUE(FaviconFetcher::decodeReply(QByteArray()).isNull());
 }
@@ -222,7 +228,7 @@ TEST_F(FaviconFetcherTest, RepliesDecodeOnlyAsSmallPicturesOfTheFormatsSitesUse)
 TEST_F(FaviconFetcherTest, HostsThatCannotSafelyNameAFileAreSkipped)
 {
     const QList<BrowserTabs::Tab> hostile {
-        tab(QStringLiteral("https://b\u00fccher.example/")),  // IDN in Unicode form
+        tab(QStringLiteral("https://b\u00fccher.example/")), // IDN in Unicode form
         tab(QStringLiteral("https://[::1]/")),
         tab(QStringLiteral("https://exa%2Fmple.com/")),
         tab(QStringLiteral("https://user@/path")),
@@ -234,7 +240,8 @@ TEST_F(FaviconFetcherTest, HostsThatCannotSafelyNameAFileAreSkipped)
         EXPECT_FALSE(u.toString().contains(QStringLiteral("%2F"))) << u.toString().toStdString();
     EXPECT_FALSE(FaviconFetcher::fileName(QStringLiteral("../../etc")));
     EXPECT_FALSE(FaviconFetcher::fileName(QStringLiteral("a/b")));
-    EXPECT_EQ(FaviconFetcher::fileName(QStringLiteral("xn--bcher-kva.example")), QStringLiteral("custom_icon_favicon_xn--bcher-kva_example.png"));
+    EXPECT_EQ(FaviconFetcher::fileName(QStringLiteral("xn--bcher-kva.example")),
+        QStringLiteral("custom_icon_favicon_xn--bcher-kva_example.png"));
 
     // The ASCII form of an IDN is fine.
     service->setReply(iconUrl(QStringLiteral("xn--bcher-kva.example")), pngBytes());
@@ -258,8 +265,9 @@ public:
                     paths << request.split(' ').value(1);
                     m_requests.remove(s);
                     const QByteArray body = reply(paths.last());
-                    s->write("HTTP/1.1 " + QByteArray(body.isEmpty() ? "404 Not Found" : "200 OK") + "\r\nContent-Type: image/png\r\nContent-Length: "
-                             + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n");
+                    s->write("HTTP/1.1 " + QByteArray(body.isEmpty() ? "404 Not Found" : "200 OK")
+                        + "\r\nContent-Type: image/png\r\nContent-Length: " + QByteArray::number(body.size())
+                        + "\r\nConnection: close\r\n\r\n");
                     s->write(body);
                     s->disconnectFromHost();
                 });
@@ -287,16 +295,17 @@ TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
         return {};
     };
     FaviconFetcher::setServiceBase(server.base());
-    const auto tabs = attachOffMainThread({ tab(QStringLiteral("https://good.example/")), tab(QStringLiteral("https://huge.example/")),
-        tab(QStringLiteral("https://missing.example/")), tab(QStringLiteral("https://missing.example/2")),
-        tab(QStringLiteral("https://good.example/2")) });
+    const auto tabs = attachOffMainThread({ tab(QStringLiteral("https://good.example/")),
+        tab(QStringLiteral("https://huge.example/")), tab(QStringLiteral("https://missing.example/")),
+        tab(QStringLiteral("https://missing.example/2")), tab(QStringLiteral("https://good.example/2")) });
     ASSERT_EQ(server.paths.size(), 3) << server.paths.join(" | ").toStdString();
     EXPECT_TRUE(server.paths.contains(QByteArray("/s2/favicons?sz=64&domain=good.example")));
     EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_good_example.png"));
     EXPECT_EQ(tabs[4].iconFile, tabs[0].iconFile);
     EXPECT_FALSE(tabs[1].iconFile);
     EXPECT_FALSE(tabs[2].iconFile);
-    EXPECT_EQ(QDir(CustomIcons::folderPath()).entryList(QDir::Files), QStringList { QStringLiteral("custom_icon_favicon_good_example.png") });
+    EXPECT_EQ(QDir(CustomIcons::folderPath()).entryList(QDir::Files),
+        QStringList { QStringLiteral("custom_icon_favicon_good_example.png") });
 }
 
 } // namespace

@@ -39,7 +39,11 @@ protected:
         auto item = bar->add(SimAXElement::make(QStringLiteral("AXMenuBarItem"), title));
         return item->add(SimAXElement::make(QStringLiteral("AXMenu"), QString()));
     }
-    void runApp() { desktop->addApp(42, QStringLiteral("org.example.Editor"), QStringLiteral("Editor")); ax->setApplication(42, app); }
+    void runApp()
+    {
+        desktop->addApp(42, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
+        ax->setApplication(42, app);
+    }
     MenuShortcutScanner::ScanResult scan() { return MenuShortcutScanner::scan(QStringLiteral("org.example.Editor")); }
     static QStringList ids(const MenuShortcutScanner::ScanResult& r)
     {
@@ -71,7 +75,9 @@ TEST_F(MenuShortcutScannerTest, TitleCleaningAndIcons)
 
 TEST_F(MenuShortcutScannerTest, ModifierBitsAndKeys)
 {
-    auto key = [](std::optional<int> bits, const QString& ch) { return MenuShortcutScanner::hotkey(*SimAXElement::item(QStringLiteral("x"), ch, bits)); };
+    auto key = [](std::optional<int> bits, const QString& ch) {
+        return MenuShortcutScanner::hotkey(*SimAXElement::item(QStringLiteral("x"), ch, bits));
+    };
     EXPECT_EQ(key(std::nullopt, QStringLiteral("c")), Hotkey(8, Modifier::Ctrl));
     EXPECT_EQ(key(0, QStringLiteral("C")), Hotkey(8, Modifier::Ctrl));
     EXPECT_EQ(key(1, QStringLiteral("C")), Hotkey(8, Modifier::Shift | Modifier::Ctrl));
@@ -127,14 +133,15 @@ TEST_F(MenuShortcutScannerTest, WalkBuildsIdsDedupesAndSorts)
 
     const auto r = scan();
     ASSERT_EQ(r.kind, Kind::success);
-    EXPECT_EQ(ids(r), (QStringList {
-                          QStringLiteral("menu..apple pie.⌘P"),
-                          QStringLiteral("menu.Edit.Copy.⌘C"),
-                          QStringLiteral("menu.File.New.⌘N"),
-                          QStringLiteral("menu.Edit.Paste and Match Style.⌥⇧⌘V"),
-                          QStringLiteral("menu.Edit/Format.Paste and Match Style.⌥⌘V"),
-                          QStringLiteral("menu.File.zoom.T"),
-                      }));
+    EXPECT_EQ(ids(r),
+        (QStringList {
+            QStringLiteral("menu..apple pie.⌘P"),
+            QStringLiteral("menu.Edit.Copy.⌘C"),
+            QStringLiteral("menu.File.New.⌘N"),
+            QStringLiteral("menu.Edit.Paste and Match Style.⌥⇧⌘V"),
+            QStringLiteral("menu.Edit/Format.Paste and Match Style.⌥⌘V"),
+            QStringLiteral("menu.File.zoom.T"),
+        }));
     const auto& copy = r.presets[1];
     EXPECT_EQ(copy.name, QStringLiteral("Copy"));
     EXPECT_EQ(copy.icon, QStringLiteral("doc.on.doc"));
@@ -152,7 +159,8 @@ TEST_F(MenuShortcutScannerTest, CapsResultsAndBoundsAHostileTree)
     int made = 0;
     for (int bits : { 8, 9, 0, 1, 2, 3, 4, 5, 6, 7 }) {
         for (char c = 'A'; c <= 'Z' && made < 200; ++c, ++made)
-            big->add(SimAXElement::item(QStringLiteral("Item %1").arg(made, 3, 10, QLatin1Char('0')), QString(QLatin1Char(c)), bits));
+            big->add(SimAXElement::item(
+                QStringLiteral("Item %1").arg(made, 3, 10, QLatin1Char('0')), QString(QLatin1Char(c)), bits));
     }
     auto r = scan();
     ASSERT_EQ(r.kind, Kind::success);
@@ -198,7 +206,8 @@ TEST_F(MenuShortcutScannerTest, OpenAndScanPollsOnTheVirtualClockAndCompletesOnc
 
     // Installed, starts slowly: menus appear after 2 s.
     completions = 0;
-    desktop->installed.insert(QStringLiteral("org.example.Editor"), { QStringLiteral("/apps/editor.desktop"), QIcon(), true });
+    desktop->installed.insert(
+        QStringLiteral("org.example.Editor"), { QStringLiteral("/apps/editor.desktop"), QIcon(), true });
     menu(QStringLiteral("File"))->add(SimAXElement::item(QStringLiteral("New"), QStringLiteral("N"), 0));
     MenuShortcutScanner::openAndScan(QStringLiteral("org.example.Editor"), completion);
     EXPECT_TRUE(desktop->calls.join(QLatin1Char(' ')).contains(QStringLiteral("editor.desktop")));

@@ -29,11 +29,20 @@ public:
     }
     LogWriter& tabWindow(qint32 window, qint32 tab) { return command(SnssSession::SetTabWindow, { window, tab }); }
     LogWriter& tabIndex(qint32 tab, qint32 index) { return command(SnssSession::SetTabIndexInWindow, { tab, index }); }
-    LogWriter& selected(qint32 tab, qint32 index) { return command(SnssSession::SetSelectedNavigationIndex, { tab, index }); }
+    LogWriter& selected(qint32 tab, qint32 index)
+    {
+        return command(SnssSession::SetSelectedNavigationIndex, { tab, index });
+    }
     LogWriter& tabClosed(qint32 tab) { return command(SnssSession::TabClosed, { tab, 0, 0, 0 }); }
     LogWriter& windowClosed(qint32 window) { return command(SnssSession::WindowClosed, { window, 0, 0, 0 }); }
-    LogWriter& prunedFromBack(qint32 tab, qint32 keep) { return command(SnssSession::TabNavigationPathPrunedFromBack, { tab, keep }); }
-    LogWriter& prunedFromFront(qint32 tab, qint32 count) { return command(SnssSession::TabNavigationPathPrunedFromFront, { tab, count }); }
+    LogWriter& prunedFromBack(qint32 tab, qint32 keep)
+    {
+        return command(SnssSession::TabNavigationPathPrunedFromBack, { tab, keep });
+    }
+    LogWriter& prunedFromFront(qint32 tab, qint32 count)
+    {
+        return command(SnssSession::TabNavigationPathPrunedFromFront, { tab, count });
+    }
     LogWriter& unknown() { return command(14, { 1, 2, 3, 4, 5 }); } // window bounds and the like
     LogWriter& navigation(qint32 tab, qint32 index, const QString& url, const QString& title)
     {
@@ -97,17 +106,21 @@ private:
 QByteArray typicalLog()
 {
     LogWriter w;
-    w.tabWindow(1, 10).tabIndex(10, 0).navigation(10, 0, QStringLiteral("https://first.example/"), QStringLiteral("First"));
+    w.tabWindow(1, 10).tabIndex(10, 0).navigation(
+        10, 0, QStringLiteral("https://first.example/"), QStringLiteral("First"));
     w.unknown();
-    w.tabWindow(1, 11).tabIndex(11, 1).navigation(11, 0, QStringLiteral("https://closed.example/"), QStringLiteral("Closed"));
+    w.tabWindow(1, 11).tabIndex(11, 1).navigation(
+        11, 0, QStringLiteral("https://closed.example/"), QStringLiteral("Closed"));
     w.tabWindow(1, 12).tabIndex(12, 2);
     w.navigation(12, 0, QStringLiteral("https://old.example/"), QStringLiteral("Old page"));
     w.navigation(12, 1, QStringLiteral("https://new.example/"), QStringLiteral("New page"));
     w.navigation(12, 2, QStringLiteral("https://newer.example/"), QStringLiteral("Newer page"));
     w.selected(12, 1); // went back once
-    w.tabWindow(2, 20).tabIndex(20, 1).navigation(20, 0, QStringLiteral("https://second-b.example/"), QStringLiteral("Zweite \u00fc"));
+    w.tabWindow(2, 20).tabIndex(20, 1).navigation(
+        20, 0, QStringLiteral("https://second-b.example/"), QStringLiteral("Zweite \u00fc"));
     w.tabWindow(2, 21).tabIndex(21, 0).navigation(21, 0, QStringLiteral("chrome://newtab/"), QStringLiteral("New Tab"));
-    w.tabWindow(3, 30).tabIndex(30, 0).navigation(30, 0, QStringLiteral("https://gone.example/"), QStringLiteral("Gone"));
+    w.tabWindow(3, 30).tabIndex(30, 0).navigation(
+        30, 0, QStringLiteral("https://gone.example/"), QStringLiteral("Gone"));
     w.tabClosed(11);
     w.tabIndex(12, 1); // moved into the closed tab's place
     w.windowClosed(3);
@@ -146,13 +159,17 @@ TEST(SnssSession, PruningTruncationAndBadHeaders)
 
     // A log cut in the middle of a command keeps what came before.
     QByteArray cut = typicalLog();
-    cut.append(LogWriter().navigation(10, 1, QStringLiteral("https://late.example/"), QStringLiteral("Late")).data().mid(8, 20));
+    cut.append(LogWriter()
+                   .navigation(10, 1, QStringLiteral("https://late.example/"), QStringLiteral("Late"))
+                   .data()
+                   .mid(8, 20));
     windows = SnssSession::read(cut);
     ASSERT_TRUE(windows);
     EXPECT_EQ(windows->at(0).tabs.at(0).url, QStringLiteral("https://first.example/"));
 
     // Hostile lengths inside a navigation are rejected, not followed.
-    QByteArray hostile = LogWriter().tabWindow(1, 1).navigation(1, 0, QStringLiteral("https://h/"), QStringLiteral("H")).data();
+    QByteArray hostile
+        = LogWriter().tabWindow(1, 1).navigation(1, 0, QStringLiteral("https://h/"), QStringLiteral("H")).data();
     qToLittleEndian<qint32>(0x7ffffff0, hostile.data() + hostile.indexOf("https://h/") - 4);
     windows = SnssSession::read(hostile);
     ASSERT_TRUE(windows);
@@ -209,7 +226,8 @@ protected:
     }
     void TearDown() override
     {
-        QFile::setPermissions(root + QStringLiteral("/Default"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(root + QStringLiteral("/Default"),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QDir(root).removeRecursively();
     }
     void write(const QString& relative, const QByteArray& data)
@@ -231,7 +249,10 @@ TEST_F(SessionFileCapture, NewestLogOfEachProfileGivesTheTabsInOrder)
 {
     // An older log of the same profile must not be read.
     write(QStringLiteral("Default/Sessions/Session_13350000000000000"),
-        LogWriter().tabWindow(1, 1).navigation(1, 0, QStringLiteral("https://stale.example/"), QStringLiteral("Stale")).data());
+        LogWriter()
+            .tabWindow(1, 1)
+            .navigation(1, 0, QStringLiteral("https://stale.example/"), QStringLiteral("Stale"))
+            .data());
     write(QStringLiteral("Default/Sessions/Session_13360000000000000"), typicalLog());
     write(QStringLiteral("Profile 2/Current Session"),
         LogWriter().tabWindow(7, 70).navigation(70, 0, QStringLiteral("http://work.example/"), QString()).data());
@@ -244,8 +265,9 @@ TEST_F(SessionFileCapture, NewestLogOfEachProfileGivesTheTabsInOrder)
         titles << t.title;
         EXPECT_EQ(t.browser, QStringLiteral("Chrome"));
     }
-    EXPECT_EQ(urls, (QStringList { QStringLiteral("https://first.example/"), QStringLiteral("https://new.example/"),
-                        QStringLiteral("https://second-b.example/"), QStringLiteral("http://work.example/") }));
+    EXPECT_EQ(urls,
+        (QStringList { QStringLiteral("https://first.example/"), QStringLiteral("https://new.example/"),
+            QStringLiteral("https://second-b.example/"), QStringLiteral("http://work.example/") }));
     EXPECT_EQ(titles.last(), QStringLiteral("http://work.example/"));
 }
 
@@ -272,9 +294,10 @@ TEST_F(SessionFileCapture, BrowsersWithoutLinuxBuildAndForeignScriptsFail)
     const auto r = BrowserTabs::capture(Browser::all().at(0));
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->errorDescription(), QStringLiteral("Could not read Safari's tabs."));
-    EXPECT_FALSE(BrowserScripting::shared()->run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\"")).compiled);
+    EXPECT_FALSE(BrowserScripting::shared()
+                     ->run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\""))
+                     .compiled);
 }
-
 
 // A mozlz4 file: magic, claimed size (little-endian), one LZ4 block.
 QByteArray mozlz4(const QByteArray& json, std::optional<quint32> claimed = std::nullopt)
@@ -338,11 +361,13 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
         f.write(data);
     };
     put(QStringLiteral("profiles.ini"),
-        "[Profile1]\nName=old\nIsRelative=1\nPath=old.profile\n\n[Profile0]\nName=main\nIsRelative=1\nPath=main.profile\n\n"
+        "[Profile1]\nName=old\nIsRelative=1\nPath=old.profile\n\n[Profile0]\nName=main\nIsRelative=1\nPath=main."
+        "profile\n\n"
         "[Install4F96D1932A9F858E]\nDefault=main.profile\nLocked=1\n");
     put(QStringLiteral("main.profile/sessionstore-backups/recovery.jsonlz4"), mozlz4(firefoxJson));
     put(QStringLiteral("old.profile/sessionstore-backups/recovery.jsonlz4"),
-        mozlz4(R"({"windows":[{"tabs":[{"entries":[{"url":"https://old-profile.example/","title":"Old"}],"index":1}]}]})"));
+        mozlz4(
+            R"({"windows":[{"tabs":[{"entries":[{"url":"https://old-profile.example/","title":"Old"}],"index":1}]}]})"));
     const Browser firefox = Browser::all().last();
     ASSERT_EQ(firefox.name, QStringLiteral("Firefox"));
 
@@ -351,8 +376,9 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
     QStringList urls;
     for (const auto& t : r.tabs)
         urls << t.url;
-    EXPECT_EQ(urls, (QStringList { QStringLiteral("https://now.example/"), QStringLiteral("http://second.example/"),
-                        QStringLiteral("https://old-profile.example/") }));
+    EXPECT_EQ(urls,
+        (QStringList { QStringLiteral("https://now.example/"), QStringLiteral("http://second.example/"),
+            QStringLiteral("https://old-profile.example/") }));
     EXPECT_EQ(r.tabs.first().browser, QStringLiteral("Firefox"));
 
     put(QStringLiteral("main.profile/sessionstore-backups/recovery.jsonlz4"), "mozLz40\0garbage");
@@ -367,7 +393,8 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
 TEST_F(SessionFileCapture, SessionFilesThatAreAFifoOrDevZeroAreSkippedAtOnce)
 {
     write(QStringLiteral("Default/Sessions/Session_13360000000000000"), typicalLog());
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/Default/Sessions/Session_13370000000000000")));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/Default/Sessions/Session_13370000000000000")));
     QDir().mkpath(root + QStringLiteral("/Profile 2"));
     ASSERT_TRUE(TestSupport::makeFifo(root + QStringLiteral("/Profile 2/Current Session")));
 
@@ -388,7 +415,8 @@ TEST_F(SessionFileCapture, SessionFilesThatAreAFifoOrDevZeroAreSkippedAtOnce)
     ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
     EXPECT_TRUE(r.tabs.isEmpty());
     const QString lines = env.logLines().join(u'\n');
-    EXPECT_TRUE(lines.contains(root + QStringLiteral("/Default/Sessions/Session_13370000000000000"))) << qPrintable(lines);
+    EXPECT_TRUE(lines.contains(root + QStringLiteral("/Default/Sessions/Session_13370000000000000")))
+        << qPrintable(lines);
     EXPECT_TRUE(lines.contains(root + QStringLiteral("/Profile 2/Current Session"))) << qPrintable(lines);
 
     r = BrowserTabs::capture(Browser::all().last());

@@ -44,7 +44,8 @@ TEST_F(ShortcutPresetsTest, CatalogShapeHolds)
             EXPECT_TRUE(p.nameIsLocalizationKey);
             EXPECT_FALSE(p.isFromMenu);
             EXPECT_FALSE(p.name.isEmpty());
-            EXPECT_TRUE(SymbolIcons::contains(p.icon)) << p.id.toStdString() << " draws no symbol: " << p.icon.toStdString();
+            EXPECT_TRUE(SymbolIcons::contains(p.icon))
+                << p.id.toStdString() << " draws no symbol: " << p.icon.toStdString();
             const auto bits = std::popcount(p.hotkey.rawModifiers);
             withoutModifier += bits == 0;
             withThree += bits == 3;
@@ -53,7 +54,7 @@ TEST_F(ShortcutPresetsTest, CatalogShapeHolds)
     EXPECT_EQ(total, 133);
     EXPECT_EQ(allIds.size(), 133);
     EXPECT_EQ(withoutModifier, 4); // the four Figma tools
-    EXPECT_EQ(withThree, 1);       // keynote.presenter
+    EXPECT_EQ(withThree, 1); // keynote.presenter
     EXPECT_EQ(ShortcutPresets::catalog().size(), 32);
 }
 
@@ -62,11 +63,12 @@ TEST_F(ShortcutPresetsTest, LookupsShareListsAndFallBackToCommon)
     const auto chrome = ids(ShortcutPresets::suggestions(QStringLiteral("com.google.Chrome")));
     EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("company.thebrowser.Browser"))), chrome);
     EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("com.microsoft.edgemac"))), chrome);
-    EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("com.googlecode.iterm2")).first().id, QStringLiteral("terminal.newWindow"));
+    EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("com.googlecode.iterm2")).first().id,
+        QStringLiteral("terminal.newWindow"));
     // Linux applications by their own identifiers, with the keys they take here.
     EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("org.chromium.Chromium"))), chrome);
     EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("org.gnome.Terminal")).first().hotkey.displayString(),
-              QStringLiteral("Ctrl+Shift+N"));
+        QStringLiteral("Ctrl+Shift+N"));
     for (const auto& p : ShortcutPresets::suggestions(QStringLiteral("org.chromium.Chromium"))) {
         if (p.id == QLatin1String("chrome.devTools")) {
             EXPECT_EQ(p.hotkey.displayString(), QStringLiteral("Ctrl+Shift+I"));
@@ -79,7 +81,8 @@ TEST_F(ShortcutPresetsTest, LookupsShareListsAndFallBackToCommon)
     }
     EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("com.apple.iWork.Keynote")).size(), 5);
     EXPECT_EQ(ShortcutPresets::suggestions(QStringLiteral("com.apple.Keynote")).size(), 8); // not in the catalog
-    EXPECT_EQ(ids(ShortcutPresets::suggestions(QStringLiteral("com.google.chrome"))).first(), QStringLiteral("common.new"));
+    EXPECT_EQ(
+        ids(ShortcutPresets::suggestions(QStringLiteral("com.google.chrome"))).first(), QStringLiteral("common.new"));
     EXPECT_EQ(ShortcutPresets::suggestions(QString()).size(), 8);
 }
 
@@ -91,8 +94,9 @@ TEST_F(ShortcutPresetsTest, MissingSuggestionsCompareByCombinationText)
         AppShortcut(QStringLiteral("Other name"), QStringLiteral("star"), QStringLiteral("⇧⌘T"), safari),
     };
     EXPECT_EQ(ids(ShortcutPresets::missingSuggestions(safari, saved)),
-        (QStringList { QStringLiteral("safari.newWindow"), QStringLiteral("safari.closeTab"), QStringLiteral("safari.reload"),
-            QStringLiteral("safari.find"), QStringLiteral("safari.reader"), QStringLiteral("safari.private") }));
+        (QStringList { QStringLiteral("safari.newWindow"), QStringLiteral("safari.closeTab"),
+            QStringLiteral("safari.reload"), QStringLiteral("safari.find"), QStringLiteral("safari.reader"),
+            QStringLiteral("safari.private") }));
 
     QList<AppShortcut> all;
     for (const auto& p : ShortcutPresets::suggestions(QStringLiteral("com.figma.Desktop")))
@@ -103,7 +107,8 @@ TEST_F(ShortcutPresetsTest, MissingSuggestionsCompareByCombinationText)
 TEST_F(ShortcutPresetsTest, MakeShortcutBuildsTheRingItem)
 {
     const auto& figma = ShortcutPresets::suggestions(QStringLiteral("com.figma.Desktop"));
-    const AppShortcut frame = figma.first().makeShortcut(QStringLiteral("com.figma.Desktop"), QLocale(QLocale::English));
+    const AppShortcut frame
+        = figma.first().makeShortcut(QStringLiteral("com.figma.Desktop"), QLocale(QLocale::English));
     EXPECT_EQ(frame.shortcut, QStringLiteral("F"));
     EXPECT_EQ(frame.name, QStringLiteral("Frame Tool"));
     EXPECT_EQ(frame.icon, QStringLiteral("rectangle"));

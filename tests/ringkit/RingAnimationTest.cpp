@@ -248,7 +248,8 @@ TEST_F(RingAnimationTest, EngineAnnouncesOnlyFramesThatMoveSomethingVisibly)
     AnimationEngine& engine = AnimationEngine::shared();
     std::vector<double> shown;
     AnimatedValue v(0.0, 0.04);
-    const QMetaObject::Connection c = QObject::connect(&engine, &AnimationEngine::frame, [&] { shown.push_back(v.value()); });
+    const QMetaObject::Connection c
+        = QObject::connect(&engine, &AnimationEngine::frame, [&] { shown.push_back(v.value()); });
     v.animateTo(1.0, RingAnimation::linear(1.0));
     clock().advance(2.0);
     QObject::disconnect(c);
@@ -304,9 +305,8 @@ TEST_F(RingAnimationTest, ACreepingTailWakesOnlyForItsFramesAndNeverShowsOneLate
     AnimationEngine& engine = AnimationEngine::shared();
     AnimatedValue v(0.0, tolerance);
     std::vector<std::pair<double, double>> frames; // (time, value shown)
-    const QMetaObject::Connection c = QObject::connect(&engine, &AnimationEngine::frame, [&] {
-        frames.emplace_back(clock().now(), v.value());
-    });
+    const QMetaObject::Connection c
+        = QObject::connect(&engine, &AnimationEngine::frame, [&] { frames.emplace_back(clock().now(), v.value()); });
     const double firstTick = clock().now();
     const std::size_t ranBefore = clock().ranCount();
     v.animateTo(1.0, spin);
@@ -343,7 +343,8 @@ TEST_F(RingAnimationTest, ACreepingTailWakesOnlyForItsFramesAndNeverShowsOneLate
     {
         AnimatedValue quick(0.0, 0.05), slow(0.0, 0.05);
         double shownQuick = 0.0;
-        const QMetaObject::Connection e = QObject::connect(&engine, &AnimationEngine::frame, [&] { shownQuick = quick.value(); });
+        const QMetaObject::Connection e
+            = QObject::connect(&engine, &AnimationEngine::frame, [&] { shownQuick = quick.value(); });
         quick.animateTo(1.0, RingAnimation::linear(0.55)); // its last step is under three tolerances
         slow.animateTo(1.0, RingAnimation::linear(8.0));
         clock().advance(0.6);

@@ -29,7 +29,7 @@ QImage referenceBlur(const QImage& source, const std::array<int, 3>& radii)
         const int win = 2 * r + 1;
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                int sum[4] = {0, 0, 0, 0};
+                int sum[4] = { 0, 0, 0, 0 };
                 for (int k = -r; k <= r; ++k) {
                     const int sx = horizontal ? std::clamp(x + k, 0, w - 1) : x;
                     const int sy = horizontal ? y : std::clamp(y + k, 0, h - 1);
@@ -39,7 +39,8 @@ QImage referenceBlur(const QImage& source, const std::array<int, 3>& radii)
                     sum[2] += qGreen(p);
                     sum[3] += qBlue(p);
                 }
-                reinterpret_cast<QRgb*>(img.scanLine(y))[x] = qRgba(sum[1] / win, sum[2] / win, sum[3] / win, sum[0] / win);
+                reinterpret_cast<QRgb*>(img.scanLine(y))[x]
+                    = qRgba(sum[1] / win, sum[2] / win, sum[3] / win, sum[0] / win);
             }
         }
     };
@@ -71,8 +72,8 @@ int largestDifference(const QImage& a, const QImage& b)
         const auto* pa = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* pb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            worst = std::max({worst, std::abs(qAlpha(pa[x]) - qAlpha(pb[x])), std::abs(qRed(pa[x]) - qRed(pb[x])),
-                              std::abs(qGreen(pa[x]) - qGreen(pb[x])), std::abs(qBlue(pa[x]) - qBlue(pb[x]))});
+            worst = std::max({ worst, std::abs(qAlpha(pa[x]) - qAlpha(pb[x])), std::abs(qRed(pa[x]) - qRed(pb[x])),
+                std::abs(qGreen(pa[x]) - qGreen(pb[x])), std::abs(qBlue(pa[x]) - qBlue(pb[x])) });
         }
     }
     return worst;
@@ -88,7 +89,8 @@ TEST(RingEffectsTest, BoxBlurMatchesThreeExactBoxPassesAndStaysPremultiplied)
         double sigma;
         std::array<int, 3> radii;
     };
-    for (const Case& c : {Case {37, 23, 0.8, {0, 0, 1}}, Case {37, 23, 2.5, {2, 2, 2}}, Case {9, 40, 6.0, {5, 5, 6}}}) {
+    for (const Case& c :
+        { Case { 37, 23, 0.8, { 0, 0, 1 } }, Case { 37, 23, 2.5, { 2, 2, 2 } }, Case { 9, 40, 6.0, { 5, 5, 6 } } }) {
         const QImage source = noise(c.w, c.h, quint32(c.w * 1000 + c.h));
         QImage blurred = source;
         RingEffects::boxBlur(blurred, c.sigma);
@@ -98,7 +100,7 @@ TEST(RingEffectsTest, BoxBlurMatchesThreeExactBoxPassesAndStaysPremultiplied)
             const auto* row = reinterpret_cast<const QRgb*>(blurred.constScanLine(y));
             for (int x = 0; x < blurred.width(); ++x) {
                 const QRgb p = row[x];
-                ASSERT_LE(std::max({qRed(p), qGreen(p), qBlue(p)}), qAlpha(p)) << x << "," << y;
+                ASSERT_LE(std::max({ qRed(p), qGreen(p), qBlue(p) }), qAlpha(p)) << x << "," << y;
             }
         }
     }
@@ -179,17 +181,17 @@ TEST(RingEffectsTest, PaddedBlurKeepsTheImagesSizeInPointsAndAClearEdge)
     // The blur fades out within the margin, at every width and pixel ratio
     // and at blurs that are worked on a reduced copy: a clear edge is what
     // lets a turning icon be drawn one span a row, off Qt's thread pool.
-    for (double dpr : {1.0, 2.0}) {
+    for (double dpr : { 1.0, 2.0 }) {
         QImage opaque = square(96, QColor(20, 120, 220));
         opaque.setDevicePixelRatio(dpr);
-        for (double blur : {1.0, 2.5, 4.0, 7.0, 12.0}) {
+        for (double blur : { 1.0, 2.5, 4.0, 7.0, 12.0 }) {
             RingBlurCache cache;
             const QImage& out = cache.blurred(opaque, blur, true);
             int worst = 0;
             for (int x = 0; x < out.width(); ++x)
-                worst = std::max({worst, qAlpha(out.pixel(x, 0)), qAlpha(out.pixel(x, out.height() - 1))});
+                worst = std::max({ worst, qAlpha(out.pixel(x, 0)), qAlpha(out.pixel(x, out.height() - 1)) });
             for (int y = 0; y < out.height(); ++y)
-                worst = std::max({worst, qAlpha(out.pixel(0, y)), qAlpha(out.pixel(out.width() - 1, y))});
+                worst = std::max({ worst, qAlpha(out.pixel(0, y)), qAlpha(out.pixel(out.width() - 1, y)) });
             EXPECT_EQ(worst, 0) << "blur " << blur << " at dpr " << dpr;
         }
     }
@@ -197,19 +199,19 @@ TEST(RingEffectsTest, PaddedBlurKeepsTheImagesSizeInPointsAndAClearEdge)
 
 TEST(RingEffectsTest, BlurredLayerSoftensWithinTheContentAndItsSpread)
 {
-    for (double dpr : {1.0, 2.0}) {
+    for (double dpr : { 1.0, 2.0 }) {
         QImage target = clearCanvas(300, dpr);
         RingBlurLayer layer;
         {
             QPainter p(&target);
             layer.draw(p, QRectF(100, 100, 100, 100), 6.0, dpr,
-                       [](QPainter& lp, double) { lp.fillRect(QRectF(120, 120, 60, 60), Qt::black); });
+                [](QPainter& lp, double) { lp.fillRect(QRectF(120, 120, 60, 60), Qt::black); });
         }
         const auto alphaAt = [&](double x, double y) { return qAlpha(target.pixel(int(x * dpr), int(y * dpr))); };
-        EXPECT_GT(alphaAt(150, 150), 240) << dpr;       // the middle stays dark
-        EXPECT_GT(alphaAt(117, 150), 20) << dpr;        // spread beyond the edge
-        EXPECT_LT(alphaAt(121, 150), 200) << dpr;       // and the edge itself softened
-        EXPECT_EQ(alphaAt(20, 20), 0) << dpr;           // far outside: untouched
+        EXPECT_GT(alphaAt(150, 150), 240) << dpr; // the middle stays dark
+        EXPECT_GT(alphaAt(117, 150), 20) << dpr; // spread beyond the edge
+        EXPECT_LT(alphaAt(121, 150), 200) << dpr; // and the edge itself softened
+        EXPECT_EQ(alphaAt(20, 20), 0) << dpr; // far outside: untouched
         EXPECT_EQ(alphaAt(280, 150), 0) << dpr;
     }
     EXPECT_DOUBLE_EQ(RingBlurLayer::layerScale(16.0, 2.0), 0.25);
@@ -222,8 +224,9 @@ TEST(RingEffectsTest, BilinearResamplingLandsWhereTheRasterEngineSamples)
 {
     // Translucent noise, so that a shifted or mis-weighted sample shows.
     const QImage source = noise(37, 23, 7);
-    for (const QSize size : {QSize(148, 92), QSize(74, 46), QSize(93, 57), QSize(20, 12)}) {
-        QImage expected(size, QImage::Format_ARGB32_Premultiplied), resampled(size, QImage::Format_ARGB32_Premultiplied);
+    for (const QSize size : { QSize(148, 92), QSize(74, 46), QSize(93, 57), QSize(20, 12) }) {
+        QImage expected(size, QImage::Format_ARGB32_Premultiplied),
+            resampled(size, QImage::Format_ARGB32_Premultiplied);
         expected.fill(Qt::transparent);
         {
             QPainter p(&expected);
@@ -240,7 +243,7 @@ TEST(RingEffectsTest, BilinearResamplingLandsWhereTheRasterEngineSamples)
 TEST(RingEffectsTest, ImagesOnWholePixelsAreCopiedWhereTheFilteredDrawPutsThem)
 {
     QImage image = noise(60, 40, 3);
-    for (double dpr : {1.0, 2.0}) {
+    for (double dpr : { 1.0, 2.0 }) {
         image.setDevicePixelRatio(dpr);
         const QRectF target(QPointF(13.0, 7.5), QSizeF(image.size()) / dpr);
         QImage filtered = clearCanvas(100, dpr), copied = clearCanvas(100, dpr), centred = clearCanvas(100, dpr);
@@ -293,7 +296,7 @@ TEST(RingEffectsTest, BandedDrawingMatchesOneDraw)
         p.setPen(QPen(QColor(20, 40, 200, 160), 2.0));
         p.drawPath(ring);
     }
-    for (double dpr : {1.0, 2.0}) {
+    for (double dpr : { 1.0, 2.0 }) {
         QImage one = clearCanvas(400, dpr), banded = clearCanvas(400, dpr);
         QImage wedgeOne = clearCanvas(400, dpr), wedgeInRing = clearCanvas(400, dpr);
         const auto draw = [&](QImage& target, const QImage& source, int how) {
@@ -334,7 +337,8 @@ TEST(RingEffectsTest, LayersUnderOnePixelPerPointHoldTheirDrawingAtThatScale)
 
     // A cached layer: the left half of 200 x 100 points filled.
     RingLayerCache cache;
-    const QImage& layer = cache.layer(1, QSizeF(200, 100), 0.5, [](QPainter& p) { p.fillRect(QRectF(0, 0, 100, 100), Qt::red); });
+    const QImage& layer
+        = cache.layer(1, QSizeF(200, 100), 0.5, [](QPainter& p) { p.fillRect(QRectF(0, 0, 100, 100), Qt::red); });
     ASSERT_EQ(layer.size(), QSize(100, 50));
     EXPECT_DOUBLE_EQ(layer.devicePixelRatio(), 0.5);
     EXPECT_EQ(alphaAt(layer, 25, 25), 255);
@@ -353,7 +357,8 @@ TEST(RingEffectsTest, LayersUnderOnePixelPerPointHoldTheirDrawingAtThatScale)
     QImage full = clearCanvas(420, 1.0);
     {
         QPainter p(&full);
-        RingBand::paintDirect(p, QPointF(210, 210), RingMotion::settledInnerRadius, RingMotion::settledOuterRadius, palette);
+        RingBand::paintDirect(
+            p, QPointF(210, 210), RingMotion::settledInnerRadius, RingMotion::settledOuterRadius, palette);
     }
     const QImage reduced = full.scaled(210, 210, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_LE(largestDifference(small, reduced), 40);
@@ -363,7 +368,7 @@ TEST(RingEffectsTest, LayersUnderOnePixelPerPointHoldTheirDrawingAtThatScale)
     // Text: half a pixel per point gives half the pixels of one, within a few.
     RingText::Stack stack;
     stack.width = 120;
-    stack.lines.push_back({QStringLiteral("Mousepad"), RingText::systemFont(14, QFont::Medium), Qt::black});
+    stack.lines.push_back({ QStringLiteral("Mousepad"), RingText::systemFont(14, QFont::Medium), Qt::black });
     // The ink: its width, and how far it stands off-centre.
     const auto ink = [](const QImage& img) {
         int left = img.width(), right = -1;
@@ -375,7 +380,7 @@ TEST(RingEffectsTest, LayersUnderOnePixelPerPointHoldTheirDrawingAtThatScale)
                 }
             }
         }
-        return std::pair {right - left + 1, std::abs(left - (img.width() - 1 - right))};
+        return std::pair { right - left + 1, std::abs(left - (img.width() - 1 - right)) };
     };
     const QImage textFull = RingText::render(stack, 1.0), textHalf = RingText::render(stack, 0.5);
     EXPECT_NEAR(textHalf.width(), textFull.width() / 2.0, 1.0);
@@ -402,10 +407,10 @@ TEST(RingEffectsTest, SpringingBandIsDrawnAtItsRadiiNowNotFromAStaleCache)
         QImage img = clearCanvas(420, dpr);
         QPainter p(&img);
         RingBand::paintDirect(p, QPointF(210, 210), std::round(band.innerRadius() / step) * step,
-                              std::round(band.outerRadius() / step) * step, palette);
+            std::round(band.outerRadius() / step) * step, palette);
         return img;
     };
-    for (double dpr : {1.0, 2.0}) {
+    for (double dpr : { 1.0, 2.0 }) {
         for (int i = 0; i < 36; ++i) {
             // Fast at first, then slowing down: every frame matches the
             // radii of its moment. A springing band is computed rather than
@@ -428,14 +433,14 @@ std::pair<int, int> coveredAndOff(const QImage& a, const QImage& b, int toleranc
         const auto* pb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
             covered += qAlpha(pb[x]) > 0 ? 1 : 0;
-            off += std::max({std::abs(qAlpha(pa[x]) - qAlpha(pb[x])), std::abs(qRed(pa[x]) - qRed(pb[x])),
-                             std::abs(qGreen(pa[x]) - qGreen(pb[x])), std::abs(qBlue(pa[x]) - qBlue(pb[x]))})
+            off += std::max({ std::abs(qAlpha(pa[x]) - qAlpha(pb[x])), std::abs(qRed(pa[x]) - qRed(pb[x])),
+                       std::abs(qGreen(pa[x]) - qGreen(pb[x])), std::abs(qBlue(pa[x]) - qBlue(pb[x])) })
                     > tolerance
                 ? 1
                 : 0;
         }
     }
-    return {covered, off};
+    return { covered, off };
 }
 }
 
@@ -443,7 +448,7 @@ TEST(RingEffectsTest, CachedCardSlabTurnedToANewAngleLooksLikeTheCardDrawnThere)
 {
     const RingPalette palette;
     const QPointF c(350, 350);
-    for (double dpr : {1.0, 2.0}) {
+    for (double dpr : { 1.0, 2.0 }) {
         WindowArcCardCache cache;
         WindowArcSegmentView card;
         card.title = QStringLiteral("Quarterly report");
@@ -468,7 +473,7 @@ TEST(RingEffectsTest, CachedCardSlabTurnedToANewAngleLooksLikeTheCardDrawnThere)
         const auto [coveredHere, offHere] = coveredAndOff(drawn(0.4, true), drawn(0.4, false), 16);
         EXPECT_GT(coveredHere, 2000 * dpr * dpr);
         EXPECT_LE(offHere, coveredHere / 500) << dpr;
-        for (double angle : {1.3, 4.0}) {
+        for (double angle : { 1.3, 4.0 }) {
             const auto [covered, off] = coveredAndOff(drawn(angle, true), drawn(angle, false), 48);
             EXPECT_NEAR(covered, coveredHere, coveredHere / 50) << "angle " << angle << " dpr " << dpr;
             EXPECT_LT(off, covered / 50) << "angle " << angle << " dpr " << dpr;

@@ -58,11 +58,12 @@ TEST_P(RingGalleryTest, BandIsHollowAndFilledAtMidRadius)
                 band.paint(p, QPointF(200, 200), palette);
                 band.paint(p, QPointF(200, 200), palette); // second time from the cache
             }
-            save(img, QStringLiteral("band-%1%2%3").arg(dark ? u"dark" : u"light", reduce ? u"-opaque" : u"", suffix()));
-            EXPECT_EQ(at(img, { 200, 200 }).alpha(), 0);           // the hole
+            save(
+                img, QStringLiteral("band-%1%2%3").arg(dark ? u"dark" : u"light", reduce ? u"-opaque" : u"", suffix()));
+            EXPECT_EQ(at(img, { 200, 200 }).alpha(), 0); // the hole
             EXPECT_EQ(at(img, { 200 + 30, 200 }).alpha(), 0);
-            EXPECT_EQ(at(img, { 200 + 195, 200 }).alpha(), 0);     // beyond the edge
-            const int mid = at(img, { 200, 200 - 125 }).alpha();   // mid-radius
+            EXPECT_EQ(at(img, { 200 + 195, 200 }).alpha(), 0); // beyond the edge
+            const int mid = at(img, { 200, 200 - 125 }).alpha(); // mid-radius
             if (reduce)
                 EXPECT_GE(mid, 235); // 0.92 window background under a faint tint
             else
@@ -164,5 +165,5 @@ TEST_P(RingGalleryTest, WholeFrameAtRestAndOpening)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, RingGalleryTest, ::testing::Values(1.0, 2.0),
-                         [](const auto& info) { return info.param > 1.0 ? std::string("Dpr2") : std::string("Dpr1"); });
+    [](const auto& info) { return info.param > 1.0 ? std::string("Dpr2") : std::string("Dpr1"); });
 }

@@ -37,7 +37,8 @@ TEST(RingMotionTest, SpeedOneCurves)
 
 TEST(RingMotionTest, SlowSettingsStopAtTheQuarterFloor)
 {
-    for (double s : { 0.25, 0.1, 0.0, -2.0, std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity() }) {
+    for (double s :
+        { 0.25, 0.1, 0.0, -2.0, std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity() }) {
         expectSpring(RingMotion::selection(false, s), 0.88, 0.85);
         expectSpring(RingMotion::entry(false, s), 1.12, 0.85);
         expectSpring(RingMotion::content(false, s), 1.2, 1.0);

@@ -159,7 +159,8 @@ TEST(RingShapesTest, DepthTurnKeepsTheRadialLineAndPerspective)
     EXPECT_LT(topHalfWidth, 150.0);
     EXPECT_GT(bottomHalfWidth, 150.0);
     // A z anchor turns about a point off the plane: the card slides sideways.
-    const QTransform lifted = RingEffects::rotation3D(anchor, QSizeF(700, 700), deg(11), QVector3D(1, 0, 0), 26.0, 0.55);
+    const QTransform lifted
+        = RingEffects::rotation3D(anchor, QSizeF(700, 700), deg(11), QVector3D(1, 0, 0), 26.0, 0.55);
     EXPECT_NEAR(std::abs(lifted.map(anchor).y() - 350), 26.0 * std::sin(deg(11)), 0.3);
     // Degenerate axis: identity.
     EXPECT_TRUE(RingEffects::rotation3D(anchor, QSizeF(700, 700), 1.0, QVector3D(0, 0, 0), 0, 1).isIdentity());
@@ -243,7 +244,7 @@ TEST(RingShapesTest, ComputedBandMatchesThePaintersBand)
                 const auto* b = reinterpret_cast<const QRgb*>(computed.constScanLine(y));
                 for (int x = 0; x < px; ++x) {
                     const int d = std::max({ std::abs(qAlpha(a[x]) - qAlpha(b[x])), std::abs(qRed(a[x]) - qRed(b[x])),
-                                             std::abs(qGreen(a[x]) - qGreen(b[x])), std::abs(qBlue(a[x]) - qBlue(b[x])) });
+                        std::abs(qGreen(a[x]) - qGreen(b[x])), std::abs(qBlue(a[x]) - qBlue(b[x])) });
                     const double r = std::hypot(x + 0.5 - px / 2.0, y + 0.5 - px / 2.0) / scale;
                     const bool edge = std::min(std::abs(r - inner), std::abs(r - outer)) * scale < 1.5;
                     (edge ? worstEdge : worstInside) = std::max(edge ? worstEdge : worstInside, d);

@@ -8,10 +8,18 @@ constexpr double deg(double d) { return d * M_PI / 180.0; }
 
 TEST(WindowArcGeometryTest, SpanAndStepFollowTheTable)
 {
-    struct Row { int n; double span, step, covers; };
+    struct Row {
+        int n;
+        double span, step, covers;
+    };
     const Row rows[] = {
-        { 1, 21, 15.5, 21 }, { 2, 42, 18.25, 23.75 }, { 3, 63, 19.1667, 24.6667 }, { 4, 84, 19.625, 25.125 },
-        { 5, 105, 19.9, 25.4 }, { 6, 111.6, 17.6833, 23.1833 }, { 10, 111.6, 10.61, 16.11 },
+        { 1, 21, 15.5, 21 },
+        { 2, 42, 18.25, 23.75 },
+        { 3, 63, 19.1667, 24.6667 },
+        { 4, 84, 19.625, 25.125 },
+        { 5, 105, 19.9, 25.4 },
+        { 6, 111.6, 17.6833, 23.1833 },
+        { 10, 111.6, 10.61, 16.11 },
     };
     for (const Row& r : rows) {
         const WindowArcGeometry g(r.n);
@@ -86,10 +94,10 @@ TEST(WindowArcGeometryTest, HitTestWrapsAroundTwelveOClock)
 
 TEST(WindowArcGeometryTest, RingAnglesFromPointerOffsetsWithYUp)
 {
-    EXPECT_NEAR(RingAngles::pointerArcAngle(0, 100), 0.0, 1e-12);          // straight up: 12 o'clock
-    EXPECT_NEAR(RingAngles::pointerArcAngle(100, 0), M_PI / 2.0, 1e-12);   // right: 3 o'clock
-    EXPECT_NEAR(RingAngles::pointerArcAngle(0, -100), M_PI, 1e-12);        // down
-    EXPECT_NEAR(RingAngles::pointerArcAngle(-100, 0), 1.5 * M_PI, 1e-12);  // left
+    EXPECT_NEAR(RingAngles::pointerArcAngle(0, 100), 0.0, 1e-12); // straight up: 12 o'clock
+    EXPECT_NEAR(RingAngles::pointerArcAngle(100, 0), M_PI / 2.0, 1e-12); // right: 3 o'clock
+    EXPECT_NEAR(RingAngles::pointerArcAngle(0, -100), M_PI, 1e-12); // down
+    EXPECT_NEAR(RingAngles::pointerArcAngle(-100, 0), 1.5 * M_PI, 1e-12); // left
     EXPECT_NEAR(RingAngles::pointerArcAngle(-1, 100), 2 * M_PI - 0.01, 1e-4);
     for (double dx : { -3.0, 0.0, 2.0 })
         for (double dy : { -5.0, 0.0, 7.0 }) {

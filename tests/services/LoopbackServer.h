@@ -25,8 +25,8 @@ public:
         QByteArray body;
         QByteArray contentType = "application/json";
         bool sendLength = true; // false: no Content-Length, the body ends when the connection closes
-        bool hold = false;      // keep the answer until release()
-        bool never = false;     // never answer
+        bool hold = false; // keep the answer until release()
+        bool never = false; // never answer
     };
     using Responder = std::function<Response(const Request&, int index)>;
 

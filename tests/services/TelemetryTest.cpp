@@ -74,7 +74,10 @@ TEST_F(TelemetryTest, SendsOneExactlyFormedEventAndKeepsTheIdentifier)
     EXPECT_FALSE(p.value("os_version").toString().isEmpty());
 
     const QString id = b.value("distinct_id").toString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$")).match(id).hasMatch()) << id.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"))
+                    .match(id)
+                    .hasMatch())
+        << id.toStdString();
     EXPECT_EQ(sim.defaults().value(QStringLiteral("telemetryAnonymousID")), QVariant(id));
 
     sim.scheduler().shiftWallClock(61.75); // fractions of a second are not sent
@@ -127,7 +130,8 @@ TEST_F(TelemetryTest, OptingOutSendsOneLastEventAndThenNothing)
     expectNoMoreRequests(3);
     telemetry.capture(Telemetry::Event::RingOpened);
     ASSERT_TRUE(server.waitForRequests(4));
-    EXPECT_EQ(eventsSent(), (QStringList { "app_launched", "telemetry_disabled", "telemetry_disabled", "ring_opened" }));
+    EXPECT_EQ(
+        eventsSent(), (QStringList { "app_launched", "telemetry_disabled", "telemetry_disabled", "ring_opened" }));
 
     sim.defaults().setValue(QStringLiteral("telemetryEnabled"), QStringLiteral("no"));
     EXPECT_FALSE(telemetry.isEnabled());

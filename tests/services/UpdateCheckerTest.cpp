@@ -80,14 +80,16 @@ TEST(UpdateManifest, DecodesTheFeedAndRejectsWhatIsNotARecord)
 {
     QString why;
     auto full = UpdateManifest::decode(R"J({"build":58,"version":"2.1","url":"https://kelvaro.example/dl",
-        "notes":"Fixes","minimumSystemVersion":"12.1","extra":[1,2]})J", &why);
+        "notes":"Fixes","minimumSystemVersion":"12.1","extra":[1,2]})J",
+        &why);
     ASSERT_TRUE(full) << why.toStdString();
     EXPECT_EQ(full->build, 58);
     EXPECT_EQ(full->version, QStringLiteral("2.1"));
     EXPECT_EQ(full->notes, QStringLiteral("Fixes"));
     EXPECT_EQ(full->minimumSystemVersion, QStringLiteral("12.1"));
 
-    auto nulls = UpdateManifest::decode(R"J({"build":-1,"version":"x","url":"https://h/","notes":null,"minimumSystemVersion":null})J");
+    auto nulls = UpdateManifest::decode(
+        R"J({"build":-1,"version":"x","url":"https://h/","notes":null,"minimumSystemVersion":null})J");
     ASSERT_TRUE(nulls);
     EXPECT_EQ(nulls->build, -1);
     EXPECT_FALSE(nulls->notes);
@@ -99,19 +101,18 @@ TEST(UpdateManifest, DecodesTheFeedAndRejectsWhatIsNotARecord)
 
     const char* bad[] = {
         "", "not json", "[1,2]", "58", "{\"build\":58,\"version\":\"x\",\"url\":\"https://h/\"",
-        R"J({"build":"58","version":"x","url":"https://h/"})J",   // build as a string
-        R"J({"build":58.5,"version":"x","url":"https://h/"})J",   // a fraction
+        R"J({"build":"58","version":"x","url":"https://h/"})J", // build as a string
+        R"J({"build":58.5,"version":"x","url":"https://h/"})J", // a fraction
         R"J({"build":9223372036854775808,"version":"x","url":"https://h/"})J",
         R"J({"build":null,"version":"x","url":"https://h/"})J",
-        R"J({"build":58,"url":"https://h/"})J",                   // no version
-        R"J({"build":58,"version":"x"})J",                        // no url
+        R"J({"build":58,"url":"https://h/"})J", // no version
+        R"J({"build":58,"version":"x"})J", // no url
         R"J({"build":58,"version":2,"url":"https://h/"})J",
         R"J({"build":58,"version":"x","url":"https://h/","notes":5})J",
-        R"J({"build":58,"version":"x","url":"http://h/dl"})J",     // not https
+        R"J({"build":58,"version":"x","url":"http://h/dl"})J", // not https
         R"J({"build":58,"version":"x","url":"javascript:alert(1)"})J",
         R"J({"build":58,"version":"x","url":"file:///etc/passwd"})J",
-        R"J({"build":58,"version":"x","url":"/relative/dl"})J",
-        R"J({"build":58,"version":"x","url":"https://"})J",
+        R"J({"build":58,"version":"x","url":"/relative/dl"})J", R"J({"build":58,"version":"x","url":"https://"})J",
         R"J({"build":58,"version":"x","url":"https://user:pass@h/dl"})J", // credentials in the link
         R"J({"build":58,"version":"x","url":"https://token@h/dl"})J",
         R"J({"build":58,"version":"x","url":"https://@h/dl"})J",
@@ -134,8 +135,8 @@ TEST(UpdateManifest, EncodesOptionalKeysOnlyWhenPresent)
 
 TEST_F(UpdateCheckerTest, RunningBuildAndSystemVersionAreReadLikeTheFeedExpects)
 {
-    const std::pair<const char*, qint64> builds[] = { { "50", 50 }, { "+5", 5 }, { "-3", -3 }, { "1.2", 0 },
-        { "", 0 }, { "12a", 0 }, { " 7", 0 }, { "99999999999999999999", 0 } };
+    const std::pair<const char*, qint64> builds[] = { { "50", 50 }, { "+5", 5 }, { "-3", -3 }, { "1.2", 0 }, { "", 0 },
+        { "12a", 0 }, { " 7", 0 }, { "99999999999999999999", 0 } };
     for (const auto& [text, value] : builds) {
         BuildConfig::setBuildNumber(QString::fromLatin1(text));
         EXPECT_EQ(UpdateChecker::currentBuild(), value) << text;
@@ -155,8 +156,8 @@ TEST_F(UpdateCheckerTest, RunningBuildAndSystemVersionAreReadLikeTheFeedExpects)
     EXPECT_TRUE(with("14.2"));
     EXPECT_TRUE(with("14.x.1") == true); // 14.0.1
     EXPECT_FALSE(with("14.2.1"));
-    EXPECT_FALSE(with("..15"));        // 15.0.0
-    EXPECT_TRUE(with("14.1.9.9"));     // pieces after the third ignored
+    EXPECT_FALSE(with("..15")); // 15.0.0
+    EXPECT_TRUE(with("14.1.9.9")); // pieces after the third ignored
     EXPECT_TRUE(with("13.99"));
     BuildConfig::setSystemVersion(QString()); // no release number: not held against it
     EXPECT_TRUE(with("99"));
@@ -185,8 +186,12 @@ TEST_F(UpdateCheckerTest, EveryRowOfTheOutcomeTableOverHttp)
         { "skipped, automatic", ok(feed(60)), false, 60, Outcome::idle() },
         { "skipped, manual", ok(feed(60)), true, 60, Outcome::available(newer) },
         { "another build skipped", ok(feed(60)), false, 59, Outcome::available(newer) },
-        { "system too old, manual", ok(feed(60, QStringLiteral("https://kelvaro.example/download"), QStringLiteral("13"))), true, 0, Outcome::upToDate() },
-        { "system too old, automatic", ok(feed(60, QStringLiteral("https://kelvaro.example/download"), QStringLiteral("12.0.1"))), false, 0, Outcome::upToDate() },
+        { "system too old, manual",
+            ok(feed(60, QStringLiteral("https://kelvaro.example/download"), QStringLiteral("13"))), true, 0,
+            Outcome::upToDate() },
+        { "system too old, automatic",
+            ok(feed(60, QStringLiteral("https://kelvaro.example/download"), QStringLiteral("12.0.1"))), false, 0,
+            Outcome::upToDate() },
         { "HTTP 500, manual", Response { 500, feed(60) }, true, 0, unreachable },
         { "HTTP 500, automatic", Response { 500, feed(60) }, false, 0, Outcome::idle() },
         { "HTTP 404", Response { 404, feed(60) }, true, 0, unreachable },
@@ -272,9 +277,8 @@ TEST_F(UpdateCheckerTest, AMissingFeedAddressFailsOnlyManualChecksAndRecordsNoth
 TEST_F(UpdateCheckerTest, OnlyTheMostRecentlyStartedCheckPublishes)
 {
     // The automatic check's reply (a failure) is held back and arrives last.
-    server.setResponder([](const LoopbackServer::Request&, int index) {
-        return index == 0 ? held(500, {}) : ok(feed(60));
-    });
+    server.setResponder(
+        [](const LoopbackServer::Request&, int index) { return index == 0 ? held(500, {}) : ok(feed(60)); });
     UpdateChecker checker;
     std::optional<bool> background;
     checker.checkInBackground([&](bool v) { background = v; });
@@ -286,9 +290,8 @@ TEST_F(UpdateCheckerTest, OnlyTheMostRecentlyStartedCheckPublishes)
     EXPECT_EQ(checker.outcome().kind, Outcome::Available);
 
     // The other way round: a manual check superseded by a later one.
-    server.setResponder([](const LoopbackServer::Request&, int index) {
-        return index == 2 ? held(200, feed(61)) : ok(feed(50));
-    });
+    server.setResponder(
+        [](const LoopbackServer::Request&, int index) { return index == 2 ? held(200, feed(61)) : ok(feed(50)); });
     bool firstDone = false;
     checker.check(true, [&] { firstDone = true; });
     ASSERT_TRUE(server.waitForRequests(3));
@@ -323,8 +326,8 @@ TEST_F(UpdateCheckerTest, BackgroundChecksRunAtMostDailyOnTheWallClock)
     EXPECT_EQ(server.requests().size(), 2);
 
     // A last check stored in the future (a wrong clock once) counts as due.
-    sim.defaults().setValue(QStringLiteral("updateLastCheck"),
-        sim.scheduler().wallClock().addYears(3).toString(Qt::ISODateWithMs));
+    sim.defaults().setValue(
+        QStringLiteral("updateLastCheck"), sim.scheduler().wallClock().addYears(3).toString(Qt::ISODateWithMs));
     UpdateChecker future;
     EXPECT_EQ(runBackground(future), true);
     EXPECT_EQ(server.requests().size(), 3);

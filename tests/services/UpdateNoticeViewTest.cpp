@@ -46,7 +46,9 @@ protected:
             r.status = 500;
             break;
         case Outcome::UpToDate:
-            r.body = UpdateManifest { 50, QStringLiteral("1.0.0"), QStringLiteral("https://h/"), std::nullopt, std::nullopt }.encode();
+            r.body = UpdateManifest { 50, QStringLiteral("1.0.0"), QStringLiteral("https://h/"), std::nullopt,
+                std::nullopt }
+                         .encode();
             break;
         case Outcome::Idle:
             r.status = 500;
@@ -91,7 +93,8 @@ protected:
 TEST_F(UpdateNoticeViewTest, EveryOutcomeHasItsSymbolTextsAndButtonsAtAFixedSize)
 {
     UpdateNoticeView view(checker, [this] { ++closes; });
-    const QString longNotes = QStringLiteral("<b>Not bold</b> & <a href='x'>no link</a>\n") + QStringLiteral("A line of release notes.\n").repeated(40);
+    const QString longNotes = QStringLiteral("<b>Not bold</b> & <a href='x'>no link</a>\n")
+        + QStringLiteral("A line of release notes.\n").repeated(40);
     struct Row {
         const char* png;
         Outcome outcome;
@@ -102,19 +105,24 @@ TEST_F(UpdateNoticeViewTest, EveryOutcomeHasItsSymbolTextsAndButtonsAtAFixedSize
     };
     const Row rows[] = {
         { "idle", Outcome::idle(), "checkmark.circle", QStringLiteral("You're up to date"), {}, false },
-        { "checking", Outcome::checking(), "arrow.triangle.2.circlepath", QStringLiteral("Checking for updates\u2026"), {}, false },
+        { "checking", Outcome::checking(), "arrow.triangle.2.circlepath", QStringLiteral("Checking for updates\u2026"),
+            {}, false },
         { "up-to-date", Outcome::upToDate(), "checkmark.circle", QStringLiteral("You're up to date"),
             QStringLiteral("Kelvaro 1.0.0 is the latest version."), false },
         { "failed", Outcome::failed({}), "exclamationmark.triangle", QStringLiteral("Couldn't check for updates"),
             QStringLiteral("Couldn't reach the update server."), false },
         { "available-no-notes", Outcome::available(manifest(std::nullopt)), "arrow.down.circle",
-            QStringLiteral("A new version is available"), QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."), false },
+            QStringLiteral("A new version is available"), QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."),
+            false },
         { "available-empty-notes", Outcome::available(manifest(QString())), "arrow.down.circle",
-            QStringLiteral("A new version is available"), QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."), false },
-        { "available-short-notes", Outcome::available(manifest(QStringLiteral("Faster rings.\nFewer crashes."))), "arrow.down.circle",
-            QStringLiteral("A new version is available"), QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."), true },
+            QStringLiteral("A new version is available"), QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."),
+            false },
+        { "available-short-notes", Outcome::available(manifest(QStringLiteral("Faster rings.\nFewer crashes."))),
+            "arrow.down.circle", QStringLiteral("A new version is available"),
+            QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."), true },
         { "available-long-notes", Outcome::available(manifest(longNotes)), "arrow.down.circle",
-            QStringLiteral("A new version is available"), QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."), true },
+            QStringLiteral("A new version is available"), QStringLiteral("Kelvaro 2.0 is ready. You have 1.0.0."),
+            true },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.png);

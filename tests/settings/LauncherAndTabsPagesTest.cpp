@@ -68,7 +68,8 @@ TEST_F(Pages, AppListArrowsStopAtTheEndsAndMissingAppsKeepTheirPlace)
     AppSettings& s = AppSettings::shared();
     const QUuid id = s.addLauncherGroup(QStringLiteral("Edit"));
     LauncherGroup g = s.launcherGroups().last();
-    g.bundleIdentifiers = { QStringLiteral("org.example.A"), QStringLiteral("org.example.B"), QStringLiteral("org.example.C") };
+    g.bundleIdentifiers
+        = { QStringLiteral("org.example.A"), QStringLiteral("org.example.B"), QStringLiteral("org.example.C") };
     s.updateLauncherGroup(g);
 
     LauncherSettingsView page(id);
@@ -85,14 +86,18 @@ TEST_F(Pages, AppListArrowsStopAtTheEndsAndMissingAppsKeepTheirPlace)
     page.appList()->move(2, 1);
     EXPECT_EQ(stored(id), g.bundleIdentifiers);
     page.appList()->move(1, -1);
-    EXPECT_EQ(stored(id), (QStringList { QStringLiteral("org.example.B"), QStringLiteral("org.example.A"), QStringLiteral("org.example.C") }));
+    EXPECT_EQ(stored(id),
+        (QStringList {
+            QStringLiteral("org.example.B"), QStringLiteral("org.example.A"), QStringLiteral("org.example.C") }));
 
     // A, X, B with X not installed: shown as A, B; moving B up exchanges it with A only.
-    const QStringList withMissing { QStringLiteral("org.example.A"), QStringLiteral("org.gone.X"), QStringLiteral("org.example.B") };
+    const QStringList withMissing { QStringLiteral("org.example.A"), QStringLiteral("org.gone.X"),
+        QStringLiteral("org.example.B") };
     EXPECT_EQ(LauncherAppList::moved(withMissing, { 0, 2 }, 1, -1),
-              (QStringList { QStringLiteral("org.example.B"), QStringLiteral("org.gone.X"), QStringLiteral("org.example.A") }));
+        (QStringList {
+            QStringLiteral("org.example.B"), QStringLiteral("org.gone.X"), QStringLiteral("org.example.A") }));
     EXPECT_EQ(LauncherAppList::removed(withMissing, { 0, 2 }, 1),
-              (QStringList { QStringLiteral("org.example.A"), QStringLiteral("org.gone.X") }));
+        (QStringList { QStringLiteral("org.example.A"), QStringLiteral("org.gone.X") }));
     EXPECT_FALSE(LauncherAppList::moved(withMissing, { 0, 2 }, 1, 1));
     EXPECT_FALSE(LauncherAppList::removed(withMissing, { 0, 2 }, 2));
     EXPECT_FALSE(LauncherAppList::added(withMissing, QStringLiteral("org.example.A"))); // never twice
@@ -103,8 +108,9 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     desktop->addApp(20, QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
     desktop->addApp(21, QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
     browsers->setTabs(QStringLiteral("com.google.Chrome"), { QStringLiteral("One <b>bold</b>"), QStringLiteral("Two") },
-                      { QStringLiteral("https://www.one.example/a"), QStringLiteral("https://two.example/") });
-    browsers->setTabs(QStringLiteral("org.mozilla.firefox"), { QStringLiteral("Three") }, { QStringLiteral("https://three.example/") });
+        { QStringLiteral("https://www.one.example/a"), QStringLiteral("https://two.example/") });
+    browsers->setTabs(QStringLiteral("org.mozilla.firefox"), { QStringLiteral("Three") },
+        { QStringLiteral("https://three.example/") });
 
     CapturedTabsSettingsView page;
     page.resize(520, 600);

@@ -105,7 +105,8 @@ TEST_F(Window, PreviewDrawsTheRingOfTheSelectedTab)
 {
     QList<BrowserTabs::Tab> tabs;
     for (int i = 0; i < 25; ++i)
-        tabs << BrowserTabs::Tab { QStringLiteral("Tab %1").arg(i), QStringLiteral("https://example.org/%1").arg(i), std::nullopt, std::nullopt };
+        tabs << BrowserTabs::Tab { QStringLiteral("Tab %1").arg(i), QStringLiteral("https://example.org/%1").arg(i),
+            std::nullopt, std::nullopt };
     CapturedTabStore::setActiveID(CapturedTabStore::add(tabs).id);
 
     SettingsView view(updates);
@@ -239,7 +240,7 @@ TEST(RowViews, SubtitleAndButtonsFollowWhatTheRowCanDo)
 {
     TestSupport::SimEnvironment env;
     AppShortcut link(QStringLiteral("Docs"), QStringLiteral("link"), QString(), QStringLiteral("org.example.app"),
-                     QStringLiteral("snippet"), QStringLiteral("https://example.org"));
+        QStringLiteral("snippet"), QStringLiteral("https://example.org"));
     EXPECT_EQ(ShortcutRowView::subtitle(link), QStringLiteral("https://example.org"));
     AppShortcut nothing(QStringLiteral("Empty"), QStringLiteral("star"), QString(), QStringLiteral("org.example.app"));
     EXPECT_EQ(ShortcutRowView::subtitle(nothing), QStringLiteral("No action"));

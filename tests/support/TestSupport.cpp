@@ -17,10 +17,7 @@ QTemporaryDir* g_root = nullptr; // made by this process, removed at its end
 QString g_rootPath;
 }
 
-QString TestSupport::tempRoot()
-{
-    return g_rootPath.isEmpty() ? QDir::tempPath() : g_rootPath;
-}
+QString TestSupport::tempRoot() { return g_rootPath.isEmpty() ? QDir::tempPath() : g_rootPath; }
 
 int TestSupport::pixelsChangedOutside(const QImage& before, const QImage& after, const QRegion& area)
 {
@@ -49,8 +46,8 @@ int TestSupport::largestChannelDifference(const QImage& first, const QImage& sec
         const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x)
-            worst = std::max({worst, std::abs(qAlpha(p[x]) - qAlpha(q[x])), std::abs(qRed(p[x]) - qRed(q[x])),
-                              std::abs(qGreen(p[x]) - qGreen(q[x])), std::abs(qBlue(p[x]) - qBlue(q[x]))});
+            worst = std::max({ worst, std::abs(qAlpha(p[x]) - qAlpha(q[x])), std::abs(qRed(p[x]) - qRed(q[x])),
+                std::abs(qGreen(p[x]) - qGreen(q[x])), std::abs(qBlue(p[x]) - qBlue(q[x])) });
     }
     return worst;
 }
@@ -70,7 +67,8 @@ void TestSupport::isolateEnvironment()
     const QString root = g_rootPath;
     for (const char* sub : { "home", "config", "data", "cache", "runtime" })
         QDir(root).mkpath(QString::fromLatin1(sub));
-    QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("HOME", (root + QStringLiteral("/home")).toUtf8());
     qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toUtf8());
@@ -78,10 +76,7 @@ void TestSupport::isolateEnvironment()
     qputenv("XDG_RUNTIME_DIR", (root + QStringLiteral("/runtime")).toUtf8());
 }
 
-void TestSupport::removeEnvironment()
-{
-    delete std::exchange(g_root, nullptr);
-}
+void TestSupport::removeEnvironment() { delete std::exchange(g_root, nullptr); }
 
 TestSupport::SimEnvironment::SimEnvironment()
     : m_scheduler(std::make_shared<VirtualScheduler>())

@@ -31,7 +31,10 @@ public:
         int utf8 = 0;
         int utf16 = 0;
         bool operator==(const Copies&) const = default;
-        friend void PrintTo(const Copies& c, std::ostream* os) { *os << c.utf8 << " in UTF-8, " << c.utf16 << " in UTF-16"; }
+        friend void PrintTo(const Copies& c, std::ostream* os)
+        {
+            *os << c.utf8 << " in UTF-8, " << c.utf16 << " in UTF-16";
+        }
     };
 
     explicit TracedSecret(int length = 24)
@@ -72,7 +75,7 @@ public:
         Copies found;
         FILE* maps = std::fopen("/proc/self/maps", "re");
         if (!maps)
-            return {-1, -1};
+            return { -1, -1 };
         char line[512];
         while (std::fgets(line, sizeof line, maps)) {
             unsigned long from = 0, to = 0;
@@ -125,7 +128,7 @@ private:
 
 // Checks the copies of `secret` found in memory where the build allows a
 // scan (a message may follow with <<, as after any expectation).
-#define EXPECT_COPIES_IN_MEMORY(secret, ...)                                                         \
-    if constexpr (!TracedSecret::memoryCanBeScanned) {                                              \
-    } else                                                                                           \
+#define EXPECT_COPIES_IN_MEMORY(secret, ...)                                                                           \
+    if constexpr (!TracedSecret::memoryCanBeScanned) {                                                                 \
+    } else                                                                                                             \
         EXPECT_EQ((secret).copiesInMemory(), (TracedSecret::Copies { __VA_ARGS__ }))

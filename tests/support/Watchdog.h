@@ -21,7 +21,8 @@ public:
         : m_thread([this, what, limit] {
             std::unique_lock lock(m_mutex);
             if (!m_done.wait_for(lock, limit, [this] { return m_finished; })) {
-                std::fprintf(stderr, "watchdog: %s did not finish within %lld ms\n", what, static_cast<long long>(limit.count()));
+                std::fprintf(stderr, "watchdog: %s did not finish within %lld ms\n", what,
+                    static_cast<long long>(limit.count()));
                 std::fflush(stderr);
                 std::_Exit(3);
             }
@@ -48,9 +49,6 @@ private:
 };
 
 // A FIFO nobody writes to: opening it for reading the usual way blocks.
-inline bool makeFifo(const QString& path)
-{
-    return ::mkfifo(path.toLocal8Bit().constData(), 0600) == 0;
-}
+inline bool makeFifo(const QString& path) { return ::mkfifo(path.toLocal8Bit().constData(), 0600) == 0; }
 
 }

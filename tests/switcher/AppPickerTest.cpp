@@ -26,7 +26,8 @@ protected:
         QDir().mkpath(folder);
         write(QStringLiteral("org.example.Writer"), QStringLiteral("Writer"));
         write(QStringLiteral("org.example.Atlas"), QStringLiteral("Atlas Maps"));
-        write(QStringLiteral("org.example.Hidden"), QStringLiteral("Hidden Helper"), QStringLiteral("NoDisplay=true\n"));
+        write(
+            QStringLiteral("org.example.Hidden"), QStringLiteral("Hidden Helper"), QStringLiteral("NoDisplay=true\n"));
         ApplicationIdentity::shared().reload();
     }
     void TearDown() override
@@ -72,7 +73,7 @@ TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
     EXPECT_LT(names.indexOf(QStringLiteral("Atlas Maps")), names.indexOf(QStringLiteral("Writer")));
     EXPECT_EQ(dialog.chosenBundleIdentifier(), std::nullopt); // nothing selected yet
     dialog.setSearchText(QStringLiteral("writ"));
-    EXPECT_EQ(dialog.visibleNames(), QStringList {QStringLiteral("Writer")});
+    EXPECT_EQ(dialog.visibleNames(), QStringList { QStringLiteral("Writer") });
     EXPECT_EQ(dialog.chosenBundleIdentifier(), QStringLiteral("org.example.Writer"));
     dialog.setSearchText(QStringLiteral("example.atlas")); // the identifier matches too
     EXPECT_EQ(dialog.chosenBundleIdentifier(), QStringLiteral("org.example.Atlas"));
@@ -132,8 +133,9 @@ TEST_F(AppPicker, IconsThatAreNoPicturesLeaveTheirRowsWithoutAnIcon)
     ASSERT_TRUE(red.save(icons.filePath(QStringLiteral("red.png"))));
     ASSERT_TRUE(TestSupport::makeFifo(icons.filePath(QStringLiteral("fifo.png"))));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), icons.filePath(QStringLiteral("zero.png"))));
-    for (const QString& name : {QStringLiteral("red"), QStringLiteral("fifo"), QStringLiteral("zero")})
-        write(QStringLiteral("org.example.") + name, name, QStringLiteral("Icon=%1\n").arg(icons.filePath(name + QStringLiteral(".png"))));
+    for (const QString& name : { QStringLiteral("red"), QStringLiteral("fifo"), QStringLiteral("zero") })
+        write(QStringLiteral("org.example.") + name, name,
+            QStringLiteral("Icon=%1\n").arg(icons.filePath(name + QStringLiteral(".png"))));
     ApplicationIdentity::shared().reload();
 
     TestSupport::Watchdog watchdog("listing applications whose icons are a FIFO and /dev/zero");
@@ -152,7 +154,7 @@ TEST_F(AppPicker, IconsThatAreNoPicturesLeaveTheirRowsWithoutAnIcon)
 TEST_F(AppPicker, BundleIdentifierOfAnEntryFile)
 {
     EXPECT_EQ(LauncherApps::bundleIdentifier(folder + QStringLiteral("/org.example.Writer.desktop")),
-              QStringLiteral("org.example.Writer"));
+        QStringLiteral("org.example.Writer"));
     EXPECT_EQ(LauncherApps::bundleIdentifier(folder + QStringLiteral("/missing.desktop")), std::nullopt);
     EXPECT_EQ(LauncherApps::bundleIdentifier(QString()), std::nullopt);
 }

@@ -43,8 +43,8 @@ TEST_F(AppWindowsTest, ListsOrdinaryWindowsFrontToBackAndSkipsWhatIsNotShown)
     desktop->addWindow(7, 18, QStringLiteral("Another application's"));
 
     const auto list = AppWindows::windows(kBundle, QStringLiteral("Editor"));
-    EXPECT_EQ(titles(list), (QStringList {QStringLiteral("Notes.txt"), QStringLiteral("Todo.txt"),
-                                          QStringLiteral("Elsewhere")}));
+    EXPECT_EQ(titles(list),
+        (QStringList { QStringLiteral("Notes.txt"), QStringLiteral("Todo.txt"), QStringLiteral("Elsewhere") }));
     ASSERT_EQ(list.size(), 3);
     EXPECT_EQ(list[0].id, kBundle + QStringLiteral("#cg11"));
     EXPECT_EQ(list[0].windowID, 11u);
@@ -65,8 +65,8 @@ TEST_F(AppWindowsTest, UntitledWindowsAreNamedByFullScreenOrNumberAndSmallOnesSk
     untitled(24, QSizeF(240, 160));
     untitled(25, QSizeF(200, 100)).fullScreen = true; // the state counts, whatever the size
     EXPECT_EQ(titles(AppWindows::windows(kBundle, QString())),
-              (QStringList {QStringLiteral("Window 1"), QStringLiteral("Full Screen"), QStringLiteral("Window 3"),
-                            QStringLiteral("Full Screen")}));
+        (QStringList { QStringLiteral("Window 1"), QStringLiteral("Full Screen"), QStringLiteral("Window 3"),
+            QStringLiteral("Full Screen") }));
 }
 
 TEST_F(AppWindowsTest, FullScreenSizeToleranceIsBelowEightPoints)
@@ -126,7 +126,7 @@ TEST_F(RaiseTest, WindowOnAnotherDesktopIsBroughtForwardAndRetriesStopOnceFocuse
     desktop->addWindow(42, 80, QStringLiteral("Near"));
     desktop->addWindow(42, 81, QStringLiteral("Far")).desktop = 3;
     AppWindows::raise(listed(QStringLiteral("Far")));
-    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("switch 3"), QStringLiteral("raise 81")}));
+    EXPECT_EQ(desktop->calls, (QStringList { QStringLiteral("switch 3"), QStringLiteral("raise 81") }));
     EXPECT_EQ(desktop->activeWindowID, 81u);
     EXPECT_EQ(desktop->allWindows.first().id, 81u);
     desktop->calls.clear();
@@ -138,7 +138,7 @@ TEST_F(RaiseTest, WindowOnAnotherDesktopIsBroughtForwardAndRetriesStopOnceFocuse
     desktop->calls.clear();
     desktop->window(80)->desktop = Windows::allDesktops;
     AppWindows::raise(listed(QStringLiteral("Near")));
-    EXPECT_EQ(desktop->calls, QStringList {QStringLiteral("raise 80")});
+    EXPECT_EQ(desktop->calls, QStringList { QStringLiteral("raise 80") });
 }
 
 TEST_F(RaiseTest, UnconfirmedFocusIsRetriedTwelveTimesEveryTwelveHundredths)
@@ -189,8 +189,8 @@ TEST_F(RaiseTest, MinimisedWindowIsRestoredAndRaised)
 {
     desktop->addWindow(42, 96, QStringLiteral("Front"));
     desktop->addWindow(42, 95, QStringLiteral("Docked")).minimized = true;
-    AppWindows::raise(AppWindow {AppWindows::stableID(kBundle, 95), QStringLiteral("Docked"), QStringLiteral("Editor"),
-                                 kBundle, 95});
+    AppWindows::raise(AppWindow {
+        AppWindows::stableID(kBundle, 95), QStringLiteral("Docked"), QStringLiteral("Editor"), kBundle, 95 });
     EXPECT_FALSE(desktop->window(95)->minimized);
     EXPECT_EQ(desktop->allWindows.first().id, 95u);
     EXPECT_EQ(desktop->activeWindowID, 95u);
@@ -202,7 +202,7 @@ TEST_F(RaiseTest, WindowThatClosedBringsItsApplicationForwardWithoutRetries)
     const AppWindow window = listed(QStringLiteral("Closing"));
     desktop->allWindows.clear();
     AppWindows::raise(window);
-    EXPECT_EQ(desktop->calls, (QStringList {QStringLiteral("raise 97"), QStringLiteral("activate 42")}));
+    EXPECT_EQ(desktop->calls, (QStringList { QStringLiteral("raise 97"), QStringLiteral("activate 42") }));
     EXPECT_EQ(env.scheduler().pendingCount(), 0u);
 }
 
@@ -212,6 +212,6 @@ TEST_F(RaiseTest, WindowOfAnApplicationThatQuitLaunchesItInstead)
     const AppWindow window = listed(QStringLiteral("Gone"));
     desktop->apps.clear();
     AppWindows::raise(window);
-    EXPECT_EQ(desktop->calls, QStringList {QStringLiteral("open /apps/org.example.Editor.desktop")});
+    EXPECT_EQ(desktop->calls, QStringList { QStringLiteral("open /apps/org.example.Editor.desktop") });
     EXPECT_EQ(env.scheduler().pendingCount(), 0u);
 }

@@ -25,7 +25,7 @@ protected:
     QPointF polar(QPointF centre, double distance, double arcAngle)
     {
         // Arc angle from 12 o'clock clockwise; screen y grows upward.
-        return {centre.x() + distance * std::sin(arcAngle), centre.y() + distance * std::cos(arcAngle)};
+        return { centre.x() + distance * std::sin(arcAngle), centre.y() + distance * std::cos(arcAngle) };
     }
 
     CircularSwitcherViewModel model;
@@ -34,7 +34,8 @@ protected:
 TEST_F(SwitcherViewModelTest, LoadingKeepsRegularNamedApplicationsInWorkspaceOrder)
 {
     desktop->addApp(1, QStringLiteral("org.example.Zed"), QStringLiteral("Zed"));
-    desktop->addApp(2, QStringLiteral("org.example.Helper"), QStringLiteral("Helper")).policy = RunningApplication::ActivationPolicy::Accessory;
+    desktop->addApp(2, QStringLiteral("org.example.Helper"), QStringLiteral("Helper")).policy
+        = RunningApplication::ActivationPolicy::Accessory;
     desktop->addApp(3, QString(), QStringLiteral("No id"));
     desktop->addApp(4, QStringLiteral("org.example.NoName"), QString());
     desktop->addApp(5, QStringLiteral("XLogo"), QStringLiteral("XLogo")).icon = QIcon(); // no icon, no entry
@@ -175,7 +176,7 @@ TEST_F(SwitcherViewModelTest, WindowsAreListedOncePerShowingAndTheArcNeedsTwo)
     model.loadRunningApps();
     model.setSelectedIndex(2);
     model.refreshWindowsForSelection();
-    EXPECT_TRUE(model.windows().isEmpty());                  // one window: no arc
+    EXPECT_TRUE(model.windows().isEmpty()); // one window: no arc
     EXPECT_EQ(model.windowCache().value(QStringLiteral("org.example.App3")).size(), 1); // but cached
 
     model.setSelectedIndex(1);
@@ -214,7 +215,7 @@ TEST_F(SwitcherViewModelTest, CommittingAWindowHidesFirstThenRaisesIt)
     addFour();
     desktop->frontmostPID = 2;
     model.loadRunningApps();
-    QStringList callsAtHide {QStringLiteral("not hidden")};
+    QStringList callsAtHide { QStringLiteral("not hidden") };
     int selections = 0;
     QObject::connect(&model, &CircularSwitcherViewModel::hideRequested, [&] { callsAtHide = desktop->calls; });
     QObject::connect(&model, &CircularSwitcherViewModel::appSelected, [&](const RunningApp&) { ++selections; });
@@ -232,7 +233,8 @@ TEST_F(SwitcherViewModelTest, CommittingAnApplicationOnlyHandsItToTheOwner)
     int hides = 0;
     QString chosen;
     QObject::connect(&model, &CircularSwitcherViewModel::hideRequested, [&] { ++hides; });
-    QObject::connect(&model, &CircularSwitcherViewModel::appSelected, [&](const RunningApp& app) { chosen = app.bundleIdentifier; });
+    QObject::connect(
+        &model, &CircularSwitcherViewModel::appSelected, [&](const RunningApp& app) { chosen = app.bundleIdentifier; });
     model.selectNext();
     model.selectNext();
     model.activateSelected();
@@ -251,7 +253,7 @@ TEST_F(SwitcherViewModelTest, SnapHiddenStartsAFreshAppearanceWithoutAnimation)
     const QUuid before = model.appearSession();
     bool animatedChange = false;
     QObject::connect(&model, &CircularSwitcherViewModel::isVisibleChanged, &model,
-                     [&] { animatedChange = animatedChange || !model.animationsDisabled(); });
+        [&] { animatedChange = animatedChange || !model.animationsDisabled(); });
     model.snapHidden();
     EXPECT_FALSE(animatedChange);
     EXPECT_FALSE(model.isVisible());
@@ -267,8 +269,8 @@ TEST_F(SwitcherViewModelTest, SnapHiddenStartsAFreshAppearanceWithoutAnimation)
 TEST_F(SwitcherViewModelTest, LauncherGroupIsShownAsGivenFromTheFirstEntry)
 {
     addFour();
-    const QList<RunningApp> group {{QStringLiteral("B"), {}, QStringLiteral("org.example.App2"), false},
-                                   {QStringLiteral("A"), {}, QStringLiteral("org.example.NotRunning"), false}};
+    const QList<RunningApp> group { { QStringLiteral("B"), {}, QStringLiteral("org.example.App2"), false },
+        { QStringLiteral("A"), {}, QStringLiteral("org.example.NotRunning"), false } };
     model.setSelectedIndex(3);
     model.loadGroup(group);
     EXPECT_EQ(model.runningApps(), group);

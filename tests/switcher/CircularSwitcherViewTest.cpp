@@ -26,7 +26,7 @@ QPointF polar(double radius, double arcDegrees, double side = 700.0)
 {
     const double a = arcDegrees * M_PI / 180.0;
     const double s = side / 700.0;
-    return {side / 2.0 + s * radius * std::sin(a), side / 2.0 - s * radius * std::cos(a)};
+    return { side / 2.0 + s * radius * std::sin(a), side / 2.0 - s * radius * std::cos(a) };
 }
 
 QList<QPair<QAccessible::Event, QString>> g_seen;
@@ -37,7 +37,7 @@ void recordEvent(QAccessibleEvent* event)
     QString value;
     if (event->type() == QAccessible::ValueChanged)
         value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
-    g_seen.append({event->type(), value});
+    g_seen.append({ event->type(), value });
 }
 }
 
@@ -107,7 +107,7 @@ TEST_F(SwitcherViewTest, WedgeHitTestingFollowsTheTaperedShapes)
 
     // Four wedges clockwise from 12 o'clock; the middle of each, near both edges.
     for (int i = 0; i < 4; ++i) {
-        for (double r : {70.0, 124.0, 180.0}) {
+        for (double r : { 70.0, 124.0, 180.0 }) {
             const auto hit = view().hitTest(polar(r, 90.0 * i + 45.0));
             EXPECT_EQ(hit.kind, Kind::wedge) << i << " at " << r;
             EXPECT_EQ(hit.index, i) << " at " << r;
@@ -124,8 +124,9 @@ TEST_F(SwitcherViewTest, WedgeHitTestingFollowsTheTaperedShapes)
 
     // One application: the whole circle but the seam at 12 o'clock.
     window->hideSwitcher(false);
-    showSettled(QList<RunningApp> {RunningApp {QStringLiteral("Solo"), QImage(), QStringLiteral("org.example.Solo"), false}});
-    for (double a : {10.0, 90.0, 180.0, 270.0, 350.0})
+    showSettled(QList<RunningApp> {
+        RunningApp { QStringLiteral("Solo"), QImage(), QStringLiteral("org.example.Solo"), false } });
+    for (double a : { 10.0, 90.0, 180.0, 270.0, 350.0 })
         EXPECT_EQ(view().hitTest(polar(124, a)).kind, Kind::wedge) << a;
     EXPECT_EQ(view().hitTest(polar(124, 0)).kind, Kind::none);
 
@@ -298,7 +299,8 @@ TEST_F(SwitcherViewTest, SelectionMovesTheFanTheShortWayAndPointingAtACardUnsele
     // From the last wedge to the first the fan turns through 12 o'clock, not all the way round.
     QList<RunningApp> group;
     for (int i = 0; i < 4; ++i)
-        group.append(RunningApp {QStringLiteral("W%1").arg(i), QImage(), QStringLiteral("org.example.W%1").arg(i), false});
+        group.append(
+            RunningApp { QStringLiteral("W%1").arg(i), QImage(), QStringLiteral("org.example.W%1").arg(i), false });
     model().setSelectedIndex(3);
     env.scheduler().advance(1.0);
     const double from = view().fanAngle();
@@ -312,8 +314,9 @@ TEST_F(SwitcherViewTest, ClicksActAfterATenthOfASecondThroughTheOwner)
 {
     showSettled();
     QList<std::pair<int, std::optional<int>>> requests;
-    QObject::connect(window.get(), &CircularSwitcherWindow::commitRequested,
-                     [&](int index, std::optional<int> w) { requests.append({index, w}); });
+    QObject::connect(window.get(), &CircularSwitcherWindow::commitRequested, [&](int index, std::optional<int> w) {
+        requests.append({ index, w });
+    });
 
     // A wedge click selects at once and asks for the commit 0.1 s later.
     click(polar(124, 225));
@@ -369,8 +372,7 @@ TEST_F(SwitcherViewTest, WithoutAnOwnerAClickActivatesOnceAndHides)
     click(polar(124, 135)); // App 2
     click(polar(124, 135)); // a second click within the delay
     env.scheduler().advance(0.11);
-    EXPECT_EQ(countCalls(QStringLiteral("activate 2")), 1)
-        << desktop->calls.join(u'\n').toStdString();
+    EXPECT_EQ(countCalls(QStringLiteral("activate 2")), 1) << desktop->calls.join(u'\n').toStdString();
     EXPECT_TRUE(window->isExiting());
     env.scheduler().advance(1.0);
     EXPECT_FALSE(window->isSwitcherVisible());
@@ -420,7 +422,8 @@ TEST_F(SwitcherViewTest, AccessibleValueSpeaksTheSelectionAndAnnouncesChangesOnl
     ASSERT_NE(element, nullptr);
     EXPECT_EQ(element->text(QAccessible::Name), QStringLiteral("App Switcher"));
     EXPECT_EQ(element->text(QAccessible::Value), QStringLiteral("App 1, 1 of 4"));
-    EXPECT_EQ(element->text(QAccessible::Help), QStringLiteral("Arrow keys choose, Return switches, Escape dismisses."));
+    EXPECT_EQ(
+        element->text(QAccessible::Help), QStringLiteral("Arrow keys choose, Return switches, Escape dismisses."));
     EXPECT_EQ(element->childCount(), 0);
     // One value change per announcement, on the ring's element.
     QStringList values;
@@ -457,9 +460,10 @@ TEST_F(SwitcherViewTest, TheSelectedWedgeStaysInsideTheRimForOneToTwelveApplicat
     for (int n = 1; n <= 12; ++n) {
         QList<RunningApp> apps;
         for (int i = 0; i < n; ++i)
-            apps.append(RunningApp {QStringLiteral("App %1").arg(i), SimDesktop::solidIcon(Qt::red).pixmap(64).toImage(),
-                                    QStringLiteral("org.example.Rim%1").arg(i), i == 0});
-        for (int selected : {0, n / 2, n - 1}) {
+            apps.append(
+                RunningApp { QStringLiteral("App %1").arg(i), SimDesktop::solidIcon(Qt::red).pixmap(64).toImage(),
+                    QStringLiteral("org.example.Rim%1").arg(i), i == 0 });
+        for (int selected : { 0, n / 2, n - 1 }) {
             window->showSwitcher(apps);
             env.scheduler().advance(2.0);
             for (int step = 0; step < selected; ++step)
@@ -560,7 +564,8 @@ TEST_F(SwitcherViewTest, EveryFrameOfAnOpeningAndAClosingChangesOnlyWhatItRepain
             // Once the ring and its wedges stand, a band still springing
             // repaints about its edges (and the icons still turning), not
             // the disc.
-            bool standing = view().ringPresence() >= 0.999 && view().bandOuterRadius() != RingMotion::settledOuterRadius;
+            bool standing
+                = view().ringPresence() >= 0.999 && view().bandOuterRadius() != RingMotion::settledOuterRadius;
             for (int i = 0; i < 4; ++i)
                 standing = standing && std::abs(view().wedgePresence(i) - 1.0) < 0.001;
             if (standing) {
@@ -568,7 +573,8 @@ TEST_F(SwitcherViewTest, EveryFrameOfAnOpeningAndAClosingChangesOnlyWhatItRepain
                 double pixels = 0;
                 for (const QRect& r : area)
                     pixels += double(r.width()) * r.height();
-                const double disc = std::numbers::pi * std::pow(RingMotion::settledOuterRadius * view().width() / 700.0, 2);
+                const double disc
+                    = std::numbers::pi * std::pow(RingMotion::settledOuterRadius * view().width() / 700.0, 2);
                 EXPECT_LT(pixels, 0.8 * disc) << "frame " << step;
             }
         }

@@ -69,7 +69,8 @@ TEST_F(SwitcherPanelTest, ShowsOverTheRingFrameAndRevealsOnTheNextTurn)
     // A launcher group replaces the list; the ring scale is read at each showing.
     window->hideSwitcher(false);
     AppSettings::shared().setRingScale(1.5);
-    QList<RunningApp> group {RunningApp {QStringLiteral("Solo"), QImage(), QStringLiteral("org.example.Solo"), false}};
+    QList<RunningApp> group { RunningApp {
+        QStringLiteral("Solo"), QImage(), QStringLiteral("org.example.Solo"), false } };
     showRevealed(group);
     EXPECT_EQ(model().segmentCount(), 1);
     EXPECT_EQ(window->frame().size(), QSizeF(1050, 1050));
@@ -124,8 +125,8 @@ TEST_F(SwitcherPanelTest, ShowDuringAnExitCancelsItsEnd)
     window->hideSwitcher(true);
     env.scheduler().advance(exitDuration() / 2.0);
     const quint64 before = window->hideGeneration();
-    QList<RunningApp> group {RunningApp {QStringLiteral("A"), QImage(), QStringLiteral("org.example.A"), false},
-                             RunningApp {QStringLiteral("B"), QImage(), QStringLiteral("org.example.B"), false}};
+    QList<RunningApp> group { RunningApp { QStringLiteral("A"), QImage(), QStringLiteral("org.example.A"), false },
+        RunningApp { QStringLiteral("B"), QImage(), QStringLiteral("org.example.B"), false } };
     window->showSwitcher(group);
     EXPECT_GT(window->hideGeneration(), before);
     EXPECT_FALSE(window->isExiting());
@@ -166,7 +167,8 @@ TEST_F(SwitcherPanelTest, CommitStartsTheExitBeforeActivating)
     showRevealed();
     model().setSelectedIndex(2);
     bool exitingWhenActivated = false;
-    QObject::connect(window.get(), &CircularSwitcherWindow::hidingStarted, [&] { exitingWhenActivated = desktop->calls.isEmpty(); });
+    QObject::connect(
+        window.get(), &CircularSwitcherWindow::hidingStarted, [&] { exitingWhenActivated = desktop->calls.isEmpty(); });
     desktop->calls.clear();
     model().activateSelected();
     EXPECT_TRUE(exitingWhenActivated);

@@ -22,7 +22,7 @@ protected:
     }
     void install(const QString& bundle, const QString& path)
     {
-        desktop->installed.insert(bundle, {path, SimDesktop::solidIcon(Qt::red), true});
+        desktop->installed.insert(bundle, { path, SimDesktop::solidIcon(Qt::red), true });
     }
 
     TestSupport::SimEnvironment env;
@@ -34,8 +34,8 @@ TEST_F(LauncherAppsTest, ResolvedKeepsInstalledApplicationsInTheGivenOrder)
 {
     install(QStringLiteral("org.example.One"), entry(QStringLiteral("one.desktop"), "Name=One\n"));
     install(QStringLiteral("org.example.Three"), entry(QStringLiteral("three.desktop"), "Name=Three\n"));
-    const auto apps = LauncherApps::resolved({QStringLiteral("org.example.One"), QStringLiteral("org.example.Two"),
-                                              QStringLiteral("org.example.Three"), QStringLiteral("org.example.One")});
+    const auto apps = LauncherApps::resolved({ QStringLiteral("org.example.One"), QStringLiteral("org.example.Two"),
+        QStringLiteral("org.example.Three"), QStringLiteral("org.example.One") });
     ASSERT_EQ(apps.size(), 3);
     EXPECT_EQ(apps[0].name, QStringLiteral("One"));
     EXPECT_EQ(apps[1].bundleIdentifier, QStringLiteral("org.example.Three"));
@@ -61,7 +61,7 @@ TEST_F(LauncherAppsTest, DisplayNamePrefersTheLocalNameAndFallsBackWhenEmpty)
     EXPECT_EQ(LauncherApps::displayName(nameless, QStringLiteral("fb")), QStringLiteral("Nameless Tool"));
     EXPECT_EQ(LauncherApps::displayName(emptyName, QStringLiteral("fb")), QStringLiteral("fb"));
     EXPECT_EQ(LauncherApps::displayName(dir.path() + QStringLiteral("/missing.desktop"), QStringLiteral("fb")),
-              QStringLiteral("missing"));
+        QStringLiteral("missing"));
     QLocale::setDefault(QLocale::c());
 }
 

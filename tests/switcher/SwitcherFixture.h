@@ -15,7 +15,8 @@ protected:
     {
         desktop = SimDesktop::install();
         screens = std::make_shared<SimScreens>();
-        screens->list.append(ScreenInfo {QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875), 1.0});
+        screens->list.append(
+            ScreenInfo { QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875), 1.0 });
         Screens::setShared(screens);
         AppSettings::shared().setRingScale(1.0);
     }

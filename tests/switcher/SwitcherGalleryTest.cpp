@@ -43,10 +43,19 @@ QIcon appIcon(int i)
     p.setPen(QPen(QColor(255, 255, 255, 230), 14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     switch (i % 4) {
-    case 0: p.drawEllipse(QPointF(128, 128), 58, 58); break;
-    case 1: p.drawRoundedRect(QRectF(70, 80, 116, 96), 14, 14); break;
-    case 2: p.drawPolyline(QPolygonF({QPointF(70, 170), QPointF(110, 100), QPointF(146, 150), QPointF(186, 86)})); break;
-    default: p.drawLine(QPointF(128, 70), QPointF(128, 186)); p.drawLine(QPointF(70, 128), QPointF(186, 128)); break;
+    case 0:
+        p.drawEllipse(QPointF(128, 128), 58, 58);
+        break;
+    case 1:
+        p.drawRoundedRect(QRectF(70, 80, 116, 96), 14, 14);
+        break;
+    case 2:
+        p.drawPolyline(QPolygonF({ QPointF(70, 170), QPointF(110, 100), QPointF(146, 150), QPointF(186, 86) }));
+        break;
+    default:
+        p.drawLine(QPointF(128, 70), QPointF(128, 186));
+        p.drawLine(QPointF(70, 128), QPointF(186, 128));
+        break;
     }
     p.end();
     return QIcon(QPixmap::fromImage(img));
@@ -74,7 +83,7 @@ QColor at(const QImage& img, QPointF p)
 QPointF polar(double radius, double arcDegrees)
 {
     const double a = arcDegrees * M_PI / 180.0;
-    return {350 + radius * std::sin(a), 350 - radius * std::cos(a)};
+    return { 350 + radius * std::sin(a), 350 - radius * std::cos(a) };
 }
 }
 
@@ -95,9 +104,13 @@ protected:
         prefs = std::make_shared<SimDisplayPreferences>();
         DisplayPreferences::setShared(prefs);
         screens->pointerLocation = QPointF(720, 450);
-        static const char* names[] = {"Mail", "Editor", "Browser", "Terminal", "Notes", "Music", "Photos", "Calendar", "Maps"};
+        static const char* names[]
+            = { "Mail", "Editor", "Browser", "Terminal", "Notes", "Music", "Photos", "Calendar", "Maps" };
         for (int i = 0; i < GetParam().apps; ++i)
-            desktop->addApp(i + 1, QStringLiteral("org.example.%1").arg(QLatin1String(names[i])), QLatin1String(names[i])).icon = appIcon(i);
+            desktop
+                ->addApp(i + 1, QStringLiteral("org.example.%1").arg(QLatin1String(names[i])), QLatin1String(names[i]))
+                .icon
+                = appIcon(i);
         // The second application has three windows.
         desktop->addWindow(2, 201, QStringLiteral("Quarterly report — draft"));
         desktop->addWindow(2, 202, QStringLiteral("Meeting notes"));
@@ -114,7 +127,10 @@ protected:
     QString name(const QString& what) const
     {
         const GalleryCase c = GetParam();
-        return QStringLiteral("%1-%2apps-%3%4").arg(what).arg(c.apps).arg(c.dark ? u"dark" : u"light", c.dpr > 1 ? u"@2x" : u"");
+        return QStringLiteral("%1-%2apps-%3%4")
+            .arg(what)
+            .arg(c.apps)
+            .arg(c.dark ? u"dark" : u"light", c.dpr > 1 ? u"@2x" : u"");
     }
     QImage render()
     {
@@ -183,10 +199,10 @@ TEST_P(SwitcherGalleryTest, RingWithTheSelectedApplicationsWindows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Switcher, SwitcherGalleryTest,
-                         ::testing::Values(GalleryCase {4, false, 1.0}, GalleryCase {4, true, 1.0}, GalleryCase {4, false, 2.0},
-                                           GalleryCase {4, true, 2.0}, GalleryCase {9, false, 1.0}, GalleryCase {9, true, 1.0},
-                                           GalleryCase {9, false, 2.0}, GalleryCase {9, true, 2.0}),
-                         [](const auto& info) {
-                             return std::to_string(info.param.apps) + (info.param.dark ? "Dark" : "Light")
-                                 + (info.param.dpr > 1 ? "Dpr2" : "Dpr1");
-                         });
+    ::testing::Values(GalleryCase { 4, false, 1.0 }, GalleryCase { 4, true, 1.0 }, GalleryCase { 4, false, 2.0 },
+        GalleryCase { 4, true, 2.0 }, GalleryCase { 9, false, 1.0 }, GalleryCase { 9, true, 1.0 },
+        GalleryCase { 9, false, 2.0 }, GalleryCase { 9, true, 2.0 }),
+    [](const auto& info) {
+        return std::to_string(info.param.apps) + (info.param.dark ? "Dark" : "Light")
+            + (info.param.dpr > 1 ? "Dpr2" : "Dpr1");
+    });

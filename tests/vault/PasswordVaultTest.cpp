@@ -37,13 +37,14 @@ TEST_F(VaultTest, StoredFormKeepsKeyOrderAndRoundTrips)
     e.id = QUuid(QStringLiteral("{6f1c2d3e-4b5a-4c7d-8e9f-0a1b2c3d4e5f}"));
     e.variants[0].id = QUuid(QStringLiteral("{00000000-1111-2222-3333-44444444abcd}"));
     e.variants[0].icon = QStringLiteral("custom_icon_x.png");
-    const QByteArray json = PasswordEntry::encodeList({e});
+    const QByteArray json = PasswordEntry::encodeList({ e });
     EXPECT_EQ(json,
-        QByteArray(R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"Mail","account":"me@example.org","icon":"key.fill",)"
-                   R"("variants":[{"id":"00000000-1111-2222-3333-44444444ABCD","label":"Mail #0","icon":"custom_icon_x.png","hint":"hint"}]}])"));
+        QByteArray(
+            R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"Mail","account":"me@example.org","icon":"key.fill",)"
+            R"("variants":[{"id":"00000000-1111-2222-3333-44444444ABCD","label":"Mail #0","icon":"custom_icon_x.png","hint":"hint"}]}])"));
     const auto back = PasswordEntry::decodeList(json);
     ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, QList<PasswordEntry>{e});
+    EXPECT_EQ(*back, QList<PasswordEntry> { e });
 }
 
 TEST_F(VaultTest, AbsentOrUndecodableStoreReadsEmptyAndIsNeverWritten)
@@ -51,15 +52,20 @@ TEST_F(VaultTest, AbsentOrUndecodableStoreReadsEmptyAndIsNeverWritten)
     EXPECT_TRUE(PasswordVault::entries().isEmpty());
     EXPECT_TRUE(PasswordVault::ringItems().isEmpty());
 
-    const QByteArray good = PasswordEntry::encodeList({account(QStringLiteral("Mail"), 2)});
-    const QList<QVariant> bad{
+    const QByteArray good = PasswordEntry::encodeList({ account(QStringLiteral("Mail"), 2) });
+    const QList<QVariant> bad {
         QByteArray("not json"),
         QByteArray("{}"), // not a list
-        QByteArray(R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"Mail","icon":"key.fill","variants":[]}])"), // no "account"
+        QByteArray(
+            R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"Mail","icon":"key.fill","variants":[]}])"), // no
+                                                                                                                  // "account"
         QByteArray(R"([{"id":"6F1C2D3E","label":"Mail","account":"","icon":"key.fill","variants":[]}])"), // short UUID
-        QByteArray(R"([{"id":"{6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F}","label":"Mail","account":"","icon":"key.fill","variants":[]}])"),
-        QByteArray(R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":7,"account":"","icon":"key.fill","variants":[]}])"),
-        QByteArray(R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"M","account":"","icon":"key.fill","variants":[{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"","icon":"k"}]}])"), // variant without "hint"
+        QByteArray(
+            R"([{"id":"{6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F}","label":"Mail","account":"","icon":"key.fill","variants":[]}])"),
+        QByteArray(
+            R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":7,"account":"","icon":"key.fill","variants":[]}])"),
+        QByteArray(
+            R"([{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"M","account":"","icon":"key.fill","variants":[{"id":"6F1C2D3E-4B5A-4C7D-8E9F-0A1B2C3D4E5F","label":"","icon":"k"}]}])"), // variant without "hint"
         QString::fromUtf8(good), // text, not data
         good.left(good.size() - 3), // cut short
     };
@@ -73,7 +79,8 @@ TEST_F(VaultTest, AbsentOrUndecodableStoreReadsEmptyAndIsNeverWritten)
     EXPECT_FALSE(env.logLines().isEmpty());
 
     // Lower-case UUIDs and unknown keys are accepted.
-    store(QByteArray(R"([{"id":"6f1c2d3e-4b5a-4c7d-8e9f-0a1b2c3d4e5f","label":"M","account":"","icon":"key.fill","variants":[],"extra":1}])"));
+    store(QByteArray(
+        R"([{"id":"6f1c2d3e-4b5a-4c7d-8e9f-0a1b2c3d4e5f","label":"M","account":"","icon":"key.fill","variants":[],"extra":1}])"));
     EXPECT_EQ(PasswordVault::entries().size(), 1);
 }
 
@@ -82,7 +89,7 @@ TEST_F(VaultTest, RingItemsStandForAccountsInStoredOrder)
     PasswordEntry mail = account(QStringLiteral("Mail"), 2);
     PasswordEntry bank = account(QStringLiteral("Bank"), 0);
     bank.icon = QStringLiteral("building.columns");
-    store(PasswordEntry::encodeList({mail, bank}));
+    store(PasswordEntry::encodeList({ mail, bank }));
 
     const QList<AppShortcut> items = PasswordVault::ringItems();
     ASSERT_EQ(items.size(), 2);
@@ -107,7 +114,7 @@ TEST_F(VaultTest, ArcVariantsOnlyForAccountsWithTwoOrMorePasswords)
     PasswordEntry one = account(QStringLiteral("One"), 1);
     PasswordEntry shadow = account(QStringLiteral("Shadow"), 3);
     shadow.id = one.id; // a later account with the same id is never consulted
-    store(PasswordEntry::encodeList({two, one, shadow}));
+    store(PasswordEntry::encodeList({ two, one, shadow }));
 
     EXPECT_EQ(PasswordVault::arcVariants(two.id), two.variants);
     EXPECT_TRUE(PasswordVault::arcVariants(one.id).isEmpty());

@@ -98,7 +98,7 @@ TEST(PresenceDialogTest, TheAnswerLeavesNoCopyAndMessagesStayUntilTheNextAnswer)
     conversation->inform(QStringLiteral("That password was not accepted. Try again."), true);
     conversation->ask(QStringLiteral("Password: "), false, record);
     EXPECT_EQ(dialog->messageLabel()->text(),
-              QStringLiteral("Authentication failure\nThat password was not accepted. Try again."));
+        QStringLiteral("Authentication failure\nThat password was not accepted. Try again."));
     EXPECT_TRUE(dialog->messageLabel()->isVisibleTo(dialog));
     EXPECT_TRUE(dialog->answerField()->isEnabled());
     QTest::keyClick(dialog->answerField(), 'x');

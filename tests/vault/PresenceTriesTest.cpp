@@ -72,44 +72,45 @@ protected:
 };
 
 // What the dialog was told, in order, readable in a failure.
-std::string said(const Typist& typist)
-{
-    return typist.events.join(QStringLiteral(" | ")).toStdString();
-}
+std::string said(const Typist& typist) { return typist.events.join(QStringLiteral(" | ")).toStdString(); }
 
 TEST_F(PresenceTriesTest, AWrongAnswerIsSaidAndAskedAgainInTheSameDialog)
 {
-    EXPECT_EQ(check({QStringLiteral("open sesam"), QStringLiteral("open sesame")}), true);
-    EXPECT_EQ(said(*typist), "ask Password:  | error Authentication failure | "
-                             "error That password was not accepted. Try again. | ask Password:  | finish");
+    EXPECT_EQ(check({ QStringLiteral("open sesam"), QStringLiteral("open sesame") }), true);
+    EXPECT_EQ(said(*typist),
+        "ask Password:  | error Authentication failure | "
+        "error That password was not accepted. Try again. | ask Password:  | finish");
     EXPECT_EQ(presence->checks, 2);
     EXPECT_TRUE(notices.isEmpty());
     EXPECT_TRUE(PasswordAuth::isUnlocked());
 
     // A cancel after a wrong answer ends it there, without a word.
-    EXPECT_EQ(check({QStringLiteral("wrong"), QString()}), false);
-    EXPECT_EQ(said(*typist), "ask Password:  | error Authentication failure | "
-                             "error That password was not accepted. Try again. | ask Password:  | finish");
+    EXPECT_EQ(check({ QStringLiteral("wrong"), QString() }), false);
+    EXPECT_EQ(said(*typist),
+        "ask Password:  | error Authentication failure | "
+        "error That password was not accepted. Try again. | ask Password:  | finish");
     EXPECT_TRUE(notices.isEmpty());
 }
 
 TEST_F(PresenceTriesTest, AfterThreeWrongAnswersTheUserIsToldNothingWasReleased)
 {
-    EXPECT_EQ(check({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"), QStringLiteral("open sesame")}),
-              false);
-    EXPECT_EQ(said(*typist), "ask Password:  | error Authentication failure | "
-                             "error That password was not accepted. Try again. | ask Password:  | "
-                             "error Authentication failure | error That password was not accepted. Try again. | "
-                             "ask Password:  | error Authentication failure | finish");
+    EXPECT_EQ(
+        check({ QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"), QStringLiteral("open sesame") }),
+        false);
+    EXPECT_EQ(said(*typist),
+        "ask Password:  | error Authentication failure | "
+        "error That password was not accepted. Try again. | ask Password:  | "
+        "error Authentication failure | error That password was not accepted. Try again. | "
+        "ask Password:  | error Authentication failure | finish");
     EXPECT_EQ(notices.join(QLatin1Char('|')).toStdString(),
-              "Your login password was not accepted. No saved password was released.");
+        "Your login password was not accepted. No saved password was released.");
     EXPECT_TRUE(env.logLines().contains(
         QStringLiteral("Kelvaro: the presence check refused 3 answers; no password was released")));
     EXPECT_FALSE(PasswordAuth::isUnlocked());
 
     // The screen locks while a wrong answer is being checked: no further question.
     typist->afterAnswer = [] { PasswordAuth::lock(); };
-    EXPECT_EQ(check({QStringLiteral("one"), QStringLiteral("open sesame")}), false);
+    EXPECT_EQ(check({ QStringLiteral("one"), QStringLiteral("open sesame") }), false);
     EXPECT_EQ(typist->events.count(QStringLiteral("ask Password: ")), 1) << said(*typist);
     EXPECT_EQ(notices.size(), 1);
 }

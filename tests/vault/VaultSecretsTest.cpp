@@ -21,10 +21,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString key(const PasswordVariant& v)
-{
-    return PasswordVault::keyringAccount(v.id);
-}
+QString key(const PasswordVariant& v) { return PasswordVault::keyringAccount(v.id); }
 
 PasswordVariant variant(const QString& label)
 {
@@ -57,10 +54,7 @@ protected:
     }
 
     // Delivery through the simulated focus and keys; it never beeps here.
-    PasswordDelivery delivery()
-    {
-        return PasswordDelivery(*focus, *keys, Scheduler::shared(), *desktop, {});
-    }
+    PasswordDelivery delivery() { return PasswordDelivery(*focus, *keys, Scheduler::shared(), *desktop, {}); }
 
     // An account with passwords whose secrets are in the keyring.
     PasswordEntry seed(const QString& label, const QStringList& passwords)
@@ -81,8 +75,8 @@ protected:
     PasswordVault::SaveResult save(const QUuid& entry, const PasswordVariant& v, const QByteArray& secret)
     {
         std::optional<PasswordVault::SaveResult> result;
-        PasswordVault::upsertVariant(entry, v, SecretText::fromUtf8(secret), nullptr,
-                                     [&](PasswordVault::SaveResult r) { result = r; });
+        PasswordVault::upsertVariant(
+            entry, v, SecretText::fromUtf8(secret), nullptr, [&](PasswordVault::SaveResult r) { result = r; });
         env.scheduler().runPending();
         EXPECT_TRUE(result.has_value());
         return result.value_or(PasswordVault::SaveResult::NoSuchAccount);
@@ -114,32 +108,33 @@ protected:
 
 TEST_F(VaultSecretsTest, UpsertAndRemoveDeleteExactlyTheSecretsNoLongerReferred)
 {
-    PasswordEntry mail = seed(QStringLiteral("Mail"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-    PasswordEntry bank = seed(QStringLiteral("Bank"), {QStringLiteral("pin")});
+    PasswordEntry mail
+        = seed(QStringLiteral("Mail"), { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
+    PasswordEntry bank = seed(QStringLiteral("Bank"), { QStringLiteral("pin") });
 
     PasswordEntry fewer = mail;
     fewer.variants.removeAt(1);
     PasswordVault::upsert(fewer);
-    EXPECT_EQ(keyring->removed, QStringList {key(mail.variants[1])});
+    EXPECT_EQ(keyring->removed, QStringList { key(mail.variants[1]) });
     EXPECT_EQ(PasswordVault::entry(mail.id)->variants, fewer.variants);
 
     // Removing with a stale value that knows only the first password still
     // deletes the secret of the third, which the stored copy has.
     keyring->removed.clear();
     PasswordEntry stale = mail;
-    stale.variants = {mail.variants[0]};
+    stale.variants = { mail.variants[0] };
     PasswordVault::remove(stale);
     EXPECT_EQ(keyring->removed.size(), 2);
     EXPECT_TRUE(keyring->removed.contains(key(mail.variants[2])));
     EXPECT_FALSE(keyring->items.contains(key(mail.variants[0])));
     EXPECT_FALSE(keyring->items.contains(key(mail.variants[2])));
-    EXPECT_EQ(PasswordVault::entries(), QList<PasswordEntry> {bank});
+    EXPECT_EQ(PasswordVault::entries(), QList<PasswordEntry> { bank });
     EXPECT_TRUE(keyring->items.contains(key(bank.variants[0])));
 }
 
 TEST_F(VaultSecretsTest, UpsertVariantWritesTheRecordOnlyOnceTheKeyringTookTheSecret)
 {
-    PasswordEntry mail = seed(QStringLiteral("Mail"), {QStringLiteral("old")});
+    PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("old") });
     PasswordVariant changed = mail.variants[0];
     changed.label = QStringLiteral(" Work\n");
     changed.hint = QStringLiteral("  the usual ");
@@ -165,21 +160,22 @@ TEST_F(VaultSecretsTest, UpsertVariantWritesTheRecordOnlyOnceTheKeyringTookTheSe
     EXPECT_EQ(PasswordVault::entry(mail.id)->variants.size(), 2);
     const int stores = keyring->storeCalls;
     EXPECT_EQ(save(mail.id, variant(QStringLiteral("none")), ""), PasswordVault::SaveResult::EmptySecret);
-    EXPECT_EQ(save(QUuid::createUuid(), variant(QStringLiteral("none")), "x"),
-              PasswordVault::SaveResult::NoSuchAccount);
+    EXPECT_EQ(
+        save(QUuid::createUuid(), variant(QStringLiteral("none")), "x"), PasswordVault::SaveResult::NoSuchAccount);
     EXPECT_EQ(keyring->storeCalls, stores);
     EXPECT_EQ(PasswordVault::entry(mail.id)->variants.size(), 2);
 }
 
 TEST_F(VaultSecretsTest, MoveExchangesTwoPlacesAndMetadataNeverAppends)
 {
-    PasswordEntry mail = seed(QStringLiteral("Mail"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    PasswordEntry mail
+        = seed(QStringLiteral("Mail"), { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
     PasswordVault::moveVariant(mail.id, 0, -1);
     PasswordVault::moveVariant(mail.id, 2, 1);
     EXPECT_EQ(PasswordVault::entry(mail.id)->variants, mail.variants);
     PasswordVault::moveVariant(mail.id, 0, 2);
     EXPECT_EQ(PasswordVault::entry(mail.id)->variants,
-              (QList<PasswordVariant> {mail.variants[2], mail.variants[1], mail.variants[0]}));
+        (QList<PasswordVariant> { mail.variants[2], mail.variants[1], mail.variants[0] }));
 
     PasswordVault::updateVariantMetadata(mail.id, variant(QStringLiteral("stranger")));
     EXPECT_EQ(PasswordVault::entry(mail.id)->variants.size(), 3);
@@ -198,7 +194,7 @@ TEST_F(VaultSecretsTest, AnUnreadableListIsKeptAsideBeforeTheNextChangeWritesAFr
     PasswordEntry fresh;
     fresh.label = QStringLiteral("Bank");
     PasswordVault::upsert(fresh);
-    EXPECT_EQ(PasswordVault::entries(), QList<PasswordEntry> {fresh});
+    EXPECT_EQ(PasswordVault::entries(), QList<PasswordEntry> { fresh });
     const QStringList backups = StoredListRecovery::backupKeys(PasswordVault::storageKey, env.defaults());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(env.defaults().value(backups[0])->toByteArray(), damaged);
@@ -206,7 +202,7 @@ TEST_F(VaultSecretsTest, AnUnreadableListIsKeptAsideBeforeTheNextChangeWritesAFr
 
 TEST_F(VaultSecretsTest, OneCheckServesEveryReleaseUntilTheScreenLocks)
 {
-    PasswordEntry mail = seed(QStringLiteral("Mail"), {QStringLiteral("a")});
+    PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("a") });
     EXPECT_EQ(release(mail.variants[0].id), QByteArray("a-secret"));
     EXPECT_EQ(release(mail.variants[0].id), QByteArray("a-secret"));
     EXPECT_EQ(presence->checks, 1);
@@ -234,14 +230,14 @@ TEST_F(VaultSecretsTest, OneCheckServesEveryReleaseUntilTheScreenLocks)
 
 TEST_F(VaultSecretsTest, TheDialogsAnswerDecidesAndACheckRunningWhenTheScreenLocksCountsForNothing)
 {
-    PasswordEntry mail = seed(QStringLiteral("Mail"), {QStringLiteral("a")});
+    PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("a") });
     struct Typist final : PresenceConversation {
         void ask(const QString& prompt, bool, std::function<void(std::shared_ptr<const SecretText>)> answer) override
         {
             prompts << prompt;
             answer(typed ? SecretText::fromUtf8(*typed) : nullptr);
         }
-        void inform(const QString&, bool) override {}
+        void inform(const QString&, bool) override { }
         void finish() override { ++finished; }
         std::optional<QByteArray> typed;
         QStringList prompts;
@@ -256,7 +252,7 @@ TEST_F(VaultSecretsTest, TheDialogsAnswerDecidesAndACheckRunningWhenTheScreenLoc
     EXPECT_EQ(release(mail.variants[0].id), std::nullopt);
     typist->typed = QByteArray("hunter2");
     EXPECT_EQ(release(mail.variants[0].id), QByteArray("a-secret"));
-    EXPECT_EQ(typist->prompts, (QStringList {QStringLiteral("Password: "), QStringLiteral("Password: ")}));
+    EXPECT_EQ(typist->prompts, (QStringList { QStringLiteral("Password: "), QStringLiteral("Password: ") }));
     EXPECT_EQ(typist->finished, 2);
 
     // The screen locks while a check runs: its success does not carry over.
@@ -271,8 +267,8 @@ TEST_F(VaultSecretsTest, TheDialogsAnswerDecidesAndACheckRunningWhenTheScreenLoc
 
 TEST_F(VaultSecretsTest, DeliveryGoesIntoTheElementFocusedAtTheChoiceNotTheOneFocusedLater)
 {
-    focus->fields[1] = {true, 10, {}};
-    focus->fields[2] = {true, 20, {}};
+    focus->fields[1] = { true, 10, {} };
+    focus->fields[2] = { true, 20, {} };
     focus->focused = 1;
     std::optional<FocusCapture> target;
     focus->capture(nullptr, [&](FocusCapture c) { target = c; });
@@ -294,8 +290,8 @@ TEST_F(VaultSecretsTest, DeliveryGoesIntoTheElementFocusedAtTheChoiceNotTheOneFo
 
 TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasTheFocus)
 {
-    focus->fields[1] = {true, 10, {}};
-    focus->refusing = {1};
+    focus->fields[1] = { true, 10, {} };
+    focus->refusing = { 1 };
     focus->focused = 1;
     std::optional<FocusCapture> target;
     focus->capture(nullptr, [&](FocusCapture c) { target = c; });
@@ -308,7 +304,7 @@ TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasThe
     EXPECT_EQ(clipboard->text(), QStringLiteral("one"));
     EXPECT_TRUE(clipboard->isConcealed());
     ASSERT_EQ(keys->events().size(), 2u);
-    EXPECT_EQ(keys->events()[0], (RecordingSyntheticKeys::Event {9, 0x100000, true})); // Ctrl+V
+    EXPECT_EQ(keys->events()[0], (RecordingSyntheticKeys::Event { 9, 0x100000, true })); // Ctrl+V
 
     keys->clear();
     focus->focusedWindowOverride = 99; // another window has the focus now
@@ -330,7 +326,7 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
 {
     QStringList notices;
     PasswordVault::setNotifier([&](const QString& message) { notices << message; });
-    focus->fields[1] = {true, 10, {}};
+    focus->fields[1] = { true, 10, {} };
     focus->focused = 1;
     std::optional<FocusCapture> target;
     focus->capture(nullptr, [&](FocusCapture c) { target = c; });
@@ -346,15 +342,16 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
 
     // The field refuses, and its window was closed while the dialog asked:
     // the clipboard gets the password, and the user is told where it is.
-    focus->refusing = {1};
+    focus->refusing = { 1 };
     focus->focusedWindowOverride = 99;
     TracedSecret copied;
     delivery().deliver(copied.make(), *target, nullptr, nullptr);
     env.scheduler().runPending();
     EXPECT_COPIES_IN_MEMORY(copied, 1, 0) << "only the secret's own buffer";
     EXPECT_TRUE(clipboard->secret() && copied.matches(clipboard->secret()->bytes()));
-    EXPECT_EQ(notices, QStringList {QStringLiteral("The window you chose was closed or is no longer in front. "
-                                                   "Your password is on the clipboard for 45 seconds.")});
+    EXPECT_EQ(notices,
+        QStringList { QStringLiteral("The window you chose was closed or is no longer in front. "
+                                     "Your password is on the clipboard for 45 seconds.") });
     env.scheduler().advance(PasswordVault::clipboardLifetime);
     EXPECT_COPIES_IN_MEMORY(copied, 0, 0);
     PasswordVault::setNotifier(nullptr);

@@ -24,8 +24,7 @@ constexpr int maxVisited = 4000;
 constexpr int maxDepth = 40;
 constexpr int maxChildren = 500;
 
-template <typename T>
-using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_connection_t* qtConnection()
 {
@@ -156,7 +155,8 @@ public:
                 pid = cardinalProperty(c, *base.window, atom(c, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
         }
         if (!AtspiThread::ready()) {
-            Log::write(QStringLiteral("Kelvaro: the accessibility bus is not available; a password can only be copied"));
+            Log::write(
+                QStringLiteral("Kelvaro: the accessibility bus is not available; a password can only be copied"));
             MainThread::post([answer, base] { answer(base); });
             return;
         }
@@ -173,16 +173,15 @@ public:
                 result.acceptsText = isTextRole(role) || (editable && editableState);
                 if (editable)
                     g_object_unref(editable);
-                result.element = std::shared_ptr<void>(element, [](void* p) {
-                    AtspiThread::post([p] { g_object_unref(static_cast<AtspiAccessible*>(p)); });
-                });
+                result.element = std::shared_ptr<void>(element,
+                    [](void* p) { AtspiThread::post([p] { g_object_unref(static_cast<AtspiAccessible*>(p)); }); });
             }
             MainThread::post([answer, result] { answer(result); });
         });
     }
 
     void setText(const FocusCapture& target, std::shared_ptr<const SecretText> text, const QObject* context,
-                 std::function<void(bool)> done) override
+        std::function<void(bool)> done) override
     {
         auto answer = MainThread::guarded<bool>(context, std::move(done));
         if (!target.element || !AtspiThread::ready()) {
@@ -229,8 +228,8 @@ public:
         if (const auto active = cardinalProperty(c, root, atom(c, "_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
             active && *active != 0)
             return active;
-        XcbReply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr),
-                                                    &std::free);
+        XcbReply<xcb_get_input_focus_reply_t> focus(
+            xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
         if (!focus || focus->focus == XCB_NONE || focus->focus == XCB_INPUT_FOCUS_POINTER_ROOT)
             return std::nullopt;
         return focus->focus;
@@ -238,7 +237,4 @@ public:
 };
 }
 
-std::shared_ptr<FocusedText> makeAtspiFocusedText()
-{
-    return std::make_shared<AtspiFocusedText>();
-}
+std::shared_ptr<FocusedText> makeAtspiFocusedText() { return std::make_shared<AtspiFocusedText>(); }

@@ -34,21 +34,50 @@ constexpr int maxChildren = 5000;
 std::optional<int> namedKey(const QString& name)
 {
     static const QHash<QString, int> keys {
-        { QStringLiteral("return"), 36 }, { QStringLiteral("enter"), 76 }, { QStringLiteral("kp_enter"), 76 },
-        { QStringLiteral("tab"), 48 }, { QStringLiteral("space"), 49 }, { QStringLiteral("backspace"), 51 },
-        { QStringLiteral("delete"), 117 }, { QStringLiteral("del"), 117 }, { QStringLiteral("escape"), 53 },
-        { QStringLiteral("esc"), 53 }, { QStringLiteral("home"), 115 }, { QStringLiteral("end"), 119 },
-        { QStringLiteral("pgup"), 116 }, { QStringLiteral("page_up"), 116 }, { QStringLiteral("pageup"), 116 },
-        { QStringLiteral("prior"), 116 }, { QStringLiteral("pgdown"), 121 }, { QStringLiteral("page_down"), 121 },
-        { QStringLiteral("pagedown"), 121 }, { QStringLiteral("next"), 121 }, { QStringLiteral("left"), 123 },
-        { QStringLiteral("right"), 124 }, { QStringLiteral("down"), 125 }, { QStringLiteral("up"), 126 },
-        { QStringLiteral("f1"), 122 }, { QStringLiteral("f2"), 120 }, { QStringLiteral("f3"), 99 },
-        { QStringLiteral("f4"), 118 }, { QStringLiteral("f5"), 96 }, { QStringLiteral("f6"), 97 },
-        { QStringLiteral("f7"), 98 }, { QStringLiteral("f8"), 100 }, { QStringLiteral("f9"), 101 },
-        { QStringLiteral("f10"), 109 }, { QStringLiteral("f11"), 103 }, { QStringLiteral("f12"), 111 },
-        { QStringLiteral("f13"), 105 }, { QStringLiteral("f14"), 107 }, { QStringLiteral("f15"), 113 },
-        { QStringLiteral("f16"), 106 }, { QStringLiteral("f17"), 64 }, { QStringLiteral("f18"), 79 },
-        { QStringLiteral("f19"), 80 }, { QStringLiteral("f20"), 90 },
+        { QStringLiteral("return"), 36 },
+        { QStringLiteral("enter"), 76 },
+        { QStringLiteral("kp_enter"), 76 },
+        { QStringLiteral("tab"), 48 },
+        { QStringLiteral("space"), 49 },
+        { QStringLiteral("backspace"), 51 },
+        { QStringLiteral("delete"), 117 },
+        { QStringLiteral("del"), 117 },
+        { QStringLiteral("escape"), 53 },
+        { QStringLiteral("esc"), 53 },
+        { QStringLiteral("home"), 115 },
+        { QStringLiteral("end"), 119 },
+        { QStringLiteral("pgup"), 116 },
+        { QStringLiteral("page_up"), 116 },
+        { QStringLiteral("pageup"), 116 },
+        { QStringLiteral("prior"), 116 },
+        { QStringLiteral("pgdown"), 121 },
+        { QStringLiteral("page_down"), 121 },
+        { QStringLiteral("pagedown"), 121 },
+        { QStringLiteral("next"), 121 },
+        { QStringLiteral("left"), 123 },
+        { QStringLiteral("right"), 124 },
+        { QStringLiteral("down"), 125 },
+        { QStringLiteral("up"), 126 },
+        { QStringLiteral("f1"), 122 },
+        { QStringLiteral("f2"), 120 },
+        { QStringLiteral("f3"), 99 },
+        { QStringLiteral("f4"), 118 },
+        { QStringLiteral("f5"), 96 },
+        { QStringLiteral("f6"), 97 },
+        { QStringLiteral("f7"), 98 },
+        { QStringLiteral("f8"), 100 },
+        { QStringLiteral("f9"), 101 },
+        { QStringLiteral("f10"), 109 },
+        { QStringLiteral("f11"), 103 },
+        { QStringLiteral("f12"), 111 },
+        { QStringLiteral("f13"), 105 },
+        { QStringLiteral("f14"), 107 },
+        { QStringLiteral("f15"), 113 },
+        { QStringLiteral("f16"), 106 },
+        { QStringLiteral("f17"), 64 },
+        { QStringLiteral("f18"), 79 },
+        { QStringLiteral("f19"), 80 },
+        { QStringLiteral("f20"), 90 },
     };
     const auto it = keys.constFind(name.toLower());
     if (it == keys.constEnd())
@@ -60,12 +89,18 @@ std::optional<int> namedKey(const QString& name)
 QString keysymCharacter(const QString& name)
 {
     static const QHash<QString, QString> names {
-        { QStringLiteral("plus"), QStringLiteral("+") }, { QStringLiteral("minus"), QStringLiteral("-") },
-        { QStringLiteral("equal"), QStringLiteral("=") }, { QStringLiteral("comma"), QStringLiteral(",") },
-        { QStringLiteral("period"), QStringLiteral(".") }, { QStringLiteral("slash"), QStringLiteral("/") },
-        { QStringLiteral("backslash"), QStringLiteral("\\") }, { QStringLiteral("semicolon"), QStringLiteral(";") },
-        { QStringLiteral("apostrophe"), QStringLiteral("'") }, { QStringLiteral("grave"), QStringLiteral("`") },
-        { QStringLiteral("bracketleft"), QStringLiteral("[") }, { QStringLiteral("bracketright"), QStringLiteral("]") },
+        { QStringLiteral("plus"), QStringLiteral("+") },
+        { QStringLiteral("minus"), QStringLiteral("-") },
+        { QStringLiteral("equal"), QStringLiteral("=") },
+        { QStringLiteral("comma"), QStringLiteral(",") },
+        { QStringLiteral("period"), QStringLiteral(".") },
+        { QStringLiteral("slash"), QStringLiteral("/") },
+        { QStringLiteral("backslash"), QStringLiteral("\\") },
+        { QStringLiteral("semicolon"), QStringLiteral(";") },
+        { QStringLiteral("apostrophe"), QStringLiteral("'") },
+        { QStringLiteral("grave"), QStringLiteral("`") },
+        { QStringLiteral("bracketleft"), QStringLiteral("[") },
+        { QStringLiteral("bracketright"), QStringLiteral("]") },
         { QStringLiteral("question"), QStringLiteral("?") },
     };
     return names.value(name.toLower(), name);
@@ -98,7 +133,8 @@ std::optional<MenuKeyBinding> parseGtk(const QString& text)
         if (close < 0)
             return std::nullopt;
         const QString mod = text.mid(pos + 1, close - pos - 1).toLower();
-        if (mod == QStringLiteral("control") || mod == QStringLiteral("ctrl") || mod == QStringLiteral("primary") || mod == QStringLiteral("ctl"))
+        if (mod == QStringLiteral("control") || mod == QStringLiteral("ctrl") || mod == QStringLiteral("primary")
+            || mod == QStringLiteral("ctl"))
             ctrl = true;
         else if (mod == QStringLiteral("alt") || mod == QStringLiteral("mod1"))
             alt = true;
@@ -151,8 +187,7 @@ public:
         return *worker;
     }
 
-    template <typename F>
-    auto run(F f) -> decltype(f())
+    template <typename F> auto run(F f) -> decltype(f())
     {
         if (std::this_thread::get_id() == m_thread.get_id())
             return f();
@@ -205,15 +240,13 @@ private:
                 m_queue.pop_front();
             }
             if (m_context) {
-                while (g_main_context_iteration(m_context, FALSE)) {
-                }
+                while (g_main_context_iteration(m_context, FALSE)) { }
                 // The connections to applications live on GLib's default
                 // context; when Qt's main loop does not run that context (the
                 // application sets QT_NO_GLIB), they are dispatched here, on
                 // the only thread that uses them.
                 if (m_ownsDefaultContext) {
-                    while (g_main_context_iteration(nullptr, FALSE)) {
-                    }
+                    while (g_main_context_iteration(nullptr, FALSE)) { }
                 }
             }
             task();
@@ -297,8 +330,11 @@ public:
                 return std::nullopt;
             // A Qt menu item holds its popup menu as a child; GTK's menu is the item itself.
             const AtspiRole own = role();
-            const bool isItem = own == ATSPI_ROLE_MENU_ITEM || own == ATSPI_ROLE_CHECK_MENU_ITEM || own == ATSPI_ROLE_RADIO_MENU_ITEM;
-            const Parent childParent = own == ATSPI_ROLE_MENU_BAR ? Parent::menuBar : isItem ? Parent::menuItem : Parent::other;
+            const bool isItem
+                = own == ATSPI_ROLE_MENU_ITEM || own == ATSPI_ROLE_CHECK_MENU_ITEM || own == ATSPI_ROLE_RADIO_MENU_ITEM;
+            const Parent childParent = own == ATSPI_ROLE_MENU_BAR ? Parent::menuBar
+                : isItem                                          ? Parent::menuItem
+                                                                  : Parent::other;
             QList<AXElementPtr> list;
             for (int i = 0; i < std::min(count, maxChildren); ++i) {
                 AtspiAccessible* child = atspi_accessible_get_child_at_index(m_accessible, i, &error);
@@ -316,14 +352,17 @@ public:
             return nullptr;
         return AtspiWorker::instance().run([&]() -> AXElementPtr {
             // Breadth first through the application's windows, a few levels down.
-            QList<std::pair<AtspiAccessible*, int>> queue { { static_cast<AtspiAccessible*>(g_object_ref(m_accessible)), 0 } };
+            QList<std::pair<AtspiAccessible*, int>> queue { { static_cast<AtspiAccessible*>(g_object_ref(m_accessible)),
+                0 } };
             AXElementPtr found;
             int visited = 0;
             while (!queue.isEmpty()) {
                 auto [node, depth] = queue.takeFirst();
                 GError* error = nullptr;
-                if (!found && depth > 0 && atspi_accessible_get_role(node, &error) == ATSPI_ROLE_MENU_BAR && !failed(error)) {
-                    found = std::make_shared<AtspiElement>(static_cast<AtspiAccessible*>(g_object_ref(node)), Parent::other, false);
+                if (!found && depth > 0 && atspi_accessible_get_role(node, &error) == ATSPI_ROLE_MENU_BAR
+                    && !failed(error)) {
+                    found = std::make_shared<AtspiElement>(
+                        static_cast<AtspiAccessible*>(g_object_ref(node)), Parent::other, false);
                 }
                 failed(error);
                 if (!found && depth < 5 && ++visited < 500) {
@@ -416,7 +455,8 @@ public:
         if (!status.isValid())
             return false;
         status.setTimeout(callTimeoutMs);
-        const QDBusReply<QDBusVariant> reply = status.call(QStringLiteral("Get"), QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"));
+        const QDBusReply<QDBusVariant> reply
+            = status.call(QStringLiteral("Get"), QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"));
         if (!reply.isValid())
             return false;
         return reply.value().variant().toBool() && AtspiWorker::instance().ready();
@@ -457,7 +497,9 @@ public:
 std::optional<MenuKeyBinding> AtspiKeyBinding::parse(const QString& binding)
 {
     const QStringList fields = binding.split(QLatin1Char(';'));
-    if (fields.size() == 3 && (fields.at(2).isEmpty() || fields.at(2).startsWith(QLatin1Char('<')) || fields.at(0).isEmpty() || fields.at(1).contains(QLatin1Char(':'))))
+    if (fields.size() == 3
+        && (fields.at(2).isEmpty() || fields.at(2).startsWith(QLatin1Char('<')) || fields.at(0).isEmpty()
+            || fields.at(1).contains(QLatin1Char(':'))))
         return fields.at(2).isEmpty() ? std::nullopt : parseGtk(fields.at(2).trimmed());
     // Qt: the mnemonic (if any) first, then the shortcut. A lone mnemonic
     // ("Alt+F" for "&File") opens the menu and is no key equivalent.
@@ -471,17 +513,8 @@ std::optional<MenuKeyBinding> AtspiKeyBinding::parse(const QString& binding)
     return parseQt(last);
 }
 
-std::shared_ptr<MenuAccessibility> makeAtspiMenuAccessibility()
-{
-    return std::make_shared<AtspiMenuAccessibility>();
-}
+std::shared_ptr<MenuAccessibility> makeAtspiMenuAccessibility() { return std::make_shared<AtspiMenuAccessibility>(); }
 
-void AtspiThread::post(std::function<void()> task)
-{
-    AtspiWorker::instance().post(std::move(task));
-}
+void AtspiThread::post(std::function<void()> task) { AtspiWorker::instance().post(std::move(task)); }
 
-bool AtspiThread::ready()
-{
-    return AtspiWorker::instance().ready();
-}
+bool AtspiThread::ready() { return AtspiWorker::instance().ready(); }

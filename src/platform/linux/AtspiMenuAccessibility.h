@@ -6,9 +6,9 @@
 #include <optional>
 
 struct MenuKeyBinding {
-    int modifiers = 0;              // "AXMenuItemCmdModifiers" bits: 1 shift, 2 option, 4 control, 8 no command
-    QString character;              // "AXMenuItemCmdChar", for keys that type a character
-    std::optional<int> virtualKey;  // "AXMenuItemCmdVirtualKey", for named keys (F5, Return, arrows…)
+    int modifiers = 0; // "AXMenuItemCmdModifiers" bits: 1 shift, 2 option, 4 control, 8 no command
+    QString character; // "AXMenuItemCmdChar", for keys that type a character
+    std::optional<int> virtualKey; // "AXMenuItemCmdVirtualKey", for named keys (F5, Return, arrows…)
 };
 
 namespace AtspiKeyBinding {

@@ -47,7 +47,7 @@ public:
         if (bus.isConnected()) {
             readPortal();
             bus.connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"), this,
-                        SLOT(onSettingChanged(QString, QString, QDBusVariant)));
+                SLOT(onSettingChanged(QString, QString, QDBusVariant)));
         }
     }
 
@@ -116,7 +116,8 @@ private:
                 apply(ns, key, *v);
         }
         if (m_portalMissing)
-            Log::write(QStringLiteral("Kelvaro: no desktop settings portal; Reduce Motion and Reduce Transparency are off"));
+            Log::write(
+                QStringLiteral("Kelvaro: no desktop settings portal; Reduce Motion and Reduce Transparency are off"));
     }
 
     bool apply(const QString& ns, const QString& key, const QVariant& raw)
@@ -144,7 +145,8 @@ private:
     bool compositing() const
     {
         const double now = Scheduler::shared().now();
-        if (m_compositingKnown && now - m_compositingCheckedAt < kCompositorRecheckSeconds && now >= m_compositingCheckedAt)
+        if (m_compositingKnown && now - m_compositingCheckedAt < kCompositorRecheckSeconds
+            && now >= m_compositingCheckedAt)
             return m_compositing;
         m_compositingCheckedAt = now;
         const bool before = m_compositing;
@@ -170,10 +172,12 @@ private:
             screen = 0;
         free(host);
         const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
+        xcb_intern_atom_reply_t* atom
+            = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
         if (!atom)
             return false;
-        xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
+        xcb_get_selection_owner_reply_t* owner
+            = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
         const bool owned = owner && owner->owner != XCB_NONE;
         free(owner);
         free(atom);

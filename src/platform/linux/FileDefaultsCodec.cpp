@@ -222,7 +222,8 @@ std::optional<QVariant> FileDefaultsStore::decodeValue(const json& tagged, int d
     if (type == "bool" && value.is_boolean())
         return QVariant(value.get<bool>());
     if (type == "integer" && value.is_number_integer()) {
-        if (value.is_number_unsigned() && value.get<std::uint64_t>() > std::uint64_t(std::numeric_limits<qint64>::max()))
+        if (value.is_number_unsigned()
+            && value.get<std::uint64_t>() > std::uint64_t(std::numeric_limits<qint64>::max()))
             return std::nullopt;
         return QVariant(qint64(value.get<std::int64_t>()));
     }
@@ -250,8 +251,8 @@ std::optional<QVariant> FileDefaultsStore::decodeValue(const json& tagged, int d
         return QVariant(fromStd(value.get<std::string>()));
     if (type == "data" && value.is_string()) {
         const std::string s = value.get<std::string>();
-        auto decoded = QByteArray::fromBase64Encoding(QByteArray(s.data(), qsizetype(s.size())),
-                                                      QByteArray::AbortOnBase64DecodingErrors);
+        auto decoded = QByteArray::fromBase64Encoding(
+            QByteArray(s.data(), qsizetype(s.size())), QByteArray::AbortOnBase64DecodingErrors);
         if (!decoded)
             return std::nullopt;
         return QVariant(*decoded);

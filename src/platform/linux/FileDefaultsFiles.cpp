@@ -38,7 +38,8 @@ QString freeName(const QString& path, const QString& suffix)
     if (suffix.endsWith(QLatin1Char('-')))
         name += QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QFileInfo info(name);
-    const QRegularExpression taken(QStringLiteral("^") + QRegularExpression::escape(info.fileName()) + QStringLiteral("(?:-(\\d+))?$"));
+    const QRegularExpression taken(
+        QStringLiteral("^") + QRegularExpression::escape(info.fileName()) + QStringLiteral("(?:-(\\d+))?$"));
     int last = 0;
     for (const QString& entry : QDir(info.absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
         const auto m = taken.match(entry);
@@ -57,7 +58,7 @@ QByteArray digestOfFile(const QString& path)
     if (fd < 0)
         return {};
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    struct stat st {};
+    struct stat st { };
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     char chunk[65536];
     while (ok) {
@@ -130,7 +131,8 @@ FileDefaultsStore::ReadResult FileDefaultsStore::readFile(Contents& into, QStrin
         QStringList names;
         for (const std::string& key : contents.tooDeep)
             names.append(QStringLiteral("\"%1\"").arg(fromStd(key)));
-        const QString why = QStringLiteral("%1 nested deeper than %2 levels").arg(names.join(QStringLiteral(", "))).arg(maxJsonDepth);
+        const QString why
+            = QStringLiteral("%1 nested deeper than %2 levels").arg(names.join(QStringLiteral(", "))).arg(maxJsonDepth);
         const QString aside = copyAside(file.bytes, QStringLiteral(".corrupt-"), why);
         if (!aside.isEmpty() && QThread::currentThread() == thread())
             reportProblem({ Problem::Kind::partlyKeptAside, m_path, aside, why });
@@ -146,12 +148,13 @@ QStringList FileDefaultsStore::keptCopies(const QString& suffix) const
     const QFileInfo file(m_path);
     const QString stamp = suffix.endsWith(QLatin1Char('-')) ? QStringLiteral("(\\d{8}-\\d{6})") : QStringLiteral("()");
     const QRegularExpression ours(QStringLiteral("^") + QRegularExpression::escape(file.fileName() + suffix) + stamp
-                                  + QStringLiteral("(?:-(\\d+))?$"));
+        + QStringLiteral("(?:-(\\d+))?$"));
     QList<KeptCopyName> found;
     for (const QFileInfo& entry : QDir(file.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         const auto m = ours.match(entry.fileName());
         if (m.hasMatch() && entry.isFile() && !entry.isSymLink())
-            found.append({ m.captured(1), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt(), entry.absoluteFilePath() });
+            found.append(
+                { m.captured(1), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt(), entry.absoluteFilePath() });
     }
     std::sort(found.begin(), found.end());
     QStringList names;
@@ -178,7 +181,8 @@ void FileDefaultsStore::pruneKeptCopies(const QString& keep)
     while (copies.size() >= maxKeptCopies) {
         const QString oldest = copies.takeFirst();
         if (QFile::remove(oldest))
-            Log::write(QStringLiteral("Kelvaro: removed %1, the oldest kept copy of an unreadable defaults file (the newest %2 are kept)")
+            Log::write(QStringLiteral(
+                "Kelvaro: removed %1, the oldest kept copy of an unreadable defaults file (the newest %2 are kept)")
                            .arg(oldest)
                            .arg(maxKeptCopies));
     }
@@ -193,20 +197,24 @@ QString FileDefaultsStore::setAside(const QString& reason, Aftermath aftermath)
     // saved) is kept once.
     QString kept = keptCopyOf(digestOfFile(m_path), QFileInfo(m_path).size(), QStringLiteral(".corrupt-"));
     if (!kept.isEmpty() && QFile::remove(m_path)) {
-        Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2); it is the same as %3, kept earlier, and %4")
+        Log::write(QStringLiteral(
+            "Kelvaro: the defaults file %1 could not be read (%2); it is the same as %3, kept earlier, and %4")
                        .arg(m_path, reason, kept, then));
         return kept;
     }
     QString aside = freeName(m_path, QStringLiteral(".corrupt-"));
     if (QFile::rename(m_path, aside)) {
-        Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2); kept it as %3 and %4").arg(m_path, reason, aside, then));
+        Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2); kept it as %3 and %4")
+                       .arg(m_path, reason, aside, then));
         pruneKeptCopies(aside);
         return aside;
     }
-    Log::write(QStringLiteral("Kelvaro: the defaults file %1 could not be read (%2) and could not be moved aside; it is left in place and %3")
+    Log::write(QStringLiteral(
+        "Kelvaro: the defaults file %1 could not be read (%2) and could not be moved aside; it is left in place and %3")
                    .arg(m_path, reason,
-                        aftermath == Aftermath::startedEmpty ? QStringLiteral("settings start empty")
-                                                             : QStringLiteral("changes are kept until Kelvaro quits but not saved")));
+                       aftermath == Aftermath::startedEmpty
+                           ? QStringLiteral("settings start empty")
+                           : QStringLiteral("changes are kept until Kelvaro quits but not saved")));
     return QString();
 }
 
@@ -221,12 +229,14 @@ QString FileDefaultsStore::copyAside(const QByteArray& bytes, const QString& suf
     QSaveFile copy(aside);
     if (copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit()) {
         QFile::setPermissions(aside, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        Log::write(QStringLiteral("Kelvaro: the defaults file %1 is kept as %2 before it is rewritten: %3").arg(m_path, aside, why));
+        Log::write(QStringLiteral("Kelvaro: the defaults file %1 is kept as %2 before it is rewritten: %3")
+                       .arg(m_path, aside, why));
         if (suffix == QLatin1String(".corrupt-"))
             pruneKeptCopies(aside);
         return aside;
     }
-    Log::write(QStringLiteral("Kelvaro: could not keep a copy of the defaults file %1 (%2): %3").arg(m_path, why, copy.errorString()));
+    Log::write(QStringLiteral("Kelvaro: could not keep a copy of the defaults file %1 (%2): %3")
+                   .arg(m_path, why, copy.errorString()));
     return QString();
 }
 
@@ -239,14 +249,16 @@ void FileDefaultsStore::removeStaleTemporaries()
     // writing them, go; the caller holds the lock.
     const QFileInfo file(m_path);
     const QRegularExpression temporary(QStringLiteral("^") + QRegularExpression::escape(file.fileName())
-                                       + QStringLiteral("\\.(?=[A-Za-z0-9]*[A-Z])[A-Za-z0-9]{6}$"));
+        + QStringLiteral("\\.(?=[A-Za-z0-9]*[A-Z])[A-Za-z0-9]{6}$"));
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const QFileInfo& entry : QDir(file.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (!temporary.match(entry.fileName()).hasMatch() || !entry.isFile() || entry.isSymLink()
             || entry.lastModified().toUTC().secsTo(now) < kStaleTemporarySeconds)
             continue;
         if (QFile::remove(entry.absoluteFilePath()))
-            Log::write(QStringLiteral("Kelvaro: removed %1, a temporary file left by an interrupted save of the defaults").arg(entry.absoluteFilePath()));
+            Log::write(
+                QStringLiteral("Kelvaro: removed %1, a temporary file left by an interrupted save of the defaults")
+                    .arg(entry.absoluteFilePath()));
     }
 }
 
@@ -273,7 +285,8 @@ bool FileDefaultsStore::takeLock(QLockFile& lock)
     // Said once, not at every save: the same cause usually lasts.
     if (problem != m_lockProblem) {
         m_lockProblem = problem;
-        Log::write(QStringLiteral("Kelvaro: could not take the lock file %1 (%2); the defaults file is read and written without it")
+        Log::write(QStringLiteral(
+            "Kelvaro: could not take the lock file %1 (%2); the defaults file is read and written without it")
                        .arg(lockPath, problem));
     }
     return false;
@@ -284,7 +297,9 @@ bool FileDefaultsStore::writeFile(const Contents& contents, QString* reason)
     const std::string text = encode(contents);
     // A file too large to be read back would cost every setting at the next start.
     if (qint64(text.size()) > maxFileSize) {
-        *reason = QStringLiteral("it would be %1 bytes long, more than the %2 that can be read back").arg(qint64(text.size())).arg(maxFileSize);
+        *reason = QStringLiteral("it would be %1 bytes long, more than the %2 that can be read back")
+                      .arg(qint64(text.size()))
+                      .arg(maxFileSize);
         return false;
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());

@@ -35,7 +35,8 @@ FileDefaultsStore::FileDefaultsStore(QString path)
         }
         case ReadResult::inaccessible:
             contents = {};
-            Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); starting with empty settings and leaving the file alone")
+            Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); starting with empty settings "
+                                      "and leaving the file alone")
                            .arg(m_path, reason));
             m_reportedInaccessible = true;
             reportProblem({ Problem::Kind::notSaved, m_path, QString(), reason });
@@ -43,8 +44,9 @@ FileDefaultsStore::FileDefaultsStore(QString path)
         case ReadResult::ok:
             m_values = contents.values;
             for (const auto& entry : contents.opaque)
-                Log::write(QStringLiteral("Kelvaro: could not read the stored value of \"%1\" in %2; it is kept unchanged")
-                               .arg(fromStd(entry.first), m_path));
+                Log::write(
+                    QStringLiteral("Kelvaro: could not read the stored value of \"%1\" in %2; it is kept unchanged")
+                        .arg(fromStd(entry.first), m_path));
             break;
         case ReadResult::missing:
             contents = {};
@@ -137,12 +139,14 @@ void FileDefaultsStore::track(const Contents& contents)
 
 void FileDefaultsStore::refuse(const QString& key, qint64 wouldBe)
 {
-    const QString reason = QStringLiteral("the value of \"%1\" would make it %2 bytes long, more than the %3 that can be read back")
-                               .arg(key)
-                               .arg(wouldBe)
-                               .arg(maxFileSize);
-    Log::write(QStringLiteral("Kelvaro: a change was not made to the defaults file %1: %2; the stored value stays as it was")
-                   .arg(m_path, reason));
+    const QString reason
+        = QStringLiteral("the value of \"%1\" would make it %2 bytes long, more than the %3 that can be read back")
+              .arg(key)
+              .arg(wouldBe)
+              .arg(maxFileSize);
+    Log::write(
+        QStringLiteral("Kelvaro: a change was not made to the defaults file %1: %2; the stored value stays as it was")
+            .arg(m_path, reason));
     if (m_reportedRefused)
         return;
     m_reportedRefused = true;
@@ -202,7 +206,8 @@ void FileDefaultsStore::writerLoop()
 void FileDefaultsStore::report(const Problem& p)
 {
     // From the writer thread: the problem is recorded on the main thread.
-    QMetaObject::invokeMethod(this, [this, p] { reportProblem(p); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, p] { reportProblem(p); }, Qt::QueuedConnection);
 }
 
 bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVariant>& known)
@@ -242,7 +247,8 @@ bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVarian
         // the changes live in memory only.
         if (!m_reportedInaccessible) {
             m_reportedInaccessible = true;
-            Log::write(QStringLiteral("Kelvaro: could not open the defaults file %1 (%2); changes are kept until Kelvaro quits but not saved")
+            Log::write(QStringLiteral(
+                "Kelvaro: could not open the defaults file %1 (%2); changes are kept until Kelvaro quits but not saved")
                            .arg(m_path, reason));
             report({ Problem::Kind::notSaved, m_path, QString(), reason });
         }
@@ -273,14 +279,15 @@ bool FileDefaultsStore::save(const Changes& changes, const QMap<QString, QVarian
         const SafeFile::Result file = SafeFile::read(m_path, maxFileSize, SafeFile::Links::follow);
         if (file.ok())
             copyAside(file.bytes, QStringLiteral(".version-%1").arg(merged.version),
-                      QStringLiteral("it was written by a newer version of Kelvaro (format %1)").arg(merged.version));
+                QStringLiteral("it was written by a newer version of Kelvaro (format %1)").arg(merged.version));
     }
 
     if (!writeFile(merged, &reason)) {
         // The file keeps its previous contents; the changes stay in memory.
         if (!m_reportedNotSaved) {
             m_reportedNotSaved = true;
-            Log::write(QStringLiteral("Kelvaro: could not write the defaults file %1: %2; it keeps its previous contents and changes are kept until Kelvaro quits")
+            Log::write(QStringLiteral("Kelvaro: could not write the defaults file %1: %2; it keeps its previous "
+                                      "contents and changes are kept until Kelvaro quits")
                            .arg(m_path, reason));
             report({ Problem::Kind::notSaved, m_path, QString(), reason });
         }

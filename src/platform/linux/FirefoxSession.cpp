@@ -25,7 +25,8 @@ std::optional<QByteArray> FirefoxSession::decompress(const QByteArray& file, QSt
     }
     const quint32 claimed = qFromLittleEndian<quint32>(file.constData() + magic.size());
     if (qint64(claimed) > limit || qint64(claimed) > qint64(LZ4_MAX_INPUT_SIZE)) {
-        fail(error, QStringLiteral("the file claims %1 bytes of content, more than the %2 accepted").arg(claimed).arg(limit));
+        fail(error,
+            QStringLiteral("the file claims %1 bytes of content, more than the %2 accepted").arg(claimed).arg(limit));
         return std::nullopt;
     }
     const qsizetype headerSize = magic.size() + 4;
@@ -37,7 +38,8 @@ std::optional<QByteArray> FirefoxSession::decompress(const QByteArray& file, QSt
     QByteArray out(qsizetype(claimed), Qt::Uninitialized);
     if (claimed == 0 && compressedSize == 0)
         return out;
-    const int written = LZ4_decompress_safe(file.constData() + headerSize, out.data(), int(compressedSize), int(claimed));
+    const int written
+        = LZ4_decompress_safe(file.constData() + headerSize, out.data(), int(compressedSize), int(claimed));
     if (written < 0) {
         fail(error, QStringLiteral("the compressed block is damaged or cut off"));
         return std::nullopt;
@@ -54,9 +56,10 @@ std::optional<QList<SnssWindow>> FirefoxSession::windows(const QByteArray& json,
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
-        fail(error, parseError.error != QJsonParseError::NoError
-                        ? QStringLiteral("the session is not JSON: %1").arg(parseError.errorString())
-                        : QStringLiteral("the session is not a JSON object"));
+        fail(error,
+            parseError.error != QJsonParseError::NoError
+                ? QStringLiteral("the session is not JSON: %1").arg(parseError.errorString())
+                : QStringLiteral("the session is not a JSON object"));
         return std::nullopt;
     }
     const QJsonValue list = doc.object().value(QStringLiteral("windows"));

@@ -19,8 +19,8 @@ constexpr qint64 maxDecompressedSize = 64ll * 1024 * 1024;
 // The JSON text inside a mozlz4 file; nothing when the magic is wrong, the
 // claimed size is over `limit`, or the block does not decompress to exactly
 // the claimed size. `error` then says why, in English.
-std::optional<QByteArray> decompress(const QByteArray& file, QString* error = nullptr,
-                                     qint64 limit = maxDecompressedSize);
+std::optional<QByteArray> decompress(
+    const QByteArray& file, QString* error = nullptr, qint64 limit = maxDecompressedSize);
 // The windows (those with at least one tab) of a session JSON document.
 std::optional<QList<SnssWindow>> windows(const QByteArray& json, QString* error = nullptr);
 // Both steps.

@@ -26,7 +26,7 @@ constexpr const char* serviceName = "kelvaro";
 
 QByteArray userName()
 {
-    struct passwd pw {};
+    struct passwd pw { };
     struct passwd* result = nullptr;
     char buffer[4096];
     if (getpwuid_r(getuid(), &pw, buffer, sizeof buffer, &result) == 0 && result)
@@ -36,8 +36,8 @@ QByteArray userName()
 
 struct Session {
     std::shared_ptr<PresenceConversation> conversation; // touched on the main thread only
-    bool canConverse = false;                           // set before the check starts
-    std::atomic<bool> askedWithoutConversation {false};
+    bool canConverse = false; // set before the check starts
+    std::atomic<bool> askedWithoutConversation { false };
 };
 
 int converse(int count, const struct pam_message** messages, struct pam_response** responses, void* data)
@@ -72,9 +72,8 @@ int converse(int count, const struct pam_message** messages, struct pam_response
                     promise->set_value(nullptr);
                     return;
                 }
-                s->conversation->ask(text, echo, [promise](std::shared_ptr<const SecretText> answer) {
-                    promise->set_value(std::move(answer));
-                });
+                s->conversation->ask(text, echo,
+                    [promise](std::shared_ptr<const SecretText> answer) { promise->set_value(std::move(answer)); });
             });
             // The answer's buffer is wiped when the last holder lets it go;
             // PAM's copy is PAM's to wipe (it does, once the module has read it).
@@ -104,10 +103,13 @@ int converse(int count, const struct pam_message** messages, struct pam_response
 
 class PamPresenceCheck final : public PresenceCheck {
 public:
-    explicit PamPresenceCheck(QByteArray serviceFolder) : m_serviceFolder(std::move(serviceFolder)) {}
+    explicit PamPresenceCheck(QByteArray serviceFolder)
+        : m_serviceFolder(std::move(serviceFolder))
+    {
+    }
 
     void verify(std::shared_ptr<PresenceConversation> conversation, const QObject* context,
-                std::function<void(Outcome)> done) override
+        std::function<void(Outcome)> done) override
     {
         auto answer = MainThread::guarded<Outcome>(context, std::move(done));
         auto session = std::make_shared<Session>();
@@ -155,7 +157,7 @@ private:
         } else if (rc == PAM_SUCCESS) {
             outcome = Outcome::Granted;
         } else if (rc == PAM_ABORT || rc == PAM_SERVICE_ERR || rc == PAM_SYSTEM_ERR || rc == PAM_BUF_ERR
-                   || rc == PAM_AUTHINFO_UNAVAIL) {
+            || rc == PAM_AUTHINFO_UNAVAIL) {
             Log::write(QStringLiteral("Kelvaro: PAM could not check presence (%1)")
                            .arg(QString::fromUtf8(pam_strerror(handle, rc))));
             outcome = Outcome::Unavailable;

@@ -44,7 +44,8 @@ std::optional<bool> portalPrefersDark()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return std::nullopt;
-    QDBusMessage msg = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalSettings, QStringLiteral("Read"));
+    QDBusMessage msg
+        = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalSettings, QStringLiteral("Read"));
     msg << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme");
     const QDBusMessage reply = bus.call(msg, QDBus::Block, 1000);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
@@ -116,8 +117,7 @@ private:
         if (m_watching || !QDBusConnection::sessionBus().isConnected())
             return;
         m_watching = QDBusConnection::sessionBus().connect(kPortalService, kPortalPath, kPortalSettings,
-                                              QStringLiteral("SettingChanged"), this,
-                                              SLOT(settingChanged(QString,QString,QDBusVariant)));
+            QStringLiteral("SettingChanged"), this, SLOT(settingChanged(QString, QString, QDBusVariant)));
     }
 
     AppearanceMode m_mode = AppearanceMode::system;

@@ -49,7 +49,7 @@ private:
     ScreenInfo info(QScreen* s) const
     {
         return ScreenInfo { s->name(), fromQt(QRectF(s->geometry())), fromQt(QRectF(s->availableGeometry())),
-                            s->devicePixelRatio() };
+            s->devicePixelRatio() };
     }
 };
 }

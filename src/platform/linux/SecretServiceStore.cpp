@@ -32,7 +32,14 @@ const SecretSchema* ownSchema()
             { "account", SECRET_SCHEMA_ATTRIBUTE_STRING },
             { nullptr, SecretSchemaAttributeType(0) },
         },
-        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        0,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
     };
     return &s;
 }
@@ -48,17 +55,21 @@ const SecretSchema* schema()
             { "account", SECRET_SCHEMA_ATTRIBUTE_STRING },
             { nullptr, SecretSchemaAttributeType(0) },
         },
-        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        0,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
     };
     return &s;
 }
 
 constexpr const char* serviceName = "com.morvanix.kelvaro.passwords";
 
-QString errorText(GError* error)
-{
-    return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
-}
+QString errorText(GError* error) { return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error"); }
 
 // Deletes the items of `account` stored without our schema (by a script or an
 // older version), so the one just stored is the only one.
@@ -87,7 +98,7 @@ void dropForeignItems(const QByteArray& account)
 class SecretServiceStore final : public SecretStore {
 public:
     void store(const QString& account, const QString& label, std::shared_ptr<const SecretText> secret,
-               const QObject* context, std::function<void(bool)> done) override
+        const QObject* context, std::function<void(bool)> done) override
     {
         auto answer = MainThread::guarded<bool>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), label = label.toUtf8(), secret, answer] {
@@ -95,8 +106,7 @@ public:
             // The secret's own NUL-terminated buffer: the library copies it
             // into its secure memory, and no copy is made here.
             const gboolean ok = secret_password_store_sync(schema(), SECRET_COLLECTION_DEFAULT, label.constData(),
-                                                           secret->c_str(), nullptr, &error, "service", serviceName,
-                                                           "account", account.constData(), nullptr);
+                secret->c_str(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             if (ok)
                 dropForeignItems(account);
             if (!ok)
@@ -107,16 +117,16 @@ public:
     }
 
     void lookup(const QString& account, const QObject* context,
-                std::function<void(std::shared_ptr<const SecretText>)> done) override
+        std::function<void(std::shared_ptr<const SecretText>)> done) override
     {
         auto answer = MainThread::guarded<std::shared_ptr<const SecretText>>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), answer] {
             GError* error = nullptr;
-            gchar* found = secret_password_lookup_sync(ownSchema(), nullptr, &error, "service", serviceName,
-                                                       "account", account.constData(), nullptr);
+            gchar* found = secret_password_lookup_sync(
+                ownSchema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             if (!found && !error)
-                found = secret_password_lookup_sync(schema(), nullptr, &error, "service", serviceName, "account",
-                                                    account.constData(), nullptr);
+                found = secret_password_lookup_sync(
+                    schema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             std::shared_ptr<const SecretText> secret;
             if (found) {
                 // Text that is not UTF-8 is no password we can type. Checked in
@@ -124,7 +134,8 @@ public:
                 if (g_utf8_validate(found, -1, nullptr))
                     secret = std::make_shared<const SecretText>(found, qsizetype(std::strlen(found)));
                 else
-                    Log::write(QStringLiteral("Kelvaro: a saved password in the keyring is not UTF-8 text; not releasing it"));
+                    Log::write(
+                        QStringLiteral("Kelvaro: a saved password in the keyring is not UTF-8 text; not releasing it"));
                 secret_password_free(found); // overwrites the library's copy
             } else if (error) {
                 Log::write(QStringLiteral("Kelvaro: the keyring could not be read (%1)").arg(errorText(error)));
@@ -139,8 +150,8 @@ public:
         auto answer = MainThread::guarded<bool>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), answer] {
             GError* error = nullptr;
-            secret_password_clear_sync(schema(), nullptr, &error, "service", serviceName, "account",
-                                       account.constData(), nullptr);
+            secret_password_clear_sync(
+                schema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             const bool ok = error == nullptr;
             if (!ok)
                 Log::write(QStringLiteral("Kelvaro: the keyring did not delete a password (%1)").arg(errorText(error)));
@@ -154,7 +165,4 @@ private:
 };
 }
 
-std::shared_ptr<SecretStore> makeSecretServiceStore()
-{
-    return std::make_shared<SecretServiceStore>();
-}
+std::shared_ptr<SecretStore> makeSecretServiceStore() { return std::make_shared<SecretServiceStore>(); }

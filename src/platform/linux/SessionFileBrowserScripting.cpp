@@ -95,7 +95,7 @@ QList<std::pair<QString, QHash<QString, QString>>> iniGroups(const QByteArray& t
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            groups.append({line.mid(1, line.size() - 2), {}});
+            groups.append({ line.mid(1, line.size() - 2), {} });
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -168,7 +168,9 @@ public:
         if (!readable(rootPath))
             return refused(rootPath);
         for (const QString& profile : profiles(root)) {
-            if (!readable(profile) || (QFileInfo::exists(profile + QStringLiteral("/Sessions")) && !readable(profile + QStringLiteral("/Sessions"))))
+            if (!readable(profile)
+                || (QFileInfo::exists(profile + QStringLiteral("/Sessions"))
+                    && !readable(profile + QStringLiteral("/Sessions"))))
                 return refused(profile);
             const QString log = currentLog(profile);
             if (log.isEmpty())
@@ -220,7 +222,8 @@ private:
             const SafeFile::Result file = SafeFile::read(path, FirefoxSession::maxDecompressedSize);
             if (file.status == SafeFile::Status::tooLarge) {
                 Log::write(QStringLiteral("Kelvaro: Firefox session file %1 skipped: %2").arg(path, file.reason));
-                problems << QCoreApplication::translate("Kelvaro", "The Firefox session file %1 is too large to read.").arg(path);
+                problems << QCoreApplication::translate("Kelvaro", "The Firefox session file %1 is too large to read.")
+                                .arg(path);
                 continue;
             }
             if (!file.ok()) {
@@ -236,7 +239,8 @@ private:
             if (!windows) {
                 Log::write(QStringLiteral("Kelvaro: could not read Firefox session file %1: %2").arg(path, why));
                 // The reason stays in English: it describes the file's bytes.
-                problems << QCoreApplication::translate("Kelvaro", "Could not read the Firefox session file %1: %2.").arg(path, why);
+                problems << QCoreApplication::translate("Kelvaro", "Could not read the Firefox session file %1: %2.")
+                                .arg(path, why);
                 continue;
             }
             for (const SnssWindow& w : *windows) {

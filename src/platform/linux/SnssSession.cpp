@@ -191,8 +191,8 @@ std::optional<QList<SnssWindow>> SnssSession::read(const QByteArray& data, QStri
         case UpdateTabNavigation: {
             qint32 pickleSize = 0;
             Navigation nav;
-            if (payload.int32(pickleSize) && payload.int32(a) && payload.int32(b) && b >= 0
-                && payload.string8(nav.url) && payload.string16(nav.title)) {
+            if (payload.int32(pickleSize) && payload.int32(a) && payload.int32(b) && b >= 0 && payload.string8(nav.url)
+                && payload.string16(nav.title)) {
                 TabState* tab = tabOf(a);
                 if (tab && (tab->navigations.size() < kMaxNavigationsPerTab || tab->navigations.count(b)))
                     tab->navigations[b] = std::move(nav);

@@ -36,7 +36,7 @@ public:
     }
     ~SecretMimeData() override { m_secret->wipe(); }
 
-    QStringList formats() const override { return {plainText, plainUtf8Text, kdeSecretHint, concealedHint}; }
+    QStringList formats() const override { return { plainText, plainUtf8Text, kdeSecretHint, concealedHint }; }
     bool hasFormat(const QString& mimeType) const override { return formats().contains(mimeType); }
 
 protected:
@@ -105,12 +105,12 @@ public:
     std::uint64_t changeCount() const override { return m_changes; }
 
 private:
-    static QClipboard* board() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr; }
+    static QClipboard* board()
+    {
+        return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+    }
     std::uint64_t m_changes = 0;
 };
 }
 
-std::shared_ptr<Clipboard> makeSystemClipboard()
-{
-    return std::make_shared<SystemClipboard>();
-}
+std::shared_ptr<Clipboard> makeSystemClipboard() { return std::make_shared<SystemClipboard>(); }

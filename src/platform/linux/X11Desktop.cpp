@@ -26,29 +26,51 @@ namespace {
 
 constexpr double kSnapshotLifetime = 0.05;
 
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
-template <typename T>
-Reply<T> reply(T* r)
-{
-    return Reply<T>(r, &std::free);
-}
+template <typename T> Reply<T> reply(T* r) { return Reply<T>(r, &std::free); }
 
 const char* const kAtomNames[] = {
-    "UTF8_STRING", "COMPOUND_TEXT", "_NET_CLIENT_LIST", "_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW", "_NET_CURRENT_DESKTOP",
-    "_NET_NUMBER_OF_DESKTOPS", "_NET_SUPPORTING_WM_CHECK", "_NET_WM_PID", "_GTK_APPLICATION_ID", "_NET_WM_NAME",
-    "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_DIALOG",
-    "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_TOOLBAR", "_NET_WM_WINDOW_TYPE_MENU",
-    "_NET_WM_WINDOW_TYPE_DOCK", "_NET_WM_WINDOW_TYPE_DESKTOP", "_NET_WM_WINDOW_TYPE_SPLASH",
-    "_NET_WM_WINDOW_TYPE_NOTIFICATION", "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", "_NET_WM_WINDOW_TYPE_POPUP_MENU",
-    "_NET_WM_WINDOW_TYPE_TOOLTIP", "_NET_WM_WINDOW_TYPE_COMBO", "_NET_WM_WINDOW_TYPE_DND", "_NET_WM_STATE",
-    "_NET_WM_STATE_HIDDEN", "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_ABOVE", "_NET_WM_DESKTOP",
-    "_NET_FRAME_EXTENTS", "_NET_WM_WINDOW_OPACITY", "_NET_WM_ICON", "_NET_RESTACK_WINDOW", "WM_CHANGE_STATE",
+    "UTF8_STRING",
+    "COMPOUND_TEXT",
+    "_NET_CLIENT_LIST",
+    "_NET_CLIENT_LIST_STACKING",
+    "_NET_ACTIVE_WINDOW",
+    "_NET_CURRENT_DESKTOP",
+    "_NET_NUMBER_OF_DESKTOPS",
+    "_NET_SUPPORTING_WM_CHECK",
+    "_NET_WM_PID",
+    "_GTK_APPLICATION_ID",
+    "_NET_WM_NAME",
+    "_NET_WM_WINDOW_TYPE",
+    "_NET_WM_WINDOW_TYPE_NORMAL",
+    "_NET_WM_WINDOW_TYPE_DIALOG",
+    "_NET_WM_WINDOW_TYPE_UTILITY",
+    "_NET_WM_WINDOW_TYPE_TOOLBAR",
+    "_NET_WM_WINDOW_TYPE_MENU",
+    "_NET_WM_WINDOW_TYPE_DOCK",
+    "_NET_WM_WINDOW_TYPE_DESKTOP",
+    "_NET_WM_WINDOW_TYPE_SPLASH",
+    "_NET_WM_WINDOW_TYPE_NOTIFICATION",
+    "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU",
+    "_NET_WM_WINDOW_TYPE_POPUP_MENU",
+    "_NET_WM_WINDOW_TYPE_TOOLTIP",
+    "_NET_WM_WINDOW_TYPE_COMBO",
+    "_NET_WM_WINDOW_TYPE_DND",
+    "_NET_WM_STATE",
+    "_NET_WM_STATE_HIDDEN",
+    "_NET_WM_STATE_FULLSCREEN",
+    "_NET_WM_STATE_ABOVE",
+    "_NET_WM_DESKTOP",
+    "_NET_FRAME_EXTENTS",
+    "_NET_WM_WINDOW_OPACITY",
+    "_NET_WM_ICON",
+    "_NET_RESTACK_WINDOW",
+    "WM_CHANGE_STATE",
 };
 
-xcb_get_property_cookie_t getProperty(xcb_connection_t* c, quint32 window, quint32 property, quint32 type,
-                                      quint32 length = 1024)
+xcb_get_property_cookie_t getProperty(
+    xcb_connection_t* c, quint32 window, quint32 property, quint32 type, quint32 length = 1024)
 {
     return xcb_get_property(c, 0, window, property, type, 0, length);
 }
@@ -64,8 +86,9 @@ Property property(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
     auto r = reply(xcb_get_property_reply(c, cookie, nullptr));
     if (!r || r->type == XCB_ATOM_NONE)
         return {};
-    return {QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())), xcb_get_property_value_length(r.get())),
-            r->type, r->format};
+    return { QByteArray(
+                 static_cast<const char*>(xcb_get_property_value(r.get())), xcb_get_property_value_length(r.get())),
+        r->type, r->format };
 }
 
 QList<quint32> cardinals(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
@@ -125,10 +148,10 @@ X11Desktop::X11Desktop()
         m_atoms.insert(QByteArray(name), r ? r->atom : 0);
     }
     X11WindowCache::Atoms watched;
-    watched.live = {atom("_NET_WM_NAME"), XCB_ATOM_WM_NAME, atom("_NET_WM_STATE"), atom("_NET_WM_DESKTOP"),
-                    atom("_NET_FRAME_EXTENTS"), atom("_NET_WM_WINDOW_OPACITY")};
-    watched.fixed = {atom("_NET_WM_PID"), XCB_ATOM_WM_CLASS, atom("_GTK_APPLICATION_ID"), atom("_NET_WM_WINDOW_TYPE"),
-                     XCB_ATOM_WM_TRANSIENT_FOR};
+    watched.live = { atom("_NET_WM_NAME"), XCB_ATOM_WM_NAME, atom("_NET_WM_STATE"), atom("_NET_WM_DESKTOP"),
+        atom("_NET_FRAME_EXTENTS"), atom("_NET_WM_WINDOW_OPACITY") };
+    watched.fixed = { atom("_NET_WM_PID"), XCB_ATOM_WM_CLASS, atom("_GTK_APPLICATION_ID"), atom("_NET_WM_WINDOW_TYPE"),
+        XCB_ATOM_WM_TRANSIENT_FOR };
     m_cache = X11WindowCache(m_root, watched);
     const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, m_root, XCB_CW_EVENT_MASK, &mask);
@@ -237,7 +260,7 @@ void X11Desktop::readSnapshot() const
         auto rootGeometryCookie = xcb_get_geometry(c, m_root);
         RootState& r = m_rootState;
         r.stacking = cardinals(c, stackingCookie); // bottom to top
-        r.mapping = cardinals(c, mappingCookie);   // in the order they were mapped
+        r.mapping = cardinals(c, mappingCookie); // in the order they were mapped
         r.active = cardinals(c, activeCookie).value(0, 0);
         const QList<quint32> current = cardinals(c, currentCookie);
         r.currentDesktop = current.isEmpty() ? std::nullopt : std::optional<quint32>(current.first());
@@ -281,19 +304,21 @@ void X11Desktop::readSnapshot() const
         }
         const unsigned stale = m_cache.take(id);
         if ((stale & X11WindowCache::fixedPart) || !m_fixed.contains(id))
-            fixedCookies.insert(id, FixedCookies {getProperty(c, id, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL),
-                                                  getProperty(c, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING),
-                                                  getProperty(c, id, atom("_GTK_APPLICATION_ID"), XCB_ATOM_ANY),
-                                                  getProperty(c, id, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32),
-                                                  getProperty(c, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW)});
+            fixedCookies.insert(id,
+                FixedCookies { getProperty(c, id, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL),
+                    getProperty(c, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING),
+                    getProperty(c, id, atom("_GTK_APPLICATION_ID"), XCB_ATOM_ANY),
+                    getProperty(c, id, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32),
+                    getProperty(c, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW) });
         if ((stale & X11WindowCache::livePart) || !m_live.contains(id))
-            liveCookies.insert(id, LiveCookies {getProperty(c, id, atom("_NET_WM_NAME"), atom("UTF8_STRING")),
-                                                getProperty(c, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY),
-                                                getProperty(c, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 64),
-                                                getProperty(c, id, atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL),
-                                                getProperty(c, id, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL),
-                                                getProperty(c, id, atom("_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL),
-                                                xcb_get_geometry(c, id), xcb_translate_coordinates(c, id, m_root, 0, 0)});
+            liveCookies.insert(id,
+                LiveCookies { getProperty(c, id, atom("_NET_WM_NAME"), atom("UTF8_STRING")),
+                    getProperty(c, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY),
+                    getProperty(c, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 64),
+                    getProperty(c, id, atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL),
+                    getProperty(c, id, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL),
+                    getProperty(c, id, atom("_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL), xcb_get_geometry(c, id),
+                    xcb_translate_coordinates(c, id, m_root, 0, 0) });
     }
 
     for (auto it = fixedCookies.cbegin(); it != fixedCookies.cend(); ++it) {
@@ -310,18 +335,27 @@ void X11Desktop::readSnapshot() const
         const bool transient = !cardinals(c, it->transient).isEmpty();
         f.type = transient ? Type::Dialog : Type::Normal;
         for (quint32 t : types) { // the first type this code knows wins
-            if (t == atom("_NET_WM_WINDOW_TYPE_NORMAL")) f.type = Type::Normal;
-            else if (t == atom("_NET_WM_WINDOW_TYPE_DIALOG")) f.type = Type::Dialog;
+            if (t == atom("_NET_WM_WINDOW_TYPE_NORMAL"))
+                f.type = Type::Normal;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_DIALOG"))
+                f.type = Type::Dialog;
             else if (t == atom("_NET_WM_WINDOW_TYPE_UTILITY") || t == atom("_NET_WM_WINDOW_TYPE_TOOLBAR")
-                     || t == atom("_NET_WM_WINDOW_TYPE_MENU")) f.type = Type::Utility;
-            else if (t == atom("_NET_WM_WINDOW_TYPE_DOCK")) f.type = Type::Dock;
-            else if (t == atom("_NET_WM_WINDOW_TYPE_DESKTOP")) f.type = Type::Desktop;
-            else if (t == atom("_NET_WM_WINDOW_TYPE_SPLASH")) f.type = Type::Splash;
-            else if (t == atom("_NET_WM_WINDOW_TYPE_NOTIFICATION")) f.type = Type::Notification;
+                || t == atom("_NET_WM_WINDOW_TYPE_MENU"))
+                f.type = Type::Utility;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_DOCK"))
+                f.type = Type::Dock;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_DESKTOP"))
+                f.type = Type::Desktop;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_SPLASH"))
+                f.type = Type::Splash;
+            else if (t == atom("_NET_WM_WINDOW_TYPE_NOTIFICATION"))
+                f.type = Type::Notification;
             else if (t == atom("_NET_WM_WINDOW_TYPE_DROPDOWN_MENU") || t == atom("_NET_WM_WINDOW_TYPE_POPUP_MENU")
-                     || t == atom("_NET_WM_WINDOW_TYPE_TOOLTIP") || t == atom("_NET_WM_WINDOW_TYPE_COMBO")
-                     || t == atom("_NET_WM_WINDOW_TYPE_DND")) f.type = Type::Other;
-            else continue;
+                || t == atom("_NET_WM_WINDOW_TYPE_TOOLTIP") || t == atom("_NET_WM_WINDOW_TYPE_COMBO")
+                || t == atom("_NET_WM_WINDOW_TYPE_DND"))
+                f.type = Type::Other;
+            else
+                continue;
             break;
         }
         m_fixed.insert(it.key(), f);
@@ -338,7 +372,7 @@ void X11Desktop::readSnapshot() const
             const Property legacy = property(c, k.name);
             if (l.title.isEmpty())
                 l.title = X11Properties::text(legacy.bytes, legacy.type, legacy.format, atom("UTF8_STRING"),
-                                              [this](const QByteArray& bytes, quint32 type) { return convertText(bytes, type); });
+                    [this](const QByteArray& bytes, quint32 type) { return convertText(bytes, type); });
         }
         for (quint32 state : cardinals(c, k.state)) {
             l.hidden = l.hidden || state == hiddenAtom;
@@ -359,7 +393,7 @@ void X11Desktop::readSnapshot() const
         l.present = geometry && position; // else the window went away meanwhile
         if (l.present)
             l.frame = QRectF(position->dst_x - left, position->dst_y - top, geometry->width + left + right,
-                             geometry->height + top + bottom);
+                geometry->height + top + bottom);
         m_live.insert(it.key(), l);
     }
     m_cache.keepOnly(live);
@@ -384,8 +418,8 @@ void X11Desktop::readSnapshot() const
         if (!m_processes.contains(f.pid))
             m_processes.insert(f.pid, ApplicationIdentity::processFacts(f.pid));
         const auto process = m_processes.value(f.pid);
-        const ApplicationIdentity::WindowFacts facts {f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
-                                                      process.second};
+        const ApplicationIdentity::WindowFacts facts { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
+            process.second };
         f.entry = ApplicationIdentity::shared().entryForWindow(facts);
         f.bundleIdentifier = f.entry ? ApplicationIdentity::bundleIdentifier(*f.entry)
                                      : (!f.wmClass.isEmpty() ? f.wmClass : f.wmInstance);
@@ -436,8 +470,8 @@ void X11Desktop::readSnapshot() const
         const Client& cl = s.clients[i];
         if (cl.fixed.type == Type::Dock || cl.fixed.type == Type::Desktop)
             continue;
-        const QString key = cl.fixed.bundleIdentifier.isEmpty() ? QStringLiteral("#window%1").arg(cl.id)
-                                                                : cl.fixed.bundleIdentifier;
+        const QString key
+            = cl.fixed.bundleIdentifier.isEmpty() ? QStringLiteral("#window%1").arg(cl.id) : cl.fixed.bundleIdentifier;
         if (!members.contains(key))
             keysInMapOrder << key;
         members[key].append(int(i));
@@ -501,7 +535,8 @@ QIcon X11Desktop::windowIcon(quint32 id) const
     if (cached != m_windowIcons.cend())
         return *cached;
     QIcon icon;
-    const Property p = property(m_conn, getProperty(m_conn, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 4 * 1024 * 1024));
+    const Property p
+        = property(m_conn, getProperty(m_conn, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 4 * 1024 * 1024));
     for (const QImage& image : X11Properties::icons(p.bytes, p.format))
         icon.addPixmap(QPixmap::fromImage(image));
     m_windowIcons.insert(id, icon);

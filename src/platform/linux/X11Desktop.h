@@ -81,18 +81,18 @@ private:
         QString title;
         bool hidden = false, fullScreen = false, above = false;
         std::optional<quint32> desktop; // 0xFFFFFFFF: every desktop
-        QRectF frame;                   // X coordinates (y down)
+        QRectF frame; // X coordinates (y down)
         double opacity = 1.0;
     };
     struct App {
-        qint32 pid = 0;       // the key of the group
+        qint32 pid = 0; // the key of the group
         qint32 processID = 0; // its real process
         QString bundleIdentifier;
         QList<int> clients; // indexes into Snapshot::clients, front to back
     };
     struct Snapshot {
         QList<Client> clients; // front to back
-        QList<App> apps;       // stable order
+        QList<App> apps; // stable order
         quint32 active = 0;
         std::optional<quint32> currentDesktop;
         quint32 desktopCount = 0;

@@ -114,7 +114,7 @@ bool X11Desktop::openURL(const QUrl& url)
 {
     if (!url.isValid())
         return false;
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
+    return QProcess::startDetached(QStringLiteral("xdg-open"), { url.toString(QUrl::FullyEncoded) });
 }
 
 void X11Desktop::beep()
@@ -146,20 +146,19 @@ void X11Desktop::clientMessage(quint32 window, quint32 type, std::initializer_li
     for (quint32 d : data)
         ev.data.data32[i++] = d;
     xcb_send_event(m_conn, 0, toRoot ? m_root : window,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char*>(&ev));
+        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT, reinterpret_cast<const char*>(&ev));
     roundTrip(); // flushing alone loses requests when the connection closes soon after
     invalidate();
 }
 
 void X11Desktop::activateWindow(quint32 id)
 {
-    clientMessage(id, atom("_NET_ACTIVE_WINDOW"), {kSourcePager, XCB_CURRENT_TIME, 0});
+    clientMessage(id, atom("_NET_ACTIVE_WINDOW"), { kSourcePager, XCB_CURRENT_TIME, 0 });
 }
 
 void X11Desktop::restackAbove(quint32 id)
 {
-    clientMessage(id, atom("_NET_RESTACK_WINDOW"), {kSourcePager, XCB_NONE, XCB_STACK_MODE_ABOVE});
+    clientMessage(id, atom("_NET_RESTACK_WINDOW"), { kSourcePager, XCB_NONE, XCB_STACK_MODE_ABOVE });
 }
 
 // ---- Windows -------------------------------------------------------------------------
@@ -175,10 +174,18 @@ QList<WindowInfo> X11Desktop::windowsOf(qint32 pid) const
         WindowInfo w;
         w.id = cl.id;
         switch (cl.fixed.type) {
-        case Type::Normal: w.kind = WindowInfo::Kind::Normal; break;
-        case Type::Dialog: w.kind = WindowInfo::Kind::Dialog; break;
-        case Type::Utility: w.kind = WindowInfo::Kind::Utility; break;
-        default: w.kind = WindowInfo::Kind::Other; break;
+        case Type::Normal:
+            w.kind = WindowInfo::Kind::Normal;
+            break;
+        case Type::Dialog:
+            w.kind = WindowInfo::Kind::Dialog;
+            break;
+        case Type::Utility:
+            w.kind = WindowInfo::Kind::Utility;
+            break;
+        default:
+            w.kind = WindowInfo::Kind::Other;
+            break;
         }
         w.title = cl.title;
         w.frame = cl.frame;
@@ -267,16 +274,13 @@ bool X11Desktop::activate(qint32 pid, bool allWindows)
     return true;
 }
 
-std::optional<quint32> X11Desktop::currentDesktop() const
-{
-    return snapshot().currentDesktop;
-}
+std::optional<quint32> X11Desktop::currentDesktop() const { return snapshot().currentDesktop; }
 
 bool X11Desktop::switchToDesktop(quint32 desktop)
 {
     const Snapshot& s = snapshot();
     if (!m_conn || !s.haveWindowManager || desktop >= s.desktopCount)
         return false;
-    clientMessage(m_root, atom("_NET_CURRENT_DESKTOP"), {desktop, XCB_CURRENT_TIME});
+    clientMessage(m_root, atom("_NET_CURRENT_DESKTOP"), { desktop, XCB_CURRENT_TIME });
     return true;
 }

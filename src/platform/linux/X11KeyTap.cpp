@@ -42,8 +42,7 @@
 
 namespace {
 
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 constexpr xcb_keysym_t XK_Num_Lock = 0xff7f;
 
@@ -53,8 +52,8 @@ QString describe(const KeyGrab& grab)
 {
     QString text;
     if (!grab.anyModifiers) {
-        for (const auto& [bit, name] : { std::pair {Modifier::Ctrl, "Ctrl+"}, std::pair {Modifier::Alt, "Alt+"},
-                                         std::pair {Modifier::Shift, "Shift+"}, std::pair {Modifier::Super, "Super+"} })
+        for (const auto& [bit, name] : { std::pair { Modifier::Ctrl, "Ctrl+" }, std::pair { Modifier::Alt, "Alt+" },
+                 std::pair { Modifier::Shift, "Shift+" }, std::pair { Modifier::Super, "Super+" } })
             if (grab.modifiers & bit)
                 text += QLatin1String(name);
     }
@@ -189,11 +188,11 @@ public:
 
         // Modifier state wherever the focus is; no fake releases while a key repeats.
         xcb_xkb_select_events(c, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_EVENT_TYPE_STATE_NOTIFY, 0,
-                              XCB_XKB_EVENT_TYPE_STATE_NOTIFY, 0, 0, nullptr);
-        xcb_discard_reply(c, xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD,
-                                                      XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
-                                                      XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0)
-                                 .sequence);
+            XCB_XKB_EVENT_TYPE_STATE_NOTIFY, 0, 0, nullptr);
+        xcb_discard_reply(c,
+            xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+                XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0)
+                .sequence);
         Reply<xcb_xkb_get_state_reply_t> state(
             xcb_xkb_get_state_reply(c, xcb_xkb_get_state(c, XCB_XKB_ID_USE_CORE_KBD), nullptr), &std::free);
         if (state)
@@ -203,7 +202,7 @@ public:
             xcb_input_event_mask_t head;
             std::uint32_t mask;
         } raw { { XCB_INPUT_DEVICE_ALL_MASTER, 1 },
-                XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE };
+            XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE };
         xcb_input_xi_select_events(c, m_root, 1, &raw.head);
         xcb_flush(c);
 
@@ -260,8 +259,8 @@ public:
             if (contains(m_grabbed, g))
                 ungrab(g);
             m_grabbed.erase(std::remove(m_grabbed.begin(), m_grabbed.end(), g), m_grabbed.end());
-            m_heldElsewhere.erase(std::remove(m_heldElsewhere.begin(), m_heldElsewhere.end(), g),
-                                  m_heldElsewhere.end());
+            m_heldElsewhere.erase(
+                std::remove(m_heldElsewhere.begin(), m_heldElsewhere.end(), g), m_heldElsewhere.end());
         }
         m_wanted = combinations;
         grab(added);
@@ -302,7 +301,8 @@ private:
     {
         // Replies read while grabbing may have pulled events into xcb's queue,
         // which the socket notifier would not report.
-        QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { drain(); }, Qt::QueuedConnection);
     }
 
     void grabAll()
@@ -334,15 +334,16 @@ private:
                 continue;
             }
             if (g.anyModifiers) {
-                pending.push_back({ g, xcb_grab_key_checked(m_c, 1, m_root, XCB_MOD_MASK_ANY, xcb_keycode_t(*key),
-                                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_SYNC) });
+                pending.push_back({ g,
+                    xcb_grab_key_checked(m_c, 1, m_root, XCB_MOD_MASK_ANY, xcb_keycode_t(*key), XCB_GRAB_MODE_ASYNC,
+                        XCB_GRAB_MODE_SYNC) });
                 continue;
             }
             const std::uint16_t mods = m_masks.toX(g.modifiers);
             for (std::uint16_t lock : m_masks.lockCombinations())
-                pending.push_back({ g, xcb_grab_key_checked(m_c, 1, m_root, std::uint16_t(mods | lock),
-                                                            xcb_keycode_t(*key), XCB_GRAB_MODE_ASYNC,
-                                                            XCB_GRAB_MODE_SYNC) });
+                pending.push_back({ g,
+                    xcb_grab_key_checked(m_c, 1, m_root, std::uint16_t(mods | lock), xcb_keycode_t(*key),
+                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_SYNC) });
         }
         for (const auto& p : pending) {
             if (xcb_generic_error_t* error = xcb_request_check(m_c, p.cookie)) {
@@ -352,12 +353,12 @@ private:
                     m_heldElsewhere.push_back(p.grab);
                     const QString combination = describe(p.grab);
                     Log::write(error->error_code == BadAccess
-                                   ? QStringLiteral("Kelvaro: %1 is already taken by another program; it is "
-                                                    "watched but also reaches the focused window")
-                                         .arg(combination)
-                                   : QStringLiteral("Kelvaro: could not take %1 (X error %2)")
-                                         .arg(combination)
-                                         .arg(error->error_code));
+                            ? QStringLiteral("Kelvaro: %1 is already taken by another program; it is "
+                                             "watched but also reaches the focused window")
+                                  .arg(combination)
+                            : QStringLiteral("Kelvaro: could not take %1 (X error %2)")
+                                  .arg(combination)
+                                  .arg(error->error_code));
                 }
                 std::free(error);
             }
@@ -462,8 +463,8 @@ private:
             return;
         }
         // The tap watches only what another client holds.
-        const bool heldElsewhere = std::any_of(m_heldElsewhere.begin(), m_heldElsewhere.end(),
-                                               [&](const KeyGrab& g) { return g.covers(*code, m_flags); });
+        const bool heldElsewhere = std::any_of(
+            m_heldElsewhere.begin(), m_heldElsewhere.end(), [&](const KeyGrab& g) { return g.covers(*code, m_flags); });
         if (heldElsewhere)
             m_monitor(event);
     }
@@ -566,7 +567,4 @@ private:
 };
 }
 
-std::shared_ptr<KeyTap> makeDefaultKeyTap()
-{
-    return std::make_shared<X11KeyTap>();
-}
+std::shared_ptr<KeyTap> makeDefaultKeyTap() { return std::make_shared<X11KeyTap>(); }

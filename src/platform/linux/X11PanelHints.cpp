@@ -58,8 +58,8 @@ QList<xcb_atom_t> atomList(xcb_connection_t* c, xcb_get_property_cookie_t cookie
 
 void setAtoms(xcb_connection_t* c, quint32 window, xcb_atom_t property, const QList<xcb_atom_t>& atoms)
 {
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_ATOM, 32, quint32(atoms.size()),
-                        atoms.constData());
+    xcb_change_property(
+        c, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_ATOM, 32, quint32(atoms.size()), atoms.constData());
 }
 }
 
@@ -100,8 +100,8 @@ bool X11PanelHints::apply(xcb_connection_t* c, quint32 window)
     setAtoms(c, window, internAtom(c, "_NET_WM_WINDOW_TYPE"), { internAtom(c, "_NET_WM_WINDOW_TYPE_NOTIFICATION") });
 
     QList<xcb_atom_t> states = atomList(c, stateCookie);
-    for (const char* name : { "_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR",
-                              "_NET_WM_STATE_SKIP_PAGER" }) {
+    for (const char* name :
+        { "_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER" }) {
         const xcb_atom_t a = internAtom(c, name);
         if (a != XCB_ATOM_NONE && !states.contains(a))
             states.append(a);
@@ -109,8 +109,8 @@ bool X11PanelHints::apply(xcb_connection_t* c, quint32 window)
     setAtoms(c, window, stateAtom, states);
 
     const quint32 allDesktops = 0xFFFFFFFFu;
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, internAtom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, 32, 1,
-                        &allDesktops);
+    xcb_change_property(
+        c, XCB_PROP_MODE_REPLACE, window, internAtom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, 32, 1, &allDesktops);
     xcb_flush(c);
     return true;
 }
@@ -143,8 +143,8 @@ bool X11PanelHints::refusesFocus(xcb_connection_t* c, quint32 window)
     if (!xcb_icccm_get_wm_hints_reply(c, xcb_icccm_get_wm_hints(c, window), &hints, nullptr))
         return false;
     const bool inputOff = (hints.flags & XCB_ICCCM_WM_HINT_INPUT) && !hints.input;
-    const bool noTakeFocus = !atomList(c, askAtomList(c, window, internAtom(c, "WM_PROTOCOLS")))
-                                  .contains(internAtom(c, "WM_TAKE_FOCUS"));
+    const bool noTakeFocus
+        = !atomList(c, askAtomList(c, window, internAtom(c, "WM_PROTOCOLS"))).contains(internAtom(c, "WM_TAKE_FOCUS"));
     return inputOff && noTakeFocus;
 }
 

@@ -24,7 +24,7 @@ WindowClass windowClass(const QByteArray& bytes, int format)
     if (format != 8)
         return {};
     const QList<QByteArray> parts = bytes.split('\0');
-    return {QString::fromLocal8Bit(parts.value(0)), QString::fromLocal8Bit(parts.value(1))};
+    return { QString::fromLocal8Bit(parts.value(0)), QString::fromLocal8Bit(parts.value(1)) };
 }
 
 QList<quint32> cardinals(const QByteArray& bytes, int format)

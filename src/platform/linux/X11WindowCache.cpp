@@ -52,10 +52,7 @@ void X11WindowCache::apply(const xcb_generic_event_t* event)
     }
 }
 
-void X11WindowCache::watch(quint32 window)
-{
-    m_stale.insert(window, everything);
-}
+void X11WindowCache::watch(quint32 window) { m_stale.insert(window, everything); }
 
 unsigned X11WindowCache::take(quint32 window)
 {

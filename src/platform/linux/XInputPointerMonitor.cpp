@@ -35,16 +35,12 @@
 
 namespace {
 
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
-double fromFixed(const xcb_input_fp3232_t& v)
-{
-    return double(v.integral) + double(v.frac) / 4294967296.0;
-}
+double fromFixed(const xcb_input_fp3232_t& v) { return double(v.integral) + double(v.frac) / 4294967296.0; }
 
 struct ScrollAxis {
-    int number = -1;      // valuator index; -1: the device has no vertical scroll valuator
+    int number = -1; // valuator index; -1: the device has no vertical scroll valuator
     double increment = 0; // valuator units per wheel notch
 };
 
@@ -77,7 +73,8 @@ private:
     class Session final : public PointerMonitorSession {
     public:
         Session(XInputPointerMonitor* owner, std::shared_ptr<Handler> handler)
-            : m_owner(owner), m_handler(std::move(handler))
+            : m_owner(owner)
+            , m_handler(std::move(handler))
         {
         }
         ~Session() override
@@ -104,17 +101,19 @@ private:
         xcb_connection_t* c = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(c)) {
             xcb_disconnect(c);
-            Log::write(QStringLiteral("Kelvaro: cannot connect to the X server; the ring follows the pointer only over its own window"));
+            Log::write(QStringLiteral(
+                "Kelvaro: cannot connect to the X server; the ring follows the pointer only over its own window"));
             return false;
         }
         const auto* xi = xcb_get_extension_data(c, &xcb_input_id);
-        Reply<xcb_input_xi_query_version_reply_t> version(
-            xi && xi->present ? xcb_input_xi_query_version_reply(c, xcb_input_xi_query_version(c, 2, 2), nullptr)
-                              : nullptr,
+        Reply<xcb_input_xi_query_version_reply_t> version(xi && xi->present
+                ? xcb_input_xi_query_version_reply(c, xcb_input_xi_query_version(c, 2, 2), nullptr)
+                : nullptr,
             &std::free);
         if (!version || version->major_version < 2) {
             xcb_disconnect(c);
-            Log::write(QStringLiteral("Kelvaro: the X server lacks XInputExtension 2; the ring follows the pointer only over its own window"));
+            Log::write(QStringLiteral("Kelvaro: the X server lacks XInputExtension 2; the ring follows the pointer "
+                                      "only over its own window"));
             return false;
         }
         m_c = c;
@@ -149,7 +148,8 @@ private:
         static_assert(sizeof(Mask) == 8, "the masks go to the server back to back");
         const Mask masks[2] {
             { { XCB_INPUT_DEVICE_ALL_MASTER, 1 },
-              on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS) : 0u },
+                on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS)
+                   : 0u },
             { { XCB_INPUT_DEVICE_ALL, 1 }, on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_HIERARCHY) : 0u },
         };
         xcb_input_xi_select_events(m_c, m_root, 2, &masks[0].head);
@@ -181,11 +181,12 @@ private:
         }
         m_draining = false;
         if (moved)
-            deliver({PointerEvent::Type::MouseMoved, 0, false});
+            deliver({ PointerEvent::Type::MouseMoved, 0, false });
         if (xcb_connection_has_error(m_c) && !m_broken) {
             m_broken = true;
             m_notifier->setEnabled(false);
-            Log::write(QStringLiteral("Kelvaro: the connection to the X server broke; the ring no longer follows the pointer"));
+            Log::write(QStringLiteral(
+                "Kelvaro: the connection to the X server broke; the ring no longer follows the pointer"));
         }
     }
 
@@ -203,16 +204,16 @@ private:
                 return;
             switch (raw->detail) {
             case 1:
-                deliver({PointerEvent::Type::LeftMouseDown, 0, false});
+                deliver({ PointerEvent::Type::LeftMouseDown, 0, false });
                 break;
             case 3:
-                deliver({PointerEvent::Type::RightMouseDown, 0, false});
+                deliver({ PointerEvent::Type::RightMouseDown, 0, false });
                 break;
             case 4:
             case 5:
                 // A device with a scroll valuator reports the same notch there too.
                 if (axis(raw->sourceid).number < 0)
-                    deliver({PointerEvent::Type::ScrollWheel, raw->detail == 4 ? 1.0 : -1.0, false});
+                    deliver({ PointerEvent::Type::ScrollWheel, raw->detail == 4 ? 1.0 : -1.0, false });
                 break;
             default:
                 break;
@@ -248,9 +249,9 @@ private:
         // Valuators grow downwards; the ring's deltas grow upwards.
         const double notches = scroll / a.increment;
         if (std::abs(notches - std::round(notches)) < 1e-6)
-            deliver({PointerEvent::Type::ScrollWheel, -std::round(notches), false});
+            deliver({ PointerEvent::Type::ScrollWheel, -std::round(notches), false });
         else
-            deliver({PointerEvent::Type::ScrollWheel, -scroll, true});
+            deliver({ PointerEvent::Type::ScrollWheel, -scroll, true });
     }
 
     // The vertical scroll valuator of a (slave) device, read once.
@@ -308,7 +309,4 @@ private:
 };
 }
 
-std::shared_ptr<PointerMonitor> makeDefaultPointerMonitor()
-{
-    return std::make_shared<XInputPointerMonitor>();
-}
+std::shared_ptr<PointerMonitor> makeDefaultPointerMonitor() { return std::make_shared<XInputPointerMonitor>(); }

@@ -45,15 +45,14 @@ struct ModifierKey {
     xcb_keysym_t keysym;
     std::uint32_t evdevFallback;
 };
-constexpr std::array<ModifierKey, 4> kModifierKeys{{
-    {Modifier::Super, XK_Super_L, 125}, // ⌃ Super
-    {Modifier::Alt, XK_Alt_L, 56},     // ⌥ Alt
-    {Modifier::Shift, XK_Shift_L, 42},    // ⇧ Shift
-    {Modifier::Ctrl, XK_Control_L, 29}, // ⌘ Ctrl
-}};
+constexpr std::array<ModifierKey, 4> kModifierKeys { {
+    { Modifier::Super, XK_Super_L, 125 }, // ⌃ Super
+    { Modifier::Alt, XK_Alt_L, 56 }, // ⌥ Alt
+    { Modifier::Shift, XK_Shift_L, 42 }, // ⇧ Shift
+    { Modifier::Ctrl, XK_Control_L, 29 }, // ⌘ Ctrl
+} };
 
-template <typename T>
-using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
 class XTestSyntheticKeys final : public SyntheticKeys {
 public:
@@ -77,7 +76,8 @@ public:
         const std::vector<xcb_keycode_t> held = heldModifierKeys(c);
         std::vector<xcb_keycode_t> pressed;
         {
-            std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> syms(xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
+            std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> syms(
+                xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
             for (const auto& m : kModifierKeys) {
                 if (modifiers & m.bit)
                     pressed.push_back(keycodeFor(syms.get(), m.keysym, m.evdevFallback));
@@ -96,7 +96,8 @@ public:
             fake(c, XCB_KEY_PRESS, k);
 
         // Round trip: every fake event has reached the server when this returns.
-        XcbReply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
+        XcbReply<xcb_get_input_focus_reply_t> focus(
+            xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
         if (!focus || xcb_connection_has_error(c)) {
             Log::write(QStringLiteral("Kelvaro: the X server connection failed while sending a key"));
             return false;
@@ -130,7 +131,8 @@ private:
         }
         const xcb_query_extension_reply_t* ext = xcb_get_extension_data(m_connection, &xcb_test_id);
         if (!ext || !ext->present) {
-            Log::write(QStringLiteral("Kelvaro: the X server lacks the XTEST extension, so keys cannot be sent to other applications"));
+            Log::write(QStringLiteral(
+                "Kelvaro: the X server lacks the XTEST extension, so keys cannot be sent to other applications"));
             m_connection = nullptr;
             return nullptr;
         }
@@ -145,7 +147,8 @@ private:
     static xcb_keycode_t keycodeFor(xcb_key_symbols_t* syms, xcb_keysym_t keysym, std::uint32_t evdevFallback)
     {
         if (syms) {
-            std::unique_ptr<xcb_keycode_t, decltype(&std::free)> codes(xcb_key_symbols_get_keycode(syms, keysym), &std::free);
+            std::unique_ptr<xcb_keycode_t, decltype(&std::free)> codes(
+                xcb_key_symbols_get_keycode(syms, keysym), &std::free);
             if (codes && codes.get()[0] != XCB_NO_SYMBOL)
                 return codes.get()[0];
         }
@@ -161,7 +164,8 @@ private:
         XcbReply<xcb_query_keymap_reply_t> keymap(xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr), &std::free);
         if (!map || !keymap)
             return result;
-        std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> syms(xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
+        std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> syms(
+            xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
         const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(map.get());
         const int perModifier = map->keycodes_per_modifier;
         for (int modIndex = 0; modIndex < 8; ++modIndex) {
@@ -186,7 +190,4 @@ private:
 };
 }
 
-std::shared_ptr<SyntheticKeys> makeXTestSyntheticKeys()
-{
-    return std::make_shared<XTestSyntheticKeys>();
-}
+std::shared_ptr<SyntheticKeys> makeXTestSyntheticKeys() { return std::make_shared<XTestSyntheticKeys>(); }

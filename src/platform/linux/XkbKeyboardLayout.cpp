@@ -56,8 +56,8 @@ XkbKeyboardLayout::~XkbKeyboardLayout()
         xkb_context_unref(m_context);
 }
 
-std::shared_ptr<XkbKeyboardLayout> XkbKeyboardLayout::fromNames(const QString& layout, const QString& variant,
-    const QString& options)
+std::shared_ptr<XkbKeyboardLayout> XkbKeyboardLayout::fromNames(
+    const QString& layout, const QString& variant, const QString& options)
 {
     std::shared_ptr<XkbKeyboardLayout> result(new XkbKeyboardLayout());
     const QByteArray layoutBytes = layout.toUtf8();
@@ -73,8 +73,9 @@ std::shared_ptr<XkbKeyboardLayout> XkbKeyboardLayout::fromNames(const QString& l
         ? xkb_keymap_new_from_names(result->m_context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
         : nullptr;
     if (!keymap) {
-        Log::write(QStringLiteral("Kelvaro: could not compile the keyboard layout \"%1\" — key labels fall back to key codes")
-                       .arg(layout));
+        Log::write(
+            QStringLiteral("Kelvaro: could not compile the keyboard layout \"%1\" — key labels fall back to key codes")
+                .arg(layout));
         return result;
     }
     result->m_keymap = keymap;
@@ -97,20 +98,22 @@ std::shared_ptr<XkbKeyboardLayout> XkbKeyboardLayout::fromX11(xcb_connection_t* 
     if (!connection || !result->m_context
         || !xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
             XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, &major, &minor, &result->m_firstEvent, &firstError)) {
-        Log::write(QStringLiteral("Kelvaro: the X server offers no keyboard extension — key labels fall back to key codes"));
+        Log::write(
+            QStringLiteral("Kelvaro: the X server offers no keyboard extension — key labels fall back to key codes"));
         return result;
     }
     result->m_deviceId = xkb_x11_get_core_keyboard_device_id(connection);
     if (result->m_deviceId < 0) {
-        Log::write(QStringLiteral("Kelvaro: the X server reports no core keyboard — key labels fall back to key codes"));
+        Log::write(
+            QStringLiteral("Kelvaro: the X server reports no core keyboard — key labels fall back to key codes"));
         return result;
     }
 
     // Ask for the events that announce a new keymap or another layout group.
     // Only these bits of the selection change, so other users of the same
     // connection keep theirs.
-    constexpr std::uint16_t events = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY
-        | XCB_XKB_EVENT_TYPE_STATE_NOTIFY;
+    constexpr std::uint16_t events
+        = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY | XCB_XKB_EVENT_TYPE_STATE_NOTIFY;
     constexpr std::uint16_t mapParts = XCB_XKB_MAP_PART_KEY_TYPES | XCB_XKB_MAP_PART_KEY_SYMS
         | XCB_XKB_MAP_PART_MODIFIER_MAP | XCB_XKB_MAP_PART_EXPLICIT_COMPONENTS | XCB_XKB_MAP_PART_KEY_ACTIONS
         | XCB_XKB_MAP_PART_VIRTUAL_MODS | XCB_XKB_MAP_PART_VIRTUAL_MOD_MAP;
@@ -122,10 +125,11 @@ std::shared_ptr<XkbKeyboardLayout> XkbKeyboardLayout::fromX11(xcb_connection_t* 
     details.affectState = groupParts;
     details.stateDetails = groupParts;
     xcb_generic_error_t* error = xcb_request_check(connection,
-        xcb_xkb_select_events_aux_checked(connection, static_cast<xcb_xkb_device_spec_t>(result->m_deviceId), events,
-            0, 0, mapParts, mapParts, &details));
+        xcb_xkb_select_events_aux_checked(connection, static_cast<xcb_xkb_device_spec_t>(result->m_deviceId), events, 0,
+            0, mapParts, mapParts, &details));
     if (error) {
-        Log::write(QStringLiteral("Kelvaro: could not follow keyboard layout changes (X error %1)").arg(error->error_code));
+        Log::write(
+            QStringLiteral("Kelvaro: could not follow keyboard layout changes (X error %1)").arg(error->error_code));
         free(error);
     }
 
@@ -150,13 +154,14 @@ std::shared_ptr<XkbKeyboardLayout> XkbKeyboardLayout::fromX11(xcb_connection_t* 
 
 bool XkbKeyboardLayout::loadFromServer()
 {
-    xkb_keymap* keymap = xkb_x11_keymap_new_from_device(m_context, m_connection, m_deviceId,
-        XKB_KEYMAP_COMPILE_NO_FLAGS);
+    xkb_keymap* keymap
+        = xkb_x11_keymap_new_from_device(m_context, m_connection, m_deviceId, XKB_KEYMAP_COMPILE_NO_FLAGS);
     xkb_state* state = keymap ? xkb_x11_state_new_from_device(keymap, m_connection, m_deviceId) : nullptr;
     if (!keymap || !state) {
         if (keymap)
             xkb_keymap_unref(keymap);
-        Log::write(QStringLiteral("Kelvaro: could not read the keyboard layout from the X server — key labels fall back to key codes"));
+        Log::write(QStringLiteral(
+            "Kelvaro: could not read the keyboard layout from the X server — key labels fall back to key codes"));
         std::lock_guard lock(m_lock);
         const bool changed = m_available;
         m_available = false;

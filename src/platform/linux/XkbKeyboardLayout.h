@@ -25,8 +25,8 @@ public:
     ~XkbKeyboardLayout() override;
 
     // A keymap compiled from names, e.g. fromNames("de"); does not follow anything.
-    static std::shared_ptr<XkbKeyboardLayout> fromNames(const QString& layout, const QString& variant = {},
-        const QString& options = {});
+    static std::shared_ptr<XkbKeyboardLayout> fromNames(
+        const QString& layout, const QString& variant = {}, const QString& options = {});
     // Names from the environment, as described above.
     static std::shared_ptr<XkbKeyboardLayout> fromEnvironment();
     // The keymap of the X server behind `connection`. With `filterQtEvents`

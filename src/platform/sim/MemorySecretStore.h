@@ -11,7 +11,7 @@
 class MemorySecretStore final : public SecretStore {
 public:
     void store(const QString& account, const QString& label, std::shared_ptr<const SecretText> secret,
-               const QObject* context, std::function<void(bool)> done) override
+        const QObject* context, std::function<void(bool)> done) override
     {
         ++storeCalls;
         const bool ok = !refuseStores;
@@ -22,7 +22,7 @@ public:
         answer(context, [done, ok] { done(ok); });
     }
     void lookup(const QString& account, const QObject* context,
-                std::function<void(std::shared_ptr<const SecretText>)> done) override
+        std::function<void(std::shared_ptr<const SecretText>)> done) override
     {
         ++lookupCalls;
         std::shared_ptr<const SecretText> secret;
@@ -43,7 +43,7 @@ public:
 
     QMap<QString, QByteArray> items; // account -> secret
     QMap<QString, QString> labels;
-    QStringList removed;             // every account a removal named, in order
+    QStringList removed; // every account a removal named, in order
     bool refuseStores = false;
     int storeCalls = 0;
     int lookupCalls = 0;

@@ -17,8 +17,8 @@ public:
     bool postKeyPress(std::uint16_t keyCode, std::uint64_t modifiers) override
     {
         const std::uint64_t mods = modifiers & 0x1E0000;
-        m_events.push_back({keyCode, mods, true});
-        m_events.push_back({keyCode, mods, false});
+        m_events.push_back({ keyCode, mods, true });
+        m_events.push_back({ keyCode, mods, false });
         return true;
     }
 

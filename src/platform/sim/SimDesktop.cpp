@@ -26,7 +26,7 @@ SimDesktop::App& SimDesktop::addApp(qint32 pid, const QString& bundleIdentifier,
     a.name = name;
     a.icon = solidIcon(Qt::blue);
     a.bundleURL = QStringLiteral("/apps/") + bundleIdentifier + QStringLiteral(".desktop");
-    installed.insert(bundleIdentifier, Installed {a.bundleURL, a.icon, true});
+    installed.insert(bundleIdentifier, Installed { a.bundleURL, a.icon, true });
     apps << a;
     return apps.last();
 }
@@ -61,10 +61,7 @@ const SimDesktop::Window* SimDesktop::window(quint32 id) const
     return nullptr;
 }
 
-SimDesktop::Window* SimDesktop::window(quint32 id)
-{
-    return const_cast<Window*>(std::as_const(*this).window(id));
-}
+SimDesktop::Window* SimDesktop::window(quint32 id) { return const_cast<Window*>(std::as_const(*this).window(id)); }
 
 // ---- Workspace -------------------------------------------------------------------
 
@@ -72,7 +69,7 @@ QList<RunningApplication> SimDesktop::runningApplications() const
 {
     QList<RunningApplication> out;
     for (const App& a : apps)
-        out << RunningApplication {a.pid, a.bundleIdentifier, a.name, a.icon, a.policy, a.bundleURL, a.pid};
+        out << RunningApplication { a.pid, a.bundleIdentifier, a.name, a.icon, a.policy, a.bundleURL, a.pid };
     return out;
 }
 

@@ -35,13 +35,13 @@ public:
     };
 
     // ---- The model (tests edit it directly) ----
-    QList<App> apps;          // in the workspace's order
+    QList<App> apps; // in the workspace's order
     QList<Window> allWindows; // front to back
     QHash<QString, Installed> installed; // by bundle identifier
     std::optional<qint32> frontmostPID;
     std::optional<quint32> activeWindowID;
-    bool acceptsFocus = true;   // false: raise requests are recorded but change nothing
-    bool windowManager = true;  // false: no window manager runs (nothing can be raised or switched)
+    bool acceptsFocus = true; // false: raise requests are recorded but change nothing
+    bool windowManager = true; // false: no window manager runs (nothing can be raised or switched)
     quint32 desktopCount = 4;
     quint32 currentDesktopNumber = 0;
     QStringList calls;

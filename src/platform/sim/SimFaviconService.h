@@ -53,7 +53,10 @@ private:
 
     class SimSession final : public Session {
     public:
-        explicit SimSession(std::shared_ptr<State> state) : m_state(std::move(state)) {}
+        explicit SimSession(std::shared_ptr<State> state)
+            : m_state(std::move(state))
+        {
+        }
         ~SimSession() override
         {
             *m_alive = false;

@@ -28,7 +28,7 @@ public:
         post(context, [done, c] { done(c); });
     }
     void setText(const FocusCapture& target, std::shared_ptr<const SecretText> text, const QObject* context,
-                 std::function<void(bool)> done) override
+        std::function<void(bool)> done) override
     {
         bool ok = false;
         if (target.element) {

@@ -68,8 +68,8 @@ std::unique_ptr<KeyMonitorSession> SimKeyTap::addGlobalMonitor(MonitorHandler ha
 
 bool SimKeyTap::grabbedElsewhere(std::uint16_t keyCode, std::uint64_t flags) const
 {
-    return std::any_of(m_elsewhere.begin(), m_elsewhere.end(),
-                       [&](const KeyGrab& g) { return g.covers(keyCode, flags); });
+    return std::any_of(
+        m_elsewhere.begin(), m_elsewhere.end(), [&](const KeyGrab& g) { return g.covers(keyCode, flags); });
 }
 
 bool SimKeyTap::press(std::uint16_t keyCode, std::uint64_t flags, bool isAutoRepeat)
@@ -113,7 +113,4 @@ std::vector<KeyGrab> SimKeyTap::activeGrabs() const
     return m_tap->grabs;
 }
 
-bool SimKeyTap::tapEnabled() const
-{
-    return m_tap && m_tap->enabled;
-}
+bool SimKeyTap::tapEnabled() const { return m_tap && m_tap->enabled; }

@@ -21,7 +21,8 @@ public:
     }
     // A menu item with a key equivalent: `key` as its character, `modifiers`
     // as the modifier bits (none: the attribute is absent).
-    static std::shared_ptr<SimAXElement> item(const QString& title, const QString& key, std::optional<int> modifiers = 0)
+    static std::shared_ptr<SimAXElement> item(
+        const QString& title, const QString& key, std::optional<int> modifiers = 0)
     {
         auto e = make(QStringLiteral("AXMenuItem"), title);
         if (!key.isNull())

@@ -26,9 +26,9 @@ public:
                 (*live)(event);
         }
     }
-    void move() { send({PointerEvent::Type::MouseMoved, 0, false}); }
-    void wheel(double notches) { send({PointerEvent::Type::ScrollWheel, notches, false}); }
-    void swipe(double points) { send({PointerEvent::Type::ScrollWheel, points, true}); }
+    void move() { send({ PointerEvent::Type::MouseMoved, 0, false }); }
+    void wheel(double notches) { send({ PointerEvent::Type::ScrollWheel, notches, false }); }
+    void swipe(double points) { send({ PointerEvent::Type::ScrollWheel, points, true }); }
 
     int liveMonitors() const
     {

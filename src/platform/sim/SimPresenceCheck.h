@@ -12,7 +12,7 @@
 class SimPresenceCheck final : public PresenceCheck {
 public:
     void verify(std::shared_ptr<PresenceConversation> conversation, const QObject* context,
-                std::function<void(Outcome)> done) override
+        std::function<void(Outcome)> done) override
     {
         ++checks;
         auto finish = [conversation, done, alive = QPointer<const QObject>(context), hasContext = context != nullptr](

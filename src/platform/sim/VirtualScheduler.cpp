@@ -1,6 +1,5 @@
 #include "platform/sim/VirtualScheduler.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -21,10 +20,7 @@ Scheduler::TimerId VirtualScheduler::schedule(double due, double interval, Task 
     return id;
 }
 
-Scheduler::TimerId VirtualScheduler::post(Task task)
-{
-    return schedule(m_now, -1.0, std::move(task));
-}
+Scheduler::TimerId VirtualScheduler::post(Task task) { return schedule(m_now, -1.0, std::move(task)); }
 
 Scheduler::TimerId VirtualScheduler::postAfter(double seconds, Task task)
 {
@@ -67,8 +63,8 @@ void VirtualScheduler::advance(double seconds)
         m_now = std::max(m_now, due);
         if (entry.interval >= 0.0) {
             // Re-arm before running, under the same id, so the task may cancel itself.
-            m_queue.emplace(std::make_pair(m_now + entry.interval, m_sequence++),
-                            Entry { entry.id, entry.interval, entry.task });
+            m_queue.emplace(
+                std::make_pair(m_now + entry.interval, m_sequence++), Entry { entry.id, entry.interval, entry.task });
         }
         ++m_ran;
         entry.task();

@@ -410,7 +410,7 @@ int main(int argc, char** argv)
     AtspiAccessible* app = applicationOf(g_pid);
     if (!app) {
         say(QJsonObject { { QStringLiteral("kind"), QStringLiteral("done") }, { QStringLiteral("found"), 0 },
-                           { QStringLiteral("application"), false } });
+            { QStringLiteral("application"), false } });
         return 3;
     }
     if (!target.isEmpty()) {
@@ -420,24 +420,23 @@ int main(int argc, char** argv)
             g_object_unref(hit);
         g_object_unref(app);
         say(QJsonObject { { QStringLiteral("kind"), QStringLiteral("done") }, { QStringLiteral("found"), done ? 1 : 0 },
-                           { QStringLiteral("application"), true } });
+            { QStringLiteral("application"), true } });
         return done ? 0 : 1;
     }
     const int found = walk(app, names, 0);
     g_object_unref(app);
     say(QJsonObject { { QStringLiteral("kind"), QStringLiteral("done") }, { QStringLiteral("found"), found },
-                       { QStringLiteral("application"), true } });
+        { QStringLiteral("application"), true } });
     if (listenSeconds <= 0)
         return 0;
 
     AtspiEventListener* listener = atspi_event_listener_new(onEvent, nullptr, nullptr);
-    const char* types[] = { "object:property-change", "object:text-changed", "object:state-changed",
-                            "object:value-changed" };
+    const char* types[]
+        = { "object:property-change", "object:text-changed", "object:state-changed", "object:value-changed" };
     for (const char* type : types) {
         GError* error = nullptr;
         if (!atspi_event_listener_register(listener, type, &error)) {
-            std::fprintf(stderr, "kelvaro-a11y-probe: cannot listen for %s: %s\n", type,
-                         error ? error->message : "?");
+            std::fprintf(stderr, "kelvaro-a11y-probe: cannot listen for %s: %s\n", type, error ? error->message : "?");
             if (error)
                 g_error_free(error);
         }

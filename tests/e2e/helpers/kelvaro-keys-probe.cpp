@@ -40,7 +40,9 @@
 namespace {
 int usage()
 {
-    std::fprintf(stderr, "usage: kelvaro-keys-probe keys <combination> | run [--shortcut t] [--snippet t] [--url u] [--tab u] [--hold-ms n] | clipboard <text> <wait-ms> | held\n");
+    std::fprintf(stderr,
+        "usage: kelvaro-keys-probe keys <combination> | run [--shortcut t] [--snippet t] [--url u] [--tab u] "
+        "[--hold-ms n] | clipboard <text> <wait-ms> | held\n");
     return 2;
 }
 
@@ -107,7 +109,8 @@ int main(int argc, char** argv)
             return 1;
         }
         ShortcutRunner::sendKeyEvent(parsed->keyCode, parsed->modifiers);
-        std::printf("sent key=%u mods=%llu\n", unsigned(parsed->keyCode), static_cast<unsigned long long>(parsed->modifiers));
+        std::printf(
+            "sent key=%u mods=%llu\n", unsigned(parsed->keyCode), static_cast<unsigned long long>(parsed->modifiers));
         return 0;
     }
 
@@ -151,9 +154,9 @@ int main(int argc, char** argv)
         else
             return usage();
     }
-    const AppShortcut item = tab
-        ? AppShortcut::tabItem(QStringLiteral("tab"), QStringLiteral("globe"), *tab)
-        : AppShortcut(QStringLiteral("probe"), QStringLiteral("star"), shortcut, QStringLiteral("org.kelvaro.probe"), snippet, url);
+    const AppShortcut item = tab ? AppShortcut::tabItem(QStringLiteral("tab"), QStringLiteral("globe"), *tab)
+                                 : AppShortcut(QStringLiteral("probe"), QStringLiteral("star"), shortcut,
+                                     QStringLiteral("org.kelvaro.probe"), snippet, url);
     // Run from the event loop, as the delegate's deferred step does.
     QTimer::singleShot(0, &app, [&] {
         ShortcutRunner::executeShortcut(item);

@@ -64,7 +64,7 @@ int main(int argc, char** argv)
         QList<AppShortcut> items;
         for (int i = 0; i < 12; ++i) {
             items.append(AppShortcut(QStringLiteral("Item %1").arg(i + 1), QStringLiteral("star"),
-                                     QStringLiteral("⌘%1").arg(i), QStringLiteral("org.kelvaro.Probe")));
+                QStringLiteral("⌘%1").arg(i), QStringLiteral("org.kelvaro.Probe")));
         }
         RunningApp centre;
         centre.name = QStringLiteral("Probe");
@@ -72,7 +72,7 @@ int main(int argc, char** argv)
         model.loadShortcuts(centre, items);
         auto* view = new AppShortcutRingView(&model);
         QObject::connect(&model, &AppShortcutRingViewModel::selectedIndexChanged, &model,
-                         [&model] { say(QStringLiteral("selected %1").arg(model.selectedIndex())); });
+            [&model] { say(QStringLiteral("selected %1").arg(model.selectedIndex())); });
         panel.setContent(view);
     } else {
         panel.setContent(new Disc);

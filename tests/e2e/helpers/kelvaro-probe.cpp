@@ -45,8 +45,8 @@ QJsonObject iconJson(const QImage& image)
     QJsonObject o;
     o.insert(QStringLiteral("width"), image.width());
     o.insert(QStringLiteral("height"), image.height());
-    o.insert(QStringLiteral("rgb"), image.isNull() ? QString()
-                                                   : image.pixelColor(image.width() / 2, image.height() / 2).name());
+    o.insert(QStringLiteral("rgb"),
+        image.isNull() ? QString() : image.pixelColor(image.width() / 2, image.height() / 2).name());
     return o;
 }
 
@@ -66,9 +66,12 @@ QJsonArray windowsJson(const QList<AppWindow>& windows)
 QString policyName(RunningApplication::ActivationPolicy p)
 {
     switch (p) {
-    case RunningApplication::ActivationPolicy::Regular: return QStringLiteral("regular");
-    case RunningApplication::ActivationPolicy::Accessory: return QStringLiteral("accessory");
-    case RunningApplication::ActivationPolicy::Prohibited: return QStringLiteral("prohibited");
+    case RunningApplication::ActivationPolicy::Regular:
+        return QStringLiteral("regular");
+    case RunningApplication::ActivationPolicy::Accessory:
+        return QStringLiteral("accessory");
+    case RunningApplication::ActivationPolicy::Prohibited:
+        return QStringLiteral("prohibited");
     }
     return {};
 }
@@ -95,7 +98,7 @@ int main(int argc, char** argv)
     int qtArgc = 3;
     char platformFlag[] = "-platform";
     char platformName[] = "offscreen";
-    char* qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
+    char* qtArgv[] = { argv[0], platformFlag, platformName, nullptr };
     QApplication app(qtArgc, qtArgv);
     const QString command = args.value(0);
 
@@ -136,7 +139,7 @@ int main(int argc, char** argv)
         for (const auto& r : Workspace::shared().runningApplications()) {
             if (r.bundleIdentifier == args[1]) {
                 const auto id = AppWindows::frontWindowID(r.pid);
-                print(QJsonObject {{QStringLiteral("window"), id ? QJsonValue(qint64(*id)) : QJsonValue()}});
+                print(QJsonObject { { QStringLiteral("window"), id ? QJsonValue(qint64(*id)) : QJsonValue() } });
                 return 0;
             }
         }
@@ -149,15 +152,15 @@ int main(int argc, char** argv)
             AppWindows::raise(w);
             // Let the focus retries run their course (at most 12 x 0.12 s).
             QTimer::singleShot(int(AppWindows::focusAttempts * AppWindows::focusRetryInterval * 1000) + 200, &app,
-                               &QCoreApplication::quit);
+                &QCoreApplication::quit);
             app.exec();
             // Read back through the window port, as the switcher would see the window now.
             Windows& windows = Windows::shared();
             const auto title = windows.windowTitle(w.windowID);
             const auto desktop = windows.desktopOf(w.windowID);
-            print(QJsonObject {{QStringLiteral("window"), qint64(w.windowID)},
-                               {QStringLiteral("title"), title ? QJsonValue(*title) : QJsonValue()},
-                               {QStringLiteral("desktop"), desktop ? QJsonValue(qint64(*desktop)) : QJsonValue()}});
+            print(QJsonObject { { QStringLiteral("window"), qint64(w.windowID) },
+                { QStringLiteral("title"), title ? QJsonValue(*title) : QJsonValue() },
+                { QStringLiteral("desktop"), desktop ? QJsonValue(qint64(*desktop)) : QJsonValue() } });
             return 0;
         }
         std::fprintf(stderr, "kelvaro-probe: no window titled %s\n", qPrintable(args[2]));
@@ -167,10 +170,11 @@ int main(int argc, char** argv)
         const bool result = command == QLatin1String("activate")
             ? AppActivator::activate(args[1], appName(args[1]))
             : AppActivator::activateProcess(args[1], appName(args[1]));
-        print(QJsonObject {{QStringLiteral("result"), result}});
+        print(QJsonObject { { QStringLiteral("result"), result } });
         return 0;
     }
-    std::fprintf(stderr, "usage: kelvaro-probe apps | windows <bundleId> | front <bundleId> | "
-                         "raise <bundleId> <title> | activate <bundleId> | launch <bundleId>\n");
+    std::fprintf(stderr,
+        "usage: kelvaro-probe apps | windows <bundleId> | front <bundleId> | "
+        "raise <bundleId> <title> | activate <bundleId> | launch <bundleId>\n");
     return 2;
 }

@@ -43,13 +43,13 @@ int main(int argc, char** argv)
     CircularSwitcherViewModel* model = switcher.viewModel();
     QObject::connect(&switcher, &CircularSwitcherWindow::hidden, &switcher, [] { say(QStringLiteral("hidden")); });
     if (owner) {
-        QObject::connect(&switcher, &CircularSwitcherWindow::commitRequested, &switcher,
-                         [](int index, std::optional<int> window) {
-                             say(QStringLiteral("commit %1 %2").arg(index).arg(window ? *window : -1));
-                         });
+        QObject::connect(
+            &switcher, &CircularSwitcherWindow::commitRequested, &switcher, [](int index, std::optional<int> window) {
+                say(QStringLiteral("commit %1 %2").arg(index).arg(window ? *window : -1));
+            });
     }
     QObject::connect(model, &CircularSwitcherViewModel::selectedIndexChanged, model,
-                     [model] { say(QStringLiteral("selected %1").arg(model->selectedIndex())); });
+        [model] { say(QStringLiteral("selected %1").arg(model->selectedIndex())); });
     QObject::connect(model, &CircularSwitcherViewModel::selectedWindowIndexChanged, model, [model] {
         const auto w = model->selectedWindowIndex();
         const bool known = w && *w >= 0 && *w < model->windows().size();

@@ -64,7 +64,8 @@ QString escaped(const QString& text)
 
 class TextLog {
 public:
-    explicit TextLog(const QString& path) : m_file(path)
+    explicit TextLog(const QString& path)
+        : m_file(path)
     {
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
             std::fprintf(stderr, "kelvaro-test-client: cannot open %s\n", qPrintable(path));
@@ -83,11 +84,12 @@ private:
 
 class LoggingLineEdit : public QLineEdit {
 public:
-    LoggingLineEdit(TextLog* log, QWidget* parent) : QLineEdit(parent), m_log(log)
+    LoggingLineEdit(TextLog* log, QWidget* parent)
+        : QLineEdit(parent)
+        , m_log(log)
     {
-        connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-            m_log->line(QStringLiteral("content=") + escaped(text));
-        });
+        connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_log->line(QStringLiteral("content=") + escaped(text)); });
     }
 
 protected:
@@ -180,10 +182,12 @@ void addMenus(QMainWindow* window, TextLog* log)
     add(file, QStringLiteral("Open…"), QStringLiteral("File/Open…"), QKeySequence(QStringLiteral("Ctrl+O")));
     file->addSeparator();
     QMenu* recent = file->addMenu(QStringLiteral("Recent"));
-    add(recent, QStringLiteral("Item"), QStringLiteral("File/Recent/Item"), QKeySequence(QStringLiteral("Ctrl+Shift+R")));
+    add(recent, QStringLiteral("Item"), QStringLiteral("File/Recent/Item"),
+        QKeySequence(QStringLiteral("Ctrl+Shift+R")));
     QMenu* edit = window->menuBar()->addMenu(QStringLiteral("Edit"));
     add(edit, QStringLiteral("Copy"), QStringLiteral("Edit/Copy"), QKeySequence(QStringLiteral("Ctrl+C")));
-    add(edit, QStringLiteral("Copy duplicate"), QStringLiteral("Edit/Copy duplicate"), QKeySequence(QStringLiteral("Ctrl+C")));
+    add(edit, QStringLiteral("Copy duplicate"), QStringLiteral("Edit/Copy duplicate"),
+        QKeySequence(QStringLiteral("Ctrl+C")));
     add(edit, QStringLiteral("Paste"), QStringLiteral("Edit/Paste"), QKeySequence(QStringLiteral("Ctrl+V")));
 }
 
@@ -197,8 +201,9 @@ int main(int argc, char** argv)
         for (int i = 0; i < argc; ++i)
             args << QString::fromLocal8Bit(argv[i]);
         if (!parse(args, options)) {
-            std::fprintf(stderr, "usage: kelvaro-test-client [--app-id id] [--title t]... [--desktop n]... "
-                                 "[--text-log file] [--menus]\n");
+            std::fprintf(stderr,
+                "usage: kelvaro-test-client [--app-id id] [--title t]... [--desktop n]... "
+                "[--text-log file] [--menus]\n");
             return 2;
         }
     }
@@ -255,14 +260,14 @@ int main(int argc, char** argv)
         window->resize(420, 240);
         const auto wid = xcb_window_t(window->winId());
         xcb_change_property(conn, XCB_PROP_MODE_REPLACE, wid, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
-                            uint32_t(wmClass.size()), wmClass.constData());
+            uint32_t(wmClass.size()), wmClass.constData());
         xcb_change_property(conn, XCB_PROP_MODE_REPLACE, wid, gtkAppId, utf8, 8, uint32_t(id.size()), id.constData());
         const int desktop = i < options.desktops.size() ? options.desktops[i] : -2;
         if (desktop != -2) {
             const uint32_t value = uint32_t(desktop);
             xcb_change_property(conn, XCB_PROP_MODE_REPLACE, wid, netWmDesktop, XCB_ATOM_CARDINAL, 32, 1, &value);
         }
-        clients.push_back({window, wid, desktop});
+        clients.push_back({ window, wid, desktop });
         std::fprintf(stderr, "kelvaro-test-client: window 0x%x %s\n", wid, qPrintable(options.titles[i]));
     }
     for (auto& c : clients)
@@ -278,9 +283,8 @@ int main(int argc, char** argv)
         ev.type = netWmDesktop;
         ev.data.data32[0] = uint32_t(c.desktop);
         ev.data.data32[1] = 2;
-        xcb_send_event(conn, 0, root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                       reinterpret_cast<const char*>(&ev));
+        xcb_send_event(conn, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+            reinterpret_cast<const char*>(&ev));
         free(xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
     };
 
