@@ -186,8 +186,9 @@ def main():
     # running for the welcome page's ring.
     write_defaults()
     others = [k.Process(["xclock"]), k.Process(["xlogo"])]
-    k.find_window("xclock")
-    k.find_window("xlogo")
+    # Neither names its window for the window manager's list: they are known by their class.
+    mapped = lambda name: any(name in k.window_prop(w, "WM_CLASS") for w in k.client_list())
+    k.check(k.wait_until(lambda: mapped("XClock") and mapped("XLogo"), timeout=10), "xclock and xlogo are mapped")
     app = k.Process([k.binary("kelvaro")])
     try:
         if walk_wizard(app, "en-light", True):
