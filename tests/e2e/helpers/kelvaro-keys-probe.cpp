@@ -82,8 +82,7 @@ int printTaken(quint32 keysym, int mask)
         return 1;
     const xcb_setup_t* setup = xcb_get_setup(c);
     const int count = setup->max_keycode - setup->min_keycode + 1;
-    auto* mapping = xcb_get_keyboard_mapping_reply(
-        c, xcb_get_keyboard_mapping(c, setup->min_keycode, count), nullptr);
+    auto* mapping = xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, setup->min_keycode, count), nullptr);
     int keycode = 0;
     if (mapping) {
         const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(mapping);
@@ -100,8 +99,8 @@ int printTaken(quint32 keysym, int mask)
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     xcb_generic_error_t* error = xcb_request_check(c,
-        xcb_grab_key_checked(c, 0, root, uint16_t(mask), xcb_keycode_t(keycode), XCB_GRAB_MODE_ASYNC,
-            XCB_GRAB_MODE_ASYNC));
+        xcb_grab_key_checked(
+            c, 0, root, uint16_t(mask), xcb_keycode_t(keycode), XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     const bool taken = error && error->error_code == XCB_ACCESS;
     if (!error) {
         xcb_ungrab_key(c, xcb_keycode_t(keycode), root, uint16_t(mask));
