@@ -467,9 +467,11 @@ def hotkey_taken(letter="a", mask=5):
 
 
 def keyboard_free():
-    """Whether no client holds the whole keyboard (a ring does while it is up):
-    the probe's own grab succeeds, and is let go at once."""
-    return "grab=success" in run(binary("kelvaro-keys-probe"), "grab").stdout
+    """Whether the keyboard is a person's again: no client holds it whole (a
+    ring does while it is up; the probe's own grab succeeds and is let go at
+    once) and no modifier is down (a synthetic paste holds Ctrl)."""
+    return ("grab=success" in run(binary("kelvaro-keys-probe"), "grab").stdout
+            and run(binary("kelvaro-keys-probe"), "held").stdout.strip() == "held=")
 
 
 def start_kelvaro(program="kelvaro", name=None, env=None, hotkey="a", mask=5, timeout=15):

@@ -135,11 +135,13 @@ class Zenity:
         return None
 
     def submit(self):
-        """Return in the dialog, once typing there is a person's again: while
-        Kelvaro types a password it holds the keyboard."""
-        k.wait_until(k.keyboard_free, timeout=5, interval=0.1)
+        """Return in the dialog, once typing there is a person's again (a
+        password pasted by Kelvaro holds Ctrl until the paste is over)."""
+        free = k.wait_until(k.keyboard_free, timeout=5, interval=0.1)
         k.activate(self.wid)
+        active = k.active_window() == self.wid
         k.key("Return")
+        return free, active
 
     def output(self, timeout=5):
         try:
@@ -229,9 +231,10 @@ def main():
         z.wait_focused()
         pick("password-ring-arc-open", point_at=(598, 752))
         shown = k.wait_until(lambda: z.field_text() == SECRET_2, timeout=8, interval=0.2)
-        z.submit()
+        state = z.submit()
         got = z.output()
-        k.check(got == SECRET_2, "the second card delivers the second password: %r (shown %r)" % (got, shown))
+        k.check(got == SECRET_2, "the second card delivers the second password: %r (shown %r, free/active %r, %r)"
+                % (got, shown, state, z.field_text()))
 
         # 3. The screen locks: the shared check is over; PAM now refuses.
         k.check(lock_screen(app), "the screen lock is seen")
