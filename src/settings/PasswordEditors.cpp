@@ -31,7 +31,8 @@ QLabel* header(QWidget* parent)
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
-    label->setFixedHeight(QFontMetrics(f).height() + 32);
+    // As tall as its text asks: a title in another script may come in a font with taller lines.
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return label;
 }
 
