@@ -12,6 +12,7 @@
 #include "onboarding/HelpView.h"
 #include "onboarding/LaunchPopover.h"
 #include "onboarding/OnboardingView.h"
+#include "platform/Appearance.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "ring/CapturedTabStore.h"
@@ -29,6 +30,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -46,6 +49,9 @@ protected:
                 = SimDesktop::solidIcon(QColor(20 * i, 100, 200));
         desktop->frontmostPID = 100;
         settings().setLanguage(GetParam());
+        // KELVARO_LAYOUT_DARK=1 lays everything out in the dark appearance's colours.
+        if (qEnvironmentVariableIsSet("KELVARO_LAYOUT_DARK"))
+            QApplication::setPalette(darkPalette());
         code = localeIdentifier(GetParam()).value_or(QStringLiteral("en"));
         ellipses = LayoutCheck::ownEllipses(code);
         ellipses << LayoutCheck::ownEllipses(QStringLiteral("en"));
@@ -54,6 +60,8 @@ protected:
     {
         settings().setLanguage(AppLanguage::system);
         AccessibilityPermissionMonitor::setProbe({});
+        if (qEnvironmentVariableIsSet("KELVARO_LAYOUT_DARK"))
+            QApplication::setPalette(QApplication::style()->standardPalette());
     }
 
     // Shows `window` at `size` (its own size when empty), lets its layouts
@@ -69,6 +77,13 @@ protected:
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         }
         settle();
+        // KELVARO_LAYOUT_SHOTS=<folder> keeps a picture of each layout for a person to look at.
+        const QString shots = qEnvironmentVariable("KELVARO_LAYOUT_SHOTS");
+        if (!shots.isEmpty()) {
+            QString name = code + QLatin1Char('-') + where;
+            name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]+")), QStringLiteral("-"));
+            window.grab().save(shots + QLatin1Char('/') + name + QStringLiteral(".png"));
+        }
         for (const QString& problem : LayoutCheck::problems(&window, ellipses))
             found << where + QStringLiteral(": ") + problem;
     }
