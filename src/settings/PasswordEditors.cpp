@@ -31,8 +31,7 @@ QLabel* header(QWidget* parent)
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
-    // As tall as its text asks: a title in another script may come in a font with taller lines.
-    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // as tall as its script's lines
     return label;
 }
 
