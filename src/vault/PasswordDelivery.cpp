@@ -90,7 +90,7 @@ struct Attempt {
 enum class Seen { Took, Unchanged, Unreadable };
 
 // Reads the element until it shows the new characters or `deadline` passes.
-void awaitText(const std::shared_ptr<Attempt>& attempt, double deadline, std::function<void(Seen)> then)
+void awaitText(const std::shared_ptr<Attempt>& attempt, double deadline, const std::function<void(Seen)>& then)
 {
     attempt->read([attempt, deadline, then](std::optional<TextState> state) {
         attempt->readable = attempt->readable || state.has_value();

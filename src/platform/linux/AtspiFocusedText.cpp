@@ -138,6 +138,19 @@ AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited, boo
     return found;
 }
 
+// A text role, or editable text.
+bool takesText(AtspiAccessible* element)
+{
+    GError* error = nullptr;
+    const AtspiRole role = atspi_accessible_get_role(element, &error);
+    g_clear_error(&error);
+    AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(element);
+    const bool result = isTextRole(role) || (editable && has(element, ATSPI_STATE_EDITABLE));
+    if (editable)
+        g_object_unref(editable);
+    return result;
+}
+
 // Asks for the attributes of each window of `app` whose contents are missing
 // (it reports children but hands out none): that is what makes Chromium build
 // them. True when some window was asked.
@@ -206,11 +219,16 @@ FocusedElement focusedElementOf(qint64 pid)
         if (!pidError && (pid <= 0 || qint64(appPid) == pid)) {
             found.element = focusedIn(app, pid <= 0);
             if (!found.element && pid > 0 && wakeWindows(app)) {
+                // The window's own parts come first, the page's field later.
                 QElapsedTimer waited;
                 waited.start();
-                while (!found.element && waited.elapsed() < treeBuildWaitMs) {
+                while ((!found.element || !takesText(found.element)) && waited.elapsed() < treeBuildWaitMs) {
                     g_usleep(treeBuildPollMs * 1000);
-                    found.element = focusedIn(app, false);
+                    if (AtspiAccessible* again = focusedIn(app, false)) {
+                        if (found.element)
+                            g_object_unref(found.element);
+                        found.element = again;
+                    }
                 }
             }
             if (found.element) {
@@ -253,14 +271,7 @@ public:
             AtspiAccessible* element = focused.element;
             if (element) {
                 result.application = focused.application;
-                GError* error = nullptr;
-                const AtspiRole role = atspi_accessible_get_role(element, &error);
-                g_clear_error(&error);
-                AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(element);
-                const bool editableState = has(element, ATSPI_STATE_EDITABLE);
-                result.acceptsText = isTextRole(role) || (editable && editableState);
-                if (editable)
-                    g_object_unref(editable);
+                result.acceptsText = takesText(element);
                 result.element = std::shared_ptr<void>(element,
                     [](void* p) { AtspiThread::post([p] { g_object_unref(static_cast<AtspiAccessible*>(p)); }); });
             }
