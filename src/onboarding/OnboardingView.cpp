@@ -440,7 +440,9 @@ QWidget* OnboardingView::gesture()
     auto* detail = new QWidget;
     auto* column = new QVBoxLayout(detail);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(22);
+    // Tight enough that the recording state's two-line hint still fits the
+    // page in every language.
+    column->setSpacing(12);
     auto* chooser = new QVBoxLayout;
     chooser->setSpacing(8);
     QWidget* focusTarget = nullptr;
@@ -526,7 +528,7 @@ QWidget* OnboardingView::gesture()
     column->addLayout(chooser);
 
     auto* steps = new QVBoxLayout;
-    steps->setSpacing(12);
+    steps->setSpacing(8);
     steps->addWidget(
         step(QStringLiteral("hand.raised.fill"), QCoreApplication::translate("Kelvaro", "Hold it — the ring opens.")));
     steps->addWidget(step(QStringLiteral("cursorarrow.motionlines"),

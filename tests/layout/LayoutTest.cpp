@@ -193,6 +193,20 @@ TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
         }
     }
     {
+        // The access page while the desktop still lacks something: its list, card and button.
+        AccessibilityState missing;
+        missing.accessibilityBus = false;
+        AccessibilityPermissionMonitor::setProbe([missing](QObject*, auto reply) { reply(missing); });
+        OnboardingView wizard([](bool) {});
+        wizard.setFixedSize(OnboardingView::windowSize);
+        wizard.advance();
+        wizard.advance();
+        check(wizard, QStringLiteral("wizard access page, bus off"));
+        wizard.advance();
+        wizard.setChoosingShortcut(true);
+        check(wizard, QStringLiteral("wizard shortcut page, recording"));
+    }
+    {
         HelpView help;
         check(help, QStringLiteral("help"));
     }

@@ -1,5 +1,6 @@
 #include "core/AppSettings.h"
 #include "core/HotkeyRecordingSession.h"
+#include "editors/ShortcutEditorView.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/RingCommands.h"
 #include "platform/Appearance.h"
@@ -318,9 +319,13 @@ TEST_F(Window, TheChosenSegmentStandsOutInTheLightAndTheDarkAppearance)
 {
     GeneralSettingsView page(updates);
     page.resize(520, 900);
+    ShortcutEditorView editor(
+        AppShortcut(QStringLiteral("App"), QString(), QString(), QStringLiteral("org.example.app")), std::nullopt);
     for (const bool dark : { false, true }) {
         page.setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-        for (QButtonGroup* group : { page.activation(), page.placement(), page.appearance() }) {
+        editor.setPalette(page.palette());
+        for (QButtonGroup* group :
+            { page.activation(), page.placement(), page.appearance(), editor.findChild<QButtonGroup*>() }) {
             for (QAbstractButton* chosen : group->buttons()) {
                 chosen->setChecked(true);
                 const QRgb chosenFill = fillOf(chosen);
