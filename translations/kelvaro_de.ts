@@ -2111,5 +2111,13 @@
             <numerusform>Kein Textfeld hatte den Fokus. Dein Passwort liegt %n Sekunden lang in der Zwischenablage: Füge es ein.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Eigenes Symbol: eine PNG-Datei mit höchstens 1 MB und 1024 × 1024 Pixeln.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Ein Name ist erforderlich.</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>A name is needed.</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>Ningún campo de texto tenía el foco. Tu contraseña está en el portapapeles durante %n segundos: pégala.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Tu propio icono: un PNG de 1 MB y 1024 × 1024 píxeles como máximo.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Se necesita un nombre.</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>Ükski tekstiväli polnud fookuses. Sinu parool on lõikelaual %n sekundi jooksul: kleebi see.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Oma ikoon: PNG-fail, mis on kuni 1 MB ja kuni 1024 × 1024 pikslit.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Nimi on vajalik.</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>Mikään tekstikenttä ei ollut kohdistettuna. Salasanasi on leikepöydällä %n sekunnin ajan: liitä se.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Oma kuvake: PNG-kuva, enintään 1 Mt ja 1024 × 1024 pikseliä.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Nimi tarvitaan.</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>Aucun champ de texte n’avait le focus. Votre mot de passe reste dans le presse-papiers pendant %n secondes : collez-le.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Votre propre icône : un PNG de 1 Mo et 1024 × 1024 pixels au plus.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Un nom est nécessaire.</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>Nessun campo di testo aveva il focus. La tua password resta negli appunti per %n secondi: incollala.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>La tua icona: un PNG di al massimo 1 MB e 1024 × 1024 pixel.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>È necessario un nome.</translation>
+    </message>
 </context>
 </TS>

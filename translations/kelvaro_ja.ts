@@ -2091,5 +2091,13 @@
             <numerusform>フォーカスのあるテキストフィールドがありませんでした。パスワードは %n 秒間クリップボードにあります。貼り付けてください。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>独自のアイコン：1 MB 以下、1024 × 1024 ピクセル以下の PNG。</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>名前を入力してください。</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>არცერთი ტექსტური ველი არ იყო ფოკუსში. თქვენი პაროლი ბუფერში იქნება %n წამის განმავლობაში: ჩასვით ის.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>საკუთარი ხატულა: PNG, არაუმეტეს 1 MB-ისა და 1024 × 1024 პიქსელისა.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>საჭიროა სახელი.</translation>
+    </message>
 </context>
 </TS>

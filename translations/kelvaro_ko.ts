@@ -2091,5 +2091,13 @@
             <numerusform>포커스가 있는 텍스트 필드가 없었습니다. 암호는 %n초 동안 클립보드에 있습니다. 붙여 넣으세요.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>직접 만든 아이콘: 1MB 이하, 1024 × 1024 픽셀 이하의 PNG.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>이름이 필요합니다.</translation>
+    </message>
 </context>
 </TS>

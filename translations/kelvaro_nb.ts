@@ -2111,5 +2111,13 @@
             <numerusform>Ingen tekstfelt hadde fokus. Passordet ditt ligger på utklippstavlen i %n sekunder: lim det inn.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Ditt eget ikon: en PNG på høyst 1 MB og 1024 × 1024 piksler.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Et navn er påkrevd.</translation>
+    </message>
 </context>
 </TS>

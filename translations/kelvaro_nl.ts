@@ -2111,5 +2111,13 @@
             <numerusform>Geen tekstveld had de focus. Je wachtwoord staat %n seconden op het klembord: plak het.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Je eigen pictogram: een PNG van maximaal 1 MB en 1024 × 1024 pixels.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Een naam is vereist.</translation>
+    </message>
 </context>
 </TS>

@@ -2131,5 +2131,13 @@
             <numerusform>Żadne pole tekstowe nie było aktywne. Hasło będzie w schowku przez %n sekund: wklej je.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Własna ikona: plik PNG o rozmiarze do 1 MB i do 1024 × 1024 pikseli.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Nazwa jest wymagana.</translation>
+    </message>
 </context>
 </TS>

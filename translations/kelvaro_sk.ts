@@ -2131,5 +2131,13 @@
             <numerusform>Žiadne textové pole nemalo fokus. Heslo bude v schránke %n sekúnd: vložte ho.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Vlastná ikona: PNG s veľkosťou najviac 1 MB a 1024 × 1024 pixelov.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Je potrebný názov.</translation>
+    </message>
 </context>
 </TS>

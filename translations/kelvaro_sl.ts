@@ -2151,5 +2151,13 @@
             <numerusform>Nobeno besedilno polje ni imelo fokusa. Geslo bo v odložišču %n sekund: prilepite ga.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Lastna ikona: PNG velikosti največ 1 MB in 1024 × 1024 slikovnih pik.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Ime je obvezno.</translation>
+    </message>
 </context>
 </TS>

@@ -2111,5 +2111,13 @@
             <numerusform>Asnjë fushë teksti nuk ishte në fokus. Fjalëkalimi juaj do të qëndrojë te e papastra për %n sekonda: ngjiteni.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Ikona juaj: një PNG deri në 1 MB dhe 1024 × 1024 piksel.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Nevojitet një emër.</translation>
+    </message>
 </context>
 </TS>

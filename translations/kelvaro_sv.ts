@@ -2111,5 +2111,13 @@
             <numerusform>Inget textfält hade fokus. Ditt lösenord finns i urklipp i %n sekunder: klistra in det.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Egen ikon: en PNG på högst 1 MB och 1024 × 1024 pixlar.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Ett namn krävs.</translation>
+    </message>
 </context>
 </TS>
