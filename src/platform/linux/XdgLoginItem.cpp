@@ -1,6 +1,8 @@
 // Start at login through an XDG autostart entry:
 // $XDG_CONFIG_HOME/autostart/kelvaro.desktop.
 
+#include "platform/linux/XdgLoginItem.h"
+
 #include "platform/LoginItem.h"
 
 #include "platform/ApplicationIdentity.h"
@@ -12,6 +14,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <climits>
+#include <unistd.h>
+
+#include "BuildInfo.h"
 
 namespace {
 QString autostartPath()
@@ -37,7 +44,16 @@ QString execArgument(const QString& arg)
     return quoted;
 }
 
-class XdgLoginItem final : public LoginItem {
+QString runningProgram()
+{
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", target, sizeof target);
+    if (n > 0)
+        return QFile::decodeName(QByteArray(target, int(n)));
+    return QCoreApplication::applicationFilePath();
+}
+
+class XdgAutostartItem final : public LoginItem {
 public:
     bool isEnabled() const override
     {
@@ -76,7 +92,7 @@ public:
         const QString path = autostartPath();
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return QStringLiteral("could not create %1").arg(QFileInfo(path).absolutePath());
-        QString program = QCoreApplication::applicationFilePath();
+        QString program = XdgLoginItem::program(runningProgram());
         if (program.isEmpty())
             program = QStringLiteral("kelvaro");
         QSaveFile file(path);
@@ -86,6 +102,7 @@ public:
                                              "Type=Application\n"
                                              "Name=Kelvaro\n"
                                              "Exec=%1\n"
+                                             "Icon=" KELVARO_APP_ID "\n"
                                              "Terminal=false\n"
                                              "X-GNOME-Autostart-enabled=true\n")
                                   .arg(execArgument(program));
@@ -107,4 +124,16 @@ public:
 };
 }
 
-std::shared_ptr<LoginItem> makeDefaultLoginItem() { return std::make_shared<XdgLoginItem>(); }
+QString XdgLoginItem::program(const QString& running)
+{
+    static const QLatin1String replaced(" (deleted)");
+    QString path = running;
+    if (path.endsWith(replaced))
+        path.chop(replaced.size());
+    if (!path.isEmpty() && QFileInfo(path).isExecutable())
+        return path;
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("kelvaro"));
+    return onPath.isEmpty() ? path : onPath;
+}
+
+std::shared_ptr<LoginItem> makeDefaultLoginItem() { return std::make_shared<XdgAutostartItem>(); }
