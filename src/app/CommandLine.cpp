@@ -44,11 +44,13 @@ QString help(const QStringList& arguments)
 
 std::optional<QString> missingSession(const QStringList& arguments, const CommandLine::Environment& environment)
 {
-    // Another platform plugin chosen on purpose (the tests' offscreen one) needs no X server.
+    // Another platform plugin chosen on purpose (the tests' offscreen one)
+    // needs no X server. A Wayland session's QT_QPA_PLATFORM=wayland is
+    // meant for other programs: Kelvaro runs on X11 there too.
     const QString platform = qtOption(arguments, QStringLiteral("platform"))
                                  .value_or(environment.variable("QT_QPA_PLATFORM"))
                                  .section(QLatin1Char(':'), 0, 0);
-    if (!platform.isEmpty() && platform != QLatin1String("xcb"))
+    if (!platform.isEmpty() && platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
         return std::nullopt;
     const QString display = qtOption(arguments, QStringLiteral("display")).value_or(environment.variable("DISPLAY"));
     if (display.isEmpty()) {

@@ -292,15 +292,19 @@ int KelvaroApp::main(int argc, char** argv)
     // one D-Bus connection's watches at once (libdbus aborts on that).
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
-    // X11 even in a Wayland session with XWayland: the global keys, the
-    // windows and the synthetic keys exist only there. The programs Kelvaro
-    // starts choose for themselves.
-    const bool choosePlatform = !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    // X11 even in a Wayland session with XWayland, whatever that session
+    // asks of Qt programs: the global keys, the windows and the synthetic
+    // keys exist only there. The programs Kelvaro starts get the session's
+    // choice back.
+    const QByteArray sessionPlatform = qgetenv("QT_QPA_PLATFORM");
+    const bool choosePlatform = sessionPlatform.isEmpty() || sessionPlatform.startsWith("wayland");
     if (choosePlatform)
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
-    if (choosePlatform)
+    if (choosePlatform && sessionPlatform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
+    else if (choosePlatform)
+        qputenv("QT_QPA_PLATFORM", sessionPlatform);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
     QApplication::setApplicationVersion(BuildConfig::version());
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
