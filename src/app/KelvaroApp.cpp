@@ -308,7 +308,6 @@ int KelvaroApp::main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
     QApplication::setApplicationVersion(BuildConfig::version());
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
-    initResources();
     QApplication::setWindowIcon(applicationIcon());
     // No application display name: Qt would append it to every window title
     // ("Kelvaro Settings — Kelvaro"); the titles already name the program.
