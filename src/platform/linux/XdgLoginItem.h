@@ -1,5 +1,5 @@
 #pragma once
-// Which program the autostart entry starts.
+// Which program the autostart entry starts, and which one an entry names.
 
 #include <QString>
 
@@ -10,4 +10,7 @@ namespace XdgLoginItem {
 // at the same place; should the new version have put it elsewhere, it is the
 // "kelvaro" found on the PATH. Empty when nothing names a program.
 QString program(const QString& running);
+// The absolute path of the program an Exec value starts (its first
+// argument, unquoted); empty when it names none by its path.
+QString execProgram(const QString& exec);
 }
