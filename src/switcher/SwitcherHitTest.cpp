@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <vector>
 
@@ -79,6 +80,14 @@ RingHit SwitcherHitTest::at(QPointF q) const
             const QPainterPath path = card.depthTransform(c).map(card.shape().path(stage));
             if (path.contains(q))
                 return { RingHit::Kind::card, j };
+        }
+        // The narrow gaps between cards belong to the card the pointer
+        // would pick there, so a click never falls through between two.
+        const QPointF d = q - c;
+        const double r = std::hypot(d.x(), d.y());
+        if (r >= WindowArcSegmentView::baseInnerRadius + 9.0 && r <= WindowArcSegmentView::baseOuterRadius) {
+            if (const auto k = WindowArcGeometry(cards).index(RingAngles::pointerArcAngle(d.x(), -d.y()), fanAngle))
+                return { RingHit::Kind::card, *k };
         }
     }
     std::vector<int> order;
