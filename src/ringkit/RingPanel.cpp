@@ -1,6 +1,7 @@
 #include "ringkit/RingPanel.h"
 
 #include "ringkit/RingAnimation.h"
+#include "ringkit/RingEffects.h"
 
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
@@ -281,6 +282,8 @@ void RingPanel::orderOut()
     m_ordered = false;
     hide();
     m_backdrop = QPixmap();
+    m_frosted = QImage();
+    m_frostPending = false;
     if (!m_compact && m_compactSide > 0.0) {
         m_compact = true;
         placeWindow();
@@ -306,6 +309,8 @@ void RingPanel::changeEvent(QEvent* event)
 void RingPanel::captureBackdropIfNeeded(bool composited)
 {
     m_backdrop = QPixmap();
+    m_frosted = QImage();
+    m_frostPending = false;
     if (composited)
         return;
     QScreen* screen = QGuiApplication::screenAt(geometry().center());
@@ -315,7 +320,27 @@ void RingPanel::captureBackdropIfNeeded(bool composited)
         return;
     const QRect area = geometry().translated(-screen->geometry().topLeft());
     m_backdrop = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    m_frostPending = !m_backdrop.isNull();
     LatencyTrace::mark("panel backdrop captured");
+}
+
+void RingPanel::frostBackdrop()
+{
+    if (!m_frostPending || m_backdrop.isNull() || !isVisible())
+        return;
+    m_frostPending = false;
+    QImage image = m_backdrop.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_backdrop.devicePixelRatio());
+    m_frosted = RingEffects::blurred(image, frostRadius);
+    if (m_content)
+        m_content->update();
+}
+
+const QImage& RingPanel::frostedBackdrop(const QWidget* content)
+{
+    static const QImage none;
+    const auto* panel = content ? qobject_cast<const RingPanel*>(content->parentWidget()) : nullptr;
+    return panel && panel->m_content == content && !panel->m_backdrop.isNull() ? panel->m_frosted : none;
 }
 
 void RingPanel::paintEvent(QPaintEvent* event)
@@ -330,6 +355,11 @@ void RingPanel::paintEvent(QPaintEvent* event)
     for (const QRect& r : event->region()) {
         painter.setClipRect(r);
         painter.drawPixmap(rect(), m_backdrop);
+    }
+    if (m_frostPending) {
+        // Blurring costs a few milliseconds: after the first frame is shown,
+        // not before it.
+        Scheduler::shared().postWhileAlive(this, [this] { frostBackdrop(); });
     }
 }
 

@@ -9,7 +9,12 @@ so no two applications share a stand-in tile. A window icon the client
 changes while the switcher runs is the one drawn at the next showing. The
 switcher is photographed over them, and with the two xterm windows fanned
 out as cards.
+
+Without a compositor (nothing blurs behind windows), in dark appearance at a
+large ring size over a window full of text, the glass is frosted: no text
+reads through the band.
 """
+# test-session: --no-compositor
 import json
 import math
 import re
@@ -94,6 +99,62 @@ def count_colour(shot, colour, box):
         return int(out.strip())
     except ValueError:
         return -1
+
+
+def stddev(shot, box):
+    """Standard deviation (0..1) of the grey levels in the box (x, y, w, h)."""
+    x, y, w, h = box
+    out = k.run("convert", shot, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-colorspace", "gray",
+                "-format", "%[fx:standard_deviation]", "info:", timeout=20).stdout
+    try:
+        return float(out.strip())
+    except ValueError:
+        return -1.0
+
+
+def frosted_glass_journey():
+    """Dark, large, over a window full of text: the band shows none of it."""
+    k.write_settings_defaults("dark")
+    path = k.defaults_path()
+    with open(path) as f:
+        stored = json.load(f)
+    stored["values"]["ringScale"] = {"type": "double", "value": 1.3}
+    with open(path, "w") as f:
+        json.dump(stored, f)
+    text = k.Process(["xterm", "-T", "Full of text", "-geometry", "180x70+0+0", "-e", "sh", "-c",
+                      "yes '" + "Readable text under the ring 0123456789 " * 5 + "' | head -n 400; sleep 120"],
+                     name="xterm-text")
+    app = None
+    try:
+        page = k.wait_until(lambda: by_title("Full of text"), 10)
+        k.check(page, "an xterm full of text lies under the ring")
+        k.activate(page)
+        k.move_pointer(640, 512)
+        time.sleep(0.5)
+        # Samples inside the band (78 to 247 pixels from the centre at this
+        # size), a quarter of a wedge off each wedge's icon.
+        names = ring_names() or ["XTerm"]
+        boxes = []
+        for i in range(min(3, len(names))):
+            a = 2 * math.pi / len(names) * (i + 0.25)
+            boxes.append((int(640 + 170 * math.sin(a)) - 30, int(512 - 170 * math.cos(a)) - 12, 60, 24))
+        bare = k.screenshot("look-text-bare")
+        app = k.Process([k.binary("kelvaro")], name="kelvaro-dark")
+        time.sleep(1.0)
+        k.check(hold_switcher(), "the switcher opens, dark and large, over the text")
+        shot = k.screenshot("look-frosted-dark-large")
+        close_switcher()
+        under = [stddev(bare, b) for b in boxes]
+        glass = [stddev(shot, b) for b in boxes]
+        k.check(min(under) > 0.1, "the text under the samples has contrast: %r" % under)
+        # Plain glass of this alpha leaves the text faint but readable (about
+        # a fifth of its contrast); frosted, next to nothing is left of it.
+        k.check(max(glass) < 0.006 and max(glass) < min(under) / 20,
+                "no text reads through the band: contrast %r (text alone %r)" % (glass, under))
+    finally:
+        if app:
+            app.stop()
+        text.stop()
 
 
 def main():
@@ -193,6 +254,11 @@ def main():
             app.stop()
         for c in clients:
             c.stop()
+    try:
+        frosted_glass_journey()
+    finally:
+        k.key_up("ctrl")
+        k.key_up("shift")
     k.finish()
 
 
