@@ -99,7 +99,7 @@ QIcon X11Desktop::windowIcon(quint32 id) const
     const auto cached = m_windowIcons.constFind(id);
     if (cached != m_windowIcons.cend())
         return *cached;
-    const QIcon icon = X11Properties::nearestSizeIcon(iconPictures(id));
+    QIcon icon = X11Properties::nearestSizeIcon(iconPictures(id));
     m_windowIcons.insert(id, icon);
     return icon;
 }
