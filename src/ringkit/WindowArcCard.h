@@ -4,8 +4,8 @@
 // selected, turned 11 degrees in depth about its own radial centre line, and
 // labelled with an optional symbol, the title and an optional hint.
 //
-// Each card fills the part of the arc where the pointer picks it, less a
-// narrow gap on either side, so no card is drawn over its neighbour. (The
+// Each card fills exactly the part of the arc where the pointer picks it, so
+// no card is drawn over its neighbour. (The
 // turn in depth and the perspective both keep every point on its ray from
 // the stage centre, so cards apart in angle stay apart as drawn.) A card too
 // narrow for its label across it carries the title along its length.
@@ -30,7 +30,9 @@ public:
     static constexpr double tiltAngle = 0.1919862177193762; // 11 deg
     static constexpr double perspective = 0.55;
     static constexpr double stageSize = 700.0;
-    static constexpr double cardGap = 0.02617993877991494; // 1.5 deg between neighbours
+    // Between neighbours: none, they abut (their edges and rounded corners
+    // part them, and the arc's middle is never a hole).
+    static constexpr double cardGap = 0.0;
     static constexpr double minimumLabelWidth = 52.0; // across the card; narrower runs along it
 
     QString title;

@@ -111,10 +111,10 @@ TEST(RingShapesTest, ArcCardGeometry)
     card.arcCenterAngle = deg(90);
     card.radialGapInner = 9;
     EXPECT_DOUBLE_EQ(card.midRadius(), 262.0);
-    // The card fills its pick zone (step 18.25 deg, from half an overlap on) less 1.5 deg.
-    EXPECT_NEAR(card.fullSegmentAngle(), deg(18.25 - 1.5), 1e-12);
-    EXPECT_NEAR(card.baseStartAngle(), deg(90 - 21 + 2.75 + 18.25 + 0.75 - 90), 1e-12);
-    EXPECT_NEAR(card.labelWidth(), 262.0 * deg(16.75) - 12.0, 1e-9);
+    // The card fills its pick zone: step 18.25 deg, from half an overlap on.
+    EXPECT_NEAR(card.fullSegmentAngle(), deg(18.25), 1e-12);
+    EXPECT_NEAR(card.baseStartAngle(), deg(90 - 21 + 2.75 + 18.25 - 90), 1e-12);
+    EXPECT_NEAR(card.labelWidth(), 262.0 * deg(18.25) - 12.0, 1e-9);
     EXPECT_FALSE(card.labelRunsAlong());
     EXPECT_NEAR(card.zAnchor(), 6.0, 1e-12);
     card.index = 0;

@@ -83,8 +83,15 @@ TEST(WindowArcCardLayoutTest, NoCardOrLabelCoversAnotherAtAnyCountSizeOrSelectio
                         const QPainterPath slab = drawnSlab(cards[size_t(i)], ringScale);
                         const QPainterPath label = drawnLabel(cards[size_t(i)], ringScale);
                         for (int j = i + 1; j < total; ++j) {
+                            // The selected card is lifted towards the viewer, so
+                            // drawn a little larger, on top: along its side (110
+                            // points) it may reach over a neighbour by a sliver
+                            // under 2.5 points wide, never more. Other cards
+                            // never touch.
+                            const bool lifted = selected == i || selected == j;
+                            const double allowed = lifted ? 2.5 * 110.0 * ringScale * ringScale : 0.5;
                             const double shared = area(slab.intersected(drawnSlab(cards[size_t(j)], ringScale)));
-                            ASSERT_LT(shared, 0.5)
+                            ASSERT_LT(shared, allowed)
                                 << "cards " << i << " and " << j << " of " << total << " at size " << ringScale
                                 << ", centre " << centre << ", selected " << selected.value_or(-1);
                             const double labels = area(label.intersected(drawnLabel(cards[size_t(j)], ringScale)));

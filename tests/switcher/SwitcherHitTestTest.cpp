@@ -59,7 +59,7 @@ TEST(SwitcherHitTest, TheSelectedWedgesGrownIconLiesOverItsNeighbourUnlessAWindo
     EXPECT_EQ(hits.at(pastSeam), (RingHit { Kind::wedge, 5 }));
 }
 
-TEST(SwitcherHitTest, CardsLieAboveTheWedgesAndTheGapsBetweenThemPickAsThePointerDoes)
+TEST(SwitcherHitTest, CardsLieAboveTheWedgesAndPickAsThePointerDoes)
 {
     SwitcherHitTest hits;
     hits.apps = 4;
@@ -73,7 +73,7 @@ TEST(SwitcherHitTest, CardsLieAboveTheWedgesAndTheGapsBetweenThemPickAsThePointe
     const double first = 135.0 - 3 * 21.0 / 2.0;
     const double boundary = first + 2.75 + step;
     EXPECT_EQ(hits.at(polar(265.0, first + step / 2.0)), (RingHit { Kind::card, 0 }));
-    // In the gap between the first two cards: each side its own card, whichever is selected.
+    // Either side of the first two cards' seam: each its own card, whichever is selected.
     EXPECT_EQ(hits.at(polar(265.0, boundary - 0.2)), (RingHit { Kind::card, 0 }));
     EXPECT_EQ(hits.at(polar(265.0, boundary + 0.2)), (RingHit { Kind::card, 1 }));
     hits.selectedCard = 1;
