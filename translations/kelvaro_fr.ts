@@ -2090,5 +2090,34 @@
             <numerusform>La fenêtre choisie a été fermée ou n’est plus au premier plan. Votre mot de passe reste dans le presse-papiers pendant %n secondes.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Le mot de passe n’est pas arrivé dans le champ. Il reste dans le presse-papiers pendant %n seconde : collez-le vous-même.</numerusform>
+            <numerusform>Le mot de passe n’est pas arrivé dans le champ. Il reste dans le presse-papiers pendant %n secondes : collez-le vous-même.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 n’a pas accepté le mot de passe. Il reste dans le presse-papiers pendant %n seconde : collez-le vous-même dans le champ.</numerusform>
+            <numerusform>%1 n’a pas accepté le mot de passe. Il reste dans le presse-papiers pendant %n secondes : collez-le vous-même dans le champ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Aucun champ de texte n’avait le focus. Votre mot de passe reste dans le presse-papiers pendant %n seconde : collez-le.</numerusform>
+            <numerusform>Aucun champ de texte n’avait le focus. Votre mot de passe reste dans le presse-papiers pendant %n secondes : collez-le.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>Votre propre icône : un PNG de 1 Mo et 1024 × 1024 pixels au plus.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>Un nom est nécessaire.</translation>
+    </message>
 </context>
 </TS>

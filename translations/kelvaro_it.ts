@@ -2090,5 +2090,34 @@
             <numerusform>La finestra scelta è stata chiusa o non è più in primo piano. La tua password resta negli appunti per %n secondi.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>La password non è arrivata nel campo. Resta negli appunti per %n secondo: incollala tu.</numerusform>
+            <numerusform>La password non è arrivata nel campo. Resta negli appunti per %n secondi: incollala tu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 non ha accettato la password. Resta negli appunti per %n secondo: incollala tu nel campo.</numerusform>
+            <numerusform>%1 non ha accettato la password. Resta negli appunti per %n secondi: incollala tu nel campo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Nessun campo di testo aveva il focus. La tua password resta negli appunti per %n secondo: incollala.</numerusform>
+            <numerusform>Nessun campo di testo aveva il focus. La tua password resta negli appunti per %n secondi: incollala.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels.</source>
+        <translation>La tua icona: un PNG di al massimo 1 MB e 1024 × 1024 pixel.</translation>
+    </message>
+    <message>
+        <source>A name is needed.</source>
+        <translation>È necessario un nome.</translation>
+    </message>
 </context>
 </TS>

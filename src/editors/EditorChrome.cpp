@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QHash>
+#include <QMessageBox>
 #include <QPainter>
 
 namespace EditorChrome {
@@ -47,6 +48,14 @@ QLabel* sectionTitle(const QString& text, QWidget* parent)
     f.setWeight(QFont::DemiBold);
     label->setFont(f);
     return label;
+}
+
+void setAlertSymbol(QMessageBox* box, bool warning)
+{
+    const QColor colour = warning ? QColor(0xf0, 0x9a, 0x1a) : box->palette().color(QPalette::Highlight);
+    box->setIconPixmap(
+        iconPixmap(warning ? QStringLiteral("exclamationmark.triangle.fill") : QStringLiteral("info.circle"), 48,
+            colour, box->devicePixelRatioF()));
 }
 
 QFrame* divider(QWidget* parent)

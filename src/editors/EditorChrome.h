@@ -11,6 +11,7 @@
 #include <optional>
 
 class QFrame;
+class QMessageBox;
 class QPainter;
 
 namespace EditorChrome {
@@ -29,6 +30,9 @@ std::optional<QIcon> appIcon(const QString& bundleIdentifier);
 // while the picture cannot be read), or the symbol of that name in `colour`.
 void paintIcon(QPainter& painter, const QRectF& rect, const QString& icon, const QColor& colour);
 QPixmap iconPixmap(const QString& icon, int side, const QColor& colour, qreal devicePixelRatio = 1.0);
+// Gives a message box the symbol of the pages' own set instead of the style's
+// stock icon: a warning triangle, or the information circle.
+void setAlertSymbol(QMessageBox* box, bool warning);
 }
 
 // A button that keeps track of the pointer over it, for painting its hover

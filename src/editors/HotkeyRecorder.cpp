@@ -248,6 +248,7 @@ void HotkeyRecorder::sync()
     pal.setColor(QPalette::WindowText, warn ? QColor(230, 126, 34) : EditorChrome::secondaryColour(palette()));
     m_message->setPalette(pal);
     m_message->setVisible(!text.isEmpty());
+    fitMessage();
     m_clear->setVisible(!m_session.isRecording() && m_binding.get() && (m_hovering || hasFocus()));
     m_clear->move(width() - m_clear->sizeHint().width() - 12, (m_field->height() - m_clear->sizeHint().height()) / 2);
     m_clear->raise();
@@ -259,6 +260,19 @@ void HotkeyRecorder::sync()
     QAccessibleValueChangeEvent ev(this, value);
     QAccessible::updateAccessibility(&ev);
     update();
+}
+
+void HotkeyRecorder::fitMessage()
+{
+    // As tall as its lines at the recorder's width: the layouts around it
+    // would plan one line, and a longer message would lie over the field.
+    m_message->setMinimumHeight(m_message->text().isEmpty() ? 0 : m_message->heightForWidth(width()));
+}
+
+void HotkeyRecorder::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitMessage();
 }
 
 std::uint64_t HotkeyRecorder::storedModifiers(Qt::KeyboardModifiers modifiers)

@@ -124,8 +124,17 @@ IconPickerSheet::IconPickerSheet(QString selectedIcon, QWidget* parent)
     root->addWidget(m_scroll, 1);
     root->addWidget(EditorChrome::divider(this));
 
+    // What an own picture may be, said before one is chosen rather than
+    // after it is refused.
+    auto* limits = EditorChrome::secondaryLabel(
+        QCoreApplication::translate("Kelvaro", "Your own icon: a PNG of at most 1 MB and 1024 × 1024 pixels."), this,
+        true);
+    limits->setObjectName(QStringLiteral("upload-limits"));
+    limits->setWordWrap(true);
+    limits->setContentsMargins(16, 10, 16, 0);
+    root->addWidget(limits);
     auto* footer = new QHBoxLayout;
-    footer->setContentsMargins(16, 12, 16, 12);
+    footer->setContentsMargins(16, 8, 16, 12);
     auto* upload = new QPushButton(SymbolIcons::icon(QStringLiteral("photo.badge.plus")),
         QCoreApplication::translate("Kelvaro", "Upload PNG…"), this);
     upload->setObjectName(QStringLiteral("upload-png"));
@@ -250,8 +259,9 @@ void IconPickerSheet::handleImport(const QString& path)
     }
     if (m_alert)
         m_alert->close();
-    auto* alert = new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("Kelvaro", "Could not add icon"),
+    auto* alert = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("Kelvaro", "Could not add icon"),
         QString(), QMessageBox::Ok, this);
+    EditorChrome::setAlertSymbol(alert, true);
     alert->setObjectName(QStringLiteral("icon-import-alert"));
     alert->setTextFormat(Qt::PlainText);
     alert->setText(result.message);

@@ -24,6 +24,25 @@ QColor withAlpha(QColor c, double a)
     return c;
 }
 constexpr double dotStep = 0.07; // seconds per dot of the running grid
+
+// The pixel sizes of a cap's legend and caption at key height `kh`.
+int legendPixels(const QString& glyph, double kh) { return std::max(int(kh * (glyph.size() > 2 ? 0.26 : 0.34)), 8); }
+int captionPixels(double kh) { return std::max(int(kh * 0.17), 8); }
+// How far a long name may shrink before the cap grows instead.
+int smallestPixels(int pixels) { return std::max(int(pixels * 0.7), 7); }
+
+// `font` at the largest pixel size from `pixels` down to its smallest in which
+// `text` fits `width`: a long name in another language is set smaller, not cut.
+QFont fitting(QFont font, int pixels, const QString& text, double width)
+{
+    for (int px = pixels; px > smallestPixels(pixels); --px) {
+        font.setPixelSize(px);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
+            return font;
+    }
+    font.setPixelSize(smallestPixels(pixels));
+    return font;
+}
 constexpr int dotRows = 3;
 constexpr int dotColumns = 11;
 }
@@ -160,8 +179,9 @@ QList<QRectF> KeyStrip::capRects() const
             ++expanding;
             fixed += (m_showsCaptions ? 0.0 : kh * 0.85);
         } else {
-            widths << m.compactWidth;
-            fixed += m.compactWidth;
+            const double w = std::max(m.compactWidth, legendWidth(item, kh));
+            widths << w;
+            fixed += w;
         }
     }
     const double inner = double(width()) - 2 * pad;
@@ -192,9 +212,25 @@ QSize KeyStrip::sizeHint() const
     for (const KeyStripItem& item : m_items)
         w += (item.showsDotGrid
                      ? kh * 2.5
-                     : KeyCapMetrics::of(kh, m_showsCaptions && KeyStripItem::isModifierGlyph(item.glyph)).compactWidth)
+                     : std::max(KeyCapMetrics::of(kh, m_showsCaptions && KeyStripItem::isModifierGlyph(item.glyph))
+                                    .compactWidth,
+                         legendWidth(item, kh)))
             + 6.0;
     return QSize(int(std::ceil(w)), int(std::ceil(m_height)));
+}
+
+double KeyStrip::legendWidth(const KeyStripItem& item, double kh) const
+{
+    // The cap is at least as wide as its legend and caption at their smallest.
+    QFont f = font();
+    f.setWeight(QFont::DemiBold);
+    f.setPixelSize(smallestPixels(legendPixels(item.glyph, kh)));
+    double w = QFontMetricsF(f).horizontalAdvance(item.glyph) + 6;
+    if (m_showsCaptions && item.caption) {
+        f.setPixelSize(smallestPixels(captionPixels(kh)));
+        w = std::max(w, QFontMetricsF(f).horizontalAdvance(*item.caption) + 6);
+    }
+    return w;
 }
 
 QSize KeyStrip::minimumSizeHint() const { return QSize(0, int(std::ceil(m_height))); }
@@ -339,35 +375,30 @@ void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) cons
         if (captionText) {
             dots.setBottom(dots.bottom() - kh * 0.22);
             QFont f = font();
-            f.setPixelSize(std::max(int(kh * 0.18), 8));
             f.setWeight(QFont::DemiBold);
-            p.setFont(f);
+            p.setFont(fitting(f, std::max(int(kh * 0.18), 8), *captionText, top.width() - 6));
             p.setPen(legend);
-            p.drawText(QRectF(top.left(), dots.bottom(), top.width(), kh * 0.24), Qt::AlignCenter,
-                p.fontMetrics().elidedText(*captionText, Qt::ElideRight, int(top.width() - 6)));
+            p.drawText(QRectF(top.left(), dots.bottom(), top.width(), kh * 0.24), Qt::AlignCenter, *captionText);
         }
         paintDots(p, dots, item.glows, item.glows || attention);
     } else {
         QFont g = font();
-        g.setPixelSize(std::max(int(kh * (item.glyph.size() > 2 ? 0.26 : 0.34)), 8));
         g.setWeight(QFont::DemiBold);
         QRectF glyphArea = top.adjusted(3, 2, -3, -2);
         if (captionText)
             glyphArea.setBottom(glyphArea.bottom() - kh * 0.24);
         if (!item.glyph.isEmpty()) {
-            p.setFont(g);
+            p.setFont(fitting(g, legendPixels(item.glyph, kh), item.glyph, glyphArea.width()));
             p.setPen(legend);
-            p.drawText(glyphArea, Qt::AlignCenter,
-                p.fontMetrics().elidedText(item.glyph, Qt::ElideRight, int(glyphArea.width())));
+            p.drawText(glyphArea, Qt::AlignCenter, item.glyph);
         }
         if (captionText) {
             QFont c = font();
-            c.setPixelSize(std::max(int(kh * 0.17), 8));
             c.setWeight(item.isPressed || item.glows ? QFont::Medium : QFont::Normal);
-            p.setFont(c);
+            p.setFont(fitting(c, captionPixels(kh), *captionText, top.width() - 6));
             p.setPen(caption);
-            p.drawText(QRectF(top.left() + 3, glyphArea.bottom(), top.width() - 6, kh * 0.24), Qt::AlignCenter,
-                p.fontMetrics().elidedText(*captionText, Qt::ElideRight, int(top.width() - 6)));
+            p.drawText(
+                QRectF(top.left() + 3, glyphArea.bottom(), top.width() - 6, kh * 0.24), Qt::AlignCenter, *captionText);
         }
     }
     p.restore();

@@ -82,6 +82,7 @@ protected:
 private:
     double keyHeight() const;
     bool expands(const KeyStripItem& item) const;
+    double legendWidth(const KeyStripItem& item, double kh) const;
     void paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) const;
     void paintDots(QPainter& p, QRectF area, bool lit, bool lightInk) const;
     void syncClock();

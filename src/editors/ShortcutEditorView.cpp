@@ -5,6 +5,7 @@
 #include "editors/EditorChrome.h"
 #include "editors/HotkeyRecorder.h"
 #include "editors/IconPickerSheet.h"
+#include "editors/SegmentButton.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -223,30 +224,16 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     kindColumn->setContentsMargins(0, 0, 0, 0);
     kindColumn->setSpacing(5);
     auto* segments = new QHBoxLayout;
-    segments->setSpacing(0);
     m_kinds = new QButtonGroup(this);
     m_kinds->setExclusive(true);
-    const QList<ShortcutAction> kindList = all();
-    for (ShortcutAction a : kindList) {
-        auto* b = new QPushButton(title(a), kinds);
-        // A segmented control: the chosen kind in the accent colour, rounded outer ends.
-        const QString left = a == kindList.first() ? QStringLiteral("6px") : QStringLiteral("0px");
-        const QString right = a == kindList.last() ? QStringLiteral("6px") : QStringLiteral("0px");
-        b->setStyleSheet(
-            QStringLiteral("QPushButton { border: 1px solid palette(mid); background: palette(button);"
-                           " padding: 4px 10px; border-top-left-radius: %1; border-bottom-left-radius: %1;"
-                           " border-top-right-radius: %2; border-bottom-right-radius: %2; }"
-                           "QPushButton:checked { background: palette(highlight); color: palette(highlighted-text);"
-                           " border-color: palette(highlight); }"
-                           "QPushButton:focus { border-color: palette(highlight); }")
-                .arg(left, right));
-        b->setCheckable(true);
+    for (ShortcutAction a : all()) {
+        auto* b = new SegmentButton(title(a), kinds);
         b->setObjectName(QStringLiteral("kind-") + rawValue(a));
         b->setAccessibleName(title(a));
-        b->setAutoDefault(false);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         m_kinds->addButton(b, int(a));
-        segments->addWidget(b, 1);
     }
+    Segments::join(m_kinds, segments);
     kindColumn->addLayout(segments);
     m_prompt = EditorChrome::secondaryLabel(QString(), kinds, true);
     m_prompt->setWordWrap(true);

@@ -105,7 +105,6 @@ ShortcutSuggestionsView::ShortcutSuggestionsView(const ShortcutSuggestionContext
     m_message = EditorChrome::secondaryLabel(QString(), this, true);
     m_message->setObjectName(QStringLiteral("scan-message"));
     m_message->setWordWrap(true);
-    m_message->setMaximumHeight(m_message->fontMetrics().lineSpacing() * 2 + 2);
     second->addWidget(m_message, 1);
     header->addLayout(second);
     root->addLayout(header);

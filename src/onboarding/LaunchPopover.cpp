@@ -141,7 +141,8 @@ LaunchPopoverView::LaunchPopoverView(
     divider->setStyleSheet(QStringLiteral("color: rgba(128,128,128,90);"));
     column->addWidget(divider);
 
-    auto* footer = new QHBoxLayout;
+    auto* footer = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_footer = footer;
     footer->setContentsMargins(18, 12, 18, 12);
     footer->setSpacing(12);
     m_check = new QCheckBox(this);
@@ -151,7 +152,6 @@ LaunchPopoverView::LaunchPopoverView(
     settings().onChange(m_check, { AppSettings::Key::showLaunchMessage },
         [this] { m_check->setChecked(settings().showLaunchMessage()); });
     footer->addWidget(m_check, 1);
-    footer->addSpacing(8);
     m_settings = new QPushButton(this);
     m_settings->setObjectName(QStringLiteral("settingsButton"));
     m_settings->setDefault(true);
@@ -164,12 +164,18 @@ LaunchPopoverView::LaunchPopoverView(
         if (m_onOpenSettings)
             m_onOpenSettings();
     });
-    footer->addWidget(m_settings);
+    footer->addWidget(m_settings, 0, Qt::AlignRight);
     column->addLayout(footer);
 
     auto retranslate = [this] {
         m_check->setText(QCoreApplication::translate("Kelvaro", "Show this message on app launch"));
         m_settings->setText(QCoreApplication::translate("Kelvaro", "Settings…"));
+        // Side by side where both fit the notice's width, else the button
+        // under the check box: its text is never cut.
+        const int room = LaunchPopover::size.width() - 36 - m_footer->spacing();
+        m_footer->setDirection(m_check->sizeHint().width() + m_settings->sizeHint().width() <= room
+                ? QBoxLayout::LeftToRight
+                : QBoxLayout::TopToBottom);
         rebuildMessage();
     };
     settings().onChange(this, { AppSettings::Key::language }, retranslate);

@@ -51,6 +51,7 @@ std::optional<QRect> usableIconFrame(QRect reported, const QList<ScreenArea>& sc
 QPainterPath outline(QRectF rect, double arrowX, bool arrowBelow);
 }
 
+class QBoxLayout;
 class QCheckBox;
 class QPushButton;
 
@@ -79,4 +80,5 @@ private:
     QWidget* m_message = nullptr;
     QCheckBox* m_check = nullptr;
     QPushButton* m_settings = nullptr;
+    QBoxLayout* m_footer = nullptr;
 };

@@ -159,13 +159,12 @@ void OnboardingView::retranslateFooter()
     const bool last = m_page == lastPage;
     m_continue->setText(last ? QCoreApplication::translate("Kelvaro", "Start Using Kelvaro")
                              : QCoreApplication::translate("Kelvaro", "Continue"));
-    // Prominent (accent) while there is more to see; plain on the last page.
-    m_continue->setStyleSheet(last
-            ? QString()
-            : QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
-                             " border: none; border-radius: 6px; padding: 6px 16px; font-weight: 600; }"
-                             " QPushButton:focus { outline: none; border: 2px solid palette(highlighted-text); }"
-                             " QPushButton:pressed { background: palette(dark); }"));
+    // The primary button on every page, the last one's longer title included.
+    m_continue->setStyleSheet(
+        QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
+                       " border: none; border-radius: 6px; padding: 7px 20px; font-weight: 600; }"
+                       " QPushButton:focus { outline: none; border: 2px solid palette(highlighted-text); }"
+                       " QPushButton:pressed { background: palette(dark); }"));
     m_dots->setAccessibleName(QCoreApplication::translate("Kelvaro", "Page %1 of %2").arg(m_page + 1).arg(pageCount));
     m_dots->update();
 }
@@ -268,8 +267,15 @@ QWidget* OnboardingView::makePage(
     artwork->setParent(page);
     column->addWidget(artwork, 0, Qt::AlignHCenter);
     column->addSpacing(Layout::afterArtwork);
-    m_title = new KeyCapTitle(title, 3, 11, Layout::proseWidth + 40, page);
+    // A plain heading: a raised title would read as one more button.
+    m_title = wrapping(title, page, false, 22);
+    QFont heading = m_title->font();
+    heading.setWeight(QFont::Bold);
+    m_title->setFont(heading);
+    m_title->setAlignment(Qt::AlignHCenter);
+    m_title->setAccessibleName(title);
     m_title->setObjectName(QStringLiteral("pageTitle"));
+    m_title->setFixedSize(Layout::proseWidth + 40, m_title->heightForWidth(Layout::proseWidth + 40));
     column->addWidget(m_title, 0, Qt::AlignHCenter);
     column->addSpacing(Layout::headingGap);
     m_subtitle = wrapping(subtitle, page, true);
@@ -434,7 +440,9 @@ QWidget* OnboardingView::gesture()
     auto* detail = new QWidget;
     auto* column = new QVBoxLayout(detail);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(22);
+    // Tight enough that the recording state's two-line hint still fits the
+    // page in every language.
+    column->setSpacing(12);
     auto* chooser = new QVBoxLayout;
     chooser->setSpacing(8);
     QWidget* focusTarget = nullptr;
@@ -520,7 +528,7 @@ QWidget* OnboardingView::gesture()
     column->addLayout(chooser);
 
     auto* steps = new QVBoxLayout;
-    steps->setSpacing(12);
+    steps->setSpacing(8);
     steps->addWidget(
         step(QStringLiteral("hand.raised.fill"), QCoreApplication::translate("Kelvaro", "Hold it — the ring opens.")));
     steps->addWidget(step(QStringLiteral("cursorarrow.motionlines"),

@@ -22,7 +22,6 @@
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
-class KeyCapTitle;
 
 class OnboardingView : public QWidget {
     Q_OBJECT
@@ -89,7 +88,7 @@ private:
     QWidget* m_pageHost = nullptr;
     QVBoxLayout* m_pageLayout = nullptr;
     QPointer<QWidget> m_current;
-    KeyCapTitle* m_title = nullptr;
+    QLabel* m_title = nullptr;
     QLabel* m_subtitle = nullptr;
     QPushButton* m_skip = nullptr;
     QPushButton* m_continue = nullptr;

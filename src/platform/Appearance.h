@@ -3,6 +3,8 @@
 
 #include <memory>
 
+class QPalette;
+
 // Light, dark, or following the desktop. Stored as "system", "light", "dark".
 enum class AppearanceMode { system, light, dark };
 
@@ -19,3 +21,6 @@ public:
     static Appearance& shared();
     static void setShared(std::shared_ptr<Appearance> appearance);
 };
+
+// The colours of the dark appearance (what apply(dark) installs).
+QPalette darkPalette();

@@ -1,5 +1,6 @@
 #include "services/Telemetry.h"
 
+#include "core/SymbolIcons.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
@@ -54,7 +55,9 @@ struct KeyTapSuspension {
 bool runMessageBox(const Telemetry::Notice& notice)
 {
     QMessageBox box;
-    box.setIcon(QMessageBox::Information);
+    // The symbol set of Kelvaro's own windows, not the style's stock icon.
+    box.setIconPixmap(
+        SymbolIcons::icon(QStringLiteral("info.circle"), box.palette().color(QPalette::Highlight)).pixmap(48, 48));
     box.setWindowTitle(QStringLiteral("Kelvaro"));
     box.setText(notice.message);
     box.setInformativeText(notice.informative);

@@ -4,6 +4,7 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "editors/SegmentButton.h"
 #include "platform/DisplayPreferences.h"
 #include "platform/Screens.h"
 #include "platform/Workspace.h"
@@ -25,7 +26,6 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
@@ -48,27 +48,26 @@ QCheckBox* toggle(const QString& title, const QString& detail, QVBoxLayout* into
     return box;
 }
 
-// A segmented control: one checkable button per option, exclusive.
+// A segmented control: one segment per option, exclusive, after its title.
+// The title wraps rather than pushing the segments out of the page.
 template <typename Enum> QButtonGroup* segmented(const QString& title, QVBoxLayout* into, QWidget* parent)
 {
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(title, parent);
-    row->addWidget(label);
-    row->addStretch(1);
+    label->setWordWrap(true);
+    row->addWidget(label, 1);
+    auto* segments = new QHBoxLayout;
     auto* group = new QButtonGroup(parent);
     group->setExclusive(true);
     int id = 0;
     for (Enum option : allCases<Enum>()) {
-        auto* b = new QToolButton(parent);
-        b->setCheckable(true);
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setIcon(SymbolIcons::icon(symbolName(option)));
-        b->setText(::title(option));
+        auto* b = new SegmentButton(::title(option), parent);
+        b->setSymbol(symbolName(option));
         b->setAccessibleName(title + QStringLiteral(": ") + ::title(option));
-        b->setFocusPolicy(Qt::StrongFocus);
         group->addButton(b, id++);
-        row->addWidget(b);
     }
+    Segments::join(group, segments);
+    row->addLayout(segments);
     into->addLayout(row);
     return group;
 }

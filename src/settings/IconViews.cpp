@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QPainter>
@@ -90,7 +91,72 @@ TabButton::TabButton(QString symbol, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize TabButton::sizeHint() const { return QSize(74, 20 + 5 + fontMetrics().height() + 16); }
+namespace {
+constexpr int kTabTitlePixels = 11;
+constexpr int kTabSmallestTitlePixels = 8;
+constexpr int kTabMinimumWidth = 74;
+
+QFont tabTitleFont(const QFont& base, int pixels, bool chosen)
+{
+    QFont f = base;
+    f.setPixelSize(pixels);
+    f.setWeight(chosen ? QFont::DemiBold : QFont::Normal);
+    return f;
+}
+}
+
+TabButton::Title TabButton::title(int width) const
+{
+    // Where the strip has less room than the title wants, the title gets
+    // smaller, then takes a second line, rather than being cut.
+    const int room = width - 4;
+    for (int pixels = kTabTitlePixels; pixels >= kTabSmallestTitlePixels; --pixels) {
+        const QFont f = tabTitleFont(font(), pixels, true);
+        if (QFontMetrics(f).boundingRect(QRect(0, 0, room, 100), 0, text()).width() <= room)
+            return { tabTitleFont(font(), pixels, isChecked()), false };
+    }
+    for (int pixels = kTabTitlePixels; pixels >= kTabSmallestTitlePixels; --pixels) {
+        const QFont f = tabTitleFont(font(), pixels, true);
+        const QFontMetrics fm(f);
+        const QRect lines = fm.boundingRect(QRect(0, 0, room, 10 * fm.height()), Qt::TextWordWrap, text());
+        if (lines.width() <= room && lines.height() <= 2 * fm.height())
+            return { tabTitleFont(font(), pixels, isChecked()), true };
+    }
+    return { tabTitleFont(font(), kTabSmallestTitlePixels, isChecked()), true };
+}
+
+QSize TabButton::sizeHint() const
+{
+    // Wide enough for the title in the chosen weight, so choosing a tab never
+    // makes its title longer than its button; a title of several words may
+    // take two lines instead of a wide button.
+    const QFontMetrics fm(tabTitleFont(font(), kTabTitlePixels, true));
+    int widest = 0;
+    for (const QString& word : text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widest = std::max(widest, fm.horizontalAdvance(word));
+    const int oneLine = fm.horizontalAdvance(text());
+    const int width = std::max(kTabMinimumWidth, (oneLine + 12 <= kTabMinimumWidth * 5 / 4 ? oneLine : widest) + 12);
+    const Title t = title(width);
+    const int lines = t.wraps ? 2 : 1;
+    return { width, 20 + 5 + lines * QFontMetrics(t.font).height() + 16 };
+}
+
+QSize TabButton::minimumSizeHint() const { return { kTabMinimumWidth, sizeHint().height() }; }
+
+void TabButton::focusInEvent(QFocusEvent* event)
+{
+    // The window opens with focus in the strip; only focus the keyboard moved
+    // here is shown, so an opened window has one marked tab: the chosen one.
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+        || event->reason() == Qt::ShortcutFocusReason;
+    HoverButton::focusInEvent(event);
+}
+
+void TabButton::focusOutEvent(QFocusEvent* event)
+{
+    m_keyboardFocus = false;
+    HoverButton::focusOutEvent(event);
+}
 
 void TabButton::paintEvent(QPaintEvent*)
 {
@@ -100,7 +166,7 @@ void TabButton::paintEvent(QPaintEvent*)
     QColor background = Qt::transparent;
     if (isChecked()) {
         background = accent;
-        background.setAlphaF(0.14f);
+        background.setAlphaF(0.22f);
     } else if (isHovering()) {
         background = palette().color(QPalette::WindowText);
         background.setAlphaF(0.06f);
@@ -108,19 +174,21 @@ void TabButton::paintEvent(QPaintEvent*)
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
     p.fillPath(shape, background);
-    if (hasFocus()) {
-        p.setPen(QPen(accent, 1.5));
-        p.drawPath(shape);
+    if (hasFocus() && m_keyboardFocus) {
+        // Focus is a dotted ring in the text colour; the chosen tab is a filled
+        // one in the accent: the two never look alike.
+        QPen ring(palette().color(QPalette::WindowText), 1.5, Qt::DotLine);
+        p.setPen(ring);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 6, 6);
     }
     const QColor ink = isChecked() ? accent : SecondaryLabel::colour(palette());
     SymbolIcons::paint(p, QRectF((width() - 20) / 2.0, 8, 20, 20), m_symbol, ink);
-    QFont f = font();
-    f.setPixelSize(11);
-    f.setWeight(isChecked() ? QFont::DemiBold : QFont::Normal);
-    p.setFont(f);
+    const Title t = title(width());
+    p.setFont(t.font);
     p.setPen(ink);
-    p.drawText(QRectF(0, 8 + 20 + 5, width(), height() - 33), Qt::AlignHCenter | Qt::AlignTop,
-        p.fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4));
+    p.drawText(QRectF(2, 8 + 20 + 5, width() - 4, height() - 33),
+        Qt::AlignHCenter | Qt::AlignTop | (t.wraps ? Qt::TextWordWrap : 0), text());
 }
 
 // ---- Dotted backdrop -----------------------------------------------------------------------------------

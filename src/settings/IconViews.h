@@ -58,18 +58,28 @@ private:
 };
 
 // One button of the tab strip: symbol above title, accent tint when selected,
-// a faint tint under the pointer.
+// a faint tint under the pointer, a dotted ring when the keyboard focuses it.
 class TabButton : public HoverButton {
     Q_OBJECT
 public:
     TabButton(QString symbol, QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // How the title is set at `width`: its font, and whether it takes two lines.
+    struct Title {
+        QFont font;
+        bool wraps = false;
+    };
+    Title title(int width) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString m_symbol;
+    bool m_keyboardFocus = false;
 };
 
 namespace DottedPattern {

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // Flags and the globe need a colour emoji font; without one they would show
 // as empty boxes, so the names stand alone.
@@ -118,8 +120,10 @@ void LanguagePicker::build()
         auto* grid = new QGridLayout(m_grid);
         grid->setSpacing(8);
         int i = 0;
+        QList<QPushButton*> tiles;
         for (AppLanguage language : selectableLanguages()) {
             auto* tile = new QPushButton(withEmoji(flag(language), endonym(language)), m_grid);
+            tiles << tile;
             tile->setCheckable(true);
             tile->setAccessibleName(endonym(language));
             tile->setProperty("language", rawValue(language));
@@ -127,6 +131,13 @@ void LanguagePicker::build()
             grid->addWidget(tile, i / 3, i % 3);
             ++i;
         }
+        // Names in other scripts come in fonts with taller lines: every tile
+        // takes the tallest one's height, so the grid's rows line up.
+        int tallest = 0;
+        for (const QPushButton* tile : tiles)
+            tallest = std::max(tallest, tile->sizeHint().height());
+        for (QPushButton* tile : tiles)
+            tile->setFixedHeight(tallest);
         scroll->setWidget(m_grid);
         column->addWidget(scroll);
         auto* system = new QPushButton(

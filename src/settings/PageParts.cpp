@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QInputDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -136,19 +136,55 @@ QWidget* emptyListState(int height, const QString& title, const QString& note, b
     return empty;
 }
 
+NameDialog::NameDialog(const QString& title, const QString& current, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(title);
+    auto* column = new QVBoxLayout(this);
+    column->setSpacing(8);
+    auto* prompt = plainLabel(title, this);
+    column->addWidget(prompt);
+    m_field = new QLineEdit(current, this);
+    m_field->setMinimumWidth(260);
+    m_field->setAccessibleName(title);
+    prompt->setBuddy(m_field);
+    column->addWidget(m_field);
+    m_problem = plainLabel(QCoreApplication::translate("Kelvaro", "A name is needed."), this);
+    m_problem->setObjectName(QStringLiteral("name-problem"));
+    QPalette warning = m_problem->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xd7, 0x3a, 0x31));
+    m_problem->setPalette(warning);
+    m_problem->hide();
+    column->addWidget(m_problem);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QCoreApplication::translate("Kelvaro", "Rename"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(QCoreApplication::translate("Kelvaro", "Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_field, &QLineEdit::textChanged, this, [this] { m_problem->hide(); });
+    column->addWidget(buttons);
+}
+
+QString NameDialog::name() const { return m_field->text().trimmed(); }
+
+void NameDialog::accept()
+{
+    // An empty name would be dropped and the old one kept without a word:
+    // say so, and let the name be typed.
+    if (name().isEmpty()) {
+        m_problem->show();
+        m_field->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
 void askForName(QWidget* owner, const QString& objectName, const QString& title, const QString& current,
     std::function<void(const QString&)> apply)
 {
-    QPointer<QInputDialog> dialog = new QInputDialog(owner);
+    QPointer<NameDialog> dialog = new NameDialog(title, current, owner);
     dialog->setObjectName(objectName);
-    dialog->setWindowTitle(title);
-    dialog->setLabelText(title);
-    dialog->setOkButtonText(QCoreApplication::translate("Kelvaro", "Rename"));
-    dialog->setCancelButtonText(QCoreApplication::translate("Kelvaro", "Cancel"));
-    dialog->setInputMode(QInputDialog::TextInput);
-    dialog->setTextValue(current);
-    if (auto* field = dialog->findChild<QLineEdit*>())
-        field->setMinimumWidth(220);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // No global hotkey may fire while the name is typed: the key tap is off
@@ -164,7 +200,7 @@ void askForName(QWidget* owner, const QString& objectName, const QString& title,
     QObject::connect(dialog, &QDialog::finished, owner, [dialog, resumeOnce, apply = std::move(apply)](int result) {
         resumeOnce();
         if (result == QDialog::Accepted && dialog)
-            apply(dialog->textValue());
+            apply(dialog->name());
     });
     dialog->open();
 }

@@ -6,6 +6,7 @@
 // its empty state, and the name dialog).
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QMargins>
 #include <QObject>
 #include <QPoint>
@@ -17,6 +18,7 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPainter;
 class QPushButton;
 class QString;
@@ -66,9 +68,26 @@ ScrollingList scrollingList(int height, QWidget* parent);
 QWidget* emptyListState(int height, const QString& title, const QString& note, bool wrapNote, QWidget* parent,
     const std::function<QPushButton*(QWidget*)>& button = {});
 
+// The dialog askForName shows: a field for the name under the title, and
+// "Rename", which keeps the dialog open with a note while the name is empty.
+class NameDialog : public QDialog {
+    Q_OBJECT
+public:
+    NameDialog(const QString& title, const QString& current, QWidget* parent = nullptr);
+    // The name typed, without surrounding spaces.
+    QString name() const;
+    QLineEdit* field() const { return m_field; }
+    QLabel* problem() const { return m_problem; }
+    void accept() override;
+
+private:
+    QLineEdit* m_field = nullptr;
+    QLabel* m_problem = nullptr;
+};
+
 // Asks for a new name in a window-modal dialog over `owner`, titled `title`,
-// starting from `current`; `apply` gets the text when the dialog is accepted.
-// No global hotkey fires while the dialog is up.
+// starting from `current`; `apply` gets the name (never empty) when the dialog
+// is accepted. No global hotkey fires while the dialog is up.
 void askForName(QWidget* owner, const QString& objectName, const QString& title, const QString& current,
     std::function<void(const QString&)> apply);
 

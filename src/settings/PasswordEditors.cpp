@@ -31,7 +31,7 @@ QLabel* header(QWidget* parent)
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
-    label->setFixedHeight(QFontMetrics(f).height() + 32);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // as tall as its script's lines
     return label;
 }
 

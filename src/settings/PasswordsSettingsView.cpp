@@ -59,10 +59,13 @@ void AccountPopupButton::paintContent(
     p.drawText(QRectF(x, field.top(), right - x, field.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
         title);
     x += fm.horizontalAdvance(title) + 8;
-    if (m_detail && x < right) {
+    // The detail is extra (the list under the button says it too, and the
+    // accessible name carries it): shown whole where it fits, else left out,
+    // never cut.
+    if (m_detail && x + fm.horizontalAdvance(*m_detail) <= right) {
         p.setPen(SecondaryLabel::colour(palette()));
         p.drawText(QRectF(x, field.top(), right - x, field.height()),
-            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, fm.elidedText(*m_detail, Qt::ElideRight, right - x));
+            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, *m_detail);
     }
 }
 
@@ -364,8 +367,9 @@ void PasswordsSettingsView::deleteAccount()
     const auto selected = selectedEntry();
     if (!selected)
         return;
-    auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("Kelvaro", "Delete this account"),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("Kelvaro", "Delete this account"),
         QString(), QMessageBox::NoButton, this);
+    EditorChrome::setAlertSymbol(box, true);
     box->setTextFormat(Qt::PlainText);
     box->setText(QCoreApplication::translate("Kelvaro", "Delete the account “%1”?").arg(accountTitle(selected)));
     box->setInformativeText(QCoreApplication::translate("Kelvaro",

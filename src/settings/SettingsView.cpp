@@ -1,6 +1,7 @@
 #include "settings/SettingsView.h"
 
 #include "core/AppSettings.h"
+#include "ring/AppShortcutRingViewModel.h"
 #include "ring/CapturedTabStore.h"
 #include "ring/ShortcutSegmentView.h"
 #include "editors/KeyStrip.h"
@@ -94,7 +95,7 @@ RingPreview::RingPreview(QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(16);
     column->addStretch(1);
-    column->addSpacing(290); // the ring, drawn in paintEvent
+    column->addSpacing(ringSlot); // the ring, drawn in paintEvent
     m_caption = new SecondaryLabel(QString(), this);
     m_caption->setAlignment(Qt::AlignCenter);
     column->addWidget(m_caption);
@@ -110,14 +111,20 @@ RingPreview::RingPreview(QWidget* parent)
     column->addStretch(1);
 }
 
-double RingPreview::previewScale(double ringScale) { return ((ringScale - 0.7) * 0.5 + 0.7) * 0.72 / 0.85; }
+double RingPreview::previewScale(double ringScale)
+{
+    // Whatever the stored size, the drawing stays inside its slot, clear of the key caps.
+    return std::min(((ringScale - 0.7) * 0.5 + 0.7) * 0.72 / 0.85, ringSlot / canvasSide);
+}
 
 QRectF RingPreview::ringRect() const
 {
-    // The 290-point slot sits above the caption and the key caps.
-    const double slotTop = m_caption->isVisible() ? m_caption->y() - 16 - 290
-                                                  : (m_keys->isVisible() ? m_keys->y() : m_noShortcut->y()) - 16 - 290;
-    const QPointF centre(width() / 2.0, slotTop + 145.0);
+    // The ring's slot sits above the caption and the key caps.
+    const QWidget* below = m_caption->isVisible() ? static_cast<const QWidget*>(m_caption)
+        : m_keys->isVisible()                     ? static_cast<const QWidget*>(m_keys)
+                                                  : m_noShortcut;
+    const double slotTop = below->y() - 16 - ringSlot;
+    const QPointF centre(width() / 2.0, slotTop + ringSlot / 2.0);
     const double side = canvasSide * previewScale(m_ringScale.value());
     return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
 }
@@ -226,6 +233,7 @@ SettingsView::SettingsView(UpdateChecker& updates, QWidget* parent)
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Plain);
+    divider->setFixedWidth(1); // 400 + 1 + 520: a wider line pushes the pages out of the window
     row->addWidget(divider);
     auto* side = new QWidget(this);
     side->setFixedWidth(520);
@@ -386,8 +394,8 @@ void SettingsView::refreshTabPreview()
 {
     const QList<AppShortcut> items = CapturedTabStore::ringItems();
     const int n = int(items.size());
-    m_tabPreviewItems = items.mid(0, std::min(n, 10));
-    m_tabPreviewPageCount = std::max(int(std::ceil(n / 10.0)), 1);
+    m_tabPreviewItems = AppShortcutRingViewModel::page(0, items);
+    m_tabPreviewPageCount = std::max(int(std::ceil(double(n) / AppShortcutRingViewModel::pageSize)), 1);
     updatePreview();
 }
 
@@ -452,17 +460,27 @@ RingStageInput SettingsView::stageInput() const
 {
     RingStageInput in;
     in.tab = m_selectedTab;
-    in.shortcuts = m_selectedTab == SettingsTab::capturedTabs ? m_tabPreviewItems
-        : m_selectedTab == SettingsTab::passwords             ? m_passwordPreviewItems
-                                                              : controllerShortcuts;
     in.centerApp = previewCenterApp();
     if (m_selectedTab == SettingsTab::launcher) {
         const auto group = selectedLauncherGroup();
         in.runningApps = group ? LauncherApps::resolved(group->bundleIdentifiers) : QList<RunningApp>();
+        // The launcher ring opens on its own group: its first app is the centre.
+        in.centerApp = in.runningApps.isEmpty() ? std::nullopt : std::optional<RunningApp>(in.runningApps.first());
     } else {
         in.runningApps = m_previewApps;
     }
-    in.pageCount = m_selectedTab == SettingsTab::capturedTabs ? m_tabPreviewPageCount : 1;
+    if (m_selectedTab == SettingsTab::capturedTabs) {
+        in.shortcuts = m_tabPreviewItems;
+        in.pageCount = m_tabPreviewPageCount;
+    } else {
+        // Shown as the ring shows them: the first page, and dots for the others.
+        const QList<AppShortcut>& all
+            = m_selectedTab == SettingsTab::passwords ? m_passwordPreviewItems : controllerShortcuts;
+        in.shortcuts = AppShortcutRingViewModel::page(0, all);
+        in.pageCount = in.drawsShortcuts()
+            ? std::max(1, int(std::ceil(double(all.size()) / AppShortcutRingViewModel::pageSize)))
+            : 1;
+    }
     in.selectedIndex = 0;
     return in;
 }

@@ -51,9 +51,13 @@ public:
     const RingStageInput& input() const { return m_input; }
     KeyStrip* keyCaps() const { return m_keys; }
 
-    // The preview scale of the 400-point ring canvas: half the ring-size setting's effect.
+    // The preview scale of the 400-point ring canvas: half the ring-size
+    // setting's effect, never more than the ring's slot holds.
     static double previewScale(double ringScale);
     static constexpr double canvasSide = 400.0;
+    // The side of the square the ring is drawn in, above the key caps: room
+    // for the largest ring size.
+    static constexpr int ringSlot = 360;
     // The ring's square in the widget, as drawn now.
     QRectF ringRect() const;
 

@@ -7,6 +7,7 @@
 #include "platform/IconFile.h"
 #include "platform/Scheduler.h"
 #include "platform/Workspace.h"
+#include "ringkit/RunningApp.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -59,6 +60,7 @@ AppPickerDialog::AppPickerDialog(const QString& title, const QString& message, Q
     layout->addWidget(m_search);
     m_list = new QListWidget(this);
     m_list->setIconSize(QSize(24, 24));
+    m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(m_list, 1);
     auto* buttons = new QDialogButtonBox(this);
@@ -122,6 +124,10 @@ void AppPickerDialog::fill()
             if (!icon.isNull())
                 item->setIcon(icon);
         }
+        // A row without an icon of its own gets the one the switcher draws for
+        // it, so every row has the same height and its name the same indent.
+        if (item->icon().isNull())
+            item->setIcon(QIcon(QPixmap::fromImage(RunningApp::placeholderIcon(row.name, 48))));
     }
 }
 

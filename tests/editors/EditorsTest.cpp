@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -212,10 +213,16 @@ TEST_F(Editors, ImportTakesOnlySmallWholePngFilesAndWritesNothingOtherwise)
     }
     EXPECT_FALSE(QDir(CustomIcons::folderPath()).exists()) << "a refused file changes nothing";
 
-    // The picker explains a refusal in an alert and stays open with its selection.
+    // The picker states the limits before a file is chosen, explains a refusal
+    // in an alert with the pages' own symbol, and stays open with its selection.
     IconPickerSheet picker(QStringLiteral("doc"));
+    auto* limits = picker.findChild<QLabel*>(QStringLiteral("upload-limits"));
+    ASSERT_TRUE(limits);
+    EXPECT_TRUE(limits->text().contains(QStringLiteral("1 MB")) && limits->text().contains(QStringLiteral("1024")));
     picker.handleImport(big);
     ASSERT_TRUE(picker.importAlert());
+    EXPECT_EQ(picker.importAlert()->icon(), QMessageBox::NoIcon) << "the style's stock icon";
+    EXPECT_FALSE(picker.importAlert()->iconPixmap().isNull());
     EXPECT_EQ(picker.importAlert()->windowTitle(), QStringLiteral("Could not add icon"));
     EXPECT_EQ(picker.importAlert()->text(), QStringLiteral("Pick a PNG smaller than 1 MB."));
     EXPECT_EQ(picker.importAlert()->textFormat(), Qt::PlainText);

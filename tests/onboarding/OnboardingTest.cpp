@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <QUrlQuery>
@@ -78,11 +79,26 @@ TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
     const QStringList titles { QStringLiteral("Choose your language"), QStringLiteral("Welcome to Kelvaro"),
         QStringLiteral("You're all set"), QStringLiteral("Your shortcut"),
         QStringLiteral("Kelvaro lives in the tray") };
+    const QString primaryStyle = wizard.continueButton()->styleSheet();
     for (int page = 0; page < OnboardingView::pageCount; ++page) {
         EXPECT_EQ(wizard.page(), page);
         EXPECT_EQ(wizard.pageTitle(), titles[page]);
         EXPECT_EQ(wizard.continueButton()->text(),
             page == OnboardingView::lastPage ? QStringLiteral("Start Using Kelvaro") : QStringLiteral("Continue"));
+        // The primary button on every page, with room for its title.
+        EXPECT_EQ(wizard.continueButton()->styleSheet(), primaryStyle) << "page " << page;
+        EXPECT_GE(wizard.continueButton()->width(), wizard.continueButton()->sizeHint().width());
+        // A heading, not a raised title that reads as a button.
+        EXPECT_TRUE(qobject_cast<QLabel*>(wizard.currentPage()->findChild<QWidget*>(QStringLiteral("pageTitle"))));
+        if (page == 0) {
+            // Names in other scripts do not make their tiles taller than the rest.
+            QSet<int> heights;
+            for (QPushButton* tile : wizard.currentPage()->findChildren<QPushButton*>()) {
+                if (tile->property("language").isValid() && tile->property("language") != QStringLiteral("system"))
+                    heights << tile->height();
+            }
+            EXPECT_EQ(heights.size(), 1);
+        }
         QTest::keyClick(&wizard, Qt::Key_Return);
         settle();
     }

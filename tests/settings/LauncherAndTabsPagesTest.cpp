@@ -16,9 +16,11 @@
 #include "settings/IconViews.h"
 #include "settings/LauncherAppList.h"
 #include "settings/LauncherSettingsView.h"
+#include "settings/PageParts.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -152,4 +154,27 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     EXPECT_TRUE(page.message().endsWith(QStringLiteral(" 1 earlier capture kept.")));
     EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
 }
+}
+
+TEST_F(Pages, AnEmptyLauncherNameIsRefusedWithANoteAndTheDialogStays)
+{
+    LauncherSettingsView page(std::nullopt);
+    page.addGroup();
+    const QString before = page.selectedGroup()->name;
+    page.renameGroup();
+    auto* dialog = page.findChild<NameDialog*>(QStringLiteral("rename-launcher"));
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->problem()->isVisibleTo(dialog));
+
+    dialog->field()->setText(QStringLiteral("   "));
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible()) << "the dialog closed on an empty name";
+    EXPECT_TRUE(dialog->problem()->isVisibleTo(dialog)) << "nothing says a name is needed";
+    EXPECT_EQ(page.selectedGroup()->name, before);
+
+    dialog->field()->setText(QStringLiteral(" Work "));
+    EXPECT_FALSE(dialog->problem()->isVisibleTo(dialog)) << "the note outlives the typing that answers it";
+    dialog->accept();
+    EXPECT_EQ(page.selectedGroup()->name, QStringLiteral("Work"));
 }

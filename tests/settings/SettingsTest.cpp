@@ -1,7 +1,9 @@
 #include "core/AppSettings.h"
 #include "core/HotkeyRecordingSession.h"
+#include "editors/ShortcutEditorView.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/RingCommands.h"
+#include "platform/Appearance.h"
 #include "platform/KeyModifiers.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimKeyTap.h"
@@ -17,12 +19,15 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QTest>
 #include <QVBoxLayout>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,7 +149,33 @@ TEST_F(Window, PreviewDrawsTheRingOfTheSelectedTab)
     EXPECT_NEAR(RingPreview::previewScale(0.7) * 400, 237.2, 0.1);
     EXPECT_NEAR(RingPreview::previewScale(1.0) * 400, 288.0, 0.1);
     EXPECT_NEAR(RingPreview::previewScale(1.4) * 400, 355.8, 0.1);
+    EXPECT_LE(RingPreview::previewScale(2.0) * 400, RingPreview::ringSlot) << "a stored size past the slider's";
     EXPECT_EQ(fromRawValue<SettingsTab>(QStringLiteral("tabs")), std::nullopt);
+}
+
+TEST_F(Window, PreviewPagesAsTheRingDoesAndCentresTheGroupsOwnApp)
+{
+    SettingsView view(updates);
+    view.controllerApp = AppShortcut(QStringLiteral("App 3"), QString(), QString(), QStringLiteral("org.example.app3"));
+    for (int i = 0; i < 24; ++i)
+        view.controllerShortcuts << AppShortcut(QStringLiteral("Item %1").arg(i), QStringLiteral("star"),
+            QStringLiteral("Ctrl+%1").arg(i), QStringLiteral("org.example.app3"));
+    RingStageInput in = view.stageInput();
+    EXPECT_EQ(in.shortcuts.size(), 10) << "one page of the ring, not all 24 at once";
+    EXPECT_EQ(in.shortcuts.first().name, QStringLiteral("Item 0"));
+    EXPECT_EQ(in.pageCount, 3);
+    view.controllerShortcuts = view.controllerShortcuts.mid(0, 10);
+    EXPECT_EQ(view.stageInput().pageCount, 1);
+
+    settings().setLauncherGroups({ LauncherGroup(
+        QStringLiteral("Work"), { QStringLiteral("org.example.app7"), QStringLiteral("org.example.app2") }) });
+    view.selectTab(SettingsTab::launcher);
+    in = view.stageInput();
+    ASSERT_EQ(in.runningApps.size(), 2);
+    ASSERT_TRUE(in.centerApp);
+    EXPECT_EQ(in.centerApp->bundleIdentifier, QStringLiteral("org.example.app7")) << "not the frontmost app0";
+    settings().setLauncherGroups({ LauncherGroup(QStringLiteral("Empty")) });
+    EXPECT_FALSE(view.stageInput().centerApp) << "an empty group has nothing to centre";
 }
 
 TEST_F(Window, GeneralPageControlsWriteTheirKeys)
@@ -255,4 +286,85 @@ TEST(RowViews, SubtitleAndButtonsFollowWhatTheRowCanDo)
 
     EXPECT_EQ(DottedPattern::centres(QSizeF(36, 0), 18).size(), 3);
     EXPECT_EQ(SettingsDropdownChrome::trailingReserve, 36);
+}
+
+namespace {
+double linear(int channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(QRgb c) { return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)); }
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QImage rendered(QWidget* w)
+{
+    QImage image(w->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(w->palette().color(QPalette::Window));
+    w->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return image;
+}
+
+// The fill of a segment: its left padding, half way down, where no text is.
+QRgb fillOf(QWidget* w) { return rendered(w).pixel(5, w->height() / 2); }
+}
+
+TEST_F(Window, TheChosenSegmentStandsOutInTheLightAndTheDarkAppearance)
+{
+    GeneralSettingsView page(updates);
+    page.resize(520, 900);
+    ShortcutEditorView editor(
+        AppShortcut(QStringLiteral("App"), QString(), QString(), QStringLiteral("org.example.app")), std::nullopt);
+    for (const bool dark : { false, true }) {
+        page.setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        editor.setPalette(page.palette());
+        for (QButtonGroup* group :
+            { page.activation(), page.placement(), page.appearance(), editor.findChild<QButtonGroup*>() }) {
+            for (QAbstractButton* chosen : group->buttons()) {
+                chosen->setChecked(true);
+                const QRgb chosenFill = fillOf(chosen);
+                for (QAbstractButton* other : group->buttons()) {
+                    if (other == chosen)
+                        continue;
+                    EXPECT_GE(contrast(chosenFill, fillOf(other)), 3.0)
+                        << (dark ? "dark: " : "light: ") << chosen->text().toStdString() << " against "
+                        << other->text().toStdString();
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Window, KeyboardFocusOnATabDoesNotLookLikeTheChosenTab)
+{
+    SettingsView view(updates);
+    view.resize(SettingsView::windowSize);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    auto* chosen = view.findChild<TabButton*>(QStringLiteral("controller"));
+    auto* general = view.findChild<TabButton*>(QStringLiteral("general"));
+    auto* passwords = view.findChild<TabButton*>(QStringLiteral("passwords"));
+    ASSERT_TRUE(chosen && general && passwords);
+    passwords->setFocus(Qt::OtherFocusReason);
+    const QImage plain = rendered(general);
+
+    // Focus that arrives with the window (not by the keyboard) shows nothing.
+    general->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(rendered(general), plain) << "an unchosen tab looks marked as the window opens";
+
+    // Focus brought by the keyboard shows, and not as the chosen tab's fill.
+    passwords->setFocus(Qt::OtherFocusReason);
+    general->setFocus(Qt::TabFocusReason);
+    const QImage focused = rendered(general);
+    EXPECT_NE(focused, plain);
+    const QPoint inside(general->width() / 2, general->height() - 6);
+    EXPECT_EQ(focused.pixel(inside), plain.pixel(inside)) << "focus filled the tab like a selection";
+    EXPECT_NE(rendered(chosen).pixel(inside), plain.pixel(inside));
 }

@@ -6,6 +6,7 @@
 #include "input/KeyTapSuspension.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/sim/SimDesktop.h"
+#include "ringkit/RunningApp.h"
 #include "support/TestSupport.h"
 #include "support/Watchdog.h"
 
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -83,6 +85,24 @@ TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
     EXPECT_EQ(dialog.confirmTitle(), QStringLiteral("Add"));
 }
 
+TEST_F(AppPicker, RowsWithoutAnIconLineUpWithTheOthers)
+{
+    // Writer and Atlas name no icon; a running app brings its own.
+    auto desktop = SimDesktop::install();
+    desktop->addApp(9, QStringLiteral("org.example.Paint"), QStringLiteral("Paint")).icon
+        = SimDesktop::solidIcon(Qt::red);
+    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    dialog.show();
+    auto* list = dialog.findChild<QListWidget*>();
+    ASSERT_TRUE(list);
+    QSet<int> heights;
+    for (int i = 0; i < list->count(); ++i) {
+        EXPECT_FALSE(list->item(i)->icon().isNull()) << list->item(i)->text().toStdString();
+        heights << list->visualItemRect(list->item(i)).height();
+    }
+    EXPECT_EQ(heights.size(), 1) << "rows of different heights";
+}
+
 TEST_F(AppPicker, RunningAppsWithoutAnEntryAreOfferedUnderTheSwitchersIdentifier)
 {
     auto desktop = SimDesktop::install();
@@ -125,7 +145,7 @@ TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
     EXPECT_EQ(results[1], std::nullopt); // cancelled
 }
 
-TEST_F(AppPicker, IconsThatAreNoPicturesLeaveTheirRowsWithoutAnIcon)
+TEST_F(AppPicker, IconsThatAreNoPicturesGiveTheirRowsThePlaceholder)
 {
     QTemporaryDir icons;
     QImage red(16, 16, QImage::Format_ARGB32);
@@ -147,8 +167,11 @@ TEST_F(AppPicker, IconsThatAreNoPicturesLeaveTheirRowsWithoutAnIcon)
         shown.insert(list->item(i)->text(), list->item(i)->icon().pixmap(16).toImage());
     ASSERT_TRUE(shown.contains(QStringLiteral("fifo")) && shown.contains(QStringLiteral("zero")));
     EXPECT_EQ(shown.value(QStringLiteral("red")).pixelColor(8, 8), QColor(Qt::red));
-    EXPECT_TRUE(shown.value(QStringLiteral("fifo")).isNull());
-    EXPECT_TRUE(shown.value(QStringLiteral("zero")).isNull());
+    for (const QString& name : { QStringLiteral("fifo"), QStringLiteral("zero") }) {
+        const QImage placeholder
+            = QIcon(QPixmap::fromImage(RunningApp::placeholderIcon(name, 48))).pixmap(16).toImage();
+        EXPECT_EQ(shown.value(name), placeholder) << name.toStdString() << " shows something read from it";
+    }
 }
 
 TEST_F(AppPicker, BundleIdentifierOfAnEntryFile)

@@ -58,36 +58,6 @@ std::optional<bool> portalPrefersDark()
     return scheme == 1;
 }
 
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(0x2b, 0x2b, 0x2d), base(0x1e, 0x1e, 0x20), text(0xec, 0xec, 0xee);
-    const QColor disabled(0x80, 0x80, 0x84), highlight(0x3d, 0x7e, 0xe6);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::ToolTipBase, base);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, disabled);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3d));
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::BrightText, Qt::white);
-    p.setColor(QPalette::Light, QColor(0x48, 0x48, 0x4c));
-    p.setColor(QPalette::Midlight, QColor(0x40, 0x40, 0x44));
-    p.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x33));
-    p.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x1a));
-    p.setColor(QPalette::Shadow, Qt::black);
-    p.setColor(QPalette::Highlight, highlight);
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor(0x6c, 0xa6, 0xff));
-    p.setColor(QPalette::LinkVisited, QColor(0xb0, 0x8c, 0xff));
-    for (auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
-        p.setColor(QPalette::Disabled, role, disabled);
-    return p;
-}
-
 class QtAppearance final : public QObject, public Appearance {
     Q_OBJECT
 public:
@@ -132,6 +102,36 @@ private Q_SLOTS:
             apply(AppearanceMode::system);
     }
 };
+}
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(0x2b, 0x2b, 0x2d), base(0x1e, 0x1e, 0x20), text(0xec, 0xec, 0xee);
+    const QColor disabled(0x80, 0x80, 0x84), highlight(0x3d, 0x7e, 0xe6);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3d));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::Light, QColor(0x48, 0x48, 0x4c));
+    p.setColor(QPalette::Midlight, QColor(0x40, 0x40, 0x44));
+    p.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x33));
+    p.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x1a));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x6c, 0xa6, 0xff));
+    p.setColor(QPalette::LinkVisited, QColor(0xb0, 0x8c, 0xff));
+    for (auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        p.setColor(QPalette::Disabled, role, disabled);
+    return p;
 }
 
 std::shared_ptr<Appearance> makeDefaultAppearance() { return std::make_shared<QtAppearance>(); }
