@@ -12,7 +12,6 @@ import re
 import signal
 import subprocess
 import sys
-import time
 
 import kelvaro_e2e as k
 
@@ -97,8 +96,9 @@ def main():
     client = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.Editor", "--title", "Editor"],
                        name="editor", wait_ready=True)
     try:
-        k.activate(k.find_window("Editor"))
-        time.sleep(0.5)
+        editor = k.find_window("Editor")
+        k.activate(editor)
+        k.wait_until(lambda: k.active_window() == editor, timeout=3)
         k.key_down("ctrl")
         k.key_down("shift")
         k.key("a")

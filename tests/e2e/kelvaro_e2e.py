@@ -7,9 +7,11 @@ with XTest (through xdotool) and read back what a user would see (EWMH
 properties through xprop, screenshots through ImageMagick's import).
 Standard library only.
 """
+import base64
 import json
 import os
 import re
+import select
 import signal
 import stat
 import subprocess
@@ -51,6 +53,8 @@ def finish():
 
 
 def wait_until(predicate, timeout=5.0, interval=0.02):
+    """Polls `predicate` until it returns something true (returned) or `timeout`
+    seconds have passed (then its last value is returned)."""
     end = time.monotonic() + timeout
     while True:
         value = predicate()
@@ -58,6 +62,33 @@ def wait_until(predicate, timeout=5.0, interval=0.02):
             return value
         if time.monotonic() >= end:
             return value
+        time.sleep(interval)
+
+
+def steady(read):
+    """A predicate for wait_until: true (the value) once `read()` gives the same
+    value twice in a row, e.g. a window's place after the window manager has
+    moved it."""
+    last = [None]
+
+    def same():
+        now = read()
+        settled = now is not None and now == last[0]
+        last[0] = now
+        return now if settled else None
+    return same
+
+
+def holds(predicate, seconds, interval=0.05):
+    """True when `predicate` stays true for all of `seconds`. For the checks that
+    something does NOT happen: the duration is what is tested there, and a
+    passing glimpse in between counts as a failure."""
+    end = time.monotonic() + seconds
+    while True:
+        if not predicate():
+            return False
+        if time.monotonic() >= end:
+            return True
         time.sleep(interval)
 
 
@@ -118,6 +149,59 @@ class Process:
         self.log.flush()
         with open(self.log_path, errors="replace") as f:
             return f.read()
+
+
+class Probe:
+    """One of the helper programs that answer commands on stdin line by line
+    (kelvaro-panel-probe); its stderr goes to a log among the artefacts."""
+
+    def __init__(self, *args, program="kelvaro-panel-probe"):
+        os.makedirs(ARTEFACTS, exist_ok=True)
+        self.err = open(os.path.join(ARTEFACTS, "%s-%d.log" % (program, int(time.time() * 1000) % 10**8)), "w")
+        self.proc = subprocess.Popen([binary(program)] + list(args), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     stderr=self.err, text=True, bufsize=1)
+        self.buffer = ""
+        self.seen = []
+
+    def line(self, timeout=5.0):
+        """The next line it prints, or None when none comes within `timeout` seconds."""
+        end = time.monotonic() + timeout
+        while "\n" not in self.buffer:
+            left = end - time.monotonic()
+            if left <= 0 or not select.select([self.proc.stdout], [], [], left)[0]:
+                return None
+            chunk = os.read(self.proc.stdout.fileno(), 4096).decode()
+            if not chunk:
+                return None
+            self.buffer += chunk
+        first, self.buffer = self.buffer.split("\n", 1)
+        self.seen.append(first.strip())
+        return first.strip()
+
+    def expect(self, prefix, timeout=5.0):
+        """The first line starting with `prefix` within `timeout` seconds (others are passed over), or None."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            got = self.line(end - time.monotonic())
+            if got is None:
+                return None
+            if got.startswith(prefix):
+                return got
+        return None
+
+    def send(self, command):
+        self.proc.stdin.write(command + "\n")
+        self.proc.stdin.flush()
+
+    def stop(self):
+        if self.proc.poll() is None:
+            try:
+                self.send("quit")
+                self.proc.wait(3)
+            except Exception:
+                self.proc.kill()
+                self.proc.wait()
+        self.err.close()
 
 
 # --- X11 -----------------------------------------------------------------
@@ -196,8 +280,9 @@ def open_tray_menu_item(steps_from_bottom):
     before = shown()
     run("xdotool", "click", "3")
     # The menu is a new window of ours; on a busy machine it takes a while.
-    wait_until(lambda: shown() - before, timeout=5)
-    time.sleep(0.3)
+    menu = wait_until(lambda: shown() - before, timeout=5)
+    if menu:
+        wait_settled(window_geometry(int(sorted(menu)[0])))
     run("xdotool", "key", *(["Up"] * steps_from_bottom), "Return")
     return True
 
@@ -235,6 +320,63 @@ def screenshot(name):
     return path
 
 
+def window_geometry(wid):
+    """(x, y, width, height) of a window on the screen, or None when it is gone."""
+    out = run("xwininfo", "-id", str(wid)).stdout
+    found = [re.search(label + r":\s+(-?\d+)", out) for label in
+             ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
+    return tuple(int(m.group(1)) for m in found) if all(found) else None
+
+
+def capture(region=None):
+    """The screen's pixels (of `region`, (x, y, width, height), when given) as raw bytes."""
+    args = ["import", "-window", "root"]
+    if region:
+        args += ["-crop", "%dx%d+%d+%d" % (region[2], region[3], region[0], region[1]), "+repage"]
+    return subprocess.run(args + ["rgb:-"], capture_output=True, timeout=20).stdout
+
+
+def wait_settled(region=None, timeout=5.0, since=None):
+    """Waits until what the screen shows in `region` stops changing: an
+    animation (a ring opening, a page fading in) has come to rest when three
+    captures in a row are the same. With `since` (a capture() of the same
+    region from before), it must first have changed from that. True when it
+    settled within `timeout`. A text field's blinking cursor only delays this
+    by a blink."""
+    if isinstance(region, int):
+        region = window_geometry(region)
+    start = time.monotonic()
+    end = start + timeout
+    previous, same = capture(region), 0
+    if since is not None:
+        # A change shows within a couple of seconds, or not at all (the
+        # click chose what was already shown).
+        changed_by = min(end, time.monotonic() + 2.0)
+        while previous == since and time.monotonic() < changed_by:
+            time.sleep(0.05)
+            previous = capture(region)
+    while time.monotonic() < end:
+        time.sleep(0.05)
+        now = capture(region)
+        same = same + 1 if now == previous else 0
+        if same >= 2:
+            return True
+        previous = now
+    # Not a failure by itself (what follows checks what is shown), but worth
+    # knowing when a journey slows down.
+    print("note - the screen%s did not come to rest within %.1f s" % (" at %r" % (region,) if region else "", timeout),
+          flush=True)
+    return False
+
+
+def settled_screenshot(name, region=None, timeout=5.0, since=None):
+    """A screenshot taken once `region` (a window id or (x, y, width, height);
+    the whole screen when None) has stopped changing (after changing from
+    `since`, when given; see wait_settled)."""
+    wait_settled(region, timeout, since)
+    return screenshot(name)
+
+
 def pixel(path, x, y):
     """(r, g, b) of one pixel of a PNG, through ImageMagick."""
     out = run("convert", path, "-crop", "1x1+%d+%d" % (x, y), "-format",
@@ -263,25 +405,85 @@ def defaults_path():
     return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
 
 
-def write_settings_defaults(appearance):
-    """Marks onboarding done, silences the launch message, telemetry and update
-    checks, and sets the appearance, keeping whatever else is stored."""
+def stored_value(value):
+    """A value as the preferences file keeps it: bool, int, float and str as
+    themselves; a list or dict (the stored item lists) as base64 of its JSON."""
+    if isinstance(value, bool):
+        return {"type": "bool", "value": value}
+    if isinstance(value, int):
+        return {"type": "integer", "value": value}
+    if isinstance(value, float):
+        return {"type": "double", "value": value}
+    if isinstance(value, str):
+        return {"type": "string", "value": value}
+    data = json.dumps(value, ensure_ascii=False).encode()
+    return {"type": "data", "value": base64.b64encode(data).decode()}
+
+
+# A user past the first start: no wizard, no launch notice, no usage question.
+ONBOARDED = {"hasCompletedOnboarding": True, "showLaunchMessage": False, "telemetryNoticeShownBuild": 1}
+# Nothing goes to the network, and the rings open the same way in every journey.
+QUIET = {"telemetryEnabled": False, "updateChecksAutomatic": False,
+         "activationMode": "holdModifier", "ringPlacement": "screenCentre"}
+
+
+def write_settings_defaults(appearance="light", onboarded=True, keep=True, **values):
+    """Writes the session's preferences file: the QUIET settings, those of an
+    ONBOARDED user (unless `onboarded` is False: then it is a fresh install),
+    the appearance and any further `values` (given as Python values, see
+    stored_value; None leaves a key out). With `keep`, whatever else is stored
+    stays; without, the file holds only these."""
     path = defaults_path()
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {}
-    if os.path.exists(path):
+    stored = {}
+    if keep and os.path.exists(path):
         with open(path) as f:
-            values = json.load(f).get("values", {})
-    values.update({"hasCompletedOnboarding": {"type": "bool", "value": True},
-                   "showLaunchMessage": {"type": "bool", "value": False},
-                   "telemetryEnabled": {"type": "bool", "value": False},
-                   "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-                   "updateChecksAutomatic": {"type": "bool", "value": False},
-                   "activationMode": {"type": "string", "value": "holdModifier"},
-                   "ringPlacement": {"type": "string", "value": "screenCentre"},
-                   "appearance": {"type": "string", "value": appearance}})
+            stored = json.load(f).get("values", {})
+    wanted = dict(QUIET, **(ONBOARDED if onboarded else {}), appearance=appearance, **values)
+    for name, value in wanted.items():
+        if value is None:
+            stored.pop(name, None)
+        else:
+            stored[name] = stored_value(value)
     with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+        json.dump({"version": 1, "values": stored}, f)
+
+
+def stored_setting(name):
+    """The value of one key of the preferences file as stored (None when absent or unreadable)."""
+    try:
+        with open(defaults_path()) as f:
+            entry = json.load(f)["values"].get(name)
+    except (OSError, ValueError, KeyError):
+        return None
+    return entry and entry.get("value")
+
+
+def hotkey_taken(letter="a", mask=5):
+    """Whether another client holds the hotkey `letter` with the X modifier
+    `mask` (5: Ctrl+Shift): the server refuses the probe's own grab."""
+    out = run(binary("kelvaro-keys-probe"), "taken", str(ord(letter)), str(mask)).stdout
+    return "taken=yes" in out
+
+
+def keyboard_free():
+    """Whether the keyboard is a person's again: no client holds it whole (a
+    ring does while it is up; the probe's own grab succeeds and is let go at
+    once) and no modifier is down (a synthetic paste holds Ctrl)."""
+    return ("grab=success" in run(binary("kelvaro-keys-probe"), "grab").stdout
+            and run(binary("kelvaro-keys-probe"), "held").stdout.strip() == "held=")
+
+
+def start_kelvaro(program="kelvaro", name=None, env=None, hotkey="a", mask=5, timeout=15):
+    """Starts kelvaro (or `program`, e.g. "kelvaro-test") and waits until it is
+    ready for a person: its hotkey (`hotkey` with the modifiers `mask`; None
+    for a start that grabs none, as during onboarding) is taken from every
+    other client, and its tray icon is shown when a tray runs."""
+    app = Process([binary(program)], name=name, env=env)
+    if hotkey:
+        check(wait_until(lambda: hotkey_taken(hotkey, mask), timeout=timeout, interval=0.1),
+              "%s takes its hotkey" % app.name)
+    return app
 
 
 def press(app, name):
@@ -289,19 +491,58 @@ def press(app, name):
     return run(binary("kelvaro-a11y-probe"), str(app.pid), "--press", name, timeout=20).returncode == 0
 
 
-def window_shot(wid, name, settle=0.6, keep_full=True):
-    """Saves the window `wid` alone as build/e2e-artefacts/<name>.png, after `settle` seconds."""
+def window_shot(wid, name, keep_full=True):
+    """Saves the window `wid` alone as build/e2e-artefacts/<name>.png, once what it shows has settled."""
     if not wid:
         return
-    time.sleep(settle)
-    path = screenshot(name + "-full")
-    out = run("xwininfo", "-id", str(wid)).stdout
-    value = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
-    x, y, w, h = value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")
+    geometry = window_geometry(wid)
+    if not geometry:
+        return
+    path = settled_screenshot(name + "-full", geometry)
+    x, y, w, h = geometry
     run("convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
         os.path.join(ARTEFACTS, name + ".png"), timeout=20)
     if not keep_full:
         os.remove(path)
+
+
+def accessible_elements(pid, *names):
+    """The accessible elements of the process `pid` (those named `names` when given), as the probe reports them."""
+    args = [binary("kelvaro-a11y-probe"), str(pid)] + sum((["--name", n] for n in names), [])
+    found = []
+    for line in run(*args, timeout=20).stdout.splitlines():
+        try:
+            element = json.loads(line)
+        except ValueError:
+            continue
+        if element.get("kind") == "element":
+            found.append(element)
+    return found
+
+
+def focused_field(pid):
+    """The text field of process `pid` that has the keyboard focus (its element), or None."""
+    for element in accessible_elements(pid):
+        states = element.get("states") or []
+        if "focused" in states and "editable" in states:
+            return element
+    return None
+
+
+def recording(pid, name="Keyboard shortcut"):
+    """Whether a hotkey recorder named `name` of process `pid` is recording (as its value tells a screen reader)."""
+    return any(e.get("description") == "Recording" for e in accessible_elements(pid, name))
+
+
+def focused(pid, name):
+    """Whether the element named `name` of process `pid` has the keyboard focus."""
+    return any("focused" in (e.get("states") or []) for e in accessible_elements(pid, name))
+
+
+def wait_typing_into(wid, pid, timeout=8):
+    """Waits until typing goes into a text field of window `wid` of process
+    `pid`: the window is active and one of its fields has the focus."""
+    return wait_until(lambda: active_window() == wid and focused_field(pid), timeout=timeout, interval=0.1)
 
 
 def second_start(title):

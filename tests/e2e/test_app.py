@@ -15,20 +15,8 @@ import threading
 import time
 
 from kelvaro_e2e import (ARTEFACTS, tray_icon, Process, activate, active_window, binary, check, find_window, finish, key,
-                         move_pointer, run, wait_until)
-
-
-def write_defaults():
-    # Onboarding done, no launch notice and the usage notice already shown:
-    # nothing modal may appear at launch.
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+                         move_pointer, run, start_kelvaro, wait_settled, wait_until, window_geometry,
+                         write_settings_defaults)
 
 
 def text_log(path):
@@ -83,14 +71,19 @@ def tray_item_shortcut(app, name, steps=11):
             d = next_line(end - time.monotonic())
             if d is None or d.get("kind") == "listening":
                 break
-        time.sleep(0.5)  # the application learns of the new listener from the registry
         _, x, y, w, h = icon
         move_pointer(x + w // 2, y + h // 2)
         run("xdotool", "click", "3")
-        time.sleep(0.5)
-        for _ in range(steps):
+        menu = wait_until(lambda: tray_menu(app), timeout=5)
+        if menu:
+            wait_settled(menu)
+        # The application learns of the new listener from the registry on its
+        # own time: until it has, a step announces nothing, so the walk goes on
+        # (the menu wraps around) until the item is met or the steps run out.
+        heard = False
+        for _ in range(steps * 2):
             key("Down")
-            end = time.monotonic() + 2
+            end = time.monotonic() + (2 if heard else 0.5)
             focused = None
             while time.monotonic() < end and focused is None:
                 d = next_line(end - time.monotonic())
@@ -99,8 +92,11 @@ def tray_item_shortcut(app, name, steps=11):
                 if (d.get("kind") == "event" and d.get("type", "").startswith("object:state-changed:focused")
                         and d.get("detail1") == 1 and d.get("sourceRole") == "menu item"):
                     focused = d
+            heard = heard or focused is not None
             if focused and focused.get("sourceName") == name:
                 found = focused.get("sourceKeyBinding") or ""
+                break
+            if heard and focused is None:
                 break
     finally:
         key("Escape")
@@ -111,6 +107,15 @@ def tray_item_shortcut(app, name, steps=11):
             probe.kill()
             probe.wait()
     return found
+
+
+def tray_menu(app):
+    """(x, y, width, height) of the tray menu while it is open, else None."""
+    for wid in run("xdotool", "search", "--onlyvisible", "--pid", str(app.pid)).stdout.split():
+        geometry = window_geometry(int(wid))
+        if geometry and geometry[2] > 64 and geometry[3] > 64 and geometry[2] < 600:
+            return geometry
+    return None
 
 
 def _stat(pid):
@@ -159,14 +164,14 @@ def still_running(tree):
             if (stat := _stat(pid)) and stat[0] != "Z" and stat[1] == started]
 
 
-def start_kelvaro():
-    app = Process([binary("kelvaro")])
+def start():
+    app = start_kelvaro()
     icon = wait_until(tray_icon, timeout=10)
     return app, icon
 
 
 def main():
-    write_defaults()
+    write_settings_defaults()
     log_path = os.path.join(ARTEFACTS, "app-text-log.txt")
     os.makedirs(ARTEFACTS, exist_ok=True)
     if os.path.exists(log_path):
@@ -178,7 +183,7 @@ def main():
     activate(typing)
     check(wait_until(lambda: active_window() == typing), "the test client has the focus")
 
-    app, icon = start_kelvaro()
+    app, icon = start()
     try:
         check(icon is not None, "the tray icon is mapped")
         if icon:
@@ -199,6 +204,8 @@ def main():
         check(keys.index((81, ctrl_shift)) < keys.index((88, 0)) if (81, ctrl_shift) in keys else False,
               "the keys arrive in the order typed")
         # Holding the hotkey: its repeats are taken too while nothing else is typed.
+        # The length of the hold is what is tested (long enough for the
+        # server's key repeat to start), so it is a plain wait.
         run("xdotool", "keydown", "ctrl+shift+a")
         time.sleep(0.8)
         run("xdotool", "keyup", "ctrl+shift+a")
@@ -247,7 +254,9 @@ def main():
             _, x, y, w, h = icon
             move_pointer(x + w // 2, y + h // 2)
             run("xdotool", "click", "3")
-            time.sleep(0.5)
+            menu = wait_until(lambda: tray_menu(app), timeout=5)
+            if menu:
+                wait_settled(menu)
             run("xdotool", "key", "Up", "Return")
         try:
             app.proc.wait(10)
@@ -259,7 +268,7 @@ def main():
         app.stop()
 
         # A termination signal ends it just as cleanly.
-        app, icon = start_kelvaro()
+        app, icon = start()
         check(icon is not None, "a new kelvaro shows its icon again")
         before_signal = process_tree(app.pid)
         app.proc.send_signal(signal.SIGTERM)

@@ -3,28 +3,14 @@ releases of the hotkeys, their modifiers, the ring navigation keys and
 letters, with presses left without releases and releases without presses.
 Afterwards Kelvaro still runs, no ring is left on screen, another client can
 grab the keyboard, and text typed into a window arrives there."""
-import json
 import os
 import random
 import re
-import time
 
 import kelvaro_e2e as k
 
 TEST_CLIENT = "kelvaro-test-client"
 KEYS = ["ctrl", "shift", "alt", "super", "a", "s", "p", "d", "Return", "Escape", "Left", "Right", "Up", "Down", "x"]
-
-
-def write_defaults():
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "activationMode": {"type": "string", "value": "holdModifier"}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
 
 
 def rings_on_screen():
@@ -61,7 +47,7 @@ def storm(rng, events):
 
 
 def main():
-    write_defaults()
+    k.write_settings_defaults()
     log_path = os.path.join(k.ARTEFACTS, "storm-text.log")
     if os.path.exists(log_path):
         os.remove(log_path)
@@ -69,9 +55,8 @@ def main():
                         "--text-log", log_path], name="storm-client", wait_ready=True)
     target = k.find_window("Storm Target")
     k.check(target, "the target window is mapped")
-    app = k.Process([k.binary("kelvaro")], name="kelvaro-storm")
+    app = k.start_kelvaro(name="kelvaro-storm")
     try:
-        time.sleep(1.0)
         k.check(app.alive(), "Kelvaro runs")
         rng = random.Random(1912)
         left_down = storm(rng, 3000)

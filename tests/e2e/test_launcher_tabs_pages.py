@@ -16,7 +16,6 @@ import json
 import os
 import re
 import struct
-import time
 
 import kelvaro_e2e as k
 
@@ -71,7 +70,7 @@ def description(app, label):
     return None
 
 
-def open_ring(modifiers, key, title, message, settle, shot_name):
+def open_ring(modifiers, key, title, message, shot_name):
     """Holds `modifiers` down (the caller lets them go) and taps `key` with the
     pointer out of the way; the ring window `title` must come up. Photographs it."""
     k.run("xdotool", "mousemove", "5", "900")
@@ -80,8 +79,7 @@ def open_ring(modifiers, key, title, message, settle, shot_name):
     k.key(key)
     ring = k.wait_until(lambda: k.viewable_window(title), timeout=3)
     k.check(ring, message)
-    time.sleep(settle)
-    k.screenshot(shot_name)
+    k.settled_screenshot(shot_name, ring or None)
 
 
 def open_settings(app):
@@ -94,9 +92,9 @@ def choose_app(app, search, expected_id):
     k.check(dialog, "the application chooser opens")
     if not dialog:
         return
-    time.sleep(0.5)
+    k.wait_typing_into(dialog, app.pid)
     k.type_text(search)
-    time.sleep(0.3)
+    k.wait_until(lambda: (k.focused_field(app.pid) or {}).get("text") == search, timeout=5, interval=0.1)
     k.window_shot(dialog, "launcher-app-chooser-light")
     k.key("Return")
     k.check(k.wait_until(lambda: not k.find_window("Add App to Launcher", timeout=0.1), timeout=5),
@@ -107,7 +105,7 @@ def choose_app(app, search, expected_id):
 
 def launcher_journey(app, window):
     k.check(k.wait_until(lambda: k.press(app, "Launcher"), timeout=10), "the Launcher tab is pressed")
-    time.sleep(0.6)
+    k.wait_until(lambda: k.accessible_elements(app.pid, "Add Launcher"), timeout=5)
     k.window_shot(window, "launcher-page-empty-light")
     k.check(k.press(app, "Add Launcher"), "Add Launcher is pressed")
     k.check(k.wait_until(lambda: len(groups()) == 1, timeout=5), "one group is stored: %r" % groups())
@@ -115,7 +113,7 @@ def launcher_journey(app, window):
     k.check(k.press(app, "Rename this launcher"), "the rename button is pressed")
     dialog = k.find_window("Rename Launcher", timeout=5)
     k.check(dialog, "the rename dialog opens")
-    time.sleep(0.5)
+    k.wait_typing_into(dialog, app.pid)
     k.key("ctrl+a")
     k.type_text("Edit")
     k.key("Return")
@@ -127,18 +125,17 @@ def launcher_journey(app, window):
 
     k.activate(window)
     k.check(focus(app, "Keyboard shortcut"), "the recorder takes the focus")
-    time.sleep(0.2)
+    k.wait_until(lambda: k.focused(app.pid, "Keyboard shortcut"), timeout=5, interval=0.1)
     k.key("space")
-    time.sleep(0.3)
+    k.check(k.wait_until(lambda: k.recording(app.pid), timeout=5, interval=0.1), "Space starts the recording")
     k.key("ctrl+alt+e")
     hotkey = lambda: (groups() or [{}])[0].get("hotkey") or {}
     k.check(k.wait_until(lambda: hotkey().get("keyCode") == KEY_E and hotkey().get("rawModifiers") == CTRL_ALT,
                          timeout=4), "Ctrl+Alt+E is stored as the group's hotkey: %r" % hotkey())
-    time.sleep(0.4)
     k.window_shot(window, "launcher-page-light")
 
     # The group's hotkey opens a ring of its two apps.
-    open_ring(("ctrl", "alt"), "e", "Kelvaro App Switcher", "Ctrl+Alt+E opens the switcher ring", 0.6, "launcher-group-ring")
+    open_ring(("ctrl", "alt"), "e", "Kelvaro App Switcher", "Ctrl+Alt+E opens the switcher ring", "launcher-group-ring")
     value = description(app, "App Switcher") or ""
     k.check(re.match(r"^(XTerm|Mousepad), 1 of 2$", value) is not None,
             "the ring holds the group's two apps: %r" % value)
@@ -172,7 +169,7 @@ def session_log(tabs):
 def tabs_journey(app, window, record):
     k.activate(window)
     k.check(k.press(app, "Tabs"), "the Tabs tab is pressed")
-    time.sleep(0.6)
+    k.wait_until(lambda: k.accessible_elements(app.pid, "Capture Tabs"), timeout=5)
     k.window_shot(window, "tabs-page-empty-light")
     k.check(k.press(app, "Capture Tabs"), "Capture Tabs is pressed")
     sessions = lambda: stored("capturedTabSessions") or []
@@ -181,11 +178,11 @@ def tabs_journey(app, window, record):
     k.check(urls == [u for u, _ in TABS], "the session log's tabs, in order: %r" % urls)
     k.check(all(t.get("browser") == "Chromium" for t in sessions()[0]["tabs"]), "each tab names Chromium")
     k.check(stored("capturedTabsActiveSession") == sessions()[0]["id"], "the new capture is the active one")
-    time.sleep(0.8)
+    k.wait_until(lambda: page_text(app, "Second"), timeout=5)  # the page lists the captured tabs
     k.window_shot(window, "tabs-page-light")
 
     # The tabs ring (Ctrl+Shift+D) reopens the first tab in the URL handler.
-    open_ring(("ctrl", "shift"), "d", "Kelvaro Ring", "Ctrl+Shift+D opens the tabs ring", 0.5, "tabs-ring")
+    open_ring(("ctrl", "shift"), "d", "Kelvaro Ring", "Ctrl+Shift+D opens the tabs ring", "tabs-ring")
     k.key("Return")
     k.key_up("shift")
     k.key_up("ctrl")

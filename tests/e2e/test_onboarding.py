@@ -8,7 +8,6 @@ the tray menu opens the help window, and a second request raises the same
 window. Every wizard page, the notice and the help window are saved as
 screenshots in light and dark appearance and in Japanese, Georgian and
 German."""
-import json
 import os
 import re
 import time
@@ -19,32 +18,13 @@ WELCOME = {"en": "Welcome to Kelvaro", "de": "Willkommen bei Kelvaro"}
 HELP = "Kelvaro Help"
 
 
-def defaults_path():
-    return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-
-
-def write_defaults(language=None, appearance="light", done=False):
+def write_defaults(language=None, appearance="light"):
     """A settings file as a fresh install has it (nothing about onboarding),
     plus the appearance, the language and no network checks."""
-    os.makedirs(os.path.dirname(defaults_path()), exist_ok=True)
-    values = {"updateChecksAutomatic": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "appearance": {"type": "string", "value": appearance}}
-    if language:
-        values["appLanguage"] = {"type": "string", "value": language}
-    if done:
-        values["hasCompletedOnboarding"] = {"type": "bool", "value": True}
-    with open(defaults_path(), "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+    k.write_settings_defaults(appearance, onboarded=False, keep=False, appLanguage=language)
 
 
-def stored(key):
-    try:
-        with open(defaults_path()) as f:
-            entry = json.load(f)["values"].get(key)
-    except (OSError, ValueError):
-        return None
-    return entry and entry.get("value")
+stored = k.stored_setting
 
 
 def geometry(wid):
@@ -111,9 +91,12 @@ def walk_wizard(app, tag, check_titles):
                 % k.window_title(wid))
         k.check((wizard[3], wizard[4]) == (600, 648), "the wizard is 600 x 648 (%dx%d)" % (wizard[3], wizard[4]))
     k.activate(wid)
+    region = k.window_geometry(wid)
+    last = None
     for page in range(5):
-        time.sleep(0.8)  # the page's fade and, on the shortcut page, a beat of the key demo
+        k.wait_settled(region, since=last)  # the new page has faded in
         shoot(wid, "wizard-%s-page%d" % (tag, page))
+        last = k.capture(region)
         k.key("Return")
     gone = lambda: "IsViewable" not in k.run("xwininfo", "-id", hex(wid)).stdout
     closed = k.wait_until(gone, timeout=5)
@@ -129,7 +112,9 @@ def notice_and_help(tag, check_details):
                                             if w and k.window_title(w[0]) != HELP), None), timeout=12)
         k.check(notice is not None, "%s: the launch notice appears" % tag)
         if notice:
-            time.sleep(1.4)  # the key demo presses the modifiers
+            # The key demo runs on a clock, so the clock picks its picture:
+            # 1.4 s in, its modifiers and its key are down.
+            time.sleep(1.4)
             shoot(notice[0], "notice-%s" % tag)
         icon = k.tray_icon()  # as the tray has it now (it may resize the icon once it shows)
         if check_details and notice and icon:
@@ -143,8 +128,7 @@ def notice_and_help(tag, check_details):
             # A click on the notice's own text leaves it up; one anywhere else,
             # here on the desktop, puts it away.
             k.run("xdotool", "mousemove", "--sync", str(nx + nw // 2), str(ny + 50), "click", "1")
-            time.sleep(0.6)
-            k.check("IsViewable" in k.run("xwininfo", "-id", hex(notice[0])).stdout,
+            k.check(k.holds(lambda: "IsViewable" in k.run("xwininfo", "-id", hex(notice[0])).stdout, 0.6),
                     "a click inside the launch notice leaves it up")
             k.run("xdotool", "mousemove", "--sync", "300", "700", "click", "1")
             k.check(k.wait_until(lambda: "IsViewable" not in k.run("xwininfo", "-id", hex(notice[0])).stdout, timeout=5),
@@ -165,7 +149,7 @@ def notice_and_help(tag, check_details):
         helpw = ((new[0],) + geometry(new[0])) if new else None
         k.check(helpw is not None, "%s: the tray's help item opens the help window" % tag)
         if helpw:
-            time.sleep(0.5)
+            k.wait_settled(helpw[0])
             shoot(helpw[0], "help-%s" % tag)
         if check_details and helpw:
             k.check(k.window_title(helpw[0]) == HELP, "the help window is titled \"Kelvaro Help\" (%r)" % k.window_title(helpw[0]))
@@ -202,8 +186,9 @@ def main():
     # running for the welcome page's ring.
     write_defaults()
     others = [k.Process(["xclock"]), k.Process(["xlogo"])]
-    k.find_window("xclock")
-    k.find_window("xlogo")
+    # Neither names its window for the window manager's list: they are known by their class.
+    mapped = lambda name: any(name in k.window_prop(w, "WM_CLASS") for w in k.client_list())
+    k.check(k.wait_until(lambda: mapped("XClock") and mapped("XLogo"), timeout=10), "xclock and xlogo are mapped")
     app = k.Process([k.binary("kelvaro")])
     try:
         if walk_wizard(app, "en-light", True):
@@ -211,7 +196,7 @@ def main():
                     "finishing the wizard stores that onboarding is done")
             k.check(k.wait_until(lambda: kelvaro_window(app.pid, 900), timeout=5),
                     "finishing from the last page opens the settings window")
-            time.sleep(1.0)
+            k.check(k.wait_until(k.hotkey_taken, timeout=5), "the switcher's hotkey is taken once the wizard is done")
             # Held, as a person holds it: a switcher whose keys are already
             # released commits and leaves at once, too briefly to be sure of.
             k.key_down("ctrl")

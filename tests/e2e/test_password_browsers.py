@@ -9,7 +9,6 @@ Choosing the account on the ring must put the whole password into that field.
 A second page whose field takes nothing (it cancels every input) must end
 with the password on the clipboard and a tray message naming the browser,
 never with a silent success."""
-import base64
 import functools
 import http.server
 import json
@@ -17,7 +16,6 @@ import os
 import shutil
 import subprocess
 import threading
-import time
 import uuid
 
 import kelvaro_e2e as k
@@ -42,7 +40,12 @@ pw.addEventListener('input', () => {
   for (const c of pw.value) sum = (sum * 31 + c.codePointAt(0)) % 1000003;
   document.title = 'len:' + [...pw.value].length + ' sum:' + sum;
 });
+// The title says when typing would land in the field: the window and the field have the focus.
+const ready = () => { if (document.hasFocus() && document.activeElement === pw && !pw.value) document.title = 'Login, ready'; };
+window.addEventListener('focus', ready);
+pw.addEventListener('focus', ready);
 pw.focus();
+ready();
 </script></body></html>
 """
 
@@ -55,7 +58,12 @@ const pw = document.getElementById('pw');
 for (const kind of ['beforeinput', 'paste', 'drop', 'keypress'])
   pw.addEventListener(kind, e => e.preventDefault());
 pw.addEventListener('input', () => { document.title = 'changed:' + pw.value.length; });
+// The title says when typing would land in the field: the window and the field have the focus.
+const ready = () => { if (document.hasFocus() && document.activeElement === pw && !pw.value) document.title = 'Refusing, ready'; };
+window.addEventListener('focus', ready);
+pw.addEventListener('focus', ready);
 pw.focus();
+ready();
 </script></body></html>
 """
 
@@ -70,19 +78,7 @@ def checksum(text):
 def write_defaults():
     accounts = [{"id": ENTRY, "label": "Web", "account": "me@example.org", "icon": "key.fill",
                  "variants": [{"id": VARIANT, "label": "Main", "icon": "key.fill", "hint": ""}]}]
-    data = base64.b64encode(json.dumps(accounts).encode()).decode()
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "updateChecksAutomatic": {"type": "bool", "value": False},
-              "activationMode": {"type": "string", "value": "holdModifier"},
-              "ringPlacement": {"type": "string", "value": "screenCentre"},
-              "savedPasswordEntries": {"type": "data", "value": data}}
-    path = k.defaults_path()
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+    k.write_settings_defaults(keep=False, savedPasswordEntries=accounts)
 
 
 def store_secret():
@@ -133,8 +129,8 @@ def pick(name):
     k.key_down("ctrl")
     k.key_down("shift")
     k.key("p")
-    time.sleep(0.5)
-    k.screenshot(name)
+    ring = k.wait_until(lambda: k.viewable_window("Kelvaro Ring"), timeout=3)
+    k.settled_screenshot(name, ring or None)
     k.key_up("ctrl")
     k.key_up("shift")
 
@@ -156,7 +152,7 @@ def open_page(command, pid, url, prefix):
     wid = browser_window(pid, prefix)
     if wid:
         k.activate(wid)
-        time.sleep(1.5)  # the page's field takes the focus once the window has it
+        k.wait_until(lambda: k.window_title(wid).startswith(prefix + ", ready"), timeout=15, interval=0.2)
     return wid
 
 
@@ -169,9 +165,9 @@ def deliver_into(app, name, command, base):
         if not k.check(wid, "%s shows the login page" % name):
             return
         k.activate(wid)
-        time.sleep(2.0)  # a first start settles (profile, first-run pages) before the page has the focus
-        k.activate(wid)
-        time.sleep(0.5)
+        # A first start settles (profile, first-run pages) before the page has the focus.
+        k.check(k.wait_until(lambda: k.window_title(wid).startswith("Login, ready"), timeout=20, interval=0.2),
+                "%s gives the page's password field the focus" % name)
         pick("password-%s-ring" % name)
         expected = "len:%d sum:%d" % (len(SECRET), checksum(SECRET))
         arrived = k.wait_until(lambda: k.window_title(wid).startswith(expected), timeout=8, interval=0.1)
@@ -206,9 +202,8 @@ def main():
     k.check(store_secret(), "secret-tool stores the secret in the session keyring")
     server = serve_pages()
     base = "http://127.0.0.1:%d" % server.server_address[1]
-    app = k.Process([k.binary("kelvaro-test")], env={"KELVARO_TEST_PAM_CONFDIR": PAM_DIR})
+    app = k.start_kelvaro("kelvaro-test", env={"KELVARO_TEST_PAM_CONFDIR": PAM_DIR})
     try:
-        time.sleep(1.5)
         firefox = shutil.which("firefox-esr")
         if k.check(firefox, "Firefox ESR is installed"):
             deliver_into(app, "firefox", [firefox], base)

@@ -9,10 +9,10 @@ secret into a focused zenity entry. Deleting the account asks once and leaves
 no keyring item behind. Buttons are pressed through their accessibility
 actions, text is typed with XTest; the page and both dialogs are kept as
 screenshots in light and dark appearance."""
+import base64
 import json
 import re
 import subprocess
-import time
 
 import kelvaro_e2e as k
 import test_password_vault as vault
@@ -25,13 +25,12 @@ SERVICE = "com.morvanix.kelvaro.passwords"
 
 def stored_accounts():
     try:
-        with open(vault.defaults_path()) as f:
+        with open(k.defaults_path()) as f:
             raw = json.load(f)["values"].get("savedPasswordEntries")
     except (OSError, ValueError, KeyError):
         return None
     if not raw:
         return []
-    import base64
     return json.loads(base64.b64decode(raw["value"]))
 
 
@@ -60,23 +59,28 @@ def window_titled(title, timeout=5):
 def open_settings(app):
     window = k.second_start(TITLE)
     k.check(k.wait_until(lambda: k.press(app, "Passwords"), timeout=10), "the Passwords tab is pressed")
-    time.sleep(0.6)
+    k.check(k.wait_until(lambda: k.accessible_elements(app.pid, "Add Account"), timeout=5),
+            "the Passwords page is shown")
     return window
+
+
+def closed(title):
+    return k.wait_until(lambda: not k.find_window(title, timeout=0), timeout=5)
 
 
 def journey(app):
     window = open_settings(app)
     if not window:
         return
-    k.window_shot(window, "passwords-page-empty-light", settle=0.5)
+    k.window_shot(window, "passwords-page-empty-light")
 
     # The account.
     k.check(k.press(app, "Add Account"), "Add Account is pressed")
     dialog = window_titled("Add Account")
     k.check(dialog, "the account dialog opens")
-    time.sleep(0.5)
+    k.wait_typing_into(dialog, app.pid)
     k.type_text("Mail")
-    k.window_shot(dialog, "account-editor-light", settle=0.5)
+    k.window_shot(dialog, "account-editor-light")
     k.key("Return")
     k.check(k.wait_until(lambda: not k.find_window("Add Account", timeout=0.1), timeout=5), "Return saves and closes")
     accounts = k.wait_until(lambda: stored_accounts(), timeout=5)
@@ -86,19 +90,23 @@ def journey(app):
     k.check(k.press(app, "Add Password"), "Add Password is pressed")
     dialog = window_titled("Add Password")
     k.check(dialog, "the password dialog opens")
-    time.sleep(0.5)
+    k.wait_typing_into(dialog, app.pid)
     k.type_text("Main")
     k.key("Tab")
     k.key("Tab")
     k.type_text(SECRET_1)
     k.check(k.press(app, "Add Another Password"), "Add Another Password is pressed")
-    time.sleep(0.4)
+    # (A password field reads as empty over the accessibility bus: the new
+    # card's name field is the focused one that is no password field.)
+    k.check(k.wait_until(lambda: (field := k.focused_field(app.pid)) is not None and not field.get("text")
+                         and field.get("role") != "password text", timeout=5, interval=0.1),
+            "the new card's empty name field has the focus")
     k.type_text("App")
     k.key("Tab")
     k.key("Tab")
     k.type_text(SECRET_2)
     dialog = window_titled("Add Passwords") or dialog
-    k.window_shot(dialog, "password-editor-light", settle=0.5)
+    k.window_shot(dialog, "password-editor-light")
     k.key("Return")
     k.check(k.wait_until(lambda: len(keyring_items()) == 2, timeout=8),
             "two keyring items are findable with secret-tool: %r" % list(keyring_items()))
@@ -106,19 +114,16 @@ def journey(app):
     accounts = stored_accounts() or [{}]
     labels = [v["label"] for v in accounts[0].get("variants", [])]
     k.check(labels == ["Main", "App"], "the account's passwords in order: %r" % labels)
-    time.sleep(0.5)
-    k.window_shot(window, "passwords-page-light", settle=0.5)
+    k.window_shot(window, "passwords-page-light")
 
     # The ring: "Mail" with two cards; the second goes into zenity's field.
     z = vault.Zenity("--entry", "--text", "App password", title="Sign in")
     try:
         k.activate(z.wid)
         z.wait_focused()
-        time.sleep(0.3)
         vault.pick("password-pages-ring", point_at=(598, 752))
-        time.sleep(1.5)
-        k.activate(z.wid)
-        k.key("Return")
+        k.wait_until(lambda: z.field_text() == SECRET_2, timeout=8, interval=0.2)
+        z.submit()
         got = z.output()
         k.check(got == SECRET_2, "choosing the second card types its secret: %r" % got)
     finally:
@@ -126,9 +131,9 @@ def journey(app):
 
     # Deleting the account asks once and leaves nothing in the keyring.
     k.activate(window)
-    time.sleep(0.3)
+    k.wait_until(lambda: k.active_window() == window)
     k.check(k.press(app, "Delete this account"), "Delete this account is pressed")
-    time.sleep(0.5)
+    k.check(k.wait_until(lambda: k.accessible_elements(app.pid, "Delete"), timeout=5), "the question is asked")
     k.check(keyring_items() and stored_accounts(), "nothing is deleted before the answer")
     k.check(k.press(app, "Delete"), "the question's Delete is pressed")
     k.check(k.wait_until(lambda: not keyring_items(), timeout=5), "no keyring item is left: %r" % keyring_items())
@@ -142,27 +147,28 @@ def dark_shots(app):
     k.press(app, "Add Account")
     dialog = window_titled("Add Account")
     if dialog:
-        time.sleep(0.4)
+        k.wait_typing_into(dialog, app.pid)
         k.type_text("Mail")
         k.key("Return")
-        time.sleep(0.6)
-    k.window_shot(window, "passwords-page-dark", settle=0.5)
+        closed("Add Account")
+    k.window_shot(window, "passwords-page-dark")
     k.check(k.press(app, "Mail"), "the account pop-up opens")
-    k.window_shot(window, "passwords-account-picker-dark", settle=0.5)
+    k.window_shot(window, "passwords-account-picker-dark")
+    before = k.capture(k.window_geometry(window))
     k.key("Escape")
-    time.sleep(0.3)
+    k.wait_settled(k.window_geometry(window), since=before)  # the pop-up has gone
     k.press(app, "Add Password")
     dialog = window_titled("Add Password")
     if dialog:
         k.press(app, "Add Another Password")
-        k.window_shot(dialog, "password-editor-dark", settle=0.5)
+        k.window_shot(dialog, "password-editor-dark")
         k.key("Escape")
-        time.sleep(0.4)
+        closed("Add Password")
     k.press(app, "Edit this account")
     dialog = window_titled("Edit Account")
     k.check(dialog, "the account dialog opens for editing")
     if dialog:
-        k.window_shot(dialog, "account-editor-dark", settle=0.5)
+        k.window_shot(dialog, "account-editor-dark")
         k.key("Escape")
 
 
@@ -170,7 +176,7 @@ def main():
     vault.pam_service("pam_permit.so")
     k.write_settings_defaults("light")
     env = {"KELVARO_TEST_PAM_CONFDIR": vault.PAM_DIR}
-    app = k.Process([k.binary("kelvaro-test")], env=env)
+    app = k.start_kelvaro("kelvaro-test", env=env)
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running in the tray")
         journey(app)

@@ -17,6 +17,7 @@ import base64
 import json
 import os
 import pwd
+import select
 import subprocess
 import time
 import uuid
@@ -32,25 +33,19 @@ SESSION = os.environ.get("KELVARO_SESSION_DIR", "/tmp")
 PAM_DIR = os.path.join(SESSION, "pam.d")
 
 
-def defaults_path():
-    return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-
-
 def write_defaults():
     accounts = [{"id": ENTRY, "label": "Mail", "account": "me@example.org", "icon": "key.fill",
                  "variants": [{"id": FIRST, "label": "Main", "icon": "key.fill", "hint": ""},
                               {"id": SECOND, "label": "App", "icon": "key.fill", "hint": ""}]}]
-    data = base64.b64encode(json.dumps(accounts).encode()).decode()
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "activationMode": {"type": "string", "value": "holdModifier"},
-              "ringPlacement": {"type": "string", "value": "screenCentre"},
-              "savedPasswordEntries": {"type": "data", "value": data}}
-    os.makedirs(os.path.dirname(defaults_path()), exist_ok=True)
-    with open(defaults_path(), "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+    k.write_settings_defaults(keep=False, savedPasswordEntries=accounts)
+
+
+def lock_screen(app):
+    """Sends the session's screen lock and waits until kelvaro has seen it."""
+    seen = app.log_text().count("the screen locked")
+    k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
+          "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
+    return k.wait_until(lambda: app.log_text().count("the screen locked") > seen, timeout=5)
 
 
 def store_secret(account, secret):
@@ -131,14 +126,28 @@ class Zenity:
                 if element.get("kind") == "element" and "focused" in (element.get("states") or []):
                     return True
             return False
-        return k.wait_until(focused, timeout=timeout, interval=0.2)
+        return k.wait_until(lambda: k.active_window() == self.wid and focused(), timeout=timeout, interval=0.2)
+
+    def field_text(self):
+        """What its text field shows, as the accessibility bus reads it (None without a field)."""
+        for element in k.accessible_elements(self.proc.pid):
+            if "editable" in (element.get("states") or []):
+                return element.get("text") or ""
+        return None
+
+    def submit(self):
+        """Return in the dialog, once the ring has gone and typing there is a
+        person's again (no key held, no grab of the keyboard)."""
+        k.wait_until(lambda: not k.viewable_window("Kelvaro Ring") and k.keyboard_free(), timeout=5, interval=0.1)
+        k.activate(self.wid)
+        k.key("Return")
 
     def output(self, timeout=5):
-        try:
-            out, _ = self.proc.communicate(timeout=timeout)
-            return out.rstrip("\n")
-        except subprocess.TimeoutExpired:
+        """What the dialog answered (the text of its field, printed as Return
+        closes it), or None when no answer came within `timeout` seconds."""
+        if not select.select([self.proc.stdout], [], [], timeout)[0]:
             return None
+        return self.proc.stdout.readline().rstrip("\n")
 
     def stop(self):
         if self.proc.poll() is None:
@@ -152,14 +161,15 @@ def pick(name, point_at=None):
     k.key_down("ctrl")
     k.key_down("shift")
     k.key("p")
-    time.sleep(0.5)
-    k.screenshot(name)
+    ring = k.wait_until(lambda: k.viewable_window("Kelvaro Ring"), timeout=3)
+    k.settled_screenshot(name, ring or None)
     if point_at:
+        before = k.capture()
         k.move_pointer(point_at[0] + 20, point_at[1])
+        # The pause is part of the gesture: the pointer is seen coming onto the card.
         time.sleep(0.05)
         k.move_pointer(*point_at)
-        time.sleep(0.3)
-        k.screenshot("password-ring-arc")
+        k.settled_screenshot("password-ring-arc", since=before)  # the card is highlighted
     k.key_up("ctrl")
     k.key_up("shift")
 
@@ -184,22 +194,19 @@ def main():
     k.check(store_secret(FIRST, SECRET_1) and store_secret(SECOND, SECRET_2),
             "secret-tool stores both secrets in the session keyring")
     env = {"KELVARO_TEST_PAM_CONFDIR": PAM_DIR, "KELVARO_TEST_CLIPBOARD_SECONDS": "3"}
-    app = k.Process([k.binary("kelvaro-test")], env=env)
+    app = k.start_kelvaro("kelvaro-test", env=env)
     dialogs = []
     try:
-        time.sleep(1.5)
         # 1. The first password into the focused field.
         z = Zenity("--entry", "--text", "Password for Mail", title="Sign in")
         dialogs.append(z)
         k.check(z.wid != 0, "zenity's entry dialog is up")
         k.activate(z.wid)
         z.wait_focused()
-        time.sleep(0.3)
         pick("password-ring-open")
-        time.sleep(1.5)
+        k.wait_until(lambda: z.field_text() == SECRET_1, timeout=8, interval=0.2)
         k.screenshot("password-delivered")
-        k.activate(z.wid)
-        k.key("Return")
+        z.submit()
         k.check(z.output() == SECRET_1, "the first password lands in zenity's field")
 
         # 1b. A Qt line edit takes it the same way.
@@ -209,7 +216,7 @@ def main():
         try:
             ewid = k.find_window("Editor")
             k.activate(ewid)
-            time.sleep(1.0)
+            k.check(k.wait_typing_into(ewid, editor.pid), "the Qt line edit has the focus")
             pick("password-ring-over-qt")
             k.check(k.wait_until(lambda: editor_content(log) == SECRET_1, timeout=5),
                     "a Qt line edit gets the password too: %r" % editor_content(log))
@@ -221,30 +228,25 @@ def main():
         dialogs.append(z)
         k.activate(z.wid)
         z.wait_focused()
-        time.sleep(0.3)
         pick("password-ring-arc-open", point_at=(598, 752))
-        time.sleep(1.5)
-        k.activate(z.wid)
-        k.key("Return")
-        k.check(z.output() == SECRET_2, "the second card delivers the second password")
+        shown = k.wait_until(lambda: z.field_text() == SECRET_2, timeout=8, interval=0.2)
+        z.submit()
+        got = z.output()
+        k.check(got == SECRET_2, "the second card delivers the second password: %r (shown %r)" % (got, shown))
 
         # 3. The screen locks: the shared check is over; PAM now refuses.
-        k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
-              "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
-        k.check(k.wait_until(lambda: "the screen locked" in app.log_text(), timeout=3),
-                "the screen lock is seen")
+        k.check(lock_screen(app), "the screen lock is seen")
         pam_service("pam_deny.so")
         z = Zenity("--entry", "--text", "Refused", title="Sign in refused")
         dialogs.append(z)
         k.activate(z.wid)
         z.wait_focused()
-        time.sleep(0.3)
         pick("password-ring-refused")
         k.check(k.wait_until(lambda: "Kelvaro: no password was released" in app.log_text(), timeout=5),
                 "a refused check releases nothing (and beeps)")
-        time.sleep(0.5)
-        k.activate(z.wid)
-        k.key("Return")
+        # Nothing may arrive after the refusal either: watched for a while.
+        k.holds(lambda: not z.field_text(), 0.5)
+        z.submit()
         k.check(z.output() == "", "nothing reached the field")
 
         # 4. A service that asks: the question comes in Kelvaro's own dialog, which takes
@@ -252,23 +254,19 @@ def main():
         # PAM's own words and Kelvaro's, and asked again in the same dialog; the right
         # one unlocks, and the password still goes into the field that was focused at
         # the choice.
-        k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
-              "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
-        time.sleep(0.3)
+        k.check(lock_screen(app), "the second lock is seen")
         refusal = "Sorry, that is not the password of this account"
         pam_password_file("open sesame", refusal=refusal)
         z = Zenity("--entry", "--text", "Asked first", title="Sign in after asking")
         dialogs.append(z)
         k.activate(z.wid)
         z.wait_focused()
-        time.sleep(0.3)
         pick("password-ring-before-dialog")
         dialog = dialog_window()
         k.check(dialog != 0, "the presence dialog asks")
         if dialog:
             k.check(k.wait_until(lambda: k.active_window() == dialog, timeout=3), "the dialog takes the focus")
-            time.sleep(0.3)
-            k.screenshot("password-presence-dialog")
+            k.settled_screenshot("password-presence-dialog", dialog)
             k.check("Enter your login password to use saved passwords." in shown_texts(app),
                     "the dialog says which password it wants")
             k.type_text("open sesam")
@@ -282,22 +280,18 @@ def main():
             k.type_text("open sesame")
             k.key("Return")
             k.check(k.wait_until(lambda: find_no_dialog(), timeout=5), "the dialog goes away")
-        time.sleep(1.0)
-        k.activate(z.wid)
-        k.key("Return")
+        k.wait_until(lambda: z.field_text() == SECRET_1, timeout=8, interval=0.2)
+        z.submit()
         got = z.output()
         k.check(got == SECRET_1, "the answer unlocks and the field of the choice gets the password: %r" % got)
 
         # 4b. The window closes while the dialog asks: the password waits on the clipboard,
         # and a tray message says where it went.
-        k.run("dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
-              "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true")
-        time.sleep(0.3)
+        k.check(lock_screen(app), "the third lock is seen")
         z = Zenity("--entry", "--text", "Closed meanwhile", title="Sign in then close")
         dialogs.append(z)
         k.activate(z.wid)
         z.wait_focused()
-        time.sleep(0.3)
         pick("password-ring-window-closing")
         dialog = dialog_window()
         k.check(dialog != 0, "after the lock the dialog asks again")
@@ -319,7 +313,6 @@ def main():
         dialogs.append(z)
         k.activate(z.wid)
         z.wait_focused()
-        time.sleep(0.3)
         pick("password-ring-no-field")
         got = k.wait_until(lambda: clipboard() == SECRET_1 and "ok", timeout=5)
         k.check(got == "ok", "without a text field the password is on the clipboard")
@@ -330,7 +323,7 @@ def main():
         k.check(k.wait_until(lambda: clipboard() == "", timeout=6), "and the clipboard is empty after the wait")
 
         log = app.log_text()
-        with open(defaults_path()) as f:
+        with open(k.defaults_path()) as f:
             stored = f.read()
         for secret in (SECRET_1, SECRET_2):
             k.check(secret not in log, "no secret in the log")

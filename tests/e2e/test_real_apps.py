@@ -14,13 +14,11 @@ dialog. Both rings are photographed in light and dark appearance, with and
 without a compositor.
 """
 # test-session: --no-compositor
-import base64
 import json
 import os
 import re
 import subprocess
 import tempfile
-import time
 import uuid
 
 import kelvaro_e2e as k
@@ -30,21 +28,14 @@ GREEK = "Ελληνικός λογότυπος"
 
 
 def write_defaults(appearance):
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
     item = {"id": str(uuid.uuid4()).upper(), "name": "Save As", "icon": "square.and.arrow.down",
             "shortcut": "⇧⌘S", "bundleIdentifier": EDITOR}
-    data = base64.b64encode(json.dumps({EDITOR: [item]}, ensure_ascii=False).encode()).decode()
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "activationMode": {"type": "string", "value": "holdModifier"},
-              "ringPlacement": {"type": "string", "value": "screenCentre"},
-              "appearance": {"type": "string", "value": appearance},
-              "AppShortcutsPerApp": {"type": "data", "value": data}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+    k.write_settings_defaults(appearance, keep=False, AppShortcutsPerApp={EDITOR: [item]})
+
+
+def compositing():
+    """Whether xcompmgr runs: it makes a window of its name when it takes over compositing."""
+    return '"xcompmgr"' in k.run("xwininfo", "-root", "-tree").stdout
 
 
 def probe(*args):
@@ -91,7 +82,8 @@ def hold(letter, title):
     k.key_down("shift")
     k.key(letter)
     ring = k.wait_until(lambda: ring_window(title), timeout=3)
-    time.sleep(0.6)  # the entry animation settles
+    if ring:
+        k.wait_settled(ring[1:])  # the entry animation is over
     return ring
 
 
@@ -117,8 +109,7 @@ def photograph_rings(appearance, compositor, editor_window, other_window):
     k.activate(other_window)
     k.wait_until(lambda: k.active_window() == other_window)
     k.move_pointer(640, 512)
-    time.sleep(0.3)
-    before = k.screenshot("real-apps-desktop-" + tag)
+    before = k.settled_screenshot("real-apps-desktop-" + tag)
     ring = hold("a", "Kelvaro App Switcher")
     k.check(ring is not None, "the switcher opens (%s)" % tag)
     if ring:
@@ -129,8 +120,7 @@ def photograph_rings(appearance, compositor, editor_window, other_window):
 
     k.activate(editor_window)
     k.wait_until(lambda: k.active_window() == editor_window)
-    time.sleep(0.3)
-    before = k.screenshot("real-apps-editor-" + tag)
+    before = k.settled_screenshot("real-apps-editor-" + tag)
     ring = hold("s", "Kelvaro Ring")
     k.check(ring is not None, "the shortcut ring opens over the editor (%s)" % tag)
     if ring:
@@ -199,8 +189,7 @@ def main():
         k.check(raised.get("window") == term_two and k.wait_until(lambda: k.active_window() == term_two),
                 "raising Term Two activates exactly that window (%r, active %s)" % (raised, hex(k.active_window())))
 
-        app = k.Process([k.binary("kelvaro")], name="kelvaro-light")
-        time.sleep(1.0)
+        app = k.start_kelvaro(name="kelvaro-light")
 
         # Stepping to xlogo and releasing activates it.
         k.activate(term_one)
@@ -211,8 +200,9 @@ def main():
         ring = hold("a", "Kelvaro App Switcher")
         k.check(ring is not None, "holding Ctrl+Shift+A opens the switcher over an xterm")
         for _ in range(steps):
+            before = k.capture(ring[1:] if ring else None)
             k.key("a")
-            time.sleep(0.1)
+            k.wait_settled(ring[1:] if ring else None, since=before)  # the highlight has moved on
         k.key_up("ctrl")
         k.check(k.wait_until(lambda: k.active_window() == logo, timeout=3),
                 "stepping %d on to xlogo and releasing activates xlogo (active %s)" % (steps, hex(k.active_window())))
@@ -243,9 +233,8 @@ def main():
         k.run("wmctrl", "-i", "-r", hex(editor), "-b", "add,fullscreen")
         k.check(k.wait_until(lambda: "FULLSCREEN" in k.window_prop(editor, "_NET_WM_STATE"), timeout=3),
                 "the editor is full screen")
-        time.sleep(0.5)
         k.move_pointer(640, 512)
-        full = k.screenshot("real-apps-fullscreen")
+        full = k.settled_screenshot("real-apps-fullscreen")
         ring = hold("a", "Kelvaro App Switcher")
         k.check(ring is not None, "the switcher is mapped over the full-screen editor")
         if ring:
@@ -257,22 +246,20 @@ def main():
         close_ring("Kelvaro App Switcher")
         k.run("wmctrl", "-i", "-r", hex(editor), "-b", "remove,fullscreen")
         k.wait_until(lambda: "FULLSCREEN" not in k.window_prop(editor, "_NET_WM_STATE"), timeout=3)
-        time.sleep(0.3)
 
         # Both rings, light, without and then with a compositing manager.
         photograph_rings("light", False, editor, term_one)
         compositor = k.Process(["xcompmgr", "-n"], name="xcompmgr")
-        time.sleep(0.8)
+        k.check(k.wait_until(compositing, timeout=5), "xcompmgr takes over compositing")
         photograph_rings("light", True, editor, term_one)
         app.stop()
 
         write_defaults("dark")
-        app = k.Process([k.binary("kelvaro")], name="kelvaro-dark")
-        time.sleep(1.0)
+        app = k.start_kelvaro(name="kelvaro-dark")
         photograph_rings("dark", True, editor, term_one)
         compositor.stop()
         compositor = None
-        time.sleep(0.5)
+        k.check(k.wait_until(lambda: not compositing(), timeout=5), "xcompmgr has stopped")
         photograph_rings("dark", False, editor, term_one)
     finally:
         release_all()

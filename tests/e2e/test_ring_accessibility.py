@@ -6,7 +6,6 @@ an event, once per move; the first value of every showing is not announced,
 not even when it differs from the last value of the showing before.
 Checked for the app switcher (Ctrl+Shift+A over three applications) and the
 shortcut ring (Ctrl+Shift+S over an editor with saved shortcuts)."""
-import base64
 import json
 import os
 import queue
@@ -29,20 +28,9 @@ VALUE_EVENTS = ("object:property-change:accessible-description", "object:propert
 
 
 def write_defaults():
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
     items = [{"id": str(uuid.uuid4()).upper(), "name": name, "icon": "star", "shortcut": "",
               "bundleIdentifier": EDITOR, "textSnippet": "text %d" % i} for i, name in enumerate(ITEMS)]
-    data = base64.b64encode(json.dumps({EDITOR: items}).encode()).decode()
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "activationMode": {"type": "string", "value": "holdModifier"},
-              "ringPlacement": {"type": "string", "value": "screenCentre"},
-              "AppShortcutsPerApp": {"type": "data", "value": data}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+    k.write_settings_defaults(AppShortcutsPerApp={EDITOR: items})
 
 
 def install_names():
@@ -95,7 +83,10 @@ class Listener:
         self._thread = threading.Thread(target=self._read, daemon=True)
         self._thread.start()
         self.ready = self._wait_for("listening", 10)
-        time.sleep(0.5)  # the application learns of the new listener from the registry
+        # The application learns of the new listener from the registry, on its
+        # own time and with nothing to see from outside until a ring moves:
+        # the one wait here that no condition can stand for.
+        time.sleep(0.5)
 
     def _read(self):
         for line in self.proc.stdout:
@@ -166,7 +157,8 @@ def hold_open(letter, title_prefix):
     k.key_down("shift")
     k.key(letter)
     ok = k.wait_until(lambda: k.viewable_window(title_prefix), timeout=3)
-    time.sleep(0.8)  # mapped and settled; any event of the opening has arrived
+    if ok:
+        k.wait_settled(ok)  # opened; the events of the opening went out before its first frame
     return ok
 
 
@@ -195,7 +187,9 @@ def check_switcher(app, listener):
         k.key("a")
         value = k.wait_until(lambda: (lambda d: d if d and d != values[-1] else None)(
             description_of(app.pid, SWITCHER_LABEL)), timeout=3) or ""
-        time.sleep(0.4)
+        # Once means once: a second announcement would come within this span.
+        k.holds(lambda: len([e for e in announcements(listener.events, SWITCHER_LABEL) if e["at"] >= moved_at]) <= 1,
+                0.4)
         before, after = pattern.match(values[-1]), pattern.match(value)
         k.check(after is not None and before is not None and after.group(1) != before.group(1),
                 "step %d: the value names another application: %r -> %r" % (step + 1, values[-1], value))
@@ -210,8 +204,7 @@ def check_switcher(app, listener):
     k.key("Escape")
     release_all()
     k.wait_until(lambda: not k.viewable_window("Kelvaro App Switcher"), timeout=3)
-    time.sleep(0.8)
-    k.check(listener.value_events(SWITCHER_LABEL, escaped_at) == [],
+    k.check(k.holds(lambda: listener.value_events(SWITCHER_LABEL, escaped_at) == [], 0.8),
             "closing the switcher announces nothing: %r" % listener.value_events(SWITCHER_LABEL, escaped_at))
 
     # A new showing starts again on the frontmost application: a value other
@@ -254,17 +247,21 @@ def check_shortcut_ring(app, listener):
         k.key(keyname)
         value = k.wait_until(lambda: (lambda d: d if d == expected[index] else None)(
             description_of(app.pid, SHORTCUT_LABEL)), timeout=3)
-        time.sleep(0.4)
+        # Once means once: a second announcement would come within this span.
+        k.holds(lambda: len([e for e in announcements(listener.events, SHORTCUT_LABEL) if e["at"] >= moved_at]) <= 1,
+                0.4)
         k.check(value == expected[index], "%s: the value names %r" % (keyname, expected[index]))
         told = [e for e in announcements(listener.events, SHORTCUT_LABEL) if e["at"] >= moved_at]
         k.check(len(told) == 1 and carries(told[0], SHORTCUT_LABEL, expected[index]),
                 "%s (move %d): one change event for the new value reaches the listener: %r"
                 % (keyname, step + 1, told))
 
+    closed_at = time.monotonic()
     k.key("Escape")
     release_all()
     k.wait_until(lambda: not k.viewable_window("Kelvaro Ring"), timeout=3)
-    time.sleep(0.3)
+    k.check(k.holds(lambda: listener.value_events(SHORTCUT_LABEL, closed_at) == [], 0.3),
+            "closing the shortcut ring announces nothing: %r" % listener.value_events(SHORTCUT_LABEL, closed_at))
 
     # The next showing starts on the first shortcut again, silently.
     reopened_at = time.monotonic()
@@ -292,7 +289,7 @@ def main():
     ]
     alpha = k.find_window("Alpha")
     editor = k.find_window("Editor")
-    app = k.Process([k.binary("kelvaro")])
+    app = k.start_kelvaro()
     listener = None
     try:
         k.check(k.wait_until(lambda: on_bus(app.pid), timeout=10), "the running application is on the accessibility bus")

@@ -2,10 +2,8 @@
 brings up the window in the chosen language, a screen reader presses each of
 the six tabs by its translated title, and every page is saved as a screenshot
 (settings-<language>-<page>-<appearance>.png) for a person to look at."""
-import json
 import os
 import subprocess
-import time
 import xml.etree.ElementTree as ET
 
 import kelvaro_e2e as k
@@ -23,22 +21,8 @@ def translated(language, english):
     return english
 
 
-def write_defaults(language, appearance):
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "updateChecksAutomatic": {"type": "bool", "value": False},
-              "appLanguage": {"type": "string", "value": language},
-              "appearance": {"type": "string", "value": appearance}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
-
-
 def journey(language, appearance):
-    write_defaults(language, appearance)
+    k.write_settings_defaults(appearance, keep=False, appLanguage=language)
     app = k.Process([k.binary("kelvaro")], name="kelvaro-%s-%s" % (language, appearance))
     try:
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro runs in the tray (%s, %s)" % (language, appearance))

@@ -4,7 +4,6 @@ once through a tray notification naming the kept file."""
 import glob
 import os
 import re
-import time
 
 import kelvaro_e2e as k
 
@@ -33,10 +32,10 @@ def main():
         with open(aside[0], "rb") as f:
             k.check(f.read() == damaged, "the kept file holds the damaged bytes unchanged")
         # The tray icon is small; the notification is a window of its own beside it.
-        k.check(k.wait_until(lambda: any(w > 100 for _, w, _ in kelvaro_windows()), timeout=10),
-                "a notification window appears (%r)" % kelvaro_windows())
-        time.sleep(0.5)
-        k.screenshot("settings-problem-notification")
+        notification = k.wait_until(lambda: next((wid for wid, w, _ in kelvaro_windows() if w > 100), None), timeout=10)
+        k.check(notification, "a notification window appears (%r)" % kelvaro_windows())
+        if notification:
+            k.settled_screenshot("settings-problem-notification", int(notification, 16))
         log = app.log_text()
         k.check(os.path.basename(aside[0]) in log, "the log names the kept file")
         k.check(app.alive(), "Kelvaro runs with default settings")

@@ -6,11 +6,11 @@ opens the switcher ring and Ctrl+Shift+A no longer does; a larger ring size on
 the General page grows the preview and the next ring; and closing the window
 in the middle of a recording leaves the hotkeys working. Every page is saved
 as a screenshot in light and dark appearance."""
+import base64
 import json
 import os
 import re
 import subprocess
-import time
 
 import kelvaro_e2e as k
 
@@ -18,29 +18,7 @@ TITLE = "Kelvaro Settings"
 TABS = ["General", "Switcher", "Shortcuts", "Launcher", "Passwords", "Tabs"]
 
 
-def defaults_path():
-    return os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-
-
-def write_defaults(appearance):
-    os.makedirs(os.path.dirname(defaults_path()), exist_ok=True)
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "updateChecksAutomatic": {"type": "bool", "value": False},
-              "activationMode": {"type": "string", "value": "toggle"},
-              "ringPlacement": {"type": "string", "value": "screenCentre"},
-              "ringScale": {"type": "double", "value": 1.0},
-              "appearance": {"type": "string", "value": appearance}}
-    with open(defaults_path(), "w") as f:
-        json.dump({"version": 1, "values": values}, f)
-
-
-def stored(key):
-    with open(defaults_path()) as f:
-        entry = json.load(f)["values"].get(key)
-    return entry and entry.get("value")
+stored = k.stored_setting
 
 
 def stored_hotkey(key):
@@ -50,7 +28,6 @@ def stored_hotkey(key):
         try:
             value = json.loads(value)
         except ValueError:
-            import base64
             try:
                 value = json.loads(base64.b64decode(value))
             except ValueError:
@@ -71,6 +48,22 @@ def geometry(wid):
 
 def click(x, y):
     k.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+
+
+def click_and_settle(window, x, y):
+    """Clicks and waits until the window shows the outcome (a new page, an open list) at rest."""
+    region = geometry(window)
+    before = k.capture(region)
+    click(x, y)
+    k.wait_settled(region, since=before)
+
+
+def scroll_down(window):
+    """Turns the wheel over the page's scroll bar down to the Appearance section."""
+    x, y, _, _ = region = geometry(window)
+    before = k.capture(region)
+    k.run("xdotool", "mousemove", "--sync", str(x + 401 + 512), str(y + 400), "click", "--repeat", "15", "5")
+    k.wait_settled(region, since=before)
 
 
 def tab_point(window, name):
@@ -112,8 +105,7 @@ def crop(path, window, name):
 
 def shoot_pages(window, appearance):
     for name in TABS:
-        click(*tab_point(window, name))
-        time.sleep(0.4)
+        click_and_settle(window, *tab_point(window, name))
         crop(k.screenshot("settings-full"), window, "settings-%s-%s" % (name.lower(), appearance))
 
 
@@ -175,7 +167,7 @@ def alive(pid):
 
 
 def main():
-    write_defaults("light")
+    k.write_settings_defaults("light", keep=False, activationMode="toggle", ringScale=1.0)
     # Applications for the preview of the switcher ring.
     clients = [k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.%s" % name, "--title", name],
                          name=name.lower(), wait_ready=True) for name in ("Alpha", "Beta", "Gamma")]
@@ -214,19 +206,17 @@ def main():
             k.check(k.wait_until(lambda: not a11y_names(app, "Accessibility Access Required"), timeout=4),
                     "and the banner goes within one poll")
         set_a11y(True)
-        click(*tab_point(window, "General"))
-        time.sleep(0.2)
+        click_and_settle(window, *tab_point(window, "General"))
 
         # The Switcher page: record Ctrl+Alt+K.
-        click(*tab_point(window, "Switcher"))
-        time.sleep(0.3)
+        click_and_settle(window, *tab_point(window, "Switcher"))
         x, y, _, _ = geometry(window)
         recorder = (x + 401 + 260, y + 190)
         k.check(switcher_opens("ctrl+shift+a"), "Ctrl+Shift+A opens the switcher before the change")
         k.activate(window)
         click(*recorder)
-        time.sleep(0.3)
-        k.screenshot("settings-recording")
+        k.check(k.wait_until(lambda: k.recording(app.pid), timeout=5, interval=0.1), "a click starts the recording")
+        k.screenshot("settings-recording")  # the recorder pulses while it records: never at rest
         k.key("ctrl+alt+k")
         k.check(k.wait_until(lambda: stored_hotkey("switcherHotkey").get("keyCode") == 40, timeout=3),
                 "the recorded Ctrl+Alt+K is stored (%s)" % stored("switcherHotkey"))
@@ -241,12 +231,9 @@ def main():
 
         # The General page: a larger ring, through the keyboard on the slider.
         k.activate(window)
-        click(*tab_point(window, "General"))
-        time.sleep(0.3)
+        click_and_settle(window, *tab_point(window, "General"))
         x, y, _, _ = geometry(window)
-        # Wheel over the page's scroll bar down to the Appearance section.
-        k.run("xdotool", "mousemove", "--sync", str(x + 401 + 512), str(y + 400), "click", "--repeat", "15", "5")
-        time.sleep(0.3)
+        scroll_down(window)
         before = crop(k.screenshot("settings-full"), window, "settings-general-scrolled")
         click(x + 769, y + 348)  # the ring size slider's handle takes the focus
         k.key("End")
@@ -273,10 +260,9 @@ def main():
 
         # Closing the window in the middle of a recording leaves the hotkeys working.
         k.activate(window)
-        click(*tab_point(window, "Switcher"))
-        time.sleep(0.3)
+        click_and_settle(window, *tab_point(window, "Switcher"))
         click(*recorder)
-        time.sleep(0.3)
+        k.check(k.wait_until(lambda: k.recording(app.pid), timeout=5, interval=0.1), "the recording runs again")
         k.run("wmctrl", "-i", "-c", hex(window))
         k.check(k.wait_until(lambda: not settings_windows(), timeout=3), "the settings window closes")
         k.check(switcher_opens("ctrl+alt+k"), "after closing mid-recording Ctrl+Alt+K still opens the switcher")
@@ -286,14 +272,13 @@ def main():
         window = k.find_window(TITLE, timeout=5)
         k.check(window, "the settings window is back")
         if window:
-            click(*tab_point(window, "General"))
-            time.sleep(0.3)
+            click_and_settle(window, *tab_point(window, "General"))
             x, y, _, _ = geometry(window)
-            k.run("xdotool", "mousemove", "--sync", str(x + 401 + 512), str(y + 400), "click", "--repeat", "15", "5")
-            time.sleep(0.3)
+            scroll_down(window)
+            before = k.capture(geometry(window))
             click(x + 401 + 446 - 0, y + 323)  # "Dark"
             k.check(k.wait_until(lambda: stored("appearance") == "dark", timeout=3), "the appearance control stores dark")
-            time.sleep(0.5)
+            k.wait_settled(geometry(window), since=before)  # drawn dark
             shoot_pages(window, "dark")
 
             # A new interface language, then "Relaunch Now": a new copy takes over
@@ -302,13 +287,12 @@ def main():
                 # The page is made anew when its tab is chosen; on a busy machine
                 # its first layout may still be running when the click lands, so
                 # a miss is tried again (the list still shows the system language).
-                click(*tab_point(window, "General"))
-                time.sleep(0.6)
+                click_and_settle(window, *tab_point(window, "General"))
                 gx, gy, _, _ = geometry(window)
-                click(gx + 401 + 370, gy + 157)  # the language list opens
-                time.sleep(0.5)
+                click_and_settle(window, gx + 401 + 370, gy + 157)  # the language list opens
+                before = k.capture(geometry(window))
                 k.key("Escape")
-                time.sleep(0.2)
+                k.wait_settled(geometry(window), since=before)  # and closes, keeping the focus
                 k.key("Down")  # from the system language past the divider to English
                 return k.wait_until(lambda: stored("appLanguage") == "en", timeout=3)
 

@@ -7,7 +7,6 @@ presence question when the password is chosen in the ring, and nothing
 reaches the field while it is asked nor after it is cancelled. The binary
 holds none of the variables' names at all."""
 import os
-import time
 
 import kelvaro_e2e as k
 import test_password_vault as vault
@@ -21,7 +20,7 @@ def main():
     vault.write_defaults()
     k.check(vault.store_secret(vault.FIRST, vault.SECRET_1), "secret-tool stores the password")
     env = {"KELVARO_TEST": "1", "KELVARO_TEST_PAM_CONFDIR": vault.PAM_DIR, "KELVARO_TEST_CLIPBOARD_SECONDS": "3"}
-    app = k.Process([k.binary("kelvaro")], env=env)
+    app = k.start_kelvaro(env=env)
     log = os.path.join(vault.SESSION, "shipped-editor.log")
     editor = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.Editor", "--title", "Editor",
                         "--text-log", log], name="editor", wait_ready=True)
@@ -29,7 +28,7 @@ def main():
         k.check(k.wait_until(k.tray_icon, timeout=10), "kelvaro is running in the tray")
         field = k.find_window("Editor")
         k.activate(field)
-        time.sleep(1.0)
+        k.check(k.wait_typing_into(field, editor.pid), "the editor's field has the focus")
         vault.pick("shipped-password-ring")
         dialog = vault.dialog_window()
         k.check(dialog != 0, "the system's presence question is asked, not the test folder's pam_permit")
@@ -39,8 +38,8 @@ def main():
             k.check(k.wait_until(lambda: k.active_window() == dialog, timeout=3), "the dialog has the focus")
             k.key("Escape")
             k.check(k.wait_until(vault.find_no_dialog, timeout=5), "Escape cancels the question")
-        time.sleep(1.0)
-        k.check(vault.editor_content(log) == "", "nothing is typed after the cancel: %r" % vault.editor_content(log))
+        k.check(k.holds(lambda: vault.editor_content(log) == "", 1.0),
+                "nothing is typed after the cancel: %r" % vault.editor_content(log))
         k.check(vault.clipboard() != vault.SECRET_1, "nor is the password on the clipboard")
     finally:
         k.key_up("ctrl")

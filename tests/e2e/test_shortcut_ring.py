@@ -5,11 +5,8 @@ arrows choose and releasing Ctrl runs the chosen item: a snippet lands on the
 clipboard, "⌘A" reaches the editor as Ctrl+A without the Shift still held,
 a typing item replaces the selection, a link goes to the desktop's URL
 handler. An application without saved shortcuts gets no ring and a log line."""
-import base64
-import json
 import os
 import re
-import time
 import uuid
 
 import kelvaro_e2e as k
@@ -17,6 +14,7 @@ import kelvaro_e2e as k
 CTRL = 0x04000000
 SHIFT = 0x02000000
 KEY_A = 0x41
+RETURN = 0x01000004
 BUNDLE = "org.example.Editor"
 LINK = "https://example.org/from-the-ring"
 
@@ -32,20 +30,9 @@ def item(name, shortcut="", snippet=None, url=None):
 
 
 def write_defaults():
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
     shortcuts = {BUNDLE: [item("Snippet", snippet="text from the ring"), item("Select all", "⌘A"),
                           item("Type X", "X"), item("Open link", url=LINK)]}
-    data = base64.b64encode(json.dumps(shortcuts, ensure_ascii=False).encode()).decode()
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "activationMode": {"type": "string", "value": "holdModifier"},
-              "ringPlacement": {"type": "string", "value": "screenCentre"},
-              "AppShortcutsPerApp": {"type": "data", "value": data}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
+    k.write_settings_defaults(AppShortcutsPerApp=shortcuts)
 
 
 def key_events(log):
@@ -70,16 +57,22 @@ def ring_window():
     return 0
 
 
-def open_ring(downs=0):
-    """Holds Ctrl+Shift, presses S and then Down `downs` times; the ring's window id or 0."""
+def ring_value(app):
+    """What the open ring tells a screen reader: "<item>, <place> of <count>"."""
+    return next((e.get("description") or "" for e in k.accessible_elements(app.pid, "Shortcut Launcher")), "")
+
+
+def open_ring(app, downs=0):
+    """Holds Ctrl+Shift, presses S and then Down `downs` times, each once the
+    ring shows the selection it made; the ring's window id or 0."""
     k.key_down("ctrl")
     k.key_down("shift")
     k.key("s")
     ring = k.wait_until(ring_window, timeout=3)
-    time.sleep(0.35)
-    for _ in range(downs):
+    k.wait_until(lambda: ring_value(app).endswith("1 of 4"), timeout=3, interval=0.05)
+    for place in range(2, downs + 2):
         k.key("Down")
-    time.sleep(0.1)
+        k.wait_until(lambda: ring_value(app).endswith("%d of 4" % place), timeout=3, interval=0.05)
     return ring
 
 
@@ -95,19 +88,18 @@ def main():
                         "--text-log", log], name="editor", wait_ready=True)
     empty = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.Plain", "--title", "Plain"],
                       name="plain", wait_ready=True)
-    app = k.Process([k.binary("kelvaro")])
+    app = k.start_kelvaro()
     try:
         wid = k.find_window("Editor")
         plain = k.find_window("Plain")
-        time.sleep(1.0)
         k.activate(wid)
         k.type_text("hello")
         k.check(k.wait_until(lambda: content(log) == "hello"), "the editor takes typing")
 
         # The snippet (first item).
-        ring = open_ring()
+        ring = open_ring(app)
         k.check(ring != 0, "holding Ctrl+Shift+S maps the shortcut ring over the editor")
-        k.screenshot("shortcut-ring-open")
+        k.settled_screenshot("shortcut-ring-open", ring or None)
         k.check(k.active_window() == wid, "the editor keeps the focus while the ring is up")
         k.key_up("ctrl")
         clip = k.wait_until(lambda: k.run("xclip", "-o", "-selection", "clipboard").stdout == "text from the ring"
@@ -119,7 +111,7 @@ def main():
 
         # ⌘A while Shift is still held: Ctrl+A, no Shift.
         before = len(key_events(log))
-        open_ring(downs=1)
+        open_ring(app, downs=1)
         k.key_up("ctrl")
         events = k.wait_until(lambda: [e for e in key_events(log)[before:] if e[0] == KEY_A], timeout=3)
         k.check(events == [(KEY_A, CTRL)], "⌘A reaches the editor as Ctrl+A without Shift: %r" % events)
@@ -127,7 +119,7 @@ def main():
         k.wait_until(lambda: ring_window() == 0, timeout=3)
 
         # A typing item replaces the selection.
-        open_ring(downs=2)
+        open_ring(app, downs=2)
         k.key_up("ctrl")
         k.check(k.wait_until(lambda: content(log) == "x", timeout=3),
                 "the typing item replaces the selected text: %r" % content(log))
@@ -135,9 +127,10 @@ def main():
         k.wait_until(lambda: ring_window() == 0, timeout=3)
 
         # The link, chosen with Up (wrapping to the last item) and committed by Return.
-        open_ring()
+        open_ring(app)
         k.key("Up")
-        time.sleep(0.1)
+        k.check(k.wait_until(lambda: ring_value(app).startswith("Open link, 4 of 4"), timeout=3, interval=0.05),
+                "Up wraps to the last item")
         k.key("Return")
         k.key_up("ctrl")
         k.key_up("shift")
@@ -149,14 +142,17 @@ def main():
         k.key("End")
         k.type_text("yz")
         k.wait_until(lambda: content(log) == "xyz")
-        open_ring(downs=2)
+        open_ring(app, downs=2)
         k.key("Escape")
         k.key_up("ctrl")
         k.key_up("shift")
+        k.check(k.wait_until(lambda: ring_window() == 0 and k.keyboard_free(), timeout=3, interval=0.1),
+                "Escape closes the ring and the release lets the keyboard go")
+        before = len(key_events(log))
         k.key("Return")  # no ring any more: Return reaches the editor
-        time.sleep(0.5)
+        k.check(k.wait_until(lambda: (RETURN, 0) in key_events(log)[before:], timeout=3),
+                "after the ring, Return reaches the editor: %r" % key_events(log)[before:])
         k.check(content(log) == "xyz", "Escape then the release run nothing: %r" % content(log))
-        k.check(ring_window() == 0, "Escape closes the ring")
 
         # No saved shortcuts: no ring, the log line.
         k.activate(plain)
@@ -164,12 +160,12 @@ def main():
         k.key_down("ctrl")
         k.key_down("shift")
         k.key("s")
-        time.sleep(0.5)
+        told = k.wait_until(lambda: "Kelvaro: no shortcuts saved for Plain Text — add some in Settings under Apps."
+                            in app.log_text())
         k.check(ring_window() == 0, "an application without shortcuts gets no ring")
         k.key_up("ctrl")
         k.key_up("shift")
-        k.check(k.wait_until(lambda: "Kelvaro: no shortcuts saved for Plain Text — add some in Settings under Apps."
-                             in app.log_text()), "and the log says so")
+        k.check(told, "and the log says so")
     finally:
         k.key_up("ctrl")
         k.key_up("shift")

@@ -15,7 +15,6 @@ import json
 import os
 import re
 import tempfile
-import time
 
 import kelvaro_e2e as k
 
@@ -61,10 +60,14 @@ def by_title(text):
     return next((w for w in k.client_list() if text in wm_name(w)), 0)
 
 
-def open_settings():
+def open_settings(app):
     window = k.second_start(TITLE)
-    time.sleep(0.8)
+    k.check(k.wait_until(lambda: k.accessible_elements(app.pid, "Add App"), timeout=5), "the Shortcuts page is shown")
     return window
+
+
+def checked(app, name):
+    return any("checked" in (e.get("states") or []) for e in elements(app, name) if e.get("role") == "check box")
 
 
 def editor_and_picker(app, appearance):
@@ -74,36 +77,36 @@ def editor_and_picker(app, appearance):
     k.check(editor, "the shortcut editor opens")
     if not editor:
         return
-    time.sleep(0.4)
+    k.wait_typing_into(editor, app.pid)
     k.type_text("Print")
-    k.window_shot(editor, "shortcut-editor-%s" % appearance, settle=0.5, keep_full=False)
+    k.window_shot(editor, "shortcut-editor-%s" % appearance, keep_full=False)
     k.check(k.press(app, "Choose an icon"), "the icon button is pressed")
     picker = k.wait_until(lambda: by_title("Choose an icon"), timeout=5)
     k.check(picker, "the icon picker opens")
     if picker:
-        time.sleep(0.4)
+        k.wait_typing_into(picker, app.pid)
         k.type_text("arrow")
-        k.window_shot(picker, "icon-picker-%s" % appearance, settle=0.5, keep_full=False)
+        k.window_shot(picker, "icon-picker-%s" % appearance, keep_full=False)
         k.key("Escape")
         k.wait_until(lambda: not by_title("Choose an icon"), timeout=3)
-    time.sleep(0.3)
+    k.wait_until(lambda: k.active_window() == editor, timeout=3)
     k.key("Escape")
     k.check(k.wait_until(lambda: not by_title("New Shortcut"), timeout=3), "Escape closes the editor")
 
 
 def journey(app, editor_window):
-    window = open_settings()
+    window = open_settings(app)
     if not window:
         return
-    k.window_shot(window, "shortcuts-page-empty-light", settle=0.5, keep_full=False)
+    k.window_shot(window, "shortcuts-page-empty-light", keep_full=False)
 
     # The application chooser: type, then Add.
     k.check(k.press(app, "Add App"), "Add App is pressed")
     chooser = k.wait_until(lambda: by_title("Select App"), timeout=5)
     k.check(chooser, "the application chooser opens")
-    time.sleep(0.5)
+    k.wait_typing_into(chooser, app.pid)
     k.type_text("mousepad")
-    time.sleep(0.3)
+    k.wait_until(lambda: (k.focused_field(app.pid) or {}).get("text") == "mousepad", timeout=5, interval=0.1)
     k.check(k.press(app, "Add"), "the chooser's Add is pressed")
 
     # The suggestions sheet opens by itself and reads the editor's menus.
@@ -114,15 +117,17 @@ def journey(app, editor_window):
     k.check(found, "the scan of mousepad's menus offers Find and Replace")
     boxes = [e.get("name") for e in elements(app) if e.get("role") == "check box"]
     print("offered: %r" % boxes, flush=True)
-    k.window_shot(sheet, "suggestions-sheet-light", settle=0.5, keep_full=False)
+    k.window_shot(sheet, "suggestions-sheet-light", keep_full=False)
     if not found:
         return
     # The scan added rows: the first press ticks them all, the second clears every tick.
     k.check(k.press(app, "Select All") and k.wait_until(lambda: k.press(app, "Deselect All"), timeout=5, interval=0.3),
             "Select All, then Deselect All is pressed")
-    time.sleep(0.3)
-    k.check(k.press(app, found[0]["name"]), "the menu shortcut is ticked")
-    time.sleep(0.3)
+    k.check(k.wait_until(lambda: not any("checked" in (e.get("states") or []) for e in elements(app)
+                                         if e.get("role") == "check box"), timeout=5, interval=0.2),
+            "no suggestion is ticked")
+    k.check(k.press(app, found[0]["name"]) and k.wait_until(lambda: checked(app, found[0]["name"]), timeout=5,
+                                                            interval=0.2), "the menu shortcut is ticked")
     k.check(k.wait_until(lambda: k.press(app, "Add 1 Shortcut"), timeout=5, interval=0.3), "Add 1 Shortcut is pressed")
     k.check(k.wait_until(lambda: not by_title("Suggested shortcuts for"), timeout=5), "the sheet closes")
 
@@ -132,8 +137,7 @@ def journey(app, editor_window):
             "mousepad is registered by its own entry first: %r" % items)
     k.check(len(shortcuts) == 1 and shortcuts[0]["shortcut"] == "⌘R" and "Replace" in shortcuts[0]["name"],
             "the ticked menu shortcut is stored as Ctrl+R: %r" % shortcuts)
-    time.sleep(0.5)
-    k.window_shot(window, "shortcuts-page-light", settle=0.5, keep_full=False)
+    k.window_shot(window, "shortcuts-page-light", keep_full=False)
     editor_and_picker(app, "light")
 
     # The ring over mousepad shows the item, and choosing it runs Ctrl+R in mousepad.
@@ -145,8 +149,9 @@ def journey(app, editor_window):
     k.key_down("ctrl")
     k.key_down("shift")
     k.key("s")
-    time.sleep(1.0)
-    k.screenshot("shortcuts-ring-over-mousepad")
+    ring = k.wait_until(lambda: k.viewable_window("Kelvaro Ring"), timeout=3)
+    k.check(ring, "the shortcut ring opens over mousepad")
+    k.settled_screenshot("shortcuts-ring-over-mousepad", ring or None)
     k.key_up("ctrl")
     k.key_up("shift")
     dialog = k.wait_until(lambda: by_title("Find and Replace"), timeout=6)
@@ -166,15 +171,18 @@ def add_recorded(app):
     editor = k.wait_until(lambda: by_title("New Shortcut"), timeout=5)
     if not editor:
         return
-    time.sleep(0.4)
-    k.check(focus(app, "Keystroke to send"), "the recorder takes the focus")
+    k.check(k.wait_until(lambda: focus(app, "Keystroke to send"), timeout=5, interval=0.2),
+            "the recorder takes the focus")
+    k.wait_until(lambda: k.focused(app.pid, "Keystroke to send"), timeout=5, interval=0.1)
     k.key("space")
-    time.sleep(0.3)
+    k.check(k.wait_until(lambda: k.recording(app.pid, "Keystroke to send"), timeout=5, interval=0.1),
+            "Space starts the recording")
     k.key("ctrl+p")
-    time.sleep(0.3)
+    k.check(k.wait_until(lambda: not k.recording(app.pid, "Keystroke to send"), timeout=5, interval=0.1),
+            "Ctrl+P ends it")
     k.check(focus(app, "Name"), "the name field takes the focus")
     k.type_text("Print")
-    k.window_shot(editor, "shortcut-editor-recorded-dark", settle=0.5, keep_full=False)
+    k.window_shot(editor, "shortcut-editor-recorded-dark", keep_full=False)
     k.key("Return")
     k.check(k.wait_until(lambda: not by_title("New Shortcut"), timeout=3), "Return adds the item and closes the editor")
     items = k.wait_until(lambda: [i for i in stored_shortcuts().get(EDITOR, []) if i.get("name") == "Print"], timeout=5)
@@ -187,7 +195,7 @@ def choose_file(app, path):
     k.check(k.press(app, "Upload PNG…"), "Upload PNG… is pressed")
     chooser = k.wait_until(lambda: by_title("Upload PNG"), timeout=5)
     k.check(chooser, "the file chooser opens")
-    time.sleep(0.6)
+    k.wait_typing_into(chooser, app.pid)
     k.type_text(path)
     k.key("Return")
     return chooser
@@ -212,7 +220,7 @@ def import_icon(app, session):
     k.check(alert, "a picture larger than 1024 x 1024 gets the alert")
     texts = [e.get("name") for e in elements(app) if "1024" in (e.get("name") or "")]
     k.check(texts, "the alert says why: %r" % texts)
-    k.window_shot(alert, "icon-import-refused-dark", settle=0.5, keep_full=False)
+    k.window_shot(alert, "icon-import-refused-dark", keep_full=False)
     k.check(not os.path.isdir(folder) or not os.listdir(folder), "nothing is stored for the refused picture")
     k.key("Return")
     k.wait_until(lambda: not by_title("Could not add icon"), timeout=3)
@@ -221,19 +229,19 @@ def import_icon(app, session):
     stored = k.wait_until(lambda: os.path.isdir(folder) and os.listdir(folder), timeout=3) or []
     k.check(len(stored) == 1 and re.match(r"custom_icon_[0-9A-F-]{36}\.png$", stored[0]),
             "the picture is stored under a new custom icon name: %r" % stored)
-    k.window_shot(editor, "shortcut-editor-custom-icon-dark", settle=0.5, keep_full=False)
+    k.window_shot(editor, "shortcut-editor-custom-icon-dark", keep_full=False)
     k.key("Escape")
     k.wait_until(lambda: not by_title("New Shortcut"), timeout=3)
 
 
 def dark_shots(app, session):
-    window = open_settings()
+    window = open_settings(app)
     if not window:
         return
-    k.window_shot(window, "shortcuts-page-dark", settle=0.5, keep_full=False)
+    k.window_shot(window, "shortcuts-page-dark", keep_full=False)
     editor_and_picker(app, "dark")
     add_recorded(app)
-    k.window_shot(window, "shortcuts-page-two-items-dark", settle=0.5, keep_full=False)
+    k.window_shot(window, "shortcuts-page-two-items-dark", keep_full=False)
     import_icon(app, session)
     k.check(stored_launcher_hotkey() is None, "the ring's own hotkey is untouched by the editor's recording")
     k.check(k.press(app, "Suggest"), "Suggest is pressed")
@@ -242,8 +250,7 @@ def dark_shots(app, session):
     if sheet:
         k.wait_until(lambda: any(e.get("role") == "check box" and "Replace" not in (e.get("name") or "")
                                  for e in elements(app)), timeout=10, interval=0.5)
-        time.sleep(1.0)
-        k.window_shot(sheet, "suggestions-sheet-dark", settle=0.5, keep_full=False)
+        k.window_shot(sheet, "suggestions-sheet-dark", keep_full=False)
         k.key("Escape")
 
 

@@ -4,29 +4,13 @@ taking the focus, A again moves the selection, releasing Ctrl activates the
 chosen application (switching desktops when needed), a window card raises
 that very window, and Escape followed by the release leaves everything as it
 was. Screenshots of the ring in light and dark appearance are saved."""
-import json
 import math
 import os
 import re
-import time
 
 import kelvaro_e2e as k
 
 TEST_CLIENT = "kelvaro-test-client"
-
-
-def write_defaults(appearance="light"):
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryEnabled": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1},
-              "activationMode": {"type": "string", "value": "holdModifier"},
-              "ringPlacement": {"type": "string", "value": "screenCentre"},
-              "appearance": {"type": "string", "value": appearance}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
 
 
 def ring_window():
@@ -62,8 +46,8 @@ def hold_open():
     k.key("a")
     if not k.wait_until(ring_window, timeout=3):
         return None
-    time.sleep(0.3)  # mapped; let the window manager settle its place
-    return ring_window()
+    # Mapped; the window manager may still move it into place.
+    return k.wait_until(k.steady(ring_window), timeout=3, interval=0.1)
 
 
 def highlighted(shot, centre):
@@ -82,7 +66,7 @@ def release_all():
 
 
 def main():
-    write_defaults()
+    k.write_settings_defaults("light", keep=False)
     clients = [
         k.Process([k.binary(TEST_CLIENT), "--app-id", "org.example.Alpha", "--title", "Alpha", "--desktop", "0"],
                   name="alpha", wait_ready=True),
@@ -95,9 +79,8 @@ def main():
     beta = [k.find_window("Beta One"), k.find_window("Beta Two")]
     gamma = k.find_window("Gamma")
     k.check(alpha and all(beta) and gamma, "three applications with four windows are mapped")
-    app = k.Process([k.binary("kelvaro")])
+    app = k.start_kelvaro()
     try:
-        time.sleep(1.0)
         k.activate(alpha)
         k.check(k.wait_until(lambda: k.active_window() == alpha), "Alpha is the active window")
         k.move_pointer(640, 512)
@@ -116,8 +99,7 @@ def main():
         k.check(abs(rw - 484) <= 1 and abs(rh - 484) <= 1, "the ring window is 484 x 484 at scale 1 (%dx%d)" % (rw, rh))
         k.check(abs(centre[0] - 640) <= 2 and abs(centre[1] - 512) <= 2,
                 "the ring sits at the display's centre (%d, %d)" % centre)
-        time.sleep(0.6)  # the entry animation settles
-        shot = k.screenshot("switcher-open-light")
+        shot = k.settled_screenshot("switcher-open-light", ring[1:])  # once the entry animation is over
         k.check(k.active_window() == alpha, "the focus stays with Alpha while the ring is up")
         k.check(input_focus() != ring[0], "the ring window never has the keyboard focus")
 
@@ -135,9 +117,9 @@ def main():
         stale = [(p, k.pixel(shot, *p)) for p in rims if differs(k.pixel(shot, *p), k.pixel(background, *p), 12)]
         k.check(not stale, "outside the ring the panel is clear: %r" % (stale,))
 
+        before = k.capture(ring[1:])
         k.key("a")  # Ctrl+Shift still held: the next application
-        time.sleep(0.5)
-        moved = k.screenshot("switcher-moved")
+        moved = k.settled_screenshot("switcher-moved", ring[1:], since=before)
         second = highlighted(moved, centre)
         k.check(first is not None and second == (first + 1) % 3,
                 "pressing A again moves the highlight one wedge on (%r -> %r)" % (first, second))
@@ -162,10 +144,11 @@ def main():
         wedge_angle = 120 * beta_wedge + 60
         for r in (40, 150):
             k.move_pointer(*point(centre, wedge_angle, r))
-            time.sleep(0.15)
+        k.check(k.wait_until(lambda: highlighted(k.screenshot("switcher-pointed"), centre) == beta_wedge, timeout=3),
+                "pointing at Beta's wedge highlights it")
+        before = k.capture()
         k.move_pointer(*point(centre, wedge_angle + 12, 250))
-        time.sleep(0.5)
-        cards = k.screenshot("switcher-cards")
+        cards = k.settled_screenshot("switcher-cards", since=before)  # the cards have fanned out
         grown = ring_window()
         k.check(grown is not None and abs(grown[3] - 700) <= 1 and abs(grown[4] - 700) <= 1
                 and abs(grown[1] + grown[3] // 2 - centre[0]) <= 1 and abs(grown[2] + grown[4] // 2 - centre[1]) <= 1,
@@ -185,19 +168,16 @@ def main():
         k.wait_until(lambda: k.active_window() == gamma and k.current_desktop() == 0)
         k.move_pointer(640, 512)
         ring = hold_open()
-        time.sleep(0.3)
         k.key("a")
         k.key("Escape")
-        time.sleep(0.05)
+        k.check(k.wait_until(lambda: ring_window() is None, timeout=3), "Escape closes the ring")
         release_all()
-        time.sleep(0.8)
-        k.check(k.active_window() == gamma and k.current_desktop() == 0,
+        # Nothing may follow the release: watched for as long as an activation would take.
+        k.check(k.holds(lambda: k.active_window() == gamma and k.current_desktop() == 0, 0.8),
                 "Escape then the release leave the active window unchanged (%s)" % hex(k.active_window()))
-        k.check(ring_window() is None, "Escape closes the ring")
 
         # Return commits as well; the release afterwards does nothing more.
         ring = hold_open()
-        time.sleep(0.3)
         k.key("Return")
         k.check(k.wait_until(lambda: ring_window() is None, timeout=3), "Return closes the ring")
         release_all()
@@ -217,16 +197,14 @@ def main():
         app.stop()
 
     # The same ring in dark appearance.
-    write_defaults("dark")
-    app = k.Process([k.binary("kelvaro")], name="kelvaro-dark")
+    k.write_settings_defaults("dark", keep=False)
+    app = k.start_kelvaro(name="kelvaro-dark")
     try:
-        time.sleep(1.0)
         k.activate(alpha)
         k.move_pointer(640, 512)
         ring = hold_open()
         k.check(ring is not None, "the ring opens in dark appearance")
-        time.sleep(0.6)
-        dark = k.screenshot("switcher-open-dark")
+        dark = k.settled_screenshot("switcher-open-dark", ring[1:] if ring else None)
         light = os.path.join(k.ARTEFACTS, "switcher-open-light.png")
         probe = point((640, 512), 120 * ((highlighted(dark, (640, 512)) or 0) + 1) + 85, 150)
         k.check(differs(k.pixel(dark, *probe), k.pixel(light, *probe), 30),

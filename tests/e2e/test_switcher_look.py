@@ -20,7 +20,6 @@ import math
 import re
 import subprocess
 import tempfile
-import time
 
 import kelvaro_e2e as k
 
@@ -72,7 +71,8 @@ def hold_switcher():
     k.key_down("shift")
     k.key("a")
     shown = k.wait_until(lambda: k.viewable_window(SWITCHER), timeout=3)
-    time.sleep(0.6)  # the entry animation settles
+    if shown:
+        k.wait_settled(shown)  # the entry animation is over
     return shown
 
 
@@ -114,13 +114,7 @@ def stddev(shot, box):
 
 def frosted_glass_journey():
     """Dark, large, over a window full of text: the band shows none of it."""
-    k.write_settings_defaults("dark")
-    path = k.defaults_path()
-    with open(path) as f:
-        stored = json.load(f)
-    stored["values"]["ringScale"] = {"type": "double", "value": 1.3}
-    with open(path, "w") as f:
-        json.dump(stored, f)
+    k.write_settings_defaults("dark", ringScale=1.3)
     text = k.Process(["xterm", "-T", "Full of text", "-geometry", "180x70+0+0", "-e", "sh", "-c",
                       "yes '" + "Readable text under the ring 0123456789 " * 5 + "' | head -n 400; sleep 120"],
                      name="xterm-text")
@@ -130,7 +124,7 @@ def frosted_glass_journey():
         k.check(page, "an xterm full of text lies under the ring")
         k.activate(page)
         k.move_pointer(640, 512)
-        time.sleep(0.5)
+        k.wait_until(lambda: k.active_window() == page, timeout=3)
         # Samples inside the band (78 to 247 pixels from the centre at this
         # size), a quarter of a wedge off each wedge's icon.
         names = ring_names() or ["XTerm"]
@@ -138,9 +132,8 @@ def frosted_glass_journey():
         for i in range(min(3, len(names))):
             a = 2 * math.pi / len(names) * (i + 0.25)
             boxes.append((int(640 + 170 * math.sin(a)) - 30, int(512 - 170 * math.cos(a)) - 12, 60, 24))
-        bare = k.screenshot("look-text-bare")
-        app = k.Process([k.binary("kelvaro")], name="kelvaro-dark")
-        time.sleep(1.0)
+        bare = k.settled_screenshot("look-text-bare")
+        app = k.start_kelvaro(name="kelvaro-dark")
         k.check(hold_switcher(), "the switcher opens, dark and large, over the text")
         shot = k.screenshot("look-frosted-dark-large")
         close_switcher()
@@ -211,8 +204,7 @@ def main():
                 k.check(d > 10, "%s and %s draw different icons (difference %.1f of 255)" % (a, b, d))
 
         # The real switcher over them.
-        app = k.Process([k.binary("kelvaro")], name="kelvaro")
-        time.sleep(1.0)
+        app = k.start_kelvaro()
         k.activate(term_one)
         k.wait_until(lambda: k.active_window() == term_one)
         k.move_pointer(640, 512)
@@ -222,8 +214,9 @@ def main():
         order = ring_names()
         at = 2 * math.pi / len(order) * (order.index("XTerm") + 0.5) if "XTerm" in order else 0.0
         for radius in (120, 200, 265):
+            before = k.capture()
             k.move_pointer(int(640 + radius * math.sin(at)), int(512 - radius * math.cos(at)))
-            time.sleep(0.3)
+            k.wait_settled(since=before)  # the selection, then the cards, have moved out with the pointer
         shot = k.screenshot("look-switcher-cards")
         # Both cards are drawn, apart: along the arc there is a gap between them.
         seen = [k.pixel(shot, int(640 + 265 * math.sin(at + math.radians(d))),

@@ -11,20 +11,18 @@ wedge is clicked. With an owner, a click only asks the owner to commit.
 """
 import math
 import os
-import select
 import struct
-import subprocess
 import sys
 import time
 import zlib
 
 sys.path.insert(0, os.path.dirname(__file__))
-from kelvaro_e2e import (ARTEFACTS, Process, activate, active_window, binary, check, current_desktop,  # noqa: E402
-                         find_window, finish, move_pointer, pixel, run, screenshot, wait_until)
+from kelvaro_e2e import (Probe, Process, activate, active_window, binary, capture, check, current_desktop,  # noqa: E402
+                         find_window, finish, holds, move_pointer, pixel, run, settled_screenshot, wait_settled,
+                         wait_until)
 
 DATA = os.environ["XDG_DATA_HOME"]
 CLIENT = binary("kelvaro-test-client")
-PROBE = binary("kelvaro-switcher-probe")
 
 
 def png(path, rgb, size=48):
@@ -48,60 +46,13 @@ def install(app_id, name, rgb):
         f.write("[Desktop Entry]\nType=Application\nName=%s\nExec=%s --app-id %s\nIcon=%s\n" % (name, CLIENT, app_id, icon))
 
 
-class Probe:
-    def __init__(self, *args):
-        os.makedirs(ARTEFACTS, exist_ok=True)
-        self.err = open(os.path.join(ARTEFACTS, "switcher-probe-%d.log" % (int(time.time() * 1000) % 10**8)), "w")
-        self.proc = subprocess.Popen([PROBE] + list(args), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                     stderr=self.err, text=True, bufsize=1)
-        self.buffer = ""
-        self.seen = []
-
-    def line(self, timeout):
-        end = time.monotonic() + timeout
-        while "\n" not in self.buffer:
-            left = end - time.monotonic()
-            if left <= 0 or not select.select([self.proc.stdout], [], [], left)[0]:
-                return None
-            chunk = os.read(self.proc.stdout.fileno(), 4096).decode()
-            if not chunk:
-                return None
-            self.buffer += chunk
-        first, self.buffer = self.buffer.split("\n", 1)
-        self.seen.append(first.strip())
-        return first.strip()
-
-    def expect(self, prefix, timeout=5.0):
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            got = self.line(end - time.monotonic())
-            if got is None:
-                return None
-            if got.startswith(prefix):
-                return got
-        return None
-
-    def send(self, command):
-        self.proc.stdin.write(command + "\n")
-        self.proc.stdin.flush()
-
-    def stop(self):
-        if self.proc.poll() is None:
-            try:
-                self.send("quit")
-                self.proc.wait(3)
-            except Exception:
-                self.proc.kill()
-                self.proc.wait()
-        self.err.close()
-
-
 class Ring:
     """Geometry of a shown ring from the probe's "shown" line."""
 
     def __init__(self, shown, names):
         _, wid, x, y, side = shown.split()
         self.window = int(wid, 16)
+        self.region = (int(x), int(y), int(side), int(side))
         self.cx, self.cy = int(x) + int(side) / 2.0, int(y) + int(side) / 2.0
         self.names = names
 
@@ -158,7 +109,7 @@ def main():
                  "--title", "Gamma Two", "--desktop", "1"], name="sw-gamma", wait_ready=True),
         Process([CLIENT, "--app-id", "org.kelvaro.SwBeta", "--title", "Beta Main", "--desktop", "0"], name="sw-beta", wait_ready=True),
     ]
-    probe = Probe()
+    probe = Probe("--switcher")
     owner = None
     try:
         ids = {t: find_window(t) for t in ("Alpha One", "Gamma One", "Gamma Two", "Beta Main")}
@@ -172,10 +123,10 @@ def main():
         check(ring is not None and set(names) >= {"Alpha", "Beta", "Gamma"}, "the ring lists the three applications: %s" % names)
         if not ring:
             return
-        time.sleep(0.8)  # the opening animation
+        check(wait_until(lambda: "IsViewable" in run("xwininfo", "-id", hex(ring.window)).stdout, 3),
+              "the ring window is mapped")
+        shot = settled_screenshot("switcher-panel", ring.region)  # once the opening animation is over
         check(active_window() == ids["Beta Main"], "showing the switcher leaves the active window alone")
-        check("IsViewable" in run("xwininfo", "-id", hex(ring.window)).stdout, "the ring window is mapped")
-        shot = screenshot("switcher-panel")
         check(os.path.exists(shot), "screenshot of the switcher: " + shot)
         # The active application's wedge is selected: blue beside its icon; another wedge is not.
         sel = pixel(shot, *ring.at(176, ring.wedge_arc("Beta")))
@@ -192,12 +143,14 @@ def main():
 
         # The pointer onto Gamma's wedge selects it and fans out its two windows.
         gamma = ring.wedge_arc("Gamma")
+        before = capture()
         move_pointer(*ring.at(120, gamma - 5))
+        # The pause is part of the gesture: the feed samples the pointer every
+        # 10 ms and has to see it at both places, moving out along the wedge.
         time.sleep(0.05)
         move_pointer(*ring.at(130, gamma))
         check(probe.expect("selected %d" % names.index("Gamma"), 3) is not None, "the pointer selects Gamma")
-        time.sleep(0.6)
-        fan = screenshot("switcher-panel-fan")
+        fan = settled_screenshot("switcher-panel-fan", since=before)  # the fan has opened
         changed = differing_pixels(shot, fan, *ring.at(262, gamma))
         check(changed > 300, "Gamma's windows fan out beyond the ring (%d pixels changed there)" % changed)
         check(differing_pixels(shot, fan, *ring.at(262, gamma + 180)) == 0, "nothing appears on the far side")
@@ -220,7 +173,7 @@ def main():
         ring, names = show(probe)
         check(ring is not None, "the switcher shows again on desktop 1")
         if ring:
-            time.sleep(0.6)
+            wait_settled(ring.region)  # open: a click lands on what is drawn
             check(active_window() == ids["Gamma Two"], "the second showing leaves the active window alone")
             click(*ring.at(150, ring.wedge_arc("Alpha")))
             check(active_window() != ring.window, "the ring never takes the activation")
@@ -229,24 +182,32 @@ def main():
                   "Alpha One is active on desktop 0 (0x%x)" % active_window())
 
         # With an owner, a wedge click only asks for the commit, a tenth of a second later.
-        owner = Probe("--owner")
+        owner = Probe("--switcher", "--owner")
         check(owner.expect("ready") is not None, "the probe with an owner starts")
         move_pointer(640, 512)
         ring, names = show(owner)
+        check(ring is not None, "the switcher with an owner shows")
         if ring:
-            time.sleep(0.6)
+            wait_settled(ring.region)
             before = active_window()
             click(*ring.at(150, ring.wedge_arc("Gamma")))
             got = owner.expect("commit", 2)
             check(got == "commit %d -1" % names.index("Gamma"), "the click asks the owner to commit Gamma: %s" % got)
-            time.sleep(0.3)
-            check(active_window() == before, "and nothing else happens")
+            check(holds(lambda: active_window() == before, 0.3), "and nothing else happens")
             owner.send("hide")
             check(owner.expect("hidden", 3) is not None, "the owner's hide runs the exit and orders out")
             # Once the exit has ended, nothing in the process wakes up any more.
-            time.sleep(1.0)  # the window manager's answers to the unmap arrive first
+            # The window manager's answers to the unmap arrive first: until a
+            # quarter of a second passes without a wakeup.
+            last = [None]
+
+            def calm():
+                now = context_switches(owner.proc.pid)
+                quiet, last[0] = last[0] is not None and now - last[0] <= 1, now
+                return quiet
+            wait_until(calm, timeout=5, interval=0.25)
             first = context_switches(owner.proc.pid)
-            time.sleep(2.0)
+            time.sleep(2.0)  # the span in which no wakeup may come: what is measured
             woke = context_switches(owner.proc.pid) - first
             check(woke <= 4, "no wakeups once hidden (%d context switches in 2 s)" % woke)
     finally:

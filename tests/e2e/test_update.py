@@ -4,12 +4,11 @@ the window the user is working in. Then "Check for Updates…" from the tray
 menu checks again and brings the window forward with the live outcome."""
 import http.server
 import json
-import os
 import re
 import threading
 
 from kelvaro_e2e import (Process, activate, open_tray_menu_item, active_window, binary, check, client_list, find_window, finish,
-                         run, screenshot, wait_until, window_title)
+                         run, settled_screenshot, wait_until, window_title, write_settings_defaults)
 
 FEED = {"build": 999, "version": "9.9", "url": "https://kelvaro.example/download",
         "notes": "Faster rings.\nFewer surprises."}
@@ -30,22 +29,12 @@ class Feed(http.server.BaseHTTPRequestHandler):
         pass
 
 
-def write_defaults():
-    # Onboarding done and no launch notice: only the update window may appear.
-    path = os.path.join(os.environ["XDG_CONFIG_HOME"], "kelvaro", "defaults.json")
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    values = {"hasCompletedOnboarding": {"type": "bool", "value": True},
-              "showLaunchMessage": {"type": "bool", "value": False},
-              "telemetryNoticeShownBuild": {"type": "integer", "value": 1}}
-    with open(path, "w") as f:
-        json.dump({"version": 1, "values": values}, f)
-
-
 def main():
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Feed)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     feed_url = "http://127.0.0.1:%d/appcast.json" % server.server_address[1]
-    write_defaults()
+    # Onboarding done and no launch notice: only the update window may appear.
+    write_settings_defaults(updateChecksAutomatic=True)
 
     client = Process([binary("kelvaro-test-client"), "--title", "Focus Keeper"], wait_ready=True)
     keeper = find_window("Focus Keeper")
@@ -69,7 +58,7 @@ def main():
                   "the window has its fixed size 440 x 280")
             check(wait_until(lambda: active_window() == keeper, timeout=1.0) and active_window() == keeper,
                   "the active window keeps the focus")
-            screenshot("update-at-launch")
+            settled_screenshot("update-at-launch", window)
 
             # Close it, then ask again from the tray menu ("Check for Updates…" is
             # the item above "Quit Kelvaro"); the feed now says we are up to date.
@@ -83,7 +72,7 @@ def main():
             check(wait_until(lambda: len(requests) == 2), "the menu's check asks the feed again (%r)" % requests)
             check(again and wait_until(lambda: active_window() == again, timeout=3),
                   "the window asked for from the menu takes the focus")
-            screenshot("update-checked-from-menu")
+            settled_screenshot("update-checked-from-menu", again)
         check(app.alive(), "kelvaro keeps running")
     finally:
         app.stop()

@@ -8,10 +8,11 @@
 //   {"kind": "done", "found": 0 or 1} and exit 1 when nothing was found or done.
 //   Finds the application of process <pid> and prints, one JSON object per
 //   line, every element in its tree whose name is one of the NAMEs (all named
-//   elements when none is given):
+//   elements and the focused one when none is given):
 //     {"kind": "element", "role", "name", "description", "states": [...],
 //      "interfaces": [...], "value": <current value or null>,
 //      "valueText": <text of the value or null>,
+//      "text": <the text it shows (a field's content), or null>,
 //      "keyBinding": <key binding of the first action, "" when none, or null>}
 //   then {"kind": "done", "found": <count>}.
 //   With --listen, afterwards listens for object:property-change,
@@ -168,8 +169,32 @@ QJsonObject describe(AtspiAccessible* a)
     }
     out.insert(QStringLiteral("value"), value);
     out.insert(QStringLiteral("valueText"), valueText);
+    QJsonValue text = QJsonValue::Null;
+    if (AtspiText* t = atspi_accessible_get_text_iface(a)) {
+        const gint count = atspi_text_get_character_count(t, &error);
+        if (!error) {
+            gchar* s = atspi_text_get_text(t, 0, count, &error);
+            if (!error)
+                text = takeString(s);
+        }
+        if (error) {
+            g_error_free(error);
+            error = nullptr;
+        }
+        g_object_unref(t);
+    }
+    out.insert(QStringLiteral("text"), text);
     out.insert(QStringLiteral("keyBinding"), keyBindingOf(a));
     return out;
+}
+
+bool hasFocus(AtspiAccessible* a)
+{
+    AtspiStateSet* set = atspi_accessible_get_state_set(a);
+    const bool focused = set && atspi_state_set_contains(set, ATSPI_STATE_FOCUSED);
+    if (set)
+        g_object_unref(set);
+    return focused;
 }
 
 // Depth-first over the tree; the rings' panels are a few levels down.
@@ -179,7 +204,7 @@ int walk(AtspiAccessible* a, const QStringList& names, int depth)
         return 0;
     int found = 0;
     const QString name = nameOf(a);
-    if (!name.isEmpty() && (names.isEmpty() || names.contains(name))) {
+    if (names.isEmpty() ? !name.isEmpty() || hasFocus(a) : names.contains(name)) {
         say(describe(a));
         ++found;
     }

@@ -18,6 +18,11 @@
 //       prints the same line again and exits.
 //   kelvaro-keys-probe held
 //       Prints the modifier keys held now as "held=<X key codes, comma-separated>".
+//   kelvaro-keys-probe taken <keysym> <X modifier mask>
+//       Tries to grab the key that types <keysym> (a number, e.g. 97 for "a")
+//       with those modifiers on the root window as a hotkey: prints
+//       "taken=yes" when another client holds it (the server refuses), else
+//       lets it go again and prints "taken=no".
 //   kelvaro-keys-probe grab
 //       Grabs the whole keyboard as a modal client would, releases it and
 //       prints "grab=success", "grab=already-grabbed", "grab=frozen" (…).
@@ -42,7 +47,7 @@ int usage()
 {
     std::fprintf(stderr,
         "usage: kelvaro-keys-probe keys <combination> | run [--shortcut t] [--snippet t] [--url u] [--tab u] "
-        "[--hold-ms n] | clipboard <text> <wait-ms> | held\n");
+        "[--hold-ms n] | clipboard <text> <wait-ms> | held | taken <keysym> <mask> | grab\n");
     return 2;
 }
 
@@ -68,6 +73,43 @@ int printHeld()
     std::printf("held=%s\n", qPrintable(held.join(QLatin1Char(','))));
     return 0;
 }
+}
+
+int printTaken(quint32 keysym, int mask)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        return 1;
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    auto* mapping = xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, setup->min_keycode, count), nullptr);
+    int keycode = 0;
+    if (mapping) {
+        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(mapping);
+        for (int i = 0; i < count * mapping->keysyms_per_keycode && !keycode; ++i) {
+            if (syms[i] == keysym)
+                keycode = setup->min_keycode + i / mapping->keysyms_per_keycode;
+        }
+    }
+    std::free(mapping);
+    if (!keycode) {
+        xcb_disconnect(c);
+        std::printf("taken=no-key\n");
+        return 1;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_generic_error_t* error = xcb_request_check(c,
+        xcb_grab_key_checked(
+            c, 0, root, uint16_t(mask), xcb_keycode_t(keycode), XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    const bool taken = error && error->error_code == XCB_ACCESS;
+    if (!error) {
+        xcb_ungrab_key(c, xcb_keycode_t(keycode), root, uint16_t(mask));
+        xcb_flush(c);
+    }
+    std::free(error);
+    xcb_disconnect(c);
+    std::printf("taken=%s\n", taken ? "yes" : "no");
+    return 0;
 }
 
 int grabKeyboard()
@@ -97,6 +139,8 @@ int main(int argc, char** argv)
 
     if (args[0] == QLatin1String("grab"))
         return grabKeyboard();
+    if (args[0] == QLatin1String("taken") && args.size() == 3)
+        return printTaken(args[1].toUInt(), args[2].toInt());
     if (args[0] == QLatin1String("held"))
         return printHeld();
 
