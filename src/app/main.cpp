@@ -8,6 +8,8 @@ int main(int argc, char** argv)
 {
 #ifdef KELVARO_TEST_HOOKS
     TestHooks::applyFromEnvironment();
-#endif
+    return KelvaroApp::main(argc, argv, &TestHooks::adjustPlatform);
+#else
     return KelvaroApp::main(argc, argv);
+#endif
 }

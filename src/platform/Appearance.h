@@ -17,5 +17,4 @@ public:
 
     // The process-wide appearance (the Qt palette one unless a test installed another).
     static Appearance& shared();
-    static void setShared(std::shared_ptr<Appearance> appearance);
 };

@@ -15,6 +15,8 @@
 
 #include "core/AppShortcut.h"
 #include "platform/Screens.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "ring/AppShortcutRingView.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "ringkit/RingPanel.h"
@@ -57,8 +59,11 @@ protected:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    Platform platform;
+    Platform::install(&platform);
+    LinuxPlatform::build(platform);
     const bool ring = app.arguments().contains(QStringLiteral("--ring"));
-    RingPanel panel;
+    RingPanel panel(platform.screens(), platform.panelHints());
     AppShortcutRingViewModel model;
     if (ring) {
         QList<AppShortcut> items;
@@ -93,7 +98,7 @@ int main(int argc, char** argv)
             if (parts.value(0) == QStringLiteral("front")) {
                 const double side = ring ? 700.0 : 300.0;
                 const QPointF topLeftQt(parts.value(1).toDouble(), parts.value(2).toDouble());
-                const QRectF yUp = Screens::shared().fromQt(QRectF(topLeftQt, QSizeF(side, side)));
+                const QRectF yUp = platform.screens().fromQt(QRectF(topLeftQt, QSizeF(side, side)));
                 panel.setFrameYUp(yUp);
                 if (ring)
                     model.setRingCenter(yUp.center());

@@ -17,6 +17,8 @@
 // finished hide, and "ready" once the panel exists.
 
 #include "platform/Screens.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
@@ -38,8 +40,11 @@ void say(const QString& line)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    Platform platform;
+    Platform::install(&platform);
+    LinuxPlatform::build(platform);
     const bool owner = app.arguments().contains(QStringLiteral("--owner"));
-    CircularSwitcherWindow switcher;
+    CircularSwitcherWindow switcher(platform);
     CircularSwitcherViewModel* model = switcher.viewModel();
     QObject::connect(&switcher, &CircularSwitcherWindow::hidden, &switcher, [] { say(QStringLiteral("hidden")); });
     if (owner) {
@@ -76,7 +81,7 @@ int main(int argc, char** argv)
             feed.stop();
             return;
         }
-        model->updatePointer(Screens::shared().pointer());
+        model->updatePointer(platform.screens().pointer());
     });
     say(QStringLiteral("ready"));
 
