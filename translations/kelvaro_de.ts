@@ -2090,5 +2090,26 @@
             <numerusform>Das gewählte Fenster wurde geschlossen oder ist nicht mehr im Vordergrund. Dein Passwort liegt %n Sekunden lang in der Zwischenablage.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Das Passwort ist nicht im Feld angekommen. Es liegt %n Sekunde lang in der Zwischenablage: Füge es selbst dort ein.</numerusform>
+            <numerusform>Das Passwort ist nicht im Feld angekommen. Es liegt %n Sekunden lang in der Zwischenablage: Füge es selbst dort ein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 hat das Passwort nicht angenommen. Es liegt %n Sekunde lang in der Zwischenablage: Füge es selbst in das Feld ein.</numerusform>
+            <numerusform>%1 hat das Passwort nicht angenommen. Es liegt %n Sekunden lang in der Zwischenablage: Füge es selbst in das Feld ein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Kein Textfeld hatte den Fokus. Dein Passwort liegt %n Sekunde lang in der Zwischenablage: Füge es ein.</numerusform>
+            <numerusform>Kein Textfeld hatte den Fokus. Dein Passwort liegt %n Sekunden lang in der Zwischenablage: Füge es ein.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>The window you chose was closed or is no longer in front. Your password is on the clipboard for %n seconds.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>The password did not arrive in the field. It is on the clipboard for %n second: paste it there yourself.</numerusform>
+            <numerusform>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 did not take the password. It is on the clipboard for %n second: paste it into the field yourself.</numerusform>
+            <numerusform>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>No text field had the focus. Your password is on the clipboard for %n second: paste it.</numerusform>
+            <numerusform>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>La ventana que elegiste se ha cerrado o ya no está en primer plano. Tu contraseña está en el portapapeles durante %n segundos.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>La contraseña no llegó al campo. Está en el portapapeles durante %n segundo: pégala tú allí.</numerusform>
+            <numerusform>La contraseña no llegó al campo. Está en el portapapeles durante %n segundos: pégala tú allí.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 no aceptó la contraseña. Está en el portapapeles durante %n segundo: pégala tú en el campo.</numerusform>
+            <numerusform>%1 no aceptó la contraseña. Está en el portapapeles durante %n segundos: pégala tú en el campo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Ningún campo de texto tenía el foco. Tu contraseña está en el portapapeles durante %n segundo: pégala.</numerusform>
+            <numerusform>Ningún campo de texto tenía el foco. Tu contraseña está en el portapapeles durante %n segundos: pégala.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>Valitud aken suleti või ei ole enam esiplaanil. Sinu parool on lõikelaual %n sekundi jooksul.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Parool ei jõudnud välja. See on lõikelaual %n sekundi jooksul: kleebi see ise sinna.</numerusform>
+            <numerusform>Parool ei jõudnud välja. See on lõikelaual %n sekundi jooksul: kleebi see ise sinna.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 ei võtnud parooli vastu. See on lõikelaual %n sekundi jooksul: kleebi see ise välja.</numerusform>
+            <numerusform>%1 ei võtnud parooli vastu. See on lõikelaual %n sekundi jooksul: kleebi see ise välja.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Ükski tekstiväli polnud fookuses. Sinu parool on lõikelaual %n sekundi jooksul: kleebi see.</numerusform>
+            <numerusform>Ükski tekstiväli polnud fookuses. Sinu parool on lõikelaual %n sekundi jooksul: kleebi see.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>Valitsemasi ikkuna suljettiin tai se ei ole enää edessä. Salasanasi on leikepöydällä %n sekunnin ajan.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Salasana ei päätynyt kenttään. Se on leikepöydällä %n sekunnin ajan: liitä se sinne itse.</numerusform>
+            <numerusform>Salasana ei päätynyt kenttään. Se on leikepöydällä %n sekunnin ajan: liitä se sinne itse.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 ei ottanut salasanaa vastaan. Se on leikepöydällä %n sekunnin ajan: liitä se itse kenttään.</numerusform>
+            <numerusform>%1 ei ottanut salasanaa vastaan. Se on leikepöydällä %n sekunnin ajan: liitä se itse kenttään.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Mikään tekstikenttä ei ollut kohdistettuna. Salasanasi on leikepöydällä %n sekunnin ajan: liitä se.</numerusform>
+            <numerusform>Mikään tekstikenttä ei ollut kohdistettuna. Salasanasi on leikepöydällä %n sekunnin ajan: liitä se.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

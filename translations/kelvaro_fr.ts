@@ -2090,5 +2090,26 @@
             <numerusform>La fenêtre choisie a été fermée ou n’est plus au premier plan. Votre mot de passe reste dans le presse-papiers pendant %n secondes.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Le mot de passe n’est pas arrivé dans le champ. Il reste dans le presse-papiers pendant %n seconde : collez-le vous-même.</numerusform>
+            <numerusform>Le mot de passe n’est pas arrivé dans le champ. Il reste dans le presse-papiers pendant %n secondes : collez-le vous-même.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 n’a pas accepté le mot de passe. Il reste dans le presse-papiers pendant %n seconde : collez-le vous-même dans le champ.</numerusform>
+            <numerusform>%1 n’a pas accepté le mot de passe. Il reste dans le presse-papiers pendant %n secondes : collez-le vous-même dans le champ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Aucun champ de texte n’avait le focus. Votre mot de passe reste dans le presse-papiers pendant %n seconde : collez-le.</numerusform>
+            <numerusform>Aucun champ de texte n’avait le focus. Votre mot de passe reste dans le presse-papiers pendant %n secondes : collez-le.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>La finestra scelta è stata chiusa o non è più in primo piano. La tua password resta negli appunti per %n secondi.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>La password non è arrivata nel campo. Resta negli appunti per %n secondo: incollala tu.</numerusform>
+            <numerusform>La password non è arrivata nel campo. Resta negli appunti per %n secondi: incollala tu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 non ha accettato la password. Resta negli appunti per %n secondo: incollala tu nel campo.</numerusform>
+            <numerusform>%1 non ha accettato la password. Resta negli appunti per %n secondi: incollala tu nel campo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Nessun campo di testo aveva il focus. La tua password resta negli appunti per %n secondo: incollala.</numerusform>
+            <numerusform>Nessun campo di testo aveva il focus. La tua password resta negli appunti per %n secondi: incollala.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

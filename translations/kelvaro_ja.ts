@@ -2073,5 +2073,23 @@
             <numerusform>選択したウインドウは閉じられたか、前面にありません。パスワードは %n 秒間クリップボードにあります。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>パスワードはフィールドに入りませんでした。パスワードは %n 秒間クリップボードにあります。ご自分で貼り付けてください。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 はパスワードを受け付けませんでした。パスワードは %n 秒間クリップボードにあります。ご自分でフィールドに貼り付けてください。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>フォーカスのあるテキストフィールドがありませんでした。パスワードは %n 秒間クリップボードにあります。貼り付けてください。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>არჩეული ფანჯარა დაიხურა ან აღარ არის წინა პლანზე. თქვენი პაროლი ბუფერში იქნება %n წამის განმავლობაში.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>პაროლი ველში ვერ მოხვდა. ის ბუფერში იქნება %n წამის განმავლობაში: თავად ჩასვით იქ.</numerusform>
+            <numerusform>პაროლი ველში ვერ მოხვდა. ის ბუფერში იქნება %n წამის განმავლობაში: თავად ჩასვით იქ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1-მა პაროლი არ მიიღო. ის ბუფერში იქნება %n წამის განმავლობაში: თავად ჩასვით ველში.</numerusform>
+            <numerusform>%1-მა პაროლი არ მიიღო. ის ბუფერში იქნება %n წამის განმავლობაში: თავად ჩასვით ველში.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>არცერთი ტექსტური ველი არ იყო ფოკუსში. თქვენი პაროლი ბუფერში იქნება %n წამის განმავლობაში: ჩასვით ის.</numerusform>
+            <numerusform>არცერთი ტექსტური ველი არ იყო ფოკუსში. თქვენი პაროლი ბუფერში იქნება %n წამის განმავლობაში: ჩასვით ის.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2073,5 +2073,23 @@
             <numerusform>선택한 윈도우가 닫혔거나 더 이상 앞에 있지 않습니다. 암호는 %n초 동안 클립보드에 있습니다.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>암호가 필드에 입력되지 않았습니다. 암호는 %n초 동안 클립보드에 있습니다. 직접 붙여 넣으세요.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1에서 암호를 받지 않았습니다. 암호는 %n초 동안 클립보드에 있습니다. 직접 필드에 붙여 넣으세요.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>포커스가 있는 텍스트 필드가 없었습니다. 암호는 %n초 동안 클립보드에 있습니다. 붙여 넣으세요.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>Vinduet du valgte, ble lukket eller er ikke lenger i forgrunnen. Passordet ditt ligger på utklippstavlen i %n sekunder.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Passordet kom ikke fram til feltet. Det ligger på utklippstavlen i %n sekund: lim det inn der selv.</numerusform>
+            <numerusform>Passordet kom ikke fram til feltet. Det ligger på utklippstavlen i %n sekunder: lim det inn der selv.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 tok ikke imot passordet. Det ligger på utklippstavlen i %n sekund: lim det inn i feltet selv.</numerusform>
+            <numerusform>%1 tok ikke imot passordet. Det ligger på utklippstavlen i %n sekunder: lim det inn i feltet selv.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Ingen tekstfelt hadde fokus. Passordet ditt ligger på utklippstavlen i %n sekund: lim det inn.</numerusform>
+            <numerusform>Ingen tekstfelt hadde fokus. Passordet ditt ligger på utklippstavlen i %n sekunder: lim det inn.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2090,5 +2090,26 @@
             <numerusform>Het gekozen venster is gesloten of staat niet meer op de voorgrond. Je wachtwoord staat %n seconden op het klembord.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Het wachtwoord is niet in het veld aangekomen. Het staat %n seconde op het klembord: plak het er zelf in.</numerusform>
+            <numerusform>Het wachtwoord is niet in het veld aangekomen. Het staat %n seconden op het klembord: plak het er zelf in.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 heeft het wachtwoord niet aangenomen. Het staat %n seconde op het klembord: plak het zelf in het veld.</numerusform>
+            <numerusform>%1 heeft het wachtwoord niet aangenomen. Het staat %n seconden op het klembord: plak het zelf in het veld.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Geen tekstveld had de focus. Je wachtwoord staat %n seconde op het klembord: plak het.</numerusform>
+            <numerusform>Geen tekstveld had de focus. Je wachtwoord staat %n seconden op het klembord: plak het.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

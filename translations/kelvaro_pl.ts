@@ -2107,5 +2107,29 @@
             <numerusform>Wybrane okno zostało zamknięte lub nie jest już na pierwszym planie. Hasło będzie w schowku przez %n sekund.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Hasło nie trafiło do pola. Będzie w schowku przez %n sekundę: wklej je tam samodzielnie.</numerusform>
+            <numerusform>Hasło nie trafiło do pola. Będzie w schowku przez %n sekundy: wklej je tam samodzielnie.</numerusform>
+            <numerusform>Hasło nie trafiło do pola. Będzie w schowku przez %n sekund: wklej je tam samodzielnie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 nie przyjął hasła. Będzie ono w schowku przez %n sekundę: wklej je samodzielnie do pola.</numerusform>
+            <numerusform>%1 nie przyjął hasła. Będzie ono w schowku przez %n sekundy: wklej je samodzielnie do pola.</numerusform>
+            <numerusform>%1 nie przyjął hasła. Będzie ono w schowku przez %n sekund: wklej je samodzielnie do pola.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Żadne pole tekstowe nie było aktywne. Hasło będzie w schowku przez %n sekundę: wklej je.</numerusform>
+            <numerusform>Żadne pole tekstowe nie było aktywne. Hasło będzie w schowku przez %n sekundy: wklej je.</numerusform>
+            <numerusform>Żadne pole tekstowe nie było aktywne. Hasło będzie w schowku przez %n sekund: wklej je.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

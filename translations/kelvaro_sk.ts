@@ -2107,5 +2107,29 @@
             <numerusform>Vybrané okno sa zatvorilo alebo už nie je v popredí. Heslo bude v schránke %n sekúnd.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Heslo sa do poľa nedostalo. Bude v schránke %n sekundu: vložte ho tam sami.</numerusform>
+            <numerusform>Heslo sa do poľa nedostalo. Bude v schránke %n sekundy: vložte ho tam sami.</numerusform>
+            <numerusform>Heslo sa do poľa nedostalo. Bude v schránke %n sekúnd: vložte ho tam sami.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 heslo neprijal. Bude v schránke %n sekundu: vložte ho do poľa sami.</numerusform>
+            <numerusform>%1 heslo neprijal. Bude v schránke %n sekundy: vložte ho do poľa sami.</numerusform>
+            <numerusform>%1 heslo neprijal. Bude v schránke %n sekúnd: vložte ho do poľa sami.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Žiadne textové pole nemalo fokus. Heslo bude v schránke %n sekundu: vložte ho.</numerusform>
+            <numerusform>Žiadne textové pole nemalo fokus. Heslo bude v schránke %n sekundy: vložte ho.</numerusform>
+            <numerusform>Žiadne textové pole nemalo fokus. Heslo bude v schránke %n sekúnd: vložte ho.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

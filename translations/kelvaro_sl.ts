@@ -2124,5 +2124,32 @@
             <numerusform>Izbrano okno je bilo zaprto ali ni več v ospredju. Geslo bo v odložišču %n sekund.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Geslo ni prišlo v polje. V odložišču bo %n sekundo: sami ga prilepite tja.</numerusform>
+            <numerusform>Geslo ni prišlo v polje. V odložišču bo %n sekundi: sami ga prilepite tja.</numerusform>
+            <numerusform>Geslo ni prišlo v polje. V odložišču bo %n sekunde: sami ga prilepite tja.</numerusform>
+            <numerusform>Geslo ni prišlo v polje. V odložišču bo %n sekund: sami ga prilepite tja.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 ni sprejel gesla. V odložišču bo %n sekundo: sami ga prilepite v polje.</numerusform>
+            <numerusform>%1 ni sprejel gesla. V odložišču bo %n sekundi: sami ga prilepite v polje.</numerusform>
+            <numerusform>%1 ni sprejel gesla. V odložišču bo %n sekunde: sami ga prilepite v polje.</numerusform>
+            <numerusform>%1 ni sprejel gesla. V odložišču bo %n sekund: sami ga prilepite v polje.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Nobeno besedilno polje ni imelo fokusa. Geslo bo v odložišču %n sekundo: prilepite ga.</numerusform>
+            <numerusform>Nobeno besedilno polje ni imelo fokusa. Geslo bo v odložišču %n sekundi: prilepite ga.</numerusform>
+            <numerusform>Nobeno besedilno polje ni imelo fokusa. Geslo bo v odložišču %n sekunde: prilepite ga.</numerusform>
+            <numerusform>Nobeno besedilno polje ni imelo fokusa. Geslo bo v odložišču %n sekund: prilepite ga.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

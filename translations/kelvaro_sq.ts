@@ -2090,5 +2090,26 @@
             <numerusform>Dritarja që zgjodhët u mbyll ose nuk është më në plan të parë. Fjalëkalimi juaj do të qëndrojë te e papastra për %n sekonda.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Fjalëkalimi nuk arriti në fushë. Ai do të qëndrojë te e papastra për %n sekondë: ngjiteni vetë atje.</numerusform>
+            <numerusform>Fjalëkalimi nuk arriti në fushë. Ai do të qëndrojë te e papastra për %n sekonda: ngjiteni vetë atje.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 nuk e pranoi fjalëkalimin. Ai do të qëndrojë te e papastra për %n sekondë: ngjiteni vetë në fushë.</numerusform>
+            <numerusform>%1 nuk e pranoi fjalëkalimin. Ai do të qëndrojë te e papastra për %n sekonda: ngjiteni vetë në fushë.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Asnjë fushë teksti nuk ishte në fokus. Fjalëkalimi juaj do të qëndrojë te e papastra për %n sekondë: ngjiteni.</numerusform>
+            <numerusform>Asnjë fushë teksti nuk ishte në fokus. Fjalëkalimi juaj do të qëndrojë te e papastra për %n sekonda: ngjiteni.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

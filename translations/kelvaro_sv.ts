@@ -2090,5 +2090,26 @@
             <numerusform>Fönstret du valde har stängts eller ligger inte längre överst. Ditt lösenord finns i urklipp i %n sekunder.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The password did not arrive in the field. It is on the clipboard for %n seconds: paste it there yourself.</source>
+        <translation>
+            <numerusform>Lösenordet kom inte fram till fältet. Det finns i urklipp i %n sekund: klistra in det där själv.</numerusform>
+            <numerusform>Lösenordet kom inte fram till fältet. Det finns i urklipp i %n sekunder: klistra in det där själv.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not take the password. It is on the clipboard for %n seconds: paste it into the field yourself.</source>
+        <translation>
+            <numerusform>%1 tog inte emot lösenordet. Det finns i urklipp i %n sekund: klistra in det i fältet själv.</numerusform>
+            <numerusform>%1 tog inte emot lösenordet. Det finns i urklipp i %n sekunder: klistra in det i fältet själv.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No text field had the focus. Your password is on the clipboard for %n seconds: paste it.</source>
+        <translation>
+            <numerusform>Inget textfält hade fokus. Ditt lösenord finns i urklipp i %n sekund: klistra in det.</numerusform>
+            <numerusform>Inget textfält hade fokus. Ditt lösenord finns i urklipp i %n sekunder: klistra in det.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -5,10 +5,15 @@
 // exactly that element (`setText`), whatever has the focus by then. The
 // capture also notes the top-level window that had the keyboard focus, so a
 // later paste can be sent only if that window still has it.
+//
+// An application may answer a write with success and change nothing, and any
+// call may go unanswered: callers read the element back (`readText`) to learn
+// what happened, and give each call a limit of their own.
 
 #include "platform/SecretText.h"
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +22,15 @@ struct FocusCapture {
     std::shared_ptr<void> element; // the backend's handle of the focused element; null when none
     bool acceptsText = false; // a text role, or editable text
     std::optional<quint32> window; // the focused top-level window at the capture
+    QString application; // the name of the application that owns the element, for messages
+};
+
+// What an element reports of its text. A password field reports its length
+// and caret, never its characters.
+struct TextState {
+    int characters = 0;
+    int caret = -1; // -1 when the element reports no caret
+    bool operator==(const TextState&) const = default;
 };
 
 class FocusedText {
@@ -31,6 +45,11 @@ public:
     // when the element took it.
     virtual void setText(const FocusCapture& target, std::shared_ptr<const SecretText> text, const QObject* context,
         std::function<void(bool)> done)
+        = 0;
+    // The character count and caret of the captured element now; nothing when
+    // the element is gone or reports no text.
+    virtual void readText(
+        const FocusCapture& target, const QObject* context, std::function<void(std::optional<TextState>)> done)
         = 0;
     // The top-level window that has the keyboard focus now.
     virtual std::optional<quint32> focusedWindow() const = 0;

@@ -29,9 +29,16 @@ public:
         SuspendHotkeys suspendHotkeys);
     virtual ~PasswordDelivery() = default;
 
-    // The accessibility bus answers in milliseconds; past this it is taken to
-    // hang and the password can only be copied.
-    static constexpr double focusCaptureLimit = 2.0; // seconds
+    // The accessibility bus answers in milliseconds. A capture (a walk of the
+    // focused application, which a browser may first have to build) past its
+    // limit is taken to hang, and the password can only be copied; a reading
+    // or a write past its limit counts as refused.
+    static constexpr double focusCaptureLimit = 0.8; // seconds
+    static constexpr double callLimit = 0.4; // seconds
+    // How long a written or pasted password may take to show in the element
+    // (a browser passes it on to the page's process first).
+    static constexpr double writeSettleTime = 0.4; // seconds
+    static constexpr double pasteSettleTime = 1.2; // seconds
 
     // The password of account `accountId` to release: `chosenCard` when the
     // user picked one on the outer arc, else the account's first password.
@@ -47,18 +54,21 @@ public:
     virtual void choose(const QUuid& accountId, std::optional<QUuid> chosenCard);
 
     enum class Delivery {
-        IntoField, // written into the captured element
-        ClipboardAndPaste, // the element refused it: copied, and Ctrl+V sent to its window
+        IntoField, // written into the captured element, and seen there
+        ClipboardAndPaste, // the element did not take it: copied, Ctrl+V sent to its window, and seen there
         ClipboardOnly, // copied for the user to paste (no text element, or its window lost the focus)
+        NotDelivered, // neither the write nor the paste showed in the element: left on the clipboard
     };
     // Puts `secret` where the user was typing when `target` was captured:
-    // into that element when it accepted text; otherwise, or when it refuses
-    // the text, onto the clipboard, with Ctrl+V sent only when the element
-    // accepted text and its window still has the focus. When that window is
-    // gone or no longer in front, the user is told (PasswordVault::notify)
-    // that the password waits on the clipboard. Once written into the element
-    // the secret's bytes are wiped; on the clipboard, when the clipboard lets
-    // them go.
+    // into that element when it accepted text; otherwise, or when the element
+    // does not show the text soon after (whatever the write answered), onto
+    // the clipboard, with Ctrl+V sent only when the element accepted text and
+    // its window still has the focus; the paste is checked the same way. An
+    // element that reports no text at all is taken at its word. Whenever the
+    // password ends up only on the clipboard the user is told
+    // (PasswordVault::notify) where it is and why. Once written into the
+    // element the secret's bytes are wiped; on the clipboard, when the
+    // clipboard lets them go.
     void deliver(const std::shared_ptr<const SecretText>& secret, const FocusCapture& target, const QObject* context,
         std::function<void(Delivery)> done) const;
 

@@ -295,11 +295,15 @@ TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasThe
     std::optional<PasswordDelivery::Delivery> how;
     delivery().deliver(SecretText::fromUtf8("one"), *target, nullptr, [&](auto d) { how = d; });
     env.scheduler().runPending();
-    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardAndPaste);
     EXPECT_EQ(clipboard->text(), QStringLiteral("one"));
     EXPECT_TRUE(clipboard->isConcealed());
     ASSERT_EQ(keys->events().size(), 2u);
     EXPECT_EQ(keys->events()[0], (RecordingSyntheticKeys::Event { 9, 0x100000, true })); // Ctrl+V
+    EXPECT_EQ(how, std::nullopt) << "a paste counts once the field shows it";
+    focus->paste(clipboard->secret()->bytes());
+    env.scheduler().advance(0.1);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardAndPaste);
+    EXPECT_EQ(focus->fields[1].text, QByteArray("one"));
 
     keys->clear();
     focus->focusedWindowOverride = 99; // another window has the focus now
@@ -315,6 +319,80 @@ TEST_F(VaultSecretsTest, ARefusingElementGetsAPasteOnlyWhileItsWindowStillHasThe
     EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardOnly);
     EXPECT_EQ(clipboard->text(), QStringLiteral("three"));
     EXPECT_TRUE(keys->events().empty());
+}
+
+TEST_F(VaultSecretsTest, AWriteThatChangesNothingIsPastedInsteadAndAPasteThatChangesNothingIsToldOnScreen)
+{
+    QStringList notices;
+    PasswordVault::setNotifier([&](const QString& message) { notices << message; });
+    focus->fields[1] = { true, 10, "me", QStringLiteral("Firefox") };
+    focus->swallowing = { 1 }; // answers the write with success, keeps its text
+    focus->focused = 1;
+    std::optional<FocusCapture> target;
+    focus->capture(nullptr, [&](FocusCapture c) { target = c; });
+    env.scheduler().runPending();
+
+    std::optional<PasswordDelivery::Delivery> how;
+    auto secret = SecretText::fromUtf8("pässword");
+    delivery().deliver(secret, *target, nullptr, [&](auto d) { how = d; });
+    env.scheduler().runPending();
+    EXPECT_EQ(how, std::nullopt) << "a reported success is not taken at its word";
+    EXPECT_TRUE(keys->events().empty());
+    env.scheduler().advance(PasswordDelivery::writeSettleTime + 0.05);
+    ASSERT_EQ(keys->events().size(), 2u) << "Ctrl+V once the field still shows nothing new";
+    ASSERT_TRUE(clipboard->secret());
+    focus->paste(clipboard->secret()->bytes()); // 8 characters after the 2 there were
+    env.scheduler().advance(0.1);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardAndPaste);
+    EXPECT_TRUE(notices.isEmpty());
+
+    // The page takes nothing at all: neither the write nor the paste shows.
+    keys->clear();
+    how.reset();
+    delivery().deliver(SecretText::fromUtf8("refused"), *target, nullptr, [&](auto d) { how = d; });
+    env.scheduler().advance(PasswordDelivery::writeSettleTime + PasswordDelivery::pasteSettleTime + 0.2);
+    EXPECT_EQ(keys->events().size(), 2u);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::NotDelivered);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("refused"));
+    EXPECT_EQ(notices,
+        QStringList { QStringLiteral("Firefox did not take the password. "
+                                     "It is on the clipboard for 45 seconds: paste it into the field yourself.") });
+    PasswordVault::setNotifier(nullptr);
+}
+
+TEST_F(VaultSecretsTest, AnElementThatNeverAnswersHoldsNothingUp)
+{
+    focus->fields[1] = { true, 10, {} };
+    focus->silent = { 1 };
+    focus->focused = 1;
+    std::optional<FocusCapture> target;
+    focus->capture(nullptr, [&](FocusCapture c) { target = c; });
+    env.scheduler().runPending();
+
+    std::optional<PasswordDelivery::Delivery> how;
+    delivery().deliver(SecretText::fromUtf8("s3cret"), *target, nullptr, [&](auto d) { how = d; });
+    // A reading and a write, each given up at its limit, then the paste.
+    env.scheduler().advance(2 * PasswordDelivery::callLimit + 0.05);
+    EXPECT_EQ(focus->writes, 1);
+    ASSERT_EQ(keys->events().size(), 2u);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("s3cret"));
+    env.scheduler().advance(PasswordDelivery::pasteSettleTime + PasswordDelivery::callLimit);
+    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardAndPaste) << "what cannot be read is taken as sent";
+}
+
+TEST_F(VaultSecretsTest, ACopyForTheUserToPasteIsNeverSilent)
+{
+    QStringList notices;
+    PasswordVault::setNotifier([&](const QString& message) { notices << message; });
+    std::optional<PasswordDelivery::Delivery> how;
+    delivery().deliver(SecretText::fromUtf8("copied"), FocusCapture {}, nullptr, [&](auto d) { how = d; });
+    env.scheduler().runPending();
+    EXPECT_EQ(how, PasswordDelivery::Delivery::ClipboardOnly);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("copied"));
+    EXPECT_EQ(notices,
+        QStringList { QStringLiteral(
+            "No text field had the focus. Your password is on the clipboard for 45 seconds: paste it.") });
+    PasswordVault::setNotifier(nullptr);
 }
 
 TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHoldsTheOneThereIs)

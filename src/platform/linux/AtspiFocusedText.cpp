@@ -3,7 +3,19 @@
 // process's accessible application is then searched, on the accessibility
 // thread, for the element with the FOCUSED state. Writing uses that element's
 // EditableText interface: SetTextContents, or InsertText at the caret when
-// the element refuses a whole new content.
+// the element refuses a whole new content; reading back uses its Text
+// interface (character count and caret, which a password field reports too).
+//
+// Two browser habits shape this. Chromium lists its windows on the bus but
+// builds their contents only once someone asks for a window's attributes, as
+// screen readers do: a window whose first child is missing is asked, and the
+// walk repeated while the tree appears. Firefox answers SetTextContents and
+// InsertText on a web page's field with success and leaves the field as it
+// was, which is why the caller checks what the element shows.
+//
+// Every call made for a delivery has a short limit of its own: a password
+// that waits for an application that does not answer is worse than one that
+// is pasted.
 
 #include "platform/FocusedText.h"
 #include "platform/Log.h"
@@ -15,6 +27,8 @@
 #include <atspi/atspi.h>
 #include <xcb/xcb.h>
 
+#include <QElapsedTimer>
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -23,6 +37,19 @@ namespace {
 constexpr int maxVisited = 4000;
 constexpr int maxDepth = 40;
 constexpr int maxChildren = 500;
+constexpr int deliveryCallTimeoutMs = 250;
+constexpr int treeBuildWaitMs = 450; // how long a woken application may take to show its focused element
+constexpr int treeBuildPollMs = 40;
+
+// Gives the calls made while it lives the short limit of a delivery, and the
+// thread's usual limit back afterwards (all on the accessibility thread).
+class ShortCalls {
+public:
+    ShortCalls() { atspi_set_timeout(deliveryCallTimeoutMs, deliveryCallTimeoutMs * 2); }
+    ~ShortCalls() { atspi_set_timeout(AtspiThread::callTimeoutMs, AtspiThread::callTimeoutMs * 2); }
+    ShortCalls(const ShortCalls&) = delete;
+    ShortCalls& operator=(const ShortCalls&) = delete;
+};
 
 template <typename T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
@@ -111,27 +138,103 @@ AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited, boo
     return found;
 }
 
-AtspiAccessible* focusedElementOf(qint64 pid)
+// A text role, or editable text.
+bool takesText(AtspiAccessible* element)
+{
+    GError* error = nullptr;
+    const AtspiRole role = atspi_accessible_get_role(element, &error);
+    g_clear_error(&error);
+    AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(element);
+    const bool result = isTextRole(role) || (editable && has(element, ATSPI_STATE_EDITABLE));
+    if (editable)
+        g_object_unref(editable);
+    return result;
+}
+
+// Asks for the attributes of each window of `app` whose contents are missing
+// (it reports children but hands out none): that is what makes Chromium build
+// them. True when some window was asked.
+bool wakeWindows(AtspiAccessible* app)
+{
+    GError* error = nullptr;
+    const int count = atspi_accessible_get_child_count(app, &error);
+    if (error) {
+        g_error_free(error);
+        return false;
+    }
+    bool woke = false;
+    for (int i = 0; i < std::min(count, maxChildren); ++i) {
+        AtspiAccessible* window = atspi_accessible_get_child_at_index(app, i, &error);
+        if (error || !window) {
+            g_clear_error(&error);
+            continue;
+        }
+        const int inside = atspi_accessible_get_child_count(window, &error);
+        AtspiAccessible* first
+            = !error && inside > 0 ? atspi_accessible_get_child_at_index(window, 0, &error) : nullptr;
+        if (!error && inside > 0 && !first) {
+            if (GHashTable* attributes = atspi_accessible_get_attributes(window, &error))
+                g_hash_table_unref(attributes);
+            woke = true;
+        }
+        g_clear_error(&error);
+        if (first)
+            g_object_unref(first);
+        g_object_unref(window);
+    }
+    return woke;
+}
+
+AtspiAccessible* focusedIn(AtspiAccessible* app, bool anyApplication)
+{
+    int visited = 0;
+    AtspiAccessible* found = findFocused(app, 0, visited);
+    // Toolkits that do not mark their active window: any showing window.
+    if (!found && !anyApplication) {
+        visited = 0;
+        found = findFocused(app, 0, visited, true);
+    }
+    return found;
+}
+
+struct FocusedElement {
+    AtspiAccessible* element = nullptr; // a reference of the caller's
+    QString application;
+};
+
+FocusedElement focusedElementOf(qint64 pid)
 {
     AtspiAccessible* desktop = atspi_get_desktop(0);
     if (!desktop)
-        return nullptr;
+        return {};
     GError* error = nullptr;
     const int count = atspi_accessible_get_child_count(desktop, &error);
-    AtspiAccessible* found = nullptr;
-    for (int i = 0; !error && i < count && !found; ++i) {
+    FocusedElement found;
+    for (int i = 0; !error && i < count && !found.element; ++i) {
         AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, &error);
         if (error || !app)
             continue;
         GError* pidError = nullptr;
         const guint appPid = atspi_accessible_get_process_id(app, &pidError);
         if (!pidError && (pid <= 0 || qint64(appPid) == pid)) {
-            int visited = 0;
-            found = findFocused(app, 0, visited);
-            // Toolkits that do not mark their active window: any showing window.
-            if (!found && pid > 0) {
-                visited = 0;
-                found = findFocused(app, 0, visited, true);
+            found.element = focusedIn(app, pid <= 0);
+            if (!found.element && pid > 0 && wakeWindows(app)) {
+                // The window's own parts come first, the page's field later.
+                QElapsedTimer waited;
+                waited.start();
+                while ((!found.element || !takesText(found.element)) && waited.elapsed() < treeBuildWaitMs) {
+                    g_usleep(treeBuildPollMs * 1000);
+                    if (AtspiAccessible* again = focusedIn(app, false)) {
+                        if (found.element)
+                            g_object_unref(found.element);
+                        found.element = again;
+                    }
+                }
+            }
+            if (found.element) {
+                gchar* name = atspi_accessible_get_name(app, &pidError);
+                found.application = QString::fromUtf8(name ? name : "");
+                g_free(name);
             }
         }
         g_clear_error(&pidError);
@@ -161,18 +264,14 @@ public:
             return;
         }
         AtspiThread::post([answer, base, pid] {
+            const ShortCalls limit;
             FocusCapture result = base;
             // Without a process id the window's owner is unknown: ask every application.
-            AtspiAccessible* element = focusedElementOf(pid ? qint64(*pid) : 0);
+            const FocusedElement focused = focusedElementOf(pid ? qint64(*pid) : 0);
+            AtspiAccessible* element = focused.element;
             if (element) {
-                GError* error = nullptr;
-                const AtspiRole role = atspi_accessible_get_role(element, &error);
-                g_clear_error(&error);
-                AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(element);
-                const bool editableState = has(element, ATSPI_STATE_EDITABLE);
-                result.acceptsText = isTextRole(role) || (editable && editableState);
-                if (editable)
-                    g_object_unref(editable);
+                result.application = focused.application;
+                result.acceptsText = takesText(element);
                 result.element = std::shared_ptr<void>(element,
                     [](void* p) { AtspiThread::post([p] { g_object_unref(static_cast<AtspiAccessible*>(p)); }); });
             }
@@ -189,6 +288,7 @@ public:
             return;
         }
         AtspiThread::post([answer, element = target.element, text] {
+            const ShortCalls limit;
             auto* node = static_cast<AtspiAccessible*>(element.get());
             bool ok = false;
             AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(node);
@@ -216,6 +316,31 @@ public:
                 g_object_unref(editable);
             }
             MainThread::post([answer, ok] { answer(ok); });
+        });
+    }
+
+    void readText(
+        const FocusCapture& target, const QObject* context, std::function<void(std::optional<TextState>)> done) override
+    {
+        auto answer = MainThread::guarded<std::optional<TextState>>(context, std::move(done));
+        if (!target.element || !AtspiThread::ready()) {
+            MainThread::post([answer] { answer(std::nullopt); });
+            return;
+        }
+        AtspiThread::post([answer, element = target.element] {
+            const ShortCalls limit;
+            std::optional<TextState> state;
+            if (AtspiText* text = atspi_accessible_get_text_iface(static_cast<AtspiAccessible*>(element.get()))) {
+                GError* error = nullptr;
+                const int characters = atspi_text_get_character_count(text, &error);
+                if (!error) {
+                    const int caret = atspi_text_get_caret_offset(text, &error);
+                    state = TextState { characters, error ? -1 : caret };
+                }
+                g_clear_error(&error);
+                g_object_unref(text);
+            }
+            MainThread::post([answer, state] { answer(state); });
         });
     }
 

@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr int callTimeoutMs = 1500;
+using AtspiThread::callTimeoutMs;
 constexpr int maxChildren = 5000;
 
 // ---- Key bindings --------------------------------------------------------------

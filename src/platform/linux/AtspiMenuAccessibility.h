@@ -24,6 +24,9 @@ std::optional<MenuKeyBinding> parse(const QString& binding);
 // The one thread on which this program makes libatspi calls (the library
 // keeps one connection and main context for the process).
 namespace AtspiThread {
+// How long one call may wait for another application's answer, unless a
+// caller that must not wait that long sets a shorter limit for its own calls.
+constexpr int callTimeoutMs = 1500;
 void post(std::function<void()> task);
 bool ready(); // false when the accessibility bus could not be reached
 }
