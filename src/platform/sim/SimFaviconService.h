@@ -92,7 +92,7 @@ private:
         }
 
     private:
-        void answer(Done done, Reply reply)
+        void answer(const Done& done, Reply reply)
         {
             {
                 std::lock_guard lock(m_state->mutex);
