@@ -79,7 +79,7 @@ private:
                 latency = m_state->latency;
             }
             if (latency <= 0.0) {
-                answer(std::move(done), std::move(reply));
+                answer(done, std::move(reply));
                 return;
             }
             ++m_pending;
@@ -87,7 +87,7 @@ private:
                 if (!*alive)
                     return;
                 --m_pending;
-                answer(std::move(done), std::move(reply));
+                answer(done, std::move(reply));
             });
         }
 
