@@ -14,6 +14,8 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/X11Desktop.h"
 #include "platform/sim/MemoryDefaultsStore.h"
 #include "platform/sim/SimDesktop.h"
@@ -30,12 +32,14 @@ void installScreens()
 {
     auto screens = std::make_shared<SimScreens>();
     screens->addScreen(QRectF(0, 0, 1920, 1080));
-    Screens::setShared(screens);
+    Platform::installed().ports().screens = screens;
 }
 
 void BM_ShowingSim(benchmark::State& state)
 {
-    auto desktop = SimDesktop::install();
+    auto desktop = std::make_shared<SimDesktop>();
+    Platform::installed().ports().workspace = desktop;
+    Platform::installed().ports().windows = desktop;
     installScreens();
     for (int a = 0; a < kApps; ++a) {
         auto& app
@@ -125,8 +129,8 @@ void BM_ShowingX11(benchmark::State& state)
         return;
     }
     auto desktop = std::make_shared<X11Desktop>();
-    Workspace::setShared(desktop);
-    Windows::setShared(desktop);
+    Platform::installed().ports().workspace = desktop;
+    Platform::installed().ports().windows = desktop;
     installScreens();
     // Wait until the window manager manages all of them.
     int apps = 0;
@@ -167,7 +171,11 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+    // Each benchmark puts its own desktop and screens in place; settings in memory.
+    Platform platform;
+    Platform::install(&platform);
+    platform.ports().defaults = std::make_shared<MemoryDefaultsStore>();
+    LinuxPlatform::build(platform);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

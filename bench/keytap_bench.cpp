@@ -13,6 +13,9 @@
 #include "platform/DefaultsStore.h"
 #include "platform/KeyCodes.h"
 #include "platform/KeyTap.h"
+#include "platform/KeyboardLayout.h"
+#include "platform/Platform.h"
+#include "platform/QtScheduler.h"
 #include "platform/sim/MemoryDefaultsStore.h"
 
 #include <QCoreApplication>
@@ -26,6 +29,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+std::shared_ptr<KeyTap> makeDefaultKeyTap(); // platform/linux/X11KeyTap.cpp
+std::shared_ptr<KeyboardLayout> makeDefaultKeyboardLayout(); // platform/linux/XkbKeyboardLayout.cpp
 
 namespace {
 constexpr int presses = 200;
@@ -56,9 +62,9 @@ public:
 
 void BM_XTestPressToDecision(benchmark::State& state)
 {
-    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+    Platform::installed().ports().defaults = std::make_shared<MemoryDefaultsStore>();
     TimedRings delegate;
-    HotkeyDispatcher keyboard(delegate);
+    HotkeyDispatcher keyboard(Platform::installed().keyTap(), delegate);
     keyboard.start();
     if (!keyboard.keyTap()) {
         state.SkipWithError("no key tap: an X server with XTEST, XInput2 and XKB is needed");
@@ -123,6 +129,13 @@ int main(int argc, char** argv)
         return 0;
     }
     QCoreApplication app(argc, argv);
+    // The real key tap and layout on the real clock; settings in memory.
+    Platform platform;
+    Platform::install(&platform);
+    platform.ports().scheduler = std::make_shared<QtScheduler>();
+    platform.ports().defaults = std::make_shared<MemoryDefaultsStore>();
+    platform.ports().keyboardLayout = makeDefaultKeyboardLayout();
+    platform.ports().keyTap = makeDefaultKeyTap();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

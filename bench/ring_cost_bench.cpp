@@ -21,6 +21,8 @@
 
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/X11Desktop.h"
 #include "platform/sim/SimScreens.h"
 
@@ -329,7 +331,7 @@ void measureListing()
     }
     auto screens = std::make_shared<SimScreens>();
     screens->addScreen(QRectF(0, 0, 1280, 1024));
-    Screens::setShared(screens);
+    Platform::installed().ports().screens = screens;
     X11Desktop desktop;
     int windows = 0;
     for (int i = 0; i < 500; ++i) {
@@ -533,6 +535,9 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     qputenv("QT_QPA_PLATFORM", "xcb"); // for the programs started from here
+    Platform platform;
+    Platform::install(&platform);
+    LinuxPlatform::build(platform);
     const QString build = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
     const bool listingOnly = app.arguments().contains(QStringLiteral("--listing"));
     const bool skipListing = app.arguments().contains(QStringLiteral("--no-listing"));

@@ -20,6 +20,8 @@
 #include "platform/DefaultsStore.h"
 #include "platform/KeyCodes.h"
 #include "platform/LatencyTrace.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "platform/sim/MemoryDefaultsStore.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -188,7 +190,11 @@ int main(int argc, char** argv)
     }
     qputenv("KELVARO_LATENCY_TRACE", "1");
     QApplication app(argc, argv);
-    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+    // The real desktop; settings in memory.
+    Platform platform;
+    Platform::install(&platform);
+    platform.ports().defaults = std::make_shared<MemoryDefaultsStore>();
+    LinuxPlatform::build(platform);
     AppSettings::shared().setActivationMode(ActivationMode::holdModifier);
     ShortcutStorage::resetShared();
     for (int i = 0; i < 25; ++i)
@@ -208,7 +214,7 @@ int main(int argc, char** argv)
         { QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
             QStringLiteral("^Bench target$"), QStringLiteral("windowactivate"), QStringLiteral("--sync") });
 
-    AppDelegate application;
+    AppDelegate application(platform);
     RingController& delegate = application.rings();
     application.keyboard().start();
     if (!application.keyboard().keyTap()) {

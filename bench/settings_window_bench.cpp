@@ -13,6 +13,8 @@
 
 #include "app/AppServices.h"
 #include "app/TitledWindows.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "platform/sim/MemoryDefaultsStore.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimScreens.h"
@@ -46,7 +48,9 @@ private:
 
 void BM_OpenSettingsToFirstFrame(benchmark::State& state)
 {
-    auto desktop = SimDesktop::install();
+    auto desktop = std::make_shared<SimDesktop>();
+    Platform::installed().ports().workspace = desktop;
+    Platform::installed().ports().windows = desktop;
     for (int a = 0; a < 8; ++a)
         desktop->addApp(100 + a, QStringLiteral("org.example.App%1").arg(a), QStringLiteral("App %1").arg(a)).icon
             = SimDesktop::solidIcon(QColor::fromHsv(a * 40, 200, 200));
@@ -54,7 +58,7 @@ void BM_OpenSettingsToFirstFrame(benchmark::State& state)
     AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
     AppServices::installDefaults();
     for (auto _ : state) {
-        TitledWindows windows;
+        TitledWindows windows(Platform::installed());
         FirstPaint probe(windows);
         qApp->installEventFilter(&probe);
         QElapsedTimer clock;
@@ -90,10 +94,15 @@ int main(int argc, char** argv)
     if (qEnvironmentVariable("KELVARO_BENCH_X11") != QLatin1String("1") || qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+    // The desktop's own backends but for the settings, the screens and (per
+    // benchmark) the applications.
+    Platform platform;
+    Platform::install(&platform);
+    platform.ports().defaults = std::make_shared<MemoryDefaultsStore>();
     auto screens = std::make_shared<SimScreens>();
     screens->addScreen(QRectF(0, 0, 1920, 1080));
-    Screens::setShared(screens);
+    platform.ports().screens = screens;
+    LinuxPlatform::build(platform);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

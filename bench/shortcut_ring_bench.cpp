@@ -4,8 +4,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/DefaultsStore.h"
-#include "platform/sim/MemoryDefaultsStore.h"
-#include "platform/sim/VirtualScheduler.h"
+#include "platform/sim/SimPlatform.h"
 #include "ring/AppShortcutRingView.h"
 #include "ring/AppShortcutRingViewModel.h"
 
@@ -30,8 +29,8 @@ QList<AppShortcut> items()
 void frame(benchmark::State& state, bool atRest)
 {
     const double dpr = double(state.range(0));
-    auto scheduler = std::make_shared<VirtualScheduler>();
-    Scheduler::setShared(scheduler);
+    SimPlatform sim;
+    VirtualScheduler* scheduler = &sim.scheduler();
     AppShortcutRingViewModel model;
     model.loadShortcuts(
         RunningApp { QStringLiteral("Editor"), QImage(), QStringLiteral("org.example.Editor"), true }, items());
@@ -50,7 +49,6 @@ void frame(benchmark::State& state, bool atRest)
         p.end();
         benchmark::DoNotOptimize(target.constBits());
     }
-    Scheduler::setShared(nullptr);
 }
 
 void BM_ShortcutRingAtRest(benchmark::State& state) { frame(state, true); }
@@ -65,7 +63,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

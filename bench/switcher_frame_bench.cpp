@@ -22,10 +22,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/DefaultsStore.h"
-#include "platform/sim/MemoryDefaultsStore.h"
-#include "platform/sim/SimDesktop.h"
-#include "platform/sim/SimScreens.h"
-#include "platform/sim/VirtualScheduler.h"
+#include "platform/sim/SimPlatform.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/CircularSwitcherWindow.h"
@@ -47,26 +44,23 @@ QIcon appIcon(int i)
 }
 
 struct Stage {
-    std::shared_ptr<VirtualScheduler> scheduler = std::make_shared<VirtualScheduler>();
-    std::shared_ptr<SimDesktop> desktop;
-    std::shared_ptr<SimScreens> screens = std::make_shared<SimScreens>();
+    SimPlatform sim;
+    VirtualScheduler* scheduler = &sim.scheduler();
+    SimDesktop* desktop = &sim.desktop();
+    SimScreens* screens = &sim.screens();
     std::unique_ptr<CircularSwitcherWindow> window;
 
     explicit Stage(int windows = 3)
     {
-        Scheduler::setShared(scheduler);
-        DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
-        desktop = SimDesktop::install();
         screens->addScreen(QRectF(0, 0, 1920, 1080));
         screens->pointerLocation = QPointF(960, 540);
-        Screens::setShared(screens);
         for (int i = 0; i < 9; ++i)
             desktop->addApp(i + 1, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("Application %1").arg(i))
                 .icon
                 = appIcon(i);
         for (int n = 1; n <= windows; ++n)
             desktop->addWindow(2, 200 + n, QStringLiteral("Document window number %1").arg(n));
-        window = std::make_unique<CircularSwitcherWindow>();
+        window = std::make_unique<CircularSwitcherWindow>(sim.platform());
     }
     CircularSwitcherViewModel& model() { return *window->viewModel(); }
 

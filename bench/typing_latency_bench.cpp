@@ -18,6 +18,9 @@
 #include "input/RingCommands.h"
 #include "platform/DefaultsStore.h"
 #include "platform/KeyCodes.h"
+#include "platform/KeyboardLayout.h"
+#include "platform/Platform.h"
+#include "platform/QtScheduler.h"
 #include "platform/linux/FileDefaultsStore.h"
 
 #include <QCoreApplication>
@@ -36,6 +39,9 @@
 #include <cstdio>
 #include <thread>
 #include <vector>
+
+std::shared_ptr<KeyTap> makeDefaultKeyTap(); // platform/linux/X11KeyTap.cpp
+std::shared_ptr<KeyboardLayout> makeDefaultKeyboardLayout(); // platform/linux/XkbKeyboardLayout.cpp
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -56,11 +62,11 @@ public:
     void triggerSwitcher() override
     {
         ++shown;
-        DefaultsStore::shared().setValue(QStringLiteral("switcherShownCount"), qint64(shown));
+        Platform::installed().defaults().setValue(QStringLiteral("switcherShownCount"), qint64(shown));
         if (wait) {
             QElapsedTimer t;
             t.start();
-            DefaultsStore::shared().flush();
+            Platform::installed().defaults().flush();
             savedMs = t.nsecsElapsed() / 1e6;
         }
     }
@@ -157,12 +163,18 @@ int main(int argc, char** argv)
         f.write(QByteArray::fromStdString(FileDefaultsStore::encode(contents)));
     }
     auto store = std::make_shared<FileDefaultsStore>(path);
-    DefaultsStore::setShared(store);
+    // The real key tap and layout on the real clock, with that settings file.
+    Platform platform;
+    Platform::install(&platform);
+    platform.ports().scheduler = std::make_shared<QtScheduler>();
+    platform.ports().defaults = store;
+    platform.ports().keyboardLayout = makeDefaultKeyboardLayout();
+    platform.ports().keyTap = makeDefaultKeyTap();
     std::printf("settings file: %.1f MB\n", QFileInfo(path).size() / 1e6);
 
     SavingRings rings;
     rings.wait = wait;
-    HotkeyDispatcher keyboard(rings);
+    HotkeyDispatcher keyboard(platform.keyTap(), rings);
     keyboard.start();
     if (!keyboard.keyTap()) {
         std::printf("typing_latency_bench: no key tap (XTEST, XInput2 and XKB are needed)\n");

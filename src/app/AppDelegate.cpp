@@ -7,6 +7,7 @@
 #include "input/HotkeyDispatcher.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "vault/PasswordVault.h"
 
@@ -19,11 +20,12 @@ AppServices& services() { return AppServices::shared(); }
 AppSettings& settings() { return AppSettings::shared(); }
 }
 
-AppDelegate::AppDelegate(QObject* parent)
+AppDelegate::AppDelegate(const Platform& platform, QObject* parent)
     : QObject(parent)
-    , m_rings(std::make_unique<RingController>())
-    , m_keyboard(std::make_unique<HotkeyDispatcher>(*m_rings))
-    , m_windows(std::make_unique<TitledWindows>())
+    , m_platform(platform)
+    , m_rings(std::make_unique<RingController>(platform))
+    , m_keyboard(std::make_unique<HotkeyDispatcher>(platform.keyTap(), *m_rings))
+    , m_windows(std::make_unique<TitledWindows>(platform))
 {
     m_rings->setKeyboard(m_keyboard.get());
     connect(m_rings.get(), &RingController::ringsChanged, m_keyboard.get(), &HotkeyDispatcher::updateKeyGrabs);

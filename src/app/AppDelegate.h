@@ -10,13 +10,14 @@
 #include <memory>
 
 class HotkeyDispatcher;
+class Platform;
 class RingController;
 class ScreenLockObserver;
 
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    explicit AppDelegate(QObject* parent = nullptr);
+    explicit AppDelegate(const Platform& platform, QObject* parent = nullptr);
     ~AppDelegate() override;
 
     // Launch, in order: accessory policy and appearance, the launch usage
@@ -43,6 +44,7 @@ private:
     void startUpdateChecks();
     void observeScreenLock();
 
+    const Platform& m_platform;
     std::unique_ptr<RingController> m_rings;
     std::unique_ptr<HotkeyDispatcher> m_keyboard;
     std::unique_ptr<TitledWindows> m_windows;

@@ -11,6 +11,8 @@
 #include "onboarding/LaunchPopover.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/X11PanelHints.h"
 #include "services/BuildConfig.h"
 #include "vault/PasswordVault.h"
@@ -71,10 +73,11 @@ static std::optional<QRect> trayIconFrame(const QSystemTrayIcon& tray)
 
 static QString appName() { return QCoreApplication::translate("Kelvaro", "Kelvaro"); }
 
-KelvaroApp::KelvaroApp(std::unique_ptr<AppDelegate> delegate, QObject* parent)
+KelvaroApp::KelvaroApp(const Platform& platform, std::unique_ptr<AppDelegate> delegate, QObject* parent)
     : QObject(parent)
+    , m_platform(platform)
     , m_settings(AppSettings::shared())
-    , m_delegate(delegate ? std::move(delegate) : std::make_unique<AppDelegate>())
+    , m_delegate(delegate ? std::move(delegate) : std::make_unique<AppDelegate>(platform))
 {
     initResources();
     buildMenu();
@@ -220,7 +223,7 @@ void KelvaroApp::show()
             tray->showMessage(appName(), message, QSystemTrayIcon::Warning);
     });
     // Problems with the stored settings, those met before the icon existed included.
-    DefaultsStore& store = DefaultsStore::shared();
+    DefaultsStore& store = m_platform.defaults();
     if (!m_watchingStore) {
         m_watchingStore = true;
         connect(&store, &DefaultsStore::problem, this, &KelvaroApp::tellAboutStorage);
@@ -283,7 +286,7 @@ void KelvaroApp::hide()
         m_tray->hide();
 }
 
-int KelvaroApp::main(int argc, char** argv)
+int KelvaroApp::main(int argc, char** argv, const std::function<void(Platform&)>& adjust)
 {
     // The main thread runs Qt's own event loop, not GLib's default context.
     // The accessibility library attaches its connections to applications to
@@ -320,16 +323,30 @@ int KelvaroApp::main(int argc, char** argv)
     if (!instance.claim(relaunched ? relaunchWaitMs : 0))
         return 0; // the running instance was asked to reopen
 
+    // The one platform of the process: every part that reaches the desktop is
+    // handed it (or its ports) from here down.
+    Platform platform;
+    Platform::install(&platform);
+    struct Uninstall {
+        Uninstall() = default;
+        Uninstall(const Uninstall&) = delete;
+        Uninstall& operator=(const Uninstall&) = delete;
+        ~Uninstall() { Platform::install(nullptr); }
+    } uninstall; // after the scene is gone, before the ports go
+    if (adjust)
+        adjust(platform);
+    LinuxPlatform::build(platform);
+
     UnixSignals::quitOnTermination();
     AppServices::installDefaults();
-    KelvaroApp scene;
+    KelvaroApp scene(platform);
     AppDelegate& delegate = scene.delegate();
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate,
         [&delegate] { delegate.applicationShouldHandleReopen(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &scene, [&scene, &delegate] {
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &scene, [&scene, &delegate, &platform] {
         delegate.applicationWillTerminate();
         scene.hide();
-        DefaultsStore::shared().flush();
+        platform.defaults().flush();
     });
     scene.show();
     QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });

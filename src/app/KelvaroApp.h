@@ -12,20 +12,23 @@
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class AppDelegate;
 class AppSettings;
 class QAction;
+class Platform;
 class QMenu;
 class QSystemTrayIcon;
 
 class KelvaroApp : public QObject {
     Q_OBJECT
 public:
-    // Takes `delegate` (tests pass their own); makes one when none is given.
-    explicit KelvaroApp(std::unique_ptr<AppDelegate> delegate = nullptr, QObject* parent = nullptr);
+    // Takes `delegate` (tests pass their own); makes one on `platform` when none is given.
+    explicit KelvaroApp(
+        const Platform& platform, std::unique_ptr<AppDelegate> delegate = nullptr, QObject* parent = nullptr);
     ~KelvaroApp() override;
 
     AppDelegate& delegate() const { return *m_delegate; }
@@ -43,8 +46,9 @@ public:
     // nothing for no hotkey or a key that types neither.
     static std::optional<QKeySequence> shortcut(const std::optional<Hotkey>& hotkey);
 
-    // The process: single instance, signals, the scene and the event loop.
-    static int main(int argc, char** argv);
+    // The process: single instance, the platform, signals, the scene and the
+    // event loop. `adjust` may provide ports before the Linux backends fill the rest (the test build).
+    static int main(int argc, char** argv, const std::function<void(Platform&)>& adjust = {});
     // The application's icon: the icon theme's, under the application id, else the built-in one.
     static QIcon applicationIcon();
 
@@ -54,6 +58,7 @@ private:
     void syncChecks();
     void tellAboutStorage(const DefaultsStore::Problem& problem);
 
+    const Platform& m_platform;
     AppSettings& m_settings;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<QMenu> m_menu;

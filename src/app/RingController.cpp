@@ -11,6 +11,7 @@
 #include "platform/FocusedText.h"
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/PointerMonitor.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
@@ -38,8 +39,9 @@ bool holdMode() { return settings().activationMode() == ActivationMode::holdModi
 QImage ownIcon() { return RunningApp::thumbnail(QApplication::windowIcon(), 64); }
 }
 
-RingController::RingController(QObject* parent)
+RingController::RingController(const Platform& platform, QObject* parent)
     : QObject(parent)
+    , m_platform(platform)
 {
 }
 
@@ -143,7 +145,7 @@ void RingController::makeSwitcher()
 {
     if (m_switcher)
         return;
-    m_switcher = std::make_unique<CircularSwitcherWindow>();
+    m_switcher = std::make_unique<CircularSwitcherWindow>(m_platform);
     connect(m_switcher.get(), &CircularSwitcherWindow::hidden, this, [this] {
         stopMouseTrackingIfIdle();
         Q_EMIT ringsChanged();
@@ -158,10 +160,10 @@ void RingController::prepareRings()
         return;
     makeSwitcher();
     m_switcher->prepare();
-    PointerMonitor::shared().prepare();
+    m_platform.pointerMonitor().prepare();
     makeShortcutRing();
     // The application in front now, with its shortcuts (or stand-ins).
-    const auto front = RingSources::frontmostApplication();
+    const auto front = RingSources::frontmostApplication(m_platform.workspace());
     const QString bundle = front ? front->bundleIdentifier : QStringLiteral("kelvaro.prepare");
     QList<AppShortcut> items;
     if (front)
@@ -180,7 +182,7 @@ void RingController::makeShortcutRing()
 {
     if (m_shortcutRing)
         return;
-    m_shortcutRing = std::make_unique<ShortcutRingWindow>();
+    m_shortcutRing = std::make_unique<ShortcutRingWindow>(m_platform);
     connect(
         m_shortcutRing.get(), &ShortcutRingWindow::hidingStarted, this, [this] { m_shortcutRingHasCommitted = true; });
     connect(m_shortcutRing.get(), &ShortcutRingWindow::hidden, this, [this] {
@@ -281,7 +283,7 @@ void RingController::selectAndActivateCurrentApp()
 
 void RingController::showShortcutRing()
 {
-    const auto front = RingSources::frontmostApplication();
+    const auto front = RingSources::frontmostApplication(m_platform.workspace());
     if (!front)
         return;
     QList<AppShortcut> items;
@@ -290,7 +292,7 @@ void RingController::showShortcutRing()
             items << item;
     }
     if (items.isEmpty()) {
-        RingSources::beep();
+        RingSources::beep(m_platform.workspace());
         Log::write(QStringLiteral("Kelvaro: no shortcuts saved for ") + front->localizedName
             + QStringLiteral(" — add some in Settings under Apps."));
         return;
@@ -308,7 +310,7 @@ void RingController::showCapturedTabsRing()
     }
     const QList<AppShortcut> items = CapturedTabStore::ringItems();
     if (items.isEmpty()) {
-        RingSources::beep();
+        RingSources::beep(m_platform.workspace());
         return;
     }
     const RunningApp centre { QCoreApplication::translate("Kelvaro", "Saved Tabs"), ownIcon(), AppShortcut::tabsMarker,
@@ -324,7 +326,7 @@ void RingController::showPasswordRing()
     }
     const QList<AppShortcut> items = PasswordVault::ringItems();
     if (items.isEmpty()) {
-        RingSources::beep();
+        RingSources::beep(m_platform.workspace());
         return;
     }
     const RunningApp centre { QCoreApplication::translate("Kelvaro", "Passwords"), ownIcon(),
@@ -373,7 +375,7 @@ void RingController::selectAndExecuteCurrentShortcut()
         if (item.kind == RingItemKind::password)
             choosePassword(item);
         else
-            ShortcutRunner::executeShortcut(item);
+            ShortcutRunner::executeShortcut(m_platform, item);
     });
 }
 
@@ -392,8 +394,8 @@ void RingController::choosePassword(const AppShortcut& item)
         m_passwordDelivery->choose(item.id, card);
         return;
     }
-    PasswordDelivery(FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(),
-        &KeyTapSuspension::begin)
+    PasswordDelivery(m_platform.focusedText(), m_platform.syntheticKeys(), m_platform.scheduler(),
+        m_platform.workspace(), &KeyTapSuspension::begin)
         .choose(item.id, card);
 }
 
@@ -456,7 +458,7 @@ void RingController::startMouseTracking()
     if (m_mouseMonitor || m_localMonitor)
         return;
     // Both monitors are owned here, so their handlers never outlive this object.
-    m_mouseMonitor = PointerMonitor::shared().addGlobalMonitor([this](const PointerEvent& e) {
+    m_mouseMonitor = m_platform.pointerMonitor().addGlobalMonitor([this](const PointerEvent& e) {
         if (e.type == PointerEvent::Type::ScrollWheel)
             forwardScroll(e.scrollingDeltaY, e.hasPreciseScrollingDeltas);
         else
@@ -473,7 +475,7 @@ void RingController::startMouseTracking()
                 return;
             }
             // The global monitor already counts scrolls over our own windows.
-            if (!m_mouseMonitor || !PointerMonitor::shared().seesOwnWindows())
+            if (!m_mouseMonitor || !m_platform.pointerMonitor().seesOwnWindows())
                 forwardScroll(e.scrollingDeltaY, e.hasPreciseScrollingDeltas);
         });
 }
@@ -496,7 +498,7 @@ void RingController::forwardMousePosition()
     AppShortcutRingViewModel* ring = isShortcutRingVisible() ? shortcutRingViewModel() : nullptr;
     if (!switcher && !ring)
         return;
-    const QPointF p = Screens::shared().pointer();
+    const QPointF p = m_platform.screens().pointer();
     if (switcher)
         m_switcher->viewModel()->updatePointer(p);
     if (ring)

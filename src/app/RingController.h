@@ -27,6 +27,7 @@ class CircularSwitcherWindow;
 class HotkeyDispatcher;
 class PasswordDelivery;
 class PointerMonitorSession;
+class Platform;
 class RingLocalPointerMonitor;
 class ShortcutRingWindow;
 struct AppShortcut;
@@ -36,7 +37,7 @@ struct RunningApp;
 class RingController : public QObject, public RingCommands {
     Q_OBJECT
 public:
-    explicit RingController(QObject* parent = nullptr);
+    explicit RingController(const Platform& platform, QObject* parent = nullptr);
     ~RingController() override;
 
     // The keyboard the rings were opened from: asked for the held modifiers
@@ -121,6 +122,7 @@ private:
     void startMouseTracking();
     void stopMouseTrackingIfIdle();
 
+    const Platform& m_platform;
     QPointer<HotkeyDispatcher> m_keyboard;
     std::unique_ptr<CircularSwitcherWindow> m_switcher;
     std::unique_ptr<ShortcutRingWindow> m_shortcutRing;

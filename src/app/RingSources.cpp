@@ -5,9 +5,8 @@
 
 #include <QPixmap>
 
-std::optional<FrontmostApplication> RingSources::frontmostApplication()
+std::optional<FrontmostApplication> RingSources::frontmostApplication(const Workspace& workspace)
 {
-    Workspace& workspace = Workspace::shared();
     const auto pid = workspace.frontmostApplicationPID();
     if (!pid)
         return std::nullopt;
@@ -25,4 +24,4 @@ std::optional<FrontmostApplication> RingSources::frontmostApplication()
     return std::nullopt;
 }
 
-void RingSources::beep() { Workspace::shared().beep(); }
+void RingSources::beep(Workspace& workspace) { workspace.beep(); }

@@ -12,8 +12,10 @@ struct FrontmostApplication {
     QIcon icon;
 };
 
+class Workspace;
+
 namespace RingSources {
 // The frontmost application when it has a bundle identifier, a name and an icon.
-std::optional<FrontmostApplication> frontmostApplication();
-void beep();
+std::optional<FrontmostApplication> frontmostApplication(const Workspace& workspace);
+void beep(Workspace& workspace);
 }

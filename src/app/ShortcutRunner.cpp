@@ -4,6 +4,7 @@
 #include "input/KeyTapSuspension.h"
 #include "platform/Clipboard.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/SyntheticKeys.h"
 #include "platform/Workspace.h"
 
@@ -42,7 +43,7 @@ bool ShortcutRunner::isOpenableTabAddress(const QUrl& url)
     return (scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !url.host().isEmpty();
 }
 
-void ShortcutRunner::executeShortcut(const AppShortcut& item)
+void ShortcutRunner::executeShortcut(const Platform& platform, const AppShortcut& item)
 {
     if (item.kind == RingItemKind::tab) {
         const auto url = makeUrl(item.shortcut);
@@ -55,7 +56,7 @@ void ShortcutRunner::executeShortcut(const AppShortcut& item)
                                url->host().isEmpty() ? QString() : QStringLiteral(" on ") + url->host().left(255)));
             return;
         }
-        Workspace::shared().openURL(*url);
+        platform.workspace().openURL(*url);
         return;
     }
 
@@ -67,10 +68,10 @@ void ShortcutRunner::executeShortcut(const AppShortcut& item)
 
     // The plain route: each part that is present runs, in this order.
     if (item.textSnippet && !item.textSnippet->isEmpty())
-        Clipboard::shared().setText(*item.textSnippet);
+        platform.clipboard().setText(*item.textSnippet);
     if (item.url && !item.url->isEmpty()) {
         if (const auto url = makeUrl(*item.url))
-            Workspace::shared().openURL(*url);
+            platform.workspace().openURL(*url);
     }
     if (item.shortcut.isEmpty())
         return;
@@ -79,7 +80,7 @@ void ShortcutRunner::executeShortcut(const AppShortcut& item)
         Log::write(QStringLiteral("Kelvaro: could not parse shortcut '") + item.shortcut + QStringLiteral("'"));
         return;
     }
-    sendKeyEvent(parsed->keyCode, parsed->modifiers);
+    sendKeyEvent(platform.syntheticKeys(), parsed->keyCode, parsed->modifiers);
 }
 
 std::optional<ShortcutRunner::ParsedShortcut> ShortcutRunner::parseShortcut(const QString& text)
@@ -99,11 +100,11 @@ std::optional<ShortcutRunner::ParsedShortcut> ShortcutRunner::parseShortcut(cons
     return ParsedShortcut { *code, flags & Modifier::Mask };
 }
 
-void ShortcutRunner::sendKeyEvent(std::uint16_t keyCode, std::uint64_t modifiers)
+void ShortcutRunner::sendKeyEvent(SyntheticKeys& keys, std::uint16_t keyCode, std::uint64_t modifiers)
 {
     // Synthetic presses pass through passive grabs like real ones: a
     // combination that is also one of our hotkeys (Ctrl+Shift+S in an editor)
     // would come back to us instead of reaching the application. Our grabs are
     // lifted while the keys are posted and put back afterwards.
-    KeyTapSuspension::withSuspended([&] { SyntheticKeys::shared().postKeyPress(keyCode, modifiers & Modifier::Mask); });
+    KeyTapSuspension::withSuspended([&] { keys.postKeyPress(keyCode, modifiers & Modifier::Mask); });
 }

@@ -15,6 +15,9 @@
 #include <cstdint>
 #include <optional>
 
+class Platform;
+class SyntheticKeys;
+
 class ShortcutRunner {
 public:
     struct ParsedShortcut {
@@ -24,7 +27,7 @@ public:
     };
 
     // Runs `item`.
-    static void executeShortcut(const AppShortcut& item);
+    static void executeShortcut(const Platform& platform, const AppShortcut& item);
 
     // "⇧⌘K", "⌘⇧K" and "⌘K⇧" alike: the modifier glyphs may stand anywhere
     // and repeat; what is left must be a key label. Nothing for a text without
@@ -32,7 +35,7 @@ public:
     static std::optional<ParsedShortcut> parseShortcut(const QString& text);
 
     // One key press with exactly `modifiers` held, sent to the focused application.
-    static void sendKeyEvent(std::uint16_t keyCode, std::uint64_t modifiers);
+    static void sendKeyEvent(SyntheticKeys& keys, std::uint16_t keyCode, std::uint64_t modifiers);
 
     // Addresses a saved browser tab may open: web addresses only.
     static bool isOpenableTabAddress(const QUrl& url);

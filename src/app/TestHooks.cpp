@@ -1,6 +1,7 @@
 #include "app/TestHooks.h"
 
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/PresenceCheck.h"
 #include "services/BuildConfig.h"
 #include "vault/PasswordVault.h"
@@ -10,6 +11,12 @@
 #include <optional>
 
 namespace {
+QByteArray& pamFolder()
+{
+    static QByteArray folder;
+    return folder;
+}
+
 std::optional<QString> variable(const char* name, QStringList& applied)
 {
     if (!qEnvironmentVariableIsSet(name))
@@ -29,7 +36,7 @@ void TestHooks::applyFromEnvironment()
     // A folder of PAM service files in place of /etc/pam.d, so that the
     // presence check passes, fails or asks as a test needs.
     if (auto dir = variable("KELVARO_TEST_PAM_CONFDIR", applied))
-        PresenceCheck::setShared(makePamPresenceCheck(dir->toLocal8Bit()));
+        pamFolder() = dir->toLocal8Bit();
     if (auto seconds = variable("KELVARO_TEST_CLIPBOARD_SECONDS", applied))
         PasswordVault::setClipboardWait(seconds->toDouble());
     if (auto v = variable("KELVARO_TEST_VERSION", applied))
@@ -47,4 +54,10 @@ void TestHooks::applyFromEnvironment()
     if (!applied.isEmpty())
         Log::write(QStringLiteral("Kelvaro: test build, set from the environment: %1")
                        .arg(applied.join(QStringLiteral(", "))));
+}
+
+void TestHooks::adjustPlatform(Platform& platform)
+{
+    if (!pamFolder().isEmpty())
+        platform.ports().presenceCheck = makePamPresenceCheck(pamFolder());
 }

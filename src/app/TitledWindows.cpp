@@ -4,6 +4,7 @@
 #include "core/AppSettings.h"
 #include "onboarding/LaunchPopover.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/PointerMonitor.h"
 #include "platform/Scheduler.h"
 #include "platform/Windows.h"
@@ -42,8 +43,9 @@ constexpr Qt::WindowFlags closableOnly
     = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
-TitledWindows::TitledWindows(QObject* parent)
+TitledWindows::TitledWindows(const Platform& platform, QObject* parent)
     : QObject(parent)
+    , m_platform(platform)
 {
     AppSettings::shared().onChange(this, { AppSettings::Key::language }, [this] { retitle(); });
 }
@@ -150,7 +152,7 @@ void TitledWindows::bringToFront(QWidget* window, bool makeKey)
         // window manager may keep the focus there for an application's own
         // request, so ask as a pager does (the user chose it from the tray).
         if (wasShown && QGuiApplication::platformName() == QLatin1String("xcb"))
-            Windows::shared().raise(quint32(window->winId()));
+            m_platform.windows().raise(quint32(window->winId()));
     }
 }
 
@@ -352,7 +354,7 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
                        .arg(placement.origin.y()));
     // A click anywhere else, in any program, dismisses it.
     QPointer<QWidget> notice = window;
-    m_launchPopoverMonitor = PointerMonitor::shared().addGlobalMonitor([self, notice](const PointerEvent& e) {
+    m_launchPopoverMonitor = m_platform.pointerMonitor().addGlobalMonitor([self, notice](const PointerEvent& e) {
         if (e.type != PointerEvent::Type::LeftMouseDown && e.type != PointerEvent::Type::RightMouseDown)
             return;
         if (!self || !notice || notice->frameGeometry().contains(QCursor::pos()))

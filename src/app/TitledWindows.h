@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class Platform;
 class PointerMonitorSession;
 
 enum class ActivationPolicy { regular, accessory };
@@ -23,7 +24,7 @@ enum class ActivationPolicy { regular, accessory };
 class TitledWindows : public QObject {
     Q_OBJECT
 public:
-    explicit TitledWindows(QObject* parent = nullptr);
+    explicit TitledWindows(const Platform& platform, QObject* parent = nullptr);
     ~TitledWindows() override;
 
     ActivationPolicy activationPolicy() const { return m_activationPolicy; }
@@ -82,6 +83,7 @@ private:
     void onWindowClosing(QWidget* window);
     void pollForTrayIcon(double deadline);
 
+    const Platform& m_platform;
     QPointer<QWidget> m_settingsWindow;
     QPointer<QWidget> m_onboardingWindow;
     QPointer<QWidget> m_helpWindow;

@@ -16,6 +16,8 @@ int main(int argc, char** argv)
         return CommandLine::print(*answer);
 #ifdef KELVARO_TEST_HOOKS
     TestHooks::applyFromEnvironment();
-#endif
+    return KelvaroApp::main(argc, argv, &TestHooks::adjustPlatform);
+#else
     return KelvaroApp::main(argc, argv);
+#endif
 }

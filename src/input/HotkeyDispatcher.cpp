@@ -34,8 +34,9 @@ std::optional<bool> HotkeyDispatcher::isTapRunning()
     return current()->m_keyTap != nullptr;
 }
 
-HotkeyDispatcher::HotkeyDispatcher(RingCommands& rings, QObject* parent)
+HotkeyDispatcher::HotkeyDispatcher(KeyTap& keyTap, RingCommands& rings, QObject* parent)
     : QObject(parent)
+    , m_keyTapPort(keyTap)
     , m_rings(rings)
 {
     KeyTapSuspension::setProvider([this] { return beginSuspension(); });
@@ -58,7 +59,7 @@ HotkeyDispatcher::~HotkeyDispatcher()
 void HotkeyDispatcher::start()
 {
     stop();
-    auto& tap = KeyTap::shared();
+    auto& tap = m_keyTapPort;
     if (!tap.isTrusted()) {
         watchPermission();
         return;
@@ -66,7 +67,8 @@ void HotkeyDispatcher::start()
     // The tap and the monitor are owned here and stopped before this object
     // goes, so their handlers never outlive it.
     auto candidate = std::make_unique<HotkeyEventTap>(
-        [this](const KeyTapEvent& e) { return handleTapped(e); }, [this](const KeyTapEvent& e) { handleMonitored(e); });
+        m_keyTapPort, [this](const KeyTapEvent& e) { return handleTapped(e); },
+        [this](const KeyTapEvent& e) { handleMonitored(e); });
     candidate->setGrabs(currentKeyGrabs());
     if (candidate->start()) {
         m_keyTap = std::move(candidate);
@@ -87,10 +89,10 @@ void HotkeyDispatcher::stop()
 
 void HotkeyDispatcher::watchPermission()
 {
-    if (KeyTap::shared().isTrusted() || m_permissionRetryTimer)
+    if (m_keyTapPort.isTrusted() || m_permissionRetryTimer)
         return;
     m_permissionRetryTimer = Scheduler::shared().repeatingWhileAlive(permissionPollInterval, this, [this] {
-        if (!KeyTap::shared().isTrusted())
+        if (!m_keyTapPort.isTrusted())
             return;
         Scheduler::shared().cancel(m_permissionRetryTimer);
         m_permissionRetryTimer = 0;

@@ -27,7 +27,7 @@ class HotkeyDispatcher : public QObject {
 public:
     // `rings` outlives the dispatcher. The dispatcher becomes the provider of
     // KeyTapSuspension until it is destroyed.
-    explicit HotkeyDispatcher(RingCommands& rings, QObject* parent = nullptr);
+    HotkeyDispatcher(KeyTap& keyTap, RingCommands& rings, QObject* parent = nullptr);
     ~HotkeyDispatcher() override;
 
     // Starts the key tap when the process may have one; otherwise waits for
@@ -72,6 +72,7 @@ private:
     bool handleRingNavigation(std::uint16_t keyCode);
     void setTapEnabled(bool enabled);
 
+    KeyTap& m_keyTapPort;
     RingCommands& m_rings;
     std::unique_ptr<HotkeyEventTap> m_keyTap;
     std::unique_ptr<KeyMonitorSession> m_globalMonitor;

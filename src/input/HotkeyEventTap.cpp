@@ -1,7 +1,8 @@
 #include "input/HotkeyEventTap.h"
 
-HotkeyEventTap::HotkeyEventTap(Handler handler, MonitorHandler fallback)
-    : m_handler(std::move(handler))
+HotkeyEventTap::HotkeyEventTap(KeyTap& keyTap, Handler handler, MonitorHandler fallback)
+    : m_keyTapPort(keyTap)
+    , m_handler(std::move(handler))
     , m_fallback(std::move(fallback))
 {
 }
@@ -12,7 +13,7 @@ bool HotkeyEventTap::start()
 {
     if (m_session)
         return true;
-    m_session = KeyTap::shared().createTap(m_handler, m_fallback);
+    m_session = m_keyTapPort.createTap(m_handler, m_fallback);
     if (!m_session)
         return false;
     m_session->setGrabs(m_grabs);

@@ -14,7 +14,7 @@ public:
 
     // Stores the handlers; no tap yet. `fallback` sees presses of combinations
     // another client holds (they cannot be swallowed).
-    explicit HotkeyEventTap(Handler handler, MonitorHandler fallback = {});
+    explicit HotkeyEventTap(KeyTap& keyTap, Handler handler, MonitorHandler fallback = {});
     ~HotkeyEventTap();
     HotkeyEventTap(const HotkeyEventTap&) = delete;
     HotkeyEventTap& operator=(const HotkeyEventTap&) = delete;
@@ -37,6 +37,7 @@ public:
     std::optional<std::uint64_t> currentModifiers();
 
 private:
+    KeyTap& m_keyTapPort;
     Handler m_handler;
     MonitorHandler m_fallback;
     std::unique_ptr<KeyTapSession> m_session;

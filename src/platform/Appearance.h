@@ -19,7 +19,6 @@ public:
 
     // The process-wide appearance (the Qt palette one unless a test installed another).
     static Appearance& shared();
-    static void setShared(std::shared_ptr<Appearance> appearance);
 };
 
 // The colours of the dark appearance (what apply(dark) installs).

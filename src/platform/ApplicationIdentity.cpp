@@ -1,5 +1,7 @@
 #include "platform/ApplicationIdentity.h"
 
+#include "platform/Platform.h"
+
 #include "platform/Log.h"
 #include "platform/SafeFile.h"
 
@@ -124,11 +126,7 @@ std::optional<QString> DesktopEntry::localizedName() const
     return std::nullopt;
 }
 
-ApplicationIdentity& ApplicationIdentity::shared()
-{
-    static ApplicationIdentity instance;
-    return instance;
-}
+ApplicationIdentity& ApplicationIdentity::shared() { return Platform::installed().applicationIdentity(); }
 
 std::optional<DesktopEntry> ApplicationIdentity::readEntry(const QString& path, const QString& id)
 {

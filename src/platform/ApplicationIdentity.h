@@ -44,6 +44,8 @@ public:
 
     // Entries from $XDG_DATA_HOME/applications and each $XDG_DATA_DIRS/applications,
     // the earlier folder winning; re-read when one of the folders changes.
+    ApplicationIdentity() = default;
+    // The installed platform's.
     static ApplicationIdentity& shared();
 
     QList<DesktopEntry> entries() const;
@@ -87,7 +89,6 @@ public:
     quint64 generation() const;
 
 private:
-    ApplicationIdentity() = default;
     void refreshIfNeeded() const;
 
     struct Index {

@@ -57,5 +57,4 @@ public:
     // The process-wide backend (the session-file reader unless a test
     // installed another). Safe to call from any thread.
     static std::shared_ptr<BrowserScripting> shared();
-    static void setShared(std::shared_ptr<BrowserScripting> backend);
 };

@@ -1,21 +1,5 @@
 #include "platform/Clipboard.h"
 
-namespace {
-std::shared_ptr<Clipboard>& sharedClipboard()
-{
-    static std::shared_ptr<Clipboard> s;
-    return s;
-}
-}
+#include "platform/Platform.h"
 
-std::shared_ptr<Clipboard> makeSystemClipboard(); // platform/linux/SystemClipboard.cpp
-
-Clipboard& Clipboard::shared()
-{
-    auto& s = sharedClipboard();
-    if (!s)
-        s = makeSystemClipboard();
-    return *s;
-}
-
-void Clipboard::setShared(std::shared_ptr<Clipboard> clipboard) { sharedClipboard() = std::move(clipboard); }
+Clipboard& Clipboard::shared() { return Platform::installed().clipboard(); }

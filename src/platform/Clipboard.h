@@ -31,7 +31,6 @@ public:
     virtual std::uint64_t changeCount() const = 0;
 
     static Clipboard& shared();
-    static void setShared(std::shared_ptr<Clipboard> clipboard);
 
 Q_SIGNALS:
     void changed();

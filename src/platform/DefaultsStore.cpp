@@ -1,26 +1,8 @@
 #include "platform/DefaultsStore.h"
 
+#include "platform/Platform.h"
+
 #include <QRegularExpression>
-
-namespace {
-std::shared_ptr<DefaultsStore>& sharedStore()
-{
-    static std::shared_ptr<DefaultsStore> s;
-    return s;
-}
-}
-
-std::shared_ptr<DefaultsStore> makeDefaultFileStore(); // platform/linux/FileDefaultsStore.cpp
-
-DefaultsStore& DefaultsStore::shared()
-{
-    auto& s = sharedStore();
-    if (!s)
-        s = makeDefaultFileStore();
-    return *s;
-}
-
-void DefaultsStore::setShared(std::shared_ptr<DefaultsStore> store) { sharedStore() = std::move(store); }
 
 bool DefaultsStore::boolValue(const QString& key) const
 {
@@ -54,3 +36,5 @@ bool DefaultsStore::lenientBool(const QVariant& v)
         return false;
     }
 }
+
+DefaultsStore& DefaultsStore::shared() { return Platform::installed().defaults(); }

@@ -56,7 +56,6 @@ public:
 
     // The process-wide store (the file store unless a test installed another).
     static DefaultsStore& shared();
-    static void setShared(std::shared_ptr<DefaultsStore> store);
 
 Q_SIGNALS:
     void changed(const QString& key);

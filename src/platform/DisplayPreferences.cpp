@@ -1,24 +1,5 @@
 #include "platform/DisplayPreferences.h"
 
-std::shared_ptr<DisplayPreferences> makeDefaultDisplayPreferences(); // platform/linux/DesktopDisplayPreferences.cpp
+#include "platform/Platform.h"
 
-namespace {
-std::shared_ptr<DisplayPreferences>& sharedPreferences()
-{
-    static std::shared_ptr<DisplayPreferences> s;
-    return s;
-}
-}
-
-DisplayPreferences& DisplayPreferences::shared()
-{
-    auto& s = sharedPreferences();
-    if (!s)
-        s = makeDefaultDisplayPreferences();
-    return *s;
-}
-
-void DisplayPreferences::setShared(std::shared_ptr<DisplayPreferences> preferences)
-{
-    sharedPreferences() = std::move(preferences);
-}
+DisplayPreferences& DisplayPreferences::shared() { return Platform::installed().displayPreferences(); }

@@ -21,7 +21,6 @@ public:
 
     // The process-wide preferences (the desktop's unless a test installed others).
     static DisplayPreferences& shared();
-    static void setShared(std::shared_ptr<DisplayPreferences> preferences);
 
 Q_SIGNALS:
     // One of the values above may have changed.

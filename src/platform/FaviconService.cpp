@@ -1,10 +1,11 @@
 #include "platform/FaviconService.h"
 
+#include "platform/Platform.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
-#include <mutex>
 
 namespace {
 
@@ -93,21 +94,14 @@ public:
     std::unique_ptr<Session> open() override { return std::make_unique<NetworkSession>(); }
 };
 
-std::mutex g_mutex;
-std::shared_ptr<FaviconService> g_service;
-
 } // namespace
+
+std::shared_ptr<FaviconService> makeNetworkFaviconService() { return std::make_shared<NetworkFaviconService>(); }
 
 std::shared_ptr<FaviconService> FaviconService::shared()
 {
-    std::lock_guard lock(g_mutex);
-    if (!g_service)
-        g_service = std::make_shared<NetworkFaviconService>();
-    return g_service;
-}
-
-void FaviconService::setShared(std::shared_ptr<FaviconService> service)
-{
-    std::lock_guard lock(g_mutex);
-    g_service = std::move(service);
+    auto port = Platform::installed().ports().faviconService;
+    if (!port)
+        Platform::installed().faviconService(); // fails, naming the port
+    return port;
 }

@@ -38,5 +38,7 @@ public:
 
     // Safe to call from any thread.
     static std::shared_ptr<FaviconService> shared();
-    static void setShared(std::shared_ptr<FaviconService> service);
 };
+
+// The real service: HTTP through Qt's network stack.
+std::shared_ptr<FaviconService> makeNetworkFaviconService();

@@ -1,21 +1,5 @@
 #include "platform/FocusedText.h"
 
-std::shared_ptr<FocusedText> makeAtspiFocusedText(); // platform/linux/AtspiFocusedText.cpp
+#include "platform/Platform.h"
 
-namespace {
-std::shared_ptr<FocusedText>& sharedFocus()
-{
-    static std::shared_ptr<FocusedText> s;
-    return s;
-}
-}
-
-FocusedText& FocusedText::shared()
-{
-    auto& s = sharedFocus();
-    if (!s)
-        s = makeAtspiFocusedText();
-    return *s;
-}
-
-void FocusedText::setShared(std::shared_ptr<FocusedText> focus) { sharedFocus() = std::move(focus); }
+FocusedText& FocusedText::shared() { return Platform::installed().focusedText(); }

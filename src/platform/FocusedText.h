@@ -55,5 +55,4 @@ public:
     virtual std::optional<quint32> focusedWindow() const = 0;
 
     static FocusedText& shared();
-    static void setShared(std::shared_ptr<FocusedText> focus);
 };

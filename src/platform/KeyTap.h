@@ -89,5 +89,4 @@ public:
     virtual std::unique_ptr<KeyMonitorSession> addGlobalMonitor(MonitorHandler handler) = 0;
 
     static KeyTap& shared();
-    static void setShared(std::shared_ptr<KeyTap> tap);
 };

@@ -1,44 +1,20 @@
 #include "platform/KeyboardLayout.h"
 
+#include "platform/Platform.h"
+
 #include <QCoreApplication>
-
-#include <mutex>
-#include <utility>
-
-std::shared_ptr<KeyboardLayout> makeDefaultKeyboardLayout(); // platform/linux/XkbKeyboardLayout.cpp
 
 namespace {
 std::atomic<std::uint64_t> g_generation { 1 };
-std::mutex g_sharedLock;
-std::shared_ptr<KeyboardLayout>& sharedLayout()
-{
-    static std::shared_ptr<KeyboardLayout> s;
-    return s;
-}
 }
 
 std::uint64_t KeyboardLayout::generation() { return g_generation.load(); }
 
-KeyboardLayout& KeyboardLayout::shared()
-{
-    std::lock_guard lock(g_sharedLock);
-    auto& s = sharedLayout();
-    if (!s) {
-        s = makeDefaultKeyboardLayout();
-        ++g_generation;
-    }
-    return *s;
-}
+KeyboardLayout& KeyboardLayout::shared() { return Platform::installed().keyboardLayout(); }
 
-void KeyboardLayout::setShared(std::shared_ptr<KeyboardLayout> layout)
+void KeyboardLayout::platformReplaced()
 {
-    std::shared_ptr<KeyboardLayout> previous;
-    {
-        std::lock_guard lock(g_sharedLock);
-        previous = std::exchange(sharedLayout(), std::move(layout));
-        ++g_generation;
-    }
-    previous.reset(); // the old backend goes outside the lock
+    ++g_generation;
     Q_EMIT changes().changed();
 }
 

@@ -9,7 +9,7 @@
 // `character()` may be called from any thread. `layoutChanged()` is emitted
 // on the main thread whenever the layout in effect changes (another layout
 // chosen, the keymap replaced); `generation()` changes at the same time and
-// also when another backend is installed with setShared(). Whoever shows
+// also when another platform is installed. Whoever shows
 // key labels listens to `changes()`, which outlives backends and reports
 // both.
 
@@ -41,9 +41,11 @@ public:
 
     static std::uint64_t generation();
 
-    // The process-wide layout (the xkbcommon one unless a test installed another).
+    // The layout of the installed platform.
     static KeyboardLayout& shared();
-    static void setShared(std::shared_ptr<KeyboardLayout> layout);
+    // Another platform (and so perhaps another layout) was installed: labels
+    // read under the old one are stale.
+    static void platformReplaced();
     // Connect with a context object: the signal may come from the thread
     // that installed a backend.
     static KeyboardLayoutChanges& changes();

@@ -17,5 +17,4 @@ public:
 
     // The process-wide login item (the XDG autostart entry unless a test installed another).
     static LoginItem& shared();
-    static void setShared(std::shared_ptr<LoginItem> item);
 };

@@ -1,24 +1,11 @@
 #include "platform/MenuAccessibility.h"
 
-#include <mutex>
-
-std::shared_ptr<MenuAccessibility> makeAtspiMenuAccessibility(); // platform/linux
-
-namespace {
-std::mutex g_mutex;
-std::shared_ptr<MenuAccessibility> g_backend;
-}
+#include "platform/Platform.h"
 
 std::shared_ptr<MenuAccessibility> MenuAccessibility::shared()
 {
-    std::lock_guard lock(g_mutex);
-    if (!g_backend)
-        g_backend = makeAtspiMenuAccessibility();
-    return g_backend;
-}
-
-void MenuAccessibility::setShared(std::shared_ptr<MenuAccessibility> backend)
-{
-    std::lock_guard lock(g_mutex);
-    g_backend = std::move(backend);
+    auto port = Platform::installed().ports().menuAccessibility;
+    if (!port)
+        Platform::installed().menuAccessibility(); // fails, naming the port
+    return port;
 }

@@ -44,5 +44,4 @@ public:
 
     // Safe to call from any thread.
     static std::shared_ptr<MenuAccessibility> shared();
-    static void setShared(std::shared_ptr<MenuAccessibility> backend);
 };

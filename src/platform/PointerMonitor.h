@@ -47,5 +47,4 @@ public:
 
     // The process-wide monitor (the X11 one unless a test installed another).
     static PointerMonitor& shared();
-    static void setShared(std::shared_ptr<PointerMonitor> monitor);
 };

@@ -45,7 +45,6 @@ public:
         = 0;
 
     static PresenceCheck& shared();
-    static void setShared(std::shared_ptr<PresenceCheck> check);
 };
 
 // The system's check: PAM, service "kelvaro". Given a folder, PAM reads the

@@ -1,5 +1,7 @@
 #include "platform/QtScheduler.h"
 
+#include "platform/Platform.h"
+
 #include <QTimer>
 #include <cmath>
 #include <mutex>
@@ -55,20 +57,4 @@ void QtScheduler::cancel(TimerId id)
     m_timers.erase(it);
 }
 
-namespace {
-std::shared_ptr<Scheduler>& sharedScheduler()
-{
-    static std::shared_ptr<Scheduler> s;
-    return s;
-}
-}
-
-Scheduler& Scheduler::shared()
-{
-    auto& s = sharedScheduler();
-    if (!s)
-        s = std::make_shared<QtScheduler>();
-    return *s;
-}
-
-void Scheduler::setShared(std::shared_ptr<Scheduler> scheduler) { sharedScheduler() = std::move(scheduler); }
+Scheduler& Scheduler::shared() { return Platform::installed().scheduler(); }

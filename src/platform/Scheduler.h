@@ -42,9 +42,10 @@ public:
         return repeating(seconds, guarded(context, std::move(task)));
     }
 
-    // The process-wide scheduler (the Qt one unless a test installed another).
+    // The installed platform's scheduler. Kept process-wide: nearly every
+    // timed step of every layer posts to the one main queue, and handing it
+    // down would add a parameter to every animation and timeout.
     static Scheduler& shared();
-    static void setShared(std::shared_ptr<Scheduler> scheduler);
 
 private:
     static Task guarded(const QObject* context, Task task)

@@ -1,14 +1,6 @@
 #include "platform/Screens.h"
 
-std::shared_ptr<Screens> makeDefaultScreens(); // platform/linux/QtScreens.cpp
-
-namespace {
-std::shared_ptr<Screens>& sharedScreens()
-{
-    static std::shared_ptr<Screens> s;
-    return s;
-}
-}
+#include "platform/Platform.h"
 
 std::optional<ScreenInfo> Screens::screenContaining(QPointF p) const
 {
@@ -20,12 +12,4 @@ std::optional<ScreenInfo> Screens::screenContaining(QPointF p) const
     return std::nullopt;
 }
 
-Screens& Screens::shared()
-{
-    auto& s = sharedScreens();
-    if (!s)
-        s = makeDefaultScreens();
-    return *s;
-}
-
-void Screens::setShared(std::shared_ptr<Screens> screens) { sharedScreens() = std::move(screens); }
+Screens& Screens::shared() { return Platform::installed().screens(); }

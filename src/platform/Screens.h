@@ -42,5 +42,4 @@ public:
     std::optional<ScreenInfo> screenContaining(QPointF p) const;
 
     static Screens& shared();
-    static void setShared(std::shared_ptr<Screens> screens);
 };

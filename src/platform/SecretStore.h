@@ -31,5 +31,4 @@ public:
     virtual void remove(const QString& account, const QObject* context, std::function<void(bool ok)> done) = 0;
 
     static SecretStore& shared();
-    static void setShared(std::shared_ptr<SecretStore> store);
 };

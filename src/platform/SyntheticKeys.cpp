@@ -1,21 +1,5 @@
 #include "platform/SyntheticKeys.h"
 
-namespace {
-std::shared_ptr<SyntheticKeys>& sharedKeys()
-{
-    static std::shared_ptr<SyntheticKeys> s;
-    return s;
-}
-}
+#include "platform/Platform.h"
 
-std::shared_ptr<SyntheticKeys> makeXTestSyntheticKeys(); // platform/linux/XTestSyntheticKeys.cpp
-
-SyntheticKeys& SyntheticKeys::shared()
-{
-    auto& s = sharedKeys();
-    if (!s)
-        s = makeXTestSyntheticKeys();
-    return *s;
-}
-
-void SyntheticKeys::setShared(std::shared_ptr<SyntheticKeys> keys) { sharedKeys() = std::move(keys); }
+SyntheticKeys& SyntheticKeys::shared() { return Platform::installed().syntheticKeys(); }

@@ -19,5 +19,4 @@ public:
     virtual bool postKeyPress(std::uint16_t keyCode, std::uint64_t modifiers) = 0;
 
     static SyntheticKeys& shared();
-    static void setShared(std::shared_ptr<SyntheticKeys> keys);
 };

@@ -68,5 +68,4 @@ public:
 
     // The process-wide port (the X11 one unless a test installed another).
     static Windows& shared();
-    static void setShared(std::shared_ptr<Windows> windows);
 };

@@ -55,5 +55,4 @@ public:
 
     // The process-wide workspace (the X11 one unless a test installed another).
     static Workspace& shared();
-    static void setShared(std::shared_ptr<Workspace> workspace);
 };

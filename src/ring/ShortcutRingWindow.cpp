@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "core/AppShortcut.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/Platform.h"
 #include "platform/LatencyTrace.h"
 #include "platform/Scheduler.h"
 #include "ring/AppShortcutRingView.h"
@@ -15,9 +16,10 @@
 #include <algorithm>
 #include <cmath>
 
-ShortcutRingWindow::ShortcutRingWindow(QObject* parent)
+ShortcutRingWindow::ShortcutRingWindow(const Platform& platform, QObject* parent)
     : QObject(parent)
-    , m_panel(new RingPanel())
+    , m_platform(platform)
+    , m_panel(new RingPanel(platform.screens(), platform.panelHints()))
 {
 }
 
@@ -106,7 +108,7 @@ void ShortcutRingWindow::hide(bool animated)
         m_isExiting = true;
         // The view animates the change with the exit curve.
         m_model->beginExit();
-        const bool reduceMotion = DisplayPreferences::shared().reduceMotion();
+        const bool reduceMotion = m_platform.displayPreferences().reduceMotion();
         Scheduler::shared().postAfterWhileAlive(RingMotion::exitDuration(reduceMotion), this, [this, generation] {
             if (generation != m_hideGeneration)
                 return;

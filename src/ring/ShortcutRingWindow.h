@@ -19,13 +19,14 @@
 #include <QRectF>
 
 class AppShortcutRingViewModel;
+class Platform;
 class RingPanel;
 struct AppShortcut;
 
 class ShortcutRingWindow : public QObject {
     Q_OBJECT
 public:
-    explicit ShortcutRingWindow(QObject* parent = nullptr);
+    explicit ShortcutRingWindow(const Platform& platform, QObject* parent = nullptr);
     ~ShortcutRingWindow() override;
 
     // Shows `items` around `centre` in a ring placed by the settings (at the
@@ -59,6 +60,7 @@ Q_SIGNALS:
 private:
     void release();
 
+    const Platform& m_platform;
     RingPanel* m_panel = nullptr;
     QPointer<AppShortcutRingViewModel> m_model;
     quint64 m_revealGeneration = 0;

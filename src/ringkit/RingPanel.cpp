@@ -5,9 +5,9 @@
 
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
+#include "platform/PanelHints.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
-#include "platform/linux/X11PanelHints.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -27,10 +27,12 @@ constexpr int kWarmUpShowings = 3;
 constexpr double kWarmUpSpacing = 0.3;
 }
 
-RingPanel::RingPanel(QWidget* parent)
+RingPanel::RingPanel(Screens& screens, PanelHints& hints, QWidget* parent)
     : QWidget(parent,
         Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
             | Qt::BypassWindowManagerHint | Qt::NoDropShadowWindowHint)
+    , m_screens(screens)
+    , m_hints(hints)
 {
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
@@ -89,9 +91,9 @@ void RingPanel::updateContent(QWidget* content, const QRegion& area)
 
 void RingPanel::warmUp()
 {
-    if (m_ordered || isVisible() || !X11PanelHints::qtConnection())
+    if (m_ordered || isVisible() || !m_hints.available())
         return;
-    m_warmShowingsLeft = X11PanelHints::compositorRunning() ? kWarmUpShowings : 1;
+    m_warmShowingsLeft = m_hints.compositorRunning() ? kWarmUpShowings : 1;
     warmUpShowing();
 }
 
@@ -108,8 +110,8 @@ void RingPanel::warmUpShowing()
     // shown off every screen, where it is never exposed nor painted.
     m_warming = true;
     // Clear, it lets the pointer through to what lies beneath.
-    X11PanelHints::letPointerThrough(X11PanelHints::qtConnection(), quint32(winId()), true);
-    const bool offscreen = !X11PanelHints::compositorRunning();
+    m_hints.letPointerThrough(quint32(winId()), true);
+    const bool offscreen = !m_hints.compositorRunning();
     const QRect home = geometry();
     if (offscreen)
         setGeometry(QRect(QPoint(-30000, -30000), home.size()));
@@ -133,7 +135,7 @@ void RingPanel::endWarmUpShowing()
         return;
     m_warming = false;
     hide();
-    X11PanelHints::letPointerThrough(X11PanelHints::qtConnection(), quint32(winId()), false);
+    m_hints.letPointerThrough(quint32(winId()), false);
     if (m_warmShowingsLeft > 0)
         Scheduler::shared().postAfterWhileAlive(kWarmUpSpacing, this, [this] { warmUpShowing(); });
 }
@@ -167,7 +169,7 @@ void RingPanel::setContent(QWidget* content)
 void RingPanel::setFrameYUp(const QRectF& frame)
 {
     m_frameYUp = frame;
-    const QRectF qt = Screens::shared().toQt(frame);
+    const QRectF qt = m_screens.toQt(frame);
     m_frame = QRect(int(std::lround(qt.x())), int(std::lround(qt.y())), std::max(1, int(std::lround(qt.width()))),
         std::max(1, int(std::lround(qt.height()))));
     placeWindow();
@@ -221,13 +223,12 @@ void RingPanel::growToFrame()
     if (!m_compact)
         return;
     m_compact = false;
-    xcb_connection_t* c = X11PanelHints::qtConnection();
-    const bool shown = c && isVisible();
+    const bool shown = m_hints.available() && isVisible();
     if (shown)
-        X11PanelHints::keepPictureInPlace(c, quint32(winId()), true);
+        m_hints.keepPictureInPlace(quint32(winId()), true);
     placeWindow();
     if (shown)
-        X11PanelHints::keepPictureInPlace(c, quint32(winId()), false);
+        m_hints.keepPictureInPlace(quint32(winId()), false);
     LatencyTrace::mark("panel grown to its frame");
 }
 
@@ -245,7 +246,7 @@ void RingPanel::orderFront(Mapping mapping)
     applyWindowSystemHints();
     LatencyTrace::mark("panel hints set");
     // Over a copied backdrop the window covers its frame from the start.
-    const bool composited = !X11PanelHints::qtConnection() || X11PanelHints::compositorRunning();
+    const bool composited = !m_hints.available() || m_hints.compositorRunning();
     if (m_compact != (composited && m_compactSide > 0.0)) {
         m_compact = !m_compact;
         placeWindow();
@@ -458,10 +459,9 @@ void RingPanel::resizeEvent(QResizeEvent* event)
 
 void RingPanel::applyWindowSystemHints()
 {
-    xcb_connection_t* c = X11PanelHints::qtConnection();
-    if (!c)
+    if (!m_hints.available())
         return;
-    if (!X11PanelHints::apply(c, quint32(winId()))) {
+    if (!m_hints.apply(quint32(winId()))) {
         Log::write(QStringLiteral("Kelvaro: the ring window could not be told to stay out of the keyboard focus."));
         return;
     }

@@ -16,7 +16,7 @@
 // so starting or stopping a compositor takes effect with the next ring.
 //
 // Frames are global screen rectangles with y growing upward (the rings'
-// convention), converted to Qt's coordinates with Screens::shared().
+// convention), converted to Qt's coordinates with the screens port.
 
 #include <QPixmap>
 #include <QPointer>
@@ -24,11 +24,13 @@
 #include <QWidget>
 
 class QMouseEvent;
+class PanelHints;
+class Screens;
 
 class RingPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit RingPanel(QWidget* parent = nullptr);
+    RingPanel(Screens& screens, PanelHints& hints, QWidget* parent = nullptr);
     ~RingPanel() override;
 
     // The one child, covering the panel's frame. The panel owns it; a new content (or
@@ -134,6 +136,8 @@ private:
     // A shown compact window grows to the whole frame in place.
     void growToFrame();
 
+    Screens& m_screens;
+    PanelHints& m_hints;
     QPointer<QWidget> m_content;
     QPixmap m_backdrop; // what lies behind the frame; null with a compositor
     QImage m_frosted; // m_backdrop blurred, once the first frame is painted

@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/Platform.h"
 #include "platform/LatencyTrace.h"
 #include "platform/Scheduler.h"
 #include "switcher/AppActivator.h"
@@ -28,10 +29,11 @@ void placeSwitcher(RingPanel* panel, const QRectF& frame)
 }
 }
 
-CircularSwitcherWindow::CircularSwitcherWindow(QObject* parent)
+CircularSwitcherWindow::CircularSwitcherWindow(const Platform& platform, QObject* parent)
     : QObject(parent)
+    , m_platform(platform)
 {
-    m_panel = new RingPanel();
+    m_panel = new RingPanel(platform.screens(), platform.panelHints());
     m_panel->setTitle(QT_TRANSLATE_NOOP("Kelvaro", "Kelvaro App Switcher"));
     m_frame = switcherFrame();
     placeSwitcher(m_panel, m_frame);
@@ -139,7 +141,7 @@ void CircularSwitcherWindow::hideSwitcher(bool animated)
             const quint64 generation = ++m_hideGeneration;
             m_isExiting = true;
             Q_EMIT hidingStarted();
-            const bool reduceMotion = DisplayPreferences::shared().reduceMotion();
+            const bool reduceMotion = m_platform.displayPreferences().reduceMotion();
             // The view animates the change of isVisible with the exit curve.
             m_viewModel->beginExit();
             QPointer<CircularSwitcherWindow> self(this);

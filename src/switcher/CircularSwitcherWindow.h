@@ -21,13 +21,14 @@
 
 class CircularSwitcherView;
 class CircularSwitcherViewModel;
+class Platform;
 class RingPanel;
 class QWidget;
 
 class CircularSwitcherWindow : public QObject {
     Q_OBJECT
 public:
-    explicit CircularSwitcherWindow(QObject* parent = nullptr);
+    explicit CircularSwitcherWindow(const Platform& platform, QObject* parent = nullptr);
     ~CircularSwitcherWindow() override;
 
     // Shows the ring: nothing lists the running applications, a list shows a
@@ -74,6 +75,7 @@ Q_SIGNALS:
 private:
     void finishHide();
 
+    const Platform& m_platform;
     RingPanel* m_panel = nullptr;
     CircularSwitcherView* m_view = nullptr;
     CircularSwitcherViewModel* m_viewModel = nullptr;

@@ -15,8 +15,7 @@ class AppDelegateLifecycle : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        tap = std::make_shared<SimKeyTap>();
-        KeyTap::setShared(tap);
+        tap = &env.sim().keyTap();
         saved = AppServices::shared();
         AppServices::installDefaults();
         AppServices& s = AppServices::shared();
@@ -59,13 +58,12 @@ protected:
             return new QLabel(QStringLiteral("running"));
         };
         AppSettings::shared().setLanguage(AppLanguage::system);
-        delegate = std::make_unique<AppDelegate>();
+        delegate = std::make_unique<AppDelegate>(env.platform());
     }
     void TearDown() override
     {
         delegate.reset();
         AppServices::shared() = saved;
-        KeyTap::setShared(nullptr);
     }
     AppSettings& settings() { return AppSettings::shared(); }
     void closeWindow(QWidget* w)
@@ -77,7 +75,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimKeyTap> tap;
+    SimKeyTap* tap = nullptr;
     AppServices saved;
     std::unique_ptr<AppDelegate> delegate;
     QStringList trace;

@@ -32,17 +32,15 @@ class TrayMenu : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        KeyTap::setShared(std::make_shared<SimKeyTap>());
         AppSettings::shared().setLanguage(AppLanguage::system);
-        auto d = std::make_unique<AppDelegate>();
+        auto d = std::make_unique<AppDelegate>(env.platform());
         delegate = d.get();
-        app = std::make_unique<KelvaroApp>(std::move(d));
+        app = std::make_unique<KelvaroApp>(env.platform(), std::move(d));
     }
     void TearDown() override
     {
         app.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        KeyTap::setShared(nullptr);
     }
     QStringList labels() const
     {
@@ -74,13 +72,11 @@ TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
         EXPECT_FALSE(items[i]->icon().isNull()) << i;
 
     // The two ring items open their rings.
-    auto desktop = SimDesktop::install();
+    auto desktop = &env.sim().desktop();
     desktop->addApp(10, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
     desktop->frontmostPID = 10;
-    auto screens = std::make_shared<SimScreens>();
+    auto* screens = &env.sim().screens();
     screens->list.append(ScreenInfo { QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0 });
-    Screens::setShared(screens);
-    PointerMonitor::setShared(std::make_shared<SimPointerMonitor>());
     ShortcutStorage::resetShared();
     ShortcutStorage::shared().addShortcut(AppShortcut(QStringLiteral("Item"), QStringLiteral("star"), QString(),
         QStringLiteral("org.example.Editor"), QStringLiteral("text")));
@@ -91,8 +87,6 @@ TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
     EXPECT_FALSE(delegate->rings().isSwitcherVisible());
     app.reset();
     ShortcutStorage::resetShared();
-    PointerMonitor::setShared(nullptr);
-    Screens::setShared(nullptr);
 }
 
 TEST_F(TrayMenu, SwitcherShortcutFollowsTheHotkey)
@@ -110,8 +104,7 @@ TEST_F(TrayMenu, SwitcherShortcutFollowsTheHotkey)
 
 TEST_F(TrayMenu, SwitcherShortcutFollowsTheKeyboardLayout)
 {
-    auto layout = std::make_shared<SimKeyboardLayout>();
-    KeyboardLayout::setShared(layout);
+    auto* layout = &env.sim().keyboardLayout();
     QAction* switcher = app->menuItems()[0];
     EXPECT_EQ(switcher->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
 

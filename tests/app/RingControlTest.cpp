@@ -46,26 +46,20 @@ class RingControl : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        desktop = SimDesktop::install();
+        desktop = &env.sim().desktop();
         desktop->addApp(10, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
         desktop->addApp(20, QStringLiteral("org.example.Mail"), QStringLiteral("Mail"));
         desktop->addApp(30, QStringLiteral("org.example.Web"), QStringLiteral("Web"));
         desktop->frontmostPID = 10;
-        screens = std::make_shared<SimScreens>();
+        screens = &env.sim().screens();
         screens->list.append(
             ScreenInfo { QStringLiteral("Main"), QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 900), 1.0 });
         screens->pointerLocation = QPointF(720, 450);
-        Screens::setShared(screens);
-        prefs = std::make_shared<SimDisplayPreferences>();
-        DisplayPreferences::setShared(prefs);
-        pointer = std::make_shared<SimPointerMonitor>();
-        PointerMonitor::setShared(pointer);
-        keys = std::make_shared<RecordingSyntheticKeys>();
-        SyntheticKeys::setShared(keys);
-        clipboard = std::make_shared<MemoryClipboard>();
-        Clipboard::setShared(clipboard);
-        tap = std::make_shared<SimKeyTap>();
-        KeyTap::setShared(tap);
+        prefs = &env.sim().displayPreferences();
+        pointer = &env.sim().pointerMonitor();
+        keys = &env.sim().syntheticKeys();
+        clipboard = &env.sim().clipboard();
+        tap = &env.sim().keyTap();
 
         AppSettings& s = AppSettings::shared();
         s.setRingScale(1.0);
@@ -77,7 +71,7 @@ protected:
         }
         ShortcutStorage::resetShared();
 
-        delegate = std::make_unique<AppDelegate>();
+        delegate = std::make_unique<AppDelegate>(env.platform());
         rings = &delegate->rings();
         delegate->keyboard().start();
         ASSERT_TRUE(delegate->keyboard().keyTap());
@@ -87,10 +81,6 @@ protected:
         delegate.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ShortcutStorage::resetShared();
-        for (auto reset : { +[] { KeyTap::setShared(nullptr); }, +[] { PointerMonitor::setShared(nullptr); },
-                 +[] { Screens::setShared(nullptr); }, +[] { DisplayPreferences::setShared(nullptr); },
-                 +[] { SyntheticKeys::setShared(nullptr); }, +[] { Clipboard::setShared(nullptr); } })
-            reset();
     }
 
     // Holds `flags`, then presses `key` with them.
@@ -132,13 +122,13 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
-    std::shared_ptr<SimScreens> screens;
-    std::shared_ptr<SimDisplayPreferences> prefs;
-    std::shared_ptr<SimPointerMonitor> pointer;
-    std::shared_ptr<RecordingSyntheticKeys> keys;
-    std::shared_ptr<MemoryClipboard> clipboard;
-    std::shared_ptr<SimKeyTap> tap;
+    SimDesktop* desktop = nullptr;
+    SimScreens* screens = nullptr;
+    SimDisplayPreferences* prefs = nullptr;
+    SimPointerMonitor* pointer = nullptr;
+    RecordingSyntheticKeys* keys = nullptr;
+    MemoryClipboard* clipboard = nullptr;
+    SimKeyTap* tap = nullptr;
     std::unique_ptr<AppDelegate> delegate;
     RingController* rings = nullptr;
     QStringList released;

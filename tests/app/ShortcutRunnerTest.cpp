@@ -34,7 +34,7 @@ public:
         seen.push_back({ keyCode, modifiers, Clipboard::shared().text(), desktop->openedURLs.size(), openSuspensions });
         return true;
     }
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     std::vector<Seen> seen;
     int openSuspensions = 0;
 };
@@ -43,23 +43,16 @@ class RunnerTest : public ::testing::Test {
 protected:
     RunnerTest()
     {
-        desktop = SimDesktop::install();
+        desktop = &env.sim().desktop();
         keys->desktop = desktop;
-        Clipboard::setShared(clipboard);
-        SyntheticKeys::setShared(keys);
-        KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
+        env.platform().ports().clipboard = clipboard;
+        env.platform().ports().syntheticKeys = keys;
         Hotkey::invalidateLayoutCache();
     }
-    ~RunnerTest() override
-    {
-        Clipboard::setShared(nullptr);
-        SyntheticKeys::setShared(nullptr);
-        KeyboardLayout::setShared(nullptr);
-        Hotkey::invalidateLayoutCache();
-    }
+    ~RunnerTest() override { Hotkey::invalidateLayoutCache(); }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     std::shared_ptr<MemoryClipboard> clipboard = std::make_shared<MemoryClipboard>();
     std::shared_ptr<OrderedKeys> keys = std::make_shared<OrderedKeys>();
 };
@@ -86,7 +79,7 @@ TEST_F(RunnerTest, PlainRouteRunsSnippetThenLinkThenKeys)
     clipboard->simulateExternalCopy(QStringLiteral("older text"));
     const auto before = clipboard->changeCount();
 
-    ShortcutRunner::executeShortcut(item);
+    ShortcutRunner::executeShortcut(env.platform(), item);
 
     ASSERT_EQ(keys->seen.size(), 1u);
     EXPECT_EQ(keys->seen[0].keyCode, kKeyV);
@@ -108,7 +101,7 @@ TEST_F(RunnerTest, OurGrabsAreLiftedWhileKeysArePosted)
         return [this] { --keys->openSuspensions; };
     });
     ShortcutRunner::executeShortcut(
-        AppShortcut(QStringLiteral("save as"), QStringLiteral("star"), QStringLiteral("⇧⌘S"), kApp));
+        env.platform(), AppShortcut(QStringLiteral("save as"), QStringLiteral("star"), QStringLiteral("⇧⌘S"), kApp));
     KeyTapSuspension::setProvider({});
     ASSERT_EQ(keys->seen.size(), 1u);
     EXPECT_EQ(keys->seen[0].suspensions, 1);
@@ -118,7 +111,7 @@ TEST_F(RunnerTest, OurGrabsAreLiftedWhileKeysArePosted)
 TEST_F(RunnerTest, AbsentOrEmptyPartsAreSkipped)
 {
     clipboard->simulateExternalCopy(QStringLiteral("keep me"));
-    ShortcutRunner::executeShortcut(
+    ShortcutRunner::executeShortcut(env.platform(),
         AppShortcut(QStringLiteral("empty"), QStringLiteral("star"), QString(), kApp, QString(), QString()));
     EXPECT_EQ(clipboard->text(), QStringLiteral("keep me"));
     EXPECT_EQ(clipboard->changeCount(), 1u);
@@ -126,8 +119,9 @@ TEST_F(RunnerTest, AbsentOrEmptyPartsAreSkipped)
     EXPECT_TRUE(keys->seen.empty());
 
     // A link that does not parse is skipped silently; the keys still go.
-    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("bad link"), QStringLiteral("star"),
-        QStringLiteral("⌘K"), kApp, std::nullopt, QStringLiteral("http://exa mple.org/")));
+    ShortcutRunner::executeShortcut(env.platform(),
+        AppShortcut(QStringLiteral("bad link"), QStringLiteral("star"), QStringLiteral("⌘K"), kApp, std::nullopt,
+            QStringLiteral("http://exa mple.org/")));
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
     EXPECT_EQ(keys->seen.size(), 1u);
     EXPECT_TRUE(env.logLines().isEmpty());
@@ -135,8 +129,9 @@ TEST_F(RunnerTest, AbsentOrEmptyPartsAreSkipped)
 
 TEST_F(RunnerTest, ModifiersOnlyIsLoggedAfterTheOtherPartsRan)
 {
-    ShortcutRunner::executeShortcut(AppShortcut(QStringLiteral("broken"), QStringLiteral("star"), QStringLiteral("⌘"),
-        kApp, QStringLiteral("snippet"), QStringLiteral("https://example.org")));
+    ShortcutRunner::executeShortcut(env.platform(),
+        AppShortcut(QStringLiteral("broken"), QStringLiteral("star"), QStringLiteral("⌘"), kApp,
+            QStringLiteral("snippet"), QStringLiteral("https://example.org")));
     EXPECT_EQ(env.logLines(), QStringList { QStringLiteral("Kelvaro: could not parse shortcut '⌘'") });
     EXPECT_TRUE(keys->seen.empty());
     EXPECT_EQ(clipboard->text(), QStringLiteral("snippet"));
@@ -153,16 +148,16 @@ TEST_F(RunnerTest, TabItemsOpenOnlyValidWebAddresses)
     };
     for (const QString& invalid :
         { QString(), QStringLiteral("not an address"), QStringLiteral("http://exa mple.org"), QStringLiteral("⌘K") })
-        ShortcutRunner::executeShortcut(tab(invalid));
+        ShortcutRunner::executeShortcut(env.platform(), tab(invalid));
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
     EXPECT_TRUE(env.logLines().isEmpty()); // unparsable addresses are skipped without a word
 
-    ShortcutRunner::executeShortcut(tab(QStringLiteral("javascript:alert(1)")));
-    ShortcutRunner::executeShortcut(tab(QStringLiteral("file:///etc/passwd")));
+    ShortcutRunner::executeShortcut(env.platform(), tab(QStringLiteral("javascript:alert(1)")));
+    ShortcutRunner::executeShortcut(env.platform(), tab(QStringLiteral("file:///etc/passwd")));
     EXPECT_TRUE(desktop->openedURLs.isEmpty());
     EXPECT_EQ(env.logLines().size(), 2);
 
-    ShortcutRunner::executeShortcut(tab(QStringLiteral("https://example.org/page?q=1")));
+    ShortcutRunner::executeShortcut(env.platform(), tab(QStringLiteral("https://example.org/page?q=1")));
     EXPECT_EQ(desktop->openedURLs, QList<QUrl> { QUrl(QStringLiteral("https://example.org/page?q=1")) });
     // Nothing else of a tab item runs.
     EXPECT_EQ(clipboard->changeCount(), 0u);
@@ -176,7 +171,7 @@ TEST_F(RunnerTest, PasswordItemsNeverRunHereAndLookalikesStayShortcuts)
     item.shortcut = QStringLiteral("⌘V");
     item.textSnippet = QStringLiteral("never");
     item.url = QStringLiteral("https://never.example");
-    ShortcutRunner::executeShortcut(item);
+    ShortcutRunner::executeShortcut(env.platform(), item);
     EXPECT_EQ(env.logLines().size(), 1); // said so, nothing sent
     EXPECT_TRUE(keys->seen.empty());
     EXPECT_EQ(clipboard->changeCount(), 0u);
@@ -186,7 +181,7 @@ TEST_F(RunnerTest, PasswordItemsNeverRunHereAndLookalikesStayShortcuts)
     // still a shortcut: it runs the plain route.
     const AppShortcut lookalike(
         QStringLiteral("x"), QStringLiteral("star"), QString(), AppShortcut::passwordMarker, QStringLiteral("snippet"));
-    ShortcutRunner::executeShortcut(lookalike);
+    ShortcutRunner::executeShortcut(env.platform(), lookalike);
     EXPECT_EQ(clipboard->text(), QStringLiteral("snippet"));
 }
 

@@ -22,16 +22,11 @@ class AppSettingsTest : public ::testing::Test {
 protected:
     AppSettingsTest()
     {
-        LoginItem::setShared(login);
-        Appearance::setShared(appearance);
-        Screens::setShared(screens);
+        env.platform().ports().loginItem = login;
+        env.platform().ports().appearance = appearance;
+        env.platform().ports().screens = screens;
     }
-    ~AppSettingsTest() override
-    {
-        LoginItem::setShared(nullptr);
-        Appearance::setShared(nullptr);
-        Screens::setShared(nullptr);
-    }
+    ~AppSettingsTest() override { }
     MemoryDefaultsStore& store() { return env.defaults(); }
     std::unique_ptr<AppSettings> load()
     {

@@ -206,8 +206,7 @@ TEST_F(FileDefaultsStoreTest, ConcurrentProcessesLoseNothing)
 
 TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
 {
-    auto login = std::make_shared<SimLoginItem>();
-    LoginItem::setShared(login);
+    SimPlatform sim;
     {
         FileDefaultsStore store(m_path);
         AppSettings settings(store);
@@ -225,7 +224,6 @@ TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
     EXPECT_EQ(settings.passwordHoldModifiers(), Modifier::Alt);
     EXPECT_EQ(settings.launcherHotkey(), AppSettings::defaultLauncherHotkey);
     EXPECT_EQ(settings.ringScale(), 1.25);
-    LoginItem::setShared(nullptr);
 }
 
 TEST_F(FileDefaultsStoreTest, AFileThatCannotBeOpenedIsNeverReplaced)

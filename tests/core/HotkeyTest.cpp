@@ -20,14 +20,12 @@ class HotkeyTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        layout = std::make_shared<SimKeyboardLayout>();
-        KeyboardLayout::setShared(layout);
+        layout = &env.sim().keyboardLayout();
         AppSettings::shared().setLanguage(AppLanguage::english); // whatever the machine's locale
     }
-    void TearDown() override { KeyboardLayout::setShared(nullptr); }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimKeyboardLayout> layout;
+    SimKeyboardLayout* layout = nullptr;
 };
 }
 
@@ -273,14 +271,15 @@ TEST_F(HotkeyTest, FollowsLayoutChanges)
     EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Y"));
     EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Z")), Hotkey(16, Modifier::Ctrl));
 
-    // Another backend installed: read again as well.
-    KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
-    EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
+    // Another platform installed: read again as well.
+    {
+        SimPlatform other;
+        EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
+    }
 
     // A layout that was missing and appears later is picked up.
-    auto late = std::make_shared<SimKeyboardLayout>();
+    auto* late = &env.sim().keyboardLayout();
     late->setAvailable(false);
-    KeyboardLayout::setShared(late);
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Key 0"));
     late->setAvailable(true);
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("A"));

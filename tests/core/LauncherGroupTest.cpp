@@ -13,8 +13,6 @@ const QUuid kId = QUuid::fromString(QStringLiteral("E621E1F8-C36C-495A-93FC-0C24
 
 class LauncherGroupSettingsTest : public ::testing::Test {
 protected:
-    LauncherGroupSettingsTest() { LoginItem::setShared(std::make_shared<SimLoginItem>()); }
-    ~LauncherGroupSettingsTest() override { LoginItem::setShared(nullptr); }
     TestSupport::SimEnvironment env;
 };
 }

@@ -60,7 +60,7 @@ class Editors : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        desktop = SimDesktop::install();
+        desktop = &env.sim().desktop();
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         ShortcutStorage::resetShared();
         QDir(CustomIcons::folderPath()).removeRecursively();
@@ -81,7 +81,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     const AppShortcut app
         = ShortcutsSettingsView::appEntry(QStringLiteral("Mousepad"), QStringLiteral("org.xfce.mousepad"));
 };

@@ -41,9 +41,8 @@ class Recording : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        tap = std::make_shared<SimKeyTap>();
-        KeyTap::setShared(tap);
-        keyboard = std::make_unique<HotkeyDispatcher>(rings);
+        tap = &env.sim().keyTap();
+        keyboard = std::make_unique<HotkeyDispatcher>(env.platform().keyTap(), rings);
         keyboard->start();
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         window = std::make_unique<QWidget>();
@@ -56,7 +55,6 @@ protected:
     {
         window.reset();
         keyboard.reset();
-        KeyTap::setShared(nullptr);
         AccessibilityPermissionMonitor::setProbe({});
     }
     HotkeyRecorder& recorder() { return *section->recorder(); }
@@ -76,7 +74,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimKeyTap> tap;
+    SimKeyTap* tap = nullptr;
     NoRings rings;
     std::unique_ptr<HotkeyDispatcher> keyboard;
     std::unique_ptr<QWidget> window;

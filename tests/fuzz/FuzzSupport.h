@@ -3,13 +3,8 @@
 // check that stops the run (so the fuzzer keeps the input) when a decoded
 // value does not survive its own encoding.
 
-#include "platform/DefaultsStore.h"
-#include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
-#include "platform/Scheduler.h"
-#include "platform/sim/MemoryDefaultsStore.h"
-#include "platform/sim/SimKeyboardLayout.h"
-#include "platform/sim/VirtualScheduler.h"
+#include "platform/sim/SimPlatform.h"
 
 #include <QByteArray>
 #include <cstddef>
@@ -22,9 +17,9 @@ inline void setUpOnce()
 {
     static const bool done = [] {
         Log::setSink([](const QString&) {});
-        KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
-        Scheduler::setShared(std::make_shared<VirtualScheduler>());
-        DefaultsStore::setShared(std::make_shared<MemoryDefaultsStore>());
+        // For the whole run: the decoders read settings and the layout.
+        static auto* const sim = new SimPlatform;
+        (void)sim;
         return true;
     }();
     (void)done;

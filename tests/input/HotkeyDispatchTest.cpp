@@ -19,18 +19,13 @@ class HotkeyDispatch : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        tap = std::make_shared<SimKeyTap>();
-        KeyTap::setShared(tap);
+        tap = &env.sim().keyTap();
         settings().setLauncherGroups({});
-        keyboard = std::make_unique<HotkeyDispatcher>(rings);
+        keyboard = std::make_unique<HotkeyDispatcher>(env.platform().keyTap(), rings);
         keyboard->start();
         ASSERT_TRUE(keyboard->keyTap());
     }
-    void TearDown() override
-    {
-        keyboard.reset();
-        KeyTap::setShared(nullptr);
-    }
+    void TearDown() override { keyboard.reset(); }
     static AppSettings& settings() { return AppSettings::shared(); }
     LauncherGroup group(
         const QString& name, std::optional<Hotkey> hotkey, QStringList apps = { QStringLiteral("org.example.app") })
@@ -39,7 +34,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimKeyTap> tap;
+    SimKeyTap* tap = nullptr;
     RecordingRings rings;
     std::unique_ptr<HotkeyDispatcher> keyboard;
 

@@ -122,8 +122,6 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
 {
     // The way back to the start: a closed wizard is made anew on page 0; one
     // still open is brought forward where it was.
-    auto tap = std::make_shared<SimKeyTap>();
-    KeyTap::setShared(tap);
     const AppServices saved = AppServices::shared();
     AppServices::installDefaults();
     AppServices::shared().startUpdateChecks = nullptr;
@@ -132,7 +130,7 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
         int flagWrites = 0;
         QObject counting;
         settings().onChange(&counting, { AppSettings::Key::hasCompletedOnboarding }, [&] { ++flagWrites; });
-        AppDelegate delegate;
+        AppDelegate delegate(env.platform());
         delegate.applicationDidFinishLaunching();
         auto wizard = [&] { return delegate.windows().onboardingWindow()->findChild<OnboardingView*>(); };
         ASSERT_TRUE(delegate.windows().onboardingWindow());
@@ -165,7 +163,6 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
         EXPECT_TRUE(delegate.windows().settingsWindow());
     }
     AppServices::shared() = saved;
-    KeyTap::setShared(nullptr);
 }
 
 TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
@@ -265,15 +262,13 @@ TEST(LaunchNoticePlacement, HangsFromTheIconOnItsScreenOrSitsInTheCorner)
 
 TEST_F(Onboarding, LaunchNoticeShowsOnlyWhenWantedAndGoesOnItsOwnActions)
 {
-    auto tap = std::make_shared<SimKeyTap>();
-    KeyTap::setShared(tap);
     const AppServices saved = AppServices::shared();
     AppServices::installDefaults();
     AppServices::shared().makeSettingsView = [] { return new QLabel(QStringLiteral("settings")); };
     std::optional<QRect> icon;
     AppServices::shared().menuBarItemFrame = [&] { return icon; };
     {
-        TitledWindows windows;
+        TitledWindows windows(env.platform());
         // Turned off while waiting for the tray: nothing shows.
         windows.showLaunchPopoverIfEnabled();
         settings().setShowLaunchMessage(false);
@@ -316,7 +311,6 @@ TEST_F(Onboarding, LaunchNoticeShowsOnlyWhenWantedAndGoesOnItsOwnActions)
         settle();
     }
     AppServices::shared() = saved;
-    KeyTap::setShared(nullptr);
 }
 
 TEST_F(Onboarding, PressDemoActsOutTheHotkeyWhileShownAndHoldsStillWithReducedMotion)
@@ -343,9 +337,8 @@ TEST_F(Onboarding, PressDemoActsOutTheHotkeyWhileShownAndHoldsStillWithReducedMo
     EXPECT_EQ(state(), std::pair(true, false));
     EXPECT_FALSE(demo.isRunning());
 
-    auto still = std::make_shared<SimDisplayPreferences>();
+    auto* still = &env.sim().displayPreferences();
     still->setReduceMotion(true);
-    DisplayPreferences::setShared(still);
     PressDemoKeyStrip calm(AppSettings::defaultSwitcherHotkey, 72, true);
     calm.show();
     env.scheduler().advance(5);

@@ -18,13 +18,13 @@ protected:
         m_oldDirs = qgetenv("XDG_DATA_DIRS");
         qputenv("XDG_DATA_HOME", home.path().toUtf8());
         qputenv("XDG_DATA_DIRS", system.path().toUtf8());
-        ApplicationIdentity::shared().reload();
+        identities.reload();
     }
     void TearDown() override
     {
         qputenv("XDG_DATA_HOME", m_oldHome);
         qputenv("XDG_DATA_DIRS", m_oldDirs);
-        ApplicationIdentity::shared().reload();
+        identities.reload();
     }
     static void write(const QTemporaryDir& base, const QString& relative, const QByteArray& text)
     {
@@ -38,13 +38,11 @@ protected:
     {
         return "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" + exec + "\n" + extra;
     }
-    QString bundleFor(ApplicationIdentity::WindowFacts facts)
-    {
-        return ApplicationIdentity::shared().bundleIdentifier(facts);
-    }
+    QString bundleFor(ApplicationIdentity::WindowFacts facts) { return identities.bundleIdentifier(facts); }
 
     QTemporaryDir home;
     QTemporaryDir system;
+    ApplicationIdentity identities;
 
 private:
     QByteArray m_oldHome, m_oldDirs;
@@ -82,7 +80,7 @@ TEST_F(ApplicationIdentityTest, BundleIdentifiersLeadBackToTheirEntries)
     write(system, QStringLiteral("firefox-esr.desktop"), app("Firefox ESR", "firefox-esr"));
     write(system, QStringLiteral("com.example.Flat.desktop"), app("Flat", "flat"));
     write(system, QStringLiteral("xterm.desktop"), app("XTerm", "xterm"));
-    auto& identity = ApplicationIdentity::shared();
+    auto& identity = identities;
     EXPECT_EQ(
         identity.entryForBundleIdentifier(QStringLiteral("org.mozilla.firefox"))->id, QStringLiteral("firefox-esr"));
     EXPECT_EQ(
@@ -107,7 +105,7 @@ TEST_F(ApplicationIdentityTest, UserEntriesWinAndUnusableEntriesAreSkipped)
     write(system, QStringLiteral("org.example.Link.desktop"), "[Desktop Entry]\nType=Link\nName=Link\nURL=http://x\n");
     write(system, QStringLiteral("org.example.Garbage.desktop"), QByteArray("\x00\xff\xfe[Desktop", 11));
     write(system, QStringLiteral("org.example.Huge.desktop"), app("Huge", "huge", QByteArray(2 * 1024 * 1024, '#')));
-    auto& identity = ApplicationIdentity::shared();
+    auto& identity = identities;
     EXPECT_EQ(
         identity.entry(QStringLiteral("org.example.App"))->value(QStringLiteral("Name")), QStringLiteral("User copy"));
     EXPECT_TRUE(identity.entry(QStringLiteral("kde-org.example.Nested")));
@@ -130,7 +128,7 @@ TEST_F(ApplicationIdentityTest, ExecLinesAreSplitAndFieldCodesHandled)
 
     // Values are unescaped when read.
     write(system, QStringLiteral("org.example.Esc.desktop"), app("Tab\\there", "run\\sthis"));
-    const auto read = ApplicationIdentity::shared().entry(QStringLiteral("org.example.Esc"));
+    const auto read = identities.entry(QStringLiteral("org.example.Esc"));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->value(QStringLiteral("Name")), QStringLiteral("Tab\there"));
     EXPECT_EQ(

@@ -7,6 +7,8 @@
 #include "platform/sim/SimKeyboardLayout.h"
 #include "support/TestSupport.h"
 
+std::shared_ptr<KeyboardLayout> makeDefaultKeyboardLayout(); // platform/linux/XkbKeyboardLayout.cpp
+
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
@@ -74,7 +76,7 @@ TEST(XkbLayoutTest, GermanLayoutThroughHotkey)
     EXPECT_FALSE(de->character(50)); // dead circumflex
     EXPECT_FALSE(de->character(24)); // dead acute
 
-    KeyboardLayout::setShared(de);
+    env.platform().ports().keyboardLayout = de;
     EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Y"));
     EXPECT_EQ(Hotkey(16, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
     EXPECT_EQ(Hotkey(6, Modifier::Ctrl).menuEquivalent(), QChar(u'y'));
@@ -90,13 +92,12 @@ TEST(XkbLayoutTest, GermanLayoutThroughHotkey)
     EXPECT_EQ(Hotkey(27, Modifier::Ctrl).menuEquivalent(), QChar(u'ß'));
     EXPECT_FALSE(Hotkey(50, Modifier::Ctrl).menuEquivalent());
     EXPECT_EQ(Hotkey(50, 0).keyLabel(), QStringLiteral("Key 50"));
-    KeyboardLayout::setShared(nullptr);
 }
 
 TEST(XkbLayoutTest, FrenchLayoutFindsTheLowestCodeThatTypesALabel)
 {
     TestSupport::SimEnvironment env;
-    KeyboardLayout::setShared(XkbKeyboardLayout::fromNames(QStringLiteral("fr")));
+    env.platform().ports().keyboardLayout = XkbKeyboardLayout::fromNames(QStringLiteral("fr"));
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Q"));
     // The switcher's default hotkey, as shown and as stored text typed on this layout.
     EXPECT_EQ(Hotkey(0, Modifier::Shift | Modifier::Ctrl).displayString(), QStringLiteral("Ctrl+Shift+Q"));
@@ -105,19 +106,23 @@ TEST(XkbLayoutTest, FrenchLayoutFindsTheLowestCodeThatTypesALabel)
     EXPECT_EQ(Hotkey(19, 0).keyLabel(), QStringLiteral("É"));
     // The top row types no digits unshifted, so "1" is the keypad key.
     EXPECT_EQ(Hotkey::keyCodeForLabel(QStringLiteral("1")), 83);
-    KeyboardLayout::setShared(nullptr);
 }
 
-TEST(KeyboardLayoutChangesTest, AnnouncesEveryLayoutChangeWhicheverBackendIsInstalled)
+TEST(KeyboardLayoutChangesTest, AnnouncesEveryLayoutChangeWhicheverPlatformIsInstalled)
 {
     QSignalSpy changed(&KeyboardLayout::changes(), &KeyboardLayoutChanges::changed);
-    auto sim = std::make_shared<SimKeyboardLayout>();
-    KeyboardLayout::setShared(sim);
-    EXPECT_EQ(changed.size(), 1);
-    sim->setLayout(QStringLiteral("other"), SimKeyboardLayout::usAnsi());
-    EXPECT_EQ(changed.size(), 2);
-    KeyboardLayout::setShared(nullptr);
-    EXPECT_EQ(changed.size(), 3);
+    {
+        SimPlatform sim;
+        EXPECT_EQ(changed.size(), 1);
+        sim.keyboardLayout().setLayout(QStringLiteral("other"), SimKeyboardLayout::usAnsi());
+        EXPECT_EQ(changed.size(), 2);
+        {
+            SimPlatform inner;
+            EXPECT_EQ(changed.size(), 3);
+        }
+        // Back to the platform installed before: its layout is in effect again.
+        EXPECT_EQ(changed.size(), 4);
+    }
 }
 
 TEST(XkbLayoutTest, UnknownLayoutIsReportedNotGuessed)
@@ -152,7 +157,7 @@ TEST(XkbLayoutTest, FollowsTheServerWhenTheLayoutChanges)
     const auto live = XkbKeyboardLayout::fromX11(connection, false);
     ASSERT_TRUE(live->isAvailable());
     EXPECT_EQ(live->character(6), QStringLiteral("z"));
-    KeyboardLayout::setShared(live);
+    env.platform().ports().keyboardLayout = live;
     EXPECT_EQ(Hotkey(6, 0).keyLabel(), QStringLiteral("Z"));
 
     QSignalSpy changed(live.get(), &KeyboardLayout::layoutChanged);
@@ -172,7 +177,6 @@ TEST(XkbLayoutTest, FollowsTheServerWhenTheLayoutChanges)
     EXPECT_EQ(Hotkey(6, 0).keyLabel(), QStringLiteral("Y"));
 
     run(QStringLiteral("us"));
-    KeyboardLayout::setShared(nullptr);
     xcb_disconnect(connection);
 }
 
@@ -191,7 +195,9 @@ TEST(XkbLayoutTest, FollowsChangesOnTheApplicationConnection)
         return p.waitForFinished(10000) && p.exitCode() == 0;
     };
     ASSERT_TRUE(run(QStringLiteral("us")));
-    KeyboardLayout::setShared(nullptr); // the default backend on the application's connection
+    // The real backend on the application's connection.
+    env.platform().ports().keyboardLayout = makeDefaultKeyboardLayout();
+    KeyboardLayout::platformReplaced();
     KeyboardLayout& layout = KeyboardLayout::shared();
     EXPECT_EQ(Hotkey(6, 0).keyLabel(), QStringLiteral("Z"));
 
@@ -220,5 +226,4 @@ TEST(XkbLayoutTest, FollowsChangesOnTheApplicationConnection)
     EXPECT_EQ(Hotkey(6, 0).keyLabel(), QStringLiteral("Y"));
 
     run(QStringLiteral("us"));
-    KeyboardLayout::setShared(nullptr);
 }

@@ -51,10 +51,9 @@ protected:
     RingModelTest()
     {
         screens->addScreen(QRectF(0, 0, 1600, 1000));
-        Screens::setShared(screens);
+        env.platform().ports().screens = screens;
         AppSettings::shared().setRingScale(1.0);
     }
-    ~RingModelTest() override { Screens::setShared(nullptr); }
 
     // Reveals with the pointer resting on the ring centre.
     void revealAt(AppShortcutRingViewModel& m, QPointF centre)

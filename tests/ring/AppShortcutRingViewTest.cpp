@@ -82,16 +82,13 @@ class RingViewTest : public ::testing::Test {
 protected:
     RingViewTest()
     {
-        screens = std::make_shared<SimScreens>();
+        screens = &env.sim().screens();
         screens->addScreen(QRectF(0, 0, 1600, 1000));
         screens->pointerLocation = QPointF(500, 500);
-        Screens::setShared(screens);
-        display = std::make_shared<SimDisplayPreferences>();
-        DisplayPreferences::setShared(display);
+        display = &env.sim().displayPreferences();
         AppSettings::shared().setRingScale(1.0);
         RingItemIcons::clearCache();
     }
-    ~RingViewTest() override { Screens::setShared(nullptr); }
 
     // Lets every animation in flight come to rest.
     void settle(double seconds = 3.0) { env.scheduler().advance(seconds); }
@@ -103,8 +100,8 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimScreens> screens;
-    std::shared_ptr<SimDisplayPreferences> display;
+    SimScreens* screens = nullptr;
+    SimDisplayPreferences* display = nullptr;
 };
 
 // ---- wedges and page dots ------------------------------------------------------------

@@ -16,11 +16,9 @@ class BrowserTabsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        desktop = SimDesktop::install();
-        scripting = std::make_shared<SimBrowserScripting>();
-        BrowserScripting::setShared(scripting);
+        desktop = &env.sim().desktop();
+        scripting = &env.sim().browserScripting();
     }
-    void TearDown() override { BrowserScripting::setShared(nullptr); }
 
     void run(qint32 pid, const char* bundle, const char* name)
     {
@@ -35,8 +33,8 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
-    std::shared_ptr<SimBrowserScripting> scripting;
+    SimDesktop* desktop = nullptr;
+    SimBrowserScripting* scripting = nullptr;
 };
 
 TEST_F(BrowserTabsTest, ScriptTextIsExactForBothFamilies)

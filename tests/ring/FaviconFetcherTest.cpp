@@ -58,22 +58,17 @@ protected:
     void SetUp() override
     {
         QDir(CustomIcons::folderPath()).removeRecursively();
-        service = std::make_shared<SimFaviconService>();
-        FaviconService::setShared(service);
+        service = &env.sim().faviconService();
         FaviconFetcher::setServiceBase(QUrl(QStringLiteral("https://icons.example")));
     }
-    void TearDown() override
-    {
-        FaviconService::setShared(nullptr);
-        QDir(CustomIcons::folderPath()).removeRecursively();
-    }
+    void TearDown() override { QDir(CustomIcons::folderPath()).removeRecursively(); }
     static QString iconUrl(const QString& host)
     {
         return QStringLiteral("https://icons.example/s2/favicons?sz=64&domain=") + host;
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimFaviconService> service;
+    SimFaviconService* service = nullptr;
 };
 
 TEST_F(FaviconFetcherTest, DownloadsOncePerHostAndNamesTheFileAfterIt)
@@ -285,7 +280,7 @@ private:
 
 TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
 {
-    FaviconService::setShared(nullptr); // the network one
+    env.platform().ports().faviconService = makeNetworkFaviconService();
     IconServer server;
     server.reply = [](const QByteArray& path) -> QByteArray {
         if (path.endsWith("domain=good.example"))

@@ -18,21 +18,14 @@ class MenuShortcutScannerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
-        desktop = SimDesktop::install();
-        ax = std::make_shared<SimMenuAccessibility>();
-        MenuAccessibility::setShared(ax);
+        desktop = &env.sim().desktop();
+        ax = &env.sim().menuAccessibility();
         MenuShortcutScanner::setBackgroundRunner([](std::function<void()> task) { task(); });
         app = SimAXElement::make(QStringLiteral("AXApplication"));
         bar = SimAXElement::make(QStringLiteral("AXMenuBar"));
         app->menuBar = bar;
     }
-    void TearDown() override
-    {
-        MenuShortcutScanner::setBackgroundRunner({});
-        MenuAccessibility::setShared(nullptr);
-        KeyboardLayout::setShared(nullptr);
-    }
+    void TearDown() override { MenuShortcutScanner::setBackgroundRunner({}); }
     // A top-level menu: a bar item holding an untitled menu, as menu bars present them.
     El menu(const QString& title)
     {
@@ -54,8 +47,8 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
-    std::shared_ptr<SimMenuAccessibility> ax;
+    SimDesktop* desktop = nullptr;
+    SimMenuAccessibility* ax = nullptr;
     El app, bar;
 };
 

@@ -17,6 +17,8 @@
 #include <lz4.h>
 #include <unistd.h>
 
+std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(); // platform/linux
+
 namespace {
 
 // Writes a session command log.
@@ -218,8 +220,8 @@ class SessionFileCapture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        BrowserScripting::setShared(nullptr); // the real session-file backend
-        desktop = SimDesktop::install();
+        env.platform().ports().browserScripting = makeSessionFileBrowserScripting();
+        desktop = &env.sim().desktop();
         desktop->addApp(100, QStringLiteral("com.google.Chrome"), QStringLiteral("Google Chrome"));
         root = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/google-chrome");
         QDir(root).removeRecursively();
@@ -241,7 +243,7 @@ protected:
     static Browser chrome() { return Browser::all().at(1); }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     QString root;
 };
 

@@ -13,8 +13,6 @@ namespace {
 
 class ShortcutPresetsTest : public ::testing::Test {
 protected:
-    void SetUp() override { KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>()); }
-    void TearDown() override { KeyboardLayout::setShared(nullptr); }
     static QStringList ids(const QList<ShortcutPreset>& list)
     {
         QStringList out;

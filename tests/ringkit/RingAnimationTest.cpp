@@ -15,10 +15,9 @@ class RingAnimationTest : public ::testing::Test {
 protected:
     RingAnimationTest()
     {
-        DisplayPreferences::setShared(prefs);
+        env.platform().ports().displayPreferences = prefs;
         AnimationEngine::shared().setFrameInterval(0.0); // follow the display
     }
-    ~RingAnimationTest() override { DisplayPreferences::setShared(nullptr); }
 
     VirtualScheduler& clock() { return env.scheduler(); }
     // A motion from rest starts this far back, so its first frame shows motion.

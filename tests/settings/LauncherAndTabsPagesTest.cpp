@@ -29,18 +29,12 @@ class Pages : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        desktop = SimDesktop::install();
+        desktop = &env.sim().desktop();
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
-        BrowserScripting::setShared(browsers);
-        FaviconService::setShared(std::make_shared<SimFaviconService>());
+        env.platform().ports().browserScripting = browsers;
         AppSettings::shared().setLanguage(AppLanguage::english);
     }
-    void TearDown() override
-    {
-        BrowserScripting::setShared(nullptr);
-        FaviconService::setShared(nullptr);
-        AccessibilityPermissionMonitor::setProbe({});
-    }
+    void TearDown() override { AccessibilityPermissionMonitor::setProbe({}); }
     static QStringList stored(const QUuid& id)
     {
         for (const LauncherGroup& g : AppSettings::shared().launcherGroups())
@@ -57,7 +51,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     std::shared_ptr<SimBrowserScripting> browsers = std::make_shared<SimBrowserScripting>();
 };
 

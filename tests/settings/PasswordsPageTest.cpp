@@ -30,10 +30,10 @@ class PasswordsPage : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        desktop = SimDesktop::install();
+        desktop = &env.sim().desktop();
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
-        SecretStore::setShared(keyring);
-        PresenceCheck::setShared(presence);
+        env.platform().ports().secretStore = keyring;
+        env.platform().ports().presenceCheck = presence;
         PasswordAuth::setConversationFactory([] { return nullptr; });
         PasswordAuth::lock();
     }
@@ -41,8 +41,6 @@ protected:
     {
         PasswordAuth::lock();
         PasswordAuth::setConversationFactory(nullptr);
-        SecretStore::setShared(nullptr);
-        PresenceCheck::setShared(nullptr);
         AccessibilityPermissionMonitor::setProbe({});
     }
 
@@ -69,7 +67,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     std::shared_ptr<MemorySecretStore> keyring = std::make_shared<MemorySecretStore>();
     std::shared_ptr<SimPresenceCheck> presence = std::make_shared<SimPresenceCheck>();
 };

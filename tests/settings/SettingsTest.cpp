@@ -93,7 +93,7 @@ class Window : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        desktop = SimDesktop::install();
+        desktop = &env.sim().desktop();
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         for (int i = 0; i < 12; ++i)
             desktop->addApp(100 + i, QStringLiteral("org.example.app%1").arg(i), QStringLiteral("App %1").arg(i)).icon
@@ -102,7 +102,7 @@ protected:
     }
     void TearDown() override { AccessibilityPermissionMonitor::setProbe({}); }
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     UpdateChecker updates;
 };
 }
@@ -181,9 +181,8 @@ TEST_F(Window, PreviewPagesAsTheRingDoesAndCentresTheGroupsOwnApp)
 
 TEST_F(Window, GeneralPageControlsWriteTheirKeys)
 {
-    auto screens = std::make_shared<SimScreens>();
+    auto* screens = &env.sim().screens();
     screens->addScreen(QRectF(0, 0, 1920, 1080));
-    Screens::setShared(screens);
     // A build that can send usage data, to an address that is never reached.
     BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
     BuildConfig::setAnalyticsHost(QStringLiteral("no address"));
@@ -221,7 +220,6 @@ TEST_F(Window, GeneralPageControlsWriteTheirKeys)
     EXPECT_EQ(GeneralSettingsView::scaleLabel(1.15), QStringLiteral("Large"));
     EXPECT_EQ(GeneralSettingsView::speedLabel(1.35), QStringLiteral("Brisk"));
     EXPECT_EQ(GeneralSettingsView::speedLabel(0.5), QStringLiteral("Relaxed"));
-    Screens::setShared(nullptr);
     BuildConfig::resetOverrides();
 }
 

@@ -1,10 +1,6 @@
 #include "support/TestSupport.h"
 
 #include "platform/Log.h"
-#include "platform/sim/SimAppearance.h"
-#include "platform/sim/SimDisplayPreferences.h"
-#include "platform/sim/SimKeyboardLayout.h"
-#include "platform/sim/SimLoginItem.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -79,27 +75,10 @@ void TestSupport::isolateEnvironment()
 void TestSupport::removeEnvironment() { delete std::exchange(g_root, nullptr); }
 
 TestSupport::SimEnvironment::SimEnvironment()
-    : m_scheduler(std::make_shared<VirtualScheduler>())
-    , m_defaults(std::make_shared<MemoryDefaultsStore>())
-    , m_log(std::make_shared<QStringList>())
+    : m_log(std::make_shared<QStringList>())
 {
-    Scheduler::setShared(m_scheduler);
-    DefaultsStore::setShared(m_defaults);
-    KeyboardLayout::setShared(std::make_shared<SimKeyboardLayout>());
-    DisplayPreferences::setShared(std::make_shared<SimDisplayPreferences>());
-    Appearance::setShared(std::make_shared<SimAppearance>());
-    LoginItem::setShared(std::make_shared<SimLoginItem>());
     auto log = m_log;
     Log::setSink([log](const QString& line) { log->append(line); });
 }
 
-TestSupport::SimEnvironment::~SimEnvironment()
-{
-    Log::setSink({});
-    LoginItem::setShared(nullptr);
-    Appearance::setShared(nullptr);
-    DisplayPreferences::setShared(nullptr);
-    KeyboardLayout::setShared(nullptr);
-    Scheduler::setShared(nullptr);
-    DefaultsStore::setShared(nullptr);
-}
+TestSupport::SimEnvironment::~SimEnvironment() { Log::setSink({}); }

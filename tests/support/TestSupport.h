@@ -7,8 +7,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "platform/sim/MemoryDefaultsStore.h"
-#include "platform/sim/VirtualScheduler.h"
+#include "platform/sim/SimPlatform.h"
 
 namespace TestSupport {
 // Points HOME and the XDG folders at a fresh temporary folder, so no test
@@ -26,21 +25,22 @@ int pixelsChangedOutside(const QImage& before, const QImage& after, const QRegio
 // the same size (255 when the sizes differ).
 int largestChannelDifference(const QImage& a, const QImage& b);
 
-// Installs a fresh virtual scheduler, in-memory defaults and the simulated
-// keyboard layout (US), display preferences, appearance and login item as the
-// shared services, and captures log lines. Undone when the guard goes away.
+// The simulated platform (platform/sim/SimPlatform.h), installed while the
+// guard lives, with log lines captured. `sim()` drives its backends;
+// `platform()` is what the code under test is handed.
 class SimEnvironment {
 public:
     SimEnvironment();
     ~SimEnvironment();
-    VirtualScheduler& scheduler() { return *m_scheduler; }
-    MemoryDefaultsStore& defaults() { return *m_defaults; }
+    SimPlatform& sim() { return m_sim; }
+    Platform& platform() { return m_sim.platform(); }
+    VirtualScheduler& scheduler() { return m_sim.scheduler(); }
+    MemoryDefaultsStore& defaults() { return m_sim.defaults(); }
     const QStringList& logLines() const { return *m_log; }
     void clearLog() { m_log->clear(); }
 
 private:
-    std::shared_ptr<VirtualScheduler> m_scheduler;
-    std::shared_ptr<MemoryDefaultsStore> m_defaults;
+    SimPlatform m_sim;
     std::shared_ptr<QStringList> m_log;
 };
 }

@@ -105,7 +105,7 @@ TEST_F(AppPicker, RowsWithoutAnIconLineUpWithTheOthers)
 
 TEST_F(AppPicker, RunningAppsWithoutAnEntryAreOfferedUnderTheSwitchersIdentifier)
 {
-    auto desktop = SimDesktop::install();
+    auto desktop = &env.sim().desktop();
     desktop->addApp(7, QStringLiteral("XLogo"), QStringLiteral("XLogo")).bundleURL.clear();
     desktop->installed.remove(QStringLiteral("XLogo")); // known by its window class only
     desktop->addApp(8, QStringLiteral("org.example.Writer"), QStringLiteral("Writer running"));

@@ -46,20 +46,18 @@ protected:
     void SetUp() override
     {
         SwitcherFixture::SetUp();
-        prefs = std::make_shared<SimDisplayPreferences>();
-        DisplayPreferences::setShared(prefs);
+        prefs = &env.sim().displayPreferences();
         screens->pointerLocation = QPointF(700, 450);
         for (int i = 1; i <= 4; ++i)
             desktop->addApp(i, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("App %1").arg(i));
         for (int n = 1; n <= 3; ++n)
             desktop->addWindow(2, 200 + n, QStringLiteral("Doc %1").arg(n));
         desktop->frontmostPID = 1;
-        window = std::make_unique<CircularSwitcherWindow>();
+        window = std::make_unique<CircularSwitcherWindow>(env.platform());
     }
     void TearDown() override
     {
         window.reset();
-        DisplayPreferences::setShared(nullptr);
         SwitcherFixture::TearDown();
     }
     CircularSwitcherViewModel& model() { return *window->viewModel(); }
@@ -93,7 +91,7 @@ protected:
         QCoreApplication::sendEvent(&view(), &release);
     }
 
-    std::shared_ptr<SimDisplayPreferences> prefs;
+    SimDisplayPreferences* prefs = nullptr;
     std::unique_ptr<CircularSwitcherWindow> window;
 };
 

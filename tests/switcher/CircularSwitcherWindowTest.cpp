@@ -18,19 +18,17 @@ protected:
     void SetUp() override
     {
         SwitcherFixture::SetUp();
-        prefs = std::make_shared<SimDisplayPreferences>();
-        DisplayPreferences::setShared(prefs);
+        prefs = &env.sim().displayPreferences();
         screens->pointerLocation = QPointF(700, 450);
         for (int i = 1; i <= 4; ++i)
             desktop->addApp(i, QStringLiteral("org.example.App%1").arg(i), QStringLiteral("App %1").arg(i));
         desktop->frontmostPID = 1;
-        window = std::make_unique<CircularSwitcherWindow>();
+        window = std::make_unique<CircularSwitcherWindow>(env.platform());
         QObject::connect(window.get(), &CircularSwitcherWindow::hidden, [this] { ++hiddenCalls; });
     }
     void TearDown() override
     {
         window.reset();
-        DisplayPreferences::setShared(nullptr);
         SwitcherFixture::TearDown();
     }
     CircularSwitcherViewModel& model() { return *window->viewModel(); }
@@ -43,7 +41,7 @@ protected:
         ASSERT_TRUE(model().isVisible());
     }
 
-    std::shared_ptr<SimDisplayPreferences> prefs;
+    SimDisplayPreferences* prefs = nullptr;
     std::unique_ptr<CircularSwitcherWindow> window;
     int hiddenCalls = 0;
 };

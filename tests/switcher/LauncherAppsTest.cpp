@@ -11,7 +11,7 @@ namespace {
 
 class LauncherAppsTest : public ::testing::Test {
 protected:
-    void SetUp() override { desktop = SimDesktop::install(); }
+    void SetUp() override { desktop = &env.sim().desktop(); }
     QString entry(const QString& file, const QByteArray& body)
     {
         const QString path = dir.path() + QLatin1Char('/') + file;
@@ -27,7 +27,7 @@ protected:
 
     TestSupport::SimEnvironment env;
     QTemporaryDir dir;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
 };
 
 TEST_F(LauncherAppsTest, ResolvedKeepsInstalledApplicationsInTheGivenOrder)

@@ -98,11 +98,9 @@ protected:
     void SetUp() override
     {
         SwitcherFixture::SetUp();
-        appearance = std::make_shared<SimAppearance>();
+        appearance = &env.sim().appearance();
         appearance->dark = GetParam().dark;
-        Appearance::setShared(appearance);
-        prefs = std::make_shared<SimDisplayPreferences>();
-        DisplayPreferences::setShared(prefs);
+        prefs = &env.sim().displayPreferences();
         screens->pointerLocation = QPointF(720, 450);
         static const char* names[]
             = { "Mail", "Editor", "Browser", "Terminal", "Notes", "Music", "Photos", "Calendar", "Maps" };
@@ -115,13 +113,11 @@ protected:
         desktop->addWindow(2, 201, QStringLiteral("Quarterly report — draft"));
         desktop->addWindow(2, 202, QStringLiteral("Meeting notes"));
         desktop->addWindow(2, 203, QStringLiteral("Budget 2026.sheet"));
-        window = std::make_unique<CircularSwitcherWindow>();
+        window = std::make_unique<CircularSwitcherWindow>(env.platform());
     }
     void TearDown() override
     {
         window.reset();
-        Appearance::setShared(nullptr);
-        DisplayPreferences::setShared(nullptr);
         SwitcherFixture::TearDown();
     }
     QString name(const QString& what) const
@@ -142,8 +138,8 @@ protected:
     }
     double selectedArc() const { return 360.0 / GetParam().apps * 1.5; }
 
-    std::shared_ptr<SimAppearance> appearance;
-    std::shared_ptr<SimDisplayPreferences> prefs;
+    SimAppearance* appearance = nullptr;
+    SimDisplayPreferences* prefs = nullptr;
     std::unique_ptr<CircularSwitcherWindow> window;
 };
 

@@ -37,15 +37,10 @@ protected:
     void SetUp() override
     {
         SwitcherFixture::SetUp();
-        DisplayPreferences::setShared(std::make_shared<SimDisplayPreferences>());
         layout.model = &model;
         layout.centreIcon = &centre;
     }
-    void TearDown() override
-    {
-        DisplayPreferences::setShared(nullptr);
-        SwitcherFixture::TearDown();
-    }
+    void TearDown() override { SwitcherFixture::TearDown(); }
     // `n` applications, shown and settled, the first selected.
     void settle(int n)
     {

@@ -21,7 +21,7 @@ namespace {
 
 class DeliveryTest : public ::testing::Test {
 protected:
-    DeliveryTest() { desktop = SimDesktop::install(); }
+    DeliveryTest() { desktop = &env.sim().desktop(); }
 
     PasswordEntry store(int passwords)
     {
@@ -37,7 +37,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     QUuid emptyId;
 };
 
@@ -54,14 +54,10 @@ TEST_F(DeliveryTest, ChosenPasswordIsTheCardOrTheAccountsFirst)
 
 TEST_F(DeliveryTest, TheChosenCardGoesIntoTheFieldOfTheChoiceOrBeeps)
 {
-    auto keyring = std::make_shared<MemorySecretStore>();
-    auto presence = std::make_shared<SimPresenceCheck>();
-    auto focus = std::make_shared<SimFocusedText>();
-    auto keys = std::make_shared<RecordingSyntheticKeys>();
-    SyntheticKeys::setShared(keys);
-    FocusedText::setShared(focus);
-    SecretStore::setShared(keyring);
-    PresenceCheck::setShared(presence);
+    auto* keyring = &env.sim().secretStore();
+    auto* presence = &env.sim().presenceCheck();
+    auto* focus = &env.sim().focusedText();
+    auto* keys = &env.sim().syntheticKeys();
     PasswordAuth::setConversationFactory([] { return nullptr; });
     PasswordAuth::lock();
     int suspended = 0;
@@ -107,10 +103,6 @@ TEST_F(DeliveryTest, TheChosenCardGoesIntoTheFieldOfTheChoiceOrBeeps)
     EXPECT_EQ(suspended, 0);
 
     PasswordAuth::setConversationFactory(nullptr);
-    SecretStore::setShared(nullptr);
-    PresenceCheck::setShared(nullptr);
-    FocusedText::setShared(nullptr);
-    SyntheticKeys::setShared(nullptr);
 }
 
 }

@@ -38,7 +38,7 @@ class PresenceTriesTest : public ::testing::Test {
 protected:
     PresenceTriesTest()
     {
-        PresenceCheck::setShared(presence);
+        env.platform().ports().presenceCheck = presence;
         PasswordAuth::setConversationFactory([this] { return typist; });
         PasswordVault::setNotifier([this](const QString& message) { notices << message; });
         PasswordAuth::lock();
@@ -51,7 +51,6 @@ protected:
         PasswordAuth::lock();
         PasswordAuth::setConversationFactory(nullptr);
         PasswordVault::setNotifier(nullptr);
-        PresenceCheck::setShared(nullptr);
     }
 
     std::optional<bool> check(const QStringList& answers)

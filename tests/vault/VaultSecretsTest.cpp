@@ -34,11 +34,11 @@ class VaultSecretsTest : public ::testing::Test {
 protected:
     VaultSecretsTest()
     {
-        SecretStore::setShared(keyring);
-        PresenceCheck::setShared(presence);
-        FocusedText::setShared(focus);
-        Clipboard::setShared(clipboard);
-        SyntheticKeys::setShared(keys);
+        env.platform().ports().secretStore = keyring;
+        env.platform().ports().presenceCheck = presence;
+        env.platform().ports().focusedText = focus;
+        env.platform().ports().clipboard = clipboard;
+        env.platform().ports().syntheticKeys = keys;
         PasswordAuth::setConversationFactory([] { return nullptr; });
         PasswordAuth::lock();
     }
@@ -46,11 +46,6 @@ protected:
     {
         PasswordAuth::lock();
         PasswordAuth::setConversationFactory(nullptr);
-        SecretStore::setShared(nullptr);
-        PresenceCheck::setShared(nullptr);
-        FocusedText::setShared(nullptr);
-        Clipboard::setShared(nullptr);
-        SyntheticKeys::setShared(nullptr);
     }
 
     // Delivery through the simulated focus and keys; it never beeps here.

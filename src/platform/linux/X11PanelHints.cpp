@@ -1,5 +1,7 @@
 #include "platform/linux/X11PanelHints.h"
 
+#include "platform/PanelHints.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QList>
@@ -183,3 +185,27 @@ void X11PanelHints::letPointerThrough(xcb_connection_t* connection, quint32 wind
         xcb_xfixes_destroy_region(connection, region);
     xcb_flush(connection);
 }
+
+namespace {
+class X11PanelHintsPort final : public PanelHints {
+public:
+    bool available() const override { return X11PanelHints::qtConnection() != nullptr; }
+    bool apply(quint32 window) override
+    {
+        xcb_connection_t* c = X11PanelHints::qtConnection();
+        return c && X11PanelHints::apply(c, window);
+    }
+    bool compositorRunning() const override { return X11PanelHints::compositorRunning(); }
+    void letPointerThrough(quint32 window, bool through) override
+    {
+        X11PanelHints::letPointerThrough(X11PanelHints::qtConnection(), window, through);
+    }
+    void keepPictureInPlace(quint32 window, bool begin) override
+    {
+        if (xcb_connection_t* c = X11PanelHints::qtConnection())
+            X11PanelHints::keepPictureInPlace(c, window, begin);
+    }
+};
+}
+
+std::shared_ptr<PanelHints> makeX11PanelHints() { return std::make_shared<X11PanelHintsPort>(); }

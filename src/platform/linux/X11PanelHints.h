@@ -14,6 +14,7 @@
 // is withdrawn, so the panel applies the hints again before every map.
 
 #include <QtGlobal>
+#include <memory>
 
 struct xcb_connection_t;
 
@@ -52,3 +53,7 @@ public:
 
     X11PanelHints() = delete;
 };
+
+class PanelHints;
+// The panel hints port on the Qt application's X connection.
+std::shared_ptr<PanelHints> makeX11PanelHints();

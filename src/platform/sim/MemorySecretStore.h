@@ -49,7 +49,7 @@ public:
     int lookupCalls = 0;
 
 private:
-    static void answer(const QObject* context, std::function<void()> task)
+    static void answer(const QObject* context, const std::function<void()>& task)
     {
         Scheduler::shared().post([alive = QPointer<const QObject>(context), hasContext = context != nullptr, task] {
             if (!hasContext || alive)

@@ -10,14 +10,6 @@ QIcon SimDesktop::solidIcon(QColor colour)
     return QIcon(QPixmap::fromImage(image));
 }
 
-std::shared_ptr<SimDesktop> SimDesktop::install()
-{
-    auto desktop = std::make_shared<SimDesktop>();
-    Workspace::setShared(desktop);
-    Windows::setShared(desktop);
-    return desktop;
-}
-
 SimDesktop::App& SimDesktop::addApp(qint32 pid, const QString& bundleIdentifier, const QString& name)
 {
     App a;

@@ -55,9 +55,6 @@ public:
     Window* window(quint32 id);
     static QIcon solidIcon(QColor colour);
 
-    // Installs this desktop as the workspace and the window port.
-    static std::shared_ptr<SimDesktop> install();
-
     // Workspace
     QList<RunningApplication> runningApplications() const override;
     std::optional<qint32> frontmostApplicationPID() const override { return frontmostPID; }

@@ -79,7 +79,7 @@ private:
                 latency = m_state->latency;
             }
             if (latency <= 0.0) {
-                answer(std::move(done), std::move(reply));
+                answer(done, std::move(reply));
                 return;
             }
             ++m_pending;
@@ -87,12 +87,12 @@ private:
                 if (!*alive)
                     return;
                 --m_pending;
-                answer(std::move(done), std::move(reply));
+                answer(done, std::move(reply));
             });
         }
 
     private:
-        void answer(Done done, Reply reply)
+        void answer(const Done& done, Reply reply)
         {
             {
                 std::lock_guard lock(m_state->mutex);

@@ -89,7 +89,7 @@ public:
     int writes = 0;
 
 private:
-    static void post(const QObject* context, std::function<void()> task)
+    static void post(const QObject* context, const std::function<void()>& task)
     {
         Scheduler::shared().post([alive = QPointer<const QObject>(context), hasContext = context != nullptr, task] {
             if (!hasContext || alive)

@@ -81,7 +81,7 @@ public:
         ++lookups;
         return applications.value(pid);
     }
-    void setApplication(qint64 pid, std::shared_ptr<SimAXElement> app)
+    void setApplication(qint64 pid, const std::shared_ptr<SimAXElement>& app)
     {
         std::lock_guard lock(m_mutex);
         applications.insert(pid, app);

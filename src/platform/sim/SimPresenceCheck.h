@@ -27,13 +27,14 @@ public:
             return;
         }
         Scheduler::shared().post([this, conversation, finish] {
-            conversation->ask(prompt, false, [this, conversation, finish](std::shared_ptr<const SecretText> answer) {
-                const bool right = answer && answer->bytes() == QByteArrayView(expectedAnswer);
-                if (answer && !right && !refusalMessage.isEmpty())
-                    conversation->inform(refusalMessage, true);
-                const Outcome o = right ? Outcome::Granted : Outcome::Refused;
-                Scheduler::shared().post([finish, o] { finish(o); });
-            });
+            conversation->ask(
+                prompt, false, [this, conversation, finish](const std::shared_ptr<const SecretText>& answer) {
+                    const bool right = answer && answer->bytes() == QByteArrayView(expectedAnswer);
+                    if (answer && !right && !refusalMessage.isEmpty())
+                        conversation->inform(refusalMessage, true);
+                    const Outcome o = right ? Outcome::Granted : Outcome::Refused;
+                    Scheduler::shared().post([finish, o] { finish(o); });
+                });
         });
     }
 

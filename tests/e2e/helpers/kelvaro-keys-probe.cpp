@@ -31,6 +31,8 @@
 #include "app/ShortcutRunner.h"
 #include "core/AppShortcut.h"
 #include "platform/Clipboard.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "platform/SyntheticKeys.h"
 
 #include <QGuiApplication>
@@ -133,6 +135,9 @@ int grabKeyboard()
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    Platform platform;
+    Platform::install(&platform);
+    LinuxPlatform::build(platform);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage();
@@ -152,7 +157,7 @@ int main(int argc, char** argv)
             std::printf("unparsed\n");
             return 1;
         }
-        ShortcutRunner::sendKeyEvent(parsed->keyCode, parsed->modifiers);
+        ShortcutRunner::sendKeyEvent(platform.syntheticKeys(), parsed->keyCode, parsed->modifiers);
         std::printf(
             "sent key=%u mods=%llu\n", unsigned(parsed->keyCode), static_cast<unsigned long long>(parsed->modifiers));
         return 0;
@@ -161,13 +166,13 @@ int main(int argc, char** argv)
     if (args[0] == QLatin1String("clipboard")) {
         if (args.size() != 3)
             return usage();
-        auto report = [] {
-            std::printf("count=%llu text=%s\n", static_cast<unsigned long long>(Clipboard::shared().changeCount()),
-                qPrintable(Clipboard::shared().text()));
+        auto report = [&platform] {
+            std::printf("count=%llu text=%s\n", static_cast<unsigned long long>(platform.clipboard().changeCount()),
+                qPrintable(platform.clipboard().text()));
             std::fflush(stdout);
         };
         QTimer::singleShot(0, &app, [&] {
-            Clipboard::shared().setText(args[1]);
+            platform.clipboard().setText(args[1]);
             report();
             QTimer::singleShot(args[2].toInt(), &app, [&] {
                 report();
@@ -203,7 +208,7 @@ int main(int argc, char** argv)
                                      QStringLiteral("org.kelvaro.probe"), snippet, url);
     // Run from the event loop, as the delegate's deferred step does.
     QTimer::singleShot(0, &app, [&] {
-        ShortcutRunner::executeShortcut(item);
+        ShortcutRunner::executeShortcut(platform, item);
         std::printf("done\n");
         std::fflush(stdout);
         QTimer::singleShot(holdMs, &app, &QCoreApplication::quit);

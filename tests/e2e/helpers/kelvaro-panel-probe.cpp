@@ -29,7 +29,9 @@
 // "hidden" after every finished hide.
 
 #include "core/AppShortcut.h"
+#include "platform/Platform.h"
 #include "platform/Screens.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "ring/AppShortcutRingView.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "ringkit/RingPanel.h"
@@ -95,9 +97,9 @@ void readCommands(QApplication& app, std::function<void(const QStringList&)> com
     });
 }
 
-int runRingPanel(QApplication& app, bool ring)
+int runRingPanel(QApplication& app, Platform& platform, bool ring)
 {
-    RingPanel panel;
+    RingPanel panel(platform.screens(), platform.panelHints());
     AppShortcutRingViewModel model;
     if (ring) {
         QList<AppShortcut> items;
@@ -122,7 +124,7 @@ int runRingPanel(QApplication& app, bool ring)
         if (parts.value(0) == QStringLiteral("front")) {
             const double side = ring ? 700.0 : 300.0;
             const QPointF topLeftQt(parts.value(1).toDouble(), parts.value(2).toDouble());
-            const QRectF yUp = Screens::shared().fromQt(QRectF(topLeftQt, QSizeF(side, side)));
+            const QRectF yUp = platform.screens().fromQt(QRectF(topLeftQt, QSizeF(side, side)));
             panel.setFrameYUp(yUp);
             if (ring)
                 model.setRingCenter(yUp.center());
@@ -138,9 +140,9 @@ int runRingPanel(QApplication& app, bool ring)
     return app.exec();
 }
 
-int runSwitcher(QApplication& app, bool owner)
+int runSwitcher(QApplication& app, Platform& platform, bool owner)
 {
-    CircularSwitcherWindow switcher;
+    CircularSwitcherWindow switcher(platform);
     CircularSwitcherViewModel* model = switcher.viewModel();
     QObject::connect(&switcher, &CircularSwitcherWindow::hidden, &switcher, [] { say(QStringLiteral("hidden")); });
     if (owner) {
@@ -176,7 +178,7 @@ int runSwitcher(QApplication& app, bool owner)
             feed.stop();
             return;
         }
-        model->updatePointer(Screens::shared().pointer());
+        model->updatePointer(platform.screens().pointer());
     });
     say(QStringLiteral("ready"));
 
@@ -203,8 +205,11 @@ int runSwitcher(QApplication& app, bool owner)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    Platform platform;
+    Platform::install(&platform);
+    LinuxPlatform::build(platform);
     const QStringList args = app.arguments();
     if (args.contains(QStringLiteral("--switcher")))
-        return runSwitcher(app, args.contains(QStringLiteral("--owner")));
-    return runRingPanel(app, args.contains(QStringLiteral("--ring")));
+        return runSwitcher(app, platform, args.contains(QStringLiteral("--owner")));
+    return runRingPanel(app, platform, args.contains(QStringLiteral("--ring")));
 }

@@ -25,6 +25,8 @@
 #include "switcher/LauncherApps.h"
 #include "platform/Windows.h"
 #include "platform/Workspace.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "switcher/AppActivator.h"
 #include "switcher/AppWindows.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -100,6 +102,9 @@ int main(int argc, char** argv)
     char platformName[] = "offscreen";
     char* qtArgv[] = { argv[0], platformFlag, platformName, nullptr };
     QApplication app(qtArgc, qtArgv);
+    Platform platform;
+    Platform::install(&platform);
+    LinuxPlatform::build(platform);
     const QString command = args.value(0);
 
     if (command == QLatin1String("apps")) {

@@ -9,6 +9,8 @@
 //   "ms": <duration of the scan>}.
 
 #include "platform/Workspace.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "ring/MenuShortcutScanner.h"
 
 #include <QElapsedTimer>
@@ -68,7 +70,10 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString bundle = args.value(2, QStringLiteral("org.kelvaro.ScanTarget"));
-    Workspace::setShared(std::make_shared<OneAppWorkspace>(pid, bundle));
+    Platform platform;
+    Platform::install(&platform);
+    platform.ports().workspace = std::make_shared<OneAppWorkspace>(pid, bundle);
+    LinuxPlatform::build(platform);
 
     QElapsedTimer clock;
     clock.start();

@@ -1,0 +1,25 @@
+#pragma once
+// What a ring's floating panel asks of the window system for its own window
+// (see platform/linux/X11PanelHints.h for what each hint means on X11).
+// Windows are named by their native id (QWidget::winId()).
+
+#include <QtGlobal>
+
+class PanelHints {
+public:
+    virtual ~PanelHints() = default;
+
+    // Whether there is a window system to hint at (none for offscreen
+    // rendering): without one every other call does nothing.
+    virtual bool available() const = 0;
+    // Keeps `window` out of the keyboard focus, above every other window and
+    // on every desktop; false when that could not be asked.
+    virtual bool apply(quint32 window) = 0;
+    // Whether translucent pixels are blended with what lies behind a window.
+    virtual bool compositorRunning() const = 0;
+    // Lets pointer input through `window` to the windows beneath, or takes it again.
+    virtual void letPointerThrough(quint32 window, bool through) = 0;
+    // Around a change of a shown window's frame: the picture stays where it
+    // is on the screen through it.
+    virtual void keepPictureInPlace(quint32 window, bool begin) = 0;
+};
