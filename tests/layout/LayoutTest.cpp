@@ -42,7 +42,7 @@ class Layout : public ::testing::TestWithParam<AppLanguage> {
 protected:
     void SetUp() override
     {
-        desktop = SimDesktop::install();
+        desktop = &env.sim().desktop();
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         for (int i = 0; i < 12; ++i)
             desktop->addApp(100 + i, QStringLiteral("org.example.app%1").arg(i), QStringLiteral("App %1").arg(i)).icon
@@ -98,7 +98,7 @@ protected:
     void expectNothingFound() { EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString(); }
 
     TestSupport::SimEnvironment env;
-    std::shared_ptr<SimDesktop> desktop;
+    SimDesktop* desktop = nullptr;
     UpdateChecker updates;
     QString code;
     QList<QRegularExpression> ellipses;
@@ -131,8 +131,7 @@ TEST_P(Layout, EverySettingsPageFits)
         check(view, rawValue(tab));
     }
     // The largest ring keeps to its own area, above the key caps.
-    if (auto* display = dynamic_cast<SimDisplayPreferences*>(&DisplayPreferences::shared()))
-        display->setReduceMotion(true); // the ring at its new size at once
+    env.sim().displayPreferences().setReduceMotion(true); // the ring at its new size at once
     settings().setRingScale(1.4);
     check(view, QStringLiteral("large ring"));
     const QRectF ring = view.preview()->ringRect();

@@ -88,7 +88,7 @@ TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
 TEST_F(AppPicker, RowsWithoutAnIconLineUpWithTheOthers)
 {
     // Writer and Atlas name no icon; a running app brings its own.
-    auto desktop = SimDesktop::install();
+    auto* desktop = &env.sim().desktop();
     desktop->addApp(9, QStringLiteral("org.example.Paint"), QStringLiteral("Paint")).icon
         = SimDesktop::solidIcon(Qt::red);
     AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
