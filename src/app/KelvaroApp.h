@@ -45,6 +45,10 @@ public:
     // The process: single instance, signals, the scene and the event loop.
     static int main(int argc, char** argv);
 
+protected:
+    // Runs the item whose shortcut is pressed while the menu is open.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenu();
     void relabel();
