@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Ein Name ist erforderlich.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Aufruf: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro braucht eine X11-Sitzung: Diese Wayland-Sitzung hat kein XWayland (DISPLAY ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro braucht eine X11-Sitzung: DISPLAY ist nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro braucht eine X11-Sitzung: Der Bildschirm %1 lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Dieser Build von Kelvaro kann keine Nutzungsdaten senden.</translation>
+    </message>
 </context>
 </TS>

@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>A name is needed.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Usage: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro needs an X11 session: DISPLAY is not set.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro needs an X11 session: the display %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>This build of Kelvaro cannot send usage data.</translation>
+    </message>
 </context>
 </TS>

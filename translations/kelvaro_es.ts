@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Se necesita un nombre.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Uso: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro necesita una sesión X11: esta sesión de Wayland no tiene XWayland (DISPLAY no está definida).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro necesita una sesión X11: DISPLAY no está definida.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro necesita una sesión X11: no se puede abrir la pantalla %1.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Esta compilación de Kelvaro no puede enviar datos de uso.</translation>
+    </message>
 </context>
 </TS>

@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Nimi on vajalik.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Kasutus: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Näita seda abi ja välju.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Näita versiooni ja välju.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro vajab X11 seanssi: selles Waylandi seansis pole XWaylandi (DISPLAY pole määratud).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro vajab X11 seanssi: DISPLAY pole määratud.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro vajab X11 seanssi: ekraani %1 ei saa avada.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>See Kelvaro järk ei saa kasutusandmeid saata.</translation>
+    </message>
 </context>
 </TS>

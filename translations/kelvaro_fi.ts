@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Nimi tarvitaan.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Käyttö: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Näytä tämä ohje ja lopeta.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Näytä versio ja lopeta.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro tarvitsee X11-istunnon: tässä Wayland-istunnossa ei ole XWaylandia (DISPLAY-muuttujaa ei ole asetettu).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro tarvitsee X11-istunnon: DISPLAY-muuttujaa ei ole asetettu.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro tarvitsee X11-istunnon: näyttöä %1 ei voi avata.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Tämä Kelvaron koontiversio ei voi lähettää käyttötietoja.</translation>
+    </message>
 </context>
 </TS>

@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Un nom est nécessaire.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Utilisation : %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro a besoin d’une session X11 : cette session Wayland n’a pas XWayland (DISPLAY n’est pas défini).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro a besoin d’une session X11 : DISPLAY n’est pas défini.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro a besoin d’une session X11 : impossible d’ouvrir l’affichage %1.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Cette version compilée de Kelvaro ne peut pas envoyer de données d’utilisation.</translation>
+    </message>
 </context>
 </TS>

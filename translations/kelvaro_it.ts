@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>È necessario un nome.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Uso: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro ha bisogno di una sessione X11: questa sessione Wayland non ha XWayland (DISPLAY non è impostata).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro ha bisogno di una sessione X11: DISPLAY non è impostata.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro ha bisogno di una sessione X11: impossibile aprire il display %1.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Questa build di Kelvaro non può inviare dati di utilizzo.</translation>
+    </message>
 </context>
 </TS>

@@ -2099,5 +2099,33 @@
         <source>A name is needed.</source>
         <translation>名前を入力してください。</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>使い方: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro には X11 セッションが必要です: この Wayland セッションには XWayland がありません (DISPLAY が設定されていません)。</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro には X11 セッションが必要です: DISPLAY が設定されていません。</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro には X11 セッションが必要です: ディスプレイ %1 を開けません。</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>このビルドの Kelvaro は利用状況データを送信できません。</translation>
+    </message>
 </context>
 </TS>

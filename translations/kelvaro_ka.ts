@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>საჭიროა სახელი.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>გამოყენება: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>ამ დახმარების ჩვენება და გასვლა.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>ვერსიის ჩვენება და გასვლა.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro-ს X11 სესია სჭირდება: ამ Wayland სესიას XWayland არ აქვს (DISPLAY არ არის დაყენებული).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro-ს X11 სესია სჭირდება: DISPLAY არ არის დაყენებული.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro-ს X11 სესია სჭირდება: ეკრანი %1 ვერ იხსნება.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Kelvaro-ს ამ აწყობას გამოყენების მონაცემების გაგზავნა არ შეუძლია.</translation>
+    </message>
 </context>
 </TS>

@@ -2099,5 +2099,33 @@
         <source>A name is needed.</source>
         <translation>이름이 필요합니다.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>사용법: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>이 도움말을 표시하고 종료합니다.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>버전을 표시하고 종료합니다.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro에는 X11 세션이 필요합니다: 이 Wayland 세션에는 XWayland가 없습니다(DISPLAY가 설정되어 있지 않음).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro에는 X11 세션이 필요합니다: DISPLAY가 설정되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro에는 X11 세션이 필요합니다: 디스플레이 %1을(를) 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>이 Kelvaro 빌드는 사용 데이터를 보낼 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Et navn er påkrevd.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Bruk: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Vis denne hjelpen og avslutt.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Vis versjonen og avslutt.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro trenger en X11-økt: denne Wayland-økten har ikke XWayland (DISPLAY er ikke satt).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro trenger en X11-økt: DISPLAY er ikke satt.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro trenger en X11-økt: skjermen %1 kan ikke åpnes.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Denne utgaven av Kelvaro kan ikke sende bruksdata.</translation>
+    </message>
 </context>
 </TS>

@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Een naam is vereist.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Gebruik: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Deze hulp tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro heeft een X11-sessie nodig: deze Wayland-sessie heeft geen XWayland (DISPLAY is niet ingesteld).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro heeft een X11-sessie nodig: DISPLAY is niet ingesteld.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro heeft een X11-sessie nodig: het scherm %1 kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Deze build van Kelvaro kan geen gebruiksgegevens versturen.</translation>
+    </message>
 </context>
 </TS>

@@ -2139,5 +2139,33 @@
         <source>A name is needed.</source>
         <translation>Nazwa jest wymagana.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Użycie: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Wyświetl tę pomoc i zakończ.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Wyświetl wersję i zakończ.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro wymaga sesji X11: ta sesja Wayland nie ma XWayland (zmienna DISPLAY nie jest ustawiona).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro wymaga sesji X11: zmienna DISPLAY nie jest ustawiona.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro wymaga sesji X11: nie można otworzyć ekranu %1.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Ta kompilacja Kelvaro nie może wysyłać danych o użyciu.</translation>
+    </message>
 </context>
 </TS>

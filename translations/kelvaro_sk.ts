@@ -2139,5 +2139,33 @@
         <source>A name is needed.</source>
         <translation>Je potrebný názov.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Použitie: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Zobraziť túto pomoc a skončiť.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Zobraziť verziu a skončiť.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro potrebuje reláciu X11: táto relácia Wayland nemá XWayland (DISPLAY nie je nastavené).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro potrebuje reláciu X11: DISPLAY nie je nastavené.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro potrebuje reláciu X11: obrazovku %1 nemožno otvoriť.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Toto zostavenie Kelvaro nemôže odosielať údaje o používaní.</translation>
+    </message>
 </context>
 </TS>

@@ -2159,5 +2159,33 @@
         <source>A name is needed.</source>
         <translation>Ime je obvezno.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Uporaba: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Prikaži to pomoč in končaj.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Prikaži različico in končaj.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro potrebuje sejo X11: ta seja Wayland nima XWayland (DISPLAY ni nastavljen).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro potrebuje sejo X11: DISPLAY ni nastavljen.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro potrebuje sejo X11: zaslona %1 ni mogoče odpreti.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Ta različica Kelvaro ne more pošiljati podatkov o uporabi.</translation>
+    </message>
 </context>
 </TS>

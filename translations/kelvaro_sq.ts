@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Nevojitet një emër.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Përdorimi: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Shfaq këtë ndihmë dhe dil.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Shfaq versionin dhe dil.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro ka nevojë për një seancë X11: kjo seancë Wayland nuk ka XWayland (DISPLAY nuk është caktuar).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro ka nevojë për një seancë X11: DISPLAY nuk është caktuar.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro ka nevojë për një seancë X11: ekrani %1 nuk mund të hapet.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Ky version i Kelvaro nuk mund të dërgojë të dhëna përdorimi.</translation>
+    </message>
 </context>
 </TS>

@@ -2119,5 +2119,33 @@
         <source>A name is needed.</source>
         <translation>Ett namn krävs.</translation>
     </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Användning: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Visa den här hjälpen och avsluta.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Visa versionen och avsluta.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: this Wayland session has no XWayland (DISPLAY is not set).</source>
+        <translation>Kelvaro behöver en X11-session: den här Wayland-sessionen saknar XWayland (DISPLAY är inte satt).</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: DISPLAY is not set.</source>
+        <translation>Kelvaro behöver en X11-session: DISPLAY är inte satt.</translation>
+    </message>
+    <message>
+        <source>Kelvaro needs an X11 session: the display %1 cannot be opened.</source>
+        <translation>Kelvaro behöver en X11-session: skärmen %1 kan inte öppnas.</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro cannot send usage data.</source>
+        <translation>Den här versionen av Kelvaro kan inte skicka användningsdata.</translation>
+    </message>
 </context>
 </TS>

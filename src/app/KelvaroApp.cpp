@@ -12,6 +12,7 @@
 #include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
 #include "platform/linux/X11PanelHints.h"
+#include "services/BuildConfig.h"
 #include "vault/PasswordVault.h"
 
 #include <QAction>
@@ -24,6 +25,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+
+#include "BuildInfo.h"
 #include <xcb/xcb.h>
 
 static void initResources() { Q_INIT_RESOURCE(app); }
@@ -224,7 +227,8 @@ std::optional<QKeySequence> KelvaroApp::shortcut(const std::optional<Hotkey>& ho
 void KelvaroApp::show()
 {
     if (!m_tray) {
-        m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/MenuBarIcon.svg")));
+        const QIcon icon = QApplication::windowIcon();
+        m_tray = new QSystemTrayIcon(icon.isNull() ? applicationIcon() : icon);
         m_tray->setContextMenu(m_menu.get());
         m_tray->setToolTip(appName());
         // A left click opens the same menu as a right click.
@@ -304,6 +308,12 @@ void KelvaroApp::tellAboutStorage(const DefaultsStore::Problem& problem)
     m_tray->showMessage(appName(), text, QSystemTrayIcon::Warning);
 }
 
+QIcon KelvaroApp::applicationIcon()
+{
+    initResources();
+    return QIcon::fromTheme(QStringLiteral(KELVARO_APP_ID), QIcon(QStringLiteral(":/MenuBarIcon.svg")));
+}
+
 void KelvaroApp::hide()
 {
     if (m_tray)
@@ -319,8 +329,23 @@ int KelvaroApp::main(int argc, char** argv)
     // one D-Bus connection's watches at once (libdbus aborts on that).
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    // X11 even in a Wayland session with XWayland, whatever that session
+    // asks of Qt programs: the global keys, the windows and the synthetic
+    // keys exist only there. The programs Kelvaro starts get the session's
+    // choice back.
+    const QByteArray sessionPlatform = qgetenv("QT_QPA_PLATFORM");
+    const bool choosePlatform = sessionPlatform.isEmpty() || sessionPlatform.startsWith("wayland");
+    if (choosePlatform)
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    if (choosePlatform && sessionPlatform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
+    else if (choosePlatform)
+        qputenv("QT_QPA_PLATFORM", sessionPlatform);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
+    QApplication::setApplicationVersion(BuildConfig::version());
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
     // No application display name: Qt would append it to every window title
     // ("Kelvaro Settings — Kelvaro"); the titles already name the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,6 +8,7 @@
 #include "core/Hotkey.h"
 #include "platform/DefaultsStore.h"
 
+#include <QIcon>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -44,6 +45,8 @@ public:
 
     // The process: single instance, signals, the scene and the event loop.
     static int main(int argc, char** argv);
+    // The application's icon: the icon theme's, under the application id, else the built-in one.
+    static QIcon applicationIcon();
 
 protected:
     // Runs the item whose shortcut is pressed while the menu is open.

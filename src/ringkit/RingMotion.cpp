@@ -11,18 +11,6 @@ constexpr double deg(double d) { return d * std::numbers::pi / 180.0; }
 bool settled(bool isVisible, bool reduceMotion) { return isVisible || reduceMotion; }
 }
 
-const std::array<RingMotion::ShadeStop, 5>& RingMotion::arcCardSeamShadeStops()
-{
-    static const std::array<ShadeStop, 5> stops = { {
-        { QColor::fromRgbF(0, 0, 0, 0.15f), 0.0 },
-        { QColor::fromRgbF(0, 0, 0, 0.08f), 0.05 },
-        { QColor::fromRgbF(0, 0, 0, 0.03f), 0.11 },
-        { QColor::fromRgbF(0, 0, 0, 0.01f), 0.18 },
-        { QColor(Qt::transparent), 0.26 },
-    } };
-    return stops;
-}
-
 double RingMotion::speed(double speedSetting)
 {
     // NaN compares false and would slip through max(); treat it as the floor.

@@ -44,13 +44,6 @@ public:
     static constexpr double iconSpinRestTolerance = 0.028;
     static constexpr double arcCardDepthSpread = 12.0;
 
-    struct ShadeStop {
-        QColor colour;
-        double location;
-    };
-    // Shade along the seam where one arc card overlaps the next.
-    static const std::array<ShadeStop, 5>& arcCardSeamShadeStops();
-
     // ---- Speed scaling ----
     // max(setting, 0.25): zero, negative and tiny settings behave as 0.25.
     static double speed(double speedSetting);

@@ -1,6 +1,7 @@
 #include "ringkit/RingPanel.h"
 
 #include "ringkit/RingAnimation.h"
+#include "ringkit/RingEffects.h"
 
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -281,6 +283,8 @@ void RingPanel::orderOut()
     m_ordered = false;
     hide();
     m_backdrop = QPixmap();
+    m_frosted = QImage();
+    m_frostPending = false;
     if (!m_compact && m_compactSide > 0.0) {
         m_compact = true;
         placeWindow();
@@ -306,6 +310,8 @@ void RingPanel::changeEvent(QEvent* event)
 void RingPanel::captureBackdropIfNeeded(bool composited)
 {
     m_backdrop = QPixmap();
+    m_frosted = QImage();
+    m_frostPending = false;
     if (composited)
         return;
     QScreen* screen = QGuiApplication::screenAt(geometry().center());
@@ -315,7 +321,61 @@ void RingPanel::captureBackdropIfNeeded(bool composited)
         return;
     const QRect area = geometry().translated(-screen->geometry().topLeft());
     m_backdrop = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    m_frostPending = !m_backdrop.isNull();
     LatencyTrace::mark("panel backdrop captured");
+}
+
+void RingPanel::frostBackdrop()
+{
+    if (!m_frostPending || m_backdrop.isNull() || !isVisible())
+        return;
+    m_frostPending = false;
+    // On this thread alone: Qt's smooth scaling and large conversions run
+    // on its thread pool, which a showing keeps clear of. A wide blur loses
+    // nothing at an eighth of the resolution: block averages, blurred, then
+    // enlarged again.
+    QImage image = m_backdrop.toImage();
+    if (image.format() == QImage::Format_RGB32)
+        image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied); // opaque: the same bytes
+    if (image.format() != QImage::Format_ARGB32_Premultiplied)
+        return;
+    const double dpr = m_backdrop.devicePixelRatio();
+    const double sigma = frostRadius * dpr;
+    const int factor = std::clamp(int(sigma / 2.5), 1, 8);
+    QImage small(
+        std::max(1, image.width() / factor), std::max(1, image.height() / factor), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < small.height(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(small.scanLine(y));
+        for (int x = 0; x < small.width(); ++x) {
+            quint32 a = 0, r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < factor; ++dy) {
+                const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y * factor + dy)) + x * factor;
+                for (int dx = 0; dx < factor; ++dx) {
+                    a += qAlpha(in[dx]);
+                    r += qRed(in[dx]);
+                    g += qGreen(in[dx]);
+                    b += qBlue(in[dx]);
+                }
+            }
+            const quint32 n = quint32(factor * factor);
+            out[x] = qRgba(int(r / n), int(g / n), int(b / n), int(a / n));
+        }
+    }
+    RingEffects::boxBlur(small, sigma / double(factor));
+    QImage frosted(image.size(), QImage::Format_ARGB32_Premultiplied);
+    RingEffects::resampleBilinear(small, frosted);
+    frosted.setDevicePixelRatio(dpr);
+    m_frosted = std::move(frosted);
+    LatencyTrace::mark("panel backdrop frosted");
+    if (m_content)
+        m_content->update();
+}
+
+const QImage& RingPanel::frostedBackdrop(const QWidget* content)
+{
+    static const QImage none;
+    const auto* panel = content ? qobject_cast<const RingPanel*>(content->parentWidget()) : nullptr;
+    return panel && panel->m_content == content && !panel->m_backdrop.isNull() ? panel->m_frosted : none;
 }
 
 void RingPanel::paintEvent(QPaintEvent* event)
@@ -330,6 +390,11 @@ void RingPanel::paintEvent(QPaintEvent* event)
     for (const QRect& r : event->region()) {
         painter.setClipRect(r);
         painter.drawPixmap(rect(), m_backdrop);
+    }
+    if (m_frostPending) {
+        // Blurring costs a few milliseconds: after the first frame is shown,
+        // not before it.
+        Scheduler::shared().postWhileAlive(this, [this] { frostBackdrop(); });
     }
 }
 

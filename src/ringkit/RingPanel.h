@@ -96,6 +96,13 @@ public:
     // Whether the current showing paints over a copy of the screen behind it
     // (no compositing manager).
     bool paintsCapturedBackdrop() const { return !m_backdrop.isNull(); }
+    // The copied backdrop blurred (frosted glass where the window system
+    // blurs nothing), in the panel's coordinates (`content` stands at its
+    // pos() in them): null until it is made, right after the showing's first
+    // frame (off the key path), and when there is no copy. The content
+    // draws it under its glass.
+    static const QImage& frostedBackdrop(const QWidget* content);
+    static constexpr double frostRadius = 20.0; // points: the glass's blur
 
 Q_SIGNALS:
     void panelVisibilityChanged(bool visible);
@@ -118,6 +125,7 @@ private:
     bool takeShowRepaint(bool& pending) const;
     void applyWindowSystemHints();
     void captureBackdropIfNeeded(bool composited);
+    void frostBackdrop();
     // The part of the frame the window covers: the compact square or all of it.
     QRect windowInFrame() const;
     // Sets the window's geometry and the content's place in it.
@@ -128,6 +136,8 @@ private:
 
     QPointer<QWidget> m_content;
     QPixmap m_backdrop; // what lies behind the frame; null with a compositor
+    QImage m_frosted; // m_backdrop blurred, once the first frame is painted
+    bool m_frostPending = false;
     const char* m_title = nullptr;
     QRectF m_frameYUp;
     QRect m_frame; // m_frameYUp in Qt's coordinates, in whole pixels

@@ -4,7 +4,6 @@
 #include "ringkit/RingMotion.h"
 #include "ringkit/RingText.h"
 
-#include <QConicalGradient>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -12,7 +11,33 @@
 
 double WindowArcSegmentView::labelWidth() const
 {
-    return std::clamp(geometry().step() * midRadius() - 14.0, 52.0, 96.0);
+    if (labelRunsAlong())
+        return adjustedOuterRadius() - adjustedInnerRadius() - 24.0;
+    return std::min(fullSegmentAngle() * midRadius() - 12.0, 96.0);
+}
+
+bool WindowArcSegmentView::labelRunsAlong() const
+{
+    return fullSegmentAngle() * midRadius() - 12.0 < minimumLabelWidth;
+}
+
+RingText::Stack WindowArcSegmentView::labelStack(const RingPalette& palette) const
+{
+    RingText::CardLabel label;
+    label.title = title;
+    label.icon = icon;
+    label.hint = hint;
+    label.width = labelWidth();
+    label.selected = isSelected;
+    RingText::Stack stack = RingText::cardStack(label, palette);
+    if (labelRunsAlong()) {
+        // One line of title is all a narrow card holds across its width.
+        stack.icon = QIcon();
+        stack.lines.resize(1);
+        stack.lines.front().maxLines = 1;
+        stack.lines.front().elide = Qt::ElideRight;
+    }
+    return stack;
 }
 
 double WindowArcSegmentView::zAnchor() const
@@ -34,17 +59,6 @@ EnhancedTaperedSegmentShape WindowArcSegmentView::shape() const
     s.cornerRadius = 15.0;
     s.cornerClamp = { 2.6, 3.2, 3.2 };
     return s;
-}
-
-std::vector<std::pair<double, QColor>> WindowArcSegmentView::seamShadeStops() const
-{
-    if (index == 0)
-        return { { 0.0, QColor(Qt::transparent) } };
-    const double f = WindowArcGeometry::overlap / fullSegmentAngle();
-    std::vector<std::pair<double, QColor>> stops;
-    for (const auto& stop : RingMotion::arcCardSeamShadeStops())
-        stops.emplace_back(f + (f / 0.26) * stop.location, stop.colour);
-    return stops;
 }
 
 QTransform WindowArcSegmentView::depthTransform(QPointF stageCenter) const
@@ -79,29 +93,13 @@ void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCenter, con
     // 1. Glass: popover material, emphasized, scrim 0.2.
     RingGlass(path, RingGlass::Material::popover, true, 0.2).paint(painter, palette);
 
-    // 2. The seam shade: an angular gradient running clockwise from the
-    // card's start to its end. Qt's conical gradient runs anticlockwise from
-    // its start angle, so positions count back from 1.
-    const auto stops = seamShadeStops();
-    if (stops.size() > 1) {
-        const double startDeg = outline.outerStartAngle * 180.0 / std::numbers::pi;
-        const double spanFraction = fullSegmentAngle() / (2.0 * std::numbers::pi);
-        QConicalGradient shade(stageCenter, -startDeg);
-        for (const auto& [location, colour] : stops)
-            shade.setColorAt(std::clamp(1.0 - location * spanFraction, 0.0, 1.0), colour);
-        shade.setColorAt(0.0, stops.back().second);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(shade);
-        painter.drawPath(path);
-    }
-
-    // 3. An edge, so a light card stays visible on a light desktop (and a dark
+    // 2. An edge, so a light card stays visible on a light desktop (and a dark
     // one on a dark desktop).
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(palette.dark ? QColor::fromRgbF(1, 1, 1, 0.22f) : QColor::fromRgbF(0, 0, 0, 0.28f), 1.0));
     painter.drawPath(path);
 
-    // 4. Accent tint of the selected card.
+    // 3. Accent tint of the selected card.
     if (isSelected) {
         QColor tint = palette.accent;
         tint.setAlphaF(0.5f);
@@ -118,15 +116,17 @@ void WindowArcSegmentView::paintLabel(QPainter& painter, QPointF stageCenter, co
     painter.save();
     painter.setTransform(depthTransform(stageCenter), true);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    RingText::CardLabel label;
-    label.title = title;
-    label.icon = icon;
-    label.hint = hint;
-    label.width = labelWidth();
-    label.selected = isSelected;
     const double c = centerAngle();
     const QPointF at(stageCenter.x() + midRadius() * std::cos(c), stageCenter.y() + midRadius() * std::sin(c));
-    RingText::drawCardLabel(painter, at, label, isSelected ? 1.07 : 1.0, palette);
+    if (labelRunsAlong()) {
+        // Along the card's centre line, read from the ring outwards on the
+        // right half and inwards on the left, so it is never upside down.
+        painter.translate(at);
+        painter.rotate(c * 180.0 / std::numbers::pi + (std::cos(c) < 0.0 ? 180.0 : 0.0));
+        RingText::draw(painter, QPointF(0, 0), labelStack(palette), isSelected ? 1.07 : 1.0);
+    } else {
+        RingText::draw(painter, at, labelStack(palette), isSelected ? 1.07 : 1.0);
+    }
     painter.restore();
 }
 

@@ -157,10 +157,13 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     connect(m_openAtLogin, &QCheckBox::toggled, this, [](bool on) { settings().setLaunchAtLogin(on); });
 
     // Privacy
+    // A build without an analytics key sends nothing whatever the setting says.
     m_usageData = toggle(QCoreApplication::translate("Kelvaro", "Send anonymous usage data"),
-        QCoreApplication::translate("Kelvaro",
-            "Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, "
-            "file paths or anything you type."),
+        BuildConfig::analyticsKey().trimmed().isEmpty()
+            ? QCoreApplication::translate("Kelvaro", "This build of Kelvaro cannot send usage data.")
+            : QCoreApplication::translate("Kelvaro",
+                "Launches, rings opened, and how many tabs a capture found. Never window titles, URLs, "
+                "file paths or anything you type."),
         section(QCoreApplication::translate("Kelvaro", "Privacy"), page, content), content);
     connect(m_usageData, &QCheckBox::toggled, this, [](bool on) {
         Telemetry::shared().setEnabled(on); // turning it off sends "telemetry_disabled"
@@ -319,7 +322,9 @@ void GeneralSettingsView::showSetting(AppSettings::Key key)
 void GeneralSettingsView::showUsageData()
 {
     const QSignalBlocker quiet(m_usageData);
-    m_usageData->setChecked(Telemetry::shared().isEnabled());
+    const bool canSend = !BuildConfig::analyticsKey().trimmed().isEmpty();
+    m_usageData->setEnabled(canSend);
+    m_usageData->setChecked(canSend && Telemetry::shared().isEnabled());
 }
 
 void GeneralSettingsView::showAutomaticChecks()

@@ -495,6 +495,8 @@ void SettingsView::updatePreview()
 QList<RunningApp> SettingsView::runningApps(int limit)
 {
     QList<RunningApp> out;
+    QStringList iconless;
+    QList<qsizetype> iconlessAt;
     const auto frontmost = Workspace::shared().frontmostApplicationPID();
     int taken = 0;
     for (const RunningApplication& app : Workspace::shared().runningApplications()) {
@@ -504,10 +506,17 @@ QList<RunningApp> SettingsView::runningApps(int limit)
             break;
         if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty())
             continue;
-        // An app without an icon is drawn as the switcher draws it.
-        const QImage icon = app.icon.isNull() ? RunningApp::placeholderIcon(app.localizedName, 64)
-                                              : RunningApp::thumbnail(app.icon, 64);
+        const QImage icon = RunningApp::thumbnail(app.icon, 64);
+        if (icon.isNull()) {
+            iconless << app.localizedName;
+            iconlessAt << out.size();
+        }
         out << RunningApp { app.localizedName, icon, app.bundleIdentifier, frontmost && *frontmost == app.pid };
     }
+    // An app without an icon is drawn as the switcher draws it, its tile
+    // unlike the others'.
+    const QList<QImage> tiles = RunningApp::placeholderIcons(iconless, 64);
+    for (qsizetype i = 0; i < iconlessAt.size(); ++i)
+        out[iconlessAt[i]].icon = tiles[i];
     return out;
 }

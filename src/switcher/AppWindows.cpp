@@ -42,8 +42,10 @@ bool isProminent(const WindowInfo& w)
 
 bool AppWindows::isListable(const WindowInfo& window)
 {
-    // Dialogs, palettes, splash screens and popups belong to a window that is listed.
-    if (window.minimized || window.kind != WindowInfo::Kind::Normal)
+    // A dialog is a card of its own, as a taskbar lists it (one that stands
+    // alone made its application listed); palettes, splash screens and
+    // popups belong to a window that is listed.
+    if (window.minimized || (window.kind != WindowInfo::Kind::Normal && window.kind != WindowInfo::Kind::Dialog))
         return false;
     if (window.fullScreen || !window.title.trimmed().isEmpty())
         return true;

@@ -90,10 +90,29 @@ void CircularSwitcherView::paintEvent(QPaintEvent* event)
     const SwitcherRepaint::Pose shown = m_repaint.pose(viewport());
     {
         QPainter painter(this);
+        paintFrost(painter);
         paintRing(painter);
     }
     m_repaint.painted(viewport(), event->region(), shown);
     m_pacer.painted(m_layout.blur());
+}
+
+void CircularSwitcherView::paintFrost(QPainter& painter) const
+{
+    // Over a copy of the desktop nothing blurs what lies behind the glass:
+    // the band's disc stands on the copy blurred, so that no text behind it
+    // reads through.
+    const QImage& frost = RingPanel::frostedBackdrop(this);
+    const double opacity = std::clamp(m_layout.ring.value(), 0.0, 1.0);
+    if (frost.isNull() || opacity <= 0.0)
+        return;
+    const double r = m_layout.band.outerRadius() * std::min(width(), height()) / stageSize;
+    const QRect disc = QRectF(width() / 2.0 - r, height() / 2.0 - r, 2.0 * r, 2.0 * r).toAlignedRect();
+    painter.save();
+    painter.setClipRegion(QRegion(disc, QRegion::Ellipse));
+    painter.setOpacity(opacity);
+    painter.drawImage(QPointF(-pos()), frost);
+    painter.restore();
 }
 
 void CircularSwitcherView::paintRing(QPainter& painter) const

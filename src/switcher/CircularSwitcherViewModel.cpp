@@ -92,6 +92,8 @@ void CircularSwitcherViewModel::loadRunningApps()
     Workspace& workspace = Workspace::shared();
     const auto frontmost = workspace.frontmostApplicationPID();
     QList<RunningApp> apps;
+    QStringList iconless;
+    QList<qsizetype> iconlessAt;
     for (const RunningApplication& app : workspace.runningApplications()) {
         // Every application with an ordinary window is offered: one without
         // an icon gets a stand-in, one without a desktop entry already has its
@@ -99,10 +101,17 @@ void CircularSwitcherViewModel::loadRunningApps()
         if (app.bundleIdentifier.isEmpty() || app.localizedName.isEmpty()
             || app.activationPolicy != RunningApplication::ActivationPolicy::Regular)
             continue;
-        const QImage icon = app.icon.isNull() ? RunningApp::placeholderIcon(app.localizedName, 64)
-                                              : RunningApp::thumbnail(app.icon, 64);
+        QImage icon = RunningApp::thumbnail(app.icon, 64);
+        if (icon.isNull()) {
+            iconless << app.localizedName;
+            iconlessAt << apps.size();
+        }
         apps << RunningApp { app.localizedName, icon, app.bundleIdentifier, frontmost && *frontmost == app.pid };
     }
+    // Stand-ins made together, so that no two of one ring look alike.
+    const QList<QImage> tiles = RunningApp::placeholderIcons(iconless, 64);
+    for (qsizetype i = 0; i < iconlessAt.size(); ++i)
+        apps[iconlessAt[i]].icon = tiles[i];
     setRunningApps(apps);
 
     int active = -1;

@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <vector>
 
@@ -59,8 +60,17 @@ RingHit SwitcherHitTest::at(QPointF q) const
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
     const QRectF stage(0, 0, stageSize, stageSize);
 
-    // Cards lie above the wedges: the selected one on top, then each card above the next.
+    // Cards lie above the wedges. They tile the arc as the pointer's pick
+    // zones do, so within the cards' band a point picks the zone's card;
+    // beyond it (a card turned in depth reaches a little past the band) the
+    // drawn outline decides, the selected card on top.
     if (cards > 0) {
+        const QPointF d = q - c;
+        const double r = std::hypot(d.x(), d.y());
+        if (r >= WindowArcSegmentView::baseInnerRadius + 9.0 && r <= WindowArcSegmentView::baseOuterRadius) {
+            if (const auto k = WindowArcGeometry(cards).index(RingAngles::pointerArcAngle(d.x(), -d.y()), fanAngle))
+                return { RingHit::Kind::card, *k };
+        }
         std::vector<int> order;
         const auto sel = selectedCard;
         if (sel && *sel >= 0 && *sel < cards)

@@ -7,11 +7,11 @@
 
 namespace {
 constexpr quint32 root = 0x100, editor = 0x200, other = 0x300;
-constexpr quint32 netWmName = 301, wmClass = 67, cursorAtom = 999;
+constexpr quint32 netWmName = 301, wmClass = 67, wmHints = 35, netWmIcon = 302, cursorAtom = 999;
 
 X11WindowCache watching()
 {
-    X11WindowCache cache(root, { { netWmName }, { wmClass } });
+    X11WindowCache cache(root, { { netWmName }, { wmClass }, { netWmIcon, wmHints } });
     cache.rootRead();
     for (quint32 w : { editor, other }) {
         cache.watch(w);
@@ -51,6 +51,14 @@ TEST(X11WindowCacheTest, ATitleChangeMakesOnlyThatWindowsLivePropertiesStale)
     const auto active = propertyNotify(root, cursorAtom);
     cache.apply(reinterpret_cast<const xcb_generic_event_t*>(&active));
     EXPECT_TRUE(cache.isRootStale());
+
+    // A new icon, in either property, is read again at the next showing.
+    for (const quint32 atom : { netWmIcon, wmHints }) {
+        const auto icon = propertyNotify(editor, atom);
+        cache.apply(reinterpret_cast<const xcb_generic_event_t*>(&icon));
+        EXPECT_EQ(cache.take(editor), unsigned(X11WindowCache::iconPart));
+        EXPECT_EQ(cache.take(editor), unsigned(X11WindowCache::nothing));
+    }
 }
 
 TEST(X11WindowCacheTest, MovesAreReadAgainAndDestroyedWindowsForgotten)

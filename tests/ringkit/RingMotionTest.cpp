@@ -106,12 +106,6 @@ TEST(RingMotionTest, HiddenPoseAndLeavingTogether)
     EXPECT_EQ(RingMotion::iconSpinVisibility(5, false, false, 1), RingMotion::exit(false, 1));
     // A negative index starts at once rather than in the past.
     EXPECT_DOUBLE_EQ(RingMotion::segmentEntry(-4, false, 1).delay, 0.0);
-
-    const auto& stops = RingMotion::arcCardSeamShadeStops();
-    EXPECT_DOUBLE_EQ(stops[0].location, 0.0);
-    EXPECT_NEAR(stops[0].colour.alphaF(), 0.15, 0.003);
-    EXPECT_DOUBLE_EQ(stops[4].location, 0.26);
-    EXPECT_EQ(stops[4].colour.alpha(), 0);
 }
 
 TEST(RingMotionTest, BuildersReadTheSpeedSettingAtEachCall)

@@ -111,21 +111,13 @@ TEST(RingShapesTest, ArcCardGeometry)
     card.arcCenterAngle = deg(90);
     card.radialGapInner = 9;
     EXPECT_DOUBLE_EQ(card.midRadius(), 262.0);
-    EXPECT_NEAR(card.labelWidth(), 262.0 * deg(18.25) - 14.0, 1e-9); // 69.5
-    EXPECT_NEAR(card.labelWidth(), 69.5, 0.05);
-    EXPECT_NEAR(card.fullSegmentAngle(), deg(23.75), 1e-12);
-    EXPECT_NEAR(card.baseStartAngle(), deg(90 - 21 + 18.25 - 90), 1e-12);
+    // The card fills its pick zone: step 18.25 deg, from half an overlap on.
+    EXPECT_NEAR(card.fullSegmentAngle(), deg(18.25), 1e-12);
+    EXPECT_NEAR(card.baseStartAngle(), deg(90 - 21 + 2.75 + 18.25 - 90), 1e-12);
+    EXPECT_NEAR(card.labelWidth(), 262.0 * deg(18.25) - 12.0, 1e-9);
+    EXPECT_FALSE(card.labelRunsAlong());
     EXPECT_NEAR(card.zAnchor(), 6.0, 1e-12);
-
-    // Seam shade: full strength where the previous card's edge lies, clear at twice that.
-    const double f = deg(5.5) / deg(23.75);
-    const auto stops = card.seamShadeStops();
-    ASSERT_EQ(stops.size(), 5u);
-    EXPECT_NEAR(stops.front().first, f, 1e-12);
-    EXPECT_NEAR(stops.back().first, 2 * f, 1e-12);
-    EXPECT_EQ(stops.back().second.alpha(), 0);
     card.index = 0;
-    EXPECT_EQ(card.seamShadeStops().size(), 1u);
     EXPECT_NEAR(card.zAnchor(), 12.0, 1e-12);
 
     // Selected: 9 points longer outward, 14 more depth, rounder corners than wedges.
@@ -137,10 +129,11 @@ TEST(RingShapesTest, ArcCardGeometry)
     EXPECT_DOUBLE_EQ(shape.cornerClamp.radial, 2.6);
     EXPECT_DOUBLE_EQ(shape.innerStartAngle, shape.outerStartAngle); // cards do not taper
 
-    // Many cards: narrower, the label width at its floor.
+    // Many cards: too narrow for a label across; it runs along the card.
     card.total = 12;
     card.index = 5;
-    EXPECT_DOUBLE_EQ(card.labelWidth(), 52.0);
+    EXPECT_TRUE(card.labelRunsAlong());
+    EXPECT_DOUBLE_EQ(card.labelWidth(), 328.0 - 205.0 - 24.0);
 }
 
 TEST(RingShapesTest, DepthTurnKeepsTheRadialLineAndPerspective)

@@ -9,6 +9,7 @@
 #include "platform/sim/SimKeyTap.h"
 #include "platform/sim/SimScreens.h"
 #include "ring/CapturedTabStore.h"
+#include "services/BuildConfig.h"
 #include "services/UpdateChecker.h"
 #include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/GeneralSettingsView.h"
@@ -183,6 +184,9 @@ TEST_F(Window, GeneralPageControlsWriteTheirKeys)
     auto screens = std::make_shared<SimScreens>();
     screens->addScreen(QRectF(0, 0, 1920, 1080));
     Screens::setShared(screens);
+    // A build that can send usage data, to an address that is never reached.
+    BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
+    BuildConfig::setAnalyticsHost(QStringLiteral("no address"));
     GeneralSettingsView page(updates);
     EXPECT_FALSE(page.followPointer()->isEnabled()) << "one display";
 
@@ -218,6 +222,7 @@ TEST_F(Window, GeneralPageControlsWriteTheirKeys)
     EXPECT_EQ(GeneralSettingsView::speedLabel(1.35), QStringLiteral("Brisk"));
     EXPECT_EQ(GeneralSettingsView::speedLabel(0.5), QStringLiteral("Relaxed"));
     Screens::setShared(nullptr);
+    BuildConfig::resetOverrides();
 }
 
 TEST_F(Window, OpeningThePagesChangesNoSetting)
@@ -367,4 +372,24 @@ TEST_F(Window, KeyboardFocusOnATabDoesNotLookLikeTheChosenTab)
     const QPoint inside(general->width() / 2, general->height() - 6);
     EXPECT_EQ(focused.pixel(inside), plain.pixel(inside)) << "focus filled the tab like a selection";
     EXPECT_NE(rendered(chosen).pixel(inside), plain.pixel(inside));
+}
+
+TEST_F(Window, UsageDataSwitchIsOffAndDisabledInABuildThatCannotSend)
+{
+    env.defaults().setValue(QStringLiteral("telemetryEnabled"), true);
+    BuildConfig::setAnalyticsKey(QString());
+    {
+        GeneralSettingsView page(updates);
+        EXPECT_FALSE(page.usageData()->isEnabled());
+        EXPECT_FALSE(page.usageData()->isChecked()) << "shown on while nothing can be sent";
+        EXPECT_EQ(
+            page.usageData()->accessibleDescription(), QStringLiteral("This build of Kelvaro cannot send usage data."));
+    }
+    BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
+    {
+        GeneralSettingsView page(updates);
+        EXPECT_TRUE(page.usageData()->isEnabled());
+        EXPECT_TRUE(page.usageData()->isChecked());
+    }
+    BuildConfig::setAnalyticsKey(std::nullopt);
 }

@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(AppWindowsTest, ListsOrdinaryWindowsFrontToBackAndSkipsWhatIsNotShown)
+TEST_F(AppWindowsTest, ListsOrdinaryWindowsAndDialogsFrontToBackAndSkipsWhatIsNotShown)
 {
     desktop->addWindow(42, 11, QStringLiteral("  Notes.txt \n"));
     desktop->addWindow(42, 12, QStringLiteral("Todo.txt"));
@@ -44,8 +44,9 @@ TEST_F(AppWindowsTest, ListsOrdinaryWindowsFrontToBackAndSkipsWhatIsNotShown)
 
     const auto list = AppWindows::windows(kBundle, QStringLiteral("Editor"));
     EXPECT_EQ(titles(list),
-        (QStringList { QStringLiteral("Notes.txt"), QStringLiteral("Todo.txt"), QStringLiteral("Elsewhere") }));
-    ASSERT_EQ(list.size(), 3);
+        (QStringList { QStringLiteral("Notes.txt"), QStringLiteral("Todo.txt"), QStringLiteral("Save As"),
+            QStringLiteral("Elsewhere") }));
+    ASSERT_EQ(list.size(), 4);
     EXPECT_EQ(list[0].id, kBundle + QStringLiteral("#cg11"));
     EXPECT_EQ(list[0].windowID, 11u);
     EXPECT_EQ(list[0].appName, QStringLiteral("Editor"));

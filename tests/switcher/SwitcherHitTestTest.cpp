@@ -59,7 +59,7 @@ TEST(SwitcherHitTest, TheSelectedWedgesGrownIconLiesOverItsNeighbourUnlessAWindo
     EXPECT_EQ(hits.at(pastSeam), (RingHit { Kind::wedge, 5 }));
 }
 
-TEST(SwitcherHitTest, CardsLieAboveTheWedgesEachAboveTheNextAndTheSelectedOnTop)
+TEST(SwitcherHitTest, CardsLieAboveTheWedgesAndPickAsThePointerDoes)
 {
     SwitcherHitTest hits;
     hits.apps = 4;
@@ -67,19 +67,24 @@ TEST(SwitcherHitTest, CardsLieAboveTheWedgesEachAboveTheNextAndTheSelectedOnTop)
     hits.cards = 3;
     hits.fanAngle = SwitcherHitTest::appAngle(1, 4);
     EXPECT_DOUBLE_EQ(hits.fanAngle, 0.75 * std::numbers::pi); // the middle of wedge 1
-    // Cards 21 degrees wide, overlapping by 5.5 / 3 degrees, centred on 135.
-    const double step = 21.0 - 5.5 / 3.0;
-    const double first = 135.0 - (3 * 21.0 - 5.5) / 2.0;
-    const QPointF overlap = polar(265.0, first + step + 0.9);
-    EXPECT_EQ(hits.at(overlap), (RingHit { Kind::card, 0 }));
+    // Three cards on an arc of 63 degrees centred on 135; the zones' boundaries
+    // lie 2.75 degrees past each step.
+    const double step = (3 * 21.0 - 5.5) / 3.0;
+    const double first = 135.0 - 3 * 21.0 / 2.0;
+    const double boundary = first + 2.75 + step;
+    EXPECT_EQ(hits.at(polar(265.0, first + step / 2.0)), (RingHit { Kind::card, 0 }));
+    // Either side of the first two cards' seam: each its own card, whichever is selected.
+    EXPECT_EQ(hits.at(polar(265.0, boundary - 0.2)), (RingHit { Kind::card, 0 }));
+    EXPECT_EQ(hits.at(polar(265.0, boundary + 0.2)), (RingHit { Kind::card, 1 }));
     hits.selectedCard = 1;
-    EXPECT_EQ(hits.at(overlap), (RingHit { Kind::card, 1 }));
+    EXPECT_EQ(hits.at(polar(265.0, boundary - 0.2)), (RingHit { Kind::card, 0 }));
+    EXPECT_EQ(hits.at(polar(265.0, first + 2.75 + 1.5 * step)), (RingHit { Kind::card, 1 }));
     // Beyond the fan nothing; under it the wedge still answers.
     EXPECT_EQ(hits.at(polar(265.0, 200.0)).kind, Kind::none);
     EXPECT_EQ(hits.at(polar(124.0, 135.0)), (RingHit { Kind::wedge, 1 }));
     // Without cards the same point is empty.
     hits.cards = 0;
-    EXPECT_EQ(hits.at(overlap).kind, Kind::none);
+    EXPECT_EQ(hits.at(polar(265.0, first + step / 2.0)).kind, Kind::none);
 }
 
 TEST(SwitcherHitTest, TheStageFillsTheWidgetsShorterSideAboutItsMiddle)

@@ -61,6 +61,7 @@ const char* const kAtomNames[] = {
     "_NET_WM_STATE_HIDDEN",
     "_NET_WM_STATE_FULLSCREEN",
     "_NET_WM_STATE_ABOVE",
+    "_NET_WM_STATE_SKIP_TASKBAR",
     "_NET_WM_DESKTOP",
     "_NET_FRAME_EXTENTS",
     "_NET_WM_WINDOW_OPACITY",
@@ -152,6 +153,7 @@ X11Desktop::X11Desktop()
         atom("_NET_FRAME_EXTENTS"), atom("_NET_WM_WINDOW_OPACITY") };
     watched.fixed = { atom("_NET_WM_PID"), XCB_ATOM_WM_CLASS, atom("_GTK_APPLICATION_ID"), atom("_NET_WM_WINDOW_TYPE"),
         XCB_ATOM_WM_TRANSIENT_FOR };
+    watched.icon = { atom("_NET_WM_ICON"), XCB_ATOM_WM_HINTS };
     m_cache = X11WindowCache(m_root, watched);
     const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, m_root, XCB_CW_EVENT_MASK, &mask);
@@ -303,6 +305,8 @@ void X11Desktop::readSnapshot() const
             m_cache.watch(id);
         }
         const unsigned stale = m_cache.take(id);
+        if (stale & X11WindowCache::iconPart)
+            m_windowIcons.remove(id); // read again when next shown
         if ((stale & X11WindowCache::fixedPart) || !m_fixed.contains(id))
             fixedCookies.insert(id,
                 FixedCookies { getProperty(c, id, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL),
@@ -333,6 +337,7 @@ void X11Desktop::readSnapshot() const
         f.gtkApplicationId = utf8Text(c, it->gtk);
         const QList<quint32> types = cardinals(c, it->type);
         const bool transient = !cardinals(c, it->transient).isEmpty();
+        f.transient = transient;
         f.type = transient ? Type::Dialog : Type::Normal;
         for (quint32 t : types) { // the first type this code knows wins
             if (t == atom("_NET_WM_WINDOW_TYPE_NORMAL"))
@@ -364,6 +369,7 @@ void X11Desktop::readSnapshot() const
     const quint32 hiddenAtom = atom("_NET_WM_STATE_HIDDEN");
     const quint32 fullAtom = atom("_NET_WM_STATE_FULLSCREEN");
     const quint32 aboveAtom = atom("_NET_WM_STATE_ABOVE");
+    const quint32 skipTaskbarAtom = atom("_NET_WM_STATE_SKIP_TASKBAR");
     for (auto it = liveCookies.cbegin(); it != liveCookies.cend(); ++it) {
         const LiveCookies& k = *it;
         Live l;
@@ -378,6 +384,7 @@ void X11Desktop::readSnapshot() const
             l.hidden = l.hidden || state == hiddenAtom;
             l.fullScreen = l.fullScreen || state == fullAtom;
             l.above = l.above || state == aboveAtom;
+            l.skipTaskbar = l.skipTaskbar || state == skipTaskbarAtom;
         }
         const QList<quint32> desktop = cardinals(c, k.desktop);
         if (!desktop.isEmpty())
@@ -406,6 +413,12 @@ void X11Desktop::readSnapshot() const
     for (auto it = m_live.begin(); it != m_live.end();) {
         if (!live.contains(it.key()))
             it = m_live.erase(it);
+        else
+            ++it;
+    }
+    for (auto it = m_windowIcons.begin(); it != m_windowIcons.end();) {
+        if (!live.contains(it.key()))
+            it = m_windowIcons.erase(it);
         else
             ++it;
     }
@@ -438,6 +451,7 @@ void X11Desktop::readSnapshot() const
         cl.hidden = l.hidden;
         cl.fullScreen = l.fullScreen;
         cl.above = l.above;
+        cl.skipTaskbar = l.skipTaskbar;
         cl.desktop = l.desktop;
         cl.frame = l.frame;
         cl.opacity = l.opacity;
@@ -527,41 +541,4 @@ const X11Desktop::App* X11Desktop::app(qint32 pid) const
             return &a;
     }
     return nullptr;
-}
-
-QIcon X11Desktop::windowIcon(quint32 id) const
-{
-    const auto cached = m_windowIcons.constFind(id);
-    if (cached != m_windowIcons.cend())
-        return *cached;
-    QIcon icon;
-    const Property p
-        = property(m_conn, getProperty(m_conn, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 4 * 1024 * 1024));
-    for (const QImage& image : X11Properties::icons(p.bytes, p.format))
-        icon.addPixmap(QPixmap::fromImage(image));
-    m_windowIcons.insert(id, icon);
-    return icon;
-}
-
-QIcon X11Desktop::appIcon(const App& a) const
-{
-    const Snapshot& s = m_snapshot;
-    for (int idx : a.clients) {
-        const Client& cl = s.clients[idx];
-        if (!cl.fixed.entry)
-            continue;
-        const QString file = ApplicationIdentity::iconFile(cl.fixed.entry->value(QStringLiteral("Icon")));
-        if (file.isEmpty())
-            break;
-        auto it = m_entryIcons.find(file);
-        if (it == m_entryIcons.end())
-            it = m_entryIcons.insert(file, IconFile::load(file));
-        return *it;
-    }
-    for (int idx : a.clients) {
-        QIcon icon = windowIcon(s.clients[idx].id);
-        if (!icon.isNull())
-            return icon;
-    }
-    return {};
 }

@@ -16,6 +16,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QSet>
@@ -70,6 +71,7 @@ private:
         qint32 pid = 0;
         QString wmInstance, wmClass, gtkApplicationId;
         Type type = Type::Normal;
+        bool transient = false; // WM_TRANSIENT_FOR names a parent
         QString bundleIdentifier;
         std::optional<DesktopEntry> entry;
         quint64 identityGeneration = 0;
@@ -79,10 +81,16 @@ private:
         Fixed fixed;
         qint32 appPID = 0; // the group's pid
         QString title;
-        bool hidden = false, fullScreen = false, above = false;
+        bool hidden = false, fullScreen = false, above = false, skipTaskbar = false;
         std::optional<quint32> desktop; // 0xFFFFFFFF: every desktop
         QRectF frame; // X coordinates (y down)
         double opacity = 1.0;
+        // Listed as a taskbar lists windows: an ordinary window, or a
+        // dialog that stands alone, and not asking to be left out.
+        bool isTask() const
+        {
+            return !skipTaskbar && (fixed.type == Type::Normal || (fixed.type == Type::Dialog && !fixed.transient));
+        }
     };
     struct App {
         qint32 pid = 0; // the key of the group
@@ -102,7 +110,7 @@ private:
 
     struct Live { // properties that change while a client runs
         QString title;
-        bool hidden = false, fullScreen = false, above = false;
+        bool hidden = false, fullScreen = false, above = false, skipTaskbar = false;
         std::optional<quint32> desktop;
         QRectF frame;
         double opacity = 1.0;
@@ -125,6 +133,10 @@ private:
     const App* app(qint32 pid) const;
     QIcon appIcon(const App& app) const;
     QIcon windowIcon(quint32 id) const;
+    // The pictures of a window's icon: _NET_WM_ICON's, else the WM_HINTS
+    // pixmap with its mask; none when it has neither.
+    QList<QImage> iconPictures(quint32 id) const;
+    QImage pixmapPicture(quint32 pixmap) const;
     void clientMessage(quint32 window, quint32 type, std::initializer_list<quint32> data, bool toRoot = true);
     void roundTrip() const;
     void activateWindow(quint32 id);

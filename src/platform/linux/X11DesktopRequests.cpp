@@ -41,9 +41,10 @@ QList<RunningApplication> X11Desktop::runningApplications() const
         r.bundleURL = front.fixed.entry ? front.fixed.entry->path : QString();
         bool regular = false, any = false;
         for (int idx : a.clients) {
-            const Type t = s.clients[idx].fixed.type;
-            regular = regular || t == Type::Normal;
-            any = any || t == Type::Dialog || t == Type::Utility;
+            const Client& cl = s.clients[idx];
+            regular = regular || cl.isTask();
+            any = any || cl.fixed.type == Type::Dialog || cl.fixed.type == Type::Utility
+                || cl.fixed.type == Type::Normal;
         }
         r.activationPolicy = regular ? RunningApplication::ActivationPolicy::Regular
             : any                    ? RunningApplication::ActivationPolicy::Accessory
@@ -171,6 +172,8 @@ QList<WindowInfo> X11Desktop::windowsOf(qint32 pid) const
         return out;
     for (int idx : a->clients) {
         const Client& cl = m_snapshot.clients[idx];
+        if (cl.skipTaskbar)
+            continue; // it asked to be left out of every list of windows
         WindowInfo w;
         w.id = cl.id;
         switch (cl.fixed.type) {

@@ -5,6 +5,7 @@
 // client may set any bytes: nothing here trusts a length or a size it reads.
 
 #include <QByteArray>
+#include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -39,5 +40,41 @@ QList<quint32> cardinals(const QByteArray& bytes, int format);
 // than `maxSide` on a side or longer than what is left; those before it are kept.
 constexpr quint32 maxIconSide = 1024;
 QList<QImage> icons(const QByteArray& bytes, int format);
+
+// Of several pictures of one icon, the one whose longer side is nearest
+// `pixels` (the larger of two as near); -1 when there are none.
+qsizetype nearestIcon(const QList<QImage>& pictures, int pixels);
+// An icon drawn from the picture nearest the size asked for, in device
+// pixels: an icon of a few sizes is never shown from a far smaller or far
+// larger one than the sizes between.
+QIcon nearestSizeIcon(const QList<QImage>& pictures);
+
+// WM_HINTS: the icon pixmap and its mask, as the client set them (0 when the
+// hints do not name one).
+struct IconHints {
+    quint32 pixmap = 0;
+    quint32 mask = 0;
+};
+IconHints iconHints(const QByteArray& bytes, int format);
+
+// How the server lays out the pixels of an image it sends (its setup, and
+// the pixmap format for the image's depth).
+struct ImageLayout {
+    int depth = 0;
+    int bitsPerPixel = 0; // of a ZPixmap; a one-deep picture is one plane
+    int scanlinePad = 32; // bits
+    int scanlineUnit = 32; // bits, for a plane's bit order
+    bool lsbByteOrder = true;
+    bool lsbBitOrder = true;
+};
+// A pixmap's contents as a picture: one plane (depth 1, the XYPixmap of a
+// bitmap) as black on white, depth 24 opaque, depth 32 with its alpha, both
+// 32 bits per pixel. Null for any other layout, a size beyond maxIconSide or
+// fewer bytes than the size needs.
+QImage pixmapImage(const QByteArray& bytes, int width, int height, const ImageLayout& layout);
+// The picture with the pixels the mask leaves unset (white in a one-plane
+// mask) made transparent; the picture as it is when the mask is null or of
+// another size.
+QImage masked(const QImage& picture, const QImage& mask);
 
 }

@@ -23,6 +23,8 @@ void X11WindowCache::apply(const xcb_generic_event_t* event)
             markStale(e->window, livePart);
         else if (m_atoms.fixed.contains(e->atom))
             markStale(e->window, fixedPart);
+        if (m_atoms.icon.contains(e->atom)) // WM_HINTS also says other things
+            markStale(e->window, iconPart);
         return;
     }
     case XCB_CONFIGURE_NOTIFY: {

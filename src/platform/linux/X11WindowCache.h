@@ -6,8 +6,10 @@
 //
 // Properties come in two kinds: those a client sets once (process, class,
 // application id, window type, transient-for) and those that change while it
-// runs (titles, state, desktop, frame extents, opacity, geometry). The root
-// window's lists (client lists, active window, desktops) count as one.
+// runs (titles, state, desktop, frame extents, opacity, geometry). The icon
+// (_NET_WM_ICON, WM_HINTS) is a third: costly to read, so read only when
+// shown, and again only after the client changed it. The root window's
+// lists (client lists, active window, desktops) count as one.
 
 #include <QHash>
 #include <QSet>
@@ -22,8 +24,10 @@ public:
         QSet<quint32> live;
         // Properties a client sets once (read again should it change them).
         QSet<quint32> fixed;
+        // Properties that make up the window's icon.
+        QSet<quint32> icon;
     };
-    enum Part : unsigned { nothing = 0, fixedPart = 1, livePart = 2, everything = 3 };
+    enum Part : unsigned { nothing = 0, fixedPart = 1, livePart = 2, iconPart = 4, everything = 7 };
 
     X11WindowCache() = default;
     X11WindowCache(quint32 root, Atoms atoms);

@@ -1,0 +1,132 @@
+// Application icons: the desktop entry's, else the one each window carries
+// (_NET_WM_ICON, else the ICCCM icon pixmap and mask that older toolkits
+// set). A window's icon is read the first time it is shown and kept until
+// the client changes it (the window cache reports that).
+
+#include "platform/linux/X11Desktop.h"
+
+#include <QPixmap>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "platform/IconFile.h"
+#include "platform/linux/X11Properties.h"
+
+namespace {
+
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <typename T> Reply<T> reply(T* r) { return Reply<T>(r, &std::free); }
+
+QByteArray propertyBytes(
+    xcb_connection_t* c, quint32 window, quint32 property, quint32 type, quint32 length, int* format)
+{
+    auto r = reply(xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, length), nullptr));
+    *format = 0;
+    if (!r || r->type == XCB_ATOM_NONE)
+        return {};
+    *format = r->format;
+    return { static_cast<const char*>(xcb_get_property_value(r.get())), xcb_get_property_value_length(r.get()) };
+}
+
+} // namespace
+
+QImage X11Desktop::pixmapPicture(quint32 pixmap) const
+{
+    if (pixmap == XCB_NONE)
+        return {};
+    xcb_connection_t* c = m_conn;
+    // A client may name any id, or free the pixmap meanwhile: the errors go
+    // to the event queue, where they change nothing.
+    auto geometry = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, pixmap), nullptr));
+    if (!geometry || geometry->width == 0 || geometry->height == 0 || geometry->width > X11Properties::maxIconSide
+        || geometry->height > X11Properties::maxIconSide)
+        return {};
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    X11Properties::ImageLayout layout;
+    layout.depth = geometry->depth;
+    layout.lsbByteOrder = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    layout.lsbBitOrder = setup->bitmap_format_bit_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    layout.scanlineUnit = setup->bitmap_format_scanline_unit;
+    layout.scanlinePad = setup->bitmap_format_scanline_pad;
+    const bool plane = geometry->depth == 1;
+    if (!plane) {
+        bool known = false;
+        for (auto it = xcb_setup_pixmap_formats_iterator(setup); it.rem; xcb_format_next(&it)) {
+            if (it.data->depth == geometry->depth) {
+                layout.bitsPerPixel = it.data->bits_per_pixel;
+                layout.scanlinePad = it.data->scanline_pad;
+                known = true;
+            }
+        }
+        if (!known)
+            return {};
+    }
+    auto image = reply(xcb_get_image_reply(c,
+        xcb_get_image(c, plane ? XCB_IMAGE_FORMAT_XY_PIXMAP : XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, 0, 0, geometry->width,
+            geometry->height, plane ? 1u : ~0u),
+        nullptr));
+    if (!image)
+        return {};
+    const QByteArray bytes(
+        reinterpret_cast<const char*>(xcb_get_image_data(image.get())), xcb_get_image_data_length(image.get()));
+    return X11Properties::pixmapImage(bytes, geometry->width, geometry->height, layout);
+}
+
+QList<QImage> X11Desktop::iconPictures(quint32 id) const
+{
+    if (!m_conn)
+        return {};
+    int format = 0;
+    const QByteArray icons
+        = propertyBytes(m_conn, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 4 * 1024 * 1024, &format);
+    QList<QImage> pictures = X11Properties::icons(icons, format);
+    if (!pictures.isEmpty())
+        return pictures;
+    const QByteArray hints = propertyBytes(m_conn, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 9, &format);
+    const X11Properties::IconHints named = X11Properties::iconHints(hints, format);
+    const QImage picture = pixmapPicture(named.pixmap);
+    if (picture.isNull())
+        return {};
+    return { X11Properties::masked(picture, pixmapPicture(named.mask)) };
+}
+
+QIcon X11Desktop::windowIcon(quint32 id) const
+{
+    const auto cached = m_windowIcons.constFind(id);
+    if (cached != m_windowIcons.cend())
+        return *cached;
+    QIcon icon = X11Properties::nearestSizeIcon(iconPictures(id));
+    m_windowIcons.insert(id, icon);
+    return icon;
+}
+
+QIcon X11Desktop::appIcon(const App& a) const
+{
+    const Snapshot& s = m_snapshot;
+    for (int idx : a.clients) {
+        const Client& cl = s.clients[idx];
+        if (!cl.fixed.entry)
+            continue;
+        const QString file = ApplicationIdentity::iconFile(cl.fixed.entry->value(QStringLiteral("Icon")));
+        if (file.isEmpty())
+            break;
+        auto it = m_entryIcons.find(file);
+        if (it == m_entryIcons.end())
+            it = m_entryIcons.insert(file, IconFile::load(file));
+        if (!it->isNull())
+            return *it;
+        break;
+    }
+    // The front window's icon stands for the application: the one a person
+    // last looked at, and the one a taskbar shows for it.
+    for (int idx : a.clients) {
+        QIcon icon = windowIcon(s.clients[idx].id);
+        if (!icon.isNull())
+            return icon;
+    }
+    return {};
+}

@@ -1,0 +1,266 @@
+"""The switcher as a person sees it, over real applications no one here wrote:
+xlogo, xclock and xeyes (no desktop entry, no theme icon), a zenity entry
+dialog that stands alone, and two xterms (one application, two windows).
+
+Every one of them is listed, the dialog included; a window that asks to be
+left out of taskbars is left out. xclock's wedge draws xclock's own icon (the
+bitmap and mask of its WM_HINTS), and the four wedges are pairwise different,
+so no two applications share a stand-in tile. A window icon the client
+changes while the switcher runs is the one drawn at the next showing. The
+switcher is photographed over them, and with the two xterm windows fanned
+out as cards.
+
+Without a compositor (nothing blurs behind windows), in dark appearance at a
+large ring size over a window full of text, the glass is frosted: no text
+reads through the band.
+"""
+# test-session: --no-compositor
+import json
+import math
+import re
+import subprocess
+import tempfile
+import time
+
+import kelvaro_e2e as k
+
+SWITCHER = "Kelvaro App Switcher"
+
+
+def helper(name, *args):
+    with tempfile.TemporaryFile("w+") as out:
+        subprocess.run([k.binary(name)] + list(args), stdout=out, stderr=subprocess.DEVNULL, timeout=30)
+        out.seek(0)
+        text = out.read()
+    try:
+        return json.loads(text) if text.strip() else None
+    except ValueError:
+        return None
+
+
+def wm_name(wid):
+    return k.window_title(wid) or (re.search(r'= "(.*)"', k.window_prop(wid, "WM_NAME")) or [None, ""])[1]
+
+
+def by_class(name):
+    return next((w for w in k.client_list() if '"%s"' % name in k.window_prop(w, "WM_CLASS")), 0)
+
+
+def by_title(text):
+    return next((w for w in k.client_list() if text in wm_name(w)), 0)
+
+
+def rgba(cell):
+    return tuple(int(cell[i:i + 2], 16) for i in (1, 3, 5, 7))
+
+
+def distance(a, b):
+    """Mean difference of two grids, colour weighted by coverage, 0 (same) to 255."""
+    total = 0.0
+    for p, q in zip(a, b):
+        p, q = rgba(p), rgba(q)
+        total += abs(p[3] - q[3]) + sum(abs(p[i] * p[3] - q[i] * q[3]) / 255.0 for i in range(3)) / 3
+    return total / len(a) / 2
+
+
+def ring_names():
+    return [a.get("name") for a in (helper("kelvaro-probe", "apps") or {}).get("ring", [])]
+
+
+def hold_switcher():
+    k.key_down("ctrl")
+    k.key_down("shift")
+    k.key("a")
+    shown = k.wait_until(lambda: k.viewable_window(SWITCHER), timeout=3)
+    time.sleep(0.6)  # the entry animation settles
+    return shown
+
+
+def close_switcher():
+    k.key("Escape")
+    k.key_up("ctrl")
+    k.key_up("shift")
+    k.wait_until(lambda: not k.viewable_window(SWITCHER), timeout=3)
+
+
+def solid_icon(side, argb):
+    """A _NET_WM_ICON value for xprop (which sets at most 64 numbers: 6 x 6 is the most)."""
+    return ",".join([str(side), str(side)] + [str(argb)] * (side * side))
+
+
+def count_colour(shot, colour, box):
+    """Pixels near `colour` in the box (x, y, w, h) of a screenshot."""
+    x, y, w, h = box
+    wanted = "rgb(%d,%d,%d)" % colour
+    out = k.run("convert", shot, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-fuzz", "16%", "-fill", "black",
+                "+opaque", wanted, "-fill", "white", "-opaque", wanted, "-format", "%[fx:int(mean*w*h)]", "info:",
+                timeout=20).stdout
+    try:
+        return int(out.strip())
+    except ValueError:
+        return -1
+
+
+def stddev(shot, box):
+    """Standard deviation (0..1) of the grey levels in the box (x, y, w, h)."""
+    x, y, w, h = box
+    out = k.run("convert", shot, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-colorspace", "gray",
+                "-format", "%[fx:standard_deviation]", "info:", timeout=20).stdout
+    try:
+        return float(out.strip())
+    except ValueError:
+        return -1.0
+
+
+def frosted_glass_journey():
+    """Dark, large, over a window full of text: the band shows none of it."""
+    k.write_settings_defaults("dark")
+    path = k.defaults_path()
+    with open(path) as f:
+        stored = json.load(f)
+    stored["values"]["ringScale"] = {"type": "double", "value": 1.3}
+    with open(path, "w") as f:
+        json.dump(stored, f)
+    text = k.Process(["xterm", "-T", "Full of text", "-geometry", "180x70+0+0", "-e", "sh", "-c",
+                      "yes '" + "Readable text under the ring 0123456789 " * 5 + "' | head -n 400; sleep 120"],
+                     name="xterm-text")
+    app = None
+    try:
+        page = k.wait_until(lambda: by_title("Full of text"), 10)
+        k.check(page, "an xterm full of text lies under the ring")
+        k.activate(page)
+        k.move_pointer(640, 512)
+        time.sleep(0.5)
+        # Samples inside the band (78 to 247 pixels from the centre at this
+        # size), a quarter of a wedge off each wedge's icon.
+        names = ring_names() or ["XTerm"]
+        boxes = []
+        for i in range(min(3, len(names))):
+            a = 2 * math.pi / len(names) * (i + 0.25)
+            boxes.append((int(640 + 170 * math.sin(a)) - 30, int(512 - 170 * math.cos(a)) - 12, 60, 24))
+        bare = k.screenshot("look-text-bare")
+        app = k.Process([k.binary("kelvaro")], name="kelvaro-dark")
+        time.sleep(1.0)
+        k.check(hold_switcher(), "the switcher opens, dark and large, over the text")
+        shot = k.screenshot("look-frosted-dark-large")
+        close_switcher()
+        under = [stddev(bare, b) for b in boxes]
+        glass = [stddev(shot, b) for b in boxes]
+        k.check(min(under) > 0.1, "the text under the samples has contrast: %r" % under)
+        # Plain glass of this alpha leaves the text faint but readable (about
+        # a fifth of its contrast); frosted, next to nothing is left of it.
+        k.check(max(glass) < 0.006 and max(glass) < min(under) / 20,
+                "no text reads through the band: contrast %r (text alone %r)" % (glass, under))
+    finally:
+        if app:
+            app.stop()
+        text.stop()
+
+
+def main():
+    k.write_settings_defaults("light")
+    clients = [
+        k.Process(["xlogo"], name="xlogo"),
+        k.Process(["xclock"], name="xclock"),
+        k.Process(["xeyes"], name="xeyes"),
+        k.Process(["zenity", "--entry", "--title", "Name the file", "--text", "File name"], name="zenity"),
+        k.Process(["xterm", "-T", "Term One"], name="xterm-one"),
+        k.Process(["xterm", "-T", "Term Two"], name="xterm-two"),
+    ]
+    app = None
+    try:
+        logo = k.wait_until(lambda: by_class("XLogo"), 10)
+        clock = k.wait_until(lambda: by_class("XClock"), 10)
+        eyes = k.wait_until(lambda: by_class("XEyes"), 10)
+        dialog = k.wait_until(lambda: by_title("Name the file"), 15)
+        term_one = k.wait_until(lambda: by_title("Term One"), 10)
+        k.wait_until(lambda: by_title("Term Two"), 10)
+        k.check(logo and clock and eyes and dialog and term_one, "xlogo, xclock, xeyes, zenity and the xterms are mapped")
+        k.check("_NET_WM_WINDOW_TYPE_DIALOG" in k.window_prop(dialog, "_NET_WM_WINDOW_TYPE")
+                and "WM_TRANSIENT_FOR" not in k.run("xprop", "-id", hex(dialog)).stdout,
+                "zenity's entry is a dialog without a parent")
+
+        # Listed as a taskbar lists them: the dialog too.
+        names = k.wait_until(lambda: (lambda n: n if "Zenity" in n else None)(ring_names()), timeout=5) or ring_names()
+        for name in ("XLogo", "XClock", "XEyes", "Zenity", "XTerm"):
+            k.check(name in names, "the switcher lists %s: %r" % (name, names))
+
+        # A window that asks to be left out of taskbars is left out, and back when it stops asking.
+        k.run("wmctrl", "-i", "-r", hex(eyes), "-b", "add,skip_taskbar")
+        k.wait_until(lambda: "SKIP_TASKBAR" in k.window_prop(eyes, "_NET_WM_STATE"), timeout=3)
+        k.check("XEyes" not in ring_names(), "a window that skips the taskbar is not listed")
+        k.run("wmctrl", "-i", "-r", hex(eyes), "-b", "remove,skip_taskbar")
+        k.wait_until(lambda: "SKIP_TASKBAR" not in k.window_prop(eyes, "_NET_WM_STATE"), timeout=3)
+        k.check("XEyes" in ring_names(), "listed again once it no longer skips the taskbar")
+
+        # The icons: xclock's own bitmap, and four icons no one could mistake for one another.
+        icons = {a["name"]: a["grid"] for a in helper("kelvaro-look-probe", "icons") or []}
+        bitmap = helper("kelvaro-look-probe", "bitmap", hex(clock))
+        k.check(bitmap is not None, "xclock names an icon bitmap in its WM_HINTS: %r"
+                % ((bitmap and (bitmap["width"], bitmap["height"])),))
+        if bitmap and "XClock" in icons:
+            d = distance(icons["XClock"], bitmap["grid"])
+            k.check(d < 12, "xclock's wedge draws its own icon bitmap and mask (difference %.1f of 255)" % d)
+            others = [distance(icons[n], bitmap["grid"]) for n in ("XLogo", "XEyes", "Zenity") if n in icons]
+            k.check(others and min(others) > 3 * d, "no other wedge looks like it: %r" % others)
+        four = [n for n in ("XLogo", "XClock", "XEyes", "Zenity") if n in icons]
+        k.check(len(four) == 4, "all four have an icon: %r" % sorted(icons))
+        for i, a in enumerate(four):
+            for b in four[i + 1:]:
+                d = distance(icons[a], icons[b])
+                k.check(d > 10, "%s and %s draw different icons (difference %.1f of 255)" % (a, b, d))
+
+        # The real switcher over them.
+        app = k.Process([k.binary("kelvaro")], name="kelvaro")
+        time.sleep(1.0)
+        k.activate(term_one)
+        k.wait_until(lambda: k.active_window() == term_one)
+        k.move_pointer(640, 512)
+        k.check(hold_switcher(), "the switcher opens over the xterm")
+        k.screenshot("look-switcher-icons")
+        # Pointing at the xterm's wedge and then beyond it fans out its two windows as cards.
+        order = ring_names()
+        at = 2 * math.pi / len(order) * (order.index("XTerm") + 0.5) if "XTerm" in order else 0.0
+        for radius in (120, 200, 265):
+            k.move_pointer(int(640 + radius * math.sin(at)), int(512 - radius * math.cos(at)))
+            time.sleep(0.3)
+        shot = k.screenshot("look-switcher-cards")
+        # Both cards are drawn, apart: along the arc there is a gap between them.
+        seen = [k.pixel(shot, int(640 + 265 * math.sin(at + math.radians(d))),
+                        int(512 - 265 * math.cos(at + math.radians(d)))) for d in range(-25, 26)]
+        k.check(len(set(seen)) > 3, "the xterm's windows are fanned out as cards: %r" % seen[::5])
+        close_switcher()
+
+        # xlogo gets an icon of its own while the switcher runs: the next showing draws it.
+        ring_box = (640 - 350, 512 - 350, 700, 700)
+        k.run("xprop", "-id", hex(logo), "-f", "_NET_WM_ICON", "32c", "-set", "_NET_WM_ICON",
+              solid_icon(6, 0xFFFF0000))
+        k.check(hold_switcher(), "the switcher opens again")
+        red = count_colour(k.screenshot("look-switcher-red-icon"), (255, 0, 0), ring_box)
+        close_switcher()
+        k.run("xprop", "-id", hex(logo), "-f", "_NET_WM_ICON", "32c", "-set", "_NET_WM_ICON",
+              solid_icon(6, 0xFF00C000))
+        k.check(hold_switcher(), "and again")
+        shot = k.screenshot("look-switcher-green-icon")
+        green, red_after = count_colour(shot, (0, 192, 0), ring_box), count_colour(shot, (255, 0, 0), ring_box)
+        close_switcher()
+        k.check(red > 400, "xlogo's new red icon is drawn (%d red pixels)" % red)
+        k.check(green > 400 and red_after < red / 4,
+                "its next icon replaces it at the next showing (%d green, %d red pixels)" % (green, red_after))
+    finally:
+        k.key_up("ctrl")
+        k.key_up("shift")
+        if app:
+            app.stop()
+        for c in clients:
+            c.stop()
+    try:
+        frosted_glass_journey()
+    finally:
+        k.key_up("ctrl")
+        k.key_up("shift")
+    k.finish()
+
+
+if __name__ == "__main__":
+    main()
