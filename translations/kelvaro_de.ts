@@ -649,7 +649,7 @@
     </message>
     <message>
         <source>Toggle</source>
-        <translation>Umschalten</translation>
+        <translation>Einrasten</translation>
     </message>
     <message>
         <source>The ring stays open after you let go. Press the shortcut again or click to choose.</source>
@@ -1825,7 +1825,7 @@
     </message>
     <message>
         <source>Hold versus toggle</source>
-        <translation>Halten oder Umschalten</translation>
+        <translation>Halten oder Einrasten</translation>
     </message>
     <message>
         <source>By default the ring stays open while you hold the shortcut&apos;s modifiers and commits when you let go. Settings › General can switch it to stay open until you press again or click.</source>

@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -98,7 +99,10 @@ void KelvaroApp::buildMenu()
 {
     m_menu = std::make_unique<QMenu>();
     auto add = [&](const char* symbol) {
-        auto* action = m_menu->addAction(SymbolIcons::icon(QString::fromLatin1(symbol)), QString());
+        // Check items go without a symbol: styles draw a checked item's icon in
+        // place of its check mark, and the state would be lost.
+        auto* action = symbol ? m_menu->addAction(SymbolIcons::icon(QString::fromLatin1(symbol)), QString())
+                              : m_menu->addAction(QString());
         m_items.append(action);
         return action;
     };
@@ -110,10 +114,10 @@ void KelvaroApp::buildMenu()
     m_showLauncher = add("bolt.circle");
     connect(m_showLauncher, &QAction::triggered, this, [this] { delegate().rings().showShortcutRing(); });
     divider();
-    m_launchAtLogin = add("power");
+    m_launchAtLogin = add(nullptr);
     m_launchAtLogin->setCheckable(true);
     connect(m_launchAtLogin, &QAction::triggered, this, [this](bool on) { m_settings.setLaunchAtLogin(on); });
-    m_showLaunchMessage = add("bell");
+    m_showLaunchMessage = add(nullptr);
     m_showLaunchMessage->setCheckable(true);
     connect(m_showLaunchMessage, &QAction::triggered, this, [this](bool on) { m_settings.setShowLaunchMessage(on); });
     divider();
@@ -130,13 +134,46 @@ void KelvaroApp::buildMenu()
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_quit, &QAction::triggered, this, [] { QCoreApplication::quit(); });
 
+    // The keys shown beside the items act only while the menu is open; Qt's
+    // shortcut map never matches actions of a menu that no widget holds, so the
+    // menu's own key presses are matched here.
     for (QAction* a : m_items)
-        a->setShortcutContext(Qt::WidgetShortcut); // active only while the menu is open
+        a->setShortcutContext(Qt::WidgetShortcut);
+    m_menu->installEventFilter(this);
     relabel();
     syncChecks();
 }
 
 QList<QAction*> KelvaroApp::menuItems() const { return m_items; }
+
+bool KelvaroApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_menu.get() || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+        return QObject::eventFilter(watched, event);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)
+        return false; // arrows, Return and mnemonics stay the menu's
+    const auto key = Qt::Key(press->key());
+    const QKeySequence pressed(QKeyCombination(modifiers, key));
+    // "?" needs Shift on most layouts, yet Ctrl+? names no Shift.
+    const QKeySequence unshifted(QKeyCombination(modifiers & ~Qt::ShiftModifier, key));
+    for (QAction* a : std::as_const(m_items)) {
+        const QKeySequence keys = a->shortcut();
+        if (a->isSeparator() || !a->isEnabled() || keys.isEmpty()
+            || (keys.matches(pressed) != QKeySequence::ExactMatch
+                && keys.matches(unshifted) != QKeySequence::ExactMatch))
+            continue;
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            m_menu->hide();
+            // After the menu's grab is gone: the item may open a window or quit.
+            QMetaObject::invokeMethod(a, &QAction::trigger, Qt::QueuedConnection);
+        }
+        return true;
+    }
+    return false;
+}
 
 void KelvaroApp::relabel()
 {

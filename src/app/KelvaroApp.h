@@ -52,6 +52,10 @@ public:
     // The application's icon: the icon theme's, under the application id, else the built-in one.
     static QIcon applicationIcon();
 
+protected:
+    // Runs the item whose shortcut is pressed while the menu is open.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenu();
     void relabel();

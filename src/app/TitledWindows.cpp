@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -127,6 +128,20 @@ QWidget* TitledWindows::makeWindow(Kind kind, QWidget* content)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    // Closing keys as on the rest of the desktop: Ctrl+W for every window made
+    // here but the wizard (which finishes through its own pages), and Escape too
+    // for the help and the update notice, which have nothing Escape could cancel.
+    // A recording shortcut field takes these keys first while it records.
+    QList<QKeySequence> closers;
+    if (kind != Kind::onboarding)
+        closers << QKeySequence(Qt::CTRL | Qt::Key_W);
+    if (kind == Kind::help || kind == Kind::update)
+        closers << QKeySequence(Qt::Key_Escape);
+    for (const QKeySequence& keys : std::as_const(closers)) {
+        auto* closer = new QShortcut(keys, window);
+        closer->setContext(Qt::WindowShortcut);
+        connect(closer, &QShortcut::activated, window, &QWidget::close);
     }
     window->installEventFilter(this);
     field(kind) = window;

@@ -1,4 +1,5 @@
 #include "editors/HotkeyRecorder.h"
+#include "editors/ControlAccessibility.h"
 
 #include "core/HotkeyRecordingSession.h"
 #include "platform/KeyCodes.h"
@@ -130,6 +131,7 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
     , m_binding(std::move(binding))
     , m_placeholder(std::move(placeholder))
 {
+    ControlAccessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QCoreApplication::translate("Kelvaro", "Keyboard shortcut"));
     setToolTip(QCoreApplication::translate(

@@ -1,4 +1,5 @@
 #include "editors/KeyStrip.h"
+#include "editors/ControlAccessibility.h"
 
 #include "platform/DisplayPreferences.h"
 
@@ -12,6 +13,7 @@
 #include <QTimerEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 QColor rgb(double r, double g, double b, double a = 1.0)
@@ -110,7 +112,11 @@ void KeyStrip::setItems(const QList<KeyStripItem>& items)
 {
     if (items == m_items)
         return;
-    m_items = items;
+    const QList<KeyStripItem> before = std::exchange(m_items, items);
+    for (int i = 0; m_onTap && i < std::min(before.size(), m_items.size()); ++i) {
+        if (before[i].isPressed != m_items[i].isPressed)
+            ControlAccessibility::announceChecked(this, i);
+    }
     syncClock();
     updateGeometry();
     update();
@@ -149,6 +155,23 @@ void KeyStrip::setOnTap(std::function<void(int)> onTap)
     m_onTap = std::move(onTap);
     setCursor(m_onTap ? Qt::PointingHandCursor : Qt::ArrowCursor);
     setFocusPolicy(m_onTap ? Qt::StrongFocus : Qt::NoFocus);
+    if (m_onTap)
+        ControlAccessibility::install();
+}
+
+void KeyStrip::tap(int index)
+{
+    if (m_onTap && index >= 0 && index < m_items.size())
+        m_onTap(index);
+}
+
+void KeyStrip::focusCap(int index)
+{
+    if (!m_onTap || index < 0 || index >= m_items.size())
+        return;
+    m_focusIndex = index;
+    setFocus(Qt::OtherFocusReason);
+    update();
 }
 
 double KeyStrip::keyHeight() const { return std::max(m_showsWell ? m_height - 16.0 : m_height, 1.0); }

@@ -64,6 +64,12 @@ public:
     // Makes the caps clickable and reachable with the keyboard: `onTap` gets
     // the index of the cap.
     void setOnTap(std::function<void(int)> onTap);
+    bool taps() const { return bool(m_onTap); }
+    // Taps cap `index` as a click does (what a screen reader's action runs).
+    void tap(int index);
+    // The cap a keyboard user is on, and moving there with the focus.
+    int focusIndex() const { return m_focusIndex; }
+    void focusCap(int index);
 
     // The caps' rectangles in widget coordinates, as laid out now.
     QList<QRectF> capRects() const;

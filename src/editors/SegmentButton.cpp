@@ -34,6 +34,9 @@ SegmentButton::SegmentButton(const QString& text, QWidget* parent)
 {
     setText(text);
     setCheckable(true);
+    // Read out as the radio button it is: one of a row, exactly one chosen.
+    // The row's QButtonGroup keeps the choice; this only names the role.
+    setAutoExclusive(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }

@@ -114,6 +114,7 @@ void LanguagePicker::build()
     } else {
         auto* scroll = new QScrollArea(this);
         scroll->setWidgetResizable(true);
+        scroll->setFocusPolicy(Qt::NoFocus); // its fields and tiles take the focus
         scroll->setMaximumHeight(268);
         scroll->setFrameShape(QFrame::NoFrame);
         m_grid = new QWidget(scroll);

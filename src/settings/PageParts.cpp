@@ -45,6 +45,9 @@ QVBoxLayout* scrollingPage(QWidget* owner, const QMargins& margins, int spacing)
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(owner);
     scroll->setWidgetResizable(true);
+    // A page is no stop of its own for Tab or a screen reader: the focus goes
+    // to its controls, and the area scrolls to show the focused one.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     outer->addWidget(scroll);
@@ -101,6 +104,7 @@ ScrollingList scrollingList(int height, QWidget* parent)
     parts.scroll = new QScrollArea(parent);
     parts.scroll->setFixedHeight(height);
     parts.scroll->setWidgetResizable(true);
+    parts.scroll->setFocusPolicy(Qt::NoFocus); // the rows take the focus
     parts.scroll->setFrameShape(QFrame::NoFrame);
     parts.scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     parts.list = new QWidget(parts.scroll);

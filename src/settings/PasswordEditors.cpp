@@ -247,6 +247,7 @@ PasswordVariantEditorView::PasswordVariantEditorView(
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus); // its fields and tiles take the focus
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setMinimumHeight(300);
     scroll->setMaximumHeight(440);
@@ -436,16 +437,20 @@ void PasswordVariantEditorView::rebuildCards()
             if (const int i = indexOf(id); i >= 0)
                 m_rows[i].icon = s;
         });
-        connect(card.label, &QLineEdit::textEdited, this, [this, id](const QString& t) {
+        // textChanged, not textEdited: a screen reader, dictation or a braille
+        // display fills a field through its accessible interface, which types
+        // nothing, and Save must wake up for them as it does for keys.
+        connect(card.label, &QLineEdit::textChanged, this, [this, id](const QString& t) {
             if (const int i = indexOf(id); i >= 0)
                 m_rows[i].label = t;
         });
-        connect(card.hint, &QLineEdit::textEdited, this, [this, id](const QString& t) {
+        connect(card.hint, &QLineEdit::textChanged, this, [this, id](const QString& t) {
             if (const int i = indexOf(id); i >= 0)
                 m_rows[i].hint = t;
         });
-        connect(card.secret, &QLineEdit::textEdited, this, [this, id](const QString& t) {
-            if (const int i = indexOf(id); i >= 0) {
+        connect(card.secret, &QLineEdit::textChanged, this, [this, id](const QString& t) {
+            // refresh() writing the stored secret back is no edit.
+            if (const int i = indexOf(id); i >= 0 && m_rows[i].secret != t) {
                 m_rows[i].secret = t;
                 m_rows[i].secretEdited = true;
                 refresh();

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -203,6 +204,42 @@ TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastClose
     delegate->windows().showHelp();
     EXPECT_FALSE(delegate->windows().helpWindow());
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
+}
+
+TEST_F(AppDelegateLifecycle, EscapeAndCtrlWCloseTheWindowsAsOnTheDesktop)
+{
+    settings().setHasCompletedOnboarding(true);
+    settings().setShowLaunchMessage(false);
+    delegate->applicationDidFinishLaunching();
+    const auto closesWith = [](QWidget* window, QKeyCombination keys) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return false;
+        QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return true;
+    };
+    delegate->windows().showHelp();
+    ASSERT_TRUE(closesWith(delegate->windows().helpWindow(), QKeyCombination(Qt::Key_Escape)));
+    EXPECT_FALSE(delegate->windows().helpWindow());
+    delegate->windows().showHelp();
+    ASSERT_TRUE(closesWith(delegate->windows().helpWindow(), Qt::CTRL | Qt::Key_W));
+    EXPECT_FALSE(delegate->windows().helpWindow());
+
+    available = true;
+    delegate->windows().showUpdateNotice(true, true);
+    ASSERT_TRUE(closesWith(delegate->windows().updateWindow(), QKeyCombination(Qt::Key_Escape)));
+    EXPECT_FALSE(delegate->windows().updateWindow());
+    delegate->windows().showUpdateNotice(true, true);
+    ASSERT_TRUE(closesWith(delegate->windows().updateWindow(), Qt::CTRL | Qt::Key_W));
+    EXPECT_FALSE(delegate->windows().updateWindow());
+
+    // Escape in the settings window belongs to its sheets and fields.
+    delegate->windows().openSettings();
+    ASSERT_TRUE(closesWith(delegate->windows().settingsWindow(), QKeyCombination(Qt::Key_Escape)));
+    EXPECT_TRUE(delegate->windows().settingsWindow());
+    ASSERT_TRUE(closesWith(delegate->windows().settingsWindow(), Qt::CTRL | Qt::Key_W));
+    EXPECT_FALSE(delegate->windows().settingsWindow());
 }
 
 TEST_F(AppDelegateLifecycle, ReopenOpensSettingsOrTheUnfinishedOnboarding)

@@ -13,6 +13,7 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -68,8 +69,11 @@ TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
     EXPECT_TRUE(items[1]->shortcut().isEmpty()); // never one, though ⇧⌘S types a letter
     EXPECT_EQ(items[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
     EXPECT_EQ(items[10]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    for (int i : { 0, 1, 3, 4, 6, 7, 8, 10 })
+    for (int i : { 0, 1, 6, 7, 8, 10 })
         EXPECT_FALSE(items[i]->icon().isNull()) << i;
+    // A style draws a check item's icon instead of its check mark.
+    for (int i : { 3, 4 })
+        EXPECT_TRUE(items[i]->isCheckable() && items[i]->icon().isNull()) << i;
 
     // The two ring items open their rings.
     auto desktop = &env.sim().desktop();
@@ -87,6 +91,29 @@ TEST_F(TrayMenu, ElevenItemsInOrderWithTheirShortcutsAndActions)
     EXPECT_FALSE(delegate->rings().isSwitcherVisible());
     app.reset();
     ShortcutStorage::resetShared();
+}
+
+TEST_F(TrayMenu, AKeyShownBesideAnItemWorksWhileTheMenuIsOpen)
+{
+    // Qt's shortcut map never matched these: the keys were shown and did nothing.
+    const auto pressOnMenu = [this](Qt::KeyboardModifiers modifiers, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(app->menu(), &press);
+        QCoreApplication::sendPostedEvents();
+    };
+    QAction* help = app->menuItems()[7];
+    int helpRuns = 0;
+    QObject::connect(help, &QAction::triggered, app.get(), [&] { ++helpRuns; });
+    QAction* settingsItem = app->menuItems()[6];
+    int settingsRuns = 0;
+    QObject::connect(settingsItem, &QAction::triggered, app.get(), [&] { ++settingsRuns; });
+    pressOnMenu(Qt::ControlModifier, Qt::Key_Comma);
+    EXPECT_EQ(settingsRuns, 1);
+    pressOnMenu(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Question); // "?" as typed on most layouts
+    EXPECT_EQ(helpRuns, 1);
+    pressOnMenu(Qt::NoModifier, Qt::Key_Q); // a plain letter stays the menu's own
+    pressOnMenu(Qt::AltModifier, Qt::Key_Comma);
+    EXPECT_EQ(settingsRuns + helpRuns, 2);
 }
 
 TEST_F(TrayMenu, SwitcherShortcutFollowsTheHotkey)

@@ -16,6 +16,7 @@
 #include "vault/PasswordAuth.h"
 #include "vault/PasswordVault.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,6 +122,31 @@ TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
     ASSERT_EQ(PasswordVault::entry(mail.id)->variants.size(), 1);
     EXPECT_EQ(keyring->items.size(), 1) << "a removed password's secret goes with it";
     EXPECT_EQ(page.countLabel()->text(), QStringLiteral("1 password"));
+}
+
+TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
+{
+    // A screen reader's or dictation's text arrives through the accessible
+    // interface, not as keys; Save used to stay disabled for it.
+    const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
+    PasswordsSettingsView page;
+    page.show();
+    PasswordVariantEditorView* editor = page.addPassword();
+    ASSERT_TRUE(editor);
+    const auto fill = [](QLineEdit* field, const QString& text) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(field);
+        ASSERT_TRUE(a && a->editableTextInterface() && a->textInterface());
+        a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), text);
+    };
+    fill(editor->labelField(0), QStringLiteral("Spoken"));
+    fill(editor->secretField(0), QStringLiteral("dictated"));
+    EXPECT_TRUE(editor->saveButton()->isEnabled());
+    editor->saveButton()->click();
+    env.scheduler().runPending();
+    const auto stored = PasswordVault::entry(mail.id);
+    ASSERT_TRUE(stored && stored->variants.size() == 1);
+    EXPECT_EQ(stored->variants[0].label, QStringLiteral("Spoken"));
+    EXPECT_EQ(keyring->items.value(PasswordVault::keyringAccount(stored->variants[0].id)), QByteArray("dictated"));
 }
 
 TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndRevealsGoThroughTheCheck)
