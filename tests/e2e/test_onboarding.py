@@ -218,8 +218,8 @@ def main():
     notice_and_help("en-light", True)
 
     # The same pages in dark appearance and in three more languages.
-    for language, appearance, tag in ((None, "dark", "en-dark"), ("ja", "light", "ja-light"),
-                                      ("ka", "dark", "ka-dark"), ("de", "light", "de-light")):
+    for language, appearance, tag in ((None, "dark", "en-dark"), ("ja", "light", "ja-light"), ("ja", "dark", "ja-dark"),
+                                      ("ka", "dark", "ka-dark"), ("de", "light", "de-light"), ("de", "dark", "de-dark")):
         write_defaults(language, appearance)
         # In German the accessibility bus starts off: the access page shows what is missing.
         if language == "de":

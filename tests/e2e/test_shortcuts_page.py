@@ -22,6 +22,9 @@ TITLE = "Kelvaro Settings"
 EDITOR = "org.xfce.mousepad"
 
 
+HOLD_KEYS = {"Ctrl", "Alt", "Super", "Shift"}
+
+
 def stored_shortcuts():
     try:
         with open(k.defaults_path()) as f:
@@ -123,8 +126,10 @@ def journey(app, editor_window):
     # The scan added rows: the first press ticks them all, the second clears every tick.
     k.check(k.press(app, "Select All") and k.wait_until(lambda: k.press(app, "Deselect All"), timeout=5, interval=0.3),
             "Select All, then Deselect All is pressed")
+    # The Switcher page's hold keys (Ctrl, Shift …) are check boxes of the window behind: not suggestions.
     k.check(k.wait_until(lambda: not any("checked" in (e.get("states") or []) for e in elements(app)
-                                         if e.get("role") == "check box"), timeout=5, interval=0.2),
+                                         if e.get("role") == "check box" and e.get("name") not in HOLD_KEYS),
+                         timeout=5, interval=0.2),
             "no suggestion is ticked")
     k.check(k.press(app, found[0]["name"]) and k.wait_until(lambda: checked(app, found[0]["name"]), timeout=5,
                                                             interval=0.2), "the menu shortcut is ticked")

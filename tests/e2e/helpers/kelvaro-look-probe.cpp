@@ -18,6 +18,8 @@
 
 #include <cstdio>
 
+#include "platform/Platform.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "switcher/CircularSwitcherViewModel.h"
 
 #include <X11/Xlib.h>
@@ -82,6 +84,9 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, qtArgv);
 
     if (args.value(0) == QLatin1String("icons")) {
+        Platform platform;
+        Platform::install(&platform);
+        LinuxPlatform::build(platform);
         CircularSwitcherViewModel model;
         model.loadRunningApps();
         QJsonArray ring;
