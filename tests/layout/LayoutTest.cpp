@@ -99,7 +99,7 @@ protected:
 
     TestSupport::SimEnvironment env;
     SimDesktop* desktop = nullptr;
-    UpdateChecker updates;
+    UpdateChecker updates { env.defaults() };
     QString code;
     QList<QRegularExpression> ellipses;
     QStringList found;

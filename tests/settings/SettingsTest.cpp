@@ -103,7 +103,7 @@ protected:
     void TearDown() override { AccessibilityPermissionMonitor::setProbe({}); }
     TestSupport::SimEnvironment env;
     SimDesktop* desktop = nullptr;
-    UpdateChecker updates;
+    UpdateChecker updates { env.defaults() };
 };
 }
 
