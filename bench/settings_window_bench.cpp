@@ -56,7 +56,7 @@ void BM_OpenSettingsToFirstFrame(benchmark::State& state)
             = SimDesktop::solidIcon(QColor::fromHsv(a * 40, 200, 200));
     desktop->frontmostPID = 100;
     AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
-    AppServices::installDefaults();
+    AppServices::installDefaults(Platform::installed());
     for (auto _ : state) {
         TitledWindows windows(Platform::installed());
         FirstPaint probe(windows);

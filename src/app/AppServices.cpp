@@ -18,7 +18,7 @@ AppServices& AppServices::shared()
     return services;
 }
 
-void AppServices::installDefaults()
+void AppServices::installDefaults(const Platform& platform)
 {
     AppServices& s = shared();
 
@@ -38,11 +38,12 @@ void AppServices::installDefaults()
     s.stopUpdateChecks = [] { UpdateChecker::shared().stopUpdateChecks(); };
     s.checkForUpdatesManually = [] { UpdateChecker::shared().check(true); };
     s.updateAvailable = [] { return UpdateChecker::shared().outcome().kind == UpdateChecker::Outcome::Available; };
-    s.makeSettingsView = []() -> QWidget* { return new SettingsView(UpdateChecker::shared()); };
+    s.makeSettingsView = [&platform]() -> QWidget* { return new SettingsView(platform, UpdateChecker::shared()); };
     s.resetPresenceContext = [] { PasswordAuth::lock(); };
 
-    s.makeOnboardingView
-        = [](std::function<void(bool)> onFinish) -> QWidget* { return new OnboardingView(std::move(onFinish)); };
+    s.makeOnboardingView = [&platform](std::function<void(bool)> onFinish) -> QWidget* {
+        return new OnboardingView(platform, std::move(onFinish));
+    };
     s.makeHelpView = []() -> QWidget* { return new HelpView; };
     s.makeLaunchPopoverView = [](int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
                                   std::function<void()> onDismiss) -> QWidget* {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class Platform;
 class QWidget;
 
 struct AppServices {
@@ -46,5 +47,5 @@ struct AppServices {
 
     static AppServices& shared();
     // Connects the hooks to the services built into this program.
-    static void installDefaults();
+    static void installDefaults(const Platform& platform);
 };

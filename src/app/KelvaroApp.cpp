@@ -375,7 +375,7 @@ int KelvaroApp::main(int argc, char** argv, const std::function<void(Platform&)>
     LinuxPlatform::build(platform);
 
     UnixSignals::quitOnTermination();
-    AppServices::installDefaults();
+    AppServices::installDefaults(platform);
     KelvaroApp scene(platform);
     AppDelegate& delegate = scene.delegate();
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate,

@@ -214,7 +214,7 @@ void RingController::showLauncherGroup(const LauncherGroup& group)
         stepOrCommitSwitcher();
         return;
     }
-    const QList<RunningApp> apps = LauncherApps::resolved(group.bundleIdentifiers);
+    const QList<RunningApp> apps = LauncherApps::resolved(m_platform, group.bundleIdentifiers);
     if (apps.isEmpty()) {
         Log::write(QStringLiteral("Kelvaro: launcher group '") + group.name
             + QStringLiteral("' has no apps that still exist."));

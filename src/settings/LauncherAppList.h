@@ -16,12 +16,13 @@
 #include <QWidget>
 #include <optional>
 
+class Platform;
 class QLabel;
 
 class LauncherAppList : public QWidget {
     Q_OBJECT
 public:
-    LauncherAppList(const LauncherGroup& group, QWidget* parent = nullptr);
+    LauncherAppList(const Platform& platform, const LauncherGroup& group, QWidget* parent = nullptr);
 
     static constexpr int appListHeight = 208;
 
@@ -49,6 +50,7 @@ public:
 private:
     QWidget* row(const RunningApp& app, int index, int total);
 
+    const Platform& m_platform;
     LauncherGroup m_group;
     QList<RunningApp> m_apps;
     QList<int> m_shown;

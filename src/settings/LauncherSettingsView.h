@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <optional>
 
+class Platform;
 class AccountPopupButton;
 class KeyBindingSection;
 class LauncherAppList;
@@ -21,7 +22,7 @@ class QVBoxLayout;
 class LauncherSettingsView : public QWidget {
     Q_OBJECT
 public:
-    LauncherSettingsView(std::optional<QUuid> selection, QWidget* parent = nullptr);
+    LauncherSettingsView(const Platform& platform, std::optional<QUuid> selection, QWidget* parent = nullptr);
 
     static constexpr int rowControlHeight = 34;
 
@@ -53,6 +54,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    const Platform& m_platform;
     void setSelection(std::optional<QUuid> id);
     void rebuild();
     void rebuildKeyBinding();

@@ -5,6 +5,7 @@
 #include "editors/EditorChrome.h"
 #include "editors/ShortcutEditorView.h"
 #include "editors/ShortcutSuggestionsView.h"
+#include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "ring/ShortcutPresets.h"
 #include "settings/IconViews.h"
@@ -76,8 +77,10 @@ void AppPopupButton::paintContent(
 
 // ---- Page ---------------------------------------------------------------------------------------
 
-ShortcutsSettingsView::ShortcutsSettingsView(std::optional<AppShortcut> selectedApp, QWidget* parent)
+ShortcutsSettingsView::ShortcutsSettingsView(
+    const Platform& platform, std::optional<AppShortcut> selectedApp, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_selected(std::move(selectedApp))
 {
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
@@ -121,14 +124,14 @@ QString ShortcutsSettingsView::countText(int count)
     return QCoreApplication::translate("Kelvaro", "%n shortcuts", nullptr, count);
 }
 
-std::optional<QString> ShortcutsSettingsView::starterAppIdentifier()
+std::optional<QString> ShortcutsSettingsView::starterAppIdentifier() const
 {
     // The desktop's file manager, as the switcher identifies it.
     static const char* const candidates[] = { "org.gnome.Nautilus", "org.xfce.thunar", "thunar", "org.kde.dolphin",
         "nemo", "caja", "pcmanfm-qt", "pcmanfm" };
     for (const char* id : candidates) {
         const QString bundle = QString::fromLatin1(id);
-        if (Workspace::shared().urlForApplication(bundle))
+        if (m_platform.workspace().urlForApplication(bundle))
             return bundle;
     }
     return std::nullopt;
@@ -170,7 +173,7 @@ void ShortcutsSettingsView::loadSavedShortcuts()
     m_apps = storage().getAllShortcuts();
     if (registeredApps().isEmpty()) {
         if (const auto starter = starterAppIdentifier()) {
-            const auto url = Workspace::shared().urlForApplication(*starter);
+            const auto url = m_platform.workspace().urlForApplication(*starter);
             storage().addShortcut(appEntry(url ? LauncherApps::displayName(*url, *starter) : *starter, *starter));
             m_apps = storage().getAllShortcuts();
         }
@@ -208,12 +211,12 @@ void ShortcutsSettingsView::publishPreview()
 void ShortcutsSettingsView::selectAppDirectly()
 {
     QPointer<ShortcutsSettingsView> self(this);
-    LauncherApps::presentAppPicker(QCoreApplication::translate("Kelvaro", "Select App"),
+    LauncherApps::presentAppPicker(m_platform, QCoreApplication::translate("Kelvaro", "Select App"),
         QCoreApplication::translate("Kelvaro", "Choose an application to add shortcuts for"),
         [self](std::optional<QString> bundle) {
             if (!self || !bundle || bundle->isEmpty())
                 return;
-            const auto url = Workspace::shared().urlForApplication(*bundle);
+            const auto url = self->m_platform.workspace().urlForApplication(*bundle);
             const QString name = url ? LauncherApps::displayName(*url, *bundle) : *bundle;
             if (name.isEmpty())
                 return;

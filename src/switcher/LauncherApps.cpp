@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "platform/ApplicationIdentity.h"
+#include "platform/Platform.h"
 #include "platform/Workspace.h"
 
 std::optional<QVariantMap> LauncherApps::infoDictionary(const QString& url)
@@ -45,9 +46,9 @@ QString LauncherApps::displayName(const QString& url, const QString& fallback)
     return name.isEmpty() ? fallback : name;
 }
 
-std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
+std::optional<RunningApp> LauncherApps::resolve(const Platform& platform, const QString& bundleIdentifier)
 {
-    Workspace& workspace = Workspace::shared();
+    Workspace& workspace = platform.workspace();
     const auto url = workspace.urlForApplication(bundleIdentifier);
     if (!url) {
         // An application without a desktop entry (known by its window class)
@@ -62,11 +63,11 @@ std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
         bundleIdentifier, false };
 }
 
-QList<RunningApp> LauncherApps::resolved(const QStringList& bundleIdentifiers)
+QList<RunningApp> LauncherApps::resolved(const Platform& platform, const QStringList& bundleIdentifiers)
 {
     QList<RunningApp> out;
     for (const QString& id : bundleIdentifiers) {
-        if (auto app = resolve(id))
+        if (auto app = resolve(platform, id))
             out << *app;
     }
     return out;

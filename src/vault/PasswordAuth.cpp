@@ -2,7 +2,6 @@
 
 #include "platform/Log.h"
 #include "platform/Platform.h"
-#include "platform/PresenceCheck.h"
 #include "platform/Scheduler.h"
 #include "platform/SecretText.h"
 #include "vault/PasswordVault.h"

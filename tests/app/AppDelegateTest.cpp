@@ -18,7 +18,7 @@ protected:
     {
         tap = &env.sim().keyTap();
         saved = AppServices::shared();
-        AppServices::installDefaults();
+        AppServices::installDefaults(env.platform());
         AppServices& s = AppServices::shared();
         // The real reading of the setting: a fresh store has no "telemetryEnabled" key.
         const auto telemetryEnabled = s.telemetryEnabled;

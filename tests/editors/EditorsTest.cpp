@@ -379,7 +379,7 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
             QStringLiteral("⌘") + QString::fromLatin1(name).left(1), app.bundleIdentifier);
         store.addShortcut(items.last());
     }
-    ShortcutsSettingsView page(std::nullopt);
+    ShortcutsSettingsView page(env.platform(), std::nullopt);
     std::optional<AppShortcut> previewApp;
     QList<AppShortcut> previewItems;
     QObject::connect(&page, &ShortcutsSettingsView::previewChanged, [&](const auto& a, const auto& s) {

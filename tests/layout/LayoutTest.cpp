@@ -124,7 +124,7 @@ TEST_P(Layout, EverySettingsPageFits)
             std::nullopt, std::nullopt };
     CapturedTabStore::setActiveID(CapturedTabStore::add(tabs).id);
 
-    SettingsView view(updates);
+    SettingsView view(env.platform(), updates);
     view.setFixedSize(SettingsView::windowSize);
     for (SettingsTab tab : allCases<SettingsTab>()) {
         view.selectTab(tab);
@@ -174,7 +174,7 @@ TEST_P(Layout, EverySheetFits)
         check(name, QStringLiteral("name dialog"));
     }
     {
-        AppPickerDialog chooser(QStringLiteral("Choose"), QStringLiteral("Pick one"));
+        AppPickerDialog chooser(env.platform(), QStringLiteral("Choose"), QStringLiteral("Pick one"));
         check(chooser, QStringLiteral("app chooser"));
     }
     expectNothingFound();
@@ -183,7 +183,7 @@ TEST_P(Layout, EverySheetFits)
 TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
 {
     {
-        OnboardingView wizard([](bool) {});
+        OnboardingView wizard(env.platform(), [](bool) {});
         wizard.setFixedSize(OnboardingView::windowSize);
         for (int page = 0; page < OnboardingView::pageCount; ++page) {
             if (page > 0)
@@ -196,7 +196,7 @@ TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
         AccessibilityState missing;
         missing.accessibilityBus = false;
         AccessibilityPermissionMonitor::setProbe([missing](QObject*, auto reply) { reply(missing); });
-        OnboardingView wizard([](bool) {});
+        OnboardingView wizard(env.platform(), [](bool) {});
         wizard.setFixedSize(OnboardingView::windowSize);
         wizard.advance();
         wizard.advance();

@@ -74,7 +74,7 @@ protected:
 TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
 {
     QList<bool> finishes;
-    OnboardingView wizard([&](bool fromLastPage) { finishes << fromLastPage; });
+    OnboardingView wizard(env.platform(), [&](bool fromLastPage) { finishes << fromLastPage; });
     showActive(&wizard);
     const QStringList titles { QStringLiteral("Choose your language"), QStringLiteral("Welcome to Kelvaro"),
         QStringLiteral("You're all set"), QStringLiteral("Your shortcut"),
@@ -112,7 +112,7 @@ TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
 
     // "Skip" ends at once from any page, without moving.
     QList<bool> skipped;
-    OnboardingView other([&](bool fromLastPage) { skipped << fromLastPage; });
+    OnboardingView other(env.platform(), [&](bool fromLastPage) { skipped << fromLastPage; });
     other.skipButton()->click();
     EXPECT_EQ(skipped, QList<bool> { false });
     EXPECT_EQ(other.page(), 0);
@@ -123,7 +123,7 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
     // The way back to the start: a closed wizard is made anew on page 0; one
     // still open is brought forward where it was.
     const AppServices saved = AppServices::shared();
-    AppServices::installDefaults();
+    AppServices::installDefaults(env.platform());
     AppServices::shared().startUpdateChecks = nullptr;
     AppServices::shared().telemetryShowNoticeIfNeeded = nullptr;
     {
@@ -169,7 +169,7 @@ TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
 {
     const char* note = "The rest of this guide uses your choice.";
     ASSERT_NE(Translations::translate(note, QStringLiteral("de")), QString::fromLatin1(note));
-    OnboardingView wizard([](bool) {});
+    OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     QPushButton* deutsch = nullptr;
     for (QPushButton* b : wizard.currentPage()->findChildren<QPushButton*>()) {
@@ -192,7 +192,7 @@ TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
 TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
 {
     desktop = busOff();
-    OnboardingView wizard([](bool) {});
+    OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     settle();
     wizard.advance();
@@ -218,7 +218,7 @@ TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
 TEST_F(Onboarding, ShortcutPageRecordsOrRestoresTheDefault)
 {
     settings().setHotkey(Hotkey(40, Modifier::Ctrl | Modifier::Alt), HotkeyRole::switcher);
-    OnboardingView wizard([](bool) {});
+    OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     for (int i = 0; i < 3; ++i)
         wizard.advance();
@@ -263,7 +263,7 @@ TEST(LaunchNoticePlacement, HangsFromTheIconOnItsScreenOrSitsInTheCorner)
 TEST_F(Onboarding, LaunchNoticeShowsOnlyWhenWantedAndGoesOnItsOwnActions)
 {
     const AppServices saved = AppServices::shared();
-    AppServices::installDefaults();
+    AppServices::installDefaults(env.platform());
     AppServices::shared().makeSettingsView = [] { return new QLabel(QStringLiteral("settings")); };
     std::optional<QRect> icon;
     AppServices::shared().menuBarItemFrame = [&] { return icon; };

@@ -68,7 +68,7 @@ TEST_F(Pages, AppListArrowsStopAtTheEndsAndMissingAppsKeepTheirPlace)
         = { QStringLiteral("org.example.A"), QStringLiteral("org.example.B"), QStringLiteral("org.example.C") };
     s.updateLauncherGroup(g);
 
-    LauncherSettingsView page(id);
+    LauncherSettingsView page(env.platform(), id);
     page.resize(520, 600);
     page.show();
     ASSERT_TRUE(page.appList());
@@ -152,7 +152,7 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
 
 TEST_F(Pages, AnEmptyLauncherNameIsRefusedWithANoteAndTheDialogStays)
 {
-    LauncherSettingsView page(std::nullopt);
+    LauncherSettingsView page(env.platform(), std::nullopt);
     page.addGroup();
     const QString before = page.selectedGroup()->name;
     page.renameGroup();

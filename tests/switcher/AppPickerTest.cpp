@@ -67,7 +67,7 @@ protected:
 
 TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
 {
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     // Installed entries of the system may be listed too; hidden ones never.
     const QStringList names = dialog.visibleNames();
     EXPECT_FALSE(names.contains(QStringLiteral("Hidden Helper")));
@@ -91,7 +91,7 @@ TEST_F(AppPicker, RowsWithoutAnIconLineUpWithTheOthers)
     auto* desktop = &env.sim().desktop();
     desktop->addApp(9, QStringLiteral("org.example.Paint"), QStringLiteral("Paint")).icon
         = SimDesktop::solidIcon(Qt::red);
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     dialog.show();
     auto* list = dialog.findChild<QListWidget*>();
     ASSERT_TRUE(list);
@@ -109,15 +109,15 @@ TEST_F(AppPicker, RunningAppsWithoutAnEntryAreOfferedUnderTheSwitchersIdentifier
     desktop->addApp(7, QStringLiteral("XLogo"), QStringLiteral("XLogo")).bundleURL.clear();
     desktop->installed.remove(QStringLiteral("XLogo")); // known by its window class only
     desktop->addApp(8, QStringLiteral("org.example.Writer"), QStringLiteral("Writer running"));
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     EXPECT_TRUE(dialog.visibleNames().contains(QStringLiteral("XLogo")));
     EXPECT_FALSE(dialog.visibleNames().contains(QStringLiteral("Writer running"))); // its entry is listed once
     dialog.setSearchText(QStringLiteral("xlogo"));
     EXPECT_EQ(dialog.chosenBundleIdentifier(), QStringLiteral("XLogo"));
     // The launcher list shows it while it runs.
-    EXPECT_EQ(LauncherApps::resolve(QStringLiteral("XLogo"))->name, QStringLiteral("XLogo"));
+    EXPECT_EQ(LauncherApps::resolve(env.platform(), QStringLiteral("XLogo"))->name, QStringLiteral("XLogo"));
     desktop->apps.clear();
-    EXPECT_FALSE(LauncherApps::resolve(QStringLiteral("XLogo")));
+    EXPECT_FALSE(LauncherApps::resolve(env.platform(), QStringLiteral("XLogo")));
 }
 
 TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
@@ -128,7 +128,7 @@ TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
     });
     QList<std::optional<QString>> results;
     answerNextPicker(QStringLiteral("Atlas"), true);
-    LauncherApps::chooseApp([&](std::optional<QString> id) { results << id; });
+    LauncherApps::chooseApp(env.platform(), [&](std::optional<QString> id) { results << id; });
     EXPECT_TRUE(results.isEmpty()); // shown one turn later
     env.scheduler().runPending();
     ASSERT_EQ(results.size(), 1);
@@ -139,7 +139,7 @@ TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
     EXPECT_FALSE(tapOff);
 
     answerNextPicker(QStringLiteral("Writer"), false);
-    LauncherApps::chooseApp([&](std::optional<QString> id) { results << id; });
+    LauncherApps::chooseApp(env.platform(), [&](std::optional<QString> id) { results << id; });
     env.scheduler().runPending();
     ASSERT_EQ(results.size(), 2);
     EXPECT_EQ(results[1], std::nullopt); // cancelled
@@ -159,7 +159,7 @@ TEST_F(AppPicker, IconsThatAreNoPicturesGiveTheirRowsThePlaceholder)
     ApplicationIdentity::shared().reload();
 
     TestSupport::Watchdog watchdog("listing applications whose icons are a FIFO and /dev/zero");
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     auto* list = dialog.findChild<QListWidget*>();
     ASSERT_TRUE(list);
     QHash<QString, QImage> shown;

@@ -84,7 +84,7 @@ QString appName(const Platform& platform, const QString& bundleIdentifier)
         if (app.bundleIdentifier == bundleIdentifier)
             return app.localizedName;
     }
-    if (const auto installed = LauncherApps::resolve(bundleIdentifier))
+    if (const auto installed = LauncherApps::resolve(platform, bundleIdentifier))
         return installed->name;
     return bundleIdentifier;
 }
