@@ -11,6 +11,7 @@
 // frontmost application. Run by hand; not part of the test suite.
 
 #include "app/AppDelegate.h"
+#include "app/AppServices.h"
 #include "app/RingController.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/HotkeyEventTap.h"
@@ -214,7 +215,8 @@ int main(int argc, char** argv)
         { QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
             QStringLiteral("^Bench target$"), QStringLiteral("windowactivate"), QStringLiteral("--sync") });
 
-    AppDelegate application(platform);
+    AppServices services;
+    AppDelegate application(platform, services);
     RingController& delegate = application.rings();
     application.keyboard().start();
     if (!application.keyboard().keyTap()) {

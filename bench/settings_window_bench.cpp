@@ -56,9 +56,9 @@ void BM_OpenSettingsToFirstFrame(benchmark::State& state)
             = SimDesktop::solidIcon(QColor::fromHsv(a * 40, 200, 200));
     desktop->frontmostPID = 100;
     AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
-    AppServices::installDefaults(Platform::installed());
+    AppServices services = AppServices::builtIn(Platform::installed());
     for (auto _ : state) {
-        TitledWindows windows(Platform::installed());
+        TitledWindows windows(Platform::installed(), services);
         FirstPaint probe(windows);
         qApp->installEventFilter(&probe);
         QElapsedTimer clock;

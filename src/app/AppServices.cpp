@@ -12,15 +12,9 @@
 
 #include <QJsonObject>
 
-AppServices& AppServices::shared()
+AppServices AppServices::builtIn(const Platform& platform)
 {
-    static AppServices services;
-    return services;
-}
-
-void AppServices::installDefaults(const Platform& platform)
-{
-    AppServices& s = shared();
+    AppServices s;
 
     s.telemetryPrepare = [] {
         Telemetry::setKeyTapSuspender([](bool suspended) { KeyTapSuspension::setTapEnabled(!suspended); });
@@ -54,4 +48,5 @@ void AppServices::installDefaults(const Platform& platform)
     s.makeUpdateNoticeView = [](std::function<void()> onClose) -> QWidget* {
         return new UpdateNoticeView(UpdateChecker::shared(), std::move(onClose));
     };
+    return s;
 }

@@ -3,6 +3,7 @@
 // real switcher panel and shortcut ring panel (offscreen).
 
 #include "app/AppDelegate.h"
+#include "app/AppServices.h"
 #include "app/RingController.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/HotkeyEventTap.h"
@@ -71,7 +72,7 @@ protected:
         }
         ShortcutStorage::resetShared();
 
-        delegate = std::make_unique<AppDelegate>(env.platform());
+        delegate = std::make_unique<AppDelegate>(env.platform(), services);
         rings = &delegate->rings();
         delegate->keyboard().start();
         ASSERT_TRUE(delegate->keyboard().keyTap());
@@ -129,6 +130,7 @@ protected:
     RecordingSyntheticKeys* keys = nullptr;
     MemoryClipboard* clipboard = nullptr;
     SimKeyTap* tap = nullptr;
+    AppServices services;
     std::unique_ptr<AppDelegate> delegate;
     RingController* rings = nullptr;
     QStringList released;

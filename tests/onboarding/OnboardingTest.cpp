@@ -122,15 +122,14 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
 {
     // The way back to the start: a closed wizard is made anew on page 0; one
     // still open is brought forward where it was.
-    const AppServices saved = AppServices::shared();
-    AppServices::installDefaults(env.platform());
-    AppServices::shared().startUpdateChecks = nullptr;
-    AppServices::shared().telemetryShowNoticeIfNeeded = nullptr;
+    AppServices services = AppServices::builtIn(env.platform());
+    services.startUpdateChecks = nullptr;
+    services.telemetryShowNoticeIfNeeded = nullptr;
     {
         int flagWrites = 0;
         QObject counting;
         settings().onChange(&counting, { AppSettings::Key::hasCompletedOnboarding }, [&] { ++flagWrites; });
-        AppDelegate delegate(env.platform());
+        AppDelegate delegate(env.platform(), services);
         delegate.applicationDidFinishLaunching();
         auto wizard = [&] { return delegate.windows().onboardingWindow()->findChild<OnboardingView*>(); };
         ASSERT_TRUE(delegate.windows().onboardingWindow());
@@ -162,7 +161,6 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
         EXPECT_FALSE(delegate.windows().onboardingWindow());
         EXPECT_TRUE(delegate.windows().settingsWindow());
     }
-    AppServices::shared() = saved;
 }
 
 TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
@@ -262,13 +260,12 @@ TEST(LaunchNoticePlacement, HangsFromTheIconOnItsScreenOrSitsInTheCorner)
 
 TEST_F(Onboarding, LaunchNoticeShowsOnlyWhenWantedAndGoesOnItsOwnActions)
 {
-    const AppServices saved = AppServices::shared();
-    AppServices::installDefaults(env.platform());
-    AppServices::shared().makeSettingsView = [] { return new QLabel(QStringLiteral("settings")); };
+    AppServices services = AppServices::builtIn(env.platform());
+    services.makeSettingsView = [] { return new QLabel(QStringLiteral("settings")); };
     std::optional<QRect> icon;
-    AppServices::shared().menuBarItemFrame = [&] { return icon; };
+    services.menuBarItemFrame = [&] { return icon; };
     {
-        TitledWindows windows(env.platform());
+        TitledWindows windows(env.platform(), services);
         // Turned off while waiting for the tray: nothing shows.
         windows.showLaunchPopoverIfEnabled();
         settings().setShowLaunchMessage(false);
@@ -310,7 +307,6 @@ TEST_F(Onboarding, LaunchNoticeShowsOnlyWhenWantedAndGoesOnItsOwnActions)
         settings().resetHotkey(HotkeyRole::launcher);
         settle();
     }
-    AppServices::shared() = saved;
 }
 
 TEST_F(Onboarding, PressDemoActsOutTheHotkeyWhileShownAndHoldsStillWithReducedMotion)
