@@ -96,7 +96,7 @@ void AppDelegate::applicationWillTerminate()
     m_rings->stopMouseTracking();
     // A password copied to the clipboard goes with us, never to a clipboard
     // manager that would keep it.
-    PasswordVault::clearClipboardIfOurs();
+    PasswordVault(m_platform).clearClipboardIfOurs();
     if (m_updateChecksStarted && m_services.stopUpdateChecks)
         m_services.stopUpdateChecks();
     m_updateChecksStarted = false;

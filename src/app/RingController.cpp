@@ -324,7 +324,7 @@ void RingController::showPasswordRing()
         stepOrCommitShortcutRing();
         return;
     }
-    const QList<AppShortcut> items = PasswordVault::ringItems();
+    const QList<AppShortcut> items = PasswordVault(m_platform).ringItems();
     if (items.isEmpty()) {
         RingSources::beep(m_platform.workspace());
         return;
@@ -394,8 +394,8 @@ void RingController::choosePassword(const AppShortcut& item)
         m_passwordDelivery->choose(item.id, card);
         return;
     }
-    PasswordDelivery(m_platform.focusedText(), m_platform.syntheticKeys(), m_platform.scheduler(),
-        m_platform.workspace(), &KeyTapSuspension::begin)
+    PasswordDelivery(PasswordVault(m_platform), m_platform.focusedText(), m_platform.syntheticKeys(),
+        m_platform.scheduler(), m_platform.workspace(), &KeyTapSuspension::begin)
         .choose(item.id, card);
 }
 

@@ -88,14 +88,15 @@ void SymbolPickerButton::paintEvent(QPaintEvent*)
 
 // ---- Account editor ---------------------------------------------------------------------
 
-PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidget* parent)
+PasswordAccountEditorView::PasswordAccountEditorView(PasswordVault vault, PasswordEntry entry, QWidget* parent)
     : QDialog(parent)
+    , m_vault(vault)
     , m_entry(std::move(entry))
 {
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("account-editor"));
-    for (const PasswordEntry& stored : PasswordVault::entries()) {
+    for (const PasswordEntry& stored : m_vault.entries()) {
         if (stored.id == m_entry.id) {
             m_isEditing = true;
             break;
@@ -190,11 +191,11 @@ void PasswordAccountEditorView::save()
         m_entry.account = m_entry.label;
     if (!m_isEditing) {
         m_entry.variants.clear();
-    } else if (const auto stored = PasswordVault::entry(m_entry.id)) {
+    } else if (const auto stored = m_vault.entry(m_entry.id)) {
         // The passwords stay as stored now: this dialog never adds or drops one.
         m_entry.variants = stored->variants;
     }
-    PasswordVault::upsert(m_entry);
+    m_vault.upsert(m_entry);
     Q_EMIT saved(m_entry.id);
     accept();
 }
@@ -222,14 +223,15 @@ PasswordVariant PasswordDraftRow::asVariant() const
 }
 
 PasswordVariantEditorView::PasswordVariantEditorView(
-    const QUuid& entryId, const PasswordVariant& variant, QWidget* parent)
+    PasswordVault vault, const QUuid& entryId, const PasswordVariant& variant, QWidget* parent)
     : QDialog(parent)
+    , m_vault(vault)
     , m_entryId(entryId)
 {
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("password-editor"));
-    if (const auto account = PasswordVault::entry(entryId)) {
+    if (const auto account = m_vault.entry(entryId)) {
         for (const PasswordVariant& v : account->variants) {
             if (v.id == variant.id)
                 m_isEditing = true;
@@ -519,7 +521,7 @@ void PasswordVariantEditorView::toggleReveal(int index)
         row.revealPending = true;
         const QUuid id = row.id;
         QPointer<PasswordVariantEditorView> self(this);
-        PasswordVault::secret(id, this, [self, id](const PasswordVault::Secret& secret) {
+        m_vault.secret(id, this, [self, id](const PasswordVault::Secret& secret) {
             if (!self || self->m_closed)
                 return; // the dialog is gone: the answer has nowhere to go
             const int i = self->indexOf(id);
@@ -564,7 +566,7 @@ void PasswordVariantEditorView::saveNext(QList<PasswordDraftRow> pending)
 {
     while (!pending.isEmpty() && pending.first().secret.isEmpty()) {
         // A stored password left alone: only its label, icon and hint change.
-        PasswordVault::updateVariantMetadata(m_entryId, pending.takeFirst().asVariant());
+        m_vault.updateVariantMetadata(m_entryId, pending.takeFirst().asVariant());
     }
     if (pending.isEmpty()) {
         m_saving = false;
@@ -574,7 +576,7 @@ void PasswordVariantEditorView::saveNext(QList<PasswordDraftRow> pending)
     }
     const PasswordDraftRow row = pending.takeFirst();
     auto secret = SecretText::fromUtf8(row.secret.toUtf8());
-    PasswordVault::upsertVariant(
+    m_vault.upsertVariant(
         m_entryId, row.asVariant(), secret, this, [this, row, pending](PasswordVault::SaveResult result) {
             if (m_closed)
                 return;

@@ -45,7 +45,7 @@ private:
 class PasswordAccountEditorView : public QDialog {
     Q_OBJECT
 public:
-    PasswordAccountEditorView(PasswordEntry entry, QWidget* parent = nullptr);
+    PasswordAccountEditorView(PasswordVault vault, PasswordEntry entry, QWidget* parent = nullptr);
 
     bool isEditing() const { return m_isEditing; }
     bool canSave() const;
@@ -65,6 +65,7 @@ Q_SIGNALS:
 private:
     void refresh();
 
+    PasswordVault m_vault;
     PasswordEntry m_entry;
     bool m_isEditing = false;
     QLineEdit* m_name = nullptr;
@@ -93,7 +94,8 @@ struct PasswordDraftRow {
 class PasswordVariantEditorView : public QDialog {
     Q_OBJECT
 public:
-    PasswordVariantEditorView(const QUuid& entryId, const PasswordVariant& variant, QWidget* parent = nullptr);
+    PasswordVariantEditorView(
+        PasswordVault vault, const QUuid& entryId, const PasswordVariant& variant, QWidget* parent = nullptr);
 
     bool isEditing() const { return m_isEditing; }
     const QList<PasswordDraftRow>& rows() const { return m_rows; }
@@ -127,6 +129,7 @@ protected:
     void done(int result) override;
 
 private:
+    PasswordVault m_vault;
     struct Card {
         QWidget* frame = nullptr;
         SymbolPickerButton* icon = nullptr;

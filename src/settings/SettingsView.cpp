@@ -349,9 +349,9 @@ void SettingsView::buildPage()
         break;
     }
     case SettingsTab::passwords: {
-        auto* page = new PasswordsSettingsView(m_pageHost);
+        auto* page = new PasswordsSettingsView(PasswordVault(m_platform), m_pageHost);
         connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {
-            m_passwordPreviewItems = PasswordVault::ringItems();
+            m_passwordPreviewItems = PasswordVault(m_platform).ringItems();
             updatePreview();
         });
         m_page = page;
@@ -389,7 +389,7 @@ void SettingsView::buildPage()
 void SettingsView::refreshSources()
 {
     m_previewApps = runningApps(m_platform, 8);
-    m_passwordPreviewItems = PasswordVault::ringItems();
+    m_passwordPreviewItems = PasswordVault(m_platform).ringItems();
     refreshTabPreview();
 }
 

@@ -538,19 +538,18 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     savePasswords(3);
     // Records the accounts chosen instead of releasing their passwords.
     struct Recorder : PasswordDelivery {
-        explicit Recorder(QStringList& names)
-            : PasswordDelivery(
-                FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+        Recorder(const Platform& platform, QStringList& names)
+            : PasswordDelivery(PasswordVault(platform), platform.focusedText(), platform.syntheticKeys(),
+                platform.scheduler(), platform.workspace(), {})
+            , vault(platform)
             , names(names)
         {
         }
-        void choose(const QUuid& account, std::optional<QUuid>) override
-        {
-            names << PasswordVault::entry(account)->label;
-        }
+        void choose(const QUuid& account, std::optional<QUuid>) override { names << vault.entry(account)->label; }
+        PasswordVault vault;
         QStringList& names;
     };
-    rings->setPasswordDelivery(std::make_shared<Recorder>(released));
+    rings->setPasswordDelivery(std::make_shared<Recorder>(env.platform(), released));
     // The launcher hotkey over the password ring opens the shortcut ring; it
     // never releases a password.
     chord(KeyP, Shift | Ctrl);

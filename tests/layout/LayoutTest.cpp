@@ -117,7 +117,7 @@ TEST_P(Layout, EverySettingsPageFits)
     entry.label = QStringLiteral("Mail");
     entry.account = QStringLiteral("me@example.org");
     entry.variants << PasswordVariant { QUuid::createUuid(), QStringLiteral("Work"), QStringLiteral("key.fill"), {} };
-    PasswordVault::upsert(entry);
+    PasswordVault(env.platform()).upsert(entry);
     QList<BrowserTabs::Tab> tabs;
     for (int i = 0; i < 12; ++i)
         tabs << BrowserTabs::Tab { QStringLiteral("Tab %1").arg(i), QStringLiteral("https://example.org/%1").arg(i),
@@ -161,11 +161,11 @@ TEST_P(Layout, EverySheetFits)
         check(suggestions, QStringLiteral("suggested shortcuts"));
     }
     {
-        PasswordAccountEditorView account(PasswordEntry {});
+        PasswordAccountEditorView account(PasswordVault(env.platform()), PasswordEntry {});
         check(account, QStringLiteral("account editor"));
     }
     {
-        PasswordVariantEditorView variant(QUuid::createUuid(), PasswordVariant {});
+        PasswordVariantEditorView variant(PasswordVault(env.platform()), QUuid::createUuid(), PasswordVariant {});
         check(variant, QStringLiteral("password editor"));
     }
     {
