@@ -128,7 +128,7 @@ void BM_ShowingX11(benchmark::State& state)
         state.SkipWithError("could not make the windows");
         return;
     }
-    auto desktop = std::make_shared<X11Desktop>();
+    auto desktop = std::make_shared<X11Desktop>(Platform::installed().ports().applicationIdentity);
     Platform::installed().ports().workspace = desktop;
     Platform::installed().ports().windows = desktop;
     installScreens();

@@ -78,10 +78,10 @@ std::optional<LauncherGroup> LauncherSettingsView::selectedGroup() const
     return groups.first();
 }
 
-std::optional<QIcon> LauncherSettingsView::menuIcon(const LauncherGroup& group)
+std::optional<QIcon> LauncherSettingsView::menuIcon(const LauncherGroup& group) const
 {
     for (const QString& id : group.bundleIdentifiers) {
-        if (auto icon = AppIcons::appIcon(id))
+        if (auto icon = AppIcons::appIcon(m_platform.workspace(), id))
             return icon;
     }
     return std::nullopt;

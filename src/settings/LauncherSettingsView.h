@@ -39,7 +39,7 @@ public:
     void toggleGroupMenu();
 
     // The icon of the group's first installed application, for the pop-up.
-    static std::optional<QIcon> menuIcon(const LauncherGroup& group);
+    std::optional<QIcon> menuIcon(const LauncherGroup& group) const;
 
     KeyBindingSection* keyBinding() const { return m_keyBinding; }
     LauncherAppList* appList() const { return m_appList; }

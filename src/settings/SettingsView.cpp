@@ -367,7 +367,7 @@ void SettingsView::buildPage()
         break;
     }
     case SettingsTab::capturedTabs: {
-        auto* page = new CapturedTabsSettingsView(m_pageHost);
+        auto* page = new CapturedTabsSettingsView(m_platform, m_pageHost);
         connect(page, &CapturedTabsSettingsView::storeChanged, this, &SettingsView::refreshTabPreview);
         m_page = page;
         break;
@@ -446,7 +446,7 @@ std::optional<RunningApp> SettingsView::previewCenterApp() const
     case SettingsTab::controller: {
         if (!controllerApp)
             return std::nullopt;
-        const auto icon = AppIcons::appIcon(controllerApp->bundleIdentifier);
+        const auto icon = AppIcons::appIcon(m_platform.workspace(), controllerApp->bundleIdentifier);
         if (!icon)
             return std::nullopt;
         return RunningApp { controllerApp->name, RunningApp::thumbnail(*icon, 64), controllerApp->bundleIdentifier,

@@ -256,7 +256,7 @@ ShortcutSuggestionsView* ShortcutsSettingsView::presentSuggestions(
     if (m_suggestions)
         return m_suggestions;
     const ShortcutSuggestionContext context { app, presets };
-    auto* sheet = new ShortcutSuggestionsView(context, this);
+    auto* sheet = new ShortcutSuggestionsView(m_platform, context, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     connect(sheet, &ShortcutSuggestionsView::added, this, [this](const QList<AppShortcut>& items) {
         for (const AppShortcut& s : items)
@@ -280,7 +280,7 @@ ShortcutEditorView* ShortcutsSettingsView::addShortcut()
 {
     if (!m_selected || m_editor)
         return nullptr;
-    auto* editor = new ShortcutEditorView(*m_selected, std::nullopt, this);
+    auto* editor = new ShortcutEditorView(m_platform, *m_selected, std::nullopt, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
         m_apps << saved;
@@ -297,7 +297,7 @@ ShortcutEditorView* ShortcutsSettingsView::editShortcut(const AppShortcut& short
 {
     if (!m_selected || m_editor)
         return nullptr;
-    auto* editor = new ShortcutEditorView(*m_selected, shortcut, this);
+    auto* editor = new ShortcutEditorView(m_platform, *m_selected, shortcut, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
         storage().updateShortcut(saved);
@@ -370,7 +370,8 @@ void ShortcutsSettingsView::rebuild()
         m_appButton = new AppPopupButton(content);
         const AppShortcut& shown = m_selected ? *m_selected : registered.first();
         m_appButton->setApp(
-            m_selected ? EditorChrome::appIcon(m_selected->bundleIdentifier) : std::nullopt, shown.name);
+            m_selected ? EditorChrome::appIcon(m_platform.workspace(), m_selected->bundleIdentifier) : std::nullopt,
+            shown.name);
         connect(m_appButton, &QAbstractButton::clicked, this, &ShortcutsSettingsView::toggleAppMenu);
         appRow->addWidget(m_appButton, 1);
     }
@@ -500,8 +501,9 @@ void ShortcutsSettingsView::toggleAppMenu()
     QVBoxLayout* column = popup.column;
     addPopupHeading(column, EditorChrome::secondaryLabel(title.toUpper(), picker, true));
     for (const AppShortcut& a : registeredApps()) {
-        auto* row = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(a.bundleIdentifier),
-            QStringLiteral("app.fill"), m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
+        auto* row
+            = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(m_platform.workspace(), a.bundleIdentifier),
+                QStringLiteral("app.fill"), m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
         row->setObjectName(QStringLiteral("app-") + a.bundleIdentifier);
         connect(row, &QAbstractButton::clicked, this, [this, a] { select(a); });
         column->addWidget(row);

@@ -145,7 +145,7 @@ TEST_P(Layout, EverySheetFits)
 {
     const AppShortcut app(QStringLiteral("App 1"), QString(), QString(), QStringLiteral("org.example.app1"));
     {
-        ShortcutEditorView editor(app, std::nullopt);
+        ShortcutEditorView editor(env.platform(), app, std::nullopt);
         const auto kinds = editor.findChild<QButtonGroup*>()->buttons();
         for (QAbstractButton* kind : kinds) {
             kind->click();
@@ -157,7 +157,7 @@ TEST_P(Layout, EverySheetFits)
         check(picker, QStringLiteral("icon picker"));
     }
     {
-        ShortcutSuggestionsView suggestions(ShortcutSuggestionContext { app, {}, QUuid::createUuid() });
+        ShortcutSuggestionsView suggestions(env.platform(), ShortcutSuggestionContext { app, {}, QUuid::createUuid() });
         check(suggestions, QStringLiteral("suggested shortcuts"));
     }
     {

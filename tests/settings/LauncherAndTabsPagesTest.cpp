@@ -108,7 +108,7 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     browsers->setTabs(QStringLiteral("org.mozilla.firefox"), { QStringLiteral("Three") },
         { QStringLiteral("https://three.example/") });
 
-    CapturedTabsSettingsView page;
+    CapturedTabsSettingsView page(env.platform());
     page.resize(520, 600);
     page.show();
     int changes = 0;

@@ -322,7 +322,7 @@ TEST_F(Window, TheChosenSegmentStandsOutInTheLightAndTheDarkAppearance)
 {
     GeneralSettingsView page(env.platform(), updates);
     page.resize(520, 900);
-    ShortcutEditorView editor(
+    ShortcutEditorView editor(env.platform(),
         AppShortcut(QStringLiteral("App"), QString(), QString(), QStringLiteral("org.example.app")), std::nullopt);
     for (const bool dark : { false, true }) {
         page.setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
