@@ -44,7 +44,4 @@ public:
     // Makes ready what the first monitor needs (a connection), off the path
     // of the first showing; reports no events by itself.
     virtual void prepare() { }
-
-    // The process-wide monitor (the X11 one unless a test installed another).
-    static PointerMonitor& shared();
 };

@@ -14,5 +14,3 @@ std::optional<RunningApplication> Workspace::runningApplication(const QString& b
 }
 
 Workspace& Workspace::shared() { return Platform::installed().workspace(); }
-
-Windows& Windows::shared() { return Platform::installed().windows(); }

@@ -660,8 +660,7 @@ TEST_F(RingViewTest, LabelsAndSubtitlesStayLegibleOnLightAndDarkGlassOverAnyDesk
     // glass drawn without it is the text's own (stems are solid at 2x). The
     // glass is translucent, so the desktop behind it matters: black, grey and
     // white desktops in both appearances.
-    auto* appearance = dynamic_cast<SimAppearance*>(&Appearance::shared());
-    ASSERT_NE(appearance, nullptr);
+    auto* appearance = &env.sim().appearance();
     constexpr int n = 6, selected = 0;
     constexpr double dpr = 2.0;
     const auto ring = [&](bool names, bool keys, QColor desktop) {
@@ -749,8 +748,7 @@ TEST_P(RingViewGalleryTest, WritesRingsForLightAndDark)
 {
     const double dpr = GetParam();
     const QString suffix = dpr > 1 ? QStringLiteral("@2x") : QString();
-    auto* appearance = dynamic_cast<SimAppearance*>(&Appearance::shared());
-    ASSERT_NE(appearance, nullptr);
+    auto* appearance = &env.sim().appearance();
     for (bool dark : { false, true }) {
         appearance->dark = dark;
         const QString tone = dark ? QStringLiteral("dark") : QStringLiteral("light");

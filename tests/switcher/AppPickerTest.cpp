@@ -30,12 +30,12 @@ protected:
         write(QStringLiteral("org.example.Atlas"), QStringLiteral("Atlas Maps"));
         write(
             QStringLiteral("org.example.Hidden"), QStringLiteral("Hidden Helper"), QStringLiteral("NoDisplay=true\n"));
-        ApplicationIdentity::shared().reload();
+        env.sim().applicationIdentity().reload();
     }
     void TearDown() override
     {
         QDir(folder).removeRecursively();
-        ApplicationIdentity::shared().reload();
+        env.sim().applicationIdentity().reload();
         KeyTapSuspension::setProvider({});
     }
     void write(const QString& id, const QString& name, const QString& extra = QString())
@@ -156,7 +156,7 @@ TEST_F(AppPicker, IconsThatAreNoPicturesGiveTheirRowsThePlaceholder)
     for (const QString& name : { QStringLiteral("red"), QStringLiteral("fifo"), QStringLiteral("zero") })
         write(QStringLiteral("org.example.") + name, name,
             QStringLiteral("Icon=%1\n").arg(icons.filePath(name + QStringLiteral(".png"))));
-    ApplicationIdentity::shared().reload();
+    env.sim().applicationIdentity().reload();
 
     TestSupport::Watchdog watchdog("listing applications whose icons are a FIFO and /dev/zero");
     AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
