@@ -30,7 +30,7 @@ PressDemoKeyStrip::PressDemoKeyStrip(Hotkey hotkey, double height, bool showsWel
     m_before->installEventFilter(this);
     m_change = new WidgetMotion(m_before, 1.0);
     connect(m_change, &WidgetMotion::changed, this, [this] {
-        if (m_change->isAnimating())
+        if (m_change->isAnimating() || m_change->value() < 1.0)
             return;
         m_before->hide();
         m_beforePicture = QPixmap();
@@ -65,12 +65,12 @@ void PressDemoKeyStrip::changeTo(const RingAnimation& spring)
         sync();
         return;
     }
+    m_change->setValue(0.0);
     m_beforePicture = m_strip->grab();
     m_before->setGeometry(m_strip->geometry());
     m_before->show();
     m_before->raise();
     sync();
-    m_change->setValue(0.0);
     m_change->animateTo(1.0, spring);
 }
 
