@@ -53,7 +53,8 @@ private:
 
 WidgetMotion* play(QWidget* widget, double fromOpacity, double fromDy, const RingAnimation& animation, bool still)
 {
-    if (!widget || still)
+    // Nobody sees a hidden widget change: it takes its place at once.
+    if (!widget || still || !widget->isVisible())
         return nullptr;
     // A motion left from an earlier change stops first; its effect goes with it.
     if (auto* earlier = widget->findChild<WidgetMotion*>(QStringLiteral("change-motion"), Qt::FindDirectChildrenOnly)) {
@@ -77,9 +78,6 @@ WidgetMotion* play(QWidget* widget, double fromOpacity, double fromDy, const Rin
         }
         static_cast<ChangeEffect*>(guard.data())->setProgress(progress);
     });
-    // The widget may not be laid out or shown yet: the motion runs on the
-    // engine's clock whatever its visibility, so a row built hidden and shown
-    // in the same turn still eases in.
     motion->animateTo(1.0, animation);
     return motion;
 }

@@ -4,7 +4,8 @@
 // where the layout put it. The layout is never fought: the widget keeps its
 // geometry and only its drawing is offset, by a graphics effect that exists
 // while the motion runs and is removed once it rests, so a list at rest is
-// drawn as plainly as before. Under Reduce Motion nothing is installed.
+// drawn as plainly as before. Under Reduce Motion, or for a widget not on
+// screen, nothing is installed.
 
 #include "ringkit/RingAnimation.h"
 
