@@ -1,6 +1,9 @@
 #include "ringkit/WidgetMotion.h"
 
+#include "platform/Scheduler.h"
+
 #include <QWidget>
+#include <algorithm>
 
 WidgetMotion::WidgetMotion(QWidget* owner, double initial, double restTolerance)
     : QObject(owner)
@@ -21,6 +24,7 @@ void WidgetMotion::animateTo(double target, const RingAnimation& animation, bool
         return;
     m_value.animateTo(target, animation);
     follow();
+    watchForRest();
 }
 
 void WidgetMotion::setValue(double value)
@@ -48,6 +52,27 @@ void WidgetMotion::follow()
         Q_EMIT changed(m_value.value());
         if (!moving)
             settle();
+    });
+}
+
+// The engine shows no last frame for a value that comes to rest within a
+// tolerance of the frame before: the rest is then told at the moment it comes.
+void WidgetMotion::watchForRest()
+{
+    Scheduler& scheduler = Scheduler::shared();
+    const double now = scheduler.now();
+    const double step = std::max(AnimationEngine::shared().frameInterval(), 1.0 / 240.0);
+    double rest = now;
+    for (int i = 0; i < 2400 && m_value.isAnimatingAt(rest); ++i)
+        rest += step;
+    const unsigned generation = ++m_generation;
+    scheduler.postAfterWhileAlive(rest - now, this, [this, generation] {
+        if (generation != m_generation || !m_frames || m_value.isAnimating())
+            return;
+        settle();
+        if (m_owner)
+            m_owner->update();
+        Q_EMIT changed(m_value.value());
     });
 }
 

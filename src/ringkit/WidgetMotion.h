@@ -36,9 +36,11 @@ Q_SIGNALS:
 
 private:
     void follow();
+    void watchForRest();
     void settle();
 
     AnimatedValue m_value;
     QPointer<QWidget> m_owner;
     QMetaObject::Connection m_frames;
+    unsigned m_generation = 0; // of the rest watch that counts
 };
