@@ -2,7 +2,7 @@
 // glows, arrives and leaves through values between its ends and comes to
 // rest; the recorder springs into its red recording look and its clear button
 // grows in and shrinks away; all of it jumps under Reduce Motion. Also the
-// attention legend and the recorder's message symbols and reader action.
+// recorder's message symbols and its screen reader action.
 
 #include "core/AppSettings.h"
 #include "editors/HotkeyRecorder.h"
@@ -103,21 +103,6 @@ TEST_F(KeyCapMotion, CapsSinkGlowArriveAndLeaveInMotionThenRestOrJumpWhenStill)
     EXPECT_DOUBLE_EQ(strip.pose(QStringLiteral("B")).glow, 1.0);
     EXPECT_DOUBLE_EQ(strip.pose(QStringLiteral("⇧")).presence, 0.0);
     EXPECT_FALSE(AnimationEngine::shared().isTicking());
-}
-
-TEST_F(KeyCapMotion, TheAttentionLegendLabelsOnlyCaptionedModifiersOfAnAttentionStrip)
-{
-    KeyStripItem slot { QStringLiteral("slot"), QString(), QStringLiteral("Press") };
-    slot.showsDotGrid = true;
-    const KeyStripItem bare { QStringLiteral("ctrl"), QStringLiteral("⌘"), std::nullopt };
-    EXPECT_FALSE(strip.usesAttentionLegend(key(QStringLiteral("⌘"))));
-    strip.setAttentionPress(true);
-    EXPECT_TRUE(strip.usesAttentionLegend(key(QStringLiteral("⌘"))));
-    EXPECT_FALSE(strip.usesAttentionLegend(key(QStringLiteral("A")))) << "not a modifier";
-    EXPECT_FALSE(strip.usesAttentionLegend(bare)) << "no caption";
-    EXPECT_FALSE(strip.usesAttentionLegend(slot));
-    strip.setShowsCaptions(false);
-    EXPECT_FALSE(strip.usesAttentionLegend(key(QStringLiteral("⌘"))));
 }
 
 TEST_F(KeyCapMotion, TheRecorderSpringsIntoRecordingAndItsClearButtonGrowsAndShrinks)
