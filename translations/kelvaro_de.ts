@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Papierkorb leeren</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Aufnahme umschalten</translation>
+    </message>
 </context>
 </TS>

@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Empty Bin</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Toggle recording</translation>
+    </message>
 </context>
 </TS>

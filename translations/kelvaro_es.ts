@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Vaciar papelera</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Alternar grabación</translation>
+    </message>
 </context>
 </TS>

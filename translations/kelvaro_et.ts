@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Tühjenda prügikast</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Lülita salvestamine sisse või välja</translation>
+    </message>
 </context>
 </TS>

@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Tyhjennä roskakori</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Aloita tai lopeta tallennus</translation>
+    </message>
 </context>
 </TS>

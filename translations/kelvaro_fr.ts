@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Vider la corbeille</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Activer ou désactiver l’enregistrement</translation>
+    </message>
 </context>
 </TS>

@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Svuota cestino</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Attiva/disattiva registrazione</translation>
+    </message>
 </context>
 </TS>

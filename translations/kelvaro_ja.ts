@@ -2131,5 +2131,9 @@
         <source>Empty Bin</source>
         <translation>ゴミ箱を空にする</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>記録の開始/停止</translation>
+    </message>
 </context>
 </TS>

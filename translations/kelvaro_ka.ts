@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>ნაგვის ყუთის დაცლა</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>ჩაწერის ჩართვა/გამორთვა</translation>
+    </message>
 </context>
 </TS>

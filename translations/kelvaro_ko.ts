@@ -2131,5 +2131,9 @@
         <source>Empty Bin</source>
         <translation>휴지통 비우기</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>기록 시작/중지</translation>
+    </message>
 </context>
 </TS>

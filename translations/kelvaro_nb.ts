@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Tøm papirkurven</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Slå opptak av/på</translation>
+    </message>
 </context>
 </TS>

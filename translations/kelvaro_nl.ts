@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Leeg prullenmand</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Opnemen aan/uit</translation>
+    </message>
 </context>
 </TS>

@@ -2171,5 +2171,9 @@
         <source>Empty Bin</source>
         <translation>Opróżnij kosz</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Przełącz nagrywanie</translation>
+    </message>
 </context>
 </TS>

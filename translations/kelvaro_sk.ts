@@ -2171,5 +2171,9 @@
         <source>Empty Bin</source>
         <translation>Vyprázdniť kôš</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Prepnúť nahrávanie</translation>
+    </message>
 </context>
 </TS>

@@ -2191,5 +2191,9 @@
         <source>Empty Bin</source>
         <translation>Izprazni smeti</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Preklopi snemanje</translation>
+    </message>
 </context>
 </TS>

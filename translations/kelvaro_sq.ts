@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Zbraz koshin</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Ndiz/fik regjistrimin</translation>
+    </message>
 </context>
 </TS>

@@ -2151,5 +2151,9 @@
         <source>Empty Bin</source>
         <translation>Töm papperskorgen</translation>
     </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Växla inspelning</translation>
+    </message>
 </context>
 </TS>
