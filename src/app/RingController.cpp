@@ -68,6 +68,13 @@ bool RingController::isSwitcherVisible() const { return m_switcher && m_switcher
 
 bool RingController::isShortcutRingVisible() const { return m_shortcutRing && m_shortcutRing->isVisible(); }
 
+bool RingController::takesRingKeys() const
+{
+    return isSwitcherLive()
+        || (shortcutRingViewModel() && isShortcutRingVisible() && !m_shortcutRing->isExiting()
+            && !m_shortcutRingHasCommitted);
+}
+
 bool RingController::isSwitcherLive() const
 {
     return m_switcher && m_switcher->acceptsCommit() && !m_switcherHasCommitted;
@@ -185,6 +192,8 @@ void RingController::makeShortcutRing()
     m_shortcutRing = std::make_unique<ShortcutRingWindow>(m_platform);
     connect(
         m_shortcutRing.get(), &ShortcutRingWindow::hidingStarted, this, [this] { m_shortcutRingHasCommitted = true; });
+    connect(m_shortcutRing.get(), &ShortcutRingWindow::commitRequested, this,
+        &RingController::selectAndExecuteCurrentShortcut);
     connect(m_shortcutRing.get(), &ShortcutRingWindow::hidden, this, [this] {
         stopMouseTrackingIfIdle();
         Q_EMIT ringsChanged();
@@ -370,26 +379,24 @@ void RingController::selectAndExecuteCurrentShortcut()
         return;
     }
     const AppShortcut item = model->shortcuts()[index];
+    // The card chosen on the outer arc, taken now: the showing's model may be
+    // gone by the time the item runs.
+    std::optional<QUuid> card;
+    const auto arcIndex = model->selectedArcIndex();
+    const auto& variants = model->arcVariants();
+    if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size())
+        card = variants.at(*arcIndex).id;
     hideShortcutRing(true);
-    Scheduler::shared().postAfterWhileAlive(executeDelay, this, [this, item] {
+    Scheduler::shared().postAfterWhileAlive(executeDelay, this, [this, item, card] {
         if (item.kind == RingItemKind::password)
-            choosePassword(item);
+            choosePassword(item, card);
         else
             ShortcutRunner::executeShortcut(m_platform, item);
     });
 }
 
-void RingController::choosePassword(const AppShortcut& item)
+void RingController::choosePassword(const AppShortcut& item, std::optional<QUuid> card)
 {
-    // The card chosen on the outer arc, read from the model of the showing
-    // while its exit still runs.
-    std::optional<QUuid> card;
-    if (const AppShortcutRingViewModel* model = shortcutRingViewModel()) {
-        const auto arcIndex = model->selectedArcIndex();
-        const auto& variants = model->arcVariants();
-        if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size())
-            card = variants.at(*arcIndex).id;
-    }
     if (m_passwordDelivery) {
         m_passwordDelivery->choose(item.id, card);
         return;

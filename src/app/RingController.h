@@ -47,6 +47,7 @@ public:
     // ---- What the hotkeys ask (RingCommands) -------------------------------------
     bool isSwitcherVisible() const override;
     bool isShortcutRingVisible() const override;
+    bool takesRingKeys() const override;
     void triggerSwitcher() override;
     void triggerLauncher() override;
     void showCapturedTabsRing() override;
@@ -113,7 +114,7 @@ private:
     void stepOrCommitSwitcher();
     void stepOrCommitShortcutRing();
     void switcherClickCommit(int index, std::optional<int> windowIndex);
-    void choosePassword(const AppShortcut& item);
+    void choosePassword(const AppShortcut& item, std::optional<QUuid> card);
     // Hold mode, for a ring a key press opened: on the next turn, asks which
     // modifiers are still held and treats a missing one as released (a
     // release during the grab that showed the ring is never reported as an

@@ -154,7 +154,7 @@ bool HotkeyDispatcher::handleKeyDown(std::uint16_t keyCode, std::uint64_t modifi
     // A hotkey recorder is listening: its keys are not ours.
     if (HotkeyRecordingSession::activeCount() >= 1 && !ringVisible)
         return false;
-    if (ringVisible && keyCode == KeyCodes::Escape) {
+    if (m_rings.takesRingKeys() && keyCode == KeyCodes::Escape) {
         m_rings.cancelVisibleRings();
         return true;
     }
@@ -185,7 +185,7 @@ bool HotkeyDispatcher::handleKeyDown(std::uint16_t keyCode, std::uint64_t modifi
 
 bool HotkeyDispatcher::handleRingNavigation(std::uint16_t keyCode)
 {
-    if (!isRingVisible())
+    if (!m_rings.takesRingKeys())
         return false;
     switch (keyCode) {
     case KeyCodes::Return:
@@ -223,7 +223,7 @@ std::vector<KeyGrab> HotkeyDispatcher::currentKeyGrabs() const
         if (g.hotkey)
             add(KeyGrab::of(*g.hotkey));
     }
-    if (isRingVisible()) {
+    if (m_rings.takesRingKeys()) {
         for (std::uint16_t code : navigationKeys)
             add(KeyGrab::anyModifiersOf(code));
     }

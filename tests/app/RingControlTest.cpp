@@ -153,7 +153,12 @@ TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
     release(Ctrl); // ⇧ up
     EXPECT_EQ(activations(20), 1);
     release(0); // ⌘ up as well
-    EXPECT_TRUE(tap->press(Return, 0)); // the panel is still exiting
+    // The panel is still fading out, but the choice is made: Return is the
+    // person's again and goes to the window they switched to.
+    ASSERT_TRUE(rings->isSwitcherVisible());
+    tap->clearDelivered();
+    EXPECT_FALSE(tap->press(Return, 0));
+    EXPECT_EQ(tap->delivered(), (QList<SimKeyTap::Delivered> { { Return, 0, false } }));
     settle();
     EXPECT_EQ(allActivations(), 1);
     EXPECT_FALSE(rings->isSwitcherVisible());
@@ -469,6 +474,50 @@ TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
     settle();
     EXPECT_EQ(clipboard->changeCount(), 0);
     EXPECT_FALSE(rings->isShortcutRingVisible());
+}
+
+TEST_F(RingControl, ACardClickDeliversThatCardsPasswordAndTheFadeOutTakesNoKeys)
+{
+    PasswordEntry mail;
+    mail.label = QStringLiteral("Mail");
+    mail.variants << PasswordVariant {} << PasswordVariant {} << PasswordVariant {};
+    env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({ mail }));
+    struct Recorder : PasswordDelivery {
+        Recorder()
+            : PasswordDelivery(
+                FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+        {
+        }
+        void choose(const QUuid& account, std::optional<QUuid> card) override { chosen << qMakePair(account, card); }
+        QList<QPair<QUuid, std::optional<QUuid>>> chosen;
+    };
+    auto recorder = std::make_shared<Recorder>();
+    rings->setPasswordDelivery(recorder);
+
+    chord(KeyP, Shift | Ctrl);
+    turn();
+    AppShortcutRingViewModel* model = rings->shortcutRingViewModel();
+    ASSERT_TRUE(model);
+    ASSERT_EQ(model->arcVariants().size(), 3);
+    // The click's choice, while the hotkey's modifiers are still held.
+    model->setSelectedArcIndex(2);
+    model->choose();
+    EXPECT_TRUE(rings->shortcutRing()->isExiting());
+    // Fading out, the ring no longer takes Return: it reaches the window the
+    // password is for, and releasing the modifiers commits nothing more.
+    tap->clearDelivered();
+    EXPECT_FALSE(tap->press(Return, Shift | Ctrl));
+    EXPECT_EQ(tap->delivered().size(), 1);
+    for (const KeyGrab& g : tap->activeGrabs())
+        EXPECT_FALSE(g.covers(Return, 0)) << "Return is still grabbed";
+    release(0);
+    model->choose();
+    settle();
+    ASSERT_EQ(recorder->chosen.size(), 1);
+    EXPECT_EQ(recorder->chosen[0].first, mail.id);
+    EXPECT_EQ(recorder->chosen[0].second, mail.variants[2].id);
+    EXPECT_FALSE(rings->isShortcutRingVisible());
+    rings->setPasswordDelivery(nullptr);
 }
 
 TEST_F(RingControl, AFrontmostAppWithoutShortcutsBeepsAndLogs)
