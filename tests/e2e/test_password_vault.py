@@ -214,6 +214,20 @@ def main():
         z.submit()
         k.check(z.output() == SECRET_1, "the first password lands in zenity's field")
 
+        # 1a. Return typed at once, while the ring still fades out, waits for the
+        # password: the dialog answers with it, not with an empty field.
+        z = Zenity("--entry", "--text", "Quick submit", title="Sign in quickly")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        pick("password-ring-quick-return")
+        time.sleep(0.1)  # part of the gesture: a person's Return comes a moment after letting go
+        k.key("Return")
+        fading = k.viewable_window("Kelvaro Ring")
+        got = z.output(timeout=8)
+        k.check(got == SECRET_1, "Return typed during the fade-out (ring still shown: %s) submits the password: %r"
+                % (bool(fading), got))
+
         # 1b. A Qt line edit takes it the same way.
         log = os.path.join(SESSION, "vault-editor.log")
         editor = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.Editor", "--title", "Editor",
