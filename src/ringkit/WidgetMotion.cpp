@@ -1,6 +1,9 @@
 #include "ringkit/WidgetMotion.h"
 
+#include "platform/Scheduler.h"
+
 #include <QWidget>
+#include <algorithm>
 
 WidgetMotion::WidgetMotion(QWidget* owner, double initial, double restTolerance)
     : QObject(owner)
@@ -9,7 +12,12 @@ WidgetMotion::WidgetMotion(QWidget* owner, double initial, double restTolerance)
 {
 }
 
-WidgetMotion::~WidgetMotion() { QObject::disconnect(m_frames); }
+WidgetMotion::~WidgetMotion()
+{
+    QObject::disconnect(m_frames);
+    if (m_restCheck)
+        Scheduler::shared().cancel(m_restCheck);
+}
 
 void WidgetMotion::animateTo(double target, const RingAnimation& animation, bool still)
 {
@@ -21,6 +29,7 @@ void WidgetMotion::animateTo(double target, const RingAnimation& animation, bool
         return;
     m_value.animateTo(target, animation);
     follow();
+    watchForRest();
 }
 
 void WidgetMotion::setValue(double value)
@@ -55,4 +64,32 @@ void WidgetMotion::settle()
 {
     QObject::disconnect(m_frames);
     m_frames = {};
+    if (m_restCheck)
+        Scheduler::shared().cancel(m_restCheck);
+    m_restCheck = 0;
+}
+
+// The engine announces no frame for a rest that changes no pixel, so the
+// last frame may show the value a hair short of its target, still moving.
+// Whoever waits for the rest (to drop a drawing aid, to hide an overlay) is
+// told once the curve has come to rest, counted ahead on the same clock.
+void WidgetMotion::watchForRest()
+{
+    Scheduler& scheduler = Scheduler::shared();
+    if (m_restCheck)
+        scheduler.cancel(m_restCheck);
+    const double now = scheduler.now();
+    const double step = std::max(AnimationEngine::shared().frameInterval(), 1.0 / 240.0);
+    double wait = step;
+    while (m_value.isAnimatingAt(now + wait) && wait < 30.0)
+        wait += step;
+    m_restCheck = scheduler.postAfterWhileAlive(wait, this, [this] {
+        m_restCheck = 0;
+        if (!m_frames || m_value.isAnimating())
+            return; // already told, or moving on to a newer target
+        settle();
+        if (m_owner)
+            m_owner->update();
+        Q_EMIT changed(m_value.value());
+    });
 }

@@ -37,8 +37,10 @@ Q_SIGNALS:
 private:
     void follow();
     void settle();
+    void watchForRest();
 
     AnimatedValue m_value;
     QPointer<QWidget> m_owner;
     QMetaObject::Connection m_frames;
+    quint64 m_restCheck = 0; // the scheduler's check for a rest no frame shows
 };
