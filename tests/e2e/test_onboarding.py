@@ -179,7 +179,11 @@ def notice_and_help(tag, check_details):
                 k.key("Escape")
                 k.check(k.wait_until(lambda: not k.viewable_window(HELP), timeout=5), "Escape closes the help window")
                 k.open_tray_menu_item(3)
-                back = k.wait_until(lambda: k.viewable_window(HELP), timeout=10)
+                back = k.wait_until(lambda: k.viewable_window(HELP), timeout=5)
+                if not back:
+                    # As above: on a busy machine the menu may miss its keys once.
+                    k.open_tray_menu_item(3)
+                    back = k.wait_until(lambda: k.viewable_window(HELP), timeout=5)
                 k.check(back != 0, "the help window is shown again")
                 if back:
                     k.check(geometry(back)[:2] == left_at, "where it was left (%s, left at %s, first at %s)"
