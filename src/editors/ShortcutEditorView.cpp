@@ -216,7 +216,7 @@ ShortcutEditorView::ShortcutEditorView(
     m_name = new QLineEdit(content);
     m_name->setObjectName(QStringLiteral("shortcut-name"));
     m_name->setAccessibleName(QCoreApplication::translate("Kelvaro", "Name"));
-    m_name->setPlaceholderText(QCoreApplication::translate("Kelvaro", "Empty Trash"));
+    m_name->setPlaceholderText(QCoreApplication::translate("Kelvaro", "Empty Bin"));
     m_name->setText(m_existing ? m_existing->name : QString());
     connect(m_name, &QLineEdit::textChanged, this, &ShortcutEditorView::refresh);
     nameRow->addWidget(m_name, 1);

@@ -10,6 +10,7 @@
 #include "settings/KeyBindingSection.h"
 #include "settings/PageParts.h"
 #include "settings/PasswordsSettingsView.h"
+#include "settings/SettingsMotion.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -393,6 +394,7 @@ void CapturedTabsSettingsView::finishCapture(
         rebuild();
         return;
     }
+    const ContentFade fade(m_content, SettingsMotion::list());
     const bool refused = !result.tabs.isEmpty() && !added.stored;
     m_failed = result.tabs.isEmpty() || refused;
     m_sessions = CapturedTabStore::sessions();
@@ -420,6 +422,7 @@ void CapturedTabsSettingsView::finishCapture(
 
 void CapturedTabsSettingsView::choose(const QUuid& id)
 {
+    const ContentFade fade(m_content, SettingsMotion::list());
     if (m_menu)
         m_menu->close();
     m_selectedID = id;
@@ -459,6 +462,7 @@ void CapturedTabsSettingsView::deleteSelected()
     const auto session = selected();
     if (!session)
         return;
+    const ContentFade fade(m_content, SettingsMotion::list());
     CapturedTabStore::remove(session->id);
     m_sessions = CapturedTabStore::sessions();
     m_selectedID = CapturedTabStore::activeID();
@@ -476,6 +480,7 @@ void CapturedTabsSettingsView::move(int position, int by)
         return;
     session->tabs.swapItemsAt(position, target);
     CapturedTabStore::update(*session);
+    const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = CapturedTabStore::sessions();
     rebuild();
     Q_EMIT storeChanged();
@@ -488,6 +493,7 @@ void CapturedTabsSettingsView::remove(int position)
         return;
     session->tabs.removeAt(position);
     CapturedTabStore::update(*session);
+    const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = CapturedTabStore::sessions();
     rebuild();
     Q_EMIT storeChanged();
