@@ -4,7 +4,7 @@
 // still reach the ring's own widgets and every other window.
 //
 // Events carry no position: whoever handles one reads the pointer's location
-// from Screens::shared().pointer() when it needs it (motion may be coalesced).
+// from the Screens port (pointer()) when it needs it (motion may be coalesced).
 
 #include <functional>
 #include <memory>
