@@ -2,7 +2,8 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
-#include "platform/DefaultsStore.h"
+#include "editors/EditorChrome.h"
+#include "platform/Platform.h"
 #include "ring/FaviconFetcher.h"
 #include "services/Telemetry.h"
 #include "settings/IconViews.h"
@@ -198,6 +199,53 @@ std::optional<QIcon> CapturedTabsSettingsView::sessionIcon(const CapturedSession
     return std::nullopt;
 }
 
+// The pop-up of the saved captures: the selected capture's browser icon
+// (the "square.on.square" symbol for a mixed capture), its name and its
+// browser summary.
+class CapturePopupButton : public PopupPickerButton {
+public:
+    explicit CapturePopupButton(QWidget* parent)
+        : PopupPickerButton(QStringLiteral("capture-popup"), CapturedTabsSettingsView::rowControlHeight, parent)
+    {
+    }
+    void setCapture(std::optional<QIcon> icon, const QString& title, const QString& detail)
+    {
+        m_icon = std::move(icon);
+        m_title = title;
+        m_detail = detail;
+        setAccessibleName(m_title + QStringLiteral(", ") + m_detail);
+        update();
+    }
+    bool showsAppIcon() const { return m_icon.has_value(); }
+
+protected:
+    void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
+        const QColor& accent) override
+    {
+        if (m_icon)
+            m_icon->paint(&p, iconRect.toAlignedRect());
+        else
+            EditorChrome::paintIcon(p, iconRect, QStringLiteral("square.on.square"), accent);
+        const QFontMetricsF fm(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        const QString title = fm.elidedText(m_title, Qt::ElideRight, std::max(0.0, right - textLeft));
+        p.drawText(QRectF(textLeft, field.top(), right - textLeft, field.height()),
+            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
+        const double x = textLeft + fm.horizontalAdvance(title) + 8;
+        // Shown whole where it fits, else left out: the list says it too.
+        if (x + fm.horizontalAdvance(m_detail) <= right) {
+            p.setPen(SecondaryLabel::colour(palette()));
+            p.drawText(QRectF(x, field.top(), right - x, field.height()),
+                Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m_detail);
+        }
+    }
+
+private:
+    std::optional<QIcon> m_icon;
+    QString m_title;
+    QString m_detail;
+};
+
 // ---- Page -------------------------------------------------------------------------------------
 
 CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
@@ -269,9 +317,8 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(plainLabel(QCoreApplication::translate("Kelvaro", "Nothing captured yet"), content, true));
         row->addStretch(1);
     } else {
-        m_picker = new AccountPopupButton(content);
-        m_picker->setObjectName(QStringLiteral("capture-popup"));
-        m_picker->setAccount(QStringLiteral("square.on.square"), session->name, browserSummary(*session));
+        m_picker = new CapturePopupButton(content);
+        m_picker->setCapture(sessionIcon(*session), session->name, browserSummary(*session));
         connect(m_picker, &QAbstractButton::clicked, this, &CapturedTabsSettingsView::toggleCaptureMenu);
         row->addWidget(m_picker, 1);
     }
@@ -303,7 +350,7 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(remove);
     }
     column->addLayout(row);
-    column->addWidget(tabList(session));
+    // Said next to the button that started the capture, where it is seen.
     m_messageLabel = plainLabel(m_message, content, !m_failed);
     m_messageLabel->setObjectName(QStringLiteral("capture-message"));
     m_messageLabel->setWordWrap(true);
@@ -314,6 +361,7 @@ void CapturedTabsSettingsView::rebuild()
         m_messageLabel->setPalette(pal);
     }
     column->addWidget(m_messageLabel);
+    column->addWidget(tabList(session));
     m_sectionColumn->insertWidget(0, content);
     content->show();
 }
@@ -355,8 +403,9 @@ void CapturedTabsSettingsView::capture()
     // A thread of its own, detached: quitting in the middle of a capture must
     // not wait for a browser's files or a favicon download.
     QPointer<CapturedTabsSettingsView> page = this;
-    std::thread([page] {
-        BrowserTabs::CaptureResult result = BrowserTabs::captureAll();
+    const BrowserTabs::Sources sources = BrowserTabs::Sources::of(Platform::installed());
+    std::thread([page, sources] {
+        BrowserTabs::CaptureResult result = BrowserTabs::captureAll(sources);
         if (result.ok())
             result.tabs = FaviconFetcher::attachIcons(result.tabs);
         QMetaObject::invokeMethod(
@@ -368,10 +417,8 @@ void CapturedTabsSettingsView::capture()
                     QJsonObject properties;
                     properties.insert(QStringLiteral("tab_count"), int(result.tabs.size()));
                     properties.insert(QStringLiteral("browser_count"), int(browsers(result.tabs).size()));
-                    // Only when the user turned usage data on (an absent setting is off here).
-                    const auto enabled = DefaultsStore::shared().value(QStringLiteral("telemetryEnabled"));
-                    if (enabled && enabled->toBool())
-                        Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
+                    // Sent on the rule of every usage event (on unless the user turned it off).
+                    Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
                     CapturedTabStore::add(result.tabs, &added);
                 }
                 if (page)
@@ -385,9 +432,17 @@ void CapturedTabsSettingsView::finishCapture(
     const BrowserTabs::CaptureResult& result, const CapturedTabStore::Added& added)
 {
     m_capturing = false;
+    // What each running browser gave when it was not all it has: said even
+    // when other browsers gave tabs.
+    QStringList said;
+    for (const BrowserTabs::Reading& reading : result.readings) {
+        const QString text = reading.description();
+        if (!text.isEmpty() && !said.contains(text))
+            said << text;
+    }
     if (!result.ok()) {
         m_failed = true;
-        m_message = result.error->errorDescription();
+        m_message = said.isEmpty() ? result.error->errorDescription() : said.join(QLatin1Char(' '));
         rebuild();
         return;
     }
@@ -402,12 +457,17 @@ void CapturedTabsSettingsView::finishCapture(
             "Kelvaro", "The capture was not kept: your settings file would have grown too large.");
     } else if (result.tabs.isEmpty()) {
         // Tabs that were all left out are said below.
-        m_message = leftOut.any() ? QString() : QCoreApplication::translate("Kelvaro", "No open tabs to capture.");
+        if (!said.isEmpty())
+            m_message = said.join(QLatin1Char(' '));
+        else if (!leftOut.any())
+            m_message = QCoreApplication::translate("Kelvaro", "No open tabs to capture.");
     } else {
         m_message = summary(result.tabs.mid(0, result.tabs.size() - added.leftOut.tooLarge));
         const QString kept = keptNote(m_sessions, m_selectedID.value_or(QUuid::createUuid()));
         if (!kept.isEmpty())
             m_message += QLatin1Char(' ') + kept;
+        if (!said.isEmpty())
+            m_message += QLatin1Char(' ') + said.join(QLatin1Char(' '));
     }
     const QString note = refused ? QString() : leftOutNote(leftOut, added.removed);
     if (!note.isEmpty())

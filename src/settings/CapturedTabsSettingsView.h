@@ -16,7 +16,7 @@
 #include <QWidget>
 #include <optional>
 
-class AccountPopupButton;
+class CapturePopupButton;
 class KeyBindingSection;
 class QFrame;
 class QLabel;
@@ -102,7 +102,7 @@ private:
     KeyBindingSection* m_keyBinding = nullptr;
     QVBoxLayout* m_sectionColumn = nullptr;
     QWidget* m_content = nullptr;
-    AccountPopupButton* m_picker = nullptr;
+    CapturePopupButton* m_picker = nullptr;
     QPushButton* m_captureButton = nullptr;
     QLabel* m_messageLabel = nullptr;
     QList<CapturedTabRow*> m_rows;

@@ -12,12 +12,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <lz4.h>
 #include <unistd.h>
 
-std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(); // platform/linux
+std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(const QString& procRoot); // platform/linux
 
 namespace {
 
@@ -220,7 +221,8 @@ class SessionFileCapture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        env.platform().ports().browserScripting = makeSessionFileBrowserScripting();
+        // No browser of this machine's own may take part.
+        env.platform().ports().browserScripting = makeSessionFileBrowserScripting(proc.path());
         desktop = &env.sim().desktop();
         desktop->addApp(100, QStringLiteral("com.google.Chrome"), QStringLiteral("Google Chrome"));
         root = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/google-chrome");
@@ -241,7 +243,9 @@ protected:
         f.write(data);
     }
     static Browser chrome() { return Browser::all().at(1); }
+    BrowserTabs::Sources sources() { return BrowserTabs::Sources::of(env.platform()); }
 
+    QTemporaryDir proc;
     TestSupport::SimEnvironment env;
     SimDesktop* desktop = nullptr;
     QString root;
@@ -259,7 +263,7 @@ TEST_F(SessionFileCapture, NewestLogOfEachProfileGivesTheTabsInOrder)
     write(QStringLiteral("Profile 2/Current Session"),
         LogWriter().tabWindow(7, 70).navigation(70, 0, QStringLiteral("http://work.example/"), QString()).data());
 
-    const auto r = BrowserTabs::capture(chrome());
+    const auto r = BrowserTabs::capture(chrome(), sources());
     ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
     QStringList urls, titles;
     for (const auto& t : r.tabs) {
@@ -275,7 +279,7 @@ TEST_F(SessionFileCapture, NewestLogOfEachProfileGivesTheTabsInOrder)
 
 TEST_F(SessionFileCapture, MissingProfileIsNoTabsAndUnreadableProfileIsPermission)
 {
-    auto r = BrowserTabs::capture(chrome());
+    auto r = BrowserTabs::capture(chrome(), sources());
     EXPECT_TRUE(r.ok());
     EXPECT_TRUE(r.tabs.isEmpty());
 
@@ -283,7 +287,7 @@ TEST_F(SessionFileCapture, MissingProfileIsNoTabsAndUnreadableProfileIsPermissio
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every folder";
     QFile::setPermissions(root + QStringLiteral("/Default"), QFileDevice::WriteOwner);
-    r = BrowserTabs::capture(chrome());
+    r = BrowserTabs::capture(chrome(), sources());
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->kind, BrowserTabs::CaptureError::Kind::permissionDenied);
     EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("Chrome")));
@@ -293,11 +297,12 @@ TEST_F(SessionFileCapture, MissingProfileIsNoTabsAndUnreadableProfileIsPermissio
 TEST_F(SessionFileCapture, BrowsersWithoutLinuxBuildAndForeignScriptsFail)
 {
     desktop->addApp(101, QStringLiteral("com.apple.Safari"), QStringLiteral("Safari"));
-    const auto r = BrowserTabs::capture(Browser::all().at(0));
+    const auto r = BrowserTabs::capture(Browser::all().at(0), sources());
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->errorDescription(), QStringLiteral("Could not read Safari's tabs."));
-    EXPECT_FALSE(BrowserScripting::shared()
-                     ->run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\""))
+    EXPECT_FALSE(env.platform()
+                     .browserScripting()
+                     .run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\""))
                      .compiled);
 }
 
@@ -373,7 +378,7 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
     const Browser firefox = Browser::all().last();
     ASSERT_EQ(firefox.name, QStringLiteral("Firefox"));
 
-    auto r = BrowserTabs::capture(firefox);
+    auto r = BrowserTabs::capture(firefox, sources());
     ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
     QStringList urls;
     for (const auto& t : r.tabs)
@@ -385,7 +390,7 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
 
     put(QStringLiteral("main.profile/sessionstore-backups/recovery.jsonlz4"), "mozLz40\0garbage");
     put(QStringLiteral("old.profile/sessionstore-backups/recovery.jsonlz4"), mozlz4(firefoxJson, 0x7FFFFFFFu));
-    r = BrowserTabs::capture(firefox);
+    r = BrowserTabs::capture(firefox, sources());
     ASSERT_TRUE(r.error);
     EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("Could not read the Firefox session file")))
         << r.error->errorDescription().toStdString();
@@ -412,16 +417,19 @@ TEST_F(SessionFileCapture, SessionFilesThatAreAFifoOrDevZeroAreSkippedAtOnce)
     ASSERT_TRUE(TestSupport::makeFifo(recovery));
 
     TestSupport::Watchdog watchdog("capturing tabs from session files that are a FIFO and /dev/zero");
-    // The newest log is no file: nothing from that profile, and no hang.
-    auto r = BrowserTabs::capture(chrome());
-    ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
-    EXPECT_TRUE(r.tabs.isEmpty());
+    // The newest log is no file: nothing from that profile, and no hang;
+    // the user is told what could not be read.
+    auto r = BrowserTabs::capture(chrome(), sources());
+    ASSERT_TRUE(r.error);
+    EXPECT_TRUE(r.error->errorDescription().startsWith(
+        QStringLiteral("Chrome is running, but its session could not be read: Could not open ")))
+        << r.error->errorDescription().toStdString();
     const QString lines = env.logLines().join(u'\n');
     EXPECT_TRUE(lines.contains(root + QStringLiteral("/Default/Sessions/Session_13370000000000000")))
         << qPrintable(lines);
     EXPECT_TRUE(lines.contains(root + QStringLiteral("/Profile 2/Current Session"))) << qPrintable(lines);
 
-    r = BrowserTabs::capture(Browser::all().last());
+    r = BrowserTabs::capture(Browser::all().last(), sources());
     ASSERT_TRUE(r.error);
     EXPECT_TRUE(r.error->errorDescription().contains(recovery)) << r.error->errorDescription().toStdString();
 
@@ -429,7 +437,7 @@ TEST_F(SessionFileCapture, SessionFilesThatAreAFifoOrDevZeroAreSkippedAtOnce)
     QFile::remove(recovery);
     QFile::remove(ini.fileName());
     ASSERT_TRUE(TestSupport::makeFifo(ini.fileName()));
-    r = BrowserTabs::capture(Browser::all().last());
+    r = BrowserTabs::capture(Browser::all().last(), sources());
     EXPECT_TRUE(r.ok());
     EXPECT_TRUE(env.logLines().join(u'\n').contains(ini.fileName()));
     QDir(mozilla).removeRecursively();
