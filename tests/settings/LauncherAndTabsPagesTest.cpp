@@ -21,6 +21,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -148,6 +149,44 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     EXPECT_TRUE(page.message().endsWith(QStringLiteral(" 1 earlier capture kept.")));
     EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
 }
+}
+
+TEST_F(Pages, ACaptureSaysNextToItsButtonWhatEachRunningBrowserGave)
+{
+    desktop->addApp(20, QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    desktop->addApp(21, QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
+    browsers->setTabs(QStringLiteral("com.google.Chrome"), { QStringLiteral("One"), QStringLiteral("Two") },
+        { QStringLiteral("https://one.example/"), QStringLiteral("https://two.example/") });
+    browsers->setOutcome(QStringLiteral("org.mozilla.firefox"),
+        BrowserScripting::Outcome::error(std::nullopt, QStringLiteral("Could not open /ff/recovery.jsonlz4: busy")));
+    CapturedTabsSettingsView page;
+    page.resize(520, 600);
+    page.show();
+    page.capture();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
+    EXPECT_FALSE(page.failed());
+    EXPECT_EQ(page.message(),
+        QStringLiteral("Captured 2 tabs from Chrome. Firefox is running, but its session could not be read: Could not "
+                       "open /ff/recovery.jsonlz4: busy"));
+    // Between the button and the list, not under it.
+    ASSERT_FALSE(page.rows().isEmpty());
+    const auto top = [&](QWidget* w) { return w->mapTo(&page, QPoint()).y(); };
+    EXPECT_GT(top(page.messageLabel()), top(page.captureButton()));
+    EXPECT_LT(top(page.messageLabel()), top(page.rows().first()));
+
+    // A browser whose session was found nowhere is not "no open tabs".
+    auto nothing = BrowserScripting::Outcome::success(QVariantList { QVariantList {}, QVariantList {} });
+    nothing.read = QStringList();
+    browsers->setOutcome(QStringLiteral("com.google.Chrome"), nothing);
+    browsers->setTabs(
+        QStringLiteral("org.mozilla.firefox"), { QStringLiteral("New Tab") }, { QStringLiteral("about:newtab") });
+    page.capture();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
+    EXPECT_TRUE(page.failed());
+    EXPECT_EQ(page.message(),
+        QStringLiteral("Chrome is running, but Kelvaro found no session file in its profile folders. Firefox is "
+                       "running, but its session has no open web pages."));
+    EXPECT_EQ(CapturedTabStore::sessions().size(), 1);
 }
 
 TEST_F(Pages, AnEmptyLauncherNameIsRefusedWithANoteAndTheDialogStays)
