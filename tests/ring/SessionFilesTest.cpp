@@ -540,7 +540,11 @@ TEST_F(BrowserProfileFolders, ChromiumFromSnapAndItsOwnDataFolderWithTitlesFromH
         { { QStringLiteral("http://127.0.0.1:8765/one.html"), QStringLiteral("First Page") },
             { QStringLiteral("http://127.0.0.1:8765/one.html?x"), QStringLiteral("Not this one") } });
     ASSERT_TRUE(QFile::link(own, elsewhere.filePath(QStringLiteral("link"))));
-    runProcess(4000, { QStringLiteral("/usr/lib/chromium/chromium"), QStringLiteral("--user-data-dir=") + own });
+    // The browser's own process shows its arguments as one title joined by spaces.
+    put(proc.filePath(QStringLiteral("4000/cmdline")),
+        QFile::encodeName(QStringLiteral("/usr/lib/chromium/chromium --no-sandbox --user-data-dir=%1 --no-first-run "
+                                         "http://127.0.0.1:8765/one.html")
+                              .arg(own)));
     runProcess(4001,
         { QStringLiteral("/usr/lib/chromium/chromium"), QStringLiteral("--type=renderer"),
             QStringLiteral("--user-data-dir=") + elsewhere.filePath(QStringLiteral("link")) });

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <optional>
@@ -84,6 +85,15 @@ QStringList existingOnce(const QStringList& paths)
     return result;
 }
 
+// Chromium's processes rewrite their command line into one title, the
+// arguments joined by spaces; a folder named there may hold spaces itself, so
+// the title is cut only where an option begins.
+QStringList splitTitle(const QString& title)
+{
+    static const QRegularExpression optionStart(QStringLiteral("\\s+(?=--?[A-Za-z])"));
+    return title.split(optionStart, Qt::SkipEmptyParts);
+}
+
 // Folders given relative to the browser's working folder are left out: that
 // folder is not known here.
 QString absolute(const QString& path) { return QDir::isAbsolutePath(path) ? path : QString(); }
@@ -118,8 +128,12 @@ QList<BrowserProfiles::Process> BrowserProfiles::running(const QString& procRoot
         QStringList arguments;
         for (const QByteArray& part : file.bytes.split('\0'))
             arguments << QString::fromLocal8Bit(part);
-        if (arguments.last().isEmpty())
+        while (!arguments.isEmpty() && arguments.last().isEmpty())
             arguments.removeLast();
+        if (arguments.size() == 1)
+            arguments = splitTitle(arguments.first());
+        if (arguments.isEmpty())
+            continue;
         const QString id = identifierForProgram(arguments.takeFirst());
         if (!id.isEmpty())
             result.append({ id, arguments });
