@@ -139,7 +139,8 @@ QString BrowserTabs::Reading::description() const
 
 BrowserTabs::Sources BrowserTabs::Sources::of(const Platform& platform)
 {
-    return { &platform.browserScripting(), platform.workspace().runningApplications() };
+    platform.browserScripting(); // a missing backend is a programming error, here rather than on the worker
+    return { platform.ports().browserScripting, platform.workspace().runningApplications() };
 }
 
 // ---- Capture ----------------------------------------------------------------

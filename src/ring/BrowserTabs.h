@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <nlohmann/json.hpp>
+#include <memory>
 #include <optional>
 
 struct Browser {
@@ -122,9 +123,10 @@ public:
 
     // What a capture reads: the applications running when it was asked for
     // (the workspace answers on the main thread only) and the backend that
-    // reads the browsers (from any thread).
+    // reads the browsers (from any thread; shared, as a capture left running
+    // at quit may outlive the platform).
     struct Sources {
-        BrowserScripting* scripting = nullptr;
+        std::shared_ptr<BrowserScripting> scripting;
         QList<RunningApplication> running;
         // Main thread.
         static Sources of(const Platform& platform);

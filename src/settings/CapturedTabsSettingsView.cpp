@@ -250,6 +250,8 @@ private:
 
 CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
     : QWidget(parent)
+    , m_platform(Platform::installed())
+    , m_store(m_platform)
 {
     m_capturing = captureRunning;
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
@@ -287,8 +289,8 @@ void CapturedTabsSettingsView::showEvent(QShowEvent* event)
 
 void CapturedTabsSettingsView::reload()
 {
-    m_sessions = CapturedTabStore::sessions();
-    m_selectedID = CapturedTabStore::activeID();
+    m_sessions = m_store.sessions();
+    m_selectedID = m_store.activeID();
     rebuild();
 }
 
@@ -403,14 +405,14 @@ void CapturedTabsSettingsView::capture()
     // A thread of its own, detached: quitting in the middle of a capture must
     // not wait for a browser's files or a favicon download.
     QPointer<CapturedTabsSettingsView> page = this;
-    const BrowserTabs::Sources sources = BrowserTabs::Sources::of(Platform::installed());
-    std::thread([page, sources] {
+    const BrowserTabs::Sources sources = BrowserTabs::Sources::of(m_platform);
+    std::thread([page, sources, store = m_store] {
         BrowserTabs::CaptureResult result = BrowserTabs::captureAll(sources);
         if (result.ok())
             result.tabs = FaviconFetcher::attachIcons(result.tabs);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [page, result] {
+            [page, result, store] {
                 captureRunning = false;
                 CapturedTabStore::Added added;
                 if (result.ok() && !result.tabs.isEmpty()) {
@@ -419,7 +421,7 @@ void CapturedTabsSettingsView::capture()
                     properties.insert(QStringLiteral("browser_count"), int(browsers(result.tabs).size()));
                     // Sent on the rule of every usage event (on unless the user turned it off).
                     Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
-                    CapturedTabStore::add(result.tabs, &added);
+                    store.add(result.tabs, &added);
                 }
                 if (page)
                     page->finishCapture(result, added);
@@ -448,8 +450,8 @@ void CapturedTabsSettingsView::finishCapture(
     }
     const bool refused = !result.tabs.isEmpty() && !added.stored;
     m_failed = result.tabs.isEmpty() || refused;
-    m_sessions = CapturedTabStore::sessions();
-    m_selectedID = CapturedTabStore::activeID();
+    m_sessions = m_store.sessions();
+    m_selectedID = m_store.activeID();
     BrowserTabs::LeftOut leftOut = result.leftOut;
     leftOut += added.leftOut;
     if (refused) {
@@ -481,7 +483,7 @@ void CapturedTabsSettingsView::choose(const QUuid& id)
     if (m_menu)
         m_menu->close();
     m_selectedID = id;
-    CapturedTabStore::setActiveID(id);
+    m_store.setActiveID(id);
     rebuild();
     Q_EMIT storeChanged();
 }
@@ -493,13 +495,13 @@ void CapturedTabsSettingsView::applyRename(const QString& name)
     if (trimmed.isEmpty() || !session)
         return;
     // Rename what is stored now: the capture's tabs may have changed meanwhile.
-    for (CapturedSession s : CapturedTabStore::sessions()) {
+    for (CapturedSession s : m_store.sessions()) {
         if (s.id != session->id)
             continue;
         s.name = trimmed;
-        CapturedTabStore::update(s);
+        m_store.update(s);
     }
-    m_sessions = CapturedTabStore::sessions();
+    m_sessions = m_store.sessions();
     rebuild();
 }
 
@@ -517,9 +519,9 @@ void CapturedTabsSettingsView::deleteSelected()
     const auto session = selected();
     if (!session)
         return;
-    CapturedTabStore::remove(session->id);
-    m_sessions = CapturedTabStore::sessions();
-    m_selectedID = CapturedTabStore::activeID();
+    m_store.remove(session->id);
+    m_sessions = m_store.sessions();
+    m_selectedID = m_store.activeID();
     m_message.clear();
     m_failed = false;
     rebuild();
@@ -533,8 +535,8 @@ void CapturedTabsSettingsView::move(int position, int by)
     if (!session || position < 0 || position >= session->tabs.size() || target < 0 || target >= session->tabs.size())
         return;
     session->tabs.swapItemsAt(position, target);
-    CapturedTabStore::update(*session);
-    m_sessions = CapturedTabStore::sessions();
+    m_store.update(*session);
+    m_sessions = m_store.sessions();
     rebuild();
     Q_EMIT storeChanged();
 }
@@ -545,8 +547,8 @@ void CapturedTabsSettingsView::remove(int position)
     if (!session || position < 0 || position >= session->tabs.size())
         return;
     session->tabs.removeAt(position);
-    CapturedTabStore::update(*session);
-    m_sessions = CapturedTabStore::sessions();
+    m_store.update(*session);
+    m_sessions = m_store.sessions();
     rebuild();
     Q_EMIT storeChanged();
 }

@@ -17,6 +17,7 @@
 #include <optional>
 
 class CapturePopupButton;
+class Platform;
 class KeyBindingSection;
 class QFrame;
 class QLabel;
@@ -94,6 +95,9 @@ private:
     void rebuild();
     QWidget* tabList(const std::optional<CapturedSession>& session);
 
+    // The platform the page reads the browsers and the captures through.
+    const Platform& m_platform;
+    CapturedTabStore m_store;
     QList<CapturedSession> m_sessions;
     std::optional<QUuid> m_selectedID;
     QString m_message;

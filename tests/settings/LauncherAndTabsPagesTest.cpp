@@ -121,8 +121,8 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(page.failed());
     EXPECT_EQ(page.message(), QStringLiteral("Captured 3 tabs — 2 from Chrome, 1 from Firefox."));
-    ASSERT_EQ(CapturedTabStore::sessions().size(), 1);
-    EXPECT_EQ(CapturedTabStore::active()->tabs.size(), 3);
+    ASSERT_EQ(CapturedTabStore(env.platform()).sessions().size(), 1);
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs.size(), 3);
 
     auto rows = page.rows();
     ASSERT_EQ(rows.size(), 3);
@@ -137,17 +137,17 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
 
     page.move(0, -1);
     page.move(2, 1);
-    EXPECT_EQ(CapturedTabStore::active()->tabs[0].title, QStringLiteral("One <b>bold</b>"));
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs[0].title, QStringLiteral("One <b>bold</b>"));
     page.move(2, -1);
-    EXPECT_EQ(CapturedTabStore::active()->tabs[1].title, QStringLiteral("Three"));
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs[1].title, QStringLiteral("Three"));
     page.remove(0);
-    EXPECT_EQ(CapturedTabStore::active()->tabs.size(), 2);
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs.size(), 2);
 
     // A second capture keeps the first and says so.
     page.capture();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
     EXPECT_TRUE(page.message().endsWith(QStringLiteral(" 1 earlier capture kept.")));
-    EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
+    EXPECT_EQ(CapturedTabStore(env.platform()).sessions().size(), 2);
 }
 }
 
@@ -186,7 +186,7 @@ TEST_F(Pages, ACaptureSaysNextToItsButtonWhatEachRunningBrowserGave)
     EXPECT_EQ(page.message(),
         QStringLiteral("Chrome is running, but Kelvaro found no session file in its profile folders. Firefox is "
                        "running, but its session has no open web pages."));
-    EXPECT_EQ(CapturedTabStore::sessions().size(), 1);
+    EXPECT_EQ(CapturedTabStore(env.platform()).sessions().size(), 1);
 }
 
 TEST_F(Pages, AnEmptyLauncherNameIsRefusedWithANoteAndTheDialogStays)
