@@ -98,6 +98,10 @@ QString BrowserTabs::CaptureError::errorDescription() const
 {
     switch (kind) {
     case Kind::permissionDenied:
+        if (message)
+            return QCoreApplication::translate(
+                "Kelvaro", "Kelvaro cannot read the open tabs of %1: your user may not read %2.")
+                .arg(browserName, *message);
         if (browserName == QLatin1String("Firefox"))
             return QCoreApplication::translate("Kelvaro",
                 "Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in "
@@ -183,7 +187,8 @@ BrowserTabs::CaptureResult BrowserTabs::capture(const Browser& browser, const So
         if (outcome.errorNumber
             && (*outcome.errorNumber == BrowserScripting::automationRefused
                 || *outcome.errorNumber == BrowserScripting::processNotAvailable))
-            return failed(CaptureError::permissionDenied(browser.name));
+            return failed(CaptureError { CaptureError::Kind::permissionDenied, browser.name,
+                outcome.errorNumber == BrowserScripting::automationRefused ? outcome.errorMessage : std::nullopt });
         if (outcome.errorMessage)
             return failed(CaptureError { CaptureError::Kind::failed, browser.name, *outcome.errorMessage });
         return failed(CaptureError::couldNotRead(browser.name));

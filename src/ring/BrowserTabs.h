@@ -60,7 +60,8 @@ public:
         // could not be read, when the message is the generic one.
         QString browserName;
         // failed: the browser's own message; none stands for the localized
-        // "Could not read …'s tabs." text.
+        // "Could not read …'s tabs." text. permissionDenied: the file or
+        // folder the user may not read, when the backend named it.
         std::optional<QString> message;
 
         static CaptureError permissionDenied(const QString& name)

@@ -150,7 +150,7 @@ struct Gathered {
     {
         // A profile that could not be read is reported when nothing else was.
         if (titles.isEmpty() && read.isEmpty() && !refusedPath.isEmpty())
-            return BrowserScripting::Outcome::error(BrowserScripting::automationRefused);
+            return BrowserScripting::Outcome::error(BrowserScripting::automationRefused, refusedPath);
         if (titles.isEmpty() && read.isEmpty() && !problems.isEmpty())
             return BrowserScripting::Outcome::error(std::nullopt, problems.first());
         auto outcome = BrowserScripting::Outcome::success(QVariantList { titles, urls });
