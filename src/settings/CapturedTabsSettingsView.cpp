@@ -2,10 +2,10 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
-#include "editors/EditorChrome.h"
 #include "platform/Platform.h"
 #include "ring/FaviconFetcher.h"
 #include "services/Telemetry.h"
+#include "settings/CapturePopupButton.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/PageParts.h"
@@ -199,53 +199,6 @@ std::optional<QIcon> CapturedTabsSettingsView::sessionIcon(const CapturedSession
     return std::nullopt;
 }
 
-// The pop-up of the saved captures: the selected capture's browser icon
-// (the "square.on.square" symbol for a mixed capture), its name and its
-// browser summary.
-class CapturePopupButton : public PopupPickerButton {
-public:
-    explicit CapturePopupButton(QWidget* parent)
-        : PopupPickerButton(QStringLiteral("capture-popup"), CapturedTabsSettingsView::rowControlHeight, parent)
-    {
-    }
-    void setCapture(std::optional<QIcon> icon, const QString& title, const QString& detail)
-    {
-        m_icon = std::move(icon);
-        m_title = title;
-        m_detail = detail;
-        setAccessibleName(m_title + QStringLiteral(", ") + m_detail);
-        update();
-    }
-    bool showsAppIcon() const { return m_icon.has_value(); }
-
-protected:
-    void paintContent(QPainter& p, const QRectF& field, const QRectF& iconRect, double textLeft, double right,
-        const QColor& accent) override
-    {
-        if (m_icon)
-            m_icon->paint(&p, iconRect.toAlignedRect());
-        else
-            EditorChrome::paintIcon(p, iconRect, QStringLiteral("square.on.square"), accent);
-        const QFontMetricsF fm(font());
-        p.setPen(palette().color(QPalette::WindowText));
-        const QString title = fm.elidedText(m_title, Qt::ElideRight, std::max(0.0, right - textLeft));
-        p.drawText(QRectF(textLeft, field.top(), right - textLeft, field.height()),
-            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
-        const double x = textLeft + fm.horizontalAdvance(title) + 8;
-        // Shown whole where it fits, else left out: the list says it too.
-        if (x + fm.horizontalAdvance(m_detail) <= right) {
-            p.setPen(SecondaryLabel::colour(palette()));
-            p.drawText(QRectF(x, field.top(), right - x, field.height()),
-                Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m_detail);
-        }
-    }
-
-private:
-    std::optional<QIcon> m_icon;
-    QString m_title;
-    QString m_detail;
-};
-
 // ---- Page -------------------------------------------------------------------------------------
 
 CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
@@ -319,7 +272,7 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(plainLabel(QCoreApplication::translate("Kelvaro", "Nothing captured yet"), content, true));
         row->addStretch(1);
     } else {
-        m_picker = new CapturePopupButton(content);
+        m_picker = new CapturePopupButton(rowControlHeight, content);
         m_picker->setCapture(sessionIcon(*session), session->name, browserSummary(*session));
         connect(m_picker, &QAbstractButton::clicked, this, &CapturedTabsSettingsView::toggleCaptureMenu);
         row->addWidget(m_picker, 1);
