@@ -10,6 +10,7 @@
 #include "settings/KeyBindingSection.h"
 #include "settings/PageParts.h"
 #include "settings/PasswordsSettingsView.h"
+#include "settings/SettingsMotion.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -401,6 +402,7 @@ void CapturedTabsSettingsView::finishCapture(
         rebuild();
         return;
     }
+    const ContentFade fade(m_content, SettingsMotion::list());
     const bool refused = !result.tabs.isEmpty() && !added.stored;
     m_failed = result.tabs.isEmpty() || refused;
     m_sessions = m_store.sessions();
@@ -433,6 +435,7 @@ void CapturedTabsSettingsView::finishCapture(
 
 void CapturedTabsSettingsView::choose(const QUuid& id)
 {
+    const ContentFade fade(m_content, SettingsMotion::list());
     if (m_menu)
         m_menu->close();
     m_selectedID = id;
@@ -472,6 +475,7 @@ void CapturedTabsSettingsView::deleteSelected()
     const auto session = selected();
     if (!session)
         return;
+    const ContentFade fade(m_content, SettingsMotion::list());
     m_store.remove(session->id);
     m_sessions = m_store.sessions();
     m_selectedID = m_store.activeID();
@@ -489,6 +493,7 @@ void CapturedTabsSettingsView::move(int position, int by)
         return;
     session->tabs.swapItemsAt(position, target);
     m_store.update(*session);
+    const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = m_store.sessions();
     rebuild();
     Q_EMIT storeChanged();
@@ -501,6 +506,7 @@ void CapturedTabsSettingsView::remove(int position)
         return;
     session->tabs.removeAt(position);
     m_store.update(*session);
+    const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = m_store.sessions();
     rebuild();
     Q_EMIT storeChanged();
