@@ -415,7 +415,7 @@ void SettingsView::refreshSources()
 
 void SettingsView::refreshTabPreview()
 {
-    const QList<AppShortcut> items = CapturedTabStore::ringItems();
+    const QList<AppShortcut> items = CapturedTabStore(Platform::installed()).ringItems();
     const int n = int(items.size());
     m_tabPreviewItems = AppShortcutRingViewModel::page(0, items);
     m_tabPreviewPageCount = std::max(int(std::ceil(double(n) / AppShortcutRingViewModel::pageSize)), 1);
