@@ -1,4 +1,3 @@
-#include "platform/Platform.h"
 #include "platform/Windows.h"
 #include "platform/Workspace.h"
 
@@ -12,5 +11,3 @@ std::optional<RunningApplication> Workspace::runningApplication(const QString& b
     }
     return std::nullopt;
 }
-
-Workspace& Workspace::shared() { return Platform::installed().workspace(); }
