@@ -60,13 +60,11 @@ std::optional<QString> AppSettings::warning(const LauncherGroup& group) const
     // shadow it): every role counts, not only the two switcher-like ones.
     for (HotkeyRole role : allCases<HotkeyRole>()) {
         if (same(this->hotkey(role)))
-            return QCoreApplication::translate("Kelvaro", "Already used by %1. Pick a different combination.")
-                .arg(title(role));
+            return QCoreApplication::translate("Kelvaro", "Already used by %1.").arg(title(role));
     }
     for (const LauncherGroup& other : m_launcherGroups) {
         if (other.id != group.id && same(other.hotkey))
-            return QCoreApplication::translate("Kelvaro", "Already used by %1. Pick a different combination.")
-                .arg(other.name);
+            return QCoreApplication::translate("Kelvaro", "Already used by %1.").arg(other.name);
     }
     if (const auto description = hotkey->systemConflictDescription())
         return QCoreApplication::translate(

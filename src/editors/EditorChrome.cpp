@@ -8,6 +8,9 @@
 #include <QFrame>
 #include <QHash>
 #include <QMessageBox>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <cmath>
 #include <QPainter>
 
 namespace EditorChrome {
@@ -56,6 +59,44 @@ void setAlertSymbol(QMessageBox* box, bool warning)
     box->setIconPixmap(
         iconPixmap(warning ? QStringLiteral("exclamationmark.triangle.fill") : QStringLiteral("info.circle"), 48,
             colour, box->devicePixelRatioF()));
+}
+
+namespace {
+    bool hasEvenDigits(const QFont& font)
+    {
+        const QFontMetricsF metrics(font);
+        const double zero = metrics.horizontalAdvance(QLatin1Char('0'));
+        for (char digit = '1'; digit <= '9'; ++digit) {
+            if (std::abs(metrics.horizontalAdvance(QLatin1Char(digit)) - zero) > 0.01)
+                return false;
+        }
+        return true;
+    }
+}
+
+QFont combinationFont(const QFont& base)
+{
+    QFont font = base;
+    font.setWeight(QFont::Medium);
+    static const QStringList rounded { QStringLiteral("Nunito"), QStringLiteral("M PLUS Rounded 1c"),
+        QStringLiteral("Varela Round"), QStringLiteral("Comfortaa") };
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : rounded) {
+        if (!installed.contains(family))
+            continue;
+        QFont candidate = font;
+        candidate.setFamilies({ family });
+        if (hasEvenDigits(candidate))
+            return candidate;
+    }
+    if (!hasEvenDigits(font)) {
+        // Digits of one width from the desktop's fixed-width face, the
+        // letters from the interface font behind it.
+        QStringList families { QFontDatabase::systemFont(QFontDatabase::FixedFont).family() };
+        families << font.families();
+        font.setFamilies(families);
+    }
+    return font;
 }
 
 QFrame* divider(QWidget* parent)

@@ -24,6 +24,10 @@ QLabel* secondaryLabel(const QString& text, QWidget* parent, bool caption = fals
 // A section caption: 11 px, semibold, upper-case, secondary colour.
 QLabel* sectionTitle(const QString& text, QWidget* parent);
 QFrame* divider(QWidget* parent);
+// How a key combination is written beside a suggestion: medium weight, in a
+// rounded face when one is installed, with digits of one width so "F1" and
+// "F11" line up in a column.
+QFont combinationFont(const QFont& base);
 // The icon of the installed application with this bundle identifier.
 std::optional<QIcon> appIcon(const QString& bundleIdentifier);
 // A record's icon: its custom picture fitted into `rect` (the "photo" symbol

@@ -212,7 +212,7 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     m_name = new QLineEdit(content);
     m_name->setObjectName(QStringLiteral("shortcut-name"));
     m_name->setAccessibleName(QCoreApplication::translate("Kelvaro", "Name"));
-    m_name->setPlaceholderText(QCoreApplication::translate("Kelvaro", "Empty Trash"));
+    m_name->setPlaceholderText(QCoreApplication::translate("Kelvaro", "Empty Bin"));
     m_name->setText(m_existing ? m_existing->name : QString());
     connect(m_name, &QLineEdit::textChanged, this, &ShortcutEditorView::refresh);
     nameRow->addWidget(m_name, 1);

@@ -101,6 +101,7 @@ ShortcutSuggestionsView::ShortcutSuggestionsView(const ShortcutSuggestionContext
     m_import->setObjectName(QStringLiteral("import-from-menus"));
     m_import->setAutoDefault(false);
     connect(m_import, &QPushButton::clicked, this, &ShortcutSuggestionsView::importFromMenus);
+    m_spinner = new ScanSpinner(m_import);
     second->addWidget(m_import);
     m_message = EditorChrome::secondaryLabel(QString(), this, true);
     m_message->setObjectName(QStringLiteral("scan-message"));
@@ -223,7 +224,7 @@ void ShortcutSuggestionsView::setTicked(const QString& presetId, bool ticked)
         m_selectedIDs.insert(presetId);
     else
         m_selectedIDs.remove(presetId);
-    for (QCheckBox* row : std::as_const(m_rows)) {
+    for (TickBox* row : std::as_const(m_rows)) {
         if (row->property("presetId").toString() == presetId && row->isChecked() != ticked) {
             const QSignalBlocker quiet(row);
             row->setChecked(ticked);
@@ -242,9 +243,10 @@ void ShortcutSuggestionsView::toggleSelectAll()
     } else {
         m_selectedIDs.clear();
     }
-    for (QCheckBox* row : std::as_const(m_rows)) {
+    const bool still = DisplayPreferences::shared().reduceMotion();
+    for (TickBox* row : std::as_const(m_rows)) {
         const QSignalBlocker quiet(row);
-        row->setChecked(m_selectedIDs.contains(row->property("presetId").toString()));
+        row->setCheckedEased(m_selectedIDs.contains(row->property("presetId").toString()), selectAllAnimation(), still);
     }
     refresh();
 }
@@ -262,6 +264,7 @@ void ShortcutSuggestionsView::done(int result)
     // A scan still under way reports into nothing from now on.
     m_closed = true;
     ++m_scanNumber;
+    m_spinner->stop();
     QDialog::done(result);
 }
 
@@ -367,7 +370,7 @@ void ShortcutSuggestionsView::add()
 
 // ---- View ---------------------------------------------------------------------------------------
 
-QCheckBox* ShortcutSuggestionsView::presetRow(const ShortcutPreset& preset, QWidget* parent)
+TickBox* ShortcutSuggestionsView::presetRow(const ShortcutPreset& preset, QWidget* parent)
 {
     auto* row = new QWidget(parent);
     auto* line = new QHBoxLayout(row);
@@ -376,7 +379,7 @@ QCheckBox* ShortcutSuggestionsView::presetRow(const ShortcutPreset& preset, QWid
     // A menu item's title is another program's text: a check box shows it as it is.
     const QString name = preset.displayName(AppSettings::shared().resolvedLocale());
     // "&" would mark a mnemonic and vanish: doubled, it shows as written.
-    auto* box = new QCheckBox(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), row);
+    auto* box = new TickBox(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), row);
     box->setIcon(SymbolIcons::icon(preset.icon, palette().color(QPalette::Highlight)));
     box->setIconSize(QSize(18, 18));
     box->setAccessibleName(name);
@@ -387,6 +390,7 @@ QCheckBox* ShortcutSuggestionsView::presetRow(const ShortcutPreset& preset, QWid
     line->addWidget(box, 1);
     QLabel* combination = EditorChrome::secondaryLabel(preset.hotkey.displayString(), row);
     combination->setObjectName(QStringLiteral("combination"));
+    combination->setFont(EditorChrome::combinationFont(combination->font()));
     line->addWidget(combination);
     m_listColumn->addWidget(row);
     m_rows << box;
@@ -428,7 +432,7 @@ void ShortcutSuggestionsView::refresh()
 {
     if (m_scanning) {
         m_import->setText(QCoreApplication::translate("Kelvaro", "Reading menus…"));
-        m_import->setIcon(SymbolIcons::icon(QStringLiteral("arrow.triangle.2.circlepath")));
+        m_spinner->start(DisplayPreferences::shared().reduceMotion());
     } else if (!appIsRunning() && m_menuPresets.isEmpty()) {
         m_import->setText(QCoreApplication::translate("Kelvaro", "Open App & Import Menus")
                               .replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -437,6 +441,8 @@ void ShortcutSuggestionsView::refresh()
         m_import->setText(QCoreApplication::translate("Kelvaro", "Import from Menus"));
         m_import->setIcon(SymbolIcons::icon(QStringLiteral("menubar.rectangle")));
     }
+    if (!m_scanning)
+        m_spinner->stop();
     m_import->setAccessibleName(m_import->text().replace(QStringLiteral("&&"), QStringLiteral("&")));
     m_import->setEnabled(!m_scanning);
     m_message->setText(m_scanMessage);

@@ -10,6 +10,7 @@
 // its result is then dropped, as is a result for another application.
 
 #include "core/AppShortcut.h"
+#include "editors/SuggestionMotion.h"
 #include "ring/MenuShortcutScanner.h"
 #include "ring/ShortcutPreset.h"
 
@@ -19,7 +20,6 @@
 #include <QUuid>
 #include <functional>
 
-class QCheckBox;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -48,6 +48,9 @@ public:
     static void setScanBackend(ScanBackend backend); // empty members: the defaults
 
     static constexpr int maxAutoTicks = 16;
+    // "Select All" and "Deselect All" move the ticks with this spring.
+    static RingAnimation selectAllAnimation() { return RingAnimation::spring(0.2, 0.85); }
+    ScanSpinner* spinner() const { return m_spinner; }
 
     const AppShortcut& app() const { return m_app; }
     QList<ShortcutPreset> allPresets() const;
@@ -79,7 +82,7 @@ public:
     QPushButton* addButton() const { return m_add; }
     QPushButton* importButton() const { return m_import; }
     QPushButton* selectAllButton() const { return m_selectAll; }
-    QList<QCheckBox*> rows() const { return m_rows; }
+    QList<TickBox*> rows() const { return m_rows; }
 
 Q_SIGNALS:
     void added(const QList<AppShortcut>& shortcuts);
@@ -94,7 +97,7 @@ private:
     quint64 beginScan();
     void rebuildList();
     void refresh();
-    QCheckBox* presetRow(const ShortcutPreset& preset, QWidget* parent);
+    TickBox* presetRow(const ShortcutPreset& preset, QWidget* parent);
 
     AppShortcut m_app;
     QList<ShortcutPreset> m_presets;
@@ -109,7 +112,8 @@ private:
     QLabel* m_message = nullptr;
     QVBoxLayout* m_listColumn = nullptr;
     QWidget* m_list = nullptr;
-    QList<QCheckBox*> m_rows;
+    QList<TickBox*> m_rows;
+    ScanSpinner* m_spinner = nullptr;
     QPushButton* m_selectAll = nullptr;
     QPushButton* m_add = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "onboarding/LaunchPopover.h"
 
 #include "core/AppSettings.h"
+#include "onboarding/OnboardingWidgets.h"
 #include "onboarding/PressDemoKeyStrip.h"
 #include "editors/KeyStrip.h"
 
@@ -143,7 +144,9 @@ LaunchPopoverView::LaunchPopoverView(
 
     auto* footer = new QBoxLayout(QBoxLayout::LeftToRight);
     m_footer = footer;
-    footer->setContentsMargins(18, 12, 18, 12);
+    // The button's shadow takes the inner part of the margins on its sides.
+    const int shadow = NoticeButton::shadowMargin;
+    footer->setContentsMargins(18, 12 - shadow, 18 - shadow, 12 - shadow);
     footer->setSpacing(12);
     m_check = new QCheckBox(this);
     m_check->setObjectName(QStringLiteral("showAtLaunch"));
@@ -152,14 +155,10 @@ LaunchPopoverView::LaunchPopoverView(
     settings().onChange(m_check, { AppSettings::Key::showLaunchMessage },
         [this] { m_check->setChecked(settings().showLaunchMessage()); });
     footer->addWidget(m_check, 1);
-    m_settings = new QPushButton(this);
+    m_settings = new NoticeButton(this);
     m_settings->setObjectName(QStringLiteral("settingsButton"));
     m_settings->setDefault(true);
     m_settings->setCursor(Qt::PointingHandCursor);
-    m_settings->setStyleSheet(QStringLiteral(
-        "QPushButton { background: white; color: black; font-weight: 600; border-radius: 6px; padding: 5px 12px;"
-        " border: 1px solid rgba(51,107,242,90); }"
-        " QPushButton:pressed { background: rgb(235,235,235); }"));
     connect(m_settings, &QPushButton::clicked, this, [this] {
         if (m_onOpenSettings)
             m_onOpenSettings();
@@ -172,7 +171,7 @@ LaunchPopoverView::LaunchPopoverView(
         m_settings->setText(QCoreApplication::translate("Kelvaro", "Settings…"));
         // Side by side where both fit the notice's width, else the button
         // under the check box: its text is never cut.
-        const int room = LaunchPopover::size.width() - 36 - m_footer->spacing();
+        const int room = LaunchPopover::size.width() - 36 + NoticeButton::shadowMargin - m_footer->spacing();
         m_footer->setDirection(m_check->sizeHint().width() + m_settings->sizeHint().width() <= room
                 ? QBoxLayout::LeftToRight
                 : QBoxLayout::TopToBottom);

@@ -1,11 +1,16 @@
 #include "onboarding/OnboardingWidgets.h"
 
 #include "core/SymbolIcons.h"
+#include "editors/KeyStrip.h"
+#include "platform/DisplayPreferences.h"
+#include "ringkit/WidgetMotion.h"
 
 #include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 using OnboardingStyle::accent;
 using OnboardingStyle::secondary;
@@ -145,4 +150,69 @@ void DesktopAccessCard::paintEvent(QPaintEvent*)
         p.drawEllipse(QRectF(knobX, track.top() + 2, 16, 16));
         y += rowHeight;
     }
+}
+
+// ---- The notice's button ------------------------------------------------------------------------
+
+NoticeButton::NoticeButton(QWidget* parent)
+    : QPushButton(parent)
+    , m_press(new WidgetMotion(this, 0.0))
+{
+    QFont f = font();
+    f.setPixelSize(13);
+    f.setWeight(QFont::DemiBold);
+    setFont(f);
+    connect(this, &QAbstractButton::pressed, this, [this] { follow(true); });
+    connect(this, &QAbstractButton::released, this, [this] { follow(false); });
+}
+
+void NoticeButton::follow(bool down)
+{
+    m_press->animateTo(
+        down ? 1.0 : 0.0, RingAnimation::easeOut(pressDuration), DisplayPreferences::shared().reduceMotion());
+}
+
+double NoticeButton::press() const { return std::clamp(m_press->value(), 0.0, 1.0); }
+
+QSize NoticeButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(text()) + 24 + 2 * shadowMargin, metrics.height() + 10 + 2 * shadowMargin);
+}
+
+void NoticeButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double t = press();
+    const QRectF face = QRectF(rect()).adjusted(shadowMargin, shadowMargin, -shadowMargin, -shadowMargin);
+    const double radius = 6;
+    const QColor ink = KeyCapStyle::ink();
+    // The shadow, 1 point down: rings of falling strength out to its radius.
+    const double shadowRadius = 8 + (5 - 8) * t;
+    const double shadowOpacity = 0.45 + (0.28 - 0.45) * t;
+    const int steps = 6;
+    for (int i = steps; i >= 1; --i) {
+        const double spread = shadowRadius * i / steps * (double(shadowMargin) / 8.0);
+        QColor c = ink;
+        c.setAlphaF(float(shadowOpacity / steps * (1.0 - double(i - 1) / steps)));
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        p.drawRoundedRect(
+            face.translated(0, 1).adjusted(-spread, -spread, spread, spread), radius + spread, radius + spread);
+    }
+    const double grey = 1.0 + (0.92 - 1.0) * t;
+    p.setBrush(QColor::fromRgbF(float(grey), float(grey), float(grey)));
+    QColor border = ink;
+    border.setAlphaF(0.35f);
+    p.setPen(QPen(border, 1.0));
+    p.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    if (hasFocus()) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(ink, 2.0));
+        p.drawRoundedRect(face.adjusted(-1, -1, 1, 1), radius + 1, radius + 1);
+    }
+    p.setPen(Qt::black);
+    p.setFont(font());
+    p.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, text());
 }

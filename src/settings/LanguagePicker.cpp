@@ -3,7 +3,9 @@
 #include "core/AppSettings.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
+#include "platform/DisplayPreferences.h"
 #include "settings/IconViews.h"
+#include "settings/LanguageTiles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -121,31 +123,29 @@ void LanguagePicker::build()
         auto* grid = new QGridLayout(m_grid);
         grid->setSpacing(8);
         int i = 0;
-        QList<QPushButton*> tiles;
+        QList<LanguageTile*> tiles;
         for (AppLanguage language : selectableLanguages()) {
-            auto* tile = new QPushButton(withEmoji(flag(language), endonym(language)), m_grid);
+            auto* tile = new LanguageTile(canShowEmoji() ? flag(language) : QString(), endonym(language), m_grid);
             tiles << tile;
-            tile->setCheckable(true);
-            tile->setAccessibleName(endonym(language));
             tile->setProperty("language", rawValue(language));
-            connect(tile, &QPushButton::clicked, this, [language] { AppSettings::shared().setLanguage(language); });
+            connect(tile, &QAbstractButton::clicked, this, [language] { AppSettings::shared().setLanguage(language); });
             grid->addWidget(tile, i / 3, i % 3);
             ++i;
         }
         // Names in other scripts come in fonts with taller lines: every tile
         // takes the tallest one's height, so the grid's rows line up.
         int tallest = 0;
-        for (const QPushButton* tile : tiles)
+        for (const LanguageTile* tile : tiles)
             tallest = std::max(tallest, tile->sizeHint().height());
-        for (QPushButton* tile : tiles)
+        for (LanguageTile* tile : tiles)
             tile->setFixedHeight(tallest);
         scroll->setWidget(m_grid);
         column->addWidget(scroll);
-        auto* system = new QPushButton(
-            withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")), this);
-        system->setCheckable(true);
+        auto* system = new SystemLanguageRow(canShowEmoji() ? QStringLiteral("🌐") : QString(), this);
+        system->setObjectName(QStringLiteral("system-language"));
         system->setProperty("language", rawValue(AppLanguage::system));
-        connect(system, &QPushButton::clicked, this, [] { AppSettings::shared().setLanguage(AppLanguage::system); });
+        connect(
+            system, &QAbstractButton::clicked, this, [] { AppSettings::shared().setLanguage(AppLanguage::system); });
         column->addWidget(system);
     }
     if (m_appliesImmediately) {
@@ -192,9 +192,13 @@ void LanguagePicker::showLanguage()
             0, withEmoji(QStringLiteral("🌐"), QCoreApplication::translate("Kelvaro", "Match the system language")));
         m_list->setCurrentIndex(m_list->findData(current));
     }
-    const auto buttons = findChildren<QPushButton*>();
-    for (QPushButton* b : buttons) {
-        if (b->property("language").isValid())
-            b->setChecked(b->property("language").toString() == current);
+    // The first marks are drawn at once; a later choice moves them.
+    const bool still = !m_marked || DisplayPreferences::shared().reduceMotion();
+    m_marked = true;
+    const auto buttons = findChildren<LanguageChoiceButton*>();
+    for (LanguageChoiceButton* b : buttons) {
+        if (auto* row = qobject_cast<SystemLanguageRow*>(b))
+            row->setText(QCoreApplication::translate("Kelvaro", "Match the system language"));
+        b->setSelected(b->property("language").toString() == current, still);
     }
 }

@@ -37,4 +37,5 @@ private:
     bool m_appliesImmediately;
     QComboBox* m_list = nullptr;
     QWidget* m_grid = nullptr;
+    bool m_marked = false;
 };

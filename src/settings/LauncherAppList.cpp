@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "ringkit/ChangeMotion.h"
 #include "settings/IconViews.h"
 #include "settings/PageParts.h"
 #include "switcher/LauncherApps.h"
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 QPushButton* addAppButton(QWidget* parent)
@@ -117,6 +120,34 @@ LauncherAppList::LauncherAppList(const LauncherGroup& group, QWidget* parent)
     m_count->setVisible(total > 0);
     footer->addWidget(m_count);
     column->addLayout(footer);
+}
+
+LauncherAppList::Placement LauncherAppList::placement() const
+{
+    Placement placement { m_group.id, {}, 0 };
+    for (const RunningApp& app : m_apps)
+        placement.shown << app.bundleIdentifier;
+    if (m_rows.size() >= 2 && m_rows[1]->y() > m_rows[0]->y())
+        placement.pitch = m_rows[1]->y() - m_rows[0]->y();
+    else if (!m_rows.isEmpty()) {
+        const QLayout* rows = m_rows[0]->parentWidget()->layout();
+        placement.pitch
+            = std::max(m_rows[0]->height(), m_rows[0]->sizeHint().height()) + (rows ? std::max(rows->spacing(), 0) : 0);
+    }
+    return placement;
+}
+
+void LauncherAppList::easeFrom(const Placement& before, const RingAnimation& animation, bool still)
+{
+    if (before.group != m_group.id || still)
+        return;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const qsizetype was = before.shown.indexOf(m_apps[i].bundleIdentifier);
+        if (was < 0)
+            ChangeMotion::fadeIn(m_rows[i], animation, still);
+        else if (was != i)
+            ChangeMotion::slideFrom(m_rows[i], double(was - i) * before.pitch, animation, still);
+    }
 }
 
 QWidget* LauncherAppList::row(const RunningApp& app, int index, int total)

@@ -9,10 +9,12 @@
 // not counted and keep their place in the stored list.
 
 #include "core/LauncherGroup.h"
+#include "ringkit/RingAnimation.h"
 #include "ringkit/RunningApp.h"
 
 #include <QList>
 #include <QStringList>
+#include <QUuid>
 #include <QWidget>
 #include <optional>
 
@@ -41,6 +43,16 @@ public:
     void remove(int at);
     void chooseApp();
     static void add(const QUuid& groupId, const QString& bundleIdentifier);
+
+    // Where the rows stood, so that the list built after a change can ease
+    // from there: moved rows slide to their new places, new rows fade in.
+    struct Placement {
+        QUuid group;
+        QStringList shown; // bundle identifiers, top to bottom
+        double pitch = 0; // from one row's top to the next one's
+    };
+    Placement placement() const;
+    void easeFrom(const Placement& before, const RingAnimation& animation, bool still);
 
     const QList<RunningApp>& displayed() const { return m_apps; }
     QList<QWidget*> rows() const { return m_rows; }

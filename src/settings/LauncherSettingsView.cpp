@@ -2,6 +2,8 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "platform/DisplayPreferences.h"
+#include "ringkit/ChangeMotion.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/LauncherAppList.h"
@@ -133,6 +135,8 @@ void LauncherSettingsView::renameGroup()
         group->name, [this](const QString& name) { applyRename(name); });
 }
 
+RingAnimation LauncherSettingsView::changeAnimation() { return RingAnimation::spring(0.2, 0.85); }
+
 void LauncherSettingsView::rebuildKeyBinding()
 {
     const auto group = selectedGroup();
@@ -170,6 +174,13 @@ void LauncherSettingsView::rebuild()
 {
     if (m_menu)
         m_menu->close();
+    // What the page showed, for easing from it: another group fades in, the
+    // same group's list moves its rows.
+    const bool built = m_content != nullptr;
+    const std::optional<QUuid> shownBefore = m_shownGroup;
+    const std::optional<LauncherAppList::Placement> rowsBefore
+        = m_appList ? std::optional(m_appList->placement()) : std::nullopt;
+    KeyBindingSection* bindingBefore = m_keyBinding;
     rebuildKeyBinding();
     QVBoxLayout* column = replaceContent(m_content, 12);
     QWidget* content = m_content;
@@ -211,6 +222,16 @@ void LauncherSettingsView::rebuild()
     }
     m_groupsColumn->insertWidget(0, content);
     content->show();
+
+    m_shownGroup = selected ? std::optional(selected->id) : std::nullopt;
+    const bool still = DisplayPreferences::shared().reduceMotion();
+    if (built && shownBefore != m_shownGroup) {
+        ChangeMotion::fadeIn(content, changeAnimation(), still);
+        if (m_keyBinding && m_keyBinding != bindingBefore)
+            ChangeMotion::fadeIn(m_keyBinding, changeAnimation(), still);
+    } else if (m_appList && rowsBefore) {
+        m_appList->easeFrom(*rowsBefore, changeAnimation(), still);
+    }
 }
 
 void LauncherSettingsView::toggleGroupMenu()

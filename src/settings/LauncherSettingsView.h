@@ -6,6 +6,7 @@
 // store the groups at once; the window keeps the selection across tabs.
 
 #include "core/LauncherGroup.h"
+#include "ringkit/RingAnimation.h"
 
 #include <QFrame>
 #include <QPointer>
@@ -24,6 +25,9 @@ public:
     LauncherSettingsView(std::optional<QUuid> selection, QWidget* parent = nullptr);
 
     static constexpr int rowControlHeight = 34;
+    // Adding, deleting and choosing a group, and adding, moving and removing
+    // an application, all ease with this spring (none under Reduce Motion).
+    static RingAnimation changeAnimation();
 
     // The group being edited: the selected one, else the first; nothing without groups.
     std::optional<LauncherGroup> selectedGroup() const;
@@ -59,6 +63,7 @@ private:
 
     std::optional<QUuid> m_selectedGroupID;
     std::optional<QUuid> m_keyBindingGroup;
+    std::optional<QUuid> m_shownGroup;
     bool m_hasKeyBinding = false;
     QVBoxLayout* m_column = nullptr;
     QVBoxLayout* m_groupsColumn = nullptr;

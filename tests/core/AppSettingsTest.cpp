@@ -379,16 +379,16 @@ TEST_F(AppSettingsTest, LauncherGroupHotkeyOnAnotherRoleOrGroupIsWarnedAbout)
 
     // Every role counts, also the two that are not switcher-like, in role order.
     s->setPasswordHotkey(group(a).hotkey);
-    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by Saved Passwords. Pick a different combination."));
+    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by Saved Passwords."));
     s->setSwitcherHotkey(group(a).hotkey);
-    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by App Switcher. Pick a different combination."));
+    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by App Switcher."));
     s->resetHotkey(HotkeyRole::switcher);
     s->resetHotkey(HotkeyRole::passwords);
 
     // Two groups on one combination each name the other; its own hotkey never counts.
     s->setGroupHotkey(b, group(a).hotkey);
-    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by Web. Pick a different combination."));
-    EXPECT_EQ(s->warning(group(b)), QStringLiteral("Already used by Edit. Pick a different combination."));
+    EXPECT_EQ(s->warning(group(a)), QStringLiteral("Already used by Web."));
+    EXPECT_EQ(s->warning(group(b)), QStringLiteral("Already used by Edit."));
 
     s->setGroupHotkey(b, std::nullopt);
     EXPECT_EQ(s->warning(group(b)),

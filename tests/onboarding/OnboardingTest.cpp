@@ -12,6 +12,7 @@
 #include "editors/KeyStrip.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -93,7 +94,7 @@ TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
         if (page == 0) {
             // Names in other scripts do not make their tiles taller than the rest.
             QSet<int> heights;
-            for (QPushButton* tile : wizard.currentPage()->findChildren<QPushButton*>()) {
+            for (QAbstractButton* tile : wizard.currentPage()->findChildren<QAbstractButton*>()) {
                 if (tile->property("language").isValid() && tile->property("language") != QStringLiteral("system"))
                     heights << tile->height();
             }
@@ -171,8 +172,8 @@ TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
     ASSERT_NE(Translations::translate(note, QStringLiteral("de")), QString::fromLatin1(note));
     OnboardingView wizard([](bool) {});
     wizard.show();
-    QPushButton* deutsch = nullptr;
-    for (QPushButton* b : wizard.currentPage()->findChildren<QPushButton*>()) {
+    QAbstractButton* deutsch = nullptr;
+    for (QAbstractButton* b : wizard.currentPage()->findChildren<QAbstractButton*>()) {
         if (b->property("language").toString() == QLatin1String("de"))
             deutsch = b;
     }

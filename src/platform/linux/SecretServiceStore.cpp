@@ -21,49 +21,28 @@
 namespace {
 constexpr const char* schemaName = "com.morvanix.kelvaro.Password";
 
+SecretSchema makeSchema(SecretSchemaFlags flags)
+{
+    SecretSchema s {};
+    s.name = schemaName;
+    s.flags = flags;
+    s.attributes[0] = { "service", SECRET_SCHEMA_ATTRIBUTE_STRING };
+    s.attributes[1] = { "account", SECRET_SCHEMA_ATTRIBUTE_STRING };
+    s.attributes[2] = { nullptr, SecretSchemaAttributeType(0) };
+    return s;
+}
+
 // Ours only: matches the schema name too.
 const SecretSchema* ownSchema()
 {
-    static const SecretSchema s = {
-        schemaName,
-        SECRET_SCHEMA_NONE,
-        {
-            { "service", SECRET_SCHEMA_ATTRIBUTE_STRING },
-            { "account", SECRET_SCHEMA_ATTRIBUTE_STRING },
-            { nullptr, SecretSchemaAttributeType(0) },
-        },
-        0,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-    };
+    static const SecretSchema s = makeSchema(SECRET_SCHEMA_NONE);
     return &s;
 }
 
 // Any item with our service and account attributes.
 const SecretSchema* schema()
 {
-    static const SecretSchema s = {
-        schemaName,
-        SECRET_SCHEMA_DONT_MATCH_NAME,
-        {
-            { "service", SECRET_SCHEMA_ATTRIBUTE_STRING },
-            { "account", SECRET_SCHEMA_ATTRIBUTE_STRING },
-            { nullptr, SecretSchemaAttributeType(0) },
-        },
-        0,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-    };
+    static const SecretSchema s = makeSchema(SECRET_SCHEMA_DONT_MATCH_NAME);
     return &s;
 }
 
