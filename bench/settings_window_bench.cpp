@@ -19,6 +19,12 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimScreens.h"
 #include "settings/AccessibilityPermissionMonitor.h"
+#include "ringkit/RingAnimation.h"
+#include "settings/SettingsView.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <ctime>
 
 namespace {
 
@@ -86,6 +92,48 @@ BENCHMARK(BM_OpenSettingsToFirstFrame)
     ->Iterations(1)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+
+// The window left alone after a walk through every tab: once the motion of
+// the last change has come to rest, what the idle window costs in processor
+// time per second (the figure to read: idle_cpu_ms, which should be 0).
+void BM_IdleAfterTabChanges(benchmark::State& state)
+{
+    AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
+    AppServices::installDefaults();
+    const auto spin = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    for (auto _ : state) {
+        TitledWindows windows(Platform::installed());
+        windows.openSettings();
+        spin(300);
+        auto* view = windows.settingsWindow() ? windows.settingsWindow()->findChild<SettingsView*>() : nullptr;
+        if (!view) {
+            state.SkipWithError("no settings view");
+            break;
+        }
+        for (SettingsTab tab : { SettingsTab::general, SettingsTab::switcher, SettingsTab::passwords,
+                 SettingsTab::capturedTabs, SettingsTab::controller }) {
+            view->selectTab(tab);
+            spin(60); // the next change lands mid-motion, as a quick hand's does
+        }
+        spin(1500); // the last change comes to rest
+        const std::clock_t before = std::clock();
+        spin(1000);
+        const double cpuMs = double(std::clock() - before) * 1000.0 / CLOCKS_PER_SEC;
+        state.SetIterationTime(cpuMs / 1000.0);
+        state.counters["idle_cpu_ms"] = cpuMs;
+        state.counters["engine_ticking"] = AnimationEngine::shared().isTicking() ? 1 : 0;
+        if (QWidget* w = windows.settingsWindow()) {
+            w->close();
+            delete w;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_IdleAfterTabChanges)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Repetitions(3);
 
 }
 

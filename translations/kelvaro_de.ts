@@ -1429,10 +1429,6 @@
         <translation>für %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Papierkorb leeren</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Aktion</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Dieser Build von Kelvaro kann keine Nutzungsdaten senden.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Bereits von %1 verwendet.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Papierkorb leeren</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Aufnahme umschalten</translation>
     </message>
 </context>
 </TS>

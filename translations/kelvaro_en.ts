@@ -1429,10 +1429,6 @@
         <translation>for %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Empty Trash</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Action</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>This build of Kelvaro cannot send usage data.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Already used by %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Empty Bin</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Toggle recording</translation>
     </message>
 </context>
 </TS>

@@ -1429,10 +1429,6 @@
         <translation>para %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Vaciar papelera</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Acción</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Esta compilación de Kelvaro no puede enviar datos de uso.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Ya lo usa %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Vaciar papelera</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Alternar grabación</translation>
     </message>
 </context>
 </TS>

@@ -1429,10 +1429,6 @@
         <translation>rakendusele %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Tühjenda prügikast</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Toiming</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>See Kelvaro järk ei saa kasutusandmeid saata.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Juba kasutusel: %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Tühjenda prügikast</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Lülita salvestamine sisse või välja</translation>
     </message>
 </context>
 </TS>

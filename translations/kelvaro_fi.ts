@@ -1429,10 +1429,6 @@
         <translation>sovellukselle %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Tyhjennä roskakori</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Toiminto</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Tämä Kelvaron koontiversio ei voi lähettää käyttötietoja.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Jo käytössä: %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Tyhjennä roskakori</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Aloita tai lopeta tallennus</translation>
     </message>
 </context>
 </TS>

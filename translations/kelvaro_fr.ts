@@ -1429,10 +1429,6 @@
         <translation>pour %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Vider la corbeille</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Action</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Cette version compilée de Kelvaro ne peut pas envoyer de données d’utilisation.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Déjà utilisé par %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Vider la corbeille</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Activer ou désactiver l’enregistrement</translation>
     </message>
 </context>
 </TS>

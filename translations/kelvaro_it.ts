@@ -1429,10 +1429,6 @@
         <translation>per %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Svuota cestino</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Azione</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Questa build di Kelvaro non può inviare dati di utilizzo.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Già usata da %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Svuota cestino</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Attiva/disattiva registrazione</translation>
     </message>
 </context>
 </TS>

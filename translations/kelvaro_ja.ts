@@ -1426,10 +1426,6 @@
         <translation>%1 用</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>ゴミ箱を空にする</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>アクション</translation>
     </message>
@@ -2126,6 +2122,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>このビルドの Kelvaro は利用状況データを送信できません。</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>%1ですでに使用されています。</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>ゴミ箱を空にする</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>記録の開始/停止</translation>
     </message>
 </context>
 </TS>

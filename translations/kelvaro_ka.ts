@@ -1429,10 +1429,6 @@
         <translation>%1-ისთვის</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>ნაგვის ყუთის დაცლა</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>მოქმედება</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Kelvaro-ს ამ აწყობას გამოყენების მონაცემების გაგზავნა არ შეუძლია.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>უკვე გამოიყენება: %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>ნაგვის ყუთის დაცლა</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>ჩაწერის ჩართვა/გამორთვა</translation>
     </message>
 </context>
 </TS>

@@ -1426,10 +1426,6 @@
         <translation>%1용</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>휴지통 비우기</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>동작</translation>
     </message>
@@ -2126,6 +2122,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>이 Kelvaro 빌드는 사용 데이터를 보낼 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>이미 %1에서 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>휴지통 비우기</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>기록 시작/중지</translation>
     </message>
 </context>
 </TS>

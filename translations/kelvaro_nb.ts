@@ -1429,10 +1429,6 @@
         <translation>for %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Tøm papirkurven</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Handling</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Denne utgaven av Kelvaro kan ikke sende bruksdata.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Allerede brukt av %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Tøm papirkurven</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Slå opptak av/på</translation>
     </message>
 </context>
 </TS>

@@ -1429,10 +1429,6 @@
         <translation>voor %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Leeg prullenmand</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Actie</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Deze build van Kelvaro kan geen gebruiksgegevens versturen.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Al in gebruik door %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Leeg prullenmand</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Opnemen aan/uit</translation>
     </message>
 </context>
 </TS>

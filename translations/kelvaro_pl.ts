@@ -1432,10 +1432,6 @@
         <translation>dla aplikacji %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Opróżnij kosz</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Akcja</translation>
     </message>
@@ -2166,6 +2162,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Ta kompilacja Kelvaro nie może wysyłać danych o użyciu.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Już używany przez: %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Opróżnij kosz</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Przełącz nagrywanie</translation>
     </message>
 </context>
 </TS>

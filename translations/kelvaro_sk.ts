@@ -1432,10 +1432,6 @@
         <translation>pre aplikáciu %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Vyprázdniť kôš</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Akcia</translation>
     </message>
@@ -2166,6 +2162,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Toto zostavenie Kelvaro nemôže odosielať údaje o používaní.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Už používa: %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Vyprázdniť kôš</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Prepnúť nahrávanie</translation>
     </message>
 </context>
 </TS>

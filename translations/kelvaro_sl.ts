@@ -1435,10 +1435,6 @@
         <translation>za %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Izprazni smeti</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Dejanje</translation>
     </message>
@@ -2186,6 +2182,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Ta različica Kelvaro ne more pošiljati podatkov o uporabi.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Že uporablja: %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Izprazni smeti</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Preklopi snemanje</translation>
     </message>
 </context>
 </TS>

@@ -1429,10 +1429,6 @@
         <translation>për %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Zbraz koshin</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Veprimi</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Ky version i Kelvaro nuk mund të dërgojë të dhëna përdorimi.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Përdoret tashmë nga %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Zbraz koshin</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Ndiz/fik regjistrimin</translation>
     </message>
 </context>
 </TS>

@@ -1429,10 +1429,6 @@
         <translation>för %1</translation>
     </message>
     <message>
-        <source>Empty Trash</source>
-        <translation>Töm papperskorgen</translation>
-    </message>
-    <message>
         <source>Action</source>
         <translation>Åtgärd</translation>
     </message>
@@ -2146,6 +2142,18 @@
     <message>
         <source>This build of Kelvaro cannot send usage data.</source>
         <translation>Den här versionen av Kelvaro kan inte skicka användningsdata.</translation>
+    </message>
+    <message>
+        <source>Already used by %1.</source>
+        <translation>Används redan av %1.</translation>
+    </message>
+    <message>
+        <source>Empty Bin</source>
+        <translation>Töm papperskorgen</translation>
+    </message>
+    <message>
+        <source>Toggle recording</source>
+        <translation>Växla inspelning</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "editors/HotkeyRecorder.h"
 #include "editors/KeyStrip.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -176,14 +177,15 @@ public:
         s.pressed = recorder()->session().isRecording();
         return s;
     }
-    QStringList actionNames() const override { return { pressAction(), setFocusAction() }; }
+    static QString toggleRecordingAction() { return QCoreApplication::translate("Kelvaro", "Toggle recording"); }
+    QStringList actionNames() const override { return { toggleRecordingAction(), pressAction(), setFocusAction() }; }
     void doAction(const QString& name) override
     {
         if (!recorder()->isEnabled())
             return;
         // Keys go to the focused field, so it takes the focus before it records.
         recorder()->setFocus(Qt::OtherFocusReason);
-        if (name == pressAction())
+        if (name == pressAction() || name == toggleRecordingAction())
             recorder()->toggleRecording();
     }
 };

@@ -6,17 +6,20 @@
 #include "platform/KeyModifiers.h"
 #include "platform/Scheduler.h"
 #include "editors/EditorChrome.h"
+#include "core/SymbolIcons.h"
+#include "platform/DisplayPreferences.h"
+#include "ringkit/WidgetMotion.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QEnterEvent>
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,6 +129,54 @@ bool HotkeyRecorderSession::eventFilter(QObject* watched, QEvent* event)
 
 // ---- The field ------------------------------------------------------------------------------
 
+namespace {
+bool reducedMotion() { return DisplayPreferences::shared().reduceMotion(); }
+
+// The clear button: a cancel symbol on a faint disc, growing from 0.8 as it
+// fades in and shrinking as it fades out.
+class ClearButton : public QAbstractButton {
+public:
+    ClearButton(QWidget* parent, const WidgetMotion* presence)
+        : QAbstractButton(parent)
+        , m_presence(presence)
+    {
+    }
+    QSize sizeHint() const override { return { 24, 24 }; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const double shown = std::clamp(m_presence->value(), 0.0, 1.0);
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setOpacity(shown);
+        const QPointF c = QRectF(rect()).center();
+        p.translate(c);
+        const double scale = 0.8 + 0.2 * shown;
+        p.scale(scale, scale);
+        QColor disc = palette().color(QPalette::Base);
+        disc.setAlphaF(0.7f);
+        p.setPen(Qt::NoPen);
+        p.setBrush(disc);
+        p.drawEllipse(QPointF(0, 0), 11, 11);
+        SymbolIcons::paint(
+            p, QRectF(-7, -7, 14, 14), QStringLiteral("xmark.circle.fill"), EditorChrome::secondaryColour(palette()));
+    }
+
+private:
+    const WidgetMotion* m_presence;
+};
+}
+
+RingAnimation HotkeyRecorder::animation(bool reduceMotion)
+{
+    return reduceMotion ? RingAnimation::linear(0.01) : RingAnimation::spring(0.2, 0.8);
+}
+
+double HotkeyRecorder::recordingLook() const { return m_recordingLook->value(); }
+double HotkeyRecorder::clearPresence() const { return m_clearShown->value(); }
+double HotkeyRecorder::messageOpacity() const { return m_messageFade->value(); }
+
 HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* parent)
     : QWidget(parent)
     , m_binding(std::move(binding))
@@ -150,23 +201,52 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
     m_strip->setFillsWidth(true);
     row->addWidget(m_strip, 1);
     column->addWidget(m_field);
-    m_clear = new QToolButton(this);
-    m_clear->setAutoRaise(true);
-    m_clear->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
+    m_recordingLook = new WidgetMotion(this, 0.0);
+    m_clearShown = new WidgetMotion(this, 0.0);
+    m_clear = new ClearButton(this, m_clearShown);
+    connect(m_clearShown, &WidgetMotion::changed, m_clear, [this](double shown) {
+        m_clear->update();
+        // Gone once it has shrunk away; clickable only while it shows.
+        m_clear->setVisible(shown > 0.0 || m_clearShown->target() > 0.0);
+    });
     m_clear->setToolTip(QCoreApplication::translate("Kelvaro", "Clear shortcut"));
     m_clear->setAccessibleName(QCoreApplication::translate("Kelvaro", "Clear shortcut"));
     m_clear->setFocusPolicy(Qt::NoFocus);
+    m_clear->setProperty("overlay", true); // it sits inside the field, over the caps
+    m_clear->setCursor(Qt::ArrowCursor);
     m_clear->hide();
-    connect(m_clear, &QToolButton::clicked, this, [this] {
+    connect(m_clear, &QAbstractButton::clicked, this, [this] {
         m_binding.set(std::nullopt);
         sync();
     });
-    m_message = new QLabel(this);
+    m_messageRow = new QWidget(this);
+    auto* messageLine = new QHBoxLayout(m_messageRow);
+    messageLine->setContentsMargins(0, 0, 0, 0);
+    messageLine->setSpacing(4);
+    m_messageIcon = new QLabel(m_messageRow);
+    m_messageIcon->setFixedSize(12, 12);
+    messageLine->addWidget(m_messageIcon, 0, Qt::AlignTop);
+    m_message = new QLabel(m_messageRow);
     m_message->setWordWrap(true);
     QFont small = m_message->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_message->setFont(small);
-    column->addWidget(m_message);
+    messageLine->addWidget(m_message, 1);
+    column->addWidget(m_messageRow);
+    m_messageFade = new WidgetMotion(m_messageRow, 1.0);
+    connect(m_messageFade, &WidgetMotion::changed, m_messageRow, [this](double opacity) {
+        // The effect costs a layer per paint: it lives only while the line fades.
+        if (m_messageFade->isAnimating() || opacity < 1.0) {
+            if (!m_messageEffect) {
+                m_messageEffect = new QGraphicsOpacityEffect(m_messageRow);
+                m_messageRow->setGraphicsEffect(m_messageEffect);
+            }
+            m_messageEffect->setOpacity(std::clamp(opacity, 0.0, 1.0));
+        } else if (m_messageEffect) {
+            m_messageRow->setGraphicsEffect(nullptr); // deletes it
+            m_messageEffect = nullptr;
+        }
+    });
 
     connect(&m_session, &HotkeyRecorderSession::changed, this, &HotkeyRecorder::sync);
     connect(&m_session, &HotkeyRecorderSession::ended, this, &HotkeyRecorder::recordingEnded);
@@ -242,16 +322,17 @@ QString HotkeyRecorder::messageText() const
 
 void HotkeyRecorder::sync()
 {
+    const bool still = reducedMotion();
+    m_strip->setEntryAnimation(animation(still));
     m_strip->setItems(composerItems());
-    const QString text = messageText();
+    m_recordingLook->animateTo(m_session.isRecording() ? 1.0 : 0.0, animation(still), still);
     const bool warn = m_session.rejectionMessage() || (!m_session.isRecording() && m_warning);
-    m_message->setText(text.isEmpty() ? QString() : (warn ? QStringLiteral("⚠ ") : QString()) + text);
-    QPalette pal = m_message->palette();
-    pal.setColor(QPalette::WindowText, warn ? QColor(230, 126, 34) : EditorChrome::secondaryColour(palette()));
-    m_message->setPalette(pal);
-    m_message->setVisible(!text.isEmpty());
-    fitMessage();
-    m_clear->setVisible(!m_session.isRecording() && m_binding.get() && (m_hovering || hasFocus()));
+    showMessage(messageText(), messageSymbol(), warn);
+    const bool clearable = !m_session.isRecording() && m_binding.get() && (m_hovering || hasFocus());
+    if (clearable)
+        m_clear->show();
+    m_clearShown->animateTo(clearable ? 1.0 : 0.0, animation(still), still);
+    m_clear->resize(m_clear->sizeHint());
     m_clear->move(width() - m_clear->sizeHint().width() - 12, (m_field->height() - m_clear->sizeHint().height()) / 2);
     m_clear->raise();
     const std::optional<Hotkey> hotkey = m_binding.get();
@@ -264,11 +345,41 @@ void HotkeyRecorder::sync()
     update();
 }
 
+QString HotkeyRecorder::messageSymbol() const
+{
+    if (m_session.rejectionMessage())
+        return QStringLiteral("exclamationmark.circle.fill");
+    if (!m_session.isRecording() && m_warning)
+        return QStringLiteral("exclamationmark.triangle.fill");
+    return {};
+}
+
+void HotkeyRecorder::showMessage(const QString& text, const QString& symbol, bool warn)
+{
+    const QColor tint = warn ? QColor(230, 126, 34) : EditorChrome::secondaryColour(palette());
+    m_message->setText(text);
+    QPalette pal = m_message->palette();
+    pal.setColor(QPalette::WindowText, tint);
+    m_message->setPalette(pal);
+    m_messageIcon->setVisible(!symbol.isEmpty());
+    if (!symbol.isEmpty())
+        m_messageIcon->setPixmap(SymbolIcons::icon(symbol, tint).pixmap(QSize(12, 12), devicePixelRatioF()));
+    m_messageRow->setVisible(!text.isEmpty());
+    fitMessage();
+    // A new line fades in.
+    const QString shown = symbol + QLatin1Char('|') + text;
+    if (shown != m_messageShown && !text.isEmpty() && !reducedMotion() && isVisible()) {
+        m_messageFade->setValue(0.0);
+        m_messageFade->animateTo(1.0, animation(false));
+    }
+    m_messageShown = shown;
+}
+
 void HotkeyRecorder::fitMessage()
 {
     // As tall as its lines at the recorder's width: the layouts around it
     // would plan one line, and a longer message would lie over the field.
-    m_message->setMinimumHeight(m_message->text().isEmpty() ? 0 : m_message->heightForWidth(width()));
+    m_message->setMinimumHeight(m_message->text().isEmpty() ? 0 : m_message->heightForWidth(std::max(width() - 16, 1)));
 }
 
 void HotkeyRecorder::resizeEvent(QResizeEvent* event)
@@ -441,18 +552,30 @@ void HotkeyRecorder::paintEvent(QPaintEvent*)
     const QRectF r = QRectF(m_field->geometry()).adjusted(1, 1, -1, -1);
     QPainterPath shape;
     shape.addRoundedRect(r, 10, 10);
-    const bool recording = m_session.isRecording();
-    if (recording) {
-        for (int i = 3; i >= 1; --i) {
+    // Recording turns the field red: a red outline and a soft red shadow
+    // around it, sprung in and out with the recorder's animation.
+    const double look = std::clamp(recordingLook(), 0.0, 1.0);
+    const QColor red(255, 59, 48);
+    if (look > 0.0) {
+        constexpr int steps = 6;
+        for (int i = steps; i >= 1; --i) {
+            const double spread = 10.0 * i / steps;
+            const double fall = 1.0 - double(i - 1) / steps;
             QPainterPath halo;
-            halo.addRoundedRect(r.adjusted(-i, -i, i, i), 10 + i, 10 + i);
-            p.fillPath(halo, QColor(255, 59, 48, 18));
+            halo.addRoundedRect(r.adjusted(-spread, -spread, spread, spread), 10 + spread, 10 + spread);
+            QColor c = red;
+            c.setAlphaF(float(0.22 * look * fall * fall / steps * 2.0));
+            p.fillPath(halo, c);
         }
     }
     p.fillPath(shape, palette().color(QPalette::Base));
-    QColor stroke = recording ? QColor(255, 59, 48, 140) : palette().color(QPalette::Mid);
-    if (!recording && hasFocus())
-        stroke = palette().color(QPalette::Highlight);
-    p.setPen(QPen(stroke, recording || hasFocus() ? 1.5 : 1.0));
+    QColor idle = hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
+    QColor active = red;
+    active.setAlphaF(0.55f);
+    const auto mixed = [look](float a, float b) { return float(a + (b - a) * look); };
+    const QColor stroke = QColor::fromRgbF(mixed(idle.redF(), active.redF()), mixed(idle.greenF(), active.greenF()),
+        mixed(idle.blueF(), active.blueF()), mixed(idle.alphaF(), active.alphaF()));
+    const double idleWidth = hasFocus() ? 1.5 : 1.0;
+    p.setPen(QPen(stroke, idleWidth + (1.5 - idleWidth) * look));
     p.drawPath(shape);
 }

@@ -14,6 +14,7 @@
 #include "core/Hotkey.h"
 #include "input/KeyTapSuspension.h"
 #include "editors/KeyStrip.h"
+#include "ringkit/RingAnimation.h"
 
 #include <QObject>
 #include <QPointer>
@@ -22,8 +23,10 @@
 #include <functional>
 #include <optional>
 
+class QAbstractButton;
+class QGraphicsOpacityEffect;
 class QLabel;
-class QToolButton;
+class WidgetMotion;
 
 class HotkeyRecorderSession : public QObject {
     Q_OBJECT
@@ -88,9 +91,20 @@ public:
     HotkeyRecorderSession& session() { return m_session; }
     void toggleRecording();
 
-    // The caps shown now, and the message line's text.
+    // The caps shown now, and the message line's text and symbol (a refusal
+    // and a warning of the owner each have their own; a hint has none).
     QList<KeyStripItem> composerItems() const;
     QString messageText() const;
+    QString messageSymbol() const;
+
+    // The moving parts, each from 0 to 1: the field's red recording look, the
+    // clear button's presence and the message line's fade-in.
+    double recordingLook() const;
+    double clearPresence() const;
+    double messageOpacity() const;
+    QAbstractButton* clearButton() const { return m_clear; }
+    // The animation of the field's changes (a near jump under Reduce Motion).
+    static RingAnimation animation(bool reduceMotion);
 
     // Stored modifier bits of a Qt modifier set (Ctrl, Alt, Super, Shift).
     static std::uint64_t storedModifiers(Qt::KeyboardModifiers modifiers);
@@ -116,6 +130,7 @@ protected:
 private:
     void sync();
     void fitMessage();
+    void showMessage(const QString& text, const QString& symbol, bool warn);
     void handleKeyPress(QKeyEvent* event);
 
     Binding m_binding;
@@ -123,8 +138,15 @@ private:
     std::optional<QString> m_warning;
     HotkeyRecorderSession m_session;
     KeyStrip* m_strip = nullptr;
-    QToolButton* m_clear = nullptr;
+    QAbstractButton* m_clear = nullptr;
+    QWidget* m_messageRow = nullptr;
+    QLabel* m_messageIcon = nullptr;
     QLabel* m_message = nullptr;
+    QString m_messageShown; // symbol and text of the line as last shown
+    QGraphicsOpacityEffect* m_messageEffect = nullptr;
+    WidgetMotion* m_recordingLook = nullptr;
+    WidgetMotion* m_clearShown = nullptr;
+    WidgetMotion* m_messageFade = nullptr;
     QWidget* m_field = nullptr;
     bool m_hovering = false;
     bool m_beginsRecording = false;

@@ -1,10 +1,13 @@
 #include "editors/KeyStrip.h"
 #include "editors/ControlAccessibility.h"
+#include "editors/KeyStripDrawing.h"
+#include "ringkit/WidgetMotion.h"
 
 #include "platform/DisplayPreferences.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QLinearGradient>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,39 +18,7 @@
 #include <cmath>
 #include <utility>
 
-namespace {
-QColor rgb(double r, double g, double b, double a = 1.0)
-{
-    return QColor::fromRgbF(float(r), float(g), float(b), float(a));
-}
-QColor withAlpha(QColor c, double a)
-{
-    c.setAlphaF(float(a));
-    return c;
-}
-constexpr double dotStep = 0.07; // seconds per dot of the running grid
-
-// The pixel sizes of a cap's legend and caption at key height `kh`.
-int legendPixels(const QString& glyph, double kh) { return std::max(int(kh * (glyph.size() > 2 ? 0.26 : 0.34)), 8); }
-int captionPixels(double kh) { return std::max(int(kh * 0.17), 8); }
-// How far a long name may shrink before the cap grows instead.
-int smallestPixels(int pixels) { return std::max(int(pixels * 0.7), 7); }
-
-// `font` at the largest pixel size from `pixels` down to its smallest in which
-// `text` fits `width`: a long name in another language is set smaller, not cut.
-QFont fitting(QFont font, int pixels, const QString& text, double width)
-{
-    for (int px = pixels; px > smallestPixels(pixels); --px) {
-        font.setPixelSize(px);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
-            return font;
-    }
-    font.setPixelSize(smallestPixels(pixels));
-    return font;
-}
-constexpr int dotRows = 3;
-constexpr int dotColumns = 11;
-}
+using namespace KeyStripDrawing;
 
 namespace KeyCapStyle {
 QColor ink() { return rgb(0.2, 0.42, 0.95); }
@@ -112,7 +83,9 @@ void KeyStrip::setItems(const QList<KeyStripItem>& items)
 {
     if (items == m_items)
         return;
+    const QList<QRectF> beforeRects = capRects();
     const QList<KeyStripItem> before = std::exchange(m_items, items);
+    follow(before, beforeRects);
     for (int i = 0; m_onTap && i < std::min(before.size(), m_items.size()); ++i) {
         if (before[i].isPressed != m_items[i].isPressed)
             ControlAccessibility::announceChecked(this, i);
@@ -120,6 +93,87 @@ void KeyStrip::setItems(const QList<KeyStripItem>& items)
     syncClock();
     updateGeometry();
     update();
+}
+
+namespace {
+const RingAnimation& pressSpring()
+{
+    static const RingAnimation spring = RingAnimation::spring(0.14, 0.85);
+    return spring;
+}
+const RingAnimation& glowEase()
+{
+    static const RingAnimation ease = RingAnimation::easeInOut(0.25);
+    return ease;
+}
+bool stillMotion() { return DisplayPreferences::shared().reduceMotion(); }
+}
+
+KeyStrip::CapMotion KeyStrip::motionFor(const KeyStripItem& item, bool arriving)
+{
+    auto it = m_motions.find(item.id);
+    if (it != m_motions.end())
+        return *it;
+    CapMotion m;
+    m.press = new WidgetMotion(this, item.isPressed ? 1.0 : 0.0);
+    m.glow = new WidgetMotion(this, item.glows ? 1.0 : 0.0);
+    m.presence = new WidgetMotion(this, arriving ? 0.0 : 1.0);
+    // A cap that has faded out is forgotten once it rests.
+    connect(m.presence, &WidgetMotion::changed, this, [this] { forgetLeft(); });
+    m_motions.insert(item.id, m);
+    return m;
+}
+
+// Caps that stay move to their new state, new caps arrive, and caps that
+// went away fade where they were.
+void KeyStrip::follow(const QList<KeyStripItem>& before, const QList<QRectF>& beforeRects)
+{
+    const bool still = stillMotion();
+    QSet<QString> ids;
+    for (const KeyStripItem& item : std::as_const(m_items)) {
+        ids.insert(item.id);
+        const bool known = m_motions.contains(item.id);
+        const CapMotion m = motionFor(item, true);
+        m_leaving.removeIf([&](const Leaving& l) { return l.item.id == item.id; });
+        m.presence->animateTo(1.0, m_entry, still);
+        if (known) {
+            m.press->animateTo(item.isPressed ? 1.0 : 0.0, pressSpring(), still);
+            m.glow->animateTo(item.glows ? 1.0 : 0.0, glowEase(), still);
+        }
+    }
+    for (int i = 0; i < before.size(); ++i) {
+        const KeyStripItem& gone = before[i];
+        if (ids.contains(gone.id) || !m_motions.contains(gone.id))
+            continue;
+        m_leaving.removeIf([&](const Leaving& l) { return l.item.id == gone.id; });
+        m_leaving << Leaving { gone, beforeRects.value(i) };
+        m_motions[gone.id].presence->animateTo(0.0, m_entry, still);
+    }
+    forgetLeft();
+}
+
+void KeyStrip::forgetLeft()
+{
+    for (qsizetype i = m_leaving.size() - 1; i >= 0; --i) {
+        const QString id = m_leaving[i].item.id;
+        const CapMotion m = m_motions.value(id);
+        if (m.presence && (m.presence->isAnimating() || m.presence->value() > 0.0))
+            continue;
+        m_leaving.removeAt(i);
+        if (m.presence) {
+            m_motions.remove(id);
+            for (WidgetMotion* motion : { m.press, m.glow, m.presence })
+                motion->deleteLater();
+        }
+    }
+}
+
+KeyStrip::CapPose KeyStrip::pose(const QString& id) const
+{
+    const auto it = m_motions.constFind(id);
+    if (it == m_motions.constEnd())
+        return {};
+    return { it->press->value(), it->glow->value(), it->presence->value() };
 }
 
 void KeyStrip::setStripHeight(double height)
@@ -273,9 +327,11 @@ void KeyStrip::paintEvent(QPaintEvent*)
         p.setPen(QPen(withAlpha(Qt::black, 0.35), 1));
         p.drawPath(well);
     }
+    for (const Leaving& gone : std::as_const(m_leaving))
+        paintCap(p, gone.item, gone.rect, pose(gone.item.id));
     const QList<QRectF> rects = capRects();
     for (int i = 0; i < m_items.size(); ++i)
-        paintCap(p, m_items[i], rects[i]);
+        paintCap(p, m_items[i], rects[i], pose(m_items[i].id));
     if (hasFocus() && m_focusIndex >= 0 && m_focusIndex < rects.size()) {
         QPainterPath ring;
         ring.addRoundedRect(rects[m_focusIndex].adjusted(-2, -2, 2, 2), 8, 8);
@@ -317,139 +373,6 @@ void KeyStrip::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     update();
-}
-
-void KeyStrip::paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) const
-{
-    const double kh = rect.height();
-    const KeyCapMetrics m = KeyCapMetrics::of(kh, false);
-    const bool attention = item.isPressed && m_attentionPress && !item.glows;
-    const bool held = item.isPressed && !m_attentionPress && !item.glows;
-    const bool modifier = KeyStripItem::isModifierGlyph(item.glyph);
-    const QColor red(255, 59, 48);
-
-    QColor faceTop = KeyCapStyle::faceTop(), faceBottom = KeyCapStyle::faceBottom(), sideColour = KeyCapStyle::side();
-    QColor bevelTop = withAlpha(Qt::white, 0.95), bevelBottom = withAlpha(Qt::black, 0.1);
-    QColor legend = modifier ? KeyCapStyle::ink() : rgb(0.12, 0.12, 0.14);
-    QColor caption = modifier ? withAlpha(KeyCapStyle::ink(), 0.9) : palette().color(QPalette::PlaceholderText);
-    if (item.glows) {
-        faceTop = withAlpha(red, 0.55);
-        faceBottom = withAlpha(red, 0.32);
-        sideColour = withAlpha(red, 0.55);
-        bevelTop = withAlpha(Qt::white, 0.35);
-        bevelBottom = withAlpha(red, 0.9);
-    } else if (attention) {
-        faceTop = KeyCapStyle::pressedTop();
-        faceBottom = KeyCapStyle::pressedBottom();
-        sideColour = withAlpha(KeyCapStyle::pressedBottom(), 0.85);
-        bevelTop = withAlpha(Qt::white, 0.45);
-        bevelBottom = withAlpha(KeyCapStyle::pressedBottom(), 0.9);
-    } else if (held) {
-        faceTop = KeyCapStyle::heldTop();
-        faceBottom = KeyCapStyle::heldBottom();
-        sideColour = KeyCapStyle::heldSide();
-        bevelTop = withAlpha(Qt::white, 0.22);
-        bevelBottom = withAlpha(Qt::black, 0.35);
-    }
-    if (item.glows || attention || held) {
-        legend = Qt::white;
-        caption = withAlpha(Qt::white, 0.95);
-    }
-
-    p.save();
-    p.setOpacity(item.isDimmed ? 0.4 : 1.0);
-    const QRectF face(rect.x(), rect.y(), rect.width(), kh - m.depth);
-    const bool sunk = item.isPressed && !item.showsDotGrid;
-    QPainterPath sidePath;
-    sidePath.addRoundedRect(face.translated(0, m.depth), m.cornerRadius, m.cornerRadius);
-    // Halo of a glowing or attention-pressed key.
-    if (item.glows || attention) {
-        const QColor halo = item.glows ? red : KeyCapStyle::pressedTop();
-        for (int i = 3; i >= 1; --i) {
-            QPainterPath h;
-            h.addRoundedRect(
-                face.adjusted(-i * 2.0, -i * 2.0, i * 2.0, i * 2.0), m.cornerRadius + i * 2, m.cornerRadius + i * 2);
-            p.fillPath(h, withAlpha(halo, 0.12));
-        }
-    }
-    p.fillPath(sidePath, sideColour);
-    const QRectF top = sunk ? face.translated(0, m.depth) : face;
-    QPainterPath facePath;
-    facePath.addRoundedRect(top, m.cornerRadius, m.cornerRadius);
-    if (!sunk && !item.glows) {
-        QPainterPath shadow;
-        shadow.addRoundedRect(top.translated(0, 1), m.cornerRadius, m.cornerRadius);
-        p.fillPath(shadow, withAlpha(Qt::black, 0.2));
-    }
-    QLinearGradient fg(top.topLeft(), top.bottomLeft());
-    fg.setColorAt(0, faceTop);
-    fg.setColorAt(1, faceBottom);
-    p.fillPath(facePath, fg);
-    QLinearGradient bg(top.topLeft(), top.bottomLeft());
-    bg.setColorAt(0, bevelTop);
-    bg.setColorAt(1, bevelBottom);
-    const double bevel = (item.glows || attention) ? 1.25 : 1.0;
-    p.setPen(QPen(QBrush(bg), bevel));
-    p.drawPath(QPainterPath(facePath));
-    // The legend.
-    const std::optional<QString> captionText = (m_showsCaptions && item.caption) ? item.caption : std::nullopt;
-    if (item.showsDotGrid) {
-        QRectF dots = top.adjusted(4, 4, -4, -4);
-        if (captionText) {
-            dots.setBottom(dots.bottom() - kh * 0.22);
-            QFont f = font();
-            f.setWeight(QFont::DemiBold);
-            p.setFont(fitting(f, std::max(int(kh * 0.18), 8), *captionText, top.width() - 6));
-            p.setPen(legend);
-            p.drawText(QRectF(top.left(), dots.bottom(), top.width(), kh * 0.24), Qt::AlignCenter, *captionText);
-        }
-        paintDots(p, dots, item.glows, item.glows || attention);
-    } else {
-        QFont g = font();
-        g.setWeight(QFont::DemiBold);
-        QRectF glyphArea = top.adjusted(3, 2, -3, -2);
-        if (captionText)
-            glyphArea.setBottom(glyphArea.bottom() - kh * 0.24);
-        if (!item.glyph.isEmpty()) {
-            p.setFont(fitting(g, legendPixels(item.glyph, kh), item.glyph, glyphArea.width()));
-            p.setPen(legend);
-            p.drawText(glyphArea, Qt::AlignCenter, item.glyph);
-        }
-        if (captionText) {
-            QFont c = font();
-            c.setWeight(item.isPressed || item.glows ? QFont::Medium : QFont::Normal);
-            p.setFont(fitting(c, captionPixels(kh), *captionText, top.width() - 6));
-            p.setPen(caption);
-            p.drawText(
-                QRectF(top.left() + 3, glyphArea.bottom(), top.width() - 6, kh * 0.24), Qt::AlignCenter, *captionText);
-        }
-    }
-    p.restore();
-}
-
-void KeyStrip::paintDots(QPainter& p, QRectF area, bool lit, bool lightInk) const
-{
-    const double d = 3.2, gap = 2.5;
-    const double w = dotColumns * d + (dotColumns - 1) * gap;
-    const double h = dotRows * d + (dotRows - 1) * gap;
-    const QPointF origin(area.center().x() - w / 2, area.center().y() - h / 2);
-    const QColor base = (lit || lightInk) ? QColor(Qt::white) : rgb(0.25, 0.28, 0.35);
-    p.setPen(Qt::NoPen);
-    for (int r = 0; r < dotRows; ++r) {
-        for (int c = 0; c < dotColumns; ++c) {
-            double opacity;
-            if (lit && m_phase >= 0) {
-                const int dist = std::abs(r * dotColumns + c - m_phase);
-                opacity = dist == 0 ? 0.95 : dist == 1 ? 0.7 : dist == 2 ? 0.45 : 0.28;
-            } else if (lit) {
-                opacity = 0.55;
-            } else {
-                opacity = lightInk ? 0.55 : 0.35;
-            }
-            p.setBrush(withAlpha(base, opacity));
-            p.drawEllipse(QRectF(origin.x() + c * (d + gap), origin.y() + r * (d + gap), d, d));
-        }
-    }
 }
 
 void KeyStrip::syncClock()

@@ -2,10 +2,19 @@
 // Key caps: drawn keyboard keys that show a key combination. A strip is a row
 // of caps, optionally on a dark well; a cap can be held (dark), pressed for
 // attention (blue), waiting for input (an empty slot with a running dot grid
-// that glows red) or dimmed. Pure drawing: the only state is the dot grid's
-// clock while a slot glows.
+// that glows red) or dimmed. A cap sinks with a quick spring, its glow eases
+// in and out, and caps arrive growing from 0.85 as they fade in and leave
+// fading out; all of it jumps under Reduce Motion. The only clocks are the
+// dot grid's while a slot glows and the ring engine's while a cap moves.
+//
+// With attention presses and captions on, a modifier cap that has a caption
+// is labelled like a keyboard's own key: its symbol in the top right corner,
+// its name in the bottom left.
+
+#include "ringkit/RingAnimation.h"
 
 #include <QColor>
+#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -49,6 +58,8 @@ struct KeyCapMetrics {
     static KeyCapMetrics of(double height, bool captionedModifier);
 };
 
+class WidgetMotion;
+
 class KeyStrip : public QWidget {
     Q_OBJECT
 public:
@@ -61,6 +72,8 @@ public:
     void setFillsWidth(bool on);
     void setShowsWell(bool on);
     void setAttentionPress(bool on);
+    // How caps arrive and leave (the owner's animation); a spring by default.
+    void setEntryAnimation(const RingAnimation& animation) { m_entry = animation; }
     // Makes the caps clickable and reachable with the keyboard: `onTap` gets
     // the index of the cap.
     void setOnTap(std::function<void(int)> onTap);
@@ -77,6 +90,17 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Where cap `id` is on its way, each from 0 to 1: sunk, glowing, present
+    // (a cap that left is absent; one leaving still fades).
+    struct CapPose {
+        double press = 0;
+        double glow = 0;
+        double presence = 0;
+    };
+    CapPose pose(const QString& id) const;
+    // Whether the attention legend (symbol top right, name bottom left) labels `item`.
+    bool usesAttentionLegend(const KeyStripItem& item) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -89,7 +113,21 @@ private:
     double keyHeight() const;
     bool expands(const KeyStripItem& item) const;
     double legendWidth(const KeyStripItem& item, double kh) const;
-    void paintCap(QPainter& p, const KeyStripItem& item, QRectF rect) const;
+    void paintCap(QPainter& p, const KeyStripItem& item, QRectF rect, const CapPose& pose) const;
+    void paintLegend(QPainter& p, const KeyStripItem& item, QRectF top, double kh, const QColor& legend,
+        const QColor& caption, bool lightInk) const;
+    struct CapMotion {
+        WidgetMotion* press = nullptr;
+        WidgetMotion* glow = nullptr;
+        WidgetMotion* presence = nullptr;
+    };
+    struct Leaving {
+        KeyStripItem item;
+        QRectF rect;
+    };
+    void follow(const QList<KeyStripItem>& before, const QList<QRectF>& beforeRects);
+    CapMotion motionFor(const KeyStripItem& item, bool arriving);
+    void forgetLeft();
     void paintDots(QPainter& p, QRectF area, bool lit, bool lightInk) const;
     void syncClock();
 
@@ -103,6 +141,9 @@ private:
     int m_focusIndex = 0; // the cap a keyboard user is on
     int m_clock = 0; // timer id while a slot glows
     int m_phase = -1;
+    RingAnimation m_entry = RingAnimation::spring(0.2, 0.85);
+    QHash<QString, CapMotion> m_motions; // by cap id, for the caps shown and those leaving
+    QList<Leaving> m_leaving;
 
     void timerEvent(QTimerEvent* event) override;
 };

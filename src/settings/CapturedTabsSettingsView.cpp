@@ -9,6 +9,7 @@
 #include "settings/KeyBindingSection.h"
 #include "settings/PageParts.h"
 #include "settings/PasswordsSettingsView.h"
+#include "settings/SettingsMotion.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -391,6 +392,7 @@ void CapturedTabsSettingsView::finishCapture(
         rebuild();
         return;
     }
+    const ContentFade fade(m_content, SettingsMotion::list());
     const bool refused = !result.tabs.isEmpty() && !added.stored;
     m_failed = result.tabs.isEmpty() || refused;
     m_sessions = CapturedTabStore::sessions();
@@ -418,6 +420,7 @@ void CapturedTabsSettingsView::finishCapture(
 
 void CapturedTabsSettingsView::choose(const QUuid& id)
 {
+    const ContentFade fade(m_content, SettingsMotion::list());
     if (m_menu)
         m_menu->close();
     m_selectedID = id;
@@ -457,6 +460,7 @@ void CapturedTabsSettingsView::deleteSelected()
     const auto session = selected();
     if (!session)
         return;
+    const ContentFade fade(m_content, SettingsMotion::list());
     CapturedTabStore::remove(session->id);
     m_sessions = CapturedTabStore::sessions();
     m_selectedID = CapturedTabStore::activeID();
@@ -474,6 +478,7 @@ void CapturedTabsSettingsView::move(int position, int by)
         return;
     session->tabs.swapItemsAt(position, target);
     CapturedTabStore::update(*session);
+    const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = CapturedTabStore::sessions();
     rebuild();
     Q_EMIT storeChanged();
@@ -486,6 +491,7 @@ void CapturedTabsSettingsView::remove(int position)
         return;
     session->tabs.removeAt(position);
     CapturedTabStore::update(*session);
+    const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = CapturedTabStore::sessions();
     rebuild();
     Q_EMIT storeChanged();

@@ -1,4 +1,5 @@
 #include "settings/GeneralSettingsView.h"
+#include "settings/SettingsMotion.h"
 
 #include "settings/PageParts.h"
 
@@ -285,11 +286,11 @@ void GeneralSettingsView::showSetting(AppSettings::Key key)
         break;
     case Key::activationMode:
         checkOption(m_activation, s.activationMode());
-        m_activationText->setText(explanation(s.activationMode()));
+        SettingsMotion::changeText(m_activationText, explanation(s.activationMode()), SettingsMotion::list());
         break;
     case Key::ringPlacement:
         checkOption(m_placement, s.ringPlacement());
-        m_placementText->setText(explanation(s.ringPlacement()));
+        SettingsMotion::changeText(m_placementText, explanation(s.ringPlacement()), SettingsMotion::list());
         break;
     case Key::showOnMouseScreen:
         m_followPointer->setChecked(s.showOnMouseScreen());

@@ -5,6 +5,7 @@
 #include "core/SymbolIcons.h"
 #include "editors/EditorChrome.h"
 #include "editors/SymbolLibrary.h"
+#include "settings/SettingsMotion.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -89,7 +90,14 @@ TabButton::TabButton(QString symbol, QWidget* parent)
     setAutoExclusive(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    m_selection = new WidgetMotion(this, 0.0);
+    // The tint moves to the chosen tab along the tab change's spring.
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        m_selection->animateTo(on ? 1.0 : 0.0, SettingsMotion::tabChange(), SettingsMotion::reduced());
+    });
 }
+
+double TabButton::selection() const { return m_selection->value(); }
 
 namespace {
 constexpr int kTabTitlePixels = 11;
@@ -163,17 +171,19 @@ void TabButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor accent = palette().color(QPalette::Highlight);
-    QColor background = Qt::transparent;
-    if (isChecked()) {
-        background = accent;
-        background.setAlphaF(0.22f);
-    } else if (isHovering()) {
-        background = palette().color(QPalette::WindowText);
-        background.setAlphaF(0.06f);
-    }
+    const double chosen = std::clamp(selection(), 0.0, 1.0);
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    p.fillPath(shape, background);
+    if (isHovering() && chosen < 1.0) {
+        QColor hover = palette().color(QPalette::WindowText);
+        hover.setAlphaF(float(0.06 * (1.0 - chosen)));
+        p.fillPath(shape, hover);
+    }
+    if (chosen > 0.0) {
+        QColor tint = accent;
+        tint.setAlphaF(float(0.22 * chosen));
+        p.fillPath(shape, tint);
+    }
     if (hasFocus() && m_keyboardFocus) {
         // Focus is a dotted ring in the text colour; the chosen tab is a filled
         // one in the accent: the two never look alike.
@@ -348,7 +358,39 @@ IconMenuRow::IconMenuRow(const QString& title, std::optional<QString> detail, st
     setText(title);
     setAccessibleName(title);
     setFocusPolicy(Qt::StrongFocus);
+    m_highlight = new WidgetMotion(this, 0.0);
 }
+
+void IconMenuRow::followPointer()
+{
+    m_highlight->animateTo(isHovering() || hasFocus() ? 1.0 : 0.0, SettingsMotion::hover(), SettingsMotion::reduced());
+}
+
+void IconMenuRow::enterEvent(QEnterEvent* event)
+{
+    HoverButton::enterEvent(event);
+    followPointer();
+}
+
+void IconMenuRow::leaveEvent(QEvent* event)
+{
+    HoverButton::leaveEvent(event);
+    followPointer();
+}
+
+void IconMenuRow::focusInEvent(QFocusEvent* event)
+{
+    HoverButton::focusInEvent(event);
+    followPointer();
+}
+
+void IconMenuRow::focusOutEvent(QFocusEvent* event)
+{
+    HoverButton::focusOutEvent(event);
+    followPointer();
+}
+
+double IconMenuRow::highlight() const { return m_highlight->value(); }
 
 QSize IconMenuRow::sizeHint() const { return QSize(240, std::max(fontMetrics().height(), 20) + 14); }
 
@@ -357,17 +399,20 @@ void IconMenuRow::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor accent = palette().color(QPalette::Highlight);
-    QColor background = Qt::transparent;
-    if (isHovering() || hasFocus()) {
-        background = accent;
-        background.setAlphaF(0.18f);
-    } else if (m_selected) {
-        background = palette().color(QPalette::WindowText);
-        background.setAlphaF(0.06f);
-    }
+    // The pointer's tint eases in over the chosen row's grey and out again.
+    const double lit = std::clamp(highlight(), 0.0, 1.0);
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()), 6, 6);
-    p.fillPath(shape, background);
+    if (m_selected && lit < 1.0) {
+        QColor chosen = palette().color(QPalette::WindowText);
+        chosen.setAlphaF(float(0.06 * (1.0 - lit)));
+        p.fillPath(shape, chosen);
+    }
+    if (lit > 0.0) {
+        QColor tint = accent;
+        tint.setAlphaF(float(0.18 * lit));
+        p.fillPath(shape, tint);
+    }
     const double cy = height() / 2.0;
     const QRectF icon(10, cy - 10, 20, 20);
     if (m_appIcon)
@@ -390,7 +435,8 @@ void IconMenuRow::paintEvent(QPaintEvent*)
         p.fontMetrics().elidedText(text(), Qt::ElideRight, int(right - 40)));
 }
 
-void SettingsDropdownChrome::paintChevron(QPainter& painter, const QRectF& button, bool isOpen, const QColor& accent)
+void SettingsDropdownChrome::paintChevron(
+    QPainter& painter, const QRectF& button, double openness, const QColor& accent)
 {
     const QRectF badge(button.right() - horizontalPadding - chevronSize, button.center().y() - 12, chevronSize, 24);
     QPainterPath shape;
@@ -399,7 +445,7 @@ void SettingsDropdownChrome::paintChevron(QPainter& painter, const QRectF& butto
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(shape, accent);
     painter.translate(badge.center());
-    painter.rotate(isOpen ? 180 : 0);
+    painter.rotate(180.0 * openness);
     SymbolIcons::paint(painter, QRectF(-6, -6, 12, 12), QStringLiteral("chevron.down"), Qt::white);
     painter.restore();
 }

@@ -6,6 +6,7 @@
 
 #include "core/AppShortcut.h"
 #include "editors/EditorChrome.h"
+#include "ringkit/WidgetMotion.h"
 
 #include <QAbstractButton>
 #include <functional>
@@ -71,6 +72,8 @@ public:
         bool wraps = false;
     };
     Title title(int width) const;
+    // How much of the chosen tab's tint shows: 0 to 1, moving after a change.
+    double selection() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,6 +83,7 @@ protected:
 private:
     QString m_symbol;
     bool m_keyboardFocus = false;
+    WidgetMotion* m_selection = nullptr;
 };
 
 namespace DottedPattern {
@@ -152,11 +156,19 @@ public:
     IconMenuRow(const QString& title, std::optional<QString> detail, std::optional<QIcon> appIcon,
         std::optional<QString> systemImage, bool isSelected, QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    // How much of the pointer's tint shows: 0 to 1, easing after a change.
+    double highlight() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void followPointer();
+    WidgetMotion* m_highlight = nullptr;
     std::optional<QString> m_detail;
     std::optional<QIcon> m_appIcon;
     std::optional<QString> m_systemImage;
@@ -169,5 +181,6 @@ constexpr double chevronSize = 26;
 constexpr double horizontalPadding = 10;
 constexpr double trailingReserve = chevronSize + 10;
 // Draws the badge with its right edge `horizontalPadding` inside `button`.
-void paintChevron(QPainter& painter, const QRectF& button, bool isOpen, const QColor& accent);
+// `openness` turns the chevron from pointing down (0) to up (1).
+void paintChevron(QPainter& painter, const QRectF& button, double openness, const QColor& accent);
 }

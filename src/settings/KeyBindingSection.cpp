@@ -1,4 +1,5 @@
 #include "settings/KeyBindingSection.h"
+#include "settings/SettingsMotion.h"
 
 #include "platform/KeyModifiers.h"
 #include "settings/IconViews.h"
@@ -93,7 +94,7 @@ void HoldModifierPicker::refresh()
         items << item;
     }
     m_strip->setItems(items);
-    m_explanation->setText(explanation());
+    SettingsMotion::changeText(m_explanation, explanation(), SettingsMotion::holdPicker());
     m_strip->setAccessibleDescription(explanation());
 }
 

@@ -4,6 +4,7 @@
 #include "editors/EditorChrome.h"
 #include "input/KeyTapSuspension.h"
 #include "settings/IconViews.h"
+#include "settings/SettingsMotion.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -242,13 +243,17 @@ PopupPickerButton::PopupPickerButton(const QString& objectName, int height, QWid
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setObjectName(objectName);
+    m_turn = new WidgetMotion(this, 0.0);
 }
 
 void PopupPickerButton::setOpen(bool open)
 {
     m_open = open;
+    m_turn->animateTo(open ? 1.0 : 0.0, SettingsMotion::list(), SettingsMotion::reduced());
     update();
 }
+
+double PopupPickerButton::chevronTurn() const { return m_turn->value(); }
 
 QSize PopupPickerButton::sizeHint() const { return { 240, m_height }; }
 
@@ -270,5 +275,5 @@ void PopupPickerButton::paintEvent(QPaintEvent*)
     const double right
         = r.right() - SettingsDropdownChrome::horizontalPadding - SettingsDropdownChrome::trailingReserve;
     paintContent(p, r, QRectF(x, r.center().y() - 9, 18, 18), x + 18 + 8, right, accent);
-    SettingsDropdownChrome::paintChevron(p, r, m_open, accent);
+    SettingsDropdownChrome::paintChevron(p, r, chevronTurn(), accent);
 }

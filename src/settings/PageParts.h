@@ -25,6 +25,7 @@ class QString;
 class QToolButton;
 class QVBoxLayout;
 class SecondaryLabel;
+class WidgetMotion;
 
 // A label that shows `text` as plain text (names, titles and messages may
 // come from other applications), in the secondary style when asked.
@@ -127,6 +128,9 @@ class PopupPickerButton : public QAbstractButton {
 public:
     PopupPickerButton(const QString& objectName, int height, QWidget* parent);
     void setOpen(bool open);
+    bool isOpen() const { return m_open; }
+    // The chevron's turn: 0 pointing down (closed) to 1 pointing up (open).
+    double chevronTurn() const;
     QSize sizeHint() const override;
 
 protected:
@@ -140,4 +144,5 @@ protected:
 private:
     int m_height;
     bool m_open = false;
+    WidgetMotion* m_turn = nullptr;
 };

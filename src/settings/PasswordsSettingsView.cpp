@@ -7,6 +7,7 @@
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/PasswordEditors.h"
+#include "settings/SettingsMotion.h"
 #include "vault/PasswordVault.h"
 
 #include <QCoreApplication>
@@ -163,6 +164,7 @@ void PasswordsSettingsView::reload()
 
 void PasswordsSettingsView::select(const QUuid& entryId)
 {
+    const ContentFade fade(m_vaultContent, SettingsMotion::list());
     m_selectedEntryID = entryId;
     if (m_picker)
         m_picker->close();
@@ -384,6 +386,7 @@ void PasswordsSettingsView::deleteAccount()
     box->setEscapeButton(cancel);
     const QUuid id = selected->id;
     connect(confirm, &QPushButton::clicked, this, [this, id] {
+        const ContentFade fade(m_vaultContent, SettingsMotion::list());
         // Delete what is stored now, not the copy the question was asked about.
         if (const auto stored = PasswordVault::entry(id))
             PasswordVault::remove(*stored);
@@ -422,6 +425,7 @@ void PasswordsSettingsView::movePassword(int index, int offset)
     if (!selected)
         return;
     PasswordVault::moveVariant(selected->id, index, offset);
+    const ContentFade fade(m_vaultContent, SettingsMotion::list());
     changed();
 }
 
@@ -431,5 +435,6 @@ void PasswordsSettingsView::removePassword(int index)
     if (!selected || index < 0 || index >= selected->variants.size())
         return;
     PasswordVault::removeVariant(selected->variants[index].id, selected->id);
+    const ContentFade fade(m_vaultContent, SettingsMotion::list());
     changed();
 }

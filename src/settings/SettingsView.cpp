@@ -9,7 +9,6 @@
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/RingText.h"
-#include "platform/DisplayPreferences.h"
 #include "platform/Workspace.h"
 #include "services/UpdateChecker.h"
 #include "settings/CapturedTabsSettingsView.h"
@@ -18,6 +17,7 @@
 #include "settings/KeyBindingSection.h"
 #include "settings/LauncherSettingsView.h"
 #include "settings/PasswordsSettingsView.h"
+#include "settings/SettingsMotion.h"
 #include "settings/ShortcutsSettingsView.h"
 #include "switcher/CircularSwitcherView.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -129,11 +129,27 @@ QRectF RingPreview::ringRect() const
     return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
 }
 
+QString RingPreview::signature(const RingStageInput& input, const std::optional<Hotkey>& hotkey, const QString& caption)
+{
+    // What a person sees change: another ring, another application, a shortcut
+    // more or fewer, another hotkey. A renamed item or a new ring size is not a
+    // change of scene.
+    QStringList parts { QString::number(int(input.tab)), caption,
+        input.centerApp ? input.centerApp->bundleIdentifier : QString(), QString::number(input.shortcuts.size()),
+        QString::number(input.runningApps.size()), QString::number(input.pageCount),
+        hotkey ? hotkey->displayTokens().join(QLatin1Char('+')) : QString() };
+    return parts.join(QLatin1Char('|'));
+}
+
 void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, const QString& caption)
 {
+    const QString scene = signature(input, hotkey, caption);
+    // The old scene dissolves into the new one along the preview's spring.
+    const QPixmap before = (scene != m_scene && !m_scene.isEmpty()) ? Crossfade::snapshot(this) : QPixmap();
+    m_scene = scene;
     m_input = std::move(input);
     const double scale = settings().ringScale();
-    if (DisplayPreferences::shared().reduceMotion() || !isVisible())
+    if (SettingsMotion::reduced() || !isVisible())
         m_ringScale.setValue(scale);
     else
         m_ringScale.animateTo(scale, RingAnimation::spring(0.25, 0.85));
@@ -150,6 +166,7 @@ void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, c
     m_keys->setVisible(bool(hotkey));
     m_noShortcut->setVisible(!hotkey);
     update();
+    Crossfade::over(this, before, SettingsMotion::tabChange());
 }
 
 void RingPreview::paintStage(QPainter& p, const RingStageInput& input, bool dark)
@@ -315,8 +332,11 @@ void SettingsView::selectTab(SettingsTab tab)
     if (tab == m_selectedTab)
         return;
     m_selectedTab = tab;
+    // The page left dissolves into the new one; the preview follows on its own.
+    const QPixmap before = Crossfade::snapshot(m_pageHost);
     buildPage();
     refreshSources();
+    Crossfade::over(m_pageHost, before, SettingsMotion::tabChange());
 }
 
 void SettingsView::buildPage()

@@ -63,12 +63,15 @@ public:
 
     // Draws the ring stage centred on (0, 0) in the painter's coordinates.
     static void paintStage(QPainter& painter, const RingStageInput& input, bool dark);
+    // Two inputs with the same signature show the same scene.
+    static QString signature(const RingStageInput& input, const std::optional<Hotkey>& hotkey, const QString& caption);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     RingStageInput m_input;
+    QString m_scene; // the signature of the scene shown
     AnimatedValue m_ringScale; // the ring-size setting, sprung when it changes
     double m_drawnScale = 0;
     KeyStrip* m_keys = nullptr;

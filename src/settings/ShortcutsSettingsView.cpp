@@ -10,6 +10,7 @@
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/PageParts.h"
+#include "settings/SettingsMotion.h"
 #include "switcher/LauncherApps.h"
 
 #include <QCoreApplication>
@@ -156,6 +157,7 @@ QList<AppShortcut> ShortcutsSettingsView::shortcuts(const AppShortcut& app) cons
 
 void ShortcutsSettingsView::select(const std::optional<AppShortcut>& app)
 {
+    const ContentFade fade(m_content, SettingsMotion::shortcutsList());
     const QString before = m_selected ? m_selected->bundleIdentifier : QString();
     m_selected = app;
     if (m_picker)
@@ -256,6 +258,7 @@ ShortcutSuggestionsView* ShortcutsSettingsView::presentSuggestions(
     auto* sheet = new ShortcutSuggestionsView(context, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     connect(sheet, &ShortcutSuggestionsView::added, this, [this](const QList<AppShortcut>& items) {
+        const ContentFade fade(m_content, SettingsMotion::shortcutsList());
         for (const AppShortcut& s : items)
             storage().addShortcut(s);
         loadSavedShortcuts();
@@ -280,6 +283,7 @@ ShortcutEditorView* ShortcutsSettingsView::addShortcut()
     auto* editor = new ShortcutEditorView(*m_selected, std::nullopt, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
+        const ContentFade fade(m_content, SettingsMotion::shortcutsList());
         m_apps << saved;
         storage().addShortcut(saved);
         rebuild();
@@ -297,6 +301,7 @@ ShortcutEditorView* ShortcutsSettingsView::editShortcut(const AppShortcut& short
     auto* editor = new ShortcutEditorView(*m_selected, shortcut, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
+        const ContentFade fade(m_content, SettingsMotion::shortcutsList());
         storage().updateShortcut(saved);
         loadSavedShortcuts();
     });
@@ -307,6 +312,7 @@ ShortcutEditorView* ShortcutsSettingsView::editShortcut(const AppShortcut& short
 
 void ShortcutsSettingsView::deleteShortcut(const AppShortcut& shortcut)
 {
+    const ContentFade fade(m_content, SettingsMotion::shortcutsList());
     m_apps.removeIf([&](const AppShortcut& a) { return a.id == shortcut.id; });
     storage().removeShortcut(shortcut);
     rebuild();
@@ -328,6 +334,7 @@ void ShortcutsSettingsView::move(const AppShortcut& shortcut, int offset)
         return;
     if (!storage().moveShortcut(shortcut, offset))
         return;
+    const ContentFade fade(m_content, SettingsMotion::shortcutsList());
     loadSavedShortcuts();
 }
 
@@ -335,6 +342,7 @@ void ShortcutsSettingsView::removeSelectedApp()
 {
     if (!m_selected)
         return;
+    const ContentFade fade(m_content, SettingsMotion::shortcutsList());
     const QString bundle = m_selected->bundleIdentifier;
     m_selected = std::nullopt;
     m_apps.removeIf([&](const AppShortcut& a) { return a.bundleIdentifier == bundle; });

@@ -369,6 +369,61 @@ def wait_settled(region=None, timeout=5.0, since=None):
     return False
 
 
+def motion_shot(region, name, action, seconds=1.2):
+    """Runs `action` while the screen's `region` (a window id or (x, y,
+    width, height)) is captured as fast as it goes, and keeps as
+    build/e2e-artefacts/<name>.png a frame from the middle of the motion it
+    sets off: one unlike both the frame before and the frame at rest. True
+    when such a frame was caught."""
+    import threading
+    if isinstance(region, int):
+        region = window_geometry(region)
+    if not region:
+        return False
+    frames, done = [], threading.Event()
+
+    def grab():
+        while not done.is_set():
+            frames.append(capture(region))
+
+    before = capture(region)
+    worker = threading.Thread(target=grab)
+    worker.start()
+    try:
+        action()
+        time.sleep(seconds)
+    finally:
+        done.set()
+        worker.join()
+    wait_settled(region)
+    after = capture(region)
+    size = len(before)
+    pixel = max(size // max(region[2] * region[3], 1), 1)  # bytes a pixel: 3, or 6 at 16 bits a channel
+
+    def apart(a, b):
+        """How many sampled pixels differ."""
+        if size == 0 or len(a) != size or len(b) != size:
+            return 0
+        return sum(1 for i in range(0, size, pixel * 7) if a[i:i + pixel] != b[i:i + pixel])
+
+    # Enough pixels apart from both ends that it is not a caret's blink; the
+    # frame furthest from both is the one kept.
+    scored = [(min(apart(f, before), apart(f, after)), f) for f in frames]
+    middle = [(score, f) for score, f in scored if score > 20]
+    print("# %s: %d frames, %d of them between the frame before and the one at rest" % (name, len(frames), len(middle)))
+    if not middle:
+        return False
+    best = max(middle, key=lambda sf: sf[0])[1]
+    os.makedirs(ARTEFACTS, exist_ok=True)
+    raw = os.path.join(ARTEFACTS, name + ".rgb")
+    with open(raw, "wb") as f:
+        f.write(best)
+    run("convert", "-size", "%dx%d" % (region[2], region[3]), "-depth", str(pixel * 8 // 3), "rgb:" + raw,
+        os.path.join(ARTEFACTS, name + ".png"), timeout=20)
+    os.remove(raw)
+    return True
+
+
 def settled_screenshot(name, region=None, timeout=5.0, since=None):
     """A screenshot taken once `region` (a window id or (x, y, width, height);
     the whole screen when None) has stopped changing (after changing from

@@ -115,6 +115,15 @@ def journey(app):
     labels = [v["label"] for v in accounts[0].get("variants", [])]
     k.check(labels == ["Main", "App"], "the account's passwords in order: %r" % labels)
     k.window_shot(window, "passwords-page-light")
+    # A row moved: the two rows' contents dissolve into each other.
+    k.check(k.motion_shot(window, "passwords-row-move-mid-animation", lambda: k.press(app, "Move down")),
+            "a frame from the middle of a row's move is kept")
+    labels = [v["label"] for v in (stored_accounts() or [{}])[0].get("variants", [])]
+    k.check(labels == ["App", "Main"], "Move down moved the first password down: %r" % labels)
+    k.press(app, "Move down")
+    k.check(k.wait_until(lambda: [v["label"] for v in (stored_accounts() or [{}])[0].get("variants", [])]
+                         == ["Main", "App"], timeout=5), "moved back, the passwords are in their first order")
+    k.wait_settled(window)
 
     # The ring: "Mail" with two cards; the second goes into zenity's field.
     z = vault.Zenity("--entry", "--text", "App password", title="Sign in")

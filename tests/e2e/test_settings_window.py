@@ -107,6 +107,11 @@ def shoot_pages(window, appearance):
     for name in TABS:
         click_and_settle(window, *tab_point(window, name))
         crop(k.screenshot("settings-full"), window, "settings-%s-%s" % (name.lower(), appearance))
+    # A tab change caught halfway: the Tabs page dissolving into General, the preview's ring into the switcher's.
+    k.check(k.motion_shot(window, "settings-tab-change-mid-animation-%s" % appearance,
+                          lambda: k.run("xdotool", "mousemove", *map(str, tab_point(window, "General")), "click", "1")),
+            "a frame from the middle of a tab change is kept (%s)" % appearance)
+    k.run("xdotool", "mousemove", "5", "5")  # off the tab, so the next click there moves the pointer
 
 
 def differ(a, b):

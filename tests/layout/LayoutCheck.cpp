@@ -133,7 +133,10 @@ bool isScrollViewport(const QWidget* w)
 // Parts a scroll area or the style manages: scroll bars and their containers.
 bool isChrome(const QWidget* w)
 {
-    return qobject_cast<const QScrollBar*>(w) || w->objectName().startsWith(QLatin1String("qt_"));
+    // An overlay (a cross-fade, a field's clear button) lies over its
+    // siblings by design.
+    return qobject_cast<const QScrollBar*>(w) || w->objectName().startsWith(QLatin1String("qt_"))
+        || w->property("overlay").toBool();
 }
 
 // The text a plain widget wants room for and has not.
