@@ -220,6 +220,7 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
         sync();
     });
     m_messageRow = new QWidget(this);
+    m_messageRow->setObjectName(QStringLiteral("messageLine"));
     auto* messageLine = new QHBoxLayout(m_messageRow);
     messageLine->setContentsMargins(0, 0, 0, 0);
     messageLine->setSpacing(4);
@@ -245,6 +246,10 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
         } else if (m_messageEffect) {
             m_messageRow->setGraphicsEffect(nullptr); // deletes it
             m_messageEffect = nullptr;
+        }
+        if (!m_messageFade->isAnimating() && opacity <= 0.0 && m_messageShown.size() <= 1) {
+            hideMessage();
+            m_messageFade->setValue(1.0);
         }
     });
 
@@ -356,6 +361,20 @@ QString HotkeyRecorder::messageSymbol() const
 
 void HotkeyRecorder::showMessage(const QString& text, const QString& symbol, bool warn)
 {
+    const QString shown = symbol + QLatin1Char('|') + text;
+    const bool moving = !reducedMotion() && isVisible();
+    if (text.isEmpty()) {
+        // The line that goes fades out with its last words, then gives up its room.
+        const bool wasShown = m_messageShown.size() > 1 && m_messageRow->isVisible();
+        m_messageShown = shown;
+        if (wasShown && moving) {
+            m_messageFade->animateTo(0.0, animation(false));
+        } else {
+            m_messageFade->setValue(1.0);
+            hideMessage();
+        }
+        return;
+    }
     const QColor tint = warn ? QColor(230, 126, 34) : EditorChrome::secondaryColour(palette());
     m_message->setText(text);
     QPalette pal = m_message->palette();
@@ -364,15 +383,25 @@ void HotkeyRecorder::showMessage(const QString& text, const QString& symbol, boo
     m_messageIcon->setVisible(!symbol.isEmpty());
     if (!symbol.isEmpty())
         m_messageIcon->setPixmap(SymbolIcons::icon(symbol, tint).pixmap(QSize(12, 12), devicePixelRatioF()));
-    m_messageRow->setVisible(!text.isEmpty());
+    m_messageRow->setVisible(true);
     fitMessage();
-    // A new line fades in.
-    const QString shown = symbol + QLatin1Char('|') + text;
-    if (shown != m_messageShown && !text.isEmpty() && !reducedMotion() && isVisible()) {
-        m_messageFade->setValue(0.0);
-        m_messageFade->animateTo(1.0, animation(false));
-    }
+    const bool fresh = shown != m_messageShown;
     m_messageShown = shown;
+    // A new line fades in; one still fading out comes back from where it is.
+    if (fresh && moving) {
+        if (m_messageFade->target() > 0.0)
+            m_messageFade->setValue(0.0);
+        m_messageFade->animateTo(1.0, animation(false));
+    } else if (!moving) {
+        m_messageFade->setValue(1.0);
+    }
+}
+
+void HotkeyRecorder::hideMessage()
+{
+    m_messageRow->setVisible(false);
+    m_message->clear();
+    fitMessage();
 }
 
 void HotkeyRecorder::fitMessage()

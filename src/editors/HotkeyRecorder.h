@@ -98,7 +98,7 @@ public:
     QString messageSymbol() const;
 
     // The moving parts, each from 0 to 1: the field's red recording look, the
-    // clear button's presence and the message line's fade-in.
+    // clear button's presence and the message line's fade in and out.
     double recordingLook() const;
     double clearPresence() const;
     double messageOpacity() const;
@@ -130,6 +130,7 @@ protected:
 private:
     void sync();
     void fitMessage();
+    void hideMessage();
     void showMessage(const QString& text, const QString& symbol, bool warn);
     void handleKeyPress(QKeyEvent* event);
 
