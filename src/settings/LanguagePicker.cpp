@@ -4,6 +4,7 @@
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
 #include "platform/DisplayPreferences.h"
+#include "settings/AdaptiveGrid.h"
 #include "settings/IconViews.h"
 #include "settings/LanguageTiles.h"
 
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
@@ -120,17 +120,16 @@ void LanguagePicker::build()
         scroll->setMaximumHeight(268);
         scroll->setFrameShape(QFrame::NoFrame);
         m_grid = new QWidget(scroll);
-        auto* grid = new QGridLayout(m_grid);
-        grid->setSpacing(8);
-        int i = 0;
+        // Tiles at least 148 wide, as many to a row as the width allows.
+        auto* grid = new AdaptiveGrid(148, 8, m_grid);
+        grid->setContentsMargins(0, 0, 0, 2);
         QList<LanguageTile*> tiles;
         for (AppLanguage language : selectableLanguages()) {
             auto* tile = new LanguageTile(canShowEmoji() ? flag(language) : QString(), endonym(language), m_grid);
             tiles << tile;
             tile->setProperty("language", rawValue(language));
             connect(tile, &QAbstractButton::clicked, this, [language] { AppSettings::shared().setLanguage(language); });
-            grid->addWidget(tile, i / 3, i % 3);
-            ++i;
+            grid->addWidget(tile);
         }
         // Names in other scripts come in fonts with taller lines: every tile
         // takes the tallest one's height, so the grid's rows line up.

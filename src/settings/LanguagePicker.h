@@ -9,7 +9,6 @@
 #include <functional>
 
 class QComboBox;
-class QGridLayout;
 
 class LanguagePicker : public QWidget {
     Q_OBJECT
