@@ -318,6 +318,14 @@ double KeyStrip::legendWidth(const KeyStripItem& item, double kh) const
     // The cap is at least as wide as its legend and caption at their smallest.
     QFont f = font();
     f.setWeight(QFont::DemiBold);
+    if (usesAttentionLegend(item)) {
+        // The name in the corner keeps its size; the printed name may shrink.
+        f.setPixelSize(std::max(int(kh * 0.3), 7));
+        double w = QFontMetricsF(f).horizontalAdvance(item.glyph) + 12;
+        f.setWeight(QFont::Medium);
+        f.setPixelSize(smallestPixels(std::max(int(kh * 0.2), 7)));
+        return std::max(w, QFontMetricsF(f).horizontalAdvance(*item.caption) + 12);
+    }
     f.setPixelSize(smallestPixels(legendPixels(item.glyph, kh)));
     double w = QFontMetricsF(f).horizontalAdvance(item.glyph) + 6;
     if (m_showsCaptions && item.caption) {

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -114,7 +115,7 @@ void LanguagePicker::build()
         for (AppLanguage language : selectableLanguages())
             m_list->addItem(withEmoji(flag(language), endonym(language)), rawValue(language));
     } else {
-        auto* scroll = new QScrollArea(this);
+        auto* scroll = m_scroll = new QScrollArea(this);
         scroll->setWidgetResizable(true);
         scroll->setFocusPolicy(Qt::NoFocus); // its fields and tiles take the focus
         scroll->setMaximumHeight(268);
@@ -181,6 +182,17 @@ void LanguagePicker::build()
                 AppSettings::shared().setLanguage(*language);
         });
     }
+}
+
+QSize LanguagePicker::sizeHint() const
+{
+    QSize size = QWidget::sizeHint();
+    if (m_scroll) {
+        const int grid = m_grid->sizeHint().width() + m_scroll->verticalScrollBar()->sizeHint().width()
+            + 2 * m_scroll->frameWidth();
+        size.setWidth(std::max(size.width(), grid));
+    }
+    return size;
 }
 
 void LanguagePicker::showLanguage()
