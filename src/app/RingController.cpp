@@ -29,6 +29,7 @@
 #include "vault/PasswordVault.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cmath>
 
 namespace {
@@ -67,6 +68,13 @@ AppShortcutRingViewModel* RingController::shortcutRingViewModel() const
 bool RingController::isSwitcherVisible() const { return m_switcher && m_switcher->isSwitcherVisible(); }
 
 bool RingController::isShortcutRingVisible() const { return m_shortcutRing && m_shortcutRing->isVisible(); }
+
+bool RingController::takesRingKeys() const
+{
+    return isSwitcherLive()
+        || (shortcutRingViewModel() && isShortcutRingVisible() && !m_shortcutRing->isExiting()
+            && !m_shortcutRingHasCommitted);
+}
 
 bool RingController::isSwitcherLive() const
 {
@@ -185,6 +193,8 @@ void RingController::makeShortcutRing()
     m_shortcutRing = std::make_unique<ShortcutRingWindow>(m_platform);
     connect(
         m_shortcutRing.get(), &ShortcutRingWindow::hidingStarted, this, [this] { m_shortcutRingHasCommitted = true; });
+    connect(m_shortcutRing.get(), &ShortcutRingWindow::commitRequested, this,
+        &RingController::selectAndExecuteCurrentShortcut);
     connect(m_shortcutRing.get(), &ShortcutRingWindow::hidden, this, [this] {
         stopMouseTrackingIfIdle();
         Q_EMIT ringsChanged();
@@ -370,33 +380,62 @@ void RingController::selectAndExecuteCurrentShortcut()
         return;
     }
     const AppShortcut item = model->shortcuts()[index];
+    // The card chosen on the outer arc, taken now: the showing's model may be
+    // gone by the time the item runs.
+    std::optional<QUuid> card;
+    const auto arcIndex = model->selectedArcIndex();
+    const auto& variants = model->arcVariants();
+    if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size())
+        card = variants.at(*arcIndex).id;
+    // A password takes a moment to arrive: Return typed meanwhile (the
+    // person submitting the form) waits for it. Held from the commit on, so
+    // not even a key typed during the fade-out overtakes it.
+    std::function<void()> finished;
+    if (item.kind == RingItemKind::password && m_keyboard)
+        finished = holdSubmitKeysUntilDone();
     hideShortcutRing(true);
-    Scheduler::shared().postAfterWhileAlive(executeDelay, this, [this, item] {
+    Scheduler::shared().postAfterWhileAlive(executeDelay, this, [this, item, card, finished] {
         if (item.kind == RingItemKind::password)
-            choosePassword(item);
+            choosePassword(item, card, finished);
         else
             ShortcutRunner::executeShortcut(m_platform, item);
     });
 }
 
-void RingController::choosePassword(const AppShortcut& item)
+std::function<void()> RingController::holdSubmitKeysUntilDone()
 {
-    // The card chosen on the outer arc, read from the model of the showing
-    // while its exit still runs.
-    std::optional<QUuid> card;
-    if (const AppShortcutRingViewModel* model = shortcutRingViewModel()) {
-        const auto arcIndex = model->selectedArcIndex();
-        const auto& variants = model->arcVariants();
-        if (arcIndex && *arcIndex >= 0 && *arcIndex < variants.size())
-            card = variants.at(*arcIndex).id;
-    }
+    auto end = std::make_shared<std::function<std::vector<HotkeyDispatcher::HeldKey>()>>(m_keyboard->holdSubmitKeys());
+    const Platform* platform = &m_platform;
+    auto finish = [end, platform] {
+        const auto keys = (*end)();
+        if (keys.empty())
+            return;
+        // Typed again only where they would have gone: not into a window of
+        // our own (a presence check that came up meanwhile would take Return
+        // as its answer).
+        if (QGuiApplication::focusWindow()) {
+            Log::write(QStringLiteral("Kelvaro: %1 Return key(s) typed while the password was on its way were "
+                                      "dropped: a Kelvaro window has the focus now")
+                           .arg(keys.size()));
+            return;
+        }
+        for (const auto& key : keys)
+            platform->syntheticKeys().postKeyPress(key.keyCode, key.modifiers);
+    };
+    // Should the choice never report its end, the keys are not kept for ever.
+    Scheduler::shared().postAfterWhileAlive(submitHoldLimit, this, finish);
+    return finish;
+}
+
+void RingController::choosePassword(const AppShortcut& item, std::optional<QUuid> card, std::function<void()> finished)
+{
     if (m_passwordDelivery) {
-        m_passwordDelivery->choose(item.id, card);
+        m_passwordDelivery->choose(item.id, card, std::move(finished));
         return;
     }
     PasswordDelivery(m_platform.focusedText(), m_platform.syntheticKeys(), m_platform.scheduler(),
         m_platform.workspace(), &KeyTapSuspension::begin)
-        .choose(item.id, card);
+        .choose(item.id, card, std::move(finished));
 }
 
 void RingController::setPasswordDelivery(std::shared_ptr<PasswordDelivery> delivery)

@@ -19,6 +19,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QUuid>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +48,7 @@ public:
     // ---- What the hotkeys ask (RingCommands) -------------------------------------
     bool isSwitcherVisible() const override;
     bool isShortcutRingVisible() const override;
+    bool takesRingKeys() const override;
     void triggerSwitcher() override;
     void triggerLauncher() override;
     void showCapturedTabsRing() override;
@@ -95,6 +97,8 @@ public:
 
     // The shortcut ring's commit runs the item this long after the hide starts.
     static constexpr double executeDelay = 0.05;
+    // The longest Return and Enter wait for a chosen password.
+    static constexpr double submitHoldLimit = 5.0;
     // Scroll needed for one page turn: points of a precise device, wheel notches.
     static constexpr double preciseScrollThreshold = 28.0;
     static constexpr double wheelScrollThreshold = 1.0;
@@ -113,7 +117,11 @@ private:
     void stepOrCommitSwitcher();
     void stepOrCommitShortcutRing();
     void switcherClickCommit(int index, std::optional<int> windowIndex);
-    void choosePassword(const AppShortcut& item);
+    void choosePassword(const AppShortcut& item, std::optional<QUuid> card, std::function<void()> finished);
+    // Holds Return and Enter (HotkeyDispatcher::holdSubmitKeys) until the
+    // returned function runs, or submitHoldLimit has passed, then types
+    // them again.
+    std::function<void()> holdSubmitKeysUntilDone();
     // Hold mode, for a ring a key press opened: on the next turn, asks which
     // modifiers are still held and treats a missing one as released (a
     // release during the grab that showed the ring is never reported as an

@@ -268,7 +268,9 @@ bool TitledWindows::eventFilter(QObject* watched, QEvent* event)
 void TitledWindows::onWindowClosing(QWidget* window)
 {
     const bool onboarding = window == m_onboardingWindow;
-    for (auto kind : { Kind::settings, Kind::onboarding, Kind::help, Kind::update }) {
+    // The help window is only hidden: asked for again, it comes back where
+    // the person left it, scrolled as they left it.
+    for (auto kind : { Kind::settings, Kind::onboarding, Kind::update }) {
         auto& f = field(kind);
         if (f == window) {
             f = nullptr;

@@ -9,14 +9,19 @@
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScopeGuard>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr double permissionPollInterval = 2.0;
 constexpr std::uint16_t navigationKeys[] = { KeyCodes::Return, KeyCodes::KeypadEnter, KeyCodes::LeftArrow,
     KeyCodes::RightArrow, KeyCodes::DownArrow, KeyCodes::UpArrow, KeyCodes::Escape };
+
+bool isSubmitKey(std::uint16_t keyCode) { return keyCode == KeyCodes::Return || keyCode == KeyCodes::KeypadEnter; }
 
 AppSettings& settings() { return AppSettings::shared(); }
 
@@ -72,7 +77,7 @@ void HotkeyDispatcher::start()
     candidate->setGrabs(currentKeyGrabs());
     if (candidate->start()) {
         m_keyTap = std::move(candidate);
-        if (m_suspensionDepth > 0)
+        if (m_suspensionDepth > 0 && m_holdDepth == 0)
             m_keyTap->setEnabled(false);
         return;
     }
@@ -120,11 +125,18 @@ bool HotkeyDispatcher::handleTapped(const KeyTapEvent& event)
 {
     const std::uint64_t modifiers = event.flags & Modifier::Mask;
     bool swallow = false;
+    if (m_suspensionDepth > 0) {
+        // Suspended, the tap is on only for a hold, and takes only its keys.
+        if (event.type == KeyTapEvent::Type::KeyDown && m_holdDepth > 0 && isSubmitKey(event.keyCode))
+            return event.isAutoRepeat || holdSubmitKey(event.keyCode, modifiers);
+        return false;
+    }
     if (event.type == KeyTapEvent::Type::FlagsChanged) {
         m_rings.handleModifiersChanged(modifiers);
     } else if (event.type == KeyTapEvent::Type::KeyDown) {
         if (event.isAutoRepeat)
-            swallow = isRingVisible() && matchesAnyBinding(event.keyCode, modifiers);
+            swallow = (isRingVisible() && matchesAnyBinding(event.keyCode, modifiers))
+                || (m_holdDepth > 0 && isSubmitKey(event.keyCode) && !m_rings.takesRingKeys());
         else
             swallow = handleKeyDown(event.keyCode, modifiers);
     }
@@ -154,7 +166,7 @@ bool HotkeyDispatcher::handleKeyDown(std::uint16_t keyCode, std::uint64_t modifi
     // A hotkey recorder is listening: its keys are not ours.
     if (HotkeyRecordingSession::activeCount() >= 1 && !ringVisible)
         return false;
-    if (ringVisible && keyCode == KeyCodes::Escape) {
+    if (m_rings.takesRingKeys() && keyCode == KeyCodes::Escape) {
         m_rings.cancelVisibleRings();
         return true;
     }
@@ -180,12 +192,41 @@ bool HotkeyDispatcher::handleKeyDown(std::uint16_t keyCode, std::uint64_t modifi
             return true;
         }
     }
+    if (m_holdDepth > 0 && isSubmitKey(keyCode) && !m_rings.takesRingKeys())
+        return holdSubmitKey(keyCode, modifiers);
     return handleRingNavigation(keyCode);
+}
+
+bool HotkeyDispatcher::holdSubmitKey(std::uint16_t keyCode, std::uint64_t modifiers)
+{
+    // In a window of our own (the presence check asking) the key is the
+    // person answering it: it goes there now.
+    if (QObject* focus = QGuiApplication::focusWindow() ? QGuiApplication::focusObject() : nullptr) {
+        Qt::KeyboardModifiers qtModifiers;
+        if (modifiers & Modifier::Shift)
+            qtModifiers |= Qt::ShiftModifier;
+        if (modifiers & Modifier::Ctrl)
+            qtModifiers |= Qt::ControlModifier;
+        if (modifiers & Modifier::Alt)
+            qtModifiers |= Qt::AltModifier;
+        if (modifiers & Modifier::Super)
+            qtModifiers |= Qt::MetaModifier;
+        const int key = keyCode == KeyCodes::KeypadEnter ? Qt::Key_Enter : Qt::Key_Return;
+        if (keyCode == KeyCodes::KeypadEnter)
+            qtModifiers |= Qt::KeypadModifier;
+        QKeyEvent press(QEvent::KeyPress, key, qtModifiers, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(focus, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, qtModifiers, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(focus, &release);
+        return true;
+    }
+    m_heldKeys.push_back({ keyCode, modifiers });
+    return true;
 }
 
 bool HotkeyDispatcher::handleRingNavigation(std::uint16_t keyCode)
 {
-    if (!isRingVisible())
+    if (!m_rings.takesRingKeys())
         return false;
     switch (keyCode) {
     case KeyCodes::Return:
@@ -214,6 +255,12 @@ std::vector<KeyGrab> HotkeyDispatcher::currentKeyGrabs() const
         if (std::find(grabs.begin(), grabs.end(), g) == grabs.end())
             grabs.push_back(g);
     };
+    if (m_holdDepth > 0) {
+        add(KeyGrab::anyModifiersOf(KeyCodes::Return));
+        add(KeyGrab::anyModifiersOf(KeyCodes::KeypadEnter));
+    }
+    if (m_suspensionDepth > 0)
+        return grabs; // on for the hold alone
     for (const auto& h : { settings().switcherHotkey(), settings().launcherHotkey(), settings().capturedTabsHotkey(),
              settings().passwordHotkey() }) {
         if (h)
@@ -223,7 +270,7 @@ std::vector<KeyGrab> HotkeyDispatcher::currentKeyGrabs() const
         if (g.hotkey)
             add(KeyGrab::of(*g.hotkey));
     }
-    if (isRingVisible()) {
+    if (m_rings.takesRingKeys()) {
         for (std::uint16_t code : navigationKeys)
             add(KeyGrab::anyModifiersOf(code));
     }
@@ -247,15 +294,51 @@ void HotkeyDispatcher::setTapEnabled(bool enabled)
         m_keyTap->setEnabled(enabled);
 }
 
+void HotkeyDispatcher::applyTapState()
+{
+    const bool on = m_suspensionDepth == 0 || m_holdDepth > 0;
+    if (!on) {
+        setTapEnabled(false);
+        return;
+    }
+    setTapEnabled(true);
+    updateKeyGrabs();
+    // Grabs dropped by a suspension during a hold must be gone on the server
+    // before the suspended work posts keys of its own (over another
+    // connection): a reply on the tap's connection waits for that.
+    if (m_suspensionDepth > 0)
+        (void)currentModifiers();
+}
+
 std::function<void()> HotkeyDispatcher::beginSuspension()
 {
     ++m_suspensionDepth;
-    setTapEnabled(false);
+    applyTapState();
     return [self = QPointer<HotkeyDispatcher>(this), done = std::make_shared<bool>(false)] {
         if (*done || !self)
             return;
         *done = true;
         if (--self->m_suspensionDepth == 0)
-            self->setTapEnabled(true);
+            self->applyTapState();
+    };
+}
+
+std::function<std::vector<HotkeyDispatcher::HeldKey>()> HotkeyDispatcher::holdSubmitKeys()
+{
+    if (++m_holdDepth == 1)
+        m_heldKeys.clear();
+    applyTapState();
+    return [self = QPointer<HotkeyDispatcher>(this), done = std::make_shared<bool>(false)] {
+        if (*done || !self)
+            return std::vector<HeldKey>();
+        *done = true;
+        if (--self->m_holdDepth > 0)
+            return std::vector<HeldKey>();
+        self->applyTapState();
+        // The keys are typed again over another connection: the server must
+        // have dropped the tap's grab of them first, which a reply on the
+        // tap's connection waits for.
+        (void)self->currentModifiers();
+        return std::exchange(self->m_heldKeys, {});
     };
 }

@@ -8,7 +8,8 @@
 //
 // Keys are compared with the hotkeys in a fixed order: switcher, launcher
 // (shortcut ring), tabs, passwords, then each active launcher group. Return,
-// Enter, the arrows and Escape act only while a ring shows.
+// Enter, the arrows and Escape act only while a ring shows that can still
+// act on them; once it has chosen, they are the focused window's again.
 
 #include "platform/KeyTap.h"
 #include "platform/Scheduler.h"
@@ -48,8 +49,9 @@ public:
     // the held modifiers once they show).
     bool isHandlingKey() const { return m_keyHandlerDepth > 0; }
 
-    // Every role and active group hotkey, and while a ring shows Return,
-    // Enter, the arrows and Escape with any modifiers.
+    // Every role and active group hotkey, while a ring takes keys Return,
+    // Enter, the arrows and Escape with any modifiers, and during a hold
+    // Return and Enter (only those while suspended).
     std::vector<KeyGrab> currentKeyGrabs() const;
     void updateKeyGrabs();
     // The modifiers held right now, asked of the system; nothing without a tap.
@@ -59,6 +61,23 @@ public:
     // count; the tap comes back when the outermost one ends).
     std::function<void()> beginSuspension();
     bool isSuspended() const { return m_suspensionDepth > 0; }
+
+    // Return and Enter typed while something chosen on a ring is still on its
+    // way (a password being released) must not overtake it: they would
+    // submit the form before the password is in it. Until the returned
+    // function runs, those keys are taken and kept, also while the tap is
+    // otherwise suspended; pressed in one of Kelvaro's own windows (the
+    // presence check asking) they act there at once. The function ends the
+    // hold (nested holds count) and answers the keys kept, in order, once the
+    // tap no longer takes them, so they can be typed again where they were
+    // meant to go.
+    struct HeldKey {
+        std::uint16_t keyCode = 0;
+        std::uint64_t modifiers = 0;
+        bool operator==(const HeldKey&) const = default;
+    };
+    std::function<std::vector<HeldKey>()> holdSubmitKeys();
+    bool isHoldingSubmitKeys() const { return m_holdDepth > 0; }
 
     HotkeyEventTap* keyTap() const { return m_keyTap.get(); }
     // Whether the process's dispatcher has its key tap running (not the
@@ -70,7 +89,10 @@ public:
 private:
     bool isRingVisible() const;
     bool handleRingNavigation(std::uint16_t keyCode);
+    bool holdSubmitKey(std::uint16_t keyCode, std::uint64_t modifiers);
     void setTapEnabled(bool enabled);
+    // On unless suspended without a hold; the grabs follow.
+    void applyTapState();
 
     KeyTap& m_keyTapPort;
     RingCommands& m_rings;
@@ -79,4 +101,6 @@ private:
     Scheduler::TimerId m_permissionRetryTimer = 0;
     int m_suspensionDepth = 0;
     int m_keyHandlerDepth = 0;
+    int m_holdDepth = 0;
+    std::vector<HeldKey> m_heldKeys;
 };

@@ -15,6 +15,11 @@ public:
     virtual bool isSwitcherVisible() const = 0;
     // The shortcut-like ring (shortcuts, saved tabs, passwords) is on screen.
     virtual bool isShortcutRingVisible() const = 0;
+    // A ring shows whose showing can still act on Return, the arrows and
+    // Escape. A ring that has made its choice (or was cancelled) and only
+    // fades out takes no keys: what the person types then is theirs, for the
+    // window they were in.
+    virtual bool takesRingKeys() const { return isSwitcherVisible() || isShortcutRingVisible(); }
 
     // A role's hotkey: each opens its ring, or steps or commits the ring it
     // opened when that ring is showing.

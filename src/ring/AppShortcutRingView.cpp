@@ -420,10 +420,22 @@ void AppShortcutRingView::mouseReleaseEvent(QMouseEvent* event)
         m_model->setSelectedIndex(pressed.index);
         return;
     }
+    // A card is a choice: it shows selected for a moment, then the owner
+    // runs it. Should the pointer have taken the selection elsewhere in that
+    // moment, the clicked card is chosen all the same, if it is still shown.
     m_model->setSelectedArcIndex(pressed.index);
     QPointer<AppShortcutRingViewModel> model = m_model;
-    Scheduler::shared().postAfter(0.1, [model] {
-        if (model)
+    const int wedge = m_model->selectedIndex();
+    const QUuid card = m_model->arcVariants().at(pressed.index).id;
+    Scheduler::shared().postAfter(0.1, [model, wedge, card, index = pressed.index] {
+        if (!model)
+            return;
+        const auto& cards = model->arcVariants();
+        if (model->selectedIndex() != wedge || index >= cards.size() || cards.at(index).id != card) {
             model->hide();
+            return;
+        }
+        model->setSelectedArcIndex(index);
+        model->choose();
     });
 }

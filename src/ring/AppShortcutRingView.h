@@ -6,8 +6,8 @@
 // than one page) or the icon of the application whose items are shown.
 //
 // Pure presentation: it follows the model's signals and writes to the model
-// only on clicks (a wedge selects; a card selects and asks the model to hide
-// 0.1 s later). Every pose change plays the rings' animations on the shared
+// only on clicks (a wedge selects; a card selects and, 0.1 s later, asks the
+// model's owner to run it). Every pose change plays the rings' animations on the shared
 // AnimationEngine (Scheduler time); a new appearance session of the model
 // snaps everything back to the hidden pose. The whole ring is one
 // accessibility element whose value speaks the selection; every change of it

@@ -210,6 +210,8 @@ void AppShortcutRingViewModel::reveal()
 
 void AppShortcutRingViewModel::hide() { Q_EMIT hideRequested(); }
 
+void AppShortcutRingViewModel::choose() { Q_EMIT chooseRequested(); }
+
 // --- pointer selection -----------------------------------------------------
 
 void AppShortcutRingViewModel::updatePointer(QPointF p)

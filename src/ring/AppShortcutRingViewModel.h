@@ -81,6 +81,9 @@ public:
     void updatePointer(QPointF p);
     // Asks the owner to hide (hideRequested); nothing else.
     void hide();
+    // Asks the owner to run the selection as it stands (chooseRequested): a
+    // click on a card is a choice, as a release or Return would be.
+    void choose();
     // Maps the pointer to a wedge or an arc card around `center`.
     void updateSelectionFromMousePosition(QPointF center);
 
@@ -92,6 +95,8 @@ public:
 Q_SIGNALS:
     // To the owner: hide the ring.
     void hideRequested();
+    // To the owner: commit the selection (once per showing, as every commit).
+    void chooseRequested();
     void currentAppChanged();
     void shortcutsChanged();
     void pageIndexChanged();

@@ -42,6 +42,7 @@ void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>
     auto* model = new AppShortcutRingViewModel(this);
     model->loadShortcuts(centre, items);
     connect(model, &AppShortcutRingViewModel::hideRequested, this, [this] { hide(true); });
+    connect(model, &AppShortcutRingViewModel::chooseRequested, this, &ShortcutRingWindow::commitRequested);
     QPointer<AppShortcutRingViewModel> previous = m_model;
     if (previous)
         disconnect(previous, nullptr, this, nullptr);

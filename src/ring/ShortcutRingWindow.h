@@ -56,6 +56,8 @@ Q_SIGNALS:
     void hidingStarted();
     // The panel was ordered out and the showing's model released.
     void hidden();
+    // The ring itself made a choice (a click on a card): commit it.
+    void commitRequested();
 
 private:
     void release();

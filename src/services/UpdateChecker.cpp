@@ -119,16 +119,13 @@ void UpdateChecker::check(bool manual, std::function<void()> done)
     if (address.isEmpty() || !url.isValid() || url.isRelative() || (!url.isLocalFile() && url.host().isEmpty())) {
         if (!address.isEmpty())
             Log::write(QStringLiteral("Kelvaro: the update feed address \"%1\" is not a valid URL").arg(address));
-        if (manual) {
-            ++m_generation;
+        if (manual)
             setOutcome(Outcome::failed(noFeedMessage));
-        }
         if (done)
             done();
         return;
     }
 
-    const quint64 generation = ++m_generation;
     setOutcome(Outcome::checking());
 
     QNetworkRequest request(url);
@@ -174,32 +171,31 @@ void UpdateChecker::check(bool manual, std::function<void()> done)
         state->body += reply->read(maximumFeedSize + 1 - state->body.size());
         overLimit();
     });
-    connect(reply, &QNetworkReply::finished, this,
-        [this, reply, state, overLimit, generation, manual, done = std::move(done)] {
-            if (state->timer) {
-                Scheduler::shared().cancel(state->timer);
-                state->timer = 0;
-            }
-            if (state->failure.isEmpty()) {
-                state->body += reply->read(maximumFeedSize + 1 - state->body.size());
-                overLimit();
-            }
-            QString why = state->failure;
-            if (why.isEmpty()) {
-                const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-                if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
-                    why = QStringLiteral("HTTP status %1").arg(status.toInt());
-                else if (reply->error() != QNetworkReply::NoError)
-                    why = reply->errorString();
-            }
-            reply->deleteLater();
-            finish(generation, manual, why.isEmpty(), state->body, why);
-            if (done)
-                done();
-        });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, state, overLimit, manual, done = std::move(done)] {
+        if (state->timer) {
+            Scheduler::shared().cancel(state->timer);
+            state->timer = 0;
+        }
+        if (state->failure.isEmpty()) {
+            state->body += reply->read(maximumFeedSize + 1 - state->body.size());
+            overLimit();
+        }
+        QString why = state->failure;
+        if (why.isEmpty()) {
+            const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+            if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
+                why = QStringLiteral("HTTP status %1").arg(status.toInt());
+            else if (reply->error() != QNetworkReply::NoError)
+                why = reply->errorString();
+        }
+        reply->deleteLater();
+        finish(manual, why.isEmpty(), state->body, why);
+        if (done)
+            done();
+    });
 }
 
-void UpdateChecker::finish(quint64 generation, bool manual, bool ok, const QByteArray& body, const QString& why)
+void UpdateChecker::finish(bool manual, bool ok, const QByteArray& body, const QString& why)
 {
     record();
 
@@ -213,9 +209,6 @@ void UpdateChecker::finish(quint64 generation, bool manual, bool ok, const QByte
     }
     if (!manifest)
         Log::write(QStringLiteral("Kelvaro: update check failed: %1").arg(failure));
-
-    if (generation != m_generation)
-        return; // a later check has started; its outcome is the one that counts
 
     if (!manifest) {
         setOutcome(manual ? Outcome::failed(unreachableMessage) : Outcome::idle());
@@ -239,8 +232,7 @@ void UpdateChecker::checkInBackground(std::function<void(bool)> done)
         return answer(false);
     if (m_lastCheck) {
         const qint64 elapsedMs = m_lastCheck->msecsTo(Scheduler::shared().wallClock());
-        // A last check in the future means the clock was wrong then (or is now): check.
-        if (elapsedMs >= 0 && elapsedMs < static_cast<qint64>(interval * 1000))
+        if (elapsedMs < static_cast<qint64>(interval * 1000))
             return answer(false);
     }
     check(false, [this, answer] { answer(m_outcome.kind == Outcome::Available); });

@@ -56,11 +56,14 @@ public:
 
     // Runs one check and leaves its result in outcome(); `done` runs on the
     // main thread when it has ended (at once for a bad feed address).
-    // Only the most recently started check publishes its outcome.
+    // Checks are not serialized: each one publishes its outcome when it
+    // completes, so of two overlapping checks the one that completes last
+    // decides what outcome() says.
     void check(bool manual, std::function<void()> done = {});
     // The automatic check with its daily throttle. `done(true)` only when the
     // check ran and outcome() is then Available. A last check in the future
-    // (a clock that was wrong once) counts as due.
+    // is younger than a day as far as the throttle is concerned, so it skips;
+    // a manual check records the present time and so ends that.
     void checkInBackground(std::function<void(bool)> done = {});
 
     // Stores the manifest's build under "updateSkippedBuild"; outcome becomes Idle.
@@ -93,12 +96,11 @@ Q_SIGNALS:
 private:
     void setOutcome(Outcome o);
     void record();
-    void finish(quint64 generation, bool manual, bool ok, const QByteArray& body, const QString& why);
+    void finish(bool manual, bool ok, const QByteArray& body, const QString& why);
 
     Outcome m_outcome;
     std::optional<QDateTime> m_lastCheck;
     bool m_automaticChecks = true;
-    quint64 m_generation = 0;
     Scheduler::TimerId m_activity = 0;
     std::function<void(bool)> m_onAvailable;
 };

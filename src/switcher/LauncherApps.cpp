@@ -45,7 +45,10 @@ QString LauncherApps::displayName(const QString& url, const QString& fallback)
     return name.isEmpty() ? fallback : name;
 }
 
-std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
+namespace {
+// The entry as the desktop knows it, with a null icon when neither the entry
+// nor the running application has one the theme can draw.
+std::optional<RunningApp> resolveWithoutStandIn(const QString& bundleIdentifier)
 {
     Workspace& workspace = Workspace::shared();
     const auto url = workspace.urlForApplication(bundleIdentifier);
@@ -58,16 +61,41 @@ std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
         return RunningApp { running->localizedName.isEmpty() ? bundleIdentifier : running->localizedName,
             RunningApp::thumbnail(running->icon, 64), bundleIdentifier, false };
     }
-    return RunningApp { displayName(*url, bundleIdentifier), RunningApp::thumbnail(workspace.iconForFile(*url), 64),
-        bundleIdentifier, false };
+    QImage icon = RunningApp::thumbnail(workspace.iconForFile(*url), 64);
+    // An entry naming an icon the theme lacks: the running windows' own icon.
+    if (icon.isNull()) {
+        if (const auto running = workspace.runningApplication(bundleIdentifier))
+            icon = RunningApp::thumbnail(running->icon, 64);
+    }
+    return RunningApp { LauncherApps::displayName(*url, bundleIdentifier), icon, bundleIdentifier, false };
+}
+}
+
+std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
+{
+    auto app = resolveWithoutStandIn(bundleIdentifier);
+    if (app && app->icon.isNull())
+        app->icon = RunningApp::placeholderIcon(app->name, 64);
+    return app;
 }
 
 QList<RunningApp> LauncherApps::resolved(const QStringList& bundleIdentifiers)
 {
     QList<RunningApp> out;
+    QStringList iconless;
+    QList<qsizetype> iconlessAt;
     for (const QString& id : bundleIdentifiers) {
-        if (auto app = resolve(id))
+        if (auto app = resolveWithoutStandIn(id)) {
+            if (app->icon.isNull()) {
+                iconless << app->name;
+                iconlessAt << out.size();
+            }
             out << *app;
+        }
     }
+    // The switcher's stand-ins, made together so that no two of one ring look alike.
+    const QList<QImage> tiles = RunningApp::placeholderIcons(iconless, 64);
+    for (qsizetype i = 0; i < iconlessAt.size(); ++i)
+        out[iconlessAt[i]].icon = tiles[i];
     return out;
 }

@@ -180,8 +180,12 @@ std::optional<QUuid> PasswordDelivery::chooseVariant(const QUuid& accountId, std
     return account->variants.first().id;
 }
 
-void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chosenCard)
+void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chosenCard, std::function<void()> finished)
 {
+    auto end = [once = std::make_shared<std::function<void()>>(std::move(finished))] {
+        if (auto f = std::exchange(*once, nullptr))
+            f();
+    };
     // The field the user was in is noted first, and the presence check (whose
     // dialog takes the focus) starts only once that is done: nothing that gets
     // the focus later may receive the password.
@@ -193,25 +197,27 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
         Log::write(QStringLiteral("Kelvaro: the chosen account has no password to release"));
         resume();
         m_workspace.beep();
+        end();
         return;
     }
     // The callbacks below may outlive this object: they hold a copy of it
     // (its ports), never `this`.
     const PasswordDelivery ports = *this;
     auto settled = std::make_shared<bool>(false);
-    auto proceed = [variant = *variant, resume, settled, ports](const FocusCapture& target) {
+    auto proceed = [variant = *variant, resume, settled, ports, end](const FocusCapture& target) {
         if (*settled)
             return;
         *settled = true;
-        PasswordVault::secret(variant, nullptr, [target, resume, ports](const PasswordVault::Secret& secret) {
+        PasswordVault::secret(variant, nullptr, [target, resume, ports, end](const PasswordVault::Secret& secret) {
             resume();
             if (!secret) {
                 Log::write(QStringLiteral("Kelvaro: no password was released"));
                 ports.m_workspace.beep();
+                end();
                 return;
             }
             ports.m_scheduler.postAfter(PasswordVault::deliveryDelay,
-                [target, secret, ports] { ports.deliver(secret, target, nullptr, nullptr); });
+                [target, secret, ports, end] { ports.deliver(secret, target, nullptr, [end](Delivery) { end(); }); });
         });
     };
     m_focus.capture(nullptr, proceed);

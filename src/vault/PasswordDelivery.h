@@ -51,7 +51,9 @@ public:
     // presence check and, PasswordVault::deliveryDelay later, delivered into
     // that field (or copied). No password, a refused check or no secret: a
     // beep. The hotkeys are on again as soon as the release has answered.
-    virtual void choose(const QUuid& accountId, std::optional<QUuid> chosenCard);
+    // `finished` runs once when the choice has come to its end, delivered or
+    // not (after the beep, or once the password is where it went).
+    virtual void choose(const QUuid& accountId, std::optional<QUuid> chosenCard, std::function<void()> finished = {});
 
     enum class Delivery {
         IntoField, // written into the captured element, and seen there

@@ -191,18 +191,32 @@ TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastClose
     closeWindow(delegate->windows().settingsWindow());
     EXPECT_FALSE(delegate->windows().settingsWindow());
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular); // help still open
-    closeWindow(delegate->windows().helpWindow());
+    QWidget* const help = delegate->windows().helpWindow();
+    help->move(help->pos() + QPoint(40, 30));
+    const QPoint movedTo = help->pos();
+    closeWindow(help);
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 
-    // Closed windows are made anew.
+    // Closed windows are made anew, but for help, which is kept and comes
+    // back where it was left.
     delegate->windows().openSettings();
     EXPECT_EQ(trace.count(QStringLiteral("settings")), 2);
     closeWindow(delegate->windows().settingsWindow());
+    ASSERT_EQ(delegate->windows().helpWindow(), help);
+    EXPECT_FALSE(help->isVisible());
+    AppServices::shared().makeHelpView = nullptr; // it need not be made again
+    delegate->windows().showHelp();
+    EXPECT_EQ(delegate->windows().helpWindow(), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->pos(), movedTo);
+    EXPECT_EQ(trace.count(QStringLiteral("help")), 1);
+    EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
+    closeWindow(help);
 
     // A view that does not exist yet: nothing is shown and the policy stays.
-    AppServices::shared().makeHelpView = nullptr;
-    delegate->windows().showHelp();
-    EXPECT_FALSE(delegate->windows().helpWindow());
+    AppServices::shared().makeSettingsView = nullptr;
+    delegate->windows().openSettings();
+    EXPECT_FALSE(delegate->windows().settingsWindow());
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 }
 
@@ -221,10 +235,10 @@ TEST_F(AppDelegateLifecycle, EscapeAndCtrlWCloseTheWindowsAsOnTheDesktop)
     };
     delegate->windows().showHelp();
     ASSERT_TRUE(closesWith(delegate->windows().helpWindow(), QKeyCombination(Qt::Key_Escape)));
-    EXPECT_FALSE(delegate->windows().helpWindow());
+    EXPECT_FALSE(delegate->windows().helpWindow()->isVisible());
     delegate->windows().showHelp();
     ASSERT_TRUE(closesWith(delegate->windows().helpWindow(), Qt::CTRL | Qt::Key_W));
-    EXPECT_FALSE(delegate->windows().helpWindow());
+    EXPECT_FALSE(delegate->windows().helpWindow()->isVisible());
 
     available = true;
     delegate->windows().showUpdateNotice(true, true);

@@ -6,6 +6,7 @@
 #include "app/RingController.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/HotkeyEventTap.h"
+#include "input/KeyTapSuspension.h"
 #include "ring/ShortcutRingWindow.h"
 #include "app/ShortcutRunner.h"
 #include "core/AppSettings.h"
@@ -33,6 +34,7 @@
 #include "vault/PasswordVault.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -153,7 +155,12 @@ TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
     release(Ctrl); // ⇧ up
     EXPECT_EQ(activations(20), 1);
     release(0); // ⌘ up as well
-    EXPECT_TRUE(tap->press(Return, 0)); // the panel is still exiting
+    // The panel is still fading out, but the choice is made: Return is the
+    // person's again and goes to the window they switched to.
+    ASSERT_TRUE(rings->isSwitcherVisible());
+    tap->clearDelivered();
+    EXPECT_FALSE(tap->press(Return, 0));
+    EXPECT_EQ(tap->delivered(), (QList<SimKeyTap::Delivered> { { Return, 0, false } }));
     settle();
     EXPECT_EQ(allActivations(), 1);
     EXPECT_FALSE(rings->isSwitcherVisible());
@@ -471,6 +478,90 @@ TEST_F(RingControl, EscapeOrACardClickEndTheRingShowingWithoutRunning)
     EXPECT_FALSE(rings->isShortcutRingVisible());
 }
 
+TEST_F(RingControl, ACardClickDeliversThatCardsPasswordAndReturnTypedMeanwhileWaitsForIt)
+{
+    PasswordEntry mail;
+    mail.label = QStringLiteral("Mail");
+    mail.variants << PasswordVariant {} << PasswordVariant {} << PasswordVariant {};
+    env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({ mail }));
+    struct Recorder : PasswordDelivery {
+        Recorder()
+            : PasswordDelivery(
+                FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+        {
+        }
+        void choose(const QUuid& account, std::optional<QUuid> card, std::function<void()> done) override
+        {
+            chosen << qMakePair(account, card);
+            finished = std::move(done);
+        }
+        QList<QPair<QUuid, std::optional<QUuid>>> chosen;
+        std::function<void()> finished;
+    };
+    auto recorder = std::make_shared<Recorder>();
+    rings->setPasswordDelivery(recorder);
+    const auto grabsReturn = [this] {
+        const auto grabs = tap->activeGrabs();
+        return std::any_of(grabs.begin(), grabs.end(), [](const KeyGrab& g) { return g.covers(Return, 0); });
+    };
+    using Event = RecordingSyntheticKeys::Event;
+
+    chord(KeyP, Shift | Ctrl);
+    turn();
+    AppShortcutRingViewModel* model = rings->shortcutRingViewModel();
+    ASSERT_TRUE(model);
+    ASSERT_EQ(model->arcVariants().size(), 3);
+    // The click's choice, while the hotkey's modifiers are still held.
+    model->setSelectedArcIndex(2);
+    model->choose();
+    EXPECT_TRUE(rings->shortcutRing()->isExiting());
+    release(0);
+    model->choose(); // nothing more: one choice per showing
+    // Return typed during the fade-out is not the ring's any more, but it must
+    // not reach the form before the password: it is kept.
+    tap->clearDelivered();
+    EXPECT_TRUE(tap->press(Return, 0));
+    EXPECT_TRUE(tap->delivered().isEmpty());
+    settle();
+    ASSERT_EQ(recorder->chosen.size(), 1);
+    EXPECT_EQ(recorder->chosen[0].first, mail.id);
+    EXPECT_EQ(recorder->chosen[0].second, mail.variants[2].id);
+    EXPECT_FALSE(rings->isShortcutRingVisible());
+    // Also while the presence check has the hotkeys off.
+    auto resume = KeyTapSuspension::begin();
+    EXPECT_TRUE(grabsReturn());
+    EXPECT_FALSE(tap->press(KeyP, Shift | Ctrl)); // no hotkey meanwhile
+    EXPECT_TRUE(tap->press(Return, Shift));
+    resume();
+    EXPECT_TRUE(keys->events().empty());
+    // The password has arrived: the keys follow it, in order, and Return is
+    // the window's own again.
+    ASSERT_TRUE(recorder->finished);
+    recorder->finished();
+    EXPECT_EQ(keys->events(),
+        (std::vector<Event> {
+            { Return, 0, true }, { Return, 0, false }, { Return, Shift, true }, { Return, Shift, false } }));
+    EXPECT_FALSE(grabsReturn());
+    tap->clearDelivered();
+    EXPECT_FALSE(tap->press(Return, 0));
+    EXPECT_EQ(tap->delivered().size(), 1);
+
+    // A choice that never reports its end keeps the keys no longer than the limit.
+    keys->clear();
+    chord(KeyP, Shift | Ctrl);
+    turn();
+    release(0);
+    EXPECT_TRUE(tap->press(Return, 0));
+    env.scheduler().advance(RingController::submitHoldLimit - 0.1);
+    EXPECT_TRUE(keys->events().empty());
+    env.scheduler().advance(0.2);
+    EXPECT_EQ(keys->events().size(), 2u);
+    EXPECT_FALSE(grabsReturn());
+    recorder->finished(); // late: nothing more
+    EXPECT_EQ(keys->events().size(), 2u);
+    rings->setPasswordDelivery(nullptr);
+}
+
 TEST_F(RingControl, AFrontmostAppWithoutShortcutsBeepsAndLogs)
 {
     chord(KeyS, Shift | Ctrl);
@@ -542,7 +633,7 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
             , names(names)
         {
         }
-        void choose(const QUuid& account, std::optional<QUuid>) override
+        void choose(const QUuid& account, std::optional<QUuid>, std::function<void()>) override
         {
             names << PasswordVault::entry(account)->label;
         }

@@ -5,7 +5,8 @@ opens the switcher. The next launch shows "Kelvaro is Now Running" hanging
 under the tray icon; a click elsewhere puts it away, and so does a click on
 its "Settings…", which opens the settings. "Kelvaro Help" in
 the tray menu opens the help window, and a second request raises the same
-window. Every wizard page, the notice and the help window are saved as
+window; closed and asked for again, it comes back where it was left. Every
+wizard page, the notice and the help window are saved as
 screenshots in light and dark appearance and in Japanese, Georgian and
 German."""
 import os
@@ -170,6 +171,25 @@ def notice_and_help(tag, check_details):
                         % k.window_title(k.active_window()))
                 helps = [w for w in k.client_list() if k.window_title(w) == HELP]
                 k.check(helps == [helpw[0]], "there is still one help window (%s)" % helps)
+                # Moved, closed and asked for again: the window kept comes back where
+                # it was left (one made anew would stand centred).
+                k.run("xdotool", "windowmove", "--sync", str(helpw[0]), "40", "60")
+                left_at = geometry(helpw[0])[:2]
+                k.activate(helpw[0])
+                k.key("Escape")
+                k.check(k.wait_until(lambda: not k.viewable_window(HELP), timeout=5), "Escape closes the help window")
+                k.open_tray_menu_item(3)
+                back = k.wait_until(lambda: k.viewable_window(HELP), timeout=5)
+                if not back:
+                    # As above: on a busy machine the menu may miss its keys once.
+                    k.open_tray_menu_item(3)
+                    back = k.wait_until(lambda: k.viewable_window(HELP), timeout=5)
+                k.check(back != 0, "the help window is shown again")
+                if back:
+                    k.check(geometry(back)[:2] == left_at, "where it was left (%s, left at %s, first at %s)"
+                            % (geometry(back)[:2], left_at, helpw[1:3]))
+                    helps = [w for w in k.client_list() if k.window_title(w) == HELP]
+                    k.check(len(helps) == 1, "still one help window (%s)" % helps)
             finally:
                 client.stop()
     finally:

@@ -4,7 +4,7 @@ its secrets stored in the session's keyring with secret-tool, and PAM points
 at a private service file (pam_permit, later pam_deny). Holding Ctrl+Shift+P
 and releasing types the account's first password into the dialog's field
 (zenity prints it on Return); pointing at the second card on the outer arc
-delivers the second one. After a screen lock the shared check is gone, and
+delivers the second one, and so does a click on it. After a screen lock the shared check is gone, and
 with pam_deny nothing is delivered and the refusal is logged. A service that
 asks gets its question in Kelvaro's dialog: a wrong answer is refused there,
 in PAM's words and Kelvaro's, and asked again; the right one delivers. When
@@ -155,8 +155,9 @@ class Zenity:
             self.proc.wait(5)
 
 
-def pick(name, point_at=None):
-    """Holds Ctrl+Shift, presses P, optionally moves the pointer, releases."""
+def pick(name, point_at=None, click=False):
+    """Holds Ctrl+Shift, presses P, optionally moves the pointer (and clicks
+    there while the keys are still held), releases."""
     k.move_pointer(640, 512)
     k.key_down("ctrl")
     k.key_down("shift")
@@ -170,6 +171,10 @@ def pick(name, point_at=None):
         time.sleep(0.05)
         k.move_pointer(*point_at)
         k.settled_screenshot("password-ring-arc", since=before)  # the card is highlighted
+        if click:
+            k.run("xdotool", "click", "1")
+            # The click chooses: the ring fades out before the keys are let go.
+            k.wait_until(lambda: not k.viewable_window("Kelvaro Ring"), timeout=3, interval=0.05)
     k.key_up("ctrl")
     k.key_up("shift")
 
@@ -209,6 +214,20 @@ def main():
         z.submit()
         k.check(z.output() == SECRET_1, "the first password lands in zenity's field")
 
+        # 1a. Return typed at once, while the ring still fades out, waits for the
+        # password: the dialog answers with it, not with an empty field.
+        z = Zenity("--entry", "--text", "Quick submit", title="Sign in quickly")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        pick("password-ring-quick-return")
+        time.sleep(0.1)  # part of the gesture: a person's Return comes a moment after letting go
+        k.key("Return")
+        fading = k.viewable_window("Kelvaro Ring")
+        got = z.output(timeout=8)
+        k.check(got == SECRET_1, "Return typed during the fade-out (ring still shown: %s) submits the password: %r"
+                % (bool(fading), got))
+
         # 1b. A Qt line edit takes it the same way.
         log = os.path.join(SESSION, "vault-editor.log")
         editor = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.example.Editor", "--title", "Editor",
@@ -233,6 +252,18 @@ def main():
         z.submit()
         got = z.output()
         k.check(got == SECRET_2, "the second card delivers the second password: %r (shown %r)" % (got, shown))
+
+        # 2b. A click on the second card chooses it, as letting go would.
+        z = Zenity("--entry", "--text", "App password by click", title="Sign in by click")
+        dialogs.append(z)
+        k.activate(z.wid)
+        z.wait_focused()
+        pick("password-ring-arc-click", point_at=(598, 752), click=True)
+        shown = k.wait_until(lambda: z.field_text() == SECRET_2, timeout=8, interval=0.2)
+        z.submit()
+        got = z.output()
+        k.check(got == SECRET_2, "a click on the second card delivers the second password: %r (shown %r)"
+                % (got, shown))
 
         # 3. The screen locks: the shared check is over; PAM now refuses.
         k.check(lock_screen(app), "the screen lock is seen")

@@ -347,7 +347,7 @@ protected:
     }
 };
 
-TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndTakeClicksThatHideLater)
+TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndAClickChoosesTheCard)
 {
     AppShortcutRingViewModel m;
     loadVault(m);
@@ -372,17 +372,41 @@ TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndTakeClicksThatHideLater)
     EXPECT_EQ(onCard.index, 1);
 
     int hides = 0;
+    QList<std::optional<int>> choices; // the card selected when each choice is asked for
     QObject::connect(&m, &AppShortcutRingViewModel::hideRequested, [&] { ++hides; });
-    const QPointF p = widgetPolar(v, mid, 262);
-    QMouseEvent press(QEvent::MouseButtonPress, p, v.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, v.mapToGlobal(p), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&v, &press);
-    QCoreApplication::sendEvent(&v, &release);
+    QObject::connect(&m, &AppShortcutRingViewModel::chooseRequested, [&] { choices << m.selectedArcIndex(); });
+    const auto clickAt = [&](QPointF p) {
+        QMouseEvent press(
+            QEvent::MouseButtonPress, p, v.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(
+            QEvent::MouseButtonRelease, p, v.mapToGlobal(p), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&v, &press);
+        QCoreApplication::sendEvent(&v, &release);
+    };
+    clickAt(widgetPolar(v, mid, 262));
     EXPECT_EQ(m.selectedArcIndex(), 1);
     env.scheduler().advance(0.09);
-    EXPECT_EQ(hides, 0);
+    EXPECT_TRUE(choices.isEmpty());
     env.scheduler().advance(0.02);
+    EXPECT_EQ(choices, (QList<std::optional<int>> { 1 }));
+    EXPECT_EQ(hides, 0);
+
+    // The pointer slides to the next card in the moment before the choice:
+    // the clicked card is still the one chosen.
+    clickAt(widgetPolar(v, mid, 262));
+    m.setSelectedArcIndex(2);
+    env.scheduler().advance(0.11);
+    EXPECT_EQ(choices.last(), 1);
+    // It slid onto another account, whose cards replaced these: no choice, only a hide.
+    clickAt(widgetPolar(v, mid, 262));
+    m.setSelectedIndex(1);
+    m.refreshArcForSelection();
+    env.scheduler().advance(0.11);
+    EXPECT_EQ(choices.size(), 2);
     EXPECT_EQ(hides, 1);
+    m.setSelectedIndex(0);
+    m.refreshArcForSelection();
+    pointAt(m, 0.3, 120);
 
     // Clicking the other wedge swings the arc there but keeps its cards.
     const auto ids = m.arcVariants();

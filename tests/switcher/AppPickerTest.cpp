@@ -120,6 +120,33 @@ TEST_F(AppPicker, RunningAppsWithoutAnEntryAreOfferedUnderTheSwitchersIdentifier
     EXPECT_FALSE(LauncherApps::resolve(QStringLiteral("XLogo")));
 }
 
+TEST_F(AppPicker, GroupMembersWithoutAnIconGetTheSwitchersStandInTiles)
+{
+    auto& desktop = env.sim().desktop();
+    // An entry whose icon the theme lacks, but whose windows carry one.
+    desktop.addApp(5, QStringLiteral("org.example.Clock"), QStringLiteral("Clock")).icon
+        = SimDesktop::solidIcon(Qt::red);
+    desktop.installed[QStringLiteral("org.example.Clock")].icon = QIcon();
+    // Two iconless applications whose names give the same letters.
+    desktop.addApp(7, QStringLiteral("XLogo"), QStringLiteral("XLogo")).icon = QIcon();
+    desktop.installed[QStringLiteral("XLogo")].icon = QIcon();
+    desktop.addApp(8, QStringLiteral("XLock"), QStringLiteral("XLock")).icon = QIcon();
+    desktop.installed.remove(QStringLiteral("XLock"));
+    desktop.apps.last().bundleURL.clear();
+
+    const QList<RunningApp> group = LauncherApps::resolved(
+        { QStringLiteral("org.example.Clock"), QStringLiteral("XLogo"), QStringLiteral("XLock") });
+    ASSERT_EQ(group.size(), 3);
+    EXPECT_EQ(group[0].icon.pixelColor(group[0].icon.width() / 2, group[0].icon.height() / 2), QColor(Qt::red));
+    const QList<QImage> tiles = RunningApp::placeholderIcons({ QStringLiteral("XLogo"), QStringLiteral("XLock") }, 64);
+    EXPECT_EQ(group[1].icon, tiles[0]);
+    EXPECT_EQ(group[2].icon, tiles[1]);
+    EXPECT_NE(group[1].icon, group[2].icon);
+    // One looked up alone (the launcher page's rows) gets its tile too.
+    EXPECT_EQ(
+        LauncherApps::resolve(QStringLiteral("XLogo"))->icon, RunningApp::placeholderIcon(QStringLiteral("XLogo"), 64));
+}
+
 TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
 {
     KeyTapSuspension::setProvider([this] {
