@@ -32,6 +32,8 @@ class HotkeyRecorderSession : public QObject {
     Q_OBJECT
 public:
     explicit HotkeyRecorderSession(QObject* parent = nullptr);
+    // The key code stored for Forward Delete, which clears like Delete.
+    static constexpr std::uint16_t forwardDeleteKey = 117;
     ~HotkeyRecorderSession() override; // ends a running recording
 
     bool isRecording() const { return m_recording; }
