@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Aufnahme umschalten</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Das Sitzungsprotokoll %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro kann die offenen Tabs von %1 nicht lesen: Ihr Benutzer darf %2 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 läuft, aber seine Sitzung konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 läuft, aber Kelvaro hat in seinen Profilordnern keine Sitzungsdatei gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 läuft, aber in seiner Sitzung sind keine Webseiten geöffnet.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Toggle recording</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Could not read the session log %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro cannot read the open tabs of %1: your user may not read %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 is running, but its session could not be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 is running, but Kelvaro found no session file in its profile folders.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 is running, but its session has no open web pages.</translation>
+    </message>
 </context>
 </TS>

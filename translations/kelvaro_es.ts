@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Alternar grabación</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>No se pudo leer el registro de sesión %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro no puede leer las pestañas abiertas de %1: su usuario no tiene permiso para leer %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 se está ejecutando, pero no se pudo leer su sesión: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 se está ejecutando, pero Kelvaro no encontró ningún archivo de sesión en sus carpetas de perfil.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 se está ejecutando, pero su sesión no tiene páginas web abiertas.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Lülita salvestamine sisse või välja</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Seansilogi %1 ei õnnestunud lugeda: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro ei saa lugeda rakenduse %1 avatud kaarte: teie kasutajal pole luba lugeda %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 töötab, kuid selle seanssi ei õnnestunud lugeda: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 töötab, kuid Kelvaro ei leidnud selle profiilikaustadest ühtegi seansifaili.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 töötab, kuid selle seansis pole avatud veebilehti.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Aloita tai lopeta tallennus</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Istuntolokia %1 ei voitu lukea: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro ei voi lukea selaimen %1 avoimia välilehtiä: käyttäjälläsi ei ole lukuoikeutta kohteeseen %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 on käynnissä, mutta sen istuntoa ei voitu lukea: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 on käynnissä, mutta Kelvaro ei löytänyt istuntotiedostoa sen profiilikansioista.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 on käynnissä, mutta sen istunnossa ei ole avoimia verkkosivuja.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Activer ou désactiver l’enregistrement</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Impossible de lire le journal de session %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro ne peut pas lire les onglets ouverts de %1 : votre utilisateur n’a pas le droit de lire %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 est ouvert, mais sa session n’a pas pu être lue : %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 est ouvert, mais Kelvaro n’a trouvé aucun fichier de session dans ses dossiers de profil.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 est ouvert, mais sa session ne contient aucune page web ouverte.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Attiva/disattiva registrazione</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Impossibile leggere il registro di sessione %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro non può leggere le schede aperte di %1: il tuo utente non ha il permesso di leggere %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 è in esecuzione, ma non è stato possibile leggerne la sessione: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 è in esecuzione, ma Kelvaro non ha trovato alcun file di sessione nelle sue cartelle del profilo.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 è in esecuzione, ma la sua sessione non ha pagine web aperte.</translation>
+    </message>
 </context>
 </TS>

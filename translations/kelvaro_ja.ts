@@ -2135,5 +2135,25 @@
         <source>Toggle recording</source>
         <translation>記録の開始/停止</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>セッションログ %1 を読み取れませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro は %1 の開いているタブを読み取れません: このユーザーには %2 を読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 は起動していますが、セッションを読み取れませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 は起動していますが、Kelvaro はそのプロファイルフォルダーにセッションファイルを見つけられませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 は起動していますが、セッションに開いているウェブページがありません。</translation>
+    </message>
 </context>
 </TS>

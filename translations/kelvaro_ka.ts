@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>ჩაწერის ჩართვა/გამორთვა</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>სესიის ჟურნალის %1 წაკითხვა ვერ მოხერხდა: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro-ს არ შეუძლია %1-ის ღია ჩანართების წაკითხვა: თქვენს მომხმარებელს არ აქვს %2-ის წაკითხვის უფლება.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 გაშვებულია, მაგრამ მისი სესიის წაკითხვა ვერ მოხერხდა: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 გაშვებულია, მაგრამ Kelvaro-მ მის პროფილის საქაღალდეებში სესიის ფაილი ვერ იპოვა.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 გაშვებულია, მაგრამ მის სესიაში ღია ვებგვერდები არ არის.</translation>
+    </message>
 </context>
 </TS>

@@ -2135,5 +2135,25 @@
         <source>Toggle recording</source>
         <translation>기록 시작/중지</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>세션 로그 %1을(를) 읽을 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro가 %1의 열린 탭을 읽을 수 없습니다: 사용자에게 %2을(를) 읽을 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1이(가) 실행 중이지만 세션을 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1이(가) 실행 중이지만 Kelvaro가 프로필 폴더에서 세션 파일을 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1이(가) 실행 중이지만 세션에 열린 웹 페이지가 없습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Slå opptak av/på</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Kunne ikke lese øktloggen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro kan ikke lese de åpne fanene i %1: brukeren din har ikke lov til å lese %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 kjører, men økten kunne ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 kjører, men Kelvaro fant ingen øktfil i profilmappene.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 kjører, men økten har ingen åpne nettsider.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Opnemen aan/uit</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Het sessielogboek %1 kon niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro kan de geopende tabbladen van %1 niet lezen: uw gebruiker mag %2 niet lezen.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 is actief, maar de sessie kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 is actief, maar Kelvaro heeft geen sessiebestand in de profielmappen gevonden.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 is actief, maar de sessie heeft geen geopende webpagina’s.</translation>
+    </message>
 </context>
 </TS>

@@ -2175,5 +2175,25 @@
         <source>Toggle recording</source>
         <translation>Przełącz nagrywanie</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Nie udało się odczytać dziennika sesji %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro nie może odczytać otwartych kart przeglądarki %1: Twój użytkownik nie ma uprawnień do odczytu %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 działa, ale nie udało się odczytać jego sesji: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 działa, ale Kelvaro nie znalazł pliku sesji w jego folderach profilu.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 działa, ale w jego sesji nie ma otwartych stron internetowych.</translation>
+    </message>
 </context>
 </TS>

@@ -2175,5 +2175,25 @@
         <source>Toggle recording</source>
         <translation>Prepnúť nahrávanie</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Denník relácie %1 sa nepodarilo prečítať: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro nemôže prečítať otvorené karty prehliadača %1: váš používateľ nemá povolené čítať %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 je spustený, ale jeho reláciu sa nepodarilo prečítať: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 je spustený, ale Kelvaro nenašiel v jeho priečinkoch profilu žiadny súbor relácie.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 je spustený, ale v jeho relácii nie sú otvorené žiadne webové stránky.</translation>
+    </message>
 </context>
 </TS>

@@ -2195,5 +2195,25 @@
         <source>Toggle recording</source>
         <translation>Preklopi snemanje</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Dnevnika seje %1 ni bilo mogoče prebrati: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro ne more prebrati odprtih zavihkov brskalnika %1: vaš uporabnik nima dovoljenja za branje %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 se izvaja, vendar njegove seje ni bilo mogoče prebrati: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 se izvaja, vendar Kelvaro v njegovih mapah profila ni našel datoteke seje.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 se izvaja, vendar v njegovi seji ni odprtih spletnih strani.</translation>
+    </message>
 </context>
 </TS>

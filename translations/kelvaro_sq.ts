@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Ndiz/fik regjistrimin</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Regjistri i sesionit %1 nuk mund të lexohej: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro nuk mund të lexojë skedat e hapura të %1: përdoruesi juaj nuk ka leje të lexojë %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 është në punë, por sesioni i tij nuk mund të lexohej: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 është në punë, por Kelvaro nuk gjeti asnjë skedar sesioni në dosjet e profilit të tij.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 është në punë, por sesioni i tij nuk ka faqe interneti të hapura.</translation>
+    </message>
 </context>
 </TS>

@@ -2155,5 +2155,25 @@
         <source>Toggle recording</source>
         <translation>Växla inspelning</translation>
     </message>
+    <message>
+        <source>Could not read the session log %1: %2.</source>
+        <translation>Det gick inte att läsa sessionsloggen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kelvaro cannot read the open tabs of %1: your user may not read %2.</source>
+        <translation>Kelvaro kan inte läsa de öppna flikarna i %1: din användare får inte läsa %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session could not be read: %2</source>
+        <translation>%1 körs, men dess session kunde inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>%1 is running, but Kelvaro found no session file in its profile folders.</source>
+        <translation>%1 körs, men Kelvaro hittade ingen sessionsfil i dess profilmappar.</translation>
+    </message>
+    <message>
+        <source>%1 is running, but its session has no open web pages.</source>
+        <translation>%1 körs, men dess session har inga öppna webbsidor.</translation>
+    </message>
 </context>
 </TS>

@@ -318,7 +318,7 @@ void RingController::showCapturedTabsRing()
         stepOrCommitShortcutRing();
         return;
     }
-    const QList<AppShortcut> items = CapturedTabStore::ringItems();
+    const QList<AppShortcut> items = CapturedTabStore(m_platform).ringItems();
     if (items.isEmpty()) {
         RingSources::beep(m_platform.workspace());
         return;

@@ -4,6 +4,7 @@
 // browser, the titles and the addresses of the tabs of its open windows.
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <optional>
@@ -26,6 +27,11 @@ public:
         // list of two lists (titles, addresses); an item without a string value
         // is an invalid QVariant.
         QVariant result;
+        // What a successful run read to answer (session files), when the
+        // backend says, and what it found but could not read (in the user's
+        // words): a run that read nothing can say so rather than "no tabs".
+        std::optional<QStringList> read;
+        QStringList problems;
 
         static Outcome success(const QVariant& result)
         {

@@ -1,43 +1,18 @@
 #include "ring/BrowserTabs.h"
 
 #include "platform/BrowserScripting.h"
-#include "platform/MainThread.h"
-#include "platform/Workspace.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
-#include <QThread>
-
-#include <future>
 
 QString Browser::titleProperty() const
 {
     return family == Family::safari ? QStringLiteral("name") : QStringLiteral("title");
 }
 
-namespace {
-// The workspace belongs to the main thread; captures run on background threads.
-QList<RunningApplication> runningApplications()
+bool Browser::isRunning(const QList<RunningApplication>& running) const
 {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread())
-        return Workspace::shared().runningApplications();
-    // Waited for through a future, whose hand-over ThreadSanitizer follows
-    // (not so Qt's blocking queued call); none comes if the application
-    // quits first.
-    auto answer = std::make_shared<std::promise<QList<RunningApplication>>>();
-    std::future<QList<RunningApplication>> list = answer->get_future();
-    MainThread::post([answer] { answer->set_value(Workspace::shared().runningApplications()); });
-    try {
-        return list.get();
-    } catch (const std::future_error&) {
-        return {};
-    }
-}
-}
-
-bool Browser::isRunning() const
-{
-    for (const RunningApplication& app : runningApplications()) {
+    for (const RunningApplication& app : running) {
         if (!app.bundleIdentifier.isEmpty() && app.bundleIdentifier == id)
             return true;
     }
@@ -61,11 +36,11 @@ const QList<Browser>& Browser::all()
     return browsers;
 }
 
-QList<Browser> Browser::running()
+QList<Browser> Browser::running(const QList<RunningApplication>& running)
 {
     QList<Browser> result;
     for (const Browser& b : all()) {
-        if (b.isRunning())
+        if (b.isRunning(running))
             result.append(b);
     }
     return result;
@@ -123,6 +98,10 @@ QString BrowserTabs::CaptureError::errorDescription() const
 {
     switch (kind) {
     case Kind::permissionDenied:
+        if (message)
+            return QCoreApplication::translate(
+                "Kelvaro", "Kelvaro cannot read the open tabs of %1: your user may not read %2.")
+                .arg(browserName, *message);
         if (browserName == QLatin1String("Firefox"))
             return QCoreApplication::translate("Kelvaro",
                 "Kelvaro cannot read the open tabs of %1. Check that your user may read its profile folder in "
@@ -133,6 +112,9 @@ QString BrowserTabs::CaptureError::errorDescription() const
             "~/.config and its Sessions folder.")
             .arg(browserName);
     case Kind::failed:
+        if (message && !browserName.isEmpty())
+            return QCoreApplication::translate("Kelvaro", "%1 is running, but its session could not be read: %2")
+                .arg(browserName, *message);
         if (message)
             return *message;
         return QCoreApplication::translate("Kelvaro", "Could not read %1's tabs.").arg(browserName);
@@ -140,6 +122,29 @@ QString BrowserTabs::CaptureError::errorDescription() const
         return QCoreApplication::translate("Kelvaro", "No supported browser is running.");
     }
     return QString();
+}
+
+QString BrowserTabs::Reading::description() const
+{
+    if (error)
+        return error->errorDescription();
+    if (!problems.isEmpty())
+        return QCoreApplication::translate("Kelvaro", "%1 is running, but its session could not be read: %2")
+            .arg(browserName, problems.join(QLatin1Char(' ')));
+    if (tabs > 0)
+        return QString();
+    if (!sessionFound)
+        return QCoreApplication::translate(
+            "Kelvaro", "%1 is running, but Kelvaro found no session file in its profile folders.")
+            .arg(browserName);
+    return QCoreApplication::translate("Kelvaro", "%1 is running, but its session has no open web pages.")
+        .arg(browserName);
+}
+
+BrowserTabs::Sources BrowserTabs::Sources::of(const Platform& platform)
+{
+    platform.browserScripting(); // a missing backend is a programming error, here rather than on the worker
+    return { platform.ports().browserScripting, platform.workspace().runningApplications() };
 }
 
 // ---- Capture ----------------------------------------------------------------
@@ -164,36 +169,44 @@ QString BrowserTabs::captureScript(const Browser& browser)
     return lines.join(QLatin1Char('\n'));
 }
 
-BrowserTabs::CaptureResult BrowserTabs::capture(const Browser& browser)
+BrowserTabs::CaptureResult BrowserTabs::capture(const Browser& browser, const Sources& sources)
 {
     CaptureResult result;
-    if (!browser.isRunning())
+    if (!browser.isRunning(sources.running) || !sources.scripting)
         return result;
 
-    const auto outcome = BrowserScripting::shared()->run(browser.id, captureScript(browser));
-    if (!outcome.compiled) {
-        result.error = CaptureError::couldNotRead(browser.name);
+    const auto outcome = sources.scripting->run(browser.id, captureScript(browser));
+    auto failed = [&](const CaptureError& error) {
+        result.error = error;
+        result.readings.append({ browser.name, 0, false, {}, error });
         return result;
-    }
+    };
+    if (!outcome.compiled)
+        return failed(CaptureError::couldNotRead(browser.name));
     if (outcome.executionFailed) {
         if (outcome.errorNumber
             && (*outcome.errorNumber == BrowserScripting::automationRefused
                 || *outcome.errorNumber == BrowserScripting::processNotAvailable))
-            result.error = CaptureError::permissionDenied(browser.name);
-        else if (outcome.errorMessage)
-            result.error = CaptureError::failed(*outcome.errorMessage);
-        else
-            result.error = CaptureError::couldNotRead(browser.name);
-        return result;
+            return failed(CaptureError { CaptureError::Kind::permissionDenied, browser.name,
+                outcome.errorNumber == BrowserScripting::automationRefused ? outcome.errorMessage : std::nullopt });
+        if (outcome.errorMessage)
+            return failed(CaptureError { CaptureError::Kind::failed, browser.name, *outcome.errorMessage });
+        return failed(CaptureError::couldNotRead(browser.name));
     }
 
+    auto read = [&] {
+        // A backend that does not say what it read (a browser answering itself) read its session.
+        result.readings.append({ browser.name, int(result.tabs.size()), !outcome.read || !outcome.read->isEmpty(),
+            outcome.problems, std::nullopt });
+        return result;
+    };
     // A result that is not two lists means "no tabs".
     if (outcome.result.typeId() != QMetaType::QVariantList)
-        return result;
+        return read();
     const QVariantList pair = outcome.result.toList();
     if (pair.size() != 2 || pair.at(0).typeId() != QMetaType::QVariantList
         || pair.at(1).typeId() != QMetaType::QVariantList)
-        return result;
+        return read();
     const QVariantList titles = pair.at(0).toList();
     const QVariantList urls = pair.at(1).toList();
 
@@ -213,20 +226,21 @@ BrowserTabs::CaptureResult BrowserTabs::capture(const Browser& browser)
             continue;
         result.tabs.append({ title->isEmpty() ? *url : *title, *url, std::nullopt, browser.name });
     }
-    return result;
+    return read();
 }
 
-BrowserTabs::CaptureResult BrowserTabs::captureAll()
+BrowserTabs::CaptureResult BrowserTabs::captureAll(const Sources& sources)
 {
     CaptureResult result;
-    const QList<Browser> browsers = Browser::running();
+    const QList<Browser> browsers = Browser::running(sources.running);
     if (browsers.isEmpty()) {
         result.error = CaptureError::noneRunning();
         return result;
     }
     QList<CaptureError> errors;
     for (const Browser& browser : browsers) {
-        auto one = capture(browser);
+        auto one = capture(browser, sources);
+        result.readings.append(one.readings);
         if (one.error)
             errors.append(*one.error);
         else

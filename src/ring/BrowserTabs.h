@@ -2,9 +2,12 @@
 // The open tabs of the supported browsers: which browsers are running, the
 // generated tab-listing script for each, and the tabs it answers.
 
+#include "platform/Workspace.h"
+
 #include <QList>
 #include <QString>
 #include <nlohmann/json.hpp>
+#include <memory>
 #include <optional>
 
 struct Browser {
@@ -19,14 +22,17 @@ struct Browser {
     // The tab property the script reads as the title.
     QString titleProperty() const;
 
-    // True when a running application has this bundle identifier (exact).
-    bool isRunning() const;
+    // True when one of `running` has this bundle identifier (exact).
+    bool isRunning(const QList<RunningApplication>& running) const;
 
     // The supported browsers, in capture order (Firefox last).
     static const QList<Browser>& all();
     // `all()` filtered by isRunning, in the same order.
-    static QList<Browser> running();
+    static QList<Browser> running(const QList<RunningApplication>& running);
 };
+
+class BrowserScripting;
+class Platform;
 
 class BrowserTabs {
 public:
@@ -54,7 +60,8 @@ public:
         // could not be read, when the message is the generic one.
         QString browserName;
         // failed: the browser's own message; none stands for the localized
-        // "Could not read …'s tabs." text.
+        // "Could not read …'s tabs." text. permissionDenied: the file or
+        // folder the user may not read, when the backend named it.
         std::optional<QString> message;
 
         static CaptureError permissionDenied(const QString& name)
@@ -92,12 +99,38 @@ public:
         }
     };
 
-    // Either tabs or an error.
+    // What a capture found of one running browser, for telling the user
+    // which browsers were read and what each gave.
+    struct Reading {
+        QString browserName;
+        int tabs = 0; // the web pages it gave
+        bool sessionFound = false; // a session file of it was read
+        QStringList problems; // what was found but could not be read
+        std::optional<CaptureError> error; // why it gave nothing at all
+        bool operator==(const Reading&) const = default;
+        // A sentence for a browser that gave nothing or not all it has;
+        // empty for one read whole. Localized (main thread).
+        QString description() const;
+    };
+
+    // Either tabs or an error; the readings of every running browser in both cases.
     struct CaptureResult {
         QList<Tab> tabs;
         std::optional<CaptureError> error;
         LeftOut leftOut;
+        QList<Reading> readings;
         bool ok() const { return !error.has_value(); }
+    };
+
+    // What a capture reads: the applications running when it was asked for
+    // (the workspace answers on the main thread only) and the backend that
+    // reads the browsers (from any thread; shared, as a capture left running
+    // at quit may outlive the platform).
+    struct Sources {
+        std::shared_ptr<BrowserScripting> scripting;
+        QList<RunningApplication> running;
+        // Main thread.
+        static Sources of(const Platform& platform);
     };
 
     // `tabs` within the bounds above, in order, titles shortened; what was
@@ -109,6 +142,6 @@ public:
 
     // Both block while the browsers answer: never on the main thread.
     // `captureAll` bounds the tabs of all browsers together.
-    static CaptureResult capture(const Browser& browser);
-    static CaptureResult captureAll();
+    static CaptureResult capture(const Browser& browser, const Sources& sources);
+    static CaptureResult captureAll(const Sources& sources);
 };

@@ -5,6 +5,7 @@
 #include "core/StoredListRecovery.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 
 #include <QCoreApplication>
@@ -39,36 +40,6 @@ QString uuidText(const QUuid& id) { return AppShortcut::uuidText(id); }
 qsizetype textSize(const nlohmann::ordered_json& json)
 {
     return qsizetype(json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).size()) + 1;
-}
-
-QList<CapturedSession> migrateLegacyTabs()
-{
-    DefaultsStore& defaults = DefaultsStore::shared();
-    const auto legacy = defaults.value(CapturedTabStore::legacyTabsKey);
-    if (!legacy || legacy->typeId() != QMetaType::QByteArray)
-        return {};
-    const QByteArray data = legacy->toByteArray();
-    const auto json = nlohmann::json::parse(data.constData(), data.constData() + data.size(), nullptr, false);
-    if (json.is_discarded() || !json.is_array() || json.empty())
-        return {};
-    QList<BrowserTabs::Tab> tabs;
-    for (const auto& element : json) {
-        auto tab = BrowserTabs::Tab::fromJson(element);
-        if (!tab)
-            return {}; // the legacy list decodes as a whole or not at all
-        tabs.append(sanitized(*tab));
-    }
-
-    CapturedSession session;
-    session.id = QUuid::createUuid();
-    session.name = QCoreApplication::translate("Kelvaro", "Saved earlier");
-    session.capturedAt = CapturedSession::referenceSeconds(Scheduler::shared().wallClock());
-    session.tabs = tabs;
-    QList<CapturedSession> list { session };
-    CapturedTabStore::setSessions(list);
-    CapturedTabStore::setActiveID(session.id);
-    defaults.remove(CapturedTabStore::legacyTabsKey);
-    return list;
 }
 
 } // namespace
@@ -129,24 +100,63 @@ std::optional<CapturedSession> CapturedSession::fromJson(const nlohmann::json& j
 
 // ---- The store ----------------------------------------------------------------
 
-QList<CapturedSession> CapturedTabStore::sessions()
+CapturedTabStore::CapturedTabStore(DefaultsStore& defaults, Scheduler& scheduler)
+    : m_defaults(defaults)
+    , m_scheduler(scheduler)
+{
+}
+
+CapturedTabStore::CapturedTabStore(const Platform& platform)
+    : CapturedTabStore(platform.defaults(), platform.scheduler())
+{
+}
+
+QList<CapturedSession> CapturedTabStore::migrateLegacyTabs() const
+{
+    const auto legacy = m_defaults.value(legacyTabsKey);
+    if (!legacy || legacy->typeId() != QMetaType::QByteArray)
+        return {};
+    const QByteArray data = legacy->toByteArray();
+    const auto json = nlohmann::json::parse(data.constData(), data.constData() + data.size(), nullptr, false);
+    if (json.is_discarded() || !json.is_array() || json.empty())
+        return {};
+    QList<BrowserTabs::Tab> tabs;
+    for (const auto& element : json) {
+        auto tab = BrowserTabs::Tab::fromJson(element);
+        if (!tab)
+            return {}; // the legacy list decodes as a whole or not at all
+        tabs.append(sanitized(*tab));
+    }
+
+    CapturedSession session;
+    session.id = QUuid::createUuid();
+    session.name = QCoreApplication::translate("Kelvaro", "Saved earlier");
+    session.capturedAt = CapturedSession::referenceSeconds(m_scheduler.wallClock());
+    session.tabs = tabs;
+    QList<CapturedSession> list { session };
+    setSessions(list);
+    setActiveID(session.id);
+    m_defaults.remove(legacyTabsKey);
+    return list;
+}
+
+QList<CapturedSession> CapturedTabStore::sessions() const
 {
     // Every session that decodes is kept; anything unreadable is kept aside
     // under a backup key before a later write can replace it.
-    const auto loaded = StoredListRecovery::loadArray<CapturedSession>(sessionsKey, DefaultsStore::shared(),
-        QStringLiteral("tab session"), [](const nlohmann::json& json, QString* error) {
+    const auto loaded = StoredListRecovery::loadArray<CapturedSession>(
+        sessionsKey, m_defaults, QStringLiteral("tab session"), [](const nlohmann::json& json, QString* error) {
             auto session = CapturedSession::fromJson(json);
             if (!session && error)
                 *error = QStringLiteral("missing or malformed field");
             return session;
         });
-    if (!loaded.items.isEmpty()
-        || (!loaded.unreadable && loaded.skipped == 0 && DefaultsStore::shared().contains(sessionsKey)))
+    if (!loaded.items.isEmpty() || (!loaded.unreadable && loaded.skipped == 0 && m_defaults.contains(sessionsKey)))
         return loaded.items;
     return migrateLegacyTabs();
 }
 
-bool CapturedTabStore::setSessions(const QList<CapturedSession>& list)
+bool CapturedTabStore::setSessions(const QList<CapturedSession>& list) const
 {
     auto json = nlohmann::ordered_json::array();
     for (const auto& session : list)
@@ -159,29 +169,28 @@ bool CapturedTabStore::setSessions(const QList<CapturedSession>& list)
         return false;
     }
     const QByteArray data = QByteArray::fromStdString(text);
-    DefaultsStore& defaults = DefaultsStore::shared();
-    defaults.setValue(sessionsKey, data);
-    const auto stored = defaults.value(sessionsKey);
+    m_defaults.setValue(sessionsKey, data);
+    const auto stored = m_defaults.value(sessionsKey);
     return stored && stored->typeId() == QMetaType::QByteArray && stored->toByteArray() == data;
 }
 
-std::optional<QUuid> CapturedTabStore::activeID()
+std::optional<QUuid> CapturedTabStore::activeID() const
 {
-    const auto stored = DefaultsStore::shared().value(activeSessionKey);
+    const auto stored = m_defaults.value(activeSessionKey);
     if (!stored || stored->typeId() != QMetaType::QString)
         return std::nullopt;
     return AppShortcut::uuidFromText(stored->toString());
 }
 
-void CapturedTabStore::setActiveID(const std::optional<QUuid>& id)
+void CapturedTabStore::setActiveID(const std::optional<QUuid>& id) const
 {
     if (id)
-        DefaultsStore::shared().setValue(activeSessionKey, uuidText(*id));
+        m_defaults.setValue(activeSessionKey, uuidText(*id));
     else
-        DefaultsStore::shared().remove(activeSessionKey);
+        m_defaults.remove(activeSessionKey);
 }
 
-std::optional<CapturedSession> CapturedTabStore::active()
+std::optional<CapturedSession> CapturedTabStore::active() const
 {
     const QList<CapturedSession> list = sessions();
     if (list.isEmpty())
@@ -195,10 +204,10 @@ std::optional<CapturedSession> CapturedTabStore::active()
     return list.last();
 }
 
-CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added* report)
+CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added* report) const
 {
     Added added;
-    const QDateTime now = Scheduler::shared().wallClock();
+    const QDateTime now = m_scheduler.wallClock();
     CapturedSession session;
     session.id = QUuid::createUuid();
     session.name = QLocale().toString(now.toLocalTime(), QStringLiteral("d MMM, HH:mm"));
@@ -237,7 +246,7 @@ CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added
     return session;
 }
 
-void CapturedTabStore::update(const CapturedSession& session)
+void CapturedTabStore::update(const CapturedSession& session) const
 {
     QList<CapturedSession> list = sessions();
     for (auto& existing : list) {
@@ -249,7 +258,7 @@ void CapturedTabStore::update(const CapturedSession& session)
     }
 }
 
-void CapturedTabStore::remove(const QUuid& id)
+void CapturedTabStore::remove(const QUuid& id) const
 {
     QList<CapturedSession> list = sessions();
     list.removeIf([&](const CapturedSession& s) { return s.id == id; });
@@ -260,7 +269,7 @@ void CapturedTabStore::remove(const QUuid& id)
     setActiveID(list.isEmpty() ? std::nullopt : std::optional<QUuid>(list.last().id));
 }
 
-QList<AppShortcut> CapturedTabStore::ringItems()
+QList<AppShortcut> CapturedTabStore::ringItems() const
 {
     QList<AppShortcut> items;
     const auto session = active();

@@ -10,6 +10,9 @@
 #include <optional>
 
 struct AppShortcut;
+class DefaultsStore;
+class Platform;
+class Scheduler;
 
 struct CapturedSession {
     QUuid id;
@@ -30,7 +33,8 @@ struct CapturedSession {
 
 class CapturedTabStore {
 public:
-    CapturedTabStore() = delete;
+    CapturedTabStore(DefaultsStore& defaults, Scheduler& scheduler);
+    explicit CapturedTabStore(const Platform& platform);
 
     static const QString sessionsKey; // "capturedTabSessions"
     static const QString activeSessionKey; // "capturedTabsActiveSession"
@@ -38,14 +42,14 @@ public:
 
     // Reading decodes the stored list (keeping every session that decodes)
     // or migrates the legacy tab list; writing stores the whole list.
-    static QList<CapturedSession> sessions();
+    QList<CapturedSession> sessions() const;
     // False when the list could not be stored.
-    static bool setSessions(const QList<CapturedSession>& sessions);
+    bool setSessions(const QList<CapturedSession>& sessions) const;
 
-    static std::optional<QUuid> activeID();
-    static void setActiveID(const std::optional<QUuid>& id);
+    std::optional<QUuid> activeID() const;
+    void setActiveID(const std::optional<QUuid>& id) const;
     // The session the tabs ring shows: the active one, else the last.
-    static std::optional<CapturedSession> active();
+    std::optional<CapturedSession> active() const;
 
     // How many captures are kept, and how much text all of them may take
     // together; the oldest go to make room for a new one. Within the bounds
@@ -60,10 +64,16 @@ public:
         bool stored = false; // false when the settings refused the change
     };
     // Stores `tabs` (bounded as a capture is) as a new capture, the active one.
-    static CapturedSession add(const QList<BrowserTabs::Tab>& tabs, Added* added = nullptr);
-    static void update(const CapturedSession& session);
-    static void remove(const QUuid& id); // the "delete" operation
+    CapturedSession add(const QList<BrowserTabs::Tab>& tabs, Added* added = nullptr) const;
+    void update(const CapturedSession& session) const;
+    void remove(const QUuid& id) const; // the "delete" operation
 
     // One item per tab of the active session, each with a fresh id.
-    static QList<AppShortcut> ringItems();
+    QList<AppShortcut> ringItems() const;
+
+private:
+    QList<CapturedSession> migrateLegacyTabs() const;
+
+    DefaultsStore& m_defaults;
+    Scheduler& m_scheduler;
 };

@@ -2,9 +2,10 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
-#include "platform/DefaultsStore.h"
+#include "platform/Platform.h"
 #include "ring/FaviconFetcher.h"
 #include "services/Telemetry.h"
+#include "settings/CapturePopupButton.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/PageParts.h"
@@ -203,6 +204,8 @@ std::optional<QIcon> CapturedTabsSettingsView::sessionIcon(const CapturedSession
 
 CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
     : QWidget(parent)
+    , m_platform(Platform::installed())
+    , m_store(m_platform)
 {
     m_capturing = captureRunning;
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
@@ -240,8 +243,8 @@ void CapturedTabsSettingsView::showEvent(QShowEvent* event)
 
 void CapturedTabsSettingsView::reload()
 {
-    m_sessions = CapturedTabStore::sessions();
-    m_selectedID = CapturedTabStore::activeID();
+    m_sessions = m_store.sessions();
+    m_selectedID = m_store.activeID();
     rebuild();
 }
 
@@ -270,9 +273,8 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(plainLabel(QCoreApplication::translate("Kelvaro", "Nothing captured yet"), content, true));
         row->addStretch(1);
     } else {
-        m_picker = new AccountPopupButton(content);
-        m_picker->setObjectName(QStringLiteral("capture-popup"));
-        m_picker->setAccount(QStringLiteral("square.on.square"), session->name, browserSummary(*session));
+        m_picker = new CapturePopupButton(rowControlHeight, content);
+        m_picker->setCapture(sessionIcon(*session), session->name, browserSummary(*session));
         connect(m_picker, &QAbstractButton::clicked, this, &CapturedTabsSettingsView::toggleCaptureMenu);
         row->addWidget(m_picker, 1);
     }
@@ -304,7 +306,7 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(remove);
     }
     column->addLayout(row);
-    column->addWidget(tabList(session));
+    // Said next to the button that started the capture, where it is seen.
     m_messageLabel = plainLabel(m_message, content, !m_failed);
     m_messageLabel->setObjectName(QStringLiteral("capture-message"));
     m_messageLabel->setWordWrap(true);
@@ -315,6 +317,7 @@ void CapturedTabsSettingsView::rebuild()
         m_messageLabel->setPalette(pal);
     }
     column->addWidget(m_messageLabel);
+    column->addWidget(tabList(session));
     m_sectionColumn->insertWidget(0, content);
     content->show();
 }
@@ -356,24 +359,23 @@ void CapturedTabsSettingsView::capture()
     // A thread of its own, detached: quitting in the middle of a capture must
     // not wait for a browser's files or a favicon download.
     QPointer<CapturedTabsSettingsView> page = this;
-    std::thread([page] {
-        BrowserTabs::CaptureResult result = BrowserTabs::captureAll();
+    const BrowserTabs::Sources sources = BrowserTabs::Sources::of(m_platform);
+    std::thread([page, sources, store = m_store] {
+        BrowserTabs::CaptureResult result = BrowserTabs::captureAll(sources);
         if (result.ok())
             result.tabs = FaviconFetcher::attachIcons(result.tabs);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [page, result] {
+            [page, result, store] {
                 captureRunning = false;
                 CapturedTabStore::Added added;
                 if (result.ok() && !result.tabs.isEmpty()) {
                     QJsonObject properties;
                     properties.insert(QStringLiteral("tab_count"), int(result.tabs.size()));
                     properties.insert(QStringLiteral("browser_count"), int(browsers(result.tabs).size()));
-                    // Only when the user turned usage data on (an absent setting is off here).
-                    const auto enabled = DefaultsStore::shared().value(QStringLiteral("telemetryEnabled"));
-                    if (enabled && enabled->toBool())
-                        Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
-                    CapturedTabStore::add(result.tabs, &added);
+                    // Sent on the rule of every usage event (on unless the user turned it off).
+                    Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
+                    store.add(result.tabs, &added);
                 }
                 if (page)
                     page->finishCapture(result, added);
@@ -386,17 +388,25 @@ void CapturedTabsSettingsView::finishCapture(
     const BrowserTabs::CaptureResult& result, const CapturedTabStore::Added& added)
 {
     m_capturing = false;
+    // What each running browser gave when it was not all it has: said even
+    // when other browsers gave tabs.
+    QStringList said;
+    for (const BrowserTabs::Reading& reading : result.readings) {
+        const QString text = reading.description();
+        if (!text.isEmpty() && !said.contains(text))
+            said << text;
+    }
     if (!result.ok()) {
         m_failed = true;
-        m_message = result.error->errorDescription();
+        m_message = said.isEmpty() ? result.error->errorDescription() : said.join(QLatin1Char(' '));
         rebuild();
         return;
     }
     const ContentFade fade(m_content, SettingsMotion::list());
     const bool refused = !result.tabs.isEmpty() && !added.stored;
     m_failed = result.tabs.isEmpty() || refused;
-    m_sessions = CapturedTabStore::sessions();
-    m_selectedID = CapturedTabStore::activeID();
+    m_sessions = m_store.sessions();
+    m_selectedID = m_store.activeID();
     BrowserTabs::LeftOut leftOut = result.leftOut;
     leftOut += added.leftOut;
     if (refused) {
@@ -404,12 +414,17 @@ void CapturedTabsSettingsView::finishCapture(
             "Kelvaro", "The capture was not kept: your settings file would have grown too large.");
     } else if (result.tabs.isEmpty()) {
         // Tabs that were all left out are said below.
-        m_message = leftOut.any() ? QString() : QCoreApplication::translate("Kelvaro", "No open tabs to capture.");
+        if (!said.isEmpty())
+            m_message = said.join(QLatin1Char(' '));
+        else if (!leftOut.any())
+            m_message = QCoreApplication::translate("Kelvaro", "No open tabs to capture.");
     } else {
         m_message = summary(result.tabs.mid(0, result.tabs.size() - added.leftOut.tooLarge));
         const QString kept = keptNote(m_sessions, m_selectedID.value_or(QUuid::createUuid()));
         if (!kept.isEmpty())
             m_message += QLatin1Char(' ') + kept;
+        if (!said.isEmpty())
+            m_message += QLatin1Char(' ') + said.join(QLatin1Char(' '));
     }
     const QString note = refused ? QString() : leftOutNote(leftOut, added.removed);
     if (!note.isEmpty())
@@ -424,7 +439,7 @@ void CapturedTabsSettingsView::choose(const QUuid& id)
     if (m_menu)
         m_menu->close();
     m_selectedID = id;
-    CapturedTabStore::setActiveID(id);
+    m_store.setActiveID(id);
     rebuild();
     Q_EMIT storeChanged();
 }
@@ -436,13 +451,13 @@ void CapturedTabsSettingsView::applyRename(const QString& name)
     if (trimmed.isEmpty() || !session)
         return;
     // Rename what is stored now: the capture's tabs may have changed meanwhile.
-    for (CapturedSession s : CapturedTabStore::sessions()) {
+    for (CapturedSession s : m_store.sessions()) {
         if (s.id != session->id)
             continue;
         s.name = trimmed;
-        CapturedTabStore::update(s);
+        m_store.update(s);
     }
-    m_sessions = CapturedTabStore::sessions();
+    m_sessions = m_store.sessions();
     rebuild();
 }
 
@@ -461,9 +476,9 @@ void CapturedTabsSettingsView::deleteSelected()
     if (!session)
         return;
     const ContentFade fade(m_content, SettingsMotion::list());
-    CapturedTabStore::remove(session->id);
-    m_sessions = CapturedTabStore::sessions();
-    m_selectedID = CapturedTabStore::activeID();
+    m_store.remove(session->id);
+    m_sessions = m_store.sessions();
+    m_selectedID = m_store.activeID();
     m_message.clear();
     m_failed = false;
     rebuild();
@@ -477,9 +492,9 @@ void CapturedTabsSettingsView::move(int position, int by)
     if (!session || position < 0 || position >= session->tabs.size() || target < 0 || target >= session->tabs.size())
         return;
     session->tabs.swapItemsAt(position, target);
-    CapturedTabStore::update(*session);
+    m_store.update(*session);
     const ContentFade fade(m_content, SettingsMotion::list());
-    m_sessions = CapturedTabStore::sessions();
+    m_sessions = m_store.sessions();
     rebuild();
     Q_EMIT storeChanged();
 }
@@ -490,9 +505,9 @@ void CapturedTabsSettingsView::remove(int position)
     if (!session || position < 0 || position >= session->tabs.size())
         return;
     session->tabs.removeAt(position);
-    CapturedTabStore::update(*session);
+    m_store.update(*session);
     const ContentFade fade(m_content, SettingsMotion::list());
-    m_sessions = CapturedTabStore::sessions();
+    m_sessions = m_store.sessions();
     rebuild();
     Q_EMIT storeChanged();
 }

@@ -16,7 +16,8 @@
 #include <QWidget>
 #include <optional>
 
-class AccountPopupButton;
+class CapturePopupButton;
+class Platform;
 class KeyBindingSection;
 class QFrame;
 class QLabel;
@@ -94,6 +95,9 @@ private:
     void rebuild();
     QWidget* tabList(const std::optional<CapturedSession>& session);
 
+    // The platform the page reads the browsers and the captures through.
+    const Platform& m_platform;
+    CapturedTabStore m_store;
     QList<CapturedSession> m_sessions;
     std::optional<QUuid> m_selectedID;
     QString m_message;
@@ -102,7 +106,7 @@ private:
     KeyBindingSection* m_keyBinding = nullptr;
     QVBoxLayout* m_sectionColumn = nullptr;
     QWidget* m_content = nullptr;
-    AccountPopupButton* m_picker = nullptr;
+    CapturePopupButton* m_picker = nullptr;
     QPushButton* m_captureButton = nullptr;
     QLabel* m_messageLabel = nullptr;
     QList<CapturedTabRow*> m_rows;

@@ -9,6 +9,7 @@
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/RingText.h"
+#include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "services/UpdateChecker.h"
 #include "settings/CapturedTabsSettingsView.h"
@@ -412,7 +413,7 @@ void SettingsView::refreshSources()
 
 void SettingsView::refreshTabPreview()
 {
-    const QList<AppShortcut> items = CapturedTabStore::ringItems();
+    const QList<AppShortcut> items = CapturedTabStore(Platform::installed()).ringItems();
     const int n = int(items.size());
     m_tabPreviewItems = AppShortcutRingViewModel::page(0, items);
     m_tabPreviewPageCount = std::max(int(std::ceil(double(n) / AppShortcutRingViewModel::pageSize)), 1);

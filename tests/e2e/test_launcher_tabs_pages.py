@@ -223,7 +223,7 @@ def oversized_capture_journey(app, window, sessions_dir):
     note = k.wait_until(lambda: page_text(app, "left out"), timeout=5) or ""
     k.check(re.search(r"1,?000 tabs were left out: their addresses are longer than 8,?192 characters\.", note),
             "the page says what was left out: %r" % note)
-    # The note is below the tab list: the page scrolls down to it.
+    # The note stands by the button; the end of the tab list is further down.
     k.run("xdotool", "mousemove", "--window", str(window), "660", "240")
     k.run("xdotool", "click", "--repeat", "8", "5")
     k.window_shot(window, "tabs-page-left-out-light")

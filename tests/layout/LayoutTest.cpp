@@ -122,7 +122,7 @@ TEST_P(Layout, EverySettingsPageFits)
     for (int i = 0; i < 12; ++i)
         tabs << BrowserTabs::Tab { QStringLiteral("Tab %1").arg(i), QStringLiteral("https://example.org/%1").arg(i),
             std::nullopt, std::nullopt };
-    CapturedTabStore::setActiveID(CapturedTabStore::add(tabs).id);
+    CapturedTabStore(env.platform()).setActiveID(CapturedTabStore(env.platform()).add(tabs).id);
 
     SettingsView view(updates);
     view.setFixedSize(SettingsView::windowSize);

@@ -24,6 +24,7 @@ protected:
     {
         desktop->addApp(pid, QString::fromLatin1(bundle), QString::fromLatin1(name));
     }
+    BrowserTabs::Sources sources() { return BrowserTabs::Sources::of(env.platform()); }
     static Browser browser(const QString& id)
     {
         for (const auto& b : Browser::all())
@@ -62,12 +63,12 @@ TEST_F(BrowserTabsTest, ScriptTextIsExactForBothFamilies)
 
 TEST_F(BrowserTabsTest, NothingRunningIsAnErrorOnlyForCaptureAll)
 {
-    const auto all = BrowserTabs::captureAll();
+    const auto all = BrowserTabs::captureAll(sources());
     ASSERT_TRUE(all.error);
     EXPECT_EQ(all.error->kind, BrowserTabs::CaptureError::Kind::noneRunning);
     EXPECT_EQ(all.error->errorDescription(), QStringLiteral("No supported browser is running."));
 
-    const auto one = BrowserTabs::capture(browser(QStringLiteral("com.google.Chrome")));
+    const auto one = BrowserTabs::capture(browser(QStringLiteral("com.google.Chrome")), sources());
     EXPECT_TRUE(one.ok());
     EXPECT_TRUE(one.tabs.isEmpty());
     EXPECT_TRUE(scripting->calls().isEmpty()); // no script to a browser that is not open
@@ -83,10 +84,16 @@ TEST_F(BrowserTabsTest, PartialSuccessWinsAndFirstErrorOtherwise)
         { QStringLiteral("https://a.example/"), QStringLiteral("https://b.example/"),
             QStringLiteral("http://c.example/") });
 
-    const auto all = BrowserTabs::captureAll();
+    const auto all = BrowserTabs::captureAll(sources());
     ASSERT_TRUE(all.ok());
     ASSERT_EQ(all.tabs.size(), 3);
     EXPECT_EQ(all.tabs[0].browser, QStringLiteral("Chrome"));
+    // The browser that could not be read is still said, next to the one that gave tabs.
+    ASSERT_EQ(all.readings.size(), 2);
+    EXPECT_EQ(all.readings[0].error, BrowserTabs::CaptureError::permissionDenied(QStringLiteral("Safari")));
+    EXPECT_TRUE(all.readings[0].description().contains(QStringLiteral("Safari")));
+    EXPECT_EQ(all.readings[1].tabs, 3);
+    EXPECT_TRUE(all.readings[1].description().isEmpty());
     // Safari is asked first, whatever the launch order.
     ASSERT_EQ(scripting->calls().size(), 2);
     EXPECT_EQ(scripting->calls()[0].bundleIdentifier, QStringLiteral("com.apple.Safari"));
@@ -94,20 +101,28 @@ TEST_F(BrowserTabsTest, PartialSuccessWinsAndFirstErrorOtherwise)
     // Chrome answers with no web tab while Safari fails: Safari's error.
     scripting->setTabs(
         QStringLiteral("com.google.Chrome"), { QStringLiteral("New Tab") }, { QStringLiteral("chrome://newtab/") });
-    const auto noTabs = BrowserTabs::captureAll();
+    const auto noTabs = BrowserTabs::captureAll(sources());
     ASSERT_TRUE(noTabs.error);
     EXPECT_EQ(noTabs.error->browserName, QStringLiteral("Safari"));
 
     // Every running browser answers without a web tab: an empty success.
     scripting->setTabs(QStringLiteral("com.apple.Safari"), {}, {});
-    const auto empty = BrowserTabs::captureAll();
+    const auto empty = BrowserTabs::captureAll(sources());
     EXPECT_TRUE(empty.ok());
     EXPECT_TRUE(empty.tabs.isEmpty());
+    EXPECT_EQ(
+        empty.readings[1].description(), QStringLiteral("Chrome is running, but its session has no open web pages."));
+    // A backend that says it read nothing: no session was found, not "no tabs".
+    auto nothingRead = BrowserScripting::Outcome::success(QVariantList { QVariantList {}, QVariantList {} });
+    nothingRead.read = QStringList();
+    scripting->setOutcome(QStringLiteral("com.google.Chrome"), nothingRead);
+    EXPECT_EQ(BrowserTabs::captureAll(sources()).readings[1].description(),
+        QStringLiteral("Chrome is running, but Kelvaro found no session file in its profile folders."));
 
     // Both fail: the earliest browser's error.
     scripting->setOutcome(QStringLiteral("com.google.Chrome"), BrowserScripting::Outcome::error(-600));
     scripting->setOutcome(QStringLiteral("com.apple.Safari"), BrowserScripting::Outcome::error(-1743));
-    const auto failed = BrowserTabs::captureAll();
+    const auto failed = BrowserTabs::captureAll(sources());
     ASSERT_TRUE(failed.error);
     EXPECT_EQ(*failed.error, BrowserTabs::CaptureError::permissionDenied(QStringLiteral("Safari")));
     EXPECT_TRUE(failed.error->errorDescription().contains(QStringLiteral("Safari")));
@@ -119,18 +134,21 @@ TEST_F(BrowserTabsTest, ErrorNumbersAndMessagesMapToTheRightErrors)
     const Browser brave = browser(QStringLiteral("com.brave.Browser"));
 
     scripting->setOutcome(brave.id, BrowserScripting::Outcome::error(-600, QStringLiteral("ignored")));
-    EXPECT_EQ(BrowserTabs::capture(brave).error->kind, BrowserTabs::CaptureError::Kind::permissionDenied);
+    EXPECT_EQ(BrowserTabs::capture(brave, sources()).error->kind, BrowserTabs::CaptureError::Kind::permissionDenied);
 
     scripting->setOutcome(brave.id, BrowserScripting::Outcome::error(-2741, QStringLiteral("Syntax error.")));
-    auto r = BrowserTabs::capture(brave);
+    auto r = BrowserTabs::capture(brave, sources());
     ASSERT_TRUE(r.error);
-    EXPECT_EQ(r.error->errorDescription(), QStringLiteral("Syntax error."));
+    EXPECT_EQ(r.error->errorDescription(),
+        QStringLiteral("Brave is running, but its session could not be read: Syntax error."));
 
     scripting->setOutcome(brave.id, BrowserScripting::Outcome::error(std::nullopt));
-    EXPECT_EQ(BrowserTabs::capture(brave).error->errorDescription(), QStringLiteral("Could not read Brave's tabs."));
+    EXPECT_EQ(BrowserTabs::capture(brave, sources()).error->errorDescription(),
+        QStringLiteral("Could not read Brave's tabs."));
 
     scripting->setOutcome(brave.id, BrowserScripting::Outcome::notCompiled());
-    EXPECT_EQ(BrowserTabs::capture(brave).error->errorDescription(), QStringLiteral("Could not read Brave's tabs."));
+    EXPECT_EQ(BrowserTabs::capture(brave, sources()).error->errorDescription(),
+        QStringLiteral("Could not read Brave's tabs."));
 }
 
 TEST_F(BrowserTabsTest, ResultHandlingFiltersSchemesAndFillsTitles)
@@ -145,7 +163,7 @@ TEST_F(BrowserTabsTest, ResultHandlingFiltersSchemesAndFillsTitles)
                 QStringLiteral("HTTPS://caps.example/"), QStringLiteral("https://no-title.example/"),
                 QStringLiteral("chrome://settings"), QStringLiteral("file:///etc/hosts"),
                 QStringLiteral("http://kept.example/x") } }));
-    const auto r = BrowserTabs::capture(chromium);
+    const auto r = BrowserTabs::capture(chromium, sources());
     ASSERT_TRUE(r.ok());
     ASSERT_EQ(r.tabs.size(), 2);
     EXPECT_EQ(r.tabs[0],
@@ -158,21 +176,22 @@ TEST_F(BrowserTabsTest, ResultHandlingFiltersSchemesAndFillsTitles)
     for (const QVariant& bad : { QVariant(QStringLiteral("x")), QVariant(QVariantList { QVariantList {} }),
              QVariant(QVariantList { QVariantList {}, QStringLiteral("y") }), QVariant() }) {
         scripting->setOutcome(chromium.id, BrowserScripting::Outcome::success(bad));
-        const auto none = BrowserTabs::capture(chromium);
+        const auto none = BrowserTabs::capture(chromium, sources());
         EXPECT_TRUE(none.ok());
         EXPECT_TRUE(none.tabs.isEmpty());
     }
 }
 
-TEST_F(BrowserTabsTest, CaptureRunsOnABackgroundThreadWhileTheMainLoopServesTheWorkspace)
+TEST_F(BrowserTabsTest, CaptureRunsOnABackgroundThreadWithTheApplicationsReadBefore)
 {
     run(20, "com.vivaldi.Vivaldi", "Vivaldi");
     scripting->setTabs(
         QStringLiteral("com.vivaldi.Vivaldi"), { QStringLiteral("V") }, { QStringLiteral("https://v.example/") });
     std::atomic<bool> done { false };
     BrowserTabs::CaptureResult result;
+    const BrowserTabs::Sources read = sources();
     std::thread worker([&] {
-        result = BrowserTabs::captureAll();
+        result = BrowserTabs::captureAll(read);
         done = true;
     });
     QElapsedTimer clock;

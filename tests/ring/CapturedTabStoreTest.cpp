@@ -35,33 +35,34 @@ protected:
     }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
     TestSupport::SimEnvironment env;
+    CapturedTabStore store { env.platform() };
 };
 
 TEST_F(CapturedTabStoreTest, LegacyListMigratesOnceIntoAnActiveSession)
 {
     env.defaults().setValue(CapturedTabStore::legacyTabsKey, tabsJson(5));
-    const auto sessions = CapturedTabStore::sessions();
+    const auto sessions = store.sessions();
     ASSERT_EQ(sessions.size(), 1);
     EXPECT_EQ(sessions[0].name, QStringLiteral("Saved earlier"));
     EXPECT_EQ(sessions[0].tabs.size(), 5);
     EXPECT_FALSE(env.defaults().contains(CapturedTabStore::legacyTabsKey));
-    EXPECT_EQ(CapturedTabStore::activeID(), sessions[0].id);
-    EXPECT_EQ(CapturedTabStore::sessions(), sessions); // stored, not migrated again
+    EXPECT_EQ(store.activeID(), sessions[0].id);
+    EXPECT_EQ(store.sessions(), sessions); // stored, not migrated again
 }
 
 TEST_F(CapturedTabStoreTest, EmptyOrBrokenLegacyListChangesNothing)
 {
     env.defaults().setValue(CapturedTabStore::legacyTabsKey, QByteArray("[]"));
-    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
+    EXPECT_TRUE(store.sessions().isEmpty());
     EXPECT_TRUE(env.defaults().contains(CapturedTabStore::legacyTabsKey));
     env.defaults().setValue(CapturedTabStore::legacyTabsKey, QByteArray("[{\"title\":1}]"));
-    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
+    EXPECT_TRUE(store.sessions().isEmpty());
     EXPECT_FALSE(env.defaults().contains(CapturedTabStore::sessionsKey));
 
     // An empty stored session list does not migrate.
     env.defaults().setValue(CapturedTabStore::legacyTabsKey, tabsJson(2));
     env.defaults().setValue(CapturedTabStore::sessionsKey, QByteArray("[]"));
-    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
+    EXPECT_TRUE(store.sessions().isEmpty());
     EXPECT_TRUE(env.defaults().contains(CapturedTabStore::legacyTabsKey));
 }
 
@@ -70,9 +71,9 @@ TEST_F(CapturedTabStoreTest, AddNamesByDateAndBecomesActive)
     // The virtual wall clock starts at 1 January 2026 12:00 UTC.
     env.scheduler().shiftWallClock(
         double(env.scheduler().wallClock().secsTo(QDateTime(QDate(2026, 3, 3), QTime(9, 5), QTimeZone::utc()))));
-    const auto session = CapturedTabStore::add({ tab(QStringLiteral("a.example")) });
+    const auto session = store.add({ tab(QStringLiteral("a.example")) });
     EXPECT_EQ(session.name, QStringLiteral("3 Mar, 09:05"));
-    EXPECT_EQ(CapturedTabStore::activeID(), session.id);
+    EXPECT_EQ(store.activeID(), session.id);
     EXPECT_EQ(env.defaults().value(CapturedTabStore::activeSessionKey)->toString(),
         session.id.toString(QUuid::WithoutBraces).toUpper());
     EXPECT_EQ(session.capturedDate(), env.scheduler().wallClock());
@@ -80,55 +81,55 @@ TEST_F(CapturedTabStoreTest, AddNamesByDateAndBecomesActive)
     const QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
     EXPECT_TRUE(stored.startsWith("[{\"id\":\"")) << stored.constData();
     EXPECT_TRUE(stored.contains("\",\"name\":\"3 Mar, 09:05\",\"capturedAt\":794221500")) << stored.constData();
-    EXPECT_EQ(CapturedTabStore::sessions(), QList<CapturedSession> { session });
+    EXPECT_EQ(store.sessions(), QList<CapturedSession> { session });
 }
 
 TEST_F(CapturedTabStoreTest, DeleteMovesTheActiveSessionAndActiveFallsBack)
 {
-    const auto a = CapturedTabStore::add({ tab(QStringLiteral("a.example")) });
-    const auto b = CapturedTabStore::add({ tab(QStringLiteral("b.example")) });
-    const auto c = CapturedTabStore::add({});
-    CapturedTabStore::setActiveID(b.id);
+    const auto a = store.add({ tab(QStringLiteral("a.example")) });
+    const auto b = store.add({ tab(QStringLiteral("b.example")) });
+    const auto c = store.add({});
+    store.setActiveID(b.id);
 
-    CapturedTabStore::remove(a.id);
-    EXPECT_EQ(CapturedTabStore::activeID(), b.id);
-    CapturedTabStore::remove(b.id);
-    EXPECT_EQ(CapturedTabStore::activeID(), c.id);
+    store.remove(a.id);
+    EXPECT_EQ(store.activeID(), b.id);
+    store.remove(b.id);
+    EXPECT_EQ(store.activeID(), c.id);
 
     // A stale or malformed active id falls back to the last session without rewriting it.
     env.defaults().setValue(CapturedTabStore::activeSessionKey, QStringLiteral("not-a-uuid"));
-    EXPECT_EQ(CapturedTabStore::active()->id, c.id);
-    CapturedTabStore::remove(QUuid::createUuid()); // unknown: rewrites the list, leaves the key
+    EXPECT_EQ(store.active()->id, c.id);
+    store.remove(QUuid::createUuid()); // unknown: rewrites the list, leaves the key
     EXPECT_EQ(env.defaults().value(CapturedTabStore::activeSessionKey)->toString(), QStringLiteral("not-a-uuid"));
 
-    CapturedTabStore::setActiveID(c.id);
-    CapturedTabStore::remove(c.id);
+    store.setActiveID(c.id);
+    store.remove(c.id);
     EXPECT_FALSE(env.defaults().contains(CapturedTabStore::activeSessionKey));
-    EXPECT_FALSE(CapturedTabStore::active());
+    EXPECT_FALSE(store.active());
 }
 
 TEST_F(CapturedTabStoreTest, UpdateReplacesInPlaceAndIgnoresUnknownIds)
 {
-    auto first = CapturedTabStore::add({ tab(QStringLiteral("a.example")), tab(QStringLiteral("b.example")) });
-    const auto second = CapturedTabStore::add({});
+    auto first = store.add({ tab(QStringLiteral("a.example")), tab(QStringLiteral("b.example")) });
+    const auto second = store.add({});
     first.name = QStringLiteral("Renamed");
     first.tabs.removeFirst();
-    CapturedTabStore::update(first);
-    EXPECT_EQ(CapturedTabStore::sessions(), (QList<CapturedSession> { first, second }));
-    EXPECT_EQ(CapturedTabStore::activeID(), second.id);
+    store.update(first);
+    EXPECT_EQ(store.sessions(), (QList<CapturedSession> { first, second }));
+    EXPECT_EQ(store.activeID(), second.id);
 
     CapturedSession stranger = first;
     stranger.id = QUuid::createUuid();
-    CapturedTabStore::update(stranger);
-    EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
+    store.update(stranger);
+    EXPECT_EQ(store.sessions().size(), 2);
 }
 
 TEST_F(CapturedTabStoreTest, RingItemsCarryTabsWithFreshIds)
 {
-    EXPECT_TRUE(CapturedTabStore::ringItems().isEmpty());
-    CapturedTabStore::add({ tab(QStringLiteral("a.b.c"), QStringLiteral("custom_icon_favicon_a_b_c.png")),
+    EXPECT_TRUE(store.ringItems().isEmpty());
+    store.add({ tab(QStringLiteral("a.b.c"), QStringLiteral("custom_icon_favicon_a_b_c.png")),
         tab(QStringLiteral("plain.example")) });
-    const auto items = CapturedTabStore::ringItems();
+    const auto items = store.ringItems();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0].icon, QStringLiteral("custom_icon_favicon_a_b_c.png"));
     EXPECT_EQ(items[0].shortcut, QStringLiteral("https://a.b.c/"));
@@ -138,47 +139,46 @@ TEST_F(CapturedTabStoreTest, RingItemsCarryTabsWithFreshIds)
     EXPECT_FALSE(items[0].textSnippet);
     EXPECT_FALSE(items[0].url);
     EXPECT_EQ(items[1].icon, QStringLiteral("safari"));
-    EXPECT_NE(CapturedTabStore::ringItems()[0].id, items[0].id);
+    EXPECT_NE(store.ringItems()[0].id, items[0].id);
 
-    CapturedTabStore::add({});
-    EXPECT_TRUE(CapturedTabStore::ringItems().isEmpty()); // the newest (active) session has no tabs
+    store.add({});
+    EXPECT_TRUE(store.ringItems().isEmpty()); // the newest (active) session has no tabs
 }
 
 TEST_F(CapturedTabStoreTest, OneBadSessionKeepsTheOthersAndTheStoredValueIsBackedUp)
 {
-    const auto good = CapturedTabStore::add({ tab(QStringLiteral("a.example")) });
+    const auto good = store.add({ tab(QStringLiteral("a.example")) });
     QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
     stored.chop(1);
     stored += ",{\"id\":\"6F1B0C57-0000-4000-8000-000000000001\",\"name\":\"no date\",\"tabs\":[]}]";
     env.defaults().setValue(CapturedTabStore::sessionsKey, stored);
 
-    EXPECT_EQ(CapturedTabStore::sessions(), QList<CapturedSession> { good });
-    CapturedTabStore::add({ tab(QStringLiteral("b.example")) });
-    EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
+    EXPECT_EQ(store.sessions(), QList<CapturedSession> { good });
+    store.add({ tab(QStringLiteral("b.example")) });
+    EXPECT_EQ(store.sessions().size(), 2);
     const QStringList backups = StoredListRecovery::backupKeys(CapturedTabStore::sessionsKey, env.defaults());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(env.defaults().value(backups[0])->toByteArray(), stored);
 
     // Garbage is kept aside too before anything replaces it.
     env.defaults().setValue(CapturedTabStore::sessionsKey, QByteArray("{not json"));
-    EXPECT_TRUE(CapturedTabStore::sessions().isEmpty());
-    CapturedTabStore::add({});
+    EXPECT_TRUE(store.sessions().isEmpty());
+    store.add({});
     EXPECT_EQ(StoredListRecovery::backupKeys(CapturedTabStore::sessionsKey, env.defaults()).size(), 2);
 }
 
 TEST_F(CapturedTabStoreTest, StoredIconNamesThatCouldEscapeTheFolderAreDropped)
 {
-    const auto session
-        = CapturedTabStore::add({ tab(QStringLiteral("a.example"), QStringLiteral("custom_icon_favicon_a.png")) });
+    const auto session = store.add({ tab(QStringLiteral("a.example"), QStringLiteral("custom_icon_favicon_a.png")) });
     QByteArray stored = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
     for (const char* bad : { "../../.ssh/id_rsa", "custom_icon_/etc/passwd.png", "custom_icon_x.svg", "/tmp/x.png" }) {
         QByteArray edited = stored;
         edited.replace("custom_icon_favicon_a.png", bad);
         env.defaults().setValue(CapturedTabStore::sessionsKey, edited);
-        const auto read = CapturedTabStore::sessions();
+        const auto read = store.sessions();
         ASSERT_EQ(read.size(), 1) << bad;
         EXPECT_FALSE(read[0].tabs[0].iconFile) << bad;
-        EXPECT_EQ(CapturedTabStore::ringItems()[0].icon, QStringLiteral("safari"));
+        EXPECT_EQ(store.ringItems()[0].icon, QStringLiteral("safari"));
     }
 }
 
@@ -193,12 +193,12 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
     for (int i = 1; i < BrowserTabs::maxTabs + 2; ++i)
         tabs.append(tab(QStringLiteral("t%1.example").arg(i)));
     CapturedTabStore::Added added;
-    const auto big = CapturedTabStore::add(tabs, &added);
+    const auto big = store.add(tabs, &added);
     EXPECT_TRUE(added.stored);
     EXPECT_EQ(added.leftOut.longAddress, 1);
     EXPECT_EQ(added.leftOut.beyondLimit, 2);
     EXPECT_EQ(added.removed, 0);
-    const auto stored = CapturedTabStore::active();
+    const auto stored = store.active();
     ASSERT_TRUE(stored);
     ASSERT_EQ(stored->tabs.size(), BrowserTabs::maxTabs);
     EXPECT_EQ(stored->tabs[0].title.size(), BrowserTabs::maxTitleLength);
@@ -207,9 +207,9 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
 
     // The oldest go once the count is reached, the big first one first.
     for (int i = 1; i <= CapturedTabStore::maxKept; ++i)
-        CapturedTabStore::add({ tab(QStringLiteral("n%1.example").arg(i)) }, &added);
+        store.add({ tab(QStringLiteral("n%1.example").arg(i)) }, &added);
     EXPECT_EQ(added.removed, 1);
-    const auto kept = CapturedTabStore::sessions();
+    const auto kept = store.sessions();
     ASSERT_EQ(kept.size(), CapturedTabStore::maxKept);
     EXPECT_NE(kept.first().id, big.id);
     EXPECT_EQ(kept.last().tabs[0].url, QStringLiteral("https://n%1.example/").arg(CapturedTabStore::maxKept));
@@ -220,12 +220,12 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
         heavy.append({ QStringLiteral("Heavy"),
             QStringLiteral("https://h.example/") + QString(BrowserTabs::maxAddressLength - 18, QChar(u'\u00e9')),
             std::nullopt, std::nullopt });
-    CapturedTabStore::add(heavy, &added);
-    CapturedTabStore::add(heavy, &added);
+    store.add(heavy, &added);
+    store.add(heavy, &added);
     EXPECT_GT(added.removed, 0);
     EXPECT_LE(
         env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray().size(), CapturedTabStore::maxStoredBytes);
-    EXPECT_EQ(CapturedTabStore::active()->tabs.size() + added.leftOut.tooLarge, BrowserTabs::maxTabs);
+    EXPECT_EQ(store.active()->tabs.size() + added.leftOut.tooLarge, BrowserTabs::maxTabs);
 }
 
 } // namespace

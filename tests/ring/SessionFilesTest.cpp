@@ -12,12 +12,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <lz4.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
-std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(); // platform/linux
+std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(const QString& procRoot); // platform/linux
 
 namespace {
 
@@ -220,7 +222,8 @@ class SessionFileCapture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        env.platform().ports().browserScripting = makeSessionFileBrowserScripting();
+        // No browser of this machine's own may take part.
+        env.platform().ports().browserScripting = makeSessionFileBrowserScripting(proc.path());
         desktop = &env.sim().desktop();
         desktop->addApp(100, QStringLiteral("com.google.Chrome"), QStringLiteral("Google Chrome"));
         root = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/google-chrome");
@@ -241,7 +244,9 @@ protected:
         f.write(data);
     }
     static Browser chrome() { return Browser::all().at(1); }
+    BrowserTabs::Sources sources() { return BrowserTabs::Sources::of(env.platform()); }
 
+    QTemporaryDir proc;
     TestSupport::SimEnvironment env;
     SimDesktop* desktop = nullptr;
     QString root;
@@ -259,7 +264,7 @@ TEST_F(SessionFileCapture, NewestLogOfEachProfileGivesTheTabsInOrder)
     write(QStringLiteral("Profile 2/Current Session"),
         LogWriter().tabWindow(7, 70).navigation(70, 0, QStringLiteral("http://work.example/"), QString()).data());
 
-    const auto r = BrowserTabs::capture(chrome());
+    const auto r = BrowserTabs::capture(chrome(), sources());
     ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
     QStringList urls, titles;
     for (const auto& t : r.tabs) {
@@ -275,7 +280,7 @@ TEST_F(SessionFileCapture, NewestLogOfEachProfileGivesTheTabsInOrder)
 
 TEST_F(SessionFileCapture, MissingProfileIsNoTabsAndUnreadableProfileIsPermission)
 {
-    auto r = BrowserTabs::capture(chrome());
+    auto r = BrowserTabs::capture(chrome(), sources());
     EXPECT_TRUE(r.ok());
     EXPECT_TRUE(r.tabs.isEmpty());
 
@@ -283,21 +288,23 @@ TEST_F(SessionFileCapture, MissingProfileIsNoTabsAndUnreadableProfileIsPermissio
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every folder";
     QFile::setPermissions(root + QStringLiteral("/Default"), QFileDevice::WriteOwner);
-    r = BrowserTabs::capture(chrome());
+    r = BrowserTabs::capture(chrome(), sources());
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->kind, BrowserTabs::CaptureError::Kind::permissionDenied);
     EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("Chrome")));
-    EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("profile folder")));
+    // The folder is named: profiles are in more places than one.
+    EXPECT_TRUE(r.error->errorDescription().contains(root + QStringLiteral("/Default")));
 }
 
 TEST_F(SessionFileCapture, BrowsersWithoutLinuxBuildAndForeignScriptsFail)
 {
     desktop->addApp(101, QStringLiteral("com.apple.Safari"), QStringLiteral("Safari"));
-    const auto r = BrowserTabs::capture(Browser::all().at(0));
+    const auto r = BrowserTabs::capture(Browser::all().at(0), sources());
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->errorDescription(), QStringLiteral("Could not read Safari's tabs."));
-    EXPECT_FALSE(BrowserScripting::shared()
-                     ->run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\""))
+    EXPECT_FALSE(env.platform()
+                     .browserScripting()
+                     .run(QStringLiteral("com.google.Chrome"), QStringLiteral("do shell script \"rm -rf ~\""))
                      .compiled);
 }
 
@@ -373,7 +380,7 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
     const Browser firefox = Browser::all().last();
     ASSERT_EQ(firefox.name, QStringLiteral("Firefox"));
 
-    auto r = BrowserTabs::capture(firefox);
+    auto r = BrowserTabs::capture(firefox, sources());
     ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
     QStringList urls;
     for (const auto& t : r.tabs)
@@ -385,7 +392,7 @@ TEST_F(SessionFileCapture, FirefoxProfileInUseGivesItsTabsAndADamagedFileAClearE
 
     put(QStringLiteral("main.profile/sessionstore-backups/recovery.jsonlz4"), "mozLz40\0garbage");
     put(QStringLiteral("old.profile/sessionstore-backups/recovery.jsonlz4"), mozlz4(firefoxJson, 0x7FFFFFFFu));
-    r = BrowserTabs::capture(firefox);
+    r = BrowserTabs::capture(firefox, sources());
     ASSERT_TRUE(r.error);
     EXPECT_TRUE(r.error->errorDescription().contains(QStringLiteral("Could not read the Firefox session file")))
         << r.error->errorDescription().toStdString();
@@ -412,16 +419,19 @@ TEST_F(SessionFileCapture, SessionFilesThatAreAFifoOrDevZeroAreSkippedAtOnce)
     ASSERT_TRUE(TestSupport::makeFifo(recovery));
 
     TestSupport::Watchdog watchdog("capturing tabs from session files that are a FIFO and /dev/zero");
-    // The newest log is no file: nothing from that profile, and no hang.
-    auto r = BrowserTabs::capture(chrome());
-    ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
-    EXPECT_TRUE(r.tabs.isEmpty());
+    // The newest log is no file: nothing from that profile, and no hang;
+    // the user is told what could not be read.
+    auto r = BrowserTabs::capture(chrome(), sources());
+    ASSERT_TRUE(r.error);
+    EXPECT_TRUE(r.error->errorDescription().startsWith(
+        QStringLiteral("Chrome is running, but its session could not be read: Could not open ")))
+        << r.error->errorDescription().toStdString();
     const QString lines = env.logLines().join(u'\n');
     EXPECT_TRUE(lines.contains(root + QStringLiteral("/Default/Sessions/Session_13370000000000000")))
         << qPrintable(lines);
     EXPECT_TRUE(lines.contains(root + QStringLiteral("/Profile 2/Current Session"))) << qPrintable(lines);
 
-    r = BrowserTabs::capture(Browser::all().last());
+    r = BrowserTabs::capture(Browser::all().last(), sources());
     ASSERT_TRUE(r.error);
     EXPECT_TRUE(r.error->errorDescription().contains(recovery)) << r.error->errorDescription().toStdString();
 
@@ -429,10 +439,168 @@ TEST_F(SessionFileCapture, SessionFilesThatAreAFifoOrDevZeroAreSkippedAtOnce)
     QFile::remove(recovery);
     QFile::remove(ini.fileName());
     ASSERT_TRUE(TestSupport::makeFifo(ini.fileName()));
-    r = BrowserTabs::capture(Browser::all().last());
+    r = BrowserTabs::capture(Browser::all().last(), sources());
     EXPECT_TRUE(r.ok());
     EXPECT_TRUE(env.logLines().join(u'\n').contains(ini.fileName()));
     QDir(mozilla).removeRecursively();
+}
+
+// A History database as the browser keeps it, reduced to what titles come from.
+void writeHistory(const QString& path, const QList<std::pair<QString, QString>>& rows)
+{
+    QFile::remove(path);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                  "CREATE TABLE urls(id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, "
+                  "last_visit_time INTEGER NOT NULL DEFAULT 0)",
+                  nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    int visit = 0;
+    for (const auto& [url, title] : rows) {
+        const QByteArray sql = QStringLiteral("INSERT INTO urls(url, title, last_visit_time) VALUES('%1', '%2', %3)")
+                                   .arg(url, title)
+                                   .arg(++visit)
+                                   .toUtf8();
+        ASSERT_EQ(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    sqlite3_close(db);
+}
+
+class BrowserProfileFolders : public SessionFileCapture {
+protected:
+    void TearDown() override
+    {
+        for (const QString& folder : made)
+            QDir(folder).removeRecursively();
+        SessionFileCapture::TearDown();
+    }
+    void put(const QString& path, const QByteArray& data)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    // A process of this user, as /proc shows it.
+    void runProcess(int pid, const QStringList& arguments)
+    {
+        QByteArray line;
+        for (const QString& a : arguments)
+            line += QFile::encodeName(a) + '\0';
+        put(proc.filePath(QStringLiteral("%1/cmdline").arg(pid)), line);
+    }
+    QString folder(const QString& path)
+    {
+        made << path;
+        QDir(path).removeRecursively();
+        QDir().mkpath(path);
+        return path;
+    }
+    static QStringList field(const QList<BrowserTabs::Tab>& tabs, QString BrowserTabs::Tab::*member)
+    {
+        QStringList out;
+        for (const auto& t : tabs)
+            out << t.*member;
+        return out;
+    }
+
+    QTemporaryDir elsewhere;
+    QStringList made;
+};
+
+TEST_F(BrowserProfileFolders, ChromiumFromSnapAndItsOwnDataFolderWithTitlesFromHistory)
+{
+    desktop->addApp(103, QStringLiteral("org.chromium.Chromium"), QStringLiteral("Chromium"));
+    const Browser chromium = Browser::all().at(6);
+    ASSERT_EQ(chromium.name, QStringLiteral("Chromium"));
+
+    // Running, but no session anywhere yet.
+    auto r = BrowserTabs::capture(chromium, sources());
+    ASSERT_TRUE(r.ok());
+    ASSERT_EQ(r.readings.size(), 1);
+    EXPECT_FALSE(r.readings[0].sessionFound);
+
+    const QString snap = folder(qEnvironmentVariable("HOME") + QStringLiteral("/snap/chromium/common/chromium"));
+    put(snap + QStringLiteral("/Default/Sessions/Session_1"),
+        LogWriter()
+            .tabWindow(1, 10)
+            .navigation(10, 0, QStringLiteral("https://snap.example/"), QStringLiteral("Snap"))
+            .data());
+    // A data folder of its own, named by the browser and by its helper
+    // processes, once through a link: read once.
+    const QString own = elsewhere.filePath(QStringLiteral("own profile"));
+    put(own + QStringLiteral("/Default/Sessions/Session_5"),
+        LogWriter()
+            .tabWindow(2, 20)
+            .navigation(20, 0, QStringLiteral("http://127.0.0.1:8765/one.html"), QString())
+            .tabWindow(2, 21)
+            .navigation(21, 0, QStringLiteral("http://127.0.0.1:8765/two.html"), QString())
+            .data());
+    writeHistory(own + QStringLiteral("/Default/History"),
+        { { QStringLiteral("http://127.0.0.1:8765/one.html"), QStringLiteral("First Page") },
+            { QStringLiteral("http://127.0.0.1:8765/one.html?x"), QStringLiteral("Not this one") } });
+    ASSERT_TRUE(QFile::link(own, elsewhere.filePath(QStringLiteral("link"))));
+    // The browser's own process shows its arguments as one title joined by spaces.
+    put(proc.filePath(QStringLiteral("4000/cmdline")),
+        QFile::encodeName(QStringLiteral("/usr/lib/chromium/chromium --no-sandbox --user-data-dir=%1 --no-first-run "
+                                         "http://127.0.0.1:8765/one.html")
+                              .arg(own)));
+    runProcess(4001,
+        { QStringLiteral("/usr/lib/chromium/chromium"), QStringLiteral("--type=renderer"),
+            QStringLiteral("--user-data-dir=") + elsewhere.filePath(QStringLiteral("link")) });
+    // Another browser's folder is not Chromium's.
+    runProcess(4002, { QStringLiteral("/opt/google/chrome/chrome"), QStringLiteral("--user-data-dir=/nonexistent") });
+
+    r = BrowserTabs::capture(chromium, sources());
+    ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
+    EXPECT_EQ(field(r.tabs, &BrowserTabs::Tab::title),
+        (QStringList {
+            QStringLiteral("Snap"), QStringLiteral("First Page"), QStringLiteral("http://127.0.0.1:8765/two.html") }));
+    EXPECT_EQ(r.readings[0].tabs, 3);
+    EXPECT_TRUE(r.readings[0].description().isEmpty());
+
+    // A damaged History costs the titles, not the capture.
+    put(own + QStringLiteral("/Default/History"), QByteArray(8192, 'x'));
+    r = BrowserTabs::capture(chromium, sources());
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.tabs.size(), 3);
+    EXPECT_EQ(r.tabs[1].title, QStringLiteral("http://127.0.0.1:8765/one.html"));
+    EXPECT_TRUE(env.logLines().join(u'\n').contains(own + QStringLiteral("/Default/History")));
+
+    // A log that is not one, next to one that is: the tabs, and what could not be read.
+    put(snap + QStringLiteral("/Profile 1/Sessions/Session_1"), "not a session log");
+    r = BrowserTabs::capture(chromium, sources());
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.tabs.size(), 3);
+    EXPECT_TRUE(r.readings[0].description().startsWith(
+        QStringLiteral("Chromium is running, but its session could not be read: Could not read the session log ")))
+        << r.readings[0].description().toStdString();
+}
+
+TEST_F(BrowserProfileFolders, FirefoxFromTheXdgFolderTheOldOneLinkedToItAndAProfileOnItsCommandLine)
+{
+    desktop->addApp(104, QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
+    const Browser firefox = Browser::all().last();
+    const QString xdg = folder(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/mozilla/firefox"));
+    put(xdg + QStringLiteral("/profiles.ini"),
+        "[Profile0]\nName=default-esr\nIsRelative=1\nPath=ab.default-esr\nDefault=1\n");
+    put(xdg + QStringLiteral("/ab.default-esr/sessionstore-backups/recovery.jsonlz4"), mozlz4(firefoxJson));
+    // The older place, linked to the new one as some users do: not read twice.
+    const QString legacy = qEnvironmentVariable("HOME") + QStringLiteral("/.mozilla/firefox");
+    made << legacy;
+    QDir(legacy).removeRecursively();
+    QDir().mkpath(QFileInfo(legacy).path());
+    ASSERT_TRUE(QFile::link(xdg, legacy));
+    const QString own = elsewhere.filePath(QStringLiteral("ff"));
+    put(own + QStringLiteral("/sessionstore-backups/recovery.jsonlz4"),
+        mozlz4(R"({"windows":[{"tabs":[{"entries":[{"url":"https://own.example/","title":"Own"}],"index":1}]}]})"));
+    runProcess(5000, { QStringLiteral("/usr/lib/firefox-esr/firefox-esr"), QStringLiteral("-profile"), own });
+
+    const auto r = BrowserTabs::capture(firefox, sources());
+    ASSERT_TRUE(r.ok()) << r.error->errorDescription().toStdString();
+    EXPECT_EQ(field(r.tabs, &BrowserTabs::Tab::title),
+        (QStringList { QStringLiteral("Now"), QStringLiteral("Second window"), QStringLiteral("Own") }));
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -120,8 +121,8 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(page.failed());
     EXPECT_EQ(page.message(), QStringLiteral("Captured 3 tabs — 2 from Chrome, 1 from Firefox."));
-    ASSERT_EQ(CapturedTabStore::sessions().size(), 1);
-    EXPECT_EQ(CapturedTabStore::active()->tabs.size(), 3);
+    ASSERT_EQ(CapturedTabStore(env.platform()).sessions().size(), 1);
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs.size(), 3);
 
     auto rows = page.rows();
     ASSERT_EQ(rows.size(), 3);
@@ -136,18 +137,56 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
 
     page.move(0, -1);
     page.move(2, 1);
-    EXPECT_EQ(CapturedTabStore::active()->tabs[0].title, QStringLiteral("One <b>bold</b>"));
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs[0].title, QStringLiteral("One <b>bold</b>"));
     page.move(2, -1);
-    EXPECT_EQ(CapturedTabStore::active()->tabs[1].title, QStringLiteral("Three"));
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs[1].title, QStringLiteral("Three"));
     page.remove(0);
-    EXPECT_EQ(CapturedTabStore::active()->tabs.size(), 2);
+    EXPECT_EQ(CapturedTabStore(env.platform()).active()->tabs.size(), 2);
 
     // A second capture keeps the first and says so.
     page.capture();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
     EXPECT_TRUE(page.message().endsWith(QStringLiteral(" 1 earlier capture kept.")));
-    EXPECT_EQ(CapturedTabStore::sessions().size(), 2);
+    EXPECT_EQ(CapturedTabStore(env.platform()).sessions().size(), 2);
 }
+}
+
+TEST_F(Pages, ACaptureSaysNextToItsButtonWhatEachRunningBrowserGave)
+{
+    desktop->addApp(20, QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    desktop->addApp(21, QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
+    browsers->setTabs(QStringLiteral("com.google.Chrome"), { QStringLiteral("One"), QStringLiteral("Two") },
+        { QStringLiteral("https://one.example/"), QStringLiteral("https://two.example/") });
+    browsers->setOutcome(QStringLiteral("org.mozilla.firefox"),
+        BrowserScripting::Outcome::error(std::nullopt, QStringLiteral("Could not open /ff/recovery.jsonlz4: busy")));
+    CapturedTabsSettingsView page;
+    page.resize(520, 600);
+    page.show();
+    page.capture();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
+    EXPECT_FALSE(page.failed());
+    EXPECT_EQ(page.message(),
+        QStringLiteral("Captured 2 tabs from Chrome. Firefox is running, but its session could not be read: Could not "
+                       "open /ff/recovery.jsonlz4: busy"));
+    // Between the button and the list, not under it.
+    ASSERT_FALSE(page.rows().isEmpty());
+    const auto top = [&](QWidget* w) { return w->mapTo(&page, QPoint()).y(); };
+    EXPECT_GT(top(page.messageLabel()), top(page.captureButton()));
+    EXPECT_LT(top(page.messageLabel()), top(page.rows().first()));
+
+    // A browser whose session was found nowhere is not "no open tabs".
+    auto nothing = BrowserScripting::Outcome::success(QVariantList { QVariantList {}, QVariantList {} });
+    nothing.read = QStringList();
+    browsers->setOutcome(QStringLiteral("com.google.Chrome"), nothing);
+    browsers->setTabs(
+        QStringLiteral("org.mozilla.firefox"), { QStringLiteral("New Tab") }, { QStringLiteral("about:newtab") });
+    page.capture();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
+    EXPECT_TRUE(page.failed());
+    EXPECT_EQ(page.message(),
+        QStringLiteral("Chrome is running, but Kelvaro found no session file in its profile folders. Firefox is "
+                       "running, but its session has no open web pages."));
+    EXPECT_EQ(CapturedTabStore(env.platform()).sessions().size(), 1);
 }
 
 TEST_F(Pages, AnEmptyLauncherNameIsRefusedWithANoteAndTheDialogStays)

@@ -113,7 +113,7 @@ TEST_F(Window, PreviewDrawsTheRingOfTheSelectedTab)
     for (int i = 0; i < 25; ++i)
         tabs << BrowserTabs::Tab { QStringLiteral("Tab %1").arg(i), QStringLiteral("https://example.org/%1").arg(i),
             std::nullopt, std::nullopt };
-    CapturedTabStore::setActiveID(CapturedTabStore::add(tabs).id);
+    CapturedTabStore(env.platform()).setActiveID(CapturedTabStore(env.platform()).add(tabs).id);
 
     SettingsView view(updates);
     EXPECT_EQ(view.selectedTab(), SettingsTab::controller);

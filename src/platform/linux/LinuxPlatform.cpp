@@ -9,7 +9,8 @@
 
 // The backends' makers, each beside its backend in this folder.
 std::shared_ptr<Appearance> makeDefaultAppearance();
-std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting();
+// `procRoot`: where the running browsers are looked for; empty for /proc.
+std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(const QString& procRoot = {});
 std::shared_ptr<Clipboard> makeSystemClipboard();
 std::shared_ptr<DefaultsStore> makeDefaultFileStore();
 std::shared_ptr<DisplayPreferences> makeDefaultDisplayPreferences();

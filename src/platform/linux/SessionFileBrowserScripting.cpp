@@ -1,12 +1,14 @@
-// The tab-listing script on Linux: the Chromium-family browsers keep the
-// state of their open windows in session command logs inside their profile
-// folders; replaying the newest log of each profile answers what the script
-// would have read from the browser. Browsers without a Linux build never
-// answer.
+// The tab-listing script on Linux: the browsers keep the state of their open
+// windows in session files inside their profile folders (Chromium's family a
+// command log, Firefox a compressed JSON document); reading the current one
+// of each profile answers what the script would have read from the browser.
+// Browsers without a Linux build never answer.
 
 #include "platform/BrowserScripting.h"
 #include "platform/Log.h"
 #include "platform/SafeFile.h"
+#include "platform/linux/BrowserProfiles.h"
+#include "platform/linux/ChromiumHistory.h"
 #include "platform/linux/FirefoxSession.h"
 #include "platform/linux/SnssSession.h"
 
@@ -16,33 +18,8 @@
 #include <QHash>
 #include <QSet>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace {
-
-QString configHome()
-{
-    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
-    if (!xdg.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(xdg)))
-        return QString::fromLocal8Bit(xdg);
-    return QDir::homePath() + QStringLiteral("/.config");
-}
-
-// Where each browser of the supported list keeps its profiles, relative to
-// the user's configuration folder.
-QString profileRoot(const QString& bundleIdentifier)
-{
-    static const QHash<QString, QString> folders {
-        { QStringLiteral("com.google.Chrome"), QStringLiteral("google-chrome") },
-        { QStringLiteral("com.brave.Browser"), QStringLiteral("BraveSoftware/Brave-Browser") },
-        { QStringLiteral("com.microsoft.edgemac"), QStringLiteral("microsoft-edge") },
-        { QStringLiteral("com.vivaldi.Vivaldi"), QStringLiteral("vivaldi") },
-        { QStringLiteral("com.operasoftware.Opera"), QStringLiteral("opera") },
-        { QStringLiteral("org.chromium.Chromium"), QStringLiteral("chromium") },
-    };
-    const auto it = folders.constFind(bundleIdentifier);
-    return it == folders.constEnd() ? QString() : configHome() + QLatin1Char('/') + *it;
-}
 
 // "Default" first, then "Profile 1", "Profile 2", … by number.
 QStringList profiles(const QDir& root)
@@ -147,73 +124,158 @@ bool readable(const QString& path)
     return info.isReadable() && (!info.isDir() || info.isExecutable());
 }
 
+// What the profiles of one browser gave, gathered profile by profile.
+struct Gathered {
+    QVariantList titles, urls;
+    QStringList read;
+    QStringList problems;
+    QString refusedPath; // the first folder or file the user may not read
+
+    void add(const QList<SnssWindow>& windows)
+    {
+        for (const SnssWindow& w : windows) {
+            for (const SnssTab& t : w.tabs) {
+                titles.append(t.title);
+                urls.append(t.url);
+            }
+        }
+    }
+    void refuse(const QString& path)
+    {
+        Log::write(QStringLiteral("Kelvaro: no permission to read %1").arg(path));
+        if (refusedPath.isEmpty())
+            refusedPath = path;
+    }
+    BrowserScripting::Outcome outcome() const
+    {
+        // A profile that could not be read is reported when nothing else was.
+        if (titles.isEmpty() && read.isEmpty() && !refusedPath.isEmpty())
+            return BrowserScripting::Outcome::error(BrowserScripting::automationRefused, refusedPath);
+        if (titles.isEmpty() && read.isEmpty() && !problems.isEmpty())
+            return BrowserScripting::Outcome::error(std::nullopt, problems.first());
+        auto outcome = BrowserScripting::Outcome::success(QVariantList { titles, urls });
+        outcome.read = read;
+        outcome.problems = problems;
+        return outcome;
+    }
+};
+
+// Tabs the session log keeps without a title (the browser had not written it
+// yet) take the one the profile's history has for the same address.
+void fillTitlesFromHistory(const QString& profile, QList<SnssWindow>& windows)
+{
+    QSet<QString> untitled;
+    for (const SnssWindow& w : windows)
+        for (const SnssTab& t : w.tabs)
+            if (t.title.isEmpty() && !t.url.isEmpty())
+                untitled.insert(t.url);
+    if (untitled.isEmpty())
+        return;
+    QString why;
+    const QString database = profile + QStringLiteral("/History");
+    const QHash<QString, QString> titles = ChromiumHistory::titles(database, untitled, &why);
+    if (!why.isEmpty())
+        Log::write(QStringLiteral("Kelvaro: titles not taken from %1: %2").arg(database, why));
+    for (SnssWindow& w : windows)
+        for (SnssTab& t : w.tabs)
+            if (t.title.isEmpty())
+                t.title = titles.value(t.url);
+}
+
 class SessionFileBrowserScripting final : public BrowserScripting {
 public:
+    explicit SessionFileBrowserScripting(QString procRoot)
+        : m_procRoot(std::move(procRoot))
+    {
+    }
+
     Outcome run(const QString& bundleIdentifier, const QString& source) override
     {
         // Only the capture script, addressed to this browser, is understood.
         const QString expectedHead = QStringLiteral("tell application id \"%1\"\n").arg(bundleIdentifier);
         if (!source.startsWith(expectedHead) || !source.contains(QStringLiteral("return {titleList, urlList}")))
             return Outcome::notCompiled();
+        BrowserProfiles::Places places = BrowserProfiles::Places::current();
+        if (!m_procRoot.isEmpty())
+            places.procRoot = m_procRoot;
         if (bundleIdentifier == firefoxId)
-            return firefox();
-        const QString rootPath = profileRoot(bundleIdentifier);
-        if (rootPath.isEmpty())
+            return firefox(places);
+        const QStringList roots = BrowserProfiles::chromiumDataFolders(bundleIdentifier, places);
+        if (!BrowserProfiles::isChromiumFamily(bundleIdentifier))
             return Outcome::notCompiled(); // no Linux build of this browser
 
-        QVariantList titles, urls;
-        const QDir root(rootPath);
-        if (!root.exists())
-            return Outcome::success(QVariantList { titles, urls }); // never ran: no windows
-        if (!readable(rootPath))
-            return refused(rootPath);
-        for (const QString& profile : profiles(root)) {
-            if (!readable(profile)
-                || (QFileInfo::exists(profile + QStringLiteral("/Sessions"))
-                    && !readable(profile + QStringLiteral("/Sessions"))))
-                return refused(profile);
-            const QString log = currentLog(profile);
-            if (log.isEmpty())
-                continue;
-            // Session logs are small; a log larger than this is not one.
-            constexpr qint64 maxLogSize = 64ll * 1024 * 1024;
-            const SafeFile::Result file = SafeFile::read(log, maxLogSize);
-            if (file.status == SafeFile::Status::unreadable) {
-                if (!QFileInfo(log).isReadable())
-                    return refused(log);
-                return Outcome::error(std::nullopt, QStringLiteral("Could not open %1: %2").arg(log, file.reason));
-            }
-            if (!file.ok()) {
-                Log::write(QStringLiteral("Kelvaro: session log %1 skipped: %2").arg(log, file.reason));
+        Gathered gathered;
+        QSet<QString> seen;
+        for (const QString& rootPath : roots) {
+            if (!readable(rootPath)) {
+                gathered.refuse(rootPath);
                 continue;
             }
-            QString why;
-            const auto windows = SnssSession::read(file.bytes, &why);
-            if (!windows) {
-                Log::write(QStringLiteral("Kelvaro: could not read session log %1: %2").arg(log, why));
-                continue;
-            }
-            for (const SnssWindow& w : *windows) {
-                for (const SnssTab& t : w.tabs) {
-                    titles.append(t.title);
-                    urls.append(t.url);
+            for (const QString& profile : profiles(QDir(rootPath))) {
+                if (!readable(profile)
+                    || (QFileInfo::exists(profile + QStringLiteral("/Sessions"))
+                        && !readable(profile + QStringLiteral("/Sessions")))) {
+                    gathered.refuse(profile);
+                    continue;
                 }
+                const QString log = currentLog(profile);
+                if (log.isEmpty() || seen.contains(BrowserProfiles::identity(log)))
+                    continue;
+                seen.insert(BrowserProfiles::identity(log));
+                readLog(profile, log, gathered);
             }
         }
-        return Outcome::success(QVariantList { titles, urls });
+        return gathered.outcome();
     }
 
 private:
-    static Outcome firefox()
+    static void readLog(const QString& profile, const QString& log, Gathered& gathered)
     {
-        QVariantList titles, urls;
-        const QString root = QDir::homePath() + QStringLiteral("/.mozilla/firefox");
-        if (!QFileInfo::exists(root))
-            return Outcome::success(QVariantList { titles, urls });
-        if (!readable(root))
-            return refused(root);
-        QStringList problems;
-        for (const QString& profile : firefoxProfiles(root)) {
+        // Session logs are small; a log larger than this is not one.
+        constexpr qint64 maxLogSize = 64ll * 1024 * 1024;
+        const SafeFile::Result file = SafeFile::read(log, maxLogSize);
+        if (!file.ok()) {
+            if (file.status == SafeFile::Status::unreadable && !QFileInfo(log).isReadable()) {
+                gathered.refuse(log);
+                return;
+            }
+            Log::write(QStringLiteral("Kelvaro: session log %1 not read: %2").arg(log, file.reason));
+            // The reason stays in English, as below.
+            gathered.problems << QCoreApplication::translate("Kelvaro", "Could not open %1: %2").arg(log, file.reason);
+            return;
+        }
+        QString why;
+        auto windows = SnssSession::read(file.bytes, &why);
+        if (!windows) {
+            Log::write(QStringLiteral("Kelvaro: could not read session log %1: %2").arg(log, why));
+            // The reason stays in English: it describes the file's bytes.
+            gathered.problems
+                << QCoreApplication::translate("Kelvaro", "Could not read the session log %1: %2.").arg(log, why);
+            return;
+        }
+        fillTitlesFromHistory(profile, *windows);
+        gathered.read << log;
+        gathered.add(*windows);
+    }
+
+    static Outcome firefox(const BrowserProfiles::Places& places)
+    {
+        Gathered gathered;
+        const BrowserProfiles::FirefoxFolders folders = BrowserProfiles::firefoxFolders(places);
+        QStringList profiles;
+        for (const QString& root : folders.roots) {
+            if (!readable(root)) {
+                gathered.refuse(root);
+                continue;
+            }
+            profiles << firefoxProfiles(root);
+        }
+        profiles << folders.profiles;
+        QSet<QString> seen;
+        for (const QString& profile : profiles) {
+            if (seen.contains(BrowserProfiles::identity(profile)))
+                continue;
+            seen.insert(BrowserProfiles::identity(profile));
             const QString path = profile + QStringLiteral("/sessionstore-backups/recovery.jsonlz4");
             const QFileInfo info(path);
             if (!info.exists())
@@ -222,16 +284,20 @@ private:
             const SafeFile::Result file = SafeFile::read(path, FirefoxSession::maxDecompressedSize);
             if (file.status == SafeFile::Status::tooLarge) {
                 Log::write(QStringLiteral("Kelvaro: Firefox session file %1 skipped: %2").arg(path, file.reason));
-                problems << QCoreApplication::translate("Kelvaro", "The Firefox session file %1 is too large to read.")
-                                .arg(path);
+                gathered.problems << QCoreApplication::translate(
+                    "Kelvaro", "The Firefox session file %1 is too large to read.")
+                                         .arg(path);
                 continue;
             }
             if (!file.ok()) {
-                if (file.status == SafeFile::Status::unreadable && !info.isReadable())
-                    return refused(path);
+                if (file.status == SafeFile::Status::unreadable && !info.isReadable()) {
+                    gathered.refuse(path);
+                    continue;
+                }
                 Log::write(QStringLiteral("Kelvaro: Firefox session file %1 not read: %2").arg(path, file.reason));
                 // The reason stays in English, as below.
-                problems << QCoreApplication::translate("Kelvaro", "Could not open %1: %2").arg(path, file.reason);
+                gathered.problems
+                    << QCoreApplication::translate("Kelvaro", "Could not open %1: %2").arg(path, file.reason);
                 continue;
             }
             QString why;
@@ -239,33 +305,23 @@ private:
             if (!windows) {
                 Log::write(QStringLiteral("Kelvaro: could not read Firefox session file %1: %2").arg(path, why));
                 // The reason stays in English: it describes the file's bytes.
-                problems << QCoreApplication::translate("Kelvaro", "Could not read the Firefox session file %1: %2.")
-                                .arg(path, why);
+                gathered.problems << QCoreApplication::translate(
+                    "Kelvaro", "Could not read the Firefox session file %1: %2.")
+                                         .arg(path, why);
                 continue;
             }
-            for (const SnssWindow& w : *windows) {
-                for (const SnssTab& t : w.tabs) {
-                    titles.append(t.title);
-                    urls.append(t.url);
-                }
-            }
+            gathered.read << path;
+            gathered.add(*windows);
         }
-        // A damaged file is reported when it left nothing to show.
-        if (titles.isEmpty() && !problems.isEmpty())
-            return Outcome::error(std::nullopt, problems.first());
-        return Outcome::success(QVariantList { titles, urls });
+        return gathered.outcome();
     }
 
-    static Outcome refused(const QString& path)
-    {
-        Log::write(QStringLiteral("Kelvaro: no permission to read %1").arg(path));
-        return Outcome::error(automationRefused);
-    }
+    QString m_procRoot;
 };
 
 } // namespace
 
-std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting()
+std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(const QString& procRoot)
 {
-    return std::make_shared<SessionFileBrowserScripting>();
+    return std::make_shared<SessionFileBrowserScripting>(procRoot);
 }
