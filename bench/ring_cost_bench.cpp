@@ -15,9 +15,15 @@
 //    window list (a whole run each: start, first frame, Escape, exit), each
 //    right after Kelvaro's, and the X server's CPU of one against the other.
 //
-//   scripts/test-session build/bench/ring_cost_bench [--no-listing] [--compare]
+//  - the resident and proportional memory of Kelvaro idle after its start,
+//    and again after a further 1,000 openings closed at once (--openings N
+//    for another count, 0 for none).
+//
+//   scripts/test-session build/bench/ring_cost_bench [--no-listing] [--compare] [--openings N]
 //
 // Run by hand; not part of the test suite.
+
+#include "BenchDesktop.h"
 
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
@@ -273,58 +279,9 @@ int visiblePixels(xcb_connection_t* c, xcb_window_t window)
 constexpr int kListApps = 11;
 constexpr int kListWindowsPerApp = 11;
 
-pid_t startWindowMaker()
-{
-    int ready[2];
-    if (pipe(ready) != 0)
-        return -1;
-    const pid_t pid = fork();
-    if (pid != 0) {
-        close(ready[1]);
-        char ch = 0;
-        const bool ok = read(ready[0], &ch, 1) == 1;
-        close(ready[0]);
-        return ok ? pid : -1;
-    }
-    close(ready[0]);
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(c))
-        _exit(1);
-    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    auto atom = [c](const char* name) {
-        auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(r);
-        return a;
-    };
-    const xcb_atom_t utf8 = atom("UTF8_STRING"), netName = atom("_NET_WM_NAME"), netPid = atom("_NET_WM_PID");
-    const uint32_t self = uint32_t(getpid());
-    for (int a = 0; a < kListApps; ++a) {
-        const QByteArray id = QStringLiteral("KelvaroListing%1").arg(a).toUtf8();
-        const QByteArray wmClass = id.toLower() + '\0' + id + '\0';
-        for (int w = 0; w < kListWindowsPerApp; ++w) {
-            const xcb_window_t win = xcb_generate_id(c);
-            xcb_create_window(c, XCB_COPY_FROM_PARENT, win, screen->root, int16_t(20 * a), int16_t(20 * w), 300, 200, 0,
-                XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-            const QByteArray title = QStringLiteral("Listing %1 window %2").arg(a).arg(w).toUtf8();
-            xcb_change_property(
-                c, XCB_PROP_MODE_REPLACE, win, netName, utf8, 8, uint32_t(title.size()), title.constData());
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
-                uint32_t(wmClass.size()), wmClass.constData());
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, netPid, XCB_ATOM_CARDINAL, 32, 1, &self);
-            xcb_map_window(c, win);
-        }
-    }
-    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-    const char one = 1;
-    (void)!write(ready[1], &one, 1);
-    for (;;)
-        pause();
-}
-
 void measureListing()
 {
-    const pid_t maker = startWindowMaker();
+    const pid_t maker = BenchDesktop::startWindowMaker(kListApps, kListWindowsPerApp, "KelvaroListing");
     if (maker <= 0) {
         std::printf("listing: the windows could not be made\n");
         return;
@@ -358,8 +315,7 @@ void measureListing()
     }
     std::printf("listing at %d windows (%d expected): median %.3f ms, p99 %.3f ms\n", windows,
         kListApps * kListWindowsPerApp, median(ms), percentile(ms, 0.99));
-    kill(maker, SIGTERM);
-    waitpid(maker, nullptr, 0);
+    BenchDesktop::stopWindowMaker(maker);
 }
 
 // ---- The real binary -------------------------------------------------------------------
@@ -485,9 +441,14 @@ constexpr Mode kModes[] = { { "closed at once", 0, 10 }, { "held 400 ms", 400, 1
 
 bool rofiInstalled() { return !QStandardPaths::findExecutable(QStringLiteral("rofi")).isEmpty(); }
 
+struct RofiCost {
+    double own = 0.0; // median CPU of a whole run, rofi's own
+    double xserver = 0.0; // median X server CPU per run
+};
+
 // The same opening of rofi's window list, a whole run each (start, first
-// frame, Escape, exit); returns the median X server CPU per run.
-double measureRofi(Keys& keys, qint64 server, const Mode& mode)
+// frame, Escape, exit).
+RofiCost measureRofi(Keys& keys, qint64 server, const Mode& mode)
 {
     MapWatch watch(keys.connection());
     std::vector<double> own, xserver;
@@ -520,7 +481,35 @@ double measureRofi(Keys& keys, qint64 server, const Mode& mode)
     if (server > 0)
         std::printf(", %5.1f ms (X server)", median(xserver));
     std::printf(" (%zu runs)\n", own.size());
-    return median(xserver);
+    return { median(own), median(xserver) };
+}
+
+// Openings closed at once, as fast as a person could repeat them, each
+// waited for until its window is gone again.
+void openRepeatedly(Keys& keys, int count)
+{
+    const QByteArray title("Kelvaro App Switcher");
+    xcb_connection_t* c = keys.connection();
+    xcb_window_t panel = 0;
+    for (int i = 0; i < count; ++i) {
+        keys.press("ctrl");
+        keys.press("shift");
+        keys.press("a");
+        keys.release("a");
+        sleepMs(30);
+        keys.release("shift");
+        keys.release("ctrl");
+        if (!panel)
+            panel = findWindow(c, title);
+        waitFor([&] { return panel && !viewable(c, panel); }, 1.0);
+        sleepMs(40);
+    }
+}
+
+void printMemory(const char* when, qint64 pid)
+{
+    const BenchDesktop::Memory m = BenchDesktop::memoryOf(pid);
+    std::printf("memory idle %s: RSS %.1f MiB, PSS %.1f MiB\n", when, m.rss, m.pss);
 }
 
 } // namespace
@@ -571,6 +560,9 @@ int main(int argc, char** argv)
         return 1;
     const qint64 pid = run.process.processId();
     const qint64 server = qEnvironmentVariableIntValue("KELVARO_SESSION_XSERVER_PID");
+    // Launched, the rings prepared and the window warmed up: idle.
+    sleepMs(3000);
+    printMemory("after start", pid);
 
     // The first showing after launch is one sample a launch: the launches
     // after this one add theirs (at the end, so they do not disturb the rest).
@@ -582,6 +574,8 @@ int main(int argc, char** argv)
     // The machine's speed drifts from minute to minute: each mode of rofi is
     // measured right after the same mode of Kelvaro, so that the two compare.
     const bool compare = app.arguments().contains(QStringLiteral("--compare"));
+    const qsizetype openingsAt = app.arguments().indexOf(QStringLiteral("--openings"));
+    const int openings = openingsAt > 0 ? app.arguments().value(openingsAt + 1).toInt() : 1000;
     if (compare && !rofiInstalled())
         std::printf("rofi is not installed: no comparison\n");
     for (const Mode& mode : kModes) {
@@ -620,12 +614,15 @@ int main(int argc, char** argv)
             // Kelvaro is stopped meanwhile, so that it asks the X server for
             // nothing during rofi's runs (it catches up before its next opening).
             kill(pid_t(pid), SIGSTOP);
-            const double rofiServer = measureRofi(keys, server, mode);
+            const RofiCost rofi = measureRofi(keys, server, mode);
             kill(pid_t(pid), SIGCONT);
             sleepMs(500);
-            if (server > 0 && rofiServer > 0)
+            if (rofi.own > 0)
+                std::printf("         %-15s CPU, Kelvaro's opening against rofi's whole run: %.2fx\n", mode.name,
+                    median(own) / rofi.own);
+            if (server > 0 && rofi.xserver > 0)
                 std::printf("         %-15s X server CPU, Kelvaro against rofi: %.2fx\n", mode.name,
-                    median(xserver) / rofiServer);
+                    median(xserver) / rofi.xserver);
         }
     }
 
@@ -636,6 +633,13 @@ int main(int argc, char** argv)
     const qsizetype threads
         = QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     std::printf("idle for 3 s afterwards: %.2f ms CPU; %lld threads\n", idle, (long long)threads);
+
+    if (openings > 0) {
+        openRepeatedly(keys, openings);
+        sleepMs(3000);
+        const QByteArray after = QStringLiteral("after %1 more openings").arg(openings).toUtf8();
+        printMemory(after.constData(), pid);
+    }
 
     run.process.terminate();
     run.process.waitForFinished(5000);

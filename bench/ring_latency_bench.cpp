@@ -9,6 +9,10 @@
 //   scripts/test-session build/bench/ring_latency_bench
 // It starts the project's test client (build/e2e/kelvaro-test-client) as the
 // frontmost application. Run by hand; not part of the test suite.
+//   --showings N   showings of each ring (50)
+//   --windows N    about N more windows in eleven more applications (none)
+
+#include "BenchDesktop.h"
 
 #include "app/AppDelegate.h"
 #include "app/AppServices.h"
@@ -49,7 +53,6 @@
 #include <vector>
 
 namespace {
-constexpr int showings = 50;
 constexpr const char* bundle = "org.kelvaro.BenchTarget";
 
 void fake(xcb_connection_t* c, std::uint8_t type, std::uint16_t virtualKey)
@@ -191,6 +194,25 @@ int main(int argc, char** argv)
     }
     qputenv("KELVARO_LATENCY_TRACE", "1");
     QApplication app(argc, argv);
+    const auto option = [&](const char* name, int fallback) {
+        const qsizetype at = app.arguments().indexOf(QLatin1String(name));
+        return at > 0 ? app.arguments().value(at + 1).toInt() : fallback;
+    };
+    const int showings = std::max(1, option("--showings", 50));
+    // Besides the bench's own application, that many more windows in eleven
+    // applications, each listed by the switcher.
+    const int windows = std::max(0, option("--windows", 0));
+    const int windowApps = windows > 0 ? std::min(11, windows) : 0;
+    const pid_t maker = windowApps > 0
+        ? BenchDesktop::startWindowMaker(windowApps, (windows + windowApps - 1) / windowApps, "KelvaroBench")
+        : 0;
+    if (windows > 0 && maker <= 0) {
+        std::printf("ring_latency_bench: the windows could not be made\n");
+        return 1;
+    }
+    if (windows > 0)
+        std::printf("with %d more windows in %d applications\n", windowApps * ((windows + windowApps - 1) / windowApps),
+            windowApps);
     // The real desktop; settings in memory.
     Platform platform;
     Platform::install(&platform);
@@ -322,6 +344,7 @@ int main(int argc, char** argv)
         after - before);
 
     xcb_disconnect(injector);
+    BenchDesktop::stopWindowMaker(maker);
     target.terminate();
     target.waitForFinished(3000);
     return 0;

@@ -8,6 +8,7 @@
 #include "core/ShortcutStorage.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/KeyTapSuspension.h"
+#include "platform/FreedMemory.h"
 #include "platform/FocusedText.h"
 #include "platform/LatencyTrace.h"
 #include "platform/Log.h"
@@ -156,6 +157,7 @@ void RingController::makeSwitcher()
     m_switcher = std::make_unique<CircularSwitcherWindow>(m_platform);
     connect(m_switcher.get(), &CircularSwitcherWindow::hidden, this, [this] {
         stopMouseTrackingIfIdle();
+        releaseMemoryWhenIdle();
         Q_EMIT ringsChanged();
     });
     connect(m_switcher.get(), &CircularSwitcherWindow::commitRequested, this, &RingController::switcherClickCommit);
@@ -184,6 +186,18 @@ void RingController::prepareRings()
     const RunningApp centre { front ? front->localizedName : QString(),
         front ? RunningApp::thumbnail(front->icon, 64) : QImage(), bundle, true };
     m_shortcutRing->prepare(centre, items);
+    // Preparing drew every pose once; what it drew with is freed.
+    releaseMemoryWhenIdle();
+}
+
+void RingController::releaseMemoryWhenIdle()
+{
+    const quint64 generation = ++m_memoryReleaseGeneration;
+    // A ring shown meanwhile is either still up or has hidden and asked again.
+    Scheduler::shared().postAfterWhileAlive(idleMemoryDelay, this, [this, generation] {
+        if (generation == m_memoryReleaseGeneration && !isSwitcherVisible() && !isShortcutRingVisible())
+            FreedMemory::release();
+    });
 }
 
 void RingController::makeShortcutRing()
@@ -197,6 +211,7 @@ void RingController::makeShortcutRing()
         &RingController::selectAndExecuteCurrentShortcut);
     connect(m_shortcutRing.get(), &ShortcutRingWindow::hidden, this, [this] {
         stopMouseTrackingIfIdle();
+        releaseMemoryWhenIdle();
         Q_EMIT ringsChanged();
     });
 }

@@ -102,6 +102,9 @@ public:
     // Scroll needed for one page turn: points of a precise device, wheel notches.
     static constexpr double preciseScrollThreshold = 28.0;
     static constexpr double wheelScrollThreshold = 1.0;
+    // How long no ring must be up before the memory a showing freed is
+    // handed back: a ring opened again soon would take those pages again.
+    static constexpr double idleMemoryDelay = 2.0;
 
 Q_SIGNALS:
     // A ring showed or hid: the keys the keyboard takes change with it.
@@ -129,6 +132,8 @@ private:
     void checkHeldModifiersSoon();
     void startMouseTracking();
     void stopMouseTrackingIfIdle();
+    // Hands freed memory back once no ring has been up for idleMemoryDelay.
+    void releaseMemoryWhenIdle();
 
     const Platform& m_platform;
     QPointer<HotkeyDispatcher> m_keyboard;
@@ -143,5 +148,6 @@ private:
     bool m_shortcutRingHasCommitted = false;
     HotkeyRole m_shortcutRingRole = HotkeyRole::launcher;
     quint64 m_ringShowings = 0; // every showing of either ring
+    quint64 m_memoryReleaseGeneration = 0;
     std::shared_ptr<PasswordDelivery> m_passwordDelivery;
 };

@@ -1,10 +1,8 @@
 #include "editors/HotkeyRecorder.h"
 #include "editors/ControlAccessibility.h"
 
-#include "core/HotkeyRecordingSession.h"
 #include "platform/KeyCodes.h"
 #include "platform/KeyModifiers.h"
-#include "platform/Scheduler.h"
 #include "editors/EditorChrome.h"
 #include "core/SymbolIcons.h"
 #include "platform/DisplayPreferences.h"
@@ -21,113 +19,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
-
-namespace {
-constexpr std::uint16_t forwardDeleteKey = 117;
-
-}
-
-// ---- The session ----------------------------------------------------------------------
-
-HotkeyRecorderSession::HotkeyRecorderSession(QObject* parent)
-    : QObject(parent)
-{
-}
-
-HotkeyRecorderSession::~HotkeyRecorderSession()
-{
-    // Destroyed mid-recording: the counter and the grabs still come back, but
-    // nobody is told any more.
-    blockSignals(true);
-    teardown();
-}
-
-void HotkeyRecorderSession::start(QWidget* window)
-{
-    if (m_recording)
-        return;
-    m_recording = true;
-    HotkeyRecordingSession::recordingStarted();
-    m_resumeTap = KeyTapSuspension::begin();
-    m_liveModifiers = 0;
-    m_rejection.reset();
-    m_ignoreResignUntil = Scheduler::shared().now() + resignGrace;
-    if (window) {
-        m_window = window;
-        window->installEventFilter(this);
-    }
-    Q_EMIT changed();
-}
-
-void HotkeyRecorderSession::modifiersChanged(std::uint64_t modifiers)
-{
-    if (!m_recording)
-        return;
-    m_liveModifiers = modifiers & Modifier::Mask;
-    m_rejection.reset();
-    Q_EMIT changed();
-}
-
-void HotkeyRecorderSession::keyPressed(std::uint16_t keyCode, std::uint64_t modifiers)
-{
-    if (!m_recording)
-        return;
-    const std::uint64_t masked = modifiers & Modifier::Mask;
-    if (keyCode == KeyCodes::Escape && masked == 0) {
-        teardown();
-        return;
-    }
-    if ((keyCode == KeyCodes::Delete || keyCode == forwardDeleteKey) && masked == 0) {
-        teardown();
-        Q_EMIT committed(std::nullopt);
-        return;
-    }
-    const Hotkey candidate(keyCode, masked);
-    if (!candidate.isValid()) {
-        m_rejection = QCoreApplication::translate("Kelvaro", "Include Ctrl, Alt or Super.");
-        Q_EMIT changed();
-        return;
-    }
-    teardown();
-    Q_EMIT committed(candidate);
-}
-
-void HotkeyRecorderSession::teardown()
-{
-    const bool wasRecording = m_recording;
-    if (wasRecording)
-        HotkeyRecordingSession::recordingEnded();
-    m_recording = false;
-    m_liveModifiers = 0;
-    m_rejection.reset();
-    m_ignoreResignUntil = 0;
-    if (m_window) {
-        m_window->removeEventFilter(this);
-        m_window = nullptr;
-    }
-    if (m_resumeTap) {
-        auto resume = std::move(m_resumeTap);
-        m_resumeTap = nullptr;
-        resume();
-    }
-    if (wasRecording) {
-        Q_EMIT ended();
-        Q_EMIT changed();
-    }
-}
-
-bool HotkeyRecorderSession::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_window && m_recording) {
-        if (event->type() == QEvent::WindowDeactivate && Scheduler::shared().now() >= m_ignoreResignUntil)
-            teardown();
-        else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
-            teardown();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-// ---- The field ------------------------------------------------------------------------------
 
 namespace {
 bool reducedMotion() { return DisplayPreferences::shared().reduceMotion(); }
@@ -220,6 +111,7 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
         sync();
     });
     m_messageRow = new QWidget(this);
+    m_messageRow->setObjectName(QStringLiteral("messageLine"));
     auto* messageLine = new QHBoxLayout(m_messageRow);
     messageLine->setContentsMargins(0, 0, 0, 0);
     messageLine->setSpacing(4);
@@ -245,6 +137,10 @@ HotkeyRecorder::HotkeyRecorder(Binding binding, QString placeholder, QWidget* pa
         } else if (m_messageEffect) {
             m_messageRow->setGraphicsEffect(nullptr); // deletes it
             m_messageEffect = nullptr;
+        }
+        if (!m_messageFade->isAnimating() && opacity <= 0.0 && m_messageShown.size() <= 1) {
+            hideMessage();
+            m_messageFade->setValue(1.0);
         }
     });
 
@@ -356,6 +252,20 @@ QString HotkeyRecorder::messageSymbol() const
 
 void HotkeyRecorder::showMessage(const QString& text, const QString& symbol, bool warn)
 {
+    const QString shown = symbol + QLatin1Char('|') + text;
+    const bool moving = !reducedMotion() && isVisible();
+    if (text.isEmpty()) {
+        // The line that goes fades out with its last words, then gives up its room.
+        const bool wasShown = m_messageShown.size() > 1 && m_messageRow->isVisible();
+        m_messageShown = shown;
+        if (wasShown && moving) {
+            m_messageFade->animateTo(0.0, animation(false));
+        } else {
+            m_messageFade->setValue(1.0);
+            hideMessage();
+        }
+        return;
+    }
     const QColor tint = warn ? QColor(230, 126, 34) : EditorChrome::secondaryColour(palette());
     m_message->setText(text);
     QPalette pal = m_message->palette();
@@ -364,15 +274,25 @@ void HotkeyRecorder::showMessage(const QString& text, const QString& symbol, boo
     m_messageIcon->setVisible(!symbol.isEmpty());
     if (!symbol.isEmpty())
         m_messageIcon->setPixmap(SymbolIcons::icon(symbol, tint).pixmap(QSize(12, 12), devicePixelRatioF()));
-    m_messageRow->setVisible(!text.isEmpty());
+    m_messageRow->setVisible(true);
     fitMessage();
-    // A new line fades in.
-    const QString shown = symbol + QLatin1Char('|') + text;
-    if (shown != m_messageShown && !text.isEmpty() && !reducedMotion() && isVisible()) {
-        m_messageFade->setValue(0.0);
-        m_messageFade->animateTo(1.0, animation(false));
-    }
+    const bool fresh = shown != m_messageShown;
     m_messageShown = shown;
+    // A new line fades in; one still fading out comes back from where it is.
+    if (fresh && moving) {
+        if (m_messageFade->target() > 0.0)
+            m_messageFade->setValue(0.0);
+        m_messageFade->animateTo(1.0, animation(false));
+    } else if (!moving) {
+        m_messageFade->setValue(1.0);
+    }
+}
+
+void HotkeyRecorder::hideMessage()
+{
+    m_messageRow->setVisible(false);
+    m_message->clear();
+    fitMessage();
 }
 
 void HotkeyRecorder::fitMessage()
@@ -471,7 +391,7 @@ void HotkeyRecorder::handleKeyPress(QKeyEvent* event)
             code = KeyCodes::Delete;
             break;
         case Qt::Key_Delete:
-            code = forwardDeleteKey;
+            code = HotkeyRecorderSession::forwardDeleteKey;
             break;
         default:
             if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_Z)

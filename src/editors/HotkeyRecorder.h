@@ -32,6 +32,8 @@ class HotkeyRecorderSession : public QObject {
     Q_OBJECT
 public:
     explicit HotkeyRecorderSession(QObject* parent = nullptr);
+    // The key code stored for Forward Delete, which clears like Delete.
+    static constexpr std::uint16_t forwardDeleteKey = 117;
     ~HotkeyRecorderSession() override; // ends a running recording
 
     bool isRecording() const { return m_recording; }
@@ -98,7 +100,7 @@ public:
     QString messageSymbol() const;
 
     // The moving parts, each from 0 to 1: the field's red recording look, the
-    // clear button's presence and the message line's fade-in.
+    // clear button's presence and the message line's fade in and out.
     double recordingLook() const;
     double clearPresence() const;
     double messageOpacity() const;
@@ -130,6 +132,7 @@ protected:
 private:
     void sync();
     void fitMessage();
+    void hideMessage();
     void showMessage(const QString& text, const QString& symbol, bool warn);
     void handleKeyPress(QKeyEvent* event);
 

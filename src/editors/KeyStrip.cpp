@@ -66,6 +66,21 @@ bool KeyStripItem::isModifierGlyph(const QString& glyph)
     return false;
 }
 
+std::optional<QString> KeyStripItem::modifierCaption(const QString& token)
+{
+    static const std::pair<const char*, const char*> names[] = {
+        { QT_TRANSLATE_NOOP("Kelvaro", "Ctrl"), "ctrl" },
+        { QT_TRANSLATE_NOOP("Kelvaro", "Alt"), "alt" },
+        { QT_TRANSLATE_NOOP("Kelvaro", "Shift"), "shift" },
+        { QT_TRANSLATE_NOOP("Kelvaro", "Super"), "super" },
+    };
+    for (const auto& [name, printed] : names) {
+        if (token == QCoreApplication::translate("Kelvaro", name))
+            return QCoreApplication::translate("Kelvaro", printed);
+    }
+    return printedName(token);
+}
+
 KeyCapMetrics KeyCapMetrics::of(double height, bool captionedModifier)
 {
     return { std::max(height * 0.08, 2.5), std::max(height * 0.14, 5.0),
@@ -77,22 +92,6 @@ KeyStrip::KeyStrip(QWidget* parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-}
-
-void KeyStrip::setItems(const QList<KeyStripItem>& items)
-{
-    if (items == m_items)
-        return;
-    const QList<QRectF> beforeRects = capRects();
-    const QList<KeyStripItem> before = std::exchange(m_items, items);
-    follow(before, beforeRects);
-    for (int i = 0; m_onTap && i < std::min(before.size(), m_items.size()); ++i) {
-        if (before[i].isPressed != m_items[i].isPressed)
-            ControlAccessibility::announceChecked(this, i);
-    }
-    syncClock();
-    updateGeometry();
-    update();
 }
 
 namespace {
@@ -108,6 +107,24 @@ const RingAnimation& glowEase()
 }
 bool stillMotion() { return DisplayPreferences::shared().reduceMotion(); }
 }
+
+void KeyStrip::setItems(const QList<KeyStripItem>& items, const RingAnimation& press)
+{
+    if (items == m_items)
+        return;
+    const QList<QRectF> beforeRects = capRects();
+    const QList<KeyStripItem> before = std::exchange(m_items, items);
+    follow(before, beforeRects, press);
+    for (int i = 0; m_onTap && i < std::min(before.size(), m_items.size()); ++i) {
+        if (before[i].isPressed != m_items[i].isPressed)
+            ControlAccessibility::announceChecked(this, i);
+    }
+    syncClock();
+    updateGeometry();
+    update();
+}
+
+void KeyStrip::setItems(const QList<KeyStripItem>& items) { setItems(items, pressSpring()); }
 
 KeyStrip::CapMotion KeyStrip::motionFor(const KeyStripItem& item, bool arriving)
 {
@@ -126,7 +143,7 @@ KeyStrip::CapMotion KeyStrip::motionFor(const KeyStripItem& item, bool arriving)
 
 // Caps that stay move to their new state, new caps arrive, and caps that
 // went away fade where they were.
-void KeyStrip::follow(const QList<KeyStripItem>& before, const QList<QRectF>& beforeRects)
+void KeyStrip::follow(const QList<KeyStripItem>& before, const QList<QRectF>& beforeRects, const RingAnimation& press)
 {
     const bool still = stillMotion();
     QSet<QString> ids;
@@ -137,7 +154,7 @@ void KeyStrip::follow(const QList<KeyStripItem>& before, const QList<QRectF>& be
         m_leaving.removeIf([&](const Leaving& l) { return l.item.id == item.id; });
         m.presence->animateTo(1.0, m_entry, still);
         if (known) {
-            m.press->animateTo(item.isPressed ? 1.0 : 0.0, pressSpring(), still);
+            m.press->animateTo(item.isPressed ? 1.0 : 0.0, press, still);
             m.glow->animateTo(item.glows ? 1.0 : 0.0, glowEase(), still);
         }
     }
@@ -301,6 +318,14 @@ double KeyStrip::legendWidth(const KeyStripItem& item, double kh) const
     // The cap is at least as wide as its legend and caption at their smallest.
     QFont f = font();
     f.setWeight(QFont::DemiBold);
+    if (usesAttentionLegend(item)) {
+        // The name in the corner keeps its size; the printed name may shrink.
+        f.setPixelSize(std::max(int(kh * 0.3), 7));
+        double w = QFontMetricsF(f).horizontalAdvance(item.glyph) + 12;
+        f.setWeight(QFont::Medium);
+        f.setPixelSize(smallestPixels(std::max(int(kh * 0.2), 7)));
+        return std::max(w, QFontMetricsF(f).horizontalAdvance(*item.caption) + 12);
+    }
     f.setPixelSize(smallestPixels(legendPixels(item.glyph, kh)));
     double w = QFontMetricsF(f).horizontalAdvance(item.glyph) + 6;
     if (m_showsCaptions && item.caption) {

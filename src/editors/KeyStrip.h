@@ -33,6 +33,9 @@ struct KeyStripItem {
 
     // The printed name of a key symbol ("⇧" -> "shift"), or nothing.
     static std::optional<QString> printedName(const QString& glyph);
+    // The printed name of a modifier key, by its symbol or by its name in the
+    // interface language ("Ctrl" -> "ctrl"); otherwise as printedName.
+    static std::optional<QString> modifierCaption(const QString& token);
     // Whether the legend is a modifier key (drawn in the modifier ink).
     static bool isModifierGlyph(const QString& glyph);
 };
@@ -66,6 +69,10 @@ public:
     explicit KeyStrip(QWidget* parent = nullptr);
 
     void setItems(const QList<KeyStripItem>& items);
+    // The same, with the caps that go down or come up moving on `press`
+    // instead of the usual quick spring (a demo that acts out a key press
+    // times its modifiers and its key differently).
+    void setItems(const QList<KeyStripItem>& items, const RingAnimation& press);
     const QList<KeyStripItem>& items() const { return m_items; }
     void setStripHeight(double height);
     void setShowsCaptions(bool on);
@@ -125,7 +132,7 @@ private:
         KeyStripItem item;
         QRectF rect;
     };
-    void follow(const QList<KeyStripItem>& before, const QList<QRectF>& beforeRects);
+    void follow(const QList<KeyStripItem>& before, const QList<QRectF>& beforeRects, const RingAnimation& press);
     CapMotion motionFor(const KeyStripItem& item, bool arriving);
     void forgetLeft();
     void paintDots(QPainter& p, QRectF area, bool lit, bool lightInk) const;

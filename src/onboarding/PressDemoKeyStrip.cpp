@@ -2,14 +2,9 @@
 
 #include "platform/DisplayPreferences.h"
 #include "platform/Scheduler.h"
-#include "ringkit/WidgetMotion.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QPainter>
-
-#include <algorithm>
 
 PressDemoKeyStrip::PressDemoKeyStrip(Hotkey hotkey, double height, bool showsWell, QWidget* parent)
     : QWidget(parent)
@@ -24,17 +19,6 @@ PressDemoKeyStrip::PressDemoKeyStrip(Hotkey hotkey, double height, bool showsWel
     m_strip->setFillsWidth(false);
     m_strip->setAttentionPress(true);
     row->addWidget(m_strip, 0, Qt::AlignCenter);
-    m_before = new QWidget(this);
-    m_before->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_before->hide();
-    m_before->installEventFilter(this);
-    m_change = new WidgetMotion(m_before, 1.0);
-    connect(m_change, &WidgetMotion::changed, this, [this] {
-        if (m_change->isAnimating() || m_change->value() < 1.0)
-            return;
-        m_before->hide();
-        m_beforePicture = QPixmap();
-    });
     setAccessibleName(QCoreApplication::translate("Kelvaro", "Shortcut: %1").arg(hotkey.accessibilityLabel()));
     sync();
 }
@@ -51,40 +35,18 @@ QList<KeyStripItem> PressDemoKeyStrip::items() const
     for (int i = 0; i < tokens.size(); ++i) {
         // The last token is the main key; the ones before it are modifiers.
         const bool isModifier = i < tokens.size() - 1;
-        items << KeyStripItem { tokens[i], tokens[i], KeyStripItem::printedName(tokens[i]),
-            isModifier ? modifiers : key };
+        // A modifier's caption is its printed name, so that its cap reads
+        // like the key on a keyboard.
+        const std::optional<QString> caption
+            = isModifier ? KeyStripItem::modifierCaption(tokens[i]) : KeyStripItem::printedName(tokens[i]);
+        items << KeyStripItem { tokens[i], tokens[i], caption, isModifier ? modifiers : key };
     }
     return items;
 }
 
 void PressDemoKeyStrip::sync() { m_strip->setItems(items()); }
 
-void PressDemoKeyStrip::changeTo(const RingAnimation& spring)
-{
-    if (!m_strip->isVisible() || DisplayPreferences::shared().reduceMotion()) {
-        sync();
-        return;
-    }
-    m_change->setValue(0.0);
-    m_beforePicture = m_strip->grab();
-    m_before->setGeometry(m_strip->geometry());
-    m_before->show();
-    m_before->raise();
-    sync();
-    m_change->animateTo(1.0, spring);
-}
-
-bool PressDemoKeyStrip::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_before && event->type() == QEvent::Paint) {
-        // The old caps fade out over the new ones as the spring moves.
-        QPainter p(m_before);
-        p.setOpacity(std::clamp(1.0 - m_change->value(), 0.0, 1.0));
-        p.drawPixmap(0, 0, m_beforePicture);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
+void PressDemoKeyStrip::sync(const RingAnimation& spring) { m_strip->setItems(items(), spring); }
 
 void PressDemoKeyStrip::showEvent(QShowEvent* event)
 {
@@ -142,7 +104,7 @@ void PressDemoKeyStrip::step(std::uint64_t generation, int phase)
         next = pause;
         break;
     }
-    changeTo(modifiersMove ? modifierSpring() : keySpring());
+    sync(modifiersMove ? modifierSpring() : keySpring());
     Scheduler::shared().postAfterWhileAlive(
         next, this, [this, generation, phase] { step(generation, (phase + 1) % 4); });
 }

@@ -2,18 +2,17 @@
 // A hotkey drawn as key caps that acts out being pressed, over and over:
 // the modifiers go down, the main key is tapped, the modifiers come up.
 // Runs only while shown; with reduced motion it holds the modifiers down and
-// the main key up, and does not move. Each change of the caps springs from
-// the picture before it (0.14 s for the modifiers, 0.12 s for the key).
+// the main key up, and does not move. The caps sink and rise on springs of
+// their own (0.14 s for the modifiers, 0.12 s for the key). Modifier caps are
+// labelled like a keyboard's: the key's name top right, its printed name
+// bottom left.
 
 #include "core/Hotkey.h"
 #include "editors/KeyStrip.h"
 #include "ringkit/RingAnimation.h"
 
-#include <QPixmap>
 #include <QWidget>
 #include <cstdint>
-
-class WidgetMotion;
 
 class PressDemoKeyStrip : public QWidget {
     Q_OBJECT
@@ -38,27 +37,20 @@ public:
     static constexpr double pause = 0.75;
     static RingAnimation modifierSpring() { return RingAnimation::spring(0.14, 0.85); }
     static RingAnimation keySpring() { return RingAnimation::spring(0.12, 0.85); }
-    // The last change's way from the caps before it (0) to the caps now (1).
-    WidgetMotion* changeMotion() const { return m_change; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void start();
     void stop();
     void step(std::uint64_t generation, int phase);
     void sync();
-    // Shows the new caps, springing from the picture of the old ones.
-    void changeTo(const RingAnimation& spring);
+    void sync(const RingAnimation& spring);
 
     Hotkey m_hotkey;
     KeyStrip* m_strip = nullptr;
-    QWidget* m_before = nullptr; // the old caps' picture, over the new ones while they change
-    QPixmap m_beforePicture;
-    WidgetMotion* m_change = nullptr;
     bool m_modifiersPressed = false;
     bool m_keyPressed = false;
     bool m_running = false;

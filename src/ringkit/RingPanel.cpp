@@ -386,11 +386,20 @@ void RingPanel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     // A frame repaints a region of many rectangles: the desktop is copied
-    // rectangle by rectangle, each a plain copy, rather than span by span
-    // under the whole region (which Qt hands to its thread pool).
+    // rectangle by rectangle, each a plain copy of a few dozen rows at most,
+    // rather than span by span under the whole region or in pieces taller
+    // than Qt's raster engine draws on this thread (it hands those to its
+    // thread pool, whose threads would wake for every frame).
+    constexpr int kBandRows = 48;
+    // The copy covers the window, whatever its pixels per point.
+    const double sx = double(m_backdrop.width()) / std::max(1, width()),
+                 sy = double(m_backdrop.height()) / std::max(1, height());
     for (const QRect& r : event->region()) {
-        painter.setClipRect(r);
-        painter.drawPixmap(rect(), m_backdrop);
+        for (int y = r.top(); y <= r.bottom(); y += kBandRows) {
+            const QRect piece(r.left(), y, r.width(), std::min(kBandRows, r.bottom() + 1 - y));
+            const QRectF source(piece.left() * sx, piece.top() * sy, piece.width() * sx, piece.height() * sy);
+            painter.drawPixmap(QRectF(piece), m_backdrop, source);
+        }
     }
     if (m_frostPending) {
         // Blurring costs a few milliseconds: after the first frame is shown,

@@ -4,6 +4,7 @@
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
 #include "platform/DisplayPreferences.h"
+#include "settings/AdaptiveGrid.h"
 #include "settings/IconViews.h"
 #include "settings/LanguageTiles.h"
 
@@ -11,12 +12,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -114,23 +115,22 @@ void LanguagePicker::build()
         for (AppLanguage language : selectableLanguages())
             m_list->addItem(withEmoji(flag(language), endonym(language)), rawValue(language));
     } else {
-        auto* scroll = new QScrollArea(this);
+        auto* scroll = m_scroll = new QScrollArea(this);
         scroll->setWidgetResizable(true);
         scroll->setFocusPolicy(Qt::NoFocus); // its fields and tiles take the focus
         scroll->setMaximumHeight(268);
         scroll->setFrameShape(QFrame::NoFrame);
         m_grid = new QWidget(scroll);
-        auto* grid = new QGridLayout(m_grid);
-        grid->setSpacing(8);
-        int i = 0;
+        // Tiles at least 148 wide, as many to a row as the width allows.
+        auto* grid = new AdaptiveGrid(148, 8, m_grid);
+        grid->setContentsMargins(0, 0, 0, 2);
         QList<LanguageTile*> tiles;
         for (AppLanguage language : selectableLanguages()) {
             auto* tile = new LanguageTile(canShowEmoji() ? flag(language) : QString(), endonym(language), m_grid);
             tiles << tile;
             tile->setProperty("language", rawValue(language));
             connect(tile, &QAbstractButton::clicked, this, [language] { AppSettings::shared().setLanguage(language); });
-            grid->addWidget(tile, i / 3, i % 3);
-            ++i;
+            grid->addWidget(tile);
         }
         // Names in other scripts come in fonts with taller lines: every tile
         // takes the tallest one's height, so the grid's rows line up.
@@ -182,6 +182,17 @@ void LanguagePicker::build()
                 AppSettings::shared().setLanguage(*language);
         });
     }
+}
+
+QSize LanguagePicker::sizeHint() const
+{
+    QSize size = QWidget::sizeHint();
+    if (m_scroll) {
+        const int grid = m_grid->sizeHint().width() + m_scroll->verticalScrollBar()->sizeHint().width()
+            + 2 * m_scroll->frameWidth();
+        size.setWidth(std::max(size.width(), grid));
+    }
+    return size;
 }
 
 void LanguagePicker::showLanguage()

@@ -9,7 +9,7 @@
 #include <functional>
 
 class QComboBox;
-class QGridLayout;
+class QScrollArea;
 
 class LanguagePicker : public QWidget {
     Q_OBJECT
@@ -18,6 +18,8 @@ public:
     LanguagePicker(Style style, bool appliesImmediately, QWidget* parent = nullptr);
 
     QComboBox* list() const { return m_list; }
+    // The grid asks for room for its planned columns beside the scroll bar.
+    QSize sizeHint() const override;
 
     // Starts a new instance (which waits for this one to let go of the
     // single-instance lock) and then quits this one. False, with a log line,
@@ -36,6 +38,7 @@ private:
     Style m_style;
     bool m_appliesImmediately;
     QComboBox* m_list = nullptr;
+    QScrollArea* m_scroll = nullptr;
     QWidget* m_grid = nullptr;
     bool m_marked = false;
 };

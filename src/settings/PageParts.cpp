@@ -30,6 +30,18 @@ QLabel* plainLabel(const QString& text, QWidget* parent, bool secondary)
     return plainSecondaryLabel(text, parent);
 }
 
+QLabel* sheetHeader(QWidget* parent)
+{
+    auto* label = plainLabel(QString(), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setContentsMargins(20, 16, 20, 16);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // as tall as its script's lines
+    return label;
+}
+
 SecondaryLabel* plainSecondaryLabel(const QString& text, QWidget* parent)
 {
     auto* label = new SecondaryLabel(QString(), parent);

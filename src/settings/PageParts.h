@@ -33,6 +33,8 @@ QLabel* plainLabel(const QString& text, QWidget* parent, bool secondary = false)
 // The same in the secondary style.
 SecondaryLabel* plainSecondaryLabel(const QString& text, QWidget* parent);
 QFrame* horizontalDivider(QWidget* parent);
+// The bold, centred title line at the top of a sheet.
+QLabel* sheetHeader(QWidget* parent);
 
 // Fills `owner` with a frameless, vertically scrolling area and returns the
 // column of its content, with the given margins and spacing.

@@ -1,17 +1,17 @@
 #pragma once
 // The two dialogs of the Passwords page, both window-modal and opened with
-// open(): the account editor (name, account name, icon of one account) and
-// the password editor (one or more passwords of an account, with their
-// secrets). Neither writes anything before the user saves. A stored secret
-// is loaded into the password editor only when the user asks to see it, and
-// then only after the presence check.
+// open(): the account editor (PasswordAccountEditor.h) and the password
+// editor (one or more passwords of an account, with their secrets). Neither
+// writes anything before the user saves. A stored secret is loaded into the
+// password editor only when the user asks to see it, and then only after the
+// presence check.
 
+#include "settings/PasswordAccountEditor.h"
 #include "vault/PasswordEntry.h"
 #include "vault/PasswordVault.h"
 
 #include <QDialog>
 #include <QList>
-#include <QPointer>
 #include <QToolButton>
 #include <QUuid>
 
@@ -19,60 +19,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
-
-// A tile that shows an icon (a symbol or an imported picture) and opens the
-// icon picker on it.
-class SymbolPickerButton : public QToolButton {
-    Q_OBJECT
-public:
-    SymbolPickerButton(QString symbol, int side, QWidget* parent = nullptr);
-    QString symbol() const { return m_symbol; }
-    void setSymbol(const QString& symbol);
-    // The picker while it is open.
-    QDialog* picker() const { return m_picker; }
-
-Q_SIGNALS:
-    void symbolChosen(const QString& symbol);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString m_symbol;
-    QPointer<QDialog> m_picker;
-};
-
-class PasswordAccountEditorView : public QDialog {
-    Q_OBJECT
-public:
-    PasswordAccountEditorView(PasswordVault vault, PasswordEntry entry, QWidget* parent = nullptr);
-
-    bool isEditing() const { return m_isEditing; }
-    bool canSave() const;
-    // Stores the account (trimmed names, one standing in for the other) and closes.
-    void save();
-
-    QLineEdit* nameField() const { return m_name; }
-    QLineEdit* accountField() const { return m_account; }
-    SymbolPickerButton* iconButton() const { return m_icon; }
-    QPushButton* saveButton() const { return m_save; }
-    const PasswordEntry& entry() const { return m_entry; }
-
-Q_SIGNALS:
-    // After a save, before the dialog closes: the id of the stored account.
-    void saved(const QUuid& entryId);
-
-private:
-    void refresh();
-
-    PasswordVault m_vault;
-    PasswordEntry m_entry;
-    bool m_isEditing = false;
-    QLineEdit* m_name = nullptr;
-    QLineEdit* m_account = nullptr;
-    SymbolPickerButton* m_icon = nullptr;
-    QPushButton* m_save = nullptr;
-};
 
 // One card of the password editor.
 struct PasswordDraftRow {

@@ -108,10 +108,20 @@ void CircularSwitcherView::paintFrost(QPainter& painter) const
         return;
     const double r = m_layout.band.outerRadius() * std::min(width(), height()) / stageSize;
     const QRect disc = QRectF(width() / 2.0 - r, height() / 2.0 - r, 2.0 * r, 2.0 * r).toAlignedRect();
+    const QRegion round(disc, QRegion::Ellipse);
     painter.save();
-    painter.setClipRegion(QRegion(disc, QRegion::Ellipse));
     painter.setOpacity(opacity);
-    painter.drawImage(QPointF(-pos()), frost);
+    // A band of rows at a time: the disc is a region of a rectangle or two
+    // a row, and a draw clipped to hundreds of them is handed to Qt's thread
+    // pool, whose threads would wake for every frame of the showing.
+    constexpr int kBandRows = 24;
+    for (int y = disc.top(); y <= disc.bottom(); y += kBandRows) {
+        const QRegion band = round & QRect(disc.left(), y, disc.width(), kBandRows);
+        if (band.isEmpty())
+            continue;
+        painter.setClipRegion(band);
+        painter.drawImage(QPointF(-pos()), frost);
+    }
     painter.restore();
 }
 

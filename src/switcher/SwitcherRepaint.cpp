@@ -2,6 +2,7 @@
 
 #include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingMotion.h"
+#include "ringkit/WindowArcCard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,19 +21,66 @@ double SwitcherRepaint::Viewport::scale() const
 
 QRegion SwitcherRepaint::movingArea(const Viewport& view) const
 {
-    // Without window cards everything drawn lies on the band's disc: only
+    // Everything drawn lies on the band's disc or on a window card: only
     // the part this frame draws on, and the part the last one drew on (which
     // must be cleared), is painted again and sent to the display.
-    if (!m_layout.fan->cards.empty() || m_layout.oldFan)
-        return view.rect();
     if (m_drawnArea.isEmpty()) {
         // Before the first paint: wherever the ring can ever draw.
         const double scale = std::min(view.size.width(), view.size.height()) / stageSize;
-        return RingEffects::discRegion(
-            QPoint(view.size.width() / 2, view.size.height() / 2), SwitcherLayout::ringReach() * scale + 1.0)
+        return (RingEffects::discRegion(
+                    QPoint(view.size.width() / 2, view.size.height() / 2), SwitcherLayout::ringReach() * scale + 1.0)
+            | cardArea(view))
             .intersected(view.rect());
     }
-    return reachArea(view) | m_drawnArea;
+    return drawableArea(view) | m_drawnArea;
+}
+
+QRegion SwitcherRepaint::drawableArea(const Viewport& view) const { return reachArea(view) | cardArea(view); }
+
+QRegion SwitcherRepaint::cardArea(const Viewport& view) const
+{
+    const SwitcherLayout& l = m_layout;
+    if (l.fan->cards.empty() && !l.oldFan)
+        return {};
+    const double scale = view.scale();
+    const double deviceScale = std::max(0.25, view.devicePixelRatio * scale);
+    const double blur = l.blur();
+    // A soft pixel and a pixel of rounding, or the blur's spread.
+    const double spread = RingBlurLayer::isWanted(blur) ? RingBlurLayer::spread(blur, deviceScale) : 2.0 / deviceScale;
+    const bool rm = l.reduceMotion();
+    const double spin = mix(RingMotion::wheelSpin(false, rm), RingMotion::wheelSpin(true, rm), l.ring.value());
+    const QPointF c(stageSize / 2.0, stageSize / 2.0);
+    QTransform ring;
+    ring.translate(view.size.width() / 2.0, view.size.height() / 2.0);
+    ring.scale(scale, scale);
+    ring.translate(-c.x(), -c.y());
+    ring.translate(c.x(), c.y());
+    ring.rotate(degreesOf(spin));
+    ring.translate(-c.x(), -c.y());
+    std::vector<QRect> rects;
+    for (const SwitcherLayout::Fan* fan : { l.fan.get(), l.oldFan.get() }) {
+        if (!fan)
+            continue;
+        const double angle = l.angleOf(*fan);
+        for (size_t j = 0; j < fan->cards.size(); ++j) {
+            QRectF card;
+            for (bool selected : { false, true }) {
+                WindowArcSegmentView v;
+                v.isSelected = selected;
+                v.index = int(j);
+                v.total = int(fan->cards.size());
+                v.arcCenterAngle = angle;
+                v.radialGapInner = 9.0;
+                card |= v.bounds(c);
+            }
+            rects.push_back(
+                ring.mapRect(card.adjusted(-spread, -spread, spread, spread)).toAlignedRect().adjusted(-1, -1, 1, 1));
+        }
+    }
+    QRegion area;
+    for (const QRect& r : rects)
+        area += r;
+    return area.intersected(view.rect());
 }
 
 QRect SwitcherRepaint::wedgeArea(int i, const SwitcherLayout::WedgeDrawn& drawn, const QTransform& ring) const
@@ -71,19 +119,23 @@ SwitcherRepaint::Pose SwitcherRepaint::pose(const Viewport& view) const
     const double blur = l.blur();
     p.whole = { clamp01(ring), RingBlurLayer::isWanted(blur) ? blur : 0.0,
         std::abs(spin) * RingMotion::settledOuterRadius > RestTolerance::points ? spin : 0.0,
-        double(ring <= 0.001 && !l.isAnimating()), l.fanSwap.value(), l.fanAngle.value(), l.centreSwap.value(),
-        double(l.fan->cards.size()), double(l.oldFan != nullptr), double(l.revision), double(view.size.width()),
-        double(view.size.height()), view.devicePixelRatio, double(palette.dark), double(palette.reduceTransparency),
-        double(palette.accent.rgba()), double(l.visible) };
+        double(ring <= 0.001 && !l.isAnimating()), l.fanSwap.value(), l.fanAngle.value(), double(l.selectedIndex),
+        double(l.selectedWindow.value_or(-1)), double(l.fan->cards.size()), double(l.oldFan != nullptr),
+        double(l.revision), double(view.size.width()), double(view.size.height()), view.devicePixelRatio,
+        double(palette.dark), double(palette.reduceTransparency), double(palette.accent.rgba()), double(l.visible) };
     p.bandInner = l.band.innerRadius();
     p.bandOuter = l.band.outerRadius();
     for (int i = 0; i < int(l.wedges.size()); ++i) {
-        p.whole.push_back(l.wedges[size_t(i)]->selection.value());
+        // Which side of half way decides whether a wedge is drawn above the others.
+        const double selection = l.wedges[size_t(i)]->selection.value();
+        p.whole.push_back(double(selection >= 0.5));
+        p.selections.push_back(selection);
         p.wedges.push_back(l.wedgeDrawn(i));
         p.turns.push_back(l.wedges[size_t(i)]->spin.value());
     }
     for (const auto& card : l.fan->cards)
         p.whole.push_back(card->selection.value());
+    p.centreSwap = l.centreSwap.value();
     p.tiltX = l.centreIcon->rotationX();
     p.tiltY = l.centreIcon->rotationY();
     return p;
@@ -126,7 +178,8 @@ QRegion SwitcherRepaint::changedArea(const Viewport& view) const
                 middle, (std::min(from, to) - margin) * scale - 1.0, (std::max(from, to) + margin) * scale + 1.0);
     }
     for (size_t i = 0; i < now.wedges.size(); ++i) {
-        if (now.wedges[i] != was.wedges[i]) {
+        // A look between plain and selected changes the wedge and its icon's size.
+        if (now.wedges[i] != was.wedges[i] || now.selections[i] != was.selections[i]) {
             area += wedgeArea(int(i), now.wedges[i], ring);
             area += wedgeArea(int(i), was.wedges[i], ring);
             continue;
@@ -139,8 +192,9 @@ QRegion SwitcherRepaint::changedArea(const Viewport& view) const
         const double r = (SwitcherLayout::iconReach(now.wedges[i].iconBlur) + 3.0) * scale;
         area += QRectF(at.x() - r, at.y() - r, 2.0 * r, 2.0 * r).toAlignedRect();
     }
-    if (now.tiltX != was.tiltX || now.tiltY != was.tiltY) {
-        // The tile and its shadows, offset with the tilt, turned with the ring.
+    if (now.tiltX != was.tiltX || now.tiltY != was.tiltY || now.centreSwap != was.centreSwap) {
+        // The tile and its shadows, offset with the tilt, turned with the
+        // ring; or the two icons of a cross-fade.
         const double half = CenterIconPainter::turnedReach(m_layout.centreIcon->view().maxTiltAngle, spin);
         const QPointF at = ring.map(c);
         area += QRectF(at.x() - half * scale, at.y() - half * scale, 2.0 * half * scale, 2.0 * half * scale)
@@ -173,8 +227,7 @@ void SwitcherRepaint::painted(const Viewport& view, const QRegion& painted, cons
     // (it came late, or the state changed meanwhile).
     const bool complete = (changedArea(view) - painted).isEmpty();
     const bool partial = !(movingArea(view) - painted).isEmpty();
-    // Window cards reach beyond the ring: a frame after them clears them all.
-    const QRegion drawn = m_layout.fan->cards.empty() && !m_layout.oldFan ? reachArea(view) : QRegion(view.rect());
+    const QRegion drawn = drawableArea(view);
     m_drawnArea = partial ? (m_drawnArea | drawn) : drawn;
     if (complete)
         m_paintedPose = shown;

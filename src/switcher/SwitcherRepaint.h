@@ -31,6 +31,8 @@ public:
         double bandInner = 0.0, bandOuter = 0.0;
         std::vector<SwitcherLayout::WedgeDrawn> wedges;
         std::vector<double> turns;
+        std::vector<double> selections; // each wedge's selection, as drawn
+        double centreSwap = 0.0;
         double tiltX = 0.0, tiltY = 0.0;
         bool valid = false;
     };
@@ -47,6 +49,8 @@ public:
     QRegion movingArea(const Viewport& view) const;
     // The part of the view this frame's ring can draw on.
     QRegion reachArea(const Viewport& view) const;
+    // What this frame can draw on: the ring's disc and the window cards.
+    QRegion drawableArea(const Viewport& view) const;
 
     // A frame was painted over `painted`, showing `shown`.
     void painted(const Viewport& view, const QRegion& painted, const Pose& shown);
@@ -57,6 +61,9 @@ private:
     // Where wedge `i` and its icon can draw when drawn as `drawn`, under
     // `ring` (stage to widget).
     QRect wedgeArea(int i, const SwitcherLayout::WedgeDrawn& drawn, const QTransform& ring) const;
+    // Where the window cards can draw, each card as plain and as selected,
+    // blurred with the ring while it is: they reach beyond the ring's disc.
+    QRegion cardArea(const Viewport& view) const;
 
     const SwitcherLayout& m_layout;
     QRegion m_drawnArea; // what the last paint could have drawn on; empty before the first

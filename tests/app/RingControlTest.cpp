@@ -28,6 +28,7 @@
 #include "switcher/CircularSwitcherWindow.h"
 #include "ringkit/RingPanel.h"
 #include "platform/FocusedText.h"
+#include "platform/FreedMemory.h"
 #include "platform/Scheduler.h"
 #include "platform/Workspace.h"
 #include "vault/PasswordDelivery.h"
@@ -170,6 +171,38 @@ TEST_F(RingControl, HoldModeStepsWithTheHotkeyAndCommitsOnceOnRelease)
     EXPECT_EQ(pointer->liveMonitors(), 0);
     // Ring keys are no longer taken once the ring is gone.
     EXPECT_FALSE(tap->press(Return, 0));
+}
+
+// Handing freed memory back faults its pages in again on the next use: it
+// happens once a ring has been gone a while, never while one is up or about
+// to be drawn again.
+TEST_F(RingControl, FreedMemoryGoesBackOnlyOnceNoRingHasBeenUpForAWhile)
+{
+    const int before = FreedMemory::releaseCount();
+    EXPECT_TRUE(chord(KeyA, Shift | Ctrl));
+    turn();
+    env.scheduler().advance(RingController::idleMemoryDelay + 1.0);
+    ASSERT_TRUE(rings->isSwitcherVisible());
+    EXPECT_EQ(FreedMemory::releaseCount(), before);
+
+    release(0);
+    env.scheduler().advance(0.5);
+    ASSERT_FALSE(rings->isSwitcherVisible());
+    // Opened again before the pause is over: nothing yet, and still nothing
+    // when the first pause ends with the ring up.
+    EXPECT_TRUE(chord(KeyA, Shift | Ctrl));
+    turn();
+    env.scheduler().advance(RingController::idleMemoryDelay);
+    ASSERT_TRUE(rings->isSwitcherVisible());
+    EXPECT_EQ(FreedMemory::releaseCount(), before);
+
+    release(0);
+    env.scheduler().advance(0.5);
+    ASSERT_FALSE(rings->isSwitcherVisible());
+    env.scheduler().advance(RingController::idleMemoryDelay);
+    EXPECT_EQ(FreedMemory::releaseCount(), before + 1);
+    env.scheduler().advance(10.0);
+    EXPECT_EQ(FreedMemory::releaseCount(), before + 1);
 }
 
 // A modifier let go while the hotkey's grab was being taken never arrives as

@@ -151,11 +151,29 @@ TEST_F(KeyCapMotion, TheRecorderSpringsIntoRecordingAndItsClearButtonGrowsAndShr
     EXPECT_NE(refusal, recorder->messageSymbol());
     play([] { return 0.0; });
 
+    // The line that goes fades out in its last words before it gives up its room.
+    auto* line = recorder->findChild<QWidget*>(QStringLiteral("messageLine"));
+    ASSERT_TRUE(line);
+    recorder->setWarning(std::nullopt);
+    EXPECT_TRUE(line->isVisible());
+    std::vector<double> words;
+    const auto fading = play([&] {
+        words.push_back(line->isVisible() ? 1.0 : 0.0);
+        return recorder->messageOpacity();
+    });
+    EXPECT_GE(between(fading), 3);
+    EXPECT_EQ(words.front(), 1.0);
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_FALSE(AnimationEngine::shared().isTicking());
+
     prefs->setReduceMotion(true);
     recorder->toggleRecording();
     EXPECT_DOUBLE_EQ(recorder->recordingLook(), 1.0);
     recorder->toggleRecording();
     EXPECT_DOUBLE_EQ(recorder->recordingLook(), 0.0);
+    recorder->setWarning(QStringLiteral("Already used"));
+    recorder->setWarning(std::nullopt);
+    EXPECT_FALSE(line->isVisible()) << "the line goes at once";
     EXPECT_FALSE(AnimationEngine::shared().isTicking());
 }
 } // namespace

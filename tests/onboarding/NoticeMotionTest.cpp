@@ -1,6 +1,6 @@
 // The launch notice's motion: its "Settings…" button eases into and out of
-// its press, and the press demo's caps spring from one picture to the next
-// at each of its four changes. Each runs on the virtual clock through values
+// its press, and the press demo's caps sink and rise on their springs at
+// each of its four changes. Each runs on the virtual clock through values
 // between its ends and leaves nothing ticking at rest; under Reduce Motion
 // the button jumps and the demo holds still.
 
@@ -8,7 +8,6 @@
 #include "onboarding/OnboardingWidgets.h"
 #include "onboarding/PressDemoKeyStrip.h"
 #include "platform/sim/SimDisplayPreferences.h"
-#include "ringkit/WidgetMotion.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -71,15 +70,25 @@ TEST_F(NoticeMotion, EachChangeOfTheDemoSpringsAndRestsBeforeTheNext)
     env.scheduler().advance(PressDemoKeyStrip::leadIn - 1.0 / 60.0);
     EXPECT_FALSE(AnimationEngine::shared().isTicking()) << "nothing moves during the lead-in";
     env.scheduler().advance(1.0 / 60.0); // the modifiers go down
-    // The four changes of one cycle, each with the time until the next.
-    const double gaps[] = { PressDemoKeyStrip::modifiersDownFor, PressDemoKeyStrip::keyDownFor,
-        PressDemoKeyStrip::keyUpFor, PressDemoKeyStrip::pause };
-    for (double gap : gaps) {
-        // The old picture fades out over the new one, and is gone before the next change.
-        const std::vector<double> seen = play([&] { return demo.changeMotion()->value(); }, gap - 2.0 / 60.0);
-        EXPECT_GE(between(seen), 2) << "gap " << gap;
-        EXPECT_DOUBLE_EQ(seen.back(), 1.0);
-        EXPECT_FALSE(demo.changeMotion()->isAnimating());
+    const QString modifier = demo.items().first().id;
+    const QString key = demo.items().last().id;
+    EXPECT_TRUE(demo.strip()->usesAttentionLegend(demo.items().first())) << "labelled like a keyboard's modifier";
+    EXPECT_FALSE(demo.strip()->usesAttentionLegend(demo.items().last()));
+    // The four changes of one cycle: which cap moves, where it comes to rest
+    // and the time until the next change.
+    struct Change {
+        QString cap;
+        double rest;
+        double gap;
+    };
+    const Change changes[]
+        = { { modifier, 1.0, PressDemoKeyStrip::modifiersDownFor }, { key, 1.0, PressDemoKeyStrip::keyDownFor },
+              { key, 0.0, PressDemoKeyStrip::keyUpFor }, { modifier, 0.0, PressDemoKeyStrip::pause } };
+    for (const Change& change : changes) {
+        const std::vector<double> seen
+            = play([&] { return demo.strip()->pose(change.cap).press; }, change.gap - 2.0 / 60.0);
+        EXPECT_GE(between(seen), 2) << "gap " << change.gap;
+        EXPECT_NEAR(seen.back(), change.rest, 1e-9);
         EXPECT_FALSE(AnimationEngine::shared().isTicking());
         env.scheduler().advance(2.0 / 60.0);
     }
@@ -93,7 +102,8 @@ TEST_F(NoticeMotion, EachChangeOfTheDemoSpringsAndRestsBeforeTheNext)
     PressDemoKeyStrip calm(AppSettings::defaultSwitcherHotkey, 72, true);
     calm.show();
     env.scheduler().advance(3);
-    EXPECT_FALSE(calm.changeMotion()->isAnimating());
+    EXPECT_DOUBLE_EQ(calm.strip()->pose(modifier).press, 1.0) << "held down at once";
+    EXPECT_DOUBLE_EQ(calm.strip()->pose(key).press, 0.0);
     EXPECT_FALSE(AnimationEngine::shared().isTicking());
 }
 } // namespace

@@ -2,13 +2,15 @@
 // rows slide from where they stood, new rows and another group's content
 // fade in, the language mark passes from tile to tile. Each motion runs on
 // the virtual clock through values between its ends, leaves nothing ticking
-// once at rest, and is a jump under Reduce Motion.
+// once at rest, and is a jump under Reduce Motion. The grid itself fits as
+// many columns as its width allows.
 
 #include "core/AppSettings.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "ringkit/WidgetMotion.h"
 #include "settings/AccessibilityPermissionMonitor.h"
+#include "settings/AdaptiveGrid.h"
 #include "settings/LanguagePicker.h"
 #include "settings/LanguageTiles.h"
 #include "settings/LauncherAppList.h"
@@ -16,6 +18,7 @@
 #include "support/TestSupport.h"
 
 #include <QGraphicsEffect>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -184,5 +187,34 @@ TEST_F(ChoiceMotion, TheChosenLanguageTileCarriesTheAccentAndTheMarkMoves)
     EXPECT_DOUBLE_EQ(system->opacity(), 0.6);
     EXPECT_FALSE(AnimationEngine::shared().isTicking());
     AppSettings::shared().setLanguage(AppLanguage::english);
+}
+
+TEST(LanguageGrid, FitsAColumnOfAtLeast148PerStepOf156AndGrowsDownToHoldEveryTile)
+{
+    QWidget host;
+    auto* grid = new AdaptiveGrid(148, 8, &host);
+    QList<QWidget*> tiles;
+    for (int i = 0; i < 17; ++i) {
+        tiles << new QWidget(&host);
+        tiles.back()->setFixedHeight(30);
+        grid->addWidget(tiles.back());
+    }
+    // Width -> columns: one below 2 x 148 + 8, then one more per 156.
+    const std::pair<int, int> cases[] = { { 148, 1 }, { 303, 1 }, { 304, 2 }, { 460, 3 }, { 615, 3 }, { 616, 4 } };
+    for (const auto& [width, columns] : cases) {
+        const int rows = (17 + columns - 1) / columns;
+        host.resize(width, grid->heightForWidth(width));
+        grid->activate();
+        grid->setGeometry(host.rect());
+        QSet<int> lefts;
+        for (QWidget* tile : std::as_const(tiles)) {
+            lefts.insert(tile->x());
+            EXPECT_GE(tile->width(), 148) << width;
+            EXPECT_LE(tile->geometry().right(), width - 1) << width;
+        }
+        EXPECT_EQ(lefts.size(), columns) << width;
+        EXPECT_EQ(grid->heightForWidth(width), rows * 30 + (rows - 1) * 8) << width;
+        EXPECT_EQ(tiles.back()->geometry().bottom(), rows * 30 + (rows - 1) * 8 - 1) << width;
+    }
 }
 } // namespace

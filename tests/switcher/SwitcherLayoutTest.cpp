@@ -140,12 +140,35 @@ TEST_F(SwitcherLayoutTest, AFrameRepaintsOnlyAboutWhatMoved)
     repaint.painted(viewport, moved, repaint.pose(viewport));
     EXPECT_TRUE(repaint.changedArea(viewport).isEmpty());
 
-    // A new selection, or window cards (which reach beyond the ring), repaint all that moves.
-    layout.wedges[0]->selection.setValue(0.5);
+    // A selection settling repaints the wedges whose look changes, not the ring.
+    layout.wedges[0]->selection.setValue(0.9);
+    layout.wedges[1]->selection.setValue(0.1);
+    const QRegion settling = repaint.changedArea(viewport);
+    EXPECT_TRUE(settling.contains(QPoint(350 + 124, 350)));
+    EXPECT_FALSE(settling.contains(QPoint(350 - 124, 350)));
+    repaint.painted(viewport, settling, repaint.pose(viewport));
+    EXPECT_TRUE(repaint.changedArea(viewport).isEmpty());
+    // A wedge passing half way is drawn above or below the others: all that moves.
+    layout.wedges[0]->selection.setValue(0.4);
     EXPECT_TRUE(repaint.changedArea(viewport).contains(QPoint(350 - 124, 350)));
     layout.wedges[0]->selection.setValue(1.0);
-    layout.fan->cards.push_back(std::make_unique<SwitcherLayout::CardState>());
-    EXPECT_EQ(repaint.changedArea(viewport), QRegion(viewport.rect()));
+    layout.wedges[1]->selection.setValue(0.0);
+
+    // Window cards reach beyond the ring: their places are repainted too,
+    // the square's far corners still not.
+    for (int j = 0; j < 3; ++j)
+        layout.fan->cards.push_back(std::make_unique<SwitcherLayout::CardState>());
+    const QRegion withCards = repaint.changedArea(viewport);
+    EXPECT_TRUE((moved - withCards).isEmpty());
+    EXPECT_FALSE(withCards.contains(QPoint(5, 5)));
+    EXPECT_FALSE(withCards.contains(QPoint(695, 695)));
+    // The frame after the cards are gone still clears where they were.
+    repaint.painted(viewport, repaint.changedArea(viewport), repaint.pose(viewport));
+    const QRegion cards = repaint.drawableArea(viewport) - repaint.reachArea(viewport);
+    ASSERT_FALSE(cards.isEmpty());
+    layout.fan->cards.clear();
+    ++layout.revision;
+    EXPECT_TRUE((cards - repaint.changedArea(viewport)).isEmpty());
 }
 
 TEST_F(SwitcherLayoutTest, APaintedFrameStaysInsideTheAreaItsRepaintClaims)
@@ -160,7 +183,7 @@ TEST_F(SwitcherLayoutTest, APaintedFrameStaysInsideTheAreaItsRepaintClaims)
             QPainter p(&image);
             painter.paintRing(p, viewport.size, 1.0);
         }
-        const QRegion reach = repaint.reachArea(viewport);
+        const QRegion reach = repaint.drawableArea(viewport);
         int drawn = 0, stray = 0;
         for (int y = 0; y < image.height(); ++y) {
             const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -187,6 +210,29 @@ TEST_F(SwitcherLayoutTest, APaintedFrameStaysInsideTheAreaItsRepaintClaims)
     const auto [drawn, stray] = outside();
     EXPECT_GT(drawn, 0);
     EXPECT_EQ(stray, 0);
+
+    // With window cards, settled and blurred: they draw beyond the ring's
+    // disc, but only where the repaint claims.
+    layout.selectedIndex = 1;
+    for (int j = 0; j < 4; ++j) {
+        auto card = std::make_unique<SwitcherLayout::CardState>();
+        card->window.title = QStringLiteral("A window with a long title %1").arg(j);
+        card->selection.setValue(j == 1 ? 1.0 : 0.0);
+        layout.fan->cards.push_back(std::move(card));
+    }
+    layout.fanAngle.setValue(layout.selectedAppAngle());
+    for (const double ring : { 0.3, 1.0 }) {
+        layout.ring.setValue(ring);
+        layout.band.setRadii(
+            RingMotion::bandInnerRadius(ring >= 1.0, false), RingMotion::bandOuterRadius(ring >= 1.0, false));
+        for (auto& w : layout.wedges)
+            w->presence.setValue(ring);
+        ++layout.revision;
+        const auto [withCards, strayCards] = outside();
+        EXPECT_GT(withCards, drawn);
+        EXPECT_EQ(strayCards, 0) << "ring " << ring;
+    }
+    layout.fan->cards.clear();
 
     // Hidden and still, nothing is drawn.
     layout.visible = false;
