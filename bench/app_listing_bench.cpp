@@ -49,7 +49,7 @@ void BM_ShowingSim(benchmark::State& state)
             desktop->addWindow(100 + a, quint32(1000 + a * 10 + w), QStringLiteral("Document %1").arg(w));
     }
     desktop->frontmostPID = 110;
-    CircularSwitcherViewModel model;
+    CircularSwitcherViewModel model(Platform::installed());
     for (auto _ : state) {
         model.snapHidden();
         model.loadRunningApps();
@@ -128,7 +128,7 @@ void BM_ShowingX11(benchmark::State& state)
         state.SkipWithError("could not make the windows");
         return;
     }
-    auto desktop = std::make_shared<X11Desktop>();
+    auto desktop = std::make_shared<X11Desktop>(Platform::installed().ports().applicationIdentity);
     Platform::installed().ports().workspace = desktop;
     Platform::installed().ports().windows = desktop;
     installScreens();
@@ -141,7 +141,7 @@ void BM_ShowingX11(benchmark::State& state)
             apps += app.bundleIdentifier.startsWith(QLatin1String("org.kelvaro.Bench")) ? 1 : 0;
         usleep(10000);
     }
-    CircularSwitcherViewModel model;
+    CircularSwitcherViewModel model(Platform::installed());
     qsizetype windows = 0;
     for (auto _ : state) {
         desktop->invalidate(); // read the display afresh, as a new showing does

@@ -289,7 +289,7 @@ void measureListing()
     auto screens = std::make_shared<SimScreens>();
     screens->addScreen(QRectF(0, 0, 1280, 1024));
     Platform::installed().ports().screens = screens;
-    X11Desktop desktop;
+    X11Desktop desktop(Platform::installed().ports().applicationIdentity);
     int windows = 0;
     for (int i = 0; i < 500; ++i) {
         desktop.invalidate();

@@ -15,6 +15,7 @@
 #include "BenchDesktop.h"
 
 #include "app/AppDelegate.h"
+#include "app/AppServices.h"
 #include "app/RingController.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/HotkeyEventTap.h"
@@ -236,7 +237,8 @@ int main(int argc, char** argv)
         { QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
             QStringLiteral("^Bench target$"), QStringLiteral("windowactivate"), QStringLiteral("--sync") });
 
-    AppDelegate application(platform);
+    AppServices services;
+    AppDelegate application(platform, services);
     RingController& delegate = application.rings();
     application.keyboard().start();
     if (!application.keyboard().keyTap()) {

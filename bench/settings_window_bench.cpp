@@ -62,9 +62,9 @@ void BM_OpenSettingsToFirstFrame(benchmark::State& state)
             = SimDesktop::solidIcon(QColor::fromHsv(a * 40, 200, 200));
     desktop->frontmostPID = 100;
     AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
-    AppServices::installDefaults();
+    AppServices services = AppServices::builtIn(Platform::installed());
     for (auto _ : state) {
-        TitledWindows windows(Platform::installed());
+        TitledWindows windows(Platform::installed(), services);
         FirstPaint probe(windows);
         qApp->installEventFilter(&probe);
         QElapsedTimer clock;
@@ -99,14 +99,14 @@ BENCHMARK(BM_OpenSettingsToFirstFrame)
 void BM_IdleAfterTabChanges(benchmark::State& state)
 {
     AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
-    AppServices::installDefaults();
+    AppServices services = AppServices::builtIn(Platform::installed());
     const auto spin = [](int ms) {
         QEventLoop loop;
         QTimer::singleShot(ms, &loop, &QEventLoop::quit);
         loop.exec();
     };
     for (auto _ : state) {
-        TitledWindows windows(Platform::installed());
+        TitledWindows windows(Platform::installed(), services);
         windows.openSettings();
         spin(300);
         auto* view = windows.settingsWindow() ? windows.settingsWindow()->findChild<SettingsView*>() : nullptr;

@@ -31,7 +31,7 @@ void frame(benchmark::State& state, bool atRest)
     const double dpr = double(state.range(0));
     SimPlatform sim;
     VirtualScheduler* scheduler = &sim.scheduler();
-    AppShortcutRingViewModel model;
+    AppShortcutRingViewModel model { sim.platform() };
     model.loadShortcuts(
         RunningApp { QStringLiteral("Editor"), QImage(), QStringLiteral("org.example.Editor"), true }, items());
     AppShortcutRingView view(&model);

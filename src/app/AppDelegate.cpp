@@ -16,16 +16,16 @@
 namespace {
 constexpr double telemetryNoticeDelay = 1.5;
 
-AppServices& services() { return AppServices::shared(); }
 AppSettings& settings() { return AppSettings::shared(); }
 }
 
-AppDelegate::AppDelegate(const Platform& platform, QObject* parent)
+AppDelegate::AppDelegate(const Platform& platform, AppServices& services, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
+    , m_services(services)
     , m_rings(std::make_unique<RingController>(platform))
     , m_keyboard(std::make_unique<HotkeyDispatcher>(platform.keyTap(), *m_rings))
-    , m_windows(std::make_unique<TitledWindows>(platform))
+    , m_windows(std::make_unique<TitledWindows>(platform, services))
 {
     m_rings->setKeyboard(m_keyboard.get());
     connect(m_rings.get(), &RingController::ringsChanged, m_keyboard.get(), &HotkeyDispatcher::updateKeyGrabs);
@@ -39,8 +39,8 @@ AppDelegate::AppDelegate(const Platform& platform, QObject* parent)
 
 void AppDelegate::showTelemetryNotice()
 {
-    if (services().telemetryShowNoticeIfNeeded)
-        services().telemetryShowNoticeIfNeeded();
+    if (m_services.telemetryShowNoticeIfNeeded)
+        m_services.telemetryShowNoticeIfNeeded();
 }
 
 AppDelegate::~AppDelegate()
@@ -55,11 +55,11 @@ void AppDelegate::applicationDidFinishLaunching()
     m_windows->setActivationPolicy(ActivationPolicy::accessory);
     settings().applyAppearance();
 
-    if (services().telemetryPrepare)
-        services().telemetryPrepare();
+    if (m_services.telemetryPrepare)
+        m_services.telemetryPrepare();
     // A user who never touched the setting is opted in: the absent key reads as on.
-    if (services().telemetrySend && services().telemetryEnabled && services().telemetryEnabled())
-        services().telemetrySend(QStringLiteral("app_launched"), {});
+    if (m_services.telemetrySend && m_services.telemetryEnabled && m_services.telemetryEnabled())
+        m_services.telemetrySend(QStringLiteral("app_launched"), {});
     // Never on top of the wizard: a modal question before the user has seen
     // what the program is would be the first thing they meet.
     Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [this] {
@@ -96,9 +96,9 @@ void AppDelegate::applicationWillTerminate()
     m_rings->stopMouseTracking();
     // A password copied to the clipboard goes with us, never to a clipboard
     // manager that would keep it.
-    PasswordVault::clearClipboardIfOurs();
-    if (m_updateChecksStarted && services().stopUpdateChecks)
-        services().stopUpdateChecks();
+    PasswordVault(m_platform).clearClipboardIfOurs();
+    if (m_updateChecksStarted && m_services.stopUpdateChecks)
+        m_services.stopUpdateChecks();
     m_updateChecksStarted = false;
 }
 
@@ -124,13 +124,13 @@ void AppDelegate::showOnboarding()
 void AppDelegate::checkForUpdates()
 {
     m_windows->showUpdateNotice(false, true);
-    if (services().checkForUpdatesManually)
-        services().checkForUpdatesManually();
+    if (m_services.checkForUpdatesManually)
+        m_services.checkForUpdatesManually();
 }
 
 void AppDelegate::startUpdateChecks()
 {
-    if (m_updateChecksStarted || !services().startUpdateChecks)
+    if (m_updateChecksStarted || !m_services.startUpdateChecks)
         return;
     m_updateChecksStarted = true;
     // Neither automatic check takes the keyboard focus: at launch (often at
@@ -138,7 +138,7 @@ void AppDelegate::startUpdateChecks()
     // for it must not land in the update notice. The window only asks for
     // attention; "Check for Updates…" is the one path that brings it forward.
     QPointer<TitledWindows> windows = m_windows.get();
-    services().startUpdateChecks([windows](bool) {
+    m_services.startUpdateChecks([windows](bool) {
         if (windows)
             windows->showUpdateNotice(true, false);
     });
@@ -149,9 +149,9 @@ void AppDelegate::observeScreenLock()
     if (m_screenLockObserver)
         return;
     m_screenLockObserver = std::make_unique<ScreenLockObserver>();
-    connect(m_screenLockObserver.get(), &ScreenLockObserver::locked, this, [] {
+    connect(m_screenLockObserver.get(), &ScreenLockObserver::locked, this, [this] {
         Log::write(QStringLiteral("Kelvaro: the screen locked; saved passwords need a new presence check"));
-        if (services().resetPresenceContext)
-            services().resetPresenceContext();
+        if (m_services.resetPresenceContext)
+            m_services.resetPresenceContext();
     });
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <memory>
 
+struct AppServices;
 class HotkeyDispatcher;
 class Platform;
 class RingController;
@@ -17,7 +18,8 @@ class ScreenLockObserver;
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    explicit AppDelegate(const Platform& platform, QObject* parent = nullptr);
+    // `services` must outlive the delegate.
+    AppDelegate(const Platform& platform, AppServices& services, QObject* parent = nullptr);
     ~AppDelegate() override;
 
     // Launch, in order: accessory policy and appearance, the launch usage
@@ -45,6 +47,7 @@ private:
     void observeScreenLock();
 
     const Platform& m_platform;
+    AppServices& m_services;
     std::unique_ptr<RingController> m_rings;
     std::unique_ptr<HotkeyDispatcher> m_keyboard;
     std::unique_ptr<TitledWindows> m_windows;

@@ -12,15 +12,9 @@
 
 #include <QJsonObject>
 
-AppServices& AppServices::shared()
+AppServices AppServices::builtIn(const Platform& platform)
 {
-    static AppServices services;
-    return services;
-}
-
-void AppServices::installDefaults()
-{
-    AppServices& s = shared();
+    AppServices s;
 
     s.telemetryPrepare = [] {
         Telemetry::setKeyTapSuspender([](bool suspended) { KeyTapSuspension::setTapEnabled(!suspended); });
@@ -38,11 +32,12 @@ void AppServices::installDefaults()
     s.stopUpdateChecks = [] { UpdateChecker::shared().stopUpdateChecks(); };
     s.checkForUpdatesManually = [] { UpdateChecker::shared().check(true); };
     s.updateAvailable = [] { return UpdateChecker::shared().outcome().kind == UpdateChecker::Outcome::Available; };
-    s.makeSettingsView = []() -> QWidget* { return new SettingsView(UpdateChecker::shared()); };
+    s.makeSettingsView = [&platform]() -> QWidget* { return new SettingsView(platform, UpdateChecker::shared()); };
     s.resetPresenceContext = [] { PasswordAuth::lock(); };
 
-    s.makeOnboardingView
-        = [](std::function<void(bool)> onFinish) -> QWidget* { return new OnboardingView(std::move(onFinish)); };
+    s.makeOnboardingView = [&platform](std::function<void(bool)> onFinish) -> QWidget* {
+        return new OnboardingView(platform, std::move(onFinish));
+    };
     s.makeHelpView = []() -> QWidget* { return new HelpView; };
     s.makeLaunchPopoverView = [](int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
                                   std::function<void()> onDismiss) -> QWidget* {
@@ -53,4 +48,5 @@ void AppServices::installDefaults()
     s.makeUpdateNoticeView = [](std::function<void()> onClose) -> QWidget* {
         return new UpdateNoticeView(UpdateChecker::shared(), std::move(onClose));
     };
+    return s;
 }

@@ -3,8 +3,8 @@
 // program provide: the windows' views, the update checker, usage events and
 // the password vault's presence context. Each is a hook; a hook that is not
 // set means the service is not there, and the step that needs it does nothing.
-// The real hooks are installed at start-up (AppServices::installDefaults);
-// tests install their own.
+// The program makes one set at start-up (AppServices::builtIn) and hands it to
+// the delegate and the titled windows; tests hand them their own.
 
 #include <QRect>
 #include <QString>
@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class Platform;
 class QWidget;
 
 struct AppServices {
@@ -44,7 +45,7 @@ struct AppServices {
     // The vault's presence context is dropped when the screen locks.
     std::function<void()> resetPresenceContext;
 
-    static AppServices& shared();
-    // Connects the hooks to the services built into this program.
-    static void installDefaults();
+    // The hooks connected to the services built into this program, with the
+    // views made on `platform` (which must outlive them).
+    static AppServices builtIn(const Platform& platform);
 };

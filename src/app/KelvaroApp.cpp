@@ -74,11 +74,13 @@ static std::optional<QRect> trayIconFrame(const QSystemTrayIcon& tray)
 
 static QString appName() { return QCoreApplication::translate("Kelvaro", "Kelvaro"); }
 
-KelvaroApp::KelvaroApp(const Platform& platform, std::unique_ptr<AppDelegate> delegate, QObject* parent)
+KelvaroApp::KelvaroApp(
+    const Platform& platform, AppServices& services, std::unique_ptr<AppDelegate> delegate, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
+    , m_services(services)
     , m_settings(AppSettings::shared())
-    , m_delegate(delegate ? std::move(delegate) : std::make_unique<AppDelegate>(platform))
+    , m_delegate(delegate ? std::move(delegate) : std::make_unique<AppDelegate>(platform, services))
 {
     initResources();
     buildMenu();
@@ -243,7 +245,7 @@ void KelvaroApp::show()
     }
     // Where the launch notice points: the icon's frame as the tray reports
     // it, once the tray has embedded the icon.
-    AppServices::shared().menuBarItemFrame = [tray = QPointer<QSystemTrayIcon>(m_tray)]() -> std::optional<QRect> {
+    m_services.menuBarItemFrame = [tray = QPointer<QSystemTrayIcon>(m_tray)]() -> std::optional<QRect> {
         if (!tray || !tray->isVisible())
             return std::nullopt;
         const auto frame = trayIconFrame(*tray);
@@ -375,8 +377,8 @@ int KelvaroApp::main(int argc, char** argv, const std::function<void(Platform&)>
     LinuxPlatform::build(platform);
 
     UnixSignals::quitOnTermination();
-    AppServices::installDefaults();
-    KelvaroApp scene(platform);
+    AppServices services = AppServices::builtIn(platform);
+    KelvaroApp scene(platform, services);
     AppDelegate& delegate = scene.delegate();
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate,
         [&delegate] { delegate.applicationShouldHandleReopen(); });

@@ -17,6 +17,7 @@
 #include <optional>
 
 class AppDelegate;
+struct AppServices;
 class AppSettings;
 class QAction;
 class Platform;
@@ -26,9 +27,11 @@ class QSystemTrayIcon;
 class KelvaroApp : public QObject {
     Q_OBJECT
 public:
-    // Takes `delegate` (tests pass their own); makes one on `platform` when none is given.
-    explicit KelvaroApp(
-        const Platform& platform, std::unique_ptr<AppDelegate> delegate = nullptr, QObject* parent = nullptr);
+    // Takes `delegate` (tests pass their own); makes one on `platform` and
+    // `services` when none is given. `services` must outlive the scene; it
+    // learns the tray icon's frame from here.
+    KelvaroApp(const Platform& platform, AppServices& services, std::unique_ptr<AppDelegate> delegate = nullptr,
+        QObject* parent = nullptr);
     ~KelvaroApp() override;
 
     AppDelegate& delegate() const { return *m_delegate; }
@@ -63,6 +66,7 @@ private:
     void tellAboutStorage(const DefaultsStore::Problem& problem);
 
     const Platform& m_platform;
+    AppServices& m_services;
     AppSettings& m_settings;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<QMenu> m_menu;

@@ -239,7 +239,7 @@ void RingController::showLauncherGroup(const LauncherGroup& group)
         stepOrCommitSwitcher();
         return;
     }
-    const QList<RunningApp> apps = LauncherApps::resolved(group.bundleIdentifiers);
+    const QList<RunningApp> apps = LauncherApps::resolved(m_platform, group.bundleIdentifiers);
     if (apps.isEmpty()) {
         Log::write(QStringLiteral("Kelvaro: launcher group '") + group.name
             + QStringLiteral("' has no apps that still exist."));
@@ -349,7 +349,7 @@ void RingController::showPasswordRing()
         stepOrCommitShortcutRing();
         return;
     }
-    const QList<AppShortcut> items = PasswordVault::ringItems();
+    const QList<AppShortcut> items = PasswordVault(m_platform).ringItems();
     if (items.isEmpty()) {
         RingSources::beep(m_platform.workspace());
         return;
@@ -448,8 +448,8 @@ void RingController::choosePassword(const AppShortcut& item, std::optional<QUuid
         m_passwordDelivery->choose(item.id, card, std::move(finished));
         return;
     }
-    PasswordDelivery(m_platform.focusedText(), m_platform.syntheticKeys(), m_platform.scheduler(),
-        m_platform.workspace(), &KeyTapSuspension::begin)
+    PasswordDelivery(PasswordVault(m_platform), m_platform.focusedText(), m_platform.syntheticKeys(),
+        m_platform.scheduler(), m_platform.workspace(), &KeyTapSuspension::begin)
         .choose(item.id, card, std::move(finished));
 }
 

@@ -24,8 +24,6 @@ namespace {
 constexpr double menuBarItemDeadline = 8.0;
 constexpr double menuBarItemPollInterval = 0.15;
 
-AppServices& services() { return AppServices::shared(); }
-
 // A window counts as titled when it has a frame and a title bar: normal
 // windows and dialogs, not popups, tool tips or borderless panels.
 bool isTitled(const QWidget* w)
@@ -44,9 +42,10 @@ constexpr Qt::WindowFlags closableOnly
     = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
-TitledWindows::TitledWindows(const Platform& platform, QObject* parent)
+TitledWindows::TitledWindows(const Platform& platform, AppServices& services, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
+    , m_services(services)
 {
     AppSettings::shared().onChange(this, { AppSettings::Key::language }, [this] { retitle(); });
 }
@@ -173,17 +172,17 @@ void TitledWindows::bringToFront(QWidget* window, bool makeKey)
 
 void TitledWindows::openSettings()
 {
-    if (!m_settingsWindow && !services().makeSettingsView)
+    if (!m_settingsWindow && !m_services.makeSettingsView)
         return;
     setActivationPolicy(ActivationPolicy::regular);
     if (!m_settingsWindow)
-        makeWindow(Kind::settings, services().makeSettingsView());
+        makeWindow(Kind::settings, m_services.makeSettingsView());
     bringToFront(m_settingsWindow, true);
 }
 
 void TitledWindows::showOnboarding(std::function<void(bool openSettingsAfterwards)> onFinish)
 {
-    if (!m_onboardingWindow && !services().makeOnboardingView)
+    if (!m_onboardingWindow && !m_services.makeOnboardingView)
         return;
     setActivationPolicy(ActivationPolicy::regular);
     if (!m_onboardingWindow) {
@@ -200,26 +199,26 @@ void TitledWindows::showOnboarding(std::function<void(bool openSettingsAfterward
                 onFinish(openSettingsAfterwards);
             Q_EMIT self->onboardingClosed();
         };
-        makeWindow(Kind::onboarding, services().makeOnboardingView(finish));
+        makeWindow(Kind::onboarding, m_services.makeOnboardingView(finish));
     }
     bringToFront(m_onboardingWindow, true);
 }
 
 void TitledWindows::showHelp()
 {
-    if (!m_helpWindow && !services().makeHelpView)
+    if (!m_helpWindow && !m_services.makeHelpView)
         return;
     setActivationPolicy(ActivationPolicy::regular);
     if (!m_helpWindow)
-        makeWindow(Kind::help, services().makeHelpView());
+        makeWindow(Kind::help, m_services.makeHelpView());
     bringToFront(m_helpWindow, true);
 }
 
 void TitledWindows::showUpdateNotice(bool silentIfNothing, bool stealsFocus)
 {
-    if (silentIfNothing && !(services().updateAvailable && services().updateAvailable()))
+    if (silentIfNothing && !(m_services.updateAvailable && m_services.updateAvailable()))
         return;
-    if (!m_updateWindow && !services().makeUpdateNoticeView)
+    if (!m_updateWindow && !m_services.makeUpdateNoticeView)
         return;
     setActivationPolicy(ActivationPolicy::regular);
     if (m_updateWindow) {
@@ -231,7 +230,7 @@ void TitledWindows::showUpdateNotice(bool silentIfNothing, bool stealsFocus)
         if (self && self->m_updateWindow)
             self->m_updateWindow->close();
     };
-    QWidget* window = makeWindow(Kind::update, services().makeUpdateNoticeView(onClose));
+    QWidget* window = makeWindow(Kind::update, m_services.makeUpdateNoticeView(onClose));
     bringToFront(window, stealsFocus);
     if (!stealsFocus)
         QApplication::alert(window);
@@ -297,7 +296,7 @@ void TitledWindows::showLaunchPopoverIfEnabled()
 {
     if (!AppSettings::shared().showLaunchMessage() || m_launchPopoverWindow || m_launchPopoverWaiting)
         return;
-    if (!services().makeLaunchPopoverView)
+    if (!m_services.makeLaunchPopoverView)
         return;
     m_launchPopoverWaiting = true;
     pollForTrayIcon(Scheduler::shared().now() + menuBarItemDeadline);
@@ -306,8 +305,8 @@ void TitledWindows::showLaunchPopoverIfEnabled()
 void TitledWindows::pollForTrayIcon(double deadline)
 {
     std::optional<QRect> frame;
-    if (services().menuBarItemFrame)
-        frame = services().menuBarItemFrame();
+    if (m_services.menuBarItemFrame)
+        frame = m_services.menuBarItemFrame();
     if (frame || Scheduler::shared().now() >= deadline) {
         m_launchPopoverWaiting = false;
         presentLaunchPopover(frame);
@@ -324,7 +323,7 @@ QPoint TitledWindows::position(QSize size, std::optional<QRect> item, QRect v)
 
 void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
 {
-    if (!AppSettings::shared().showLaunchMessage() || m_launchPopoverWindow || !services().makeLaunchPopoverView)
+    if (!AppSettings::shared().showLaunchMessage() || m_launchPopoverWindow || !m_services.makeLaunchPopoverView)
         return;
     auto* window = new QWidget(
         nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
@@ -348,7 +347,7 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
     };
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
-    QWidget* view = services().makeLaunchPopoverView(placement.arrowX, placement.arrowBelow, onOpenSettings, onDismiss);
+    QWidget* view = m_services.makeLaunchPopoverView(placement.arrowX, placement.arrowBelow, onOpenSettings, onDismiss);
     layout->addWidget(view);
     const QSize size(launchPopoverSize.width(), std::max(launchPopoverSize.height(), view->sizeHint().height()));
     window->setFixedSize(size);

@@ -19,13 +19,15 @@
 
 class Platform;
 class PointerMonitorSession;
+struct AppServices;
 
 enum class ActivationPolicy { regular, accessory };
 
 class TitledWindows : public QObject {
     Q_OBJECT
 public:
-    explicit TitledWindows(const Platform& platform, QObject* parent = nullptr);
+    // `services` must outlive the windows.
+    TitledWindows(const Platform& platform, AppServices& services, QObject* parent = nullptr);
     ~TitledWindows() override;
 
     ActivationPolicy activationPolicy() const { return m_activationPolicy; }
@@ -85,6 +87,7 @@ private:
     void pollForTrayIcon(double deadline);
 
     const Platform& m_platform;
+    AppServices& m_services;
     QPointer<QWidget> m_settingsWindow;
     QPointer<QWidget> m_onboardingWindow;
     QPointer<QWidget> m_helpWindow;

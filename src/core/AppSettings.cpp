@@ -7,6 +7,7 @@
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
 #include "platform/LoginItem.h"
+#include "platform/Platform.h"
 #include "platform/Screens.h"
 
 #include <QCoreApplication>
@@ -227,8 +228,14 @@ QMetaObject::Connection AppSettings::onChange(const QObject* context, QList<Key>
 
 // ---- Construction and loading ------------------------------------------------------
 
-AppSettings::AppSettings(DefaultsStore& defaults, QObject* parent)
+AppSettings::AppSettings(const Platform& platform, QObject* parent)
+    : AppSettings(platform, platform.defaults(), parent)
+{
+}
+
+AppSettings::AppSettings(const Platform& platform, DefaultsStore& defaults, QObject* parent)
     : QObject(parent)
+    , m_platform(&platform)
     , m_defaults(&defaults)
 {
     load();
@@ -239,11 +246,13 @@ AppSettings::~AppSettings() = default;
 AppSettings& AppSettings::shared()
 {
     static AppSettings* instance = nullptr; // lives for the whole process
-    DefaultsStore& store = DefaultsStore::shared();
+    const Platform& platform = Platform::installed();
+    DefaultsStore& store = platform.defaults();
     if (!instance) {
-        instance = new AppSettings(store);
-    } else if (instance->m_defaults.data() != &store) {
-        // Another defaults store was installed (tests): reload from it.
+        instance = new AppSettings(platform);
+    } else if (instance->m_platform != &platform || instance->m_defaults.data() != &store) {
+        // Another platform or defaults store was installed (tests): reload from it.
+        instance->m_platform = &platform;
         instance->m_defaults = &store;
         instance->load();
         for (Key key : allKeys())
@@ -274,7 +283,7 @@ void AppSettings::load()
     Translations::install(resolvedLanguageCode());
     m_showLaunchMessage = storedBool(d, storedName(Key::showLaunchMessage)).value_or(true);
     m_launcherGroups = loadLauncherGroups();
-    m_launchAtLogin = LoginItem::shared().isEnabled();
+    m_launchAtLogin = m_platform->loginItem().isEnabled();
 }
 
 std::optional<Hotkey> AppSettings::loadHotkey(const DefaultsStore& d, const QString& key, const Hotkey& fallback)
@@ -409,11 +418,11 @@ void AppSettings::setAppearance(AppearanceMode v)
 
 // ---- Platform effects ------------------------------------------------------------------
 
-void AppSettings::applyAppearance() { Appearance::shared().apply(m_appearance); }
+void AppSettings::applyAppearance() { m_platform->appearance().apply(m_appearance); }
 
 void AppSettings::applyLaunchAtLogin()
 {
-    LoginItem& item = LoginItem::shared();
+    LoginItem& item = m_platform->loginItem();
     const bool enabled = item.isEnabled();
     if (m_launchAtLogin == enabled)
         return;
@@ -450,7 +459,7 @@ QRectF AppSettings::ringFrame(double diameter) const
 {
     const double d = diameter;
     const double r = d * 0.5;
-    const Screens& screens = Screens::shared();
+    const Screens& screens = m_platform->screens();
     const QPointF p = screens.pointer();
     std::optional<ScreenInfo> screen;
     if (m_showOnMouseScreen)

@@ -30,6 +30,8 @@
 #include <optional>
 #include <vector>
 
+class Platform;
+
 // ---- Setting enums ---------------------------------------------------------
 // Each is described by its table: raw value, localized title, symbol and,
 // for the first two, an explanation.
@@ -83,14 +85,17 @@ public:
     };
     Q_ENUM(Key)
 
-    // Loads every setting from `defaults` (kept by reference; it must outlive
-    // this object). Writes nothing.
-    explicit AppSettings(DefaultsStore& defaults, QObject* parent = nullptr);
+    // Loads every setting from the platform's defaults, or from `defaults`
+    // when given (both kept by reference; they must outlive this object).
+    // The platform's other ports carry the settings' effects: login item,
+    // appearance, screens. Writes nothing.
+    explicit AppSettings(const Platform& platform, QObject* parent = nullptr);
+    AppSettings(const Platform& platform, DefaultsStore& defaults, QObject* parent = nullptr);
     ~AppSettings() override;
 
-    // The process-wide store on DefaultsStore::shared(). When a different
-    // shared defaults store has been installed since (tests), the same object
-    // reloads from it, so references and connections stay valid.
+    // The process-wide settings on the installed platform. When a different
+    // platform or defaults store has been installed since (tests), the same
+    // object reloads from it, so references and connections stay valid.
     static AppSettings& shared();
 
     static const Hotkey defaultSwitcherHotkey; // ⇧⌘ key code 0
@@ -224,6 +229,7 @@ private:
     static std::uint64_t loadHold(const DefaultsStore& d, const QString& key, std::uint64_t fallback);
     QList<LauncherGroup> loadLauncherGroups();
 
+    const Platform* m_platform;
     QPointer<DefaultsStore> m_defaults;
 
     std::array<std::optional<Hotkey>, hotkeyRoleCount> m_hotkeys; // by role

@@ -3,6 +3,7 @@
 #include "core/StoredListRecovery.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -20,8 +21,13 @@ std::unique_ptr<ShortcutStorage>& sharedStorage()
 ShortcutStorage& ShortcutStorage::shared()
 {
     auto& s = sharedStorage();
+    DefaultsStore& defaults = Platform::installed().defaults();
     if (!s) {
-        s = std::make_unique<ShortcutStorage>();
+        s = std::make_unique<ShortcutStorage>(defaults);
+        s->load();
+    } else if (s->m_defaults.data() != &defaults) {
+        s->m_defaults = &defaults;
+        s->m_shortcuts.clear();
         s->load();
     }
     return *s;
@@ -29,11 +35,14 @@ ShortcutStorage& ShortcutStorage::shared()
 
 void ShortcutStorage::resetShared() { sharedStorage().reset(); }
 
-ShortcutStorage::ShortcutStorage() = default;
+ShortcutStorage::ShortcutStorage(DefaultsStore& defaults)
+    : m_defaults(&defaults)
+{
+}
 
 void ShortcutStorage::load()
 {
-    DefaultsStore& defaults = DefaultsStore::shared();
+    DefaultsStore& defaults = *m_defaults;
     const auto stored = defaults.value(key);
     if (!stored)
         return;
@@ -93,7 +102,7 @@ QByteArray ShortcutStorage::encode(const QMap<QString, QList<AppShortcut>>& list
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
-void ShortcutStorage::save() { DefaultsStore::shared().setValue(key, encode(m_shortcuts)); }
+void ShortcutStorage::save() { m_defaults->setValue(key, encode(m_shortcuts)); }
 
 QList<AppShortcut> ShortcutStorage::getShortcuts(const QString& bundleIdentifier) const
 {

@@ -12,22 +12,28 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <optional>
+
+class DefaultsStore;
 
 class ShortcutStorage final : public QObject {
     Q_OBJECT
 public:
     static const QString key; // "AppShortcutsPerApp"
 
-    // The process-wide store, made on first use and loaded from DefaultsStore::shared().
+    // The process-wide store, made on first use and loaded from the installed
+    // platform's defaults. When another platform has been installed since
+    // (tests), the same object reloads from its defaults, so references and
+    // connections stay valid.
     static ShortcutStorage& shared();
-    // Drops the process-wide store; the next shared() makes and loads a new
-    // one (for tests that install another defaults store).
+    // Drops the process-wide store; the next shared() makes and loads a new one.
     static void resetShared();
 
-    // An empty store on DefaultsStore::shared(); call load() to read it.
-    ShortcutStorage();
+    // An empty store on `defaults` (kept by reference; it must outlive this
+    // object); call load() to read it.
+    explicit ShortcutStorage(DefaultsStore& defaults);
 
     // Replaces the lists with the stored ones (the elements that can be read).
     void load();
@@ -59,5 +65,6 @@ Q_SIGNALS:
     void shortcutsChanged();
 
 private:
+    QPointer<DefaultsStore> m_defaults;
     QMap<QString, QList<AppShortcut>> m_shortcuts;
 };

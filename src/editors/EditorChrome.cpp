@@ -143,14 +143,14 @@ QPixmap iconPixmap(const QString& icon, int side, const QColor& colour, qreal de
     return pixmap;
 }
 
-std::optional<QIcon> appIcon(const QString& bundleIdentifier)
+std::optional<QIcon> appIcon(Workspace& workspace, const QString& bundleIdentifier)
 {
     if (bundleIdentifier.isEmpty())
         return std::nullopt;
-    const auto url = Workspace::shared().urlForApplication(bundleIdentifier);
+    const auto url = workspace.urlForApplication(bundleIdentifier);
     if (!url)
         return std::nullopt;
-    const QIcon icon = Workspace::shared().iconForFile(*url);
+    const QIcon icon = workspace.iconForFile(*url);
     if (icon.isNull())
         return std::nullopt;
     return icon;

@@ -14,6 +14,8 @@ class QFrame;
 class QMessageBox;
 class QPainter;
 
+class Workspace;
+
 namespace EditorChrome {
 // The window text at reduced strength.
 QColor secondaryColour(const QPalette& palette);
@@ -29,7 +31,7 @@ QFrame* divider(QWidget* parent);
 // "F11" line up in a column.
 QFont combinationFont(const QFont& base);
 // The icon of the installed application with this bundle identifier.
-std::optional<QIcon> appIcon(const QString& bundleIdentifier);
+std::optional<QIcon> appIcon(Workspace& workspace, const QString& bundleIdentifier);
 // A record's icon: its custom picture fitted into `rect` (the "photo" symbol
 // while the picture cannot be read), or the symbol of that name in `colour`.
 void paintIcon(QPainter& painter, const QRectF& rect, const QString& icon, const QColor& colour);

@@ -1,5 +1,7 @@
 #include "editors/ShortcutEditorView.h"
 
+#include "platform/Platform.h"
+
 #include "core/CustomIcons.h"
 #include "core/SymbolIcons.h"
 #include "editors/EditorChrome.h"
@@ -133,8 +135,10 @@ QWidget* section(const QString& title, QWidget* content, QWidget* parent, QLabel
 }
 }
 
-ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcut> existing, QWidget* parent)
+ShortcutEditorView::ShortcutEditorView(
+    const Platform& platform, AppShortcut app, std::optional<AppShortcut> existing, QWidget* parent)
     : QDialog(parent)
+    , m_platform(platform)
     , m_app(std::move(app))
     , m_existing(std::move(existing))
 {
@@ -170,7 +174,7 @@ ShortcutEditorView::ShortcutEditorView(AppShortcut app, std::optional<AppShortcu
     header->setSpacing(12);
     auto* appIcon = new QLabel(this);
     appIcon->setFixedSize(32, 32);
-    if (const auto icon = EditorChrome::appIcon(m_app.bundleIdentifier))
+    if (const auto icon = EditorChrome::appIcon(m_platform.workspace(), m_app.bundleIdentifier))
         appIcon->setPixmap(icon->pixmap(QSize(32, 32), devicePixelRatioF()));
     else
         appIcon->setPixmap(SymbolIcons::pixmap(

@@ -35,12 +35,15 @@ QString defaultIcon(ShortcutAction action); // "command", "doc.on.clipboard", "l
 QString trimmedBlanks(const QString& text);
 }
 
+class Platform;
+
 class ShortcutEditorView : public QDialog {
     Q_OBJECT
 public:
     // `app` is the application's entry (its name and bundle identifier);
     // `existing` the item to edit, or nothing to add one.
-    ShortcutEditorView(AppShortcut app, std::optional<AppShortcut> existing, QWidget* parent = nullptr);
+    ShortcutEditorView(
+        const Platform& platform, AppShortcut app, std::optional<AppShortcut> existing, QWidget* parent = nullptr);
     ~ShortcutEditorView() override;
 
     bool isEditing() const { return bool(m_existing); }
@@ -74,6 +77,7 @@ Q_SIGNALS:
     void saved(const AppShortcut& shortcut);
 
 private:
+    const Platform& m_platform;
     void refresh();
 
     AppShortcut m_app;

@@ -4,6 +4,7 @@
 #include "core/SymbolIcons.h"
 #include "editors/EditorChrome.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/Platform.h"
 #include "platform/Workspace.h"
 
 #include <QCheckBox>
@@ -23,19 +24,19 @@ ShortcutSuggestionsView::ScanBackend& installedBackend()
     return backend;
 }
 
-MenuShortcutScanner::ScanResult scanNow(const QString& bundleIdentifier)
+MenuShortcutScanner::ScanResult scanNow(const Platform& platform, const QString& bundleIdentifier)
 {
     const auto& b = installedBackend();
-    return b.scan ? b.scan(bundleIdentifier) : MenuShortcutScanner::scan(bundleIdentifier);
+    return b.scan ? b.scan(bundleIdentifier) : MenuShortcutScanner::scan(platform, bundleIdentifier);
 }
 
-void openAndScan(const QString& bundleIdentifier, MenuShortcutScanner::Completion completion)
+void openAndScan(const Platform& platform, const QString& bundleIdentifier, MenuShortcutScanner::Completion completion)
 {
     const auto& b = installedBackend();
     if (b.openAndScan)
         b.openAndScan(bundleIdentifier, std::move(completion));
     else
-        MenuShortcutScanner::openAndScan(bundleIdentifier, std::move(completion));
+        MenuShortcutScanner::openAndScan(platform, bundleIdentifier, std::move(completion));
 }
 
 void runInBackground(std::function<void()> work)
@@ -50,8 +51,10 @@ void runInBackground(std::function<void()> work)
 
 void ShortcutSuggestionsView::setScanBackend(ScanBackend backend) { installedBackend() = std::move(backend); }
 
-ShortcutSuggestionsView::ShortcutSuggestionsView(const ShortcutSuggestionContext& context, QWidget* parent)
+ShortcutSuggestionsView::ShortcutSuggestionsView(
+    const Platform& platform, const ShortcutSuggestionContext& context, QWidget* parent)
     : QDialog(parent)
+    , m_platform(platform)
     , m_app(context.app)
     , m_presets(context.presets)
 {
@@ -75,7 +78,7 @@ ShortcutSuggestionsView::ShortcutSuggestionsView(const ShortcutSuggestionContext
     auto* icon = new QLabel(this);
     icon->setFixedSize(36, 36);
     icon->setAlignment(Qt::AlignCenter);
-    if (const auto appIcon = EditorChrome::appIcon(m_app.bundleIdentifier))
+    if (const auto appIcon = EditorChrome::appIcon(m_platform.workspace(), m_app.bundleIdentifier))
         icon->setPixmap(appIcon->pixmap(QSize(36, 36), devicePixelRatioF()));
     else
         icon->setPixmap(SymbolIcons::pixmap(
@@ -196,7 +199,7 @@ bool ShortcutSuggestionsView::appIsRunning() const
     const auto& b = installedBackend();
     if (b.isRunning)
         return b.isRunning(m_app.bundleIdentifier);
-    return Workspace::shared().runningApplication(m_app.bundleIdentifier).has_value();
+    return m_platform.workspace().runningApplication(m_app.bundleIdentifier).has_value();
 }
 
 QString ShortcutSuggestionsView::addButtonTitle() const
@@ -283,8 +286,8 @@ void ShortcutSuggestionsView::autoScanIfRunning()
     const quint64 number = beginScan();
     const QString bundle = m_app.bundleIdentifier;
     QPointer<ShortcutSuggestionsView> self(this);
-    runInBackground([self, number, bundle] {
-        const MenuShortcutScanner::ScanResult result = scanNow(bundle);
+    runInBackground([&platform = m_platform, self, number, bundle] {
+        const MenuShortcutScanner::ScanResult result = scanNow(platform, bundle);
         QCoreApplication* app = QCoreApplication::instance();
         if (!app)
             return; // the program is ending
@@ -305,7 +308,7 @@ void ShortcutSuggestionsView::importFromMenus()
     const quint64 number = beginScan();
     const QString bundle = m_app.bundleIdentifier;
     QPointer<ShortcutSuggestionsView> self(this);
-    openAndScan(bundle, [self, number, bundle](const MenuShortcutScanner::ScanResult& result) {
+    openAndScan(m_platform, bundle, [self, number, bundle](const MenuShortcutScanner::ScanResult& result) {
         if (self)
             self->deliverScanResult(number, bundle, result, true);
     });

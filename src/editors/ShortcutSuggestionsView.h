@@ -25,6 +25,8 @@ class QPushButton;
 class QVBoxLayout;
 
 // What one presentation of the sheet shows.
+class Platform;
+
 struct ShortcutSuggestionContext {
     AppShortcut app;
     QList<ShortcutPreset> presets;
@@ -34,7 +36,8 @@ struct ShortcutSuggestionContext {
 class ShortcutSuggestionsView : public QDialog {
     Q_OBJECT
 public:
-    ShortcutSuggestionsView(const ShortcutSuggestionContext& context, QWidget* parent = nullptr);
+    ShortcutSuggestionsView(
+        const Platform& platform, const ShortcutSuggestionContext& context, QWidget* parent = nullptr);
     ~ShortcutSuggestionsView() override;
 
     // How scans are made. The default reads the real menus, the automatic
@@ -92,6 +95,7 @@ protected:
     void done(int result) override;
 
 private:
+    const Platform& m_platform;
     void applyScanResult(const MenuShortcutScanner::ScanResult& result, bool autoSelect);
     // Marks a scan as under way and returns its number.
     quint64 beginScan();

@@ -6,6 +6,7 @@
 #include "onboarding/PressDemoKeyStrip.h"
 #include "onboarding/WizardArtwork.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "editors/HotkeyRecorder.h"
 #include "editors/KeyStrip.h"
@@ -29,7 +30,6 @@
 namespace {
 QString translated(const char* text) { return QCoreApplication::translate("Kelvaro", text); }
 AppSettings& settings() { return AppSettings::shared(); }
-bool reduceMotion() { return DisplayPreferences::shared().reduceMotion(); }
 using OnboardingStyle::accent;
 using OnboardingStyle::secondary;
 
@@ -58,8 +58,9 @@ QLabel* fitted(QLabel* label, int width)
 
 } // namespace
 
-OnboardingView::OnboardingView(std::function<void(bool)> onFinish, QWidget* parent)
+OnboardingView::OnboardingView(const Platform& platform, std::function<void(bool)> onFinish, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_onFinish(std::move(onFinish))
 {
     setFixedSize(windowSize);
@@ -218,7 +219,7 @@ void OnboardingView::rebuild(bool animate)
     m_subtitle = nullptr;
     m_current = buildPage(m_page);
     m_pageLayout->addWidget(m_current);
-    if (animate && !reduceMotion() && isVisible()) {
+    if (animate && !m_platform.displayPreferences().reduceMotion() && isVisible()) {
         auto* effect = new QGraphicsOpacityEffect(m_current);
         effect->setOpacity(0);
         m_current->setGraphicsEffect(effect);
@@ -320,7 +321,7 @@ QWidget* OnboardingView::welcome()
 {
     // The applications are read once, the first time the page is shown.
     if (m_previewApps.isEmpty())
-        m_previewApps = SettingsView::runningApps(8);
+        m_previewApps = SettingsView::runningApps(m_platform, 8);
     RingStageInput input;
     input.tab = SettingsTab::switcher;
     input.runningApps = m_previewApps;

@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <functional>
 
+class Platform;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -26,7 +27,8 @@ class QVBoxLayout;
 class OnboardingView : public QWidget {
     Q_OBJECT
 public:
-    explicit OnboardingView(std::function<void(bool finishedFromLastPage)> onFinish, QWidget* parent = nullptr);
+    OnboardingView(
+        const Platform& platform, std::function<void(bool finishedFromLastPage)> onFinish, QWidget* parent = nullptr);
     ~OnboardingView() override;
 
     static constexpr QSize windowSize { 600, 648 };
@@ -64,6 +66,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    const Platform& m_platform;
     void rebuild(bool animate);
     void retranslateFooter();
     void finish(bool fromLastPage);

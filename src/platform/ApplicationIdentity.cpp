@@ -126,8 +126,6 @@ std::optional<QString> DesktopEntry::localizedName() const
     return std::nullopt;
 }
 
-ApplicationIdentity& ApplicationIdentity::shared() { return Platform::installed().applicationIdentity(); }
-
 std::optional<DesktopEntry> ApplicationIdentity::readEntry(const QString& path, const QString& id)
 {
     const SafeFile::Result file = SafeFile::read(path, maxEntryBytes);

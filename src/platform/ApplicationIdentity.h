@@ -45,8 +45,6 @@ public:
     // Entries from $XDG_DATA_HOME/applications and each $XDG_DATA_DIRS/applications,
     // the earlier folder winning; re-read when one of the folders changes.
     ApplicationIdentity() = default;
-    // The installed platform's.
-    static ApplicationIdentity& shared();
 
     QList<DesktopEntry> entries() const;
     std::optional<DesktopEntry> entry(const QString& desktopId) const;

@@ -59,8 +59,4 @@ public:
 
     // Blocks until the browser answered. Called off the main thread.
     virtual Outcome run(const QString& bundleIdentifier, const QString& source) = 0;
-
-    // The process-wide backend (the session-file reader unless a test
-    // installed another). Safe to call from any thread.
-    static std::shared_ptr<BrowserScripting> shared();
 };

@@ -30,8 +30,6 @@ public:
     virtual void clear() = 0;
     virtual std::uint64_t changeCount() const = 0;
 
-    static Clipboard& shared();
-
 Q_SIGNALS:
     void changed();
 };

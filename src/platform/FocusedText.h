@@ -53,6 +53,4 @@ public:
         = 0;
     // The top-level window that has the keyboard focus now.
     virtual std::optional<quint32> focusedWindow() const = 0;
-
-    static FocusedText& shared();
 };

@@ -14,7 +14,4 @@ public:
     // Register / unregister; nothing on success, else a readable error description.
     virtual std::optional<QString> registerItem() = 0;
     virtual std::optional<QString> unregisterItem() = 0;
-
-    // The process-wide login item (the XDG autostart entry unless a test installed another).
-    static LoginItem& shared();
 };

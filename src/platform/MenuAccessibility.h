@@ -41,7 +41,4 @@ public:
     // The element of the running application with process id `pid`; null
     // when the accessibility layer does not know it.
     virtual AXElementPtr applicationElement(qint64 pid) = 0;
-
-    // Safe to call from any thread.
-    static std::shared_ptr<MenuAccessibility> shared();
 };

@@ -4,7 +4,7 @@
 // still reach the ring's own widgets and every other window.
 //
 // Events carry no position: whoever handles one reads the pointer's location
-// from Screens::shared().pointer() when it needs it (motion may be coalesced).
+// from the Screens port (pointer()) when it needs it (motion may be coalesced).
 
 #include <functional>
 #include <memory>
@@ -44,7 +44,4 @@ public:
     // Makes ready what the first monitor needs (a connection), off the path
     // of the first showing; reports no events by itself.
     virtual void prepare() { }
-
-    // The process-wide monitor (the X11 one unless a test installed another).
-    static PointerMonitor& shared();
 };

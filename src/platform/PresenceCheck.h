@@ -43,8 +43,6 @@ public:
     virtual void verify(
         std::shared_ptr<PresenceConversation> conversation, const QObject* context, std::function<void(Outcome)> done)
         = 0;
-
-    static PresenceCheck& shared();
 };
 
 // The system's check: PAM, service "kelvaro". Given a folder, PAM reads the

@@ -29,6 +29,4 @@ public:
     // Deletes the item of `account`, if any. `done(false)` only when the store
     // failed (an absent item is no failure).
     virtual void remove(const QString& account, const QObject* context, std::function<void(bool ok)> done) = 0;
-
-    static SecretStore& shared();
 };

@@ -17,6 +17,4 @@ public:
     // so the target sees the requested set and nothing more. Returns false when
     // nothing could be posted (no display, unknown key); the backend logs why.
     virtual bool postKeyPress(std::uint16_t keyCode, std::uint64_t modifiers) = 0;
-
-    static SyntheticKeys& shared();
 };

@@ -1,4 +1,3 @@
-#include "platform/Platform.h"
 #include "platform/Windows.h"
 #include "platform/Workspace.h"
 
@@ -12,7 +11,3 @@ std::optional<RunningApplication> Workspace::runningApplication(const QString& b
     }
     return std::nullopt;
 }
-
-Workspace& Workspace::shared() { return Platform::installed().workspace(); }
-
-Windows& Windows::shared() { return Platform::installed().windows(); }

@@ -65,7 +65,4 @@ public:
     virtual std::optional<quint32> currentDesktop() const = 0;
     // False when there is no such desktop or no window manager to ask.
     virtual bool switchToDesktop(quint32 desktop) = 0;
-
-    // The process-wide port (the X11 one unless a test installed another).
-    static Windows& shared();
 };

@@ -52,7 +52,4 @@ public:
     // The running application with this bundle identifier, if any (the first
     // in the stable order); nothing for an empty identifier.
     std::optional<RunningApplication> runningApplication(const QString& bundleIdentifier) const;
-
-    // The process-wide workspace (the X11 one unless a test installed another).
-    static Workspace& shared();
 };

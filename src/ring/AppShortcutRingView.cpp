@@ -3,6 +3,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "ring/AppShortcutRingViewModel.h"
 #include "ringkit/RingAnnounce.h"
@@ -23,6 +24,7 @@ using namespace shortcut_ring_view;
 
 AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidget* parent)
     : QWidget(parent)
+    , m_platform(model->platform())
     , m_model(model)
 {
     RingElement::registerView<AppShortcutRingView>(QAccessible::Dial, &AppShortcutRingView::accessibilityDescription);
@@ -41,7 +43,7 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
     });
     connect(&m_centreIcon, &TiltingCenterAppIcon::tiltChanged, this,
         [this] { RingPanel::updateContent(this, tiltArea()); });
-    connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, [this] {
+    connect(&m_platform.displayPreferences(), &DisplayPreferences::changed, this, [this] {
         ++m_contentVersion;
         update();
     });
@@ -117,7 +119,7 @@ QString AppShortcutRingView::cardTitle(int index) const
 
 // ---- state -----------------------------------------------------------------------
 
-bool AppShortcutRingView::reduceMotion() const { return DisplayPreferences::shared().reduceMotion(); }
+bool AppShortcutRingView::reduceMotion() const { return m_platform.displayPreferences().reduceMotion(); }
 
 double AppShortcutRingView::ringScale() const
 {

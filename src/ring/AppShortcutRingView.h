@@ -34,6 +34,8 @@
 
 #include "ring/AppShortcutRingViewModel.h"
 
+class Platform;
+
 class AppShortcutRingView : public QWidget {
     Q_OBJECT
 public:
@@ -123,6 +125,7 @@ private:
     void paintArc(QPainter& p, const RingPalette& palette);
     void paintCenter(QPainter& p, const RingPalette& palette);
 
+    const Platform& m_platform;
     QPointer<AppShortcutRingViewModel> m_model;
     RingPalette m_palette;
 

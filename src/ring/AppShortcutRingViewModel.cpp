@@ -1,6 +1,7 @@
 #include "ring/AppShortcutRingViewModel.h"
 
 #include "core/AppSettings.h"
+#include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "ringkit/WindowArcGeometry.h"
 #include "vault/PasswordVault.h"
@@ -8,8 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-AppShortcutRingViewModel::AppShortcutRingViewModel(QObject* parent)
+AppShortcutRingViewModel::AppShortcutRingViewModel(const Platform& platform, QObject* parent)
     : QObject(parent)
+    , m_platform(platform)
     , m_pointer(new RingPointer(this))
 {
 }
@@ -140,7 +142,7 @@ void AppShortcutRingViewModel::loadShortcuts(const RunningApp& app, const QList<
     for (const auto& item : m_allPagedItems)
         anyPassword = anyPassword || item.kind == RingItemKind::password;
     if (anyPassword) {
-        const QList<PasswordEntry> stored = PasswordVault::entries();
+        const QList<PasswordEntry> stored = PasswordVault(m_platform).entries();
         for (const auto& item : m_allPagedItems) {
             if (item.kind == RingItemKind::password)
                 m_variantsByEntry.insert(item.id, PasswordVault::arcVariants(item.id, stored));
@@ -201,7 +203,7 @@ void AppShortcutRingViewModel::beginExit()
 
 void AppShortcutRingViewModel::reveal()
 {
-    const QPointF p = Screens::shared().pointer();
+    const QPointF p = m_platform.screens().pointer();
     m_openPointer = p;
     setMousePosition(p);
     setPointerSelectionEnabled(false);

@@ -24,12 +24,16 @@
 #include <functional>
 #include <optional>
 
+class Platform;
+
 class AppShortcutRingViewModel : public QObject {
     Q_OBJECT
 public:
     static constexpr int pageSize = 10;
 
-    explicit AppShortcutRingViewModel(QObject* parent = nullptr);
+    explicit AppShortcutRingViewModel(const Platform& platform, QObject* parent = nullptr);
+
+    const Platform& platform() const { return m_platform; }
 
     // --- published state ---------------------------------------------------
     const std::optional<RunningApp>& currentApp() const { return m_currentApp; }
@@ -110,6 +114,7 @@ Q_SIGNALS:
     void selectedArcIndexChanged();
 
 private:
+    const Platform& m_platform;
     void setShortcuts(const QList<AppShortcut>& items);
     void setPageIndex(int index);
     void setPageCount(int count);

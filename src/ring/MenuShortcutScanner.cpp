@@ -1,6 +1,7 @@
 #include "ring/MenuShortcutScanner.h"
 
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/Workspace.h"
 
@@ -288,14 +289,17 @@ QList<ShortcutPreset> MenuShortcutScanner::deduplicated(const QList<ShortcutPres
     return kept;
 }
 
-MenuShortcutScanner::ScanResult MenuShortcutScanner::scan(const QString& bundleIdentifier)
+MenuShortcutScanner::ScanResult MenuShortcutScanner::scan(const Platform& platform, const QString& bundleIdentifier)
 {
-    const auto accessibility = MenuAccessibility::shared();
+    // Held for the whole walk, off the main thread; a platform without the
+    // port stops at the first line, naming it.
+    platform.menuAccessibility();
+    const std::shared_ptr<MenuAccessibility> accessibility = platform.ports().menuAccessibility;
     if (!accessibility->isProcessTrusted())
         return ScanResult::needsAccessibility();
 
     const std::optional<qint32> pid = onMainBlocking([&]() -> std::optional<qint32> {
-        for (const RunningApplication& app : Workspace::shared().runningApplications()) {
+        for (const RunningApplication& app : platform.workspace().runningApplications()) {
             // The accessibility bus knows processes, not the window ports' keys.
             if (app.bundleIdentifier == bundleIdentifier)
                 return app.processID > 0 ? app.processID : app.pid;
@@ -326,44 +330,45 @@ MenuShortcutScanner::ScanResult MenuShortcutScanner::scan(const QString& bundleI
     return ScanResult::success(presets);
 }
 
-void MenuShortcutScanner::openAndScan(const QString& bundleIdentifier, Completion completion)
+void MenuShortcutScanner::openAndScan(const Platform& platform, const QString& bundleIdentifier, Completion completion)
 {
-    const ScanResult first = scan(bundleIdentifier);
+    const ScanResult first = scan(platform, bundleIdentifier);
     if (first.kind == ScanResult::Kind::success) {
         deliver(completion, first);
         return;
     }
-    if (first.kind == ScanResult::Kind::needsAccessibility || !MenuAccessibility::shared()->isProcessTrusted()) {
+    if (first.kind == ScanResult::Kind::needsAccessibility || !platform.menuAccessibility().isProcessTrusted()) {
         deliver(completion, ScanResult::needsAccessibility());
         return;
     }
     const bool launched = onMainBlocking([&]() -> bool {
-        const auto url = Workspace::shared().urlForApplication(bundleIdentifier);
+        const auto url = platform.workspace().urlForApplication(bundleIdentifier);
         if (!url) {
             Log::write(QStringLiteral("Kelvaro: no installed application for %1").arg(bundleIdentifier));
             return false;
         }
-        return Workspace::shared().openApplication(*url);
+        return platform.workspace().openApplication(*url);
     });
     if (!launched) {
         deliver(completion, ScanResult::failed());
         return;
     }
-    pollForMenus(bundleIdentifier, pollAttempts, std::move(completion));
+    pollForMenus(platform, bundleIdentifier, pollAttempts, std::move(completion));
 }
 
-void MenuShortcutScanner::pollForMenus(const QString& bundleIdentifier, int attemptsLeft, Completion completion)
+void MenuShortcutScanner::pollForMenus(
+    const Platform& platform, const QString& bundleIdentifier, int attemptsLeft, Completion completion)
 {
-    const ScanResult result = scan(bundleIdentifier);
+    const ScanResult result = scan(platform, bundleIdentifier);
     const bool retry = result.kind == ScanResult::Kind::appNotRunning || result.kind == ScanResult::Kind::failed;
     if (result.kind == ScanResult::Kind::success || !retry || attemptsLeft < 1) {
         deliver(completion, result);
         return;
     }
-    onMain([bundleIdentifier, attemptsLeft, completion = std::move(completion)] {
-        Scheduler::shared().postAfter(pollInterval, [bundleIdentifier, attemptsLeft, completion] {
-            runInBackground([bundleIdentifier, attemptsLeft, completion] {
-                pollForMenus(bundleIdentifier, attemptsLeft - 1, completion);
+    onMain([&platform, bundleIdentifier, attemptsLeft, completion = std::move(completion)] {
+        Scheduler::shared().postAfter(pollInterval, [&platform, bundleIdentifier, attemptsLeft, completion] {
+            runInBackground([&platform, bundleIdentifier, attemptsLeft, completion] {
+                pollForMenus(platform, bundleIdentifier, attemptsLeft - 1, completion);
             });
         });
     });

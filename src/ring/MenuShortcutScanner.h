@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+class Platform;
+
 class MenuShortcutScanner {
 public:
     MenuShortcutScanner() = delete;
@@ -38,13 +40,13 @@ public:
     using Completion = std::function<void(const ScanResult&)>;
 
     // Blocks the calling thread for the whole walk: keep it off the main thread.
-    static ScanResult scan(const QString& bundleIdentifier);
+    static ScanResult scan(const Platform& platform, const QString& bundleIdentifier);
 
     // Scans at once; when the application is not running (or its menus are
     // not readable yet) launches it in the background and scans again every
     // 0.25 s, at most 20 more times. The completion runs exactly once, on
     // the main thread.
-    static void openAndScan(const QString& bundleIdentifier, Completion completion);
+    static void openAndScan(const Platform& platform, const QString& bundleIdentifier, Completion completion);
 
     // Where the delayed scans of openAndScan run (default: the global
     // thread pool). Tests run them inline.
@@ -59,5 +61,6 @@ public:
     static QList<ShortcutPreset> deduplicated(const QList<ShortcutPreset>& presets);
 
 private:
-    static void pollForMenus(const QString& bundleIdentifier, int attemptsLeft, Completion completion);
+    static void pollForMenus(
+        const Platform& platform, const QString& bundleIdentifier, int attemptsLeft, Completion completion);
 };

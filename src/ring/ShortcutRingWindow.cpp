@@ -39,7 +39,7 @@ void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>
     ++m_hideGeneration;
     m_isExiting = false;
 
-    auto* model = new AppShortcutRingViewModel(this);
+    auto* model = new AppShortcutRingViewModel(m_platform, this);
     model->loadShortcuts(centre, items);
     connect(model, &AppShortcutRingViewModel::hideRequested, this, [this] { hide(true); });
     connect(model, &AppShortcutRingViewModel::chooseRequested, this, &ShortcutRingWindow::commitRequested);
@@ -76,7 +76,7 @@ void ShortcutRingWindow::prepare(const RunningApp& centre, const QList<AppShortc
 {
     if (isVisible() || m_isExiting)
         return;
-    AppShortcutRingViewModel model;
+    AppShortcutRingViewModel model(m_platform);
     model.loadShortcuts(centre, items);
     model.setIsVisible(true);
     AppShortcutRingView view(&model);

@@ -2,6 +2,7 @@
 
 #include "core/SymbolIcons.h"
 #include "platform/DefaultsStore.h"
+#include "platform/Platform.h"
 #include "platform/Log.h"
 #include "platform/Scheduler.h"
 #include "services/BuildConfig.h"
@@ -87,25 +88,30 @@ QString Telemetry::eventName(Event e)
     return {};
 }
 
-Telemetry::Telemetry() = default;
+Telemetry::Telemetry(DefaultsStore& defaults)
+    : m_defaults(&defaults)
+{
+}
 
 Telemetry& Telemetry::shared()
 {
-    static Telemetry* instance = new Telemetry;
+    DefaultsStore& defaults = Platform::installed().defaults();
+    static Telemetry* instance = new Telemetry(defaults);
+    instance->m_defaults = &defaults;
     return *instance;
 }
 
 bool Telemetry::isEnabled() const
 {
     // Registered default: a user who never touched the setting is opted in.
-    const auto v = DefaultsStore::shared().value(kEnabledKey);
+    const auto v = m_defaults->value(kEnabledKey);
     return v ? DefaultsStore::lenientBool(*v) : true;
 }
 
 void Telemetry::setEnabled(bool on)
 {
     const bool was = isEnabled();
-    DefaultsStore::shared().setValue(kEnabledKey, on);
+    m_defaults->setValue(kEnabledKey, on);
     if (!on)
         send(QStringLiteral("telemetry_disabled"));
     if (was != on)
@@ -128,7 +134,7 @@ QString Telemetry::host()
 
 QString Telemetry::distinctID()
 {
-    auto& defaults = DefaultsStore::shared();
+    auto& defaults = *m_defaults;
     const auto stored = defaults.value(kIdentifierKey);
     if (stored && stored->typeId() == QMetaType::QString)
         return stored->toString();
@@ -181,7 +187,7 @@ void Telemetry::send(const QString& event, const QJsonObject& properties)
 
 bool Telemetry::needsNotice() const
 {
-    const auto v = DefaultsStore::shared().value(kNoticeKey);
+    const auto v = m_defaults->value(kNoticeKey);
     if (!v)
         return true;
     if (v->typeId() == QMetaType::QString)
@@ -194,7 +200,7 @@ bool Telemetry::needsNotice() const
 void Telemetry::markNoticeShown()
 {
     const qint64 build = BuildConfig::parseInteger(BuildConfig::buildNumber()).value_or(0);
-    DefaultsStore::shared().setValue(kNoticeKey, std::max<qint64>(build, 1));
+    m_defaults->setValue(kNoticeKey, std::max<qint64>(build, 1));
 }
 
 Telemetry::Notice Telemetry::noticeTexts()

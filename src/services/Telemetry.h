@@ -5,8 +5,11 @@
 
 #include <QJsonObject>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
+
+class DefaultsStore;
 
 class Telemetry : public QObject {
     Q_OBJECT
@@ -18,6 +21,7 @@ public:
     static inline const QString defaultHost = QStringLiteral("https://us.i.posthog.com");
     static inline const QString capturePath = QStringLiteral("/i/v0/e/");
 
+    // On the installed platform's defaults (the ones installed last, in tests).
     static Telemetry& shared();
 
     // "telemetryEnabled" (true when never set). Setting false sends
@@ -62,7 +66,8 @@ Q_SIGNALS:
     void enabledChanged();
 
 private:
-    Telemetry();
+    explicit Telemetry(DefaultsStore& defaults);
+    QPointer<DefaultsStore> m_defaults;
     static QString projectKey();
     static QString host();
 };

@@ -1,6 +1,7 @@
 #include "services/UpdateChecker.h"
 
 #include "platform/DefaultsStore.h"
+#include "platform/Platform.h"
 #include "platform/Log.h"
 #include "services/BuildConfig.h"
 #include "services/ServiceNetwork.h"
@@ -27,9 +28,9 @@ std::function<void(const QUrl&)>& urlOpener()
 
 // The lenient integer reading of a defaults value: numbers as they are,
 // strings when they are integers, everything else 0.
-qint64 readInteger(const QString& key)
+qint64 readInteger(const DefaultsStore& defaults, const QString& key)
 {
-    const auto v = DefaultsStore::shared().value(key);
+    const auto v = defaults.value(key);
     if (!v)
         return 0;
     switch (v->typeId()) {
@@ -59,10 +60,10 @@ std::array<qint64, 3> versionTriple(const QString& text)
 }
 }
 
-UpdateChecker::UpdateChecker(QObject* parent)
+UpdateChecker::UpdateChecker(DefaultsStore& defaults, QObject* parent)
     : QObject(parent)
+    , m_defaults(&defaults)
 {
-    auto& defaults = DefaultsStore::shared();
     const auto automatic = defaults.value(kAutomaticKey);
     m_automaticChecks = automatic && automatic->typeId() == QMetaType::Bool ? automatic->toBool() : true;
 
@@ -83,13 +84,15 @@ UpdateChecker::~UpdateChecker() { stopUpdateChecks(); }
 
 UpdateChecker& UpdateChecker::shared()
 {
-    static UpdateChecker* instance = new UpdateChecker;
+    DefaultsStore& defaults = Platform::installed().defaults();
+    static UpdateChecker* instance = new UpdateChecker(defaults);
+    instance->m_defaults = &defaults;
     return *instance;
 }
 
 void UpdateChecker::setAutomaticChecks(bool on)
 {
-    DefaultsStore::shared().setValue(kAutomaticKey, on);
+    m_defaults->setValue(kAutomaticKey, on);
     if (m_automaticChecks == on)
         return;
     m_automaticChecks = on;
@@ -108,7 +111,7 @@ void UpdateChecker::record()
 {
     const QDateTime now = Scheduler::shared().wallClock().toUTC();
     m_lastCheck = now;
-    DefaultsStore::shared().setValue(kLastCheckKey, now.toString(Qt::ISODateWithMs));
+    m_defaults->setValue(kLastCheckKey, now.toString(Qt::ISODateWithMs));
     Q_EMIT lastCheckChanged();
 }
 
@@ -216,7 +219,7 @@ void UpdateChecker::finish(bool manual, bool ok, const QByteArray& body, const Q
     }
     if (currentBuild() >= manifest->build || !supportsThisSystem(*manifest))
         setOutcome(Outcome::upToDate());
-    else if (!manual && manifest->build == readInteger(kSkippedKey))
+    else if (!manual && manifest->build == readInteger(*m_defaults, kSkippedKey))
         setOutcome(Outcome::idle());
     else
         setOutcome(Outcome::available(*manifest));
@@ -240,7 +243,7 @@ void UpdateChecker::checkInBackground(std::function<void(bool)> done)
 
 void UpdateChecker::skip(const UpdateManifest& manifest)
 {
-    DefaultsStore::shared().setValue(kSkippedKey, manifest.build);
+    m_defaults->setValue(kSkippedKey, manifest.build);
     setOutcome(Outcome::idle());
 }
 

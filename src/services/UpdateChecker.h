@@ -12,8 +12,11 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <optional>
+
+class DefaultsStore;
 
 class UpdateChecker : public QObject {
     Q_OBJECT
@@ -43,10 +46,12 @@ public:
     static inline const QString unreachableMessage
         = QString::fromUtf8(QT_TRANSLATE_NOOP("Kelvaro", "Couldn't reach the update server."));
 
-    // Reads "updateChecksAutomatic" and "updateLastCheck" from the defaults.
-    explicit UpdateChecker(QObject* parent = nullptr);
+    // Reads "updateChecksAutomatic" and "updateLastCheck" from `defaults`,
+    // which it keeps by reference (it must outlive this object).
+    explicit UpdateChecker(DefaultsStore& defaults, QObject* parent = nullptr);
     ~UpdateChecker() override;
 
+    // On the installed platform's defaults (the ones installed last, in tests).
     static UpdateChecker& shared();
 
     const Outcome& outcome() const { return m_outcome; }
@@ -94,6 +99,7 @@ Q_SIGNALS:
     void automaticChecksChanged();
 
 private:
+    QPointer<DefaultsStore> m_defaults;
     void setOutcome(Outcome o);
     void record();
     void finish(bool manual, bool ok, const QByteArray& body, const QString& why);

@@ -189,22 +189,22 @@ QString CapturedTabsSettingsView::browserSummary(const CapturedSession& session)
     return count + QStringLiteral(" · ") + names.join(QStringLiteral(", "));
 }
 
-std::optional<QIcon> CapturedTabsSettingsView::sessionIcon(const CapturedSession& session)
+std::optional<QIcon> CapturedTabsSettingsView::sessionIcon(const CapturedSession& session) const
 {
     const QStringList names = browsers(session.tabs);
     if (names.size() != 1)
         return std::nullopt;
     for (const Browser& b : Browser::all())
         if (b.name == names.first())
-            return AppIcons::appIcon(b.id);
+            return AppIcons::appIcon(m_platform.workspace(), b.id);
     return std::nullopt;
 }
 
 // ---- Page -------------------------------------------------------------------------------------
 
-CapturedTabsSettingsView::CapturedTabsSettingsView(QWidget* parent)
+CapturedTabsSettingsView::CapturedTabsSettingsView(const Platform& platform, QWidget* parent)
     : QWidget(parent)
-    , m_platform(Platform::installed())
+    , m_platform(platform)
     , m_store(m_platform)
 {
     m_capturing = captureRunning;

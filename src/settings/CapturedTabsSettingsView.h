@@ -39,10 +39,12 @@ Q_SIGNALS:
     void remove();
 };
 
+class Platform;
+
 class CapturedTabsSettingsView : public QWidget {
     Q_OBJECT
 public:
-    explicit CapturedTabsSettingsView(QWidget* parent = nullptr);
+    explicit CapturedTabsSettingsView(const Platform& platform, QWidget* parent = nullptr);
 
     static constexpr int rowControlHeight = 34;
     static constexpr int listHeight = 208;
@@ -57,7 +59,7 @@ public:
     // "3 tabs · Chrome, Firefox".
     static QString browserSummary(const CapturedSession& session);
     // The browser's application icon when every tab came from one installed browser.
-    static std::optional<QIcon> sessionIcon(const CapturedSession& session);
+    std::optional<QIcon> sessionIcon(const CapturedSession& session) const;
 
     const QList<CapturedSession>& sessions() const { return m_sessions; }
     std::optional<CapturedSession> selected() const;

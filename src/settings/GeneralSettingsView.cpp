@@ -7,6 +7,7 @@
 #include "core/SymbolIcons.h"
 #include "editors/SegmentButton.h"
 #include "platform/DisplayPreferences.h"
+#include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/Workspace.h"
 #include "services/BuildConfig.h"
@@ -140,8 +141,9 @@ QString GeneralSettingsView::versionText()
     return QStringLiteral("%1 (%2)").arg(version, build);
 }
 
-GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent)
+GeneralSettingsView::GeneralSettingsView(const Platform& platform, UpdateChecker& updates, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_updates(updates)
 {
     auto* page = scrollingPage(this, QMargins(20, 12, 20, 16), 12);
@@ -256,7 +258,7 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     connect(m_updateLink, &QPushButton::clicked, this, [this] {
         const QUrl url(m_updates.outcome().manifest.url, QUrl::StrictMode);
         if (url.isValid() && !url.scheme().isEmpty())
-            Workspace::shared().openURL(url);
+            m_platform.workspace().openURL(url);
     });
     checkRow->addWidget(m_updateLink);
     about->addLayout(checkRow);
@@ -267,13 +269,13 @@ GeneralSettingsView::GeneralSettingsView(UpdateChecker& updates, QWidget* parent
     showUsageData();
     showAutomaticChecks();
     refreshUpdates();
-    auto showReduceMotion = [this] { m_reduceMotionNote->setVisible(DisplayPreferences::shared().reduceMotion()); };
+    auto showReduceMotion = [this] { m_reduceMotionNote->setVisible(m_platform.displayPreferences().reduceMotion()); };
     showReduceMotion();
     connect(&settings(), &AppSettings::changed, this, &GeneralSettingsView::showSetting);
     connect(&Telemetry::shared(), &Telemetry::enabledChanged, this, &GeneralSettingsView::showUsageData);
     connect(&m_updates, &UpdateChecker::outcomeChanged, this, &GeneralSettingsView::refreshUpdates);
     connect(&m_updates, &UpdateChecker::automaticChecksChanged, this, &GeneralSettingsView::showAutomaticChecks);
-    connect(&DisplayPreferences::shared(), &DisplayPreferences::changed, this, showReduceMotion);
+    connect(&m_platform.displayPreferences(), &DisplayPreferences::changed, this, showReduceMotion);
 }
 
 void GeneralSettingsView::showSetting(AppSettings::Key key)
@@ -295,7 +297,7 @@ void GeneralSettingsView::showSetting(AppSettings::Key key)
     case Key::showOnMouseScreen:
         m_followPointer->setChecked(s.showOnMouseScreen());
         // Counted each time: a second display may have been plugged in.
-        m_followPointer->setEnabled(Screens::shared().screens().size() >= 2);
+        m_followPointer->setEnabled(m_platform.screens().screens().size() >= 2);
         break;
     case Key::appearance:
         checkOption(m_appearance, s.appearance());

@@ -16,12 +16,13 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSlider;
+class Platform;
 class UpdateChecker;
 
 class GeneralSettingsView : public QWidget {
     Q_OBJECT
 public:
-    explicit GeneralSettingsView(UpdateChecker& updates, QWidget* parent = nullptr);
+    GeneralSettingsView(const Platform& platform, UpdateChecker& updates, QWidget* parent = nullptr);
 
     // "Small" below 0.85, "Medium" below 1.15, else "Large".
     static QString scaleLabel(double ringScale);
@@ -51,6 +52,7 @@ private:
     void showAutomaticChecks();
     void refreshUpdates();
 
+    const Platform& m_platform;
     UpdateChecker& m_updates;
     QCheckBox* m_openAtLogin = nullptr;
     QCheckBox* m_usageData = nullptr;

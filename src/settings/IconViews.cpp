@@ -15,9 +15,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-std::optional<QIcon> AppIcons::appIcon(const QString& bundleIdentifier)
+std::optional<QIcon> AppIcons::appIcon(Workspace& workspace, const QString& bundleIdentifier)
 {
-    return EditorChrome::appIcon(bundleIdentifier);
+    return EditorChrome::appIcon(workspace, bundleIdentifier);
 }
 
 // ---- Custom icons ---------------------------------------------------------------------------------

@@ -15,11 +15,12 @@
 #include <optional>
 
 class QPainter;
+class Workspace;
 
 namespace AppIcons {
 // The icon of the installed application with this bundle identifier (its
 // desktop entry's icon from the icon theme); nothing when it is not installed.
-std::optional<QIcon> appIcon(const QString& bundleIdentifier);
+std::optional<QIcon> appIcon(Workspace& workspace, const QString& bundleIdentifier);
 }
 
 // An image from the custom-icons folder, or the "photo" placeholder when the

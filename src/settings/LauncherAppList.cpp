@@ -1,5 +1,7 @@
 #include "settings/LauncherAppList.h"
 
+#include "platform/Platform.h"
+
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
 #include "ringkit/ChangeMotion.h"
@@ -75,13 +77,14 @@ QString LauncherAppList::countText(int count)
     return QCoreApplication::translate("Kelvaro", "%n apps", nullptr, count);
 }
 
-LauncherAppList::LauncherAppList(const LauncherGroup& group, QWidget* parent)
+LauncherAppList::LauncherAppList(const Platform& platform, const LauncherGroup& group, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_group(group)
 {
     setObjectName(QStringLiteral("launcher-apps"));
     for (int position = 0; position < group.bundleIdentifiers.size(); ++position) {
-        if (auto app = LauncherApps::resolve(group.bundleIdentifiers[position])) {
+        if (auto app = LauncherApps::resolve(m_platform, group.bundleIdentifiers[position])) {
             m_apps << *app;
             m_shown << position;
         }
@@ -224,7 +227,7 @@ void LauncherAppList::chooseApp()
 {
     // The list may be rebuilt while the chooser is open: the completion goes by id.
     const QUuid id = m_group.id;
-    LauncherApps::chooseApp([id](std::optional<QString> chosen) {
+    LauncherApps::chooseApp(m_platform, [id](std::optional<QString> chosen) {
         if (chosen)
             add(id, *chosen);
     });

@@ -18,12 +18,13 @@
 #include <QWidget>
 #include <optional>
 
+class Platform;
 class QLabel;
 
 class LauncherAppList : public QWidget {
     Q_OBJECT
 public:
-    LauncherAppList(const LauncherGroup& group, QWidget* parent = nullptr);
+    LauncherAppList(const Platform& platform, const LauncherGroup& group, QWidget* parent = nullptr);
 
     static constexpr int appListHeight = 208;
 
@@ -61,6 +62,7 @@ public:
 private:
     QWidget* row(const RunningApp& app, int index, int total);
 
+    const Platform& m_platform;
     LauncherGroup m_group;
     QList<RunningApp> m_apps;
     QList<int> m_shown;

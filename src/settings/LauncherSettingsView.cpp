@@ -1,5 +1,7 @@
 #include "settings/LauncherSettingsView.h"
 
+#include "platform/Platform.h"
+
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
 #include "platform/DisplayPreferences.h"
@@ -30,8 +32,9 @@ std::optional<QString> combination(const LauncherGroup& group)
 }
 }
 
-LauncherSettingsView::LauncherSettingsView(std::optional<QUuid> selection, QWidget* parent)
+LauncherSettingsView::LauncherSettingsView(const Platform& platform, std::optional<QUuid> selection, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_selectedGroupID(selection)
 {
     m_column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
@@ -77,10 +80,10 @@ std::optional<LauncherGroup> LauncherSettingsView::selectedGroup() const
     return groups.first();
 }
 
-std::optional<QIcon> LauncherSettingsView::menuIcon(const LauncherGroup& group)
+std::optional<QIcon> LauncherSettingsView::menuIcon(const LauncherGroup& group) const
 {
     for (const QString& id : group.bundleIdentifiers) {
-        if (auto icon = AppIcons::appIcon(id))
+        if (auto icon = AppIcons::appIcon(m_platform.workspace(), id))
             return icon;
     }
     return std::nullopt;
@@ -217,7 +220,7 @@ void LauncherSettingsView::rebuild()
     }
     column->addLayout(row);
     if (selected) {
-        m_appList = new LauncherAppList(*selected, content);
+        m_appList = new LauncherAppList(m_platform, *selected, content);
         column->addWidget(m_appList);
     }
     m_groupsColumn->insertWidget(0, content);

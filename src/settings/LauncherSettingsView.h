@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <optional>
 
+class Platform;
 class AccountPopupButton;
 class KeyBindingSection;
 class LauncherAppList;
@@ -22,7 +23,7 @@ class QVBoxLayout;
 class LauncherSettingsView : public QWidget {
     Q_OBJECT
 public:
-    LauncherSettingsView(std::optional<QUuid> selection, QWidget* parent = nullptr);
+    LauncherSettingsView(const Platform& platform, std::optional<QUuid> selection, QWidget* parent = nullptr);
 
     static constexpr int rowControlHeight = 34;
     // Adding, deleting and choosing a group, and adding, moving and removing
@@ -42,7 +43,7 @@ public:
     void toggleGroupMenu();
 
     // The icon of the group's first installed application, for the pop-up.
-    static std::optional<QIcon> menuIcon(const LauncherGroup& group);
+    std::optional<QIcon> menuIcon(const LauncherGroup& group) const;
 
     KeyBindingSection* keyBinding() const { return m_keyBinding; }
     LauncherAppList* appList() const { return m_appList; }
@@ -57,6 +58,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    const Platform& m_platform;
     void setSelection(std::optional<QUuid> id);
     void rebuild();
     void rebuildKeyBinding();

@@ -66,14 +66,15 @@ void SymbolPickerButton::paintEvent(QPaintEvent*)
 
 // ---- Account editor ---------------------------------------------------------------------
 
-PasswordAccountEditorView::PasswordAccountEditorView(PasswordEntry entry, QWidget* parent)
+PasswordAccountEditorView::PasswordAccountEditorView(PasswordVault vault, PasswordEntry entry, QWidget* parent)
     : QDialog(parent)
+    , m_vault(vault)
     , m_entry(std::move(entry))
 {
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("account-editor"));
-    for (const PasswordEntry& stored : PasswordVault::entries()) {
+    for (const PasswordEntry& stored : m_vault.entries()) {
         if (stored.id == m_entry.id) {
             m_isEditing = true;
             break;
@@ -171,11 +172,11 @@ void PasswordAccountEditorView::save()
         m_entry.account = m_entry.label;
     if (!m_isEditing) {
         m_entry.variants.clear();
-    } else if (const auto stored = PasswordVault::entry(m_entry.id)) {
+    } else if (const auto stored = m_vault.entry(m_entry.id)) {
         // The passwords stay as stored now: this dialog never adds or drops one.
         m_entry.variants = stored->variants;
     }
-    PasswordVault::upsert(m_entry);
+    m_vault.upsert(m_entry);
     Q_EMIT saved(m_entry.id);
     accept();
 }

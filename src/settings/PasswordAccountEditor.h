@@ -5,6 +5,7 @@
 // password editor's cards use too.
 
 #include "vault/PasswordEntry.h"
+#include "vault/PasswordVault.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -40,7 +41,7 @@ private:
 class PasswordAccountEditorView : public QDialog {
     Q_OBJECT
 public:
-    PasswordAccountEditorView(PasswordEntry entry, QWidget* parent = nullptr);
+    PasswordAccountEditorView(PasswordVault vault, PasswordEntry entry, QWidget* parent = nullptr);
 
     bool isEditing() const { return m_isEditing; }
     bool canSave() const;
@@ -60,6 +61,7 @@ Q_SIGNALS:
 private:
     void refresh();
 
+    PasswordVault m_vault;
     PasswordEntry m_entry;
     bool m_isEditing = false;
     QLineEdit* m_name = nullptr;

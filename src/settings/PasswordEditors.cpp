@@ -45,14 +45,15 @@ PasswordVariant PasswordDraftRow::asVariant() const
 }
 
 PasswordVariantEditorView::PasswordVariantEditorView(
-    const QUuid& entryId, const PasswordVariant& variant, QWidget* parent)
+    PasswordVault vault, const QUuid& entryId, const PasswordVariant& variant, QWidget* parent)
     : QDialog(parent)
+    , m_vault(vault)
     , m_entryId(entryId)
 {
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("password-editor"));
-    if (const auto account = PasswordVault::entry(entryId)) {
+    if (const auto account = m_vault.entry(entryId)) {
         for (const PasswordVariant& v : account->variants) {
             if (v.id == variant.id)
                 m_isEditing = true;
@@ -342,7 +343,7 @@ void PasswordVariantEditorView::toggleReveal(int index)
         row.revealPending = true;
         const QUuid id = row.id;
         QPointer<PasswordVariantEditorView> self(this);
-        PasswordVault::secret(id, this, [self, id](const PasswordVault::Secret& secret) {
+        m_vault.secret(id, this, [self, id](const PasswordVault::Secret& secret) {
             if (!self || self->m_closed)
                 return; // the dialog is gone: the answer has nowhere to go
             const int i = self->indexOf(id);
@@ -387,7 +388,7 @@ void PasswordVariantEditorView::saveNext(QList<PasswordDraftRow> pending)
 {
     while (!pending.isEmpty() && pending.first().secret.isEmpty()) {
         // A stored password left alone: only its label, icon and hint change.
-        PasswordVault::updateVariantMetadata(m_entryId, pending.takeFirst().asVariant());
+        m_vault.updateVariantMetadata(m_entryId, pending.takeFirst().asVariant());
     }
     if (pending.isEmpty()) {
         m_saving = false;
@@ -397,7 +398,7 @@ void PasswordVariantEditorView::saveNext(QList<PasswordDraftRow> pending)
     }
     const PasswordDraftRow row = pending.takeFirst();
     auto secret = SecretText::fromUtf8(row.secret.toUtf8());
-    PasswordVault::upsertVariant(
+    m_vault.upsertVariant(
         m_entryId, row.asVariant(), secret, this, [this, row, pending](PasswordVault::SaveResult result) {
             if (m_closed)
                 return;

@@ -40,7 +40,8 @@ struct PasswordDraftRow {
 class PasswordVariantEditorView : public QDialog {
     Q_OBJECT
 public:
-    PasswordVariantEditorView(const QUuid& entryId, const PasswordVariant& variant, QWidget* parent = nullptr);
+    PasswordVariantEditorView(
+        PasswordVault vault, const QUuid& entryId, const PasswordVariant& variant, QWidget* parent = nullptr);
 
     bool isEditing() const { return m_isEditing; }
     const QList<PasswordDraftRow>& rows() const { return m_rows; }
@@ -74,6 +75,7 @@ protected:
     void done(int result) override;
 
 private:
+    PasswordVault m_vault;
     struct Card {
         QWidget* frame = nullptr;
         SymbolPickerButton* icon = nullptr;

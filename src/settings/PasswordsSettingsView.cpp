@@ -72,8 +72,9 @@ void AccountPopupButton::paintContent(
 
 // ---- Page -------------------------------------------------------------------------------
 
-PasswordsSettingsView::PasswordsSettingsView(QWidget* parent)
+PasswordsSettingsView::PasswordsSettingsView(PasswordVault vault, QWidget* parent)
     : QWidget(parent)
+    , m_vault(vault)
 {
     auto* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     auto* body = column->parentWidget();
@@ -151,7 +152,7 @@ std::optional<PasswordEntry> PasswordsSettingsView::selectedEntry() const
 
 void PasswordsSettingsView::reload()
 {
-    m_entries = PasswordVault::entries();
+    m_entries = m_vault.entries();
     bool found = false;
     for (const PasswordEntry& e : std::as_const(m_entries)) {
         if (m_selectedEntryID && e.id == *m_selectedEntryID)
@@ -341,7 +342,7 @@ PasswordAccountEditorView* PasswordsSettingsView::addAccount()
 {
     PasswordEntry fresh;
     fresh.icon = QStringLiteral("key.fill");
-    auto* editor = new PasswordAccountEditorView(fresh, this);
+    auto* editor = new PasswordAccountEditorView(m_vault, fresh, this);
     connect(editor, &PasswordAccountEditorView::saved, this, [this](const QUuid& id) {
         m_selectedEntryID = id;
         changed();
@@ -355,7 +356,7 @@ PasswordAccountEditorView* PasswordsSettingsView::editAccount()
     const auto selected = selectedEntry();
     if (!selected)
         return nullptr;
-    auto* editor = new PasswordAccountEditorView(*selected, this);
+    auto* editor = new PasswordAccountEditorView(m_vault, *selected, this);
     connect(editor, &PasswordAccountEditorView::saved, this, [this](const QUuid& id) {
         m_selectedEntryID = id;
         changed();
@@ -388,8 +389,8 @@ void PasswordsSettingsView::deleteAccount()
     connect(confirm, &QPushButton::clicked, this, [this, id] {
         const ContentFade fade(m_vaultContent, SettingsMotion::list());
         // Delete what is stored now, not the copy the question was asked about.
-        if (const auto stored = PasswordVault::entry(id))
-            PasswordVault::remove(*stored);
+        if (const auto stored = m_vault.entry(id))
+            m_vault.remove(*stored);
         changed();
     });
     box->open();
@@ -402,7 +403,7 @@ PasswordVariantEditorView* PasswordsSettingsView::addPassword()
         return nullptr;
     PasswordVariant fresh;
     fresh.icon = QStringLiteral("key.fill");
-    auto* editor = new PasswordVariantEditorView(selected->id, fresh, this);
+    auto* editor = new PasswordVariantEditorView(m_vault, selected->id, fresh, this);
     connect(editor, &QDialog::finished, this, &PasswordsSettingsView::changed);
     editor->open();
     return editor;
@@ -413,7 +414,7 @@ PasswordVariantEditorView* PasswordsSettingsView::editPassword(int index)
     const auto selected = selectedEntry();
     if (!selected || index < 0 || index >= selected->variants.size())
         return nullptr;
-    auto* editor = new PasswordVariantEditorView(selected->id, selected->variants[index], this);
+    auto* editor = new PasswordVariantEditorView(m_vault, selected->id, selected->variants[index], this);
     connect(editor, &QDialog::finished, this, &PasswordsSettingsView::changed);
     editor->open();
     return editor;
@@ -424,7 +425,7 @@ void PasswordsSettingsView::movePassword(int index, int offset)
     const auto selected = selectedEntry();
     if (!selected)
         return;
-    PasswordVault::moveVariant(selected->id, index, offset);
+    m_vault.moveVariant(selected->id, index, offset);
     const ContentFade fade(m_vaultContent, SettingsMotion::list());
     changed();
 }
@@ -434,7 +435,7 @@ void PasswordsSettingsView::removePassword(int index)
     const auto selected = selectedEntry();
     if (!selected || index < 0 || index >= selected->variants.size())
         return;
-    PasswordVault::removeVariant(selected->variants[index].id, selected->id);
+    m_vault.removeVariant(selected->variants[index].id, selected->id);
     const ContentFade fade(m_vaultContent, SettingsMotion::list());
     changed();
 }

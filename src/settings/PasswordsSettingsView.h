@@ -8,6 +8,7 @@
 
 #include "settings/PageParts.h"
 #include "vault/PasswordEntry.h"
+#include "vault/PasswordVault.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -46,7 +47,7 @@ private:
 class PasswordsSettingsView : public QWidget {
     Q_OBJECT
 public:
-    explicit PasswordsSettingsView(QWidget* parent = nullptr);
+    explicit PasswordsSettingsView(PasswordVault vault, QWidget* parent = nullptr);
 
     static constexpr int listHeight = 208;
     static constexpr int rowControlHeight = 34;
@@ -88,6 +89,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    PasswordVault m_vault;
     void rebuild();
     void changed();
     void toggleAccountMenu();

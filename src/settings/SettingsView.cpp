@@ -83,8 +83,9 @@ QString RingStageInput::hint() const
     return {};
 }
 
-RingPreview::RingPreview(QWidget* parent)
+RingPreview::RingPreview(const Platform& platform, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_ringScale(settings().ringScale())
 {
     connect(&AnimationEngine::shared(), &AnimationEngine::frame, this, [this] {
@@ -237,15 +238,16 @@ void RingPreview::paintEvent(QPaintEvent*)
 
 // ---- The window's content ----------------------------------------------------------------------------------
 
-SettingsView::SettingsView(UpdateChecker& updates, QWidget* parent)
+SettingsView::SettingsView(const Platform& platform, UpdateChecker& updates, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_updates(updates)
 {
     setObjectName(QStringLiteral("SettingsView"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    m_preview = new RingPreview(this);
+    m_preview = new RingPreview(m_platform, this);
     m_preview->setFixedWidth(400);
     row->addWidget(m_preview);
     auto* divider = new QFrame(this);
@@ -350,13 +352,13 @@ void SettingsView::buildPage()
     }
     switch (m_selectedTab) {
     case SettingsTab::general:
-        m_page = new GeneralSettingsView(m_updates, m_pageHost);
+        m_page = new GeneralSettingsView(m_platform, m_updates, m_pageHost);
         break;
     case SettingsTab::switcher:
         m_page = new SwitcherSettingsView(m_pageHost);
         break;
     case SettingsTab::controller: {
-        auto* page = new ShortcutsSettingsView(controllerApp, m_pageHost);
+        auto* page = new ShortcutsSettingsView(m_platform, controllerApp, m_pageHost);
         connect(page, &ShortcutsSettingsView::previewChanged, this,
             [this](const std::optional<AppShortcut>& app, const QList<AppShortcut>& shortcuts) {
                 controllerApp = app;
@@ -367,16 +369,16 @@ void SettingsView::buildPage()
         break;
     }
     case SettingsTab::passwords: {
-        auto* page = new PasswordsSettingsView(m_pageHost);
+        auto* page = new PasswordsSettingsView(PasswordVault(m_platform), m_pageHost);
         connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {
-            m_passwordPreviewItems = PasswordVault::ringItems();
+            m_passwordPreviewItems = PasswordVault(m_platform).ringItems();
             updatePreview();
         });
         m_page = page;
         break;
     }
     case SettingsTab::launcher: {
-        auto* page = new LauncherSettingsView(launcherGroupID, m_pageHost);
+        auto* page = new LauncherSettingsView(m_platform, launcherGroupID, m_pageHost);
         connect(page, &LauncherSettingsView::selectionChanged, this, [this](std::optional<QUuid> id) {
             launcherGroupID = id;
             updatePreview();
@@ -385,7 +387,7 @@ void SettingsView::buildPage()
         break;
     }
     case SettingsTab::capturedTabs: {
-        auto* page = new CapturedTabsSettingsView(m_pageHost);
+        auto* page = new CapturedTabsSettingsView(m_platform, m_pageHost);
         connect(page, &CapturedTabsSettingsView::storeChanged, this, &SettingsView::refreshTabPreview);
         m_page = page;
         break;
@@ -406,8 +408,8 @@ void SettingsView::buildPage()
 
 void SettingsView::refreshSources()
 {
-    m_previewApps = runningApps(8);
-    m_passwordPreviewItems = PasswordVault::ringItems();
+    m_previewApps = runningApps(m_platform, 8);
+    m_passwordPreviewItems = PasswordVault(m_platform).ringItems();
     refreshTabPreview();
 }
 
@@ -464,7 +466,7 @@ std::optional<RunningApp> SettingsView::previewCenterApp() const
     case SettingsTab::controller: {
         if (!controllerApp)
             return std::nullopt;
-        const auto icon = AppIcons::appIcon(controllerApp->bundleIdentifier);
+        const auto icon = AppIcons::appIcon(m_platform.workspace(), controllerApp->bundleIdentifier);
         if (!icon)
             return std::nullopt;
         return RunningApp { controllerApp->name, RunningApp::thumbnail(*icon, 64), controllerApp->bundleIdentifier,
@@ -484,7 +486,7 @@ RingStageInput SettingsView::stageInput() const
     in.centerApp = previewCenterApp();
     if (m_selectedTab == SettingsTab::launcher) {
         const auto group = selectedLauncherGroup();
-        in.runningApps = group ? LauncherApps::resolved(group->bundleIdentifiers) : QList<RunningApp>();
+        in.runningApps = group ? LauncherApps::resolved(m_platform, group->bundleIdentifiers) : QList<RunningApp>();
         // The launcher ring opens on its own group: its first app is the centre.
         in.centerApp = in.runningApps.isEmpty() ? std::nullopt : std::optional<RunningApp>(in.runningApps.first());
     } else {
@@ -513,14 +515,14 @@ void SettingsView::updatePreview()
     m_preview->setInput(stageInput(), activePreviewHotkey(), caption);
 }
 
-QList<RunningApp> SettingsView::runningApps(int limit)
+QList<RunningApp> SettingsView::runningApps(const Platform& platform, int limit)
 {
     QList<RunningApp> out;
     QStringList iconless;
     QList<qsizetype> iconlessAt;
-    const auto frontmost = Workspace::shared().frontmostApplicationPID();
+    const auto frontmost = platform.workspace().frontmostApplicationPID();
     int taken = 0;
-    for (const RunningApplication& app : Workspace::shared().runningApplications()) {
+    for (const RunningApplication& app : platform.workspace().runningApplications()) {
         if (app.activationPolicy != RunningApplication::ActivationPolicy::Regular)
             continue;
         if (taken++ >= limit)

@@ -21,6 +21,7 @@ class KeyStrip;
 class QButtonGroup;
 class QLabel;
 class QStackedWidget;
+class Platform;
 class UpdateChecker;
 
 enum class SettingsTab { general, switcher, controller, launcher, passwords, capturedTabs };
@@ -46,7 +47,7 @@ struct RingStageInput {
 class RingPreview : public QWidget {
     Q_OBJECT
 public:
-    explicit RingPreview(QWidget* parent = nullptr);
+    explicit RingPreview(const Platform& platform, QWidget* parent = nullptr);
     void setInput(RingStageInput input, std::optional<Hotkey> hotkey, const QString& caption);
     const RingStageInput& input() const { return m_input; }
     KeyStrip* keyCaps() const { return m_keys; }
@@ -70,6 +71,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const Platform& m_platform;
     RingStageInput m_input;
     QString m_scene; // the signature of the scene shown
     AnimatedValue m_ringScale; // the ring-size setting, sprung when it changes
@@ -82,7 +84,7 @@ private:
 class SettingsView : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsView(UpdateChecker& updates, QWidget* parent = nullptr);
+    SettingsView(const Platform& platform, UpdateChecker& updates, QWidget* parent = nullptr);
     ~SettingsView() override;
 
     static constexpr QSize windowSize { 921, 620 };
@@ -100,7 +102,7 @@ public:
 
     // The first `limit` regular running applications that have an identifier,
     // a name and an icon (the limit counts before that filter).
-    static QList<RunningApp> runningApps(int limit);
+    static QList<RunningApp> runningApps(const Platform& platform, int limit);
 
     // The state other pages share through the window (set by their pages as they land).
     std::optional<AppShortcut> controllerApp;
@@ -118,6 +120,7 @@ private:
     void buildPage();
     void retranslate();
 
+    const Platform& m_platform;
     UpdateChecker& m_updates;
     SettingsTab m_selectedTab = SettingsTab::controller;
     RingPreview* m_preview = nullptr;

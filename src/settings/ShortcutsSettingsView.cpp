@@ -5,6 +5,7 @@
 #include "editors/EditorChrome.h"
 #include "editors/ShortcutEditorView.h"
 #include "editors/ShortcutSuggestionsView.h"
+#include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "ring/ShortcutPresets.h"
 #include "settings/IconViews.h"
@@ -77,8 +78,10 @@ void AppPopupButton::paintContent(
 
 // ---- Page ---------------------------------------------------------------------------------------
 
-ShortcutsSettingsView::ShortcutsSettingsView(std::optional<AppShortcut> selectedApp, QWidget* parent)
+ShortcutsSettingsView::ShortcutsSettingsView(
+    const Platform& platform, std::optional<AppShortcut> selectedApp, QWidget* parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_selected(std::move(selectedApp))
 {
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
@@ -122,14 +125,14 @@ QString ShortcutsSettingsView::countText(int count)
     return QCoreApplication::translate("Kelvaro", "%n shortcuts", nullptr, count);
 }
 
-std::optional<QString> ShortcutsSettingsView::starterAppIdentifier()
+std::optional<QString> ShortcutsSettingsView::starterAppIdentifier() const
 {
     // The desktop's file manager, as the switcher identifies it.
     static const char* const candidates[] = { "org.gnome.Nautilus", "org.xfce.thunar", "thunar", "org.kde.dolphin",
         "nemo", "caja", "pcmanfm-qt", "pcmanfm" };
     for (const char* id : candidates) {
         const QString bundle = QString::fromLatin1(id);
-        if (Workspace::shared().urlForApplication(bundle))
+        if (m_platform.workspace().urlForApplication(bundle))
             return bundle;
     }
     return std::nullopt;
@@ -172,7 +175,7 @@ void ShortcutsSettingsView::loadSavedShortcuts()
     m_apps = storage().getAllShortcuts();
     if (registeredApps().isEmpty()) {
         if (const auto starter = starterAppIdentifier()) {
-            const auto url = Workspace::shared().urlForApplication(*starter);
+            const auto url = m_platform.workspace().urlForApplication(*starter);
             storage().addShortcut(appEntry(url ? LauncherApps::displayName(*url, *starter) : *starter, *starter));
             m_apps = storage().getAllShortcuts();
         }
@@ -210,12 +213,12 @@ void ShortcutsSettingsView::publishPreview()
 void ShortcutsSettingsView::selectAppDirectly()
 {
     QPointer<ShortcutsSettingsView> self(this);
-    LauncherApps::presentAppPicker(QCoreApplication::translate("Kelvaro", "Select App"),
+    LauncherApps::presentAppPicker(m_platform, QCoreApplication::translate("Kelvaro", "Select App"),
         QCoreApplication::translate("Kelvaro", "Choose an application to add shortcuts for"),
         [self](std::optional<QString> bundle) {
             if (!self || !bundle || bundle->isEmpty())
                 return;
-            const auto url = Workspace::shared().urlForApplication(*bundle);
+            const auto url = self->m_platform.workspace().urlForApplication(*bundle);
             const QString name = url ? LauncherApps::displayName(*url, *bundle) : *bundle;
             if (name.isEmpty())
                 return;
@@ -255,7 +258,7 @@ ShortcutSuggestionsView* ShortcutsSettingsView::presentSuggestions(
     if (m_suggestions)
         return m_suggestions;
     const ShortcutSuggestionContext context { app, presets };
-    auto* sheet = new ShortcutSuggestionsView(context, this);
+    auto* sheet = new ShortcutSuggestionsView(m_platform, context, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     connect(sheet, &ShortcutSuggestionsView::added, this, [this](const QList<AppShortcut>& items) {
         const ContentFade fade(m_content, SettingsMotion::shortcutsList());
@@ -280,7 +283,7 @@ ShortcutEditorView* ShortcutsSettingsView::addShortcut()
 {
     if (!m_selected || m_editor)
         return nullptr;
-    auto* editor = new ShortcutEditorView(*m_selected, std::nullopt, this);
+    auto* editor = new ShortcutEditorView(m_platform, *m_selected, std::nullopt, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
         const ContentFade fade(m_content, SettingsMotion::shortcutsList());
@@ -298,7 +301,7 @@ ShortcutEditorView* ShortcutsSettingsView::editShortcut(const AppShortcut& short
 {
     if (!m_selected || m_editor)
         return nullptr;
-    auto* editor = new ShortcutEditorView(*m_selected, shortcut, this);
+    auto* editor = new ShortcutEditorView(m_platform, *m_selected, shortcut, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &ShortcutEditorView::saved, this, [this](const AppShortcut& saved) {
         const ContentFade fade(m_content, SettingsMotion::shortcutsList());
@@ -375,7 +378,8 @@ void ShortcutsSettingsView::rebuild()
         m_appButton = new AppPopupButton(content);
         const AppShortcut& shown = m_selected ? *m_selected : registered.first();
         m_appButton->setApp(
-            m_selected ? EditorChrome::appIcon(m_selected->bundleIdentifier) : std::nullopt, shown.name);
+            m_selected ? EditorChrome::appIcon(m_platform.workspace(), m_selected->bundleIdentifier) : std::nullopt,
+            shown.name);
         connect(m_appButton, &QAbstractButton::clicked, this, &ShortcutsSettingsView::toggleAppMenu);
         appRow->addWidget(m_appButton, 1);
     }
@@ -505,8 +509,9 @@ void ShortcutsSettingsView::toggleAppMenu()
     QVBoxLayout* column = popup.column;
     addPopupHeading(column, EditorChrome::secondaryLabel(title.toUpper(), picker, true));
     for (const AppShortcut& a : registeredApps()) {
-        auto* row = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(a.bundleIdentifier),
-            QStringLiteral("app.fill"), m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
+        auto* row
+            = new IconMenuRow(a.name, std::nullopt, EditorChrome::appIcon(m_platform.workspace(), a.bundleIdentifier),
+                QStringLiteral("app.fill"), m_selected && m_selected->bundleIdentifier == a.bundleIdentifier, picker);
         row->setObjectName(QStringLiteral("app-") + a.bundleIdentifier);
         connect(row, &QAbstractButton::clicked, this, [this, a] { select(a); });
         column->addWidget(row);

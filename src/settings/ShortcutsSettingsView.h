@@ -24,6 +24,7 @@
 #include <QWidget>
 #include <optional>
 
+class Platform;
 class KeyBindingSection;
 class QLabel;
 class QPushButton;
@@ -50,7 +51,7 @@ class ShortcutsSettingsView : public QWidget {
     Q_OBJECT
 public:
     // `selectedApp`: the selection the window kept from an earlier showing.
-    explicit ShortcutsSettingsView(std::optional<AppShortcut> selectedApp, QWidget* parent = nullptr);
+    ShortcutsSettingsView(const Platform& platform, std::optional<AppShortcut> selectedApp, QWidget* parent = nullptr);
 
     static constexpr int shortcutListHeight = 208;
     static constexpr int rowControlHeight = 34;
@@ -61,7 +62,7 @@ public:
     // "1 shortcut", "%n shortcuts"; empty for none.
     static QString countText(int count);
     // The installed file manager the page starts with on an empty store.
-    static std::optional<QString> starterAppIdentifier();
+    std::optional<QString> starterAppIdentifier() const;
 
     QList<AppShortcut> registeredApps() const;
     QList<AppShortcut> shortcuts(const AppShortcut& app) const;
@@ -95,6 +96,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    const Platform& m_platform;
     void publishPreview();
     void rebuild();
     void toggleAppMenu();

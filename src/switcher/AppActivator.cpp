@@ -1,18 +1,19 @@
 #include "switcher/AppActivator.h"
 
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Windows.h"
 #include "platform/Workspace.h"
 #include "switcher/AppWindows.h"
 #include "ringkit/RunningApp.h"
 #include "switcher/SpaceFocus.h"
 
-bool AppActivator::activateProcess(const QString& bundleIdentifier, const QString& name)
+bool AppActivator::activateProcess(const Platform& platform, const QString& bundleIdentifier, const QString& name)
 {
-    Workspace& workspace = Workspace::shared();
+    Workspace& workspace = platform.workspace();
     QString url;
     if (const auto app = workspace.runningApplication(bundleIdentifier)) {
-        if (Windows::shared().activate(app->pid, true))
+        if (platform.windows().activate(app->pid, true))
             return true;
         url = app->bundleURL;
     }
@@ -27,20 +28,23 @@ bool AppActivator::activateProcess(const QString& bundleIdentifier, const QStrin
     return true;
 }
 
-bool AppActivator::activate(const QString& bundleIdentifier, const QString& name)
+bool AppActivator::activate(const Platform& platform, const QString& bundleIdentifier, const QString& name)
 {
-    if (const auto app = Workspace::shared().runningApplication(bundleIdentifier)) {
-        if (const auto windowID = AppWindows::frontWindowID(app->pid)) {
-            const auto outcome = SpaceFocus::activateSpace(*windowID);
-            const bool fronted = Windows::shared().raise(*windowID);
+    if (const auto app = platform.workspace().runningApplication(bundleIdentifier)) {
+        if (const auto windowID = AppWindows::frontWindowID(platform, app->pid)) {
+            const auto outcome = SpaceFocus::activateSpace(platform.windows(), *windowID);
+            const bool fronted = platform.windows().raise(*windowID);
             if (outcome != SpaceFocus::SpaceOutcome::alreadyActive) {
-                const bool activated = Windows::shared().activate(app->pid, false);
+                const bool activated = platform.windows().activate(app->pid, false);
                 if (fronted || activated)
                     return true;
             }
         }
     }
-    return activateProcess(bundleIdentifier, name);
+    return activateProcess(platform, bundleIdentifier, name);
 }
 
-bool AppActivator::activate(const RunningApp& app) { return activate(app.bundleIdentifier, app.name); }
+bool AppActivator::activate(const Platform& platform, const RunningApp& app)
+{
+    return activate(platform, app.bundleIdentifier, app.name);
+}

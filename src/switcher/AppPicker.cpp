@@ -5,6 +5,7 @@
 #include "input/KeyTapSuspension.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/IconFile.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/Workspace.h"
 #include "ringkit/RunningApp.h"
@@ -46,7 +47,8 @@ QString AppPickerDialog::processLocalized(const char* english)
     return Translations::translate(english, Translations::systemLanguageCode());
 }
 
-AppPickerDialog::AppPickerDialog(const QString& title, const QString& message, QWidget* parent)
+AppPickerDialog::AppPickerDialog(
+    const Platform& platform, const QString& title, const QString& message, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(title);
@@ -74,11 +76,11 @@ AppPickerDialog::AppPickerDialog(const QString& title, const QString& message, Q
     connect(m_search, &QLineEdit::textChanged, this, &AppPickerDialog::setSearchText);
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { updateConfirm(); });
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
-    fill();
+    fill(platform);
     updateConfirm();
 }
 
-void AppPickerDialog::fill()
+void AppPickerDialog::fill(const Platform& platform)
 {
     struct Row {
         QString name, bundle, url, icon;
@@ -86,7 +88,7 @@ void AppPickerDialog::fill()
     };
     QList<Row> rows;
     QSet<QString> listed;
-    for (const DesktopEntry& entry : ApplicationIdentity::shared().entries()) {
+    for (const DesktopEntry& entry : platform.applicationIdentity().entries()) {
         if (entry.value(QStringLiteral("NoDisplay")) == QLatin1String("true")
             || entry.value(QStringLiteral("Hidden")) == QLatin1String("true"))
             continue;
@@ -101,7 +103,7 @@ void AppPickerDialog::fill()
     }
     // Running applications the entries do not cover, under the identifier the
     // switcher gives them (their window class when they have no entry).
-    for (const RunningApplication& app : Workspace::shared().runningApplications()) {
+    for (const RunningApplication& app : platform.workspace().runningApplications()) {
         if (app.activationPolicy != RunningApplication::ActivationPolicy::Regular || app.bundleIdentifier.isEmpty()
             || listed.contains(app.bundleIdentifier))
             continue;
@@ -227,20 +229,20 @@ std::optional<QString> LauncherApps::bundleIdentifier(const QString& url)
     return id;
 }
 
-void LauncherApps::chooseApp(std::function<void(std::optional<QString>)> completion)
+void LauncherApps::chooseApp(const Platform& platform, std::function<void(std::optional<QString>)> completion)
 {
-    presentAppPicker(AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Add App to Launcher")),
+    presentAppPicker(platform, AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Add App to Launcher")),
         AppPickerDialog::processLocalized(QT_TRANSLATE_NOOP("Kelvaro", "Choose an app to add to the ring.")),
         std::move(completion));
 }
 
-void LauncherApps::presentAppPicker(
-    const QString& title, const QString& message, std::function<void(std::optional<QString>)> completion)
+void LauncherApps::presentAppPicker(const Platform& platform, const QString& title, const QString& message,
+    std::function<void(std::optional<QString>)> completion)
 {
     // One turn later, so that whatever asked has settled before the dialog shows.
-    Scheduler::shared().post([title, message, completion = std::move(completion)] {
+    Scheduler::shared().post([&platform, title, message, completion = std::move(completion)] {
         QWidget* parent = sheetParent();
-        auto* dialog = new AppPickerDialog(title, message, parent);
+        auto* dialog = new AppPickerDialog(platform, title, message, parent);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         auto finish = [completion, dialog = QPointer<AppPickerDialog>(dialog)](int result) {
             std::optional<QString> chosen;

@@ -12,11 +12,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class Platform;
 
 class AppPickerDialog final : public QDialog {
     Q_OBJECT
 public:
-    AppPickerDialog(const QString& title, const QString& message, QWidget* parent = nullptr);
+    AppPickerDialog(const Platform& platform, const QString& title, const QString& message, QWidget* parent = nullptr);
 
     // The entry chosen now (the selected row), as its bundle identifier.
     std::optional<QString> chosenBundleIdentifier() const;
@@ -37,7 +38,7 @@ public:
     static QString processLocalized(const char* english);
 
 private:
-    void fill();
+    void fill(const Platform& platform);
     void updateConfirm();
 
     QLabel* m_message;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
 #include "platform/Workspace.h"
@@ -57,22 +58,22 @@ bool AppWindows::nearlyEqual(const QSizeF& a, const QSizeF& b)
     return std::abs(a.width() - b.width()) < 8 && std::abs(a.height() - b.height()) < 8;
 }
 
-bool AppWindows::looksFullscreen(const QRectF& rect)
+bool AppWindows::looksFullscreen(const Screens& screens, const QRectF& rect)
 {
     if (rect.width() <= 100 || rect.height() <= 100)
         return false;
-    for (const ScreenInfo& screen : Screens::shared().screens()) {
+    for (const ScreenInfo& screen : screens.screens()) {
         if (nearlyEqual(rect.size(), screen.frame.size()) || nearlyEqual(rect.size(), screen.visibleFrame.size()))
             return true;
     }
     return false;
 }
 
-QString AppWindows::displayTitle(const WindowInfo& window, int index)
+QString AppWindows::displayTitle(const Screens& screens, const WindowInfo& window, int index)
 {
     if (QString t = window.title.trimmed(); !t.isEmpty())
         return t;
-    if (window.fullScreen || looksFullscreen(window.frame))
+    if (window.fullScreen || looksFullscreen(screens, window.frame))
         return QCoreApplication::translate("Kelvaro", "Full Screen");
     return QCoreApplication::translate("Kelvaro", "Window %1").arg(qint64(index) + 1);
 }
@@ -84,26 +85,27 @@ QString AppWindows::stableID(const QString& bundle, quint32 window)
 
 // ---- Listing -----------------------------------------------------------------
 
-QList<AppWindow> AppWindows::windows(const QString& bundleIdentifier, const QString& appName, qsizetype limit)
+QList<AppWindow> AppWindows::windows(
+    const Platform& platform, const QString& bundleIdentifier, const QString& appName, qsizetype limit)
 {
     QList<AppWindow> result;
-    const auto app = Workspace::shared().runningApplication(bundleIdentifier);
+    const auto app = platform.workspace().runningApplication(bundleIdentifier);
     if (!app)
         return result;
-    for (const WindowInfo& w : Windows::shared().windowsOf(app->pid)) {
+    for (const WindowInfo& w : platform.windows().windowsOf(app->pid)) {
         if (result.size() >= limit)
             break;
         if (!isListable(w))
             continue;
-        result << AppWindow { stableID(bundleIdentifier, w.id), displayTitle(w, int(result.size())), appName,
-            bundleIdentifier, w.id };
+        result << AppWindow { stableID(bundleIdentifier, w.id), displayTitle(platform.screens(), w, int(result.size())),
+            appName, bundleIdentifier, w.id };
     }
     return result;
 }
 
-std::optional<quint32> AppWindows::frontWindowID(qint32 app)
+std::optional<quint32> AppWindows::frontWindowID(const Platform& platform, qint32 app)
 {
-    Windows& port = Windows::shared();
+    Windows& port = platform.windows();
     const QList<WindowInfo> windows = port.windowsOf(app);
     for (const WindowInfo& w : windows) {
         if (w.kind == WindowInfo::Kind::Normal && !w.minimized)
@@ -119,7 +121,7 @@ std::optional<quint32> AppWindows::frontWindowID(qint32 app)
     for (const WindowInfo& w : windows) {
         if (!isProminent(w))
             continue;
-        if (looksFullscreen(w.frame))
+        if (looksFullscreen(platform.screens(), w.frame))
             return w.id;
         // Only a strictly larger area replaces the current best: the frontmost of equals wins.
         if (!best || w.frame.width() * w.frame.height() > best->frame.width() * best->frame.height())
@@ -132,38 +134,38 @@ std::optional<quint32> AppWindows::frontWindowID(qint32 app)
 
 // ---- Raising -----------------------------------------------------------------
 
-void AppWindows::raise(const AppWindow& window)
+void AppWindows::raise(const Platform& platform, const AppWindow& window)
 {
     // A raise still retrying from an earlier commit would fight this one over the focus.
     cancelPendingRetry();
-    const auto app = Workspace::shared().runningApplication(window.bundleIdentifier);
+    const auto app = platform.workspace().runningApplication(window.bundleIdentifier);
     if (!app) {
-        AppActivator::activateProcess(window.bundleIdentifier, window.appName);
+        AppActivator::activateProcess(platform, window.bundleIdentifier, window.appName);
         return;
     }
-    SpaceFocus::activateSpace(window.windowID);
-    if (!Windows::shared().raise(window.windowID)) {
+    SpaceFocus::activateSpace(platform.windows(), window.windowID);
+    if (!platform.windows().raise(window.windowID)) {
         // The window closed meanwhile (or no window manager runs): the application comes forward instead.
-        Windows::shared().activate(app->pid, false);
+        platform.windows().activate(app->pid, false);
         return;
     }
-    retryFocus(window, focusAttempts);
+    retryFocus(platform, window, focusAttempts);
 }
 
-void AppWindows::retryFocus(const AppWindow& window, int attemptsLeft)
+void AppWindows::retryFocus(const Platform& platform, const AppWindow& window, int attemptsLeft)
 {
     if (attemptsLeft < 1)
         return;
     Scheduler& scheduler = Scheduler::shared();
-    const auto id = scheduler.postAfter(focusRetryInterval, [window, attemptsLeft] {
+    const auto id = scheduler.postAfter(focusRetryInterval, [&platform, window, attemptsLeft] {
         pendingRetry() = PendingRetry();
-        Windows& port = Windows::shared();
+        Windows& port = platform.windows();
         if (port.activeWindow() == window.windowID)
             return; // it arrived
-        SpaceFocus::activateSpace(window.windowID);
+        SpaceFocus::activateSpace(port, window.windowID);
         if (!port.raise(window.windowID))
             return; // it is gone
-        retryFocus(window, attemptsLeft - 1);
+        retryFocus(platform, window, attemptsLeft - 1);
     });
     pendingRetry() = PendingRetry { &scheduler, id };
 }

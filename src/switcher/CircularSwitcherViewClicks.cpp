@@ -56,7 +56,7 @@ void CircularSwitcherView::clickWedge(int index)
             self->onCommitRequest(index, std::nullopt);
             return;
         }
-        AppActivator::activate(app);
+        AppActivator::activate(self->m_model->platform(), app);
         self->m_model->hide();
     });
 }

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "core/AppSettings.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
 #include "platform/Workspace.h"
@@ -16,8 +17,9 @@ namespace {
 constexpr double twoPi = 2.0 * std::numbers::pi;
 }
 
-CircularSwitcherViewModel::CircularSwitcherViewModel(QObject* parent)
+CircularSwitcherViewModel::CircularSwitcherViewModel(const Platform& platform, QObject* parent)
     : QObject(parent)
+    , m_platform(platform)
     , m_pointer(new RingPointer(this))
     , m_appearSession(QUuid::createUuid())
 {
@@ -89,7 +91,7 @@ std::optional<RunningApp> CircularSwitcherViewModel::highlightedApp() const
 void CircularSwitcherViewModel::loadRunningApps()
 {
     m_windowCache.clear();
-    Workspace& workspace = Workspace::shared();
+    Workspace& workspace = m_platform.workspace();
     const auto frontmost = workspace.frontmostApplicationPID();
     QList<RunningApp> apps;
     QStringList iconless;
@@ -152,7 +154,7 @@ void CircularSwitcherViewModel::refreshWindowsForSelection()
     } else {
         // Only what the arc can hold: an application with hundreds of windows
         // would otherwise cost a card each, every frame of every showing.
-        list = AppWindows::windows(app.bundleIdentifier, app.name, WindowArcGeometry::capacity);
+        list = AppWindows::windows(m_platform, app.bundleIdentifier, app.name, WindowArcGeometry::capacity);
         m_windowCache.insert(app.bundleIdentifier, list);
     }
     if (list.size() < 2)
@@ -170,7 +172,7 @@ void CircularSwitcherViewModel::refreshWindowsForSelection()
 
 void CircularSwitcherViewModel::reveal()
 {
-    const QPointF p = Screens::shared().pointer();
+    const QPointF p = m_platform.screens().pointer();
     m_openPointer = p;
     setMousePosition(p);
     setPointerSelectionEnabled(false);
@@ -253,7 +255,7 @@ void CircularSwitcherViewModel::applyPointerSelection(QPointF point)
     }
 }
 
-void CircularSwitcherViewModel::updateMousePositionImmediately() { setMousePosition(Screens::shared().pointer()); }
+void CircularSwitcherViewModel::updateMousePositionImmediately() { setMousePosition(m_platform.screens().pointer()); }
 
 void CircularSwitcherViewModel::scheduleMousePositionRefresh()
 {
@@ -291,7 +293,7 @@ void CircularSwitcherViewModel::activateSelected()
     if (m_selectedWindowIndex && *m_selectedWindowIndex >= 0 && *m_selectedWindowIndex < m_windows.size()) {
         const AppWindow window = m_windows[*m_selectedWindowIndex];
         Q_EMIT hideRequested();
-        AppWindows::raise(window);
+        AppWindows::raise(m_platform, window);
         return;
     }
     if (m_selectedIndex >= 0 && m_selectedIndex < m_runningApps.size())

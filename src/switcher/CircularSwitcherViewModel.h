@@ -15,10 +15,14 @@
 #include "ringkit/RingPointer.h"
 #include "ringkit/RunningApp.h"
 
+class Platform;
+
 class CircularSwitcherViewModel : public QObject {
     Q_OBJECT
 public:
-    explicit CircularSwitcherViewModel(QObject* parent = nullptr);
+    explicit CircularSwitcherViewModel(const Platform& platform, QObject* parent = nullptr);
+
+    const Platform& platform() const { return m_platform; }
 
     // ---- Published state ----
     const QList<RunningApp>& runningApps() const { return m_runningApps; }
@@ -85,6 +89,7 @@ Q_SIGNALS:
 private:
     void scheduleMousePositionRefresh();
 
+    const Platform& m_platform;
     QList<RunningApp> m_runningApps;
     int m_selectedIndex = 0;
     bool m_isVisible = false;

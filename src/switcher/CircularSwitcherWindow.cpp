@@ -38,7 +38,7 @@ CircularSwitcherWindow::CircularSwitcherWindow(const Platform& platform, QObject
     m_frame = switcherFrame();
     placeSwitcher(m_panel, m_frame);
 
-    m_viewModel = new CircularSwitcherViewModel(this);
+    m_viewModel = new CircularSwitcherViewModel(m_platform, this);
     m_view = new CircularSwitcherView(m_viewModel);
     m_panel->setContent(m_view);
 
@@ -46,7 +46,7 @@ CircularSwitcherWindow::CircularSwitcherWindow(const Platform& platform, QObject
     connect(m_viewModel, &CircularSwitcherViewModel::appSelected, this, [this](const RunningApp& app) {
         // The ring starts leaving before the desktop switch and activation.
         hideSwitcher(true);
-        AppActivator::activate(app);
+        AppActivator::activate(m_platform, app);
     });
     QPointer<CircularSwitcherWindow> self(this);
     m_view->onCommitRequest = [self](int index, std::optional<int> windowIndex) {
@@ -63,7 +63,7 @@ CircularSwitcherWindow::CircularSwitcherWindow(const Platform& platform, QObject
             model->activateSelected();
         } else if (index >= 0 && index < model->runningApps().size()) {
             const RunningApp app = model->runningApps()[index];
-            AppActivator::activate(app);
+            AppActivator::activate(self->m_platform, app);
             model->hide();
         }
     };

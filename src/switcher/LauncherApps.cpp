@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "platform/ApplicationIdentity.h"
+#include "platform/Platform.h"
 #include "platform/Workspace.h"
 
 std::optional<QVariantMap> LauncherApps::infoDictionary(const QString& url)
@@ -48,9 +49,9 @@ QString LauncherApps::displayName(const QString& url, const QString& fallback)
 namespace {
 // The entry as the desktop knows it, with a null icon when neither the entry
 // nor the running application has one the theme can draw.
-std::optional<RunningApp> resolveWithoutStandIn(const QString& bundleIdentifier)
+std::optional<RunningApp> resolveWithoutStandIn(const Platform& platform, const QString& bundleIdentifier)
 {
-    Workspace& workspace = Workspace::shared();
+    Workspace& workspace = platform.workspace();
     const auto url = workspace.urlForApplication(bundleIdentifier);
     if (!url) {
         // An application without a desktop entry (known by its window class)
@@ -71,21 +72,21 @@ std::optional<RunningApp> resolveWithoutStandIn(const QString& bundleIdentifier)
 }
 }
 
-std::optional<RunningApp> LauncherApps::resolve(const QString& bundleIdentifier)
+std::optional<RunningApp> LauncherApps::resolve(const Platform& platform, const QString& bundleIdentifier)
 {
-    auto app = resolveWithoutStandIn(bundleIdentifier);
+    auto app = resolveWithoutStandIn(platform, bundleIdentifier);
     if (app && app->icon.isNull())
         app->icon = RunningApp::placeholderIcon(app->name, 64);
     return app;
 }
 
-QList<RunningApp> LauncherApps::resolved(const QStringList& bundleIdentifiers)
+QList<RunningApp> LauncherApps::resolved(const Platform& platform, const QStringList& bundleIdentifiers)
 {
     QList<RunningApp> out;
     QStringList iconless;
     QList<qsizetype> iconlessAt;
     for (const QString& id : bundleIdentifiers) {
-        if (auto app = resolveWithoutStandIn(id)) {
+        if (auto app = resolveWithoutStandIn(platform, id)) {
             if (app->icon.isNull()) {
                 iconless << app->name;
                 iconlessAt << out.size();

@@ -11,6 +11,8 @@
 
 #include "ringkit/RunningApp.h"
 
+class Platform;
+
 namespace LauncherApps {
 // The application's information: every key of its desktop entry, plus
 // "CFBundleIdentifier", "CFBundleName" (its Name) and "CFBundleDisplayName"
@@ -21,9 +23,9 @@ std::optional<QVariantMap> infoDictionary(const QString& url);
 QString displayName(const QString& url, const QString& fallback);
 // The installed application with that identifier, as a ring entry; an
 // application without a desktop entry only while it runs.
-std::optional<RunningApp> resolve(const QString& bundleIdentifier);
+std::optional<RunningApp> resolve(const Platform& platform, const QString& bundleIdentifier);
 // resolve() of each identifier, keeping the installed ones in the given order.
-QList<RunningApp> resolved(const QStringList& bundleIdentifiers);
+QList<RunningApp> resolved(const Platform& platform, const QStringList& bundleIdentifiers);
 // The bundle identifier of the application whose desktop entry is `url`.
 std::optional<QString> bundleIdentifier(const QString& url);
 
@@ -32,8 +34,8 @@ std::optional<QString> bundleIdentifier(const QString& url);
 // with the global hotkeys off while it runs. The completion runs once, on the
 // main thread, with the chosen application's bundle identifier, or nothing
 // when the user cancelled.
-void presentAppPicker(
-    const QString& title, const QString& message, std::function<void(std::optional<QString>)> completion);
+void presentAppPicker(const Platform& platform, const QString& title, const QString& message,
+    std::function<void(std::optional<QString>)> completion);
 // The launcher groups' picker, with its own title and message.
-void chooseApp(std::function<void(std::optional<QString>)> completion);
+void chooseApp(const Platform& platform, std::function<void(std::optional<QString>)> completion);
 }

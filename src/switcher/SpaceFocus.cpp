@@ -2,9 +2,8 @@
 
 #include "platform/Windows.h"
 
-SpaceFocus::SpaceOutcome SpaceFocus::activateSpace(quint32 windowID)
+SpaceFocus::SpaceOutcome SpaceFocus::activateSpace(Windows& windows, quint32 windowID)
 {
-    Windows& windows = Windows::shared();
     const auto desktop = windows.desktopOf(windowID);
     const auto current = windows.currentDesktop();
     if (!desktop || !current)

@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+class Windows;
+
 class SpaceFocus {
 public:
     enum class SpaceOutcome {
@@ -11,5 +13,5 @@ public:
         failed, // the window's desktop is unknown or cannot be switched to; nothing was switched
     };
 
-    static SpaceOutcome activateSpace(quint32 windowID);
+    static SpaceOutcome activateSpace(Windows& windows, quint32 windowID);
 };

@@ -1,6 +1,7 @@
 #include "switcher/SwitcherLayout.h"
 
 #include "platform/DisplayPreferences.h"
+#include "platform/Platform.h"
 #include "ringkit/CenterAppIcon.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/SwitcherHitTest.h"
@@ -39,7 +40,7 @@ SwitcherLayout::SwitcherLayout()
 {
 }
 
-bool SwitcherLayout::reduceMotion() const { return DisplayPreferences::shared().reduceMotion(); }
+bool SwitcherLayout::reduceMotion() const { return model && model->platform().displayPreferences().reduceMotion(); }
 
 double SwitcherLayout::selectedAppAngle() const
 {

@@ -1,6 +1,7 @@
 #include "vault/PasswordAuth.h"
 
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/SecretText.h"
 #include "vault/PasswordVault.h"
@@ -73,7 +74,7 @@ void runTry(const std::shared_ptr<Check>& check)
 {
     ++check->tries;
     auto attempt = check->conversation ? std::make_shared<TryConversation>(check->conversation) : nullptr;
-    PresenceCheck::shared().verify(attempt, nullptr, [check, attempt](PresenceCheck::Outcome outcome) {
+    Platform::installed().presenceCheck().verify(attempt, nullptr, [check, attempt](PresenceCheck::Outcome outcome) {
         if (outcome == PresenceCheck::Outcome::Unavailable) {
             Log::write(QStringLiteral("Kelvaro: no way to verify presence \u2014 refusing to release a password"));
             end(check, false);

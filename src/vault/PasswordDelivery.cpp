@@ -66,6 +66,7 @@ int shownSeconds() { return int(std::lround(PasswordVault::clipboardSeconds()));
 
 // One delivery in flight: what it works with and what it has learnt.
 struct Attempt {
+    PasswordVault vault;
     FocusedText& focus;
     SyntheticKeys& keys;
     Scheduler& scheduler;
@@ -108,7 +109,7 @@ void awaitText(const std::shared_ptr<Attempt>& attempt, double deadline, const s
 
 void pasteInstead(const std::shared_ptr<Attempt>& attempt)
 {
-    PasswordVault::copyToClipboard(attempt->secret);
+    attempt->vault.copyToClipboard(attempt->secret);
     // Paste only into the window the user chose from; anywhere else the
     // password would land in a field nobody picked.
     const auto focused = attempt->focus.focusedWindow();
@@ -151,9 +152,10 @@ void pasteInstead(const std::shared_ptr<Attempt>& attempt)
 }
 }
 
-PasswordDelivery::PasswordDelivery(
-    FocusedText& focus, SyntheticKeys& keys, Scheduler& scheduler, Workspace& workspace, SuspendHotkeys suspendHotkeys)
-    : m_focus(focus)
+PasswordDelivery::PasswordDelivery(PasswordVault vault, FocusedText& focus, SyntheticKeys& keys, Scheduler& scheduler,
+    Workspace& workspace, SuspendHotkeys suspendHotkeys)
+    : m_vault(vault)
+    , m_focus(focus)
     , m_keys(keys)
     , m_scheduler(scheduler)
     , m_workspace(workspace)
@@ -161,9 +163,10 @@ PasswordDelivery::PasswordDelivery(
 {
 }
 
-std::optional<QUuid> PasswordDelivery::chooseVariant(const QUuid& accountId, std::optional<QUuid> chosenCard)
+std::optional<QUuid> PasswordDelivery::chooseVariant(
+    const PasswordVault& vault, const QUuid& accountId, std::optional<QUuid> chosenCard)
 {
-    const auto account = PasswordVault::entry(accountId);
+    const auto account = vault.entry(accountId);
     if (!account)
         return std::nullopt;
     if (chosenCard) {
@@ -192,7 +195,7 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
     std::function<void()> resume = m_suspendHotkeys ? m_suspendHotkeys() : std::function<void()>();
     if (!resume)
         resume = [] {};
-    const auto variant = chooseVariant(accountId, chosenCard);
+    const auto variant = chooseVariant(m_vault, accountId, chosenCard);
     if (!variant) {
         Log::write(QStringLiteral("Kelvaro: the chosen account has no password to release"));
         resume();
@@ -208,7 +211,7 @@ void PasswordDelivery::choose(const QUuid& accountId, std::optional<QUuid> chose
         if (*settled)
             return;
         *settled = true;
-        PasswordVault::secret(variant, nullptr, [target, resume, ports, end](const PasswordVault::Secret& secret) {
+        ports.m_vault.secret(variant, nullptr, [target, resume, ports, end](const PasswordVault::Secret& secret) {
             resume();
             if (!secret) {
                 Log::write(QStringLiteral("Kelvaro: no password was released"));
@@ -239,7 +242,7 @@ void PasswordDelivery::deliver(const std::shared_ptr<const SecretText>& secret, 
             done(how);
     };
     if (!target.acceptsText) {
-        PasswordVault::copyToClipboard(secret);
+        m_vault.copyToClipboard(secret);
         Log::write(QStringLiteral("Kelvaro: no text field had the focus; the password is on the clipboard"));
         PasswordVault::notify(QCoreApplication::translate("Kelvaro",
             "No text field had the focus. "
@@ -248,8 +251,8 @@ void PasswordDelivery::deliver(const std::shared_ptr<const SecretText>& secret, 
         m_scheduler.post([answer] { answer(Delivery::ClipboardOnly); });
         return;
     }
-    auto attempt
-        = std::make_shared<Attempt>(Attempt { m_focus, m_keys, m_scheduler, secret, target, answer, 0, {}, false });
+    auto attempt = std::make_shared<Attempt>(
+        Attempt { m_vault, m_focus, m_keys, m_scheduler, secret, target, answer, 0, {}, false });
     attempt->length = characterCount(secret->bytes());
     // An application may answer a write with success and leave the field as it
     // was: what the element shows afterwards decides, not the answer.

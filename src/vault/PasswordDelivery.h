@@ -9,6 +9,7 @@
 
 #include "platform/FocusedText.h"
 #include "platform/SecretText.h"
+#include "vault/PasswordVault.h"
 
 #include <QObject>
 #include <QUuid>
@@ -25,8 +26,8 @@ public:
     // Switches the hotkeys off and returns what switches them on again.
     using SuspendHotkeys = std::function<std::function<void()>()>;
 
-    PasswordDelivery(FocusedText& focus, SyntheticKeys& keys, Scheduler& scheduler, Workspace& workspace,
-        SuspendHotkeys suspendHotkeys);
+    PasswordDelivery(PasswordVault vault, FocusedText& focus, SyntheticKeys& keys, Scheduler& scheduler,
+        Workspace& workspace, SuspendHotkeys suspendHotkeys);
     virtual ~PasswordDelivery() = default;
 
     // The accessibility bus answers in milliseconds. A capture (a walk of the
@@ -44,7 +45,8 @@ public:
     // user picked one on the outer arc, else the account's first password.
     // Nothing for an unknown account, one without passwords, or a card that is
     // not one of the account's (a selection left over from another account).
-    static std::optional<QUuid> chooseVariant(const QUuid& accountId, std::optional<QUuid> chosenCard);
+    static std::optional<QUuid> chooseVariant(
+        const PasswordVault& vault, const QUuid& accountId, std::optional<QUuid> chosenCard);
 
     // The user chose the account (and maybe a card): the focused field is
     // noted and the hotkeys suspended first; the password is released after a
@@ -75,6 +77,7 @@ public:
         std::function<void(Delivery)> done) const;
 
 private:
+    PasswordVault m_vault;
     FocusedText& m_focus;
     SyntheticKeys& m_keys;
     Scheduler& m_scheduler;

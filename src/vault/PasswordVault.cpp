@@ -4,6 +4,7 @@
 #include "platform/Clipboard.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/SecretStore.h"
 #include "vault/PasswordAuth.h"
@@ -21,35 +22,6 @@ template <typename... Args> std::function<void(Args...)> guard(const QObject* co
         if (f && (!hasContext || alive))
             f(args...);
     };
-}
-
-// The stored list, or nothing when a value is stored that does not decode.
-std::optional<QList<PasswordEntry>> readStored(QString* reason = nullptr)
-{
-    const auto stored = DefaultsStore::shared().value(PasswordVault::storageKey);
-    if (!stored)
-        return QList<PasswordEntry> {};
-    if (stored->typeId() != QMetaType::QByteArray) {
-        if (reason)
-            *reason = QStringLiteral("the stored value is not data");
-        return std::nullopt;
-    }
-    auto decoded = PasswordEntry::decodeList(stored->toByteArray());
-    if (!decoded && reason)
-        *reason = QStringLiteral("the stored list does not decode");
-    return decoded;
-}
-
-// Writes the whole list. A stored value that could not be read is kept under
-// a backup key first, so the user's accounts are never overwritten unseen.
-void persist(const QList<PasswordEntry>& list)
-{
-    QString reason;
-    if (!readStored(&reason)) {
-        if (const auto raw = DefaultsStore::shared().value(PasswordVault::storageKey))
-            StoredListRecovery::keepUnreadable(PasswordVault::storageKey, *raw, reason, DefaultsStore::shared());
-    }
-    DefaultsStore::shared().setValue(PasswordVault::storageKey, PasswordEntry::encodeList(list));
 }
 
 PasswordVariant trimmed(PasswordVariant v)
@@ -84,7 +56,43 @@ double PasswordVault::clipboardSeconds() { return clipboardWait(); }
 
 // ---- Records -----------------------------------------------------------------------------
 
-QList<PasswordEntry> PasswordVault::entries()
+PasswordVault::PasswordVault(const Platform& platform)
+    : m_defaults(&platform.defaults())
+    , m_secrets(&platform.secretStore())
+    , m_clipboard(&platform.clipboard())
+{
+}
+
+// The stored list, or nothing when a value is stored that does not decode.
+std::optional<QList<PasswordEntry>> PasswordVault::readStored(QString* reason) const
+{
+    const auto stored = m_defaults->value(PasswordVault::storageKey);
+    if (!stored)
+        return QList<PasswordEntry> {};
+    if (stored->typeId() != QMetaType::QByteArray) {
+        if (reason)
+            *reason = QStringLiteral("the stored value is not data");
+        return std::nullopt;
+    }
+    auto decoded = PasswordEntry::decodeList(stored->toByteArray());
+    if (!decoded && reason)
+        *reason = QStringLiteral("the stored list does not decode");
+    return decoded;
+}
+
+// Writes the whole list. A stored value that could not be read is kept under
+// a backup key first, so the user's accounts are never overwritten unseen.
+void PasswordVault::persist(const QList<PasswordEntry>& list) const
+{
+    QString reason;
+    if (!readStored(&reason)) {
+        if (const auto raw = m_defaults->value(PasswordVault::storageKey))
+            StoredListRecovery::keepUnreadable(PasswordVault::storageKey, *raw, reason, *m_defaults);
+    }
+    m_defaults->setValue(PasswordVault::storageKey, PasswordEntry::encodeList(list));
+}
+
+QList<PasswordEntry> PasswordVault::entries() const
 {
     QString reason;
     auto list = readStored(&reason);
@@ -96,7 +104,7 @@ QList<PasswordEntry> PasswordVault::entries()
     return *list;
 }
 
-std::optional<PasswordEntry> PasswordVault::entry(const QUuid& id)
+std::optional<PasswordEntry> PasswordVault::entry(const QUuid& id) const
 {
     for (const auto& e : entries()) {
         if (e.id == id)
@@ -105,7 +113,7 @@ std::optional<PasswordEntry> PasswordVault::entry(const QUuid& id)
     return std::nullopt;
 }
 
-void PasswordVault::upsert(const PasswordEntry& entry)
+void PasswordVault::upsert(const PasswordEntry& entry) const
 {
     QList<PasswordEntry> list = entries();
     for (qsizetype i = 0; i < list.size(); ++i) {
@@ -126,7 +134,7 @@ void PasswordVault::upsert(const PasswordEntry& entry)
     persist(list);
 }
 
-void PasswordVault::remove(const PasswordEntry& entry)
+void PasswordVault::remove(const PasswordEntry& entry) const
 {
     QList<QUuid> secrets;
     for (const auto& v : entry.variants)
@@ -148,7 +156,7 @@ void PasswordVault::remove(const PasswordEntry& entry)
     persist(kept);
 }
 
-void PasswordVault::updateVariantMetadata(const QUuid& entryId, PasswordVariant variant)
+void PasswordVault::updateVariantMetadata(const QUuid& entryId, PasswordVariant variant) const
 {
     auto account = entry(entryId);
     if (!account)
@@ -162,7 +170,7 @@ void PasswordVault::updateVariantMetadata(const QUuid& entryId, PasswordVariant 
     }
 }
 
-void PasswordVault::removeVariant(const QUuid& variantId, const QUuid& entryId)
+void PasswordVault::removeVariant(const QUuid& variantId, const QUuid& entryId) const
 {
     auto account = entry(entryId);
     if (!account)
@@ -172,7 +180,7 @@ void PasswordVault::removeVariant(const QUuid& variantId, const QUuid& entryId)
     upsert(*account);
 }
 
-void PasswordVault::moveVariant(const QUuid& entryId, int index, int offset)
+void PasswordVault::moveVariant(const QUuid& entryId, int index, int offset) const
 {
     auto account = entry(entryId);
     if (!account)
@@ -196,21 +204,21 @@ QString PasswordVault::keyringLabel(const QString& entryLabel, const QString& va
     return QStringLiteral("Kelvaro: ") + entryLabel + QStringLiteral(" \u2013 ") + variantLabel;
 }
 
-void PasswordVault::setSecret(
-    Secret secret, const QUuid& variantId, const QString& label, const QObject* context, std::function<void(bool)> done)
+void PasswordVault::setSecret(Secret secret, const QUuid& variantId, const QString& label, const QObject* context,
+    std::function<void(bool)> done) const
 {
     SecretText::protectProcess();
-    SecretStore::shared().store(
+    m_secrets->store(
         keyringAccount(variantId), label, std::move(secret), nullptr, guard<bool>(context, std::move(done)));
 }
 
-void PasswordVault::deleteSecret(const QUuid& variantId)
+void PasswordVault::deleteSecret(const QUuid& variantId) const
 {
-    SecretStore::shared().remove(keyringAccount(variantId), nullptr, nullptr);
+    m_secrets->remove(keyringAccount(variantId), nullptr, nullptr);
 }
 
 void PasswordVault::upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret, const QObject* context,
-    std::function<void(SaveResult)> done)
+    std::function<void(SaveResult)> done) const
 {
     auto answer = guard<SaveResult>(context, std::move(done));
     auto later = [answer](SaveResult r) { Scheduler::shared().post([answer, r] { answer(r); }); };
@@ -221,15 +229,15 @@ void PasswordVault::upsertVariant(const QUuid& entryId, PasswordVariant variant,
         return later(SaveResult::EmptySecret);
     variant = trimmed(std::move(variant));
     const QString label = keyringLabel(account->label, variant.label);
-    setSecret(std::move(secret), variant.id, label, nullptr, [entryId, variant, answer](bool stored) {
+    setSecret(std::move(secret), variant.id, label, nullptr, [vault = *this, entryId, variant, answer](bool stored) {
         if (!stored) {
             answer(SaveResult::KeyringRefused); // the record and the old secret stay as they were
             return;
         }
         // Read afresh: the account may have changed while the keyring worked.
-        auto current = entry(entryId);
+        auto current = vault.entry(entryId);
         if (!current) {
-            deleteSecret(variant.id); // nothing refers to it any more
+            vault.deleteSecret(variant.id); // nothing refers to it any more
             answer(SaveResult::NoSuchAccount);
             return;
         }
@@ -243,26 +251,26 @@ void PasswordVault::upsertVariant(const QUuid& entryId, PasswordVariant variant,
         }
         if (!replaced)
             current->variants.append(variant);
-        upsert(*current);
+        vault.upsert(*current);
         answer(SaveResult::Saved);
     });
 }
 
 // ---- Release -----------------------------------------------------------------------------
 
-void PasswordVault::secret(const QUuid& variantId, const QObject* context, std::function<void(Secret)> done)
+void PasswordVault::secret(const QUuid& variantId, const QObject* context, std::function<void(Secret)> done) const
 {
     auto answer = guard<Secret>(context, std::move(done));
-    PasswordAuth::requirePresence(nullptr, [variantId, answer](bool granted) {
+    PasswordAuth::requirePresence(nullptr, [secrets = m_secrets, variantId, answer](bool granted) {
         if (!granted) {
             answer(nullptr);
             return;
         }
-        SecretStore::shared().lookup(keyringAccount(variantId), nullptr, answer);
+        secrets->lookup(keyringAccount(variantId), nullptr, answer);
     });
 }
 
-void PasswordVault::primarySecret(const QUuid& entryId, const QObject* context, std::function<void(Secret)> done)
+void PasswordVault::primarySecret(const QUuid& entryId, const QObject* context, std::function<void(Secret)> done) const
 {
     const auto account = entry(entryId);
     if (!account || account->variants.isEmpty()) {
@@ -275,7 +283,7 @@ void PasswordVault::primarySecret(const QUuid& entryId, const QObject* context, 
 
 // ---- Ring --------------------------------------------------------------------------------
 
-QList<AppShortcut> PasswordVault::ringItems()
+QList<AppShortcut> PasswordVault::ringItems() const
 {
     QList<AppShortcut> items;
     for (const auto& entry : entries()) {
@@ -284,7 +292,10 @@ QList<AppShortcut> PasswordVault::ringItems()
     return items;
 }
 
-QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId) { return arcVariants(entryId, entries()); }
+QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId) const
+{
+    return arcVariants(entryId, entries());
+}
 
 QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId, const QList<PasswordEntry>& stored)
 {
@@ -297,27 +308,27 @@ QList<PasswordVariant> PasswordVault::arcVariants(const QUuid& entryId, const QL
 
 // ---- Clipboard ---------------------------------------------------------------------------
 
-void PasswordVault::copyToClipboard(const Secret& secret)
+void PasswordVault::copyToClipboard(const Secret& secret) const
 {
-    Clipboard& board = Clipboard::shared();
+    Clipboard& board = *m_clipboard;
     board.setSecret(secret);
     const std::uint64_t kept = board.changeCount();
     ownClipboardCopy() = kept;
-    Scheduler::shared().postAfter(clipboardWait(), [kept] {
-        if (Clipboard::shared().changeCount() != kept)
+    Scheduler::shared().postAfter(clipboardWait(), [&board, kept] {
+        if (board.changeCount() != kept)
             return; // something else was copied meanwhile: leave it alone
-        Clipboard::shared().clear();
+        board.clear();
         if (ownClipboardCopy() == kept)
             ownClipboardCopy().reset();
     });
 }
 
-void PasswordVault::clearClipboardIfOurs()
+void PasswordVault::clearClipboardIfOurs() const
 {
     if (!ownClipboardCopy())
         return;
-    if (Clipboard::shared().changeCount() == *ownClipboardCopy())
-        Clipboard::shared().clear();
+    if (m_clipboard->changeCount() == *ownClipboardCopy())
+        m_clipboard->clear();
     ownClipboardCopy().reset();
 }
 

@@ -12,6 +12,10 @@
 // next change writes a fresh list. Keyring calls answer later, on the main
 // thread; records and keyring are changed so that no secret is lost when the
 // keyring refuses a write. Main thread only.
+//
+// A vault is a light handle on the platform's defaults, keyring and clipboard
+// (the platform must outlive it and every answer it promised); make one where
+// the platform is at hand.
 
 #include "core/AppShortcut.h"
 #include "platform/SecretText.h"
@@ -24,8 +28,15 @@
 #include <memory>
 #include <optional>
 
+class DefaultsStore;
+class Clipboard;
+class Platform;
+class SecretStore;
+
 class PasswordVault {
 public:
+    explicit PasswordVault(const Platform& platform);
+
     // The defaults key of the stored accounts.
     static inline const QString storageKey = QStringLiteral("savedPasswordEntries");
     // The keyring's "service" attribute of every saved password.
@@ -44,23 +55,23 @@ public:
 
     // ---- Records --------------------------------------------------------------------------
     // The stored accounts in stored order; empty when absent or undecodable.
-    static QList<PasswordEntry> entries();
+    QList<PasswordEntry> entries() const;
     // The first stored account with `id`.
-    static std::optional<PasswordEntry> entry(const QUuid& id);
+    std::optional<PasswordEntry> entry(const QUuid& id) const;
     // Replaces the stored account with the same id, or appends it. Secrets of
     // passwords the new value drops are deleted from the keyring.
-    static void upsert(const PasswordEntry& entry);
+    void upsert(const PasswordEntry& entry) const;
     // Deletes the account and the secrets of its passwords: those of the value
     // passed and those of the stored copy.
-    static void remove(const PasswordEntry& entry);
+    void remove(const PasswordEntry& entry) const;
     // Changes label, icon and hint of a stored password (label and hint
     // trimmed); never appends, never touches the keyring.
-    static void updateVariantMetadata(const QUuid& entryId, PasswordVariant variant);
+    void updateVariantMetadata(const QUuid& entryId, PasswordVariant variant) const;
     // Removes a password and its secret (the secret of that id is deleted even
     // when the account lacks the password). Nothing for an unknown account.
-    static void removeVariant(const QUuid& variantId, const QUuid& entryId);
+    void removeVariant(const QUuid& variantId, const QUuid& entryId) const;
     // Exchanges the passwords at `index` and `index + offset` when both exist.
-    static void moveVariant(const QUuid& entryId, int index, int offset);
+    void moveVariant(const QUuid& entryId, int index, int offset) const;
 
     // ---- Secrets --------------------------------------------------------------------------
     // The keyring account of a password: its id as upper-case UUID text.
@@ -70,10 +81,10 @@ public:
 
     // Stores `secret` for a password, replacing its item in one step.
     // `done(true)` when the keyring took it; a refusal leaves the old secret.
-    static void setSecret(Secret secret, const QUuid& variantId, const QString& label, const QObject* context,
-        std::function<void(bool stored)> done);
+    void setSecret(Secret secret, const QUuid& variantId, const QString& label, const QObject* context,
+        std::function<void(bool stored)> done) const;
     // Deletes the secret of a password, if any.
-    static void deleteSecret(const QUuid& variantId);
+    void deleteSecret(const QUuid& variantId) const;
 
     enum class SaveResult {
         Saved,
@@ -84,25 +95,25 @@ public:
     // Adds or replaces a password together with its secret. The secret is
     // stored as typed (never trimmed); label and hint are trimmed. The record
     // is written only after the keyring took the secret.
-    static void upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret, const QObject* context,
-        std::function<void(SaveResult)> done);
+    void upsertVariant(const QUuid& entryId, PasswordVariant variant, Secret secret, const QObject* context,
+        std::function<void(SaveResult)> done) const;
 
     // ---- Release ---------------------------------------------------------------------------
     // A presence check (PasswordAuth), then the keyring read. `done` comes
     // once, on the main thread, later: the secret, or null for every failure
     // alike (refused, no way to check, no item, unreadable item).
-    static void secret(const QUuid& variantId, const QObject* context, std::function<void(Secret)> done);
+    void secret(const QUuid& variantId, const QObject* context, std::function<void(Secret)> done) const;
     // The same for the first password of an account. Null at once (no check)
     // for an unknown account or one without passwords.
-    static void primarySecret(const QUuid& entryId, const QObject* context, std::function<void(Secret)> done);
+    void primarySecret(const QUuid& entryId, const QObject* context, std::function<void(Secret)> done) const;
 
     // ---- Ring ------------------------------------------------------------------------------
     // One item per account: id = the account's id, name = its label, icon =
     // its icon, empty shortcut, the password marker, no snippet and no link.
-    static QList<AppShortcut> ringItems();
+    QList<AppShortcut> ringItems() const;
     // The passwords of the first account with `entryId` when it has two or
     // more, else an empty list.
-    static QList<PasswordVariant> arcVariants(const QUuid& entryId);
+    QList<PasswordVariant> arcVariants(const QUuid& entryId) const;
     // The same over accounts already read (one read for a whole ring).
     static QList<PasswordVariant> arcVariants(const QUuid& entryId, const QList<PasswordEntry>& stored);
 
@@ -110,9 +121,9 @@ public:
     // Hands `secret` to the clipboard (Clipboard::setSecret: its buffer, no
     // copy, wiped when the content goes), and empties the clipboard after
     // `clipboardLifetime` seconds unless something else was copied meanwhile.
-    static void copyToClipboard(const Secret& secret);
+    void copyToClipboard(const Secret& secret) const;
     // Empties the clipboard now if it still holds the password we copied (at quit).
-    static void clearClipboardIfOurs();
+    void clearClipboardIfOurs() const;
 
     // ---- Telling the user ------------------------------------------------------------------
     // Shows `message` to the user: what became of a release that did not go
@@ -122,4 +133,12 @@ public:
     using Notifier = std::function<void(const QString& message)>;
     static void setNotifier(Notifier show);
     static void notify(const QString& message);
+
+private:
+    void persist(const QList<PasswordEntry>& list) const;
+    std::optional<QList<PasswordEntry>> readStored(QString* reason = nullptr) const;
+
+    DefaultsStore* m_defaults;
+    SecretStore* m_secrets;
+    Clipboard* m_clipboard;
 };

@@ -17,13 +17,9 @@ protected:
     void SetUp() override
     {
         tap = &env.sim().keyTap();
-        saved = AppServices::shared();
-        AppServices::installDefaults();
-        AppServices& s = AppServices::shared();
+        AppServices& s = services;
         // The real reading of the setting: a fresh store has no "telemetryEnabled" key.
-        const auto telemetryEnabled = s.telemetryEnabled;
-        s = AppServices {};
-        s.telemetryEnabled = telemetryEnabled;
+        s.telemetryEnabled = AppServices::builtIn(env.platform()).telemetryEnabled;
         s.telemetryPrepare = [this] { trace << QStringLiteral("telemetry"); };
         s.telemetrySend = [this](const QString& e, const QVariantMap&) { trace << QStringLiteral("send:") + e; };
         s.telemetryShowNoticeIfNeeded = [this] { trace << QStringLiteral("notice"); };
@@ -59,13 +55,9 @@ protected:
             return new QLabel(QStringLiteral("running"));
         };
         AppSettings::shared().setLanguage(AppLanguage::system);
-        delegate = std::make_unique<AppDelegate>(env.platform());
+        delegate = std::make_unique<AppDelegate>(env.platform(), services);
     }
-    void TearDown() override
-    {
-        delegate.reset();
-        AppServices::shared() = saved;
-    }
+    void TearDown() override { delegate.reset(); }
     AppSettings& settings() { return AppSettings::shared(); }
     void closeWindow(QWidget* w)
     {
@@ -77,7 +69,7 @@ protected:
 
     TestSupport::SimEnvironment env;
     SimKeyTap* tap = nullptr;
-    AppServices saved;
+    AppServices services;
     std::unique_ptr<AppDelegate> delegate;
     QStringList trace;
     std::function<void(bool)> updateFound;
@@ -204,7 +196,7 @@ TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastClose
     closeWindow(delegate->windows().settingsWindow());
     ASSERT_EQ(delegate->windows().helpWindow(), help);
     EXPECT_FALSE(help->isVisible());
-    AppServices::shared().makeHelpView = nullptr; // it need not be made again
+    services.makeHelpView = nullptr; // it need not be made again
     delegate->windows().showHelp();
     EXPECT_EQ(delegate->windows().helpWindow(), help);
     EXPECT_TRUE(help->isVisible());
@@ -214,7 +206,7 @@ TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastClose
     closeWindow(help);
 
     // A view that does not exist yet: nothing is shown and the policy stays.
-    AppServices::shared().makeSettingsView = nullptr;
+    services.makeSettingsView = nullptr;
     delegate->windows().openSettings();
     EXPECT_FALSE(delegate->windows().settingsWindow());
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);

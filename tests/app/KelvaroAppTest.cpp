@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "app/AppServices.h"
 #include "app/KelvaroApp.h"
 #include "app/RingController.h"
 #include "app/SingleInstance.h"
@@ -34,9 +35,9 @@ protected:
     void SetUp() override
     {
         AppSettings::shared().setLanguage(AppLanguage::system);
-        auto d = std::make_unique<AppDelegate>(env.platform());
+        auto d = std::make_unique<AppDelegate>(env.platform(), services);
         delegate = d.get();
-        app = std::make_unique<KelvaroApp>(env.platform(), std::move(d));
+        app = std::make_unique<KelvaroApp>(env.platform(), services, std::move(d));
     }
     void TearDown() override
     {
@@ -52,6 +53,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
+    AppServices services;
     AppDelegate* delegate = nullptr;
     std::unique_ptr<KelvaroApp> app;
 };

@@ -3,6 +3,7 @@
 // real switcher panel and shortcut ring panel (offscreen).
 
 #include "app/AppDelegate.h"
+#include "app/AppServices.h"
 #include "app/RingController.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/HotkeyEventTap.h"
@@ -74,7 +75,7 @@ protected:
         }
         ShortcutStorage::resetShared();
 
-        delegate = std::make_unique<AppDelegate>(env.platform());
+        delegate = std::make_unique<AppDelegate>(env.platform(), services);
         rings = &delegate->rings();
         delegate->keyboard().start();
         ASSERT_TRUE(delegate->keyboard().keyTap());
@@ -132,6 +133,7 @@ protected:
     RecordingSyntheticKeys* keys = nullptr;
     MemoryClipboard* clipboard = nullptr;
     SimKeyTap* tap = nullptr;
+    AppServices services;
     std::unique_ptr<AppDelegate> delegate;
     RingController* rings = nullptr;
     QStringList released;
@@ -518,9 +520,9 @@ TEST_F(RingControl, ACardClickDeliversThatCardsPasswordAndReturnTypedMeanwhileWa
     mail.variants << PasswordVariant {} << PasswordVariant {} << PasswordVariant {};
     env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({ mail }));
     struct Recorder : PasswordDelivery {
-        Recorder()
-            : PasswordDelivery(
-                FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+        explicit Recorder(const Platform& platform)
+            : PasswordDelivery(PasswordVault(platform), platform.focusedText(), platform.syntheticKeys(),
+                platform.scheduler(), platform.workspace(), {})
         {
         }
         void choose(const QUuid& account, std::optional<QUuid> card, std::function<void()> done) override
@@ -531,7 +533,7 @@ TEST_F(RingControl, ACardClickDeliversThatCardsPasswordAndReturnTypedMeanwhileWa
         QList<QPair<QUuid, std::optional<QUuid>>> chosen;
         std::function<void()> finished;
     };
-    auto recorder = std::make_shared<Recorder>();
+    auto recorder = std::make_shared<Recorder>(env.platform());
     rings->setPasswordDelivery(recorder);
     const auto grabsReturn = [this] {
         const auto grabs = tap->activeGrabs();
@@ -660,19 +662,21 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     savePasswords(3);
     // Records the accounts chosen instead of releasing their passwords.
     struct Recorder : PasswordDelivery {
-        explicit Recorder(QStringList& names)
-            : PasswordDelivery(
-                FocusedText::shared(), SyntheticKeys::shared(), Scheduler::shared(), Workspace::shared(), {})
+        Recorder(const Platform& platform, QStringList& names)
+            : PasswordDelivery(PasswordVault(platform), platform.focusedText(), platform.syntheticKeys(),
+                platform.scheduler(), platform.workspace(), {})
+            , vault(platform)
             , names(names)
         {
         }
         void choose(const QUuid& account, std::optional<QUuid>, std::function<void()>) override
         {
-            names << PasswordVault::entry(account)->label;
+            names << vault.entry(account)->label;
         }
+        PasswordVault vault;
         QStringList& names;
     };
-    rings->setPasswordDelivery(std::make_shared<Recorder>(released));
+    rings->setPasswordDelivery(std::make_shared<Recorder>(env.platform(), released));
     // The launcher hotkey over the password ring opens the shortcut ring; it
     // never releases a password.
     chord(KeyP, Shift | Ctrl);

@@ -31,10 +31,11 @@ public:
     };
     bool postKeyPress(std::uint16_t keyCode, std::uint64_t modifiers) override
     {
-        seen.push_back({ keyCode, modifiers, Clipboard::shared().text(), desktop->openedURLs.size(), openSuspensions });
+        seen.push_back({ keyCode, modifiers, clipboard->text(), desktop->openedURLs.size(), openSuspensions });
         return true;
     }
     SimDesktop* desktop = nullptr;
+    Clipboard* clipboard = nullptr;
     std::vector<Seen> seen;
     int openSuspensions = 0;
 };
@@ -45,6 +46,7 @@ protected:
     {
         desktop = &env.sim().desktop();
         keys->desktop = desktop;
+        keys->clipboard = clipboard.get();
         env.platform().ports().clipboard = clipboard;
         env.platform().ports().syntheticKeys = keys;
         Hotkey::invalidateLayoutCache();

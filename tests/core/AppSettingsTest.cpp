@@ -30,7 +30,7 @@ protected:
     MemoryDefaultsStore& store() { return env.defaults(); }
     std::unique_ptr<AppSettings> load()
     {
-        auto s = std::make_unique<AppSettings>(store());
+        auto s = std::make_unique<AppSettings>(env.platform());
         store().resetWriteCount();
         return s;
     }
@@ -44,7 +44,7 @@ protected:
 
 TEST_F(AppSettingsTest, EmptyDefaultsGiveEveryDefaultAndWriteNothing)
 {
-    AppSettings s(store());
+    AppSettings s(env.platform());
     EXPECT_EQ(store().writeCount(), 0);
     EXPECT_TRUE(store().keys().isEmpty());
     EXPECT_EQ(s.switcherHotkey(), Hotkey(0, kShiftCtrl));

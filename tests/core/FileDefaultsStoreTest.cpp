@@ -209,7 +209,7 @@ TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
     SimPlatform sim;
     {
         FileDefaultsStore store(m_path);
-        AppSettings settings(store);
+        AppSettings settings(sim, store);
         settings.setSwitcherHotkey(std::nullopt);
         settings.setPasswordHotkey(Hotkey(12, Modifier::Super | Modifier::Alt));
         settings.setPasswordHoldModifiers(Modifier::Alt);
@@ -217,7 +217,7 @@ TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
     }
     FileDefaultsStore store(m_path);
     EXPECT_EQ(store.value(QStringLiteral("switcherHotkey"))->toString(), QStringLiteral("unassigned"));
-    AppSettings settings(store);
+    AppSettings settings(sim, store);
     EXPECT_FALSE(settings.switcherHotkey().has_value());
     EXPECT_EQ(settings.switcherHoldModifiers(), 0u);
     EXPECT_EQ(settings.passwordHotkey(), Hotkey(12, Modifier::Super | Modifier::Alt));

@@ -97,7 +97,7 @@ TEST(LauncherGroupTest, EqualityHoldReconciliationAndSuggestions)
 
 TEST_F(LauncherGroupSettingsTest, NewGroupsTakeTheFirstFreeSuggestion)
 {
-    AppSettings s(env.defaults());
+    AppSettings s(env.platform());
     const QUuid first = s.addLauncherGroup(QStringLiteral("Work"));
     const QUuid second = s.addLauncherGroup(QStringLiteral(" Work "));
     ASSERT_EQ(s.launcherGroups().size(), 2);
@@ -115,13 +115,13 @@ TEST_F(LauncherGroupSettingsTest, NewGroupsTakeTheFirstFreeSuggestion)
     EXPECT_EQ(s.groupHoldModifiers(last), 0u);
     EXPECT_EQ(s.takenHotkeys().size(), 4 + 7);
     // Written as a whole, readable by a fresh store.
-    AppSettings reloaded(env.defaults());
+    AppSettings reloaded(env.platform());
     EXPECT_EQ(reloaded.launcherGroups(), s.launcherGroups());
 }
 
 TEST_F(LauncherGroupSettingsTest, GroupOperationsKeepHoldSetsInLine)
 {
-    AppSettings s(env.defaults());
+    AppSettings s(env.platform());
     const QUuid id = s.addLauncherGroup(QStringLiteral("Work"));
     const QUuid other = s.addLauncherGroup(QStringLiteral("Other"));
     s.holdBinding(id).set(Modifier::Alt);
@@ -164,7 +164,7 @@ TEST_F(LauncherGroupSettingsTest, OneBadGroupDoesNotCostTheOthers)
           R"({"id":"6B29FC40-CA47-1067-B31D-00DD010662DA"},)"
           R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Also good"}])";
     env.defaults().setValue(QStringLiteral("launcherGroups"), stored);
-    AppSettings s(env.defaults());
+    AppSettings s(env.platform());
     ASSERT_EQ(s.launcherGroups().size(), 2);
     EXPECT_EQ(s.launcherGroups()[0].name, QStringLiteral("Good"));
     EXPECT_EQ(s.launcherGroups()[0].holdModifiersRaw, kShiftCtrl); // reconciled after loading
@@ -179,7 +179,7 @@ TEST_F(LauncherGroupSettingsTest, OneBadGroupDoesNotCostTheOthers)
 
     s.addLauncherGroup(QStringLiteral("New"));
     EXPECT_EQ(env.defaults().value(backups[0])->toByteArray(), stored);
-    AppSettings again(env.defaults());
+    AppSettings again(env.platform());
     EXPECT_EQ(again.launcherGroups().size(), 3);
     EXPECT_EQ(StoredListRecovery::backupKeys(QStringLiteral("launcherGroups"), env.defaults()).size(), 1);
 }

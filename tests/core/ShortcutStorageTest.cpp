@@ -80,7 +80,7 @@ TEST(AppShortcutJson, DecodesOptionalPartsAndRefusesBadRecords)
 
 TEST_F(ShortcutStorageTest, MovesSwapWithinBoundsOnly)
 {
-    ShortcutStorage storage;
+    ShortcutStorage storage(env.defaults());
     const auto a = item(QStringLiteral("com.x"), QStringLiteral("a"));
     const auto b = item(QStringLiteral("com.x"), QStringLiteral("b"));
     const auto c = item(QStringLiteral("com.x"), QStringLiteral("c"));
@@ -108,7 +108,7 @@ TEST_F(ShortcutStorageTest, MovesSwapWithinBoundsOnly)
 
 TEST_F(ShortcutStorageTest, ListsUpdatesAndRemovals)
 {
-    ShortcutStorage storage;
+    ShortcutStorage storage(env.defaults());
     QSignalSpy changed(&storage, &ShortcutStorage::shortcutsChanged);
     auto first = item(QStringLiteral("com.b"), QStringLiteral("b1"));
     storage.addShortcut(first);
@@ -145,7 +145,7 @@ TEST_F(ShortcutStorageTest, ListsUpdatesAndRemovals)
     EXPECT_TRUE(storage.getShortcuts(QStringLiteral("com.b")).isEmpty());
 
     // What was written loads back the same.
-    ShortcutStorage again;
+    ShortcutStorage again(env.defaults());
     again.load();
     ASSERT_EQ(again.getAllShortcuts().size(), 1);
     EXPECT_EQ(again.getAllShortcuts().at(0).toJson(), storage.getAllShortcuts().at(0).toJson());
@@ -164,7 +164,7 @@ TEST_F(ShortcutStorageTest, OneBadItemKeepsTheOthersAndTheStoredValue)
     env.defaults().setValue(ShortcutStorage::key, document);
     env.defaults().resetWriteCount();
 
-    ShortcutStorage storage;
+    ShortcutStorage storage(env.defaults());
     storage.load();
     ASSERT_EQ(storage.getShortcuts(QStringLiteral("com.a")).size(), 1);
     EXPECT_EQ(storage.getShortcuts(QStringLiteral("com.a")).at(0).name, QStringLiteral("good"));
@@ -186,7 +186,7 @@ TEST_F(ShortcutStorageTest, OneBadItemKeepsTheOthersAndTheStoredValue)
     EXPECT_EQ(stored(), document);
 
     // Loading the same unreadable value again keeps no second copy.
-    ShortcutStorage again;
+    ShortcutStorage again(env.defaults());
     again.load();
     EXPECT_EQ(StoredListRecovery::backupKeys(ShortcutStorage::key, env.defaults()).size(), 1);
 
@@ -204,7 +204,7 @@ TEST(ShortcutStorageRecovery, UnreadableWholeValuesAreKeptAside)
              QVariant(QStringLiteral("{\"com.a\":[]}")), QVariant(qint64(7)) }) {
         TestSupport::SimEnvironment fresh;
         fresh.defaults().setValue(ShortcutStorage::key, bad);
-        ShortcutStorage storage;
+        ShortcutStorage storage(fresh.defaults());
         storage.load();
         EXPECT_TRUE(storage.getAllShortcuts().isEmpty());
         const QStringList backups = StoredListRecovery::backupKeys(ShortcutStorage::key, fresh.defaults());

@@ -89,7 +89,7 @@ protected:
 
 TEST_F(Editors, EditorValidatesEachKindAndSavesOnlyItsPayload)
 {
-    ShortcutEditorView add(app, std::nullopt);
+    ShortcutEditorView add(env.platform(), app, std::nullopt);
     EXPECT_EQ(add.action(), ShortcutAction::keyboard);
     EXPECT_EQ(add.icon(), QStringLiteral("command"));
     EXPECT_EQ(add.saveButton()->text(), QStringLiteral("Add Shortcut"));
@@ -134,7 +134,7 @@ TEST_F(Editors, EditorValidatesEachKindAndSavesOnlyItsPayload)
     // keeps its id, writes the same stored text back and drops the link.
     AppShortcut both(QStringLiteral("Both"), QStringLiteral("star"), QStringLiteral("⇧⌘K"), app.bundleIdentifier,
         std::nullopt, QStringLiteral("https://example.com"));
-    ShortcutEditorView edit(app, both);
+    ShortcutEditorView edit(env.platform(), app, both);
     EXPECT_EQ(edit.saveButton()->text(), QStringLiteral("Save"));
     EXPECT_EQ(edit.action(), ShortcutAction::keyboard);
     EXPECT_EQ(edit.hotkey(), Hotkey(KeyK, Shift | Ctrl));
@@ -145,7 +145,7 @@ TEST_F(Editors, EditorValidatesEachKindAndSavesOnlyItsPayload)
     // A present but empty link opens on the link kind.
     AppShortcut emptyLink(
         QStringLiteral("L"), QStringLiteral("link"), QString(), app.bundleIdentifier, std::nullopt, QString());
-    ShortcutEditorView linkEdit(app, emptyLink);
+    ShortcutEditorView linkEdit(env.platform(), app, emptyLink);
     EXPECT_EQ(linkEdit.action(), ShortcutAction::link);
     EXPECT_EQ(linkEdit.validationProblem(), QStringLiteral("Enter a link to open."));
 }
@@ -275,7 +275,7 @@ TEST_F(Editors, SuggestionsFilterMenuPresetsByCombinationAndTickOnlyOnImport)
         [](const QString&) { return true; },
     });
 
-    ShortcutSuggestionsView sheet({ app, builtIn });
+    ShortcutSuggestionsView sheet(env.platform(), { app, builtIn });
     EXPECT_EQ(sheet.addButton()->text(), QStringLiteral("Add 2 Shortcuts"));
     EXPECT_EQ(sheet.selectAllButton()->text(), QStringLiteral("Deselect All"));
     sheet.show();
@@ -335,7 +335,7 @@ TEST_F(Editors, LateScanResultsForAClosedSheetAreDropped)
     });
 
     // Closed while the automatic scan runs: its answer changes nothing.
-    auto* sheet = new ShortcutSuggestionsView({ app, {} });
+    auto* sheet = new ShortcutSuggestionsView(env.platform(), { app, {} });
     QPointer<ShortcutSuggestionsView> alive(sheet);
     sheet->show();
     ASSERT_TRUE(pendingAuto);
@@ -347,14 +347,14 @@ TEST_F(Editors, LateScanResultsForAClosedSheetAreDropped)
     EXPECT_NE(sheet->currentScanNumber(), before);
 
     // Destroyed before the import's answer arrives: no crash, nothing delivered.
-    auto* second = new ShortcutSuggestionsView({ app, {} });
+    auto* second = new ShortcutSuggestionsView(env.platform(), { app, {} });
     second->importFromMenus();
     ASSERT_TRUE(pendingImport);
     delete second;
     pendingImport(MenuShortcutScanner::ScanResult::success(menus));
 
     // An answer for another application, or from an earlier scan, is dropped too.
-    ShortcutSuggestionsView third({ app, {} });
+    ShortcutSuggestionsView third(env.platform(), { app, {} });
     third.importFromMenus();
     third.deliverScanResult(third.currentScanNumber(), QStringLiteral("org.other.App"),
         MenuShortcutScanner::ScanResult::success(menus), true);
@@ -379,7 +379,7 @@ TEST_F(Editors, PageMovesWithinTheShownShortcutsAndWritesThroughTheStore)
             QStringLiteral("⌘") + QString::fromLatin1(name).left(1), app.bundleIdentifier);
         store.addShortcut(items.last());
     }
-    ShortcutsSettingsView page(std::nullopt);
+    ShortcutsSettingsView page(env.platform(), std::nullopt);
     std::optional<AppShortcut> previewApp;
     QList<AppShortcut> previewItems;
     QObject::connect(&page, &ShortcutsSettingsView::previewChanged, [&](const auto& a, const auto& s) {

@@ -64,7 +64,8 @@ protected:
 
 TEST_F(SuggestionsMotion, SelectAllFadesTheTicksAndASingleClickTicksAtOnce)
 {
-    ShortcutSuggestionsView sheet({ app, { preset("new", 45), preset("open", 31), preset("save", 1) } });
+    ShortcutSuggestionsView sheet(
+        env.platform(), { app, { preset("new", 45), preset("open", 31), preset("save", 1) } });
     sheet.show();
     const QList<TickBox*> rows = sheet.rows();
     ASSERT_EQ(rows.size(), 3);
@@ -97,7 +98,7 @@ TEST_F(SuggestionsMotion, SelectAllFadesTheTicksAndASingleClickTicksAtOnce)
 
 TEST_F(SuggestionsMotion, TheIndicatorTurnsOnlyWhileMenusAreRead)
 {
-    ShortcutSuggestionsView sheet({ app, {} });
+    ShortcutSuggestionsView sheet(env.platform(), { app, {} });
     sheet.show();
     const QIcon idle = sheet.importButton()->icon();
     sheet.importFromMenus();
@@ -120,7 +121,7 @@ TEST_F(SuggestionsMotion, TheIndicatorTurnsOnlyWhileMenusAreRead)
 
     // Under Reduce Motion the indicator shows, still.
     env.sim().displayPreferences().setReduceMotion(true);
-    ShortcutSuggestionsView still({ app, {} });
+    ShortcutSuggestionsView still(env.platform(), { app, {} });
     still.show();
     still.importFromMenus();
     EXPECT_TRUE(still.spinner()->isRunning());

@@ -99,7 +99,7 @@ protected:
 
     TestSupport::SimEnvironment env;
     SimDesktop* desktop = nullptr;
-    UpdateChecker updates;
+    UpdateChecker updates { env.defaults() };
     QString code;
     QList<QRegularExpression> ellipses;
     QStringList found;
@@ -117,14 +117,14 @@ TEST_P(Layout, EverySettingsPageFits)
     entry.label = QStringLiteral("Mail");
     entry.account = QStringLiteral("me@example.org");
     entry.variants << PasswordVariant { QUuid::createUuid(), QStringLiteral("Work"), QStringLiteral("key.fill"), {} };
-    PasswordVault::upsert(entry);
+    PasswordVault(env.platform()).upsert(entry);
     QList<BrowserTabs::Tab> tabs;
     for (int i = 0; i < 12; ++i)
         tabs << BrowserTabs::Tab { QStringLiteral("Tab %1").arg(i), QStringLiteral("https://example.org/%1").arg(i),
             std::nullopt, std::nullopt };
     CapturedTabStore(env.platform()).setActiveID(CapturedTabStore(env.platform()).add(tabs).id);
 
-    SettingsView view(updates);
+    SettingsView view(env.platform(), updates);
     view.setFixedSize(SettingsView::windowSize);
     for (SettingsTab tab : allCases<SettingsTab>()) {
         view.selectTab(tab);
@@ -145,7 +145,7 @@ TEST_P(Layout, EverySheetFits)
 {
     const AppShortcut app(QStringLiteral("App 1"), QString(), QString(), QStringLiteral("org.example.app1"));
     {
-        ShortcutEditorView editor(app, std::nullopt);
+        ShortcutEditorView editor(env.platform(), app, std::nullopt);
         const auto kinds = editor.findChild<QButtonGroup*>()->buttons();
         for (QAbstractButton* kind : kinds) {
             kind->click();
@@ -157,15 +157,15 @@ TEST_P(Layout, EverySheetFits)
         check(picker, QStringLiteral("icon picker"));
     }
     {
-        ShortcutSuggestionsView suggestions(ShortcutSuggestionContext { app, {}, QUuid::createUuid() });
+        ShortcutSuggestionsView suggestions(env.platform(), ShortcutSuggestionContext { app, {}, QUuid::createUuid() });
         check(suggestions, QStringLiteral("suggested shortcuts"));
     }
     {
-        PasswordAccountEditorView account(PasswordEntry {});
+        PasswordAccountEditorView account(PasswordVault(env.platform()), PasswordEntry {});
         check(account, QStringLiteral("account editor"));
     }
     {
-        PasswordVariantEditorView variant(QUuid::createUuid(), PasswordVariant {});
+        PasswordVariantEditorView variant(PasswordVault(env.platform()), QUuid::createUuid(), PasswordVariant {});
         check(variant, QStringLiteral("password editor"));
     }
     {
@@ -174,7 +174,7 @@ TEST_P(Layout, EverySheetFits)
         check(name, QStringLiteral("name dialog"));
     }
     {
-        AppPickerDialog chooser(QStringLiteral("Choose"), QStringLiteral("Pick one"));
+        AppPickerDialog chooser(env.platform(), QStringLiteral("Choose"), QStringLiteral("Pick one"));
         check(chooser, QStringLiteral("app chooser"));
     }
     expectNothingFound();
@@ -183,7 +183,7 @@ TEST_P(Layout, EverySheetFits)
 TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
 {
     {
-        OnboardingView wizard([](bool) {});
+        OnboardingView wizard(env.platform(), [](bool) {});
         wizard.setFixedSize(OnboardingView::windowSize);
         for (int page = 0; page < OnboardingView::pageCount; ++page) {
             if (page > 0)
@@ -196,7 +196,7 @@ TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
         AccessibilityState missing;
         missing.accessibilityBus = false;
         AccessibilityPermissionMonitor::setProbe([missing](QObject*, auto reply) { reply(missing); });
-        OnboardingView wizard([](bool) {});
+        OnboardingView wizard(env.platform(), [](bool) {});
         wizard.setFixedSize(OnboardingView::windowSize);
         wizard.advance();
         wizard.advance();

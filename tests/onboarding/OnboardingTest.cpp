@@ -75,7 +75,7 @@ protected:
 TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
 {
     QList<bool> finishes;
-    OnboardingView wizard([&](bool fromLastPage) { finishes << fromLastPage; });
+    OnboardingView wizard(env.platform(), [&](bool fromLastPage) { finishes << fromLastPage; });
     showActive(&wizard);
     const QStringList titles { QStringLiteral("Choose your language"), QStringLiteral("Welcome to Kelvaro"),
         QStringLiteral("You're all set"), QStringLiteral("Your shortcut"),
@@ -113,7 +113,7 @@ TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
 
     // "Skip" ends at once from any page, without moving.
     QList<bool> skipped;
-    OnboardingView other([&](bool fromLastPage) { skipped << fromLastPage; });
+    OnboardingView other(env.platform(), [&](bool fromLastPage) { skipped << fromLastPage; });
     other.skipButton()->click();
     EXPECT_EQ(skipped, QList<bool> { false });
     EXPECT_EQ(other.page(), 0);
@@ -123,15 +123,14 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
 {
     // The way back to the start: a closed wizard is made anew on page 0; one
     // still open is brought forward where it was.
-    const AppServices saved = AppServices::shared();
-    AppServices::installDefaults();
-    AppServices::shared().startUpdateChecks = nullptr;
-    AppServices::shared().telemetryShowNoticeIfNeeded = nullptr;
+    AppServices services = AppServices::builtIn(env.platform());
+    services.startUpdateChecks = nullptr;
+    services.telemetryShowNoticeIfNeeded = nullptr;
     {
         int flagWrites = 0;
         QObject counting;
         settings().onChange(&counting, { AppSettings::Key::hasCompletedOnboarding }, [&] { ++flagWrites; });
-        AppDelegate delegate(env.platform());
+        AppDelegate delegate(env.platform(), services);
         delegate.applicationDidFinishLaunching();
         auto wizard = [&] { return delegate.windows().onboardingWindow()->findChild<OnboardingView*>(); };
         ASSERT_TRUE(delegate.windows().onboardingWindow());
@@ -163,14 +162,13 @@ TEST_F(Onboarding, ClosingTheWizardStartsOverWhileReopeningAnOpenOneKeepsItsPage
         EXPECT_FALSE(delegate.windows().onboardingWindow());
         EXPECT_TRUE(delegate.windows().settingsWindow());
     }
-    AppServices::shared() = saved;
 }
 
 TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
 {
     const char* note = "The rest of this guide uses your choice.";
     ASSERT_NE(Translations::translate(note, QStringLiteral("de")), QString::fromLatin1(note));
-    OnboardingView wizard([](bool) {});
+    OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     QAbstractButton* deutsch = nullptr;
     for (QAbstractButton* b : wizard.currentPage()->findChildren<QAbstractButton*>()) {
@@ -193,7 +191,7 @@ TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
 TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
 {
     desktop = busOff();
-    OnboardingView wizard([](bool) {});
+    OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     settle();
     wizard.advance();
@@ -219,7 +217,7 @@ TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
 TEST_F(Onboarding, ShortcutPageRecordsOrRestoresTheDefault)
 {
     settings().setHotkey(Hotkey(40, Modifier::Ctrl | Modifier::Alt), HotkeyRole::switcher);
-    OnboardingView wizard([](bool) {});
+    OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     for (int i = 0; i < 3; ++i)
         wizard.advance();
@@ -263,13 +261,12 @@ TEST(LaunchNoticePlacement, HangsFromTheIconOnItsScreenOrSitsInTheCorner)
 
 TEST_F(Onboarding, LaunchNoticeShowsOnlyWhenWantedAndGoesOnItsOwnActions)
 {
-    const AppServices saved = AppServices::shared();
-    AppServices::installDefaults();
-    AppServices::shared().makeSettingsView = [] { return new QLabel(QStringLiteral("settings")); };
+    AppServices services = AppServices::builtIn(env.platform());
+    services.makeSettingsView = [] { return new QLabel(QStringLiteral("settings")); };
     std::optional<QRect> icon;
-    AppServices::shared().menuBarItemFrame = [&] { return icon; };
+    services.menuBarItemFrame = [&] { return icon; };
     {
-        TitledWindows windows(env.platform());
+        TitledWindows windows(env.platform(), services);
         // Turned off while waiting for the tray: nothing shows.
         windows.showLaunchPopoverIfEnabled();
         settings().setShowLaunchMessage(false);
@@ -311,7 +308,6 @@ TEST_F(Onboarding, LaunchNoticeShowsOnlyWhenWantedAndGoesOnItsOwnActions)
         settings().resetHotkey(HotkeyRole::launcher);
         settle();
     }
-    AppServices::shared() = saved;
 }
 
 TEST_F(Onboarding, PressDemoActsOutTheHotkeyWhileShownAndHoldsStillWithReducedMotion)

@@ -50,14 +50,14 @@ protected:
         m_oldDirs = qgetenv("XDG_DATA_DIRS");
         qputenv("XDG_DATA_HOME", data.path().toUtf8());
         qputenv("XDG_DATA_DIRS", data.path().toUtf8());
-        ApplicationIdentity::shared().reload();
+        env.sim().applicationIdentity().reload();
         ASSERT_TRUE(TestSupport::makeFifo(dir.filePath(QStringLiteral("fifo"))));
     }
     void TearDown() override
     {
         qputenv("XDG_DATA_HOME", m_oldHome);
         qputenv("XDG_DATA_DIRS", m_oldDirs);
-        ApplicationIdentity::shared().reload();
+        env.sim().applicationIdentity().reload();
     }
     QString fifo() const { return dir.filePath(QStringLiteral("fifo")); }
 
@@ -79,7 +79,7 @@ TEST_F(HostileFiles, DesktopEntriesThatAreNoFilesAreRefusedAndTheOthersStillRead
     {
         TestSupport::Watchdog watchdog("reading desktop entries");
         QStringList ids;
-        for (const DesktopEntry& e : ApplicationIdentity::shared().entries())
+        for (const DesktopEntry& e : env.sim().applicationIdentity().entries())
             ids << e.id;
         EXPECT_EQ(ids, QStringList { QStringLiteral("org.example.Good") });
         // A launcher entry stored in the settings is read by its path.

@@ -20,7 +20,7 @@ TEST(PlatformDeathTest, APortLeftOutStopsAndNamesIt)
         {
             SimPlatform sim;
             sim.platform().ports().clipboard = nullptr;
-            Clipboard::shared().setText(QStringLiteral("anything"));
+            Platform::installed().clipboard().setText(QStringLiteral("anything"));
         },
         "built without a Clipboard port");
     const Platform empty;
@@ -33,19 +33,19 @@ TEST(PlatformDeathTest, AskingBeforeAnyPlatformIsInstalledStops)
 {
     threadsafeDeaths();
     ASSERT_FALSE(Platform::isInstalled());
-    EXPECT_DEATH(Workspace::shared(), "before the platform was installed");
+    EXPECT_DEATH(Platform::installed(), "before the platform was installed");
 }
 
 TEST(PlatformTest, ASimulatedPlatformAnswersEveryPortAndGivesBackThePreviousOne)
 {
     SimPlatform outer;
-    EXPECT_EQ(&KeyTap::shared(), &outer.keyTap());
+    EXPECT_EQ(&Platform::installed().keyTap(), &outer.keyTap());
     {
         SimPlatform inner;
         EXPECT_EQ(&Platform::installed(), &inner.platform());
-        EXPECT_EQ(&Workspace::shared(), &inner.desktop());
-        EXPECT_EQ(&Clipboard::shared(), &inner.clipboard());
+        EXPECT_EQ(&Platform::installed().workspace(), &inner.desktop());
+        EXPECT_EQ(&Platform::installed().clipboard(), &inner.clipboard());
     }
     EXPECT_EQ(&Platform::installed(), &outer.platform());
-    EXPECT_EQ(&KeyTap::shared(), &outer.keyTap());
+    EXPECT_EQ(&Platform::installed().keyTap(), &outer.keyTap());
 }

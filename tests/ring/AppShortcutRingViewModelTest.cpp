@@ -80,7 +80,7 @@ TEST_F(RingModelTest, PagesOfTenForZeroTenElevenAndTwentyFive)
         qsizetype firstPage;
     };
     for (const Case c : { Case { 0, 1, 0 }, Case { 10, 1, 10 }, Case { 11, 2, 10 }, Case { 25, 3, 10 } }) {
-        AppShortcutRingViewModel m;
+        AppShortcutRingViewModel m { env.platform() };
         m.loadShortcuts(app(), numbered(c.items));
         EXPECT_EQ(m.pageCount(), c.pages) << c.items;
         EXPECT_EQ(m.pageIndex(), 0);
@@ -88,12 +88,12 @@ TEST_F(RingModelTest, PagesOfTenForZeroTenElevenAndTwentyFive)
         EXPECT_EQ(m.selectedIndex(), 0);
     }
 
-    AppShortcutRingViewModel eleven;
+    AppShortcutRingViewModel eleven { env.platform() };
     eleven.loadShortcuts(app(), numbered(11));
     eleven.turnPage(1);
     EXPECT_EQ(names(eleven.shortcuts()), QStringList { QStringLiteral("item 10") });
 
-    AppShortcutRingViewModel none;
+    AppShortcutRingViewModel none { env.platform() };
     none.loadShortcuts(app(), {});
     none.turnPage(1);
     EXPECT_EQ(none.pageIndex(), 0);
@@ -103,7 +103,7 @@ TEST_F(RingModelTest, PagesOfTenForZeroTenElevenAndTwentyFive)
 
 TEST_F(RingModelTest, PageTurnsWrapBothWaysAndResetTheSelection)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     m.loadShortcuts(app(), numbered(25));
     m.setSelectedIndex(4);
     m.turnPage(-1);
@@ -131,7 +131,7 @@ TEST_F(RingModelTest, FilterKeepsItemsOfTheAppThatCarrySomethingToRun)
         QStringLiteral("https://example.org"));
     AppShortcut snippet(QStringLiteral("snippet"), QStringLiteral("star"), QString(), kApp, QStringLiteral("hello"));
 
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     m.loadShortcuts(app(), { other, keys(QStringLiteral("keys")), nothing, emptySnippet, link, snippet });
     EXPECT_EQ(names(m.shortcuts()),
         (QStringList { QStringLiteral("keys"), QStringLiteral("empty snippet"), QStringLiteral("link"),
@@ -140,14 +140,14 @@ TEST_F(RingModelTest, FilterKeepsItemsOfTheAppThatCarrySomethingToRun)
     // A vault account passes with nothing but its marker.
     const AppShortcut account
         = AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("account"), QStringLiteral("key.fill"));
-    AppShortcutRingViewModel vault;
+    AppShortcutRingViewModel vault { env.platform() };
     vault.loadShortcuts(app(AppShortcut::passwordMarker), { account });
     EXPECT_EQ(vault.shortcuts().size(), 1);
 }
 
 TEST_F(RingModelTest, LoadEndsHiddenWithoutAnimationAndAFreshAppearance)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     const QUuid before = m.appearSession();
     revealAt(m, { 500, 500 });
     ASSERT_TRUE(m.isVisible());
@@ -163,7 +163,7 @@ TEST_F(RingModelTest, LoadEndsHiddenWithoutAnimationAndAFreshAppearance)
 
 TEST_F(RingModelTest, PointerArmsAfterTenPointsAndSelectsByAngle)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     m.loadShortcuts(app(), numbered(4));
     const QPointF c(500, 500);
     revealAt(m, c);
@@ -194,7 +194,7 @@ TEST_F(RingModelTest, PointerArmsAfterTenPointsAndSelectsByAngle)
 
 TEST_F(RingModelTest, DeadZoneScalesWithTheRingAndKeepsTheSelection)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     m.loadShortcuts(app(), numbered(4));
     const QPointF c(500, 500);
     revealAt(m, c);
@@ -230,7 +230,7 @@ protected:
         env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList({ twoCards, oneCard }));
         env.defaults().resetWriteCount();
     }
-    QList<AppShortcut> items() { return PasswordVault::ringItems(); }
+    QList<AppShortcut> items() { return PasswordVault(env.platform()).ringItems(); }
 
     PasswordEntry twoCards;
     PasswordEntry oneCard;
@@ -238,7 +238,7 @@ protected:
 
 TEST_F(RingArcTest, SelectingAnAccountWithTwoPasswordsFansThemOut)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     QList<AppShortcut> ring = items();
     ring.append(AppShortcut::passwordItem(QUuid::createUuid(), QStringLiteral("ghost"), QStringLiteral("key.fill")));
     ring.append(ring.at(1)); // four wedges: Mail, Bank, ghost (no stored account), Bank again
@@ -282,7 +282,7 @@ TEST_F(RingArcTest, AccountsOnLaterPagesHaveTheirArcToo)
     for (int i = 0; i < 10; ++i)
         ring.append(items().at(1)); // ten one-password accounts fill page 0
     ring.append(items().at(0)); // Mail opens page 1
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     m.loadShortcuts(app(AppShortcut::passwordMarker), ring);
     EXPECT_TRUE(m.arcVariants().isEmpty());
     m.turnPage(1);
@@ -298,7 +298,7 @@ TEST_F(RingArcTest, UnreadableVaultGivesNoArcAndIsLeftAlone)
     env.defaults().resetWriteCount();
     const AppShortcut account
         = AppShortcut::passwordItem(twoCards.id, QStringLiteral("Mail"), QStringLiteral("key.fill"));
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     m.loadShortcuts(app(AppShortcut::passwordMarker), { account });
     EXPECT_TRUE(m.arcVariants().isEmpty());
     EXPECT_EQ(env.defaults().writeCount(), 0);
@@ -309,7 +309,7 @@ TEST_F(RingArcTest, UnreadableVaultGivesNoArcAndIsLeftAlone)
 
 TEST_F(RingModelTest, HideOnlyAsksTheOwner)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     m.loadShortcuts(app(), numbered(2));
     revealAt(m, { 500, 500 });
     int asked = 0;

@@ -252,13 +252,13 @@ TEST_F(RingViewTest, CustomIconsReadOnlySafeNamesAndFallBackQuietly)
 
 TEST_F(RingViewTest, CenterShowsTheAppIconOnOnePageAndDotsFromElevenItems)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     load(m, 10);
     AppShortcutRingView v(&m);
     EXPECT_EQ(v.size(), QSize(700, 700));
     EXPECT_FALSE(v.showsPageDots());
 
-    AppShortcutRingViewModel paged;
+    AppShortcutRingViewModel paged { env.platform() };
     load(paged, 11);
     AppShortcutRingView pv(&paged);
     EXPECT_TRUE(pv.showsPageDots());
@@ -270,7 +270,7 @@ TEST_F(RingViewTest, CenterShowsTheAppIconOnOnePageAndDotsFromElevenItems)
 
 TEST_F(RingViewTest, ClicksHitTheWedgeUnderThePointerOnly)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     load(m, 4);
     AppShortcutRingView v(&m);
     using K = AppShortcutRingView::Hit::Kind;
@@ -336,7 +336,7 @@ protected:
     {
         RunningApp centre = app(AppShortcut::passwordMarker);
         centre.name = QStringLiteral("Passwords");
-        m.loadShortcuts(centre, PasswordVault::ringItems());
+        m.loadShortcuts(centre, PasswordVault(env.platform()).ringItems());
         m.setRingCenter(QPointF(500, 500));
     }
 
@@ -349,7 +349,7 @@ protected:
 
 TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndAClickChoosesTheCard)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     loadVault(m);
     ASSERT_EQ(m.arcVariants().size(), 3);
     AppShortcutRingView v(&m);
@@ -428,7 +428,7 @@ TEST_F(RingViewArcTest, CardsAppearOnlyWhileArmedAndAClickChoosesTheCard)
 
 TEST_F(RingViewTest, SpokenValueFollowsTheSelectionOnThePageShown)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     load(m, 21);
     AppShortcutRingView v(&m);
     const int before = RingAnnounce::count();
@@ -454,7 +454,7 @@ TEST_F(RingViewTest, SpokenValueFollowsTheSelectionOnThePageShown)
     env.scheduler().runPending();
     EXPECT_EQ(RingAnnounce::count(), before + 2);
 
-    AppShortcutRingViewModel empty;
+    AppShortcutRingViewModel empty { env.platform() };
     empty.loadShortcuts(app(), {});
     AppShortcutRingView ev(&empty);
     EXPECT_EQ(ev.accessibilityDescription(), QStringLiteral("No shortcuts"));
@@ -494,7 +494,7 @@ int opaquePixels(const QImage& img)
 
 TEST_F(RingViewTest, RevealPlaysTheEntryAndANewSessionSnapsBackHidden)
 {
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     load(m, 10, app(kApp, QImage())); // no centre icon: the hole stays clear
     AppShortcutRingView v(&m);
     EXPECT_EQ(opaquePixels(render(v)), 0); // hidden: nothing shows
@@ -533,7 +533,7 @@ TEST_F(RingViewTest, EveryFrameOfARevealAndAnExitChangesOnlyWhatItRepaints)
     // A frame of a motion repaints the disc the ring can reach, not the
     // whole view: whatever differs from the last frame (long labels, the
     // blur, the overshoot) must lie in it, or the display keeps stale pixels.
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     load(m, 7);
     AppShortcutRingView v(&m);
     QImage last(v.size(), QImage::Format_ARGB32_Premultiplied);
@@ -563,7 +563,7 @@ TEST_F(RingViewTest, ThePointerTurnsOnlyTheCenterTileOfARingAtRest)
     // A pointer moving over a ring at rest turns the centre tile: only its
     // square is repainted (the display's buffer is cleared there and painted
     // over the last frame), and that must match a whole repaint.
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     load(m, 5);
     AppShortcutRingView v(&m);
     m.reveal();
@@ -598,7 +598,7 @@ TEST_F(RingViewTest, ThePointerTurnsOnlyTheCenterTileOfARingAtRest)
 TEST_F(RingViewTest, ReduceMotionOnlyFades)
 {
     display->setReduceMotion(true);
-    AppShortcutRingViewModel m;
+    AppShortcutRingViewModel m { env.platform() };
     load(m, 6);
     AppShortcutRingView v(&m);
     m.reveal();
@@ -635,7 +635,7 @@ TEST_F(RingViewTest, TheSelectedWedgeStaysInsideTheRimForOneToTwelveItems)
     constexpr double dpr = 2.0;
     for (int n = 1; n <= 12; ++n) {
         for (int selected : { 0, n / 2, n - 1 }) {
-            AppShortcutRingViewModel model;
+            AppShortcutRingViewModel model { env.platform() };
             load(model, n);
             AppShortcutRingView view(&model);
             model.reveal();
@@ -684,8 +684,7 @@ TEST_F(RingViewTest, LabelsAndSubtitlesStayLegibleOnLightAndDarkGlassOverAnyDesk
     // glass drawn without it is the text's own (stems are solid at 2x). The
     // glass is translucent, so the desktop behind it matters: black, grey and
     // white desktops in both appearances.
-    auto* appearance = dynamic_cast<SimAppearance*>(&Appearance::shared());
-    ASSERT_NE(appearance, nullptr);
+    auto* appearance = &env.sim().appearance();
     constexpr int n = 6, selected = 0;
     constexpr double dpr = 2.0;
     const auto ring = [&](bool names, bool keys, QColor desktop) {
@@ -694,7 +693,7 @@ TEST_F(RingViewTest, LabelsAndSubtitlesStayLegibleOnLightAndDarkGlassOverAnyDesk
             list.append(AppShortcut(names ? QStringLiteral("Item %1").arg(i + 1) : QString(), QStringLiteral("star"),
                 keys ? QStringLiteral("⇧⌘%1").arg(QChar(u'A' + i)) : QString(), kApp,
                 QStringLiteral("typed text"))); // a snippet keeps an item without keys
-        AppShortcutRingViewModel model;
+        AppShortcutRingViewModel model { env.platform() };
         model.loadShortcuts(app(), list);
         model.setRingCenter(QPointF(500, 500));
         AppShortcutRingView view(&model);
@@ -773,8 +772,7 @@ TEST_P(RingViewGalleryTest, WritesRingsForLightAndDark)
 {
     const double dpr = GetParam();
     const QString suffix = dpr > 1 ? QStringLiteral("@2x") : QString();
-    auto* appearance = dynamic_cast<SimAppearance*>(&Appearance::shared());
-    ASSERT_NE(appearance, nullptr);
+    auto* appearance = &env.sim().appearance();
     for (bool dark : { false, true }) {
         appearance->dark = dark;
         const QString tone = dark ? QStringLiteral("dark") : QStringLiteral("light");
@@ -786,7 +784,7 @@ TEST_P(RingViewGalleryTest, WritesRingsForLightAndDark)
             ASSERT_TRUE(img.save(galleryDir() + QStringLiteral("/shortcut-ring-%1-%2%3.png").arg(name, tone, suffix)));
         };
 
-        AppShortcutRingViewModel ten;
+        AppShortcutRingViewModel ten { env.platform() };
         load(ten, 10);
         AppShortcutRingView tenView(&ten);
         ten.reveal();
@@ -794,7 +792,7 @@ TEST_P(RingViewGalleryTest, WritesRingsForLightAndDark)
         settle();
         shoot(tenView, QStringLiteral("10-items"));
 
-        AppShortcutRingViewModel paged;
+        AppShortcutRingViewModel paged { env.platform() };
         load(paged, 25);
         AppShortcutRingView pagedView(&paged);
         paged.reveal();
@@ -803,7 +801,7 @@ TEST_P(RingViewGalleryTest, WritesRingsForLightAndDark)
         settle();
         shoot(pagedView, QStringLiteral("25-items-page-2"));
 
-        AppShortcutRingViewModel vault;
+        AppShortcutRingViewModel vault { env.platform() };
         loadVault(vault);
         AppShortcutRingView vaultView(&vault);
         vault.reveal();
@@ -815,7 +813,7 @@ TEST_P(RingViewGalleryTest, WritesRingsForLightAndDark)
         shoot(vaultView, QStringLiteral("passwords"));
 
         // Part way into the opening.
-        AppShortcutRingViewModel opening;
+        AppShortcutRingViewModel opening { env.platform() };
         load(opening, 10);
         AppShortcutRingView openingView(&opening);
         opening.reveal();

@@ -37,7 +37,10 @@ protected:
         desktop->addApp(42, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
         ax->setApplication(42, app);
     }
-    MenuShortcutScanner::ScanResult scan() { return MenuShortcutScanner::scan(QStringLiteral("org.example.Editor")); }
+    MenuShortcutScanner::ScanResult scan()
+    {
+        return MenuShortcutScanner::scan(env.platform(), QStringLiteral("org.example.Editor"));
+    }
     static QStringList ids(const MenuShortcutScanner::ScanResult& r)
     {
         QStringList out;
@@ -191,7 +194,7 @@ TEST_F(MenuShortcutScannerTest, OpenAndScanPollsOnTheVirtualClockAndCompletesOnc
     };
 
     // Not installed: failed at once.
-    MenuShortcutScanner::openAndScan(QStringLiteral("org.example.Missing"), completion);
+    MenuShortcutScanner::openAndScan(env.platform(), QStringLiteral("org.example.Missing"), completion);
     EXPECT_EQ(completions, 0); // delivered on a later turn of the main loop
     env.scheduler().runPending();
     EXPECT_EQ(completions, 1);
@@ -202,7 +205,7 @@ TEST_F(MenuShortcutScannerTest, OpenAndScanPollsOnTheVirtualClockAndCompletesOnc
     desktop->installed.insert(
         QStringLiteral("org.example.Editor"), { QStringLiteral("/apps/editor.desktop"), QIcon(), true });
     menu(QStringLiteral("File"))->add(SimAXElement::item(QStringLiteral("New"), QStringLiteral("N"), 0));
-    MenuShortcutScanner::openAndScan(QStringLiteral("org.example.Editor"), completion);
+    MenuShortcutScanner::openAndScan(env.platform(), QStringLiteral("org.example.Editor"), completion);
     EXPECT_TRUE(desktop->calls.join(QLatin1Char(' ')).contains(QStringLiteral("editor.desktop")));
     env.scheduler().advance(1.9);
     EXPECT_EQ(completions, 0);
@@ -217,7 +220,7 @@ TEST_F(MenuShortcutScannerTest, OpenAndScanPollsOnTheVirtualClockAndCompletesOnc
     completions = 0;
     ax->setApplication(42, nullptr);
     const double start = env.scheduler().now();
-    MenuShortcutScanner::openAndScan(QStringLiteral("org.example.Editor"), completion);
+    MenuShortcutScanner::openAndScan(env.platform(), QStringLiteral("org.example.Editor"), completion);
     env.scheduler().advance(4.99);
     EXPECT_EQ(completions, 0);
     env.scheduler().advance(0.02);
@@ -232,7 +235,7 @@ TEST_F(MenuShortcutScannerTest, OpenAndScanPollsOnTheVirtualClockAndCompletesOnc
     completions = 0;
     desktop->calls.clear();
     ax->trusted = false;
-    MenuShortcutScanner::openAndScan(QStringLiteral("org.example.Other"), completion);
+    MenuShortcutScanner::openAndScan(env.platform(), QStringLiteral("org.example.Other"), completion);
     env.scheduler().runPending();
     EXPECT_EQ(completions, 1);
     EXPECT_EQ(last.kind, Kind::needsAccessibility);

@@ -212,7 +212,7 @@ TEST_F(UpdateCheckerTest, EveryRowOfTheOutcomeTableOverHttp)
         else
             sim.defaults().remove(QStringLiteral("updateSkippedBuild"));
         server.respondWith(row.response);
-        UpdateChecker checker;
+        UpdateChecker checker(sim.defaults());
         std::vector<Outcome::Kind> seen;
         QObject::connect(&checker, &UpdateChecker::outcomeChanged, [&] { seen.push_back(checker.outcome().kind); });
         runCheck(checker, row.manual);
@@ -238,7 +238,7 @@ TEST_F(UpdateCheckerTest, EveryRowOfTheOutcomeTableOverHttp)
 TEST_F(UpdateCheckerTest, TimeoutFailsTheCheckAfterFifteenSecondsAndIsRecorded)
 {
     server.respondWith(never());
-    UpdateChecker checker;
+    UpdateChecker checker(sim.defaults());
     bool done = false;
     checker.check(true, [&] { done = true; });
     ASSERT_TRUE(server.waitForRequests(1));
@@ -259,7 +259,7 @@ TEST_F(UpdateCheckerTest, AMissingFeedAddressFailsOnlyManualChecksAndRecordsNoth
     for (const QString& address : { QString(), QStringLiteral("no scheme at all"), QStringLiteral("http://") }) {
         SCOPED_TRACE(address.toStdString());
         BuildConfig::setUpdateFeedUrl(address);
-        UpdateChecker checker;
+        UpdateChecker checker(sim.defaults());
         bool done = false;
         checker.check(false, [&] { done = true; });
         EXPECT_TRUE(done);
@@ -280,7 +280,7 @@ TEST_F(UpdateCheckerTest, OfOverlappingChecksTheOneCompletingLastDecides)
     // completes after the manual one and so has the last word.
     server.setResponder(
         [](const LoopbackServer::Request&, int index) { return index == 0 ? held(500, {}) : ok(feed(60)); });
-    UpdateChecker checker;
+    UpdateChecker checker(sim.defaults());
     std::optional<bool> background;
     checker.checkInBackground([&](bool v) { background = v; });
     ASSERT_TRUE(server.waitForRequests(1));
@@ -310,14 +310,14 @@ TEST_F(UpdateCheckerTest, BackgroundChecksRunAtMostDailyOnTheWallClock)
 {
     server.respondWith(ok(feed(60)));
     {
-        UpdateChecker checker;
+        UpdateChecker checker(sim.defaults());
         EXPECT_EQ(runBackground(checker), true);
         EXPECT_EQ(server.requests().size(), 1);
         EXPECT_EQ(checker.outcome().kind, Outcome::Available);
     }
     // A second launch within the day restores the last check and stays quiet.
     sim.scheduler().shiftWallClock(3600);
-    UpdateChecker checker;
+    UpdateChecker checker(sim.defaults());
     ASSERT_TRUE(checker.lastCheck());
     EXPECT_EQ(runBackground(checker), false);
     EXPECT_EQ(checker.outcome(), Outcome::idle());
@@ -333,7 +333,7 @@ TEST_F(UpdateCheckerTest, BackgroundChecksRunAtMostDailyOnTheWallClock)
     // until a manual check records the present.
     sim.defaults().setValue(
         QStringLiteral("updateLastCheck"), sim.scheduler().wallClock().addYears(3).toString(Qt::ISODateWithMs));
-    UpdateChecker future;
+    UpdateChecker future(sim.defaults());
     EXPECT_EQ(runBackground(future), false);
     EXPECT_EQ(server.requests().size(), 2);
     runCheck(future, true);
@@ -345,7 +345,7 @@ TEST_F(UpdateCheckerTest, BackgroundChecksRunAtMostDailyOnTheWallClock)
 
     // A stored value that is not a date means no last check.
     sim.defaults().setValue(QStringLiteral("updateLastCheck"), QStringLiteral("yesterday"));
-    UpdateChecker garbage;
+    UpdateChecker garbage(sim.defaults());
     EXPECT_FALSE(garbage.lastCheck());
 
     // Switched off: no request and nothing touched; a manual check still works.
@@ -356,15 +356,15 @@ TEST_F(UpdateCheckerTest, BackgroundChecksRunAtMostDailyOnTheWallClock)
     EXPECT_EQ(server.requests().size(), 4);
     runCheck(garbage, true);
     EXPECT_EQ(server.requests().size(), 5);
-    EXPECT_FALSE(UpdateChecker().automaticChecks());
+    EXPECT_FALSE(UpdateChecker(sim.defaults()).automaticChecks());
     sim.defaults().setValue(QStringLiteral("updateChecksAutomatic"), QStringLiteral("no")); // not a Boolean
-    EXPECT_TRUE(UpdateChecker().automaticChecks());
+    EXPECT_TRUE(UpdateChecker(sim.defaults()).automaticChecks());
 }
 
 TEST_F(UpdateCheckerTest, LaunchCheckAndHourlyActivityCatchUpAfterSuspend)
 {
     server.respondWith(ok(feed(60)));
-    UpdateChecker checker;
+    UpdateChecker checker(sim.defaults());
     std::vector<bool> notices;
     checker.startUpdateChecks([&](bool atLaunch) { notices.push_back(atLaunch); });
     EXPECT_TRUE(server.requests().isEmpty()); // the launch check runs on a later turn
@@ -396,7 +396,7 @@ TEST_F(UpdateCheckerTest, LaunchCheckAndHourlyActivityCatchUpAfterSuspend)
 TEST_F(UpdateCheckerTest, SkipAndDownload)
 {
     server.respondWith(ok(feed(57)));
-    UpdateChecker checker;
+    UpdateChecker checker(sim.defaults());
     runCheck(checker, false);
     ASSERT_EQ(checker.outcome().kind, Outcome::Available);
     const UpdateManifest m = checker.outcome().manifest;

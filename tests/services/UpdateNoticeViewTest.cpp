@@ -84,7 +84,7 @@ protected:
 
     TestSupport::SimEnvironment sim;
     LoopbackServer server;
-    UpdateChecker checker;
+    UpdateChecker checker { sim.defaults() };
     QList<QUrl> opened;
     int closes = 0;
 };

@@ -93,7 +93,7 @@ TEST_F(ChoiceMotion, LauncherRowsSlideFromTheirOldPlacesAndNewOnesFadeIn)
     LauncherGroup g = s.launcherGroups().last();
     g.bundleIdentifiers = { A, B };
     s.updateLauncherGroup(g);
-    LauncherSettingsView page(id);
+    LauncherSettingsView page(env.platform(), id);
     page.resize(520, 600);
     page.show();
     ASSERT_TRUE(page.appList());

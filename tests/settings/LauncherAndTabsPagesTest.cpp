@@ -69,7 +69,7 @@ TEST_F(Pages, AppListArrowsStopAtTheEndsAndMissingAppsKeepTheirPlace)
         = { QStringLiteral("org.example.A"), QStringLiteral("org.example.B"), QStringLiteral("org.example.C") };
     s.updateLauncherGroup(g);
 
-    LauncherSettingsView page(id);
+    LauncherSettingsView page(env.platform(), id);
     page.resize(520, 600);
     page.show();
     ASSERT_TRUE(page.appList());
@@ -109,7 +109,7 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     browsers->setTabs(QStringLiteral("org.mozilla.firefox"), { QStringLiteral("Three") },
         { QStringLiteral("https://three.example/") });
 
-    CapturedTabsSettingsView page;
+    CapturedTabsSettingsView page(env.platform());
     page.resize(520, 600);
     page.show();
     int changes = 0;
@@ -159,7 +159,7 @@ TEST_F(Pages, ACaptureSaysNextToItsButtonWhatEachRunningBrowserGave)
         { QStringLiteral("https://one.example/"), QStringLiteral("https://two.example/") });
     browsers->setOutcome(QStringLiteral("org.mozilla.firefox"),
         BrowserScripting::Outcome::error(std::nullopt, QStringLiteral("Could not open /ff/recovery.jsonlz4: busy")));
-    CapturedTabsSettingsView page;
+    CapturedTabsSettingsView page(env.platform());
     page.resize(520, 600);
     page.show();
     page.capture();
@@ -191,7 +191,7 @@ TEST_F(Pages, ACaptureSaysNextToItsButtonWhatEachRunningBrowserGave)
 
 TEST_F(Pages, AnEmptyLauncherNameIsRefusedWithANoteAndTheDialogStays)
 {
-    LauncherSettingsView page(std::nullopt);
+    LauncherSettingsView page(env.platform(), std::nullopt);
     page.addGroup();
     const QString before = page.selectedGroup()->name;
     page.renameGroup();

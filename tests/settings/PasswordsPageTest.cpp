@@ -56,7 +56,7 @@ protected:
             keyring->items[PasswordVault::keyringAccount(v.id)] = p.toUtf8() + "-secret";
             e.variants << v;
         }
-        PasswordVault::upsert(e);
+        PasswordVault(env.platform()).upsert(e);
         return e;
     }
 
@@ -77,7 +77,7 @@ protected:
 TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page;
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -98,7 +98,7 @@ TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
     env.scheduler().runPending();
 
     EXPECT_FALSE(editor->isVisible());
-    const auto stored = PasswordVault::entry(mail.id);
+    const auto stored = PasswordVault(env.platform()).entry(mail.id);
     ASSERT_TRUE(stored);
     ASSERT_EQ(stored->variants.size(), 2);
     EXPECT_EQ(stored->variants[0].label, QStringLiteral("Password"));
@@ -117,9 +117,9 @@ TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
     EXPECT_FALSE(last[1]->isEnabled());
     EXPECT_EQ(last[3]->accessibleName(), QStringLiteral("Remove Work"));
     last[0]->click(); // up: the order is stored at once
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants[0].label, QStringLiteral("Work"));
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants[0].label, QStringLiteral("Work"));
     page.passwordRows()[1]->findChildren<RowActionButton*>()[3]->click();
-    ASSERT_EQ(PasswordVault::entry(mail.id)->variants.size(), 1);
+    ASSERT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants.size(), 1);
     EXPECT_EQ(keyring->items.size(), 1) << "a removed password's secret goes with it";
     EXPECT_EQ(page.countLabel()->text(), QStringLiteral("1 password"));
 }
@@ -129,7 +129,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
     // A screen reader's or dictation's text arrives through the accessible
     // interface, not as keys; Save used to stay disabled for it.
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page;
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -143,7 +143,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
     EXPECT_TRUE(editor->saveButton()->isEnabled());
     editor->saveButton()->click();
     env.scheduler().runPending();
-    const auto stored = PasswordVault::entry(mail.id);
+    const auto stored = PasswordVault(env.platform()).entry(mail.id);
     ASSERT_TRUE(stored && stored->variants.size() == 1);
     EXPECT_EQ(stored->variants[0].label, QStringLiteral("Spoken"));
     EXPECT_EQ(keyring->items.value(PasswordVault::keyringAccount(stored->variants[0].id)), QByteArray("dictated"));
@@ -152,7 +152,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
 TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndRevealsGoThroughTheCheck)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home"), QStringLiteral("Work") });
-    PasswordsSettingsView page;
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(1);
     ASSERT_TRUE(editor);
@@ -167,8 +167,8 @@ TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndReve
     env.scheduler().runPending();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(keyring->storeCalls, 0);
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants[1].label, QStringLiteral("Office"));
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants[1].hint, QStringLiteral("ends 12"));
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants[1].label, QStringLiteral("Office"));
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants[1].hint, QStringLiteral("ends 12"));
 
     // A reveal shows the stored secret after the check; saved back trimmed.
     editor = page.editPassword(0);
@@ -189,7 +189,7 @@ TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndReve
 TEST_F(PasswordsPage, ALateRevealNeverOverwritesTypingNorActsAfterTheDialogClosed)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home") });
-    PasswordsSettingsView page;
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(0);
     editor->revealButton(0)->click();
@@ -213,7 +213,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
     keyring->refuseStores = true;
-    PasswordsSettingsView page;
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     type(editor->labelField(0), QStringLiteral("<b>x</b>"));
@@ -224,14 +224,14 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
     EXPECT_TRUE(editor->errorLabel()->isVisibleTo(editor));
     EXPECT_EQ(editor->errorLabel()->textFormat(), Qt::PlainText);
     EXPECT_TRUE(editor->errorLabel()->text().contains(QStringLiteral("<b>x</b>")));
-    EXPECT_TRUE(PasswordVault::entry(mail.id)->variants.isEmpty());
+    EXPECT_TRUE(PasswordVault(env.platform()).entry(mail.id)->variants.isEmpty());
     EXPECT_TRUE(keyring->items.isEmpty());
 
     keyring->refuseStores = false;
     editor->saveButton()->click();
     env.scheduler().runPending();
     EXPECT_FALSE(editor->isVisible());
-    ASSERT_EQ(PasswordVault::entry(mail.id)->variants.size(), 1);
+    ASSERT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants.size(), 1);
     // The label shows as typed on the page, never as markup.
     ASSERT_EQ(page.passwordRows().size(), 1);
     bool shownAsTyped = false;
@@ -244,7 +244,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 
 TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWithTheirSecretsAfterOneQuestion)
 {
-    PasswordsSettingsView page;
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.show();
     EXPECT_FALSE(page.accountButton());
     PasswordAccountEditorView* editor = page.addAccount();
@@ -273,7 +273,7 @@ TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWit
     EXPECT_TRUE(editor->isEditing());
     type(editor->accountField(), QStringLiteral("me@example.org"));
     editor->saveButton()->click();
-    const auto edited = PasswordVault::entry(other.id);
+    const auto edited = PasswordVault(env.platform()).entry(other.id);
     EXPECT_EQ(edited->account, QStringLiteral("me@example.org"));
     EXPECT_EQ(edited->variants, other.variants);
     EXPECT_EQ(PasswordsSettingsView::accountTitle(edited), QStringLiteral("me@example.org"));
@@ -283,13 +283,13 @@ TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWit
     auto* question = page.findChild<QMessageBox*>(QStringLiteral("delete-account-confirmation"));
     ASSERT_TRUE(question);
     EXPECT_EQ(question->textFormat(), Qt::PlainText);
-    EXPECT_EQ(PasswordVault::entries().size(), 2) << "nothing goes before the answer";
+    EXPECT_EQ(PasswordVault(env.platform()).entries().size(), 2) << "nothing goes before the answer";
     for (QAbstractButton* b : question->buttons()) {
         if (question->buttonRole(b) == QMessageBox::DestructiveRole)
             b->click();
     }
     env.scheduler().runPending();
-    EXPECT_EQ(PasswordVault::entries().size(), 1);
+    EXPECT_EQ(PasswordVault(env.platform()).entries().size(), 1);
     EXPECT_TRUE(keyring->items.isEmpty()) << "both secrets of the deleted account are gone";
     EXPECT_EQ(page.selectedEntryID(), page.entries()[0].id);
 }

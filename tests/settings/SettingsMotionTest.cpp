@@ -86,8 +86,8 @@ protected:
 
 TEST_F(SettingsMotionTest, ATabChangeDissolvesThePageAndThePreviewAndMovesTheTintThenRests)
 {
-    UpdateChecker updates;
-    SettingsView view(updates);
+    UpdateChecker updates(env.defaults());
+    SettingsView view(env.platform(), updates);
     view.resize(SettingsView::windowSize);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -141,8 +141,8 @@ TEST_F(SettingsMotionTest, ListChangesAndExplanationsDissolveAlongTheirSpringsAn
         v.label = QString::fromLatin1(name);
         mail.variants << v;
     }
-    PasswordVault::upsert(mail);
-    PasswordsSettingsView page;
+    PasswordVault(env.platform()).upsert(mail);
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.resize(520, 560);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
@@ -151,13 +151,13 @@ TEST_F(SettingsMotionTest, ListChangesAndExplanationsDissolveAlongTheirSpringsAn
     ASSERT_TRUE(section);
 
     page.movePassword(0, +1);
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants[0].label, QStringLiteral("Work"));
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants[0].label, QStringLiteral("Work"));
     expectFadesAndRests(section);
     page.removePassword(2);
     expectFadesAndRests(section);
 
-    UpdateChecker updates;
-    GeneralSettingsView general(updates);
+    UpdateChecker updates(env.defaults());
+    GeneralSettingsView general(env.platform(), updates);
     general.resize(520, 600);
     general.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&general));
@@ -181,8 +181,8 @@ TEST_F(SettingsMotionTest, TheChevronTurnsAndAPopupRowsTintEasesThenBothRest)
 {
     PasswordEntry mail;
     mail.label = mail.account = QStringLiteral("mail");
-    PasswordVault::upsert(mail);
-    PasswordsSettingsView page;
+    PasswordVault(env.platform()).upsert(mail);
+    PasswordsSettingsView page { PasswordVault(env.platform()) };
     page.resize(520, 560);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));

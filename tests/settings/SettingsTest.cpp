@@ -103,7 +103,7 @@ protected:
     void TearDown() override { AccessibilityPermissionMonitor::setProbe({}); }
     TestSupport::SimEnvironment env;
     SimDesktop* desktop = nullptr;
-    UpdateChecker updates;
+    UpdateChecker updates { env.defaults() };
 };
 }
 
@@ -115,7 +115,7 @@ TEST_F(Window, PreviewDrawsTheRingOfTheSelectedTab)
             std::nullopt, std::nullopt };
     CapturedTabStore(env.platform()).setActiveID(CapturedTabStore(env.platform()).add(tabs).id);
 
-    SettingsView view(updates);
+    SettingsView view(env.platform(), updates);
     EXPECT_EQ(view.selectedTab(), SettingsTab::controller);
     RingStageInput in = view.stageInput();
     EXPECT_TRUE(in.drawsShortcuts());
@@ -156,7 +156,7 @@ TEST_F(Window, PreviewDrawsTheRingOfTheSelectedTab)
 
 TEST_F(Window, PreviewPagesAsTheRingDoesAndCentresTheGroupsOwnApp)
 {
-    SettingsView view(updates);
+    SettingsView view(env.platform(), updates);
     view.controllerApp = AppShortcut(QStringLiteral("App 3"), QString(), QString(), QStringLiteral("org.example.app3"));
     for (int i = 0; i < 24; ++i)
         view.controllerShortcuts << AppShortcut(QStringLiteral("Item %1").arg(i), QStringLiteral("star"),
@@ -186,7 +186,7 @@ TEST_F(Window, GeneralPageControlsWriteTheirKeys)
     // A build that can send usage data, to an address that is never reached.
     BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
     BuildConfig::setAnalyticsHost(QStringLiteral("no address"));
-    GeneralSettingsView page(updates);
+    GeneralSettingsView page(env.platform(), updates);
     EXPECT_FALSE(page.followPointer()->isEnabled()) << "one display";
 
     page.ringSizeSlider()->setValue(90);
@@ -231,7 +231,7 @@ TEST_F(Window, OpeningThePagesChangesNoSetting)
     env.defaults().setValue(QStringLiteral("appLanguage"), QStringLiteral("de"));
     ASSERT_EQ(settings().ringScale(), 2.0);
     {
-        SettingsView view(updates);
+        SettingsView view(env.platform(), updates);
         view.selectTab(SettingsTab::general);
         EXPECT_EQ(view.page()->findChild<QSlider*>()->value(), 140);
         LanguagePicker wizardPicker(LanguagePicker::Style::grid, true);
@@ -320,9 +320,9 @@ QRgb fillOf(QWidget* w) { return rendered(w).pixel(5, w->height() / 2); }
 
 TEST_F(Window, TheChosenSegmentStandsOutInTheLightAndTheDarkAppearance)
 {
-    GeneralSettingsView page(updates);
+    GeneralSettingsView page(env.platform(), updates);
     page.resize(520, 900);
-    ShortcutEditorView editor(
+    ShortcutEditorView editor(env.platform(),
         AppShortcut(QStringLiteral("App"), QString(), QString(), QStringLiteral("org.example.app")), std::nullopt);
     for (const bool dark : { false, true }) {
         page.setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
@@ -346,7 +346,7 @@ TEST_F(Window, TheChosenSegmentStandsOutInTheLightAndTheDarkAppearance)
 
 TEST_F(Window, KeyboardFocusOnATabDoesNotLookLikeTheChosenTab)
 {
-    SettingsView view(updates);
+    SettingsView view(env.platform(), updates);
     view.resize(SettingsView::windowSize);
     view.show();
     view.activateWindow();
@@ -377,7 +377,7 @@ TEST_F(Window, UsageDataSwitchIsOffAndDisabledInABuildThatCannotSend)
     env.defaults().setValue(QStringLiteral("telemetryEnabled"), true);
     BuildConfig::setAnalyticsKey(QString());
     {
-        GeneralSettingsView page(updates);
+        GeneralSettingsView page(env.platform(), updates);
         EXPECT_FALSE(page.usageData()->isEnabled());
         EXPECT_FALSE(page.usageData()->isChecked()) << "shown on while nothing can be sent";
         EXPECT_EQ(
@@ -385,7 +385,7 @@ TEST_F(Window, UsageDataSwitchIsOffAndDisabledInABuildThatCannotSend)
     }
     BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
     {
-        GeneralSettingsView page(updates);
+        GeneralSettingsView page(env.platform(), updates);
         EXPECT_TRUE(page.usageData()->isEnabled());
         EXPECT_TRUE(page.usageData()->isChecked());
     }

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(AppActivatorTest, ActivateProcessActivatesRelaunchesOrReportsFailure)
 {
-    EXPECT_TRUE(AppActivator::activateProcess(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activateProcess(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls, QStringList { QStringLiteral("activate 7 all") });
 
     // Running but refusing: opened again by its own URL.
@@ -26,19 +26,20 @@ TEST_F(AppActivatorTest, ActivateProcessActivatesRelaunchesOrReportsFailure)
     desktop->apps.first().activationSucceeds = false;
     desktop->apps.first().bundleURL = QStringLiteral("/apps/own.desktop");
     desktop->installed.insert(QStringLiteral("own"), { QStringLiteral("/apps/own.desktop"), {}, true });
-    EXPECT_TRUE(AppActivator::activateProcess(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activateProcess(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(
         desktop->calls, (QStringList { QStringLiteral("activate 7 all"), QStringLiteral("open /apps/own.desktop") }));
 
     // Not running, installed: launched by the URL for its identifier.
     desktop->calls.clear();
     desktop->apps.clear();
-    EXPECT_TRUE(AppActivator::activateProcess(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activateProcess(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls, QStringList { QStringLiteral("open /apps/org.example.Mail.desktop") });
     EXPECT_TRUE(env.logLines().isEmpty());
 
     // Neither running nor installed.
-    EXPECT_FALSE(AppActivator::activateProcess(QStringLiteral("org.example.Missing"), QStringLiteral("Missing")));
+    EXPECT_FALSE(
+        AppActivator::activateProcess(platform, QStringLiteral("org.example.Missing"), QStringLiteral("Missing")));
     EXPECT_EQ(env.logLines(), QStringList { QStringLiteral("Kelvaro: could not activate Missing") });
 }
 
@@ -46,7 +47,7 @@ TEST_F(AppActivatorTest, LaunchThatFailsAtOnceIsNotReportedAsSuccess)
 {
     desktop->apps.clear();
     desktop->installed[kBundle].launchSucceeds = false;
-    EXPECT_FALSE(AppActivator::activateProcess(kBundle, QStringLiteral("Mail")));
+    EXPECT_FALSE(AppActivator::activateProcess(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(env.logLines(), QStringList { QStringLiteral("Kelvaro: could not activate Mail") });
 }
 
@@ -54,20 +55,20 @@ TEST_F(AppActivatorTest, FrontWindowOnTheCurrentDesktopActivatesWithAllWindows)
 {
     desktop->addWindow(7, 70, QStringLiteral("Inbox"));
     desktop->addWindow(7, 71, QStringLiteral("Everywhere")).desktop = Windows::allDesktops;
-    EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activate(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls, (QStringList { QStringLiteral("raise 70"), QStringLiteral("activate 7 all") }));
 
     // A window on every desktop is on the current one too.
     desktop->calls.clear();
     desktop->allWindows.removeFirst();
-    EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activate(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls, (QStringList { QStringLiteral("raise 71"), QStringLiteral("activate 7 all") }));
 }
 
 TEST_F(AppActivatorTest, FrontWindowOnAnotherDesktopSwitchesAndActivatesWithoutOptions)
 {
     desktop->addWindow(7, 70, QStringLiteral("Inbox")).desktop = 3;
-    EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activate(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls,
         (QStringList { QStringLiteral("switch 3"), QStringLiteral("raise 70"), QStringLiteral("activate 7") }));
 
@@ -75,13 +76,13 @@ TEST_F(AppActivatorTest, FrontWindowOnAnotherDesktopSwitchesAndActivatesWithoutO
     desktop->calls.clear();
     desktop->currentDesktopNumber = 0;
     desktop->apps.first().activationSucceeds = false;
-    EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activate(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls.last(), QStringLiteral("activate 7"));
 
     // No window manager: nothing can be switched, raised or activated, so it is launched.
     desktop->calls.clear();
     desktop->windowManager = false;
-    EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activate(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls,
         (QStringList { QStringLiteral("raise 70"), QStringLiteral("activate 7"), QStringLiteral("activate 7 all"),
             QStringLiteral("open /apps/org.example.Mail.desktop") }));
@@ -90,7 +91,7 @@ TEST_F(AppActivatorTest, FrontWindowOnAnotherDesktopSwitchesAndActivatesWithoutO
 TEST_F(AppActivatorTest, DesktopThatCannotBeSwitchedToCountsAsNotCurrent)
 {
     desktop->addWindow(7, 70, QStringLiteral("Inbox")).desktop = 9; // beyond the four desktops
-    EXPECT_TRUE(AppActivator::activate(kBundle, QStringLiteral("Mail")));
+    EXPECT_TRUE(AppActivator::activate(platform, kBundle, QStringLiteral("Mail")));
     EXPECT_EQ(desktop->calls, (QStringList { QStringLiteral("raise 70"), QStringLiteral("activate 7") }));
     EXPECT_EQ(desktop->currentDesktopNumber, 0u);
 }
@@ -101,7 +102,7 @@ TEST_F(AppActivatorTest, ApplicationWithoutAFrontWindowGoesStraightToActivatePro
     tiny.frame = QRectF(0, 0, 100, 100);
     tiny.minimized = true;
     RunningApp app { QStringLiteral("Mail"), {}, kBundle, false };
-    EXPECT_TRUE(AppActivator::activate(app));
+    EXPECT_TRUE(AppActivator::activate(platform, app));
     EXPECT_EQ(desktop->calls, QStringList { QStringLiteral("activate 7 all") });
 }
 

@@ -30,12 +30,12 @@ protected:
         write(QStringLiteral("org.example.Atlas"), QStringLiteral("Atlas Maps"));
         write(
             QStringLiteral("org.example.Hidden"), QStringLiteral("Hidden Helper"), QStringLiteral("NoDisplay=true\n"));
-        ApplicationIdentity::shared().reload();
+        env.sim().applicationIdentity().reload();
     }
     void TearDown() override
     {
         QDir(folder).removeRecursively();
-        ApplicationIdentity::shared().reload();
+        env.sim().applicationIdentity().reload();
         KeyTapSuspension::setProvider({});
     }
     void write(const QString& id, const QString& name, const QString& extra = QString())
@@ -67,7 +67,7 @@ protected:
 
 TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
 {
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     // Installed entries of the system may be listed too; hidden ones never.
     const QStringList names = dialog.visibleNames();
     EXPECT_FALSE(names.contains(QStringLiteral("Hidden Helper")));
@@ -91,7 +91,7 @@ TEST_F(AppPicker, RowsWithoutAnIconLineUpWithTheOthers)
     auto* desktop = &env.sim().desktop();
     desktop->addApp(9, QStringLiteral("org.example.Paint"), QStringLiteral("Paint")).icon
         = SimDesktop::solidIcon(Qt::red);
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     dialog.show();
     auto* list = dialog.findChild<QListWidget*>();
     ASSERT_TRUE(list);
@@ -109,15 +109,15 @@ TEST_F(AppPicker, RunningAppsWithoutAnEntryAreOfferedUnderTheSwitchersIdentifier
     desktop->addApp(7, QStringLiteral("XLogo"), QStringLiteral("XLogo")).bundleURL.clear();
     desktop->installed.remove(QStringLiteral("XLogo")); // known by its window class only
     desktop->addApp(8, QStringLiteral("org.example.Writer"), QStringLiteral("Writer running"));
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     EXPECT_TRUE(dialog.visibleNames().contains(QStringLiteral("XLogo")));
     EXPECT_FALSE(dialog.visibleNames().contains(QStringLiteral("Writer running"))); // its entry is listed once
     dialog.setSearchText(QStringLiteral("xlogo"));
     EXPECT_EQ(dialog.chosenBundleIdentifier(), QStringLiteral("XLogo"));
     // The launcher list shows it while it runs.
-    EXPECT_EQ(LauncherApps::resolve(QStringLiteral("XLogo"))->name, QStringLiteral("XLogo"));
+    EXPECT_EQ(LauncherApps::resolve(env.platform(), QStringLiteral("XLogo"))->name, QStringLiteral("XLogo"));
     desktop->apps.clear();
-    EXPECT_FALSE(LauncherApps::resolve(QStringLiteral("XLogo")));
+    EXPECT_FALSE(LauncherApps::resolve(env.platform(), QStringLiteral("XLogo")));
 }
 
 TEST_F(AppPicker, GroupMembersWithoutAnIconGetTheSwitchersStandInTiles)
@@ -135,7 +135,7 @@ TEST_F(AppPicker, GroupMembersWithoutAnIconGetTheSwitchersStandInTiles)
     desktop.apps.last().bundleURL.clear();
 
     const QList<RunningApp> group = LauncherApps::resolved(
-        { QStringLiteral("org.example.Clock"), QStringLiteral("XLogo"), QStringLiteral("XLock") });
+        env.platform(), { QStringLiteral("org.example.Clock"), QStringLiteral("XLogo"), QStringLiteral("XLock") });
     ASSERT_EQ(group.size(), 3);
     EXPECT_EQ(group[0].icon.pixelColor(group[0].icon.width() / 2, group[0].icon.height() / 2), QColor(Qt::red));
     const QList<QImage> tiles = RunningApp::placeholderIcons({ QStringLiteral("XLogo"), QStringLiteral("XLock") }, 64);
@@ -143,8 +143,8 @@ TEST_F(AppPicker, GroupMembersWithoutAnIconGetTheSwitchersStandInTiles)
     EXPECT_EQ(group[2].icon, tiles[1]);
     EXPECT_NE(group[1].icon, group[2].icon);
     // One looked up alone (the launcher page's rows) gets its tile too.
-    EXPECT_EQ(
-        LauncherApps::resolve(QStringLiteral("XLogo"))->icon, RunningApp::placeholderIcon(QStringLiteral("XLogo"), 64));
+    EXPECT_EQ(LauncherApps::resolve(env.platform(), QStringLiteral("XLogo"))->icon,
+        RunningApp::placeholderIcon(QStringLiteral("XLogo"), 64));
 }
 
 TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
@@ -155,7 +155,7 @@ TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
     });
     QList<std::optional<QString>> results;
     answerNextPicker(QStringLiteral("Atlas"), true);
-    LauncherApps::chooseApp([&](std::optional<QString> id) { results << id; });
+    LauncherApps::chooseApp(env.platform(), [&](std::optional<QString> id) { results << id; });
     EXPECT_TRUE(results.isEmpty()); // shown one turn later
     env.scheduler().runPending();
     ASSERT_EQ(results.size(), 1);
@@ -166,7 +166,7 @@ TEST_F(AppPicker, ChooseAppRunsModallyWithTheTapOffAndCompletesOnce)
     EXPECT_FALSE(tapOff);
 
     answerNextPicker(QStringLiteral("Writer"), false);
-    LauncherApps::chooseApp([&](std::optional<QString> id) { results << id; });
+    LauncherApps::chooseApp(env.platform(), [&](std::optional<QString> id) { results << id; });
     env.scheduler().runPending();
     ASSERT_EQ(results.size(), 2);
     EXPECT_EQ(results[1], std::nullopt); // cancelled
@@ -183,10 +183,10 @@ TEST_F(AppPicker, IconsThatAreNoPicturesGiveTheirRowsThePlaceholder)
     for (const QString& name : { QStringLiteral("red"), QStringLiteral("fifo"), QStringLiteral("zero") })
         write(QStringLiteral("org.example.") + name, name,
             QStringLiteral("Icon=%1\n").arg(icons.filePath(name + QStringLiteral(".png"))));
-    ApplicationIdentity::shared().reload();
+    env.sim().applicationIdentity().reload();
 
     TestSupport::Watchdog watchdog("listing applications whose icons are a FIFO and /dev/zero");
-    AppPickerDialog dialog(QStringLiteral("T"), QStringLiteral("M"));
+    AppPickerDialog dialog(env.platform(), QStringLiteral("T"), QStringLiteral("M"));
     auto* list = dialog.findChild<QListWidget*>();
     ASSERT_TRUE(list);
     QHash<QString, QImage> shown;

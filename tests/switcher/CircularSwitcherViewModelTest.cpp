@@ -28,7 +28,7 @@ protected:
         return { centre.x() + distance * std::sin(arcAngle), centre.y() + distance * std::cos(arcAngle) };
     }
 
-    CircularSwitcherViewModel model;
+    CircularSwitcherViewModel model { platform };
 };
 
 TEST_F(SwitcherViewModelTest, LoadingKeepsRegularNamedApplicationsInWorkspaceOrder)

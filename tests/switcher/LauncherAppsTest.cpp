@@ -34,15 +34,16 @@ TEST_F(LauncherAppsTest, ResolvedKeepsInstalledApplicationsInTheGivenOrder)
 {
     install(QStringLiteral("org.example.One"), entry(QStringLiteral("one.desktop"), "Name=One\n"));
     install(QStringLiteral("org.example.Three"), entry(QStringLiteral("three.desktop"), "Name=Three\n"));
-    const auto apps = LauncherApps::resolved({ QStringLiteral("org.example.One"), QStringLiteral("org.example.Two"),
-        QStringLiteral("org.example.Three"), QStringLiteral("org.example.One") });
+    const auto apps = LauncherApps::resolved(env.platform(),
+        { QStringLiteral("org.example.One"), QStringLiteral("org.example.Two"), QStringLiteral("org.example.Three"),
+            QStringLiteral("org.example.One") });
     ASSERT_EQ(apps.size(), 3);
     EXPECT_EQ(apps[0].name, QStringLiteral("One"));
     EXPECT_EQ(apps[1].bundleIdentifier, QStringLiteral("org.example.Three"));
     EXPECT_EQ(apps[2].bundleIdentifier, QStringLiteral("org.example.One")); // duplicates stay
     EXPECT_FALSE(apps[0].isActive);
     EXPECT_EQ(apps[0].icon.size(), QSize(128, 128));
-    EXPECT_TRUE(LauncherApps::resolved({}).isEmpty());
+    EXPECT_TRUE(LauncherApps::resolved(env.platform(), {}).isEmpty());
     EXPECT_TRUE(env.logLines().isEmpty());
 }
 

@@ -63,7 +63,7 @@ protected:
         layout.wedges[0]->selection.setValue(1.0);
     }
 
-    CircularSwitcherViewModel model;
+    CircularSwitcherViewModel model { platform };
     TiltingCenterAppIcon centre;
     SwitcherLayout layout;
     const SwitcherRepaint::Viewport viewport { QSize(700, 700), 1.0 };

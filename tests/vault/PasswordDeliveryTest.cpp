@@ -44,12 +44,17 @@ protected:
 TEST_F(DeliveryTest, ChosenPasswordIsTheCardOrTheAccountsFirst)
 {
     const PasswordEntry mail = store(3);
-    EXPECT_EQ(PasswordDelivery::chooseVariant(mail.id, std::nullopt), mail.variants[0].id);
-    EXPECT_EQ(PasswordDelivery::chooseVariant(mail.id, mail.variants[2].id), mail.variants[2].id);
-    EXPECT_FALSE(PasswordDelivery::chooseVariant(emptyId, std::nullopt).has_value()); // no passwords
-    EXPECT_FALSE(PasswordDelivery::chooseVariant(QUuid::createUuid(), std::nullopt).has_value());
+    EXPECT_EQ(
+        PasswordDelivery::chooseVariant(PasswordVault(env.platform()), mail.id, std::nullopt), mail.variants[0].id);
+    EXPECT_EQ(PasswordDelivery::chooseVariant(PasswordVault(env.platform()), mail.id, mail.variants[2].id),
+        mail.variants[2].id);
+    EXPECT_FALSE(PasswordDelivery::chooseVariant(PasswordVault(env.platform()), emptyId, std::nullopt)
+                     .has_value()); // no passwords
+    EXPECT_FALSE(
+        PasswordDelivery::chooseVariant(PasswordVault(env.platform()), QUuid::createUuid(), std::nullopt).has_value());
     // A card left selected from another account never releases that account's password.
-    EXPECT_FALSE(PasswordDelivery::chooseVariant(emptyId, mail.variants[2].id).has_value());
+    EXPECT_FALSE(
+        PasswordDelivery::chooseVariant(PasswordVault(env.platform()), emptyId, mail.variants[2].id).has_value());
 }
 
 TEST_F(DeliveryTest, TheChosenCardGoesIntoTheFieldOfTheChoiceOrBeeps)
@@ -61,14 +66,15 @@ TEST_F(DeliveryTest, TheChosenCardGoesIntoTheFieldOfTheChoiceOrBeeps)
     PasswordAuth::setConversationFactory([] { return nullptr; });
     PasswordAuth::lock();
     int suspended = 0;
-    PasswordDelivery delivery(*focus, *keys, Scheduler::shared(), Workspace::shared(), [&] {
-        ++suspended;
-        return std::function<void()>([&, done = std::make_shared<bool>(false)] {
-            if (!*done)
-                --suspended;
-            *done = true;
+    PasswordDelivery delivery(
+        PasswordVault(env.platform()), *focus, *keys, env.platform().scheduler(), env.platform().workspace(), [&] {
+            ++suspended;
+            return std::function<void()>([&, done = std::make_shared<bool>(false)] {
+                if (!*done)
+                    --suspended;
+                *done = true;
+            });
         });
-    });
 
     const PasswordEntry mail = store(2);
     keyring->items[PasswordVault::keyringAccount(mail.variants[0].id)] = "first";

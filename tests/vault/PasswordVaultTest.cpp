@@ -49,8 +49,8 @@ TEST_F(VaultTest, StoredFormKeepsKeyOrderAndRoundTrips)
 
 TEST_F(VaultTest, AbsentOrUndecodableStoreReadsEmptyAndIsNeverWritten)
 {
-    EXPECT_TRUE(PasswordVault::entries().isEmpty());
-    EXPECT_TRUE(PasswordVault::ringItems().isEmpty());
+    EXPECT_TRUE(PasswordVault(env.platform()).entries().isEmpty());
+    EXPECT_TRUE(PasswordVault(env.platform()).ringItems().isEmpty());
 
     const QByteArray good = PasswordEntry::encodeList({ account(QStringLiteral("Mail"), 2) });
     const QList<QVariant> bad {
@@ -71,8 +71,8 @@ TEST_F(VaultTest, AbsentOrUndecodableStoreReadsEmptyAndIsNeverWritten)
     };
     for (const QVariant& value : bad) {
         store(value);
-        EXPECT_TRUE(PasswordVault::entries().isEmpty()) << value.toString().toStdString();
-        EXPECT_TRUE(PasswordVault::ringItems().isEmpty());
+        EXPECT_TRUE(PasswordVault(env.platform()).entries().isEmpty()) << value.toString().toStdString();
+        EXPECT_TRUE(PasswordVault(env.platform()).ringItems().isEmpty());
         EXPECT_EQ(env.defaults().writeCount(), 0);
         EXPECT_EQ(*env.defaults().value(PasswordVault::storageKey), value);
     }
@@ -81,7 +81,7 @@ TEST_F(VaultTest, AbsentOrUndecodableStoreReadsEmptyAndIsNeverWritten)
     // Lower-case UUIDs and unknown keys are accepted.
     store(QByteArray(
         R"([{"id":"6f1c2d3e-4b5a-4c7d-8e9f-0a1b2c3d4e5f","label":"M","account":"","icon":"key.fill","variants":[],"extra":1}])"));
-    EXPECT_EQ(PasswordVault::entries().size(), 1);
+    EXPECT_EQ(PasswordVault(env.platform()).entries().size(), 1);
 }
 
 TEST_F(VaultTest, RingItemsStandForAccountsInStoredOrder)
@@ -91,7 +91,7 @@ TEST_F(VaultTest, RingItemsStandForAccountsInStoredOrder)
     bank.icon = QStringLiteral("building.columns");
     store(PasswordEntry::encodeList({ mail, bank }));
 
-    const QList<AppShortcut> items = PasswordVault::ringItems();
+    const QList<AppShortcut> items = PasswordVault(env.platform()).ringItems();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0].id, mail.id);
     EXPECT_EQ(items[0].name, QStringLiteral("Mail"));
@@ -116,10 +116,10 @@ TEST_F(VaultTest, ArcVariantsOnlyForAccountsWithTwoOrMorePasswords)
     shadow.id = one.id; // a later account with the same id is never consulted
     store(PasswordEntry::encodeList({ two, one, shadow }));
 
-    EXPECT_EQ(PasswordVault::arcVariants(two.id), two.variants);
-    EXPECT_TRUE(PasswordVault::arcVariants(one.id).isEmpty());
-    EXPECT_TRUE(PasswordVault::arcVariants(QUuid::createUuid()).isEmpty());
+    EXPECT_EQ(PasswordVault(env.platform()).arcVariants(two.id), two.variants);
+    EXPECT_TRUE(PasswordVault(env.platform()).arcVariants(one.id).isEmpty());
+    EXPECT_TRUE(PasswordVault(env.platform()).arcVariants(QUuid::createUuid()).isEmpty());
     store(QByteArray("garbage"));
-    EXPECT_TRUE(PasswordVault::arcVariants(two.id).isEmpty());
+    EXPECT_TRUE(PasswordVault(env.platform()).arcVariants(two.id).isEmpty());
 }
 }

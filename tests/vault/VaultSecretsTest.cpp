@@ -49,7 +49,10 @@ protected:
     }
 
     // Delivery through the simulated focus and keys; it never beeps here.
-    PasswordDelivery delivery() { return PasswordDelivery(*focus, *keys, Scheduler::shared(), *desktop, {}); }
+    PasswordDelivery delivery()
+    {
+        return PasswordDelivery(PasswordVault(env.platform()), *focus, *keys, env.platform().scheduler(), *desktop, {});
+    }
 
     // An account with passwords whose secrets are in the keyring.
     PasswordEntry seed(const QString& label, const QStringList& passwords)
@@ -61,7 +64,7 @@ protected:
             keyring->items[key(v)] = p.toUtf8() + "-secret";
             e.variants << v;
         }
-        QList<PasswordEntry> all = PasswordVault::entries();
+        QList<PasswordEntry> all = PasswordVault(env.platform()).entries();
         all << e;
         env.defaults().setValue(PasswordVault::storageKey, PasswordEntry::encodeList(all));
         return e;
@@ -70,8 +73,9 @@ protected:
     PasswordVault::SaveResult save(const QUuid& entry, const PasswordVariant& v, const QByteArray& secret)
     {
         std::optional<PasswordVault::SaveResult> result;
-        PasswordVault::upsertVariant(
-            entry, v, SecretText::fromUtf8(secret), nullptr, [&](PasswordVault::SaveResult r) { result = r; });
+        PasswordVault(env.platform())
+            .upsertVariant(
+                entry, v, SecretText::fromUtf8(secret), nullptr, [&](PasswordVault::SaveResult r) { result = r; });
         env.scheduler().runPending();
         EXPECT_TRUE(result.has_value());
         return result.value_or(PasswordVault::SaveResult::NoSuchAccount);
@@ -81,7 +85,7 @@ protected:
     {
         std::optional<QByteArray> got;
         bool answered = false;
-        PasswordVault::secret(variantId, nullptr, [&](PasswordVault::Secret s) {
+        PasswordVault(env.platform()).secret(variantId, nullptr, [&](PasswordVault::Secret s) {
             answered = true;
             if (s)
                 got = s->bytes().toByteArray();
@@ -109,21 +113,21 @@ TEST_F(VaultSecretsTest, UpsertAndRemoveDeleteExactlyTheSecretsNoLongerReferred)
 
     PasswordEntry fewer = mail;
     fewer.variants.removeAt(1);
-    PasswordVault::upsert(fewer);
+    PasswordVault(env.platform()).upsert(fewer);
     EXPECT_EQ(keyring->removed, QStringList { key(mail.variants[1]) });
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants, fewer.variants);
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants, fewer.variants);
 
     // Removing with a stale value that knows only the first password still
     // deletes the secret of the third, which the stored copy has.
     keyring->removed.clear();
     PasswordEntry stale = mail;
     stale.variants = { mail.variants[0] };
-    PasswordVault::remove(stale);
+    PasswordVault(env.platform()).remove(stale);
     EXPECT_EQ(keyring->removed.size(), 2);
     EXPECT_TRUE(keyring->removed.contains(key(mail.variants[2])));
     EXPECT_FALSE(keyring->items.contains(key(mail.variants[0])));
     EXPECT_FALSE(keyring->items.contains(key(mail.variants[2])));
-    EXPECT_EQ(PasswordVault::entries(), QList<PasswordEntry> { bank });
+    EXPECT_EQ(PasswordVault(env.platform()).entries(), QList<PasswordEntry> { bank });
     EXPECT_TRUE(keyring->items.contains(key(bank.variants[0])));
 }
 
@@ -137,12 +141,12 @@ TEST_F(VaultSecretsTest, UpsertVariantWritesTheRecordOnlyOnceTheKeyringTookTheSe
     // A refusing keyring: reported, and neither the record nor the old secret changes.
     keyring->refuseStores = true;
     EXPECT_EQ(save(mail.id, changed, "new"), PasswordVault::SaveResult::KeyringRefused);
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants[0].label, QStringLiteral("old"));
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants[0].label, QStringLiteral("old"));
     EXPECT_EQ(keyring->items.value(key(changed)), QByteArray("old-secret"));
 
     keyring->refuseStores = false;
     EXPECT_EQ(save(mail.id, changed, "  new  "), PasswordVault::SaveResult::Saved);
-    const PasswordVariant stored = PasswordVault::entry(mail.id)->variants[0];
+    const PasswordVariant stored = PasswordVault(env.platform()).entry(mail.id)->variants[0];
     EXPECT_EQ(stored.label, QStringLiteral("Work"));
     EXPECT_EQ(stored.hint, QStringLiteral("the usual"));
     EXPECT_EQ(keyring->items.value(key(changed)), QByteArray("  new  ")); // the secret as typed
@@ -152,28 +156,28 @@ TEST_F(VaultSecretsTest, UpsertVariantWritesTheRecordOnlyOnceTheKeyringTookTheSe
     // Appended; an empty secret or an unknown account changes nothing.
     const PasswordVariant added = variant(QStringLiteral("App"));
     EXPECT_EQ(save(mail.id, added, "x"), PasswordVault::SaveResult::Saved);
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants.size(), 2);
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants.size(), 2);
     const int stores = keyring->storeCalls;
     EXPECT_EQ(save(mail.id, variant(QStringLiteral("none")), ""), PasswordVault::SaveResult::EmptySecret);
     EXPECT_EQ(
         save(QUuid::createUuid(), variant(QStringLiteral("none")), "x"), PasswordVault::SaveResult::NoSuchAccount);
     EXPECT_EQ(keyring->storeCalls, stores);
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants.size(), 2);
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants.size(), 2);
 }
 
 TEST_F(VaultSecretsTest, MoveExchangesTwoPlacesAndMetadataNeverAppends)
 {
     PasswordEntry mail
         = seed(QStringLiteral("Mail"), { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
-    PasswordVault::moveVariant(mail.id, 0, -1);
-    PasswordVault::moveVariant(mail.id, 2, 1);
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants, mail.variants);
-    PasswordVault::moveVariant(mail.id, 0, 2);
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants,
+    PasswordVault(env.platform()).moveVariant(mail.id, 0, -1);
+    PasswordVault(env.platform()).moveVariant(mail.id, 2, 1);
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants, mail.variants);
+    PasswordVault(env.platform()).moveVariant(mail.id, 0, 2);
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants,
         (QList<PasswordVariant> { mail.variants[2], mail.variants[1], mail.variants[0] }));
 
-    PasswordVault::updateVariantMetadata(mail.id, variant(QStringLiteral("stranger")));
-    EXPECT_EQ(PasswordVault::entry(mail.id)->variants.size(), 3);
+    PasswordVault(env.platform()).updateVariantMetadata(mail.id, variant(QStringLiteral("stranger")));
+    EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants.size(), 3);
     EXPECT_EQ(keyring->storeCalls, 0);
 }
 
@@ -184,12 +188,12 @@ TEST_F(VaultSecretsTest, AnUnreadableListIsKeptAsideBeforeTheNextChangeWritesAFr
         R"([{"id":"6B29FC40-CA47-1067-B31D-00DD010662DA","label":"Mail","account":"","icon":"key.fill",)"
         R"("variants":[{"id":"7B29FC40-CA47-1067-B31D-00DD010662DA","label":"","icon":"key.fill"}]}])");
     env.defaults().setValue(PasswordVault::storageKey, damaged);
-    EXPECT_TRUE(PasswordVault::entries().isEmpty());
+    EXPECT_TRUE(PasswordVault(env.platform()).entries().isEmpty());
 
     PasswordEntry fresh;
     fresh.label = QStringLiteral("Bank");
-    PasswordVault::upsert(fresh);
-    EXPECT_EQ(PasswordVault::entries(), QList<PasswordEntry> { fresh });
+    PasswordVault(env.platform()).upsert(fresh);
+    EXPECT_EQ(PasswordVault(env.platform()).entries(), QList<PasswordEntry> { fresh });
     const QStringList backups = StoredListRecovery::backupKeys(PasswordVault::storageKey, env.defaults());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(env.defaults().value(backups[0])->toByteArray(), damaged);
@@ -432,25 +436,25 @@ TEST_F(VaultSecretsTest, ADeliveredPasswordLeavesNoCopyBehindAndTheClipboardHold
 
 TEST_F(VaultSecretsTest, TheClipboardIsClearedAfter45SecondsOnlyWhileItStillHoldsOurCopy)
 {
-    PasswordVault::copyToClipboard(SecretText::fromUtf8("first"));
+    PasswordVault(env.platform()).copyToClipboard(SecretText::fromUtf8("first"));
     env.scheduler().advance(10);
-    PasswordVault::copyToClipboard(SecretText::fromUtf8("second"));
+    PasswordVault(env.platform()).copyToClipboard(SecretText::fromUtf8("second"));
     env.scheduler().advance(35.5); // the first copy's wipe: finds a later copy, does nothing
     EXPECT_EQ(clipboard->text(), QStringLiteral("second"));
     env.scheduler().advance(10);
     EXPECT_EQ(clipboard->text(), QString());
 
-    PasswordVault::copyToClipboard(SecretText::fromUtf8("third"));
+    PasswordVault(env.platform()).copyToClipboard(SecretText::fromUtf8("third"));
     env.scheduler().advance(20);
     clipboard->simulateExternalCopy(QStringLiteral("the user's own"));
     env.scheduler().advance(30);
     EXPECT_EQ(clipboard->text(), QStringLiteral("the user's own"));
 
     // At quit: ours is cleared, the user's own copy never.
-    PasswordVault::clearClipboardIfOurs();
+    PasswordVault(env.platform()).clearClipboardIfOurs();
     EXPECT_EQ(clipboard->text(), QStringLiteral("the user's own"));
-    PasswordVault::copyToClipboard(SecretText::fromUtf8("fourth"));
-    PasswordVault::clearClipboardIfOurs();
+    PasswordVault(env.platform()).copyToClipboard(SecretText::fromUtf8("fourth"));
+    PasswordVault(env.platform()).clearClipboardIfOurs();
     EXPECT_EQ(clipboard->text(), QString());
 }
 }

@@ -23,7 +23,8 @@ std::shared_ptr<PointerMonitor> makeDefaultPointerMonitor();
 std::shared_ptr<Screens> makeDefaultScreens();
 std::shared_ptr<SecretStore> makeSecretServiceStore();
 std::shared_ptr<SyntheticKeys> makeXTestSyntheticKeys();
-std::shared_ptr<void> makeX11Desktop(Workspace** workspace, Windows** windows);
+std::shared_ptr<void> makeX11Desktop(
+    std::shared_ptr<ApplicationIdentity> identity, Workspace** workspace, Windows** windows);
 
 void LinuxPlatform::build(Platform& platform)
 {
@@ -51,7 +52,7 @@ void LinuxPlatform::build(Platform& platform)
     if (!p.workspace || !p.windows) {
         Workspace* workspace = nullptr;
         Windows* windows = nullptr;
-        const std::shared_ptr<void> desktop = makeX11Desktop(&workspace, &windows);
+        const std::shared_ptr<void> desktop = makeX11Desktop(p.applicationIdentity, &workspace, &windows);
         if (!p.workspace)
             p.workspace = std::shared_ptr<Workspace>(desktop, workspace);
         if (!p.windows)

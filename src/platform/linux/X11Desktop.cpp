@@ -106,15 +106,17 @@ QString utf8Text(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
 
 } // namespace
 
-std::shared_ptr<void> makeX11Desktop(Workspace** workspace, Windows** windows)
+std::shared_ptr<void> makeX11Desktop(
+    std::shared_ptr<ApplicationIdentity> identity, Workspace** workspace, Windows** windows)
 {
-    auto desktop = std::make_shared<X11Desktop>();
+    auto desktop = std::make_shared<X11Desktop>(std::move(identity));
     *workspace = desktop.get();
     *windows = desktop.get();
     return desktop;
 }
 
-X11Desktop::X11Desktop()
+X11Desktop::X11Desktop(std::shared_ptr<ApplicationIdentity> identity)
+    : m_identity(std::move(identity))
 {
     int screenNumber = 0;
     const QByteArray display = qgetenv("DISPLAY");
@@ -285,7 +287,7 @@ void X11Desktop::readSnapshot() const
     // A window seen for the first time is watched before it is read, so no
     // change after the read goes unnoticed; after that only what its events
     // report as changed is read again.
-    const quint64 generation = ApplicationIdentity::shared().generation();
+    const quint64 generation = m_identity->generation();
     struct FixedCookies {
         xcb_get_property_cookie_t pid, wmClass, gtk, type, transient;
     };
@@ -433,7 +435,7 @@ void X11Desktop::readSnapshot() const
         const auto process = m_processes.value(f.pid);
         const ApplicationIdentity::WindowFacts facts { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
             process.second };
-        f.entry = ApplicationIdentity::shared().entryForWindow(facts);
+        f.entry = m_identity->entryForWindow(facts);
         f.bundleIdentifier = f.entry ? ApplicationIdentity::bundleIdentifier(*f.entry)
                                      : (!f.wmClass.isEmpty() ? f.wmClass : f.wmInstance);
         f.identityGeneration = generation;

@@ -33,8 +33,9 @@ struct xcb_connection_t;
 
 class X11Desktop final : public Workspace, public Windows {
 public:
-    // Opens its own connection to $DISPLAY.
-    X11Desktop();
+    // Opens its own connection to $DISPLAY. Windows are named after the
+    // desktop entries `identity` knows.
+    explicit X11Desktop(std::shared_ptr<ApplicationIdentity> identity);
     ~X11Desktop() override;
 
     bool isConnected() const { return m_conn != nullptr; }
@@ -66,6 +67,7 @@ public:
     bool switchToDesktop(quint32 desktop) override;
 
 private:
+    std::shared_ptr<ApplicationIdentity> m_identity;
     enum class Type { Normal, Dialog, Utility, Dock, Desktop, Splash, Notification, Other };
     struct Fixed { // properties a client keeps for its life
         qint32 pid = 0;

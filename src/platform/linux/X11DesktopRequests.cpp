@@ -71,7 +71,7 @@ std::optional<qint32> X11Desktop::frontmostApplicationPID() const
 
 std::optional<QString> X11Desktop::urlForApplication(const QString& bundleIdentifier) const
 {
-    const auto entry = ApplicationIdentity::shared().entryForBundleIdentifier(bundleIdentifier);
+    const auto entry = m_identity->entryForBundleIdentifier(bundleIdentifier);
     if (!entry)
         return std::nullopt;
     return entry->path;

@@ -87,7 +87,7 @@ int main(int argc, char** argv)
         Platform platform;
         Platform::install(&platform);
         LinuxPlatform::build(platform);
-        CircularSwitcherViewModel model;
+        CircularSwitcherViewModel model(platform);
         model.loadRunningApps();
         QJsonArray ring;
         for (const RunningApp& r : model.runningApps()) {

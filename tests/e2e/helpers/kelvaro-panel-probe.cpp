@@ -100,7 +100,7 @@ void readCommands(QApplication& app, std::function<void(const QStringList&)> com
 int runRingPanel(QApplication& app, Platform& platform, bool ring)
 {
     RingPanel panel(platform.screens(), platform.panelHints());
-    AppShortcutRingViewModel model;
+    AppShortcutRingViewModel model { platform };
     if (ring) {
         QList<AppShortcut> items;
         for (int i = 0; i < 12; ++i) {

@@ -78,13 +78,13 @@ QString policyName(RunningApplication::ActivationPolicy p)
     return {};
 }
 
-QString appName(const QString& bundleIdentifier)
+QString appName(const Platform& platform, const QString& bundleIdentifier)
 {
-    for (const auto& app : Workspace::shared().runningApplications()) {
+    for (const auto& app : platform.workspace().runningApplications()) {
         if (app.bundleIdentifier == bundleIdentifier)
             return app.localizedName;
     }
-    if (const auto installed = LauncherApps::resolve(bundleIdentifier))
+    if (const auto installed = LauncherApps::resolve(platform, bundleIdentifier))
         return installed->name;
     return bundleIdentifier;
 }
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
     const QString command = args.value(0);
 
     if (command == QLatin1String("apps")) {
-        CircularSwitcherViewModel model;
+        CircularSwitcherViewModel model(platform);
         model.loadRunningApps();
         QJsonArray ring;
         for (const RunningApp& r : model.runningApps()) {
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
             ring << o;
         }
         QJsonArray running;
-        for (const RunningApplication& r : Workspace::shared().runningApplications()) {
+        for (const RunningApplication& r : platform.workspace().runningApplications()) {
             QJsonObject o;
             o.insert(QStringLiteral("pid"), r.pid);
             o.insert(QStringLiteral("bundleIdentifier"), r.bundleIdentifier);
@@ -137,13 +137,13 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == QLatin1String("windows") && args.size() == 2) {
-        print(windowsJson(AppWindows::windows(args[1], appName(args[1]))));
+        print(windowsJson(AppWindows::windows(platform, args[1], appName(platform, args[1]))));
         return 0;
     }
     if (command == QLatin1String("front") && args.size() == 2) {
-        for (const auto& r : Workspace::shared().runningApplications()) {
+        for (const auto& r : platform.workspace().runningApplications()) {
             if (r.bundleIdentifier == args[1]) {
-                const auto id = AppWindows::frontWindowID(r.pid);
+                const auto id = AppWindows::frontWindowID(platform, r.pid);
                 print(QJsonObject { { QStringLiteral("window"), id ? QJsonValue(qint64(*id)) : QJsonValue() } });
                 return 0;
             }
@@ -151,16 +151,16 @@ int main(int argc, char** argv)
         return 3;
     }
     if (command == QLatin1String("raise") && args.size() == 3) {
-        for (const AppWindow& w : AppWindows::windows(args[1], appName(args[1]))) {
+        for (const AppWindow& w : AppWindows::windows(platform, args[1], appName(platform, args[1]))) {
             if (w.title != args[2])
                 continue;
-            AppWindows::raise(w);
+            AppWindows::raise(platform, w);
             // Let the focus retries run their course (at most 12 x 0.12 s).
             QTimer::singleShot(int(AppWindows::focusAttempts * AppWindows::focusRetryInterval * 1000) + 200, &app,
                 &QCoreApplication::quit);
             app.exec();
             // Read back through the window port, as the switcher would see the window now.
-            Windows& windows = Windows::shared();
+            Windows& windows = platform.windows();
             const auto title = windows.windowTitle(w.windowID);
             const auto desktop = windows.desktopOf(w.windowID);
             print(QJsonObject { { QStringLiteral("window"), qint64(w.windowID) },
@@ -173,8 +173,8 @@ int main(int argc, char** argv)
     }
     if ((command == QLatin1String("activate") || command == QLatin1String("launch")) && args.size() == 2) {
         const bool result = command == QLatin1String("activate")
-            ? AppActivator::activate(args[1], appName(args[1]))
-            : AppActivator::activateProcess(args[1], appName(args[1]));
+            ? AppActivator::activate(platform, args[1], appName(platform, args[1]))
+            : AppActivator::activateProcess(platform, args[1], appName(platform, args[1]));
         print(QJsonObject { { QStringLiteral("result"), result } });
         return 0;
     }

@@ -77,7 +77,7 @@ int main(int argc, char** argv)
 
     QElapsedTimer clock;
     clock.start();
-    const auto result = MenuShortcutScanner::scan(bundle);
+    const auto result = MenuShortcutScanner::scan(platform, bundle);
     const qint64 ms = clock.elapsed();
 
     QJsonArray presets;

@@ -1,5 +1,0 @@
-#include "platform/Clipboard.h"
-
-#include "platform/Platform.h"
-
-Clipboard& Clipboard::shared() { return Platform::installed().clipboard(); }

@@ -1,5 +1,0 @@
-#include "platform/SyntheticKeys.h"
-
-#include "platform/Platform.h"
-
-SyntheticKeys& SyntheticKeys::shared() { return Platform::installed().syntheticKeys(); }
