@@ -3,7 +3,7 @@
 #include "core/AppSettings.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "settings/AdaptiveGrid.h"
 #include "settings/IconViews.h"
 #include "settings/LanguageTiles.h"
@@ -204,7 +204,7 @@ void LanguagePicker::showLanguage()
         m_list->setCurrentIndex(m_list->findData(current));
     }
     // The first marks are drawn at once; a later choice moves them.
-    const bool still = !m_marked || DisplayPreferences::shared().reduceMotion();
+    const bool still = !m_marked || AnimationEngine::shared().reduceMotion();
     m_marked = true;
     const auto buttons = findChildren<LanguageChoiceButton*>();
     for (LanguageChoiceButton* b : buttons) {
