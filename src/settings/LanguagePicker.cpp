@@ -68,12 +68,12 @@ void LanguagePicker::setRelaunchHooks(
         hooks().quit = std::move(quit);
 }
 
-bool LanguagePicker::relaunch()
+bool LanguagePicker::relaunch(DefaultsStore& defaults)
 {
     // Settings reach the disk behind the caller: wait for them, so the
     // language chosen a moment ago is in the file before the new instance
     // reads it.
-    DefaultsStore::shared().flush();
+    defaults.flush();
     const QString program = QCoreApplication::applicationFilePath();
     QStringList arguments = QCoreApplication::arguments().mid(1);
     arguments.removeAll(relaunchArgument());
@@ -86,8 +86,9 @@ bool LanguagePicker::relaunch()
     return true;
 }
 
-LanguagePicker::LanguagePicker(Style style, bool appliesImmediately, QWidget* parent)
+LanguagePicker::LanguagePicker(DefaultsStore& defaults, Style style, bool appliesImmediately, QWidget* parent)
     : QWidget(parent)
+    , m_defaults(defaults)
     , m_style(style)
     , m_appliesImmediately(appliesImmediately)
 {
@@ -164,9 +165,9 @@ void LanguagePicker::build()
         relaunchButton->setCursor(Qt::PointingHandCursor);
         relaunchButton->setStyleSheet(
             QStringLiteral("QPushButton { color: palette(link); border: none; padding: 0; }"));
-        connect(relaunchButton, &QPushButton::clicked, this, [] {
+        connect(relaunchButton, &QPushButton::clicked, this, [defaults = &m_defaults] {
             // After the click has been handled, not from inside it.
-            QTimer::singleShot(0, qApp, [] { relaunch(); });
+            QTimer::singleShot(0, qApp, [defaults] { relaunch(*defaults); });
         });
         row->addWidget(note);
         row->addWidget(relaunchButton);
