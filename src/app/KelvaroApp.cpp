@@ -14,6 +14,7 @@
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/X11PanelHints.h"
+#include "ringkit/RingAnimation.h"
 #include "services/BuildConfig.h"
 #include "vault/PasswordVault.h"
 
@@ -375,6 +376,15 @@ int KelvaroApp::main(int argc, char** argv, const std::function<void(Platform&)>
     if (adjust)
         adjust(platform);
     LinuxPlatform::build(platform);
+    // Views ask the animation engine for the display's preferences; it lets
+    // go of them before the ports go.
+    AnimationEngine::shared().useDisplay(&platform.displayPreferences());
+    struct ForgetDisplay {
+        ForgetDisplay() = default;
+        ForgetDisplay(const ForgetDisplay&) = delete;
+        ForgetDisplay& operator=(const ForgetDisplay&) = delete;
+        ~ForgetDisplay() { AnimationEngine::shared().useDisplay(nullptr); }
+    } forgetDisplay;
 
     UnixSignals::quitOnTermination();
     AppServices services = AppServices::builtIn(platform);

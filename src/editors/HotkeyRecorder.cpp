@@ -5,7 +5,7 @@
 #include "platform/KeyModifiers.h"
 #include "editors/EditorChrome.h"
 #include "core/SymbolIcons.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "ringkit/WidgetMotion.h"
 
 #include <QAccessible>
@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 namespace {
-bool reducedMotion() { return DisplayPreferences::shared().reduceMotion(); }
+bool reducedMotion() { return AnimationEngine::shared().reduceMotion(); }
 
 // The clear button: a cancel symbol on a faint disc, growing from 0.8 as it
 // fades in and shrinking as it fades out.

@@ -3,7 +3,7 @@
 #include "editors/KeyStripDrawing.h"
 #include "ringkit/WidgetMotion.h"
 
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -105,7 +105,7 @@ const RingAnimation& glowEase()
     static const RingAnimation ease = RingAnimation::easeInOut(0.25);
     return ease;
 }
-bool stillMotion() { return DisplayPreferences::shared().reduceMotion(); }
+bool stillMotion() { return AnimationEngine::shared().reduceMotion(); }
 }
 
 void KeyStrip::setItems(const QList<KeyStripItem>& items, const RingAnimation& press)
@@ -404,7 +404,7 @@ void KeyStrip::syncClock()
 {
     const bool lit
         = std::any_of(m_items.begin(), m_items.end(), [](const KeyStripItem& i) { return i.glows && i.showsDotGrid; });
-    const bool animate = lit && !DisplayPreferences::shared().reduceMotion();
+    const bool animate = lit && !AnimationEngine::shared().reduceMotion();
     if (animate && !m_clock) {
         m_clock = startTimer(int(dotStep * 1000));
     } else if (!animate && m_clock) {

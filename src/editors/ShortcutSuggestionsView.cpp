@@ -3,7 +3,7 @@
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
 #include "editors/EditorChrome.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
 
@@ -246,7 +246,7 @@ void ShortcutSuggestionsView::toggleSelectAll()
     } else {
         m_selectedIDs.clear();
     }
-    const bool still = DisplayPreferences::shared().reduceMotion();
+    const bool still = AnimationEngine::shared().reduceMotion();
     for (TickBox* row : std::as_const(m_rows)) {
         const QSignalBlocker quiet(row);
         row->setCheckedEased(m_selectedIDs.contains(row->property("presetId").toString()), selectAllAnimation(), still);
@@ -435,7 +435,7 @@ void ShortcutSuggestionsView::refresh()
 {
     if (m_scanning) {
         m_import->setText(QCoreApplication::translate("Kelvaro", "Reading menus…"));
-        m_spinner->start(DisplayPreferences::shared().reduceMotion());
+        m_spinner->start(AnimationEngine::shared().reduceMotion());
     } else if (!appIsRunning() && m_menuPresets.isEmpty()) {
         m_import->setText(QCoreApplication::translate("Kelvaro", "Open App & Import Menus")
                               .replace(QLatin1Char('&'), QStringLiteral("&&")));

@@ -311,7 +311,7 @@ QWidget* OnboardingView::step(const QString& symbol, const QString& text)
 QWidget* OnboardingView::languageChoice()
 {
     auto* artwork = new ChipIcon(QStringLiteral("globe"), ChipTheme::blue, 76, -4);
-    auto* picker = new LanguagePicker(LanguagePicker::Style::grid, true);
+    auto* picker = new LanguagePicker(m_platform.defaults(), LanguagePicker::Style::grid, true);
     return makePage(QCoreApplication::translate("Kelvaro", "Choose your language"),
         QCoreApplication::translate("Kelvaro", "Kelvaro speaks 17 languages. Pick one, or let it follow your system."),
         496, artwork, picker);

@@ -2,7 +2,7 @@
 
 #include "core/SymbolIcons.h"
 #include "editors/KeyStrip.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "ringkit/WidgetMotion.h"
 
 #include <QCoreApplication>
@@ -169,7 +169,7 @@ NoticeButton::NoticeButton(QWidget* parent)
 void NoticeButton::follow(bool down)
 {
     m_press->animateTo(
-        down ? 1.0 : 0.0, RingAnimation::easeOut(pressDuration), DisplayPreferences::shared().reduceMotion());
+        down ? 1.0 : 0.0, RingAnimation::easeOut(pressDuration), AnimationEngine::shared().reduceMotion());
 }
 
 double NoticeButton::press() const { return std::clamp(m_press->value(), 0.0, 1.0); }

@@ -1,6 +1,6 @@
 #include "onboarding/PressDemoKeyStrip.h"
 
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "platform/Scheduler.h"
 
 #include <QCoreApplication>
@@ -27,7 +27,7 @@ PressDemoKeyStrip::~PressDemoKeyStrip() { stop(); }
 
 QList<KeyStripItem> PressDemoKeyStrip::items() const
 {
-    const bool still = DisplayPreferences::shared().reduceMotion();
+    const bool still = AnimationEngine::shared().reduceMotion();
     const bool modifiers = still ? true : m_modifiersPressed;
     const bool key = still ? false : m_keyPressed;
     QList<KeyStripItem> items;
@@ -63,7 +63,7 @@ void PressDemoKeyStrip::hideEvent(QHideEvent* event)
 void PressDemoKeyStrip::start()
 {
     stop();
-    if (DisplayPreferences::shared().reduceMotion()) {
+    if (AnimationEngine::shared().reduceMotion()) {
         m_modifiersPressed = true;
         m_keyPressed = false;
         sync();

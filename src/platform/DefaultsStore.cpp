@@ -1,7 +1,5 @@
 #include "platform/DefaultsStore.h"
 
-#include "platform/Platform.h"
-
 #include <QRegularExpression>
 
 bool DefaultsStore::boolValue(const QString& key) const
@@ -36,5 +34,3 @@ bool DefaultsStore::lenientBool(const QVariant& v)
         return false;
     }
 }
-
-DefaultsStore& DefaultsStore::shared() { return Platform::installed().defaults(); }

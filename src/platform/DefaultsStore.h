@@ -54,9 +54,6 @@ public:
     bool boolValue(const QString& key) const;
     static bool lenientBool(const QVariant& v);
 
-    // The process-wide store (the file store unless a test installed another).
-    static DefaultsStore& shared();
-
 Q_SIGNALS:
     void changed(const QString& key);
     void problem(const DefaultsStore::Problem& problem);

@@ -19,9 +19,6 @@ public:
     // Refresh rate of the main display in frames per second.
     virtual double frameRate() const = 0;
 
-    // The process-wide preferences (the desktop's unless a test installed others).
-    static DisplayPreferences& shared();
-
 Q_SIGNALS:
     // One of the values above may have changed.
     void changed();

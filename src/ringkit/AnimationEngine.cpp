@@ -22,11 +22,15 @@ AnimationEngine& AnimationEngine::shared()
     return *engine;
 }
 
+bool AnimationEngine::reduceMotion() const { return m_display && m_display->reduceMotion(); }
+
+bool AnimationEngine::reduceTransparency() const { return m_display && m_display->reduceTransparency(); }
+
 double AnimationEngine::frameInterval() const
 {
     if (m_frameInterval > 0.0)
         return m_frameInterval;
-    const double rate = DisplayPreferences::shared().frameRate();
+    const double rate = m_display ? m_display->frameRate() : 60.0;
     return 1.0 / (rate >= 1.0 && rate <= 1000.0 ? rate : 60.0);
 }
 

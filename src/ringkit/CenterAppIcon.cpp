@@ -1,7 +1,7 @@
 #include "ringkit/CenterAppIcon.h"
 
 #include "core/AppSettings.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "platform/Screens.h"
 #include "ringkit/RingEffects.h"
 
@@ -59,7 +59,7 @@ CenterAppIconView::Tilt CenterAppIconView::currentTilt() const
     for (const ScreenInfo& s : Screens::shared().screens())
         frames << s.frame;
     const AppSettings& settings = AppSettings::shared();
-    return tilt(settings.enable3DEffects(), DisplayPreferences::shared().reduceMotion(), settings.ringScale(), frames);
+    return tilt(settings.enable3DEffects(), AnimationEngine::shared().reduceMotion(), settings.ringScale(), frames);
 }
 
 QImage CenterAppIconView::render(const QIcon& icon, double rotationX, double rotationY, double deviceScale)

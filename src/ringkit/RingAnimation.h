@@ -18,6 +18,8 @@
 #include <QObject>
 #include <vector>
 
+class DisplayPreferences;
+
 struct RingAnimation {
     enum class Kind { spring, easeOut, easeInOut, easeIn, linear };
 
@@ -148,6 +150,17 @@ class AnimationEngine : public QObject {
 public:
     static AnimationEngine& shared();
 
+    // The display whose refresh the ticks follow and whose motion and
+    // transparency preferences every view asks here, handed over by whoever
+    // built the platform (null: none yet, 60 Hz and full motion). The engine
+    // stays process-wide because every timed step posts to the one main
+    // queue; views reach the display's preferences through it instead of
+    // carrying the port down every constructor.
+    void useDisplay(DisplayPreferences* display) { m_display = display; }
+    DisplayPreferences* display() const { return m_display; }
+    bool reduceMotion() const;
+    bool reduceTransparency() const;
+
     // Seconds between ticks; the display's refresh interval unless set.
     double frameInterval() const;
     void setFrameInterval(double seconds);
@@ -187,6 +200,7 @@ private:
     bool m_resumed = false; // the next tick follows a sleep
     bool m_restOwed = false; // a value came to rest a little off the last frame shown
     Scheduler* m_timerScheduler = nullptr;
+    DisplayPreferences* m_display = nullptr;
     double m_frameInterval = 0.0;
     bool m_announcedLastTick = false;
     bool m_framePending = false; // a frame left to this tick by the last

@@ -1,7 +1,7 @@
 #include "ringkit/RingGlass.h"
 
 #include "platform/Appearance.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -17,7 +17,7 @@ RingPalette RingPalette::current()
 {
     RingPalette p;
     p.dark = Appearance::shared().isDark();
-    p.reduceTransparency = DisplayPreferences::shared().reduceTransparency();
+    p.reduceTransparency = AnimationEngine::shared().reduceTransparency();
     if (qGuiApp) {
         const QColor highlight = QGuiApplication::palette().color(QPalette::Highlight);
         if (highlight.isValid() && highlight.alpha() > 0)

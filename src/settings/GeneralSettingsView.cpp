@@ -151,7 +151,7 @@ GeneralSettingsView::GeneralSettingsView(const Platform& platform, UpdateChecker
 
     // Language
     section(QCoreApplication::translate("Kelvaro", "Language"), page, content)
-        ->addWidget(new LanguagePicker(LanguagePicker::Style::list, false, content));
+        ->addWidget(new LanguagePicker(m_platform.defaults(), LanguagePicker::Style::list, false, content));
 
     // Startup
     m_openAtLogin = toggle(QCoreApplication::translate("Kelvaro", "Open at login"),

@@ -3,7 +3,7 @@
 #include "core/AppSettings.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "settings/AdaptiveGrid.h"
 #include "settings/IconViews.h"
 #include "settings/LanguageTiles.h"
@@ -68,12 +68,12 @@ void LanguagePicker::setRelaunchHooks(
         hooks().quit = std::move(quit);
 }
 
-bool LanguagePicker::relaunch()
+bool LanguagePicker::relaunch(DefaultsStore& defaults)
 {
     // Settings reach the disk behind the caller: wait for them, so the
     // language chosen a moment ago is in the file before the new instance
     // reads it.
-    DefaultsStore::shared().flush();
+    defaults.flush();
     const QString program = QCoreApplication::applicationFilePath();
     QStringList arguments = QCoreApplication::arguments().mid(1);
     arguments.removeAll(relaunchArgument());
@@ -86,8 +86,9 @@ bool LanguagePicker::relaunch()
     return true;
 }
 
-LanguagePicker::LanguagePicker(Style style, bool appliesImmediately, QWidget* parent)
+LanguagePicker::LanguagePicker(DefaultsStore& defaults, Style style, bool appliesImmediately, QWidget* parent)
     : QWidget(parent)
+    , m_defaults(defaults)
     , m_style(style)
     , m_appliesImmediately(appliesImmediately)
 {
@@ -164,9 +165,9 @@ void LanguagePicker::build()
         relaunchButton->setCursor(Qt::PointingHandCursor);
         relaunchButton->setStyleSheet(
             QStringLiteral("QPushButton { color: palette(link); border: none; padding: 0; }"));
-        connect(relaunchButton, &QPushButton::clicked, this, [] {
+        connect(relaunchButton, &QPushButton::clicked, this, [defaults = &m_defaults] {
             // After the click has been handled, not from inside it.
-            QTimer::singleShot(0, qApp, [] { relaunch(); });
+            QTimer::singleShot(0, qApp, [defaults] { relaunch(*defaults); });
         });
         row->addWidget(note);
         row->addWidget(relaunchButton);
@@ -204,7 +205,7 @@ void LanguagePicker::showLanguage()
         m_list->setCurrentIndex(m_list->findData(current));
     }
     // The first marks are drawn at once; a later choice moves them.
-    const bool still = !m_marked || DisplayPreferences::shared().reduceMotion();
+    const bool still = !m_marked || AnimationEngine::shared().reduceMotion();
     m_marked = true;
     const auto buttons = findChildren<LanguageChoiceButton*>();
     for (LanguageChoiceButton* b : buttons) {

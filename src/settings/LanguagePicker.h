@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+class DefaultsStore;
 class QComboBox;
 class QScrollArea;
 
@@ -15,7 +16,7 @@ class LanguagePicker : public QWidget {
     Q_OBJECT
 public:
     enum class Style { grid, list };
-    LanguagePicker(Style style, bool appliesImmediately, QWidget* parent = nullptr);
+    LanguagePicker(DefaultsStore& defaults, Style style, bool appliesImmediately, QWidget* parent = nullptr);
 
     QComboBox* list() const { return m_list; }
     // The grid asks for room for its planned columns beside the scroll bar.
@@ -24,7 +25,8 @@ public:
     // Starts a new instance (which waits for this one to let go of the
     // single-instance lock) and then quits this one. False, with a log line,
     // when the new instance could not be started: this one keeps running.
-    static bool relaunch();
+    // `defaults` is the store the settings are written to.
+    static bool relaunch(DefaultsStore& defaults);
     // The argument that tells a starting instance it replaces a running one.
     static QString relaunchArgument() { return QStringLiteral("--relaunch"); }
     // Tests replace how the new instance is started and how this one quits.
@@ -35,6 +37,7 @@ private:
     void build();
     // Marks the chosen language; the list's echo of it sets the language it already has.
     void showLanguage();
+    DefaultsStore& m_defaults;
     Style m_style;
     bool m_appliesImmediately;
     QComboBox* m_list = nullptr;

@@ -4,7 +4,7 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 #include "ringkit/ChangeMotion.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
@@ -227,7 +227,7 @@ void LauncherSettingsView::rebuild()
     content->show();
 
     m_shownGroup = selected ? std::optional(selected->id) : std::nullopt;
-    const bool still = DisplayPreferences::shared().reduceMotion();
+    const bool still = AnimationEngine::shared().reduceMotion();
     if (built && shownBefore != m_shownGroup) {
         ChangeMotion::fadeIn(content, changeAnimation(), still);
         if (m_keyBinding && m_keyBinding != bindingBefore)

@@ -1,12 +1,12 @@
 #include "settings/SettingsMotion.h"
 
-#include "platform/DisplayPreferences.h"
+#include "ringkit/RingAnimation.h"
 
 #include <QLabel>
 #include <QPainter>
 
 namespace SettingsMotion {
-bool reduced() { return DisplayPreferences::shared().reduceMotion(); }
+bool reduced() { return AnimationEngine::shared().reduceMotion(); }
 RingAnimation tabChange() { return RingAnimation::spring(0.25, 0.85); }
 RingAnimation list() { return RingAnimation::spring(0.2, 0.85); }
 RingAnimation shortcutsList() { return RingAnimation::spring(0.22, 0.85); }

@@ -27,6 +27,7 @@ protected:
     KeyCapMotion()
     {
         env.platform().ports().displayPreferences = prefs;
+        AnimationEngine::shared().useDisplay(prefs.get());
         AnimationEngine::shared().setFrameInterval(1.0 / 60.0);
         strip.setStripHeight(46);
         strip.setShowsCaptions(true);

@@ -16,6 +16,7 @@ protected:
     RingAnimationTest()
     {
         env.platform().ports().displayPreferences = prefs;
+        AnimationEngine::shared().useDisplay(prefs.get());
         AnimationEngine::shared().setFrameInterval(0.0); // follow the display
     }
 

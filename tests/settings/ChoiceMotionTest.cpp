@@ -140,7 +140,7 @@ TEST_F(ChoiceMotion, LauncherRowsSlideFromTheirOldPlacesAndNewOnesFadeIn)
 
 TEST_F(ChoiceMotion, TheChosenLanguageTileCarriesTheAccentAndTheMarkMoves)
 {
-    LanguagePicker picker(LanguagePicker::Style::grid, true);
+    LanguagePicker picker(env.defaults(), LanguagePicker::Style::grid, true);
     picker.resize(560, 420);
     picker.show();
     auto tile = [&](const QString& code) {

@@ -35,6 +35,7 @@ protected:
     SettingsMotionTest()
     {
         env.platform().ports().displayPreferences = prefs;
+        AnimationEngine::shared().useDisplay(prefs.get());
         env.platform().ports().secretStore = std::make_shared<MemorySecretStore>();
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         AnimationEngine::shared().setFrameInterval(1.0 / 60.0);

@@ -234,7 +234,7 @@ TEST_F(Window, OpeningThePagesChangesNoSetting)
         SettingsView view(env.platform(), updates);
         view.selectTab(SettingsTab::general);
         EXPECT_EQ(view.page()->findChild<QSlider*>()->value(), 140);
-        LanguagePicker wizardPicker(LanguagePicker::Style::grid, true);
+        LanguagePicker wizardPicker(env.defaults(), LanguagePicker::Style::grid, true);
     }
     EXPECT_EQ(settings().ringScale(), 2.0);
     EXPECT_EQ(settings().animationSpeed(), 0.3);
@@ -256,14 +256,14 @@ TEST(LanguageRelaunch, StartsTheNewInstanceFirstAndKeepsRunningWhenItCannot)
         [&] { calls << QStringLiteral("quit"); });
     settings().setLanguage(AppLanguage::german);
     EXPECT_EQ(env.defaults().value(QStringLiteral("appLanguage"))->toString(), QStringLiteral("de"));
-    EXPECT_TRUE(LanguagePicker::relaunch());
+    EXPECT_TRUE(LanguagePicker::relaunch(env.defaults()));
     ASSERT_EQ(calls.size(), 2);
     EXPECT_TRUE(calls[0].startsWith(QStringLiteral("start --relaunch")));
     EXPECT_EQ(calls[1], QStringLiteral("quit"));
 
     calls.clear();
     starts = false;
-    EXPECT_FALSE(LanguagePicker::relaunch());
+    EXPECT_FALSE(LanguagePicker::relaunch(env.defaults()));
     EXPECT_EQ(calls.size(), 1) << "no quit without a new instance";
     EXPECT_TRUE(env.logLines().join(QLatin1Char('\n')).contains(QStringLiteral("could not start")));
     LanguagePicker::setRelaunchHooks({}, {});

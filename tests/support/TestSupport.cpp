@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/Log.h"
+#include "ringkit/RingAnimation.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -76,9 +77,15 @@ void TestSupport::removeEnvironment() { delete std::exchange(g_root, nullptr); }
 
 TestSupport::SimEnvironment::SimEnvironment()
     : m_log(std::make_shared<QStringList>())
+    , m_previousDisplay(AnimationEngine::shared().display())
 {
+    AnimationEngine::shared().useDisplay(&m_sim.displayPreferences());
     auto log = m_log;
     Log::setSink([log](const QString& line) { log->append(line); });
 }
 
-TestSupport::SimEnvironment::~SimEnvironment() { Log::setSink({}); }
+TestSupport::SimEnvironment::~SimEnvironment()
+{
+    AnimationEngine::shared().useDisplay(m_previousDisplay);
+    Log::setSink({});
+}

@@ -42,5 +42,6 @@ public:
 private:
     SimPlatform m_sim;
     std::shared_ptr<QStringList> m_log;
+    DisplayPreferences* m_previousDisplay; // the engine's, given back on the way out
 };
 }
