@@ -250,25 +250,23 @@ def main():
         # Quit through the tray menu: right-click the icon, choose the last item.
         before_quit = process_tree(app.pid)
         icon = tray_icon()
-        # On a busy machine the menu may take its keyboard grab after the
-        # keys came: if it is still open with nothing chosen, close it and
-        # ask once more.
-        for _attempt in range(2):
-            if not icon:
+        # On a busy machine the right-click may open no menu, or the menu may
+        # take its keyboard grab after the keys came: while kelvaro runs, close
+        # what is open and ask again, up to three times.
+        for _attempt in range(3):
+            if not icon or not app.alive():
                 break
             _, x, y, w, h = icon
             move_pointer(x + w // 2, y + h // 2)
             run("xdotool", "click", "3")
-            menu = wait_until(lambda: tray_menu(app), timeout=5)
-            if menu:
-                wait_settled(menu)
+            menu = wait_until(lambda: tray_menu(app), timeout=10)
+            if not menu:
+                continue
+            wait_settled(menu)
             run("xdotool", "key", "Up", "Return")
-            try:
-                app.proc.wait(5)
+            if wait_until(lambda: not app.alive(), timeout=10):
                 break
-            except Exception:
-                if not tray_menu(app):
-                    break
+            if tray_menu(app):
                 run("xdotool", "key", "Escape")
                 wait_until(lambda: not tray_menu(app), timeout=5)
         try:
