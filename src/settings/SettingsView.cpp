@@ -173,8 +173,7 @@ void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, c
 
 void RingPreview::paintStage(QPainter& p, const RingStageInput& input, bool dark)
 {
-    RingPalette palette = RingPalette::current();
-    palette.dark = dark;
+    const RingPalette palette = RingPalette::current(dark);
     const QPointF centre(0, 0);
     const double r = canvasSide / 2.0;
     p.save();

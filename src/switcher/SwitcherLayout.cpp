@@ -1,5 +1,6 @@
 #include "switcher/SwitcherLayout.h"
 
+#include "platform/Appearance.h"
 #include "platform/DisplayPreferences.h"
 #include "platform/Platform.h"
 #include "ringkit/CenterAppIcon.h"
@@ -41,6 +42,11 @@ SwitcherLayout::SwitcherLayout()
 }
 
 bool SwitcherLayout::reduceMotion() const { return model && model->platform().displayPreferences().reduceMotion(); }
+
+RingPalette SwitcherLayout::palette() const
+{
+    return RingPalette::current(model && model->platform().appearance().isDark());
+}
 
 double SwitcherLayout::selectedAppAngle() const
 {

@@ -89,6 +89,8 @@ public:
     static QTransform wedgeTransform(const WedgeDrawn& drawn);
 
     bool reduceMotion() const;
+    // The colours of a frame now, in the shade of the model's platform.
+    RingPalette palette() const;
     double selectedAppAngle() const;
     // The wedges of the current list.
     RadialSegmentView segment(int index) const;

@@ -78,7 +78,7 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
     if (ring <= 0.001 && !l.isAnimating())
         return; // hidden: the panel stays clear
     const bool rm = l.reduceMotion();
-    const RingPalette palette = RingPalette::current();
+    const RingPalette palette = l.palette();
     const double side = std::min(size.width(), size.height());
     const double scale = side > 0 ? side / stageSize : 1.0;
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : devicePixelRatio;

@@ -109,7 +109,7 @@ SwitcherRepaint::Pose SwitcherRepaint::pose(const Viewport& view) const
     const SwitcherLayout& l = m_layout;
     Pose p;
     p.valid = true;
-    const RingPalette palette = RingPalette::current();
+    const RingPalette palette = l.palette();
     // The ring's presence as drawn: its opacity, its blur while one is
     // drawn and its spin while it can be seen (an overshoot past 1 draws
     // nothing new), and whether it is hidden.
