@@ -4,6 +4,7 @@
 #include "platform/DisplayPreferences.h"
 #include "platform/Platform.h"
 #include "ringkit/CenterAppIcon.h"
+#include "ringkit/WindowArcCard.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/SwitcherHitTest.h"
 
@@ -51,6 +52,21 @@ RingPalette SwitcherLayout::palette() const
 double SwitcherLayout::selectedAppAngle() const
 {
     return SwitcherHitTest::appAngle(selectedIndex, model ? int(model->runningApps().size()) : 0);
+}
+
+QRectF SwitcherLayout::cardBounds(const Fan& fan, size_t j) const
+{
+    QRectF card;
+    for (bool selected : { false, true }) {
+        WindowArcSegmentView v;
+        v.isSelected = selected;
+        v.index = int(j);
+        v.total = int(fan.cards.size());
+        v.arcCenterAngle = angleOf(fan);
+        v.radialGapInner = 9.0;
+        card |= v.bounds(QPointF(stageSize / 2.0, stageSize / 2.0));
+    }
+    return card;
 }
 
 RadialSegmentView SwitcherLayout::segment(int index) const

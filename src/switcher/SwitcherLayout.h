@@ -97,6 +97,8 @@ public:
     WedgeDrawn wedgeDrawn(int i) const;
     // The fan's angle now (a fan fading out keeps its own).
     double angleOf(const Fan& fan) const { return &fan == this->fan.get() ? fanAngle.value() : fan.frozenAngle; }
+    // Where card `j` of `fan` draws, selected or not (stage points).
+    QRectF cardBounds(const Fan& fan, size_t j) const;
     // How far from the centre the band or the farthest wedge reaches, with
     // its outline and a margin (stage points, before any blur).
     double ringRadius() const;

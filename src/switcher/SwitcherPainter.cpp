@@ -111,18 +111,8 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
         for (const SwitcherLayout::Fan* fan : { l.fan.get(), l.oldFan.get() }) {
             if (!fan)
                 continue;
-            const double angle = l.angleOf(*fan);
-            for (size_t j = 0; j < fan->cards.size(); ++j) {
-                for (bool selected : { false, true }) {
-                    WindowArcSegmentView v;
-                    v.isSelected = selected;
-                    v.index = int(j);
-                    v.total = int(fan->cards.size());
-                    v.arcCenterAngle = angle;
-                    v.radialGapInner = 9.0;
-                    content |= v.bounds(c);
-                }
-            }
+            for (size_t j = 0; j < fan->cards.size(); ++j)
+                content |= l.cardBounds(*fan, j);
         }
         m_blurLayer.draw(p, content, blur, dpr * scale,
             [&](QPainter& lp, double layerScale) { paintStage(lp, palette, layerScale, turn, true); });

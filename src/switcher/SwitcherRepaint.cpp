@@ -61,18 +61,8 @@ QRegion SwitcherRepaint::cardArea(const Viewport& view) const
     for (const SwitcherLayout::Fan* fan : { l.fan.get(), l.oldFan.get() }) {
         if (!fan)
             continue;
-        const double angle = l.angleOf(*fan);
         for (size_t j = 0; j < fan->cards.size(); ++j) {
-            QRectF card;
-            for (bool selected : { false, true }) {
-                WindowArcSegmentView v;
-                v.isSelected = selected;
-                v.index = int(j);
-                v.total = int(fan->cards.size());
-                v.arcCenterAngle = angle;
-                v.radialGapInner = 9.0;
-                card |= v.bounds(c);
-            }
+            const QRectF card = l.cardBounds(*fan, j);
             rects.push_back(
                 ring.mapRect(card.adjusted(-spread, -spread, spread, spread)).toAlignedRect().adjusted(-1, -1, 1, 1));
         }
