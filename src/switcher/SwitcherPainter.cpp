@@ -77,6 +77,8 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
     const double ring = l.ring.value();
     if (ring <= 0.001 && !l.isAnimating())
         return; // hidden: the panel stays clear
+    if (!m_fullDrawing && showsNothing())
+        return; // the exit's last frame: everything has faded out, and blurring nothing costs as much as a ring
     const bool rm = l.reduceMotion();
     const RingPalette palette = RingPalette::current();
     const double side = std::min(size.width(), size.height());
@@ -135,6 +137,19 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
     m_paintedAtRest = !m_paintsMoving && l.isAtRest();
 }
 
+bool SwitcherPainter::showsNothing() const
+{
+    const SwitcherLayout& l = m_layout;
+    // The band, the fan and the centre icon fade with the ring; each wedge with its own presence.
+    if (clamp01(l.ring.value()) > 0.0)
+        return false;
+    for (int i = 0; i < int(l.wedges.size()); ++i) {
+        if (l.wedgeDrawn(i).opacity > 0.0)
+            return false;
+    }
+    return true;
+}
+
 void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double deviceScale,
     const std::function<void(QPainter&)>& turn, bool bandTurns) const
 {
@@ -153,7 +168,7 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
         const QImage& layer = m_restLayer.layer(restKey, QSizeF(stageSize, stageSize), deviceScale, [&](QPainter& lp) {
             lp.setRenderHint(QPainter::Antialiasing, true);
             lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            l.band.paint(lp, c, palette);
+            l.band.paint(lp, c, palette, !m_fullDrawing);
             paintWedges(lp, palette, deviceScale);
             paintFan(lp, *l.fan, 1.0, palette);
         });
@@ -166,7 +181,7 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
     if (ringOpacity > 0.0) {
         p.save();
         p.setOpacity(ringOpacity);
-        l.band.paint(p, c, palette);
+        l.band.paint(p, c, palette, !m_fullDrawing);
         p.restore();
     }
     if (!bandTurns)
