@@ -83,6 +83,12 @@ inline void stopWindowMaker(pid_t maker)
 struct Memory {
     double rss = -1.0;
     double pss = -1.0;
+    // The resident set split by what backs it: the heap and other private
+    // memory, mapped files (the program, its libraries, fonts), and memory
+    // shared with the X server (window buffers).
+    double anonymous = -1.0;
+    double files = -1.0;
+    double shared = -1.0;
 };
 
 inline Memory memoryOf(qint64 pid)
@@ -97,6 +103,19 @@ inline Memory memoryOf(qint64 pid)
             m.rss = kib();
         else if (line.startsWith("Pss:"))
             m.pss = kib();
+    }
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return m;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        const auto kib
+            = [&] { return line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toDouble() / 1024.0; };
+        if (line.startsWith("RssAnon:"))
+            m.anonymous = kib();
+        else if (line.startsWith("RssFile:"))
+            m.files = kib();
+        else if (line.startsWith("RssShmem:"))
+            m.shared = kib();
     }
     return m;
 }

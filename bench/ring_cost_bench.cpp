@@ -509,7 +509,9 @@ void openRepeatedly(Keys& keys, int count)
 void printMemory(const char* when, qint64 pid)
 {
     const BenchDesktop::Memory m = BenchDesktop::memoryOf(pid);
-    std::printf("memory idle %s: RSS %.1f MiB, PSS %.1f MiB\n", when, m.rss, m.pss);
+    std::printf("memory idle %s: RSS %.1f MiB, PSS %.1f MiB (RSS: heap and other private %.1f, files %.1f, shared "
+                "with the X server %.1f)\n",
+        when, m.rss, m.pss, m.anonymous, m.files, m.shared);
 }
 
 } // namespace

@@ -20,11 +20,11 @@
 #include "platform/FocusedText.h"
 #include "platform/Log.h"
 #include "platform/MainThread.h"
+#include "platform/linux/AtspiLibrary.h"
 #include "platform/linux/AtspiMenuAccessibility.h"
 
 #include <QGuiApplication>
 
-#include <atspi/atspi.h>
 #include <xcb/xcb.h>
 
 #include <QElapsedTimer>
@@ -45,8 +45,8 @@ constexpr int treeBuildPollMs = 40;
 // thread's usual limit back afterwards (all on the accessibility thread).
 class ShortCalls {
 public:
-    ShortCalls() { atspi_set_timeout(deliveryCallTimeoutMs, deliveryCallTimeoutMs * 2); }
-    ~ShortCalls() { atspi_set_timeout(AtspiThread::callTimeoutMs, AtspiThread::callTimeoutMs * 2); }
+    ShortCalls() { atspi().set_timeout(deliveryCallTimeoutMs, deliveryCallTimeoutMs * 2); }
+    ~ShortCalls() { atspi().set_timeout(AtspiThread::callTimeoutMs, AtspiThread::callTimeoutMs * 2); }
     ShortCalls(const ShortCalls&) = delete;
     ShortCalls& operator=(const ShortCalls&) = delete;
 };
@@ -82,11 +82,11 @@ std::optional<quint32> cardinalProperty(xcb_connection_t* c, xcb_window_t window
 
 bool has(AtspiAccessible* node, AtspiStateType state)
 {
-    AtspiStateSet* set = atspi_accessible_get_state_set(node);
+    AtspiStateSet* set = atspi().accessible_get_state_set(node);
     if (!set)
         return false;
-    const bool result = atspi_state_set_contains(set, state);
-    g_object_unref(set);
+    const bool result = atspi().state_set_contains(set, state);
+    atspi().unref(set);
     return result;
 }
 
@@ -106,14 +106,14 @@ AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited, boo
     // deepest focused element is the one being typed into.
     const bool focusedHere = depth > 0 && has(node, ATSPI_STATE_FOCUSED);
     GError* error = nullptr;
-    const int count = atspi_accessible_get_child_count(node, &error);
+    const int count = atspi().accessible_get_child_count(node, &error);
     if (error) {
         g_error_free(error);
-        return focusedHere ? static_cast<AtspiAccessible*>(g_object_ref(node)) : nullptr;
+        return focusedHere ? static_cast<AtspiAccessible*>(atspi().ref(node)) : nullptr;
     }
     QList<AtspiAccessible*> children;
     for (int i = 0; i < std::min(count, maxChildren); ++i) {
-        AtspiAccessible* child = atspi_accessible_get_child_at_index(node, i, &error);
+        AtspiAccessible* child = atspi().accessible_get_child_at_index(node, i, &error);
         if (error) {
             g_clear_error(&error);
             continue;
@@ -125,16 +125,16 @@ AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited, boo
         if (keep)
             children.append(child);
         else
-            g_object_unref(child);
+            atspi().unref(child);
     }
     AtspiAccessible* found = nullptr;
     for (AtspiAccessible* child : children) {
         if (!found)
             found = findFocused(child, depth + 1, visited);
-        g_object_unref(child);
+        atspi().unref(child);
     }
     if (!found && focusedHere)
-        found = static_cast<AtspiAccessible*>(g_object_ref(node));
+        found = static_cast<AtspiAccessible*>(atspi().ref(node));
     return found;
 }
 
@@ -142,12 +142,12 @@ AtspiAccessible* findFocused(AtspiAccessible* node, int depth, int& visited, boo
 bool takesText(AtspiAccessible* element)
 {
     GError* error = nullptr;
-    const AtspiRole role = atspi_accessible_get_role(element, &error);
+    const AtspiRole role = atspi().accessible_get_role(element, &error);
     g_clear_error(&error);
-    AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(element);
+    AtspiEditableText* editable = atspi().accessible_get_editable_text_iface(element);
     const bool result = isTextRole(role) || (editable && has(element, ATSPI_STATE_EDITABLE));
     if (editable)
-        g_object_unref(editable);
+        atspi().unref(editable);
     return result;
 }
 
@@ -157,30 +157,30 @@ bool takesText(AtspiAccessible* element)
 bool wakeWindows(AtspiAccessible* app)
 {
     GError* error = nullptr;
-    const int count = atspi_accessible_get_child_count(app, &error);
+    const int count = atspi().accessible_get_child_count(app, &error);
     if (error) {
         g_error_free(error);
         return false;
     }
     bool woke = false;
     for (int i = 0; i < std::min(count, maxChildren); ++i) {
-        AtspiAccessible* window = atspi_accessible_get_child_at_index(app, i, &error);
+        AtspiAccessible* window = atspi().accessible_get_child_at_index(app, i, &error);
         if (error || !window) {
             g_clear_error(&error);
             continue;
         }
-        const int inside = atspi_accessible_get_child_count(window, &error);
+        const int inside = atspi().accessible_get_child_count(window, &error);
         AtspiAccessible* first
-            = !error && inside > 0 ? atspi_accessible_get_child_at_index(window, 0, &error) : nullptr;
+            = !error && inside > 0 ? atspi().accessible_get_child_at_index(window, 0, &error) : nullptr;
         if (!error && inside > 0 && !first) {
-            if (GHashTable* attributes = atspi_accessible_get_attributes(window, &error))
+            if (GHashTable* attributes = atspi().accessible_get_attributes(window, &error))
                 g_hash_table_unref(attributes);
             woke = true;
         }
         g_clear_error(&error);
         if (first)
-            g_object_unref(first);
-        g_object_unref(window);
+            atspi().unref(first);
+        atspi().unref(window);
     }
     return woke;
 }
@@ -204,18 +204,18 @@ struct FocusedElement {
 
 FocusedElement focusedElementOf(qint64 pid)
 {
-    AtspiAccessible* desktop = atspi_get_desktop(0);
+    AtspiAccessible* desktop = atspi().get_desktop(0);
     if (!desktop)
         return {};
     GError* error = nullptr;
-    const int count = atspi_accessible_get_child_count(desktop, &error);
+    const int count = atspi().accessible_get_child_count(desktop, &error);
     FocusedElement found;
     for (int i = 0; !error && i < count && !found.element; ++i) {
-        AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, &error);
+        AtspiAccessible* app = atspi().accessible_get_child_at_index(desktop, i, &error);
         if (error || !app)
             continue;
         GError* pidError = nullptr;
-        const guint appPid = atspi_accessible_get_process_id(app, &pidError);
+        const guint appPid = atspi().accessible_get_process_id(app, &pidError);
         if (!pidError && (pid <= 0 || qint64(appPid) == pid)) {
             found.element = focusedIn(app, pid <= 0);
             if (!found.element && pid > 0 && wakeWindows(app)) {
@@ -226,22 +226,22 @@ FocusedElement focusedElementOf(qint64 pid)
                     g_usleep(treeBuildPollMs * 1000);
                     if (AtspiAccessible* again = focusedIn(app, false)) {
                         if (found.element)
-                            g_object_unref(found.element);
+                            atspi().unref(found.element);
                         found.element = again;
                     }
                 }
             }
             if (found.element) {
-                gchar* name = atspi_accessible_get_name(app, &pidError);
+                gchar* name = atspi().accessible_get_name(app, &pidError);
                 found.application = QString::fromUtf8(name ? name : "");
                 g_free(name);
             }
         }
         g_clear_error(&pidError);
-        g_object_unref(app);
+        atspi().unref(app);
     }
     g_clear_error(&error);
-    g_object_unref(desktop);
+    atspi().unref(desktop);
     return found;
 }
 
@@ -273,7 +273,7 @@ public:
                 result.application = focused.application;
                 result.acceptsText = takesText(element);
                 result.element = std::shared_ptr<void>(element,
-                    [](void* p) { AtspiThread::post([p] { g_object_unref(static_cast<AtspiAccessible*>(p)); }); });
+                    [](void* p) { AtspiThread::post([p] { atspi().unref(static_cast<AtspiAccessible*>(p)); }); });
             }
             MainThread::post([answer, result] { answer(result); });
         });
@@ -291,29 +291,29 @@ public:
             const ShortCalls limit;
             auto* node = static_cast<AtspiAccessible*>(element.get());
             bool ok = false;
-            AtspiEditableText* editable = atspi_accessible_get_editable_text_iface(node);
+            AtspiEditableText* editable = atspi().accessible_get_editable_text_iface(node);
             if (editable) {
                 // The secret's own NUL-terminated buffer goes to the call: no
                 // copy here. The library marshals it into a D-Bus message of
                 // its own, which it frees without wiping.
                 const char* secret = text->c_str();
                 GError* error = nullptr;
-                ok = atspi_editable_text_set_text_contents(editable, secret, &error) && !error;
+                ok = atspi().editable_text_set_text_contents(editable, secret, &error) && !error;
                 g_clear_error(&error);
                 if (!ok) {
                     // Some text roles take no whole new content: type it at the caret.
                     gint caret = 0;
-                    if (AtspiText* t = atspi_accessible_get_text_iface(node)) {
-                        caret = atspi_text_get_caret_offset(t, &error);
+                    if (AtspiText* t = atspi().accessible_get_text_iface(node)) {
+                        caret = atspi().text_get_caret_offset(t, &error);
                         g_clear_error(&error);
-                        g_object_unref(t);
+                        atspi().unref(t);
                     }
                     const glong length = g_utf8_strlen(secret, text->size());
-                    ok = atspi_editable_text_insert_text(editable, std::max(caret, 0), secret, gint(length), &error)
+                    ok = atspi().editable_text_insert_text(editable, std::max(caret, 0), secret, gint(length), &error)
                         && !error;
                     g_clear_error(&error);
                 }
-                g_object_unref(editable);
+                atspi().unref(editable);
             }
             MainThread::post([answer, ok] { answer(ok); });
         });
@@ -330,15 +330,15 @@ public:
         AtspiThread::post([answer, element = target.element] {
             const ShortCalls limit;
             std::optional<TextState> state;
-            if (AtspiText* text = atspi_accessible_get_text_iface(static_cast<AtspiAccessible*>(element.get()))) {
+            if (AtspiText* text = atspi().accessible_get_text_iface(static_cast<AtspiAccessible*>(element.get()))) {
                 GError* error = nullptr;
-                const int characters = atspi_text_get_character_count(text, &error);
+                const int characters = atspi().text_get_character_count(text, &error);
                 if (!error) {
-                    const int caret = atspi_text_get_caret_offset(text, &error);
+                    const int caret = atspi().text_get_caret_offset(text, &error);
                     state = TextState { characters, error ? -1 : caret };
                 }
                 g_clear_error(&error);
-                g_object_unref(text);
+                atspi().unref(text);
             }
             MainThread::post([answer, state] { answer(state); });
         });

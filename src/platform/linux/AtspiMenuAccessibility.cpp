@@ -3,6 +3,7 @@
 // the main thread and the main loop never dispatches the library's D-Bus
 // traffic; each D-Bus request is bounded by the library's call timeout.
 
+#include "platform/linux/AtspiLibrary.h"
 #include "platform/linux/AtspiMenuAccessibility.h"
 
 #include "platform/Log.h"
@@ -14,8 +15,6 @@
 #include <QDBusVariant>
 #include <QHash>
 #include <QStringList>
-
-#include <atspi/atspi.h>
 
 #include <condition_variable>
 #include <deque>
@@ -214,12 +213,14 @@ private:
         std::promise<void> started;
         auto done = started.get_future();
         m_thread = std::thread([this, &started] {
-            m_ready = atspi_init() <= 1; // 1: already initialised
+            // Loaded here, on first use: a missing library is logged where it is loaded.
+            const bool loaded = AtspiLibrary::load() != nullptr;
+            m_ready = loaded && atspi().init() <= 1; // 1: already initialised
             if (m_ready) {
                 m_context = g_main_context_new();
-                atspi_set_main_context(m_context);
-                atspi_set_timeout(callTimeoutMs, callTimeoutMs * 2);
-            } else {
+                atspi().set_main_context(m_context);
+                atspi().set_timeout(callTimeoutMs, callTimeoutMs * 2);
+            } else if (loaded) {
                 Log::write(QStringLiteral("Kelvaro: the accessibility bus is not available; menus cannot be read"));
             }
             started.set_value();
@@ -287,7 +288,7 @@ public:
     ~AtspiElement() override
     {
         AtspiAccessible* accessible = m_accessible;
-        AtspiWorker::instance().post([accessible] { g_object_unref(accessible); });
+        AtspiWorker::instance().post([accessible] { atspi().unref(accessible); });
     }
 
     std::optional<QVariant> value(const QString& attribute) const override
@@ -299,7 +300,7 @@ public:
                 if (m_parent == Parent::menuItem && role() == ATSPI_ROLE_MENU)
                     return QVariant(QString()); // a popup's title repeats its item's
                 GError* error = nullptr;
-                gchar* name = atspi_accessible_get_name(m_accessible, &error);
+                gchar* name = atspi().accessible_get_name(m_accessible, &error);
                 if (failed(error) || !name)
                     return std::nullopt;
                 const QString text = QString::fromUtf8(name);
@@ -325,7 +326,7 @@ public:
             return std::nullopt;
         return AtspiWorker::instance().run([&]() -> std::optional<QList<AXElementPtr>> {
             GError* error = nullptr;
-            const int count = atspi_accessible_get_child_count(m_accessible, &error);
+            const int count = atspi().accessible_get_child_count(m_accessible, &error);
             if (failed(error) || count < 0)
                 return std::nullopt;
             // A Qt menu item holds its popup menu as a child; GTK's menu is the item itself.
@@ -337,7 +338,7 @@ public:
                                                                   : Parent::other;
             QList<AXElementPtr> list;
             for (int i = 0; i < std::min(count, maxChildren); ++i) {
-                AtspiAccessible* child = atspi_accessible_get_child_at_index(m_accessible, i, &error);
+                AtspiAccessible* child = atspi().accessible_get_child_at_index(m_accessible, i, &error);
                 if (failed(error) || !child)
                     continue;
                 list.append(std::make_shared<AtspiElement>(child, childParent, false));
@@ -352,31 +353,31 @@ public:
             return nullptr;
         return AtspiWorker::instance().run([&]() -> AXElementPtr {
             // Breadth first through the application's windows, a few levels down.
-            QList<std::pair<AtspiAccessible*, int>> queue { { static_cast<AtspiAccessible*>(g_object_ref(m_accessible)),
+            QList<std::pair<AtspiAccessible*, int>> queue { { static_cast<AtspiAccessible*>(atspi().ref(m_accessible)),
                 0 } };
             AXElementPtr found;
             int visited = 0;
             while (!queue.isEmpty()) {
                 auto [node, depth] = queue.takeFirst();
                 GError* error = nullptr;
-                if (!found && depth > 0 && atspi_accessible_get_role(node, &error) == ATSPI_ROLE_MENU_BAR
+                if (!found && depth > 0 && atspi().accessible_get_role(node, &error) == ATSPI_ROLE_MENU_BAR
                     && !failed(error)) {
                     found = std::make_shared<AtspiElement>(
-                        static_cast<AtspiAccessible*>(g_object_ref(node)), Parent::other, false);
+                        static_cast<AtspiAccessible*>(atspi().ref(node)), Parent::other, false);
                 }
                 failed(error);
                 if (!found && depth < 5 && ++visited < 500) {
-                    const int count = atspi_accessible_get_child_count(node, &error);
+                    const int count = atspi().accessible_get_child_count(node, &error);
                     if (!failed(error)) {
                         for (int i = 0; i < std::min(count, 200); ++i) {
-                            AtspiAccessible* child = atspi_accessible_get_child_at_index(node, i, &error);
+                            AtspiAccessible* child = atspi().accessible_get_child_at_index(node, i, &error);
                             if (failed(error) || !child)
                                 continue;
                             queue.append({ child, depth + 1 });
                         }
                     }
                 }
-                g_object_unref(node);
+                atspi().unref(node);
             }
             return found;
         });
@@ -387,7 +388,7 @@ private:
     {
         if (!m_role) {
             GError* error = nullptr;
-            const AtspiRole r = atspi_accessible_get_role(m_accessible, &error);
+            const AtspiRole r = atspi().accessible_get_role(m_accessible, &error);
             m_role = failed(error) ? ATSPI_ROLE_INVALID : r;
         }
         return *m_role;
@@ -418,21 +419,21 @@ private:
         if (m_bindingRead)
             return m_binding;
         m_bindingRead = true;
-        AtspiAction* action = atspi_accessible_get_action_iface(m_accessible);
+        AtspiAction* action = atspi().accessible_get_action_iface(m_accessible);
         if (!action)
             return m_binding;
         GError* error = nullptr;
-        const int count = atspi_action_get_n_actions(action, &error);
+        const int count = atspi().action_get_n_actions(action, &error);
         if (!failed(error)) {
             for (int i = 0; i < std::min(count, 16) && !m_binding; ++i) {
-                gchar* text = atspi_action_get_key_binding(action, i, &error);
+                gchar* text = atspi().action_get_key_binding(action, i, &error);
                 if (failed(error) || !text)
                     continue;
                 m_binding = AtspiKeyBinding::parse(QString::fromUtf8(text));
                 g_free(text);
             }
         }
-        g_object_unref(action);
+        atspi().unref(action);
         return m_binding;
     }
 
@@ -467,26 +468,26 @@ public:
         if (!AtspiWorker::instance().ready())
             return nullptr;
         return AtspiWorker::instance().run([pid]() -> AXElementPtr {
-            AtspiAccessible* desktop = atspi_get_desktop(0);
+            AtspiAccessible* desktop = atspi().get_desktop(0);
             if (!desktop)
                 return nullptr;
-            atspi_accessible_clear_cache(desktop);
+            atspi().accessible_clear_cache(desktop);
             GError* error = nullptr;
-            const int count = atspi_accessible_get_child_count(desktop, &error);
+            const int count = atspi().accessible_get_child_count(desktop, &error);
             AXElementPtr found;
             if (!failed(error)) {
                 for (int i = 0; i < std::min(count, maxChildren) && !found; ++i) {
-                    AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, &error);
+                    AtspiAccessible* app = atspi().accessible_get_child_at_index(desktop, i, &error);
                     if (failed(error) || !app)
                         continue;
-                    const guint appPid = atspi_accessible_get_process_id(app, &error);
+                    const guint appPid = atspi().accessible_get_process_id(app, &error);
                     if (!failed(error) && qint64(appPid) == pid)
                         found = std::make_shared<AtspiElement>(app, Parent::other, true);
                     else
-                        g_object_unref(app);
+                        atspi().unref(app);
                 }
             }
-            g_object_unref(desktop);
+            atspi().unref(desktop);
             return found;
         });
     }

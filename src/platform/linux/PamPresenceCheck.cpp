@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/MainThread.h"
 #include "platform/PresenceCheck.h"
+#include "platform/linux/OptionalLibrary.h"
 
 #include <security/pam_appl.h>
 
@@ -22,6 +23,30 @@
 #include <unistd.h>
 
 namespace {
+struct Pam {
+    decltype(&pam_start) start = nullptr;
+    decltype(&pam_start_confdir) start_confdir = nullptr;
+    decltype(&pam_authenticate) authenticate = nullptr;
+    decltype(&pam_acct_mgmt) acct_mgmt = nullptr;
+    decltype(&pam_strerror) strerror = nullptr;
+    decltype(&pam_end) end = nullptr;
+};
+
+// Loaded with the first check: a session that never asks for a saved
+// password never needs it.
+const Pam* pam()
+{
+    static const Pam* api = []() -> const Pam* {
+        static Pam a;
+        OptionalLibrary lib("libpam.so.0", "presence cannot be checked");
+        const bool bound = lib.bind(a.start, "pam_start") && lib.bind(a.start_confdir, "pam_start_confdir")
+            && lib.bind(a.authenticate, "pam_authenticate") && lib.bind(a.acct_mgmt, "pam_acct_mgmt")
+            && lib.bind(a.strerror, "pam_strerror") && lib.bind(a.end, "pam_end");
+        return bound ? &a : nullptr;
+    }();
+    return api;
+}
+
 constexpr const char* serviceName = "kelvaro";
 
 QByteArray userName()
@@ -129,23 +154,26 @@ public:
 private:
     static Outcome run(const std::shared_ptr<Session>& session, const QByteArray& confdir)
     {
+        const Pam* lib = pam();
+        if (!lib)
+            return Outcome::Unavailable;
         auto holder = std::make_unique<std::shared_ptr<Session>>(session);
         const struct pam_conv conv = { &converse, holder.get() };
         pam_handle_t* handle = nullptr;
         const QByteArray user = userName();
         int rc = confdir.isEmpty()
-            ? pam_start(serviceName, user.constData(), &conv, &handle)
-            : pam_start_confdir(serviceName, user.constData(), &conv, confdir.constData(), &handle);
+            ? lib->start(serviceName, user.constData(), &conv, &handle)
+            : lib->start_confdir(serviceName, user.constData(), &conv, confdir.constData(), &handle);
         if (rc != PAM_SUCCESS || !handle) {
             Log::write(QStringLiteral("Kelvaro: PAM could not start the \"kelvaro\" service (%1)")
-                           .arg(handle ? QString::fromUtf8(pam_strerror(handle, rc)) : QString::number(rc)));
+                           .arg(handle ? QString::fromUtf8(lib->strerror(handle, rc)) : QString::number(rc)));
             if (handle)
-                pam_end(handle, rc);
+                lib->end(handle, rc);
             return Outcome::Unavailable;
         }
-        rc = pam_authenticate(handle, 0);
+        rc = lib->authenticate(handle, 0);
         if (rc == PAM_SUCCESS) {
-            const int account = pam_acct_mgmt(handle, 0);
+            const int account = lib->acct_mgmt(handle, 0);
             // An expiring password still proves who is at the keyboard.
             if (account != PAM_SUCCESS && account != PAM_NEW_AUTHTOK_REQD)
                 rc = account;
@@ -159,10 +187,10 @@ private:
         } else if (rc == PAM_ABORT || rc == PAM_SERVICE_ERR || rc == PAM_SYSTEM_ERR || rc == PAM_BUF_ERR
             || rc == PAM_AUTHINFO_UNAVAIL) {
             Log::write(QStringLiteral("Kelvaro: PAM could not check presence (%1)")
-                           .arg(QString::fromUtf8(pam_strerror(handle, rc))));
+                           .arg(QString::fromUtf8(lib->strerror(handle, rc))));
             outcome = Outcome::Unavailable;
         }
-        pam_end(handle, rc);
+        lib->end(handle, rc);
         return outcome;
     }
 

@@ -12,6 +12,7 @@
 #include "platform/Log.h"
 #include "platform/MainThread.h"
 #include "platform/SecretStore.h"
+#include "platform/linux/OptionalLibrary.h"
 #include "platform/linux/WorkerQueue.h"
 
 #include <libsecret/secret.h>
@@ -48,29 +49,57 @@ const SecretSchema* schema()
 
 constexpr const char* serviceName = "com.morvanix.kelvaro.passwords";
 
+struct Secrets {
+    decltype(&secret_password_store_sync) store = nullptr;
+    decltype(&secret_password_lookup_sync) lookup = nullptr;
+    decltype(&secret_password_clear_sync) clear = nullptr;
+    decltype(&secret_password_free) free = nullptr;
+    decltype(&secret_service_search_sync) search = nullptr;
+    decltype(&secret_item_get_schema_name) schemaName = nullptr;
+    decltype(&secret_item_delete_sync) deleteItem = nullptr;
+    decltype(&g_object_unref) unref = nullptr;
+};
+
+// Loaded with the first call, on the worker thread: with it come GIO and
+// what GIO needs, which nothing else in the program uses.
+const Secrets* secrets()
+{
+    static const Secrets* api = []() -> const Secrets* {
+        static Secrets a;
+        OptionalLibrary lib("libsecret-1.so.0", "passwords cannot be kept in the keyring");
+        const bool bound = lib.bind(a.store, "secret_password_store_sync")
+            && lib.bind(a.lookup, "secret_password_lookup_sync") && lib.bind(a.clear, "secret_password_clear_sync")
+            && lib.bind(a.free, "secret_password_free") && lib.bind(a.search, "secret_service_search_sync")
+            && lib.bind(a.schemaName, "secret_item_get_schema_name")
+            && lib.bind(a.deleteItem, "secret_item_delete_sync") && lib.bind(a.unref, "g_object_unref");
+        return bound ? &a : nullptr;
+    }();
+    return api;
+}
+
 QString errorText(GError* error) { return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error"); }
 
 // Deletes the items of `account` stored without our schema (by a script or an
 // older version), so the one just stored is the only one.
-void dropForeignItems(const QByteArray& account)
+void dropForeignItems(const Secrets* lib, const QByteArray& account)
 {
     GError* error = nullptr;
     GHashTable* attributes = g_hash_table_new(g_str_hash, g_str_equal);
     g_hash_table_insert(attributes, const_cast<char*>("service"), const_cast<char*>(serviceName));
     g_hash_table_insert(attributes, const_cast<char*>("account"), const_cast<char*>(account.constData()));
-    GList* items = secret_service_search_sync(nullptr, nullptr, attributes, SECRET_SEARCH_ALL, nullptr, &error);
+    GList* items = lib->search(nullptr, nullptr, attributes, SECRET_SEARCH_ALL, nullptr, &error);
     g_hash_table_unref(attributes);
     for (GList* l = items; l; l = l->next) {
         auto* item = static_cast<SecretItem*>(l->data);
-        gchar* name = secret_item_get_schema_name(item);
+        gchar* name = lib->schemaName(item);
         if (!name || std::strcmp(name, schemaName) != 0) {
             GError* deleteError = nullptr;
-            secret_item_delete_sync(item, nullptr, &deleteError);
+            lib->deleteItem(item, nullptr, &deleteError);
             g_clear_error(&deleteError);
         }
         g_free(name);
     }
-    g_list_free_full(items, g_object_unref);
+    g_list_free_full(items, lib->unref);
     g_clear_error(&error);
 }
 
@@ -81,13 +110,18 @@ public:
     {
         auto answer = MainThread::guarded<bool>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), label = label.toUtf8(), secret, answer] {
+            const Secrets* lib = secrets();
+            if (!lib) {
+                MainThread::post([answer] { answer(false); });
+                return;
+            }
             GError* error = nullptr;
             // The secret's own NUL-terminated buffer: the library copies it
             // into its secure memory, and no copy is made here.
-            const gboolean ok = secret_password_store_sync(schema(), SECRET_COLLECTION_DEFAULT, label.constData(),
-                secret->c_str(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
+            const gboolean ok = lib->store(schema(), SECRET_COLLECTION_DEFAULT, label.constData(), secret->c_str(),
+                nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             if (ok)
-                dropForeignItems(account);
+                dropForeignItems(lib, account);
             if (!ok)
                 Log::write(QStringLiteral("Kelvaro: the keyring did not store a password (%1)").arg(errorText(error)));
             g_clear_error(&error);
@@ -100,11 +134,16 @@ public:
     {
         auto answer = MainThread::guarded<std::shared_ptr<const SecretText>>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), answer] {
+            const Secrets* lib = secrets();
+            if (!lib) {
+                MainThread::post([answer] { answer(nullptr); });
+                return;
+            }
             GError* error = nullptr;
-            gchar* found = secret_password_lookup_sync(
+            gchar* found = lib->lookup(
                 ownSchema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             if (!found && !error)
-                found = secret_password_lookup_sync(
+                found = lib->lookup(
                     schema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             std::shared_ptr<const SecretText> secret;
             if (found) {
@@ -115,7 +154,7 @@ public:
                 else
                     Log::write(
                         QStringLiteral("Kelvaro: a saved password in the keyring is not UTF-8 text; not releasing it"));
-                secret_password_free(found); // overwrites the library's copy
+                lib->free(found); // overwrites the library's copy
             } else if (error) {
                 Log::write(QStringLiteral("Kelvaro: the keyring could not be read (%1)").arg(errorText(error)));
             }
@@ -128,9 +167,13 @@ public:
     {
         auto answer = MainThread::guarded<bool>(context, std::move(done));
         m_worker.post([account = account.toUtf8(), answer] {
+            const Secrets* lib = secrets();
+            if (!lib) {
+                MainThread::post([answer] { answer(false); });
+                return;
+            }
             GError* error = nullptr;
-            secret_password_clear_sync(
-                schema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
+            lib->clear(schema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             const bool ok = error == nullptr;
             if (!ok)
                 Log::write(QStringLiteral("Kelvaro: the keyring did not delete a password (%1)").arg(errorText(error)));
