@@ -28,6 +28,7 @@
 #include <QPointer>
 #include <QRectF>
 #include <QWidget>
+#include <algorithm>
 
 class QMouseEvent;
 class QPainter;
@@ -74,6 +75,11 @@ public:
     // always covers the frame.
     void setCompactSide(double side);
     bool isCompact() const { return m_compact; }
+    // The ring's glass lies within a square of `side` points about the
+    // frame's middle (0, the default: anywhere in the window). Under a
+    // compositor only that much of the desktop is read for the frost: the
+    // display server reads and sends it on the way to the first frame.
+    void setGlassSide(double side) { m_glassSide = std::max(0.0, side); }
     // Where on `content` a pointer event happened, from its position on the
     // screen. Qt's widget position is relative to the window as it was when
     // the display server sent the event: a click sent just before the window
@@ -139,6 +145,8 @@ private:
     void dropBackdrop();
     // The part of the frame the window covers: the compact square or all of it.
     QRect windowInFrame() const;
+    // The part of the window the glass can cover.
+    QRect glassInFrame() const;
     // Sets the window's geometry and the content's place in it.
     void placeWindow();
     void placeContent();
@@ -165,6 +173,7 @@ private:
     QRectF m_frameYUp;
     QRect m_frame; // m_frameYUp in Qt's coordinates, in whole pixels
     double m_compactSide = 0.0;
+    double m_glassSide = 0.0;
     bool m_compact = false;
     bool m_ordered = false;
     bool m_mapPending = false;

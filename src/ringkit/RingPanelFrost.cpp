@@ -7,10 +7,13 @@
 #include "platform/PanelHints.h"
 
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 // The copy of what lies behind a showing's window and the frosted glass made
@@ -30,23 +33,36 @@ void RingPanel::captureBackdropIfNeeded(bool composited)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    m_frostAt = windowInFrame().topLeft();
     m_frostRatio = std::max(0.25, screen->devicePixelRatio());
-    const QRect area = geometry().translated(-screen->geometry().topLeft());
     if (composited) {
         // Read before the window maps, so the ring is not in it, and taken
         // only once the first frame is shown: the showing waits for nothing.
+        const QRect glass = glassInFrame();
+        m_frostAt = glass.topLeft();
         const QPoint origin = screen->geometry().topLeft();
+        const QRect area = glass.translated(m_frame.topLeft() - origin);
         m_hints.readScreenArea(QRect(origin + area.topLeft() * m_frostRatio, area.size() * m_frostRatio));
         m_screenReadPending = true;
         m_frostPending = true;
         LatencyTrace::mark("panel backdrop asked for");
         return;
     }
+    m_frostAt = windowInFrame().topLeft();
+    const QRect area = geometry().translated(-screen->geometry().topLeft());
     m_backdrop = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     m_frostRatio = m_backdrop.devicePixelRatio();
     m_frostPending = !m_backdrop.isNull();
     LatencyTrace::mark("panel backdrop captured");
+}
+
+QRect RingPanel::glassInFrame() const
+{
+    const QRect window = windowInFrame();
+    if (m_glassSide <= 0.0)
+        return window;
+    // A pixel more on each side for the glass's antialiased rim.
+    const int side = std::min({ int(std::ceil(m_glassSide)) + 2, m_frame.width(), m_frame.height() });
+    return QRect((m_frame.width() - side) / 2, (m_frame.height() - side) / 2, side, side) & window;
 }
 
 void RingPanel::dropBackdrop()
@@ -105,6 +121,23 @@ void RingPanel::frostBackdrop()
         m_content->update();
 }
 
+namespace {
+// The most rectangles one row of the paint's region has.
+int rectsPerRow(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const QRegion clip = engine ? engine->systemClip() : QRegion();
+    // A region keeps its rectangles in bands of rows, each band left to right.
+    int most = 1, run = 0, top = std::numeric_limits<int>::min();
+    for (const QRect& r : clip) {
+        run = r.top() == top ? run + 1 : 1;
+        top = r.top();
+        most = std::max(most, run);
+    }
+    return most;
+}
+} // namespace
+
 void RingPanel::paintFrost(
     QPainter& painter, const QWidget* content, QPointF centre, double inner, double outer, double opacity)
 {
@@ -130,14 +163,17 @@ void RingPanel::paintFrost(
     QBrush brush(panel->m_frosted);
     brush.setTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio) * QTransform::fromTranslate(copy.x(), copy.y()));
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Without antialiasing: the glass's own antialiased rim covers the
+    // frost's edge, and each row of the ring is then one or two spans, split
+    // again by every rectangle of the paint's region the row crosses. A band
+    // of rows at a time stays under the hundred or so spans past which Qt's
+    // raster engine hands a fill to its thread pool, whose threads would
+    // wake for every frame of the showing.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     painter.setBrush(brush);
     painter.setOpacity(painter.opacity() * std::min(opacity, 1.0));
-    // A band of rows at a time: an antialiased ring has several spans a
-    // row, and Qt's raster engine hands hundreds of them to its thread pool,
-    // whose threads would wake for every frame of the showing.
     RingEffects::paintInBands(
-        painter, glass.boundingRect(), [&] { painter.drawPath(glass); }, 24);
+        painter, glass.boundingRect(), [&] { painter.drawPath(glass); }, std::max(4, 40 / rectsPerRow(painter)));
     painter.restore();
 }

@@ -65,14 +65,15 @@ struct FrostFixture : ::testing::Test {
             for (int x = 250; x < 800; ++x)
                 hints.screen.setPixel(x, y, qRgb(255, 255, 255));
     }
-    // A panel over the frame 100..400 (a 240-point compact window in it),
-    // shown, its first frame painted and what it queued after it run.
+    // A panel over the frame 100..400, a 240-point compact window in it and
+    // its glass within 200 points, shown.
     std::unique_ptr<RingPanel> showPanel(GlassContent*& content)
     {
         auto panel = std::make_unique<RingPanel>(env.sim().screens(), hints);
         content = new GlassContent;
         panel->setContent(content);
         panel->setCompactSide(240.0);
+        panel->setGlassSide(200.0);
         panel->setFrameYUp(QRectF(100, 200, 300, 300));
         panel->orderFront();
         return panel;
@@ -90,11 +91,12 @@ TEST_F(FrostFixture, UnderACompositorTheCopyIsReadBeforeMappingAndFrostsOnlyTheG
 {
     GlassContent* content = nullptr;
     const auto panel = showPanel(content);
-    // The window's own area is asked for, before the first frame; the live
-    // desktop shows through the window, so the copy is not its background.
-    ASSERT_EQ(hints.screenReads.size(), 1);
-    EXPECT_EQ(hints.screenReads.first(), panel->geometry());
+    // The glass's square (and its rim) is asked for, before the first
+    // frame; the live desktop shows through the window, so the copy is not
+    // its background.
     EXPECT_EQ(panel->geometry(), QRect(130, 130, 240, 240));
+    ASSERT_EQ(hints.screenReads.size(), 1);
+    EXPECT_EQ(hints.screenReads.first(), QRect(149, 149, 202, 202));
     EXPECT_FALSE(panel->paintsCapturedBackdrop());
     EXPECT_EQ(mostAlphaOnCircle(rendered(content), 65.0), 0) << "the first frame waits for nothing";
 
@@ -115,13 +117,13 @@ TEST_F(FrostFixture, UnderACompositorTheCopyIsReadBeforeMappingAndFrostsOnlyTheG
     EXPECT_EQ(mostAlphaOnCircle(frame, 92.0), 0);
     EXPECT_EQ(qAlpha(frame.pixel(150, 150)), 0);
 
-    // A ring reaching beyond the copy (the window's square) frosts only what
-    // the copy holds; the brush's image is never repeated beyond it.
+    // A ring reaching beyond the copy frosts only what the copy holds; the
+    // brush's image is never repeated beyond it.
     content->outer = 140.0;
     const QImage wide = rendered(content);
-    EXPECT_EQ(qAlpha(wide.pixel(150 - 135, 150)), 0);
-    EXPECT_EQ(qAlpha(wide.pixel(150 + 135, 150)), 0);
-    EXPECT_EQ(qAlpha(wide.pixel(150 + 115, 150)), 255);
+    EXPECT_EQ(qAlpha(wide.pixel(150 - 120, 150)), 0);
+    EXPECT_EQ(qAlpha(wide.pixel(150 + 120, 150)), 0);
+    EXPECT_EQ(qAlpha(wide.pixel(150 + 95, 150)), 255);
 
     // Hidden, the frost goes with the showing.
     panel->orderOut();
