@@ -27,10 +27,11 @@ public:
     // Starts reading what the screen shows in `area` (global, in device
     // pixels) as it is at the call: a window mapped after it is not in the
     // picture. Asked before the panel maps, the read costs the showing no
-    // wait; takeScreenArea() gives the pixels.
-    virtual void readScreenArea(const QRect& area) = 0;
-    // The pixels of the last readScreenArea(), waited for if they have not
-    // come yet (opaque, premultiplied ARGB, a device pixel each), and only
-    // once; null when nothing could be read, or nothing was asked.
-    virtual QImage takeScreenArea() = 0;
+    // wait; takeScreenArea() with the number returned gives the pixels. A
+    // read not yet taken is dropped by the next one.
+    virtual quint64 readScreenArea(const QRect& area) = 0;
+    // The pixels of read number `read`, waited for if they have not come
+    // yet (opaque, premultiplied ARGB, a device pixel each), and only once;
+    // null when nothing could be read, or the read was dropped.
+    virtual QImage takeScreenArea(quint64 read) = 0;
 };

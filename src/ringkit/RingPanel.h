@@ -159,9 +159,9 @@ private:
     // Without a compositor, what lay behind the window when it was mapped:
     // the window's background.
     QPixmap m_backdrop;
-    // With one, whether that picture is being read (it is taken when the
-    // frost is made, off the key path).
-    bool m_screenReadPending = false;
+    // With one, the read of that picture under way (taken when the frost is
+    // made, off the key path), or 0.
+    quint64 m_screenRead = 0;
     // The picture blurred, once the first frame is painted; its pixels are
     // device pixels whatever the screen's ratio (m_frostRatio), its top left
     // at m_frostAt in the frame.

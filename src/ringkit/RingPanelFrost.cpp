@@ -41,8 +41,8 @@ void RingPanel::captureBackdropIfNeeded(bool composited)
         m_frostAt = glass.topLeft();
         const QPoint origin = screen->geometry().topLeft();
         const QRect area = glass.translated(m_frame.topLeft() - origin);
-        m_hints.readScreenArea(QRect(origin + area.topLeft() * m_frostRatio, area.size() * m_frostRatio));
-        m_screenReadPending = true;
+        m_screenRead
+            = m_hints.readScreenArea(QRect(origin + area.topLeft() * m_frostRatio, area.size() * m_frostRatio));
         m_frostPending = true;
         LatencyTrace::mark("panel backdrop asked for");
         return;
@@ -70,8 +70,8 @@ void RingPanel::dropBackdrop()
     m_backdrop = QPixmap();
     // A read asked for is taken even when no longer wanted: its reply would
     // be kept for ever.
-    if (std::exchange(m_screenReadPending, false))
-        (void)m_hints.takeScreenArea();
+    if (const quint64 read = std::exchange(m_screenRead, 0))
+        (void)m_hints.takeScreenArea(read);
     m_frosted = QImage();
     m_frostPending = false;
 }
@@ -81,7 +81,8 @@ void RingPanel::frostBackdrop()
     if (!m_frostPending || !isVisible())
         return;
     m_frostPending = false;
-    QImage image = std::exchange(m_screenReadPending, false) ? m_hints.takeScreenArea() : m_backdrop.toImage();
+    const quint64 read = std::exchange(m_screenRead, 0);
+    QImage image = read ? m_hints.takeScreenArea(read) : m_backdrop.toImage();
     // On this thread alone: Qt's smooth scaling and large conversions run
     // on its thread pool, which a showing keeps clear of. A wide blur loses
     // nothing at an eighth of the resolution: block averages, blurred, then

@@ -147,3 +147,25 @@ TEST_F(FrostFixture, NothingIsReadForOpaqueGlassOrWithoutAWindowSystem)
     EXPECT_TRUE(hints.screenReads.isEmpty());
     EXPECT_EQ(mostAlphaOnCircle(rendered(content), 65.0), 0);
 }
+
+TEST_F(FrostFixture, APanelWhoseReadAnotherDroppedFrostsWithNothingRatherThanTheOthersPicture)
+{
+    GlassContent* first = nullptr;
+    GlassContent* second = nullptr;
+    const auto early = showPanel(first);
+    // A second ring elsewhere asks before the first has taken its picture.
+    const auto late = std::make_unique<RingPanel>(env.sim().screens(), hints);
+    second = new GlassContent;
+    late->setContent(second);
+    late->setFrameYUp(QRectF(400, 200, 300, 300));
+    late->orderFront();
+    ASSERT_EQ(hints.screenReads.size(), 2);
+
+    paintFirstFrame(*early);
+    paintFirstFrame(*late);
+    EXPECT_EQ(mostAlphaOnCircle(rendered(first), 65.0), 0);
+    // The second ring's own picture: white all over (right of x = 250).
+    const QImage frame = rendered(second);
+    EXPECT_EQ(qAlpha(frame.pixel(150 - 80, 150)), 255);
+    EXPECT_GT(qGray(frame.pixel(150 - 80, 150)), 215);
+}

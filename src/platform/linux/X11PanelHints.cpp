@@ -213,7 +213,7 @@ bool readsAsRgb32(xcb_connection_t* c, const xcb_screen_t* screen)
 
 class X11PanelHintsPort final : public PanelHints {
 public:
-    ~X11PanelHintsPort() override { (void)takeScreenArea(); }
+    ~X11PanelHintsPort() override { dropRead(); }
     bool available() const override { return X11PanelHints::qtConnection() != nullptr; }
     bool apply(quint32 window) override
     {
@@ -230,17 +230,18 @@ public:
         if (xcb_connection_t* c = X11PanelHints::qtConnection())
             X11PanelHints::keepPictureInPlace(c, window, begin);
     }
-    void readScreenArea(const QRect& area) override
+    quint64 readScreenArea(const QRect& area) override
     {
-        (void)takeScreenArea();
+        dropRead();
+        const quint64 read = ++m_reads;
         xcb_connection_t* c = X11PanelHints::qtConnection();
         const xcb_screen_t* screen = c ? xcb_setup_roots_iterator(xcb_get_setup(c)).data : nullptr;
         if (!screen || !readsAsRgb32(c, screen))
-            return;
+            return read;
         // A read reaching beyond the root window fails: the part on it is read.
         const QRect on = area & QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
         if (on.isEmpty())
-            return;
+            return read;
         // On Qt's own connection, so the server reads the root window before
         // it maps any window Qt asks for next. Under a compositing manager
         // the root window holds the composited picture.
@@ -250,9 +251,12 @@ public:
         m_area = area;
         m_read = on;
         xcb_flush(c);
+        return read;
     }
-    QImage takeScreenArea() override
+    QImage takeScreenArea(quint64 read) override
     {
+        if (read != m_reads)
+            return {};
         xcb_connection_t* c = std::exchange(m_connection, nullptr);
         if (!c || c != X11PanelHints::qtConnection())
             return {};
@@ -279,6 +283,15 @@ public:
     }
 
 private:
+    // A reply never asked for would be kept for the life of the connection.
+    void dropRead()
+    {
+        xcb_connection_t* c = std::exchange(m_connection, nullptr);
+        if (c && c == X11PanelHints::qtConnection())
+            xcb_discard_reply(c, m_cookie.sequence);
+    }
+
+    quint64 m_reads = 0;
     xcb_connection_t* m_connection = nullptr; // while a read is asked and not taken
     xcb_get_image_cookie_t m_cookie {};
     QRect m_area;

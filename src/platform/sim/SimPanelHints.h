@@ -25,12 +25,16 @@ public:
     bool compositorRunning() const override { return compositor; }
     void letPointerThrough(quint32, bool) override { }
     void keepPictureInPlace(quint32, bool) override { }
-    void readScreenArea(const QRect& area) override
+    quint64 readScreenArea(const QRect& area) override
     {
         screenReads << area;
         m_read = windowSystem && screen.rect().contains(area) ? screen.copy(area) : QImage();
+        return quint64(screenReads.size());
     }
-    QImage takeScreenArea() override { return std::exchange(m_read, QImage()); }
+    QImage takeScreenArea(quint64 read) override
+    {
+        return read == quint64(screenReads.size()) ? std::exchange(m_read, QImage()) : QImage();
+    }
 
 private:
     QImage m_read;
