@@ -169,7 +169,10 @@ inline double pixelCover(double s, double a, double b)
 }
 }
 
-void RingBand::rasterize(QImage& image, double inner, double outer, const RingPalette& palette)
+namespace {
+// `previous`: the radii of the band `image` already holds, or none.
+void rasterizeBand(
+    QImage& image, double inner, double outer, const RingPalette& palette, const std::array<double, 2>* previous)
 {
     const double scale = image.devicePixelRatio();
     const double side = RingMotion::bandCanvasSize;
@@ -214,24 +217,33 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
         if (from < to)
             std::fill(line + from, line + to, QRgb(0));
     };
+    // A band already drawn with other radii changes only about the edges of
+    // either: the radial spans (device pixels) where a pixel may differ,
+    // widened by a pixel beyond where its coverage can be partial.
+    std::array<std::array<double, 2>, 2> moved {};
+    double rowReach = reach;
+    if (previous) {
+        const double pOuter = std::min((*previous)[1], side / 2.0);
+        const double pro = pOuter * scale, pri = std::max(0.0, std::min((*previous)[0], pOuter - 1.0)) * scale;
+        const double margin = pen + corner + 1.0;
+        moved[0] = { std::max(0.0, std::min(ri, pri) - margin), std::max(ri, pri) + margin };
+        moved[1] = { std::min(ro, pro) - margin, std::max(ro, pro) + margin };
+        rowReach = moved[1][1];
+    }
     for (int y = 0; y < rows; ++y) {
         const double dy = y + 0.5 - cy;
         const int ys[2] = { y, h - 1 - y };
         QRgb* lines[2]
             = { reinterpret_cast<QRgb*>(image.scanLine(ys[0])), reinterpret_cast<QRgb*>(image.scanLine(ys[1])) };
         const int lineCount = mirrored ? 2 : 1;
-        if (std::abs(dy) >= reach) {
-            for (int line = 0; line < lineCount; ++line)
-                clear(lines[line], 0, w);
+        if (std::abs(dy) >= rowReach) {
+            if (!previous) {
+                for (int line = 0; line < lineCount; ++line)
+                    clear(lines[line], 0, w);
+            }
             continue;
         }
-        const double half = std::sqrt(reach * reach - dy * dy);
         const double holeHalf = std::abs(dy) < hole ? std::sqrt(hole * hole - dy * dy) : -1.0;
-        const int x0 = std::max(0, int(std::floor(cx - half))), x1 = std::min(w, int(std::ceil(cx + half)));
-        for (int line = 0; line < lineCount; ++line) {
-            clear(lines[line], 0, x0);
-            clear(lines[line], x1, w);
-        }
         const auto shade = [&](int x, int line, float f, float k) {
             const std::array<float, 4>& base = tint[size_t(x) + size_t(ys[line])];
             const float keep = 1.0f - k;
@@ -286,6 +298,39 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
                     shade(mirror, line, f, k);
             }
         };
+        if (previous) {
+            // The row's pixels within either span, each worked out afresh.
+            const double ady = std::abs(dy);
+            std::array<std::pair<int, int>, 4> spans {};
+            int count = 0;
+            for (const auto& [near, far] : moved) {
+                if (ady >= far)
+                    continue;
+                const double a = ady < near ? std::sqrt(near * near - ady * ady) : 0.0;
+                const double b = std::sqrt(far * far - ady * ady);
+                spans[size_t(count++)] = { int(std::floor(cx - 0.5 - b)), int(std::ceil(cx - 0.5 - a)) };
+                spans[size_t(count++)] = { int(std::floor(cx - 0.5 + a)), int(std::ceil(cx - 0.5 + b)) };
+            }
+            // Left to right (at most four, so by insertion).
+            for (int i = 1; i < count; ++i) {
+                for (int j = i; j > 0 && spans[size_t(j)] < spans[size_t(j - 1)]; --j)
+                    std::swap(spans[size_t(j)], spans[size_t(j - 1)]);
+            }
+            int next = 0;
+            for (int i = 0; i < count; ++i) {
+                const int to = std::min(spans[size_t(i)].second, (mirrored ? columns : w) - 1);
+                for (int x = std::max({ spans[size_t(i)].first, next, 0 }); x <= to; ++x)
+                    edgePixel(x);
+                next = std::max(next, to + 1);
+            }
+            continue;
+        }
+        const double half = std::sqrt(reach * reach - dy * dy);
+        const int x0 = std::max(0, int(std::floor(cx - half))), x1 = std::min(w, int(std::ceil(cx + half)));
+        for (int line = 0; line < lineCount; ++line) {
+            clear(lines[line], 0, x0);
+            clear(lines[line], x1, w);
+        }
         // The row in runs, left to right: the glass between the edges is
         // copied, the hole skipped, and only the pixels near an edge computed.
         struct Run {
@@ -333,6 +378,20 @@ void RingBand::rasterize(QImage& image, double inner, double outer, const RingPa
     }
 }
 
+} // namespace
+
+void RingBand::rasterize(QImage& image, double inner, double outer, const RingPalette& palette)
+{
+    rasterizeBand(image, inner, outer, palette, nullptr);
+}
+
+void RingBand::rasterizeMoved(
+    QImage& image, double previousInner, double previousOuter, double inner, double outer, const RingPalette& palette)
+{
+    const std::array<double, 2> previous { previousInner, previousOuter };
+    rasterizeBand(image, inner, outer, palette, &previous);
+}
+
 void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, double outer, const RingPalette& palette)
 {
     const double side = RingMotion::bandCanvasSize;
@@ -365,7 +424,7 @@ void RingBand::paintDirect(QPainter& painter, QPointF centre, double inner, doub
     painter.restore();
 }
 
-void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palette) const
+void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palette, bool reuse) const
 {
     // Resolution of the cache: device pixels per point under the painter's transform.
     const QTransform& t = painter.worldTransform();
@@ -385,10 +444,17 @@ void RingBand::paint(QPainter& painter, QPointF centre, const RingPalette& palet
     const double side = RingMotion::bandCanvasSize;
     if (!(key == m_cacheKey) || m_cache.isNull()) {
         const int px = int(std::ceil(side * scale)) + 2;
+        // A spring moves the radii a little each frame: only the pixels
+        // about the edges are computed again.
+        const bool moved = reuse && !m_cache.isNull() && m_cache.width() == px && m_cache.height() == px
+            && m_cacheKey.scale == scale && m_cacheKey.palette == palette;
         if (m_cache.width() != px || m_cache.height() != px)
             m_cache = QImage(px, px, QImage::Format_ARGB32_Premultiplied);
         m_cache.setDevicePixelRatio(scale);
-        rasterize(m_cache, inner, outer, palette);
+        if (moved)
+            rasterizeMoved(m_cache, m_cacheKey.inner, m_cacheKey.outer, inner, outer, palette);
+        else
+            rasterize(m_cache, inner, outer, palette);
         m_cacheKey = key;
     }
     const double half = double(m_cache.width()) / scale / 2.0;

@@ -131,8 +131,10 @@ public:
     double outerRadius() const { return m_outer.value(); }
     bool isAnimating() const { return m_inner.isAnimating() || m_outer.isAnimating(); }
 
-    // Draws the band centred on `centre` in the painter's coordinates.
-    void paint(QPainter& painter, QPointF centre, const RingPalette& palette) const;
+    // Draws the band centred on `centre` in the painter's coordinates. With
+    // `reuse`, a band whose radii moved is updated in its cached image only
+    // about its edges; without, it is computed whole.
+    void paint(QPainter& painter, QPointF centre, const RingPalette& palette, bool reuse = true) const;
     // The same drawing without the cache (for one-off renders and tests).
     static void paintDirect(
         QPainter& painter, QPointF centre, double innerRadius, double outerRadius, const RingPalette& palette);
@@ -141,6 +143,12 @@ public:
     // share of it the band and its edge lines cover, as the painter's
     // antialiasing does. Stays on the calling thread.
     static void rasterize(QImage& image, double innerRadius, double outerRadius, const RingPalette& palette);
+    // The same for `image` already holding the band of `previousInner` to
+    // `previousOuter` (same size, resolution and palette): only the pixels
+    // near either band's edges are computed again, the glass between them
+    // and the clear hole and corners being the same for both.
+    static void rasterizeMoved(QImage& image, double previousInner, double previousOuter, double innerRadius,
+        double outerRadius, const RingPalette& palette);
 
 private:
     AnimatedValue m_inner;

@@ -77,8 +77,10 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
     const double ring = l.ring.value();
     if (ring <= 0.001 && !l.isAnimating())
         return; // hidden: the panel stays clear
+    if (!m_fullDrawing && showsNothing())
+        return; // the exit's last frame: everything has faded out, and blurring nothing costs as much as a ring
     const bool rm = l.reduceMotion();
-    const RingPalette palette = RingPalette::current();
+    const RingPalette palette = l.palette();
     const double side = std::min(size.width(), size.height());
     const double scale = side > 0 ? side / stageSize : 1.0;
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : devicePixelRatio;
@@ -111,18 +113,8 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
         for (const SwitcherLayout::Fan* fan : { l.fan.get(), l.oldFan.get() }) {
             if (!fan)
                 continue;
-            const double angle = l.angleOf(*fan);
-            for (size_t j = 0; j < fan->cards.size(); ++j) {
-                for (bool selected : { false, true }) {
-                    WindowArcSegmentView v;
-                    v.isSelected = selected;
-                    v.index = int(j);
-                    v.total = int(fan->cards.size());
-                    v.arcCenterAngle = angle;
-                    v.radialGapInner = 9.0;
-                    content |= v.bounds(c);
-                }
-            }
+            for (size_t j = 0; j < fan->cards.size(); ++j)
+                content |= l.cardBounds(*fan, j);
         }
         m_blurLayer.draw(p, content, blur, dpr * scale,
             [&](QPainter& lp, double layerScale) { paintStage(lp, palette, layerScale, turn, true); });
@@ -133,6 +125,19 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
     }
     p.restore();
     m_paintedAtRest = !m_paintsMoving && l.isAtRest();
+}
+
+bool SwitcherPainter::showsNothing() const
+{
+    const SwitcherLayout& l = m_layout;
+    // The band, the fan and the centre icon fade with the ring; each wedge with its own presence.
+    if (clamp01(l.ring.value()) > 0.0)
+        return false;
+    for (int i = 0; i < int(l.wedges.size()); ++i) {
+        if (l.wedgeDrawn(i).opacity > 0.0)
+            return false;
+    }
+    return true;
 }
 
 void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double deviceScale,
@@ -153,7 +158,7 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
         const QImage& layer = m_restLayer.layer(restKey, QSizeF(stageSize, stageSize), deviceScale, [&](QPainter& lp) {
             lp.setRenderHint(QPainter::Antialiasing, true);
             lp.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            l.band.paint(lp, c, palette);
+            l.band.paint(lp, c, palette, !m_fullDrawing);
             paintWedges(lp, palette, deviceScale);
             paintFan(lp, *l.fan, 1.0, palette);
         });
@@ -166,7 +171,7 @@ void SwitcherPainter::paintStage(QPainter& p, const RingPalette& palette, double
     if (ringOpacity > 0.0) {
         p.save();
         p.setOpacity(ringOpacity);
-        l.band.paint(p, c, palette);
+        l.band.paint(p, c, palette, !m_fullDrawing);
         p.restore();
     }
     if (!bandTurns)

@@ -35,6 +35,10 @@ public:
     void setPaintsMoving(bool moving) { m_paintsMoving = moving; }
     // The settled ring's layer is drawn again for the next list.
     void clearRestLayer() { m_restLayer.clear(); }
+    // While set, every frame is drawn whole, as a reference for the
+    // shortcuts the motion takes (frames left out, pieces kept from the
+    // frame before): they must give the same pixels.
+    void setFullDrawing(bool full) { m_fullDrawing = full; }
 
 private:
     // `turn` turns the painter for the ring's spin; `bandTurns` false leaves
@@ -44,11 +48,14 @@ private:
     void paintWedges(QPainter& p, const RingPalette& palette, double deviceScale) const;
     void paintFan(QPainter& p, const SwitcherLayout::Fan& fan, double opacity, const RingPalette& palette) const;
     void paintCenter(QPainter& p) const;
+    // Nothing of the ring can be seen: all of it has faded out.
+    bool showsNothing() const;
 
     const SwitcherLayout& m_layout;
     mutable RingLayerCache m_restLayer;
     mutable bool m_paintedAtRest = false; // the last frame painted showed the ring at rest
     bool m_paintsMoving = false;
+    bool m_fullDrawing = false;
     mutable QHash<quint64, RingLayerCache> m_wedgeLayers; // resting looks of the wedges, by shape and look
     mutable RingBlurLayer m_blurLayer; // while the ring opens blurred
     mutable WindowArcCardCache m_cards;

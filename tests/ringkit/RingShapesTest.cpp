@@ -250,3 +250,33 @@ TEST(RingShapesTest, ComputedBandMatchesThePaintersBand)
         }
     }
 }
+
+TEST(RingShapesTest, ABandUpdatedAboutItsMovedEdgesIsTheBandComputedWhole)
+{
+    // The radii of an opening and a closing band, frame after frame: small
+    // steps of a spring about its rest (both ways), large ones, the hole
+    // closing to nothing and opening again, and radii past the canvas.
+    const std::vector<std::pair<double, double>> path = { { 92, 168 }, { 80.5, 175 }, { 62, 188.5 }, { 57.5, 193 },
+        { 58, 192.5 }, { 60.5, 189.5 }, { 60, 190 }, { 30, 120 }, { 0, 120 }, { 0.5, 121 }, { 45, 260 }, { 92, 168 } };
+    for (const bool dark : { false, true }) {
+        for (const double scale : { 0.25, 1.0, 2.0 }) {
+            // Even sides (the band's own cache, worked out by quarters) and odd ones.
+            for (const int extra : { 2, 3 }) {
+                RingPalette palette;
+                palette.dark = dark;
+                const int px = int(std::ceil(400.0 * scale)) + extra;
+                QImage moved(px, px, QImage::Format_ARGB32_Premultiplied);
+                moved.setDevicePixelRatio(scale);
+                QImage whole = moved;
+                RingBand::rasterize(moved, path[0].first, path[0].second, palette);
+                for (size_t i = 1; i < path.size(); ++i) {
+                    const auto [inner, outer] = path[i];
+                    RingBand::rasterizeMoved(moved, path[i - 1].first, path[i - 1].second, inner, outer, palette);
+                    whole.fill(QColor(1, 2, 3, 4)); // not one pixel may be left from before
+                    RingBand::rasterize(whole, inner, outer, palette);
+                    ASSERT_EQ(moved, whole) << "dark " << dark << " scale " << scale << " side " << px << " step " << i;
+                }
+            }
+        }
+    }
+}
