@@ -3,6 +3,8 @@
 // (see platform/linux/X11PanelHints.h for what each hint means on X11).
 // Windows are named by their native id (QWidget::winId()).
 
+#include <QImage>
+#include <QRect>
 #include <QtGlobal>
 
 class PanelHints {
@@ -22,4 +24,14 @@ public:
     // Around a change of a shown window's frame: the picture stays where it
     // is on the screen through it.
     virtual void keepPictureInPlace(quint32 window, bool begin) = 0;
+    // Starts reading what the screen shows in `area` (global, in device
+    // pixels) as it is at the call: a window mapped after it is not in the
+    // picture. Asked before the panel maps, the read costs the showing no
+    // wait; takeScreenArea() with the number returned gives the pixels. A
+    // read not yet taken is dropped by the next one.
+    virtual quint64 readScreenArea(const QRect& area) = 0;
+    // The pixels of read number `read`, waited for if they have not come
+    // yet (opaque, premultiplied ARGB, a device pixel each), and only once;
+    // null when nothing could be read, or the read was dropped.
+    virtual QImage takeScreenArea(quint64 read) = 0;
 };

@@ -5,6 +5,7 @@
 #include "platform/Appearance.h"
 #include "platform/Platform.h"
 #include "ringkit/RingMotion.h"
+#include "ringkit/RingPanel.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -111,6 +112,10 @@ void AppShortcutRingView::renderFrame(QPainter& p)
         return; // hidden: every layer is transparent
     const double scale = ringScale();
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    // Nothing blurs what lies behind the window: the band's glass stands on
+    // a blurred copy of it, so that no text behind it reads through.
+    RingPanel::paintFrost(p, this, QPointF(width() / 2.0, height() / 2.0), m_band.innerRadius() * scale,
+        m_band.outerRadius() * scale, clamp01(progress));
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -54,6 +54,7 @@ void ShortcutRingWindow::show(const RunningApp& centre, const QList<AppShortcut>
 
     const AppSettings& settings = AppSettings::shared();
     const QRectF frame = settings.ringFrame(AppShortcutRingView::stageSize * settings.ringScale());
+    m_panel->setGlassSide(RingMotion::bandCanvasSize * settings.ringScale());
     m_panel->setFrameYUp(frame);
     model->setRingCenter(frame.center());
     LatencyTrace::mark("ring view made");

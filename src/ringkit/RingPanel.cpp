@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
@@ -283,9 +282,7 @@ void RingPanel::orderOut()
         return;
     m_ordered = false;
     hide();
-    m_backdrop = QPixmap();
-    m_frosted = QImage();
-    m_frostPending = false;
+    dropBackdrop();
     if (!m_compact && m_compactSide > 0.0) {
         m_compact = true;
         placeWindow();
@@ -308,80 +305,14 @@ void RingPanel::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void RingPanel::captureBackdropIfNeeded(bool composited)
-{
-    m_backdrop = QPixmap();
-    m_frosted = QImage();
-    m_frostPending = false;
-    if (composited)
-        return;
-    QScreen* screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = geometry().translated(-screen->geometry().topLeft());
-    m_backdrop = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    m_frostPending = !m_backdrop.isNull();
-    LatencyTrace::mark("panel backdrop captured");
-}
-
-void RingPanel::frostBackdrop()
-{
-    if (!m_frostPending || m_backdrop.isNull() || !isVisible())
-        return;
-    m_frostPending = false;
-    // On this thread alone: Qt's smooth scaling and large conversions run
-    // on its thread pool, which a showing keeps clear of. A wide blur loses
-    // nothing at an eighth of the resolution: block averages, blurred, then
-    // enlarged again.
-    QImage image = m_backdrop.toImage();
-    if (image.format() == QImage::Format_RGB32)
-        image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied); // opaque: the same bytes
-    if (image.format() != QImage::Format_ARGB32_Premultiplied)
-        return;
-    const double dpr = m_backdrop.devicePixelRatio();
-    const double sigma = frostRadius * dpr;
-    const int factor = std::clamp(int(sigma / 2.5), 1, 8);
-    QImage small(
-        std::max(1, image.width() / factor), std::max(1, image.height() / factor), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < small.height(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(small.scanLine(y));
-        for (int x = 0; x < small.width(); ++x) {
-            quint32 a = 0, r = 0, g = 0, b = 0;
-            for (int dy = 0; dy < factor; ++dy) {
-                const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y * factor + dy)) + x * factor;
-                for (int dx = 0; dx < factor; ++dx) {
-                    a += qAlpha(in[dx]);
-                    r += qRed(in[dx]);
-                    g += qGreen(in[dx]);
-                    b += qBlue(in[dx]);
-                }
-            }
-            const quint32 n = quint32(factor * factor);
-            out[x] = qRgba(int(r / n), int(g / n), int(b / n), int(a / n));
-        }
-    }
-    RingEffects::boxBlur(small, sigma / double(factor));
-    QImage frosted(image.size(), QImage::Format_ARGB32_Premultiplied);
-    RingEffects::resampleBilinear(small, frosted);
-    frosted.setDevicePixelRatio(dpr);
-    m_frosted = std::move(frosted);
-    LatencyTrace::mark("panel backdrop frosted");
-    if (m_content)
-        m_content->update();
-}
-
-const QImage& RingPanel::frostedBackdrop(const QWidget* content)
-{
-    static const QImage none;
-    const auto* panel = content ? qobject_cast<const RingPanel*>(content->parentWidget()) : nullptr;
-    return panel && panel->m_content == content && !panel->m_backdrop.isNull() ? panel->m_frosted : none;
-}
-
 void RingPanel::paintEvent(QPaintEvent* event)
 {
-    if (m_backdrop.isNull())
+    if (m_frostPending) {
+        // Blurring costs a few milliseconds: after the first frame is shown,
+        // not before it.
+        Scheduler::shared().postWhileAlive(this, [this] { frostBackdrop(); });
+    }
+    if (!paintsCapturedBackdrop())
         return;
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -400,11 +331,6 @@ void RingPanel::paintEvent(QPaintEvent* event)
             const QRectF source(piece.left() * sx, piece.top() * sy, piece.width() * sx, piece.height() * sy);
             painter.drawPixmap(QRectF(piece), m_backdrop, source);
         }
-    }
-    if (m_frostPending) {
-        // Blurring costs a few milliseconds: after the first frame is shown,
-        // not before it.
-        Scheduler::shared().postWhileAlive(this, [this] { frostBackdrop(); });
     }
 }
 

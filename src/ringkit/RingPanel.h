@@ -15,6 +15,12 @@
 // paints the rings over that copy. Whether one runs is asked at every showing,
 // so starting or stopping a compositor takes effect with the next ring.
 //
+// No X11 compositor blurs what lies behind a window, so the glass would let
+// the text of the windows beneath read through. With or without one, the
+// panel copies what lies behind its window before mapping it (a compositor
+// leaves the composited picture on the root window) and blurs that copy once;
+// the content draws it under its glass, and only there.
+//
 // Frames are global screen rectangles with y growing upward (the rings'
 // convention), converted to Qt's coordinates with the screens port.
 
@@ -22,8 +28,10 @@
 #include <QPointer>
 #include <QRectF>
 #include <QWidget>
+#include <algorithm>
 
 class QMouseEvent;
+class QPainter;
 class PanelHints;
 class Screens;
 
@@ -67,6 +75,11 @@ public:
     // always covers the frame.
     void setCompactSide(double side);
     bool isCompact() const { return m_compact; }
+    // The ring's glass lies within a square of `side` points about the
+    // frame's middle (0, the default: anywhere in the window). Under a
+    // compositor only that much of the desktop is read for the frost: the
+    // display server reads and sends it on the way to the first frame.
+    void setGlassSide(double side) { m_glassSide = std::max(0.0, side); }
     // Where on `content` a pointer event happened, from its position on the
     // screen. Qt's widget position is relative to the window as it was when
     // the display server sent the event: a click sent just before the window
@@ -98,12 +111,13 @@ public:
     // Whether the current showing paints over a copy of the screen behind it
     // (no compositing manager).
     bool paintsCapturedBackdrop() const { return !m_backdrop.isNull(); }
-    // The copied backdrop blurred (frosted glass where the window system
-    // blurs nothing), in the panel's coordinates (`content` stands at its
-    // pos() in them): null until it is made, right after the showing's first
-    // frame (off the key path), and when there is no copy. The content
-    // draws it under its glass.
-    static const QImage& frostedBackdrop(const QWidget* content);
+    // Under a ring's glass: the copy of what lay behind the panel, blurred,
+    // inside the ring from `inner` to `outer` about `centre` (the content's
+    // coordinates), at `opacity`. Nothing is drawn anywhere else, nor until
+    // the blur is made (right after the showing's first frame, off the key
+    // path), nor without a copy.
+    static void paintFrost(
+        QPainter& painter, const QWidget* content, QPointF centre, double inner, double outer, double opacity);
     static constexpr double frostRadius = 20.0; // points: the glass's blur
 
 Q_SIGNALS:
@@ -128,8 +142,11 @@ private:
     void applyWindowSystemHints();
     void captureBackdropIfNeeded(bool composited);
     void frostBackdrop();
+    void dropBackdrop();
     // The part of the frame the window covers: the compact square or all of it.
     QRect windowInFrame() const;
+    // The part of the window the glass can cover.
+    QRect glassInFrame() const;
     // Sets the window's geometry and the content's place in it.
     void placeWindow();
     void placeContent();
@@ -139,13 +156,24 @@ private:
     Screens& m_screens;
     PanelHints& m_hints;
     QPointer<QWidget> m_content;
-    QPixmap m_backdrop; // what lies behind the frame; null with a compositor
-    QImage m_frosted; // m_backdrop blurred, once the first frame is painted
+    // Without a compositor, what lay behind the window when it was mapped:
+    // the window's background.
+    QPixmap m_backdrop;
+    // With one, the read of that picture under way (taken when the frost is
+    // made, off the key path), or 0.
+    quint64 m_screenRead = 0;
+    // The picture blurred, once the first frame is painted; its pixels are
+    // device pixels whatever the screen's ratio (m_frostRatio), its top left
+    // at m_frostAt in the frame.
+    QImage m_frosted;
+    QPoint m_frostAt;
+    double m_frostRatio = 1.0;
     bool m_frostPending = false;
     const char* m_title = nullptr;
     QRectF m_frameYUp;
     QRect m_frame; // m_frameYUp in Qt's coordinates, in whole pixels
     double m_compactSide = 0.0;
+    double m_glassSide = 0.0;
     bool m_compact = false;
     bool m_ordered = false;
     bool m_mapPending = false;

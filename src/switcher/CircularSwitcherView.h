@@ -100,7 +100,7 @@ public:
     // Draws the view as it looks now, the view's top-left at the painter's
     // origin, at the resolution of the painter's device.
     void paintRing(QPainter& painter) const;
-    // Under the ring, over a copied backdrop: that copy frosted, in the band's disc.
+    // Under the band's glass: the desktop behind it, frosted.
     void paintFrost(QPainter& painter) const;
     // Paints the settled ring once into an image at `devicePixelRatio`, so
     // the layers, glyphs and icon sizes the first showing needs are ready;

@@ -99,30 +99,12 @@ void CircularSwitcherView::paintEvent(QPaintEvent* event)
 
 void CircularSwitcherView::paintFrost(QPainter& painter) const
 {
-    // Over a copy of the desktop nothing blurs what lies behind the glass:
-    // the band's disc stands on the copy blurred, so that no text behind it
-    // reads through.
-    const QImage& frost = RingPanel::frostedBackdrop(this);
-    const double opacity = std::clamp(m_layout.ring.value(), 0.0, 1.0);
-    if (frost.isNull() || opacity <= 0.0)
-        return;
-    const double r = m_layout.band.outerRadius() * std::min(width(), height()) / stageSize;
-    const QRect disc = QRectF(width() / 2.0 - r, height() / 2.0 - r, 2.0 * r, 2.0 * r).toAlignedRect();
-    const QRegion round(disc, QRegion::Ellipse);
-    painter.save();
-    painter.setOpacity(opacity);
-    // A band of rows at a time: the disc is a region of a rectangle or two
-    // a row, and a draw clipped to hundreds of them is handed to Qt's thread
-    // pool, whose threads would wake for every frame of the showing.
-    constexpr int kBandRows = 24;
-    for (int y = disc.top(); y <= disc.bottom(); y += kBandRows) {
-        const QRegion band = round & QRect(disc.left(), y, disc.width(), kBandRows);
-        if (band.isEmpty())
-            continue;
-        painter.setClipRegion(band);
-        painter.drawImage(QPointF(-pos()), frost);
-    }
-    painter.restore();
+    // Nothing blurs what lies behind the window: the band's glass stands on
+    // a blurred copy of it, so that no text behind it reads through. It
+    // follows the band's radii and fades in with the ring.
+    const double scale = std::min(width(), height()) / stageSize;
+    RingPanel::paintFrost(painter, this, QPointF(width() / 2.0, height() / 2.0), m_layout.band.innerRadius() * scale,
+        m_layout.band.outerRadius() * scale, std::clamp(m_layout.ring.value(), 0.0, 1.0));
 }
 
 void CircularSwitcherView::paintRing(QPainter& painter) const

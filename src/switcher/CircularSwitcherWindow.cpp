@@ -25,6 +25,7 @@ QRectF switcherFrame()
 void placeSwitcher(RingPanel* panel, const QRectF& frame)
 {
     panel->setCompactSide(CircularSwitcherView::ringSide(AppSettings::shared().ringScale()));
+    panel->setGlassSide(RingMotion::bandCanvasSize * AppSettings::shared().ringScale());
     panel->setFrameYUp(frame);
 }
 }

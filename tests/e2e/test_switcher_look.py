@@ -10,9 +10,10 @@ changes while the switcher runs is the one drawn at the next showing. The
 switcher is photographed over them, and with the two xterm windows fanned
 out as cards.
 
-Without a compositor (nothing blurs behind windows), in dark appearance at a
-large ring size over a window full of text, the glass is frosted: no text
-reads through the band.
+In dark appearance at a large ring size over a window full of text, the
+glass is frosted (nothing blurs behind windows on X11), without a compositor
+and again with one: no text reads through the band, and with a compositor
+the text just beyond the band stays as sharp as it is without the ring.
 """
 # test-session: --no-compositor
 import json
@@ -112,8 +113,14 @@ def stddev(shot, box):
         return -1.0
 
 
-def frosted_glass_journey():
+def compositing():
+    """Whether xcompmgr runs: it makes a window of its name when it takes over compositing."""
+    return '"xcompmgr"' in k.run("xwininfo", "-root", "-tree").stdout
+
+
+def frosted_glass_journey(composited):
     """Dark, large, over a window full of text: the band shows none of it."""
+    tag = "compositor" if composited else "no-compositor"
     k.write_settings_defaults("dark", ringScale=1.3)
     text = k.Process(["xterm", "-T", "Full of text", "-geometry", "180x70+0+0", "-e", "sh", "-c",
                       "yes '" + "Readable text under the ring 0123456789 " * 5 + "' | head -n 400; sleep 120"],
@@ -128,14 +135,16 @@ def frosted_glass_journey():
         # Samples inside the band (78 to 247 pixels from the centre at this
         # size), a quarter of a wedge off each wedge's icon.
         names = ring_names() or ["XTerm"]
-        boxes = []
+        boxes, beyond = [], []
         for i in range(min(3, len(names))):
             a = 2 * math.pi / len(names) * (i + 0.25)
             boxes.append((int(640 + 170 * math.sin(a)) - 30, int(512 - 170 * math.cos(a)) - 12, 60, 24))
-        bare = k.settled_screenshot("look-text-bare")
-        app = k.start_kelvaro(name="kelvaro-dark")
-        k.check(hold_switcher(), "the switcher opens, dark and large, over the text")
-        shot = k.screenshot("look-frosted-dark-large")
+            # Just beyond the band's rim (247 pixels), inside the ring's window.
+            beyond.append((int(640 + 285 * math.sin(a)) - 20, int(512 - 285 * math.cos(a)) - 10, 40, 20))
+        bare = k.settled_screenshot("look-text-bare-" + tag)
+        app = k.start_kelvaro(name="kelvaro-dark-" + tag)
+        k.check(hold_switcher(), "the switcher opens, dark and large, over the text (%s)" % tag)
+        shot = k.screenshot("look-frosted-dark-large-" + tag)
         close_switcher()
         under = [stddev(bare, b) for b in boxes]
         glass = [stddev(shot, b) for b in boxes]
@@ -143,7 +152,13 @@ def frosted_glass_journey():
         # Plain glass of this alpha leaves the text faint but readable (about
         # a fifth of its contrast); frosted, next to nothing is left of it.
         k.check(max(glass) < 0.006 and max(glass) < min(under) / 20,
-                "no text reads through the band: contrast %r (text alone %r)" % (glass, under))
+                "no text reads through the band (%s): contrast %r (text alone %r)" % (tag, glass, under))
+        if composited:
+            # The blurred copy stays inside the glass: beyond the band the
+            # window is clear and the live text keeps its contrast (a shadow
+            # may darken it a little).
+            clear = [stddev(shot, b) / max(1e-6, stddev(bare, b)) for b in beyond]
+            k.check(min(clear) > 0.6, "beyond the band the text stays sharp: contrast kept %r" % clear)
     finally:
         if app:
             app.stop()
@@ -247,9 +262,15 @@ def main():
             app.stop()
         for c in clients:
             c.stop()
+    compositor = None
     try:
-        frosted_glass_journey()
+        frosted_glass_journey(False)
+        compositor = k.Process(["xcompmgr", "-n"], name="xcompmgr")
+        k.check(k.wait_until(compositing, timeout=5), "xcompmgr takes over compositing")
+        frosted_glass_journey(True)
     finally:
+        if compositor:
+            compositor.stop()
         k.key_up("ctrl")
         k.key_up("shift")
     k.finish()

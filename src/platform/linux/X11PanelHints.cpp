@@ -7,6 +7,7 @@
 #include <QList>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <xcb/xcb.h>
 #include <xcb/xcb_icccm.h>
 #include <xcb/xfixes.h>
@@ -187,8 +188,32 @@ void X11PanelHints::letPointerThrough(xcb_connection_t* connection, quint32 wind
 }
 
 namespace {
+// Whether the server hands `screen`'s root window out as Qt's RGB32 holds
+// it: 32 bits a pixel, 8 each for red, green and blue from the top, in this
+// machine's byte order.
+bool readsAsRgb32(xcb_connection_t* c, const xcb_screen_t* screen)
+{
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const auto order = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? XCB_IMAGE_ORDER_LSB_FIRST : XCB_IMAGE_ORDER_MSB_FIRST;
+    if (setup->image_byte_order != order)
+        return false;
+    bool pixels = false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
+        pixels |= f.data->depth == screen->root_depth && f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
+    if (!pixels)
+        return false;
+    for (auto d = xcb_screen_allowed_depths_iterator(screen); d.rem; xcb_depth_next(&d)) {
+        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v)) {
+            if (v.data->visual_id == screen->root_visual)
+                return v.data->red_mask == 0xFF0000u && v.data->green_mask == 0xFF00u && v.data->blue_mask == 0xFFu;
+        }
+    }
+    return false;
+}
+
 class X11PanelHintsPort final : public PanelHints {
 public:
+    ~X11PanelHintsPort() override { dropRead(); }
     bool available() const override { return X11PanelHints::qtConnection() != nullptr; }
     bool apply(quint32 window) override
     {
@@ -205,6 +230,72 @@ public:
         if (xcb_connection_t* c = X11PanelHints::qtConnection())
             X11PanelHints::keepPictureInPlace(c, window, begin);
     }
+    quint64 readScreenArea(const QRect& area) override
+    {
+        dropRead();
+        const quint64 read = ++m_reads;
+        xcb_connection_t* c = X11PanelHints::qtConnection();
+        const xcb_screen_t* screen = c ? xcb_setup_roots_iterator(xcb_get_setup(c)).data : nullptr;
+        if (!screen || !readsAsRgb32(c, screen))
+            return read;
+        // A read reaching beyond the root window fails: the part on it is read.
+        const QRect on = area & QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+        if (on.isEmpty())
+            return read;
+        // On Qt's own connection, so the server reads the root window before
+        // it maps any window Qt asks for next. Under a compositing manager
+        // the root window holds the composited picture.
+        m_cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, qint16(on.x()), qint16(on.y()),
+            quint16(on.width()), quint16(on.height()), ~0u);
+        m_connection = c;
+        m_area = area;
+        m_read = on;
+        xcb_flush(c);
+        return read;
+    }
+    QImage takeScreenArea(quint64 read) override
+    {
+        if (read != m_reads)
+            return {};
+        xcb_connection_t* c = std::exchange(m_connection, nullptr);
+        if (!c || c != X11PanelHints::qtConnection())
+            return {};
+        xcb_get_image_reply_t* reply = xcb_get_image_reply(c, m_cookie, nullptr);
+        if (!reply)
+            return {};
+        QImage image;
+        const int w = m_read.width(), h = m_read.height();
+        if (xcb_get_image_data_length(reply) >= w * h * 4) {
+            image = QImage(m_area.size(), QImage::Format_ARGB32_Premultiplied);
+            if (m_read != m_area)
+                image.fill(Qt::transparent);
+            const auto* data = reinterpret_cast<const quint32*>(xcb_get_image_data(reply));
+            const QPoint at = m_read.topLeft() - m_area.topLeft();
+            for (int y = 0; y < h; ++y) {
+                const quint32* in = data + qsizetype(y) * w;
+                auto* out = reinterpret_cast<quint32*>(image.scanLine(at.y() + y)) + at.x();
+                for (int x = 0; x < w; ++x)
+                    out[x] = in[x] | 0xFF000000u; // the root's pixels carry no alpha
+            }
+        }
+        std::free(reply);
+        return image;
+    }
+
+private:
+    // A reply never asked for would be kept for the life of the connection.
+    void dropRead()
+    {
+        xcb_connection_t* c = std::exchange(m_connection, nullptr);
+        if (c && c == X11PanelHints::qtConnection())
+            xcb_discard_reply(c, m_cookie.sequence);
+    }
+
+    quint64 m_reads = 0;
+    xcb_connection_t* m_connection = nullptr; // while a read is asked and not taken
+    xcb_get_image_cookie_t m_cookie {};
+    QRect m_area;
+    QRect m_read; // the part of m_area on the root window
 };
 }
 
