@@ -10,6 +10,7 @@
 #include "input/HotkeyEventTap.h"
 #include "input/RingCommands.h"
 #include "core/AppSettings.h"
+#include "core/Hotkey.h"
 #include "platform/DefaultsStore.h"
 #include "platform/KeyCodes.h"
 #include "platform/KeyTap.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv)
     platform.ports().scheduler = std::make_shared<QtScheduler>();
     platform.ports().defaults = std::make_shared<MemoryDefaultsStore>();
     platform.ports().keyboardLayout = makeDefaultKeyboardLayout();
+    Hotkey::useLayout(&platform.keyboardLayout());
     platform.ports().keyTap = makeDefaultKeyTap();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

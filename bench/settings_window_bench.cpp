@@ -13,6 +13,7 @@
 
 #include "app/AppServices.h"
 #include "app/TitledWindows.h"
+#include "core/Hotkey.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/sim/MemoryDefaultsStore.h"
@@ -151,6 +152,7 @@ int main(int argc, char** argv)
     screens->addScreen(QRectF(0, 0, 1920, 1080));
     platform.ports().screens = screens;
     LinuxPlatform::build(platform);
+    Hotkey::useLayout(&platform.keyboardLayout());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -14,6 +14,7 @@
 //                                               # as a store writing on the caller's thread did
 
 #include "core/AppSettings.h"
+#include "core/Hotkey.h"
 #include "input/HotkeyDispatcher.h"
 #include "input/RingCommands.h"
 #include "platform/DefaultsStore.h"
@@ -169,6 +170,7 @@ int main(int argc, char** argv)
     platform.ports().scheduler = std::make_shared<QtScheduler>();
     platform.ports().defaults = store;
     platform.ports().keyboardLayout = makeDefaultKeyboardLayout();
+    Hotkey::useLayout(&platform.keyboardLayout());
     platform.ports().keyTap = makeDefaultKeyTap();
     std::printf("settings file: %.1f MB\n", QFileInfo(path).size() / 1e6);
 

@@ -4,6 +4,7 @@
 #include "onboarding/HelpView.h"
 #include "onboarding/LaunchPopover.h"
 #include "onboarding/OnboardingView.h"
+#include "platform/Platform.h"
 #include "services/Telemetry.h"
 #include "services/UpdateChecker.h"
 #include "services/UpdateNoticeView.h"
@@ -38,7 +39,7 @@ AppServices AppServices::builtIn(const Platform& platform)
     s.makeOnboardingView = [&platform](std::function<void(bool)> onFinish) -> QWidget* {
         return new OnboardingView(platform, std::move(onFinish));
     };
-    s.makeHelpView = []() -> QWidget* { return new HelpView; };
+    s.makeHelpView = [&platform]() -> QWidget* { return new HelpView(platform.keyTap()); };
     s.makeLaunchPopoverView = [](int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
                                   std::function<void()> onDismiss) -> QWidget* {
         return new LaunchPopoverView(arrowX, arrowBelow, std::move(onOpenSettings), std::move(onDismiss));

@@ -7,6 +7,7 @@
 #include "settings/LanguagePicker.h"
 #include "app/UnixSignals.h"
 #include "core/AppSettings.h"
+#include "core/Hotkey.h"
 #include "core/SymbolIcons.h"
 #include "onboarding/LaunchPopover.h"
 #include "platform/KeyboardLayout.h"
@@ -376,14 +377,19 @@ int KelvaroApp::main(int argc, char** argv, const std::function<void(Platform&)>
     if (adjust)
         adjust(platform);
     LinuxPlatform::build(platform);
-    // Views ask the animation engine for the display's preferences; it lets
-    // go of them before the ports go.
+    // Views ask the animation engine for the display's preferences, and
+    // hotkey names read the keyboard layout; both let go before the ports go.
     AnimationEngine::shared().useDisplay(&platform.displayPreferences());
+    Hotkey::useLayout(&platform.keyboardLayout());
     struct ForgetDisplay {
         ForgetDisplay() = default;
         ForgetDisplay(const ForgetDisplay&) = delete;
         ForgetDisplay& operator=(const ForgetDisplay&) = delete;
-        ~ForgetDisplay() { AnimationEngine::shared().useDisplay(nullptr); }
+        ~ForgetDisplay()
+        {
+            Hotkey::useLayout(nullptr);
+            AnimationEngine::shared().useDisplay(nullptr);
+        }
     } forgetDisplay;
 
     UnixSignals::quitOnTermination();

@@ -25,8 +25,9 @@ struct LayoutCache {
     std::array<std::optional<QString>, 128> characters;
 };
 
-std::mutex layoutLock; // guards `layoutCache`
+std::mutex layoutLock; // guards `layoutCache` and `handedLayout`
 LayoutCache layoutCache;
+KeyboardLayout* handedLayout = nullptr;
 
 // Caller holds layoutLock. The port answers from any thread, so the read
 // never waits for the main thread while the lock is held.
@@ -34,14 +35,13 @@ const LayoutCache& currentLayoutData()
 {
     if (layoutCache.read && layoutCache.generation == KeyboardLayout::generation())
         return layoutCache;
-    KeyboardLayout& layout = KeyboardLayout::shared(); // may install the backend (a new generation)
     LayoutCache fresh;
     fresh.read = true;
     fresh.generation = KeyboardLayout::generation();
-    fresh.present = layout.isAvailable();
+    fresh.present = handedLayout && handedLayout->isAvailable();
     if (fresh.present) {
         for (std::size_t code = 0; code < fresh.characters.size(); ++code)
-            fresh.characters[code] = layout.character(static_cast<std::uint16_t>(code));
+            fresh.characters[code] = handedLayout->character(static_cast<std::uint16_t>(code));
     }
     layoutCache = std::move(fresh);
     return layoutCache;
@@ -494,6 +494,19 @@ const std::unordered_map<Hotkey, const char*>& Hotkey::systemReservedShortcuts()
 }
 
 // ---- Layout lookups -------------------------------------------------------------
+
+void Hotkey::useLayout(KeyboardLayout* layout)
+{
+    std::lock_guard lock(layoutLock);
+    handedLayout = layout;
+    layoutCache.read = false;
+}
+
+KeyboardLayout* Hotkey::layout()
+{
+    std::lock_guard lock(layoutLock);
+    return handedLayout;
+}
 
 std::optional<QString> Hotkey::layoutCharacter(std::uint16_t keyCode)
 {

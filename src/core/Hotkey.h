@@ -17,6 +17,8 @@
 #include <optional>
 #include <unordered_map>
 
+class KeyboardLayout;
+
 struct Hotkey {
     std::uint16_t keyCode = 0;
     std::uint64_t rawModifiers = 0;
@@ -89,8 +91,16 @@ struct Hotkey {
     // English descriptions, marked for translation.
     static const std::unordered_map<Hotkey, const char*>& systemReservedShortcuts();
 
+    // The keyboard layout behind every name and label, handed over by whoever
+    // builds the platform and taken back (null) before its ports go; with
+    // none, no key types anything. Hotkeys are named all through the program,
+    // from any thread, so the layout is handed here once rather than to each.
+    static void useLayout(KeyboardLayout* layout);
+    static KeyboardLayout* layout();
+
     // Layout lookups (any thread). The layout is read once into a cache and
-    // read again after the keyboard layout changes (KeyboardLayout::generation()).
+    // read again after the keyboard layout changes (KeyboardLayout::generation())
+    // or another is handed over.
     static std::optional<QString> layoutCharacter(std::uint16_t keyCode);
     // The key code whose stored label, key name (English or in the interface
     // language) or layout character `label` is.

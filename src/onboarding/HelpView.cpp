@@ -195,8 +195,9 @@ QString HelpView::version()
     return v + QStringLiteral(" (") + b + QLatin1Char(')');
 }
 
-HelpView::HelpView(QWidget* parent)
+HelpView::HelpView(KeyTap& keyTap, QWidget* parent)
     : QWidget(parent)
+    , m_permissions(keyTap)
 {
     resize(windowSize);
     auto* column = new QVBoxLayout(this);

@@ -62,6 +62,7 @@ OnboardingView::OnboardingView(const Platform& platform, std::function<void(bool
     : QWidget(parent)
     , m_platform(platform)
     , m_onFinish(std::move(onFinish))
+    , m_permissions(platform.keyTap())
 {
     setFixedSize(windowSize);
     setAutoFillBackground(true);

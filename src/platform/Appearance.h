@@ -16,9 +16,6 @@ public:
     virtual void apply(AppearanceMode mode) = 0;
     // Whether the application currently looks dark (after the last apply).
     virtual bool isDark() const = 0;
-
-    // The process-wide appearance (the Qt palette one unless a test installed another).
-    static Appearance& shared();
 };
 
 // The colours of the dark appearance (what apply(dark) installs).

@@ -1,7 +1,5 @@
 #include "platform/FaviconService.h"
 
-#include "platform/Platform.h"
-
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -97,11 +95,3 @@ public:
 } // namespace
 
 std::shared_ptr<FaviconService> makeNetworkFaviconService() { return std::make_shared<NetworkFaviconService>(); }
-
-std::shared_ptr<FaviconService> FaviconService::shared()
-{
-    auto port = Platform::installed().ports().faviconService;
-    if (!port)
-        Platform::installed().faviconService(); // fails, naming the port
-    return port;
-}

@@ -34,10 +34,8 @@ public:
     };
 
     virtual ~FaviconService() = default;
+    // A session on the calling thread (any thread).
     virtual std::unique_ptr<Session> open() = 0;
-
-    // Safe to call from any thread.
-    static std::shared_ptr<FaviconService> shared();
 };
 
 // The real service: HTTP through Qt's network stack.

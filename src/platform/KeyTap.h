@@ -87,6 +87,4 @@ public:
     virtual std::unique_ptr<KeyTapSession> createTap(Handler handler, MonitorHandler fallback) = 0;
     // A global monitor, or nullptr when none can be made.
     virtual std::unique_ptr<KeyMonitorSession> addGlobalMonitor(MonitorHandler handler) = 0;
-
-    static KeyTap& shared();
 };

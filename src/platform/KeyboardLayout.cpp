@@ -1,7 +1,5 @@
 #include "platform/KeyboardLayout.h"
 
-#include "platform/Platform.h"
-
 #include <QCoreApplication>
 
 namespace {
@@ -9,8 +7,6 @@ std::atomic<std::uint64_t> g_generation { 1 };
 }
 
 std::uint64_t KeyboardLayout::generation() { return g_generation.load(); }
-
-KeyboardLayout& KeyboardLayout::shared() { return Platform::installed().keyboardLayout(); }
 
 void KeyboardLayout::platformReplaced()
 {

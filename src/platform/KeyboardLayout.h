@@ -41,8 +41,6 @@ public:
 
     static std::uint64_t generation();
 
-    // The layout of the installed platform.
-    static KeyboardLayout& shared();
     // Another platform (and so perhaps another layout) was installed: labels
     // read under the old one are stale.
     static void platformReplaced();

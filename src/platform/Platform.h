@@ -95,9 +95,9 @@ public:
     const Ports& ports() const { return m_ports; }
 
     // The platform the process runs on, for the few process-wide objects that
-    // are not handed one (the named singletons and the ports' own `shared()`
-    // entry points). Installed by whoever built it, for as long as it lives;
-    // asking before that fails loudly.
+    // are not handed one (the named singletons and `Scheduler::shared()`).
+    // Installed by whoever built it, for as long as it lives; asking before
+    // that fails loudly.
     static Platform& installed();
     static void install(Platform* platform);
     static bool isInstalled();

@@ -1,7 +1,5 @@
 #include "platform/Screens.h"
 
-#include "platform/Platform.h"
-
 std::optional<ScreenInfo> Screens::screenContaining(QPointF p) const
 {
     for (const ScreenInfo& s : screens()) {
@@ -11,5 +9,3 @@ std::optional<ScreenInfo> Screens::screenContaining(QPointF p) const
     }
     return std::nullopt;
 }
-
-Screens& Screens::shared() { return Platform::installed().screens(); }

@@ -40,6 +40,4 @@ public:
     // The display whose frame contains p (left/bottom edges inside, right/top
     // edges outside), first in list order; nothing when none does.
     std::optional<ScreenInfo> screenContaining(QPointF p) const;
-
-    static Screens& shared();
 };

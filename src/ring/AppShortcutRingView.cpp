@@ -26,6 +26,7 @@ AppShortcutRingView::AppShortcutRingView(AppShortcutRingViewModel* model, QWidge
     : QWidget(parent)
     , m_platform(model->platform())
     , m_model(model)
+    , m_centreIcon(m_platform.screens())
 {
     RingElement::registerView<AppShortcutRingView>(QAccessible::Dial, &AppShortcutRingView::accessibilityDescription);
 

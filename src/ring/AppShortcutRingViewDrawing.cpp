@@ -2,6 +2,8 @@
 #include "ring/AppShortcutRingStage.h"
 
 #include "ring/AppShortcutRingViewModel.h"
+#include "platform/Appearance.h"
+#include "platform/Platform.h"
 #include "ringkit/RingMotion.h"
 
 #include <QCoreApplication>
@@ -103,7 +105,7 @@ void AppShortcutRingView::renderFrame(QPainter& p)
 {
     if (!m_model)
         return;
-    m_palette = RingPalette::current();
+    m_palette = RingPalette::current(m_platform.appearance().isDark());
     const double progress = m_ring.value();
     if (progress <= 0.0 && !m_ring.isAnimating())
         return; // hidden: every layer is transparent

@@ -95,11 +95,11 @@ QImage FaviconFetcher::decodeReply(const QByteArray& bytes)
     return image;
 }
 
-QList<BrowserTabs::Tab> FaviconFetcher::attachIcons(const QList<BrowserTabs::Tab>& tabs)
+QList<BrowserTabs::Tab> FaviconFetcher::attachIcons(FaviconService& service, const QList<BrowserTabs::Tab>& tabs)
 {
     QList<BrowserTabs::Tab> result;
     {
-        FaviconFetchRun run(tabs);
+        FaviconFetchRun run(service, tabs);
         QEventLoop loop;
         run.start([&loop] { loop.quit(); });
         if (!run.isFinished())
@@ -114,8 +114,9 @@ QList<BrowserTabs::Tab> FaviconFetcher::attachIcons(const QList<BrowserTabs::Tab
 
 // ---- FaviconFetchRun ---------------------------------------------------------
 
-FaviconFetchRun::FaviconFetchRun(QList<BrowserTabs::Tab> tabs)
-    : m_tabs(std::move(tabs))
+FaviconFetchRun::FaviconFetchRun(FaviconService& service, QList<BrowserTabs::Tab> tabs)
+    : m_service(service)
+    , m_tabs(std::move(tabs))
     , m_folder(CustomIcons::folderPath())
 {
 }
@@ -159,7 +160,7 @@ void FaviconFetchRun::start(std::function<void()> finished)
             m_tabs[i].iconFile = **known;
     }
     if (!m_queue.isEmpty())
-        m_session = FaviconService::shared()->open();
+        m_session = m_service.open();
     pump();
 }
 

@@ -41,17 +41,19 @@ public:
     static QImage decodeReply(const QByteArray& bytes);
 
     // The tabs in the same order, each with iconFile set where a favicon was
-    // on disk or could be downloaded. Blocks on the network (running an
-    // event loop of the calling thread): call it off the main thread.
-    static QList<BrowserTabs::Tab> attachIcons(const QList<BrowserTabs::Tab>& tabs);
+    // on disk or could be downloaded from `service`. Blocks on the network
+    // (running an event loop of the calling thread): call it off the main
+    // thread, holding the service for as long as it runs.
+    static QList<BrowserTabs::Tab> attachIcons(FaviconService& service, const QList<BrowserTabs::Tab>& tabs);
 };
 
-// One capture's favicons, fetched on the calling thread's event loop: each
-// site once, whatever the number of its tabs; a site that failed is not
-// asked again in the same run (a later run asks again).
+// One capture's favicons, fetched from `service` on the calling thread's
+// event loop: each site once, whatever the number of its tabs; a site that
+// failed is not asked again in the same run (a later run asks again). The
+// service must outlive the run.
 class FaviconFetchRun {
 public:
-    explicit FaviconFetchRun(QList<BrowserTabs::Tab> tabs);
+    FaviconFetchRun(FaviconService& service, QList<BrowserTabs::Tab> tabs);
     // Abandons downloads still under way and frees what they held.
     ~FaviconFetchRun();
     FaviconFetchRun(const FaviconFetchRun&) = delete;
@@ -69,6 +71,7 @@ private:
     void fail(const QString& line);
     void finish();
 
+    FaviconService& m_service;
     QList<BrowserTabs::Tab> m_tabs;
     QString m_folder;
     QHash<QString, QList<qsizetype>> m_waiting; // host -> its tabs

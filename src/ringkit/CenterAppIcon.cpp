@@ -53,10 +53,10 @@ CenterAppIconView::Tilt CenterAppIconView::tilt(
     return t;
 }
 
-CenterAppIconView::Tilt CenterAppIconView::currentTilt() const
+CenterAppIconView::Tilt CenterAppIconView::currentTilt(const Screens& screens) const
 {
     QList<QRectF> frames;
-    for (const ScreenInfo& s : Screens::shared().screens())
+    for (const ScreenInfo& s : screens.screens())
         frames << s.frame;
     const AppSettings& settings = AppSettings::shared();
     return tilt(settings.enable3DEffects(), AnimationEngine::shared().reduceMotion(), settings.ringScale(), frames);
@@ -137,8 +137,9 @@ void CenterAppIconView::paint(QPainter& painter, QPointF centre, const QIcon& ic
 
 // ---- TiltingCenterAppIcon ------------------------------------------------------------
 
-TiltingCenterAppIcon::TiltingCenterAppIcon(QObject* parent)
+TiltingCenterAppIcon::TiltingCenterAppIcon(const Screens& screens, QObject* parent)
     : QObject(parent)
+    , m_screens(screens)
     , m_rotationX(0.0, RestTolerance::degrees)
     , m_rotationY(0.0, RestTolerance::degrees)
 {
@@ -166,7 +167,7 @@ void TiltingCenterAppIcon::setPointer(std::optional<QPointF> pointer)
 
 void TiltingCenterAppIcon::retarget()
 {
-    const CenterAppIconView::Tilt t = m_view.currentTilt();
+    const CenterAppIconView::Tilt t = m_view.currentTilt(m_screens);
     const RingAnimation ease = RingAnimation::easeOut(0.15);
     const double x = m_view.rotationX(t), y = m_view.rotationY(t);
     if (x == m_rotationX.target() && y == m_rotationY.target())

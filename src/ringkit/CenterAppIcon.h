@@ -18,6 +18,7 @@
 #include <optional>
 
 class QPainter;
+class Screens;
 
 class CenterAppIconView {
 public:
@@ -42,8 +43,8 @@ public:
     // `screens` are display frames in global y-up coordinates (left and bottom
     // edges inside, right and top edges outside), in the system's order.
     Tilt tilt(bool enable3DEffects, bool reduceMotion, double ringScale, const QList<QRectF>& screens) const;
-    // The same, with the current settings, Reduce Motion and screens.
-    Tilt currentTilt() const;
+    // The same, with the current settings, Reduce Motion and `screens`.
+    Tilt currentTilt(const Screens& screens) const;
 
     double rotationX(const Tilt& t) const { return t.y * maxTiltAngle; } // degrees
     double rotationY(const Tilt& t) const { return t.x * maxTiltAngle; } // degrees
@@ -103,11 +104,12 @@ private:
 };
 
 // The centre icon as the rings use it: follows the shared pointer and animates
-// the turn towards it.
+// the turn towards it. The pointer's screen is found among `screens`, those of
+// the ring that makes the icon (they must outlive it).
 class TiltingCenterAppIcon : public QObject {
     Q_OBJECT
 public:
-    explicit TiltingCenterAppIcon(QObject* parent = nullptr);
+    explicit TiltingCenterAppIcon(const Screens& screens, QObject* parent = nullptr);
 
     void setIcon(const QIcon& icon);
     void setRingCenter(QPointF centre);
@@ -128,6 +130,7 @@ Q_SIGNALS:
 private:
     void retarget();
 
+    const Screens& m_screens;
     CenterAppIconView m_view;
     mutable CenterIconPainter m_painter;
     AnimatedValue m_rotationX;

@@ -1,6 +1,5 @@
 #include "ringkit/RingGlass.h"
 
-#include "platform/Appearance.h"
 #include "ringkit/RingAnimation.h"
 
 #include <QGuiApplication>
@@ -13,10 +12,10 @@
 #include <algorithm>
 #include <vector>
 
-RingPalette RingPalette::current()
+RingPalette RingPalette::current(bool dark)
 {
     RingPalette p;
-    p.dark = Appearance::shared().isDark();
+    p.dark = dark;
     p.reduceTransparency = AnimationEngine::shared().reduceTransparency();
     if (qGuiApp) {
         const QColor highlight = QGuiApplication::palette().color(QPalette::Highlight);

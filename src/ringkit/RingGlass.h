@@ -19,8 +19,9 @@ struct RingPalette {
     bool reduceTransparency = false;
     QColor accent = QColor(0, 122, 255);
 
-    // The application's appearance, the desktop's preferences and accent colour now.
-    static RingPalette current();
+    // The desktop's preferences and accent colour now, in the light or dark
+    // shade of whoever draws (its own appearance port, or its widget's palette).
+    static RingPalette current(bool dark);
 
     QColor windowBackground() const;
     QColor primaryText() const;

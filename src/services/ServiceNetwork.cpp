@@ -5,40 +5,38 @@
 #include <QNetworkReply>
 
 namespace {
-QNetworkAccessManager* g_manager = nullptr;
-
-// Before the application object goes: requests still running are aborted and
-// every reply and the session are deleted while events can still be
-// delivered (replies released with deleteLater and the session's worker
-// objects would otherwise never be freed).
-void closeSession()
+// Every request still running on `manager` stopped, calling nobody back.
+void abortAll(QNetworkAccessManager& manager)
 {
-    if (!g_manager)
-        return;
-    QNetworkAccessManager* manager = g_manager;
-    g_manager = nullptr;
-    for (QNetworkReply* reply : manager->findChildren<QNetworkReply*>()) {
+    for (QNetworkReply* reply : manager.findChildren<QNetworkReply*>()) {
         reply->disconnect();
         reply->abort();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    qDeleteAll(manager->findChildren<QNetworkReply*>(Qt::FindDirectChildrenOnly));
-    delete manager;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 }
 
-QNetworkAccessManager& ServiceNetwork::shared()
+ServiceNetwork::ServiceNetwork() = default;
+
+ServiceNetwork::~ServiceNetwork()
 {
-    // Kept until the application object goes; never touched from other threads.
-    if (!g_manager) {
-        g_manager = new QNetworkAccessManager(QCoreApplication::instance());
-        QObject::connect(g_manager, &QObject::destroyed, [] { g_manager = nullptr; });
-        static const bool registered = [] {
-            qAddPostRoutine(closeSession);
-            return true;
-        }();
-        (void)registered;
-    }
-    return *g_manager;
+    if (m_manager)
+        abortAll(*m_manager);
+}
+
+QNetworkAccessManager& ServiceNetwork::manager()
+{
+    if (!m_manager)
+        m_manager = std::make_unique<QNetworkAccessManager>();
+    return *m_manager;
+}
+
+void ServiceNetwork::closeBeforeExit()
+{
+    if (!m_manager)
+        return;
+    abortAll(*m_manager);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qDeleteAll(m_manager->findChildren<QNetworkReply*>(Qt::FindDirectChildrenOnly));
+    m_manager.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

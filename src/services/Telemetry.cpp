@@ -96,7 +96,11 @@ Telemetry::Telemetry(DefaultsStore& defaults)
 Telemetry& Telemetry::shared()
 {
     DefaultsStore& defaults = Platform::installed().defaults();
-    static Telemetry* instance = new Telemetry(defaults);
+    static Telemetry* instance = nullptr;
+    if (!instance) {
+        instance = new Telemetry(defaults); // never destroyed: its session closes with the application
+        qAddPostRoutine([] { instance->m_network.closeBeforeExit(); });
+    }
     instance->m_defaults = &defaults;
     return *instance;
 }
@@ -172,7 +176,7 @@ void Telemetry::send(const QString& event, const QJsonObject& properties)
 
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    QNetworkReply* reply = ServiceNetwork::shared().post(request, QJsonDocument(body).toJson(QJsonDocument::Compact));
+    QNetworkReply* reply = m_network.manager().post(request, QJsonDocument(body).toJson(QJsonDocument::Compact));
     QPointer<QNetworkReply> guard(reply);
     const Scheduler::TimerId timer = Scheduler::shared().postAfter(requestTimeout, [guard] {
         if (guard && guard->isRunning())

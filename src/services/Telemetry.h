@@ -9,6 +9,8 @@
 #include <QString>
 #include <functional>
 
+#include "services/ServiceNetwork.h"
+
 class DefaultsStore;
 
 class Telemetry : public QObject {
@@ -68,6 +70,7 @@ Q_SIGNALS:
 private:
     explicit Telemetry(DefaultsStore& defaults);
     QPointer<DefaultsStore> m_defaults;
+    ServiceNetwork m_network;
     static QString projectKey();
     static QString host();
 };

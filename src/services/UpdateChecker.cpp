@@ -6,6 +6,7 @@
 #include "services/BuildConfig.h"
 #include "services/ServiceNetwork.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -85,7 +86,11 @@ UpdateChecker::~UpdateChecker() { stopUpdateChecks(); }
 UpdateChecker& UpdateChecker::shared()
 {
     DefaultsStore& defaults = Platform::installed().defaults();
-    static UpdateChecker* instance = new UpdateChecker(defaults);
+    static UpdateChecker* instance = nullptr;
+    if (!instance) {
+        instance = new UpdateChecker(defaults); // never destroyed: its session closes with the application
+        qAddPostRoutine([] { instance->m_network.closeBeforeExit(); });
+    }
     instance->m_defaults = &defaults;
     return *instance;
 }
@@ -134,7 +139,7 @@ void UpdateChecker::check(bool manual, std::function<void()> done)
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    QNetworkReply* reply = ServiceNetwork::shared().get(request);
+    QNetworkReply* reply = m_network.manager().get(request);
 
     struct State {
         QByteArray body;

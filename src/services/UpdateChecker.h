@@ -8,6 +8,7 @@
 // Main thread only. The application uses shared(); tests make their own.
 
 #include "platform/Scheduler.h"
+#include "services/ServiceNetwork.h"
 #include "services/UpdateManifest.h"
 
 #include <QDateTime>
@@ -109,4 +110,5 @@ private:
     bool m_automaticChecks = true;
     Scheduler::TimerId m_activity = 0;
     std::function<void(bool)> m_onAvailable;
+    ServiceNetwork m_network; // last: its requests stop before the rest goes
 };

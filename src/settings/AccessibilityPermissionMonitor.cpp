@@ -37,7 +37,7 @@ bool isX11Session()
 
 AccessibilityPermissionMonitor::Probe& probeHook()
 {
-    static AccessibilityPermissionMonitor::Probe p = AccessibilityPermissionMonitor::defaultProbe();
+    static AccessibilityPermissionMonitor::Probe p;
     return p;
 }
 
@@ -68,12 +68,12 @@ AccessibilityState::Missing AccessibilityState::missing() const
     return Missing::nothing;
 }
 
-AccessibilityPermissionMonitor::Probe AccessibilityPermissionMonitor::defaultProbe()
+AccessibilityPermissionMonitor::Probe AccessibilityPermissionMonitor::defaultProbe(KeyTap& keyTap)
 {
-    return [](QObject* context, std::function<void(AccessibilityState)> reply) {
+    return [&keyTap](QObject* context, std::function<void(AccessibilityState)> reply) {
         AccessibilityState state;
         state.x11Session = isX11Session();
-        state.keyGrabs = state.x11Session && HotkeyDispatcher::isTapRunning().value_or(KeyTap::shared().isTrusted());
+        state.keyGrabs = state.x11Session && HotkeyDispatcher::isTapRunning().value_or(keyTap.isTrusted());
         QDBusMessage get
             = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Get"));
         get << statusInterface << QStringLiteral("IsEnabled");
@@ -88,11 +88,12 @@ AccessibilityPermissionMonitor::Probe AccessibilityPermissionMonitor::defaultPro
     };
 }
 
-void AccessibilityPermissionMonitor::setProbe(Probe probe) { probeHook() = probe ? std::move(probe) : defaultProbe(); }
+void AccessibilityPermissionMonitor::setProbe(Probe probe) { probeHook() = std::move(probe); }
 void AccessibilityPermissionMonitor::setEnabler(Enabler enabler) { enablerHook() = std::move(enabler); }
 
-AccessibilityPermissionMonitor::AccessibilityPermissionMonitor(QObject* parent)
+AccessibilityPermissionMonitor::AccessibilityPermissionMonitor(KeyTap& keyTap, QObject* parent)
     : QObject(parent)
+    , m_keyTap(keyTap)
 {
 }
 
@@ -120,7 +121,8 @@ void AccessibilityPermissionMonitor::refresh()
         return; // the previous answer is still on its way
     m_waiting = true;
     QPointer<AccessibilityPermissionMonitor> self(this);
-    probeHook()(this, [self](AccessibilityState state) {
+    const Probe probe = probeHook() ? probeHook() : defaultProbe(m_keyTap);
+    probe(this, [self](AccessibilityState state) {
         if (!self)
             return;
         self->m_waiting = false;

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 
+class KeyTap;
 class QLabel;
 class QPushButton;
 
@@ -37,7 +38,9 @@ public:
     // Switches the accessibility bus on; false when it could not ask.
     using Enabler = std::function<bool()>;
 
-    explicit AccessibilityPermissionMonitor(QObject* parent = nullptr);
+    // `keyTap` answers whether key grabs are granted while the dispatcher's
+    // tap is not running; it must outlive the monitor.
+    explicit AccessibilityPermissionMonitor(KeyTap& keyTap, QObject* parent = nullptr);
     ~AccessibilityPermissionMonitor() override;
 
     bool isTrusted() const { return m_state.isTrusted(); }
@@ -52,10 +55,11 @@ public:
 
     static constexpr double pollInterval = 1.5;
 
-    // The probe and enabler of every monitor made from now on (tests).
+    // The probe and enabler of every monitor from now on (tests); an empty
+    // probe brings back each monitor's own reading of the desktop.
     static void setProbe(Probe probe);
     static void setEnabler(Enabler enabler);
-    static Probe defaultProbe();
+    static Probe defaultProbe(KeyTap& keyTap);
 
 Q_SIGNALS:
     // Only when the state changed, never on every poll.
@@ -65,6 +69,7 @@ private:
     void refresh();
     void apply(AccessibilityState state);
 
+    KeyTap& m_keyTap;
     AccessibilityState m_state;
     quint64 m_timer = 0;
     bool m_waiting = false;

@@ -210,7 +210,7 @@ CapturedTabsSettingsView::CapturedTabsSettingsView(const Platform& platform, QWi
     m_capturing = captureRunning;
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     QWidget* body = column->parentWidget();
-    m_keyBinding = new KeyBindingSection(HotkeyRole::capturedTabs, body);
+    m_keyBinding = new KeyBindingSection(m_platform.keyTap(), HotkeyRole::capturedTabs, body);
     column->addWidget(m_keyBinding);
     auto* section = new QGroupBox(
         QCoreApplication::translate("Kelvaro", "Browsers & Tabs").replace(QLatin1Char('&'), QStringLiteral("&&")),
@@ -360,10 +360,11 @@ void CapturedTabsSettingsView::capture()
     // not wait for a browser's files or a favicon download.
     QPointer<CapturedTabsSettingsView> page = this;
     const BrowserTabs::Sources sources = BrowserTabs::Sources::of(m_platform);
-    std::thread([page, sources, store = m_store] {
+    m_platform.faviconService(); // a missing backend is a programming error, here rather than on the worker
+    std::thread([page, sources, favicons = m_platform.ports().faviconService, store = m_store] {
         BrowserTabs::CaptureResult result = BrowserTabs::captureAll(sources);
         if (result.ok())
-            result.tabs = FaviconFetcher::attachIcons(result.tabs);
+            result.tabs = FaviconFetcher::attachIcons(*favicons, result.tabs);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [page, result, store] {

@@ -72,13 +72,14 @@ void AccountPopupButton::paintContent(
 
 // ---- Page -------------------------------------------------------------------------------
 
-PasswordsSettingsView::PasswordsSettingsView(PasswordVault vault, QWidget* parent)
+PasswordsSettingsView::PasswordsSettingsView(PasswordVault vault, KeyTap& keyTap, QWidget* parent)
     : QWidget(parent)
     , m_vault(vault)
+    , m_keyTap(keyTap)
 {
     auto* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     auto* body = column->parentWidget();
-    m_keyBinding = new KeyBindingSection(HotkeyRole::passwords, body);
+    m_keyBinding = new KeyBindingSection(m_keyTap, HotkeyRole::passwords, body);
     column->addWidget(m_keyBinding);
 
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.

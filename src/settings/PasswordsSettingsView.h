@@ -19,6 +19,7 @@
 #include <optional>
 
 class KeyBindingSection;
+class KeyTap;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -47,7 +48,8 @@ private:
 class PasswordsSettingsView : public QWidget {
     Q_OBJECT
 public:
-    explicit PasswordsSettingsView(PasswordVault vault, QWidget* parent = nullptr);
+    // `keyTap` tells the key-binding section's banner whether key grabs are granted.
+    PasswordsSettingsView(PasswordVault vault, KeyTap& keyTap, QWidget* parent = nullptr);
 
     static constexpr int listHeight = 208;
     static constexpr int rowControlHeight = 34;
@@ -90,6 +92,7 @@ protected:
 
 private:
     PasswordVault m_vault;
+    KeyTap& m_keyTap;
     void rebuild();
     void changed();
     void toggleAccountMenu();

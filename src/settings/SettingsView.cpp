@@ -173,8 +173,7 @@ void RingPreview::setInput(RingStageInput input, std::optional<Hotkey> hotkey, c
 
 void RingPreview::paintStage(QPainter& p, const RingStageInput& input, bool dark)
 {
-    RingPalette palette = RingPalette::current();
-    palette.dark = dark;
+    const RingPalette palette = RingPalette::current(dark);
     const QPointF centre(0, 0);
     const double r = canvasSide / 2.0;
     p.save();
@@ -355,7 +354,7 @@ void SettingsView::buildPage()
         m_page = new GeneralSettingsView(m_platform, m_updates, m_pageHost);
         break;
     case SettingsTab::switcher:
-        m_page = new SwitcherSettingsView(m_pageHost);
+        m_page = new SwitcherSettingsView(m_platform.keyTap(), m_pageHost);
         break;
     case SettingsTab::controller: {
         auto* page = new ShortcutsSettingsView(m_platform, controllerApp, m_pageHost);
@@ -369,7 +368,7 @@ void SettingsView::buildPage()
         break;
     }
     case SettingsTab::passwords: {
-        auto* page = new PasswordsSettingsView(PasswordVault(m_platform), m_pageHost);
+        auto* page = new PasswordsSettingsView(PasswordVault(m_platform), m_platform.keyTap(), m_pageHost);
         connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {
             m_passwordPreviewItems = PasswordVault(m_platform).ringItems();
             updatePreview();
@@ -415,7 +414,7 @@ void SettingsView::refreshSources()
 
 void SettingsView::refreshTabPreview()
 {
-    const QList<AppShortcut> items = CapturedTabStore(Platform::installed()).ringItems();
+    const QList<AppShortcut> items = CapturedTabStore(m_platform).ringItems();
     const int n = int(items.size());
     m_tabPreviewItems = AppShortcutRingViewModel::page(0, items);
     m_tabPreviewPageCount = std::max(int(std::ceil(double(n) / AppShortcutRingViewModel::pageSize)), 1);

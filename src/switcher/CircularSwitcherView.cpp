@@ -1,6 +1,7 @@
 #include "switcher/CircularSwitcherView.h"
 
 #include "core/AppSettings.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "ringkit/RingAnnounce.h"
 #include "ringkit/CenterAppIcon.h"
@@ -30,7 +31,7 @@ using Fan = SwitcherLayout::Fan;
 CircularSwitcherView::CircularSwitcherView(CircularSwitcherViewModel* viewModel, QWidget* parent)
     : QWidget(parent)
     , m_model(viewModel)
-    , m_centreIcon(new TiltingCenterAppIcon(this))
+    , m_centreIcon(new TiltingCenterAppIcon(viewModel->platform().screens(), this))
 {
     m_layout.model = viewModel;
     m_layout.centreIcon = m_centreIcon;

@@ -64,7 +64,7 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
     // draws them with (blurred at a quarter and at half of the device's),
     // whichever wedge the showing selects: drawing a look uses Qt's
     // thread pool, which a showing keeps clear of.
-    const RingPalette palette = RingPalette::current();
+    const RingPalette palette = m_layout.palette();
     const double scale = std::min(width(), height()) / stageSize;
     for (int i = 0; i < int(m_layout.wedges.size()); ++i) {
         for (const double look : { 0.0, 1.0 }) {

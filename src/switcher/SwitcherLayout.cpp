@@ -1,8 +1,10 @@
 #include "switcher/SwitcherLayout.h"
 
+#include "platform/Appearance.h"
 #include "platform/DisplayPreferences.h"
 #include "platform/Platform.h"
 #include "ringkit/CenterAppIcon.h"
+#include "ringkit/WindowArcCard.h"
 #include "switcher/CircularSwitcherViewModel.h"
 #include "switcher/SwitcherHitTest.h"
 
@@ -42,9 +44,29 @@ SwitcherLayout::SwitcherLayout()
 
 bool SwitcherLayout::reduceMotion() const { return model && model->platform().displayPreferences().reduceMotion(); }
 
+RingPalette SwitcherLayout::palette() const
+{
+    return RingPalette::current(model && model->platform().appearance().isDark());
+}
+
 double SwitcherLayout::selectedAppAngle() const
 {
     return SwitcherHitTest::appAngle(selectedIndex, model ? int(model->runningApps().size()) : 0);
+}
+
+QRectF SwitcherLayout::cardBounds(const Fan& fan, size_t j) const
+{
+    QRectF card;
+    for (bool selected : { false, true }) {
+        WindowArcSegmentView v;
+        v.isSelected = selected;
+        v.index = int(j);
+        v.total = int(fan.cards.size());
+        v.arcCenterAngle = angleOf(fan);
+        v.radialGapInner = 9.0;
+        card |= v.bounds(QPointF(stageSize / 2.0, stageSize / 2.0));
+    }
+    return card;
 }
 
 RadialSegmentView SwitcherLayout::segment(int index) const

@@ -89,12 +89,16 @@ public:
     static QTransform wedgeTransform(const WedgeDrawn& drawn);
 
     bool reduceMotion() const;
+    // The colours of a frame now, in the shade of the model's platform.
+    RingPalette palette() const;
     double selectedAppAngle() const;
     // The wedges of the current list.
     RadialSegmentView segment(int index) const;
     WedgeDrawn wedgeDrawn(int i) const;
     // The fan's angle now (a fan fading out keeps its own).
     double angleOf(const Fan& fan) const { return &fan == this->fan.get() ? fanAngle.value() : fan.frozenAngle; }
+    // Where card `j` of `fan` draws, selected or not (stage points).
+    QRectF cardBounds(const Fan& fan, size_t j) const;
     // How far from the centre the band or the farthest wedge reaches, with
     // its outline and a margin (stage points, before any blur).
     double ringRadius() const;

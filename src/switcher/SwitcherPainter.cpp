@@ -80,7 +80,7 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
     if (!m_fullDrawing && showsNothing())
         return; // the exit's last frame: everything has faded out, and blurring nothing costs as much as a ring
     const bool rm = l.reduceMotion();
-    const RingPalette palette = RingPalette::current();
+    const RingPalette palette = l.palette();
     const double side = std::min(size.width(), size.height());
     const double scale = side > 0 ? side / stageSize : 1.0;
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : devicePixelRatio;
@@ -113,18 +113,8 @@ void SwitcherPainter::paintRing(QPainter& p, QSize size, double devicePixelRatio
         for (const SwitcherLayout::Fan* fan : { l.fan.get(), l.oldFan.get() }) {
             if (!fan)
                 continue;
-            const double angle = l.angleOf(*fan);
-            for (size_t j = 0; j < fan->cards.size(); ++j) {
-                for (bool selected : { false, true }) {
-                    WindowArcSegmentView v;
-                    v.isSelected = selected;
-                    v.index = int(j);
-                    v.total = int(fan->cards.size());
-                    v.arcCenterAngle = angle;
-                    v.radialGapInner = 9.0;
-                    content |= v.bounds(c);
-                }
-            }
+            for (size_t j = 0; j < fan->cards.size(); ++j)
+                content |= l.cardBounds(*fan, j);
         }
         m_blurLayer.draw(p, content, blur, dpr * scale,
             [&](QPainter& lp, double layerScale) { paintStage(lp, palette, layerScale, turn, true); });

@@ -61,18 +61,8 @@ QRegion SwitcherRepaint::cardArea(const Viewport& view) const
     for (const SwitcherLayout::Fan* fan : { l.fan.get(), l.oldFan.get() }) {
         if (!fan)
             continue;
-        const double angle = l.angleOf(*fan);
         for (size_t j = 0; j < fan->cards.size(); ++j) {
-            QRectF card;
-            for (bool selected : { false, true }) {
-                WindowArcSegmentView v;
-                v.isSelected = selected;
-                v.index = int(j);
-                v.total = int(fan->cards.size());
-                v.arcCenterAngle = angle;
-                v.radialGapInner = 9.0;
-                card |= v.bounds(c);
-            }
+            const QRectF card = l.cardBounds(*fan, j);
             rects.push_back(
                 ring.mapRect(card.adjusted(-spread, -spread, spread, spread)).toAlignedRect().adjusted(-1, -1, 1, 1));
         }
@@ -109,7 +99,7 @@ SwitcherRepaint::Pose SwitcherRepaint::pose(const Viewport& view) const
     const SwitcherLayout& l = m_layout;
     Pose p;
     p.valid = true;
-    const RingPalette palette = RingPalette::current();
+    const RingPalette palette = l.palette();
     // The ring's presence as drawn: its opacity, its blur while one is
     // drawn and its spin while it can be seen (an overshoot past 1 draws
     // nothing new), and whether it is hidden.

@@ -271,10 +271,12 @@ TEST_F(HotkeyTest, FollowsLayoutChanges)
     EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Y"));
     EXPECT_EQ(Hotkey::fromDisplayString(QStringLiteral("⌘Z")), Hotkey(16, Modifier::Ctrl));
 
-    // Another platform installed: read again as well.
+    // Another layout handed over: read again as well.
     {
         SimPlatform other;
+        Hotkey::useLayout(&other.keyboardLayout());
         EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
+        Hotkey::useLayout(layout);
     }
 
     // A layout that was missing and appears later is picked up.

@@ -47,7 +47,7 @@ protected:
         AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         window = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(window.get());
-        section = new KeyBindingSection(HotkeyRole::switcher, window.get());
+        section = new KeyBindingSection(env.platform().keyTap(), HotkeyRole::switcher, window.get());
         layout->addWidget(section);
         window->show();
     }

@@ -206,7 +206,7 @@ TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
         check(wizard, QStringLiteral("wizard shortcut page, recording"));
     }
     {
-        HelpView help;
+        HelpView help(env.platform().keyTap());
         check(help, QStringLiteral("help"));
     }
     {

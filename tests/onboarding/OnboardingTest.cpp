@@ -354,7 +354,7 @@ TEST_F(Onboarding, HelpShowsTheCalloutOnlyWhileSomethingIsMissingAndOpensItsLink
         opened << url;
         return true;
     });
-    HelpView help;
+    HelpView help(env.platform().keyTap());
     help.show();
     settle();
     EXPECT_TRUE(help.showsCallout());

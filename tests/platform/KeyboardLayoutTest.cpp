@@ -76,7 +76,7 @@ TEST(XkbLayoutTest, GermanLayoutThroughHotkey)
     EXPECT_FALSE(de->character(50)); // dead circumflex
     EXPECT_FALSE(de->character(24)); // dead acute
 
-    env.platform().ports().keyboardLayout = de;
+    Hotkey::useLayout(de.get());
     EXPECT_EQ(Hotkey(6, Modifier::Ctrl).keyLabel(), QStringLiteral("Y"));
     EXPECT_EQ(Hotkey(16, Modifier::Ctrl).keyLabel(), QStringLiteral("Z"));
     EXPECT_EQ(Hotkey(6, Modifier::Ctrl).menuEquivalent(), QChar(u'y'));
@@ -97,7 +97,8 @@ TEST(XkbLayoutTest, GermanLayoutThroughHotkey)
 TEST(XkbLayoutTest, FrenchLayoutFindsTheLowestCodeThatTypesALabel)
 {
     TestSupport::SimEnvironment env;
-    env.platform().ports().keyboardLayout = XkbKeyboardLayout::fromNames(QStringLiteral("fr"));
+    const auto fr = XkbKeyboardLayout::fromNames(QStringLiteral("fr"));
+    Hotkey::useLayout(fr.get());
     EXPECT_EQ(Hotkey(0, 0).keyLabel(), QStringLiteral("Q"));
     // The switcher's default hotkey, as shown and as stored text typed on this layout.
     EXPECT_EQ(Hotkey(0, Modifier::Shift | Modifier::Ctrl).displayString(), QStringLiteral("Ctrl+Shift+Q"));
@@ -157,7 +158,7 @@ TEST(XkbLayoutTest, FollowsTheServerWhenTheLayoutChanges)
     const auto live = XkbKeyboardLayout::fromX11(connection, false);
     ASSERT_TRUE(live->isAvailable());
     EXPECT_EQ(live->character(6), QStringLiteral("z"));
-    env.platform().ports().keyboardLayout = live;
+    Hotkey::useLayout(live.get());
     EXPECT_EQ(Hotkey(6, 0).keyLabel(), QStringLiteral("Z"));
 
     QSignalSpy changed(live.get(), &KeyboardLayout::layoutChanged);
@@ -196,9 +197,9 @@ TEST(XkbLayoutTest, FollowsChangesOnTheApplicationConnection)
     };
     ASSERT_TRUE(run(QStringLiteral("us")));
     // The real backend on the application's connection.
-    env.platform().ports().keyboardLayout = makeDefaultKeyboardLayout();
-    KeyboardLayout::platformReplaced();
-    KeyboardLayout& layout = KeyboardLayout::shared();
+    const auto live = makeDefaultKeyboardLayout();
+    Hotkey::useLayout(live.get());
+    KeyboardLayout& layout = *live;
     EXPECT_EQ(Hotkey(6, 0).keyLabel(), QStringLiteral("Z"));
 
     QSignalSpy changed(&layout, &KeyboardLayout::layoutChanged);

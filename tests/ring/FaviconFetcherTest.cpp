@@ -37,12 +37,12 @@ BrowserTabs::Tab tab(const QString& url)
 
 // Runs attachIcons on a background thread, as its callers do, while the main
 // loop keeps serving.
-QList<BrowserTabs::Tab> attachOffMainThread(const QList<BrowserTabs::Tab>& tabs)
+QList<BrowserTabs::Tab> attachOffMainThread(FaviconService& service, const QList<BrowserTabs::Tab>& tabs)
 {
     QList<BrowserTabs::Tab> result;
     std::atomic<bool> done { false };
     std::thread worker([&] {
-        result = FaviconFetcher::attachIcons(tabs);
+        result = FaviconFetcher::attachIcons(service, tabs);
         done = true;
     });
     QElapsedTimer clock;
@@ -74,8 +74,9 @@ protected:
 TEST_F(FaviconFetcherTest, DownloadsOncePerHostAndNamesTheFileAfterIt)
 {
     service->setReply(iconUrl(QStringLiteral("a.b.c")), pngBytes());
-    const auto tabs = FaviconFetcher::attachIcons({ tab(QStringLiteral("https://a.b.c/x")),
-        tab(QStringLiteral("https://a.b.c/y")), tab(QStringLiteral("about:blank")) });
+    const auto tabs = FaviconFetcher::attachIcons(*service,
+        { tab(QStringLiteral("https://a.b.c/x")), tab(QStringLiteral("https://a.b.c/y")),
+            tab(QStringLiteral("about:blank")) });
     ASSERT_EQ(tabs.size(), 3);
     EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_a_b_c.png"));
     EXPECT_EQ(tabs[1].iconFile, tabs[0].iconFile);
@@ -97,7 +98,7 @@ TEST_F(FaviconFetcherTest, AFileOnDiskIsReusedWithoutARequest)
     QList<BrowserTabs::Tab> ten;
     for (int i = 0; i < 10; ++i)
         ten << tab(QStringLiteral("https://docs.example.org/page%1").arg(i));
-    for (const auto& t : FaviconFetcher::attachIcons(ten))
+    for (const auto& t : FaviconFetcher::attachIcons(*service, ten))
         EXPECT_EQ(t.iconFile, QStringLiteral("custom_icon_favicon_docs_example_org.png"));
     EXPECT_TRUE(service->requests().isEmpty());
 }
@@ -109,7 +110,7 @@ TEST_F(FaviconFetcherTest, AFailureIsRememberedForTheRestOfACaptureOnlyAndNothin
     keep.iconFile = QStringLiteral("custom_icon_favicon_old.png");
     const QList<BrowserTabs::Tab> capture { tab(QStringLiteral("https://gone.example/a")), keep,
         tab(QStringLiteral("https://text.example/")) };
-    const auto tabs = FaviconFetcher::attachIcons(capture);
+    const auto tabs = FaviconFetcher::attachIcons(*service, capture);
     EXPECT_FALSE(tabs[0].iconFile);
     EXPECT_EQ(tabs[1].iconFile, QStringLiteral("custom_icon_favicon_old.png")); // kept as it was
     EXPECT_FALSE(tabs[2].iconFile);
@@ -117,7 +118,8 @@ TEST_F(FaviconFetcherTest, AFailureIsRememberedForTheRestOfACaptureOnlyAndNothin
     EXPECT_TRUE(QDir(CustomIcons::folderPath()).entryList(QDir::Files).isEmpty());
     // The next capture tries both sites again: the failure may have passed.
     service->setReply(iconUrl(QStringLiteral("gone.example")), pngBytes());
-    EXPECT_EQ(FaviconFetcher::attachIcons(capture)[0].iconFile, QStringLiteral("custom_icon_favicon_gone_example.png"));
+    EXPECT_EQ(FaviconFetcher::attachIcons(*service, capture)[0].iconFile,
+        QStringLiteral("custom_icon_favicon_gone_example.png"));
     EXPECT_EQ(service->requests().size(), 4);
 }
 
@@ -127,7 +129,7 @@ TEST_F(FaviconFetcherTest, ACaptureOfThousandsOfTabsAsksABoundedNumberOfSitesAnd
     QList<BrowserTabs::Tab> oneSite;
     for (int i = 0; i < 1000; ++i)
         oneSite << tab(QStringLiteral("https://dead.example/page%1").arg(i));
-    for (const auto& t : FaviconFetcher::attachIcons(oneSite))
+    for (const auto& t : FaviconFetcher::attachIcons(*service, oneSite))
         EXPECT_FALSE(t.iconFile);
     EXPECT_EQ(service->requests().size(), 1);
 
@@ -140,7 +142,7 @@ TEST_F(FaviconFetcherTest, ACaptureOfThousandsOfTabsAsksABoundedNumberOfSitesAnd
         service->setReply(iconUrl(host), QByteArray("<html>moved</html>"));
         manySites << tab(QStringLiteral("https://%1/").arg(host));
     }
-    FaviconFetcher::attachIcons(manySites);
+    FaviconFetcher::attachIcons(*service, manySites);
     EXPECT_EQ(service->requests().size(), 1 + FaviconFetcher::maxHostsPerRun);
     EXPECT_TRUE(service->requests().last().toString().endsWith(
         QStringLiteral("site%1.example").arg(FaviconFetcher::maxHostsPerRun - 1)));
@@ -164,7 +166,7 @@ TEST_F(FaviconFetcherTest, DownloadsRunFourAtATimeOnTheirOwnClock)
             tabs << tab(QStringLiteral("https://%1/%2").arg(host).arg(copy));
         }
     }
-    FaviconFetchRun run(tabs);
+    FaviconFetchRun run(*service, tabs);
     bool finished = false;
     run.start([&] { finished = true; });
     EXPECT_EQ(service->inFlight(), FaviconFetcher::maxConcurrent);
@@ -184,7 +186,7 @@ TEST_F(FaviconFetcherTest, DownloadsRunFourAtATimeOnTheirOwnClock)
     // A run given up half way calls nobody back, and nothing of it stays asked.
     QDir(CustomIcons::folderPath()).removeRecursively();
     {
-        FaviconFetchRun abandoned(tabs);
+        FaviconFetchRun abandoned(*service, tabs);
         abandoned.start([] { ADD_FAILURE() << "an abandoned run finished"; });
         env.scheduler().advance(1.5);
     }
@@ -229,7 +231,7 @@ TEST_F(FaviconFetcherTest, HostsThatCannotSafelyNameAFileAreSkipped)
         tab(QStringLiteral("https://user@/path")),
         tab(QStringLiteral("not a url at all")),
     };
-    for (const auto& t : FaviconFetcher::attachIcons(hostile))
+    for (const auto& t : FaviconFetcher::attachIcons(*service, hostile))
         EXPECT_FALSE(t.iconFile) << t.url.toStdString();
     for (const QUrl& u : service->requests())
         EXPECT_FALSE(u.toString().contains(QStringLiteral("%2F"))) << u.toString().toStdString();
@@ -240,7 +242,8 @@ TEST_F(FaviconFetcherTest, HostsThatCannotSafelyNameAFileAreSkipped)
 
     // The ASCII form of an IDN is fine.
     service->setReply(iconUrl(QStringLiteral("xn--bcher-kva.example")), pngBytes());
-    EXPECT_EQ(FaviconFetcher::attachIcons({ tab(QStringLiteral("https://xn--bcher-kva.example/")) })[0].iconFile,
+    EXPECT_EQ(
+        FaviconFetcher::attachIcons(*service, { tab(QStringLiteral("https://xn--bcher-kva.example/")) })[0].iconFile,
         QStringLiteral("custom_icon_favicon_xn--bcher-kva_example.png"));
 }
 
@@ -280,7 +283,7 @@ private:
 
 TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
 {
-    env.platform().ports().faviconService = makeNetworkFaviconService();
+    const std::shared_ptr<FaviconService> network = makeNetworkFaviconService();
     IconServer server;
     server.reply = [](const QByteArray& path) -> QByteArray {
         if (path.endsWith("domain=good.example"))
@@ -290,9 +293,10 @@ TEST_F(FaviconFetcherTest, RealDownloadFromALoopbackServerWithSizeCap)
         return {};
     };
     FaviconFetcher::setServiceBase(server.base());
-    const auto tabs = attachOffMainThread({ tab(QStringLiteral("https://good.example/")),
-        tab(QStringLiteral("https://huge.example/")), tab(QStringLiteral("https://missing.example/")),
-        tab(QStringLiteral("https://missing.example/2")), tab(QStringLiteral("https://good.example/2")) });
+    const auto tabs = attachOffMainThread(*network,
+        { tab(QStringLiteral("https://good.example/")), tab(QStringLiteral("https://huge.example/")),
+            tab(QStringLiteral("https://missing.example/")), tab(QStringLiteral("https://missing.example/2")),
+            tab(QStringLiteral("https://good.example/2")) });
     ASSERT_EQ(server.paths.size(), 3) << server.paths.join(" | ").toStdString();
     EXPECT_TRUE(server.paths.contains(QByteArray("/s2/favicons?sz=64&domain=good.example")));
     EXPECT_EQ(tabs[0].iconFile, QStringLiteral("custom_icon_favicon_good_example.png"));

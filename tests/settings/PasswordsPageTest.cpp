@@ -77,7 +77,7 @@ protected:
 TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -129,7 +129,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
     // A screen reader's or dictation's text arrives through the accessible
     // interface, not as keys; Save used to stay disabled for it.
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -152,7 +152,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
 TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndRevealsGoThroughTheCheck)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home"), QStringLiteral("Work") });
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(1);
     ASSERT_TRUE(editor);
@@ -189,7 +189,7 @@ TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndReve
 TEST_F(PasswordsPage, ALateRevealNeverOverwritesTypingNorActsAfterTheDialogClosed)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home") });
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(0);
     editor->revealButton(0)->click();
@@ -213,7 +213,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
     keyring->refuseStores = true;
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     type(editor->labelField(0), QStringLiteral("<b>x</b>"));
@@ -244,7 +244,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 
 TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWithTheirSecretsAfterOneQuestion)
 {
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.show();
     EXPECT_FALSE(page.accountButton());
     PasswordAccountEditorView* editor = page.addAccount();

@@ -143,7 +143,7 @@ TEST_F(SettingsMotionTest, ListChangesAndExplanationsDissolveAlongTheirSpringsAn
         mail.variants << v;
     }
     PasswordVault(env.platform()).upsert(mail);
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.resize(520, 560);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
@@ -183,7 +183,7 @@ TEST_F(SettingsMotionTest, TheChevronTurnsAndAPopupRowsTintEasesThenBothRest)
     PasswordEntry mail;
     mail.label = mail.account = QStringLiteral("mail");
     PasswordVault(env.platform()).upsert(mail);
-    PasswordsSettingsView page { PasswordVault(env.platform()) };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
     page.resize(520, 560);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));

@@ -50,7 +50,7 @@ TEST(PermissionMonitor, ThreeMissingPiecesPollOnlyWhileShownAndPublishOnlyChange
         answer.accessibilityBus = true;
         return true;
     });
-    AccessibilityPermissionMonitor monitor;
+    AccessibilityPermissionMonitor monitor(env.platform().keyTap());
     AccessibilityWarningRow row(monitor);
     int changes = 0;
     QObject::connect(&monitor, &AccessibilityPermissionMonitor::trustChanged, [&] { ++changes; });

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "core/Hotkey.h"
 #include "platform/Log.h"
 #include "ringkit/RingAnimation.h"
 
@@ -78,8 +79,10 @@ void TestSupport::removeEnvironment() { delete std::exchange(g_root, nullptr); }
 TestSupport::SimEnvironment::SimEnvironment()
     : m_log(std::make_shared<QStringList>())
     , m_previousDisplay(AnimationEngine::shared().display())
+    , m_previousLayout(Hotkey::layout())
 {
     AnimationEngine::shared().useDisplay(&m_sim.displayPreferences());
+    Hotkey::useLayout(&m_sim.keyboardLayout());
     auto log = m_log;
     Log::setSink([log](const QString& line) { log->append(line); });
 }
@@ -87,5 +90,6 @@ TestSupport::SimEnvironment::SimEnvironment()
 TestSupport::SimEnvironment::~SimEnvironment()
 {
     AnimationEngine::shared().useDisplay(m_previousDisplay);
+    Hotkey::useLayout(m_previousLayout);
     Log::setSink({});
 }

@@ -26,7 +26,8 @@ int pixelsChangedOutside(const QImage& before, const QImage& after, const QRegio
 int largestChannelDifference(const QImage& a, const QImage& b);
 
 // The simulated platform (platform/sim/SimPlatform.h), installed while the
-// guard lives, with log lines captured. `sim()` drives its backends;
+// guard lives (its display handed to the animation engine, its keyboard
+// layout to hotkey names), with log lines captured. `sim()` drives its backends;
 // `platform()` is what the code under test is handed.
 class SimEnvironment {
 public:
@@ -43,5 +44,6 @@ private:
     SimPlatform m_sim;
     std::shared_ptr<QStringList> m_log;
     DisplayPreferences* m_previousDisplay; // the engine's, given back on the way out
+    KeyboardLayout* m_previousLayout; // the one hotkey names read, likewise
 };
 }

@@ -64,7 +64,7 @@ protected:
     }
 
     CircularSwitcherViewModel model { platform };
-    TiltingCenterAppIcon centre;
+    TiltingCenterAppIcon centre { platform.screens() };
     SwitcherLayout layout;
     const SwitcherRepaint::Viewport viewport { QSize(700, 700), 1.0 };
 };

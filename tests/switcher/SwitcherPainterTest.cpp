@@ -75,6 +75,7 @@ protected:
     struct Ring {
         explicit Ring(Platform& platform, int apps)
             : model(platform)
+            , centre(platform.screens())
             , painter(layout)
         {
             layout.model = &model;

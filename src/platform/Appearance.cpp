@@ -1,5 +1,0 @@
-#include "platform/Appearance.h"
-
-#include "platform/Platform.h"
-
-Appearance& Appearance::shared() { return Platform::installed().appearance(); }

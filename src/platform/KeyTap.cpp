@@ -1,5 +1,0 @@
-#include "platform/KeyTap.h"
-
-#include "platform/Platform.h"
-
-KeyTap& KeyTap::shared() { return Platform::installed().keyTap(); }
