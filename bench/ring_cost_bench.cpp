@@ -4,9 +4,12 @@
 //    server, for the first showing after launch (over several launches) and
 //    for the showings after it;
 //  - CPU time (user + system, from /proc/<pid>/stat) of Kelvaro, and of the
-//    X server when the session names it (KELVARO_SESSION_XSERVER_PID), per
+//    X server and of the compositor when the session names them
+//    (KELVARO_SESSION_XSERVER_PID, KELVARO_SESSION_COMPOSITOR_PID), per
 //    opening of the switcher: closed at once, held 400 ms and held 3 s (each
-//    opening counted until its exit has ended);
+//    opening counted until its exit has ended), in all and split into the
+//    phases of an opening: its first 400 ms, the rest of the hold, and from
+//    the release until the exit has ended;
 //  - frames painted per showing, from the line Kelvaro logs at each hide
 //    while its latency trace is on (KELVARO_LATENCY_TRACE);
 //  - listing the applications and windows at 121 windows, in this process,
@@ -439,21 +442,73 @@ struct Mode {
 constexpr int kLaunches = 5;
 constexpr Mode kModes[] = { { "closed at once", 0, 10 }, { "held 400 ms", 400, 10 }, { "held 3 s", 3000, 5 } };
 
+// Run time of Kelvaro, the X server and the compositor at one moment; a
+// process the session does not name counts as negative.
+struct Split {
+    double own = 0.0, server = -1.0, compositor = -1.0;
+
+    static Split now(qint64 pid, qint64 server, qint64 compositor)
+    {
+        return { runMs(pid), runMs(server), runMs(compositor) };
+    }
+    Split operator-(const Split& earlier) const
+    {
+        return { own - earlier.own, server - earlier.server, compositor - earlier.compositor };
+    }
+};
+
+// An opening's phases: the entry (its first 400 ms at most), the rest of
+// the hold with the ring come to rest, and the exit with the activation.
+constexpr int kPhases = 3;
+constexpr int kEntryMs = 400;
+constexpr const char* kPhaseNames[kPhases] = { "first 400 ms", "rest of the hold", "release to end" };
+
+void printPhases(const Mode& mode, const std::vector<Split> (&phases)[kPhases], bool server, bool compositor)
+{
+    std::printf("         %-15s CPU per phase, medians in ms (Kelvaro", mode.name);
+    if (server)
+        std::printf(" / X server");
+    if (compositor)
+        std::printf(" / compositor");
+    std::printf("):");
+    double total[3] = {};
+    for (int p = 0; p < kPhases; ++p) {
+        std::vector<double> own, xserver, comp;
+        for (const Split& s : phases[p]) {
+            own.push_back(s.own);
+            xserver.push_back(s.server);
+            comp.push_back(s.compositor);
+        }
+        const double m[3] = { median(own), median(xserver), median(comp) };
+        std::printf("%s %s %.1f", p ? ";" : "", kPhaseNames[p], m[0]);
+        if (server)
+            std::printf(" / %.1f", m[1]);
+        if (compositor)
+            std::printf(" / %.1f", m[2]);
+        for (int k = 0; k < 3; ++k)
+            total[k] += m[k];
+    }
+    std::printf("; sum of the medians %.1f", total[0] + (server ? total[1] : 0.0) + (compositor ? total[2] : 0.0));
+    std::printf("\n");
+}
+
 bool rofiInstalled() { return !QStandardPaths::findExecutable(QStringLiteral("rofi")).isEmpty(); }
 
 struct RofiCost {
     double own = 0.0; // median CPU of a whole run, rofi's own
     double xserver = 0.0; // median X server CPU per run
+    double compositor = 0.0; // median compositor CPU per run
+    double together = 0.0; // median of rofi's, the X server's and the compositor's, added per run
 };
 
 // The same opening of rofi's window list, a whole run each (start, first
 // frame, Escape, exit).
-RofiCost measureRofi(Keys& keys, qint64 server, const Mode& mode)
+RofiCost measureRofi(Keys& keys, qint64 server, qint64 compositor, const Mode& mode)
 {
     MapWatch watch(keys.connection());
-    std::vector<double> own, xserver;
+    std::vector<double> own, xserver, comp, together;
     for (int i = 0; i < mode.count; ++i) {
-        const double serverBefore = runMs(server);
+        const double serverBefore = runMs(server), compositorBefore = runMs(compositor);
         const pid_t pid = fork();
         if (pid == 0) {
             execlp("rofi", "rofi", "-show", "window", static_cast<char*>(nullptr));
@@ -476,12 +531,17 @@ RofiCost measureRofi(Keys& keys, qint64 server, const Mode& mode)
             + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0);
         if (server > 0)
             xserver.push_back(runMs(server) - serverBefore);
+        if (compositor > 0)
+            comp.push_back(runMs(compositor) - compositorBefore);
+        together.push_back(own.back() + (server > 0 ? xserver.back() : 0.0) + (compositor > 0 ? comp.back() : 0.0));
     }
     std::printf("rofi     %-15s CPU per run median %5.1f ms (rofi)", mode.name, median(own));
     if (server > 0)
         std::printf(", %5.1f ms (X server)", median(xserver));
+    if (compositor > 0)
+        std::printf(", %5.1f ms (compositor)", median(comp));
     std::printf(" (%zu runs)\n", own.size());
-    return { median(own), median(xserver) };
+    return { median(own), median(xserver), median(comp), median(together) };
 }
 
 // Openings closed at once, as fast as a person could repeat them, each
@@ -562,6 +622,7 @@ int main(int argc, char** argv)
         return 1;
     const qint64 pid = run.process.processId();
     const qint64 server = qEnvironmentVariableIntValue("KELVARO_SESSION_XSERVER_PID");
+    const qint64 compositor = qEnvironmentVariableIntValue("KELVARO_SESSION_COMPOSITOR_PID");
     // Launched, the rings prepared and the window warmed up: idle.
     sleepMs(3000);
     printMemory("after start", pid);
@@ -581,16 +642,24 @@ int main(int argc, char** argv)
     if (compare && !rofiInstalled())
         std::printf("rofi is not installed: no comparison\n");
     for (const Mode& mode : kModes) {
-        std::vector<double> own, xserver, switches;
+        std::vector<double> own, xserver, switches, together;
+        std::vector<Split> phases[kPhases];
         const double statBefore = cpuMs(pid);
         for (int i = 0; i < mode.count; ++i) {
             const double before = runMs(pid), serverBefore = runMs(server), switchesBefore = voluntarySwitches(pid);
+            Split marks[kPhases + 1];
+            marks[0] = Split::now(pid, server, compositor);
             keys.press("ctrl");
             keys.press("shift");
             keys.press("a");
             keys.release("a");
-            if (mode.holdMs > 0)
-                sleepMs(mode.holdMs);
+            const int entryMs = std::min(mode.holdMs, kEntryMs);
+            if (entryMs > 0)
+                sleepMs(entryMs);
+            marks[1] = Split::now(pid, server, compositor);
+            if (mode.holdMs > entryMs)
+                sleepMs(mode.holdMs - entryMs);
+            marks[2] = Split::now(pid, server, compositor);
             keys.release("shift");
             keys.release("ctrl");
             sleepMs(900); // the exit and the activation end well within this
@@ -598,6 +667,12 @@ int main(int argc, char** argv)
             switches.push_back(voluntarySwitches(pid) - switchesBefore);
             if (server > 0)
                 xserver.push_back(runMs(server) - serverBefore);
+            marks[3] = Split::now(pid, server, compositor);
+            const Split whole = marks[3] - marks[0];
+            together.push_back(
+                whole.own + (server > 0 ? whole.server : 0.0) + (compositor > 0 ? whole.compositor : 0.0));
+            for (int p = 0; p < kPhases; ++p)
+                phases[p].push_back(marks[p + 1] - marks[p]);
         }
         const double statMean = (cpuMs(pid) - statBefore) / mode.count;
         const std::vector<double> frames = run.frames();
@@ -612,11 +687,12 @@ int main(int argc, char** argv)
                     "switches per opening median %.0f\n",
             median(frames), frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), frames.size(),
             mode.count, median(switches));
+        printPhases(mode, phases, server > 0, compositor > 0);
         if (compare && rofiInstalled()) {
             // Kelvaro is stopped meanwhile, so that it asks the X server for
             // nothing during rofi's runs (it catches up before its next opening).
             kill(pid_t(pid), SIGSTOP);
-            const RofiCost rofi = measureRofi(keys, server, mode);
+            const RofiCost rofi = measureRofi(keys, server, compositor, mode);
             kill(pid_t(pid), SIGCONT);
             sleepMs(500);
             if (rofi.own > 0)
@@ -625,6 +701,10 @@ int main(int argc, char** argv)
             if (server > 0 && rofi.xserver > 0)
                 std::printf("         %-15s X server CPU, Kelvaro against rofi: %.2fx\n", mode.name,
                     median(xserver) / rofi.xserver);
+            if (rofi.together > 0)
+                std::printf("         %-15s CPU of the three processes, Kelvaro's opening %.1f ms against rofi's "
+                            "whole run %.1f ms: %.2fx\n",
+                    mode.name, median(together), rofi.together, median(together) / rofi.together);
         }
     }
 
