@@ -31,6 +31,7 @@
 #include "app/ShortcutRunner.h"
 #include "core/AppShortcut.h"
 #include "platform/Clipboard.h"
+#include "core/Hotkey.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/SyntheticKeys.h"
@@ -138,6 +139,7 @@ int main(int argc, char** argv)
     Platform platform;
     Platform::install(&platform);
     LinuxPlatform::build(platform);
+    Hotkey::useLayout(&platform.keyboardLayout()); // key names and typed keys follow the session's layout
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage();

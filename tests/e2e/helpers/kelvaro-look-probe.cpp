@@ -18,6 +18,7 @@
 
 #include <cstdio>
 
+#include "core/Hotkey.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "switcher/CircularSwitcherViewModel.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
         Platform platform;
         Platform::install(&platform);
         LinuxPlatform::build(platform);
+        Hotkey::useLayout(&platform.keyboardLayout()); // key names and typed keys follow the session's layout
         CircularSwitcherViewModel model(platform);
         model.loadRunningApps();
         QJsonArray ring;

@@ -29,6 +29,7 @@
 // "hidden" after every finished hide.
 
 #include "core/AppShortcut.h"
+#include "core/Hotkey.h"
 #include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/linux/LinuxPlatform.h"
@@ -208,6 +209,7 @@ int main(int argc, char** argv)
     Platform platform;
     Platform::install(&platform);
     LinuxPlatform::build(platform);
+    Hotkey::useLayout(&platform.keyboardLayout()); // key names and typed keys follow the session's layout
     const QStringList args = app.arguments();
     if (args.contains(QStringLiteral("--switcher")))
         return runSwitcher(app, platform, args.contains(QStringLiteral("--owner")));

@@ -25,6 +25,7 @@
 #include "switcher/LauncherApps.h"
 #include "platform/Windows.h"
 #include "platform/Workspace.h"
+#include "core/Hotkey.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "switcher/AppActivator.h"
@@ -105,6 +106,7 @@ int main(int argc, char** argv)
     Platform platform;
     Platform::install(&platform);
     LinuxPlatform::build(platform);
+    Hotkey::useLayout(&platform.keyboardLayout()); // key names and typed keys follow the session's layout
     const QString command = args.value(0);
 
     if (command == QLatin1String("apps")) {

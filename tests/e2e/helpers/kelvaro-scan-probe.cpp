@@ -9,6 +9,7 @@
 //   "ms": <duration of the scan>}.
 
 #include "platform/Workspace.h"
+#include "core/Hotkey.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "ring/MenuShortcutScanner.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv)
     Platform::install(&platform);
     platform.ports().workspace = std::make_shared<OneAppWorkspace>(pid, bundle);
     LinuxPlatform::build(platform);
+    Hotkey::useLayout(&platform.keyboardLayout()); // key names and typed keys follow the session's layout
 
     QElapsedTimer clock;
     clock.start();
