@@ -18,9 +18,9 @@ int clipRectCount(const QPainter& painter)
     return engine ? int(engine->systemClip().rectCount()) : 0;
 }
 
-// The most rectangles one row of the device's clip has (1 without one): a
-// frame that repaints only where something moved is clipped to many.
-int clipRectsPerRow(const QPainter& painter)
+} // namespace
+
+int RingEffects::clipRectsPerRow(const QPainter& painter)
 {
     const QPaintEngine* engine = painter.paintEngine();
     if (!engine)
@@ -37,8 +37,6 @@ int clipRectsPerRow(const QPainter& painter)
     }
     return most;
 }
-
-} // namespace
 
 void RingEffects::drawImageInBands(QPainter& painter, const QRectF& target, const QImage& image, int bandRows)
 {

@@ -97,6 +97,10 @@ struct RingEffects {
     // runs once per band of `bandRows` device rows, clipped to it. An
     // antialiased path has several spans a row (each edge's partly covered
     // pixels): a few rows a band keep it off the pool.
+    // The most rectangles one row of the device's clip has (1 without one):
+    // a frame that repaints only where something moved is clipped to many,
+    // and each is a span of its own for every row a band draws.
+    static int clipRectsPerRow(const QPainter& painter);
     static void paintInBands(QPainter& painter, const QRectF& target, const std::function<void()>& paint, int bandRows);
 };
 

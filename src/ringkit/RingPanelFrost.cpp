@@ -7,13 +7,11 @@
 #include "platform/PanelHints.h"
 
 #include <QGuiApplication>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 // The copy of what lies behind a showing's window and the frosted glass made
@@ -122,23 +120,6 @@ void RingPanel::frostBackdrop()
         m_content->update();
 }
 
-namespace {
-// The most rectangles one row of the paint's region has.
-int rectsPerRow(const QPainter& painter)
-{
-    const QPaintEngine* engine = painter.paintEngine();
-    const QRegion clip = engine ? engine->systemClip() : QRegion();
-    // A region keeps its rectangles in bands of rows, each band left to right.
-    int most = 1, run = 0, top = std::numeric_limits<int>::min();
-    for (const QRect& r : clip) {
-        run = r.top() == top ? run + 1 : 1;
-        top = r.top();
-        most = std::max(most, run);
-    }
-    return most;
-}
-} // namespace
-
 void RingPanel::paintFrost(
     QPainter& painter, const QWidget* content, QPointF centre, double inner, double outer, double opacity)
 {
@@ -175,6 +156,7 @@ void RingPanel::paintFrost(
     painter.setBrush(brush);
     painter.setOpacity(painter.opacity() * std::min(opacity, 1.0));
     RingEffects::paintInBands(
-        painter, glass.boundingRect(), [&] { painter.drawPath(glass); }, std::max(4, 40 / rectsPerRow(painter)));
+        painter, glass.boundingRect(), [&] { painter.drawPath(glass); },
+        std::max(4, 40 / RingEffects::clipRectsPerRow(painter)));
     painter.restore();
 }
