@@ -168,6 +168,7 @@ private:
     QImage m_frosted;
     QPoint m_frostAt;
     double m_frostRatio = 1.0;
+    bool m_frostOpaque = false; // every pixel of m_frosted is opaque
     bool m_frostPending = false;
     const char* m_title = nullptr;
     QRectF m_frameYUp;

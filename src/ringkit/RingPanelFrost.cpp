@@ -7,15 +7,116 @@
 #include "platform/PanelHints.h"
 
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 // The copy of what lies behind a showing's window and the frosted glass made
 // of it.
+
+namespace {
+// `d` = `s` × `a` + `d` × (255 − `a`), each byte, over 255: an opaque source
+// laid over at a constant opacity.
+void mixRow(quint32* d, const quint32* s, int n, quint32 a)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i wa = _mm_set1_epi16(short(a)), wd = _mm_set1_epi16(short(255 - a));
+    const __m128i half = _mm_set1_epi16(128), zero = _mm_setzero_si128();
+    const auto mix = [&](__m128i s16, __m128i d16) {
+        const __m128i x = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(s16, wa), _mm_mullo_epi16(d16, wd)), half);
+        return _mm_srli_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), 8);
+    };
+    for (; i + 4 <= n; i += 4) {
+        const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+        const __m128i lo = mix(_mm_unpacklo_epi8(sv, zero), _mm_unpacklo_epi8(dv, zero));
+        const __m128i hi = mix(_mm_unpackhi_epi8(sv, zero), _mm_unpackhi_epi8(dv, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_packus_epi16(lo, hi));
+    }
+#endif
+    for (; i < n; ++i) {
+        quint32 out = 0;
+        for (int shift = 0; shift < 32; shift += 8) {
+            const quint32 x = ((s[i] >> shift) & 0xff) * a + ((d[i] >> shift) & 0xff) * (255 - a) + 128;
+            out |= ((x + (x >> 8)) >> 8) << shift;
+        }
+        d[i] = out;
+    }
+}
+
+// The frost, opaque, written straight onto the image the painter paints on, a span on
+// each side of the hole per row, over the pixels whose middle lies in the
+// ring: what Qt's fill of the ring without antialiasing covers, without
+// flattening its two circles again for every band of rows. Only where the
+// painter paints on a premultiplied image at one pixel per point, reached by
+// a whole-pixel translation and clipped by nothing but the paint's region;
+// false otherwise, with nothing drawn.
+bool writeFrost(
+    QPainter& painter, const QImage& frost, QPoint at, QPointF centre, double inner, double outer, double opacity)
+{
+    QPaintEngine* engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || painter.hasClipping())
+        return false;
+    QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return false;
+    auto& target = *static_cast<QImage*>(device);
+    const QTransform toDevice = painter.deviceTransform();
+    if (target.format() != QImage::Format_ARGB32_Premultiplied || toDevice.type() > QTransform::TxTranslate
+        || toDevice.dx() != std::round(toDevice.dx()) || toDevice.dy() != std::round(toDevice.dy()))
+        return false;
+    const QPoint offset(int(toDevice.dx()), int(toDevice.dy()));
+    const QPointF mid = centre + QPointF(offset);
+    const QRect copy(at + offset, frost.size());
+    const QRect square = QRectF(mid.x() - outer, mid.y() - outer, 2.0 * outer, 2.0 * outer).toAlignedRect();
+    QRegion area = engine->systemClip();
+    if (area.isEmpty())
+        area = target.rect();
+    area &= copy & square & target.rect();
+    const quint32 alpha = quint32(std::lround(std::clamp(opacity, 0.0, 1.0) * 255.0));
+    if (alpha == 0)
+        return true;
+    const double outer2 = outer * outer, inner2 = inner * inner;
+    const auto write = [&](int y, int from, int to) { // to inclusive
+        if (from > to)
+            return;
+        auto* d = reinterpret_cast<quint32*>(target.scanLine(y)) + from;
+        const auto* s = reinterpret_cast<const quint32*>(frost.constScanLine(y - copy.top())) + (from - copy.left());
+        const int n = to - from + 1;
+        if (alpha == 255)
+            std::memcpy(d, s, size_t(n) * sizeof(quint32));
+        else
+            mixRow(d, s, n, alpha);
+    };
+    for (const QRect& r : area) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            const double dy = y + 0.5 - mid.y(), dy2 = dy * dy;
+            if (dy2 >= outer2)
+                continue;
+            const double reach = std::sqrt(outer2 - dy2);
+            const int from = std::max(r.left(), int(std::floor(mid.x() - reach - 0.5)) + 1);
+            const int to = std::min(r.right(), int(std::ceil(mid.x() + reach - 0.5)) - 1);
+            if (dy2 < inner2) {
+                const double hole = std::sqrt(inner2 - dy2);
+                write(y, from, std::min(to, int(std::floor(mid.x() - hole - 0.5))));
+                write(y, std::max(from, int(std::ceil(mid.x() + hole - 0.5))), to);
+            } else {
+                write(y, from, to);
+            }
+        }
+    }
+    return true;
+}
+} // namespace
 
 void RingPanel::captureBackdropIfNeeded(bool composited)
 {
@@ -114,6 +215,18 @@ void RingPanel::frostBackdrop()
     QImage frosted(image.size(), QImage::Format_ARGB32_Premultiplied);
     RingEffects::resampleBilinear(small, frosted);
     // Kept at a ratio of one: the brush that draws it is scaled instead.
+    // A picture of the screen is opaque, and so is its blur: the rounding
+    // of the averages is kept from making it a shade less (it is then
+    // copied, not blended, once the ring has faded in).
+    m_frostOpaque = true;
+    for (int y = 0; y < image.height() && m_frostOpaque; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        m_frostOpaque = std::all_of(row, row + image.width(), [](QRgb p) { return qAlpha(p) == 255; });
+    }
+    for (int y = 0; m_frostOpaque && y < frosted.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(frosted.scanLine(y));
+        std::for_each(row, row + frosted.width(), [](QRgb& p) { p |= 0xff000000u; });
+    }
     m_frosted = std::move(frosted);
     LatencyTrace::mark("panel backdrop frosted");
     if (m_content)
@@ -129,6 +242,10 @@ void RingPanel::paintFrost(
     const double ratio = panel->m_frostRatio;
     const QRectF copy(QPointF(panel->m_frostAt), QSizeF(panel->m_frosted.size()) / ratio);
     inner = std::clamp(inner, 0.0, outer);
+    if (ratio == 1.0 && panel->m_frostOpaque
+        && writeFrost(painter, panel->m_frosted, panel->m_frostAt, centre, inner, outer,
+            painter.opacity() * std::min(opacity, 1.0)))
+        return;
     QPainterPath glass; // odd-even: the inner circle is the hole
     glass.addEllipse(centre, outer, outer);
     if (inner > 0.0)

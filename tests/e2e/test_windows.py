@@ -56,10 +56,13 @@ def probe(*args):
         out.seek(0)
         err.seek(0)
         p = Output(rc, out.read(), err.read())
-    try:
-        return json.loads(p.stdout) if p.stdout.strip() else None, p
-    except ValueError:
-        return None, p
+    # A program the probe launches writes to the same files, before or after it.
+    for text in [p.stdout] + p.stdout.splitlines():
+        try:
+            return (json.loads(text) if text.strip() else None), p
+        except ValueError:
+            continue
+    return None, p
 
 
 def client(app_id, title, desktop):

@@ -18,19 +18,24 @@ class GlassContent : public QWidget {
 public:
     double inner = 40.0;
     double outer = 90.0;
+    double opacity = 1.0;
+    QPointF offCentre; // the ring's middle from the content's middle
+    bool clipped = false; // a clip of its own: Qt's own fill draws the frost
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        RingPanel::paintFrost(p, this, QPointF(width() / 2.0, height() / 2.0), inner, outer, 1.0);
+        if (clipped)
+            p.setClipRect(rect());
+        RingPanel::paintFrost(p, this, QPointF(width() / 2.0, height() / 2.0) + offCentre, inner, outer, opacity);
     }
 };
 
-QImage rendered(QWidget* content)
+QImage rendered(QWidget* content, QColor background = Qt::transparent)
 {
     QImage image(content->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    image.fill(background);
     content->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
 }
@@ -168,4 +173,43 @@ TEST_F(FrostFixture, APanelWhoseReadAnotherDroppedFrostsWithNothingRatherThanThe
     const QImage frame = rendered(second);
     EXPECT_EQ(qAlpha(frame.pixel(150 - 80, 150)), 255);
     EXPECT_GT(qGray(frame.pixel(150 - 80, 150)), 215);
+}
+
+TEST_F(FrostFixture, TheFrostWrittenRowByRowMatchesQtsFillOfTheRing)
+{
+    GlassContent* content = nullptr;
+    const auto panel = showPanel(content);
+    paintFirstFrame(*panel);
+    // Ring middles between pixels and on them, opaque and fading in, over a
+    // clear and over a coloured background (a window without a compositor
+    // stands on its copy of the desktop).
+    for (const QPointF off : { QPointF(0, 0), QPointF(0.5, 0.5), QPointF(-3.3, 7.71) }) {
+        for (const double opacity : { 1.0, 0.4 }) {
+            for (const QColor background : { QColor(Qt::transparent), QColor(30, 120, 200) }) {
+                content->offCentre = off;
+                content->opacity = opacity;
+                content->clipped = false;
+                const QImage written = rendered(content, background);
+                content->clipped = true;
+                const QImage filled = rendered(content, background);
+                int edge = 0;
+                for (int y = 0; y < written.height(); ++y) {
+                    for (int x = 0; x < written.width(); ++x) {
+                        const QRgb a = written.pixel(x, y), b = filled.pixel(x, y);
+                        const int most = std::max({ std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                            std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b)) });
+                        if (most <= 1)
+                            continue;
+                        // Off by more only on a circle's own pixel, where a
+                        // middle exactly on it may count either way.
+                        const double r = std::hypot(x + 0.5 - 150.0 - off.x(), y + 0.5 - 150.0 - off.y());
+                        ASSERT_TRUE(std::abs(r - content->inner) < 1.0 || std::abs(r - content->outer) < 1.0)
+                            << "at " << x << "," << y << " off " << off.x() << "," << off.y() << " opacity " << opacity;
+                        ++edge;
+                    }
+                }
+                EXPECT_LT(edge, 40) << "off " << off.x() << "," << off.y();
+            }
+        }
+    }
 }
