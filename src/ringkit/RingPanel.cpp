@@ -85,7 +85,10 @@ void RingPanel::updateContent(QWidget* content, const QRegion& area)
         }
         panel->m_exposedAt = -1.0;
     }
-    content->update(area | std::exchange(panel->m_deferredArea, QRegion()));
+    QRegion wanted = area | std::exchange(panel->m_deferredArea, QRegion());
+    if (std::exchange(panel->m_frostUnshown, false))
+        wanted |= panel->frostArea();
+    content->update(wanted);
 }
 
 void RingPanel::warmUp()

@@ -170,6 +170,9 @@ private:
     double m_frostRatio = 1.0;
     bool m_frostOpaque = false; // every pixel of m_frosted is opaque
     bool m_frostPending = false;
+    bool m_frostUnshown = false; // made, and not yet asked to be painted
+    // Where the frost is drawn, in the content's coordinates.
+    QRect frostArea() const;
     const char* m_title = nullptr;
     QRectF m_frameYUp;
     QRect m_frame; // m_frameYUp in Qt's coordinates, in whole pixels

@@ -5,6 +5,7 @@
 
 #include "platform/LatencyTrace.h"
 #include "platform/PanelHints.h"
+#include "platform/Scheduler.h"
 
 #include <QGuiApplication>
 #include <QPaintEngine>
@@ -173,6 +174,7 @@ void RingPanel::dropBackdrop()
         (void)m_hints.takeScreenArea(read);
     m_frosted = QImage();
     m_frostPending = false;
+    m_frostUnshown = false;
 }
 
 void RingPanel::frostBackdrop()
@@ -229,8 +231,18 @@ void RingPanel::frostBackdrop()
     }
     m_frosted = std::move(frosted);
     LatencyTrace::mark("panel backdrop frosted");
-    if (m_content)
-        m_content->update();
+    // Shown with the next frame the content asks for (a ring in motion asks
+    // for one every refresh), or on its own a refresh and a half later.
+    m_frostUnshown = true;
+    Scheduler::shared().postAfterWhileAlive(1.5 * AnimationEngine::shared().frameInterval(), this, [this] {
+        if (std::exchange(m_frostUnshown, false) && m_content && isVisible())
+            m_content->update(frostArea());
+    });
+}
+
+QRect RingPanel::frostArea() const
+{
+    return QRect(m_frostAt, (QSizeF(m_frosted.size()) / m_frostRatio).toSize()).adjusted(-1, -1, 1, 1);
 }
 
 void RingPanel::paintFrost(
