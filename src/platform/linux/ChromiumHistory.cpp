@@ -29,18 +29,15 @@ struct Sqlite {
 // Only tab titles of a Chromium-family browser need it.
 const Sqlite* sqlite()
 {
-    static const Sqlite* api = []() -> const Sqlite* {
-        static Sqlite a;
-        OptionalLibrary lib("libsqlite3.so.0", "tab titles cannot be read from a browser's history");
-        const bool bound = lib.bind(a.open_v2, "sqlite3_open_v2") && lib.bind(a.close_v2, "sqlite3_close_v2")
-            && lib.bind(a.errmsg, "sqlite3_errmsg") && lib.bind(a.errstr, "sqlite3_errstr")
-            && lib.bind(a.busy_timeout, "sqlite3_busy_timeout") && lib.bind(a.prepare_v2, "sqlite3_prepare_v2")
-            && lib.bind(a.finalize, "sqlite3_finalize") && lib.bind(a.reset, "sqlite3_reset")
-            && lib.bind(a.bind_text, "sqlite3_bind_text") && lib.bind(a.step, "sqlite3_step")
-            && lib.bind(a.column_text, "sqlite3_column_text") && lib.bind(a.column_bytes, "sqlite3_column_bytes");
-        return bound ? &a : nullptr;
-    }();
-    return api;
+    return OptionalLibrary::once<Sqlite>(
+        "libsqlite3.so.0", "tab titles cannot be read from a browser's history", [](OptionalLibrary& lib, Sqlite& a) {
+            return lib.bind(a.open_v2, "sqlite3_open_v2") && lib.bind(a.close_v2, "sqlite3_close_v2")
+                && lib.bind(a.errmsg, "sqlite3_errmsg") && lib.bind(a.errstr, "sqlite3_errstr")
+                && lib.bind(a.busy_timeout, "sqlite3_busy_timeout") && lib.bind(a.prepare_v2, "sqlite3_prepare_v2")
+                && lib.bind(a.finalize, "sqlite3_finalize") && lib.bind(a.reset, "sqlite3_reset")
+                && lib.bind(a.bind_text, "sqlite3_bind_text") && lib.bind(a.step, "sqlite3_step")
+                && lib.bind(a.column_text, "sqlite3_column_text") && lib.bind(a.column_bytes, "sqlite3_column_bytes");
+        });
 }
 
 struct CloseDatabase {

@@ -6,14 +6,10 @@
 // GIO, libmount and libselinux along).
 //
 // Each user keeps a table of the functions it calls, typed from the
-// library's own header, and fills it once (a function-local static, so that
-// threads asking at once load it once):
+// library's own header, and has it filled once:
 //
-//   static const Api* api = []() -> const Api* {
-//       static Api a;
-//       OptionalLibrary lib("libsqlite3.so.0", "browser history cannot be read");
-//       return lib.bind(a.open, "sqlite3_open_v2") && ... ? &a : nullptr;
-//   }();
+//   return OptionalLibrary::once<Api>("libsqlite3.so.0", "browser history cannot be read",
+//       [](OptionalLibrary& lib, Api& a) { return lib.bind(a.open, "sqlite3_open_v2") && ...; });
 //
 // A library that is missing, or lacks one of the functions, is logged once
 // ("Kelvaro: …") and the table is null from then on: the feature answers as
@@ -34,6 +30,20 @@ public:
     {
         slot = reinterpret_cast<F>(symbol(name));
         return slot != nullptr;
+    }
+
+    // The table `Api`, its functions bound by `bind(library, table)` from
+    // `soname` on the first call (a function-local static: threads asking
+    // at once load it once); null from then on where that failed.
+    template <typename Api, typename Bind>
+    static const Api* once(const char* soname, const char* consequence, Bind bind)
+    {
+        static const Api* api = [&]() -> const Api* {
+            static Api a;
+            OptionalLibrary lib(soname, consequence);
+            return bind(lib, a) ? &a : nullptr;
+        }();
+        return api;
     }
 
 private:

@@ -36,15 +36,11 @@ struct Pam {
 // password never needs it.
 const Pam* pam()
 {
-    static const Pam* api = []() -> const Pam* {
-        static Pam a;
-        OptionalLibrary lib("libpam.so.0", "presence cannot be checked");
-        const bool bound = lib.bind(a.start, "pam_start") && lib.bind(a.start_confdir, "pam_start_confdir")
+    return OptionalLibrary::once<Pam>("libpam.so.0", "presence cannot be checked", [](OptionalLibrary& lib, Pam& a) {
+        return lib.bind(a.start, "pam_start") && lib.bind(a.start_confdir, "pam_start_confdir")
             && lib.bind(a.authenticate, "pam_authenticate") && lib.bind(a.acct_mgmt, "pam_acct_mgmt")
             && lib.bind(a.strerror, "pam_strerror") && lib.bind(a.end, "pam_end");
-        return bound ? &a : nullptr;
-    }();
-    return api;
+    });
 }
 
 constexpr const char* serviceName = "kelvaro";

@@ -64,17 +64,14 @@ struct Secrets {
 // what GIO needs, which nothing else in the program uses.
 const Secrets* secrets()
 {
-    static const Secrets* api = []() -> const Secrets* {
-        static Secrets a;
-        OptionalLibrary lib("libsecret-1.so.0", "passwords cannot be kept in the keyring");
-        const bool bound = lib.bind(a.store, "secret_password_store_sync")
-            && lib.bind(a.lookup, "secret_password_lookup_sync") && lib.bind(a.clear, "secret_password_clear_sync")
-            && lib.bind(a.free, "secret_password_free") && lib.bind(a.search, "secret_service_search_sync")
-            && lib.bind(a.schemaName, "secret_item_get_schema_name")
-            && lib.bind(a.deleteItem, "secret_item_delete_sync") && lib.bind(a.unref, "g_object_unref");
-        return bound ? &a : nullptr;
-    }();
-    return api;
+    return OptionalLibrary::once<Secrets>(
+        "libsecret-1.so.0", "passwords cannot be kept in the keyring", [](OptionalLibrary& lib, Secrets& a) {
+            return lib.bind(a.store, "secret_password_store_sync") && lib.bind(a.lookup, "secret_password_lookup_sync")
+                && lib.bind(a.clear, "secret_password_clear_sync") && lib.bind(a.free, "secret_password_free")
+                && lib.bind(a.search, "secret_service_search_sync")
+                && lib.bind(a.schemaName, "secret_item_get_schema_name")
+                && lib.bind(a.deleteItem, "secret_item_delete_sync") && lib.bind(a.unref, "g_object_unref");
+        });
 }
 
 QString errorText(GError* error) { return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error"); }
