@@ -118,14 +118,14 @@ def compositing():
     return '"xcompmgr"' in k.run("xwininfo", "-root", "-tree").stdout
 
 
-def frosted_glass_journey(composited):
-    """Dark, large, over a window full of text: the band shows none of it."""
+def frosted_glass_journey(composited, app):
+    """Dark, large, over a window full of text: the band shows none of it.
+    Returns the side of the switcher's window."""
     tag = "compositor" if composited else "no-compositor"
-    k.write_settings_defaults("dark", ringScale=1.3)
     text = k.Process(["xterm", "-T", "Full of text", "-geometry", "180x70+0+0", "-e", "sh", "-c",
                       "yes '" + "Readable text under the ring 0123456789 " * 5 + "' | head -n 400; sleep 120"],
                      name="xterm-text")
-    app = None
+    side = 0
     try:
         page = k.wait_until(lambda: by_title("Full of text"), 10)
         k.check(page, "an xterm full of text lies under the ring")
@@ -142,9 +142,10 @@ def frosted_glass_journey(composited):
             # Just beyond the band's rim (247 pixels), inside the ring's window.
             beyond.append((int(640 + 285 * math.sin(a)) - 20, int(512 - 285 * math.cos(a)) - 10, 40, 20))
         bare = k.settled_screenshot("look-text-bare-" + tag)
-        app = k.start_kelvaro(name="kelvaro-dark-" + tag)
-        k.check(hold_switcher(), "the switcher opens, dark and large, over the text (%s)" % tag)
+        shown = hold_switcher()
+        k.check(shown, "the switcher opens, dark and large, over the text (%s)" % tag)
         shot = k.screenshot("look-frosted-dark-large-" + tag)
+        side = k.window_geometry(shown)[2] if shown else 0
         close_switcher()
         under = [stddev(bare, b) for b in boxes]
         glass = [stddev(shot, b) for b in boxes]
@@ -160,9 +161,8 @@ def frosted_glass_journey(composited):
             clear = [stddev(shot, b) / max(1e-6, stddev(bare, b)) for b in beyond]
             k.check(min(clear) > 0.6, "beyond the band the text stays sharp: contrast kept %r" % clear)
     finally:
-        if app:
-            app.stop()
         text.stop()
+    return side
 
 
 def main():
@@ -263,12 +263,29 @@ def main():
         for c in clients:
             c.stop()
     compositor = None
+    app = None
     try:
-        frosted_glass_journey(False)
+        k.write_settings_defaults("dark", ringScale=1.3)
+        app = k.start_kelvaro(name="kelvaro-dark")
+        bare_side = frosted_glass_journey(False, app)
+        # The same Kelvaro sees the compositor come: from its next showing
+        # the window is no larger than the ring, the rest of the screen live.
         compositor = k.Process(["xcompmgr", "-n"], name="xcompmgr")
         k.check(k.wait_until(compositing, timeout=5), "xcompmgr takes over compositing")
-        frosted_glass_journey(True)
+        composited_side = frosted_glass_journey(True, app)
+        k.check(0 < composited_side < bare_side,
+                "with the compositor the switcher's window holds the ring alone (%d pixels wide, %d without)"
+                % (composited_side, bare_side))
+        compositor.stop()
+        compositor = None
+        k.wait_until(lambda: not compositing(), timeout=5)
+        shown = hold_switcher()
+        k.check(shown and k.window_geometry(shown)[2] == bare_side,
+                "and when it goes, the window covers its copied backdrop again")
+        close_switcher()
     finally:
+        if app:
+            app.stop()
         if compositor:
             compositor.stop()
         k.key_up("ctrl")
