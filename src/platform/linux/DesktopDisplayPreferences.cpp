@@ -9,7 +9,7 @@
 
 #include "platform/DisplayPreferences.h"
 #include "platform/Log.h"
-#include "platform/Scheduler.h"
+#include "platform/linux/X11CompositorWatch.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -17,9 +17,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <xcb/xcb.h>
-
 #include <optional>
+#include <utility>
 
 namespace {
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
@@ -28,7 +27,6 @@ const QString kSettingsInterface = QStringLiteral("org.freedesktop.portal.Settin
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kGnomeInterface = QStringLiteral("org.gnome.desktop.interface");
 constexpr int kPortalTimeoutMs = 800;
-constexpr double kCompositorRecheckSeconds = 2.0;
 
 QVariant unwrap(QVariant v)
 {
@@ -144,53 +142,32 @@ private:
 
     bool compositing() const
     {
-        const double now = Scheduler::shared().now();
-        if (m_compositingKnown && now - m_compositingCheckedAt < kCompositorRecheckSeconds
-            && now >= m_compositingCheckedAt)
-            return m_compositing;
-        m_compositingCheckedAt = now;
-        const bool before = m_compositing;
-        m_compositing = queryCompositor();
-        if (!m_compositing && (before || !m_compositingKnown))
-            Log::write(QStringLiteral("Kelvaro: no compositing manager on this display; rings are drawn opaque"));
-        m_compositingKnown = true;
-        return m_compositing;
+        const bool running = m_compositor.running();
+        if (!running && !std::exchange(m_compositingLogged, true))
+            logNoCompositor();
+        return running;
     }
 
-    static bool queryCompositor()
+    static void logNoCompositor()
     {
-        if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
-            return true; // Wayland always composites; offscreen renders into images
-        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11 || !x11->connection())
-            return false;
-        xcb_connection_t* c = x11->connection();
-        int screen = 0;
-        char* host = nullptr;
-        int display = 0;
-        if (!xcb_parse_display(nullptr, &host, &display, &screen))
-            screen = 0;
-        free(host);
-        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-        xcb_intern_atom_reply_t* atom
-            = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
-        if (!atom)
-            return false;
-        xcb_get_selection_owner_reply_t* owner
-            = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
-        const bool owned = owner && owner->owner != XCB_NONE;
-        free(owner);
-        free(atom);
-        return owned;
+        Log::write(QStringLiteral("Kelvaro: no compositing manager on this display; rings are drawn opaque"));
     }
 
     std::optional<bool> m_reducedMotion;
     std::optional<bool> m_enableAnimations;
     std::optional<bool> m_highContrast;
     bool m_portalMissing = false;
-    mutable bool m_compositing = true;
-    mutable bool m_compositingKnown = false;
-    mutable double m_compositingCheckedAt = 0.0;
+    // Followed as it comes and goes: the glass is translucent from the first
+    // showing after a compositing manager starts, and opaque again from the
+    // first after it stops.
+    mutable X11CompositorWatch m_compositor { [this](bool running) {
+        if (!running)
+            logNoCompositor();
+        m_compositingLogged = !running;
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT changed(); }, Qt::QueuedConnection);
+    } };
+    mutable bool m_compositingLogged = false;
 };
 }
 

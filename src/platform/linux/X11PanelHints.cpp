@@ -1,8 +1,8 @@
 #include "platform/linux/X11PanelHints.h"
 
 #include "platform/PanelHints.h"
+#include "platform/linux/X11CompositorWatch.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QHash>
 #include <QList>
@@ -212,82 +212,6 @@ bool readsAsRgb32(xcb_connection_t* c, const xcb_screen_t* screen)
     return false;
 }
 
-// Whether a compositing manager owns the screen's _NET_WM_CM_S<n>, asked
-// once and then followed through XFixes' notices of that selection's owner
-// changing: a round trip on the way from a hotkey to its ring's first frame
-// waits for whatever else the server is busy with.
-class CompositorWatch final : public QAbstractNativeEventFilter {
-public:
-    ~CompositorWatch() override
-    {
-        if (m_installed && QCoreApplication::instance())
-            QCoreApplication::instance()->removeNativeEventFilter(this);
-    }
-
-    bool running()
-    {
-        xcb_connection_t* c = X11PanelHints::qtConnection();
-        if (!c)
-            return true;
-        if (c == m_connection)
-            return m_running;
-        // On Qt's connection, which has agreed an XFixes version; without
-        // the extension every answer is asked for.
-        const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(c, &xcb_xfixes_id);
-        if (!xfixes || !xfixes->present)
-            return X11PanelHints::compositorRunning();
-        int screen = 0;
-        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->display())
-            screen = DefaultScreen(x11->display());
-        auto roots = xcb_setup_roots_iterator(xcb_get_setup(c));
-        for (int i = 0; i < screen && roots.rem; ++i)
-            xcb_screen_next(&roots);
-        const xcb_screen_t* root = roots.rem ? roots.data : nullptr;
-        const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S") + QByteArray::number(screen);
-        const xcb_atom_t selection = internAtom(c, name.constData());
-        if (!root || selection == XCB_ATOM_NONE)
-            return X11PanelHints::compositorRunning();
-        if (!m_installed) {
-            QCoreApplication::instance()->installNativeEventFilter(this);
-            m_installed = true;
-        }
-        // Notices first, then the owner: a change in between arrives as one.
-        xcb_xfixes_select_selection_input(c, root->root, selection,
-            XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER
-                | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY
-                | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
-        xcb_get_selection_owner_reply_t* reply
-            = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
-        m_running = reply && reply->owner != XCB_WINDOW_NONE;
-        std::free(reply);
-        m_connection = c;
-        m_selection = selection;
-        m_firstEvent = xfixes->first_event;
-        return m_running;
-    }
-
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
-    {
-        if (!m_connection || type != QByteArrayLiteral("xcb_generic_event_t"))
-            return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7F) != m_firstEvent + XCB_XFIXES_SELECTION_NOTIFY)
-            return false;
-        const auto* notice = reinterpret_cast<const xcb_xfixes_selection_notify_event_t*>(event);
-        if (notice->selection == m_selection)
-            m_running
-                = notice->subtype == XCB_XFIXES_SELECTION_EVENT_SET_SELECTION_OWNER && notice->owner != XCB_WINDOW_NONE;
-        return false; // Qt follows the same selection
-    }
-
-private:
-    xcb_connection_t* m_connection = nullptr; // once watched
-    xcb_atom_t m_selection = XCB_ATOM_NONE;
-    quint8 m_firstEvent = 0;
-    bool m_running = false;
-    bool m_installed = false;
-};
-
 class X11PanelHintsPort final : public PanelHints {
 public:
     ~X11PanelHintsPort() override { dropRead(); }
@@ -368,7 +292,7 @@ private:
             xcb_discard_reply(c, m_cookie.sequence);
     }
 
-    mutable CompositorWatch m_compositor;
+    mutable X11CompositorWatch m_compositor;
     quint64 m_reads = 0;
     xcb_connection_t* m_connection = nullptr; // while a read is asked and not taken
     xcb_get_image_cookie_t m_cookie {};
