@@ -54,7 +54,7 @@ TEST(DesktopDisplayPreferencesTest, FollowsThePortalAndTheCompositor)
     if (QDBusConnection::sessionBus().interface()->isServiceRegistered(
             QStringLiteral("org.freedesktop.portal.Desktop")))
         GTEST_SKIP() << "a real desktop portal is running";
-    TestSupport::SimEnvironment env; // the compositor check is timed on the virtual clock
+    TestSupport::SimEnvironment env;
 
     QThread thread;
     FakeDisplayPortal portal;
