@@ -3,14 +3,11 @@
 #include "platform/linux/X11PanelHints.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
-#include <X11/Xlib.h>
 
 X11CompositorWatch::X11CompositorWatch(std::function<void(bool)> changed)
     : m_changed(std::move(changed))
@@ -34,33 +31,23 @@ bool X11CompositorWatch::running()
     const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(c, &xcb_xfixes_id);
     if (!xfixes || !xfixes->present)
         return X11PanelHints::compositorRunning();
-    int screen = 0;
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->display())
-        screen = DefaultScreen(x11->display());
-    auto roots = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; i < screen && roots.rem; ++i)
-        xcb_screen_next(&roots);
-    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S") + QByteArray::number(screen);
-    xcb_intern_atom_reply_t* atom
-        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
-    const xcb_atom_t selection = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(atom);
-    if (!roots.rem || selection == XCB_ATOM_NONE)
+    const X11PanelHints::CompositorSelection watched = X11PanelHints::compositorSelection(c);
+    if (watched.root == XCB_WINDOW_NONE || watched.selection == XCB_ATOM_NONE)
         return X11PanelHints::compositorRunning();
     if (!m_installed) {
         QCoreApplication::instance()->installNativeEventFilter(this);
         m_installed = true;
     }
     // The notices first, then the owner: a change in between arrives as a notice.
-    xcb_xfixes_select_selection_input(c, roots.data->root, selection,
+    xcb_xfixes_select_selection_input(c, watched.root, watched.selection,
         XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY
             | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
     xcb_get_selection_owner_reply_t* reply
-        = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+        = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, watched.selection), nullptr);
     m_running = reply && reply->owner != XCB_WINDOW_NONE;
     std::free(reply);
     m_connection = c;
-    m_selection = selection;
+    m_selection = watched.selection;
     m_firstEvent = xfixes->first_event;
     return m_running;
 }

@@ -119,16 +119,24 @@ bool X11PanelHints::apply(xcb_connection_t* c, quint32 window)
     return true;
 }
 
+X11PanelHints::CompositorSelection X11PanelHints::compositorSelection(xcb_connection_t* c)
+{
+    int screen = 0;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->display())
+        screen = DefaultScreen(x11->display());
+    auto roots = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screen && roots.rem; ++i)
+        xcb_screen_next(&roots);
+    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S") + QByteArray::number(screen);
+    return { roots.rem ? roots.data->root : quint32(XCB_WINDOW_NONE), internAtom(c, name.constData()) };
+}
+
 bool X11PanelHints::compositorRunning()
 {
     xcb_connection_t* c = qtConnection();
     if (!c)
         return true;
-    int screen = 0;
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->display())
-        screen = DefaultScreen(x11->display());
-    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S") + QByteArray::number(screen);
-    const xcb_atom_t selection = internAtom(c, name.constData());
+    const xcb_atom_t selection = compositorSelection(c).selection;
     if (selection == XCB_ATOM_NONE)
         return false;
     xcb_get_selection_owner_reply_t* reply

@@ -32,6 +32,13 @@ public:
     // blended with what lies behind it (without one they show black). True
     // where there is no X11 connection (nothing to find out).
     static bool compositorRunning();
+    // The root window of the Qt application's X screen and the atom of its
+    // _NET_WM_CM_S<screen> selection (none when either cannot be had).
+    struct CompositorSelection {
+        quint32 root = 0;
+        quint32 selection = 0;
+    };
+    static CompositorSelection compositorSelection(xcb_connection_t* connection);
 
     // Lets pointer input through `window` to the windows beneath (an empty
     // input shape) or takes it again (the window's own shape, which follows
