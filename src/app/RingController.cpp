@@ -195,8 +195,11 @@ void RingController::releaseMemoryWhenIdle()
     const quint64 generation = ++m_memoryReleaseGeneration;
     // A ring shown meanwhile is either still up or has hidden and asked again.
     Scheduler::shared().postAfterWhileAlive(idleMemoryDelay, this, [this, generation] {
-        if (generation == m_memoryReleaseGeneration && !isSwitcherVisible() && !isShortcutRingVisible())
-            FreedMemory::release();
+        if (generation != m_memoryReleaseGeneration || isSwitcherVisible() || isShortcutRingVisible())
+            return;
+        if (m_switcher)
+            m_switcher->releaseMotionBuffers();
+        FreedMemory::release();
     });
 }
 

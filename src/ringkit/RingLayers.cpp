@@ -103,6 +103,14 @@ void RingBlurLayer::draw(QPainter& painter, const QRectF& content, double blurPo
     painter.restore();
 }
 
+void RingBlurLayer::release()
+{
+    m_image = QImage();
+    m_enlarged = QImage();
+    m_imageStore = QImage();
+    m_enlargedStore = QImage();
+}
+
 const QImage& RingBlurCache::blurred(const QImage& image, double radius, bool pad, int maxWidth)
 {
     const double r = quantized(radius);

@@ -135,6 +135,12 @@ public:
     // `reuse`, a band whose radii moved is updated in its cached image only
     // about its edges; without, it is computed whole.
     void paint(QPainter& painter, QPointF centre, const RingPalette& palette, bool reuse = true) const;
+    // Frees the cached image; the next paint computes it whole.
+    void releaseCache() const
+    {
+        m_cache = QImage();
+        m_cacheKey = CacheKey();
+    }
     // The same drawing without the cache (for one-off renders and tests).
     static void paintDirect(
         QPainter& painter, QPointF centre, double innerRadius, double outerRadius, const RingPalette& palette);

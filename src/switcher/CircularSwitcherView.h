@@ -106,6 +106,8 @@ public:
     // the layers, glyphs and icon sizes the first showing needs are ready;
     // the view is left in its hidden pose. Only while hidden.
     void prerender(double devicePixelRatio);
+    // Frees the buffers a moving ring draws with, while hidden.
+    void releaseMotionBuffers() { m_painter.releaseMotionBuffers(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

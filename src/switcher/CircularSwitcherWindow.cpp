@@ -114,6 +114,12 @@ void CircularSwitcherWindow::showSwitcher(std::optional<QList<RunningApp>> apps)
     });
 }
 
+void CircularSwitcherWindow::releaseMotionBuffers()
+{
+    if (!isSwitcherVisible() && !m_isExiting)
+        m_view->releaseMotionBuffers();
+}
+
 void CircularSwitcherWindow::prepare()
 {
     if (isSwitcherVisible() || m_isExiting)

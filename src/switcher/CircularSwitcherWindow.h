@@ -42,6 +42,9 @@ public:
     // paints the ring offscreen, so the first showing finds the window
     // properties, desktop entries, icons, glyphs and layers it needs ready.
     void prepare();
+    // While nothing shows: frees the buffers the motion of a showing draws
+    // with (the next showing takes them again).
+    void releaseMotionBuffers();
 
     // The panel is on screen: shown, revealed or still running its exit.
     bool isSwitcherVisible() const;

@@ -39,6 +39,14 @@ public:
     // shortcuts the motion takes (frames left out, pieces kept from the
     // frame before): they must give the same pixels.
     void setFullDrawing(bool full) { m_fullDrawing = full; }
+    // Frees what only a moving ring draws with (the blur layer, the band's
+    // image at its last radii): kept from frame to frame, not between
+    // showings. The resting looks stay, for the next showing's first frame.
+    void releaseMotionBuffers() const
+    {
+        m_blurLayer.release();
+        m_layout.band.releaseCache();
+    }
 
 private:
     // `turn` turns the painter for the ring's spin; `bandTurns` false leaves

@@ -213,6 +213,22 @@ TEST(RingEffectsTest, BlurredLayerSoftensWithinTheContentAndItsSpread)
         EXPECT_LT(alphaAt(121, 150), 200) << dpr; // and the edge itself softened
         EXPECT_EQ(alphaAt(20, 20), 0) << dpr; // far outside: untouched
         EXPECT_EQ(alphaAt(280, 150), 0) << dpr;
+
+        // Its memory freed between showings, the layer draws the same again,
+        // at the same size and after a larger one.
+        for (const double side : { 100.0, 160.0, 100.0 }) {
+            layer.release();
+            QImage again = clearCanvas(300, dpr);
+            QPainter p(&again);
+            layer.draw(p, QRectF(100, 100, side, side), 6.0, dpr,
+                [](QPainter& lp, double) { lp.fillRect(QRectF(120, 120, 60, 60), Qt::black); });
+            p.end();
+            if (side == 100.0)
+                EXPECT_EQ(again, target) << dpr;
+            else
+                EXPECT_EQ(qAlpha(again.pixel(int(150 * dpr), int(150 * dpr))),
+                    qAlpha(target.pixel(int(150 * dpr), int(150 * dpr))));
+        }
     }
     EXPECT_DOUBLE_EQ(RingBlurLayer::layerScale(16.0, 2.0), 0.25);
     EXPECT_DOUBLE_EQ(RingBlurLayer::layerScale(1.5, 2.0), 0.5);
