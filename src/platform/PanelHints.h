@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
+#include <QSize>
 #include <QtGlobal>
 
 class PanelHints {
@@ -34,4 +36,17 @@ public:
     // yet (opaque, premultiplied ARGB, a device pixel each), and only once;
     // null when nothing could be read, or the read was dropped.
     virtual QImage takeScreenArea(quint64 read) = 0;
+
+    // Frames put straight onto `window` from memory the window system reads
+    // in place, past the toolkit's own buffer (which clears and waits on the
+    // display server before every frame it paints). The image, `size` device
+    // pixels of premultiplied ARGB, is the window's until released; it is
+    // handed out only once the frame put before has been read. Null where
+    // frames cannot reach the window that way: frames then go through the
+    // toolkit as ever.
+    virtual QImage* frameFor(quint32 window, QSize size) = 0;
+    // Puts `region` (device pixels) of the window's frame onto it.
+    virtual void putFrame(quint32 window, const QRegion& region) = 0;
+    // Lets the window's frame go.
+    virtual void releaseFrame(quint32 window) = 0;
 };

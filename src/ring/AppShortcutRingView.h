@@ -17,6 +17,7 @@
 // about the widget's centre (the owner sizes the widget to 700 x ringScale).
 
 #include "ring/ShortcutSegmentView.h"
+#include "ringkit/RingPanel.h"
 #include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingAnimation.h"
 #include "ringkit/RingEffects.h"
@@ -36,7 +37,7 @@
 
 class Platform;
 
-class AppShortcutRingView : public QWidget {
+class AppShortcutRingView : public QWidget, public RingFrameContent {
     Q_OBJECT
 public:
     static constexpr double stageSize = 700.0;
@@ -67,6 +68,8 @@ public:
     // Draws one frame of the ring as it stands now, with the painter's origin
     // at the widget's top-left corner (what paintEvent draws).
     void renderFrame(QPainter& painter);
+    // The frame in `area`, what paintEvent draws.
+    void paintFrame(QPainter& painter, const QRegion& area) override;
 
     // What the next frame of a motion repaints (widget coordinates): the
     // disc the ring can reach now or could in the last frame painted, or all

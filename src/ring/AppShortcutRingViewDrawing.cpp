@@ -38,15 +38,18 @@ void paintWedgeInBands(QPainter& p, const ShortcutRadialSegmentView& s, const Ri
 
 void AppShortcutRingView::paintEvent(QPaintEvent* event)
 {
-    {
-        QPainter p(this);
-        renderFrame(p);
-    }
+    QPainter p(this);
+    paintFrame(p, event->region());
+}
+
+void AppShortcutRingView::paintFrame(QPainter& painter, const QRegion& area)
+{
+    renderFrame(painter);
     m_pacer.painted(blur());
     // A paint of part of the frame (the centre tile's turn) leaves the rest
     // of the last frame on screen.
     const double now = reach();
-    if ((frameArea() - event->region()).isEmpty())
+    if ((frameArea() - area).isEmpty())
         m_paintedReach = now;
     else
         m_paintedReach = (m_paintedReach < 0.0 || now < 0.0) ? -1.0 : std::max(m_paintedReach, now);

@@ -14,7 +14,9 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QWindow>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
@@ -45,10 +47,16 @@ RingPanel::RingPanel(Screens& screens, PanelHints& hints, QWidget* parent)
     // The native window is made now, so its hints are in place before the
     // first map.
     (void)winId();
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
     applyWindowSystemHints();
 }
 
-RingPanel::~RingPanel() = default;
+RingPanel::~RingPanel()
+{
+    if (m_holdsFrame)
+        m_hints.releaseFrame(quint32(winId()));
+}
 
 void RingPanel::updateContent(QWidget* content, const QRegion& area)
 {
@@ -88,7 +96,128 @@ void RingPanel::updateContent(QWidget* content, const QRegion& area)
     QRegion wanted = area | std::exchange(panel->m_deferredArea, QRegion());
     if (std::exchange(panel->m_frostUnshown, false))
         wanted |= panel->frostArea();
+    // Frames put straight onto the window: the areas asked for in one turn
+    // of the event loop make one frame, drawn at its end, as Qt would.
+    if (panel->m_straightFrames && panel->canPutFrameStraight()) {
+        panel->m_straightPending |= wanted;
+        if (!std::exchange(panel->m_straightPosted, true)) {
+            Scheduler::shared().postWhileAlive(panel, [panel] {
+                panel->m_straightPosted = false;
+                const QRegion area = std::exchange(panel->m_straightPending, QRegion());
+                if (!area.isEmpty() && panel->m_content && !panel->putFrameStraight(area))
+                    panel->m_content->update(area);
+            });
+        }
+        return;
+    }
     content->update(wanted);
+}
+
+bool RingPanel::canPutFrameStraight() const
+{
+    // Only once Qt has painted the showing's first frame, and only a content
+    // that draws everything it shows itself.
+    if (!dynamic_cast<RingFrameContent*>(m_content.data()) || m_warming || !m_qtPaintedSinceShow || !isVisible()
+        || !m_hints.available())
+        return false;
+    for (const QObject* child : m_content->children()) {
+        if (child->isWidgetType() && static_cast<const QWidget*>(child)->isVisible())
+            return false;
+    }
+    return true;
+}
+
+bool RingPanel::putFrameStraight(const QRegion& area)
+{
+    if (!canPutFrameStraight())
+        return false;
+    auto* source = dynamic_cast<RingFrameContent*>(m_content.data());
+    const double dpr = devicePixelRatioF();
+    QImage* frame
+        = m_hints.frameFor(quint32(winId()), QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))));
+    if (!frame) {
+        // Not asked again: this window system takes no frames that way.
+        m_straightFrames = false;
+        return false;
+    }
+    m_holdsFrame = true;
+    const QPoint at = m_content->pos();
+    const QRegion inContent = area & m_content->rect();
+    const QRegion inPanel = inContent.translated(at);
+    // The device pixels the area touches.
+    QRegion pixels;
+    for (const QRect& r : inPanel) {
+        const QRectF d(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
+        pixels |= QRect(QPoint(int(std::floor(d.left())), int(std::floor(d.top()))),
+            QPoint(int(std::ceil(d.right())) - 1, int(std::ceil(d.bottom())) - 1));
+    }
+    pixels &= frame->rect();
+    if (pixels.isEmpty())
+        return true;
+    frame->setDevicePixelRatio(dpr);
+    // Clipped as Qt clips a widget's paint: drawing that splits itself by
+    // the clip's rectangles does so here too.
+    QPaintEngine* engine = frame->paintEngine();
+    engine->setSystemClip(pixels);
+    {
+        QPainter painter(frame);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& r : inPanel)
+            painter.fillRect(r, Qt::transparent);
+        if (paintsCapturedBackdrop())
+            paintBackdrop(painter, inPanel);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        // What a painter opened on the widget starts with.
+        painter.setFont(m_content->font());
+        painter.setPen(QPen(m_content->palette().brush(m_content->foregroundRole()), 1.0));
+        painter.setBackground(m_content->palette().brush(m_content->backgroundRole()));
+        painter.setLayoutDirection(m_content->layoutDirection());
+        painter.translate(at);
+        source->paintFrame(painter, inContent);
+    }
+    engine->setSystemClip(QRegion());
+    m_hints.putFrame(quint32(winId()), pixels);
+    m_straightArea |= inPanel;
+    if (m_countFrames)
+        ++m_framesPainted;
+    return true;
+}
+
+void RingPanel::paintBackdrop(QPainter& painter, const QRegion& area) const
+{
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // A frame repaints a region of many rectangles: the desktop is copied
+    // rectangle by rectangle, each a plain copy of a few dozen rows at most,
+    // rather than span by span under the whole region or in pieces taller
+    // than Qt's raster engine draws on this thread (it hands those to its
+    // thread pool, whose threads would wake for every frame).
+    constexpr int kBandRows = 48;
+    // The copy covers the window, whatever its pixels per point.
+    const double sx = double(m_backdrop.width()) / std::max(1, width()),
+                 sy = double(m_backdrop.height()) / std::max(1, height());
+    for (const QRect& r : area) {
+        for (int y = r.top(); y <= r.bottom(); y += kBandRows) {
+            const QRect piece(r.left(), y, r.width(), std::min(kBandRows, r.bottom() + 1 - y));
+            const QRectF source(piece.left() * sx, piece.top() * sy, piece.width() * sx, piece.height() * sy);
+            painter.drawPixmap(QRectF(piece), m_backdrop, source);
+        }
+    }
+    painter.restore();
+}
+
+void RingPanel::releaseFrameWhenIdle()
+{
+    if (!m_holdsFrame)
+        return;
+    // Kept through a quick run of showings, let go once none follows.
+    constexpr double kFrameKept = 2.0;
+    Scheduler::shared().postAfterWhileAlive(kFrameKept, this, [this, out = m_outCount] {
+        if (m_outCount != out || m_ordered || !m_holdsFrame)
+            return;
+        m_holdsFrame = false;
+        m_hints.releaseFrame(quint32(winId()));
+    });
 }
 
 void RingPanel::warmUp()
@@ -286,6 +415,7 @@ void RingPanel::orderOut()
     m_ordered = false;
     hide();
     dropBackdrop();
+    releaseFrameWhenIdle();
     if (!m_compact && m_compactSide > 0.0) {
         m_compact = true;
         placeWindow();
@@ -318,23 +448,7 @@ void RingPanel::paintEvent(QPaintEvent* event)
     if (!paintsCapturedBackdrop())
         return;
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    // A frame repaints a region of many rectangles: the desktop is copied
-    // rectangle by rectangle, each a plain copy of a few dozen rows at most,
-    // rather than span by span under the whole region or in pieces taller
-    // than Qt's raster engine draws on this thread (it hands those to its
-    // thread pool, whose threads would wake for every frame).
-    constexpr int kBandRows = 48;
-    // The copy covers the window, whatever its pixels per point.
-    const double sx = double(m_backdrop.width()) / std::max(1, width()),
-                 sy = double(m_backdrop.height()) / std::max(1, height());
-    for (const QRect& r : event->region()) {
-        for (int y = r.top(); y <= r.bottom(); y += kBandRows) {
-            const QRect piece(r.left(), y, r.width(), std::min(kBandRows, r.bottom() + 1 - y));
-            const QRectF source(piece.left() * sx, piece.top() * sy, piece.width() * sx, piece.height() * sy);
-            painter.drawPixmap(QRectF(piece), m_backdrop, source);
-        }
-    }
+    paintBackdrop(painter, event->region());
 }
 
 bool RingPanel::event(QEvent* event)
@@ -347,8 +461,10 @@ bool RingPanel::event(QEvent* event)
         m_showRepaintPending = true;
         m_contentRepaintPending = true;
         m_paintedSinceShow = false;
+        m_qtPaintedSinceShow = false;
         break;
     case QEvent::Paint:
+        m_qtPaintedSinceShow = true;
         if (m_warming) {
             Scheduler::shared().postWhileAlive(this, [this] { endWarmUpShowing(); });
             break;
@@ -363,6 +479,7 @@ bool RingPanel::event(QEvent* event)
             return true;
         break;
     case QEvent::Hide:
+        m_straightArea = QRegion();
         m_exposedAt = -1.0;
         m_deferredArea = QRegion();
         m_showRepaintPending = false;
@@ -382,6 +499,14 @@ bool RingPanel::takeShowRepaint(bool& pending) const
 
 bool RingPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_straightArea.isEmpty()) {
+        // Qt's buffer lacks what frames put straight have shown: an exposure
+        // repaints that rather than show the buffer's older frame.
+        update(std::exchange(m_straightArea, QRegion()));
+        return false;
+    }
+    if (watched == m_content && event->type() == QEvent::Paint && !m_straightArea.isEmpty())
+        m_straightArea -= static_cast<QPaintEvent*>(event)->region().translated(m_content->pos());
     if (watched == m_content && event->type() == QEvent::UpdateLater && takeShowRepaint(m_contentRepaintPending))
         return true;
     if (m_countFrames && event->type() == QEvent::Paint && watched == m_content)

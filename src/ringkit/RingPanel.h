@@ -35,6 +35,17 @@ class QPainter;
 class PanelHints;
 class Screens;
 
+// A panel's content that draws a frame into any painter as its paintEvent
+// would into its own: the panel then puts the frames of a motion straight
+// onto its window (where the window system lets it), past Qt's buffer.
+class RingFrameContent {
+public:
+    virtual ~RingFrameContent() = default;
+    // Draws `area` (the content's coordinates) of the content's current
+    // frame; the painter is clipped to it and holds nothing there yet.
+    virtual void paintFrame(QPainter& painter, const QRegion& area) = 0;
+};
+
 class RingPanel : public QWidget {
     Q_OBJECT
 public:
@@ -152,6 +163,14 @@ private:
     void placeContent();
     // A shown compact window grows to the whole frame in place.
     void growToFrame();
+    // Draws `area` of the content's frame and puts it straight onto the
+    // window; false when that cannot be done (Qt then paints it).
+    bool putFrameStraight(const QRegion& area);
+    bool canPutFrameStraight() const;
+    // The copy of the screen behind the window, in `area` (the panel's coordinates).
+    void paintBackdrop(QPainter& painter, const QRegion& area) const;
+    // After a while hidden, the memory of the frames put straight goes.
+    void releaseFrameWhenIdle();
 
     Screens& m_screens;
     PanelHints& m_hints;
@@ -202,4 +221,13 @@ private:
     // content painted in this showing, logged when the panel is ordered out.
     bool m_countFrames = false;
     int m_framesPainted = 0;
+    // What frames put straight onto the window have shown (the panel's
+    // coordinates) and Qt's buffer does not hold: repainted by Qt if the
+    // window is exposed. And whether the window has a frame to release.
+    QRegion m_straightArea;
+    bool m_holdsFrame = false;
+    bool m_straightFrames = true; // until the window system turns them down
+    bool m_qtPaintedSinceShow = false; // frames go straight only after Qt's first
+    QRegion m_straightPending; // asked for in this turn of the event loop
+    bool m_straightPosted = false;
 };

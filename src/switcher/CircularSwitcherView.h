@@ -29,6 +29,7 @@
 #include "ringkit/CenterAppIcon.h"
 #include "ringkit/RingAnimation.h"
 #include "ringkit/RingElement.h"
+#include "ringkit/RingPanel.h"
 #include "switcher/RadialSegmentView.h"
 #include "switcher/SwitcherLayout.h"
 #include "switcher/SwitcherPainter.h"
@@ -37,7 +38,7 @@
 class CircularSwitcherViewModel;
 class QAccessibleEvent;
 
-class CircularSwitcherView : public QWidget {
+class CircularSwitcherView : public QWidget, public RingFrameContent {
     Q_OBJECT
 public:
     static constexpr double stageSize = SwitcherLayout::stageSize;
@@ -108,6 +109,8 @@ public:
     void prerender(double devicePixelRatio);
     // Frees the buffers a moving ring draws with, while hidden.
     void releaseMotionBuffers() { m_painter.releaseMotionBuffers(); }
+    // The frost and the ring in `area`, what paintEvent draws.
+    void paintFrame(QPainter& painter, const QRegion& area) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -87,13 +87,16 @@ void CircularSwitcherView::prerender(double devicePixelRatio)
 
 void CircularSwitcherView::paintEvent(QPaintEvent* event)
 {
+    QPainter painter(this);
+    paintFrame(painter, event->region());
+}
+
+void CircularSwitcherView::paintFrame(QPainter& painter, const QRegion& area)
+{
     const SwitcherRepaint::Pose shown = m_repaint.pose(viewport());
-    {
-        QPainter painter(this);
-        paintFrost(painter);
-        paintRing(painter);
-    }
-    m_repaint.painted(viewport(), event->region(), shown);
+    paintFrost(painter);
+    paintRing(painter);
+    m_repaint.painted(viewport(), area, shown);
     m_pacer.painted(m_layout.blur());
 }
 

@@ -8,7 +8,11 @@
 #include <QList>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <utility>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
 #include <xcb/xcb.h>
 #include <xcb/xcb_icccm.h>
 #include <xcb/xfixes.h>
@@ -220,9 +224,44 @@ bool readsAsRgb32(xcb_connection_t* c, const xcb_screen_t* screen)
     return false;
 }
 
+// Whether windows of depth 32 take Qt's premultiplied ARGB32 as it lies in
+// memory: 32 bits a pixel in this machine's byte order, and the shared
+// memory extension to read them from.
+bool takesArgbFromSharedMemory(xcb_connection_t* c)
+{
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(c, &xcb_shm_id);
+    if (!shm || !shm->present)
+        return false;
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const auto order = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? XCB_IMAGE_ORDER_LSB_FIRST : XCB_IMAGE_ORDER_MSB_FIRST;
+    if (setup->image_byte_order != order)
+        return false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f)) {
+        if (f.data->depth == 32)
+            return f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
+    }
+    return false;
+}
+
+// A window's frame in a shared memory segment the server reads from.
+struct SharedFrame {
+    QImage image;
+    int id = -1;
+    void* memory = nullptr;
+    xcb_shm_seg_t segment = 0;
+    xcb_gcontext_t gc = 0;
+    // Answered once the server has read the last frame put.
+    std::optional<xcb_get_input_focus_cookie_t> fence;
+};
+
 class X11PanelHintsPort final : public PanelHints {
 public:
-    ~X11PanelHintsPort() override { dropRead(); }
+    ~X11PanelHintsPort() override
+    {
+        dropRead();
+        for (const quint32 window : m_frames.keys())
+            releaseFrame(window);
+    }
     bool available() const override { return X11PanelHints::qtConnection() != nullptr; }
     bool apply(quint32 window) override
     {
@@ -291,7 +330,111 @@ public:
         return image;
     }
 
+    QImage* frameFor(quint32 window, QSize size) override
+    {
+        xcb_connection_t* c = X11PanelHints::qtConnection();
+        if (!c || size.isEmpty())
+            return nullptr;
+        if (!m_argbChecked) {
+            m_argbChecked = true;
+            m_argb = takesArgbFromSharedMemory(c);
+        }
+        if (!m_argb)
+            return nullptr;
+        auto it = m_frames.find(window);
+        if (it != m_frames.end() && it->image.size() != size) {
+            releaseFrame(window);
+            it = m_frames.end();
+        }
+        if (it == m_frames.end()) {
+            SharedFrame frame;
+            if (!makeFrame(c, window, size, frame)) {
+                // Not one more try per frame: the toolkit draws them.
+                m_argb = false;
+                return nullptr;
+            }
+            it = m_frames.insert(window, frame);
+        }
+        // The server reads the last frame while it is put: it is not drawn
+        // over before the server has answered what was asked after it.
+        if (it->fence)
+            std::free(xcb_get_input_focus_reply(c, *std::exchange(it->fence, std::nullopt), nullptr));
+        return &it->image;
+    }
+    void putFrame(quint32 window, const QRegion& region) override
+    {
+        xcb_connection_t* c = X11PanelHints::qtConnection();
+        const auto it = m_frames.find(window);
+        if (!c || it == m_frames.end())
+            return;
+        const QRect whole = it->image.rect();
+        const auto width = quint16(whole.width()), height = quint16(whole.height());
+        for (const QRect& rect : region) {
+            const QRect r = rect & whole;
+            if (r.isEmpty())
+                continue;
+            xcb_shm_put_image(c, window, it->gc, width, height, quint16(r.x()), quint16(r.y()), quint16(r.width()),
+                quint16(r.height()), qint16(r.x()), qint16(r.y()), 32, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, it->segment, 0);
+        }
+        if (it->fence)
+            xcb_discard_reply(c, it->fence->sequence);
+        it->fence = xcb_get_input_focus(c);
+        xcb_flush(c);
+    }
+    void releaseFrame(quint32 window) override
+    {
+        const auto it = m_frames.find(window);
+        if (it == m_frames.end())
+            return;
+        SharedFrame frame = *it;
+        m_frames.erase(it);
+        if (xcb_connection_t* c = X11PanelHints::qtConnection()) {
+            if (frame.fence)
+                xcb_discard_reply(c, frame.fence->sequence);
+            xcb_free_gc(c, frame.gc);
+            xcb_shm_detach(c, frame.segment);
+            xcb_flush(c);
+        }
+        frame.image = QImage();
+        shmdt(frame.memory);
+    }
+
 private:
+    // A segment of `size` for `window`, attached on both sides (false, and
+    // nothing kept, when either side cannot).
+    static bool makeFrame(xcb_connection_t* c, quint32 window, QSize size, SharedFrame& frame)
+    {
+        // Only a window with an alpha channel takes the frame's pixels as they are.
+        xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+        const bool argb = geometry && geometry->depth == 32;
+        std::free(geometry);
+        if (!argb)
+            return false;
+        const size_t bytes = size_t(size.width()) * size_t(size.height()) * 4;
+        frame.id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+        if (frame.id < 0)
+            return false;
+        frame.memory = shmat(frame.id, nullptr, 0);
+        // Gone once both sides have let go of it, whatever happens to us.
+        shmctl(frame.id, IPC_RMID, nullptr);
+        if (frame.memory == reinterpret_cast<void*>(-1))
+            return false;
+        frame.segment = xcb_generate_id(c);
+        // A server elsewhere cannot reach this machine's memory: asked once.
+        if (xcb_generic_error_t* error
+            = xcb_request_check(c, xcb_shm_attach_checked(c, frame.segment, quint32(frame.id), 0))) {
+            std::free(error);
+            shmdt(frame.memory);
+            return false;
+        }
+        frame.gc = xcb_generate_id(c);
+        const quint32 noExposures = 0;
+        xcb_create_gc(c, frame.gc, window, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+        frame.image = QImage(static_cast<uchar*>(frame.memory), size.width(), size.height(), size.width() * 4,
+            QImage::Format_ARGB32_Premultiplied);
+        return true;
+    }
+
     // A reply never asked for would be kept for the life of the connection.
     void dropRead()
     {
@@ -306,6 +449,9 @@ private:
     xcb_get_image_cookie_t m_cookie {};
     QRect m_area;
     QRect m_read; // the part of m_area on the root window
+    QHash<quint32, SharedFrame> m_frames;
+    bool m_argbChecked = false;
+    bool m_argb = false;
 };
 }
 

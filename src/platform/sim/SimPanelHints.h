@@ -4,7 +4,9 @@
 
 #include "platform/PanelHints.h"
 
+#include <QHash>
 #include <QImage>
+#include <QRegion>
 #include <QList>
 #include <utility>
 
@@ -35,6 +37,27 @@ public:
     {
         return read == quint64(screenReads.size()) ? std::exchange(m_read, QImage()) : QImage();
     }
+
+    // Frames put straight to windows: offered while `straightFrames` is set,
+    // the window's one image kept in `frames` and each region put in `puts`.
+    bool straightFrames = false;
+    QHash<quint32, QImage> frames;
+    QList<QRegion> puts;
+    QImage* frameFor(quint32 window, QSize size) override
+    {
+        if (!straightFrames || size.isEmpty())
+            return nullptr;
+        QImage& frame = frames[window];
+        if (frame.size() != size)
+            frame = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        return &frame;
+    }
+    void putFrame(quint32 window, const QRegion& region) override
+    {
+        if (frames.contains(window))
+            puts << region;
+    }
+    void releaseFrame(quint32 window) override { frames.remove(window); }
 
 private:
     QImage m_read;
