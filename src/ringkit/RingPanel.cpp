@@ -20,6 +20,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -154,6 +155,11 @@ bool RingPanel::putFrameStraight(const QRegion& area)
     pixels &= frame->rect();
     if (pixels.isEmpty())
         return true;
+    // Cleared to transparent in whole device pixels, as Qt clears its buffer.
+    for (const QRect& r : pixels) {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::memset(frame->scanLine(y) + qsizetype(r.left()) * 4, 0, size_t(r.width()) * 4);
+    }
     frame->setDevicePixelRatio(dpr);
     // Clipped as Qt clips a widget's paint: drawing that splits itself by
     // the clip's rectangles does so here too.
@@ -161,12 +167,8 @@ bool RingPanel::putFrameStraight(const QRegion& area)
     engine->setSystemClip(pixels);
     {
         QPainter painter(frame);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const QRect& r : inPanel)
-            painter.fillRect(r, Qt::transparent);
         if (paintsCapturedBackdrop())
             paintBackdrop(painter, inPanel);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         // What a painter opened on the widget starts with.
         painter.setFont(m_content->font());
         painter.setPen(QPen(m_content->palette().brush(m_content->foregroundRole()), 1.0));
