@@ -73,10 +73,20 @@ void setAtoms(xcb_connection_t* c, quint32 window, xcb_atom_t property, const QL
 
 xcb_connection_t* X11PanelHints::qtConnection()
 {
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
+    // Asked several times a frame (the glass's look asks whether a
+    // compositor runs): an application keeps its connection for life, so
+    // Qt's interface is looked up once per application.
+    static const QGuiApplication* askedOf = nullptr;
+    static xcb_connection_t* connection = nullptr;
+    if (qGuiApp == askedOf)
+        return connection;
+    askedOf = qGuiApp;
+    connection = nullptr;
+    if (qGuiApp && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            connection = x11->connection();
+    }
+    return connection;
 }
 
 bool X11PanelHints::apply(xcb_connection_t* c, quint32 window)
