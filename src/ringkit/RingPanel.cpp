@@ -99,7 +99,7 @@ void RingPanel::updateContent(QWidget* content, const QRegion& area)
         wanted |= panel->frostArea();
     // Frames put straight onto the window: the areas asked for in one turn
     // of the event loop make one frame, drawn at its end, as Qt would.
-    if (panel->m_straightFrames && panel->canPutFrameStraight()) {
+    if (panel->m_straightFrames && panel->straightContent()) {
         panel->m_straightPending |= wanted;
         if (!std::exchange(panel->m_straightPosted, true)) {
             Scheduler::shared().postWhileAlive(panel, [panel] {
@@ -114,25 +114,26 @@ void RingPanel::updateContent(QWidget* content, const QRegion& area)
     content->update(wanted);
 }
 
-bool RingPanel::canPutFrameStraight() const
+RingFrameContent* RingPanel::straightContent() const
 {
     // Only once Qt has painted the showing's first frame, and only a content
     // that draws everything it shows itself.
-    if (!dynamic_cast<RingFrameContent*>(m_content.data()) || m_warming || !m_qtPaintedSinceShow || !isVisible()
-        || !m_hints.available())
-        return false;
+    auto* content = dynamic_cast<RingFrameContent*>(m_content.data());
+    if (!content || m_warming || !m_qtPaintedSinceShow || !isVisible() || !m_hints.available())
+        return nullptr;
     for (const QObject* child : m_content->children()) {
         if (child->isWidgetType() && static_cast<const QWidget*>(child)->isVisible())
-            return false;
+            return nullptr;
     }
-    return true;
+    return content;
 }
 
 bool RingPanel::putFrameStraight(const QRegion& area)
 {
-    if (!canPutFrameStraight())
+    // Asked again: the ring may have hidden since the frame was asked for.
+    RingFrameContent* source = straightContent();
+    if (!source)
         return false;
-    auto* source = dynamic_cast<RingFrameContent*>(m_content.data());
     const double dpr = devicePixelRatioF();
     QImage* frame
         = m_hints.frameFor(quint32(winId()), QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))));

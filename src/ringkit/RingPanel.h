@@ -166,7 +166,8 @@ private:
     // Draws `area` of the content's frame and puts it straight onto the
     // window; false when that cannot be done (Qt then paints it).
     bool putFrameStraight(const QRegion& area);
-    bool canPutFrameStraight() const;
+    // The content, when its frames can go straight onto the window now.
+    RingFrameContent* straightContent() const;
     // The copy of the screen behind the window, in `area` (the panel's coordinates).
     void paintBackdrop(QPainter& painter, const QRegion& area) const;
     // After a while hidden, the memory of the frames put straight goes.
