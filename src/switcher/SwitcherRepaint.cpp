@@ -131,9 +131,10 @@ SwitcherRepaint::Pose SwitcherRepaint::pose(const Viewport& view) const
     return p;
 }
 
-QRegion SwitcherRepaint::changedArea(const Viewport& view) const
+QRegion SwitcherRepaint::changedArea(const Viewport& view) const { return changedArea(view, pose(view)); }
+
+QRegion SwitcherRepaint::changedArea(const Viewport& view, const Pose& now) const
 {
-    const Pose now = pose(view);
     const Pose& was = m_paintedPose;
     // A blurred ring is drawn as one layer, and window cards reach beyond
     // it: those frames repaint all that moves.
@@ -214,10 +215,12 @@ void SwitcherRepaint::painted(const Viewport& view, const QRegion& painted, cons
 {
     // The frame counts as shown only when it covers all that moved since
     // the last one; otherwise the next frame repaints from that one again
-    // (it came late, or the state changed meanwhile).
-    const bool complete = (changedArea(view) - painted).isEmpty();
-    const bool partial = !(movingArea(view) - painted).isEmpty();
+    // (it came late, or the state changed meanwhile). What changed lies
+    // within what moves: a frame covering all that moves covers it.
     const QRegion drawn = drawableArea(view);
+    const QRegion moving = m_drawnArea.isEmpty() ? movingArea(view) : (drawn | m_drawnArea);
+    const bool partial = !(moving - painted).isEmpty();
+    const bool complete = !partial || (changedArea(view, shown) - painted).isEmpty();
     m_drawnArea = partial ? (m_drawnArea | drawn) : drawn;
     if (complete)
         m_paintedPose = shown;

@@ -61,6 +61,8 @@ private:
     // Where wedge `i` and its icon can draw when drawn as `drawn`, under
     // `ring` (stage to widget).
     QRect wedgeArea(int i, const SwitcherLayout::WedgeDrawn& drawn, const QTransform& ring) const;
+    // Where the ring posed as `now` differs from the last frame painted.
+    QRegion changedArea(const Viewport& view, const Pose& now) const;
     // Where the window cards can draw, each card as plain and as selected,
     // blurred with the ring while it is: they reach beyond the ring's disc.
     QRegion cardArea(const Viewport& view) const;
