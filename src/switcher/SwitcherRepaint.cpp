@@ -19,7 +19,9 @@ double SwitcherRepaint::Viewport::scale() const
     return side > 0 ? side / stageSize : 1.0;
 }
 
-QRegion SwitcherRepaint::movingArea(const Viewport& view) const
+QRegion SwitcherRepaint::movingArea(const Viewport& view) const { return movingArea(view, drawableArea(view)); }
+
+QRegion SwitcherRepaint::movingArea(const Viewport& view, const QRegion& drawable) const
 {
     // Everything drawn lies on the band's disc or on a window card: only
     // the part this frame draws on, and the part the last one drew on (which
@@ -32,7 +34,7 @@ QRegion SwitcherRepaint::movingArea(const Viewport& view) const
             | cardArea(view))
             .intersected(view.rect());
     }
-    return drawableArea(view) | m_drawnArea;
+    return drawable | m_drawnArea;
 }
 
 QRegion SwitcherRepaint::drawableArea(const Viewport& view) const { return reachArea(view) | cardArea(view); }
@@ -218,8 +220,7 @@ void SwitcherRepaint::painted(const Viewport& view, const QRegion& painted, cons
     // (it came late, or the state changed meanwhile). What changed lies
     // within what moves: a frame covering all that moves covers it.
     const QRegion drawn = drawableArea(view);
-    const QRegion moving = m_drawnArea.isEmpty() ? movingArea(view) : (drawn | m_drawnArea);
-    const bool partial = !(moving - painted).isEmpty();
+    const bool partial = !(movingArea(view, drawn) - painted).isEmpty();
     const bool complete = !partial || (changedArea(view, shown) - painted).isEmpty();
     m_drawnArea = partial ? (m_drawnArea | drawn) : drawn;
     if (complete)

@@ -61,6 +61,8 @@ private:
     // Where wedge `i` and its icon can draw when drawn as `drawn`, under
     // `ring` (stage to widget).
     QRect wedgeArea(int i, const SwitcherLayout::WedgeDrawn& drawn, const QTransform& ring) const;
+    // What can change, given what this frame can draw on.
+    QRegion movingArea(const Viewport& view, const QRegion& drawable) const;
     // Where the ring posed as `now` differs from the last frame painted.
     QRegion changedArea(const Viewport& view, const Pose& now) const;
     // Where the window cards can draw, each card as plain and as selected,
