@@ -146,12 +146,16 @@ bool RingPanel::putFrameStraight(const QRegion& area)
     const QPoint at = m_content->pos();
     const QRegion inContent = area & m_content->rect();
     const QRegion inPanel = inContent.translated(at);
-    // The device pixels the area touches.
-    QRegion pixels;
-    for (const QRect& r : inPanel) {
-        const QRectF d(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
-        pixels |= QRect(QPoint(int(std::floor(d.left())), int(std::floor(d.top()))),
-            QPoint(int(std::ceil(d.right())) - 1, int(std::ceil(d.bottom())) - 1));
+    // The device pixels the area touches: at one pixel per point the area
+    // itself, rather than its few dozen rectangles joined again one by one.
+    QRegion pixels = inPanel;
+    if (dpr != 1.0) {
+        pixels = QRegion();
+        for (const QRect& r : inPanel) {
+            const QRectF d(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
+            pixels |= QRect(QPoint(int(std::floor(d.left())), int(std::floor(d.top()))),
+                QPoint(int(std::ceil(d.right())) - 1, int(std::ceil(d.bottom())) - 1));
+        }
     }
     pixels &= frame->rect();
     if (pixels.isEmpty())
