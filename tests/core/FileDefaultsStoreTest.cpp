@@ -5,7 +5,9 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,6 +17,7 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -415,8 +418,17 @@ TEST(FileDefaultsChild, EndlessWriter)
 
 TEST_F(FileDefaultsStoreTest, KilledWritersLeaveACommittedFile)
 {
+    // Each commit replaces the file: a new inode, or at least a new time.
+    const auto fileState = [&] {
+        struct stat st { };
+        if (::stat(QFile::encodeName(m_path).constData(), &st) != 0)
+            return std::pair<qint64, qint64>(0, 0);
+        return std::pair<qint64, qint64>(
+            qint64(st.st_ino), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec);
+    };
     qint64 last = 0;
     for (int round = 0; round < 30; ++round) {
+        const auto before = fileState();
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("KELVARO_CHILD_STORM"), m_path);
@@ -424,14 +436,21 @@ TEST_F(FileDefaultsStoreTest, KilledWritersLeaveACommittedFile)
         child.start(QCoreApplication::applicationFilePath(),
             { QStringLiteral("--gtest_filter=FileDefaultsChild.EndlessWriter") });
         ASSERT_TRUE(child.waitForStarted());
-        QThread::msleep(120 + (round * 37) % 150);
+        // Killed a while after its first commit of the round, however slowly
+        // it starts (a busy machine, a sanitizer's build): at a different
+        // point of its writing each round.
+        QElapsedTimer started;
+        started.start();
+        while (fileState() == before && started.elapsed() < 20000)
+            QThread::msleep(2);
+        ASSERT_NE(fileState(), before) << "round " << round << ": the writer committed nothing in 20 s";
+        QThread::msleep((round * 37) % 150);
         ::kill(pid_t(child.processId()), SIGKILL);
         ASSERT_TRUE(child.waitForFinished());
 
         FileDefaultsStore reader(m_path);
         ASSERT_TRUE(asideFiles().isEmpty()) << "round " << round;
-        if (!reader.contains(QStringLiteral("state")))
-            continue; // killed before its first save
+        ASSERT_TRUE(reader.contains(QStringLiteral("state"))) << "round " << round;
         const QVariantList state = reader.value(QStringLiteral("state"))->toList();
         ASSERT_EQ(state.size(), 2);
         const qint64 n = state[0].toLongLong();
@@ -441,4 +460,34 @@ TEST_F(FileDefaultsStoreTest, KilledWritersLeaveACommittedFile)
         EXPECT_EQ(state[1].toString(), QString(50000 + int(n % 1000), QChar(u'a' + int(n % 26)))) << "round " << round;
     }
     EXPECT_GT(last, 0);
+}
+
+TEST_F(FileDefaultsStoreTest, AnEmptyLockLeftByAKilledWriterHoldsNothingUp)
+{
+    // A writer killed between making its lock file and filling it in leaves
+    // one that names no process: it must not hold up the next start, nor
+    // leave the store reading and writing without a lock.
+    {
+        FileDefaultsStore store(m_path);
+        store.setValue(QStringLiteral("k"), 1);
+        store.flush();
+    }
+    const QString lockPath = m_path + QStringLiteral(".lock");
+    {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    }
+    m_log.clear();
+    {
+        FileDefaultsStore store(m_path);
+        EXPECT_EQ(store.value(QStringLiteral("k"))->toInt(), 1);
+        store.setValue(QStringLiteral("k"), 2);
+        store.flush();
+    }
+    EXPECT_EQ(FileDefaultsStore(m_path).value(QStringLiteral("k"))->toInt(), 2);
+    ASSERT_EQ(m_log.size(), 1) << m_log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(m_log[0].contains(QStringLiteral("an empty lock file"))) << m_log[0].toStdString();
+    EXPECT_FALSE(QFile::exists(lockPath));
+    EXPECT_FALSE(QFile::exists(lockPath + QStringLiteral(".rmlock")));
 }

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -26,8 +27,50 @@
 
 namespace {
 constexpr int kLockTimeoutMs = 5000;
+// A lock file is filled in right after it is made: one still empty after
+// this long was left by a process stopped in between.
+constexpr qint64 kEmptyLockMs = 1000;
 // A temporary file younger than this may belong to a save still under way.
 constexpr qint64 kStaleTemporarySeconds = 60;
+
+// A lock file still empty well after it was made (see kEmptyLockMs).
+bool isEmptyLock(const QString& lockPath)
+{
+    const QFileInfo info(lockPath);
+    return info.isFile() && !info.isSymLink() && info.size() == 0
+        && std::abs(info.lastModified().msecsTo(QDateTime::currentDateTime())) >= kEmptyLockMs;
+}
+
+void removeEmptyLock(const QString& lockPath)
+{
+    // Such a lock names no process, so QLockFile would only call it stale
+    // once it is half a minute old: every read and save until then would
+    // wait for it and then go on without a lock. Removed under the same
+    // guard QLockFile removes stale locks under, so that a lock another
+    // process has just made in its place is never the one removed.
+    if (!isEmptyLock(lockPath))
+        return;
+    QLockFile guard(lockPath + QStringLiteral(".rmlock"));
+    if (guard.tryLock(0) && isEmptyLock(lockPath) && QFile::remove(lockPath))
+        Log::write(QStringLiteral("Kelvaro: removed %1, an empty lock file left by a process stopped while making it")
+                       .arg(lockPath));
+}
+
+// QLockFile::tryLock(kLockTimeoutMs), except that a lock left empty is
+// removed once it is old enough rather than waited for to the end.
+bool tryLockWithin(QLockFile& lock, const QString& lockPath)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        removeEmptyLock(lockPath);
+        const qint64 left = kLockTimeoutMs - waited.elapsed();
+        if (lock.tryLock(int(std::clamp<qint64>(left, 0, 250))))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError || left <= 0)
+            return false;
+    }
+}
 
 // A name beside `path` that is not taken: path + suffix + stamp (+ "-n"),
 // "-n" past every one in use, so that names sort in the order they were made
@@ -271,7 +314,7 @@ bool FileDefaultsStore::takeLock(QLockFile& lock)
     const SafeFile::Result existing = SafeFile::read(lockPath, 64 * 1024, SafeFile::Links::refuse);
     if (existing.status == SafeFile::Status::notRegular) {
         problem = existing.reason;
-    } else if (lock.tryLock(kLockTimeoutMs)) {
+    } else if (tryLockWithin(lock, lockPath)) {
         m_lockProblem.clear();
         return true;
     } else if (lock.error() == QLockFile::LockFailedError) {
