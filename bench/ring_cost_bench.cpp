@@ -571,9 +571,10 @@ void openRepeatedly(Keys& keys, int count)
 void printMemory(const char* when, qint64 pid)
 {
     const BenchDesktop::Memory m = BenchDesktop::memoryOf(pid);
-    std::printf("memory idle %s: RSS %.1f MiB, PSS %.1f MiB (RSS: heap and other private %.1f, files %.1f, shared "
-                "with the X server %.1f)\n",
-        when, m.rss, m.pss, m.anonymous, m.files, m.shared);
+    // Also in millions of bytes, the unit memory targets are often given in.
+    std::printf("memory idle %s: RSS %.1f MiB (%.1f MB), PSS %.1f MiB (RSS: heap and other private %.1f, files %.1f, "
+                "shared with the X server %.1f)\n",
+        when, m.rss, m.rss * 1.048576, m.pss, m.anonymous, m.files, m.shared);
 }
 
 } // namespace
