@@ -317,6 +317,7 @@ QList<LauncherGroup> AppSettings::loadLauncherGroups()
     auto loaded = StoredListRecovery::loadArray<LauncherGroup>(storedName(Key::launcherGroups), *m_defaults,
         QStringLiteral("launcher group"),
         [](const nlohmann::json& element, QString* error) { return LauncherGroup::fromJsonValue(element, error); });
+    m_launcherGroupsLeftInPlace = loaded.leftInPlace;
     for (LauncherGroup& g : loaded.items)
         g.reconcileHoldModifiers();
     return loaded.items;
@@ -388,7 +389,19 @@ void AppSettings::setHasCompletedOnboarding(bool v)
     update(Key::hasCompletedOnboarding, m_hasCompletedOnboarding, v);
 }
 void AppSettings::setShowLaunchMessage(bool v) { update(Key::showLaunchMessage, m_showLaunchMessage, v); }
-void AppSettings::setLauncherGroups(const QList<LauncherGroup>& v) { update(Key::launcherGroups, m_launcherGroups, v); }
+void AppSettings::setLauncherGroups(const QList<LauncherGroup>& v)
+{
+    // Stored groups that could be neither read nor kept aside are never
+    // written over: keeping them is tried again (there may be room now).
+    if (m_launcherGroupsLeftInPlace && m_defaults)
+        loadLauncherGroups();
+    if (m_launcherGroupsLeftInPlace) {
+        Log::write(QStringLiteral("Kelvaro: the launcher groups were not changed: the stored groups could not all be "
+                                  "read nor kept aside, and are left as they are"));
+        return;
+    }
+    update(Key::launcherGroups, m_launcherGroups, v);
+}
 void AppSettings::setRingScale(double v) { update(Key::ringScale, m_ringScale, v); }
 void AppSettings::setAnimationSpeed(double v) { update(Key::animationSpeed, m_animationSpeed, v); }
 void AppSettings::setEnable3DEffects(bool v) { update(Key::enable3DEffects, m_enable3DEffects, v); }

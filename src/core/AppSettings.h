@@ -155,7 +155,11 @@ public:
     bool showLaunchMessage() const { return m_showLaunchMessage; }
     void setShowLaunchMessage(bool v);
     QList<LauncherGroup> launcherGroups() const { return m_launcherGroups; }
+    // Refused, changing nothing, while launcherGroupsLeftInPlace().
     void setLauncherGroups(const QList<LauncherGroup>& v);
+    // The stored groups could not all be read, nor kept aside: they are left
+    // as they are, and the groups cannot be changed (writing them would lose them).
+    bool launcherGroupsLeftInPlace() const { return m_launcherGroupsLeftInPlace; }
     AppLanguage language() const { return m_language; } // key "appLanguage"
     void setLanguage(AppLanguage v);
     double ringScale() const { return m_ringScale; }
@@ -241,6 +245,7 @@ private:
     bool m_hasCompletedOnboarding = false;
     bool m_showLaunchMessage = true;
     QList<LauncherGroup> m_launcherGroups;
+    bool m_launcherGroupsLeftInPlace = false;
     AppLanguage m_language = AppLanguage::system;
     double m_ringScale = 1.0;
     double m_animationSpeed = 1.0;

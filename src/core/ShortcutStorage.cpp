@@ -43,6 +43,7 @@ ShortcutStorage::ShortcutStorage(DefaultsStore& defaults)
 void ShortcutStorage::load()
 {
     DefaultsStore& defaults = *m_defaults;
+    m_leftInPlace = false;
     const auto stored = defaults.value(key);
     if (!stored)
         return;
@@ -51,7 +52,7 @@ void ShortcutStorage::load()
     if (document && !document->is_object())
         error = QStringLiteral("not a JSON object");
     if (!document || !document->is_object()) {
-        StoredListRecovery::keepUnreadable(key, *stored, error, defaults);
+        m_leftInPlace = StoredListRecovery::keepUnreadable(key, *stored, error, defaults).isEmpty();
         return;
     }
 
@@ -82,8 +83,9 @@ void ShortcutStorage::load()
         }
     }
     if (skipped > 0) {
-        StoredListRecovery::keepUnreadable(
-            key, *stored, QStringLiteral("%1 of %2 entries could not be read").arg(skipped).arg(total), defaults);
+        m_leftInPlace = StoredListRecovery::keepUnreadable(key, *stored,
+            QStringLiteral("%1 of %2 entries could not be read").arg(skipped).arg(total), defaults, encode(lists))
+                            .isEmpty();
     }
     m_shortcuts = lists;
     Q_EMIT shortcutsChanged();
@@ -102,7 +104,24 @@ QByteArray ShortcutStorage::encode(const QMap<QString, QList<AppShortcut>>& list
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
-void ShortcutStorage::save() { m_defaults->setValue(key, encode(m_shortcuts)); }
+void ShortcutStorage::save()
+{
+    // A stored value that could be neither read nor kept aside is never
+    // written over: keeping it is tried again (there may be room now).
+    if (m_leftInPlace) {
+        const auto stored = m_defaults->value(key);
+        m_leftInPlace = stored
+            && StoredListRecovery::keepUnreadable(
+                key, *stored, QStringLiteral("it could not be read when loaded"), *m_defaults, encode(m_shortcuts))
+                   .isEmpty();
+    }
+    if (m_leftInPlace) {
+        Log::write(QStringLiteral("Kelvaro: the shortcuts were not saved: the stored shortcuts could not all be read "
+                                  "nor kept aside, and are left as they are"));
+        return;
+    }
+    m_defaults->setValue(key, encode(m_shortcuts));
+}
 
 QList<AppShortcut> ShortcutStorage::getShortcuts(const QString& bundleIdentifier) const
 {

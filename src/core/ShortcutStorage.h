@@ -67,4 +67,6 @@ Q_SIGNALS:
 private:
     QPointer<DefaultsStore> m_defaults;
     QMap<QString, QList<AppShortcut>> m_shortcuts;
+    // What was stored could not all be read nor kept aside: it is not written over.
+    bool m_leftInPlace = false;
 };

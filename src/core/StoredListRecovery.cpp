@@ -26,8 +26,8 @@ QStringList StoredListRecovery::backupKeys(const QString& key, const DefaultsSto
     return found;
 }
 
-QString StoredListRecovery::keepUnreadable(
-    const QString& key, const QVariant& stored, const QString& reason, DefaultsStore& defaults)
+QString StoredListRecovery::keepUnreadable(const QString& key, const QVariant& stored, const QString& reason,
+    DefaultsStore& defaults, const std::optional<QVariant>& readable)
 {
     for (const QString& existing : backupKeys(key, defaults)) {
         const auto kept = defaults.value(existing);
@@ -41,15 +41,34 @@ QString StoredListRecovery::keepUnreadable(
     QString target = base;
     for (int n = 2; defaults.contains(target); ++n)
         target = base + QLatin1Char('-') + QString::number(n);
-    defaults.setValue(target, stored);
-    Log::write(QStringLiteral("Kelvaro: could not read all of \"%1\" (%2); kept the stored value as \"%3\"")
-                   .arg(key, reason, target));
-    return target;
+    if (defaults.setValues({ { target, stored } })) {
+        Log::write(QStringLiteral("Kelvaro: could not read all of \"%1\" (%2); kept the stored value as \"%3\"")
+                       .arg(key, reason, target));
+        return target;
+    }
+    // No room for a second copy: the value itself moves, which takes no more.
+    if (defaults.setValues({ { target, stored }, { key, readable } })) {
+        Log::write(QStringLiteral("Kelvaro: could not read all of \"%1\" (%2); there was no room for a copy, so the "
+                                  "stored value was moved to \"%3\"%4")
+                       .arg(key, reason, target,
+                           readable ? QStringLiteral(" and the entries that could be read stay under \"%1\"").arg(key)
+                                    : QString()));
+        return target;
+    }
+    Log::write(QStringLiteral("Kelvaro: could not read all of \"%1\" (%2) and could not keep it aside: there is no "
+                              "room in the settings for it; it is left in place and changes to it are refused")
+                   .arg(key, reason));
+    return QString();
 }
 
 void StoredListRecovery::logSkipped(const QString& key, const QString& where, const QString& reason)
 {
     Log::write(QStringLiteral("Kelvaro: skipped an unreadable entry of \"%1\" (%2): %3").arg(key, where, reason));
+}
+
+QVariant StoredListRecovery::storedJson(const nlohmann::json& json)
+{
+    return QByteArray::fromStdString(json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
 std::optional<nlohmann::json> StoredListRecovery::parseStored(const QVariant& stored, QString* error)

@@ -7,7 +7,10 @@
 // value), the stored value is kept as it was under a backup key
 // "<key>.unreadable-<UTC time yyyyMMddTHHmmssZ>" before the next save can
 // overwrite it. A value already kept under an earlier backup key of the
-// same key is not kept twice.
+// same key is not kept twice. When the store has no room for a second copy,
+// the value is moved to the backup key instead (the elements that could be
+// read stay under `key`); when even that cannot be done it is left in place,
+// and the caller must not replace it.
 
 #include "platform/DefaultsStore.h"
 
@@ -18,6 +21,7 @@
 #include <QVariant>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <vector>
 
 class StoredListRecovery {
 public:
@@ -28,13 +32,18 @@ public:
 
     // Keeps `stored` (the value of `key` that could not be read in full)
     // under a new backup key (time from Scheduler::shared().wallClock()),
-    // unless an existing backup of `key` holds the same value. Logs where it
-    // went. Returns the backup key that holds the value.
-    static QString keepUnreadable(
-        const QString& key, const QVariant& stored, const QString& reason, DefaultsStore& defaults);
+    // unless an existing backup of `key` holds the same value. Copied when
+    // the store has room, else moved, leaving `readable` (or nothing) under
+    // `key`. Logs where it went. Returns the backup key that holds the
+    // value, or nothing when it could not be kept: then `key` keeps it.
+    static QString keepUnreadable(const QString& key, const QVariant& stored, const QString& reason,
+        DefaultsStore& defaults, const std::optional<QVariant>& readable = std::nullopt);
 
     // "Kelvaro: skipped an unreadable entry of "<key>" (<where>): <reason>"
     static void logSkipped(const QString& key, const QString& where, const QString& reason);
+
+    // `json` as stored data (compact JSON text).
+    static QVariant storedJson(const nlohmann::json& json);
 
     // Parses a stored value as JSON. Anything but data holding JSON gives
     // nothing, with the reason in *error.
@@ -45,6 +54,9 @@ public:
         int skipped = 0; // elements that did not
         bool unreadable = false; // the value as a whole could not be read (items empty)
         QString backupKey; // where the stored value was kept; empty when nothing was skipped
+        // What could not be read could not be kept aside either: the stored
+        // value is left as it is, and must not be replaced.
+        bool leftInPlace = false;
     };
 
     // Reads the JSON array stored as data under `key`, element by element,
@@ -65,13 +77,17 @@ public:
         if (!document || !document->is_array()) {
             result.unreadable = true;
             result.backupKey = keepUnreadable(key, *stored, error, defaults);
+            result.leftInPlace = result.backupKey.isEmpty();
             return result;
         }
         int index = 0;
+        std::vector<bool> read;
         for (const auto& element : *document) {
             ++index;
             QString reason;
-            if (auto item = decode(element, &reason)) {
+            auto item = decode(element, &reason);
+            read.push_back(item.has_value());
+            if (item) {
                 result.items.append(std::move(*item));
             } else {
                 ++result.skipped;
@@ -79,8 +95,15 @@ public:
             }
         }
         if (result.skipped > 0) {
+            nlohmann::json readable = nlohmann::json::array(); // the elements that decoded, as stored
+            for (std::size_t i = 0; i < read.size(); ++i) {
+                if (read[i])
+                    readable.push_back((*document)[i]);
+            }
             result.backupKey = keepUnreadable(key, *stored,
-                QStringLiteral("%1 of %2 entries could not be read").arg(result.skipped).arg(index), defaults);
+                QStringLiteral("%1 of %2 entries could not be read").arg(result.skipped).arg(index), defaults,
+                storedJson(readable));
+            result.leftInPlace = result.backupKey.isEmpty();
         }
         return result;
     }

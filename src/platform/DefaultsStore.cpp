@@ -2,6 +2,22 @@
 
 #include <QRegularExpression>
 
+bool DefaultsStore::setValues(const Changes& changes)
+{
+    for (const auto& [key, value] : changes) {
+        if (value)
+            setValue(key, *value);
+        else
+            remove(key);
+    }
+    for (const auto& [key, value] : changes) {
+        const auto now = this->value(key);
+        if (value ? !now || now->typeId() != value->typeId() || *now != *value : now.has_value())
+            return false;
+    }
+    return true;
+}
+
 bool DefaultsStore::boolValue(const QString& key) const
 {
     const auto v = value(key);

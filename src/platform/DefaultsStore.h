@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QList>
 #include <QObject>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,12 @@ public:
     virtual QStringList keys() const = 0;
 
     bool contains(const QString& key) const { return value(key).has_value(); }
+
+    // Sets each key to its value (nothing removes it) as one change: all are
+    // made, or none. False, with nothing changed and nothing reported, when
+    // the store cannot hold them all (the caller says what became of it).
+    using Changes = std::map<QString, std::optional<QVariant>>;
+    virtual bool setValues(const Changes& changes);
 
     // Returns once every change made so far is on disk, or could not be saved.
     virtual void flush() { }

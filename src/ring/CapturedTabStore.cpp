@@ -142,6 +142,12 @@ QList<CapturedSession> CapturedTabStore::migrateLegacyTabs() const
 
 QList<CapturedSession> CapturedTabStore::sessions() const
 {
+    bool leftInPlace = false;
+    return load(&leftInPlace);
+}
+
+QList<CapturedSession> CapturedTabStore::load(bool* leftInPlace) const
+{
     // Every session that decodes is kept; anything unreadable is kept aside
     // under a backup key before a later write can replace it.
     const auto loaded = StoredListRecovery::loadArray<CapturedSession>(
@@ -151,7 +157,10 @@ QList<CapturedSession> CapturedTabStore::sessions() const
                 *error = QStringLiteral("missing or malformed field");
             return session;
         });
-    if (!loaded.items.isEmpty() || (!loaded.unreadable && loaded.skipped == 0 && m_defaults.contains(sessionsKey)))
+    *leftInPlace = loaded.leftInPlace;
+    // Sessions that could not be kept aside are never written over by the legacy list.
+    if (!loaded.items.isEmpty() || loaded.leftInPlace
+        || (!loaded.unreadable && loaded.skipped == 0 && m_defaults.contains(sessionsKey)))
         return loaded.items;
     return migrateLegacyTabs();
 }
@@ -213,7 +222,14 @@ CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added
     session.name = QLocale().toString(now.toLocalTime(), QStringLiteral("d MMM, HH:mm"));
     session.capturedAt = CapturedSession::referenceSeconds(now);
     session.tabs = BrowserTabs::bounded(tabs, &added.leftOut);
-    QList<CapturedSession> list = sessions();
+    QList<CapturedSession> list = load(&added.leftInPlace);
+    if (added.leftInPlace) {
+        Log::write(QStringLiteral("Kelvaro: the capture was not stored: the stored tab sessions could not all be "
+                                  "read nor kept aside, and are left as they are"));
+        if (report)
+            *report = added;
+        return session;
+    }
     list.append(session);
 
     // A capture larger than half of what all may take keeps its first tabs;
@@ -246,27 +262,35 @@ CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added
     return session;
 }
 
-void CapturedTabStore::update(const CapturedSession& session) const
+bool CapturedTabStore::update(const CapturedSession& session) const
 {
-    QList<CapturedSession> list = sessions();
+    bool leftInPlace = false;
+    QList<CapturedSession> list = load(&leftInPlace);
+    if (leftInPlace)
+        return false;
     for (auto& existing : list) {
         if (existing.id == session.id) {
             existing = session;
             setSessions(list);
-            return;
+            return true;
         }
     }
+    return true;
 }
 
-void CapturedTabStore::remove(const QUuid& id) const
+bool CapturedTabStore::remove(const QUuid& id) const
 {
-    QList<CapturedSession> list = sessions();
+    bool leftInPlace = false;
+    QList<CapturedSession> list = load(&leftInPlace);
+    if (leftInPlace)
+        return false;
     list.removeIf([&](const CapturedSession& s) { return s.id == id; });
     setSessions(list);
     const auto current = activeID();
     if (!current || *current != id)
-        return;
+        return true;
     setActiveID(list.isEmpty() ? std::nullopt : std::optional<QUuid>(list.last().id));
+    return true;
 }
 
 QList<AppShortcut> CapturedTabStore::ringItems() const

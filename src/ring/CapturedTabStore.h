@@ -62,17 +62,24 @@ public:
         BrowserTabs::LeftOut leftOut; // tabs of the new capture left out
         int removed = 0; // older captures removed to make room
         bool stored = false; // false when the settings refused the change
+        // The stored captures could not all be read, nor kept aside: they are
+        // left as they are and nothing was stored (`stored` is false).
+        bool leftInPlace = false;
     };
     // Stores `tabs` (bounded as a capture is) as a new capture, the active one.
     CapturedSession add(const QList<BrowserTabs::Tab>& tabs, Added* added = nullptr) const;
-    void update(const CapturedSession& session) const;
-    void remove(const QUuid& id) const; // the "delete" operation
+    // Both false, changing nothing, when the stored captures could not all
+    // be read nor kept aside (writing the list would lose them).
+    bool update(const CapturedSession& session) const;
+    bool remove(const QUuid& id) const; // the "delete" operation
 
     // One item per tab of the active session, each with a fresh id.
     QList<AppShortcut> ringItems() const;
 
 private:
     QList<CapturedSession> migrateLegacyTabs() const;
+    // The stored sessions; *leftInPlace says that some could not be read nor kept aside.
+    QList<CapturedSession> load(bool* leftInPlace) const;
 
     DefaultsStore& m_defaults;
     Scheduler& m_scheduler;

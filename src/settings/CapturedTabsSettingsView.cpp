@@ -32,6 +32,14 @@ namespace {
 // One capture at a time for the whole process, whichever page started it.
 bool captureRunning = false;
 
+// Why a change to the captures was not made, when writing them would lose some.
+QString leftInPlaceText()
+{
+    return QCoreApplication::translate("Kelvaro",
+        "Your saved captures were not changed: some of them could not be read, and there is no room in your settings "
+        "file to keep a copy of them. They are left as they are.");
+}
+
 // The distinct browser names of the tabs, in order of first appearance.
 QStringList browsers(const QList<BrowserTabs::Tab>& tabs)
 {
@@ -410,7 +418,9 @@ void CapturedTabsSettingsView::finishCapture(
     m_selectedID = m_store.activeID();
     BrowserTabs::LeftOut leftOut = result.leftOut;
     leftOut += added.leftOut;
-    if (refused) {
+    if (refused && added.leftInPlace) {
+        m_message = leftInPlaceText();
+    } else if (refused) {
         m_message = QCoreApplication::translate(
             "Kelvaro", "The capture was not kept: your settings file would have grown too large.");
     } else if (result.tabs.isEmpty()) {
@@ -456,7 +466,10 @@ void CapturedTabsSettingsView::applyRename(const QString& name)
         if (s.id != session->id)
             continue;
         s.name = trimmed;
-        m_store.update(s);
+        if (!m_store.update(s)) {
+            m_failed = true;
+            m_message = leftInPlaceText();
+        }
     }
     m_sessions = m_store.sessions();
     rebuild();
@@ -477,11 +490,11 @@ void CapturedTabsSettingsView::deleteSelected()
     if (!session)
         return;
     const ContentFade fade(m_content, SettingsMotion::list());
-    m_store.remove(session->id);
+    const bool removed = m_store.remove(session->id);
     m_sessions = m_store.sessions();
     m_selectedID = m_store.activeID();
-    m_message.clear();
-    m_failed = false;
+    m_failed = !removed;
+    m_message = removed ? QString() : leftInPlaceText();
     rebuild();
     Q_EMIT storeChanged();
 }
@@ -493,7 +506,10 @@ void CapturedTabsSettingsView::move(int position, int by)
     if (!session || position < 0 || position >= session->tabs.size() || target < 0 || target >= session->tabs.size())
         return;
     session->tabs.swapItemsAt(position, target);
-    m_store.update(*session);
+    if (!m_store.update(*session)) {
+        m_failed = true;
+        m_message = leftInPlaceText();
+    }
     const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = m_store.sessions();
     rebuild();
@@ -506,7 +522,10 @@ void CapturedTabsSettingsView::remove(int position)
     if (!session || position < 0 || position >= session->tabs.size())
         return;
     session->tabs.removeAt(position);
-    m_store.update(*session);
+    if (!m_store.update(*session)) {
+        m_failed = true;
+        m_message = leftInPlaceText();
+    }
     const ContentFade fade(m_content, SettingsMotion::list());
     m_sessions = m_store.sessions();
     rebuild();

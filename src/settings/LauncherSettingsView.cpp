@@ -219,6 +219,17 @@ void LauncherSettingsView::rebuild()
         row->addWidget(remove);
     }
     column->addLayout(row);
+    if (settings().launcherGroupsLeftInPlace()) {
+        // Why adding, renaming or deleting a launcher does nothing.
+        QLabel* note
+            = plainLabel(QCoreApplication::translate("Kelvaro",
+                             "Your launchers cannot be changed: some of them could not be read, and there is "
+                             "no room in your settings file to keep a copy of them. They are left as they are."),
+                content);
+        note->setObjectName(QStringLiteral("launchers-left-in-place"));
+        note->setWordWrap(true);
+        column->addWidget(note);
+    }
     if (selected) {
         m_appList = new LauncherAppList(m_platform, *selected, content);
         column->addWidget(m_appList);

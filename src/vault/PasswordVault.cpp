@@ -86,8 +86,9 @@ void PasswordVault::persist(const QList<PasswordEntry>& list) const
 {
     QString reason;
     if (!readStored(&reason)) {
-        if (const auto raw = m_defaults->value(PasswordVault::storageKey))
-            StoredListRecovery::keepUnreadable(PasswordVault::storageKey, *raw, reason, *m_defaults);
+        const auto raw = m_defaults->value(PasswordVault::storageKey);
+        if (raw && StoredListRecovery::keepUnreadable(PasswordVault::storageKey, *raw, reason, *m_defaults).isEmpty())
+            return; // left in place: the accounts are not changed
     }
     m_defaults->setValue(PasswordVault::storageKey, PasswordEntry::encodeList(list));
 }

@@ -1,4 +1,5 @@
 #include "core/AppSettings.h"
+#include "core/StoredListRecovery.h"
 #include "platform/Log.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/sim/SimLoginItem.h"
@@ -229,6 +230,37 @@ TEST_F(FileDefaultsStoreTest, UnassignedHotkeyAndSettingsSurviveARestart)
     EXPECT_EQ(settings.ringScale(), 1.25);
 }
 
+TEST_F(FileDefaultsStoreTest, UnreadableLauncherGroupsWithoutRoomForACopyAreMovedAsideBeforeAnEdit)
+{
+    // 35 MB of launcher groups that are not JSON: a second copy would not
+    // fit in the file, so the value itself moves to the backup key.
+    SimPlatform sim;
+    const QByteArray junk(26 * 1024 * 1024, 'j');
+    {
+        FileDefaultsStore store(m_path);
+        store.setValue(QStringLiteral("launcherGroups"), junk);
+    }
+    {
+        FileDefaultsStore store(m_path);
+        AppSettings settings(sim, store);
+        EXPECT_TRUE(settings.launcherGroups().isEmpty());
+        EXPECT_FALSE(settings.launcherGroupsLeftInPlace());
+        settings.addLauncherGroup(QStringLiteral("New"));
+        EXPECT_EQ(settings.launcherGroups().size(), 1);
+        EXPECT_TRUE(store.problems().isEmpty());
+    }
+    FileDefaultsStore reread(m_path);
+    const QStringList backups = StoredListRecovery::backupKeys(QStringLiteral("launcherGroups"), reread);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(reread.value(backups[0])->toByteArray(), junk);
+    AppSettings settings(sim, reread);
+    ASSERT_EQ(settings.launcherGroups().size(), 1);
+    EXPECT_EQ(settings.launcherGroups()[0].name, QStringLiteral("New"));
+    EXPECT_TRUE(std::any_of(m_log.begin(), m_log.end(), [&](const QString& l) {
+        return l.contains(QStringLiteral("moved to \"%1\"").arg(backups[0]));
+    })) << m_log.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(FileDefaultsStoreTest, AFileThatCannotBeOpenedIsNeverReplaced)
 {
     writeRaw(R"({"version":1,"values":{"keep":{"type":"bool","value":true}}})");
@@ -380,6 +412,42 @@ TEST_F(FileDefaultsStoreTest, HostileNestingIsKeptAsideWithoutCrashingOrGrowingT
         tooDeep = QVariantList { tooDeep };
     store.setValue(QStringLiteral("tooDeep"), tooDeep);
     EXPECT_FALSE(store.contains(QStringLiteral("tooDeep")));
+}
+
+TEST_F(FileDefaultsStoreTest, TextThatIsNotUtf8CostsOnlyTheEntriesHoldingIt)
+{
+    // One Latin-1 byte in a value, one in a key, one in a member of a newer
+    // format: the other settings stay, the file as it was is kept aside.
+    const QByteArray latin1 = "{\"version\":1,\"extra\":{\"n\":\"\xe9t\xe9\"},\"values\":{"
+                              "\"hasCompletedOnboarding\":{\"type\":\"bool\",\"value\":true},"
+                              "\"city\":{\"type\":\"string\",\"value\":\"caf\xe9\"},"
+                              "\"caf\xe9\":{\"type\":\"integer\",\"value\":1},"
+                              "\"name\":{\"type\":\"string\",\"value\":\"ca\xc3\xa9 \xf0\x9f\x99\x82\"}}}";
+    writeRaw(latin1);
+    {
+        FileDefaultsStore store(m_path);
+        EXPECT_EQ(store.keys(), QStringList({ QStringLiteral("hasCompletedOnboarding"), QStringLiteral("name") }));
+        EXPECT_EQ(store.value(QStringLiteral("name"))->toString(), QStringLiteral("caé 🙂"));
+        ASSERT_EQ(asideFiles().size(), 1);
+        EXPECT_EQ(readAll(m_dir.filePath(QStringLiteral("kelvaro/") + asideFiles()[0])), latin1);
+        ASSERT_EQ(store.problems().size(), 1);
+        EXPECT_EQ(store.problems()[0].kind, DefaultsStore::Problem::Kind::partlyKeptAside);
+        EXPECT_TRUE(store.problems()[0].reason.contains(QStringLiteral("\"city\"")))
+            << store.problems()[0].reason.toStdString();
+        EXPECT_TRUE(store.problems()[0].reason.contains(QStringLiteral("\"caf\uFFFD\"")));
+        store.setValue(QStringLiteral("ringScale"), 1.5);
+    }
+    FileDefaultsStore reread(m_path);
+    EXPECT_TRUE(reread.value(QStringLiteral("hasCompletedOnboarding"))->toBool());
+    EXPECT_EQ(reread.value(QStringLiteral("ringScale"))->toDouble(), 1.5);
+    EXPECT_TRUE(reread.problems().isEmpty());
+    EXPECT_EQ(asideFiles().size(), 1);
+
+    // A byte that is not text where the structure of the document is stays fatal.
+    writeRaw("{\"values\":{}\xe9}");
+    FileDefaultsStore broken(m_path);
+    EXPECT_TRUE(broken.keys().isEmpty());
+    EXPECT_EQ(asideFiles().size(), 2);
 }
 
 TEST_F(FileDefaultsStoreTest, AFileOfANewerFormatIsKeptBeforeItsFirstRewrite)

@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QStringLiteral("launcher group"),
         [](const nlohmann::json& element, QString* error) { return LauncherGroup::fromJsonValue(element, error); });
     FUZZ_CHECK(!loaded.unreadable || loaded.items.isEmpty());
+    FUZZ_CHECK(!loaded.leftInPlace); // memory always has room for the copy
     if (loaded.unreadable || loaded.skipped > 0) {
         FUZZ_CHECK(!loaded.backupKey.isEmpty());
         FUZZ_CHECK(store.value(loaded.backupKey) == QVariant(stored));

@@ -2,10 +2,15 @@
 
 #include "core/AppShortcut.h"
 #include "core/StoredListRecovery.h"
+#include "platform/Log.h"
+#include "platform/linux/FileDefaultsStore.h"
 #include "ring/CapturedTabStore.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTimeZone>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <ctime>
@@ -229,3 +234,96 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
 }
 
 } // namespace
+
+namespace {
+// Two captures of `tabs` tabs with addresses of `addressLength` characters,
+// the second without its date (so unreadable), as stored.
+QByteArray twoCapturesOneUndated(int tabs, int addressLength)
+{
+    auto list = nlohmann::ordered_json::array();
+    for (int n = 1; n <= 2; ++n) {
+        CapturedSession session;
+        session.id = QUuid::createUuid();
+        session.name = QStringLiteral("capture %1").arg(n);
+        session.capturedAt = 1000.0 * n;
+        for (int i = 0; i < tabs; ++i)
+            session.tabs.append({ QStringLiteral("t%1").arg(i),
+                QStringLiteral("https://x.example/%1/").arg(i) + QString(addressLength, QLatin1Char('a')), std::nullopt,
+                std::nullopt });
+        auto json = session.toJson();
+        if (n == 2)
+            json.erase("capturedAt");
+        list.push_back(std::move(json));
+    }
+    return QByteArray::fromStdString(list.dump());
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}
+
+TEST_F(CapturedTabStoreTest, UnreadableSessionsWithoutRoomForACopyAreMovedAsideOrLeftAsTheyAre)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("defaults.json"));
+    QStringList log;
+    Log::setSink([&](const QString& line) { log.append(line); });
+
+    // 33 MB in the file: a second copy would not fit, the value moves aside.
+    const QByteArray stored = twoCapturesOneUndated(1563, 8150);
+    {
+        FileDefaultsStore defaults(path);
+        defaults.setValue(CapturedTabStore::sessionsKey, stored);
+    }
+    {
+        FileDefaultsStore defaults(path);
+        const CapturedTabStore onFile(defaults, env.scheduler());
+        ASSERT_EQ(onFile.sessions().size(), 1);
+        CapturedTabStore::Added added;
+        onFile.add({ tab(QStringLiteral("new.example")) }, &added);
+        EXPECT_TRUE(added.stored);
+        EXPECT_FALSE(added.leftInPlace);
+    }
+    {
+        FileDefaultsStore reread(path);
+        const QStringList backups = StoredListRecovery::backupKeys(CapturedTabStore::sessionsKey, reread);
+        ASSERT_EQ(backups.size(), 1);
+        EXPECT_EQ(reread.value(backups[0])->toByteArray(), stored); // "capture 2" among it
+        const QList<CapturedSession> kept = CapturedTabStore(reread, env.scheduler()).sessions();
+        ASSERT_EQ(kept.size(), 2);
+        EXPECT_EQ(kept[0].name, QStringLiteral("capture 1"));
+    }
+
+    // 58 MB: not even the readable capture fits beside the moved value. The
+    // stored value stays as it is, and every change to the list is refused.
+    QFile::remove(path);
+    const QByteArray full = twoCapturesOneUndated(1563, 14000);
+    {
+        FileDefaultsStore defaults(path);
+        defaults.setValue(CapturedTabStore::sessionsKey, full);
+    }
+    const QByteArray before = fileBytes(path);
+    ASSERT_GT(before.size(), 50 * 1024 * 1024);
+    log.clear();
+    {
+        FileDefaultsStore defaults(path);
+        const CapturedTabStore onFile(defaults, env.scheduler());
+        const QList<CapturedSession> readable = onFile.sessions();
+        ASSERT_EQ(readable.size(), 1);
+        CapturedTabStore::Added added;
+        onFile.add({ tab(QStringLiteral("new.example")) }, &added);
+        EXPECT_FALSE(added.stored);
+        EXPECT_TRUE(added.leftInPlace);
+        EXPECT_FALSE(onFile.remove(readable[0].id));
+        EXPECT_TRUE(StoredListRecovery::backupKeys(CapturedTabStore::sessionsKey, defaults).isEmpty());
+        EXPECT_TRUE(defaults.problems().isEmpty()); // the page says it where the change was asked for
+    }
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& l) {
+        return l.contains(QStringLiteral("left in place"));
+    })) << log.join(QLatin1Char('\n')).toStdString();
+    Log::setSink({});
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 // The defaults file's text: one tagged JSON value per entry, read with a
@@ -36,6 +37,86 @@ int nestingDepth(const QByteArray& bytes)
 }
 
 std::string text(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
+
+// The length of the well-formed UTF-8 sequence at `i` (RFC 3629: no
+// overlong forms, no surrogates, nothing past U+10FFFF), or 0.
+int utf8Length(const QByteArray& bytes, qsizetype i)
+{
+    const auto at = [&](qsizetype k) { return k < bytes.size() ? std::uint8_t(bytes[k]) : std::uint8_t(0); };
+    const std::uint8_t c = at(i);
+    const auto tail = [&](qsizetype k) { return (at(k) & 0xC0) == 0x80; };
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return tail(i + 1) ? 2 : 0;
+    if (c >= 0xE0 && c <= 0xEF) {
+        const std::uint8_t lo = c == 0xE0 ? 0xA0 : 0x80;
+        const std::uint8_t hi = c == 0xED ? 0x9F : 0xBF;
+        return at(i + 1) >= lo && at(i + 1) <= hi && tail(i + 2) ? 3 : 0;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        const std::uint8_t lo = c == 0xF0 ? 0x90 : 0x80;
+        const std::uint8_t hi = c == 0xF4 ? 0x8F : 0xBF;
+        return at(i + 1) >= lo && at(i + 1) <= hi && tail(i + 2) && tail(i + 3) ? 4 : 0;
+    }
+    return 0;
+}
+
+bool isUtf8(const QByteArray& bytes)
+{
+    for (qsizetype i = 0; i < bytes.size();) {
+        const int n = utf8Length(bytes, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+// A character the parsed text can hold only where a byte that is not UTF-8
+// stood: written into the text as a JSON escape in that byte's place.
+struct Marker {
+    const char* escape; // as written into the JSON text (lower case)
+    const char* utf8; // as the parsed text holds it
+};
+
+// The first of a few characters of the last planes that `bytes` neither
+// holds nor escapes; nothing when it has them all.
+std::optional<Marker> unusedMarker(const QByteArray& bytes)
+{
+    static const Marker candidates[] = {
+        { "\\udbff\\udfff", "\xf4\x8f\xbf\xbf" }, // U+10FFFF
+        { "\\udbff\\udffe", "\xf4\x8f\xbf\xbe" }, // U+10FFFE
+        { "\\udbbf\\udfff", "\xf3\xbf\xbf\xbf" }, // U+FFFFF
+        { "\\udbbf\\udffe", "\xf3\xbf\xbf\xbe" }, // U+FFFFE
+    };
+    const QByteArray lower = bytes.toLower(); // ASCII only: escapes in any case
+    for (const Marker& m : candidates) {
+        if (!bytes.contains(m.utf8) && !lower.contains(m.escape))
+            return m;
+    }
+    return std::nullopt;
+}
+
+// The text with each byte that is not part of well-formed UTF-8 replaced by
+// the marker's escape, so that the parser reads the rest.
+QByteArray withMarkers(const QByteArray& bytes, const Marker& marker)
+{
+    const QByteArray escape(marker.escape);
+    QByteArray out;
+    out.reserve(bytes.size() + 64);
+    for (qsizetype i = 0; i < bytes.size();) {
+        const int n = utf8Length(bytes, i);
+        if (n == 0) {
+            out.append(escape);
+            ++i;
+        } else {
+            out.append(bytes.constData() + i, n);
+            i += n;
+        }
+    }
+    return out;
+}
 }
 
 bool FileDefaultsStore::decode(const QByteArray& bytes, Contents& into, QString* reason)
@@ -44,14 +125,27 @@ bool FileDefaultsStore::decode(const QByteArray& bytes, Contents& into, QString*
         *reason = QStringLiteral("empty file");
         return false;
     }
+    // A byte that is not UTF-8 (text saved in another encoding) costs only
+    // the entries that hold it: the parser reads a marker in its place.
+    QByteArray source = bytes;
+    std::optional<Marker> marker;
+    if (!isUtf8(bytes)) {
+        marker = unusedMarker(bytes);
+        if (!marker) {
+            *reason = QStringLiteral("not valid UTF-8");
+            return false;
+        }
+        source = withMarkers(bytes, *marker);
+    }
+    const auto marked = [&](const std::string& s) { return marker && s.find(marker->utf8) != std::string::npos; };
     // Too deep a nesting would exhaust the stack in every recursive walk of
     // the document: the parser (which does not recurse) drops what lies
     // deeper than the limit, and the entries that held it are unreadable.
     std::set<std::string> tooDeep;
     bool documentTooDeep = false;
     json doc;
-    if (nestingDepth(bytes) <= maxJsonDepth) {
-        doc = json::parse(bytes.constData(), bytes.constData() + bytes.size(), nullptr, false);
+    if (nestingDepth(source) <= maxJsonDepth) {
+        doc = json::parse(source.constData(), source.constData() + source.size(), nullptr, false);
     } else {
         std::string topKey;
         std::string entryKey;
@@ -73,7 +167,7 @@ bool FileDefaultsStore::decode(const QByteArray& bytes, Contents& into, QString*
             }
             return true;
         };
-        doc = json::parse(bytes.constData(), bytes.constData() + bytes.size(), limit, false);
+        doc = json::parse(source.constData(), source.constData() + source.size(), limit, false);
     }
     if (doc.is_discarded()) {
         *reason = QStringLiteral("not valid JSON");
@@ -93,13 +187,21 @@ bool FileDefaultsStore::decode(const QByteArray& bytes, Contents& into, QString*
     else if (v != doc.end() && v->is_number_unsigned())
         contents.version = std::int64_t(std::min<std::uint64_t>(v->get<std::uint64_t>(), std::uint64_t(INT64_MAX)));
     for (auto it = doc.begin(); it != doc.end(); ++it) {
-        if (it.key() != "version" && it.key() != "values")
+        if (it.key() == "version" || it.key() == "values")
+            continue;
+        if (marked(it.key()) || (marker && marked(text(it.value()))))
+            contents.invalidText.insert(it.key());
+        else
             contents.other.emplace(it.key(), std::move(it.value()));
     }
     json& values = doc["values"];
     for (auto it = values.begin(); it != values.end(); ++it) {
         if (tooDeep.count(it.key()))
             continue;
+        if (marked(it.key()) || (marker && marked(text(it.value())))) {
+            contents.invalidText.insert(it.key());
+            continue;
+        }
         if (auto v = decodeValue(it.value())) {
             contents.values.insert(fromStd(it.key()), *v);
         } else {
@@ -107,6 +209,16 @@ bool FileDefaultsStore::decode(const QByteArray& bytes, Contents& into, QString*
         }
     }
     contents.tooDeep = std::move(tooDeep);
+    if (marker) {
+        // Named as read, with the usual replacement character for each byte that is not text.
+        std::set<std::string> named;
+        for (std::string key : contents.invalidText) {
+            for (std::size_t at; (at = key.find(marker->utf8)) != std::string::npos;)
+                key.replace(at, std::strlen(marker->utf8), "\xef\xbf\xbd");
+            named.insert(key);
+        }
+        contents.invalidText = std::move(named);
+    }
     into = std::move(contents);
     return true;
 }

@@ -169,13 +169,20 @@ FileDefaultsStore::ReadResult FileDefaultsStore::readFile(Contents& into, QStrin
     Contents contents;
     if (!decode(file.bytes, contents, reason))
         return ReadResult::unreadable;
-    if (!contents.tooDeep.empty() && !m_keptTooDeep) {
-        m_keptTooDeep = true;
-        QStringList names;
-        for (const std::string& key : contents.tooDeep)
-            names.append(QStringLiteral("\"%1\"").arg(fromStd(key)));
-        const QString why
-            = QStringLiteral("%1 nested deeper than %2 levels").arg(names.join(QStringLiteral(", "))).arg(maxJsonDepth);
+    if ((!contents.tooDeep.empty() || !contents.invalidText.empty()) && !m_keptDamaged) {
+        m_keptDamaged = true;
+        const auto named = [](const std::set<std::string>& keys) {
+            QStringList names;
+            for (const std::string& key : keys)
+                names.append(QStringLiteral("\"%1\"").arg(fromStd(key)));
+            return names.join(QStringLiteral(", "));
+        };
+        QStringList whys;
+        if (!contents.tooDeep.empty())
+            whys << QStringLiteral("%1 nested deeper than %2 levels").arg(named(contents.tooDeep)).arg(maxJsonDepth);
+        if (!contents.invalidText.empty())
+            whys << QStringLiteral("%1 not valid UTF-8 text").arg(named(contents.invalidText));
+        const QString why = whys.join(QStringLiteral("; "));
         const QString aside = copyAside(file.bytes, QStringLiteral(".corrupt-"), why);
         if (!aside.isEmpty() && QThread::currentThread() == thread())
             reportProblem({ Problem::Kind::partlyKeptAside, m_path, aside, why });

@@ -109,13 +109,50 @@ void FileDefaultsStore::setValue(const QString& key, const QVariant& value)
     }
     m_textBytes += bytes - before;
     m_entryBytes.insert(key, bytes);
-    change(key, value);
+    change({ { key, value } });
 }
 
 void FileDefaultsStore::remove(const QString& key)
 {
     m_textBytes -= m_entryBytes.take(key);
-    change(key, std::nullopt);
+    change({ { key, std::nullopt } });
+}
+
+bool FileDefaultsStore::setValues(const Changes& changes)
+{
+    // The size of the text once every change is made: what one change frees
+    // makes room for another, so a value moved to another key takes only the
+    // room of its longer name.
+    qint64 textBytes = m_textBytes;
+    QHash<QString, qint64> sizes;
+    for (const auto& [key, value] : changes) {
+        qint64 bytes = 0;
+        if (value && value->isValid()) {
+            bool ok = false;
+            const nlohmann::json tagged = encodeValue(*value, &ok);
+            if (!ok)
+                return false;
+            bytes = entryBytes(key, tagged);
+        }
+        textBytes += bytes - m_entryBytes.value(key, 0);
+        sizes.insert(key, bytes);
+    }
+    if (textBytes > maxFileSize && textBytes > m_textBytes)
+        return false;
+    Changes made;
+    for (const auto& [key, value] : changes) {
+        const qint64 bytes = sizes.value(key);
+        if (bytes > 0) {
+            m_entryBytes.insert(key, bytes);
+            made.emplace(key, value);
+        } else {
+            m_entryBytes.remove(key);
+            made.emplace(key, std::nullopt);
+        }
+    }
+    m_textBytes = textBytes;
+    change(made);
+    return true;
 }
 
 void FileDefaultsStore::track(const Contents& contents)
@@ -153,20 +190,25 @@ void FileDefaultsStore::refuse(const QString& key, qint64 wouldBe)
     reportProblem({ Problem::Kind::refused, m_path, QString(), reason });
 }
 
-void FileDefaultsStore::change(const QString& key, const std::optional<QVariant>& value)
+void FileDefaultsStore::change(const Changes& changes)
 {
-    if (value)
-        m_values.insert(key, *value);
-    else
-        m_values.remove(key);
+    for (const auto& [key, value] : changes) {
+        if (value)
+            m_values.insert(key, *value);
+        else
+            m_values.remove(key);
+    }
     {
+        // One hand-over: the writer never saves some of these without the others.
         std::lock_guard lock(m_mutex);
-        m_pending[key] = value;
+        for (const auto& [key, value] : changes)
+            m_pending[key] = value;
         m_known = m_values;
         ++m_requested;
     }
     m_wake.notify_one();
-    Q_EMIT changed(key);
+    for (const auto& change : changes)
+        Q_EMIT changed(change.first);
 }
 
 void FileDefaultsStore::flush()

@@ -42,6 +42,7 @@ public:
     std::optional<QVariant> value(const QString& key) const override;
     void setValue(const QString& key, const QVariant& value) override;
     void remove(const QString& key) override;
+    bool setValues(const Changes& changes) override;
     QStringList keys() const override;
     void flush() override;
 
@@ -73,6 +74,9 @@ public:
         std::map<std::string, nlohmann::json> other; // top-level members of a newer format, kept as they are
         std::int64_t version = 1;
         std::set<std::string> tooDeep; // entries nested beyond maxJsonDepth, dropped
+        // Entries (and top-level members) whose text is not UTF-8, dropped;
+        // named with U+FFFD for each byte that is not text.
+        std::set<std::string> invalidText;
     };
     // Decodes the bytes of a defaults file (false and a reason when it is
     // not one) and encodes contents as the file's text; exposed for tests.
@@ -83,7 +87,6 @@ private:
     static QString fromStd(const std::string& s);
     static std::string toStd(const QString& s);
     enum class ReadResult { ok, missing, unreadable, inaccessible };
-    using Changes = std::map<QString, std::optional<QVariant>>;
 
     enum class Aftermath { startedEmpty, writtenBack };
 
@@ -99,7 +102,7 @@ private:
     bool writeFile(const Contents& contents, QString* reason);
     void track(const Contents& contents);
     static qint64 entryBytes(const QString& key, const nlohmann::json& tagged);
-    void change(const QString& key, const std::optional<QVariant>& value);
+    void change(const Changes& changes);
     void writerLoop();
     bool save(const Changes& changes, const QMap<QString, QVariant>& known);
     void report(const Problem& p);
@@ -126,7 +129,7 @@ private:
     bool m_reportedNotSaved = false;
     bool m_reportedInaccessible = false;
     bool m_keptNewerVersion = false;
-    bool m_keptTooDeep = false;
+    bool m_keptDamaged = false; // a file with entries too deep or not text was kept aside
     QString m_lockProblem; // the one logged last; said again only once it changes
 
     std::thread m_writer;
