@@ -181,7 +181,7 @@ void TabButton::paintEvent(QPaintEvent*)
     }
     if (chosen > 0.0) {
         QColor tint = accent;
-        tint.setAlphaF(float(0.22 * chosen));
+        tint.setAlphaF(float(selectedTint * chosen));
         p.fillPath(shape, tint);
     }
     if (hasFocus() && m_keyboardFocus) {
@@ -392,7 +392,17 @@ void IconMenuRow::focusOutEvent(QFocusEvent* event)
 
 double IconMenuRow::highlight() const { return m_highlight->value(); }
 
-QSize IconMenuRow::sizeHint() const { return QSize(240, std::max(fontMetrics().height(), 20) + 14); }
+QSize IconMenuRow::sizeHint() const
+{
+    // Wide enough for the whole title and detail: padding, icon and gap (40),
+    // the title, a gap of 8, the detail, a gap of 10, the checkmark (12) and
+    // padding (10).
+    const QFontMetrics fm = fontMetrics();
+    int width = 40 + fm.horizontalAdvance(text()) + 8 + 22;
+    if (m_detail)
+        width += fm.horizontalAdvance(*m_detail) + 8;
+    return QSize(width, std::max(fm.height(), 20) + 14);
+}
 
 void IconMenuRow::paintEvent(QPaintEvent*)
 {
