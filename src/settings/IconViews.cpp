@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 std::optional<QIcon> AppIcons::appIcon(Workspace& workspace, const QString& bundleIdentifier)
 {
@@ -395,13 +397,14 @@ double IconMenuRow::highlight() const { return m_highlight->value(); }
 QSize IconMenuRow::sizeHint() const
 {
     // Wide enough for the whole title and detail: padding, icon and gap (40),
-    // the title, a gap of 8, the detail, a gap of 10, the checkmark (12) and
-    // padding (10).
-    const QFontMetrics fm = fontMetrics();
-    int width = 40 + fm.horizontalAdvance(text()) + 8 + 22;
+    // the title, a gap of 8 and the detail, the checkmark and its gap (22)
+    // and padding (10).
+    const QFontMetricsF fm(font());
+    const auto advance = [&](const QString& s) { return int(std::ceil(fm.horizontalAdvance(s))); };
+    int width = 40 + advance(text()) + 22 + 10;
     if (m_detail)
-        width += fm.horizontalAdvance(*m_detail) + 8;
-    return QSize(width, std::max(fm.height(), 20) + 14);
+        width += 8 + advance(*m_detail);
+    return QSize(width, std::max(fontMetrics().height(), 20) + 14);
 }
 
 void IconMenuRow::paintEvent(QPaintEvent*)
