@@ -232,31 +232,31 @@ CapturedSession CapturedTabStore::add(const QList<BrowserTabs::Tab>& tabs, Added
     }
     list.append(session);
 
-    // A capture larger than half of what all may take keeps its first tabs;
-    // then the oldest captures (first in the list) make room for it.
-    QList<qsizetype> sizes;
+    // A capture larger than half of what all may take keeps its first tabs.
+    // When it still does not fit beside the saved ones, it is refused: a
+    // saved capture goes only when the user deletes it.
     qsizetype total = 0;
     for (const CapturedSession& s : list)
-        total += sizes.emplace_back(textSize(s.toJson()));
+        total += textSize(s.toJson());
+    qsizetype own = textSize(session.toJson());
     QList<BrowserTabs::Tab>& kept = list.last().tabs;
-    while (sizes.last() > maxStoredBytes / 2 && !kept.isEmpty()) {
+    while (own > maxStoredBytes / 2 && !kept.isEmpty()) {
         const qsizetype tab = textSize(kept.takeLast().toJson());
-        sizes.last() -= tab;
+        own -= tab;
         total -= tab;
         ++added.leftOut.tooLarge;
     }
-    while (list.size() > 1 && (list.size() > maxKept || total > maxStoredBytes)) {
-        list.removeFirst();
-        total -= sizes.takeFirst();
-        ++added.removed;
-    }
     session = list.last();
-
-    added.stored = setSessions(list);
-    if (added.stored)
-        setActiveID(session.id);
-    else
-        added.removed = 0;
+    if (total > maxStoredBytes) {
+        added.full = true;
+        Log::write(QStringLiteral("Kelvaro: capture of %1 tabs not kept: the %2 saved captures leave no room for it")
+                       .arg(session.tabs.size())
+                       .arg(list.size() - 1));
+    } else {
+        added.stored = setSessions(list);
+        if (added.stored)
+            setActiveID(session.id);
+    }
     if (report)
         *report = added;
     return session;

@@ -51,22 +51,23 @@ public:
     // The session the tabs ring shows: the active one, else the last.
     std::optional<CapturedSession> active() const;
 
-    // How many captures are kept, and how much text all of them may take
-    // together; the oldest go to make room for a new one. Within the bounds
-    // of a capture, twenty real sessions stay far below the size.
-    static constexpr int maxKept = 20;
+    // How much text all captures may take together, well within what the
+    // settings file is read back up to. One capture takes at most half of it.
+    // Saved captures are only ever removed by the user: a capture that would
+    // not fit is refused.
     static constexpr qsizetype maxStoredBytes = 24 * 1024 * 1024;
 
     // What `add` did beyond storing the new capture.
     struct Added {
         BrowserTabs::LeftOut leftOut; // tabs of the new capture left out
-        int removed = 0; // older captures removed to make room
-        bool stored = false; // false when the settings refused the change
+        bool full = false; // refused: the saved captures leave no room for it
+        bool stored = false; // false when refused, here or by the settings
         // The stored captures could not all be read, nor kept aside: they are
         // left as they are and nothing was stored (`stored` is false).
         bool leftInPlace = false;
     };
-    // Stores `tabs` (bounded as a capture is) as a new capture, the active one.
+    // Stores `tabs` (bounded as a capture is) as a new capture, the active one;
+    // when it does not fit beside the saved ones, nothing changes.
     CapturedSession add(const QList<BrowserTabs::Tab>& tabs, Added* added = nullptr) const;
     // Both false, changing nothing, when the stored captures could not all
     // be read nor kept aside (writing the list would lose them).

@@ -28,22 +28,6 @@ bool safeHostCharacter(QChar c)
     const char16_t u = c.unicode();
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' || u == '.';
 }
-
-// The host of a tab's address as it is written, or nothing when the
-// address has none or its host is not plain ASCII (an IDN must come in its
-// ASCII form).
-std::optional<QString> hostOf(const QString& address)
-{
-    const QUrl url(address, QUrl::StrictMode);
-    if (!url.isValid())
-        return std::nullopt;
-    const QString host = url.host(QUrl::FullyEncoded);
-    if (host.isEmpty())
-        return std::nullopt;
-    if (!address.contains(host, Qt::CaseInsensitive))
-        return std::nullopt; // converted from a non-ASCII form
-    return host;
-}
 }
 
 QUrl FaviconFetcher::serviceBase()
@@ -63,6 +47,19 @@ std::optional<QString> FaviconFetcher::fileName(const QString& host)
     if (host.isEmpty() || host.size() > 253 || !std::all_of(host.begin(), host.end(), safeHostCharacter))
         return std::nullopt;
     return CustomIcons::faviconName(host);
+}
+
+std::optional<QString> FaviconFetcher::hostOf(const QString& address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid())
+        return std::nullopt;
+    const QString host = url.host(QUrl::FullyEncoded);
+    if (host.isEmpty())
+        return std::nullopt;
+    if (!address.contains(host, Qt::CaseInsensitive))
+        return std::nullopt; // converted from a non-ASCII form
+    return host;
 }
 
 QImage FaviconFetcher::decodeReply(const QByteArray& bytes)
@@ -132,7 +129,7 @@ void FaviconFetchRun::start(std::function<void()> finished)
     // whatever it had.
     QHash<QString, std::optional<QString>> settled; // host -> file name, or none
     for (qsizetype i = 0; i < m_tabs.size(); ++i) {
-        const auto host = hostOf(m_tabs[i].url);
+        const auto host = FaviconFetcher::hostOf(m_tabs[i].url);
         if (!host)
             continue;
         if (const auto waiting = m_waiting.find(*host); waiting != m_waiting.end()) {
@@ -147,6 +144,8 @@ void FaviconFetchRun::start(std::function<void()> finished)
                 fail(QStringLiteral("Kelvaro: no favicon for unusual host '%1'").arg(*host));
             } else if (QFileInfo::exists(QDir(m_folder).filePath(*name))) {
                 file = name;
+                if (m_onFound)
+                    m_onFound(*host, *name);
             } else if (m_queue.size() < FaviconFetcher::maxHostsPerRun) {
                 m_queue.append(*host);
                 m_waiting.insert(*host, { i });
@@ -216,6 +215,8 @@ void FaviconFetchRun::take(const QString& host, const QString& name, const QUrl&
     }
     for (qsizetype i : tabs)
         m_tabs[i].iconFile = name;
+    if (m_onFound)
+        m_onFound(host, name);
 }
 
 void FaviconFetchRun::fail(const QString& line)

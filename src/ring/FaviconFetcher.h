@@ -18,7 +18,7 @@ public:
 
     // One capture's bounds: downloads at a time, sites asked for at all,
     // and failures written to the log one by one (the rest are counted).
-    static constexpr int maxConcurrent = 4;
+    static constexpr int maxConcurrent = 16;
     static constexpr int maxHostsPerRun = 200;
     static constexpr int failuresLogged = 3;
     // The largest picture kept; the custom-icon folder shows none larger.
@@ -33,6 +33,10 @@ public:
     // for a host that could not safely name a file (characters other than
     // ASCII letters, digits, "-" and ".").
     static std::optional<QString> fileName(const QString& host);
+    // The host a tab's address is looked up by: as it is written, or nothing
+    // when the address has none or its host is not plain ASCII (an IDN must
+    // come in its ASCII form).
+    static std::optional<QString> hostOf(const QString& address);
 
     // The picture in a reply's bytes (PNG, ICO, GIF, JPEG or BMP), decoded
     // within a memory limit; a null image for anything else, for a picture
@@ -59,6 +63,12 @@ public:
     FaviconFetchRun(const FaviconFetchRun&) = delete;
     FaviconFetchRun& operator=(const FaviconFetchRun&) = delete;
 
+    // `found` runs for each site given an icon, from its file or a
+    // download, as it is found (set it before start).
+    void onIconFound(std::function<void(const QString& host, const QString& fileName)> found)
+    {
+        m_onFound = std::move(found);
+    }
     // `finished` runs once all is settled, possibly before start returns.
     void start(std::function<void()> finished);
     bool isFinished() const { return m_finished; }
@@ -83,5 +93,6 @@ private:
     bool m_pumping = false;
     bool m_finished = false;
     std::function<void()> m_onFinished;
+    std::function<void(const QString&, const QString&)> m_onFound;
     std::unique_ptr<FaviconService::Session> m_session;
 };

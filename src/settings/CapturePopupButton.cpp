@@ -27,16 +27,20 @@ void CapturePopupButton::paintContent(
         m_icon->paint(&p, iconRect.toAlignedRect());
     else
         EditorChrome::paintIcon(p, iconRect, QStringLiteral("square.on.square"), accent);
+    // The summary is always shown: the name gets the room it leaves, but
+    // never less than a third of the whole, and the summary is shortened
+    // only when even that does not fit.
     const QFontMetricsF fm(font());
+    const double room = std::max(0.0, right - textLeft);
+    const double detailWidth = fm.horizontalAdvance(m_detail);
+    const double titleRoom = std::min(fm.horizontalAdvance(m_title), std::max(room - detailWidth - 8, room / 3));
+    const QString title = fm.elidedText(m_title, Qt::ElideRight, titleRoom);
     p.setPen(palette().color(QPalette::WindowText));
-    const QString title = fm.elidedText(m_title, Qt::ElideRight, std::max(0.0, right - textLeft));
-    p.drawText(QRectF(textLeft, field.top(), right - textLeft, field.height()),
+    p.drawText(QRectF(textLeft, field.top(), titleRoom + 1, field.height()),
         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
     const double x = textLeft + fm.horizontalAdvance(title) + 8;
-    // Shown whole where it fits, else left out: the list says it too.
-    if (x + fm.horizontalAdvance(m_detail) <= right) {
-        p.setPen(SecondaryLabel::colour(palette()));
-        p.drawText(QRectF(x, field.top(), right - x, field.height()),
-            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m_detail);
-    }
+    p.setPen(SecondaryLabel::colour(palette()));
+    p.drawText(QRectF(x, field.top(), std::max(0.0, right - x), field.height()),
+        Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+        fm.elidedText(m_detail, Qt::ElideRight, std::max(0.0, right - x)));
 }

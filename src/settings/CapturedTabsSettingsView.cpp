@@ -3,19 +3,17 @@
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
 #include "platform/Platform.h"
-#include "ring/FaviconFetcher.h"
-#include "services/Telemetry.h"
 #include "settings/CapturePopupButton.h"
 #include "settings/IconViews.h"
 #include "settings/KeyBindingSection.h"
 #include "settings/PageParts.h"
 #include "settings/PasswordsSettingsView.h"
 #include "settings/SettingsMotion.h"
+#include "settings/TabCapture.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -26,12 +24,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <memory>
-#include <thread>
 
 namespace {
-// One capture at a time for the whole process, whichever page started it.
-bool captureRunning = false;
-
 // Why a change to the captures was not made, when writing them would lose some.
 QString leftInPlaceText()
 {
@@ -165,7 +159,7 @@ QString CapturedTabsSettingsView::keptNote(const QList<CapturedSession>& session
     return QCoreApplication::translate("Kelvaro", "%n earlier captures kept.", nullptr, others);
 }
 
-QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOut, int removed)
+QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOut)
 {
     QStringList notes;
     const QLocale locale;
@@ -180,9 +174,6 @@ QString CapturedTabsSettingsView::leftOutNote(const BrowserTabs::LeftOut& leftOu
     if (leftOut.tooLarge > 0)
         notes << QCoreApplication::translate("Kelvaro",
             "%Ln tabs were left out: the capture would have been too large to keep.", nullptr, leftOut.tooLarge);
-    if (removed > 0)
-        notes << QCoreApplication::translate(
-            "Kelvaro", "%n earlier captures were removed to make room for this one.", nullptr, removed);
     return notes.join(QLatin1Char(' '));
 }
 
@@ -215,7 +206,16 @@ CapturedTabsSettingsView::CapturedTabsSettingsView(const Platform& platform, QWi
     , m_platform(platform)
     , m_store(m_platform)
 {
-    m_capturing = captureRunning;
+    m_capturing = TabCapture::isRunning();
+    // A capture started from an earlier page ends on this one.
+    connect(&TabCapture::events(), &TabCapture::ended, this, &CapturedTabsSettingsView::finishCapture);
+    connect(&TabCapture::events(), &TabCapture::iconsFilled, this, [this](const QUuid& id) {
+        const auto shown = selected();
+        m_sessions = m_store.sessions();
+        if (shown && shown->id == id)
+            rebuild();
+        Q_EMIT storeChanged();
+    });
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     QWidget* body = column->parentWidget();
     m_keyBinding = new KeyBindingSection(m_platform.keyTap(), HotkeyRole::capturedTabs, body);
@@ -314,7 +314,7 @@ void CapturedTabsSettingsView::rebuild()
         row->addWidget(remove);
     }
     column->addLayout(row);
-    // Said next to the button that started the capture, where it is seen.
+    column->addWidget(tabList(session));
     m_messageLabel = plainLabel(m_message, content, !m_failed);
     m_messageLabel->setObjectName(QStringLiteral("capture-message"));
     m_messageLabel->setWordWrap(true);
@@ -325,7 +325,6 @@ void CapturedTabsSettingsView::rebuild()
         m_messageLabel->setPalette(pal);
     }
     column->addWidget(m_messageLabel);
-    column->addWidget(tabList(session));
     m_sectionColumn->insertWidget(0, content);
     content->show();
 }
@@ -354,43 +353,12 @@ QWidget* CapturedTabsSettingsView::tabList(const std::optional<CapturedSession>&
 
 void CapturedTabsSettingsView::capture()
 {
-    if (m_capturing || captureRunning)
+    if (m_capturing || !TabCapture::start(m_platform))
         return;
-    captureRunning = true;
     m_capturing = true;
     m_message.clear();
     m_failed = false;
     rebuild();
-    // The browsers' files are read and the icons fetched on a worker thread;
-    // the result comes back to the main thread with a queued call. A page
-    // closed meanwhile no longer hears of it, but the capture is still stored.
-    // A thread of its own, detached: quitting in the middle of a capture must
-    // not wait for a browser's files or a favicon download.
-    QPointer<CapturedTabsSettingsView> page = this;
-    const BrowserTabs::Sources sources = BrowserTabs::Sources::of(m_platform);
-    m_platform.faviconService(); // a missing backend is a programming error, here rather than on the worker
-    std::thread([page, sources, favicons = m_platform.ports().faviconService, store = m_store] {
-        BrowserTabs::CaptureResult result = BrowserTabs::captureAll(sources);
-        if (result.ok())
-            result.tabs = FaviconFetcher::attachIcons(*favicons, result.tabs);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [page, result, store] {
-                captureRunning = false;
-                CapturedTabStore::Added added;
-                if (result.ok() && !result.tabs.isEmpty()) {
-                    QJsonObject properties;
-                    properties.insert(QStringLiteral("tab_count"), int(result.tabs.size()));
-                    properties.insert(QStringLiteral("browser_count"), int(browsers(result.tabs).size()));
-                    // Sent on the rule of every usage event (on unless the user turned it off).
-                    Telemetry::shared().capture(Telemetry::Event::TabsCaptured, properties);
-                    store.add(result.tabs, &added);
-                }
-                if (page)
-                    page->finishCapture(result, added);
-            },
-            Qt::QueuedConnection);
-    }).detach();
 }
 
 void CapturedTabsSettingsView::finishCapture(
@@ -420,6 +388,10 @@ void CapturedTabsSettingsView::finishCapture(
     leftOut += added.leftOut;
     if (refused && added.leftInPlace) {
         m_message = leftInPlaceText();
+    } else if (added.full) {
+        m_message = QCoreApplication::translate("Kelvaro",
+            "The capture was not kept: the saved captures take all the room there is. Delete captures you no "
+            "longer need, then capture again.");
     } else if (refused) {
         m_message = QCoreApplication::translate(
             "Kelvaro", "The capture was not kept: your settings file would have grown too large.");
@@ -437,7 +409,7 @@ void CapturedTabsSettingsView::finishCapture(
         if (!said.isEmpty())
             m_message += QLatin1Char(' ') + said.join(QLatin1Char(' '));
     }
-    const QString note = refused ? QString() : leftOutNote(leftOut, added.removed);
+    const QString note = refused ? QString() : leftOutNote(leftOut);
     if (!note.isEmpty())
         m_message += (m_message.isEmpty() ? QString() : QStringLiteral(" ")) + note;
     rebuild();

@@ -53,9 +53,8 @@ public:
     static QString summary(const QList<BrowserTabs::Tab>& tabs);
     // "1 earlier capture kept." / "%n earlier captures kept." for the others; empty when none.
     static QString keptNote(const QList<CapturedSession>& sessions, const QUuid& excluding);
-    // What a capture left out and which older captures made room for it, a
-    // sentence for each; empty when nothing was.
-    static QString leftOutNote(const BrowserTabs::LeftOut& leftOut, int removed);
+    // What a capture left out, a sentence for each reason; empty when nothing was.
+    static QString leftOutNote(const BrowserTabs::LeftOut& leftOut);
     // "3 tabs · Chrome, Firefox".
     static QString browserSummary(const CapturedSession& session);
     // The browser's application icon when every tab came from one installed browser.

@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 std::optional<QIcon> AppIcons::appIcon(Workspace& workspace, const QString& bundleIdentifier)
 {
@@ -181,7 +183,7 @@ void TabButton::paintEvent(QPaintEvent*)
     }
     if (chosen > 0.0) {
         QColor tint = accent;
-        tint.setAlphaF(float(0.22 * chosen));
+        tint.setAlphaF(float(selectedTint * chosen));
         p.fillPath(shape, tint);
     }
     if (hasFocus() && m_keyboardFocus) {
@@ -392,7 +394,18 @@ void IconMenuRow::focusOutEvent(QFocusEvent* event)
 
 double IconMenuRow::highlight() const { return m_highlight->value(); }
 
-QSize IconMenuRow::sizeHint() const { return QSize(240, std::max(fontMetrics().height(), 20) + 14); }
+QSize IconMenuRow::sizeHint() const
+{
+    // Wide enough for the whole title and detail: padding, icon and gap (40),
+    // the title, a gap of 8 and the detail, the checkmark and its gap (22)
+    // and padding (10).
+    const QFontMetricsF fm(font());
+    const auto advance = [&](const QString& s) { return int(std::ceil(fm.horizontalAdvance(s))); };
+    int width = 40 + advance(text()) + 22 + 10;
+    if (m_detail)
+        width += 8 + advance(*m_detail);
+    return QSize(width, std::max(fontMetrics().height(), 20) + 14);
+}
 
 void IconMenuRow::paintEvent(QPaintEvent*)
 {

@@ -65,6 +65,8 @@ class TabButton : public HoverButton {
     Q_OBJECT
 public:
     TabButton(QString symbol, QWidget* parent = nullptr);
+    // The chosen tab's fill: the accent at this opacity.
+    static constexpr double selectedTint = 0.14;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // How the title is set at `width`: its font, and whether it takes two lines.

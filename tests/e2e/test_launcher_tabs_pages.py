@@ -8,8 +8,10 @@ holds a session log, "Capture Tabs" stores the log's tabs as the active
 capture, and the tabs ring reopens the first one in the desktop's URL handler.
 A second capture from a session log of some 60 MB (a thousand tabs with
 60 KB addresses among ordinary ones) keeps the ordinary tabs, says on the page
-what was left out, and after a restart every setting is still there. Both
-pages are kept as screenshots in light and dark appearance."""
+what was left out; a third, with a Firefox window running as well, holds
+both browsers' tabs, and the capture menu names every capture whole. After a
+restart every setting is still there. Both pages are kept as screenshots in
+light and dark appearance."""
 import base64
 import glob
 import json
@@ -223,10 +225,50 @@ def oversized_capture_journey(app, window, sessions_dir):
     note = k.wait_until(lambda: page_text(app, "left out"), timeout=5) or ""
     k.check(re.search(r"1,?000 tabs were left out: their addresses are longer than 8,?192 characters\.", note),
             "the page says what was left out: %r" % note)
-    # The note stands by the button; the end of the tab list is further down.
+    # The note stands under the tab list, whose end is further down.
     k.run("xdotool", "mousemove", "--window", str(window), "660", "240")
     k.run("xdotool", "click", "--repeat", "8", "5")
     k.window_shot(window, "tabs-page-left-out-light")
+
+
+def mozlz4(data):
+    """`data` as a Firefox session file: the mozLz40 header and one LZ4 block of literals only."""
+    n = len(data)
+    block = bytes([0xF0]) + b"\xff" * ((n - 15) // 255) + bytes([(n - 15) % 255]) + data
+    return b"mozLz40\0" + struct.pack("<I", n) + block
+
+
+def mixed_capture_journey(app, window):
+    """With Firefox running too, a capture holds the tabs of both browsers: the capture menu shows every
+    capture's name whole, and the picker the mixed capture's name and summary."""
+    root = os.path.join(os.environ["XDG_CONFIG_HOME"], "mozilla", "firefox")
+    os.makedirs(os.path.join(root, "k.default", "sessionstore-backups"), exist_ok=True)
+    with open(os.path.join(root, "profiles.ini"), "w") as f:
+        f.write("[Profile0]\nName=default\nIsRelative=1\nPath=k.default\nDefault=1\n")
+    session = {"windows": [{"tabs": [
+        {"entries": [{"url": "https://fox.example/", "title": "Fox"}], "index": 1},
+        {"entries": [{"url": "https://www.den.example/a", "title": "Den"}], "index": 1}]}]}
+    with open(os.path.join(root, "k.default", "sessionstore-backups", "recovery.jsonlz4"), "wb") as f:
+        f.write(mozlz4(json.dumps(session).encode()))
+    firefox = k.Process([k.binary("kelvaro-test-client"), "--app-id", "org.mozilla.firefox", "--title", "Firefox"],
+                        name="firefox", wait_ready=True)
+    try:
+        k.activate(window)
+        k.check(k.press(app, "Capture Tabs"), "Capture Tabs is pressed with Chromium and Firefox running")
+        sessions = lambda: stored("capturedTabSessions") or []
+        k.check(k.wait_until(lambda: len(sessions()) == 3, timeout=30), "the mixed capture is stored")
+        browsers = {t.get("browser") for t in (sessions() + [{"tabs": []}])[2]["tabs"]}
+        k.check(browsers == {"Chromium", "Firefox"}, "the capture holds both browsers' tabs: %r" % browsers)
+        picker = k.wait_until(lambda: page_text(app, "Chromium, Firefox"), timeout=5) or ""
+        k.check(picker.startswith(sessions()[2]["name"] + ", "), "the picker names the mixed capture: %r" % picker)
+        k.check(k.press(app, picker), "the capture picker is pressed")
+        for s in sessions():
+            k.check(k.wait_until(lambda: page_text(app, s["name"]), timeout=5), "the menu lists %r" % s["name"])
+        k.window_shot(window, "tabs-page-mixed-menu-light")
+        k.key("Escape")
+        k.window_shot(window, "tabs-page-mixed-light")
+    finally:
+        firefox.stop()
 
 
 def dark_shots(app):
@@ -259,6 +301,7 @@ def main():
             launcher_journey(app, window)
             tabs_journey(app, window, record)
             oversized_capture_journey(app, window, sessions)
+            mixed_capture_journey(app, window)
     finally:
         app.stop()
     k.write_settings_defaults("dark")
@@ -269,7 +312,7 @@ def main():
         hotkey = (groups() or [{}])[0].get("hotkey") or {}
         k.check(hotkey.get("keyCode") == KEY_E and hotkey.get("rawModifiers") == CTRL_ALT,
                 "the launcher group and its hotkey are still stored: %r" % groups())
-        k.check(len(stored("capturedTabSessions") or []) == 2, "both captures are still stored")
+        k.check(len(stored("capturedTabSessions") or []) == 3, "the three captures are still stored")
         k.check(not glob.glob(os.path.join(folder, "defaults.json.corrupt-*")), "the settings file was read, not set aside")
         k.check("could not be read" not in app.log_text(), "the log has no unreadable settings")
         dark_shots(app)

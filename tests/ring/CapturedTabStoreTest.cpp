@@ -187,7 +187,7 @@ TEST_F(CapturedTabStoreTest, StoredIconNamesThatCouldEscapeTheFolderAreDropped)
     }
 }
 
-TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
+TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndSavedCapturesAreNeverRemovedToMakeRoom)
 {
     // A session log holding a few monsters among ordinary tabs.
     QList<BrowserTabs::Tab> tabs { tab(QStringLiteral("first.example")) };
@@ -200,9 +200,9 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
     CapturedTabStore::Added added;
     const auto big = store.add(tabs, &added);
     EXPECT_TRUE(added.stored);
+    EXPECT_FALSE(added.full);
     EXPECT_EQ(added.leftOut.longAddress, 1);
     EXPECT_EQ(added.leftOut.beyondLimit, 2);
-    EXPECT_EQ(added.removed, 0);
     const auto stored = store.active();
     ASSERT_TRUE(stored);
     ASSERT_EQ(stored->tabs.size(), BrowserTabs::maxTabs);
@@ -210,27 +210,42 @@ TEST_F(CapturedTabStoreTest, ACaptureIsBoundedAndTheOldestCapturesMakeRoom)
     EXPECT_TRUE(stored->tabs[0].title.endsWith(QChar(0x2026)));
     EXPECT_EQ(stored->tabs[1].url, QStringLiteral("https://t1.example/"));
 
-    // The oldest go once the count is reached, the big first one first.
-    for (int i = 1; i <= CapturedTabStore::maxKept; ++i)
+    // However many captures are made, every one stays.
+    for (int i = 1; i <= 30; ++i)
         store.add({ tab(QStringLiteral("n%1.example").arg(i)) }, &added);
-    EXPECT_EQ(added.removed, 1);
-    const auto kept = store.sessions();
-    ASSERT_EQ(kept.size(), CapturedTabStore::maxKept);
-    EXPECT_NE(kept.first().id, big.id);
-    EXPECT_EQ(kept.last().tabs[0].url, QStringLiteral("https://n%1.example/").arg(CapturedTabStore::maxKept));
+    EXPECT_TRUE(added.stored);
+    auto kept = store.sessions();
+    ASSERT_EQ(kept.size(), 31);
+    EXPECT_EQ(kept.first().id, big.id);
+    EXPECT_EQ(kept.last().tabs[0].url, QStringLiteral("https://n30.example/"));
 
-    // And the largest captures within bounds never outgrow what is kept together.
+    // The largest capture within bounds keeps its first tabs; one that no
+    // longer fits beside the saved ones is refused, and nothing saved goes.
     QList<BrowserTabs::Tab> heavy;
     for (int i = 0; i < BrowserTabs::maxTabs; ++i)
         heavy.append({ QStringLiteral("Heavy"),
             QStringLiteral("https://h.example/") + QString(BrowserTabs::maxAddressLength - 18, QChar(u'\u00e9')),
             std::nullopt, std::nullopt });
-    store.add(heavy, &added);
-    store.add(heavy, &added);
-    EXPECT_GT(added.removed, 0);
-    EXPECT_LE(
-        env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray().size(), CapturedTabStore::maxStoredBytes);
+    const auto first = store.add(heavy, &added);
+    EXPECT_TRUE(added.stored);
+    EXPECT_GT(added.leftOut.tooLarge, 0);
     EXPECT_EQ(store.active()->tabs.size() + added.leftOut.tooLarge, BrowserTabs::maxTabs);
+    const QByteArray before = env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray();
+    const auto refused = store.add(heavy, &added);
+    EXPECT_FALSE(added.stored);
+    EXPECT_TRUE(added.full);
+    EXPECT_EQ(env.defaults().value(CapturedTabStore::sessionsKey)->toByteArray(), before);
+    EXPECT_LE(before.size(), CapturedTabStore::maxStoredBytes);
+    EXPECT_EQ(store.sessions().size(), 32);
+    EXPECT_EQ(store.activeID(), first.id) << "the refused capture became the active one";
+    EXPECT_NE(refused.id, first.id);
+
+    // Once the user deletes one, there is room again.
+    store.remove(first.id);
+    store.add(heavy, &added);
+    EXPECT_TRUE(added.stored);
+    EXPECT_EQ(store.sessions().size(), 32);
+    EXPECT_EQ(store.sessions().first().id, big.id);
 }
 
 } // namespace

@@ -154,7 +154,7 @@ TEST_F(FaviconFetcherTest, ACaptureOfThousandsOfTabsAsksABoundedNumberOfSitesAnd
     EXPECT_TRUE(lines.last().contains(QStringLiteral("800 more sites"))) << lines.last().toStdString();
 }
 
-TEST_F(FaviconFetcherTest, DownloadsRunFourAtATimeOnTheirOwnClock)
+TEST_F(FaviconFetcherTest, DownloadsRunSeveralAtATimeOnTheirOwnClock)
 {
     service->setLatency(1.0);
     QList<BrowserTabs::Tab> tabs;
@@ -177,7 +177,9 @@ TEST_F(FaviconFetcherTest, DownloadsRunFourAtATimeOnTheirOwnClock)
         ASSERT_LE(service->inFlight(), FaviconFetcher::maxConcurrent) << elapsed;
     }
     ASSERT_TRUE(finished);
-    EXPECT_DOUBLE_EQ(elapsed, 8.0); // 30 sites, four at a time, a second each
+    // 30 sites, maxConcurrent at a time, a second each.
+    const int rounds = (30 + FaviconFetcher::maxConcurrent - 1) / FaviconFetcher::maxConcurrent;
+    EXPECT_DOUBLE_EQ(elapsed, rounds);
     EXPECT_EQ(service->mostInFlight(), FaviconFetcher::maxConcurrent);
     EXPECT_EQ(service->requests().size(), 30);
     for (qsizetype i = 0; i < tabs.size(); ++i)
@@ -192,7 +194,7 @@ TEST_F(FaviconFetcherTest, DownloadsRunFourAtATimeOnTheirOwnClock)
     }
     env.scheduler().advance(30.0);
     EXPECT_EQ(service->inFlight(), 0);
-    EXPECT_EQ(service->requests().size(), 30 + 8);
+    EXPECT_EQ(service->requests().size(), 30 + std::min(30, 2 * FaviconFetcher::maxConcurrent));
 }
 
 TEST_F(FaviconFetcherTest, RepliesDecodeOnlyAsSmallPicturesOfTheFormatsSitesUse)

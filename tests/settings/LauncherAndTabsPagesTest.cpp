@@ -19,6 +19,7 @@
 #include "settings/PageParts.h"
 #include "support/TestSupport.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -148,6 +149,28 @@ TEST_F(Pages, CaptureRunsOffTheMainThreadAndTheTabListStopsAtItsEnds)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !page.isCapturing(); }, 5000));
     EXPECT_TRUE(page.message().endsWith(QStringLiteral(" 1 earlier capture kept.")));
     EXPECT_EQ(CapturedTabStore(env.platform()).sessions().size(), 2);
+
+    // The capture menu widens to show each capture's name and summary whole,
+    // that of a capture of two browsers too.
+    page.toggleCaptureMenu();
+    auto* menu = page.findChild<QFrame*>(QStringLiteral("capture-menu"));
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const auto menuRows = menu->findChildren<IconMenuRow*>();
+    ASSERT_EQ(menuRows.size(), 2);
+    const auto saved = CapturedTabStore(env.platform()).sessions();
+    for (qsizetype i = 0; i < menuRows.size(); ++i) {
+        IconMenuRow* row = menuRows[i];
+        const QFontMetrics fm = row->fontMetrics();
+        const QString detail = CapturedTabsSettingsView::browserSummary(saved[saved.size() - 1 - i]); // newest first
+        EXPECT_EQ(row->text(), saved[saved.size() - 1 - i].name);
+        // As the row lays itself out: padding and icon, the detail and its gap,
+        // the checkmark and its gap, padding.
+        const int titleRoom = row->width() - 40 - (fm.horizontalAdvance(detail) + 8) - 22 - 10;
+        EXPECT_EQ(fm.elidedText(row->text(), Qt::ElideRight, titleRoom), row->text()) << titleRoom;
+        EXPECT_LE(row->geometry().right(), menu->contentsRect().right());
+    }
+    menu->close();
 }
 }
 
@@ -168,11 +191,11 @@ TEST_F(Pages, ACaptureSaysNextToItsButtonWhatEachRunningBrowserGave)
     EXPECT_EQ(page.message(),
         QStringLiteral("Captured 2 tabs from Chrome. Firefox is running, but its session could not be read: Could not "
                        "open /ff/recovery.jsonlz4: busy"));
-    // Between the button and the list, not under it.
+    // Under the list.
     ASSERT_FALSE(page.rows().isEmpty());
     const auto top = [&](QWidget* w) { return w->mapTo(&page, QPoint()).y(); };
     EXPECT_GT(top(page.messageLabel()), top(page.captureButton()));
-    EXPECT_LT(top(page.messageLabel()), top(page.rows().first()));
+    EXPECT_GT(top(page.messageLabel()), top(page.rows().last()) + page.rows().last()->height());
 
     // A browser whose session was found nowhere is not "no open tabs".
     auto nothing = BrowserScripting::Outcome::success(QVariantList { QVariantList {}, QVariantList {} });

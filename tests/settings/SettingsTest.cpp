@@ -370,6 +370,15 @@ TEST_F(Window, KeyboardFocusOnATabDoesNotLookLikeTheChosenTab)
     const QPoint inside(general->width() / 2, general->height() - 6);
     EXPECT_EQ(focused.pixel(inside), plain.pixel(inside)) << "focus filled the tab like a selection";
     EXPECT_NE(rendered(chosen).pixel(inside), plain.pixel(inside));
+
+    // The chosen tab is tinted with the accent at 0.14 over the window.
+    const QColor ground = QColor::fromRgb(plain.pixel(inside));
+    const QColor accent = chosen->palette().color(QPalette::Highlight);
+    const QColor tinted = QColor::fromRgb(rendered(chosen).pixel(inside));
+    const auto blend = [](int under, int over) { return under + (over - under) * 0.14; };
+    EXPECT_NEAR(tinted.red(), blend(ground.red(), accent.red()), 2);
+    EXPECT_NEAR(tinted.green(), blend(ground.green(), accent.green()), 2);
+    EXPECT_NEAR(tinted.blue(), blend(ground.blue(), accent.blue()), 2);
 }
 
 TEST_F(Window, UsageDataSwitchIsOffAndDisabledInABuildThatCannotSend)
