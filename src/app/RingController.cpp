@@ -82,10 +82,10 @@ bool RingController::isSwitcherLive() const
     return m_switcher && m_switcher->acceptsCommit() && !m_switcherHasCommitted;
 }
 
-bool RingController::isShortcutRingLive(HotkeyRole role) const
+bool RingController::isShortcutRingLive(std::optional<HotkeyRole> role) const
 {
     return shortcutRingViewModel() && isShortcutRingVisible() && !m_shortcutRing->isExiting()
-        && !m_shortcutRingHasCommitted && m_shortcutRingRole == role;
+        && !m_shortcutRingHasCommitted && (!role || m_shortcutRingRole == *role);
 }
 
 // ---- Hotkeys ------------------------------------------------------------------------------
@@ -100,7 +100,8 @@ void RingController::triggerSwitcher()
 
 void RingController::triggerLauncher()
 {
-    if (isShortcutRingLive(HotkeyRole::launcher))
+    // Over the shared ring panel it steers whichever ring the panel shows.
+    if (isShortcutRingLive())
         stepOrCommitShortcutRing();
     else
         showShortcutRing();

@@ -114,8 +114,8 @@ private:
     void makeSwitcher();
     void makeShortcutRing();
     void showShortcutLikeRing(const RunningApp& centre, const QList<AppShortcut>& items, HotkeyRole role);
-    // The showing of `role`'s ring can still take a step or a commit.
-    bool isShortcutRingLive(HotkeyRole role) const;
+    // The ring panel shows a ring that can still act (of `role`, when given).
+    bool isShortcutRingLive(std::optional<HotkeyRole> role = std::nullopt) const;
     bool isSwitcherLive() const;
     void stepOrCommitSwitcher();
     void stepOrCommitShortcutRing();

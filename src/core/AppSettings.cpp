@@ -360,18 +360,20 @@ template <typename T> bool AppSettings::assign(Key key, T& field, const T& value
     return true;
 }
 
+// Every assignment is written, also of the value already held (the stored
+// value may have gone meanwhile); only a change is announced.
 template <typename T> bool AppSettings::update(Key key, T& field, const T& value)
 {
-    if (!assign(key, field, value))
-        return false;
+    const bool changedNow = assign(key, field, value);
     persist(storedName(key), stored(value));
-    return true;
+    return changedNow;
 }
 
 void AppSettings::setHotkey(std::optional<Hotkey> hotkey, HotkeyRole role)
 {
-    if (!assign(hotkeyKey(role), m_hotkeys[std::size_t(role)], hotkey))
-        return;
+    // Recording the same combination again still writes it and brings the
+    // hold set back in line with it (an emptied hold set takes its modifiers).
+    assign(hotkeyKey(role), m_hotkeys[std::size_t(role)], hotkey);
     persistHotkey(hotkey, storedName(hotkeyKey(role)));
     reconcileHoldModifiers(role);
 }
@@ -408,25 +410,25 @@ void AppSettings::setEnable3DEffects(bool v) { update(Key::enable3DEffects, m_en
 
 void AppSettings::setLaunchAtLogin(bool v)
 {
-    if (assign(Key::launchAtLogin, m_launchAtLogin, v))
-        applyLaunchAtLogin();
+    assign(Key::launchAtLogin, m_launchAtLogin, v);
+    applyLaunchAtLogin();
 }
 
 void AppSettings::setLanguage(AppLanguage v)
 {
-    if (m_language == v)
-        return;
-    m_language = v;
-    Translations::install(resolvedLanguageCode()); // relabelling on the change reads the new texts
-    Q_EMIT changed(Key::language);
+    if (m_language != v) {
+        m_language = v;
+        Translations::install(resolvedLanguageCode()); // relabelling on the change reads the new texts
+        Q_EMIT changed(Key::language);
+    }
     persist(storedName(Key::language), rawValue(v));
     applyLanguage();
 }
 
 void AppSettings::setAppearance(AppearanceMode v)
 {
-    if (update(Key::appearance, m_appearance, v))
-        applyAppearance();
+    update(Key::appearance, m_appearance, v);
+    applyAppearance();
 }
 
 // ---- Platform effects ------------------------------------------------------------------

@@ -43,6 +43,20 @@ public:
     static constexpr double segmentPresenceRestTolerance = 0.0064;
     static constexpr double iconSpinRestTolerance = 0.028;
     static constexpr double arcCardDepthSpread = 12.0;
+    // The shade an arc card carries where the card before it lies over it:
+    // black at `opacity`, at `location` along the card from the overlapping
+    // edge (the card scales the locations to its overlap).
+    struct ShadeStop {
+        double opacity;
+        double location;
+    };
+    static constexpr std::array<ShadeStop, 5> arcCardSeamShadeStops { {
+        { 0.15, 0.0 },
+        { 0.08, 0.05 },
+        { 0.03, 0.11 },
+        { 0.01, 0.18 },
+        { 0.0, 0.26 },
+    } };
 
     // ---- Speed scaling ----
     // max(setting, 0.25): zero, negative and tiny settings behave as 0.25.

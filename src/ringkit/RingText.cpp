@@ -20,6 +20,7 @@ struct StackKey {
         QRgb colour = 0;
         int maxLines = 1;
         int elide = 0;
+        bool breakLongWords = false;
         bool operator==(const LineKey&) const = default;
     };
     double scale = 0.0, width = 0.0, spacing = 0.0;
@@ -52,7 +53,7 @@ StackKey keyOf(const RingText::Stack& s, double scale)
         s.shadowRadius, s.shadowOffset, {} };
     k.lines.reserve(s.lines.size());
     for (const auto& l : s.lines)
-        k.lines.push_back({ l.text, l.font, l.colour.rgba(), l.maxLines, int(l.elide) });
+        k.lines.push_back({ l.text, l.font, l.colour.rgba(), l.maxLines, int(l.elide), l.breakLongWords });
     return k;
 }
 
@@ -61,6 +62,49 @@ struct LaidLine {
     double width;
 };
 
+// Lines of `text` broken only at spaces; a word too long for a line (a path,
+// an address) fills the line and goes on on the next.
+std::vector<std::pair<int, int>> breakAtSpaces(const QString& text, const QFontMetricsF& fm, double width)
+{
+    const auto fits = [&](int from, int to) { return fm.horizontalAdvance(text.mid(from, to - from)) <= width; };
+    std::vector<std::pair<int, int>> ranges;
+    int lineStart = 0, lineEnd = 0, i = 0;
+    while (i < text.size()) {
+        int wordEnd = int(text.indexOf(QLatin1Char(' '), i));
+        if (wordEnd < 0)
+            wordEnd = int(text.size());
+        if (fits(lineStart, wordEnd)) {
+            lineEnd = wordEnd;
+            i = wordEnd + 1;
+            continue;
+        }
+        if (lineEnd > lineStart && fits(i, wordEnd)) {
+            ranges.emplace_back(lineStart, lineEnd - lineStart);
+            lineStart = lineEnd = i;
+            continue;
+        }
+        // Too long for a line: as much of it as the line still holds.
+        int lo = i, hi = wordEnd; // fits(lineStart, lo), !fits(lineStart, hi)
+        while (hi - lo > 1) {
+            const int mid = (lo + hi) / 2;
+            (fits(lineStart, mid) ? lo : hi) = mid;
+        }
+        if (lo > i && lo < wordEnd && text.at(lo - 1).isHighSurrogate())
+            --lo;
+        if (lo == i && lineEnd > lineStart) {
+            ranges.emplace_back(lineStart, lineEnd - lineStart);
+            lineStart = lineEnd = i;
+            continue;
+        }
+        lo = std::max(lo, i + 1);
+        ranges.emplace_back(lineStart, lo - lineStart);
+        lineStart = lineEnd = i = lo;
+    }
+    if (lineEnd > lineStart)
+        ranges.emplace_back(lineStart, lineEnd - lineStart);
+    return ranges;
+}
+
 // Word-wraps `line` to `width`, keeping at most maxLines and eliding the last.
 std::vector<LaidLine> layoutLine(const RingText::Line& line, double width)
 {
@@ -68,25 +112,30 @@ std::vector<LaidLine> layoutLine(const RingText::Line& line, double width)
     if (line.text.isEmpty())
         return out;
     const QFontMetricsF fm(line.font);
-    QTextLayout layout(line.text, line.font);
-    QTextOption option(Qt::AlignHCenter);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
+    const QString source = line.breakLongWords ? line.text.simplified() : line.text;
     std::vector<std::pair<int, int>> ranges;
-    for (;;) {
-        QTextLine tl = layout.createLine();
-        if (!tl.isValid())
-            break;
-        tl.setLineWidth(width);
-        ranges.emplace_back(tl.textStart(), tl.textLength());
+    if (line.breakLongWords) {
+        ranges = breakAtSpaces(source, fm, width);
+    } else {
+        QTextLayout layout(source, line.font);
+        QTextOption option(Qt::AlignHCenter);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (;;) {
+            QTextLine tl = layout.createLine();
+            if (!tl.isValid())
+                break;
+            tl.setLineWidth(width);
+            ranges.emplace_back(tl.textStart(), tl.textLength());
+        }
+        layout.endLayout();
     }
-    layout.endLayout();
     const int keep = std::min<int>(int(ranges.size()), std::max(1, line.maxLines));
     for (int i = 0; i < keep; ++i) {
-        QString text = line.text.mid(ranges[size_t(i)].first, ranges[size_t(i)].second).trimmed();
+        QString text = source.mid(ranges[size_t(i)].first, ranges[size_t(i)].second).trimmed();
         if (i == keep - 1 && keep < int(ranges.size()))
-            text = line.text.mid(ranges[size_t(i)].first).simplified();
+            text = source.mid(ranges[size_t(i)].first).simplified();
         text = fm.elidedText(text, line.elide, width);
         out.push_back({ text, fm.horizontalAdvance(text) });
     }
@@ -208,7 +257,7 @@ RingText::Stack RingText::cardStack(const CardLabel& label, const RingPalette& p
         s.icon = label.icon;
         s.iconSize = QSizeF(13, 13);
     }
-    s.lines.push_back({ label.title, systemFont(11, QFont::Medium), palette.primaryText(), 2, Qt::ElideMiddle });
+    s.lines.push_back({ label.title, systemFont(11, QFont::Medium), palette.primaryText(), 2, Qt::ElideRight, true });
     if (!label.hint.isEmpty())
         s.lines.push_back({ label.hint, systemFont(9, QFont::Normal), palette.secondaryText(), 1, Qt::ElideRight });
     return s;

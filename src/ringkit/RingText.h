@@ -21,6 +21,9 @@ struct RingText {
         QColor colour;
         int maxLines = 1;
         Qt::TextElideMode elide = Qt::ElideRight;
+        // Lines break only at spaces, and a word too long for a line (a
+        // path, an address) fills the line rather than leaving it short.
+        bool breakLongWords = false;
     };
     struct Stack {
         QIcon icon; // drawn first when not null
@@ -42,7 +45,7 @@ struct RingText {
     static void draw(QPainter& painter, QPointF centre, const Stack& stack, double scale = 1.0);
 
     // The label of an outer-arc card: symbol (13, semibold), title (11,
-    // medium, 2 lines), hint (9, secondary, 1 line).
+    // medium, 2 lines, cut at the tail), hint (9, secondary, 1 line).
     struct CardLabel {
         QString title;
         QIcon icon;

@@ -11,14 +11,7 @@
 
 double WindowArcSegmentView::labelWidth() const
 {
-    if (labelRunsAlong())
-        return adjustedOuterRadius() - adjustedInnerRadius() - 24.0;
-    return std::min(fullSegmentAngle() * midRadius() - 12.0, 96.0);
-}
-
-bool WindowArcSegmentView::labelRunsAlong() const
-{
-    return fullSegmentAngle() * midRadius() - 12.0 < minimumLabelWidth;
+    return std::clamp(geometry().step() * midRadius() - 14.0, minimumLabelWidth, maximumLabelWidth);
 }
 
 RingText::Stack WindowArcSegmentView::labelStack(const RingPalette& palette) const
@@ -29,15 +22,20 @@ RingText::Stack WindowArcSegmentView::labelStack(const RingPalette& palette) con
     label.hint = hint;
     label.width = labelWidth();
     label.selected = isSelected;
-    RingText::Stack stack = RingText::cardStack(label, palette);
-    if (labelRunsAlong()) {
-        // One line of title is all a narrow card holds across its width.
-        stack.icon = QIcon();
-        stack.lines.resize(1);
-        stack.lines.front().maxLines = 1;
-        stack.lines.front().elide = Qt::ElideRight;
-    }
-    return stack;
+    return RingText::cardStack(label, palette);
+}
+
+QGradientStops WindowArcSegmentView::seamShadeStops() const
+{
+    if (index == 0)
+        return { { 0.0, QColor(Qt::transparent) } };
+    // The part of the card under the card before it; the stop list ends at 0.26.
+    const double f = WindowArcGeometry::overlap / fullSegmentAngle();
+    const double lastLocation = RingMotion::arcCardSeamShadeStops.back().location;
+    QGradientStops stops;
+    for (const RingMotion::ShadeStop& stop : RingMotion::arcCardSeamShadeStops)
+        stops.append({ f + f / lastLocation * stop.location, QColor::fromRgbF(0, 0, 0, float(stop.opacity)) });
+    return stops;
 }
 
 double WindowArcSegmentView::zAnchor() const
@@ -93,11 +91,24 @@ void WindowArcSegmentView::paintSlab(QPainter& painter, QPointF stageCenter, con
     // 1. Glass: popover material, emphasized, scrim 0.2.
     RingGlass(path, RingGlass::Material::popover, true, 0.2).paint(painter, palette);
 
-    // 2. An edge, so a light card stays visible on a light desktop (and a dark
-    // one on a dark desktop).
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(palette.dark ? QColor::fromRgbF(1, 1, 1, 0.22f) : QColor::fromRgbF(0, 0, 0, 0.28f), 1.0));
-    painter.drawPath(path);
+    // 2. The shade where the card before it lies over it: an angular
+    // gradient about the stage centre, from the card's start to its end.
+    // Qt's conical gradient runs the other way round the screen, from its
+    // start angle; that is put in the middle of the part of the turn the card
+    // does not cover, so the gradient's seam never touches the card.
+    const QGradientStops seam = seamShadeStops();
+    if (seam.size() > 1) {
+        const double full = fullSegmentAngle();
+        const double outside = (2.0 * std::numbers::pi - full) / 2.0;
+        const double from = baseStartAngle() + full + outside;
+        QConicalGradient gradient(
+            stageCenter, std::fmod(std::fmod(-from * 180.0 / std::numbers::pi, 360.0) + 360.0, 360.0));
+        for (auto it = seam.crbegin(); it != seam.crend(); ++it)
+            gradient.setColorAt(((1.0 - it->first) * full + outside) / (2.0 * std::numbers::pi), it->second);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(gradient);
+        painter.drawPath(path);
+    }
 
     // 3. Accent tint of the selected card.
     if (isSelected) {
@@ -118,15 +129,7 @@ void WindowArcSegmentView::paintLabel(QPainter& painter, QPointF stageCenter, co
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double c = centerAngle();
     const QPointF at(stageCenter.x() + midRadius() * std::cos(c), stageCenter.y() + midRadius() * std::sin(c));
-    if (labelRunsAlong()) {
-        // Along the card's centre line, read from the ring outwards on the
-        // right half and inwards on the left, so it is never upside down.
-        painter.translate(at);
-        painter.rotate(c * 180.0 / std::numbers::pi + (std::cos(c) < 0.0 ? 180.0 : 0.0));
-        RingText::draw(painter, QPointF(0, 0), labelStack(palette), isSelected ? 1.07 : 1.0);
-    } else {
-        RingText::draw(painter, at, labelStack(palette), isSelected ? 1.07 : 1.0);
-    }
+    RingText::draw(painter, at, labelStack(palette), isSelected ? 1.07 : 1.0);
     painter.restore();
 }
 

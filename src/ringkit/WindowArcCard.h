@@ -1,20 +1,20 @@
 #pragma once
 // One card of the outer arc: a slab of glass shaped as a segment of the wide
-// annulus 196..330 about the stage centre, tinted with the accent colour when
-// selected, turned 11 degrees in depth about its own radial centre line, and
-// labelled with an optional symbol, the title and an optional hint.
+// annulus 196..330 about the stage centre, shaded where the card before it
+// lies over it, tinted with the accent colour when selected, turned 11
+// degrees in depth about its own radial centre line, and labelled with an
+// optional symbol, the title and an optional hint.
 //
-// Each card fills exactly the part of the arc where the pointer picks it, so
-// no card is drawn over its neighbour. (The
-// turn in depth and the perspective both keep every point on its ray from
-// the stage centre, so cards apart in angle stay apart as drawn.) A card too
-// narrow for its label across it carries the title along its length.
+// The cards fan out: each covers its step of the arc and reaches the
+// geometry's overlap further, under the card before it (earlier cards lie
+// above later ones).
 
 #include "ringkit/RingGlass.h"
 #include "ringkit/RingShapes.h"
 #include "ringkit/RingText.h"
 #include "ringkit/WindowArcGeometry.h"
 
+#include <QGradient>
 #include <QIcon>
 #include <QString>
 #include <QTransform>
@@ -30,10 +30,8 @@ public:
     static constexpr double tiltAngle = 0.1919862177193762; // 11 deg
     static constexpr double perspective = 0.55;
     static constexpr double stageSize = 700.0;
-    // Between neighbours: none, they abut (their edges and rounded corners
-    // part them, and the arc's middle is never a hole).
-    static constexpr double cardGap = 0.0;
-    static constexpr double minimumLabelWidth = 52.0; // across the card; narrower runs along it
+    static constexpr double minimumLabelWidth = 52.0;
+    static constexpr double maximumLabelWidth = 96.0;
 
     QString title;
     QIcon icon; // shown above the title when not null
@@ -45,24 +43,22 @@ public:
     double radialGapInner = 0.0;
 
     WindowArcGeometry geometry() const { return WindowArcGeometry(total); }
-    // The angle the card covers: its pick zone's step, less the gap.
-    double fullSegmentAngle() const { return geometry().step() - cardGap; }
-    // Drawing angle of the card's start: the pick zones' boundaries lie in
-    // the middle of the geometry's overlaps, half an overlap on.
-    double baseStartAngle() const
-    {
-        return geometry().startAngle(index, arcCenterAngle) + WindowArcGeometry::hitShift + cardGap / 2.0;
-    }
+    // The angle the card covers: its step and the overlap under the card before it.
+    double fullSegmentAngle() const { return geometry().cardCoverage(); }
+    // Drawing angle of the card's start.
+    double baseStartAngle() const { return geometry().startAngle(index, arcCenterAngle); }
     double centerAngle() const { return baseStartAngle() + fullSegmentAngle() / 2.0; }
     double radialGapOuter() const { return isSelected ? 2.0 : 11.0; }
     double adjustedInnerRadius() const { return baseInnerRadius + radialGapInner; }
     double adjustedOuterRadius() const { return baseOuterRadius - radialGapOuter(); }
     double midRadius() const { return (adjustedInnerRadius() + adjustedOuterRadius()) / 2.0; }
-    // Across the card: its width at the mid radius - 12, at most 96. Along
-    // it (when that is below 52): the card's length - 24.
+    // The step's width at the mid radius - 14, within 52..96.
     double labelWidth() const;
-    bool labelRunsAlong() const;
     RingText::Stack labelStack(const RingPalette& palette) const;
+    // The shade's stops along the card, 0 at its start and 1 at its end: none
+    // on the first card; on the others the seam stops, from full strength
+    // where the card before it ends to clear at twice that.
+    QGradientStops seamShadeStops() const;
     // How far this card is pushed towards the viewer before it turns.
     double zAnchor() const;
 
@@ -74,8 +70,8 @@ public:
     QRectF bounds(QPointF stageCenter) const;
     // Draws the card on a stage centred on `stageCenter`.
     void paint(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const;
-    // The two parts of the drawing: the slab (glass, edge, accent tint) and
-    // the label on it.
+    // The two parts of the drawing: the slab (glass, seam shade, accent
+    // tint) and the label on it.
     void paintSlab(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const;
     void paintLabel(QPainter& painter, QPointF stageCenter, const RingPalette& palette) const;
 };

@@ -60,8 +60,8 @@ RingHit SwitcherHitTest::at(QPointF q) const
     const QPointF c(stageSize / 2.0, stageSize / 2.0);
     const QRectF stage(0, 0, stageSize, stageSize);
 
-    // Cards lie above the wedges. They tile the arc as the pointer's pick
-    // zones do, so within the cards' band a point picks the zone's card;
+    // Cards lie above the wedges. Within the cards' band a point picks the
+    // card of its pick zone (the zones part in the middle of each overlap);
     // beyond it (a card turned in depth reaches a little past the band) the
     // drawn outline decides, the selected card on top.
     if (cards > 0) {

@@ -656,7 +656,7 @@ TEST_F(RingControl, ScrollingTurnsPagesByWheelNotchOrTwentyEightPoints)
     EXPECT_EQ(rings->shortcutRingViewModel()->pageIndex(), 0);
 }
 
-TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
+TEST_F(RingControl, ARingHotkeyOverTheRingPanelStepsOrCommitsTheRingItShows)
 {
     saveShortcuts(QStringLiteral("org.example.Editor"), 3);
     savePasswords(3);
@@ -677,20 +677,18 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
         QStringList& names;
     };
     rings->setPasswordDelivery(std::make_shared<Recorder>(env.platform(), released));
-    // The launcher hotkey over the password ring opens the shortcut ring; it
-    // never releases a password.
+    // Hold mode: the launcher hotkey over the password ring steps the ring
+    // the panel shows, as does the password hotkey.
     chord(KeyP, Shift | Ctrl);
     turn();
     EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::passwords);
     EXPECT_EQ(rings->shortcutRingViewModel()->currentApp()->bundleIdentifier, AppShortcut::passwordMarker);
     tap->press(KeyS, Shift | Ctrl);
-    EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::launcher);
-    EXPECT_EQ(rings->shortcutRingViewModel()->currentApp()->bundleIdentifier, QStringLiteral("org.example.Editor"));
-    // The password hotkey again, in hold mode, over its own ring: a step.
-    tap->press(KeyP, Shift | Ctrl);
-    turn();
-    tap->press(KeyP, Shift | Ctrl);
+    EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::passwords);
+    EXPECT_EQ(rings->shortcutRingViewModel()->currentApp()->bundleIdentifier, AppShortcut::passwordMarker);
     EXPECT_EQ(rings->shortcutRingViewModel()->selectedIndex(), 1);
+    tap->press(KeyP, Shift | Ctrl);
+    EXPECT_EQ(rings->shortcutRingViewModel()->selectedIndex(), 2);
     // The switcher hotkey over a shortcut ring opens the switcher, closing the ring at once.
     tap->press(KeyA, Shift | Ctrl);
     EXPECT_TRUE(rings->isSwitcherVisible());
@@ -711,13 +709,23 @@ TEST_F(RingControl, EachHotkeyActsOnTheRingItOpened)
     EXPECT_TRUE(rings->shortcutRing()->isExiting());
     settle();
     EXPECT_EQ(released, QStringList { QStringLiteral("Account 1") });
-    // … and the launcher hotkey over the password ring opens the shortcut ring.
+    // … and so does the launcher hotkey over it.
     chord(KeyP, Shift | Ctrl);
     turn();
+    release(0);
+    tap->changeFlags(Shift | Ctrl);
     tap->press(KeyS, Shift | Ctrl);
+    EXPECT_TRUE(rings->shortcutRing()->isExiting());
     settle();
-    EXPECT_EQ(released.size(), 1);
+    EXPECT_EQ(released, (QStringList { QStringLiteral("Account 1"), QStringLiteral("Account 0") }));
+    // Over a ring that has chosen already, the launcher hotkey opens its own.
+    chord(KeyP, Shift | Ctrl);
+    turn();
+    tap->press(KeyP, Shift | Ctrl);
+    tap->press(KeyS, Shift | Ctrl);
     EXPECT_EQ(rings->shortcutRingRole(), HotkeyRole::launcher);
+    settle();
+    EXPECT_EQ(released.size(), 3);
     rings->setPasswordDelivery(nullptr);
 }
 

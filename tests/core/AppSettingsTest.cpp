@@ -163,7 +163,7 @@ TEST_F(AppSettingsTest, SettersWriteTheirKeysAndRunFollowUps)
     EXPECT_FALSE(store().contains(QStringLiteral("AppleLanguages")));
 }
 
-TEST_F(AppSettingsTest, OnlyANewValueIsAnnouncedStoredAndFollowedUp)
+TEST_F(AppSettingsTest, OnlyANewValueIsAnnouncedButEveryAssignmentIsWrittenAndFollowedUp)
 {
     using Key = AppSettings::Key;
     auto s = load();
@@ -176,28 +176,37 @@ TEST_F(AppSettingsTest, OnlyANewValueIsAnnouncedStoredAndFollowedUp)
         return keys;
     };
 
-    // The values the settings already have: no signal, no write, no follow-up.
+    // The values the settings already have: no signal, but each is written
+    // and followed up.
     s->setSwitcherHotkey(AppSettings::defaultSwitcherHotkey);
     s->setPasswordHoldModifiers(s->passwordHoldModifiers());
     s->setActivationMode(ActivationMode::holdModifier);
     s->setRingScale(1.0);
-    s->setLauncherGroups({});
-    s->setLanguage(AppLanguage::system);
     s->setAppearance(AppearanceMode::system);
     s->setLaunchAtLogin(false);
     EXPECT_EQ(announced(), QList<Key> {});
-    EXPECT_EQ(store().writeCount(), 0);
-    EXPECT_TRUE(appearance->applied.isEmpty());
-    EXPECT_TRUE(login->calls.isEmpty());
+    for (const char* key : { "switcherHotkey", "switcherHoldModifiers", "passwordHoldModifiers", "activationMode",
+             "ringScale", "appearance" })
+        EXPECT_TRUE(store().contains(QString::fromLatin1(key))) << key;
+    EXPECT_EQ(appearance->applied, QList<AppearanceMode> { AppearanceMode::system });
+    EXPECT_TRUE(login->calls.isEmpty()); // already in agreement with the login item
 
-    // A new value: once, with its key; again: nothing.
+    // Recording a role's combination again brings an emptied hold set back.
+    s->setSwitcherHoldModifiers(0);
+    s->binding(HotkeyRole::switcher).set(AppSettings::defaultSwitcherHotkey);
+    EXPECT_EQ(s->switcherHoldModifiers(), kShiftCtrl);
+    EXPECT_EQ(store().value(QStringLiteral("switcherHoldModifiers"))->toULongLong(), kShiftCtrl);
+    EXPECT_EQ(announced(), (QList<Key> { Key::switcherHoldModifiers, Key::switcherHoldModifiers }));
+    appearance->applied.clear();
+
+    // A new value is announced once, with its key; again: not announced.
     s->setRingScale(1.5);
     s->setRingScale(1.5);
     EXPECT_EQ(announced(), QList<Key> { Key::ringScale });
     s->setAppearance(AppearanceMode::dark);
     s->setAppearance(AppearanceMode::dark);
     EXPECT_EQ(announced(), QList<Key> { Key::appearance });
-    EXPECT_EQ(appearance->applied, QList<AppearanceMode> { AppearanceMode::dark });
+    EXPECT_EQ(appearance->applied, (QList<AppearanceMode> { AppearanceMode::dark, AppearanceMode::dark }));
     // A hotkey's follow-up announces the hold set only when it changes it.
     s->setSwitcherHotkey(Hotkey(40, Modifier::Ctrl));
     EXPECT_EQ(announced(), (QList<Key> { Key::switcherHotkey, Key::switcherHoldModifiers }));

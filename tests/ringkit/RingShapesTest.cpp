@@ -111,11 +111,12 @@ TEST(RingShapesTest, ArcCardGeometry)
     card.arcCenterAngle = deg(90);
     card.radialGapInner = 9;
     EXPECT_DOUBLE_EQ(card.midRadius(), 262.0);
-    // The card fills its pick zone: step 18.25 deg, from half an overlap on.
-    EXPECT_NEAR(card.fullSegmentAngle(), deg(18.25), 1e-12);
-    EXPECT_NEAR(card.baseStartAngle(), deg(90 - 21 + 2.75 + 18.25 - 90), 1e-12);
-    EXPECT_NEAR(card.labelWidth(), 262.0 * deg(18.25) - 12.0, 1e-9);
-    EXPECT_FALSE(card.labelRunsAlong());
+    // The card covers its step of 18.25 deg and the 5.5 deg overlap under the
+    // card before it, from the step's start.
+    EXPECT_NEAR(card.fullSegmentAngle(), deg(18.25 + 5.5), 1e-12);
+    EXPECT_NEAR(card.baseStartAngle(), deg(90 - 21 + 18.25 - 90), 1e-12);
+    EXPECT_NEAR(card.centerAngle(), deg(90 - 21 + 18.25 + 23.75 / 2 - 90), 1e-12);
+    EXPECT_NEAR(card.labelWidth(), 262.0 * deg(18.25) - 14.0, 1e-9); // 69.5
     EXPECT_NEAR(card.zAnchor(), 6.0, 1e-12);
     card.index = 0;
     EXPECT_NEAR(card.zAnchor(), 12.0, 1e-12);
@@ -129,11 +130,15 @@ TEST(RingShapesTest, ArcCardGeometry)
     EXPECT_DOUBLE_EQ(shape.cornerClamp.radial, 2.6);
     EXPECT_DOUBLE_EQ(shape.innerStartAngle, shape.outerStartAngle); // cards do not taper
 
-    // Many cards: too narrow for a label across; it runs along the card.
+    // One card covers 21 deg; many cards narrow the label down to its floor.
+    card.total = 1;
+    card.index = 0;
+    EXPECT_NEAR(card.fullSegmentAngle(), deg(21), 1e-12);
     card.total = 12;
     card.index = 5;
-    EXPECT_TRUE(card.labelRunsAlong());
-    EXPECT_DOUBLE_EQ(card.labelWidth(), 328.0 - 205.0 - 24.0);
+    EXPECT_DOUBLE_EQ(card.labelWidth(), WindowArcSegmentView::minimumLabelWidth);
+    card.total = 6;
+    EXPECT_NEAR(card.labelWidth(), 266.5 * deg(106.1 / 6) - 14.0, 1e-9);
 }
 
 TEST(RingShapesTest, DepthTurnKeepsTheRadialLineAndPerspective)
