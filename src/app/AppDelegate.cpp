@@ -29,12 +29,6 @@ AppDelegate::AppDelegate(const Platform& platform, AppServices& services, QObjec
 {
     m_rings->setKeyboard(m_keyboard.get());
     connect(m_rings.get(), &RingController::ringsChanged, m_keyboard.get(), &HotkeyDispatcher::updateKeyGrabs);
-    connect(m_windows.get(), &TitledWindows::onboardingClosed, this, [this] {
-        if (!m_telemetryNoticeWaitsForOnboarding)
-            return;
-        m_telemetryNoticeWaitsForOnboarding = false;
-        Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [this] { showTelemetryNotice(); });
-    });
 }
 
 void AppDelegate::showTelemetryNotice()
@@ -60,14 +54,7 @@ void AppDelegate::applicationDidFinishLaunching()
     // A user who never touched the setting is opted in: the absent key reads as on.
     if (m_services.telemetrySend && m_services.telemetryEnabled && m_services.telemetryEnabled())
         m_services.telemetrySend(QStringLiteral("app_launched"), {});
-    // Never on top of the wizard: a modal question before the user has seen
-    // what the program is would be the first thing they meet.
-    Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [this] {
-        if (m_windows->onboardingWindow())
-            m_telemetryNoticeWaitsForOnboarding = true;
-        else
-            showTelemetryNotice();
-    });
+    Scheduler::shared().postAfterWhileAlive(telemetryNoticeDelay, this, [this] { showTelemetryNotice(); });
 
     Hotkey::primeLayoutCache();
     startUpdateChecks();

@@ -23,8 +23,7 @@ public:
     ~AppDelegate() override;
 
     // Launch, in order: accessory policy and appearance, the launch usage
-    // event and (1.5 s later, or 1.5 s after the first-run wizard has gone
-    // when it is up then) the usage-data notice, the keyboard layout, the
+    // event and (1.5 s later) the usage-data notice, the keyboard layout, the
     // update checks, the screen-lock observer, window and language
     // observers, the key tap; then the onboarding when it is incomplete, else
     // the permission watch and the launch notice.
@@ -55,6 +54,4 @@ private:
 
     std::unique_ptr<ScreenLockObserver> m_screenLockObserver;
     bool m_updateChecksStarted = false;
-    // The usage-data notice waits for the first-run wizard to go away.
-    bool m_telemetryNoticeWaitsForOnboarding = false;
 };

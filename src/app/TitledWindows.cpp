@@ -4,6 +4,7 @@
 #include "core/AppSettings.h"
 #include "onboarding/LaunchPopover.h"
 #include "platform/Log.h"
+#include "platform/PanelHints.h"
 #include "platform/Platform.h"
 #include "platform/PointerMonitor.h"
 #include "platform/Scheduler.h"
@@ -16,6 +17,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <QPolygon>
+#include <QRegion>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -40,6 +43,14 @@ bool isTitled(const QWidget* w)
 // keeps its default minimise and maximise buttons.
 constexpr Qt::WindowFlags closableOnly
     = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// The launch notice's outline, arrow included, as the pixels of its window.
+QRegion noticeShape(QSize size, const LaunchPopover::Placement& placement)
+{
+    const QPainterPath outline
+        = LaunchPopover::outline(QRectF(QPointF(0, 0), QSizeF(size)), placement.arrowX, placement.arrowBelow);
+    return { outline.toFillPolygon().toPolygon(), Qt::WindingFill };
+}
 }
 
 TitledWindows::TitledWindows(const Platform& platform, AppServices& services, QObject* parent)
@@ -267,9 +278,10 @@ bool TitledWindows::eventFilter(QObject* watched, QEvent* event)
 void TitledWindows::onWindowClosing(QWidget* window)
 {
     const bool onboarding = window == m_onboardingWindow;
-    // The help window is only hidden: asked for again, it comes back where
-    // the person left it, scrolled as they left it.
-    for (auto kind : { Kind::settings, Kind::onboarding, Kind::update }) {
+    // The help and update windows are only hidden: asked for again, they come
+    // back where the person left them (the update notice with the checker's
+    // outcome of the moment).
+    for (auto kind : { Kind::settings, Kind::onboarding }) {
         auto& f = field(kind);
         if (f == window) {
             f = nullptr;
@@ -327,7 +339,18 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
         return;
     auto* window = new QWidget(
         nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
-    window->setAttribute(Qt::WA_TranslucentBackground);
+    // Without a compositor the X server shows a translucent window's clear
+    // pixels as black: the window is then opaque in the window colour, and
+    // shaped to the notice's outline so that its corners and the band beside
+    // the arrow show what lies beneath.
+    PanelHints& hints = m_platform.panelHints();
+    const bool composited = !hints.available() || hints.compositorRunning();
+    if (composited) {
+        window->setAttribute(Qt::WA_TranslucentBackground);
+    } else {
+        window->setAutoFillBackground(true);
+        window->setBackgroundRole(QPalette::Window);
+    }
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setWindowTitle(QCoreApplication::translate("Kelvaro", "Kelvaro is Now Running"));
     const auto screens = LaunchPopover::currentScreens();
@@ -354,6 +377,8 @@ void TitledWindows::presentLaunchPopover(std::optional<QRect> anchor)
     placement = LaunchPopover::place(size, anchor, screens);
     if (!screens.isEmpty())
         window->move(placement.origin);
+    if (!composited)
+        window->setMask(noticeShape(size, placement));
     m_launchPopoverWindow = window;
     window->show();
     if (anchor)

@@ -3,7 +3,7 @@
 // notice) and the borderless launch notice under the tray icon. Each window
 // is made on first use from the view its service provides (AppServices) and
 // shown again, not made again, while it exists; closing it drops it, except
-// the help window, which is kept for the life of the process.
+// the help and update windows, which are kept for the life of the process.
 //
 // While any titled window is visible the process is a regular application;
 // when the last one closes it goes back to being an accessory (tray only).

@@ -8,6 +8,7 @@
 #include "platform/DisplayPreferences.h"
 #include "platform/Platform.h"
 #include "platform/Scheduler.h"
+#include "ringkit/WidgetMotion.h"
 #include "editors/HotkeyRecorder.h"
 #include "editors/KeyStrip.h"
 #include "settings/LanguagePicker.h"
@@ -21,11 +22,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 QString translated(const char* text) { return QCoreApplication::translate("Kelvaro", text); }
@@ -69,6 +70,8 @@ OnboardingView::OnboardingView(const Platform& platform, std::function<void(bool
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    m_pageMotion = new WidgetMotion(this, 1.0);
+    connect(m_pageMotion, &WidgetMotion::changed, this, &OnboardingView::showPageFade);
     m_pageHost = new QWidget(this);
     m_pageLayout = new QVBoxLayout(m_pageHost);
     m_pageLayout->setContentsMargins(0, 0, 0, 0);
@@ -153,6 +156,7 @@ void OnboardingView::hideEvent(QHideEvent* event)
 }
 
 QString OnboardingView::pageTitle() const { return m_title ? m_title->text() : QString(); }
+double OnboardingView::pageShown() const { return std::clamp(m_pageMotion->value(), 0.0, 1.0); }
 QString OnboardingView::pageSubtitle() const { return m_subtitle ? m_subtitle->text() : QString(); }
 
 void OnboardingView::retranslateFooter()
@@ -161,12 +165,21 @@ void OnboardingView::retranslateFooter()
     const bool last = m_page == lastPage;
     m_continue->setText(last ? QCoreApplication::translate("Kelvaro", "Start Using Kelvaro")
                              : QCoreApplication::translate("Kelvaro", "Continue"));
-    // The primary button on every page, the last one's longer title included.
-    m_continue->setStyleSheet(
-        QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
-                       " border: none; border-radius: 6px; padding: 7px 20px; font-weight: 600; }"
-                       " QPushButton:focus { outline: none; border: 2px solid palette(highlighted-text); }"
-                       " QPushButton:pressed { background: palette(dark); }"));
+    // Filled with the accent on the way, bordered on the last page. The focus
+    // ring takes the room the border always has, so a focused label keeps
+    // the space it was laid out with.
+    m_continue->setStyleSheet(last
+            ? QStringLiteral("QPushButton { background: palette(button); color: palette(button-text);"
+                             " border: 1px solid palette(mid); margin: 1px; border-radius: 6px;"
+                             " padding: 7px 20px; font-weight: 600; }"
+                             " QPushButton:focus { outline: none; border: 2px solid palette(highlight); margin: 0; }"
+                             " QPushButton:pressed { background: palette(midlight); }")
+            : QStringLiteral("QPushButton { background: palette(highlight); color: palette(highlighted-text);"
+                             " border: 2px solid palette(highlight); border-radius: 6px; padding: 7px 20px;"
+                             " font-weight: 600; }"
+                             " QPushButton:focus { outline: none; border-color: palette(highlighted-text); }"
+                             " QPushButton:pressed { background: palette(dark); border-color: palette(dark); }"));
+    m_continue->setProperty("bordered", last);
     m_dots->setAccessibleName(QCoreApplication::translate("Kelvaro", "Page %1 of %2").arg(m_page + 1).arg(pageCount));
     m_dots->update();
 }
@@ -211,34 +224,64 @@ void OnboardingView::setChoosingShortcut(bool on)
 
 void OnboardingView::rebuild(bool animate)
 {
+    m_moving = animate && !m_platform.displayPreferences().reduceMotion() && isVisible();
+    dropOutgoing();
     if (QWidget* old = m_current) {
         m_pageLayout->removeWidget(old);
-        old->hide();
-        old->deleteLater();
+        if (m_moving) {
+            // Stays where it is, out of the layout, and fades out.
+            old->setAttribute(Qt::WA_TransparentForMouseEvents);
+            m_outgoing = old;
+        } else {
+            old->hide();
+            old->deleteLater();
+        }
     }
     m_title = nullptr;
     m_subtitle = nullptr;
     m_current = buildPage(m_page);
     m_pageLayout->addWidget(m_current);
-    if (animate && !m_platform.displayPreferences().reduceMotion() && isVisible()) {
-        auto* effect = new QGraphicsOpacityEffect(m_current);
-        effect->setOpacity(0);
-        m_current->setGraphicsEffect(effect);
-        auto* fade = new QPropertyAnimation(effect, "opacity", m_current);
-        fade->setDuration(280);
-        fade->setStartValue(0.0);
-        fade->setEndValue(1.0);
-        fade->setEasingCurve(QEasingCurve::OutCubic);
-        QPointer<QWidget> page = m_current;
-        connect(fade, &QPropertyAnimation::finished, m_current, [page] {
+    if (m_moving) {
+        for (QWidget* page : { m_current.data(), m_outgoing.data() }) {
             if (page)
-                page->setGraphicsEffect(nullptr);
-        });
-        fade->start(QAbstractAnimation::DeleteWhenStopped);
+                page->setGraphicsEffect(new QGraphicsOpacityEffect(page));
+        }
+        m_pageMotion->setValue(0.0);
+        m_pageMotion->animateTo(1.0, pageAnimation());
+    } else {
+        m_pageMotion->setValue(1.0);
     }
     m_current->show();
-    if (QWidget* title = m_title)
+    m_moving = false;
+    if (KeyCapTitle* title = m_title)
         setAccessibleDescription(title->accessibleName());
+}
+
+void OnboardingView::showPageFade(double shown)
+{
+    const double in = std::clamp(shown, 0.0, 1.0);
+    if (m_current) {
+        if (auto* effect = qobject_cast<QGraphicsOpacityEffect*>(m_current->graphicsEffect()))
+            effect->setOpacity(in);
+    }
+    if (m_outgoing) {
+        if (auto* effect = qobject_cast<QGraphicsOpacityEffect*>(m_outgoing->graphicsEffect()))
+            effect->setOpacity(1.0 - in);
+    }
+    if (!m_pageMotion->isAnimating() && shown >= 1.0) {
+        dropOutgoing();
+        if (m_current)
+            m_current->setGraphicsEffect(nullptr);
+    }
+}
+
+void OnboardingView::dropOutgoing()
+{
+    if (QWidget* old = m_outgoing) {
+        m_outgoing = nullptr;
+        old->hide();
+        old->deleteLater();
+    }
 }
 
 QWidget* OnboardingView::buildPage(int page)
@@ -269,15 +312,9 @@ QWidget* OnboardingView::makePage(
     artwork->setParent(page);
     column->addWidget(artwork, 0, Qt::AlignHCenter);
     column->addSpacing(Layout::afterArtwork);
-    // A plain heading: a raised title would read as one more button.
-    m_title = wrapping(title, page, false, 22);
-    QFont heading = m_title->font();
-    heading.setWeight(QFont::Bold);
-    m_title->setFont(heading);
-    m_title->setAlignment(Qt::AlignHCenter);
-    m_title->setAccessibleName(title);
+    m_title = new KeyCapTitle(title, 3, 11, Layout::proseWidth + 40, page);
     m_title->setObjectName(QStringLiteral("pageTitle"));
-    m_title->setFixedSize(Layout::proseWidth + 40, m_title->heightForWidth(Layout::proseWidth + 40));
+    m_title->setAccessibleName(title);
     column->addWidget(m_title, 0, Qt::AlignHCenter);
     column->addSpacing(Layout::headingGap);
     m_subtitle = wrapping(subtitle, page, true);
@@ -304,6 +341,7 @@ QWidget* OnboardingView::step(const QString& symbol, const QString& text)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
+    row->setObjectName(QStringLiteral("step"));
     layout->addWidget(new StepDisc(symbol, row), 0, Qt::AlignVCenter);
     layout->addWidget(fitted(wrapping(text, row), Layout::columnWidth - 26 - 12), 1);
     return row;
@@ -343,6 +381,10 @@ QWidget* OnboardingView::accessibility()
     const bool trusted = state.isTrusted();
     auto* artwork = trusted ? new ChipIcon(QStringLiteral("checkmark.shield.fill"), ChipTheme::mint, 76, 3)
                             : new ChipIcon(QStringLiteral("lock.shield.fill"), ChipTheme::blue, 76, -4);
+    // A change of the access swaps the shield and turns it from the tilt it had.
+    if (m_shownShieldTilt && *m_shownShieldTilt != artwork->tilt())
+        artwork->turnFrom(*m_shownShieldTilt, pageAnimation(), !m_moving);
+    m_shownShieldTilt = artwork->tilt();
     QWidget* detail = nullptr;
     if (!trusted) {
         detail = new QWidget;
@@ -442,9 +484,7 @@ QWidget* OnboardingView::gesture()
     auto* detail = new QWidget;
     auto* column = new QVBoxLayout(detail);
     column->setContentsMargins(0, 0, 0, 0);
-    // Tight enough that the recording state's two-line hint still fits the
-    // page in every language.
-    column->setSpacing(12);
+    column->setSpacing(22);
     auto* chooser = new QVBoxLayout;
     chooser->setSpacing(8);
     QWidget* focusTarget = nullptr;
@@ -477,7 +517,7 @@ QWidget* OnboardingView::gesture()
             auto* strip = new KeyStrip(box);
             QList<KeyStripItem> items;
             for (const QString& token : hotkey->displayTokens())
-                items << KeyStripItem { token, token, KeyStripItem::printedName(token) };
+                items << KeyStripItem { token, token, KeyStripItem::modifierCaption(token) };
             strip->setItems(items);
             strip->setStripHeight(46);
             strip->setShowsCaptions(true);
@@ -530,7 +570,7 @@ QWidget* OnboardingView::gesture()
     column->addLayout(chooser);
 
     auto* steps = new QVBoxLayout;
-    steps->setSpacing(8);
+    steps->setSpacing(12);
     steps->addWidget(
         step(QStringLiteral("hand.raised.fill"), QCoreApplication::translate("Kelvaro", "Hold it — the ring opens.")));
     steps->addWidget(step(QStringLiteral("cursorarrow.motionlines"),

@@ -10,6 +10,7 @@
 // page redraws the page in it. While shown, the wizard checks the desktop
 // access every 1.5 s; the access page changes by itself when it is granted.
 
+#include "ringkit/RingAnimation.h"
 #include "ringkit/RunningApp.h"
 #include "settings/AccessibilityPermissionMonitor.h"
 
@@ -18,9 +19,12 @@
 #include <QSize>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+class KeyCapTitle;
 class Platform;
 class QLabel;
+class WidgetMotion;
 class QPushButton;
 class QVBoxLayout;
 
@@ -44,6 +48,12 @@ public:
         static constexpr int columnWidth = 360;
     };
 
+    // Every change of the wizard moves on this spring (none under Reduce
+    // Motion): a page change, the access page's shield, the shortcut box and
+    // its recorder trading places. The page before fades out as the new one
+    // fades in.
+    static RingAnimation pageAnimation() { return RingAnimation::spring(0.28, 0.85); }
+
     int page() const { return m_page; }
     bool isChoosingShortcut() const { return m_choosingShortcut; }
     const QList<RunningApp>& previewApps() const { return m_previewApps; }
@@ -51,6 +61,10 @@ public:
 
     // What is on screen now (tests and assistive tools).
     QWidget* currentPage() const { return m_current; }
+    // The page fading out while the current one fades in (null at rest).
+    QWidget* outgoingPage() const { return m_outgoing; }
+    // How far the current page has faded in: 0 to 1.
+    double pageShown() const;
     QString pageTitle() const;
     QString pageSubtitle() const;
     QPushButton* continueButton() const { return m_continue; }
@@ -68,6 +82,8 @@ protected:
 private:
     const Platform& m_platform;
     void rebuild(bool animate);
+    void showPageFade(double shown);
+    void dropOutgoing();
     void retranslateFooter();
     void finish(bool fromLastPage);
 
@@ -91,7 +107,11 @@ private:
     QWidget* m_pageHost = nullptr;
     QVBoxLayout* m_pageLayout = nullptr;
     QPointer<QWidget> m_current;
-    QLabel* m_title = nullptr;
+    QPointer<QWidget> m_outgoing;
+    WidgetMotion* m_pageMotion = nullptr;
+    bool m_moving = false; // the page being built comes in on the spring
+    std::optional<double> m_shownShieldTilt; // the access page's shield as last built
+    KeyCapTitle* m_title = nullptr;
     QLabel* m_subtitle = nullptr;
     QPushButton* m_skip = nullptr;
     QPushButton* m_continue = nullptr;

@@ -2,6 +2,8 @@
 
 #include "core/SymbolIcons.h"
 #include "editors/KeyStrip.h"
+#include "ringkit/RingAnimation.h"
+#include "ringkit/WidgetMotion.h"
 
 #include <QFile>
 #include <QHash>
@@ -131,10 +133,25 @@ void ChipIcon::paint(QPainter& p, QPointF c, const QString& symbol, ChipTheme th
     p.restore();
 }
 
+double ChipIcon::drawnTilt() const { return m_turn ? m_turn->value() : m_tilt; }
+
+void ChipIcon::turnFrom(double from, const RingAnimation& animation, bool still)
+{
+    if (!m_turn) {
+        // Not tied to the chip's visibility: the chip turns as its page,
+        // built hidden, comes in.
+        m_turn = new WidgetMotion(nullptr, from, RestTolerance::degrees);
+        m_turn->setParent(this);
+        connect(m_turn, &WidgetMotion::changed, this, [this] { update(); });
+    }
+    m_turn->setValue(from);
+    m_turn->animateTo(m_tilt, animation, still);
+}
+
 void ChipIcon::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    paint(p, QPointF(width() / 2.0, 8 + m_size / 2), m_symbol, m_theme, m_size, m_tilt);
+    paint(p, QPointF(width() / 2.0, 8 + m_size / 2), m_symbol, m_theme, m_size, drawnTilt());
 }
 
 // ---- Key-cap heading -----------------------------------------------------------------------------

@@ -13,6 +13,8 @@
 #include <functional>
 
 class QPainter;
+class WidgetMotion;
+struct RingAnimation;
 
 enum class ChipTheme { blue, pink, lemon, mint };
 
@@ -28,7 +30,12 @@ public:
     ChipIcon(QString symbol, ChipTheme theme, double size, double tilt, QWidget* parent = nullptr);
     QString symbol() const { return m_symbol; }
     ChipTheme theme() const { return m_theme; }
+    // The tilt it comes to rest at, and the one drawn now.
     double tilt() const { return m_tilt; }
+    double drawnTilt() const;
+    // Turns from `from` to its own tilt along `animation` (`still`: at once).
+    void turnFrom(double from, const RingAnimation& animation, bool still);
+    WidgetMotion* tiltMotion() const { return m_turn; }
     static void paint(QPainter& p, QPointF centre, const QString& symbol, ChipTheme theme, double size, double tilt);
 
 protected:
@@ -39,6 +46,7 @@ private:
     ChipTheme m_theme;
     double m_size;
     double m_tilt;
+    WidgetMotion* m_turn = nullptr; // made on the first turn
 };
 
 // A heading on a key cap: the text (already translated), wrapped and centred.
@@ -47,6 +55,8 @@ class KeyCapTitle : public QWidget {
 public:
     KeyCapTitle(QString text, double depth, double corner, double maxWidth, QWidget* parent = nullptr);
     QString text() const { return m_text; }
+    double depth() const { return m_depth; }
+    double corner() const { return m_corner; }
     void setText(const QString& text);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -199,15 +199,9 @@ void UpdateNoticeView::render()
                      .arg(o.manifest.version, UpdateChecker::currentVersion());
         break;
     case Kind::Failed:
-        // A build without an update feed has nothing to check: that is
-        // information, not a warning.
-        if (o.message == UpdateChecker::noFeedMessage) {
-            m_symbolName = QStringLiteral("info.circle");
-            tint = palette().color(QPalette::PlaceholderText);
-        } else {
-            m_symbolName = QStringLiteral("exclamationmark.triangle");
-            tint = QColor(255, 149, 0);
-        }
+        // Every failure, a build without an update feed included.
+        m_symbolName = QStringLiteral("exclamationmark.triangle");
+        tint = QColor(255, 149, 0);
         headline = QCoreApplication::translate("Kelvaro", "Couldn't check for updates");
         detail = QCoreApplication::translate("Kelvaro", o.message.toUtf8().constData());
         break;
@@ -227,6 +221,7 @@ void UpdateNoticeView::render()
         break;
     }
 
+    m_symbolTint = tint;
     m_symbol->setPixmap(SymbolIcons::pixmap(m_symbolName, kSymbolSize, tint, devicePixelRatioF()));
     m_headline->setText(headline);
     m_detail->setText(detail);

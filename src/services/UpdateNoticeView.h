@@ -5,6 +5,7 @@
 // the checker live and never starts a check itself. Every button calls
 // `onClose` last. Texts from the feed are shown as plain text only.
 
+#include <QColor>
 #include <QSize>
 #include <QWidget>
 #include <functional>
@@ -38,6 +39,7 @@ public:
     QPushButton* defaultButton() const;
     // The symbol name shown for the current outcome.
     QString symbolName() const { return m_symbolName; }
+    QColor symbolTint() const { return m_symbolTint; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -49,6 +51,7 @@ private:
     UpdateChecker& m_checker;
     std::function<void()> m_onClose;
     QString m_symbolName;
+    QColor m_symbolTint;
     QLabel* m_symbol = nullptr;
     QLabel* m_headline = nullptr;
     QLabel* m_detail = nullptr;

@@ -62,8 +62,32 @@ LanguageChoiceButton::LanguageChoiceButton(QWidget* parent)
 
 void LanguageChoiceButton::setSelected(bool selected, bool still)
 {
+    m_selected = selected;
+    m_marking = true;
     setChecked(selected);
+    m_marking = false;
     m_selection->animateTo(selected ? 1.0 : 0.0, selectionAnimation(), still);
+}
+
+// The mark follows the settings alone. A change from anywhere else (an
+// assistive tool's "Toggle") is a choice: the mark goes back to what the
+// settings say, and the button is clicked as Space would click it, once the
+// toolkit has finished changing the state.
+void LanguageChoiceButton::checkStateSet()
+{
+    QAbstractButton::checkStateSet();
+    if (m_marking || isChecked() == m_selected)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_marking = true;
+            setChecked(m_selected);
+            m_marking = false;
+            if (isEnabled())
+                click();
+        },
+        Qt::QueuedConnection);
 }
 
 double LanguageChoiceButton::selection() const { return std::clamp(m_selection->value(), 0.0, 1.0); }

@@ -21,7 +21,7 @@ public:
 
     // Marks the button as chosen or not; `still` jumps to the new look.
     void setSelected(bool selected, bool still);
-    bool isSelected() const { return isChecked(); }
+    bool isSelected() const { return m_selected; }
     // How far the chosen look is drawn: 0 not chosen, 1 chosen.
     double selection() const;
     WidgetMotion* selectionMotion() const { return m_selection; }
@@ -29,12 +29,16 @@ public:
 protected:
     // The mark follows the settings, never a click on its own.
     void nextCheckState() override { }
+    // Assistive tools toggle a checkable button; here that chooses it.
+    void checkStateSet() override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool hovering() const { return m_hovering; }
 
 private:
     WidgetMotion* m_selection;
+    bool m_selected = false;
+    bool m_marking = false; // setSelected() is changing the mark
     bool m_hovering = false;
 };
 

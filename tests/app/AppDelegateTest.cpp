@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "onboarding/LaunchPopover.h"
 #include "app/AppServices.h"
 #include "input/HotkeyDispatcher.h"
 #include "core/AppSettings.h"
@@ -95,10 +96,12 @@ TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding
     EXPECT_FALSE(delegate->windows().launchPopoverWindow());
     EXPECT_EQ(framePolls, 0);
 
-    // The telemetry notice never comes on top of the wizard: it waits until
-    // the wizard has gone, then comes 1.5 s later.
-    env.scheduler().advance(5);
+    // The usage-data notice comes 1.5 s after launch, the wizard up or not.
+    env.scheduler().advance(1.4);
     EXPECT_FALSE(trace.contains(QStringLiteral("notice")));
+    env.scheduler().advance(0.1);
+    EXPECT_EQ(trace.count(QStringLiteral("notice")), 1);
+    env.scheduler().advance(5);
 
     // Finishing the wizard with the settings choice: onboarding done, settings open.
     ASSERT_TRUE(finishOnboarding);
@@ -107,9 +110,8 @@ TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding
     EXPECT_FALSE(delegate->windows().onboardingWindow());
     EXPECT_TRUE(delegate->windows().settingsWindow());
     EXPECT_FALSE(delegate->windows().launchPopoverWindow());
-    env.scheduler().advance(1.4);
-    EXPECT_FALSE(trace.contains(QStringLiteral("notice")));
-    env.scheduler().advance(0.1);
+    // Once only: finishing the wizard does not ask again.
+    env.scheduler().advance(5);
     EXPECT_EQ(trace.count(QStringLiteral("notice")), 1);
     delegate->applicationWillTerminate();
     EXPECT_FALSE(delegate->keyboard().keyTap());
@@ -162,6 +164,39 @@ TEST_F(AppDelegateLifecycle, LaunchNoticeHangsBelowItsAnchorInsideTheVisibleFram
     EXPECT_EQ(TitledWindows::position(size, QRect(600, 0, 40, 30), visible), QPoint(420, 32));
     // No anchor: the top-right corner of the visible frame.
     EXPECT_EQ(TitledWindows::position(size, std::nullopt, visible), QPoint(1280 - 400 - 12, 38));
+}
+
+// Without a compositor clear pixels would show black: the notice's window is
+// then opaque and shaped to its outline, corners and the band beside the
+// arrow left out; with one it stays translucent and unshaped.
+TEST_F(AppDelegateLifecycle, WithoutACompositorTheLaunchNoticeIsShapedToItsOutline)
+{
+    settings().setHasCompletedOnboarding(true);
+    settings().setShowLaunchMessage(true);
+    env.sim().panelHints().windowSystem = true;
+    for (const bool compositor : { false, true }) {
+        SCOPED_TRACE(compositor);
+        env.sim().panelHints().compositor = compositor;
+        delegate->windows().presentLaunchPopover(std::nullopt);
+        QWidget* notice = delegate->windows().launchPopoverWindow();
+        ASSERT_TRUE(notice);
+        EXPECT_EQ(notice->testAttribute(Qt::WA_TranslucentBackground), compositor);
+        const QRegion shape = notice->mask();
+        if (compositor) {
+            EXPECT_TRUE(shape.isEmpty());
+        } else {
+            const int w = notice->width(), h = notice->height();
+            EXPECT_TRUE(notice->autoFillBackground());
+            for (const QPoint corner : { QPoint(1, LaunchPopover::arrowHeight + 1), QPoint(w - 2, h - 2),
+                     QPoint(1, h - 2), QPoint(w - 2, LaunchPopover::arrowHeight + 1), QPoint(w / 2 - 30, 2) })
+                EXPECT_FALSE(shape.contains(corner)) << corner.x() << "," << corner.y();
+            for (const QPoint inside : { QPoint(w / 2, h / 2), QPoint(20, h / 2), QPoint(w - 20, h / 2),
+                     QPoint(w / 2, LaunchPopover::arrowHeight + 2) })
+                EXPECT_TRUE(shape.contains(inside)) << inside.x() << "," << inside.y();
+        }
+        delegate->windows().hideLaunchPopover();
+    }
+    env.sim().panelHints().windowSystem = false;
 }
 
 TEST_F(AppDelegateLifecycle, TitledWindowsKeepTheProcessRegularUntilTheLastCloses)
@@ -235,10 +270,10 @@ TEST_F(AppDelegateLifecycle, EscapeAndCtrlWCloseTheWindowsAsOnTheDesktop)
     available = true;
     delegate->windows().showUpdateNotice(true, true);
     ASSERT_TRUE(closesWith(delegate->windows().updateWindow(), QKeyCombination(Qt::Key_Escape)));
-    EXPECT_FALSE(delegate->windows().updateWindow());
+    EXPECT_FALSE(delegate->windows().updateWindow()->isVisible());
     delegate->windows().showUpdateNotice(true, true);
     ASSERT_TRUE(closesWith(delegate->windows().updateWindow(), Qt::CTRL | Qt::Key_W));
-    EXPECT_FALSE(delegate->windows().updateWindow());
+    EXPECT_FALSE(delegate->windows().updateWindow()->isVisible());
 
     // Escape in the settings window belongs to its sheets and fields.
     delegate->windows().openSettings();
@@ -301,14 +336,21 @@ TEST_F(AppDelegateLifecycle, UpdateNoticeAppearsOnlyForAnAvailableUpdate)
     EXPECT_TRUE(delegate->windows().updateWindow()->isVisible());
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::regular);
     ASSERT_TRUE(closeUpdate);
+    QPointer<QWidget> shown = delegate->windows().updateWindow();
     closeUpdate();
     env.scheduler().runPending();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(delegate->windows().updateWindow());
+    // Closed, the window is kept (hidden) and its view is not made again.
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(delegate->windows().updateWindow(), shown);
+    EXPECT_FALSE(shown->isVisible());
     EXPECT_EQ(delegate->windows().activationPolicy(), ActivationPolicy::accessory);
 
-    // The manual check shows the window whatever the outcome.
+    // The manual check shows the same window again whatever the outcome.
     available = false;
+    const int made = trace.count(QStringLiteral("update"));
     delegate->checkForUpdates();
-    EXPECT_TRUE(delegate->windows().updateWindow());
+    EXPECT_EQ(delegate->windows().updateWindow(), shown);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(trace.count(QStringLiteral("update")), made);
 }

@@ -6,6 +6,8 @@
 #include "onboarding/LaunchPopover.h"
 #include "onboarding/OnboardingView.h"
 #include "onboarding/PressDemoKeyStrip.h"
+#include "onboarding/WizardArtwork.h"
+#include "ringkit/WidgetMotion.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "platform/sim/SimKeyTap.h"
 #include "editors/HotkeyRecorder.h"
@@ -16,7 +18,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QGraphicsOpacityEffect>
 #include <QSet>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QToolButton>
 #include <QUrlQuery>
@@ -84,13 +88,29 @@ TEST_F(Onboarding, ReturnWalksTheFivePagesInOrderAndFinishesOnce)
     for (int page = 0; page < OnboardingView::pageCount; ++page) {
         EXPECT_EQ(wizard.page(), page);
         EXPECT_EQ(wizard.pageTitle(), titles[page]);
-        EXPECT_EQ(wizard.continueButton()->text(),
-            page == OnboardingView::lastPage ? QStringLiteral("Start Using Kelvaro") : QStringLiteral("Continue"));
-        // The primary button on every page, with room for its title.
-        EXPECT_EQ(wizard.continueButton()->styleSheet(), primaryStyle) << "page " << page;
-        EXPECT_GE(wizard.continueButton()->width(), wizard.continueButton()->sizeHint().width());
-        // A heading, not a raised title that reads as a button.
-        EXPECT_TRUE(qobject_cast<QLabel*>(wizard.currentPage()->findChild<QWidget*>(QStringLiteral("pageTitle"))));
+        const bool last = page == OnboardingView::lastPage;
+        QPushButton* button = wizard.continueButton();
+        EXPECT_EQ(button->text(), last ? QStringLiteral("Start Using Kelvaro") : QStringLiteral("Continue"));
+        // Filled with the accent on the way, bordered on the last page.
+        EXPECT_EQ(button->styleSheet() == primaryStyle, !last) << "page " << page;
+        EXPECT_EQ(button->property("bordered").toBool(), last);
+        EXPECT_GE(button->width(), button->sizeHint().width());
+        // Focused after Return, the label keeps all the room it needs: the
+        // focus ring takes no space from it.
+        EXPECT_TRUE(button->hasFocus()) << "page " << page;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect label = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QFontMetrics metrics(button->font());
+        EXPECT_GE(label.width(), metrics.horizontalAdvance(button->text())) << "page " << page;
+        EXPECT_GE(label.height(), metrics.height()) << "page " << page;
+        // The heading is a key cap.
+        auto* heading = wizard.currentPage()->findChild<KeyCapTitle*>(QStringLiteral("pageTitle"));
+        ASSERT_TRUE(heading);
+        EXPECT_EQ(heading->text(), titles[page]);
+        EXPECT_EQ(heading->depth(), 3);
+        EXPECT_EQ(heading->corner(), 11);
         if (page == 0) {
             // Names in other scripts do not make their tiles taller than the rest.
             QSet<int> heights;
@@ -237,6 +257,134 @@ TEST_F(Onboarding, ShortcutPageRecordsOrRestoresTheDefault)
     EXPECT_FALSE(wizard.isChoosingShortcut());
     EXPECT_EQ(settings().switcherHotkey(), AppSettings::defaultSwitcherHotkey);
     EXPECT_FALSE(find<HotkeyRecorder>(wizard.currentPage(), "shortcutRecorder"));
+}
+
+namespace {
+// Plays the virtual clock frame by frame for `seconds`, calling `each` after every frame.
+template <typename Each> void playFrames(TestSupport::SimEnvironment& env, Each each, double seconds = 1.5)
+{
+    for (double t = 0; t < seconds; t += 1.0 / 60.0) {
+        env.scheduler().advance(1.0 / 60.0);
+        each();
+    }
+}
+double opacityOf(QWidget* page)
+{
+    auto* effect = page ? qobject_cast<QGraphicsOpacityEffect*>(page->graphicsEffect()) : nullptr;
+    return effect ? effect->opacity() : 1.0;
+}
+}
+
+// Every change of the wizard moves on one spring, the page before fading
+// out as the next fades in, and is immediate under Reduce Motion: a page
+// change, the access page's shield turning as it is swapped, the shortcut
+// box and the recorder trading places.
+TEST_F(Onboarding, PageChangesShieldAndShortcutBoxMoveOnTheWizardsSpring)
+{
+    EXPECT_EQ(OnboardingView::pageAnimation(), RingAnimation::spring(0.28, 0.85));
+    AnimationEngine::shared().setFrameInterval(1.0 / 60.0);
+    desktop = busOff();
+    OnboardingView wizard(env.platform(), [](bool) {});
+    wizard.show();
+    settle();
+
+    auto fadesBothWays = [&](const char* what) {
+        SCOPED_TRACE(what);
+        QPointer<QWidget> outgoing = wizard.outgoingPage();
+        QPointer<QWidget> incoming = wizard.currentPage();
+        ASSERT_TRUE(outgoing);
+        EXPECT_NE(outgoing, incoming);
+        int both = 0;
+        playFrames(env, [&] {
+            const double in = opacityOf(incoming), out = outgoing ? opacityOf(outgoing) : 0.0;
+            if (in > 0.05 && in < 0.95 && out > 0.05 && out < 0.95)
+                ++both;
+        });
+        EXPECT_GE(both, 3) << "both pages part-way through together";
+        settle();
+        EXPECT_FALSE(outgoing);
+        EXPECT_FALSE(wizard.outgoingPage());
+        EXPECT_EQ(wizard.pageShown(), 1.0);
+        EXPECT_FALSE(incoming->graphicsEffect());
+    };
+    wizard.advance();
+    fadesBothWays("page change");
+    wizard.advance();
+    ASSERT_EQ(wizard.page(), 2);
+    fadesBothWays("to the access page");
+
+    // The access comes on: the shield is swapped and turns from -4 to 3 degrees.
+    desktop = AccessibilityState {};
+    env.scheduler().advance(1.5);
+    auto* shield = wizard.currentPage()->findChild<ChipIcon*>();
+    ASSERT_TRUE(shield);
+    EXPECT_EQ(shield->symbol(), QStringLiteral("checkmark.shield.fill"));
+    EXPECT_EQ(shield->tilt(), 3);
+    EXPECT_LT(shield->drawnTilt(), 2.5) << "still turning from -4";
+    std::vector<double> tilts;
+    playFrames(env, [&] { tilts.push_back(shield->drawnTilt()); });
+    EXPECT_GE(std::count_if(tilts.begin(), tilts.end(), [](double t) { return t > -3.5 && t < 2.5; }), 3);
+    EXPECT_EQ(tilts.back(), 3);
+    settle();
+
+    // The shortcut page: the recorder comes in on the spring, and the box back.
+    wizard.advance();
+    playFrames(env, [] {});
+    settle();
+    wizard.setChoosingShortcut(true);
+    fadesBothWays("to the recorder");
+    wizard.setChoosingShortcut(false);
+    fadesBothWays("back to the box");
+
+    // Under Reduce Motion: at once, nothing left fading.
+    env.sim().displayPreferences().setReduceMotion(true);
+    wizard.setChoosingShortcut(true);
+    EXPECT_FALSE(wizard.outgoingPage());
+    EXPECT_EQ(wizard.pageShown(), 1.0);
+    wizard.advance();
+    EXPECT_FALSE(wizard.outgoingPage());
+    env.sim().displayPreferences().setReduceMotion(false);
+    AnimationEngine::shared().setFrameInterval(0.0);
+}
+
+// The shortcut page's box shows each modifier cap with its printed name,
+// 22 points above the steps, which stand 12 points apart; the page fits the
+// wizard's page area.
+TEST_F(Onboarding, ShortcutBoxCapsCarryTheirCaptionsAndTheStepsAreSpaced)
+{
+    settings().setHotkey(Hotkey(40, Modifier::Ctrl | Modifier::Alt), HotkeyRole::switcher);
+    OnboardingView wizard(env.platform(), [](bool) {});
+    wizard.show();
+    for (int i = 0; i < 3; ++i)
+        wizard.advance();
+    settle();
+    QCoreApplication::sendPostedEvents();
+    QWidget* page = wizard.currentPage();
+    auto* box = find<QWidget>(page, "shortcutBox");
+    ASSERT_TRUE(box);
+    auto* strip = box->findChild<KeyStrip*>();
+    ASSERT_TRUE(strip);
+    int modifiers = 0;
+    for (const KeyStripItem& item : strip->items()) {
+        if (!KeyStripItem::isModifierGlyph(item.glyph))
+            continue;
+        ++modifiers;
+        EXPECT_TRUE(item.caption && !item.caption->isEmpty()) << item.glyph.toStdString();
+    }
+    EXPECT_EQ(modifiers, 2);
+
+    QList<QWidget*> steps;
+    for (QWidget* w : page->findChildren<QWidget*>(QStringLiteral("step")))
+        steps << w;
+    ASSERT_EQ(steps.size(), 3);
+    auto top = [&](QWidget* w) { return w->mapTo(page, QPoint(0, 0)).y(); };
+    auto bottom = [&](QWidget* w) { return top(w) + w->height(); };
+    auto* reset = find<QWidget>(page, "useDefaultButton");
+    ASSERT_TRUE(reset);
+    EXPECT_EQ(top(steps[0]) - bottom(reset), 22);
+    EXPECT_EQ(top(steps[1]) - bottom(steps[0]), 12);
+    EXPECT_EQ(top(steps[2]) - bottom(steps[1]), 12);
+    EXPECT_LE(page->minimumSizeHint().height(), page->height());
 }
 
 TEST(LaunchNoticePlacement, HangsFromTheIconOnItsScreenOrSitsInTheCorner)

@@ -252,12 +252,16 @@ TEST_F(UpdateNoticeViewTest, TextsFollowTheInterfaceLanguageAndFailuresAreLocali
     AppSettings::shared().setLanguage(AppLanguage::system);
 }
 
-TEST_F(UpdateNoticeViewTest, ABuildWithoutAFeedIsInformationNotAWarning)
+TEST_F(UpdateNoticeViewTest, EveryFailureShowsTheOrangeWarningTriangleABuildWithoutAFeedIncluded)
 {
     UpdateNoticeView view(checker, {});
+    reach(Outcome::failed(QStringLiteral("Couldn't reach the update server.")));
+    EXPECT_EQ(view.symbolName(), QLatin1String("exclamationmark.triangle"));
+    EXPECT_EQ(view.symbolTint(), QColor(255, 149, 0));
     BuildConfig::setUpdateFeedUrl(QString());
     checker.check(true);
     ASSERT_EQ(checker.outcome(), Outcome::failed(UpdateChecker::noFeedMessage));
-    EXPECT_EQ(view.symbolName(), QLatin1String("info.circle"));
+    EXPECT_EQ(view.symbolName(), QLatin1String("exclamationmark.triangle"));
+    EXPECT_EQ(view.symbolTint(), QColor(255, 149, 0));
     EXPECT_EQ(view.detailLabel()->text(), QStringLiteral("No update feed is configured."));
 }

@@ -17,6 +17,8 @@
 #include "settings/LauncherSettingsView.h"
 #include "support/TestSupport.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QGraphicsEffect>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -186,6 +188,40 @@ TEST_F(ChoiceMotion, TheChosenLanguageTileCarriesTheAccentAndTheMarkMoves)
     EXPECT_DOUBLE_EQ(deutsch->selection(), 1.0);
     EXPECT_DOUBLE_EQ(system->opacity(), 0.6);
     EXPECT_FALSE(AnimationEngine::shared().isTicking());
+    AppSettings::shared().setLanguage(AppLanguage::english);
+}
+
+// Assistive tools reach a tile through its one action: it chooses the
+// language as a click does, and choosing the chosen one again keeps it.
+TEST_F(ChoiceMotion, ALanguageTilesAccessibleActionChoosesItsLanguage)
+{
+    reduceMotion(true);
+    LanguagePicker picker(env.defaults(), LanguagePicker::Style::grid, true);
+    picker.resize(560, 420);
+    picker.show();
+    auto act = [&](const QString& code) {
+        for (LanguageChoiceButton* b : picker.findChildren<LanguageChoiceButton*>()) {
+            if (b->property("language").toString() != code)
+                continue;
+            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(b);
+            QAccessibleActionInterface* actions = a11y ? a11y->actionInterface() : nullptr;
+            if (!actions || actions->actionNames().isEmpty())
+                return false;
+            actions->doAction(actions->actionNames().first());
+            QCoreApplication::processEvents();
+            return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(act(QStringLiteral("de")));
+    EXPECT_EQ(AppSettings::shared().language(), AppLanguage::german);
+    ASSERT_TRUE(act(QStringLiteral("de")));
+    EXPECT_EQ(AppSettings::shared().language(), AppLanguage::german);
+    for (LanguageChoiceButton* b : picker.findChildren<LanguageChoiceButton*>())
+        EXPECT_EQ(b->isChecked(), b->property("language").toString() == QLatin1String("de"));
+    ASSERT_TRUE(act(QStringLiteral("system")));
+    EXPECT_EQ(AppSettings::shared().language(), AppLanguage::system);
+    reduceMotion(false);
     AppSettings::shared().setLanguage(AppLanguage::english);
 }
 
