@@ -120,7 +120,7 @@ CapturedTabRow::CapturedTabRow(const BrowserTabs::Tab& tab, bool canMoveUp, bool
     connect(down, &QAbstractButton::clicked, this, &CapturedTabRow::moveDown);
     line->addWidget(down);
     auto* remove = new RowActionButton(QStringLiteral("xmark.circle.fill"),
-        QCoreApplication::translate("Kelvaro", "Remove %1").arg(tab.title), true, this);
+        QCoreApplication::translate("Kelvaro", "Remove %1").arg(tab.title), RowActionButton::Ink::Secondary, this);
     remove->setToolTip(QString());
     connect(remove, &QAbstractButton::clicked, this, &CapturedTabRow::remove);
     line->addWidget(remove);

@@ -267,9 +267,14 @@ void SecondaryLabel::changeEvent(QEvent* event)
 // ---- Row buttons and rows ----------------------------------------------------------------------------------
 
 RowActionButton::RowActionButton(QString symbol, const QString& help, bool isDestructive, QWidget* parent)
+    : RowActionButton(std::move(symbol), help, isDestructive ? Ink::Destructive : Ink::Primary, parent)
+{
+}
+
+RowActionButton::RowActionButton(QString symbol, const QString& help, Ink ink, QWidget* parent)
     : HoverButton(parent)
     , m_symbol(std::move(symbol))
-    , m_destructive(isDestructive)
+    , m_ink(ink)
 {
     setToolTip(help);
     setAccessibleName(help);
@@ -286,12 +291,25 @@ void RowActionButton::paintEvent(QPaintEvent*)
     p.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight), 1.5) : Qt::NoPen);
     p.setBrush(disc);
     p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
-    QColor ink = m_destructive ? QColor(255, 59, 48) : palette().color(QPalette::WindowText);
+    SymbolIcons::paint(p, QRectF(7, 7, 12, 12), m_symbol, glyphColour());
+}
+
+QColor RowActionButton::glyphColour() const
+{
     if (!isEnabled()) {
-        ink = palette().color(QPalette::WindowText);
-        ink.setAlphaF(0.25f);
+        QColor faint = palette().color(QPalette::WindowText);
+        faint.setAlphaF(0.25f);
+        return faint;
     }
-    SymbolIcons::paint(p, QRectF(7, 7, 12, 12), m_symbol, ink);
+    switch (m_ink) {
+    case Ink::Destructive:
+        return { 255, 59, 48 };
+    case Ink::Secondary:
+        return EditorChrome::secondaryColour(palette());
+    case Ink::Primary:
+        break;
+    }
+    return palette().color(QPalette::WindowText);
 }
 
 QString ShortcutRowView::subtitle(const AppShortcut& shortcut)

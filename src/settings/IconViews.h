@@ -118,15 +118,22 @@ private:
 class RowActionButton : public HoverButton {
     Q_OBJECT
 public:
+    // The glyph's colour: the text colour, the secondary text colour (the
+    // remove crosses of the list rows) or red (a shortcut's delete button).
+    enum class Ink { Primary, Secondary, Destructive };
     RowActionButton(QString symbol, const QString& help, bool isDestructive, QWidget* parent = nullptr);
+    RowActionButton(QString symbol, const QString& help, Ink ink, QWidget* parent = nullptr);
     QSize sizeHint() const override { return { 26, 26 }; }
+    Ink ink() const { return m_ink; }
+    // The colour the glyph is drawn in, as the button stands.
+    QColor glyphColour() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_symbol;
-    bool m_destructive;
+    Ink m_ink;
 };
 
 // One row of a shortcut list: icon, name, subtitle and its buttons. The move

@@ -34,12 +34,43 @@ QLabel* sheetHeader(QWidget* parent)
 {
     auto* label = plainLabel(QString(), parent);
     label->setAlignment(Qt::AlignCenter);
-    label->setContentsMargins(20, 16, 20, 16);
+    // The label's own margin: the contents margins of a label are not kept
+    // once a dialog lays it out.
+    label->setMargin(16);
+    label->setContentsMargins(4, 0, 4, 0); // 20 at the sides in all
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
     label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // as tall as its script's lines
     return label;
+}
+
+namespace {
+class SheetCard : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+        p.fillPath(shape, palette().color(QPalette::Base));
+        QColor edge = palette().color(QPalette::Mid);
+        edge.setAlphaF(0.7f);
+        p.setPen(QPen(edge, 1));
+        p.drawPath(shape);
+    }
+};
+}
+
+QFrame* sheetCard(QWidget* parent)
+{
+    auto* card = new SheetCard(parent);
+    card->setFrameShape(QFrame::NoFrame);
+    return card;
 }
 
 SecondaryLabel* plainSecondaryLabel(const QString& text, QWidget* parent)

@@ -33,8 +33,12 @@ QLabel* plainLabel(const QString& text, QWidget* parent, bool secondary = false)
 // The same in the secondary style.
 SecondaryLabel* plainSecondaryLabel(const QString& text, QWidget* parent);
 QFrame* horizontalDivider(QWidget* parent);
-// The bold, centred title line at the top of a sheet.
+// The bold, centred title line at the top of a sheet, 16 points clear of
+// the sheet's edge above and of its divider below.
 QLabel* sheetHeader(QWidget* parent);
+// A card of a sheet: a rounded rectangle (corner radius 10) in the fields'
+// background colour, outlined in the separator colour.
+QFrame* sheetCard(QWidget* parent = nullptr);
 
 // Fills `owner` with a frameless, vertically scrolling area and returns the
 // column of its content, with the given margins and spacing.

@@ -3,6 +3,7 @@
 #include "settings/PageParts.h"
 
 #include "core/SymbolIcons.h"
+#include "editors/EditorChrome.h"
 #include "platform/Log.h"
 #include "platform/SecretText.h"
 #include "settings/IconViews.h"
@@ -197,9 +198,7 @@ void PasswordVariantEditorView::rebuildCards()
         const PasswordDraftRow& row = m_rows[i];
         const QUuid id = row.id;
         Card card;
-        auto* frame = new QFrame;
-        frame->setFrameShape(QFrame::StyledPanel);
-        card.frame = frame;
+        card.frame = sheetCard();
         card.frame->setObjectName(QStringLiteral("password-card"));
         auto* rowsLayout = new QVBoxLayout(card.frame);
         rowsLayout->setContentsMargins(12, 12, 12, 12);
@@ -214,7 +213,8 @@ void PasswordVariantEditorView::rebuildCards()
         card.label->setAccessibleName(QCoreApplication::translate("Kelvaro", "Label"));
         top->addWidget(card.label, 1);
         card.remove = new QToolButton(card.frame);
-        card.remove->setIcon(SymbolIcons::icon(QStringLiteral("xmark.circle.fill")));
+        card.remove->setIcon(
+            SymbolIcons::icon(QStringLiteral("xmark.circle.fill"), EditorChrome::secondaryColour(palette())));
         card.remove->setAutoRaise(true);
         card.remove->setAccessibleName(QCoreApplication::translate("Kelvaro", "Remove this password"));
         card.remove->setToolTip(QCoreApplication::translate("Kelvaro", "Remove this password"));

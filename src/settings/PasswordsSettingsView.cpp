@@ -308,7 +308,8 @@ QWidget* PasswordsSettingsView::passwordRow(const PasswordEntry&, const Password
     connect(edit, &QAbstractButton::clicked, this, [this, index] { editPassword(index); });
     line->addWidget(edit);
     auto* remove = new RowActionButton(QStringLiteral("xmark.circle.fill"),
-        QCoreApplication::translate("Kelvaro", "Remove %1").arg(rowName(variant)), true, row);
+        QCoreApplication::translate("Kelvaro", "Remove %1").arg(rowName(variant)), RowActionButton::Ink::Secondary,
+        row);
     remove->setToolTip(QString());
     connect(remove, &QAbstractButton::clicked, this, [this, index] { removePassword(index); });
     line->addWidget(remove);

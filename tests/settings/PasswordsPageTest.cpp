@@ -4,6 +4,7 @@
 // half-written, a late reveal that never overwrites typing, labels shown as
 // typed, and a deleted account that leaves no secret behind.
 
+#include "editors/EditorChrome.h"
 #include "editors/IconPickerSheet.h"
 #include "platform/sim/MemorySecretStore.h"
 #include "platform/sim/SimDesktop.h"
@@ -11,6 +12,7 @@
 #include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/IconViews.h"
 #include "settings/PasswordEditors.h"
+#include "settings/PageParts.h"
 #include "settings/PasswordsSettingsView.h"
 #include "support/TestSupport.h"
 #include "vault/PasswordAuth.h"
@@ -116,6 +118,8 @@ TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
     EXPECT_TRUE(last[0]->isEnabled());
     EXPECT_FALSE(last[1]->isEnabled());
     EXPECT_EQ(last[3]->accessibleName(), QStringLiteral("Remove Work"));
+    EXPECT_EQ(last[3]->glyphColour(), EditorChrome::secondaryColour(last[3]->palette()))
+        << "a row's remove cross is drawn in the secondary colour, not red";
     last[0]->click(); // up: the order is stored at once
     EXPECT_EQ(PasswordVault(env.platform()).entry(mail.id)->variants[0].label, QStringLiteral("Work"));
     page.passwordRows()[1]->findChildren<RowActionButton*>()[3]->click();
@@ -292,4 +296,40 @@ TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWit
     EXPECT_EQ(PasswordVault(env.platform()).entries().size(), 1);
     EXPECT_TRUE(keyring->items.isEmpty()) << "both secrets of the deleted account are gone";
     EXPECT_EQ(page.selectedEntryID(), page.entries()[0].id);
+}
+
+// Both sheets: the title stands 16 points clear of the sheet's top edge and of
+// the divider under it, whatever the dialog's layout does to its label.
+TEST_F(PasswordsPage, SheetTitlesStandClearOfTheEdgeAndTheDivider)
+{
+    seed(QStringLiteral("Mail"), {});
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    page.show();
+    const auto check = [](QDialog* sheet, const QString& title) {
+        ASSERT_TRUE(sheet);
+        sheet->show();
+        QApplication::processEvents();
+        QLabel* header = nullptr;
+        for (QLabel* l : sheet->findChildren<QLabel*>()) {
+            if (l->text() == title && l->isVisible())
+                header = l;
+        }
+        ASSERT_TRUE(header) << title.toStdString();
+        QFrame* divider = nullptr;
+        for (QFrame* f : sheet->findChildren<QFrame*>()) {
+            if (f->frameShape() == QFrame::HLine && (!divider || f->y() < divider->y()))
+                divider = f;
+        }
+        ASSERT_TRUE(divider);
+        const int textHeight = header->fontMetrics().height();
+        const QRect text = header->contentsRect().adjusted(0, header->margin(), 0, -header->margin());
+        EXPECT_EQ(header->y(), 0);
+        EXPECT_GE(header->mapTo(sheet, text.topLeft()).y(), 16) << title.toStdString();
+        EXPECT_GE(divider->y() - header->mapTo(sheet, text.topLeft()).y() - textHeight, 16) << title.toStdString();
+        sheet->close();
+    };
+    PasswordAccountEditorView* account = page.editAccount();
+    check(account, QStringLiteral("Edit Account"));
+    PasswordVariantEditorView* password = page.addPassword();
+    check(password, QStringLiteral("Add Password"));
 }
