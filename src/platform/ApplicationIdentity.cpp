@@ -560,7 +560,7 @@ QString ApplicationIdentity::iconInTheme(
     if (!best.isEmpty())
         return best;
     for (const QString& parent : theme->inherits) {
-        const QString found = iconInTheme(icon, parent, bases, visited);
+        QString found = iconInTheme(icon, parent, bases, visited);
         if (!found.isEmpty())
             return found;
     }

@@ -131,7 +131,7 @@ QString kdeIconTheme()
                 Log::write(QStringLiteral("Kelvaro: %1 not read: %2").arg(path, file.reason));
             continue;
         }
-        const QString theme
+        QString theme
             = ApplicationIdentity::groups(file.bytes).value(QStringLiteral("Icons")).value(QStringLiteral("Theme"));
         if (!theme.isEmpty())
             return theme;
