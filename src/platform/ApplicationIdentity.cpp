@@ -8,10 +8,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,43 +61,10 @@ QString unescapeValue(const QString& raw)
     return out;
 }
 
-// Splits an Exec value into arguments by the desktop entry quoting rules.
-QStringList splitExec(const QString& exec)
-{
-    QStringList args;
-    QString current;
-    bool inArg = false, quoted = false;
-    for (int i = 0; i < exec.size(); ++i) {
-        const QChar c = exec[i];
-        if (quoted) {
-            if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
-                current += exec[++i];
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                current += c;
-            }
-        } else if (c == QLatin1Char('"')) {
-            quoted = inArg = true;
-        } else if (c.isSpace()) {
-            if (inArg)
-                args << current;
-            current.clear();
-            inArg = false;
-        } else {
-            current += c;
-            inArg = true;
-        }
-    }
-    if (inArg)
-        args << current;
-    return args;
-}
-
 // The program an Exec line runs, past "env VAR=value" prefixes.
 QString execProgram(const DesktopEntry& e)
 {
-    const QStringList args = splitExec(e.value(QStringLiteral("Exec")));
+    const QStringList args = ApplicationIdentity::splitExec(e.value(QStringLiteral("Exec")));
     int i = 0;
     if (i < args.size() && QFileInfo(args[i]).fileName() == QLatin1String("env")) {
         ++i;
@@ -137,28 +105,120 @@ std::optional<DesktopEntry> ApplicationIdentity::readEntry(const QString& path, 
     return parseEntry(file.bytes, path, id.isEmpty() ? QFileInfo(path).completeBaseName() : id);
 }
 
-QMap<QString, QString> ApplicationIdentity::mainGroup(const QByteArray& text)
+ApplicationIdentity::Groups ApplicationIdentity::groups(const QByteArray& text)
 {
-    QMap<QString, QString> keys;
-    bool inMain = false;
+    Groups out;
+    QMap<QString, QString>* group = nullptr;
     for (const QByteArray& rawLine : text.split('\n')) {
         const QString line = QString::fromUtf8(rawLine).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            inMain = line == QLatin1String("[Desktop Entry]");
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            const QString name = line.mid(1, line.size() - 2);
+            group = &out[name]; // a repeated group adds to the earlier one
             continue;
         }
-        if (!inMain)
+        if (!group)
             continue;
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq <= 0)
             continue;
         const QString key = line.left(eq).trimmed();
-        if (!keys.contains(key))
-            keys.insert(key, unescapeValue(line.mid(eq + 1).trimmed()));
+        if (!key.isEmpty())
+            group->insert(key, unescapeValue(line.mid(eq + 1).trimmed()));
     }
-    return keys;
+    return out;
+}
+
+QMap<QString, QString> ApplicationIdentity::mainGroup(const QByteArray& text)
+{
+    return groups(text).value(QStringLiteral("Desktop Entry"));
+}
+
+QStringList ApplicationIdentity::listValue(const QString& value)
+{
+    QStringList out;
+    QString item;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == QLatin1Char('\\') && i + 1 < value.size() && value[i + 1] == QLatin1Char(';')) {
+            item += QLatin1Char(';');
+            ++i;
+        } else if (c == QLatin1Char(';')) {
+            if (!item.isEmpty())
+                out << item;
+            item.clear();
+        } else {
+            item += c;
+        }
+    }
+    if (!item.isEmpty())
+        out << item;
+    return out;
+}
+
+QStringList ApplicationIdentity::currentDesktops()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+}
+
+bool ApplicationIdentity::listedInMenus(const DesktopEntry& entry, const QStringList& desktops)
+{
+    auto isTrue = [&](const char* key) {
+        return entry.value(QLatin1String(key)).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    };
+    if (isTrue("NoDisplay") || isTrue("Hidden"))
+        return false;
+    auto shownIn = [&](const QString& key) {
+        const QStringList listed = listValue(entry.value(key));
+        return std::any_of(desktops.cbegin(), desktops.cend(), [&](const QString& d) { return listed.contains(d); });
+    };
+    if (entry.has(QStringLiteral("OnlyShowIn")) && !shownIn(QStringLiteral("OnlyShowIn")))
+        return false;
+    if (shownIn(QStringLiteral("NotShowIn")))
+        return false;
+    const QString tryExec = entry.value(QStringLiteral("TryExec"));
+    if (!tryExec.isEmpty()) {
+        const QString program = QFileInfo(tryExec).isAbsolute() ? tryExec : QStandardPaths::findExecutable(tryExec);
+        const QFileInfo info(program);
+        if (program.isEmpty() || !info.isFile() || !info.isExecutable())
+            return false;
+    }
+    return true;
+}
+
+QStringList ApplicationIdentity::splitExec(const QString& exec, bool* closed)
+{
+    QStringList args;
+    QString current;
+    bool inArg = false, quoted = false;
+    for (int i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted) {
+            if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
+                current += exec[++i];
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                current += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = inArg = true;
+        } else if (c.isSpace()) {
+            if (inArg)
+                args << current;
+            current.clear();
+            inArg = false;
+        } else {
+            current += c;
+            inArg = true;
+        }
+    }
+    if (inArg)
+        args << current;
+    if (closed)
+        *closed = !quoted;
+    return args;
 }
 
 std::optional<DesktopEntry> ApplicationIdentity::parseEntry(
@@ -175,7 +235,12 @@ std::optional<DesktopEntry> ApplicationIdentity::parseEntry(
     return e;
 }
 
-void ApplicationIdentity::reload() { m_index = Index(); }
+void ApplicationIdentity::reload()
+{
+    m_index = Index();
+    m_themes.clear();
+    m_iconFiles.clear();
+}
 
 quint64 ApplicationIdentity::generation() const
 {
@@ -388,59 +453,159 @@ QStringList ApplicationIdentity::execArguments(const DesktopEntry& entry)
     return out;
 }
 
-QString ApplicationIdentity::iconFile(const QString& icon)
+// One icon theme as its index.theme describes it.
+struct ApplicationIdentity::IconTheme {
+    struct Folder {
+        QString path; // under the theme's folder, e.g. "48x48/apps" or "apps/48"
+        int pixels = 0; // Size times Scale; the largest for a scalable folder
+    };
+    QStringList inherits;
+    QList<Folder> folders;
+};
+
+namespace {
+// No theme's index.theme comes near this (the largest have a few thousand folders).
+constexpr qint64 maxIndexBytes = 4 * 1024 * 1024;
+
+const QStringList& iconSuffixes()
+{
+    static const QStringList suffixes = { QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm") };
+    return suffixes;
+}
+}
+
+QStringList ApplicationIdentity::iconBases() const
+{
+    QStringList bases;
+    for (const QString& path : m_iconSearchPaths) {
+        if (!path.startsWith(QLatin1Char(':')))
+            bases << path;
+    }
+    bases << QDir::homePath() + QStringLiteral("/.icons");
+    for (const QString& base : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        bases << base + QStringLiteral("/icons");
+    bases.removeDuplicates();
+    return bases;
+}
+
+std::shared_ptr<const ApplicationIdentity::IconTheme> ApplicationIdentity::iconTheme(
+    const QString& name, const QStringList& bases) const
+{
+    if (const auto it = m_themes.constFind(name); it != m_themes.cend())
+        return *it;
+    std::shared_ptr<IconTheme> theme;
+    // The first base folder with the theme's index.theme describes it; the
+    // folders it lists are looked for under every base folder.
+    for (const QString& base : bases) {
+        const QString path = base + QLatin1Char('/') + name + QStringLiteral("/index.theme");
+        const SafeFile::Result file = SafeFile::read(path, maxIndexBytes);
+        if (!file.ok()) {
+            if (file.status != SafeFile::Status::missing)
+                Log::write(QStringLiteral("Kelvaro: icon theme %1 not read: %2").arg(path, file.reason));
+            continue;
+        }
+        const Groups groups = ApplicationIdentity::groups(file.bytes);
+        const QMap<QString, QString> main = groups.value(QStringLiteral("Icon Theme"));
+        theme = std::make_shared<IconTheme>();
+        for (const QString& parent : main.value(QStringLiteral("Inherits")).split(QLatin1Char(','))) {
+            if (!parent.trimmed().isEmpty())
+                theme->inherits << parent.trimmed();
+        }
+        QStringList folders = main.value(QStringLiteral("Directories")).split(QLatin1Char(','));
+        folders += main.value(QStringLiteral("ScaledDirectories")).split(QLatin1Char(','));
+        folders.removeDuplicates();
+        for (const QString& raw : folders) {
+            const QString folder = raw.trimmed();
+            const QMap<QString, QString> keys = groups.value(folder);
+            const int size = keys.value(QStringLiteral("Size")).toInt();
+            if (folder.isEmpty() || size <= 0)
+                continue;
+            const int scale = std::max(1, keys.value(QStringLiteral("Scale")).toInt());
+            int pixels = size * scale;
+            if (keys.value(QStringLiteral("Type")) == QLatin1String("Scalable"))
+                pixels = std::max(pixels, keys.value(QStringLiteral("MaxSize")).toInt() * scale) + 1;
+            theme->folders << IconTheme::Folder { folder, pixels };
+        }
+        break;
+    }
+    m_themes.insert(name, theme);
+    return theme;
+}
+
+QString ApplicationIdentity::iconInTheme(
+    const QString& icon, const QString& themeName, const QStringList& bases, QStringList& visited) const
+{
+    if (visited.contains(themeName))
+        return {};
+    visited << themeName;
+    const auto theme = iconTheme(themeName, bases);
+    if (!theme)
+        return {};
+    QString best;
+    int bestPixels = -1;
+    for (const IconTheme::Folder& folder : theme->folders) {
+        if (folder.pixels <= bestPixels)
+            continue;
+        for (const QString& base : bases) {
+            const QString stem
+                = base + QLatin1Char('/') + themeName + QLatin1Char('/') + folder.path + QLatin1Char('/') + icon;
+            for (const QString& suffix : iconSuffixes()) {
+                if (folder.pixels > bestPixels && QFileInfo(stem + suffix).isFile()) {
+                    best = stem + suffix;
+                    bestPixels = folder.pixels;
+                }
+            }
+        }
+    }
+    if (!best.isEmpty())
+        return best;
+    for (const QString& parent : theme->inherits) {
+        QString found = iconInTheme(icon, parent, bases, visited);
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+void ApplicationIdentity::useIconTheme(const QString& theme, const QStringList& searchPaths)
+{
+    m_iconTheme = theme;
+    m_iconSearchPaths = searchPaths;
+    m_themes.clear();
+    m_iconFiles.clear();
+}
+
+QString ApplicationIdentity::iconFile(const QString& icon) const
 {
     if (icon.isEmpty())
         return {};
     if (QFileInfo(icon).isAbsolute())
         return QFileInfo::exists(icon) ? icon : QString();
-    static QHash<QString, QString> cache;
-    const auto cached = cache.constFind(icon);
-    if (cached != cache.cend() && QFileInfo::exists(*cached))
+    if (icon.contains(QLatin1Char('/')))
+        return {}; // a name, not a path into another folder
+    const auto cached = m_iconFiles.constFind(icon);
+    if (cached != m_iconFiles.cend() && QFileInfo::exists(*cached))
         return *cached;
 
-    QStringList themes;
-    const QString current = QIcon::themeName();
-    if (!current.isEmpty() && current != QLatin1String("hicolor"))
-        themes << current;
-    themes << QStringLiteral("hicolor");
-    const QStringList bases = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    static const QStringList suffixes = { QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm") };
+    const QStringList bases = iconBases();
     QString best;
-    for (const QString& theme : themes) {
-        int bestSize = -1;
-        for (const QString& base : bases) {
-            const QDir themeDir(base + QStringLiteral("/icons/") + theme);
-            if (!themeDir.exists())
-                continue;
-            for (const QString& sizeDir : themeDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-                for (const QString& suffix : suffixes) {
-                    const QString path = themeDir.filePath(sizeDir + QStringLiteral("/apps/") + icon + suffix);
-                    if (!QFileInfo::exists(path))
-                        continue;
-                    const int size = sizeDir == QLatin1String("scalable")
-                        ? 100000
-                        : sizeDir.section(QLatin1Char('x'), 0, 0).toInt();
-                    if (size > bestSize) {
-                        bestSize = size;
-                        best = path;
-                    }
-                }
-            }
-        }
-        if (!best.isEmpty())
-            break;
-    }
+    // The desktop's theme and those it inherits, then hicolor, which every
+    // theme falls back to.
+    QStringList visited;
+    if (!m_iconTheme.isEmpty())
+        best = iconInTheme(icon, m_iconTheme, bases, visited);
+    if (best.isEmpty())
+        best = iconInTheme(icon, QStringLiteral("hicolor"), bases, visited);
     if (best.isEmpty()) {
-        for (const QString& base : bases) {
-            for (const QString& suffix : suffixes) {
+        for (const QString& base : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+            for (const QString& suffix : iconSuffixes()) {
                 const QString path = base + QStringLiteral("/pixmaps/") + icon + suffix;
-                if (best.isEmpty() && QFileInfo::exists(path))
+                if (best.isEmpty() && QFileInfo(path).isFile())
                     best = path;
             }
         }
     }
     if (!best.isEmpty())
-        cache.insert(icon, best); // misses are looked up again: the icon may be installed later
+        m_iconFiles.insert(icon, best); // misses are looked up again: the icon may be installed later
     return best;
 }

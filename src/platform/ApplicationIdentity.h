@@ -19,6 +19,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 struct DesktopEntry {
@@ -55,9 +56,28 @@ public:
     static constexpr qint64 maxEntryBytes = 1024 * 1024;
     // The same from the file's bytes.
     static std::optional<DesktopEntry> parseEntry(const QByteArray& text, const QString& path, const QString& id);
-    // The keys of the [Desktop Entry] group of a desktop entry file, values
-    // unescaped, the first of a repeated key winning.
+    // The groups of a file in the desktop entry format (desktop entries,
+    // index.theme, kdeglobals): each group's keys, localized ones such as
+    // Name[de] included, values with the string escapes (\s \n \t \r \\)
+    // undone. A repeated group adds to the earlier one and the last of a
+    // repeated key wins, as the desktops' own readers have it.
+    using Groups = QMap<QString, QMap<QString, QString>>;
+    static Groups groups(const QByteArray& text);
+    // The keys of the [Desktop Entry] group of a desktop entry file.
     static QMap<QString, QString> mainGroup(const QByteArray& text);
+    // A list value ("a;b;c;"), split at unescaped semicolons.
+    static QStringList listValue(const QString& value);
+    // Splits an (unescaped) Exec value into arguments by its quoting rules;
+    // field codes are left as they are. `closed` tells whether every quote
+    // was closed.
+    static QStringList splitExec(const QString& exec, bool* closed = nullptr);
+
+    // Whether the desktop's menus list the entry: not NoDisplay or Hidden,
+    // shown in one of `desktops` by OnlyShowIn / NotShowIn, and its TryExec
+    // program (when it names one) installed.
+    static bool listedInMenus(const DesktopEntry& entry, const QStringList& desktops);
+    // The desktops of $XDG_CURRENT_DESKTOP (a colon-separated list).
+    static QStringList currentDesktops();
 
     std::optional<DesktopEntry> entryForWindow(const WindowFacts& facts) const;
     // The bundle identifier of a window: its entry's, else its WM_CLASS class
@@ -77,8 +97,15 @@ public:
     // The program and arguments of an Exec line, field codes expanded or removed.
     static QStringList execArguments(const DesktopEntry& entry);
     // The icon file for an Icon value (an absolute path or a theme icon name),
-    // the largest one found in the icon themes; empty when none.
-    static QString iconFile(const QString& icon);
+    // looked up as the freedesktop Icon Theme Specification says: in the
+    // desktop's icon theme and the themes it inherits, then hicolor, then the
+    // pixmaps folders; the largest one of the first theme that has it. Empty
+    // when none. Only files are read, so it may run on any thread.
+    QString iconFile(const QString& icon) const;
+    // The desktop's icon theme and the folders icon themes are searched in
+    // besides $HOME/.icons and each data folder's icons/ (what QIcon is told).
+    void useIconTheme(const QString& theme, const QStringList& searchPaths = {});
+    QString iconTheme() const { return m_iconTheme; }
 
     // Forget everything read so far (tests that install entries call this).
     void reload();
@@ -87,7 +114,12 @@ public:
     quint64 generation() const;
 
 private:
+    struct IconTheme;
     void refreshIfNeeded() const;
+    QStringList iconBases() const;
+    std::shared_ptr<const IconTheme> iconTheme(const QString& name, const QStringList& bases) const;
+    QString iconInTheme(
+        const QString& icon, const QString& themeName, const QStringList& bases, QStringList& visited) const;
 
     struct Index {
         QList<DesktopEntry> entries;
@@ -100,4 +132,8 @@ private:
     };
     mutable quint64 m_generation = 0;
     mutable Index m_index;
+    QString m_iconTheme;
+    QStringList m_iconSearchPaths;
+    mutable QHash<QString, std::shared_ptr<const IconTheme>> m_themes; // null: not installed
+    mutable QHash<QString, QString> m_iconFiles;
 };

@@ -88,9 +88,10 @@ void AppPickerDialog::fill(const Platform& platform)
     };
     QList<Row> rows;
     QSet<QString> listed;
+    // What the desktop's menus list.
+    const QStringList desktops = ApplicationIdentity::currentDesktops();
     for (const DesktopEntry& entry : platform.applicationIdentity().entries()) {
-        if (entry.value(QStringLiteral("NoDisplay")) == QLatin1String("true")
-            || entry.value(QStringLiteral("Hidden")) == QLatin1String("true"))
+        if (!ApplicationIdentity::listedInMenus(entry, desktops))
             continue;
         const QString bundle = ApplicationIdentity::bundleIdentifier(entry);
         if (bundle.isEmpty())
@@ -121,7 +122,7 @@ void AppPickerDialog::fill(const Platform& platform)
         if (!row.runningIcon.isNull()) {
             item->setIcon(row.runningIcon);
         } else if (!row.icon.isEmpty()) {
-            const QString file = ApplicationIdentity::iconFile(row.icon);
+            const QString file = platform.applicationIdentity().iconFile(row.icon);
             QIcon icon = file.isEmpty() ? QIcon::fromTheme(row.icon) : IconFile::load(file);
             if (!icon.isNull())
                 item->setIcon(icon);

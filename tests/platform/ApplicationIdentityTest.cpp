@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QTemporaryDir>
 
 #include "platform/ApplicationIdentity.h"
@@ -29,6 +30,13 @@ protected:
     static void write(const QTemporaryDir& base, const QString& relative, const QByteArray& text)
     {
         const QString path = base.path() + QStringLiteral("/applications/") + relative;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    static void writeFile(const QString& path, const QByteArray& text = "x")
+    {
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -143,16 +151,61 @@ TEST_F(ApplicationIdentityTest, ReverseDnsIdsAndIconFiles)
     EXPECT_FALSE(ApplicationIdentity::isReverseDNS(QStringLiteral("notion.id")));
     EXPECT_FALSE(ApplicationIdentity::isReverseDNS(QStringLiteral("a..b")));
 
-    for (const char* size : { "16x16", "48x48" }) {
-        const QString dir = home.path() + QStringLiteral("/icons/hicolor/%1/apps").arg(QLatin1String(size));
-        QDir().mkpath(dir);
-        QFile f(dir + QStringLiteral("/org.example.Icon.png"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    EXPECT_TRUE(ApplicationIdentity::iconFile(QStringLiteral("org.example.Icon"))
+    // The user's own hicolor icons are found through the system's index.theme.
+    writeFile(system.path() + QStringLiteral("/icons/hicolor/index.theme"),
+        "[Icon Theme]\nName=Hicolor\nDirectories=16x16/apps,48x48/apps\n\n"
+        "[16x16/apps]\nSize=16\nType=Threshold\n\n[48x48/apps]\nSize=48\nType=Threshold\n");
+    for (const char* size : { "16x16", "48x48" })
+        writeFile(home.path() + QStringLiteral("/icons/hicolor/%1/apps/org.example.Icon.png").arg(QLatin1String(size)));
+    EXPECT_TRUE(identities.iconFile(QStringLiteral("org.example.Icon"))
                     .endsWith(QStringLiteral("48x48/apps/org.example.Icon.png")));
-    EXPECT_EQ(ApplicationIdentity::iconFile(QStringLiteral("org.example.NoIcon")), QString());
-    EXPECT_EQ(ApplicationIdentity::iconFile(QStringLiteral("/no/such/file.png")), QString());
+    EXPECT_EQ(identities.iconFile(QStringLiteral("org.example.NoIcon")), QString());
+    EXPECT_EQ(identities.iconFile(QStringLiteral("/no/such/file.png")), QString());
+}
+
+TEST_F(ApplicationIdentityTest, IconsFollowTheThemesIndexAndWhatItInherits)
+{
+    // Themes in a folder of their own, as QIcon is told to search: one laid
+    // out by context then size, with doubled-scale folders, inheriting another
+    // laid out by size then context, and hicolor below both.
+    QTemporaryDir themes;
+    ASSERT_TRUE(themes.isValid());
+    const QString root = themes.path();
+    writeFile(root + QStringLiteral("/Contour/index.theme"),
+        "[Icon Theme]\nName=Contour\nInherits=Parent\n"
+        "Directories=apps/16,apps/48,apps/32@2x,places/64\n\n"
+        "[apps/16]\nSize=16\nContext=Applications\nType=Fixed\n\n"
+        "[apps/48]\nSize=48\nContext=Applications\nType=Fixed\n\n"
+        "[apps/32@2x]\nSize=32\nScale=2\nContext=Applications\nType=Fixed\n\n"
+        "[places/64]\nSize=64\nContext=Places\nType=Fixed\n");
+    writeFile(root + QStringLiteral("/Parent/index.theme"),
+        "[Icon Theme]\nName=Parent\nDirectories=64x64/apps,scalable/apps\n\n"
+        "[64x64/apps]\nSize=64\nType=Threshold\n\n[scalable/apps]\nSize=64\nMinSize=8\nMaxSize=512\nType=Scalable\n");
+    writeFile(root + QStringLiteral("/hicolor/index.theme"),
+        "[Icon Theme]\nName=Hicolor\nDirectories=48x48/apps\n\n[48x48/apps]\nSize=48\nType=Threshold\n");
+    for (const char* file : { "Contour/apps/16/own.png", "Contour/apps/48/own.svg", "Contour/apps/32@2x/doubled.png",
+             "Contour/apps/48/doubled.png", "Contour/apps/256/unlisted.png", "Contour/16x16/apps/unlisted.png",
+             "Parent/64x64/apps/inherited.png", "Parent/scalable/apps/inherited.svg", "Parent/64x64/apps/own.png",
+             "hicolor/48x48/apps/base.png" })
+        writeFile(root + QLatin1Char('/') + QLatin1String(file));
+    writeFile(system.path() + QStringLiteral("/pixmaps/legacy.xpm"));
+
+    const QStringList saved = QIcon::themeSearchPaths();
+    QIcon::setThemeSearchPaths({ root });
+    identities.useIconTheme(QStringLiteral("Contour"), QIcon::themeSearchPaths());
+    auto file = [&](const char* icon) { return identities.iconFile(QLatin1String(icon)).mid(root.size() + 1); };
+    EXPECT_EQ(file("own"), QStringLiteral("Contour/apps/48/own.svg")); // the largest listed, never the parent's
+    EXPECT_EQ(file("doubled"), QStringLiteral("Contour/apps/32@2x/doubled.png")); // 32 at scale 2 is 64 pixels
+    EXPECT_EQ(file("inherited"), QStringLiteral("Parent/scalable/apps/inherited.svg"));
+    EXPECT_EQ(file("base"), QStringLiteral("hicolor/48x48/apps/base.png"));
+    EXPECT_EQ(file("unlisted"), QString()); // folders index.theme does not list are not icons of the theme
+    EXPECT_EQ(identities.iconFile(QStringLiteral("legacy")), system.path() + QStringLiteral("/pixmaps/legacy.xpm"));
+
+    // An inheritance loop ends.
+    writeFile(root + QStringLiteral("/Loop/index.theme"), "[Icon Theme]\nName=Loop\nInherits=Loop,Contour\n");
+    identities.useIconTheme(QStringLiteral("Loop"), QIcon::themeSearchPaths());
+    EXPECT_EQ(file("inherited"), QStringLiteral("Parent/scalable/apps/inherited.svg"));
+    QIcon::setThemeSearchPaths(saved);
 }
 
 } // namespace

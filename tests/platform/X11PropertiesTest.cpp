@@ -139,3 +139,45 @@ TEST(X11PropertiesTest, ImagesThatDoNotAddUpAreRefused)
     colour.bitsPerPixel = 16;
     EXPECT_TRUE(X11Properties::pixmapImage(QByteArray(64, '\0'), 2, 2, colour).isNull());
 }
+
+TEST(X11PropertiesTest, TheIconThemeIsReadFromTheSettingsManagersList)
+{
+    for (const bool msbFirst : { false, true }) {
+        QByteArray bytes;
+        auto card = [&](quint32 v, int width) {
+            for (int i = 0; i < width; ++i) {
+                const int shift = 8 * (msbFirst ? width - 1 - i : i);
+                bytes += char((v >> shift) & 0xff);
+            }
+        };
+        auto name = [&](quint8 type, const QByteArray& n) {
+            card(type, 1);
+            card(0, 1);
+            card(quint32(n.size()), 2);
+            bytes += n + QByteArray((4 - n.size() % 4) % 4, '\0');
+            card(7, 4); // last change
+        };
+        card(msbFirst ? 1 : 0, 1);
+        bytes += QByteArray(3, '\0');
+        card(42, 4);
+        card(4, 4);
+        name(0, "Net/DoubleClickTime");
+        card(400, 4);
+        name(2, "Gtk/Colour");
+        for (quint32 c : { 1, 2, 3, 4 })
+            card(c, 2);
+        name(1, "Net/ThemeName");
+        card(4, 4);
+        bytes += "Dark";
+        name(1, "Net/IconThemeName");
+        card(7, 4);
+        bytes += QByteArray("Contour") + '\0';
+        EXPECT_EQ(
+            X11Properties::xsettingsString(bytes, QStringLiteral("Net/IconThemeName")), QStringLiteral("Contour"));
+        EXPECT_EQ(X11Properties::xsettingsString(bytes, QStringLiteral("Net/ThemeName")), QStringLiteral("Dark"));
+        EXPECT_EQ(X11Properties::xsettingsString(bytes, QStringLiteral("Net/Missing")), std::nullopt);
+        for (qsizetype cut = 0; cut < bytes.size() - 8; cut += 3)
+            EXPECT_EQ(
+                X11Properties::xsettingsString(bytes.left(cut), QStringLiteral("Net/IconThemeName")), std::nullopt);
+    }
+}

@@ -85,6 +85,36 @@ TEST_F(AppPicker, ListsVisibleEntriesByNameAndFiltersBySearch)
     EXPECT_EQ(dialog.confirmTitle(), QStringLiteral("Add"));
 }
 
+TEST_F(AppPicker, ListsWhatTheDesktopsMenusList)
+{
+    const QByteArray saved = qgetenv("XDG_CURRENT_DESKTOP");
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    write(QStringLiteral("org.example.GnomeOnly"), QStringLiteral("Gnome Only"), QStringLiteral("OnlyShowIn=GNOME;\n"));
+    write(QStringLiteral("org.example.KdeOnly"), QStringLiteral("Kde Only"), QStringLiteral("OnlyShowIn=KDE;LXQt;\n"));
+    write(QStringLiteral("org.example.NotUbuntu"), QStringLiteral("Not Ubuntu"), QStringLiteral("NotShowIn=ubuntu;\n"));
+    write(QStringLiteral("org.example.NotXfce"), QStringLiteral("Not Xfce"), QStringLiteral("NotShowIn=XFCE;\n"));
+    write(QStringLiteral("org.example.Installed"), QStringLiteral("Installed Tool"), QStringLiteral("TryExec=sh\n"));
+    write(QStringLiteral("org.example.Missing"), QStringLiteral("Missing Tool"),
+        QStringLiteral("TryExec=/nonexistent/missing-tool\n"));
+    write(QStringLiteral("org.example.Gone"), QStringLiteral("Gone Tool"), QStringLiteral("Hidden=true\n"));
+    env.sim().applicationIdentity().reload();
+
+    const QStringList names = AppPickerDialog(env.platform(), QStringLiteral("T"), QStringLiteral("M")).visibleNames();
+    for (const char* shown : { "Gnome Only", "Not Xfce", "Installed Tool", "Writer" })
+        EXPECT_TRUE(names.contains(QLatin1String(shown))) << shown;
+    for (const char* left : { "Kde Only", "Not Ubuntu", "Missing Tool", "Gone Tool" })
+        EXPECT_FALSE(names.contains(QLatin1String(left))) << left;
+    // Windows are still told apart by every entry.
+    EXPECT_TRUE(env.sim().applicationIdentity().entry(QStringLiteral("org.example.KdeOnly")));
+
+    // Without a current desktop, entries shown only in some are left out.
+    qputenv("XDG_CURRENT_DESKTOP", "");
+    const QStringList bare = AppPickerDialog(env.platform(), QStringLiteral("T"), QStringLiteral("M")).visibleNames();
+    EXPECT_FALSE(bare.contains(QStringLiteral("Gnome Only")));
+    EXPECT_TRUE(bare.contains(QStringLiteral("Not Ubuntu")));
+    qputenv("XDG_CURRENT_DESKTOP", saved);
+}
+
 TEST_F(AppPicker, RowsWithoutAnIconLineUpWithTheOthers)
 {
     // Writer and Atlas name no icon; a running app brings its own.

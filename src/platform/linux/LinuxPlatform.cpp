@@ -1,11 +1,14 @@
 #include "platform/linux/LinuxPlatform.h"
 
+#include "platform/Appearance.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/FaviconService.h"
 #include "platform/Platform.h"
 #include "platform/PresenceCheck.h"
 #include "platform/QtScheduler.h"
 #include "platform/linux/X11PanelHints.h"
+
+#include <QIcon>
 
 // The backends' makers, each beside its backend in this folder.
 std::shared_ptr<Appearance> makeDefaultAppearance();
@@ -45,6 +48,13 @@ void LinuxPlatform::build(Platform& platform)
         p.panelHints = makeX11PanelHints();
     if (!p.appearance)
         p.appearance = makeDefaultAppearance();
+    // The desktop's icon theme, for Qt's own theme icons and for the icon
+    // files of desktop entries, which are looked up by path so that they can
+    // be read through SafeFile off the main thread.
+    const QString iconTheme = p.appearance->iconThemeName();
+    if (!iconTheme.isEmpty())
+        QIcon::setThemeName(iconTheme);
+    p.applicationIdentity->useIconTheme(iconTheme, QIcon::themeSearchPaths());
     if (!p.displayPreferences)
         p.displayPreferences = makeDefaultDisplayPreferences();
     if (!p.loginItem)

@@ -2,18 +2,33 @@
 // "system" asks the desktop portal for its colour scheme
 // (org.freedesktop.appearance color-scheme: 1 dark, 2 light, 0 no preference)
 // and follows its changes; without a portal it is light.
+//
+// The desktop's icon theme is the XSETTINGS manager's Net/IconThemeName (what
+// GNOME's, Xfce's and MATE's settings daemons publish), else the GNOME
+// setting (read through the portal) or KDE's kdeglobals, the current
+// desktop's first, else what Qt's platform theme chose.
 
 #include "platform/Appearance.h"
+#include "platform/ApplicationIdentity.h"
 #include "platform/Log.h"
+#include "platform/SafeFile.h"
+#include "platform/linux/X11Properties.h"
 
 #include <QApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QIcon>
 #include <QObject>
 #include <QPalette>
+#include <QStandardPaths>
 #include <QStyle>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace {
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
@@ -39,23 +54,89 @@ QVariant unwrap(QVariant v)
 }
 
 // Some desktops ship the portal; ask it once, with a short timeout.
-std::optional<bool> portalPrefersDark()
+std::optional<QVariant> portalSetting(const QString& group, const QString& key)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return std::nullopt;
     QDBusMessage msg
         = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalSettings, QStringLiteral("Read"));
-    msg << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme");
+    msg << group << key;
     const QDBusMessage reply = bus.call(msg, QDBus::Block, 1000);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
-    const QVariant value = unwrap(reply.arguments().constFirst());
+    return unwrap(reply.arguments().constFirst());
+}
+
+std::optional<bool> portalPrefersDark()
+{
+    const auto setting = portalSetting(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"));
+    if (!setting)
+        return std::nullopt;
+    const QVariant& value = *setting;
     bool ok = false;
     const uint scheme = value.toUInt(&ok);
     if (!ok)
         return std::nullopt;
     return scheme == 1;
+}
+
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+QString xsettingsIconTheme()
+{
+    int screen = 0;
+    xcb_connection_t* c = xcb_connect(nullptr, &screen);
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(c, &xcb_disconnect);
+    if (xcb_connection_has_error(c))
+        return {};
+    auto atom = [c](const QByteArray& name) -> xcb_atom_t {
+        const Reply<xcb_intern_atom_reply_t> r(
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr),
+            &std::free);
+        return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    };
+    const xcb_atom_t selection = atom("_XSETTINGS_S" + QByteArray::number(screen));
+    const xcb_atom_t settings = atom("_XSETTINGS_SETTINGS");
+    if (selection == XCB_ATOM_NONE || settings == XCB_ATOM_NONE)
+        return {};
+    const Reply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr), &std::free);
+    if (!owner || owner->owner == XCB_NONE)
+        return {};
+    const Reply<xcb_get_property_reply_t> property(
+        xcb_get_property_reply(
+            c, xcb_get_property(c, 0, owner->owner, settings, XCB_GET_PROPERTY_TYPE_ANY, 0, 256 * 1024), nullptr),
+        &std::free);
+    if (!property || property->format != 8)
+        return {};
+    const QByteArray bytes(static_cast<const char*>(xcb_get_property_value(property.get())),
+        xcb_get_property_value_length(property.get()));
+    return X11Properties::xsettingsString(bytes, QStringLiteral("Net/IconThemeName")).value_or(QString());
+}
+
+QString gnomeIconTheme()
+{
+    const auto setting = portalSetting(QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("icon-theme"));
+    return setting ? setting->toString() : QString();
+}
+
+QString kdeIconTheme()
+{
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        const QString path = folder + QStringLiteral("/kdeglobals");
+        const SafeFile::Result file = SafeFile::read(path, ApplicationIdentity::maxEntryBytes);
+        if (!file.ok()) {
+            if (file.status != SafeFile::Status::missing)
+                Log::write(QStringLiteral("Kelvaro: %1 not read: %2").arg(path, file.reason));
+            continue;
+        }
+        QString theme
+            = ApplicationIdentity::groups(file.bytes).value(QStringLiteral("Icons")).value(QStringLiteral("Theme"));
+        if (!theme.isEmpty())
+            return theme;
+    }
+    return {};
 }
 
 class QtAppearance final : public QObject, public Appearance {
@@ -80,6 +161,19 @@ public:
     }
 
     bool isDark() const override { return m_dark; }
+
+    QString iconThemeName() const override
+    {
+        QString theme = xsettingsIconTheme();
+        const bool kde = ApplicationIdentity::currentDesktops().contains(QLatin1String("KDE"));
+        if (theme.isEmpty())
+            theme = kde ? kdeIconTheme() : gnomeIconTheme();
+        if (theme.isEmpty())
+            theme = kde ? gnomeIconTheme() : kdeIconTheme();
+        if (theme.isEmpty() && QCoreApplication::instance())
+            theme = QIcon::themeName();
+        return theme;
+    }
 
 private:
     void watchPortal()

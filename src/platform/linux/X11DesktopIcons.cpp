@@ -111,7 +111,7 @@ QIcon X11Desktop::appIcon(const App& a) const
         const Client& cl = s.clients[idx];
         if (!cl.fixed.entry)
             continue;
-        const QString file = ApplicationIdentity::iconFile(cl.fixed.entry->value(QStringLiteral("Icon")));
+        const QString file = m_identity->iconFile(cl.fixed.entry->value(QStringLiteral("Icon")));
         if (file.isEmpty())
             break;
         auto it = m_entryIcons.find(file);

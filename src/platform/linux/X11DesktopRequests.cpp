@@ -107,7 +107,7 @@ QIcon X11Desktop::iconForFile(const QString& url) const
     const auto entry = ApplicationIdentity::readEntry(url);
     if (!entry)
         return {};
-    const QString file = ApplicationIdentity::iconFile(entry->value(QStringLiteral("Icon")));
+    const QString file = m_identity->iconFile(entry->value(QStringLiteral("Icon")));
     return file.isEmpty() ? QIcon() : IconFile::load(file);
 }
 

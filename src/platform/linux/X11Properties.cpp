@@ -233,3 +233,55 @@ QImage masked(const QImage& picture, const QImage& mask)
 }
 
 }
+
+std::optional<QString> X11Properties::xsettingsString(const QByteArray& bytes, const QString& name)
+{
+    // byte-order, 3 unused, serial, count; then per setting: type, unused,
+    // name length (16 bits), name padded to 4, last-change serial, value.
+    if (bytes.size() < 12)
+        return std::nullopt;
+    const bool msbFirst = bytes[0] != 0;
+    auto card = [&](qsizetype at, int width) -> std::optional<quint32> {
+        if (at < 0 || at + width > bytes.size())
+            return std::nullopt;
+        quint32 v = 0;
+        for (int i = 0; i < width; ++i) {
+            const auto byte = quint8(bytes[at + (msbFirst ? i : width - 1 - i)]);
+            v = (v << 8) | byte;
+        }
+        return v;
+    };
+    auto padded = [](quint32 n) { return (qsizetype(n) + 3) & ~qsizetype(3); };
+    const auto count = card(8, 4);
+    if (!count)
+        return std::nullopt;
+    qsizetype at = 12;
+    for (quint32 i = 0; i < *count; ++i) {
+        const auto type = card(at, 1);
+        const auto nameLength = card(at + 2, 2);
+        if (!type || !nameLength || at + 4 + qsizetype(*nameLength) > bytes.size())
+            return std::nullopt;
+        const QByteArray settingName = bytes.mid(at + 4, *nameLength);
+        at += 4 + padded(*nameLength) + 4;
+        switch (*type) {
+        case 0: // integer
+            at += 4;
+            break;
+        case 1: { // string
+            const auto length = card(at, 4);
+            if (!length || at + 4 + qsizetype(*length) > bytes.size())
+                return std::nullopt;
+            if (settingName == name.toUtf8())
+                return QString::fromUtf8(bytes.mid(at + 4, *length));
+            at += 4 + padded(*length);
+            break;
+        }
+        case 2: // colour: four 16-bit values
+            at += 8;
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}

@@ -77,4 +77,8 @@ QImage pixmapImage(const QByteArray& bytes, int width, int height, const ImageLa
 // another size.
 QImage masked(const QImage& picture, const QImage& mask);
 
+// The string setting `name` of an _XSETTINGS_SETTINGS property (the
+// XSETTINGS manager's settings, e.g. "Net/IconThemeName"); nothing when the
+// property holds no such string or is malformed.
+std::optional<QString> xsettingsString(const QByteArray& bytes, const QString& name);
 }

@@ -29,19 +29,56 @@ QString autostartPath()
     return config + QStringLiteral("/autostart/kelvaro.desktop");
 }
 
-// One Exec argument, quoted by the desktop-entry rules and then escaped as a string value.
-QString execArgument(const QString& arg)
+// The path for a log line, control characters shown as \xNN.
+QString printable(const QString& path)
+{
+    QString out;
+    for (QChar c : path) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+// The Exec value that starts `program`, as written in the file.
+std::optional<QString> execValue(const QString& program, QString* refusal)
 {
     QString quoted;
-    for (QChar c : arg) {
+    for (QChar c : program) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            *refusal = QStringLiteral("the program's path %1 holds a line break, which a desktop entry cannot start")
+                           .arg(printable(program));
+            return std::nullopt;
+        }
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f) {
+            *refusal
+                = QStringLiteral("the program's path %1 holds a control character, which a desktop entry cannot start")
+                      .arg(printable(program));
+            return std::nullopt;
+        }
         if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
             quoted += QLatin1Char('\\');
         quoted += c;
     }
-    quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
-    quoted.replace(QLatin1String("\\"), QLatin1String("\\\\"));
-    quoted.replace(QLatin1String("%"), QLatin1String("%%"));
-    return quoted;
+    // The quoted argument, then escaped as a string value, then its percent
+    // signs doubled.
+    QString value = QStringLiteral("\"");
+    for (QChar c : quoted) {
+        if (c == QLatin1Char('\\'))
+            value += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\t'))
+            value += QLatin1String("\\t");
+        else if (c == QLatin1Char('%'))
+            value += QLatin1String("%%");
+        else
+            value += c;
+    }
+    value += QLatin1Char('"');
+    if (program.contains(QLatin1Char('%')))
+        value.prepend(QLatin1String("env "));
+    return value;
 }
 
 QString runningProgram()
@@ -61,18 +98,14 @@ std::optional<QString> writeEntry()
     QString program = XdgLoginItem::program(runningProgram());
     if (program.isEmpty())
         program = QStringLiteral("kelvaro");
+    QString refusal;
+    const auto entry = XdgLoginItem::entryText(program, &refusal);
+    if (!entry)
+        return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return file.errorString();
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=Kelvaro\n"
-                                         "Exec=%1\n"
-                                         "Icon=" KELVARO_APP_ID "\n"
-                                         "Terminal=false\n"
-                                         "X-GNOME-Autostart-enabled=true\n")
-                              .arg(execArgument(program));
-    file.write(entry.toUtf8());
+    file.write(entry->toUtf8());
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
@@ -89,29 +122,13 @@ public:
                 Log::write(QStringLiteral("Kelvaro: autostart entry %1 not read: %2").arg(path, file.reason));
             return false;
         }
-        bool inMainGroup = false;
-        QString exec;
-        for (const QByteArray& raw : file.bytes.split('\n')) {
-            const QString line = QString::fromUtf8(raw).trimmed();
-            if (line.startsWith(QLatin1Char('['))) {
-                inMainGroup = line == QLatin1String("[Desktop Entry]");
-                continue;
-            }
-            if (!inMainGroup)
-                continue;
-            const qsizetype eq = line.indexOf(QLatin1Char('='));
-            if (eq < 0)
-                continue;
-            // Either key turns the entry off: Hidden=true is the XDG way,
-            // X-GNOME-Autostart-enabled=false what GNOME's settings write.
-            const QString key = line.left(eq).trimmed();
-            const QString value = line.mid(eq + 1).trimmed();
-            if ((key == QLatin1String("Hidden") && value == QLatin1String("true"))
-                || (key == QLatin1String("X-GNOME-Autostart-enabled") && value == QLatin1String("false")))
-                return false;
-            if (key == QLatin1String("Exec"))
-                exec = value;
-        }
+        // Either key turns the entry off: Hidden=true is the XDG way,
+        // X-GNOME-Autostart-enabled=false what GNOME's settings write.
+        const QMap<QString, QString> keys = ApplicationIdentity::mainGroup(file.bytes);
+        if (keys.value(QStringLiteral("Hidden")) == QLatin1String("true")
+            || keys.value(QStringLiteral("X-GNOME-Autostart-enabled")) == QLatin1String("false"))
+            return false;
+        const QString exec = keys.value(QStringLiteral("Exec"));
         // The program the entry names is gone (a newer package put it
         // elsewhere): the next login would start nothing, so it names this one.
         const QString named = XdgLoginItem::execProgram(exec);
@@ -153,48 +170,38 @@ QString XdgLoginItem::program(const QString& running)
     return onPath.isEmpty() ? path : onPath;
 }
 
+std::optional<QString> XdgLoginItem::entryText(const QString& program, QString* refusal)
+{
+    QString reason;
+    const auto exec = execValue(program, &reason);
+    if (!exec) {
+        if (refusal)
+            *refusal = reason;
+        return std::nullopt;
+    }
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Kelvaro\n"
+                          "Exec=%1\n"
+                          "Icon=" KELVARO_APP_ID "\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(*exec);
+}
+
 QString XdgLoginItem::execProgram(const QString& exec)
 {
-    // The value as a string: \\ and the other escapes of the desktop-entry format.
-    QString value;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec.at(i);
-        if (c != QLatin1Char('\\') || i + 1 == exec.size()) {
-            value += c;
-            continue;
-        }
-        const QChar next = exec.at(++i);
-        if (next == QLatin1Char('s'))
-            value += QLatin1Char(' ');
-        else if (next == QLatin1Char('n'))
-            value += QLatin1Char('\n');
-        else if (next == QLatin1Char('t'))
-            value += QLatin1Char('\t');
-        else if (next == QLatin1Char('r'))
-            value += QLatin1Char('\r');
-        else if (next == QLatin1Char('\\'))
-            value += QLatin1Char('\\');
-        else
-            value += QLatin1Char('\\') + next;
+    bool closed = true;
+    const QStringList args = ApplicationIdentity::splitExec(exec, &closed);
+    if (!closed)
+        return {};
+    qsizetype i = 0;
+    if (!args.isEmpty() && QFileInfo(args.first()).fileName() == QLatin1String("env")) {
+        ++i;
+        while (i < args.size() && args[i].contains(QLatin1Char('=')) && !args[i].startsWith(QLatin1Char('/')))
+            ++i;
     }
-    // Its first argument, quoted or not.
-    QString program;
-    if (value.startsWith(QLatin1Char('"'))) {
-        bool closed = false;
-        for (qsizetype i = 1; i < value.size() && !closed; ++i) {
-            const QChar c = value.at(i);
-            if (c == QLatin1Char('\\') && i + 1 < value.size())
-                program += value.at(++i);
-            else if (c == QLatin1Char('"'))
-                closed = true;
-            else
-                program += c;
-        }
-        if (!closed)
-            return {};
-    } else {
-        program = value.section(QLatin1Char(' '), 0, 0);
-    }
+    QString program = args.value(i);
     program.replace(QLatin1String("%%"), QLatin1String("%"));
     return program.startsWith(QLatin1Char('/')) ? program : QString();
 }

@@ -12,8 +12,10 @@ public:
         dark = mode == AppearanceMode::dark || (mode == AppearanceMode::system && systemDark);
     }
     bool isDark() const override { return dark; }
+    QString iconThemeName() const override { return iconTheme; }
 
     QList<AppearanceMode> applied;
     bool systemDark = false;
     bool dark = false;
+    QString iconTheme = QStringLiteral("hicolor");
 };

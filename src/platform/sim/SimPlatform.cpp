@@ -46,6 +46,7 @@ SimPlatform::SimPlatform()
           .loginItem = m_loginItem,
       })
 {
+    m_applicationIdentity->useIconTheme(m_appearance->iconThemeName());
     Platform::install(&m_platform);
 }
 
