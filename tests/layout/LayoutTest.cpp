@@ -87,10 +87,11 @@ protected:
         for (const QString& problem : LayoutCheck::problems(&window, ellipses))
             found << where + QStringLiteral(": ") + problem;
     }
+    // Lets layouts settle and motion end (a page change fades the page before out).
     void settle()
     {
         for (int i = 0; i < 3; ++i) {
-            env.scheduler().runPending();
+            env.scheduler().advance(1.0);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCoreApplication::processEvents();
         }
