@@ -27,20 +27,34 @@ void CapturePopupButton::paintContent(
         m_icon->paint(&p, iconRect.toAlignedRect());
     else
         EditorChrome::paintIcon(p, iconRect, QStringLiteral("square.on.square"), accent);
-    // The summary is always shown: the name gets the room it leaves, but
-    // never less than a third of the whole, and the summary is shortened
-    // only when even that does not fit.
+    // The name and the summary side by side where both fit whole; else the
+    // summary goes under the name in the caption size, so that neither is cut
+    // (each is shortened only when even its own line is too narrow).
     const QFontMetricsF fm(font());
     const double room = std::max(0.0, right - textLeft);
+    const double titleWidth = fm.horizontalAdvance(m_title);
     const double detailWidth = fm.horizontalAdvance(m_detail);
-    const double titleRoom = std::min(fm.horizontalAdvance(m_title), std::max(room - detailWidth - 8, room / 3));
-    const QString title = fm.elidedText(m_title, Qt::ElideRight, titleRoom);
+    const QColor secondary = SecondaryLabel::colour(palette());
+    if (titleWidth + 8 + detailWidth <= room) {
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(QRectF(textLeft, field.top(), titleWidth + 1, field.height()),
+            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m_title);
+        p.setPen(secondary);
+        p.drawText(QRectF(textLeft + titleWidth + 8, field.top(), detailWidth + 1, field.height()),
+            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m_detail);
+        return;
+    }
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    const QFontMetricsF sm(small);
+    const double lines = fm.height() + sm.height();
+    const double top = field.center().y() - lines / 2;
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRectF(textLeft, field.top(), titleRoom + 1, field.height()),
-        Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
-    const double x = textLeft + fm.horizontalAdvance(title) + 8;
-    p.setPen(SecondaryLabel::colour(palette()));
-    p.drawText(QRectF(x, field.top(), std::max(0.0, right - x), field.height()),
-        Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-        fm.elidedText(m_detail, Qt::ElideRight, std::max(0.0, right - x)));
+    p.drawText(QRectF(textLeft, top, room, fm.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+        fm.elidedText(m_title, Qt::ElideRight, room));
+    p.setFont(small);
+    p.setPen(secondary);
+    p.drawText(QRectF(textLeft, top + fm.height(), room, sm.height()),
+        Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, sm.elidedText(m_detail, Qt::ElideRight, room));
+    p.setFont(font());
 }
