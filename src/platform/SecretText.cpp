@@ -37,7 +37,7 @@ std::shared_ptr<const SecretText> SecretText::fromUtf8(QByteArrayView utf8)
     return std::make_shared<const SecretText>(utf8.data(), utf8.size());
 }
 
-std::shared_ptr<const SecretText> SecretText::takeString(QString& text)
+std::shared_ptr<const SecretText> SecretText::fromString(QStringView text)
 {
     QStringEncoder encoder(QStringEncoder::Utf8);
     const qsizetype capacity = encoder.requiredSpace(text.size()) + 1;
@@ -45,12 +45,32 @@ std::shared_ptr<const SecretText> SecretText::takeString(QString& text)
     char* end = encoder.appendToBuffer(buffer.get(), text);
     *end = '\0';
     const qsizetype size = end - buffer.get();
+    return std::shared_ptr<const SecretText>(new SecretText(std::move(buffer), size, capacity));
+}
+
+std::shared_ptr<const SecretText> SecretText::takeString(QString& text)
+{
+    auto secret = fromString(text);
     if (!text.isEmpty()) {
         // data() of a QString nobody else shares writes into its own characters.
         ::explicit_bzero(text.data(), size_t(text.size()) * sizeof(QChar));
     }
     text.clear();
-    return std::shared_ptr<const SecretText>(new SecretText(std::move(buffer), size, capacity));
+    return secret;
+}
+
+void SecretText::wipeString(const QString& text)
+{
+    // Deliberately past constness: the point is to reach the one buffer all
+    // sharers read, without the copy a write through data() would make. The
+    // whole allocation, so that characters a longer text left there are
+    // reached too.
+    const auto& d = text.data_ptr();
+    if (!d.isMutable())
+        return;
+    auto* first
+        = const_cast<QChar*>(text.constData()) - d.freeSpaceAtBegin(); // NOLINT(cppcoreguidelines-pro-type-const-cast)
+    ::explicit_bzero(first, size_t(d.constAllocatedCapacity()) * sizeof(QChar));
 }
 
 void SecretText::protectProcess()
