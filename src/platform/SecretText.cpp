@@ -1,9 +1,22 @@
 #include "platform/SecretText.h"
 
 #include <QStringEncoder>
+#include <alloca.h>
+#include <cstddef>
 #include <cstring>
 #include <string.h>
 #include <sys/prctl.h>
+
+namespace {
+// Not inlined, so that its array lies below the frame of whoever called
+// wipeStack; the array is handed to the compiler as used, so the wipe is kept.
+[[gnu::noinline]] void wipeStackBelow(std::size_t depth)
+{
+    auto* area = static_cast<char*>(alloca(depth));
+    ::explicit_bzero(area, depth);
+    asm volatile("" : : "r"(area) : "memory");
+}
+}
 
 SecretText::SecretText(const char* data, qsizetype size)
     : m_data(new char[size_t(size) + 1])
@@ -71,6 +84,14 @@ void SecretText::wipeString(const QString& text)
     auto* first
         = const_cast<QChar*>(text.constData()) - d.freeSpaceAtBegin(); // NOLINT(cppcoreguidelines-pro-type-const-cast)
     ::explicit_bzero(first, size_t(d.constAllocatedCapacity()) * sizeof(QChar));
+}
+
+void SecretText::wipeStack()
+{
+    // Deeper than a keyring or accessibility call goes; far from the limit
+    // of any thread's stack.
+    constexpr std::size_t depth = 64 * 1024;
+    wipeStackBelow(depth);
 }
 
 void SecretText::protectProcess()

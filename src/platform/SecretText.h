@@ -42,6 +42,12 @@ public:
     // left alone.
     static void wipeString(const QString& text);
 
+    // Overwrites the part of the calling thread's stack below the caller's
+    // frame, where calls it made may have left pieces of a secret (a
+    // library's decrypted blocks, its local buffers) that nobody wipes.
+    // Call it right after such calls return, from the frame that made them.
+    static void wipeStack();
+
     // Keeps secrets out of core dumps and away from debuggers of the same
     // user: the process is made non-dumpable (once; later calls do nothing).
     static void protectProcess();
