@@ -166,8 +166,7 @@ namespace {
         const qint64 directoryEnd = 6 + 16 * qint64(*count);
         if (!b.has(0, directoryEnd))
             return malformed(v, QStringLiteral("the directory of %1 entries reaches past the end").arg(*count));
-        qint64 widest = 0;
-        qint64 tallest = 0;
+        QSize largest; // of the pictures, the one with the most pixels
         for (quint32 i = 0; i < *count; ++i) {
             const qint64 entry = 6 + 16 * qint64(i);
             const quint32 bytes = *b.le32(entry + 8);
@@ -196,13 +195,13 @@ namespace {
                 width = std::max(width, w);
                 height = std::max(height, (h < 0 ? -h : h) / 2);
             }
-            widest = std::max(widest, width);
-            tallest = std::max(tallest, height);
             const Verdict sized = holdToLimits(v, width, height, limits);
             if (!sized.ok())
                 return refuse(v, sized.problem, QStringLiteral("picture %1: %2").arg(i).arg(sized.reason));
+            if (width * height > qint64(largest.width()) * largest.height())
+                largest = QSize(int(width), int(height));
         }
-        v.size = QSize(int(widest), int(tallest));
+        v.size = largest;
         return v;
     }
 
