@@ -13,6 +13,7 @@
 #include "platform/KeyboardLayout.h"
 #include "platform/Log.h"
 #include "platform/Platform.h"
+#include "platform/SecretText.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/X11PanelHints.h"
 #include "ringkit/RingAnimation.h"
@@ -329,6 +330,10 @@ void KelvaroApp::hide()
 
 int KelvaroApp::main(int argc, char** argv, const std::function<void(Platform&)>& adjust)
 {
+    // Before anything could hold a secret (a password typed into the
+    // settings, a presence answer, one read from the keyring): no core dump
+    // and no debugger of the same user can reach this process's memory.
+    SecretText::protectProcess();
     // The main thread runs Qt's own event loop, not GLib's default context.
     // The accessibility library attaches its connections to applications to
     // that context, and its calls run on the accessibility thread: were the
@@ -362,7 +367,7 @@ int KelvaroApp::main(int argc, char** argv, const std::function<void(Platform&)>
     // one is still quitting: wait for it instead of handing over to it.
     const bool relaunched = QCoreApplication::arguments().contains(LanguagePicker::relaunchArgument());
     if (!instance.claim(relaunched ? relaunchWaitMs : 0))
-        return 0; // the running instance was asked to reopen
+        return 0; // the running instance was asked to reopen (or the log says why this one may not run)
 
     // The one platform of the process: every part that reaches the desktop is
     // handed it (or its ports) from here down.

@@ -55,9 +55,10 @@ SingleInstance::Request SingleInstance::readRequest(const QByteArray& received)
     return received.left(end + 1) == reopenMessage ? Request::reopen : Request::foreign;
 }
 
-SingleInstance::SingleInstance(QString folder, QObject* parent)
+SingleInstance::SingleInstance(QString folder, QObject* parent, QString fallback)
     : QObject(parent)
     , m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder))
+    , m_fallback(fallback.isEmpty() ? fallbackFolder() : std::move(fallback))
 {
 }
 
@@ -73,23 +74,76 @@ QString SingleInstance::defaultFolder()
 {
     QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (dir.isEmpty() || !QFileInfo(dir).isDir())
-        dir = QDir::tempPath() + QStringLiteral("/kelvaro-%1").arg(::getuid());
+        dir = fallbackFolder();
     return dir;
+}
+
+QString SingleInstance::fallbackFolder() { return QDir::tempPath() + QStringLiteral("/kelvaro-%1").arg(::getuid()); }
+
+namespace {
+void report(const QString& line)
+{
+    Log::write(line);
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+}
+
+bool SingleInstance::choosePrivateFolder()
+{
+    const auto problem = ensurePrivateFolder(m_folder);
+    if (!problem)
+        return true;
+    // Another user's folder (or link) there could stop this copy from
+    // starting, or answer in its stead. Every copy of this user's makes the
+    // same choice, so the one in the fallback folder still finds the other.
+    if (m_folder != m_fallback) {
+        const auto fallbackProblem = ensurePrivateFolder(m_fallback);
+        report(QStringLiteral("Kelvaro: the folder %1 is not safe for the instance lock: %2; %3")
+                   .arg(m_folder, *problem,
+                       fallbackProblem ? QStringLiteral("nor is %1: %2").arg(m_fallback, *fallbackProblem)
+                                       : QStringLiteral("using %1 instead").arg(m_fallback)));
+        if (!fallbackProblem) {
+            m_folder = m_fallback;
+            return true;
+        }
+    } else {
+        report(QStringLiteral("Kelvaro: the folder %1 is not safe for the instance lock: %2").arg(m_folder, *problem));
+    }
+    // Running unguarded would let a second copy grab the same hotkeys.
+    report(QStringLiteral("Kelvaro: not starting, since a second copy could not be told apart from this one"));
+    return false;
+}
+
+bool SingleInstance::clearForeignLock(const QString& path)
+{
+    // Our lock is always a plain file. Anything else under its name (a FIFO
+    // would hold reading the lock up for good, a link would lead elsewhere)
+    // was put there by this user, in a folder no one else may enter: it goes.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st { };
+    if (::lstat(native.constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return true;
+    const QString kind = S_ISFIFO(st.st_mode) ? QStringLiteral("a FIFO")
+        : S_ISLNK(st.st_mode)                 ? QStringLiteral("a symbolic link")
+        : S_ISDIR(st.st_mode)                 ? QStringLiteral("a folder")
+                                              : QStringLiteral("not a regular file");
+    if (::unlink(native.constData()) != 0 && errno != ENOENT) {
+        report(QStringLiteral("Kelvaro: the instance lock %1 is %2 and cannot be removed (%3); not starting")
+                   .arg(path, kind, QString::fromLocal8Bit(std::strerror(errno))));
+        return false;
+    }
+    report(QStringLiteral("Kelvaro: the instance lock %1 was %2, not a regular file; removed it").arg(path, kind));
+    return true;
 }
 
 bool SingleInstance::claim(int waitForRunningMs)
 {
-    if (const auto problem = ensurePrivateFolder(m_folder)) {
-        // Another user's folder (or link) there could stop this copy from
-        // starting, or answer in its stead: run without the one-copy guard.
-        const QString line = QStringLiteral("Kelvaro: the folder %1 is not safe for the instance lock: %2; "
-                                            "running without it, so a second copy would not be noticed")
-                                 .arg(m_folder, *problem);
-        Log::write(line);
-        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-        return true;
-    }
-    m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/kelvaro.lock"));
+    if (!choosePrivateFolder())
+        return false;
+    const QString lockPath = m_folder + QStringLiteral("/kelvaro.lock");
+    if (!clearForeignLock(lockPath))
+        return false;
+    m_lock = std::make_unique<QLockFile>(lockPath);
     m_lock->setStaleLockTime(0); // stale only when its process is gone
     bool locked = m_lock->tryLock(waitForRunningMs);
     if (!locked && m_lock->error() == QLockFile::LockFailedError) {

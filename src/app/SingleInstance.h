@@ -15,8 +15,10 @@ class QLockFile;
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `folder` holds the lock and the socket (default: the user's runtime folder).
-    explicit SingleInstance(QString folder = QString(), QObject* parent = nullptr);
+    // `folder` holds the lock and the socket (default: the user's runtime
+    // folder); `fallback` is used in its stead when `folder` is not safe
+    // (default: fallbackFolder()).
+    explicit SingleInstance(QString folder = QString(), QObject* parent = nullptr, QString fallback = QString());
     ~SingleInstance() override;
 
     // True when this process is the running copy from now on. False when
@@ -27,10 +29,16 @@ public:
     bool isPrimary() const { return m_server != nullptr; }
 
     static QString defaultFolder();
+    // A folder of this user's own in the temporary folder, for when the
+    // runtime folder is missing or not safe.
+    static QString fallbackFolder();
+    // The folder the lock and the socket went into (after claim()).
+    QString folder() const { return m_folder; }
 
     // Makes sure `folder` is a folder of this user's that no one else may
     // enter (mode 0700, not a link), creating it so when it is missing; what
-    // is wrong with it otherwise. claim() runs without a lock in such a folder.
+    // is wrong with it otherwise. claim() uses the fallback folder instead of
+    // such a folder, and does not start when that is not safe either.
     static std::optional<QString> ensurePrivateFolder(const QString& folder);
 
     // What a later copy sent over the socket so far: a whole "reopen" line,
@@ -44,7 +52,10 @@ Q_SIGNALS:
 
 private:
     bool notifyRunning();
+    bool choosePrivateFolder();
+    bool clearForeignLock(const QString& path);
     QString m_folder;
+    QString m_fallback;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
 };

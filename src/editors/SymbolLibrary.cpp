@@ -1,6 +1,7 @@
 #include "editors/SymbolLibrary.h"
 
 #include "core/CustomIcons.h"
+#include "platform/ImageCheck.h"
 #include "platform/Log.h"
 #include "platform/SafeFile.h"
 
@@ -28,17 +29,35 @@ bool endsWithImageEnd(const QByteArray& bytes)
     return bytes.endsWith(end);
 }
 
+ImageCheck::Limits checkLimits()
+{
+    return { SymbolLibrary::maxFileBytes, SymbolLibrary::maxPixelSide,
+        qint64(SymbolLibrary::maxPixelSide) * SymbolLibrary::maxPixelSide };
 }
 
-QImage SymbolLibrary::decodePicture(const QByteArray& bytes, std::optional<ImportError>* error)
+}
+
+QImage SymbolLibrary::decodePicture(const QByteArray& bytes, std::optional<ImportError>* error, QString* reason)
 {
     auto fail = [&](SymbolLibrary::ImportError e) {
         if (error)
             *error = e;
         return QImage();
     };
-    if (!startsWithSignature(bytes) || !endsWithImageEnd(bytes))
+    if (!startsWithSignature(bytes) || !endsWithImageEnd(bytes)) {
+        if (reason)
+            *reason = QStringLiteral("no PNG signature or no IEND chunk at its end");
         return fail(SymbolLibrary::ImportError::unreadable);
+    }
+    // Its structure and promised size, before the decoder sees a byte.
+    const ImageCheck::Verdict verdict = ImageCheck::inspect(bytes, checkLimits());
+    if (!verdict.ok()) {
+        if (reason)
+            *reason = verdict.reason;
+        return fail(verdict.problem == ImageCheck::Problem::tooManyPixels ? SymbolLibrary::ImportError::tooManyPixels
+                : verdict.problem == ImageCheck::Problem::tooLarge        ? SymbolLibrary::ImportError::tooLarge
+                                                                          : SymbolLibrary::ImportError::unreadable);
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -155,8 +174,9 @@ SymbolLibrary::ImportResult SymbolLibrary::importCustomIcon(const QString& path)
     }
     const QByteArray& bytes = file.bytes;
     std::optional<ImportError> decodeError;
-    if (decodePicture(bytes, &decodeError).isNull())
-        return fail(decodeError.value_or(ImportError::unreadable));
+    QString reason;
+    if (decodePicture(bytes, &decodeError, &reason).isNull())
+        return fail(decodeError.value_or(ImportError::unreadable), reason);
 
     const QString folder = CustomIcons::folderPath();
     if (!QDir().mkpath(folder))
@@ -175,6 +195,12 @@ QImage SymbolLibrary::loadCustomIcon(const QString& iconName)
     if (!file.ok())
         return {};
     const QByteArray& bytes = file.bytes;
+    // Imports are PNG; site icons are whatever the site sent. A picture of a
+    // format checked here must hold up before its decoder sees it.
+    if (const ImageCheck::Verdict verdict = ImageCheck::inspect(bytes, checkLimits()); !verdict.ok()) {
+        Log::write(QStringLiteral("Kelvaro: custom icon %1 not shown: %2").arg(iconName, verdict.reason));
+        return {};
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -43,8 +43,10 @@ public:
     static QString message(ImportError error, const QString& detail = QString());
     // The picture in `bytes` when they are a whole PNG within the pixel
     // limit, decoded with a bounded allocation; a null image (and the
-    // reason in *error) otherwise.
-    static QImage decodePicture(const QByteArray& bytes, std::optional<ImportError>* error = nullptr);
+    // reason in *error, in words for the log in *reason) otherwise. The
+    // structure is checked (ImageCheck) before the decoder sees the bytes.
+    static QImage decodePicture(
+        const QByteArray& bytes, std::optional<ImportError>* error = nullptr, QString* reason = nullptr);
 
     // A stored custom icon's picture, decoded with the same limits (a null
     // image when the file is missing, too large or not a picture).

@@ -1,5 +1,6 @@
 #include "platform/IconFile.h"
 
+#include "platform/ImageCheck.h"
 #include "platform/Log.h"
 #include "platform/SafeFile.h"
 
@@ -80,6 +81,12 @@ QIcon IconFile::load(const QString& path)
         renderer->setAspectRatioMode(Qt::KeepAspectRatio);
         return QIcon(new SvgBytesEngine(std::move(renderer)));
     }
+    // A picture of a format checked here must hold up before its decoder
+    // sees it; others (XPM) go to their decoder as they are.
+    const ImageCheck::Verdict verdict
+        = ImageCheck::inspect(file.bytes, { maxBytes, maxPixelSide, qint64(maxPixelSide) * maxPixelSide });
+    if (!verdict.ok())
+        return refuse(path, verdict.reason);
     QBuffer buffer;
     buffer.setData(file.bytes);
     buffer.open(QIODevice::ReadOnly);

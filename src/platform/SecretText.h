@@ -33,6 +33,20 @@ public:
     // characters of `text` and empties it. The caller makes sure no other
     // QString shares its characters (they would stay where they are).
     static std::shared_ptr<const SecretText> takeString(QString& text);
+    // Encodes `text` as UTF-8 straight into a new secret: no other encoded
+    // copy comes into being. `text` stays as it is.
+    static std::shared_ptr<const SecretText> fromString(QStringView text);
+    // Overwrites the characters of `text`, as far as its buffer reaches, in
+    // place: every QString sharing that buffer (a line edit's text and the
+    // copies it handed out) then holds zeros. Text in read-only storage is
+    // left alone.
+    static void wipeString(const QString& text);
+
+    // Overwrites the part of the calling thread's stack below the caller's
+    // frame, where calls it made may have left pieces of a secret (a
+    // library's decrypted blocks, its local buffers) that nobody wipes.
+    // Call it right after such calls return, from the frame that made them.
+    static void wipeStack();
 
     // Keeps secrets out of core dumps and away from debuggers of the same
     // user: the process is made non-dumpable (once; later calls do nothing).

@@ -2,6 +2,7 @@
 
 #include "core/CustomIcons.h"
 #include "platform/FaviconService.h"
+#include "platform/ImageCheck.h"
 #include "platform/Log.h"
 
 #include <QBuffer>
@@ -49,6 +50,7 @@ std::optional<QString> FaviconFetcher::fileName(const QString& host)
     return CustomIcons::faviconName(host);
 }
 
+<<<<<<< HEAD
 std::optional<QString> FaviconFetcher::hostOf(const QString& address)
 {
     const QUrl url(address, QUrl::StrictMode);
@@ -63,32 +65,45 @@ std::optional<QString> FaviconFetcher::hostOf(const QString& address)
 }
 
 QImage FaviconFetcher::decodeReply(const QByteArray& bytes)
+=======
+QImage FaviconFetcher::decodeReply(const QByteArray& bytes, QString* refusal)
+>>>>>>> h4
 {
-    if (bytes.isEmpty() || bytes.size() > FaviconService::maxBytes)
-        return {};
+    const auto refuse = [refusal](const QString& why) {
+        if (refusal)
+            *refusal = why;
+        return QImage();
+    };
+    if (bytes.isEmpty())
+        return refuse(QStringLiteral("no bytes"));
+    // The structure and the promised size are checked before any decoder
+    // reads the bytes; the picture is then decoded by the reader of the
+    // format found, alone, since another decoder that recognises the content
+    // may read a picture of another size than the header announced.
+    const ImageCheck::Verdict verdict
+        = ImageCheck::inspect(bytes, { FaviconService::maxBytes, maxPixelSide, qint64(maxPixelSide) * maxPixelSide });
+    if (!verdict.ok())
+        return refuse(verdict.reason);
+    if (verdict.format == ImageCheck::Format::other)
+        return refuse(QStringLiteral("not a PNG, ICO, GIF, JPEG or BMP picture"));
+    const QByteArray format = ImageCheck::formatName(verdict.format);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    // What the bytes are is read from their content; the picture is then
-    // decoded by that format's reader alone, since another decoder that
-    // recognises the content may read a picture of another size than the
-    // header announced.
-    const QByteArray format = QImageReader(&buffer).format();
-    static const QList<QByteArray> formats { "png", "ico", "gif", "jpeg", "bmp" };
-    if (!formats.contains(format))
-        return {};
-    buffer.seek(0);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
     reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(allocationLimitMiB);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() || size.width() > maxPixelSide || size.height() > maxPixelSide)
-        return {};
+        return refuse(
+            QStringLiteral("the decoder reads a size of %1 x %2 pixels").arg(size.width()).arg(size.height()));
     QImage image = reader.read();
+    if (image.isNull())
+        return refuse(QStringLiteral("not decodable (%1)").arg(reader.errorString()));
     // The header is only a promise; hold the decoded picture to the limit too.
-    if (image.isNull() || image.width() > maxPixelSide || image.height() > maxPixelSide)
-        return {};
+    if (image.width() > maxPixelSide || image.height() > maxPixelSide)
+        return refuse(QStringLiteral("decoded to %1 x %2 pixels").arg(image.width()).arg(image.height()));
     return image;
 }
 
@@ -203,8 +218,9 @@ void FaviconFetchRun::take(const QString& host, const QString& name, const QUrl&
         fail(QStringLiteral("Kelvaro: favicon download failed: %1 (%2)").arg(url.toString(), reply.failure));
         return;
     }
-    if (FaviconFetcher::decodeReply(*reply.body).isNull()) {
-        fail(QStringLiteral("Kelvaro: favicon for %1 is not an image").arg(host));
+    QString refusal;
+    if (FaviconFetcher::decodeReply(*reply.body, &refusal).isNull()) {
+        fail(QStringLiteral("Kelvaro: favicon for %1 is not an image: %2").arg(host, refusal));
         return;
     }
     const QString path = QDir(m_folder).filePath(name);

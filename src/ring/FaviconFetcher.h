@@ -41,8 +41,10 @@ public:
     // The picture in a reply's bytes (PNG, ICO, GIF, JPEG or BMP), decoded
     // within a memory limit; a null image for anything else, for a picture
     // that claims or turns out to be larger than maxPixelSide either way,
-    // and for more than FaviconService::maxBytes of bytes.
-    static QImage decodeReply(const QByteArray& bytes);
+    // and for more than FaviconService::maxBytes of bytes. The structure is
+    // checked (ImageCheck) before a decoder sees the bytes; why a reply was
+    // refused goes to *refusal.
+    static QImage decodeReply(const QByteArray& bytes, QString* refusal = nullptr);
 
     // The tabs in the same order, each with iconFile set where a favicon was
     // on disk or could be downloaded from `service`. Blocks on the network

@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "core/CustomIcons.h"
 #include "core/SymbolIcons.h"
+#include "platform/ImageCheck.h"
 #include "platform/Log.h"
 #include "ringkit/RingEffects.h"
 #include "ringkit/WindowArcGeometry.h"
@@ -17,6 +18,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 // ---- wedge -------------------------------------------------------------------
 
@@ -134,6 +136,13 @@ QImage readCustomIcon(const QString& name)
     const SafeFile::Result file = CustomIcons::readFile(name, RingItemIcons::maximumFileBytes);
     if (!file.ok())
         return {};
+    // A picture of a format checked here must hold up before its decoder sees it.
+    const ImageCheck::Verdict verdict = ImageCheck::inspect(
+        file.bytes, { RingItemIcons::maximumFileBytes, std::numeric_limits<int>::max(), 4096LL * 4096LL });
+    if (!verdict.ok()) {
+        complain(QStringLiteral("is refused before decoding (%1)").arg(verdict.reason));
+        return {};
+    }
     QBuffer buffer;
     buffer.setData(file.bytes);
     buffer.open(QIODevice::ReadOnly);

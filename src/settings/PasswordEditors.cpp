@@ -397,7 +397,7 @@ void PasswordVariantEditorView::saveNext(QList<PasswordDraftRow> pending)
         return;
     }
     const PasswordDraftRow row = pending.takeFirst();
-    auto secret = SecretText::fromUtf8(row.secret.toUtf8());
+    auto secret = SecretText::fromString(row.secret);
     m_vault.upsertVariant(
         m_entryId, row.asVariant(), secret, this, [this, row, pending](PasswordVault::SaveResult result) {
             if (m_closed)
@@ -425,5 +425,16 @@ void PasswordVariantEditorView::fail(const QString& label)
 void PasswordVariantEditorView::done(int result)
 {
     m_closed = true;
+    // The typed secrets go with the sheet: their characters are overwritten
+    // where the fields and the rows keep them (they share their buffers), and
+    // emptying the fields drops what their undo history holds.
+    for (const PasswordDraftRow& row : std::as_const(m_rows))
+        SecretText::wipeString(row.secret);
+    for (const Card& card : std::as_const(m_cards)) {
+        if (card.secret) {
+            SecretText::wipeString(card.secret->text());
+            card.secret->setText(QString());
+        }
+    }
     QDialog::done(result);
 }

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,8 +25,10 @@
 #include <QRawFont>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <thread>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -262,7 +265,7 @@ TEST(SingleInstance, LockLeftByADeadCopyIsTakenOver)
     EXPECT_TRUE(copy.claim());
 }
 
-TEST(SingleInstance, ALockFolderOthersCouldEnterIsNotUsed)
+TEST(SingleInstance, ALockFolderOthersCouldEnterGivesWayToAPrivateOne)
 {
     TestSupport::SimEnvironment env;
     QTemporaryDir base;
@@ -301,14 +304,79 @@ TEST(SingleInstance, ALockFolderOthersCouldEnterIsNotUsed)
         ASSERT_EQ(::chown(foreign.toLocal8Bit().constData(), 12345, 12345), 0);
         cases.append({ foreign, QStringLiteral("belongs to user id 12345") });
     }
+    const QString fallback = base.filePath(QStringLiteral("fallback"));
     for (const auto& [folder, why] : cases) {
         env.clearLog();
-        SingleInstance copy(folder);
-        EXPECT_TRUE(copy.claim()) << "it still starts: " << qPrintable(folder);
-        EXPECT_FALSE(lockIn(folder)) << qPrintable(folder);
-        ASSERT_EQ(env.logLines().size(), 1) << qPrintable(folder);
-        EXPECT_TRUE(env.logLines().first().contains(folder)) << qPrintable(env.logLines().first());
-        EXPECT_TRUE(env.logLines().first().contains(why)) << qPrintable(env.logLines().first());
+        {
+            SingleInstance copy(folder, nullptr, fallback);
+            EXPECT_TRUE(copy.claim()) << "it still starts: " << qPrintable(folder);
+            EXPECT_EQ(copy.folder(), fallback);
+            EXPECT_FALSE(lockIn(folder)) << qPrintable(folder);
+            EXPECT_TRUE(lockIn(fallback)) << qPrintable(folder);
+            ASSERT_EQ(env.logLines().size(), 1) << qPrintable(folder);
+            const QString line = env.logLines().first();
+            EXPECT_TRUE(
+                line.contains(folder) && line.contains(why) && line.contains(QStringLiteral("using ") + fallback))
+                << qPrintable(line);
+        }
+        // Nor a fallback that is not safe either: no copy runs unguarded.
+        env.clearLog();
+        SingleInstance unguarded(folder, nullptr, open);
+        EXPECT_FALSE(unguarded.claim()) << qPrintable(folder);
+        EXPECT_FALSE(lockIn(folder) || lockIn(open)) << qPrintable(folder);
+        EXPECT_TRUE(env.logLines().join(u'\n').contains(QStringLiteral("not starting"))) << qPrintable(folder);
     }
     EXPECT_FALSE(lockIn(mine));
+}
+
+TEST(SingleInstance, TwoStartsBesideAnOpenRuntimeFolderStillFindEachOther)
+{
+    QTemporaryDir base;
+    const QString open = base.filePath(QStringLiteral("open"));
+    ASSERT_TRUE(QDir().mkdir(open));
+    ASSERT_EQ(::chmod(open.toLocal8Bit().constData(), 0777), 0);
+    const QString fallback = base.filePath(QStringLiteral("fallback"));
+    SingleInstance first(open, nullptr, fallback);
+    ASSERT_TRUE(first.claim());
+    int reopens = 0;
+    QObject::connect(&first, &SingleInstance::reopenRequested, [&] { ++reopens; });
+    std::atomic<int> secondResult { -1 };
+    std::thread second([&] {
+        SingleInstance other(open, nullptr, fallback);
+        secondResult = other.claim() ? 1 : 0;
+    });
+    while (secondResult < 0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    second.join();
+    EXPECT_EQ(secondResult, 0) << "the second copy gives way";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reopens, 1);
+}
+
+TEST(SingleInstance, AFifoInPlaceOfTheLockNeitherHangsTheStartNorGoesUnsaid)
+{
+    TestSupport::SimEnvironment env;
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("kelvaro.lock"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    std::atomic<int> result { -1 };
+    std::thread start([&] {
+        SingleInstance copy(dir.path());
+        result = copy.claim() ? 1 : 0;
+    });
+    const QDeadlineTimer deadline(3000);
+    while (result < 0 && !deadline.hasExpired())
+        QThread::msleep(20);
+    const bool hung = result < 0;
+    if (hung) {
+        // Lets a start stuck reading the FIFO go on, so the test ends.
+        const int fd = ::open(QFile::encodeName(lock).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    start.join();
+    EXPECT_FALSE(hung) << "the start hung on the FIFO";
+    EXPECT_EQ(result, 1);
+    const QString log = env.logLines().join(u'\n');
+    EXPECT_TRUE(log.contains(lock) && log.contains(QStringLiteral("a FIFO"))) << qPrintable(log);
 }

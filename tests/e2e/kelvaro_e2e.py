@@ -102,7 +102,7 @@ def run(*args, check_rc=False, timeout=10):
 class Process:
     """A started program with its output captured to a log file."""
 
-    def __init__(self, args, name=None, env=None, wait_ready=False, ready_timeout=10):
+    def __init__(self, args, name=None, env=None, wait_ready=False, ready_timeout=10, cwd=None):
         os.makedirs(ARTEFACTS, exist_ok=True)
         self.name = name or os.path.basename(args[0])
         self.log_path = os.path.join(ARTEFACTS, "%s-%d.log" % (self.name, int(time.time() * 1000) % 10**8))
@@ -111,7 +111,7 @@ class Process:
         if env:
             full_env.update(env)
         self.proc = subprocess.Popen(args, stdout=subprocess.PIPE if wait_ready else self.log,
-                                     stderr=self.log, env=full_env, text=True)
+                                     stderr=self.log, env=full_env, text=True, cwd=cwd)
         if wait_ready:
             end = time.monotonic() + ready_timeout
             ready = False
@@ -529,12 +529,12 @@ def keyboard_free():
             and run(binary("kelvaro-keys-probe"), "held").stdout.strip() == "held=")
 
 
-def start_kelvaro(program="kelvaro", name=None, env=None, hotkey="a", mask=5, timeout=15):
+def start_kelvaro(program="kelvaro", name=None, env=None, hotkey="a", mask=5, timeout=15, cwd=None):
     """Starts kelvaro (or `program`, e.g. "kelvaro-test") and waits until it is
     ready for a person: its hotkey (`hotkey` with the modifiers `mask`; None
     for a start that grabs none, as during onboarding) is taken from every
     other client, and its tray icon is shown when a tray runs."""
-    app = Process([binary(program)], name=name, env=env)
+    app = Process([binary(program)], name=name, env=env, cwd=cwd)
     if hotkey:
         check(wait_until(lambda: hotkey_taken(hotkey, mask), timeout=timeout, interval=0.1),
               "%s takes its hotkey" % app.name)

@@ -333,3 +333,28 @@ TEST_F(PasswordsPage, SheetTitlesStandClearOfTheEdgeAndTheDivider)
     PasswordVariantEditorView* password = page.addPassword();
     check(password, QStringLiteral("Add Password"));
 }
+
+TEST_F(PasswordsPage, ClosingTheDialogOverwritesWhatWasTypedWhereverItIsHeld)
+{
+    seed(QStringLiteral("Mail"), {});
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    page.show();
+    for (const bool save : { false, true }) {
+        PasswordVariantEditorView* editor = page.addPassword();
+        ASSERT_TRUE(editor);
+        type(editor->secretField(0), QStringLiteral("typed-secret"));
+        // Shares the field's buffer, as every copy handed out does.
+        const QString held = editor->secretField(0)->text();
+        ASSERT_EQ(held, QStringLiteral("typed-secret"));
+        const QStringView whole(held.constData(), held.capacity() - held.data_ptr().freeSpaceAtBegin());
+        if (save)
+            editor->saveButton()->click();
+        else
+            editor->reject();
+        env.scheduler().runPending();
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_FALSE(whole.contains(u"secret")) << "saved: " << save;
+        EXPECT_TRUE(editor->secretField(0)->text().isEmpty());
+    }
+    EXPECT_EQ(keyring->items.size(), 1) << "the saved one still reached the keyring";
+}

@@ -314,6 +314,7 @@ public:
                     g_clear_error(&error);
                 }
                 atspi().unref(editable);
+                SecretText::wipeStack(); // what marshalling the text left on this stack
             }
             MainThread::post([answer, ok] { answer(ok); });
         });

@@ -51,9 +51,10 @@ constexpr const char* serviceName = "com.morvanix.kelvaro.passwords";
 
 struct Secrets {
     decltype(&secret_password_store_sync) store = nullptr;
-    decltype(&secret_password_lookup_sync) lookup = nullptr;
+    decltype(&secret_password_lookup_binary_sync) lookup = nullptr;
+    decltype(&secret_value_get) valueBytes = nullptr;
+    decltype(&secret_value_unref) valueUnref = nullptr;
     decltype(&secret_password_clear_sync) clear = nullptr;
-    decltype(&secret_password_free) free = nullptr;
     decltype(&secret_service_search_sync) search = nullptr;
     decltype(&secret_item_get_schema_name) schemaName = nullptr;
     decltype(&secret_item_delete_sync) deleteItem = nullptr;
@@ -66,9 +67,10 @@ const Secrets* secrets()
 {
     return OptionalLibrary::once<Secrets>(
         "libsecret-1.so.0", "passwords cannot be kept in the keyring", [](OptionalLibrary& lib, Secrets& a) {
-            return lib.bind(a.store, "secret_password_store_sync") && lib.bind(a.lookup, "secret_password_lookup_sync")
-                && lib.bind(a.clear, "secret_password_clear_sync") && lib.bind(a.free, "secret_password_free")
-                && lib.bind(a.search, "secret_service_search_sync")
+            return lib.bind(a.store, "secret_password_store_sync")
+                && lib.bind(a.lookup, "secret_password_lookup_binary_sync")
+                && lib.bind(a.valueBytes, "secret_value_get") && lib.bind(a.valueUnref, "secret_value_unref")
+                && lib.bind(a.clear, "secret_password_clear_sync") && lib.bind(a.search, "secret_service_search_sync")
                 && lib.bind(a.schemaName, "secret_item_get_schema_name")
                 && lib.bind(a.deleteItem, "secret_item_delete_sync") && lib.bind(a.unref, "g_object_unref");
         });
@@ -117,6 +119,8 @@ public:
             // into its secure memory, and no copy is made here.
             const gboolean ok = lib->store(schema(), SECRET_COLLECTION_DEFAULT, label.constData(), secret->c_str(),
                 nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
+            // Encrypting it for the keyring left blocks of it on this stack.
+            SecretText::wipeStack();
             if (ok)
                 dropForeignItems(lib, account);
             if (!ok)
@@ -137,25 +141,32 @@ public:
                 return;
             }
             GError* error = nullptr;
-            gchar* found = lib->lookup(
+            // The value as the library holds it, in its own locked memory
+            // that it wipes on release: the text form would be one more copy.
+            SecretValue* found = lib->lookup(
                 ownSchema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             if (!found && !error)
                 found = lib->lookup(
                     schema(), nullptr, &error, "service", serviceName, "account", account.constData(), nullptr);
             std::shared_ptr<const SecretText> secret;
             if (found) {
+                gsize length = 0;
+                const gchar* bytes = lib->valueBytes(found, &length);
                 // Text that is not UTF-8 is no password we can type. Checked in
                 // place: a decoded copy would stay behind in freed memory.
-                if (g_utf8_validate(found, -1, nullptr))
-                    secret = std::make_shared<const SecretText>(found, qsizetype(std::strlen(found)));
+                if (g_utf8_validate(bytes, gssize(length), nullptr))
+                    secret = std::make_shared<const SecretText>(bytes, qsizetype(length));
                 else
                     Log::write(
                         QStringLiteral("Kelvaro: a saved password in the keyring is not UTF-8 text; not releasing it"));
-                lib->free(found); // overwrites the library's copy
+                lib->valueUnref(found); // wipes the library's copy
             } else if (error) {
                 Log::write(QStringLiteral("Kelvaro: the keyring could not be read (%1)").arg(errorText(error)));
             }
             g_clear_error(&error);
+            // Decrypting the reply left blocks of the secret in the frames
+            // of the calls above, on this thread's stack.
+            SecretText::wipeStack();
             MainThread::post([answer, secret] { answer(secret); });
         });
     }
