@@ -50,7 +50,6 @@ std::optional<QString> FaviconFetcher::fileName(const QString& host)
     return CustomIcons::faviconName(host);
 }
 
-<<<<<<< HEAD
 std::optional<QString> FaviconFetcher::hostOf(const QString& address)
 {
     const QUrl url(address, QUrl::StrictMode);
@@ -64,10 +63,7 @@ std::optional<QString> FaviconFetcher::hostOf(const QString& address)
     return host;
 }
 
-QImage FaviconFetcher::decodeReply(const QByteArray& bytes)
-=======
 QImage FaviconFetcher::decodeReply(const QByteArray& bytes, QString* refusal)
->>>>>>> h4
 {
     const auto refuse = [refusal](const QString& why) {
         if (refusal)
