@@ -372,6 +372,33 @@ TEST_F(Window, KeyboardFocusOnATabDoesNotLookLikeTheChosenTab)
     EXPECT_NE(rendered(chosen).pixel(inside), plain.pixel(inside));
 }
 
+TEST_F(Window, AutomaticUpdateChecksAreOffAndDisabledInABuildWithoutAFeed)
+{
+    updates.setAutomaticChecks(false);
+    updates.setAutomaticChecks(true);
+    BuildConfig::setUpdateFeedUrl(QString());
+    {
+        GeneralSettingsView page(env.platform(), updates);
+        EXPECT_FALSE(page.automaticChecks()->isEnabled());
+        EXPECT_FALSE(page.automaticChecks()->isChecked()) << "shown on while there is nothing to check";
+        EXPECT_EQ(page.automaticChecks()->accessibleDescription(),
+            QStringLiteral("This build of Kelvaro has no update feed."));
+        updates.setAutomaticChecks(false); // a change made elsewhere shows the same
+        updates.setAutomaticChecks(true);
+        EXPECT_FALSE(page.automaticChecks()->isChecked());
+    }
+    EXPECT_TRUE(env.defaults().value(QStringLiteral("updateChecksAutomatic")).value_or(false).toBool())
+        << "the stored choice is kept for a build with a feed";
+    BuildConfig::setUpdateFeedUrl(QStringLiteral("https://updates.example.org/feed.json"));
+    {
+        GeneralSettingsView page(env.platform(), updates);
+        EXPECT_TRUE(page.automaticChecks()->isEnabled());
+        EXPECT_TRUE(page.automaticChecks()->isChecked());
+        EXPECT_EQ(page.automaticChecks()->accessibleDescription(), QStringLiteral("Once a day, in the background."));
+    }
+    BuildConfig::setUpdateFeedUrl(std::nullopt);
+}
+
 TEST_F(Window, UsageDataSwitchIsOffAndDisabledInABuildThatCannotSend)
 {
     env.defaults().setValue(QStringLiteral("telemetryEnabled"), true);
