@@ -27,6 +27,7 @@ class PointerMonitor;
 class PresenceCheck;
 class Scheduler;
 class Screens;
+class ScreenLock;
 class SecretStore;
 class SyntheticKeys;
 class Windows;
@@ -56,6 +57,7 @@ public:
         std::shared_ptr<Appearance> appearance;
         std::shared_ptr<DisplayPreferences> displayPreferences;
         std::shared_ptr<LoginItem> loginItem;
+        std::shared_ptr<ScreenLock> screenLock;
     };
 
     Platform() = default;
@@ -88,6 +90,7 @@ public:
     Appearance& appearance() const { return need(m_ports.appearance, "Appearance"); }
     DisplayPreferences& displayPreferences() const { return need(m_ports.displayPreferences, "DisplayPreferences"); }
     LoginItem& loginItem() const { return need(m_ports.loginItem, "LoginItem"); }
+    ScreenLock& screenLock() const { return need(m_ports.screenLock, "ScreenLock"); }
 
     // The ports themselves, for the code that builds the platform (and for a
     // test that swaps one backend for its own).

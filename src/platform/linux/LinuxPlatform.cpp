@@ -21,6 +21,7 @@ std::shared_ptr<LoginItem> makeDefaultLoginItem();
 std::shared_ptr<MenuAccessibility> makeAtspiMenuAccessibility();
 std::shared_ptr<PointerMonitor> makeDefaultPointerMonitor();
 std::shared_ptr<Screens> makeDefaultScreens();
+std::shared_ptr<ScreenLock> makeDBusScreenLock();
 std::shared_ptr<SecretStore> makeSecretServiceStore();
 std::shared_ptr<SyntheticKeys> makeXTestSyntheticKeys();
 std::shared_ptr<void> makeX11Desktop(
@@ -49,6 +50,8 @@ void LinuxPlatform::build(Platform& platform)
         p.displayPreferences = makeDefaultDisplayPreferences();
     if (!p.loginItem)
         p.loginItem = makeDefaultLoginItem();
+    if (!p.screenLock)
+        p.screenLock = makeDBusScreenLock();
     if (!p.workspace || !p.windows) {
         Workspace* workspace = nullptr;
         Windows* windows = nullptr;

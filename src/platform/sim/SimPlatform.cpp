@@ -22,6 +22,7 @@ SimPlatform::SimPlatform()
     , m_appearance(std::make_shared<SimAppearance>())
     , m_displayPreferences(std::make_shared<SimDisplayPreferences>())
     , m_loginItem(std::make_shared<SimLoginItem>())
+    , m_screenLock(std::make_shared<SimScreenLock>())
     , m_platform(Platform::Ports {
           .scheduler = m_scheduler,
           .defaults = m_defaults,
@@ -44,6 +45,7 @@ SimPlatform::SimPlatform()
           .appearance = m_appearance,
           .displayPreferences = m_displayPreferences,
           .loginItem = m_loginItem,
+          .screenLock = m_screenLock,
       })
 {
     Platform::install(&m_platform);

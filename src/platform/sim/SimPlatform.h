@@ -31,6 +31,7 @@
 #include "platform/sim/SimPanelHints.h"
 #include "platform/sim/SimPointerMonitor.h"
 #include "platform/sim/SimPresenceCheck.h"
+#include "platform/sim/SimScreenLock.h"
 #include "platform/sim/SimScreens.h"
 #include "platform/sim/VirtualScheduler.h"
 
@@ -66,6 +67,7 @@ public:
     SimAppearance& appearance() { return *m_appearance; }
     SimDisplayPreferences& displayPreferences() { return *m_displayPreferences; }
     SimLoginItem& loginItem() { return *m_loginItem; }
+    SimScreenLock& screenLock() { return *m_screenLock; }
 
 private:
     Platform* m_previous = nullptr;
@@ -89,5 +91,6 @@ private:
     std::shared_ptr<SimAppearance> m_appearance;
     std::shared_ptr<SimDisplayPreferences> m_displayPreferences;
     std::shared_ptr<SimLoginItem> m_loginItem;
+    std::shared_ptr<SimScreenLock> m_screenLock;
     Platform m_platform;
 };
