@@ -186,6 +186,8 @@ TEST_F(Window, GeneralPageControlsWriteTheirKeys)
     // A build that can send usage data, to an address that is never reached.
     BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
     BuildConfig::setAnalyticsHost(QStringLiteral("no address"));
+    // And one with an update feed, which is never asked here.
+    BuildConfig::setUpdateFeedUrl(QStringLiteral("https://updates.example.org/feed.json"));
     GeneralSettingsView page(env.platform(), updates);
     EXPECT_FALSE(page.followPointer()->isEnabled()) << "one display";
 
