@@ -15,6 +15,7 @@ class ApplicationIdentity;
 class BrowserScripting;
 class Clipboard;
 class DefaultsStore;
+class DesktopAccess;
 class DisplayPreferences;
 class FaviconService;
 class FocusedText;
@@ -58,6 +59,7 @@ public:
         std::shared_ptr<DisplayPreferences> displayPreferences;
         std::shared_ptr<LoginItem> loginItem;
         std::shared_ptr<ScreenLock> screenLock;
+        std::shared_ptr<DesktopAccess> desktopAccess;
     };
 
     Platform() = default;
@@ -91,6 +93,7 @@ public:
     DisplayPreferences& displayPreferences() const { return need(m_ports.displayPreferences, "DisplayPreferences"); }
     LoginItem& loginItem() const { return need(m_ports.loginItem, "LoginItem"); }
     ScreenLock& screenLock() const { return need(m_ports.screenLock, "ScreenLock"); }
+    DesktopAccess& desktopAccess() const { return need(m_ports.desktopAccess, "DesktopAccess"); }
 
     // The ports themselves, for the code that builds the platform (and for a
     // test that swaps one backend for its own).

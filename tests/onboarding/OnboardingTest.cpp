@@ -6,6 +6,7 @@
 #include "onboarding/LaunchPopover.h"
 #include "onboarding/OnboardingView.h"
 #include "onboarding/PressDemoKeyStrip.h"
+#include "platform/sim/SimDesktopAccess.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "platform/sim/SimKeyTap.h"
 #include "editors/HotkeyRecorder.h"
@@ -25,30 +26,10 @@
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
 
-AccessibilityState busOff()
-{
-    AccessibilityState s;
-    s.accessibilityBus = false;
-    return s;
-}
-
 class Onboarding : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        AccessibilityPermissionMonitor::setProbe([this](QObject*, auto reply) { reply(desktop); });
-        AccessibilityPermissionMonitor::setEnabler([this] {
-            ++busRequests;
-            return true;
-        });
-        settings().setLanguage(AppLanguage::english);
-    }
-    void TearDown() override
-    {
-        settings().setLanguage(AppLanguage::system);
-        AccessibilityPermissionMonitor::setProbe({});
-        AccessibilityPermissionMonitor::setEnabler({});
-    }
+    void SetUp() override { settings().setLanguage(AppLanguage::english); }
+    void TearDown() override { settings().setLanguage(AppLanguage::system); }
     void settle()
     {
         env.scheduler().runPending();
@@ -67,8 +48,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    AccessibilityState desktop;
-    int busRequests = 0;
+    SimDesktopAccess& desktop = env.sim().desktopAccess();
 };
 }
 
@@ -190,7 +170,7 @@ TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
 
 TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
 {
-    desktop = busOff();
+    desktop.accessibilityBus = false;
     OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     settle();
@@ -201,9 +181,9 @@ TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
     ASSERT_TRUE(button);
     EXPECT_EQ(button->text(), QStringLiteral("Turn On the Accessibility Bus"));
     button->click();
-    EXPECT_EQ(busRequests, 1);
+    EXPECT_EQ(desktop.enableRequests, 1);
 
-    desktop = AccessibilityState {}; // the bus came on
+    desktop.accessibilityBus = true; // the bus came on
     env.scheduler().advance(1.5);
     settle();
     EXPECT_EQ(wizard.pageTitle(), QStringLiteral("You're all set"));
@@ -348,17 +328,17 @@ TEST_F(Onboarding, PressDemoActsOutTheHotkeyWhileShownAndHoldsStillWithReducedMo
 
 TEST_F(Onboarding, HelpShowsTheCalloutOnlyWhileSomethingIsMissingAndOpensItsLinks)
 {
-    desktop = busOff();
+    desktop.accessibilityBus = false;
     QList<QUrl> opened;
     HelpView::setUrlOpener([&](const QUrl& url) {
         opened << url;
         return true;
     });
-    HelpView help(env.platform().keyTap());
+    HelpView help(env.platform());
     help.show();
     settle();
     EXPECT_TRUE(help.showsCallout());
-    desktop = AccessibilityState {};
+    desktop.accessibilityBus = true;
     env.scheduler().advance(1.5);
     settle();
     EXPECT_FALSE(help.showsCallout());

@@ -8,7 +8,6 @@
 #include "platform/sim/MemorySecretStore.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimPresenceCheck.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/IconViews.h"
 #include "settings/PasswordEditors.h"
 #include "settings/PasswordsSettingsView.h"
@@ -32,7 +31,6 @@ protected:
     void SetUp() override
     {
         desktop = &env.sim().desktop();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         env.platform().ports().secretStore = keyring;
         env.platform().ports().presenceCheck = presence;
         PasswordAuth::setConversationFactory([] { return nullptr; });
@@ -42,7 +40,6 @@ protected:
     {
         PasswordAuth::lock();
         PasswordAuth::setConversationFactory(nullptr);
-        AccessibilityPermissionMonitor::setProbe({});
     }
 
     PasswordEntry seed(const QString& label, const QStringList& passwords)
@@ -77,7 +74,7 @@ protected:
 TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -129,7 +126,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
     // A screen reader's or dictation's text arrives through the accessible
     // interface, not as keys; Save used to stay disabled for it.
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -152,7 +149,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
 TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndRevealsGoThroughTheCheck)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home"), QStringLiteral("Work") });
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(1);
     ASSERT_TRUE(editor);
@@ -189,7 +186,7 @@ TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndReve
 TEST_F(PasswordsPage, ALateRevealNeverOverwritesTypingNorActsAfterTheDialogClosed)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home") });
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(0);
     editor->revealButton(0)->click();
@@ -213,7 +210,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
     keyring->refuseStores = true;
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     type(editor->labelField(0), QStringLiteral("<b>x</b>"));
@@ -244,7 +241,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 
 TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWithTheirSecretsAfterOneQuestion)
 {
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     EXPECT_FALSE(page.accountButton());
     PasswordAccountEditorView* editor = page.addAccount();

@@ -13,6 +13,7 @@ std::shared_ptr<Appearance> makeDefaultAppearance();
 std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(const QString& procRoot = {});
 std::shared_ptr<Clipboard> makeSystemClipboard();
 std::shared_ptr<DefaultsStore> makeDefaultFileStore();
+std::shared_ptr<DesktopAccess> makeDBusDesktopAccess();
 std::shared_ptr<DisplayPreferences> makeDefaultDisplayPreferences();
 std::shared_ptr<FocusedText> makeAtspiFocusedText();
 std::shared_ptr<KeyTap> makeDefaultKeyTap();
@@ -52,6 +53,8 @@ void LinuxPlatform::build(Platform& platform)
         p.loginItem = makeDefaultLoginItem();
     if (!p.screenLock)
         p.screenLock = makeDBusScreenLock();
+    if (!p.desktopAccess)
+        p.desktopAccess = makeDBusDesktopAccess();
     if (!p.workspace || !p.windows) {
         Workspace* workspace = nullptr;
         Windows* windows = nullptr;

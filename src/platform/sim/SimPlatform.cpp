@@ -23,6 +23,7 @@ SimPlatform::SimPlatform()
     , m_displayPreferences(std::make_shared<SimDisplayPreferences>())
     , m_loginItem(std::make_shared<SimLoginItem>())
     , m_screenLock(std::make_shared<SimScreenLock>())
+    , m_desktopAccess(std::make_shared<SimDesktopAccess>())
     , m_platform(Platform::Ports {
           .scheduler = m_scheduler,
           .defaults = m_defaults,
@@ -46,6 +47,7 @@ SimPlatform::SimPlatform()
           .displayPreferences = m_displayPreferences,
           .loginItem = m_loginItem,
           .screenLock = m_screenLock,
+          .desktopAccess = m_desktopAccess,
       })
 {
     Platform::install(&m_platform);

@@ -21,6 +21,7 @@
 #include "platform/sim/SimAppearance.h"
 #include "platform/sim/SimBrowserScripting.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimDesktopAccess.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "platform/sim/SimFaviconService.h"
 #include "platform/sim/SimFocusedText.h"
@@ -68,6 +69,7 @@ public:
     SimDisplayPreferences& displayPreferences() { return *m_displayPreferences; }
     SimLoginItem& loginItem() { return *m_loginItem; }
     SimScreenLock& screenLock() { return *m_screenLock; }
+    SimDesktopAccess& desktopAccess() { return *m_desktopAccess; }
 
 private:
     Platform* m_previous = nullptr;
@@ -92,5 +94,6 @@ private:
     std::shared_ptr<SimDisplayPreferences> m_displayPreferences;
     std::shared_ptr<SimLoginItem> m_loginItem;
     std::shared_ptr<SimScreenLock> m_screenLock;
+    std::shared_ptr<SimDesktopAccess> m_desktopAccess;
     Platform m_platform;
 };
