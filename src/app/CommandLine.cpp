@@ -4,6 +4,7 @@
 #include "core/Translations.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "services/BuildConfig.h"
+#include "settings/LanguagePicker.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +40,8 @@ std::optional<QString> unknownOption(const QStringList& arguments)
         const QString& a = arguments.at(i);
         if (!a.startsWith(QLatin1Char('-')) || a == QLatin1String("-"))
             continue;
+        if (a == LanguagePicker::relaunchArgument())
+            continue; // a copy started by the language change, replacing this one
         QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
         const bool hasValue = name.contains(QLatin1Char('='));
         name = name.section(QLatin1Char('='), 0, 0);

@@ -73,6 +73,8 @@ TEST(CommandLineTest, AnUnknownOptionIsTheUsageOnStandardErrorAndStatusTwo)
                             QStringLiteral("-reverse"), QStringLiteral("-name"), QStringLiteral("--bogus") },
         env));
     EXPECT_FALSE(answer({ QStringLiteral("-") }, env));
+    // Nor does the argument of the copy a language change starts.
+    EXPECT_FALSE(answer({ QStringLiteral("--relaunch") }, env));
 }
 
 TEST(CommandLineTest, TextsAreInTheInterfaceLanguage)
