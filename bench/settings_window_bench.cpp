@@ -18,8 +18,8 @@
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/sim/MemoryDefaultsStore.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimDesktopAccess.h"
 #include "platform/sim/SimScreens.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "ringkit/RingAnimation.h"
 #include "settings/SettingsView.h"
 
@@ -62,7 +62,6 @@ void BM_OpenSettingsToFirstFrame(benchmark::State& state)
         desktop->addApp(100 + a, QStringLiteral("org.example.App%1").arg(a), QStringLiteral("App %1").arg(a)).icon
             = SimDesktop::solidIcon(QColor::fromHsv(a * 40, 200, 200));
     desktop->frontmostPID = 100;
-    AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
     AppServices services = AppServices::builtIn(Platform::installed());
     for (auto _ : state) {
         TitledWindows windows(Platform::installed(), services);
@@ -99,7 +98,6 @@ BENCHMARK(BM_OpenSettingsToFirstFrame)
 // time per second (the figure to read: idle_cpu_ms, which should be 0).
 void BM_IdleAfterTabChanges(benchmark::State& state)
 {
-    AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
     AppServices services = AppServices::builtIn(Platform::installed());
     const auto spin = [](int ms) {
         QEventLoop loop;
@@ -143,11 +141,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariable("KELVARO_BENCH_X11") != QLatin1String("1") || qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The desktop's own backends but for the settings, the screens and (per
-    // benchmark) the applications.
+    // The desktop's own backends but for the settings, the screens, a desktop
+    // that grants everything (no banner) and (per benchmark) the applications.
     Platform platform;
     Platform::install(&platform);
     platform.ports().defaults = std::make_shared<MemoryDefaultsStore>();
+    platform.ports().desktopAccess = std::make_shared<SimDesktopAccess>();
     auto screens = std::make_shared<SimScreens>();
     screens->addScreen(QRectF(0, 0, 1920, 1080));
     platform.ports().screens = screens;

@@ -2,12 +2,12 @@
 
 #include "app/AppServices.h"
 #include "app/RingController.h"
-#include "app/ScreenLockObserver.h"
 #include "core/AppSettings.h"
 #include "input/HotkeyDispatcher.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Log.h"
 #include "platform/Platform.h"
+#include "platform/ScreenLock.h"
 #include "platform/Scheduler.h"
 #include "vault/PasswordVault.h"
 
@@ -133,10 +133,12 @@ void AppDelegate::startUpdateChecks()
 
 void AppDelegate::observeScreenLock()
 {
-    if (m_screenLockObserver)
+    if (m_watchingScreenLock)
         return;
-    m_screenLockObserver = std::make_unique<ScreenLockObserver>();
-    connect(m_screenLockObserver.get(), &ScreenLockObserver::locked, this, [this] {
+    m_watchingScreenLock = true;
+    ScreenLock& screenLock = m_platform.screenLock();
+    screenLock.watch();
+    connect(&screenLock, &ScreenLock::locked, this, [this] {
         Log::write(QStringLiteral("Kelvaro: the screen locked; saved passwords need a new presence check"));
         if (m_services.resetPresenceContext)
             m_services.resetPresenceContext();

@@ -13,7 +13,6 @@ struct AppServices;
 class HotkeyDispatcher;
 class Platform;
 class RingController;
-class ScreenLockObserver;
 
 class AppDelegate : public QObject {
     Q_OBJECT
@@ -52,6 +51,6 @@ private:
     std::unique_ptr<TitledWindows> m_windows;
     void showTelemetryNotice();
 
-    std::unique_ptr<ScreenLockObserver> m_screenLockObserver;
+    bool m_watchingScreenLock = false;
     bool m_updateChecksStarted = false;
 };

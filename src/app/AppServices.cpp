@@ -39,7 +39,7 @@ AppServices AppServices::builtIn(const Platform& platform)
     s.makeOnboardingView = [&platform](std::function<void(bool)> onFinish) -> QWidget* {
         return new OnboardingView(platform, std::move(onFinish));
     };
-    s.makeHelpView = [&platform]() -> QWidget* { return new HelpView(platform.keyTap()); };
+    s.makeHelpView = [&platform]() -> QWidget* { return new HelpView(platform); };
     s.makeLaunchPopoverView = [](int arrowX, bool arrowBelow, std::function<void()> onOpenSettings,
                                   std::function<void()> onDismiss) -> QWidget* {
         return new LaunchPopoverView(arrowX, arrowBelow, std::move(onOpenSettings), std::move(onDismiss));

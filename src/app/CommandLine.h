@@ -23,12 +23,18 @@ struct Environment {
     std::function<QString(const char*)> variable;
     // Whether an X connection to the display opens (nothing: the default display).
     std::function<bool(const QString&)> displayOpens;
+    // The interface language's code ("de", …): the stored choice, else the
+    // system's. Nothing: the texts stay English.
+    std::function<QString()> languageCode;
 };
 
-// The process's environment, with a real connection attempt to the display.
+// The process's environment, with a real connection attempt to the display
+// and the interface language read from the settings file without changing it.
 Environment systemEnvironment();
 
-// Nothing when Kelvaro should start; otherwise what to print and the exit status.
+// Nothing when Kelvaro should start; otherwise what to print and the exit
+// status: 0 for help and the version, 1 without an X11 session, 2 for an
+// option Kelvaro does not know (the usage goes to standard error).
 std::optional<Answer> answer(const QStringList& arguments, const Environment& environment);
 
 // Prints the answer and returns its exit status.

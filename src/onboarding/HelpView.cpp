@@ -195,9 +195,9 @@ QString HelpView::version()
     return v + QStringLiteral(" (") + b + QLatin1Char(')');
 }
 
-HelpView::HelpView(KeyTap& keyTap, QWidget* parent)
+HelpView::HelpView(const Platform& platform, QWidget* parent)
     : QWidget(parent)
-    , m_permissions(keyTap)
+    , m_permissions(platform)
 {
     resize(windowSize);
     auto* column = new QVBoxLayout(this);

@@ -26,8 +26,8 @@ QUrl supportMail();
 class HelpView : public QWidget {
     Q_OBJECT
 public:
-    // `keyTap` tells the desktop-access callout whether key grabs are granted.
-    explicit HelpView(KeyTap& keyTap, QWidget* parent = nullptr);
+    // The desktop-access callout reads what the desktop grants from `platform`.
+    explicit HelpView(const Platform& platform, QWidget* parent = nullptr);
 
     static constexpr QSize windowSize { 620, 640 };
     // "1.2.0 (42)"; "1.0" and "1" stand in for a missing version or build.

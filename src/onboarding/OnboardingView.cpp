@@ -63,7 +63,7 @@ OnboardingView::OnboardingView(const Platform& platform, std::function<void(bool
     : QWidget(parent)
     , m_platform(platform)
     , m_onFinish(std::move(onFinish))
-    , m_permissions(platform.keyTap())
+    , m_permissions(platform)
 {
     setFixedSize(windowSize);
     setAutoFillBackground(true);

@@ -15,6 +15,7 @@ class ApplicationIdentity;
 class BrowserScripting;
 class Clipboard;
 class DefaultsStore;
+class DesktopAccess;
 class DisplayPreferences;
 class FaviconService;
 class FocusedText;
@@ -27,6 +28,7 @@ class PointerMonitor;
 class PresenceCheck;
 class Scheduler;
 class Screens;
+class ScreenLock;
 class SecretStore;
 class SyntheticKeys;
 class Windows;
@@ -56,6 +58,8 @@ public:
         std::shared_ptr<Appearance> appearance;
         std::shared_ptr<DisplayPreferences> displayPreferences;
         std::shared_ptr<LoginItem> loginItem;
+        std::shared_ptr<ScreenLock> screenLock;
+        std::shared_ptr<DesktopAccess> desktopAccess;
     };
 
     Platform() = default;
@@ -88,6 +92,8 @@ public:
     Appearance& appearance() const { return need(m_ports.appearance, "Appearance"); }
     DisplayPreferences& displayPreferences() const { return need(m_ports.displayPreferences, "DisplayPreferences"); }
     LoginItem& loginItem() const { return need(m_ports.loginItem, "LoginItem"); }
+    ScreenLock& screenLock() const { return need(m_ports.screenLock, "ScreenLock"); }
+    DesktopAccess& desktopAccess() const { return need(m_ports.desktopAccess, "DesktopAccess"); }
 
     // The ports themselves, for the code that builds the platform (and for a
     // test that swaps one backend for its own).

@@ -95,6 +95,8 @@ UpdateChecker& UpdateChecker::shared()
     return *instance;
 }
 
+bool UpdateChecker::hasFeed() { return !BuildConfig::updateFeedUrl().trimmed().isEmpty(); }
+
 void UpdateChecker::setAutomaticChecks(bool on)
 {
     m_defaults->setValue(kAutomaticKey, on);

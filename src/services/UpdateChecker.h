@@ -90,6 +90,8 @@ public:
     static QString currentVersion();
     // Whether this system meets the manifest's minimum system version.
     static bool supportsThisSystem(const UpdateManifest& manifest);
+    // Whether this build has an update feed (without one nothing is checked).
+    static bool hasFeed();
 
     // Opens download addresses; tests replace it (default: QDesktopServices).
     static void setUrlOpener(std::function<void(const QUrl&)> opener);

@@ -1,17 +1,12 @@
 #include "settings/AccessibilityPermissionMonitor.h"
 
 #include "input/HotkeyDispatcher.h"
+#include "platform/DesktopAccess.h"
 #include "platform/KeyTap.h"
-#include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -19,43 +14,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString a11yService = QStringLiteral("org.a11y.Bus");
-const QString a11yPath = QStringLiteral("/org/a11y/bus");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString statusInterface = QStringLiteral("org.a11y.Status");
-
-bool isX11Session()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return false;
-    // XWayland gives an X connection too, but no global keys or windows.
-    return qEnvironmentVariable("XDG_SESSION_TYPE") != QLatin1String("wayland");
-}
-
-AccessibilityPermissionMonitor::Probe& probeHook()
-{
-    static AccessibilityPermissionMonitor::Probe p;
-    return p;
-}
-
-AccessibilityPermissionMonitor::Enabler& enablerHook()
-{
-    static AccessibilityPermissionMonitor::Enabler e = [] {
-        QDBusMessage set
-            = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Set"));
-        set << statusInterface << QStringLiteral("IsEnabled") << QVariant::fromValue(QDBusVariant(true));
-        if (!QDBusConnection::sessionBus().send(set)) {
-            Log::write(QStringLiteral("Kelvaro: could not ask the session bus to switch the accessibility bus on"));
-            return false;
-        }
-        return true;
-    };
-    return e;
-}
-}
 
 AccessibilityState::Missing AccessibilityState::missing() const
 {
@@ -68,32 +26,9 @@ AccessibilityState::Missing AccessibilityState::missing() const
     return Missing::nothing;
 }
 
-AccessibilityPermissionMonitor::Probe AccessibilityPermissionMonitor::defaultProbe(KeyTap& keyTap)
-{
-    return [&keyTap](QObject* context, std::function<void(AccessibilityState)> reply) {
-        AccessibilityState state;
-        state.x11Session = isX11Session();
-        state.keyGrabs = state.x11Session && HotkeyDispatcher::isTapRunning().value_or(keyTap.isTrusted());
-        QDBusMessage get
-            = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface, QStringLiteral("Get"));
-        get << statusInterface << QStringLiteral("IsEnabled");
-        auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(get, 1000), context);
-        QObject::connect(
-            watcher, &QDBusPendingCallWatcher::finished, context, [watcher, state, reply = std::move(reply)]() mutable {
-                QDBusPendingReply<QDBusVariant> answer = *watcher;
-                state.accessibilityBus = !answer.isError() && answer.value().variant().toBool();
-                watcher->deleteLater();
-                reply(state);
-            });
-    };
-}
-
-void AccessibilityPermissionMonitor::setProbe(Probe probe) { probeHook() = std::move(probe); }
-void AccessibilityPermissionMonitor::setEnabler(Enabler enabler) { enablerHook() = std::move(enabler); }
-
-AccessibilityPermissionMonitor::AccessibilityPermissionMonitor(KeyTap& keyTap, QObject* parent)
+AccessibilityPermissionMonitor::AccessibilityPermissionMonitor(const Platform& platform, QObject* parent)
     : QObject(parent)
-    , m_keyTap(keyTap)
+    , m_platform(platform)
 {
 }
 
@@ -120,12 +55,15 @@ void AccessibilityPermissionMonitor::refresh()
     if (m_waiting)
         return; // the previous answer is still on its way
     m_waiting = true;
+    AccessibilityState state;
+    state.x11Session = m_platform.desktopAccess().isX11Session();
+    state.keyGrabs = state.x11Session && HotkeyDispatcher::isTapRunning().value_or(m_platform.keyTap().isTrusted());
     QPointer<AccessibilityPermissionMonitor> self(this);
-    const Probe probe = probeHook() ? probeHook() : defaultProbe(m_keyTap);
-    probe(this, [self](AccessibilityState state) {
+    m_platform.desktopAccess().readAccessibilityBus(this, [self, state](bool busOn) mutable {
         if (!self)
             return;
         self->m_waiting = false;
+        state.accessibilityBus = busOn;
         self->apply(state);
     });
 }
@@ -140,8 +78,8 @@ void AccessibilityPermissionMonitor::apply(AccessibilityState state)
 
 void AccessibilityPermissionMonitor::openSystemSettings()
 {
-    if (m_state.missing() == AccessibilityState::Missing::accessibilityBus && enablerHook())
-        enablerHook()();
+    if (m_state.missing() == AccessibilityState::Missing::accessibilityBus)
+        m_platform.desktopAccess().enableAccessibilityBus();
     if (isMonitoring())
         return;
     refresh();

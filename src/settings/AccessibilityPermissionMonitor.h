@@ -12,9 +12,8 @@
 
 #include <QObject>
 #include <QWidget>
-#include <functional>
 
-class KeyTap;
+class Platform;
 class QLabel;
 class QPushButton;
 
@@ -33,14 +32,10 @@ struct AccessibilityState {
 class AccessibilityPermissionMonitor : public QObject {
     Q_OBJECT
 public:
-    // Reads the state and answers through `reply` (now or later, on the main thread).
-    using Probe = std::function<void(QObject* context, std::function<void(AccessibilityState)> reply)>;
-    // Switches the accessibility bus on; false when it could not ask.
-    using Enabler = std::function<bool()>;
-
-    // `keyTap` answers whether key grabs are granted while the dispatcher's
-    // tap is not running; it must outlive the monitor.
-    explicit AccessibilityPermissionMonitor(KeyTap& keyTap, QObject* parent = nullptr);
+    // Reads the session and the accessibility bus from the platform's desktop
+    // access, and whether key grabs are granted from its key tap while the
+    // dispatcher's tap is not running; the platform must outlive the monitor.
+    explicit AccessibilityPermissionMonitor(const Platform& platform, QObject* parent = nullptr);
     ~AccessibilityPermissionMonitor() override;
 
     bool isTrusted() const { return m_state.isTrusted(); }
@@ -55,12 +50,6 @@ public:
 
     static constexpr double pollInterval = 1.5;
 
-    // The probe and enabler of every monitor from now on (tests); an empty
-    // probe brings back each monitor's own reading of the desktop.
-    static void setProbe(Probe probe);
-    static void setEnabler(Enabler enabler);
-    static Probe defaultProbe(KeyTap& keyTap);
-
 Q_SIGNALS:
     // Only when the state changed, never on every poll.
     void trustChanged();
@@ -69,7 +58,7 @@ private:
     void refresh();
     void apply(AccessibilityState state);
 
-    KeyTap& m_keyTap;
+    const Platform& m_platform;
     AccessibilityState m_state;
     quint64 m_timer = 0;
     bool m_waiting = false;

@@ -218,7 +218,7 @@ CapturedTabsSettingsView::CapturedTabsSettingsView(const Platform& platform, QWi
     });
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     QWidget* body = column->parentWidget();
-    m_keyBinding = new KeyBindingSection(m_platform.keyTap(), HotkeyRole::capturedTabs, body);
+    m_keyBinding = new KeyBindingSection(m_platform, HotkeyRole::capturedTabs, body);
     column->addWidget(m_keyBinding);
     auto* section = new QGroupBox(
         QCoreApplication::translate("Kelvaro", "Browsers & Tabs").replace(QLatin1Char('&'), QStringLiteral("&&")),

@@ -234,8 +234,12 @@ GeneralSettingsView::GeneralSettingsView(const Platform& platform, UpdateChecker
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     versionRow->addWidget(version);
     about->addLayout(versionRow);
+    // A build without an update feed never checks, whatever the stored choice
+    // (kept for a build that has one).
     m_automaticChecks = toggle(QCoreApplication::translate("Kelvaro", "Check for updates automatically"),
-        QCoreApplication::translate("Kelvaro", "Once a day, in the background."), about, content);
+        UpdateChecker::hasFeed() ? QCoreApplication::translate("Kelvaro", "Once a day, in the background.")
+                                 : QCoreApplication::translate("Kelvaro", "This build of Kelvaro has no update feed."),
+        about, content);
     connect(m_automaticChecks, &QCheckBox::toggled, this, [this](bool on) { m_updates.setAutomaticChecks(on); });
     auto* checkRow = new QHBoxLayout;
     m_checkNow = new QPushButton(QCoreApplication::translate("Kelvaro", "Check Now"), content);
@@ -333,7 +337,9 @@ void GeneralSettingsView::showUsageData()
 void GeneralSettingsView::showAutomaticChecks()
 {
     const QSignalBlocker quiet(m_automaticChecks);
-    m_automaticChecks->setChecked(m_updates.automaticChecks());
+    const bool canCheck = UpdateChecker::hasFeed();
+    m_automaticChecks->setEnabled(canCheck);
+    m_automaticChecks->setChecked(canCheck && m_updates.automaticChecks());
 }
 
 void GeneralSettingsView::refreshUpdates()

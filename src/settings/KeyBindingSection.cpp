@@ -100,13 +100,13 @@ void HoldModifierPicker::refresh()
 
 // ---- The section -------------------------------------------------------------------------------
 
-KeyBindingSection::KeyBindingSection(KeyTap& keyTap, HotkeyRole role, QWidget* parent)
+KeyBindingSection::KeyBindingSection(const Platform& platform, HotkeyRole role, QWidget* parent)
     : QGroupBox(parent)
     , m_hotkey(AppSettings::shared().binding(role))
     , m_held { [role] { return AppSettings::shared().holdModifiers(role); },
         [role](std::uint64_t flags) { AppSettings::shared().setHoldModifiers(flags, role); } }
     , m_warning([role] { return AppSettings::shared().warning(AppSettings::shared().hotkey(role), role); })
-    , m_permissions(keyTap)
+    , m_permissions(platform)
 {
     build(::explanation(role));
     using Key = AppSettings::Key;
@@ -118,13 +118,13 @@ KeyBindingSection::KeyBindingSection(KeyTap& keyTap, HotkeyRole role, QWidget* p
     });
 }
 
-KeyBindingSection::KeyBindingSection(KeyTap& keyTap, HotkeyBinding hotkey, ModifierBinding held,
+KeyBindingSection::KeyBindingSection(const Platform& platform, HotkeyBinding hotkey, ModifierBinding held,
     const QString& explanation, std::function<std::optional<QString>()> warning, QWidget* parent)
     : QGroupBox(parent)
     , m_hotkey(std::move(hotkey))
     , m_held(std::move(held))
     , m_warning(std::move(warning))
-    , m_permissions(keyTap)
+    , m_permissions(platform)
 {
     build(explanation);
     AppSettings::shared().onChange(this, { AppSettings::Key::launcherGroups }, [this] { refresh(); });
@@ -183,12 +183,12 @@ void KeyBindingSection::hideEvent(QHideEvent* event)
 
 // ---- Switcher page -------------------------------------------------------------------------------
 
-SwitcherSettingsView::SwitcherSettingsView(KeyTap& keyTap, QWidget* parent)
+SwitcherSettingsView::SwitcherSettingsView(const Platform& platform, QWidget* parent)
     : QWidget(parent)
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 16, 20, 16);
-    m_section = new KeyBindingSection(keyTap, HotkeyRole::switcher, this);
+    m_section = new KeyBindingSection(platform, HotkeyRole::switcher, this);
     column->addWidget(m_section);
     column->addStretch(1);
 }

@@ -39,11 +39,11 @@ private:
 class KeyBindingSection : public QGroupBox {
     Q_OBJECT
 public:
-    // A role's hotkey and hold set. `keyTap` tells the desktop-access banner
-    // whether key grabs are granted.
-    KeyBindingSection(KeyTap& keyTap, HotkeyRole role, QWidget* parent = nullptr);
+    // A role's hotkey and hold set. The desktop-access banner reads what the
+    // desktop grants from `platform`.
+    KeyBindingSection(const Platform& platform, HotkeyRole role, QWidget* parent = nullptr);
     // Any hotkey (a launcher group's).
-    KeyBindingSection(KeyTap& keyTap, HotkeyBinding hotkey, ModifierBinding held, const QString& explanation,
+    KeyBindingSection(const Platform& platform, HotkeyBinding hotkey, ModifierBinding held, const QString& explanation,
         std::function<std::optional<QString>()> warning, QWidget* parent = nullptr);
 
     HotkeyRecorder* recorder() const { return m_recorder; }
@@ -76,7 +76,7 @@ private:
 class SwitcherSettingsView : public QWidget {
     Q_OBJECT
 public:
-    explicit SwitcherSettingsView(KeyTap& keyTap, QWidget* parent = nullptr);
+    explicit SwitcherSettingsView(const Platform& platform, QWidget* parent = nullptr);
     KeyBindingSection* section() const { return m_section; }
 
 private:

@@ -160,7 +160,7 @@ void LauncherSettingsView::rebuildKeyBinding()
         return;
     const QUuid groupId = *id;
     m_keyBinding = new KeyBindingSection(
-        m_platform.keyTap(), settings().binding(groupId), settings().holdBinding(groupId),
+        m_platform, settings().binding(groupId), settings().holdBinding(groupId),
         QCoreApplication::translate("Kelvaro", "Opens this launcher."),
         [groupId]() -> std::optional<QString> {
             for (const LauncherGroup& g : AppSettings::shared().launcherGroups())

@@ -72,14 +72,14 @@ void AccountPopupButton::paintContent(
 
 // ---- Page -------------------------------------------------------------------------------
 
-PasswordsSettingsView::PasswordsSettingsView(PasswordVault vault, KeyTap& keyTap, QWidget* parent)
+PasswordsSettingsView::PasswordsSettingsView(PasswordVault vault, const Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_vault(vault)
-    , m_keyTap(keyTap)
+    , m_platform(platform)
 {
     auto* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     auto* body = column->parentWidget();
-    m_keyBinding = new KeyBindingSection(m_keyTap, HotkeyRole::passwords, body);
+    m_keyBinding = new KeyBindingSection(m_platform, HotkeyRole::passwords, body);
     column->addWidget(m_keyBinding);
 
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.

@@ -19,7 +19,7 @@
 #include <optional>
 
 class KeyBindingSection;
-class KeyTap;
+class Platform;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -48,8 +48,8 @@ private:
 class PasswordsSettingsView : public QWidget {
     Q_OBJECT
 public:
-    // `keyTap` tells the key-binding section's banner whether key grabs are granted.
-    PasswordsSettingsView(PasswordVault vault, KeyTap& keyTap, QWidget* parent = nullptr);
+    // The key-binding section's banner reads what the desktop grants from `platform`.
+    PasswordsSettingsView(PasswordVault vault, const Platform& platform, QWidget* parent = nullptr);
 
     static constexpr int listHeight = 208;
     static constexpr int rowControlHeight = 34;
@@ -92,7 +92,7 @@ protected:
 
 private:
     PasswordVault m_vault;
-    KeyTap& m_keyTap;
+    const Platform& m_platform;
     void rebuild();
     void changed();
     void toggleAccountMenu();

@@ -354,7 +354,7 @@ void SettingsView::buildPage()
         m_page = new GeneralSettingsView(m_platform, m_updates, m_pageHost);
         break;
     case SettingsTab::switcher:
-        m_page = new SwitcherSettingsView(m_platform.keyTap(), m_pageHost);
+        m_page = new SwitcherSettingsView(m_platform, m_pageHost);
         break;
     case SettingsTab::controller: {
         auto* page = new ShortcutsSettingsView(m_platform, controllerApp, m_pageHost);
@@ -368,7 +368,7 @@ void SettingsView::buildPage()
         break;
     }
     case SettingsTab::passwords: {
-        auto* page = new PasswordsSettingsView(PasswordVault(m_platform), m_platform.keyTap(), m_pageHost);
+        auto* page = new PasswordsSettingsView(PasswordVault(m_platform), m_platform, m_pageHost);
         connect(page, &PasswordsSettingsView::vaultChanged, this, [this] {
             m_passwordPreviewItems = PasswordVault(m_platform).ringItems();
             updatePreview();

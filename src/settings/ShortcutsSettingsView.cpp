@@ -86,7 +86,7 @@ ShortcutsSettingsView::ShortcutsSettingsView(
 {
     QVBoxLayout* column = scrollingPage(this, QMargins(20, 16, 20, 16), 16);
     QWidget* body = column->parentWidget();
-    m_keyBinding = new KeyBindingSection(m_platform.keyTap(), HotkeyRole::launcher, body);
+    m_keyBinding = new KeyBindingSection(m_platform, HotkeyRole::launcher, body);
     column->addWidget(m_keyBinding);
     // A group box title reads "&" as a mnemonic marker: doubled, it shows as typed.
     auto* section = new QGroupBox(

@@ -117,6 +117,21 @@ TEST_F(AppDelegateLifecycle, FirstLaunchRunsTheSequenceInOrderAndShowsOnboarding
     EXPECT_FALSE(delegate->keyboard().keyTap());
 }
 
+TEST_F(AppDelegateLifecycle, TheScreenLockingEndsThePresenceCheck)
+{
+    int resets = 0;
+    services.resetPresenceContext = [&resets] { ++resets; };
+    settings().setHasCompletedOnboarding(true);
+    SimScreenLock& screen = env.sim().screenLock();
+    EXPECT_FALSE(screen.watching);
+    delegate->applicationDidFinishLaunching();
+    EXPECT_TRUE(screen.watching);
+    screen.lock();
+    screen.lock();
+    EXPECT_EQ(resets, 2);
+    delegate->applicationWillTerminate();
+}
+
 TEST_F(AppDelegateLifecycle, LaterLaunchShowsTheNoticeAndHonoursTelemetryOff)
 {
     settings().setHasCompletedOnboarding(true);

@@ -1,5 +1,7 @@
 // What kelvaro answers before it looks for a display: --help and --version
-// anywhere, and one clear line with status 1 when there is no X11 session.
+// anywhere, in the interface language, the usage and status 2 for an option
+// it does not know, and one clear line with status 1 when there is no X11
+// session.
 // The last cases run the real program, as a user at a console would.
 
 #include "app/CommandLine.h"
@@ -24,6 +26,7 @@ struct FakeEnvironment {
                 tried.append(display);
                 return opens;
             },
+            {},
         };
     }
 };
@@ -48,6 +51,41 @@ TEST(CommandLineTest, HelpAndVersionNeedNoDisplay)
     EXPECT_TRUE(help->output.startsWith(QStringLiteral("Usage: kelvaro ")));
     EXPECT_TRUE(help->output.contains(QStringLiteral("--version")));
     EXPECT_TRUE(env.tried.isEmpty());
+}
+
+TEST(CommandLineTest, AnUnknownOptionIsTheUsageOnStandardErrorAndStatusTwo)
+{
+    FakeEnvironment env;
+    env.variables[QStringLiteral("DISPLAY")] = QStringLiteral(":0");
+    for (const QStringList& args : { QStringList { QStringLiteral("--bogus") },
+             QStringList { QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("-x") },
+             QStringList { QStringLiteral("--display=:0"), QStringLiteral("--reverse=1") } }) {
+        const auto a = answer(args, env);
+        ASSERT_TRUE(a) << args.join(u' ').toStdString();
+        EXPECT_EQ(a->exitCode, 2);
+        EXPECT_TRUE(a->output.isEmpty());
+        EXPECT_TRUE(
+            a->error.startsWith(QStringLiteral("kelvaro: unknown option: %1\nUsage: kelvaro ").arg(args.last())))
+            << a->error.toStdString();
+    }
+    // Qt's own options, with their values in either form, still start it.
+    EXPECT_FALSE(answer({ QStringLiteral("-display"), QStringLiteral(":0"), QStringLiteral("--style=Fusion"),
+                            QStringLiteral("-reverse"), QStringLiteral("-name"), QStringLiteral("--bogus") },
+        env));
+    EXPECT_FALSE(answer({ QStringLiteral("-") }, env));
+    // Nor does the argument of the copy a language change starts.
+    EXPECT_FALSE(answer({ QStringLiteral("--relaunch") }, env));
+}
+
+TEST(CommandLineTest, TextsAreInTheInterfaceLanguage)
+{
+    FakeEnvironment env;
+    CommandLine::Environment german = env.get();
+    german.languageCode = [] { return QStringLiteral("de"); };
+    const auto help = CommandLine::answer({ QStringLiteral("kelvaro"), QStringLiteral("--help") }, german);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->output.startsWith(QStringLiteral("Aufruf: kelvaro ")));
+    EXPECT_TRUE(help->output.contains(QStringLiteral("Diese Hilfe anzeigen und beenden.")));
 }
 
 TEST(CommandLineTest, NoX11SessionIsOneLineAndStatusOne)
@@ -102,13 +140,18 @@ TEST(CommandLineTest, AnotherPlatformChosenOnPurposeNeedsNoDisplay)
 }
 
 // The program itself, without a display: no Qt abort, no core dump.
-QProcess* runKelvaro(const QStringList& args, const QString& display)
+QProcess* runKelvaro(const QStringList& args, const QString& display, const QString& lang = QStringLiteral("C.UTF-8"))
 {
     auto* p = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("DISPLAY"));
+    for (const char* name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), lang);
+    // No stored language: the system's decides.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral(KELVARO_BINARY_DIR "/no-such-config"));
     if (!display.isEmpty())
         env.insert(QStringLiteral("DISPLAY"), display);
     p->setProcessEnvironment(env);
@@ -135,6 +178,21 @@ TEST(CommandLineTest, TheProgramAnswersWithoutADisplay)
     ASSERT_EQ(unreachable->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(unreachable->exitCode(), 1);
     EXPECT_TRUE(QString::fromLocal8Bit(unreachable->readAllStandardError()).contains(QStringLiteral(":9876")));
+
+    std::unique_ptr<QProcess> bogus(runKelvaro({ QStringLiteral("--bogus") }, QStringLiteral(":9876")));
+    ASSERT_EQ(bogus->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(bogus->exitCode(), 2);
+    EXPECT_TRUE(bogus->readAllStandardOutput().isEmpty());
+    const QString usage = QString::fromLocal8Bit(bogus->readAllStandardError());
+    EXPECT_TRUE(usage.contains(QStringLiteral("--bogus")) && usage.contains(QStringLiteral("Usage: kelvaro ")))
+        << usage.toStdString();
+
+    std::unique_ptr<QProcess> german(runKelvaro({ QStringLiteral("--help") }, {}, QStringLiteral("de_DE.UTF-8")));
+    ASSERT_EQ(german->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(german->exitCode(), 0);
+    const QString help = QString::fromUtf8(german->readAllStandardOutput());
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Aufruf: kelvaro ")) && help.contains(QStringLiteral("Diese Hilfe")))
+        << help.toStdString();
 }
 
 }

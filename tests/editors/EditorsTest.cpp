@@ -8,7 +8,6 @@
 #include "platform/KeyModifiers.h"
 #include "platform/sim/SimDesktop.h"
 #include "ring/ShortcutPresets.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/IconViews.h"
 #include "settings/ShortcutsSettingsView.h"
 #include "support/TestSupport.h"
@@ -61,14 +60,12 @@ protected:
     void SetUp() override
     {
         desktop = &env.sim().desktop();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         ShortcutStorage::resetShared();
         QDir(CustomIcons::folderPath()).removeRecursively();
     }
     void TearDown() override
     {
         ShortcutSuggestionsView::setScanBackend({});
-        AccessibilityPermissionMonitor::setProbe({});
         ShortcutStorage::resetShared();
     }
     static void type(QWidget* field, const QString& text)

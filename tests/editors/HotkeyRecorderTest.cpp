@@ -5,7 +5,6 @@
 #include "input/RingCommands.h"
 #include "platform/KeyModifiers.h"
 #include "platform/sim/SimKeyTap.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/KeyBindingSection.h"
 #include "support/TestSupport.h"
 
@@ -44,10 +43,9 @@ protected:
         tap = &env.sim().keyTap();
         keyboard = std::make_unique<HotkeyDispatcher>(env.platform().keyTap(), rings);
         keyboard->start();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         window = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(window.get());
-        section = new KeyBindingSection(env.platform().keyTap(), HotkeyRole::switcher, window.get());
+        section = new KeyBindingSection(env.platform(), HotkeyRole::switcher, window.get());
         layout->addWidget(section);
         window->show();
     }
@@ -55,7 +53,6 @@ protected:
     {
         window.reset();
         keyboard.reset();
-        AccessibilityPermissionMonitor::setProbe({});
     }
     HotkeyRecorder& recorder() { return *section->recorder(); }
     void expectRecording()

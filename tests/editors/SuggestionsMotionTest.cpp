@@ -8,7 +8,6 @@
 #include "platform/KeyModifiers.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "ringkit/WidgetMotion.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/ShortcutsSettingsView.h"
 #include "support/TestSupport.h"
 
@@ -21,7 +20,6 @@ protected:
     void SetUp() override
     {
         AnimationEngine::shared().setFrameInterval(1.0 / 60.0);
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         ShortcutSuggestionsView::setScanBackend({
             [](const QString&) { return MenuShortcutScanner::ScanResult::success({}); },
             [this](const QString&, MenuShortcutScanner::Completion c) { pendingImport = std::move(c); },
@@ -32,7 +30,6 @@ protected:
     void TearDown() override
     {
         ShortcutSuggestionsView::setScanBackend({});
-        AccessibilityPermissionMonitor::setProbe({});
         AnimationEngine::shared().setFrameInterval(0.0);
     }
     template <typename Read> std::vector<double> play(Read read, double seconds = 1.0)

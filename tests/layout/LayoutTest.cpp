@@ -18,7 +18,6 @@
 #include "ring/CapturedTabStore.h"
 #include "services/UpdateChecker.h"
 #include "services/UpdateNoticeView.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/PageParts.h"
 #include "settings/PasswordEditors.h"
 #include "settings/SettingsView.h"
@@ -43,7 +42,6 @@ protected:
     void SetUp() override
     {
         desktop = &env.sim().desktop();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         for (int i = 0; i < 12; ++i)
             desktop->addApp(100 + i, QStringLiteral("org.example.app%1").arg(i), QStringLiteral("App %1").arg(i)).icon
                 = SimDesktop::solidIcon(QColor(20 * i, 100, 200));
@@ -59,7 +57,6 @@ protected:
     void TearDown() override
     {
         settings().setLanguage(AppLanguage::system);
-        AccessibilityPermissionMonitor::setProbe({});
         if (qEnvironmentVariableIsSet("KELVARO_LAYOUT_DARK"))
             QApplication::setPalette(QApplication::style()->standardPalette());
     }
@@ -194,9 +191,7 @@ TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
     }
     {
         // The access page while the desktop still lacks something: its list, card and button.
-        AccessibilityState missing;
-        missing.accessibilityBus = false;
-        AccessibilityPermissionMonitor::setProbe([missing](QObject*, auto reply) { reply(missing); });
+        env.sim().desktopAccess().accessibilityBus = false;
         OnboardingView wizard(env.platform(), [](bool) {});
         wizard.setFixedSize(OnboardingView::windowSize);
         wizard.advance();
@@ -207,7 +202,7 @@ TEST_P(Layout, EveryWizardPageAndSmallWindowFits)
         check(wizard, QStringLiteral("wizard shortcut page, recording"));
     }
     {
-        HelpView help(env.platform().keyTap());
+        HelpView help(env.platform());
         check(help, QStringLiteral("help"));
     }
     {

@@ -7,6 +7,7 @@
 #include "onboarding/OnboardingView.h"
 #include "onboarding/PressDemoKeyStrip.h"
 #include "onboarding/WizardArtwork.h"
+#include "platform/sim/SimDesktopAccess.h"
 #include "ringkit/WidgetMotion.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "platform/sim/SimKeyTap.h"
@@ -29,30 +30,10 @@
 namespace {
 AppSettings& settings() { return AppSettings::shared(); }
 
-AccessibilityState busOff()
-{
-    AccessibilityState s;
-    s.accessibilityBus = false;
-    return s;
-}
-
 class Onboarding : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        AccessibilityPermissionMonitor::setProbe([this](QObject*, auto reply) { reply(desktop); });
-        AccessibilityPermissionMonitor::setEnabler([this] {
-            ++busRequests;
-            return true;
-        });
-        settings().setLanguage(AppLanguage::english);
-    }
-    void TearDown() override
-    {
-        settings().setLanguage(AppLanguage::system);
-        AccessibilityPermissionMonitor::setProbe({});
-        AccessibilityPermissionMonitor::setEnabler({});
-    }
+    void SetUp() override { settings().setLanguage(AppLanguage::english); }
+    void TearDown() override { settings().setLanguage(AppLanguage::system); }
     void settle()
     {
         env.scheduler().runPending();
@@ -71,8 +52,7 @@ protected:
     }
 
     TestSupport::SimEnvironment env;
-    AccessibilityState desktop;
-    int busRequests = 0;
+    SimDesktopAccess& desktop = env.sim().desktopAccess();
 };
 }
 
@@ -210,7 +190,7 @@ TEST_F(Onboarding, ChoosingALanguageOnTheFirstPageRedrawsItInThatLanguage)
 
 TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
 {
-    desktop = busOff();
+    desktop.accessibilityBus = false;
     OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     settle();
@@ -221,9 +201,9 @@ TEST_F(Onboarding, AccessPageFollowsTheDesktopLiveAndItsButtonTurnsTheBusOn)
     ASSERT_TRUE(button);
     EXPECT_EQ(button->text(), QStringLiteral("Turn On the Accessibility Bus"));
     button->click();
-    EXPECT_EQ(busRequests, 1);
+    EXPECT_EQ(desktop.enableRequests, 1);
 
-    desktop = AccessibilityState {}; // the bus came on
+    desktop.accessibilityBus = true; // the bus came on
     env.scheduler().advance(1.5);
     settle();
     EXPECT_EQ(wizard.pageTitle(), QStringLiteral("You're all set"));
@@ -496,17 +476,17 @@ TEST_F(Onboarding, PressDemoActsOutTheHotkeyWhileShownAndHoldsStillWithReducedMo
 
 TEST_F(Onboarding, HelpShowsTheCalloutOnlyWhileSomethingIsMissingAndOpensItsLinks)
 {
-    desktop = busOff();
+    desktop.accessibilityBus = false;
     QList<QUrl> opened;
     HelpView::setUrlOpener([&](const QUrl& url) {
         opened << url;
         return true;
     });
-    HelpView help(env.platform().keyTap());
+    HelpView help(env.platform());
     help.show();
     settle();
     EXPECT_TRUE(help.showsCallout());
-    desktop = AccessibilityState {};
+    desktop.accessibilityBus = true;
     env.scheduler().advance(1.5);
     settle();
     EXPECT_FALSE(help.showsCallout());

@@ -9,7 +9,6 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "ringkit/WidgetMotion.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/AdaptiveGrid.h"
 #include "settings/LanguagePicker.h"
 #include "settings/LanguageTiles.h"
@@ -32,7 +31,6 @@ protected:
     void SetUp() override
     {
         AnimationEngine::shared().setFrameInterval(1.0 / 60.0);
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         AppSettings::shared().setLanguage(AppLanguage::english);
         SimDesktop& desktop = env.sim().desktop();
         desktop.addApp(1, A, QStringLiteral("A"));
@@ -40,11 +38,7 @@ protected:
         desktop.addApp(3, C, QStringLiteral("C"));
         desktop.apps.clear(); // installed, not running
     }
-    void TearDown() override
-    {
-        AccessibilityPermissionMonitor::setProbe({});
-        AnimationEngine::shared().setFrameInterval(0.0);
-    }
+    void TearDown() override { AnimationEngine::shared().setFrameInterval(0.0); }
 
     void reduceMotion(bool on) { env.sim().displayPreferences().setReduceMotion(on); }
 

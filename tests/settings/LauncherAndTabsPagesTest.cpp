@@ -11,7 +11,6 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimFaviconService.h"
 #include "ring/CapturedTabStore.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/CapturedTabsSettingsView.h"
 #include "settings/IconViews.h"
 #include "settings/LauncherAppList.h"
@@ -32,11 +31,9 @@ protected:
     void SetUp() override
     {
         desktop = &env.sim().desktop();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         env.platform().ports().browserScripting = browsers;
         AppSettings::shared().setLanguage(AppLanguage::english);
     }
-    void TearDown() override { AccessibilityPermissionMonitor::setProbe({}); }
     static QStringList stored(const QUuid& id)
     {
         for (const LauncherGroup& g : AppSettings::shared().launcherGroups())

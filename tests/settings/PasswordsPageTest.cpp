@@ -9,7 +9,6 @@
 #include "platform/sim/MemorySecretStore.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimPresenceCheck.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/IconViews.h"
 #include "settings/PasswordEditors.h"
 #include "settings/PageParts.h"
@@ -34,7 +33,6 @@ protected:
     void SetUp() override
     {
         desktop = &env.sim().desktop();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         env.platform().ports().secretStore = keyring;
         env.platform().ports().presenceCheck = presence;
         PasswordAuth::setConversationFactory([] { return nullptr; });
@@ -44,7 +42,6 @@ protected:
     {
         PasswordAuth::lock();
         PasswordAuth::setConversationFactory(nullptr);
-        AccessibilityPermissionMonitor::setProbe({});
     }
 
     PasswordEntry seed(const QString& label, const QStringList& passwords)
@@ -79,7 +76,7 @@ protected:
 TEST_F(PasswordsPage, AddingStoresTheFilledCardsTrimmedAndDropsTheEmptyOne)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -133,7 +130,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
     // A screen reader's or dictation's text arrives through the accessible
     // interface, not as keys; Save used to stay disabled for it.
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     ASSERT_TRUE(editor);
@@ -156,7 +153,7 @@ TEST_F(PasswordsPage, AFieldFilledThroughItsAccessibleInterfaceCountsAsTyped)
 TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndRevealsGoThroughTheCheck)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home"), QStringLiteral("Work") });
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(1);
     ASSERT_TRUE(editor);
@@ -193,7 +190,7 @@ TEST_F(PasswordsPage, EditingWithoutTouchingTheSecretChangesOnlyTheRecordAndReve
 TEST_F(PasswordsPage, ALateRevealNeverOverwritesTypingNorActsAfterTheDialogClosed)
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), { QStringLiteral("Home") });
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.editPassword(0);
     editor->revealButton(0)->click();
@@ -217,7 +214,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 {
     const PasswordEntry mail = seed(QStringLiteral("Mail"), {});
     keyring->refuseStores = true;
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     PasswordVariantEditorView* editor = page.addPassword();
     type(editor->labelField(0), QStringLiteral("<b>x</b>"));
@@ -248,7 +245,7 @@ TEST_F(PasswordsPage, ARefusedKeyringKeepsTheDialogOpenWithAMessageAndNoHalfWrit
 
 TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWithTheirSecretsAfterOneQuestion)
 {
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     EXPECT_FALSE(page.accountButton());
     PasswordAccountEditorView* editor = page.addAccount();
@@ -303,7 +300,7 @@ TEST_F(PasswordsPage, AccountsAreAddedTrimmedEditedKeepingPasswordsAndDeletedWit
 TEST_F(PasswordsPage, SheetTitlesStandClearOfTheEdgeAndTheDivider)
 {
     seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     const auto check = [](QDialog* sheet, const QString& title) {
         ASSERT_TRUE(sheet);
@@ -337,7 +334,7 @@ TEST_F(PasswordsPage, SheetTitlesStandClearOfTheEdgeAndTheDivider)
 TEST_F(PasswordsPage, ClosingTheDialogOverwritesWhatWasTypedWhereverItIsHeld)
 {
     seed(QStringLiteral("Mail"), {});
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.show();
     for (const bool save : { false, true }) {
         PasswordVariantEditorView* editor = page.addPassword();

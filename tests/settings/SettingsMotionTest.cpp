@@ -9,7 +9,6 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/MemorySecretStore.h"
 #include "services/UpdateChecker.h"
-#include "settings/AccessibilityPermissionMonitor.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/IconViews.h"
 #include "settings/PageParts.h"
@@ -37,14 +36,9 @@ protected:
         env.platform().ports().displayPreferences = prefs;
         AnimationEngine::shared().useDisplay(prefs.get());
         env.platform().ports().secretStore = std::make_shared<MemorySecretStore>();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         AnimationEngine::shared().setFrameInterval(1.0 / 60.0);
     }
-    ~SettingsMotionTest() override
-    {
-        AnimationEngine::shared().setFrameInterval(0.0);
-        AccessibilityPermissionMonitor::setProbe({});
-    }
+    ~SettingsMotionTest() override { AnimationEngine::shared().setFrameInterval(0.0); }
 
     // Plays the virtual clock for `seconds` and samples `value` after every frame.
     std::vector<double> play(const std::function<double()>& value, double seconds = 1.0)
@@ -143,7 +137,7 @@ TEST_F(SettingsMotionTest, ListChangesAndExplanationsDissolveAlongTheirSpringsAn
         mail.variants << v;
     }
     PasswordVault(env.platform()).upsert(mail);
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.resize(520, 560);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
@@ -183,7 +177,7 @@ TEST_F(SettingsMotionTest, TheChevronTurnsAndAPopupRowsTintEasesThenBothRest)
     PasswordEntry mail;
     mail.label = mail.account = QStringLiteral("mail");
     PasswordVault(env.platform()).upsert(mail);
-    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform().keyTap() };
+    PasswordsSettingsView page { PasswordVault(env.platform()), env.platform() };
     page.resize(520, 560);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));

@@ -6,6 +6,7 @@
 #include "platform/Appearance.h"
 #include "platform/KeyModifiers.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimDesktopAccess.h"
 #include "platform/sim/SimKeyTap.h"
 #include "platform/sim/SimScreens.h"
 #include "ring/CapturedTabStore.h"
@@ -38,54 +39,48 @@ AppSettings& settings() { return AppSettings::shared(); }
 TEST(PermissionMonitor, ThreeMissingPiecesPollOnlyWhileShownAndPublishOnlyChanges)
 {
     TestSupport::SimEnvironment env;
-    AccessibilityState answer;
-    int probes = 0;
-    AccessibilityPermissionMonitor::setProbe([&](QObject*, auto reply) {
-        ++probes;
-        reply(answer);
-    });
-    bool enabled = false;
-    AccessibilityPermissionMonitor::setEnabler([&] {
-        enabled = true;
-        answer.accessibilityBus = true;
-        return true;
-    });
-    AccessibilityPermissionMonitor monitor(env.platform().keyTap());
+    SimDesktopAccess& desktop = env.sim().desktopAccess();
+    AccessibilityPermissionMonitor monitor(env.platform());
     AccessibilityWarningRow row(monitor);
     int changes = 0;
     QObject::connect(&monitor, &AccessibilityPermissionMonitor::trustChanged, [&] { ++changes; });
 
-    answer.accessibilityBus = false;
+    desktop.accessibilityBus = false;
     monitor.startMonitoring();
     monitor.startMonitoring(); // one timer
     EXPECT_FALSE(monitor.isTrusted());
     EXPECT_EQ(row.titleText(), QStringLiteral("Accessibility Access Required"));
     env.scheduler().advance(1.5);
     env.scheduler().advance(1.5);
-    EXPECT_EQ(probes, 3);
+    EXPECT_EQ(desktop.busReads, 3);
     EXPECT_EQ(changes, 1);
 
-    monitor.openSystemSettings(); // switches the bus on
-    EXPECT_TRUE(enabled);
+    // The banner's button asks the desktop to switch the bus on; the next
+    // reading shows it on.
+    monitor.openSystemSettings();
+    EXPECT_EQ(desktop.enableRequests, 1);
+    EXPECT_FALSE(monitor.isTrusted());
+    desktop.accessibilityBus = true;
     env.scheduler().advance(1.5);
     EXPECT_TRUE(monitor.isTrusted());
+    EXPECT_EQ(changes, 2);
+    monitor.openSystemSettings(); // nothing to switch on
+    EXPECT_EQ(desktop.enableRequests, 1);
 
-    answer.keyGrabs = false;
+    env.sim().keyTap().setTrusted(false);
     env.scheduler().advance(1.5);
     EXPECT_EQ(monitor.state().missing(), AccessibilityState::Missing::keyGrabs);
     EXPECT_EQ(row.titleText(), QStringLiteral("Keyboard Access Refused"));
 
-    answer.x11Session = false;
+    desktop.x11Session = false;
     env.scheduler().advance(1.5);
     EXPECT_EQ(monitor.state().missing(), AccessibilityState::Missing::x11Session);
     EXPECT_EQ(row.titleText(), QStringLiteral("Global Hotkeys Unavailable"));
 
     monitor.stopMonitoring();
-    const int seen = probes;
+    const int seen = desktop.busReads;
     env.scheduler().advance(10);
-    EXPECT_EQ(probes, seen);
-    AccessibilityPermissionMonitor::setProbe({});
-    AccessibilityPermissionMonitor::setEnabler({});
+    EXPECT_EQ(desktop.busReads, seen);
 }
 
 namespace {
@@ -94,13 +89,11 @@ protected:
     void SetUp() override
     {
         desktop = &env.sim().desktop();
-        AccessibilityPermissionMonitor::setProbe([](QObject*, auto reply) { reply(AccessibilityState {}); });
         for (int i = 0; i < 12; ++i)
             desktop->addApp(100 + i, QStringLiteral("org.example.app%1").arg(i), QStringLiteral("App %1").arg(i)).icon
                 = SimDesktop::solidIcon(QColor(20 * i, 100, 200));
         desktop->frontmostPID = 100;
     }
-    void TearDown() override { AccessibilityPermissionMonitor::setProbe({}); }
     TestSupport::SimEnvironment env;
     SimDesktop* desktop = nullptr;
     UpdateChecker updates { env.defaults() };
@@ -186,6 +179,8 @@ TEST_F(Window, GeneralPageControlsWriteTheirKeys)
     // A build that can send usage data, to an address that is never reached.
     BuildConfig::setAnalyticsKey(QStringLiteral("phc_test"));
     BuildConfig::setAnalyticsHost(QStringLiteral("no address"));
+    // And one with an update feed, which is never asked here.
+    BuildConfig::setUpdateFeedUrl(QStringLiteral("https://updates.example.org/feed.json"));
     GeneralSettingsView page(env.platform(), updates);
     EXPECT_FALSE(page.followPointer()->isEnabled()) << "one display";
 
@@ -379,6 +374,33 @@ TEST_F(Window, KeyboardFocusOnATabDoesNotLookLikeTheChosenTab)
     EXPECT_NEAR(tinted.red(), blend(ground.red(), accent.red()), 2);
     EXPECT_NEAR(tinted.green(), blend(ground.green(), accent.green()), 2);
     EXPECT_NEAR(tinted.blue(), blend(ground.blue(), accent.blue()), 2);
+}
+
+TEST_F(Window, AutomaticUpdateChecksAreOffAndDisabledInABuildWithoutAFeed)
+{
+    updates.setAutomaticChecks(false);
+    updates.setAutomaticChecks(true);
+    BuildConfig::setUpdateFeedUrl(QString());
+    {
+        GeneralSettingsView page(env.platform(), updates);
+        EXPECT_FALSE(page.automaticChecks()->isEnabled());
+        EXPECT_FALSE(page.automaticChecks()->isChecked()) << "shown on while there is nothing to check";
+        EXPECT_EQ(page.automaticChecks()->accessibleDescription(),
+            QStringLiteral("This build of Kelvaro has no update feed."));
+        updates.setAutomaticChecks(false); // a change made elsewhere shows the same
+        updates.setAutomaticChecks(true);
+        EXPECT_FALSE(page.automaticChecks()->isChecked());
+    }
+    EXPECT_TRUE(env.defaults().value(QStringLiteral("updateChecksAutomatic")).value_or(false).toBool())
+        << "the stored choice is kept for a build with a feed";
+    BuildConfig::setUpdateFeedUrl(QStringLiteral("https://updates.example.org/feed.json"));
+    {
+        GeneralSettingsView page(env.platform(), updates);
+        EXPECT_TRUE(page.automaticChecks()->isEnabled());
+        EXPECT_TRUE(page.automaticChecks()->isChecked());
+        EXPECT_EQ(page.automaticChecks()->accessibleDescription(), QStringLiteral("Once a day, in the background."));
+    }
+    BuildConfig::setUpdateFeedUrl(std::nullopt);
 }
 
 TEST_F(Window, UsageDataSwitchIsOffAndDisabledInABuildThatCannotSend)

@@ -16,6 +16,7 @@ std::shared_ptr<Appearance> makeDefaultAppearance();
 std::shared_ptr<BrowserScripting> makeSessionFileBrowserScripting(const QString& procRoot = {});
 std::shared_ptr<Clipboard> makeSystemClipboard();
 std::shared_ptr<DefaultsStore> makeDefaultFileStore();
+std::shared_ptr<DesktopAccess> makeDBusDesktopAccess();
 std::shared_ptr<DisplayPreferences> makeDefaultDisplayPreferences();
 std::shared_ptr<FocusedText> makeAtspiFocusedText();
 std::shared_ptr<KeyTap> makeDefaultKeyTap();
@@ -24,6 +25,7 @@ std::shared_ptr<LoginItem> makeDefaultLoginItem();
 std::shared_ptr<MenuAccessibility> makeAtspiMenuAccessibility();
 std::shared_ptr<PointerMonitor> makeDefaultPointerMonitor();
 std::shared_ptr<Screens> makeDefaultScreens();
+std::shared_ptr<ScreenLock> makeDBusScreenLock();
 std::shared_ptr<SecretStore> makeSecretServiceStore();
 std::shared_ptr<SyntheticKeys> makeXTestSyntheticKeys();
 std::shared_ptr<void> makeX11Desktop(
@@ -59,6 +61,10 @@ void LinuxPlatform::build(Platform& platform)
         p.displayPreferences = makeDefaultDisplayPreferences();
     if (!p.loginItem)
         p.loginItem = makeDefaultLoginItem();
+    if (!p.screenLock)
+        p.screenLock = makeDBusScreenLock();
+    if (!p.desktopAccess)
+        p.desktopAccess = makeDBusDesktopAccess();
     if (!p.workspace || !p.windows) {
         Workspace* workspace = nullptr;
         Windows* windows = nullptr;

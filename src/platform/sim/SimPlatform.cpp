@@ -22,6 +22,8 @@ SimPlatform::SimPlatform()
     , m_appearance(std::make_shared<SimAppearance>())
     , m_displayPreferences(std::make_shared<SimDisplayPreferences>())
     , m_loginItem(std::make_shared<SimLoginItem>())
+    , m_screenLock(std::make_shared<SimScreenLock>())
+    , m_desktopAccess(std::make_shared<SimDesktopAccess>())
     , m_platform(Platform::Ports {
           .scheduler = m_scheduler,
           .defaults = m_defaults,
@@ -44,6 +46,8 @@ SimPlatform::SimPlatform()
           .appearance = m_appearance,
           .displayPreferences = m_displayPreferences,
           .loginItem = m_loginItem,
+          .screenLock = m_screenLock,
+          .desktopAccess = m_desktopAccess,
       })
 {
     m_applicationIdentity->useIconTheme(m_appearance->iconThemeName());

@@ -21,6 +21,7 @@
 #include "platform/sim/SimAppearance.h"
 #include "platform/sim/SimBrowserScripting.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimDesktopAccess.h"
 #include "platform/sim/SimDisplayPreferences.h"
 #include "platform/sim/SimFaviconService.h"
 #include "platform/sim/SimFocusedText.h"
@@ -31,6 +32,7 @@
 #include "platform/sim/SimPanelHints.h"
 #include "platform/sim/SimPointerMonitor.h"
 #include "platform/sim/SimPresenceCheck.h"
+#include "platform/sim/SimScreenLock.h"
 #include "platform/sim/SimScreens.h"
 #include "platform/sim/VirtualScheduler.h"
 
@@ -66,6 +68,8 @@ public:
     SimAppearance& appearance() { return *m_appearance; }
     SimDisplayPreferences& displayPreferences() { return *m_displayPreferences; }
     SimLoginItem& loginItem() { return *m_loginItem; }
+    SimScreenLock& screenLock() { return *m_screenLock; }
+    SimDesktopAccess& desktopAccess() { return *m_desktopAccess; }
 
 private:
     Platform* m_previous = nullptr;
@@ -89,5 +93,7 @@ private:
     std::shared_ptr<SimAppearance> m_appearance;
     std::shared_ptr<SimDisplayPreferences> m_displayPreferences;
     std::shared_ptr<SimLoginItem> m_loginItem;
+    std::shared_ptr<SimScreenLock> m_screenLock;
+    std::shared_ptr<SimDesktopAccess> m_desktopAccess;
     Platform m_platform;
 };

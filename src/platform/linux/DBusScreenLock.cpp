@@ -1,14 +1,18 @@
-#include "app/ScreenLockObserver.h"
+#include "platform/linux/DBusScreenLock.h"
 
-#include <QDBusConnection>
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
+#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <memory>
 
-ScreenLockObserver::ScreenLockObserver(QObject* parent)
-    : QObject(parent)
+std::shared_ptr<ScreenLock> makeDBusScreenLock() { return std::make_shared<DBusScreenLock>(); }
+
+void DBusScreenLock::watch()
 {
+    if (m_watching)
+        return;
+    m_watching = true;
     // Any sender and path: desktops publish the screen saver under
     // /org/freedesktop/ScreenSaver and /ScreenSaver.
     auto session = QDBusConnection::sessionBus();
@@ -32,10 +36,10 @@ ScreenLockObserver::ScreenLockObserver(QObject* parent)
     }
 }
 
-void ScreenLockObserver::screenSaverActiveChanged(bool active)
+void DBusScreenLock::screenSaverActiveChanged(bool active)
 {
     if (active)
         Q_EMIT locked();
 }
 
-void ScreenLockObserver::sessionLocked() { Q_EMIT locked(); }
+void DBusScreenLock::sessionLocked() { Q_EMIT locked(); }
