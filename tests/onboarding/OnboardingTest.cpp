@@ -263,7 +263,7 @@ TEST_F(Onboarding, PageChangesShieldAndShortcutBoxMoveOnTheWizardsSpring)
 {
     EXPECT_EQ(OnboardingView::pageAnimation(), RingAnimation::spring(0.28, 0.85));
     AnimationEngine::shared().setFrameInterval(1.0 / 60.0);
-    desktop = busOff();
+    desktop.accessibilityBus = false;
     OnboardingView wizard(env.platform(), [](bool) {});
     wizard.show();
     settle();
@@ -294,7 +294,7 @@ TEST_F(Onboarding, PageChangesShieldAndShortcutBoxMoveOnTheWizardsSpring)
     fadesBothWays("to the access page");
 
     // The access comes on: the shield is swapped and turns from -4 to 3 degrees.
-    desktop = AccessibilityState {};
+    desktop.accessibilityBus = true;
     env.scheduler().advance(1.5);
     auto* shield = wizard.currentPage()->findChild<ChipIcon*>();
     ASSERT_TRUE(shield);
