@@ -3,6 +3,11 @@
 // applications and 60 windows open. The in-memory desktop measures the
 // switcher's own work; the X11 variant (when $DISPLAY is set) reads a real
 // display from scratch each time, from windows made by a child process.
+// The many-windows variants list one application with 50 to 500 windows: the
+// first showing after start (nothing about the windows known yet) and a later
+// showing (what changed since is read again). Run in a headless session:
+//
+//   scripts/test-session build/bench/app_listing_bench
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +19,7 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include "BenchDesktop.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/X11Desktop.h"
@@ -164,6 +170,79 @@ void BM_ShowingX11(benchmark::State& state)
                                 .c_str());
 }
 BENCHMARK(BM_ShowingX11)->Unit(benchmark::kMillisecond);
+
+// One application with state.range(0) windows. `fresh`: every showing is the
+// first after start, with a new connection and nothing known about the
+// windows; else the same desktop, its lists read again as after a change.
+void showManyWindows(benchmark::State& state, bool fresh)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("no X display");
+        return;
+    }
+    const int count = int(state.range(0));
+    const pid_t maker = BenchDesktop::startWindowMaker(1, count, "org.kelvaro.Many");
+    if (maker <= 0) {
+        state.SkipWithError("could not make the windows");
+        return;
+    }
+    const QString bundle = QStringLiteral("org.kelvaro.Many0");
+    installScreens();
+    const auto install = [] {
+        auto desktop = std::make_shared<X11Desktop>(Platform::installed().ports().applicationIdentity);
+        Platform::installed().ports().workspace = desktop;
+        Platform::installed().ports().windows = desktop;
+        return desktop;
+    };
+    auto desktop = install();
+    // Wait until the window manager manages all of them.
+    qsizetype managed = 0;
+    for (int i = 0; i < 1000 && managed < count; ++i) {
+        desktop->invalidate();
+        const auto app = Platform::installed().workspace().runningApplication(bundle);
+        managed = app ? Platform::installed().windows().windowsOf(app->pid).size() : 0;
+        if (managed < count)
+            usleep(10000);
+    }
+    qsizetype windows = 0;
+    {
+        CircularSwitcherViewModel model(Platform::installed());
+        for (auto _ : state) {
+            if (fresh) {
+                state.PauseTiming();
+                desktop = install();
+                state.ResumeTiming();
+            } else {
+                desktop->invalidate();
+            }
+            model.snapHidden();
+            model.loadRunningApps();
+            for (int i = 0; i < model.segmentCount(); ++i) {
+                if (model.runningApps()[i].bundleIdentifier == bundle)
+                    model.setSelectedIndex(i);
+            }
+            model.refreshWindowsForSelection();
+            windows = model.windows().size();
+            model.finishHide();
+        }
+    }
+    state.counters["windows"] = double(managed);
+    state.counters["arc"] = double(windows);
+    BenchDesktop::stopWindowMaker(maker);
+    if (managed < count || windows < 2)
+        state.SkipWithError(QStringLiteral("%1 of %2 windows managed, %3 on the arc")
+                                .arg(managed)
+                                .arg(count)
+                                .arg(windows)
+                                .toStdString()
+                                .c_str());
+}
+
+void BM_ManyWindowsFirstShowing(benchmark::State& state) { showManyWindows(state, true); }
+BENCHMARK(BM_ManyWindowsFirstShowing)->Arg(50)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void BM_ManyWindowsShowing(benchmark::State& state) { showManyWindows(state, false); }
+BENCHMARK(BM_ManyWindowsShowing)->Arg(50)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -145,6 +145,7 @@ X11Desktop::X11Desktop(std::shared_ptr<ApplicationIdentity> identity)
     QList<xcb_intern_atom_cookie_t> cookies;
     for (const char* name : kAtomNames)
         cookies << xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name);
+    ++m_roundTrips;
     int i = 0;
     for (const char* name : kAtomNames) {
         auto r = reply(xcb_intern_atom_reply(c, cookies[i++], nullptr));
@@ -262,6 +263,7 @@ void X11Desktop::readSnapshot() const
         auto countCookie = getProperty(c, m_root, atom("_NET_NUMBER_OF_DESKTOPS"), XCB_ATOM_CARDINAL);
         auto checkCookie = getProperty(c, m_root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
         auto rootGeometryCookie = xcb_get_geometry(c, m_root);
+        ++m_roundTrips;
         RootState& r = m_rootState;
         r.stacking = cardinals(c, stackingCookie); // bottom to top
         r.mapping = cardinals(c, mappingCookie); // in the order they were mapped
@@ -327,6 +329,8 @@ void X11Desktop::readSnapshot() const
                     xcb_translate_coordinates(c, id, m_root, 0, 0) });
     }
 
+    if (!fixedCookies.isEmpty() || !liveCookies.isEmpty())
+        ++m_roundTrips; // every window's requests are answered together
     for (auto it = fixedCookies.cbegin(); it != fixedCookies.cend(); ++it) {
         Fixed f;
         f.pid = qint32(cardinals(c, it->pid).value(0, 0));
@@ -425,7 +429,10 @@ void X11Desktop::readSnapshot() const
             ++it;
     }
 
-    // Identity: re-resolved when the installed desktop entries changed.
+    // Identity: re-resolved when the installed desktop entries changed. The
+    // many windows of one application share their facts: each set of facts
+    // is looked up once.
+    QHash<QStringList, QPair<std::optional<DesktopEntry>, QString>> resolved;
     for (quint32 id : stacking) {
         Fixed& f = m_fixed[id];
         if (f.identityGeneration == generation && generation != 0)
@@ -433,11 +440,18 @@ void X11Desktop::readSnapshot() const
         if (!m_processes.contains(f.pid))
             m_processes.insert(f.pid, ApplicationIdentity::processFacts(f.pid));
         const auto process = m_processes.value(f.pid);
-        const ApplicationIdentity::WindowFacts facts { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
-            process.second };
-        f.entry = m_identity->entryForWindow(facts);
-        f.bundleIdentifier = f.entry ? ApplicationIdentity::bundleIdentifier(*f.entry)
-                                     : (!f.wmClass.isEmpty() ? f.wmClass : f.wmInstance);
+        const QStringList key { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first, process.second };
+        if (const auto same = resolved.constFind(key); same != resolved.cend()) {
+            f.entry = same->first;
+            f.bundleIdentifier = same->second;
+        } else {
+            const ApplicationIdentity::WindowFacts facts { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
+                process.second };
+            f.entry = m_identity->entryForWindow(facts);
+            f.bundleIdentifier = f.entry ? ApplicationIdentity::bundleIdentifier(*f.entry)
+                                         : (!f.wmClass.isEmpty() ? f.wmClass : f.wmInstance);
+            resolved.insert(key, qMakePair(f.entry, f.bundleIdentifier));
+        }
         f.identityGeneration = generation;
     }
 

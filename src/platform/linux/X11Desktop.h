@@ -39,6 +39,9 @@ public:
     ~X11Desktop() override;
 
     bool isConnected() const { return m_conn != nullptr; }
+    // How many times this connection has waited for the server's answers so
+    // far (one batch of requests answered together counts once).
+    quint64 roundTrips() const { return m_roundTrips; }
     // Drops the snapshot: the next question reads the root window's lists
     // again (and whatever else changed).
     void invalidate()
@@ -134,10 +137,17 @@ private:
     const Client* client(quint32 id) const;
     const App* app(qint32 pid) const;
     QIcon appIcon(const App& app) const;
-    QIcon windowIcon(quint32 id) const;
+    // Which of the two ways of carrying an icon a window uses.
+    struct IconSources {
+        bool netIcon = true; // _NET_WM_ICON
+        bool hints = true; // a WM_HINTS icon pixmap
+    };
+    // Of each window, whether it carries an icon, all asked in one round trip.
+    QHash<quint32, IconSources> iconSources(const QList<quint32>& ids) const;
+    QIcon windowIcon(quint32 id, IconSources sources) const;
     // The pictures of a window's icon: _NET_WM_ICON's, else the WM_HINTS
     // pixmap with its mask; none when it has neither.
-    QList<QImage> iconPictures(quint32 id) const;
+    QList<QImage> iconPictures(quint32 id, IconSources sources) const;
     QImage pixmapPicture(quint32 pixmap) const;
     void clientMessage(quint32 window, quint32 type, std::initializer_list<quint32> data, bool toRoot = true);
     void roundTrip() const;
@@ -167,4 +177,5 @@ private:
     mutable QHash<quint32, QIcon> m_windowIcons;
     mutable QHash<qint32, QPair<QString, QString>> m_processes; // pid -> executable, argv[0]
     mutable QSet<QString> m_logged;
+    mutable quint64 m_roundTrips = 0;
 };
