@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QList>
 #include <QThread>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "platform/ApplicationIdentity.h"
 #include "platform/linux/X11Desktop.h"
@@ -65,6 +67,13 @@ public:
         xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, uint32_t(title.size()),
             title.constData());
         sync();
+    }
+    void setIcon(xcb_window_t w)
+    {
+        std::vector<uint32_t> icon(2 + 16 * 16, 0xFF3366CC);
+        icon[0] = icon[1] = 16;
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 32,
+            uint32_t(icon.size()), icon.data());
     }
     void setHidden(xcb_window_t w)
     {
@@ -159,6 +168,64 @@ TEST_F(X11DesktopLiveTest, TitlesAndStateFollowTheWindowsChanges)
     for (const WindowInfo& info : desktop->windowsOf(app->pid))
         EXPECT_EQ(info.minimized, info.id == other) << info.title.toStdString();
     EXPECT_EQ(desktop->windowTitle(other), QStringLiteral("Other"));
+}
+
+TEST_F(X11DesktopLiveTest, WindowsThatAppearWhileRunningAreReadBeforeTheShowingInAFewBatches)
+{
+    // Their events start a read of them in the background, a burst at a
+    // time: not a read per event, and the showing finds them read.
+    constexpr int kBursts = 3, kPerBurst = 20;
+    const QString bundle = QStringLiteral("KelvaroArrive");
+    ASSERT_TRUE(desktop->runningApplications().size() >= 0); // watching from now on
+    const quint64 roundTripsBefore = desktop->roundTrips();
+    int pumps = 0;
+    for (int b = 0; b < kBursts; ++b) {
+        for (int i = 0; i < kPerBurst; ++i)
+            maker.make("KelvaroArrive", "Arrived " + QByteArray::number(b * kPerBurst + i));
+        maker.sync();
+        // The window manager takes them in over a while: let the loop run.
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 1500) {
+            QCoreApplication::processEvents();
+            env.scheduler().advance(0.05);
+            ++pumps;
+            QThread::msleep(20);
+        }
+    }
+    // At most one batched read (the root's lists, the new windows, those
+    // titled the old way) each time the loop ran a burst's reads.
+    EXPECT_LE(desktop->roundTrips() - roundTripsBefore, quint64(3 * pumps));
+
+    const quint64 requestsBefore = desktop->requests();
+    const auto app = desktop->runningApplication(bundle);
+    ASSERT_TRUE(app);
+    EXPECT_EQ(desktop->windowsOf(app->pid).size(), kBursts * kPerBurst);
+    // Nothing asked about each window: only whether the front one carries an icon.
+    EXPECT_LE(desktop->requests() - requestsBefore, 12u);
+}
+
+TEST_F(X11DesktopLiveTest, AWindowComingToTheFrontIsAskedAboutItsIconAlone)
+{
+    constexpr int kWindows = 40;
+    const QString bundle = QStringLiteral("KelvaroIcons");
+    for (int i = 0; i < kWindows; ++i)
+        maker.setIcon(maker.make("KelvaroIcons", "Icon " + QByteArray::number(i)));
+    maker.sync();
+    ASSERT_EQ(waitForWindows(*desktop, env, bundle, kWindows).size(), kWindows);
+
+    // A new window goes to the front: the next showing reads it and its
+    // icon, and asks none of the others again.
+    const xcb_window_t front = maker.make("KelvaroIcons", "Front");
+    maker.setIcon(front);
+    maker.sync();
+    ASSERT_EQ(waitForWindows(*desktop, env, bundle, kWindows + 1).size(), kWindows + 1);
+    desktop->invalidate();
+    env.scheduler().advance(1.0);
+    const quint64 before = desktop->requests();
+    ASSERT_TRUE(desktop->runningApplication(bundle));
+    // The root's lists, whether the new window carries an icon, and its icon.
+    EXPECT_LE(desktop->requests() - before, 16u);
 }
 
 } // namespace

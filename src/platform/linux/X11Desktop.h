@@ -13,6 +13,9 @@
 // root and of every client window are cached and kept current from the
 // property-change and structure events of those windows (X11WindowCache): a
 // new snapshot asks the server only for what changed, in one round trip.
+// While the event loop runs, what the events report as changed is read in the
+// background shortly after (every change of a burst in one batch), as is
+// everything soon after start: a showing then finds it read already.
 
 #include <QHash>
 #include <QIcon>
@@ -42,6 +45,9 @@ public:
     // How many times this connection has waited for the server's answers so
     // far (one batch of requests answered together counts once).
     quint64 roundTrips() const { return m_roundTrips; }
+    // How many questions about windows (their properties, geometry and
+    // icons) it has sent so far.
+    quint64 requests() const { return m_requests; }
     // Drops the snapshot: the next question reads the root window's lists
     // again (and whatever else changed).
     void invalidate()
@@ -132,8 +138,11 @@ private:
 
     const Snapshot& snapshot() const;
     void readSnapshot() const;
-    void drainEvents() const;
+    // Takes in the events queued so far; whether any made something stale.
+    bool drainEvents() const;
     void watchEvents() const;
+    // Reads what is stale a moment from now, once however many events came.
+    void scheduleRefresh() const;
     const Client* client(quint32 id) const;
     const App* app(qint32 pid) const;
     QIcon appIcon(const App& app) const;
@@ -172,10 +181,12 @@ private:
     mutable RootState m_rootState;
     mutable X11WindowCache m_cache;
     mutable std::unique_ptr<QSocketNotifier> m_notifier;
+    mutable bool m_refreshPending = false;
     mutable QStringList m_appOrder; // group keys in the order first seen
     mutable QHash<QString, QIcon> m_entryIcons;
     mutable QHash<quint32, QIcon> m_windowIcons;
     mutable QHash<qint32, QPair<QString, QString>> m_processes; // pid -> executable, argv[0]
     mutable QSet<QString> m_logged;
     mutable quint64 m_roundTrips = 0;
+    mutable quint64 m_requests = 0;
 };

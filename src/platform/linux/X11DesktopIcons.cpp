@@ -2,9 +2,10 @@
 // (_NET_WM_ICON, else the ICCCM icon pixmap and mask that older toolkits
 // set). A window's icon is read the first time it is shown and kept until
 // the client changes it (the window cache reports that). An application's
-// windows are asked at once whether they carry an icon at all, and only the
-// front one that does is read: one with hundreds of windows costs a round
-// trip or two, not two a window.
+// windows are asked in batches whether they carry an icon at all, and only
+// the front one that does is read: one with hundreds of windows costs a round
+// trip or two, not two a window, nor a question to each window whenever
+// another one comes to the front.
 
 #include "platform/linux/X11Desktop.h"
 
@@ -14,6 +15,8 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "platform/IconFile.h"
 #include "platform/linux/X11Properties.h"
@@ -44,6 +47,7 @@ QImage X11Desktop::pixmapPicture(quint32 pixmap) const
     // A client may name any id, or free the pixmap meanwhile: the errors go
     // to the event queue, where they change nothing.
     ++m_roundTrips;
+    ++m_requests;
     auto geometry = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, pixmap), nullptr));
     if (!geometry || geometry->width == 0 || geometry->height == 0 || geometry->width > X11Properties::maxIconSide
         || geometry->height > X11Properties::maxIconSide)
@@ -69,6 +73,7 @@ QImage X11Desktop::pixmapPicture(quint32 pixmap) const
             return {};
     }
     ++m_roundTrips;
+    ++m_requests;
     auto image = reply(xcb_get_image_reply(c,
         xcb_get_image(c, plane ? XCB_IMAGE_FORMAT_XY_PIXMAP : XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, 0, 0, geometry->width,
             geometry->height, plane ? 1u : ~0u),
@@ -90,6 +95,7 @@ QList<QImage> X11Desktop::iconPictures(quint32 id, IconSources sources) const
         iconCookie = xcb_get_property(c, 0, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 0, 4 * 1024 * 1024);
     if (sources.hints)
         hintsCookie = xcb_get_property(c, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, 9);
+    m_requests += (sources.netIcon ? 1 : 0) + (sources.hints ? 1 : 0);
     ++m_roundTrips;
     int format = 0;
     if (sources.netIcon) {
@@ -122,6 +128,7 @@ QHash<quint32, X11Desktop::IconSources> X11Desktop::iconSources(const QList<quin
     for (quint32 id : ids)
         cookies << qMakePair(xcb_get_property(c, 0, id, atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 0, 0),
             xcb_get_property(c, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, 9));
+    m_requests += 2 * quint64(ids.size());
     ++m_roundTrips;
     for (qsizetype i = 0; i < ids.size(); ++i) {
         IconSources sources { false, false };
@@ -163,35 +170,47 @@ QIcon X11Desktop::appIcon(const App& a) const
         break;
     }
     // The front window's icon stands for the application: the one a person
-    // last looked at, and the one a taskbar shows for it.
+    // last looked at, and the one a taskbar shows for it. Windows not known
+    // yet are asked whether they carry one in batches growing from the front
+    // (one, four, sixteen ...): when a window comes to the front the showing
+    // asks about it alone, not about every window of the application.
     QList<quint32> unknown;
-    for (int idx : a.clients) {
+    qsizetype batch = 1;
+    // Of the windows in `unknown`, the front one that carries an icon, read.
+    // Should its icon not decode, the application is shown without one rather
+    // than reading every window's in turn.
+    const auto askUnknown = [&]() -> std::optional<QIcon> {
+        const QHash<quint32, IconSources> sources = iconSources(unknown);
+        const QList<quint32> asked = std::exchange(unknown, {});
+        batch *= 4;
+        for (const quint32 id : asked) {
+            const IconSources known = sources.value(id, IconSources { false, false });
+            if (known.netIcon || known.hints)
+                return windowIcon(id, known);
+            m_windowIcons.insert(id, QIcon());
+        }
+        return std::nullopt;
+    };
+    for (const int idx : a.clients) {
         const quint32 id = s.clients[idx].id;
-        const auto cached = m_windowIcons.constFind(id);
-        if (cached == m_windowIcons.cend())
+        const bool known = m_windowIcons.contains(id);
+        if (!known) {
             unknown << id;
-        else if (!cached->isNull() && unknown.isEmpty())
-            return *cached;
-    }
-    if (unknown.isEmpty())
-        return {};
-    // Only the front window that carries one is read: should its icon not
-    // decode, the application is shown without one rather than reading every
-    // window's in turn.
-    const QHash<quint32, IconSources> sources = iconSources(unknown);
-    for (int idx : a.clients) {
-        const quint32 id = s.clients[idx].id;
-        const auto known = sources.constFind(id);
-        if (known == sources.cend()) {
+            if (unknown.size() < batch)
+                continue;
+        }
+        if (!unknown.isEmpty()) {
+            if (auto icon = askUnknown())
+                return *icon;
+        }
+        if (known) {
             if (QIcon icon = m_windowIcons.value(id); !icon.isNull())
                 return icon;
-            continue;
         }
-        if (!known->netIcon && !known->hints) {
-            m_windowIcons.insert(id, QIcon());
-            continue;
-        }
-        return windowIcon(id, *known);
+    }
+    if (!unknown.isEmpty()) {
+        if (auto icon = askUnknown())
+            return *icon;
     }
     return {};
 }
