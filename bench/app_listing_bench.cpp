@@ -3,10 +3,18 @@
 // applications and 60 windows open. The in-memory desktop measures the
 // switcher's own work; the X11 variant (when $DISPLAY is set) reads a real
 // display from scratch each time, from windows made by a child process.
+// The many-windows variants list one application with 50 to 500 windows: the
+// first showing after start (nothing about the windows known yet) and a later
+// showing (what changed since is read again); and the first showing after the
+// windows appeared while the backend ran (their events got them read in the
+// background). Run in a headless session:
+//
+//   scripts/test-session build/bench/app_listing_bench
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <csignal>
@@ -14,6 +22,7 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include "BenchDesktop.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/X11Desktop.h"
@@ -164,6 +173,170 @@ void BM_ShowingX11(benchmark::State& state)
                                 .c_str());
 }
 BENCHMARK(BM_ShowingX11)->Unit(benchmark::kMillisecond);
+
+// One application with state.range(0) windows. `fresh`: every showing is the
+// first after start, with a new connection and nothing known about the
+// windows; else the same desktop, its lists read again as after a change.
+void showManyWindows(benchmark::State& state, bool fresh)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("no X display");
+        return;
+    }
+    const int count = int(state.range(0));
+    const pid_t maker = BenchDesktop::startWindowMaker(1, count, "org.kelvaro.Many");
+    if (maker <= 0) {
+        state.SkipWithError("could not make the windows");
+        return;
+    }
+    const QString bundle = QStringLiteral("org.kelvaro.Many0");
+    installScreens();
+    const auto install = [] {
+        auto desktop = std::make_shared<X11Desktop>(Platform::installed().ports().applicationIdentity);
+        Platform::installed().ports().workspace = desktop;
+        Platform::installed().ports().windows = desktop;
+        return desktop;
+    };
+    auto desktop = install();
+    // Wait until the window manager manages all of them.
+    qsizetype managed = 0;
+    for (int i = 0; i < 1000 && managed < count; ++i) {
+        desktop->invalidate();
+        const auto app = Platform::installed().workspace().runningApplication(bundle);
+        managed = app ? Platform::installed().windows().windowsOf(app->pid).size() : 0;
+        if (managed < count)
+            usleep(10000);
+    }
+    qsizetype windows = 0;
+    {
+        CircularSwitcherViewModel model(Platform::installed());
+        for (auto _ : state) {
+            if (fresh) {
+                state.PauseTiming();
+                desktop = install();
+                state.ResumeTiming();
+            } else {
+                desktop->invalidate();
+            }
+            model.snapHidden();
+            model.loadRunningApps();
+            for (int i = 0; i < model.segmentCount(); ++i) {
+                if (model.runningApps()[i].bundleIdentifier == bundle)
+                    model.setSelectedIndex(i);
+            }
+            model.refreshWindowsForSelection();
+            windows = model.windows().size();
+            model.finishHide();
+        }
+    }
+    state.counters["windows"] = double(managed);
+    state.counters["arc"] = double(windows);
+    BenchDesktop::stopWindowMaker(maker);
+    if (managed < count || windows < 2)
+        state.SkipWithError(QStringLiteral("%1 of %2 windows managed, %3 on the arc")
+                                .arg(managed)
+                                .arg(count)
+                                .arg(windows)
+                                .toStdString()
+                                .c_str());
+}
+
+void BM_ManyWindowsFirstShowing(benchmark::State& state) { showManyWindows(state, true); }
+BENCHMARK(BM_ManyWindowsFirstShowing)->Arg(50)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void BM_ManyWindowsShowing(benchmark::State& state) { showManyWindows(state, false); }
+BENCHMARK(BM_ManyWindowsShowing)->Arg(50)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// How many windows the window manager lists, asked on a connection of its own.
+qsizetype listedWindows(xcb_connection_t* c)
+{
+    const char name[] = "_NET_CLIENT_LIST";
+    auto* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(sizeof name - 1), name), nullptr);
+    if (!atom)
+        return 0;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    auto* list = xcb_get_property_reply(c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 0), nullptr);
+    const qsizetype count = list ? qsizetype(list->bytes_after / 4) : 0;
+    free(list);
+    free(atom);
+    return count;
+}
+
+// The first showing after state.range(0) windows of one application appeared
+// while the backend was running with the event loop turning.
+void BM_ManyWindowsShowingAfterTheyAppeared(benchmark::State& state)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("no X display");
+        return;
+    }
+    const int count = int(state.range(0));
+    const QString bundle = QStringLiteral("org.kelvaro.Arrived0");
+    installScreens();
+    qsizetype windows = 0, managed = 0;
+    quint64 requests = 0;
+    xcb_connection_t* own = xcb_connect(nullptr, nullptr);
+    const qsizetype already = listedWindows(own);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto desktop = std::make_shared<X11Desktop>(Platform::installed().ports().applicationIdentity);
+        Platform::installed().ports().workspace = desktop;
+        Platform::installed().ports().windows = desktop;
+        const pid_t maker = BenchDesktop::startWindowMaker(1, count, "org.kelvaro.Arrived");
+        // The loop turns while the window manager takes them in, until the
+        // background reads have nothing more to ask.
+        QElapsedTimer t, quiet;
+        t.start();
+        quiet.start();
+        quint64 asked = desktop->requests();
+        while (t.elapsed() < 30000 && (listedWindows(own) < already + count || quiet.elapsed() < 500)) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            usleep(5000);
+            if (desktop->requests() != asked) {
+                asked = desktop->requests();
+                quiet.restart();
+            }
+        }
+        const quint64 before = desktop->requests();
+        CircularSwitcherViewModel model(Platform::installed());
+        state.ResumeTiming();
+        model.snapHidden();
+        model.loadRunningApps();
+        for (int i = 0; i < model.segmentCount(); ++i) {
+            if (model.runningApps()[i].bundleIdentifier == bundle)
+                model.setSelectedIndex(i);
+        }
+        model.refreshWindowsForSelection();
+        windows = model.windows().size();
+        model.finishHide();
+        state.PauseTiming();
+        requests = desktop->requests() - before;
+        const auto app = Platform::installed().workspace().runningApplication(bundle);
+        managed = app ? Platform::installed().windows().windowsOf(app->pid).size() : 0;
+        BenchDesktop::stopWindowMaker(maker);
+        while (listedWindows(own) > already && t.elapsed() < 60000) // gone before the next
+            usleep(10000);
+        state.ResumeTiming();
+    }
+    xcb_disconnect(own);
+    state.counters["windows"] = double(managed);
+    state.counters["arc"] = double(windows);
+    state.counters["requests"] = double(requests);
+    if (managed < count || windows < 2)
+        state.SkipWithError(QStringLiteral("%1 of %2 windows managed, %3 on the arc")
+                                .arg(managed)
+                                .arg(count)
+                                .arg(windows)
+                                .toStdString()
+                                .c_str());
+}
+BENCHMARK(BM_ManyWindowsShowingAfterTheyAppeared)
+    ->Arg(50)
+    ->Arg(100)
+    ->Arg(250)
+    ->Arg(500)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,11 +7,11 @@
 
 namespace {
 constexpr quint32 root = 0x100, editor = 0x200, other = 0x300;
-constexpr quint32 netWmName = 301, wmClass = 67, wmHints = 35, netWmIcon = 302, cursorAtom = 999;
+constexpr quint32 netWmName = 301, wmClass = 67, wmHints = 35, netWmIcon = 302, clientList = 303, cursorAtom = 999;
 
 X11WindowCache watching()
 {
-    X11WindowCache cache(root, { { netWmName }, { wmClass }, { netWmIcon, wmHints } });
+    X11WindowCache cache(root, { { netWmName }, { wmClass }, { netWmIcon, wmHints }, { clientList } });
     cache.rootRead();
     for (quint32 w : { editor, other }) {
         cache.watch(w);
@@ -83,4 +83,27 @@ TEST(X11WindowCacheTest, MovesAreReadAgainAndDestroyedWindowsForgotten)
     cache.apply(&error);
     cache.keepOnly({});
     EXPECT_EQ(cache.watchedCount(), 0);
+}
+
+TEST(X11WindowCacheTest, OnlyWindowsPropertiesAndNewWindowsCallForAReadBeforeTheNextShowing)
+{
+    // What a burst of events reports is read in the background, so that a
+    // showing finds it read; the active window, the root's size and icons
+    // are cheap to read when asked for, and must not keep a read going for
+    // every focus change.
+    X11WindowCache cache = watching();
+    const auto apply
+        = [&cache](const auto& event) { return cache.apply(reinterpret_cast<const xcb_generic_event_t*>(&event)); };
+    EXPECT_TRUE(apply(propertyNotify(editor, netWmName)));
+    EXPECT_TRUE(apply(propertyNotify(other, wmClass)));
+    EXPECT_TRUE(apply(propertyNotify(root, clientList)));
+    EXPECT_FALSE(apply(propertyNotify(root, cursorAtom))); // e.g. the active window
+    EXPECT_TRUE(cache.isRootStale());
+    EXPECT_FALSE(apply(propertyNotify(editor, netWmIcon)));
+    EXPECT_FALSE(apply(propertyNotify(editor, cursorAtom)));
+    EXPECT_FALSE(apply(propertyNotify(0x999, netWmName))); // not watched
+    xcb_map_notify_event_t mapped {};
+    mapped.response_type = XCB_MAP_NOTIFY;
+    mapped.window = editor;
+    EXPECT_TRUE(apply(mapped));
 }

@@ -25,6 +25,8 @@
 namespace {
 
 constexpr double kSnapshotLifetime = 0.05;
+// How long after a change the background read waits for the rest of a burst.
+constexpr double kRefreshDelay = 0.03;
 
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
@@ -145,6 +147,7 @@ X11Desktop::X11Desktop(std::shared_ptr<ApplicationIdentity> identity)
     QList<xcb_intern_atom_cookie_t> cookies;
     for (const char* name : kAtomNames)
         cookies << xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name);
+    ++m_roundTrips;
     int i = 0;
     for (const char* name : kAtomNames) {
         auto r = reply(xcb_intern_atom_reply(c, cookies[i++], nullptr));
@@ -156,10 +159,13 @@ X11Desktop::X11Desktop(std::shared_ptr<ApplicationIdentity> identity)
     watched.fixed = { atom("_NET_WM_PID"), XCB_ATOM_WM_CLASS, atom("_GTK_APPLICATION_ID"), atom("_NET_WM_WINDOW_TYPE"),
         XCB_ATOM_WM_TRANSIENT_FOR };
     watched.icon = { atom("_NET_WM_ICON"), XCB_ATOM_WM_HINTS };
+    watched.rootLists = { atom("_NET_CLIENT_LIST"), atom("_NET_CLIENT_LIST_STACKING") };
     m_cache = X11WindowCache(m_root, watched);
     const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, m_root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
+    watchEvents();
+    scheduleRefresh(); // the windows there already, read before anyone asks
 }
 
 X11Desktop::~X11Desktop()
@@ -218,14 +224,31 @@ const X11Desktop::Snapshot& X11Desktop::snapshot() const
     return m_snapshot;
 }
 
-void X11Desktop::drainEvents() const
+bool X11Desktop::drainEvents() const
 {
     if (!m_conn)
-        return;
+        return false;
+    bool changed = false;
     while (xcb_generic_event_t* event = xcb_poll_for_event(m_conn)) {
-        m_cache.apply(event); // errors (a window gone before it was watched) change nothing
+        changed = m_cache.apply(event) || changed; // errors (a window gone before it was watched) change nothing
         std::free(event);
     }
+    return changed;
+}
+
+void X11Desktop::scheduleRefresh() const
+{
+    if (m_refreshPending || !m_notifier)
+        return;
+    m_refreshPending = true;
+    // The notifier goes with this object: a read still pending then is dropped.
+    Scheduler::shared().postAfterWhileAlive(kRefreshDelay, m_notifier.get(), [this] {
+        m_refreshPending = false;
+        if (!m_conn || xcb_connection_has_error(m_conn))
+            return;
+        // Only the caches count: a showing still takes in what came since.
+        readSnapshot();
+    });
 }
 
 void X11Desktop::watchEvents() const
@@ -236,7 +259,10 @@ void X11Desktop::watchEvents() const
         || QThread::currentThread() != QCoreApplication::instance()->thread())
         return;
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_conn), QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] { drainEvents(); });
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
+        if (drainEvents())
+            scheduleRefresh();
+    });
 }
 
 void X11Desktop::readSnapshot() const
@@ -262,6 +288,8 @@ void X11Desktop::readSnapshot() const
         auto countCookie = getProperty(c, m_root, atom("_NET_NUMBER_OF_DESKTOPS"), XCB_ATOM_CARDINAL);
         auto checkCookie = getProperty(c, m_root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
         auto rootGeometryCookie = xcb_get_geometry(c, m_root);
+        m_requests += 7;
+        ++m_roundTrips;
         RootState& r = m_rootState;
         r.stacking = cardinals(c, stackingCookie); // bottom to top
         r.mapping = cardinals(c, mappingCookie); // in the order they were mapped
@@ -292,7 +320,7 @@ void X11Desktop::readSnapshot() const
         xcb_get_property_cookie_t pid, wmClass, gtk, type, transient;
     };
     struct LiveCookies {
-        xcb_get_property_cookie_t netName, name, state, desktop, extents, opacity;
+        xcb_get_property_cookie_t netName, state, desktop, extents, opacity;
         xcb_get_geometry_cookie_t geometry;
         xcb_translate_coordinates_cookie_t position;
     };
@@ -309,24 +337,29 @@ void X11Desktop::readSnapshot() const
         const unsigned stale = m_cache.take(id);
         if (stale & X11WindowCache::iconPart)
             m_windowIcons.remove(id); // read again when next shown
-        if ((stale & X11WindowCache::fixedPart) || !m_fixed.contains(id))
+        if ((stale & X11WindowCache::fixedPart) || !m_fixed.contains(id)) {
+            m_requests += 5;
             fixedCookies.insert(id,
                 FixedCookies { getProperty(c, id, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL),
                     getProperty(c, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING),
                     getProperty(c, id, atom("_GTK_APPLICATION_ID"), XCB_ATOM_ANY),
                     getProperty(c, id, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32),
                     getProperty(c, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW) });
-        if ((stale & X11WindowCache::livePart) || !m_live.contains(id))
+        }
+        if ((stale & X11WindowCache::livePart) || !m_live.contains(id)) {
+            m_requests += 7;
             liveCookies.insert(id,
                 LiveCookies { getProperty(c, id, atom("_NET_WM_NAME"), atom("UTF8_STRING")),
-                    getProperty(c, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY),
                     getProperty(c, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 64),
                     getProperty(c, id, atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL),
                     getProperty(c, id, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL),
                     getProperty(c, id, atom("_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL), xcb_get_geometry(c, id),
                     xcb_translate_coordinates(c, id, m_root, 0, 0) });
+        }
     }
 
+    if (!fixedCookies.isEmpty() || !liveCookies.isEmpty())
+        ++m_roundTrips; // every window's requests are answered together
     for (auto it = fixedCookies.cbegin(); it != fixedCookies.cend(); ++it) {
         Fixed f;
         f.pid = qint32(cardinals(c, it->pid).value(0, 0));
@@ -372,15 +405,14 @@ void X11Desktop::readSnapshot() const
     const quint32 fullAtom = atom("_NET_WM_STATE_FULLSCREEN");
     const quint32 aboveAtom = atom("_NET_WM_STATE_ABOVE");
     const quint32 skipTaskbarAtom = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    QHash<quint32, xcb_get_property_cookie_t> legacyCookies;
     for (auto it = liveCookies.cbegin(); it != liveCookies.cend(); ++it) {
         const LiveCookies& k = *it;
         Live l;
         l.title = utf8Text(c, k.netName);
-        {
-            const Property legacy = property(c, k.name);
-            if (l.title.isEmpty())
-                l.title = X11Properties::text(legacy.bytes, legacy.type, legacy.format, atom("UTF8_STRING"),
-                    [this](const QByteArray& bytes, quint32 type) { return convertText(bytes, type); });
+        if (l.title.isEmpty()) { // WM_NAME is asked for only where there is no _NET_WM_NAME
+            ++m_requests;
+            legacyCookies.insert(it.key(), getProperty(c, it.key(), XCB_ATOM_WM_NAME, XCB_ATOM_ANY));
         }
         for (quint32 state : cardinals(c, k.state)) {
             l.hidden = l.hidden || state == hiddenAtom;
@@ -405,6 +437,13 @@ void X11Desktop::readSnapshot() const
                 geometry->height + top + bottom);
         m_live.insert(it.key(), l);
     }
+    if (!legacyCookies.isEmpty())
+        ++m_roundTrips; // one more for all the windows titled the old way
+    for (auto it = legacyCookies.cbegin(); it != legacyCookies.cend(); ++it) {
+        const Property legacy = property(c, *it);
+        m_live[it.key()].title = X11Properties::text(legacy.bytes, legacy.type, legacy.format, atom("UTF8_STRING"),
+            [this](const QByteArray& bytes, quint32 type) { return convertText(bytes, type); });
+    }
     m_cache.keepOnly(live);
     for (auto it = m_fixed.begin(); it != m_fixed.end();) {
         if (!live.contains(it.key()))
@@ -425,7 +464,10 @@ void X11Desktop::readSnapshot() const
             ++it;
     }
 
-    // Identity: re-resolved when the installed desktop entries changed.
+    // Identity: re-resolved when the installed desktop entries changed. The
+    // many windows of one application share their facts: each set of facts
+    // is looked up once.
+    QHash<QStringList, QPair<std::optional<DesktopEntry>, QString>> resolved;
     for (quint32 id : stacking) {
         Fixed& f = m_fixed[id];
         if (f.identityGeneration == generation && generation != 0)
@@ -433,11 +475,18 @@ void X11Desktop::readSnapshot() const
         if (!m_processes.contains(f.pid))
             m_processes.insert(f.pid, ApplicationIdentity::processFacts(f.pid));
         const auto process = m_processes.value(f.pid);
-        const ApplicationIdentity::WindowFacts facts { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
-            process.second };
-        f.entry = m_identity->entryForWindow(facts);
-        f.bundleIdentifier = f.entry ? ApplicationIdentity::bundleIdentifier(*f.entry)
-                                     : (!f.wmClass.isEmpty() ? f.wmClass : f.wmInstance);
+        const QStringList key { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first, process.second };
+        if (const auto same = resolved.constFind(key); same != resolved.cend()) {
+            f.entry = same->first;
+            f.bundleIdentifier = same->second;
+        } else {
+            const ApplicationIdentity::WindowFacts facts { f.gtkApplicationId, f.wmInstance, f.wmClass, process.first,
+                process.second };
+            f.entry = m_identity->entryForWindow(facts);
+            f.bundleIdentifier = f.entry ? ApplicationIdentity::bundleIdentifier(*f.entry)
+                                         : (!f.wmClass.isEmpty() ? f.wmClass : f.wmInstance);
+            resolved.insert(key, qMakePair(f.entry, f.bundleIdentifier));
+        }
         f.identityGeneration = generation;
     }
 
@@ -525,6 +574,10 @@ void X11Desktop::readSnapshot() const
         appIndex.insert(key, int(s.apps.size()));
         s.apps << a;
     }
+    // Events that came in with the replies sit in XCB's queue, where the
+    // notifier does not see them.
+    if (drainEvents())
+        scheduleRefresh();
 }
 
 const X11Desktop::Client* X11Desktop::client(quint32 id) const

@@ -13,6 +13,9 @@
 // root and of every client window are cached and kept current from the
 // property-change and structure events of those windows (X11WindowCache): a
 // new snapshot asks the server only for what changed, in one round trip.
+// While the event loop runs, what the events report as changed is read in the
+// background shortly after (every change of a burst in one batch), as is
+// everything soon after start: a showing then finds it read already.
 
 #include <QHash>
 #include <QIcon>
@@ -39,6 +42,12 @@ public:
     ~X11Desktop() override;
 
     bool isConnected() const { return m_conn != nullptr; }
+    // How many times this connection has waited for the server's answers so
+    // far (one batch of requests answered together counts once).
+    quint64 roundTrips() const { return m_roundTrips; }
+    // How many questions about windows (their properties, geometry and
+    // icons) it has sent so far.
+    quint64 requests() const { return m_requests; }
     // Drops the snapshot: the next question reads the root window's lists
     // again (and whatever else changed).
     void invalidate()
@@ -129,15 +138,25 @@ private:
 
     const Snapshot& snapshot() const;
     void readSnapshot() const;
-    void drainEvents() const;
+    // Takes in the events queued so far; whether any made something stale.
+    bool drainEvents() const;
     void watchEvents() const;
+    // Reads what is stale a moment from now, once however many events came.
+    void scheduleRefresh() const;
     const Client* client(quint32 id) const;
     const App* app(qint32 pid) const;
     QIcon appIcon(const App& app) const;
-    QIcon windowIcon(quint32 id) const;
+    // Which of the two ways of carrying an icon a window uses.
+    struct IconSources {
+        bool netIcon = true; // _NET_WM_ICON
+        bool hints = true; // a WM_HINTS icon pixmap
+    };
+    // Of each window, whether it carries an icon, all asked in one round trip.
+    QHash<quint32, IconSources> iconSources(const QList<quint32>& ids) const;
+    QIcon windowIcon(quint32 id, IconSources sources) const;
     // The pictures of a window's icon: _NET_WM_ICON's, else the WM_HINTS
     // pixmap with its mask; none when it has neither.
-    QList<QImage> iconPictures(quint32 id) const;
+    QList<QImage> iconPictures(quint32 id, IconSources sources) const;
     QImage pixmapPicture(quint32 pixmap) const;
     void clientMessage(quint32 window, quint32 type, std::initializer_list<quint32> data, bool toRoot = true);
     void roundTrip() const;
@@ -162,9 +181,12 @@ private:
     mutable RootState m_rootState;
     mutable X11WindowCache m_cache;
     mutable std::unique_ptr<QSocketNotifier> m_notifier;
+    mutable bool m_refreshPending = false;
     mutable QStringList m_appOrder; // group keys in the order first seen
     mutable QHash<QString, QIcon> m_entryIcons;
     mutable QHash<quint32, QIcon> m_windowIcons;
     mutable QHash<qint32, QPair<QString, QString>> m_processes; // pid -> executable, argv[0]
     mutable QSet<QString> m_logged;
+    mutable quint64 m_roundTrips = 0;
+    mutable quint64 m_requests = 0;
 };

@@ -130,8 +130,10 @@ void X11Desktop::beep()
 
 void X11Desktop::roundTrip() const
 {
-    if (m_conn)
-        std::free(xcb_get_input_focus_reply(m_conn, xcb_get_input_focus(m_conn), nullptr));
+    if (!m_conn)
+        return;
+    ++m_roundTrips;
+    std::free(xcb_get_input_focus_reply(m_conn, xcb_get_input_focus(m_conn), nullptr));
 }
 
 void X11Desktop::clientMessage(quint32 window, quint32 type, std::initializer_list<quint32> data, bool toRoot)

@@ -8,49 +8,46 @@ X11WindowCache::X11WindowCache(quint32 root, Atoms atoms)
 {
 }
 
-void X11WindowCache::apply(const xcb_generic_event_t* event)
+bool X11WindowCache::apply(const xcb_generic_event_t* event)
 {
     if (!event)
-        return;
+        return false;
     switch (event->response_type & 0x7F) {
     case XCB_PROPERTY_NOTIFY: {
         const auto* e = reinterpret_cast<const xcb_property_notify_event_t*>(event);
         if (e->window == m_root) {
             m_rootStale = true;
-            return;
+            return m_atoms.rootLists.contains(e->atom);
         }
+        bool changed = false;
         if (m_atoms.live.contains(e->atom))
-            markStale(e->window, livePart);
+            changed = markStale(e->window, livePart);
         else if (m_atoms.fixed.contains(e->atom))
-            markStale(e->window, fixedPart);
+            changed = markStale(e->window, fixedPart);
         if (m_atoms.icon.contains(e->atom)) // WM_HINTS also says other things
             markStale(e->window, iconPart);
-        return;
+        return changed;
     }
     case XCB_CONFIGURE_NOTIFY: {
         // Moved or resized (a window manager reports a move of the frame with
         // a synthetic one): the geometry is read again.
         const auto* e = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
-        if (e->window == m_root)
-            m_rootStale = true;
-        else
-            markStale(e->window, livePart);
-        return;
+        if (e->window != m_root)
+            return markStale(e->window, livePart);
+        m_rootStale = true; // its size
+        return false;
     }
     case XCB_REPARENT_NOTIFY:
-        markStale(reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window, livePart);
-        return;
+        return markStale(reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window, livePart);
     case XCB_MAP_NOTIFY:
-        markStale(reinterpret_cast<const xcb_map_notify_event_t*>(event)->window, livePart);
-        return;
+        return markStale(reinterpret_cast<const xcb_map_notify_event_t*>(event)->window, livePart);
     case XCB_UNMAP_NOTIFY:
-        markStale(reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window, livePart);
-        return;
-    case XCB_DESTROY_NOTIFY:
+        return markStale(reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window, livePart);
+    case XCB_DESTROY_NOTIFY: // the root's lists say so as well
         m_stale.remove(reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window);
-        return;
+        return false;
     default:
-        return;
+        return false;
     }
 }
 
@@ -66,11 +63,13 @@ unsigned X11WindowCache::take(quint32 window)
     return parts;
 }
 
-void X11WindowCache::markStale(quint32 window, unsigned parts)
+bool X11WindowCache::markStale(quint32 window, unsigned parts)
 {
     const auto it = m_stale.find(window);
-    if (it != m_stale.end())
-        *it |= parts;
+    if (it == m_stale.end())
+        return false;
+    *it |= parts;
+    return true;
 }
 
 void X11WindowCache::keepOnly(const QSet<quint32>& live)

@@ -26,6 +26,8 @@ public:
         QSet<quint32> fixed;
         // Properties that make up the window's icon.
         QSet<quint32> icon;
+        // The root window's lists of windows.
+        QSet<quint32> rootLists;
     };
     enum Part : unsigned { nothing = 0, fixedPart = 1, livePart = 2, iconPart = 4, everything = 7 };
 
@@ -33,8 +35,10 @@ public:
     X11WindowCache(quint32 root, Atoms atoms);
 
     // Takes in one event from the display's queue (errors and events of
-    // windows not watched change nothing).
-    void apply(const xcb_generic_event_t* event);
+    // windows not watched change nothing). Whether it made windows' own
+    // properties stale, or the root's lists of windows (new windows to read):
+    // the root's other properties and icons are cheap to read when asked for.
+    bool apply(const xcb_generic_event_t* event);
 
     // Whether `window` has its events selected (from then on, its properties
     // are kept current).
@@ -44,8 +48,9 @@ public:
     // What about `window` is to be read again, and counts it as read.
     unsigned take(quint32 window);
     unsigned stale(quint32 window) const { return m_stale.value(window, everything); }
-    // Marks parts of a watched window as to be read again.
-    void markStale(quint32 window, unsigned parts);
+    // Marks parts of a watched window as to be read again; false when it is
+    // not watched.
+    bool markStale(quint32 window, unsigned parts);
     // Forgets the windows not in `live` (they were destroyed or withdrawn).
     void keepOnly(const QSet<quint32>& live);
     qsizetype watchedCount() const { return m_stale.size(); }
