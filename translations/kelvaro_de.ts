@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Deine Starter können nicht geändert werden: Einige davon konnten nicht gelesen werden, und in deiner Einstellungsdatei ist kein Platz, um eine Kopie davon aufzubewahren. Sie bleiben, wie sie sind.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: unbekannte Option: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Dieser Build von Kelvaro hat keinen Update-Feed.</translation>
+    </message>
 </context>
 </TS>

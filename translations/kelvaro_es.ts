@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Tus lanzadores no se pueden cambiar: algunos no se pudieron leer y no hay espacio en tu archivo de ajustes para guardar una copia. Se quedan como están.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: opción desconocida: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Esta compilación de Kelvaro no tiene fuente de actualizaciones.</translation>
+    </message>
 </context>
 </TS>

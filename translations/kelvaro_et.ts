@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Sinu käivitajaid ei saa muuta: mõnda neist ei õnnestunud lugeda ja sinu seadete failis pole ruumi nende koopia hoidmiseks. Need jäetakse nii, nagu nad on.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: tundmatu võti: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Sellel Kelvaro järgul pole uuenduste voogu.</translation>
+    </message>
 </context>
 </TS>

@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Vos lanceurs ne peuvent pas être modifiés : certains n’ont pas pu être lus, et votre fichier de réglages n’a pas la place d’en garder une copie. Ils restent tels quels.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1 : option inconnue : %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Cette version de Kelvaro n’a pas de flux de mises à jour.</translation>
+    </message>
 </context>
 </TS>

@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>I tuoi launcher non si possono modificare: alcuni non si sono potuti leggere e nel file delle impostazioni non c’è spazio per conservarne una copia. Restano come sono.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: opzione sconosciuta: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Questa build di Kelvaro non ha un feed degli aggiornamenti.</translation>
+    </message>
 </context>
 </TS>

@@ -2161,5 +2161,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>ランチャーを変更できません。一部を読み込めず、設定ファイルにそのコピーを保管する空きがありません。そのままにしてあります。</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: 不明なオプション: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>このビルドの Kelvaro にはアップデートフィードがありません。</translation>
+    </message>
 </context>
 </TS>

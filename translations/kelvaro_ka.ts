@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>თქვენი გამშვებების შეცვლა შეუძლებელია: ზოგიერთი მათგანის წაკითხვა ვერ მოხერხდა, ხოლო პარამეტრების ფაილში მათი ასლის შესანახად ადგილი არ არის. ისინი უცვლელად რჩება.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: უცნობი პარამეტრი: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Kelvaro-ს ამ ანაწყობს განახლებების არხი არ აქვს.</translation>
+    </message>
 </context>
 </TS>

@@ -2161,5 +2161,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>런처를 변경할 수 없습니다. 일부를 읽을 수 없었고, 설정 파일에 그 사본을 보관할 공간이 없습니다. 그대로 두었습니다.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: 알 수 없는 옵션: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>이 Kelvaro 빌드에는 업데이트 피드가 없습니다.</translation>
+    </message>
 </context>
 </TS>

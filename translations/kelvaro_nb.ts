@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Oppstarterne dine kan ikke endres: noen av dem kunne ikke leses, og det er ikke plass i innstillingsfilen til å ta vare på en kopi av dem. De blir liggende som de er.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: ukjent valg: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Denne versjonen av Kelvaro har ingen oppdateringskilde.</translation>
+    </message>
 </context>
 </TS>

@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Je starters kunnen niet worden gewijzigd: sommige konden niet worden gelezen en in je instellingenbestand is geen ruimte om er een kopie van te bewaren. Ze blijven zoals ze zijn.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: onbekende optie: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Deze build van Kelvaro heeft geen updatefeed.</translation>
+    </message>
 </context>
 </TS>

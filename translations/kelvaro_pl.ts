@@ -2199,5 +2199,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Nie można zmienić programów uruchamiających: części z nich nie udało się odczytać, a w pliku ustawień nie ma miejsca na ich kopię. Pozostają bez zmian.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: nieznana opcja: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Ta kompilacja Kelvaro nie ma kanału aktualizacji.</translation>
+    </message>
 </context>
 </TS>

@@ -2199,5 +2199,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Spúšťače sa nedajú zmeniť: niektoré z nich sa nepodarilo prečítať a v súbore nastavení nie je miesto na ich kópiu. Zostávajú tak, ako sú.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: neznáma voľba: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Táto zostava Kelvaro nemá zdroj aktualizácií.</translation>
+    </message>
 </context>
 </TS>

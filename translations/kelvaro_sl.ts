@@ -2218,5 +2218,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Zaganjalnikov ni mogoče spremeniti: nekaterih ni bilo mogoče prebrati, v datoteki z nastavitvami pa ni prostora za njihovo kopijo. Ostanejo takšni, kot so.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: neznana možnost: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Ta izdaja Kelvaro nima vira posodobitev.</translation>
+    </message>
 </context>
 </TS>

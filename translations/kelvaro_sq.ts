@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Nisësit nuk mund të ndryshohen: disa prej tyre nuk u lexuan dot dhe në skedarin e rregullimeve nuk ka vend për të mbajtur një kopje të tyre. Ata mbeten siç janë.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: opsion i panjohur: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Ky version i Kelvaro nuk ka burim përditësimesh.</translation>
+    </message>
 </context>
 </TS>

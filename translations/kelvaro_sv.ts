@@ -2180,5 +2180,13 @@
         <source>Your launchers cannot be changed: some of them could not be read, and there is no room in your settings file to keep a copy of them. They are left as they are.</source>
         <translation>Dina startare kan inte ändras: några av dem kunde inte läsas, och det finns inte plats i inställningsfilen för att spara en kopia av dem. De lämnas som de är.</translation>
     </message>
+    <message>
+        <source>%1: unknown option: %2</source>
+        <translation>%1: okänd flagga: %2</translation>
+    </message>
+    <message>
+        <source>This build of Kelvaro has no update feed.</source>
+        <translation>Den här versionen av Kelvaro har inget uppdateringsflöde.</translation>
+    </message>
 </context>
 </TS>
