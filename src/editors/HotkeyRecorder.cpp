@@ -297,9 +297,11 @@ void HotkeyRecorder::hideMessage()
 
 void HotkeyRecorder::fitMessage()
 {
-    // As tall as its lines at the recorder's width: the layouts around it
-    // would plan one line, and a longer message would lie over the field.
-    m_message->setMinimumHeight(m_message->text().isEmpty() ? 0 : m_message->heightForWidth(std::max(width() - 16, 1)));
+    // As tall as its lines at the recorder's width, less the symbol's where
+    // the line has one: the layouts around it would plan one line, and a
+    // longer message would lie over the field.
+    const int room = width() - (m_messageIcon->isHidden() ? 0 : 16);
+    m_message->setMinimumHeight(m_message->text().isEmpty() ? 0 : m_message->heightForWidth(std::max(room, 1)));
 }
 
 void HotkeyRecorder::resizeEvent(QResizeEvent* event)

@@ -23,6 +23,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -34,7 +36,10 @@ AppSettings& settings() { return AppSettings::shared(); }
 using OnboardingStyle::accent;
 using OnboardingStyle::secondary;
 
-QLabel* wrapping(const QString& text, QWidget* parent, bool secondaryStyle = false, int pixelSize = 13)
+// The pages' running text: subtitles, steps and the access page's list.
+constexpr int calloutSize = 12;
+
+QLabel* wrapping(const QString& text, QWidget* parent, bool secondaryStyle = false, int pixelSize = calloutSize)
 {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
@@ -72,13 +77,32 @@ OnboardingView::OnboardingView(const Platform& platform, std::function<void(bool
     column->setSpacing(0);
     m_pageMotion = new WidgetMotion(this, 1.0);
     connect(m_pageMotion, &WidgetMotion::changed, this, &OnboardingView::showPageFade);
-    m_pageHost = new QWidget(this);
+    // The page keeps the height of its content and scrolls, rather than
+    // squeezing its rows, where a long translation makes it taller than the
+    // page area.
+    m_pageScroll = new QScrollArea(this);
+    m_pageScroll->setObjectName(QStringLiteral("pageScroll"));
+    m_pageScroll->setWidgetResizable(true);
+    m_pageScroll->setFocusPolicy(Qt::NoFocus);
+    m_pageScroll->setFrameShape(QFrame::NoFrame);
+    m_pageScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageScroll->viewport()->setAutoFillBackground(false);
+    m_pageHost = new QWidget;
     m_pageLayout = new QVBoxLayout(m_pageHost);
     m_pageLayout->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(m_pageHost, 1);
+    m_pageScroll->setWidget(m_pageHost);
+    m_pageHost->setAutoFillBackground(false);
+    column->addWidget(m_pageScroll, 1);
+    // A scroll bar takes its width on the left as well, so the page stays
+    // centred in the window when it comes and goes.
+    connect(m_pageScroll->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int max) {
+        const int bar = max > 0 ? m_pageScroll->verticalScrollBar()->sizeHint().width() : 0;
+        m_pageLayout->setContentsMargins(bar, 0, 0, 0);
+    });
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Plain);
+    divider->setFixedHeight(1); // the line alone, no room around it
     divider->setStyleSheet(QStringLiteral("color: palette(mid);"));
     column->addWidget(divider);
 
@@ -182,6 +206,9 @@ void OnboardingView::retranslateFooter()
     m_continue->setProperty("bordered", last);
     m_dots->setAccessibleName(QCoreApplication::translate("Kelvaro", "Page %1 of %2").arg(m_page + 1).arg(pageCount));
     m_dots->update();
+    // The button takes its new label's width now, not once the event loop
+    // has laid the window out again.
+    layout()->activate();
 }
 
 void OnboardingView::advance()
@@ -241,6 +268,7 @@ void OnboardingView::rebuild(bool animate)
     m_subtitle = nullptr;
     m_current = buildPage(m_page);
     m_pageLayout->addWidget(m_current);
+    m_pageScroll->verticalScrollBar()->setValue(0);
     if (m_moving) {
         for (QWidget* page : { m_current.data(), m_outgoing.data() }) {
             if (page)
@@ -316,7 +344,9 @@ QWidget* OnboardingView::makePage(
     m_title->setObjectName(QStringLiteral("pageTitle"));
     m_title->setAccessibleName(title);
     column->addWidget(m_title, 0, Qt::AlignHCenter);
-    column->addSpacing(Layout::headingGap);
+    // The title's shadow takes no room of its own: it lies in the gap above
+    // the subtitle, which stays at least the heading gap below the key.
+    column->addSpacing(std::max(0, Layout::headingGap - m_title->shadowBelowSide()));
     m_subtitle = wrapping(subtitle, page, true);
     m_subtitle->setObjectName(QStringLiteral("pageSubtitle"));
     m_subtitle->setAlignment(Qt::AlignHCenter);
@@ -342,6 +372,8 @@ QWidget* OnboardingView::step(const QString& symbol, const QString& text)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
     row->setObjectName(QStringLiteral("step"));
+    // As tall as its disc or its sentence, whichever is taller, never less.
+    row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(new StepDisc(symbol, row), 0, Qt::AlignVCenter);
     layout->addWidget(fitted(wrapping(text, row), Layout::columnWidth - 26 - 12), 1);
     return row;
@@ -553,9 +585,15 @@ QWidget* OnboardingView::gesture()
     reset->setObjectName(QStringLiteral("useDefaultButton"));
     reset->setFlat(true);
     reset->setCursor(Qt::PointingHandCursor);
-    QPalette rp = reset->palette();
-    rp.setColor(QPalette::ButtonText, secondary(this));
-    reset->setPalette(rp);
+    // A plain button: its caption line and no more, underlined under the
+    // pointer and the keyboard's focus.
+    const QColor rc = secondary(this);
+    reset->setStyleSheet(QStringLiteral("QPushButton { color: rgba(%1, %2, %3, %4); border: none; padding: 2px 4px; }"
+                                        " QPushButton:hover, QPushButton:focus { text-decoration: underline; }")
+                             .arg(rc.red())
+                             .arg(rc.green())
+                             .arg(rc.blue())
+                             .arg(rc.alpha()));
     QFont rf = reset->font();
     rf.setPixelSize(11);
     reset->setFont(rf);

@@ -26,6 +26,7 @@ class Platform;
 class QLabel;
 class WidgetMotion;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 class OnboardingView : public QWidget {
@@ -104,6 +105,7 @@ private:
     bool m_choosingShortcut = false;
     bool m_finished = false;
 
+    QScrollArea* m_pageScroll = nullptr;
     QWidget* m_pageHost = nullptr;
     QVBoxLayout* m_pageLayout = nullptr;
     QPointer<QWidget> m_current;

@@ -192,16 +192,20 @@ QRectF KeyCapTitle::textRect(double width) const
 QSize KeyCapTitle::sizeHint() const
 {
     const QRectF t = textRect(m_maxWidth - 32);
-    // Face padding, the key's side and room for its shadow.
-    return QSize(int(std::ceil(t.width() + 32 + 16)), int(std::ceil(t.height() + 16 + m_depth + 14)));
+    // Face padding, the key's side and its shadow, which starts just under
+    // the face's top edge and spreads sideways by 6 at most.
+    return QSize(
+        int(std::ceil(t.width() + 32 + 16)), int(std::ceil(t.height() + 16 + std::max<double>(m_depth, shadowReach))));
 }
+
+int KeyCapTitle::shadowBelowSide() const { return std::max(0, int(std::ceil(shadowReach - m_depth))); }
 
 void KeyCapTitle::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF t = textRect(m_maxWidth - 32);
-    const QRectF face((width() - (t.width() + 32)) / 2.0, 4, t.width() + 32, t.height() + 16);
+    const QRectF face((width() - (t.width() + 32)) / 2.0, 0, t.width() + 32, t.height() + 16);
     QPainterPath shape;
     shape.addRoundedRect(face, m_corner, m_corner);
     // Shadow, then the side showing `depth` below the face.

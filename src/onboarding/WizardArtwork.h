@@ -50,13 +50,18 @@ private:
 };
 
 // A heading on a key cap: the text (already translated), wrapped and centred.
+// The widget is the key's face and side, with the key's shadow below it.
 class KeyCapTitle : public QWidget {
     Q_OBJECT
 public:
+    // How far the shadow reaches below the key's face.
+    static constexpr int shadowReach = 10;
     KeyCapTitle(QString text, double depth, double corner, double maxWidth, QWidget* parent = nullptr);
     QString text() const { return m_text; }
     double depth() const { return m_depth; }
     double corner() const { return m_corner; }
+    // The part of the widget below the key's side that only its shadow takes.
+    int shadowBelowSide() const;
     void setText(const QString& text);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

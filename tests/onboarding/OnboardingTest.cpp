@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QGraphicsOpacityEffect>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -329,7 +331,8 @@ TEST_F(Onboarding, PageChangesShieldAndShortcutBoxMoveOnTheWizardsSpring)
 
 // The shortcut page's box shows each modifier cap with its printed name,
 // 22 points above the steps, which stand 12 points apart; the page fits the
-// wizard's page area.
+// wizard's page area, with the recorder too. Where a translation makes the
+// recording page taller, it scrolls, still centred, and keeps every row whole.
 TEST_F(Onboarding, ShortcutBoxCapsCarryTheirCaptionsAndTheStepsAreSpaced)
 {
     settings().setHotkey(Hotkey(40, Modifier::Ctrl | Modifier::Alt), HotkeyRole::switcher);
@@ -365,6 +368,34 @@ TEST_F(Onboarding, ShortcutBoxCapsCarryTheirCaptionsAndTheStepsAreSpaced)
     EXPECT_EQ(top(steps[1]) - bottom(steps[0]), 12);
     EXPECT_EQ(top(steps[2]) - bottom(steps[1]), 12);
     EXPECT_LE(page->minimumSizeHint().height(), page->height());
+    auto* scroll = wizard.findChild<QScrollArea*>(QStringLiteral("pageScroll"));
+    ASSERT_TRUE(scroll);
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_NEAR(wizard.mapFromGlobal(box->mapToGlobal(box->rect().center())).x(), wizard.width() / 2, 1);
+
+    env.sim().displayPreferences().setReduceMotion(true);
+    wizard.setChoosingShortcut(true);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0) << "the recorder fits in English";
+
+    // Norwegian: a two-line subtitle and a two-line hint under the recorder.
+    settings().setLanguage(AppLanguage::norwegian);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_TRUE(wizard.isChoosingShortcut());
+    page = wizard.currentPage();
+    auto* recorder = find<QWidget>(page, "shortcutRecorder");
+    ASSERT_TRUE(recorder);
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(page->height(), page->minimumSizeHint().height());
+    for (QWidget* step : page->findChildren<QWidget*>(QStringLiteral("step"))) {
+        EXPECT_GE(step->height(), 26);
+        for (QWidget* part : step->findChildren<QWidget*>())
+            EXPECT_TRUE(step->rect().contains(part->geometry()));
+    }
+    const int middle = wizard.mapFromGlobal(recorder->mapToGlobal(recorder->rect().center())).x();
+    EXPECT_NEAR(middle, wizard.width() / 2, 1);
+    env.sim().displayPreferences().setReduceMotion(false);
 }
 
 TEST(LaunchNoticePlacement, HangsFromTheIconOnItsScreenOrSitsInTheCorner)
