@@ -244,11 +244,17 @@ def main():
         # cards (kept as screenshots).
         folder = os.path.join(os.environ.get("HOME", tempfile.mkdtemp()), "Documents")
         os.makedirs(folder, exist_ok=True)
+        # The editor titles its windows with the file's name alone, not the
+        # session folder's long path (which no two-line label could tell apart).
+        keyfile = os.path.join(os.environ.get("XDG_CONFIG_HOME", folder), "glib-2.0", "settings", "keyfile")
+        os.makedirs(os.path.dirname(keyfile), exist_ok=True)
+        with open(keyfile, "w") as f:
+            f.write("[org/xfce/mousepad/preferences/window]\npath-in-title=false\n")
         for name in ("meeting-notes-alpha.txt", "meeting-notes-beta.txt"):
             with open(os.path.join(folder, name), "w") as f:
                 f.write(name + "\n")
             clients.append(k.Process(["mousepad", "--disable-server", os.path.join(folder, name)],
-                                     name="mousepad-" + name, env=dict(os.environ, LC_ALL="C.UTF-8")))
+                                     name="mousepad-" + name, env=dict(os.environ, LC_ALL="C.UTF-8", GSETTINGS_BACKEND="keyfile")))
         editors = [k.wait_until(lambda n=n: by_title(n), 15) for n in ("notes-alpha", "notes-beta")]
         k.check(all(editors), "both editor windows are mapped")
         names = k.wait_until(lambda: (lambda n: n if "Mousepad" in n else None)(ring_names()), timeout=5) or []
