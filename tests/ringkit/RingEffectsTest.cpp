@@ -496,3 +496,33 @@ TEST(RingEffectsTest, CachedCardSlabTurnedToANewAngleLooksLikeTheCardDrawnThere)
         }
     }
 }
+
+TEST(RingEffectsTest, AWideBlurIsEnlargedBackAsSmoothScalingWould)
+{
+    // A wide blur is worked out on a reduced copy and enlarged back: the
+    // result is within two levels of Qt's smooth scaling of that copy, for
+    // odd sizes and every reduction from two to four.
+    QRandomGenerator rng(7);
+    for (int k = 0; k < 24; ++k) {
+        const int w = 40 + int(rng.bounded(120)), h = 40 + int(rng.bounded(120));
+        QImage icon(w, h, QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        {
+            QPainter p(&icon);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setBrush(QColor(int(rng.bounded(256)), int(rng.bounded(256)), int(rng.bounded(256))));
+            p.drawRoundedRect(QRectF(6, 6, w - 12, h - 12), 9, 9);
+            p.setBrush(QColor(255, 255, 255, 200));
+            p.drawEllipse(QRectF(w / 3.0, h / 4.0, w / 4.0, h / 3.0));
+        }
+        const double radius = 5.0 + 2.5 * double(k % 3);
+        const int factor = int(radius / 2.5);
+        QImage reduced = icon.scaled(w / factor, h / factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        RingEffects::boxBlur(reduced, radius / double(factor));
+        const QImage smooth = reduced.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage blurred = RingEffects::blurred(icon, radius);
+        ASSERT_EQ(blurred.size(), icon.size());
+        EXPECT_LE(largestDifference(blurred, smooth), 2) << w << "x" << h << " radius " << radius;
+    }
+}
