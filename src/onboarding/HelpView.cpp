@@ -2,11 +2,12 @@
 
 #include "core/AppSettings.h"
 #include "core/SymbolIcons.h"
+#include "platform/LinkOpener.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "services/BuildConfig.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,15 +24,9 @@ QString translated(const char* text) { return QCoreApplication::translate("Kelva
 
 const QString site = QStringLiteral("https://www.morvanix.com");
 
-std::function<bool(const QUrl&)>& urlOpener()
+void open(LinkOpener& links, const QUrl& url)
 {
-    static std::function<bool(const QUrl&)> opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    return opener;
-}
-
-void open(const QUrl& url)
-{
-    if (!urlOpener()(url))
+    if (!links.open(url))
         Log::write(QStringLiteral("Kelvaro: could not open %1").arg(url.toString()));
 }
 
@@ -179,11 +174,6 @@ QUrl SupportLinks::supportMail()
         QUrl::StrictMode);
 }
 
-void HelpView::setUrlOpener(std::function<bool(const QUrl&)> opener)
-{
-    urlOpener() = opener ? std::move(opener) : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-}
-
 QString HelpView::version()
 {
     QString v = BuildConfig::version().trimmed();
@@ -197,6 +187,7 @@ QString HelpView::version()
 
 HelpView::HelpView(const Platform& platform, QWidget* parent)
     : QWidget(parent)
+    , m_links(platform.linkOpener())
     , m_permissions(platform)
 {
     resize(windowSize);
@@ -348,7 +339,7 @@ void HelpView::rebuild()
         link->setStyleSheet(QStringLiteral("QPushButton { color: palette(link); border: none; padding: 0; }"
                                            " QPushButton:hover, QPushButton:focus { text-decoration: underline; }"));
         auto url = b.url;
-        connect(link, &QPushButton::clicked, this, [url] { open(url()); });
+        connect(link, &QPushButton::clicked, this, [this, url] { open(m_links, url()); });
         links->addWidget(link);
     }
     links->addStretch(1);

@@ -9,8 +9,8 @@
 #include <QSize>
 #include <QUrl>
 #include <QWidget>
-#include <functional>
 
+class LinkOpener;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -26,7 +26,8 @@ QUrl supportMail();
 class HelpView : public QWidget {
     Q_OBJECT
 public:
-    // The desktop-access callout reads what the desktop grants from `platform`.
+    // The desktop-access callout reads what the desktop grants from `platform`,
+    // and links open through its link opener.
     explicit HelpView(const Platform& platform, QWidget* parent = nullptr);
 
     static constexpr QSize windowSize { 620, 640 };
@@ -35,8 +36,6 @@ public:
 
     AccessibilityPermissionMonitor& permissions() { return m_permissions; }
     bool showsCallout() const;
-    // How links are opened (tests replace it; default: the desktop's handler).
-    static void setUrlOpener(std::function<bool(const QUrl&)> opener);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,6 +45,7 @@ private:
     void rebuild();
     QWidget* callout(QWidget* parent);
 
+    LinkOpener& m_links;
     AccessibilityPermissionMonitor m_permissions;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_callout = nullptr;

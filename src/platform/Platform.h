@@ -21,6 +21,7 @@ class FaviconService;
 class FocusedText;
 class KeyTap;
 class KeyboardLayout;
+class LinkOpener;
 class LoginItem;
 class MenuAccessibility;
 class PanelHints;
@@ -60,6 +61,7 @@ public:
         std::shared_ptr<LoginItem> loginItem;
         std::shared_ptr<ScreenLock> screenLock;
         std::shared_ptr<DesktopAccess> desktopAccess;
+        std::shared_ptr<LinkOpener> linkOpener;
     };
 
     Platform() = default;
@@ -94,6 +96,7 @@ public:
     LoginItem& loginItem() const { return need(m_ports.loginItem, "LoginItem"); }
     ScreenLock& screenLock() const { return need(m_ports.screenLock, "ScreenLock"); }
     DesktopAccess& desktopAccess() const { return need(m_ports.desktopAccess, "DesktopAccess"); }
+    LinkOpener& linkOpener() const { return need(m_ports.linkOpener, "LinkOpener"); }
 
     // The ports themselves, for the code that builds the platform (and for a
     // test that swaps one backend for its own).

@@ -1,13 +1,13 @@
 #include "services/UpdateChecker.h"
 
 #include "platform/DefaultsStore.h"
+#include "platform/LinkOpener.h"
 #include "platform/Platform.h"
 #include "platform/Log.h"
 #include "services/BuildConfig.h"
 #include "services/ServiceNetwork.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -20,12 +20,6 @@ namespace {
 const QString kAutomaticKey = QStringLiteral("updateChecksAutomatic");
 const QString kLastCheckKey = QStringLiteral("updateLastCheck");
 const QString kSkippedKey = QStringLiteral("updateSkippedBuild");
-
-std::function<void(const QUrl&)>& urlOpener()
-{
-    static std::function<void(const QUrl&)> opener;
-    return opener;
-}
 
 // The lenient integer reading of a defaults value: numbers as they are,
 // strings when they are integers, everything else 0.
@@ -262,13 +256,9 @@ void UpdateChecker::download(const UpdateManifest& manifest)
         return;
     }
     const QUrl url(manifest.url, QUrl::StrictMode);
-    if (auto& opener = urlOpener())
-        opener(url);
-    else if (!QDesktopServices::openUrl(url))
+    if (!Platform::installed().linkOpener().open(url))
         Log::write(QStringLiteral("Kelvaro: could not open %1 in the browser").arg(url.toString()));
 }
-
-void UpdateChecker::setUrlOpener(std::function<void(const QUrl&)> opener) { urlOpener() = std::move(opener); }
 
 void UpdateChecker::startUpdateChecks(std::function<void(bool atLaunch)> onAvailable)
 {

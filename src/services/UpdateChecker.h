@@ -74,7 +74,8 @@ public:
 
     // Stores the manifest's build under "updateSkippedBuild"; outcome becomes Idle.
     void skip(const UpdateManifest& manifest);
-    // Opens the manifest's page in the default browser (only absolute https addresses).
+    // Opens the manifest's page through the installed platform's link opener
+    // (only absolute https addresses).
     void download(const UpdateManifest& manifest);
 
     // The launch check at once and a repeating activity that runs the
@@ -92,9 +93,6 @@ public:
     static bool supportsThisSystem(const UpdateManifest& manifest);
     // Whether this build has an update feed (without one nothing is checked).
     static bool hasFeed();
-
-    // Opens download addresses; tests replace it (default: QDesktopServices).
-    static void setUrlOpener(std::function<void(const QUrl&)> opener);
 
 Q_SIGNALS:
     void outcomeChanged();

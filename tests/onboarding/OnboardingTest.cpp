@@ -508,11 +508,7 @@ TEST_F(Onboarding, PressDemoActsOutTheHotkeyWhileShownAndHoldsStillWithReducedMo
 TEST_F(Onboarding, HelpShowsTheCalloutOnlyWhileSomethingIsMissingAndOpensItsLinks)
 {
     desktop.accessibilityBus = false;
-    QList<QUrl> opened;
-    HelpView::setUrlOpener([&](const QUrl& url) {
-        opened << url;
-        return true;
-    });
+    const QList<QUrl>& opened = env.sim().linkOpener().opened;
     HelpView help(env.platform());
     help.show();
     settle();
@@ -533,5 +529,4 @@ TEST_F(Onboarding, HelpShowsTheCalloutOnlyWhileSomethingIsMissingAndOpensItsLink
         QStringLiteral("Kelvaro ") + HelpView::version() + QStringLiteral(" — Support"));
     EXPECT_EQ(opened[1], SupportLinks::privacy());
     EXPECT_TRUE(HelpView::version().contains(QLatin1String(" (")));
-    HelpView::setUrlOpener({});
 }

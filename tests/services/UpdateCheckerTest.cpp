@@ -43,13 +43,8 @@ protected:
         BuildConfig::setBuildNumber(QStringLiteral("50"));
         BuildConfig::setSystemVersion(QStringLiteral("12"));
         BuildConfig::setUpdateFeedUrl(server.url());
-        UpdateChecker::setUrlOpener([this](const QUrl& u) { opened.append(u); });
     }
-    void TearDown() override
-    {
-        BuildConfig::resetOverrides();
-        UpdateChecker::setUrlOpener({});
-    }
+    void TearDown() override { BuildConfig::resetOverrides(); }
 
     static void runCheck(UpdateChecker& checker, bool manual)
     {
@@ -72,7 +67,7 @@ protected:
 
     TestSupport::SimEnvironment sim;
     LoopbackServer server;
-    QList<QUrl> opened;
+    const QList<QUrl>& opened = sim.sim().linkOpener().opened;
 };
 }
 
@@ -420,4 +415,11 @@ TEST_F(UpdateCheckerTest, SkipAndDownload)
     forged.url = QStringLiteral("file:///usr/bin/xterm");
     checker.download(forged);
     EXPECT_EQ(opened.size(), 1);
+
+    // An address no handler takes is logged.
+    sim.sim().linkOpener().handled = false;
+    sim.clearLog();
+    checker.download(m);
+    EXPECT_EQ(opened.size(), 2);
+    EXPECT_TRUE(sim.logLines().join(QLatin1Char('\n')).contains(QLatin1String("could not open")));
 }

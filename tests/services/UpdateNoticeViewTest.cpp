@@ -26,13 +26,8 @@ protected:
         BuildConfig::setBuildNumber(QStringLiteral("50"));
         BuildConfig::setSystemVersion(QStringLiteral("12"));
         BuildConfig::setUpdateFeedUrl(server.url());
-        UpdateChecker::setUrlOpener([this](const QUrl& u) { opened.append(u); });
     }
-    void TearDown() override
-    {
-        BuildConfig::resetOverrides();
-        UpdateChecker::setUrlOpener({});
-    }
+    void TearDown() override { BuildConfig::resetOverrides(); }
     // Puts the checker into `o` the way the application does: through a check.
     void reach(const Outcome& o)
     {
@@ -85,7 +80,7 @@ protected:
     TestSupport::SimEnvironment sim;
     LoopbackServer server;
     UpdateChecker checker { sim.defaults() };
-    QList<QUrl> opened;
+    const QList<QUrl>& opened = sim.sim().linkOpener().opened;
     int closes = 0;
 };
 }

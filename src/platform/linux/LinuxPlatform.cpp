@@ -21,6 +21,7 @@ std::shared_ptr<DisplayPreferences> makeDefaultDisplayPreferences();
 std::shared_ptr<FocusedText> makeAtspiFocusedText();
 std::shared_ptr<KeyTap> makeDefaultKeyTap();
 std::shared_ptr<KeyboardLayout> makeDefaultKeyboardLayout();
+std::shared_ptr<LinkOpener> makeDesktopLinkOpener();
 std::shared_ptr<LoginItem> makeDefaultLoginItem();
 std::shared_ptr<MenuAccessibility> makeAtspiMenuAccessibility();
 std::shared_ptr<PointerMonitor> makeDefaultPointerMonitor();
@@ -65,6 +66,8 @@ void LinuxPlatform::build(Platform& platform)
         p.screenLock = makeDBusScreenLock();
     if (!p.desktopAccess)
         p.desktopAccess = makeDBusDesktopAccess();
+    if (!p.linkOpener)
+        p.linkOpener = makeDesktopLinkOpener();
     if (!p.workspace || !p.windows) {
         Workspace* workspace = nullptr;
         Windows* windows = nullptr;

@@ -24,6 +24,7 @@ SimPlatform::SimPlatform()
     , m_loginItem(std::make_shared<SimLoginItem>())
     , m_screenLock(std::make_shared<SimScreenLock>())
     , m_desktopAccess(std::make_shared<SimDesktopAccess>())
+    , m_linkOpener(std::make_shared<SimLinkOpener>())
     , m_platform(Platform::Ports {
           .scheduler = m_scheduler,
           .defaults = m_defaults,
@@ -48,6 +49,7 @@ SimPlatform::SimPlatform()
           .loginItem = m_loginItem,
           .screenLock = m_screenLock,
           .desktopAccess = m_desktopAccess,
+          .linkOpener = m_linkOpener,
       })
 {
     m_applicationIdentity->useIconTheme(m_appearance->iconThemeName());

@@ -27,6 +27,7 @@
 #include "platform/sim/SimFocusedText.h"
 #include "platform/sim/SimKeyTap.h"
 #include "platform/sim/SimKeyboardLayout.h"
+#include "platform/sim/SimLinkOpener.h"
 #include "platform/sim/SimLoginItem.h"
 #include "platform/sim/SimMenuAccessibility.h"
 #include "platform/sim/SimPanelHints.h"
@@ -70,6 +71,7 @@ public:
     SimLoginItem& loginItem() { return *m_loginItem; }
     SimScreenLock& screenLock() { return *m_screenLock; }
     SimDesktopAccess& desktopAccess() { return *m_desktopAccess; }
+    SimLinkOpener& linkOpener() { return *m_linkOpener; }
 
 private:
     Platform* m_previous = nullptr;
@@ -95,5 +97,6 @@ private:
     std::shared_ptr<SimLoginItem> m_loginItem;
     std::shared_ptr<SimScreenLock> m_screenLock;
     std::shared_ptr<SimDesktopAccess> m_desktopAccess;
+    std::shared_ptr<SimLinkOpener> m_linkOpener;
     Platform m_platform;
 };
