@@ -9,7 +9,8 @@ capture, and the tabs ring reopens the first one in the desktop's URL handler.
 A second capture from a session log of some 60 MB (a thousand tabs with
 60 KB addresses among ordinary ones) keeps the ordinary tabs, says on the page
 what was left out; a third, with a Firefox window running as well, holds
-both browsers' tabs, and the capture menu names every capture whole. After a
+both browsers' tabs, and the picker names it with its summary; its open capture
+menu is kept as a screenshot. After a
 restart every setting is still there. Both pages are kept as screenshots in
 light and dark appearance."""
 import base64
@@ -239,8 +240,8 @@ def mozlz4(data):
 
 
 def mixed_capture_journey(app, window):
-    """With Firefox running too, a capture holds the tabs of both browsers: the capture menu shows every
-    capture's name whole, and the picker the mixed capture's name and summary."""
+    """With Firefox running too, a capture holds the tabs of both browsers, and the picker shows the mixed
+    capture's name and summary; the open capture menu is kept as a screenshot."""
     root = os.path.join(os.environ["XDG_CONFIG_HOME"], "mozilla", "firefox")
     os.makedirs(os.path.join(root, "k.default", "sessionstore-backups"), exist_ok=True)
     with open(os.path.join(root, "profiles.ini"), "w") as f:
@@ -262,8 +263,9 @@ def mixed_capture_journey(app, window):
         picker = k.wait_until(lambda: page_text(app, "Chromium, Firefox"), timeout=5) or ""
         k.check(picker.startswith(sessions()[2]["name"] + ", "), "the picker names the mixed capture: %r" % picker)
         k.check(k.press(app, picker), "the capture picker is pressed")
-        for s in sessions():
-            k.check(k.wait_until(lambda: page_text(app, s["name"]), timeout=5), "the menu lists %r" % s["name"])
+        # A pop-up menu is no part of the accessible tree until its rows take
+        # the focus: the rows' whole names are checked by the page's unit test,
+        # and the menu is kept as a screenshot here.
         k.window_shot(window, "tabs-page-mixed-menu-light")
         k.key("Escape")
         k.window_shot(window, "tabs-page-mixed-light")
