@@ -431,8 +431,10 @@ void X11Desktop::readSnapshot() const
             l.opacity = double(opacity.first()) / double(0xFFFFFFFFu);
         auto geometry = reply(xcb_get_geometry_reply(c, k.geometry, nullptr));
         auto position = reply(xcb_translate_coordinates_reply(c, k.position, nullptr));
-        l.present = geometry && position; // else the window went away meanwhile
-        if (l.present)
+        l.present = geometry && position;
+        if (!l.present) // it went away before the window manager's lists said so
+            m_cache.forget(it.key());
+        else
             l.frame = QRectF(position->dst_x - left, position->dst_y - top, geometry->width + left + right,
                 geometry->height + top + bottom);
         m_live.insert(it.key(), l);

@@ -51,6 +51,10 @@ public:
     // Marks parts of a watched window as to be read again; false when it is
     // not watched.
     bool markStale(quint32 window, unsigned parts);
+    // Forgets `window`: it was gone when read, so its events were never
+    // selected. Should the server hand its id to a new window, that one is
+    // watched and read like any window seen for the first time.
+    void forget(quint32 window) { m_stale.remove(window); }
     // Forgets the windows not in `live` (they were destroyed or withdrawn).
     void keepOnly(const QSet<quint32>& live);
     qsizetype watchedCount() const { return m_stale.size(); }
