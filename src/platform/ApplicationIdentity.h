@@ -97,7 +97,7 @@ public:
     // The program and arguments of an Exec line, field codes expanded or removed.
     static QStringList execArguments(const DesktopEntry& entry);
     // The icon file for an Icon value (an absolute path or a theme icon name),
-    // looked up as the freedesktop Icon Theme Specification says: in the
+    // looked up the way freedesktop icon themes are searched: in the
     // desktop's icon theme and the themes it inherits, then hicolor, then the
     // pixmaps folders; the largest one of the first theme that has it. Empty
     // when none. Only files are read, so it may run on any thread.

@@ -138,6 +138,9 @@ private:
 
     const Snapshot& snapshot() const;
     void readSnapshot() const;
+    // Identifies the clients read (again only after the installed desktop
+    // entries changed) and groups them into the snapshot's applications.
+    void identifyAndGroup() const;
     // Takes in the events queued so far; whether any made something stale.
     bool drainEvents() const;
     void watchEvents() const;
