@@ -136,9 +136,11 @@ public:
         auto session = std::make_shared<Session>();
         session->canConverse = conversation != nullptr;
         session->conversation = std::move(conversation);
-        std::thread([session, answer, folder = m_serviceFolder] {
+        // The worker hands its reference on to the main thread, so the
+        // session and the conversation it holds end there, where they are used.
+        std::thread([session = std::move(session), answer = std::move(answer), folder = m_serviceFolder]() mutable {
             const Outcome outcome = run(session, folder);
-            MainThread::post([session, answer, outcome] {
+            MainThread::post([session = std::move(session), answer = std::move(answer), outcome] {
                 if (session->conversation)
                     session->conversation->finish();
                 session->conversation.reset();
